@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string_view>
+
+namespace trazalia::canvas {
+
+struct Color {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    friend constexpr bool operator==(Color, Color) = default;
+};
+
+inline constexpr Color kBlack{0, 0, 0};
+inline constexpr Color kWhite{255, 255, 255};
+
+// Angles reach the drawing area in single precision, so the accepted limit is 2π rounded to
+// single precision as well: a value normalised to [0, 2π) in double may round up to it.
+inline constexpr float kFullTurn = 6.2831855F;
+
+// Thrown by Circle for an angle outside −2π…2π. Nothing is drawn.
+class AngleOutOfRange : public std::domain_error {
+public:
+    explicit AngleOutOfRange(float angle);
+    float angle() const { return angle_; }
+
+private:
+    float angle_;
+};
+
+// Throws AngleOutOfRange unless -kFullTurn <= angle <= kFullTurn (NaN is refused too).
+void CheckAngle(float angle);
+
+// The drawing area that diagrams draw on. Coordinates are twips, origin at the top-left corner,
+// y downward. Lines without a colour use the foreground colour.
+//
+// Current point: Cls leaves it at (0, 0), Line at its end point, Circle at its centre; Print
+// starts its text there and leaves it where it was.
+//
+// Circle runs counter-clockwise on screen from |start| to |end| (radians). A start greater than
+// the end passes through angle 0. A negative angle adds a radius line from the centre to that end
+// of the arc; zero counts as positive.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual void Cls() = 0;
+    virtual void Line(float x1, float y1, float x2, float y2) = 0;
+    virtual void Line(float x1, float y1, float x2, float y2, Color color) = 0;
+    // Throws AngleOutOfRange for an angle outside −2π…2π, before anything is drawn.
+    virtual void Circle(float x, float y, float radius, Color color, float start, float end) = 0;
+    virtual void Print(std::string_view text) = 0;
+
+    virtual float Width() const = 0;
+    virtual float Height() const = 0;
+
+    virtual int DrawWidth() const = 0;
+    virtual void SetDrawWidth(int width) = 0;
+    virtual Color ForeColor() const = 0;
+};
+
+// A drawing area that draws nothing: the cost of the diagram logic alone.
+class NullCanvas final : public Canvas {
+public:
+    NullCanvas(float width, float height) : width_(width), height_(height) {}
+
+    void Cls() override {}
+    void Line(float, float, float, float) override {}
+    void Line(float, float, float, float, Color) override {}
+    void Circle(float, float, float, Color, float start, float end) override {
+        CheckAngle(start);
+        CheckAngle(end);
+    }
+    void Print(std::string_view) override {}
+    float Width() const override { return width_; }
+    float Height() const override { return height_; }
+    int DrawWidth() const override { return drawWidth_; }
+    void SetDrawWidth(int width) override { drawWidth_ = width; }
+    Color ForeColor() const override { return kBlack; }
+
+private:
+    float width_;
+    float height_;
+    int drawWidth_ = 1;
+};
+
+}  // namespace trazalia::canvas

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "canvas/canvas.h"
+
+namespace trazalia::canvas {
+
+struct Point {
+    float x = 0;
+    float y = 0;
+    friend constexpr bool operator==(Point, Point) = default;
+};
+
+// One drawing operation as it was handed to the drawing area. Each keeps the line width in force
+// when it was drawn; a line without a colour keeps no colour and is replayed in the foreground.
+struct LineOp {
+    Point from;
+    Point to;
+    std::optional<Color> color;
+    int width = 1;
+};
+
+struct CircleOp {
+    Point centre;
+    float radius = 0;
+    Color color;
+    float start = 0;
+    float end = 0;
+    int width = 1;
+};
+
+struct PrintOp {
+    Point at;
+    std::string text;
+};
+
+using Op = std::variant<LineOp, CircleOp, PrintOp>;
+
+// Told of every operation a Picture accepts, in order (the trace, a widget that must repaint).
+class PictureListener {
+public:
+    virtual ~PictureListener() = default;
+    virtual void Cleared() = 0;
+    virtual void DrawWidthSet(int width) = 0;
+    virtual void Drawn(const Op& op) = 0;
+};
+
+// The drawing area as a display list: the operations since the last Cls, the current point, the
+// line width and the foreground colour. Whatever shows it replays the list, so the picture
+// survives covering and hiding and is crisp at any resolution.
+class Picture final : public Canvas {
+public:
+    Picture(float width, float height, Color fore = kBlack, Color back = kWhite);
+
+    void Cls() override;
+    void Line(float x1, float y1, float x2, float y2) override;
+    void Line(float x1, float y1, float x2, float y2, Color color) override;
+    void Circle(float x, float y, float radius, Color color, float start, float end) override;
+    void Print(std::string_view text) override;
+
+    float Width() const override { return width_; }
+    float Height() const override { return height_; }
+    int DrawWidth() const override { return drawWidth_; }
+    void SetDrawWidth(int width) override;
+    Color ForeColor() const override { return fore_; }
+    Color BackColor() const { return back_; }
+
+    Point CurrentPoint() const { return current_; }
+    const std::vector<Op>& Ops() const { return ops_; }
+
+    // Listeners are told in the order they were added. Each must outlive the picture or be
+    // removed first.
+    void AddListener(PictureListener* listener);
+    void RemoveListener(PictureListener* listener);
+
+private:
+    void Add(Op op);
+
+    float width_;
+    float height_;
+    Color fore_;
+    Color back_;
+    int drawWidth_ = 1;
+    Point current_;
+    std::vector<Op> ops_;
+    std::vector<PictureListener*> listeners_;
+};
+
+}  // namespace trazalia::canvas

@@ -1,0 +1,54 @@
+#include "canvas/trace_format.h"
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+
+namespace trazalia::canvas {
+
+std::string FormatNumber(float value) {
+    std::array<char, 32> buffer{};
+    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    (void)ec;  // 32 characters always hold a float
+    return std::string(buffer.data(), end);
+}
+
+std::string FormatColor(Color color) {
+    std::array<char, 8> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "#%02x%02x%02x", color.r, color.g, color.b);
+    return buffer.data();
+}
+
+std::string Quote(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    for (char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+namespace {
+
+struct OpFormatter {
+    std::string operator()(const LineOp& op) const {
+        return "Line " + FormatNumber(op.from.x) + ' ' + FormatNumber(op.from.y) + ' ' +
+               FormatNumber(op.to.x) + ' ' + FormatNumber(op.to.y) + ' ' +
+               (op.color ? FormatColor(*op.color) : std::string("fore"));
+    }
+    std::string operator()(const CircleOp& op) const {
+        return "Circle " + FormatNumber(op.centre.x) + ' ' + FormatNumber(op.centre.y) + ' ' +
+               FormatNumber(op.radius) + ' ' + FormatColor(op.color) + ' ' +
+               FormatNumber(op.start) + ' ' + FormatNumber(op.end);
+    }
+    std::string operator()(const PrintOp& op) const { return "Print " + Quote(op.text); }
+};
+
+}  // namespace
+
+std::string FormatOp(const Op& op) { return std::visit(OpFormatter{}, op); }
+
+}  // namespace trazalia::canvas

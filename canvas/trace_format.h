@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "canvas/picture.h"
+
+namespace trazalia::canvas {
+
+// The shortest decimal text that reads back to the same float ("3500", "6.26575", "-5e-08").
+std::string FormatNumber(float value);
+
+// "#rrggbb" in lower-case hex.
+std::string FormatColor(Color color);
+
+// The text in double quotes, with " and \ escaped by a backslash.
+std::string Quote(std::string_view text);
+
+// One operation as a trace line without its subject: "Line 3500 300 3500 5700 fore",
+// "Circle 6590 3000 60 #ff0000 4.7124 1.5708", "Print \"100.00\"".
+std::string FormatOp(const Op& op);
+
+}  // namespace trazalia::canvas

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace trazalia::diagram {
+
+// A computed number with two decimals, at least one integer digit and a minus sign when
+// negative: "0.00", "141.42", "-100.00".
+std::string Formato(double valor);
+
+// The direction read-out: "Indefinido" when the resultant is too short to have a direction
+// (r <= 0.001), otherwise AnguloResultante in degrees (converted with 180 / 3.14159).
+std::string LecturaDireccion(double r, double AnguloResultante);
+
+}  // namespace trazalia::diagram
