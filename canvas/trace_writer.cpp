@@ -5,7 +5,9 @@
 namespace trazalia::canvas {
 
 void TraceWriter::Write(std::string_view subject, std::string_view what) {
-    out_ << subject << ' ' << what << '\n';
+    out_ << subject;
+    if (!what.empty()) out_ << ' ' << what;
+    out_ << '\n';
 }
 
 void TraceWriter::Caption(std::string_view subject, std::string_view text) {

@@ -13,7 +13,8 @@ class TraceWriter {
 public:
     explicit TraceWriter(std::ostream& out) : out_(out) {}
 
-    void Write(std::string_view subject, std::string_view what);
+    // "SUBJECT WHAT", or the subject alone when there is nothing more to say ("End").
+    void Write(std::string_view subject, std::string_view what = {});
     void Caption(std::string_view subject, std::string_view text);
     void Flush() { out_.flush(); }
 

@@ -1,0 +1,71 @@
+#include "app/aplicacion.h"
+
+#include <QCoreApplication>
+
+#include "app/form1.h"
+#include "app/form2.h"
+#include "app/form3.h"
+#include "canvas/trace_writer.h"
+
+namespace trazalia::app {
+
+Aplicacion::Aplicacion(canvas::TraceWriter* trace) : trace_(trace) {}
+
+Aplicacion::~Aplicacion() = default;
+
+void Aplicacion::Iniciar() { form1().show(); }
+
+void Aplicacion::Traza(const QString& sujeto, const char* que) const {
+    if (trace_) trace_->Write(sujeto.toStdString(), que);
+}
+
+Form1& Aplicacion::form1() {
+    if (!form1_) {
+        form1_ = std::make_unique<Form1>(*this);
+        Traza(form1_->nombre(), "Load");
+    }
+    return *form1_;
+}
+
+Form2& Aplicacion::form2() {
+    if (!form2_) {
+        form2_ = std::make_unique<Form2>(*this);
+        Traza(form2_->nombre(), "Load");
+        form2_->Form_Load();
+    }
+    return *form2_;
+}
+
+Form3& Aplicacion::form3() {
+    if (!form3_) {
+        form3_ = std::make_unique<Form3>(*this);
+        Traza(form3_->nombre(), "Load");
+        form3_->Form_Load();
+    }
+    return *form3_;
+}
+
+Ventana* Aplicacion::ventana(const QString& nombre) const {
+    for (Ventana* v : {static_cast<Ventana*>(form1_.get()), static_cast<Ventana*>(form2_.get()),
+                       static_cast<Ventana*>(form3_.get())}) {
+        if (v && v->nombre() == nombre) return v;
+    }
+    return nullptr;
+}
+
+void Aplicacion::Terminar() {
+    if (terminado_) return;
+    terminado_ = true;
+    if (trace_) {
+        trace_->Write("End");
+        trace_->Flush();
+    }
+    for (Ventana* v : {static_cast<Ventana*>(form1_.get()), static_cast<Ventana*>(form2_.get()),
+                       static_cast<Ventana*>(form3_.get())}) {
+        if (v) v->close();
+    }
+    emit terminada();
+    QCoreApplication::quit();
+}
+
+}  // namespace trazalia::app

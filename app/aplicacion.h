@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace trazalia::canvas {
+class TraceWriter;
+}
+
+namespace trazalia::app {
+
+class Ventana;
+class Form1;
+class Form2;
+class Form3;
+
+// Owns the three windows and moves between them. Form1 exists from the start; each method window
+// is created and loaded on its first show and then kept, with its state, until the program ends.
+class Aplicacion : public QObject {
+    Q_OBJECT
+public:
+    // trace may be null (no trace); otherwise it must outlive the application.
+    explicit Aplicacion(canvas::TraceWriter* trace = nullptr);
+    ~Aplicacion() override;
+
+    // Creates Form1 and shows it.
+    void Iniciar();
+
+    Form1& form1();
+    // Creates and loads the window on first use.
+    Form2& form2();
+    Form3& form3();
+    // The window of that name if it has been created, else null.
+    Ventana* ventana(const QString& nombre) const;
+
+    // Ends the program: every window closes at once, without asking.
+    void Terminar();
+    bool terminado() const { return terminado_; }
+
+    canvas::TraceWriter* trace() const { return trace_; }
+
+signals:
+    void terminada();
+
+private:
+    void Traza(const QString& sujeto, const char* que) const;
+
+    canvas::TraceWriter* trace_;
+    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form3> form3_;
+    bool terminado_ = false;
+};
+
+}  // namespace trazalia::app

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QIcon>
+#include <QWidget>
+
+namespace trazalia::app {
+
+// The program's icon: two vectors and their resultant.
+QIcon IconoTrazalia();
+
+// The emblem on the start window, drawn from the vector artwork at any scale.
+class Emblema final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Emblema(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace trazalia::app

@@ -1,0 +1,108 @@
+#include "app/form1.h"
+
+#include <QAbstractButton>
+
+#include "app/aplicacion.h"
+#include "app/form2.h"
+#include "app/form3.h"
+
+namespace trazalia::app {
+
+namespace {
+
+constexpr canvas::Color kAzul{0, 0, 255};
+
+constexpr ControlSpec kControles[] = {
+    {.nombre = "Image1",
+     .tipo = Tipo::Image,
+     .left = 4320,
+     .top = 120,
+     .width = 2040,
+     .height = 1800,
+     .tab = -1,
+     .descripcion = "Emblema de Trazalia"},
+    {.nombre = "Label1",
+     .tipo = Tipo::Label,
+     .left = 1920,
+     .top = 2040,
+     .width = 6855,
+     .height = 1695,
+     .tab = 3,
+     .texto = "Escuela de Ciencias\nDepartamento de Física",
+     .puntos = 21.75,
+     .centrado = true},
+    {.nombre = "Label2",
+     .tipo = Tipo::Label,
+     .left = 3240,
+     .top = 4080,
+     .width = 3975,
+     .height = 855,
+     .tab = 4,
+     .texto = "\"Trazalia\"",
+     .puntos = 26.25,
+     .color = kAzul,
+     .centrado = true},
+    {.nombre = "Label3",
+     .tipo = Tipo::Label,
+     .left = 2880,
+     .top = 5280,
+     .width = 4815,
+     .height = 495,
+     .tab = 5,
+     .texto = "Equipo Trazalia",
+     .puntos = 18,
+     .centrado = true},
+    {.nombre = "Command1",
+     .tipo = Tipo::Button,
+     .left = 960,
+     .top = 6120,
+     .width = 2775,
+     .height = 735,
+     .tab = 0,
+     .texto = "Paralelogramo",
+     .puntos = 15.75,
+     .descripcion = "Método del paralelogramo"},
+    {.nombre = "Command2",
+     .tipo = Tipo::Button,
+     .left = 7200,
+     .top = 6120,
+     .width = 2775,
+     .height = 735,
+     .tab = 1,
+     .texto = "Polígono",
+     .puntos = 15.75,
+     .descripcion = "Método del polígono"},
+    {.nombre = "Command3",
+     .tipo = Tipo::Button,
+     .left = 4200,
+     .top = 7080,
+     .width = 2535,
+     .height = 735,
+     .tab = 2,
+     .texto = "Salir",
+     .puntos = 15.75,
+     .descripcion = "Salir de Trazalia"},
+};
+
+}  // namespace
+
+Form1::Form1(Aplicacion& app)
+    : Ventana(app, QStringLiteral("Form1"), QStringLiteral("Trazalia."), kControles) {
+    connect(boton(1), &QAbstractButton::clicked, this, &Form1::Command1_Click);
+    connect(boton(2), &QAbstractButton::clicked, this, &Form1::Command2_Click);
+    connect(boton(3), &QAbstractButton::clicked, this, &Form1::Command3_Click);
+}
+
+void Form1::Command1_Click() {
+    hide();
+    app_.form2().show();
+}
+
+void Form1::Command2_Click() {
+    hide();
+    app_.form3().show();
+}
+
+void Form1::Command3_Click() { app_.Terminar(); }
+
+}  // namespace trazalia::app

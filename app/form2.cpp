@@ -1,0 +1,241 @@
+#include "app/form2.h"
+
+#include <QAbstractButton>
+#include <QScrollBar>
+
+#include "app/aplicacion.h"
+#include "canvas/qt/picture_widget.h"
+
+namespace trazalia::app {
+
+namespace {
+
+constexpr canvas::Color kRojo{255, 0, 0};
+constexpr canvas::Color kAzul{0, 0, 255};
+constexpr canvas::Color kGris{64, 64, 64};
+
+constexpr ControlSpec kControles[] = {
+    {.nombre = "Picture1",
+     .tipo = Tipo::Picture,
+     .left = 240,
+     .top = 1680,
+     .width = 7000,
+     .height = 6000,
+     .tab = 0,
+     .descripcion = "Diagrama"},
+    {.nombre = "HScroll1",
+     .tipo = Tipo::HScroll,
+     .left = 1200,
+     .top = 240,
+     .width = 1455,
+     .height = 375,
+     .tab = 1,
+     .min = 0,
+     .max = 100,
+     .large = 5,
+     .descripcion = "Magnitud del vector 1"},
+    {.nombre = "HScroll2",
+     .tipo = Tipo::HScroll,
+     .left = 1200,
+     .top = 960,
+     .width = 1455,
+     .height = 375,
+     .tab = 2,
+     .min = 0,
+     .max = 100,
+     .large = 5,
+     .descripcion = "Magnitud del vector 2"},
+    {.nombre = "HScroll3",
+     .tipo = Tipo::HScroll,
+     .left = 5400,
+     .top = 240,
+     .width = 1455,
+     .height = 375,
+     .tab = 3,
+     .min = 0,
+     .max = 360,
+     .large = 5,
+     .descripcion = "Dirección del vector 1 (grados)"},
+    {.nombre = "HScroll4",
+     .tipo = Tipo::HScroll,
+     .left = 5400,
+     .top = 840,
+     .width = 1455,
+     .height = 375,
+     .tab = 4,
+     .min = 0,
+     .max = 360,
+     .large = 5,
+     .descripcion = "Dirección del vector 2 (grados)"},
+    {.nombre = "Label1",
+     .tipo = Tipo::Label,
+     .left = 240,
+     .top = 240,
+     .width = 615,
+     .height = 495,
+     .tab = 5,
+     .texto = "r",
+     .puntos = 12,
+     .color = kRojo,
+     .centrado = true},
+    {.nombre = "Label2",
+     .tipo = Tipo::Label,
+     .left = 4440,
+     .top = 240,
+     .width = 615,
+     .height = 375,
+     .tab = 6,
+     .texto = "α",
+     .puntos = 12,
+     .color = kRojo,
+     .centrado = true},
+    {.nombre = "Label3",
+     .tipo = Tipo::Label,
+     .left = 240,
+     .top = 840,
+     .width = 615,
+     .height = 495,
+     .tab = 7,
+     .texto = "r",
+     .puntos = 12,
+     .color = kAzul,
+     .centrado = true},
+    {.nombre = "Label4",
+     .tipo = Tipo::Label,
+     .left = 4440,
+     .top = 840,
+     .width = 615,
+     .height = 375,
+     .tab = 8,
+     .texto = "α",
+     .puntos = 12,
+     .color = kAzul,
+     .centrado = true},
+    {.nombre = "Label5",
+     .tipo = Tipo::Lectura,
+     .left = 3000,
+     .top = 240,
+     .width = 1095,
+     .height = 375,
+     .tab = 10,
+     .puntos = 9.75,
+     .descripcion = "Magnitud del vector 1"},
+    {.nombre = "Label6",
+     .tipo = Tipo::Lectura,
+     .left = 3000,
+     .top = 960,
+     .width = 1095,
+     .height = 375,
+     .tab = 11,
+     .puntos = 9.75,
+     .descripcion = "Magnitud del vector 2"},
+    {.nombre = "Label7",
+     .tipo = Tipo::Lectura,
+     .left = 7200,
+     .top = 240,
+     .width = 1215,
+     .height = 375,
+     .tab = 12,
+     .puntos = 9.75,
+     .descripcion = "Dirección del vector 1"},
+    {.nombre = "Label8",
+     .tipo = Tipo::Lectura,
+     .left = 7200,
+     .top = 840,
+     .width = 1215,
+     .height = 375,
+     .tab = 13,
+     .puntos = 9.75,
+     .descripcion = "Dirección del vector 2"},
+    {.nombre = "Label9",
+     .tipo = Tipo::Label,
+     .left = 7800,
+     .top = 2760,
+     .width = 855,
+     .height = 375,
+     .tab = 14,
+     .texto = "r",
+     .puntos = 12,
+     .centrado = true},
+    {.nombre = "Label10",
+     .tipo = Tipo::Lectura,
+     .left = 9120,
+     .top = 2760,
+     .width = 1215,
+     .height = 375,
+     .tab = 15,
+     .puntos = 9.75,
+     .descripcion = "Magnitud de la resultante"},
+    {.nombre = "Label13",
+     .tipo = Tipo::Label,
+     .left = 7920,
+     .top = 3600,
+     .width = 615,
+     .height = 375,
+     .tab = 18,
+     .texto = "α",
+     .puntos = 12,
+     .centrado = true},
+    {.nombre = "Label12",
+     .tipo = Tipo::Lectura,
+     .left = 9120,
+     .top = 3600,
+     .width = 1215,
+     .height = 375,
+     .tab = 16,
+     .puntos = 9.75,
+     .descripcion = "Dirección de la resultante"},
+    {.nombre = "Command1",
+     .tipo = Tipo::Button,
+     .left = 7800,
+     .top = 4920,
+     .width = 2655,
+     .height = 855,
+     .tab = 17,
+     .texto = "Graficar Paralelogramo",
+     .puntos = 14.25},
+    {.nombre = "Command2",
+     .tipo = Tipo::Button,
+     .left = 7800,
+     .top = 6720,
+     .width = 2655,
+     .height = 615,
+     .tab = 9,
+     .texto = "Regresar",
+     .puntos = 14.25,
+     .descripcion = "Regresar al inicio"},
+};
+
+}  // namespace
+
+Form2::Form2(Aplicacion& app)
+    : VentanaMetodo(app, QStringLiteral("Form2"), QStringLiteral("Método del Paralelogramo."),
+                    kControles, kGris),
+      metodo_(*this, Picture1()->picture()) {
+    connect(boton(1), &QAbstractButton::clicked, this, &Form2::Command1_Click);
+    connect(boton(2), &QAbstractButton::clicked, this, &Form2::Command2_Click);
+    connect(barra(1), &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);
+    connect(barra(2), &QScrollBar::valueChanged, this, &Form2::HScroll2_Change);
+    connect(barra(3), &QScrollBar::valueChanged, this, &Form2::HScroll3_Change);
+    connect(barra(4), &QScrollBar::valueChanged, this, &Form2::HScroll4_Change);
+}
+
+void Form2::Form_Load() {
+    Evento([this] { metodo_.Form_Load(); });
+}
+
+void Form2::Command1_Click() {
+    Evento([this] { metodo_.Command1_Click(); });
+}
+
+void Form2::Command2_Click() { Regresar(); }
+
+// All four bars redraw the same live diagram from all four values.
+void Form2::HScroll1_Change() {
+    Evento([this] { metodo_.HScroll_Change(); });
+}
+void Form2::HScroll2_Change() { HScroll1_Change(); }
+void Form2::HScroll3_Change() { HScroll1_Change(); }
+void Form2::HScroll4_Change() { HScroll1_Change(); }
+
+}  // namespace trazalia::app

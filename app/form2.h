@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/ventana.h"
+#include "parallelogram/paralelogramo.h"
+
+namespace trazalia::app {
+
+// The parallelogram method: two vectors, their live diagram and the construction on request.
+class Form2 final : public VentanaMetodo {
+    Q_OBJECT
+public:
+    explicit Form2(Aplicacion& app);
+
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void HScroll3_Change();
+    void HScroll4_Change();
+
+    const parallelogram::Paralelogramo& metodo() const { return metodo_; }
+
+private:
+    parallelogram::Paralelogramo metodo_;
+};
+
+}  // namespace trazalia::app

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/ventana.h"
+#include "polygon/poligono.h"
+
+namespace trazalia::app {
+
+// The polygon method: three vectors, their live diagram and the seven-step construction.
+class Form3 final : public VentanaMetodo {
+    Q_OBJECT
+public:
+    explicit Form3(Aplicacion& app);
+
+    void Form_Load();
+    void Command1_Click();
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void HScroll3_Change();
+    void HScroll4_Change();
+    void HScroll5_Change();
+    void HScroll6_Change();
+    void HScroll7_Change();
+
+    const polygon::Poligono& metodo() const { return metodo_; }
+
+private:
+    polygon::Poligono metodo_;
+};
+
+}  // namespace trazalia::app

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The real binary from the command line: exit statuses, the no-display message, script errors.
+set -u
+bin="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fails=0
+passes=0
+
+check() {  # check NAME EXPECTED_STATUS ACTUAL_STATUS [CONDITION...]
+    local name=$1 expected=$2 actual=$3
+    shift 3
+    if [ "$actual" -eq "$expected" ] && { [ $# -eq 0 ] || "$@"; }; then
+        passes=$((passes + 1))
+    else
+        echo "FAIL: $name (status $actual, expected $expected)"
+        sed 's/^/  stderr: /' "$work/err"
+        fails=$((fails + 1))
+    fi
+}
+one_line() { [ "$(wc -l < "$work/err")" -eq 1 ] && grep -q -- "$1" "$work/err"; }
+out_has() { grep -q -- "$1" "$work/out"; }
+
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin" >"$work/out" 2>"$work/err"
+check "no display: one clear line, status 1" 1 $? one_line "xvfb-run"
+
+env -u QT_QPA_PLATFORM DISPLAY=:97 "$bin" >"$work/out" 2>"$work/err"
+check "unreachable display: no core dump, status 1" 1 $? one_line "--script"
+
+"$bin" --version >"$work/out" 2>"$work/err"
+check "--version" 0 $? out_has "trazalia"
+
+"$bin" --help >"$work/out" 2>"$work/err"
+check "--help" 0 $? out_has "--script"
+
+"$bin" --script "$work/missing.txt" >"$work/out" 2>"$work/err"
+check "unreadable script: status 1" 1 $? one_line "missing.txt"
+
+printf 'click Form1.Command1\nset Form2.HScroll1 100\nclick Form2.Command1\nclose Form2\n' >"$work/ok.txt"
+env -u QT_QPA_PLATFORM "$bin" --script "$work/ok.txt" >"$work/out" 2>"$work/err"
+check "script that ends the program: status 0" 0 $? out_has '^End$'
+
+printf 'click Form1.Command1\nset Form2.HScroll1 100\nclick Form2.Command1\n' | \
+    "$bin" --script - >"$work/out" 2>"$work/err"
+check "script from standard input" 0 $? out_has 'Form2.Label10 Caption "100.00"'
+
+printf 'click Form1.Command1\nbogus\n' >"$work/bad.txt"
+"$bin" --script "$work/bad.txt" >"$work/out" 2>"$work/err"
+check "bad script: status 2 with file and line" 2 $? one_line "bad.txt:2: "
+
+echo "$passes passed, $fails failed"
+[ "$fails" -eq 0 ]

@@ -1,0 +1,234 @@
+#include "canvas/qt/painter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <variant>
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QMarginsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace trazalia::canvas {
+namespace {
+
+// Logical pixels are 1/96 inch whatever device the picture lands on.
+constexpr int kLogicalDpi = 96;
+constexpr qreal kPointsPerPixel = 72.0 / kLogicalDpi;
+
+QColor ToQColor(Color color) { return QColor(color.r, color.g, color.b); }
+
+QPointF ToPixels(Point point) {
+    return QPointF(point.x / kTwipsPerPixel, point.y / kTwipsPerPixel);
+}
+
+// Qt draws width 0 as a hairline and refuses negative widths; the thinnest line is one pixel.
+qreal PenWidth(int width) { return std::max(width, 1); }
+
+QPen LinePen(const QColor& color, qreal width) {
+    return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// An exact size must not gain a pixel from floating-point noise.
+int DevicePixels(qreal logical) { return static_cast<int>(std::ceil(logical - 1e-6)); }
+
+class OpPainter {
+public:
+    OpPainter(QPainter& painter, QColor fore) : painter_(painter), fore_(fore) {}
+
+    void operator()(const LineOp& op) const {
+        const QColor color = op.color ? ToQColor(*op.color) : fore_;
+        const qreal width = PenWidth(op.width);
+        const QPointF from = ToPixels(op.from);
+        const QPointF to = ToPixels(op.to);
+        if (from == to) {
+            // Not every output draws the round caps of a segment without length: draw the dot.
+            painter_.setPen(Qt::NoPen);
+            painter_.setBrush(color);
+            painter_.drawEllipse(from, width / 2, width / 2);
+            return;
+        }
+        painter_.setPen(LinePen(color, width));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawLine(from, to);
+    }
+
+    void operator()(const CircleOp& op) const {
+        const QPointF centre = ToPixels(op.centre);
+        const qreal radius = op.radius / kTwipsPerPixel;
+        const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+        const qreal start = std::abs(static_cast<qreal>(op.start));
+        const qreal end = std::abs(static_cast<qreal>(op.end));
+        const qreal span = start > end ? end - start + 2 * std::numbers::pi : end - start;
+
+        // Qt's angles run counter-clockwise on screen from 3 o'clock, like the picture's. Degrees
+        // as qreal keep the precision that drawArc's sixteenths of a degree would lose.
+        QPainterPath path;
+        if (op.start < 0) {
+            path.moveTo(centre);  // arcTo joins it to the arc: the radius to the first end
+        } else {
+            path.arcMoveTo(box, qRadiansToDegrees(start));
+        }
+        path.arcTo(box, qRadiansToDegrees(start), qRadiansToDegrees(span));
+        if (op.end < 0) path.lineTo(centre);
+
+        painter_.setPen(LinePen(ToQColor(op.color), PenWidth(op.width)));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawPath(path);
+    }
+
+    void operator()(const PrintOp& op) const {
+        painter_.setPen(fore_);
+        painter_.drawText(QRectF(ToPixels(op.at), QSizeF()),
+                          Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                          QString::fromStdString(op.text));
+    }
+
+private:
+    QPainter& painter_;
+    QColor fore_;
+};
+
+QByteArray EncodePng(const Picture& picture, qreal devicePixelRatio) {
+    QImage image = RenderImage(picture, devicePixelRatio);
+    if (image.isNull()) return {};
+    // Viewers that honour the resolution show the image at the picture's size.
+    const int dotsPerMeter = qRound(kLogicalDpi * devicePixelRatio / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return {};
+    return bytes;
+}
+
+QByteArray EncodeSvg(const Picture& picture) {
+    const QSizeF size = LogicalSize(picture);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setResolution(kLogicalDpi);
+    svg.setSize(QSize(DevicePixels(size.width()), DevicePixels(size.height())));
+    svg.setViewBox(QRectF(QPointF(), size));
+    svg.setTitle(QStringLiteral("Trazalia"));
+    svg.setDescription(QStringLiteral("Suma de vectores en el plano"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return {};
+    Replay(picture, painter);
+    if (!painter.end()) return {};
+    return bytes;
+}
+
+QByteArray EncodePdf(const Picture& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle(QStringLiteral("Trazalia"));
+    pdf.setCreator(QStringLiteral("Trazalia"));
+    // At 96 dpi the device units are the picture's logical pixels.
+    pdf.setResolution(kLogicalDpi);
+    pdf.setPageSize(QPageSize(LogicalSize(picture) * kPointsPerPixel, QPageSize::Point, QString(),
+                              QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF());
+    QPainter painter;
+    if (!painter.begin(&pdf)) return {};
+    Replay(picture, painter);
+    if (!painter.end()) return {};
+    return bytes;
+}
+
+}  // namespace
+
+QSizeF LogicalSize(const Picture& picture) {
+    return QSizeF(picture.Width() / kTwipsPerPixel, picture.Height() / kTwipsPerPixel);
+}
+
+QFont PrintFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8);
+    return font;
+}
+
+void Replay(const Picture& picture, QPainter& painter) {
+    painter.save();
+    painter.fillRect(QRectF(QPointF(), LogicalSize(picture)), ToQColor(picture.BackColor()));
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+
+    // Text belongs to the picture: the same size in logical pixels on every device.
+    QFont font = PrintFont();
+    if (const QPaintDevice* device = painter.device(); device && device->logicalDpiY() > 0) {
+        font.setPointSizeF(font.pointSizeF() * kLogicalDpi / device->logicalDpiY());
+    }
+    painter.setFont(font);
+
+    const OpPainter draw(painter, ToQColor(picture.ForeColor()));
+    for (const Op& op : picture.Ops()) std::visit(draw, op);
+    painter.restore();
+}
+
+QImage RenderImage(const Picture& picture, qreal devicePixelRatio) {
+    const QSizeF size = LogicalSize(picture) * devicePixelRatio;
+    // Far beyond any screen; it also keeps the conversion to int defined and refuses NaN.
+    constexpr qreal kLimit = 1 << 15;
+    if (!(devicePixelRatio > 0 && size.width() <= kLimit && size.height() <= kLimit)) return {};
+    QImage image(DevicePixels(size.width()), DevicePixels(size.height()), QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    image.setDevicePixelRatio(devicePixelRatio);
+    // The last device pixel may be only partly inside the picture; it shows the background too.
+    image.fill(ToQColor(picture.BackColor()));
+    QPainter painter(&image);
+    Replay(picture, painter);
+    return image;
+}
+
+std::optional<PictureFormat> FormatForPath(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"png") return PictureFormat::Png;
+    if (suffix == u"svg") return PictureFormat::Svg;
+    if (suffix == u"pdf") return PictureFormat::Pdf;
+    return std::nullopt;
+}
+
+QByteArray EncodePicture(const Picture& picture, PictureFormat format, qreal pngDevicePixelRatio) {
+    switch (format) {
+        case PictureFormat::Png:
+            return EncodePng(picture, pngDevicePixelRatio);
+        case PictureFormat::Svg:
+            return EncodeSvg(picture);
+        case PictureFormat::Pdf:
+            return EncodePdf(picture);
+    }
+    return {};
+}
+
+bool SavePicture(const Picture& picture, const QString& path, QString* error,
+                 qreal pngDevicePixelRatio) {
+    const auto fail = [&](const QString& why) {
+        if (error) *error = QStringLiteral("no se puede escribir «%1»: %2").arg(path, why);
+        return false;
+    };
+    const std::optional<PictureFormat> format = FormatForPath(path);
+    if (!format)
+        return fail(QStringLiteral("extensión desconocida (se admiten .png, .svg y .pdf)"));
+    const QByteArray bytes = EncodePicture(picture, *format, pngDevicePixelRatio);
+    if (bytes.isEmpty()) return fail(QStringLiteral("no se pudo generar el dibujo"));
+
+    // The file appears only on commit, complete; until then it is a temporary beside it.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+    file.write(bytes);
+    if (!file.commit()) return fail(file.errorString());
+    return true;
+}
+
+}  // namespace trazalia::canvas

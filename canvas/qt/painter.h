@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QFont>
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+
+#include "canvas/picture.h"
+
+class QPainter;
+
+namespace trazalia::canvas {
+
+// Pictures are drawn in logical pixels of 1/96 inch; their operations arrive in twips.
+inline constexpr qreal kTwipsPerPixel = 15;
+
+// The picture's size in logical pixels (7000 × 6000 twips is 466.67 × 400).
+QSizeF LogicalSize(const Picture& picture);
+
+// The face of printed text: Liberation Sans, 8 pt at 96 dpi.
+QFont PrintFont();
+
+// Fills the background and draws every operation in order, antialiased. The painter works in
+// logical pixels of the picture, origin at its top-left corner.
+void Replay(const Picture& picture, QPainter& painter);
+
+// ceil(width / 15 × ratio) × ceil(height / 15 × ratio) pixels, with that device pixel ratio.
+// Null when the ratio is not positive or the image is too large.
+QImage RenderImage(const Picture& picture, qreal devicePixelRatio = 2);
+
+enum class PictureFormat { Png, Svg, Pdf };
+
+// By the path's extension, in any case: .png, .svg or .pdf.
+std::optional<PictureFormat> FormatForPath(const QString& path);
+
+// The file's bytes; empty when the picture cannot be rendered in that format.
+QByteArray EncodePicture(const Picture& picture, PictureFormat format,
+                         qreal pngDevicePixelRatio = 2);
+
+// Writes the picture in the format the extension names, all or nothing. On failure returns false,
+// leaves no file behind and, when error is given, says why in Spanish.
+bool SavePicture(const Picture& picture, const QString& path, QString* error,
+                 qreal pngDevicePixelRatio = 2);
+
+}  // namespace trazalia::canvas

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include "canvas/picture.h"
+
+namespace trazalia::canvas {
+
+// Shows its picture at 15 twips per logical pixel, repainting from the display list, so the
+// drawing survives covering and hiding and is crisp at any device pixel ratio. It takes keyboard
+// focus and then draws a focus frame inside its edge.
+class PictureWidget : public QWidget, private PictureListener {
+    Q_OBJECT
+
+public:
+    // Width and height in twips; the widget's fixed size is their nearest whole logical pixels.
+    PictureWidget(float width, float height, Color fore = kBlack, QWidget* parent = nullptr);
+    ~PictureWidget() override;
+
+    Picture& picture() { return picture_; }
+    const Picture& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Cleared() override;
+    void DrawWidthSet(int width) override;
+    void Drawn(const Op& op) override;
+
+    Picture picture_;
+};
+
+}  // namespace trazalia::canvas

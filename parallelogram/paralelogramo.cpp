@@ -1,0 +1,104 @@
+#include "parallelogram/paralelogramo.h"
+
+#include <cmath>
+#include <string>
+
+#include "diagram/direccion.h"
+#include "diagram/flechas.h"
+#include "diagram/formato.h"
+
+namespace trazalia::parallelogram {
+
+namespace {
+
+constexpr canvas::Color kRojo{255, 0, 0};
+constexpr canvas::Color kAzul{0, 0, 255};
+
+// Scroll bars of Form2.
+constexpr int kM1 = 1;
+constexpr int kM2 = 2;
+constexpr int kD1 = 3;
+constexpr int kD2 = 4;
+
+}  // namespace
+
+void Paralelogramo::Form_Load() {
+    Picture1_.SetDrawWidth(2);
+    for (int n = 5; n <= 8; ++n) form_.Label(n, "0");
+    Pi = 3.1416;
+}
+
+void Paralelogramo::Lecturas() {
+    // Label5..Label8 show HScroll1..HScroll4.
+    for (int n = kM1; n <= kD2; ++n) form_.Label(n + 4, std::to_string(form_.HScroll(n)));
+}
+
+void Paralelogramo::HScroll_Change() {
+    Lecturas();
+    if (auto calculo = CalcularResultante()) DibujarEscena(*calculo);
+}
+
+void Paralelogramo::Command1_Click() {
+    Lecturas();
+    // With a scale of 0 both magnitudes are 0, so r is 0 too; the picture is left as it was.
+    double r = 0;
+    if (auto calculo = CalcularResultante()) {
+        DibujarEscena(*calculo);
+        const diagram::Punto origen = diagram::Origen(Picture1_);
+        diagram::Linea(Picture1_, calculo->P2, calculo->PR, kRojo);
+        diagram::Linea(Picture1_, calculo->P1, calculo->PR, kAzul);
+        diagram::Linea(Picture1_, origen, calculo->PR, canvas::kBlack);
+        diagram::FlechaResultante(Picture1_, calculo->PR, AnguloResultante, Pi);
+        r = calculo->r;
+    }
+    form_.Label(10, diagram::Formato(r));
+    form_.Label(12, diagram::LecturaDireccion(r, AnguloResultante));
+}
+
+std::optional<Calculo> Paralelogramo::CalcularResultante() {
+    const int m1 = form_.HScroll(kM1);
+    const int m2 = form_.HScroll(kM2);
+    const int d1 = form_.HScroll(kD1);
+    const int d2 = form_.HScroll(kD2);
+
+    // 3.1416 is Form2's Pi, written out: the components do not depend on when Pi was set.
+    const double a1 = (d1 * 3.1416) / 180;
+    const double a2 = (d2 * 3.1416) / 180;
+    const double V1x = m1 * std::cos(a1);
+    const double V1y = m1 * std::sin(a1);
+    const double V2x = m2 * std::cos(a2);
+    const double V2y = m2 * std::sin(a2);
+    const double Rx = V1x + V2x;
+    const double Ry = V1y + V2y;
+
+    Calculo c;
+    c.r = std::sqrt(Rx * Rx + Ry * Ry);
+    diagram::DireccionResultante(Rx, Ry, AnguloResultante);
+
+    c.Escala = m1 >= m2 ? m1 : m2;
+    if (c.r >= c.Escala) c.Escala = c.r;
+    if (c.Escala == 0) return std::nullopt;
+
+    c.P1 = diagram::Punta(Picture1_, m1, a1, c.Escala);
+    c.P2 = diagram::Punta(Picture1_, m2, a2, c.Escala);
+    c.PR = diagram::Punta(Picture1_, c.r, AnguloResultante, c.Escala);
+    return c;
+}
+
+void Paralelogramo::DibujarEscena(const Calculo& calculo) {
+    Picture1_.Cls();
+    diagram::EjeVertical(Picture1_);
+    diagram::MarcasVerticales(Picture1_);
+    diagram::RotulosVerticales(Picture1_, calculo.Escala);
+    diagram::EjeHorizontal(Picture1_);
+    diagram::MarcasHorizontales(Picture1_);
+    diagram::RotulosHorizontales(Picture1_, calculo.Escala);
+
+    const diagram::Punto origen = diagram::Origen(Picture1_);
+    diagram::Linea(Picture1_, origen, calculo.P1, kRojo);
+    diagram::FlechaColor(Picture1_, calculo.P1, form_.HScroll(kD1), Pi, kRojo);
+    diagram::Linea(Picture1_, origen, calculo.P2, kAzul);
+    diagram::FlechaColor(Picture1_, calculo.P2, form_.HScroll(kD2), Pi, kAzul);
+}
+
+}  // namespace trazalia::parallelogram

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+
+#include "canvas/canvas.h"
+#include "diagram/controles.h"
+#include "diagram/marco.h"
+
+namespace trazalia::parallelogram {
+
+// The values of one computation, discarded when the event ends. Tips are in twips of the
+// drawing area (y downward), in double precision until they are drawn.
+struct Calculo {
+    double r = 0;       // magnitude of the resultant
+    double Escala = 0;  // the largest of m1, m2 and r
+    diagram::Punto P1;  // tip of vector 1
+    diagram::Punto P2;  // tip of vector 2
+    diagram::Punto PR;  // tip of the resultant
+};
+
+// The window Form2 without its toolkit: two vectors from HScroll1..HScroll4 (m1, m2, d1, d2),
+// drawn on Picture1 over adaptive axes, and the parallelogram construction on request.
+class Paralelogramo {
+public:
+    Paralelogramo(diagram::Controles& form, canvas::Canvas& Picture1)
+        : form_(form), Picture1_(Picture1) {}
+
+    void Form_Load();
+    // The live redraw: the body of HScroll1_Change … HScroll4_Change.
+    void HScroll_Change();
+    // The live redraw, then the sides, the resultant and its read-outs.
+    void Command1_Click();
+
+    // Computes the vectors, the resultant and the scale, and writes AnguloResultante. Nothing when
+    // the scale is 0 (both magnitudes 0): there is no tip to compute.
+    std::optional<Calculo> CalcularResultante();
+    // Clears Picture1 and draws the axes and both vectors of that computation.
+    void DibujarEscena(const Calculo& calculo);
+
+    double Pi = 0;
+    double AnguloResultante = 0;
+
+private:
+    void Lecturas();
+
+    diagram::Controles& form_;
+    canvas::Canvas& Picture1_;
+};
+
+}  // namespace trazalia::parallelogram

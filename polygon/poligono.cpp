@@ -1,0 +1,192 @@
+#include "polygon/poligono.h"
+
+#include <cmath>
+#include <string>
+
+#include "diagram/direccion.h"
+#include "diagram/flechas.h"
+#include "diagram/formato.h"
+
+namespace trazalia::polygon {
+
+using diagram::Punto;
+
+namespace {
+
+constexpr canvas::Color kRojo{255, 0, 0};
+// Vector 1's shafts everywhere except as the first vector of the first order.
+constexpr canvas::Color kRojoTenue{225, 0, 0};
+constexpr canvas::Color kAzul{0, 0, 255};
+constexpr canvas::Color kVerde{0, 255, 0};
+
+// Head colour of vector k (1-based).
+constexpr std::array<canvas::Color, 3> kColorFlecha{kRojo, kAzul, kVerde};
+
+// One head-to-tail order: A from the origin, B from A's tip to the partial sum, C on to T.
+struct Orden {
+    int a;
+    canvas::Color colorA;
+    int b;
+    canvas::Color colorB;
+    int c;
+    canvas::Color colorC;
+};
+
+constexpr std::array<Orden, 6> kOrdenes{{
+    {1, kRojo, 2, kAzul, 3, kVerde},
+    {1, kRojoTenue, 3, kVerde, 2, kAzul},
+    {2, kAzul, 1, kRojoTenue, 3, kVerde},
+    {2, kAzul, 3, kVerde, 1, kRojoTenue},
+    {3, kVerde, 2, kAzul, 1, kRojoTenue},
+    {3, kVerde, 1, kRojoTenue, 2, kAzul},
+}};
+
+double Longitud(double x, double y) { return std::sqrt(x * x + y * y); }
+
+}  // namespace
+
+struct Poligono::Estado {
+    std::array<int, 3> m{};
+    std::array<int, 3> d{};
+    std::array<double, 3> theta{};
+    double r = 0;
+    double Escala = 0;
+};
+
+Poligono::Poligono(diagram::Controles& form, canvas::Canvas& Picture1)
+    : form_(form), picture_(Picture1) {}
+
+void Poligono::Form_Load() {
+    picture_.SetDrawWidth(2);
+    for (int n : {4, 5, 6, 10, 11, 12, 14, 16}) form_.Label(n, "0");
+    form_.Label(18, "1");
+    Pi = 3.14159;
+}
+
+void Poligono::LecturasVectores() {
+    for (int n : {1, 2, 3}) form_.Label(n + 3, std::to_string(form_.HScroll(n)));
+    for (int n : {4, 5, 6}) form_.Label(n + 6, std::to_string(form_.HScroll(n)));
+}
+
+Poligono::Estado Poligono::CalcularEstado() {
+    Estado e;
+    std::array<double, 3> x{};
+    std::array<double, 3> y{};
+    for (int k = 0; k < 3; ++k) {
+        e.m[k] = form_.HScroll(k + 1);
+        e.d[k] = form_.HScroll(k + 4);
+        // The components keep their own four-decimal value of pi.
+        e.theta[k] = (e.d[k] * 3.1416) / 180;
+        x[k] = e.m[k] * std::cos(e.theta[k]);
+        y[k] = e.m[k] * std::sin(e.theta[k]);
+    }
+    const double s12 = Longitud(x[0] + x[1], y[0] + y[1]);
+    const double s13 = Longitud(x[0] + x[2], y[0] + y[2]);
+    const double s23 = Longitud(x[1] + x[2], y[1] + y[2]);
+    const double Rx = x[0] + x[1] + x[2];
+    const double Ry = y[0] + y[1] + y[2];
+    e.r = Longitud(Rx, Ry);
+    diagram::DireccionResultante(Rx, Ry, AnguloResultante);
+
+    // Every length any step draws must fit within the axes.
+    e.Escala = e.m[0];
+    if (e.m[1] > e.m[0]) e.Escala = e.m[1];
+    for (double v : {static_cast<double>(e.m[2]), s12, s13, s23, e.r}) {
+        if (v >= e.Escala) e.Escala = v;
+    }
+    return e;
+}
+
+void Poligono::EscenaBase(double Escala) {
+    picture_.Cls();
+    diagram::EjeVertical(picture_);
+    diagram::EjeHorizontal(picture_);
+    diagram::MarcasVerticales(picture_);
+    diagram::RotulosVerticales(picture_, Escala);
+    diagram::MarcasHorizontales(picture_);
+    diagram::RotulosHorizontales(picture_, Escala);
+}
+
+void Poligono::HScroll_Change() {
+    LecturasVectores();
+    const Estado e = CalcularEstado();
+    // All magnitudes 0: no scale to draw with, so the previous picture stays.
+    if (e.Escala == 0) return;
+    std::array<Punto, 3> puntas;
+    for (int k = 0; k < 3; ++k) puntas[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala);
+    EscenaBase(e.Escala);
+    for (int k = 0; k < 3; ++k) {
+        diagram::Linea(picture_, diagram::Origen(picture_), puntas[k], kColorFlecha[k]);
+        diagram::FlechaColor(picture_, puntas[k], e.d[k], Pi, kColorFlecha[k]);
+    }
+}
+
+void Poligono::HScroll7_Change() {
+    const int s = form_.HScroll(7);
+    LecturasVectores();
+    form_.Label(18, std::to_string(s));
+    if (s < 1 || s > 7) return;
+    const Estado e = CalcularEstado();
+    if (e.Escala != 0) {
+        std::array<Punto, 3> p;
+        for (int k = 0; k < 3; ++k) p[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala);
+        const Punto T = diagram::Punta(picture_, e.r, AnguloResultante, e.Escala);
+        EscenaBase(e.Escala);
+        if (s == 7) {
+            Paralelepipedo(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, T.x, T.y);
+        } else {
+            Cadena(s, p, T);
+            FlechaNegra(T.x, T.y, AnguloResultante);
+        }
+    }
+    form_.Label(14, diagram::Formato(e.r));
+    form_.Label(16, diagram::LecturaDireccion(e.r, AnguloResultante));
+}
+
+void Poligono::RojoSimple(const double& Pos_X1, const double& Pos_Y1) {
+    diagram::FlechaColor(picture_, {Pos_X1, Pos_Y1}, form_.HScroll(4), Pi, kRojo);
+}
+
+void Poligono::AzulSimple(const double& Pos_X2, const double& Pos_Y2) {
+    diagram::FlechaColor(picture_, {Pos_X2, Pos_Y2}, form_.HScroll(5), Pi, kAzul);
+}
+
+void Poligono::VerdeSimple(const double& Pos_X3, const double& Pos_Y3) {
+    diagram::FlechaColor(picture_, {Pos_X3, Pos_Y3}, form_.HScroll(6), Pi, kVerde);
+}
+
+void Poligono::FlechaNegra(const double& Pos_XT, const double& Pos_YT, const double& AnguloReal) {
+    diagram::FlechaResultante(picture_, {Pos_XT, Pos_YT}, AnguloReal, Pi);
+}
+
+void Poligono::FlechaDelVector(int k, const double& x, const double& y) {
+    if (k == 1) RojoSimple(x, y);
+    if (k == 2) AzulSimple(x, y);
+    if (k == 3) VerdeSimple(x, y);
+}
+
+void Poligono::Cadena(int numero, const std::array<Punto, 3>& puntas, Punto T) {
+    const Orden& o = kOrdenes[numero - 1];
+    const Punto O = diagram::Origen(picture_);
+    const Punto& A = puntas[o.a - 1];
+    const Punto& B = puntas[o.b - 1];
+    // Laying B at A's tip ends at the origin plus both scaled vectors.
+    const Punto P{A.x + B.x - picture_.Width() * 0.5, A.y + B.y - picture_.Height() * 0.5};
+    diagram::Linea(picture_, O, A, o.colorA);
+    FlechaDelVector(o.a, A.x, A.y);
+    diagram::Linea(picture_, A, P, o.colorB);
+    // B's head at the partial sum is the arc its own procedure draws there.
+    FlechaDelVector(o.b, P.x, P.y);
+    diagram::Linea(picture_, P, T, o.colorC);
+    diagram::Linea(picture_, O, T, canvas::kBlack);
+}
+
+void Poligono::Paralelepipedo(const double& Pos_X1, const double& Pos_Y1, const double& Pos_X2,
+                              const double& Pos_Y2, const double& Pos_X3, const double& Pos_Y3,
+                              const double& Pos_XT, const double& Pos_YT) {
+    const std::array<Punto, 3> puntas{{{Pos_X1, Pos_Y1}, {Pos_X2, Pos_Y2}, {Pos_X3, Pos_Y3}}};
+    for (int numero = 1; numero <= 6; ++numero) Cadena(numero, puntas, {Pos_XT, Pos_YT});
+    FlechaNegra(Pos_XT, Pos_YT, AnguloResultante);
+}
+
+}  // namespace trazalia::polygon

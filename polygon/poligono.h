@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+
+#include "canvas/canvas.h"
+#include "diagram/controles.h"
+#include "diagram/marco.h"
+
+namespace trazalia::polygon {
+
+// The polygon method window Form3 without its widgets: three vectors set by HScroll1..3
+// (magnitudes) and HScroll4..6 (directions in degrees), the step bar HScroll7, and the read-outs
+// Label4..6, Label10..12 (inputs), Label14, Label16 (resultant) and Label18 (step).
+class Poligono {
+public:
+    Poligono(diagram::Controles& form, canvas::Canvas& Picture1);
+
+    void Form_Load();
+    // Live redraw: the body of HScroll1_Change … HScroll6_Change.
+    void HScroll_Change();
+    // Step-by-step construction: steps 1 to 6 chain the vectors in one order each, step 7 draws
+    // all six chains.
+    void HScroll7_Change();
+
+    // Arrowheads at a tip; the coloured ones read their direction bar at the time of the call.
+    void RojoSimple(const double& Pos_X1, const double& Pos_Y1);
+    void AzulSimple(const double& Pos_X2, const double& Pos_Y2);
+    void VerdeSimple(const double& Pos_X3, const double& Pos_Y3);
+    void FlechaNegra(const double& Pos_XT, const double& Pos_YT, const double& AnguloReal);
+
+    // The six head-to-tail chains over the current picture, then the resultant's head once.
+    void Paralelepipedo(const double& Pos_X1, const double& Pos_Y1, const double& Pos_X2,
+                        const double& Pos_Y2, const double& Pos_X3, const double& Pos_Y3,
+                        const double& Pos_XT, const double& Pos_YT);
+
+    double Pi = 0;
+    double AnguloResultante = 0;
+
+private:
+    struct Estado;
+
+    void LecturasVectores();
+    Estado CalcularEstado();
+    void EscenaBase(double Escala);
+    void FlechaDelVector(int k, const double& x, const double& y);
+    void Cadena(int numero, const std::array<diagram::Punto, 3>& puntas, diagram::Punto T);
+
+    diagram::Controles& form_;
+    canvas::Canvas& picture_;
+};
+
+}  // namespace trazalia::polygon
