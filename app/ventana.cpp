@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <algorithm>
 #include <cmath>
 #include <iostream>
@@ -35,12 +37,24 @@ QFont Fuente(double puntos) {
 
 QColor AColor(canvas::Color c) { return QColor(c.r, c.g, c.b); }
 
-// A push button that Enter and Return press as well as Space.
+// A push button that Enter and Return press as well as Space, and whose caption wraps onto a
+// second line when it is wider than the button.
 class Boton final : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
 protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton opcion;
+        initStyleOption(&opcion);
+        opcion.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, opcion);
+        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &opcion, this);
+        painter.drawItemText(area, ::Qt::AlignCenter | ::Qt::TextWordWrap, palette(), isEnabled(),
+                             text(), QPalette::ButtonText);
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == ::Qt::Key_Return || event->key() == ::Qt::Key_Enter) {
             animateClick();
