@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "app/accesible.h"
+#include "app/exportar.h"
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/form3.h"
@@ -9,7 +11,7 @@
 
 namespace trazalia::app {
 
-Aplicacion::Aplicacion(canvas::TraceWriter* trace) : trace_(trace) {}
+Aplicacion::Aplicacion(canvas::TraceWriter* trace) : trace_(trace) { InstalarAccesibilidad(); }
 
 Aplicacion::~Aplicacion() = default;
 
@@ -43,6 +45,15 @@ Form3& Aplicacion::form3() {
         form3_->Form_Load();
     }
     return *form3_;
+}
+
+Dialogos& Aplicacion::dialogos() {
+    if (!dialogos_) dialogos_ = std::make_unique<DialogosQt>();
+    return *dialogos_;
+}
+
+void Aplicacion::setDialogos(std::unique_ptr<Dialogos> dialogos) {
+    dialogos_ = std::move(dialogos);
 }
 
 Ventana* Aplicacion::ventana(const QString& nombre) const {

@@ -10,6 +10,7 @@ class TraceWriter;
 
 namespace trazalia::app {
 
+class Dialogos;
 class Ventana;
 class Form1;
 class Form2;
@@ -40,6 +41,11 @@ public:
 
     canvas::TraceWriter* trace() const { return trace_; }
 
+    // How the windows ask the user where to save and tell of failures: Qt's dialogs unless
+    // replaced.
+    Dialogos& dialogos();
+    void setDialogos(std::unique_ptr<Dialogos> dialogos);
+
 signals:
     void terminada();
 
@@ -47,6 +53,7 @@ private:
     void Traza(const QString& sujeto, const char* que) const;
 
     canvas::TraceWriter* trace_;
+    std::unique_ptr<Dialogos> dialogos_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;

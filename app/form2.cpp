@@ -1,6 +1,7 @@
 #include "app/form2.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QScrollBar>
 
 #include "app/aplicacion.h"
@@ -22,7 +23,7 @@ constexpr ControlSpec kControles[] = {
      .width = 7000,
      .height = 6000,
      .tab = 0,
-     .descripcion = "Diagrama"},
+     .descripcion = "Diagrama del paralelogramo"},
     {.nombre = "HScroll1",
      .tipo = Tipo::HScroll,
      .left = 1200,
@@ -33,7 +34,8 @@ constexpr ControlSpec kControles[] = {
      .min = 0,
      .max = 100,
      .large = 5,
-     .descripcion = "Magnitud del vector 1"},
+     .descripcion = "Magnitud del vector 1",
+     .ayuda = "De 0 a 100. Vector rojo."},
     {.nombre = "HScroll2",
      .tipo = Tipo::HScroll,
      .left = 1200,
@@ -44,7 +46,8 @@ constexpr ControlSpec kControles[] = {
      .min = 0,
      .max = 100,
      .large = 5,
-     .descripcion = "Magnitud del vector 2"},
+     .descripcion = "Magnitud del vector 2",
+     .ayuda = "De 0 a 100. Vector azul."},
     {.nombre = "HScroll3",
      .tipo = Tipo::HScroll,
      .left = 5400,
@@ -55,7 +58,8 @@ constexpr ControlSpec kControles[] = {
      .min = 0,
      .max = 360,
      .large = 5,
-     .descripcion = "Dirección del vector 1 (grados)"},
+     .descripcion = "Dirección del vector 1 (grados)",
+     .ayuda = "De 0 a 360 grados, desde el eje x positivo en sentido antihorario."},
     {.nombre = "HScroll4",
      .tipo = Tipo::HScroll,
      .left = 5400,
@@ -66,7 +70,8 @@ constexpr ControlSpec kControles[] = {
      .min = 0,
      .max = 360,
      .large = 5,
-     .descripcion = "Dirección del vector 2 (grados)"},
+     .descripcion = "Dirección del vector 2 (grados)",
+     .ayuda = "De 0 a 360 grados, desde el eje x positivo en sentido antihorario."},
     {.nombre = "Label1",
      .tipo = Tipo::Label,
      .left = 240,
@@ -77,7 +82,8 @@ constexpr ControlSpec kControles[] = {
      .texto = "r",
      .puntos = 12,
      .color = kRojo,
-     .centrado = true},
+     .centrado = true,
+     .descripcion = "r: magnitud del vector 1"},
     {.nombre = "Label2",
      .tipo = Tipo::Label,
      .left = 4440,
@@ -88,7 +94,8 @@ constexpr ControlSpec kControles[] = {
      .texto = "α",
      .puntos = 12,
      .color = kRojo,
-     .centrado = true},
+     .centrado = true,
+     .descripcion = "α: dirección del vector 1"},
     {.nombre = "Label3",
      .tipo = Tipo::Label,
      .left = 240,
@@ -99,7 +106,8 @@ constexpr ControlSpec kControles[] = {
      .texto = "r",
      .puntos = 12,
      .color = kAzul,
-     .centrado = true},
+     .centrado = true,
+     .descripcion = "r: magnitud del vector 2"},
     {.nombre = "Label4",
      .tipo = Tipo::Label,
      .left = 4440,
@@ -110,7 +118,8 @@ constexpr ControlSpec kControles[] = {
      .texto = "α",
      .puntos = 12,
      .color = kAzul,
-     .centrado = true},
+     .centrado = true,
+     .descripcion = "α: dirección del vector 2"},
     {.nombre = "Label5",
      .tipo = Tipo::Lectura,
      .left = 3000,
@@ -137,7 +146,7 @@ constexpr ControlSpec kControles[] = {
      .height = 375,
      .tab = 12,
      .puntos = 9.75,
-     .descripcion = "Dirección del vector 1"},
+     .descripcion = "Dirección del vector 1 (grados)"},
     {.nombre = "Label8",
      .tipo = Tipo::Lectura,
      .left = 7200,
@@ -146,7 +155,7 @@ constexpr ControlSpec kControles[] = {
      .height = 375,
      .tab = 13,
      .puntos = 9.75,
-     .descripcion = "Dirección del vector 2"},
+     .descripcion = "Dirección del vector 2 (grados)"},
     {.nombre = "Label9",
      .tipo = Tipo::Label,
      .left = 7800,
@@ -156,7 +165,8 @@ constexpr ControlSpec kControles[] = {
      .tab = 14,
      .texto = "r",
      .puntos = 12,
-     .centrado = true},
+     .centrado = true,
+     .descripcion = "r: magnitud de la resultante"},
     {.nombre = "Label10",
      .tipo = Tipo::Lectura,
      .left = 9120,
@@ -175,7 +185,8 @@ constexpr ControlSpec kControles[] = {
      .tab = 18,
      .texto = "α",
      .puntos = 12,
-     .centrado = true},
+     .centrado = true,
+     .descripcion = "α: dirección de la resultante"},
     {.nombre = "Label12",
      .tipo = Tipo::Lectura,
      .left = 9120,
@@ -184,7 +195,7 @@ constexpr ControlSpec kControles[] = {
      .height = 375,
      .tab = 16,
      .puntos = 9.75,
-     .descripcion = "Dirección de la resultante"},
+     .descripcion = "Dirección de la resultante (grados)"},
     {.nombre = "Command1",
      .tipo = Tipo::Button,
      .left = 7800,
@@ -193,7 +204,10 @@ constexpr ControlSpec kControles[] = {
      .height = 855,
      .tab = 17,
      .texto = "Graficar Paralelogramo",
-     .puntos = 14.25},
+     .puntos = 14.25,
+     .descripcion = "Graficar Paralelogramo",
+     .ayuda = "Completa el paralelogramo, dibuja la resultante en negro y muestra su magnitud y su "
+              "dirección."},
     {.nombre = "Command2",
      .tipo = Tipo::Button,
      .left = 7800,
@@ -203,7 +217,8 @@ constexpr ControlSpec kControles[] = {
      .tab = 9,
      .texto = "Regresar",
      .puntos = 14.25,
-     .descripcion = "Regresar al inicio"},
+     .descripcion = "Regresar al inicio",
+     .ayuda = "Vuelve a la ventana de inicio; esta ventana conserva sus valores."},
 };
 
 }  // namespace
@@ -225,17 +240,34 @@ void Form2::Form_Load() {
 }
 
 void Form2::Command1_Click() {
-    Evento([this] { metodo_.Command1_Click(); });
+    if (EventoDeDibujo([this] { metodo_.Command1_Click(); })) Mostrar(Figura::Paralelogramo);
 }
 
 void Form2::Command2_Click() { Regresar(); }
 
 // All four bars redraw the same live diagram from all four values.
 void Form2::HScroll1_Change() {
-    Evento([this] { metodo_.HScroll_Change(); });
+    if (EventoDeDibujo([this] { metodo_.HScroll_Change(); })) Mostrar(Figura::Vectores);
 }
 void Form2::HScroll2_Change() { HScroll1_Change(); }
 void Form2::HScroll3_Change() { HScroll1_Change(); }
 void Form2::HScroll4_Change() { HScroll1_Change(); }
+
+// Called right after a redraw, so the read-outs of the vectors are those drawn.
+void Form2::Mostrar(Figura figura) {
+    QString texto = DescribirVector(1, 5, 7) + u' ' + DescribirVector(2, 6, 8) + u' ';
+    if (figura == Figura::Paralelogramo) texto += DescribirResultante(10, 12) + u' ';
+    DescribirDibujo(texto + DescribirEscala());
+}
+
+// The resultant's read-outs stay empty until the first click.
+QString Form2::LineaDeLecturas() const {
+    QString linea = Lecturas(5, 7, QStringLiteral("1")) + QLatin1String("; ") +
+                    Lecturas(6, 8, QStringLiteral("2"));
+    if (!rotulo(10)->text().isEmpty()) linea += QLatin1String("; ") + Lecturas(10, 12, QString());
+    return linea;
+}
+
+QString Form2::NombreDeArchivo() const { return QStringLiteral("paralelogramo.png"); }
 
 }  // namespace trazalia::app

@@ -1,6 +1,7 @@
 #include "app/form3.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QScrollBar>
 
 #include "app/aplicacion.h"
@@ -14,6 +15,14 @@ constexpr canvas::Color kRojo{192, 0, 0};
 constexpr canvas::Color kAzul{0, 0, 255};
 constexpr canvas::Color kVerde{0, 255, 0};
 
+// The order in which each of steps 1 to 6 lays the vectors head to tail.
+constexpr const char* kOrdenes[] = {"1, 2, 3", "1, 3, 2", "2, 1, 3",
+                                    "2, 3, 1", "3, 2, 1", "3, 1, 2"};
+
+constexpr const char* kAyudaMagnitud = "De 0 a 100.";
+constexpr const char* kAyudaDireccion =
+    "De 0 a 360 grados, desde el eje x positivo en sentido antihorario.";
+
 constexpr ControlSpec Magnitud(const char* nombre, int top, int tab, const char* descripcion) {
     return {.nombre = nombre,
             .tipo = Tipo::HScroll,
@@ -25,7 +34,8 @@ constexpr ControlSpec Magnitud(const char* nombre, int top, int tab, const char*
             .min = 0,
             .max = 100,
             .large = 5,
-            .descripcion = descripcion};
+            .descripcion = descripcion,
+            .ayuda = kAyudaMagnitud};
 }
 
 constexpr ControlSpec Direccion(const char* nombre, int top, int tab, const char* descripcion) {
@@ -39,7 +49,8 @@ constexpr ControlSpec Direccion(const char* nombre, int top, int tab, const char
             .min = 0,
             .max = 360,
             .large = 5,
-            .descripcion = descripcion};
+            .descripcion = descripcion,
+            .ayuda = kAyudaDireccion};
 }
 
 constexpr ControlSpec Lectura(const char* nombre, int left, int top, int width, int tab,
@@ -56,7 +67,7 @@ constexpr ControlSpec Lectura(const char* nombre, int left, int top, int width, 
 }
 
 constexpr ControlSpec Rotulo(const char* nombre, int left, int top, int width, int height, int tab,
-                             const char* texto, canvas::Color color) {
+                             const char* texto, canvas::Color color, const char* descripcion) {
     return {.nombre = nombre,
             .tipo = Tipo::Label,
             .left = left,
@@ -67,7 +78,8 @@ constexpr ControlSpec Rotulo(const char* nombre, int left, int top, int width, i
             .texto = texto,
             .puntos = 12,
             .color = color,
-            .centrado = true};
+            .centrado = true,
+            .descripcion = descripcion};
 }
 
 constexpr ControlSpec kControles[] = {
@@ -78,7 +90,7 @@ constexpr ControlSpec kControles[] = {
      .width = 7000,
      .height = 6000,
      .tab = 0,
-     .descripcion = "Diagrama"},
+     .descripcion = "Diagrama del polígono"},
     Magnitud("HScroll1", 240, 1, "Magnitud del vector 1"),
     Magnitud("HScroll2", 720, 2, "Magnitud del vector 2"),
     Magnitud("HScroll3", 1200, 3, "Magnitud del vector 3"),
@@ -95,24 +107,28 @@ constexpr ControlSpec kControles[] = {
      .min = 1,
      .max = 7,
      .large = 1,
-     .descripcion = "Paso de la construcción"},
-    Rotulo("Label1", 240, 240, 495, 255, 7, "r", kRojo),
-    Rotulo("Label2", 240, 720, 495, 255, 8, "r", kAzul),
-    Rotulo("Label3", 240, 1200, 495, 255, 9, "r", kVerde),
+     .descripcion = "Paso de la construcción",
+     .ayuda = "Pasos 1 a 6: los tres vectores punta con cola, en uno de los seis órdenes; paso 7: "
+              "los seis órdenes a la vez."},
+    Rotulo("Label1", 240, 240, 495, 255, 7, "r", kRojo, "r: magnitud del vector 1"),
+    Rotulo("Label2", 240, 720, 495, 255, 8, "r", kAzul, "r: magnitud del vector 2"),
+    Rotulo("Label3", 240, 1200, 495, 255, 9, "r", kVerde, "r: magnitud del vector 3"),
     Lectura("Label4", 2760, 240, 615, 10, "Magnitud del vector 1"),
     Lectura("Label5", 2760, 720, 615, 11, "Magnitud del vector 2"),
     Lectura("Label6", 2760, 1200, 615, 12, "Magnitud del vector 3"),
-    Rotulo("Label7", 3720, 240, 615, 255, 22, "α", kRojo),
-    Rotulo("Label8", 3720, 720, 615, 255, 13, "α", kAzul),
-    Rotulo("Label9", 3720, 1200, 615, 255, 14, "α", kVerde),
-    Lectura("Label10", 6360, 240, 615, 15, "Dirección del vector 1"),
-    Lectura("Label11", 6360, 720, 615, 16, "Dirección del vector 2"),
-    Lectura("Label12", 6360, 1200, 615, 17, "Dirección del vector 3"),
-    Rotulo("Label13", 8040, 480, 615, 255, 18, "r", canvas::kBlack),
+    Rotulo("Label7", 3720, 240, 615, 255, 22, "α", kRojo, "α: dirección del vector 1"),
+    Rotulo("Label8", 3720, 720, 615, 255, 13, "α", kAzul, "α: dirección del vector 2"),
+    Rotulo("Label9", 3720, 1200, 615, 255, 14, "α", kVerde, "α: dirección del vector 3"),
+    Lectura("Label10", 6360, 240, 615, 15, "Dirección del vector 1 (grados)"),
+    Lectura("Label11", 6360, 720, 615, 16, "Dirección del vector 2 (grados)"),
+    Lectura("Label12", 6360, 1200, 615, 17, "Dirección del vector 3 (grados)"),
+    Rotulo("Label13", 8040, 480, 615, 255, 18, "r", canvas::kBlack, "r: magnitud de la resultante"),
     Lectura("Label14", 8880, 480, 615, 19, "Magnitud de la resultante"),
-    Rotulo("Label15", 8040, 1080, 615, 375, 20, "α", canvas::kBlack),
-    Lectura("Label16", 8880, 1080, 975, 21, "Dirección de la resultante"),
-    Rotulo("Label17", 7800, 3480, 2415, 375, 25, "Graficar Polígono", canvas::kBlack),
+    Rotulo("Label15", 8040, 1080, 615, 375, 20, "α", canvas::kBlack,
+           "α: dirección de la resultante"),
+    Lectura("Label16", 8880, 1080, 975, 21, "Dirección de la resultante (grados)"),
+    Rotulo("Label17", 7800, 3480, 2415, 375, 25, "Graficar Polígono", canvas::kBlack,
+           "Graficar Polígono"),
     {.nombre = "Label18",
      .tipo = Tipo::Lectura,
      .left = 9240,
@@ -132,7 +148,8 @@ constexpr ControlSpec kControles[] = {
      .tab = 23,
      .texto = "Regresar",
      .puntos = 12,
-     .descripcion = "Regresar al inicio"},
+     .descripcion = "Regresar al inicio",
+     .ayuda = "Vuelve a la ventana de inicio; esta ventana conserva sus valores."},
 };
 
 }  // namespace
@@ -159,7 +176,7 @@ void Form3::Command1_Click() { Regresar(); }
 
 // All six vector bars redraw the same live diagram from all six values.
 void Form3::HScroll1_Change() {
-    Evento([this] { metodo_.HScroll_Change(); });
+    if (EventoDeDibujo([this] { metodo_.HScroll_Change(); })) Mostrar(0);
 }
 void Form3::HScroll2_Change() { HScroll1_Change(); }
 void Form3::HScroll3_Change() { HScroll1_Change(); }
@@ -168,7 +185,38 @@ void Form3::HScroll5_Change() { HScroll1_Change(); }
 void Form3::HScroll6_Change() { HScroll1_Change(); }
 
 void Form3::HScroll7_Change() {
-    Evento([this] { metodo_.HScroll7_Change(); });
+    pasoMostrado_ = true;
+    if (EventoDeDibujo([this] { metodo_.HScroll7_Change(); })) Mostrar(barra(7)->value());
+}
+
+// Called right after a redraw, so the read-outs of the vectors are those drawn.
+void Form3::Mostrar(int paso) {
+    QString texto;
+    if (paso >= 1 && paso <= 6) {
+        texto = QStringLiteral("Paso %1 de 7: los vectores %2, punta con cola. ")
+                    .arg(paso)
+                    .arg(QLatin1String(kOrdenes[paso - 1]));
+    } else if (paso == 7) {
+        texto = QStringLiteral("Paso 7 de 7: los seis órdenes a la vez. ");
+    }
+    texto += DescribirVector(1, 4, 10) + u' ' + DescribirVector(2, 5, 11) + u' ' +
+             DescribirVector(3, 6, 12) + u' ';
+    if (paso >= 1) texto += DescribirResultante(14, 16) + u' ';
+    DescribirDibujo(texto + DescribirEscala());
+}
+
+// Until the first step the resultant's read-outs show the zeros they start with, not a result.
+QString Form3::LineaDeLecturas() const {
+    QString linea = Lecturas(4, 10, QStringLiteral("1")) + QLatin1String("; ") +
+                    Lecturas(5, 11, QStringLiteral("2")) + QLatin1String("; ") +
+                    Lecturas(6, 12, QStringLiteral("3")) + QLatin1String("; paso = ") +
+                    rotulo(18)->text();
+    if (pasoMostrado_) linea += QLatin1String("; ") + Lecturas(14, 16, QString());
+    return linea;
+}
+
+QString Form3::NombreDeArchivo() const {
+    return QStringLiteral("poligono-paso-%1.png").arg(barra(7)->value());
 }
 
 }  // namespace trazalia::app

@@ -1,5 +1,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -101,6 +104,14 @@ int main(int argc, char* argv[]) {
     const QtMessageHandler anterior = qInstallMessageHandler(AntesDeLaAplicacion);
     QApplication aplicacion(argc, argv);
     qInstallMessageHandler(anterior);
+    // Desktops match the windows to the installed entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.trazalia.Trazalia"));
+    // Qt's own dialogs (saving a picture, its messages) speak the program's language when the
+    // translations are installed.
+    QTranslator traduccion;
+    if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traduccion);
 
     if (enGuion) {
         std::ios::sync_with_stdio(false);

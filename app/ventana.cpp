@@ -1,19 +1,29 @@
 #include "app/ventana.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <algorithm>
 #include <cmath>
 #include <iostream>
 
+#include "app/accesible.h"
 #include "app/aplicacion.h"
 #include "app/emblema.h"
+#include "app/exportar.h"
 #include "app/form1.h"
+#include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
 #include "canvas/trace_writer.h"
@@ -38,7 +48,7 @@ QFont Fuente(double puntos) {
 QColor AColor(canvas::Color c) { return QColor(c.r, c.g, c.b); }
 
 // A push button that Enter and Return press as well as Space, and whose caption wraps onto a
-// second line when it is wider than the button.
+// second line when it is wider than the button. Its focus is always marked, not only after Tab.
 class Boton final : public QPushButton {
 public:
     using QPushButton::QPushButton;
@@ -49,6 +59,7 @@ protected:
         QStyleOptionButton opcion;
         initStyleOption(&opcion);
         opcion.text.clear();
+        if (hasFocus()) opcion.state |= QStyle::State_KeyboardFocusChange;
         painter.drawControl(QStyle::CE_PushButton, opcion);
         const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &opcion, this);
         painter.drawItemText(area, ::Qt::AlignCenter | ::Qt::TextWordWrap, palette(), isEnabled(),
@@ -64,7 +75,29 @@ protected:
     }
 };
 
+// A scroll bar that marks its focus with an outline in the highlight colour, as styles do not.
+class Barra final : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(::Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
 std::string Utf8(const QString& s) { return s.toStdString(); }
+
+// PNG and clipboard images are at least twice the picture's size, crisp when zoomed or printed.
+qreal Resolucion(const QWidget* w) { return std::max<qreal>(2, w->devicePixelRatioF()); }
+
+// Shown by a direction read-out when the resultant is too short to have a direction.
+constexpr QLatin1String kIndefinido("Indefinido");
 
 }  // namespace
 
@@ -124,7 +157,7 @@ QWidget* Ventana::Crear(const ControlSpec& spec, canvas::Color fore) {
             break;
         }
         case Tipo::HScroll: {
-            auto* barra = new QScrollBar(::Qt::Horizontal, this);
+            auto* barra = new Barra(::Qt::Horizontal, this);
             barra->setRange(spec.min, spec.max);
             barra->setSingleStep(1);
             barra->setPageStep(spec.large);
@@ -172,7 +205,16 @@ QWidget* Ventana::Crear(const ControlSpec& spec, canvas::Color fore) {
     Numerar(botones_, spec.nombre, "Command", qobject_cast<QAbstractButton*>(w));
     w->setGeometry(geometria);
     if (*spec.descripcion) w->setAccessibleName(QString::fromUtf8(spec.descripcion));
+    if (*spec.ayuda) w->setAccessibleDescription(QString::fromUtf8(spec.ayuda));
+    if (spec.tipo == Tipo::Lectura) NombrarLectura(static_cast<QLabel*>(w), spec);
     return w;
+}
+
+// A screen reader reads a label's name and not its text, so a read-out's name carries both.
+void Ventana::NombrarLectura(QLabel* label, const ControlSpec& spec) {
+    const QString nombre = QString::fromUtf8(spec.descripcion);
+    label->setAccessibleName(
+        label->text().isEmpty() ? nombre : nombre + QLatin1String(": ") + label->text());
 }
 
 QWidget* Ventana::control(const QString& nombre) const {
@@ -258,6 +300,9 @@ void Ventana::EnfocarPrimero() {
 void Ventana::Caption(QLabel* label, std::string_view texto) {
     const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
     label->setText(q);
+    for (std::size_t i = 0; i < widgets_.size(); ++i)
+        if (widgets_[i] == label && specs_[i].tipo == Tipo::Lectura)
+            NombrarLectura(label, specs_[i]);
     if (app_.trace()) app_.trace()->Caption(Utf8(nombre_ + '.' + label->objectName()), texto);
 }
 
@@ -270,6 +315,103 @@ void Ventana::Form_Unload() { app_.Terminar(); }
 
 void Ventana::ReportarFallo(const std::exception& e) const {
     std::cerr << "trazalia: " << Utf8(nombre_) << ": " << e.what() << std::endl;
+}
+
+struct VentanaMetodo::Redibujo final : canvas::PictureListener {
+    void Cleared() override { ++veces; }
+    void DrawWidthSet(int) override {}
+    void Drawn(const canvas::Op&) override {}
+    long veces = 0;
+};
+
+VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QString& titulo,
+                             std::span<const ControlSpec> controles, canvas::Color fore)
+    : Ventana(app, nombre, titulo, controles, fore), redibujo_(std::make_unique<Redibujo>()) {
+    Picture1()->picture().AddListener(redibujo_.get());
+    DescribirDibujo(QStringLiteral("Diagrama vacío: mueva una barra para dibujar los vectores."));
+
+    // Window-wide shortcuts: they work whichever control has the focus.
+    copiar_ = new QAction(QStringLiteral("Copiar imagen"), this);
+    copiar_->setShortcuts(QKeySequence::Copy);
+    copiar_->setShortcutContext(::Qt::WindowShortcut);
+    connect(copiar_, &QAction::triggered, this, &VentanaMetodo::CopiarImagen);
+    guardar_ = new QAction(QStringLiteral("Guardar imagen…"), this);
+    guardar_->setShortcuts(QKeySequence::Save);
+    guardar_->setShortcutContext(::Qt::WindowShortcut);
+    connect(guardar_, &QAction::triggered, this, &VentanaMetodo::GuardarImagen);
+    addAction(copiar_);
+    addAction(guardar_);
+
+    menu_ = new QMenu(this);
+    menu_->addAction(copiar_);
+    menu_->addAction(guardar_);
+    Picture1()->installEventFilter(this);
+    // Keyboards without a menu key open context menus with Shift+F10.
+    auto* menuDeTeclado = new QShortcut(QKeySequence(::Qt::SHIFT | ::Qt::Key_F10), Picture1());
+    menuDeTeclado->setContext(::Qt::WidgetShortcut);
+    connect(menuDeTeclado, &QShortcut::activated, this,
+            [this] { AbrirMenu(Picture1()->mapToGlobal(Picture1()->rect().center())); });
+}
+
+VentanaMetodo::~VentanaMetodo() { Picture1()->picture().RemoveListener(redibujo_.get()); }
+
+long VentanaMetodo::Redibujos() const { return redibujo_->veces; }
+
+bool VentanaMetodo::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == Picture1() && evento->type() == QEvent::ContextMenu) {
+        auto* menu = static_cast<QContextMenuEvent*>(evento);
+        // From the keyboard the menu opens over the middle of the drawing area.
+        AbrirMenu(menu->reason() == QContextMenuEvent::Mouse
+                      ? menu->globalPos()
+                      : Picture1()->mapToGlobal(Picture1()->rect().center()));
+        return true;
+    }
+    return Ventana::eventFilter(objeto, evento);
+}
+
+// Not modal, so that the window's event loop and its tests go on while the menu is open.
+void VentanaMetodo::AbrirMenu(const QPoint& global) { menu_->popup(global); }
+
+void VentanaMetodo::CopiarImagen() {
+    QGuiApplication::clipboard()->setMimeData(
+        DatosDelDibujo(Picture1()->picture(), LineaDeLecturas(), Resolucion(this)));
+}
+
+void VentanaMetodo::GuardarImagen() {
+    const QString ruta = app_.dialogos().ArchivoParaGuardar(this, NombreDeArchivo());
+    if (ruta.isEmpty()) return;
+    QString error;
+    if (canvas::SavePicture(Picture1()->picture(), ruta, &error, Resolucion(this))) return;
+    if (!error.isEmpty()) error[0] = error[0].toUpper();
+    app_.dialogos().Aviso(this, QStringLiteral("No se pudo guardar la imagen"), error + u'.');
+}
+
+void VentanaMetodo::DescribirDibujo(const QString& descripcion) {
+    Picture1()->setAccessibleDescription(descripcion);
+}
+
+QString VentanaMetodo::DescribirVector(int n, int magnitud, int direccion) const {
+    return QStringLiteral("Vector %1: %2 a %3°.")
+        .arg(n)
+        .arg(rotulo(magnitud)->text(), rotulo(direccion)->text());
+}
+
+QString VentanaMetodo::DescribirResultante(int magnitud, int direccion) const {
+    const QString r = rotulo(magnitud)->text();
+    const QString a = rotulo(direccion)->text();
+    if (a == kIndefinido) return QStringLiteral("Resultante: %1, sin dirección definida.").arg(r);
+    return QStringLiteral("Resultante: %1 a %2°.").arg(r, a);
+}
+
+QString VentanaMetodo::DescribirEscala() const {
+    const QString escala = EscalaDelDibujo(Picture1()->picture());
+    return escala.isEmpty() ? QString() : QStringLiteral("Escala %1.").arg(escala);
+}
+
+QString VentanaMetodo::Lecturas(int magnitud, int direccion, const QString& sufijo) const {
+    const QString a = rotulo(direccion)->text();
+    return QStringLiteral("r%1 = %2; α%1 = %3")
+        .arg(sufijo, rotulo(magnitud)->text(), a == kIndefinido ? a : a + u'°');
 }
 
 int VentanaMetodo::HScroll(int n) const { return barra(n)->value(); }

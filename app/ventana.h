@@ -2,14 +2,18 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "canvas/canvas.h"
 #include "diagram/controles.h"
 
+class QAction;
 class QLabel;
+class QMenu;
 class QScrollBar;
 class QAbstractButton;
 
@@ -42,7 +46,10 @@ struct ControlSpec {
     int min = 0;
     int max = 0;
     int large = 0;
+    // Accessible name; a read-out's name also carries its current text.
     const char* descripcion = "";
+    // Accessible description, where the name alone does not say enough.
+    const char* ayuda = "";
 };
 
 // Logical pixels from twips, rounding each edge so that neighbouring controls stay aligned.
@@ -106,6 +113,7 @@ private:
 
     void ReportarFallo(const std::exception& e) const;
     QWidget* Crear(const ControlSpec& spec, canvas::Color fore);
+    static void NombrarLectura(QLabel* label, const ControlSpec& spec);
 
     QString nombre_;
     std::span<const ControlSpec> specs_;
@@ -118,17 +126,65 @@ private:
     std::unique_ptr<PictureTraceHolder> pictureTrace_;
 };
 
-// A method window: its diagram code reads the scroll bars and writes the labels through it.
+// A method window: its diagram code reads the scroll bars and writes the labels through it. Its
+// picture can be copied and saved from the drawing area's context menu, Ctrl+C and Ctrl+S, and
+// the drawing area describes its figure to screen readers.
 class VentanaMetodo : public Ventana, protected diagram::Controles {
     Q_OBJECT
 public:
-    using Ventana::Ventana;
+    VentanaMetodo(Aplicacion& app, const QString& nombre, const QString& titulo,
+                  std::span<const ControlSpec> controles, canvas::Color fore);
+    ~VentanaMetodo() override;
+
+    // The clipboard gets the picture and, as text, the read-outs the window shows.
+    void CopiarImagen();
+    // Asks where to save the picture (PNG, SVG or PDF) and writes it there, all or nothing.
+    void GuardarImagen();
+
+    QAction* accionCopiar() const { return copiar_; }
+    QAction* accionGuardar() const { return guardar_; }
+    // The drawing area's context menu, open while it is shown.
+    QMenu* menuDelDibujo() const { return menu_; }
+
+    // The read-outs as one line, e.g. "r1 = 100; α1 = 0°; r2 = 100; α2 = 90°".
+    virtual QString LineaDeLecturas() const = 0;
+    // The name offered when saving, e.g. "paralelogramo.png".
+    virtual QString NombreDeArchivo() const = 0;
 
 protected:
     int HScroll(int n) const override;
     void Label(int n, std::string_view caption) override;
     // "Regresar": back to the start window.
     void Regresar();
+
+    // Runs a handler as Evento does and tells whether it redrew the picture (cleared it).
+    template <class F>
+    bool EventoDeDibujo(F&& handler) {
+        const long antes = Redibujos();
+        Evento(std::forward<F>(handler));
+        return Redibujos() != antes;
+    }
+    // The drawing area's accessible description: what its figure shows now.
+    void DescribirDibujo(const QString& descripcion);
+    // "Vector n: m a d°." from the read-outs of its magnitude and direction.
+    QString DescribirVector(int n, int magnitud, int direccion) const;
+    // "Resultante: r a α°." or, without a direction, "Resultante: r, sin dirección definida."
+    QString DescribirResultante(int magnitud, int direccion) const;
+    // "Escala E." as the axes show it, or nothing when no axes are drawn.
+    QString DescribirEscala() const;
+    // "r = …; α = …°" from a magnitude and a direction read-out.
+    QString Lecturas(int magnitud, int direccion, const QString& sufijo) const;
+
+private:
+    struct Redibujo;
+    long Redibujos() const;
+    void AbrirMenu(const QPoint& global);
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+    std::unique_ptr<Redibujo> redibujo_;
+    QAction* copiar_ = nullptr;
+    QAction* guardar_ = nullptr;
+    QMenu* menu_ = nullptr;
 };
 
 }  // namespace trazalia::app

@@ -1,0 +1,101 @@
+#include "app/exportar.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <array>
+
+#include "canvas/qt/painter.h"
+
+namespace trazalia::app {
+
+namespace {
+
+struct TipoDeArchivo {
+    const char* filtro;
+    const char* extension;
+};
+
+constexpr std::array<TipoDeArchivo, 3> kTipos{{
+    {"Imagen PNG (*.png)", "png"},
+    {"Imagen SVG (*.svg)", "svg"},
+    {"Documento PDF (*.pdf)", "pdf"},
+}};
+
+const TipoDeArchivo* TipoDelFiltro(const QString& filtro) {
+    for (const TipoDeArchivo& t : kTipos)
+        if (filtro == QLatin1String(t.filtro)) return &t;
+    return nullptr;
+}
+
+// Where a session saves first: the pictures folder when there is one.
+QString CarpetaInicial() {
+    const QString imagenes = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !imagenes.isEmpty() && QDir(imagenes).exists() ? imagenes : QDir::homePath();
+}
+
+}  // namespace
+
+std::unique_ptr<QFileDialog> CrearDialogoGuardar(QWidget* parent, const QString& ruta) {
+    auto propio = std::make_unique<QFileDialog>(parent, QStringLiteral("Guardar imagen"));
+    QFileDialog* dialogo = propio.get();
+    dialogo->setAcceptMode(QFileDialog::AcceptSave);
+    dialogo->setFileMode(QFileDialog::AnyFile);
+    QStringList filtros;
+    for (const TipoDeArchivo& t : kTipos) filtros << QLatin1String(t.filtro);
+    dialogo->setNameFilters(filtros);
+    const QString extension = QFileInfo(ruta).suffix().toLower();
+    for (const TipoDeArchivo& t : kTipos) {
+        if (extension == QLatin1String(t.extension)) {
+            dialogo->selectNameFilter(QLatin1String(t.filtro));
+            dialogo->setDefaultSuffix(QLatin1String(t.extension));
+        }
+    }
+    dialogo->setDirectory(QFileInfo(ruta).absolutePath());
+    dialogo->selectFile(QFileInfo(ruta).fileName());
+
+    // A name typed with one of the three extensions takes the extension of the type chosen.
+    QObject::connect(dialogo, &QFileDialog::filterSelected, dialogo, [dialogo](const QString& f) {
+        const TipoDeArchivo* tipo = TipoDelFiltro(f);
+        if (!tipo) return;
+        dialogo->setDefaultSuffix(QLatin1String(tipo->extension));
+        const QStringList elegidos = dialogo->selectedFiles();
+        if (elegidos.isEmpty()) return;
+        const QFileInfo nombre(elegidos.first());
+        if (canvas::FormatForPath(nombre.fileName()))
+            dialogo->selectFile(nombre.completeBaseName() + u'.' + QLatin1String(tipo->extension));
+    });
+    return propio;
+}
+
+QString DialogosQt::ArchivoParaGuardar(QWidget* parent, const QString& nombre) {
+    if (carpeta_.isEmpty()) carpeta_ = CarpetaInicial();
+    const auto dialogo = CrearDialogoGuardar(parent, QDir(carpeta_).filePath(nombre));
+    QString ruta;
+    if (dialogo->exec() == QDialog::Accepted && !dialogo->selectedFiles().isEmpty()) {
+        ruta = dialogo->selectedFiles().first();
+        carpeta_ = QFileInfo(ruta).absolutePath();
+    }
+    return ruta;
+}
+
+void DialogosQt::Aviso(QWidget* parent, const QString& titulo, const QString& texto) {
+    QMessageBox::warning(parent, titulo, texto);
+}
+
+QMimeData* DatosDelDibujo(const canvas::Picture& picture, const QString& texto, qreal ratio) {
+    QImage imagen = canvas::RenderImage(picture, ratio);
+    // Programs that read the resolution paste it at the picture's size.
+    const int puntosPorMetro = qRound(96 * ratio / 0.0254);
+    imagen.setDotsPerMeterX(puntosPorMetro);
+    imagen.setDotsPerMeterY(puntosPorMetro);
+    auto* datos = new QMimeData;
+    datos->setImageData(imagen);
+    datos->setText(texto);
+    return datos;
+}
+
+}  // namespace trazalia::app

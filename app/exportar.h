@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QFileDialog;
+class QMimeData;
+class QWidget;
+
+namespace trazalia::canvas {
+class Picture;
+}
+
+namespace trazalia::app {
+
+// What saving a picture asks of the user. The program asks through Qt's dialogs; tests give
+// their own answers.
+class Dialogos {
+public:
+    virtual ~Dialogos() = default;
+    // Where to save, starting from the file name offered; empty when the user cancels.
+    virtual QString ArchivoParaGuardar(QWidget* parent, const QString& nombre) = 0;
+    // Tells the user that something went wrong.
+    virtual void Aviso(QWidget* parent, const QString& titulo, const QString& texto) = 0;
+};
+
+// Qt's file dialog, opened in the folder last saved to in this session (at first the pictures
+// folder), and a message box.
+class DialogosQt final : public Dialogos {
+public:
+    QString ArchivoParaGuardar(QWidget* parent, const QString& nombre) override;
+    void Aviso(QWidget* parent, const QString& titulo, const QString& texto) override;
+
+private:
+    QString carpeta_;
+};
+
+// The save dialog, not yet shown: PNG, SVG and PDF, the path offered already selected, and the
+// file name's extension following the type the user picks.
+std::unique_ptr<QFileDialog> CrearDialogoGuardar(QWidget* parent, const QString& ruta);
+
+// The picture for the clipboard: the image at that device pixel ratio, and the text.
+QMimeData* DatosDelDibujo(const canvas::Picture& picture, const QString& texto, qreal ratio);
+
+}  // namespace trazalia::app

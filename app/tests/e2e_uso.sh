@@ -1,0 +1,214 @@
+#!/usr/bin/env bash
+# The real binary in a real X display (Xvfb, xcb platform), used as a student would: mouse and
+# keyboard through xdotool, the clipboard through xclip. Checked on screenshots and on the files
+# saved. Usage: e2e_uso.sh TRAZALIA CERRAR_VENTANA
+set -u
+bin="$1"
+cerrar="$2"
+if [ -z "${TRAZALIA_IN_XVFB:-}" ]; then
+    export TRAZALIA_IN_XVFB=1
+    # -noreset: the server must not restart between the two programs this test runs.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
+fi
+export QT_QPA_PLATFORM=xcb
+work=$(mktemp -d)
+pid=
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+passes=0
+fails=0
+
+check() {  # check NAME COMMAND...
+    local name=$1
+    shift
+    if "$@"; then
+        passes=$((passes + 1))
+    else
+        echo "FAIL: $name"
+        [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/trazalia-e2e-failed.png"
+        fails=$((fails + 1))
+    fi
+}
+
+# Retries a check on a fresh screenshot for up to 10 s: repaints land when they land.
+eventually() {
+    local end=$((SECONDS + 10))
+    while :; do
+        import -window root "$work/shot.png"
+        "$@" && return 0
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.1
+    done
+}
+
+# Waits for a shown window of that exact title; sets W, X and Y.
+shown() {
+    W=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+    [ -n "$W" ] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$W")"
+}
+
+# The same, and waits until it has the keyboard focus.
+window() {
+    shown "$1" || return 1
+    local end=$((SECONDS + 10))
+    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$W" ]; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.05
+    done
+}
+
+# The X server takes the move before the click; --sync would hang when the pointer is there.
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click "${3:-1}"; }
+
+# Whether a pixel within 2 of (x, y) of IMAGE is within 90 (summed over r, g, b) of R G B.
+near_in() {
+    local image=$1 x=$2 y=$3
+    convert "$image" -crop "5x5+$((x - 2))+$((y - 2))" +repage -depth 8 txt:- |
+        awk -v r="$4" -v g="$5" -v b="$6" -F'[(),]' '
+            NR > 1 { dr = $3 - r; dg = $4 - g; db = $5 - b
+                     if ((dr < 0 ? -dr : dr) + (dg < 0 ? -dg : dg) + (db < 0 ? -db : db) < 90) ok = 1 }
+            END { exit !ok }'
+}
+# The same at a point of the drawing area (logical pixels of the picture) in the screenshot.
+near() { near_in "$work/shot.png" $((X + PX + $1)) $((Y + PY + $2)) "$3" "$4" "$5"; }
+
+red() { near "$1" "$2" 255 0 0; }
+blue() { near "$1" "$2" 0 0 255; }
+green() { near "$1" "$2" 0 255 0; }
+black() { near "$1" "$2" 0 0 0; }
+
+# Waits for a file to be written by the program.
+file_appears() {
+    local end=$((SECONDS + 10))
+    until [ -s "$1" ]; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.1
+    done
+}
+
+# Answers the save dialog with a path typed over the name offered.
+save_as() {
+    window "Guardar imagen" || return 1
+    xdotool key ctrl+a && xdotool type --delay 5 "$1" && xdotool key Return
+    file_appears "$1"
+}
+
+clipboard() { timeout 5 xclip -selection clipboard -o -t "$1"; }
+
+# Whatever the save dialog starts in stays inside the test's folder.
+export HOME="$work/home"
+mkdir -p "$HOME"
+"$bin" >"$work/log" 2>&1 &
+pid=$!
+
+# --- The parallelogram window --------------------------------------------------------------
+check "start window" window 'Trazalia\.'
+click 156 432  # "Paralelogramo"
+check "parallelogram window opened by a click" window 'Método del Paralelogramo\.'
+PX=16 PY=112  # Picture1 at 240, 1680 twips; its origin is at (233.3, 200)
+
+xdotool key Tab End  # Picture1 has the focus first; Tab reaches HScroll1
+check "End on HScroll1: red shaft along +x" eventually red 300 200
+click 609 356  # "Graficar Paralelogramo"
+check "the black resultant covers vector 1" eventually black 300 200
+# Backwards from the button: Regresar, then HScroll4 (18 large steps of 5: 90°), then HScroll3
+# and HScroll2 (to 100).
+xdotool key shift+Tab shift+Tab
+xdotool key --delay 20 --repeat 18 Prior
+xdotool key shift+Tab shift+Tab End
+click 609 356
+parallelogram() { red 300 200 && black 307 136 && red 300 73; }
+check "red shaft along +x and black resultant" eventually parallelogram
+check "blue shaft upwards" blue 233 150
+cp "$work/shot.png" "$work/before.png"
+
+xdotool key ctrl+c
+offers_png() { clipboard TARGETS | grep -qx image/png; }
+check "clipboard offers an image" offers_png
+check "clipboard text is the read-outs" \
+    test "$(clipboard UTF8_STRING)" = "r1 = 100; α1 = 0°; r2 = 100; α2 = 90°; r = 141.42; α = 45.00°"
+clipboard image/png >"$work/copied.png"
+check "copied image at twice the size" test "$(identify -format %wx%h "$work/copied.png")" = 934x800
+check "copied image shows the resultant" near_in "$work/copied.png" 615 273 0 0 0
+
+xdotool key ctrl+s
+check "Ctrl+S saves a PNG" save_as "$work/figura.png"
+check "saved PNG at twice the size" test "$(identify -format %wx%h "$work/figura.png")" = 934x800
+check "saved PNG: red along +x" near_in "$work/figura.png" 600 400 255 0 0
+check "saved PNG: black resultant" near_in "$work/figura.png" 615 273 0 0 0
+
+click $((PX + 100)) $((PY + 350))  # focuses the drawing area
+xdotool key Menu
+menu_open() { [ "$(xdotool search --onlyvisible --class trazalia | wc -l)" -ge 2 ]; }
+check "menu key opens the menu" eventually menu_open
+xdotool key Down Down Return
+check "its second entry saves a PDF" save_as "$work/figura.pdf"
+pdftoppm -r 192 -png -singlefile "$work/figura.pdf" "$work/pdf"
+check "PDF page: red along +x" near_in "$work/pdf.png" 600 400 255 0 0
+check "PDF page: black resultant" near_in "$work/pdf.png" 615 273 0 0 0
+
+printf 'vacío' | xclip -selection clipboard
+click $((PX + 100)) $((PY + 350)) 3  # right-click
+check "right-click opens the menu" eventually menu_open
+xdotool key Down Return  # "Copiar imagen"
+copied() { [ "$(clipboard UTF8_STRING)" != vacío ]; }
+check "its first entry copies" eventually copied
+
+click 608 468  # "Regresar"
+check "back at the start window" window 'Trazalia\.'
+click 156 432
+check "parallelogram window again" window 'Método del Paralelogramo\.'
+inner="459x392+$((X + PX + 4))+$((Y + PY + 4))"
+same_picture() {
+    convert "$work/before.png" -crop "$inner" "$work/a.png"
+    convert "$work/shot.png" -crop "$inner" "$work/b.png"
+    [ "$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1)" = 0 ]
+}
+check "the picture is still there" eventually same_picture
+
+# --- The polygon window -----------------------------------------------------------------
+click 608 468
+check "start window again" window 'Trazalia\.'
+click 572 432  # "Polígono"
+check "polygon window opened" window 'Método del Polígono\.'
+PX=16 PY=120  # Picture1 at 240, 1800 twips
+# Three magnitudes of 100 at 0°, 120° and 200°; Command1 (Regresar) comes before HScroll7.
+xdotool key Tab End Tab End Tab End Tab Tab
+xdotool key --delay 20 --repeat 24 Prior
+xdotool key Tab
+xdotool key --delay 20 --repeat 40 Prior
+xdotool key Tab Tab
+xdotool key --delay 50 --repeat 6 Right  # HScroll7 from step 1 to step 7
+# Scale 153.2: only step 7 has all of vector 1 and vector 3 from the origin, vector 2 from the
+# tip of vector 1 and the resultant.
+all_six_orders() { red 300 200 && green 169 220 && blue 336 149 && black 203 169; }
+check "step 7: all three colours and the resultant" eventually all_six_orders
+xdotool key ctrl+s
+window "Guardar imagen"
+xdotool key Return  # the name offered, in the folder saved to last
+check "the file offered names the step" file_appears "$work/poligono-paso-7.png"
+
+# --- Closing through the window system ----------------------------------------------------
+ends_with_status_0() {
+    local end=$((SECONDS + 10))
+    while kill -0 "$pid" 2>/dev/null; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.05
+    done
+    wait "$pid"
+    local status=$?
+    pid=
+    [ "$status" -eq 0 ] || { echo "status $status"; cat "$work/log"; return 1; }
+}
+shown 'Método del Polígono\.'
+check "close request to the polygon window" "$cerrar" "$W"
+check "program ends with status 0" ends_with_status_0
+
+"$bin" >"$work/log" 2>&1 &
+pid=$!
+shown 'Trazalia\.'
+check "close request to the start window" "$cerrar" "$W"
+check "program ends with status 0 again" ends_with_status_0
+
+echo "$passes passed, $fails failed"
+[ "$fails" -eq 0 ]
