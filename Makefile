@@ -26,3 +26,57 @@ test: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# A Debian package of the install tree, in $(BUILD_DIR): trazalia_VERSION_ARCH.deb.
+.PHONY: package
+package: build
+	cmake --build $(BUILD_DIR) --target package
+
+# Speed and robustness (README, "Rendimiento"), each in a build tree of its own.
+ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+RELEASE_DIR ?= build-release
+FUZZ_SECONDS ?= 300
+SOAK_ACTIONS ?= 1000000
+SOAK_SEED ?= $(shell date +%s)
+SANITIZERS = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
+LSAN = LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/suppressions/lsan.supp
+
+.PHONY: check-asan soak bench fuzz valgrind
+
+# Every test built with AddressSanitizer and UndefinedBehaviorSanitizer, except those labelled
+# memoria (peak memory says nothing under ASan) and valgrind (it cannot run ASan binaries).
+check-asan: deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	    "-DCMAKE_CXX_FLAGS=-O1 $(SANITIZERS)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZERS)"
+	cmake --build $(ASAN_DIR)
+	$(LSAN) UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --test-dir $(ASAN_DIR) --output-on-failure -j 2 -LE 'memoria|valgrind'
+
+# The randomised sessions at length: make soak SOAK_SEED=... SOAK_ACTIONS=...
+soak: build
+	QT_QPA_PLATFORM=offscreen TRAZALIA_SEMILLA=$(SOAK_SEED) TRAZALIA_ACCIONES=$(SOAK_ACTIONS) \
+	    $(BUILD_DIR)/app/tests/sesiones_tests --gtest_filter='SesionesAleatorias.*'
+
+# Google Benchmark in Release; ends with the table of medians.
+bench: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	    -DTRAZALIA_BENCH=ON
+	cmake --build $(RELEASE_DIR)
+	$(RELEASE_DIR)/bench/eventos_bench --benchmark_repetitions=9 \
+	    --benchmark_report_aggregates_only=true --benchmark_min_time=0.1
+
+# libFuzzer on script mode for FUZZ_SECONDS; findings land in $(FUZZ_DIR).
+fuzz: deps
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DTRAZALIA_FUZZ=ON \
+	    "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link $(SANITIZERS)"
+	cmake --build $(FUZZ_DIR) --target guion_fuzz
+	mkdir -p $(FUZZ_DIR)/corpus
+	$(LSAN) $(FUZZ_DIR)/fuzz/guion_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -dict=fuzz/guion.dict -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ \
+	    $(FUZZ_DIR)/corpus fuzz/corpus
+
+# A script session under valgrind memcheck.
+valgrind: build
+	scripts/valgrind-session $(BUILD_DIR)/app/trazalia

@@ -1,6 +1,7 @@
 #include "app/guion.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <charconv>
 #include <vector>
@@ -88,6 +89,16 @@ std::string Uso(std::string_view orden) {
     return "uso: save VENTANA FICHERO";
 }
 
+// One bit for each window that is shown.
+unsigned ALaVista(const Aplicacion& app) {
+    unsigned bits = 0;
+    for (unsigned n = 1; n <= 3; ++n) {
+        const Ventana* v = app.ventana(QStringLiteral("Form%1").arg(n));
+        if (v && v->isVisible()) bits |= 1U << n;
+    }
+    return bits;
+}
+
 }  // namespace
 
 Guion::Guion(Aplicacion& app, canvas::TraceWriter& trace, std::ostream& out, std::ostream& err,
@@ -97,9 +108,15 @@ Guion::Guion(Aplicacion& app, canvas::TraceWriter& trace, std::ostream& out, std
 int Guion::Ejecutar(std::istream& in) {
     std::string linea;
     long numero = 0;
+    long cambios = 0;
     while (std::getline(in, linea)) {
         ++numero;
+        const unsigned antes = ALaVista(app_);
         const std::string error = Linea(linea);
+        // Showing or hiding a window queues window-system events that only an event loop
+        // delivers; script mode runs none, so a long script would keep every one. Delivering
+        // them repaints the windows, so only now and then.
+        if (ALaVista(app_) != antes && ++cambios % 64 == 0) QCoreApplication::processEvents();
         if (!error.empty()) {
             trace_.Flush();
             out_.flush();

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMarginsF>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
@@ -40,7 +41,11 @@ int DevicePixels(qreal logical) { return static_cast<int>(std::ceil(logical - 1e
 
 class OpPainter {
 public:
-    OpPainter(QPainter& painter, QColor fore) : painter_(painter), fore_(fore) {}
+    OpPainter(QPainter& painter, QColor fore)
+        : painter_(painter),
+          fore_(fore),
+          capsAsDots_(painter.paintEngine() &&
+                      painter.paintEngine()->type() == QPaintEngine::Raster) {}
 
     void operator()(const LineOp& op) const {
         const QColor color = op.color ? ToQColor(*op.color) : fore_;
@@ -49,9 +54,17 @@ public:
         const QPointF to = ToPixels(op.to);
         if (from == to) {
             // Not every output draws the round caps of a segment without length: draw the dot.
-            painter_.setPen(Qt::NoPen);
-            painter_.setBrush(color);
-            painter_.drawEllipse(from, width / 2, width / 2);
+            Dot(from, color, width);
+            return;
+        }
+        if (capsAsDots_) {
+            // The raster engine fills a round-capped wide line through its general path filler,
+            // several times slower than its line rasterizer for flat caps; the caps become dots.
+            painter_.setPen(QPen(color, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+            painter_.setBrush(Qt::NoBrush);
+            painter_.drawLine(from, to);
+            Dot(from, color, width);
+            Dot(to, color, width);
             return;
         }
         painter_.setPen(LinePen(color, width));
@@ -91,8 +104,15 @@ public:
     }
 
 private:
+    void Dot(QPointF at, const QColor& color, qreal width) const {
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(color);
+        painter_.drawEllipse(at, width / 2, width / 2);
+    }
+
     QPainter& painter_;
     QColor fore_;
+    bool capsAsDots_;
 };
 
 QByteArray EncodePng(const Picture& picture, qreal devicePixelRatio) {

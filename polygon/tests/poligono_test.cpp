@@ -183,7 +183,8 @@ TEST(PasoSieteTest, SeisCadenasYUnaSolaCabezaNegra) {
 TEST(FlechaNegraTest, ResultanteALaDerechaConYNegativaTieneCabeza) {
     Ventana w({{100, 1, 0}, {0, 180, 0}});
     for (int s : {1, 7}) {
-        const auto* cabeza = std::get_if<CircleOp>(&w.Paso(s).back());
+        const auto paso = w.Paso(s);
+        const auto* cabeza = std::get_if<CircleOp>(&paso.back());
         ASSERT_NE(cabeza, nullptr) << "paso " << s;
         EXPECT_EQ(cabeza->color, kNegro);
         EXPECT_NEAR(cabeza->start, 4.7123902, 1e-6);  // the last range, with Pi = 3.14159

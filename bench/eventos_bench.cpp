@@ -1,0 +1,375 @@
+// Cost of each window event: end to end on the real windows, the floor of painting the same
+// picture with QPainter alone, and our own logic alone. Ends with a table of medians.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <numbers>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/aplicacion.h"
+#include "app/form1.h"
+#include "app/form2.h"
+#include "app/form3.h"
+#include "canvas/canvas.h"
+#include "canvas/qt/painter.h"
+#include "canvas/qt/picture_widget.h"
+#include "diagram/controles.h"
+#include "parallelogram/paralelogramo.h"
+#include "polygon/poligono.h"
+
+namespace {
+
+using namespace trazalia;
+
+// The scenes every event starts from: general directions in every quadrant.
+constexpr std::array<int, 4> kForm2{100, 60, 30, 120};
+constexpr std::array<int, 6> kForm3{80, 60, 40, 30, 150, 260};
+
+struct Evento {
+    std::string nombre;
+    int ventana;  // 2 or 3
+    int barra;    // the bar the event moves, 0 for Form2's click
+    int paso;     // HScroll7's step, 0 for the others
+};
+
+std::vector<Evento> Eventos() {
+    std::vector<Evento> e{
+        {"Form2 HScroll", 2, 3, 0}, {"Form2 Command1", 2, 0, 0}, {"Form3 HScroll", 3, 4, 0}};
+    for (int s = 1; s <= 7; ++s) e.push_back({"Form3 HScroll7=" + std::to_string(s), 3, 7, s});
+    return e;
+}
+
+// Moves a bar to a value through valueChanged, from a different value set silently, so that
+// every call runs the handler for that same value.
+void Mover(QScrollBar& barra, int valor) {
+    {
+        const QSignalBlocker bloqueo(&barra);
+        barra.setValue(valor == barra.minimum() ? valor + 1 : valor - 1);
+    }
+    barra.setValue(valor);
+}
+
+// The real application with the event's window shown and its scene set.
+class Ventanas {
+public:
+    explicit Ventanas(const Evento& e) {
+        app_.Iniciar();
+        if (e.ventana == 2) {
+            app_.form1().boton(1)->click();
+            ventana_ = &app_.form2();
+            for (int n = 1; n <= 4; ++n) ventana_->barra(n)->setValue(kForm2[n - 1]);
+        } else {
+            app_.form1().boton(2)->click();
+            ventana_ = &app_.form3();
+            for (int n = 1; n <= 6; ++n) ventana_->barra(n)->setValue(kForm3[n - 1]);
+        }
+        evento_ = e;
+        Disparar();
+    }
+
+    void Disparar() {
+        if (evento_.barra == 0) {
+            ventana_->boton(1)->click();
+        } else if (evento_.paso != 0) {
+            Mover(*ventana_->barra(7), evento_.paso);
+        } else {
+            Mover(*ventana_->barra(evento_.barra), ventana_->barra(evento_.barra)->value());
+        }
+    }
+
+    canvas::PictureWidget& Picture1() { return *ventana_->Picture1(); }
+
+private:
+    app::Aplicacion app_;
+    app::Ventana* ventana_ = nullptr;
+    Evento evento_;
+};
+
+QImage Imagen(const canvas::Picture& picture, qreal dpr) {
+    const QSizeF size = canvas::LogicalSize(picture) * dpr;
+    QImage image(static_cast<int>(std::ceil(size.width())),
+                 static_cast<int>(std::ceil(size.height())), QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    // The last device pixel may lie partly outside the picture; it keeps this background.
+    image.fill(Qt::white);
+    return image;
+}
+
+// The picture's operations turned into QPainter calls once, then drawn with nothing else: the
+// least that painting this picture can cost. The calls are those the replay makes on a raster
+// device (a flat-capped line and a dot at each end, arcs as paths, text in the same font, all
+// antialiased), so the pixels are the same; the benchmark checks that they are.
+class Suelo {
+public:
+    Suelo(const canvas::Picture& picture, const QImage& image) {
+        const auto color = [](canvas::Color c) { return QColor(c.r, c.g, c.b); };
+        fondo_ = color(picture.BackColor());
+        area_ = QRectF(QPointF(), canvas::LogicalSize(picture));
+        font_ = canvas::PrintFont();
+        font_.setPointSizeF(font_.pointSizeF() * 96 / image.logicalDpiY());
+        const QColor fore = color(picture.ForeColor());
+        const auto px = [](canvas::Point p) { return QPointF(p.x / 15.0, p.y / 15.0); };
+        const auto pen = [](QColor c, int w) {
+            return QPen(c, std::max(w, 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        };
+        for (const canvas::Op& op : picture.Ops()) {
+            if (const auto* l = std::get_if<canvas::LineOp>(&op)) {
+                const QColor c = l->color ? color(*l->color) : fore;
+                const qreal radio = std::max(l->width, 1) / 2.0;
+                if (l->from != l->to) {
+                    QPen plano = pen(c, l->width);
+                    plano.setCapStyle(Qt::FlatCap);
+                    lineas_.push_back({plano, QLineF(px(l->from), px(l->to))});
+                    orden_.push_back(Tipo::Linea);
+                    puntos_.push_back({c, px(l->from), radio});
+                    orden_.push_back(Tipo::Punto);
+                }
+                puntos_.push_back({c, px(l->to), radio});
+                orden_.push_back(Tipo::Punto);
+            } else if (const auto* c = std::get_if<canvas::CircleOp>(&op)) {
+                // Only arcs within one turn reach here; the benchmark scenes have no radius lines.
+                const QPointF centro = px(c->centre);
+                const qreal r = c->radius / 15.0;
+                const QRectF caja(centro.x() - r, centro.y() - r, 2 * r, 2 * r);
+                const qreal inicio = std::abs(c->start);
+                const qreal fin = std::abs(c->end);
+                const qreal arco =
+                    inicio > fin ? fin - inicio + 2 * std::numbers::pi : fin - inicio;
+                QPainterPath path;
+                path.arcMoveTo(caja, qRadiansToDegrees(inicio));
+                path.arcTo(caja, qRadiansToDegrees(inicio), qRadiansToDegrees(arco));
+                arcos_.push_back({pen(color(c->color), c->width), path});
+                orden_.push_back(Tipo::Arco);
+            } else {
+                const auto& p = std::get<canvas::PrintOp>(op);
+                textos_.push_back({QRectF(px(p.at), QSizeF()), QString::fromStdString(p.text)});
+                orden_.push_back(Tipo::Texto);
+            }
+        }
+        fore_ = fore;
+    }
+
+    void Pintar(QImage& image) const {
+        QPainter painter(&image);
+        painter.fillRect(area_, fondo_);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        painter.setFont(font_);
+        std::size_t l = 0, p = 0, a = 0, t = 0;
+        for (Tipo tipo : orden_) {
+            switch (tipo) {
+                case Tipo::Linea:
+                    painter.setPen(lineas_[l].pen);
+                    painter.drawLine(lineas_[l++].linea);
+                    break;
+                case Tipo::Punto:
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(puntos_[p].color);
+                    painter.drawEllipse(puntos_[p].centro, puntos_[p].radio, puntos_[p].radio);
+                    ++p;
+                    painter.setBrush(Qt::NoBrush);
+                    break;
+                case Tipo::Arco:
+                    painter.setPen(arcos_[a].pen);
+                    painter.drawPath(arcos_[a++].path);
+                    break;
+                case Tipo::Texto:
+                    painter.setPen(fore_);
+                    painter.drawText(textos_[t].caja,
+                                     Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                                     textos_[t].texto);
+                    ++t;
+                    break;
+            }
+        }
+    }
+
+private:
+    enum class Tipo { Linea, Punto, Arco, Texto };
+    struct Linea {
+        QPen pen;
+        QLineF linea;
+    };
+    struct Punto {
+        QColor color;
+        QPointF centro;
+        qreal radio;
+    };
+    struct Arco {
+        QPen pen;
+        QPainterPath path;
+    };
+    struct Texto {
+        QRectF caja;
+        QString texto;
+    };
+    std::vector<Tipo> orden_;
+    std::vector<Linea> lineas_;
+    std::vector<Punto> puntos_;
+    std::vector<Arco> arcos_;
+    std::vector<Texto> textos_;
+    QColor fondo_;
+    QColor fore_;
+    QRectF area_;
+    QFont font_;
+};
+
+// Scroll bars and labels of a method window without Qt, writing nothing that grows.
+class ControlesFijos final : public diagram::Controles {
+public:
+    int HScroll(int n) const override { return barras[static_cast<std::size_t>(n)]; }
+    void Label(int n, std::string_view caption) override {
+        rotulos[static_cast<std::size_t>(n)].assign(caption);
+    }
+    std::array<int, 8> barras{};
+    std::array<std::string, 20> rotulos;
+};
+
+void Completo(benchmark::State& state, const Evento& e, qreal dpr) {
+    Ventanas ventanas(e);
+    QImage image = Imagen(ventanas.Picture1().picture(), dpr);
+    for (auto _ : state) {
+        ventanas.Disparar();
+        ventanas.Picture1().render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void PisoDelDibujo(benchmark::State& state, const Evento& e, qreal dpr) {
+    Ventanas ventanas(e);
+    QImage image = Imagen(ventanas.Picture1().picture(), dpr);
+    const Suelo suelo(ventanas.Picture1().picture(), image);
+    // Honest only if it paints what the replay paints.
+    suelo.Pintar(image);
+    if (image != canvas::RenderImage(ventanas.Picture1().picture(), dpr)) {
+        state.SkipWithError("el suelo no pinta lo mismo que la reproducción");
+        return;
+    }
+    for (auto _ : state) {
+        suelo.Pintar(image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void Dominio(benchmark::State& state, const Evento& e) {
+    ControlesFijos form;
+    canvas::NullCanvas picture(7000, 6000);
+    parallelogram::Paralelogramo p(form, picture);
+    polygon::Poligono q(form, picture);
+    std::function<void()> evento;
+    if (e.ventana == 2) {
+        p.Form_Load();
+        for (std::size_t n = 1; n <= 4; ++n) form.barras[n] = kForm2[n - 1];
+        if (e.barra == 0)
+            evento = [&] { p.Command1_Click(); };
+        else
+            evento = [&] { p.HScroll_Change(); };
+    } else {
+        q.Form_Load();
+        for (std::size_t n = 1; n <= 6; ++n) form.barras[n] = kForm3[n - 1];
+        form.barras[7] = e.paso == 0 ? 1 : e.paso;
+        if (e.paso != 0)
+            evento = [&] { q.HScroll7_Change(); };
+        else
+            evento = [&] { q.HScroll_Change(); };
+    }
+    for (auto _ : state) {
+        evento();
+        benchmark::ClobberMemory();
+    }
+}
+
+// Which row and column of the table a benchmark feeds.
+struct Celda {
+    std::string evento;
+    int dpr;      // 0 for the domain
+    int columna;  // 0 end to end, 1 floor, 2 domain
+};
+
+class Tabla final : public benchmark::ConsoleReporter {
+public:
+    explicit Tabla(std::map<std::string, Celda> celdas) : celdas_(std::move(celdas)) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs) {
+            const bool mediana = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
+            if (r.error_occurred || !(mediana || r.run_type == Run::RT_Iteration)) continue;
+            auto it = celdas_.find(r.run_name.function_name);
+            if (it == celdas_.end()) continue;
+            // Microseconds; a median replaces any single run.
+            const double us =
+                r.GetAdjustedRealTime() * (r.time_unit == benchmark::kNanosecond ? 1e-3 : 1.0);
+            auto& v = valores_[{it->second.evento, it->second.dpr}];
+            if (mediana || v[static_cast<std::size_t>(it->second.columna)] == 0)
+                v[static_cast<std::size_t>(it->second.columna)] = us;
+        }
+    }
+
+    void Imprimir(const std::vector<Evento>& eventos) const {
+        std::printf("\n%-18s %4s %12s %12s %7s %12s\n", "evento", "dpr", "completo", "suelo",
+                    "razón", "dominio");
+        for (const Evento& e : eventos) {
+            const auto d = valores_.find({e.nombre, 0});
+            const double dominio = d == valores_.end() ? 0 : d->second[2];
+            for (int dpr : {1, 2}) {
+                const auto it = valores_.find({e.nombre, dpr});
+                if (it == valores_.end()) continue;
+                const auto& v = it->second;
+                std::printf("%-18s %4d %9.1f µs %9.1f µs %7.2f %9.2f µs\n", e.nombre.c_str(), dpr,
+                            v[0], v[1], v[1] > 0 ? v[0] / v[1] : 0.0, dominio);
+            }
+        }
+    }
+
+private:
+    std::map<std::string, Celda> celdas_;
+    std::map<std::pair<std::string, int>, std::array<double, 3>> valores_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qt(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    const std::vector<Evento> eventos = Eventos();
+    std::map<std::string, Celda> celdas;
+    for (const Evento& e : eventos) {
+        std::string clave = e.nombre;
+        for (char& c : clave)
+            if (c == ' ') c = '_';
+        for (int dpr : {1, 2}) {
+            const std::string sufijo = clave + "/dpr" + std::to_string(dpr);
+            benchmark::RegisterBenchmark(("completo/" + sufijo).c_str(), Completo, e, dpr)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("suelo/" + sufijo).c_str(), PisoDelDibujo, e, dpr)
+                ->Unit(benchmark::kMicrosecond);
+            celdas["completo/" + sufijo] = {e.nombre, dpr, 0};
+            celdas["suelo/" + sufijo] = {e.nombre, dpr, 1};
+        }
+        benchmark::RegisterBenchmark(("dominio/" + clave).c_str(), Dominio, e)
+            ->Unit(benchmark::kMicrosecond);
+        celdas["dominio/" + clave] = {e.nombre, 0, 2};
+    }
+
+    Tabla tabla(std::move(celdas));
+    benchmark::RunSpecifiedBenchmarks(&tabla);
+    tabla.Imprimir(eventos);
+    benchmark::Shutdown();
+    return 0;
+}
