@@ -6,20 +6,7 @@ source_dir="$2"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 id=org.trazalia.Trazalia
-passes=0
-fails=0
-
-check() {  # check NAME COMMAND...: passes when the command succeeds
-    local name=$1
-    shift
-    if "$@" >"$work/out" 2>&1; then
-        passes=$((passes + 1))
-    else
-        echo "FAIL: $name"
-        sed 's/^/  /' "$work/out"
-        fails=$((fails + 1))
-    fi
-}
+. "$(dirname "$0")/check.sh"
 
 if ! DESTDIR="$work/root" cmake --install "$build" --prefix /usr >"$work/log" 2>&1; then
     cat "$work/log"
@@ -93,5 +80,4 @@ for status in 0 1 2; do
     check "man page explains exit status $status" grep -qx "\.B $status" "$man"
 done
 
-echo "$passes passed, $fails failed"
-[ "$fails" -eq 0 ]
+finish

@@ -4,20 +4,7 @@ set -u
 build="$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passes=0
-fails=0
-
-check() {  # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@" >"$work/out" 2>&1; then
-        passes=$((passes + 1))
-    else
-        echo "FAIL: $name"
-        sed 's/^/  /' "$work/out"
-        fails=$((fails + 1))
-    fi
-}
+. "$(dirname "$0")/check.sh"
 
 if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out-deb" >"$work/log" 2>&1; then
     cat "$work/log"
@@ -46,5 +33,4 @@ done
 dpkg-deb -x "$deb" "$work/root"
 check "binary is stripped" bash -c "file '$work/root/usr/bin/trazalia' | grep -q ', stripped'"
 
-echo "$passes passed, $fails failed"
-[ "$fails" -eq 0 ]
+finish
