@@ -1,15 +1,270 @@
+// Randomised user sessions across the three windows: a seeded stream of script lines (clicks,
+// navigation and scroll moves within range), with the invariants checked after every action.
+
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QLabel>
+#include <QScrollBar>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <deque>
 #include <iostream>
-#include <limits>
+#include <memory>
+#include <optional>
+#include <random>
+#include <span>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <variant>
+#include <vector>
 
-#include "app/tests/sesion_aleatoria.h"
+#include "app/aplicacion.h"
+#include "app/form2.h"
+#include "app/form3.h"
+#include "app/guion.h"
+#include "app/ventana.h"
+#include "canvas/qt/picture_widget.h"
+#include "canvas/trace_format.h"
+#include "canvas/trace_writer.h"
 
-namespace trazalia::app::sesion {
+namespace trazalia::app {
 namespace {
+
+constexpr canvas::Color kRojo{255, 0, 0};
+constexpr canvas::Color kAzul{0, 0, 255};
+constexpr canvas::Color kVerde{0, 255, 0};
+
+// (HScroll, Label showing its value) of Form2 and of Form3.
+const std::vector<std::pair<int, int>> kLecturas[] = {
+    {{1, 5}, {2, 6}, {3, 7}, {4, 8}}, {{1, 4}, {2, 5}, {3, 6}, {4, 10}, {5, 11}, {6, 12}, {7, 18}}};
+
+bool Cerca(canvas::Point p, canvas::Point q, float tolerancia) {
+    return std::abs(p.x - q.x) <= tolerancia && std::abs(p.y - q.y) <= tolerancia;
+}
+
+std::string Punto(canvas::Point p) {
+    // Appended piece by piece: GCC 12 at -O3 warns falsely about "(" + std::string.
+    std::string texto(1, '(');
+    texto += canvas::FormatNumber(p.x);
+    texto += ", ";
+    texto += canvas::FormatNumber(p.y);
+    return texto += ')';
+}
+
+// Every coordinate finite and every angle within one turn (single precision), as the drawing
+// area receives them.
+bool Sano(const canvas::Op& op) {
+    const auto finito = [](canvas::Point p) { return std::isfinite(p.x) && std::isfinite(p.y); };
+    const auto vuelta = [](float a) { return a >= 0 && a <= canvas::kFullTurn; };
+    if (const auto* l = std::get_if<canvas::LineOp>(&op)) return finito(l->from) && finito(l->to);
+    if (const auto* c = std::get_if<canvas::CircleOp>(&op))
+        return finito(c->centre) && std::isfinite(c->radius) && vuelta(c->start) && vuelta(c->end);
+    return finito(std::get<canvas::PrintOp>(op).at);
+}
+
+// Tip of the first line of that colour drawn from the origin.
+std::optional<canvas::Point> Punta(std::span<const canvas::Op> ops, canvas::Point origen,
+                                   canvas::Color color) {
+    for (const canvas::Op& op : ops)
+        if (const auto* l = std::get_if<canvas::LineOp>(&op))
+            if (l->color == color && Cerca(l->from, origen, 0.5F)) return l->to;
+    return std::nullopt;
+}
+
+// A figure ends with its resultant: the last line, black, from the origin. Its tip is computed
+// in double and handed over in single precision, hence the one-twip tolerance.
+std::string Suma(const char* que, std::span<const canvas::Op> ops, canvas::Point origen,
+                 canvas::Point esperado) {
+    const auto l = std::find_if(ops.rbegin(), ops.rend(), [](const canvas::Op& op) {
+        return std::holds_alternative<canvas::LineOp>(op);
+    });
+    const auto* r = l == ops.rend() ? nullptr : &std::get<canvas::LineOp>(*l);
+    if (!r || r->color != canvas::kBlack || !Cerca(r->from, origen, 0.5F))
+        return std::string("la figura no termina con la resultante negra desde el origen");
+    if (Cerca(r->to, esperado, 1.0F)) return {};
+    return que + (" dibujado en " + Punto(r->to)) + ", se esperaba " + Punto(esperado);
+}
+
+// What one window's picture is told during an action: nullopt stands for a Cls.
+struct Observador final : canvas::PictureListener {
+    explicit Observador(Ventana& v) : ventana(v) { picture().AddListener(this); }
+    ~Observador() override { picture().RemoveListener(this); }
+    Observador(const Observador&) = delete;
+    Observador& operator=(const Observador&) = delete;
+
+    canvas::Picture& picture() { return ventana.Picture1()->picture(); }
+    void Cleared() override { sucesos.emplace_back(); }
+    void DrawWidthSet(int) override {}
+    void Drawn(const canvas::Op& op) override { sucesos.emplace_back(op); }
+
+    Ventana& ventana;
+    std::vector<std::optional<canvas::Op>> sucesos;
+};
+
+struct Accion {
+    std::string linea;  // as a script line
+    int barra = 0;      // the HScroll it moves; 0 for a click
+};
+
+// A fresh application driven through script lines, as a user would through the shown window.
+class Sesion {
+public:
+    Sesion() { app_.Iniciar(); }
+
+    std::pair<Ventana*, int> Visible() const {
+        for (int n = 1; n <= 3; ++n)
+            if (Ventana* v = app_.ventana(QStringLiteral("Form%1").arg(n)); v && v->isVisible())
+                return {v, n};
+        return {nullptr, 0};
+    }
+
+    // Something the user could do now on window n: navigate (never "Salir", which would end the
+    // session), draw, or move a bar within its range.
+    static Accion Generar(const Ventana& v, int n, std::mt19937_64& azar) {
+        const auto dado = [&](int caras) {
+            return static_cast<int>(azar() % static_cast<unsigned>(caras));
+        };
+        const std::string ventana = "Form" + std::to_string(n);
+        const int p = dado(100);
+        int barra = 0;
+        if (n == 1) return {"click Form1.Command" + std::to_string(1 + dado(2))};
+        if (n == 2) {
+            if (p < 3) return {"click Form2.Command2"};   // Regresar
+            if (p < 25) return {"click Form2.Command1"};  // Graficar Paralelogramo
+            barra = 1 + dado(4);
+        } else {
+            if (p < 3) return {"click Form3.Command1"};  // Regresar
+            barra = p < 28 ? 7 : 1 + dado(6);
+        }
+        const QScrollBar& b = *v.barra(barra);
+        // Edges, single and page steps, zero magnitudes and setting the same value again are
+        // where handlers go wrong.
+        int valor = b.value();
+        const int q = dado(100);
+        if (q < 40)
+            valor = b.minimum() + dado(b.maximum() - b.minimum() + 1);
+        else if (q < 64)
+            valor += dado(2) ? 1 : -1;
+        else if (q < 74)
+            valor += dado(2) ? b.pageStep() : -b.pageStep();
+        else if (q < 84)
+            valor = dado(2) ? b.minimum() : b.maximum();
+        else if (q < 92 && barra <= n)  // a magnitude: HScroll1..2 on Form2, 1..3 on Form3
+            valor = 0;
+        valor = std::clamp(valor, b.minimum(), b.maximum());
+        return {"set " + ventana + ".HScroll" + std::to_string(barra) + ' ' + std::to_string(valor),
+                barra};
+    }
+
+    // Runs the action, then checks the method windows. Returns what broke, or nothing.
+    std::string Realizar(const Accion& a) {
+        for (auto& o : observadores_)
+            if (o) o->sucesos.clear();
+        if (std::string error = guion_.Linea(a.linea); !error.empty())
+            return "el guion la rechazó: " + error;
+        for (int n : {2, 3}) {
+            auto& o = observadores_[static_cast<std::size_t>(n - 2)];
+            if (!o)  // windows are built when first shown
+                if (Ventana* v = app_.ventana(QStringLiteral("Form%1").arg(n)))
+                    o = std::make_unique<Observador>(*v);
+            if (!o) continue;
+            if (std::string f = Comprobar(*o, n, a); !f.empty())
+                return o->ventana.nombre().toStdString() + ": " + f;
+        }
+        return {};
+    }
+
+    std::size_t sumas = 0;  // resultants compared, so that a run proves it reached them
+
+private:
+    std::string Comprobar(Observador& o, int n, const Accion& a) {
+        const Ventana& v = o.ventana;
+        for (auto [barra, rotulo] : kLecturas[n - 2]) {
+            const QString valor = QString::number(v.barra(barra)->value());
+            if (v.rotulo(rotulo)->text() != valor)
+                return "Label" + std::to_string(rotulo) + " muestra «" +
+                       v.rotulo(rotulo)->text().toStdString() + "» y HScroll" +
+                       std::to_string(barra) + " vale " + valor.toStdString();
+        }
+        const double angulo = n == 2 ? static_cast<const Form2&>(v).metodo().AnguloResultante
+                                     : static_cast<const Form3&>(v).metodo().AnguloResultante;
+        if (!(angulo >= 0 && angulo <= 6.2831853))
+            return "AnguloResultante = " + std::to_string(angulo);
+
+        if (o.sucesos.empty()) return {};
+        if (o.sucesos.front())
+            return "el dibujo empieza con «" + canvas::FormatOp(*o.sucesos.front()) + "», no Cls";
+        for (const auto& s : o.sucesos)
+            if (s && !Sano(*s))
+                return "coordenada no finita o ángulo fuera de [0, 2π]: " + canvas::FormatOp(*s);
+        bool ceros = true;
+        for (int k = 1; k <= n; ++k)  // the magnitudes: HScroll1..n
+            ceros = ceros && v.barra(k)->value() == 0;
+        if (ceros) return "con todas las magnitudes en 0 se dibujó algo";
+
+        const std::span<const canvas::Op> ops = o.picture().Ops();
+        const canvas::Point c{o.picture().Width() / 2, o.picture().Height() / 2};
+        // Only "Graficar Paralelogramo" and Form3's step bar draw a resultant; anything else
+        // redraws the live diagram, whose tips Form3's next step must add up.
+        if (a.barra != (n == 2 ? 0 : 7)) {
+            if (n == 3)
+                puntas_ = {Punta(ops, c, kRojo), Punta(ops, c, kAzul), Punta(ops, c, kVerde)};
+            return {};
+        }
+        ++sumas;
+        if (n == 2) {
+            const auto p1 = Punta(ops, c, kRojo), p2 = Punta(ops, c, kAzul);
+            if (!p1 || !p2) return "faltan los vectores rojo y azul desde el origen";
+            return Suma("PR", ops, c, {p1->x + p2->x - c.x, p1->y + p2->y - c.y});
+        }
+        const auto& [p1, p2, p3] = puntas_;
+        if (!p1 || !p2 || !p3) return "un paso dibujó sin las tres puntas del diagrama en vivo";
+        return Suma("T", ops, c,
+                    {p1->x + p2->x + p3->x - 2 * c.x, p1->y + p2->y + p3->y - 2 * c.y});
+    }
+
+    // Members in this order so that the observers go before the pictures they watch.
+    std::ostream nada_{nullptr};  // without a buffer: drops the trace and script output
+    canvas::TraceWriter trace_{nada_};
+    Aplicacion app_{&trace_};
+    Guion guion_{app_, trace_, nada_, nada_, "sesión"};
+    std::array<std::unique_ptr<Observador>, 2> observadores_;
+    std::array<std::optional<canvas::Point>, 3> puntas_;
+};
+
+struct Resultado {
+    std::size_t realizadas = 0;
+    std::string falla;
+    std::deque<std::string> ultimas;  // the last actions performed
+    std::size_t sumas = 0;
+};
+
+// Performs cantidad actions generated from the seed, stopping at the first failure.
+Resultado Correr(std::uint64_t semilla, std::uint64_t cantidad) {
+    Sesion sesion;
+    std::mt19937_64 azar(semilla);
+    Resultado r;
+    while (r.realizadas < cantidad && r.falla.empty()) {
+        const auto [v, n] = sesion.Visible();
+        if (!v) {
+            r.falla = "ninguna ventana a la vista";
+            break;
+        }
+        const Accion a = Sesion::Generar(*v, n, azar);
+        r.ultimas.push_back(a.linea);
+        if (r.ultimas.size() > 20) r.ultimas.pop_front();
+        ++r.realizadas;
+        r.falla = sesion.Realizar(a);
+        // Lets Qt deliver what showing and hiding windows queued, as an event loop would.
+        if (r.realizadas % 64 == 0) QCoreApplication::processEvents();
+    }
+    r.sumas = sesion.sumas;
+    return r;
+}
 
 std::uint64_t Entorno(const char* nombre, std::uint64_t omision) {
     const char* texto = std::getenv(nombre);
@@ -21,157 +276,26 @@ TEST(SesionesAleatorias, KeepEveryInvariantAfterEachAction) {
     const std::uint64_t semilla = Entorno("TRAZALIA_SEMILLA", 20260601);
     const std::uint64_t acciones = Entorno("TRAZALIA_ACCIONES", 20000);
     std::cout << "semilla " << semilla << ", " << acciones << " acciones" << std::endl;
-    const Resultado r = Correr(semilla, acciones, true);
-    if (r.falla) {
-        ADD_FAILURE() << Informe(semilla, r, 300);
+    const Resultado r = Correr(semilla, acciones);
+    if (r.falla.empty()) {
+        // A long run that never drew a resultant would pass without checking the sums.
+        if (acciones >= 1000) {
+            EXPECT_GT(r.sumas, 0U);
+        }
         return;
     }
-    EXPECT_EQ(r.realizadas, acciones);
-    // A session that never reached a check would pass without testing it.
-    if (acciones >= 20000) {
-        for (const char* cuenta : {"paralelogramo", "ceros", "tecla", "raton", "paso 1", "paso 2",
-                                   "paso 3", "paso 4", "paso 5", "paso 6", "paso 7"})
-            EXPECT_GT(r.cuentas.count(cuenta) ? r.cuentas.at(cuenta) : 0, 0U) << cuenta;
-    }
-    for (const auto& [cuenta, veces] : r.cuentas) std::cout << cuenta << ": " << veces << '\n';
-}
-
-constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-constexpr float kInf = std::numeric_limits<float>::infinity();
-constexpr canvas::Point kO{3500, 3000};
-
-Suceso Cls() { return {true, {}}; }
-Suceso Linea(float x1, float y1, float x2, float y2) {
-    return {false, canvas::LineOp{{x1, y1}, {x2, y2}, canvas::kBlack, 2}};
-}
-Suceso Arco(float x, float y, float inicio, float fin) {
-    return {false, canvas::CircleOp{{x, y}, 60, canvas::kBlack, inicio, fin, 2}};
-}
-Suceso Texto(float x, float y) { return {false, canvas::PrintOp{{x, y}, "100.00"}}; }
-
-struct CasoDibujo {
-    const char* nombre;
-    std::vector<Suceso> sucesos;
-    const char* falla;  // "" when the drawing is sound
-    friend void PrintTo(const CasoDibujo& c, std::ostream* os) { *os << c.nombre; }
-};
-
-class RevisarDibujoTest : public testing::TestWithParam<CasoDibujo> {};
-
-TEST_P(RevisarDibujoTest, FlagsWhatBreaksTheDrawingRules) {
-    const auto f = RevisarDibujo(GetParam().sucesos);
-    EXPECT_EQ(f ? f->tipo : "", GetParam().falla) << (f ? f->detalle : "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Sucesos, RevisarDibujoTest,
-    testing::Values(
-        CasoDibujo{"NothingAtAll", {}, ""},
-        CasoDibujo{"ClsThenOperations",
-                   {Cls(), Linea(0, 0, 7000, 6000), Arco(10, 10, 0, 3.14F), Texto(1, 2)},
-                   ""},
-        CasoDibujo{"AnglesAtBothEndsOfTheTurn", {Cls(), Arco(1, 1, 0, canvas::kFullTurn)}, ""},
-        CasoDibujo{"LineBeforeCls", {Linea(0, 0, 1, 1), Cls()}, "cls"},
-        CasoDibujo{"NaNEndPoint", {Cls(), Linea(0, 0, kNaN, 1)}, "finito"},
-        CasoDibujo{"InfiniteCentre", {Cls(), Arco(kInf, 1, 0, 1)}, "finito"},
-        CasoDibujo{"TextAtNaN", {Cls(), Texto(kNaN, kNaN)}, "finito"},
-        CasoDibujo{"NegativeStart", {Cls(), Arco(1, 1, -0.5F, 1)}, "angulo"},
-        CasoDibujo{"EndJustPastTheTurn",
-                   {Cls(), Arco(1, 1, 0, std::nextafter(canvas::kFullTurn, 7.0F))},
-                   "angulo"},
-        CasoDibujo{"NaNAngle", {Cls(), Arco(1, 1, kNaN, 1)}, "angulo"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
-
-canvas::Op L(canvas::Point p, canvas::Point q, canvas::Color c) {
-    return canvas::LineOp{p, q, c, 2};
-}
-constexpr canvas::Color kRojo{255, 0, 0};
-constexpr canvas::Color kAzul{0, 0, 255};
-constexpr canvas::Color kVerde{0, 255, 0};
-
-// A completed parallelogram with P1 = (5000, 3000), P2 = (3500, 2000); PR is moved by dx.
-std::vector<canvas::Op> Paralelogramo(float dx, canvas::Color resultante = canvas::kBlack) {
-    const canvas::Point P1{5000, 3000}, P2{3500, 2000}, PR{5000 + dx, 2000};
-    return {L(kO, {3500, 300}, canvas::kBlack),
-            L(kO, P1, kRojo),
-            L(kO, P2, kAzul),
-            L(P2, PR, kRojo),
-            L(P1, PR, kAzul),
-            L(kO, PR, resultante)};
-}
-
-struct CasoFigura {
-    const char* nombre;
-    std::vector<canvas::Op> ops;
-    const char* falla;
-    friend void PrintTo(const CasoFigura& c, std::ostream* os) { *os << c.nombre; }
-};
-
-class RevisarParalelogramoTest : public testing::TestWithParam<CasoFigura> {};
-
-TEST_P(RevisarParalelogramoTest, ComparesTheResultantWithTheSumOfTheTips) {
-    const auto f = RevisarParalelogramo(GetParam().ops, kO);
-    EXPECT_EQ(f ? f->tipo : "", GetParam().falla) << (f ? f->detalle : "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Figuras, RevisarParalelogramoTest,
-    testing::Values(CasoFigura{"Exact", Paralelogramo(0), ""},
-                    CasoFigura{"WithinOneTwip", Paralelogramo(0.9F), ""},
-                    CasoFigura{"TwoTwipsOff", Paralelogramo(2), "suma"},
-                    CasoFigura{"ResultantNotBlack", Paralelogramo(0, kRojo), "figura"},
-                    CasoFigura{"NoBlueVector",
-                               {L(kO, {5000, 3000}, kRojo), L(kO, {5000, 3000}, canvas::kBlack)},
-                               "figura"},
-                    CasoFigura{"SideMissesTheResultant",
-                               [] {
-                                   auto ops = Paralelogramo(0);
-                                   std::get<canvas::LineOp>(ops[3]).to = {4000, 2000};
-                                   return ops;
-                               }(),
-                               "figura"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
-
-// Tips of a live polygon diagram and a step that ends at T + (dx, 0).
-std::vector<canvas::Op> Paso(float dx) {
-    return {L(kO, {5000, 3000}, kRojo), L({5000, 3000}, {5000, 2000}, kAzul),
-            L({5000, 2000}, {4500, 1500}, kVerde), L(kO, {4500 + dx, 1500}, canvas::kBlack)};
-}
-
-class RevisarPoligonoTest : public testing::TestWithParam<CasoFigura> {};
-
-TEST_P(RevisarPoligonoTest, ComparesTTheSumOfTheThreeTips) {
-    const std::vector<canvas::Op> vivo{L(kO, {5000, 3000}, kRojo), L(kO, {3500, 2000}, kAzul),
-                                       L(kO, {3000, 2500}, kVerde)};
-    const auto puntas = PuntasEnVivo(vivo, kO);
-    ASSERT_TRUE(puntas);
-    const auto f = RevisarPoligono(GetParam().ops, kO, *puntas);
-    EXPECT_EQ(f ? f->tipo : "", GetParam().falla) << (f ? f->detalle : "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Pasos, RevisarPoligonoTest,
-    testing::Values(CasoFigura{"Exact", Paso(0), ""},
-                    CasoFigura{"OneAndAHalfTwipsOff", Paso(1.5F), "suma"},
-                    CasoFigura{"EndsWithAColouredLine", {L(kO, {4000, 1500}, kVerde)}, "figura"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
-
-TEST(PuntasEnVivoTest, NeedsAllThreeVectorsFromTheOrigin) {
-    EXPECT_FALSE(PuntasEnVivo(std::vector<canvas::Op>{L(kO, {1, 1}, kRojo), L(kO, {2, 2}, kAzul),
-                                                      L({1, 1}, {3, 3}, kVerde)},
-                              kO));
-}
-
-TEST(ReducirTest, KeepsOnlyWhatTheFailureNeeds) {
-    std::vector<int> lista;
-    for (int i = 0; i < 100; ++i) lista.push_back(i);
-    const std::function<bool(const std::vector<int>&)> falla = [](const std::vector<int>& l) {
-        return std::find(l.begin(), l.end(), 3) != l.end() &&
-               std::find(l.begin(), l.end(), 71) != l.end();
-    };
-    EXPECT_EQ(Reducir(lista, falla, 1000), (std::vector<int>{3, 71}));
-    EXPECT_EQ(Reducir(lista, falla, 0), lista);
+    // Invariants are checked after every action, so no shorter prefix fails; replaying this one
+    // on a fresh application shows that it fails on its own.
+    const std::size_t n = r.realizadas;
+    std::ostringstream informe;
+    informe << "Semilla " << semilla << ": falla en la acción " << n << ": " << r.falla
+            << "\nPrefijo más corto que falla: " << n << " acciones (TRAZALIA_SEMILLA=" << semilla
+            << " TRAZALIA_ACCIONES=" << n << ")"
+            << (Correr(semilla, n).falla == r.falla ? "" : ", que no se reproduce desde cero")
+            << "; termina con:\n";
+    for (const std::string& linea : r.ultimas) informe << "  " << linea << '\n';
+    ADD_FAILURE() << informe.str();
 }
 
 }  // namespace
-}  // namespace trazalia::app::sesion
+}  // namespace trazalia::app

@@ -5,11 +5,11 @@
 #include <functional>
 #include <numbers>
 
-#include <QDir>
-#include <QPainter>
-#include <QRegularExpression>
-#include <QSvgRenderer>
-#include <QTemporaryDir>
+#include <QImage>
+#include <QScreen>
+#include <QTest>
+
+#include "canvas/qt/picture_widget.h"
 
 namespace trazalia::canvas {
 namespace {
@@ -44,8 +44,7 @@ void Arc(Picture& p, float start, float end) { p.Circle(750, 750, 600, kBlack, s
 struct PixelRow {
     const char* name;
     std::function<void(Picture&)> draw;
-    std::vector<QRectF> inked;
-    std::vector<QRectF> blank;
+    std::vector<QRectF> inked, blank;
     friend void PrintTo(const PixelRow& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -61,34 +60,24 @@ TEST_P(RenderTest, InksExactlyWhereTheOperationsDraw) {
         EXPECT_FALSE(Any(image, a, NotBackground)) << a.x() << " " << a.y();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Operations, RenderTest,
-    testing::Values(PixelRow{"ZeroLengthLineLeavesARoundDotDrawWidthWide",
-                             [](Picture& p) { p.SetDrawWidth(6), p.Line(750, 750, 750, 750); },
-                             {Near(50, 50), Near(52.5, 50), Near(50, 47.5)},
-                             {Near(54, 50), Near(53, 53)}},
-                    PixelRow{"NegativeAnglesDrawAPieSlice",
-                             [](Picture& p) { Arc(p, -kPi / 2, -kPi); },
-                             {OnCircle(135), Near(50, 30), Near(30, 50)},
-                             {OnCircle(45), OnCircle(270)}},
-                    PixelRow{"PositiveAnglesDrawOnlyTheArc",
-                             [](Picture& p) { Arc(p, kPi / 2, kPi); },
-                             {OnCircle(135)},
-                             {Near(50, 30), Near(30, 50), OnCircle(45)}},
-                    PixelRow{"NegativeStartAddsOnlyTheFirstRadius",
-                             [](Picture& p) { Arc(p, -kPi / 2, kPi); },
-                             {Near(50, 30)},
-                             {Near(30, 50)}},
-                    PixelRow{"StartAboveEndPassesThroughZero",
-                             [](Picture& p) { Arc(p, 3 * kPi / 2, kPi / 2); },
-                             {OnCircle(0), OnCircle(315), OnCircle(45)},
-                             {OnCircle(180)}},
-                    PixelRow{
-                        "PrintAfterClsStartsAtTheTopLeftCorner",
-                        [](Picture& p) { p.Line(0, 900, 1500, 900), p.Cls(), p.Print("MMMM"); },
-                        {QRectF(0, 0, 8, 12)},
-                        {QRectF(0, 16, 100, 84)}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Operations, RenderTest, testing::Values(
+    PixelRow{"ZeroLengthLineLeavesARoundDotDrawWidthWide",
+             [](Picture& p) { p.SetDrawWidth(6), p.Line(750, 750, 750, 750); },
+             {Near(50, 50), Near(52.5, 50), Near(50, 47.5)}, {Near(54, 50), Near(53, 53)}},
+    PixelRow{"NegativeAnglesDrawAPieSlice", [](Picture& p) { Arc(p, -kPi / 2, -kPi); },
+             {OnCircle(135), Near(50, 30), Near(30, 50)}, {OnCircle(45), OnCircle(270)}},
+    PixelRow{"PositiveAnglesDrawOnlyTheArc", [](Picture& p) { Arc(p, kPi / 2, kPi); },
+             {OnCircle(135)}, {Near(50, 30), Near(30, 50), OnCircle(45)}},
+    PixelRow{"NegativeStartAddsOnlyTheFirstRadius", [](Picture& p) { Arc(p, -kPi / 2, kPi); },
+             {Near(50, 30)}, {Near(30, 50)}},
+    PixelRow{"StartAboveEndPassesThroughZero", [](Picture& p) { Arc(p, 3 * kPi / 2, kPi / 2); },
+             {OnCircle(0), OnCircle(315), OnCircle(45)}, {OnCircle(180)}},
+    PixelRow{"PrintAfterClsStartsAtTheTopLeftCorner",
+             [](Picture& p) { p.Line(0, 900, 1500, 900), p.Cls(), p.Print("MMMM"); },
+             {QRectF(0, 0, 8, 12)}, {QRectF(0, 16, 100, 84)}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(RenderImageTest, RatioTwoDoublesTheSizeAndStaysCrisp) {
     Picture picture(7000, 6000);
@@ -101,54 +90,25 @@ TEST(RenderImageTest, RatioTwoDoublesTheSizeAndStaysCrisp) {
     EXPECT_GT(qGray(image.pixel(200, 98)) + qGray(image.pixel(200, 101)), 480);
 }
 
-TEST(EncodePictureTest, SvgHoldsTheDrawingAndItsText) {
-    Picture picture(1500, 1500);
-    picture.Print("Hola");
-    picture.SetDrawWidth(4);
-    picture.Line(0, 750, 1500, 750);
-    const QByteArray svg = EncodePicture(picture, PictureFormat::Svg);
-    EXPECT_TRUE(svg.contains(">Hola<"));
-    QImage image(100, 100, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    QSvgRenderer(svg).render(&painter);
-    painter.end();
-    EXPECT_TRUE(Any(image, Near(50, 50), Ink));
-    EXPECT_FALSE(Any(image, Near(50, 80), NotBackground));
+// What the window system shows, not a fresh paint as grab() would make.
+QColor Shown(const QWidget& widget, QPoint at) {
+    const QImage image = widget.screen()->grabWindow(widget.winId()).toImage();
+    return image.pixelColor(at * image.devicePixelRatio());
 }
 
-TEST(EncodePictureTest, PdfPageIsThePictureSizeInPoints) {
-    const QByteArray pdf = EncodePicture(Picture(1500, 1200), PictureFormat::Pdf);
-    EXPECT_TRUE(pdf.startsWith("%PDF"));
-    const auto box = QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(pdf);
-    ASSERT_TRUE(box.hasMatch());
-    EXPECT_EQ(box.captured(1).toDouble(), 75);  // twips / 20
-    EXPECT_EQ(box.captured(2).toDouble(), 60);
+TEST(PictureWidgetTest, ShowsTheDrawingAsItChangesAndAfterHiding) {
+    PictureWidget widget(7000, 6000);
+    EXPECT_EQ(widget.size(), QSize(467, 400));
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    widget.picture().SetDrawWidth(2);
+    widget.picture().Line(0, 3000, 7000, 3000, Color{255, 0, 0});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(widget, {100, 200}) == Qt::red; }));
+    widget.hide();
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    EXPECT_EQ(Shown(widget, {100, 200}), Qt::red);
 }
-
-struct FailedSave {
-    const char* name;
-    const char* file;
-    friend void PrintTo(const FailedSave& row, std::ostream* os) { *os << row.name; }
-};
-
-class SavePictureTest : public testing::TestWithParam<FailedSave> {};
-
-TEST_P(SavePictureTest, ExplainsAndLeavesNoFile) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(QFile(dir.filePath("archivo")).open(QIODevice::WriteOnly));
-    const QString path = dir.filePath(GetParam().file);
-    QString error;
-    EXPECT_FALSE(SavePicture(Picture(1500, 1500), path, &error));
-    EXPECT_TRUE(error.startsWith("no se puede escribir «" + path + "»: ")) << error.toStdString();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"archivo"});
-}
-
-INSTANTIATE_TEST_SUITE_P(Refused, SavePictureTest,
-                         testing::Values(FailedSave{"UnknownExtension", "dibujo.bmp"},
-                                         FailedSave{"MissingDirectory", "falta/dibujo.png"},
-                                         FailedSave{"ParentIsAFile", "archivo/dibujo.svg"}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace trazalia::canvas
