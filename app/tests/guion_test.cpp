@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 
 #include <sstream>
@@ -71,23 +70,6 @@ TEST(GuionTest, NavigationTraceIsExact) {
               "Form1 Hide\n"
               "Form3 Show\n"
               "End\n");
-}
-
-TEST(GuionTest, DumpShowsTheStateOfAHiddenWindowToo) {
-    const Corrida c = Correr(
-        "click Form1.Command1\n"
-        "set Form2.HScroll2 42\n"
-        "click Form2.Command2\n"
-        "dump Form2\n");
-    EXPECT_EQ(c.estado, 0);
-    EXPECT_NE(c.salida.find("Form2 Window \"Método del Paralelogramo.\" 10875 7995 Visible 0\n"
-                            "Form2.Picture1 Picture 240 1680 7000 6000\n"),
-              std::string::npos);
-    EXPECT_NE(c.salida.find("Form2.HScroll2 HScroll 1200 960 1455 375 Min 0 Max 100 "
-                            "LargeChange 5 Value 42\n"),
-              std::string::npos);
-    EXPECT_NE(c.salida.find("Form2.Label6 Label 3000 960 1095 375 Caption \"42\"\n"),
-              std::string::npos);
 }
 
 struct LineaMala {
@@ -168,14 +150,6 @@ TEST_P(GuardarTest, WritesThePictureAsItIsNow) {
     const QByteArray datos = f.readAll();
     EXPECT_NE(datos.indexOf(GetParam().comienzo), -1);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary left behind
-    if (QString(GetParam().extension) == "png") {
-        const QImage imagen = QImage::fromData(datos);
-        EXPECT_GE(imagen.width(), 2 * 466);
-        // The red shaft of vector 1 along the positive x axis, right of the centre.
-        const QColor pixel = imagen.pixelColor(imagen.width() * 3 / 4, imagen.height() / 2);
-        EXPECT_GT(pixel.red(), 200);
-        EXPECT_LT(pixel.green(), 80);
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Formatos, GuardarTest,

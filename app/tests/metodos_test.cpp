@@ -64,16 +64,6 @@ TEST_F(Form2Test, ScrollChangesLeaveTheResultReadOutsAlone) {
     EXPECT_EQ(Texto(12), "53.13");
 }
 
-TEST_F(Form2Test, ClickWithBothMagnitudesZeroKeepsThePicture) {
-    form().barra(1)->setValue(50);
-    const auto ops = form().Picture1()->picture().Ops().size();
-    form().barra(1)->setValue(0);
-    form().boton(1)->click();
-    EXPECT_EQ(form().Picture1()->picture().Ops().size(), ops);
-    EXPECT_EQ(Texto(10), "0.00");
-    EXPECT_EQ(Texto(12), "Indefinido");
-}
-
 TEST_F(Form2Test, PictureShowsBothShaftsTheResultantAndWhiteElsewhere) {
     form().barra(1)->setValue(100);  // vector 1: 100 at 0°
     form().barra(2)->setValue(100);
