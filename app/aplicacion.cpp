@@ -29,23 +29,19 @@ Form1& Aplicacion::form1() {
     return *form1_;
 }
 
-Form2& Aplicacion::form2() {
-    if (!form2_) {
-        form2_ = std::make_unique<Form2>(*this);
-        Traza(form2_->nombre(), "Load");
-        form2_->Form_Load();
+template <class Form>
+Form& Aplicacion::Cargar(std::unique_ptr<Form>& form) {
+    if (!form) {
+        form = std::make_unique<Form>(*this);
+        Traza(form->nombre(), "Load");
+        form->Form_Load();
     }
-    return *form2_;
+    return *form;
 }
 
-Form3& Aplicacion::form3() {
-    if (!form3_) {
-        form3_ = std::make_unique<Form3>(*this);
-        Traza(form3_->nombre(), "Load");
-        form3_->Form_Load();
-    }
-    return *form3_;
-}
+Form2& Aplicacion::form2() { return Cargar(form2_); }
+
+Form3& Aplicacion::form3() { return Cargar(form3_); }
 
 Dialogos& Aplicacion::dialogos() {
     if (!dialogos_) dialogos_ = std::make_unique<DialogosQt>();

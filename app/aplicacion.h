@@ -51,6 +51,9 @@ signals:
 
 private:
     void Traza(const QString& sujeto, const char* que) const;
+    // Creates and loads a method window on its first use.
+    template <class Form>
+    Form& Cargar(std::unique_ptr<Form>& form);
 
     canvas::TraceWriter* trace_;
     std::unique_ptr<Dialogos> dialogos_;

@@ -23,34 +23,29 @@ constexpr const char* kAyudaMagnitud = "De 0 a 100.";
 constexpr const char* kAyudaDireccion =
     "De 0 a 360 grados, desde el eje x positivo en sentido antihorario.";
 
-constexpr ControlSpec Magnitud(const char* nombre, int top, int tab, const char* descripcion) {
+// A scroll bar of a vector: magnitudes in the left column, directions in the middle one.
+constexpr ControlSpec Barra(const char* nombre, int left, int top, int tab, int max,
+                            const char* descripcion, const char* ayuda) {
     return {.nombre = nombre,
             .tipo = Tipo::HScroll,
-            .left = 1080,
+            .left = left,
             .top = top,
             .width = 1335,
             .height = 255,
             .tab = tab,
             .min = 0,
-            .max = 100,
+            .max = max,
             .large = 5,
             .descripcion = descripcion,
-            .ayuda = kAyudaMagnitud};
+            .ayuda = ayuda};
+}
+
+constexpr ControlSpec Magnitud(const char* nombre, int top, int tab, const char* descripcion) {
+    return Barra(nombre, 1080, top, tab, 100, descripcion, kAyudaMagnitud);
 }
 
 constexpr ControlSpec Direccion(const char* nombre, int top, int tab, const char* descripcion) {
-    return {.nombre = nombre,
-            .tipo = Tipo::HScroll,
-            .left = 4680,
-            .top = top,
-            .width = 1335,
-            .height = 255,
-            .tab = tab,
-            .min = 0,
-            .max = 360,
-            .large = 5,
-            .descripcion = descripcion,
-            .ayuda = kAyudaDireccion};
+    return Barra(nombre, 4680, top, tab, 360, descripcion, kAyudaDireccion);
 }
 
 constexpr ControlSpec Lectura(const char* nombre, int left, int top, int width, int tab,
