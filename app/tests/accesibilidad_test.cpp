@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QTest>
 
-#include "app/aplicacion.h"
-#include "app/form1.h"
+#include "app/tests/con_aplicacion.h"
 #include "canvas/qt/picture_widget.h"
 
 // Readable failures.
@@ -21,23 +18,7 @@ QString Texto(QWidget* w, QAccessible::Text t) {
     return i ? i->text(t) : QStringLiteral("(sin interfaz)");
 }
 
-class Accesibilidad : public testing::Test {
-public:
-    Accesibilidad() { app.Iniciar(); }
-    // Opens a window and acts on it: "Form2 1=100 clic" sets HScroll1 to 100, then clicks Command1.
-    Ventana& Hacer(const QString& guion) {
-        const QStringList partes = guion.split(u' ');
-        if (partes[0] != "Form1") app.form1().boton(partes[0] == "Form2" ? 1 : 2)->click();
-        Ventana& v = *app.ventana(partes[0]);
-        for (const QString& p : partes.mid(1)) {
-            const int n = p.section(u'=', 0, 0).toInt();  // 0 for "clic"
-            n ? v.barra(n)->setValue(p.section(u'=', 1).toInt()) : v.boton(1)->click();
-        }
-        return v;
-    }
-
-    Aplicacion app;
-};
+using Accesibilidad = ConAplicacion;
 
 // Every control of every window has a Spanish name, not its internal one; a button's name
 // contains its caption, so that what is seen can be said to speech input.

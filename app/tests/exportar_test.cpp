@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -7,14 +6,12 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QProcess>
-#include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/aplicacion.h"
 #include "app/exportar.h"
-#include "app/form1.h"
+#include "app/tests/con_aplicacion.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 
@@ -35,25 +32,11 @@ struct DialogosFijos final : Dialogos {
     QStringList avisos;
 };
 
-class Exportar : public testing::Test {
+class Exportar : public ConAplicacion {
 public:
-    Exportar() {
-        app.setDialogos(std::unique_ptr<Dialogos>(dialogos));
-        app.Iniciar();
-    }
-    // Opens a window and acts on it: "Form2 1=100 clic" sets HScroll1 to 100, then clicks Command1.
-    VentanaMetodo& Hacer(const QString& guion) {
-        const QStringList partes = guion.split(u' ');
-        app.form1().boton(partes[0] == "Form2" ? 1 : 2)->click();
-        auto& v = static_cast<VentanaMetodo&>(*app.ventana(partes[0]));
-        for (const QString& p : partes.mid(1)) {
-            const int n = p.section(u'=', 0, 0).toInt();  // 0 for "clic"
-            n ? v.barra(n)->setValue(p.section(u'=', 1).toInt()) : v.boton(1)->click();
-        }
-        return v;
-    }
+    Exportar() { app.setDialogos(std::unique_ptr<Dialogos>(dialogos)); }
+    VentanaMetodo& Hacer(const QString& guion) { return Metodo(guion); }
 
-    Aplicacion app;
     DialogosFijos* dialogos = new DialogosFijos;  // owned by app
     QTemporaryDir carpeta;
 };

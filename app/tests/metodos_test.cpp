@@ -1,17 +1,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <QAbstractButton>
 #include <QImage>
 #include <QLabel>
-#include <QScrollBar>
 #include <array>
 #include <cmath>
 #include <numbers>
 
-#include "app/aplicacion.h"
-#include "app/form1.h"
 #include "app/form2.h"
 #include "app/form3.h"
+#include "app/tests/con_aplicacion.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 
@@ -35,41 +32,22 @@ MATCHER_P3(EsDeColor, r, g, b, "") {
     return Parecido(arg, r, g, b);
 }
 
-class Form2Test : public testing::Test {
-protected:
-    Form2Test() {
-        app.Iniciar();
-        app.form1().boton(1)->click();
-    }
-    Form2& form() { return app.form2(); }
-    QString Texto(int n) { return form().rotulo(n)->text(); }
-
-    Aplicacion app;
-};
+using Form2Test = ConAplicacion;
 
 TEST_F(Form2Test, ScrollChangesLeaveTheResultReadOutsAlone) {
-    form().barra(1)->setValue(30);
-    form().barra(2)->setValue(40);
-    form().barra(4)->setValue(90);
-    EXPECT_EQ(Texto(10), "");
-    EXPECT_EQ(Texto(12), "");
-
-    form().boton(1)->click();
-    EXPECT_EQ(Texto(10), "50.00");
-    EXPECT_EQ(Texto(12), "53.13");
-
-    form().barra(1)->setValue(0);
-    EXPECT_EQ(Texto(5), "0");
-    EXPECT_EQ(Texto(10), "50.00");
-    EXPECT_EQ(Texto(12), "53.13");
+    Ventana& f = Hacer("Form2 1=30 2=40 4=90");
+    EXPECT_EQ(f.rotulo(10)->text(), "");
+    EXPECT_EQ(f.rotulo(12)->text(), "");
+    f.boton(1)->click();
+    f.barra(1)->setValue(0);
+    EXPECT_EQ(f.rotulo(5)->text(), "0");
+    EXPECT_EQ(f.rotulo(10)->text(), "50.00");
+    EXPECT_EQ(f.rotulo(12)->text(), "53.13");
 }
 
 TEST_F(Form2Test, PictureShowsBothShaftsTheResultantAndWhiteElsewhere) {
-    form().barra(1)->setValue(100);  // vector 1: 100 at 0°
-    form().barra(2)->setValue(100);
-    form().barra(4)->setValue(90);  // vector 2: 100 at 90°
-    form().boton(1)->click();
-    const QImage imagen = canvas::RenderImage(form().Picture1()->picture(), 2);
+    Ventana& f = Hacer("Form2 1=100 2=100 4=90 clic");  // 100 at 0° plus 100 at 90°
+    const QImage imagen = canvas::RenderImage(f.Picture1()->picture(), 2);
     // Scale 141.42: vector 1 ends at x = 5727, vector 2 at y = 1091, the resultant at both.
     EXPECT_THAT(PixelEnTwips(imagen, 4600, 3000), EsDeColor(255, 0, 0));  // red shaft
     EXPECT_THAT(PixelEnTwips(imagen, 3500, 2000), EsDeColor(0, 0, 255));  // blue shaft
@@ -77,44 +55,35 @@ TEST_F(Form2Test, PictureShowsBothShaftsTheResultantAndWhiteElsewhere) {
     EXPECT_THAT(PixelEnTwips(imagen, 2000, 4500), EsDeColor(255, 255, 255));
 }
 
-class Form3Test : public testing::Test {
+class Form3Test : public ConAplicacion {
 protected:
-    Form3Test() {
-        app.Iniciar();
-        app.form1().boton(2)->click();
+    // Magnitude, direction and step read-outs of the resultant.
+    static QStringList Resultado(const Ventana& f) {
+        return {f.rotulo(14)->text(), f.rotulo(16)->text(), f.rotulo(18)->text()};
     }
-    Form3& form() { return app.form3(); }
-    QStringList Resultado() {
-        return {form().rotulo(14)->text(), form().rotulo(16)->text(), form().rotulo(18)->text()};
-    }
-
-    Aplicacion app;
 };
 
 TEST_F(Form3Test, VectorChangesNeverWriteTheConstructionReadOuts) {
-    for (int n = 1; n <= 6; ++n) form().barra(n)->setValue(n * 10);
-    EXPECT_EQ(Resultado(), (QStringList{"0", "0", "1"}));
-    EXPECT_EQ(form().rotulo(12)->text(), "60");
+    Ventana& f = Hacer("Form3 1=10 2=20 3=30 4=40 5=50 6=60");
+    EXPECT_EQ(Resultado(f), (QStringList{"0", "0", "1"}));
+    EXPECT_EQ(f.rotulo(12)->text(), "60");
 }
 
 TEST_F(Form3Test, EveryStepShowsTheSameResult) {
-    form().barra(1)->setValue(30);
-    form().barra(2)->setValue(40);
-    form().barra(5)->setValue(90);
+    Ventana& f = Hacer("Form3 1=30 2=40 5=90");
     for (int paso : {2, 3, 4, 5, 6, 7, 1}) {
-        form().barra(7)->setValue(paso);
-        EXPECT_EQ(Resultado(), (QStringList{"50.00", "53.13", QString::number(paso)}));
+        f.barra(7)->setValue(paso);
+        EXPECT_EQ(Resultado(f), (QStringList{"50.00", "53.13", QString::number(paso)}));
     }
 }
 
 TEST_F(Form3Test, AllMagnitudesZeroKeepThePreviousPicture) {
-    form().barra(1)->setValue(20);
-    form().barra(7)->setValue(4);
-    const auto ops = form().Picture1()->picture().Ops().size();
-    form().barra(1)->setValue(0);
-    form().barra(7)->setValue(5);
-    EXPECT_EQ(form().Picture1()->picture().Ops().size(), ops);
-    EXPECT_EQ(Resultado(), (QStringList{"0.00", "Indefinido", "5"}));
+    Ventana& f = Hacer("Form3 1=20 7=4");
+    const auto ops = f.Picture1()->picture().Ops().size();
+    f.barra(1)->setValue(0);
+    f.barra(7)->setValue(5);
+    EXPECT_EQ(f.Picture1()->picture().Ops().size(), ops);
+    EXPECT_EQ(Resultado(f), (QStringList{"0.00", "Indefinido", "5"}));
 }
 
 TEST_F(Form3Test, StepSevenShowsTheThreeColoursAndTheResultant) {
@@ -123,11 +92,7 @@ TEST_F(Form3Test, StepSevenShowsTheThreeColoursAndTheResultant) {
         int d;
     };
     const Vector v[3] = {{100, 0}, {60, 90}, {40, 135}};
-    for (int k = 0; k < 3; ++k) {
-        form().barra(k + 1)->setValue(v[k].m);
-        form().barra(k + 4)->setValue(v[k].d);
-    }
-    form().barra(7)->setValue(7);
+    Ventana& f = Hacer("Form3 1=100 4=0 2=60 5=90 3=40 6=135 7=7");
 
     // Where the figure's points land, worked out independently of the drawing code.
     const double pi = std::numbers::pi;
@@ -148,7 +113,7 @@ TEST_F(Form3Test, StepSevenShowsTheThreeColoursAndTheResultant) {
     auto medio = [&](double ax, double ay, double bx, double by) {
         return punto((ax + bx) / 2, (ay + by) / 2);
     };
-    const QImage imagen = canvas::RenderImage(form().Picture1()->picture(), 2);
+    const QImage imagen = canvas::RenderImage(f.Picture1()->picture(), 2);
     auto pixel = [&](std::pair<double, double> p) {
         return PixelEnTwips(imagen, p.first, p.second);
     };

@@ -8,6 +8,7 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/form3.h"
+#include "app/tests/con_aplicacion.h"
 #include "canvas/qt/picture_widget.h"
 
 namespace trazalia::app {
@@ -129,11 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, TabulacionTest,
                                                 "HScroll7"}}),
                          [](const auto& info) { return std::string(info.param.ventana); });
 
-class NavegacionTest : public testing::Test {
-protected:
-    NavegacionTest() { app.Iniciar(); }
-    Aplicacion app;
-};
+using NavegacionTest = ConAplicacion;
 
 TEST_F(NavegacionTest, StartsOnForm1WithTheFirstButtonFocused) {
     EXPECT_TRUE(app.form1().isVisible());

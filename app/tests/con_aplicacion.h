@@ -1,0 +1,39 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QScrollBar>
+#include <QStringList>
+
+#include "app/aplicacion.h"
+#include "app/form1.h"
+#include "app/ventana.h"
+
+namespace trazalia::app {
+
+// A started application for widget tests, and a short way to act on its windows.
+class ConAplicacion : public testing::Test {
+protected:
+    ConAplicacion() { app.Iniciar(); }
+
+    // Opens a window from Form1 and acts on it as a user would: "Form2 1=100 4=90 clic" sets
+    // HScroll1 to 100 and HScroll4 to 90, then clicks Command1. "Form1" acts on nothing.
+    Ventana& Hacer(const QString& guion) {
+        const QStringList partes = guion.split(u' ');
+        if (partes[0] != QLatin1String("Form1"))
+            app.form1().boton(partes[0] == QLatin1String("Form2") ? 1 : 2)->click();
+        Ventana& v = *app.ventana(partes[0]);
+        for (const QString& p : partes.mid(1)) {
+            const int n = p.section(u'=', 0, 0).toInt();  // 0 for "clic"
+            n ? v.barra(n)->setValue(p.section(u'=', 1).toInt()) : v.boton(1)->click();
+        }
+        return v;
+    }
+    VentanaMetodo& Metodo(const QString& guion) {
+        return static_cast<VentanaMetodo&>(Hacer(guion));
+    }
+
+    Aplicacion app;
+};
+
+}  // namespace trazalia::app
