@@ -18,6 +18,7 @@ protected:
 
     // Opens a window from Form1 and acts on it as a user would: "Form2 1=100 4=90 clic" sets
     // HScroll1 to 100 and HScroll4 to 90, then clicks Command1. "Form1" acts on nothing.
+    Ventana& Hacer(const char* guion) { return Hacer(QString::fromUtf8(guion)); }
     Ventana& Hacer(const QString& guion) {
         const QStringList partes = guion.split(u' ');
         if (partes[0] != QLatin1String("Form1"))
@@ -29,6 +30,7 @@ protected:
         }
         return v;
     }
+    VentanaMetodo& Metodo(const char* guion) { return Metodo(QString::fromUtf8(guion)); }
     VentanaMetodo& Metodo(const QString& guion) {
         return static_cast<VentanaMetodo&>(Hacer(guion));
     }

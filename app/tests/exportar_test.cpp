@@ -35,7 +35,7 @@ struct DialogosFijos final : Dialogos {
 class Exportar : public ConAplicacion {
 public:
     Exportar() { app.setDialogos(std::unique_ptr<Dialogos>(dialogos)); }
-    VentanaMetodo& Hacer(const QString& guion) { return Metodo(guion); }
+    VentanaMetodo& Hacer(const char* guion) { return Metodo(guion); }
 
     DialogosFijos* dialogos = new DialogosFijos;  // owned by app
     QTemporaryDir carpeta;

@@ -107,15 +107,15 @@ class TabulacionTest : public testing::TestWithParam<Orden> {};
 TEST_P(TabulacionTest, FollowsTheTabIndices) {
     Aplicacion app;
     app.Iniciar();
-    Ventana* v = QString(GetParam().ventana) == "Form1"   ? static_cast<Ventana*>(&app.form1())
-                 : QString(GetParam().ventana) == "Form2" ? static_cast<Ventana*>(&app.form2())
+    Ventana* v = QLatin1String(GetParam().ventana) == QLatin1String("Form1")   ? static_cast<Ventana*>(&app.form1())
+                 : QLatin1String(GetParam().ventana) == QLatin1String("Form2") ? static_cast<Ventana*>(&app.form2())
                                                           : static_cast<Ventana*>(&app.form3());
     const auto& nombres = GetParam().controles;
     for (std::size_t i = 0; i + 1 < nombres.size(); ++i) {
-        QWidget* siguiente = v->control(nombres[i])->nextInFocusChain();
+        QWidget* siguiente = v->control(QLatin1String(nombres[i]))->nextInFocusChain();
         while (!(siguiente->focusPolicy() & Qt::TabFocus))
             siguiente = siguiente->nextInFocusChain();
-        EXPECT_EQ(siguiente->objectName(), nombres[i + 1]) << "after " << nombres[i];
+        EXPECT_EQ(siguiente->objectName(), QLatin1String(nombres[i + 1])) << "after " << nombres[i];
     }
 }
 
