@@ -3,9 +3,6 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 #include <mutex>
-#include <variant>
-
-#include "canvas/picture.h"
 
 namespace trazalia::app {
 
@@ -24,16 +21,6 @@ QAccessibleInterface* ComoImagen(const QString& clase, QObject* objeto) {
 void InstalarAccesibilidad() {
     static std::once_flag una;
     std::call_once(una, [] { QAccessible::installFactory(ComoImagen); });
-}
-
-QString EscalaDelDibujo(const canvas::Picture& picture) {
-    // The axes print +Escala and -Escala at their ends; the first positive one is the scale.
-    for (const canvas::Op& op : picture.Ops()) {
-        if (const auto* texto = std::get_if<canvas::PrintOp>(&op);
-            texto && !texto->text.empty() && texto->text.front() != '-')
-            return QString::fromStdString(texto->text);
-    }
-    return {};
 }
 
 }  // namespace trazalia::app

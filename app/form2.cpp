@@ -80,7 +80,7 @@ constexpr ControlSpec kControles[] = {
 
 Form2::Form2(Aplicacion& app)
     : VentanaMetodo(app, QStringLiteral("Form2"), QStringLiteral("Método del Paralelogramo."),
-                    kControles, kGris),
+                    kControles, kGris, 2),
       metodo_(*this, Picture1()->picture()) {
     connect(boton(1), &QAbstractButton::clicked, this, &Form2::Command1_Click);
     connect(boton(2), &QAbstractButton::clicked, this, &Form2::Command2_Click);
@@ -95,33 +95,18 @@ void Form2::Form_Load() {
 }
 
 void Form2::Command1_Click() {
-    if (EventoDeDibujo([this] { metodo_.Command1_Click(); })) Mostrar(Figura::Paralelogramo);
+    EventoDeDibujo([this] { return metodo_.Command1_Click(); });
 }
 
 void Form2::Command2_Click() { Regresar(); }
 
 // All four bars redraw the same live diagram from all four values.
 void Form2::HScroll1_Change() {
-    if (EventoDeDibujo([this] { metodo_.HScroll_Change(); })) Mostrar(Figura::Vectores);
+    EventoDeDibujo([this] { return metodo_.HScroll_Change(); });
 }
 void Form2::HScroll2_Change() { HScroll1_Change(); }
 void Form2::HScroll3_Change() { HScroll1_Change(); }
 void Form2::HScroll4_Change() { HScroll1_Change(); }
-
-// Called right after a redraw, so the read-outs of the vectors are those drawn.
-void Form2::Mostrar(Figura figura) {
-    QString texto = DescribirVector(1, 5, 7) + u' ' + DescribirVector(2, 6, 8) + u' ';
-    if (figura == Figura::Paralelogramo) texto += DescribirResultante(10, 12) + u' ';
-    DescribirDibujo(texto + DescribirEscala());
-}
-
-// The resultant's read-outs stay empty until the first click.
-QString Form2::LineaDeLecturas() const {
-    QString linea = Lecturas(5, 7, QStringLiteral("1")) + QLatin1String("; ") +
-                    Lecturas(6, 8, QStringLiteral("2"));
-    if (!rotulo(10)->text().isEmpty()) linea += QLatin1String("; ") + Lecturas(10, 12, QString());
-    return linea;
-}
 
 QString Form2::NombreDeArchivo() const { return QStringLiteral("paralelogramo.png"); }
 

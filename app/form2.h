@@ -21,14 +21,9 @@ public:
 
     const parallelogram::Paralelogramo& metodo() const { return metodo_; }
 
-    QString LineaDeLecturas() const override;
     QString NombreDeArchivo() const override;
 
 private:
-    // What a redraw left on the picture.
-    enum class Figura { Vectores, Paralelogramo };
-    void Mostrar(Figura figura);
-
     parallelogram::Paralelogramo metodo_;
 };
 

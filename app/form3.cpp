@@ -15,10 +15,6 @@ constexpr canvas::Color kRojo{192, 0, 0};
 constexpr canvas::Color kAzul{0, 0, 255};
 constexpr canvas::Color kVerde{0, 255, 0};
 
-// The order in which each of steps 1 to 6 lays the vectors head to tail.
-constexpr const char* kOrdenes[] = {"1, 2, 3", "1, 3, 2", "2, 1, 3",
-                                    "2, 3, 1", "3, 2, 1", "3, 1, 2"};
-
 constexpr const char* kAyudaMagnitud = "De 0 a 100.";
 constexpr const char* kAyudaDireccion =
     "De 0 a 360 grados, desde el eje x positivo en sentido antihorario.";
@@ -125,7 +121,7 @@ constexpr ControlSpec kControles[] = {
 
 Form3::Form3(Aplicacion& app)
     : VentanaMetodo(app, QStringLiteral("Form3"), QStringLiteral("Método del Polígono."),
-                    kControles, canvas::kBlack),
+                    kControles, canvas::kBlack, 3),
       metodo_(*this, Picture1()->picture()) {
     connect(boton(1), &QAbstractButton::clicked, this, &Form3::Command1_Click);
     connect(barra(1), &QScrollBar::valueChanged, this, &Form3::HScroll1_Change);
@@ -145,7 +141,7 @@ void Form3::Command1_Click() { Regresar(); }
 
 // All six vector bars redraw the same live diagram from all six values.
 void Form3::HScroll1_Change() {
-    if (EventoDeDibujo([this] { metodo_.HScroll_Change(); })) Mostrar(0);
+    EventoDeDibujo([this] { return metodo_.HScroll_Change(); });
 }
 void Form3::HScroll2_Change() { HScroll1_Change(); }
 void Form3::HScroll3_Change() { HScroll1_Change(); }
@@ -154,38 +150,13 @@ void Form3::HScroll5_Change() { HScroll1_Change(); }
 void Form3::HScroll6_Change() { HScroll1_Change(); }
 
 void Form3::HScroll7_Change() {
-    pasoMostrado_ = true;
-    if (EventoDeDibujo([this] { metodo_.HScroll7_Change(); })) Mostrar(barra(7)->value());
+    EventoDeDibujo([this] { return metodo_.HScroll7_Change(); });
 }
 
-// Called right after a redraw, so the read-outs of the vectors are those drawn.
-void Form3::Mostrar(int paso) {
-    QString texto;
-    if (paso >= 1 && paso <= 6) {
-        texto = QStringLiteral("Paso %1 de 7: los vectores %2, punta con cola. ")
-                    .arg(paso)
-                    .arg(QLatin1String(kOrdenes[paso - 1]));
-    } else if (paso == 7) {
-        texto = QStringLiteral("Paso 7 de 7: los seis órdenes a la vez. ");
-    }
-    texto += DescribirVector(1, 4, 10) + u' ' + DescribirVector(2, 5, 11) + u' ' +
-             DescribirVector(3, 6, 12) + u' ';
-    if (paso >= 1) texto += DescribirResultante(14, 16) + u' ';
-    DescribirDibujo(texto + DescribirEscala());
-}
-
-// Until the first step the resultant's read-outs show the zeros they start with, not a result.
-QString Form3::LineaDeLecturas() const {
-    QString linea = Lecturas(4, 10, QStringLiteral("1")) + QLatin1String("; ") +
-                    Lecturas(5, 11, QStringLiteral("2")) + QLatin1String("; ") +
-                    Lecturas(6, 12, QStringLiteral("3")) + QLatin1String("; paso = ") +
-                    rotulo(18)->text();
-    if (pasoMostrado_) linea += QLatin1String("; ") + Lecturas(14, 16, QString());
-    return linea;
-}
-
+// A step is named only when the picture shows it.
 QString Form3::NombreDeArchivo() const {
-    return QStringLiteral("poligono-paso-%1.png").arg(barra(7)->value());
+    if (!dibujo() || dibujo()->paso == 0) return QStringLiteral("poligono.png");
+    return QStringLiteral("poligono-paso-%1.png").arg(dibujo()->paso);
 }
 
 }  // namespace trazalia::app

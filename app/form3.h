@@ -23,15 +23,10 @@ public:
 
     const polygon::Poligono& metodo() const { return metodo_; }
 
-    QString LineaDeLecturas() const override;
     QString NombreDeArchivo() const override;
 
 private:
-    // Describes the picture just drawn: the live diagram (0) or a step (1 to 7).
-    void Mostrar(int paso);
-
     polygon::Poligono metodo_;
-    bool pasoMostrado_ = false;
 };
 
 }  // namespace trazalia::app

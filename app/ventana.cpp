@@ -27,6 +27,7 @@
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
 #include "canvas/trace_writer.h"
+#include "diagram/formato.h"
 
 namespace trazalia::app {
 
@@ -95,9 +96,6 @@ std::string Utf8(const QString& s) { return s.toStdString(); }
 
 // PNG and clipboard images are at least twice the picture's size, crisp when zoomed or printed.
 qreal Resolucion(const QWidget* w) { return std::max<qreal>(2, w->devicePixelRatioF()); }
-
-// Shown by a direction read-out when the resultant is too short to have a direction.
-constexpr QLatin1String kIndefinido("Indefinido");
 
 }  // namespace
 
@@ -317,18 +315,12 @@ void Ventana::ReportarFallo(const std::exception& e) const {
     std::cerr << "trazalia: " << Utf8(nombre_) << ": " << e.what() << std::endl;
 }
 
-struct VentanaMetodo::Redibujo final : canvas::PictureListener {
-    void Cleared() override { ++veces; }
-    void DrawWidthSet(int) override {}
-    void Drawn(const canvas::Op&) override {}
-    long veces = 0;
-};
-
 VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QString& titulo,
-                             std::span<const ControlSpec> controles, canvas::Color fore)
-    : Ventana(app, nombre, titulo, controles, fore), redibujo_(std::make_unique<Redibujo>()) {
-    Picture1()->picture().AddListener(redibujo_.get());
-    DescribirDibujo(QStringLiteral("Diagrama vacío: mueva una barra para dibujar los vectores."));
+                             std::span<const ControlSpec> controles, canvas::Color fore,
+                             int vectores)
+    : Ventana(app, nombre, titulo, controles, fore), vectores_(vectores) {
+    Picture1()->setAccessibleDescription(
+        QStringLiteral("Diagrama vacío: mueva una barra para dibujar los vectores."));
 
     // Window-wide shortcuts: they work whichever control has the focus.
     copiar_ = new QAction(QStringLiteral("Copiar imagen"), this);
@@ -353,9 +345,7 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
             [this] { AbrirMenu(Picture1()->mapToGlobal(Picture1()->rect().center())); });
 }
 
-VentanaMetodo::~VentanaMetodo() { Picture1()->picture().RemoveListener(redibujo_.get()); }
-
-long VentanaMetodo::Redibujos() const { return redibujo_->veces; }
+VentanaMetodo::~VentanaMetodo() = default;
 
 bool VentanaMetodo::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == Picture1() && evento->type() == QEvent::ContextMenu) {
@@ -386,32 +376,76 @@ void VentanaMetodo::GuardarImagen() {
     app_.dialogos().Aviso(this, QStringLiteral("No se pudo guardar la imagen"), error + u'.');
 }
 
-void VentanaMetodo::DescribirDibujo(const QString& descripcion) {
-    Picture1()->setAccessibleDescription(descripcion);
+void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
+    Picture1()->setAccessibleDescription(Descripcion(resultado));
+    dibujo_ = std::move(resultado);
 }
 
-QString VentanaMetodo::DescribirVector(int n, int magnitud, int direccion) const {
-    return QStringLiteral("Vector %1: %2 a %3°.")
-        .arg(n)
-        .arg(rotulo(magnitud)->text(), rotulo(direccion)->text());
+namespace {
+
+QString Numero(double valor) { return QString::fromStdString(diagram::Formato(valor)); }
+
+// "Vector n: m a d°." for each vector.
+QString DescribirVectores(const diagram::Resultado& dibujo) {
+    QString texto;
+    for (std::size_t i = 0; i < dibujo.vectores.size(); ++i) {
+        texto += QStringLiteral("Vector %1: %2 a %3°. ")
+                     .arg(i + 1)
+                     .arg(dibujo.vectores[i].m)
+                     .arg(dibujo.vectores[i].d);
+    }
+    return texto;
 }
 
-QString VentanaMetodo::DescribirResultante(int magnitud, int direccion) const {
-    const QString r = rotulo(magnitud)->text();
-    const QString a = rotulo(direccion)->text();
-    if (a == kIndefinido) return QStringLiteral("Resultante: %1, sin dirección definida.").arg(r);
-    return QStringLiteral("Resultante: %1 a %2°.").arg(r, a);
+QString Orden(const std::array<int, 3>& orden) {
+    return QStringLiteral("%1, %2, %3").arg(orden[0]).arg(orden[1]).arg(orden[2]);
 }
 
-QString VentanaMetodo::DescribirEscala() const {
-    const QString escala = EscalaDelDibujo(Picture1()->picture());
-    return escala.isEmpty() ? QString() : QStringLiteral("Escala %1.").arg(escala);
+}  // namespace
+
+QString VentanaMetodo::Descripcion(const diagram::Resultado& dibujo) const {
+    QString texto;
+    if (dibujo.paso == 7) {
+        texto = QStringLiteral("Paso 7 de 7: los seis órdenes a la vez. ");
+    } else if (dibujo.paso >= 1) {
+        texto = QStringLiteral("Paso %1 de 7: los vectores %2, punta con cola. ")
+                    .arg(dibujo.paso)
+                    .arg(Orden(dibujo.orden));
+    }
+    texto += DescribirVectores(dibujo);
+    if (dibujo.resultante) {
+        texto +=
+            dibujo.direccion
+                ? QStringLiteral("Resultante: %1 a %2°. ")
+                      .arg(Numero(dibujo.r), Numero(*dibujo.direccion))
+                : QStringLiteral("Resultante: %1, sin dirección definida. ").arg(Numero(dibujo.r));
+    }
+    return texto + QStringLiteral("Escala %1.").arg(Numero(dibujo.Escala));
 }
 
-QString VentanaMetodo::Lecturas(int magnitud, int direccion, const QString& sufijo) const {
-    const QString a = rotulo(direccion)->text();
-    return QStringLiteral("r%1 = %2; α%1 = %3")
-        .arg(sufijo, rotulo(magnitud)->text(), a == kIndefinido ? a : a + u'°');
+QString VentanaMetodo::LineaDeLecturas() const {
+    std::vector<diagram::Entrada> vectores;
+    if (dibujo_) {
+        vectores = dibujo_->vectores;
+    } else {
+        for (int n = 1; n <= vectores_; ++n)
+            vectores.push_back({HScroll(n), HScroll(n + vectores_)});
+    }
+    QStringList partes;
+    for (std::size_t i = 0; i < vectores.size(); ++i) {
+        partes << QStringLiteral("r%1 = %2; α%1 = %3°")
+                      .arg(i + 1)
+                      .arg(vectores[i].m)
+                      .arg(vectores[i].d);
+    }
+    if (dibujo_ && dibujo_->paso >= 1) partes << QStringLiteral("paso = %1").arg(dibujo_->paso);
+    if (dibujo_ && dibujo_->resultante) {
+        partes << QStringLiteral("r = %1; α = %2")
+                      .arg(Numero(dibujo_->r), dibujo_->direccion
+                                                   ? Numero(*dibujo_->direccion) + u'°'
+                                                   : QString::fromLatin1(diagram::kIndefinido));
+    }
+    return partes.join(QLatin1String("; "));
 }
 
 int VentanaMetodo::HScroll(int n) const { return barra(n)->value(); }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -10,6 +11,7 @@
 
 #include "canvas/canvas.h"
 #include "diagram/controles.h"
+#include "diagram/resultado.h"
 
 class QAction;
 class QLabel;
@@ -132,8 +134,10 @@ private:
 class VentanaMetodo : public Ventana, protected diagram::Controles {
     Q_OBJECT
 public:
+    // vectores: how many vectors the window adds; their magnitudes are HScroll1 … HScroll<n> and
+    // their directions the next n bars.
     VentanaMetodo(Aplicacion& app, const QString& nombre, const QString& titulo,
-                  std::span<const ControlSpec> controles, canvas::Color fore);
+                  std::span<const ControlSpec> controles, canvas::Color fore, int vectores);
     ~VentanaMetodo() override;
 
     // The clipboard gets the picture and, as text, the read-outs the window shows.
@@ -146,10 +150,14 @@ public:
     // The drawing area's context menu, open while it is shown.
     QMenu* menuDelDibujo() const { return menu_; }
 
-    // The read-outs as one line, e.g. "r1 = 100; α1 = 0°; r2 = 100; α2 = 90°".
-    virtual QString LineaDeLecturas() const = 0;
+    // The values of the picture as drawn, as one line: "r1 = 100; α1 = 0°; r2 = 100; α2 = 90°",
+    // then "paso = N" when it is a step and "r = …; α = …°" when it shows the resultant.
+    QString LineaDeLecturas() const;
     // The name offered when saving, e.g. "paralelogramo.png".
     virtual QString NombreDeArchivo() const = 0;
+
+    // What the last event that redrew the picture did; nothing while the picture is empty.
+    const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
 
 protected:
     int HScroll(int n) const override;
@@ -157,31 +165,24 @@ protected:
     // "Regresar": back to the start window.
     void Regresar();
 
-    // Runs a handler as Evento does and tells whether it redrew the picture (cleared it).
+    // Runs a domain handler as Evento does. When it redrew the picture, what it returns becomes
+    // what the window tells of the picture.
     template <class F>
-    bool EventoDeDibujo(F&& handler) {
-        const long antes = Redibujos();
-        Evento(std::forward<F>(handler));
-        return Redibujos() != antes;
+    void EventoDeDibujo(F&& handler) {
+        std::optional<diagram::Resultado> resultado;
+        Evento([&] { resultado = handler(); });
+        if (resultado && resultado->redibujo) Dibujado(std::move(*resultado));
     }
-    // The drawing area's accessible description: what its figure shows now.
-    void DescribirDibujo(const QString& descripcion);
-    // "Vector n: m a d°." from the read-outs of its magnitude and direction.
-    QString DescribirVector(int n, int magnitud, int direccion) const;
-    // "Resultante: r a α°." or, without a direction, "Resultante: r, sin dirección definida."
-    QString DescribirResultante(int magnitud, int direccion) const;
-    // "Escala E." as the axes show it, or nothing when no axes are drawn.
-    QString DescribirEscala() const;
-    // "r = …; α = …°" from a magnitude and a direction read-out.
-    QString Lecturas(int magnitud, int direccion, const QString& sufijo) const;
 
 private:
-    struct Redibujo;
-    long Redibujos() const;
+    void Dibujado(diagram::Resultado resultado);
+    // The drawing area's accessible description: what its figure shows.
+    QString Descripcion(const diagram::Resultado& dibujo) const;
     void AbrirMenu(const QPoint& global);
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
-    std::unique_ptr<Redibujo> redibujo_;
+    int vectores_;
+    std::optional<diagram::Resultado> dibujo_;
     QAction* copiar_ = nullptr;
     QAction* guardar_ = nullptr;
     QMenu* menu_ = nullptr;

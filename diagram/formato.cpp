@@ -15,9 +15,14 @@ std::string Formato(double valor) {
     return texto;
 }
 
+std::optional<double> Direccion(double r, double AnguloResultante) {
+    if (r <= 0.001) return std::nullopt;
+    return (AnguloResultante * 180) / 3.14159;
+}
+
 std::string LecturaDireccion(double r, double AnguloResultante) {
-    if (r <= 0.001) return "Indefinido";
-    return Formato((AnguloResultante * 180) / 3.14159);
+    const std::optional<double> grados = Direccion(r, AnguloResultante);
+    return grados ? Formato(*grados) : kIndefinido;
 }
 
 }  // namespace trazalia::diagram

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace trazalia::diagram {
+
+// Shown by a direction read-out when the resultant is too short to have a direction.
+inline constexpr const char* kIndefinido = "Indefinido";
 
 // A computed number with two decimals, at least one integer digit and a minus sign when
 // negative: "0.00", "141.42", "-100.00".
@@ -11,5 +15,8 @@ std::string Formato(double valor);
 // The direction read-out: "Indefinido" when the resultant is too short to have a direction
 // (r <= 0.001), otherwise AnguloResultante in degrees (converted with 180 / 3.14159).
 std::string LecturaDireccion(double r, double AnguloResultante);
+
+// The degrees that read-out shows, or nothing where it shows "Indefinido".
+std::optional<double> Direccion(double r, double AnguloResultante);
 
 }  // namespace trazalia::diagram

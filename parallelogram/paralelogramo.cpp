@@ -33,16 +33,31 @@ void Paralelogramo::Lecturas() {
     for (int n = kM1; n <= kD2; ++n) form_.Label(n + 4, std::to_string(form_.HScroll(n)));
 }
 
-void Paralelogramo::HScroll_Change() {
-    Lecturas();
-    if (auto calculo = CalcularResultante()) DibujarEscena(*calculo);
+diagram::Resultado Paralelogramo::Resultado(const std::optional<Calculo>& calculo) const {
+    diagram::Resultado resultado;
+    resultado.redibujo = calculo.has_value();
+    for (int n : {kM1, kM2}) resultado.vectores.push_back({form_.HScroll(n), form_.HScroll(n + 2)});
+    if (calculo) {
+        resultado.Escala = calculo->Escala;
+        resultado.r = calculo->r;
+    }
+    resultado.direccion = diagram::Direccion(resultado.r, AnguloResultante);
+    return resultado;
 }
 
-void Paralelogramo::Command1_Click() {
+diagram::Resultado Paralelogramo::HScroll_Change() {
+    Lecturas();
+    const auto calculo = CalcularResultante();
+    if (calculo) DibujarEscena(*calculo);
+    return Resultado(calculo);
+}
+
+diagram::Resultado Paralelogramo::Command1_Click() {
     Lecturas();
     // With a scale of 0 both magnitudes are 0, so r is 0 too; the picture is left as it was.
     double r = 0;
-    if (auto calculo = CalcularResultante()) {
+    const auto calculo = CalcularResultante();
+    if (calculo) {
         DibujarEscena(*calculo);
         const diagram::Punto origen = diagram::Origen(Picture1_);
         diagram::Linea(Picture1_, calculo->P2, calculo->PR, kRojo);
@@ -53,6 +68,9 @@ void Paralelogramo::Command1_Click() {
     }
     form_.Label(10, diagram::Formato(r));
     form_.Label(12, diagram::LecturaDireccion(r, AnguloResultante));
+    diagram::Resultado resultado = Resultado(calculo);
+    resultado.resultante = calculo.has_value();
+    return resultado;
 }
 
 std::optional<Calculo> Paralelogramo::CalcularResultante() {

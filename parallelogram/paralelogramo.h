@@ -5,6 +5,7 @@
 #include "canvas/canvas.h"
 #include "diagram/controles.h"
 #include "diagram/marco.h"
+#include "diagram/resultado.h"
 
 namespace trazalia::parallelogram {
 
@@ -27,9 +28,9 @@ public:
 
     void Form_Load();
     // The live redraw: the body of HScroll1_Change … HScroll4_Change.
-    void HScroll_Change();
+    diagram::Resultado HScroll_Change();
     // The live redraw, then the sides, the resultant and its read-outs.
-    void Command1_Click();
+    diagram::Resultado Command1_Click();
 
     // Computes the vectors, the resultant and the scale, and writes AnguloResultante. Nothing when
     // the scale is 0 (both magnitudes 0): there is no tip to compute.
@@ -42,6 +43,8 @@ public:
 
 private:
     void Lecturas();
+    // What an event with this computation (if any) did.
+    diagram::Resultado Resultado(const std::optional<Calculo>& calculo) const;
 
     diagram::Controles& form_;
     canvas::Canvas& Picture1_;

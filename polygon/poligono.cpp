@@ -41,6 +41,15 @@ constexpr std::array<Orden, 6> kOrdenes{{
     {3, kVerde, 1, kRojoTenue, 2, kAzul},
 }};
 
+}  // namespace
+
+std::array<int, 3> OrdenDelPaso(int paso) {
+    const Orden& o = kOrdenes.at(static_cast<std::size_t>(paso - 1));
+    return {o.a, o.b, o.c};
+}
+
+namespace {
+
 double Longitud(double x, double y) { return std::sqrt(x * x + y * y); }
 
 }  // namespace
@@ -107,11 +116,21 @@ void Poligono::EscenaBase(double Escala) {
     diagram::RotulosHorizontales(picture_, Escala);
 }
 
-void Poligono::HScroll_Change() {
+diagram::Resultado Poligono::Resultado(const Estado& e) const {
+    diagram::Resultado resultado;
+    resultado.redibujo = e.Escala != 0;
+    for (int k = 0; k < 3; ++k) resultado.vectores.push_back({e.m[k], e.d[k]});
+    resultado.Escala = e.Escala;
+    resultado.r = e.r;
+    resultado.direccion = diagram::Direccion(e.r, AnguloResultante);
+    return resultado;
+}
+
+diagram::Resultado Poligono::HScroll_Change() {
     LecturasVectores();
     const Estado e = CalcularEstado();
     // All magnitudes 0: no scale to draw with, so the previous picture stays.
-    if (e.Escala == 0) return;
+    if (e.Escala == 0) return Resultado(e);
     std::array<Punto, 3> puntas;
     for (int k = 0; k < 3; ++k) puntas[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala);
     EscenaBase(e.Escala);
@@ -119,13 +138,14 @@ void Poligono::HScroll_Change() {
         diagram::Linea(picture_, diagram::Origen(picture_), puntas[k], kColorFlecha[k]);
         diagram::FlechaColor(picture_, puntas[k], e.d[k], Pi, kColorFlecha[k]);
     }
+    return Resultado(e);
 }
 
-void Poligono::HScroll7_Change() {
+diagram::Resultado Poligono::HScroll7_Change() {
     const int s = form_.HScroll(7);
     LecturasVectores();
     form_.Label(18, std::to_string(s));
-    if (s < 1 || s > 7) return;
+    if (s < 1 || s > 7) return {};
     const Estado e = CalcularEstado();
     if (e.Escala != 0) {
         std::array<Punto, 3> p;
@@ -141,6 +161,13 @@ void Poligono::HScroll7_Change() {
     }
     form_.Label(14, diagram::Formato(e.r));
     form_.Label(16, diagram::LecturaDireccion(e.r, AnguloResultante));
+    diagram::Resultado resultado = Resultado(e);
+    if (resultado.redibujo) {
+        resultado.resultante = true;
+        resultado.paso = s;
+        if (s <= 6) resultado.orden = OrdenDelPaso(s);
+    }
+    return resultado;
 }
 
 void Poligono::RojoSimple(const double& Pos_X1, const double& Pos_Y1) {

@@ -5,8 +5,12 @@
 #include "canvas/canvas.h"
 #include "diagram/controles.h"
 #include "diagram/marco.h"
+#include "diagram/resultado.h"
 
 namespace trazalia::polygon {
+
+// The vectors (1 to 3) in the order that step paso (1 to 6) lays them head to tail.
+std::array<int, 3> OrdenDelPaso(int paso);
 
 // The polygon method window Form3 without its widgets: three vectors set by HScroll1..3
 // (magnitudes) and HScroll4..6 (directions in degrees), the step bar HScroll7, and the read-outs
@@ -17,10 +21,10 @@ public:
 
     void Form_Load();
     // Live redraw: the body of HScroll1_Change … HScroll6_Change.
-    void HScroll_Change();
+    diagram::Resultado HScroll_Change();
     // Step-by-step construction: steps 1 to 6 chain the vectors in one order each, step 7 draws
     // all six chains.
-    void HScroll7_Change();
+    diagram::Resultado HScroll7_Change();
 
     // Arrowheads at a tip; the coloured ones read their direction bar at the time of the call.
     void RojoSimple(const double& Pos_X1, const double& Pos_Y1);
@@ -41,6 +45,7 @@ private:
 
     void LecturasVectores();
     Estado CalcularEstado();
+    diagram::Resultado Resultado(const Estado& e) const;
     void EscenaBase(double Escala);
     void FlechaDelVector(int k, const double& x, const double& y);
     void Cadena(int numero, const std::array<diagram::Punto, 3>& puntas, diagram::Punto T);

@@ -131,7 +131,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Copia{"ParallelogramWithoutDirection", "Form2 1=50 2=50 4=180 clic",
                           "r1 = 50; α1 = 0°; r2 = 50; α2 = 180°; r = 0.00; α = Indefinido"},
                     Copia{"PolygonBeforeTheFirstStep", "Form3 1=30 2=40 5=90",
-                          "r1 = 30; α1 = 0°; r2 = 40; α2 = 90°; r3 = 0; α3 = 0°; paso = 1"}),
+                          "r1 = 30; α1 = 0°; r2 = 40; α2 = 90°; r3 = 0; α3 = 0°"},
+                    Copia{"ParallelogramRedrawnWithoutItsResultant",
+                          "Form2 1=100 2=100 4=90 clic 2=50",
+                          "r1 = 100; α1 = 0°; r2 = 50; α2 = 90°"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 // Ctrl+C and Ctrl+S work from any control; the drawing area's menu opens from Shift+F10 and
@@ -156,6 +159,11 @@ TEST_F(Exportar, KeyboardAndContextMenuReachCopyAndSave) {
     menu->actions()[1]->trigger();
     menu->hide();
     EXPECT_EQ(dialogos->ofrecido, "poligono-paso-5.png");
+
+    // A vector moved after the step redraws the live diagram, which is no step.
+    f.barra(1)->setValue(20);
+    f.accionGuardar()->trigger();
+    EXPECT_EQ(dialogos->ofrecido, "poligono.png");
 }
 
 }  // namespace

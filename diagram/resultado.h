@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace trazalia::diagram {
+
+// A vector as its scroll bars set it: magnitude and direction in whole degrees.
+struct Entrada {
+    int m = 0;
+    int d = 0;
+    friend constexpr bool operator==(Entrada, Entrada) = default;
+};
+
+// What one event handler of a method window did. Everything the window shows beside the picture
+// (the figure's description, the copied text, the file name offered) reads this, never the
+// picture or a label's text.
+struct Resultado {
+    // Picture1 was cleared and drawn anew from these values. When false the picture is the one
+    // an earlier event left.
+    bool redibujo = false;
+    // The vectors of this event, in the order of their scroll bars.
+    std::vector<Entrada> vectores;
+    // The scale of the axes: the largest length the picture may draw.
+    double Escala = 0;
+    // Magnitude of the resultant and its direction in degrees as the read-out shows it; no
+    // direction when the resultant is too short to have one.
+    double r = 0;
+    std::optional<double> direccion;
+    // The picture shows the resultant and its read-outs were written with r and direccion.
+    bool resultante = false;
+    // The step of the polygon construction drawn (1 to 7), or 0 for none; for steps 1 to 6 the
+    // order in which the vectors were laid head to tail.
+    int paso = 0;
+    std::array<int, 3> orden{};
+};
+
+}  // namespace trazalia::diagram
