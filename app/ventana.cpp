@@ -379,6 +379,7 @@ void VentanaMetodo::GuardarImagen() {
 void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
     Picture1()->setAccessibleDescription(Descripcion(resultado));
     dibujo_ = std::move(resultado);
+    emit dibujado(*dibujo_);
 }
 
 namespace {

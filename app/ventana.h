@@ -159,6 +159,10 @@ public:
     // What the last event that redrew the picture did; nothing while the picture is empty.
     const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
 
+signals:
+    // After an event redrew the picture, with what it did.
+    void dibujado(const diagram::Resultado& resultado);
+
 protected:
     int HScroll(int n) const override;
     void Label(int n, std::string_view caption) override;
