@@ -15,8 +15,10 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <iostream>
+#include <stdexcept>
+#include <utility>
 
 #include "app/accesible.h"
 #include "app/aplicacion.h"
@@ -109,6 +111,7 @@ QRect PixelesDesdeTwips(int left, int top, int width, int height) {
 
 struct Ventana::PictureTraceHolder {
     canvas::PictureTrace trace;
+    canvas::ListenerHandle escucha;
 };
 
 Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
@@ -136,15 +139,13 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
     }
 
     if (picture_ && app_.trace()) {
-        pictureTrace_ = std::make_unique<PictureTraceHolder>(
-            PictureTraceHolder{canvas::PictureTrace(*app_.trace(), Utf8(nombre + ".Picture1"))});
-        picture_->picture().AddListener(&pictureTrace_->trace);
+        pictureTrace_ = std::make_unique<PictureTraceHolder>(PictureTraceHolder{
+            canvas::PictureTrace(*app_.trace(), Utf8(nombre + ".Picture1")), {}});
+        pictureTrace_->escucha = picture_->picture().AddListener(&pictureTrace_->trace);
     }
 }
 
-Ventana::~Ventana() {
-    if (picture_ && pictureTrace_) picture_->picture().RemoveListener(&pictureTrace_->trace);
-}
+Ventana::~Ventana() = default;
 
 QWidget* Ventana::Crear(const ControlSpec& spec, canvas::Color fore) {
     const QRect geometria = PixelesDesdeTwips(spec.left, spec.top, spec.width, spec.height);
@@ -228,9 +229,18 @@ void Ventana::Numerar(std::vector<T*>& v, const char* nombre, const char* prefij
     const std::string_view n(nombre);
     const std::string_view p(prefijo);
     if (!w || n.substr(0, p.size()) != p) return;
-    const auto indice = static_cast<std::size_t>(std::stoi(std::string(n.substr(p.size()))));
+    // Control tables are fixed: a name that is not PREFIX and a small number is a table error.
+    std::size_t indice = 0;
+    const char* fin = n.data() + n.size();
+    const auto [hasta, ec] = std::from_chars(n.data() + p.size(), fin, indice);
+    if (ec != std::errc() || hasta != fin || indice > 99)
+        throw std::invalid_argument("nombre de control no válido: " + std::string(n));
     if (v.size() <= indice) v.resize(indice + 1, nullptr);
     v[indice] = w;
+}
+
+void Ventana::NoExiste(const char* prefijo, int n) const {
+    throw std::out_of_range(Utf8(nombre_) + " no tiene el control " + prefijo + std::to_string(n));
 }
 
 std::vector<std::string> Ventana::Dump() const {
@@ -313,21 +323,29 @@ void Ventana::closeEvent(QCloseEvent* event) {
 
 void Ventana::Form_Unload() { app_.Terminar(); }
 
-void Ventana::ReportarFallo(const std::exception& e) const {
-    std::cerr << "trazalia: " << Utf8(nombre_) << ": " << e.what() << std::endl;
+void Ventana::ReportarFallo(const std::exception& e) {
+    if (app_.trace()) {
+        if (fallo_.empty()) fallo_ = e.what();
+        return;
+    }
+    app_.dialogos().Aviso(this, QStringLiteral("No se pudo completar la acción"),
+                          QString::fromUtf8(e.what()) + u'.');
 }
+
+std::string Ventana::TomarFallo() { return std::exchange(fallo_, {}); }
 
 struct VentanaMetodo::Redibujo final : canvas::PictureListener {
     void Cleared() override { ++veces; }
     void DrawWidthSet(int) override {}
     void Drawn(const canvas::Op&) override {}
     long veces = 0;
+    canvas::ListenerHandle escucha;
 };
 
 VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QString& titulo,
                              std::span<const ControlSpec> controles, canvas::Color fore)
     : Ventana(app, nombre, titulo, controles, fore), redibujo_(std::make_unique<Redibujo>()) {
-    Picture1()->picture().AddListener(redibujo_.get());
+    redibujo_->escucha = Picture1()->picture().AddListener(redibujo_.get());
     DescribirDibujo(QStringLiteral("Diagrama vacío: mueva una barra para dibujar los vectores."));
 
     // Window-wide shortcuts: they work whichever control has the focus.
@@ -353,7 +371,7 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
             [this] { AbrirMenu(Picture1()->mapToGlobal(Picture1()->rect().center())); });
 }
 
-VentanaMetodo::~VentanaMetodo() { Picture1()->picture().RemoveListener(redibujo_.get()); }
+VentanaMetodo::~VentanaMetodo() = default;
 
 long VentanaMetodo::Redibujos() const { return redibujo_->veces; }
 

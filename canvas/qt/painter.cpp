@@ -1,6 +1,7 @@
 #include "canvas/qt/painter.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <numbers>
 #include <variant>
@@ -243,10 +244,28 @@ bool SavePicture(const Picture& picture, const QString& path, QString* error,
     const QByteArray bytes = EncodePicture(picture, *format, pngDevicePixelRatio);
     if (bytes.isEmpty()) return fail(QStringLiteral("no se pudo generar el dibujo"));
 
-    // The file appears only on commit, complete; until then it is a temporary beside it.
+    // Only a regular file is replaced: renaming over a link to a device or a FIFO would put the
+    // picture in place of the device itself.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return fail(QStringLiteral("ya existe y no es un fichero normal"));
+
+    // The file appears only on commit, complete; until then it is a temporary beside it. Qt may
+    // rename even after a failed flush, so every write and the flush are checked before.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    file.write(bytes);
+    // Qt does not report a write cut short by a full disk or a size limit: errno tells.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int cause = errno;
+        QString why = file.error() != QFileDevice::NoError
+                          ? file.errorString()
+                          : QStringLiteral("no se pudo escribir entero");
+        if (cause == EFBIG) why = QStringLiteral("supera el tamaño máximo de fichero");
+        if (cause == ENOSPC) why = QStringLiteral("no queda espacio en el dispositivo");
+        file.cancelWriting();  // the temporary goes with the object; the old file stays
+        return fail(why);
+    }
     if (!file.commit()) return fail(file.errorString());
     return true;
 }
