@@ -330,7 +330,9 @@ std::string Guion::Linea(std::string_view texto) {
     const std::string_view resto =
         linea.substr(static_cast<std::size_t>(w[2].data() - linea.data()));
     QString fallo;
-    if (!canvas::SavePicture(v->Picture1()->picture(), Q(resto), &fallo))
+    if (!canvas::SavePicture(v->Picture1()->picture(),
+                             QByteArray(resto.data(), static_cast<qsizetype>(resto.size())),
+                             &fallo))
         return fallo.toStdString();
     return {};
 }
