@@ -60,8 +60,8 @@ check "save past a size limit keeps the old file: status 2" 2 $? cmp -s "$work/o
 
 # Under a locale with a decimal comma the trace is the same, byte for byte.
 "$bin" --script "$work/ok.txt" >"$work/c.txt" 2>"$work/err"
-localedef -i es_ES -f UTF-8 "$work/es_ES.UTF-8" 2>"$work/err"
-LOCPATH=$work LC_ALL=es_ES.UTF-8 "$bin" --script "$work/ok.txt" >"$work/out" 2>"$work/err"
+localedef -i es_ES -f UTF-8 "$work/es_ES.UTF-8" 2>"$work/err" &&
+    LOCPATH=$work LC_ALL=es_ES.UTF-8 "$bin" --script "$work/ok.txt" >"$work/out" 2>"$work/err"
 check "trace under es_ES.UTF-8" 0 $? cmp -s "$work/c.txt" "$work/out"
 
 printf 'click Form1.Command1\nbogus\n' >"$work/bad.txt"
