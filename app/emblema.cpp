@@ -6,35 +6,29 @@
 
 namespace trazalia::app {
 
-namespace {
-
-QSvgRenderer& Arte() {
-    static QSvgRenderer renderer(QStringLiteral(":/trazalia.svg"));
-    return renderer;
-}
-
-}  // namespace
-
 QIcon IconoTrazalia() {
+    // A renderer of its own, gone before the application is.
+    QSvgRenderer arte(QStringLiteral(":/trazalia.svg"));
     QIcon icono;
     for (int lado : {16, 32, 48, 64, 128, 256}) {
         QPixmap pixmap(lado, lado);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        Arte().render(&painter);
+        arte.render(&painter);
         painter.end();
         icono.addPixmap(pixmap);
     }
     return icono;
 }
 
-Emblema::Emblema(QWidget* parent) : QWidget(parent) {}
+Emblema::Emblema(QWidget* parent)
+    : QWidget(parent), arte_(new QSvgRenderer(QStringLiteral(":/trazalia.svg"), this)) {}
 
 void Emblema::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // Stretched to the control, as the emblem always was.
-    Arte().render(&painter, QRectF(rect()));
+    arte_->render(&painter, QRectF(rect()));
 }
 
 }  // namespace trazalia::app

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QWidget>
 
+class QSvgRenderer;
+
 namespace trazalia::app {
 
 // The program's icon: two vectors and their resultant.
@@ -16,6 +18,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QSvgRenderer* arte_;
 };
 
 }  // namespace trazalia::app

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QStandardPaths>
 #include <array>
 
@@ -39,9 +40,8 @@ QString CarpetaInicial() {
 
 }  // namespace
 
-std::unique_ptr<QFileDialog> CrearDialogoGuardar(QWidget* parent, const QString& ruta) {
-    auto propio = std::make_unique<QFileDialog>(parent, QStringLiteral("Guardar imagen"));
-    QFileDialog* dialogo = propio.get();
+QFileDialog* CrearDialogoGuardar(QWidget* parent, const QString& ruta) {
+    auto* dialogo = new QFileDialog(parent, QStringLiteral("Guardar imagen"));
     dialogo->setAcceptMode(QFileDialog::AcceptSave);
     dialogo->setFileMode(QFileDialog::AnyFile);
     QStringList filtros;
@@ -68,17 +68,22 @@ std::unique_ptr<QFileDialog> CrearDialogoGuardar(QWidget* parent, const QString&
         if (canvas::FormatForPath(nombre.fileName()))
             dialogo->selectFile(nombre.completeBaseName() + u'.' + QLatin1String(tipo->extension));
     });
-    return propio;
+    return dialogo;
 }
 
 QString DialogosQt::ArchivoParaGuardar(QWidget* parent, const QString& nombre) {
     if (carpeta_.isEmpty()) carpeta_ = CarpetaInicial();
-    const auto dialogo = CrearDialogoGuardar(parent, QDir(carpeta_).filePath(nombre));
+    // Its window may go while it is open, and take the dialog with it.
+    const QPointer<QFileDialog> dialogo =
+        CrearDialogoGuardar(parent, QDir(carpeta_).filePath(nombre));
+    const bool aceptado = dialogo->exec() == QDialog::Accepted;
+    if (!dialogo) return {};
     QString ruta;
-    if (dialogo->exec() == QDialog::Accepted && !dialogo->selectedFiles().isEmpty()) {
+    if (aceptado && !dialogo->selectedFiles().isEmpty()) {
         ruta = dialogo->selectedFiles().first();
         carpeta_ = QFileInfo(ruta).absolutePath();
     }
+    delete dialogo.data();
     return ruta;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <memory>
 
 class QFileDialog;
 class QMimeData;
@@ -36,8 +35,9 @@ private:
 };
 
 // The save dialog, not yet shown: PNG, SVG and PDF, the path offered already selected, and the
-// file name's extension following the type the user picks.
-std::unique_ptr<QFileDialog> CrearDialogoGuardar(QWidget* parent, const QString& ruta);
+// file name's extension following the type the user picks. The parent owns it, so it goes with
+// its window; whoever shows it may delete it sooner.
+QFileDialog* CrearDialogoGuardar(QWidget* parent, const QString& ruta);
 
 // The picture for the clipboard: the image at that device pixel ratio, and the text.
 QMimeData* DatosDelDibujo(const canvas::Picture& picture, const QString& texto, qreal ratio);

@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QScrollBar>
+#include <cerrno>
 #include <charconv>
+#include <streambuf>
 #include <vector>
 
 #include "app/aplicacion.h"
@@ -36,7 +38,59 @@ std::vector<std::string_view> Palabras(std::string_view s) {
     return palabras;
 }
 
-std::string Citar(std::string_view s) { return "«" + std::string(s) + "»"; }
+// A long token is shortened, at a character boundary, so that an error stays one short line.
+std::string Citar(std::string_view s) {
+    constexpr std::size_t kMaximo = 60;
+    if (s.size() <= kMaximo) return "«" + std::string(s) + "»";
+    std::size_t corte = kMaximo;
+    while (corte > 0 && (static_cast<unsigned char>(s[corte]) & 0xC0) == 0x80) --corte;
+    return "«" + std::string(s.substr(0, corte)) + "…»";
+}
+
+// The length of the UTF-8 sequence at the start of s, or 0 when it is not one.
+std::size_t LargoUtf8(std::string_view s) {
+    const auto c = static_cast<unsigned char>(s[0]);
+    if (c < 0x80) return 1;
+    std::size_t n = 0;
+    char32_t minimo = 0;
+    if ((c & 0xE0) == 0xC0) {
+        n = 2;
+        minimo = 0x80;
+    } else if ((c & 0xF0) == 0xE0) {
+        n = 3;
+        minimo = 0x800;
+    } else if ((c & 0xF8) == 0xF0) {
+        n = 4;
+        minimo = 0x10000;
+    } else {
+        return 0;
+    }
+    if (s.size() < n) return 0;
+    char32_t punto = c & (0x7F >> n);
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto b = static_cast<unsigned char>(s[k]);
+        if ((b & 0xC0) != 0x80) return 0;
+        punto = (punto << 6) | (b & 0x3F);
+    }
+    if (punto < minimo || punto > 0x10FFFF || (punto >= 0xD800 && punto <= 0xDFFF)) return 0;
+    return n;
+}
+
+enum class Lectura { Linea, Fin, Larga };
+
+// The next line without its newline, read a character at a time so that no more than maximo
+// bytes are ever kept.
+Lectura LeerLinea(std::streambuf& in, std::string& linea, std::size_t maximo) {
+    linea.clear();
+    for (;;) {
+        const int c = in.sbumpc();
+        if (c == std::char_traits<char>::eof())
+            return linea.empty() ? Lectura::Fin : Lectura::Linea;
+        if (c == '\n') return Lectura::Linea;
+        if (linea.size() == maximo) return Lectura::Larga;
+        linea += static_cast<char>(c);
+    }
+}
 
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -99,34 +153,121 @@ unsigned ALaVista(const Aplicacion& app) {
     return bits;
 }
 
+// The first failure of a handler in any window since the last line.
+std::string FalloDeVentana(const Aplicacion& app) {
+    std::string fallo;
+    for (unsigned n = 1; n <= 3; ++n) {
+        Ventana* v = app.ventana(QStringLiteral("Form%1").arg(n));
+        if (!v) continue;
+        std::string este = v->TomarFallo();
+        if (fallo.empty()) fallo = std::move(este);
+    }
+    return fallo;
+}
+
 }  // namespace
+
+std::string Legible(std::string_view texto) {
+    constexpr std::string_view kHex = "0123456789abcdef";
+    std::string out;
+    out.reserve(texto.size());
+    std::size_t i = 0;
+    while (i < texto.size()) {
+        const auto c = static_cast<unsigned char>(texto[i]);
+        const std::size_t n = LargoUtf8(texto.substr(i));
+        // C1 controls are U+0080 to U+009F, two bytes from C2 80 to C2 9F.
+        const bool control =
+            n == 1 ? c < 0x20 || c == 0x7F
+                   : n == 2 && c == 0xC2 && static_cast<unsigned char>(texto[i + 1]) < 0xA0;
+        if (n > 0 && !control) {
+            out.append(texto.substr(i, n));
+            i += n;
+            continue;
+        }
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        }
+        ++i;
+    }
+    return out;
+}
+
+std::string Razon(std::error_code codigo) {
+    switch (codigo.value()) {
+        case EISDIR:
+            return "es una carpeta";
+        case ENOENT:
+            return "no existe";
+        case EACCES:
+        case EPERM:
+            return "permiso denegado";
+        case ENOSPC:
+            return "no queda espacio en el dispositivo";
+        case EFBIG:
+            return "supera el tamaño máximo de fichero";
+        case EBADF:
+            return "está cerrada";
+        case EPIPE:
+            return "quien leía ya no está";
+        case EIO:
+            return "error de entrada/salida";
+        default:
+            return codigo.message();
+    }
+}
 
 Guion::Guion(Aplicacion& app, canvas::TraceWriter& trace, std::ostream& out, std::ostream& err,
              std::string nombre)
     : app_(app), trace_(trace), out_(out), err_(err), nombre_(std::move(nombre)) {}
 
+bool Guion::SalidaFallida() const { return trace_.Failed() || out_.fail(); }
+
 int Guion::Ejecutar(std::istream& in) {
+    const auto informar = [this](const std::string& donde, const std::string& error, int estado) {
+        trace_.Flush();
+        out_.flush();
+        err_ << "trazalia: " << Legible(donde) << ": " << Legible(error) << std::endl;
+        return estado;
+    };
     std::string linea;
     long numero = 0;
     long cambios = 0;
-    while (std::getline(in, linea)) {
+    for (;;) {
+        Lectura leida = Lectura::Fin;
+        try {
+            if (in.rdbuf()) leida = LeerLinea(*in.rdbuf(), linea, kLineaMaxima);
+        } catch (const std::system_error& e) {
+            return informar(nombre_, Razon(e.code()), kErrorDeEntradaSalida);
+        }
+        if (leida == Lectura::Fin) break;
         ++numero;
+        const std::string donde = nombre_ + ':' + std::to_string(numero);
+        if (leida == Lectura::Larga)
+            return informar(
+                donde, "línea demasiado larga: más de " + std::to_string(kLineaMaxima) + " bytes",
+                kErrorDeGuion);
+        if (numero == 1 && linea.starts_with("\xEF\xBB\xBF")) linea.erase(0, 3);
         const unsigned antes = ALaVista(app_);
-        const std::string error = Linea(linea);
+        std::string error = Linea(linea);
+        if (error.empty()) error = FalloDeVentana(app_);
         // Showing or hiding a window queues window-system events that only an event loop
         // delivers; script mode runs none, so a long script would keep every one. Delivering
         // them repaints the windows, so only now and then.
         if (ALaVista(app_) != antes && ++cambios % 64 == 0) QCoreApplication::processEvents();
-        if (!error.empty()) {
-            trace_.Flush();
-            out_.flush();
-            err_ << "trazalia: " << nombre_ << ':' << numero << ": " << error << std::endl;
-            return kErrorDeGuion;
-        }
+        if (!error.empty()) return informar(donde, error, kErrorDeGuion);
+        if (SalidaFallida()) return kErrorDeEntradaSalida;
     }
     trace_.Flush();
     out_.flush();
-    return kExito;
+    return SalidaFallida() ? kErrorDeEntradaSalida : kExito;
 }
 
 std::string Guion::Linea(std::string_view texto) {
@@ -189,7 +330,9 @@ std::string Guion::Linea(std::string_view texto) {
     const std::string_view resto =
         linea.substr(static_cast<std::size_t>(w[2].data() - linea.data()));
     QString fallo;
-    if (!canvas::SavePicture(v->Picture1()->picture(), Q(resto), &fallo))
+    if (!canvas::SavePicture(v->Picture1()->picture(),
+                             QByteArray(resto.data(), static_cast<qsizetype>(resto.size())),
+                             &fallo))
         return fallo.toStdString();
     return {};
 }

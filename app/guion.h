@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace trazalia::canvas {
 class TraceWriter;
@@ -19,12 +20,16 @@ class Aplicacion;
 //   click WINDOW.BUTTON        set WINDOW.SCROLLBAR VALUE      close WINDOW
 //   dump WINDOW                save WINDOW PATH (.png, .svg or .pdf)
 //
-// Blank lines and lines starting with # are skipped.
+// Blank lines and lines starting with # are skipped; a UTF-8 byte-order mark at the start is too.
 class Guion {
 public:
     // Exit statuses of a run.
     static constexpr int kExito = 0;
+    // The script cannot be read, or its output cannot be written.
+    static constexpr int kErrorDeEntradaSalida = 1;
     static constexpr int kErrorDeGuion = 2;
+    // Longer lines are an error, so that a line never takes unbounded memory.
+    static constexpr std::size_t kLineaMaxima = 64 * 1024;
 
     // nombre is how errors name the script ("-" for standard input). out receives dump output
     // (the trace goes to the writer the application was given); err receives the error line.
@@ -32,17 +37,29 @@ public:
           std::string nombre);
 
     // Runs every line; stops at the first bad one, reporting it as "trazalia: FILE:LINE: ...".
+    // A line whose handler failed is a bad line too. A std::system_error from reading in is
+    // reported as "trazalia: FILE: reason" with kErrorDeEntradaSalida. When out or the trace
+    // fails, returns kErrorDeEntradaSalida without a message: whoever owns the stream knows why.
     int Ejecutar(std::istream& in);
 
     // Runs one line. Returns an error message, or an empty string when the line ran.
     std::string Linea(std::string_view linea);
 
 private:
+    bool SalidaFallida() const;
+
     Aplicacion& app_;
     canvas::TraceWriter& trace_;
     std::ostream& out_;
     std::ostream& err_;
     std::string nombre_;
 };
+
+// Text fit for an error line: control characters and bytes that are not UTF-8 as escapes
+// (\n, \x1b), the rest as it is.
+std::string Legible(std::string_view texto);
+
+// Why an operating-system call failed, in Spanish where the program knows the words.
+std::string Razon(std::error_code codigo);
 
 }  // namespace trazalia::app

@@ -1,12 +1,24 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <array>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <exception>
 #include <iostream>
+#include <new>
+#include <streambuf>
+#include <string>
+#include <system_error>
+#include <vector>
 
 #include "app/aplicacion.h"
 #include "app/guion.h"
@@ -14,95 +26,295 @@
 
 namespace {
 
+using trazalia::app::Legible;
+using trazalia::app::Razon;
+
 constexpr const char* kSinPantalla =
     "trazalia: no hay pantalla disponible; use «xvfb-run trazalia» para abrir las ventanas, o "
     "«trazalia --script FICHERO» para trabajar sin pantalla\n";
 
-// Until the application exists, a platform that cannot open a display is reported in one line and
-// the program ends, instead of aborting with a core dump.
-void AntesDeLaAplicacion(QtMsgType tipo, const QMessageLogContext&, const QString&) {
-    if (tipo == QtFatalMsg) {
+constexpr const char* kAyuda =
+    "Uso: trazalia [--script FICHERO]\n"
+    "\n"
+    "Trazalia: suma de vectores en el plano por los métodos del paralelogramo y del polígono.\n"
+    "\n"
+    "Con --script, realiza las acciones de FICHERO sin pantalla y escribe la traza de cada\n"
+    "operación de dibujo en la salida estándar.\n"
+    "\n"
+    "Opciones:\n"
+    "  -s, --script FICHERO  Realiza las acciones de FICHERO (- para la entrada estándar).\n"
+    "  -h, --help            Muestra esta ayuda y termina.\n"
+    "  -v, --version         Muestra la versión y termina.\n"
+    "\n"
+    "Acepta también las opciones comunes de Qt, como -platform NOMBRE o -style NOMBRE.\n";
+
+// The platform asked for, to name it when it cannot be loaded.
+std::string plataforma;
+bool faltaPlataforma = false;
+
+std::error_code Errno() { return {errno, std::generic_category()}; }
+
+void Decir(const std::string& linea) { std::cerr << "trazalia: " << linea << std::endl; }
+
+// Until the application exists, a platform that cannot be loaded or cannot open a display is
+// reported in one line and the program ends, instead of aborting with a core dump.
+void AntesDeLaAplicacion(QtMsgType tipo, const QMessageLogContext&, const QString& mensaje) {
+    if (mensaje.contains(u"Could not find the Qt platform plugin")) faltaPlataforma = true;
+    if (tipo != QtFatalMsg) return;
+    if (faltaPlataforma)
+        Decir("no se encuentra la plataforma gráfica «" + Legible(plataforma) +
+              "» (QT_QPA_PLATFORM o -platform)");
+    else
         std::fputs(kSinPantalla, stderr);
-        std::_Exit(1);
+    std::_Exit(1);
+}
+
+[[noreturn]] void SinMemoria() {
+    constexpr char kMensaje[] = "trazalia: no queda memoria\n";
+    [[maybe_unused]] const auto escrito = ::write(STDERR_FILENO, kMensaje, sizeof kMensaje - 1);
+    std::_Exit(1);
+}
+
+// Whatever runs out of memory, the program ends with one line instead of aborting.
+[[noreturn]] void AlTerminar() {
+    if (const std::exception_ptr e = std::current_exception()) {
+        try {
+            std::rethrow_exception(e);
+        } catch (const std::bad_alloc&) {
+            SinMemoria();
+        } catch (...) {
+        }
     }
+    std::abort();
+}
+
+// Standard output written with write(2), so that a failed write is seen with its cause.
+class Salida final : public std::streambuf {
+public:
+    Salida() { Vaciado(); }
+    std::error_code error() const { return error_; }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (!Vaciar()) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return Vaciar() ? 0 : -1; }
+
+private:
+    void Vaciado() { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
+    bool Vaciar() {
+        const char* p = pbase();
+        while (!error_ && p < pptr()) {
+            const ssize_t n = ::write(STDOUT_FILENO, p, static_cast<std::size_t>(pptr() - p));
+            if (n >= 0)
+                p += n;
+            else if (errno != EINTR)
+                error_ = Errno();
+        }
+        Vaciado();
+        return !error_;
+    }
+
+    std::array<char, 1 << 16> buffer_{};
+    std::error_code error_;
+};
+
+// A script read with read(2); a failed read throws std::system_error instead of looking like
+// the end of the script.
+class Entrada final : public std::streambuf {
+public:
+    explicit Entrada(int fd) : fd_(fd) {}
+    ~Entrada() override {
+        if (fd_ != STDIN_FILENO) ::close(fd_);
+    }
+
+protected:
+    int_type underflow() override {
+        for (;;) {
+            const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
+            if (n > 0) {
+                setg(buffer_.data(), buffer_.data(), buffer_.data() + n);
+                return traits_type::to_int_type(buffer_[0]);
+            }
+            if (n == 0) return traits_type::eof();
+            if (errno != EINTR) throw std::system_error(Errno());
+        }
+    }
+
+private:
+    int fd_;
+    std::array<char, 1 << 16> buffer_{};
+};
+
+// Qt's own options, taken by the application: those followed by a value, then flags.
+constexpr std::array<const char*, 15> kQtConValor{
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+    "style",       "stylesheet",         "name",          "title",   "visual"};
+constexpr std::array<const char*, 5> kQtSolas{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// The name of a Qt option ("-platform", "--style=x"), or empty when the argument is none.
+std::string OpcionDeQt(std::string_view arg, bool& conValor) {
+    if (arg.size() < 2 || arg[0] != '-') return {};
+    arg.remove_prefix(arg[1] == '-' ? 2 : 1);
+    const auto igual = arg.find('=');
+    const std::string_view nombre = arg.substr(0, igual);
+    for (const char* o : kQtConValor)
+        if (nombre == o) {
+            conValor = igual == std::string_view::npos;
+            return std::string(nombre);
+        }
+    for (const char* o : kQtSolas)
+        if (igual == std::string_view::npos && nombre == o) {
+            conValor = false;
+            return std::string(nombre);
+        }
+    if (nombre == "qmljsdebugger" && igual != std::string_view::npos) return std::string(nombre);
+    return {};
 }
 
 bool HayPantalla() {
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+    return !plataforma.empty() || !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-void Describir(QCommandLineParser& parser, const QCommandLineOption& script) {
-    parser.setApplicationDescription(
-        "Trazalia: suma de vectores en el plano por los métodos del paralelogramo y del "
-        "polígono.\n\nCon --script, realiza las acciones de FICHERO sin pantalla y escribe la "
-        "traza de cada operación de dibujo en la salida estándar.");
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption(script);
+// Prints help or version text; output that cannot be written is a failure.
+int Mostrar(const std::string& texto) {
+    if (std::fputs(texto.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+        Decir("no se puede escribir la salida estándar: " + Razon(Errno()));
+        return 1;
+    }
+    return 0;
 }
 
-int EjecutarGuion(trazalia::app::Aplicacion& app, trazalia::canvas::TraceWriter& trace,
-                  const QString& fichero) {
-    const std::string nombre = fichero.toStdString();
-    std::ifstream archivo;
-    std::istream* entrada = &std::cin;
-    if (fichero != QLatin1String("-")) {
-        archivo.open(nombre);
-        if (!archivo) {
-            std::cerr << "trazalia: no se puede leer «" << nombre << "»" << std::endl;
+bool Cerrado(int fd) { return ::fcntl(fd, F_GETFD) == -1 && errno == EBADF; }
+
+// The script's path as the bytes given; "-" is standard input.
+int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada) {
+    const std::string nombre = ruta.toStdString();
+    int fd = STDIN_FILENO;
+    if (ruta == "-") {
+        if (entradaCerrada) {
+            Decir("-: " + Razon(std::make_error_code(std::errc::bad_file_descriptor)));
             return 1;
         }
-        entrada = &archivo;
+    } else {
+        fd = ::open(ruta.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            Decir(Legible(nombre) + ": " + Razon(Errno()));
+            return 1;
+        }
     }
-    trazalia::app::Guion guion(app, trace, std::cout, std::cerr, nombre);
-    app.Iniciar();
-    return guion.Ejecutar(*entrada);
+    Entrada lector(fd);
+    std::istream entrada(&lector);
+    Salida escritor;
+    std::ostream salida(&escritor);
+    int estado = 0;
+    {
+        trazalia::canvas::TraceWriter trace(salida);
+        trazalia::app::Aplicacion app(&trace);
+        trazalia::app::Guion guion(app, trace, salida, std::cerr, nombre);
+        app.Iniciar();
+        estado = guion.Ejecutar(entrada);
+    }
+    salida.flush();
+    if (escritor.error()) {
+        Decir("no se puede escribir la salida estándar: " + Razon(escritor.error()));
+        if (estado == trazalia::app::Guion::kExito) estado = 1;
+    }
+    return estado;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    std::set_new_handler(SinMemoria);
+    std::set_terminate(AlTerminar);
+    // Past a file-size limit a write fails with EFBIG and is reported, instead of a signal
+    // ending the program half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // A closed standard stream gets /dev/null, so that no file the program opens takes its
+    // number; reading from or writing to it is still refused below.
+    std::array<bool, 3> cerrados{};
+    for (int fd = 0; fd < 3; ++fd) {
+        cerrados[static_cast<std::size_t>(fd)] = Cerrado(fd);
+        if (cerrados[static_cast<std::size_t>(fd)]) ::open("/dev/null", fd ? O_WRONLY : O_RDONLY);
+    }
+
     QCoreApplication::setApplicationName(QStringLiteral("trazalia"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRAZALIA_VERSION));
 
-    const QCommandLineOption script(QStringList{"s", "script"},
-                                    "Realiza las acciones de FICHERO (- para la entrada estándar).",
-                                    "FICHERO");
-    QStringList argumentos;
-    for (int i = 0; i < argc; ++i) argumentos << QString::fromLocal8Bit(argv[i]);
-    {
-        QCommandLineParser parser;
-        Describir(parser, script);
-        if (!parser.parse(argumentos)) {
-            std::cerr << "trazalia: " << parser.errorText().toStdString() << std::endl;
+    // Qt's options go to the application; the program's own to the parser. Arguments are bytes:
+    // Latin-1 keeps every byte of a file name that is not UTF-8, and gives it back unchanged.
+    std::vector<char*> argumentosQt{argv[0]};
+    QStringList argumentos{QString::fromLatin1(argv[0])};
+    if (const QByteArray entorno = qgetenv("QT_QPA_PLATFORM"); !entorno.isEmpty())
+        plataforma = entorno.toStdString();
+    for (int i = 1; i < argc; ++i) {
+        bool conValor = false;
+        const std::string opcion = OpcionDeQt(argv[i], conValor);
+        if (opcion.empty()) {
+            argumentos << QString::fromLatin1(argv[i]);
+            continue;
+        }
+        argumentosQt.push_back(argv[i]);
+        if (!conValor) continue;
+        if (i + 1 >= argc) {
+            Decir("falta el valor de la opción «" + Legible(argv[i]) + "»");
             return 2;
         }
-        if (parser.isSet("help") || parser.isSet("version")) {
-            QCoreApplication core(argc, argv);
-            parser.process(core);  // prints and exits
-        }
-        if (!parser.positionalArguments().isEmpty()) {
-            std::cerr << "trazalia: argumento inesperado «"
-                      << parser.positionalArguments().first().toStdString() << "»" << std::endl;
-            return 2;
-        }
+        argumentosQt.push_back(argv[++i]);
+        if (opcion == "platform") plataforma = argv[i];
     }
-    QCommandLineParser parser;
-    Describir(parser, script);
-    parser.parse(argumentos);
-    const bool enGuion = parser.isSet(script);
+    const auto bytes = [](const QString& s) { return Legible(s.toLatin1().toStdString()); };
 
-    if (enGuion && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    const QCommandLineOption script(QStringList{QStringLiteral("s"), QStringLiteral("script")},
+                                    QString(), QStringLiteral("FICHERO"));
+    const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({script, ayuda, version});
+    if (!parser.parse(argumentos)) {
+        const QString unknown = parser.unknownOptionNames().value(0);
+        if (!unknown.isEmpty())
+            Decir("opción desconocida «" + std::string(unknown.size() == 1 ? "-" : "--") +
+                  bytes(unknown) + "»; «trazalia --help» muestra las opciones");
+        else
+            Decir("falta el FICHERO de la opción --script");
+        return 2;
+    }
+    if (parser.isSet(ayuda)) return Mostrar(kAyuda);
+    if (parser.isSet(version)) return Mostrar("trazalia " TRAZALIA_VERSION "\n");
+    if (!parser.positionalArguments().isEmpty()) {
+        Decir("argumento inesperado «" + bytes(parser.positionalArguments().first()) + "»");
+        return 2;
+    }
+    const bool enGuion = parser.isSet(script);
+    if (enGuion && cerrados[1]) {
+        Decir("no se puede escribir la salida estándar: " +
+              Razon(std::make_error_code(std::errc::bad_file_descriptor)));
+        return 1;
+    }
+
+    if (enGuion && plataforma.empty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        plataforma = "offscreen";
+    }
     if (!HayPantalla()) {
         std::fputs(kSinPantalla, stderr);
         return 1;
     }
 
+    argumentosQt.push_back(nullptr);
+    int argcQt = static_cast<int>(argumentosQt.size()) - 1;
     const QtMessageHandler anterior = qInstallMessageHandler(AntesDeLaAplicacion);
-    QApplication aplicacion(argc, argv);
+    QApplication aplicacion(argcQt, argumentosQt.data());
     qInstallMessageHandler(anterior);
     // Desktops match the windows to the installed entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trazalia.Trazalia"));
@@ -113,12 +325,7 @@ int main(int argc, char* argv[]) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&traduccion);
 
-    if (enGuion) {
-        std::ios::sync_with_stdio(false);
-        trazalia::canvas::TraceWriter trace(std::cout);
-        trazalia::app::Aplicacion app(&trace);
-        return EjecutarGuion(app, trace, parser.value(script));
-    }
+    if (enGuion) return EjecutarGuion(parser.value(script).toLatin1(), cerrados[0]);
     trazalia::app::Aplicacion app;
     app.Iniciar();
     return aplicacion.exec();

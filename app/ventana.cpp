@@ -15,8 +15,10 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <iostream>
+#include <stdexcept>
+#include <utility>
 
 #include "app/accesible.h"
 #include "app/aplicacion.h"
@@ -107,6 +109,7 @@ QRect PixelesDesdeTwips(int left, int top, int width, int height) {
 
 struct Ventana::PictureTraceHolder {
     canvas::PictureTrace trace;
+    canvas::ListenerHandle escucha;
 };
 
 Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
@@ -134,15 +137,13 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
     }
 
     if (picture_ && app_.trace()) {
-        pictureTrace_ = std::make_unique<PictureTraceHolder>(
-            PictureTraceHolder{canvas::PictureTrace(*app_.trace(), Utf8(nombre + ".Picture1"))});
-        picture_->picture().AddListener(&pictureTrace_->trace);
+        pictureTrace_ = std::make_unique<PictureTraceHolder>(PictureTraceHolder{
+            canvas::PictureTrace(*app_.trace(), Utf8(nombre + ".Picture1")), {}});
+        pictureTrace_->escucha = picture_->picture().AddListener(&pictureTrace_->trace);
     }
 }
 
-Ventana::~Ventana() {
-    if (picture_ && pictureTrace_) picture_->picture().RemoveListener(&pictureTrace_->trace);
-}
+Ventana::~Ventana() = default;
 
 QWidget* Ventana::Crear(const ControlSpec& spec, canvas::Color fore) {
     const QRect geometria = PixelesDesdeTwips(spec.left, spec.top, spec.width, spec.height);
@@ -226,9 +227,18 @@ void Ventana::Numerar(std::vector<T*>& v, const char* nombre, const char* prefij
     const std::string_view n(nombre);
     const std::string_view p(prefijo);
     if (!w || n.substr(0, p.size()) != p) return;
-    const auto indice = static_cast<std::size_t>(std::stoi(std::string(n.substr(p.size()))));
+    // Control tables are fixed: a name that is not PREFIX and a small number is a table error.
+    std::size_t indice = 0;
+    const char* fin = n.data() + n.size();
+    const auto [hasta, ec] = std::from_chars(n.data() + p.size(), fin, indice);
+    if (ec != std::errc() || hasta != fin || indice > 99)
+        throw std::invalid_argument("nombre de control no válido: " + std::string(n));
     if (v.size() <= indice) v.resize(indice + 1, nullptr);
     v[indice] = w;
+}
+
+void Ventana::NoExiste(const char* prefijo, int n) const {
+    throw std::out_of_range(Utf8(nombre_) + " no tiene el control " + prefijo + std::to_string(n));
 }
 
 std::vector<std::string> Ventana::Dump() const {
@@ -311,9 +321,16 @@ void Ventana::closeEvent(QCloseEvent* event) {
 
 void Ventana::Form_Unload() { app_.Terminar(); }
 
-void Ventana::ReportarFallo(const std::exception& e) const {
-    std::cerr << "trazalia: " << Utf8(nombre_) << ": " << e.what() << std::endl;
+void Ventana::ReportarFallo(const std::exception& e) {
+    if (app_.trace()) {
+        if (fallo_.empty()) fallo_ = e.what();
+        return;
+    }
+    app_.dialogos().Aviso(this, QStringLiteral("No se pudo completar la acción"),
+                          QString::fromUtf8(e.what()) + u'.');
 }
+
+std::string Ventana::TomarFallo() { return std::exchange(fallo_, {}); }
 
 VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QString& titulo,
                              std::span<const ControlSpec> controles, canvas::Color fore,

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <new>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -75,10 +77,11 @@ public:
     std::vector<std::string> Dump() const;
 
     QWidget* control(const QString& nombre) const;
-    // HScroll<n>, Label<n>, Command<n>, or null.
-    QScrollBar* barra(int n) const { return Numerado(barras_, n); }
-    QLabel* rotulo(int n) const { return Numerado(rotulos_, n); }
-    QAbstractButton* boton(int n) const { return Numerado(botones_, n); }
+    // HScroll<n>, Label<n>, Command<n>; std::out_of_range naming the control when the window has
+    // none of that name.
+    QScrollBar* barra(int n) const { return Numerado(barras_, "HScroll", n); }
+    QLabel* rotulo(int n) const { return Numerado(rotulos_, "Label", n); }
+    QAbstractButton* boton(int n) const { return Numerado(botones_, "Command", n); }
     canvas::PictureWidget* Picture1() const { return picture_; }
 
     void setVisible(bool visible) override;
@@ -86,15 +89,23 @@ public:
     // Gives the lowest-tab-index control that can take focus the focus.
     void EnfocarPrimero();
 
+    // The first handler failure since the last call, then forgotten; empty when none. With a
+    // trace (script mode) failures wait here for the script to report them; otherwise each is
+    // shown to the user in a dialog.
+    std::string TomarFallo();
+
 protected:
     // Writes a label's caption as the program does, traced even when the text is unchanged.
     void Caption(QLabel* label, std::string_view texto);
     // Runs one event handler. A drawing operation that fails ends the event there; what it had
-    // already written stays, as with any handler that stops half-way.
+    // already written stays, as with any handler that stops half-way. Running out of memory is
+    // not the handler's failure: it ends the program.
     template <class F>
     void Evento(F&& handler) {
         try {
             handler();
+        } catch (const std::bad_alloc&) {
+            throw;
         } catch (const std::exception& e) {
             ReportarFallo(e);
         }
@@ -106,14 +117,16 @@ protected:
 
 private:
     template <class T>
-    static T* Numerado(const std::vector<T*>& v, int n) {
-        return n >= 0 && static_cast<std::size_t>(n) < v.size() ? v[static_cast<std::size_t>(n)]
-                                                                : nullptr;
+    T* Numerado(const std::vector<T*>& v, const char* prefijo, int n) const {
+        if (n >= 0 && static_cast<std::size_t>(n) < v.size() && v[static_cast<std::size_t>(n)])
+            return v[static_cast<std::size_t>(n)];
+        NoExiste(prefijo, n);
     }
+    [[noreturn]] void NoExiste(const char* prefijo, int n) const;
     template <class T>
     static void Numerar(std::vector<T*>& v, const char* nombre, const char* prefijo, T* w);
 
-    void ReportarFallo(const std::exception& e) const;
+    void ReportarFallo(const std::exception& e);
     QWidget* Crear(const ControlSpec& spec, canvas::Color fore);
     static void NombrarLectura(QLabel* label, const ControlSpec& spec);
 
@@ -126,6 +139,7 @@ private:
     std::vector<QAbstractButton*> botones_;
     struct PictureTraceHolder;
     std::unique_ptr<PictureTraceHolder> pictureTrace_;
+    std::string fallo_;
 };
 
 // A method window: its diagram code reads the scroll bars and writes the labels through it. Its

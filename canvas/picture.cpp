@@ -1,6 +1,7 @@
 #include "canvas/picture.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace trazalia::canvas {
@@ -47,10 +48,34 @@ void Picture::Add(Op op) {
 
 namespace trazalia::canvas {
 
-void Picture::AddListener(PictureListener* listener) { listeners_.push_back(listener); }
+ListenerHandle Picture::AddListener(PictureListener* listener) {
+    listeners_.push_back(listener);
+    return ListenerHandle(this, listener);
+}
 
-void Picture::RemoveListener(PictureListener* listener) {
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+ListenerHandle::ListenerHandle(ListenerHandle&& other) noexcept
+    : picture_(std::exchange(other.picture_, nullptr)),
+      listener_(std::exchange(other.listener_, nullptr)) {}
+
+ListenerHandle& ListenerHandle::operator=(ListenerHandle&& other) noexcept {
+    if (this != &other) {
+        Reset();
+        picture_ = std::exchange(other.picture_, nullptr);
+        listener_ = std::exchange(other.listener_, nullptr);
+    }
+    return *this;
+}
+
+ListenerHandle::~ListenerHandle() { Reset(); }
+
+void ListenerHandle::Reset() {
+    if (!picture_) return;
+    auto& l = picture_->listeners_;
+    // The last added first: a listener added twice goes one place at a time.
+    const auto at = std::find(l.rbegin(), l.rend(), listener_);
+    if (at != l.rend()) l.erase(std::next(at).base());
+    picture_ = nullptr;
+    listener_ = nullptr;
 }
 
 }  // namespace trazalia::canvas

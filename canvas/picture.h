@@ -49,12 +49,36 @@ public:
     virtual void Drawn(const Op& op) = 0;
 };
 
+class Picture;
+
+// A listener's place in a picture: it is told until the handle goes. Move-only; it must not
+// outlive its picture.
+class ListenerHandle {
+public:
+    ListenerHandle() = default;
+    ListenerHandle(ListenerHandle&& other) noexcept;
+    ListenerHandle& operator=(ListenerHandle&& other) noexcept;
+    ~ListenerHandle();
+
+private:
+    friend class Picture;
+    ListenerHandle(Picture* picture, PictureListener* listener)
+        : picture_(picture), listener_(listener) {}
+    void Reset();
+
+    Picture* picture_ = nullptr;
+    PictureListener* listener_ = nullptr;
+};
+
 // The drawing area as a display list: the operations since the last Cls, the current point, the
 // line width and the foreground colour. Whatever shows it replays the list, so the picture
 // survives covering and hiding and is crisp at any resolution.
 class Picture final : public Canvas {
 public:
     Picture(float width, float height, Color fore = kBlack, Color back = kWhite);
+    // Handles point at it: it stays where it was made.
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
 
     void Cls() override;
     void Line(float x1, float y1, float x2, float y2) override;
@@ -72,12 +96,11 @@ public:
     Point CurrentPoint() const { return current_; }
     const std::vector<Op>& Ops() const { return ops_; }
 
-    // Listeners are told in the order they were added. Each must outlive the picture or be
-    // removed first.
-    void AddListener(PictureListener* listener);
-    void RemoveListener(PictureListener* listener);
+    // Listeners are told in the order they were added, until their handle goes.
+    [[nodiscard]] ListenerHandle AddListener(PictureListener* listener);
 
 private:
+    friend class ListenerHandle;
     void Add(Op op);
 
     float width_;

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <cstdio>
 
 namespace trazalia::canvas {
 
@@ -14,9 +13,13 @@ std::string FormatNumber(float value) {
 }
 
 std::string FormatColor(Color color) {
-    std::array<char, 8> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "#%02x%02x%02x", color.r, color.g, color.b);
-    return buffer.data();
+    constexpr std::string_view kHex = "0123456789abcdef";
+    std::string out = "#";
+    for (const unsigned channel : {color.r, color.g, color.b}) {
+        out += kHex[(channel >> 4) & 0xF];
+        out += kHex[channel & 0xF];
+    }
+    return out;
 }
 
 std::string Quote(std::string_view text) {
@@ -24,8 +27,24 @@ std::string Quote(std::string_view text) {
     out.reserve(text.size() + 2);
     out += '"';
     for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
+        switch (c) {
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '"':
+            case '\\':
+                out += '\\';
+                out += c;
+                break;
+            default:
+                out += c;
+        }
     }
     out += '"';
     return out;

@@ -13,7 +13,8 @@ std::string FormatNumber(float value);
 // "#rrggbb" in lower-case hex.
 std::string FormatColor(Color color);
 
-// The text in double quotes, with " and \ escaped by a backslash.
+// The text in double quotes on one line: newline, carriage return and tab as \n, \r and \t,
+// and " and \ escaped by a backslash.
 std::string Quote(std::string_view text);
 
 // One operation as a trace line without its subject: "Line 3500 300 3500 5700 fore",

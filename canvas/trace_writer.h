@@ -17,6 +17,8 @@ public:
     void Write(std::string_view subject, std::string_view what = {});
     void Caption(std::string_view subject, std::string_view text);
     void Flush() { out_.flush(); }
+    // Whether a write has failed.
+    bool Failed() const { return out_.fail(); }
 
 private:
     std::ostream& out_;

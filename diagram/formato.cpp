@@ -1,15 +1,18 @@
 #include "diagram/formato.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <string_view>
 
 namespace trazalia::diagram {
 
 std::string Formato(double valor) {
-    std::array<char, 64> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.2f", valor);
-    std::string texto = buffer.data();
+    // to_chars writes a point under every locale; 400 characters hold any double with two
+    // decimals.
+    std::array<char, 400> buffer{};
+    const auto [fin, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valor,
+                                         std::chars_format::fixed, 2);
+    std::string texto(buffer.data(), ec == std::errc() ? fin : buffer.data());
     // A tiny negative value rounds to zero, which has no sign.
     if (texto == "-0.00") texto = "0.00";
     return texto;

@@ -44,6 +44,26 @@ printf 'click Form1.Command1\nset Form2.HScroll1 100\nclick Form2.Command1\n' | 
     "$bin" --script - >"$work/out" 2>"$work/err"
 check "script from standard input" 0 $? out_has 'Form2.Label10 Caption "100.00"'
 
+printf '\xef\xbb\xbfdump Form1\n' >"$work/bom.txt"
+"$bin" --script "$work/bom.txt" >"$work/out" 2>"$work/err"
+check "script with a byte-order mark; a caption's newline escaped" 0 $? out_has 'Ciencias\\nDep'
+
+"$bin" --script "$work" >"$work/out" 2>"$work/err"
+check "script that is a folder: status 1" 1 $? one_line "$work: "
+
+"$bin" --script "$work/ok.txt" >/dev/full 2>"$work/err"
+check "trace to a full disk: status 1" 1 $? one_line "salida"
+
+cp "$work/ok.txt" "$work/old.png" && { head -3 "$work/ok.txt"; echo "save Form2 $work/old.png"; } >"$work/save.txt"
+(ulimit -f 8; "$bin" --script "$work/save.txt" >/dev/null 2>"$work/err")
+check "save past a size limit keeps the old file: status 2" 2 $? cmp -s "$work/ok.txt" "$work/old.png"
+
+# Under a locale with a decimal comma the trace is the same, byte for byte.
+"$bin" --script "$work/ok.txt" >"$work/c.txt" 2>"$work/err"
+localedef -i es_ES -f UTF-8 "$work/es_ES.UTF-8" 2>"$work/err" &&
+    LOCPATH=$work LC_ALL=es_ES.UTF-8 "$bin" --script "$work/ok.txt" >"$work/out" 2>"$work/err"
+check "trace under es_ES.UTF-8" 0 $? cmp -s "$work/c.txt" "$work/out"
+
 printf 'click Form1.Command1\nbogus\n' >"$work/bad.txt"
 "$bin" --script "$work/bad.txt" >"$work/out" 2>"$work/err"
 check "bad script: status 2 with file and line" 2 $? one_line "bad.txt:2: "

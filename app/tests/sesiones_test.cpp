@@ -91,10 +91,7 @@ std::string Suma(const char* que, std::span<const canvas::Op> ops, canvas::Point
 
 // What one window's picture is told during an action: nullopt stands for a Cls.
 struct Observador final : canvas::PictureListener {
-    explicit Observador(Ventana& v) : ventana(v) { picture().AddListener(this); }
-    ~Observador() override { picture().RemoveListener(this); }
-    Observador(const Observador&) = delete;
-    Observador& operator=(const Observador&) = delete;
+    explicit Observador(Ventana& v) : ventana(v), escucha(picture().AddListener(this)) {}
 
     canvas::Picture& picture() { return ventana.Picture1()->picture(); }
     void Cleared() override { sucesos.emplace_back(); }
@@ -102,6 +99,7 @@ struct Observador final : canvas::PictureListener {
     void Drawn(const canvas::Op& op) override { sucesos.emplace_back(op); }
 
     Ventana& ventana;
+    canvas::ListenerHandle escucha;
     std::vector<std::optional<canvas::Op>> sucesos;
 };
 

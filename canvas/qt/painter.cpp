@@ -1,11 +1,18 @@
 #include "canvas/qt/painter.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <numbers>
 #include <variant>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QMarginsF>
 #include <QPageSize>
@@ -231,24 +238,89 @@ QByteArray EncodePicture(const Picture& picture, PictureFormat format, qreal png
     return {};
 }
 
+namespace {
+
+// Writes the picture to path, all or nothing; on failure returns why.
+std::optional<QString> Write(const Picture& picture, const QString& path,
+                             qreal pngDevicePixelRatio) {
+    const std::optional<PictureFormat> format = FormatForPath(path);
+    if (!format) return QStringLiteral("extensión desconocida (se admiten .png, .svg y .pdf)");
+    const QByteArray bytes = EncodePicture(picture, *format, pngDevicePixelRatio);
+    if (bytes.isEmpty()) return QStringLiteral("no se pudo generar el dibujo");
+
+    // Only a regular file is replaced: renaming over a link to a device or a FIFO would put the
+    // picture in place of the device itself.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return QStringLiteral("ya existe y no es un fichero normal");
+
+    // The file appears only on commit, complete; until then it is a temporary beside it. Qt may
+    // rename even after a failed flush, so every write and the flush are checked before.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    // Qt does not report a write cut short by a full disk or a size limit: errno tells.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int cause = errno;
+        QString why = file.error() != QFileDevice::NoError
+                          ? file.errorString()
+                          : QStringLiteral("no se pudo escribir entero");
+        if (cause == EFBIG) why = QStringLiteral("supera el tamaño máximo de fichero");
+        if (cause == ENOSPC) why = QStringLiteral("no queda espacio en el dispositivo");
+        file.cancelWriting();  // the temporary goes with the object; the old file stays
+        return why;
+    }
+    if (!file.commit()) return file.errorString();
+    return std::nullopt;
+}
+
+// A name that is not text: written beside it under a name that is, reached through the folder's
+// descriptor, then renamed to its own bytes.
+std::optional<QString> WriteByBytes(const Picture& picture, const QByteArray& path,
+                                    qreal pngDevicePixelRatio) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder =
+        slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1));
+    const QByteArray name = path.mid(slash + 1);
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return qt_error_string(errno);
+    struct stat st {};
+    std::optional<QString> why;
+    if (::fstatat(dir, name.constData(), &st, 0) == 0 && !S_ISREG(st.st_mode)) {
+        why = QStringLiteral("ya existe y no es un fichero normal");
+    } else {
+        const QByteArray temporary = ".trazalia-" +
+                                     QByteArray::number(QCoreApplication::applicationPid()) + '.' +
+                                     QFileInfo(QFile::decodeName(name)).suffix().toLatin1();
+        why = Write(picture,
+                    QStringLiteral("/proc/self/fd/%1/").arg(dir) + QString::fromLatin1(temporary),
+                    pngDevicePixelRatio);
+        if (!why && ::renameat(dir, temporary.constData(), dir, name.constData()) != 0) {
+            why = qt_error_string(errno);
+            ::unlinkat(dir, temporary.constData(), 0);
+        }
+    }
+    ::close(dir);
+    return why;
+}
+
+}  // namespace
+
 bool SavePicture(const Picture& picture, const QString& path, QString* error,
                  qreal pngDevicePixelRatio) {
-    const auto fail = [&](const QString& why) {
-        if (error) *error = QStringLiteral("no se puede escribir «%1»: %2").arg(path, why);
-        return false;
-    };
-    const std::optional<PictureFormat> format = FormatForPath(path);
-    if (!format)
-        return fail(QStringLiteral("extensión desconocida (se admiten .png, .svg y .pdf)"));
-    const QByteArray bytes = EncodePicture(picture, *format, pngDevicePixelRatio);
-    if (bytes.isEmpty()) return fail(QStringLiteral("no se pudo generar el dibujo"));
+    const std::optional<QString> why = Write(picture, path, pngDevicePixelRatio);
+    if (why && error) *error = QStringLiteral("no se puede escribir «%1»: %2").arg(path, *why);
+    return !why;
+}
 
-    // The file appears only on commit, complete; until then it is a temporary beside it.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    file.write(bytes);
-    if (!file.commit()) return fail(file.errorString());
-    return true;
+bool SavePicture(const Picture& picture, const QByteArray& path, QString* error,
+                 qreal pngDevicePixelRatio) {
+    const QString text = QFile::decodeName(path);
+    if (QFile::encodeName(text) == path)
+        return SavePicture(picture, text, error, pngDevicePixelRatio);
+    const std::optional<QString> why = WriteByBytes(picture, path, pngDevicePixelRatio);
+    if (why && error) *error = QStringLiteral("no se puede escribir «%1»: %2").arg(text, *why);
+    return !why;
 }
 
 }  // namespace trazalia::canvas

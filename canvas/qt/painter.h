@@ -44,5 +44,8 @@ QByteArray EncodePicture(const Picture& picture, PictureFormat format,
 // leaves no file behind and, when error is given, says why in Spanish.
 bool SavePicture(const Picture& picture, const QString& path, QString* error,
                  qreal pngDevicePixelRatio = 2);
+// The same for a path given as bytes, which need not be text in the system's encoding.
+bool SavePicture(const Picture& picture, const QByteArray& path, QString* error,
+                 qreal pngDevicePixelRatio = 2);
 
 }  // namespace trazalia::canvas

@@ -12,10 +12,10 @@ PictureWidget::PictureWidget(float width, float height, Color fore, QWidget* par
     setFocusPolicy(Qt::StrongFocus);
     // paintEvent covers every pixel, so Qt need not erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    picture_.AddListener(this);
+    escucha_ = picture_.AddListener(this);
 }
 
-PictureWidget::~PictureWidget() { picture_.RemoveListener(this); }
+PictureWidget::~PictureWidget() = default;
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);

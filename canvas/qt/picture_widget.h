@@ -29,6 +29,7 @@ private:
     void Drawn(const Op& op) override;
 
     Picture picture_;
+    ListenerHandle escucha_;
 };
 
 }  // namespace trazalia::canvas

@@ -53,7 +53,7 @@ TEST(TraceTest, QuotesTextAndWritesTheShortestNumbers) {
     TraceWriter writer(out);
     PictureTrace trace(writer, "S");
     Picture picture(7000, 6000);
-    picture.AddListener(&trace);
+    const ListenerHandle escucha = picture.AddListener(&trace);
     picture.Print("say \"hi\" \\");
     picture.Circle(6590.5F, 3000, 60, Color{255, 0, 0}, 4.7124F, -5e-08F);
     EXPECT_EQ(out.str(),

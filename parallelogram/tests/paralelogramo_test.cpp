@@ -16,7 +16,6 @@ namespace {
 // drawing, so their place among it shows.
 struct Ventana final : diagram::Controles {
     Ventana(int m1, int d1, int m2, int d2) : barras{{1, m1}, {2, m2}, {3, d1}, {4, d2}} {
-        picture.AddListener(&trace);
         p.Form_Load();
     }
     int HScroll(int n) const override { return barras.at(n); }
@@ -30,6 +29,7 @@ struct Ventana final : diagram::Controles {
     canvas::TraceWriter writer{out};
     canvas::PictureTrace trace{writer, "P"};
     canvas::Picture picture{7000, 6000, canvas::Color{64, 64, 64}};
+    canvas::ListenerHandle escucha = picture.AddListener(&trace);
     Paralelogramo p{*this, picture};
 };
 
