@@ -1,38 +1,57 @@
-# Two commands for a newcomer: `make run` and `make test`. Both set up what is missing first.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Two commands for a newcomer: `make run` and `make test`. Both set up what is missing first, and
+# each installs and builds only what it needs (scripts/install-deps names the groups).
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
+CONFIGURE = cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+# The build tree is made without the tests the first time, unless they are asked for; once
+# `make test` has turned them on, they stay on.
+CONFIGURED = test -f $(BUILD_DIR)/CMakeCache.txt || $(CONFIGURE) -DBUILD_TESTING=OFF
+WITH_TESTS = grep -qx 'BUILD_TESTING:BOOL=ON' $(BUILD_DIR)/CMakeCache.txt 2>/dev/null || \
+	$(CONFIGURE) -DBUILD_TESTING=ON
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps build run test test-build clean
 
 all: build
 
+# Every group, for a machine that will run every target.
 deps:
-	@scripts/install-deps
+	@scripts/install-deps run package test bench fuzz memcheck
 
-$(BUILD_DIR)/build.ninja: | deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
-
-configure: deps $(BUILD_DIR)/build.ninja
-
-build: configure
+# What the build tree is configured for.
+build:
+	@scripts/install-deps run
+	@$(CONFIGURED)
 	cmake --build $(BUILD_DIR)
 
-run: build
+# The program alone: no tests, benchmarks or fuzz target.
+run:
+	@scripts/install-deps run
+	@$(CONFIGURED)
+	cmake --build $(BUILD_DIR) --target trazalia
 	$(BUILD_DIR)/app/trazalia
 
-test: build
+test-build:
+	@scripts/install-deps test
+	@$(WITH_TESTS)
+	cmake --build $(BUILD_DIR)
+
+test: test-build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2
 
 clean:
 	rm -rf $(BUILD_DIR)
 
-# A Debian package of the install tree, in $(BUILD_DIR): trazalia_VERSION_ARCH.deb.
+# A Debian package of the install tree, in $(BUILD_DIR): trazalia_VERSION_ARCH.deb, then lintian's
+# verdict on it.
 .PHONY: package
-package: build
+package:
+	@scripts/install-deps package
+	@$(CONFIGURED)
 	cmake --build $(BUILD_DIR) --target package
-
-# Speed and robustness (README, "Rendimiento"), each in a build tree of its own.
+	lintian --allow-root --fail-on error,warning $(BUILD_DIR)/trazalia_*.deb
+# Speed and robustness (docs/DEVELOPMENT.md), each in a build tree of its own.
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 RELEASE_DIR ?= build-release
@@ -46,20 +65,23 @@ LSAN = LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/suppressions/lsan.supp
 
 # Every test built with AddressSanitizer and UndefinedBehaviorSanitizer, except those labelled
 # memoria (peak memory says nothing under ASan) and valgrind (it cannot run ASan binaries).
-check-asan: deps
-	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+# The sanitizers do the checking here, so Debian's hardening flags stay out.
+check-asan:
+	@scripts/install-deps test
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRAZALIA_HARDENING=OFF \
 	    "-DCMAKE_CXX_FLAGS=-O1 $(SANITIZERS)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZERS)"
 	cmake --build $(ASAN_DIR)
 	$(LSAN) UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --test-dir $(ASAN_DIR) --output-on-failure -j 2 -LE 'memoria|valgrind'
 
 # The randomised sessions at length: make soak SOAK_SEED=... SOAK_ACTIONS=...
-soak: build
+soak: test-build
 	QT_QPA_PLATFORM=offscreen TRAZALIA_SEMILLA=$(SOAK_SEED) TRAZALIA_ACCIONES=$(SOAK_ACTIONS) \
 	    $(BUILD_DIR)/app/tests/sesiones_tests --gtest_filter='SesionesAleatorias.*'
 
 # Google Benchmark in Release; ends with the table of medians.
-bench: deps
+bench:
+	@scripts/install-deps bench
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 	    -DTRAZALIA_BENCH=ON
 	cmake --build $(RELEASE_DIR)
@@ -67,9 +89,11 @@ bench: deps
 	    --benchmark_report_aggregates_only=true --benchmark_min_time=0.1
 
 # libFuzzer on script mode for FUZZ_SECONDS; findings land in $(FUZZ_DIR).
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja \
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DTRAZALIA_FUZZ=ON \
+	    -DTRAZALIA_HARDENING=OFF \
 	    "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link $(SANITIZERS)"
 	cmake --build $(FUZZ_DIR) --target guion_fuzz
 	mkdir -p $(FUZZ_DIR)/corpus
@@ -78,5 +102,8 @@ fuzz: deps
 	    $(FUZZ_DIR)/corpus fuzz/corpus
 
 # A script session under valgrind memcheck.
-valgrind: build
+valgrind:
+	@scripts/install-deps memcheck
+	@$(CONFIGURED)
+	cmake --build $(BUILD_DIR) --target trazalia
 	scripts/valgrind-session $(BUILD_DIR)/app/trazalia

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the install and package tests (sourced). `check NAME COMMAND...` counts a pass when the
 # command succeeds and shows its output when it fails; `finish` prints the tally and sets the status.
 # Expects $work, a scratch folder.
