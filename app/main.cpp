@@ -10,6 +10,7 @@
 
 #include "app/aplicacion.h"
 #include "app/guion.h"
+#include "app/vistas.h"
 #include "canvas/trace_writer.h"
 
 namespace {
@@ -120,6 +121,7 @@ int main(int argc, char* argv[]) {
         return EjecutarGuion(app, trace, parser.value(script));
     }
     trazalia::app::Aplicacion app;
+    app.vistas().Recordar();
     app.Iniciar();
     return aplicacion.exec();
 }
