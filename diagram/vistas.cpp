@@ -353,15 +353,14 @@ void DibujarVistas(canvas::Canvas& lienzo, const Resultado& dibujo, const Vistas
         const int ancho = lienzo.DrawWidth();
         lienzo.SetDrawWidth(1);
         for (const Trazo* t : ConComponentes(dibujo)) {
+            // A tip on an axis needs no dashed line: one would lie on that axis, the other on
+            // the vector itself.
             const Punto p = t->hasta;
-            if (std::abs(p.y - O.y) >= 1) {
-                lienzo.DashedLine(F(p.x), F(p.y), F(p.x), F(O.y), t->color);
-                colocador.Linea(p, {p.x, O.y});
-            }
-            if (std::abs(p.x - O.x) >= 1) {
-                lienzo.DashedLine(F(p.x), F(p.y), F(O.x), F(p.y), t->color);
-                colocador.Linea(p, {O.x, p.y});
-            }
+            if (std::abs(p.y - O.y) < 1 || std::abs(p.x - O.x) < 1) continue;
+            lienzo.DashedLine(F(p.x), F(p.y), F(p.x), F(O.y), t->color);
+            colocador.Linea(p, {p.x, O.y});
+            lienzo.DashedLine(F(p.x), F(p.y), F(O.x), F(p.y), t->color);
+            colocador.Linea(p, {O.x, p.y});
         }
         lienzo.SetDrawWidth(ancho);
         // Clear of the tick marks, below the horizontal axis and right of the vertical one.
