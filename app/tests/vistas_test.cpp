@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -31,14 +32,14 @@ using VistasEnVentanas = ConAplicacion;
 TEST_F(VistasEnVentanas, ChoosingOneRedrawsAndTurningItOffGivesBackThePicture) {
     VentanaMetodo& f = Metodo("Form2 1=70 2=52 4=90 clic");
     const std::vector<std::string> fija = Ops(f);
-    QAction* ecuacion = app.vistas().accion(Vista::Ecuacion);
-    ecuacion->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(f.windowHandle(), Qt::Key_E);
     EXPECT_EQ(Ops(f).back(),
               "Text 60 5955 sw #404040 \"R = A + B = (70.00, 52.00);  "
               "|R| = 87.20;  α = 36.61°\"");
     EXPECT_EQ(f.rotulo(10)->text(), "87.20");
     EXPECT_TRUE(f.Picture1()->accessibleDescription().contains("Ecuación: R = A + B"));
-    ecuacion->trigger();
+    app.vistas().accion(Vista::Ecuacion)->trigger();
     EXPECT_EQ(Ops(f), fija);
 }
 
