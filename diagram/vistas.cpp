@@ -326,6 +326,23 @@ void DibujarVistas(canvas::Canvas& lienzo, const Resultado& dibujo, const Vistas
         textos.push_back({donde, lienzo.ForeColor(), texto});
     }
 
+    // The components' dashed lines come before any text is placed, so that texts keep off them.
+    if (componentes) {
+        const int ancho = lienzo.DrawWidth();
+        lienzo.SetDrawWidth(1);
+        for (const Trazo* t : ConComponentes(dibujo)) {
+            // A tip on an axis needs no dashed line: one would lie on that axis, the other on
+            // the vector itself.
+            const Punto p = t->hasta;
+            if (std::abs(p.y - O.y) < 1 || std::abs(p.x - O.x) < 1) continue;
+            lienzo.DashedLine(F(p.x), F(p.y), F(p.x), F(O.y), t->color);
+            colocador.Linea(p, {p.x, O.y});
+            lienzo.DashedLine(F(p.x), F(p.y), F(O.x), F(p.y), t->color);
+            colocador.Linea(p, {O.x, p.y});
+        }
+        lienzo.SetDrawWidth(ancho);
+    }
+
     if (rotulos) {
         for (const Trazo& t : dibujo.trazos) {
             if (!t.desdeOrigen && t.vector != 0 && dibujo.paso == 0) continue;
@@ -350,19 +367,6 @@ void DibujarVistas(canvas::Canvas& lienzo, const Resultado& dibujo, const Vistas
     }
 
     if (componentes) {
-        const int ancho = lienzo.DrawWidth();
-        lienzo.SetDrawWidth(1);
-        for (const Trazo* t : ConComponentes(dibujo)) {
-            // A tip on an axis needs no dashed line: one would lie on that axis, the other on
-            // the vector itself.
-            const Punto p = t->hasta;
-            if (std::abs(p.y - O.y) < 1 || std::abs(p.x - O.x) < 1) continue;
-            lienzo.DashedLine(F(p.x), F(p.y), F(p.x), F(O.y), t->color);
-            colocador.Linea(p, {p.x, O.y});
-            lienzo.DashedLine(F(p.x), F(p.y), F(O.x), F(p.y), t->color);
-            colocador.Linea(p, {O.x, p.y});
-        }
-        lienzo.SetDrawWidth(ancho);
         // Clear of the tick marks, below the horizontal axis and right of the vertical one.
         const double bajoMarcas = H * 0.02 + 30;
         const double trasMarcas = W * 0.02 + 30;
@@ -375,7 +379,7 @@ void DibujarVistas(canvas::Canvas& lienzo, const Resultado& dibujo, const Vistas
             const double wx = Ancho(tx);
             std::vector<Candidato> cx;
             for (bool abajo : {p.y <= O.y, p.y > O.y})
-                for (int fila = 0; fila < 4; ++fila)
+                for (int fila = 0; fila < 5; ++fila)
                     for (double corrido : {0.0, wx / 2 + 60, -wx / 2 - 60, wx + 120, -wx - 120}) {
                         const double y = abajo ? O.y + bajoMarcas + fila * kAlto
                                                : O.y - separacion - fila * kAlto;
@@ -389,7 +393,8 @@ void DibujarVistas(canvas::Canvas& lienzo, const Resultado& dibujo, const Vistas
             std::vector<Candidato> cy;
             for (bool izquierda : {p.x >= O.x, p.x < O.x})
                 for (double fuera : {0.0, wy + 60})
-                    for (double corrido : {0.0, -kAlto, kAlto, -2 * kAlto, 2 * kAlto}) {
+                    for (double corrido :
+                         {0.0, -kAlto, kAlto, -2 * kAlto, 2 * kAlto, -3 * kAlto, 3 * kAlto}) {
                         const double x =
                             izquierda ? O.x - separacion - fuera : O.x + trasMarcas + fuera;
                         cy.push_back({{x, p.y + corrido},
