@@ -7,11 +7,15 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/form3.h"
+#include "app/vistas.h"
 #include "canvas/trace_writer.h"
 
 namespace trazalia::app {
 
-Aplicacion::Aplicacion(canvas::TraceWriter* trace) : trace_(trace) { InstalarAccesibilidad(); }
+Aplicacion::Aplicacion(canvas::TraceWriter* trace)
+    : trace_(trace), vistas_(new ControlVistas(this)) {
+    InstalarAccesibilidad();
+}
 
 Aplicacion::~Aplicacion() = default;
 

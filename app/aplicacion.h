@@ -10,6 +10,7 @@ class TraceWriter;
 
 namespace trazalia::app {
 
+class ControlVistas;
 class Dialogos;
 class Ventana;
 class Form1;
@@ -41,6 +42,9 @@ public:
 
     canvas::TraceWriter* trace() const { return trace_; }
 
+    // The views, one set for both method windows.
+    ControlVistas& vistas() const { return *vistas_; }
+
     // How the windows ask the user where to save and tell of failures: Qt's dialogs unless
     // replaced.
     Dialogos& dialogos();
@@ -56,6 +60,7 @@ private:
     Form& Cargar(std::unique_ptr<Form>& form);
 
     canvas::TraceWriter* trace_;
+    ControlVistas* vistas_;
     std::unique_ptr<Dialogos> dialogos_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;

@@ -81,7 +81,7 @@ constexpr ControlSpec kControles[] = {
 Form2::Form2(Aplicacion& app)
     : VentanaMetodo(app, QStringLiteral("Form2"), QStringLiteral("Método del Paralelogramo."),
                     kControles, kGris, 2),
-      metodo_(*this, Picture1()->picture()) {
+      metodo_(*this, lienzo()) {
     connect(boton(1), &QAbstractButton::clicked, this, &Form2::Command1_Click);
     connect(boton(2), &QAbstractButton::clicked, this, &Form2::Command2_Click);
     connect(barra(1), &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);

@@ -1,10 +1,12 @@
 #include "app/form3.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 #include <QScrollBar>
 
 #include "app/aplicacion.h"
+#include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 
 namespace trazalia::app {
@@ -122,7 +124,7 @@ constexpr ControlSpec kControles[] = {
 Form3::Form3(Aplicacion& app)
     : VentanaMetodo(app, QStringLiteral("Form3"), QStringLiteral("Método del Polígono."),
                     kControles, canvas::kBlack, 3),
-      metodo_(*this, Picture1()->picture()) {
+      metodo_(*this, lienzo()) {
     connect(boton(1), &QAbstractButton::clicked, this, &Form3::Command1_Click);
     connect(barra(1), &QScrollBar::valueChanged, this, &Form3::HScroll1_Change);
     connect(barra(2), &QScrollBar::valueChanged, this, &Form3::HScroll2_Change);
@@ -131,6 +133,18 @@ Form3::Form3(Aplicacion& app)
     connect(barra(5), &QScrollBar::valueChanged, this, &Form3::HScroll5_Change);
     connect(barra(6), &QScrollBar::valueChanged, this, &Form3::HScroll6_Change);
     connect(barra(7), &QScrollBar::valueChanged, this, &Form3::HScroll7_Change);
+    // Vector 3's captions take the picture's green.
+    QAction* contraste = app.vistas().accion(diagram::Vista::Contraste);
+    const auto verdes = [this](bool oscuro) {
+        const canvas::Color c = oscuro ? diagram::kVerdeOscuro : kVerde;
+        for (int n : {3, 9}) {
+            QPalette paleta = rotulo(n)->palette();
+            paleta.setColor(QPalette::WindowText, QColor(c.r, c.g, c.b));
+            rotulo(n)->setPalette(paleta);
+        }
+    };
+    connect(contraste, &QAction::toggled, this, verdes);
+    verdes(contraste->isChecked());
 }
 
 void Form3::Form_Load() {

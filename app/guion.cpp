@@ -10,6 +10,7 @@
 
 #include "app/aplicacion.h"
 #include "app/ventana.h"
+#include "app/vistas.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_writer.h"
@@ -140,6 +141,7 @@ std::string Uso(std::string_view orden) {
     if (orden == "set") return "uso: set VENTANA.BARRA VALOR";
     if (orden == "close") return "uso: close VENTANA";
     if (orden == "dump") return "uso: dump VENTANA";
+    if (orden == "view") return "uso: view VENTANA VISTA on|off";
     return "uso: save VENTANA FICHERO";
 }
 
@@ -163,6 +165,20 @@ std::string FalloDeVentana(const Aplicacion& app) {
         if (fallo.empty()) fallo = std::move(este);
     }
     return fallo;
+}
+
+// view WINDOW NAME on|off: one set of views serves both method windows; the next redraw shows it.
+std::string Vista(Aplicacion& app, const std::vector<std::string_view>& w) {
+    if (w.size() != 4) return Uso(w[0]);
+    if (!EsNombreDeVentana(w[1])) return "ventana desconocida " + Citar(w[1]);
+    if (w[1] == "Form1") return "Form1 no tiene vistas";
+    const std::optional<diagram::Vista> vista = ControlVistas::PorNombre(w[2]);
+    if (!vista)
+        return "vista desconocida " + Citar(w[2]) +
+               ": se esperaba grid, labels, components, equation, bold o contrast";
+    if (w[3] != "on" && w[3] != "off") return "se esperaba on u off en lugar de " + Citar(w[3]);
+    app.vistas().Poner(*vista, w[3] == "on");
+    return {};
 }
 
 }  // namespace
@@ -276,7 +292,7 @@ std::string Guion::Linea(std::string_view texto) {
     const std::vector<std::string_view> w = Palabras(linea);
     const std::string_view orden = w[0];
     if (orden != "click" && orden != "set" && orden != "close" && orden != "dump" &&
-        orden != "save")
+        orden != "save" && orden != "view")
         return "orden desconocida " + Citar(orden);
     if (app_.terminado()) return "el programa ya terminó";
 
@@ -314,6 +330,7 @@ std::string Guion::Linea(std::string_view texto) {
         v->close();
         return {};
     }
+    if (orden == "view") return Vista(app_, w);
     if (orden == "dump") {
         if (w.size() != 2) return Uso(orden);
         auto [v, error] = BuscarVentana(app_, w[1], false);

@@ -19,6 +19,7 @@ class Aplicacion;
 //
 //   click WINDOW.BUTTON        set WINDOW.SCROLLBAR VALUE      close WINDOW
 //   dump WINDOW                save WINDOW PATH (.png, .svg or .pdf)
+//   view WINDOW NAME on|off    (grid, labels, components, equation, bold, contrast)
 //
 // Blank lines and lines starting with # are skipped; a UTF-8 byte-order mark at the start is too.
 class Guion {

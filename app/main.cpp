@@ -22,6 +22,7 @@
 
 #include "app/aplicacion.h"
 #include "app/guion.h"
+#include "app/vistas.h"
 #include "canvas/trace_writer.h"
 
 namespace {
@@ -327,6 +328,7 @@ int main(int argc, char* argv[]) {
 
     if (enGuion) return EjecutarGuion(parser.value(script).toLatin1(), cerrados[0]);
     trazalia::app::Aplicacion app;
+    app.vistas().Recordar();
     app.Iniciar();
     return aplicacion.exec();
 }

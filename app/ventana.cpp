@@ -25,11 +25,13 @@
 #include "app/emblema.h"
 #include "app/exportar.h"
 #include "app/form1.h"
+#include "app/vistas.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
 #include "canvas/trace_writer.h"
 #include "diagram/formato.h"
+#include "diagram/vistas.h"
 
 namespace trazalia::app {
 
@@ -335,7 +337,9 @@ std::string Ventana::TomarFallo() { return std::exchange(fallo_, {}); }
 VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QString& titulo,
                              std::span<const ControlSpec> controles, canvas::Color fore,
                              int vectores)
-    : Ventana(app, nombre, titulo, controles, fore), vectores_(vectores) {
+    : Ventana(app, nombre, titulo, controles, fore),
+      vectores_(vectores),
+      lienzo_(std::make_unique<diagram::LienzoConVistas>(Picture1()->picture())) {
     Picture1()->setAccessibleDescription(
         QStringLiteral("Diagrama vacío: mueva una barra para dibujar los vectores."));
 
@@ -354,6 +358,13 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
     menu_ = new QMenu(this);
     menu_->addAction(copiar_);
     menu_->addAction(guardar_);
+    // The views: one set for both method windows, each with its key in this window.
+    menu_->addSeparator();
+    for (QAction* vista : app_.vistas().acciones()) {
+        menu_->addAction(vista);
+        addAction(vista);
+    }
+    connect(&app_.vistas(), &ControlVistas::cambiadas, this, &VentanaMetodo::Redibujar);
     Picture1()->installEventFilter(this);
     // Keyboards without a menu key open context menus with Shift+F10.
     auto* menuDeTeclado = new QShortcut(QKeySequence(::Qt::SHIFT | ::Qt::Key_F10), Picture1());
@@ -393,7 +404,18 @@ void VentanaMetodo::GuardarImagen() {
     app_.dialogos().Aviso(this, QStringLiteral("No se pudo guardar la imagen"), error + u'.');
 }
 
+canvas::Canvas& VentanaMetodo::lienzo() { return *lienzo_; }
+
+void VentanaMetodo::PrepararVistas() { lienzo_->PonerVistas(app_.vistas().vistas()); }
+
+void VentanaMetodo::Redibujar() {
+    if (!repetir_) return;
+    const auto handler = repetir_;
+    EventoDeDibujo(handler);
+}
+
 void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
+    diagram::DibujarVistas(*lienzo_, resultado, lienzo_->vistas());
     Picture1()->setAccessibleDescription(Descripcion(resultado));
     dibujo_ = std::move(resultado);
     emit dibujado(*dibujo_);
@@ -438,6 +460,14 @@ QString VentanaMetodo::Descripcion(const diagram::Resultado& dibujo) const {
                       .arg(Numero(dibujo.r), Numero(*dibujo.direccion))
                 : QStringLiteral("Resultante: %1, sin dirección definida. ").arg(Numero(dibujo.r));
     }
+    const diagram::Vistas& vistas = lienzo_->vistas();
+    const auto utf8 = [](const std::string& s) { return QString::fromStdString(s); };
+    if (vistas[diagram::Vista::Rotulos]) texto += QStringLiteral("Con rótulos. ");
+    if (vistas[diagram::Vista::Componentes])
+        texto += QStringLiteral("Componentes: %1. ").arg(utf8(diagram::Componentes(dibujo)));
+    if (vistas[diagram::Vista::Ecuacion])
+        texto += QStringLiteral("Ecuación: %1. ").arg(utf8(diagram::Ecuacion(dibujo)));
+    if (vistas[diagram::Vista::Cuadricula]) texto += QStringLiteral("Con cuadrícula. ");
     return texto + QStringLiteral("Escala %1.").arg(Numero(dibujo.Escala));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <new>
 #include <optional>
@@ -23,6 +24,10 @@ class QAbstractButton;
 
 namespace trazalia::canvas {
 class PictureWidget;
+}
+
+namespace trazalia::diagram {
+class LienzoConVistas;
 }
 
 namespace trazalia::app {
@@ -184,15 +189,25 @@ protected:
     void Regresar();
 
     // Runs a domain handler as Evento does. When it redrew the picture, what it returns becomes
-    // what the window tells of the picture.
+    // what the window tells of the picture, and the handler is kept to redraw it with other views.
     template <class F>
     void EventoDeDibujo(F&& handler) {
+        PrepararVistas();
         std::optional<diagram::Resultado> resultado;
         Evento([&] { resultado = handler(); });
-        if (resultado && resultado->redibujo) Dibujado(std::move(*resultado));
+        if (resultado && resultado->redibujo) {
+            repetir_ = handler;
+            Dibujado(std::move(*resultado));
+        }
     }
 
+    // Where the domain draws: Picture1 as the views change it.
+    canvas::Canvas& lienzo();
+
 private:
+    void PrepararVistas();
+    // Runs the last handler that drew again, so that the picture shows the views now chosen.
+    void Redibujar();
     void Dibujado(diagram::Resultado resultado);
     // The drawing area's accessible description: what its figure shows.
     QString Descripcion(const diagram::Resultado& dibujo) const;
@@ -204,6 +219,8 @@ private:
     QAction* copiar_ = nullptr;
     QAction* guardar_ = nullptr;
     QMenu* menu_ = nullptr;
+    std::unique_ptr<diagram::LienzoConVistas> lienzo_;
+    std::function<diagram::Resultado()> repetir_;
 };
 
 }  // namespace trazalia::app

@@ -30,6 +30,10 @@ private:
     float angle_;
 };
 
+// Where a placed text sits relative to its point, as on a compass: Nw puts the text's top-left
+// corner there, S the middle of its bottom edge, C its centre.
+enum class Anchor { Nw, N, Ne, W, C, E, Sw, S, Se };
+
 // Throws AngleOutOfRange unless -kFullTurn <= angle <= kFullTurn (NaN is refused too).
 void CheckAngle(float angle);
 
@@ -52,6 +56,10 @@ public:
     // Throws AngleOutOfRange for an angle outside −2π…2π, before anything is drawn.
     virtual void Circle(float x, float y, float radius, Color color, float start, float end) = 0;
     virtual void Print(std::string_view text) = 0;
+    // A dashed line of that colour; it leaves the current point at its end, as Line does.
+    virtual void DashedLine(float x1, float y1, float x2, float y2, Color color) = 0;
+    // Text of that colour placed by its anchor at (x, y); the current point stays where it was.
+    virtual void Text(float x, float y, Anchor anchor, Color color, std::string_view text) = 0;
 
     virtual float Width() const = 0;
     virtual float Height() const = 0;
@@ -74,6 +82,8 @@ public:
         CheckAngle(end);
     }
     void Print(std::string_view) override {}
+    void DashedLine(float, float, float, float, Color) override {}
+    void Text(float, float, Anchor, Color, std::string_view) override {}
     float Width() const override { return width_; }
     float Height() const override { return height_; }
     int DrawWidth() const override { return drawWidth_; }

@@ -34,6 +34,15 @@ void Picture::Circle(float x, float y, float radius, Color color, float start, f
 
 void Picture::Print(std::string_view text) { Add(PrintOp{current_, std::string(text)}); }
 
+void Picture::DashedLine(float x1, float y1, float x2, float y2, Color color) {
+    current_ = {x2, y2};
+    Add(LineOp{{x1, y1}, {x2, y2}, color, drawWidth_, true});
+}
+
+void Picture::Text(float x, float y, Anchor anchor, Color color, std::string_view text) {
+    Add(TextOp{{x, y}, anchor, color, std::string(text)});
+}
+
 void Picture::SetDrawWidth(int width) {
     drawWidth_ = width;
     for (auto* l : listeners_) l->DrawWidthSet(width);

@@ -22,6 +22,7 @@ struct LineOp {
     Point to;
     std::optional<Color> color;
     int width = 1;
+    bool dashed = false;
 };
 
 struct CircleOp {
@@ -38,7 +39,15 @@ struct PrintOp {
     std::string text;
 };
 
-using Op = std::variant<LineOp, CircleOp, PrintOp>;
+// Text placed by an anchor point in its own colour.
+struct TextOp {
+    Point at;
+    Anchor anchor = Anchor::Nw;
+    Color color;
+    std::string text;
+};
+
+using Op = std::variant<LineOp, CircleOp, PrintOp, TextOp>;
 
 // Told of every operation a Picture accepts, in order (the trace, a widget that must repaint).
 class PictureListener {
@@ -85,6 +94,8 @@ public:
     void Line(float x1, float y1, float x2, float y2, Color color) override;
     void Circle(float x, float y, float radius, Color color, float start, float end) override;
     void Print(std::string_view text) override;
+    void DashedLine(float x1, float y1, float x2, float y2, Color color) override;
+    void Text(float x, float y, Anchor anchor, Color color, std::string_view text) override;
 
     float Width() const override { return width_; }
     float Height() const override { return height_; }

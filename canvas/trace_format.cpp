@@ -50,13 +50,20 @@ std::string Quote(std::string_view text) {
     return out;
 }
 
+std::string_view AnchorName(Anchor anchor) {
+    static constexpr std::array<std::string_view, 9> kNames{"nw", "n",  "ne", "w", "c",
+                                                            "e",  "sw", "s",  "se"};
+    return kNames.at(static_cast<std::size_t>(anchor));
+}
+
 namespace {
 
 struct OpFormatter {
     std::string operator()(const LineOp& op) const {
         return "Line " + FormatNumber(op.from.x) + ' ' + FormatNumber(op.from.y) + ' ' +
                FormatNumber(op.to.x) + ' ' + FormatNumber(op.to.y) + ' ' +
-               (op.color ? FormatColor(*op.color) : std::string("fore"));
+               (op.color ? FormatColor(*op.color) : std::string("fore")) +
+               (op.dashed ? " dashed" : "");
     }
     std::string operator()(const CircleOp& op) const {
         return "Circle " + FormatNumber(op.centre.x) + ' ' + FormatNumber(op.centre.y) + ' ' +
@@ -64,6 +71,11 @@ struct OpFormatter {
                FormatNumber(op.start) + ' ' + FormatNumber(op.end);
     }
     std::string operator()(const PrintOp& op) const { return "Print " + Quote(op.text); }
+    std::string operator()(const TextOp& op) const {
+        return "Text " + FormatNumber(op.at.x) + ' ' + FormatNumber(op.at.y) + ' ' +
+               std::string(AnchorName(op.anchor)) + ' ' + FormatColor(op.color) + ' ' +
+               Quote(op.text);
+    }
 };
 
 }  // namespace

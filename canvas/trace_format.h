@@ -17,8 +17,12 @@ std::string FormatColor(Color color);
 // and " and \ escaped by a backslash.
 std::string Quote(std::string_view text);
 
+// "nw", "n", "ne", "w", "c", "e", "sw", "s" or "se".
+std::string_view AnchorName(Anchor anchor);
+
 // One operation as a trace line without its subject: "Line 3500 300 3500 5700 fore",
-// "Circle 6590 3000 60 #ff0000 4.7124 1.5708", "Print \"100.00\"".
+// "Circle 6590 3000 60 #ff0000 4.7124 1.5708", "Print \"100.00\"", "Line 3500 3000 4000 3000
+// #ff0000 dashed", "Text 3560 2500 sw #ff0000 \"A\"".
 std::string FormatOp(const Op& op);
 
 }  // namespace trazalia::canvas

@@ -4,6 +4,9 @@
 #include <optional>
 #include <vector>
 
+#include "canvas/canvas.h"
+#include "diagram/marco.h"
+
 namespace trazalia::diagram {
 
 // A vector as its scroll bars set it: magnitude and direction in whole degrees.
@@ -11,6 +14,20 @@ struct Entrada {
     int m = 0;
     int d = 0;
     friend constexpr bool operator==(Entrada, Entrada) = default;
+};
+
+// A vector as the picture draws it: from its tail to its tip in twips, in its shaft's colour, with
+// its components in the units of the scroll bars, as the same computation gave them.
+struct Trazo {
+    // 1 to 3 as the scroll bars number the vectors; 0 for the resultant.
+    int vector = 0;
+    Punto desde;
+    Punto hasta;
+    canvas::Color color;
+    double x = 0;
+    double y = 0;
+    // Drawn from the origin, not a copy laid head to tail.
+    bool desdeOrigen = true;
 };
 
 // What one event handler of a method window did. Everything the window shows beside the picture
@@ -34,6 +51,9 @@ struct Resultado {
     // order in which the vectors were laid head to tail.
     int paso = 0;
     std::array<int, 3> orden{};
+    // Every vector the picture draws, from the origin and laid head to tail, the resultant last;
+    // a copy drawn twice is listed once.
+    std::vector<Trazo> trazos;
 };
 
 }  // namespace trazalia::diagram

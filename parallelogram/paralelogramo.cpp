@@ -33,13 +33,27 @@ void Paralelogramo::Lecturas() {
     for (int n = kM1; n <= kD2; ++n) form_.Label(n + 4, std::to_string(form_.HScroll(n)));
 }
 
-diagram::Resultado Paralelogramo::Resultado(const std::optional<Calculo>& calculo) const {
+diagram::Resultado Paralelogramo::Resultado(const std::optional<Calculo>& calculo,
+                                            bool resultante) const {
     diagram::Resultado resultado;
     resultado.redibujo = calculo.has_value();
     for (int n : {kM1, kM2}) resultado.vectores.push_back({form_.HScroll(n), form_.HScroll(n + 2)});
     if (calculo) {
         resultado.Escala = calculo->Escala;
         resultado.r = calculo->r;
+        const diagram::Punto O = diagram::Origen(Picture1_);
+        resultado.trazos = {{1, O, calculo->P1, kRojo, calculo->V1x, calculo->V1y, true},
+                            {2, O, calculo->P2, kAzul, calculo->V2x, calculo->V2y, true}};
+        if (resultante) {
+            // The sides of the parallelogram are copies of the vectors ending at the sum.
+            resultado.trazos.push_back(
+                {1, calculo->P2, calculo->PR, kRojo, calculo->V1x, calculo->V1y, false});
+            resultado.trazos.push_back(
+                {2, calculo->P1, calculo->PR, kAzul, calculo->V2x, calculo->V2y, false});
+            resultado.trazos.push_back(
+                {0, O, calculo->PR, canvas::kBlack, calculo->Rx, calculo->Ry, true});
+        }
+        resultado.resultante = resultante;
     }
     resultado.direccion = diagram::Direccion(resultado.r, AnguloResultante);
     return resultado;
@@ -49,7 +63,7 @@ diagram::Resultado Paralelogramo::HScroll_Change() {
     Lecturas();
     const auto calculo = CalcularResultante();
     if (calculo) DibujarEscena(*calculo);
-    return Resultado(calculo);
+    return Resultado(calculo, false);
 }
 
 diagram::Resultado Paralelogramo::Command1_Click() {
@@ -68,9 +82,7 @@ diagram::Resultado Paralelogramo::Command1_Click() {
     }
     form_.Label(10, diagram::Formato(r));
     form_.Label(12, diagram::LecturaDireccion(r, AnguloResultante));
-    diagram::Resultado resultado = Resultado(calculo);
-    resultado.resultante = calculo.has_value();
-    return resultado;
+    return Resultado(calculo, true);
 }
 
 std::optional<Calculo> Paralelogramo::CalcularResultante() {
@@ -90,6 +102,12 @@ std::optional<Calculo> Paralelogramo::CalcularResultante() {
     const double Ry = V1y + V2y;
 
     Calculo c;
+    c.V1x = V1x;
+    c.V1y = V1y;
+    c.V2x = V2x;
+    c.V2y = V2y;
+    c.Rx = Rx;
+    c.Ry = Ry;
     c.r = std::sqrt(Rx * Rx + Ry * Ry);
     diagram::DireccionResultante(Rx, Ry, AnguloResultante);
 

@@ -12,11 +12,12 @@ namespace trazalia::parallelogram {
 // The values of one computation, discarded when the event ends. Tips are in twips of the
 // drawing area (y downward), in double precision until they are drawn.
 struct Calculo {
-    double r = 0;       // magnitude of the resultant
-    double Escala = 0;  // the largest of m1, m2 and r
-    diagram::Punto P1;  // tip of vector 1
-    diagram::Punto P2;  // tip of vector 2
-    diagram::Punto PR;  // tip of the resultant
+    double r = 0;                                               // magnitude of the resultant
+    double Escala = 0;                                          // the largest of m1, m2 and r
+    diagram::Punto P1;                                          // tip of vector 1
+    diagram::Punto P2;                                          // tip of vector 2
+    diagram::Punto PR;                                          // tip of the resultant
+    double V1x = 0, V1y = 0, V2x = 0, V2y = 0, Rx = 0, Ry = 0;  // components
 };
 
 // The window Form2 without its toolkit: two vectors from HScroll1..HScroll4 (m1, m2, d1, d2),
@@ -44,7 +45,7 @@ public:
 private:
     void Lecturas();
     // What an event with this computation (if any) did.
-    diagram::Resultado Resultado(const std::optional<Calculo>& calculo) const;
+    diagram::Resultado Resultado(const std::optional<Calculo>& calculo, bool resultante) const;
 
     diagram::Controles& form_;
     canvas::Canvas& Picture1_;

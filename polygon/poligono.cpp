@@ -58,6 +58,10 @@ struct Poligono::Estado {
     std::array<int, 3> m{};
     std::array<int, 3> d{};
     std::array<double, 3> theta{};
+    std::array<double, 3> x{};
+    std::array<double, 3> y{};
+    double Rx = 0;
+    double Ry = 0;
     double r = 0;
     double Escala = 0;
 };
@@ -79,8 +83,8 @@ void Poligono::LecturasVectores() {
 
 Poligono::Estado Poligono::CalcularEstado() {
     Estado e;
-    std::array<double, 3> x{};
-    std::array<double, 3> y{};
+    auto& x = e.x;
+    auto& y = e.y;
     for (int k = 0; k < 3; ++k) {
         e.m[k] = form_.HScroll(k + 1);
         e.d[k] = form_.HScroll(k + 4);
@@ -92,10 +96,10 @@ Poligono::Estado Poligono::CalcularEstado() {
     const double s12 = Longitud(x[0] + x[1], y[0] + y[1]);
     const double s13 = Longitud(x[0] + x[2], y[0] + y[2]);
     const double s23 = Longitud(x[1] + x[2], y[1] + y[2]);
-    const double Rx = x[0] + x[1] + x[2];
-    const double Ry = y[0] + y[1] + y[2];
-    e.r = Longitud(Rx, Ry);
-    diagram::DireccionResultante(Rx, Ry, AnguloResultante);
+    e.Rx = x[0] + x[1] + x[2];
+    e.Ry = y[0] + y[1] + y[2];
+    e.r = Longitud(e.Rx, e.Ry);
+    diagram::DireccionResultante(e.Rx, e.Ry, AnguloResultante);
 
     // Every length any step draws must fit within the axes.
     e.Escala = e.m[0];
@@ -116,8 +120,15 @@ void Poligono::EscenaBase(double Escala) {
     diagram::RotulosHorizontales(picture_, Escala);
 }
 
-diagram::Resultado Poligono::Resultado(const Estado& e) const {
+diagram::Resultado Poligono::Resultado(const Estado& e) {
     diagram::Resultado resultado;
+    resultado.trazos = std::move(trazos_);
+    trazos_.clear();
+    for (diagram::Trazo& t : resultado.trazos) {
+        const auto k = static_cast<std::size_t>(t.vector - 1);
+        t.x = t.vector ? e.x[k] : e.Rx;
+        t.y = t.vector ? e.y[k] : e.Ry;
+    }
     resultado.redibujo = e.Escala != 0;
     for (int k = 0; k < 3; ++k) resultado.vectores.push_back({e.m[k], e.d[k]});
     resultado.Escala = e.Escala;
@@ -127,6 +138,7 @@ diagram::Resultado Poligono::Resultado(const Estado& e) const {
 }
 
 diagram::Resultado Poligono::HScroll_Change() {
+    trazos_.clear();
     LecturasVectores();
     const Estado e = CalcularEstado();
     // All magnitudes 0: no scale to draw with, so the previous picture stays.
@@ -136,6 +148,7 @@ diagram::Resultado Poligono::HScroll_Change() {
     EscenaBase(e.Escala);
     for (int k = 0; k < 3; ++k) {
         diagram::Linea(picture_, diagram::Origen(picture_), puntas[k], kColorFlecha[k]);
+        Trazar(k + 1, diagram::Origen(picture_), puntas[k], kColorFlecha[k]);
         diagram::FlechaColor(picture_, puntas[k], e.d[k], Pi, kColorFlecha[k]);
     }
     return Resultado(e);
@@ -143,6 +156,7 @@ diagram::Resultado Poligono::HScroll_Change() {
 
 diagram::Resultado Poligono::HScroll7_Change() {
     const int s = form_.HScroll(7);
+    trazos_.clear();
     LecturasVectores();
     form_.Label(18, std::to_string(s));
     if (s < 1 || s > 7) return {};
@@ -158,6 +172,7 @@ diagram::Resultado Poligono::HScroll7_Change() {
             Cadena(s, p, T);
             FlechaNegra(T.x, T.y, AnguloResultante);
         }
+        Trazar(0, diagram::Origen(picture_), T, canvas::kBlack);
     }
     form_.Label(14, diagram::Formato(e.r));
     form_.Label(16, diagram::LecturaDireccion(e.r, AnguloResultante));
@@ -200,12 +215,22 @@ void Poligono::Cadena(int numero, const std::array<Punto, 3>& puntas, Punto T) {
     // Laying B at A's tip ends at the origin plus both scaled vectors.
     const Punto P{A.x + B.x - picture_.Width() * 0.5, A.y + B.y - picture_.Height() * 0.5};
     diagram::Linea(picture_, O, A, o.colorA);
+    Trazar(o.a, O, A, o.colorA);
     FlechaDelVector(o.a, A.x, A.y);
     diagram::Linea(picture_, A, P, o.colorB);
+    Trazar(o.b, A, P, o.colorB);
     // B's head at the partial sum is the arc its own procedure draws there.
     FlechaDelVector(o.b, P.x, P.y);
     diagram::Linea(picture_, P, T, o.colorC);
+    Trazar(o.c, P, T, o.colorC);
     diagram::Linea(picture_, O, T, canvas::kBlack);
+}
+
+void Poligono::Trazar(int k, Punto desde, Punto hasta, canvas::Color color) {
+    for (const diagram::Trazo& t : trazos_)
+        if (t.vector == k && t.desde.x == desde.x && t.desde.y == desde.y) return;
+    const Punto O = diagram::Origen(picture_);
+    trazos_.push_back({k, desde, hasta, color, 0, 0, desde.x == O.x && desde.y == O.y});
 }
 
 void Poligono::Paralelepipedo(const double& Pos_X1, const double& Pos_Y1, const double& Pos_X2,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "canvas/canvas.h"
 #include "diagram/controles.h"
@@ -45,13 +46,18 @@ private:
 
     void LecturasVectores();
     Estado CalcularEstado();
-    diagram::Resultado Resultado(const Estado& e) const;
+    diagram::Resultado Resultado(const Estado& e);
     void EscenaBase(double Escala);
     void FlechaDelVector(int k, const double& x, const double& y);
     void Cadena(int numero, const std::array<diagram::Punto, 3>& puntas, diagram::Punto T);
 
+    // Records a vector drawn by a chain, each copy once; its components come later.
+    void Trazar(int k, diagram::Punto desde, diagram::Punto hasta, canvas::Color color);
+
     diagram::Controles& form_;
     canvas::Canvas& picture_;
+    // The vectors drawn by the event under way.
+    std::vector<diagram::Trazo> trazos_;
 };
 
 }  // namespace trazalia::polygon

