@@ -1,26 +1,41 @@
 #include "app/accesible.h"
 
 #include <QAccessibleWidget>
-#include <QWidget>
 #include <mutex>
 
 namespace trazalia::app {
 
 namespace {
 
-QAccessibleInterface* ComoImagen(const QString& clase, QObject* objeto) {
-    if (clase != QLatin1String("trazalia::canvas::PictureWidget") &&
-        clase != QLatin1String("trazalia::app::Emblema"))
-        return nullptr;
+QAccessibleInterface* PorClase(const QString& clase, QObject* objeto) {
     auto* widget = qobject_cast<QWidget*>(objeto);
-    return widget ? new QAccessibleWidget(widget, QAccessible::Graphic) : nullptr;
+    if (!widget) return nullptr;
+    if (clase == QLatin1String("trazalia::canvas::PictureWidget") ||
+        clase == QLatin1String("trazalia::app::Emblema"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (clase == QLatin1String("trazalia::app::Anuncio"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    return nullptr;
 }
 
 }  // namespace
 
 void InstalarAccesibilidad() {
     static std::once_flag una;
-    std::call_once(una, [] { QAccessible::installFactory(ComoImagen); });
+    std::call_once(una, [] { QAccessible::installFactory(PorClase); });
+}
+
+Anuncio::Anuncio(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("anuncio"));
+    setFocusPolicy(::Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+}
+
+void Anuncio::Decir(const QString& texto) {
+    setAccessibleName(texto);
+    // The same words said twice are still news: the notification shows anew each time.
+    QAccessibleEvent mostrada(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&mostrada);
 }
 
 }  // namespace trazalia::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -18,6 +19,7 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class QAbstractButton;
+class QKeyEvent;
 
 namespace trazalia::canvas {
 class PictureWidget;
@@ -26,6 +28,7 @@ class PictureWidget;
 namespace trazalia::app {
 
 class Aplicacion;
+class Anuncio;
 
 // The kinds of control a window is built from.
 enum class Tipo { Picture, HScroll, Label, Lectura, Button, Image };
@@ -124,6 +127,8 @@ private:
     std::vector<QScrollBar*> barras_;
     std::vector<QLabel*> rotulos_;
     std::vector<QAbstractButton*> botones_;
+    // The control that had the focus when the window was last hidden.
+    QPointer<QWidget> foco_;
     struct PictureTraceHolder;
     std::unique_ptr<PictureTraceHolder> pictureTrace_;
 };
@@ -159,6 +164,10 @@ public:
     // What the last event that redrew the picture did; nothing while the picture is empty.
     const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
 
+    // What screen readers are told when a redraw shows a resultant: "Paso 2. Resultante:
+    // magnitud 87.18, dirección 36.59°."
+    static QString Anunciado(const diagram::Resultado& dibujo);
+
 signals:
     // After an event redrew the picture, with what it did.
     void dibujado(const diagram::Resultado& resultado);
@@ -168,6 +177,8 @@ protected:
     void Label(int n, std::string_view caption) override;
     // "Regresar": back to the start window.
     void Regresar();
+    // Esc does what "Regresar" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
     // Runs a domain handler as Evento does. When it redrew the picture, what it returns becomes
     // what the window tells of the picture.
@@ -190,6 +201,7 @@ private:
     QAction* copiar_ = nullptr;
     QAction* guardar_ = nullptr;
     QMenu* menu_ = nullptr;
+    Anuncio* anuncio_ = nullptr;
 };
 
 }  // namespace trazalia::app
