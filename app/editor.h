@@ -19,6 +19,7 @@ public:
 
     EditorDeValor(QScrollBar* barra, QLabel* lectura, const QString& texto);
 
+    QScrollBar* barra() const { return barra_; }
     // The hint under the editor after a refused value, or null.
     QLabel* pista() const { return pista_; }
 

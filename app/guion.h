@@ -18,6 +18,7 @@ class Aplicacion;
 //
 //   click WINDOW.BUTTON        set WINDOW.SCROLLBAR VALUE      close WINDOW
 //   dump WINDOW                save WINDOW PATH (.png, .svg or .pdf)
+//   key WINDOW.CONTROL KEY...  (Qt's key names without "Key_": Return, PageUp, 1, Ctrl+Plus)
 //
 // Blank lines and lines starting with # are skipped.
 class Guion {

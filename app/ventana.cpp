@@ -71,8 +71,9 @@ protected:
     }
 
     void keyPressEvent(QKeyEvent* event) override {
+        // Pressed at once, not animated on a timer: script mode runs no event loop.
         if (event->key() == ::Qt::Key_Return || event->key() == ::Qt::Key_Enter) {
-            animateClick();
+            click();
             return;
         }
         QPushButton::keyPressEvent(event);
