@@ -15,7 +15,7 @@ Ayuda::Ayuda(QWidget* parent) : QDialog(parent), texto_(new QTextBrowser(this)) 
     setObjectName(QStringLiteral("ayuda"));
     setWindowTitle(QStringLiteral("Ayuda de Trazalia"));
     setModal(false);
-    resize(560, 520);
+    resize(640, 560);
     texto_->setSource(QUrl(QStringLiteral("qrc:/ayuda.html")));
     texto_->setAccessibleName(QStringLiteral("Guía de Trazalia"));
 
@@ -28,7 +28,6 @@ Ayuda::Ayuda(QWidget* parent) : QDialog(parent), texto_(new QTextBrowser(this)) 
     auto* capas = new QVBoxLayout(this);
     capas->addWidget(texto_);
     capas->addWidget(botones);
-    texto_->setFocus();
 }
 
 Ayuda* Ayuda::Mostrar(QWidget* ventana) {
@@ -37,6 +36,8 @@ Ayuda* Ayuda::Mostrar(QWidget* ventana) {
     ayuda->show();
     ayuda->raise();
     ayuda->activateWindow();
+    // The arrows and Page keys scroll the guide.
+    ayuda->texto()->setFocus();
     return ayuda;
 }
 

@@ -183,7 +183,7 @@ QString Form3::TextoDelPaso(int paso) {
 void Form3::RotularPaso() {
     const QString paso = TextoDelPaso(barra(7)->value());
     for (QWidget* w : {static_cast<QWidget*>(barra(7)), static_cast<QWidget*>(rotulo(18))})
-        w->setToolTip(paso + u'\n' + w->accessibleDescription());
+        w->setToolTip(Consejo({paso, w->accessibleDescription()}));
 }
 
 void Form3::Form_Load() {

@@ -177,6 +177,13 @@ qreal Resolucion(const QWidget* w) { return std::max<qreal>(2, w->devicePixelRat
 
 }  // namespace
 
+// Rich text, so that a long tooltip wraps instead of running off the screen.
+QString Consejo(const QStringList& lineas) {
+    QStringList escapadas;
+    for (const QString& l : lineas) escapadas << l.toHtmlEscaped();
+    return QLatin1String("<p>") + escapadas.join(QLatin1String("<br>")) + QLatin1String("</p>");
+}
+
 QRect PixelesDesdeTwips(int left, int top, int width, int height) {
     const int x0 = Pixeles(left);
     const int y0 = Pixeles(top);
@@ -287,8 +294,8 @@ QWidget* Ventana::Crear(const ControlSpec& spec, canvas::Color fore) {
     w->setGeometry(geometria);
     if (*spec.descripcion) w->setAccessibleName(QString::fromUtf8(spec.descripcion));
     if (*spec.ayuda) {
-        w->setToolTip(QString::fromUtf8(spec.ayuda));
-        w->setAccessibleDescription(w->toolTip());
+        w->setAccessibleDescription(QString::fromUtf8(spec.ayuda));
+        w->setToolTip(Consejo({w->accessibleDescription()}));
     }
     if (spec.tipo == Tipo::Lectura) NombrarLectura(static_cast<QLabel*>(w), spec);
     return w;

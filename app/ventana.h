@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -56,6 +57,9 @@ struct ControlSpec {
     // Accessible description, where the name alone does not say enough.
     const char* ayuda = "";
 };
+
+// A control's tooltip: these lines, one under the other.
+QString Consejo(const QStringList& lineas);
 
 // Logical pixels from twips, rounding each edge so that neighbouring controls stay aligned.
 QRect PixelesDesdeTwips(int left, int top, int width, int height);

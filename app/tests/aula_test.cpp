@@ -57,7 +57,7 @@ TEST_P(PasoTest, TooltipsTellTheStepsOrder) {
     Ventana& f = Hacer("Form3");
     f.barra(7)->setValue(GetParam().first);
     for (QWidget* w : {static_cast<QWidget*>(f.barra(7)), static_cast<QWidget*>(f.rotulo(18))})
-        EXPECT_TRUE(w->toolTip().startsWith(QString::fromUtf8(GetParam().second) + u'\n'))
+        EXPECT_TRUE(w->toolTip().contains(QString::fromUtf8(GetParam().second)))
             << w->toolTip().toStdString();
 }
 
