@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -89,6 +90,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
+        if (event->modifiers() & ~::Qt::KeypadModifier) return QScrollBar::keyPressEvent(event);
         const bool izquierda = !isRightToLeft();
         SliderAction accion = SliderNoAction;
         switch (event->key()) {
@@ -120,7 +122,6 @@ protected:
                 QScrollBar::keyPressEvent(event);
                 return;
         }
-        if (event->modifiers() & ~::Qt::KeypadModifier) return QScrollBar::keyPressEvent(event);
         triggerAction(accion);
     }
 
