@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "app/aplicacion.h"
+#include "app/editor.h"
 #include "canvas/qt/picture_widget.h"
 
 namespace trazalia::app {
@@ -18,52 +19,68 @@ constexpr canvas::Color kGris{64, 64, 64};
 // clang-format off
 constexpr ControlSpec kControles[] = {
     {.nombre = "Picture1", .tipo = Tipo::Picture, .left = 240, .top = 1680, .width = 7000,
-     .height = 6000, .tab = 0, .descripcion = "Diagrama del paralelogramo"},
+     .height = 6000, .tab = 0, .descripcion = "Diagrama del paralelogramo",
+     .ayuda = "Los vectores a escala desde el origen; «Graficar Paralelogramo» añade la "
+              "figura y la resultante en negro. Botón derecho: copiar o guardar la imagen"},
     {.nombre = "HScroll1", .tipo = Tipo::HScroll, .left = 1200, .top = 240, .width = 1455,
      .height = 375, .tab = 1, .min = 0, .max = 100, .large = 5,
-     .descripcion = "Magnitud del vector 1", .ayuda = "De 0 a 100. Vector rojo."},
+     .descripcion = "Magnitud del vector 1", .ayuda = "Magnitud del vector 1 (rojo): de 0 a 100"},
     {.nombre = "HScroll2", .tipo = Tipo::HScroll, .left = 1200, .top = 960, .width = 1455,
      .height = 375, .tab = 2, .min = 0, .max = 100, .large = 5,
-     .descripcion = "Magnitud del vector 2", .ayuda = "De 0 a 100. Vector azul."},
+     .descripcion = "Magnitud del vector 2", .ayuda = "Magnitud del vector 2 (azul): de 0 a 100"},
     {.nombre = "HScroll3", .tipo = Tipo::HScroll, .left = 5400, .top = 240, .width = 1455,
      .height = 375, .tab = 3, .min = 0, .max = 360, .large = 5,
      .descripcion = "Dirección del vector 1 (grados)",
-     .ayuda = "De 0 a 360 grados, desde el eje x positivo en sentido antihorario."},
+     .ayuda = "Dirección del vector 1 (rojo): de 0° a 360°, medida desde el eje x positivo en "
+              "sentido antihorario"},
     {.nombre = "HScroll4", .tipo = Tipo::HScroll, .left = 5400, .top = 840, .width = 1455,
      .height = 375, .tab = 4, .min = 0, .max = 360, .large = 5,
      .descripcion = "Dirección del vector 2 (grados)",
-     .ayuda = "De 0 a 360 grados, desde el eje x positivo en sentido antihorario."},
+     .ayuda = "Dirección del vector 2 (azul): de 0° a 360°, medida desde el eje x positivo en "
+              "sentido antihorario"},
     {.nombre = "Label1", .tipo = Tipo::Label, .left = 240, .top = 240, .width = 615, .height = 495,
      .tab = 5, .texto = "r", .puntos = 12, .color = kRojo, .centrado = true,
-     .descripcion = "r: magnitud del vector 1"},
+     .descripcion = "r: magnitud del vector 1",
+     .ayuda = "Rótulo de la magnitud del vector 1"},
     {.nombre = "Label2", .tipo = Tipo::Label, .left = 4440, .top = 240, .width = 615,
      .height = 375, .tab = 6, .texto = "α", .puntos = 12, .color = kRojo, .centrado = true,
-     .descripcion = "α: dirección del vector 1"},
+     .descripcion = "α: dirección del vector 1",
+     .ayuda = "Rótulo de la dirección del vector 1"},
     {.nombre = "Label3", .tipo = Tipo::Label, .left = 240, .top = 840, .width = 615, .height = 495,
      .tab = 7, .texto = "r", .puntos = 12, .color = kAzul, .centrado = true,
-     .descripcion = "r: magnitud del vector 2"},
+     .descripcion = "r: magnitud del vector 2",
+     .ayuda = "Rótulo de la magnitud del vector 2"},
     {.nombre = "Label4", .tipo = Tipo::Label, .left = 4440, .top = 840, .width = 615,
      .height = 375, .tab = 8, .texto = "α", .puntos = 12, .color = kAzul, .centrado = true,
-     .descripcion = "α: dirección del vector 2"},
+     .descripcion = "α: dirección del vector 2",
+     .ayuda = "Rótulo de la dirección del vector 2"},
     {.nombre = "Label5", .tipo = Tipo::Lectura, .left = 3000, .top = 240, .width = 1095,
-     .height = 375, .tab = 10, .puntos = 9.75, .descripcion = "Magnitud del vector 1"},
+     .height = 375, .tab = 10, .puntos = 9.75, .descripcion = "Magnitud del vector 1",
+     .ayuda = "Valor de la magnitud del vector 1, de 0 a 100. Doble clic para escribirlo"},
     {.nombre = "Label6", .tipo = Tipo::Lectura, .left = 3000, .top = 960, .width = 1095,
-     .height = 375, .tab = 11, .puntos = 9.75, .descripcion = "Magnitud del vector 2"},
+     .height = 375, .tab = 11, .puntos = 9.75, .descripcion = "Magnitud del vector 2",
+     .ayuda = "Valor de la magnitud del vector 2, de 0 a 100. Doble clic para escribirlo"},
     {.nombre = "Label7", .tipo = Tipo::Lectura, .left = 7200, .top = 240, .width = 1215,
-     .height = 375, .tab = 12, .puntos = 9.75, .descripcion = "Dirección del vector 1 (grados)"},
+     .height = 375, .tab = 12, .puntos = 9.75, .descripcion = "Dirección del vector 1 (grados)",
+     .ayuda = "Valor de la dirección del vector 1, de 0° a 360°. Doble clic para escribirlo"},
     {.nombre = "Label8", .tipo = Tipo::Lectura, .left = 7200, .top = 840, .width = 1215,
-     .height = 375, .tab = 13, .puntos = 9.75, .descripcion = "Dirección del vector 2 (grados)"},
+     .height = 375, .tab = 13, .puntos = 9.75, .descripcion = "Dirección del vector 2 (grados)",
+     .ayuda = "Valor de la dirección del vector 2, de 0° a 360°. Doble clic para escribirlo"},
     {.nombre = "Label9", .tipo = Tipo::Label, .left = 7800, .top = 2760, .width = 855,
      .height = 375, .tab = 14, .texto = "r", .puntos = 12, .centrado = true,
-     .descripcion = "r: magnitud de la resultante"},
+     .descripcion = "r: magnitud de la resultante", .ayuda = "Rótulo de la magnitud de la resultante"},
     {.nombre = "Label10", .tipo = Tipo::Lectura, .left = 9120, .top = 2760, .width = 1215,
-     .height = 375, .tab = 15, .puntos = 9.75, .descripcion = "Magnitud de la resultante"},
+     .height = 375, .tab = 15, .puntos = 9.75, .descripcion = "Magnitud de la resultante",
+     .ayuda = "Magnitud de la resultante, de 0 a 200, tras «Graficar Paralelogramo»"},
     {.nombre = "Label13", .tipo = Tipo::Label, .left = 7920, .top = 3600, .width = 615,
      .height = 375, .tab = 18, .texto = "α", .puntos = 12, .centrado = true,
-     .descripcion = "α: dirección de la resultante"},
+     .descripcion = "α: dirección de la resultante",
+     .ayuda = "Rótulo de la dirección de la resultante"},
     {.nombre = "Label12", .tipo = Tipo::Lectura, .left = 9120, .top = 3600, .width = 1215,
      .height = 375, .tab = 16, .puntos = 9.75,
-     .descripcion = "Dirección de la resultante (grados)"},
+     .descripcion = "Dirección de la resultante (grados)",
+     .ayuda = "Dirección de la resultante: de 0° a 360°, medida desde el eje x positivo en "
+              "sentido antihorario; «Indefinido» si la resultante es nula"},
     {.nombre = "Command1", .tipo = Tipo::Button, .left = 7800, .top = 4920, .width = 2655,
      .height = 855, .tab = 17, .texto = "Graficar Paralelogramo", .puntos = 14.25,
      .descripcion = "Graficar Paralelogramo",
@@ -88,6 +105,8 @@ Form2::Form2(Aplicacion& app)
     connect(barra(2), &QScrollBar::valueChanged, this, &Form2::HScroll2_Change);
     connect(barra(3), &QScrollBar::valueChanged, this, &Form2::HScroll3_Change);
     connect(barra(4), &QScrollBar::valueChanged, this, &Form2::HScroll4_Change);
+    // HScroll1 … HScroll4 show their values in Label5 … Label8.
+    for (int n = 1; n <= 4; ++n) EditorDeValor::Enlazar(barra(n), rotulo(n + 4));
 }
 
 void Form2::Form_Load() {

@@ -4,8 +4,11 @@
 #include <QAction>
 #include <QLabel>
 #include <QScrollBar>
+#include <array>
+#include <utility>
 
 #include "app/aplicacion.h"
+#include "app/editor.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 
@@ -16,10 +19,6 @@ namespace {
 constexpr canvas::Color kRojo{192, 0, 0};
 constexpr canvas::Color kAzul{0, 0, 255};
 constexpr canvas::Color kVerde{0, 255, 0};
-
-constexpr const char* kAyudaMagnitud = "De 0 a 100.";
-constexpr const char* kAyudaDireccion =
-    "De 0 a 360 grados, desde el eje x positivo en sentido antihorario.";
 
 // A scroll bar of a vector: magnitudes in the left column, directions in the middle one.
 constexpr ControlSpec Barra(const char* nombre, int left, int top, int tab, int max,
@@ -38,16 +37,18 @@ constexpr ControlSpec Barra(const char* nombre, int left, int top, int tab, int 
             .ayuda = ayuda};
 }
 
-constexpr ControlSpec Magnitud(const char* nombre, int top, int tab, const char* descripcion) {
-    return Barra(nombre, 1080, top, tab, 100, descripcion, kAyudaMagnitud);
+constexpr ControlSpec Magnitud(const char* nombre, int top, int tab, const char* descripcion,
+                               const char* ayuda) {
+    return Barra(nombre, 1080, top, tab, 100, descripcion, ayuda);
 }
 
-constexpr ControlSpec Direccion(const char* nombre, int top, int tab, const char* descripcion) {
-    return Barra(nombre, 4680, top, tab, 360, descripcion, kAyudaDireccion);
+constexpr ControlSpec Direccion(const char* nombre, int top, int tab, const char* descripcion,
+                                const char* ayuda) {
+    return Barra(nombre, 4680, top, tab, 360, descripcion, ayuda);
 }
 
 constexpr ControlSpec Lectura(const char* nombre, int left, int top, int width, int tab,
-                              const char* descripcion) {
+                              const char* descripcion, const char* ayuda) {
     return {.nombre = nombre,
             .tipo = Tipo::Lectura,
             .left = left,
@@ -56,11 +57,13 @@ constexpr ControlSpec Lectura(const char* nombre, int left, int top, int width, 
             .height = 255,
             .tab = tab,
             .puntos = 8.25,
-            .descripcion = descripcion};
+            .descripcion = descripcion,
+            .ayuda = ayuda};
 }
 
 constexpr ControlSpec Rotulo(const char* nombre, int left, int top, int width, int height, int tab,
-                             const char* texto, canvas::Color color, const char* descripcion) {
+                             const char* texto, canvas::Color color, const char* descripcion,
+                             const char* ayuda) {
     return {.nombre = nombre,
             .tipo = Tipo::Label,
             .left = left,
@@ -72,46 +75,73 @@ constexpr ControlSpec Rotulo(const char* nombre, int left, int top, int width, i
             .puntos = 12,
             .color = color,
             .centrado = true,
-            .descripcion = descripcion};
+            .descripcion = descripcion,
+            .ayuda = ayuda};
 }
 
 // clang-format off
 constexpr ControlSpec kControles[] = {
     {.nombre = "Picture1", .tipo = Tipo::Picture, .left = 240, .top = 1800, .width = 7000,
-     .height = 6000, .tab = 0, .descripcion = "Diagrama del polígono"},
-    Magnitud("HScroll1", 240, 1, "Magnitud del vector 1"),
-    Magnitud("HScroll2", 720, 2, "Magnitud del vector 2"),
-    Magnitud("HScroll3", 1200, 3, "Magnitud del vector 3"),
-    Direccion("HScroll4", 240, 4, "Dirección del vector 1 (grados)"),
-    Direccion("HScroll5", 720, 5, "Dirección del vector 2 (grados)"),
-    Direccion("HScroll6", 1200, 6, "Dirección del vector 3 (grados)"),
+     .height = 6000, .tab = 0, .descripcion = "Diagrama del polígono",
+     .ayuda = "Los vectores a escala desde el origen; la barra de pasos los pone punta con "
+              "cola y dibuja la resultante en negro. Botón derecho: copiar o guardar la imagen"},
+    Magnitud("HScroll1", 240, 1, "Magnitud del vector 1", "Magnitud del vector 1 (rojo): de 0 a 100"),
+    Magnitud("HScroll2", 720, 2, "Magnitud del vector 2", "Magnitud del vector 2 (azul): de 0 a 100"),
+    Magnitud("HScroll3", 1200, 3, "Magnitud del vector 3",
+             "Magnitud del vector 3 (verde): de 0 a 100"),
+    Direccion("HScroll4", 240, 4, "Dirección del vector 1 (grados)",
+              "Dirección del vector 1 (rojo): de 0° a 360°, medida desde el eje x positivo en "
+              "sentido antihorario"),
+    Direccion("HScroll5", 720, 5, "Dirección del vector 2 (grados)",
+              "Dirección del vector 2 (azul): de 0° a 360°, medida desde el eje x positivo en "
+              "sentido antihorario"),
+    Direccion("HScroll6", 1200, 6, "Dirección del vector 3 (grados)",
+              "Dirección del vector 3 (verde): de 0° a 360°, medida desde el eje x positivo en "
+              "sentido antihorario"),
     {.nombre = "HScroll7", .tipo = Tipo::HScroll, .left = 7920, .top = 4200, .width = 975,
      .height = 255, .tab = 24, .min = 1, .max = 7, .large = 1,
      .descripcion = "Paso de la construcción",
-     .ayuda = "Pasos 1 a 6: los tres vectores punta con cola, en uno de los seis "
-              "órdenes; paso 7: los seis órdenes a la vez."},
-    Rotulo("Label1", 240, 240, 495, 255, 7, "r", kRojo, "r: magnitud del vector 1"),
-    Rotulo("Label2", 240, 720, 495, 255, 8, "r", kAzul, "r: magnitud del vector 2"),
-    Rotulo("Label3", 240, 1200, 495, 255, 9, "r", kVerde, "r: magnitud del vector 3"),
-    Lectura("Label4", 2760, 240, 615, 10, "Magnitud del vector 1"),
-    Lectura("Label5", 2760, 720, 615, 11, "Magnitud del vector 2"),
-    Lectura("Label6", 2760, 1200, 615, 12, "Magnitud del vector 3"),
-    Rotulo("Label7", 3720, 240, 615, 255, 22, "α", kRojo, "α: dirección del vector 1"),
-    Rotulo("Label8", 3720, 720, 615, 255, 13, "α", kAzul, "α: dirección del vector 2"),
-    Rotulo("Label9", 3720, 1200, 615, 255, 14, "α", kVerde, "α: dirección del vector 3"),
-    Lectura("Label10", 6360, 240, 615, 15, "Dirección del vector 1 (grados)"),
-    Lectura("Label11", 6360, 720, 615, 16, "Dirección del vector 2 (grados)"),
-    Lectura("Label12", 6360, 1200, 615, 17, "Dirección del vector 3 (grados)"),
-    Rotulo("Label13", 8040, 480, 615, 255, 18, "r", canvas::kBlack, "r: magnitud de la resultante"),
-    Lectura("Label14", 8880, 480, 615, 19, "Magnitud de la resultante"),
+     .ayuda = "Paso de la construcción, de 1 a 7: en los pasos 1 a 6, los tres vectores punta "
+              "con cola en uno de los seis órdenes; en el paso 7, los seis órdenes a la vez"},
+    Rotulo("Label1", 240, 240, 495, 255, 7, "r", kRojo, "r: magnitud del vector 1",
+           "Rótulo de la magnitud del vector 1"),
+    Rotulo("Label2", 240, 720, 495, 255, 8, "r", kAzul, "r: magnitud del vector 2",
+           "Rótulo de la magnitud del vector 2"),
+    Rotulo("Label3", 240, 1200, 495, 255, 9, "r", kVerde, "r: magnitud del vector 3",
+           "Rótulo de la magnitud del vector 3"),
+    Lectura("Label4", 2760, 240, 615, 10, "Magnitud del vector 1",
+            "Valor de la magnitud del vector 1, de 0 a 100. Doble clic para escribirlo"),
+    Lectura("Label5", 2760, 720, 615, 11, "Magnitud del vector 2",
+            "Valor de la magnitud del vector 2, de 0 a 100. Doble clic para escribirlo"),
+    Lectura("Label6", 2760, 1200, 615, 12, "Magnitud del vector 3",
+            "Valor de la magnitud del vector 3, de 0 a 100. Doble clic para escribirlo"),
+    Rotulo("Label7", 3720, 240, 615, 255, 22, "α", kRojo, "α: dirección del vector 1",
+           "Rótulo de la dirección del vector 1"),
+    Rotulo("Label8", 3720, 720, 615, 255, 13, "α", kAzul, "α: dirección del vector 2",
+           "Rótulo de la dirección del vector 2"),
+    Rotulo("Label9", 3720, 1200, 615, 255, 14, "α", kVerde, "α: dirección del vector 3",
+           "Rótulo de la dirección del vector 3"),
+    Lectura("Label10", 6360, 240, 615, 15, "Dirección del vector 1 (grados)",
+            "Valor de la dirección del vector 1, de 0° a 360°. Doble clic para escribirlo"),
+    Lectura("Label11", 6360, 720, 615, 16, "Dirección del vector 2 (grados)",
+            "Valor de la dirección del vector 2, de 0° a 360°. Doble clic para escribirlo"),
+    Lectura("Label12", 6360, 1200, 615, 17, "Dirección del vector 3 (grados)",
+            "Valor de la dirección del vector 3, de 0° a 360°. Doble clic para escribirlo"),
+    Rotulo("Label13", 8040, 480, 615, 255, 18, "r", canvas::kBlack, "r: magnitud de la resultante",
+           "Rótulo de la magnitud de la resultante"),
+    Lectura("Label14", 8880, 480, 615, 19, "Magnitud de la resultante",
+            "Magnitud de la resultante, de 0 a 300, al dibujar un paso"),
     Rotulo("Label15", 8040, 1080, 615, 375, 20, "α", canvas::kBlack,
-           "α: dirección de la resultante"),
-    Lectura("Label16", 8880, 1080, 975, 21, "Dirección de la resultante (grados)"),
+           "α: dirección de la resultante", "Rótulo de la dirección de la resultante"),
+    Lectura("Label16", 8880, 1080, 975, 21, "Dirección de la resultante (grados)",
+            "Dirección de la resultante: de 0° a 360°, medida desde el eje x positivo en "
+            "sentido antihorario; «Indefinido» si la resultante es nula"),
     Rotulo("Label17", 7800, 3480, 2415, 375, 25, "Graficar Polígono", canvas::kBlack,
-           "Graficar Polígono"),
+           "Graficar Polígono", "Rótulo de la barra de pasos, que construye el polígono"),
     {.nombre = "Label18", .tipo = Tipo::Lectura, .left = 9240, .top = 4200, .width = 615,
      .height = 255, .tab = 26, .puntos = 8.25, .centrado = true,
-     .descripcion = "Paso de la construcción"},
+     .descripcion = "Paso de la construcción",
+     .ayuda = "Paso que muestra el dibujo, de 1 a 7. Doble clic para escribirlo"},
     {.nombre = "Command1", .tipo = Tipo::Button, .left = 8160, .top = 5520, .width = 1935,
      .height = 495, .tab = 23, .texto = "Regresar", .puntos = 12,
      .descripcion = "Regresar al inicio",
@@ -145,6 +175,29 @@ Form3::Form3(Aplicacion& app)
     };
     connect(contraste, &QAction::toggled, this, verdes);
     verdes(contraste->isChecked());
+    // Each bar shows its value in a read-out, where an exact value can be typed.
+    constexpr std::array<std::pair<int, int>, 7> kLecturas{
+        {{1, 4}, {2, 5}, {3, 6}, {4, 10}, {5, 11}, {6, 12}, {7, 18}}};
+    for (auto [n, lectura] : kLecturas) EditorDeValor::Enlazar(barra(n), rotulo(lectura));
+    connect(barra(7), &QScrollBar::valueChanged, this, &Form3::RotularPaso);
+    RotularPaso();
+}
+
+QString Form3::TextoDelPaso(int paso) {
+    if (paso == 7) return QStringLiteral("Paso 7 de 7: los seis órdenes a la vez");
+    const std::array<int, 3> orden = polygon::OrdenDelPaso(paso);
+    return QStringLiteral("Paso %1 de 7: vectores %2, %3 y %4")
+        .arg(paso)
+        .arg(orden[0])
+        .arg(orden[1])
+        .arg(orden[2]);
+}
+
+// The step bar and its read-out tell the order that the bar's step draws, then what they are.
+void Form3::RotularPaso() {
+    const QString paso = TextoDelPaso(barra(7)->value());
+    for (QWidget* w : {static_cast<QWidget*>(barra(7)), static_cast<QWidget*>(rotulo(18))})
+        w->setToolTip(Consejo({paso, w->accessibleDescription()}));
 }
 
 void Form3::Form_Load() {

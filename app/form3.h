@@ -25,7 +25,12 @@ public:
 
     QString NombreDeArchivo() const override;
 
+    // "Paso 2 de 7: vectores 1, 3 y 2"; "Paso 7 de 7: los seis órdenes a la vez".
+    static QString TextoDelPaso(int paso);
+
 private:
+    void RotularPaso();
+
     polygon::Poligono metodo_;
 };
 

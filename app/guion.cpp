@@ -2,13 +2,17 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMetaEnum>
 #include <QScrollBar>
 #include <cerrno>
 #include <charconv>
+#include <optional>
 #include <streambuf>
 #include <vector>
 
 #include "app/aplicacion.h"
+#include "app/editor.h"
 #include "app/ventana.h"
 #include "app/vistas.h"
 #include "canvas/qt/painter.h"
@@ -142,6 +146,7 @@ std::string Uso(std::string_view orden) {
     if (orden == "close") return "uso: close VENTANA";
     if (orden == "dump") return "uso: dump VENTANA";
     if (orden == "view") return "uso: view VENTANA VISTA on|off";
+    if (orden == "key") return "uso: key VENTANA.CONTROL TECLA...";
     return "uso: save VENTANA FICHERO";
 }
 
@@ -178,6 +183,77 @@ std::string Vista(Aplicacion& app, const std::vector<std::string_view>& w) {
                ": se esperaba grid, labels, components, equation, bold o contrast";
     if (w[3] != "on" && w[3] != "off") return "se esperaba on u off en lugar de " + Citar(w[3]);
     app.vistas().Poner(*vista, w[3] == "on");
+    return {};
+}
+
+// A key as a script names it: Qt's name without "Key_" ("Return", "PageUp", "1"), after any of
+// the modifiers Ctrl, Shift, Alt and Meta joined by '+' ("Ctrl+Plus").
+struct Tecla {
+    int codigo = 0;
+    ::Qt::KeyboardModifiers modificadores;
+    QString texto;
+};
+
+std::optional<Tecla> LeerTecla(std::string_view nombre) {
+    Tecla tecla;
+    for (auto mas = nombre.find('+'); mas != std::string_view::npos && mas + 1 < nombre.size();
+         mas = nombre.find('+')) {
+        const std::string_view modificador = nombre.substr(0, mas);
+        if (modificador == "Ctrl") {
+            tecla.modificadores |= ::Qt::ControlModifier;
+        } else if (modificador == "Shift") {
+            tecla.modificadores |= ::Qt::ShiftModifier;
+        } else if (modificador == "Alt") {
+            tecla.modificadores |= ::Qt::AltModifier;
+        } else if (modificador == "Meta") {
+            tecla.modificadores |= ::Qt::MetaModifier;
+        } else {
+            return std::nullopt;
+        }
+        nombre.remove_prefix(mas + 1);
+    }
+    bool existe = false;
+    tecla.codigo = QMetaEnum::fromType<::Qt::Key>().keyToValue(
+        ("Key_" + std::string(nombre)).c_str(), &existe);
+    if (!existe) return std::nullopt;
+    // Printable keys carry their character, as a keyboard's do, unless a modifier makes them a
+    // shortcut.
+    if (tecla.codigo >= ::Qt::Key_Space && tecla.codigo <= ::Qt::Key_AsciiTilde &&
+        !(tecla.modificadores & (::Qt::ControlModifier | ::Qt::AltModifier | ::Qt::MetaModifier))) {
+        const QChar c(tecla.codigo);
+        tecla.texto = tecla.modificadores & ::Qt::ShiftModifier ? QString(c) : QString(c.toLower());
+    }
+    return tecla;
+}
+
+// key WINDOW.CONTROL KEY...: the control takes the focus, then each key is pressed and released
+// on whatever has the focus then, as a keyboard would (a digit on a scroll bar opens its editor,
+// which takes the next keys). Keys handled as window shortcuts (zoom, full screen, help) have no
+// effect here.
+std::string Teclas(const Aplicacion& app, const std::vector<std::string_view>& w) {
+    if (w.size() < 3) return Uso(w[0]);
+    std::vector<Tecla> teclas;
+    for (std::size_t i = 2; i < w.size(); ++i) {
+        const std::optional<Tecla> tecla = LeerTecla(w[i]);
+        if (!tecla) return "tecla desconocida " + Citar(w[i]);
+        teclas.push_back(*tecla);
+    }
+    auto [v, control, error] = BuscarControl(app, w[1]);
+    if (!control) return error;
+    // An editor that earlier keys opened on the control keeps the focus, to take these keys.
+    const auto* editor = qobject_cast<const EditorDeValor*>(v->focusWidget());
+    if (!editor || editor->barra() != control) control->setFocus(::Qt::OtherFocusReason);
+    for (const Tecla& t : teclas) {
+        if (app.terminado() || !v->isVisible())
+            return "la ventana " + v->nombre().toStdString() + " ya no está a la vista";
+        for (const QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent evento(tipo, t.codigo, t.modificadores, t.texto);
+            QWidget* destino = v->focusWidget();
+            QCoreApplication::sendEvent(destino ? destino : v, &evento);
+        }
+    }
+    // Editors that closed are deleted now: script mode runs no event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return {};
 }
 
@@ -292,7 +368,7 @@ std::string Guion::Linea(std::string_view texto) {
     const std::vector<std::string_view> w = Palabras(linea);
     const std::string_view orden = w[0];
     if (orden != "click" && orden != "set" && orden != "close" && orden != "dump" &&
-        orden != "save" && orden != "view")
+        orden != "save" && orden != "view" && orden != "key")
         return "orden desconocida " + Citar(orden);
     if (app_.terminado()) return "el programa ya terminó";
 
@@ -323,6 +399,7 @@ std::string Guion::Linea(std::string_view texto) {
         barra->setValue(static_cast<int>(valor));
         return {};
     }
+    if (orden == "key") return Teclas(app_, w);
     if (orden == "close") {
         if (w.size() != 2) return Uso(orden);
         auto [v, error] = BuscarVentana(app_, w[1], true);

@@ -4,15 +4,18 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyleOptionButton>
+#include <QStyleOptionSlider>
 #include <QStylePainter>
 #include <algorithm>
 #include <charconv>
@@ -22,6 +25,7 @@
 
 #include "app/accesible.h"
 #include "app/aplicacion.h"
+#include "app/ayuda.h"
 #include "app/emblema.h"
 #include "app/exportar.h"
 #include "app/form1.h"
@@ -72,20 +76,59 @@ protected:
     }
 
     void keyPressEvent(QKeyEvent* event) override {
+        // Pressed at once, not animated on a timer: script mode runs no event loop.
         if (event->key() == ::Qt::Key_Return || event->key() == ::Qt::Key_Enter) {
-            animateClick();
+            click();
             return;
         }
         QPushButton::keyPressEvent(event);
     }
 };
 
-// A scroll bar that marks its focus with an outline in the highlight colour, as styles do not.
+// A scroll bar that marks its focus with an outline in the highlight colour, as styles do not,
+// and that takes keys as horizontal scroll bars do: Left, Up and Page Up decrease the value;
+// Right, Down and Page Down increase it; Home and End go to the ends.
 class Barra final : public QScrollBar {
 public:
     using QScrollBar::QScrollBar;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->modifiers() & ~::Qt::KeypadModifier) return QScrollBar::keyPressEvent(event);
+        const bool izquierda = !isRightToLeft();
+        SliderAction accion = SliderNoAction;
+        switch (event->key()) {
+            case ::Qt::Key_Left:
+                accion = izquierda ? SliderSingleStepSub : SliderSingleStepAdd;
+                break;
+            case ::Qt::Key_Right:
+                accion = izquierda ? SliderSingleStepAdd : SliderSingleStepSub;
+                break;
+            case ::Qt::Key_Up:
+                accion = SliderSingleStepSub;
+                break;
+            case ::Qt::Key_Down:
+                accion = SliderSingleStepAdd;
+                break;
+            case ::Qt::Key_PageUp:
+                accion = SliderPageStepSub;
+                break;
+            case ::Qt::Key_PageDown:
+                accion = SliderPageStepAdd;
+                break;
+            case ::Qt::Key_Home:
+                accion = SliderToMinimum;
+                break;
+            case ::Qt::Key_End:
+                accion = SliderToMaximum;
+                break;
+            default:
+                QScrollBar::keyPressEvent(event);
+                return;
+        }
+        triggerAction(accion);
+    }
+
     void paintEvent(QPaintEvent* event) override {
         QScrollBar::paintEvent(event);
         if (!hasFocus()) return;
@@ -96,12 +139,55 @@ protected:
     }
 };
 
+// Scroll-bar thumbs as square as the bar is high, as classic scroll bars have them, whatever the
+// range: the seven steps of a short bar are then seven distinct positions.
+class EstiloDeBarra final : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* opcion,
+                         SubControl parte, const QWidget* widget) const override {
+        const auto* barra = qstyleoption_cast<const QStyleOptionSlider*>(opcion);
+        if (control != CC_ScrollBar || !barra || barra->orientation != ::Qt::Horizontal ||
+            (parte != SC_ScrollBarSlider && parte != SC_ScrollBarSubPage &&
+             parte != SC_ScrollBarAddPage))
+            return QProxyStyle::subControlRect(control, opcion, parte, widget);
+        const QRect surco =
+            QProxyStyle::subControlRect(control, opcion, SC_ScrollBarGroove, widget);
+        const int largo = std::min(barra->rect.height(), surco.width());
+        const int x = surco.left() +
+                      sliderPositionFromValue(barra->minimum, barra->maximum, barra->sliderPosition,
+                                              surco.width() - largo, barra->upsideDown);
+        QRect zona(x, surco.top(), largo, surco.height());
+        if (parte == SC_ScrollBarSubPage)
+            zona.setCoords(surco.left(), surco.top(), x - 1, surco.bottom());
+        if (parte == SC_ScrollBarAddPage)
+            zona.setCoords(x + largo, surco.top(), surco.right(), surco.bottom());
+        return visualRect(barra->direction, barra->rect, zona);
+    }
+};
+
+// One for all the bars; it lives as long as the application.
+QStyle* EstiloDeBarras() {
+    static QPointer<QStyle> estilo;
+    if (!estilo) {
+        estilo = new EstiloDeBarra;
+        estilo->setParent(QCoreApplication::instance());
+    }
+    return estilo;
+}
+
 std::string Utf8(const QString& s) { return s.toStdString(); }
 
 // PNG and clipboard images are at least twice the picture's size, crisp when zoomed or printed.
 qreal Resolucion(const QWidget* w) { return std::max<qreal>(2, w->devicePixelRatioF()); }
 
 }  // namespace
+
+// Rich text, so that a long tooltip wraps instead of running off the screen.
+QString Consejo(const QStringList& lineas) {
+    QStringList escapadas;
+    for (const QString& l : lineas) escapadas << l.toHtmlEscaped();
+    return QLatin1String("<p>") + escapadas.join(QLatin1String("<br>")) + QLatin1String("</p>");
+}
 
 QRect PixelesDesdeTwips(int left, int top, int width, int height) {
     const int x0 = Pixeles(left);
@@ -138,6 +224,12 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
         anterior = w;
     }
 
+    auto* ayuda = new QAction(QStringLiteral("Ayuda de Trazalia"), this);
+    ayuda->setShortcut(QKeySequence(::Qt::Key_F1));
+    ayuda->setShortcutContext(::Qt::WindowShortcut);
+    connect(ayuda, &QAction::triggered, this, [this] { Ayuda::Mostrar(this); });
+    addAction(ayuda);
+
     if (picture_ && app_.trace()) {
         pictureTrace_ = std::make_unique<PictureTraceHolder>(PictureTraceHolder{
             canvas::PictureTrace(*app_.trace(), Utf8(nombre + ".Picture1")), {}});
@@ -166,8 +258,7 @@ QWidget* Ventana::Crear(const ControlSpec& spec, canvas::Color fore) {
             // The change handler runs when a dragged thumb is released, not while it moves.
             barra->setTracking(false);
             barra->setFocusPolicy(::Qt::StrongFocus);
-            // Right, Up and Page Up increase the value, as on a slider.
-            barra->setInvertedControls(false);
+            barra->setStyle(EstiloDeBarras());
             w = barra;
             break;
         }
@@ -206,7 +297,10 @@ QWidget* Ventana::Crear(const ControlSpec& spec, canvas::Color fore) {
     Numerar(botones_, spec.nombre, "Command", qobject_cast<QAbstractButton*>(w));
     w->setGeometry(geometria);
     if (*spec.descripcion) w->setAccessibleName(QString::fromUtf8(spec.descripcion));
-    if (*spec.ayuda) w->setAccessibleDescription(QString::fromUtf8(spec.ayuda));
+    if (*spec.ayuda) {
+        w->setAccessibleDescription(QString::fromUtf8(spec.ayuda));
+        w->setToolTip(Consejo({w->accessibleDescription()}));
+    }
     if (spec.tipo == Tipo::Lectura) NombrarLectura(static_cast<QLabel*>(w), spec);
     return w;
 }
@@ -287,10 +381,17 @@ void Ventana::setVisible(bool visible) {
     if (cambia && app_.trace() && !app_.terminado())
         app_.trace()->Write(Utf8(nombre_), visible ? "Show" : "Hide");
     QWidget::setVisible(visible);
-    if (visible && cambia) {
-        activateWindow();
-        EnfocarPrimero();
+    if (!cambia) return;
+    if (!visible) {
+        foco_ = focusWidget();
+        return;
     }
+    activateWindow();
+    // Shown again, the window gives the focus back to the control that had it.
+    if (foco_ && foco_->isVisible() && foco_->isEnabled())
+        foco_->setFocus(::Qt::OtherFocusReason);
+    else
+        EnfocarPrimero();
 }
 
 void Ventana::EnfocarPrimero() {
@@ -371,6 +472,8 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
     menuDeTeclado->setContext(::Qt::WidgetShortcut);
     connect(menuDeTeclado, &QShortcut::activated, this,
             [this] { AbrirMenu(Picture1()->mapToGlobal(Picture1()->rect().center())); });
+
+    anuncio_ = new Anuncio(this);
 }
 
 VentanaMetodo::~VentanaMetodo() = default;
@@ -418,7 +521,19 @@ void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
     diagram::DibujarVistas(*lienzo_, resultado, lienzo_->vistas());
     Picture1()->setAccessibleDescription(Descripcion(resultado));
     dibujo_ = std::move(resultado);
+    // A new resultant (a click, a step) is said at once, wherever the focus is.
+    if (dibujo_->resultante) anuncio_->Decir(Anunciado(*dibujo_));
     emit dibujado(*dibujo_);
+}
+
+void VentanaMetodo::keyPressEvent(QKeyEvent* event) {
+    // Full screen, Esc first leaves it (that is the full-screen handler's, not this one's).
+    if (event->key() == ::Qt::Key_Escape && event->modifiers() == ::Qt::NoModifier &&
+        !isFullScreen()) {
+        Regresar();
+        return;
+    }
+    Ventana::keyPressEvent(event);
 }
 
 namespace {
@@ -469,6 +584,14 @@ QString VentanaMetodo::Descripcion(const diagram::Resultado& dibujo) const {
         texto += QStringLiteral("Ecuación: %1. ").arg(utf8(diagram::Ecuacion(dibujo)));
     if (vistas[diagram::Vista::Cuadricula]) texto += QStringLiteral("Con cuadrícula. ");
     return texto + QStringLiteral("Escala %1.").arg(Numero(dibujo.Escala));
+}
+
+QString VentanaMetodo::Anunciado(const diagram::Resultado& dibujo) {
+    QString texto = dibujo.paso >= 1 ? QStringLiteral("Paso %1. ").arg(dibujo.paso) : QString();
+    texto += QStringLiteral("Resultante: magnitud %1").arg(Numero(dibujo.r));
+    return texto + (dibujo.direccion
+                        ? QStringLiteral(", dirección %1°.").arg(Numero(*dibujo.direccion))
+                        : QStringLiteral(", dirección indefinida."));
 }
 
 QString VentanaMetodo::LineaDeLecturas() const {

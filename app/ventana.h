@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -21,6 +23,7 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class QAbstractButton;
+class QKeyEvent;
 
 namespace trazalia::canvas {
 class PictureWidget;
@@ -33,6 +36,7 @@ class LienzoConVistas;
 namespace trazalia::app {
 
 class Aplicacion;
+class Anuncio;
 
 // The kinds of control a window is built from.
 enum class Tipo { Picture, HScroll, Label, Lectura, Button, Image };
@@ -60,6 +64,9 @@ struct ControlSpec {
     // Accessible description, where the name alone does not say enough.
     const char* ayuda = "";
 };
+
+// A control's tooltip: these lines, one under the other.
+QString Consejo(const QStringList& lineas);
 
 // Logical pixels from twips, rounding each edge so that neighbouring controls stay aligned.
 QRect PixelesDesdeTwips(int left, int top, int width, int height);
@@ -142,6 +149,8 @@ private:
     std::vector<QScrollBar*> barras_;
     std::vector<QLabel*> rotulos_;
     std::vector<QAbstractButton*> botones_;
+    // The control that had the focus when the window was last hidden.
+    QPointer<QWidget> foco_;
     struct PictureTraceHolder;
     std::unique_ptr<PictureTraceHolder> pictureTrace_;
     std::string fallo_;
@@ -178,6 +187,10 @@ public:
     // What the last event that redrew the picture did; nothing while the picture is empty.
     const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
 
+    // What screen readers are told when a redraw shows a resultant: "Paso 2. Resultante:
+    // magnitud 87.18, dirección 36.59°."
+    static QString Anunciado(const diagram::Resultado& dibujo);
+
 signals:
     // After an event redrew the picture, with what it did.
     void dibujado(const diagram::Resultado& resultado);
@@ -187,6 +200,8 @@ protected:
     void Label(int n, std::string_view caption) override;
     // "Regresar": back to the start window.
     void Regresar();
+    // Esc does what "Regresar" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
     // Runs a domain handler as Evento does. When it redrew the picture, what it returns becomes
     // what the window tells of the picture, and the handler is kept to redraw it with other views.
@@ -221,6 +236,7 @@ private:
     QMenu* menu_ = nullptr;
     std::unique_ptr<diagram::LienzoConVistas> lienzo_;
     std::function<diagram::Resultado()> repetir_;
+    Anuncio* anuncio_ = nullptr;
 };
 
 }  // namespace trazalia::app

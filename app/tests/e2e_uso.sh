@@ -114,7 +114,7 @@ check "the black resultant covers vector 1" eventually black 300 200
 # Backwards from the button: Regresar, then HScroll4 (18 large steps of 5: 90°), then HScroll3
 # and HScroll2 (to 100).
 xdotool key shift+Tab shift+Tab
-xdotool key --delay 20 --repeat 18 Prior
+xdotool key --delay 20 --repeat 18 Next
 xdotool key shift+Tab shift+Tab End
 click 609 356
 parallelogram() { red 300 200 && black 307 136 && red 300 73; }
@@ -174,9 +174,9 @@ check "polygon window opened" window 'Método del Polígono\.'
 PX=16 PY=120  # Picture1 at 240, 1800 twips
 # Three magnitudes of 100 at 0°, 120° and 200°; Command1 (Regresar) comes before HScroll7.
 xdotool key Tab End Tab End Tab End Tab Tab
-xdotool key --delay 20 --repeat 24 Prior
+xdotool key --delay 20 --repeat 24 Next
 xdotool key Tab
-xdotool key --delay 20 --repeat 40 Prior
+xdotool key --delay 20 --repeat 40 Next
 xdotool key Tab Tab
 xdotool key --delay 50 --repeat 6 Right  # HScroll7 from step 1 to step 7
 # Scale 153.2: only step 7 has all of vector 1 and vector 3 from the origin, vector 2 from the

@@ -211,8 +211,9 @@ TEST_P(BarraTecladoTest, MovesTheBarAndRunsItsChangeHandler) {
 INSTANTIATE_TEST_SUITE_P(Teclas, BarraTecladoTest,
                          testing::Values(Tecla{"Right", Qt::Key_Right, 10, 11},
                                          Tecla{"Left", Qt::Key_Left, 10, 9},
-                                         Tecla{"PageUp", Qt::Key_PageUp, 10, 15},
-                                         Tecla{"PageDown", Qt::Key_PageDown, 10, 5},
+                                         Tecla{"Up", Qt::Key_Up, 10, 9},
+                                         Tecla{"PageUp", Qt::Key_PageUp, 10, 5},
+                                         Tecla{"PageDown", Qt::Key_PageDown, 10, 15},
                                          Tecla{"Home", Qt::Key_Home, 10, 0},
                                          Tecla{"End", Qt::Key_End, 10, 360}),
                          [](const auto& info) { return std::string(info.param.nombre); });

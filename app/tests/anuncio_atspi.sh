@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# A screen reader hears the result of "Graficar Paralelogramo" and of a new step without moving
+# the focus: a real AT-SPI client (pyatspi) on its own accessibility bus, the real binary under
+# Xvfb, real clicks and keys.
+set -eu
+bin="$1"
+if [ -z "${TRAZALIA_IN_XVFB:-}" ]; then
+    export TRAZALIA_IN_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
+fi
+
+work=$(mktemp -d)
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+/usr/bin/python3 - >"$work/oido" 2>&1 <<'PY' &
+import pyatspi
+def oir(e):
+    try:
+        if e.type.startswith("object:state") and e.detail1 and e.source.getRoleName() == "notification":
+            print(e.source.name, flush=True)
+    except Exception:
+        pass  # objects that are gone by now (an editor, a menu)
+# Names are cached by the client and kept fresh by their change events, as a screen reader does.
+pyatspi.Registry.registerEventListener(oir, "object:state-changed:showing",
+                                       "object:property-change:accessible-name")
+print("escuchando", flush=True)
+pyatspi.Registry.start()
+PY
+pids+=($!)
+oido() { for _ in $(seq 100); do grep -qF "$1" "$work/oido" && return 0; sleep 0.1; done; return 1; }
+oido escuchando
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$bin" >"$work/log" 2>&1 &
+pids+=($!)
+ventana() {
+    W=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+    eval "$(xdotool getwindowgeometry --shell "$W")"
+}
+ventana 'Trazalia\.'
+xdotool mousemove --sync $((X + 156)) $((Y + 432)) click 1  # "Paralelogramo"
+ventana 'Método del Paralelogramo\.'
+sleep 0.5
+xdotool key Tab End  # HScroll1 to 100; focus stays on it
+xdotool mousemove --sync $((X + 609)) $((Y + 356)) click 1  # "Graficar Paralelogramo"
+oido "Resultante: magnitud 100.00, dirección 0.00°." || true
+xdotool key Escape  # back to the start window, as "Regresar"
+ventana 'Trazalia\.'
+xdotool mousemove --sync $((X + 572)) $((Y + 432)) click 1  # "Polígono"
+ventana 'Método del Polígono\.'
+sleep 0.5
+xdotool key Tab End Tab Up  # HScroll1 to 100, then HScroll2 (which stays at 0) has the focus
+xdotool mousemove --sync $((X + 588)) $((Y + 288)) click 1  # HScroll7's right arrow
+if oido "Paso 2. Resultante: magnitud 100.00, dirección 0.00°." &&
+    [ "$(grep -c Resultante "$work/oido")" -eq 2 ]; then
+    echo "1 passed, 0 failed"
+else
+    echo "heard:"; cat "$work/oido"
+    echo "0 passed, 1 failed"
+    exit 1
+fi

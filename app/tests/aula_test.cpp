@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "app/ayuda.h"
+#include "app/editor.h"
+#include "app/form3.h"
+#include "app/tests/con_aplicacion.h"
+
+namespace trazalia::app {
+namespace {
+
+using Aula = ConAplicacion;
+
+TEST_F(Aula, FocusReturnsToTheControlThatHadIt) {
+    Ventana& f = Hacer("Form2");
+    f.barra(3)->setFocus();
+    f.boton(2)->click();  // Regresar
+    app.form1().boton(1)->click();
+    EXPECT_EQ(f.focusWidget(), f.barra(3));
+}
+
+TEST_F(Aula, TheEditorRefusesAValueOutOfRangeAndEscCancelsWithoutLeaving) {
+    Ventana& f = Hacer("Form2 4=30");
+    QTest::mouseDClick(f.rotulo(8), Qt::LeftButton);
+    auto* editor = f.findChild<EditorDeValor*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), QLatin1String("30"));
+    QTest::keyClicks(editor, QStringLiteral("400"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_NE(editor->pista(), nullptr);
+    EXPECT_EQ(editor->pista()->text(), QLatin1String("De 0 a 360"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.focusWidget(), f.barra(4));
+    EXPECT_EQ(f.barra(4)->value(), 30);
+}
+
+TEST_F(Aula, F1OpensTheGuideWhichLeadsToTheAboutBox) {
+    Ventana& f = Hacer("Form3");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(&f, Qt::Key_F1);
+    auto* ayuda = f.findChild<Ayuda*>();
+    ASSERT_NE(ayuda, nullptr);
+    EXPECT_TRUE(ayuda->isVisible());
+    EXPECT_EQ(ayuda->windowTitle(), QStringLiteral("Ayuda de Trazalia"));
+    EXPECT_TRUE(ayuda->texto()->toPlainText().contains(QStringLiteral("modo guion")));
+    EXPECT_TRUE(ayuda->AcercaDe()->text().contains(QLatin1String("GPL-3.0-or-later")));
+}
+
+// The step bar and its read-out tell the order that the bar's step draws.
+class PasoTest : public Aula, public testing::WithParamInterface<std::pair<int, const char*>> {};
+
+TEST_P(PasoTest, TooltipsTellTheStepsOrder) {
+    Ventana& f = Hacer("Form3");
+    f.barra(7)->setValue(GetParam().first);
+    for (QWidget* w : {static_cast<QWidget*>(f.barra(7)), static_cast<QWidget*>(f.rotulo(18))})
+        EXPECT_TRUE(w->toolTip().contains(QString::fromUtf8(GetParam().second)))
+            << w->toolTip().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Pasos, PasoTest,
+                         testing::Values(std::pair{2, "Paso 2 de 7: vectores 1, 3 y 2"},
+                                         std::pair{7, "Paso 7 de 7: los seis órdenes a la vez"}),
+                         [](const auto& info) { return std::to_string(info.param.first); });
+
+}  // namespace
+}  // namespace trazalia::app
