@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+#include "app/zoom.h"
+
 namespace trazalia::canvas {
 class TraceWriter;
 }
@@ -27,6 +29,9 @@ public:
 
     // Creates Form1 and shows it.
     void Iniciar();
+    // The same on the user's screen: at the zoom saved by the last run, or at the largest that
+    // fits the screen when that one does not.
+    void IniciarEnPantalla();
 
     Form1& form1();
     // Creates and loads the window on first use.
@@ -40,6 +45,9 @@ public:
     bool terminado() const { return terminado_; }
 
     canvas::TraceWriter* trace() const { return trace_; }
+
+    // The zoom of every window; scripts leave it at 1.
+    Zoom& zoom() { return zoom_; }
 
     // How the windows ask the user where to save and tell of failures: Qt's dialogs unless
     // replaced.
@@ -57,6 +65,7 @@ private:
 
     canvas::TraceWriter* trace_;
     std::unique_ptr<Dialogos> dialogos_;
+    Zoom zoom_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;

@@ -65,6 +65,8 @@ int EjecutarGuion(trazalia::app::Aplicacion& app, trazalia::canvas::TraceWriter&
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("trazalia"));
+    // Settings land in ~/.config/trazalia/trazalia.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("trazalia"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRAZALIA_VERSION));
 
     const QCommandLineOption script(QStringList{"s", "script"},
@@ -120,6 +122,6 @@ int main(int argc, char* argv[]) {
         return EjecutarGuion(app, trace, parser.value(script));
     }
     trazalia::app::Aplicacion app;
-    app.Iniciar();
+    app.IniciarEnPantalla();
     return aplicacion.exec();
 }

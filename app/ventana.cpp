@@ -23,6 +23,7 @@
 #include "app/emblema.h"
 #include "app/exportar.h"
 #include "app/form1.h"
+#include "app/zoom.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
@@ -33,9 +34,9 @@ namespace trazalia::app {
 
 namespace {
 
-constexpr double kTwipsPorPixel = 15;
-
-int Pixeles(int twips) { return static_cast<int>(std::lround(twips / kTwipsPorPixel)); }
+int Pixeles(int twips, double zoom = 1) {
+    return static_cast<int>(std::lround(twips * zoom / canvas::kTwipsPerPixel));
+}
 
 QFont Fuente(double puntos) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -99,10 +100,10 @@ qreal Resolucion(const QWidget* w) { return std::max<qreal>(2, w->devicePixelRat
 
 }  // namespace
 
-QRect PixelesDesdeTwips(int left, int top, int width, int height) {
-    const int x0 = Pixeles(left);
-    const int y0 = Pixeles(top);
-    return QRect(x0, y0, Pixeles(left + width) - x0, Pixeles(top + height) - y0);
+QRect PixelesDesdeTwips(int left, int top, int width, int height, double zoom) {
+    const int x0 = Pixeles(left, zoom);
+    const int y0 = Pixeles(top, zoom);
+    return QRect(x0, y0, Pixeles(left + width, zoom) - x0, Pixeles(top + height, zoom) - y0);
 }
 
 struct Ventana::PictureTraceHolder {
@@ -115,7 +116,8 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
     setObjectName(nombre);
     setWindowTitle(titulo);
     setWindowIcon(IconoTrazalia());
-    setFixedSize(Pixeles(kClientWidth), Pixeles(kClientHeight));
+    // Scripts run at the program's own size; on screen the zoom sizes the window.
+    if (app_.trace()) setFixedSize(Pixeles(kClientWidth), Pixeles(kClientHeight));
     setAttribute(::Qt::WA_QuitOnClose, false);
 
     for (const ControlSpec& spec : specs_) widgets_.push_back(Crear(spec, fore));
@@ -138,6 +140,7 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
             PictureTraceHolder{canvas::PictureTrace(*app_.trace(), Utf8(nombre + ".Picture1"))});
         picture_->picture().AddListener(&pictureTrace_->trace);
     }
+    if (!app_.trace()) new ZoomDeVentana(*this, app_.zoom());
 }
 
 Ventana::~Ventana() {
@@ -293,6 +296,22 @@ void Ventana::EnfocarPrimero() {
         }
     }
     if (destino) destino->setFocus(::Qt::TabFocusReason);
+}
+
+void Ventana::Disponer(double zoom, QPoint origen) {
+    if (zoom == zoom_ && origen == origen_) return;
+    zoom_ = zoom;
+    origen_ = origen;
+    for (std::size_t i = 0; i < specs_.size(); ++i) {
+        const ControlSpec& s = specs_[i];
+        QWidget* w = widgets_[i];
+        const QRect geometria =
+            PixelesDesdeTwips(s.left, s.top, s.width, s.height, zoom).translated(origen);
+        if (s.tipo == Tipo::Picture) picture_->setScale(zoom, geometria.size());
+        if (s.tipo == Tipo::Label || s.tipo == Tipo::Lectura || s.tipo == Tipo::Button)
+            w->setFont(Fuente(s.puntos * zoom));
+        w->setGeometry(geometria);
+    }
 }
 
 void Ventana::Caption(QLabel* label, std::string_view texto) {

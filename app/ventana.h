@@ -54,8 +54,9 @@ struct ControlSpec {
     const char* ayuda = "";
 };
 
-// Logical pixels from twips, rounding each edge so that neighbouring controls stay aligned.
-QRect PixelesDesdeTwips(int left, int top, int width, int height);
+// Logical pixels from twips at a zoom, rounding each edge so that neighbouring controls stay
+// aligned.
+QRect PixelesDesdeTwips(int left, int top, int width, int height, double zoom = 1);
 
 // A top-level window of the program, built from its control table. Traces its own Show and Hide,
 // the captions the program writes and every drawing operation on its Picture1.
@@ -85,6 +86,9 @@ public:
 
     // Gives the lowest-tab-index control that can take focus the focus.
     void EnfocarPrimero();
+
+    // Lays every control out from its twips at that zoom, fonts and picture too, from origen.
+    void Disponer(double zoom, QPoint origen);
 
 protected:
     // Writes a label's caption as the program does, traced even when the text is unchanged.
@@ -124,6 +128,8 @@ private:
     std::vector<QScrollBar*> barras_;
     std::vector<QLabel*> rotulos_;
     std::vector<QAbstractButton*> botones_;
+    double zoom_ = 1;
+    QPoint origen_;
     struct PictureTraceHolder;
     std::unique_ptr<PictureTraceHolder> pictureTrace_;
 };

@@ -96,7 +96,7 @@ save_as() {
 clipboard() { timeout 5 xclip -selection clipboard -o -t "$1"; }
 
 # Whatever the save dialog starts in stays inside the test's folder.
-export HOME="$work/home"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 mkdir -p "$HOME"
 "$bin" >"$work/log" 2>&1 &
 pid=$!

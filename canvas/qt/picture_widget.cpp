@@ -22,7 +22,9 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     const Color back = picture_.BackColor();
     // Rounding the size may leave part of a pixel outside the picture.
     painter.fillRect(rect(), QColor(back.r, back.g, back.b));
+    painter.scale(scale_, scale_);
     Replay(picture_, painter);
+    painter.resetTransform();
     if (hasFocus()) {
         // Every other pixel, like the usual focus rectangle.
         QPen pen(palette().color(QPalette::Highlight), 1);
@@ -31,6 +33,12 @@ void PictureWidget::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
     }
+}
+
+void PictureWidget::setScale(qreal scale, QSize size) {
+    scale_ = scale;
+    setFixedSize(size);
+    update();
 }
 
 void PictureWidget::Cleared() { update(); }
