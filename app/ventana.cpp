@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -23,6 +24,7 @@
 #include "app/emblema.h"
 #include "app/exportar.h"
 #include "app/form1.h"
+#include "app/impresion.h"
 #include "app/zoom.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
@@ -350,12 +352,18 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
     guardar_->setShortcuts(QKeySequence::Save);
     guardar_->setShortcutContext(::Qt::WindowShortcut);
     connect(guardar_, &QAction::triggered, this, &VentanaMetodo::GuardarImagen);
+    imprimir_ = new QAction(QStringLiteral("Imprimir…"), this);
+    imprimir_->setShortcuts(QKeySequence::Print);
+    imprimir_->setShortcutContext(::Qt::WindowShortcut);
+    connect(imprimir_, &QAction::triggered, this, &VentanaMetodo::Imprimir);
     addAction(copiar_);
     addAction(guardar_);
+    addAction(imprimir_);
 
     menu_ = new QMenu(this);
     menu_->addAction(copiar_);
     menu_->addAction(guardar_);
+    menu_->addAction(imprimir_);
     Picture1()->installEventFilter(this);
     // Keyboards without a menu key open context menus with Shift+F10.
     auto* menuDeTeclado = new QShortcut(QKeySequence(::Qt::SHIFT | ::Qt::Key_F10), Picture1());
@@ -393,6 +401,14 @@ void VentanaMetodo::GuardarImagen() {
     if (canvas::SavePicture(Picture1()->picture(), ruta, &error, Resolucion(this))) return;
     if (!error.isEmpty()) error[0] = error[0].toUpper();
     app_.dialogos().Aviso(this, QStringLiteral("No se pudo guardar la imagen"), error + u'.');
+}
+
+void VentanaMetodo::Imprimir() {
+    app_.dialogos().Imprimir(this, [this](QPrinter& impresora) {
+        if (!ImprimirDibujo(Picture1()->picture(), LineaDeLecturas(), impresora))
+            app_.dialogos().Aviso(this, QStringLiteral("No se pudo imprimir"),
+                                  QStringLiteral("La impresora no aceptó el dibujo."));
+    });
 }
 
 void VentanaMetodo::Dibujado(diagram::Resultado resultado) {

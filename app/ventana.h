@@ -150,9 +150,12 @@ public:
     void CopiarImagen();
     // Asks where to save the picture (PNG, SVG or PDF) and writes it there, all or nothing.
     void GuardarImagen();
+    // Prints the picture and its read-outs on one page, after a preview.
+    void Imprimir();
 
     QAction* accionCopiar() const { return copiar_; }
     QAction* accionGuardar() const { return guardar_; }
+    QAction* accionImprimir() const { return imprimir_; }
     // The drawing area's context menu, open while it is shown.
     QMenu* menuDelDibujo() const { return menu_; }
 
@@ -195,6 +198,7 @@ private:
     std::optional<diagram::Resultado> dibujo_;
     QAction* copiar_ = nullptr;
     QAction* guardar_ = nullptr;
+    QAction* imprimir_ = nullptr;
     QMenu* menu_ = nullptr;
 };
 
