@@ -25,7 +25,7 @@ public:
     // Tells the user that something went wrong.
     virtual void Aviso(QWidget* parent, const QString& titulo, const QString& texto) = 0;
     // Shows a preview of what imprimir paints on a printer, and prints it where the user says.
-    // Answers that print nothing need not be written.
+    // Answers that never print may leave it out: then nothing is printed.
     virtual void Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) {
         (void)parent;
         (void)imprimir;

@@ -135,8 +135,8 @@ private:
 };
 
 // A method window: its diagram code reads the scroll bars and writes the labels through it. Its
-// picture can be copied and saved from the drawing area's context menu, Ctrl+C and Ctrl+S, and
-// the drawing area describes its figure to screen readers.
+// picture can be copied, saved and printed from the drawing area's context menu, Ctrl+C, Ctrl+S
+// and Ctrl+P, and the drawing area describes its figure to screen readers.
 class VentanaMetodo : public Ventana, protected diagram::Controles {
     Q_OBJECT
 public:

@@ -30,6 +30,12 @@ const QString& Clave() {
 // Roughly what a window manager adds around a window: borders and a title bar.
 constexpr QSize kMarco(16, 40);
 
+// The largest zoom at which the window's client area fits in that size.
+double Cabe(QSize tamano) {
+    return std::min(tamano.width() * canvas::kTwipsPerPixel / Ventana::kClientWidth,
+                    tamano.height() * canvas::kTwipsPerPixel / Ventana::kClientHeight);
+}
+
 }  // namespace
 
 void Zoom::Poner(double zoom) {
@@ -61,11 +67,7 @@ void Zoom::Recordar() {
     recordar_ = true;
 }
 
-double Zoom::QueCabe(QSize area) {
-    const QSize libre = area - kMarco;
-    return std::min(libre.width() * canvas::kTwipsPerPixel / Ventana::kClientWidth,
-                    libre.height() * canvas::kTwipsPerPixel / Ventana::kClientHeight);
-}
+double Zoom::QueCabe(QSize area) { return Cabe(area - kMarco); }
 
 void Zoom::LimitarA(QSize area) {
     if (QueCabe(area) < valor_) Poner(QueCabe(area));
@@ -112,9 +114,7 @@ QSize ZoomDeVentana::Tamano(double zoom) {
 }
 
 double ZoomDeVentana::Escala(QSize tamano) {
-    return std::clamp(std::min(tamano.width() * canvas::kTwipsPerPixel / Ventana::kClientWidth,
-                               tamano.height() * canvas::kTwipsPerPixel / Ventana::kClientHeight),
-                      Zoom::kMinimo, Zoom::kMaximo);
+    return std::clamp(Cabe(tamano), Zoom::kMinimo, Zoom::kMaximo);
 }
 
 void ZoomDeVentana::Disponer() {
