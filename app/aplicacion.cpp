@@ -1,6 +1,8 @@
 #include "app/aplicacion.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "app/accesible.h"
 #include "app/exportar.h"
@@ -20,6 +22,13 @@ Aplicacion::Aplicacion(canvas::TraceWriter* trace)
 Aplicacion::~Aplicacion() = default;
 
 void Aplicacion::Iniciar() { form1().show(); }
+
+void Aplicacion::IniciarEnPantalla() {
+    zoom_.Recordar();
+    if (const QScreen* pantalla = QGuiApplication::primaryScreen())
+        zoom_.LimitarA(pantalla->availableGeometry().size());
+    Iniciar();
+}
 
 void Aplicacion::Traza(const QString& sujeto, const char* que) const {
     if (trace_) trace_->Write(sujeto.toStdString(), que);

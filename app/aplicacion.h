@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+#include "app/zoom.h"
+
 namespace trazalia::canvas {
 class TraceWriter;
 }
@@ -28,6 +30,9 @@ public:
 
     // Creates Form1 and shows it.
     void Iniciar();
+    // The same on the user's screen: at the zoom saved by the last run, or at the largest that
+    // fits the screen when that one does not.
+    void IniciarEnPantalla();
 
     Form1& form1();
     // Creates and loads the window on first use.
@@ -44,6 +49,8 @@ public:
 
     // The views, one set for both method windows.
     ControlVistas& vistas() const { return *vistas_; }
+    // The zoom of every window; scripts leave it at 1.
+    Zoom& zoom() { return zoom_; }
 
     // How the windows ask the user where to save and tell of failures: Qt's dialogs unless
     // replaced.
@@ -62,6 +69,7 @@ private:
     canvas::TraceWriter* trace_;
     ControlVistas* vistas_;
     std::unique_ptr<Dialogos> dialogos_;
+    Zoom zoom_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <memory>
 
 class QFileDialog;
 class QMimeData;
+class QPrinter;
 class QWidget;
 
 namespace trazalia::canvas {
@@ -21,6 +24,12 @@ public:
     virtual QString ArchivoParaGuardar(QWidget* parent, const QString& nombre) = 0;
     // Tells the user that something went wrong.
     virtual void Aviso(QWidget* parent, const QString& titulo, const QString& texto) = 0;
+    // Shows a preview of what imprimir paints on a printer, and prints it where the user says.
+    // Answers that never print may leave it out: then nothing is printed.
+    virtual void Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) {
+        (void)parent;
+        (void)imprimir;
+    }
 };
 
 // Qt's file dialog, opened in the folder last saved to in this session (at first the pictures
@@ -29,6 +38,8 @@ class DialogosQt final : public Dialogos {
 public:
     QString ArchivoParaGuardar(QWidget* parent, const QString& nombre) override;
     void Aviso(QWidget* parent, const QString& titulo, const QString& texto) override;
+    // Qt's print preview, with its print dialog (app/impresion.cpp).
+    void Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) override;
 
 private:
     QString carpeta_;

@@ -248,6 +248,8 @@ int main(int argc, char* argv[]) {
     }
 
     QCoreApplication::setApplicationName(QStringLiteral("trazalia"));
+    // Settings land in ~/.config/trazalia/trazalia.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("trazalia"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRAZALIA_VERSION));
 
     // Qt's options go to the application; the program's own to the parser. Arguments are bytes:
@@ -329,6 +331,6 @@ int main(int argc, char* argv[]) {
     if (enGuion) return EjecutarGuion(parser.value(script).toLatin1(), cerrados[0]);
     trazalia::app::Aplicacion app;
     app.vistas().Recordar();
-    app.Iniciar();
+    app.IniciarEnPantalla();
     return aplicacion.exec();
 }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPrinter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
@@ -29,7 +30,9 @@
 #include "app/emblema.h"
 #include "app/exportar.h"
 #include "app/form1.h"
+#include "app/impresion.h"
 #include "app/vistas.h"
+#include "app/zoom.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
@@ -41,9 +44,9 @@ namespace trazalia::app {
 
 namespace {
 
-constexpr double kTwipsPorPixel = 15;
-
-int Pixeles(int twips) { return static_cast<int>(std::lround(twips / kTwipsPorPixel)); }
+int Pixeles(int twips, double zoom = 1) {
+    return static_cast<int>(std::lround(twips * zoom / canvas::kTwipsPerPixel));
+}
 
 QFont Fuente(double puntos) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -189,10 +192,10 @@ QString Consejo(const QStringList& lineas) {
     return QLatin1String("<p>") + escapadas.join(QLatin1String("<br>")) + QLatin1String("</p>");
 }
 
-QRect PixelesDesdeTwips(int left, int top, int width, int height) {
-    const int x0 = Pixeles(left);
-    const int y0 = Pixeles(top);
-    return QRect(x0, y0, Pixeles(left + width) - x0, Pixeles(top + height) - y0);
+QRect PixelesDesdeTwips(int left, int top, int width, int height, double zoom) {
+    const int x0 = Pixeles(left, zoom);
+    const int y0 = Pixeles(top, zoom);
+    return QRect(x0, y0, Pixeles(left + width, zoom) - x0, Pixeles(top + height, zoom) - y0);
 }
 
 struct Ventana::PictureTraceHolder {
@@ -206,7 +209,8 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
     setObjectName(nombre);
     setWindowTitle(titulo);
     setWindowIcon(IconoTrazalia());
-    setFixedSize(Pixeles(kClientWidth), Pixeles(kClientHeight));
+    // Scripts run at the program's own size; on screen the zoom sizes the window.
+    if (app_.trace()) setFixedSize(Pixeles(kClientWidth), Pixeles(kClientHeight));
     setAttribute(::Qt::WA_QuitOnClose, false);
 
     for (const ControlSpec& spec : specs_) widgets_.push_back(Crear(spec, fore));
@@ -235,6 +239,7 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
             canvas::PictureTrace(*app_.trace(), Utf8(nombre + ".Picture1")), {}});
         pictureTrace_->escucha = picture_->picture().AddListener(&pictureTrace_->trace);
     }
+    if (!app_.trace()) new ZoomDeVentana(*this, app_.zoom());
 }
 
 Ventana::~Ventana() = default;
@@ -408,6 +413,22 @@ void Ventana::EnfocarPrimero() {
     if (destino) destino->setFocus(::Qt::TabFocusReason);
 }
 
+void Ventana::Disponer(double zoom, QPoint origen) {
+    if (zoom == zoom_ && origen == origen_) return;
+    zoom_ = zoom;
+    origen_ = origen;
+    for (std::size_t i = 0; i < specs_.size(); ++i) {
+        const ControlSpec& s = specs_[i];
+        QWidget* w = widgets_[i];
+        const QRect geometria =
+            PixelesDesdeTwips(s.left, s.top, s.width, s.height, zoom).translated(origen);
+        if (s.tipo == Tipo::Picture) picture_->setScale(zoom, geometria.size());
+        if (s.tipo == Tipo::Label || s.tipo == Tipo::Lectura || s.tipo == Tipo::Button)
+            w->setFont(Fuente(s.puntos * zoom));
+        w->setGeometry(geometria);
+    }
+}
+
 void Ventana::Caption(QLabel* label, std::string_view texto) {
     const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
     label->setText(q);
@@ -453,12 +474,18 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
     guardar_->setShortcuts(QKeySequence::Save);
     guardar_->setShortcutContext(::Qt::WindowShortcut);
     connect(guardar_, &QAction::triggered, this, &VentanaMetodo::GuardarImagen);
+    imprimir_ = new QAction(QStringLiteral("Imprimir…"), this);
+    imprimir_->setShortcuts(QKeySequence::Print);
+    imprimir_->setShortcutContext(::Qt::WindowShortcut);
+    connect(imprimir_, &QAction::triggered, this, &VentanaMetodo::Imprimir);
     addAction(copiar_);
     addAction(guardar_);
+    addAction(imprimir_);
 
     menu_ = new QMenu(this);
     menu_->addAction(copiar_);
     menu_->addAction(guardar_);
+    menu_->addAction(imprimir_);
     // The views: one set for both method windows, each with its key in this window.
     menu_->addSeparator();
     for (QAction* vista : app_.vistas().acciones()) {
@@ -515,6 +542,14 @@ void VentanaMetodo::Redibujar() {
     if (!repetir_) return;
     const auto handler = repetir_;
     EventoDeDibujo(handler);
+}
+
+void VentanaMetodo::Imprimir() {
+    app_.dialogos().Imprimir(this, [this](QPrinter& impresora) {
+        if (!ImprimirDibujo(Picture1()->picture(), LineaDeLecturas(), impresora))
+            app_.dialogos().Aviso(this, QStringLiteral("No se pudo imprimir"),
+                                  QStringLiteral("La impresora no aceptó el dibujo."));
+    });
 }
 
 void VentanaMetodo::Dibujado(diagram::Resultado resultado) {

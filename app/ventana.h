@@ -68,8 +68,9 @@ struct ControlSpec {
 // A control's tooltip: these lines, one under the other.
 QString Consejo(const QStringList& lineas);
 
-// Logical pixels from twips, rounding each edge so that neighbouring controls stay aligned.
-QRect PixelesDesdeTwips(int left, int top, int width, int height);
+// Logical pixels from twips at a zoom, rounding each edge so that neighbouring controls stay
+// aligned.
+QRect PixelesDesdeTwips(int left, int top, int width, int height, double zoom = 1);
 
 // A top-level window of the program, built from its control table. Traces its own Show and Hide,
 // the captions the program writes and every drawing operation on its Picture1.
@@ -105,6 +106,8 @@ public:
     // trace (script mode) failures wait here for the script to report them; otherwise each is
     // shown to the user in a dialog.
     std::string TomarFallo();
+    // Lays every control out from its twips at that zoom, fonts and picture too, from origen.
+    void Disponer(double zoom, QPoint origen);
 
 protected:
     // Writes a label's caption as the program does, traced even when the text is unchanged.
@@ -151,14 +154,16 @@ private:
     std::vector<QAbstractButton*> botones_;
     // The control that had the focus when the window was last hidden.
     QPointer<QWidget> foco_;
+    double zoom_ = 1;
+    QPoint origen_;
     struct PictureTraceHolder;
     std::unique_ptr<PictureTraceHolder> pictureTrace_;
     std::string fallo_;
 };
 
 // A method window: its diagram code reads the scroll bars and writes the labels through it. Its
-// picture can be copied and saved from the drawing area's context menu, Ctrl+C and Ctrl+S, and
-// the drawing area describes its figure to screen readers.
+// picture can be copied, saved and printed from the drawing area's context menu, Ctrl+C, Ctrl+S
+// and Ctrl+P, and the drawing area describes its figure to screen readers.
 class VentanaMetodo : public Ventana, protected diagram::Controles {
     Q_OBJECT
 public:
@@ -172,9 +177,12 @@ public:
     void CopiarImagen();
     // Asks where to save the picture (PNG, SVG or PDF) and writes it there, all or nothing.
     void GuardarImagen();
+    // Prints the picture and its read-outs on one page, after a preview.
+    void Imprimir();
 
     QAction* accionCopiar() const { return copiar_; }
     QAction* accionGuardar() const { return guardar_; }
+    QAction* accionImprimir() const { return imprimir_; }
     // The drawing area's context menu, open while it is shown.
     QMenu* menuDelDibujo() const { return menu_; }
 
@@ -233,6 +241,7 @@ private:
     std::optional<diagram::Resultado> dibujo_;
     QAction* copiar_ = nullptr;
     QAction* guardar_ = nullptr;
+    QAction* imprimir_ = nullptr;
     QMenu* menu_ = nullptr;
     std::unique_ptr<diagram::LienzoConVistas> lienzo_;
     std::function<diagram::Resultado()> repetir_;

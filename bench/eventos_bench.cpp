@@ -41,15 +41,19 @@ constexpr std::array<int, 6> kForm3{80, 60, 40, 30, 150, 260};
 
 struct Evento {
     std::string nombre;
-    int ventana;  // 2 or 3
-    int barra;    // the bar the event moves, 0 for Form2's click
-    int paso;     // HScroll7's step, 0 for the others
+    int ventana;       // 2 or 3
+    int barra;         // the bar the event moves, 0 for Form2's click
+    int paso;          // HScroll7's step, 0 for the others
+    QSize pantalla{};  // the window full screen on a screen of that size, or at its own size
 };
 
 std::vector<Evento> Eventos() {
     std::vector<Evento> e{
         {"Form2 HScroll", 2, 3, 0}, {"Form2 Command1", 2, 0, 0}, {"Form3 HScroll", 3, 4, 0}};
     for (int s = 1; s <= 7; ++s) e.push_back({"Form3 HScroll7=" + std::to_string(s), 3, 7, s});
+    // The worst event on a projector's and on a large screen, the picture at the zoom that fits.
+    e.push_back({"Form3 HScroll7=7 1920x1080", 3, 7, 7, QSize(1920, 1080)});
+    e.push_back({"Form3 HScroll7=7 3840x2160", 3, 7, 7, QSize(3840, 2160)});
     return e;
 }
 
@@ -78,6 +82,8 @@ public:
             for (int n = 1; n <= 6; ++n) ventana_->barra(n)->setValue(kForm3[n - 1]);
         }
         evento_ = e;
+        // Full screen lays the window out as this size does, whatever the screen here.
+        if (!e.pantalla.isEmpty()) ventana_->resize(e.pantalla);
         Disparar();
     }
 
@@ -99,8 +105,9 @@ private:
     Evento evento_;
 };
 
-QImage Imagen(const canvas::Picture& picture, qreal dpr) {
-    const QSizeF size = canvas::LogicalSize(picture) * dpr;
+QImage Imagen(const canvas::PictureWidget& widget, qreal dpr) {
+    const QSizeF size =
+        widget.scale() == 1 ? canvas::LogicalSize(widget.picture()) * dpr : QSizeF(widget.size());
     QImage image(static_cast<int>(std::ceil(size.width())),
                  static_cast<int>(std::ceil(size.height())), QImage::Format_RGB32);
     image.setDevicePixelRatio(dpr);
@@ -115,7 +122,7 @@ QImage Imagen(const canvas::Picture& picture, qreal dpr) {
 // antialiased), so the pixels are the same; the benchmark checks that they are.
 class Suelo {
 public:
-    Suelo(const canvas::Picture& picture, const QImage& image) {
+    Suelo(const canvas::Picture& picture, const QImage& image, qreal escala) : escala_(escala) {
         const auto color = [](canvas::Color c) { return QColor(c.r, c.g, c.b); };
         fondo_ = color(picture.BackColor());
         area_ = QRectF(QPointF(), canvas::LogicalSize(picture));
@@ -165,6 +172,7 @@ public:
 
     void Pintar(QImage& image) const {
         QPainter painter(&image);
+        painter.scale(escala_, escala_);
         painter.fillRect(area_, fondo_);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
         painter.setFont(font_);
@@ -225,6 +233,7 @@ private:
     QColor fore_;
     QRectF area_;
     QFont font_;
+    qreal escala_;
 };
 
 // Scroll bars and labels of a method window without Qt, writing nothing that grows.
@@ -240,7 +249,7 @@ public:
 
 void Completo(benchmark::State& state, const Evento& e, qreal dpr) {
     Ventanas ventanas(e);
-    QImage image = Imagen(ventanas.Picture1().picture(), dpr);
+    QImage image = Imagen(ventanas.Picture1(), dpr);
     for (auto _ : state) {
         ventanas.Disparar();
         ventanas.Picture1().render(&image);
@@ -250,11 +259,14 @@ void Completo(benchmark::State& state, const Evento& e, qreal dpr) {
 
 void PisoDelDibujo(benchmark::State& state, const Evento& e, qreal dpr) {
     Ventanas ventanas(e);
-    QImage image = Imagen(ventanas.Picture1().picture(), dpr);
-    const Suelo suelo(ventanas.Picture1().picture(), image);
+    QImage image = Imagen(ventanas.Picture1(), dpr);
+    const Suelo suelo(ventanas.Picture1().picture(), image, ventanas.Picture1().scale());
     // Honest only if it paints what the replay paints.
     suelo.Pintar(image);
-    if (image != canvas::RenderImage(ventanas.Picture1().picture(), dpr)) {
+    QImage replay = Imagen(ventanas.Picture1(), dpr);
+    ventanas.Picture1().render(&replay);
+    if (image !=
+        (e.pantalla.isEmpty() ? canvas::RenderImage(ventanas.Picture1().picture(), dpr) : replay)) {
         state.SkipWithError("el suelo no pinta lo mismo que la reproducción");
         return;
     }
@@ -354,6 +366,7 @@ int main(int argc, char** argv) {
         for (char& c : clave)
             if (c == ' ') c = '_';
         for (int dpr : {1, 2}) {
+            if (dpr == 2 && !e.pantalla.isEmpty()) continue;
             const std::string sufijo = clave + "/dpr" + std::to_string(dpr);
             benchmark::RegisterBenchmark(("completo/" + sufijo).c_str(), Completo, e, dpr)
                 ->Unit(benchmark::kMicrosecond);

@@ -96,7 +96,7 @@ save_as() {
 clipboard() { timeout 5 xclip -selection clipboard -o -t "$1"; }
 
 # Whatever the save dialog starts in stays inside the test's folder.
-export HOME="$work/home"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 mkdir -p "$HOME"
 "$bin" >"$work/log" 2>&1 &
 pid=$!
@@ -188,6 +188,26 @@ window "Guardar imagen"
 xdotool key Return  # the name offered, in the folder saved to last
 check "the file offered names the step" file_appears "$work/poligono-paso-7.png"
 
+# --- Full screen and zoom: the same picture redrawn larger ---------------------------------
+size_is() { eval "$(xdotool getwindowgeometry --shell "$W")" && [ "${WIDTH}x$HEIGHT" = "$1" ]; }
+# The step-7 points at a zoom of N/100000, Picture1's origin at (PX, PY).
+zoomed() { z=$1 && red $((300 * z / 100000)) $((200 * z / 100000)) &&
+    green $((169 * z / 100000)) $((220 * z / 100000)) && blue $((336 * z / 100000)) $((149 * z / 100000)) &&
+    black $((203 * z / 100000)) $((169 * z / 100000)); }
+window 'Método del Polígono\.'
+click 700 500  # the window takes the keys again after the dialog
+xdotool key F11
+check "F11: the window fills the screen" eventually size_is 1024x768
+# 1024 / 725 = 141.241 %; the content 753 high, 7 from the top; Picture1 from (23, 169 + 7).
+PX=23 PY=176
+check "full screen: the picture fills it, redrawn" eventually zoomed 141241
+xdotool key Escape
+check "Esc leaves full screen" eventually size_is 725x533
+xdotool key ctrl+plus
+check "Ctrl++: 110 %" eventually size_is 798x586
+PX=18 PY=132
+check "at 110 %: the picture redrawn" eventually zoomed 110000
+
 # --- Closing through the window system ----------------------------------------------------
 ends_with_status_0() {
     local end=$((SECONDS + 10))
@@ -207,6 +227,7 @@ check "program ends with status 0" ends_with_status_0
 "$bin" >"$work/log" 2>&1 &
 pid=$!
 shown 'Trazalia\.'
+check "the next run opens at the zoom left: 110 %" size_is 798x586
 check "close request to the start window" "$cerrar" "$W"
 check "program ends with status 0 again" ends_with_status_0
 

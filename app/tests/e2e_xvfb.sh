@@ -9,6 +9,8 @@ if [ -z "${TRAZALIA_IN_XVFB:-}" ]; then
 fi
 
 work=$(mktemp -d)
+# The zoom a user saved must not move the controls.
+export XDG_CONFIG_HOME="$work"
 "$bin" >"$work/log" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT

@@ -22,7 +22,10 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     const Color back = picture_.BackColor();
     // Rounding the size may leave part of a pixel outside the picture.
     painter.fillRect(rect(), QColor(back.r, back.g, back.b));
+    // At the program's own size the painter keeps the very transform it always had.
+    if (scale_ != 1) painter.scale(scale_, scale_);
     Replay(picture_, painter);
+    if (scale_ != 1) painter.resetTransform();
     if (hasFocus()) {
         // Every other pixel, like the usual focus rectangle.
         QPen pen(palette().color(QPalette::Highlight), 1);
@@ -31,6 +34,12 @@ void PictureWidget::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
     }
+}
+
+void PictureWidget::setScale(qreal scale, QSize size) {
+    scale_ = scale;
+    setFixedSize(size);
+    update();
 }
 
 void PictureWidget::Cleared() { update(); }

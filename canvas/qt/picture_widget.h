@@ -20,6 +20,11 @@ public:
     Picture& picture() { return picture_; }
     const Picture& picture() const { return picture_; }
 
+    // Draws the picture that many times larger, from its display list, in a widget of that size
+    // (the window's rounding of the scaled size).
+    void setScale(qreal scale, QSize size);
+    qreal scale() const { return scale_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -30,6 +35,7 @@ private:
 
     Picture picture_;
     ListenerHandle escucha_;
+    qreal scale_ = 1;
 };
 
 }  // namespace trazalia::canvas
