@@ -6,14 +6,14 @@
 
 #include "app/aplicacion.h"
 #include "canvas/qt/picture_widget.h"
+#include "diagram/colores.h"
 
 namespace trazalia::app {
 
 namespace {
 
-constexpr canvas::Color kRojo{192, 0, 0};
-constexpr canvas::Color kAzul{0, 0, 255};
-constexpr canvas::Color kVerde{0, 255, 0};
+using diagram::kAzul;
+using diagram::kVerde;
 
 // The order in which each of steps 1 to 6 lays the vectors head to tail.
 constexpr const char* kOrdenes[] = {"1, 2, 3", "1, 3, 2", "2, 1, 3",
@@ -92,13 +92,15 @@ constexpr ControlSpec kControles[] = {
      .descripcion = "Paso de la construcción",
      .ayuda = "Pasos 1 a 6: los tres vectores punta con cola, en uno de los seis "
               "órdenes; paso 7: los seis órdenes a la vez."},
-    Rotulo("Label1", 240, 240, 495, 255, 7, "r", kRojo, "r: magnitud del vector 1"),
+    Rotulo("Label1", 240, 240, 495, 255, 7, "r", diagram::kRojoRotulo,
+           "r: magnitud del vector 1"),
     Rotulo("Label2", 240, 720, 495, 255, 8, "r", kAzul, "r: magnitud del vector 2"),
     Rotulo("Label3", 240, 1200, 495, 255, 9, "r", kVerde, "r: magnitud del vector 3"),
     Lectura("Label4", 2760, 240, 615, 10, "Magnitud del vector 1"),
     Lectura("Label5", 2760, 720, 615, 11, "Magnitud del vector 2"),
     Lectura("Label6", 2760, 1200, 615, 12, "Magnitud del vector 3"),
-    Rotulo("Label7", 3720, 240, 615, 255, 22, "α", kRojo, "α: dirección del vector 1"),
+    Rotulo("Label7", 3720, 240, 615, 255, 22, "α", diagram::kRojoRotulo,
+           "α: dirección del vector 1"),
     Rotulo("Label8", 3720, 720, 615, 255, 13, "α", kAzul, "α: dirección del vector 2"),
     Rotulo("Label9", 3720, 1200, 615, 255, 14, "α", kVerde, "α: dirección del vector 3"),
     Lectura("Label10", 6360, 240, 615, 15, "Dirección del vector 1 (grados)"),

@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "app/aplicacion.h"
+#include "app/emblema.h"
 #include "app/guion.h"
 #include "canvas/trace_writer.h"
 
@@ -119,6 +120,8 @@ int main(int argc, char* argv[]) {
         trazalia::app::Aplicacion app(&trace);
         return EjecutarGuion(app, trace, parser.value(script));
     }
+    // Rendered once for every window, and only when there are windows to see.
+    QApplication::setWindowIcon(trazalia::app::IconoTrazalia());
     trazalia::app::Aplicacion app;
     app.Iniciar();
     return aplicacion.exec();

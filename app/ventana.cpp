@@ -27,17 +27,16 @@
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
 #include "canvas/trace_writer.h"
+#include "diagram/formato.h"
 
 namespace trazalia::app {
 
 namespace {
 
-constexpr double kTwipsPorPixel = 15;
-
-int Pixeles(int twips) { return static_cast<int>(std::lround(twips / kTwipsPorPixel)); }
+int Pixeles(int twips) { return static_cast<int>(std::lround(twips / canvas::kTwipsPerPixel)); }
 
 QFont Fuente(double puntos) {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(canvas::kFontFamily);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(puntos);
     font.setBold(true);
@@ -96,8 +95,7 @@ std::string Utf8(const QString& s) { return s.toStdString(); }
 // PNG and clipboard images are at least twice the picture's size, crisp when zoomed or printed.
 qreal Resolucion(const QWidget* w) { return std::max<qreal>(2, w->devicePixelRatioF()); }
 
-// Shown by a direction read-out when the resultant is too short to have a direction.
-constexpr QLatin1String kIndefinido("Indefinido");
+constexpr QLatin1String kIndefinido(diagram::kIndefinido);
 
 }  // namespace
 
@@ -116,7 +114,6 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
     : QWidget(nullptr), app_(app), nombre_(nombre), specs_(controles) {
     setObjectName(nombre);
     setWindowTitle(titulo);
-    setWindowIcon(IconoTrazalia());
     setFixedSize(Pixeles(kClientWidth), Pixeles(kClientHeight));
     setAttribute(::Qt::WA_QuitOnClose, false);
 

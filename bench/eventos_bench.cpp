@@ -120,9 +120,11 @@ public:
         fondo_ = color(picture.BackColor());
         area_ = QRectF(QPointF(), canvas::LogicalSize(picture));
         font_ = canvas::PrintFont();
-        font_.setPointSizeF(font_.pointSizeF() * 96 / image.logicalDpiY());
+        font_.setPointSizeF(font_.pointSizeF() * canvas::kLogicalDpi / image.logicalDpiY());
         const QColor fore = color(picture.ForeColor());
-        const auto px = [](canvas::Point p) { return QPointF(p.x / 15.0, p.y / 15.0); };
+        const auto px = [](canvas::Point p) {
+            return QPointF(p.x / canvas::kTwipsPerPixel, p.y / canvas::kTwipsPerPixel);
+        };
         const auto pen = [](QColor c, int w) {
             return QPen(c, std::max(w, 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         };
@@ -143,7 +145,7 @@ public:
             } else if (const auto* c = std::get_if<canvas::CircleOp>(&op)) {
                 // Only arcs within one turn reach here; the benchmark scenes have no radius lines.
                 const QPointF centro = px(c->centre);
-                const qreal r = c->radius / 15.0;
+                const qreal r = c->radius / canvas::kTwipsPerPixel;
                 const QRectF caja(centro.x() - r, centro.y() - r, 2 * r, 2 * r);
                 const qreal inicio = std::abs(c->start);
                 const qreal fin = std::abs(c->end);

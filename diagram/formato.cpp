@@ -16,7 +16,7 @@ std::string Formato(double valor) {
 }
 
 std::string LecturaDireccion(double r, double AnguloResultante) {
-    if (r <= 0.001) return "Indefinido";
+    if (r <= 0.001) return kIndefinido;
     return Formato((AnguloResultante * 180) / 3.14159);
 }
 

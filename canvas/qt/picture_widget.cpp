@@ -19,9 +19,16 @@ PictureWidget::~PictureWidget() { picture_.RemoveListener(this); }
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Replay fills the picture's background; rounding the widget's size may leave part of a
+    // pixel beside it, which gets the same colour.
     const Color back = picture_.BackColor();
-    // Rounding the size may leave part of a pixel outside the picture.
-    painter.fillRect(rect(), QColor(back.r, back.g, back.b));
+    const QSizeF size = LogicalSize(picture_);
+    if (width() > size.width())
+        painter.fillRect(QRectF(size.width(), 0, width() - size.width(), height()),
+                         QColor(back.r, back.g, back.b));
+    if (height() > size.height())
+        painter.fillRect(QRectF(0, size.height(), width(), height() - size.height()),
+                         QColor(back.r, back.g, back.b));
     Replay(picture_, painter);
     if (hasFocus()) {
         // Every other pixel, like the usual focus rectangle.
