@@ -36,14 +36,7 @@ check "--help" 0 $? out_has "--script"
 "$bin" --script "$work/missing.txt" >"$work/out" 2>"$work/err"
 check "unreadable script: status 1" 1 $? one_line "missing.txt"
 
-printf 'click Form1.Command1\nset Form2.HScroll1 100\nclick Form2.Command1\nclose Form2\n' >"$work/ok.txt"
-env -u QT_QPA_PLATFORM "$bin" --script "$work/ok.txt" >"$work/out" 2>"$work/err"
-check "script that ends the program: status 0" 0 $? out_has '^End$'
-
-printf 'click Form1.Command1\nset Form2.HScroll1 100\nclick Form2.Command1\n' | \
-    "$bin" --script - >"$work/out" 2>"$work/err"
-check "script from standard input" 0 $? out_has 'Form2.Label10 Caption "100.00"'
-
+# Scripts' traces and errors: guiones/ (guion_test.sh); standard input: flujo_test.sh.
 printf 'click Form1.Command1\nbogus\n' >"$work/bad.txt"
 "$bin" --script "$work/bad.txt" >"$work/out" 2>"$work/err"
 check "bad script: status 2 with file and line" 2 $? one_line "bad.txt:2: "

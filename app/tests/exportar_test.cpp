@@ -2,13 +2,12 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QMenu>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "app/exportar.h"
 #include "app/tests/con_aplicacion.h"
@@ -133,30 +132,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Copia{"PolygonBeforeTheFirstStep", "Form3 1=30 2=40 5=90",
                           "r1 = 30; α1 = 0°; r2 = 40; α2 = 90°; r3 = 0; α3 = 0°; paso = 1"}),
     [](const auto& info) { return std::string(info.param.nombre); });
-
-// Ctrl+C and Ctrl+S work from any control; the drawing area's menu opens from Shift+F10 and
-// offers both. Saving offers the step's name. The mouse and the menu key are exercised under Xvfb.
-TEST_F(Exportar, KeyboardAndContextMenuReachCopyAndSave) {
-    VentanaMetodo& f = Hacer("Form3 1=30 2=40 5=90 7=5");
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    f.barra(7)->setFocus();
-    QTest::keyClick(f.windowHandle(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith("paso = 5; r = 50.00; α = 53.13°"));
-    QTest::keyClick(f.windowHandle(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(dialogos->ofrecido, "poligono-paso-5.png");
-
-    QMenu* menu = f.menuDelDibujo();
-    f.Picture1()->setFocus();
-    QTest::keyClick(f.windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
-    ASSERT_TRUE(menu->isVisible());
-    ASSERT_EQ(menu->actions().size(), 2);
-    EXPECT_EQ(menu->actions()[0], f.accionCopiar());
-    dialogos->ofrecido.clear();
-    menu->actions()[1]->trigger();
-    menu->hide();
-    EXPECT_EQ(dialogos->ofrecido, "poligono-paso-5.png");
-}
 
 }  // namespace
 }  // namespace trazalia::app

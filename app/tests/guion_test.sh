@@ -11,7 +11,8 @@ nombre=$(basename "$guion")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$guion" "$work/"
-(cd "$work" && QT_QPA_PLATFORM=offscreen "$bin" --script "$nombre" >salida 2>errores)
+# Script mode needs no display and chooses its platform itself.
+(cd "$work" && env -u QT_QPA_PLATFORM -u DISPLAY "$bin" --script "$nombre" >salida 2>errores)
 estado=$?
 cat "$work/errores" >>"$work/salida"
 if [ -n "${GUION_REGENERAR:-}" ]; then cp "$work/salida" "$esperado"; exit 0; fi
