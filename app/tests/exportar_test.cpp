@@ -34,7 +34,9 @@ struct DialogosFijos final : Dialogos {
 class Exportar : public ConAplicacion {
 public:
     Exportar() { app.setDialogos(std::unique_ptr<Dialogos>(dialogos)); }
-    VentanaMetodo& Hacer(const char* guion) { return Metodo(guion); }
+    VentanaMetodo& Hacer(const char* guion) {
+        return static_cast<VentanaMetodo&>(ConAplicacion::Hacer(guion));
+    }
 
     DialogosFijos* dialogos = new DialogosFijos;  // owned by app
     QTemporaryDir carpeta;
