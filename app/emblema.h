@@ -7,7 +7,7 @@ class QSvgRenderer;
 
 namespace trazalia::app {
 
-// The program's icon: two vectors and their resultant.
+// The program's icon: two vectors and their resultant, rendered at the usual icon sizes.
 QIcon IconoTrazalia();
 
 // The emblem on the start window, drawn from the vector artwork at any scale.

@@ -93,10 +93,7 @@ void DialogosQt::Aviso(QWidget* parent, const QString& titulo, const QString& te
 
 QMimeData* DatosDelDibujo(const canvas::Picture& picture, const QString& texto, qreal ratio) {
     QImage imagen = canvas::RenderImage(picture, ratio);
-    // Programs that read the resolution paste it at the picture's size.
-    const int puntosPorMetro = qRound(96 * ratio / 0.0254);
-    imagen.setDotsPerMeterX(puntosPorMetro);
-    imagen.setDotsPerMeterY(puntosPorMetro);
+    canvas::SetResolution(imagen, ratio);
     auto* datos = new QMimeData;
     datos->setImageData(imagen);
     datos->setText(texto);

@@ -5,12 +5,13 @@
 #include "app/aplicacion.h"
 #include "app/form2.h"
 #include "app/form3.h"
+#include "diagram/colores.h"
 
 namespace trazalia::app {
 
 namespace {
 
-constexpr canvas::Color kAzul{0, 0, 255};
+using diagram::kAzul;
 
 // clang-format off
 constexpr ControlSpec kControles[] = {

@@ -7,13 +7,14 @@
 #include "app/aplicacion.h"
 #include "app/editor.h"
 #include "canvas/qt/picture_widget.h"
+#include "diagram/colores.h"
 
 namespace trazalia::app {
 
 namespace {
 
-constexpr canvas::Color kRojo{255, 0, 0};
-constexpr canvas::Color kAzul{0, 0, 255};
+using diagram::kAzul;
+using diagram::kRojo;
 constexpr canvas::Color kGris{64, 64, 64};
 
 // clang-format off

@@ -11,14 +11,14 @@
 #include "app/editor.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
+#include "diagram/colores.h"
 
 namespace trazalia::app {
 
 namespace {
 
-constexpr canvas::Color kRojo{192, 0, 0};
-constexpr canvas::Color kAzul{0, 0, 255};
-constexpr canvas::Color kVerde{0, 255, 0};
+using diagram::kAzul;
+using diagram::kVerde;
 
 // A scroll bar of a vector: magnitudes in the left column, directions in the middle one.
 constexpr ControlSpec Barra(const char* nombre, int left, int top, int tab, int max,
@@ -103,7 +103,7 @@ constexpr ControlSpec kControles[] = {
      .descripcion = "Paso de la construcción",
      .ayuda = "Paso de la construcción, de 1 a 7: en los pasos 1 a 6, los tres vectores punta "
               "con cola en uno de los seis órdenes; en el paso 7, los seis órdenes a la vez"},
-    Rotulo("Label1", 240, 240, 495, 255, 7, "r", kRojo, "r: magnitud del vector 1",
+    Rotulo("Label1", 240, 240, 495, 255, 7, "r", diagram::kRojoRotulo, "r: magnitud del vector 1",
            "Rótulo de la magnitud del vector 1"),
     Rotulo("Label2", 240, 720, 495, 255, 8, "r", kAzul, "r: magnitud del vector 2",
            "Rótulo de la magnitud del vector 2"),
@@ -115,7 +115,7 @@ constexpr ControlSpec kControles[] = {
             "Valor de la magnitud del vector 2, de 0 a 100. Doble clic para escribirlo"),
     Lectura("Label6", 2760, 1200, 615, 12, "Magnitud del vector 3",
             "Valor de la magnitud del vector 3, de 0 a 100. Doble clic para escribirlo"),
-    Rotulo("Label7", 3720, 240, 615, 255, 22, "α", kRojo, "α: dirección del vector 1",
+    Rotulo("Label7", 3720, 240, 615, 255, 22, "α", diagram::kRojoRotulo, "α: dirección del vector 1",
            "Rótulo de la dirección del vector 1"),
     Rotulo("Label8", 3720, 720, 615, 255, 13, "α", kAzul, "α: dirección del vector 2",
            "Rótulo de la dirección del vector 2"),

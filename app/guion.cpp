@@ -21,14 +21,14 @@
 
 namespace trazalia::app {
 
-namespace {
-
 std::string_view Recortar(std::string_view s) {
     const auto blanco = " \t\r\n";
     const auto inicio = s.find_first_not_of(blanco);
     if (inicio == std::string_view::npos) return {};
     return s.substr(inicio, s.find_last_not_of(blanco) - inicio + 1);
 }
+
+namespace {
 
 std::vector<std::string_view> Palabras(std::string_view s) {
     std::vector<std::string_view> palabras;

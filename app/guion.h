@@ -14,6 +14,9 @@ namespace trazalia::app {
 
 class Aplicacion;
 
+// The line without the blanks (spaces, tabs, CR, LF) at either end.
+std::string_view Recortar(std::string_view s);
+
 // Runs a script of user actions against the real windows, one line at a time as it is read, so
 // that a long script runs in bounded memory and its trace streams out as it goes.
 //

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/aplicacion.h"
+#include "app/emblema.h"
 #include "app/guion.h"
 #include "app/vistas.h"
 #include "canvas/trace_writer.h"
@@ -329,6 +330,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication::installTranslator(&traduccion);
 
     if (enGuion) return EjecutarGuion(parser.value(script).toLatin1(), cerrados[0]);
+    // Rendered once for every window, and only when there are windows to see.
+    QApplication::setWindowIcon(trazalia::app::IconoTrazalia());
     trazalia::app::Aplicacion app;
     app.vistas().Recordar();
     app.IniciarEnPantalla();

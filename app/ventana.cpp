@@ -49,7 +49,7 @@ int Pixeles(int twips, double zoom = 1) {
 }
 
 QFont Fuente(double puntos) {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(canvas::kFontFamily);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(puntos);
     font.setBold(true);
@@ -208,7 +208,6 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
     : QWidget(nullptr), app_(app), nombre_(nombre), specs_(controles) {
     setObjectName(nombre);
     setWindowTitle(titulo);
-    setWindowIcon(IconoTrazalia());
     // Scripts run at the program's own size; on screen the zoom sizes the window.
     if (app_.trace()) setFixedSize(Pixeles(kClientWidth), Pixeles(kClientHeight));
     setAttribute(::Qt::WA_QuitOnClose, false);

@@ -85,6 +85,8 @@ public:
     ~Ventana() override;
 
     const QString& nombre() const { return nombre_; }
+    // The table the window was built from.
+    std::span<const ControlSpec> controles() const { return specs_; }
 
     // The window's state, one line for the window and one for each control in table order.
     std::vector<std::string> Dump() const;

@@ -5,12 +5,12 @@
 
 namespace trazalia::diagram {
 
-// Shown by a direction read-out when the resultant is too short to have a direction.
-inline constexpr const char* kIndefinido = "Indefinido";
-
 // A computed number with two decimals, at least one integer digit and a minus sign when
 // negative: "0.00", "141.42", "-100.00".
 std::string Formato(double valor);
+
+// Shown by a direction read-out when the resultant is too short to have a direction.
+inline constexpr char kIndefinido[] = "Indefinido";
 
 // The direction read-out: "Indefinido" when the resultant is too short to have a direction
 // (r <= 0.001), otherwise AnguloResultante in degrees (converted with 180 / 3.14159).

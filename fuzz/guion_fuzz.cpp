@@ -19,19 +19,13 @@ void Callar(QtMsgType tipo, const QMessageLogContext&, const QString&) {
     if (tipo == QtFatalMsg) std::abort();
 }
 
-std::string_view Recortar(std::string_view s) {
-    const auto inicio = s.find_first_not_of(" \t\r\n");
-    if (inicio == std::string_view::npos) return {};
-    return s.substr(inicio, s.find_last_not_of(" \t\r\n") - inicio + 1);
-}
-
 // Where save lines write: a temporary directory of this run.
 std::string carpeta;
 
 // A save line writes where the input says; it is sent to a fixed name in a temporary directory
 // with the input's extension, so that the encoders still run.
 std::string Encauzar(std::string_view linea) {
-    const std::string_view t = Recortar(linea);
+    const std::string_view t = trazalia::app::Recortar(linea);
     if (t.substr(0, 4) != "save" || (t.size() > 4 && t[4] != ' ' && t[4] != '\t')) {
         return std::string(linea);
     }

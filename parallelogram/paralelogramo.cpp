@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "diagram/colores.h"
 #include "diagram/direccion.h"
 #include "diagram/flechas.h"
 #include "diagram/formato.h"
@@ -11,8 +12,8 @@ namespace trazalia::parallelogram {
 
 namespace {
 
-constexpr canvas::Color kRojo{255, 0, 0};
-constexpr canvas::Color kAzul{0, 0, 255};
+using diagram::kAzul;
+using diagram::kRojo;
 
 // Scroll bars of Form2.
 constexpr int kM1 = 1;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "diagram/colores.h"
 #include "diagram/direccion.h"
 #include "diagram/flechas.h"
 #include "diagram/formato.h"
@@ -13,11 +14,10 @@ using diagram::Punto;
 
 namespace {
 
-constexpr canvas::Color kRojo{255, 0, 0};
-// Vector 1's shafts everywhere except as the first vector of the first order.
-constexpr canvas::Color kRojoTenue{225, 0, 0};
-constexpr canvas::Color kAzul{0, 0, 255};
-constexpr canvas::Color kVerde{0, 255, 0};
+using diagram::kAzul;
+using diagram::kRojo;
+using diagram::kRojoTenue;
+using diagram::kVerde;
 
 // Head colour of vector k (1-based).
 constexpr std::array<canvas::Color, 3> kColorFlecha{kRojo, kAzul, kVerde};

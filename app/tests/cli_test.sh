@@ -36,14 +36,8 @@ check "--help" 0 $? out_has "--script"
 "$bin" --script "$work/missing.txt" >"$work/out" 2>"$work/err"
 check "unreadable script: status 1" 1 $? one_line "missing.txt"
 
+# Scripts' traces and errors: guiones/ (guion_test.sh); standard input: flujo_test.sh.
 printf 'click Form1.Command1\nset Form2.HScroll1 100\nclick Form2.Command1\nclose Form2\n' >"$work/ok.txt"
-env -u QT_QPA_PLATFORM "$bin" --script "$work/ok.txt" >"$work/out" 2>"$work/err"
-check "script that ends the program: status 0" 0 $? out_has '^End$'
-
-printf 'click Form1.Command1\nset Form2.HScroll1 100\nclick Form2.Command1\n' | \
-    "$bin" --script - >"$work/out" 2>"$work/err"
-check "script from standard input" 0 $? out_has 'Form2.Label10 Caption "100.00"'
-
 printf '\xef\xbb\xbfdump Form1\n' >"$work/bom.txt"
 "$bin" --script "$work/bom.txt" >"$work/out" 2>"$work/err"
 check "script with a byte-order mark; a caption's newline escaped" 0 $? out_has 'Ciencias\\nDep'

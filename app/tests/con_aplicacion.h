@@ -18,9 +18,8 @@ protected:
 
     // Opens a window from Form1 and acts on it as a user would: "Form2 1=100 4=90 clic" sets
     // HScroll1 to 100 and HScroll4 to 90, then clicks Command1. "Form1" acts on nothing.
-    Ventana& Hacer(const char* guion) { return Hacer(QString::fromUtf8(guion)); }
-    Ventana& Hacer(const QString& guion) {
-        const QStringList partes = guion.split(u' ');
+    Ventana& Hacer(const char* guion) {
+        const QStringList partes = QString::fromUtf8(guion).split(u' ');
         if (partes[0] != QLatin1String("Form1"))
             app.form1().boton(partes[0] == QLatin1String("Form2") ? 1 : 2)->click();
         Ventana& v = *app.ventana(partes[0]);
@@ -30,10 +29,7 @@ protected:
         }
         return v;
     }
-    VentanaMetodo& Metodo(const char* guion) { return Metodo(QString::fromUtf8(guion)); }
-    VentanaMetodo& Metodo(const QString& guion) {
-        return static_cast<VentanaMetodo&>(Hacer(guion));
-    }
+    VentanaMetodo& Metodo(const char* guion) { return static_cast<VentanaMetodo&>(Hacer(guion)); }
 
     Aplicacion app;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real binary in a real X display (Xvfb, xcb platform), used as a student would: mouse and
 # keyboard through xdotool, the clipboard through xclip. Checked on screenshots and on the files
-# saved. Usage: e2e_uso.sh TRAZALIA CERRAR_VENTANA
+# saved. What the copied and saved pictures hold is checked off-screen (exportar_test.cpp); here,
+# that real input reaches them. Usage: e2e_uso.sh TRAZALIA CERRAR_VENTANA
 set -u
 bin="$1"
 cerrar="$2"
@@ -122,30 +123,19 @@ check "red shaft along +x and black resultant" eventually parallelogram
 check "blue shaft upwards" blue 233 150
 cp "$work/shot.png" "$work/before.png"
 
+# Ctrl+C and Ctrl+S from a button: the shortcuts belong to the whole window.
 xdotool key ctrl+c
 offers_png() { clipboard TARGETS | grep -qx image/png; }
-check "clipboard offers an image" offers_png
-check "clipboard text is the read-outs" \
-    test "$(clipboard UTF8_STRING)" = "r1 = 100; α1 = 0°; r2 = 100; α2 = 90°; r = 141.42; α = 45.00°"
-clipboard image/png >"$work/copied.png"
-check "copied image at twice the size" test "$(identify -format %wx%h "$work/copied.png")" = 934x800
-check "copied image shows the resultant" near_in "$work/copied.png" 615 273 0 0 0
-
+check "Ctrl+C: the clipboard offers an image" offers_png
 xdotool key ctrl+s
 check "Ctrl+S saves a PNG" save_as "$work/figura.png"
-check "saved PNG at twice the size" test "$(identify -format %wx%h "$work/figura.png")" = 934x800
-check "saved PNG: red along +x" near_in "$work/figura.png" 600 400 255 0 0
-check "saved PNG: black resultant" near_in "$work/figura.png" 615 273 0 0 0
 
 click $((PX + 100)) $((PY + 350))  # focuses the drawing area
-xdotool key Menu
+xdotool key shift+F10
 menu_open() { [ "$(xdotool search --onlyvisible --class trazalia | wc -l)" -ge 2 ]; }
-check "menu key opens the menu" eventually menu_open
+check "Shift+F10 opens the menu" eventually menu_open
 xdotool key Down Down Return
 check "its second entry saves a PDF" save_as "$work/figura.pdf"
-pdftoppm -r 192 -png -singlefile "$work/figura.pdf" "$work/pdf"
-check "PDF page: red along +x" near_in "$work/pdf.png" 600 400 255 0 0
-check "PDF page: black resultant" near_in "$work/pdf.png" 615 273 0 0 0
 
 printf 'vacío' | xclip -selection clipboard
 click $((PX + 100)) $((PY + 350)) 3  # right-click

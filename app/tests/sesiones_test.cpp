@@ -33,13 +33,14 @@
 #include "canvas/trace_writer.h"
 #include "diagram/formato.h"
 #include "diagram/vistas.h"
+#include "diagram/colores.h"
 
 namespace trazalia::app {
 namespace {
 
-constexpr canvas::Color kRojo{255, 0, 0};
-constexpr canvas::Color kAzul{0, 0, 255};
-constexpr canvas::Color kVerde{0, 255, 0};
+using diagram::kAzul;
+using diagram::kRojo;
+using diagram::kVerde;
 
 // (HScroll, Label showing its value) of Form2 and of Form3.
 const std::vector<std::pair<int, int>> kLecturas[] = {
@@ -47,15 +48,6 @@ const std::vector<std::pair<int, int>> kLecturas[] = {
 
 bool Cerca(canvas::Point p, canvas::Point q, float tolerancia) {
     return std::abs(p.x - q.x) <= tolerancia && std::abs(p.y - q.y) <= tolerancia;
-}
-
-std::string Punto(canvas::Point p) {
-    // Appended piece by piece: GCC 12 at -O3 warns falsely about "(" + std::string.
-    std::string texto(1, '(');
-    texto += canvas::FormatNumber(p.x);
-    texto += ", ";
-    texto += canvas::FormatNumber(p.y);
-    return texto += ')';
 }
 
 // Every coordinate finite and every angle within one turn (single precision), as the drawing
@@ -91,7 +83,8 @@ std::string Suma(const char* que, std::span<const canvas::Op> ops, canvas::Point
     if (!r || r->color != canvas::kBlack || !Cerca(r->from, origen, 0.5F))
         return std::string("la figura no termina con la resultante negra desde el origen");
     if (Cerca(r->to, esperado, 1.0F)) return {};
-    return que + (" dibujado en " + Punto(r->to)) + ", se esperaba " + Punto(esperado);
+    return que + (" dibujado en " + canvas::FormatOp(*l)) + ", se esperaba hasta " +
+           canvas::FormatNumber(esperado.x) + ' ' + canvas::FormatNumber(esperado.y);
 }
 
 // What one window's picture is told during an action: nullopt stands for a Cls.
@@ -139,8 +132,9 @@ std::string ComprobarVistas(const VentanaMetodo& v, std::span<const canvas::Op> 
                                              static_cast<float>(c.y - H * 0.45 * t.y / d.Escala)};
         const std::string letra(1, t.vector ? char('A' + t.vector - 1) : 'R');
         if (!dibujada || !Cerca(desdeComponentes, punta, 1.0F))
-            return "las componentes de " + letra + " llevan a " + Punto(desdeComponentes) +
-                   ", la punta dibujada es " + Punto(punta);
+            return "las componentes de " + letra + " llevan a " +
+                   canvas::FormatNumber(desdeComponentes.x) + ' ' +
+                   canvas::FormatNumber(desdeComponentes.y) + ", no a la punta dibujada";
         if (vistas[diagram::Vista::Componentes] && t.hasta.x != c.x &&
             !hay(letra + "x = " + diagram::Formato(t.x)))
             return "falta el rótulo de la componente x de " + letra;
@@ -333,15 +327,11 @@ TEST(SesionesAleatorias, KeepEveryInvariantAfterEachAction) {
         }
         return;
     }
-    // Invariants are checked after every action, so no shorter prefix fails; replaying this one
-    // on a fresh application shows that it fails on its own.
-    const std::size_t n = r.realizadas;
+    // Invariants are checked after every action, so no shorter prefix fails.
     std::ostringstream informe;
-    informe << "Semilla " << semilla << ": falla en la acción " << n << ": " << r.falla
-            << "\nPrefijo más corto que falla: " << n << " acciones (TRAZALIA_SEMILLA=" << semilla
-            << " TRAZALIA_ACCIONES=" << n << ")"
-            << (Correr(semilla, n).falla == r.falla ? "" : ", que no se reproduce desde cero")
-            << "; termina con:\n";
+    informe << "Semilla " << semilla << ": falla en la acción " << r.realizadas << ": " << r.falla
+            << "\n(TRAZALIA_SEMILLA=" << semilla << " TRAZALIA_ACCIONES=" << r.realizadas
+            << " la repite); termina con:\n";
     for (const std::string& linea : r.ultimas) informe << "  " << linea << '\n';
     ADD_FAILURE() << informe.str();
 }

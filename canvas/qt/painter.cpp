@@ -27,8 +27,6 @@
 namespace trazalia::canvas {
 namespace {
 
-// Logical pixels are 1/96 inch whatever device the picture lands on.
-constexpr int kLogicalDpi = 96;
 constexpr qreal kPointsPerPixel = 72.0 / kLogicalDpi;
 
 QColor ToQColor(Color color) { return QColor(color.r, color.g, color.b); }
@@ -147,10 +145,7 @@ private:
 QByteArray EncodePng(const Picture& picture, qreal devicePixelRatio) {
     QImage image = RenderImage(picture, devicePixelRatio);
     if (image.isNull()) return {};
-    // Viewers that honour the resolution show the image at the picture's size.
-    const int dotsPerMeter = qRound(kLogicalDpi * devicePixelRatio / 0.0254);
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
+    SetResolution(image, devicePixelRatio);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -201,8 +196,14 @@ QSizeF LogicalSize(const Picture& picture) {
     return QSizeF(picture.Width() / kTwipsPerPixel, picture.Height() / kTwipsPerPixel);
 }
 
+void SetResolution(QImage& image, qreal devicePixelRatio) {
+    const int dotsPerMeter = qRound(kLogicalDpi * devicePixelRatio / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+}
+
 QFont PrintFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(kFontFamily);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8);
     return font;

@@ -14,13 +14,21 @@ class QPainter;
 
 namespace trazalia::canvas {
 
-// Pictures are drawn in logical pixels of 1/96 inch; their operations arrive in twips.
-inline constexpr qreal kTwipsPerPixel = 15;
+// Pictures are drawn in logical pixels of 1/96 inch (kTwipsPerPixel); their operations arrive in
+// twips.
+inline constexpr int kLogicalDpi = 96;
+
+// The program's face, for printed text and for the windows' captions.
+inline constexpr QLatin1String kFontFamily("Liberation Sans");
+
+// Records the resolution of an image rendered at that device pixel ratio, so that programs that
+// read it show the image at the picture's size.
+void SetResolution(QImage& image, qreal devicePixelRatio);
 
 // The picture's size in logical pixels (7000 × 6000 twips is 466.67 × 400).
 QSizeF LogicalSize(const Picture& picture);
 
-// The face of printed text: Liberation Sans, 8 pt at 96 dpi.
+// The face of printed text: kFontFamily, 8 pt at 96 dpi.
 QFont PrintFont();
 
 // Fills the background and draws every operation in order, antialiased. The painter works in

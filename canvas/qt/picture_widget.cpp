@@ -19,9 +19,16 @@ PictureWidget::~PictureWidget() = default;
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Replay fills the picture's background; rounding the widget's size may leave part of a
+    // pixel beside it, which gets the same colour.
     const Color back = picture_.BackColor();
-    // Rounding the size may leave part of a pixel outside the picture.
-    painter.fillRect(rect(), QColor(back.r, back.g, back.b));
+    // Rounding the size may leave part of a pixel outside the picture; Replay fills the rest.
+    const QColor fondo(back.r, back.g, back.b);
+    const QSizeF size = LogicalSize(picture_) * scale_;
+    if (width() > size.width())
+        painter.fillRect(QRectF(size.width(), 0, width() - size.width(), height()), fondo);
+    if (height() > size.height())
+        painter.fillRect(QRectF(0, size.height(), width(), height() - size.height()), fondo);
     // At the program's own size the painter keeps the very transform it always had.
     if (scale_ != 1) painter.scale(scale_, scale_);
     Replay(picture_, painter);

@@ -13,9 +13,10 @@ namespace {
 TEST(PictureTest, CurrentPointFollowsClsLineAndCircleAndPrintStartsThere) {
     Picture picture(7000, 6000);
     picture.Line(10, 20, 30, 40);
+    EXPECT_EQ(picture.CurrentPoint(), (Point{30, 40}));
     picture.Cls();
     picture.Print("0.00");
-    picture.Line(3710, 300, 3710, 300, kBlack);
+    picture.Line(3000, 250, 3710, 300, kBlack);  // a coloured Line moves it too
     picture.Print("100.00");
     picture.Circle(6590, 3000, 60, Color{255, 0, 0}, 4.7124F, 1.5708F);
     EXPECT_EQ(picture.CurrentPoint(), (Point{6590, 3000}));

@@ -20,11 +20,9 @@ public:
     }
     void Label(int n, std::string_view caption) override {
         escritos.emplace_back(n, std::string(caption));
-        rotulos[n] = std::string(caption);
     }
 
     std::map<int, int> barras;
-    std::map<int, std::string> rotulos;
     std::vector<std::pair<int, std::string>> escritos;
 };
 
