@@ -14,7 +14,7 @@ namespace {
 using diagram::kAzul;
 
 // clang-format off
-constexpr ControlSpec kControles[] = {
+constexpr Control kControles[] = {
     {.nombre = "Image1", .tipo = Tipo::Image, .left = 4320, .top = 120, .width = 2040,
      .height = 1800, .tab = -1, .descripcion = "Emblema de Trazalia",
      .ayuda = "Dos vectores y su resultante, sumados por el método del paralelogramo."},

@@ -18,7 +18,7 @@ using diagram::kRojo;
 constexpr canvas::Color kGris{64, 64, 64};
 
 // clang-format off
-constexpr ControlSpec kControles[] = {
+constexpr Control kControles[] = {
     {.nombre = "Picture1", .tipo = Tipo::Picture, .left = 240, .top = 1680, .width = 7000,
      .height = 6000, .tab = 0, .descripcion = "Diagrama del paralelogramo",
      .ayuda = "Los vectores a escala desde el origen; «Graficar Paralelogramo» añade la "

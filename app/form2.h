@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ventana.h"
+#include "app/ventana_metodo.h"
 #include "parallelogram/paralelogramo.h"
 
 namespace trazalia::app {

@@ -21,8 +21,8 @@ using diagram::kAzul;
 using diagram::kVerde;
 
 // A scroll bar of a vector: magnitudes in the left column, directions in the middle one.
-constexpr ControlSpec Barra(const char* nombre, int left, int top, int tab, int max,
-                            const char* descripcion, const char* ayuda) {
+constexpr Control Barra(const char* nombre, int left, int top, int tab, int max,
+                        const char* descripcion, const char* ayuda) {
     return {.nombre = nombre,
             .tipo = Tipo::HScroll,
             .left = left,
@@ -37,18 +37,18 @@ constexpr ControlSpec Barra(const char* nombre, int left, int top, int tab, int 
             .ayuda = ayuda};
 }
 
-constexpr ControlSpec Magnitud(const char* nombre, int top, int tab, const char* descripcion,
-                               const char* ayuda) {
+constexpr Control Magnitud(const char* nombre, int top, int tab, const char* descripcion,
+                           const char* ayuda) {
     return Barra(nombre, 1080, top, tab, 100, descripcion, ayuda);
 }
 
-constexpr ControlSpec Direccion(const char* nombre, int top, int tab, const char* descripcion,
-                                const char* ayuda) {
+constexpr Control Direccion(const char* nombre, int top, int tab, const char* descripcion,
+                            const char* ayuda) {
     return Barra(nombre, 4680, top, tab, 360, descripcion, ayuda);
 }
 
-constexpr ControlSpec Lectura(const char* nombre, int left, int top, int width, int tab,
-                              const char* descripcion, const char* ayuda) {
+constexpr Control Lectura(const char* nombre, int left, int top, int width, int tab,
+                          const char* descripcion, const char* ayuda) {
     return {.nombre = nombre,
             .tipo = Tipo::Lectura,
             .left = left,
@@ -61,9 +61,9 @@ constexpr ControlSpec Lectura(const char* nombre, int left, int top, int width, 
             .ayuda = ayuda};
 }
 
-constexpr ControlSpec Rotulo(const char* nombre, int left, int top, int width, int height, int tab,
-                             const char* texto, canvas::Color color, const char* descripcion,
-                             const char* ayuda) {
+constexpr Control Rotulo(const char* nombre, int left, int top, int width, int height, int tab,
+                         const char* texto, canvas::Color color, const char* descripcion,
+                         const char* ayuda) {
     return {.nombre = nombre,
             .tipo = Tipo::Label,
             .left = left,
@@ -80,7 +80,7 @@ constexpr ControlSpec Rotulo(const char* nombre, int left, int top, int width, i
 }
 
 // clang-format off
-constexpr ControlSpec kControles[] = {
+constexpr Control kControles[] = {
     {.nombre = "Picture1", .tipo = Tipo::Picture, .left = 240, .top = 1800, .width = 7000,
      .height = 6000, .tab = 0, .descripcion = "Diagrama del polígono",
      .ayuda = "Los vectores a escala desde el origen; la barra de pasos los pone punta con "

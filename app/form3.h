@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ventana.h"
+#include "app/ventana_metodo.h"
 #include "polygon/poligono.h"
 
 namespace trazalia::app {

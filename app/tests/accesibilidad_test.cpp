@@ -26,7 +26,8 @@ class TodosTest : public Accesibilidad, public testing::WithParamInterface<const
 
 TEST_P(TodosTest, EveryControlHasASpanishName) {
     const auto controles =
-        Hacer(GetParam()).findChildren<QWidget*>(QRegularExpression(QStringLiteral("^[A-Z][a-zA-Z]+[0-9]+$")));
+        Hacer(GetParam())
+            .findChildren<QWidget*>(QRegularExpression(QStringLiteral("^[A-Z][a-zA-Z]+[0-9]+$")));
     EXPECT_GE(controles.size(), 7);
     for (QWidget* w : controles) {
         const QString nombre = Texto(w, QAccessible::Name);

@@ -7,7 +7,7 @@
 
 #include "app/aplicacion.h"
 #include "app/form1.h"
-#include "app/ventana.h"
+#include "app/ventana_metodo.h"
 
 namespace trazalia::app {
 

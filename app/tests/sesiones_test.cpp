@@ -31,9 +31,9 @@
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
 #include "canvas/trace_writer.h"
+#include "diagram/colores.h"
 #include "diagram/formato.h"
 #include "diagram/vistas.h"
-#include "diagram/colores.h"
 
 namespace trazalia::app {
 namespace {

@@ -22,7 +22,7 @@ TEST_P(DisposicionTest, EveryControlIsItsRow) {
     const Ventana& v = Hacer(GetParam());
     EXPECT_EQ(v.size(), QSize(725, 533));
     std::vector<QWidget*> tab;
-    for (const ControlSpec& c : v.controles()) {
+    for (const Control& c : v.controles()) {
         SCOPED_TRACE(c.nombre);
         QWidget* w = v.control(QLatin1String(c.nombre));
         ASSERT_NE(w, nullptr);
@@ -52,7 +52,7 @@ TEST_P(DisposicionTest, EveryControlIsItsRow) {
     }
     std::stable_sort(tab.begin(), tab.end(), [&](QWidget* a, QWidget* b) {
         const auto indice = [&](QWidget* w) {
-            for (const ControlSpec& c : v.controles())
+            for (const Control& c : v.controles())
                 if (w->objectName() == QLatin1String(c.nombre)) return c.tab;
             return -1;
         };

@@ -1,0 +1,242 @@
+#include "app/control.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionSlider>
+#include <QStylePainter>
+#include <algorithm>
+#include <cmath>
+
+#include "app/emblema.h"
+#include "canvas/qt/painter.h"
+#include "canvas/qt/picture_widget.h"
+
+namespace trazalia::app {
+
+namespace {
+
+QColor AColor(canvas::Color c) { return QColor(c.r, c.g, c.b); }
+
+// A push button that Enter and Return press as well as Space, and whose caption wraps onto a
+// second line when it is wider than the button. Its focus is always marked, not only after Tab.
+class Boton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton opcion;
+        initStyleOption(&opcion);
+        opcion.text.clear();
+        if (hasFocus()) opcion.state |= QStyle::State_KeyboardFocusChange;
+        painter.drawControl(QStyle::CE_PushButton, opcion);
+        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &opcion, this);
+        painter.drawItemText(area, ::Qt::AlignCenter | ::Qt::TextWordWrap, palette(), isEnabled(),
+                             text(), QPalette::ButtonText);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        // Pressed at once, not animated on a timer: script mode runs no event loop.
+        if (event->key() == ::Qt::Key_Return || event->key() == ::Qt::Key_Enter) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+// A scroll bar that marks its focus with an outline in the highlight colour, as styles do not,
+// and that takes keys as horizontal scroll bars do: Left, Up and Page Up decrease the value;
+// Right, Down and Page Down increase it; Home and End go to the ends.
+class Barra final : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->modifiers() & ~::Qt::KeypadModifier) return QScrollBar::keyPressEvent(event);
+        const bool izquierda = !isRightToLeft();
+        SliderAction accion = SliderNoAction;
+        switch (event->key()) {
+            case ::Qt::Key_Left:
+                accion = izquierda ? SliderSingleStepSub : SliderSingleStepAdd;
+                break;
+            case ::Qt::Key_Right:
+                accion = izquierda ? SliderSingleStepAdd : SliderSingleStepSub;
+                break;
+            case ::Qt::Key_Up:
+                accion = SliderSingleStepSub;
+                break;
+            case ::Qt::Key_Down:
+                accion = SliderSingleStepAdd;
+                break;
+            case ::Qt::Key_PageUp:
+                accion = SliderPageStepSub;
+                break;
+            case ::Qt::Key_PageDown:
+                accion = SliderPageStepAdd;
+                break;
+            case ::Qt::Key_Home:
+                accion = SliderToMinimum;
+                break;
+            case ::Qt::Key_End:
+                accion = SliderToMaximum;
+                break;
+            default:
+                QScrollBar::keyPressEvent(event);
+                return;
+        }
+        triggerAction(accion);
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(::Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
+// Scroll-bar thumbs as square as the bar is high, as classic scroll bars have them, whatever the
+// range: the seven steps of a short bar are then seven distinct positions.
+class EstiloDeBarra final : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* opcion,
+                         SubControl parte, const QWidget* widget) const override {
+        const auto* barra = qstyleoption_cast<const QStyleOptionSlider*>(opcion);
+        if (control != CC_ScrollBar || !barra || barra->orientation != ::Qt::Horizontal ||
+            (parte != SC_ScrollBarSlider && parte != SC_ScrollBarSubPage &&
+             parte != SC_ScrollBarAddPage))
+            return QProxyStyle::subControlRect(control, opcion, parte, widget);
+        const QRect surco =
+            QProxyStyle::subControlRect(control, opcion, SC_ScrollBarGroove, widget);
+        const int largo = std::min(barra->rect.height(), surco.width());
+        const int x = surco.left() +
+                      sliderPositionFromValue(barra->minimum, barra->maximum, barra->sliderPosition,
+                                              surco.width() - largo, barra->upsideDown);
+        QRect zona(x, surco.top(), largo, surco.height());
+        if (parte == SC_ScrollBarSubPage)
+            zona.setCoords(surco.left(), surco.top(), x - 1, surco.bottom());
+        if (parte == SC_ScrollBarAddPage)
+            zona.setCoords(x + largo, surco.top(), surco.right(), surco.bottom());
+        return visualRect(barra->direction, barra->rect, zona);
+    }
+};
+
+// One for all the bars; it lives as long as the application.
+QStyle* EstiloDeBarras() {
+    static QPointer<QStyle> estilo;
+    if (!estilo) {
+        estilo = new EstiloDeBarra;
+        estilo->setParent(QCoreApplication::instance());
+    }
+    return estilo;
+}
+
+}  // namespace
+
+int Pixeles(int twips, double zoom) {
+    return static_cast<int>(std::lround(twips * zoom / canvas::kTwipsPerPixel));
+}
+
+QFont Fuente(double puntos) {
+    QFont font(canvas::kFontFamily);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(puntos);
+    font.setBold(true);
+    font.setItalic(true);
+    return font;
+}
+
+// Rich text, so that a long tooltip wraps instead of running off the screen.
+QString Consejo(const QStringList& lineas) {
+    QStringList escapadas;
+    for (const QString& l : lineas) escapadas << l.toHtmlEscaped();
+    return QLatin1String("<p>") + escapadas.join(QLatin1String("<br>")) + QLatin1String("</p>");
+}
+
+QRect PixelesDesdeTwips(int left, int top, int width, int height, double zoom) {
+    const int x0 = Pixeles(left, zoom);
+    const int y0 = Pixeles(top, zoom);
+    return QRect(x0, y0, Pixeles(left + width, zoom) - x0, Pixeles(top + height, zoom) - y0);
+}
+
+QWidget* CrearControl(const Control& spec, canvas::Color fore, QWidget* parent) {
+    const QRect geometria = PixelesDesdeTwips(spec.left, spec.top, spec.width, spec.height);
+    QWidget* w = nullptr;
+    switch (spec.tipo) {
+        case Tipo::Picture: {
+            w = new canvas::PictureWidget(static_cast<float>(spec.width),
+                                          static_cast<float>(spec.height), fore, parent);
+            break;
+        }
+        case Tipo::HScroll: {
+            auto* barra = new Barra(::Qt::Horizontal, parent);
+            barra->setRange(spec.min, spec.max);
+            barra->setSingleStep(1);
+            barra->setPageStep(spec.large);
+            barra->setValue(spec.min);
+            // The change handler runs when a dragged thumb is released, not while it moves.
+            barra->setTracking(false);
+            barra->setFocusPolicy(::Qt::StrongFocus);
+            barra->setStyle(EstiloDeBarras());
+            w = barra;
+            break;
+        }
+        case Tipo::Label:
+        case Tipo::Lectura: {
+            auto* label = new QLabel(QString::fromUtf8(spec.texto), parent);
+            label->setFont(Fuente(spec.puntos));
+            QPalette paleta = label->palette();
+            paleta.setColor(QPalette::WindowText, AColor(spec.color));
+            if (spec.tipo == Tipo::Lectura) {
+                paleta.setColor(QPalette::Window, ::Qt::white);
+                label->setAutoFillBackground(true);
+                label->setFrameShape(QFrame::Box);
+                label->setLineWidth(1);
+            }
+            label->setPalette(paleta);
+            label->setAlignment((spec.centrado ? ::Qt::AlignHCenter : ::Qt::AlignLeft) |
+                                ::Qt::AlignTop);
+            w = label;
+            break;
+        }
+        case Tipo::Button: {
+            auto* boton = new Boton(QString::fromUtf8(spec.texto), parent);
+            boton->setFont(Fuente(spec.puntos));
+            boton->setAutoDefault(false);
+            w = boton;
+            break;
+        }
+        case Tipo::Image:
+            w = new Emblema(parent);
+            break;
+    }
+    w->setObjectName(QString::fromLatin1(spec.nombre));
+    w->setGeometry(geometria);
+    if (*spec.descripcion) w->setAccessibleName(QString::fromUtf8(spec.descripcion));
+    if (*spec.ayuda) {
+        w->setAccessibleDescription(QString::fromUtf8(spec.ayuda));
+        w->setToolTip(Consejo({w->accessibleDescription()}));
+    }
+    if (spec.tipo == Tipo::Lectura) NombrarLectura(static_cast<QLabel*>(w), spec);
+    return w;
+}
+
+void NombrarLectura(QLabel* label, const Control& spec) {
+    const QString nombre = QString::fromUtf8(spec.descripcion);
+    label->setAccessibleName(
+        label->text().isEmpty() ? nombre : nombre + QLatin1String(": ") + label->text());
+}
+
+}  // namespace trazalia::app

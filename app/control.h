@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include "canvas/canvas.h"
+
+class QLabel;
+class QWidget;
+
+namespace trazalia::app {
+
+// The kinds of control a window is built from.
+enum class Tipo { Picture, HScroll, Label, Lectura, Button, Image };
+
+// A control's row in its window's table: geometry in twips, relative to the client area. Fonts are
+// bold italic in the program's face at the given size; a label's "a" in the Greek face is stored
+// as α.
+struct Control {
+    const char* nombre;
+    Tipo tipo;
+    int left;
+    int top;
+    int width;
+    int height;
+    int tab;
+    const char* texto = "";
+    double puntos = 0;
+    canvas::Color color{0, 0, 0};
+    bool centrado = false;
+    int min = 0;
+    int max = 0;
+    int large = 0;
+    // Accessible name; a read-out's name also carries its current text.
+    const char* descripcion = "";
+    // Accessible description, where the name alone does not say enough.
+    const char* ayuda = "";
+};
+
+// A control's tooltip: these lines, one under the other.
+QString Consejo(const QStringList& lineas);
+
+// Logical pixels from twips at a zoom, rounding each edge so that neighbouring controls stay
+// aligned.
+QRect PixelesDesdeTwips(int left, int top, int width, int height, double zoom = 1);
+
+// Logical pixels from twips at a zoom, rounded to the nearest.
+int Pixeles(int twips, double zoom = 1);
+
+// The program's face, bold italic, at that size in points.
+QFont Fuente(double puntos);
+
+// The widget of a row, a child of parent: named as the row, laid out at 100 %, with its
+// accessible texts and its tooltip. A picture is drawn in fore.
+QWidget* CrearControl(const Control& control, canvas::Color fore, QWidget* parent);
+
+// A screen reader reads a label's name and not its text, so a read-out's name carries both.
+void NombrarLectura(QLabel* label, const Control& control);
+
+}  // namespace trazalia::app
