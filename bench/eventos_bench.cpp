@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of each window event: end to end on the real windows, the floor of painting the same
 // picture with QPainter alone, and our own logic alone. The complete event and its floor are timed
 // in alternation, pair by pair, so that a busy machine slows both alike and their ratio holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt Widgets program does to show a window like Trazalia's: one window of the same
 // size with one painted child, shown until that child has painted once, then it quits.
 #include <QApplication>

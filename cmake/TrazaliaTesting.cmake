@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # trazalia_add_test(NAME SOURCES ... LIBS ... [QT])
 # One GoogleTest program; each test case becomes a ctest test. QT programs get a main that
 # creates a QApplication on the offscreen platform unless QT_QPA_PLATFORM says otherwise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as a script, run against the real windows off-screen. A run
 // must end with success or with a reported error; anything else (a crash, a sanitizer report, an
 // exit status other than those two, a refusal without a message) is a finding.

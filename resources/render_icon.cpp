@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the SVG icon as a square PNG at build time: render_icon SVG SIZE PNG.
 #include <QGuiApplication>
 #include <QImage>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A screen reader hears the result of "Graficar Paralelogramo" and of a new step without moving
 # the focus: a real AT-SPI client (pyatspi) on its own accessibility bus, the real binary under
 # Xvfb, real clicks and keys.

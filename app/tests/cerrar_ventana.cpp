@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks an X11 window to close as a window manager does when its close box is clicked: a
 // WM_DELETE_WINDOW client message. Usage: cerrar_ventana WINDOW_ID (decimal, as xdotool prints it).
 #include <xcb/xcb.h>

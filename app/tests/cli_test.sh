@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real binary from the command line: exit statuses, the no-display message, script errors.
 set -u
 bin="$1"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real binary in a real X display (Xvfb, xcb platform), used as a student would: mouse and
 # keyboard through xdotool, the clipboard through xclip. Checked on screenshots and on the files
 # saved. What the copied and saved pictures hold is checked off-screen (exportar_test.cpp); here,

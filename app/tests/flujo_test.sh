@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Script mode streams: with standard input still open, the trace of the lines already read comes
 # out, so the script runs line by line as it is read and its trace is not held back to the end.
 set -u

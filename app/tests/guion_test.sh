@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one script of guiones/ with the real binary, in a folder of its own: its standard output
 # followed by its standard error must be NAME.esperado byte for byte, and its status 2 when it
 # reports a bad line of the script, 0 otherwise. Usage: guion_test.sh TRAZALIA guiones/NAME.txt

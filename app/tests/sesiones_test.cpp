@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Randomised user sessions across the three windows: a seeded stream of script lines (clicks,
 // navigation and scroll moves within range), with the invariants checked after every action.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The views on the windows: redrawn when chosen, remembered only outside scripts, and drawn.
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each view adds to one fixed picture: step 1 of the polygon, traced with and without it.
 
 #include <gtest/gtest.h>
