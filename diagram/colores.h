@@ -14,5 +14,7 @@ inline constexpr canvas::Color kVerde{0, 255, 0};
 inline constexpr canvas::Color kRojoTenue{225, 0, 0};
 // The polygon window's labels of vector 1.
 inline constexpr canvas::Color kRojoRotulo{192, 0, 0};
+// Vector 3's green with the high-contrast colours: readable on white.
+inline constexpr canvas::Color kVerdeOscuro{0, 128, 0};
 
 }  // namespace trazalia::diagram

@@ -24,7 +24,6 @@ double Luminancia(canvas::Color c) {
     return 0.2126 * Lineal(c.r) + 0.7152 * Lineal(c.g) + 0.0722 * Lineal(c.b);
 }
 
-constexpr canvas::Color kVerde{0, 255, 0};
 constexpr double kContrasteMinimo = 4.5;
 
 }  // namespace

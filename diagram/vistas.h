@@ -6,6 +6,7 @@
 #include <string>
 
 #include "canvas/canvas.h"
+#include "diagram/colores.h"
 #include "diagram/resultado.h"
 
 namespace trazalia::diagram {
@@ -27,8 +28,6 @@ private:
 // The grid's light grey: light enough that every text colour keeps its contrast where a text
 // crosses a grid line.
 inline constexpr canvas::Color kGrisCuadricula{240, 240, 240};
-// Vector 3's green with the high-contrast colours.
-inline constexpr canvas::Color kVerdeOscuro{0, 128, 0};
 
 // Contrast ratio of two colours by their relative luminance, from 1 to 21.
 double Contraste(canvas::Color a, canvas::Color b);

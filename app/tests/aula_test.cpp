@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -49,6 +51,21 @@ TEST_F(Aula, F1OpensTheGuideWhichLeadsToTheAboutBox) {
     EXPECT_EQ(ayuda->windowTitle(), QStringLiteral("Ayuda de Trazalia"));
     EXPECT_TRUE(ayuda->texto()->toPlainText().contains(QStringLiteral("modo guion")));
     EXPECT_TRUE(ayuda->AcercaDe()->text().contains(QLatin1String("GPL-3.0-or-later")));
+}
+
+// A thumb as wide as its bar is high: HScroll7's seven steps are seven distinct positions.
+TEST_F(Aula, ThumbsAreSquare) {
+    for (QScrollBar* b : {Hacer("Form3").barra(7), app.form3().barra(4)}) {
+        QStyleOptionSlider opcion;
+        opcion.initFrom(b);
+        opcion.orientation = Qt::Horizontal;
+        opcion.minimum = b->minimum();
+        opcion.maximum = b->maximum();
+        opcion.sliderPosition = b->value();
+        const QRect pulgar = b->style()->subControlRect(QStyle::CC_ScrollBar, &opcion,
+                                                        QStyle::SC_ScrollBarSlider, b);
+        EXPECT_EQ(pulgar.width(), b->height()) << b->objectName().toStdString();
+    }
 }
 
 // The step bar and its read-out tell the order that the bar's step draws.

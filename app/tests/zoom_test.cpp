@@ -13,6 +13,7 @@
 #include "app/form2.h"
 #include "app/form3.h"
 #include "app/tests/con_aplicacion.h"
+#include "app/zoom.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 
@@ -20,6 +21,21 @@ namespace trazalia::app {
 namespace {
 
 int Px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / 15)); }
+
+// At start a window opens at the largest zoom that fits the screen's free area, frame included:
+// a 1366 × 768 laptop at 150 %, a projector, a large screen.
+class CabeTest : public testing::TestWithParam<QSize> {};
+
+TEST_P(CabeTest, TheLargestZoomThatFits) {
+    const double zoom = Zoom::QueCabe(GetParam());
+    const QSize area = GetParam() - QSize(16, 40);
+    EXPECT_TRUE(QRect(QPoint(), area).contains(QRect(QPoint(), ZoomDeVentana::Tamano(zoom))));
+    EXPECT_FALSE(
+        QRect(QPoint(), area).contains(QRect(QPoint(), ZoomDeVentana::Tamano(zoom + 0.01))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pantallas, CabeTest,
+                         testing::Values(QSize(911, 482), QSize(1920, 1040), QSize(3840, 2120)));
 
 class ZoomTest : public ConAplicacion, public testing::WithParamInterface<const char*> {
 protected:
