@@ -172,21 +172,21 @@ QRect PixelesDesdeTwips(int left, int top, int width, int height, double zoom) {
     return QRect(x0, y0, Pixeles(left + width, zoom) - x0, Pixeles(top + height, zoom) - y0);
 }
 
-QWidget* CrearControl(const Control& spec, canvas::Color fore, QWidget* parent) {
-    const QRect geometria = PixelesDesdeTwips(spec.left, spec.top, spec.width, spec.height);
+QWidget* CrearControl(const Control& fila, canvas::Color fore, QWidget* parent) {
+    const QRect geometria = PixelesDesdeTwips(fila.left, fila.top, fila.width, fila.height);
     QWidget* w = nullptr;
-    switch (spec.tipo) {
+    switch (fila.tipo) {
         case Tipo::Picture: {
-            w = new canvas::PictureWidget(static_cast<float>(spec.width),
-                                          static_cast<float>(spec.height), fore, parent);
+            w = new canvas::PictureWidget(static_cast<float>(fila.width),
+                                          static_cast<float>(fila.height), fore, parent);
             break;
         }
         case Tipo::HScroll: {
             auto* barra = new Barra(::Qt::Horizontal, parent);
-            barra->setRange(spec.min, spec.max);
+            barra->setRange(fila.min, fila.max);
             barra->setSingleStep(1);
-            barra->setPageStep(spec.large);
-            barra->setValue(spec.min);
+            barra->setPageStep(fila.large);
+            barra->setValue(fila.min);
             // The change handler runs when a dragged thumb is released, not while it moves.
             barra->setTracking(false);
             barra->setFocusPolicy(::Qt::StrongFocus);
@@ -196,25 +196,25 @@ QWidget* CrearControl(const Control& spec, canvas::Color fore, QWidget* parent) 
         }
         case Tipo::Label:
         case Tipo::Lectura: {
-            auto* label = new QLabel(QString::fromUtf8(spec.texto), parent);
-            label->setFont(Fuente(spec.puntos));
+            auto* label = new QLabel(QString::fromUtf8(fila.texto), parent);
+            label->setFont(Fuente(fila.puntos));
             QPalette paleta = label->palette();
-            paleta.setColor(QPalette::WindowText, AColor(spec.color));
-            if (spec.tipo == Tipo::Lectura) {
+            paleta.setColor(QPalette::WindowText, AColor(fila.color));
+            if (fila.tipo == Tipo::Lectura) {
                 paleta.setColor(QPalette::Window, ::Qt::white);
                 label->setAutoFillBackground(true);
                 label->setFrameShape(QFrame::Box);
                 label->setLineWidth(1);
             }
             label->setPalette(paleta);
-            label->setAlignment((spec.centrado ? ::Qt::AlignHCenter : ::Qt::AlignLeft) |
+            label->setAlignment((fila.centrado ? ::Qt::AlignHCenter : ::Qt::AlignLeft) |
                                 ::Qt::AlignTop);
             w = label;
             break;
         }
         case Tipo::Button: {
-            auto* boton = new Boton(QString::fromUtf8(spec.texto), parent);
-            boton->setFont(Fuente(spec.puntos));
+            auto* boton = new Boton(QString::fromUtf8(fila.texto), parent);
+            boton->setFont(Fuente(fila.puntos));
             boton->setAutoDefault(false);
             w = boton;
             break;
@@ -223,19 +223,19 @@ QWidget* CrearControl(const Control& spec, canvas::Color fore, QWidget* parent) 
             w = new Emblema(parent);
             break;
     }
-    w->setObjectName(QString::fromLatin1(spec.nombre));
+    w->setObjectName(QString::fromLatin1(fila.nombre));
     w->setGeometry(geometria);
-    if (*spec.descripcion) w->setAccessibleName(QString::fromUtf8(spec.descripcion));
-    if (*spec.ayuda) {
-        w->setAccessibleDescription(QString::fromUtf8(spec.ayuda));
+    if (*fila.descripcion) w->setAccessibleName(QString::fromUtf8(fila.descripcion));
+    if (*fila.ayuda) {
+        w->setAccessibleDescription(QString::fromUtf8(fila.ayuda));
         w->setToolTip(Consejo({w->accessibleDescription()}));
     }
-    if (spec.tipo == Tipo::Lectura) NombrarLectura(static_cast<QLabel*>(w), spec);
+    if (fila.tipo == Tipo::Lectura) NombrarLectura(static_cast<QLabel*>(w), fila);
     return w;
 }
 
-void NombrarLectura(QLabel* label, const Control& spec) {
-    const QString nombre = QString::fromUtf8(spec.descripcion);
+void NombrarLectura(QLabel* label, const Control& fila) {
+    const QString nombre = QString::fromUtf8(fila.descripcion);
     label->setAccessibleName(
         label->text().isEmpty() ? nombre : nombre + QLatin1String(": ") + label->text());
 }

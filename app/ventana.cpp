@@ -34,20 +34,20 @@ struct Ventana::PictureTraceHolder {
 
 Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
                  std::span<const Control> controles, canvas::Color fore)
-    : QWidget(nullptr), app_(app), nombre_(nombre), specs_(controles) {
+    : QWidget(nullptr), app_(app), nombre_(nombre), filas_(controles) {
     setObjectName(nombre);
     setWindowTitle(titulo);
     // Scripts run at the program's own size; on screen the zoom sizes the window.
     if (app_.trace()) setFixedSize(Pixeles(kClientWidth), Pixeles(kClientHeight));
     setAttribute(::Qt::WA_QuitOnClose, false);
 
-    for (const Control& spec : specs_) widgets_.push_back(Crear(spec, fore));
+    for (const Control& fila : filas_) widgets_.push_back(Crear(fila, fore));
 
     // Tab order follows the tab indices of the focusable controls.
-    std::vector<std::size_t> orden(specs_.size());
+    std::vector<std::size_t> orden(filas_.size());
     for (std::size_t i = 0; i < orden.size(); ++i) orden[i] = i;
     std::stable_sort(orden.begin(), orden.end(),
-                     [&](auto a, auto b) { return specs_[a].tab < specs_[b].tab; });
+                     [&](auto a, auto b) { return filas_[a].tab < filas_[b].tab; });
     QWidget* anterior = nullptr;
     for (std::size_t i : orden) {
         QWidget* w = widgets_[i];
@@ -82,8 +82,8 @@ QWidget* Ventana::Crear(const Control& control, canvas::Color fore) {
 }
 
 QWidget* Ventana::control(const QString& nombre) const {
-    for (std::size_t i = 0; i < specs_.size(); ++i)
-        if (nombre == QLatin1String(specs_[i].nombre)) return widgets_[i];
+    for (std::size_t i = 0; i < filas_.size(); ++i)
+        if (nombre == QLatin1String(filas_[i].nombre)) return widgets_[i];
     return nullptr;
 }
 
@@ -111,8 +111,8 @@ std::vector<std::string> Ventana::Dump() const {
     lineas.push_back(Utf8(nombre_) + " Window " + canvas::Quote(Utf8(windowTitle())) + ' ' +
                      std::to_string(kClientWidth) + ' ' + std::to_string(kClientHeight) +
                      " Visible " + (isVisible() ? "1" : "0"));
-    for (std::size_t i = 0; i < specs_.size(); ++i) {
-        const Control& s = specs_[i];
+    for (std::size_t i = 0; i < filas_.size(); ++i) {
+        const Control& s = filas_[i];
         std::string linea = Utf8(nombre_) + '.' + s.nombre + ' ';
         const std::string geometria = std::to_string(s.left) + ' ' + std::to_string(s.top) + ' ' +
                                       std::to_string(s.width) + ' ' + std::to_string(s.height);
@@ -166,11 +166,11 @@ void Ventana::setVisible(bool visible) {
 void Ventana::EnfocarPrimero() {
     const Control* mejor = nullptr;
     QWidget* destino = nullptr;
-    for (std::size_t i = 0; i < specs_.size(); ++i) {
+    for (std::size_t i = 0; i < filas_.size(); ++i) {
         QWidget* w = widgets_[i];
         if (!(w->focusPolicy() & ::Qt::TabFocus) || !w->isEnabled()) continue;
-        if (!mejor || specs_[i].tab < mejor->tab) {
-            mejor = &specs_[i];
+        if (!mejor || filas_[i].tab < mejor->tab) {
+            mejor = &filas_[i];
             destino = w;
         }
     }
@@ -181,8 +181,8 @@ void Ventana::Disponer(double zoom, QPoint origen) {
     if (zoom == zoom_ && origen == origen_) return;
     zoom_ = zoom;
     origen_ = origen;
-    for (std::size_t i = 0; i < specs_.size(); ++i) {
-        const Control& s = specs_[i];
+    for (std::size_t i = 0; i < filas_.size(); ++i) {
+        const Control& s = filas_[i];
         QWidget* w = widgets_[i];
         const QRect geometria =
             PixelesDesdeTwips(s.left, s.top, s.width, s.height, zoom).translated(origen);
@@ -197,8 +197,8 @@ void Ventana::Caption(QLabel* label, std::string_view texto) {
     const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
     label->setText(q);
     for (std::size_t i = 0; i < widgets_.size(); ++i)
-        if (widgets_[i] == label && specs_[i].tipo == Tipo::Lectura)
-            NombrarLectura(label, specs_[i]);
+        if (widgets_[i] == label && filas_[i].tipo == Tipo::Lectura)
+            NombrarLectura(label, filas_[i]);
     if (app_.trace()) app_.trace()->Caption(Utf8(nombre_ + '.' + label->objectName()), texto);
 }
 

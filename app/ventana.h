@@ -54,7 +54,7 @@ public:
 
     const QString& nombre() const { return nombre_; }
     // The table the window was built from.
-    std::span<const Control> controles() const { return specs_; }
+    std::span<const Control> controles() const { return filas_; }
 
     // The window's state, one line for the window and one for each control in table order.
     std::vector<std::string> Dump() const;
@@ -112,11 +112,11 @@ private:
     static void Numerar(std::vector<T*>& v, const char* nombre, const char* prefijo, T* w);
 
     void ReportarFallo(const std::exception& e);
-    QWidget* Crear(const Control& spec, canvas::Color fore);
+    QWidget* Crear(const Control& fila, canvas::Color fore);
 
     QString nombre_;
-    std::span<const Control> specs_;
-    std::vector<QWidget*> widgets_;  // parallel to specs_
+    std::span<const Control> filas_;
+    std::vector<QWidget*> widgets_;  // parallel to filas_
     canvas::PictureWidget* picture_ = nullptr;
     std::vector<QScrollBar*> barras_;
     std::vector<QLabel*> rotulos_;

@@ -24,8 +24,6 @@ constexpr std::array<Entrada, diagram::kNumeroDeVistas> kEntradas{{
     {"Colores de alto contraste", ::Qt::Key_H, "contrast"},
 }};
 
-QSettings Ajustes() { return QSettings(QStringLiteral("trazalia"), QStringLiteral("trazalia")); }
-
 QString Clave(const Entrada& e) { return QLatin1String("vistas/") + QLatin1String(e.nombre); }
 
 }  // namespace
@@ -38,7 +36,7 @@ ControlVistas::ControlVistas(QObject* parent) : QObject(parent) {
         accion->setShortcutContext(::Qt::WindowShortcut);
         // Only what the user does is remembered and redrawn at once.
         connect(accion, &QAction::triggered, this, [this, i](bool activa) {
-            if (recordar_) Ajustes().setValue(Clave(kEntradas[i]), activa);
+            if (recordar_) QSettings().setValue(Clave(kEntradas[i]), activa);
             emit cambiadas();
         });
         acciones_[i] = accion;
@@ -62,7 +60,7 @@ std::optional<diagram::Vista> ControlVistas::PorNombre(std::string_view nombre) 
 
 void ControlVistas::Recordar() {
     recordar_ = true;
-    const QSettings ajustes = Ajustes();
+    const QSettings ajustes;
     for (std::size_t i = 0; i < kEntradas.size(); ++i)
         acciones_[i]->setChecked(ajustes.value(Clave(kEntradas[i]), false).toBool());
 }
