@@ -250,8 +250,6 @@ int main(int argc, char* argv[]) {
     }
 
     QCoreApplication::setApplicationName(QStringLiteral("trazalia"));
-    // Settings land in ~/.config/trazalia/trazalia.conf.
-    QCoreApplication::setOrganizationName(QStringLiteral("trazalia"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRAZALIA_VERSION));
 
     // Qt's options go to the application; the program's own to the parser. Arguments are bytes:

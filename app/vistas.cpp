@@ -2,7 +2,8 @@
 #include "app/vistas.h"
 
 #include <QAction>
-#include <QSettings>
+
+#include "app/ajustes.h"
 
 namespace trazalia::app {
 
@@ -36,7 +37,7 @@ ControlVistas::ControlVistas(QObject* parent) : QObject(parent) {
         accion->setShortcutContext(::Qt::WindowShortcut);
         // Only what the user does is remembered and redrawn at once.
         connect(accion, &QAction::triggered, this, [this, i](bool activa) {
-            if (recordar_) QSettings().setValue(Clave(kEntradas[i]), activa);
+            if (recordar_) Ajustes().setValue(Clave(kEntradas[i]), activa);
             emit cambiadas();
         });
         acciones_[i] = accion;
@@ -60,7 +61,7 @@ std::optional<diagram::Vista> ControlVistas::PorNombre(std::string_view nombre) 
 
 void ControlVistas::Recordar() {
     recordar_ = true;
-    const QSettings ajustes;
+    const QSettings ajustes = Ajustes();
     for (std::size_t i = 0; i < kEntradas.size(); ++i)
         acciones_[i]->setChecked(ajustes.value(Clave(kEntradas[i]), false).toBool());
 }

@@ -4,13 +4,13 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QSettings>
 #include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
 #include <array>
 #include <cmath>
 
+#include "app/ajustes.h"
 #include "app/ventana.h"
 #include "canvas/qt/painter.h"
 
@@ -48,7 +48,7 @@ void Zoom::Poner(double zoom) {
 
 void Zoom::Fijar(double zoom) {
     Poner(zoom);
-    if (recordar_) QSettings().setValue(Clave(), valor_);
+    if (recordar_) Ajustes().setValue(Clave(), valor_);
 }
 
 void Zoom::Acercar() {
@@ -63,7 +63,7 @@ void Zoom::Alejar() {
 
 void Zoom::Recordar() {
     bool ok = false;
-    const double guardado = QSettings().value(Clave()).toDouble(&ok);
+    const double guardado = Ajustes().value(Clave()).toDouble(&ok);
     if (ok && std::isfinite(guardado)) Poner(guardado);
     recordar_ = true;
 }

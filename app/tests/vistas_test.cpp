@@ -4,13 +4,13 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "app/ajustes.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/vistas.h"
 #include "canvas/qt/painter.h"
@@ -46,7 +46,7 @@ TEST_F(VistasEnVentanas, ChoosingOneRedrawsAndTurningItOffGivesBackThePicture) {
 
 TEST_F(VistasEnVentanas, AreRememberedOnlyOnceAskedTo) {
     QStandardPaths::setTestModeEnabled(true);
-    QSettings(QStringLiteral("trazalia"), QStringLiteral("trazalia")).clear();
+    Ajustes().clear();
     ControlVistas guion;  // as in script mode: never reads nor writes the settings
     guion.accion(Vista::Rotulos)->trigger();
     ControlVistas pantalla;
