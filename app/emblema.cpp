@@ -7,9 +7,18 @@
 
 namespace trazalia::app {
 
+namespace {
+
+const QString& Arte() {
+    static const QString ruta = QStringLiteral(":/trazalia.svg");
+    return ruta;
+}
+
+}  // namespace
+
 QIcon IconoTrazalia() {
     // A renderer of its own, gone before the application is.
-    QSvgRenderer arte(QStringLiteral(":/trazalia.svg"));
+    QSvgRenderer arte(Arte());
     QIcon icono;
     for (int lado : {16, 32, 48, 64, 128, 256}) {
         QPixmap pixmap(lado, lado);
@@ -22,8 +31,7 @@ QIcon IconoTrazalia() {
     return icono;
 }
 
-Emblema::Emblema(QWidget* parent)
-    : QWidget(parent), arte_(new QSvgRenderer(QStringLiteral(":/trazalia.svg"), this)) {}
+Emblema::Emblema(QWidget* parent) : QWidget(parent), arte_(new QSvgRenderer(Arte(), this)) {}
 
 void Emblema::paintEvent(QPaintEvent*) {
     QPainter painter(this);

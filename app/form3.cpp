@@ -166,8 +166,8 @@ Form3::Form3(Aplicacion& app)
     connect(barra(7), &QScrollBar::valueChanged, this, &Form3::HScroll7_Change);
     // Vector 3's captions take the picture's green.
     QAction* contraste = app.vistas().accion(diagram::Vista::Contraste);
-    const auto verdes = [this](bool oscuro) {
-        const canvas::Color c = oscuro ? diagram::kVerdeOscuro : kVerde;
+    const auto verdes = [this, &vistas = app.vistas()] {
+        const canvas::Color c = diagram::ColorDeVector(kVerde, vistas.vistas());
         for (int n : {3, 9}) {
             QPalette paleta = rotulo(n)->palette();
             paleta.setColor(QPalette::WindowText, QColor(c.r, c.g, c.b));
@@ -175,7 +175,7 @@ Form3::Form3(Aplicacion& app)
         }
     };
     connect(contraste, &QAction::toggled, this, verdes);
-    verdes(contraste->isChecked());
+    verdes();
     // Each bar shows its value in a read-out, where an exact value can be typed.
     constexpr std::array<std::pair<int, int>, 7> kLecturas{
         {{1, 4}, {2, 5}, {3, 6}, {4, 10}, {5, 11}, {6, 12}, {7, 18}}};

@@ -34,8 +34,8 @@ double Contraste(canvas::Color a, canvas::Color b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-canvas::Color LienzoConVistas::Color(canvas::Color color) const {
-    return vistas_[Vista::Contraste] && color == kVerde ? kVerdeOscuro : color;
+canvas::Color ColorDeVector(canvas::Color color, const Vistas& vistas) {
+    return vistas[Vista::Contraste] && color == kVerde ? kVerdeOscuro : color;
 }
 
 void LienzoConVistas::Cls() {

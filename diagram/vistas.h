@@ -32,6 +32,10 @@ inline constexpr canvas::Color kGrisCuadricula{240, 240, 240};
 // Contrast ratio of two colours by their relative luminance, from 1 to 21.
 double Contraste(canvas::Color a, canvas::Color b);
 
+// A vector's colour as the views show it, in the picture and on the window's captions: with high
+// contrast the pure green becomes kVerdeOscuro.
+canvas::Color ColorDeVector(canvas::Color color, const Vistas& vistas);
+
 // The drawing area as the views change it, in front of the window's picture. With every view off
 // it passes each operation on unchanged. Otherwise a Cls is followed by the grid (under everything
 // the diagram then draws); with a bold stroke every width is doubled and every arrowhead twice as
@@ -64,7 +68,7 @@ public:
 
 private:
     int Factor() const { return vistas_[Vista::Grueso] ? 2 : 1; }
-    canvas::Color Color(canvas::Color color) const;
+    canvas::Color Color(canvas::Color color) const { return ColorDeVector(color, vistas_); }
 
     canvas::Canvas& picture_;
     Vistas vistas_;
