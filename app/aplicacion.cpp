@@ -26,6 +26,7 @@ void Aplicacion::Iniciar() { form1().show(); }
 
 void Aplicacion::IniciarEnPantalla() {
     zoom_.Recordar();
+    vistas_->Recordar();
     if (const QScreen* pantalla = QGuiApplication::primaryScreen())
         zoom_.LimitarA(pantalla->availableGeometry().size());
     Iniciar();

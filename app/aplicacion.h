@@ -31,8 +31,8 @@ public:
 
     // Creates Form1 and shows it.
     void Iniciar();
-    // The same on the user's screen: at the zoom saved by the last run, or at the largest that
-    // fits the screen when that one does not.
+    // The same on the user's screen, with the views and the zoom saved by the last run (or the
+    // largest zoom that fits the screen when that one does not), remembering what changes.
     void IniciarEnPantalla();
 
     Form1& form1();

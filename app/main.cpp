@@ -24,7 +24,6 @@
 #include "app/aplicacion.h"
 #include "app/emblema.h"
 #include "app/guion.h"
-#include "app/vistas.h"
 #include "canvas/trace_writer.h"
 
 namespace {
@@ -332,7 +331,6 @@ int main(int argc, char* argv[]) {
     // Rendered once for every window, and only when there are windows to see.
     QApplication::setWindowIcon(trazalia::app::IconoTrazalia());
     trazalia::app::Aplicacion app;
-    app.vistas().Recordar();
     app.IniciarEnPantalla();
     return aplicacion.exec();
 }
