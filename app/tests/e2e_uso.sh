@@ -42,12 +42,8 @@ eventually() {
     done
 }
 
-# Waits for a shown window of that exact title; sets W, X and Y.
-shown() {
-    W=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
-    [ -n "$W" ] || return 1
-    eval "$(xdotool getwindowgeometry --shell "$W")"
-}
+# shown TITLE: waits for that window; sets W, X and Y.
+. "$(dirname "$0")/x_ventanas.sh"
 
 # The same, and waits until it has the keyboard focus.
 window() {
@@ -133,7 +129,16 @@ check "Ctrl+S saves a PNG" save_as "$work/figura.png"
 
 click $((PX + 100)) $((PY + 350))  # focuses the drawing area
 xdotool key shift+F10
-menu_open() { [ "$(xdotool search --onlyvisible --class trazalia | wc -l)" -ge 2 ]; }
+# A second shown window of the program that is not a tooltip (the buttons have them); then a
+# moment for the menu to take the keyboard.
+menu_open() {
+    local n=0 w type
+    for w in $(xdotool search --onlyvisible --class trazalia 2>/dev/null); do
+        type=$(xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null) || continue  # gone meanwhile
+        [[ $type == *_NET_WM_WINDOW_TYPE_TOOLTIP* ]] || n=$((n + 1))
+    done
+    [ "$n" -ge 2 ] && sleep 0.3
+}
 check "Shift+F10 opens the menu" eventually menu_open
 xdotool key Down Down Return
 check "its second entry saves a PDF" save_as "$work/figura.pdf"
