@@ -38,16 +38,14 @@ pids+=($!)
 . "$(dirname "$0")/x_ventanas.sh"
 shown 'Trazalia\.'
 xdotool mousemove --sync $((X + 156)) $((Y + 432)) click 1  # "Paralelogramo"
-shown 'Método del Paralelogramo\.'
-sleep 0.5
+window 'Método del Paralelogramo\.'
 xdotool key Tab End  # HScroll1 to 100; focus stays on it
 xdotool mousemove --sync $((X + 609)) $((Y + 356)) click 1  # "Graficar Paralelogramo"
 oido "Resultante: magnitud 100.00, dirección 0.00°." || true
 xdotool key Escape  # back to the start window, as "Regresar"
 shown 'Trazalia\.'
 xdotool mousemove --sync $((X + 572)) $((Y + 432)) click 1  # "Polígono"
-shown 'Método del Polígono\.'
-sleep 0.5
+window 'Método del Polígono\.'
 xdotool key Tab End Tab Up  # HScroll1 to 100, then HScroll2 (which stays at 0) has the focus
 xdotool mousemove --sync $((X + 588)) $((Y + 288)) click 1  # HScroll7's right arrow
 if oido "Paso 2. Resultante: magnitud 100.00, dirección 0.00°." &&

@@ -42,18 +42,8 @@ eventually() {
     done
 }
 
-# shown TITLE: waits for that window; sets W, X and Y.
+# shown TITLE: waits for that window; sets W, X and Y. window TITLE: and for its keyboard focus.
 . "$(dirname "$0")/x_ventanas.sh"
-
-# The same, and waits until it has the keyboard focus.
-window() {
-    shown "$1" || return 1
-    local end=$((SECONDS + 10))
-    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$W" ]; do
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.05
-    done
-}
 
 # The X server takes the move before the click; --sync would hang when the pointer is there.
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click "${3:-1}"; }

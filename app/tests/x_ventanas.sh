@@ -12,3 +12,13 @@ shown() {
     done
     eval "$geometry"
 }
+
+# The same, and waits up to 10 s more until it has the keyboard focus.
+window() {
+    shown "$1" || return 1
+    local end=$((SECONDS + 10))
+    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$W" ]; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.05
+    done
+}
