@@ -2,7 +2,6 @@
 #include "diagram/marco.h"
 
 #include <cmath>
-#include <string>
 
 #include "diagram/formato.h"
 
@@ -12,9 +11,9 @@ namespace {
 
 float F(double v) { return static_cast<float>(v); }
 
-void Rotulo(canvas::Canvas& picture, double x, double y, const std::string& texto) {
-    picture.Line(F(x), F(y), F(x), F(y), canvas::kBlack);
-    picture.Print(texto);
+void Rotulo(canvas::Canvas& picture, const RotuloDeEscala& rotulo) {
+    picture.Line(F(rotulo.en.x), F(rotulo.en.y), F(rotulo.en.x), F(rotulo.en.y), canvas::kBlack);
+    picture.Print(Formato(rotulo.valor));
 }
 
 }  // namespace
@@ -44,28 +43,41 @@ void EjeHorizontal(canvas::Canvas& c) {
     c.Line(F(c.Width() * 0.93), F(c.Height() * 0.52), F(c.Width() * 0.95), F(c.Height() * 0.5));
 }
 
+double Marca(double largo, int i) { return (largo * 0.09) * i + largo * 0.05; }
+
 void MarcasVerticales(canvas::Canvas& c) {
     for (int i = 0; i <= 10; ++i) {
-        const double y = (c.Height() * 0.09) * i + c.Height() * 0.05;
+        const double y = Marca(c.Height(), i);
         c.Line(F(c.Width() * 0.5), F(y), F(c.Width() * 0.52), F(y), canvas::kBlack);
     }
 }
 
 void MarcasHorizontales(canvas::Canvas& c) {
     for (int i = 0; i <= 10; ++i) {
-        const double x = (c.Width() * 0.09) * i + c.Width() * 0.05;
+        const double x = Marca(c.Width(), i);
         c.Line(F(x), F(c.Height() * 0.5), F(x), F(c.Height() * 0.52), canvas::kBlack);
     }
 }
 
+std::array<RotuloDeEscala, 4> RotulosDeEscala(const canvas::Canvas& c, double Escala) {
+    const double W = c.Width();
+    const double H = c.Height();
+    return {{{{W * 0.53, H * 0.05}, Escala},
+             {{W * 0.53, H * 0.9}, -Escala},
+             {{W * 0.05, H * 0.53}, -Escala},
+             {{W * 0.9, H * 0.53}, Escala}}};
+}
+
 void RotulosVerticales(canvas::Canvas& c, double Escala) {
-    Rotulo(c, c.Width() * 0.53, c.Height() * 0.05, Formato(Escala));
-    Rotulo(c, c.Width() * 0.53, c.Height() * 0.9, Formato(-Escala));
+    const auto rotulos = RotulosDeEscala(c, Escala);
+    Rotulo(c, rotulos[0]);
+    Rotulo(c, rotulos[1]);
 }
 
 void RotulosHorizontales(canvas::Canvas& c, double Escala) {
-    Rotulo(c, c.Width() * 0.05, c.Height() * 0.53, Formato(-Escala));
-    Rotulo(c, c.Width() * 0.9, c.Height() * 0.53, Formato(Escala));
+    const auto rotulos = RotulosDeEscala(c, Escala);
+    Rotulo(c, rotulos[2]);
+    Rotulo(c, rotulos[3]);
 }
 
 }  // namespace trazalia::diagram

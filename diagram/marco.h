@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
 #include "canvas/canvas.h"
 
 namespace trazalia::diagram {
@@ -33,5 +35,16 @@ void MarcasHorizontales(canvas::Canvas& picture);
 // left and +Escala at the right. Each is placed by a black dot that moves the current point.
 void RotulosVerticales(canvas::Canvas& picture, double Escala);
 void RotulosHorizontales(canvas::Canvas& picture, double Escala);
+
+// Where along an axis of that length the i-th of the eleven tick marks stands (0 to 10).
+double Marca(double largo, int i);
+
+// A scale text: where its top left corner stands and the value it shows.
+struct RotuloDeEscala {
+    Punto en;
+    double valor;
+};
+// The four scale texts: the top and the bottom one, then the left and the right one.
+std::array<RotuloDeEscala, 4> RotulosDeEscala(const canvas::Canvas& picture, double Escala);
 
 }  // namespace trazalia::diagram

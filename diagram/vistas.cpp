@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <tuple>
 #include <vector>
 
 #include "diagram/formato.h"
+#include "diagram/marco.h"
 
 namespace trazalia::diagram {
 
@@ -43,16 +43,16 @@ void LienzoConVistas::Cls() {
     const int ancho = ancho_ * Factor();
     if (picture_.DrawWidth() != ancho) picture_.SetDrawWidth(ancho);
     if (!vistas_[Vista::Cuadricula]) return;
-    // At the tick marks, as MarcasVerticales and MarcasHorizontales place them, thin.
+    // At the tick marks, thin.
     const float W = picture_.Width();
     const float H = picture_.Height();
     picture_.SetDrawWidth(Factor());
     for (int i = 0; i <= 10; ++i) {
-        const double x = (W * 0.09) * i + W * 0.05;
+        const double x = Marca(W, i);
         picture_.Line(F(x), F(H * 0.05), F(x), F(H * 0.95), kGrisCuadricula);
     }
     for (int i = 0; i <= 10; ++i) {
-        const double y = (H * 0.09) * i + H * 0.05;
+        const double y = Marca(H, i);
         picture_.Line(F(W * 0.05), F(y), F(W * 0.95), F(y), kGrisCuadricula);
     }
     picture_.SetDrawWidth(ancho);
@@ -303,10 +303,8 @@ void DibujarVistas(canvas::Canvas& lienzo, const Resultado& dibujo, const Vistas
     std::vector<Texto> textos;
 
     // What the diagram already shows: its scale texts, the axes and the vectors with their heads.
-    for (const auto& [x, y, valor] :
-         {std::tuple{0.53, 0.05, dibujo.Escala}, std::tuple{0.53, 0.9, -dibujo.Escala},
-          std::tuple{0.05, 0.53, -dibujo.Escala}, std::tuple{0.9, 0.53, dibujo.Escala}})
-        colocador.Ocupar(CajaDe({W * x, H * y}, canvas::Anchor::Nw, Ancho(Formato(valor)), kAlto));
+    for (const RotuloDeEscala& r : RotulosDeEscala(lienzo, dibujo.Escala))
+        colocador.Ocupar(CajaDe(r.en, canvas::Anchor::Nw, Ancho(Formato(r.valor)), kAlto));
     colocador.Linea({W * 0.5, H * 0.05}, {W * 0.5, H * 0.95});
     colocador.Linea({W * 0.05, H * 0.5}, {W * 0.95, H * 0.5});
     for (const Trazo& t : dibujo.trazos) {
