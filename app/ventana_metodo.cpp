@@ -46,26 +46,22 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
         QStringLiteral("Diagrama vacío: mueva una barra para dibujar los vectores."));
 
     // Window-wide shortcuts: they work whichever control has the focus.
-    copiar_ = new QAction(QStringLiteral("Copiar imagen"), this);
-    copiar_->setShortcuts(QKeySequence::Copy);
-    copiar_->setShortcutContext(::Qt::WindowShortcut);
-    connect(copiar_, &QAction::triggered, this, &VentanaMetodo::CopiarImagen);
-    guardar_ = new QAction(QStringLiteral("Guardar imagen…"), this);
-    guardar_->setShortcuts(QKeySequence::Save);
-    guardar_->setShortcutContext(::Qt::WindowShortcut);
-    connect(guardar_, &QAction::triggered, this, &VentanaMetodo::GuardarImagen);
-    imprimir_ = new QAction(QStringLiteral("Imprimir…"), this);
-    imprimir_->setShortcuts(QKeySequence::Print);
-    imprimir_->setShortcutContext(::Qt::WindowShortcut);
-    connect(imprimir_, &QAction::triggered, this, &VentanaMetodo::Imprimir);
-    addAction(copiar_);
-    addAction(guardar_);
-    addAction(imprimir_);
-
     menu_ = new QMenu(this);
-    menu_->addAction(copiar_);
-    menu_->addAction(guardar_);
-    menu_->addAction(imprimir_);
+    const auto accion = [this](const QString& texto, QKeySequence::StandardKey tecla,
+                               void (VentanaMetodo::*metodo)()) {
+        auto* a = new QAction(texto, this);
+        a->setShortcuts(tecla);
+        a->setShortcutContext(::Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, metodo);
+        addAction(a);
+        menu_->addAction(a);
+        return a;
+    };
+    copiar_ =
+        accion(QStringLiteral("Copiar imagen"), QKeySequence::Copy, &VentanaMetodo::CopiarImagen);
+    guardar_ = accion(QStringLiteral("Guardar imagen…"), QKeySequence::Save,
+                      &VentanaMetodo::GuardarImagen);
+    imprimir_ = accion(QStringLiteral("Imprimir…"), QKeySequence::Print, &VentanaMetodo::Imprimir);
     // The views: one set for both method windows, each with its key in this window.
     menu_->addSeparator();
     for (QAction* vista : app_.vistas().acciones()) {
@@ -227,9 +223,8 @@ QString VentanaMetodo::LineaDeLecturas() const {
     if (dibujo_ && dibujo_->paso >= 1) partes << QStringLiteral("paso = %1").arg(dibujo_->paso);
     if (dibujo_ && dibujo_->resultante) {
         partes << QStringLiteral("r = %1; α = %2")
-                      .arg(Numero(dibujo_->r), dibujo_->direccion
-                                                   ? Numero(*dibujo_->direccion) + u'°'
-                                                   : QString::fromLatin1(diagram::kIndefinido));
+                      .arg(Numero(dibujo_->r),
+                           QString::fromStdString(diagram::ConGrados(dibujo_->direccion)));
     }
     return partes.join(QLatin1String("; "));
 }

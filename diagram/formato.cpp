@@ -29,4 +29,8 @@ std::string LecturaDireccion(double r, double AnguloResultante) {
     return grados ? Formato(*grados) : kIndefinido;
 }
 
+std::string ConGrados(const std::optional<double>& grados) {
+    return grados ? Formato(*grados) + "°" : kIndefinido;
+}
+
 }  // namespace trazalia::diagram

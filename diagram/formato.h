@@ -20,4 +20,7 @@ std::string LecturaDireccion(double r, double AnguloResultante);
 // The degrees that read-out shows, or nothing where it shows "Indefinido".
 std::optional<double> Direccion(double r, double AnguloResultante);
 
+// A direction in the texts beside the picture: "36.59°", or "Indefinido" when there is none.
+std::string ConGrados(const std::optional<double>& grados);
+
 }  // namespace trazalia::diagram

@@ -136,8 +136,8 @@ std::string Ecuacion(const Resultado& dibujo) {
         texto = "R =";
         for (std::size_t k = 1; k <= dibujo.vectores.size(); ++k)
             texto += (k > 1 ? " + " : " ") + Letra(static_cast<int>(k));
-        texto += " = " + Par(*R) + ";  |R| = " + Formato(dibujo.r) + ";  α = ";
-        return texto + (dibujo.direccion ? Formato(*dibujo.direccion) + "°" : kIndefinido);
+        return texto + " = " + Par(*R) + ";  |R| = " + Formato(dibujo.r) +
+               ";  α = " + ConGrados(dibujo.direccion);
     }
     for (const Trazo* t : ConComponentes(dibujo))
         texto += (texto.empty() ? "" : ";  ") + Letra(t->vector) + " = " + Par(*t);
