@@ -56,11 +56,8 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
         anterior = w;
     }
 
-    auto* ayuda = new QAction(QStringLiteral("Ayuda de Trazalia"), this);
-    ayuda->setShortcut(QKeySequence(::Qt::Key_F1));
-    ayuda->setShortcutContext(::Qt::WindowShortcut);
-    connect(ayuda, &QAction::triggered, this, [this] { Ayuda::Mostrar(this); });
-    addAction(ayuda);
+    connect(Atajo(QStringLiteral("Ayuda de Trazalia"), {QKeySequence(::Qt::Key_F1)}),
+            &QAction::triggered, this, [this] { Ayuda::Mostrar(this); });
 
     if (picture_ && app_.trace()) {
         pictureTrace_ = std::make_unique<PictureTraceHolder>(PictureTraceHolder{
@@ -191,6 +188,17 @@ void Ventana::Disponer(double zoom, QPoint origen) {
             w->setFont(Fuente(s.puntos * zoom));
         w->setGeometry(geometria);
     }
+}
+
+QAction* Ventana::Atajo(const QString& texto, const QList<QKeySequence>& teclas) {
+    auto* accion = new QAction(texto, this);
+    QList<QKeySequence> distintas;
+    for (const QKeySequence& t : teclas)
+        if (!t.isEmpty() && !distintas.contains(t)) distintas << t;
+    accion->setShortcuts(distintas);
+    accion->setShortcutContext(::Qt::WindowShortcut);
+    addAction(accion);
+    return accion;
 }
 
 void Ventana::Caption(QLabel* label, std::string_view texto) {

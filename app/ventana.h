@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -78,6 +80,9 @@ public:
     std::string TomarFallo();
     // Lays every control out from its twips at that zoom, fonts and picture too, from origen.
     void Disponer(double zoom, QPoint origen);
+    // An action of the window, owned by it, that those keys trigger wherever the focus is in it;
+    // empty and repeated keys are dropped.
+    QAction* Atajo(const QString& texto, const QList<QKeySequence>& teclas);
 
 protected:
     // Writes a label's caption as the program does, traced even when the text is unchanged.

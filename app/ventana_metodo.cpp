@@ -49,11 +49,8 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
     menu_ = new QMenu(this);
     const auto accion = [this](const QString& texto, QKeySequence::StandardKey tecla,
                                void (VentanaMetodo::*metodo)()) {
-        auto* a = new QAction(texto, this);
-        a->setShortcuts(tecla);
-        a->setShortcutContext(::Qt::WindowShortcut);
+        QAction* a = Atajo(texto, QKeySequence::keyBindings(tecla));
         connect(a, &QAction::triggered, this, metodo);
-        addAction(a);
         menu_->addAction(a);
         return a;
     };

@@ -100,14 +100,7 @@ ZoomDeVentana::ZoomDeVentana(Ventana& ventana, Zoom& zoom)
 }
 
 void ZoomDeVentana::Teclas(const QList<QKeySequence>& teclas, void (ZoomDeVentana::*que)()) {
-    auto* accion = new QAction(this);
-    QList<QKeySequence> distintas;
-    for (const QKeySequence& t : teclas)
-        if (!t.isEmpty() && !distintas.contains(t)) distintas << t;
-    accion->setShortcuts(distintas);
-    accion->setShortcutContext(::Qt::WindowShortcut);
-    connect(accion, &QAction::triggered, this, que);
-    ventana_.addAction(accion);
+    connect(ventana_.Atajo(QString(), teclas), &QAction::triggered, this, que);
 }
 
 QSize ZoomDeVentana::Tamano(double zoom) {
