@@ -67,11 +67,13 @@ void Aplicacion::setDialogos(std::unique_ptr<Dialogos> dialogos) {
     dialogos_ = std::move(dialogos);
 }
 
+std::array<Ventana*, 3> Aplicacion::ventanas() const {
+    return {form1_.get(), form2_.get(), form3_.get()};
+}
+
 Ventana* Aplicacion::ventana(const QString& nombre) const {
-    for (Ventana* v : {static_cast<Ventana*>(form1_.get()), static_cast<Ventana*>(form2_.get()),
-                       static_cast<Ventana*>(form3_.get())}) {
+    for (Ventana* v : ventanas())
         if (v && v->nombre() == nombre) return v;
-    }
     return nullptr;
 }
 
@@ -82,10 +84,8 @@ void Aplicacion::Terminar() {
         trace_->Write("End");
         trace_->Flush();
     }
-    for (Ventana* v : {static_cast<Ventana*>(form1_.get()), static_cast<Ventana*>(form2_.get()),
-                       static_cast<Ventana*>(form3_.get())}) {
+    for (Ventana* v : ventanas())
         if (v) v->close();
-    }
     emit terminada();
     QCoreApplication::quit();
 }

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <memory>
 
 #include "app/zoom.h"
@@ -41,6 +42,8 @@ public:
     Form3& form3();
     // The window of that name if it has been created, else null.
     Ventana* ventana(const QString& nombre) const;
+    // Form1, Form2 and Form3, each null until it is created.
+    std::array<Ventana*, 3> ventanas() const;
 
     // Ends the program: every window closes at once, without asking.
     void Terminar();

@@ -154,9 +154,10 @@ std::string Uso(std::string_view orden) {
 // One bit for each window that is shown.
 unsigned ALaVista(const Aplicacion& app) {
     unsigned bits = 0;
-    for (unsigned n = 1; n <= 3; ++n) {
-        const Ventana* v = app.ventana(QStringLiteral("Form%1").arg(n));
-        if (v && v->isVisible()) bits |= 1U << n;
+    unsigned bit = 1;
+    for (const Ventana* v : app.ventanas()) {
+        if (v && v->isVisible()) bits |= bit;
+        bit <<= 1;
     }
     return bits;
 }
@@ -164,8 +165,7 @@ unsigned ALaVista(const Aplicacion& app) {
 // The first failure of a handler in any window since the last line.
 std::string FalloDeVentana(const Aplicacion& app) {
     std::string fallo;
-    for (unsigned n = 1; n <= 3; ++n) {
-        Ventana* v = app.ventana(QStringLiteral("Form%1").arg(n));
+    for (Ventana* v : app.ventanas()) {
         if (!v) continue;
         std::string este = v->TomarFallo();
         if (fallo.empty()) fallo = std::move(este);
