@@ -18,6 +18,7 @@
 #include "app/vistas.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
+#include "canvas/qt/reason.h"
 #include "canvas/trace_writer.h"
 
 namespace trazalia::app {
@@ -293,30 +294,6 @@ std::string Legible(std::string_view texto) {
     return out;
 }
 
-std::string Razon(std::error_code codigo) {
-    switch (codigo.value()) {
-        case EISDIR:
-            return "es una carpeta";
-        case ENOENT:
-            return "no existe";
-        case EACCES:
-        case EPERM:
-            return "permiso denegado";
-        case ENOSPC:
-            return "no queda espacio en el dispositivo";
-        case EFBIG:
-            return "supera el tamaño máximo de fichero";
-        case EBADF:
-            return "está cerrada";
-        case EPIPE:
-            return "quien leía ya no está";
-        case EIO:
-            return "error de entrada/salida";
-        default:
-            return codigo.message();
-    }
-}
-
 Guion::Guion(Aplicacion& app, canvas::TraceWriter& trace, std::ostream& out, std::ostream& err,
              std::string nombre)
     : app_(app), trace_(trace), out_(out), err_(err), nombre_(std::move(nombre)) {}
@@ -338,7 +315,7 @@ int Guion::Ejecutar(std::istream& in) {
         try {
             if (in.rdbuf()) leida = LeerLinea(*in.rdbuf(), linea, kLineaMaxima);
         } catch (const std::system_error& e) {
-            return informar(nombre_, Razon(e.code()), kErrorDeEntradaSalida);
+            return informar(nombre_, canvas::ErrorReason(e.code()), kErrorDeEntradaSalida);
         }
         if (leida == Lectura::Fin) break;
         ++numero;

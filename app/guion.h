@@ -5,7 +5,6 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 namespace trazalia::canvas {
 class TraceWriter;
@@ -64,8 +63,5 @@ private:
 // Text fit for an error line: control characters and bytes that are not UTF-8 as escapes
 // (\n, \x1b), the rest as it is.
 std::string Legible(std::string_view texto);
-
-// Why an operating-system call failed, in Spanish where the program knows the words.
-std::string Razon(std::error_code codigo);
 
 }  // namespace trazalia::app

@@ -24,12 +24,13 @@
 #include "app/aplicacion.h"
 #include "app/emblema.h"
 #include "app/guion.h"
+#include "canvas/qt/reason.h"
 #include "canvas/trace_writer.h"
 
 namespace {
 
 using trazalia::app::Legible;
-using trazalia::app::Razon;
+using trazalia::canvas::ErrorReason;
 
 constexpr const char* kSinPantalla =
     "trazalia: no hay pantalla disponible; use «xvfb-run trazalia» para abrir las ventanas, o "
@@ -188,7 +189,7 @@ bool HayPantalla() {
 // Prints help or version text; output that cannot be written is a failure.
 int Mostrar(const std::string& texto) {
     if (std::fputs(texto.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
-        Decir("no se puede escribir la salida estándar: " + Razon(Errno()));
+        Decir("no se puede escribir la salida estándar: " + ErrorReason(Errno()));
         return 1;
     }
     return 0;
@@ -202,13 +203,13 @@ int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada) {
     int fd = STDIN_FILENO;
     if (ruta == "-") {
         if (entradaCerrada) {
-            Decir("-: " + Razon(std::make_error_code(std::errc::bad_file_descriptor)));
+            Decir("-: " + ErrorReason(std::make_error_code(std::errc::bad_file_descriptor)));
             return 1;
         }
     } else {
         fd = ::open(ruta.constData(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
-            Decir(Legible(nombre) + ": " + Razon(Errno()));
+            Decir(Legible(nombre) + ": " + ErrorReason(Errno()));
             return 1;
         }
     }
@@ -226,7 +227,7 @@ int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada) {
     }
     salida.flush();
     if (escritor.error()) {
-        Decir("no se puede escribir la salida estándar: " + Razon(escritor.error()));
+        Decir("no se puede escribir la salida estándar: " + ErrorReason(escritor.error()));
         if (estado == trazalia::app::Guion::kExito) estado = 1;
     }
     return estado;
@@ -300,7 +301,7 @@ int main(int argc, char* argv[]) {
     const bool enGuion = parser.isSet(script);
     if (enGuion && cerrados[1]) {
         Decir("no se puede escribir la salida estándar: " +
-              Razon(std::make_error_code(std::errc::bad_file_descriptor)));
+              ErrorReason(std::make_error_code(std::errc::bad_file_descriptor)));
         return 1;
     }
 

@@ -25,6 +25,8 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "canvas/qt/reason.h"
+
 namespace trazalia::canvas {
 namespace {
 
@@ -289,8 +291,8 @@ std::optional<QString> Write(const Picture& picture, const QString& path,
         QString why = file.error() != QFileDevice::NoError
                           ? file.errorString()
                           : QStringLiteral("no se pudo escribir entero");
-        if (cause == EFBIG) why = QStringLiteral("supera el tamaño máximo de fichero");
-        if (cause == ENOSPC) why = QStringLiteral("no queda espacio en el dispositivo");
+        if (cause == EFBIG || cause == ENOSPC)
+            why = QString::fromStdString(ErrorReason({cause, std::generic_category()}));
         file.cancelWriting();  // the temporary goes with the object; the old file stays
         return why;
     }
