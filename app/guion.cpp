@@ -181,8 +181,7 @@ std::string Vista(Aplicacion& app, const std::vector<std::string_view>& w) {
     if (w[1] == "Form1") return "Form1 no tiene vistas";
     const std::optional<diagram::Vista> vista = ControlVistas::PorNombre(w[2]);
     if (!vista)
-        return "vista desconocida " + Citar(w[2]) +
-               ": se esperaba grid, labels, components, equation, bold o contrast";
+        return "vista desconocida " + Citar(w[2]) + ": se esperaba " + ControlVistas::Nombres();
     if (w[3] != "on" && w[3] != "off") return "se esperaba on u off en lugar de " + Citar(w[3]);
     app.vistas().Poner(*vista, w[3] == "on");
     return {};

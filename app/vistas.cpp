@@ -59,6 +59,16 @@ std::optional<diagram::Vista> ControlVistas::PorNombre(std::string_view nombre) 
     return std::nullopt;
 }
 
+std::string ControlVistas::Nombres() {
+    std::string nombres;
+    for (std::size_t i = 0; i < kEntradas.size(); ++i)
+        nombres += (i == 0                     ? ""
+                    : i + 1 < kEntradas.size() ? ", "
+                                               : " o ") +
+                   std::string(kEntradas[i].nombre);
+    return nombres;
+}
+
 void ControlVistas::Recordar() {
     recordar_ = true;
     const QSettings ajustes = Ajustes();

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "diagram/vistas.h"
@@ -30,8 +31,10 @@ public:
 
     // As a script sets a view: nothing redraws until the next event, nothing is remembered.
     void Poner(diagram::Vista vista, bool activa);
-    // grid, labels, components, equation, bold or contrast.
+    // The view a script names: grid, labels, components, equation, bold or contrast.
     static std::optional<diagram::Vista> PorNombre(std::string_view nombre);
+    // Those names, for an error: "grid, labels, … o contrast".
+    static std::string Nombres();
 
     // Reads the remembered views and remembers every change the user makes from now on.
     void Recordar();
