@@ -171,7 +171,7 @@ std::variant<Registro, std::string> LeerRegistro(std::string_view linea) {
         return "se esperaban " + std::to_string(kCampos) + " campos y hay " +
                std::to_string(c.size());
     auto invalido = [&](std::size_t i) {
-        return std::string(kNombres[i]) + " no válido: " + Entre(c[i]);
+        return "campo " + std::string(kNombres[i]) + " no válido: " + Entre(c[i]);
     };
     Registro r;
     if (!EsFecha(c[0])) return invalido(0);
