@@ -14,7 +14,6 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -27,6 +26,7 @@
 #include <vector>
 
 #include "app/aplicacion.h"
+#include "bench/pares.h"
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/form3.h"
@@ -267,16 +267,8 @@ public:
     std::array<std::string, 20> rotulos;
 };
 
-double Mediana(std::vector<double> v) {
-    if (v.empty()) return 0;
-    const auto mitad = v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2);
-    std::nth_element(v.begin(), mitad, v.end());
-    return *mitad;
-}
-
-// One iteration is a pair: the event through the real window and its repaint, then the floor
-// painting the same picture, in turn first and second. Counters: the median of each, in µs, and
-// the median of the pairs' ratios.
+// Pairs of the event through the real window and its repaint, and the floor painting the same
+// picture (bench/pares.h), in µs.
 void Par(benchmark::State& state, const Evento& e, const Superficie& superficie) {
     Ventanas ventanas(e, superficie.pantalla);
     const canvas::PictureWidget& widget = ventanas.Picture1();
@@ -293,12 +285,6 @@ void Par(benchmark::State& state, const Evento& e, const Superficie& superficie)
         state.SkipWithError("el suelo no pinta lo mismo que la reproducción");
         return;
     }
-    using Reloj = std::chrono::steady_clock;
-    const auto medir = [](auto&& pintar) {
-        const auto inicio = Reloj::now();
-        pintar();
-        return std::chrono::duration<double, std::micro>(Reloj::now() - inicio).count();
-    };
     const auto evento = [&] {
         ventanas.Disparar();
         ventanas.Picture1().render(&completa);
@@ -308,19 +294,7 @@ void Par(benchmark::State& state, const Evento& e, const Superficie& superficie)
         suelo.Pintar(piso);
         benchmark::DoNotOptimize(piso.constBits());
     };
-    std::vector<double> completos, suelos, razones;
-    for (auto _ : state) {
-        const bool primero = completos.size() % 2 == 0;
-        const double f = primero ? 0 : medir(base);
-        const double c = medir(evento);
-        const double s = primero ? medir(base) : f;
-        completos.push_back(c);
-        suelos.push_back(s);
-        razones.push_back(c / s);
-    }
-    state.counters["completo_us"] = Mediana(completos);
-    state.counters["suelo_us"] = Mediana(suelos);
-    state.counters["razon"] = Mediana(razones);
+    bench::Pares<std::micro>(state, "us", evento, base);
 }
 
 void Dominio(benchmark::State& state, const Evento& e) {

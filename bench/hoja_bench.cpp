@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A worksheet of 40 exercises with its solutions, laid out and written as a PDF, against its
 // floor: the same pages painted on a PDF writer with plain QPainter calls prepared beforehand.
-// Pairs alternate which goes first, as in eventos_bench; medians in ms and of the pairs' ratios.
+// Pairs as in eventos_bench (bench/pares.h), in ms.
 
 #include <benchmark/benchmark.h>
 
@@ -13,13 +13,13 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <variant>
 #include <vector>
 
 #include "app/hoja.h"
+#include "bench/pares.h"
 #include "canvas/qt/painter.h"
 
 namespace {
@@ -109,11 +109,6 @@ QByteArray Suelo(const practice::Hoja& hoja, const std::vector<std::vector<Paso>
     return bytes;
 }
 
-double Mediana(std::vector<double> v) {
-    std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
-    return v[v.size() / 2];
-}
-
 void Hoja40(benchmark::State& state) {
     practice::OpcionesDeHoja opciones;
     opciones.ejercicios = 40;
@@ -122,31 +117,13 @@ void Hoja40(benchmark::State& state) {
     const QString ruta = carpeta.filePath(QStringLiteral("hoja.pdf"));
     const practice::Hoja hecha = practice::ComponerHoja(opciones);
     const auto pasos = Preparar(hecha);
-    using Reloj = std::chrono::steady_clock;
-    const auto medir = [](auto&& hacer) {
-        const auto inicio = Reloj::now();
-        hacer();
-        return std::chrono::duration<double, std::milli>(Reloj::now() - inicio).count();
-    };
     const auto completa = [&] {
         QString error;
         if (!app::GuardarHoja(practice::ComponerHoja(opciones), ruta, &error))
             throw std::runtime_error(error.toStdString());
     };
     const auto suelo = [&] { benchmark::DoNotOptimize(Suelo(hecha, pasos)); };
-    std::vector<double> completas, suelos, razones;
-    for (auto _ : state) {
-        const bool primero = completas.size() % 2 == 0;
-        const double f = primero ? 0 : medir(suelo);
-        const double c = medir(completa);
-        const double s = primero ? medir(suelo) : f;
-        completas.push_back(c);
-        suelos.push_back(s);
-        razones.push_back(c / s);
-    }
-    state.counters["completa_ms"] = Mediana(completas);
-    state.counters["suelo_ms"] = Mediana(suelos);
-    state.counters["razon"] = Mediana(razones);
+    bench::Pares<std::milli>(state, "ms", completa, suelo);
 }
 BENCHMARK(Hoja40)->Unit(benchmark::kMillisecond);
 
