@@ -145,8 +145,21 @@ std::string_view CabeceraDelRegistro() {
     return cabecera;
 }
 
+namespace {
+
+// A spreadsheet takes a cell that starts with one of these for a formula; a name typed by a
+// student is kept as text there by a leading apostrophe, which reading the record removes.
+bool PareceFormula(std::string_view texto) {
+    return !texto.empty() &&
+           std::string_view("=+-@\t").find(texto.front()) != std::string_view::npos;
+}
+
+}  // namespace
+
 std::string LineaDeRegistro(const Registro& registro) {
-    std::string linea = CampoCsv(registro.fecha) + ',' + CampoCsv(registro.alumno) + ',' +
+    const std::string alumno =
+        PareceFormula(registro.alumno) ? '\'' + registro.alumno : registro.alumno;
+    std::string linea = CampoCsv(registro.fecha) + ',' + CampoCsv(alumno) + ',' +
                         std::string(Nombre(registro.ventana)) + ',' +
                         std::string(Nombre(registro.nivel));
     for (std::size_t k = 0; k < 3; ++k) {
@@ -177,6 +190,8 @@ std::variant<Registro, std::string> LeerRegistro(std::string_view linea) {
     if (!EsFecha(c[0])) return invalido(0);
     r.fecha = c[0];
     r.alumno = c[1];
+    if (r.alumno.starts_with('\'') && PareceFormula(std::string_view(r.alumno).substr(1)))
+        r.alumno.erase(0, 1);
     const auto ventana = VentanaDeNombre(c[2]);
     if (!ventana) return invalido(2);
     r.ventana = *ventana;

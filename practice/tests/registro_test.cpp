@@ -86,6 +86,17 @@ TEST(Registro, UnNombreEnVariasLineasQuedaEnUna) {
     EXPECT_EQ(std::get<Registro>(leido).alumno, "Ana  María");
 }
 
+// A name that a spreadsheet would run as a formula is written as text, and read back as typed.
+TEST(Registro, UnNombreQueSeTomariaPorFormulaQuedaComoTexto) {
+    Registro r = kAna;
+    r.alumno = "=HIPERVINCULO(\"x\")";
+    const std::string linea = LineaDeRegistro(r);
+    EXPECT_NE(linea.find(",\"'=HIPERVINCULO(\"\"x\"\")\","), std::string::npos) << linea;
+    const auto leido = LeerRegistro(linea);
+    ASSERT_TRUE(std::holds_alternative<Registro>(leido));
+    EXPECT_EQ(std::get<Registro>(leido).alumno, r.alumno);
+}
+
 struct Mala {
     const char* name;
     const char* linea;
