@@ -9,6 +9,7 @@
 #include "app/editor.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/colores.h"
+#include "diagram/constantes.h"
 
 namespace trazalia::app {
 
@@ -25,20 +26,20 @@ constexpr Control kControles[] = {
      .ayuda = "Los vectores a escala desde el origen; «Graficar Paralelogramo» añade la "
               "figura y la resultante en negro. Botón derecho: copiar o guardar la imagen"},
     {.nombre = "HScroll1", .tipo = Tipo::HScroll, .left = 1200, .top = 240, .width = 1455,
-     .height = 375, .tab = 1, .min = 0, .max = 100, .large = 5,
+     .height = 375, .tab = 1, .min = 0, .max = diagram::kModuloMaximo, .large = 5,
      .descripcion = "Magnitud del vector 1",
      .ayuda = "Módulo (magnitud) del vector 1 (rojo): de 0 a 100"},
     {.nombre = "HScroll2", .tipo = Tipo::HScroll, .left = 1200, .top = 960, .width = 1455,
-     .height = 375, .tab = 2, .min = 0, .max = 100, .large = 5,
+     .height = 375, .tab = 2, .min = 0, .max = diagram::kModuloMaximo, .large = 5,
      .descripcion = "Magnitud del vector 2",
      .ayuda = "Módulo (magnitud) del vector 2 (azul): de 0 a 100"},
     {.nombre = "HScroll3", .tipo = Tipo::HScroll, .left = 5400, .top = 240, .width = 1455,
-     .height = 375, .tab = 3, .min = 0, .max = 360, .large = 5,
+     .height = 375, .tab = 3, .min = 0, .max = diagram::kDireccionMaxima, .large = 5,
      .descripcion = "Dirección del vector 1 (grados)",
      .ayuda = "Dirección del vector 1 (rojo): de 0° a 360°, el ángulo con el "
               "semieje x positivo, en sentido antihorario"},
     {.nombre = "HScroll4", .tipo = Tipo::HScroll, .left = 5400, .top = 840, .width = 1455,
-     .height = 375, .tab = 4, .min = 0, .max = 360, .large = 5,
+     .height = 375, .tab = 4, .min = 0, .max = diagram::kDireccionMaxima, .large = 5,
      .descripcion = "Dirección del vector 2 (grados)",
      .ayuda = "Dirección del vector 2 (azul): de 0° a 360°, el ángulo con el "
               "semieje x positivo, en sentido antihorario"},

@@ -13,6 +13,7 @@
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/colores.h"
+#include "diagram/constantes.h"
 
 namespace trazalia::app {
 
@@ -40,12 +41,12 @@ constexpr Control Barra(const char* nombre, int left, int top, int tab, int max,
 
 constexpr Control Magnitud(const char* nombre, int top, int tab, const char* descripcion,
                            const char* ayuda) {
-    return Barra(nombre, 1080, top, tab, 100, descripcion, ayuda);
+    return Barra(nombre, 1080, top, tab, diagram::kModuloMaximo, descripcion, ayuda);
 }
 
 constexpr Control Direccion(const char* nombre, int top, int tab, const char* descripcion,
                             const char* ayuda) {
-    return Barra(nombre, 4680, top, tab, 360, descripcion, ayuda);
+    return Barra(nombre, 4680, top, tab, diagram::kDireccionMaxima, descripcion, ayuda);
 }
 
 constexpr Control Lectura(const char* nombre, int left, int top, int width, int tab,
@@ -103,7 +104,7 @@ constexpr Control kControles[] = {
               "Dirección del vector 3 (verde): de 0° a 360°, el ángulo con el "
               "semieje x positivo, en sentido antihorario"),
     {.nombre = "HScroll7", .tipo = Tipo::HScroll, .left = 7920, .top = 4200, .width = 975,
-     .height = 255, .tab = 24, .min = 1, .max = 7, .large = 1,
+     .height = 255, .tab = 24, .min = 1, .max = diagram::kPasos, .large = 1,
      .descripcion = "Paso de la construcción",
      .ayuda = "Paso de la construcción, de 1 a 7: en los pasos 1 a 6, los tres vectores punta "
               "con cola en uno de los seis órdenes; en el paso 7, los seis órdenes a la vez"},

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "diagram/constantes.h"
+
 namespace trazalia::diagram {
 
 void DireccionResultante(double Rx, double Ry, double& AnguloResultante) {
@@ -10,12 +12,12 @@ void DireccionResultante(double Rx, double Ry, double& AnguloResultante) {
         const double t = std::atan(Ry / Rx);
         // Four separate tests, exactly one of which matches.
         if (Rx > 0 && Ry >= 0) AnguloResultante = t;
-        if (Rx < 0 && Ry >= 0) AnguloResultante = 3.1415926 + t;
-        if (Rx < 0 && Ry < 0) AnguloResultante = 3.1415926 + t;
-        if (Rx > 0 && Ry < 0) AnguloResultante = 6.2831853 + t;
+        if (Rx < 0 && Ry >= 0) AnguloResultante = kPiDelCuadrante + t;
+        if (Rx < 0 && Ry < 0) AnguloResultante = kPiDelCuadrante + t;
+        if (Rx > 0 && Ry < 0) AnguloResultante = kDosPiDelCuadrante + t;
     } else {
-        if (Ry > 0) AnguloResultante = 1.5707963;
-        if (Ry < 0) AnguloResultante = 4.7123889;
+        if (Ry > 0) AnguloResultante = kMedioPiDelCuadrante;
+        if (Ry < 0) AnguloResultante = kTresMediosPiDelCuadrante;
     }
 }
 

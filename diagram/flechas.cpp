@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "diagram/constantes.h"
+
 namespace trazalia::diagram {
 
 namespace {
@@ -42,15 +44,16 @@ std::optional<Arco> ArcoNegro(Punto punta, double a, double Pi) {
     const Punto centro = Centro(punta, a);
     std::optional<Arco> arco;
     // Thresholds are literals, not derived from Pi; 2 * a is exact.
-    if (a >= 0 && 2 * a < 3.14159) arco = Arco{centro, a + (Pi * 3) / 2, a + Pi / 2};
-    if (2 * a == 3.14159) arco = Arco{centro, 0, Pi};
-    if (2 * a > 3.14159 && a < 3.14159) arco = Arco{centro, a - Pi / 2, a + Pi / 2};
-    if (a == 3.14159) arco = Arco{centro, Pi / 2, (Pi * 3) / 2};
-    if (a > 3.14159 && a < 9.42477 / 2) arco = Arco{centro, a - Pi / 2, a + Pi / 2};
-    if (a == 9.42477 / 2) arco = Arco{centro, Pi, 0};
+    if (a >= 0 && 2 * a < kPiDeLecturas) arco = Arco{centro, a + (Pi * 3) / 2, a + Pi / 2};
+    if (2 * a == kPiDeLecturas) arco = Arco{centro, 0, Pi};
+    if (2 * a > kPiDeLecturas && a < kPiDeLecturas) arco = Arco{centro, a - Pi / 2, a + Pi / 2};
+    if (a == kPiDeLecturas) arco = Arco{centro, Pi / 2, (Pi * 3) / 2};
+    if (a > kPiDeLecturas && a < kTresPiDeFlecha / 2) arco = Arco{centro, a - Pi / 2, a + Pi / 2};
+    if (a == kTresPiDeFlecha / 2) arco = Arco{centro, Pi, 0};
     // Up to 6.2831853, the largest direction a resultant can have: just below it lie resultants
     // pointing right with a tiny negative y component, which must keep their head.
-    if (a > 9.42477 / 2 && a <= 6.2831853) arco = Arco{centro, a - Pi / 2, a - (Pi * 3) / 2};
+    if (a > kTresPiDeFlecha / 2 && a <= kDosPiDelCuadrante)
+        arco = Arco{centro, a - Pi / 2, a - (Pi * 3) / 2};
     if (arco) {
         arco->inicio = EnUnaVuelta(arco->inicio);
         arco->fin = EnUnaVuelta(arco->fin);

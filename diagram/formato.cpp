@@ -5,6 +5,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "diagram/constantes.h"
+
 namespace trazalia::diagram {
 
 std::string Formato(double valor) {
@@ -21,7 +23,7 @@ std::string Formato(double valor) {
 
 std::optional<double> Direccion(double r, double AnguloResultante) {
     if (r <= 0.001) return std::nullopt;
-    return (AnguloResultante * 180) / 3.14159;
+    return (AnguloResultante * 180) / kPiDeLecturas;
 }
 
 std::string LecturaDireccion(double r, double AnguloResultante) {

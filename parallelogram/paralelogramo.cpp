@@ -5,6 +5,7 @@
 #include <string>
 
 #include "diagram/colores.h"
+#include "diagram/constantes.h"
 #include "diagram/direccion.h"
 #include "diagram/flechas.h"
 #include "diagram/formato.h"
@@ -27,7 +28,7 @@ constexpr int kD2 = 4;
 void Paralelogramo::Form_Load() {
     Picture1_.SetDrawWidth(2);
     for (int n = 5; n <= 8; ++n) form_.Label(n, "0");
-    Pi = 3.1416;
+    Pi = diagram::kPiDelParalelogramo;
 }
 
 void Paralelogramo::Lecturas() {
@@ -93,9 +94,9 @@ std::optional<Calculo> Paralelogramo::CalcularResultante() {
     const int d1 = form_.HScroll(kD1);
     const int d2 = form_.HScroll(kD2);
 
-    // 3.1416 is Form2's Pi, written out: the components do not depend on when Pi was set.
-    const double a1 = (d1 * 3.1416) / 180;
-    const double a2 = (d2 * 3.1416) / 180;
+    // Not Pi: the components do not depend on when Pi was set.
+    const double a1 = (d1 * diagram::kPiDeComponentes) / 180;
+    const double a2 = (d2 * diagram::kPiDeComponentes) / 180;
     const double V1x = m1 * std::cos(a1);
     const double V1y = m1 * std::sin(a1);
     const double V2x = m2 * std::cos(a2);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "diagram/colores.h"
+#include "diagram/constantes.h"
 #include "diagram/direccion.h"
 #include "diagram/flechas.h"
 #include "diagram/formato.h"
@@ -74,7 +75,7 @@ void Poligono::Form_Load() {
     picture_.SetDrawWidth(2);
     for (int n : {4, 5, 6, 10, 11, 12, 14, 16}) form_.Label(n, "0");
     form_.Label(18, "1");
-    Pi = 3.14159;
+    Pi = diagram::kPiDelPoligono;
 }
 
 void Poligono::LecturasVectores() {
@@ -89,8 +90,7 @@ Poligono::Estado Poligono::CalcularEstado() {
     for (int k = 0; k < 3; ++k) {
         e.m[k] = form_.HScroll(k + 1);
         e.d[k] = form_.HScroll(k + 4);
-        // The components keep their own four-decimal value of pi.
-        e.theta[k] = (e.d[k] * 3.1416) / 180;
+        e.theta[k] = (e.d[k] * diagram::kPiDeComponentes) / 180;
         x[k] = e.m[k] * std::cos(e.theta[k]);
         y[k] = e.m[k] * std::sin(e.theta[k]);
     }

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "diagram/constantes.h"
 #include "practice/respuesta.h"
 
 namespace trazalia::practice {
@@ -33,7 +34,6 @@ struct Magnitudes {
     int cuantas;
 };
 
-constexpr int kMagnitudMaxima = 100;
 constexpr double kResultanteMinima = 5;
 
 Magnitudes MagnitudesDe(Nivel nivel) {
@@ -45,7 +45,7 @@ Magnitudes MagnitudesDe(Nivel nivel) {
         case Nivel::Dificil:
             break;
     }
-    return {1, 100};
+    return {1, diagram::kModuloMaximo};
 }
 
 }  // namespace
@@ -92,7 +92,8 @@ diagram::Entrada Generador::Vector() {
         case Nivel::Dificil:
             break;
     }
-    return {magnitud, Indice(360)};
+    // 360° is 0°: a direction is drawn from 0 to 359.
+    return {magnitud, Indice(diagram::kDireccionMaxima)};
 }
 
 Ejercicio Generador::Siguiente() {
@@ -102,7 +103,7 @@ Ejercicio Generador::Siguiente() {
         for (int k = 0; k < NumeroDeVectores(ventana_); ++k) vectores.push_back(Vector());
         if (RespuestaDe(ventana_, vectores).r >= kResultanteMinima) return vectores;
     }
-    for (diagram::Entrada& v : vectores) v = {kMagnitudMaxima, vectores.front().d};
+    for (diagram::Entrada& v : vectores) v = {diagram::kModuloMaximo, vectores.front().d};
     return vectores;
 }
 
