@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor.h"
 
+#include <QCoreApplication>
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
@@ -167,9 +168,14 @@ void EditorDeValor::Rechazar(const QString& intento) {
 void EditorDeValor::Cerrar(bool devolverFoco) {
     if (cerrado_) return;
     cerrado_ = true;
-    if (pista_) pista_->hide();
     if (devolverFoco && barra_) barra_->setFocus(::Qt::OtherFocusReason);
-    hide();
+    // Showing posts a repaint that a hidden widget never needs; without an event loop (script
+    // mode) one would pile up each time the editor opens.
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(pista_)}) {
+        if (!w) continue;
+        w->hide();
+        QCoreApplication::removePostedEvents(w, QEvent::UpdateLater);
+    }
 }
 
 void EditorDeValor::focusOutEvent(QFocusEvent* event) {
