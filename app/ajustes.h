@@ -1,17 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QEvent>
 #include <QSettings>
 #include <QVariant>
 
 namespace trazalia::app {
 
+// The settings file, read once and written once, when the program ends: QSettings would rewrite
+// the whole file after each change, and a large file would stop the windows at every zoom.
+class ArchivoDeAjustes final : public QSettings {
+public:
+    using QSettings::QSettings;
+
+protected:
+    bool event(QEvent* event) override {
+        return event->type() == QEvent::UpdateRequest || QSettings::event(event);
+    }
+};
+
 // Where the program remembers what the user chose (the zoom, the views):
-// ~/.config/trazalia/trazalia.conf. Script mode never opens it. One object for the whole run:
-// it reads the file once and writes it back when the event loop is idle and at exit, so a
-// change of zoom never waits for the file, however large it has grown.
+// ~/.config/trazalia/trazalia.conf. Script mode never opens it. One object for the whole run.
 inline QSettings& Ajustes() {
-    static QSettings ajustes(QStringLiteral("trazalia"), QStringLiteral("trazalia"));
+    static ArchivoDeAjustes ajustes(QStringLiteral("trazalia"), QStringLiteral("trazalia"));
     return ajustes;
 }
 
