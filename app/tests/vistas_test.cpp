@@ -2,6 +2,8 @@
 // The views on the windows: redrawn when chosen, remembered only outside scripts, and drawn.
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QStandardPaths>
@@ -57,6 +59,26 @@ TEST_F(VistasEnVentanas, AreRememberedOnlyOnceAskedTo) {
     EXPECT_FALSE(otra.vistas()[Vista::Grueso]);
     otra.Recordar();
     EXPECT_TRUE(otra.vistas()[Vista::Grueso]);
+}
+
+// A large settings file would stop the windows if each change rewrote it: it is written at the end.
+TEST(Ajustes, AChangeIsKeptWithoutRewritingTheFile) {
+    QStandardPaths::setTestModeEnabled(true);
+    Ajustes().clear();
+    Ajustes().setValue(QStringLiteral("vistas/grid"), true);
+    Ajustes().sync();
+    const auto leer = [] {
+        QFile archivo(Ajustes().fileName());
+        return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+    };
+    const QByteArray antes = leer();
+    ASSERT_TRUE(antes.contains("grid=true"));
+    ControlVistas vistas;
+    vistas.Recordar();
+    vistas.accion(Vista::Rotulos)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(leer(), antes);
+    EXPECT_TRUE(Activado(Ajustes().value(QStringLiteral("vistas/labels"))));
 }
 
 // What the settings file holds for a view: only a real boolean turns it on.
