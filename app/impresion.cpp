@@ -29,8 +29,7 @@ std::optional<EnPagina> Encajar(QSizeF pagina, QSizeF dibujo, qreal altoTexto) {
     // Also false for NaN, from an empty page or picture.
     if (!(escala > 0)) return std::nullopt;
     const QSizeF tamano = dibujo * escala;
-    return EnPagina{QPointF((pagina.width() - tamano.width()) / 2,
-                            (alto - tamano.height()) / 2),
+    return EnPagina{QPointF((pagina.width() - tamano.width()) / 2, (alto - tamano.height()) / 2),
                     escala};
 }
 
@@ -40,7 +39,9 @@ QString ImprimirDibujo(const canvas::Picture& picture, const QString& lecturas,
     QFont fuente = canvas::PrintFont();
     fuente.setPointSizeF(11);
     const qreal altoTexto =
-        lecturas.isEmpty() ? 0 : QFontMetricsF(fuente, &pagina).boundingRect(area, kTexto, lecturas).height();
+        lecturas.isEmpty()
+            ? 0
+            : QFontMetricsF(fuente, &pagina).boundingRect(area, kTexto, lecturas).height();
     const QSizeF dibujo = canvas::LogicalSize(picture);
     const std::optional<EnPagina> sitio = Encajar(area.size(), dibujo, altoTexto);
     // The scale in page pixels that shows a logical pixel at its size on the screen.

@@ -120,7 +120,8 @@ void VentanaMetodo::Redibujar() {
 void VentanaMetodo::Imprimir() {
     app_.dialogos().Imprimir(this, [this](QPrinter& impresora) {
         const QString error = ImprimirDibujo(Picture1()->picture(), LineaDeLecturas(), impresora);
-        if (!error.isEmpty()) app_.dialogos().Aviso(this, QStringLiteral("No se pudo imprimir"), error);
+        if (!error.isEmpty())
+            app_.dialogos().Aviso(this, QStringLiteral("No se pudo imprimir"), error);
     });
 }
 
