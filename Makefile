@@ -87,6 +87,8 @@ bench:
 	cmake --build $(RELEASE_DIR)
 	$(RELEASE_DIR)/bench/eventos_bench --benchmark_repetitions=9 \
 	    --benchmark_report_aggregates_only=true --benchmark_min_time=0.1
+	$(RELEASE_DIR)/bench/hoja_bench --benchmark_repetitions=9 \
+	    --benchmark_report_aggregates_only=true
 
 # libFuzzer on script mode for FUZZ_SECONDS; findings land in $(FUZZ_DIR).
 fuzz:

@@ -38,6 +38,9 @@ struct Control {
     const char* descripcion = "";
     // Accessible description, where the name alone does not say enough.
     const char* ayuda = "";
+    // A read-out of the result that only a construction writes: any other redraw leaves it
+    // describing an earlier picture.
+    bool resultado = false;
 };
 
 // A control's tooltip: these lines, one under the other.

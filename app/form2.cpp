@@ -26,20 +26,22 @@ constexpr Control kControles[] = {
               "figura y la resultante en negro. Botón derecho: copiar o guardar la imagen"},
     {.nombre = "HScroll1", .tipo = Tipo::HScroll, .left = 1200, .top = 240, .width = 1455,
      .height = 375, .tab = 1, .min = 0, .max = 100, .large = 5,
-     .descripcion = "Magnitud del vector 1", .ayuda = "Magnitud del vector 1 (rojo): de 0 a 100"},
+     .descripcion = "Magnitud del vector 1",
+     .ayuda = "Módulo (magnitud) del vector 1 (rojo): de 0 a 100"},
     {.nombre = "HScroll2", .tipo = Tipo::HScroll, .left = 1200, .top = 960, .width = 1455,
      .height = 375, .tab = 2, .min = 0, .max = 100, .large = 5,
-     .descripcion = "Magnitud del vector 2", .ayuda = "Magnitud del vector 2 (azul): de 0 a 100"},
+     .descripcion = "Magnitud del vector 2",
+     .ayuda = "Módulo (magnitud) del vector 2 (azul): de 0 a 100"},
     {.nombre = "HScroll3", .tipo = Tipo::HScroll, .left = 5400, .top = 240, .width = 1455,
      .height = 375, .tab = 3, .min = 0, .max = 360, .large = 5,
      .descripcion = "Dirección del vector 1 (grados)",
-     .ayuda = "Dirección del vector 1 (rojo): de 0° a 360°, medida desde el eje x positivo en "
-              "sentido antihorario"},
+     .ayuda = "Dirección del vector 1 (rojo): de 0° a 360°, el ángulo con el "
+              "semieje x positivo, en sentido antihorario"},
     {.nombre = "HScroll4", .tipo = Tipo::HScroll, .left = 5400, .top = 840, .width = 1455,
      .height = 375, .tab = 4, .min = 0, .max = 360, .large = 5,
      .descripcion = "Dirección del vector 2 (grados)",
-     .ayuda = "Dirección del vector 2 (azul): de 0° a 360°, medida desde el eje x positivo en "
-              "sentido antihorario"},
+     .ayuda = "Dirección del vector 2 (azul): de 0° a 360°, el ángulo con el "
+              "semieje x positivo, en sentido antihorario"},
     {.nombre = "Label1", .tipo = Tipo::Label, .left = 240, .top = 240, .width = 615, .height = 495,
      .tab = 5, .texto = "r", .puntos = 12, .color = kRojo, .centrado = true,
      .descripcion = "r: magnitud del vector 1",
@@ -58,10 +60,10 @@ constexpr Control kControles[] = {
      .ayuda = "Rótulo de la dirección del vector 2"},
     {.nombre = "Label5", .tipo = Tipo::Lectura, .left = 3000, .top = 240, .width = 1095,
      .height = 375, .tab = 10, .puntos = 9.75, .descripcion = "Magnitud del vector 1",
-     .ayuda = "Valor de la magnitud del vector 1, de 0 a 100. Doble clic para escribirlo"},
+     .ayuda = "Valor del módulo del vector 1, de 0 a 100. Doble clic para escribirlo"},
     {.nombre = "Label6", .tipo = Tipo::Lectura, .left = 3000, .top = 960, .width = 1095,
      .height = 375, .tab = 11, .puntos = 9.75, .descripcion = "Magnitud del vector 2",
-     .ayuda = "Valor de la magnitud del vector 2, de 0 a 100. Doble clic para escribirlo"},
+     .ayuda = "Valor del módulo del vector 2, de 0 a 100. Doble clic para escribirlo"},
     {.nombre = "Label7", .tipo = Tipo::Lectura, .left = 7200, .top = 240, .width = 1215,
      .height = 375, .tab = 12, .puntos = 9.75, .descripcion = "Dirección del vector 1 (grados)",
      .ayuda = "Valor de la dirección del vector 1, de 0° a 360°. Doble clic para escribirlo"},
@@ -73,7 +75,8 @@ constexpr Control kControles[] = {
      .descripcion = "r: magnitud de la resultante", .ayuda = "Rótulo de la magnitud de la resultante"},
     {.nombre = "Label10", .tipo = Tipo::Lectura, .left = 9120, .top = 2760, .width = 1215,
      .height = 375, .tab = 15, .puntos = 9.75, .descripcion = "Magnitud de la resultante",
-     .ayuda = "Magnitud de la resultante, de 0 a 200, tras «Graficar Paralelogramo»"},
+     .ayuda = "Módulo de la resultante, de 0 a 200, tras «Graficar Paralelogramo»",
+     .resultado = true},
     {.nombre = "Label13", .tipo = Tipo::Label, .left = 7920, .top = 3600, .width = 615,
      .height = 375, .tab = 18, .texto = "α", .puntos = 12, .centrado = true,
      .descripcion = "α: dirección de la resultante",
@@ -81,8 +84,9 @@ constexpr Control kControles[] = {
     {.nombre = "Label12", .tipo = Tipo::Lectura, .left = 9120, .top = 3600, .width = 1215,
      .height = 375, .tab = 16, .puntos = 9.75,
      .descripcion = "Dirección de la resultante (grados)",
-     .ayuda = "Dirección de la resultante: de 0° a 360°, medida desde el eje x positivo en "
-              "sentido antihorario; «Indefinido» si la resultante es nula"},
+     .ayuda = "Dirección de la resultante: de 0° a 360°, el ángulo con el semieje x positivo, "
+              "en sentido antihorario; «Indefinido» si la resultante es nula",
+     .resultado = true},
     {.nombre = "Command1", .tipo = Tipo::Button, .left = 7800, .top = 4920, .width = 2655,
      .height = 855, .tab = 17, .texto = "Graficar Paralelogramo", .puntos = 14.25,
      .descripcion = "Graficar Paralelogramo",
@@ -130,5 +134,9 @@ void Form2::HScroll3_Change() { HScroll1_Change(); }
 void Form2::HScroll4_Change() { HScroll1_Change(); }
 
 QString Form2::NombreDeArchivo() const { return QStringLiteral("paralelogramo.png"); }
+
+QString Form2::ComoRenovarResultado() const {
+    return QStringLiteral("De la construcción anterior: pulse «Graficar Paralelogramo»");
+}
 
 }  // namespace trazalia::app

@@ -23,6 +23,7 @@ public:
     const parallelogram::Paralelogramo& metodo() const { return metodo_; }
 
     QString NombreDeArchivo() const override;
+    QString ComoRenovarResultado() const override;
 
 private:
     parallelogram::Paralelogramo metodo_;

@@ -49,7 +49,7 @@ constexpr Control Direccion(const char* nombre, int top, int tab, const char* de
 }
 
 constexpr Control Lectura(const char* nombre, int left, int top, int width, int tab,
-                          const char* descripcion, const char* ayuda) {
+                          const char* descripcion, const char* ayuda, bool resultado = false) {
     return {.nombre = nombre,
             .tipo = Tipo::Lectura,
             .left = left,
@@ -59,7 +59,8 @@ constexpr Control Lectura(const char* nombre, int left, int top, int width, int 
             .tab = tab,
             .puntos = 8.25,
             .descripcion = descripcion,
-            .ayuda = ayuda};
+            .ayuda = ayuda,
+            .resultado = resultado};
 }
 
 constexpr Control Rotulo(const char* nombre, int left, int top, int width, int height, int tab,
@@ -86,19 +87,21 @@ constexpr Control kControles[] = {
      .height = 6000, .tab = 0, .descripcion = "Diagrama del polígono",
      .ayuda = "Los vectores a escala desde el origen; la barra de pasos los pone punta con "
               "cola y dibuja la resultante en negro. Botón derecho: copiar o guardar la imagen"},
-    Magnitud("HScroll1", 240, 1, "Magnitud del vector 1", "Magnitud del vector 1 (rojo): de 0 a 100"),
-    Magnitud("HScroll2", 720, 2, "Magnitud del vector 2", "Magnitud del vector 2 (azul): de 0 a 100"),
+    Magnitud("HScroll1", 240, 1, "Magnitud del vector 1",
+             "Módulo (magnitud) del vector 1 (rojo): de 0 a 100"),
+    Magnitud("HScroll2", 720, 2, "Magnitud del vector 2",
+             "Módulo (magnitud) del vector 2 (azul): de 0 a 100"),
     Magnitud("HScroll3", 1200, 3, "Magnitud del vector 3",
-             "Magnitud del vector 3 (verde): de 0 a 100"),
+             "Módulo (magnitud) del vector 3 (verde): de 0 a 100"),
     Direccion("HScroll4", 240, 4, "Dirección del vector 1 (grados)",
-              "Dirección del vector 1 (rojo): de 0° a 360°, medida desde el eje x positivo en "
-              "sentido antihorario"),
+              "Dirección del vector 1 (rojo): de 0° a 360°, el ángulo con el "
+              "semieje x positivo, en sentido antihorario"),
     Direccion("HScroll5", 720, 5, "Dirección del vector 2 (grados)",
-              "Dirección del vector 2 (azul): de 0° a 360°, medida desde el eje x positivo en "
-              "sentido antihorario"),
+              "Dirección del vector 2 (azul): de 0° a 360°, el ángulo con el "
+              "semieje x positivo, en sentido antihorario"),
     Direccion("HScroll6", 1200, 6, "Dirección del vector 3 (grados)",
-              "Dirección del vector 3 (verde): de 0° a 360°, medida desde el eje x positivo en "
-              "sentido antihorario"),
+              "Dirección del vector 3 (verde): de 0° a 360°, el ángulo con el "
+              "semieje x positivo, en sentido antihorario"),
     {.nombre = "HScroll7", .tipo = Tipo::HScroll, .left = 7920, .top = 4200, .width = 975,
      .height = 255, .tab = 24, .min = 1, .max = 7, .large = 1,
      .descripcion = "Paso de la construcción",
@@ -111,11 +114,11 @@ constexpr Control kControles[] = {
     Rotulo("Label3", 240, 1200, 495, 255, 9, "r", kVerde, "r: magnitud del vector 3",
            "Rótulo de la magnitud del vector 3"),
     Lectura("Label4", 2760, 240, 615, 10, "Magnitud del vector 1",
-            "Valor de la magnitud del vector 1, de 0 a 100. Doble clic para escribirlo"),
+            "Valor del módulo del vector 1, de 0 a 100. Doble clic para escribirlo"),
     Lectura("Label5", 2760, 720, 615, 11, "Magnitud del vector 2",
-            "Valor de la magnitud del vector 2, de 0 a 100. Doble clic para escribirlo"),
+            "Valor del módulo del vector 2, de 0 a 100. Doble clic para escribirlo"),
     Lectura("Label6", 2760, 1200, 615, 12, "Magnitud del vector 3",
-            "Valor de la magnitud del vector 3, de 0 a 100. Doble clic para escribirlo"),
+            "Valor del módulo del vector 3, de 0 a 100. Doble clic para escribirlo"),
     Rotulo("Label7", 3720, 240, 615, 255, 22, "α", diagram::kRojoRotulo, "α: dirección del vector 1",
            "Rótulo de la dirección del vector 1"),
     Rotulo("Label8", 3720, 720, 615, 255, 13, "α", kAzul, "α: dirección del vector 2",
@@ -131,18 +134,20 @@ constexpr Control kControles[] = {
     Rotulo("Label13", 8040, 480, 615, 255, 18, "r", canvas::kBlack, "r: magnitud de la resultante",
            "Rótulo de la magnitud de la resultante"),
     Lectura("Label14", 8880, 480, 615, 19, "Magnitud de la resultante",
-            "Magnitud de la resultante, de 0 a 300, al dibujar un paso"),
+            "Módulo de la resultante, de 0 a 300, al dibujar un paso", true),
     Rotulo("Label15", 8040, 1080, 615, 375, 20, "α", canvas::kBlack,
            "α: dirección de la resultante", "Rótulo de la dirección de la resultante"),
     Lectura("Label16", 8880, 1080, 975, 21, "Dirección de la resultante (grados)",
-            "Dirección de la resultante: de 0° a 360°, medida desde el eje x positivo en "
-            "sentido antihorario; «Indefinido» si la resultante es nula"),
+            "Dirección de la resultante: de 0° a 360°, el ángulo con el semieje x positivo, en "
+            "sentido antihorario; «Indefinido» si la resultante es nula",
+            true),
     Rotulo("Label17", 7800, 3480, 2415, 375, 25, "Graficar Polígono", canvas::kBlack,
            "Graficar Polígono", "Rótulo de la barra de pasos, que construye el polígono"),
     {.nombre = "Label18", .tipo = Tipo::Lectura, .left = 9240, .top = 4200, .width = 615,
      .height = 255, .tab = 26, .puntos = 8.25, .centrado = true,
      .descripcion = "Paso de la construcción",
-     .ayuda = "Paso que muestra el dibujo, de 1 a 7. Doble clic para escribirlo"},
+     .ayuda = "Paso que muestra el dibujo, de 1 a 7. Doble clic para escribirlo",
+     .resultado = true},
     {.nombre = "Command1", .tipo = Tipo::Button, .left = 8160, .top = 5520, .width = 1935,
      .height = 495, .tab = 23, .texto = "Regresar", .puntos = 12,
      .descripcion = "Regresar al inicio",
@@ -219,6 +224,10 @@ void Form3::HScroll6_Change() { HScroll1_Change(); }
 
 void Form3::HScroll7_Change() {
     EventoDeDibujo([this] { return metodo_.HScroll7_Change(); });
+}
+
+QString Form3::ComoRenovarResultado() const {
+    return QStringLiteral("De la construcción anterior: mueva la barra «Graficar Polígono»");
 }
 
 // A step is named only when the picture shows it.

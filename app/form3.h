@@ -25,6 +25,7 @@ public:
     const polygon::Poligono& metodo() const { return metodo_; }
 
     QString NombreDeArchivo() const override;
+    QString ComoRenovarResultado() const override;
 
     // "Paso 2 de 7: vectores 1, 3 y 2"; "Paso 7 de 7: los seis órdenes a la vez".
     static QString TextoDelPaso(int paso);

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDateTime>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -16,6 +18,7 @@
 #include <exception>
 #include <iostream>
 #include <new>
+#include <optional>
 #include <streambuf>
 #include <string>
 #include <system_error>
@@ -24,6 +27,7 @@
 #include "app/aplicacion.h"
 #include "app/emblema.h"
 #include "app/guion.h"
+#include "app/hoja.h"
 #include "canvas/qt/reason.h"
 #include "canvas/trace_writer.h"
 
@@ -37,7 +41,7 @@ constexpr const char* kSinPantalla =
     "«trazalia --script FICHERO» para trabajar sin pantalla\n";
 
 constexpr const char* kAyuda =
-    "Uso: trazalia [--script FICHERO]\n"
+    "Uso: trazalia [--script FICHERO | --hoja FICHERO.pdf [OPCIONES DE LA HOJA]]\n"
     "\n"
     "Trazalia: suma de vectores en el plano por los métodos del paralelogramo y del polígono.\n"
     "\n"
@@ -46,6 +50,14 @@ constexpr const char* kAyuda =
     "\n"
     "Opciones:\n"
     "  -s, --script FICHERO  Realiza las acciones de FICHERO (- para la entrada estándar).\n"
+    "  --hoja FICHERO.pdf    Escribe una hoja de ejercicios con sus soluciones, con:\n"
+    "    --ejercicios N      cuántos ejercicios (de 1 a 200; 6 si no se dice);\n"
+    "    --metodo M          paralelogramo, poligono o ambos (ambos si no se dice);\n"
+    "    --nivel L           facil, medio o dificil (medio si no se dice);\n"
+    "    --semilla S         la semilla de los ejercicios (la del reloj si no se dice);\n"
+    "    --titulo TEXTO      el título de cada página;\n"
+    "    --papel P           a4 o carta (a4 si no se dice);\n"
+    "    --dibujados         con los vectores dibujados en cada cuadro.\n"
     "  -h, --help            Muestra esta ayuda y termina.\n"
     "  -v, --version         Muestra la versión y termina.\n"
     "\n"
@@ -233,6 +245,25 @@ int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada) {
     return estado;
 }
 
+// The parser's only other error is an option without its value, named in its English text
+// between quotes.
+std::string FaltaElValor(const QString& error) {
+    const qsizetype desde = error.indexOf(u'\'') + 1;
+    const QString opcion = error.mid(desde, error.indexOf(u'\'', desde) - desde);
+    if (opcion.endsWith(u"script") || desde == 0) return "falta el FICHERO de la opción --script";
+    return "falta el valor de la opción «" + Legible(opcion.toLatin1().toStdString()) + "»";
+}
+
+// Lays the worksheet out and writes it; a failure is said in one line.
+int EscribirHoja(const QByteArray& ruta, const trazalia::practice::OpcionesDeHoja& opciones) {
+    QString error;
+    if (trazalia::app::GuardarHoja(trazalia::practice::ComponerHoja(opciones),
+                                   QFile::decodeName(ruta), &error))
+        return 0;
+    Decir(Legible(error.toStdString()));
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -280,16 +311,26 @@ int main(int argc, char* argv[]) {
                                     QString(), QStringLiteral("FICHERO"));
     const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const auto conValor = [](const char* nombre, const char* valor) {
+        return QCommandLineOption(QString::fromLatin1(nombre), QString(),
+                                  QString::fromLatin1(valor));
+    };
+    const QCommandLineOption hoja = conValor("hoja", "FICHERO");
+    const std::array<QCommandLineOption, 6> deLaHoja{
+        conValor("ejercicios", "N"), conValor("metodo", "M"),   conValor("nivel", "L"),
+        conValor("semilla", "S"),    conValor("titulo", "TEXTO"), conValor("papel", "P")};
+    const QCommandLineOption dibujados(QStringLiteral("dibujados"));
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({script, ayuda, version});
+    parser.addOptions({script, ayuda, version, hoja, dibujados});
+    for (const QCommandLineOption& o : deLaHoja) parser.addOption(o);
     if (!parser.parse(argumentos)) {
         const QString unknown = parser.unknownOptionNames().value(0);
         if (!unknown.isEmpty())
             Decir("opción desconocida «" + std::string(unknown.size() == 1 ? "-" : "--") +
                   bytes(unknown) + "»; «trazalia --help» muestra las opciones");
         else
-            Decir("falta el FICHERO de la opción --script");
+            Decir(FaltaElValor(parser.errorText()));
         return 2;
     }
     if (parser.isSet(ayuda)) return Mostrar(kAyuda);
@@ -298,6 +339,36 @@ int main(int argc, char* argv[]) {
         Decir("argumento inesperado «" + bytes(parser.positionalArguments().first()) + "»");
         return 2;
     }
+    // The worksheet's options, read before any window system is needed.
+    std::optional<trazalia::practice::OpcionesDeHoja> opcionesDeHoja;
+    if (parser.isSet(hoja)) {
+        if (parser.isSet(script)) {
+            Decir("--hoja y --script no van juntas");
+            return 2;
+        }
+        const auto valor = [&](std::size_t i) -> std::optional<QString> {
+            if (!parser.isSet(deLaHoja[i])) return std::nullopt;
+            return QString::fromUtf8(parser.value(deLaHoja[i]).toLatin1());
+        };
+        const auto leidas = trazalia::app::OpcionesDeLinea(
+            valor(0), valor(1), valor(2), valor(3), valor(4), valor(5), parser.isSet(dibujados),
+            static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch()));
+        if (const auto* error = std::get_if<QString>(&leidas)) {
+            Decir(Legible(error->toStdString()));
+            return 2;
+        }
+        opcionesDeHoja = std::get<trazalia::practice::OpcionesDeHoja>(leidas);
+    } else {
+        for (const QCommandLineOption& o : deLaHoja)
+            if (parser.isSet(o)) {
+                Decir("la opción --" + o.names().first().toStdString() + " va con --hoja");
+                return 2;
+            }
+        if (parser.isSet(dibujados)) {
+            Decir("la opción --dibujados va con --hoja");
+            return 2;
+        }
+    }
     const bool enGuion = parser.isSet(script);
     if (enGuion && cerrados[1]) {
         Decir("no se puede escribir la salida estándar: " +
@@ -305,7 +376,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    if (enGuion && plataforma.empty()) {
+    if ((enGuion || opcionesDeHoja) && plataforma.empty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         plataforma = "offscreen";
     }
@@ -328,6 +399,7 @@ int main(int argc, char* argv[]) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&traduccion);
 
+    if (opcionesDeHoja) return EscribirHoja(parser.value(hoja).toLatin1(), *opcionesDeHoja);
     if (enGuion) return EjecutarGuion(parser.value(script).toLatin1(), cerrados[0]);
     // Rendered once for every window, and only when there are windows to see.
     QApplication::setWindowIcon(trazalia::app::IconoTrazalia());

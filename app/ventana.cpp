@@ -42,6 +42,8 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
     setAttribute(::Qt::WA_QuitOnClose, false);
 
     for (const Control& fila : filas_) widgets_.push_back(Crear(fila, fore));
+    escrito_.assign(filas_.size(), false);
+    anterior_.assign(filas_.size(), false);
 
     // Tab order follows the tab indices of the focusable controls.
     std::vector<std::size_t> orden(filas_.size());
@@ -131,6 +133,7 @@ std::vector<std::string> Ventana::Dump() const {
             case Tipo::Lectura:
                 linea += "Label " + geometria + " Caption " +
                          canvas::Quote(Utf8(static_cast<QLabel*>(widgets_[i])->text()));
+                if (anterior_[i]) linea += " Stale";
                 break;
             case Tipo::Button:
                 linea += "Button " + geometria + " Caption " +
@@ -184,8 +187,11 @@ void Ventana::Disponer(double zoom, QPoint origen) {
         const QRect geometria =
             PixelesDesdeTwips(s.left, s.top, s.width, s.height, zoom).translated(origen);
         if (s.tipo == Tipo::Picture) picture_->setScale(zoom, geometria.size());
-        if (s.tipo == Tipo::Label || s.tipo == Tipo::Lectura || s.tipo == Tipo::Button)
-            w->setFont(Fuente(s.puntos * zoom));
+        if (s.tipo == Tipo::Label || s.tipo == Tipo::Lectura || s.tipo == Tipo::Button) {
+            QFont fuente = Fuente(s.puntos * zoom);
+            fuente.setStrikeOut(anterior_[i]);
+            w->setFont(fuente);
+        }
         w->setGeometry(geometria);
     }
 }
@@ -204,10 +210,39 @@ QAction* Ventana::Atajo(const QString& texto, const QList<QKeySequence>& teclas)
 void Ventana::Caption(QLabel* label, std::string_view texto) {
     const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
     label->setText(q);
-    for (std::size_t i = 0; i < widgets_.size(); ++i)
-        if (widgets_[i] == label && filas_[i].tipo == Tipo::Lectura)
-            NombrarLectura(label, filas_[i]);
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        if (widgets_[i] != label) continue;
+        escrito_[i] = true;
+        if (anterior_[i]) MarcarAnterior(i, false);
+        if (filas_[i].tipo == Tipo::Lectura) NombrarLectura(label, filas_[i]);
+    }
     if (app_.trace()) app_.trace()->Caption(Utf8(nombre_ + '.' + label->objectName()), texto);
+}
+
+void Ventana::ComenzarRedibujo() { escrito_.assign(filas_.size(), false); }
+
+void Ventana::TerminarRedibujo(const QString& aviso) {
+    for (std::size_t i = 0; i < filas_.size(); ++i) {
+        if (!filas_[i].resultado || escrito_[i] || anterior_[i]) continue;
+        if (!static_cast<QLabel*>(widgets_[i])->text().isEmpty()) MarcarAnterior(i, true, aviso);
+    }
+}
+
+void Ventana::MarcarAnterior(std::size_t i, bool anterior, const QString& aviso) {
+    anterior_[i] = anterior;
+    const Control& fila = filas_[i];
+    QWidget* w = widgets_[i];
+    QFont fuente = w->font();
+    fuente.setStrikeOut(anterior);
+    w->setFont(fuente);
+    // Grey that still reads at 4.5:1 on the read-out's white.
+    QPalette paleta = w->palette();
+    paleta.setColor(QPalette::WindowText, anterior ? QColor(112, 112, 112)
+                                                   : QColor(fila.color.r, fila.color.g, fila.color.b));
+    w->setPalette(paleta);
+    const QString ayuda = QString::fromUtf8(fila.ayuda);
+    w->setAccessibleDescription(anterior ? aviso : ayuda);
+    w->setToolTip(Consejo(anterior ? QStringList{aviso, ayuda} : QStringList{ayuda}));
 }
 
 void Ventana::closeEvent(QCloseEvent* event) {

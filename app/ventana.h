@@ -87,6 +87,11 @@ public:
 protected:
     // Writes a label's caption as the program does, traced even when the text is unchanged.
     void Caption(QLabel* label, std::string_view texto);
+    // Brackets a redraw: the result read-outs that it did not write describe an earlier picture,
+    // and say so (greyed, struck through, with aviso as their tooltip and description) until a
+    // caption is written to them again. Empty read-outs describe nothing and stay as they are.
+    void ComenzarRedibujo();
+    void TerminarRedibujo(const QString& aviso);
     // Runs one event handler. A drawing operation that fails ends the event there; what it had
     // already written stays, as with any handler that stops half-way. Running out of memory is
     // not the handler's failure: it ends the program.
@@ -118,10 +123,15 @@ private:
 
     void ReportarFallo(const std::exception& e);
     QWidget* Crear(const Control& fila, canvas::Color fore);
+    void MarcarAnterior(std::size_t i, bool anterior, const QString& aviso = {});
 
     QString nombre_;
     std::span<const Control> filas_;
     std::vector<QWidget*> widgets_;  // parallel to filas_
+    // Parallel to filas_: a caption was written since ComenzarRedibujo; the read-out describes an
+    // earlier picture.
+    std::vector<bool> escrito_;
+    std::vector<bool> anterior_;
     canvas::PictureWidget* picture_ = nullptr;
     std::vector<QScrollBar*> barras_;
     std::vector<QLabel*> rotulos_;

@@ -21,6 +21,7 @@
 #include "app/aplicacion.h"
 #include "app/exportar.h"
 #include "app/form1.h"
+#include "app/hoja.h"
 #include "app/impresion.h"
 #include "app/vistas.h"
 #include "canvas/qt/painter.h"
@@ -59,6 +60,9 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
     guardar_ = accion(QStringLiteral("Guardar imagen…"), QKeySequence::Save,
                       &VentanaMetodo::GuardarImagen);
     imprimir_ = accion(QStringLiteral("Imprimir…"), QKeySequence::Print, &VentanaMetodo::Imprimir);
+    QAction* hoja = Atajo(QStringLiteral("Hoja de ejercicios…"), {QKeySequence(::Qt::Key_W)});
+    connect(hoja, &QAction::triggered, this, [this] { DialogoDeHoja(this, app_.dialogos()); });
+    menu_->addAction(hoja);
     // The views: one set for both method windows, each with its key in this window.
     menu_->addSeparator();
     for (QAction* vista : app_.vistas().acciones()) {

@@ -53,6 +53,8 @@ public:
     QString LineaDeLecturas() const;
     // The name offered when saving, e.g. "paralelogramo.png".
     virtual QString NombreDeArchivo() const = 0;
+    // What a result read-out of an earlier picture says: how to bring it up to date.
+    virtual QString ComoRenovarResultado() const = 0;
 
     // What the last event that redrew the picture did; nothing while the picture is empty.
     const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
@@ -78,8 +80,10 @@ protected:
     template <class F>
     void EventoDeDibujo(F&& handler) {
         PrepararVistas();
+        ComenzarRedibujo();
         std::optional<diagram::Resultado> resultado;
         Evento([&] { resultado = handler(); });
+        TerminarRedibujo(ComoRenovarResultado());
         if (resultado && resultado->redibujo) {
             repetir_ = handler;
             Dibujado(std::move(*resultado));

@@ -91,13 +91,12 @@ void LienzoConVistas::DashedLine(float x1, float y1, float x2, float y2, canvas:
 
 void LienzoConVistas::Text(float x, float y, canvas::Anchor anchor, canvas::Color color,
                            std::string_view text) {
+    // Only the views write texts, so they are always readable: darker by eighths until they read
+    // on the lightest background a view puts behind text.
     canvas::Color c = Color(color);
-    if (vistas_[Vista::Contraste]) {
-        // Darker by eighths until it reads on the lightest background a view puts behind text.
-        while (Contraste(c, kGrisCuadricula) < kContrasteMinimo)
-            c = {static_cast<std::uint8_t>(c.r * 7 / 8), static_cast<std::uint8_t>(c.g * 7 / 8),
-                 static_cast<std::uint8_t>(c.b * 7 / 8)};
-    }
+    while (Contraste(c, kGrisCuadricula) < kContrasteMinimo)
+        c = {static_cast<std::uint8_t>(c.r * 7 / 8), static_cast<std::uint8_t>(c.g * 7 / 8),
+             static_cast<std::uint8_t>(c.b * 7 / 8)};
     picture_.Text(x, y, anchor, c, text);
 }
 
@@ -218,46 +217,75 @@ struct Candidato {
     canvas::Anchor anchor;
 };
 
-// Places texts one after another where they collide least with what is already there.
+// Places texts one after another where they collide least with what is already there. A text
+// never covers another text or a reserved band while the picture has room for it elsewhere.
 class Colocador {
 public:
     // margen: half the widest stroke, by which a line reaches beyond its centre.
     Colocador(double ancho, double alto, double margen)
         : ancho_(ancho), alto_(alto), margen_(margen) {}
 
+    // A text or a head: a new text keeps clear of it.
     void Ocupar(const Caja& caja) { cajas_.push_back(caja); }
+    // A band that no text enters: a line of its own.
+    void Reservar(const Caja& caja) { textos_.push_back(caja); }
     void Linea(Punto p, Punto q) { lineas_.push_back({p, q}); }
 
-    // The first candidate of least cost, its box then taken.
+    // The first candidate of least cost, its box then taken. When every candidate covers a text
+    // or leaves the picture, the first free place of a scan over the whole picture instead.
     Candidato Colocar(const std::vector<Candidato>& candidatos, double w) {
+        std::pair<const Candidato*, double> mejor = Mejor(candidatos, w);
+        std::vector<Candidato> rejilla;
+        if (mejor.second >= kCubre) {
+            for (double y = kAire; y + kAlto + kAire <= alto_; y += kAlto / 2)
+                for (double x = kAire; x + w + kAire <= ancho_; x += kAlto)
+                    rejilla.push_back({{x, y}, canvas::Anchor::Nw});
+            const auto otro = Mejor(rejilla, w);
+            if (otro.first && otro.second < mejor.second) mejor = otro;
+        }
+        const Candidato elegido = *mejor.first;
+        const Caja caja = CajaDe(elegido.en, elegido.anchor, w, kAlto);
+        Ocupar(caja);
+        textos_.push_back(caja);
+        return elegido;
+    }
+
+private:
+    // Leaving the picture or covering a text cuts it or hides it; covering a head hides part of
+    // the picture; a line across a text still lets it be read.
+    static constexpr double kFuera = 1e7;
+    static constexpr double kCubre = 1e5;
+    static constexpr double kCabeza = 1000;
+    static constexpr double kCruza = 100;
+    static constexpr double kAire = 25;  // between two texts, so that letters do not touch
+
+    std::pair<const Candidato*, double> Mejor(const std::vector<Candidato>& candidatos,
+                                              double w) const {
         const Candidato* mejor = nullptr;
         double menor = 0;
         for (const Candidato& c : candidatos) {
             const Caja caja = CajaDe(c.en, c.anchor, w, kAlto);
             double coste = 0;
-            // Leaving the picture is worst, covering a text or a head next; a line across a
-            // text still lets it be read.
-            if (caja.x0 < 0 || caja.y0 < 0 || caja.x1 > ancho_ || caja.y1 > alto_) coste += 1e5;
-            constexpr double kAire = 25;  // between two texts, so that letters do not touch
+            if (caja.x0 < 0 || caja.y0 < 0 || caja.x1 > ancho_ || caja.y1 > alto_) coste += kFuera;
             const Caja holgada{caja.x0 - kAire, caja.y0 - kAire, caja.x1 + kAire, caja.y1 + kAire};
-            for (const Caja& o : cajas_) coste += holgada.Cruza(o) ? 1000 : 0;
+            for (const Caja& o : textos_) coste += holgada.Cruza(o) ? kCubre : 0;
+            for (const Caja& o : cajas_) coste += holgada.Cruza(o) ? kCabeza : 0;
             const Caja trazo{caja.x0 - margen_, caja.y0 - margen_, caja.x1 + margen_,
                              caja.y1 + margen_};
-            for (const Segmento& s : lineas_) coste += Atraviesa(s, trazo) ? 100 : 0;
+            for (const Segmento& s : lineas_) coste += Atraviesa(s, trazo) ? kCruza : 0;
             if (!mejor || coste < menor) {
                 mejor = &c;
                 menor = coste;
             }
         }
-        Ocupar(CajaDe(mejor->en, mejor->anchor, w, kAlto));
-        return *mejor;
+        return {mejor, menor};
     }
 
-private:
     double ancho_;
     double alto_;
     double margen_;
     std::vector<Caja> cajas_;
+    std::vector<Caja> textos_;
     std::vector<Segmento> lineas_;
 };
 
@@ -304,7 +332,7 @@ void DibujarVistas(canvas::Canvas& lienzo, const Resultado& dibujo, const Vistas
 
     // What the diagram already shows: its scale texts, the axes and the vectors with their heads.
     for (const RotuloDeEscala& r : RotulosDeEscala(lienzo, dibujo.Escala))
-        colocador.Ocupar(CajaDe(r.en, canvas::Anchor::Nw, Ancho(Formato(r.valor)), kAlto));
+        colocador.Reservar(CajaDe(r.en, canvas::Anchor::Nw, Ancho(Formato(r.valor)), kAlto));
     colocador.Linea({W * 0.5, H * 0.05}, {W * 0.5, H * 0.95});
     colocador.Linea({W * 0.05, H * 0.5}, {W * 0.95, H * 0.5});
     for (const Trazo& t : dibujo.trazos) {
@@ -320,7 +348,9 @@ void DibujarVistas(canvas::Canvas& lienzo, const Resultado& dibujo, const Vistas
         const std::string texto = Ecuacion(dibujo);
         // Below the lowest tip the diagram can draw, in the lower left corner.
         const Candidato donde{{60, H - 45}, canvas::Anchor::Sw};
-        colocador.Ocupar(CajaDe(donde.en, donde.anchor, Ancho(texto), kAlto));
+        // The whole width of its line, so that no label sits between its words.
+        const Caja caja = CajaDe(donde.en, donde.anchor, Ancho(texto), kAlto);
+        colocador.Reservar({0, caja.y0, W, H});
         textos.push_back({donde, lienzo.ForeColor(), texto});
     }
 

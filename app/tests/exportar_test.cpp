@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -13,8 +14,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QPushButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/exportar.h"
 #include "app/impresion.h"
@@ -226,6 +229,34 @@ INSTANTIATE_TEST_SUITE_P(
                     Papel{"Strip200x5mm", QPageSize(QSizeF(200, 5), QPageSize::Millimeter),
                           QPageLayout::Portrait, false}),
     [](const auto& info) { return std::string(info.param.nombre); });
+
+// W opens the worksheet's options beside its preview; the sheet is saved as a PDF, and a save
+// that fails is told, never taken for done.
+TEST_F(Exportar, WorksheetFromTheWindowIsSavedOrItsFailureTold) {
+    VentanaMetodo& f = Hacer("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(f.windowHandle(), Qt::Key_W);
+    auto* hoja = f.findChild<QDialog*>(QStringLiteral("hoja"));
+    ASSERT_NE(hoja, nullptr);
+    ASSERT_TRUE(hoja->isVisible());
+    QPushButton* guardar = nullptr;
+    for (QPushButton* b : hoja->findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("&Guardar PDF…")) guardar = b;
+    ASSERT_NE(guardar, nullptr);
+
+    dialogos->ruta = carpeta.filePath(QStringLiteral("tarea"));
+    guardar->click();
+    EXPECT_EQ(dialogos->ofrecido, "hoja.pdf");
+    QFile pdf(carpeta.filePath(QStringLiteral("tarea.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_TRUE(dialogos->avisos.isEmpty());
+
+    dialogos->ruta = carpeta.filePath(QStringLiteral("no/hay.pdf"));
+    guardar->click();
+    ASSERT_EQ(dialogos->avisos.size(), 1);
+    EXPECT_TRUE(dialogos->avisos[0].startsWith(QStringLiteral("No se pudo guardar la hoja|")));
+}
 
 }  // namespace
 }  // namespace trazalia::app

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
 
 #include "app/tests/con_aplicacion.h"
+#include "polygon/poligono.h"
 
 namespace trazalia::app {
 namespace {
@@ -69,6 +72,61 @@ TEST_P(DisposicionTest, EveryControlIsItsRow) {
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, DisposicionTest, testing::Values("Form1", "Form2", "Form3"),
                          [](const auto& info) { return std::string(info.param); });
+
+// The result read-outs that a redraw did not write describe an earlier picture: each says so in
+// its look, its tooltip, its accessible description and dump, until it is written again, at any
+// zoom.
+struct Anteriores {
+    const char* guion;
+    std::vector<int> anteriores;
+    friend void PrintTo(const Anteriores& a, std::ostream* os) { *os << a.guion; }
+};
+
+class AnterioresTest : public ConAplicacion, public testing::WithParamInterface<Anteriores> {};
+
+TEST_P(AnterioresTest, ResultReadOutsOfAnEarlierPictureSaySo) {
+    Ventana& v = Hacer(GetParam().guion);
+    app.zoom().Fijar(1.5);
+    const std::vector<std::string> dump = v.Dump();
+    for (std::size_t i = 0; i < v.controles().size(); ++i) {
+        const Control& c = v.controles()[i];
+        if (!c.resultado) continue;
+        SCOPED_TRACE(c.nombre);
+        const auto* l = static_cast<const QLabel*>(v.control(QLatin1String(c.nombre)));
+        const int n = QByteArray(c.nombre + 5).toInt();
+        const bool anterior = std::ranges::count(GetParam().anteriores, n) == 1;
+        EXPECT_EQ(dump[i + 1].ends_with(" Stale"), anterior) << dump[i + 1];
+        EXPECT_EQ(l->font().strikeOut(), anterior);
+        EXPECT_EQ(l->palette().color(QPalette::WindowText) != QColor(Qt::black), anterior);
+        EXPECT_EQ(l->toolTip().contains(QStringLiteral("De la construcción anterior")), anterior);
+        EXPECT_EQ(l->accessibleDescription().startsWith(QStringLiteral("De la construcción")),
+                  anterior);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ventanas, AnterioresTest,
+    testing::Values(Anteriores{"Form2 1=50 2=30", {}},  // empty: nothing to describe
+                    Anteriores{"Form2 1=50 clic", {}}, Anteriores{"Form2 1=50 clic 2=30", {10, 12}},
+                    Anteriores{"Form2 1=50 clic 2=30 clic", {}},
+                    Anteriores{"Form3 1=50", {14, 16, 18}}, Anteriores{"Form3 1=50 7=2", {}},
+                    Anteriores{"Form3 1=50 7=2 4=30", {14, 16, 18}},
+                    Anteriores{"Form3 1=50 7=2 4=30 7=3", {}}),
+    [](const auto& info) { return "Caso" + std::to_string(info.index); });
+
+// The guide lists the six orders as the step bar draws them, step 1 first.
+TEST(Guia, ListsTheOrdersInTheStepsOrder) {
+    QFile guia(QStringLiteral(":/ayuda.html"));
+    ASSERT_TRUE(guia.open(QIODevice::ReadOnly));
+    const QString texto = QString::fromUtf8(guia.readAll());
+    static const QRegularExpression kOrden(QStringLiteral("(\\d)-(\\d)-(\\d)"));
+    std::vector<std::array<int, 3>> listados;
+    for (const QRegularExpressionMatch& m : kOrden.globalMatch(texto))
+        listados.push_back({m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()});
+    ASSERT_EQ(listados.size(), 6u);
+    for (int paso = 1; paso <= 6; ++paso)
+        EXPECT_EQ(listados[static_cast<std::size_t>(paso - 1)], polygon::OrdenDelPaso(paso)) << paso;
+}
 
 using NavegacionTest = ConAplicacion;
 

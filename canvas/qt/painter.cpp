@@ -120,16 +120,8 @@ public:
     }
 
     void operator()(const TextOp& op) const {
-        // A zero-size box at the anchor, aligned so that the anchor is the named point of the text.
-        static constexpr std::array<Qt::Alignment, 9> kAlign{
-            Qt::AlignLeft | Qt::AlignTop,        Qt::AlignHCenter | Qt::AlignTop,
-            Qt::AlignRight | Qt::AlignTop,       Qt::AlignLeft | Qt::AlignVCenter,
-            Qt::AlignHCenter | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
-            Qt::AlignLeft | Qt::AlignBottom,     Qt::AlignHCenter | Qt::AlignBottom,
-            Qt::AlignRight | Qt::AlignBottom};
         painter_.setPen(ToQColor(op.color));
-        painter_.drawText(QRectF(ToPixels(op.at), QSizeF()),
-                          kAlign.at(static_cast<std::size_t>(op.anchor)).toInt() | Qt::TextDontClip,
+        painter_.drawText(QRectF(ToPixels(op.at), QSizeF()), AlignmentFor(op.anchor),
                           QString::fromStdString(op.text));
     }
 
@@ -205,6 +197,16 @@ void SetResolution(QImage& image, qreal devicePixelRatio) {
     image.setDotsPerMeterY(dotsPerMeter);
 }
 
+int AlignmentFor(Anchor anchor) {
+    static constexpr std::array<Qt::Alignment, 9> kAlign{
+        Qt::AlignLeft | Qt::AlignTop,        Qt::AlignHCenter | Qt::AlignTop,
+        Qt::AlignRight | Qt::AlignTop,       Qt::AlignLeft | Qt::AlignVCenter,
+        Qt::AlignHCenter | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
+        Qt::AlignLeft | Qt::AlignBottom,     Qt::AlignHCenter | Qt::AlignBottom,
+        Qt::AlignRight | Qt::AlignBottom};
+    return kAlign.at(static_cast<std::size_t>(anchor)).toInt() | Qt::TextDontClip;
+}
+
 QFont PrintFont() {
     QFont font(kFontFamily);
     font.setStyleHint(QFont::SansSerif);
@@ -266,14 +268,8 @@ QByteArray EncodePicture(const Picture& picture, PictureFormat format, qreal png
 
 namespace {
 
-// Writes the picture to path, all or nothing; on failure returns why.
-std::optional<QString> Write(const Picture& picture, const QString& path,
-                             qreal pngDevicePixelRatio) {
-    const std::optional<PictureFormat> format = FormatForPath(path);
-    if (!format) return QStringLiteral("extensión desconocida (se admiten .png, .svg y .pdf)");
-    const QByteArray bytes = EncodePicture(picture, *format, pngDevicePixelRatio);
-    if (bytes.isEmpty()) return QStringLiteral("no se pudo generar el dibujo");
-
+// Writes the bytes to path, all or nothing; on failure returns why.
+std::optional<QString> WriteFile(const QByteArray& bytes, const QString& path) {
     // Only a regular file is replaced: renaming over a link to a device or a FIFO would put the
     // picture in place of the device itself.
     const QFileInfo target(path);
@@ -298,6 +294,16 @@ std::optional<QString> Write(const Picture& picture, const QString& path,
     }
     if (!file.commit()) return file.errorString();
     return std::nullopt;
+}
+
+// Writes the picture to path, all or nothing; on failure returns why.
+std::optional<QString> Write(const Picture& picture, const QString& path,
+                             qreal pngDevicePixelRatio) {
+    const std::optional<PictureFormat> format = FormatForPath(path);
+    if (!format) return QStringLiteral("extensión desconocida (se admiten .png, .svg y .pdf)");
+    const QByteArray bytes = EncodePicture(picture, *format, pngDevicePixelRatio);
+    if (bytes.isEmpty()) return QStringLiteral("no se pudo generar el dibujo");
+    return WriteFile(bytes, path);
 }
 
 // A name that is not text: written beside it under a name that is, reached through the folder's
@@ -331,6 +337,12 @@ std::optional<QString> WriteByBytes(const Picture& picture, const QByteArray& pa
 }
 
 }  // namespace
+
+bool SaveFile(const QByteArray& bytes, const QString& path, QString* error) {
+    const std::optional<QString> why = WriteFile(bytes, path);
+    if (why && error) *error = QStringLiteral("no se puede escribir «%1»: %2").arg(path, *why);
+    return !why;
+}
 
 bool SavePicture(const Picture& picture, const QString& path, QString* error,
                  qreal pngDevicePixelRatio) {

@@ -32,6 +32,10 @@ QSizeF LogicalSize(const Picture& picture);
 // The face of printed text: kFontFamily, 8 pt at 96 dpi.
 QFont PrintFont();
 
+// The flags that draw a text in a zero-size box at its anchor point so that the anchor is the
+// named point of the text.
+int AlignmentFor(Anchor anchor);
+
 // Fills the background and draws every operation in order, antialiased. The painter works in
 // logical pixels of the picture, origin at its top-left corner.
 void Replay(const Picture& picture, QPainter& painter);
@@ -56,5 +60,7 @@ bool SavePicture(const Picture& picture, const QString& path, QString* error,
 // The same for a path given as bytes, which need not be text in the system's encoding.
 bool SavePicture(const Picture& picture, const QByteArray& path, QString* error,
                  qreal pngDevicePixelRatio = 2);
+// Any file's bytes, written the same way: all or nothing, only over a regular file.
+bool SaveFile(const QByteArray& bytes, const QString& path, QString* error);
 
 }  // namespace trazalia::canvas

@@ -66,11 +66,12 @@ INSTANTIATE_TEST_SUITE_P(
              24,
              {"P Cls\nP DrawWidth 1\nP Line 350 300 350 5700 #f0f0f0\n",
               "P Line 350 5700 6650 5700 #f0f0f0\nP DrawWidth 2\nP Line 3500 300 3500 5700 fore"}},
-        // A from the origin, its chained copies B and C, and R, each in its colour.
+        // A from the origin, its chained copies B and C, and R, each in its colour darkened
+        // until it reads at 4.5:1: red and green are too light as they are.
         Fila{"Rotulos",
              {Rotulos},
              4,
-             {"w #ff0000 \"A\"", "#0000ff \"B\"", "#00ff00 \"C\"", "#000000 \"R\""}},
+             {"w #c30000 \"A\"", "#0000ff \"B\"", "#007000 \"C\"", "#000000 \"R\""}},
         // Dashed lines from the tips of A and R to both axes, thin, and their four values.
         Fila{"Componentes",
              {Componentes},
@@ -84,9 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
               "α = 88.01°\""}},
         // Doubled widths, and heads of radius 120 with the same tips.
         Fila{"Grueso", {Grueso}, 0, {"P DrawWidth 4", " 120 #ff0000 ", " 120 #000000 "}},
-        // Only the pure green changes; texts darken until they read on the grid's grey.
-        Fila{
-            "Contraste", {Contraste, Rotulos}, 4, {"#008000\n", "#008000 \"C\"", "#c30000 \"A\""}}),
+        // Only the pure green changes, on lines and texts alike.
+        Fila{"Contraste", {Contraste, Rotulos}, 4, {"#008000\n", "#008000 \"C\""}}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 }  // namespace

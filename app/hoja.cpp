@@ -1,0 +1,310 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/hoja.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "app/exportar.h"
+#include "canvas/qt/painter.h"
+
+namespace trazalia::app {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QColor AColor(canvas::Color c) { return QColor(c.r, c.g, c.b); }
+
+constexpr double kGrados = 180 / std::numbers::pi;
+
+struct Pintor {
+    QPainter& p;
+
+    void operator()(const practice::TrazoDeHoja& t) const {
+        p.setPen(QPen(AColor(t.color), t.grosor, ::Qt::SolidLine, ::Qt::RoundCap));
+        p.drawLine(QPointF(t.desde.x, t.desde.y), QPointF(t.hasta.x, t.hasta.y));
+    }
+    void operator()(const practice::ArcoDeHoja& a) const {
+        p.setPen(QPen(AColor(a.color), a.grosor, ::Qt::SolidLine, ::Qt::RoundCap));
+        const QRectF caja(a.centro.x - a.radio, a.centro.y - a.radio, 2 * a.radio, 2 * a.radio);
+        // Qt's arcs run counter-clockwise as seen, in sixteenths of a degree.
+        p.drawArc(caja, static_cast<int>(std::lround(a.inicio * kGrados * 16)),
+                  static_cast<int>(std::lround((a.fin - a.inicio) * kGrados * 16)));
+    }
+    void operator()(const practice::TextoDeHoja& t) const {
+        QFont fuente(canvas::kFontFamily);
+        fuente.setStyleHint(QFont::SansSerif);
+        fuente.setPointSizeF(t.puntos);
+        fuente.setBold(t.negrita);
+        p.setFont(fuente);
+        p.setPen(::Qt::black);
+        p.drawText(QRectF(QPointF(t.en.x, t.en.y), QSizeF()), canvas::AlignmentFor(t.anclaje),
+                   Q(t.texto));
+    }
+};
+
+QPageSize TamanoDePagina(const practice::Hoja& hoja) {
+    // Twips are twentieths of a point.
+    return QPageSize(QSizeF(hoja.ancho / 20, hoja.alto / 20), QPageSize::Point, QString(),
+                     QPageSize::ExactMatch);
+}
+
+}  // namespace
+
+void PintarPagina(const practice::Hoja& hoja, std::size_t pagina, QPainter& painter) {
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const Pintor pintor{painter};
+    for (const practice::ElementoDeHoja& e : hoja.paginas.at(pagina)) std::visit(pintor, e);
+}
+
+bool PintarHoja(const practice::Hoja& hoja, QPagedPaintDevice& dispositivo) {
+    QPainter painter;
+    if (!painter.begin(&dispositivo)) return false;
+    // Twips are 1/1440 inch on any device, so that a centimetre on the sheet is one on paper.
+    const double escala = dispositivo.logicalDpiX() / 1440.0;
+    for (std::size_t i = 0; i < hoja.paginas.size(); ++i) {
+        if (i > 0 && !dispositivo.newPage()) return false;
+        painter.save();
+        // A printer's painter starts inside its margins; the sheet has its own.
+        const QRectF margenes = dispositivo.pageLayout().paintRectPixels(dispositivo.logicalDpiX());
+        painter.translate(-margenes.topLeft());
+        painter.scale(escala, escala);
+        PintarPagina(hoja, i, painter);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+QByteArray PdfDeHoja(const practice::Hoja& hoja) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator(QStringLiteral("Trazalia"));
+    pdf.setTitle(QStringLiteral("Hoja de ejercicios"));
+    // One device unit per twip.
+    pdf.setResolution(1440);
+    if (!pdf.setPageLayout(QPageLayout(TamanoDePagina(hoja), QPageLayout::Portrait, QMarginsF())))
+        return {};
+    if (!PintarHoja(hoja, pdf)) return {};
+    return bytes;
+}
+
+bool GuardarHoja(const practice::Hoja& hoja, const QString& ruta, QString* error) {
+    const QByteArray pdf = PdfDeHoja(hoja);
+    if (pdf.isEmpty()) {
+        if (error) *error = QStringLiteral("no se pudo generar la hoja");
+        return false;
+    }
+    return canvas::SaveFile(pdf, ruta, error);
+}
+
+std::variant<practice::OpcionesDeHoja, QString> OpcionesDeLinea(
+    const std::optional<QString>& ejercicios, const std::optional<QString>& metodo,
+    const std::optional<QString>& nivel, const std::optional<QString>& semilla,
+    const std::optional<QString>& titulo, const std::optional<QString>& papel, bool dibujados,
+    std::uint32_t semillaPorDefecto) {
+    practice::OpcionesDeHoja opciones;
+    opciones.semilla = semillaPorDefecto;
+    opciones.dibujados = dibujados;
+    if (ejercicios) {
+        bool ok = false;
+        const long long n = ejercicios->toLongLong(&ok);
+        if (!ok || n < 1 || n > practice::OpcionesDeHoja::kMaximoDeEjercicios)
+            return QStringLiteral("--ejercicios va de 1 a %1, no «%2»")
+                .arg(practice::OpcionesDeHoja::kMaximoDeEjercicios)
+                .arg(*ejercicios);
+        opciones.ejercicios = static_cast<int>(n);
+    }
+    if (metodo) {
+        const auto m = practice::MetodoDeNombre(metodo->toStdString());
+        if (!m)
+            return QStringLiteral(
+                       "método desconocido «%1»: se esperaba paralelogramo, poligono o ambos")
+                .arg(*metodo);
+        opciones.metodo = *m;
+    }
+    if (nivel) {
+        const auto n = practice::NivelDeNombre(nivel->toStdString());
+        if (!n)
+            return QStringLiteral("nivel desconocido «%1»: se esperaba facil, medio o dificil")
+                .arg(*nivel);
+        opciones.nivel = *n;
+    }
+    if (semilla) {
+        bool ok = false;
+        const qulonglong s = semilla->toULongLong(&ok);
+        if (!ok || s > std::numeric_limits<std::uint32_t>::max() || semilla->startsWith(u'+'))
+            return QStringLiteral("semilla no válida «%1»: se esperaba un número de 0 a %2")
+                .arg(*semilla)
+                .arg(std::numeric_limits<std::uint32_t>::max());
+        opciones.semilla = static_cast<std::uint32_t>(s);
+    }
+    if (titulo) opciones.titulo = titulo->toStdString();
+    if (papel) {
+        const auto p = practice::PapelDeNombre(papel->toStdString());
+        if (!p) return QStringLiteral("papel desconocido «%1»: se esperaba a4 o carta").arg(*papel);
+        opciones.papel = *p;
+    }
+    return opciones;
+}
+
+namespace {
+
+// The options beside a preview of the sheet they make; the preview follows every change.
+class Dialogo final : public QDialog {
+public:
+    explicit Dialogo(QWidget* ventana, Dialogos& dialogos)
+        : QDialog(ventana), dialogos_(dialogos), impresora_(QPrinter::HighResolution) {
+        setObjectName(QStringLiteral("hoja"));
+        setWindowTitle(QStringLiteral("Hoja de ejercicios"));
+        impresora_.setDocName(QStringLiteral("Hoja de ejercicios"));
+
+        ejercicios_ = new QSpinBox(this);
+        ejercicios_->setRange(1, practice::OpcionesDeHoja::kMaximoDeEjercicios);
+        ejercicios_->setValue(6);
+        metodo_ = new QComboBox(this);
+        metodo_->addItem(QStringLiteral("Los dos"), static_cast<int>(practice::Metodo::Ambos));
+        metodo_->addItem(QStringLiteral("Paralelogramo"),
+                         static_cast<int>(practice::Metodo::Paralelogramo));
+        metodo_->addItem(QStringLiteral("Polígono"), static_cast<int>(practice::Metodo::Poligono));
+        nivel_ = new QComboBox(this);
+        for (auto n : {practice::Nivel::Facil, practice::Nivel::Medio, practice::Nivel::Dificil})
+            nivel_->addItem(Q(std::string(practice::NombreVisible(n))), static_cast<int>(n));
+        nivel_->setCurrentIndex(1);
+        semilla_ = new QLineEdit(this);
+        semilla_->setText(
+            QString::number(static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch())));
+        titulo_ = new QLineEdit(QStringLiteral("Suma de vectores"), this);
+        papel_ = new QComboBox(this);
+        papel_->addItem(QStringLiteral("A4"), static_cast<int>(practice::Papel::A4));
+        papel_->addItem(QStringLiteral("Carta"), static_cast<int>(practice::Papel::Carta));
+        dibujados_ = new QCheckBox(QStringLiteral("con los vectores dibujados"), this);
+
+        auto* formulario = new QFormLayout;
+        formulario->addRow(QStringLiteral("&Ejercicios:"), ejercicios_);
+        formulario->addRow(QStringLiteral("&Método:"), metodo_);
+        formulario->addRow(QStringLiteral("&Nivel:"), nivel_);
+        formulario->addRow(QStringLiteral("&Semilla:"), semilla_);
+        formulario->addRow(QStringLiteral("&Título:"), titulo_);
+        formulario->addRow(QStringLiteral("&Papel:"), papel_);
+        formulario->addRow(dibujados_);
+
+        auto* botones = new QDialogButtonBox(QDialogButtonBox::Close, this);
+        QPushButton* guardar =
+            botones->addButton(QStringLiteral("&Guardar PDF…"), QDialogButtonBox::ActionRole);
+        QPushButton* imprimir =
+            botones->addButton(QStringLiteral("&Imprimir…"), QDialogButtonBox::ActionRole);
+        connect(guardar, &QPushButton::clicked, this, &Dialogo::Guardar);
+        connect(imprimir, &QPushButton::clicked, this, &Dialogo::Imprimir);
+        connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+        formulario->addRow(botones);
+
+        vista_ = new QPrintPreviewWidget(&impresora_, this);
+        vista_->setAccessibleName(QStringLiteral("Vista previa de la hoja"));
+        connect(vista_, &QPrintPreviewWidget::paintRequested, this,
+                [this](QPrinter* impresora) { PintarHoja(hoja_, *impresora); });
+
+        auto* capas = new QHBoxLayout(this);
+        capas->addLayout(formulario);
+        capas->addWidget(vista_, 1);
+        resize(960, 680);
+
+        connect(ejercicios_, &QSpinBox::valueChanged, this, &Dialogo::Componer);
+        for (QComboBox* c : {metodo_, nivel_, papel_})
+            connect(c, &QComboBox::currentIndexChanged, this, &Dialogo::Componer);
+        for (QLineEdit* l : {semilla_, titulo_})
+            connect(l, &QLineEdit::textChanged, this, &Dialogo::Componer);
+        connect(dibujados_, &QCheckBox::toggled, this, &Dialogo::Componer);
+        Componer();
+    }
+
+private:
+    std::optional<practice::OpcionesDeHoja> Opciones() const {
+        const auto leidas = OpcionesDeLinea(
+            QString::number(ejercicios_->value()),
+            Q(std::string(
+                practice::Nombre(static_cast<practice::Metodo>(metodo_->currentData().toInt())))),
+            Q(std::string(
+                practice::Nombre(static_cast<practice::Nivel>(nivel_->currentData().toInt())))),
+            semilla_->text().trimmed(), titulo_->text(),
+            Q(std::string(
+                practice::Nombre(static_cast<practice::Papel>(papel_->currentData().toInt())))),
+            dibujados_->isChecked(), 0);
+        if (const auto* o = std::get_if<practice::OpcionesDeHoja>(&leidas)) return *o;
+        return std::nullopt;
+    }
+
+    void Componer() {
+        const auto opciones = Opciones();
+        // A seed being typed may be unreadable for a moment: the preview keeps the last sheet.
+        semilla_->setStyleSheet(opciones ? QString() : QStringLiteral("color: #b00000"));
+        if (!opciones) return;
+        hoja_ = practice::ComponerHoja(*opciones);
+        impresora_.setPageLayout(
+            QPageLayout(TamanoDePagina(hoja_), QPageLayout::Portrait, QMarginsF()));
+        vista_->updatePreview();
+    }
+
+    void Guardar() {
+        QString ruta = dialogos_.ArchivoParaGuardar(this, QStringLiteral("hoja.pdf"));
+        if (ruta.isEmpty()) return;
+        if (QFileInfo(ruta).suffix().compare(u"pdf", ::Qt::CaseInsensitive) != 0)
+            ruta += QStringLiteral(".pdf");
+        QString error;
+        if (GuardarHoja(hoja_, ruta, &error)) return;
+        if (!error.isEmpty()) error[0] = error[0].toUpper();
+        dialogos_.Aviso(this, QStringLiteral("No se pudo guardar la hoja"), error + u'.');
+    }
+
+    void Imprimir() {
+        QPrintDialog dialogo(&impresora_, this);
+        if (dialogo.exec() != QDialog::Accepted) return;
+        if (!PintarHoja(hoja_, impresora_))
+            dialogos_.Aviso(this, QStringLiteral("No se pudo imprimir"),
+                            QStringLiteral("La impresora no aceptó la hoja."));
+    }
+
+    Dialogos& dialogos_;
+    QPrinter impresora_;
+    practice::Hoja hoja_;
+    QSpinBox* ejercicios_;
+    QComboBox* metodo_;
+    QComboBox* nivel_;
+    QLineEdit* semilla_;
+    QLineEdit* titulo_;
+    QComboBox* papel_;
+    QCheckBox* dibujados_;
+    QPrintPreviewWidget* vista_;
+};
+
+}  // namespace
+
+QDialog* DialogoDeHoja(QWidget* ventana, Dialogos& dialogos) {
+    auto* dialogo = new Dialogo(ventana, dialogos);
+    dialogo->setAttribute(::Qt::WA_DeleteOnClose);
+    dialogo->open();
+    return dialogo;
+}
+
+}  // namespace trazalia::app

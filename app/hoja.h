@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+
+#include "practice/hoja.h"
+
+class QDialog;
+class QPagedPaintDevice;
+class QPainter;
+class QWidget;
+
+namespace trazalia::app {
+
+class Dialogos;
+
+// Paints one page of a worksheet; the painter's units are twips from the page's top-left corner.
+void PintarPagina(const practice::Hoja& hoja, std::size_t pagina, QPainter& painter);
+
+// Paints every page on a paged device (a PDF writer, a printer) whose page has the sheet's size.
+// False when the device cannot be painted on.
+bool PintarHoja(const practice::Hoja& hoja, QPagedPaintDevice& dispositivo);
+
+// The sheet as a PDF, its text real text and its fonts embedded; empty when it cannot be made.
+QByteArray PdfDeHoja(const practice::Hoja& hoja);
+
+// Writes the sheet's PDF to path, all or nothing; on failure says why in error.
+bool GuardarHoja(const practice::Hoja& hoja, const QString& ruta, QString* error);
+
+// The options of a worksheet from the command line's words (--ejercicios N, --metodo M,
+// --nivel L, --semilla S, --titulo T, --papel P, --dibujados), or one line saying what is wrong.
+// Without --semilla the seed is semillaPorDefecto (the clock's).
+std::variant<practice::OpcionesDeHoja, QString> OpcionesDeLinea(
+    const std::optional<QString>& ejercicios, const std::optional<QString>& metodo,
+    const std::optional<QString>& nivel, const std::optional<QString>& semilla,
+    const std::optional<QString>& titulo, const std::optional<QString>& papel, bool dibujados,
+    std::uint32_t semillaPorDefecto);
+
+// Opens the dialog of "Hoja de ejercicios…" over the window: the options beside a preview of the
+// sheet, then saving it as a PDF or printing it. It goes when closed.
+QDialog* DialogoDeHoja(QWidget* ventana, Dialogos& dialogos);
+
+}  // namespace trazalia::app

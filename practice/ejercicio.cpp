@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/ejercicio.h"
+
+#include <array>
+
+#include "practice/respuesta.h"
+
+namespace trazalia::practice {
+
+namespace {
+
+struct DatosDeNivel {
+    Nivel nivel;
+    std::string_view nombre;
+    std::string_view visible;
+};
+
+constexpr std::array<DatosDeNivel, 3> kNiveles{{
+    {Nivel::Facil, "facil", "Fácil"},
+    {Nivel::Medio, "medio", "Medio"},
+    {Nivel::Dificil, "dificil", "Difícil"},
+}};
+
+constexpr std::array<std::string_view, 3> kMetodos{"paralelogramo", "poligono", "ambos"};
+
+// The easy level's directions: the multiples of 30° and of 45° within a turn.
+constexpr std::array<int, 16> kDireccionesFaciles{0,   30,  45,  60,  90,  120, 135, 150,
+                                                  180, 210, 225, 240, 270, 300, 315, 330};
+
+// Magnitudes are paso, 2·paso, …, cuantas·paso.
+struct Magnitudes {
+    int paso;
+    int cuantas;
+};
+
+constexpr int kMagnitudMaxima = 100;
+constexpr double kResultanteMinima = 5;
+
+Magnitudes MagnitudesDe(Nivel nivel) {
+    switch (nivel) {
+        case Nivel::Facil:
+            return {10, 10};
+        case Nivel::Medio:
+            return {5, 20};
+        case Nivel::Dificil:
+            break;
+    }
+    return {1, 100};
+}
+
+}  // namespace
+
+std::string_view Nombre(Nivel nivel) { return kNiveles[static_cast<std::size_t>(nivel)].nombre; }
+
+std::string_view NombreVisible(Nivel nivel) {
+    return kNiveles[static_cast<std::size_t>(nivel)].visible;
+}
+
+std::optional<Nivel> NivelDeNombre(std::string_view nombre) {
+    for (const DatosDeNivel& n : kNiveles)
+        if (n.nombre == nombre) return n.nivel;
+    return std::nullopt;
+}
+
+std::string_view Nombre(Ventana ventana) { return ventana == Ventana::Form2 ? "Form2" : "Form3"; }
+
+std::optional<Ventana> VentanaDeNombre(std::string_view nombre) {
+    if (nombre == "Form2") return Ventana::Form2;
+    if (nombre == "Form3") return Ventana::Form3;
+    return std::nullopt;
+}
+
+int NumeroDeVectores(Ventana ventana) { return ventana == Ventana::Form2 ? 2 : 3; }
+
+Generador::Generador(std::uint32_t semilla, Nivel nivel, Ventana ventana)
+    : motor_(semilla), nivel_(nivel), ventana_(ventana) {}
+
+int Generador::Indice(int n) {
+    const std::uint64_t x = motor_();
+    return static_cast<int>((x * static_cast<std::uint64_t>(n)) >> 32);
+}
+
+diagram::Entrada Generador::Vector() {
+    const Magnitudes m = MagnitudesDe(nivel_);
+    const int magnitud = m.paso * (1 + Indice(m.cuantas));
+    switch (nivel_) {
+        case Nivel::Facil:
+            return {magnitud, kDireccionesFaciles[static_cast<std::size_t>(
+                                  Indice(static_cast<int>(kDireccionesFaciles.size())))]};
+        case Nivel::Medio:
+            return {magnitud, 15 * Indice(24)};
+        case Nivel::Dificil:
+            break;
+    }
+    return {magnitud, Indice(360)};
+}
+
+Ejercicio Generador::Siguiente() {
+    Ejercicio vectores;
+    for (int sorteo = 0; sorteo < kSorteos; ++sorteo) {
+        vectores.clear();
+        for (int k = 0; k < NumeroDeVectores(ventana_); ++k) vectores.push_back(Vector());
+        if (RespuestaDe(ventana_, vectores).r >= kResultanteMinima) return vectores;
+    }
+    for (diagram::Entrada& v : vectores) v = {kMagnitudMaxima, vectores.front().d};
+    return vectores;
+}
+
+std::string_view Nombre(Metodo metodo) { return kMetodos[static_cast<std::size_t>(metodo)]; }
+
+std::optional<Metodo> MetodoDeNombre(std::string_view nombre) {
+    for (std::size_t i = 0; i < kMetodos.size(); ++i)
+        if (kMetodos[i] == nombre) return static_cast<Metodo>(i);
+    return std::nullopt;
+}
+
+std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel, Metodo metodo,
+                                              int cantidad) {
+    Generador paralelogramo(semilla, nivel, Ventana::Form2);
+    Generador poligono(semilla, nivel, Ventana::Form3);
+    std::vector<EjercicioDeHoja> hoja;
+    for (int i = 0; i < cantidad; ++i) {
+        const bool form2 =
+            metodo == Metodo::Paralelogramo || (metodo == Metodo::Ambos && i % 2 == 0);
+        if (form2)
+            hoja.push_back({Ventana::Form2, paralelogramo.Siguiente()});
+        else
+            hoja.push_back({Ventana::Form3, poligono.Siguiente()});
+    }
+    return hoja;
+}
+
+}  // namespace trazalia::practice

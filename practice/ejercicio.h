@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string_view>
+#include <vector>
+
+#include "diagram/resultado.h"
+
+namespace trazalia::practice {
+
+// How hard the exercises are: which values a vector may take.
+//   Facil:   magnitudes 10, 20, …, 100; directions multiples of 30° or of 45° (0 to 330)
+//   Medio:   magnitudes 5, 10, …, 100; directions multiples of 15° (0 to 345)
+//   Dificil: magnitudes 1 to 100; directions 0 to 359
+enum class Nivel { Facil, Medio, Dificil };
+
+// The word scripts and the command line use: "facil", "medio", "dificil".
+std::string_view Nombre(Nivel nivel);
+// As menus and sheets show it: "Fácil", "Medio", "Difícil".
+std::string_view NombreVisible(Nivel nivel);
+std::optional<Nivel> NivelDeNombre(std::string_view nombre);
+
+// The method window an exercise is made for; Form2 adds two vectors, Form3 three.
+enum class Ventana { Form2, Form3 };
+
+// "Form2" or "Form3", as scripts and the record name them.
+std::string_view Nombre(Ventana ventana);
+std::optional<Ventana> VentanaDeNombre(std::string_view nombre);
+int NumeroDeVectores(Ventana ventana);
+
+// The vectors of one exercise in the order of the window's scroll bars.
+using Ejercicio = std::vector<diagram::Entrada>;
+
+// A seeded sequence of exercises for one window at one level. The same seed, level and window give
+// the same exercises on every machine: std::mt19937's sequence is fixed by the C++ standard, and
+// its 32-bit outputs are mapped to values here, not by a standard distribution (whose output each
+// library may choose).
+//
+// Each exercise draws, vector by vector, a magnitude then a direction, each with one output of the
+// engine. A draw whose resultant (as the window computes it) is shorter than 5 units is drawn
+// again, at most kSorteos times. Such a draw needs nearly opposite vectors of nearly equal size,
+// so it is rare (under 1 in 100 at every level) and the limit is never reached in practice; should
+// it be, every vector takes the level's largest magnitude and the first vector's direction, whose
+// resultant is 200 or 300 units. So an exercise always comes out acceptable.
+class Generador {
+public:
+    Generador(std::uint32_t semilla, Nivel nivel, Ventana ventana);
+
+    Ejercicio Siguiente();
+
+    static constexpr int kSorteos = 100;
+
+private:
+    // An index from 0 to n - 1: the output scaled to n (off by at most n / 2^32 from uniform).
+    int Indice(int n);
+    diagram::Entrada Vector();
+
+    std::mt19937 motor_;
+    Nivel nivel_;
+    Ventana ventana_;
+};
+
+// The method a worksheet asks for: "paralelogramo" (Form2), "poligono" (Form3) or "ambos".
+enum class Metodo { Paralelogramo, Poligono, Ambos };
+std::string_view Nombre(Metodo metodo);
+std::optional<Metodo> MetodoDeNombre(std::string_view nombre);
+
+struct EjercicioDeHoja {
+    Ventana ventana;
+    Ejercicio vectores;
+};
+
+// A worksheet's exercises. With one method they are that window's practice exercises for the same
+// seed and level, in order. With both methods they alternate, starting with the parallelogram: the
+// 1st, 3rd, 5th … are Form2's exercises 1, 2, 3 … and the 2nd, 4th … are Form3's exercises 1, 2 …,
+// each window with its own generator of the same seed.
+std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel, Metodo metodo,
+                                              int cantidad);
+
+}  // namespace trazalia::practice

@@ -1,0 +1,294 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/hoja.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <stdexcept>
+
+#include "diagram/colores.h"
+
+namespace trazalia::practice {
+
+std::string_view Nombre(Papel papel) { return papel == Papel::A4 ? "a4" : "carta"; }
+
+std::optional<Papel> PapelDeNombre(std::string_view nombre) {
+    if (nombre == "a4") return Papel::A4;
+    if (nombre == "carta") return Papel::Carta;
+    return std::nullopt;
+}
+
+namespace {
+
+using diagram::Punto;
+
+constexpr double kMm = kCm / 10;
+constexpr double kPunto = 20;  // twips in a typographic point
+constexpr canvas::Color kNegro = canvas::kBlack;
+constexpr canvas::Color kGrisRejilla{190, 190, 190};
+constexpr std::array<canvas::Color, 3> kColores{diagram::kRojo, diagram::kAzul, diagram::kVerde};
+
+// The page's furniture, in centimetres from the margins.
+constexpr double kMargen = 1.5 * kCm;
+constexpr double kCabecera = 2.2 * kCm;        // from the top margin to the first exercise
+constexpr double kTextoDelBloque = 1.9 * kCm;  // the exercise's lines above its frame
+constexpr int kAnchoDelCuadro = 12;            // cm
+constexpr int kAltoDelCuadro = 8;              // cm
+constexpr double kEntreBloques = 1.2 * kCm;    // never closer than 1 cm
+constexpr double kBloque = kTextoDelBloque + kAltoDelCuadro * kCm;
+// A vector's width and its head, a little larger on paper than on the screen.
+constexpr double kGrosor = 1.5 * kPunto;
+constexpr double kRadioCabeza = 80;
+
+// The scales a frame may take, largest drawing first: units per centimetre.
+constexpr std::array<int, 7> kEscalas{5, 10, 20, 25, 30, 40, 50};
+
+struct Pagina {
+    std::vector<ElementoDeHoja>* elementos;
+
+    void Texto(Punto en, canvas::Anchor anclaje, double puntos, bool negrita, std::string texto) {
+        elementos->emplace_back(std::in_place_type<TextoDeHoja>, en, anclaje, puntos, negrita,
+                                std::move(texto));
+    }
+    void Trazo(Punto desde, Punto hasta, canvas::Color color, double grosor) {
+        elementos->emplace_back(std::in_place_type<TrazoDeHoja>, desde, hasta, color, grosor);
+    }
+};
+
+std::string Entero(int n) { return std::to_string(n); }
+
+std::string_view Letra(std::size_t k) { return std::array<std::string_view, 3>{"A", "B", "C"}[k]; }
+
+// Every point the construction reaches, in units: the origin, each vector drawn from it, and
+// the partial sums in the order the sheet asks for (the parallelogram's far corner is the sum).
+std::vector<Componentes> Alcances(const std::vector<Componentes>& v) {
+    std::vector<Componentes> puntos{{}};
+    Componentes suma;
+    for (const Componentes& p : v) {
+        puntos.push_back(p);
+        suma = {suma.x + p.x, suma.y + p.y};
+        puntos.push_back(suma);
+    }
+    return puntos;
+}
+
+// The largest drawing that fits the frame with half a centimetre to spare, the origin on a
+// centimetre line so that the grid passes through it.
+Cuadro Escalar(const std::vector<Componentes>& v, double x0, double y0) {
+    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    for (const Componentes& p : Alcances(v)) {
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
+    }
+    for (int k : kEscalas) {
+        // Centimetres the drawing needs on each side of the origin.
+        const double izquierda = -minX / k + 0.5, derecha = maxX / k + 0.5;
+        const double arriba = maxY / k + 0.5, abajo = -minY / k + 0.5;
+        const double oxMin = std::ceil(izquierda), oxMax = std::floor(kAnchoDelCuadro - derecha);
+        const double oyMin = std::ceil(arriba), oyMax = std::floor(kAltoDelCuadro - abajo);
+        if (oxMin > oxMax || oyMin > oyMax) continue;
+        const double ox =
+            std::clamp(std::round((kAnchoDelCuadro - derecha + izquierda) / 2), oxMin, oxMax);
+        const double oy =
+            std::clamp(std::round((kAltoDelCuadro - abajo + arriba) / 2), oyMin, oyMax);
+        return {0,
+                x0,
+                y0,
+                x0 + kAnchoDelCuadro * kCm,
+                y0 + kAltoDelCuadro * kCm,
+                Punto{x0 + ox * kCm, y0 + oy * kCm},
+                k};
+    }
+    // Three vectors of 100 reach 300 units: 6 cm at the last scale, within the 8 cm frame.
+    throw std::logic_error("ningún tamaño de cuadro cabe");
+}
+
+Punto EnPagina(const Cuadro& c, Componentes p) {
+    return {c.origen.x + p.x * kCm / c.unidadesPorCm, c.origen.y - p.y * kCm / c.unidadesPorCm};
+}
+
+// The frame, its centimetre grid and the axes through the origin.
+void DibujarCuadro(Pagina& pagina, const Cuadro& c) {
+    for (int i = 1; i < kAnchoDelCuadro; ++i) {
+        const double x = c.x0 + i * kCm;
+        pagina.Trazo({x, c.y0}, {x, c.y1}, kGrisRejilla, 0.3 * kPunto);
+    }
+    for (int i = 1; i < kAltoDelCuadro; ++i) {
+        const double y = c.y0 + i * kCm;
+        pagina.Trazo({c.x0, y}, {c.x1, y}, kGrisRejilla, 0.3 * kPunto);
+    }
+    pagina.Trazo({c.x0, c.origen.y}, {c.x1, c.origen.y}, kNegro, kPunto);
+    pagina.Trazo({c.origen.x, c.y0}, {c.origen.x, c.y1}, kNegro, kPunto);
+    pagina.Texto({c.x1 - 1.5 * kMm, c.origen.y - kMm}, canvas::Anchor::Se, 9, false, "x");
+    pagina.Texto({c.origen.x + 1.5 * kMm, c.y0 + kMm}, canvas::Anchor::Nw, 9, false, "y");
+    for (const auto& [desde, hasta] :
+         std::array<std::pair<Punto, Punto>, 4>{{{{c.x0, c.y0}, {c.x1, c.y0}},
+                                                 {{c.x1, c.y0}, {c.x1, c.y1}},
+                                                 {{c.x1, c.y1}, {c.x0, c.y1}},
+                                                 {{c.x0, c.y1}, {c.x0, c.y0}}}})
+        pagina.Trazo(desde, hasta, kNegro, 0.75 * kPunto);
+}
+
+// A vector from one point to another, with the windows' half-circle head about its tip.
+void Vector(Pagina& pagina, Punto desde, Punto hasta, canvas::Color color, bool cabeza = true) {
+    pagina.Trazo(desde, hasta, color, kGrosor);
+    const double dx = hasta.x - desde.x;
+    const double dy = hasta.y - desde.y;
+    const double largo = std::hypot(dx, dy);
+    if (!cabeza || largo < 1) return;
+    // On the page y grows downward; the head's angles are counter-clockwise as seen.
+    const double angulo = std::atan2(-dy, dx);
+    const Punto centro{hasta.x - kRadioCabeza * dx / largo, hasta.y - kRadioCabeza * dy / largo};
+    pagina.elementos->emplace_back(std::in_place_type<ArcoDeHoja>, centro, kRadioCabeza,
+                                   angulo - std::numbers::pi / 2, angulo + std::numbers::pi / 2,
+                                   color, kGrosor);
+}
+
+// Each vector from the origin in its colour.
+void Vectores(Pagina& pagina, const Cuadro& c, const std::vector<Componentes>& v) {
+    for (std::size_t k = 0; k < v.size(); ++k)
+        Vector(pagina, c.origen, EnPagina(c, v[k]), kColores[k]);
+}
+
+// The construction as the window draws it: the parallelogram with its diagonal, or the vectors
+// head to tail in the order 1, 2, 3 (the first step); the resultant in black.
+void Construccion(Pagina& pagina, const Cuadro& c, Ventana ventana,
+                  const std::vector<Componentes>& v) {
+    Componentes suma;
+    for (const Componentes& p : v) suma = {suma.x + p.x, suma.y + p.y};
+    const Punto R = EnPagina(c, suma);
+    if (ventana == Ventana::Form2) {
+        Vectores(pagina, c, v);
+        // The sides: a copy of each vector from the other's tip, without heads.
+        Vector(pagina, EnPagina(c, v[1]), R, kColores[0], false);
+        Vector(pagina, EnPagina(c, v[0]), R, kColores[1], false);
+    } else {
+        Componentes desde;
+        for (std::size_t k = 0; k < v.size(); ++k) {
+            const Componentes hasta{desde.x + v[k].x, desde.y + v[k].y};
+            Vector(pagina, EnPagina(c, desde), EnPagina(c, hasta), kColores[k]);
+            desde = hasta;
+        }
+    }
+    Vector(pagina, c.origen, R, kNegro);
+}
+
+std::string NombreDelMetodo(Ventana ventana) {
+    return ventana == Ventana::Form2 ? "Método del paralelogramo" : "Método del polígono";
+}
+
+std::string Instruccion(Ventana ventana) {
+    return ventana == Ventana::Form2
+               ? "Dibuje A y B desde el origen, complete el paralelogramo y trace su diagonal R."
+               : "Ponga A, B y C punta con cola, en ese orden, y trace R desde el origen hasta "
+                 "la última punta.";
+}
+
+std::string Solucion(Ventana ventana) {
+    return ventana == Ventana::Form2 ? "El paralelogramo de A y B; su diagonal es R = A + B."
+                                     : "A, B y C punta con cola; R = A + B + C.";
+}
+
+}  // namespace
+
+std::string Enunciado(const Ejercicio& vectores) {
+    std::string texto;
+    for (std::size_t k = 0; k < vectores.size(); ++k) {
+        if (k > 0) texto += "; ";
+        texto += std::string(Letra(k)) + ": " + Entero(vectores[k].m) + " unidades a " +
+                 Entero(vectores[k].d) + "°";
+    }
+    return texto;
+}
+
+Hoja ComponerHoja(const OpcionesDeHoja& opciones) {
+    if (opciones.ejercicios < 1 || opciones.ejercicios > OpcionesDeHoja::kMaximoDeEjercicios)
+        throw std::invalid_argument("número de ejercicios fuera de rango");
+    Hoja hoja;
+    // A4 is 210 × 297 mm; US Letter 8.5 × 11 inches.
+    hoja.ancho = opciones.papel == Papel::A4 ? 210 * kMm : 8.5 * 1440;
+    hoja.alto = opciones.papel == Papel::A4 ? 297 * kMm : 11 * 1440;
+    hoja.ejercicios =
+        EjerciciosDeHoja(opciones.semilla, opciones.nivel, opciones.metodo, opciones.ejercicios);
+    for (const EjercicioDeHoja& e : hoja.ejercicios)
+        hoja.respuestas.push_back(RespuestaDe(e.ventana, e.vectores));
+
+    const double inicio = kMargen + kCabecera;
+    const int porPagina =
+        std::max(1, static_cast<int>((hoja.alto - kMargen - inicio + kEntreBloques) /
+                                     (kBloque + kEntreBloques)));
+    const int paginasDeEnunciados = (opciones.ejercicios + porPagina - 1) / porPagina;
+    // The solutions begin on a page of their own, under their heading.
+    const double inicioSoluciones = inicio + 1.2 * kCm;
+    const int porPaginaSoluciones =
+        std::max(1, static_cast<int>((hoja.alto - kMargen - inicioSoluciones + kEntreBloques) /
+                                     (kBloque + kEntreBloques)));
+    const int total =
+        paginasDeEnunciados + (opciones.ejercicios + porPaginaSoluciones - 1) / porPaginaSoluciones;
+    hoja.paginas.resize(static_cast<std::size_t>(total));
+
+    const std::string nivel(NombreVisible(opciones.nivel));
+    for (int p = 0; p < total; ++p) {
+        Pagina pagina{&hoja.paginas[static_cast<std::size_t>(p)]};
+        const double derecha = hoja.ancho - kMargen;
+        pagina.Texto({kMargen, kMargen}, canvas::Anchor::Nw, 14, true, opciones.titulo);
+        pagina.Texto({derecha, kMargen}, canvas::Anchor::Ne, 9, false,
+                     "Página " + Entero(p + 1) + " de " + Entero(total));
+        const double y = kMargen + 0.9 * kCm;
+        pagina.Texto({kMargen, y}, canvas::Anchor::Nw, 10, false,
+                     "Nombre: _________________________");
+        pagina.Texto({kMargen + 7.5 * kCm, y}, canvas::Anchor::Nw, 10, false,
+                     "Fecha: ____________");
+        pagina.Texto({derecha, y}, canvas::Anchor::Ne, 9, false,
+                     "Nivel " + nivel + " · semilla " + std::to_string(opciones.semilla));
+        pagina.Trazo({kMargen, kMargen + 1.6 * kCm}, {derecha, kMargen + 1.6 * kCm}, kNegro,
+                     0.75 * kPunto);
+    }
+    Pagina primeraSolucion{&hoja.paginas[static_cast<std::size_t>(paginasDeEnunciados)]};
+    primeraSolucion.Texto({kMargen, inicio}, canvas::Anchor::Nw, 14, true, "Soluciones");
+
+    for (std::size_t i = 0; i < hoja.ejercicios.size(); ++i) {
+        const EjercicioDeHoja& e = hoja.ejercicios[i];
+        const Respuesta& respuesta = hoja.respuestas[i];
+        for (const bool solucion : {false, true}) {
+            const int n = static_cast<int>(i);
+            const int cuantos = solucion ? porPaginaSoluciones : porPagina;
+            const int p = (solucion ? paginasDeEnunciados : 0) + n / cuantos;
+            const double arriba =
+                (solucion ? inicioSoluciones : inicio) + (n % cuantos) * (kBloque + kEntreBloques);
+            Pagina pagina{&hoja.paginas[static_cast<std::size_t>(p)]};
+            pagina.Texto({kMargen, arriba}, canvas::Anchor::Nw, 11, true,
+                         "Ejercicio " + Entero(n + 1) + ". " + NombreDelMetodo(e.ventana));
+            pagina.Texto({kMargen, arriba + 0.65 * kCm}, canvas::Anchor::Nw, 10, false,
+                         Enunciado(e.vectores));
+            pagina.Texto({kMargen, arriba + 1.2 * kCm}, canvas::Anchor::Nw, 10, false,
+                         solucion ? Solucion(e.ventana) : Instruccion(e.ventana));
+            Cuadro cuadro = Escalar(respuesta.componentes, kMargen, arriba + kTextoDelBloque);
+            cuadro.pagina = p;
+            DibujarCuadro(pagina, cuadro);
+            if (solucion)
+                Construccion(pagina, cuadro, e.ventana, respuesta.componentes);
+            else if (opciones.dibujados)
+                Vectores(pagina, cuadro, respuesta.componentes);
+            const double x = cuadro.x1 + 0.6 * kCm;
+            pagina.Texto({x, cuadro.y0}, canvas::Anchor::Nw, 9, false,
+                         "Escala: 1 cm = " + Entero(cuadro.unidadesPorCm) + " unidades");
+            const std::string r = solucion ? respuesta.lecturaR : "______________";
+            // As the read-outs show them; a direction that exists in degrees.
+            const std::string alfa =
+                !solucion ? "______________"
+                          : respuesta.lecturaDireccion + (respuesta.direccion ? "°" : "");
+            pagina.Texto({x, cuadro.y0 + 1.5 * kCm}, canvas::Anchor::Nw, 12, solucion, "r = " + r);
+            pagina.Texto({x, cuadro.y0 + 2.5 * kCm}, canvas::Anchor::Nw, 12, solucion,
+                         "α = " + alfa);
+            (solucion ? hoja.soluciones : hoja.enunciados)
+                .push_back({p, arriba, cuadro.y1, cuadro});
+        }
+    }
+    return hoja;
+}
+
+}  // namespace trazalia::practice

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "canvas/canvas.h"
+#include "diagram/marco.h"
+#include "practice/ejercicio.h"
+#include "practice/respuesta.h"
+
+namespace trazalia::practice {
+
+// A worksheet: pages of exercises, each with a frame drawn to a true scale on which the student
+// constructs the sum, then pages of solutions with each construction at the same scale and the
+// answer as the window's read-outs show it. Everything is laid out here, in twips from each
+// page's top-left corner, and only painted by the toolkit; so the layout and its scale are tested
+// without one.
+
+enum class Papel { A4, Carta };
+std::string_view Nombre(Papel papel);  // "a4", "carta"
+std::optional<Papel> PapelDeNombre(std::string_view nombre);
+
+struct OpcionesDeHoja {
+    static constexpr int kMaximoDeEjercicios = 200;
+
+    int ejercicios = 6;
+    Metodo metodo = Metodo::Ambos;
+    Nivel nivel = Nivel::Medio;
+    std::uint32_t semilla = 0;
+    std::string titulo = "Suma de vectores";
+    Papel papel = Papel::A4;
+    // The exercise frames show the vectors, so that the student only constructs the sum.
+    bool dibujados = false;
+};
+
+// One centimetre in twips.
+inline constexpr double kCm = 1440 / 2.54;
+
+// What a page shows, in twips; widths too.
+struct TrazoDeHoja {
+    diagram::Punto desde;
+    diagram::Punto hasta;
+    canvas::Color color;
+    double grosor = 0;
+};
+// An arrowhead as the windows draw it: a half circle counter-clockwise from inicio to fin
+// (radians, counter-clockwise on the page) whose middle is the tip.
+struct ArcoDeHoja {
+    diagram::Punto centro;
+    double radio = 0;
+    double inicio = 0;
+    double fin = 0;
+    canvas::Color color;
+    double grosor = 0;
+};
+struct TextoDeHoja {
+    diagram::Punto en;
+    canvas::Anchor anclaje = canvas::Anchor::Nw;
+    double puntos = 10;
+    bool negrita = false;
+    std::string texto;
+};
+using ElementoDeHoja = std::variant<TrazoDeHoja, ArcoDeHoja, TextoDeHoja>;
+
+// The frame of one exercise: where it stands on its page, where its origin is, and its scale.
+struct Cuadro {
+    int pagina = 0;
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    diagram::Punto origen;
+    int unidadesPorCm = 10;
+};
+
+// An exercise as laid out: everything of it lies between arriba and abajo of its page.
+struct Bloque {
+    int pagina = 0;
+    double arriba = 0;
+    double abajo = 0;
+    Cuadro cuadro;
+};
+
+struct Hoja {
+    double ancho = 0;
+    double alto = 0;
+    std::vector<std::vector<ElementoDeHoja>> paginas;
+    std::vector<EjercicioDeHoja> ejercicios;
+    std::vector<Respuesta> respuestas;
+    // Parallel to ejercicios: the exercise's block and its solution's.
+    std::vector<Bloque> enunciados;
+    std::vector<Bloque> soluciones;
+};
+
+// Lays the worksheet out. The options must be valid (1 to kMaximoDeEjercicios exercises).
+Hoja ComponerHoja(const OpcionesDeHoja& opciones);
+
+// "A: 80 unidades a 30°; B: 50 unidades a 135°".
+std::string Enunciado(const Ejercicio& vectores);
+
+}  // namespace trazalia::practice

@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/registro.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "diagram/formato.h"
+
+namespace trazalia::practice {
+
+namespace {
+
+constexpr std::size_t kCampos = 15;
+constexpr std::array<std::string_view, kCampos> kNombres{
+    "fecha", "alumno", "ventana", "nivel",   "m1", "d1",   "m2",       "d2",
+    "m3",    "d3",     "tu_r",    "tu_alfa", "r",  "alfa", "veredicto"};
+
+}  // namespace
+
+std::string CampoCsv(std::string_view texto) {
+    std::string campo;
+    for (char c : texto) {
+        if (c == '"') campo += '"';
+        campo += c == '\n' || c == '\r' ? ' ' : c;
+    }
+    if (campo.size() == texto.size() && texto.find(',') == std::string_view::npos) return campo;
+    return '"' + campo + '"';
+}
+
+namespace {
+
+// The shortest decimal that reads back as the same number.
+std::string Decimal(double valor) {
+    std::array<char, 400> buffer{};
+    const auto [fin, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valor,
+                                         std::chars_format::fixed);
+    return std::string(buffer.data(), ec == std::errc() ? fin : buffer.data());
+}
+
+// The fields of a CSV line, or nothing when its quotes are unbalanced or misplaced.
+std::optional<std::vector<std::string>> Campos(std::string_view linea) {
+    std::vector<std::string> campos(1);
+    std::size_t i = 0;
+    while (i < linea.size()) {
+        std::string& campo = campos.back();
+        if (linea[i] == '"' && campo.empty()) {
+            // A quoted field ends at a quote that is not doubled.
+            for (++i;; ++i) {
+                if (i >= linea.size()) return std::nullopt;
+                if (linea[i] != '"') {
+                    campo += linea[i];
+                } else if (i + 1 < linea.size() && linea[i + 1] == '"') {
+                    campo += '"';
+                    ++i;
+                } else {
+                    break;
+                }
+            }
+            ++i;
+            if (i < linea.size() && linea[i] != ',') return std::nullopt;
+        } else if (linea[i] == '"') {
+            return std::nullopt;
+        } else if (linea[i] != ',') {
+            campo += linea[i++];
+            continue;
+        }
+        if (i < linea.size()) campos.emplace_back();
+        ++i;
+    }
+    return campos;
+}
+
+bool Digitos(std::string_view s, std::size_t desde, std::size_t cuantos) {
+    if (s.size() < desde + cuantos) return false;
+    for (std::size_t i = desde; i < desde + cuantos; ++i)
+        if (s[i] < '0' || s[i] > '9') return false;
+    return true;
+}
+
+// AAAA-MM-DDTHH:MM, then :SS, a fraction and a zone (Z or ±HH:MM) if any.
+bool EsFecha(std::string_view f) {
+    if (!Digitos(f, 0, 4) || f.size() < 16 || f[4] != '-' || !Digitos(f, 5, 2) || f[7] != '-' ||
+        !Digitos(f, 8, 2) || f[10] != 'T' || !Digitos(f, 11, 2) || f[13] != ':' ||
+        !Digitos(f, 14, 2))
+        return false;
+    std::size_t i = 16;
+    if (i < f.size() && f[i] == ':') {
+        if (!Digitos(f, i + 1, 2)) return false;
+        i += 3;
+        if (i < f.size() && f[i] == '.') {
+            if (!Digitos(f, ++i, 1)) return false;
+            while (Digitos(f, i, 1)) ++i;
+        }
+    }
+    if (i == f.size()) return true;
+    if (f.substr(i) == "Z") return true;
+    return f.size() == i + 6 && (f[i] == '+' || f[i] == '-') && Digitos(f, i + 1, 2) &&
+           f[i + 3] == ':' && Digitos(f, i + 4, 2);
+}
+
+std::optional<int> Entero(std::string_view s, int maximo) {
+    int valor = 0;
+    const auto [fin, ec] = std::from_chars(s.data(), s.data() + s.size(), valor);
+    if (s.empty() || ec != std::errc() || fin != s.data() + s.size() || valor < 0 || valor > maximo)
+        return std::nullopt;
+    return valor;
+}
+
+std::optional<double> Real(std::string_view s) {
+    double valor = 0;
+    const auto [fin, ec] =
+        std::from_chars(s.data(), s.data() + s.size(), valor, std::chars_format::fixed);
+    if (s.empty() || ec != std::errc() || fin != s.data() + s.size() || !std::isfinite(valor))
+        return std::nullopt;
+    return valor;
+}
+
+std::string Entre(std::string_view texto) { return "«" + std::string(texto) + "»"; }
+
+}  // namespace
+
+Registro RegistroDe(std::string_view fecha, std::string_view alumno, Ventana ventana, Nivel nivel,
+                    const Ejercicio& vectores, Intento intento, const Veredicto& veredicto) {
+    return {std::string(fecha),
+            std::string(alumno),
+            ventana,
+            nivel,
+            vectores,
+            intento,
+            veredicto.respuesta.lecturaR,
+            veredicto.respuesta.lecturaDireccion,
+            veredicto.codigo};
+}
+
+std::string_view CabeceraDelRegistro() {
+    static const std::string cabecera = [] {
+        std::string texto;
+        for (std::string_view nombre : kNombres)
+            texto += (texto.empty() ? "" : ",") + std::string(nombre);
+        return texto;
+    }();
+    return cabecera;
+}
+
+std::string LineaDeRegistro(const Registro& registro) {
+    std::string linea = CampoCsv(registro.fecha) + ',' + CampoCsv(registro.alumno) + ',' +
+                        std::string(Nombre(registro.ventana)) + ',' +
+                        std::string(Nombre(registro.nivel));
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (k < registro.vectores.size())
+            linea += ',' + std::to_string(registro.vectores[k].m) + ',' +
+                     std::to_string(registro.vectores[k].d);
+        else
+            linea += ",,";
+    }
+    linea += ',' + Decimal(registro.intento.r) + ',' + Decimal(registro.intento.direccion) + ',' +
+             CampoCsv(registro.r) + ',' + CampoCsv(registro.alfa) + ',' +
+             std::string(Nombre(registro.codigo));
+    return linea;
+}
+
+std::variant<Registro, std::string> LeerRegistro(std::string_view linea) {
+    if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
+    const auto campos = Campos(linea);
+    if (!campos) return std::string("comillas mal cerradas");
+    const std::vector<std::string>& c = *campos;
+    if (c.size() != kCampos)
+        return "se esperaban " + std::to_string(kCampos) + " campos y hay " +
+               std::to_string(c.size());
+    auto invalido = [&](std::size_t i) {
+        return "campo " + std::string(kNombres[i]) + " no válido: " + Entre(c[i]);
+    };
+    Registro r;
+    if (!EsFecha(c[0])) return invalido(0);
+    r.fecha = c[0];
+    r.alumno = c[1];
+    const auto ventana = VentanaDeNombre(c[2]);
+    if (!ventana) return invalido(2);
+    r.ventana = *ventana;
+    const auto nivel = NivelDeNombre(c[3]);
+    if (!nivel) return invalido(3);
+    r.nivel = *nivel;
+    for (std::size_t k = 0; k < 3; ++k) {
+        const std::size_t i = 4 + 2 * k;
+        if (static_cast<int>(k) >= NumeroDeVectores(r.ventana)) {
+            if (!c[i].empty()) return invalido(i);
+            if (!c[i + 1].empty()) return invalido(i + 1);
+            continue;
+        }
+        const auto m = Entero(c[i], 100);
+        if (!m) return invalido(i);
+        const auto d = Entero(c[i + 1], 360);
+        if (!d) return invalido(i + 1);
+        r.vectores.push_back({*m, *d});
+    }
+    const auto tuR = Real(c[10]);
+    if (!tuR) return invalido(10);
+    const auto tuAlfa = Real(c[11]);
+    if (!tuAlfa) return invalido(11);
+    r.intento = {*tuR, *tuAlfa};
+    if (!Real(c[12])) return invalido(12);
+    r.r = c[12];
+    if (c[13] != diagram::kIndefinido && !Real(c[13])) return invalido(13);
+    r.alfa = c[13];
+    const auto codigo = CodigoDeNombre(c[14]);
+    if (!codigo) return invalido(14);
+    r.codigo = *codigo;
+    return r;
+}
+
+}  // namespace trazalia::practice

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "practice/ejercicio.h"
+#include "practice/veredicto.h"
+
+namespace trazalia::practice {
+
+// The record for the teacher is CSV (RFC 4180): a header line, then one line per verdict, with
+// these 15 fields:
+//
+//   fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto
+//   2026-03-02T10:15:00+01:00,Ana,Form2,medio,80,30,50,135,,,92,40,87.18,36.59,otro
+//
+//   fecha      date and time, ISO 8601: 2026-03-02T10:15:00 with seconds, a fraction and a zone
+//              optional
+//   alumno     the student's name as typed, possibly empty
+//   ventana    Form2 (parallelogram) or Form3 (polygon)
+//   nivel      facil, medio or dificil
+//   m1 … d3    each vector's magnitude and direction in whole degrees; m3 and d3 empty for Form2
+//   tu_r       the guess's magnitude and direction in degrees, as decimal numbers with a point
+//   tu_alfa
+//   r, alfa    the answer as the window's read-outs show it: "87.18" and "36.59" or "Indefinido"
+//   veredicto  acierto, suma-de-modulos, resta-de-modulos, sentido-opuesto, resta-de-vectores,
+//              angulo-desde-y, sentido-horario, promedio-de-direcciones, falta-un-vector,
+//              componentes-sin-signo or otro
+//
+// A field holding a comma or a double quote is quoted, its quotes doubled; a line break within a
+// field is written as a space, so that each record stays one line. Numbers never depend on the
+// locale.
+struct Registro {
+    std::string fecha;
+    std::string alumno;
+    Ventana ventana = Ventana::Form2;
+    Nivel nivel = Nivel::Medio;
+    Ejercicio vectores;
+    Intento intento;
+    std::string r;
+    std::string alfa;
+    Codigo codigo = Codigo::Otro;
+};
+
+// A field of a CSV line: quoted when it holds a comma or a double quote, its quotes doubled; a line
+// break becomes a space, so that a record stays one line.
+std::string CampoCsv(std::string_view texto);
+
+// What the record keeps of a verdict.
+Registro RegistroDe(std::string_view fecha, std::string_view alumno, Ventana ventana, Nivel nivel,
+                    const Ejercicio& vectores, Intento intento, const Veredicto& veredicto);
+
+// The header line, without its line break.
+std::string_view CabeceraDelRegistro();
+
+// One record as a line, without its line break.
+std::string LineaDeRegistro(const Registro& registro);
+
+// The record of one line (without its line break; a trailing carriage return is allowed), or why it
+// cannot be read, in one line of Spanish.
+std::variant<Registro, std::string> LeerRegistro(std::string_view linea);
+
+}  // namespace trazalia::practice

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "practice/ejercicio.h"
+
+namespace trazalia::practice {
+
+// A vector's components in the units of the scroll bars.
+struct Componentes {
+    double x = 0;
+    double y = 0;
+};
+
+// The answer to an exercise, exactly as its window shows it: Form2's Label10 and Label12 after
+// "Graficar Paralelogramo", Form3's Label14 and Label16 after a change of the step bar.
+struct Respuesta {
+    double r = 0;
+    // In degrees; nothing where the read-out shows "Indefinido".
+    std::optional<double> direccion;
+    std::string lecturaR;          // "87.18"
+    std::string lecturaDireccion;  // "36.59" or "Indefinido"
+    // Each vector's components as the window computed them, in the order of the scroll bars.
+    std::vector<Componentes> componentes;
+};
+
+// Runs the window's own computation on these vectors, over a drawing area that keeps nothing.
+// Throws std::invalid_argument unless there are as many vectors as the window has.
+Respuesta RespuestaDe(Ventana ventana, const Ejercicio& vectores);
+
+}  // namespace trazalia::practice

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/ejercicio.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace trazalia::practice {
+namespace {
+
+// The first exercises of seed 20261207. These literals guard "the same on every machine": they
+// may only change if the exercises of every existing worksheet and script change too.
+struct Semilla {
+    const char* name;
+    Nivel nivel;
+    Ventana ventana;
+    std::vector<Ejercicio> primeros;
+    friend void PrintTo(const Semilla& row, std::ostream* os) { *os << row.name; }
+};
+
+class SemillaTest : public testing::TestWithParam<Semilla> {};
+
+TEST_P(SemillaTest, DaLosMismosEjercicios) {
+    const Semilla& row = GetParam();
+    Generador generador(20261207, row.nivel, row.ventana);
+    for (const Ejercicio& esperado : row.primeros) EXPECT_EQ(generador.Siguiente(), esperado);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Semilla20261207, SemillaTest,
+    testing::Values(
+        Semilla{"Form2_facil",
+                Nivel::Facil,
+                Ventana::Form2,
+                {{{90, 315}, {50, 30}}, {{90, 135}, {40, 315}}, {{30, 270}, {90, 315}}}},
+        Semilla{"Form2_medio",
+                Nivel::Medio,
+                Ventana::Form2,
+                {{{85, 330}, {50, 15}}, {{90, 135}, {35, 315}}, {{25, 270}, {85, 315}}}},
+        Semilla{"Form2_dificil",
+                Nivel::Dificil,
+                Ventana::Form2,
+                {{{81, 334}, {47, 27}}, {{86, 147}, {32, 328}}, {{21, 273}, {82, 320}}}},
+        Semilla{"Form3_facil",
+                Nivel::Facil,
+                Ventana::Form3,
+                {{{90, 315}, {50, 30}, {90, 135}}, {{40, 315}, {30, 270}, {90, 315}}}},
+        Semilla{"Form3_medio",
+                Nivel::Medio,
+                Ventana::Form3,
+                {{{85, 330}, {50, 15}, {90, 135}}, {{35, 315}, {25, 270}, {85, 315}}}},
+        Semilla{"Form3_dificil",
+                Nivel::Dificil,
+                Ventana::Form3,
+                {{{81, 334}, {47, 27}, {86, 147}}, {{32, 328}, {21, 273}, {82, 320}}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What each level allows, as the menus describe it.
+struct Valores {
+    const char* name;
+    Nivel nivel;
+    int pasoDeMagnitud;
+    int minima;
+    bool (*direccionValida)(int);
+    friend void PrintTo(const Valores& row, std::ostream* os) { *os << row.name; }
+};
+
+class NivelTest : public testing::TestWithParam<Valores> {};
+
+// Over many exercises in both windows: every value is one the level allows, every value it allows
+// turns up, and no resultant is shorter than 5 units.
+TEST_P(NivelTest, SoloYTodosLosValoresDelNivel) {
+    const Valores& row = GetParam();
+    std::set<int> magnitudes, direcciones;
+    for (Ventana ventana : {Ventana::Form2, Ventana::Form3}) {
+        Generador generador(7, row.nivel, ventana);
+        for (int i = 0; i < 3000; ++i) {
+            double x = 0, y = 0;
+            const Ejercicio e = generador.Siguiente();
+            ASSERT_EQ(static_cast<int>(e.size()), NumeroDeVectores(ventana));
+            for (const diagram::Entrada& v : e) {
+                ASSERT_TRUE(v.m >= row.minima && v.m <= 100 && v.m % row.pasoDeMagnitud == 0)
+                    << v.m;
+                ASSERT_TRUE(v.d >= 0 && v.d < 360 && row.direccionValida(v.d)) << v.d;
+                magnitudes.insert(v.m);
+                direcciones.insert(v.d);
+                x += v.m * std::cos(v.d * std::numbers::pi / 180);
+                y += v.m * std::sin(v.d * std::numbers::pi / 180);
+            }
+            ASSERT_GE(std::hypot(x, y), 4.999);
+        }
+    }
+    EXPECT_EQ(static_cast<int>(magnitudes.size()), 100 / row.pasoDeMagnitud);
+    int validas = 0;
+    for (int d = 0; d < 360; ++d) validas += row.direccionValida(d);
+    EXPECT_EQ(static_cast<int>(direcciones.size()), validas);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Niveles, NivelTest,
+    testing::Values(Valores{"facil", Nivel::Facil, 10, 10,
+                            [](int d) { return d % 30 == 0 || d % 45 == 0; }},
+                    Valores{"medio", Nivel::Medio, 5, 5, [](int d) { return d % 15 == 0; }},
+                    Valores{"dificil", Nivel::Dificil, 1, 1, [](int) { return true; }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A worksheet of one method is that window's practice; with both methods they alternate.
+TEST(Hoja, EsLaPracticaDeCadaVentana) {
+    Generador form2(99, Nivel::Medio, Ventana::Form2);
+    Generador form3(99, Nivel::Medio, Ventana::Form3);
+    const auto ambos = EjerciciosDeHoja(99, Nivel::Medio, Metodo::Ambos, 4);
+    ASSERT_EQ(ambos.size(), 4U);
+    const auto poligono = EjerciciosDeHoja(99, Nivel::Medio, Metodo::Poligono, 2);
+    ASSERT_EQ(poligono.size(), 2U);
+    for (int i = 0; i < 2; ++i) {
+        const Ejercicio p = form2.Siguiente();
+        const Ejercicio q = form3.Siguiente();
+        EXPECT_EQ(ambos[2 * i].ventana, Ventana::Form2);
+        EXPECT_EQ(ambos[2 * i].vectores, p);
+        EXPECT_EQ(ambos[2 * i + 1].ventana, Ventana::Form3);
+        EXPECT_EQ(ambos[2 * i + 1].vectores, q);
+        EXPECT_EQ(poligono[i].vectores, q);
+    }
+}
+
+TEST(Nombres, DeNivelesYMetodos) {
+    for (Nivel n : {Nivel::Facil, Nivel::Medio, Nivel::Dificil})
+        EXPECT_EQ(NivelDeNombre(Nombre(n)), n);
+    EXPECT_EQ(Nombre(Nivel::Dificil), "dificil");
+    EXPECT_EQ(NombreVisible(Nivel::Dificil), "Difícil");
+    EXPECT_EQ(NivelDeNombre("Difícil"), std::nullopt);
+    EXPECT_EQ(MetodoDeNombre("poligono"), Metodo::Poligono);
+    EXPECT_EQ(MetodoDeNombre("polígono"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace trazalia::practice

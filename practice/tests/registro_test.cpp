@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/registro.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+
+#include "practice/resumen.h"
+
+namespace trazalia::practice {
+namespace {
+
+const Registro kAna{"2026-03-02T10:15:00+01:00",
+                    "Ana",
+                    Ventana::Form2,
+                    Nivel::Medio,
+                    {{100, 0}, {60, 120}},
+                    {92, 40},
+                    "87.18",
+                    "36.59",
+                    Codigo::Otro};
+
+TEST(Registro, LineaDocumentada) {
+    EXPECT_EQ(CabeceraDelRegistro(),
+              "fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto");
+    EXPECT_EQ(LineaDeRegistro(kAna),
+              "2026-03-02T10:15:00+01:00,Ana,Form2,medio,100,0,60,120,,,92,"
+              "40,87.18,36.59,otro");
+}
+
+struct IdaYVuelta {
+    const char* name;
+    Registro registro;
+    friend void PrintTo(const IdaYVuelta& row, std::ostream* os) { *os << row.name; }
+};
+
+class IdaYVueltaTest : public testing::TestWithParam<IdaYVuelta> {};
+
+TEST_P(IdaYVueltaTest, SeLeeComoSeEscribio) {
+    const Registro& r = GetParam().registro;
+    const auto leido = LeerRegistro(LineaDeRegistro(r));
+    ASSERT_TRUE(std::holds_alternative<Registro>(leido)) << std::get<std::string>(leido);
+    const Registro& l = std::get<Registro>(leido);
+    EXPECT_EQ(l.fecha, r.fecha);
+    EXPECT_EQ(l.alumno, r.alumno);
+    EXPECT_EQ(l.ventana, r.ventana);
+    EXPECT_EQ(l.nivel, r.nivel);
+    EXPECT_EQ(l.vectores, r.vectores);
+    EXPECT_EQ(l.intento.r, r.intento.r);
+    EXPECT_EQ(l.intento.direccion, r.intento.direccion);
+    EXPECT_EQ(l.r, r.r);
+    EXPECT_EQ(l.alfa, r.alfa);
+    EXPECT_EQ(l.codigo, r.codigo);
+}
+
+INSTANTIATE_TEST_SUITE_P(Registros, IdaYVueltaTest,
+                         testing::Values(IdaYVuelta{"Form2", kAna},
+                                         IdaYVuelta{"Form3_comas_comillas_e_indefinido",
+                                                    {"2026-03-02T10:15",
+                                                     "Pérez, \"Ani\"",
+                                                     Ventana::Form3,
+                                                     Nivel::Dificil,
+                                                     {{81, 334}, {47, 27}, {0, 360}},
+                                                     {87.456, -0.1},
+                                                     "0.00",
+                                                     "Indefinido",
+                                                     Codigo::ComponentesSinSigno}},
+                                         IdaYVuelta{"sin_nombre_y_decimales_largos",
+                                                    {"2026-03-02T10:15:00.250Z",
+                                                     "",
+                                                     Ventana::Form2,
+                                                     Nivel::Facil,
+                                                     {{10, 0}, {100, 90}},
+                                                     {1e-7, 359.99999999999},
+                                                     "100.50",
+                                                     "84.29",
+                                                     Codigo::Acierto}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Registro, UnNombreEnVariasLineasQuedaEnUna) {
+    Registro r = kAna;
+    r.alumno = "Ana\r\nMaría";
+    const auto leido = LeerRegistro(LineaDeRegistro(r) + "\r");
+    ASSERT_TRUE(std::holds_alternative<Registro>(leido));
+    EXPECT_EQ(std::get<Registro>(leido).alumno, "Ana  María");
+}
+
+struct Mala {
+    const char* name;
+    const char* linea;
+    const char* motivo;
+    friend void PrintTo(const Mala& row, std::ostream* os) { *os << row.name; }
+};
+
+class MalaTest : public testing::TestWithParam<Mala> {};
+
+TEST_P(MalaTest, DiceElMotivo) {
+    const auto leido = LeerRegistro(GetParam().linea);
+    ASSERT_TRUE(std::holds_alternative<std::string>(leido));
+    EXPECT_EQ(std::get<std::string>(leido), GetParam().motivo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lineas, MalaTest,
+    testing::Values(
+        Mala{"pocos_campos", "2026-03-02T10:15,Ana,Form2", "se esperaban 15 campos y hay 3"},
+        Mala{"comillas_sin_cerrar", "2026-03-02T10:15,\"Ana,Form2", "comillas mal cerradas"},
+        Mala{"comillas_en_medio", "2026-03-02T10:15,A\"na,Form2", "comillas mal cerradas"},
+        Mala{"fecha", "ayer,Ana,Form2,medio,100,0,60,120,,,92,40,87.18,36.59,otro",
+             "campo fecha no válido: «ayer»"},
+        Mala{"zona", "2026-03-02T10:15+1,Ana,Form2,medio,100,0,60,120,,,92,40,87.18,36.59,otro",
+             "campo fecha no válido: «2026-03-02T10:15+1»"},
+        Mala{"ventana", "2026-03-02T10:15,Ana,Form1,medio,100,0,60,120,,,92,40,87.18,36.59,otro",
+             "campo ventana no válido: «Form1»"},
+        Mala{"nivel", "2026-03-02T10:15,Ana,Form2,Medio,100,0,60,120,,,92,40,87.18,36.59,otro",
+             "campo nivel no válido: «Medio»"},
+        Mala{"magnitud", "2026-03-02T10:15,Ana,Form2,medio,101,0,60,120,,,92,40,87.18,36.59,otro",
+             "campo m1 no válido: «101»"},
+        Mala{"direccion", "2026-03-02T10:15,Ana,Form2,medio,100,0,60,12a,,,92,40,87.18,36.59,otro",
+             "campo d2 no válido: «12a»"},
+        Mala{"tercer_vector_en_Form2",
+             "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,5,,92,40,87.18,36.59,otro",
+             "campo m3 no válido: «5»"},
+        Mala{"sin_tercer_vector_en_Form3",
+             "2026-03-02T10:15,Ana,Form3,medio,100,0,60,120,5,,92,40,87.18,36.59,otro",
+             "campo d3 no válido: «»"},
+        Mala{"intento_con_coma",
+             "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,\"92,5\",40,87.18,"
+             "36.59,otro",
+             "campo tu_r no válido: «92,5»"},
+        Mala{"intento_no_finito",
+             "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,92,nan,87.18,"
+             "36.59,otro",
+             "campo tu_alfa no válido: «nan»"},
+        Mala{"respuesta", "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,92,40,x,36.59,otro",
+             "campo r no válido: «x»"},
+        Mala{"veredicto", "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,92,40,87.18,36.59,Otro",
+             "campo veredicto no válido: «Otro»"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+Registro De(std::string alumno, Codigo codigo) {
+    Registro r = kAna;
+    r.alumno = std::move(alumno);
+    r.codigo = codigo;
+    return r;
+}
+
+// Two files of a class, with a header, an empty line and a line that cannot be read.
+Resumen Clase() {
+    Resumen resumen;
+    long n = 0;
+    for (const Registro& r : {De("Bea", Codigo::Acierto), De("Ángel", Codigo::SumaDeModulos),
+                              De("", Codigo::Otro), De("ana", Codigo::Acierto)})
+        resumen.Leer("lunes.csv", ++n, LineaDeRegistro(r));
+    resumen.Leer("lunes.csv", ++n, "");
+    resumen.Leer("martes.csv", 1, CabeceraDelRegistro());
+    resumen.Leer("martes.csv", 2, "2026-03-03T09:00,Bea,Form2");
+    resumen.Leer("martes.csv", 3, LineaDeRegistro(De("Bea", Codigo::SumaDeModulos)));
+    return resumen;
+}
+
+TEST(Resumen, Texto) {
+    EXPECT_EQ(Clase().Texto(),
+              "Intentos: 5; aciertos: 2 (40.0 %).\n"
+              "\n"
+              "Por alumno:\n"
+              "  ana: 1 intento, 1 acierto (100.0 %)\n"
+              "  Ángel: 1 intento, 0 aciertos (0.0 %)\n"
+              "  Bea: 2 intentos, 1 acierto (50.0 %)\n"
+              "  (sin nombre): 1 intento, 0 aciertos (0.0 %)\n"
+              "\n"
+              "Errores de la clase:\n"
+              "  suma-de-modulos: 2 (40.0 % de los intentos)\n"
+              "  resta-de-modulos: 0 (0.0 % de los intentos)\n"
+              "  sentido-opuesto: 0 (0.0 % de los intentos)\n"
+              "  resta-de-vectores: 0 (0.0 % de los intentos)\n"
+              "  angulo-desde-y: 0 (0.0 % de los intentos)\n"
+              "  sentido-horario: 0 (0.0 % de los intentos)\n"
+              "  promedio-de-direcciones: 0 (0.0 % de los intentos)\n"
+              "  falta-un-vector: 0 (0.0 % de los intentos)\n"
+              "  componentes-sin-signo: 0 (0.0 % de los intentos)\n"
+              "  otro: 1 (20.0 % de los intentos)\n"
+              "\n"
+              "Líneas que no se pudieron leer: 1\n"
+              "  martes.csv:2: se esperaban 15 campos y hay 3\n");
+}
+
+TEST(Resumen, Csv) {
+    const std::string csv = Clase().Csv();
+    EXPECT_EQ(csv.substr(0, csv.find("error,resta-de-modulos")),
+              "tipo,nombre,veces,de,porcentaje\n"
+              "clase,,2,5,40.0\n"
+              "alumno,ana,1,1,100.0\n"
+              "alumno,Ángel,0,1,0.0\n"
+              "alumno,Bea,1,2,50.0\n"
+              "alumno,,0,1,0.0\n"
+              "error,suma-de-modulos,2,5,40.0\n");
+    EXPECT_TRUE(
+        csv.ends_with("error,otro,1,5,20.0\n"
+                      "ilegible,martes.csv:2: se esperaban 15 campos y hay 3,,,\n"));
+}
+
+}  // namespace
+}  // namespace trazalia::practice

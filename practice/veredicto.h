@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "practice/ejercicio.h"
+#include "practice/respuesta.h"
+
+namespace trazalia::practice {
+
+// What a guess matches, in the order the verdict tries them: the first that matches wins.
+enum class Codigo {
+    Acierto,                // the resultant
+    SumaDeModulos,          // magnitude m1 + m2 (+ m3), any direction
+    RestaDeModulos,         // magnitude |m1 − m2|, any direction (Form2)
+    SentidoOpuesto,         // the resultant turned by 180°
+    RestaDeVectores,        // the sum with one vector subtracted: A − B, B − A, A − B + C …
+    AnguloDesdeY,           // the right magnitude at 90° − α
+    SentidoHorario,         // the right magnitude at 360° − α
+    PromedioDeDirecciones,  // the mean of the direction values, any magnitude
+    FaltaUnVector,          // the sum of two of the three vectors (Form3)
+    ComponentesSinSigno,    // (Σ|x|, Σ|y|)
+    Otro,
+};
+
+// The word the trace and the record use: "acierto", "suma-de-modulos", …
+std::string_view Nombre(Codigo codigo);
+std::optional<Codigo> CodigoDeNombre(std::string_view nombre);
+// One sentence of Spanish that names the mistake and hints at the right construction.
+std::string_view Frase(Codigo codigo);
+
+// The student's resultant: a magnitude and a direction in degrees, any real numbers.
+struct Intento {
+    double r = 0;
+    double direccion = 0;
+};
+
+struct Veredicto {
+    Codigo codigo = Codigo::Otro;
+    Respuesta respuesta;
+    // The sentence, then the guess and the answer side by side:
+    // "… Tu resultante: 92 a 40°. La correcta: 87.18 a 36.59°."
+    std::string texto;
+};
+
+// Tolerances: a guess matches a target when its magnitude is within 5 % of the target's or 2 units,
+// whichever is larger, and its direction within 5° (angles compared modulo 360°). Each target is
+// computed from the components the window computes, its direction as the window's read-out would
+// show it. A guess of magnitude 0 or below, or not a finite number, is Otro.
+//
+// A target that is the zero vector has no direction, as its read-out would show "Indefinido", so
+// the magnitude alone decides: a resultant of 0 is guessed right by any guess within 2 units.
+// The mistakes that turn the resultant's direction (SentidoOpuesto, AnguloDesdeY, SentidoHorario)
+// do not exist when it has none; PromedioDeDirecciones then needs no distance from it.
+Codigo Clasificar(Ventana ventana, const Ejercicio& vectores, const Respuesta& respuesta,
+                  Intento intento);
+
+// Classifies the guess against the window's answer to these vectors and writes the text.
+Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento);
+
+// A guess's number in a text: at most two decimals, trailing zeros and point dropped, no locale:
+// 92, 87.5, 87.46, 0.
+std::string NumeroDelIntento(double valor);
+
+}  // namespace trazalia::practice
