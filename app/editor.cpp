@@ -55,7 +55,7 @@ private:
 void EditorDeValor::Enlazar(QScrollBar* barra, QLabel* lectura) { new Enlace(barra, lectura); }
 
 EditorDeValor::EditorDeValor(QScrollBar* barra, QLabel* lectura)
-    : QLineEdit(lectura->parentWidget()), barra_(barra), lectura_(lectura) {
+    : QLineEdit(lectura->parentWidget()), barra_(barra), lectura_(lectura), observada_(lectura) {
     setObjectName(QStringLiteral("editor"));
     setAccessibleName(barra->accessibleName() + QStringLiteral(": valor exacto"));
     setAlignment(lectura->alignment() & ::Qt::AlignHorizontal_Mask);
@@ -85,7 +85,9 @@ void EditorDeValor::Abrir(const QString& texto) {
 std::optional<QString> EditorDeValor::TomarRechazo() { return std::exchange(rechazo_, {}); }
 
 bool EditorDeValor::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == lectura_ && !cerrado_ &&
+    // Compared as an object: while the read-out is being destroyed it is no longer a QLabel, and
+    // the QPointer would cast it to one.
+    if (objeto == observada_ && !cerrado_ &&
         (evento->type() == QEvent::Move || evento->type() == QEvent::Resize ||
          evento->type() == QEvent::FontChange))
         Colocar();

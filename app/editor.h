@@ -48,6 +48,7 @@ private:
 
     QPointer<QScrollBar> barra_;
     QPointer<QLabel> lectura_;
+    const QObject* observada_;  // the read-out whose events the editor follows
     QPointer<QLabel> pista_;
     std::optional<QString> rechazo_;
     bool cerrado_ = true;
