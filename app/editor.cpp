@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor.h"
 
+#include <QCoreApplication>
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <utility>
 
 namespace trazalia::app {
 
@@ -38,31 +40,68 @@ protected:
 
 private:
     EditorDeValor* Abrir(const QString& texto) {
-        return new EditorDeValor(barra_, lectura_, texto);
+        if (!editor_) editor_ = new EditorDeValor(barra_, lectura_);
+        editor_->Abrir(texto);
+        return editor_;
     }
 
     QScrollBar* barra_;
     QLabel* lectura_;
+    QPointer<EditorDeValor> editor_;
 };
 
 }  // namespace
 
 void EditorDeValor::Enlazar(QScrollBar* barra, QLabel* lectura) { new Enlace(barra, lectura); }
 
-EditorDeValor::EditorDeValor(QScrollBar* barra, QLabel* lectura, const QString& texto)
-    : QLineEdit(texto, lectura->parentWidget()), barra_(barra) {
+EditorDeValor::EditorDeValor(QScrollBar* barra, QLabel* lectura)
+    : QLineEdit(lectura->parentWidget()), barra_(barra), lectura_(lectura), observada_(lectura) {
     setObjectName(QStringLiteral("editor"));
     setAccessibleName(barra->accessibleName() + QStringLiteral(": valor exacto"));
-    setFont(lectura->font());
     setAlignment(lectura->alignment() & ::Qt::AlignHorizontal_Mask);
     setValidator(new QIntValidator(0, 9999, this));
-    setGeometry(lectura->geometry());
+    // Tab goes on from the bar, not from the end of the window where the editor was added.
+    QWidget::setTabOrder(barra, this);
     connect(this, &QLineEdit::textEdited, this, [this] {
         if (pista_) pista_->hide();
     });
+    // The zoom and full screen move and scale the read-out; the editor follows it.
+    lectura->installEventFilter(this);
+    hide();
+}
+
+void EditorDeValor::Abrir(const QString& texto) {
+    cerrado_ = false;
+    rechazo_.reset();
+    setText(texto);
+    setAccessibleDescription(QString());
+    if (pista_) pista_->hide();
+    Colocar();
     show();
     raise();
     setFocus(::Qt::OtherFocusReason);
+}
+
+std::optional<QString> EditorDeValor::TomarRechazo() { return std::exchange(rechazo_, {}); }
+
+bool EditorDeValor::eventFilter(QObject* objeto, QEvent* evento) {
+    // Compared as an object: while the read-out is being destroyed it is no longer a QLabel, and
+    // the QPointer would cast it to one.
+    if (objeto == observada_ && !cerrado_ &&
+        (evento->type() == QEvent::Move || evento->type() == QEvent::Resize ||
+         evento->type() == QEvent::FontChange))
+        Colocar();
+    return QLineEdit::eventFilter(objeto, evento);
+}
+
+void EditorDeValor::Colocar() {
+    if (!lectura_) return;
+    setFont(lectura_->font());
+    setGeometry(lectura_->geometry());
+    if (!pista_) return;
+    pista_->setFont(font());
+    pista_->adjustSize();
+    pista_->move(geometry().left(), geometry().bottom() + 2);
 }
 
 void EditorDeValor::keyPressEvent(QKeyEvent* event) {
@@ -76,8 +115,22 @@ void EditorDeValor::keyPressEvent(QKeyEvent* event) {
             Cerrar(true);
             return;
         default:
-            QLineEdit::keyPressEvent(event);
+            break;
     }
+    // A character the value cannot hold (a letter, a digit too many) is refused as a value out
+    // of range is, so that it is never dropped unseen.
+    const QString tecla = event->text();
+    if (!tecla.isEmpty() && tecla.front().isPrint() &&
+        !(event->modifiers() & (::Qt::ControlModifier | ::Qt::AltModifier | ::Qt::MetaModifier))) {
+        QString propuesto = text();
+        int posicion = hasSelectedText() ? selectionStart() : cursorPosition();
+        if (hasSelectedText()) propuesto.remove(posicion, selectionLength());
+        propuesto.insert(posicion, tecla);
+        posicion += static_cast<int>(tecla.size());
+        if (validator()->validate(propuesto, posicion) == QValidator::Invalid)
+            return Rechazar(propuesto);
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void EditorDeValor::Aceptar() {
@@ -90,32 +143,41 @@ void EditorDeValor::Aceptar() {
         barra->setValue(valor);
         return;
     }
-    const QString rango = QStringLiteral("De %1 a %2").arg(barra->minimum()).arg(barra->maximum());
+    Rechazar(text());
+    selectAll();
+}
+
+void EditorDeValor::Rechazar(const QString& intento) {
+    rechazo_ = intento;
+    if (!barra_) return;
+    const QString rango =
+        QStringLiteral("De %1 a %2").arg(barra_->minimum()).arg(barra_->maximum());
     if (!pista_) {
         pista_ = new QLabel(parentWidget());
         pista_->setObjectName(QStringLiteral("pista"));
-        pista_->setFont(font());
         pista_->setFrameShape(QFrame::Box);
         pista_->setAutoFillBackground(true);
         pista_->setForegroundRole(QPalette::ToolTipText);
         pista_->setBackgroundRole(QPalette::ToolTipBase);
     }
     pista_->setText(rango);
-    pista_->adjustSize();
-    pista_->move(geometry().left(), geometry().bottom() + 2);
+    Colocar();
     pista_->show();
     pista_->raise();
     setAccessibleDescription(rango);
-    selectAll();
 }
 
 void EditorDeValor::Cerrar(bool devolverFoco) {
     if (cerrado_) return;
     cerrado_ = true;
-    if (pista_) pista_->deleteLater();
     if (devolverFoco && barra_) barra_->setFocus(::Qt::OtherFocusReason);
-    hide();
-    deleteLater();
+    // Showing posts a repaint that a hidden widget never needs; without an event loop (script
+    // mode) one would pile up each time the editor opens.
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(pista_)}) {
+        if (!w) continue;
+        w->hide();
+        QCoreApplication::removePostedEvents(w, QEvent::UpdateLater);
+    }
 }
 
 void EditorDeValor::focusOutEvent(QFocusEvent* event) {

@@ -2,10 +2,13 @@
 #include "app/guion.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMetaEnum>
 #include <QScrollBar>
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <optional>
@@ -190,6 +193,7 @@ std::string Vista(Aplicacion& app, const std::vector<std::string_view>& w) {
 // A key as a script names it: Qt's name without "Key_" ("Return", "PageUp", "1"), after any of
 // the modifiers Ctrl, Shift, Alt and Meta joined by '+' ("Ctrl+Plus").
 struct Tecla {
+    std::string_view nombre;
     int codigo = 0;
     ::Qt::KeyboardModifiers modificadores;
     QString texto;
@@ -197,6 +201,9 @@ struct Tecla {
 
 std::optional<Tecla> LeerTecla(std::string_view nombre) {
     Tecla tecla;
+    tecla.nombre = nombre;
+    // Qt reads the name up to a NUL byte: what follows it would pass unseen.
+    if (nombre.find('\0') != std::string_view::npos) return std::nullopt;
     for (auto mas = nombre.find('+'); mas != std::string_view::npos && mas + 1 < nombre.size();
          mas = nombre.find('+')) {
         const std::string_view modificador = nombre.substr(0, mas);
@@ -227,11 +234,43 @@ std::optional<Tecla> LeerTecla(std::string_view nombre) {
     return tecla;
 }
 
+// The window's action that the key triggers, as the window system would find it: only when the
+// control with the focus does not claim the key for itself (an editor takes letters).
+QAction* Accion(const Ventana& v, QWidget* destino, const Tecla& t) {
+    QKeyEvent reclamo(QEvent::ShortcutOverride, t.codigo, t.modificadores, t.texto);
+    reclamo.ignore();
+    QCoreApplication::sendEvent(destino, &reclamo);
+    if (reclamo.isAccepted()) return nullptr;
+    const QKeySequence secuencia(QKeyCombination(t.modificadores, ::Qt::Key(t.codigo)));
+    for (QAction* a : v.actions())
+        if (a->isEnabled() && a->shortcuts().contains(secuencia)) return a;
+    return nullptr;
+}
+
+// How a script names the control that has the focus; the editor is its bar's.
+std::string Nombre(const Ventana& v, const QWidget* control) {
+    if (const auto* editor = qobject_cast<const EditorDeValor*>(control)) control = editor->barra();
+    if (!control || control == &v) return v.nombre().toStdString();
+    return v.nombre().toStdString() + '.' + control->objectName().toStdString();
+}
+
+// What the value editor refused, told as set tells a bad value.
+std::string Rechazo(const EditorDeValor& editor, const Ventana& v, const QString& intento) {
+    const std::string valor = intento.toStdString();
+    bool numero = !intento.isEmpty();
+    for (const QChar c : intento) numero = numero && c >= u'0' && c <= u'9';
+    if (!numero) return "valor no válido " + Citar(valor) + ": se esperaba un número entero";
+    return "valor fuera de rango " + Citar(valor) + ": " + Nombre(v, &editor) + " va de " +
+           std::to_string(editor.barra()->minimum()) + " a " +
+           std::to_string(editor.barra()->maximum());
+}
+
 // key WINDOW.CONTROL KEY...: the control takes the focus, then each key is pressed and released
 // on whatever has the focus then, as a keyboard would (a digit on a scroll bar opens its editor,
-// which takes the next keys). Keys handled as window shortcuts (zoom, full screen, help) have no
-// effect here.
-std::string Teclas(const Aplicacion& app, const std::vector<std::string_view>& w) {
+// which takes the next keys). A view's key turns the view on or off. A key that nothing takes
+// here (help, copy, save, print, zoom and full screen act only on the screen) is an error, and
+// so is a value the editor refuses.
+std::string Teclas(Aplicacion& app, const std::vector<std::string_view>& w) {
     if (w.size() < 3) return Uso(w[0]);
     std::vector<Tecla> teclas;
     for (std::size_t i = 2; i < w.size(); ++i) {
@@ -241,20 +280,34 @@ std::string Teclas(const Aplicacion& app, const std::vector<std::string_view>& w
     }
     auto [v, control, error] = BuscarControl(app, w[1]);
     if (!control) return error;
+    if (control->focusPolicy() == ::Qt::NoFocus || !control->isEnabled())
+        return std::string(w[1]) + " no recibe el foco del teclado";
     // An editor that earlier keys opened on the control keeps the focus, to take these keys.
-    const auto* editor = qobject_cast<const EditorDeValor*>(v->focusWidget());
-    if (!editor || editor->barra() != control) control->setFocus(::Qt::OtherFocusReason);
+    const auto* abierto = qobject_cast<const EditorDeValor*>(v->focusWidget());
+    if (!abierto || abierto->barra() != control) control->setFocus(::Qt::OtherFocusReason);
+    const auto& vistas = app.vistas().acciones();
     for (const Tecla& t : teclas) {
         if (app.terminado() || !v->isVisible())
             return "la ventana " + v->nombre().toStdString() + " ya no está a la vista";
-        for (const QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent evento(tipo, t.codigo, t.modificadores, t.texto);
-            QWidget* destino = v->focusWidget();
-            QCoreApplication::sendEvent(destino ? destino : v, &evento);
+        QWidget* destino = v->focusWidget() ? v->focusWidget() : v;
+        if (QAction* accion = Accion(*v, destino, t)) {
+            if (std::find(vistas.begin(), vistas.end(), accion) == vistas.end())
+                return "la tecla " + Citar(t.nombre) + " (" +
+                       accion->text().remove(u'…').toStdString() +
+                       ") solo actúa en pantalla, no en modo guion";
+            accion->trigger();
+            continue;
         }
+        QKeyEvent pulsada(QEvent::KeyPress, t.codigo, t.modificadores, t.texto);
+        QCoreApplication::sendEvent(destino, &pulsada);
+        QKeyEvent soltada(QEvent::KeyRelease, t.codigo, t.modificadores, t.texto);
+        QCoreApplication::sendEvent(v->focusWidget() ? v->focusWidget() : v, &soltada);
+        if (auto* editor = qobject_cast<EditorDeValor*>(v->focusWidget()))
+            if (const std::optional<QString> intento = editor->TomarRechazo())
+                return Rechazo(*editor, *v, *intento);
+        if (!pulsada.isAccepted())
+            return "la tecla " + Citar(t.nombre) + " no hace nada en " + Nombre(*v, destino);
     }
-    // Editors that closed are deleted now: script mode runs no event loop.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return {};
 }
 

@@ -23,7 +23,7 @@ std::string_view Recortar(std::string_view s);
 //   click WINDOW.BUTTON        set WINDOW.SCROLLBAR VALUE      close WINDOW
 //   dump WINDOW                save WINDOW PATH (.png, .svg or .pdf)
 //   view WINDOW NAME on|off    (grid, labels, components, equation, bold, contrast)
-//   key WINDOW.CONTROL KEY...  (Qt's key names without "Key_": Return, PageUp, 1, Ctrl+Plus)
+//   key WINDOW.CONTROL KEY...  (Qt's key names without "Key_": Return, PageUp, 1, G, Shift+Tab)
 //
 // Blank lines and lines starting with # are skipped; a UTF-8 byte-order mark at the start is too.
 class Guion {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/impresion.h"
 
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -12,35 +13,54 @@
 
 namespace trazalia::app {
 
-bool ImprimirDibujo(const canvas::Picture& picture, const QString& lecturas,
-                    QPagedPaintDevice& pagina) {
-    QPainter painter;
-    if (!painter.begin(&pagina)) return false;
-    const QRectF area(0, 0, pagina.width(), pagina.height());
-    constexpr int kTexto = ::Qt::AlignHCenter | ::Qt::AlignTop | ::Qt::TextWordWrap;
+namespace {
 
+constexpr int kTexto = ::Qt::AlignHCenter | ::Qt::AlignTop | ::Qt::TextWordWrap;
+
+// Smaller than a quarter of its size on the screen, the picture's numbers cannot be read.
+constexpr qreal kMenorLegible = 0.25;
+
+}  // namespace
+
+std::optional<EnPagina> Encajar(QSizeF pagina, QSizeF dibujo, qreal altoTexto) {
+    const qreal separacion = altoTexto / 2;
+    const qreal alto = pagina.height() - altoTexto - separacion;
+    const qreal escala = std::min(pagina.width() / dibujo.width(), alto / dibujo.height());
+    // Also false for NaN, from an empty page or picture.
+    if (!(escala > 0)) return std::nullopt;
+    const QSizeF tamano = dibujo * escala;
+    return EnPagina{QPointF((pagina.width() - tamano.width()) / 2, (alto - tamano.height()) / 2),
+                    escala};
+}
+
+QString ImprimirDibujo(const canvas::Picture& picture, const QString& lecturas,
+                       QPagedPaintDevice& pagina) {
+    const QRectF area(0, 0, pagina.width(), pagina.height());
     QFont fuente = canvas::PrintFont();
     fuente.setPointSizeF(11);
-    painter.setFont(fuente);
     const qreal altoTexto =
-        lecturas.isEmpty() ? 0 : painter.boundingRect(area, kTexto, lecturas).height();
-    const qreal separacion = altoTexto / 2;
-
+        lecturas.isEmpty()
+            ? 0
+            : QFontMetricsF(fuente, &pagina).boundingRect(area, kTexto, lecturas).height();
     const QSizeF dibujo = canvas::LogicalSize(picture);
-    const qreal escala = std::min(area.width() / dibujo.width(),
-                                  (area.height() - altoTexto - separacion) / dibujo.height());
-    const QSizeF tamano = dibujo * escala;
-    const QPointF origen((area.width() - tamano.width()) / 2,
-                         (area.height() - tamano.height() - separacion - altoTexto) / 2);
+    const std::optional<EnPagina> sitio = Encajar(area.size(), dibujo, altoTexto);
+    // The scale in page pixels that shows a logical pixel at its size on the screen.
+    const qreal natural = pagina.logicalDpiX() / qreal(canvas::kLogicalDpi);
+    if (!sitio || sitio->escala < kMenorLegible * natural)
+        return QStringLiteral("La página es demasiado pequeña para el dibujo.");
 
+    QPainter painter;
+    if (!painter.begin(&pagina)) return QStringLiteral("La impresora no aceptó el dibujo.");
+    painter.setFont(fuente);
     painter.save();
-    painter.translate(origen);
-    painter.scale(escala, escala);
+    painter.translate(sitio->origen);
+    painter.scale(sitio->escala, sitio->escala);
     canvas::Replay(picture, painter);
     painter.restore();
-    painter.drawText(QRectF(0, origen.y() + tamano.height() + separacion, area.width(), altoTexto),
-                     kTexto, lecturas);
-    return painter.end();
+    const qreal bajo = sitio->origen.y() + dibujo.height() * sitio->escala + altoTexto / 2;
+    painter.drawText(QRectF(0, bajo, area.width(), altoTexto), kTexto, lecturas);
+    if (!painter.end()) return QStringLiteral("La impresora no aceptó el dibujo.");
+    return {};
 }
 
 void DialogosQt::Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) {

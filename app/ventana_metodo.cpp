@@ -123,9 +123,9 @@ void VentanaMetodo::Redibujar() {
 
 void VentanaMetodo::Imprimir() {
     app_.dialogos().Imprimir(this, [this](QPrinter& impresora) {
-        if (!ImprimirDibujo(Picture1()->picture(), LineaDeLecturas(), impresora))
-            app_.dialogos().Aviso(this, QStringLiteral("No se pudo imprimir"),
-                                  QStringLiteral("La impresora no aceptó el dibujo."));
+        const QString error = ImprimirDibujo(Picture1()->picture(), LineaDeLecturas(), impresora);
+        if (!error.isEmpty())
+            app_.dialogos().Aviso(this, QStringLiteral("No se pudo imprimir"), error);
     });
 }
 

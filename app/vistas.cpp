@@ -71,9 +71,8 @@ std::string ControlVistas::Nombres() {
 
 void ControlVistas::Recordar() {
     recordar_ = true;
-    const QSettings ajustes = Ajustes();
     for (std::size_t i = 0; i < kEntradas.size(); ++i)
-        acciones_[i]->setChecked(ajustes.value(Clave(kEntradas[i]), false).toBool());
+        acciones_[i]->setChecked(Activado(Ajustes().value(Clave(kEntradas[i]))));
 }
 
 }  // namespace trazalia::app

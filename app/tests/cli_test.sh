@@ -59,6 +59,17 @@ localedef -i es_ES -f UTF-8 "$work/es_ES.UTF-8" 2>"$work/err" &&
     LOCPATH=$work LC_ALL=es_ES.UTF-8 "$bin" --script "$work/ok.txt" >"$work/out" 2>"$work/err"
 check "trace under es_ES.UTF-8" 0 $? cmp -s "$work/c.txt" "$work/out"
 
+"$bin" --script "$work/ok.txt" stray >"$work/out" 2>"$work/err"
+check "unexpected argument: status 2, named" 2 $? one_line "argumento inesperado «stray»"
+
+# A line may hold 65536 bytes before its newline; one byte more stops the script at that line.
+{ printf '#%.0s' $(seq 65536); echo; echo 'dump Form1'; } >"$work/limit.txt"
+"$bin" --script "$work/limit.txt" >"$work/out" 2>"$work/err"
+check "line of 65536 bytes: read whole" 0 $? out_has "^Form1 "
+{ printf '#%.0s' $(seq 65537); echo; } >"$work/over.txt"
+"$bin" --script "$work/over.txt" >"$work/out" 2>"$work/err"
+check "line of 65537 bytes: status 2" 2 $? one_line "over.txt:1: línea demasiado larga"
+
 printf 'click Form1.Command1\nbogus\n' >"$work/bad.txt"
 "$bin" --script "$work/bad.txt" >"$work/out" 2>"$work/err"
 check "bad script: status 2 with file and line" 2 $? one_line "bad.txt:2: "

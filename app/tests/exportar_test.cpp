@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -14,6 +20,7 @@
 #include <QTest>
 
 #include "app/exportar.h"
+#include "app/impresion.h"
 #include "app/tests/con_aplicacion.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
@@ -89,6 +96,14 @@ class FalloTest : public Exportar, public testing::WithParamInterface<Fallo> {};
 
 TEST_P(FalloTest, TellsWhyAndLeavesNoFile) {
     ASSERT_TRUE(QDir(carpeta.path()).mkdir(QStringLiteral("ocupado.png")));
+    const QByteArray tuberia = QFile::encodeName(carpeta.filePath("tuberia.png"));
+    ASSERT_EQ(::mkfifo(tuberia.constData(), 0600), 0);
+    // A device of its own where the system allows one (as root); elsewhere a link to the null
+    // device, which a save could not replace anyway.
+    const QByteArray dispositivo = QFile::encodeName(carpeta.filePath("dispositivo.png"));
+    if (::mknod(dispositivo.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+        ASSERT_EQ(::symlink("/dev/null", dispositivo.constData()), 0);
+    }
     VentanaMetodo& f = Hacer("Form2 1=100 2=100 4=90 clic");
     dialogos->ruta = carpeta.filePath(QString::fromUtf8(GetParam().archivo));
     f.GuardarImagen();
@@ -96,14 +111,19 @@ TEST_P(FalloTest, TellsWhyAndLeavesNoFile) {
     const QString aviso = dialogos->avisos[0];
     const QString inicio = "No se pudo guardar la imagen|No se puede escribir «" + dialogos->ruta;
     EXPECT_TRUE(aviso.startsWith(inicio + "»: ") && aviso.endsWith(u'.')) << aviso.toStdString();
-    EXPECT_EQ(
-        QDir(carpeta.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-        QStringList{"ocupado.png"});
+    EXPECT_EQ(QDir(carpeta.path())
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+              (QStringList{"dispositivo.png", "ocupado.png", "tuberia.png"}));
+    struct stat st {};
+    EXPECT_TRUE(::stat(tuberia.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(::stat(dispositivo.constData(), &st) == 0 && S_ISCHR(st.st_mode));
 }
 
 INSTANTIATE_TEST_SUITE_P(Fallos, FalloTest,
                          testing::Values(Fallo{"UnknownExtension", "figura.jpg"},
-                                         Fallo{"FolderInTheWay", "ocupado.png"}),
+                                         Fallo{"FolderInTheWay", "ocupado.png"},
+                                         Fallo{"FifoInTheWay", "tuberia.png"},
+                                         Fallo{"DeviceInTheWay", "dispositivo.png"}),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
 // The clipboard holds the picture as shown and a line of the read-outs shown.
@@ -150,6 +170,65 @@ TEST_F(Exportar, OffersTheStepShownAsTheFileName) {
     f.accionGuardar()->trigger();
     EXPECT_EQ(dialogos->ofrecido, "poligono.png");
 }
+
+// A picture of 400 × 300 under which a line of text 40 high goes, 20 below it: on an upright page
+// the width limits the scale, on a landscape page the height; on a page lower than the text, no
+// scale fits.
+struct Pagina {
+    const char* nombre;
+    QSizeF pagina;
+    std::optional<EnPagina> esperada;
+    friend void PrintTo(const Pagina& p, std::ostream* os) { *os << p.nombre; }
+};
+
+class EncajarTest : public testing::TestWithParam<Pagina> {};
+
+TEST_P(EncajarTest, CentresThePictureAtTheLargestScaleThatFits) {
+    const std::optional<EnPagina> sitio = Encajar(GetParam().pagina, QSizeF(400, 300), 40);
+    ASSERT_EQ(sitio.has_value(), GetParam().esperada.has_value());
+    if (!sitio) return;
+    EXPECT_DOUBLE_EQ(sitio->escala, GetParam().esperada->escala);
+    EXPECT_DOUBLE_EQ(sitio->origen.x(), GetParam().esperada->origen.x());
+    EXPECT_DOUBLE_EQ(sitio->origen.y(), GetParam().esperada->origen.y());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paginas, EncajarTest,
+    testing::Values(Pagina{"Upright", QSizeF(800, 1000), EnPagina{QPointF(0, 170), 2}},
+                    Pagina{"Landscape", QSizeF(1000, 360), EnPagina{QPointF(300, 0), 1}},
+                    Pagina{"LowerThanTheText", QSizeF(1000, 50), std::nullopt},
+                    Pagina{"Empty", QSizeF(0, 0), std::nullopt}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// A page too small to show the picture is refused, before anything is printed on it.
+struct Papel {
+    const char* nombre;
+    QPageSize tamano;
+    QPageLayout::Orientation orientacion;
+    bool cabe;
+    friend void PrintTo(const Papel& p, std::ostream* os) { *os << p.nombre; }
+};
+
+class PapelTest : public Exportar, public testing::WithParamInterface<Papel> {};
+
+TEST_P(PapelTest, PrintsOnlyWhereThePictureCanBeRead) {
+    VentanaMetodo& f = Hacer("Form2 1=100 2=100 4=90 clic");
+    QPdfWriter pdf(carpeta.filePath("hoja.pdf"));
+    pdf.setPageLayout(QPageLayout(GetParam().tamano, GetParam().orientacion, QMarginsF()));
+    const QString error = ImprimirDibujo(f.Picture1()->picture(), f.LineaDeLecturas(), pdf);
+    EXPECT_EQ(error.isEmpty(), GetParam().cabe) << error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Papeles, PapelTest,
+    testing::Values(Papel{"A4", QPageSize(QPageSize::A4), QPageLayout::Portrait, true},
+                    Papel{"A4Landscape", QPageSize(QPageSize::A4), QPageLayout::Landscape, true},
+                    Papel{"A10", QPageSize(QPageSize::A10), QPageLayout::Portrait, false},
+                    Papel{"Square10mm", QPageSize(QSizeF(10, 10), QPageSize::Millimeter),
+                          QPageLayout::Portrait, false},
+                    Papel{"Strip200x5mm", QPageSize(QSizeF(200, 5), QPageSize::Millimeter),
+                          QPageLayout::Portrait, false}),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 // W opens the worksheet's options beside its preview; the sheet is saved as a PDF, and a save
 // that fails is told, never taken for done.

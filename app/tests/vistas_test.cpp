@@ -2,6 +2,8 @@
 // The views on the windows: redrawn when chosen, remembered only outside scripts, and drawn.
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QStandardPaths>
@@ -58,6 +60,55 @@ TEST_F(VistasEnVentanas, AreRememberedOnlyOnceAskedTo) {
     otra.Recordar();
     EXPECT_TRUE(otra.vistas()[Vista::Grueso]);
 }
+
+// A large settings file would stop the windows if each change rewrote it: it is written at the end.
+TEST(Ajustes, AChangeIsKeptWithoutRewritingTheFile) {
+    QStandardPaths::setTestModeEnabled(true);
+    Ajustes().clear();
+    Ajustes().setValue(QStringLiteral("vistas/grid"), true);
+    Ajustes().sync();
+    const auto leer = [] {
+        QFile archivo(Ajustes().fileName());
+        return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+    };
+    const QByteArray antes = leer();
+    ASSERT_TRUE(antes.contains("grid=true"));
+    ControlVistas vistas;
+    vistas.Recordar();
+    vistas.accion(Vista::Rotulos)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(leer(), antes);
+    EXPECT_TRUE(Activado(Ajustes().value(QStringLiteral("vistas/labels"))));
+}
+
+// What the settings file holds for a view: only a real boolean turns it on.
+struct Guardado {
+    const char* nombre;
+    QVariant valor;
+    bool activa;
+    friend void PrintTo(const Guardado& g, std::ostream* os) { *os << g.nombre; }
+};
+
+class GuardadoTest : public testing::TestWithParam<Guardado> {};
+
+TEST_P(GuardadoTest, OnlyARealBooleanTurnsAViewOn) {
+    QStandardPaths::setTestModeEnabled(true);
+    Ajustes().clear();
+    Ajustes().setValue(QStringLiteral("vistas/grid"), GetParam().valor);
+    Ajustes().sync();
+    ControlVistas vistas;
+    vistas.Recordar();
+    EXPECT_EQ(vistas.vistas()[Vista::Cuadricula], GetParam().activa);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Textos, GuardadoTest,
+    testing::Values(Guardado{"True", QVariant(true), true},
+                    Guardado{"TrueAsWritten", QVariant(QStringLiteral("true")), true},
+                    Guardado{"FalseAsWritten", QVariant(QStringLiteral("false")), false},
+                    Guardado{"Text", QVariant(QStringLiteral("abc")), false},
+                    Guardado{"Number", QVariant(QStringLiteral("2")), false}),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 // Vector 3 alone at 45°: across the middle of its shaft a row of pixels meets about 6 of them
 // dark green with the bold stroke (4 pixels wide) and the high-contrast colours, 3 without.
