@@ -1,22 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ayuda.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "app/emblema.h"
+#include "app/zoom.h"
 
 namespace trazalia::app {
+
+namespace {
+
+constexpr QSize kTamano(640, 560);
+constexpr int kIcono = 64;
+
+// The application's font that many times larger.
+QFont Fuente(double escala) {
+    QFont fuente = QApplication::font();
+    if (fuente.pointSizeF() > 0)
+        fuente.setPointSizeF(fuente.pointSizeF() * escala);
+    else
+        fuente.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(fuente.pixelSize() * escala))));
+    return fuente;
+}
+
+}  // namespace
 
 Ayuda::Ayuda(QWidget* parent) : QDialog(parent), texto_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("ayuda"));
     setWindowTitle(QStringLiteral("Ayuda de Trazalia"));
     setModal(false);
-    resize(640, 560);
+    resize(kTamano);
     texto_->setSource(QUrl(QStringLiteral("qrc:/ayuda.html")));
     texto_->setAccessibleName(QStringLiteral("Guía de Trazalia"));
 
@@ -32,8 +54,20 @@ Ayuda::Ayuda(QWidget* parent) : QDialog(parent), texto_(new QTextBrowser(this)) 
 }
 
 Ayuda* Ayuda::Mostrar(QWidget* ventana) {
-    auto* ayuda = ventana->findChild<Ayuda*>(QString(), ::Qt::FindDirectChildrenOnly);
-    if (!ayuda) ayuda = new Ayuda(ventana);
+    Ayuda* ayuda = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* a = qobject_cast<Ayuda*>(w)) ayuda = a;
+    if (!ayuda) {
+        ayuda = new Ayuda(ventana);
+    } else if (ayuda->parentWidget() != ventana) {
+        // Beside the window in use, not one left hidden; where it was on the screen.
+        const QPoint lugar = ayuda->pos();
+        const bool visible = ayuda->isVisible();
+        ayuda->setParent(ventana, ayuda->windowFlags());
+        if (visible) ayuda->move(lugar);
+    }
+    const auto* zoom = ventana->findChild<ZoomDeVentana*>(QString(), ::Qt::FindDirectChildrenOnly);
+    ayuda->Escalar(zoom ? zoom->escala() : 1);
     ayuda->show();
     ayuda->raise();
     ayuda->activateWindow();
@@ -54,13 +88,31 @@ QMessageBox* Ayuda::AcercaDe() {
                 .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()));
         acercaDe_ = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Acerca de Trazalia"),
                                     texto, QMessageBox::Close, this);
-        acercaDe_->setIconPixmap(IconoTrazalia().pixmap(64, 64));
         acercaDe_->setModal(false);
+        EscalarAcercaDe();
     }
     acercaDe_->show();
     acercaDe_->raise();
     acercaDe_->activateWindow();
     return acercaDe_;
+}
+
+void Ayuda::Escalar(double escala) {
+    if (escala == escala_) return;
+    escala_ = escala;
+    setFont(Fuente(escala_));
+    QSize tamano = kTamano * escala_;
+    if (const QScreen* pantalla = screen())
+        tamano = tamano.boundedTo(pantalla->availableGeometry().size() - Zoom::kMarco);
+    resize(tamano);
+    if (acercaDe_) EscalarAcercaDe();
+}
+
+// A message box is a window of its own: it takes no font from the guide.
+void Ayuda::EscalarAcercaDe() {
+    acercaDe_->setFont(Fuente(escala_));
+    const int lado = static_cast<int>(std::lround(kIcono * escala_));
+    acercaDe_->setIconPixmap(IconoTrazalia().pixmap(lado, lado));
 }
 
 }  // namespace trazalia::app

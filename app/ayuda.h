@@ -11,22 +11,30 @@ namespace trazalia::app {
 
 // "Ayuda de Trazalia": a short guide to the methods, the steps, the keys, pictures and script
 // mode, which leads to "Acerca de Trazalia". Not modal, so the window stays usable beside it.
+// The program has one, which goes with the window that last asked for it; its size and fonts, and
+// the about box's, follow that window's scale.
 class Ayuda final : public QDialog {
     Q_OBJECT
 public:
     explicit Ayuda(QWidget* parent);
 
-    // Shows the window's guide, made on first use, and brings it to the front.
+    // Shows the guide beside that window, made on first use, and brings it to the front.
     static Ayuda* Mostrar(QWidget* ventana);
 
     // "Acerca de Trazalia": version, licence and credits.
     QMessageBox* AcercaDe();
 
+    // Size and fonts that many times the program's own; kept within the screen.
+    void Escalar(double escala);
+
     QTextBrowser* texto() const { return texto_; }
 
 private:
+    void EscalarAcercaDe();
+
     QTextBrowser* texto_;
     QPointer<QMessageBox> acercaDe_;
+    double escala_ = 1;
 };
 
 }  // namespace trazalia::app
