@@ -19,8 +19,8 @@ namespace trazalia::app {
 
 namespace {
 
-constexpr std::array<double, 17> kPasos{0.25, 0.33, 0.5, 0.67, 0.75, 0.8, 0.9, 1, 1.1,
-                                        1.25, 1.5,  1.75, 2,   2.5,  3,   4,   5};
+constexpr std::array<double, 17> kPasos{0.25, 0.33, 0.5,  0.67, 0.75, 0.8, 0.9, 1, 1.1,
+                                        1.25, 1.5,  1.75, 2,    2.5,  3,   4,   5};
 // Steps are compared with this much slack, so that a zoom from a drag steps to the next one.
 constexpr double kHolgura = 1e-3;
 
@@ -183,8 +183,10 @@ void ZoomDeVentana::Colocar(QPoint lugar, QSize tamano) {
         // Back from the right and bottom edges first, so that a window larger than the screen
         // keeps its title bar and its left side on it.
         QPoint esquina = marco.topLeft();
-        esquina.setX(std::max(libre.left(), std::min(esquina.x(), libre.right() - marco.width() + 1)));
-        esquina.setY(std::max(libre.top(), std::min(esquina.y(), libre.bottom() - marco.height() + 1)));
+        esquina.setX(
+            std::max(libre.left(), std::min(esquina.x(), libre.right() - marco.width() + 1)));
+        esquina.setY(
+            std::max(libre.top(), std::min(esquina.y(), libre.bottom() - marco.height() + 1)));
         normal.translate(esquina - marco.topLeft());
     }
     // The client area's geometry: its frame's size may not be known yet, nor the last resize done.
