@@ -161,8 +161,12 @@ void ZoomDeVentana::Limitar() {
     const QScreen* pantalla = ventana_.screen();
     if (ventana_.isFullScreen() || !pantalla) return;
     const QMargins bordes = Bordes();
-    zoom_.LimitarA(pantalla->availableGeometry().size(),
-                   QSize(bordes.left() + bordes.right(), bordes.top() + bordes.bottom()));
+    QSize marco(bordes.left() + bordes.right(), bordes.top() + bordes.bottom());
+    // At a fractional scale (150 %) Qt rounds the frame's device pixels to logical ones: a pixel
+    // more keeps its last row on the screen.
+    const qreal escala = ventana_.devicePixelRatioF();
+    if (escala != std::floor(escala)) marco += QSize(1, 1);
+    zoom_.LimitarA(pantalla->availableGeometry().size(), marco);
 }
 
 QMargins ZoomDeVentana::Bordes() {
@@ -170,8 +174,9 @@ QMargins ZoomDeVentana::Bordes() {
     const QRect cliente = ventana_.geometry();
     const QMargins bordes(cliente.left() - marco.left(), cliente.top() - marco.top(),
                           marco.right() - cliente.right(), marco.bottom() - cliente.bottom());
-    if (!ventana_.isFullScreen() && ventana_.isVisible() && !bordes.isNull()) bordes_ = bordes;
-    return bordes_;
+    if (!ventana_.isFullScreen() && ventana_.isVisible() && !bordes.isNull())
+        zoom_.setBordes(bordes);
+    return zoom_.bordes();
 }
 
 void ZoomDeVentana::Colocar(QPoint lugar, QSize tamano) {

@@ -50,6 +50,11 @@ public:
     // lowered to it for this run only: the zoom saved stays the user's choice for a larger screen.
     void LimitarA(QSize area, QSize marco = kMarco);
 
+    // The frame the window manager draws around a window, as last seen: each window has the same.
+    // Until one was seen, an estimate from kMarco, mostly above.
+    QMargins bordes() const { return bordes_; }
+    void setBordes(QMargins bordes) { bordes_ = bordes; }
+
     bool pantallaCompleta() const { return pantallaCompleta_; }
     void setPantallaCompleta(bool completa) { pantallaCompleta_ = completa; }
 
@@ -61,6 +66,8 @@ private:
 
     double valor_ = 1;
     double maximo_ = kMaximo;
+    QMargins bordes_{kMarco.width() / 2, kMarco.height() - kMarco.width() / 2, kMarco.width() / 2,
+                     kMarco.width() / 2};
     bool recordar_ = false;
     bool pantallaCompleta_ = false;
 };
@@ -100,8 +107,7 @@ private:
     void Arrastrado();
     // The zoom's upper limit from the window's screen and frame.
     void Limitar();
-    // The window manager's frame around the window, as last seen out of full screen; until it
-    // has drawn one, the estimate.
+    // The window manager's frame around the window, once it has drawn one; else the last seen.
     QMargins Bordes();
     // Gives the window's client area that place and size, moved so that the window, frame
     // included, stays inside its screen's free area.
@@ -116,8 +122,6 @@ private:
     Zoom& zoom_;
     QTimer arrastre_;
     double escala_ = 1;
-    QMargins bordes_{Zoom::kMarco.width() / 2, Zoom::kMarco.height() - Zoom::kMarco.width() / 2,
-                     Zoom::kMarco.width() / 2, Zoom::kMarco.width() / 2};
     // Where the window's client area was before full screen, or before it was hidden.
     std::optional<QPoint> lugar_;
     int rueda_ = 0;        // eighths of a degree of Ctrl+wheel not yet turned into a step
