@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/emblema.h"
 #include "app/zoom.h"
@@ -53,27 +54,60 @@ Ayuda::Ayuda(QWidget* parent) : QDialog(parent), texto_(new QTextBrowser(this)) 
     capas->addWidget(botones);
 }
 
-Ayuda* Ayuda::Mostrar(QWidget* ventana) {
-    Ayuda* ayuda = nullptr;
+Ayuda* Ayuda::Unica() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* a = qobject_cast<Ayuda*>(w)) ayuda = a;
-    if (!ayuda) {
-        ayuda = new Ayuda(ventana);
-    } else if (ayuda->parentWidget() != ventana) {
-        // Beside the window in use, not one left hidden; where it was on the screen.
-        const QPoint lugar = ayuda->pos();
-        const bool visible = ayuda->isVisible();
-        ayuda->setParent(ventana, ayuda->windowFlags());
-        if (visible) ayuda->move(lugar);
+        if (auto* ayuda = qobject_cast<Ayuda*>(w)) return ayuda;
+    return nullptr;
+}
+
+void Ayuda::Pasar(QWidget* ventana) {
+    if (parentWidget() != ventana) {
+        if (parentWidget()) parentWidget()->removeEventFilter(this);
+        // Where it was on the screen, if it was on it.
+        const QPoint lugar = pos();
+        const bool visible = isVisible();
+        setParent(ventana, windowFlags());
+        if (visible) move(lugar);
+        ventana->installEventFilter(this);
     }
     const auto* zoom = ventana->findChild<ZoomDeVentana*>(QString(), ::Qt::FindDirectChildrenOnly);
-    ayuda->Escalar(zoom ? zoom->escala() : 1);
+    Escalar(zoom ? zoom->escala() : 1);
+}
+
+Ayuda* Ayuda::Mostrar(QWidget* ventana) {
+    Ayuda* ayuda = Unica();
+    if (!ayuda) {
+        ayuda = new Ayuda(ventana);
+        ventana->installEventFilter(ayuda);
+    }
+    ayuda->seguir_ = false;
+    ayuda->Pasar(ventana);
     ayuda->show();
     ayuda->raise();
     ayuda->activateWindow();
     // The arrows and Page keys scroll the guide.
     ayuda->texto()->setFocus();
     return ayuda;
+}
+
+void Ayuda::Acompanar(QWidget* ventana) {
+    Ayuda* ayuda = Unica();
+    if (!ayuda || !ayuda->seguir_) return;
+    ayuda->seguir_ = false;
+    ayuda->Pasar(ventana);
+    ayuda->show();
+    if (ayuda->acercaDe_ && std::exchange(ayuda->seguirAcercaDe_, false)) ayuda->acercaDe_->show();
+}
+
+bool Ayuda::eventFilter(QObject* objeto, QEvent* evento) {
+    // Hidden with its window, not left open beside a window the user has left.
+    if (objeto == parentWidget() && evento->type() == QEvent::Hide && isVisible()) {
+        seguir_ = true;
+        seguirAcercaDe_ = acercaDe_ && acercaDe_->isVisible();
+        if (seguirAcercaDe_) acercaDe_->hide();
+        hide();
+    }
+    return QDialog::eventFilter(objeto, evento);
 }
 
 QMessageBox* Ayuda::AcercaDe() {

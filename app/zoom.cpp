@@ -257,6 +257,7 @@ bool ZoomDeVentana::eventFilter(QObject* objeto, QEvent* evento) {
                 PantallaCompleta(zoom_.pantallaCompleta());
             Limitar();
             Disponer();
+            Ayuda::Acompanar(&ventana_);
             break;
         case QEvent::Hide:
             if (objeto == &ventana_ && !evento->spontaneous() && !ventana_.isFullScreen())

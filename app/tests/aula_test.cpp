@@ -56,32 +56,35 @@ TEST_F(Aula, F1OpensTheGuideWhichLeadsToTheAboutBox) {
     EXPECT_TRUE(ayuda->AcercaDe()->text().contains(QLatin1String("GPL-3.0-or-later")));
 }
 
-// One guide for the program: F1 in another window brings the same one there, at that window's
-// zoom, fonts included; it leads to one about box, at the same zoom. Tooltips follow the zoom too.
-TEST_F(Aula, OneGuideAtTheZoomOfTheWindowThatAskedForIt) {
+// One guide for the program, and one about box: open when their window is left, they go on beside
+// the window shown next, at its zoom, fonts included; F1 there brings the same guide. Tooltips
+// follow the zoom too.
+TEST_F(Aula, OneGuideFollowsTheUserAtTheWindowsZoom) {
     Ventana& f = Hacer("Form2");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     QTest::keyClick(&f, Qt::Key_F1);
-    const QSize tamano = f.findChild<Ayuda*>()->size();
-    const double letra = f.findChild<Ayuda*>()->texto()->font().pointSizeF();
+    auto* ayuda = f.findChild<Ayuda*>();
+    ASSERT_NE(ayuda, nullptr);
+    QMessageBox* acerca = ayuda->AcercaDe();
+    const QSize tamano = ayuda->size();
+    const double letra = ayuda->texto()->font().pointSizeF();
     const double consejo = QToolTip::font().pointSizeF();
     f.boton(2)->click();  // Regresar
     Ventana& inicio = app.form1();
+    EXPECT_EQ(ayuda->parentWidget(), &inicio);
+    EXPECT_TRUE(ayuda->isVisible());
+    EXPECT_TRUE(acerca->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&inicio));
     app.zoom().Fijar(0.8);
     EXPECT_DOUBLE_EQ(QToolTip::font().pointSizeF(), consejo * 0.8);
+    EXPECT_EQ(ayuda->size(), tamano * 0.8);
+    EXPECT_DOUBLE_EQ(ayuda->texto()->font().pointSizeF(), letra * 0.8);
+    EXPECT_DOUBLE_EQ(acerca->font().pointSizeF(), letra * 0.8);
     QTest::keyClick(&inicio, Qt::Key_F1);
     int guias = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) guias += qobject_cast<Ayuda*>(w) != nullptr;
     EXPECT_EQ(guias, 1);
-    auto* ayuda = inicio.findChild<Ayuda*>();
-    ASSERT_NE(ayuda, nullptr);
-    EXPECT_TRUE(ayuda->isVisible());
-    EXPECT_EQ(ayuda->size(), tamano * 0.8);
-    EXPECT_DOUBLE_EQ(ayuda->texto()->font().pointSizeF(), letra * 0.8);
-    QMessageBox* acerca = ayuda->AcercaDe();
     EXPECT_EQ(ayuda->AcercaDe(), acerca);
-    EXPECT_DOUBLE_EQ(acerca->font().pointSizeF(), letra * 0.8);
     app.zoom().Fijar(1);
 }
 
