@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -258,6 +259,10 @@ bool ZoomDeVentana::eventFilter(QObject* objeto, QEvent* evento) {
             Limitar();
             Disponer();
             Ayuda::Acompanar(&ventana_);
+            // Moved to another screen, the window gets that screen's limit.
+            if (QWindow* ventanaDelSistema = ventana_.windowHandle())
+                connect(ventanaDelSistema, &QWindow::screenChanged, this, &ZoomDeVentana::Limitar,
+                        ::Qt::UniqueConnection);
             break;
         case QEvent::Hide:
             if (objeto == &ventana_ && !evento->spontaneous() && !ventana_.isFullScreen())
