@@ -227,6 +227,8 @@ void ZoomDeVentana::PantallaCompleta(bool completa) {
     // the whole screen. A geometry set meanwhile would make it drop that state.
     if (completa) {
         if (ventana_.isVisible()) lugar_ = ventana_.geometry().topLeft();
+        // The frame, to put the window back where it was: full screen has none.
+        Bordes();
         ventana_.setWindowState(ventana_.windowState() | ::Qt::WindowFullScreen);
         return;
     }
@@ -249,6 +251,10 @@ bool ZoomDeVentana::eventFilter(QObject* objeto, QEvent* evento) {
             Disponer();
             if (!ventana_.isFullScreen() && ventana_.size() != Tamano(zoom_.valor()))
                 arrastre_.start();
+            break;
+        case QEvent::Move:
+            // The window manager's frame is known once it has placed the window.
+            if (objeto == &ventana_) Bordes();
             break;
         case QEvent::Show:
             // Before the window is mapped: it opens in full screen, or out of it, as the windows
