@@ -252,10 +252,6 @@ bool ZoomDeVentana::eventFilter(QObject* objeto, QEvent* evento) {
             if (!ventana_.isFullScreen() && ventana_.size() != Tamano(zoom_.valor()))
                 arrastre_.start();
             break;
-        case QEvent::Move:
-            // The window manager's frame is known once it has placed the window.
-            if (objeto == &ventana_) Bordes();
-            break;
         case QEvent::Show:
             // Before the window is mapped: it opens in full screen, or out of it, as the windows
             // are, so that going to another window never hands it the other's state.

@@ -269,6 +269,15 @@ check "program ends with status 0" ends_with_status_0
 pid=$!
 shown 'Trazalia\.'
 check "the next run opens at the zoom left: 110 %" eventually size_is 798x586
+# Its frame against the top left corner, where a wrong guess of the frame's size would show.
+window 'Trazalia\.'
+read -r left _ top _ <<<"$(xprop -id "$W" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+xdotool windowmove "$W" "$left" "$top"
+check "the window moved to the top left" eventually geometry_is "$left $top 798 586"
+xdotool key F11
+check "F11 in a window just opened: full screen" eventually geometry_is "0 0 1024 768"
+xdotool key Escape
+check "Esc: back in the corner" eventually geometry_is "$left $top 798 586"
 check "close request to the start window" "$cerrar" "$W"
 check "program ends with status 0 again" ends_with_status_0
 
