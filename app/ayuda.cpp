@@ -1,22 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ayuda.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "app/emblema.h"
+#include "app/zoom.h"
 
 namespace trazalia::app {
+
+namespace {
+
+constexpr QSize kTamano(640, 560);
+constexpr int kIcono = 64;
+
+// The application's font that many times larger.
+QFont Fuente(double escala) {
+    QFont fuente = QApplication::font();
+    if (fuente.pointSizeF() > 0)
+        fuente.setPointSizeF(fuente.pointSizeF() * escala);
+    else
+        fuente.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(fuente.pixelSize() * escala))));
+    return fuente;
+}
+
+}  // namespace
 
 Ayuda::Ayuda(QWidget* parent) : QDialog(parent), texto_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("ayuda"));
     setWindowTitle(QStringLiteral("Ayuda de Trazalia"));
     setModal(false);
-    resize(640, 560);
+    resize(kTamano);
     texto_->setSource(QUrl(QStringLiteral("qrc:/ayuda.html")));
     texto_->setAccessibleName(QStringLiteral("Guía de Trazalia"));
 
@@ -31,15 +54,60 @@ Ayuda::Ayuda(QWidget* parent) : QDialog(parent), texto_(new QTextBrowser(this)) 
     capas->addWidget(botones);
 }
 
+Ayuda* Ayuda::Unica() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* ayuda = qobject_cast<Ayuda*>(w)) return ayuda;
+    return nullptr;
+}
+
+void Ayuda::Pasar(QWidget* ventana) {
+    if (parentWidget() != ventana) {
+        if (parentWidget()) parentWidget()->removeEventFilter(this);
+        // Where it was on the screen, if it was on it.
+        const QPoint lugar = pos();
+        const bool visible = isVisible();
+        setParent(ventana, windowFlags());
+        if (visible) move(lugar);
+        ventana->installEventFilter(this);
+    }
+    const auto* zoom = ventana->findChild<ZoomDeVentana*>(QString(), ::Qt::FindDirectChildrenOnly);
+    Escalar(zoom ? zoom->escala() : 1);
+}
+
 Ayuda* Ayuda::Mostrar(QWidget* ventana) {
-    auto* ayuda = ventana->findChild<Ayuda*>(QString(), ::Qt::FindDirectChildrenOnly);
-    if (!ayuda) ayuda = new Ayuda(ventana);
+    Ayuda* ayuda = Unica();
+    if (!ayuda) {
+        ayuda = new Ayuda(ventana);
+        ventana->installEventFilter(ayuda);
+    }
+    ayuda->seguir_ = false;
+    ayuda->Pasar(ventana);
     ayuda->show();
     ayuda->raise();
     ayuda->activateWindow();
     // The arrows and Page keys scroll the guide.
     ayuda->texto()->setFocus();
     return ayuda;
+}
+
+void Ayuda::Acompanar(QWidget* ventana) {
+    Ayuda* ayuda = Unica();
+    if (!ayuda || !ayuda->seguir_) return;
+    ayuda->seguir_ = false;
+    ayuda->Pasar(ventana);
+    ayuda->show();
+    if (ayuda->acercaDe_ && std::exchange(ayuda->seguirAcercaDe_, false)) ayuda->acercaDe_->show();
+}
+
+bool Ayuda::eventFilter(QObject* objeto, QEvent* evento) {
+    // Hidden with its window, not left open beside a window the user has left.
+    if (objeto == parentWidget() && evento->type() == QEvent::Hide && isVisible()) {
+        seguir_ = true;
+        seguirAcercaDe_ = acercaDe_ && acercaDe_->isVisible();
+        if (seguirAcercaDe_) acercaDe_->hide();
+        hide();
+    }
+    return QDialog::eventFilter(objeto, evento);
 }
 
 QMessageBox* Ayuda::AcercaDe() {
@@ -54,13 +122,31 @@ QMessageBox* Ayuda::AcercaDe() {
                 .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()));
         acercaDe_ = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Acerca de Trazalia"),
                                     texto, QMessageBox::Close, this);
-        acercaDe_->setIconPixmap(IconoTrazalia().pixmap(64, 64));
         acercaDe_->setModal(false);
+        EscalarAcercaDe();
     }
     acercaDe_->show();
     acercaDe_->raise();
     acercaDe_->activateWindow();
     return acercaDe_;
+}
+
+void Ayuda::Escalar(double escala) {
+    if (escala == escala_) return;
+    escala_ = escala;
+    setFont(Fuente(escala_));
+    QSize tamano = kTamano * escala_;
+    if (const QScreen* pantalla = screen())
+        tamano = tamano.boundedTo(pantalla->availableGeometry().size() - Zoom::kMarco);
+    resize(tamano);
+    if (acercaDe_) EscalarAcercaDe();
+}
+
+// A message box is a window of its own: it takes no font from the guide.
+void Ayuda::EscalarAcercaDe() {
+    acercaDe_->setFont(Fuente(escala_));
+    const int lado = static_cast<int>(std::lround(kIcono * escala_));
+    acercaDe_->setIconPixmap(IconoTrazalia().pixmap(lado, lado));
 }
 
 }  // namespace trazalia::app

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
+#include <QPolygonF>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
@@ -25,23 +26,39 @@ namespace {
 
 QColor AColor(canvas::Color c) { return QColor(c.r, c.g, c.b); }
 
+// A frame inside a focused control's edge in the highlight colour, 2 pixels wide at the program's
+// own size and as much wider as the window is zoomed, to be seen from the back of a classroom.
+void MarcarFoco(QWidget& w, double zoom) {
+    QPainter painter(&w);
+    const double ancho = std::max(2.0, std::ceil(2 * zoom));
+    painter.setPen(QPen(w.palette().color(QPalette::Highlight), ancho));
+    painter.setBrush(::Qt::NoBrush);
+    painter.drawRect(QRectF(w.rect()).adjusted(ancho / 2, ancho / 2, -ancho / 2, -ancho / 2));
+}
+
 // A push button that Enter and Return press as well as Space, and whose caption wraps onto a
 // second line when it is wider than the button. Its focus is always marked, not only after Tab.
 class Boton final : public QPushButton {
 public:
-    using QPushButton::QPushButton;
+    Boton(const QString& texto, double puntos, QWidget* parent)
+        : QPushButton(texto, parent), puntos_(puntos) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QStylePainter painter(this);
-        QStyleOptionButton opcion;
-        initStyleOption(&opcion);
-        opcion.text.clear();
-        if (hasFocus()) opcion.state |= QStyle::State_KeyboardFocusChange;
-        painter.drawControl(QStyle::CE_PushButton, opcion);
-        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &opcion, this);
-        painter.drawItemText(area, ::Qt::AlignCenter | ::Qt::TextWordWrap, palette(), isEnabled(),
-                             text(), QPalette::ButtonText);
+        {
+            QStylePainter painter(this);
+            QStyleOptionButton opcion;
+            initStyleOption(&opcion);
+            opcion.text.clear();
+            if (hasFocus()) opcion.state |= QStyle::State_KeyboardFocusChange;
+            painter.drawControl(QStyle::CE_PushButton, opcion);
+            const QRect area =
+                style()->subElementRect(QStyle::SE_PushButtonContents, &opcion, this);
+            painter.drawItemText(area, ::Qt::AlignCenter | ::Qt::TextWordWrap, palette(),
+                                 isEnabled(), text(), QPalette::ButtonText);
+        }
+        // The window sets the font at the table's size times the zoom.
+        if (hasFocus()) MarcarFoco(*this, puntos_ > 0 ? font().pointSizeF() / puntos_ : 1);
     }
 
     void keyPressEvent(QKeyEvent* event) override {
@@ -52,6 +69,9 @@ protected:
         }
         QPushButton::keyPressEvent(event);
     }
+
+private:
+    double puntos_;
 };
 
 // A scroll bar that marks its focus with an outline in the highlight colour, as styles do not,
@@ -60,6 +80,9 @@ protected:
 class Barra final : public QScrollBar {
 public:
     using QScrollBar::QScrollBar;
+
+    // Its height at the program's own size, which tells the zoom it is laid out at.
+    void setAltoPropio(int alto) { alto_ = alto; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -100,37 +123,112 @@ protected:
 
     void paintEvent(QPaintEvent* event) override {
         QScrollBar::paintEvent(event);
-        if (!hasFocus()) return;
-        QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.setBrush(::Qt::NoBrush);
-        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        if (hasFocus()) MarcarFoco(*this, alto_ > 0 ? static_cast<double>(height()) / alto_ : 1);
     }
+
+private:
+    int alto_ = 0;
 };
 
 // Scroll-bar thumbs as square as the bar is high, as classic scroll bars have them, whatever the
-// range: the seven steps of a short bar are then seven distinct positions.
+// range: the seven steps of a short bar are then seven distinct positions. The arrow buttons are
+// square as well, and their glyphs as large as they are.
 class EstiloDeBarra final : public QProxyStyle {
 public:
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* opcion,
                          SubControl parte, const QWidget* widget) const override {
         const auto* barra = qstyleoption_cast<const QStyleOptionSlider*>(opcion);
-        if (control != CC_ScrollBar || !barra || barra->orientation != ::Qt::Horizontal ||
-            (parte != SC_ScrollBarSlider && parte != SC_ScrollBarSubPage &&
-             parte != SC_ScrollBarAddPage))
+        if (control != CC_ScrollBar || !barra || barra->orientation != ::Qt::Horizontal)
             return QProxyStyle::subControlRect(control, opcion, parte, widget);
-        const QRect surco =
-            QProxyStyle::subControlRect(control, opcion, SC_ScrollBarGroove, widget);
-        const int largo = std::min(barra->rect.height(), surco.width());
+        // The arrow buttons square too, so that their glyphs can grow with the bar.
+        const QRect r = barra->rect;
+        const int lado = std::min(r.height(), r.width() / 2);
+        const QRect surco(r.left() + lado, r.top(), r.width() - 2 * lado, r.height());
+        const int largo = std::min(r.height(), surco.width());
         const int x = surco.left() +
                       sliderPositionFromValue(barra->minimum, barra->maximum, barra->sliderPosition,
                                               surco.width() - largo, barra->upsideDown);
-        QRect zona(x, surco.top(), largo, surco.height());
-        if (parte == SC_ScrollBarSubPage)
-            zona.setCoords(surco.left(), surco.top(), x - 1, surco.bottom());
-        if (parte == SC_ScrollBarAddPage)
-            zona.setCoords(x + largo, surco.top(), surco.right(), surco.bottom());
+        QRect zona;
+        switch (parte) {
+            case SC_ScrollBarSubLine:
+                zona = QRect(r.left(), r.top(), lado, r.height());
+                break;
+            case SC_ScrollBarAddLine:
+                zona = QRect(surco.right() + 1, r.top(), lado, r.height());
+                break;
+            case SC_ScrollBarGroove:
+                zona = surco;
+                break;
+            case SC_ScrollBarSlider:
+                zona = QRect(x, surco.top(), largo, surco.height());
+                break;
+            case SC_ScrollBarSubPage:
+                zona.setCoords(surco.left(), surco.top(), x - 1, surco.bottom());
+                break;
+            case SC_ScrollBarAddPage:
+                zona.setCoords(x + largo, surco.top(), surco.right(), surco.bottom());
+                break;
+            default:
+                return QProxyStyle::subControlRect(control, opcion, parte, widget);
+        }
         return visualRect(barra->direction, barra->rect, zona);
+    }
+
+    // The style caps its arrow glyphs at a few pixels, dots on a bar zoomed for a projector: the
+    // buttons at the ends are drawn here, with glyphs as large as the button.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* opcion,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* barra = qstyleoption_cast<const QStyleOptionSlider*>(opcion);
+        if (control != CC_ScrollBar || !barra) {
+            QProxyStyle::drawComplexControl(control, opcion, painter, widget);
+            return;
+        }
+        QStyleOptionSlider resto = *barra;
+        resto.subControls &= ~(SC_ScrollBarSubLine | SC_ScrollBarAddLine);
+        QProxyStyle::drawComplexControl(control, &resto, painter, widget);
+        for (const SubControl parte : {SC_ScrollBarSubLine, SC_ScrollBarAddLine})
+            if (barra->subControls & parte) BotonDeFlecha(*barra, parte, painter, widget);
+    }
+
+private:
+    void BotonDeFlecha(const QStyleOptionSlider& barra, SubControl parte, QPainter* painter,
+                       const QWidget* widget) const {
+        QStyleOptionButton boton;
+        boton.rect = subControlRect(CC_ScrollBar, &barra, parte, widget);
+        boton.direction = barra.direction;
+        boton.palette = barra.palette;
+        boton.fontMetrics = barra.fontMetrics;
+        boton.styleObject = barra.styleObject;
+        boton.state = (barra.state & State_Enabled) | State_Raised;
+        if (barra.activeSubControls & parte)
+            boton.state |= barra.state & (State_Sunken | State_MouseOver);
+        proxy()->drawPrimitive(PE_PanelButtonBevel, &boton, painter, widget);
+
+        // A triangle half as high as the button and half as wide as high, pointing the way the
+        // button moves the thumb.
+        const bool horizontal = barra.orientation == ::Qt::Horizontal;
+        const bool atras =
+            (parte == SC_ScrollBarSubLine) != (horizontal && barra.direction == ::Qt::RightToLeft);
+        const QRectF area(boton.rect);
+        const double alto = std::min(area.width(), area.height()) / 2;
+        const double punta = atras ? -alto / 4 : alto / 4;
+        QPointF c = area.center();
+        if (boton.state & State_Sunken) c += QPointF(1, 1);
+        QPolygonF flecha;
+        if (horizontal)
+            flecha << c + QPointF(punta, 0) << c + QPointF(-punta, -alto / 2)
+                   << c + QPointF(-punta, alto / 2);
+        else
+            flecha << c + QPointF(0, punta) << c + QPointF(-alto / 2, -punta)
+                   << c + QPointF(alto / 2, -punta);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(::Qt::NoPen);
+        painter->setBrush(
+            barra.palette.color(barra.state & State_Enabled ? QPalette::Active : QPalette::Disabled,
+                                QPalette::ButtonText));
+        painter->drawPolygon(flecha);
+        painter->restore();
     }
 };
 
@@ -183,6 +281,7 @@ QWidget* CrearControl(const Control& fila, canvas::Color fore, QWidget* parent) 
         }
         case Tipo::HScroll: {
             auto* barra = new Barra(::Qt::Horizontal, parent);
+            barra->setAltoPropio(geometria.height());
             barra->setRange(fila.min, fila.max);
             barra->setSingleStep(1);
             barra->setPageStep(fila.large);
@@ -213,7 +312,7 @@ QWidget* CrearControl(const Control& fila, canvas::Color fore, QWidget* parent) 
             break;
         }
         case Tipo::Button: {
-            auto* boton = new Boton(QString::fromUtf8(fila.texto), parent);
+            auto* boton = new Boton(QString::fromUtf8(fila.texto), fila.puntos, parent);
             boton->setFont(Fuente(fila.puntos));
             boton->setAutoDefault(false);
             w = boton;

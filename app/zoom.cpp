@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <cmath>
 
 #include "app/ajustes.h"
+#include "app/ayuda.h"
 #include "app/ventana.h"
 #include "canvas/qt/painter.h"
 
@@ -18,8 +20,8 @@ namespace trazalia::app {
 
 namespace {
 
-constexpr std::array<double, 15> kPasos{0.5, 0.67, 0.75, 0.8, 0.9, 1, 1.1, 1.25,
-                                        1.5, 1.75, 2,    2.5, 3,   4, 5};
+constexpr std::array<double, 17> kPasos{0.25, 0.33, 0.5,  0.67, 0.75, 0.8, 0.9, 1, 1.1,
+                                        1.25, 1.5,  1.75, 2,    2.5,  3,   4,   5};
 // Steps are compared with this much slack, so that a zoom from a drag steps to the next one.
 constexpr double kHolgura = 1e-3;
 
@@ -27,9 +29,6 @@ const QString& Clave() {
     static const QString clave = QStringLiteral("ventanas/zoom");
     return clave;
 }
-
-// Roughly what a window manager adds around a window: borders and a title bar.
-constexpr QSize kMarco(16, 40);
 
 // The largest zoom at which the window's client area fits in that size.
 double Cabe(QSize tamano) {
@@ -40,7 +39,7 @@ double Cabe(QSize tamano) {
 }  // namespace
 
 void Zoom::Poner(double zoom) {
-    zoom = std::clamp(zoom, kMinimo, kMaximo);
+    zoom = std::clamp(zoom, kMinimo, maximo_);
     if (zoom == valor_) return;
     valor_ = zoom;
     emit cambiado(valor_);
@@ -51,9 +50,11 @@ void Zoom::Fijar(double zoom) {
     if (recordar_) Ajustes().setValue(Clave(), valor_);
 }
 
-void Zoom::Acercar() {
+bool Zoom::Acercar() {
+    if (valor_ >= maximo_ - kHolgura) return false;
     const auto paso = std::upper_bound(kPasos.begin(), kPasos.end(), valor_ + kHolgura);
     Fijar(paso == kPasos.end() ? kMaximo : *paso);
+    return true;
 }
 
 void Zoom::Alejar() {
@@ -68,10 +69,13 @@ void Zoom::Recordar() {
     recordar_ = true;
 }
 
-double Zoom::QueCabe(QSize area) { return Cabe(area - kMarco); }
+double Zoom::QueCabe(QSize area, QSize marco) {
+    return std::clamp(Cabe(area - marco), kMinimo, kMaximo);
+}
 
-void Zoom::LimitarA(QSize area) {
-    if (QueCabe(area) < valor_) Poner(QueCabe(area));
+void Zoom::LimitarA(QSize area, QSize marco) {
+    maximo_ = QueCabe(area, marco);
+    if (valor_ > maximo_) Poner(maximo_);
 }
 
 ZoomDeVentana::ZoomDeVentana(Ventana& ventana, Zoom& zoom)
@@ -111,18 +115,39 @@ double ZoomDeVentana::Escala(QSize tamano) {
     return std::clamp(Cabe(tamano), Zoom::kMinimo, Zoom::kMaximo);
 }
 
+QString ZoomDeVentana::MaximoAlcanzado() { return QStringLiteral("Máximo para esta pantalla"); }
+
+namespace {
+
+// Tooltips share one font; it follows the scale of the window last laid out on screen.
+void FuenteDeConsejos(double escala) {
+    static const QFont base = QToolTip::font();
+    QFont fuente = base;
+    if (base.pointSizeF() > 0)
+        fuente.setPointSizeF(base.pointSizeF() * escala);
+    else
+        fuente.setPixelSize(std::max(1, static_cast<int>(std::lround(base.pixelSize() * escala))));
+    QToolTip::setFont(fuente);
+}
+
+}  // namespace
+
 void ZoomDeVentana::Disponer() {
     const QSize tamano = ventana_.size();
     const bool propio = !ventana_.isFullScreen() && tamano == Tamano(zoom_.valor());
-    const double escala = propio ? zoom_.valor() : Escala(tamano);
-    const QSize contenido = Tamano(escala);
-    ventana_.Disponer(escala, QPoint((tamano.width() - contenido.width()) / 2,
-                                     (tamano.height() - contenido.height()) / 2));
+    escala_ = propio ? zoom_.valor() : Escala(tamano);
+    const QSize contenido = Tamano(escala_);
+    ventana_.Disponer(escala_, QPoint((tamano.width() - contenido.width()) / 2,
+                                      (tamano.height() - contenido.height()) / 2));
+    if (!ventana_.isVisible()) return;
+    FuenteDeConsejos(escala_);
+    if (auto* ayuda = ventana_.findChild<Ayuda*>(QString(), ::Qt::FindDirectChildrenOnly))
+        ayuda->Escalar(escala_);
 }
 
 void ZoomDeVentana::Cambiado(double zoom) {
     if (ventana_.isFullScreen()) return;
-    if (!origen_) ventana_.resize(Tamano(zoom));
+    if (!origen_) Colocar(ventana_.geometry().topLeft(), Tamano(zoom));
     Disponer();
 }
 
@@ -133,9 +158,54 @@ void ZoomDeVentana::Arrastrado() {
     origen_ = false;
 }
 
+void ZoomDeVentana::Limitar() {
+    const QScreen* pantalla = ventana_.screen();
+    if (ventana_.isFullScreen() || !pantalla) return;
+    const QMargins bordes = Bordes();
+    QSize marco(bordes.left() + bordes.right(), bordes.top() + bordes.bottom());
+    // At a fractional scale (150 %) Qt rounds the frame's device pixels to logical ones: a pixel
+    // more keeps its last row on the screen.
+    const qreal escala = ventana_.devicePixelRatioF();
+    if (escala != std::floor(escala)) marco += QSize(1, 1);
+    zoom_.LimitarA(pantalla->availableGeometry().size(), marco);
+}
+
+QMargins ZoomDeVentana::Bordes() {
+    const QRect marco = ventana_.frameGeometry();
+    const QRect cliente = ventana_.geometry();
+    const QMargins bordes(cliente.left() - marco.left(), cliente.top() - marco.top(),
+                          marco.right() - cliente.right(), marco.bottom() - cliente.bottom());
+    if (!ventana_.isFullScreen() && ventana_.isVisible() && !bordes.isNull())
+        zoom_.setBordes(bordes);
+    return zoom_.bordes();
+}
+
+void ZoomDeVentana::Colocar(QPoint lugar, QSize tamano) {
+    QRect normal(lugar, tamano);
+    const QScreen* pantalla = ventana_.screen();
+    if (ventana_.isVisible() && pantalla) {
+        const QRect libre = pantalla->availableGeometry();
+        const QRect marco = normal.marginsAdded(Bordes());
+        // Back from the right and bottom edges first, so that a window larger than the screen
+        // keeps its title bar and its left side on it.
+        QPoint esquina = marco.topLeft();
+        esquina.setX(
+            std::max(libre.left(), std::min(esquina.x(), libre.right() - marco.width() + 1)));
+        esquina.setY(
+            std::max(libre.top(), std::min(esquina.y(), libre.bottom() - marco.height() + 1)));
+        normal.translate(esquina - marco.topLeft());
+    }
+    // The client area's geometry: its frame's size may not be known yet, nor the last resize done.
+    ventana_.setGeometry(normal);
+}
+
 // Full screen always fits the screen; the keys change the zoom of windows.
 void ZoomDeVentana::Acercar() {
-    if (!ventana_.isFullScreen()) zoom_.Acercar();
+    if (ventana_.isFullScreen()) return;
+    Limitar();
+    if (zoom_.Acercar()) return;
+    QToolTip::showText(ventana_.mapToGlobal(QPoint(ventana_.width() / 2, ventana_.height() / 3)),
+                       MaximoAlcanzado(), &ventana_);
 }
 
 void ZoomDeVentana::Alejar() {
@@ -143,7 +213,9 @@ void ZoomDeVentana::Alejar() {
 }
 
 void ZoomDeVentana::Restablecer() {
-    if (!ventana_.isFullScreen()) zoom_.Fijar(1);
+    if (ventana_.isFullScreen()) return;
+    Limitar();
+    zoom_.Fijar(1);
 }
 
 void ZoomDeVentana::Alternar() { PantallaCompleta(!ventana_.isFullScreen()); }
@@ -151,16 +223,23 @@ void ZoomDeVentana::Alternar() { PantallaCompleta(!ventana_.isFullScreen()); }
 void ZoomDeVentana::PantallaCompleta(bool completa) {
     zoom_.setPantallaCompleta(completa);
     if (completa == ventana_.isFullScreen()) return;
+    // The window manager's full-screen state: it alone takes the frame away and gives the window
+    // the whole screen. A geometry set meanwhile would make it drop that state.
     if (completa) {
-        ventana_.showFullScreen();
-        // Without a window manager nothing else gives the window the screen. Through its QWindow,
-        // as the widget's own setGeometry would end full screen.
-        QWindow* ventanaDelSistema = ventana_.windowHandle();
-        if (ventanaDelSistema && ventanaDelSistema->screen())
-            ventanaDelSistema->setGeometry(ventanaDelSistema->screen()->geometry());
-    } else {
-        ventana_.showNormal();
-        ventana_.resize(Tamano(zoom_.valor()));
+        if (ventana_.isVisible()) lugar_ = ventana_.geometry().topLeft();
+        // The frame, to put the window back where it was: full screen has none.
+        Bordes();
+        ventana_.setWindowState(ventana_.windowState() | ::Qt::WindowFullScreen);
+        return;
+    }
+    ventana_.setWindowState(ventana_.windowState() & ~::Qt::WindowFullScreen);
+    Limitar();
+    if (lugar_) {
+        Colocar(*lugar_, Tamano(zoom_.valor()));
+    } else if (const QScreen* pantalla = ventana_.screen()) {
+        QRect normal(QPoint(), Tamano(zoom_.valor()));
+        normal.moveCenter(pantalla->availableGeometry().center());
+        Colocar(normal.topLeft(), normal.size());
     }
     Disponer();
 }
@@ -173,13 +252,27 @@ bool ZoomDeVentana::eventFilter(QObject* objeto, QEvent* evento) {
             if (!ventana_.isFullScreen() && ventana_.size() != Tamano(zoom_.valor()))
                 arrastre_.start();
             break;
-        case QEvent::ShowToParent:
-            if (objeto == &ventana_ && zoom_.pantallaCompleta() && !ventana_.isFullScreen())
-                PantallaCompleta(true);
+        case QEvent::Show:
+            // Before the window is mapped: it opens in full screen, or out of it, as the windows
+            // are, so that going to another window never hands it the other's state.
+            if (objeto != &ventana_ || evento->spontaneous()) break;
+            if (zoom_.pantallaCompleta() != ventana_.isFullScreen())
+                PantallaCompleta(zoom_.pantallaCompleta());
+            Limitar();
+            Disponer();
+            Ayuda::Acompanar(&ventana_);
+            // Moved to another screen, the window gets that screen's limit.
+            if (QWindow* ventanaDelSistema = ventana_.windowHandle())
+                connect(ventanaDelSistema, &QWindow::screenChanged, this, &ZoomDeVentana::Limitar,
+                        ::Qt::UniqueConnection);
+            break;
+        case QEvent::Hide:
+            if (objeto == &ventana_ && !evento->spontaneous() && !ventana_.isFullScreen())
+                lugar_ = ventana_.geometry().topLeft();
             break;
         case QEvent::ShortcutOverride:
         case QEvent::KeyPress: {
-            // Esc leaves full screen before any shortcut of the window can take it.
+            // Esc leaves full screen before any shortcut or handler of the window can take it.
             auto* tecla = static_cast<QKeyEvent*>(evento);
             if (objeto != &ventana_ || !ventana_.isFullScreen() ||
                 tecla->key() != ::Qt::Key_Escape || tecla->modifiers() != ::Qt::NoModifier)

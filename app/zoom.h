@@ -3,9 +3,13 @@
 
 #include <QKeySequence>
 #include <QList>
+#include <QMargins>
 #include <QObject>
+#include <QPoint>
 #include <QSize>
+#include <QString>
 #include <QTimer>
+#include <optional>
 
 class QEvent;
 
@@ -19,23 +23,37 @@ class Ventana;
 class Zoom final : public QObject {
     Q_OBJECT
 public:
-    static constexpr double kMinimo = 0.5;
+    // Small enough for a window and its frame on the smallest screen Qt reports (320 × 240
+    // logical pixels: 640 × 480 at a scale factor of 2).
+    static constexpr double kMinimo = 0.25;
     // Enough for the windows to fill a 3840 × 2160 screen.
     static constexpr double kMaximo = 5;
+    // Roughly what a window manager adds around a window: borders and a title bar.
+    static constexpr QSize kMarco{16, 40};
 
     double valor() const { return valor_; }
-    // Clamped to the limits. A change reaches every window, and is saved once Recordar was called.
+    // The largest zoom for the screen the windows are on (kMaximo until LimitarA).
+    double maximo() const { return maximo_; }
+    // Clamped to kMinimo and maximo(). A change reaches every window, and is saved once Recordar
+    // was called.
     void Fijar(double zoom);
-    void Acercar();
+    // The next larger step, or maximo() when that step would not fit; false when already there.
+    bool Acercar();
     void Alejar();
 
     // Reads the zoom saved by an earlier run, and saves every later change (QSettings).
     void Recordar();
-    // The largest zoom at which a window and a frame around it fit in that area.
-    static double QueCabe(QSize area);
-    // Lowers the zoom to the largest that fits in that area, for this run only: the zoom saved
-    // stays the user's choice for a larger screen.
-    void LimitarA(QSize area);
+    // The largest zoom at which a window and that frame around it fit in that area, never less
+    // than kMinimo nor more than kMaximo.
+    static double QueCabe(QSize area, QSize marco = kMarco);
+    // The zoom's upper limit becomes the largest that fits in that area, and a larger zoom is
+    // lowered to it for this run only: the zoom saved stays the user's choice for a larger screen.
+    void LimitarA(QSize area, QSize marco = kMarco);
+
+    // The frame the window manager draws around a window, as last seen: each window has the same.
+    // Until one was seen, an estimate from kMarco, mostly above.
+    QMargins bordes() const { return bordes_; }
+    void setBordes(QMargins bordes) { bordes_ = bordes; }
 
     bool pantallaCompleta() const { return pantallaCompleta_; }
     void setPantallaCompleta(bool completa) { pantallaCompleta_ = completa; }
@@ -47,13 +65,18 @@ private:
     void Poner(double zoom);
 
     double valor_ = 1;
+    double maximo_ = kMaximo;
+    QMargins bordes_{kMarco.width() / 2, kMarco.height() - kMarco.width() / 2, kMarco.width() / 2,
+                     kMarco.width() / 2};
     bool recordar_ = false;
     bool pantallaCompleta_ = false;
 };
 
-// A window's side of the zoom: Ctrl++ (or Ctrl+=), Ctrl+−, Ctrl+0 and Ctrl+wheel; edges dragged,
-// the content kept in proportion and centred; F11 for full screen, the content scaled to the
-// screen, and F11 or Esc to leave it.
+// A window's side of the zoom: Ctrl++ (or Ctrl+=), Ctrl+−, Ctrl+0 and Ctrl+wheel, never past what
+// the window's screen holds, the window kept on that screen; edges dragged, the content kept in
+// proportion and centred; F11 for the window manager's full screen, the content scaled to the
+// screen, and F11 or Esc to leave it, back at the window's own size and place. Tooltips, the
+// guide and the about box follow the window's scale.
 class ZoomDeVentana final : public QObject {
     Q_OBJECT
 public:
@@ -64,8 +87,13 @@ public:
     // The largest zoom whose layout fits in that size, within the limits.
     static double Escala(QSize tamano);
 
-    // Full screen, or back to the window at the zoom's size.
+    // Full screen, or back to the window at the zoom's size and its place before.
     void PantallaCompleta(bool completa);
+    // The scale the window's content is laid out at: the zoom, or what fits the full screen.
+    double escala() const { return escala_; }
+
+    // What Ctrl++ says when the window cannot grow on its screen.
+    static QString MaximoAlcanzado();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -77,6 +105,13 @@ private:
     void Disponer();
     // After a resize the window system made (an edge dragged), the zoom follows the window.
     void Arrastrado();
+    // The zoom's upper limit from the window's screen and frame.
+    void Limitar();
+    // The window manager's frame around the window, once it has drawn one; else the last seen.
+    QMargins Bordes();
+    // Gives the window's client area that place and size, moved so that the window, frame
+    // included, stays inside its screen's free area.
+    void Colocar(QPoint lugar, QSize tamano);
     void Teclas(const QList<QKeySequence>& teclas, void (ZoomDeVentana::*que)());
     void Acercar();
     void Alejar();
@@ -86,6 +121,9 @@ private:
     Ventana& ventana_;
     Zoom& zoom_;
     QTimer arrastre_;
+    double escala_ = 1;
+    // Where the window's client area was before full screen, or before it was hidden.
+    std::optional<QPoint> lugar_;
     int rueda_ = 0;        // eighths of a degree of Ctrl+wheel not yet turned into a step
     bool origen_ = false;  // the window whose drag sets the zoom keeps its size
 };

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A screen reader hears the result of "Graficar Paralelogramo" and of a new step without moving
 # the focus: a real AT-SPI client (pyatspi) on its own accessibility bus, the real binary under
-# Xvfb, real clicks and keys.
+# Xvfb and openbox, real clicks and keys.
 set -eu
 bin="$1"
 if [ -z "${TRAZALIA_IN_XVFB:-}" ]; then
@@ -33,9 +33,11 @@ pids+=($!)
 oido() { for _ in $(seq 100); do grep -qF "$1" "$work/oido" && return 0; sleep 0.1; done; return 1; }
 oido escuchando
 
+. "$(dirname "$0")/x_ventanas.sh"
+window_manager
+pids+=("$WM_PID")
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$bin" >"$work/log" 2>&1 &
 pids+=($!)
-. "$(dirname "$0")/x_ventanas.sh"
 shown 'Trazalia\.'
 xdotool mousemove --sync $((X + 156)) $((Y + 432)) click 1  # "Paralelogramo"
 window 'Método del Paralelogramo\.'

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolTip>
+#include <algorithm>
 
 #include "app/ayuda.h"
 #include "app/editor.h"
@@ -51,6 +54,70 @@ TEST_F(Aula, F1OpensTheGuideWhichLeadsToTheAboutBox) {
     EXPECT_EQ(ayuda->windowTitle(), QStringLiteral("Ayuda de Trazalia"));
     EXPECT_TRUE(ayuda->texto()->toPlainText().contains(QStringLiteral("modo guion")));
     EXPECT_TRUE(ayuda->AcercaDe()->text().contains(QLatin1String("GPL-3.0-or-later")));
+}
+
+// One guide for the program, and one about box: open when their window is left, they go on beside
+// the window shown next, at its zoom, fonts included; F1 there brings the same guide. Tooltips
+// follow the zoom too.
+TEST_F(Aula, OneGuideFollowsTheUserAtTheWindowsZoom) {
+    Ventana& f = Hacer("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(&f, Qt::Key_F1);
+    auto* ayuda = f.findChild<Ayuda*>();
+    ASSERT_NE(ayuda, nullptr);
+    QMessageBox* acerca = ayuda->AcercaDe();
+    const QSize tamano = ayuda->size();
+    const double letra = ayuda->texto()->font().pointSizeF();
+    const double consejo = QToolTip::font().pointSizeF();
+    f.boton(2)->click();  // Regresar
+    Ventana& inicio = app.form1();
+    EXPECT_EQ(ayuda->parentWidget(), &inicio);
+    EXPECT_TRUE(ayuda->isVisible());
+    EXPECT_TRUE(acerca->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&inicio));
+    app.zoom().Fijar(0.8);
+    EXPECT_DOUBLE_EQ(QToolTip::font().pointSizeF(), consejo * 0.8);
+    EXPECT_EQ(ayuda->size(), tamano * 0.8);
+    EXPECT_DOUBLE_EQ(ayuda->texto()->font().pointSizeF(), letra * 0.8);
+    EXPECT_DOUBLE_EQ(acerca->font().pointSizeF(), letra * 0.8);
+    QTest::keyClick(&inicio, Qt::Key_F1);
+    int guias = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) guias += qobject_cast<Ayuda*>(w) != nullptr;
+    EXPECT_EQ(guias, 1);
+    EXPECT_EQ(ayuda->AcercaDe(), acerca);
+    app.zoom().Fijar(1);
+}
+
+// Zoomed for a projector, the focus frame is 2 pixels × the zoom in the highlight colour, and
+// the arrows of a scroll bar are as large as their buttons allow.
+TEST_F(Aula, FocusAndArrowsGrowWithTheZoom) {
+    Ventana& f = Hacer("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    app.zoom().LimitarA(QSize(3840, 2160));
+    app.zoom().Fijar(2);
+    for (const char* nombre : {"Command1", "HScroll1", "Picture1"}) {
+        QWidget* w = f.control(QLatin1String(nombre));
+        w->setFocus();
+        const QImage imagen = w->grab().toImage();
+        const QColor resalte = w->palette().color(QPalette::Highlight);
+        for (int x : {0, 3})
+            EXPECT_EQ(imagen.pixelColor(x, imagen.height() / 2), resalte) << nombre << ' ' << x;
+    }
+    QScrollBar* barra = f.barra(1);
+    QStyleOptionSlider opcion;
+    opcion.initFrom(barra);
+    opcion.orientation = Qt::Horizontal;
+    opcion.minimum = barra->minimum();
+    opcion.maximum = barra->maximum();
+    const QRect boton = barra->style()->subControlRect(QStyle::CC_ScrollBar, &opcion,
+                                                       QStyle::SC_ScrollBarSubLine, barra);
+    const QImage imagen = barra->grab(boton).toImage();
+    int arriba = imagen.height(), abajo = -1;
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x)
+            if (qGray(imagen.pixel(x, y)) < 80) arriba = std::min(arriba, y), abajo = y;
+    EXPECT_GE(abajo - arriba + 1, boton.height() / 3);
+    app.zoom().Fijar(1);
 }
 
 // A thumb as wide as its bar is high: HScroll7's seven steps are seven distinct positions.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real binary in a real X display (Xvfb, xcb platform), used as a student would: mouse and
-# keyboard through xdotool, the clipboard through xclip. Checked on screenshots and on the files
+# The real binary in a real X display (Xvfb, xcb platform) under a real window manager (openbox),
+# used as a student would: mouse and keyboard through xdotool, the clipboard through xclip. Checked on screenshots and on the files
 # saved. What the copied and saved pictures hold is checked off-screen (exportar_test.cpp); here,
 # that real input reaches them. Usage: e2e_uso.sh TRAZALIA CERRAR_VENTANA
 set -u
@@ -15,7 +15,8 @@ fi
 export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 pid=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+WM_PID=
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$WM_PID" ] && kill "$WM_PID"; rm -rf "$work"' EXIT
 passes=0
 fails=0
 
@@ -44,6 +45,7 @@ eventually() {
 
 # shown TITLE: waits for that window; sets W, X and Y. window TITLE: and for its keyboard focus.
 . "$(dirname "$0")/x_ventanas.sh"
+window_manager || { echo "FAIL: openbox did not start"; exit 1; }
 
 # The X server takes the move before the click; --sync would hang when the pointer is there.
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click "${3:-1}"; }
@@ -74,10 +76,13 @@ file_appears() {
     done
 }
 
-# Answers the save dialog with a path typed over the name offered.
+# Answers the save dialog with a path typed over the name offered. The window manager places the
+# dialog apart: W, X and Y stay the window's.
 save_as() {
-    window "Guardar imagen" || return 1
-    xdotool key ctrl+a && xdotool type --delay 5 "$1" && xdotool key Return
+    local w=$W x=$X y=$Y
+    window "Guardar imagen" &&
+        xdotool key ctrl+a && xdotool type --delay 5 "$1" && xdotool key Return
+    W=$w X=$x Y=$y
     file_appears "$1"
 }
 
@@ -175,24 +180,74 @@ xdotool key Return  # the name offered, in the folder saved to last
 check "the file offered names the step" file_appears "$work/poligono-paso-7.png"
 
 # --- Full screen and zoom: the same picture redrawn larger ---------------------------------
-size_is() { eval "$(xdotool getwindowgeometry --shell "$W")" && [ "${WIDTH}x$HEIGHT" = "$1" ]; }
+size_is() { geometry "$W" && [ "${WIDTH}x$HEIGHT" = "$1" ]; }
+# The window's client area is at X Y and WIDTH x HEIGHT, as "X Y WIDTH HEIGHT".
+geometry_is() { geometry "$W" && [ "$X $Y $WIDTH $HEIGHT" = "$1" ]; }
+# Whether the window manager holds the window in its full-screen state.
+full_screen() { xprop -id "$W" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN; }
+not_full_screen() { ! full_screen; }
+wider_than() { geometry "$W" && [ "$WIDTH" -gt "$1" ]; }
+# The window with its frame (the extents the window manager drew) inside the 1024 x 768 screen.
+frame_on_screen() {
+    geometry "$W" || return 1
+    local e
+    e=$(xprop -id "$W" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r left right top bottom <<<"$e"
+    [ -n "$bottom" ] && [ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] &&
+        [ $((X + WIDTH + right)) -le 1024 ] && [ $((Y + HEIGHT + bottom)) -le 768 ]
+}
 # The step-7 points at a zoom of N/100000, Picture1's origin at (PX, PY).
 zoomed() { z=$1 && red $((300 * z / 100000)) $((200 * z / 100000)) &&
     green $((169 * z / 100000)) $((220 * z / 100000)) && blue $((336 * z / 100000)) $((149 * z / 100000)) &&
     black $((203 * z / 100000)) $((169 * z / 100000)); }
 window 'Método del Polígono\.'
 click 700 500  # the window takes the keys again after the dialog
+normal="$X $Y $WIDTH $HEIGHT"
 xdotool key F11
-check "F11: the window fills the screen" eventually size_is 1024x768
+check "F11: the window manager's full-screen state" eventually full_screen
+check "F11: the window is the whole screen" eventually geometry_is "0 0 1024 768"
 # 1024 / 725 = 141.241 %; the content 753 high, 7 from the top; Picture1 from (23, 169 + 7).
 PX=23 PY=176
 check "full screen: the picture fills it, redrawn" eventually zoomed 141241
 xdotool key Escape
-check "Esc leaves full screen" eventually size_is 725x533
+check "Esc leaves the full-screen state" eventually not_full_screen
+check "Esc gives back the size and the place" eventually geometry_is "$normal"
+check "Esc in full screen stays in the window" window 'Método del Polígono\.'
+xdotool key F11
+check "F11 again: full screen" eventually geometry_is "0 0 1024 768"
+xdotool key F11
+check "F11 leaves it" eventually geometry_is "$normal"
+check "F11 leaves the full-screen state" not_full_screen
+
+# Full screen goes with the user to the next window, and each leaves it at its own size.
+xdotool key F11
+check "F11 once more" eventually geometry_is "0 0 1024 768"
+click 860 550  # "Regresar", 141.241 % larger, 7 from the top
+check "Regresar in full screen: the start window" window 'Trazalia\.'
+check "the start window in full screen" eventually full_screen
+xdotool key Escape
+check "Esc: the start window at its own size" eventually size_is 725x533
+check "the start window out of the full-screen state" not_full_screen
+check "the start window on the screen" frame_on_screen
+click 572 432  # "Polígono"
+check "polygon window out of full screen, where it was" window 'Método del Polígono\.'
+check "polygon window at its size and place" eventually geometry_is "$normal"
+check "polygon window not in the full-screen state" not_full_screen
+
+PX=16 PY=120
 xdotool key ctrl+plus
 check "Ctrl++: 110 %" eventually size_is 798x586
 PX=18 PY=132
 check "at 110 %: the picture redrawn" eventually zoomed 110000
+# Growing stops where the window, frame included, still fits the screen, and it stays on it.
+xdotool key --delay 300 ctrl+plus ctrl+plus ctrl+plus ctrl+plus ctrl+plus
+check "Ctrl++ up to the screen's limit: larger" eventually wider_than 1000
+check "at the limit the frame is on the screen" frame_on_screen
+xdotool key ctrl+0
+check "Ctrl+0: 100 %" eventually size_is 725x533
+check "at 100 % on the screen" frame_on_screen
+xdotool key ctrl+plus
+check "Ctrl++: 110 % again" eventually size_is 798x586
 
 # --- Closing through the window system ----------------------------------------------------
 ends_with_status_0() {
@@ -213,7 +268,16 @@ check "program ends with status 0" ends_with_status_0
 "$bin" >"$work/log" 2>&1 &
 pid=$!
 shown 'Trazalia\.'
-check "the next run opens at the zoom left: 110 %" size_is 798x586
+check "the next run opens at the zoom left: 110 %" eventually size_is 798x586
+# Its frame against the top left corner, where a wrong guess of the frame's size would show.
+window 'Trazalia\.'
+read -r left _ top _ <<<"$(xprop -id "$W" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+xdotool windowmove "$W" "$left" "$top"
+check "the window moved to the top left" eventually geometry_is "$left $top 798 586"
+xdotool key F11
+check "F11 in a window just opened: full screen" eventually geometry_is "0 0 1024 768"
+xdotool key Escape
+check "Esc: back in the corner" eventually geometry_is "$left $top 798 586"
 check "close request to the start window" "$cerrar" "$W"
 check "program ends with status 0 again" ends_with_status_0
 

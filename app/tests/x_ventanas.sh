@@ -1,16 +1,39 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the real-display tests.
 
-# Waits up to 20 s for a shown window of that exact title; sets W, X and Y. Polled, not --sync:
-# a tooltip that goes away while xdotool walks the windows ends xdotool with BadWindow.
-shown() {
-    local end=$((SECONDS + 20)) geometry
-    until W=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$W" ] &&
-        geometry=$(xdotool getwindowgeometry --shell "$W" 2>/dev/null); do
+# Starts openbox on the display, as a classroom's desktop has a window manager, and waits up to
+# 10 s until it manages windows. Sets WM_PID.
+window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    local end=$((SECONDS + 10))
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
         [ "$SECONDS" -ge "$end" ] && return 1
         sleep 0.05
     done
-    eval "$geometry"
+}
+
+# Sets X, Y, WIDTH and HEIGHT: where window $1's client area is on the screen. xwininfo, as
+# xdotool adds the frame's offset twice under a window manager.
+geometry() {
+    local info
+    info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+    X=$(awk '/Absolute upper-left X/ { print $4 }' <<<"$info")
+    Y=$(awk '/Absolute upper-left Y/ { print $4 }' <<<"$info")
+    WIDTH=$(awk '/Width:/ { print $2 }' <<<"$info")
+    HEIGHT=$(awk '/Height:/ { print $2 }' <<<"$info")
+}
+
+# Waits up to 20 s for a shown window of that exact title; sets W, X, Y, WIDTH and HEIGHT.
+# Polled, not --sync: a tooltip that goes away while xdotool walks the windows ends xdotool with
+# BadWindow.
+shown() {
+    local end=$((SECONDS + 20))
+    until W=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$W" ] &&
+        geometry "$W"; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.05
+    done
 }
 
 # The same, and waits up to 10 s more until it has the keyboard focus.

@@ -4,11 +4,15 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
+#include "app/ajustes.h"
 #include "app/exportar.h"
 #include "app/form2.h"
 #include "app/form3.h"
@@ -22,20 +26,153 @@ namespace {
 
 int Px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / 15)); }
 
-// At start a window opens at the largest zoom that fits the screen's free area, frame included:
-// a 1366 × 768 laptop at 150 %, a projector, a large screen.
-class CabeTest : public testing::TestWithParam<QSize> {};
+// A screen's free area and the frame the window manager draws around a window.
+struct Pantalla {
+    const char* nombre;
+    QSize libre;
+    QSize marco = Zoom::kMarco;
+};
 
-TEST_P(CabeTest, TheLargestZoomThatFits) {
-    const double zoom = Zoom::QueCabe(GetParam());
-    const QSize area = GetParam() - QSize(16, 40);
-    EXPECT_TRUE(QRect(QPoint(), area).contains(QRect(QPoint(), ZoomDeVentana::Tamano(zoom))));
-    EXPECT_FALSE(
-        QRect(QPoint(), area).contains(QRect(QPoint(), ZoomDeVentana::Tamano(zoom + 0.01))));
+class PantallaTest : public testing::TestWithParam<Pantalla> {};
+
+// Ctrl++ climbs to the largest zoom at which a window and its frame fit, then does nothing;
+// Ctrl+0 and the smallest zoom fit as well, down to the smallest screen Qt reports.
+TEST_P(PantallaTest, TheZoomStaysWithinTheScreen) {
+    const Pantalla& p = GetParam();
+    const auto cabe = [&](double zoom) {
+        return QRect(QPoint(), p.libre)
+            .contains(QRect(QPoint(), ZoomDeVentana::Tamano(zoom) + p.marco));
+    };
+    Zoom zoom;
+    zoom.LimitarA(p.libre, p.marco);
+    EXPECT_TRUE(cabe(zoom.maximo()));
+    if (zoom.maximo() < Zoom::kMaximo) {
+        EXPECT_FALSE(cabe(zoom.maximo() + 0.01));
+    }
+    for (int pasos = 0; zoom.Acercar(); ++pasos) ASSERT_LT(pasos, 30);
+    EXPECT_EQ(zoom.valor(), zoom.maximo());
+    zoom.Fijar(1);
+    EXPECT_TRUE(cabe(zoom.valor()));
+    for (int pasos = 0; pasos < 30; ++pasos) zoom.Alejar();
+    EXPECT_TRUE(cabe(zoom.valor()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pantallas, CabeTest,
-                         testing::Values(QSize(911, 482), QSize(1920, 1040), QSize(3840, 2120)));
+INSTANTIATE_TEST_SUITE_P(Pantallas, PantallaTest,
+                         testing::Values(Pantalla{"portatil_150", QSize(911, 482)},
+                                         Pantalla{"openbox_1024", QSize(1024, 768), QSize(2, 25)},
+                                         Pantalla{"proyector", QSize(1920, 1040)},
+                                         Pantalla{"4K", QSize(3840, 2120)},
+                                         Pantalla{"8K", QSize(7680, 4280)},
+                                         Pantalla{"640x480_a_2", QSize(320, 240)}),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+// Full screen on any screen: the content at the largest scale that fits, within the zoom's
+// limits, and centred.
+struct Completa {
+    const char* nombre;
+    QSize pantalla;
+    enum { Justa, Maxima, Minima } escala;
+};
+
+class CompletaTest : public ConAplicacion, public testing::WithParamInterface<Completa> {};
+
+TEST_P(CompletaTest, ContentScaledToFitAndCentred) {
+    Ventana& f = Hacer("Form3");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(f.windowHandle(), Qt::Key_F11);
+    ASSERT_TRUE(f.isFullScreen());
+    const QSize pantalla = GetParam().pantalla;
+    f.resize(pantalla);
+    const double escala = f.Picture1()->scale();
+    const QSize contenido = ZoomDeVentana::Tamano(escala);
+    switch (GetParam().escala) {
+        case Completa::Justa:
+            EXPECT_FALSE(QRect(QPoint(), pantalla)
+                             .contains(QRect(QPoint(), ZoomDeVentana::Tamano(escala + 0.01))));
+            break;
+        case Completa::Maxima:
+            EXPECT_EQ(escala, Zoom::kMaximo);
+            break;
+        case Completa::Minima:
+            EXPECT_EQ(escala, Zoom::kMinimo);
+            break;
+    }
+    if (GetParam().escala != Completa::Minima) {
+        EXPECT_TRUE(QRect(QPoint(), pantalla).contains(QRect(QPoint(), contenido)));
+    }
+    // No smaller than the window's minimum, the content at the smallest zoom.
+    const QPoint origen((f.width() - contenido.width()) / 2, (f.height() - contenido.height()) / 2);
+    EXPECT_EQ(f.Picture1()->pos(), origen + QPoint(Px(240, escala), Px(1800, escala)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pantallas, CompletaTest,
+                         testing::Values(Completa{"proyector", QSize(1920, 1080), Completa::Justa},
+                                         Completa{"640x480_a_2", QSize(320, 240), Completa::Justa},
+                                         Completa{"8K", QSize(7680, 4320), Completa::Maxima},
+                                         Completa{"diminuta", QSize(100, 80), Completa::Minima}),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+// A zoom saved by an earlier run, whatever the settings file holds, starts within the limits
+// and the screen.
+struct Guardado {
+    const char* nombre;
+    const char* texto;
+    double zoom;  // 0: the largest the screen holds
+};
+
+class GuardadoTest : public testing::TestWithParam<Guardado> {
+protected:
+    GuardadoTest() {
+        QStandardPaths::setTestModeEnabled(true);
+        Ajustes().setValue(QStringLiteral("ventanas/zoom"), QString::fromUtf8(GetParam().texto));
+    }
+    ~GuardadoTest() override { Ajustes().clear(); }
+};
+
+TEST_P(GuardadoTest, StartsWithinTheLimitsAndTheScreen) {
+    Aplicacion app;
+    app.IniciarEnPantalla();
+    Ventana& f = app.form1();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    if (GetParam().zoom) {
+        EXPECT_EQ(app.zoom().valor(), GetParam().zoom);
+    } else {
+        EXPECT_GT(app.zoom().valor(), 1);
+        EXPECT_LE(app.zoom().valor(), app.zoom().maximo());
+    }
+    EXPECT_EQ(f.size(), ZoomDeVentana::Tamano(app.zoom().valor()));
+    EXPECT_TRUE(f.screen()->availableGeometry().contains(f.frameGeometry()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ajustes, GuardadoTest,
+                         testing::Values(Guardado{"propio", "0.9", 0.9},
+                                         Guardado{"enorme", "1e9", 0},
+                                         Guardado{"negativo", "-3", Zoom::kMinimo},
+                                         Guardado{"nan", "nan", 1}, Guardado{"inf", "inf", 1},
+                                         Guardado{"texto", "abc", 1}, Guardado{"vacio", "", 1}),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+// Ctrl++ in a window near an edge of the screen: the window grows and stays on the screen; at the
+// screen's limit Ctrl++ changes nothing and says why.
+class EnElBordeTest : public ConAplicacion, public testing::WithParamInterface<QPoint> {};
+
+TEST_P(EnElBordeTest, GrowsOnTheScreenUpToItsLimit) {
+    Ventana& f = Hacer("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.move(GetParam());
+    const QRect libre = f.screen()->availableGeometry();
+    QSize antes;
+    while (antes != f.size()) {
+        antes = f.size();
+        QTest::keyClick(f.windowHandle(), Qt::Key_Plus, Qt::ControlModifier);
+        EXPECT_TRUE(libre.contains(f.frameGeometry())) << f.x() << ' ' << f.y();
+    }
+    EXPECT_GT(f.width(), ZoomDeVentana::Tamano(1).width());
+    EXPECT_EQ(QToolTip::text(), ZoomDeVentana::MaximoAlcanzado());
+}
+
+INSTANTIATE_TEST_SUITE_P(Lugares, EnElBordeTest,
+                         testing::Values(QPoint(0, 0), QPoint(700, 500), QPoint(-300, -200)));
 
 class ZoomTest : public ConAplicacion, public testing::WithParamInterface<const char*> {
 protected:
@@ -64,16 +201,19 @@ protected:
     }
 };
 
-// Ctrl++ twice in one window zooms all three to 125 %; Ctrl+0 brings back the program's layout.
+// Ctrl+− three times and Ctrl++ and Ctrl+= in one window zoom all three to 90 %; Ctrl+0 brings
+// back the program's layout.
 TEST_P(ZoomTest, KeysLayEveryWindowOutAtTheZoom) {
     Ventana& ventana = Hacer(GetParam());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
     std::map<QWidget*, qreal> puntos;
     for (Ventana* v : Todas())
         for (QWidget* w : v->findChildren<QWidget*>()) puntos[w] = w->font().pointSizeF();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(ventana.windowHandle(), Qt::Key_Minus, Qt::ControlModifier);
     QTest::keyClick(ventana.windowHandle(), Qt::Key_Plus, Qt::ControlModifier);
     QTest::keyClick(ventana.windowHandle(), Qt::Key_Equal, Qt::ControlModifier);
-    Comprobar(1.25, puntos);
+    Comprobar(0.9, puntos);
     QTest::keyClick(ventana.windowHandle(), Qt::Key_0, Qt::ControlModifier);
     Comprobar(1, puntos);
 }
@@ -84,6 +224,7 @@ INSTANTIATE_TEST_SUITE_P(EnCadaVentana, ZoomTest, testing::Values("Form1", "Form
 TEST_F(ConAplicacion, ZoomedPictureIsRedrawnCrisp) {
     VentanaMetodo& f = Metodo("Form2 1=100 2=60 3=30 4=120 clic");
     f.barra(1)->setFocus();
+    app.zoom().LimitarA(QSize(3840, 2160));
     app.zoom().Fijar(2);
     const QImage pantalla = f.Picture1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(pantalla.size(), QSize(933, 800));

@@ -2,6 +2,8 @@
 #include "canvas/qt/picture_widget.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "canvas/qt/painter.h"
 
@@ -35,12 +37,12 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     Replay(picture_, painter);
     if (scale_ != 1) painter.resetTransform();
     if (hasFocus()) {
-        // Every other pixel, like the usual focus rectangle.
-        QPen pen(palette().color(QPalette::Highlight), 1);
-        pen.setDashPattern({1, 1});
-        painter.setPen(pen);
+        // Solid, 2 pixels wide and as much wider as the picture is scaled: seen from the back of
+        // a classroom.
+        const qreal ancho = std::max<qreal>(2, std::ceil(2 * scale_));
+        painter.setPen(QPen(palette().color(QPalette::Highlight), ancho));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+        painter.drawRect(QRectF(rect()).adjusted(ancho / 2, ancho / 2, -ancho / 2, -ancho / 2));
     }
 }
 

@@ -9,7 +9,8 @@ namespace trazalia::canvas {
 
 // Shows its picture at 15 twips per logical pixel, repainting from the display list, so the
 // drawing survives covering and hiding and is crisp at any device pixel ratio. It takes keyboard
-// focus and then draws a focus frame inside its edge.
+// focus and then draws a frame in the highlight colour inside its edge, as much wider as it is
+// scaled.
 class PictureWidget : public QWidget, private PictureListener {
     Q_OBJECT
 
