@@ -368,7 +368,8 @@ void Practica::Registrar(const practice::Veredicto& veredicto) {
             bytes = anterior.readAll();
         else
             error = anterior.errorString();
-    } else if (!info.exists()) {
+    } else if (!info.exists() && app_.recuerda()) {
+        // The user's data folder may not exist yet.
         QDir().mkpath(info.absolutePath());
     }
     if (error.isEmpty()) {
@@ -381,18 +382,17 @@ void Practica::Registrar(const practice::Veredicto& veredicto) {
         bytes += QByteArray::fromStdString(practice::LineaDeRegistro(registro)) + '\n';
         if (canvas::SaveFile(bytes, ruta, &error)) return;
     }
-    const QString texto = QStringLiteral("El veredicto no se guardó en %1: %2.")
-                              .arg(QDir::toNativeSeparators(ruta), error);
     // A script goes on and says so; on screen the exercise ends its redraw before the message.
     if (app_.trace()) {
-        std::cerr << "trazalia: " << texto.toStdString() << std::endl;
+        std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString() << std::endl;
         return;
     }
+    if (!error.isEmpty()) error[0] = error[0].toUpper();
     QMetaObject::invokeMethod(
         this,
-        [this, texto] {
-            app_.dialogos().Aviso(&ventana_, QStringLiteral("No se pudo guardar el registro"),
-                                  texto);
+        [this, error] {
+            app_.dialogos().Aviso(&ventana_, QStringLiteral("No se pudo guardar el veredicto"),
+                                  error + u'.');
         },
         ::Qt::QueuedConnection);
 }
