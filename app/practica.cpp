@@ -285,9 +285,17 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
         }
     }
     DibujarIntento(lienzo, dibujo);
-    if (veredicto_ && dibujo.resultante && dibujo.vectores == juzgados_)
-        DibujarVeredicto(lienzo, dibujo);
+    veredictoDibujado_ = veredicto_ && dibujo.resultante && dibujo.vectores == juzgados_;
+    if (veredictoDibujado_) DibujarVeredicto(lienzo, dibujo);
     return anuncio;
+}
+
+QString Practica::Descripcion() const {
+    if (!activa_ || !intento_) return {};
+    if (veredictoDibujado_ && veredicto_) return Q(veredicto_->texto);
+    return QStringLiteral("Tu resultante: %1 a %2°.")
+        .arg(Q(practice::NumeroDelIntento(intento_->r)),
+             Q(practice::NumeroDelIntento(intento_->direccion)));
 }
 
 // A grey dashed shaft from the origin and a two-stroke head, at the picture's scale.

@@ -65,6 +65,9 @@ public:
     // judges the guess; then the guess and the verdict are drawn. Returns what screen readers
     // are to be told of a new verdict, else nothing.
     QString Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo);
+    // What the picture shows of the practice, for screen readers: the guess, or the verdict
+    // drawn; empty when it shows neither.
+    QString Descripcion() const;
     // The picture's mouse events: a drag from the origin sets the guess. True when taken.
     bool Raton(QEvent* evento);
 
@@ -97,6 +100,7 @@ private:
     // The vectors the verdict judged: it is shown only while the picture shows their resultant.
     practice::Ejercicio juzgados_;
     bool arrastrando_ = false;
+    bool veredictoDibujado_ = false;
 };
 
 }  // namespace trazalia::app

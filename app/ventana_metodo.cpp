@@ -139,7 +139,9 @@ void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
     diagram::DibujarVistas(*lienzo_, resultado, lienzo_->vistas());
     // Over everything the diagram and the views drew.
     const QString veredicto = practica_->Dibujado(*lienzo_, resultado);
-    Picture1()->setAccessibleDescription(Descripcion(resultado));
+    const QString practica = practica_->Descripcion();
+    Picture1()->setAccessibleDescription(
+        practica.isEmpty() ? Descripcion(resultado) : Descripcion(resultado) + u' ' + practica);
     dibujo_ = std::move(resultado);
     // A new resultant (a click, a step) is said at once, wherever the focus is, with the
     // verdict of a guess.

@@ -93,6 +93,14 @@ TEST_F(ConAplicacion, PStartsPracticeAndNGivesAnotherExercise) {
     EXPECT_FALSE(f.practica().activa());
 }
 
+// As --practica opens them: each method window practises from its first showing.
+TEST_F(ConAplicacion, WindowsOpenPractisingWhenAsked) {
+    app.setPracticaAlAbrir(true);
+    VentanaMetodo& f = Metodo("Form3");
+    ASSERT_TRUE(f.practica().activa());
+    EXPECT_EQ(f.barra(3)->value(), f.practica().ejercicio()[2].m);
+}
+
 // A record that cannot be written is told once the picture is drawn; the verdict stands.
 TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
     auto* avisos = new Avisos;
@@ -105,6 +113,8 @@ TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
     f.boton(1)->click();
     ASSERT_TRUE(f.practica().veredicto());
     EXPECT_EQ(f.practica().veredicto()->codigo, practice::Codigo::Acierto);
+    EXPECT_TRUE(f.Picture1()->accessibleDescription().endsWith(
+        QString::fromStdString(f.practica().veredicto()->texto)));
     QCoreApplication::processEvents();
     EXPECT_EQ(avisos->avisos.size(), 1);
 }
