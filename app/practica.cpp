@@ -114,6 +114,10 @@ Practica::Practica(VentanaMetodo& ventana, Aplicacion& app, practice::Ventana cu
     otro_->setEnabled(false);
     connect(otro_, &QAction::triggered, this, &Practica::Siguiente);
 
+    if (app_.recuerda()) {
+        const std::string guardado = Ajustes().value(ClaveNivel()).toString().toStdString();
+        if (const auto n = practice::NivelDeNombre(guardado)) nivel_ = *n;
+    }
     niveles_ = new QMenu(QStringLiteral("Nivel"), &ventana_);
     grupo_ = new QActionGroup(this);
     for (practice::Nivel nivel :
@@ -145,12 +149,7 @@ void Practica::Activar(bool activa) {
         Terminar();
         return;
     }
-    practice::Nivel nivel = nivel_;
-    if (app_.recuerda()) {
-        const std::string guardado = Ajustes().value(ClaveNivel()).toString().toStdString();
-        if (const auto n = practice::NivelDeNombre(guardado)) nivel = *n;
-    }
-    Comenzar(QRandomGenerator::global()->generate(), nivel);
+    Comenzar(QRandomGenerator::global()->generate(), nivel_);
 }
 
 void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel) {
@@ -363,8 +362,7 @@ void Practica::Registrar(const practice::Veredicto& veredicto) {
         const QDateTime ahora = QDateTime::currentDateTime();
         return ahora.toOffsetFromUtc(ahora.offsetFromUtc()).toString(::Qt::ISODate);
     }();
-    const std::string alumno =
-        (app_.recuerda() ? Ajustes().value(ClaveAlumno()).toString() : QString()).toStdString();
+    const std::string alumno = Alumno().toStdString();
     const practice::Registro registro = practice::RegistroDe(
         fecha.toStdString(), alumno, cual_, nivel_, juzgados_, *intento_, veredicto);
     QString error;
@@ -405,14 +403,21 @@ void Practica::Registrar(const practice::Veredicto& veredicto) {
         ::Qt::QueuedConnection);
 }
 
+// Remembered between runs on screen; in this run only otherwise.
+QString Practica::Alumno() const {
+    return app_.recuerda() ? Ajustes().value(ClaveAlumno()).toString() : alumno_;
+}
+
 void Practica::PedirNombre() {
-    const QString actual = app_.recuerda() ? Ajustes().value(ClaveAlumno()).toString() : QString();
+    const QString actual = Alumno();
     bool aceptado = false;
     const QString nombre =
         QInputDialog::getText(&ventana_, QStringLiteral("Nombre"),
                               QStringLiteral("Nombre del alumno, para el registro de resultados:"),
                               QLineEdit::Normal, actual, &aceptado);
-    if (aceptado && app_.recuerda()) Ajustes().setValue(ClaveAlumno(), nombre.trimmed());
+    if (!aceptado) return;
+    alumno_ = nombre.trimmed();
+    if (app_.recuerda()) Ajustes().setValue(ClaveAlumno(), alumno_);
 }
 
 void Practica::GuardarResultados() {

@@ -75,6 +75,7 @@ private:
     void Activar(bool activa);
     void ElegirNivel(practice::Nivel nivel);
     void PedirNombre();
+    QString Alumno() const;
     void GuardarResultados();
     void Registrar(const practice::Veredicto& veredicto);
     void DibujarIntento(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) const;
@@ -101,6 +102,7 @@ private:
     practice::Ejercicio juzgados_;
     bool arrastrando_ = false;
     bool veredictoDibujado_ = false;
+    QString alumno_;
 };
 
 }  // namespace trazalia::app
