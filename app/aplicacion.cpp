@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/aplicacion.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "app/accesible.h"
 #include "app/exportar.h"
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/form3.h"
+#include "app/practica.h"
 #include "app/vistas.h"
 #include "canvas/trace_writer.h"
 
@@ -25,6 +28,9 @@ Aplicacion::~Aplicacion() = default;
 void Aplicacion::Iniciar() { form1().show(); }
 
 void Aplicacion::IniciarEnPantalla() {
+    recuerda_ = true;
+    registro_ = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                QStringLiteral("/practica.csv");
     zoom_.Recordar();
     vistas_->Recordar();
     if (const QScreen* pantalla = QGuiApplication::primaryScreen())
@@ -50,6 +56,7 @@ Form& Aplicacion::Cargar(std::unique_ptr<Form>& form) {
         form = std::make_unique<Form>(*this);
         Traza(form->nombre(), "Load");
         form->Form_Load();
+        if (practicaAlAbrir_) form->practica().accionPracticar()->setChecked(true);
     }
     return *form;
 }

@@ -56,6 +56,15 @@ public:
     // The zoom of every window; scripts leave it at 1.
     Zoom& zoom() { return zoom_; }
 
+    // Where practice records its verdicts: on screen, practica.csv in the user's data folder; in
+    // a script only the file it is given (none by default).
+    const QString& registro() const { return registro_; }
+    void setRegistro(const QString& ruta) { registro_ = ruta; }
+    // On screen the user's choices are remembered between runs; never in a script.
+    bool recuerda() const { return recuerda_; }
+    // Each method window starts practising when it is first opened.
+    void setPracticaAlAbrir(bool practica) { practicaAlAbrir_ = practica; }
+
     // How the windows ask the user where to save and tell of failures: Qt's dialogs unless
     // replaced.
     Dialogos& dialogos();
@@ -78,6 +87,9 @@ private:
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;
     bool terminado_ = false;
+    QString registro_;
+    bool recuerda_ = false;
+    bool practicaAlAbrir_ = false;
 };
 
 }  // namespace trazalia::app

@@ -24,6 +24,8 @@ public:
 
     QString NombreDeArchivo() const override;
     QString ComoRenovarResultado() const override;
+    void DibujarVectores() override { HScroll1_Change(); }
+    std::array<int, 2> LecturasDelResultado() const override { return {10, 12}; }
 
 private:
     parallelogram::Paralelogramo metodo_;

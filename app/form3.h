@@ -26,6 +26,8 @@ public:
 
     QString NombreDeArchivo() const override;
     QString ComoRenovarResultado() const override;
+    void DibujarVectores() override { HScroll1_Change(); }
+    std::array<int, 2> LecturasDelResultado() const override { return {14, 16}; }
 
     // "Paso 2 de 7: vectores 1, 3 y 2"; "Paso 7 de 7: los seis órdenes a la vez".
     static QString TextoDelPaso(int paso);

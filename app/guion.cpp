@@ -11,13 +11,17 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <optional>
 #include <streambuf>
 #include <vector>
 
 #include "app/aplicacion.h"
 #include "app/editor.h"
+#include "app/practica.h"
 #include "app/ventana.h"
+#include "app/ventana_metodo.h"
 #include "app/vistas.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
@@ -152,6 +156,9 @@ std::string Uso(std::string_view orden) {
     if (orden == "dump") return "uso: dump VENTANA";
     if (orden == "view") return "uso: view VENTANA VISTA on|off";
     if (orden == "key") return "uso: key VENTANA.CONTROL TECLA...";
+    if (orden == "practice")
+        return "uso: practice VENTANA on SEMILLA NIVEL | practice VENTANA next|off";
+    if (orden == "guess") return "uso: guess VENTANA R ALFA";
     return "uso: save VENTANA FICHERO";
 }
 
@@ -311,6 +318,73 @@ std::string Teclas(Aplicacion& app, const std::vector<std::string_view>& w) {
     return {};
 }
 
+// The practice of a shown method window, or why there is none.
+struct BusquedaPractica {
+    Practica* practica = nullptr;
+    std::string error;
+};
+
+BusquedaPractica BuscarPractica(const Aplicacion& app, std::string_view nombre) {
+    if (nombre == "Form1") return {nullptr, "Form1 no tiene práctica"};
+    auto [v, error] = BuscarVentana(app, nombre, true);
+    if (!v) return {nullptr, error};
+    return {&static_cast<VentanaMetodo*>(v)->practica(), {}};
+}
+
+// practice WINDOW on SEED LEVEL | next | off
+std::string Practicar(const Aplicacion& app, const std::vector<std::string_view>& w) {
+    if (w.size() < 3) return Uso(w[0]);
+    const bool on = w[2] == "on";
+    if (on ? w.size() != 5 : w.size() != 3) return Uso(w[0]);
+    if (!on && w[2] != "next" && w[2] != "off")
+        return "se esperaba on, next u off en lugar de " + Citar(w[2]);
+    auto [practica, error] = BuscarPractica(app, w[1]);
+    if (!practica) return error;
+    if (w[2] == "off") {
+        practica->Terminar();
+        return {};
+    }
+    if (w[2] == "next") {
+        if (!practica->activa()) return std::string(w[1]) + " no está practicando";
+        practica->Siguiente();
+        return {};
+    }
+    std::uint32_t semilla = 0;
+    auto [fin, ec] = std::from_chars(w[3].data(), w[3].data() + w[3].size(), semilla);
+    if (ec != std::errc() || fin != w[3].data() + w[3].size())
+        return "semilla no válida " + Citar(w[3]) + ": se esperaba un entero de 0 a 4294967295";
+    const std::optional<practice::Nivel> nivel = practice::NivelDeNombre(w[4]);
+    if (!nivel) return "nivel desconocido " + Citar(w[4]) + ": se esperaba facil, medio o dificil";
+    practica->Comenzar(semilla, *nivel);
+    return {};
+}
+
+// A decimal number with a point, whatever the locale.
+std::optional<double> Decimal(std::string_view s) {
+    double valor = 0;
+    auto [fin, ec] =
+        std::from_chars(s.data(), s.data() + s.size(), valor, std::chars_format::fixed);
+    if (ec != std::errc() || fin != s.data() + s.size() || !std::isfinite(valor))
+        return std::nullopt;
+    return valor;
+}
+
+// guess WINDOW R ALPHA
+std::string Adivinar(const Aplicacion& app, const std::vector<std::string_view>& w) {
+    if (w.size() != 4) return Uso(w[0]);
+    const std::optional<double> r = Decimal(w[2]);
+    if (!r) return "magnitud no válida " + Citar(w[2]) + ": se esperaba un número como 87.5";
+    const std::optional<double> alfa = Decimal(w[3]);
+    if (!alfa) return "dirección no válida " + Citar(w[3]) + ": se esperaba un número como 36.6";
+    auto [practica, error] = BuscarPractica(app, w[1]);
+    if (!practica) return error;
+    if (!practica->activa()) return std::string(w[1]) + " no está practicando";
+    if (!practica->Adivinar({*r, *alfa}))
+        return "el ejercicio de " + std::string(w[1]) + " ya está resuelto: «practice " +
+               std::string(w[1]) + " next» da otro";
+    return {};
+}
+
 }  // namespace
 
 std::string Legible(std::string_view texto) {
@@ -398,7 +472,8 @@ std::string Guion::Linea(std::string_view texto) {
     const std::vector<std::string_view> w = Palabras(linea);
     const std::string_view orden = w[0];
     if (orden != "click" && orden != "set" && orden != "close" && orden != "dump" &&
-        orden != "save" && orden != "view" && orden != "key")
+        orden != "save" && orden != "view" && orden != "key" && orden != "practice" &&
+        orden != "guess")
         return "orden desconocida " + Citar(orden);
     if (app_.terminado()) return "el programa ya terminó";
 
@@ -438,6 +513,8 @@ std::string Guion::Linea(std::string_view texto) {
         return {};
     }
     if (orden == "view") return Vista(app_, w);
+    if (orden == "practice") return Practicar(app_, w);
+    if (orden == "guess") return Adivinar(app_, w);
     if (orden == "dump") {
         if (w.size() != 2) return Uso(orden);
         auto [v, error] = BuscarVentana(app_, w[1], false);

@@ -24,6 +24,8 @@ std::string_view Recortar(std::string_view s);
 //   dump WINDOW                save WINDOW PATH (.png, .svg or .pdf)
 //   view WINDOW NAME on|off    (grid, labels, components, equation, bold, contrast)
 //   key WINDOW.CONTROL KEY...  (Qt's key names without "Key_": Return, PageUp, 1, G, Shift+Tab)
+//   practice WINDOW on SEED LEVEL | next | off   (LEVEL: facil, medio, dificil)
+//   guess WINDOW R ALPHA       (decimal numbers with a point: 87.5 36.6)
 //
 // Blank lines and lines starting with # are skipped; a UTF-8 byte-order mark at the start is too.
 class Guion {

@@ -30,6 +30,7 @@
 #include "app/hoja.h"
 #include "canvas/qt/reason.h"
 #include "canvas/trace_writer.h"
+#include "practice/resumen.h"
 
 namespace {
 
@@ -41,7 +42,8 @@ constexpr const char* kSinPantalla =
     "«trazalia --script FICHERO» para trabajar sin pantalla\n";
 
 constexpr const char* kAyuda =
-    "Uso: trazalia [--script FICHERO | --hoja FICHERO.pdf [OPCIONES DE LA HOJA]]\n"
+    "Uso: trazalia [--practica | --script FICHERO [--registro FICHERO] |\n"
+    "               --hoja FICHERO.pdf [OPCIONES DE LA HOJA] | --resumen FICHERO... [--csv]]\n"
     "\n"
     "Trazalia: suma de vectores en el plano por los métodos del paralelogramo y del polígono.\n"
     "\n"
@@ -58,6 +60,10 @@ constexpr const char* kAyuda =
     "    --titulo TEXTO      el título de cada página;\n"
     "    --papel P           a4 o carta (a4 si no se dice);\n"
     "    --dibujados         con los vectores dibujados en cada cuadro.\n"
+    "  --registro FICHERO    Con --script, añade a FICHERO cada veredicto de la práctica.\n"
+    "  --practica            Abre el programa con la práctica activa en ambos métodos.\n"
+    "  --resumen FICHERO...  Resume los registros de práctica de una clase; con --csv,\n"
+    "                        en CSV.\n"
     "  -h, --help            Muestra esta ayuda y termina.\n"
     "  -v, --version         Muestra la versión y termina.\n"
     "\n"
@@ -210,7 +216,8 @@ int Mostrar(const std::string& texto) {
 bool Cerrado(int fd) { return ::fcntl(fd, F_GETFD) == -1 && errno == EBADF; }
 
 // The script's path as the bytes given; "-" is standard input.
-int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada) {
+// registro: where the practice's verdicts go; empty for nowhere.
+int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada, const QString& registro) {
     const std::string nombre = ruta.toStdString();
     int fd = STDIN_FILENO;
     if (ruta == "-") {
@@ -233,6 +240,7 @@ int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada) {
     {
         trazalia::canvas::TraceWriter trace(salida);
         trazalia::app::Aplicacion app(&trace);
+        app.setRegistro(registro);
         trazalia::app::Guion guion(app, trace, salida, std::cerr, nombre);
         app.Iniciar();
         estado = guion.Ejecutar(entrada);
@@ -262,6 +270,33 @@ int EscribirHoja(const QByteArray& ruta, const trazalia::practice::OpcionesDeHoj
         return 0;
     Decir(Legible(error.toStdString()));
     return 1;
+}
+
+// Reads every record file and prints their summary; a file that cannot be read ends it.
+int Resumir(const QStringList& archivos, bool csv) {
+    trazalia::practice::Resumen resumen;
+    for (const QString& archivo : archivos) {
+        const QByteArray ruta = archivo.toLatin1();
+        const std::string nombre = Legible(ruta.toStdString());
+        QFile f(QFile::decodeName(ruta));
+        errno = 0;
+        if (!f.open(QIODevice::ReadOnly)) {
+            Decir(nombre + ": " +
+                  ErrorReason(errno ? Errno() : std::make_error_code(std::errc::io_error)));
+            return 1;
+        }
+        const QByteArray bytes = f.readAll();
+        if (f.error() != QFileDevice::NoError) {
+            Decir(nombre + ": " + f.errorString().toStdString());
+            return 1;
+        }
+        long numero = 0;
+        for (const QByteArray& linea : bytes.split('\n')) {
+            ++numero;
+            resumen.Leer(ruta.toStdString(), numero, linea.toStdString());
+        }
+    }
+    return Mostrar(csv ? resumen.Csv() : resumen.Texto());
 }
 
 }  // namespace
@@ -317,12 +352,16 @@ int main(int argc, char* argv[]) {
     };
     const QCommandLineOption hoja = conValor("hoja", "FICHERO");
     const std::array<QCommandLineOption, 6> deLaHoja{
-        conValor("ejercicios", "N"), conValor("metodo", "M"),   conValor("nivel", "L"),
+        conValor("ejercicios", "N"), conValor("metodo", "M"),     conValor("nivel", "L"),
         conValor("semilla", "S"),    conValor("titulo", "TEXTO"), conValor("papel", "P")};
     const QCommandLineOption dibujados(QStringLiteral("dibujados"));
+    const QCommandLineOption practica(QStringLiteral("practica"));
+    const QCommandLineOption resumen(QStringLiteral("resumen"));
+    const QCommandLineOption csv(QStringLiteral("csv"));
+    const QCommandLineOption registro = conValor("registro", "FICHERO");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({script, ayuda, version, hoja, dibujados});
+    parser.addOptions({script, ayuda, version, hoja, dibujados, practica, resumen, csv, registro});
     for (const QCommandLineOption& o : deLaHoja) parser.addOption(o);
     if (!parser.parse(argumentos)) {
         const QString unknown = parser.unknownOptionNames().value(0);
@@ -335,6 +374,29 @@ int main(int argc, char* argv[]) {
     }
     if (parser.isSet(ayuda)) return Mostrar(kAyuda);
     if (parser.isSet(version)) return Mostrar("trazalia " TRAZALIA_VERSION "\n");
+    if (parser.isSet(resumen)) {
+        if (parser.isSet(script) || parser.isSet(hoja) || parser.isSet(practica)) {
+            Decir("--resumen va sola, con sus ficheros y --csv");
+            return 2;
+        }
+        if (parser.positionalArguments().isEmpty()) {
+            Decir("falta el FICHERO de la opción --resumen");
+            return 2;
+        }
+        return Resumir(parser.positionalArguments(), parser.isSet(csv));
+    }
+    if (parser.isSet(csv)) {
+        Decir("la opción --csv va con --resumen");
+        return 2;
+    }
+    if (parser.isSet(registro) && !parser.isSet(script)) {
+        Decir("la opción --registro va con --script");
+        return 2;
+    }
+    if (parser.isSet(practica) && (parser.isSet(script) || parser.isSet(hoja))) {
+        Decir("--practica abre las ventanas: no va con --script ni con --hoja");
+        return 2;
+    }
     if (!parser.positionalArguments().isEmpty()) {
         Decir("argumento inesperado «" + bytes(parser.positionalArguments().first()) + "»");
         return 2;
@@ -400,10 +462,15 @@ int main(int argc, char* argv[]) {
         QCoreApplication::installTranslator(&traduccion);
 
     if (opcionesDeHoja) return EscribirHoja(parser.value(hoja).toLatin1(), *opcionesDeHoja);
-    if (enGuion) return EjecutarGuion(parser.value(script).toLatin1(), cerrados[0]);
+    if (enGuion)
+        return EjecutarGuion(parser.value(script).toLatin1(), cerrados[0],
+                             parser.isSet(registro)
+                                 ? QFile::decodeName(parser.value(registro).toLatin1())
+                                 : QString());
     // Rendered once for every window, and only when there are windows to see.
     QApplication::setWindowIcon(trazalia::app::IconoTrazalia());
     trazalia::app::Aplicacion app;
+    app.setPracticaAlAbrir(parser.isSet(practica));
     app.IniciarEnPantalla();
     return aplicacion.exec();
 }

@@ -23,6 +23,7 @@
 #include "app/form1.h"
 #include "app/hoja.h"
 #include "app/impresion.h"
+#include "app/practica.h"
 #include "app/vistas.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
@@ -63,6 +64,10 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
     QAction* hoja = Atajo(QStringLiteral("Hoja de ejercicios…"), {QKeySequence(::Qt::Key_W)});
     connect(hoja, &QAction::triggered, this, [this] { DialogoDeHoja(this, app_.dialogos()); });
     menu_->addAction(hoja);
+    menu_->addSeparator();
+    practica_ = new Practica(*this, app_,
+                             vectores == 2 ? practice::Ventana::Form2 : practice::Ventana::Form3);
+    practica_->AgregarAlMenu(*menu_);
     // The views: one set for both method windows, each with its key in this window.
     menu_->addSeparator();
     for (QAction* vista : app_.vistas().acciones()) {
@@ -91,6 +96,7 @@ bool VentanaMetodo::eventFilter(QObject* objeto, QEvent* evento) {
                       : Picture1()->mapToGlobal(Picture1()->rect().center()));
         return true;
     }
+    if (objeto == Picture1() && practica_->Raton(evento)) return true;
     return Ventana::eventFilter(objeto, evento);
 }
 
@@ -131,10 +137,17 @@ void VentanaMetodo::Imprimir() {
 
 void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
     diagram::DibujarVistas(*lienzo_, resultado, lienzo_->vistas());
-    Picture1()->setAccessibleDescription(Descripcion(resultado));
+    // Over everything the diagram and the views drew.
+    const QString veredicto = practica_->Dibujado(*lienzo_, resultado);
+    const QString practica = practica_->Descripcion();
+    Picture1()->setAccessibleDescription(
+        practica.isEmpty() ? Descripcion(resultado) : Descripcion(resultado) + u' ' + practica);
     dibujo_ = std::move(resultado);
-    // A new resultant (a click, a step) is said at once, wherever the focus is.
-    if (dibujo_->resultante) anuncio_->Decir(Anunciado(*dibujo_));
+    // A new resultant (a click, a step) is said at once, wherever the focus is, with the
+    // verdict of a guess.
+    if (dibujo_->resultante)
+        anuncio_->Decir(veredicto.isEmpty() ? Anunciado(*dibujo_)
+                                            : Anunciado(*dibujo_) + u' ' + veredicto);
     emit dibujado(*dibujo_);
 }
 
@@ -228,6 +241,10 @@ QString VentanaMetodo::LineaDeLecturas() const {
                            QString::fromStdString(diagram::ConGrados(dibujo_->direccion)));
     }
     return partes.join(QLatin1String("; "));
+}
+
+void VentanaMetodo::VaciarResultado() {
+    for (int n : LecturasDelResultado()) Label(n, "");
 }
 
 int VentanaMetodo::HScroll(int n) const { return barra(n)->value(); }

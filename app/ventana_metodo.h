@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,6 +23,7 @@ class LienzoConVistas;
 namespace trazalia::app {
 
 class Anuncio;
+class Practica;
 
 // A method window: its diagram code reads the scroll bars and writes the labels through it. Its
 // picture can be copied, saved and printed from the drawing area's context menu, Ctrl+C, Ctrl+S
@@ -47,6 +49,8 @@ public:
     QAction* accionImprimir() const { return imprimir_; }
     // The drawing area's context menu, open while it is shown.
     QMenu* menuDelDibujo() const { return menu_; }
+    // Practice mode in this window.
+    Practica& practica() const { return *practica_; }
 
     // The values of the picture as drawn, as one line: "r1 = 100; α1 = 0°; r2 = 100; α2 = 90°",
     // then "paso = N" when it is a step and "r = …; α = …°" when it shows the resultant.
@@ -55,6 +59,10 @@ public:
     virtual QString NombreDeArchivo() const = 0;
     // What a result read-out of an earlier picture says: how to bring it up to date.
     virtual QString ComoRenovarResultado() const = 0;
+    // Draws the vectors' live diagram, as a change of a vector's bar does.
+    virtual void DibujarVectores() = 0;
+    // The numbers of the read-outs of the resultant's magnitude and direction.
+    virtual std::array<int, 2> LecturasDelResultado() const = 0;
 
     // What the last event that redrew the picture did; nothing while the picture is empty.
     const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
@@ -94,10 +102,14 @@ protected:
     canvas::Canvas& lienzo();
 
 private:
+    friend class Practica;
+
     void PrepararVistas();
     // Runs the last handler that drew again, so that the picture shows the views now chosen.
     void Redibujar();
     void Dibujado(diagram::Resultado resultado);
+    // Empties the resultant's read-outs, as the program writes captions.
+    void VaciarResultado();
     // The drawing area's accessible description: what its figure shows.
     QString Descripcion(const diagram::Resultado& dibujo) const;
     void AbrirMenu(const QPoint& global);
@@ -112,6 +124,7 @@ private:
     std::unique_ptr<diagram::LienzoConVistas> lienzo_;
     std::function<diagram::Resultado()> repetir_;
     Anuncio* anuncio_ = nullptr;
+    Practica* practica_ = nullptr;
 };
 
 }  // namespace trazalia::app

@@ -19,7 +19,8 @@ share="$usr/share"
 desktop="$share/applications/$id.desktop"
 metainfo="$share/metainfo/$id.metainfo.xml"
 
-key() { sed -n "s/^$1=//p" "$desktop"; }
+# A key of the entry itself, not of its actions.
+key() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$1=//p" "$desktop"; }
 
 # Exactly these files, nothing from the build or the tests.
 only_the_program() {
@@ -51,6 +52,8 @@ check "binary knows its version" test "$("$usr/bin/trazalia" --version)" = "traz
 check "desktop entry starts the installed binary" test -x "$usr/bin/$(key Exec)"
 check "desktop entry in Spanish" \
     bash -c "grep -qx 'Name=Trazalia' '$desktop' && grep -q '^Comment=Suma de vectores en el plano' '$desktop'"
+check "desktop action starts practice" \
+    test "$(sed -n '/^\[Desktop Action practicar\]/,$ s/^Exec=//p' "$desktop")" = "trazalia --practica"
 check "desktop categories" test "$(key Categories)" = "Education;Math;Physics;"
 check "desktop icon name is the app id" test "$(key Icon)" = "$id"
 

@@ -1,0 +1,445 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/practica.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <array>
+#include <cmath>
+#include <iostream>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "app/ajustes.h"
+#include "app/aplicacion.h"
+#include "app/exportar.h"
+#include "app/ventana_metodo.h"
+#include "app/vistas.h"
+#include "canvas/qt/painter.h"
+#include "canvas/qt/picture_widget.h"
+#include "canvas/trace_writer.h"
+#include "diagram/marco.h"
+#include "diagram/resultado.h"
+#include "practice/registro.h"
+
+namespace trazalia::app {
+
+namespace {
+
+constexpr canvas::Color kGrisIntento{128, 128, 128};
+constexpr canvas::Color kVerdeAcierto{0, 110, 0};
+constexpr canvas::Color kRojoError{170, 0, 0};
+// A press this close to the origin (logical pixels at zoom 100 %) starts a guess.
+constexpr double kAgarre = 12;
+// The verdict's lines: the views' line height, and a generous advance per character.
+constexpr double kRenglon = 190;
+constexpr double kAnchoLetra = 95;
+constexpr double kMargenX = 60;
+constexpr double kMargenY = 45;
+
+const QString& ClaveNivel() {
+    static const QString clave = QStringLiteral("practica/nivel");
+    return clave;
+}
+const QString& ClaveAlumno() {
+    static const QString clave = QStringLiteral("practica/alumno");
+    return clave;
+}
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+float F(double v) { return static_cast<float>(v); }
+
+std::size_t Letras(std::string_view s) {
+    std::size_t n = 0;
+    for (char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+// Word by word into lines of at most that many characters; a longer word keeps a line alone.
+std::vector<std::string> Renglones(std::string_view texto, std::size_t maximo) {
+    std::vector<std::string> renglones;
+    std::string actual;
+    std::size_t i = 0;
+    while (i < texto.size()) {
+        const std::size_t fin = std::min(texto.find(' ', i), texto.size());
+        const std::string_view palabra = texto.substr(i, fin - i);
+        i = fin + 1;
+        if (palabra.empty()) continue;
+        if (!actual.empty() && Letras(actual) + 1 + Letras(palabra) > maximo) {
+            renglones.push_back(std::move(actual));
+            actual.clear();
+        }
+        if (!actual.empty()) actual += ' ';
+        actual += palabra;
+    }
+    if (!actual.empty()) renglones.push_back(std::move(actual));
+    return renglones;
+}
+
+// How many of a segment's points fall in the box: a rough measure of what a text there covers.
+int Cubiertos(diagram::Punto p, diagram::Punto q, double x0, double y0, double x1, double y1) {
+    constexpr int kMuestras = 40;
+    int n = 0;
+    for (int k = 0; k <= kMuestras; ++k) {
+        const double t = static_cast<double>(k) / kMuestras;
+        const double x = p.x + (q.x - p.x) * t;
+        const double y = p.y + (q.y - p.y) * t;
+        n += x >= x0 && x <= x1 && y >= y0 && y <= y1;
+    }
+    return n;
+}
+
+}  // namespace
+
+Practica::Practica(VentanaMetodo& ventana, Aplicacion& app, practice::Ventana cual)
+    : QObject(&ventana), ventana_(ventana), app_(app), cual_(cual) {
+    practicar_ = ventana_.Atajo(QStringLiteral("Practicar"), {QKeySequence(::Qt::Key_P)});
+    practicar_->setCheckable(true);
+    connect(practicar_, &QAction::toggled, this, &Practica::Activar);
+    otro_ = ventana_.Atajo(QStringLiteral("Otro ejercicio"), {QKeySequence(::Qt::Key_N)});
+    otro_->setEnabled(false);
+    connect(otro_, &QAction::triggered, this, &Practica::Siguiente);
+
+    if (app_.recuerda()) {
+        const std::string guardado = Ajustes().value(ClaveNivel()).toString().toStdString();
+        if (const auto n = practice::NivelDeNombre(guardado)) nivel_ = *n;
+    }
+    niveles_ = new QMenu(QStringLiteral("Nivel"), &ventana_);
+    grupo_ = new QActionGroup(this);
+    for (practice::Nivel nivel :
+         {practice::Nivel::Facil, practice::Nivel::Medio, practice::Nivel::Dificil}) {
+        QAction* a = niveles_->addAction(Q(practice::NombreVisible(nivel)));
+        a->setCheckable(true);
+        a->setChecked(nivel == nivel_);
+        a->setData(static_cast<int>(nivel));
+        grupo_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, nivel] { ElegirNivel(nivel); });
+    }
+    nombre_ = new QAction(QStringLiteral("Nombre…"), this);
+    connect(nombre_, &QAction::triggered, this, &Practica::PedirNombre);
+    guardar_ = new QAction(QStringLiteral("Guardar resultados…"), this);
+    connect(guardar_, &QAction::triggered, this, &Practica::GuardarResultados);
+}
+
+void Practica::AgregarAlMenu(QMenu& menu) {
+    menu.addAction(practicar_);
+    menu.addMenu(niveles_);
+    menu.addAction(otro_);
+    menu.addAction(nombre_);
+    menu.addAction(guardar_);
+}
+
+void Practica::Activar(bool activa) {
+    if (activa == activa_) return;
+    if (!activa) {
+        Terminar();
+        return;
+    }
+    Comenzar(QRandomGenerator::global()->generate(), nivel_);
+}
+
+void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel) {
+    nivel_ = nivel;
+    for (QAction* a : grupo_->actions())
+        a->setChecked(a->data().toInt() == static_cast<int>(nivel));
+    generador_.emplace(semilla, nivel, cual_);
+    activa_ = true;
+    {
+        const QSignalBlocker bloqueo(practicar_);
+        practicar_->setChecked(true);
+    }
+    otro_->setEnabled(true);
+    Siguiente();
+}
+
+void Practica::Terminar() {
+    const bool dibujado = intento_.has_value();
+    activa_ = false;
+    generador_.reset();
+    ejercicio_.clear();
+    intento_.reset();
+    veredicto_.reset();
+    revelado_ = false;
+    arrastrando_ = false;
+    {
+        const QSignalBlocker bloqueo(practicar_);
+        practicar_->setChecked(false);
+    }
+    otro_->setEnabled(false);
+    // The guess and the verdict leave the picture with the practice.
+    if (dibujado) ventana_.Redibujar();
+}
+
+void Practica::ElegirNivel(practice::Nivel nivel) {
+    if (app_.recuerda()) Ajustes().setValue(ClaveNivel(), Q(practice::Nombre(nivel)));
+    nivel_ = nivel;
+    // The next exercises come from the new level.
+    if (activa_) Comenzar(QRandomGenerator::global()->generate(), nivel);
+}
+
+void Practica::Siguiente() {
+    if (!activa_ || !generador_) return;
+    ejercicio_ = generador_->Siguiente();
+    intento_.reset();
+    veredicto_.reset();
+    juzgados_.clear();
+    revelado_ = false;
+    arrastrando_ = false;
+    // Through the scroll bars, so that the same handlers run; when no value changes, the window
+    // still draws the exercise afresh.
+    const int n = practice::NumeroDeVectores(cual_);
+    bool cambio = false;
+    for (int i = 0; i < n; ++i) {
+        const practice::Ejercicio::size_type k = static_cast<std::size_t>(i);
+        for (auto [barra, valor] :
+             {std::pair{i + 1, ejercicio_[k].m}, {i + 1 + n, ejercicio_[k].d}}) {
+            QScrollBar* b = ventana_.barra(barra);
+            cambio = cambio || b->value() != valor;
+            b->setValue(valor);
+        }
+    }
+    if (!cambio) ventana_.DibujarVectores();
+    // The answer is not given away before the guess.
+    ventana_.VaciarResultado();
+}
+
+bool Practica::Adivinar(practice::Intento intento) {
+    if (!activa_ || revelado_ || ejercicio_.empty()) return false;
+    intento_ = intento;
+    ventana_.Redibujar();
+    return true;
+}
+
+std::optional<practice::Intento> Practica::IntentoEn(QPointF punto) const {
+    const auto& dibujo = ventana_.dibujo();
+    if (!dibujo || dibujo->Escala <= 0) return std::nullopt;
+    const canvas::PictureWidget* widget = ventana_.Picture1();
+    const canvas::Picture& picture = widget->picture();
+    const double x = punto.x() / widget->scale() * canvas::kTwipsPerPixel;
+    const double y = punto.y() / widget->scale() * canvas::kTwipsPerPixel;
+    const diagram::Punto O = diagram::Origen(picture);
+    // The inverse of the vectors' mapping: Escala units reach 0.45 of the width and the height.
+    const double ux = (x - O.x) / (0.45 * picture.Width()) * dibujo->Escala;
+    const double uy = (O.y - y) / (0.45 * picture.Height()) * dibujo->Escala;
+    const auto centesimas = [](double v) { return std::round(v * 100) / 100; };
+    double direccion = centesimas(std::atan2(uy, ux) * 180 / std::numbers::pi);
+    if (direccion < 0) direccion += 360;
+    if (direccion >= 360) direccion -= 360;
+    return practice::Intento{centesimas(std::hypot(ux, uy)), direccion};
+}
+
+bool Practica::Raton(QEvent* evento) {
+    if (!activa_ || revelado_) return false;
+    const auto tipo = evento->type();
+    if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove &&
+        tipo != QEvent::MouseButtonRelease)
+        return false;
+    const auto* raton = static_cast<QMouseEvent*>(evento);
+    if (tipo == QEvent::MouseButtonPress) {
+        if (raton->button() != ::Qt::LeftButton || !ventana_.dibujo()) return false;
+        const canvas::PictureWidget* widget = ventana_.Picture1();
+        const QPointF centro(
+            widget->picture().Width() / 2 / canvas::kTwipsPerPixel * widget->scale(),
+            widget->picture().Height() / 2 / canvas::kTwipsPerPixel * widget->scale());
+        const QPointF d = raton->position() - centro;
+        if (std::hypot(d.x(), d.y()) > kAgarre * widget->scale()) return false;
+        arrastrando_ = true;
+        return true;
+    }
+    if (!arrastrando_) return false;
+    if (tipo == QEvent::MouseButtonRelease) arrastrando_ = false;
+    if (const auto intento = IntentoEn(raton->position()); intento && intento->r > 0)
+        Adivinar(*intento);
+    return true;
+}
+
+QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) {
+    if (!activa_) return {};
+    QString anuncio;
+    if (dibujo.resultante && !revelado_) {
+        revelado_ = true;
+        arrastrando_ = false;
+        if (intento_) {
+            juzgados_ = dibujo.vectores;
+            veredicto_ = practice::Juzgar(cual_, dibujo.vectores, *intento_);
+            if (canvas::TraceWriter* trace = app_.trace())
+                trace->Write(ventana_.nombre().toStdString(),
+                             "Practica " + std::string(practice::Nombre(veredicto_->codigo)));
+            Registrar(*veredicto_);
+            anuncio = Q(veredicto_->texto);
+        }
+    }
+    DibujarIntento(lienzo, dibujo);
+    veredictoDibujado_ = veredicto_ && dibujo.resultante && dibujo.vectores == juzgados_;
+    if (veredictoDibujado_) DibujarVeredicto(lienzo, dibujo);
+    return anuncio;
+}
+
+QString Practica::Descripcion() const {
+    if (!activa_ || !intento_) return {};
+    if (veredictoDibujado_ && veredicto_) return Q(veredicto_->texto);
+    return QStringLiteral("Tu resultante: %1 a %2°.")
+        .arg(Q(practice::NumeroDelIntento(intento_->r)),
+             Q(practice::NumeroDelIntento(intento_->direccion)));
+}
+
+// A grey dashed shaft from the origin and a two-stroke head, at the picture's scale.
+void Practica::DibujarIntento(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) const {
+    if (!intento_ || dibujo.Escala <= 0 || intento_->r <= 0) return;
+    const double a = intento_->direccion * std::numbers::pi / 180;
+    const diagram::Punto O = diagram::Origen(lienzo);
+    const diagram::Punto P = diagram::Punta(lienzo, intento_->r, a, dibujo.Escala);
+    lienzo.DashedLine(F(O.x), F(O.y), F(P.x), F(P.y), kGrisIntento);
+    constexpr double kCabeza = 120;
+    const double angulo = std::atan2(P.y - O.y, P.x - O.x);
+    for (double giro : {2.7, -2.7}) {
+        lienzo.Line(F(P.x), F(P.y), F(P.x + kCabeza * std::cos(angulo + giro)),
+                    F(P.y + kCabeza * std::sin(angulo + giro)), kGrisIntento);
+    }
+}
+
+// In the corner that the diagram's strokes cross least, above the equation's line when shown.
+void Practica::DibujarVeredicto(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) const {
+    const double W = lienzo.Width();
+    const double H = lienzo.Height();
+    // The right-hand corners start clear of the scale texts, which stand just right of the
+    // vertical axis at its ends; the left-hand ones are as wide.
+    const double derecha = 0.62 * W;
+    const double ancho = W - kMargenX - derecha;
+    const auto renglones =
+        Renglones(veredicto_->texto, static_cast<std::size_t>(ancho / kAnchoLetra));
+    const double alto = kRenglon * static_cast<double>(renglones.size());
+    double abajo = H - kMargenY;
+    if (app_.vistas().vistas()[diagram::Vista::Ecuacion]) abajo -= kRenglon + 2 * kMargenY;
+    const std::array<diagram::Punto, 4> esquinas{{{kMargenX, kMargenY},
+                                                  {derecha, kMargenY},
+                                                  {kMargenX, abajo - alto},
+                                                  {derecha, abajo - alto}}};
+    std::vector<std::pair<diagram::Punto, diagram::Punto>> trazos;
+    for (const diagram::Trazo& t : dibujo.trazos) trazos.push_back({t.desde, t.hasta});
+    if (intento_)
+        trazos.push_back(
+            {diagram::Origen(lienzo),
+             diagram::Punta(lienzo, intento_->r, intento_->direccion * std::numbers::pi / 180,
+                            dibujo.Escala)});
+    diagram::Punto mejor = esquinas[0];
+    int menor = -1;
+    for (const diagram::Punto& e : esquinas) {
+        int n = 0;
+        for (const auto& [p, q] : trazos) n += Cubiertos(p, q, e.x, e.y, e.x + ancho, e.y + alto);
+        if (menor < 0 || n < menor) {
+            menor = n;
+            mejor = e;
+        }
+    }
+    const canvas::Color color =
+        veredicto_->codigo == practice::Codigo::Acierto ? kVerdeAcierto : kRojoError;
+    for (std::size_t i = 0; i < renglones.size(); ++i)
+        lienzo.Text(F(mejor.x), F(mejor.y + kRenglon * static_cast<double>(i)), canvas::Anchor::Nw,
+                    color, renglones[i]);
+}
+
+// The record gets one more line, written whole beside the old file and renamed over it, so that
+// a failure leaves the earlier lines as they were.
+void Practica::Registrar(const practice::Veredicto& veredicto) {
+    const QString ruta = app_.registro();
+    if (ruta.isEmpty() || !intento_) return;
+    const QString fecha = [] {
+        const QDateTime ahora = QDateTime::currentDateTime();
+        return ahora.toOffsetFromUtc(ahora.offsetFromUtc()).toString(::Qt::ISODate);
+    }();
+    const std::string alumno = Alumno().toStdString();
+    const practice::Registro registro = practice::RegistroDe(
+        fecha.toStdString(), alumno, cual_, nivel_, juzgados_, *intento_, veredicto);
+    QString error;
+    QByteArray bytes;
+    const QFileInfo info(ruta);
+    if (info.exists() && info.isFile()) {
+        QFile anterior(ruta);
+        if (anterior.open(QIODevice::ReadOnly))
+            bytes = anterior.readAll();
+        else
+            error = anterior.errorString();
+    } else if (!info.exists() && app_.recuerda()) {
+        // The user's data folder may not exist yet.
+        QDir().mkpath(info.absolutePath());
+    }
+    if (error.isEmpty()) {
+        if (bytes.isEmpty())
+            bytes = QByteArray(practice::CabeceraDelRegistro().data(),
+                               static_cast<qsizetype>(practice::CabeceraDelRegistro().size())) +
+                    '\n';
+        else if (!bytes.endsWith('\n'))
+            bytes += '\n';
+        bytes += QByteArray::fromStdString(practice::LineaDeRegistro(registro)) + '\n';
+        if (canvas::SaveFile(bytes, ruta, &error)) return;
+    }
+    // A script goes on and says so; on screen the exercise ends its redraw before the message.
+    if (app_.trace()) {
+        std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString() << std::endl;
+        return;
+    }
+    if (!error.isEmpty()) error[0] = error[0].toUpper();
+    QMetaObject::invokeMethod(
+        this,
+        [this, error] {
+            app_.dialogos().Aviso(&ventana_, QStringLiteral("No se pudo guardar el veredicto"),
+                                  error + u'.');
+        },
+        ::Qt::QueuedConnection);
+}
+
+// Remembered between runs on screen; in this run only otherwise.
+QString Practica::Alumno() const {
+    return app_.recuerda() ? Ajustes().value(ClaveAlumno()).toString() : alumno_;
+}
+
+void Practica::PedirNombre() {
+    const QString actual = Alumno();
+    bool aceptado = false;
+    const QString nombre =
+        QInputDialog::getText(&ventana_, QStringLiteral("Nombre"),
+                              QStringLiteral("Nombre del alumno, para el registro de resultados:"),
+                              QLineEdit::Normal, actual, &aceptado);
+    if (!aceptado) return;
+    alumno_ = nombre.trimmed();
+    if (app_.recuerda()) Ajustes().setValue(ClaveAlumno(), alumno_);
+}
+
+void Practica::GuardarResultados() {
+    const QString ruta = app_.registro();
+    QFile registro(ruta);
+    if (ruta.isEmpty() || !registro.exists()) {
+        app_.dialogos().Aviso(&ventana_, QStringLiteral("No hay resultados"),
+                              QStringLiteral("Todavía no se ha registrado ningún veredicto."));
+        return;
+    }
+    const QString destino =
+        QFileDialog::getSaveFileName(&ventana_, QStringLiteral("Guardar resultados"),
+                                     QDir::home().filePath(QStringLiteral("practica.csv")),
+                                     QStringLiteral("Registro CSV (*.csv)"));
+    if (destino.isEmpty()) return;
+    QString error;
+    if (!registro.open(QIODevice::ReadOnly))
+        error = registro.errorString();
+    else if (canvas::SaveFile(registro.readAll(), destino, &error))
+        return;
+    app_.dialogos().Aviso(&ventana_, QStringLiteral("No se pudieron guardar los resultados"),
+                          error + u'.');
+}
+
+}  // namespace trazalia::app

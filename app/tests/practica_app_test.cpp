@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Practice on the windows: a guess dragged on the picture at any zoom, the P and N keys, and a
+// record that cannot be written told to the user.
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <numbers>
+#include <string>
+
+#include "app/exportar.h"
+#include "app/form2.h"
+#include "app/form3.h"
+#include "app/practica.h"
+#include "app/tests/con_aplicacion.h"
+#include "canvas/qt/picture_widget.h"
+#include "diagram/marco.h"
+
+namespace trazalia::app {
+namespace {
+
+struct Avisos final : Dialogos {
+    QString ArchivoParaGuardar(QWidget*, const QString&) override { return {}; }
+    void Aviso(QWidget*, const QString& t, const QString&) override { avisos << t; }
+    QStringList avisos;
+};
+
+// Where a vector of magnitude r at alfa degrees ends on the picture widget, in its pixels: the
+// picture's own mapping, at the widget's scale.
+QPoint Punta(const VentanaMetodo& v, double r, double alfa) {
+    const canvas::PictureWidget* w = v.Picture1();
+    const diagram::Punto p =
+        diagram::Punta(w->picture(), r, alfa * std::numbers::pi / 180, v.dibujo()->Escala);
+    return (QPointF(p.x, p.y) / canvas::kTwipsPerPixel * w->scale()).toPoint();
+}
+
+struct Arrastre {
+    double zoom;
+    double r;
+    double alfa;
+};
+
+class ArrastrarIntento : public ConAplicacion, public testing::WithParamInterface<Arrastre> {};
+
+// Pressed on the origin, moved and released: the guess is the point where it was let go.
+TEST_P(ArrastrarIntento, TheGuessIsWhereTheDragEnds) {
+    const Arrastre a = GetParam();
+    VentanaMetodo& f = Metodo("Form2");
+    app.zoom().Fijar(a.zoom);
+    f.practica().Comenzar(3, practice::Nivel::Medio);
+    QWidget* picture = f.Picture1();
+    QTest::mousePress(picture, Qt::LeftButton, {}, Punta(f, 0, 0));
+    QTest::mouseMove(picture, Punta(f, a.r / 2, a.alfa + 40));
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, Punta(f, a.r, a.alfa));
+    ASSERT_TRUE(f.practica().intento());
+    // A pixel is about Escala / 210 units at zoom 100 %.
+    const double tolerancia = f.dibujo()->Escala / 210 / a.zoom + 0.01;
+    EXPECT_NEAR(f.practica().intento()->r, a.r, tolerancia);
+    EXPECT_NEAR(f.practica().intento()->direccion, a.alfa, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, ArrastrarIntento,
+                         testing::Values(Arrastre{1, 40, 30}, Arrastre{2, 60, 200},
+                                         Arrastre{0.5, 25, 315}),
+                         [](const testing::TestParamInfo<Arrastre>& p) {
+                             return "Zoom" + std::to_string(static_cast<int>(p.param.zoom * 100));
+                         });
+
+// Away from the origin a press is not a guess.
+TEST_F(ConAplicacion, ADragAwayFromTheOriginIsNoGuess) {
+    VentanaMetodo& f = Metodo("Form2");
+    f.practica().Comenzar(3, practice::Nivel::Medio);
+    QTest::mousePress(f.Picture1(), Qt::LeftButton, {}, Punta(f, 30, 0));
+    QTest::mouseRelease(f.Picture1(), Qt::LeftButton, {}, Punta(f, 60, 90));
+    EXPECT_FALSE(f.practica().intento());
+}
+
+// P starts practice with the result read-outs empty; N sets other vectors.
+TEST_F(ConAplicacion, PStartsPracticeAndNGivesAnotherExercise) {
+    VentanaMetodo& f = Metodo("Form3 1=40 4=30 7=3");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.barra(1)->setFocus();
+    QTest::keyClick(f.windowHandle(), Qt::Key_P);
+    ASSERT_TRUE(f.practica().activa());
+    EXPECT_EQ(f.rotulo(14)->text(), QString());
+    const practice::Ejercicio primero = f.practica().ejercicio();
+    EXPECT_EQ(f.barra(1)->value(), primero[0].m);
+    QTest::keyClick(f.windowHandle(), Qt::Key_N);
+    EXPECT_NE(f.practica().ejercicio(), primero);
+    EXPECT_EQ(f.barra(6)->value(), f.practica().ejercicio()[2].d);
+    QTest::keyClick(f.windowHandle(), Qt::Key_P);
+    EXPECT_FALSE(f.practica().activa());
+}
+
+// As --practica opens them: each method window practises from its first showing.
+TEST_F(ConAplicacion, WindowsOpenPractisingWhenAsked) {
+    app.setPracticaAlAbrir(true);
+    VentanaMetodo& f = Metodo("Form3");
+    ASSERT_TRUE(f.practica().activa());
+    EXPECT_EQ(f.barra(3)->value(), f.practica().ejercicio()[2].m);
+}
+
+// A record that cannot be written is told once the picture is drawn; the verdict stands.
+TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
+    auto* avisos = new Avisos;
+    app.setDialogos(std::unique_ptr<Dialogos>(avisos));
+    QTemporaryDir carpeta;
+    app.setRegistro(carpeta.path());
+    VentanaMetodo& f = Metodo("Form2");
+    f.practica().Comenzar(7, practice::Nivel::Medio);
+    ASSERT_TRUE(f.practica().Adivinar({88.8, 101.8}));
+    f.boton(1)->click();
+    ASSERT_TRUE(f.practica().veredicto());
+    EXPECT_EQ(f.practica().veredicto()->codigo, practice::Codigo::Acierto);
+    EXPECT_TRUE(f.Picture1()->accessibleDescription().endsWith(
+        QString::fromStdString(f.practica().veredicto()->texto)));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(avisos->avisos.size(), 1);
+}
+
+}  // namespace
+}  // namespace trazalia::app
