@@ -12,17 +12,39 @@ namespace trazalia::app {
 
 namespace {
 
-// Opens the editor from its bar and from its read-out.
+// The destination of a bar's editor: its value, within its range.
+Destino DeLaBarra(QScrollBar* barra) {
+    Destino d;
+    d.foco = barra;
+    d.nombre = barra->accessibleName();
+    d.validador = new QIntValidator(0, 9999);
+    d.valor = [barra] { return QString::number(barra->value()); };
+    d.acepta = [barra](const QString& texto) {
+        bool numero = false;
+        const int valor = texto.toInt(&numero);
+        return numero && valor >= barra->minimum() && valor <= barra->maximum();
+    };
+    d.pista = QStringLiteral("De %1 a %2").arg(barra->minimum()).arg(barra->maximum());
+    d.fijar = [barra](const QString& texto) { barra->setValue(texto.toInt()); };
+    return d;
+}
+
+// Opens the editor from what has the focus (its bar, or the read-out itself) and from its
+// read-out.
 class Enlace final : public QObject {
 public:
-    Enlace(QScrollBar* barra, QLabel* lectura) : QObject(barra), barra_(barra), lectura_(lectura) {
-        barra->installEventFilter(this);
-        lectura->installEventFilter(this);
+    Enlace(Destino destino, QLabel* lectura)
+        : QObject(lectura), destino_(std::move(destino)), lectura_(lectura) {
+        // Kept here until the editor is made and takes it.
+        destino_.validador->setParent(this);
+        destino_.foco->installEventFilter(this);
+        if (destino_.foco != lectura) lectura->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (objeto == barra_ && evento->type() == QEvent::KeyPress) {
+        if (destino_.disponible && !destino_.disponible()) return false;
+        if (objeto == destino_.foco && evento->type() == QEvent::KeyPress) {
             const auto* tecla = static_cast<QKeyEvent*>(evento);
             // A digit alone: with Ctrl it is a shortcut, not a value.
             if ((tecla->modifiers() & ~::Qt::KeypadModifier) != ::Qt::NoModifier ||
@@ -32,7 +54,7 @@ protected:
             return true;
         }
         if (objeto == lectura_ && evento->type() == QEvent::MouseButtonDblClick) {
-            Abrir(QString::number(barra_->value()))->selectAll();
+            Abrir(destino_.valor())->selectAll();
             return true;
         }
         return false;
@@ -40,28 +62,45 @@ protected:
 
 private:
     EditorDeValor* Abrir(const QString& texto) {
-        if (!editor_) editor_ = new EditorDeValor(barra_, lectura_);
+        if (!editor_) {
+            // The one editor takes the validator.
+            Destino destino = destino_;
+            destino_.validador = nullptr;
+            editor_ = new EditorDeValor(std::move(destino), lectura_);
+        }
         editor_->Abrir(texto);
         return editor_;
     }
 
-    QScrollBar* barra_;
+    Destino destino_;
     QLabel* lectura_;
     QPointer<EditorDeValor> editor_;
 };
 
 }  // namespace
 
-void EditorDeValor::Enlazar(QScrollBar* barra, QLabel* lectura) { new Enlace(barra, lectura); }
+void EditorDeValor::Enlazar(QScrollBar* barra, QLabel* lectura) {
+    new Enlace(DeLaBarra(barra), lectura);
+}
 
-EditorDeValor::EditorDeValor(QScrollBar* barra, QLabel* lectura)
-    : QLineEdit(lectura->parentWidget()), barra_(barra), lectura_(lectura), observada_(lectura) {
+void EditorDeValor::Enlazar(QLabel* lectura, Destino destino) {
+    destino.foco = lectura;
+    new Enlace(std::move(destino), lectura);
+}
+
+EditorDeValor::EditorDeValor(Destino destino, QLabel* lectura)
+    : QLineEdit(lectura->parentWidget()),
+      destino_(std::move(destino)),
+      foco_(destino_.foco),
+      lectura_(lectura),
+      observada_(lectura) {
     setObjectName(QStringLiteral("editor"));
-    setAccessibleName(barra->accessibleName() + QStringLiteral(": valor exacto"));
+    setAccessibleName(destino_.nombre + QStringLiteral(": valor exacto"));
     setAlignment(lectura->alignment() & ::Qt::AlignHorizontal_Mask);
-    setValidator(new QIntValidator(0, 9999, this));
+    destino_.validador->setParent(this);
+    setValidator(destino_.validador);
     // Tab goes on from the bar, not from the end of the window where the editor was added.
-    QWidget::setTabOrder(barra, this);
+    QWidget::setTabOrder(destino_.foco, this);
     connect(this, &QLineEdit::textEdited, this, [this] {
         if (pista_) pista_->hide();
     });
@@ -134,24 +173,21 @@ void EditorDeValor::keyPressEvent(QKeyEvent* event) {
 }
 
 void EditorDeValor::Aceptar() {
-    bool numero = false;
-    const int valor = text().toInt(&numero);
-    QScrollBar* barra = barra_;
-    if (!barra) return Cerrar(false);
-    if (numero && valor >= barra->minimum() && valor <= barra->maximum()) {
+    if (!foco_) return Cerrar(false);
+    const QString texto = text();
+    if (destino_.acepta(texto)) {
         Cerrar(true);
-        barra->setValue(valor);
+        destino_.fijar(texto);
         return;
     }
-    Rechazar(text());
+    Rechazar(texto);
     selectAll();
 }
 
 void EditorDeValor::Rechazar(const QString& intento) {
     rechazo_ = intento;
-    if (!barra_) return;
-    const QString rango =
-        QStringLiteral("De %1 a %2").arg(barra_->minimum()).arg(barra_->maximum());
+    if (!foco_) return;
+    const QString rango = destino_.pista;
     if (!pista_) {
         pista_ = new QLabel(parentWidget());
         pista_->setObjectName(QStringLiteral("pista"));
@@ -170,7 +206,7 @@ void EditorDeValor::Rechazar(const QString& intento) {
 void EditorDeValor::Cerrar(bool devolverFoco) {
     if (cerrado_) return;
     cerrado_ = true;
-    if (devolverFoco && barra_) barra_->setFocus(::Qt::OtherFocusReason);
+    if (devolverFoco && foco_) foco_->setFocus(::Qt::OtherFocusReason);
     // Showing posts a repaint that a hidden widget never needs; without an event loop (script
     // mode) one would pile up each time the editor opens.
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(pista_)}) {

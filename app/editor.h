@@ -5,14 +5,37 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScrollBar>
+#include <functional>
 #include <optional>
+
+class QValidator;
 
 namespace trazalia::app {
 
-// A small editor over a scroll bar's read-out, for typing an exact value. Enter sets the bar,
-// which runs its change handler as any other change does; Esc cancels; a value outside the bar's
-// range, or a key the editor does not take, is refused with a hint and changes nothing. Either
-// way the bar gets the focus back. It keeps the place and the font of its read-out at any zoom.
+// What an editor sets: a scroll bar's value, or another value that a read-out shows.
+struct Destino {
+    // Gets the focus back when the editor closes; Tab goes on from it.
+    QWidget* foco = nullptr;
+    // The accessible name of what is typed.
+    QString nombre;
+    // What the editor takes as the user types; the editor owns it.
+    QValidator* validador = nullptr;
+    // The text a double click opens the editor with.
+    std::function<QString()> valor;
+    // Whether the typed text is a value it takes; when not, the hint says which it takes.
+    std::function<bool(const QString&)> acepta;
+    QString pista;
+    // Sets a value it takes, once the editor has closed.
+    std::function<void(const QString&)> fijar;
+    // Whether the editor opens now; always when not given.
+    std::function<bool()> disponible;
+};
+
+// A small editor over a read-out, for typing an exact value. Enter sets the scroll bar whose value
+// the read-out shows, which runs its change handler as any other change does (or sets the other
+// value the read-out shows); Esc cancels; a value outside the range, or a key the editor does not
+// take, is refused with a hint and changes nothing. Either way the bar gets the focus back. It
+// keeps the place and the font of its read-out at any zoom.
 class EditorDeValor final : public QLineEdit {
     Q_OBJECT
 public:
@@ -20,13 +43,18 @@ public:
     // over the read-out: with that digit, or with the bar's value selected. Each bar has one
     // editor, hidden while closed, so that opening it again and again allocates nothing.
     static void Enlazar(QScrollBar* barra, QLabel* lectura);
+    // The same for a read-out that shows some other value, while it is available: a digit typed
+    // on the read-out (when it takes the focus) or a double click opens the editor over it.
+    static void Enlazar(QLabel* lectura, Destino destino);
 
-    EditorDeValor(QScrollBar* barra, QLabel* lectura);
+    EditorDeValor(Destino destino, QLabel* lectura);
 
     // Shows the editor with that text and gives it the focus.
     void Abrir(const QString& texto);
 
-    QScrollBar* barra() const { return barra_; }
+    // The scroll bar the editor sets, or null when it sets another value.
+    QScrollBar* barra() const { return qobject_cast<QScrollBar*>(destino_.foco); }
+    const Destino& destino() const { return destino_; }
     // The hint under the editor after a refused value, or null.
     QLabel* pista() const { return pista_; }
     // What the user last tried and the editor refused, then forgotten; nothing when none.
@@ -46,7 +74,8 @@ private:
     // Closes the editor; the bar takes the focus back unless the user has moved it elsewhere.
     void Cerrar(bool devolverFoco);
 
-    QPointer<QScrollBar> barra_;
+    Destino destino_;
+    QPointer<QWidget> foco_;
     QPointer<QLabel> lectura_;
     const QObject* observada_;  // the read-out whose events the editor follows
     QPointer<QLabel> pista_;

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QStandardPaths>
 #include <array>
+#include <span>
 
 #include "canvas/qt/painter.h"
 
@@ -21,11 +22,21 @@ struct TipoDeArchivo {
     const char* extension;
 };
 
-constexpr std::array<TipoDeArchivo, 3> kTipos{{
+// A picture (offered as PNG) may be saved in any of the first three; a worksheet (offered as PDF)
+// only as a PDF; the practice's record (offered as CSV) only as CSV.
+constexpr std::array<TipoDeArchivo, 4> kTipos{{
     {"Imagen PNG (*.png)", "png"},
     {"Imagen SVG (*.svg)", "svg"},
     {"Documento PDF (*.pdf)", "pdf"},
+    {"Registro CSV (*.csv)", "csv"},
 }};
+
+std::span<const TipoDeArchivo> TiposPara(const QString& extension) {
+    const std::span<const TipoDeArchivo> todos(kTipos);
+    if (extension == u"pdf") return todos.subspan(2, 1);
+    if (extension == u"csv") return todos.subspan(3, 1);
+    return todos.first(3);
+}
 
 const TipoDeArchivo* TipoDelFiltro(const QString& filtro) {
     for (const TipoDeArchivo& t : kTipos)
@@ -42,14 +53,16 @@ QString CarpetaInicial() {
 }  // namespace
 
 QFileDialog* CrearDialogoGuardar(QWidget* parent, const QString& ruta) {
-    auto* dialogo = new QFileDialog(parent, QStringLiteral("Guardar imagen"));
+    const QString extension = QFileInfo(ruta).suffix().toLower();
+    const std::span<const TipoDeArchivo> tipos = TiposPara(extension);
+    auto* dialogo = new QFileDialog(
+        parent, tipos.size() > 1 ? QStringLiteral("Guardar imagen") : QStringLiteral("Guardar"));
     dialogo->setAcceptMode(QFileDialog::AcceptSave);
     dialogo->setFileMode(QFileDialog::AnyFile);
     QStringList filtros;
-    for (const TipoDeArchivo& t : kTipos) filtros << QLatin1String(t.filtro);
+    for (const TipoDeArchivo& t : tipos) filtros << QLatin1String(t.filtro);
     dialogo->setNameFilters(filtros);
-    const QString extension = QFileInfo(ruta).suffix().toLower();
-    for (const TipoDeArchivo& t : kTipos) {
+    for (const TipoDeArchivo& t : tipos) {
         if (extension == QLatin1String(t.extension)) {
             dialogo->selectNameFilter(QLatin1String(t.filtro));
             dialogo->setDefaultSuffix(QLatin1String(t.extension));

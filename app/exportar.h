@@ -46,8 +46,9 @@ private:
     QString carpeta_;
 };
 
-// The save dialog, not yet shown: PNG, SVG and PDF, the path offered already selected, and the
-// file name's extension following the type the user picks. The parent owns it, so it goes with
+// The save dialog, not yet shown: for a picture (a path offered as .png) PNG, SVG and PDF, the
+// file name's extension following the type the user picks; for a path offered as .pdf or .csv
+// that type alone. The path offered is already selected. The parent owns it, so it goes with
 // its window; whoever shows it may delete it sooner.
 QFileDialog* CrearDialogoGuardar(QWidget* parent, const QString& ruta);
 

@@ -256,7 +256,8 @@ QAction* Accion(const Ventana& v, QWidget* destino, const Tecla& t) {
 
 // How a script names the control that has the focus; the editor is its bar's.
 std::string Nombre(const Ventana& v, const QWidget* control) {
-    if (const auto* editor = qobject_cast<const EditorDeValor*>(control)) control = editor->barra();
+    if (const auto* editor = qobject_cast<const EditorDeValor*>(control))
+        control = editor->destino().foco;
     if (!control || control == &v) return v.nombre().toStdString();
     return v.nombre().toStdString() + '.' + control->objectName().toStdString();
 }
@@ -264,6 +265,9 @@ std::string Nombre(const Ventana& v, const QWidget* control) {
 // What the value editor refused, told as set tells a bad value.
 std::string Rechazo(const EditorDeValor& editor, const Ventana& v, const QString& intento) {
     const std::string valor = intento.toStdString();
+    if (!editor.barra())
+        return "valor no válido " + Citar(valor) + " en " + Nombre(v, &editor) + ": " +
+               editor.destino().pista.toStdString();
     bool numero = !intento.isEmpty();
     for (const QChar c : intento) numero = numero && c >= u'0' && c <= u'9';
     if (!numero) return "valor no válido " + Citar(valor) + ": se esperaba un número entero";

@@ -6,12 +6,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <array>
@@ -23,6 +25,7 @@
 
 #include "app/ajustes.h"
 #include "app/aplicacion.h"
+#include "app/editor.h"
 #include "app/exportar.h"
 #include "app/ventana_metodo.h"
 #include "app/vistas.h"
@@ -135,6 +138,41 @@ Practica::Practica(VentanaMetodo& ventana, Aplicacion& app, practice::Ventana cu
     connect(guardar_, &QAction::triggered, this, &Practica::GuardarResultados);
 }
 
+// The guess may also be typed into the result read-outs, with the bars' editor. Done on the first
+// exercise: the window knows its read-outs only once it is built.
+void Practica::EnlazarLecturas() {
+    if (enlazadas_) return;
+    enlazadas_ = true;
+    const auto [lecturaR, lecturaAlfa] = ventana_.LecturasDelResultado();
+    for (const bool esModulo : {true, false}) {
+        QLabel* lectura = ventana_.rotulo(esModulo ? lecturaR : lecturaAlfa);
+        Destino d;
+        d.nombre = esModulo ? QStringLiteral("Módulo de tu resultante")
+                            : QStringLiteral("Dirección de tu resultante");
+        // Decimals with a point, as scripts write them; never the locale's comma.
+        d.validador = new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]{0,3}([.][0-9]{0,2})?")));
+        d.valor = [this, esModulo] {
+            if (!intento_) return QString();
+            return Q(practice::NumeroDelIntento(esModulo ? intento_->r : intento_->direccion));
+        };
+        d.acepta = [esModulo](const QString& texto) {
+            bool numero = false;
+            const double v = texto.toDouble(&numero);
+            return numero && (esModulo ? v > 0 : v <= 360);
+        };
+        d.pista = esModulo ? QStringLiteral("Un número mayor que 0, con punto: 87.5")
+                           : QStringLiteral("De 0 a 360, con punto: 36.6");
+        d.fijar = [this, esModulo](const QString& texto) {
+            practice::Intento intento = intento_.value_or(practice::Intento{});
+            (esModulo ? intento.r : intento.direccion) = texto.toDouble();
+            Adivinar(intento);
+        };
+        d.disponible = [this] { return activa_ && !revelado_ && !ejercicio_.empty(); };
+        EditorDeValor::Enlazar(lectura, std::move(d));
+    }
+}
+
 void Practica::AgregarAlMenu(QMenu& menu) {
     menu.addAction(practicar_);
     menu.addMenu(niveles_);
@@ -157,7 +195,11 @@ void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel) {
     for (QAction* a : grupo_->actions())
         a->setChecked(a->data().toInt() == static_cast<int>(nivel));
     generador_.emplace(semilla, nivel, cual_);
+    EnlazarLecturas();
     activa_ = true;
+    // The result read-outs take the keyboard, so that a guess can be typed into them.
+    for (int n : ventana_.LecturasDelResultado())
+        ventana_.rotulo(n)->setFocusPolicy(::Qt::StrongFocus);
     {
         const QSignalBlocker bloqueo(practicar_);
         practicar_->setChecked(true);
@@ -180,6 +222,7 @@ void Practica::Terminar() {
         practicar_->setChecked(false);
     }
     otro_->setEnabled(false);
+    for (int n : ventana_.LecturasDelResultado()) ventana_.rotulo(n)->setFocusPolicy(::Qt::NoFocus);
     // The guess and the verdict leave the picture with the practice.
     if (dibujado) ventana_.Redibujar();
 }
@@ -284,6 +327,12 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
         }
     }
     DibujarIntento(lienzo, dibujo);
+    // Until the answer is shown, the result read-outs show the guess.
+    if (intento_ && !revelado_) {
+        const auto [lecturaR, lecturaAlfa] = ventana_.LecturasDelResultado();
+        ventana_.Label(lecturaR, intento_->r > 0 ? practice::NumeroDelIntento(intento_->r) : "");
+        ventana_.Label(lecturaAlfa, practice::NumeroDelIntento(intento_->direccion));
+    }
     veredictoDibujado_ = veredicto_ && dibujo.resultante && dibujo.vectores == juzgados_;
     if (veredictoDibujado_) DibujarVeredicto(lienzo, dibujo);
     return anuncio;
@@ -429,15 +478,14 @@ void Practica::GuardarResultados() {
         return;
     }
     const QString destino =
-        QFileDialog::getSaveFileName(&ventana_, QStringLiteral("Guardar resultados"),
-                                     QDir::home().filePath(QStringLiteral("practica.csv")),
-                                     QStringLiteral("Registro CSV (*.csv)"));
+        app_.dialogos().ArchivoParaGuardar(&ventana_, QStringLiteral("practica.csv"));
     if (destino.isEmpty()) return;
     QString error;
     if (!registro.open(QIODevice::ReadOnly))
         error = registro.errorString();
     else if (canvas::SaveFile(registro.readAll(), destino, &error))
         return;
+    if (!error.isEmpty()) error[0] = error[0].toUpper();
     app_.dialogos().Aviso(&ventana_, QStringLiteral("No se pudieron guardar los resultados"),
                           error + u'.');
 }

@@ -41,6 +41,7 @@ public:
     void AgregarAlMenu(QMenu& menu);
     QAction* accionPracticar() const { return practicar_; }
     QAction* accionOtro() const { return otro_; }
+    QAction* accionGuardar() const { return guardar_; }
 
     bool activa() const { return activa_; }
     practice::Nivel nivel() const { return nivel_; }
@@ -73,6 +74,7 @@ public:
 
 private:
     void Activar(bool activa);
+    void EnlazarLecturas();
     void ElegirNivel(practice::Nivel nivel);
     void PedirNombre();
     QString Alumno() const;
@@ -101,6 +103,7 @@ private:
     // The vectors the verdict judged: it is shown only while the picture shows their resultant.
     practice::Ejercicio juzgados_;
     bool arrastrando_ = false;
+    bool enlazadas_ = false;
     bool veredictoDibujado_ = false;
     QString alumno_;
 };

@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPageLayout>
@@ -229,6 +231,17 @@ INSTANTIATE_TEST_SUITE_P(
                     Papel{"Strip200x5mm", QPageSize(QSizeF(200, 5), QPageSize::Millimeter),
                           QPageLayout::Portrait, false}),
     [](const auto& info) { return std::string(info.param.nombre); });
+
+// A picture may be saved as any of its three types; a worksheet as a PDF, a record as CSV.
+TEST(DialogoGuardar, OffersTheTypesOfWhatIsSaved) {
+    for (auto [nombre, filtros] :
+         {std::pair{"paralelogramo.png", 3}, std::pair{"hoja.pdf", 1}, std::pair{"r.csv", 1}}) {
+        std::unique_ptr<QFileDialog> d(CrearDialogoGuardar(nullptr, QString::fromLatin1(nombre)));
+        EXPECT_EQ(d->nameFilters().size(), filtros) << nombre;
+        EXPECT_EQ(d->defaultSuffix(), QFileInfo(QString::fromLatin1(nombre)).suffix()) << nombre;
+        EXPECT_TRUE(d->selectedNameFilter().contains(d->defaultSuffix())) << nombre;
+    }
+}
 
 // W opens the worksheet's options beside its preview; the sheet is saved as a PDF, and a save
 // that fails is told, never taken for done.

@@ -3,6 +3,7 @@
 // record that cannot be written told to the user.
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,9 +22,13 @@ namespace trazalia::app {
 namespace {
 
 struct Avisos final : Dialogos {
-    QString ArchivoParaGuardar(QWidget*, const QString&) override { return {}; }
+    QString ArchivoParaGuardar(QWidget*, const QString& nombre) override {
+        ofrecido = nombre;
+        return ruta;
+    }
     void Aviso(QWidget*, const QString& t, const QString&) override { avisos << t; }
     QStringList avisos;
+    QString ruta, ofrecido;
 };
 
 // Where a vector of magnitude r at alfa degrees ends on the picture widget, in its pixels: the
@@ -117,6 +122,53 @@ TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
         QString::fromStdString(f.practica().veredicto()->texto)));
     QCoreApplication::processEvents();
     EXPECT_EQ(avisos->avisos.size(), 1);
+}
+
+// A guess typed into the result read-outs with the bars' editor, a decimal with a point; the
+// read-outs then show it, until the answer replaces it.
+TEST_F(ConAplicacion, AGuessIsTypedIntoTheResultReadOuts) {
+    VentanaMetodo& f = Metodo("Form2");
+    f.practica().Comenzar(7, practice::Nivel::Medio);
+    for (auto [lectura, texto] : {std::pair{10, "88.8"}, std::pair{12, "101.8"}}) {
+        QLabel* l = f.rotulo(lectura);
+        ASSERT_TRUE(l->focusPolicy() & Qt::TabFocus);
+        l->setFocus();
+        // The first digit opens the editor, which takes the rest.
+        for (const char c : std::string(texto))
+            QTest::keyClicks(f.focusWidget(), QString(QChar(c)));
+        QTest::keyClick(f.focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(l->text(), QString::fromLatin1(texto));
+        EXPECT_EQ(f.focusWidget(), l);
+    }
+    ASSERT_TRUE(f.practica().intento());
+    EXPECT_DOUBLE_EQ(f.practica().intento()->r, 88.8);
+    EXPECT_DOUBLE_EQ(f.practica().intento()->direccion, 101.8);
+    f.boton(1)->click();
+    EXPECT_EQ(f.practica().veredicto()->codigo, practice::Codigo::Acierto);
+    EXPECT_EQ(f.rotulo(10)->text(), QStringLiteral("88.80"));
+    f.practica().Terminar();
+    EXPECT_EQ(f.rotulo(10)->focusPolicy(), Qt::NoFocus);
+}
+
+// "Guardar resultados…" offers a CSV file and writes a copy of the record there.
+TEST_F(ConAplicacion, SavedResultsAreACopyOfTheRecord) {
+    auto* dialogos = new Avisos;
+    app.setDialogos(std::unique_ptr<Dialogos>(dialogos));
+    QTemporaryDir carpeta;
+    app.setRegistro(carpeta.filePath(QStringLiteral("registro.csv")));
+    dialogos->ruta = carpeta.filePath(QStringLiteral("copia.csv"));
+    VentanaMetodo& f = Metodo("Form2");
+    f.practica().Comenzar(7, practice::Nivel::Medio);
+    ASSERT_TRUE(f.practica().Adivinar({50, 0}));
+    f.boton(1)->click();
+    f.practica().accionGuardar()->trigger();
+    EXPECT_EQ(dialogos->ofrecido, QStringLiteral("practica.csv"));
+    QFile registro(app.registro()), copia(dialogos->ruta);
+    ASSERT_TRUE(registro.open(QIODevice::ReadOnly) && copia.open(QIODevice::ReadOnly));
+    const QByteArray bytes = copia.readAll();
+    EXPECT_EQ(bytes.count('\n'), 2);
+    EXPECT_EQ(bytes, registro.readAll());
+    EXPECT_TRUE(dialogos->avisos.isEmpty());
 }
 
 }  // namespace
