@@ -25,6 +25,9 @@ public:
     QString NombreDeArchivo() const override;
     QString ComoRenovarResultado() const override;
 
+protected:
+    void Escalar(diagram::Escalado escalado) override { metodo_.escalado = escalado; }
+
 private:
     parallelogram::Paralelogramo metodo_;
 };

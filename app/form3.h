@@ -27,6 +27,9 @@ public:
     QString NombreDeArchivo() const override;
     QString ComoRenovarResultado() const override;
 
+protected:
+    void Escalar(diagram::Escalado escalado) override { metodo_.escalado = escalado; }
+
     // "Paso 2 de 7: vectores 1, 3 y 2"; "Paso 7 de 7: los seis órdenes a la vez".
     static QString TextoDelPaso(int paso);
 

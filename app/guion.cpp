@@ -6,15 +6,19 @@
 #include <QKeyEvent>
 #include <QMetaEnum>
 #include <QScrollBar>
+#include <array>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <streambuf>
 #include <vector>
 
 #include "app/aplicacion.h"
+#include "app/arrastre.h"
 #include "app/editor.h"
 #include "app/ventana.h"
+#include "app/ventana_metodo.h"
 #include "app/vistas.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
@@ -149,6 +153,7 @@ std::string Uso(std::string_view orden) {
     if (orden == "dump") return "uso: dump VENTANA";
     if (orden == "view") return "uso: view VENTANA VISTA on|off";
     if (orden == "key") return "uso: key VENTANA.CONTROL TECLA...";
+    if (orden == "drag") return "uso: drag VENTANA X1 Y1 X2 Y2";
     return "uso: save VENTANA FICHERO";
 }
 
@@ -258,6 +263,28 @@ std::string Teclas(const Aplicacion& app, const std::vector<std::string_view>& w
     return {};
 }
 
+// drag WINDOW X1 Y1 X2 Y2: a press on Picture1 at (X1, Y1), a move to (X2, Y2) and the release
+// there, in twips as the trace gives them. A press that grabs no tip does nothing.
+std::string Arrastrar(const Aplicacion& app, const std::vector<std::string_view>& w) {
+    if (w.size() != 6) return Uso(w[0]);
+    std::array<double, 4> c{};
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        const std::string_view numero = w[i + 2];
+        auto [fin, ec] = std::from_chars(numero.data(), numero.data() + numero.size(), c[i]);
+        if (ec != std::errc() || fin != numero.data() + numero.size() || !std::isfinite(c[i]))
+            return "coordenada no válida " + Citar(numero) + ": se esperaba un número en twips";
+    }
+    auto [v, error] = BuscarVentana(app, w[1], true);
+    if (!v) return error;
+    auto* metodo = qobject_cast<VentanaMetodo*>(v);
+    if (!metodo) return v->nombre().toStdString() + " no tiene vectores que arrastrar";
+    if (metodo->arrastre().Presionar({c[0], c[1]})) {
+        metodo->arrastre().Mover({c[2], c[3]}, false);
+        metodo->arrastre().Soltar();
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string Legible(std::string_view texto) {
@@ -345,7 +372,7 @@ std::string Guion::Linea(std::string_view texto) {
     const std::vector<std::string_view> w = Palabras(linea);
     const std::string_view orden = w[0];
     if (orden != "click" && orden != "set" && orden != "close" && orden != "dump" &&
-        orden != "save" && orden != "view" && orden != "key")
+        orden != "save" && orden != "view" && orden != "key" && orden != "drag")
         return "orden desconocida " + Citar(orden);
     if (app_.terminado()) return "el programa ya terminó";
 
@@ -385,6 +412,7 @@ std::string Guion::Linea(std::string_view texto) {
         return {};
     }
     if (orden == "view") return Vista(app_, w);
+    if (orden == "drag") return Arrastrar(app_, w);
     if (orden == "dump") {
         if (w.size() != 2) return Uso(orden);
         auto [v, error] = BuscarVentana(app_, w[1], false);

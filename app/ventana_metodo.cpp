@@ -19,6 +19,7 @@
 
 #include "app/accesible.h"
 #include "app/aplicacion.h"
+#include "app/arrastre.h"
 #include "app/exportar.h"
 #include "app/form1.h"
 #include "app/hoja.h"
@@ -78,6 +79,7 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
             [this] { AbrirMenu(Picture1()->mapToGlobal(Picture1()->rect().center())); });
 
     anuncio_ = new Anuncio(this);
+    arrastre_ = new Arrastre(*this, vectores, *anuncio_);
 }
 
 VentanaMetodo::~VentanaMetodo() = default;
@@ -113,7 +115,10 @@ void VentanaMetodo::GuardarImagen() {
 
 canvas::Canvas& VentanaMetodo::lienzo() { return *lienzo_; }
 
-void VentanaMetodo::PrepararVistas() { lienzo_->PonerVistas(app_.vistas().vistas()); }
+void VentanaMetodo::PrepararVistas() {
+    lienzo_->PonerVistas(app_.vistas().vistas());
+    Escalar(diagram::EscaladoDe(lienzo_->vistas()));
+}
 
 void VentanaMetodo::Redibujar() {
     if (!repetir_) return;
