@@ -28,7 +28,8 @@ Entrada ValorArrastrado(Punto puntero, const EscalaDelArrastre& escala, bool aju
         x = (puntero.x - W * 0.5) * escala.Escala / (W * 0.45);
         y = (H * 0.5 - puntero.y) * escala.Escala / (H * 0.45);
     }
-    const double m = std::hypot(x, y);
+    // Limited before it is rounded, so that a pointer however far away gives a whole number.
+    const double m = std::min(std::hypot(x, y), static_cast<double>(kModuloMaximo));
     // The picture turns degrees into radians with kPiDeComponentes, so the way back does too: a
     // pointer on a drawn tip gives that tip's own values.
     double a = std::atan2(y, x);

@@ -47,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Arrastre, ValorArrastradoTest, testing::Values(
     Fila{"RedondeaAlEnteroMasCercano", {3500 + 31.5 * 47.6, 3000}, 100, A, false, {48, 0}},
     Fila{"BajoElEjeEsTrescientosSesenta", {3500 + 1575, 3001}, 100, A, false, {50, 360}},
     Fila{"FueraDelDibujoSeLimita", {3500, -9000}, 100, A, false, {100, 90}},
+    Fila{"MuyLejosSigueSiendoCien", {1e30, 3000}, 100, A, false, {100, 0}},
     Fila{"EnElOrigenCero", {3500, 3000}, 100, A, false, {0, 0}},
     Fila{"FijaIgualEnAmbosEjes", {3500 + 810, 3000 - 810}, 100, F, false, {42, 45}},
     Fila{"FijaNoLeeLaEscala", {3500 + 1350, 3000}, 7, F, false, {50, 0}},
