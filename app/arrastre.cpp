@@ -60,6 +60,7 @@ void Arrastre::Soltar() {
     if (!vector_) return;
     const int k = *vector_;
     vector_.reset();
+    emit soltado();
     // Once, when the tip is let go, rather than every value on the way.
     anuncio_.Decir(QStringLiteral("Vector %1: magnitud %2, dirección %3°.")
                        .arg(k)

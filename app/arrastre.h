@@ -30,6 +30,10 @@ public:
     // The vector (1 to 3) whose tip is held.
     std::optional<int> vector() const { return vector_; }
 
+signals:
+    // A held tip was let go.
+    void soltado();
+
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 

@@ -80,6 +80,9 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
 
     anuncio_ = new Anuncio(this);
     arrastre_ = new Arrastre(*this, vectores, *anuncio_);
+    connect(arrastre_, &Arrastre::soltado, this, [this] {
+        if (dibujo_) Picture1()->setAccessibleDescription(Descripcion(*dibujo_));
+    });
 }
 
 VentanaMetodo::~VentanaMetodo() = default;
@@ -136,7 +139,8 @@ void VentanaMetodo::Imprimir() {
 
 void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
     diagram::DibujarVistas(*lienzo_, resultado, lienzo_->vistas());
-    Picture1()->setAccessibleDescription(Descripcion(resultado));
+    // A screen reader speaks a focused picture's new description: during a drag, only its last.
+    if (!arrastre_->vector()) Picture1()->setAccessibleDescription(Descripcion(resultado));
     dibujo_ = std::move(resultado);
     // A new resultant (a click, a step) is said at once, wherever the focus is.
     if (dibujo_->resultante) anuncio_->Decir(Anunciado(*dibujo_));

@@ -27,6 +27,7 @@ TEST_F(ArrastreTest, ManoShiftYUnSoloAnuncio) {
     const auto* anuncio = v.findChild<Anuncio*>();
     ASSERT_TRUE(anuncio);
     const QString antes = anuncio->accessibleName();
+    const QString descrito = picture->accessibleDescription();
     // Vector 1 reaches the end of the axis: 0.45 of 7000 twips right of the origin, in pixels.
     const QPointF punta(6650 / 15.0, 200);
     Raton(picture, QEvent::MouseMove, {100, 100}, ::Qt::NoButton);
@@ -42,9 +43,14 @@ TEST_F(ArrastreTest, ManoShiftYUnSoloAnuncio) {
     EXPECT_EQ(v.barra(3)->value(), 90);
     Raton(picture, QEvent::MouseMove, arriba, ::Qt::LeftButton, ::Qt::ShiftModifier);
     EXPECT_EQ(v.barra(1)->value(), 85);
-    EXPECT_EQ(anuncio->accessibleName(), antes);  // nothing said on the way
+    // Nothing said on the way, and the figure described once it is let go.
+    EXPECT_EQ(anuncio->accessibleName(), antes);
+    EXPECT_EQ(picture->accessibleDescription(), descrito);
     Raton(picture, QEvent::MouseButtonRelease, arriba, ::Qt::NoButton, ::Qt::ShiftModifier);
     EXPECT_EQ(anuncio->accessibleName(), QStringLiteral("Vector 1: magnitud 85, dirección 90°."));
+    EXPECT_TRUE(picture->accessibleDescription().startsWith(
+        QStringLiteral("Vector 1: 85 a 90°. Vector 2: 0 a 0°.")))
+        << picture->accessibleDescription().toStdString();
 }
 
 }  // namespace
