@@ -286,8 +286,9 @@ QWidget* CrearControl(const Control& fila, canvas::Color fore, QWidget* parent) 
             barra->setSingleStep(1);
             barra->setPageStep(fila.large);
             barra->setValue(fila.min);
-            // The change handler runs when a dragged thumb is released, not while it moves.
-            barra->setTracking(false);
+            // The change handler runs for every value a dragged thumb passes, so the read-out and
+            // the picture follow it; the release then changes nothing more.
+            barra->setTracking(true);
             barra->setFocusPolicy(::Qt::StrongFocus);
             barra->setStyle(EstiloDeBarras());
             w = barra;

@@ -27,6 +27,9 @@ public:
     void DibujarVectores() override { HScroll1_Change(); }
     std::array<int, 2> LecturasDelResultado() const override { return {10, 12}; }
 
+protected:
+    void Escalar(diagram::Escalado escalado) override { metodo_.escalado = escalado; }
+
 private:
     parallelogram::Paralelogramo metodo_;
 };

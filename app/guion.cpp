@@ -9,6 +9,7 @@
 #include <QMetaEnum>
 #include <QScrollBar>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "app/aplicacion.h"
+#include "app/arrastre.h"
 #include "app/editor.h"
 #include "app/practica.h"
 #include "app/ventana.h"
@@ -159,6 +161,7 @@ std::string Uso(std::string_view orden) {
     if (orden == "practice")
         return "uso: practice VENTANA on SEMILLA NIVEL | practice VENTANA next|off";
     if (orden == "guess") return "uso: guess VENTANA R ALFA";
+    if (orden == "drag") return "uso: drag VENTANA X1 Y1 X2 Y2";
     return "uso: save VENTANA FICHERO";
 }
 
@@ -389,6 +392,28 @@ std::string Adivinar(const Aplicacion& app, const std::vector<std::string_view>&
     return {};
 }
 
+// drag WINDOW X1 Y1 X2 Y2: a press on Picture1 at (X1, Y1), a move to (X2, Y2) and the release
+// there, in twips as the trace gives them. A press that grabs no tip does nothing.
+std::string Arrastrar(const Aplicacion& app, const std::vector<std::string_view>& w) {
+    if (w.size() != 6) return Uso(w[0]);
+    std::array<double, 4> c{};
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        const std::string_view numero = w[i + 2];
+        auto [fin, ec] = std::from_chars(numero.data(), numero.data() + numero.size(), c[i]);
+        if (ec != std::errc() || fin != numero.data() + numero.size() || !std::isfinite(c[i]))
+            return "coordenada no válida " + Citar(numero) + ": se esperaba un número en twips";
+    }
+    auto [v, error] = BuscarVentana(app, w[1], true);
+    if (!v) return error;
+    auto* metodo = qobject_cast<VentanaMetodo*>(v);
+    if (!metodo) return v->nombre().toStdString() + " no tiene vectores que arrastrar";
+    if (metodo->arrastre().Presionar({c[0], c[1]})) {
+        metodo->arrastre().Mover({c[2], c[3]}, false);
+        metodo->arrastre().Soltar();
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string Legible(std::string_view texto) {
@@ -477,7 +502,7 @@ std::string Guion::Linea(std::string_view texto) {
     const std::string_view orden = w[0];
     if (orden != "click" && orden != "set" && orden != "close" && orden != "dump" &&
         orden != "save" && orden != "view" && orden != "key" && orden != "practice" &&
-        orden != "guess")
+        orden != "guess" && orden != "drag")
         return "orden desconocida " + Citar(orden);
     if (app_.terminado()) return "el programa ya terminó";
 
@@ -519,6 +544,7 @@ std::string Guion::Linea(std::string_view texto) {
     if (orden == "view") return Vista(app_, w);
     if (orden == "practice") return Practicar(app_, w);
     if (orden == "guess") return Adivinar(app_, w);
+    if (orden == "drag") return Arrastrar(app_, w);
     if (orden == "dump") {
         if (w.size() != 2) return Uso(orden);
         auto [v, error] = BuscarVentana(app_, w[1], false);

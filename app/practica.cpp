@@ -275,9 +275,14 @@ std::optional<practice::Intento> Practica::IntentoEn(QPointF punto) const {
     const double x = punto.x() / widget->scale() * canvas::kTwipsPerPixel;
     const double y = punto.y() / widget->scale() * canvas::kTwipsPerPixel;
     const diagram::Punto O = diagram::Origen(picture);
-    // The inverse of the vectors' mapping: Escala units reach 0.45 of the width and the height.
-    const double ux = (x - O.x) / (0.45 * picture.Width()) * dibujo->Escala;
-    const double uy = (O.y - y) / (0.45 * picture.Height()) * dibujo->Escala;
+    // The inverse of the vectors' mapping: Escala units reach 0.45 of the width and the height,
+    // or the fixed scale's twips per unit on both axes.
+    const bool fija = dibujo->escalado == diagram::Escalado::Fija;
+    const double porUnidad = diagram::TwipsPorUnidadFija(picture.Width(), picture.Height());
+    const double ux =
+        fija ? (x - O.x) / porUnidad : (x - O.x) / (0.45 * picture.Width()) * dibujo->Escala;
+    const double uy =
+        fija ? (O.y - y) / porUnidad : (O.y - y) / (0.45 * picture.Height()) * dibujo->Escala;
     const auto centesimas = [](double v) { return std::round(v * 100) / 100; };
     double direccion = centesimas(std::atan2(uy, ux) * 180 / std::numbers::pi);
     if (direccion < 0) direccion += 360;
@@ -351,7 +356,7 @@ void Practica::DibujarIntento(canvas::Canvas& lienzo, const diagram::Resultado& 
     if (!intento_ || dibujo.Escala <= 0 || intento_->r <= 0) return;
     const double a = intento_->direccion * std::numbers::pi / 180;
     const diagram::Punto O = diagram::Origen(lienzo);
-    const diagram::Punto P = diagram::Punta(lienzo, intento_->r, a, dibujo.Escala);
+    const diagram::Punto P = diagram::Punta(lienzo, intento_->r, a, dibujo.Escala, dibujo.escalado);
     lienzo.DashedLine(F(O.x), F(O.y), F(P.x), F(P.y), kGrisIntento);
     constexpr double kCabeza = 120;
     const double angulo = std::atan2(P.y - O.y, P.x - O.x);
@@ -384,7 +389,7 @@ void Practica::DibujarVeredicto(canvas::Canvas& lienzo, const diagram::Resultado
         trazos.push_back(
             {diagram::Origen(lienzo),
              diagram::Punta(lienzo, intento_->r, intento_->direccion * std::numbers::pi / 180,
-                            dibujo.Escala)});
+                            dibujo.Escala, dibujo.escalado)});
     diagram::Punto mejor = esquinas[0];
     int menor = -1;
     for (const diagram::Punto& e : esquinas) {

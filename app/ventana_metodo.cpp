@@ -19,6 +19,7 @@
 
 #include "app/accesible.h"
 #include "app/aplicacion.h"
+#include "app/arrastre.h"
 #include "app/exportar.h"
 #include "app/form1.h"
 #include "app/hoja.h"
@@ -83,6 +84,10 @@ VentanaMetodo::VentanaMetodo(Aplicacion& app, const QString& nombre, const QStri
             [this] { AbrirMenu(Picture1()->mapToGlobal(Picture1()->rect().center())); });
 
     anuncio_ = new Anuncio(this);
+    arrastre_ = new Arrastre(*this, vectores, *anuncio_);
+    connect(arrastre_, &Arrastre::soltado, this, [this] {
+        if (dibujo_) Picture1()->setAccessibleDescription(Descripcion(*dibujo_));
+    });
 }
 
 VentanaMetodo::~VentanaMetodo() = default;
@@ -119,7 +124,10 @@ void VentanaMetodo::GuardarImagen() {
 
 canvas::Canvas& VentanaMetodo::lienzo() { return *lienzo_; }
 
-void VentanaMetodo::PrepararVistas() { lienzo_->PonerVistas(app_.vistas().vistas()); }
+void VentanaMetodo::PrepararVistas() {
+    lienzo_->PonerVistas(app_.vistas().vistas());
+    Escalar(diagram::EscaladoDe(lienzo_->vistas()));
+}
 
 void VentanaMetodo::Redibujar() {
     if (!repetir_) return;
@@ -140,8 +148,10 @@ void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
     // Over everything the diagram and the views drew.
     const QString veredicto = practica_->Dibujado(*lienzo_, resultado);
     const QString practica = practica_->Descripcion();
-    Picture1()->setAccessibleDescription(
-        practica.isEmpty() ? Descripcion(resultado) : Descripcion(resultado) + u' ' + practica);
+    // A screen reader speaks a focused picture's new description: during a drag, only its last.
+    if (!arrastre_->vector())
+        Picture1()->setAccessibleDescription(
+            practica.isEmpty() ? Descripcion(resultado) : Descripcion(resultado) + u' ' + practica);
     dibujo_ = std::move(resultado);
     // A new resultant (a click, a step) is said at once, wherever the focus is, with the
     // verdict of a guess.

@@ -24,6 +24,7 @@ namespace trazalia::app {
 
 class Anuncio;
 class Practica;
+class Arrastre;
 
 // A method window: its diagram code reads the scroll bars and writes the labels through it. Its
 // picture can be copied, saved and printed from the drawing area's context menu, Ctrl+C, Ctrl+S
@@ -66,6 +67,8 @@ public:
 
     // What the last event that redrew the picture did; nothing while the picture is empty.
     const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
+    // The tips dragged on Picture1.
+    Arrastre& arrastre() const { return *arrastre_; }
 
     // What screen readers are told when a redraw shows a resultant: "Paso 2. Resultante:
     // magnitud 87.18, dirección 36.59°."
@@ -100,6 +103,8 @@ protected:
 
     // Where the domain draws: Picture1 as the views change it.
     canvas::Canvas& lienzo();
+    // Before each redraw: how the window's diagram is to map units to twips, as the views ask.
+    virtual void Escalar(diagram::Escalado escalado) = 0;
 
 private:
     friend class Practica;
@@ -125,6 +130,7 @@ private:
     std::function<diagram::Resultado()> repetir_;
     Anuncio* anuncio_ = nullptr;
     Practica* practica_ = nullptr;
+    Arrastre* arrastre_ = nullptr;
 };
 
 }  // namespace trazalia::app

@@ -23,6 +23,7 @@ constexpr std::array<Entrada, diagram::kNumeroDeVistas> kEntradas{{
     {"Ecuación", ::Qt::Key_E, "equation"},
     {"Trazo grueso", ::Qt::Key_T, "bold"},
     {"Colores de alto contraste", ::Qt::Key_H, "contrast"},
+    {"Escala fija", ::Qt::Key_F, "fixed"},
 }};
 
 QString Clave(const Entrada& e) { return QLatin1String("vistas/") + QLatin1String(e.nombre); }

@@ -23,7 +23,7 @@ public:
 
     diagram::Vistas vistas() const;
     // In menu order: Cuadrícula, Rótulos, Componentes, Ecuación, Trazo grueso, Colores de alto
-    // contraste.
+    // contraste, Escala fija.
     const std::array<QAction*, diagram::kNumeroDeVistas>& acciones() const { return acciones_; }
     QAction* accion(diagram::Vista vista) const {
         return acciones_[static_cast<std::size_t>(vista)];
@@ -31,7 +31,7 @@ public:
 
     // As a script sets a view: nothing redraws until the next event, nothing is remembered.
     void Poner(diagram::Vista vista, bool activa);
-    // The view a script names: grid, labels, components, equation, bold or contrast.
+    // The view a script names: grid, labels, components, equation, bold, contrast or fixed.
     static std::optional<diagram::Vista> PorNombre(std::string_view nombre);
     // Those names, for an error: "grid, labels, … o contrast".
     static std::string Nombres();

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
@@ -26,13 +27,15 @@
 #include <vector>
 
 #include "app/aplicacion.h"
-#include "bench/pares.h"
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/form3.h"
+#include "app/ventana_metodo.h"
+#include "bench/pares.h"
 #include "canvas/canvas.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
+#include "diagram/arrastre.h"
 #include "diagram/controles.h"
 #include "parallelogram/paralelogramo.h"
 #include "polygon/poligono.h"
@@ -50,6 +53,8 @@ struct Evento {
     int ventana;  // 2 or 3
     int barra;    // the bar the event moves, 0 for Form2's click
     int paso;     // HScroll7's step, 0 for the others
+    // One move of vector 1's dragged tip, which sets its magnitude and its direction.
+    bool arrastre = false;
 };
 
 // Where the picture is painted: the device pixel ratio of the image it is repainted into, and the
@@ -71,6 +76,8 @@ std::vector<Evento> Eventos() {
     std::vector<Evento> e{
         {"Form2 HScroll", 2, 3, 0}, {"Form2 Command1", 2, 0, 0}, {"Form3 HScroll", 3, 4, 0}};
     for (int s = 1; s <= 7; ++s) e.push_back({"Form3 HScroll7=" + std::to_string(s), 3, 7, s});
+    e.push_back({"Form2 arrastre", 2, 1, 0, true});
+    e.push_back({"Form3 arrastre", 3, 1, 0, true});
     return e;
 }
 
@@ -101,11 +108,27 @@ public:
         // Full screen lays the window out as this size does, whatever the screen here.
         if (!pantalla.isEmpty()) ventana_->resize(pantalla);
         evento_ = e;
+        if (e.arrastre) {
+            // Held on vector 1's tip from here on; every move goes back to that same place.
+            const auto& dibujo = static_cast<app::VentanaMetodo*>(ventana_)->dibujo();
+            const diagram::Punto punta = dibujo->trazos.front().hasta;
+            const qreal pixeles = Picture1().scale() / canvas::kTwipsPerPixel;
+            punta_ = QPointF(punta.x * pixeles, punta.y * pixeles);
+            Raton(QEvent::MouseButtonPress, ::Qt::LeftButton);
+        }
         Disparar();
     }
 
     void Disparar() {
-        if (evento_.barra == 0) {
+        if (evento_.arrastre) {
+            // From other values set silently, so that every move runs both handlers and draws
+            // the same picture.
+            for (int n : {1, vectores() + 1}) {
+                const QSignalBlocker bloqueo(ventana_->barra(n));
+                ventana_->barra(n)->setValue(ventana_->barra(n)->value() - 1);
+            }
+            Raton(QEvent::MouseMove, ::Qt::NoButton);
+        } else if (evento_.barra == 0) {
             ventana_->boton(1)->click();
         } else if (evento_.paso != 0) {
             Mover(*ventana_->barra(7), evento_.paso);
@@ -117,9 +140,17 @@ public:
     canvas::PictureWidget& Picture1() { return *ventana_->Picture1(); }
 
 private:
+    int vectores() const { return evento_.ventana == 2 ? 2 : 3; }
+    void Raton(QEvent::Type tipo, ::Qt::MouseButton boton) {
+        QMouseEvent raton(tipo, punta_, Picture1().mapToGlobal(punta_), boton, ::Qt::LeftButton,
+                          ::Qt::NoModifier);
+        QCoreApplication::sendEvent(&Picture1(), &raton);
+    }
+
     app::Aplicacion app_;
     app::Ventana* ventana_ = nullptr;
     Evento evento_;
+    QPointF punta_;
 };
 
 // An image of the picture widget's size at that ratio: the picture's own size, or its zoomed one.
@@ -297,6 +328,19 @@ void Par(benchmark::State& state, const Evento& e, const Superficie& superficie)
     bench::Pares<std::micro>(state, "us", evento, base);
 }
 
+// A drag's move without Qt: the values the pointer gives, then the change handler that each of
+// vector 1's two bars runs.
+void Arrastre(ControlesFijos& form, const canvas::Canvas& picture,
+              const std::function<void()>& cambio, int vectores) {
+    const diagram::Entrada valor = diagram::ValorArrastrado(
+        {5000, 2000}, {picture.Width(), picture.Height(), 100, diagram::Escalado::Adaptativa},
+        false);
+    form.barras[1] = valor.m;
+    cambio();
+    form.barras[static_cast<std::size_t>(1 + vectores)] = valor.d;
+    cambio();
+}
+
 void Dominio(benchmark::State& state, const Evento& e) {
     ControlesFijos form;
     canvas::NullCanvas picture(7000, 6000);
@@ -306,7 +350,12 @@ void Dominio(benchmark::State& state, const Evento& e) {
     if (e.ventana == 2) {
         p.Form_Load();
         for (std::size_t n = 1; n <= 4; ++n) form.barras[n] = kForm2[n - 1];
-        if (e.barra == 0)
+        if (e.arrastre)
+            evento = [&] {
+                Arrastre(
+                    form, picture, [&] { p.HScroll_Change(); }, 2);
+            };
+        else if (e.barra == 0)
             evento = [&] { p.Command1_Click(); };
         else
             evento = [&] { p.HScroll_Change(); };
@@ -314,7 +363,12 @@ void Dominio(benchmark::State& state, const Evento& e) {
         q.Form_Load();
         for (std::size_t n = 1; n <= 6; ++n) form.barras[n] = kForm3[n - 1];
         form.barras[7] = e.paso == 0 ? 1 : e.paso;
-        if (e.paso != 0)
+        if (e.arrastre)
+            evento = [&] {
+                Arrastre(
+                    form, picture, [&] { q.HScroll_Change(); }, 3);
+            };
+        else if (e.paso != 0)
             evento = [&] { q.HScroll7_Change(); };
         else
             evento = [&] { q.HScroll_Change(); };
@@ -391,7 +445,8 @@ int main(int argc, char** argv) {
         for (char& c : clave)
             if (c == ' ') c = '_';
         for (const Superficie& s : kSuperficies) {
-            if (!s.pantalla.isEmpty() && e.paso != kPeorPaso) continue;
+            // Full screen for the worst event, and for a drag, which must feel immediate there.
+            if (!s.pantalla.isEmpty() && e.paso != kPeorPaso && !e.arrastre) continue;
             const std::string nombre = "par/" + clave + '/' + s.nombre;
             benchmark::RegisterBenchmark(nombre.c_str(), Par, e, s)->Unit(benchmark::kMicrosecond);
             celdas[nombre] = {e.nombre, s.nombre};

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagram/marco.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "diagram/formato.h"
 
@@ -16,7 +18,34 @@ void Rotulo(canvas::Canvas& picture, const RotuloDeEscala& rotulo) {
     picture.Print(Formato(rotulo.valor));
 }
 
+// The fixed scale's texts: whole numbers at 50 and 100 units each way, beside their ticks (right
+// of the vertical axis, under the horizontal one).
+constexpr std::array<int, 4> kRotulosFijos{100, -100, 50, -50};
+// Half a text's height and about half the width of "-100", for the space a text takes.
+constexpr double kMedioAlto = 95;
+constexpr double kMedioAncho = 160;
+
+void RotuloFijo(canvas::Canvas& picture, Punto en, canvas::Anchor anchor, int valor) {
+    picture.Text(F(en.x), F(en.y), anchor, canvas::kBlack, std::to_string(valor));
+}
+
+void RotulosFijosVerticales(canvas::Canvas& c) {
+    const double k = TwipsPorUnidadFija(c.Width(), c.Height());
+    for (int v : kRotulosFijos)
+        RotuloFijo(c, {c.Width() * 0.53, c.Height() * 0.5 - v * k}, canvas::Anchor::W, v);
+}
+
+void RotulosFijosHorizontales(canvas::Canvas& c) {
+    const double k = TwipsPorUnidadFija(c.Width(), c.Height());
+    for (int v : kRotulosFijos)
+        RotuloFijo(c, {c.Width() * 0.5 - v * k, c.Height() * 0.53}, canvas::Anchor::N, -v);
+}
+
 }  // namespace
+
+double TwipsPorUnidadFija(double ancho, double alto) {
+    return std::min(ancho, alto) * 0.45 / kEscalaFija;
+}
 
 Punto Origen(const canvas::Canvas& picture) {
     return {picture.Width() * 0.5, picture.Height() * 0.5};
@@ -25,6 +54,13 @@ Punto Origen(const canvas::Canvas& picture) {
 Punto Punta(const canvas::Canvas& picture, double m, double a, double Escala) {
     return {((picture.Width() * 0.45) * m * std::cos(a)) / Escala + picture.Width() * 0.5,
             ((picture.Height() * (-0.45)) * m * std::sin(a)) / Escala + picture.Height() * 0.5};
+}
+
+Punto Punta(const canvas::Canvas& picture, double m, double a, double Escala, Escalado escalado) {
+    if (escalado == Escalado::Adaptativa) return Punta(picture, m, a, Escala);
+    const double k = TwipsPorUnidadFija(picture.Width(), picture.Height());
+    return {picture.Width() * 0.5 + k * m * std::cos(a),
+            picture.Height() * 0.5 - k * m * std::sin(a)};
 }
 
 void Linea(canvas::Canvas& picture, Punto p, Punto q, canvas::Color color) {
@@ -41,6 +77,46 @@ void EjeHorizontal(canvas::Canvas& c) {
     c.Line(F(c.Width() * 0.05), F(c.Height() * 0.5), F(c.Width() * 0.95), F(c.Height() * 0.5));
     c.Line(F(c.Width() * 0.93), F(c.Height() * 0.48), F(c.Width() * 0.95), F(c.Height() * 0.5));
     c.Line(F(c.Width() * 0.93), F(c.Height() * 0.52), F(c.Width() * 0.95), F(c.Height() * 0.5));
+}
+
+std::vector<int> MarcasFijas(double largo, double porUnidad) {
+    // A hair over, so that a tick landing on the axis's end by rounding stays.
+    const int n = static_cast<int>(std::floor(largo * 0.45 / (10 * porUnidad) + 1e-9));
+    std::vector<int> valores;
+    for (int i = -n; i <= n; ++i) valores.push_back(10 * i);
+    return valores;
+}
+
+void EscalaVertical(canvas::Canvas& c, double Escala, Escalado escalado) {
+    if (escalado == Escalado::Adaptativa) {
+        MarcasVerticales(c);
+        RotulosVerticales(c, Escala);
+        return;
+    }
+    const double W = c.Width();
+    const double H = c.Height();
+    const double k = TwipsPorUnidadFija(W, H);
+    for (int v : MarcasFijas(H, k)) {
+        const double y = H * 0.5 - v * k;
+        c.Line(F(W * 0.5), F(y), F(W * 0.52), F(y), canvas::kBlack);
+    }
+    RotulosFijosVerticales(c);
+}
+
+void EscalaHorizontal(canvas::Canvas& c, double Escala, Escalado escalado) {
+    if (escalado == Escalado::Adaptativa) {
+        MarcasHorizontales(c);
+        RotulosHorizontales(c, Escala);
+        return;
+    }
+    const double W = c.Width();
+    const double H = c.Height();
+    const double k = TwipsPorUnidadFija(W, H);
+    for (int v : MarcasFijas(W, k)) {
+        const double x = W * 0.5 + v * k;
+        c.Line(F(x), F(H * 0.5), F(x), F(H * 0.52), canvas::kBlack);
+    }
+    RotulosFijosHorizontales(c);
 }
 
 double Marca(double largo, int i) { return (largo * 0.09) * i + largo * 0.05; }
@@ -66,6 +142,24 @@ std::array<RotuloDeEscala, 4> RotulosDeEscala(const canvas::Canvas& c, double Es
              {{W * 0.53, H * 0.9}, -Escala},
              {{W * 0.05, H * 0.53}, -Escala},
              {{W * 0.9, H * 0.53}, Escala}}};
+}
+
+std::vector<RotuloDeEscala> RotulosDeEscala(const canvas::Canvas& c, double Escala,
+                                            Escalado escalado) {
+    if (escalado == Escalado::Adaptativa) {
+        const auto rotulos = RotulosDeEscala(c, Escala);
+        return {rotulos.begin(), rotulos.end()};
+    }
+    // The top left corner of the space each takes.
+    const double W = c.Width();
+    const double H = c.Height();
+    const double k = TwipsPorUnidadFija(W, H);
+    std::vector<RotuloDeEscala> rotulos;
+    for (int v : kRotulosFijos)
+        rotulos.push_back({{W * 0.53, H * 0.5 - v * k - kMedioAlto}, 1.0 * v});
+    for (int v : kRotulosFijos)
+        rotulos.push_back({{W * 0.5 - v * k - kMedioAncho, H * 0.53}, -1.0 * v});
+    return rotulos;
 }
 
 void RotulosVerticales(canvas::Canvas& c, double Escala) {

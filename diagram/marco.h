@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "canvas/canvas.h"
 
@@ -13,6 +14,15 @@ struct Punto {
     double y = 0;
 };
 
+// How the diagram maps units to twips. Adaptiva: Escala units reach 0.45 of the width and of the
+// height, as the windows always drew. Fija: kEscalaFija units reach the end of the shorter
+// half-axis, with the same twips per unit on both axes, whatever the vectors.
+enum class Escalado { Adaptativa, Fija };
+inline constexpr double kEscalaFija = 100;
+
+// Twips per unit of the fixed scale on that drawing area.
+double TwipsPorUnidadFija(double ancho, double alto);
+
 // The origin of the diagram: the centre of the drawing area.
 Punto Origen(const canvas::Canvas& picture);
 
@@ -20,6 +30,8 @@ Punto Origen(const canvas::Canvas& picture);
 // from the positive x axis) drawn from the origin at scale Escala: Escala units reach 0.45 of the
 // width to the right and 0.45 of the height upwards. Products are taken left to right.
 Punto Punta(const canvas::Canvas& picture, double m, double a, double Escala);
+// The same tip in that scaling; with Fija, Escala is not read.
+Punto Punta(const canvas::Canvas& picture, double m, double a, double Escala, Escalado escalado);
 
 // Line from p to q, handed over in single precision.
 void Linea(canvas::Canvas& picture, Punto p, Punto q, canvas::Color color);
@@ -36,6 +48,15 @@ void MarcasHorizontales(canvas::Canvas& picture);
 void RotulosVerticales(canvas::Canvas& picture, double Escala);
 void RotulosHorizontales(canvas::Canvas& picture, double Escala);
 
+// The tick marks and scale texts of one axis, as the scaling draws them: with Adaptativa the
+// pieces above; with Fija a tick at every 10 units that fits on the axis, and texts at 50 and 100
+// units each way, as whole numbers beside their ticks.
+void EscalaVertical(canvas::Canvas& picture, double Escala, Escalado escalado);
+void EscalaHorizontal(canvas::Canvas& picture, double Escala, Escalado escalado);
+// The values of the fixed scale's ticks along an axis of that length: 0, ±10, ±20, … as far as
+// the axis reaches.
+std::vector<int> MarcasFijas(double largo, double porUnidad);
+
 // Where along an axis of that length the i-th of the eleven tick marks stands (0 to 10).
 double Marca(double largo, int i);
 
@@ -46,5 +67,9 @@ struct RotuloDeEscala {
 };
 // The four scale texts: the top and the bottom one, then the left and the right one.
 std::array<RotuloDeEscala, 4> RotulosDeEscala(const canvas::Canvas& picture, double Escala);
+// Those of either scaling: the vertical axis's, then the horizontal one's. A fixed scale's texts
+// are placed by their anchors; en is then the top left corner of the space they may take.
+std::vector<RotuloDeEscala> RotulosDeEscala(const canvas::Canvas& picture, double Escala,
+                                            Escalado escalado);
 
 }  // namespace trazalia::diagram

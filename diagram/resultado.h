@@ -42,6 +42,8 @@ struct Resultado {
     std::vector<Entrada> vectores;
     // The scale of the axes: the largest length the picture may draw.
     double Escala = 0;
+    // How the picture mapped units to twips; with Fija, Escala is kEscalaFija.
+    Escalado escalado = Escalado::Adaptativa;
     // Magnitude of the resultant and its direction in degrees as the read-out shows it; no
     // direction when the resultant is too short to have one.
     double r = 0;

@@ -47,6 +47,17 @@ void LienzoConVistas::Cls() {
     const float W = picture_.Width();
     const float H = picture_.Height();
     picture_.SetDrawWidth(Factor());
+    if (EscaladoDe(vistas_) == Escalado::Fija) {
+        const double k = TwipsPorUnidadFija(W, H);
+        for (int v : MarcasFijas(W, k))
+            picture_.Line(F(W * 0.5 + v * k), F(H * 0.05), F(W * 0.5 + v * k), F(H * 0.95),
+                          kGrisCuadricula);
+        for (int v : MarcasFijas(H, k))
+            picture_.Line(F(W * 0.05), F(H * 0.5 - v * k), F(W * 0.95), F(H * 0.5 - v * k),
+                          kGrisCuadricula);
+        picture_.SetDrawWidth(ancho);
+        return;
+    }
     for (int i = 0; i <= 10; ++i) {
         const double x = Marca(W, i);
         picture_.Line(F(x), F(H * 0.05), F(x), F(H * 0.95), kGrisCuadricula);
@@ -331,7 +342,7 @@ void DibujarVistas(canvas::Canvas& lienzo, const Resultado& dibujo, const Vistas
     std::vector<Texto> textos;
 
     // What the diagram already shows: its scale texts, the axes and the vectors with their heads.
-    for (const RotuloDeEscala& r : RotulosDeEscala(lienzo, dibujo.Escala))
+    for (const RotuloDeEscala& r : RotulosDeEscala(lienzo, dibujo.Escala, dibujo.escalado))
         colocador.Reservar(CajaDe(r.en, canvas::Anchor::Nw, Ancho(Formato(r.valor)), kAlto));
     colocador.Linea({W * 0.5, H * 0.05}, {W * 0.5, H * 0.95});
     colocador.Linea({W * 0.05, H * 0.5}, {W * 0.95, H * 0.5});

@@ -12,8 +12,10 @@
 namespace trazalia::diagram {
 
 // What a user may add to the picture; each is off until chosen.
-enum class Vista { Cuadricula, Rotulos, Componentes, Ecuacion, Grueso, Contraste };
-inline constexpr std::size_t kNumeroDeVistas = 6;
+// EscalaFija changes how the picture maps units to twips (Escalado::Fija); the window's diagram
+// reads it before it draws.
+enum class Vista { Cuadricula, Rotulos, Componentes, Ecuacion, Grueso, Contraste, EscalaFija };
+inline constexpr std::size_t kNumeroDeVistas = 7;
 
 class Vistas {
 public:
@@ -36,8 +38,14 @@ double Contraste(canvas::Color a, canvas::Color b);
 // contrast the pure green becomes kVerdeOscuro.
 canvas::Color ColorDeVector(canvas::Color color, const Vistas& vistas);
 
+// The scaling the views ask for.
+inline Escalado EscaladoDe(const Vistas& vistas) {
+    return vistas[Vista::EscalaFija] ? Escalado::Fija : Escalado::Adaptativa;
+}
+
 // The drawing area as the views change it, in front of the window's picture. With every view off
-// it passes each operation on unchanged. Otherwise a Cls is followed by the grid (under everything
+// it passes each operation on unchanged. Otherwise a Cls is followed by the grid (at the ticks of
+// the scaling the views ask for, under everything
 // the diagram then draws); with a bold stroke every width is doubled and every arrowhead twice as
 // large about the same tip; with high contrast the pure green becomes kVerdeOscuro and each text
 // is darkened until it reaches 4.5:1 on the grid's grey.

@@ -42,7 +42,9 @@ diagram::Resultado Paralelogramo::Resultado(const std::optional<Calculo>& calcul
     resultado.redibujo = calculo.has_value();
     for (int n : {kM1, kM2}) resultado.vectores.push_back({form_.HScroll(n), form_.HScroll(n + 2)});
     if (calculo) {
-        resultado.Escala = calculo->Escala;
+        resultado.Escala =
+            escalado == diagram::Escalado::Fija ? diagram::kEscalaFija : calculo->Escala;
+        resultado.escalado = escalado;
         resultado.r = calculo->r;
         const diagram::Punto O = diagram::Origen(Picture1_);
         resultado.trazos = {{1, O, calculo->P1, kRojo, calculo->V1x, calculo->V1y, true},
@@ -118,20 +120,18 @@ std::optional<Calculo> Paralelogramo::CalcularResultante() {
     if (c.r >= c.Escala) c.Escala = c.r;
     if (c.Escala == 0) return std::nullopt;
 
-    c.P1 = diagram::Punta(Picture1_, m1, a1, c.Escala);
-    c.P2 = diagram::Punta(Picture1_, m2, a2, c.Escala);
-    c.PR = diagram::Punta(Picture1_, c.r, AnguloResultante, c.Escala);
+    c.P1 = diagram::Punta(Picture1_, m1, a1, c.Escala, escalado);
+    c.P2 = diagram::Punta(Picture1_, m2, a2, c.Escala, escalado);
+    c.PR = diagram::Punta(Picture1_, c.r, AnguloResultante, c.Escala, escalado);
     return c;
 }
 
 void Paralelogramo::DibujarEscena(const Calculo& calculo) {
     Picture1_.Cls();
     diagram::EjeVertical(Picture1_);
-    diagram::MarcasVerticales(Picture1_);
-    diagram::RotulosVerticales(Picture1_, calculo.Escala);
+    diagram::EscalaVertical(Picture1_, calculo.Escala, escalado);
     diagram::EjeHorizontal(Picture1_);
-    diagram::MarcasHorizontales(Picture1_);
-    diagram::RotulosHorizontales(Picture1_, calculo.Escala);
+    diagram::EscalaHorizontal(Picture1_, calculo.Escala, escalado);
 
     const diagram::Punto origen = diagram::Origen(Picture1_);
     diagram::Linea(Picture1_, origen, calculo.P1, kRojo);

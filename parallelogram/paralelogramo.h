@@ -42,6 +42,8 @@ public:
 
     double Pi = 0;
     double AnguloResultante = 0;
+    // How the next events map units to twips.
+    diagram::Escalado escalado = diagram::Escalado::Adaptativa;
 
 private:
     void Lecturas();

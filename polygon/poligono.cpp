@@ -115,10 +115,8 @@ void Poligono::EscenaBase(double Escala) {
     picture_.Cls();
     diagram::EjeVertical(picture_);
     diagram::EjeHorizontal(picture_);
-    diagram::MarcasVerticales(picture_);
-    diagram::RotulosVerticales(picture_, Escala);
-    diagram::MarcasHorizontales(picture_);
-    diagram::RotulosHorizontales(picture_, Escala);
+    diagram::EscalaVertical(picture_, Escala, escalado);
+    diagram::EscalaHorizontal(picture_, Escala, escalado);
 }
 
 diagram::Resultado Poligono::Resultado(const Estado& e) {
@@ -132,7 +130,9 @@ diagram::Resultado Poligono::Resultado(const Estado& e) {
     }
     resultado.redibujo = e.Escala != 0;
     for (int k = 0; k < 3; ++k) resultado.vectores.push_back({e.m[k], e.d[k]});
-    resultado.Escala = e.Escala;
+    resultado.Escala =
+        escalado == diagram::Escalado::Fija && e.Escala != 0 ? diagram::kEscalaFija : e.Escala;
+    resultado.escalado = escalado;
     resultado.r = e.r;
     resultado.direccion = diagram::Direccion(e.r, AnguloResultante);
     return resultado;
@@ -145,7 +145,8 @@ diagram::Resultado Poligono::HScroll_Change() {
     // All magnitudes 0: no scale to draw with, so the previous picture stays.
     if (e.Escala == 0) return Resultado(e);
     std::array<Punto, 3> puntas;
-    for (int k = 0; k < 3; ++k) puntas[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala);
+    for (int k = 0; k < 3; ++k)
+        puntas[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala, escalado);
     EscenaBase(e.Escala);
     for (int k = 0; k < 3; ++k) {
         diagram::Linea(picture_, diagram::Origen(picture_), puntas[k], kColorFlecha[k]);
@@ -164,8 +165,9 @@ diagram::Resultado Poligono::HScroll7_Change() {
     const Estado e = CalcularEstado();
     if (e.Escala != 0) {
         std::array<Punto, 3> p;
-        for (int k = 0; k < 3; ++k) p[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala);
-        const Punto T = diagram::Punta(picture_, e.r, AnguloResultante, e.Escala);
+        for (int k = 0; k < 3; ++k)
+            p[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala, escalado);
+        const Punto T = diagram::Punta(picture_, e.r, AnguloResultante, e.Escala, escalado);
         EscenaBase(e.Escala);
         if (s == 7) {
             Paralelepipedo(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, T.x, T.y);

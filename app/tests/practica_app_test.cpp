@@ -15,6 +15,7 @@
 #include "app/form3.h"
 #include "app/practica.h"
 #include "app/tests/con_aplicacion.h"
+#include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/marco.h"
 
@@ -35,8 +36,8 @@ struct Avisos final : Dialogos {
 // picture's own mapping, at the widget's scale.
 QPoint Punta(const VentanaMetodo& v, double r, double alfa) {
     const canvas::PictureWidget* w = v.Picture1();
-    const diagram::Punto p =
-        diagram::Punta(w->picture(), r, alfa * std::numbers::pi / 180, v.dibujo()->Escala);
+    const diagram::Punto p = diagram::Punta(w->picture(), r, alfa * std::numbers::pi / 180,
+                                            v.dibujo()->Escala, v.dibujo()->escalado);
     return (QPointF(p.x, p.y) / canvas::kTwipsPerPixel * w->scale()).toPoint();
 }
 
@@ -44,6 +45,7 @@ struct Arrastre {
     double zoom;
     double r;
     double alfa;
+    bool fija = false;  // with the fixed scale's view
 };
 
 class ArrastrarIntento : public ConAplicacion, public testing::WithParamInterface<Arrastre> {};
@@ -53,6 +55,7 @@ TEST_P(ArrastrarIntento, TheGuessIsWhereTheDragEnds) {
     const Arrastre a = GetParam();
     VentanaMetodo& f = Metodo("Form2");
     app.zoom().Fijar(a.zoom);
+    app.vistas().Poner(diagram::Vista::EscalaFija, a.fija);
     f.practica().Comenzar(3, practice::Nivel::Medio);
     QWidget* picture = f.Picture1();
     QTest::mousePress(picture, Qt::LeftButton, {}, Punta(f, 0, 0));
@@ -67,9 +70,10 @@ TEST_P(ArrastrarIntento, TheGuessIsWhereTheDragEnds) {
 
 INSTANTIATE_TEST_SUITE_P(Zooms, ArrastrarIntento,
                          testing::Values(Arrastre{1, 40, 30}, Arrastre{2, 60, 200},
-                                         Arrastre{0.5, 25, 315}),
+                                         Arrastre{0.5, 25, 315}, Arrastre{1, 70, 120, true}),
                          [](const testing::TestParamInfo<Arrastre>& p) {
-                             return "Zoom" + std::to_string(static_cast<int>(p.param.zoom * 100));
+                             return "Zoom" + std::to_string(static_cast<int>(p.param.zoom * 100)) +
+                                    (p.param.fija ? "Fija" : "");
                          });
 
 // Away from the origin a press is not a guess.

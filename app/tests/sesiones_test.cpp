@@ -107,7 +107,8 @@ struct Accion {
     int barra = 0;      // the HScroll it moves; 0 for a click, -1 for a view
 };
 
-constexpr const char* kVistas[] = {"grid", "labels", "components", "equation", "bold", "contrast"};
+constexpr const char* kVistas[] = {"grid", "labels",   "components", "equation",
+                                   "bold", "contrast", "fixed"};
 
 // With views on, each vector drawn from the origin shows its components, which must lead to its
 // drawn tip within a twip, and the equation shows the resultant's read-outs.
@@ -129,14 +130,21 @@ std::string ComprobarVistas(const VentanaMetodo& v, std::span<const canvas::Op> 
             const auto* l = std::get_if<canvas::LineOp>(&op);
             return l && !l->dashed && Cerca(l->from, c, 0.5F) && l->to == punta;
         });
-        const canvas::Point desdeComponentes{static_cast<float>(c.x + W * 0.45 * t.x / d.Escala),
-                                             static_cast<float>(c.y - H * 0.45 * t.y / d.Escala)};
+        // Twips per unit on each axis: Escala units reach 0.45 of each, or with the fixed scale
+        // 100 units reach the shorter half-axis on both.
+        const bool fija = d.escalado == diagram::Escalado::Fija;
+        const double kx = fija ? std::min(W, H) * 0.45 / 100 : W * 0.45 / d.Escala;
+        const double ky = fija ? kx : H * 0.45 / d.Escala;
+        const canvas::Point desdeComponentes{static_cast<float>(c.x + kx * t.x),
+                                             static_cast<float>(c.y - ky * t.y)};
         const std::string letra(1, t.vector ? char('A' + t.vector - 1) : 'R');
         if (!dibujada || !Cerca(desdeComponentes, punta, 1.0F))
             return "las componentes de " + letra + " llevan a " +
                    canvas::FormatNumber(desdeComponentes.x) + ' ' +
                    canvas::FormatNumber(desdeComponentes.y) + ", no a la punta dibujada";
-        if (vistas[diagram::Vista::Componentes] && t.hasta.x != c.x &&
+        // A tip within a twip of the origin (a resultant of opposite vectors) has no components.
+        const bool enOrigen = std::abs(t.hasta.x - c.x) < 1 && std::abs(t.hasta.y - c.y) < 1;
+        if (vistas[diagram::Vista::Componentes] && t.hasta.x != c.x && !enOrigen &&
             !hay(letra + "x = " + diagram::Formato(t.x)))
             return "falta el rótulo de la componente x de " + letra;
     }
@@ -169,7 +177,28 @@ public:
         int barra = 0;
         if (n == 1) return {"click Form1.Command" + std::to_string(1 + dado(2))};
         if (p >= 96)
-            return {"view " + ventana + ' ' + kVistas[dado(6)] + (dado(2) ? " on" : " off"), -1};
+            return {"view " + ventana + ' ' + kVistas[dado(7)] + (dado(2) ? " on" : " off"), -1};
+        if (p >= 88) {
+            // A drag from a tip drawn from the origin (or from anywhere, grabbing nothing) to
+            // anywhere, out of the picture too; it moves the live diagram as its bars do.
+            const auto& dibujo = static_cast<const VentanaMetodo&>(v).dibujo();
+            const canvas::Picture& picture = v.Picture1()->picture();
+            const auto en = [&](float largo) {
+                return dado(static_cast<int>(largo) + 2000) - 1000;
+            };
+            double x = en(picture.Width()), y = en(picture.Height());
+            if (dibujo && !dibujo->trazos.empty() && dado(4)) {
+                const auto& t = dibujo->trazos[static_cast<std::size_t>(
+                    dado(static_cast<int>(dibujo->trazos.size())))];
+                x = t.hasta.x + dado(7) - 3;
+                y = t.hasta.y + dado(7) - 3;
+            }
+            return {"drag " + ventana + ' ' + canvas::FormatNumber(static_cast<float>(x)) + ' ' +
+                        canvas::FormatNumber(static_cast<float>(y)) + ' ' +
+                        std::to_string(en(picture.Width())) + ' ' +
+                        std::to_string(en(picture.Height())),
+                    1};
+        }
         if (n == 2) {
             if (p < 3) return {"click Form2.Command2"};   // Regresar
             if (p < 25) return {"click Form2.Command1"};  // Graficar Paralelogramo
@@ -255,8 +284,10 @@ private:
         // Only "Graficar Paralelogramo" and Form3's step bar draw a resultant; anything else
         // redraws the live diagram, whose tips Form3's next step must add up.
         if (a.barra != (n == 2 ? 0 : 7)) {
-            if (n == 3)
+            if (n == 3) {
                 puntas_ = {Punta(ops, c, kRojo), Punta(ops, c, kAzul), Punta(ops, c, verde)};
+                escalado_ = static_cast<const VentanaMetodo&>(v).dibujo()->escalado;
+            }
             return {};
         }
         ++sumas;
@@ -265,6 +296,8 @@ private:
             if (!p1 || !p2) return "faltan los vectores rojo y azul desde el origen";
             return Suma("PR", ops, c, {p1->x + p2->x - c.x, p1->y + p2->y - c.y});
         }
+        // Tips drawn in another scaling are elsewhere: the fixed scale was turned on or off since.
+        if (static_cast<const VentanaMetodo&>(v).dibujo()->escalado != escalado_) return {};
         const auto& [p1, p2, p3] = puntas_;
         if (!p1 || !p2 || !p3) return "un paso dibujó sin las tres puntas del diagrama en vivo";
         return Suma("T", ops, c,
@@ -278,6 +311,7 @@ private:
     Guion guion_{app_, trace_, nada_, nada_, "sesión"};
     std::array<std::unique_ptr<Observador>, 2> observadores_;
     std::array<std::optional<canvas::Point>, 3> puntas_;
+    diagram::Escalado escalado_ = diagram::Escalado::Adaptativa;
 };
 
 struct Resultado {
