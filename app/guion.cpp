@@ -162,7 +162,7 @@ std::string Uso(std::string_view orden) {
         return "uso: practice VENTANA on SEMILLA NIVEL | practice VENTANA next|off";
     if (orden == "guess") return "uso: guess VENTANA R ALFA";
     if (orden == "drag") return "uso: drag VENTANA X1 Y1 X2 Y2";
-    return "uso: save VENTANA FICHERO";
+    return "uso: save VENTANA ARCHIVO";
 }
 
 // One bit for each window that is shown.

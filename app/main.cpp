@@ -39,20 +39,20 @@ using trazalia::canvas::ErrorReason;
 
 constexpr const char* kSinPantalla =
     "trazalia: no hay pantalla disponible; use «xvfb-run trazalia» para abrir las ventanas, o "
-    "«trazalia --script FICHERO» para trabajar sin pantalla\n";
+    "«trazalia --script ARCHIVO» para trabajar sin pantalla\n";
 
 constexpr const char* kAyuda =
-    "Uso: trazalia [--practica | --script FICHERO [--registro FICHERO] |\n"
-    "               --hoja FICHERO.pdf [OPCIONES DE LA HOJA] | --resumen FICHERO... [--csv]]\n"
+    "Uso: trazalia [--practica | --script ARCHIVO [--registro ARCHIVO] |\n"
+    "               --hoja ARCHIVO.pdf [OPCIONES DE LA HOJA] | --resumen ARCHIVO... [--csv]]\n"
     "\n"
     "Trazalia: suma de vectores en el plano por los métodos del paralelogramo y del polígono.\n"
     "\n"
-    "Con --script, realiza las acciones de FICHERO sin pantalla y escribe la traza de cada\n"
+    "Con --script, realiza las acciones de ARCHIVO sin pantalla y escribe la traza de cada\n"
     "operación de dibujo en la salida estándar.\n"
     "\n"
     "Opciones:\n"
-    "  -s, --script FICHERO  Realiza las acciones de FICHERO (- para la entrada estándar).\n"
-    "  --hoja FICHERO.pdf    Escribe una hoja de ejercicios con sus soluciones, con:\n"
+    "  -s, --script ARCHIVO  Realiza las acciones de ARCHIVO (- para la entrada estándar).\n"
+    "  --hoja ARCHIVO.pdf    Escribe una hoja de ejercicios con sus soluciones, con:\n"
     "    --ejercicios N      cuántos ejercicios (de 1 a 200; 6 si no se dice);\n"
     "    --metodo M          paralelogramo, poligono o ambos (ambos si no se dice);\n"
     "    --nivel L           facil, medio o dificil (medio si no se dice);\n"
@@ -60,9 +60,9 @@ constexpr const char* kAyuda =
     "    --titulo TEXTO      el título de cada página;\n"
     "    --papel P           a4 o carta (a4 si no se dice);\n"
     "    --dibujados         con los vectores dibujados en cada cuadro.\n"
-    "  --registro FICHERO    Con --script, añade a FICHERO cada veredicto de la práctica.\n"
+    "  --registro ARCHIVO    Con --script, añade a ARCHIVO cada veredicto de la práctica.\n"
     "  --practica            Abre el programa con la práctica activa en ambos métodos.\n"
-    "  --resumen FICHERO...  Resume los registros de práctica de una clase; con --csv,\n"
+    "  --resumen ARCHIVO...  Resume los registros de práctica de una clase; con --csv,\n"
     "                        en CSV.\n"
     "  -h, --help            Muestra esta ayuda y termina.\n"
     "  -v, --version         Muestra la versión y termina.\n"
@@ -258,7 +258,7 @@ int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada, const QString& re
 std::string FaltaElValor(const QString& error) {
     const qsizetype desde = error.indexOf(u'\'') + 1;
     const QString opcion = error.mid(desde, error.indexOf(u'\'', desde) - desde);
-    if (opcion.endsWith(u"script") || desde == 0) return "falta el FICHERO de la opción --script";
+    if (opcion.endsWith(u"script") || desde == 0) return "falta el ARCHIVO de la opción --script";
     return "falta el valor de la opción «" + Legible(opcion.toLatin1().toStdString()) + "»";
 }
 
@@ -343,14 +343,14 @@ int main(int argc, char* argv[]) {
     const auto bytes = [](const QString& s) { return Legible(s.toLatin1().toStdString()); };
 
     const QCommandLineOption script(QStringList{QStringLiteral("s"), QStringLiteral("script")},
-                                    QString(), QStringLiteral("FICHERO"));
+                                    QString(), QStringLiteral("ARCHIVO"));
     const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const auto conValor = [](const char* nombre, const char* valor) {
         return QCommandLineOption(QString::fromLatin1(nombre), QString(),
                                   QString::fromLatin1(valor));
     };
-    const QCommandLineOption hoja = conValor("hoja", "FICHERO");
+    const QCommandLineOption hoja = conValor("hoja", "ARCHIVO");
     const std::array<QCommandLineOption, 6> deLaHoja{
         conValor("ejercicios", "N"), conValor("metodo", "M"),     conValor("nivel", "L"),
         conValor("semilla", "S"),    conValor("titulo", "TEXTO"), conValor("papel", "P")};
@@ -358,7 +358,7 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption practica(QStringLiteral("practica"));
     const QCommandLineOption resumen(QStringLiteral("resumen"));
     const QCommandLineOption csv(QStringLiteral("csv"));
-    const QCommandLineOption registro = conValor("registro", "FICHERO");
+    const QCommandLineOption registro = conValor("registro", "ARCHIVO");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({script, ayuda, version, hoja, dibujados, practica, resumen, csv, registro});
@@ -376,11 +376,11 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(version)) return Mostrar("trazalia " TRAZALIA_VERSION "\n");
     if (parser.isSet(resumen)) {
         if (parser.isSet(script) || parser.isSet(hoja) || parser.isSet(practica)) {
-            Decir("--resumen va sola, con sus ficheros y --csv");
+            Decir("--resumen va sola, con sus archivos y --csv");
             return 2;
         }
         if (parser.positionalArguments().isEmpty()) {
-            Decir("falta el FICHERO de la opción --resumen");
+            Decir("falta el ARCHIVO de la opción --resumen");
             return 2;
         }
         return Resumir(parser.positionalArguments(), parser.isSet(csv));

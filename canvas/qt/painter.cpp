@@ -274,7 +274,7 @@ std::optional<QString> WriteFile(const QByteArray& bytes, const QString& path) {
     // picture in place of the device itself.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return QStringLiteral("ya existe y no es un fichero normal");
+        return QStringLiteral("ya existe y no es un archivo normal");
 
     // The file appears only on commit, complete; until then it is a temporary beside it. Qt may
     // rename even after a failed flush, so every write and the flush are checked before.
@@ -319,7 +319,7 @@ std::optional<QString> WriteByBytes(const Picture& picture, const QByteArray& pa
     struct stat st {};
     std::optional<QString> why;
     if (::fstatat(dir, name.constData(), &st, 0) == 0 && !S_ISREG(st.st_mode)) {
-        why = QStringLiteral("ya existe y no es un fichero normal");
+        why = QStringLiteral("ya existe y no es un archivo normal");
     } else {
         const QByteArray temporary = ".trazalia-" +
                                      QByteArray::number(QCoreApplication::applicationPid()) + '.' +

@@ -17,7 +17,7 @@ std::string ErrorReason(std::error_code code) {
         case ENOSPC:
             return "no queda espacio en el dispositivo";
         case EFBIG:
-            return "supera el tamaño máximo de fichero";
+            return "supera el tamaño máximo de archivo";
         case EBADF:
             return "está cerrada";
         case EPIPE:
