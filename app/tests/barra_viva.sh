@@ -34,17 +34,6 @@ check() {  # check NAME COMMAND...
     "$@" || { echo "FAIL: $name"; fails=$((fails + 1)); }
 }
 
-# Retries a check on a fresh screenshot for up to 10 s: repaints land when they land.
-eventually() {
-    local end=$((SECONDS + 10))
-    while :; do
-        import -window root "$work/shot.png"
-        "$@" && return 0
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
-    done
-}
-
 . "$(dirname "$0")/x_ventanas.sh"
 
 # Whether a pixel within 2 of (x, y) of the picture (logical pixels from its corner PX, PY) is

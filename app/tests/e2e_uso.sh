@@ -32,17 +32,6 @@ check() {  # check NAME COMMAND...
     fi
 }
 
-# Retries a check on a fresh screenshot for up to 10 s: repaints land when they land.
-eventually() {
-    local end=$((SECONDS + 10))
-    while :; do
-        import -window root "$work/shot.png"
-        "$@" && return 0
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
-    done
-}
-
 # shown TITLE: waits for that window; sets W, X and Y. window TITLE: and for its keyboard focus.
 . "$(dirname "$0")/x_ventanas.sh"
 window_manager || { echo "FAIL: openbox did not start"; exit 1; }

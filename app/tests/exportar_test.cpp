@@ -24,6 +24,7 @@
 #include "app/exportar.h"
 #include "app/impresion.h"
 #include "app/tests/con_aplicacion.h"
+#include "app/tests/dialogos_fijos.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 
@@ -32,17 +33,6 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString()
 
 namespace trazalia::app {
 namespace {
-
-// Answers the save dialog with a fixed path and records what the window offered and reported.
-struct DialogosFijos final : Dialogos {
-    QString ArchivoParaGuardar(QWidget*, const QString& nombre) override {
-        ofrecido = nombre;
-        return ruta;
-    }
-    void Aviso(QWidget*, const QString& t, const QString& x) override { avisos << t + u'|' + x; }
-    QString ruta, ofrecido;
-    QStringList avisos;
-};
 
 class Exportar : public ConAplicacion {
 public:

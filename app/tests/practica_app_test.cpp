@@ -15,22 +15,13 @@
 #include "app/form3.h"
 #include "app/practica.h"
 #include "app/tests/con_aplicacion.h"
+#include "app/tests/dialogos_fijos.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/marco.h"
 
 namespace trazalia::app {
 namespace {
-
-struct Avisos final : Dialogos {
-    QString ArchivoParaGuardar(QWidget*, const QString& nombre) override {
-        ofrecido = nombre;
-        return ruta;
-    }
-    void Aviso(QWidget*, const QString& t, const QString&) override { avisos << t; }
-    QStringList avisos;
-    QString ruta, ofrecido;
-};
 
 // Where a vector of magnitude r at alfa degrees ends on the picture widget, in its pixels: the
 // picture's own mapping, at the widget's scale.
@@ -112,7 +103,7 @@ TEST_F(ConAplicacion, WindowsOpenPractisingWhenAsked) {
 
 // A record that cannot be written is told once the picture is drawn; the verdict stands.
 TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
-    auto* avisos = new Avisos;
+    auto* avisos = new DialogosFijos;
     app.setDialogos(std::unique_ptr<Dialogos>(avisos));
     QTemporaryDir carpeta;
     app.setRegistro(carpeta.path());
@@ -156,7 +147,7 @@ TEST_F(ConAplicacion, AGuessIsTypedIntoTheResultReadOuts) {
 
 // "Guardar resultados…" offers a CSV file and writes a copy of the record there.
 TEST_F(ConAplicacion, SavedResultsAreACopyOfTheRecord) {
-    auto* dialogos = new Avisos;
+    auto* dialogos = new DialogosFijos;
     app.setDialogos(std::unique_ptr<Dialogos>(dialogos));
     QTemporaryDir carpeta;
     app.setRegistro(carpeta.filePath(QStringLiteral("registro.csv")));

@@ -1,6 +1,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the real-display tests.
 
+# Retries a check on a fresh screenshot ($work/shot.png) for up to 10 s: repaints land when they land.
+eventually() {
+    local end=$((SECONDS + 10))
+    while :; do
+        import -window root "$work/shot.png"
+        "$@" && return 0
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.1
+    done
+}
+
 # Starts openbox on the display, as a classroom's desktop has a window manager, and waits up to
 # 10 s until it manages windows. Sets WM_PID.
 window_manager() {

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "app/exportar.h"
+
+namespace trazalia::app {
+
+// Answers the save dialog with a fixed path and records what the window offered and what it
+// told the user ("title|text").
+struct DialogosFijos final : Dialogos {
+    QString ArchivoParaGuardar(QWidget*, const QString& nombre) override {
+        ofrecido = nombre;
+        return ruta;
+    }
+    void Aviso(QWidget*, const QString& t, const QString& x) override { avisos << t + u'|' + x; }
+    QString ruta, ofrecido;
+    QStringList avisos;
+};
+
+}  // namespace trazalia::app
