@@ -69,12 +69,14 @@ void Arrastre::Soltar() {
 }
 
 bool Arrastre::eventFilter(QObject* objeto, QEvent* evento) {
-    QWidget* picture = ventana_.Picture1();
-    if (objeto != picture) return false;
+    // The event's kind first: a window being destroyed hides its picture, and then the window is
+    // no longer one to ask anything.
     const auto tipo = evento->type();
     if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove &&
         tipo != QEvent::MouseButtonRelease)
         return false;
+    QWidget* picture = ventana_.Picture1();
+    if (objeto != picture) return false;
     const auto* raton = static_cast<QMouseEvent*>(evento);
     const diagram::Punto p = EnTwips(raton->position());
     const bool ajustar = raton->modifiers() & ::Qt::ShiftModifier;

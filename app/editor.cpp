@@ -43,8 +43,10 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
+        const auto tipo = evento->type();
+        if (tipo != QEvent::KeyPress && tipo != QEvent::MouseButtonDblClick) return false;
         if (destino_.disponible && !destino_.disponible()) return false;
-        if (objeto == destino_.foco && evento->type() == QEvent::KeyPress) {
+        if (objeto == destino_.foco && tipo == QEvent::KeyPress) {
             const auto* tecla = static_cast<QKeyEvent*>(evento);
             // A digit alone: with Ctrl it is a shortcut, not a value.
             if ((tecla->modifiers() & ~::Qt::KeypadModifier) != ::Qt::NoModifier ||
@@ -53,7 +55,7 @@ protected:
             Abrir(QString(QChar(u'0' + (tecla->key() - ::Qt::Key_0))));
             return true;
         }
-        if (objeto == lectura_ && evento->type() == QEvent::MouseButtonDblClick) {
+        if (objeto == lectura_ && tipo == QEvent::MouseButtonDblClick) {
             Abrir(destino_.valor())->selectAll();
             return true;
         }
