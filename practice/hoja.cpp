@@ -48,11 +48,12 @@ struct Pagina {
     std::vector<ElementoDeHoja>* elementos;
 
     void Texto(Punto en, canvas::Anchor anclaje, double puntos, bool negrita, std::string texto) {
-        elementos->emplace_back(std::in_place_type<TextoDeHoja>, en, anclaje, puntos, negrita,
-                                std::move(texto));
+        elementos->emplace_back(std::in_place_type<TextoDeHoja>,
+                                TextoDeHoja{en, anclaje, puntos, negrita, std::move(texto)});
     }
     void Trazo(Punto desde, Punto hasta, canvas::Color color, double grosor) {
-        elementos->emplace_back(std::in_place_type<TrazoDeHoja>, desde, hasta, color, grosor);
+        elementos->emplace_back(std::in_place_type<TrazoDeHoja>,
+                                TrazoDeHoja{desde, hasta, color, grosor});
     }
 };
 
@@ -142,9 +143,9 @@ void Vector(Pagina& pagina, Punto desde, Punto hasta, canvas::Color color, bool 
     // On the page y grows downward; the head's angles are counter-clockwise as seen.
     const double angulo = std::atan2(-dy, dx);
     const Punto centro{hasta.x - kRadioCabeza * dx / largo, hasta.y - kRadioCabeza * dy / largo};
-    pagina.elementos->emplace_back(std::in_place_type<ArcoDeHoja>, centro, kRadioCabeza,
-                                   angulo - std::numbers::pi / 2, angulo + std::numbers::pi / 2,
-                                   color, kGrosor);
+    pagina.elementos->emplace_back(std::in_place_type<ArcoDeHoja>,
+                                   ArcoDeHoja{centro, kRadioCabeza, angulo - std::numbers::pi / 2,
+                                              angulo + std::numbers::pi / 2, color, kGrosor});
 }
 
 // Each vector from the origin in its colour.
