@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/hoja.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
@@ -96,18 +95,9 @@ bool PintarHoja(const practice::Hoja& hoja, QPagedPaintDevice& dispositivo) {
 }
 
 QByteArray PdfDeHoja(const practice::Hoja& hoja) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    pdf.setCreator(QStringLiteral("Trazalia"));
-    pdf.setTitle(QStringLiteral("Hoja de ejercicios"));
     // One device unit per twip.
-    pdf.setResolution(1440);
-    if (!pdf.setPageLayout(QPageLayout(TamanoDePagina(hoja), QPageLayout::Portrait, QMarginsF())))
-        return {};
-    if (!PintarHoja(hoja, pdf)) return {};
-    return bytes;
+    return canvas::WritePdf(QStringLiteral("Hoja de ejercicios"), 1440, TamanoDePagina(hoja),
+                            [&](QPdfWriter& pdf) { return PintarHoja(hoja, pdf); });
 }
 
 bool GuardarHoja(const practice::Hoja& hoja, const QString& ruta, QString* error) {

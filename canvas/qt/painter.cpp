@@ -2,8 +2,8 @@
 #include "canvas/qt/painter.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <numbers>
 #include <variant>
@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPaintEngine>
 #include <QPainter>
@@ -166,23 +167,34 @@ QByteArray EncodeSvg(const Picture& picture) {
     return bytes;
 }
 
-QByteArray EncodePdf(const Picture& picture) {
+}  // namespace
+
+QByteArray WritePdf(const QString& title, int resolution, const QPageSize& page,
+                    const std::function<bool(QPdfWriter&)>& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setTitle(QStringLiteral("Trazalia"));
+    pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Trazalia"));
-    // At 96 dpi the device units are the picture's logical pixels.
-    pdf.setResolution(kLogicalDpi);
-    pdf.setPageSize(QPageSize(LogicalSize(picture) * kPointsPerPixel, QPageSize::Point, QString(),
-                              QPageSize::ExactMatch));
-    pdf.setPageMargins(QMarginsF());
-    QPainter painter;
-    if (!painter.begin(&pdf)) return {};
-    Replay(picture, painter);
-    if (!painter.end()) return {};
+    pdf.setResolution(resolution);
+    if (!pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()))) return {};
+    if (!paint(pdf)) return {};
     return bytes;
+}
+
+namespace {
+
+QByteArray EncodePdf(const Picture& picture) {
+    // At 96 dpi the device units are the picture's logical pixels.
+    const QPageSize page(LogicalSize(picture) * kPointsPerPixel, QPageSize::Point, QString(),
+                         QPageSize::ExactMatch);
+    return WritePdf(QStringLiteral("Trazalia"), kLogicalDpi, page, [&](QPdfWriter& pdf) {
+        QPainter painter;
+        if (!painter.begin(&pdf)) return false;
+        Replay(picture, painter);
+        return painter.end();
+    });
 }
 
 }  // namespace

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QByteArray>
 #include <QFont>
 #include <QImage>
+#include <QPageSize>
 #include <QSizeF>
 #include <QString>
 
 #include "canvas/picture.h"
 
 class QPainter;
+class QPdfWriter;
 
 namespace trazalia::canvas {
 
@@ -43,6 +46,11 @@ void Replay(const Picture& picture, QPainter& painter);
 // ceil(width / 15 × ratio) × ceil(height / 15 × ratio) pixels, with that device pixel ratio.
 // Null when the ratio is not positive or the image is too large.
 QImage RenderImage(const Picture& picture, qreal devicePixelRatio = 2);
+
+// A PDF made in memory: one writer titled title, at that resolution (device units per inch), its
+// pages of that size without margins, painted by paint. Empty when anything fails.
+QByteArray WritePdf(const QString& title, int resolution, const QPageSize& page,
+                    const std::function<bool(QPdfWriter&)>& paint);
 
 enum class PictureFormat { Png, Svg, Pdf };
 
