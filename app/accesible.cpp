@@ -4,18 +4,25 @@
 #include <QAccessibleWidget>
 #include <mutex>
 
+#include "app/emblema.h"
+#include "canvas/qt/picture_widget.h"
+
 namespace trazalia::app {
 
 namespace {
 
+// Qt asks with each class of the object, the most derived first; the classes' own meta-objects
+// name them, so that a renamed class keeps its role or fails to build.
+template <class T>
+bool Es(const QString& clase, QObject* objeto) {
+    return clase == QLatin1String(T::staticMetaObject.className()) && qobject_cast<T*>(objeto);
+}
+
 QAccessibleInterface* PorClase(const QString& clase, QObject* objeto) {
-    auto* widget = qobject_cast<QWidget*>(objeto);
-    if (!widget) return nullptr;
-    if (clase == QLatin1String("trazalia::canvas::PictureWidget") ||
-        clase == QLatin1String("trazalia::app::Emblema"))
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (clase == QLatin1String("trazalia::app::Anuncio"))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (Es<canvas::PictureWidget>(clase, objeto) || Es<Emblema>(clase, objeto))
+        return new QAccessibleWidget(static_cast<QWidget*>(objeto), QAccessible::Graphic);
+    if (Es<Anuncio>(clase, objeto))
+        return new QAccessibleWidget(static_cast<QWidget*>(objeto), QAccessible::Notification);
     return nullptr;
 }
 

@@ -6,20 +6,49 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <iostream>
 
+#include "app/acciones.h"
 #include "app/accesible.h"
-#include "app/exportar.h"
+#include "app/ayuda.h"
+#include "app/dialogos.h"
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/form3.h"
-#include "app/practica.h"
 #include "app/vistas.h"
+#include "canvas/qt/picture_widget.h"
+#include "canvas/trace_format.h"
 #include "canvas/trace_writer.h"
 
 namespace trazalia::app {
 
+// What the windows hold: it asks whichever dialogs the application has now.
+class Aplicacion::DialogosVigentes final : public Dialogos {
+public:
+    explicit DialogosVigentes(Aplicacion& app) : app_(app) {}
+    QString ArchivoParaGuardar(QWidget* parent, const QString& nombre) override {
+        return app_.dialogos().ArchivoParaGuardar(parent, nombre);
+    }
+    void Aviso(QWidget* parent, const QString& titulo, const QString& texto) override {
+        app_.dialogos().Aviso(parent, titulo, texto);
+    }
+    void Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) override {
+        app_.dialogos().Imprimir(parent, imprimir);
+    }
+
+private:
+    Aplicacion& app_;
+};
+
+struct Aplicacion::TrazaDeDibujo {
+    canvas::PictureTrace trace;
+    canvas::ListenerHandle escucha;
+};
+
 Aplicacion::Aplicacion(canvas::TraceWriter* trace)
-    : trace_(trace), vistas_(new ControlVistas(this)) {
+    : trace_(trace),
+      vistas_(new ControlVistas(this)),
+      vigentes_(std::make_unique<DialogosVigentes>(*this)) {
     InstalarAccesibilidad();
 }
 
@@ -28,9 +57,9 @@ Aplicacion::~Aplicacion() = default;
 void Aplicacion::Iniciar() { form1().show(); }
 
 void Aplicacion::IniciarEnPantalla() {
-    recuerda_ = true;
-    registro_ = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                QStringLiteral("/practica.csv");
+    practica_.recuerda = true;
+    practica_.registro = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                         QStringLiteral("/practica.csv");
     zoom_.Recordar();
     vistas_->Recordar();
     if (const QScreen* pantalla = QGuiApplication::primaryScreen())
@@ -42,28 +71,97 @@ void Aplicacion::Traza(const QString& sujeto, const char* que) const {
     if (trace_) trace_->Write(sujeto.toStdString(), que);
 }
 
+void Aplicacion::Conectar(Ventana& ventana) {
+    connect(&ventana, &Ventana::cerrada, this, &Aplicacion::Terminar);
+    connect(ventana.Atajo(tr("Ayuda de Trazalia"), {QKeySequence(::Qt::Key_F1)}),
+            &QAction::triggered, &ventana, [&ventana] { Ayuda::Mostrar(&ventana); });
+    if (!trace_) {
+        // On screen the zoom sizes the window, the help follows it, and a failure is told at once.
+        auto* zoom = new ZoomDeVentana(ventana, zoom_);
+        connect(zoom, &ZoomDeVentana::escalada, &ventana, [&ventana](double escala) {
+            if (auto* ayuda = ventana.findChild<Ayuda*>(QString(), ::Qt::FindDirectChildrenOnly))
+                ayuda->Escalar(escala);
+        });
+        connect(zoom, &ZoomDeVentana::mostrada, &ventana, [&ventana] { Ayuda::Acompanar(&ventana); });
+        connect(&ventana, &Ventana::fallo, this, [this, &ventana] {
+            dialogos().Aviso(&ventana, tr("No se pudo completar la acción"),
+                             QString::fromStdString(ventana.TomarFallo()) + u'.');
+        });
+        return;
+    }
+    // A script runs at the program's own size; its failures wait for the script to report them.
+    ventana.setFixedSize(Pixeles(Ventana::kClientWidth), Pixeles(Ventana::kClientHeight));
+    const std::string nombre = ventana.nombre().toStdString();
+    connect(&ventana, &Ventana::mostrada, this, [this, nombre](bool visible) {
+        if (!terminado_) trace_->Write(nombre, visible ? "Show" : "Hide");
+    });
+    connect(&ventana, &Ventana::escrito, this,
+            [this, nombre](const QString& control, std::string_view texto) {
+                trace_->Caption(nombre + '.' + control.toStdString(), texto);
+            });
+    if (canvas::PictureWidget* picture = ventana.Picture1()) {
+        auto& traza = trazas_.emplace_back(std::make_unique<TrazaDeDibujo>(
+            TrazaDeDibujo{canvas::PictureTrace(*trace_, nombre + ".Picture1"), {}}));
+        traza->escucha = picture->picture().AddListener(&traza->trace);
+    }
+}
+
+void Aplicacion::ConectarMetodo(VentanaMetodo& ventana, practice::Ventana cual) {
+    auto* acciones = new AccionesDelDibujo(ventana, cual, *vistas_, *vigentes_, practica_);
+    connect(&ventana, &VentanaMetodo::regresar, this, [this] { form1().show(); });
+    Practica& practica = acciones->practica();
+    if (trace_) {
+        const std::string nombre = ventana.nombre().toStdString();
+        connect(&practica, &Practica::juzgado, this,
+                [this, nombre](const practice::Veredicto& veredicto) {
+                    trace_->Write(nombre, "Practica " + std::string(practice::Nombre(veredicto.codigo)));
+                });
+        // A script goes on and says so.
+        connect(&practica, &Practica::noRegistrado, this, [](const QString& error) {
+            std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString()
+                      << std::endl;
+        });
+        return;
+    }
+    // On screen the exercise ends its redraw before the message.
+    connect(
+        &practica, &Practica::noRegistrado, &ventana,
+        [this, &ventana](QString error) {
+            if (!error.isEmpty()) error[0] = error[0].toUpper();
+            dialogos().Aviso(&ventana, tr("No se pudo guardar el veredicto"), error + u'.');
+        },
+        ::Qt::QueuedConnection);
+}
+
 Form1& Aplicacion::form1() {
     if (!form1_) {
-        form1_ = std::make_unique<Form1>(*this);
+        form1_ = std::make_unique<Form1>();
+        Conectar(*form1_);
+        connect(form1_.get(), &Form1::paralelogramo, this, [this] { form2().show(); });
+        connect(form1_.get(), &Form1::poligono, this, [this] { form3().show(); });
+        connect(form1_.get(), &Form1::salir, this, &Aplicacion::Terminar);
         Traza(form1_->nombre(), "Load");
     }
     return *form1_;
 }
 
 template <class Form>
-Form& Aplicacion::Cargar(std::unique_ptr<Form>& form) {
+Form& Aplicacion::Cargar(std::unique_ptr<Form>& form, practice::Ventana cual) {
     if (!form) {
-        form = std::make_unique<Form>(*this);
+        form = std::make_unique<Form>(*vistas_);
+        Conectar(*form);
+        ConectarMetodo(*form, cual);
         Traza(form->nombre(), "Load");
         form->Form_Load();
-        if (practicaAlAbrir_) form->practica().accionPracticar()->setChecked(true);
+        if (practicaAlAbrir_)
+            AccionesDelDibujo::De(*form).practica().accionPracticar()->setChecked(true);
     }
     return *form;
 }
 
-Form2& Aplicacion::form2() { return Cargar(form2_); }
+Form2& Aplicacion::form2() { return Cargar(form2_, practice::Ventana::Form2); }
 
-Form3& Aplicacion::form3() { return Cargar(form3_); }
+Form3& Aplicacion::form3() { return Cargar(form3_, practice::Ventana::Form3); }
 
 Dialogos& Aplicacion::dialogos() {
     if (!dialogos_) dialogos_ = std::make_unique<DialogosQt>();
@@ -93,7 +191,6 @@ void Aplicacion::Terminar() {
     }
     for (Ventana* v : ventanas())
         if (v) v->close();
-    emit terminada();
     QCoreApplication::quit();
 }
 

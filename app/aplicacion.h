@@ -5,7 +5,9 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <vector>
 
+#include "app/practica.h"
 #include "app/zoom.h"
 
 namespace trazalia::canvas {
@@ -17,16 +19,21 @@ namespace trazalia::app {
 class ControlVistas;
 class Dialogos;
 class Ventana;
+class VentanaMetodo;
 class Form1;
 class Form2;
 class Form3;
 
-// Owns the three windows and moves between them. Form1 exists from the start; each method window
-// is created and loaded on its first show and then kept, with its state, until the program ends.
+// Owns the three windows, wires them to each other and to the program: it moves between them,
+// shows their failures, gives them the zoom, the help, the picture's actions and, in a script,
+// the trace. Form1 exists from the start; each method window is created and loaded on its first
+// show and then kept, with its state, until the program ends.
 class Aplicacion : public QObject {
     Q_OBJECT
 public:
-    // trace may be null (no trace); otherwise it must outlive the application.
+    // With a trace the program runs a script: every window at its own size, each failure kept
+    // for the script to report, and every window's Show and Hide, the captions written and the
+    // drawing operations traced. The trace must outlive the application.
     explicit Aplicacion(canvas::TraceWriter* trace = nullptr);
     ~Aplicacion() override;
 
@@ -49,8 +56,6 @@ public:
     void Terminar();
     bool terminado() const { return terminado_; }
 
-    canvas::TraceWriter* trace() const { return trace_; }
-
     // The views, one set for both method windows.
     ControlVistas& vistas() const { return *vistas_; }
     // The zoom of every window; scripts leave it at 1.
@@ -58,37 +63,41 @@ public:
 
     // Where practice records its verdicts: on screen, practica.csv in the user's data folder; in
     // a script only the file it is given (none by default).
-    const QString& registro() const { return registro_; }
-    void setRegistro(const QString& ruta) { registro_ = ruta; }
-    // On screen the user's choices are remembered between runs; never in a script.
-    bool recuerda() const { return recuerda_; }
+    const QString& registro() const { return practica_.registro; }
+    void setRegistro(const QString& ruta) { practica_.registro = ruta; }
     // Each method window starts practising when it is first opened.
     void setPracticaAlAbrir(bool practica) { practicaAlAbrir_ = practica; }
 
     // How the windows ask the user where to save and tell of failures: Qt's dialogs unless
-    // replaced.
+    // replaced. The windows keep asking the one set last.
     Dialogos& dialogos();
     void setDialogos(std::unique_ptr<Dialogos> dialogos);
 
-signals:
-    void terminada();
-
 private:
+    class DialogosVigentes;
+    struct TrazaDeDibujo;
+
     void Traza(const QString& sujeto, const char* que) const;
+    // What every window gets from the program.
+    void Conectar(Ventana& ventana);
+    // What a method window gets besides.
+    void ConectarMetodo(VentanaMetodo& ventana, practice::Ventana cual);
     // Creates and loads a method window on its first use.
     template <class Form>
-    Form& Cargar(std::unique_ptr<Form>& form);
+    Form& Cargar(std::unique_ptr<Form>& form, practice::Ventana cual);
 
     canvas::TraceWriter* trace_;
     ControlVistas* vistas_;
     std::unique_ptr<Dialogos> dialogos_;
+    std::unique_ptr<DialogosVigentes> vigentes_;
+    AjustesDePractica practica_;
     Zoom zoom_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;
+    // Listening to the windows' pictures: they go before the windows.
+    std::vector<std::unique_ptr<TrazaDeDibujo>> trazas_;
     bool terminado_ = false;
-    QString registro_;
-    bool recuerda_ = false;
     bool practicaAlAbrir_ = false;
 };
 

@@ -17,11 +17,12 @@ constexpr double kAlcanceEnPixeles = 10;
 
 }  // namespace
 
-Arrastre::Arrastre(VentanaMetodo& ventana, int vectores, Anuncio& anuncio)
-    : QObject(&ventana), ventana_(ventana), vectores_(vectores), anuncio_(anuncio) {
+Arrastre::Arrastre(VentanaMetodo& ventana)
+    : QObject(&ventana), ventana_(ventana), vectores_(ventana.vectores()) {
     // Moves without a button pressed show the open hand over a tip.
     ventana_.Picture1()->setMouseTracking(true);
     ventana_.Picture1()->installEventFilter(this);
+    ventana_.AgregarCapa(*this);
 }
 
 double Arrastre::Alcance() const {
@@ -60,9 +61,10 @@ void Arrastre::Soltar() {
     if (!vector_) return;
     const int k = *vector_;
     vector_.reset();
+    ventana_.Describir();
     emit soltado();
     // Once, when the tip is let go, rather than every value on the way.
-    anuncio_.Decir(QStringLiteral("Vector %1: magnitud %2, dirección %3°.")
+    ventana_.anuncio().Decir(tr("Vector %1: magnitud %2, dirección %3°.")
                        .arg(k)
                        .arg(ventana_.barra(k)->value())
                        .arg(ventana_.barra(k + vectores_)->value()));

@@ -5,21 +5,19 @@
 #include <QPointF>
 #include <optional>
 
+#include "app/ventana_metodo.h"
 #include "diagram/arrastre.h"
 
 namespace trazalia::app {
 
-class Anuncio;
-class VentanaMetodo;
-
 // A vector's tip grabbed on a method window's Picture1 and moved: each position sets the vector's
 // scroll bars, so their handlers redraw as for any change. Watches Picture1's mouse events (touch
-// arrives as Qt's emulated mouse) and takes only the presses that grab a tip.
-class Arrastre final : public QObject {
+// arrives as Qt's emulated mouse) and takes only the presses that grab a tip. While a tip is held
+// the picture's description waits for the release.
+class Arrastre final : public QObject, public Capa {
     Q_OBJECT
 public:
-    // vectores: the window's magnitudes are HScroll1 … HScroll<n>, its directions the next n.
-    Arrastre(VentanaMetodo& ventana, int vectores, Anuncio& anuncio);
+    explicit Arrastre(VentanaMetodo& ventana);
 
     // As the mouse does, in twips of Picture1. Presionar grabs the tip within reach of p, if
     // any, and says whether it did; Mover and Soltar do nothing while no tip is held.
@@ -29,6 +27,10 @@ public:
 
     // The vector (1 to 3) whose tip is held.
     std::optional<int> vector() const { return vector_; }
+
+    QString Dibujado(canvas::Canvas&, const diagram::Resultado&) override { return {}; }
+    QString Descripcion() const override { return {}; }
+    bool retiene() const override { return vector_.has_value(); }
 
 signals:
     // A held tip was let go.
@@ -45,7 +47,6 @@ private:
 
     VentanaMetodo& ventana_;
     int vectores_;
-    Anuncio& anuncio_;
     std::optional<int> vector_;
     diagram::EscalaDelArrastre escala_;
 };

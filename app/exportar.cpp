@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/exportar.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QPointer>
-#include <QStandardPaths>
 #include <array>
 #include <span>
 
@@ -44,12 +40,6 @@ const TipoDeArchivo* TipoDelFiltro(const QString& filtro) {
     return nullptr;
 }
 
-// Where a session saves first: the pictures folder when there is one.
-QString CarpetaInicial() {
-    const QString imagenes = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return !imagenes.isEmpty() && QDir(imagenes).exists() ? imagenes : QDir::homePath();
-}
-
 }  // namespace
 
 QFileDialog* CrearDialogoGuardar(QWidget* parent, const QString& ruta) {
@@ -83,26 +73,6 @@ QFileDialog* CrearDialogoGuardar(QWidget* parent, const QString& ruta) {
             dialogo->selectFile(nombre.completeBaseName() + u'.' + QLatin1String(tipo->extension));
     });
     return dialogo;
-}
-
-QString DialogosQt::ArchivoParaGuardar(QWidget* parent, const QString& nombre) {
-    if (carpeta_.isEmpty()) carpeta_ = CarpetaInicial();
-    // Its window may go while it is open, and take the dialog with it.
-    const QPointer<QFileDialog> dialogo =
-        CrearDialogoGuardar(parent, QDir(carpeta_).filePath(nombre));
-    const bool aceptado = dialogo->exec() == QDialog::Accepted;
-    if (!dialogo) return {};
-    QString ruta;
-    if (aceptado && !dialogo->selectedFiles().isEmpty()) {
-        ruta = dialogo->selectedFiles().first();
-        carpeta_ = QFileInfo(ruta).absolutePath();
-    }
-    delete dialogo.data();
-    return ruta;
-}
-
-void DialogosQt::Aviso(QWidget* parent, const QString& titulo, const QString& texto) {
-    QMessageBox::warning(parent, titulo, texto);
 }
 
 QMimeData* DatosDelDibujo(const canvas::Picture& picture, const QString& texto, qreal ratio) {

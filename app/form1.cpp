@@ -3,9 +3,6 @@
 
 #include <QAbstractButton>
 
-#include "app/aplicacion.h"
-#include "app/form2.h"
-#include "app/form3.h"
 #include "diagram/colores.h"
 
 namespace trazalia::app {
@@ -47,8 +44,8 @@ constexpr Control kControles[] = {
 
 }  // namespace
 
-Form1::Form1(Aplicacion& app)
-    : Ventana(app, QStringLiteral("Form1"), QStringLiteral("Trazalia."), kControles) {
+Form1::Form1()
+    : Ventana(QStringLiteral("Form1"), QStringLiteral("Trazalia."), kControles) {
     connect(boton(1), &QAbstractButton::clicked, this, &Form1::Command1_Click);
     connect(boton(2), &QAbstractButton::clicked, this, &Form1::Command2_Click);
     connect(boton(3), &QAbstractButton::clicked, this, &Form1::Command3_Click);
@@ -56,14 +53,14 @@ Form1::Form1(Aplicacion& app)
 
 void Form1::Command1_Click() {
     hide();
-    app_.form2().show();
+    emit paralelogramo();
 }
 
 void Form1::Command2_Click() {
     hide();
-    app_.form3().show();
+    emit poligono();
 }
 
-void Form1::Command3_Click() { app_.Terminar(); }
+void Form1::Command3_Click() { emit salir(); }
 
 }  // namespace trazalia::app

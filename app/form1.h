@@ -9,11 +9,17 @@ namespace trazalia::app {
 class Form1 final : public Ventana {
     Q_OBJECT
 public:
-    explicit Form1(Aplicacion& app);
+    Form1();
 
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+
+signals:
+    // The user chose a method, having left this window; or chose to leave the program.
+    void paralelogramo();
+    void poligono();
+    void salir();
 };
 
 }  // namespace trazalia::app

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include "app/aplicacion.h"
 #include "app/editor.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/colores.h"
@@ -102,8 +101,8 @@ constexpr Control kControles[] = {
 
 }  // namespace
 
-Form2::Form2(Aplicacion& app)
-    : VentanaMetodo(app, QStringLiteral("Form2"), QStringLiteral("Método del Paralelogramo."),
+Form2::Form2(ControlVistas& vistas)
+    : VentanaMetodo(vistas, QStringLiteral("Form2"), QStringLiteral("Método del Paralelogramo."),
                     kControles, kGris, 2),
       metodo_(*this, lienzo()) {
     connect(boton(1), &QAbstractButton::clicked, this, &Form2::Command1_Click);

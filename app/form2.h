@@ -10,7 +10,7 @@ namespace trazalia::app {
 class Form2 final : public VentanaMetodo {
     Q_OBJECT
 public:
-    explicit Form2(Aplicacion& app);
+    explicit Form2(ControlVistas& vistas);
 
     void Form_Load();
     void Command1_Click();

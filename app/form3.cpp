@@ -8,7 +8,6 @@
 #include <array>
 #include <utility>
 
-#include "app/aplicacion.h"
 #include "app/editor.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
@@ -158,8 +157,8 @@ constexpr Control kControles[] = {
 
 }  // namespace
 
-Form3::Form3(Aplicacion& app)
-    : VentanaMetodo(app, QStringLiteral("Form3"), QStringLiteral("Método del Polígono."),
+Form3::Form3(ControlVistas& vistas)
+    : VentanaMetodo(vistas, QStringLiteral("Form3"), QStringLiteral("Método del Polígono."),
                     kControles, canvas::kBlack, 3),
       metodo_(*this, lienzo()) {
     connect(boton(1), &QAbstractButton::clicked, this, &Form3::Command1_Click);
@@ -171,8 +170,8 @@ Form3::Form3(Aplicacion& app)
     connect(barra(6), &QScrollBar::valueChanged, this, &Form3::HScroll6_Change);
     connect(barra(7), &QScrollBar::valueChanged, this, &Form3::HScroll7_Change);
     // Vector 3's captions take the picture's green.
-    QAction* contraste = app.vistas().accion(diagram::Vista::Contraste);
-    const auto verdes = [this, &vistas = app.vistas()] {
+    QAction* contraste = vistas.accion(diagram::Vista::Contraste);
+    const auto verdes = [this, &vistas = vistas] {
         const canvas::Color c = diagram::ColorDeVector(kVerde, vistas.vistas());
         for (int n : {3, 9}) {
             QPalette paleta = rotulo(n)->palette();

@@ -10,7 +10,7 @@ namespace trazalia::app {
 class Form3 final : public VentanaMetodo {
     Q_OBJECT
 public:
-    explicit Form3(Aplicacion& app);
+    explicit Form3(ControlVistas& vistas);
 
     void Form_Load();
     void Command1_Click();

@@ -18,6 +18,7 @@
 #include <streambuf>
 #include <vector>
 
+#include "app/acciones.h"
 #include "app/aplicacion.h"
 #include "app/arrastre.h"
 #include "app/editor.h"
@@ -335,7 +336,7 @@ BusquedaPractica BuscarPractica(const Aplicacion& app, std::string_view nombre) 
     if (nombre == "Form1") return {nullptr, "Form1 no tiene práctica"};
     auto [v, error] = BuscarVentana(app, nombre, true);
     if (!v) return {nullptr, error};
-    return {&static_cast<VentanaMetodo*>(v)->practica(), {}};
+    return {&AccionesDelDibujo::De(*static_cast<VentanaMetodo*>(v)).practica(), {}};
 }
 
 // practice WINDOW on SEED LEVEL | next | off
@@ -407,9 +408,10 @@ std::string Arrastrar(const Aplicacion& app, const std::vector<std::string_view>
     if (!v) return error;
     auto* metodo = qobject_cast<VentanaMetodo*>(v);
     if (!metodo) return v->nombre().toStdString() + " no tiene vectores que arrastrar";
-    if (metodo->arrastre().Presionar({c[0], c[1]})) {
-        metodo->arrastre().Mover({c[2], c[3]}, false);
-        metodo->arrastre().Soltar();
+    Arrastre& arrastre = AccionesDelDibujo::De(*metodo).arrastre();
+    if (arrastre.Presionar({c[0], c[1]})) {
+        arrastre.Mover({c[2], c[3]}, false);
+        arrastre.Soltar();
     }
     return {};
 }

@@ -23,7 +23,7 @@
 #include <limits>
 #include <numbers>
 
-#include "app/exportar.h"
+#include "app/dialogos.h"
 #include "canvas/qt/painter.h"
 
 namespace trazalia::app {

@@ -4,11 +4,8 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <algorithm>
 
-#include "app/exportar.h"
 #include "canvas/qt/painter.h"
 
 namespace trazalia::app {
@@ -61,15 +58,6 @@ QString ImprimirDibujo(const canvas::Picture& picture, const QString& lecturas,
     painter.drawText(QRectF(0, bajo, area.width(), altoTexto), kTexto, lecturas);
     if (!painter.end()) return QStringLiteral("La impresora no aceptó el dibujo.");
     return {};
-}
-
-void DialogosQt::Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) {
-    QPrinter impresora(QPrinter::HighResolution);
-    impresora.setDocName(QStringLiteral("Trazalia"));
-    QPrintPreviewDialog vista(&impresora, parent);
-    QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista,
-                     [&](QPrinter* destino) { imprimir(*destino); });
-    vista.exec();
 }
 
 }  // namespace trazalia::app

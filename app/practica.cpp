@@ -18,20 +18,16 @@
 #include <QSignalBlocker>
 #include <array>
 #include <cmath>
-#include <iostream>
 #include <numbers>
 #include <string>
 #include <vector>
 
 #include "app/ajustes.h"
-#include "app/aplicacion.h"
 #include "app/editor.h"
-#include "app/exportar.h"
+#include "app/dialogos.h"
 #include "app/ventana_metodo.h"
-#include "app/vistas.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
-#include "canvas/trace_writer.h"
 #include "diagram/marco.h"
 #include "diagram/resultado.h"
 #include "practice/registro.h"
@@ -108,16 +104,19 @@ int Cubiertos(diagram::Punto p, diagram::Punto q, double x0, double y0, double x
 
 }  // namespace
 
-Practica::Practica(VentanaMetodo& ventana, Aplicacion& app, practice::Ventana cual)
-    : QObject(&ventana), ventana_(ventana), app_(app), cual_(cual) {
+Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual,
+                   const AjustesDePractica& ajustes, Dialogos& dialogos)
+    : QObject(&ventana), ventana_(ventana), ajustes_(ajustes), dialogos_(dialogos), cual_(cual) {
     practicar_ = ventana_.Atajo(QStringLiteral("Practicar"), {QKeySequence(::Qt::Key_P)});
     practicar_->setCheckable(true);
     connect(practicar_, &QAction::toggled, this, &Practica::Activar);
     otro_ = ventana_.Atajo(QStringLiteral("Otro ejercicio"), {QKeySequence(::Qt::Key_N)});
     otro_->setEnabled(false);
     connect(otro_, &QAction::triggered, this, &Practica::Siguiente);
+    ventana_.Picture1()->installEventFilter(this);
+    ventana_.AgregarCapa(*this);
 
-    if (app_.recuerda()) {
+    if (ajustes_.recuerda) {
         const std::string guardado = Ajustes().value(ClaveNivel()).toString().toStdString();
         if (const auto n = practice::NivelDeNombre(guardado)) nivel_ = *n;
     }
@@ -228,7 +227,7 @@ void Practica::Terminar() {
 }
 
 void Practica::ElegirNivel(practice::Nivel nivel) {
-    if (app_.recuerda()) Ajustes().setValue(ClaveNivel(), Q(practice::Nombre(nivel)));
+    if (ajustes_.recuerda) Ajustes().setValue(ClaveNivel(), Q(practice::Nombre(nivel)));
     nivel_ = nivel;
     // The next exercises come from the new level.
     if (activa_) Comenzar(QRandomGenerator::global()->generate(), nivel);
@@ -290,12 +289,12 @@ std::optional<practice::Intento> Practica::IntentoEn(QPointF punto) const {
     return practice::Intento{centesimas(std::hypot(ux, uy)), direccion};
 }
 
-bool Practica::Raton(QEvent* evento) {
-    if (!activa_ || revelado_) return false;
+bool Practica::eventFilter(QObject* objeto, QEvent* evento) {
     const auto tipo = evento->type();
     if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove &&
         tipo != QEvent::MouseButtonRelease)
         return false;
+    if (!activa_ || revelado_ || objeto != ventana_.Picture1()) return false;
     const auto* raton = static_cast<QMouseEvent*>(evento);
     if (tipo == QEvent::MouseButtonPress) {
         if (raton->button() != ::Qt::LeftButton || !ventana_.dibujo()) return false;
@@ -324,9 +323,7 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
         if (intento_) {
             juzgados_ = dibujo.vectores;
             veredicto_ = practice::Juzgar(cual_, dibujo.vectores, *intento_);
-            if (canvas::TraceWriter* trace = app_.trace())
-                trace->Write(ventana_.nombre().toStdString(),
-                             "Practica " + std::string(practice::Nombre(veredicto_->codigo)));
+            emit juzgado(*veredicto_);
             Registrar(*veredicto_);
             anuncio = Q(veredicto_->texto);
         }
@@ -335,8 +332,8 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
     // Until the answer is shown, the result read-outs show the guess.
     if (intento_ && !revelado_) {
         const auto [lecturaR, lecturaAlfa] = ventana_.LecturasDelResultado();
-        ventana_.Label(lecturaR, intento_->r > 0 ? practice::NumeroDelIntento(intento_->r) : "");
-        ventana_.Label(lecturaAlfa, practice::NumeroDelIntento(intento_->direccion));
+        ventana_.Escribir(lecturaR, intento_->r > 0 ? practice::NumeroDelIntento(intento_->r) : "");
+        ventana_.Escribir(lecturaAlfa, practice::NumeroDelIntento(intento_->direccion));
     }
     veredictoDibujado_ = veredicto_ && dibujo.resultante && dibujo.vectores == juzgados_;
     if (veredictoDibujado_) DibujarVeredicto(lienzo, dibujo);
@@ -378,7 +375,7 @@ void Practica::DibujarVeredicto(canvas::Canvas& lienzo, const diagram::Resultado
         Renglones(veredicto_->texto, static_cast<std::size_t>(ancho / kAnchoLetra));
     const double alto = kRenglon * static_cast<double>(renglones.size());
     double abajo = H - kMargenY;
-    if (app_.vistas().vistas()[diagram::Vista::Ecuacion]) abajo -= kRenglon + 2 * kMargenY;
+    if (ventana_.vistas()[diagram::Vista::Ecuacion]) abajo -= kRenglon + 2 * kMargenY;
     const std::array<diagram::Punto, 4> esquinas{{{kMargenX, kMargenY},
                                                   {derecha, kMargenY},
                                                   {kMargenX, abajo - alto},
@@ -410,7 +407,7 @@ void Practica::DibujarVeredicto(canvas::Canvas& lienzo, const diagram::Resultado
 // The record gets one more line, written whole beside the old file and renamed over it, so that
 // a failure leaves the earlier lines as they were.
 void Practica::Registrar(const practice::Veredicto& veredicto) {
-    const QString ruta = app_.registro();
+    const QString ruta = ajustes_.registro;
     if (ruta.isEmpty() || !intento_) return;
     const QString fecha = [] {
         const QDateTime ahora = QDateTime::currentDateTime();
@@ -428,7 +425,7 @@ void Practica::Registrar(const practice::Veredicto& veredicto) {
             bytes = anterior.readAll();
         else
             error = anterior.errorString();
-    } else if (!info.exists() && app_.recuerda()) {
+    } else if (!info.exists() && ajustes_.recuerda) {
         // The user's data folder may not exist yet.
         QDir().mkpath(info.absolutePath());
     }
@@ -442,24 +439,12 @@ void Practica::Registrar(const practice::Veredicto& veredicto) {
         bytes += QByteArray::fromStdString(practice::LineaDeRegistro(registro)) + '\n';
         if (canvas::SaveFile(bytes, ruta, &error)) return;
     }
-    // A script goes on and says so; on screen the exercise ends its redraw before the message.
-    if (app_.trace()) {
-        std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString() << std::endl;
-        return;
-    }
-    if (!error.isEmpty()) error[0] = error[0].toUpper();
-    QMetaObject::invokeMethod(
-        this,
-        [this, error] {
-            app_.dialogos().Aviso(&ventana_, QStringLiteral("No se pudo guardar el veredicto"),
-                                  error + u'.');
-        },
-        ::Qt::QueuedConnection);
+    emit noRegistrado(error);
 }
 
 // Remembered between runs on screen; in this run only otherwise.
 QString Practica::Alumno() const {
-    return app_.recuerda() ? Ajustes().value(ClaveAlumno()).toString() : alumno_;
+    return ajustes_.recuerda ? Ajustes().value(ClaveAlumno()).toString() : alumno_;
 }
 
 void Practica::PedirNombre() {
@@ -471,19 +456,19 @@ void Practica::PedirNombre() {
                               QLineEdit::Normal, actual, &aceptado);
     if (!aceptado) return;
     alumno_ = nombre.trimmed();
-    if (app_.recuerda()) Ajustes().setValue(ClaveAlumno(), alumno_);
+    if (ajustes_.recuerda) Ajustes().setValue(ClaveAlumno(), alumno_);
 }
 
 void Practica::GuardarResultados() {
-    const QString ruta = app_.registro();
+    const QString ruta = ajustes_.registro;
     QFile registro(ruta);
     if (ruta.isEmpty() || !registro.exists()) {
-        app_.dialogos().Aviso(&ventana_, QStringLiteral("No hay resultados"),
+        dialogos_.Aviso(&ventana_, QStringLiteral("No hay resultados"),
                               QStringLiteral("Todavía no se ha registrado ningún veredicto."));
         return;
     }
     const QString destino =
-        app_.dialogos().ArchivoParaGuardar(&ventana_, QStringLiteral("practica.csv"));
+        dialogos_.ArchivoParaGuardar(&ventana_, QStringLiteral("practica.csv"));
     if (destino.isEmpty()) return;
     QString error;
     if (!registro.open(QIODevice::ReadOnly))
@@ -491,7 +476,7 @@ void Practica::GuardarResultados() {
     else if (canvas::SaveFile(registro.readAll(), destino, &error))
         return;
     if (!error.isEmpty()) error[0] = error[0].toUpper();
-    app_.dialogos().Aviso(&ventana_, QStringLiteral("No se pudieron guardar los resultados"),
+    dialogos_.Aviso(&ventana_, QStringLiteral("No se pudieron guardar los resultados"),
                           error + u'.');
 }
 

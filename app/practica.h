@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "app/ventana_metodo.h"
 #include "practice/ejercicio.h"
 #include "practice/veredicto.h"
 
@@ -15,26 +16,27 @@ class QActionGroup;
 class QEvent;
 class QMenu;
 
-namespace trazalia::canvas {
-class Canvas;
-}
-
-namespace trazalia::diagram {
-struct Resultado;
-}
-
 namespace trazalia::app {
 
-class Aplicacion;
-class VentanaMetodo;
+class Dialogos;
+
+// What practice keeps beyond one window.
+struct AjustesDePractica {
+    // Where verdicts are recorded, one CSV line each; nowhere when empty.
+    QString registro;
+    // The level and the student's name are remembered between runs.
+    bool recuerda = false;
+};
 
 // Practice in one method window: the window sets an exercise through its scroll bars, the student
 // drags a guess from the origin, and the window's own reveal (Form2's "Graficar Paralelogramo",
 // Form3's step bar) judges it. Off until chosen; each window has its own.
-class Practica final : public QObject {
+class Practica final : public QObject, public Capa {
     Q_OBJECT
 public:
-    Practica(VentanaMetodo& ventana, Aplicacion& app, practice::Ventana cual);
+    // ajustes and dialogos must outlive it; ajustes are read when they are used.
+    Practica(VentanaMetodo& ventana, practice::Ventana cual, const AjustesDePractica& ajustes,
+             Dialogos& dialogos);
 
     // Its entries of the picture's menu: "Practicar" (P), the level, "Otro ejercicio" (N),
     // "Nombre…" and "Guardar resultados…".
@@ -65,12 +67,21 @@ public:
     // After the window's handler and views drew: a first resultant reveals the exercise and
     // judges the guess; then the guess and the verdict are drawn. Returns what screen readers
     // are to be told of a new verdict, else nothing.
-    QString Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo);
+    QString Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) override;
     // What the picture shows of the practice, for screen readers: the guess, or the verdict
     // drawn; empty when it shows neither.
-    QString Descripcion() const;
-    // The picture's mouse events: a drag from the origin sets the guess. True when taken.
-    bool Raton(QEvent* evento);
+    QString Descripcion() const override;
+    bool retiene() const override { return false; }
+
+signals:
+    // A guess was judged.
+    void juzgado(const practice::Veredicto& veredicto);
+    // The verdict could not be added to the record, for that reason.
+    void noRegistrado(const QString& error);
+
+protected:
+    // The picture's mouse events: a drag from the origin sets the guess.
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void Activar(bool activa);
@@ -84,7 +95,8 @@ private:
     void DibujarVeredicto(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) const;
 
     VentanaMetodo& ventana_;
-    Aplicacion& app_;
+    const AjustesDePractica& ajustes_;
+    Dialogos& dialogos_;
     practice::Ventana cual_;
     QAction* practicar_ = nullptr;
     QAction* otro_ = nullptr;

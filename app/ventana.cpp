@@ -11,13 +11,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/aplicacion.h"
-#include "app/ayuda.h"
-#include "app/exportar.h"
-#include "app/zoom.h"
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
-#include "canvas/trace_writer.h"
 
 namespace trazalia::app {
 
@@ -27,18 +22,11 @@ std::string Utf8(const QString& s) { return s.toStdString(); }
 
 }  // namespace
 
-struct Ventana::PictureTraceHolder {
-    canvas::PictureTrace trace;
-    canvas::ListenerHandle escucha;
-};
-
-Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
-                 std::span<const Control> controles, canvas::Color fore)
-    : QWidget(nullptr), app_(app), nombre_(nombre), filas_(controles) {
+Ventana::Ventana(const QString& nombre, const QString& titulo, std::span<const Control> controles,
+                 canvas::Color fore)
+    : QWidget(nullptr), nombre_(nombre), filas_(controles) {
     setObjectName(nombre);
     setWindowTitle(titulo);
-    // Scripts run at the program's own size; on screen the zoom sizes the window.
-    if (app_.trace()) setFixedSize(Pixeles(kClientWidth), Pixeles(kClientHeight));
     setAttribute(::Qt::WA_QuitOnClose, false);
 
     for (const Control& fila : filas_) widgets_.push_back(Crear(fila, fore));
@@ -57,16 +45,6 @@ Ventana::Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
         if (anterior) QWidget::setTabOrder(anterior, w);
         anterior = w;
     }
-
-    connect(Atajo(QStringLiteral("Ayuda de Trazalia"), {QKeySequence(::Qt::Key_F1)}),
-            &QAction::triggered, this, [this] { Ayuda::Mostrar(this); });
-
-    if (picture_ && app_.trace()) {
-        pictureTrace_ = std::make_unique<PictureTraceHolder>(PictureTraceHolder{
-            canvas::PictureTrace(*app_.trace(), Utf8(nombre + ".Picture1")), {}});
-        pictureTrace_->escucha = picture_->picture().AddListener(&pictureTrace_->trace);
-    }
-    if (!app_.trace()) new ZoomDeVentana(*this, app_.zoom());
 }
 
 Ventana::~Ventana() = default;
@@ -147,8 +125,7 @@ std::vector<std::string> Ventana::Dump() const {
 
 void Ventana::setVisible(bool visible) {
     const bool cambia = visible != isVisible();
-    if (cambia && app_.trace() && !app_.terminado())
-        app_.trace()->Write(Utf8(nombre_), visible ? "Show" : "Hide");
+    if (cambia) emit mostrada(visible);
     QWidget::setVisible(visible);
     if (!cambia) return;
     if (!visible) {
@@ -216,7 +193,7 @@ void Ventana::Caption(QLabel* label, std::string_view texto) {
         if (anterior_[i]) MarcarAnterior(i, false);
         if (filas_[i].tipo == Tipo::Lectura) NombrarLectura(label, filas_[i]);
     }
-    if (app_.trace()) app_.trace()->Caption(Utf8(nombre_ + '.' + label->objectName()), texto);
+    emit escrito(label->objectName(), texto);
 }
 
 void Ventana::ComenzarRedibujo() { escrito_.assign(filas_.size(), false); }
@@ -247,18 +224,12 @@ void Ventana::MarcarAnterior(std::size_t i, bool anterior, const QString& aviso)
 
 void Ventana::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!app_.terminado()) Form_Unload();
+    emit cerrada();
 }
 
-void Ventana::Form_Unload() { app_.Terminar(); }
-
 void Ventana::ReportarFallo(const std::exception& e) {
-    if (app_.trace()) {
-        if (fallo_.empty()) fallo_ = e.what();
-        return;
-    }
-    app_.dialogos().Aviso(this, QStringLiteral("No se pudo completar la acción"),
-                          QString::fromUtf8(e.what()) + u'.');
+    if (fallo_.empty()) fallo_ = e.what();
+    emit fallo();
 }
 
 std::string Ventana::TomarFallo() { return std::exchange(fallo_, {}); }

@@ -7,10 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <functional>
-#include <memory>
 #include <new>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,38 +16,28 @@
 
 #include "app/control.h"
 #include "canvas/canvas.h"
-#include "diagram/controles.h"
-#include "diagram/resultado.h"
 
 class QAction;
 class QLabel;
-class QMenu;
 class QScrollBar;
 class QAbstractButton;
-class QKeyEvent;
 
 namespace trazalia::canvas {
 class PictureWidget;
 }
 
-namespace trazalia::diagram {
-class LienzoConVistas;
-}
-
 namespace trazalia::app {
 
-class Aplicacion;
-class Anuncio;
-
-// A top-level window of the program, built from its control table. Traces its own Show and Hide,
-// the captions the program writes and every drawing operation on its Picture1.
+// A top-level window of the program, built from its control table. It knows nothing of the
+// program around it: it announces what happens (shown, hidden, a caption written, a handler
+// failed, closed) and whoever made it decides what follows.
 class Ventana : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 10875;
     static constexpr int kClientHeight = 7995;
 
-    Ventana(Aplicacion& app, const QString& nombre, const QString& titulo,
+    Ventana(const QString& nombre, const QString& titulo,
             std::span<const Control> controles, canvas::Color fore = canvas::kBlack);
     ~Ventana() override;
 
@@ -74,15 +61,23 @@ public:
     // Gives the lowest-tab-index control that can take focus the focus.
     void EnfocarPrimero();
 
-    // The first handler failure since the last call, then forgotten; empty when none. With a
-    // trace (script mode) failures wait here for the script to report them; otherwise each is
-    // shown to the user in a dialog.
+    // The first handler failure since the last call, then forgotten; empty when none.
     std::string TomarFallo();
     // Lays every control out from its twips at that zoom, fonts and picture too, from origen.
     void Disponer(double zoom, QPoint origen);
     // An action of the window, owned by it, that those keys trigger wherever the focus is in it;
     // empty and repeated keys are dropped.
     QAction* Atajo(const QString& texto, const QList<QKeySequence>& teclas);
+
+signals:
+    // About to be shown (true) or hidden (false).
+    void mostrada(bool visible);
+    // The program wrote that caption to that control, even when it was already there.
+    void escrito(const QString& control, std::string_view texto);
+    // An event handler failed; TomarFallo() says why.
+    void fallo();
+    // The user closed the window.
+    void cerrada();
 
 protected:
     // Writes a label's caption as the program does, traced even when the text is unchanged.
@@ -106,9 +101,6 @@ protected:
         }
     }
     void closeEvent(QCloseEvent* event) override;
-    virtual void Form_Unload();
-
-    Aplicacion& app_;
 
 private:
     template <class T>
@@ -140,8 +132,6 @@ private:
     QPointer<QWidget> foco_;
     double zoom_ = 1;
     QPoint origen_;
-    struct PictureTraceHolder;
-    std::unique_ptr<PictureTraceHolder> pictureTrace_;
     std::string fallo_;
 };
 

@@ -7,14 +7,18 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "app/ventana.h"
 #include "diagram/controles.h"
 #include "diagram/resultado.h"
+#include "diagram/vistas.h"
 
-class QAction;
 class QKeyEvent;
-class QMenu;
+
+namespace trazalia::canvas {
+class Canvas;
+}
 
 namespace trazalia::diagram {
 class LienzoConVistas;
@@ -23,36 +27,36 @@ class LienzoConVistas;
 namespace trazalia::app {
 
 class Anuncio;
-class Practica;
-class Arrastre;
+class ControlVistas;
 
-// A method window: its diagram code reads the scroll bars and writes the labels through it. Its
-// picture can be copied, saved and printed from the drawing area's context menu, Ctrl+C, Ctrl+S
-// and Ctrl+P, and the drawing area describes its figure to screen readers.
+// What draws over a method window's picture after its diagram and views (practice's guess and
+// verdict), or holds the picture for a while (a dragged tip).
+class Capa {
+public:
+    virtual ~Capa() = default;
+    // After every redraw, over everything drawn so far. Returns what screen readers are to be
+    // told with a new resultant; empty for nothing.
+    virtual QString Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) = 0;
+    // What the picture's description adds; empty when the layer shows nothing.
+    virtual QString Descripcion() const = 0;
+    // While true the picture's description waits: a screen reader speaks a focused picture's
+    // every new description, and during a drag only the last one is news.
+    virtual bool retiene() const = 0;
+};
+
+// A method window: its diagram code reads the scroll bars and writes the labels through it, and
+// it redraws its picture with the views the user chose. The drawing area describes its figure to
+// screen readers, and a new resultant is announced.
 class VentanaMetodo : public Ventana, protected diagram::Controles {
     Q_OBJECT
 public:
     // vectores: how many vectors the window adds; their magnitudes are HScroll1 … HScroll<n> and
     // their directions the next n bars.
-    VentanaMetodo(Aplicacion& app, const QString& nombre, const QString& titulo,
+    VentanaMetodo(ControlVistas& vistas, const QString& nombre, const QString& titulo,
                   std::span<const Control> controles, canvas::Color fore, int vectores);
     ~VentanaMetodo() override;
 
-    // The clipboard gets the picture and, as text, the read-outs the window shows.
-    void CopiarImagen();
-    // Asks where to save the picture (PNG, SVG or PDF) and writes it there, all or nothing.
-    void GuardarImagen();
-    // Prints the picture and its read-outs on one page, after a preview.
-    void Imprimir();
-
-    QAction* accionCopiar() const { return copiar_; }
-    QAction* accionGuardar() const { return guardar_; }
-    QAction* accionImprimir() const { return imprimir_; }
-    // The drawing area's context menu, open while it is shown.
-    QMenu* menuDelDibujo() const { return menu_; }
-    // Practice mode in this window.
-    Practica& practica() const { return *practica_; }
-
+    int vectores() const { return vectores_; }
     // The values of the picture as drawn, as one line: "r1 = 100; α1 = 0°; r2 = 100; α2 = 90°",
     // then "paso = N" when it is a step and "r = …; α = …°" when it shows the resultant.
     QString LineaDeLecturas() const;
@@ -67,21 +71,32 @@ public:
 
     // What the last event that redrew the picture did; nothing while the picture is empty.
     const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
-    // The tips dragged on Picture1.
-    Arrastre& arrastre() const { return *arrastre_; }
+    // The views the picture was last drawn with.
+    const diagram::Vistas& vistas() const;
+    // Tells screen readers without moving the focus.
+    Anuncio& anuncio() const { return *anuncio_; }
 
-    // What screen readers are told when a redraw shows a resultant: "Paso 2. Resultante:
-    // magnitud 87.18, dirección 36.59°."
-    static QString Anunciado(const diagram::Resultado& dibujo);
+    // Draws over every later picture; the window does not own it.
+    void AgregarCapa(Capa& capa) { capas_.push_back(&capa); }
+    // Runs the last handler that drew again, so that the picture shows the views now chosen.
+    void Redibujar();
+    // Sets the drawing area's description from what it shows now.
+    void Describir();
+    // Writes a read-out as the program writes captions.
+    void Escribir(int rotulo, std::string_view caption) { Label(rotulo, caption); }
+    // Empties the resultant's read-outs.
+    void VaciarResultado();
 
 signals:
     // After an event redrew the picture, with what it did.
     void dibujado(const diagram::Resultado& resultado);
+    // "Regresar": the user asks for the start window.
+    void regresar();
 
 protected:
     int HScroll(int n) const override;
     void Label(int n, std::string_view caption) override;
-    // "Regresar": back to the start window.
+    // Hides the window and asks for the start window.
     void Regresar();
     // Esc does what "Regresar" does.
     void keyPressEvent(QKeyEvent* event) override;
@@ -107,30 +122,16 @@ protected:
     virtual void Escalar(diagram::Escalado escalado) = 0;
 
 private:
-    friend class Practica;
-
     void PrepararVistas();
-    // Runs the last handler that drew again, so that the picture shows the views now chosen.
-    void Redibujar();
     void Dibujado(diagram::Resultado resultado);
-    // Empties the resultant's read-outs, as the program writes captions.
-    void VaciarResultado();
-    // The drawing area's accessible description: what its figure shows.
-    QString Descripcion(const diagram::Resultado& dibujo) const;
-    void AbrirMenu(const QPoint& global);
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
+    ControlVistas& vistas_;
     int vectores_;
     std::optional<diagram::Resultado> dibujo_;
-    QAction* copiar_ = nullptr;
-    QAction* guardar_ = nullptr;
-    QAction* imprimir_ = nullptr;
-    QMenu* menu_ = nullptr;
     std::unique_ptr<diagram::LienzoConVistas> lienzo_;
     std::function<diagram::Resultado()> repetir_;
     Anuncio* anuncio_ = nullptr;
-    Practica* practica_ = nullptr;
-    Arrastre* arrastre_ = nullptr;
+    std::vector<Capa*> capas_;
 };
 
 }  // namespace trazalia::app

@@ -12,7 +12,6 @@
 #include <cmath>
 
 #include "app/ajustes.h"
-#include "app/ayuda.h"
 #include "app/ventana.h"
 #include "canvas/qt/painter.h"
 
@@ -141,8 +140,7 @@ void ZoomDeVentana::Disponer() {
                                       (tamano.height() - contenido.height()) / 2));
     if (!ventana_.isVisible()) return;
     FuenteDeConsejos(escala_);
-    if (auto* ayuda = ventana_.findChild<Ayuda*>(QString(), ::Qt::FindDirectChildrenOnly))
-        ayuda->Escalar(escala_);
+    emit escalada(escala_);
 }
 
 void ZoomDeVentana::Cambiado(double zoom) {
@@ -260,7 +258,7 @@ bool ZoomDeVentana::eventFilter(QObject* objeto, QEvent* evento) {
                 PantallaCompleta(zoom_.pantallaCompleta());
             Limitar();
             Disponer();
-            Ayuda::Acompanar(&ventana_);
+            emit mostrada();
             // Moved to another screen, the window gets that screen's limit.
             if (QWindow* ventanaDelSistema = ventana_.windowHandle())
                 connect(ventanaDelSistema, &QWindow::screenChanged, this, &ZoomDeVentana::Limitar,

@@ -95,6 +95,12 @@ public:
     // What Ctrl++ says when the window cannot grow on its screen.
     static QString MaximoAlcanzado();
 
+signals:
+    // The visible window's content was laid out at that scale.
+    void escalada(double escala);
+    // The window is being shown, laid out at its scale.
+    void mostrada();
+
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 

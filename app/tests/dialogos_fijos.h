@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/exportar.h"
+#include "app/dialogos.h"
 
 namespace trazalia::app {
 
@@ -16,6 +16,10 @@ struct DialogosFijos final : Dialogos {
         return ruta;
     }
     void Aviso(QWidget*, const QString& t, const QString& x) override { avisos << t + u'|' + x; }
+    // Prints nothing, and says it was asked.
+    void Imprimir(QWidget*, const std::function<void(QPrinter&)>&) override {
+        avisos << QStringLiteral("Imprimir");
+    }
     QString ruta, ofrecido;
     QStringList avisos;
 };

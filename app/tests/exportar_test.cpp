@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/acciones.h"
+#include "app/dialogos.h"
 #include "app/exportar.h"
 #include "app/impresion.h"
 #include "app/tests/con_aplicacion.h"
@@ -66,7 +68,7 @@ class GuardarTest : public Exportar, public testing::WithParamInterface<const ch
 TEST_P(GuardarTest, WritesWhatTheDrawingAreaShows) {
     VentanaMetodo& f = Hacer("Form2 1=100 2=100 4=90 clic");
     dialogos->ruta = carpeta.filePath(QStringLiteral("figura.") + GetParam());
-    f.accionGuardar()->trigger();
+    AccionesDelDibujo::De(f).accionGuardar()->trigger();
     EXPECT_EQ(dialogos->ofrecido, "paralelogramo.png");
     EXPECT_TRUE(dialogos->avisos.isEmpty()) << dialogos->avisos.join('\n').toStdString();
     const QImage imagen = Leer(dialogos->ruta);
@@ -98,7 +100,7 @@ TEST_P(FalloTest, TellsWhyAndLeavesNoFile) {
     }
     VentanaMetodo& f = Hacer("Form2 1=100 2=100 4=90 clic");
     dialogos->ruta = carpeta.filePath(QString::fromUtf8(GetParam().archivo));
-    f.GuardarImagen();
+    AccionesDelDibujo::De(f).GuardarImagen();
     ASSERT_EQ(dialogos->avisos.size(), 1);
     const QString aviso = dialogos->avisos[0];
     const QString inicio = "No se pudo guardar la imagen|No se puede escribir «" + dialogos->ruta;
@@ -129,7 +131,7 @@ class CopiaTest : public Exportar, public testing::WithParamInterface<Copia> {};
 
 TEST_P(CopiaTest, HoldsTheImageAndTheReadOuts) {
     VentanaMetodo& f = Hacer(GetParam().guion);
-    f.accionCopiar()->trigger();
+    AccionesDelDibujo::De(f).accionCopiar()->trigger();
     const QMimeData* datos = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(datos, nullptr);
     EXPECT_EQ(datos->text(), QString::fromUtf8(GetParam().texto));
@@ -156,10 +158,10 @@ INSTANTIATE_TEST_SUITE_P(
 // Saving offers the step's name only while the picture shows that step.
 TEST_F(Exportar, OffersTheStepShownAsTheFileName) {
     VentanaMetodo& f = Hacer("Form3 1=30 2=40 5=90 7=5");
-    f.accionGuardar()->trigger();
+    AccionesDelDibujo::De(f).accionGuardar()->trigger();
     EXPECT_EQ(dialogos->ofrecido, "poligono-paso-5.png");
     f.barra(1)->setValue(20);
-    f.accionGuardar()->trigger();
+    AccionesDelDibujo::De(f).accionGuardar()->trigger();
     EXPECT_EQ(dialogos->ofrecido, "poligono.png");
 }
 

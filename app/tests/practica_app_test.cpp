@@ -10,6 +10,8 @@
 #include <numbers>
 #include <string>
 
+#include "app/acciones.h"
+#include "app/dialogos.h"
 #include "app/exportar.h"
 #include "app/form2.h"
 #include "app/form3.h"
@@ -47,16 +49,16 @@ TEST_P(ArrastrarIntento, TheGuessIsWhereTheDragEnds) {
     VentanaMetodo& f = Metodo("Form2");
     app.zoom().Fijar(a.zoom);
     app.vistas().Poner(diagram::Vista::EscalaFija, a.fija);
-    f.practica().Comenzar(3, practice::Nivel::Medio);
+    AccionesDelDibujo::De(f).practica().Comenzar(3, practice::Nivel::Medio);
     QWidget* picture = f.Picture1();
     QTest::mousePress(picture, Qt::LeftButton, {}, Punta(f, 0, 0));
     QTest::mouseMove(picture, Punta(f, a.r / 2, a.alfa + 40));
     QTest::mouseRelease(picture, Qt::LeftButton, {}, Punta(f, a.r, a.alfa));
-    ASSERT_TRUE(f.practica().intento());
+    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().intento());
     // A pixel is about Escala / 210 units at zoom 100 %.
     const double tolerancia = f.dibujo()->Escala / 210 / a.zoom + 0.01;
-    EXPECT_NEAR(f.practica().intento()->r, a.r, tolerancia);
-    EXPECT_NEAR(f.practica().intento()->direccion, a.alfa, 1);
+    EXPECT_NEAR(AccionesDelDibujo::De(f).practica().intento()->r, a.r, tolerancia);
+    EXPECT_NEAR(AccionesDelDibujo::De(f).practica().intento()->direccion, a.alfa, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, ArrastrarIntento,
@@ -70,10 +72,10 @@ INSTANTIATE_TEST_SUITE_P(Zooms, ArrastrarIntento,
 // Away from the origin a press is not a guess.
 TEST_F(ConAplicacion, ADragAwayFromTheOriginIsNoGuess) {
     VentanaMetodo& f = Metodo("Form2");
-    f.practica().Comenzar(3, practice::Nivel::Medio);
+    AccionesDelDibujo::De(f).practica().Comenzar(3, practice::Nivel::Medio);
     QTest::mousePress(f.Picture1(), Qt::LeftButton, {}, Punta(f, 30, 0));
     QTest::mouseRelease(f.Picture1(), Qt::LeftButton, {}, Punta(f, 60, 90));
-    EXPECT_FALSE(f.practica().intento());
+    EXPECT_FALSE(AccionesDelDibujo::De(f).practica().intento());
 }
 
 // P starts practice with the result read-outs empty; N sets other vectors.
@@ -82,23 +84,23 @@ TEST_F(ConAplicacion, PStartsPracticeAndNGivesAnotherExercise) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     f.barra(1)->setFocus();
     QTest::keyClick(f.windowHandle(), Qt::Key_P);
-    ASSERT_TRUE(f.practica().activa());
+    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().activa());
     EXPECT_EQ(f.rotulo(14)->text(), QString());
-    const practice::Ejercicio primero = f.practica().ejercicio();
+    const practice::Ejercicio primero = AccionesDelDibujo::De(f).practica().ejercicio();
     EXPECT_EQ(f.barra(1)->value(), primero[0].m);
     QTest::keyClick(f.windowHandle(), Qt::Key_N);
-    EXPECT_NE(f.practica().ejercicio(), primero);
-    EXPECT_EQ(f.barra(6)->value(), f.practica().ejercicio()[2].d);
+    EXPECT_NE(AccionesDelDibujo::De(f).practica().ejercicio(), primero);
+    EXPECT_EQ(f.barra(6)->value(), AccionesDelDibujo::De(f).practica().ejercicio()[2].d);
     QTest::keyClick(f.windowHandle(), Qt::Key_P);
-    EXPECT_FALSE(f.practica().activa());
+    EXPECT_FALSE(AccionesDelDibujo::De(f).practica().activa());
 }
 
 // As --practica opens them: each method window practises from its first showing.
 TEST_F(ConAplicacion, WindowsOpenPractisingWhenAsked) {
     app.setPracticaAlAbrir(true);
     VentanaMetodo& f = Metodo("Form3");
-    ASSERT_TRUE(f.practica().activa());
-    EXPECT_EQ(f.barra(3)->value(), f.practica().ejercicio()[2].m);
+    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().activa());
+    EXPECT_EQ(f.barra(3)->value(), AccionesDelDibujo::De(f).practica().ejercicio()[2].m);
 }
 
 // A record that cannot be written is told once the picture is drawn; the verdict stands.
@@ -108,13 +110,13 @@ TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
     QTemporaryDir carpeta;
     app.setRegistro(carpeta.path());
     VentanaMetodo& f = Metodo("Form2");
-    f.practica().Comenzar(7, practice::Nivel::Medio);
-    ASSERT_TRUE(f.practica().Adivinar({88.8, 101.8}));
+    AccionesDelDibujo::De(f).practica().Comenzar(7, practice::Nivel::Medio);
+    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().Adivinar({88.8, 101.8}));
     f.boton(1)->click();
-    ASSERT_TRUE(f.practica().veredicto());
-    EXPECT_EQ(f.practica().veredicto()->codigo, practice::Codigo::Acierto);
+    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().veredicto());
+    EXPECT_EQ(AccionesDelDibujo::De(f).practica().veredicto()->codigo, practice::Codigo::Acierto);
     EXPECT_TRUE(f.Picture1()->accessibleDescription().endsWith(
-        QString::fromStdString(f.practica().veredicto()->texto)));
+        QString::fromStdString(AccionesDelDibujo::De(f).practica().veredicto()->texto)));
     QCoreApplication::processEvents();
     EXPECT_EQ(avisos->avisos.size(), 1);
 }
@@ -123,7 +125,7 @@ TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
 // read-outs then show it, until the answer replaces it.
 TEST_F(ConAplicacion, AGuessIsTypedIntoTheResultReadOuts) {
     VentanaMetodo& f = Metodo("Form2");
-    f.practica().Comenzar(7, practice::Nivel::Medio);
+    AccionesDelDibujo::De(f).practica().Comenzar(7, practice::Nivel::Medio);
     for (auto [lectura, texto] : {std::pair{10, "88.8"}, std::pair{12, "101.8"}}) {
         QLabel* l = f.rotulo(lectura);
         ASSERT_TRUE(l->focusPolicy() & Qt::TabFocus);
@@ -135,13 +137,13 @@ TEST_F(ConAplicacion, AGuessIsTypedIntoTheResultReadOuts) {
         EXPECT_EQ(l->text(), QString::fromLatin1(texto));
         EXPECT_EQ(f.focusWidget(), l);
     }
-    ASSERT_TRUE(f.practica().intento());
-    EXPECT_DOUBLE_EQ(f.practica().intento()->r, 88.8);
-    EXPECT_DOUBLE_EQ(f.practica().intento()->direccion, 101.8);
+    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().intento());
+    EXPECT_DOUBLE_EQ(AccionesDelDibujo::De(f).practica().intento()->r, 88.8);
+    EXPECT_DOUBLE_EQ(AccionesDelDibujo::De(f).practica().intento()->direccion, 101.8);
     f.boton(1)->click();
-    EXPECT_EQ(f.practica().veredicto()->codigo, practice::Codigo::Acierto);
+    EXPECT_EQ(AccionesDelDibujo::De(f).practica().veredicto()->codigo, practice::Codigo::Acierto);
     EXPECT_EQ(f.rotulo(10)->text(), QStringLiteral("88.80"));
-    f.practica().Terminar();
+    AccionesDelDibujo::De(f).practica().Terminar();
     EXPECT_EQ(f.rotulo(10)->focusPolicy(), Qt::NoFocus);
 }
 
@@ -153,10 +155,10 @@ TEST_F(ConAplicacion, SavedResultsAreACopyOfTheRecord) {
     app.setRegistro(carpeta.filePath(QStringLiteral("registro.csv")));
     dialogos->ruta = carpeta.filePath(QStringLiteral("copia.csv"));
     VentanaMetodo& f = Metodo("Form2");
-    f.practica().Comenzar(7, practice::Nivel::Medio);
-    ASSERT_TRUE(f.practica().Adivinar({50, 0}));
+    AccionesDelDibujo::De(f).practica().Comenzar(7, practice::Nivel::Medio);
+    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().Adivinar({50, 0}));
     f.boton(1)->click();
-    f.practica().accionGuardar()->trigger();
+    AccionesDelDibujo::De(f).practica().accionGuardar()->trigger();
     EXPECT_EQ(dialogos->ofrecido, QStringLiteral("practica.csv"));
     QFile registro(app.registro()), copia(dialogos->ruta);
     ASSERT_TRUE(registro.open(QIODevice::ReadOnly) && copia.open(QIODevice::ReadOnly));

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "app/ajustes.h"
+#include "app/dialogos.h"
 #include "app/exportar.h"
 #include "app/form2.h"
 #include "app/form3.h"

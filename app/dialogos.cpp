@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dialogos.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+#include "app/exportar.h"
+
+namespace trazalia::app {
+
+namespace {
+
+// Where a session saves first: the pictures folder when there is one.
+QString CarpetaInicial() {
+    const QString imagenes = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !imagenes.isEmpty() && QDir(imagenes).exists() ? imagenes : QDir::homePath();
+}
+
+}  // namespace
+
+QString DialogosQt::ArchivoParaGuardar(QWidget* parent, const QString& nombre) {
+    if (carpeta_.isEmpty()) carpeta_ = CarpetaInicial();
+    // Its window may go while it is open, and take the dialog with it.
+    const QPointer<QFileDialog> dialogo =
+        CrearDialogoGuardar(parent, QDir(carpeta_).filePath(nombre));
+    const bool aceptado = dialogo->exec() == QDialog::Accepted;
+    if (!dialogo) return {};
+    QString ruta;
+    if (aceptado && !dialogo->selectedFiles().isEmpty()) {
+        ruta = dialogo->selectedFiles().first();
+        carpeta_ = QFileInfo(ruta).absolutePath();
+    }
+    delete dialogo.data();
+    return ruta;
+}
+
+void DialogosQt::Aviso(QWidget* parent, const QString& titulo, const QString& texto) {
+    QMessageBox::warning(parent, titulo, texto);
+}
+
+void DialogosQt::Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) {
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setDocName(QStringLiteral("Trazalia"));
+    QPrintPreviewDialog vista(&impresora, parent);
+    QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista,
+                     [&](QPrinter* destino) { imprimir(*destino); });
+    vista.exec();
+}
+
+}  // namespace trazalia::app

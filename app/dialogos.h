@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace trazalia::app {
+
+// How the windows ask the user and tell of failures. The program asks through Qt's dialogs;
+// tests give their own answers, and must give every one.
+class Dialogos {
+public:
+    virtual ~Dialogos() = default;
+    // Where to save, starting from the file name offered; empty when the user cancels.
+    virtual QString ArchivoParaGuardar(QWidget* parent, const QString& nombre) = 0;
+    // Tells the user that something went wrong.
+    virtual void Aviso(QWidget* parent, const QString& titulo, const QString& texto) = 0;
+    // Shows a preview of what imprimir paints on a printer, and prints it where the user says.
+    virtual void Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) = 0;
+};
+
+// Qt's file dialog, opened in the folder last saved to in this session (at first the pictures
+// folder), a message box, and Qt's print preview with its print dialog.
+class DialogosQt final : public Dialogos {
+public:
+    QString ArchivoParaGuardar(QWidget* parent, const QString& nombre) override;
+    void Aviso(QWidget* parent, const QString& titulo, const QString& texto) override;
+    void Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) override;
+
+private:
+    QString carpeta_;
+};
+
+}  // namespace trazalia::app
