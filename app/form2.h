@@ -28,7 +28,7 @@ public:
     std::array<int, 2> LecturasDelResultado() const override { return {10, 12}; }
 
 protected:
-    void Escalar(diagram::Escalado escalado) override { metodo_.escalado = escalado; }
+    void Escalar(diagram::Escalado escalado) override { metodo_.setEscalado(escalado); }
 
 private:
     parallelogram::Paralelogramo metodo_;

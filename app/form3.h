@@ -30,7 +30,7 @@ public:
     std::array<int, 2> LecturasDelResultado() const override { return {14, 16}; }
 
 protected:
-    void Escalar(diagram::Escalado escalado) override { metodo_.escalado = escalado; }
+    void Escalar(diagram::Escalado escalado) override { metodo_.setEscalado(escalado); }
 
     // "Paso 2 de 7: vectores 1, 3 y 2"; "Paso 7 de 7: los seis órdenes a la vez".
     static QString TextoDelPaso(int paso);

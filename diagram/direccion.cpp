@@ -7,7 +7,8 @@
 
 namespace trazalia::diagram {
 
-void DireccionResultante(double Rx, double Ry, double& AnguloResultante) {
+std::optional<double> DireccionResultante(double Rx, double Ry) {
+    std::optional<double> AnguloResultante;
     if (Rx != 0) {
         const double t = std::atan(Ry / Rx);
         // Four separate tests, exactly one of which matches.
@@ -19,6 +20,7 @@ void DireccionResultante(double Rx, double Ry, double& AnguloResultante) {
         if (Ry > 0) AnguloResultante = kMedioPiDelCuadrante;
         if (Ry < 0) AnguloResultante = kTresMediosPiDelCuadrante;
     }
+    return AnguloResultante;
 }
 
 }  // namespace trazalia::diagram

@@ -21,12 +21,12 @@ std::string Formato(double valor) {
     return texto;
 }
 
-std::optional<double> Direccion(double r, double AnguloResultante) {
-    if (r <= 0.001) return std::nullopt;
-    return (AnguloResultante * 180) / kPiDeLecturas;
+std::optional<double> Direccion(double r, std::optional<double> AnguloResultante) {
+    if (r <= 0.001 || !AnguloResultante) return std::nullopt;
+    return (*AnguloResultante * 180) / kPiDeLecturas;
 }
 
-std::string LecturaDireccion(double r, double AnguloResultante) {
+std::string LecturaDireccion(double r, std::optional<double> AnguloResultante) {
     const std::optional<double> grados = Direccion(r, AnguloResultante);
     return grados ? Formato(*grados) : kIndefinido;
 }

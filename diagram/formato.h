@@ -15,10 +15,10 @@ inline constexpr char kIndefinido[] = "Indefinido";
 
 // The direction read-out: "Indefinido" when the resultant is too short to have a direction
 // (r <= 0.001), otherwise AnguloResultante in degrees (converted with 180 / 3.14159).
-std::string LecturaDireccion(double r, double AnguloResultante);
+std::string LecturaDireccion(double r, std::optional<double> AnguloResultante);
 
 // The degrees that read-out shows, or nothing where it shows "Indefinido".
-std::optional<double> Direccion(double r, double AnguloResultante);
+std::optional<double> Direccion(double r, std::optional<double> AnguloResultante);
 
 // A direction in the texts beside the picture: "36.59°", or "Indefinido" when there is none.
 std::string ConGrados(const std::optional<double>& grados);

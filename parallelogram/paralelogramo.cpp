@@ -43,8 +43,8 @@ diagram::Resultado Paralelogramo::Resultado(const std::optional<Calculo>& calcul
     for (int n : {kM1, kM2}) resultado.vectores.push_back({form_.HScroll(n), form_.HScroll(n + 2)});
     if (calculo) {
         resultado.Escala =
-            escalado == diagram::Escalado::Fija ? diagram::kEscalaFija : calculo->Escala;
-        resultado.escalado = escalado;
+            escalado_ == diagram::Escalado::Fija ? diagram::kEscalaFija : calculo->Escala;
+        resultado.escalado = escalado_;
         resultado.r = calculo->r;
         const diagram::Punto O = diagram::Origen(Picture1_);
         resultado.trazos = {{1, O, calculo->P1, kRojo, calculo->V1x, calculo->V1y, true},
@@ -82,7 +82,7 @@ diagram::Resultado Paralelogramo::Command1_Click() {
         diagram::Linea(Picture1_, calculo->P2, calculo->PR, kRojo);
         diagram::Linea(Picture1_, calculo->P1, calculo->PR, kAzul);
         diagram::Linea(Picture1_, origen, calculo->PR, canvas::kBlack);
-        diagram::FlechaResultante(Picture1_, calculo->PR, AnguloResultante, Pi);
+        diagram::FlechaResultante(Picture1_, calculo->PR, AnguloResultante.value_or(0), Pi);
         r = calculo->r;
     }
     form_.Label(10, diagram::Formato(r));
@@ -114,24 +114,25 @@ std::optional<Calculo> Paralelogramo::CalcularResultante() {
     c.Rx = Rx;
     c.Ry = Ry;
     c.r = std::sqrt(Rx * Rx + Ry * Ry);
-    diagram::DireccionResultante(Rx, Ry, AnguloResultante);
+    AnguloResultante = diagram::DireccionResultante(Rx, Ry);
 
     c.Escala = m1 >= m2 ? m1 : m2;
     if (c.r >= c.Escala) c.Escala = c.r;
     if (c.Escala == 0) return std::nullopt;
 
-    c.P1 = diagram::Punta(Picture1_, m1, a1, c.Escala, escalado);
-    c.P2 = diagram::Punta(Picture1_, m2, a2, c.Escala, escalado);
-    c.PR = diagram::Punta(Picture1_, c.r, AnguloResultante, c.Escala, escalado);
+    c.P1 = diagram::Punta(Picture1_, m1, a1, c.Escala, escalado_);
+    c.P2 = diagram::Punta(Picture1_, m2, a2, c.Escala, escalado_);
+    // A zero resultant has no direction; its tip is the origin whichever angle is taken.
+    c.PR = diagram::Punta(Picture1_, c.r, AnguloResultante.value_or(0), c.Escala, escalado_);
     return c;
 }
 
 void Paralelogramo::DibujarEscena(const Calculo& calculo) {
     Picture1_.Cls();
     diagram::EjeVertical(Picture1_);
-    diagram::EscalaVertical(Picture1_, calculo.Escala, escalado);
+    diagram::EscalaVertical(Picture1_, calculo.Escala, escalado_);
     diagram::EjeHorizontal(Picture1_);
-    diagram::EscalaHorizontal(Picture1_, calculo.Escala, escalado);
+    diagram::EscalaHorizontal(Picture1_, calculo.Escala, escalado_);
 
     const diagram::Punto origen = diagram::Origen(Picture1_);
     diagram::Linea(Picture1_, origen, calculo.P1, kRojo);

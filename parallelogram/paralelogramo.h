@@ -40,10 +40,10 @@ public:
     // Clears Picture1 and draws the axes and both vectors of that computation.
     void DibujarEscena(const Calculo& calculo);
 
-    double Pi = 0;
-    double AnguloResultante = 0;
+    // The resultant's direction in radians from the last computation; none for a zero resultant.
+    const std::optional<double>& anguloResultante() const { return AnguloResultante; }
     // How the next events map units to twips.
-    diagram::Escalado escalado = diagram::Escalado::Adaptativa;
+    void setEscalado(diagram::Escalado e) { escalado_ = e; }
 
 private:
     void Lecturas();
@@ -52,6 +52,10 @@ private:
 
     diagram::Controles& form_;
     canvas::Canvas& Picture1_;
+    // Set when the window loads: arrows drawn before that take no turn.
+    double Pi = 0;
+    std::optional<double> AnguloResultante;
+    diagram::Escalado escalado_ = diagram::Escalado::Adaptativa;
 };
 
 }  // namespace trazalia::parallelogram

@@ -100,7 +100,7 @@ Poligono::Estado Poligono::CalcularEstado() {
     e.Rx = x[0] + x[1] + x[2];
     e.Ry = y[0] + y[1] + y[2];
     e.r = Longitud(e.Rx, e.Ry);
-    diagram::DireccionResultante(e.Rx, e.Ry, AnguloResultante);
+    AnguloResultante = diagram::DireccionResultante(e.Rx, e.Ry);
 
     // Every length any step draws must fit within the axes.
     e.Escala = e.m[0];
@@ -115,8 +115,8 @@ void Poligono::EscenaBase(double Escala) {
     picture_.Cls();
     diagram::EjeVertical(picture_);
     diagram::EjeHorizontal(picture_);
-    diagram::EscalaVertical(picture_, Escala, escalado);
-    diagram::EscalaHorizontal(picture_, Escala, escalado);
+    diagram::EscalaVertical(picture_, Escala, escalado_);
+    diagram::EscalaHorizontal(picture_, Escala, escalado_);
 }
 
 diagram::Resultado Poligono::Resultado(const Estado& e) {
@@ -131,8 +131,8 @@ diagram::Resultado Poligono::Resultado(const Estado& e) {
     resultado.redibujo = e.Escala != 0;
     for (int k = 0; k < 3; ++k) resultado.vectores.push_back({e.m[k], e.d[k]});
     resultado.Escala =
-        escalado == diagram::Escalado::Fija && e.Escala != 0 ? diagram::kEscalaFija : e.Escala;
-    resultado.escalado = escalado;
+        escalado_ == diagram::Escalado::Fija && e.Escala != 0 ? diagram::kEscalaFija : e.Escala;
+    resultado.escalado = escalado_;
     resultado.r = e.r;
     resultado.direccion = diagram::Direccion(e.r, AnguloResultante);
     return resultado;
@@ -146,7 +146,7 @@ diagram::Resultado Poligono::HScroll_Change() {
     if (e.Escala == 0) return Resultado(e);
     std::array<Punto, 3> puntas;
     for (int k = 0; k < 3; ++k)
-        puntas[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala, escalado);
+        puntas[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala, escalado_);
     EscenaBase(e.Escala);
     for (int k = 0; k < 3; ++k) {
         diagram::Linea(picture_, diagram::Origen(picture_), puntas[k], kColorFlecha[k]);
@@ -166,14 +166,15 @@ diagram::Resultado Poligono::HScroll7_Change() {
     if (e.Escala != 0) {
         std::array<Punto, 3> p;
         for (int k = 0; k < 3; ++k)
-            p[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala, escalado);
-        const Punto T = diagram::Punta(picture_, e.r, AnguloResultante, e.Escala, escalado);
+            p[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala, escalado_);
+        // A zero resultant has no direction; its tip is the origin whichever angle is taken.
+        const Punto T = diagram::Punta(picture_, e.r, AnguloResultante.value_or(0), e.Escala, escalado_);
         EscenaBase(e.Escala);
         if (s == 7) {
             Paralelepipedo(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, T.x, T.y);
         } else {
             Cadena(s, p, T);
-            FlechaNegra(T.x, T.y, AnguloResultante);
+            FlechaNegra(T.x, T.y, AnguloResultante.value_or(0));
         }
         Trazar(0, diagram::Origen(picture_), T, canvas::kBlack);
     }
@@ -241,7 +242,7 @@ void Poligono::Paralelepipedo(const double& Pos_X1, const double& Pos_Y1, const 
                               const double& Pos_XT, const double& Pos_YT) {
     const std::array<Punto, 3> puntas{{{Pos_X1, Pos_Y1}, {Pos_X2, Pos_Y2}, {Pos_X3, Pos_Y3}}};
     for (int numero = 1; numero <= 6; ++numero) Cadena(numero, puntas, {Pos_XT, Pos_YT});
-    FlechaNegra(Pos_XT, Pos_YT, AnguloResultante);
+    FlechaNegra(Pos_XT, Pos_YT, AnguloResultante.value_or(0));
 }
 
 }  // namespace trazalia::polygon

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "canvas/canvas.h"
@@ -39,10 +40,10 @@ public:
                         const double& Pos_Y2, const double& Pos_X3, const double& Pos_Y3,
                         const double& Pos_XT, const double& Pos_YT);
 
-    double Pi = 0;
-    double AnguloResultante = 0;
+    // The resultant's direction in radians from the last computation; none for a zero resultant.
+    const std::optional<double>& anguloResultante() const { return AnguloResultante; }
     // How the next events map units to twips.
-    diagram::Escalado escalado = diagram::Escalado::Adaptativa;
+    void setEscalado(diagram::Escalado e) { escalado_ = e; }
 
 private:
     struct Estado;
@@ -59,6 +60,10 @@ private:
 
     diagram::Controles& form_;
     canvas::Canvas& picture_;
+    // Set when the window loads: arrows drawn before that take no turn.
+    double Pi = 0;
+    std::optional<double> AnguloResultante;
+    diagram::Escalado escalado_ = diagram::Escalado::Adaptativa;
     // The vectors drawn by the event under way.
     std::vector<diagram::Trazo> trazos_;
 };

@@ -77,9 +77,7 @@ bool Coincide(const Objetivo& o, Intento intento) {
 // A vector by its components, with the magnitude and the direction its read-outs would show.
 Objetivo DeComponentes(double x, double y) {
     const double r = std::sqrt(x * x + y * y);
-    double angulo = 0;
-    diagram::DireccionResultante(x, y, angulo);
-    return {r, diagram::Direccion(r, angulo)};
+    return {r, diagram::Direccion(r, diagram::DireccionResultante(x, y))};
 }
 
 // The targets of one mistake for these vectors; none where the mistake cannot be made.

@@ -257,10 +257,11 @@ private:
                        v.rotulo(rotulo)->text().toStdString() + "» y HScroll" +
                        std::to_string(barra) + " vale " + valor.toStdString();
         }
-        const double angulo = n == 2 ? static_cast<const Form2&>(v).metodo().AnguloResultante
-                                     : static_cast<const Form3&>(v).metodo().AnguloResultante;
-        if (!(angulo >= 0 && angulo <= 6.2831853))
-            return "AnguloResultante = " + std::to_string(angulo);
+        const std::optional<double> angulo =
+            n == 2 ? static_cast<const Form2&>(v).metodo().anguloResultante()
+                   : static_cast<const Form3&>(v).metodo().anguloResultante();
+        if (angulo && !(*angulo >= 0 && *angulo <= 6.2831853))
+            return "AnguloResultante = " + std::to_string(*angulo);
 
         if (o.sucesos.empty()) return {};
         if (o.sucesos.front())

@@ -81,12 +81,12 @@ INSTANTIATE_TEST_SUITE_P(Flechas, ArcoNegroTest, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// The direction of (Rx, Ry) with ten decimals, from a previous 2.5.
+// The direction of (Rx, Ry) with ten decimals, or "ninguna".
 std::string Direccion(double Rx, double Ry) {
-    double AnguloResultante = 2.5;
-    DireccionResultante(Rx, Ry, AnguloResultante);
+    const std::optional<double> AnguloResultante = DireccionResultante(Rx, Ry);
+    if (!AnguloResultante) return "ninguna";
     std::array<char, 32> texto{};
-    std::snprintf(texto.data(), texto.size(), "%.10f", AnguloResultante);
+    std::snprintf(texto.data(), texto.size(), "%.10f", *AnguloResultante);
     return texto.data();
 }
 
@@ -108,6 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TextoRow{"AbajoSinArcotangente", Direccion(0, -5), "4.7123889000"},
                     TextoRow{"IzquierdaSumaPi", Direccion(-1, 0), "3.1415926000"},
                     TextoRow{"TercerCuadrante", Direccion(-1, -1), "3.9269907634"},
+                    TextoRow{"CeroSinDireccion", Direccion(0, 0), "ninguna"},
+                    TextoRow{"SinDireccionIndefinida", LecturaDireccion(5, std::nullopt), "Indefinido"},
                     TextoRow{"CasiCeroNegativoSinSigno", Formato(-0.001), "0.00"},
                     TextoRow{"MilesimaEsIndefinida", LecturaDireccion(0.001, 1), "Indefinido"},
                     TextoRow{"PasadaLaMilesimaHayDireccion", LecturaDireccion(0.0011, 0), "0.00"}),

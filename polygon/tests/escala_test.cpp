@@ -28,7 +28,7 @@ diagram::Resultado Dibujar(const Fila& f, canvas::Picture& picture) {
     diagram::ControlesDePrueba form;
     Poligono poligono{form, picture};
     poligono.Form_Load();
-    poligono.escalado = f.escalado;
+    poligono.setEscalado(f.escalado);
     for (int k = 1; k <= 3; ++k) form.barras[k] = f.m[k - 1], form.barras[k + 3] = f.d[k - 1];
     return poligono.HScroll_Change();
 }
