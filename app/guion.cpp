@@ -27,7 +27,7 @@
 #include "app/vistas.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
-#include "canvas/qt/reason.h"
+#include "canvas/error_reason.h"
 #include "canvas/trace_writer.h"
 
 namespace trazalia::app {

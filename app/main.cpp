@@ -28,7 +28,7 @@
 #include "app/emblema.h"
 #include "app/guion.h"
 #include "app/hoja.h"
-#include "canvas/qt/reason.h"
+#include "canvas/error_reason.h"
 #include "canvas/trace_writer.h"
 #include "practice/resumen.h"
 

@@ -26,7 +26,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
-#include "canvas/qt/reason.h"
+#include "canvas/error_reason.h"
 
 namespace trazalia::canvas {
 namespace {
