@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "app/practica.h"
@@ -51,6 +52,8 @@ public:
     Ventana* ventana(const QString& nombre) const;
     // Form1, Form2 and Form3, each null until it is created.
     std::array<Ventana*, 3> ventanas() const;
+    // Their names, in the same order, known before the windows exist.
+    static constexpr std::array<std::string_view, 3> kNombresDeVentanas{"Form1", "Form2", "Form3"};
 
     // Ends the program: every window closes at once, without asking.
     void Terminar();

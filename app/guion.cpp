@@ -14,6 +14,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <streambuf>
 #include <vector>
@@ -26,9 +27,9 @@
 #include "app/ventana.h"
 #include "app/ventana_metodo.h"
 #include "app/vistas.h"
+#include "canvas/error_reason.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
-#include "canvas/qt/reason.h"
 #include "canvas/trace_writer.h"
 
 namespace trazalia::app {
@@ -120,7 +121,8 @@ struct Busqueda {
 };
 
 bool EsNombreDeVentana(std::string_view nombre) {
-    return nombre == "Form1" || nombre == "Form2" || nombre == "Form3";
+    const auto& nombres = Aplicacion::kNombresDeVentanas;
+    return std::find(nombres.begin(), nombres.end(), nombre) != nombres.end();
 }
 
 Busqueda BuscarVentana(const Aplicacion& app, std::string_view nombre, bool aLaVista) {
@@ -152,19 +154,13 @@ BusquedaControl BuscarControl(const Aplicacion& app, std::string_view ruta) {
     return {v, control, {}};
 }
 
-std::string Uso(std::string_view orden) {
-    if (orden == "click") return "uso: click VENTANA.BOTÓN";
-    if (orden == "set") return "uso: set VENTANA.BARRA VALOR";
-    if (orden == "close") return "uso: close VENTANA";
-    if (orden == "dump") return "uso: dump VENTANA";
-    if (orden == "view") return "uso: view VENTANA VISTA on|off";
-    if (orden == "key") return "uso: key VENTANA.CONTROL TECLA...";
-    if (orden == "practice")
-        return "uso: practice VENTANA on SEMILLA NIVEL | practice VENTANA next|off";
-    if (orden == "guess") return "uso: guess VENTANA R ALFA";
-    if (orden == "drag") return "uso: drag VENTANA X1 Y1 X2 Y2";
-    return "uso: save VENTANA ARCHIVO";
+const Orden* BuscarOrden(std::string_view nombre) {
+    for (const Orden& orden : Ordenes())
+        if (orden.nombre == nombre) return &orden;
+    return nullptr;
 }
+
+std::string Uso(std::string_view orden) { return "uso: " + std::string(BuscarOrden(orden)->uso); }
 
 // One bit for each window that is shown.
 unsigned ALaVista(const Aplicacion& app) {
@@ -190,7 +186,6 @@ std::string FalloDeVentana(const Aplicacion& app) {
 
 // view WINDOW NAME on|off: one set of views serves both method windows; the next redraw shows it.
 std::string Vista(Aplicacion& app, const std::vector<std::string_view>& w) {
-    if (w.size() != 4) return Uso(w[0]);
     if (!EsNombreDeVentana(w[1])) return "ventana desconocida " + Citar(w[1]);
     if (w[1] == "Form1") return "Form1 no tiene vistas";
     const std::optional<diagram::Vista> vista = ControlVistas::PorNombre(w[2]);
@@ -286,7 +281,6 @@ std::string Rechazo(const EditorDeValor& editor, const Ventana& v, const QString
 // here (help, copy, save, print, zoom and full screen act only on the screen) is an error, and
 // so is a value the editor refuses.
 std::string Teclas(Aplicacion& app, const std::vector<std::string_view>& w) {
-    if (w.size() < 3) return Uso(w[0]);
     std::vector<Tecla> teclas;
     for (std::size_t i = 2; i < w.size(); ++i) {
         const std::optional<Tecla> tecla = LeerTecla(w[i]);
@@ -341,7 +335,6 @@ BusquedaPractica BuscarPractica(const Aplicacion& app, std::string_view nombre) 
 
 // practice WINDOW on SEED LEVEL | next | off
 std::string Practicar(const Aplicacion& app, const std::vector<std::string_view>& w) {
-    if (w.size() < 3) return Uso(w[0]);
     const bool on = w[2] == "on";
     if (on ? w.size() != 5 : w.size() != 3) return Uso(w[0]);
     if (!on && w[2] != "next" && w[2] != "off")
@@ -379,7 +372,6 @@ std::optional<double> Decimal(std::string_view s) {
 
 // guess WINDOW R ALPHA
 std::string Adivinar(const Aplicacion& app, const std::vector<std::string_view>& w) {
-    if (w.size() != 4) return Uso(w[0]);
     const std::optional<double> r = Decimal(w[2]);
     if (!r) return "magnitud no válida " + Citar(w[2]) + ": se esperaba un número como 87.5";
     const std::optional<double> alfa = Decimal(w[3]);
@@ -396,7 +388,6 @@ std::string Adivinar(const Aplicacion& app, const std::vector<std::string_view>&
 // drag WINDOW X1 Y1 X2 Y2: a press on Picture1 at (X1, Y1), a move to (X2, Y2) and the release
 // there, in twips as the trace gives them. A press that grabs no tip does nothing.
 std::string Arrastrar(const Aplicacion& app, const std::vector<std::string_view>& w) {
-    if (w.size() != 6) return Uso(w[0]);
     std::array<double, 4> c{};
     for (std::size_t i = 0; i < c.size(); ++i) {
         const std::string_view numero = w[i + 2];
@@ -416,7 +407,110 @@ std::string Arrastrar(const Aplicacion& app, const std::vector<std::string_view>
     return {};
 }
 
+// click WINDOW.BUTTON
+std::string Pulsar(const Aplicacion& app, const std::vector<std::string_view>& w) {
+    auto [v, control, error] = BuscarControl(app, w[1]);
+    if (!control) return error;
+    auto* boton = qobject_cast<QAbstractButton*>(control);
+    if (!boton) return std::string(w[1]) + " no es un botón";
+    boton->click();
+    return {};
+}
+
+// set WINDOW.SCROLLBAR VALUE
+std::string Mover(const Aplicacion& app, const std::vector<std::string_view>& w) {
+    auto [v, control, error] = BuscarControl(app, w[1]);
+    if (!control) return error;
+    auto* barra = qobject_cast<QScrollBar*>(control);
+    if (!barra) return std::string(w[1]) + " no es una barra de desplazamiento";
+    long valor = 0;
+    const std::string_view numero = w[2];
+    auto [fin, ec] = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
+    if (ec != std::errc() || fin != numero.data() + numero.size())
+        return "valor no válido " + Citar(numero) + ": se esperaba un número entero";
+    if (valor < barra->minimum() || valor > barra->maximum())
+        return "valor fuera de rango " + Citar(numero) + ": " + std::string(w[1]) + " va de " +
+               std::to_string(barra->minimum()) + " a " + std::to_string(barra->maximum());
+    // As a user would move it: the change handler runs only when the value changes.
+    barra->setValue(static_cast<int>(valor));
+    return {};
+}
+
+// close WINDOW
+std::string Cerrar(const Aplicacion& app, const std::vector<std::string_view>& w) {
+    auto [v, error] = BuscarVentana(app, w[1], true);
+    if (!v) return error;
+    v->close();
+    return {};
+}
+
 }  // namespace
+
+// What a command's function works on: the line's words, the command's own first, and the whole
+// line without the blanks at either end.
+struct Llamada {
+    Aplicacion& app;
+    canvas::TraceWriter& trace;
+    std::ostream& out;
+    const std::vector<std::string_view>& w;
+    std::string_view linea;
+};
+
+namespace {
+
+// dump WINDOW
+std::string Volcar(const Llamada& l) {
+    auto [v, error] = BuscarVentana(l.app, l.w[1], false);
+    if (!v) return error;
+    l.trace.Flush();
+    for (const std::string& linea : v->Dump()) l.out << linea << '\n';
+    return {};
+}
+
+// save WINDOW PATH: the path is the rest of the line, so it may hold spaces.
+std::string Guardar(const Llamada& l) {
+    auto [v, error] = BuscarVentana(l.app, l.w[1], false);
+    if (!v) return error;
+    if (!v->Picture1()) return v->nombre().toStdString() + " no tiene Picture1";
+    const std::string_view resto =
+        l.linea.substr(static_cast<std::size_t>(l.w[2].data() - l.linea.data()));
+    QString fallo;
+    if (!canvas::SavePicture(v->Picture1()->picture(),
+                             QByteArray(resto.data(), static_cast<qsizetype>(resto.size())),
+                             &fallo))
+        return fallo.toStdString();
+    return {};
+}
+
+constexpr std::size_t kSinLimite = std::numeric_limits<std::size_t>::max();
+
+// clang-format off
+constexpr std::array kOrdenes{
+    Orden{"click", "click VENTANA.BOTÓN", 2, 2,
+          [](const Llamada& l) { return Pulsar(l.app, l.w); }},
+    Orden{"set", "set VENTANA.BARRA VALOR", 3, 3,
+          [](const Llamada& l) { return Mover(l.app, l.w); }},
+    Orden{"close", "close VENTANA", 2, 2,
+          [](const Llamada& l) { return Cerrar(l.app, l.w); }},
+    Orden{"dump", "dump VENTANA", 2, 2, Volcar},
+    Orden{"save", "save VENTANA ARCHIVO", 3, kSinLimite, Guardar},
+    Orden{"view", "view VENTANA VISTA on|off", 4, 4,
+          [](const Llamada& l) { return Vista(l.app, l.w); }},
+    Orden{"key", "key VENTANA.CONTROL TECLA...", 3, kSinLimite,
+          [](const Llamada& l) { return Teclas(l.app, l.w); }},
+    // The count of words depends on the second: Practicar checks it.
+    Orden{"practice", "practice VENTANA on SEMILLA NIVEL | practice VENTANA next|off", 3, 5,
+          [](const Llamada& l) { return Practicar(l.app, l.w); }},
+    Orden{"guess", "guess VENTANA R ALFA", 4, 4,
+          [](const Llamada& l) { return Adivinar(l.app, l.w); }},
+    Orden{"drag", "drag VENTANA X1 Y1 X2 Y2", 6, 6,
+          [](const Llamada& l) { return Arrastrar(l.app, l.w); }},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const Orden> Ordenes() { return kOrdenes; }
 
 std::string Legible(std::string_view texto) {
     constexpr std::string_view kHex = "0123456789abcdef";
@@ -501,73 +595,11 @@ std::string Guion::Linea(std::string_view texto) {
     const std::string_view linea = Recortar(texto);
     if (linea.empty() || linea.front() == '#') return {};
     const std::vector<std::string_view> w = Palabras(linea);
-    const std::string_view orden = w[0];
-    if (orden != "click" && orden != "set" && orden != "close" && orden != "dump" &&
-        orden != "save" && orden != "view" && orden != "key" && orden != "practice" &&
-        orden != "guess" && orden != "drag")
-        return "orden desconocida " + Citar(orden);
+    const Orden* orden = BuscarOrden(w[0]);
+    if (!orden) return "orden desconocida " + Citar(w[0]);
     if (app_.terminado()) return "el programa ya terminó";
-
-    if (orden == "click") {
-        if (w.size() != 2) return Uso(orden);
-        auto [v, control, error] = BuscarControl(app_, w[1]);
-        if (!control) return error;
-        auto* boton = qobject_cast<QAbstractButton*>(control);
-        if (!boton) return std::string(w[1]) + " no es un botón";
-        boton->click();
-        return {};
-    }
-    if (orden == "set") {
-        if (w.size() != 3) return Uso(orden);
-        auto [v, control, error] = BuscarControl(app_, w[1]);
-        if (!control) return error;
-        auto* barra = qobject_cast<QScrollBar*>(control);
-        if (!barra) return std::string(w[1]) + " no es una barra de desplazamiento";
-        long valor = 0;
-        const std::string_view numero = w[2];
-        auto [fin, ec] = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
-        if (ec != std::errc() || fin != numero.data() + numero.size())
-            return "valor no válido " + Citar(numero) + ": se esperaba un número entero";
-        if (valor < barra->minimum() || valor > barra->maximum())
-            return "valor fuera de rango " + Citar(numero) + ": " + std::string(w[1]) + " va de " +
-                   std::to_string(barra->minimum()) + " a " + std::to_string(barra->maximum());
-        // As a user would move it: the change handler runs only when the value changes.
-        barra->setValue(static_cast<int>(valor));
-        return {};
-    }
-    if (orden == "key") return Teclas(app_, w);
-    if (orden == "close") {
-        if (w.size() != 2) return Uso(orden);
-        auto [v, error] = BuscarVentana(app_, w[1], true);
-        if (!v) return error;
-        v->close();
-        return {};
-    }
-    if (orden == "view") return Vista(app_, w);
-    if (orden == "practice") return Practicar(app_, w);
-    if (orden == "guess") return Adivinar(app_, w);
-    if (orden == "drag") return Arrastrar(app_, w);
-    if (orden == "dump") {
-        if (w.size() != 2) return Uso(orden);
-        auto [v, error] = BuscarVentana(app_, w[1], false);
-        if (!v) return error;
-        trace_.Flush();
-        for (const std::string& l : v->Dump()) out_ << l << '\n';
-        return {};
-    }
-    // save WINDOW PATH: the path is the rest of the line, so it may hold spaces.
-    if (w.size() < 3) return Uso(orden);
-    auto [v, error] = BuscarVentana(app_, w[1], false);
-    if (!v) return error;
-    if (!v->Picture1()) return v->nombre().toStdString() + " no tiene Picture1";
-    const std::string_view resto =
-        linea.substr(static_cast<std::size_t>(w[2].data() - linea.data()));
-    QString fallo;
-    if (!canvas::SavePicture(v->Picture1()->picture(),
-                             QByteArray(resto.data(), static_cast<qsizetype>(resto.size())),
-                             &fallo))
-        return fallo.toStdString();
-    return {};
+    if (w.size() < orden->minimo || w.size() > orden->maximo) return Uso(orden->nombre);
+    return orden->ejecutar(Llamada{app_, trace_, out_, w, linea});
 }
 
 }  // namespace trazalia::app

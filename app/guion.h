@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,16 +18,27 @@ class Aplicacion;
 // The line without the blanks (spaces, tabs, CR, LF) at either end.
 std::string_view Recortar(std::string_view s);
 
+// What a command's function is given; guion.cpp defines it.
+struct Llamada;
+
+// One command of a script: the dispatcher, the usage errors and the manual's test all read it.
+struct Orden {
+    std::string_view nombre;
+    // As "uso: " followed by it says; alternatives are separated by " | ".
+    std::string_view uso;
+    // How many words a line of this command may have, the command's own included.
+    std::size_t minimo;
+    std::size_t maximo;
+    // Returns an error message, or an empty string when the line ran.
+    std::string (*ejecutar)(const Llamada&);
+};
+
+// Every command a script may use.
+std::span<const Orden> Ordenes();
+
 // Runs a script of user actions against the real windows, one line at a time as it is read, so
-// that a long script runs in bounded memory and its trace streams out as it goes.
-//
-//   click WINDOW.BUTTON        set WINDOW.SCROLLBAR VALUE      close WINDOW
-//   dump WINDOW                save WINDOW PATH (.png, .svg or .pdf)
-//   view WINDOW NAME on|off    (grid, labels, components, equation, bold, contrast)
-//   key WINDOW.CONTROL KEY...  (Qt's key names without "Key_": Return, PageUp, 1, G, Shift+Tab)
-//   practice WINDOW on SEED LEVEL | next | off   (LEVEL: facil, medio, dificil)
-//   guess WINDOW R ALPHA       (decimal numbers with a point: 87.5 36.6)
-//
+// that a long script runs in bounded memory and its trace streams out as it goes. Each line is
+// one of Ordenes(), its words separated by spaces or tabs; the man page documents every one.
 // Blank lines and lines starting with # are skipped; a UTF-8 byte-order mark at the start is too.
 class Guion {
 public:

@@ -28,7 +28,8 @@
 #include "app/emblema.h"
 #include "app/guion.h"
 #include "app/hoja.h"
-#include "canvas/qt/reason.h"
+#include "canvas/error_reason.h"
+#include "canvas/qt/file_error.h"
 #include "canvas/trace_writer.h"
 #include "practice/resumen.h"
 
@@ -281,13 +282,15 @@ int Resumir(const QStringList& archivos, bool csv) {
         QFile f(QFile::decodeName(ruta));
         errno = 0;
         if (!f.open(QIODevice::ReadOnly)) {
-            Decir(nombre + ": " +
-                  ErrorReason(errno ? Errno() : std::make_error_code(std::errc::io_error)));
+            Decir(
+                nombre + ": " +
+                ErrorReason(trazalia::canvas::OpenError(f.fileName(), QIODevice::ReadOnly, errno)));
             return 1;
         }
+        errno = 0;
         const QByteArray bytes = f.readAll();
         if (f.error() != QFileDevice::NoError) {
-            Decir(nombre + ": " + f.errorString().toStdString());
+            Decir(nombre + ": " + ErrorReason(trazalia::canvas::IoError(errno)));
             return 1;
         }
         long numero = 0;

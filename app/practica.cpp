@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -26,6 +27,8 @@
 #include "app/editor.h"
 #include "app/dialogos.h"
 #include "app/ventana_metodo.h"
+#include "canvas/error_reason.h"
+#include "canvas/qt/file_error.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/marco.h"
@@ -404,6 +407,17 @@ void Practica::DibujarVeredicto(canvas::Canvas& lienzo, const diagram::Resultado
                     color, renglones[i]);
 }
 
+namespace {
+
+// cause: errno right after the failed open.
+QString NoSePuedeLeer(const QString& ruta, int cause) {
+    return QStringLiteral("no se puede leer «%1»: %2")
+        .arg(ruta, QString::fromStdString(
+                       canvas::ErrorReason(canvas::OpenError(ruta, QIODevice::ReadOnly, cause))));
+}
+
+}  // namespace
+
 // The record gets one more line, written whole beside the old file and renamed over it, so that
 // a failure leaves the earlier lines as they were.
 void Practica::Registrar(const practice::Veredicto& veredicto) {
@@ -421,10 +435,11 @@ void Practica::Registrar(const practice::Veredicto& veredicto) {
     const QFileInfo info(ruta);
     if (info.exists() && info.isFile()) {
         QFile anterior(ruta);
+        errno = 0;
         if (anterior.open(QIODevice::ReadOnly))
             bytes = anterior.readAll();
         else
-            error = anterior.errorString();
+            error = NoSePuedeLeer(ruta, errno);
     } else if (!info.exists() && ajustes_.recuerda) {
         // The user's data folder may not exist yet.
         QDir().mkpath(info.absolutePath());
@@ -471,8 +486,9 @@ void Practica::GuardarResultados() {
         dialogos_.ArchivoParaGuardar(&ventana_, QStringLiteral("practica.csv"));
     if (destino.isEmpty()) return;
     QString error;
+    errno = 0;
     if (!registro.open(QIODevice::ReadOnly))
-        error = registro.errorString();
+        error = NoSePuedeLeer(ruta, errno);
     else if (canvas::SaveFile(registro.readAll(), destino, &error))
         return;
     if (!error.isEmpty()) error[0] = error[0].toUpper();

@@ -26,7 +26,8 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
-#include "canvas/qt/reason.h"
+#include "canvas/error_reason.h"
+#include "canvas/qt/file_error.h"
 
 namespace trazalia::canvas {
 namespace {
@@ -280,6 +281,8 @@ QByteArray EncodePicture(const Picture& picture, PictureFormat format, qreal png
 
 namespace {
 
+QString Reason(std::error_code code) { return QString::fromStdString(ErrorReason(code)); }
+
 // Writes the bytes to path, all or nothing; on failure returns why.
 std::optional<QString> WriteFile(const QByteArray& bytes, const QString& path) {
     // Only a regular file is replaced: renaming over a link to a device or a FIFO would put the
@@ -291,20 +294,19 @@ std::optional<QString> WriteFile(const QByteArray& bytes, const QString& path) {
     // The file appears only on commit, complete; until then it is a temporary beside it. Qt may
     // rename even after a failed flush, so every write and the flush are checked before.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return Reason(OpenError(path, QIODevice::WriteOnly, errno));
     // Qt does not report a write cut short by a full disk or a size limit: errno tells.
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const int cause = errno;
-        QString why = file.error() != QFileDevice::NoError
-                          ? file.errorString()
-                          : QStringLiteral("no se pudo escribir entero");
-        if (cause == EFBIG || cause == ENOSPC)
-            why = QString::fromStdString(ErrorReason({cause, std::generic_category()}));
+        const bool failed = cause != 0 || file.error() != QFileDevice::NoError;
         file.cancelWriting();  // the temporary goes with the object; the old file stays
-        return why;
+        return failed ? Reason(IoError(cause)) : QStringLiteral("no se pudo escribir entero");
     }
-    if (!file.commit()) return file.errorString();
+    errno = 0;
+    if (!file.commit()) return Reason(IoError(errno));
     return std::nullopt;
 }
 
@@ -327,7 +329,7 @@ std::optional<QString> WriteByBytes(const Picture& picture, const QByteArray& pa
         slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1));
     const QByteArray name = path.mid(slash + 1);
     const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0) return qt_error_string(errno);
+    if (dir < 0) return Reason(IoError(errno));
     struct stat st {};
     std::optional<QString> why;
     if (::fstatat(dir, name.constData(), &st, 0) == 0 && !S_ISREG(st.st_mode)) {
@@ -340,7 +342,7 @@ std::optional<QString> WriteByBytes(const Picture& picture, const QByteArray& pa
                     QStringLiteral("/proc/self/fd/%1/").arg(dir) + QString::fromLatin1(temporary),
                     pngDevicePixelRatio);
         if (!why && ::renameat(dir, temporary.constData(), dir, name.constData()) != 0) {
-            why = qt_error_string(errno);
+            why = Reason(IoError(errno));
             ::unlinkat(dir, temporary.constData(), 0);
         }
     }

@@ -25,7 +25,6 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     // Replay fills the picture's background; rounding the widget's size may leave part of a
     // pixel beside it, which gets the same colour.
     const Color back = picture_.BackColor();
-    // Rounding the size may leave part of a pixel outside the picture; Replay fills the rest.
     const QColor fondo(back.r, back.g, back.b);
     const QSizeF size = LogicalSize(picture_) * scale_;
     if (width() > size.width())
