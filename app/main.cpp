@@ -7,9 +7,6 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -28,6 +25,7 @@
 #include "app/emblema.h"
 #include "app/guion.h"
 #include "app/hoja.h"
+#include "app/idioma.h"
 #include "canvas/qt/reason.h"
 #include "canvas/trace_writer.h"
 #include "practice/resumen.h"
@@ -64,6 +62,9 @@ constexpr const char* kAyuda =
     "  --practica            Abre el programa con la práctica activa en ambos métodos.\n"
     "  --resumen ARCHIVO...  Resume los registros de práctica de una clase; con --csv,\n"
     "                        en CSV.\n"
+    "  --idioma IDIOMA       El idioma de las ventanas: es (español), en (inglés) o pt_BR\n"
+    "                        (portugués de Brasil). En pantalla, el del sistema si lo\n"
+    "                        habla Trazalia; con --script y --hoja, español.\n"
     "  -h, --help            Muestra esta ayuda y termina.\n"
     "  -v, --version         Muestra la versión y termina.\n"
     "\n"
@@ -359,9 +360,11 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption resumen(QStringLiteral("resumen"));
     const QCommandLineOption csv(QStringLiteral("csv"));
     const QCommandLineOption registro = conValor("registro", "ARCHIVO");
+    const QCommandLineOption idioma = conValor("idioma", "IDIOMA");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({script, ayuda, version, hoja, dibujados, practica, resumen, csv, registro});
+    parser.addOptions(
+        {script, ayuda, version, hoja, dibujados, practica, resumen, csv, registro, idioma});
     for (const QCommandLineOption& o : deLaHoja) parser.addOption(o);
     if (!parser.parse(argumentos)) {
         const QString unknown = parser.unknownOptionNames().value(0);
@@ -395,6 +398,11 @@ int main(int argc, char* argv[]) {
     }
     if (parser.isSet(practica) && (parser.isSet(script) || parser.isSet(hoja))) {
         Decir("--practica abre las ventanas: no va con --script ni con --hoja");
+        return 2;
+    }
+    if (parser.isSet(idioma) && !trazalia::app::Idiomas().contains(parser.value(idioma))) {
+        Decir("idioma desconocido «" + bytes(parser.value(idioma)) +
+              "»: se esperaba es, en o pt_BR");
         return 2;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -454,12 +462,11 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(anterior);
     // Desktops match the windows to the installed entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trazalia.Trazalia"));
-    // Qt's own dialogs (saving a picture, its messages) speak the program's language when the
-    // translations are installed.
-    QTranslator traduccion;
-    if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&traduccion);
+    // On screen the windows speak the system's language; scripts and worksheets, whose output
+    // is compared byte for byte, Spanish unless asked.
+    trazalia::app::InstalarIdioma(parser.isSet(idioma)        ? parser.value(idioma)
+                                  : enGuion || opcionesDeHoja ? QStringLiteral("es")
+                                                              : trazalia::app::IdiomaDelSistema());
 
     if (opcionesDeHoja) return EscribirHoja(parser.value(hoja).toLatin1(), *opcionesDeHoja);
     if (enGuion)
