@@ -59,6 +59,20 @@ localedef -i es_ES -f UTF-8 "$work/es_ES.UTF-8" 2>"$work/err" &&
     LOCPATH=$work LC_ALL=es_ES.UTF-8 "$bin" --script "$work/ok.txt" >"$work/out" 2>"$work/err"
 check "trace under es_ES.UTF-8" 0 $? cmp -s "$work/c.txt" "$work/out"
 
+# --idioma translates the windows; a script without it stays Spanish whatever the system's
+# language, and the trace keeps the domain's Spanish texts.
+printf 'click Form1.Command1\nclick Form2.Command1\ndump Form2\nclose Form2\n' >"$work/dump.txt"
+"$bin" --script "$work/dump.txt" >"$work/es.txt" 2>"$work/err"
+LANGUAGE=en LC_ALL=C.UTF-8 "$bin" --script "$work/dump.txt" >"$work/out" 2>"$work/err"
+check "LANGUAGE=en: a script stays Spanish" 0 $? cmp -s "$work/es.txt" "$work/out"
+"$bin" --idioma en --script "$work/dump.txt" >"$work/out" 2>"$work/err"
+check "--idioma en: English captions" 0 $? out_has 'Button .* Caption "Draw Parallelogram"'
+check "--idioma en: the trace keeps Indefinido" 0 0 out_has 'Label12 Caption "Indefinido"'
+"$bin" --idioma pt_BR --script "$work/dump.txt" >"$work/out" 2>"$work/err"
+check "--idioma pt_BR: Portuguese captions" 0 $? out_has 'Caption "Voltar"'
+"$bin" --idioma xx --script "$work/dump.txt" >"$work/out" 2>"$work/err"
+check "--idioma xx: status 2" 2 $? one_line "«xx»"
+
 "$bin" --script "$work/ok.txt" stray >"$work/out" 2>"$work/err"
 check "unexpected argument: status 2, named" 2 $? one_line "argumento inesperado «stray»"
 
