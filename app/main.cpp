@@ -26,6 +26,7 @@
 #include "app/guion.h"
 #include "app/hoja.h"
 #include "app/idioma.h"
+#include "app/resumen.h"
 #include "canvas/qt/reason.h"
 #include "canvas/trace_writer.h"
 #include "practice/resumen.h"
@@ -297,7 +298,7 @@ int Resumir(const QStringList& archivos, bool csv) {
             resumen.Leer(ruta.toStdString(), numero, linea.toStdString());
         }
     }
-    return Mostrar(csv ? resumen.Csv() : resumen.Texto());
+    return Mostrar(csv ? resumen.Csv() : trazalia::app::ResumenTraducido(resumen));
 }
 
 }  // namespace
@@ -377,6 +378,11 @@ int main(int argc, char* argv[]) {
     }
     if (parser.isSet(ayuda)) return Mostrar(kAyuda);
     if (parser.isSet(version)) return Mostrar("trazalia " TRAZALIA_VERSION "\n");
+    if (parser.isSet(idioma) && !trazalia::app::Idiomas().contains(parser.value(idioma))) {
+        Decir("idioma desconocido «" + bytes(parser.value(idioma)) +
+              "»: se esperaba es, en o pt_BR");
+        return 2;
+    }
     if (parser.isSet(resumen)) {
         if (parser.isSet(script) || parser.isSet(hoja) || parser.isSet(practica)) {
             Decir("--resumen va sola, con sus archivos y --csv");
@@ -385,6 +391,12 @@ int main(int argc, char* argv[]) {
         if (parser.positionalArguments().isEmpty()) {
             Decir("falta el ARCHIVO de la opción --resumen");
             return 2;
+        }
+        // A terminal's text needs no display: the translations alone, when asked for.
+        std::optional<QCoreApplication> nucleo;
+        if (parser.isSet(idioma)) {
+            nucleo.emplace(argc, argv);
+            trazalia::app::InstalarIdioma(parser.value(idioma));
         }
         return Resumir(parser.positionalArguments(), parser.isSet(csv));
     }
@@ -398,11 +410,6 @@ int main(int argc, char* argv[]) {
     }
     if (parser.isSet(practica) && (parser.isSet(script) || parser.isSet(hoja))) {
         Decir("--practica abre las ventanas: no va con --script ni con --hoja");
-        return 2;
-    }
-    if (parser.isSet(idioma) && !trazalia::app::Idiomas().contains(parser.value(idioma))) {
-        Decir("idioma desconocido «" + bytes(parser.value(idioma)) +
-              "»: se esperaba es, en o pt_BR");
         return 2;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -572,6 +572,50 @@ Department of Physics</translation>
     </message>
 </context>
 <context>
+    <name>Resumen</name>
+    <message>
+        <source>Intentos: %1; aciertos: %2 (%3 %).</source>
+        <translation>Attempts: %1; right answers: %2 (%3 %).</translation>
+    </message>
+    <message>
+        <source>Por alumno:</source>
+        <translation>By student:</translation>
+    </message>
+    <message>
+        <source>(sin nombre)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n intento(s)</source>
+        <translation>
+            <numerusform>%n attempt</numerusform>
+            <numerusform>%n attempts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n acierto(s)</source>
+        <translation>
+            <numerusform>%n right answer</numerusform>
+            <numerusform>%n right answers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Errores de la clase:</source>
+        <translation>Mistakes of the class:</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 % de los intentos)</source>
+        <translation>%1: %2 (%3 % of the attempts)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Líneas que no se pudieron leer: %n</source>
+        <translation>
+            <numerusform>Line that could not be read: %n</numerusform>
+            <numerusform>Lines that could not be read: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Trazalia</name>
     <message>
         <source>Indefinido</source>

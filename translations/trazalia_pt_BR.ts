@@ -572,6 +572,50 @@ Departamento de Física</translation>
     </message>
 </context>
 <context>
+    <name>Resumen</name>
+    <message>
+        <source>Intentos: %1; aciertos: %2 (%3 %).</source>
+        <translation>Tentativas: %1; acertos: %2 (%3 %).</translation>
+    </message>
+    <message>
+        <source>Por alumno:</source>
+        <translation>Por aluno:</translation>
+    </message>
+    <message>
+        <source>(sin nombre)</source>
+        <translation>(sem nome)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n intento(s)</source>
+        <translation>
+            <numerusform>%n tentativa</numerusform>
+            <numerusform>%n tentativas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n acierto(s)</source>
+        <translation>
+            <numerusform>%n acerto</numerusform>
+            <numerusform>%n acertos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Errores de la clase:</source>
+        <translation>Erros da turma:</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 % de los intentos)</source>
+        <translation>%1: %2 (%3 % das tentativas)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Líneas que no se pudieron leer: %n</source>
+        <translation>
+            <numerusform>Linha que não pôde ser lida: %n</numerusform>
+            <numerusform>Linhas que não puderam ser lidas: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Trazalia</name>
     <message>
         <source>Indefinido</source>
