@@ -72,6 +72,12 @@ check "--idioma en: the trace keeps Indefinido" 0 0 out_has 'Label12 Caption "In
 check "--idioma pt_BR: Portuguese captions" 0 $? out_has 'Caption "Voltar"'
 "$bin" --idioma xx --script "$work/dump.txt" >"$work/out" 2>"$work/err"
 check "--idioma xx: status 2" 2 $? one_line "«xx»"
+{ echo fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto
+  for a in Ana Ana Luis; do echo "2026-03-02T10:15:00+01:00,$a,Form2,medio,100,0,60,120,,,87,37,87.18,36.59,acierto"; done
+} >"$work/clase.csv"
+"$bin" --resumen "$work/clase.csv" --idioma en >"$work/out" 2>"$work/err"
+plurales() { out_has "Ana: 2 attempts, 2 right answers (100.0 %)" && out_has "Luis: 1 attempt, 1 right"; }
+check "--resumen --idioma en: counts in their plural forms" 0 $? plurales
 
 "$bin" --script "$work/ok.txt" stray >"$work/out" 2>"$work/err"
 check "unexpected argument: status 2, named" 2 $? one_line "argumento inesperado «stray»"
