@@ -11,7 +11,7 @@ CONFIGURED = test -f $(BUILD_DIR)/CMakeCache.txt || $(CONFIGURE) -DBUILD_TESTING
 WITH_TESTS = grep -qx 'BUILD_TESTING:BOOL=ON' $(BUILD_DIR)/CMakeCache.txt 2>/dev/null || \
 	$(CONFIGURE) -DBUILD_TESTING=ON
 
-.PHONY: all deps build run test test-build clean
+.PHONY: all deps build run test test-build clean translations
 
 all: build
 
@@ -42,6 +42,13 @@ test: test-build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Brings translations/*.ts up to date with the texts in the sources (lupdate), for the translators
+# to fill; the build itself only compiles them.
+translations:
+	@scripts/install-deps run
+	@$(CONFIGURED)
+	cmake --build $(BUILD_DIR) --target update_translations
 
 # A Debian package of the install tree, in $(BUILD_DIR): trazalia_VERSION_ARCH.deb, then lintian's
 # verdict on it.

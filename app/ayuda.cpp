@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -13,6 +14,7 @@
 #include <utility>
 
 #include "app/emblema.h"
+#include "app/idioma.h"
 #include "app/zoom.h"
 
 namespace trazalia::app {
@@ -21,6 +23,13 @@ namespace {
 
 constexpr QSize kTamano(640, 560);
 constexpr int kIcono = 64;
+
+// The guide in the language installed, the Spanish one where there is no other.
+QString Pagina() {
+    const QString traducida = QStringLiteral(":/ayuda_") + Idioma() + QStringLiteral(".html");
+    return QFile::exists(traducida) ? QStringLiteral("qrc") + traducida
+                                    : QStringLiteral("qrc:/ayuda.html");
+}
 
 // The application's font that many times larger.
 QFont Fuente(double escala) {
@@ -37,15 +46,15 @@ QFont Fuente(double escala) {
 
 Ayuda::Ayuda(QWidget* parent) : QDialog(parent), texto_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("ayuda"));
-    setWindowTitle(QStringLiteral("Ayuda de Trazalia"));
+    setWindowTitle(QCoreApplication::translate("Ayuda", "Ayuda de Trazalia"));
     setModal(false);
     resize(kTamano);
-    texto_->setSource(QUrl(QStringLiteral("qrc:/ayuda.html")));
-    texto_->setAccessibleName(QStringLiteral("Guía de Trazalia"));
+    texto_->setSource(QUrl(Pagina()));
+    texto_->setAccessibleName(QCoreApplication::translate("Ayuda", "Guía de Trazalia"));
 
     auto* botones = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* acerca =
-        botones->addButton(QStringLiteral("Acerca de Trazalia"), QDialogButtonBox::HelpRole);
+    QPushButton* acerca = botones->addButton(
+        QCoreApplication::translate("Ayuda", "Acerca de Trazalia"), QDialogButtonBox::HelpRole);
     connect(acerca, &QPushButton::clicked, this, &Ayuda::AcercaDe);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::close);
 
@@ -113,14 +122,16 @@ bool Ayuda::eventFilter(QObject* objeto, QEvent* evento) {
 QMessageBox* Ayuda::AcercaDe() {
     if (!acercaDe_) {
         const QString texto =
-            QStringLiteral(
+            QCoreApplication::translate(
+                "Ayuda",
                 "<h3>Trazalia %1</h3>"
                 "<p>Suma de vectores en el plano por los métodos del paralelogramo y del "
                 "polígono.</p>"
                 "<p>Licencia: GNU GPL, versión 3 o posterior (GPL-3.0-or-later).</p>"
                 "<p>Créditos: Equipo Trazalia. Hecho con Qt %2.</p>")
                 .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()));
-        acercaDe_ = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Acerca de Trazalia"),
+        acercaDe_ = new QMessageBox(QMessageBox::NoIcon,
+                                    QCoreApplication::translate("Ayuda", "Acerca de Trazalia"),
                                     texto, QMessageBox::Close, this);
         acercaDe_->setModal(false);
         EscalarAcercaDe();

@@ -244,6 +244,11 @@ QStyle* EstiloDeBarras() {
 
 }  // namespace
 
+QString DeLaTabla(const QWidget* control, const char* texto) {
+    const QByteArray contexto = control->window()->objectName().toLatin1();
+    return QCoreApplication::translate(contexto.constData(), texto);
+}
+
 int Pixeles(int twips, double zoom) {
     return static_cast<int>(std::lround(twips * zoom / canvas::kTwipsPerPixel));
 }
@@ -296,7 +301,7 @@ QWidget* CrearControl(const Control& fila, canvas::Color fore, QWidget* parent) 
         }
         case Tipo::Label:
         case Tipo::Lectura: {
-            auto* label = new QLabel(QString::fromUtf8(fila.texto), parent);
+            auto* label = new QLabel(DeLaTabla(parent, fila.texto), parent);
             label->setFont(Fuente(fila.puntos));
             QPalette paleta = label->palette();
             paleta.setColor(QPalette::WindowText, AColor(fila.color));
@@ -313,7 +318,7 @@ QWidget* CrearControl(const Control& fila, canvas::Color fore, QWidget* parent) 
             break;
         }
         case Tipo::Button: {
-            auto* boton = new Boton(QString::fromUtf8(fila.texto), fila.puntos, parent);
+            auto* boton = new Boton(DeLaTabla(parent, fila.texto), fila.puntos, parent);
             boton->setFont(Fuente(fila.puntos));
             boton->setAutoDefault(false);
             w = boton;
@@ -325,9 +330,9 @@ QWidget* CrearControl(const Control& fila, canvas::Color fore, QWidget* parent) 
     }
     w->setObjectName(QString::fromLatin1(fila.nombre));
     w->setGeometry(geometria);
-    if (*fila.descripcion) w->setAccessibleName(QString::fromUtf8(fila.descripcion));
+    if (*fila.descripcion) w->setAccessibleName(DeLaTabla(parent, fila.descripcion));
     if (*fila.ayuda) {
-        w->setAccessibleDescription(QString::fromUtf8(fila.ayuda));
+        w->setAccessibleDescription(DeLaTabla(parent, fila.ayuda));
         w->setToolTip(Consejo({w->accessibleDescription()}));
     }
     if (fila.tipo == Tipo::Lectura) NombrarLectura(static_cast<QLabel*>(w), fila);
@@ -335,7 +340,7 @@ QWidget* CrearControl(const Control& fila, canvas::Color fore, QWidget* parent) 
 }
 
 void NombrarLectura(QLabel* label, const Control& fila) {
-    const QString nombre = QString::fromUtf8(fila.descripcion);
+    const QString nombre = DeLaTabla(label, fila.descripcion);
     label->setAccessibleName(
         label->text().isEmpty() ? nombre : nombre + QLatin1String(": ") + label->text());
 }

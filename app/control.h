@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -42,6 +43,11 @@ struct Control {
     // describing an earlier picture.
     bool resultado = false;
 };
+
+// A text of a window's table (caption, accessible name, help) in the language installed. The table
+// marks its texts with QT_TRANSLATE_NOOP in the context of its window's name ("Form2"), which
+// control, the window or any widget in it, tells.
+QString DeLaTabla(const QWidget* control, const char* texto);
 
 // A control's tooltip: these lines, one under the other.
 QString Consejo(const QStringList& lineas);

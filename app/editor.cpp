@@ -24,7 +24,9 @@ Destino DeLaBarra(QScrollBar* barra) {
         const int valor = texto.toInt(&numero);
         return numero && valor >= barra->minimum() && valor <= barra->maximum();
     };
-    d.pista = QStringLiteral("De %1 a %2").arg(barra->minimum()).arg(barra->maximum());
+    d.pista = QCoreApplication::translate("Editor", "De %1 a %2")
+                  .arg(barra->minimum())
+                  .arg(barra->maximum());
     d.fijar = [barra](const QString& texto) { barra->setValue(texto.toInt()); };
     return d;
 }
@@ -97,7 +99,8 @@ EditorDeValor::EditorDeValor(Destino destino, QLabel* lectura)
       lectura_(lectura),
       observada_(lectura) {
     setObjectName(QStringLiteral("editor"));
-    setAccessibleName(destino_.nombre + QStringLiteral(": valor exacto"));
+    setAccessibleName(
+        QCoreApplication::translate("Editor", "%1: valor exacto").arg(destino_.nombre));
     setAlignment(lectura->alignment() & ::Qt::AlignHorizontal_Mask);
     destino_.validador->setParent(this);
     setValidator(destino_.validador);

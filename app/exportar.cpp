@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/exportar.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
@@ -21,11 +22,14 @@ struct TipoDeArchivo {
 // A picture (offered as PNG) may be saved in any of the first three; a worksheet (offered as PDF)
 // only as a PDF; the practice's record (offered as CSV) only as CSV.
 constexpr std::array<TipoDeArchivo, 4> kTipos{{
-    {"Imagen PNG (*.png)", "png"},
-    {"Imagen SVG (*.svg)", "svg"},
-    {"Documento PDF (*.pdf)", "pdf"},
-    {"Registro CSV (*.csv)", "csv"},
+    {QT_TRANSLATE_NOOP("Exportar", "Imagen PNG (*.png)"), "png"},
+    {QT_TRANSLATE_NOOP("Exportar", "Imagen SVG (*.svg)"), "svg"},
+    {QT_TRANSLATE_NOOP("Exportar", "Documento PDF (*.pdf)"), "pdf"},
+    {QT_TRANSLATE_NOOP("Exportar", "Registro CSV (*.csv)"), "csv"},
 }};
+
+// The filter as the dialog shows it, in the language installed.
+QString Filtro(const TipoDeArchivo& t) { return QCoreApplication::translate("Exportar", t.filtro); }
 
 std::span<const TipoDeArchivo> TiposPara(const QString& extension) {
     const std::span<const TipoDeArchivo> todos(kTipos);
@@ -36,7 +40,7 @@ std::span<const TipoDeArchivo> TiposPara(const QString& extension) {
 
 const TipoDeArchivo* TipoDelFiltro(const QString& filtro) {
     for (const TipoDeArchivo& t : kTipos)
-        if (filtro == QLatin1String(t.filtro)) return &t;
+        if (filtro == Filtro(t)) return &t;
     return nullptr;
 }
 
@@ -46,15 +50,16 @@ QFileDialog* CrearDialogoGuardar(QWidget* parent, const QString& ruta) {
     const QString extension = QFileInfo(ruta).suffix().toLower();
     const std::span<const TipoDeArchivo> tipos = TiposPara(extension);
     auto* dialogo = new QFileDialog(
-        parent, tipos.size() > 1 ? QStringLiteral("Guardar imagen") : QStringLiteral("Guardar"));
+        parent, tipos.size() > 1 ? QCoreApplication::translate("Exportar", "Guardar imagen")
+                                 : QCoreApplication::translate("Exportar", "Guardar"));
     dialogo->setAcceptMode(QFileDialog::AcceptSave);
     dialogo->setFileMode(QFileDialog::AnyFile);
     QStringList filtros;
-    for (const TipoDeArchivo& t : tipos) filtros << QLatin1String(t.filtro);
+    for (const TipoDeArchivo& t : tipos) filtros << Filtro(t);
     dialogo->setNameFilters(filtros);
     for (const TipoDeArchivo& t : tipos) {
         if (extension == QLatin1String(t.extension)) {
-            dialogo->selectNameFilter(QLatin1String(t.filtro));
+            dialogo->selectNameFilter(Filtro(t));
             dialogo->setDefaultSuffix(QLatin1String(t.extension));
         }
     }

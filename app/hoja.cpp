@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -24,6 +25,7 @@
 #include <numbers>
 
 #include "app/dialogos.h"
+#include "app/idioma.h"
 #include "canvas/qt/painter.h"
 
 namespace trazalia::app {
@@ -96,14 +98,15 @@ bool PintarHoja(const practice::Hoja& hoja, QPagedPaintDevice& dispositivo) {
 
 QByteArray PdfDeHoja(const practice::Hoja& hoja) {
     // One device unit per twip.
-    return canvas::WritePdf(QStringLiteral("Hoja de ejercicios"), 1440, TamanoDePagina(hoja),
+    return canvas::WritePdf(QCoreApplication::translate("Hoja", "Hoja de ejercicios"), 1440,
+                            TamanoDePagina(hoja),
                             [&](QPdfWriter& pdf) { return PintarHoja(hoja, pdf); });
 }
 
 bool GuardarHoja(const practice::Hoja& hoja, const QString& ruta, QString* error) {
     const QByteArray pdf = PdfDeHoja(hoja);
     if (pdf.isEmpty()) {
-        if (error) *error = QStringLiteral("no se pudo generar la hoja");
+        if (error) *error = QCoreApplication::translate("Hoja", "no se pudo generar la hoja");
         return false;
     }
     return canvas::SaveFile(pdf, ruta, error);
@@ -167,20 +170,22 @@ public:
     explicit Dialogo(QWidget* ventana, Dialogos& dialogos)
         : QDialog(ventana), dialogos_(dialogos), impresora_(QPrinter::HighResolution) {
         setObjectName(QStringLiteral("hoja"));
-        setWindowTitle(QStringLiteral("Hoja de ejercicios"));
-        impresora_.setDocName(QStringLiteral("Hoja de ejercicios"));
+        setWindowTitle(QCoreApplication::translate("Hoja", "Hoja de ejercicios"));
+        impresora_.setDocName(QCoreApplication::translate("Hoja", "Hoja de ejercicios"));
 
         ejercicios_ = new QSpinBox(this);
         ejercicios_->setRange(1, practice::OpcionesDeHoja::kMaximoDeEjercicios);
         ejercicios_->setValue(6);
         metodo_ = new QComboBox(this);
-        metodo_->addItem(QStringLiteral("Los dos"), static_cast<int>(practice::Metodo::Ambos));
-        metodo_->addItem(QStringLiteral("Paralelogramo"),
+        metodo_->addItem(QCoreApplication::translate("Hoja", "Los dos"),
+                         static_cast<int>(practice::Metodo::Ambos));
+        metodo_->addItem(QCoreApplication::translate("Hoja", "Paralelogramo"),
                          static_cast<int>(practice::Metodo::Paralelogramo));
-        metodo_->addItem(QStringLiteral("Polígono"), static_cast<int>(practice::Metodo::Poligono));
+        metodo_->addItem(QCoreApplication::translate("Hoja", "Polígono"),
+                         static_cast<int>(practice::Metodo::Poligono));
         nivel_ = new QComboBox(this);
         for (auto n : {practice::Nivel::Facil, practice::Nivel::Medio, practice::Nivel::Dificil})
-            nivel_->addItem(Q(std::string(practice::NombreVisible(n))), static_cast<int>(n));
+            nivel_->addItem(Traducir(practice::NombreVisible(n)), static_cast<int>(n));
         nivel_->setCurrentIndex(1);
         semilla_ = new QLineEdit(this);
         semilla_->setText(
@@ -188,30 +193,32 @@ public:
         titulo_ = new QLineEdit(QStringLiteral("Suma de vectores"), this);
         papel_ = new QComboBox(this);
         papel_->addItem(QStringLiteral("A4"), static_cast<int>(practice::Papel::A4));
-        papel_->addItem(QStringLiteral("Carta"), static_cast<int>(practice::Papel::Carta));
-        dibujados_ = new QCheckBox(QStringLiteral("con los vectores dibujados"), this);
+        papel_->addItem(QCoreApplication::translate("Hoja", "Carta"),
+                        static_cast<int>(practice::Papel::Carta));
+        dibujados_ =
+            new QCheckBox(QCoreApplication::translate("Hoja", "con los vectores dibujados"), this);
 
         auto* formulario = new QFormLayout;
-        formulario->addRow(QStringLiteral("&Ejercicios:"), ejercicios_);
-        formulario->addRow(QStringLiteral("&Método:"), metodo_);
-        formulario->addRow(QStringLiteral("&Nivel:"), nivel_);
-        formulario->addRow(QStringLiteral("&Semilla:"), semilla_);
-        formulario->addRow(QStringLiteral("&Título:"), titulo_);
-        formulario->addRow(QStringLiteral("&Papel:"), papel_);
+        formulario->addRow(QCoreApplication::translate("Hoja", "&Ejercicios:"), ejercicios_);
+        formulario->addRow(QCoreApplication::translate("Hoja", "&Método:"), metodo_);
+        formulario->addRow(QCoreApplication::translate("Hoja", "&Nivel:"), nivel_);
+        formulario->addRow(QCoreApplication::translate("Hoja", "&Semilla:"), semilla_);
+        formulario->addRow(QCoreApplication::translate("Hoja", "&Título:"), titulo_);
+        formulario->addRow(QCoreApplication::translate("Hoja", "&Papel:"), papel_);
         formulario->addRow(dibujados_);
 
         auto* botones = new QDialogButtonBox(QDialogButtonBox::Close, this);
-        QPushButton* guardar =
-            botones->addButton(QStringLiteral("&Guardar PDF…"), QDialogButtonBox::ActionRole);
-        QPushButton* imprimir =
-            botones->addButton(QStringLiteral("&Imprimir…"), QDialogButtonBox::ActionRole);
+        QPushButton* guardar = botones->addButton(
+            QCoreApplication::translate("Hoja", "&Guardar PDF…"), QDialogButtonBox::ActionRole);
+        QPushButton* imprimir = botones->addButton(
+            QCoreApplication::translate("Hoja", "&Imprimir…"), QDialogButtonBox::ActionRole);
         connect(guardar, &QPushButton::clicked, this, &Dialogo::Guardar);
         connect(imprimir, &QPushButton::clicked, this, &Dialogo::Imprimir);
         connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
         formulario->addRow(botones);
 
         vista_ = new QPrintPreviewWidget(&impresora_, this);
-        vista_->setAccessibleName(QStringLiteral("Vista previa de la hoja"));
+        vista_->setAccessibleName(QCoreApplication::translate("Hoja", "Vista previa de la hoja"));
         connect(vista_, &QPrintPreviewWidget::paintRequested, this,
                 [this](QPrinter* impresora) { PintarHoja(hoja_, *impresora); });
 
@@ -264,15 +271,16 @@ private:
         QString error;
         if (GuardarHoja(hoja_, ruta, &error)) return;
         if (!error.isEmpty()) error[0] = error[0].toUpper();
-        dialogos_.Aviso(this, QStringLiteral("No se pudo guardar la hoja"), error + u'.');
+        dialogos_.Aviso(this, QCoreApplication::translate("Hoja", "No se pudo guardar la hoja"),
+                        error + u'.');
     }
 
     void Imprimir() {
         QPrintDialog dialogo(&impresora_, this);
         if (dialogo.exec() != QDialog::Accepted) return;
         if (!PintarHoja(hoja_, impresora_))
-            dialogos_.Aviso(this, QStringLiteral("No se pudo imprimir"),
-                            QStringLiteral("La impresora no aceptó la hoja."));
+            dialogos_.Aviso(this, QCoreApplication::translate("Hoja", "No se pudo imprimir"),
+                            QCoreApplication::translate("Hoja", "La impresora no aceptó la hoja."));
     }
 
     Dialogos& dialogos_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/impresion.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -44,10 +45,12 @@ QString ImprimirDibujo(const canvas::Picture& picture, const QString& lecturas,
     // The scale in page pixels that shows a logical pixel at its size on the screen.
     const qreal natural = pagina.logicalDpiX() / qreal(canvas::kLogicalDpi);
     if (!sitio || sitio->escala < kMenorLegible * natural)
-        return QStringLiteral("La página es demasiado pequeña para el dibujo.");
+        return QCoreApplication::translate("Impresion",
+                                           "La página es demasiado pequeña para el dibujo.");
 
     QPainter painter;
-    if (!painter.begin(&pagina)) return QStringLiteral("La impresora no aceptó el dibujo.");
+    if (!painter.begin(&pagina))
+        return QCoreApplication::translate("Impresion", "La impresora no aceptó el dibujo.");
     painter.setFont(fuente);
     painter.save();
     painter.translate(sitio->origen);
@@ -56,7 +59,8 @@ QString ImprimirDibujo(const canvas::Picture& picture, const QString& lecturas,
     painter.restore();
     const qreal bajo = sitio->origen.y() + dibujo.height() * sitio->escala + altoTexto / 2;
     painter.drawText(QRectF(0, bajo, area.width(), altoTexto), kTexto, lecturas);
-    if (!painter.end()) return QStringLiteral("La impresora no aceptó el dibujo.");
+    if (!painter.end())
+        return QCoreApplication::translate("Impresion", "La impresora no aceptó el dibujo.");
     return {};
 }
 

@@ -7,9 +7,6 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -28,6 +25,8 @@
 #include "app/emblema.h"
 #include "app/guion.h"
 #include "app/hoja.h"
+#include "app/idioma.h"
+#include "app/resumen.h"
 #include "canvas/error_reason.h"
 #include "canvas/qt/file_error.h"
 #include "canvas/trace_writer.h"
@@ -65,6 +64,9 @@ constexpr const char* kAyuda =
     "  --practica            Abre el programa con la práctica activa en ambos métodos.\n"
     "  --resumen ARCHIVO...  Resume los registros de práctica de una clase; con --csv,\n"
     "                        en CSV.\n"
+    "  --idioma IDIOMA       El idioma de las ventanas: es (español), en (inglés) o pt_BR\n"
+    "                        (portugués de Brasil). En pantalla, el del sistema si lo\n"
+    "                        habla Trazalia; con --script y --hoja, español.\n"
     "  -h, --help            Muestra esta ayuda y termina.\n"
     "  -v, --version         Muestra la versión y termina.\n"
     "\n"
@@ -299,7 +301,7 @@ int Resumir(const QStringList& archivos, bool csv) {
             resumen.Leer(ruta.toStdString(), numero, linea.toStdString());
         }
     }
-    return Mostrar(csv ? resumen.Csv() : resumen.Texto());
+    return Mostrar(csv ? resumen.Csv() : trazalia::app::ResumenTraducido(resumen));
 }
 
 }  // namespace
@@ -362,9 +364,11 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption resumen(QStringLiteral("resumen"));
     const QCommandLineOption csv(QStringLiteral("csv"));
     const QCommandLineOption registro = conValor("registro", "ARCHIVO");
+    const QCommandLineOption idioma = conValor("idioma", "IDIOMA");
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({script, ayuda, version, hoja, dibujados, practica, resumen, csv, registro});
+    parser.addOptions(
+        {script, ayuda, version, hoja, dibujados, practica, resumen, csv, registro, idioma});
     for (const QCommandLineOption& o : deLaHoja) parser.addOption(o);
     if (!parser.parse(argumentos)) {
         const QString unknown = parser.unknownOptionNames().value(0);
@@ -377,6 +381,11 @@ int main(int argc, char* argv[]) {
     }
     if (parser.isSet(ayuda)) return Mostrar(kAyuda);
     if (parser.isSet(version)) return Mostrar("trazalia " TRAZALIA_VERSION "\n");
+    if (parser.isSet(idioma) && !trazalia::app::Idiomas().contains(parser.value(idioma))) {
+        Decir("idioma desconocido «" + bytes(parser.value(idioma)) +
+              "»: se esperaba es, en o pt_BR");
+        return 2;
+    }
     if (parser.isSet(resumen)) {
         if (parser.isSet(script) || parser.isSet(hoja) || parser.isSet(practica)) {
             Decir("--resumen va sola, con sus archivos y --csv");
@@ -385,6 +394,12 @@ int main(int argc, char* argv[]) {
         if (parser.positionalArguments().isEmpty()) {
             Decir("falta el ARCHIVO de la opción --resumen");
             return 2;
+        }
+        // A terminal's text needs no display: the translations alone, when asked for.
+        std::optional<QCoreApplication> nucleo;
+        if (parser.isSet(idioma)) {
+            nucleo.emplace(argc, argv);
+            trazalia::app::InstalarIdioma(parser.value(idioma));
         }
         return Resumir(parser.positionalArguments(), parser.isSet(csv));
     }
@@ -457,12 +472,11 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(anterior);
     // Desktops match the windows to the installed entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trazalia.Trazalia"));
-    // Qt's own dialogs (saving a picture, its messages) speak the program's language when the
-    // translations are installed.
-    QTranslator traduccion;
-    if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&traduccion);
+    // On screen the windows speak the system's language; scripts and worksheets, whose output
+    // is compared byte for byte, Spanish unless asked.
+    trazalia::app::InstalarIdioma(parser.isSet(idioma)        ? parser.value(idioma)
+                                  : enGuion || opcionesDeHoja ? QStringLiteral("es")
+                                                              : trazalia::app::IdiomaDelSistema());
 
     if (opcionesDeHoja) return EscribirHoja(parser.value(hoja).toLatin1(), *opcionesDeHoja);
     if (enGuion)

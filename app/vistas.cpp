@@ -2,6 +2,7 @@
 #include "app/vistas.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 #include "app/ajustes.h"
 
@@ -17,13 +18,13 @@ struct Entrada {
 
 // In the order of diagram::Vista.
 constexpr std::array<Entrada, diagram::kNumeroDeVistas> kEntradas{{
-    {"Cuadrícula", ::Qt::Key_G, "grid"},
-    {"Rótulos", ::Qt::Key_L, "labels"},
-    {"Componentes", ::Qt::Key_K, "components"},
-    {"Ecuación", ::Qt::Key_E, "equation"},
-    {"Trazo grueso", ::Qt::Key_T, "bold"},
-    {"Colores de alto contraste", ::Qt::Key_H, "contrast"},
-    {"Escala fija", ::Qt::Key_F, "fixed"},
+    {QT_TRANSLATE_NOOP("Vistas", "Cuadrícula"), ::Qt::Key_G, "grid"},
+    {QT_TRANSLATE_NOOP("Vistas", "Rótulos"), ::Qt::Key_L, "labels"},
+    {QT_TRANSLATE_NOOP("Vistas", "Componentes"), ::Qt::Key_K, "components"},
+    {QT_TRANSLATE_NOOP("Vistas", "Ecuación"), ::Qt::Key_E, "equation"},
+    {QT_TRANSLATE_NOOP("Vistas", "Trazo grueso"), ::Qt::Key_T, "bold"},
+    {QT_TRANSLATE_NOOP("Vistas", "Colores de alto contraste"), ::Qt::Key_H, "contrast"},
+    {QT_TRANSLATE_NOOP("Vistas", "Escala fija"), ::Qt::Key_F, "fixed"},
 }};
 
 QString Clave(const Entrada& e) { return QLatin1String("vistas/") + QLatin1String(e.nombre); }
@@ -32,7 +33,8 @@ QString Clave(const Entrada& e) { return QLatin1String("vistas/") + QLatin1Strin
 
 ControlVistas::ControlVistas(QObject* parent) : QObject(parent) {
     for (std::size_t i = 0; i < kEntradas.size(); ++i) {
-        auto* accion = new QAction(QString::fromUtf8(kEntradas[i].titulo), this);
+        auto* accion =
+            new QAction(QCoreApplication::translate("Vistas", kEntradas[i].titulo), this);
         accion->setCheckable(true);
         accion->setShortcut(QKeySequence(kEntradas[i].tecla));
         accion->setShortcutContext(::Qt::WindowShortcut);

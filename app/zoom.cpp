@@ -2,6 +2,7 @@
 #include "app/zoom.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QToolTip>
@@ -114,7 +115,9 @@ double ZoomDeVentana::Escala(QSize tamano) {
     return std::clamp(Cabe(tamano), Zoom::kMinimo, Zoom::kMaximo);
 }
 
-QString ZoomDeVentana::MaximoAlcanzado() { return QStringLiteral("Máximo para esta pantalla"); }
+QString ZoomDeVentana::MaximoAlcanzado() {
+    return QCoreApplication::translate("Zoom", "Máximo para esta pantalla");
+}
 
 namespace {
 

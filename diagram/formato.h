@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "diagram/traducible.h"
+
 namespace trazalia::diagram {
 
 // A computed number with two decimals, at least one integer digit and a minus sign when
@@ -11,7 +13,7 @@ namespace trazalia::diagram {
 std::string Formato(double valor);
 
 // Shown by a direction read-out when the resultant is too short to have a direction.
-inline constexpr char kIndefinido[] = "Indefinido";
+inline constexpr char kIndefinido[] = QT_TRANSLATE_NOOP("Trazalia", "Indefinido");
 
 // The direction read-out: "Indefinido" when the resultant is too short to have a direction
 // (r <= 0.001), otherwise AnguloResultante in degrees (converted with 180 / 3.14159).

@@ -5,15 +5,21 @@
 #include <string>
 #include <string_view>
 
-// Texts shown to the user are written in Spanish and marked for the translation tools; here, where
-// no translation library is linked, the mark leaves the text as it is.
+// Marks a text the program shows, in Spanish, for the translators: lupdate collects it and the
+// windows translate it where they show it (app/idioma.h, Traducir). The domain keeps the Spanish
+// text, which scripts' traces and records hold. Spelled as Qt spells it, so that both can be
+// included in either order.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(contexto, texto) texto
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 namespace trazalia::diagram {
 
-// A marked text in the user's language. The windows pass one that asks the translations.
+// The translation context of every text the domain marks.
+inline constexpr char kContexto[] = "Trazalia";
+
+// A marked text in the user's language, for texts the domain composes itself. The windows pass
+// one that asks the translations.
 using Traductor = std::string (*)(const char* contexto, const char* texto);
 
 // The text as written: Spanish.

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "diagram/constantes.h"
+#include "diagram/traducible.h"
 #include "practice/respuesta.h"
 
 namespace trazalia::practice {
@@ -17,9 +18,9 @@ struct DatosDeNivel {
 };
 
 constexpr std::array<DatosDeNivel, 3> kNiveles{{
-    {Nivel::Facil, "facil", "Fácil"},
-    {Nivel::Medio, "medio", "Medio"},
-    {Nivel::Dificil, "dificil", "Difícil"},
+    {Nivel::Facil, "facil", QT_TRANSLATE_NOOP("Trazalia", "Fácil")},
+    {Nivel::Medio, "medio", QT_TRANSLATE_NOOP("Trazalia", "Medio")},
+    {Nivel::Dificil, "dificil", QT_TRANSLATE_NOOP("Trazalia", "Difícil")},
 }};
 
 constexpr std::array<std::string_view, 3> kMetodos{"paralelogramo", "poligono", "ambos"};

@@ -12,15 +12,6 @@ namespace trazalia::practice {
 
 namespace {
 
-// A share in per cent with one decimal: "58.3".
-std::string Porcentaje(int parte, int todo) {
-    const double valor = todo > 0 ? 100.0 * parte / todo : 0;
-    std::array<char, 32> buffer{};
-    const auto [fin, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valor,
-                                         std::chars_format::fixed, 1);
-    return std::string(buffer.data(), ec == std::errc() ? fin : buffer.data());
-}
-
 // The key names are sorted by: lower case, the accents of Spanish dropped, ñ after n.
 std::string Clave(std::string_view nombre) {
     static constexpr std::pair<std::string_view, std::string_view> kLetras[] = {
@@ -50,6 +41,14 @@ std::string Donde(const Resumen::Ilegible& i) {
 }
 
 }  // namespace
+
+std::string Porcentaje(int parte, int todo) {
+    const double valor = todo > 0 ? 100.0 * parte / todo : 0;
+    std::array<char, 32> buffer{};
+    const auto [fin, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valor,
+                                         std::chars_format::fixed, 1);
+    return std::string(buffer.data(), ec == std::errc() ? fin : buffer.data());
+}
 
 void Resumen::Leer(std::string_view archivo, long numero, std::string_view linea) {
     if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);

@@ -11,6 +11,9 @@
 
 namespace trazalia::practice {
 
+// A share in per cent with one decimal and a point, whatever the locale: "58.3".
+std::string Porcentaje(int parte, int todo);
+
 // The summary of any number of record files from a class: attempts and the share of right answers
 // per student, how often each mistake occurred over the class, and every line that could not be
 // read. Header lines and empty lines are not records and are passed over; any other line is

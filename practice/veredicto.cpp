@@ -9,6 +9,7 @@
 
 #include "diagram/direccion.h"
 #include "diagram/formato.h"
+#include "diagram/traducible.h"
 
 namespace trazalia::practice {
 
@@ -22,34 +23,55 @@ struct DatosDeCodigo {
 
 // In the order of Codigo, which is the order the verdict tries them.
 constexpr std::array<DatosDeCodigo, 11> kCodigos{{
-    {Codigo::Acierto, "acierto", "¡Correcto! Tu resultante es la suma de los vectores."},
+    {Codigo::Acierto, "acierto",
+     QT_TRANSLATE_NOOP("Trazalia", "¡Correcto! Tu resultante es la suma de los vectores.")},
     {Codigo::SumaDeModulos, "suma-de-modulos",
-     "Sumaste los módulos: eso solo vale para vectores con la misma dirección; suma sus "
-     "componentes x e y por separado."},
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Sumaste los módulos: eso solo vale para vectores con la misma dirección; suma sus "
+         "componentes x e y por separado.")},
     {Codigo::RestaDeModulos, "resta-de-modulos",
-     "Restaste los módulos: eso solo vale para vectores de sentidos opuestos; suma sus "
-     "componentes x e y por separado."},
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Restaste los módulos: eso solo vale para vectores de sentidos opuestos; suma sus "
+         "componentes x e y por separado.")},
     {Codigo::SentidoOpuesto, "sentido-opuesto",
-     "Tu resultante apunta al revés: va desde el origen hasta el final de la construcción."},
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Tu resultante apunta al revés: va desde el origen hasta el final de la construcción.")},
     {Codigo::RestaDeVectores, "resta-de-vectores",
-     "Restaste un vector en lugar de sumarlo: cada vector conserva su sentido, y la resultante "
-     "sale del origen, no une las puntas de los vectores."},
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Restaste un vector en lugar de sumarlo: cada vector conserva su sentido, y la resultante "
+         "sale del origen, no une las puntas de los vectores.")},
     {Codigo::AnguloDesdeY, "angulo-desde-y",
-     "Mediste el ángulo desde el eje y: la dirección se mide desde el semieje x positivo."},
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Mediste el ángulo desde el eje y: la dirección se mide desde el semieje x positivo.")},
     {Codigo::SentidoHorario, "sentido-horario",
-     "Mediste el ángulo en el sentido de las agujas del reloj: la dirección se mide desde el "
-     "semieje x positivo, en sentido antihorario."},
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Mediste el ángulo en el sentido de las agujas del reloj: la dirección se mide desde el "
+         "semieje x positivo, en sentido antihorario.")},
     {Codigo::PromedioDeDirecciones, "promedio-de-direcciones",
-     "Promediaste las direcciones: la dirección de la resultante sale de sus componentes Rx y "
-     "Ry, según el cuadrante."},
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Promediaste las direcciones: la dirección de la resultante sale de sus componentes Rx y "
+         "Ry, según el cuadrante.")},
     {Codigo::FaltaUnVector, "falta-un-vector",
-     "Te faltó un vector: la resultante suma los tres, cada uno a continuación del anterior."},
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Te faltó un vector: la resultante suma los tres, cada uno a continuación del anterior.")},
     {Codigo::ComponentesSinSigno, "componentes-sin-signo",
-     "Sumaste las componentes sin su signo: una componente hacia la izquierda o hacia abajo es "
-     "negativa y resta."},
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Sumaste las componentes sin su signo: una componente hacia la izquierda o hacia abajo es "
+         "negativa y resta.")},
     {Codigo::Otro, "otro",
-     "Tu resultante no coincide: suma las componentes x e y de los vectores, y de ellas saca el "
-     "módulo y la dirección desde el semieje x positivo."},
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "Tu resultante no coincide: suma las componentes x e y de los vectores, y "
+                       "de ellas saca el "
+                       "módulo y la dirección desde el semieje x positivo.")},
 }};
 
 constexpr double kToleranciaRelativa = 0.05;

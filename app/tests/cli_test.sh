@@ -59,6 +59,26 @@ localedef -i es_ES -f UTF-8 "$work/es_ES.UTF-8" 2>"$work/err" &&
     LOCPATH=$work LC_ALL=es_ES.UTF-8 "$bin" --script "$work/ok.txt" >"$work/out" 2>"$work/err"
 check "trace under es_ES.UTF-8" 0 $? cmp -s "$work/c.txt" "$work/out"
 
+# --idioma translates the windows; a script without it stays Spanish whatever the system's
+# language, and the trace keeps the domain's Spanish texts.
+printf 'click Form1.Command1\nclick Form2.Command1\ndump Form2\nclose Form2\n' >"$work/dump.txt"
+"$bin" --script "$work/dump.txt" >"$work/es.txt" 2>"$work/err"
+LANGUAGE=en LC_ALL=C.UTF-8 "$bin" --script "$work/dump.txt" >"$work/out" 2>"$work/err"
+check "LANGUAGE=en: a script stays Spanish" 0 $? cmp -s "$work/es.txt" "$work/out"
+"$bin" --idioma en --script "$work/dump.txt" >"$work/out" 2>"$work/err"
+check "--idioma en: English captions" 0 $? out_has 'Button .* Caption "Draw Parallelogram"'
+check "--idioma en: the trace keeps Indefinido" 0 0 out_has 'Label12 Caption "Indefinido"'
+"$bin" --idioma pt_BR --script "$work/dump.txt" >"$work/out" 2>"$work/err"
+check "--idioma pt_BR: Portuguese captions" 0 $? out_has 'Caption "Voltar"'
+"$bin" --idioma xx --script "$work/dump.txt" >"$work/out" 2>"$work/err"
+check "--idioma xx: status 2" 2 $? one_line "«xx»"
+{ echo fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto
+  for a in Ana Ana Luis; do echo "2026-03-02T10:15:00+01:00,$a,Form2,medio,100,0,60,120,,,87,37,87.18,36.59,acierto"; done
+} >"$work/clase.csv"
+"$bin" --resumen "$work/clase.csv" --idioma en >"$work/out" 2>"$work/err"
+plurales() { out_has "Ana: 2 attempts, 2 right answers (100.0 %)" && out_has "Luis: 1 attempt, 1 right"; }
+check "--resumen --idioma en: counts in their plural forms" 0 $? plurales
+
 "$bin" --script "$work/ok.txt" stray >"$work/out" 2>"$work/err"
 check "unexpected argument: status 2, named" 2 $? one_line "argumento inesperado «stray»"
 

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/idioma.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <string>
+
+#include "diagram/traducible.h"
+
+namespace trazalia::app {
+
+namespace {
+
+QString instalado = QStringLiteral("es");
+
+// Owned by the application, so that they last as long as it translates.
+void Instalar(const QString& archivo, const QString& carpeta) {
+    auto* traductor = new QTranslator(QCoreApplication::instance());
+    if (traductor->load(archivo, carpeta))
+        QCoreApplication::installTranslator(traductor);
+    else
+        delete traductor;
+}
+
+}  // namespace
+
+QStringList Idiomas() {
+    return {QStringLiteral("es"), QStringLiteral("en"), QStringLiteral("pt_BR")};
+}
+
+QString IdiomaDelSistema() {
+    const QStringList propios = Idiomas();
+    for (QString pedido : QLocale::system().uiLanguages()) {
+        pedido.replace(u'-', u'_');
+        if (propios.contains(pedido)) return pedido;
+        // Any other Portuguese reads the Brazilian translation better than Spanish; any Spanish
+        // or English, the program's own.
+        const QString lengua = pedido.section(u'_', 0, 0);
+        if (lengua == u"pt") return QStringLiteral("pt_BR");
+        if (propios.contains(lengua)) return lengua;
+    }
+    return QStringLiteral("es");
+}
+
+void InstalarIdioma(const QString& idioma) {
+    instalado = idioma;
+    if (idioma != u"es") Instalar(QStringLiteral("trazalia_") + idioma, QStringLiteral(":/i18n"));
+    // Qt's dialogs (saving a picture, their buttons) in the same language, when installed.
+    Instalar(QStringLiteral("qtbase_") + idioma,
+             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+QString Idioma() { return instalado; }
+
+QString Traducir(std::string_view texto) {
+    const std::string terminado(texto);
+    return QCoreApplication::translate(diagram::kContexto, terminado.c_str());
+}
+
+}  // namespace trazalia::app

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string_view>
+
+namespace trazalia::app {
+
+// The languages the program speaks, Spanish first: the language its texts are written in.
+QStringList Idiomas();
+
+// The first of the system's interface languages (LANGUAGE, LC_ALL, LANG …) that the program
+// speaks; Spanish when none is.
+QString IdiomaDelSistema();
+
+// Installs the program's translation and Qt's own for that language, one of Idiomas(). Spanish
+// needs none of the program's; Qt's are used when installed. Call once, after the application
+// exists.
+void InstalarIdioma(const QString& idioma);
+
+// The language installed; Spanish before InstalarIdioma.
+QString Idioma();
+
+// A text the domain writes, such as a read-out's "Indefinido", in the language installed. Texts
+// that are not the domain's own, numbers among them, come back unchanged. Script traces record
+// the domain's text, never this one.
+QString Traducir(std::string_view texto);
+
+}  // namespace trazalia::app
