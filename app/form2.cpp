@@ -112,8 +112,7 @@ Form2::Form2(ControlVistas& vistas)
     connect(barra(2), &QScrollBar::valueChanged, this, &Form2::HScroll2_Change);
     connect(barra(3), &QScrollBar::valueChanged, this, &Form2::HScroll3_Change);
     connect(barra(4), &QScrollBar::valueChanged, this, &Form2::HScroll4_Change);
-    // HScroll1 … HScroll4 show their values in Label5 … Label8.
-    for (int n = 1; n <= 4; ++n) EditorDeValor::Enlazar(barra(n), rotulo(n + 4));
+    EnlazarLecturas();
 }
 
 void Form2::Form_Load() {

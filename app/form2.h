@@ -26,11 +26,14 @@ public:
     QString ComoRenovarResultado() const override;
     void DibujarVectores() override { HScroll1_Change(); }
     std::array<int, 2> LecturasDelResultado() const override { return {10, 12}; }
+    std::span<const std::pair<int, int>> LecturasDeBarras() const override { return kLecturas; }
 
 protected:
     void Escalar(diagram::Escalado escalado) override { metodo_.setEscalado(escalado); }
 
 private:
+    static constexpr std::pair<int, int> kLecturas[] = {{1, 5}, {2, 6}, {3, 7}, {4, 8}};
+
     parallelogram::Paralelogramo metodo_;
 };
 

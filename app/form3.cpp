@@ -182,10 +182,7 @@ Form3::Form3(ControlVistas& vistas)
     };
     connect(contraste, &QAction::toggled, this, verdes);
     verdes();
-    // Each bar shows its value in a read-out, where an exact value can be typed.
-    constexpr std::array<std::pair<int, int>, 7> kLecturas{
-        {{1, 4}, {2, 5}, {3, 6}, {4, 10}, {5, 11}, {6, 12}, {7, 18}}};
-    for (auto [n, lectura] : kLecturas) EditorDeValor::Enlazar(barra(n), rotulo(lectura));
+    EnlazarLecturas();
     connect(barra(7), &QScrollBar::valueChanged, this, &Form3::RotularPaso);
     RotularPaso();
 }

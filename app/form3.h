@@ -28,6 +28,7 @@ public:
     QString ComoRenovarResultado() const override;
     void DibujarVectores() override { HScroll1_Change(); }
     std::array<int, 2> LecturasDelResultado() const override { return {14, 16}; }
+    std::span<const std::pair<int, int>> LecturasDeBarras() const override { return kLecturas; }
 
 protected:
     void Escalar(diagram::Escalado escalado) override { metodo_.setEscalado(escalado); }
@@ -36,6 +37,9 @@ protected:
     static QString TextoDelPaso(int paso);
 
 private:
+    static constexpr std::pair<int, int> kLecturas[] = {{1, 4}, {2, 5},  {3, 6}, {4, 10},
+                                                        {5, 11}, {6, 12}, {7, 18}};
+
     void RotularPaso();
 
     polygon::Poligono metodo_;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/accesible.h"
+#include "app/editor.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/descripcion.h"
@@ -42,6 +43,10 @@ VentanaMetodo::VentanaMetodo(ControlVistas& vistas, const QString& nombre, const
 VentanaMetodo::~VentanaMetodo() = default;
 
 canvas::Canvas& VentanaMetodo::lienzo() { return *lienzo_; }
+
+void VentanaMetodo::EnlazarLecturas() {
+    for (auto [n, lectura] : LecturasDeBarras()) EditorDeValor::Enlazar(barra(n), rotulo(lectura));
+}
 
 const diagram::Vistas& VentanaMetodo::vistas() const { return lienzo_->vistas(); }
 

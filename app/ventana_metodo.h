@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/ventana.h"
@@ -68,6 +69,8 @@ public:
     virtual void DibujarVectores() = 0;
     // The numbers of the read-outs of the resultant's magnitude and direction.
     virtual std::array<int, 2> LecturasDelResultado() const = 0;
+    // Which read-out shows each scroll bar's value: {HScroll n, Label m}.
+    virtual std::span<const std::pair<int, int>> LecturasDeBarras() const = 0;
 
     // What the last event that redrew the picture did; nothing while the picture is empty.
     const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
@@ -118,6 +121,8 @@ protected:
 
     // Where the domain draws: Picture1 as the views change it.
     canvas::Canvas& lienzo();
+    // Each bar shows its value in its read-out, where an exact value can be typed.
+    void EnlazarLecturas();
     // Before each redraw: how the window's diagram is to map units to twips, as the views ask.
     virtual void Escalar(diagram::Escalado escalado) = 0;
 

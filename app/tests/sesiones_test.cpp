@@ -43,9 +43,6 @@ using diagram::kAzul;
 using diagram::kRojo;
 using diagram::kVerde;
 
-// (HScroll, Label showing its value) of Form2 and of Form3.
-const std::vector<std::pair<int, int>> kLecturas[] = {
-    {{1, 5}, {2, 6}, {3, 7}, {4, 8}}, {{1, 4}, {2, 5}, {3, 6}, {4, 10}, {5, 11}, {6, 12}, {7, 18}}};
 
 bool Cerca(canvas::Point p, canvas::Point q, float tolerancia) {
     return std::abs(p.x - q.x) <= tolerancia && std::abs(p.y - q.y) <= tolerancia;
@@ -250,7 +247,7 @@ public:
 private:
     std::string Comprobar(Observador& o, int n, const Accion& a) {
         const Ventana& v = o.ventana;
-        for (auto [barra, rotulo] : kLecturas[n - 2]) {
+        for (auto [barra, rotulo] : static_cast<const VentanaMetodo&>(v).LecturasDeBarras()) {
             const QString valor = QString::number(v.barra(barra)->value());
             if (v.rotulo(rotulo)->text() != valor)
                 return "Label" + std::to_string(rotulo) + " muestra «" +

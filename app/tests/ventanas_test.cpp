@@ -15,8 +15,26 @@
 namespace trazalia::app {
 namespace {
 
-// The nearest logical pixel to a distance in twips.
-int Px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+// Logical pixels from twips: each edge at the nearest pixel, half a pixel away from zero, so that
+// neighbours stay aligned at any zoom.
+struct Conversion {
+    int left, top, width, height;
+    double zoom;
+    QRect pixeles;
+};
+
+class PixelesTest : public testing::TestWithParam<Conversion> {};
+
+TEST_P(PixelesTest, EachEdgeAtTheNearestPixel) {
+    const Conversion& c = GetParam();
+    EXPECT_EQ(PixelesDesdeTwips(c.left, c.top, c.width, c.height, c.zoom), c.pixeles);
+}
+
+INSTANTIATE_TEST_SUITE_P(Twips, PixelesTest,
+                         testing::Values(Conversion{240, 1680, 7000, 6000, 1, {16, 112, 467, 400}},
+                                         Conversion{240, 1680, 7000, 6000, 1.5, {24, 168, 700, 600}},
+                                         Conversion{1200, 240, 1455, 375, 1.25, {100, 20, 121, 31}},
+                                         Conversion{6, 18, 6, 6, 1.25, {1, 2, 0, 0}}));
 
 // Every control of a window is its row of the window's table: its edges at the nearest logical
 // pixels to its twips, the font, colours and alignment of the row; Tab follows the tab indices.
@@ -30,8 +48,7 @@ TEST_P(DisposicionTest, EveryControlIsItsRow) {
         SCOPED_TRACE(c.nombre);
         QWidget* w = v.control(QLatin1String(c.nombre));
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->geometry(), QRect(QPoint(Px(c.left), Px(c.top)),
-                                       QPoint(Px(c.left + c.width) - 1, Px(c.top + c.height) - 1)));
+        EXPECT_EQ(w->geometry(), PixelesDesdeTwips(c.left, c.top, c.width, c.height));
         if (c.puntos > 0) {
             const QFont f = w->font();
             EXPECT_EQ(f.family(), QLatin1String("Liberation Sans"));

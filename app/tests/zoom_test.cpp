@@ -25,8 +25,6 @@
 namespace trazalia::app {
 namespace {
 
-int Px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / 15)); }
-
 // A screen's free area and the frame the window manager draws around a window.
 struct Pantalla {
     const char* nombre;
@@ -103,7 +101,7 @@ TEST_P(CompletaTest, ContentScaledToFitAndCentred) {
     }
     // No smaller than the window's minimum, the content at the smallest zoom.
     const QPoint origen((f.width() - contenido.width()) / 2, (f.height() - contenido.height()) / 2);
-    EXPECT_EQ(f.Picture1()->pos(), origen + QPoint(Px(240, escala), Px(1800, escala)));
+    EXPECT_EQ(f.Picture1()->pos(), origen + QPoint(Pixeles(240, escala), Pixeles(1800, escala)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pantallas, CompletaTest,
@@ -182,17 +180,14 @@ protected:
     // Every control of every window at twips × zoom / 15, each edge rounded, fonts × zoom.
     void Comprobar(double zoom, const std::map<QWidget*, qreal>& puntos) {
         for (Ventana* v : Todas()) {
-            EXPECT_EQ(v->size(), QSize(Px(10875, zoom), Px(7995, zoom)))
+            EXPECT_EQ(v->size(), QSize(Pixeles(10875, zoom), Pixeles(7995, zoom)))
                 << v->nombre().toStdString();
             const auto lineas = v->Dump();
             for (std::size_t i = 1; i < lineas.size(); ++i) {
                 const QStringList c = QString::fromStdString(lineas[i]).split(u' ');
                 const int l = c[2].toInt(), t = c[3].toInt(), w = c[4].toInt(), h = c[5].toInt();
                 QWidget* control = v->control(c[0].section(u'.', 1));
-                EXPECT_EQ(control->geometry(),
-                          QRect(QPoint(Px(l, zoom), Px(t, zoom)),
-                                QPoint(Px(l + w, zoom) - 1, Px(t + h, zoom) - 1)))
-                    << lineas[i];
+                EXPECT_EQ(control->geometry(), PixelesDesdeTwips(l, t, w, h, zoom)) << lineas[i];
                 if (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)) {
                     EXPECT_DOUBLE_EQ(control->font().pointSizeF(), puntos.at(control) * zoom)
                         << lineas[i];
