@@ -78,9 +78,9 @@ void Aplicacion::Conectar(Ventana& ventana) {
     if (!trace_) {
         // On screen the zoom sizes the window, the help follows it, and a failure is told at once.
         auto* zoom = new ZoomDeVentana(ventana, zoom_);
-        connect(zoom, &ZoomDeVentana::escalada, &ventana, [&ventana](double escala) {
+        connect(zoom, &ZoomDeVentana::ajustada, &ventana, [&ventana](double factor) {
             if (auto* ayuda = ventana.findChild<Ayuda*>(QString(), ::Qt::FindDirectChildrenOnly))
-                ayuda->Escalar(escala);
+                ayuda->Ajustar(factor);
         });
         connect(zoom, &ZoomDeVentana::mostrada, &ventana, [&ventana] { Ayuda::Acompanar(&ventana); });
         connect(&ventana, &Ventana::fallo, this, [this, &ventana] {

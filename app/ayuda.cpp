@@ -32,13 +32,13 @@ QString Pagina() {
 }
 
 // The application's font that many times larger.
-QFont Fuente(double escala) {
+QFont Fuente(double factor) {
     QFont fuente = QApplication::font();
     if (fuente.pointSizeF() > 0)
-        fuente.setPointSizeF(fuente.pointSizeF() * escala);
+        fuente.setPointSizeF(fuente.pointSizeF() * factor);
     else
         fuente.setPixelSize(
-            std::max(1, static_cast<int>(std::lround(fuente.pixelSize() * escala))));
+            std::max(1, static_cast<int>(std::lround(fuente.pixelSize() * factor))));
     return fuente;
 }
 
@@ -80,7 +80,7 @@ void Ayuda::Pasar(QWidget* ventana) {
         ventana->installEventFilter(this);
     }
     const auto* zoom = ventana->findChild<ZoomDeVentana*>(QString(), ::Qt::FindDirectChildrenOnly);
-    Escalar(zoom ? zoom->escala() : 1);
+    Ajustar(zoom ? zoom->factor() : 1);
 }
 
 Ayuda* Ayuda::Mostrar(QWidget* ventana) {
@@ -142,11 +142,11 @@ QMessageBox* Ayuda::AcercaDe() {
     return acercaDe_;
 }
 
-void Ayuda::Escalar(double escala) {
-    if (escala == escala_) return;
-    escala_ = escala;
-    setFont(Fuente(escala_));
-    QSize tamano = kTamano * escala_;
+void Ayuda::Ajustar(double factor) {
+    if (factor == factor_) return;
+    factor_ = factor;
+    setFont(Fuente(factor_));
+    QSize tamano = kTamano * factor_;
     if (const QScreen* pantalla = screen())
         tamano = tamano.boundedTo(pantalla->availableGeometry().size() - Zoom::kMarco);
     resize(tamano);
@@ -155,8 +155,8 @@ void Ayuda::Escalar(double escala) {
 
 // A message box is a window of its own: it takes no font from the guide.
 void Ayuda::EscalarAcercaDe() {
-    acercaDe_->setFont(Fuente(escala_));
-    const int lado = static_cast<int>(std::lround(kIcono * escala_));
+    acercaDe_->setFont(Fuente(factor_));
+    const int lado = static_cast<int>(std::lround(kIcono * factor_));
     acercaDe_->setIconPixmap(IconoTrazalia().pixmap(lado, lado));
 }
 

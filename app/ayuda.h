@@ -28,7 +28,7 @@ public:
     QMessageBox* AcercaDe();
 
     // Size and fonts that many times the program's own; kept within the screen.
-    void Escalar(double escala);
+    void Ajustar(double factor);
 
     QTextBrowser* texto() const { return texto_; }
 
@@ -43,7 +43,7 @@ private:
 
     QTextBrowser* texto_;
     QPointer<QMessageBox> acercaDe_;
-    double escala_ = 1;
+    double factor_ = 1;
     // Open when its window was hidden: it goes on with the next window shown.
     bool seguir_ = false;
     bool seguirAcercaDe_ = false;

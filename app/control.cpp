@@ -77,7 +77,7 @@ private:
 // A scroll bar that marks its focus with an outline in the highlight colour, as styles do not,
 // and that takes keys as horizontal scroll bars do: Left, Up and Page Up decrease the value;
 // Right, Down and Page Down increase it; Home and End go to the ends.
-class Barra final : public QScrollBar {
+class BarraAccesible final : public QScrollBar {
 public:
     using QScrollBar::QScrollBar;
 
@@ -285,7 +285,7 @@ QWidget* CrearControl(const Control& fila, canvas::Color fore, QWidget* parent) 
             break;
         }
         case Tipo::HScroll: {
-            auto* barra = new Barra(::Qt::Horizontal, parent);
+            auto* barra = new BarraAccesible(::Qt::Horizontal, parent);
             barra->setAltoPropio(geometria.height());
             barra->setRange(fila.min, fila.max);
             barra->setSingleStep(1);

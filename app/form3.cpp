@@ -22,7 +22,7 @@ using diagram::kAzul;
 using diagram::kVerde;
 
 // A scroll bar of a vector: magnitudes in the left column, directions in the middle one.
-constexpr Control Barra(const char* nombre, int left, int top, int tab, int max,
+constexpr Control FilaDeBarra(const char* nombre, int left, int top, int tab, int max,
                         const char* descripcion, const char* ayuda) {
     return {.nombre = nombre,
             .tipo = Tipo::HScroll,
@@ -38,14 +38,14 @@ constexpr Control Barra(const char* nombre, int left, int top, int tab, int max,
             .ayuda = ayuda};
 }
 
-constexpr Control Magnitud(const char* nombre, int top, int tab, const char* descripcion,
+constexpr Control FilaDeModulo(const char* nombre, int top, int tab, const char* descripcion,
                            const char* ayuda) {
-    return Barra(nombre, 1080, top, tab, diagram::kModuloMaximo, descripcion, ayuda);
+    return FilaDeBarra(nombre, 1080, top, tab, diagram::kModuloMaximo, descripcion, ayuda);
 }
 
-constexpr Control Direccion(const char* nombre, int top, int tab, const char* descripcion,
+constexpr Control FilaDeDireccion(const char* nombre, int top, int tab, const char* descripcion,
                             const char* ayuda) {
-    return Barra(nombre, 4680, top, tab, diagram::kDireccionMaxima, descripcion, ayuda);
+    return FilaDeBarra(nombre, 4680, top, tab, diagram::kDireccionMaxima, descripcion, ayuda);
 }
 
 constexpr Control Lectura(const char* nombre, int left, int top, int width, int tab,
@@ -87,19 +87,19 @@ constexpr Control kControles[] = {
      .height = 6000, .tab = 0, .descripcion = QT_TRANSLATE_NOOP("Form3", "Diagrama del polígono"),
      .ayuda = QT_TRANSLATE_NOOP("Form3", "Los vectores a escala desde el origen; la barra de pasos los pone punta con "
               "cola y dibuja la resultante en negro. Botón derecho: copiar o guardar la imagen")},
-    Magnitud("HScroll1", 240, 1, QT_TRANSLATE_NOOP("Form3", "Magnitud del vector 1"),
+    FilaDeModulo("HScroll1", 240, 1, QT_TRANSLATE_NOOP("Form3", "Magnitud del vector 1"),
              QT_TRANSLATE_NOOP("Form3", "Módulo (magnitud) del vector 1 (rojo): de 0 a 100")),
-    Magnitud("HScroll2", 720, 2, QT_TRANSLATE_NOOP("Form3", "Magnitud del vector 2"),
+    FilaDeModulo("HScroll2", 720, 2, QT_TRANSLATE_NOOP("Form3", "Magnitud del vector 2"),
              QT_TRANSLATE_NOOP("Form3", "Módulo (magnitud) del vector 2 (azul): de 0 a 100")),
-    Magnitud("HScroll3", 1200, 3, QT_TRANSLATE_NOOP("Form3", "Magnitud del vector 3"),
+    FilaDeModulo("HScroll3", 1200, 3, QT_TRANSLATE_NOOP("Form3", "Magnitud del vector 3"),
              QT_TRANSLATE_NOOP("Form3", "Módulo (magnitud) del vector 3 (verde): de 0 a 100")),
-    Direccion("HScroll4", 240, 4, QT_TRANSLATE_NOOP("Form3", "Dirección del vector 1 (grados)"),
+    FilaDeDireccion("HScroll4", 240, 4, QT_TRANSLATE_NOOP("Form3", "Dirección del vector 1 (grados)"),
               QT_TRANSLATE_NOOP("Form3", "Dirección del vector 1 (rojo): de 0° a 360°, el ángulo con el "
               "semieje x positivo, en sentido antihorario")),
-    Direccion("HScroll5", 720, 5, QT_TRANSLATE_NOOP("Form3", "Dirección del vector 2 (grados)"),
+    FilaDeDireccion("HScroll5", 720, 5, QT_TRANSLATE_NOOP("Form3", "Dirección del vector 2 (grados)"),
               QT_TRANSLATE_NOOP("Form3", "Dirección del vector 2 (azul): de 0° a 360°, el ángulo con el "
               "semieje x positivo, en sentido antihorario")),
-    Direccion("HScroll6", 1200, 6, QT_TRANSLATE_NOOP("Form3", "Dirección del vector 3 (grados)"),
+    FilaDeDireccion("HScroll6", 1200, 6, QT_TRANSLATE_NOOP("Form3", "Dirección del vector 3 (grados)"),
               QT_TRANSLATE_NOOP("Form3", "Dirección del vector 3 (verde): de 0° a 360°, el ángulo con el "
               "semieje x positivo, en sentido antihorario")),
     {.nombre = "HScroll7", .tipo = Tipo::HScroll, .left = 7920, .top = 4200, .width = 975,

@@ -94,18 +94,18 @@ std::size_t LargoUtf8(std::string_view s) {
     return n;
 }
 
-enum class Lectura { Linea, Fin, Larga };
+enum class Leido { Linea, Fin, Larga };
 
 // The next line without its newline, read a character at a time so that no more than maximo
 // bytes are ever kept.
-Lectura LeerLinea(std::streambuf& in, std::string& linea, std::size_t maximo) {
+Leido LeerLinea(std::streambuf& in, std::string& linea, std::size_t maximo) {
     linea.clear();
     for (;;) {
         const int c = in.sbumpc();
         if (c == std::char_traits<char>::eof())
-            return linea.empty() ? Lectura::Fin : Lectura::Linea;
-        if (c == '\n') return Lectura::Linea;
-        if (linea.size() == maximo) return Lectura::Larga;
+            return linea.empty() ? Leido::Fin : Leido::Linea;
+        if (c == '\n') return Leido::Linea;
+        if (linea.size() == maximo) return Leido::Larga;
         linea += static_cast<char>(c);
     }
 }
@@ -562,16 +562,16 @@ int Guion::Ejecutar(std::istream& in) {
     long numero = 0;
     long cambios = 0;
     for (;;) {
-        Lectura leida = Lectura::Fin;
+        Leido leida = Leido::Fin;
         try {
             if (in.rdbuf()) leida = LeerLinea(*in.rdbuf(), linea, kLineaMaxima);
         } catch (const std::system_error& e) {
             return informar(nombre_, canvas::ErrorReason(e.code()), kErrorDeEntradaSalida);
         }
-        if (leida == Lectura::Fin) break;
+        if (leida == Leido::Fin) break;
         ++numero;
         const std::string donde = nombre_ + ':' + std::to_string(numero);
-        if (leida == Lectura::Larga)
+        if (leida == Leido::Larga)
             return informar(
                 donde, "línea demasiado larga: más de " + std::to_string(kLineaMaxima) + " bytes",
                 kErrorDeGuion);

@@ -82,14 +82,14 @@ bool PintarHoja(const practice::Hoja& hoja, QPagedPaintDevice& dispositivo) {
     QPainter painter;
     if (!painter.begin(&dispositivo)) return false;
     // Twips are 1/1440 inch on any device, so that a centimetre on the sheet is one on paper.
-    const double escala = dispositivo.logicalDpiX() / 1440.0;
+    const double factor = dispositivo.logicalDpiX() / 1440.0;
     for (std::size_t i = 0; i < hoja.paginas.size(); ++i) {
         if (i > 0 && !dispositivo.newPage()) return false;
         painter.save();
         // A printer's painter starts inside its margins; the sheet has its own.
         const QRectF margenes = dispositivo.pageLayout().paintRectPixels(dispositivo.logicalDpiX());
         painter.translate(-margenes.topLeft());
-        painter.scale(escala, escala);
+        painter.scale(factor, factor);
         PintarPagina(hoja, i, painter);
         painter.restore();
     }

@@ -23,12 +23,12 @@ constexpr qreal kMenorLegible = 0.25;
 std::optional<EnPagina> Encajar(QSizeF pagina, QSizeF dibujo, qreal altoTexto) {
     const qreal separacion = altoTexto / 2;
     const qreal alto = pagina.height() - altoTexto - separacion;
-    const qreal escala = std::min(pagina.width() / dibujo.width(), alto / dibujo.height());
+    const qreal factor = std::min(pagina.width() / dibujo.width(), alto / dibujo.height());
     // Also false for NaN, from an empty page or picture.
-    if (!(escala > 0)) return std::nullopt;
-    const QSizeF tamano = dibujo * escala;
+    if (!(factor > 0)) return std::nullopt;
+    const QSizeF tamano = dibujo * factor;
     return EnPagina{QPointF((pagina.width() - tamano.width()) / 2, (alto - tamano.height()) / 2),
-                    escala};
+                    factor};
 }
 
 QString ImprimirDibujo(const canvas::Picture& picture, const QString& lecturas,
@@ -44,7 +44,7 @@ QString ImprimirDibujo(const canvas::Picture& picture, const QString& lecturas,
     const std::optional<EnPagina> sitio = Encajar(area.size(), dibujo, altoTexto);
     // The scale in page pixels that shows a logical pixel at its size on the screen.
     const qreal natural = pagina.logicalDpiX() / qreal(canvas::kLogicalDpi);
-    if (!sitio || sitio->escala < kMenorLegible * natural)
+    if (!sitio || sitio->factor < kMenorLegible * natural)
         return QCoreApplication::translate("Impresion",
                                            "La página es demasiado pequeña para el dibujo.");
 
@@ -54,10 +54,10 @@ QString ImprimirDibujo(const canvas::Picture& picture, const QString& lecturas,
     painter.setFont(fuente);
     painter.save();
     painter.translate(sitio->origen);
-    painter.scale(sitio->escala, sitio->escala);
+    painter.scale(sitio->factor, sitio->factor);
     canvas::Replay(picture, painter);
     painter.restore();
-    const qreal bajo = sitio->origen.y() + dibujo.height() * sitio->escala + altoTexto / 2;
+    const qreal bajo = sitio->origen.y() + dibujo.height() * sitio->factor + altoTexto / 2;
     painter.drawText(QRectF(0, bajo, area.width(), altoTexto), kTexto, lecturas);
     if (!painter.end())
         return QCoreApplication::translate("Impresion", "La impresora no aceptó el dibujo.");

@@ -18,7 +18,7 @@ namespace trazalia::app {
 // the page's.
 struct EnPagina {
     QPointF origen;
-    qreal escala = 1;
+    qreal factor = 1;
 };
 
 // A picture of that size, with a text of that height half a line under it, centred on a page of

@@ -150,10 +150,10 @@ private:
 
 // A script read with read(2); a failed read throws std::system_error instead of looking like
 // the end of the script.
-class Entrada final : public std::streambuf {
+class Lector final : public std::streambuf {
 public:
-    explicit Entrada(int fd) : fd_(fd) {}
-    ~Entrada() override {
+    explicit Lector(int fd) : fd_(fd) {}
+    ~Lector() override {
         if (fd_ != STDIN_FILENO) ::close(fd_);
     }
 
@@ -235,7 +235,7 @@ int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada, const QString& re
             return 1;
         }
     }
-    Entrada lector(fd);
+    Lector lector(fd);
     std::istream entrada(&lector);
     Salida escritor;
     std::ostream salida(&escritor);

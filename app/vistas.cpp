@@ -10,14 +10,14 @@ namespace trazalia::app {
 
 namespace {
 
-struct Entrada {
+struct FilaDeVista {
     const char* titulo;
     ::Qt::Key tecla;
     const char* nombre;  // in scripts and in the settings
 };
 
 // In the order of diagram::Vista.
-constexpr std::array<Entrada, diagram::kNumeroDeVistas> kEntradas{{
+constexpr std::array<FilaDeVista, diagram::kNumeroDeVistas> kFilas{{
     {QT_TRANSLATE_NOOP("Vistas", "Cuadrícula"), ::Qt::Key_G, "grid"},
     {QT_TRANSLATE_NOOP("Vistas", "Rótulos"), ::Qt::Key_L, "labels"},
     {QT_TRANSLATE_NOOP("Vistas", "Componentes"), ::Qt::Key_K, "components"},
@@ -27,20 +27,20 @@ constexpr std::array<Entrada, diagram::kNumeroDeVistas> kEntradas{{
     {QT_TRANSLATE_NOOP("Vistas", "Escala fija"), ::Qt::Key_F, "fixed"},
 }};
 
-QString Clave(const Entrada& e) { return QLatin1String("vistas/") + QLatin1String(e.nombre); }
+QString Clave(const FilaDeVista& e) { return QLatin1String("vistas/") + QLatin1String(e.nombre); }
 
 }  // namespace
 
 ControlVistas::ControlVistas(QObject* parent) : QObject(parent) {
-    for (std::size_t i = 0; i < kEntradas.size(); ++i) {
+    for (std::size_t i = 0; i < kFilas.size(); ++i) {
         auto* accion =
-            new QAction(QCoreApplication::translate("Vistas", kEntradas[i].titulo), this);
+            new QAction(QCoreApplication::translate("Vistas", kFilas[i].titulo), this);
         accion->setCheckable(true);
-        accion->setShortcut(QKeySequence(kEntradas[i].tecla));
+        accion->setShortcut(QKeySequence(kFilas[i].tecla));
         accion->setShortcutContext(::Qt::WindowShortcut);
         // Only what the user does is remembered and redrawn at once.
         connect(accion, &QAction::triggered, this, [this, i](bool activa) {
-            if (recordar_) Ajustes().setValue(Clave(kEntradas[i]), activa);
+            if (recordar_) Ajustes().setValue(Clave(kFilas[i]), activa);
             emit cambiadas();
         });
         acciones_[i] = accion;
@@ -57,25 +57,25 @@ diagram::Vistas ControlVistas::vistas() const {
 void ControlVistas::Poner(diagram::Vista vista, bool activa) { accion(vista)->setChecked(activa); }
 
 std::optional<diagram::Vista> ControlVistas::PorNombre(std::string_view nombre) {
-    for (std::size_t i = 0; i < kEntradas.size(); ++i)
-        if (nombre == kEntradas[i].nombre) return static_cast<diagram::Vista>(i);
+    for (std::size_t i = 0; i < kFilas.size(); ++i)
+        if (nombre == kFilas[i].nombre) return static_cast<diagram::Vista>(i);
     return std::nullopt;
 }
 
 std::string ControlVistas::Nombres() {
     std::string nombres;
-    for (std::size_t i = 0; i < kEntradas.size(); ++i)
+    for (std::size_t i = 0; i < kFilas.size(); ++i)
         nombres += (i == 0                     ? ""
-                    : i + 1 < kEntradas.size() ? ", "
+                    : i + 1 < kFilas.size() ? ", "
                                                : " o ") +
-                   std::string(kEntradas[i].nombre);
+                   std::string(kFilas[i].nombre);
     return nombres;
 }
 
 void ControlVistas::Recordar() {
     recordar_ = true;
-    for (std::size_t i = 0; i < kEntradas.size(); ++i)
-        acciones_[i]->setChecked(Activado(Ajustes().value(Clave(kEntradas[i]))));
+    for (std::size_t i = 0; i < kFilas.size(); ++i)
+        acciones_[i]->setChecked(Activado(Ajustes().value(Clave(kFilas[i]))));
 }
 
 }  // namespace trazalia::app

@@ -111,7 +111,7 @@ QSize ZoomDeVentana::Tamano(double zoom) {
     return PixelesDesdeTwips(0, 0, Ventana::kClientWidth, Ventana::kClientHeight, zoom).size();
 }
 
-double ZoomDeVentana::Escala(QSize tamano) {
+double ZoomDeVentana::FactorQueCabe(QSize tamano) {
     return std::clamp(Cabe(tamano), Zoom::kMinimo, Zoom::kMaximo);
 }
 
@@ -122,13 +122,13 @@ QString ZoomDeVentana::MaximoAlcanzado() {
 namespace {
 
 // Tooltips share one font; it follows the scale of the window last laid out on screen.
-void FuenteDeConsejos(double escala) {
+void FuenteDeConsejos(double factor) {
     static const QFont base = QToolTip::font();
     QFont fuente = base;
     if (base.pointSizeF() > 0)
-        fuente.setPointSizeF(base.pointSizeF() * escala);
+        fuente.setPointSizeF(base.pointSizeF() * factor);
     else
-        fuente.setPixelSize(std::max(1, static_cast<int>(std::lround(base.pixelSize() * escala))));
+        fuente.setPixelSize(std::max(1, static_cast<int>(std::lround(base.pixelSize() * factor))));
     QToolTip::setFont(fuente);
 }
 
@@ -137,13 +137,13 @@ void FuenteDeConsejos(double escala) {
 void ZoomDeVentana::Disponer() {
     const QSize tamano = ventana_.size();
     const bool propio = !ventana_.isFullScreen() && tamano == Tamano(zoom_.valor());
-    escala_ = propio ? zoom_.valor() : Escala(tamano);
-    const QSize contenido = Tamano(escala_);
-    ventana_.Disponer(escala_, QPoint((tamano.width() - contenido.width()) / 2,
+    factor_ = propio ? zoom_.valor() : FactorQueCabe(tamano);
+    const QSize contenido = Tamano(factor_);
+    ventana_.Disponer(factor_, QPoint((tamano.width() - contenido.width()) / 2,
                                       (tamano.height() - contenido.height()) / 2));
     if (!ventana_.isVisible()) return;
-    FuenteDeConsejos(escala_);
-    emit escalada(escala_);
+    FuenteDeConsejos(factor_);
+    emit ajustada(factor_);
 }
 
 void ZoomDeVentana::Cambiado(double zoom) {
@@ -155,7 +155,7 @@ void ZoomDeVentana::Cambiado(double zoom) {
 void ZoomDeVentana::Arrastrado() {
     if (ventana_.isFullScreen() || ventana_.size() == Tamano(zoom_.valor())) return;
     origen_ = true;
-    zoom_.Fijar(Escala(ventana_.size()));
+    zoom_.Fijar(FactorQueCabe(ventana_.size()));
     origen_ = false;
 }
 
@@ -166,8 +166,8 @@ void ZoomDeVentana::Limitar() {
     QSize marco(bordes.left() + bordes.right(), bordes.top() + bordes.bottom());
     // At a fractional scale (150 %) Qt rounds the frame's device pixels to logical ones: a pixel
     // more keeps its last row on the screen.
-    const qreal escala = ventana_.devicePixelRatioF();
-    if (escala != std::floor(escala)) marco += QSize(1, 1);
+    const qreal proporcion = ventana_.devicePixelRatioF();
+    if (proporcion != std::floor(proporcion)) marco += QSize(1, 1);
     zoom_.LimitarA(pantalla->availableGeometry().size(), marco);
 }
 

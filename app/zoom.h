@@ -85,19 +85,19 @@ public:
     // The window's size at that zoom, without its frame.
     static QSize Tamano(double zoom);
     // The largest zoom whose layout fits in that size, within the limits.
-    static double Escala(QSize tamano);
+    static double FactorQueCabe(QSize tamano);
 
     // Full screen, or back to the window at the zoom's size and its place before.
     void PantallaCompleta(bool completa);
     // The scale the window's content is laid out at: the zoom, or what fits the full screen.
-    double escala() const { return escala_; }
+    double factor() const { return factor_; }
 
     // What Ctrl++ says when the window cannot grow on its screen.
     static QString MaximoAlcanzado();
 
 signals:
     // The visible window's content was laid out at that scale.
-    void escalada(double escala);
+    void ajustada(double factor);
     // The window is being shown, laid out at its scale.
     void mostrada();
 
@@ -127,7 +127,7 @@ private:
     Ventana& ventana_;
     Zoom& zoom_;
     QTimer arrastre_;
-    double escala_ = 1;
+    double factor_ = 1;
     // Where the window's client area was before full screen, or before it was hidden.
     std::optional<QPoint> lugar_;
     int rueda_ = 0;        // eighths of a degree of Ctrl+wheel not yet turned into a step

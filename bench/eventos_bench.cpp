@@ -184,7 +184,7 @@ public:
         const auto pen = [](QColor c, int w) {
             return QPen(c, std::max(w, 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         };
-        for (const canvas::Op& op : picture.Ops()) {
+        for (const canvas::Op& op : picture.ops()) {
             if (const auto* l = std::get_if<canvas::LineOp>(&op)) {
                 const QColor c = l->color ? color(*l->color) : fore;
                 const qreal radio = std::max(l->width, 1) / 2.0;

@@ -106,7 +106,7 @@ public:
     Color BackColor() const { return back_; }
 
     Point CurrentPoint() const { return current_; }
-    const std::vector<Op>& Ops() const { return ops_; }
+    const std::vector<Op>& ops() const { return ops_; }
 
     // Listeners are told in the order they were added, until their handle goes.
     [[nodiscard]] ListenerHandle AddListener(PictureListener* listener);

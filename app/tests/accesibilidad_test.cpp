@@ -113,7 +113,7 @@ TEST_F(Accesibilidad, StepOrderMatchesTheShaftsDrawn) {
     for (int paso : {2, 1, 3, 4, 5, 6}) {
         f.barra(7)->setValue(paso);
         QStringList orden;  // the first red, blue and green lines
-        for (const canvas::Op& op : f.Picture1()->picture().Ops()) {
+        for (const canvas::Op& op : f.Picture1()->picture().ops()) {
             const auto* l = std::get_if<canvas::LineOp>(&op);
             const canvas::Color c = l && l->color ? *l->color : canvas::kBlack;
             const int n = c.r ? 1 : (c.b ? 2 : (c.g ? 3 : 0));

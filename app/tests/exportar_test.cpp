@@ -181,7 +181,7 @@ TEST_P(EncajarTest, CentresThePictureAtTheLargestScaleThatFits) {
     const std::optional<EnPagina> sitio = Encajar(GetParam().pagina, QSizeF(400, 300), 40);
     ASSERT_EQ(sitio.has_value(), GetParam().esperada.has_value());
     if (!sitio) return;
-    EXPECT_DOUBLE_EQ(sitio->escala, GetParam().esperada->escala);
+    EXPECT_DOUBLE_EQ(sitio->factor, GetParam().esperada->factor);
     EXPECT_DOUBLE_EQ(sitio->origen.x(), GetParam().esperada->origen.x());
     EXPECT_DOUBLE_EQ(sitio->origen.y(), GetParam().esperada->origen.y());
 }

@@ -271,7 +271,7 @@ private:
             ceros = ceros && v.barra(k)->value() == 0;
         if (ceros) return "con todas las magnitudes en 0 se dibujó algo";
 
-        const std::span<const canvas::Op> ops = o.picture().Ops();
+        const std::span<const canvas::Op> ops = o.picture().ops();
         const canvas::Point c{o.picture().Width() / 2, o.picture().Height() / 2};
         const diagram::Vistas vistas = app_.vistas().vistas();
         if (std::string f = ComprobarVistas(static_cast<const VentanaMetodo&>(v), ops, n, vistas);

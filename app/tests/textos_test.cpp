@@ -31,7 +31,7 @@ std::vector<Medido> Textos(const canvas::Picture& picture) {
     QImage dispositivo(8, 8, QImage::Format_RGB32);  // 96 dpi, as the picture's logical pixels
     const QFontMetricsF metricas(canvas::PrintFont(), &dispositivo);
     std::vector<Medido> textos;
-    for (const canvas::Op& op : picture.Ops()) {
+    for (const canvas::Op& op : picture.ops()) {
         const auto* t = std::get_if<canvas::TextOp>(&op);
         if (!t) continue;
         const QString texto = QString::fromStdString(t->text);

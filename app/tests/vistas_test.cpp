@@ -26,7 +26,7 @@ using diagram::Vista;
 
 std::vector<std::string> Ops(VentanaMetodo& v) {
     std::vector<std::string> ops;
-    for (const canvas::Op& op : v.Picture1()->picture().Ops()) ops.push_back(canvas::FormatOp(op));
+    for (const canvas::Op& op : v.Picture1()->picture().ops()) ops.push_back(canvas::FormatOp(op));
     return ops;
 }
 

@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Pantallas, PantallaTest,
 struct Completa {
     const char* nombre;
     QSize pantalla;
-    enum { Justa, Maxima, Minima } escala;
+    enum { Justa, Maxima, Minima } factor;
 };
 
 class CompletaTest : public ConAplicacion, public testing::WithParamInterface<Completa> {};
@@ -82,26 +82,26 @@ TEST_P(CompletaTest, ContentScaledToFitAndCentred) {
     ASSERT_TRUE(f.isFullScreen());
     const QSize pantalla = GetParam().pantalla;
     f.resize(pantalla);
-    const double escala = f.Picture1()->scale();
-    const QSize contenido = ZoomDeVentana::Tamano(escala);
-    switch (GetParam().escala) {
+    const double factor = f.Picture1()->scale();
+    const QSize contenido = ZoomDeVentana::Tamano(factor);
+    switch (GetParam().factor) {
         case Completa::Justa:
             EXPECT_FALSE(QRect(QPoint(), pantalla)
-                             .contains(QRect(QPoint(), ZoomDeVentana::Tamano(escala + 0.01))));
+                             .contains(QRect(QPoint(), ZoomDeVentana::Tamano(factor + 0.01))));
             break;
         case Completa::Maxima:
-            EXPECT_EQ(escala, Zoom::kMaximo);
+            EXPECT_EQ(factor, Zoom::kMaximo);
             break;
         case Completa::Minima:
-            EXPECT_EQ(escala, Zoom::kMinimo);
+            EXPECT_EQ(factor, Zoom::kMinimo);
             break;
     }
-    if (GetParam().escala != Completa::Minima) {
+    if (GetParam().factor != Completa::Minima) {
         EXPECT_TRUE(QRect(QPoint(), pantalla).contains(QRect(QPoint(), contenido)));
     }
     // No smaller than the window's minimum, the content at the smallest zoom.
     const QPoint origen((f.width() - contenido.width()) / 2, (f.height() - contenido.height()) / 2);
-    EXPECT_EQ(f.Picture1()->pos(), origen + QPoint(Pixeles(240, escala), Pixeles(1800, escala)));
+    EXPECT_EQ(f.Picture1()->pos(), origen + QPoint(Pixeles(240, factor), Pixeles(1800, factor)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pantallas, CompletaTest,

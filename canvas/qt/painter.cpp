@@ -240,7 +240,7 @@ void Replay(const Picture& picture, QPainter& painter) {
     painter.setFont(font);
 
     const OpPainter draw(painter, ToQColor(picture.ForeColor()));
-    for (const Op& op : picture.Ops()) std::visit(draw, op);
+    for (const Op& op : picture.ops()) std::visit(draw, op);
     painter.restore();
 }
 

@@ -15,7 +15,7 @@ PictureWidget::PictureWidget(float width, float height, Color fore, QWidget* par
     setFocusPolicy(Qt::StrongFocus);
     // paintEvent covers every pixel, so Qt need not erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    escucha_ = picture_.AddListener(this);
+    listener_ = picture_.AddListener(this);
 }
 
 PictureWidget::~PictureWidget() = default;

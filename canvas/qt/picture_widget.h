@@ -36,7 +36,7 @@ private:
     void Drawn(const Op& op) override;
 
     Picture picture_;
-    ListenerHandle escucha_;
+    ListenerHandle listener_;
     qreal scale_ = 1;
 };
 

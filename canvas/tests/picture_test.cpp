@@ -21,9 +21,9 @@ TEST(PictureTest, CurrentPointFollowsClsLineAndCircleAndPrintStartsThere) {
     picture.Print("100.00");
     picture.Circle(6590, 3000, 60, Color{255, 0, 0}, 4.7124F, 1.5708F);
     EXPECT_EQ(picture.CurrentPoint(), (Point{6590, 3000}));
-    ASSERT_EQ(picture.Ops().size(), 4u);
-    EXPECT_EQ(std::get<PrintOp>(picture.Ops()[0]).at, (Point{0, 0}));
-    EXPECT_EQ(std::get<PrintOp>(picture.Ops()[2]).at, (Point{3710, 300}));
+    ASSERT_EQ(picture.ops().size(), 4u);
+    EXPECT_EQ(std::get<PrintOp>(picture.ops()[0]).at, (Point{0, 0}));
+    EXPECT_EQ(std::get<PrintOp>(picture.ops()[2]).at, (Point{3710, 300}));
 }
 
 struct Refused {
@@ -39,7 +39,7 @@ TEST_P(CircleAngleTest, OutsideOneTurnIsRefusedAndNothingIsDrawn) {
     picture.Line(1, 2, 3, 4);
     EXPECT_THROW(picture.Circle(100, 100, 60, kBlack, GetParam().start, GetParam().end),
                  AngleOutOfRange);
-    EXPECT_EQ(picture.Ops().size(), 1u);
+    EXPECT_EQ(picture.ops().size(), 1u);
     EXPECT_EQ(picture.CurrentPoint(), (Point{3, 4}));
 }
 
@@ -55,7 +55,7 @@ TEST(TraceTest, QuotesTextAndWritesTheShortestNumbers) {
     TraceWriter writer(out);
     PictureTrace trace(writer, "S");
     Picture picture(7000, 6000);
-    const ListenerHandle escucha = picture.AddListener(&trace);
+    const ListenerHandle listener = picture.AddListener(&trace);
     picture.Print("say \"hi\" \\");
     picture.Circle(6590.5F, 3000, 60, Color{255, 0, 0}, 4.7124F, -5e-08F);
     EXPECT_EQ(out.str(),

@@ -42,7 +42,7 @@ TEST_P(Clic, WritesTheResultantsReadOuts) {
     EXPECT_EQ(form.escritos, esperados);
     EXPECT_EQ(hecho.redibujo, f.dibuja);
     EXPECT_EQ(hecho.resultante, f.dibuja);
-    EXPECT_EQ(picture.Ops().empty(), !f.dibuja);
+    EXPECT_EQ(picture.ops().empty(), !f.dibuja);
     // A live redraw draws the same vectors and leaves the resultant's read-outs alone.
     form.escritos.clear();
     EXPECT_FALSE(metodo.HScroll_Change().resultante);

@@ -79,7 +79,7 @@ struct Ventana {
         form.barras[7] = s;
         form.escritos.clear();
         poligono.HScroll7_Change();
-        return {picture.Ops().begin() + std::min(kBase, picture.Ops().size()), picture.Ops().end()};
+        return {picture.ops().begin() + std::min(kBase, picture.ops().size()), picture.ops().end()};
     }
     diagram::ControlesDePrueba form;
     canvas::Picture picture{7000, 6000};
@@ -109,7 +109,7 @@ TEST_P(VentanaTest, CambioYSietePasos) {
     for (int k = 0; k < 3; ++k) esperado.emplace_back(4 + k, std::to_string(row.v.m[k]));
     for (int k = 0; k < 3; ++k) esperado.emplace_back(10 + k, std::to_string(row.v.d[k]));
     EXPECT_EQ(w.form.escritos, esperado);
-    const auto& ops = w.picture.Ops();
+    const auto& ops = w.picture.ops();
     ASSERT_EQ(ops.size(), kBase + 6);
     // Both axes, then the vertical ticks with their texts, then the horizontal ones.
     EXPECT_EQ(canvas::FormatOp(ops[18]), "Print \"" + std::to_string(row.escala) + ".00\"");
