@@ -44,8 +44,7 @@ constexpr Control kControles[] = {
 
 }  // namespace
 
-Form1::Form1()
-    : Ventana(QStringLiteral("Form1"), QStringLiteral("Trazalia."), kControles) {
+Form1::Form1() : Ventana(QStringLiteral("Form1"), QStringLiteral("Trazalia."), kControles) {
     connect(boton(1), &QAbstractButton::clicked, this, &Form1::Command1_Click);
     connect(boton(2), &QAbstractButton::clicked, this, &Form1::Command2_Click);
     connect(boton(3), &QAbstractButton::clicked, this, &Form1::Command3_Click);

@@ -37,7 +37,7 @@ protected:
     static QString TextoDelPaso(int paso);
 
 private:
-    static constexpr std::pair<int, int> kLecturas[] = {{1, 4}, {2, 5},  {3, 6}, {4, 10},
+    static constexpr std::pair<int, int> kLecturas[] = {{1, 4},  {2, 5},  {3, 6}, {4, 10},
                                                         {5, 11}, {6, 12}, {7, 18}};
 
     void RotularPaso();

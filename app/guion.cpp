@@ -102,8 +102,7 @@ Leido LeerLinea(std::streambuf& in, std::string& linea, std::size_t maximo) {
     linea.clear();
     for (;;) {
         const int c = in.sbumpc();
-        if (c == std::char_traits<char>::eof())
-            return linea.empty() ? Leido::Fin : Leido::Linea;
+        if (c == std::char_traits<char>::eof()) return linea.empty() ? Leido::Fin : Leido::Linea;
         if (c == '\n') return Leido::Linea;
         if (linea.size() == maximo) return Leido::Larga;
         linea += static_cast<char>(c);

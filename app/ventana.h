@@ -37,8 +37,8 @@ public:
     static constexpr int kClientWidth = 10875;
     static constexpr int kClientHeight = 7995;
 
-    Ventana(const QString& nombre, const QString& titulo,
-            std::span<const Control> controles, canvas::Color fore = canvas::kBlack);
+    Ventana(const QString& nombre, const QString& titulo, std::span<const Control> controles,
+            canvas::Color fore = canvas::kBlack);
     ~Ventana() override;
 
     const QString& nombre() const { return nombre_; }

@@ -33,8 +33,7 @@ QString Clave(const FilaDeVista& e) { return QLatin1String("vistas/") + QLatin1S
 
 ControlVistas::ControlVistas(QObject* parent) : QObject(parent) {
     for (std::size_t i = 0; i < kFilas.size(); ++i) {
-        auto* accion =
-            new QAction(QCoreApplication::translate("Vistas", kFilas[i].titulo), this);
+        auto* accion = new QAction(QCoreApplication::translate("Vistas", kFilas[i].titulo), this);
         accion->setCheckable(true);
         accion->setShortcut(QKeySequence(kFilas[i].tecla));
         accion->setShortcutContext(::Qt::WindowShortcut);
@@ -65,9 +64,9 @@ std::optional<diagram::Vista> ControlVistas::PorNombre(std::string_view nombre) 
 std::string ControlVistas::Nombres() {
     std::string nombres;
     for (std::size_t i = 0; i < kFilas.size(); ++i)
-        nombres += (i == 0                     ? ""
+        nombres += (i == 0                  ? ""
                     : i + 1 < kFilas.size() ? ", "
-                                               : " o ") +
+                                            : " o ") +
                    std::string(kFilas[i].nombre);
     return nombres;
 }

@@ -12,8 +12,8 @@ std::string Descripcion(const Resultado& dibujo, const Vistas& vistas, Traductor
         texto = t(QT_TRANSLATE_NOOP("Trazalia", "Paso 7 de 7: los seis órdenes a la vez. "));
     } else if (dibujo.paso >= 1) {
         const auto& o = dibujo.orden;
-        const std::string orden = std::to_string(o[0]) + ", " + std::to_string(o[1]) + ", " +
-                                  std::to_string(o[2]);
+        const std::string orden =
+            std::to_string(o[0]) + ", " + std::to_string(o[1]) + ", " + std::to_string(o[2]);
         texto = Sustituir(
             t(QT_TRANSLATE_NOOP("Trazalia", "Paso %1 de 7: los vectores %2, punta con cola. ")),
             {std::to_string(dibujo.paso), orden});
@@ -24,34 +24,32 @@ std::string Descripcion(const Resultado& dibujo, const Vistas& vistas, Traductor
                             std::to_string(dibujo.vectores[i].d)});
     }
     if (dibujo.resultante) {
-        texto += dibujo.direccion
-                     ? Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Resultante: %1 a %2°. ")),
-                                 {Formato(dibujo.r), Formato(*dibujo.direccion)})
-                     : Sustituir(t(QT_TRANSLATE_NOOP("Trazalia",
-                                                     "Resultante: %1, sin dirección definida. ")),
-                                 {Formato(dibujo.r)});
+        texto +=
+            dibujo.direccion
+                ? Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Resultante: %1 a %2°. ")),
+                            {Formato(dibujo.r), Formato(*dibujo.direccion)})
+                : Sustituir(
+                      t(QT_TRANSLATE_NOOP("Trazalia", "Resultante: %1, sin dirección definida. ")),
+                      {Formato(dibujo.r)});
     }
     if (vistas[Vista::Rotulos]) texto += t(QT_TRANSLATE_NOOP("Trazalia", "Con rótulos. "));
     if (vistas[Vista::Componentes])
-        texto += Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Componentes: %1. ")),
-                           {Componentes(dibujo)});
-    if (vistas[Vista::Ecuacion])
         texto +=
-            Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Ecuación: %1. ")), {Ecuacion(dibujo)});
-    if (vistas[Vista::Cuadricula])
-        texto += t(QT_TRANSLATE_NOOP("Trazalia", "Con cuadrícula. "));
+            Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Componentes: %1. ")), {Componentes(dibujo)});
+    if (vistas[Vista::Ecuacion])
+        texto += Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Ecuación: %1. ")), {Ecuacion(dibujo)});
+    if (vistas[Vista::Cuadricula]) texto += t(QT_TRANSLATE_NOOP("Trazalia", "Con cuadrícula. "));
     return texto +
            Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Escala %1.")), {Formato(dibujo.Escala)});
 }
 
 std::string Anuncio(const Resultado& dibujo, Traductor tr) {
     const auto t = [tr](const char* texto) { return tr(kContexto, texto); };
-    std::string texto =
-        dibujo.paso >= 1
-            ? Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Paso %1. ")), {std::to_string(dibujo.paso)})
-            : std::string();
-    texto += Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Resultante: magnitud %1")),
-                       {Formato(dibujo.r)});
+    std::string texto = dibujo.paso >= 1 ? Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Paso %1. ")),
+                                                     {std::to_string(dibujo.paso)})
+                                         : std::string();
+    texto +=
+        Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Resultante: magnitud %1")), {Formato(dibujo.r)});
     return texto + (dibujo.direccion
                         ? Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", ", dirección %1°.")),
                                     {Formato(*dibujo.direccion)})

@@ -168,7 +168,8 @@ diagram::Resultado Poligono::HScroll7_Change() {
         for (int k = 0; k < 3; ++k)
             p[k] = diagram::Punta(picture_, e.m[k], e.theta[k], e.Escala, escalado_);
         // A zero resultant has no direction; its tip is the origin whichever angle is taken.
-        const Punto T = diagram::Punta(picture_, e.r, AnguloResultante.value_or(0), e.Escala, escalado_);
+        const Punto T =
+            diagram::Punta(picture_, e.r, AnguloResultante.value_or(0), e.Escala, escalado_);
         EscenaBase(e.Escala);
         if (s == 7) {
             Paralelepipedo(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, T.x, T.y);

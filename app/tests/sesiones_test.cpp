@@ -43,7 +43,6 @@ using diagram::kAzul;
 using diagram::kRojo;
 using diagram::kVerde;
 
-
 bool Cerca(canvas::Point p, canvas::Point q, float tolerancia) {
     return std::abs(p.x - q.x) <= tolerancia && std::abs(p.y - q.y) <= tolerancia;
 }

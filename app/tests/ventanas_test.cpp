@@ -32,7 +32,8 @@ TEST_P(PixelesTest, EachEdgeAtTheNearestPixel) {
 
 INSTANTIATE_TEST_SUITE_P(Twips, PixelesTest,
                          testing::Values(Conversion{240, 1680, 7000, 6000, 1, {16, 112, 467, 400}},
-                                         Conversion{240, 1680, 7000, 6000, 1.5, {24, 168, 700, 600}},
+                                         Conversion{
+                                             240, 1680, 7000, 6000, 1.5, {24, 168, 700, 600}},
                                          Conversion{1200, 240, 1455, 375, 1.25, {100, 20, 121, 31}},
                                          Conversion{6, 18, 6, 6, 1.25, {1, 2, 0, 0}}));
 
@@ -142,7 +143,8 @@ TEST(Guia, ListsTheOrdersInTheStepsOrder) {
         listados.push_back({m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()});
     ASSERT_EQ(listados.size(), 6u);
     for (int paso = 1; paso <= 6; ++paso)
-        EXPECT_EQ(listados[static_cast<std::size_t>(paso - 1)], polygon::OrdenDelPaso(paso)) << paso;
+        EXPECT_EQ(listados[static_cast<std::size_t>(paso - 1)], polygon::OrdenDelPaso(paso))
+            << paso;
 }
 
 using NavegacionTest = ConAplicacion;

@@ -84,10 +84,11 @@ TEST_P(VistaTest, AddsItsOperationsAndNothingElse) {
 }
 
 TEST(VistaTest, WithoutViewsThePictureIsTheFigureAlone) {
-    EXPECT_EQ(Traza({}), "P Cls\nP DrawWidth 2\nP Line 3500 300 3500 5700 fore\n"
-                         "P Line 3500 3000 5000 2000 #ff0000\nP Circle 5000 2000 60 #ff0000 0.5 1\n"
-                         "P Line 5000 2000 4100 1100 #00ff00\nP Circle 4100 1100 60 #00ff00 0.5 1\n"
-                         "P Line 3500 3000 4100 1100 #000000\nP Circle 4100 1100 60 #000000 0.5 1\n");
+    EXPECT_EQ(Traza({}),
+              "P Cls\nP DrawWidth 2\nP Line 3500 300 3500 5700 fore\n"
+              "P Line 3500 3000 5000 2000 #ff0000\nP Circle 5000 2000 60 #ff0000 0.5 1\n"
+              "P Line 5000 2000 4100 1100 #00ff00\nP Circle 4100 1100 60 #00ff00 0.5 1\n"
+              "P Line 3500 3000 4100 1100 #000000\nP Circle 4100 1100 60 #000000 0.5 1\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(

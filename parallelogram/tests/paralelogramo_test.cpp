@@ -16,9 +16,9 @@ namespace {
 struct Fila {
     const char* nombre;
     int m1, d1, m2, d2;
-    const char* r;       // Label10 after "Graficar Paralelogramo"
-    const char* alfa;    // Label12
-    bool dibuja;         // the click redraws Picture1
+    const char* r;     // Label10 after "Graficar Paralelogramo"
+    const char* alfa;  // Label12
+    bool dibuja;       // the click redraws Picture1
     friend void PrintTo(const Fila& f, std::ostream* os) { *os << f.nombre; }
 };
 
@@ -36,9 +36,12 @@ TEST_P(Clic, WritesTheResultantsReadOuts) {
     form.escritos.clear();
     const diagram::Resultado hecho = metodo.Command1_Click();
 
-    const std::vector<std::pair<int, std::string>> esperados{
-        {5, std::to_string(f.m1)}, {6, std::to_string(f.m2)}, {7, std::to_string(f.d1)},
-        {8, std::to_string(f.d2)}, {10, f.r},                  {12, f.alfa}};
+    const std::vector<std::pair<int, std::string>> esperados{{5, std::to_string(f.m1)},
+                                                             {6, std::to_string(f.m2)},
+                                                             {7, std::to_string(f.d1)},
+                                                             {8, std::to_string(f.d2)},
+                                                             {10, f.r},
+                                                             {12, f.alfa}};
     EXPECT_EQ(form.escritos, esperados);
     EXPECT_EQ(hecho.redibujo, f.dibuja);
     EXPECT_EQ(hecho.resultante, f.dibuja);
