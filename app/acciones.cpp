@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPrinter>
@@ -43,11 +44,14 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
         menu_->addAction(a);
         return a;
     };
-    copiar_ = accion(tr("Copiar imagen"), QKeySequence::Copy, &AccionesDelDibujo::CopiarImagen);
-    guardar_ =
-        accion(tr("Guardar imagen…"), QKeySequence::Save, &AccionesDelDibujo::GuardarImagen);
-    accion(tr("Imprimir…"), QKeySequence::Print, &AccionesDelDibujo::Imprimir);
-    QAction* hoja = ventana_.Atajo(tr("Hoja de ejercicios…"), {QKeySequence(::Qt::Key_W)});
+    copiar_ = accion(QCoreApplication::translate("Acciones", "Copiar imagen"), QKeySequence::Copy,
+                     &AccionesDelDibujo::CopiarImagen);
+    guardar_ = accion(QCoreApplication::translate("Acciones", "Guardar imagen…"),
+                      QKeySequence::Save, &AccionesDelDibujo::GuardarImagen);
+    accion(QCoreApplication::translate("Acciones", "Imprimir…"), QKeySequence::Print,
+           &AccionesDelDibujo::Imprimir);
+    QAction* hoja = ventana_.Atajo(QCoreApplication::translate("Acciones", "Hoja de ejercicios…"),
+                                   {QKeySequence(::Qt::Key_W)});
     connect(hoja, &QAction::triggered, this, [this] { DialogoDeHoja(&ventana_, dialogos_); });
     menu_->addAction(hoja);
     menu_->addSeparator();
@@ -101,14 +105,18 @@ void AccionesDelDibujo::GuardarImagen() {
     if (canvas::SavePicture(ventana_.Picture1()->picture(), ruta, &error, Resolucion(&ventana_)))
         return;
     if (!error.isEmpty()) error[0] = error[0].toUpper();
-    dialogos_.Aviso(&ventana_, tr("No se pudo guardar la imagen"), error + u'.');
+    dialogos_.Aviso(&ventana_,
+                    QCoreApplication::translate("Acciones", "No se pudo guardar la imagen"),
+                    error + u'.');
 }
 
 void AccionesDelDibujo::Imprimir() {
     dialogos_.Imprimir(&ventana_, [this](QPrinter& impresora) {
         const QString error =
             ImprimirDibujo(ventana_.Picture1()->picture(), ventana_.LineaDeLecturas(), impresora);
-        if (!error.isEmpty()) dialogos_.Aviso(&ventana_, tr("No se pudo imprimir"), error);
+        if (!error.isEmpty())
+            dialogos_.Aviso(&ventana_,
+                            QCoreApplication::translate("Acciones", "No se pudo imprimir"), error);
     });
 }
 

@@ -73,7 +73,8 @@ void Aplicacion::Traza(const QString& sujeto, const char* que) const {
 
 void Aplicacion::Conectar(Ventana& ventana) {
     connect(&ventana, &Ventana::cerrada, this, &Aplicacion::Terminar);
-    connect(ventana.Atajo(tr("Ayuda de Trazalia"), {QKeySequence(::Qt::Key_F1)}),
+    connect(ventana.Atajo(QCoreApplication::translate("Aplicacion", "Ayuda de Trazalia"),
+                          {QKeySequence(::Qt::Key_F1)}),
             &QAction::triggered, &ventana, [&ventana] { Ayuda::Mostrar(&ventana); });
     if (!trace_) {
         // On screen the zoom sizes the window, the help follows it, and a failure is told at once.
@@ -84,8 +85,10 @@ void Aplicacion::Conectar(Ventana& ventana) {
         });
         connect(zoom, &ZoomDeVentana::mostrada, &ventana, [&ventana] { Ayuda::Acompanar(&ventana); });
         connect(&ventana, &Ventana::fallo, this, [this, &ventana] {
-            dialogos().Aviso(&ventana, tr("No se pudo completar la acción"),
-                             QString::fromStdString(ventana.TomarFallo()) + u'.');
+            dialogos().Aviso(
+                &ventana,
+                QCoreApplication::translate("Aplicacion", "No se pudo completar la acción"),
+                QString::fromStdString(ventana.TomarFallo()) + u'.');
         });
         return;
     }
@@ -128,7 +131,10 @@ void Aplicacion::ConectarMetodo(VentanaMetodo& ventana, practice::Ventana cual) 
         &practica, &Practica::noRegistrado, &ventana,
         [this, &ventana](QString error) {
             if (!error.isEmpty()) error[0] = error[0].toUpper();
-            dialogos().Aviso(&ventana, tr("No se pudo guardar el veredicto"), error + u'.');
+            dialogos().Aviso(
+                &ventana,
+                QCoreApplication::translate("Aplicacion", "No se pudo guardar el veredicto"),
+                error + u'.');
         },
         ::Qt::QueuedConnection);
 }

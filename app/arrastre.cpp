@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/arrastre.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -64,10 +65,11 @@ void Arrastre::Soltar() {
     ventana_.Describir();
     emit soltado();
     // Once, when the tip is let go, rather than every value on the way.
-    ventana_.anuncio().Decir(tr("Vector %1: magnitud %2, dirección %3°.")
-                       .arg(k)
-                       .arg(ventana_.barra(k)->value())
-                       .arg(ventana_.barra(k + vectores_)->value()));
+    ventana_.anuncio().Decir(
+        QCoreApplication::translate("Arrastre", "Vector %1: magnitud %2, dirección %3°.")
+            .arg(k)
+            .arg(ventana_.barra(k)->value())
+            .arg(ventana_.barra(k + vectores_)->value()));
 }
 
 bool Arrastre::eventFilter(QObject* objeto, QEvent* evento) {

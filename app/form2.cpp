@@ -2,6 +2,7 @@
 #include "app/form2.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -136,7 +137,8 @@ void Form2::HScroll4_Change() { HScroll1_Change(); }
 QString Form2::NombreDeArchivo() const { return QStringLiteral("paralelogramo.png"); }
 
 QString Form2::ComoRenovarResultado() const {
-    return QStringLiteral("De la construcción anterior: pulse «Graficar Paralelogramo»");
+    return QCoreApplication::translate(
+        "Form2", "De la construcción anterior: pulse «Graficar Paralelogramo»");
 }
 
 }  // namespace trazalia::app

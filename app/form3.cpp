@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <array>
@@ -188,9 +189,10 @@ Form3::Form3(ControlVistas& vistas)
 }
 
 QString Form3::TextoDelPaso(int paso) {
-    if (paso == 7) return QStringLiteral("Paso 7 de 7: los seis órdenes a la vez");
+    if (paso == 7)
+        return QCoreApplication::translate("Form3", "Paso 7 de 7: los seis órdenes a la vez");
     const std::array<int, 3> orden = polygon::OrdenDelPaso(paso);
-    return QStringLiteral("Paso %1 de 7: vectores %2, %3 y %4")
+    return QCoreApplication::translate("Form3", "Paso %1 de 7: vectores %2, %3 y %4")
         .arg(paso)
         .arg(orden[0])
         .arg(orden[1])
@@ -225,7 +227,8 @@ void Form3::HScroll7_Change() {
 }
 
 QString Form3::ComoRenovarResultado() const {
-    return QStringLiteral("De la construcción anterior: mueva la barra «Graficar Polígono»");
+    return QCoreApplication::translate(
+        "Form3", "De la construcción anterior: mueva la barra «Graficar Polígono»");
 }
 
 // A step is named only when the picture shows it.

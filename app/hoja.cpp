@@ -190,7 +190,7 @@ public:
         semilla_ = new QLineEdit(this);
         semilla_->setText(
             QString::number(static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch())));
-        titulo_ = new QLineEdit(QStringLiteral("Suma de vectores"), this);
+        titulo_ = new QLineEdit(Traducir(practice::kTituloDeHoja), this);
         papel_ = new QComboBox(this);
         papel_->addItem(QStringLiteral("A4"), static_cast<int>(practice::Papel::A4));
         papel_->addItem(QCoreApplication::translate("Hoja", "Carta"),
@@ -257,7 +257,7 @@ private:
         // A seed being typed may be unreadable for a moment: the preview keeps the last sheet.
         semilla_->setStyleSheet(opciones ? QString() : QStringLiteral("color: #b00000"));
         if (!opciones) return;
-        hoja_ = practice::ComponerHoja(*opciones);
+        hoja_ = practice::ComponerHoja(*opciones, EnElIdioma);
         impresora_.setPageLayout(
             QPageLayout(TamanoDePagina(hoja_), QPageLayout::Portrait, QMarginsF()));
         vista_->updatePreview();

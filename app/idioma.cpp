@@ -59,4 +59,8 @@ QString Traducir(std::string_view texto) {
     return QCoreApplication::translate(diagram::kContexto, terminado.c_str());
 }
 
+std::string EnElIdioma(const char* contexto, const char* texto) {
+    return QCoreApplication::translate(contexto, texto).toStdString();
+}
+
 }  // namespace trazalia::app

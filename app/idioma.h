@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <string_view>
 
 namespace trazalia::app {
@@ -26,5 +27,9 @@ QString Idioma();
 // that are not the domain's own, numbers among them, come back unchanged. Script traces record
 // the domain's text, never this one.
 QString Traducir(std::string_view texto);
+
+// A diagram::Traductor for the texts the domain composes (descriptions, verdicts, worksheets):
+// the marked text in the language installed, as UTF-8.
+std::string EnElIdioma(const char* contexto, const char* texto);
 
 }  // namespace trazalia::app

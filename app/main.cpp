@@ -268,8 +268,9 @@ std::string FaltaElValor(const QString& error) {
 // Lays the worksheet out and writes it; a failure is said in one line.
 int EscribirHoja(const QByteArray& ruta, const trazalia::practice::OpcionesDeHoja& opciones) {
     QString error;
-    if (trazalia::app::GuardarHoja(trazalia::practice::ComponerHoja(opciones),
-                                   QFile::decodeName(ruta), &error))
+    if (trazalia::app::GuardarHoja(
+            trazalia::practice::ComponerHoja(opciones, trazalia::app::EnElIdioma),
+            QFile::decodeName(ruta), &error))
         return 0;
     Decir(Legible(error.toStdString()));
     return 1;

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -24,8 +25,9 @@
 #include <vector>
 
 #include "app/ajustes.h"
-#include "app/editor.h"
 #include "app/dialogos.h"
+#include "app/editor.h"
+#include "app/idioma.h"
 #include "app/ventana_metodo.h"
 #include "canvas/error_reason.h"
 #include "canvas/qt/file_error.h"
@@ -110,10 +112,12 @@ int Cubiertos(diagram::Punto p, diagram::Punto q, double x0, double y0, double x
 Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual,
                    const AjustesDePractica& ajustes, Dialogos& dialogos)
     : QObject(&ventana), ventana_(ventana), ajustes_(ajustes), dialogos_(dialogos), cual_(cual) {
-    practicar_ = ventana_.Atajo(QStringLiteral("Practicar"), {QKeySequence(::Qt::Key_P)});
+    practicar_ = ventana_.Atajo(QCoreApplication::translate("Practica", "Practicar"),
+                                {QKeySequence(::Qt::Key_P)});
     practicar_->setCheckable(true);
     connect(practicar_, &QAction::toggled, this, &Practica::Activar);
-    otro_ = ventana_.Atajo(QStringLiteral("Otro ejercicio"), {QKeySequence(::Qt::Key_N)});
+    otro_ = ventana_.Atajo(QCoreApplication::translate("Practica", "Otro ejercicio"),
+                           {QKeySequence(::Qt::Key_N)});
     otro_->setEnabled(false);
     connect(otro_, &QAction::triggered, this, &Practica::Siguiente);
     ventana_.Picture1()->installEventFilter(this);
@@ -123,20 +127,20 @@ Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual,
         const std::string guardado = Ajustes().value(ClaveNivel()).toString().toStdString();
         if (const auto n = practice::NivelDeNombre(guardado)) nivel_ = *n;
     }
-    niveles_ = new QMenu(QStringLiteral("Nivel"), &ventana_);
+    niveles_ = new QMenu(QCoreApplication::translate("Practica", "Nivel"), &ventana_);
     grupo_ = new QActionGroup(this);
     for (practice::Nivel nivel :
          {practice::Nivel::Facil, practice::Nivel::Medio, practice::Nivel::Dificil}) {
-        QAction* a = niveles_->addAction(Q(practice::NombreVisible(nivel)));
+        QAction* a = niveles_->addAction(Traducir(practice::NombreVisible(nivel)));
         a->setCheckable(true);
         a->setChecked(nivel == nivel_);
         a->setData(static_cast<int>(nivel));
         grupo_->addAction(a);
         connect(a, &QAction::triggered, this, [this, nivel] { ElegirNivel(nivel); });
     }
-    nombre_ = new QAction(QStringLiteral("Nombre…"), this);
+    nombre_ = new QAction(QCoreApplication::translate("Practica", "Nombre…"), this);
     connect(nombre_, &QAction::triggered, this, &Practica::PedirNombre);
-    guardar_ = new QAction(QStringLiteral("Guardar resultados…"), this);
+    guardar_ = new QAction(QCoreApplication::translate("Practica", "Guardar resultados…"), this);
     connect(guardar_, &QAction::triggered, this, &Practica::GuardarResultados);
 }
 
@@ -149,8 +153,8 @@ void Practica::EnlazarLecturas() {
     for (const bool esModulo : {true, false}) {
         QLabel* lectura = ventana_.rotulo(esModulo ? lecturaR : lecturaAlfa);
         Destino d;
-        d.nombre = esModulo ? QStringLiteral("Módulo de tu resultante")
-                            : QStringLiteral("Dirección de tu resultante");
+        d.nombre = esModulo ? QCoreApplication::translate("Practica", "Módulo de tu resultante")
+                            : QCoreApplication::translate("Practica", "Dirección de tu resultante");
         // Decimals with a point, as scripts write them; never the locale's comma.
         d.validador = new QRegularExpressionValidator(
             QRegularExpression(QStringLiteral("[0-9]{0,3}([.][0-9]{0,2})?")));
@@ -163,8 +167,9 @@ void Practica::EnlazarLecturas() {
             const double v = texto.toDouble(&numero);
             return numero && (esModulo ? v > 0 : v <= 360);
         };
-        d.pista = esModulo ? QStringLiteral("Un número mayor que 0, con punto: 87.5")
-                           : QStringLiteral("De 0 a 360, con punto: 36.6");
+        d.pista = esModulo ? QCoreApplication::translate("Practica",
+                                                         "Un número mayor que 0, con punto: 87.5")
+                           : QCoreApplication::translate("Practica", "De 0 a 360, con punto: 36.6");
         d.fijar = [this, esModulo](const QString& texto) {
             practice::Intento intento = intento_.value_or(practice::Intento{});
             (esModulo ? intento.r : intento.direccion) = texto.toDouble();
@@ -325,7 +330,7 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
         arrastrando_ = false;
         if (intento_) {
             juzgados_ = dibujo.vectores;
-            veredicto_ = practice::Juzgar(cual_, dibujo.vectores, *intento_);
+            veredicto_ = practice::Juzgar(cual_, dibujo.vectores, *intento_, EnElIdioma);
             emit juzgado(*veredicto_);
             Registrar(*veredicto_);
             anuncio = Q(veredicto_->texto);
@@ -346,7 +351,7 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
 QString Practica::Descripcion() const {
     if (!activa_ || !intento_) return {};
     if (veredictoDibujado_ && veredicto_) return Q(veredicto_->texto);
-    return QStringLiteral("Tu resultante: %1 a %2°.")
+    return QCoreApplication::translate(diagram::kContexto, "Tu resultante: %1 a %2°.")
         .arg(Q(practice::NumeroDelIntento(intento_->r)),
              Q(practice::NumeroDelIntento(intento_->direccion)));
 }
@@ -411,7 +416,7 @@ namespace {
 
 // cause: errno right after the failed open.
 QString NoSePuedeLeer(const QString& ruta, int cause) {
-    return QStringLiteral("no se puede leer «%1»: %2")
+    return QCoreApplication::translate("Practica", "no se puede leer «%1»: %2")
         .arg(ruta, QString::fromStdString(
                        canvas::ErrorReason(canvas::OpenError(ruta, QIODevice::ReadOnly, cause))));
 }
@@ -466,8 +471,9 @@ void Practica::PedirNombre() {
     const QString actual = Alumno();
     bool aceptado = false;
     const QString nombre =
-        QInputDialog::getText(&ventana_, QStringLiteral("Nombre"),
-                              QStringLiteral("Nombre del alumno, para el registro de resultados:"),
+        QInputDialog::getText(&ventana_, QCoreApplication::translate("Practica", "Nombre"),
+                              QCoreApplication::translate(
+                                  "Practica", "Nombre del alumno, para el registro de resultados:"),
                               QLineEdit::Normal, actual, &aceptado);
     if (!aceptado) return;
     alumno_ = nombre.trimmed();
@@ -478,8 +484,9 @@ void Practica::GuardarResultados() {
     const QString ruta = ajustes_.registro;
     QFile registro(ruta);
     if (ruta.isEmpty() || !registro.exists()) {
-        dialogos_.Aviso(&ventana_, QStringLiteral("No hay resultados"),
-                              QStringLiteral("Todavía no se ha registrado ningún veredicto."));
+        dialogos_.Aviso(&ventana_, QCoreApplication::translate("Practica", "No hay resultados"),
+                        QCoreApplication::translate(
+                            "Practica", "Todavía no se ha registrado ningún veredicto."));
         return;
     }
     const QString destino =
@@ -492,8 +499,9 @@ void Practica::GuardarResultados() {
     else if (canvas::SaveFile(registro.readAll(), destino, &error))
         return;
     if (!error.isEmpty()) error[0] = error[0].toUpper();
-    dialogos_.Aviso(&ventana_, QStringLiteral("No se pudieron guardar los resultados"),
-                          error + u'.');
+    dialogos_.Aviso(
+        &ventana_, QCoreApplication::translate("Practica", "No se pudieron guardar los resultados"),
+        error + u'.');
 }
 
 }  // namespace trazalia::app

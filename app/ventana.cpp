@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "app/idioma.h"
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
 
@@ -184,9 +185,9 @@ QAction* Ventana::Atajo(const QString& texto, const QList<QKeySequence>& teclas)
     return accion;
 }
 
+// The label shows the text in the language installed; the trace keeps the domain's own.
 void Ventana::Caption(QLabel* label, std::string_view texto) {
-    const QString q = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-    label->setText(q);
+    label->setText(Traducir(texto));
     for (std::size_t i = 0; i < widgets_.size(); ++i) {
         if (widgets_[i] != label) continue;
         escrito_[i] = true;
@@ -217,7 +218,7 @@ void Ventana::MarcarAnterior(std::size_t i, bool anterior, const QString& aviso)
     paleta.setColor(QPalette::WindowText, anterior ? QColor(112, 112, 112)
                                                    : QColor(fila.color.r, fila.color.g, fila.color.b));
     w->setPalette(paleta);
-    const QString ayuda = QString::fromUtf8(fila.ayuda);
+    const QString ayuda = DeLaTabla(w, fila.ayuda);
     w->setAccessibleDescription(anterior ? aviso : ayuda);
     w->setToolTip(Consejo(anterior ? QStringList{aviso, ayuda} : QStringList{ayuda}));
 }

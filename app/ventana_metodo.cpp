@@ -11,6 +11,7 @@
 
 #include "app/accesible.h"
 #include "app/editor.h"
+#include "app/idioma.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/descripcion.h"
@@ -19,10 +20,6 @@
 namespace trazalia::app {
 
 namespace {
-
-std::string Traducido(const char* contexto, const char* texto) {
-    return QCoreApplication::translate(contexto, texto).toStdString();
-}
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -34,8 +31,8 @@ VentanaMetodo::VentanaMetodo(ControlVistas& vistas, const QString& nombre, const
       vistas_(vistas),
       vectores_(vectores),
       lienzo_(std::make_unique<diagram::LienzoConVistas>(Picture1()->picture())) {
-    Picture1()->setAccessibleDescription(
-        tr("Diagrama vacío: mueva una barra para dibujar los vectores."));
+    Picture1()->setAccessibleDescription(QCoreApplication::translate(
+        "VentanaMetodo", "Diagrama vacío: mueva una barra para dibujar los vectores."));
     connect(&vistas_, &ControlVistas::cambiadas, this, &VentanaMetodo::Redibujar);
     anuncio_ = new Anuncio(this);
 }
@@ -73,13 +70,13 @@ void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
     Describir();
     // A new resultant (a click, a step) is said at once, wherever the focus is, with what the
     // layers have to add (the verdict of a guess).
-    if (dibujo_->resultante) anuncio_->Decir(Q(diagram::Anuncio(*dibujo_, Traducido)) + dicho);
+    if (dibujo_->resultante) anuncio_->Decir(Q(diagram::Anuncio(*dibujo_, EnElIdioma)) + dicho);
     emit dibujado(*dibujo_);
 }
 
 void VentanaMetodo::Describir() {
     if (!dibujo_) return;
-    QString texto = Q(diagram::Descripcion(*dibujo_, lienzo_->vistas(), Traducido));
+    QString texto = Q(diagram::Descripcion(*dibujo_, lienzo_->vistas(), EnElIdioma));
     for (const Capa* capa : capas_) {
         if (capa->retiene()) return;
         const QString d = capa->Descripcion();

@@ -177,35 +177,45 @@ void Construccion(Pagina& pagina, const Cuadro& c, Ventana ventana,
     Vector(pagina, c.origen, R, kNegro);
 }
 
-std::string NombreDelMetodo(Ventana ventana) {
-    return ventana == Ventana::Form2 ? "Método del paralelogramo" : "Método del polígono";
+const char* NombreDelMetodo(Ventana ventana) {
+    return ventana == Ventana::Form2 ? QT_TRANSLATE_NOOP("Trazalia", "Método del paralelogramo")
+                                     : QT_TRANSLATE_NOOP("Trazalia", "Método del polígono");
 }
 
-std::string Instruccion(Ventana ventana) {
+const char* Instruccion(Ventana ventana) {
     return ventana == Ventana::Form2
-               ? "Dibuje A y B desde el origen, complete el paralelogramo y trace su diagonal R."
-               : "Ponga A, B y C punta con cola, en ese orden, y trace R desde el origen hasta "
-                 "la última punta.";
+               ? QT_TRANSLATE_NOOP("Trazalia",
+                                   "Dibuje A y B desde el origen, complete el paralelogramo y "
+                                   "trace su diagonal R.")
+               : QT_TRANSLATE_NOOP("Trazalia",
+                                   "Ponga A, B y C punta con cola, en ese orden, y trace R desde "
+                                   "el origen hasta la última punta.");
 }
 
-std::string Solucion(Ventana ventana) {
-    return ventana == Ventana::Form2 ? "El paralelogramo de A y B; su diagonal es R = A + B."
-                                     : "A, B y C punta con cola; R = A + B + C.";
+const char* Solucion(Ventana ventana) {
+    return ventana == Ventana::Form2
+               ? QT_TRANSLATE_NOOP("Trazalia",
+                                   "El paralelogramo de A y B; su diagonal es R = A + B.")
+               : QT_TRANSLATE_NOOP("Trazalia", "A, B y C punta con cola; R = A + B + C.");
 }
 
 }  // namespace
 
-std::string Enunciado(const Ejercicio& vectores) {
+std::string Enunciado(const Ejercicio& vectores, diagram::Traductor t) {
+    const std::string plantilla =
+        t(diagram::kContexto, QT_TRANSLATE_NOOP("Trazalia", "%1: %2 unidades a %3°"));
     std::string texto;
     for (std::size_t k = 0; k < vectores.size(); ++k) {
         if (k > 0) texto += "; ";
-        texto += std::string(Letra(k)) + ": " + Entero(vectores[k].m) + " unidades a " +
-                 Entero(vectores[k].d) + "°";
+        texto +=
+            diagram::Sustituir(plantilla, {Letra(k), Entero(vectores[k].m), Entero(vectores[k].d)});
     }
     return texto;
 }
 
-Hoja ComponerHoja(const OpcionesDeHoja& opciones) {
+Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
+    using diagram::kContexto;
+    using diagram::Sustituir;
     if (opciones.ejercicios < 1 || opciones.ejercicios > OpcionesDeHoja::kMaximoDeEjercicios)
         throw std::invalid_argument("número de ejercicios fuera de rango");
     Hoja hoja;
@@ -231,25 +241,30 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones) {
         paginasDeEnunciados + (opciones.ejercicios + porPaginaSoluciones - 1) / porPaginaSoluciones;
     hoja.paginas.resize(static_cast<std::size_t>(total));
 
-    const std::string nivel(NombreVisible(opciones.nivel));
+    const std::string nivel = t(kContexto, std::string(NombreVisible(opciones.nivel)).c_str());
+    const std::string titulo = opciones.titulo.value_or(t(kContexto, kTituloDeHoja));
     for (int p = 0; p < total; ++p) {
         Pagina pagina{&hoja.paginas[static_cast<std::size_t>(p)]};
         const double derecha = hoja.ancho - kMargen;
-        pagina.Texto({kMargen, kMargen}, canvas::Anchor::Nw, 14, true, opciones.titulo);
+        pagina.Texto({kMargen, kMargen}, canvas::Anchor::Nw, 14, true, titulo);
         pagina.Texto({derecha, kMargen}, canvas::Anchor::Ne, 9, false,
-                     "Página " + Entero(p + 1) + " de " + Entero(total));
+                     Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Página %1 de %2")),
+                               {Entero(p + 1), Entero(total)}));
         const double y = kMargen + 0.9 * kCm;
-        pagina.Texto({kMargen, y}, canvas::Anchor::Nw, 10, false,
-                     "Nombre: _________________________");
+        pagina.Texto(
+            {kMargen, y}, canvas::Anchor::Nw, 10, false,
+            t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Nombre:")) + " _________________________");
         pagina.Texto({kMargen + 7.5 * kCm, y}, canvas::Anchor::Nw, 10, false,
-                     "Fecha: ____________");
+                     t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Fecha:")) + " ____________");
         pagina.Texto({derecha, y}, canvas::Anchor::Ne, 9, false,
-                     "Nivel " + nivel + " · semilla " + std::to_string(opciones.semilla));
+                     Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Nivel %1 · semilla %2")),
+                               {nivel, std::to_string(opciones.semilla)}));
         pagina.Trazo({kMargen, kMargen + 1.6 * kCm}, {derecha, kMargen + 1.6 * kCm}, kNegro,
                      0.75 * kPunto);
     }
     Pagina primeraSolucion{&hoja.paginas[static_cast<std::size_t>(paginasDeEnunciados)]};
-    primeraSolucion.Texto({kMargen, inicio}, canvas::Anchor::Nw, 14, true, "Soluciones");
+    primeraSolucion.Texto({kMargen, inicio}, canvas::Anchor::Nw, 14, true,
+                          t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Soluciones")));
 
     for (std::size_t i = 0; i < hoja.ejercicios.size(); ++i) {
         const EjercicioDeHoja& e = hoja.ejercicios[i];
@@ -262,11 +277,12 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones) {
                 (solucion ? inicioSoluciones : inicio) + (n % cuantos) * (kBloque + kEntreBloques);
             Pagina pagina{&hoja.paginas[static_cast<std::size_t>(p)]};
             pagina.Texto({kMargen, arriba}, canvas::Anchor::Nw, 11, true,
-                         "Ejercicio " + Entero(n + 1) + ". " + NombreDelMetodo(e.ventana));
+                         Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Ejercicio %1. %2")),
+                                   {Entero(n + 1), t(kContexto, NombreDelMetodo(e.ventana))}));
             pagina.Texto({kMargen, arriba + 0.65 * kCm}, canvas::Anchor::Nw, 10, false,
-                         Enunciado(e.vectores));
+                         Enunciado(e.vectores, t));
             pagina.Texto({kMargen, arriba + 1.2 * kCm}, canvas::Anchor::Nw, 10, false,
-                         solucion ? Solucion(e.ventana) : Instruccion(e.ventana));
+                         t(kContexto, solucion ? Solucion(e.ventana) : Instruccion(e.ventana)));
             Cuadro cuadro = Escalar(respuesta.componentes, kMargen, arriba + kTextoDelBloque);
             cuadro.pagina = p;
             DibujarCuadro(pagina, cuadro);
@@ -275,13 +291,15 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones) {
             else if (opciones.dibujados)
                 Vectores(pagina, cuadro, respuesta.componentes);
             const double x = cuadro.x1 + 0.6 * kCm;
-            pagina.Texto({x, cuadro.y0}, canvas::Anchor::Nw, 9, false,
-                         "Escala: 1 cm = " + Entero(cuadro.unidadesPorCm) + " unidades");
+            pagina.Texto(
+                {x, cuadro.y0}, canvas::Anchor::Nw, 9, false,
+                Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Escala: 1 cm = %1 unidades")),
+                          {Entero(cuadro.unidadesPorCm)}));
             const std::string r = solucion ? respuesta.lecturaR : "______________";
             // As the read-outs show them; a direction that exists in degrees.
-            const std::string alfa =
-                !solucion ? "______________"
-                          : respuesta.lecturaDireccion + (respuesta.direccion ? "°" : "");
+            const std::string alfa = !solucion ? "______________"
+                                               : t(kContexto, respuesta.lecturaDireccion.c_str()) +
+                                                     (respuesta.direccion ? "°" : "");
             pagina.Texto({x, cuadro.y0 + 1.5 * kCm}, canvas::Anchor::Nw, 12, solucion, "r = " + r);
             pagina.Texto({x, cuadro.y0 + 2.5 * kCm}, canvas::Anchor::Nw, 12, solucion,
                          "α = " + alfa);

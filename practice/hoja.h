@@ -10,6 +10,7 @@
 
 #include "canvas/canvas.h"
 #include "diagram/marco.h"
+#include "diagram/traducible.h"
 #include "practice/ejercicio.h"
 #include "practice/respuesta.h"
 
@@ -25,6 +26,8 @@ enum class Papel { A4, Carta };
 std::string_view Nombre(Papel papel);  // "a4", "carta"
 std::optional<Papel> PapelDeNombre(std::string_view nombre);
 
+inline constexpr char kTituloDeHoja[] = QT_TRANSLATE_NOOP("Trazalia", "Suma de vectores");
+
 struct OpcionesDeHoja {
     static constexpr int kMaximoDeEjercicios = 200;
 
@@ -32,7 +35,8 @@ struct OpcionesDeHoja {
     Metodo metodo = Metodo::Ambos;
     Nivel nivel = Nivel::Medio;
     std::uint32_t semilla = 0;
-    std::string titulo = "Suma de vectores";
+    // Unset, each page is headed kTituloDeHoja in the sheet's language.
+    std::optional<std::string> titulo;
     Papel papel = Papel::A4;
     // The exercise frames show the vectors, so that the student only constructs the sum.
     bool dibujados = false;
@@ -94,10 +98,11 @@ struct Hoja {
     std::vector<Bloque> soluciones;
 };
 
-// Lays the worksheet out. The options must be valid (1 to kMaximoDeEjercicios exercises).
-Hoja ComponerHoja(const OpcionesDeHoja& opciones);
+// Lays the worksheet out, its texts in the language of t. The options must be valid (1 to
+// kMaximoDeEjercicios exercises).
+Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t = diagram::EnEspanol);
 
 // "A: 80 unidades a 30°; B: 50 unidades a 135°".
-std::string Enunciado(const Ejercicio& vectores);
+std::string Enunciado(const Ejercicio& vectores, diagram::Traductor t = diagram::EnEspanol);
 
 }  // namespace trazalia::practice

@@ -193,15 +193,27 @@ Codigo Clasificar(Ventana ventana, const Ejercicio& vectores, const Respuesta& r
     return Codigo::Otro;
 }
 
-Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento) {
+Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento,
+                 diagram::Traductor t) {
+    using diagram::kContexto;
     Veredicto v;
     v.respuesta = RespuestaDe(ventana, vectores);
     v.codigo = Clasificar(ventana, vectores, v.respuesta, intento);
-    v.texto = std::string(Frase(v.codigo)) + " Tu resultante: " + NumeroDelIntento(intento.r) +
-              " a " + DireccionDelIntento(intento.direccion) +
-              "°. La correcta: " + v.respuesta.lecturaR;
-    v.texto += v.respuesta.direccion ? " a " + v.respuesta.lecturaDireccion + "°."
-                                     : ", sin dirección (" + v.respuesta.lecturaDireccion + ").";
+    const std::string frase(Frase(v.codigo));
+    const std::string& alfa = v.respuesta.lecturaDireccion;
+    v.texto =
+        t(kContexto, frase.c_str()) + ' ' +
+        diagram::Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Tu resultante: %1 a %2°.")),
+                           {NumeroDelIntento(intento.r), DireccionDelIntento(intento.direccion)}) +
+        ' ';
+    v.texto += v.respuesta.direccion
+                   ? diagram::Sustituir(
+                         t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "La correcta: %1 a %2°.")),
+                         {v.respuesta.lecturaR, alfa})
+                   : diagram::Sustituir(
+                         t(kContexto,
+                           QT_TRANSLATE_NOOP("Trazalia", "La correcta: %1, sin dirección (%2).")),
+                         {v.respuesta.lecturaR, t(kContexto, alfa.c_str())});
     return v;
 }
 

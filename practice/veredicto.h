@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "diagram/traducible.h"
 #include "practice/ejercicio.h"
 #include "practice/respuesta.h"
 
@@ -57,8 +58,10 @@ struct Veredicto {
 Codigo Clasificar(Ventana ventana, const Ejercicio& vectores, const Respuesta& respuesta,
                   Intento intento);
 
-// Classifies the guess against the window's answer to these vectors and writes the text.
-Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento);
+// Classifies the guess against the window's answer to these vectors and writes the text, in the
+// language of t.
+Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento,
+                 diagram::Traductor t = diagram::EnEspanol);
 
 // A guess's number in a text: at most two decimals, trailing zeros and point dropped, no locale:
 // 92, 87.5, 87.46, 0.

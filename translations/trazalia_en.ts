@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es">
 <context>
+    <name>Acciones</name>
+    <message>
+        <source>Copiar imagen</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Guardar imagen…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios…</source>
+        <translation>Worksheet…</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la imagen</source>
+        <translation>The picture could not be saved</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir</source>
+        <translation>Could not print</translation>
+    </message>
+</context>
+<context>
+    <name>Aplicacion</name>
+    <message>
+        <source>Ayuda de Trazalia</source>
+        <translation>Trazalia Help</translation>
+    </message>
+    <message>
+        <source>No se pudo completar la acción</source>
+        <translation>The action could not be completed</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el veredicto</source>
+        <translation>The verdict could not be saved</translation>
+    </message>
+</context>
+<context>
+    <name>Arrastre</name>
+    <message>
+        <source>Vector %1: magnitud %2, dirección %3°.</source>
+        <translation>Vector %1: magnitude %2, direction %3°.</translation>
+    </message>
+</context>
+<context>
     <name>Ayuda</name>
     <message>
         <source>Ayuda de Trazalia</source>
@@ -281,6 +330,10 @@ Department of Physics</translation>
         <source>Método del Paralelogramo.</source>
         <translation>Parallelogram Method.</translation>
     </message>
+    <message>
+        <source>De la construcción anterior: pulse «Graficar Paralelogramo»</source>
+        <translation>From the previous construction: press “Draw Parallelogram”</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -480,6 +533,18 @@ Department of Physics</translation>
         <source>Método del Polígono.</source>
         <translation>Polygon Method.</translation>
     </message>
+    <message>
+        <source>Paso 7 de 7: los seis órdenes a la vez</source>
+        <translation>Step 7 of 7: all six orders at once</translation>
+    </message>
+    <message>
+        <source>Paso %1 de 7: vectores %2, %3 y %4</source>
+        <translation>Step %1 of 7: vectors %2, %3 and %4</translation>
+    </message>
+    <message>
+        <source>De la construcción anterior: mueva la barra «Graficar Polígono»</source>
+        <translation>From the previous construction: move the “Draw Polygon” bar</translation>
+    </message>
 </context>
 <context>
     <name>Hoja</name>
@@ -569,6 +634,69 @@ Department of Physics</translation>
     <message>
         <source>La impresora no aceptó el dibujo.</source>
         <translation>The printer did not accept the picture.</translation>
+    </message>
+</context>
+<context>
+    <name>Practica</name>
+    <message>
+        <source>Practicar</source>
+        <translation>Practise</translation>
+    </message>
+    <message>
+        <source>Otro ejercicio</source>
+        <translation>Another exercise</translation>
+    </message>
+    <message>
+        <source>Nivel</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Nombre…</source>
+        <translation>Name…</translation>
+    </message>
+    <message>
+        <source>Guardar resultados…</source>
+        <translation>Save results…</translation>
+    </message>
+    <message>
+        <source>Módulo de tu resultante</source>
+        <translation>Magnitude of your resultant</translation>
+    </message>
+    <message>
+        <source>Dirección de tu resultante</source>
+        <translation>Direction of your resultant</translation>
+    </message>
+    <message>
+        <source>Un número mayor que 0, con punto: 87.5</source>
+        <translation>A number greater than 0, with a point: 87.5</translation>
+    </message>
+    <message>
+        <source>De 0 a 360, con punto: 36.6</source>
+        <translation>From 0 to 360, with a point: 36.6</translation>
+    </message>
+    <message>
+        <source>no se puede leer «%1»: %2</source>
+        <translation>cannot read “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Nombre del alumno, para el registro de resultados:</source>
+        <translation>Student's name, for the record of results:</translation>
+    </message>
+    <message>
+        <source>No hay resultados</source>
+        <translation>No results</translation>
+    </message>
+    <message>
+        <source>Todavía no se ha registrado ningún veredicto.</source>
+        <translation>No verdict has been recorded yet.</translation>
+    </message>
+    <message>
+        <source>No se pudieron guardar los resultados</source>
+        <translation>The results could not be saved</translation>
     </message>
 </context>
 <context>
@@ -676,6 +804,141 @@ Department of Physics</translation>
     <message>
         <source>Tu resultante no coincide: suma las componentes x e y de los vectores, y de ellas saca el módulo y la dirección desde el semieje x positivo.</source>
         <translation>Your resultant does not match: add the vectors’ x and y components, and from them find the magnitude and the direction from the positive x semi-axis.</translation>
+    </message>
+    <message>
+        <source>Paso 7 de 7: los seis órdenes a la vez. </source>
+        <translation>Step 7 of 7: all six orders at once. </translation>
+    </message>
+    <message>
+        <source>Paso %1 de 7: los vectores %2, punta con cola. </source>
+        <translation>Step %1 of 7: vectors %2, tip to tail. </translation>
+    </message>
+    <message>
+        <source>Vector %1: %2 a %3°. </source>
+        <translation>Vector %1: %2 at %3°. </translation>
+    </message>
+    <message>
+        <source>Resultante: %1 a %2°. </source>
+        <translation>Resultant: %1 at %2°. </translation>
+    </message>
+    <message>
+        <source>Resultante: %1, sin dirección definida. </source>
+        <translation>Resultant: %1, no defined direction. </translation>
+    </message>
+    <message>
+        <source>Con rótulos. </source>
+        <translation>With labels. </translation>
+    </message>
+    <message>
+        <source>Componentes: %1. </source>
+        <translation>Components: %1. </translation>
+    </message>
+    <message>
+        <source>Ecuación: %1. </source>
+        <translation>Equation: %1. </translation>
+    </message>
+    <message>
+        <source>Con cuadrícula. </source>
+        <translation>With grid. </translation>
+    </message>
+    <message>
+        <source>Escala %1.</source>
+        <translation>Scale %1.</translation>
+    </message>
+    <message>
+        <source>Paso %1. </source>
+        <translation>Step %1. </translation>
+    </message>
+    <message>
+        <source>Resultante: magnitud %1</source>
+        <translation>Resultant: magnitude %1</translation>
+    </message>
+    <message>
+        <source>, dirección %1°.</source>
+        <translation>, direction %1°.</translation>
+    </message>
+    <message>
+        <source>, dirección indefinida.</source>
+        <translation>, undefined direction.</translation>
+    </message>
+    <message>
+        <source>Método del paralelogramo</source>
+        <translation>Parallelogram method</translation>
+    </message>
+    <message>
+        <source>Método del polígono</source>
+        <translation>Polygon method</translation>
+    </message>
+    <message>
+        <source>Dibuje A y B desde el origen, complete el paralelogramo y trace su diagonal R.</source>
+        <translation>Draw A and B from the origin, complete the parallelogram and draw its diagonal R.</translation>
+    </message>
+    <message>
+        <source>Ponga A, B y C punta con cola, en ese orden, y trace R desde el origen hasta la última punta.</source>
+        <translation>Place A, B and C tip to tail, in that order, and draw R from the origin to the last tip.</translation>
+    </message>
+    <message>
+        <source>El paralelogramo de A y B; su diagonal es R = A + B.</source>
+        <translation>The parallelogram of A and B; its diagonal is R = A + B.</translation>
+    </message>
+    <message>
+        <source>A, B y C punta con cola; R = A + B + C.</source>
+        <translation>A, B and C tip to tail; R = A + B + C.</translation>
+    </message>
+    <message>
+        <source>%1: %2 unidades a %3°</source>
+        <translation>%1: %2 units at %3°</translation>
+    </message>
+    <message>
+        <source>Página %1 de %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Fecha:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Nivel %1 · semilla %2</source>
+        <translation>Level %1 · seed %2</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Solutions</translation>
+    </message>
+    <message>
+        <source>Ejercicio %1. %2</source>
+        <translation>Exercise %1. %2</translation>
+    </message>
+    <message>
+        <source>Escala: 1 cm = %1 unidades</source>
+        <translation>Scale: 1 cm = %1 units</translation>
+    </message>
+    <message>
+        <source>Suma de vectores</source>
+        <translation>Vector addition</translation>
+    </message>
+    <message>
+        <source>Tu resultante: %1 a %2°.</source>
+        <translation>Your resultant: %1 at %2°.</translation>
+    </message>
+    <message>
+        <source>La correcta: %1 a %2°.</source>
+        <translation>The right one: %1 at %2°.</translation>
+    </message>
+    <message>
+        <source>La correcta: %1, sin dirección (%2).</source>
+        <translation>The right one: %1, no direction (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>VentanaMetodo</name>
+    <message>
+        <source>Diagrama vacío: mueva una barra para dibujar los vectores.</source>
+        <translation>Empty diagram: move a bar to draw the vectors.</translation>
     </message>
 </context>
 <context>

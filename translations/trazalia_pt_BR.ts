@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="es">
 <context>
+    <name>Acciones</name>
+    <message>
+        <source>Copiar imagen</source>
+        <translation>Copiar imagem</translation>
+    </message>
+    <message>
+        <source>Guardar imagen…</source>
+        <translation>Salvar imagem…</translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios…</source>
+        <translation>Folha de exercícios…</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la imagen</source>
+        <translation>Não foi possível salvar a imagem</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir</source>
+        <translation>Não foi possível imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>Aplicacion</name>
+    <message>
+        <source>Ayuda de Trazalia</source>
+        <translation>Ajuda do Trazalia</translation>
+    </message>
+    <message>
+        <source>No se pudo completar la acción</source>
+        <translation>Não foi possível concluir a ação</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el veredicto</source>
+        <translation>Não foi possível salvar o veredito</translation>
+    </message>
+</context>
+<context>
+    <name>Arrastre</name>
+    <message>
+        <source>Vector %1: magnitud %2, dirección %3°.</source>
+        <translation>Vetor %1: módulo %2, direção %3°.</translation>
+    </message>
+</context>
+<context>
     <name>Ayuda</name>
     <message>
         <source>Ayuda de Trazalia</source>
@@ -281,6 +330,10 @@ Departamento de Física</translation>
         <source>Método del Paralelogramo.</source>
         <translation>Método do Paralelogramo.</translation>
     </message>
+    <message>
+        <source>De la construcción anterior: pulse «Graficar Paralelogramo»</source>
+        <translation>Da construção anterior: clique em “Traçar Paralelogramo”</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -480,6 +533,18 @@ Departamento de Física</translation>
         <source>Método del Polígono.</source>
         <translation>Método do Polígono.</translation>
     </message>
+    <message>
+        <source>Paso 7 de 7: los seis órdenes a la vez</source>
+        <translation>Passo 7 de 7: as seis ordens ao mesmo tempo</translation>
+    </message>
+    <message>
+        <source>Paso %1 de 7: vectores %2, %3 y %4</source>
+        <translation>Passo %1 de 7: vetores %2, %3 e %4</translation>
+    </message>
+    <message>
+        <source>De la construcción anterior: mueva la barra «Graficar Polígono»</source>
+        <translation>Da construção anterior: mova a barra “Traçar Polígono”</translation>
+    </message>
 </context>
 <context>
     <name>Hoja</name>
@@ -569,6 +634,69 @@ Departamento de Física</translation>
     <message>
         <source>La impresora no aceptó el dibujo.</source>
         <translation>A impressora não aceitou o desenho.</translation>
+    </message>
+</context>
+<context>
+    <name>Practica</name>
+    <message>
+        <source>Practicar</source>
+        <translation>Praticar</translation>
+    </message>
+    <message>
+        <source>Otro ejercicio</source>
+        <translation>Outro exercício</translation>
+    </message>
+    <message>
+        <source>Nivel</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Nombre…</source>
+        <translation>Nome…</translation>
+    </message>
+    <message>
+        <source>Guardar resultados…</source>
+        <translation>Salvar resultados…</translation>
+    </message>
+    <message>
+        <source>Módulo de tu resultante</source>
+        <translation>Módulo da sua resultante</translation>
+    </message>
+    <message>
+        <source>Dirección de tu resultante</source>
+        <translation>Direção da sua resultante</translation>
+    </message>
+    <message>
+        <source>Un número mayor que 0, con punto: 87.5</source>
+        <translation>Um número maior que 0, com ponto: 87.5</translation>
+    </message>
+    <message>
+        <source>De 0 a 360, con punto: 36.6</source>
+        <translation>De 0 a 360, com ponto: 36.6</translation>
+    </message>
+    <message>
+        <source>no se puede leer «%1»: %2</source>
+        <translation>não é possível ler “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Nombre del alumno, para el registro de resultados:</source>
+        <translation>Nome do aluno, para o registro de resultados:</translation>
+    </message>
+    <message>
+        <source>No hay resultados</source>
+        <translation>Não há resultados</translation>
+    </message>
+    <message>
+        <source>Todavía no se ha registrado ningún veredicto.</source>
+        <translation>Nenhum veredito foi registrado ainda.</translation>
+    </message>
+    <message>
+        <source>No se pudieron guardar los resultados</source>
+        <translation>Não foi possível salvar os resultados</translation>
     </message>
 </context>
 <context>
@@ -676,6 +804,141 @@ Departamento de Física</translation>
     <message>
         <source>Tu resultante no coincide: suma las componentes x e y de los vectores, y de ellas saca el módulo y la dirección desde el semieje x positivo.</source>
         <translation>A sua resultante não coincide: some as componentes x e y dos vetores e, a partir delas, obtenha o módulo e a direção a partir do semieixo x positivo.</translation>
+    </message>
+    <message>
+        <source>Paso 7 de 7: los seis órdenes a la vez. </source>
+        <translation>Passo 7 de 7: as seis ordens ao mesmo tempo. </translation>
+    </message>
+    <message>
+        <source>Paso %1 de 7: los vectores %2, punta con cola. </source>
+        <translation>Passo %1 de 7: os vetores %2, ponta com cauda. </translation>
+    </message>
+    <message>
+        <source>Vector %1: %2 a %3°. </source>
+        <translation>Vetor %1: %2 a %3°. </translation>
+    </message>
+    <message>
+        <source>Resultante: %1 a %2°. </source>
+        <translation>Resultante: %1 a %2°. </translation>
+    </message>
+    <message>
+        <source>Resultante: %1, sin dirección definida. </source>
+        <translation>Resultante: %1, sem direção definida. </translation>
+    </message>
+    <message>
+        <source>Con rótulos. </source>
+        <translation>Com rótulos. </translation>
+    </message>
+    <message>
+        <source>Componentes: %1. </source>
+        <translation>Componentes: %1. </translation>
+    </message>
+    <message>
+        <source>Ecuación: %1. </source>
+        <translation>Equação: %1. </translation>
+    </message>
+    <message>
+        <source>Con cuadrícula. </source>
+        <translation>Com grade. </translation>
+    </message>
+    <message>
+        <source>Escala %1.</source>
+        <translation>Escala %1.</translation>
+    </message>
+    <message>
+        <source>Paso %1. </source>
+        <translation>Passo %1. </translation>
+    </message>
+    <message>
+        <source>Resultante: magnitud %1</source>
+        <translation>Resultante: módulo %1</translation>
+    </message>
+    <message>
+        <source>, dirección %1°.</source>
+        <translation>, direção %1°.</translation>
+    </message>
+    <message>
+        <source>, dirección indefinida.</source>
+        <translation>, direção indefinida.</translation>
+    </message>
+    <message>
+        <source>Método del paralelogramo</source>
+        <translation>Método do paralelogramo</translation>
+    </message>
+    <message>
+        <source>Método del polígono</source>
+        <translation>Método do polígono</translation>
+    </message>
+    <message>
+        <source>Dibuje A y B desde el origen, complete el paralelogramo y trace su diagonal R.</source>
+        <translation>Desenhe A e B a partir da origem, complete o paralelogramo e trace sua diagonal R.</translation>
+    </message>
+    <message>
+        <source>Ponga A, B y C punta con cola, en ese orden, y trace R desde el origen hasta la última punta.</source>
+        <translation>Coloque A, B e C ponta com cauda, nessa ordem, e trace R da origem até a última ponta.</translation>
+    </message>
+    <message>
+        <source>El paralelogramo de A y B; su diagonal es R = A + B.</source>
+        <translation>O paralelogramo de A e B; sua diagonal é R = A + B.</translation>
+    </message>
+    <message>
+        <source>A, B y C punta con cola; R = A + B + C.</source>
+        <translation>A, B e C ponta com cauda; R = A + B + C.</translation>
+    </message>
+    <message>
+        <source>%1: %2 unidades a %3°</source>
+        <translation>%1: %2 unidades a %3°</translation>
+    </message>
+    <message>
+        <source>Página %1 de %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Fecha:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Nivel %1 · semilla %2</source>
+        <translation>Nível %1 · semente %2</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Soluções</translation>
+    </message>
+    <message>
+        <source>Ejercicio %1. %2</source>
+        <translation>Exercício %1. %2</translation>
+    </message>
+    <message>
+        <source>Escala: 1 cm = %1 unidades</source>
+        <translation>Escala: 1 cm = %1 unidades</translation>
+    </message>
+    <message>
+        <source>Suma de vectores</source>
+        <translation>Soma de vetores</translation>
+    </message>
+    <message>
+        <source>Tu resultante: %1 a %2°.</source>
+        <translation>Sua resultante: %1 a %2°.</translation>
+    </message>
+    <message>
+        <source>La correcta: %1 a %2°.</source>
+        <translation>A correta: %1 a %2°.</translation>
+    </message>
+    <message>
+        <source>La correcta: %1, sin dirección (%2).</source>
+        <translation>A correta: %1, sem direção (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>VentanaMetodo</name>
+    <message>
+        <source>Diagrama vacío: mueva una barra para dibujar los vectores.</source>
+        <translation>Diagrama vazio: mova uma barra para desenhar os vetores.</translation>
     </message>
 </context>
 <context>

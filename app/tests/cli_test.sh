@@ -70,6 +70,15 @@ check "--idioma en: English captions" 0 $? out_has 'Button .* Caption "Draw Para
 check "--idioma en: the trace keeps Indefinido" 0 0 out_has 'Label12 Caption "Indefinido"'
 "$bin" --idioma pt_BR --script "$work/dump.txt" >"$work/out" 2>"$work/err"
 check "--idioma pt_BR: Portuguese captions" 0 $? out_has 'Caption "Voltar"'
+# The verdict drawn on the picture, and a worksheet, in the language asked for.
+printf 'click Form1.Command1\npractice Form2 on 3 medio\nguess Form2 88.8 101.8\nclick Form2.Command1\nclose Form2\n' >"$work/practica.txt"
+"$bin" --idioma en --script "$work/practica.txt" >"$work/out" 2>"$work/err"
+veredicto_en() { out_has 'Text .* "Your resultant does not"' && out_has 'Text .* "The right one: 107.49 at"'; }
+check "--idioma en: the verdict in English" 0 $? veredicto_en
+"$bin" --idioma en --hoja "$work/hoja.pdf" --semilla 5 --ejercicios 1 >"$work/out" 2>"$work/err"
+hoja_en() { pdftotext -raw "$work/hoja.pdf" "$work/out" && out_has "Vector addition Page 2 of 2" &&
+    out_has "^Solutions" && out_has "units at"; }
+check "--hoja --idioma en: the worksheet in English" 0 $? hoja_en
 "$bin" --idioma xx --script "$work/dump.txt" >"$work/out" 2>"$work/err"
 check "--idioma xx: status 2" 2 $? one_line "«xx»"
 { echo fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto
