@@ -59,8 +59,8 @@ QString Traducir(std::string_view texto) {
     return QCoreApplication::translate(diagram::kContexto, terminado.c_str());
 }
 
-std::string EnElIdioma(const char* contexto, const char* texto) {
-    return QCoreApplication::translate(contexto, texto).toStdString();
+std::string EnElIdioma(const char* contexto, const char* texto, int cuenta) {
+    return QCoreApplication::translate(contexto, texto, nullptr, cuenta).toStdString();
 }
 
 }  // namespace trazalia::app

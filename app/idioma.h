@@ -30,6 +30,6 @@ QString Traducir(std::string_view texto);
 
 // A diagram::Traductor for the texts the domain composes (descriptions, verdicts, worksheets):
 // the marked text in the language installed, as UTF-8.
-std::string EnElIdioma(const char* contexto, const char* texto);
+std::string EnElIdioma(const char* contexto, const char* texto, int cuenta);
 
 }  // namespace trazalia::app

@@ -3,7 +3,7 @@
 
 namespace trazalia::diagram {
 
-std::string EnEspanol(const char*, const char* texto) { return texto; }
+std::string EnEspanol(const char*, const char* texto, int) { return texto; }
 
 std::string Sustituir(std::string_view plantilla, std::initializer_list<std::string_view> args) {
     std::string texto;

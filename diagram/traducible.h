@@ -12,18 +12,32 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
+// A text whose form depends on a count: "%2 unidades", one unit or many.
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(scope, x) x
+#endif
 
 namespace trazalia::diagram {
 
 // The translation context of every text the domain marks.
 inline constexpr char kContexto[] = "Trazalia";
 
-// A marked text in the user's language, for texts the domain composes itself. The windows pass
-// one that asks the translations.
-using Traductor = std::string (*)(const char* contexto, const char* texto);
-
 // The text as written: Spanish.
-std::string EnEspanol(const char* contexto, const char* texto);
+std::string EnEspanol(const char* contexto, const char* texto, int cuenta);
+
+// A marked text in the user's language, for texts the domain composes itself; the windows pass a
+// function that asks the translations. A count of 0 or more picks the plural form that suits it.
+class Traductor {
+public:
+    using Funcion = std::string (*)(const char* contexto, const char* texto, int cuenta);
+    constexpr Traductor(Funcion funcion = EnEspanol) : funcion_(funcion) {}  // NOLINT: implicit
+    std::string operator()(const char* contexto, const char* texto, int cuenta = -1) const {
+        return funcion_(contexto, texto, cuenta);
+    }
+
+private:
+    Funcion funcion_;
+};
 
 // The template with %1 … %9 replaced by the arguments, in one pass, so that an argument holding
 // "%2" stays as it is. A % not followed by a digit that names an argument is kept.

@@ -202,11 +202,12 @@ const char* Solucion(Ventana ventana) {
 }  // namespace
 
 std::string Enunciado(const Ejercicio& vectores, diagram::Traductor t) {
-    const std::string plantilla =
-        t(diagram::kContexto, QT_TRANSLATE_NOOP("Trazalia", "%1: %2 unidades a %3°"));
     std::string texto;
     for (std::size_t k = 0; k < vectores.size(); ++k) {
         if (k > 0) texto += "; ";
+        const std::string plantilla = t(
+            diagram::kContexto, QT_TRANSLATE_N_NOOP("Trazalia", "%1: %2 unidades a %3°"),
+            vectores[k].m);
         texto +=
             diagram::Sustituir(plantilla, {Letra(k), Entero(vectores[k].m), Entero(vectores[k].d)});
     }
@@ -293,7 +294,9 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
             const double x = cuadro.x1 + 0.6 * kCm;
             pagina.Texto(
                 {x, cuadro.y0}, canvas::Anchor::Nw, 9, false,
-                Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Escala: 1 cm = %1 unidades")),
+                Sustituir(t(kContexto,
+                            QT_TRANSLATE_N_NOOP("Trazalia", "Escala: 1 cm = %1 unidades"),
+                            cuadro.unidadesPorCm),
                           {Entero(cuadro.unidadesPorCm)}));
             const std::string r = solucion ? respuesta.lecturaR : "______________";
             // As the read-outs show them; a direction that exists in degrees.

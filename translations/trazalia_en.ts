@@ -684,7 +684,7 @@ Department of Physics</translation>
     </message>
     <message>
         <source>Nombre del alumno, para el registro de resultados:</source>
-        <translation>Student's name, for the record of results:</translation>
+        <translation>Student&apos;s name, for the record of results:</translation>
     </message>
     <message>
         <source>No hay resultados</source>
@@ -885,9 +885,12 @@ Department of Physics</translation>
         <source>A, B y C punta con cola; R = A + B + C.</source>
         <translation>A, B and C tip to tail; R = A + B + C.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 unidades a %3°</source>
-        <translation>%1: %2 units at %3°</translation>
+        <translation>
+            <numerusform>%1: %2 unit at %3°</numerusform>
+            <numerusform>%1: %2 units at %3°</numerusform>
+        </translation>
     </message>
     <message>
         <source>Página %1 de %2</source>
@@ -913,9 +916,12 @@ Department of Physics</translation>
         <source>Ejercicio %1. %2</source>
         <translation>Exercise %1. %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Escala: 1 cm = %1 unidades</source>
-        <translation>Scale: 1 cm = %1 units</translation>
+        <translation>
+            <numerusform>Scale: 1 cm = %1 unit</numerusform>
+            <numerusform>Scale: 1 cm = %1 units</numerusform>
+        </translation>
     </message>
     <message>
         <source>Suma de vectores</source>

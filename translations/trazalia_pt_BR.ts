@@ -885,9 +885,12 @@ Departamento de Física</translation>
         <source>A, B y C punta con cola; R = A + B + C.</source>
         <translation>A, B e C ponta com cauda; R = A + B + C.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 unidades a %3°</source>
-        <translation>%1: %2 unidades a %3°</translation>
+        <translation>
+            <numerusform>%1: %2 unidade a %3°</numerusform>
+            <numerusform>%1: %2 unidades a %3°</numerusform>
+        </translation>
     </message>
     <message>
         <source>Página %1 de %2</source>
@@ -913,9 +916,12 @@ Departamento de Física</translation>
         <source>Ejercicio %1. %2</source>
         <translation>Exercício %1. %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Escala: 1 cm = %1 unidades</source>
-        <translation>Escala: 1 cm = %1 unidades</translation>
+        <translation>
+            <numerusform>Escala: 1 cm = %1 unidade</numerusform>
+            <numerusform>Escala: 1 cm = %1 unidades</numerusform>
+        </translation>
     </message>
     <message>
         <source>Suma de vectores</source>
