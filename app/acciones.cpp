@@ -67,7 +67,8 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
         ventana_.addAction(vista);
     }
     // Keyboards without a menu key open context menus with Shift+F10.
-    auto* menuDeTeclado = new QShortcut(QKeySequence(::Qt::SHIFT | ::Qt::Key_F10), ventana_.Picture1());
+    auto* menuDeTeclado =
+        new QShortcut(QKeySequence(::Qt::SHIFT | ::Qt::Key_F10), ventana_.Picture1());
     menuDeTeclado->setContext(::Qt::WidgetShortcut);
     connect(menuDeTeclado, &QShortcut::activated, this, [this] {
         AbrirMenu(ventana_.Picture1()->mapToGlobal(ventana_.Picture1()->rect().center()));

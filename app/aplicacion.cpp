@@ -8,8 +8,8 @@
 #include <QStandardPaths>
 #include <iostream>
 
-#include "app/acciones.h"
 #include "app/accesible.h"
+#include "app/acciones.h"
 #include "app/ayuda.h"
 #include "app/dialogos.h"
 #include "app/form1.h"
@@ -83,7 +83,8 @@ void Aplicacion::Conectar(Ventana& ventana) {
             if (auto* ayuda = ventana.findChild<Ayuda*>(QString(), ::Qt::FindDirectChildrenOnly))
                 ayuda->Ajustar(factor);
         });
-        connect(zoom, &ZoomDeVentana::mostrada, &ventana, [&ventana] { Ayuda::Acompanar(&ventana); });
+        connect(zoom, &ZoomDeVentana::mostrada, &ventana,
+                [&ventana] { Ayuda::Acompanar(&ventana); });
         connect(&ventana, &Ventana::fallo, this, [this, &ventana] {
             dialogos().Aviso(
                 &ventana,
@@ -117,7 +118,8 @@ void Aplicacion::ConectarMetodo(VentanaMetodo& ventana, practice::Ventana cual) 
         const std::string nombre = ventana.nombre().toStdString();
         connect(&practica, &Practica::juzgado, this,
                 [this, nombre](const practice::Veredicto& veredicto) {
-                    trace_->Write(nombre, "Practica " + std::string(practice::Nombre(veredicto.codigo)));
+                    trace_->Write(nombre,
+                                  "Practica " + std::string(practice::Nombre(veredicto.codigo)));
                 });
         // A script goes on and says so.
         connect(&practica, &Practica::noRegistrado, this, [](const QString& error) {

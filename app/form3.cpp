@@ -24,7 +24,7 @@ using diagram::kVerde;
 
 // A scroll bar of a vector: magnitudes in the left column, directions in the middle one.
 constexpr Control FilaDeBarra(const char* nombre, int left, int top, int tab, int max,
-                        const char* descripcion, const char* ayuda) {
+                              const char* descripcion, const char* ayuda) {
     return {.nombre = nombre,
             .tipo = Tipo::HScroll,
             .left = left,
@@ -40,12 +40,12 @@ constexpr Control FilaDeBarra(const char* nombre, int left, int top, int tab, in
 }
 
 constexpr Control FilaDeModulo(const char* nombre, int top, int tab, const char* descripcion,
-                           const char* ayuda) {
+                               const char* ayuda) {
     return FilaDeBarra(nombre, 1080, top, tab, diagram::kModuloMaximo, descripcion, ayuda);
 }
 
 constexpr Control FilaDeDireccion(const char* nombre, int top, int tab, const char* descripcion,
-                            const char* ayuda) {
+                                  const char* ayuda) {
     return FilaDeBarra(nombre, 4680, top, tab, diagram::kDireccionMaxima, descripcion, ayuda);
 }
 

@@ -109,8 +109,8 @@ int Cubiertos(diagram::Punto p, diagram::Punto q, double x0, double y0, double x
 
 }  // namespace
 
-Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual,
-                   const AjustesDePractica& ajustes, Dialogos& dialogos)
+Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual, const AjustesDePractica& ajustes,
+                   Dialogos& dialogos)
     : QObject(&ventana), ventana_(ventana), ajustes_(ajustes), dialogos_(dialogos), cual_(cual) {
     practicar_ = ventana_.Atajo(QCoreApplication::translate("Practica", "Practicar"),
                                 {QKeySequence(::Qt::Key_P)});
@@ -489,8 +489,7 @@ void Practica::GuardarResultados() {
                             "Practica", "Todavía no se ha registrado ningún veredicto."));
         return;
     }
-    const QString destino =
-        dialogos_.ArchivoParaGuardar(&ventana_, QStringLiteral("practica.csv"));
+    const QString destino = dialogos_.ArchivoParaGuardar(&ventana_, QStringLiteral("practica.csv"));
     if (destino.isEmpty()) return;
     QString error;
     errno = 0;

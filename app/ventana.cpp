@@ -215,8 +215,9 @@ void Ventana::MarcarAnterior(std::size_t i, bool anterior, const QString& aviso)
     w->setFont(fuente);
     // Grey that still reads at 4.5:1 on the read-out's white.
     QPalette paleta = w->palette();
-    paleta.setColor(QPalette::WindowText, anterior ? QColor(112, 112, 112)
-                                                   : QColor(fila.color.r, fila.color.g, fila.color.b));
+    paleta.setColor(QPalette::WindowText, anterior
+                                              ? QColor(112, 112, 112)
+                                              : QColor(fila.color.r, fila.color.g, fila.color.b));
     w->setPalette(paleta);
     const QString ayuda = DeLaTabla(w, fila.ayuda);
     w->setAccessibleDescription(anterior ? aviso : ayuda);

@@ -113,7 +113,8 @@ QString VentanaMetodo::LineaDeLecturas() const {
     if (dibujo_ && dibujo_->paso >= 1) partes << QStringLiteral("paso = %1").arg(dibujo_->paso);
     if (dibujo_ && dibujo_->resultante) {
         partes << QStringLiteral("r = %1; α = %2")
-                      .arg(Q(diagram::Formato(dibujo_->r)), Q(diagram::ConGrados(dibujo_->direccion)));
+                      .arg(Q(diagram::Formato(dibujo_->r)),
+                           Q(diagram::ConGrados(dibujo_->direccion)));
     }
     return partes.join(QLatin1String("; "));
 }

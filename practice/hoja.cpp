@@ -205,9 +205,9 @@ std::string Enunciado(const Ejercicio& vectores, diagram::Traductor t) {
     std::string texto;
     for (std::size_t k = 0; k < vectores.size(); ++k) {
         if (k > 0) texto += "; ";
-        const std::string plantilla = t(
-            diagram::kContexto, QT_TRANSLATE_N_NOOP("Trazalia", "%1: %2 unidades a %3°"),
-            vectores[k].m);
+        const std::string plantilla =
+            t(diagram::kContexto, QT_TRANSLATE_N_NOOP("Trazalia", "%1: %2 unidades a %3°"),
+              vectores[k].m);
         texto +=
             diagram::Sustituir(plantilla, {Letra(k), Entero(vectores[k].m), Entero(vectores[k].d)});
     }
@@ -292,12 +292,11 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
             else if (opciones.dibujados)
                 Vectores(pagina, cuadro, respuesta.componentes);
             const double x = cuadro.x1 + 0.6 * kCm;
-            pagina.Texto(
-                {x, cuadro.y0}, canvas::Anchor::Nw, 9, false,
-                Sustituir(t(kContexto,
-                            QT_TRANSLATE_N_NOOP("Trazalia", "Escala: 1 cm = %1 unidades"),
-                            cuadro.unidadesPorCm),
-                          {Entero(cuadro.unidadesPorCm)}));
+            pagina.Texto({x, cuadro.y0}, canvas::Anchor::Nw, 9, false,
+                         Sustituir(t(kContexto,
+                                     QT_TRANSLATE_N_NOOP("Trazalia", "Escala: 1 cm = %1 unidades"),
+                                     cuadro.unidadesPorCm),
+                                   {Entero(cuadro.unidadesPorCm)}));
             const std::string r = solucion ? respuesta.lecturaR : "______________";
             // As the read-outs show them; a direction that exists in degrees.
             const std::string alfa = !solucion ? "______________"
