@@ -56,7 +56,8 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
     menu_->addAction(hoja);
     menu_->addSeparator();
 
-    // The context menu's filter goes first, so that the layers' filters see the mouse before it.
+    // Before the layers' filters: Qt asks the filter installed last first, so that a dragged tip
+    // and a guess see the mouse before the menu does.
     ventana_.Picture1()->installEventFilter(this);
     practica_ = new Practica(ventana_, cual, practica, dialogos);
     practica_->AgregarAlMenu(*menu_);
