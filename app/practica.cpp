@@ -29,7 +29,6 @@
 #include "app/editor.h"
 #include "app/idioma.h"
 #include "app/ventana_metodo.h"
-#include "canvas/error_reason.h"
 #include "canvas/qt/file_error.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
@@ -417,8 +416,7 @@ namespace {
 // cause: errno right after the failed open.
 QString NoSePuedeLeer(const QString& ruta, int cause) {
     return QCoreApplication::translate("Practica", "no se puede leer «%1»: %2")
-        .arg(ruta, QString::fromStdString(
-                       canvas::ErrorReason(canvas::OpenError(ruta, QIODevice::ReadOnly, cause))));
+        .arg(ruta, canvas::Reason(canvas::OpenError(ruta, QIODevice::ReadOnly, cause)));
 }
 
 }  // namespace

@@ -3,49 +3,63 @@
 
 #include <cerrno>
 
+// Marks the phrases for the translation tools; this library links no translations.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 namespace trazalia::canvas {
 
-std::string ErrorReason(std::error_code code) {
+const char* ErrorPhrase(std::error_code code) {
     if (code.category() != std::generic_category() && code.category() != std::system_category())
-        return code.message();
+        return nullptr;
     switch (code.value()) {
         case EISDIR:
-            return "es una carpeta";
+            return QT_TRANSLATE_NOOP("Trazalia", "es una carpeta");
         case ENOENT:
-            return "no existe";
+            return QT_TRANSLATE_NOOP("Trazalia", "no existe");
         case ENOTDIR:
-            return "una parte de la ruta no es una carpeta";
+            return QT_TRANSLATE_NOOP("Trazalia", "una parte de la ruta no es una carpeta");
         case EACCES:
         case EPERM:
-            return "permiso denegado";
+            return QT_TRANSLATE_NOOP("Trazalia", "permiso denegado");
         case EROFS:
-            return "el sistema de archivos es de solo lectura";
+            return QT_TRANSLATE_NOOP("Trazalia", "el sistema de archivos es de solo lectura");
         case ENOSPC:
-            return "no queda espacio en el dispositivo";
+            return QT_TRANSLATE_NOOP("Trazalia", "no queda espacio en el dispositivo");
         case EDQUOT:
-            return "se superó la cuota de disco";
+            return QT_TRANSLATE_NOOP("Trazalia", "se superó la cuota de disco");
         case EFBIG:
-            return "supera el tamaño máximo de archivo";
+            return QT_TRANSLATE_NOOP("Trazalia", "supera el tamaño máximo de archivo");
         case ENAMETOOLONG:
-            return "el nombre es demasiado largo";
+            return QT_TRANSLATE_NOOP("Trazalia", "el nombre es demasiado largo");
         case ELOOP:
-            return "hay demasiados enlaces simbólicos en la ruta";
+            return QT_TRANSLATE_NOOP("Trazalia", "hay demasiados enlaces simbólicos en la ruta");
         case EMFILE:
         case ENFILE:
-            return "hay demasiados archivos abiertos";
+            return QT_TRANSLATE_NOOP("Trazalia", "hay demasiados archivos abiertos");
         case ENOMEM:
-            return "no queda memoria";
+            return QT_TRANSLATE_NOOP("Trazalia", "no queda memoria");
         case EBADF:
-            return "está cerrada";
+            return QT_TRANSLATE_NOOP("Trazalia", "está cerrada");
         case EPIPE:
-            return "quien leía ya no está";
+            return QT_TRANSLATE_NOOP("Trazalia", "quien leía ya no está");
         case EIO:
-            return "error de entrada/salida";
+            return QT_TRANSLATE_NOOP("Trazalia", "error de entrada/salida");
         default:
             // The system's own text would depend on the translations installed; the number
             // does not. Zero is no success here: something failed without saying why.
-            return "error " + std::to_string(code.value()) + " del sistema";
+            return QT_TRANSLATE_NOOP("Trazalia", "error %1 del sistema");
     }
+}
+
+std::string ErrorReason(std::error_code code) {
+    const char* phrase = ErrorPhrase(code);
+    if (!phrase) return code.message();
+    std::string text = phrase;
+    if (const auto at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, std::to_string(code.value()));
+    return text;
 }
 
 }  // namespace trazalia::canvas

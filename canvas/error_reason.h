@@ -12,4 +12,9 @@ namespace trazalia::canvas {
 // code of any other category says its own message.
 std::string ErrorReason(std::error_code code);
 
+// ErrorReason's phrase for an errno, as written, for a caller that shows it in the user's
+// language; "%1" stands for the number where the program has no words of its own. Null for a
+// code of another category.
+const char* ErrorPhrase(std::error_code code);
+
 }  // namespace trazalia::canvas

@@ -939,6 +939,90 @@ Department of Physics</translation>
         <source>La correcta: %1, sin dirección (%2).</source>
         <translation>The right one: %1, no direction (%2).</translation>
     </message>
+    <message>
+        <source>es una carpeta</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>no existe</source>
+        <translation>does not exist</translation>
+    </message>
+    <message>
+        <source>una parte de la ruta no es una carpeta</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>permiso denegado</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>el sistema de archivos es de solo lectura</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>no queda espacio en el dispositivo</source>
+        <translation>no space left on the device</translation>
+    </message>
+    <message>
+        <source>se superó la cuota de disco</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>supera el tamaño máximo de archivo</source>
+        <translation>exceeds the maximum file size</translation>
+    </message>
+    <message>
+        <source>el nombre es demasiado largo</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>hay demasiados enlaces simbólicos en la ruta</source>
+        <translation>too many symbolic links in the path</translation>
+    </message>
+    <message>
+        <source>hay demasiados archivos abiertos</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>no queda memoria</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>está cerrada</source>
+        <translation>it is closed</translation>
+    </message>
+    <message>
+        <source>quien leía ya no está</source>
+        <translation>the reader has gone away</translation>
+    </message>
+    <message>
+        <source>error de entrada/salida</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>error %1 del sistema</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>ya existe y no es un archivo normal</source>
+        <translation>already exists and is not a regular file</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir entero</source>
+        <translation>could not be written whole</translation>
+    </message>
+    <message>
+        <source>extensión desconocida (se admiten .png, .svg y .pdf)</source>
+        <translation>unknown extension (.png, .svg and .pdf are accepted)</translation>
+    </message>
+    <message>
+        <source>no se pudo generar el dibujo</source>
+        <translation>the picture could not be made</translation>
+    </message>
+    <message>
+        <source>no se puede escribir «%1»: %2</source>
+        <translation>cannot write “%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>VentanaMetodo</name>

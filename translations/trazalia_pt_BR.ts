@@ -939,6 +939,90 @@ Departamento de Física</translation>
         <source>La correcta: %1, sin dirección (%2).</source>
         <translation>A correta: %1, sem direção (%2).</translation>
     </message>
+    <message>
+        <source>es una carpeta</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>no existe</source>
+        <translation>não existe</translation>
+    </message>
+    <message>
+        <source>una parte de la ruta no es una carpeta</source>
+        <translation>uma parte do caminho não é uma pasta</translation>
+    </message>
+    <message>
+        <source>permiso denegado</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>el sistema de archivos es de solo lectura</source>
+        <translation>o sistema de arquivos é somente leitura</translation>
+    </message>
+    <message>
+        <source>no queda espacio en el dispositivo</source>
+        <translation>não há espaço livre no dispositivo</translation>
+    </message>
+    <message>
+        <source>se superó la cuota de disco</source>
+        <translation>a cota de disco foi excedida</translation>
+    </message>
+    <message>
+        <source>supera el tamaño máximo de archivo</source>
+        <translation>excede o tamanho máximo de arquivo</translation>
+    </message>
+    <message>
+        <source>el nombre es demasiado largo</source>
+        <translation>o nome é longo demais</translation>
+    </message>
+    <message>
+        <source>hay demasiados enlaces simbólicos en la ruta</source>
+        <translation>há links simbólicos demais no caminho</translation>
+    </message>
+    <message>
+        <source>hay demasiados archivos abiertos</source>
+        <translation>há arquivos abertos demais</translation>
+    </message>
+    <message>
+        <source>no queda memoria</source>
+        <translation>não há memória livre</translation>
+    </message>
+    <message>
+        <source>está cerrada</source>
+        <translation>está fechada</translation>
+    </message>
+    <message>
+        <source>quien leía ya no está</source>
+        <translation>quem lia já não está lá</translation>
+    </message>
+    <message>
+        <source>error de entrada/salida</source>
+        <translation>erro de entrada/saída</translation>
+    </message>
+    <message>
+        <source>error %1 del sistema</source>
+        <translation>erro %1 do sistema</translation>
+    </message>
+    <message>
+        <source>ya existe y no es un archivo normal</source>
+        <translation>já existe e não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir entero</source>
+        <translation>não pôde ser gravado por inteiro</translation>
+    </message>
+    <message>
+        <source>extensión desconocida (se admiten .png, .svg y .pdf)</source>
+        <translation>extensão desconhecida (são aceitas .png, .svg e .pdf)</translation>
+    </message>
+    <message>
+        <source>no se pudo generar el dibujo</source>
+        <translation>não foi possível gerar o desenho</translation>
+    </message>
+    <message>
+        <source>no se puede escribir «%1»: %2</source>
+        <translation>não é possível gravar “%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>VentanaMetodo</name>

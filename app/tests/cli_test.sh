@@ -79,6 +79,10 @@ check "--idioma en: the verdict in English" 0 $? veredicto_en
 hoja_en() { pdftotext -raw "$work/hoja.pdf" "$work/out" && out_has "Vector addition Page 2 of 2" &&
     out_has "^Solutions" && out_has "units at"; }
 check "--hoja --idioma en: the worksheet in English" 0 $? hoja_en
+# A magnitude of one takes the singular: the count picks the plural form.
+"$bin" --idioma en --hoja "$work/hoja.pdf" --semilla 1 --ejercicios 6 --nivel dificil >"$work/out" 2>"$work/err"
+hoja_singular() { pdftotext -raw "$work/hoja.pdf" "$work/out" && out_has "C: 1 unit at"; }
+check "--hoja --idioma en: one unit, not one units" 0 $? hoja_singular
 "$bin" --idioma xx --script "$work/dump.txt" >"$work/out" 2>"$work/err"
 check "--idioma xx: status 2" 2 $? one_line "«xx»"
 { echo fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto

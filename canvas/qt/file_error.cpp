@@ -6,8 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+#include "canvas/error_reason.h"
 
 namespace trazalia::canvas {
 namespace {
@@ -37,5 +40,12 @@ std::error_code OpenError(const QString& path, QIODevice::OpenMode mode, int cau
 }
 
 std::error_code IoError(int cause) { return {cause != 0 ? cause : EIO, std::generic_category()}; }
+
+QString Reason(std::error_code code) {
+    const char* phrase = ErrorPhrase(code);
+    if (!phrase) return QString::fromStdString(code.message());
+    QString text = QCoreApplication::translate("Trazalia", phrase);
+    return text.contains(QLatin1String("%1")) ? text.arg(code.value()) : text;
+}
 
 }  // namespace trazalia::canvas

@@ -18,4 +18,7 @@ std::error_code OpenError(const QString& path, QIODevice::OpenMode mode, int cau
 // errno after a failed read, write or commit, or EIO when the call left none.
 std::error_code IoError(int cause);
 
+// ErrorReason in the language the program shows; Spanish while no translation is installed.
+QString Reason(std::error_code code);
+
 }  // namespace trazalia::canvas

@@ -26,7 +26,6 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
-#include "canvas/error_reason.h"
 #include "canvas/qt/file_error.h"
 
 namespace trazalia::canvas {
@@ -281,15 +280,13 @@ QByteArray EncodePicture(const Picture& picture, PictureFormat format, qreal png
 
 namespace {
 
-QString Reason(std::error_code code) { return QString::fromStdString(ErrorReason(code)); }
-
 // Writes the bytes to path, all or nothing; on failure returns why.
 std::optional<QString> WriteFile(const QByteArray& bytes, const QString& path) {
     // Only a regular file is replaced: renaming over a link to a device or a FIFO would put the
     // picture in place of the device itself.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return QStringLiteral("ya existe y no es un archivo normal");
+        return QCoreApplication::translate("Trazalia", "ya existe y no es un archivo normal");
 
     // The file appears only on commit, complete; until then it is a temporary beside it. Qt may
     // rename even after a failed flush, so every write and the flush are checked before.
@@ -303,7 +300,8 @@ std::optional<QString> WriteFile(const QByteArray& bytes, const QString& path) {
         const int cause = errno;
         const bool failed = cause != 0 || file.error() != QFileDevice::NoError;
         file.cancelWriting();  // the temporary goes with the object; the old file stays
-        return failed ? Reason(IoError(cause)) : QStringLiteral("no se pudo escribir entero");
+        return failed ? Reason(IoError(cause))
+                      : QCoreApplication::translate("Trazalia", "no se pudo escribir entero");
     }
     errno = 0;
     if (!file.commit()) return Reason(IoError(errno));
@@ -314,9 +312,12 @@ std::optional<QString> WriteFile(const QByteArray& bytes, const QString& path) {
 std::optional<QString> Write(const Picture& picture, const QString& path,
                              qreal pngDevicePixelRatio) {
     const std::optional<PictureFormat> format = FormatForPath(path);
-    if (!format) return QStringLiteral("extensión desconocida (se admiten .png, .svg y .pdf)");
+    if (!format)
+        return QCoreApplication::translate("Trazalia",
+                                           "extensión desconocida (se admiten .png, .svg y .pdf)");
     const QByteArray bytes = EncodePicture(picture, *format, pngDevicePixelRatio);
-    if (bytes.isEmpty()) return QStringLiteral("no se pudo generar el dibujo");
+    if (bytes.isEmpty())
+        return QCoreApplication::translate("Trazalia", "no se pudo generar el dibujo");
     return WriteFile(bytes, path);
 }
 
@@ -333,7 +334,7 @@ std::optional<QString> WriteByBytes(const Picture& picture, const QByteArray& pa
     struct stat st {};
     std::optional<QString> why;
     if (::fstatat(dir, name.constData(), &st, 0) == 0 && !S_ISREG(st.st_mode)) {
-        why = QStringLiteral("ya existe y no es un archivo normal");
+        why = QCoreApplication::translate("Trazalia", "ya existe y no es un archivo normal");
     } else {
         const QByteArray temporary = ".trazalia-" +
                                      QByteArray::number(QCoreApplication::applicationPid()) + '.' +
@@ -354,14 +355,18 @@ std::optional<QString> WriteByBytes(const Picture& picture, const QByteArray& pa
 
 bool SaveFile(const QByteArray& bytes, const QString& path, QString* error) {
     const std::optional<QString> why = WriteFile(bytes, path);
-    if (why && error) *error = QStringLiteral("no se puede escribir «%1»: %2").arg(path, *why);
+    if (why && error)
+        *error = QCoreApplication::translate("Trazalia", "no se puede escribir «%1»: %2")
+                     .arg(path, *why);
     return !why;
 }
 
 bool SavePicture(const Picture& picture, const QString& path, QString* error,
                  qreal pngDevicePixelRatio) {
     const std::optional<QString> why = Write(picture, path, pngDevicePixelRatio);
-    if (why && error) *error = QStringLiteral("no se puede escribir «%1»: %2").arg(path, *why);
+    if (why && error)
+        *error = QCoreApplication::translate("Trazalia", "no se puede escribir «%1»: %2")
+                     .arg(path, *why);
     return !why;
 }
 
@@ -371,7 +376,9 @@ bool SavePicture(const Picture& picture, const QByteArray& path, QString* error,
     if (QFile::encodeName(text) == path)
         return SavePicture(picture, text, error, pngDevicePixelRatio);
     const std::optional<QString> why = WriteByBytes(picture, path, pngDevicePixelRatio);
-    if (why && error) *error = QStringLiteral("no se puede escribir «%1»: %2").arg(text, *why);
+    if (why && error)
+        *error = QCoreApplication::translate("Trazalia", "no se puede escribir «%1»: %2")
+                     .arg(text, *why);
     return !why;
 }
 
