@@ -138,8 +138,10 @@ Registro RegistroDe(std::string_view fecha, std::string_view alumno, Ventana ven
 std::string_view CabeceraDelRegistro() {
     static const std::string cabecera = [] {
         std::string texto;
-        for (std::string_view nombre : kNombres)
-            texto += (texto.empty() ? "" : ",") + std::string(nombre);
+        for (std::string_view nombre : kNombres) {
+            if (!texto.empty()) texto += ',';
+            texto += nombre;
+        }
         return texto;
     }();
     return cabecera;
