@@ -22,7 +22,7 @@ std::string ResumenTraducido(const practice::Resumen& resumen) {
     if (Idioma() == u"es") return resumen.Texto();
     using practice::Codigo;
     using practice::Porcentaje;
-    const int intentos = resumen.Intentos();
+    const int intentos = resumen.intentos();
     const int aciertos = resumen.Veces(Codigo::Acierto);
     QString texto = T(QT_TRANSLATE_NOOP("Resumen", "Intentos: %1; aciertos: %2 (%3 %)."))
                         .arg(intentos)
@@ -48,7 +48,7 @@ std::string ResumenTraducido(const practice::Resumen& resumen) {
                           Q(Porcentaje(resumen.Veces(codigo), intentos))) +
                  u'\n';
     }
-    const auto& ilegibles = resumen.Ilegibles();
+    const auto& ilegibles = resumen.ilegibles();
     if (!ilegibles.empty()) {
         texto += u'\n' +
                  T(QT_TRANSLATE_N_NOOP("Resumen", "Líneas que no se pudieron leer: %n"),

@@ -105,7 +105,7 @@ public:
     Color ForeColor() const override { return fore_; }
     Color BackColor() const { return back_; }
 
-    Point CurrentPoint() const { return current_; }
+    Point currentPoint() const { return current_; }
     const std::vector<Op>& ops() const { return ops_; }
 
     // Listeners are told in the order they were added, until their handle goes.

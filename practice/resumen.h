@@ -34,11 +34,11 @@ public:
     // One line of a file, without its line break.
     void Leer(std::string_view archivo, long numero, std::string_view linea);
 
-    int Intentos() const { return intentos_; }
+    int intentos() const { return intentos_; }
     int Veces(Codigo codigo) const { return veces_[static_cast<std::size_t>(codigo)]; }
     // In alphabetical order, accents and case aside; the name without a name last.
     std::vector<Alumno> Alumnos() const;
-    const std::vector<Ilegible>& Ilegibles() const { return ilegibles_; }
+    const std::vector<Ilegible>& ilegibles() const { return ilegibles_; }
 
     // In Spanish, for a terminal:
     //   Intentos: 12; aciertos: 7 (58.3 %).

@@ -14,13 +14,13 @@ namespace {
 TEST(PictureTest, CurrentPointFollowsClsLineAndCircleAndPrintStartsThere) {
     Picture picture(7000, 6000);
     picture.Line(10, 20, 30, 40);
-    EXPECT_EQ(picture.CurrentPoint(), (Point{30, 40}));
+    EXPECT_EQ(picture.currentPoint(), (Point{30, 40}));
     picture.Cls();
     picture.Print("0.00");
     picture.Line(3000, 250, 3710, 300, kBlack);  // a coloured Line moves it too
     picture.Print("100.00");
     picture.Circle(6590, 3000, 60, Color{255, 0, 0}, 4.7124F, 1.5708F);
-    EXPECT_EQ(picture.CurrentPoint(), (Point{6590, 3000}));
+    EXPECT_EQ(picture.currentPoint(), (Point{6590, 3000}));
     ASSERT_EQ(picture.ops().size(), 4u);
     EXPECT_EQ(std::get<PrintOp>(picture.ops()[0]).at, (Point{0, 0}));
     EXPECT_EQ(std::get<PrintOp>(picture.ops()[2]).at, (Point{3710, 300}));
@@ -40,7 +40,7 @@ TEST_P(CircleAngleTest, OutsideOneTurnIsRefusedAndNothingIsDrawn) {
     EXPECT_THROW(picture.Circle(100, 100, 60, kBlack, GetParam().start, GetParam().end),
                  AngleOutOfRange);
     EXPECT_EQ(picture.ops().size(), 1u);
-    EXPECT_EQ(picture.CurrentPoint(), (Point{3, 4}));
+    EXPECT_EQ(picture.currentPoint(), (Point{3, 4}));
 }
 
 // clang-format off
