@@ -20,15 +20,19 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sstream>
+#include <stdexcept>
 
 #include "app/acciones.h"
 #include "app/dialogos.h"
 #include "app/exportar.h"
+#include "app/form2.h"
 #include "app/impresion.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/tests/dialogos_fijos.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
+#include "canvas/trace_writer.h"
 
 // Readable failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
@@ -261,6 +265,37 @@ TEST_F(Exportar, WorksheetFromTheWindowIsSavedOrItsFailureTold) {
     guardar->click();
     ASSERT_EQ(dialogos->avisos.size(), 1);
     EXPECT_TRUE(dialogos->avisos[0].startsWith(QStringLiteral("No se pudo guardar la hoja|")));
+}
+
+// A drawing operation that fails ends its event. On screen the user is told at once; a script's
+// failure waits for the script to report it, and nobody is asked anything.
+struct Fallida final : canvas::PictureListener {
+    void Cleared() override {}
+    void DrawWidthSet(int) override {}
+    void Drawn(const canvas::Op&) override { throw std::runtime_error("el dibujo falló"); }
+};
+
+TEST_F(Exportar, AFailedEventIsToldOnScreen) {
+    VentanaMetodo& f = Hacer("Form2");
+    Fallida fallida;
+    const auto escucha = f.Picture1()->picture().AddListener(&fallida);
+    f.barra(1)->setValue(50);
+    EXPECT_EQ(dialogos->avisos, QStringList{"No se pudo completar la acción|el dibujo falló."});
+    EXPECT_EQ(f.TomarFallo(), "");
+}
+
+TEST(Guion, AFailedEventWaitsForTheScript) {
+    std::ostringstream salida;
+    canvas::TraceWriter trace(salida);
+    Aplicacion app(&trace);
+    auto* dialogos = new DialogosFijos;
+    app.setDialogos(std::unique_ptr<Dialogos>(dialogos));
+    Fallida fallida;
+    const auto escucha = app.form2().Picture1()->picture().AddListener(&fallida);
+    app.form2().barra(1)->setValue(50);
+    EXPECT_EQ(app.form2().TomarFallo(), "el dibujo falló");
+    EXPECT_EQ(app.form2().TomarFallo(), "");
+    EXPECT_TRUE(dialogos->avisos.isEmpty());
 }
 
 }  // namespace
