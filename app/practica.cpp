@@ -350,7 +350,7 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
 QString Practica::Descripcion() const {
     if (!activa_ || !intento_) return {};
     if (veredictoDibujado_ && veredicto_) return Q(veredicto_->texto);
-    return QCoreApplication::translate(diagram::kContexto, "Tu resultante: %1 a %2°.")
+    return QCoreApplication::translate("Trazalia", "Tu resultante: %1 a %2°.")
         .arg(Q(practice::NumeroDelIntento(intento_->r)),
              Q(practice::NumeroDelIntento(intento_->direccion)));
 }

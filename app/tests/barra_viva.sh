@@ -13,20 +13,10 @@ fi
 export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 pid=
-wm=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$wm" ] && kill "$wm" 2>/dev/null; rm -rf "$work"' EXIT
+WM_PID=
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null; rm -rf "$work"' EXIT
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 mkdir -p "$HOME"
-if command -v openbox >/dev/null; then
-    openbox >/dev/null 2>&1 &
-    wm=$!
-    # Managing the screen before the program maps its first window, which it then focuses.
-    end=$((SECONDS + 10))
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        [ "$SECONDS" -ge "$end" ] && break
-        sleep 0.05
-    done
-fi
 fails=0
 check() {  # check NAME COMMAND...
     local name=$1
@@ -35,6 +25,8 @@ check() {  # check NAME COMMAND...
 }
 
 . "$(dirname "$0")/x_ventanas.sh"
+# Managing the screen before the program maps its first window, which it then focuses.
+command -v openbox >/dev/null && window_manager
 
 # Whether a pixel within 2 of (x, y) of the picture (logical pixels from its corner PX, PY) is
 # within 90 of R G B.
