@@ -6,6 +6,7 @@
 #include "diagram/constantes.h"
 #include "diagram/traducible.h"
 #include "practice/respuesta.h"
+#include "practice/veredicto.h"
 
 namespace trazalia::practice {
 
@@ -29,24 +30,28 @@ constexpr std::array<std::string_view, 3> kMetodos{"paralelogramo", "poligono", 
 constexpr std::array<int, 16> kDireccionesFaciles{0,   30,  45,  60,  90,  120, 135, 150,
                                                   180, 210, 225, 240, 270, 300, 315, 330};
 
-// Magnitudes are paso, 2·paso, …, cuantas·paso.
+// Magnitudes are minima, minima + paso, … up to the bars' largest.
 struct Magnitudes {
+    int minima;
     int paso;
-    int cuantas;
+    int cuantas() const { return (diagram::kModuloMaximo - minima) / paso + 1; }
 };
 
-constexpr double kResultanteMinima = 5;
+// Shorter vectors are hard to draw and to measure, and leaving one out changes the resultant
+// too little to be told from the right answer.
+constexpr int kModuloMinimo = 10;
+constexpr double kResultanteMinima = 10;
 
 Magnitudes MagnitudesDe(Nivel nivel) {
     switch (nivel) {
         case Nivel::Facil:
-            return {10, 10};
+            return {kModuloMinimo, 10};
         case Nivel::Medio:
-            return {5, 20};
+            return {kModuloMinimo, 5};
         case Nivel::Dificil:
             break;
     }
-    return {1, diagram::kModuloMaximo};
+    return {kModuloMinimo, 1};
 }
 
 }  // namespace
@@ -83,7 +88,7 @@ int Generador::Indice(int n) {
 
 diagram::Entrada Generador::Vector() {
     const Magnitudes m = MagnitudesDe(nivel_);
-    const int magnitud = m.paso * (1 + Indice(m.cuantas));
+    const int magnitud = m.minima + m.paso * Indice(m.cuantas());
     switch (nivel_) {
         case Nivel::Facil:
             return {magnitud, kDireccionesFaciles[static_cast<std::size_t>(
@@ -102,10 +107,20 @@ Ejercicio Generador::Siguiente() {
     for (int sorteo = 0; sorteo < kSorteos; ++sorteo) {
         vectores.clear();
         for (int k = 0; k < NumeroDeVectores(ventana_); ++k) vectores.push_back(Vector());
-        if (RespuestaDe(ventana_, vectores).r >= kResultanteMinima) return vectores;
+        if (Aceptable(ventana_, vectores)) return vectores;
     }
-    for (diagram::Entrada& v : vectores) v = {diagram::kModuloMaximo, vectores.front().d};
-    return vectores;
+    return EjercicioDeReserva(ventana_);
+}
+
+bool Aceptable(Ventana ventana, const Ejercicio& vectores) {
+    for (const diagram::Entrada& v : vectores)
+        if (v.m < kModuloMinimo) return false;
+    return RespuestaDe(ventana, vectores).r >= kResultanteMinima && SeDistinguen(ventana, vectores);
+}
+
+Ejercicio EjercicioDeReserva(Ventana ventana) {
+    if (ventana == Ventana::Form2) return {{80, 30}, {50, 135}};
+    return {{70, 30}, {50, 120}, {40, 300}};
 }
 
 std::string_view Nombre(Metodo metodo) { return kMetodos[static_cast<std::size_t>(metodo)]; }

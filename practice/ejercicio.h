@@ -13,8 +13,8 @@ namespace trazalia::practice {
 
 // How hard the exercises are: which values a vector may take.
 //   Facil:   magnitudes 10, 20, …, 100; directions multiples of 30° or of 45° (0 to 330)
-//   Medio:   magnitudes 5, 10, …, 100; directions multiples of 15° (0 to 345)
-//   Dificil: magnitudes 1 to 100; directions 0 to 359
+//   Medio:   magnitudes 10, 15, …, 100; directions multiples of 15° (0 to 345)
+//   Dificil: magnitudes 10 to 100; directions 0 to 359
 enum class Nivel { Facil, Medio, Dificil };
 
 // The word scripts and the command line use: "facil", "medio", "dificil".
@@ -40,11 +40,9 @@ using Ejercicio = std::vector<diagram::Entrada>;
 // library may choose).
 //
 // Each exercise draws, vector by vector, a magnitude then a direction, each with one output of the
-// engine. A draw whose resultant (as the window computes it) is shorter than 5 units is drawn
-// again, at most kSorteos times. Such a draw needs nearly opposite vectors of nearly equal size,
-// so it is rare (under 1 in 100 at every level) and the limit is never reached in practice; should
-// it be, every vector takes the level's largest magnitude and the first vector's direction, whose
-// resultant is 200 or 300 units. So an exercise always comes out acceptable.
+// engine. A draw that is not Aceptable is drawn again, at most kSorteos times; should every draw
+// fail, the exercise is EjercicioDeReserva, which every level allows. So an exercise always comes
+// out acceptable.
 class Generador {
 public:
     Generador(std::uint32_t semilla, Nivel nivel, Ventana ventana);
@@ -62,6 +60,13 @@ private:
     Nivel nivel_;
     Ventana ventana_;
 };
+
+// Whether an exercise may be set: every vector at least 10 units, a resultant of at least 10, and
+// every mistake told apart from the right answer (SeDistinguen).
+bool Aceptable(Ventana ventana, const Ejercicio& vectores);
+
+// The exercise given when no draw is acceptable: acceptable, and of values every level allows.
+Ejercicio EjercicioDeReserva(Ventana ventana);
 
 // The method a worksheet asks for: "paralelogramo" (Form2), "poligono" (Form3) or "ambos".
 enum class Metodo { Paralelogramo, Poligono, Ambos };

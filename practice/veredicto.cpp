@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -15,63 +14,95 @@ namespace trazalia::practice {
 
 namespace {
 
+// What each window's construction is, for the hints that point the student to it.
+constexpr std::string_view kConstruccionForm2 = QT_TRANSLATE_NOOP(
+    "Trazalia",
+    "Dibuje el paralelogramo que tiene los dos vectores por lados: la resultante es su diagonal "
+    "desde el origen.");
+constexpr std::string_view kConstruccionForm3 = QT_TRANSLATE_NOOP(
+    "Trazalia",
+    "Ponga los vectores punta con cola, cada uno donde termina el anterior: la resultante va del "
+    "origen a la última punta.");
+
 struct DatosDeCodigo {
     Codigo codigo;
     std::string_view nombre;
+    // What the student did, whatever the window.
     std::string_view frase;
+    // What to do instead, in each window; nothing where the sentence says it all.
+    std::string_view pistaForm2;
+    std::string_view pistaForm3;
 };
 
 // In the order of Codigo, which is the order the verdict tries them.
 constexpr std::array<DatosDeCodigo, 11> kCodigos{{
-    {Codigo::Acierto, "acierto",
-     QT_TRANSLATE_NOOP("Trazalia", "¡Correcto! Tu resultante es la suma de los vectores.")},
+    {Codigo::Acierto,
+     "acierto",
+     QT_TRANSLATE_NOOP("Trazalia", "¡Correcto! Su resultante es la suma de los vectores."),
+     {},
+     {}},
     {Codigo::SumaDeModulos, "suma-de-modulos",
-     QT_TRANSLATE_NOOP(
-         "Trazalia",
-         "Sumaste los módulos: eso solo vale para vectores con la misma dirección; suma sus "
-         "componentes x e y por separado.")},
-    {Codigo::RestaDeModulos, "resta-de-modulos",
-     QT_TRANSLATE_NOOP(
-         "Trazalia",
-         "Restaste los módulos: eso solo vale para vectores de sentidos opuestos; suma sus "
-         "componentes x e y por separado.")},
-    {Codigo::SentidoOpuesto, "sentido-opuesto",
-     QT_TRANSLATE_NOOP(
-         "Trazalia",
-         "Tu resultante apunta al revés: va desde el origen hasta el final de la construcción.")},
-    {Codigo::RestaDeVectores, "resta-de-vectores",
-     QT_TRANSLATE_NOOP(
-         "Trazalia",
-         "Restaste un vector en lugar de sumarlo: cada vector conserva su sentido, y la resultante "
-         "sale del origen, no une las puntas de los vectores.")},
-    {Codigo::AnguloDesdeY, "angulo-desde-y",
-     QT_TRANSLATE_NOOP(
-         "Trazalia",
-         "Mediste el ángulo desde el eje y: la dirección se mide desde el semieje x positivo.")},
-    {Codigo::SentidoHorario, "sentido-horario",
-     QT_TRANSLATE_NOOP(
-         "Trazalia",
-         "Mediste el ángulo en el sentido de las agujas del reloj: la dirección se mide desde el "
-         "semieje x positivo, en sentido antihorario.")},
-    {Codigo::PromedioDeDirecciones, "promedio-de-direcciones",
-     QT_TRANSLATE_NOOP(
-         "Trazalia",
-         "Promediaste las direcciones: la dirección de la resultante sale de sus componentes Rx y "
-         "Ry, según el cuadrante.")},
-    {Codigo::FaltaUnVector, "falta-un-vector",
-     QT_TRANSLATE_NOOP(
-         "Trazalia",
-         "Te faltó un vector: la resultante suma los tres, cada uno a continuación del anterior.")},
-    {Codigo::ComponentesSinSigno, "componentes-sin-signo",
-     QT_TRANSLATE_NOOP(
-         "Trazalia",
-         "Sumaste las componentes sin su signo: una componente hacia la izquierda o hacia abajo es "
-         "negativa y resta.")},
-    {Codigo::Otro, "otro",
      QT_TRANSLATE_NOOP("Trazalia",
-                       "Tu resultante no coincide: suma las componentes x e y de los vectores, y "
-                       "de ellas saca el "
-                       "módulo y la dirección desde el semieje x positivo.")},
+                       "Sumó los módulos: eso solo vale para vectores con la misma dirección y "
+                       "el mismo sentido."),
+     kConstruccionForm2, kConstruccionForm3},
+    {Codigo::RestaDeModulos, "resta-de-modulos",
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "Restó los módulos: eso solo vale para vectores con la misma dirección y "
+                       "sentidos opuestos."),
+     kConstruccionForm2, kConstruccionForm3},
+    {Codigo::SentidoOpuesto, "sentido-opuesto",
+     QT_TRANSLATE_NOOP("Trazalia", "Su resultante apunta al revés."),
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "La correcta sale del origen y recorre la diagonal del paralelogramo hasta "
+                       "el vértice opuesto."),
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "La correcta sale del origen y llega a la punta del último vector de la "
+                       "cadena.")},
+    {Codigo::RestaDeVectores, "resta-de-vectores",
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "Restó un vector en lugar de sumarlo: cada vector conserva su sentido."),
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "La resultante es la diagonal que sale del origen, no la que une las puntas "
+                       "de los dos vectores."),
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "Ponga cada vector a continuación del anterior sin darle la vuelta: la "
+                       "resultante va del origen a la última punta.")},
+    {Codigo::AnguloDesdeY,
+     "angulo-desde-y",
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Midió el ángulo desde el eje y: la dirección se mide desde el semieje x positivo."),
+     {},
+     {}},
+    {Codigo::SentidoHorario,
+     "sentido-horario",
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Midió el ángulo en el sentido de las agujas del reloj: la dirección se mide desde el "
+         "semieje x positivo, en sentido antihorario."),
+     {},
+     {}},
+    {Codigo::PromedioDeDirecciones, "promedio-de-direcciones",
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "Promedió las direcciones: la dirección de la resultante no es el promedio "
+                       "de las de los vectores."),
+     kConstruccionForm2, kConstruccionForm3},
+    {Codigo::FaltaUnVector,
+     "falta-un-vector",
+     QT_TRANSLATE_NOOP("Trazalia", "Le faltó un vector: la resultante suma los tres."),
+     {},
+     kConstruccionForm3},
+    {Codigo::ComponentesSinSigno,
+     "componentes-sin-signo",
+     QT_TRANSLATE_NOOP(
+         "Trazalia",
+         "Sumó las componentes sin su signo: una componente hacia la izquierda o hacia abajo es "
+         "negativa y resta."),
+     {},
+     {}},
+    {Codigo::Otro, "otro", QT_TRANSLATE_NOOP("Trazalia", "Su resultante no coincide."),
+     kConstruccionForm2, kConstruccionForm3},
 }};
 
 constexpr double kToleranciaRelativa = 0.05;
@@ -90,9 +121,10 @@ double Separacion(double a, double b) {
     return std::min(d, 360 - d);
 }
 
+double Tolerancia(double r) { return std::max(kToleranciaRelativa * r, kToleranciaMinima); }
+
 bool Coincide(const Objetivo& o, Intento intento) {
-    if (o.r && std::abs(intento.r - *o.r) > std::max(kToleranciaRelativa * *o.r, kToleranciaMinima))
-        return false;
+    if (o.r && std::abs(intento.r - *o.r) > Tolerancia(*o.r)) return false;
     return !o.direccion || Separacion(intento.direccion, *o.direccion) <= kToleranciaGrados;
 }
 
@@ -133,7 +165,11 @@ std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio&
                 objetivos.push_back(DeComponentes(Rx - 2 * v.x, Ry - 2 * v.y));
             break;
         case Codigo::AnguloDesdeY:
-            if (alfa) objetivos.push_back({respuesta.r, 90 - *alfa});
+            // Measured from +y one way or the other: 90° − α, or α − 90°.
+            if (alfa) {
+                objetivos.push_back({respuesta.r, 90 - *alfa});
+                objetivos.push_back({respuesta.r, *alfa - 90});
+            }
             break;
         case Codigo::SentidoHorario:
             if (alfa) objetivos.push_back({respuesta.r, 360 - *alfa});
@@ -141,9 +177,7 @@ std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio&
         case Codigo::PromedioDeDirecciones: {
             double suma = 0;
             for (const diagram::Entrada& v : vectores) suma += v.d;
-            const double promedio = suma / static_cast<double>(vectores.size());
-            if (!alfa || Separacion(promedio, *alfa) > kToleranciaGrados)
-                objetivos.push_back({std::nullopt, promedio});
+            objetivos.push_back({std::nullopt, suma / static_cast<double>(vectores.size())});
             break;
         }
         case Codigo::FaltaUnVector:
@@ -183,29 +217,96 @@ std::optional<Codigo> CodigoDeNombre(std::string_view nombre) {
 
 std::string_view Frase(Codigo codigo) { return kCodigos[static_cast<std::size_t>(codigo)].frase; }
 
+namespace {
+
+// In the order of Codigo; a summary's tables name each mistake by these.
+constexpr std::array<std::string_view, 11> kNombresCortos{
+    QT_TRANSLATE_NOOP("Trazalia", "acierto"),
+    QT_TRANSLATE_NOOP("Trazalia", "suma de módulos"),
+    QT_TRANSLATE_NOOP("Trazalia", "resta de módulos"),
+    QT_TRANSLATE_NOOP("Trazalia", "sentido opuesto"),
+    QT_TRANSLATE_NOOP("Trazalia", "resta de vectores"),
+    QT_TRANSLATE_NOOP("Trazalia", "ángulo desde el eje y"),
+    QT_TRANSLATE_NOOP("Trazalia", "sentido horario"),
+    QT_TRANSLATE_NOOP("Trazalia", "promedio de direcciones"),
+    QT_TRANSLATE_NOOP("Trazalia", "falta un vector"),
+    QT_TRANSLATE_NOOP("Trazalia", "componentes sin signo"),
+    QT_TRANSLATE_NOOP("Trazalia", "otro error"),
+};
+
+}  // namespace
+
+std::string_view NombreCorto(Codigo codigo) {
+    return kNombresCortos[static_cast<std::size_t>(codigo)];
+}
+
 Codigo Clasificar(Ventana ventana, const Ejercicio& vectores, const Respuesta& respuesta,
                   Intento intento) {
     if (!std::isfinite(intento.r) || !std::isfinite(intento.direccion) || intento.r <= 0)
         return Codigo::Otro;
+    // A target that leaves the magnitude or the direction free cannot name a mistake in what the
+    // guess got right.
+    const Objetivo correcta{respuesta.r, respuesta.direccion};
+    const bool moduloCorrecto = Coincide({correcta.r, std::nullopt}, intento);
+    const bool direccionCorrecta =
+        correcta.direccion && Coincide({std::nullopt, correcta.direccion}, intento);
     for (const DatosDeCodigo& c : kCodigos)
-        for (const Objetivo& o : Objetivos(c.codigo, ventana, vectores, respuesta))
+        for (const Objetivo& o : Objetivos(c.codigo, ventana, vectores, respuesta)) {
+            if (c.codigo != Codigo::Acierto &&
+                ((!o.direccion && moduloCorrecto) || (!o.r && direccionCorrecta)))
+                continue;
             if (Coincide(o, intento)) return c.codigo;
+        }
     return Codigo::Otro;
+}
+
+std::vector<Codigo> Indistinguibles(Ventana ventana, const Ejercicio& vectores) {
+    const Respuesta respuesta = RespuestaDe(ventana, vectores);
+    std::vector<Codigo> codigos;
+    if (!respuesta.direccion) return codigos;
+    const Objetivo correcta{respuesta.r, respuesta.direccion};
+    for (const DatosDeCodigo& c : kCodigos) {
+        if (c.codigo == Codigo::Acierto) continue;
+        // The mistake's value, what it leaves free taken as right.
+        for (const Objetivo& o : Objetivos(c.codigo, ventana, vectores, respuesta))
+            if (Coincide(correcta,
+                         {o.r.value_or(respuesta.r), o.direccion.value_or(*respuesta.direccion)})) {
+                codigos.push_back(c.codigo);
+                break;
+            }
+    }
+    return codigos;
+}
+
+bool SeDistinguen(Ventana ventana, const Ejercicio& vectores) {
+    return RespuestaDe(ventana, vectores).direccion && Indistinguibles(ventana, vectores).empty();
+}
+
+std::string_view Pista(Codigo codigo, Ventana ventana) {
+    const DatosDeCodigo& c = kCodigos[static_cast<std::size_t>(codigo)];
+    return ventana == Ventana::Form2 ? c.pistaForm2 : c.pistaForm3;
+}
+
+std::string TextoDelIntento(Intento intento, diagram::Traductor t) {
+    return diagram::Sustituir(
+        t(diagram::kContexto, QT_TRANSLATE_NOOP("Trazalia", "Su resultante: %1 a %2°.")),
+        {NumeroDelIntento(intento.r), DireccionDelIntento(intento.direccion)});
 }
 
 Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento,
                  diagram::Traductor t) {
     using diagram::kContexto;
+    const auto traducido = [&t](std::string_view texto) {
+        return t(kContexto, std::string(texto).c_str());
+    };
     Veredicto v;
     v.respuesta = RespuestaDe(ventana, vectores);
     v.codigo = Clasificar(ventana, vectores, v.respuesta, intento);
-    const std::string frase(Frase(v.codigo));
+    v.texto = traducido(Frase(v.codigo)) + ' ';
+    if (const std::string_view pista = Pista(v.codigo, ventana); !pista.empty())
+        v.texto += traducido(pista) + ' ';
+    v.texto += TextoDelIntento(intento, t) + ' ';
     const std::string& alfa = v.respuesta.lecturaDireccion;
-    v.texto =
-        t(kContexto, frase.c_str()) + ' ' +
-        diagram::Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Tu resultante: %1 a %2°.")),
-                           {NumeroDelIntento(intento.r), DireccionDelIntento(intento.direccion)}) +
-        ' ';
     v.texto += v.respuesta.direccion
                    ? diagram::Sustituir(
                          t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "La correcta: %1 a %2°.")),
@@ -214,18 +315,15 @@ Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento,
                          t(kContexto,
                            QT_TRANSLATE_NOOP("Trazalia", "La correcta: %1, sin dirección (%2).")),
                          {v.respuesta.lecturaR, t(kContexto, alfa.c_str())});
+    // What to do next, as the picture's menu and key offer it.
+    v.texto += ' ' + traducido(QT_TRANSLATE_NOOP("Trazalia", "N: otro ejercicio."));
     return v;
 }
 
 std::string NumeroDelIntento(double valor) {
-    std::array<char, 400> buffer{};
-    const auto [fin, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valor,
-                                         std::chars_format::fixed, 2);
-    std::string texto(buffer.data(), ec == std::errc() ? fin : buffer.data());
-    if (texto.find('.') != std::string::npos) {
-        texto.erase(texto.find_last_not_of('0') + 1);
-        if (texto.back() == '.') texto.pop_back();
-    }
+    std::string texto = diagram::Formato(valor);
+    texto.erase(texto.find_last_not_of('0') + 1);
+    if (texto.back() == '.') texto.pop_back();
     return texto == "-0" ? "0" : texto;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "diagram/traducible.h"
 #include "practice/ejercicio.h"
@@ -18,7 +19,7 @@ enum class Codigo {
     RestaDeModulos,         // magnitude |m1 − m2|, any direction (Form2)
     SentidoOpuesto,         // the resultant turned by 180°
     RestaDeVectores,        // the sum with one vector subtracted: A − B, B − A, A − B + C …
-    AnguloDesdeY,           // the right magnitude at 90° − α
+    AnguloDesdeY,           // the right magnitude at 90° − α or α − 90°
     SentidoHorario,         // the right magnitude at 360° − α
     PromedioDeDirecciones,  // the mean of the direction values, any magnitude
     FaltaUnVector,          // the sum of two of the three vectors (Form3)
@@ -29,8 +30,12 @@ enum class Codigo {
 // The word the trace and the record use: "acierto", "suma-de-modulos", …
 std::string_view Nombre(Codigo codigo);
 std::optional<Codigo> CodigoDeNombre(std::string_view nombre);
-// One sentence of Spanish that names the mistake and hints at the right construction.
+// One sentence of Spanish that names the mistake.
 std::string_view Frase(Codigo codigo);
+// A few words of Spanish that name it in a table: "suma de módulos". Marked for translation.
+std::string_view NombreCorto(Codigo codigo);
+// What to do instead, pointing to that window's construction; empty where the sentence says it.
+std::string_view Pista(Codigo codigo, Ventana ventana);
 
 // The student's resultant: a magnitude and a direction in degrees, any real numbers.
 struct Intento {
@@ -41,8 +46,8 @@ struct Intento {
 struct Veredicto {
     Codigo codigo = Codigo::Otro;
     Respuesta respuesta;
-    // The sentence, then the guess and the answer side by side:
-    // "… Tu resultante: 92 a 40°. La correcta: 87.18 a 36.59°."
+    // The sentence and the hint, the guess and the answer side by side, and what to do next:
+    // "… Su resultante: 92 a 40°. La correcta: 87.18 a 36.59°. N: otro ejercicio."
     std::string texto;
 };
 
@@ -54,14 +59,29 @@ struct Veredicto {
 // A target that is the zero vector has no direction, as its read-out would show "Indefinido", so
 // the magnitude alone decides: a resultant of 0 is guessed right by any guess within 2 units.
 // The mistakes that turn the resultant's direction (SentidoOpuesto, AnguloDesdeY, SentidoHorario)
-// do not exist when it has none; PromedioDeDirecciones then needs no distance from it.
+// do not exist when it has none.
+//
+// A mistake that leaves the direction free (SumaDeModulos, RestaDeModulos) is never named for a
+// guess whose magnitude matches the resultant's, nor one that leaves the magnitude free
+// (PromedioDeDirecciones) for a guess whose direction matches it: the guess got that part right,
+// and the mistake, if any, lies in the other.
 Codigo Clasificar(Ventana ventana, const Ejercicio& vectores, const Respuesta& respuesta,
                   Intento intento);
+
+// Whether every mistake can be told from the right answer in this exercise: the resultant has a
+// direction, and no mistake's value (what it leaves free taken as right) matches the resultant
+// within its tolerances. Otherwise a student who made that mistake would be told they were right.
+bool SeDistinguen(Ventana ventana, const Ejercicio& vectores);
+// The mistakes whose value matches the resultant so (none where it has no direction).
+std::vector<Codigo> Indistinguibles(Ventana ventana, const Ejercicio& vectores);
 
 // Classifies the guess against the window's answer to these vectors and writes the text, in the
 // language of t.
 Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento,
                  diagram::Traductor t = diagram::EnEspanol);
+
+// "Su resultante: 92 a 40°.", the direction within a turn, in the language of t.
+std::string TextoDelIntento(Intento intento, diagram::Traductor t = diagram::EnEspanol);
 
 // A guess's number in a text: at most two decimals, trailing zeros and point dropped, no locale:
 // 92, 87.5, 87.46, 0.

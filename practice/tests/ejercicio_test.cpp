@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "practice/veredicto.h"
+
 namespace trazalia::practice {
 namespace {
 
@@ -32,31 +34,30 @@ TEST_P(SemillaTest, DaLosMismosEjercicios) {
 
 INSTANTIATE_TEST_SUITE_P(
     Semilla20261207, SemillaTest,
-    testing::Values(
-        Semilla{"Form2_facil",
-                Nivel::Facil,
-                Ventana::Form2,
-                {{{90, 315}, {50, 30}}, {{90, 135}, {40, 315}}, {{30, 270}, {90, 315}}}},
-        Semilla{"Form2_medio",
-                Nivel::Medio,
-                Ventana::Form2,
-                {{{85, 330}, {50, 15}}, {{90, 135}, {35, 315}}, {{25, 270}, {85, 315}}}},
-        Semilla{"Form2_dificil",
-                Nivel::Dificil,
-                Ventana::Form2,
-                {{{81, 334}, {47, 27}}, {{86, 147}, {32, 328}}, {{21, 273}, {82, 320}}}},
-        Semilla{"Form3_facil",
-                Nivel::Facil,
-                Ventana::Form3,
-                {{{90, 315}, {50, 30}, {90, 135}}, {{40, 315}, {30, 270}, {90, 315}}}},
-        Semilla{"Form3_medio",
-                Nivel::Medio,
-                Ventana::Form3,
-                {{{85, 330}, {50, 15}, {90, 135}}, {{35, 315}, {25, 270}, {85, 315}}}},
-        Semilla{"Form3_dificil",
-                Nivel::Dificil,
-                Ventana::Form3,
-                {{{81, 334}, {47, 27}, {86, 147}}, {{32, 328}, {21, 273}, {82, 320}}}}),
+    testing::Values(Semilla{"Form2_facil",
+                            Nivel::Facil,
+                            Ventana::Form2,
+                            {{{90, 315}, {50, 30}}, {{30, 270}, {90, 315}}, {{70, 90}, {60, 225}}}},
+                    Semilla{"Form2_medio",
+                            Nivel::Medio,
+                            Ventana::Form2,
+                            {{{85, 330}, {50, 15}}, {{25, 270}, {85, 315}}, {{70, 90}, {60, 225}}}},
+                    Semilla{"Form2_dificil",
+                            Nivel::Dificil,
+                            Ventana::Form2,
+                            {{{83, 334}, {52, 27}}, {{28, 273}, {83, 320}}, {{68, 93}, {62, 236}}}},
+                    Semilla{"Form3_facil",
+                            Nivel::Facil,
+                            Ventana::Form3,
+                            {{{90, 315}, {50, 30}, {90, 135}}, {{60, 45}, {10, 240}, {70, 90}}}},
+                    Semilla{"Form3_medio",
+                            Nivel::Medio,
+                            Ventana::Form3,
+                            {{{85, 330}, {50, 15}, {90, 135}}, {{55, 60}, {10, 255}, {70, 90}}}},
+                    Semilla{"Form3_dificil",
+                            Nivel::Dificil,
+                            Ventana::Form3,
+                            {{{83, 334}, {52, 27}, {87, 147}}, {{38, 328}, {28, 273}, {83, 320}}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // What each level allows, as the menus describe it.
@@ -72,7 +73,7 @@ struct Valores {
 class NivelTest : public testing::TestWithParam<Valores> {};
 
 // Over many exercises in both windows: every value is one the level allows, every value it allows
-// turns up, and no resultant is shorter than 5 units.
+// turns up, no resultant is shorter than 10 units, and every mistake can be told from the answer.
 TEST_P(NivelTest, SoloYTodosLosValoresDelNivel) {
     const Valores& row = GetParam();
     std::set<int> magnitudes, direcciones;
@@ -91,10 +92,11 @@ TEST_P(NivelTest, SoloYTodosLosValoresDelNivel) {
                 x += v.m * std::cos(v.d * std::numbers::pi / 180);
                 y += v.m * std::sin(v.d * std::numbers::pi / 180);
             }
-            ASSERT_GE(std::hypot(x, y), 4.999);
+            ASSERT_GE(std::hypot(x, y), 9.999);
+            ASSERT_TRUE(SeDistinguen(ventana, e));
         }
     }
-    EXPECT_EQ(static_cast<int>(magnitudes.size()), 100 / row.pasoDeMagnitud);
+    EXPECT_EQ(static_cast<int>(magnitudes.size()), 90 / row.pasoDeMagnitud + 1);
     int validas = 0;
     for (int d = 0; d < 360; ++d) validas += row.direccionValida(d);
     EXPECT_EQ(static_cast<int>(direcciones.size()), validas);
@@ -104,9 +106,20 @@ INSTANTIATE_TEST_SUITE_P(
     Niveles, NivelTest,
     testing::Values(Valores{"facil", Nivel::Facil, 10, 10,
                             [](int d) { return d % 30 == 0 || d % 45 == 0; }},
-                    Valores{"medio", Nivel::Medio, 5, 5, [](int d) { return d % 15 == 0; }},
-                    Valores{"dificil", Nivel::Dificil, 1, 1, [](int) { return true; }}),
+                    Valores{"medio", Nivel::Medio, 5, 10, [](int d) { return d % 15 == 0; }},
+                    Valores{"dificil", Nivel::Dificil, 1, 10, [](int) { return true; }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The exercise given should no draw be acceptable is itself acceptable, with values of every level.
+TEST(Reserva, EsAceptableEnCadaVentana) {
+    for (Ventana ventana : {Ventana::Form2, Ventana::Form3}) {
+        const Ejercicio e = EjercicioDeReserva(ventana);
+        ASSERT_EQ(static_cast<int>(e.size()), NumeroDeVectores(ventana));
+        EXPECT_TRUE(Aceptable(ventana, e));
+        for (const diagram::Entrada& v : e)
+            EXPECT_TRUE(v.m % 10 == 0 && (v.d % 30 == 0 || v.d % 45 == 0)) << v.m << " " << v.d;
+    }
+}
 
 // A worksheet of one method is that window's practice; with both methods they alternate.
 TEST(Hoja, EsLaPracticaDeCadaVentana) {
