@@ -343,7 +343,7 @@ Departamento de Física</translation>
     </message>
     <message>
         <source>Los vectores a escala desde el origen; la barra de pasos los pone punta con cola y dibuja la resultante en negro. Botón derecho: copiar o guardar la imagen</source>
-        <translation>Os vetores em escala a partir da origem; a barra de passos os coloca ponta com cauda e desenha a resultante em preto. Botão direito: copiar ou salvar a imagem</translation>
+        <translation>Os vetores em escala a partir da origem; a barra de passos os coloca ponta a cauda e desenha a resultante em preto. Botão direito: copiar ou salvar a imagem</translation>
     </message>
     <message>
         <source>Magnitud del vector 1</source>
@@ -399,7 +399,7 @@ Departamento de Física</translation>
     </message>
     <message>
         <source>Paso de la construcción, de 1 a 7: en los pasos 1 a 6, los tres vectores punta con cola en uno de los seis órdenes; en el paso 7, los seis órdenes a la vez</source>
-        <translation>Passo da construção, de 1 a 7: nos passos 1 a 6, os três vetores ponta com cauda em uma das seis ordens; no passo 7, as seis ordens ao mesmo tempo</translation>
+        <translation>Passo da construção, de 1 a 7: nos passos 1 a 6, os três vetores ponta a cauda em uma das seis ordens; no passo 7, as seis ordens ao mesmo tempo</translation>
     </message>
     <message>
         <source>r: magnitud del vector 1</source>
@@ -811,7 +811,7 @@ Departamento de Física</translation>
     </message>
     <message>
         <source>Paso %1 de 7: los vectores %2, punta con cola. </source>
-        <translation>Passo %1 de 7: os vetores %2, ponta com cauda. </translation>
+        <translation>Passo %1 de 7: os vetores %2, ponta a cauda. </translation>
     </message>
     <message>
         <source>Vector %1: %2 a %3°. </source>
@@ -875,7 +875,7 @@ Departamento de Física</translation>
     </message>
     <message>
         <source>Ponga A, B y C punta con cola, en ese orden, y trace R desde el origen hasta la última punta.</source>
-        <translation>Coloque A, B e C ponta com cauda, nessa ordem, e trace R da origem até a última ponta.</translation>
+        <translation>Coloque A, B e C ponta a cauda, nessa ordem, e trace R da origem até a última ponta.</translation>
     </message>
     <message>
         <source>El paralelogramo de A y B; su diagonal es R = A + B.</source>
@@ -883,7 +883,7 @@ Departamento de Física</translation>
     </message>
     <message>
         <source>A, B y C punta con cola; R = A + B + C.</source>
-        <translation>A, B e C ponta com cauda; R = A + B + C.</translation>
+        <translation>A, B e C ponta a cauda; R = A + B + C.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 unidades a %3°</source>
