@@ -102,14 +102,16 @@ diagram::Entrada Generador::Vector() {
     return {magnitud, Indice(diagram::kDireccionMaxima)};
 }
 
-Ejercicio Generador::Siguiente() {
+Ejercicio Generador::Siguiente() { return Siguiente(ventana_); }
+
+Ejercicio Generador::Siguiente(Ventana ventana) {
     Ejercicio vectores;
     for (int sorteo = 0; sorteo < kSorteos; ++sorteo) {
         vectores.clear();
-        for (int k = 0; k < NumeroDeVectores(ventana_); ++k) vectores.push_back(Vector());
-        if (Aceptable(ventana_, vectores)) return vectores;
+        for (int k = 0; k < NumeroDeVectores(ventana); ++k) vectores.push_back(Vector());
+        if (Aceptable(ventana, vectores)) return vectores;
     }
-    return EjercicioDeReserva(ventana_);
+    return EjercicioDeReserva(ventana);
 }
 
 bool Aceptable(Ventana ventana, const Ejercicio& vectores) {
@@ -133,16 +135,12 @@ std::optional<Metodo> MetodoDeNombre(std::string_view nombre) {
 
 std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel, Metodo metodo,
                                               int cantidad) {
-    Generador paralelogramo(semilla, nivel, Ventana::Form2);
-    Generador poligono(semilla, nivel, Ventana::Form3);
+    const Ventana primera = metodo == Metodo::Poligono ? Ventana::Form3 : Ventana::Form2;
+    Generador generador(semilla, nivel, primera);
     std::vector<EjercicioDeHoja> hoja;
     for (int i = 0; i < cantidad; ++i) {
-        const bool form2 =
-            metodo == Metodo::Paralelogramo || (metodo == Metodo::Ambos && i % 2 == 0);
-        if (form2)
-            hoja.push_back({Ventana::Form2, paralelogramo.Siguiente()});
-        else
-            hoja.push_back({Ventana::Form3, poligono.Siguiente()});
+        const Ventana ventana = metodo == Metodo::Ambos && i % 2 == 1 ? Ventana::Form3 : primera;
+        hoja.push_back({ventana, generador.Siguiente(ventana)});
     }
     return hoja;
 }

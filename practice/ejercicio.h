@@ -48,6 +48,8 @@ public:
     Generador(std::uint32_t semilla, Nivel nivel, Ventana ventana);
 
     Ejercicio Siguiente();
+    // The next exercise for that window, from the same sequence.
+    Ejercicio Siguiente(Ventana ventana);
 
     static constexpr int kSorteos = 100;
 
@@ -79,9 +81,9 @@ struct EjercicioDeHoja {
 };
 
 // A worksheet's exercises. With one method they are that window's practice exercises for the same
-// seed and level, in order. With both methods they alternate, starting with the parallelogram: the
-// 1st, 3rd, 5th … are Form2's exercises 1, 2, 3 … and the 2nd, 4th … are Form3's exercises 1, 2 …,
-// each window with its own generator of the same seed.
+// seed and level, in order. With both methods they alternate, starting with the parallelogram, all
+// drawn in turn from one sequence of the seed: the first is Form2's first practice exercise, and
+// each later one is drawn afresh, sharing no draw with its neighbours.
 std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel, Metodo metodo,
                                               int cantidad);
 

@@ -121,22 +121,33 @@ TEST(Reserva, EsAceptableEnCadaVentana) {
     }
 }
 
-// A worksheet of one method is that window's practice; with both methods they alternate.
+// A worksheet of one method is that window's practice; with both methods they alternate, the first
+// being the parallelogram's practice.
 TEST(Hoja, EsLaPracticaDeCadaVentana) {
-    Generador form2(99, Nivel::Medio, Ventana::Form2);
-    Generador form3(99, Nivel::Medio, Ventana::Form3);
+    for (const auto& [metodo, ventana] :
+         {std::pair{Metodo::Paralelogramo, Ventana::Form2}, {Metodo::Poligono, Ventana::Form3}}) {
+        Generador practica(99, Nivel::Medio, ventana);
+        for (const EjercicioDeHoja& e : EjerciciosDeHoja(99, Nivel::Medio, metodo, 3)) {
+            EXPECT_EQ(e.ventana, ventana);
+            EXPECT_EQ(e.vectores, practica.Siguiente());
+        }
+    }
     const auto ambos = EjerciciosDeHoja(99, Nivel::Medio, Metodo::Ambos, 4);
     ASSERT_EQ(ambos.size(), 4U);
-    const auto poligono = EjerciciosDeHoja(99, Nivel::Medio, Metodo::Poligono, 2);
-    ASSERT_EQ(poligono.size(), 2U);
-    for (int i = 0; i < 2; ++i) {
-        const Ejercicio p = form2.Siguiente();
-        const Ejercicio q = form3.Siguiente();
-        EXPECT_EQ(ambos[2 * i].ventana, Ventana::Form2);
-        EXPECT_EQ(ambos[2 * i].vectores, p);
-        EXPECT_EQ(ambos[2 * i + 1].ventana, Ventana::Form3);
-        EXPECT_EQ(ambos[2 * i + 1].vectores, q);
-        EXPECT_EQ(poligono[i].vectores, q);
+    EXPECT_EQ(ambos[0].vectores, Generador(99, Nivel::Medio, Ventana::Form2).Siguiente());
+    for (std::size_t i = 0; i < ambos.size(); ++i)
+        EXPECT_EQ(ambos[i].ventana, i % 2 == 0 ? Ventana::Form2 : Ventana::Form3);
+}
+
+// Each exercise of a mixed sheet is drawn on its own: neighbours share no vector.
+TEST(Hoja, AmbosMetodosSinVectoresRepetidos) {
+    for (std::uint32_t semilla = 1; semilla <= 50; ++semilla) {
+        const auto hoja = EjerciciosDeHoja(semilla, Nivel::Dificil, Metodo::Ambos, 6);
+        for (std::size_t i = 1; i < hoja.size(); ++i)
+            for (const diagram::Entrada& v : hoja[i].vectores)
+                for (const diagram::Entrada& w : hoja[i - 1].vectores)
+                    EXPECT_FALSE(v == w)
+                        << "seed " << semilla << ", exercises " << i << " and " << i + 1;
     }
 }
 
