@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -59,8 +60,11 @@ struct Pintor {
         fuente.setBold(t.negrita);
         p.setFont(fuente);
         p.setPen(::Qt::black);
+        const QString texto = t.ancho > 0 ? QFontMetricsF(fuente, p.device())
+                                                .elidedText(Q(t.texto), ::Qt::ElideRight, t.ancho)
+                                          : Q(t.texto);
         p.drawText(QRectF(QPointF(t.en.x, t.en.y), QSizeF()), canvas::AlignmentFor(t.anclaje),
-                   Q(t.texto));
+                   texto);
     }
 };
 

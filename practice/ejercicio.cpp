@@ -5,6 +5,7 @@
 
 #include "diagram/constantes.h"
 #include "diagram/traducible.h"
+#include "practice/hoja.h"
 #include "practice/respuesta.h"
 #include "practice/veredicto.h"
 
@@ -117,7 +118,9 @@ Ejercicio Generador::Siguiente(Ventana ventana) {
 bool Aceptable(Ventana ventana, const Ejercicio& vectores) {
     for (const diagram::Entrada& v : vectores)
         if (v.m < kModuloMinimo) return false;
-    return RespuestaDe(ventana, vectores).r >= kResultanteMinima && SeDistinguen(ventana, vectores);
+    const Respuesta respuesta = RespuestaDe(ventana, vectores);
+    return respuesta.r >= kResultanteMinima && EscalaDeHoja(respuesta.componentes) &&
+           SeDistinguen(ventana, vectores);
 }
 
 Ejercicio EjercicioDeReserva(Ventana ventana) {

@@ -63,7 +63,8 @@ private:
     Ventana ventana_;
 };
 
-// Whether an exercise may be set: every vector at least 10 units, a resultant of at least 10, and
+// Whether an exercise may be set: every vector at least 10 units, a resultant of at least 10, a
+// worksheet's frame that holds it with every arrow at least a centimetre long (EscalaDeHoja), and
 // every mistake told apart from the right answer (SeDistinguen).
 bool Aceptable(Ventana ventana, const Ejercicio& vectores);
 

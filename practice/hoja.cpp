@@ -43,13 +43,18 @@ constexpr double kRadioCabeza = 80;
 
 // The scales a frame may take, largest drawing first: units per centimetre.
 constexpr std::array<int, 7> kEscalas{5, 10, 20, 25, 30, 40, 50};
+// Centimetres: what the drawing keeps from the frame's edges, and its shortest arrow.
+constexpr double kHolgura = 0.5;
+constexpr double kAnchoDelNumero = 4 * kCm;
+constexpr double kLargoMinimo = 1;
 
 struct Pagina {
     std::vector<ElementoDeHoja>* elementos;
 
-    void Texto(Punto en, canvas::Anchor anclaje, double puntos, bool negrita, std::string texto) {
+    void Texto(Punto en, canvas::Anchor anclaje, double puntos, bool negrita, std::string texto,
+               double ancho = 0) {
         elementos->emplace_back(std::in_place_type<TextoDeHoja>,
-                                TextoDeHoja{en, anclaje, puntos, negrita, std::move(texto)});
+                                TextoDeHoja{en, anclaje, puntos, negrita, std::move(texto), ancho});
     }
     void Trazo(Punto desde, Punto hasta, canvas::Color color, double grosor) {
         elementos->emplace_back(std::in_place_type<TrazoDeHoja>,
@@ -58,6 +63,13 @@ struct Pagina {
 };
 
 std::string Entero(int n) { return std::to_string(n); }
+
+// A title on one line: every control character (a line break, a tab) becomes a space.
+std::string EnUnaLinea(std::string texto) {
+    for (char& c : texto)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
+    return texto;
+}
 
 std::string_view Letra(std::size_t k) { return std::array<std::string_view, 3>{"A", "B", "C"}[k]; }
 
@@ -74,37 +86,18 @@ std::vector<Componentes> Alcances(const std::vector<Componentes>& v) {
     return puntos;
 }
 
-// The largest drawing that fits the frame with half a centimetre to spare, the origin on a
-// centimetre line so that the grid passes through it.
+// The frame with its origin at the centre, at the scale EscalaDeHoja gives.
 Cuadro Escalar(const std::vector<Componentes>& v, double x0, double y0) {
-    double minX = 0, maxX = 0, minY = 0, maxY = 0;
-    for (const Componentes& p : Alcances(v)) {
-        minX = std::min(minX, p.x);
-        maxX = std::max(maxX, p.x);
-        minY = std::min(minY, p.y);
-        maxY = std::max(maxY, p.y);
-    }
-    for (int k : kEscalas) {
-        // Centimetres the drawing needs on each side of the origin.
-        const double izquierda = -minX / k + 0.5, derecha = maxX / k + 0.5;
-        const double arriba = maxY / k + 0.5, abajo = -minY / k + 0.5;
-        const double oxMin = std::ceil(izquierda), oxMax = std::floor(kAnchoDelCuadro - derecha);
-        const double oyMin = std::ceil(arriba), oyMax = std::floor(kAltoDelCuadro - abajo);
-        if (oxMin > oxMax || oyMin > oyMax) continue;
-        const double ox =
-            std::clamp(std::round((kAnchoDelCuadro - derecha + izquierda) / 2), oxMin, oxMax);
-        const double oy =
-            std::clamp(std::round((kAltoDelCuadro - abajo + arriba) / 2), oyMin, oyMax);
-        return {0,
-                x0,
-                y0,
-                x0 + kAnchoDelCuadro * kCm,
-                y0 + kAltoDelCuadro * kCm,
-                Punto{x0 + ox * kCm, y0 + oy * kCm},
-                k};
-    }
-    // Three vectors of 100 reach 300 units: 6 cm at the last scale, within the 8 cm frame.
-    throw std::logic_error("ningún tamaño de cuadro cabe");
+    const std::optional<int> k = EscalaDeHoja(v);
+    // Every exercise is drawn so that it fits (Aceptable).
+    if (!k) throw std::logic_error("ningún tamaño de cuadro cabe");
+    return {0,
+            x0,
+            y0,
+            x0 + kAnchoDelCuadro * kCm,
+            y0 + kAltoDelCuadro * kCm,
+            Punto{x0 + kAnchoDelCuadro * kCm / 2, y0 + kAltoDelCuadro * kCm / 2},
+            *k};
 }
 
 Punto EnPagina(const Cuadro& c, Componentes p) {
@@ -133,13 +126,19 @@ void DibujarCuadro(Pagina& pagina, const Cuadro& c) {
         pagina.Trazo(desde, hasta, kNegro, 0.75 * kPunto);
 }
 
-// A vector from one point to another, with the windows' half-circle head about its tip.
-void Vector(Pagina& pagina, Punto desde, Punto hasta, canvas::Color color, bool cabeza = true) {
+// A vector from one point to another, with the windows' half-circle head about its tip and its
+// letter beside its middle, on its left as it points: colours alone are lost on a black and white
+// printer.
+void Vector(Pagina& pagina, Punto desde, Punto hasta, canvas::Color color, std::string_view letra) {
     pagina.Trazo(desde, hasta, color, kGrosor);
     const double dx = hasta.x - desde.x;
     const double dy = hasta.y - desde.y;
     const double largo = std::hypot(dx, dy);
-    if (!cabeza || largo < 1) return;
+    if (largo < 1) return;
+    constexpr double kAparte = 3 * kMm;
+    pagina.Texto({(desde.x + hasta.x) / 2 + kAparte * dy / largo,
+                  (desde.y + hasta.y) / 2 - kAparte * dx / largo},
+                 canvas::Anchor::C, 10, true, std::string(letra));
     // On the page y grows downward; the head's angles are counter-clockwise as seen.
     const double angulo = std::atan2(-dy, dx);
     const Punto centro{hasta.x - kRadioCabeza * dx / largo, hasta.y - kRadioCabeza * dy / largo};
@@ -151,7 +150,12 @@ void Vector(Pagina& pagina, Punto desde, Punto hasta, canvas::Color color, bool 
 // Each vector from the origin in its colour.
 void Vectores(Pagina& pagina, const Cuadro& c, const std::vector<Componentes>& v) {
     for (std::size_t k = 0; k < v.size(); ++k)
-        Vector(pagina, c.origen, EnPagina(c, v[k]), kColores[k]);
+        Vector(pagina, c.origen, EnPagina(c, v[k]), kColores[k], Letra(k));
+}
+
+// A side of the parallelogram: a copy of a vector, without head or letter.
+void Lado(Pagina& pagina, Punto desde, Punto hasta, canvas::Color color) {
+    pagina.Trazo(desde, hasta, color, kGrosor);
 }
 
 // The construction as the window draws it: the parallelogram with its diagonal, or the vectors
@@ -163,18 +167,17 @@ void Construccion(Pagina& pagina, const Cuadro& c, Ventana ventana,
     const Punto R = EnPagina(c, suma);
     if (ventana == Ventana::Form2) {
         Vectores(pagina, c, v);
-        // The sides: a copy of each vector from the other's tip, without heads.
-        Vector(pagina, EnPagina(c, v[1]), R, kColores[0], false);
-        Vector(pagina, EnPagina(c, v[0]), R, kColores[1], false);
+        Lado(pagina, EnPagina(c, v[1]), R, kColores[0]);
+        Lado(pagina, EnPagina(c, v[0]), R, kColores[1]);
     } else {
         Componentes desde;
         for (std::size_t k = 0; k < v.size(); ++k) {
             const Componentes hasta{desde.x + v[k].x, desde.y + v[k].y};
-            Vector(pagina, EnPagina(c, desde), EnPagina(c, hasta), kColores[k]);
+            Vector(pagina, EnPagina(c, desde), EnPagina(c, hasta), kColores[k], Letra(k));
             desde = hasta;
         }
     }
-    Vector(pagina, c.origen, R, kNegro);
+    Vector(pagina, c.origen, R, kNegro, "R");
 }
 
 const char* NombreDelMetodo(Ventana ventana) {
@@ -200,6 +203,26 @@ const char* Solucion(Ventana ventana) {
 }
 
 }  // namespace
+
+std::optional<int> EscalaDeHoja(const std::vector<Componentes>& v) {
+    Componentes suma;
+    for (const Componentes& p : v) suma = {suma.x + p.x, suma.y + p.y};
+    double corto = std::hypot(suma.x, suma.y);
+    for (const Componentes& p : v) corto = std::min(corto, std::hypot(p.x, p.y));
+    double ancho = 0, alto = 0;
+    for (const Componentes& p : Alcances(v)) {
+        ancho = std::max(ancho, std::abs(p.x));
+        alto = std::max(alto, std::abs(p.y));
+    }
+    for (int k : kEscalas) {
+        // Scales grow: a shorter vector than a centimetre now stays so at every later one.
+        if (corto / k < kLargoMinimo) return std::nullopt;
+        if (ancho / k + kHolgura <= kAnchoDelCuadro / 2.0 &&
+            alto / k + kHolgura <= kAltoDelCuadro / 2.0)
+            return k;
+    }
+    return std::nullopt;
+}
 
 std::string Enunciado(const Ejercicio& vectores, diagram::Traductor t) {
     std::string texto;
@@ -243,11 +266,13 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
     hoja.paginas.resize(static_cast<std::size_t>(total));
 
     const std::string nivel = t(kContexto, std::string(NombreVisible(opciones.nivel)).c_str());
-    const std::string titulo = opciones.titulo.value_or(t(kContexto, kTituloDeHoja));
+    const std::string titulo = EnUnaLinea(opciones.titulo.value_or(t(kContexto, kTituloDeHoja)));
     for (int p = 0; p < total; ++p) {
         Pagina pagina{&hoja.paginas[static_cast<std::size_t>(p)]};
         const double derecha = hoja.ancho - kMargen;
-        pagina.Texto({kMargen, kMargen}, canvas::Anchor::Nw, 14, true, titulo);
+        // The page's number keeps the right-hand 4 cm of the line.
+        pagina.Texto({kMargen, kMargen}, canvas::Anchor::Nw, 14, true, titulo,
+                     derecha - kMargen - kAnchoDelNumero);
         pagina.Texto({derecha, kMargen}, canvas::Anchor::Ne, 9, false,
                      Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Página %1 de %2")),
                                {Entero(p + 1), Entero(total)}));
@@ -262,6 +287,10 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
                                {nivel, std::to_string(opciones.semilla)}));
         pagina.Trazo({kMargen, kMargen + 1.6 * kCm}, {derecha, kMargen + 1.6 * kCm}, kNegro,
                      0.75 * kPunto);
+        pagina.Texto({kMargen, kMargen + 1.7 * kCm}, canvas::Anchor::Nw, 9, false,
+                     t(kContexto, QT_TRANSLATE_NOOP("Trazalia",
+                                                    "Mida r y α sobre su dibujo: se aceptan ±1 mm "
+                                                    "y ±1° de diferencia.")));
     }
     Pagina primeraSolucion{&hoja.paginas[static_cast<std::size_t>(paginasDeEnunciados)]};
     primeraSolucion.Texto({kMargen, inicio}, canvas::Anchor::Nw, 14, true,
@@ -305,6 +334,22 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
             pagina.Texto({x, cuadro.y0 + 1.5 * kCm}, canvas::Anchor::Nw, 12, solucion, "r = " + r);
             pagina.Texto({x, cuadro.y0 + 2.5 * kCm}, canvas::Anchor::Nw, 12, solucion,
                          "α = " + alfa);
+            if (solucion) {
+                // The key as a ruler and a protractor read it on this frame.
+                const int mm =
+                    static_cast<int>(std::lround(respuesta.r * 10 / cuadro.unidadesPorCm));
+                pagina.Texto(
+                    {x, cuadro.y0 + 2.0 * kCm}, canvas::Anchor::Nw, 9, false,
+                    Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "medida: %1 cm ± 1 mm")),
+                              {Entero(mm / 10) + "." + Entero(mm % 10)}));
+                if (respuesta.direccion) {
+                    const int grados = static_cast<int>(std::lround(*respuesta.direccion)) % 360;
+                    pagina.Texto(
+                        {x, cuadro.y0 + 3.0 * kCm}, canvas::Anchor::Nw, 9, false,
+                        Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "medida: %1° ± 1°")),
+                                  {Entero(grados)}));
+                }
+            }
             (solucion ? hoja.soluciones : hoja.enunciados)
                 .push_back({p, arriba, cuadro.y1, cuadro});
         }

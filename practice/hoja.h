@@ -68,6 +68,9 @@ struct TextoDeHoja {
     double puntos = 10;
     bool negrita = false;
     std::string texto;
+    // The widest it may be drawn, in twips; a longer text is cut short with an ellipsis by
+    // whatever paints it, which alone knows the font's widths. 0 for no limit.
+    double ancho = 0;
 };
 using ElementoDeHoja = std::variant<TrazoDeHoja, ArcoDeHoja, TextoDeHoja>;
 
@@ -97,6 +100,12 @@ struct Hoja {
     std::vector<Bloque> enunciados;
     std::vector<Bloque> soluciones;
 };
+
+// The scale of an exercise's frame, in units per centimetre: the largest drawing in which the
+// whole construction fits the frame around its centre, half a centimetre from its edges, and
+// every vector and the resultant is at least a centimetre long. Nothing where no scale does.
+// The origin stands at the centre of every frame, so that its place tells nothing of the answer.
+std::optional<int> EscalaDeHoja(const std::vector<Componentes>& componentes);
 
 // Lays the worksheet out, its texts in the language of t. The options must be valid (1 to
 // kMaximoDeEjercicios exercises).

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "practice/hoja.h"
 #include "practice/veredicto.h"
 
 namespace trazalia::practice {
@@ -49,15 +50,15 @@ INSTANTIATE_TEST_SUITE_P(
                     Semilla{"Form3_facil",
                             Nivel::Facil,
                             Ventana::Form3,
-                            {{{90, 315}, {50, 30}, {90, 135}}, {{60, 45}, {10, 240}, {70, 90}}}},
+                            {{{90, 315}, {50, 30}, {90, 135}}, {{40, 270}, {20, 210}, {70, 180}}}},
                     Semilla{"Form3_medio",
                             Nivel::Medio,
                             Ventana::Form3,
-                            {{{85, 330}, {50, 15}, {90, 135}}, {{55, 60}, {10, 255}, {70, 90}}}},
+                            {{{85, 330}, {50, 15}, {90, 135}}, {{75, 45}, {75, 210}, {45, 315}}}},
                     Semilla{"Form3_dificil",
                             Nivel::Dificil,
                             Ventana::Form3,
-                            {{{83, 334}, {52, 27}, {87, 147}}, {{38, 328}, {28, 273}, {83, 320}}}}),
+                            {{{83, 334}, {52, 27}, {87, 147}}, {{74, 55}, {76, 220}, {45, 316}}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // What each level allows, as the menus describe it.
@@ -73,7 +74,8 @@ struct Valores {
 class NivelTest : public testing::TestWithParam<Valores> {};
 
 // Over many exercises in both windows: every value is one the level allows, every value it allows
-// turns up, no resultant is shorter than 10 units, and every mistake can be told from the answer.
+// turns up, no resultant is shorter than 10 units, every mistake can be told from the answer, and a
+// worksheet's frame holds it.
 TEST_P(NivelTest, SoloYTodosLosValoresDelNivel) {
     const Valores& row = GetParam();
     std::set<int> magnitudes, direcciones;
@@ -94,6 +96,7 @@ TEST_P(NivelTest, SoloYTodosLosValoresDelNivel) {
             }
             ASSERT_GE(std::hypot(x, y), 9.999);
             ASSERT_TRUE(SeDistinguen(ventana, e));
+            ASSERT_TRUE(EscalaDeHoja(RespuestaDe(ventana, e).componentes));
         }
     }
     EXPECT_EQ(static_cast<int>(magnitudes.size()), 90 / row.pasoDeMagnitud + 1);

@@ -5,7 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
 #include <variant>
+#include <vector>
 
 #include "practice/hoja.h"
 
@@ -57,19 +62,21 @@ TEST_P(HojaTest, LaysEveryExerciseOutWholeOnOnePage) {
             }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Papeles, HojaTest,
-    testing::Values(Caso{Papel::A4, 1, Metodo::Ambos}, Caso{Papel::A4, 3, Metodo::Poligono},
-                    Caso{Papel::Carta, 2, Metodo::Paralelogramo},
-                    Caso{Papel::Carta, 7, Metodo::Ambos}, Caso{Papel::A4, 200, Metodo::Ambos}),
-    [](const auto& info) {
-        return std::string(Nombre(info.param.papel)) + "_" +
-               std::to_string(info.param.ejercicios) + "_" +
-               std::string(Nombre(info.param.metodo));
-    });
+INSTANTIATE_TEST_SUITE_P(Papeles, HojaTest,
+                         testing::Values(Caso{Papel::A4, 1, Metodo::Ambos},
+                                         Caso{Papel::A4, 3, Metodo::Poligono},
+                                         Caso{Papel::Carta, 2, Metodo::Paralelogramo},
+                                         Caso{Papel::Carta, 7, Metodo::Ambos},
+                                         Caso{Papel::A4, 200, Metodo::Ambos}),
+                         [](const auto& info) {
+                             return std::string(Nombre(info.param.papel)) + "_" +
+                                    std::to_string(info.param.ejercicios) + "_" +
+                                    std::string(Nombre(info.param.metodo));
+                         });
 
-// Each frame holds its whole construction, half a centimetre from its edges, the origin on a
-// grid line; the solutions' frames are the exercises' own.
+// Each frame holds its whole construction, half a centimetre from its edges, around the origin at
+// its centre, with every arrow at least a centimetre long; the solutions' frames are the
+// exercises' own.
 TEST(Hoja, FramesHoldTheirConstructionAtTheirScale) {
     OpcionesDeHoja opciones;
     opciones.ejercicios = 200;
@@ -77,22 +84,103 @@ TEST(Hoja, FramesHoldTheirConstructionAtTheirScale) {
     opciones.nivel = Nivel::Dificil;
     const Hoja hoja = ComponerHoja(opciones);
     for (std::size_t i = 0; i < hoja.ejercicios.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "ejercicio " << i + 1);
         const Cuadro& c = hoja.enunciados[i].cuadro;
         const Cuadro& s = hoja.soluciones[i].cuadro;
         EXPECT_EQ(c.unidadesPorCm, s.unidadesPorCm);
-        EXPECT_DOUBLE_EQ(c.origen.x - c.x0, s.origen.x - s.x0);
-        EXPECT_NEAR(std::remainder(c.origen.x - c.x0, kCm), 0, 1e-6);
-        EXPECT_NEAR(std::remainder(c.origen.y - c.y0, kCm), 0, 1e-6);
+        EXPECT_DOUBLE_EQ(c.origen.x - c.x0, (c.x1 - c.x0) / 2);
+        EXPECT_DOUBLE_EQ(c.origen.y - c.y0, (c.y1 - c.y0) / 2);
+        EXPECT_DOUBLE_EQ(s.origen.x - s.x0, (s.x1 - s.x0) / 2);
+        const double cm = kCm / c.unidadesPorCm;  // twips per unit
         double x = 0, y = 0;
         for (const Componentes& v : hoja.respuestas[i].componentes) {
+            EXPECT_GE(std::hypot(v.x, v.y) * cm, kCm - 1e-6);
             for (auto [px, py] : {std::pair{v.x, v.y}, std::pair{x += v.x, y += v.y}}) {
-                const double X = c.origen.x + px * kCm / c.unidadesPorCm;
-                const double Y = c.origen.y - py * kCm / c.unidadesPorCm;
+                const double X = c.origen.x + px * cm;
+                const double Y = c.origen.y - py * cm;
                 EXPECT_TRUE(X >= c.x0 + kCm / 2 - 1e-6 && X <= c.x1 - kCm / 2 + 1e-6 &&
-                            Y >= c.y0 + kCm / 2 - 1e-6 && Y <= c.y1 - kCm / 2 + 1e-6)
-                    << "ejercicio " << i + 1;
+                            Y >= c.y0 + kCm / 2 - 1e-6 && Y <= c.y1 - kCm / 2 + 1e-6);
             }
         }
+        EXPECT_GE(std::hypot(x, y) * cm, kCm - 1e-6);
+    }
+}
+
+// The largest drawing that keeps every arrow a centimetre long: a frame is 12 × 8 cm.
+struct Escala {
+    const char* name;
+    std::vector<Componentes> vectores;
+    std::optional<int> unidadesPorCm;
+};
+
+class EscalaTest : public testing::TestWithParam<Escala> {};
+
+TEST_P(EscalaTest, LaMayorQueCabe) {
+    EXPECT_EQ(EscalaDeHoja(GetParam().vectores), GetParam().unidadesPorCm);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Vectores, EscalaTest,
+    testing::Values(Escala{"cortos_a_5_unidades_por_cm", {{10, 0}, {0, 10}}, 5},
+                    // 35 units up reach 3.5 cm at 10 per cm: just within half the frame's height
+                    Escala{"justo_a_10", {{20, 0}, {0, 35}}, 10},
+                    Escala{"un_poco_mas_a_20", {{20, 0}, {0, 36}}, 20},
+                    Escala{"horizontal_hasta_275", {{100, 0}, {100, 0}, {75, 0}}, 50},
+                    Escala{"vertical_de_200_no_cabe", {{0, 100}, {0, 100}}, std::nullopt},
+                    // 12 units at 20 per cm would be 6 mm
+                    Escala{"flecha_de_6_mm", {{12, 0}, {0, 80}}, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The first text of the page that starts so, or that is exactly so.
+const TextoDeHoja* TextoQueEmpieza(const std::vector<ElementoDeHoja>& pagina,
+                                   std::string_view inicio, bool entero = false) {
+    for (const ElementoDeHoja& e : pagina)
+        if (const auto* t = std::get_if<TextoDeHoja>(&e);
+            t && (entero ? t->texto == inicio : t->texto.starts_with(inicio)))
+            return t;
+    return nullptr;
+}
+
+// A title keeps to one line, clear of the page's number; drawn vectors carry their letters, for
+// printers without colour; the key gives what a ruler and a protractor read.
+TEST(Hoja, TituloLetrasYClave) {
+    OpcionesDeHoja opciones;
+    opciones.ejercicios = 1;
+    opciones.metodo = Metodo::Paralelogramo;
+    opciones.semilla = 3;
+    opciones.dibujados = true;
+    opciones.titulo = "Tarea\n3";
+    const Hoja hoja = ComponerHoja(opciones);
+    const TextoDeHoja* titulo = TextoQueEmpieza(hoja.paginas[0], "Tarea");
+    ASSERT_TRUE(titulo);
+    EXPECT_EQ(titulo->texto, "Tarea 3");
+    EXPECT_GT(titulo->ancho, 0);
+    EXPECT_LE(kCm * 1.5 + titulo->ancho, hoja.ancho - kCm * 1.5 - 3 * kCm);
+    const Cuadro& c = hoja.enunciados[0].cuadro;
+    for (const char* letra : {"A", "B"}) {
+        const TextoDeHoja* t = TextoQueEmpieza(hoja.paginas[0], letra, true);
+        ASSERT_TRUE(t) << letra;
+        EXPECT_TRUE(t->en.x > c.x0 && t->en.x < c.x1 && t->en.y > c.y0 && t->en.y < c.y1);
+    }
+    EXPECT_TRUE(TextoQueEmpieza(hoja.paginas[1], "R", true));
+    const int mm = static_cast<int>(std::lround(hoja.respuestas[0].r * 10 / c.unidadesPorCm));
+    const TextoDeHoja* medida = TextoQueEmpieza(hoja.paginas[1], "medida: ");
+    ASSERT_TRUE(medida);
+    EXPECT_EQ(medida->texto,
+              "medida: " + std::to_string(mm / 10) + "." + std::to_string(mm % 10) + " cm ± 1 mm");
+    EXPECT_TRUE(TextoQueEmpieza(hoja.paginas[0], "Mida r y α sobre su dibujo: se aceptan ±1 mm"));
+}
+
+// Portrait pages of the paper's own size: A4 is 210 × 297 mm, US Letter 8.5 × 11 inches.
+TEST(Hoja, PaginasDelTamanoDelPapel) {
+    for (const auto& [papel, ancho, alto] : {std::tuple{Papel::A4, 210 * kCm / 10, 297 * kCm / 10},
+                                             std::tuple{Papel::Carta, 8.5 * 1440, 11.0 * 1440}}) {
+        OpcionesDeHoja opciones;
+        opciones.ejercicios = 1;
+        opciones.papel = papel;
+        const Hoja hoja = ComponerHoja(opciones);
+        EXPECT_NEAR(hoja.ancho, ancho, 1e-6) << Nombre(papel);
+        EXPECT_NEAR(hoja.alto, alto, 1e-6) << Nombre(papel);
     }
 }
 
