@@ -14,7 +14,7 @@ namespace trazalia::practice {
 // these 15 fields:
 //
 //   fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto
-//   2026-03-02T10:15:00+01:00,Ana,Form2,medio,80,30,50,135,,,92,40,87.18,36.59,otro
+//   2026-03-02T10:15:00+01:00,Ana,Form2,medio,80,30,50,135,,,92,40,82.64,65.76,otro
 //
 //   fecha      date and time, ISO 8601: 2026-03-02T10:15:00 with seconds, a fraction and a zone
 //              optional

@@ -129,6 +129,23 @@ one, two = (os.path.join(work, f"{n}.pdf") for n in ("uno", "dos"))
 for path in (one, two):
     run("--hoja", path, "--semilla", "5", "--metodo", "poligono", "--titulo", "Tarea 3")
 check("same options, same text", text_of(one) == text_of(two))
+# Portrait pages of the paper asked for, in points: A4 is 595.28 × 841.89, US Letter 612 × 792;
+# the PDF holds whole points.
+for paper, size in (("a4", (595.28, 841.89)), ("carta", (612.0, 792.0))):
+    path = os.path.join(work, f"{paper}.pdf")
+    run("--hoja", path, "--papel", paper, "--ejercicios", "1")
+    info = subprocess.run(["pdfinfo", path], capture_output=True, text=True).stdout
+    m = re.search(r"Page size:\s+([\d.]+) x ([\d.]+) pts", info)
+    check(f"{paper}: page size", m and all(abs(float(m.group(i + 1)) - size[i]) < 0.5
+                                            for i in range(2)), info)
+# With SOURCE_DATE_EPOCH, the same bytes run after run, whatever each run's hash seed.
+dated = [os.path.join(work, f"fecha{n}.pdf") for n in range(8)]
+for path in dated:
+    subprocess.run([BIN, "--hoja", path, "--semilla", "5", "--dibujados"],
+                   env={**os.environ, "SOURCE_DATE_EPOCH": "1700000000"}, capture_output=True)
+sheets = [open(path, "rb").read() for path in dated]
+check("SOURCE_DATE_EPOCH: the same bytes", all(s == sheets[0] for s in sheets))
+check("SOURCE_DATE_EPOCH: its date", b"/CreationDate (D:20231114221320Z)" in sheets[0])
 check("the title on every page", text_of(one).count("Tarea 3") == text_of(one).count("Página "))
 fonts = subprocess.run(["pdffonts", one], capture_output=True, text=True).stdout.splitlines()[2:]
 check("fonts embedded", fonts and all(" yes " in f for f in fonts), fonts)

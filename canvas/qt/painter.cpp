@@ -14,8 +14,10 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -169,8 +171,32 @@ QByteArray EncodeSvg(const Picture& picture) {
 
 }  // namespace
 
+namespace {
+
+// Qt dates a PDF "D:YYYYMMDDHHMMSSZ" at the time it is written; with SOURCE_DATE_EPOCH set, as
+// reproducible builds set it, that time instead. Written over in place, digits for digits, so
+// that the offsets of the objects after it stay true.
+void Datar(QByteArray& pdf) {
+    bool valid = false;
+    const qint64 seconds = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&valid);
+    if (!valid || seconds < 0) return;
+    const QByteArray key = "/CreationDate (D:";
+    const qsizetype at = pdf.indexOf(key);
+    const QByteArray date = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC)
+                                .toString(QStringLiteral("yyyyMMddHHmmss"))
+                                .toLatin1() +
+                            'Z';
+    if (at < 0 || pdf.mid(at + key.size() + date.size(), 1) != ")" || date.size() != 15) return;
+    pdf.replace(at + key.size(), date.size(), date);
+}
+
+}  // namespace
+
 QByteArray WritePdf(const QString& title, int resolution, const QPageSize& page,
                     const std::function<bool(QPdfWriter&)>& paint) {
+    // The writer's tables of fonts and objects are hashes: with a fixed seed the same drawing
+    // gives the same bytes, run after run.
+    QHashSeed::setDeterministicGlobalSeed();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -180,6 +206,7 @@ QByteArray WritePdf(const QString& title, int resolution, const QPageSize& page,
     pdf.setResolution(resolution);
     if (!pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()))) return {};
     if (!paint(pdf)) return {};
+    Datar(bytes);
     return bytes;
 }
 

@@ -6,7 +6,11 @@
 #include <functional>
 #include <numbers>
 
+#include <QFont>
 #include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QScreen>
 #include <QTest>
 
@@ -114,6 +118,27 @@ TEST(PictureWidgetTest, ShowsTheDrawingAsItChangesAndAfterHiding) {
     widget.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
     EXPECT_EQ(Shown(widget, {100, 200}), Qt::red);
+}
+
+// With SOURCE_DATE_EPOCH set, a PDF is dated then and the same drawing gives the same bytes.
+TEST(WritePdfTest, SourceDateEpochMakesItReproducible) {
+    qputenv("SOURCE_DATE_EPOCH", "1700000000");
+    const auto write = [] {
+        return WritePdf(QStringLiteral("t"), 1440, QPageSize(QPageSize::A4), [](QPdfWriter& pdf) {
+            QPainter painter(&pdf);
+            painter.setFont(QFont(kFontFamily, 12));
+            painter.drawText(QPointF(1000, 1000), QStringLiteral("Página 1 — α = 36.59°"));
+            painter.setFont(QFont(kFontFamily, 14, QFont::Bold));
+            painter.drawText(QPointF(1000, 2000), QStringLiteral("Suma de vectores"));
+            return painter.end();
+        });
+    };
+    const QByteArray first = write();
+    QTest::qWait(1100);
+    const QByteArray second = write();
+    qunsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_TRUE(first.contains("/CreationDate (D:20231114221320Z)"));
+    EXPECT_EQ(first, second);
 }
 
 }  // namespace
