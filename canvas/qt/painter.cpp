@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHashFunctions>
+#include <QLockFile>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -386,6 +387,41 @@ bool SaveFile(const QByteArray& bytes, const QString& path, QString* error) {
         *error = QCoreApplication::translate("Trazalia", "no se puede escribir «%1»: %2")
                      .arg(path, *why);
     return !why;
+}
+
+bool AppendLine(const QByteArray& line, const QByteArray& first, const QString& path,
+                QString* error) {
+    // Writers wait for each other: each reads the file the last one left, so no line is lost.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    constexpr int kWaitMs = 10000;
+    if (!lock.tryLock(kWaitMs)) {
+        if (error)
+            *error = QCoreApplication::translate("Trazalia", "no se puede bloquear «%1»: %2")
+                         .arg(path, lock.error() == QLockFile::LockFailedError
+                                        ? QCoreApplication::translate(
+                                              "Trazalia", "otro programa lo tiene bloqueado")
+                                        : Reason(OpenError(path + QStringLiteral(".lock"),
+                                                           QIODevice::WriteOnly, 0)));
+        return false;
+    }
+    QByteArray bytes;
+    const QFileInfo info(path);
+    if (info.exists() && info.isFile()) {
+        QFile old(path);
+        errno = 0;
+        if (!old.open(QIODevice::ReadOnly)) {
+            if (error)
+                *error = QCoreApplication::translate("Trazalia", "no se puede leer «%1»: %2")
+                             .arg(path, Reason(OpenError(path, QIODevice::ReadOnly, errno)));
+            return false;
+        }
+        bytes = old.readAll();
+    }
+    if (bytes.isEmpty())
+        bytes = first + '\n';
+    else if (!bytes.endsWith('\n'))
+        bytes += '\n';
+    return SaveFile(bytes + line + '\n', path, error);
 }
 
 bool SavePicture(const Picture& picture, const QString& path, QString* error,

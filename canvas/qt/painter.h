@@ -70,5 +70,11 @@ bool SavePicture(const Picture& picture, const QByteArray& path, QString* error,
                  qreal pngDevicePixelRatio = 2);
 // Any file's bytes, written the same way: all or nothing, only over a regular file.
 bool SaveFile(const QByteArray& bytes, const QString& path, QString* error);
+// Adds a line (without its line break) to a text file that other writers, in this process or
+// another, may add to at the same time; a new or empty file starts with the line first. Under a
+// lock file beside it (path + ".lock"), the file is read and saved whole as SaveFile does, so a
+// failure leaves the earlier lines as they were and no writer's line is lost.
+bool AppendLine(const QByteArray& line, const QByteArray& first, const QString& path,
+                QString* error);
 
 }  // namespace trazalia::canvas

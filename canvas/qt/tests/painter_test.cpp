@@ -3,15 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <numbers>
+#include <thread>
+#include <vector>
 
+#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QScreen>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "canvas/qt/picture_widget.h"
@@ -139,6 +145,31 @@ TEST(WritePdfTest, SourceDateEpochMakesItReproducible) {
     qunsetenv("SOURCE_DATE_EPOCH");
     EXPECT_TRUE(first.contains("/CreationDate (D:20231114221320Z)"));
     EXPECT_EQ(first, second);
+}
+
+// Writers at the same time each add their lines, and none is lost: the record of a class.
+TEST(AppendLineTest, NoWriterLosesALine) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("registro.csv"));
+    constexpr int kWriters = 4;
+    constexpr int kLines = 60;
+    std::vector<std::thread> writers;
+    std::atomic<int> failures = 0;
+    for (int w = 0; w < kWriters; ++w)
+        writers.emplace_back([&, w] {
+            for (int i = 0; i < kLines; ++i)
+                if (!AppendLine(QByteArray::number(w) + ',' + QByteArray::number(i), "cabecera",
+                                path, nullptr))
+                    ++failures;
+        });
+    for (std::thread& t : writers) t.join();
+    EXPECT_EQ(failures, 0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 1 + kWriters * kLines + 1);  // the header, the lines, the last break
+    EXPECT_EQ(lines.front(), "cabecera");
+    EXPECT_EQ(QSet<QByteArray>(lines.begin() + 1, lines.end() - 1).size(), kWriters * kLines);
 }
 
 }  // namespace
