@@ -65,35 +65,6 @@ std::string Citar(std::string_view s) {
     return "«" + std::string(s.substr(0, corte)) + "…»";
 }
 
-// The length of the UTF-8 sequence at the start of s, or 0 when it is not one.
-std::size_t LargoUtf8(std::string_view s) {
-    const auto c = static_cast<unsigned char>(s[0]);
-    if (c < 0x80) return 1;
-    std::size_t n = 0;
-    char32_t minimo = 0;
-    if ((c & 0xE0) == 0xC0) {
-        n = 2;
-        minimo = 0x80;
-    } else if ((c & 0xF0) == 0xE0) {
-        n = 3;
-        minimo = 0x800;
-    } else if ((c & 0xF8) == 0xF0) {
-        n = 4;
-        minimo = 0x10000;
-    } else {
-        return 0;
-    }
-    if (s.size() < n) return 0;
-    char32_t punto = c & (0x7F >> n);
-    for (std::size_t k = 1; k < n; ++k) {
-        const auto b = static_cast<unsigned char>(s[k]);
-        if ((b & 0xC0) != 0x80) return 0;
-        punto = (punto << 6) | (b & 0x3F);
-    }
-    if (punto < minimo || punto > 0x10FFFF || (punto >= 0xD800 && punto <= 0xDFFF)) return 0;
-    return n;
-}
-
 enum class Leido { Linea, Fin, Larga };
 
 // The next line without its newline, read a character at a time so that no more than maximo
@@ -511,38 +482,7 @@ constexpr std::array kOrdenes{
 
 std::span<const Orden> Ordenes() { return kOrdenes; }
 
-std::string Legible(std::string_view texto) {
-    constexpr std::string_view kHex = "0123456789abcdef";
-    std::string out;
-    out.reserve(texto.size());
-    std::size_t i = 0;
-    while (i < texto.size()) {
-        const auto c = static_cast<unsigned char>(texto[i]);
-        const std::size_t n = LargoUtf8(texto.substr(i));
-        // C1 controls are U+0080 to U+009F, two bytes from C2 80 to C2 9F.
-        const bool control =
-            n == 1 ? c < 0x20 || c == 0x7F
-                   : n == 2 && c == 0xC2 && static_cast<unsigned char>(texto[i + 1]) < 0xA0;
-        if (n > 0 && !control) {
-            out.append(texto.substr(i, n));
-            i += n;
-            continue;
-        }
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
-        }
-        ++i;
-    }
-    return out;
-}
+std::string Legible(std::string_view texto) { return canvas::Printable(texto); }
 
 Guion::Guion(Aplicacion& app, canvas::TraceWriter& trace, std::ostream& out, std::ostream& err,
              std::string nombre)

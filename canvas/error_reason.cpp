@@ -10,7 +10,32 @@
 
 namespace trazalia::canvas {
 
+namespace {
+
+class ProblemCategory final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "trazalia-file"; }
+    std::string message(int value) const override { return ErrorReason({value, *this}); }
+};
+
+const ProblemCategory kProblems;
+
+}  // namespace
+
+std::error_code MakeErrorCode(FileProblem problem) {
+    return {static_cast<int>(problem), kProblems};
+}
+
 const char* ErrorPhrase(std::error_code code) {
+    if (code.category() == kProblems) {
+        switch (static_cast<FileProblem>(code.value())) {
+            case FileProblem::FolderTakesNoFiles:
+                return QT_TRANSLATE_NOOP("Trazalia", "la carpeta no admite archivos nuevos");
+            case FileProblem::Device:
+                return QT_TRANSLATE_NOOP("Trazalia", "es un dispositivo, no un archivo");
+        }
+        return QT_TRANSLATE_NOOP("Trazalia", "error %1 del sistema");
+    }
     if (code.category() != std::generic_category() && code.category() != std::system_category())
         return nullptr;
     switch (code.value()) {
@@ -60,6 +85,72 @@ std::string ErrorReason(std::error_code code) {
     if (const auto at = text.find("%1"); at != std::string::npos)
         text.replace(at, 2, std::to_string(code.value()));
     return text;
+}
+
+namespace {
+
+// The length of the UTF-8 sequence at the start of s, or 0 when it is not one.
+std::size_t Utf8Length(std::string_view s) {
+    const auto c = static_cast<unsigned char>(s[0]);
+    if (c < 0x80) return 1;
+    std::size_t n = 0;
+    char32_t least = 0;
+    if ((c & 0xE0) == 0xC0) {
+        n = 2;
+        least = 0x80;
+    } else if ((c & 0xF0) == 0xE0) {
+        n = 3;
+        least = 0x800;
+    } else if ((c & 0xF8) == 0xF0) {
+        n = 4;
+        least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (s.size() < n) return 0;
+    char32_t point = c & (0x7F >> n);
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto b = static_cast<unsigned char>(s[k]);
+        if ((b & 0xC0) != 0x80) return 0;
+        point = (point << 6) | (b & 0x3F);
+    }
+    if (point < least || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) return 0;
+    return n;
+}
+
+}  // namespace
+
+std::string Printable(std::string_view text) {
+    constexpr std::string_view kHex = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t n = Utf8Length(text.substr(i));
+        // C1 controls are U+0080 to U+009F, two bytes from C2 80 to C2 9F.
+        const bool control =
+            n == 1 ? c < 0x20 || c == 0x7F
+                   : n == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (n > 0 && !control) {
+            out.append(text.substr(i, n));
+            i += n;
+            continue;
+        }
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        }
+        ++i;
+    }
+    return out;
 }
 
 }  // namespace trazalia::canvas

@@ -32,6 +32,9 @@ std::error_code OpenError(const QString& path, QIODevice::OpenMode mode, int cau
         if (!S_ISDIR(dir.st_mode)) return std::make_error_code(std::errc::not_a_directory);
         if (::access(folder.constData(), W_OK | X_OK) != 0) return Errno();
         if (exists && ::access(file.constData(), W_OK) != 0) return Errno();
+        // The folder is there and may be written, yet creating the temporary in it found "no
+        // such file": a folder of the kernel's, such as /proc, that takes no new files.
+        if (cause == ENOENT) return MakeErrorCode(FileProblem::FolderTakesNoFiles);
     } else {
         if (!exists) return missing;
         if (::access(file.constData(), R_OK) != 0) return Errno();
