@@ -18,6 +18,7 @@
 #include <optional>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -28,7 +29,6 @@
 #include "app/idioma.h"
 #include "app/resumen.h"
 #include "canvas/error_reason.h"
-#include "canvas/qt/file_error.h"
 #include "canvas/trace_writer.h"
 #include "practice/resumen.h"
 
@@ -207,13 +207,25 @@ bool HayPantalla() {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-// Prints help or version text; output that cannot be written is a failure.
-int Mostrar(const std::string& texto) {
-    if (std::fputs(texto.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
-        Decir("no se puede escribir la salida estándar: " + ErrorReason(Errno()));
-        return 1;
+// Whether standard output was closed when the program started: it then points at /dev/null, and
+// what is written there would be lost without a word.
+bool salidaCerrada = false;
+
+// Prints help, version or summary text, every byte of it; output that cannot be written is a
+// failure.
+int Mostrar(std::string_view texto) {
+    std::error_code error;
+    if (salidaCerrada) error = std::make_error_code(std::errc::bad_file_descriptor);
+    while (!error && !texto.empty()) {
+        const ssize_t n = ::write(STDOUT_FILENO, texto.data(), texto.size());
+        if (n >= 0)
+            texto.remove_prefix(static_cast<std::size_t>(n));
+        else if (errno != EINTR)
+            error = Errno();
     }
-    return 0;
+    if (!error) return 0;
+    Decir("no se puede escribir la salida estándar: " + ErrorReason(error));
+    return 1;
 }
 
 bool Cerrado(int fd) { return ::fcntl(fd, F_GETFD) == -1 && errno == EBADF; }
@@ -276,31 +288,41 @@ int EscribirHoja(const QByteArray& ruta, const trazalia::practice::OpcionesDeHoj
     return 1;
 }
 
-// Reads every record file and prints their summary; a file that cannot be read ends it.
+// Reads every record file and prints their summary; a file that cannot be read ends it. Files are
+// read in pieces, never whole; a device such as /dev/zero, which would never end, is refused.
 int Resumir(const QStringList& archivos, bool csv) {
-    trazalia::practice::Resumen resumen;
+    trazalia::practice::Resumen resumen(trazalia::app::ClaveDeAlumno);
+    std::array<char, 1 << 16> trozo{};
     for (const QString& archivo : archivos) {
         const QByteArray ruta = archivo.toLatin1();
         const std::string nombre = Legible(ruta.toStdString());
-        QFile f(QFile::decodeName(ruta));
-        errno = 0;
-        if (!f.open(QIODevice::ReadOnly)) {
-            Decir(
-                nombre + ": " +
-                ErrorReason(trazalia::canvas::OpenError(f.fileName(), QIODevice::ReadOnly, errno)));
+        const int fd = ::open(ruta.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            Decir(nombre + ": " + ErrorReason(Errno()));
             return 1;
         }
-        errno = 0;
-        const QByteArray bytes = f.readAll();
-        if (f.error() != QFileDevice::NoError) {
-            Decir(nombre + ": " + ErrorReason(trazalia::canvas::IoError(errno)));
+        std::error_code error;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0)
+            error = Errno();
+        else if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+            error = trazalia::canvas::MakeErrorCode(trazalia::canvas::FileProblem::Device);
+        resumen.Abrir(ruta.toStdString());
+        while (!error) {
+            const ssize_t n = ::read(fd, trozo.data(), trozo.size());
+            if (n > 0)
+                resumen.Leer(std::string_view(trozo.data(), static_cast<std::size_t>(n)));
+            else if (n == 0)
+                break;
+            else if (errno != EINTR)
+                error = Errno();
+        }
+        ::close(fd);
+        if (error) {
+            Decir(nombre + ": " + ErrorReason(error));
             return 1;
         }
-        long numero = 0;
-        for (const QByteArray& linea : bytes.split('\n')) {
-            ++numero;
-            resumen.Leer(ruta.toStdString(), numero, linea.toStdString());
-        }
+        resumen.Cerrar();
     }
     return Mostrar(csv ? resumen.Csv() : trazalia::app::ResumenTraducido(resumen));
 }
@@ -320,6 +342,7 @@ int main(int argc, char* argv[]) {
         cerrados[static_cast<std::size_t>(fd)] = Cerrado(fd);
         if (cerrados[static_cast<std::size_t>(fd)]) ::open("/dev/null", fd ? O_WRONLY : O_RDONLY);
     }
+    salidaCerrada = cerrados[1];
 
     QCoreApplication::setApplicationName(QStringLiteral("trazalia"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRAZALIA_VERSION));
@@ -396,6 +419,8 @@ int main(int argc, char* argv[]) {
             Decir("falta el ARCHIVO de la opción --resumen");
             return 2;
         }
+        // No file is read for a summary that could not be written.
+        if (salidaCerrada) return Mostrar({});
         // A terminal's text needs no display: the translations alone, when asked for.
         std::optional<QCoreApplication> nucleo;
         if (parser.isSet(idioma)) {

@@ -20,6 +20,38 @@ constexpr std::array<std::string_view, kCampos> kNombres{
 
 }  // namespace
 
+namespace {
+
+// A spreadsheet takes a cell that starts with one of these for a formula.
+bool PareceFormula(std::string_view texto) {
+    return !texto.empty() &&
+           std::string_view("=+-@\t\r").find(texto.front()) != std::string_view::npos;
+}
+
+// C0 controls, DEL and the C1 controls (C2 80 to C2 9F in UTF-8) as spaces.
+std::string SinControles(std::string_view texto) {
+    std::string limpio;
+    limpio.reserve(texto.size());
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        const auto c = static_cast<unsigned char>(texto[i]);
+        if (c == 0xC2 && i + 1 < texto.size() && static_cast<unsigned char>(texto[i + 1]) < 0xA0 &&
+            static_cast<unsigned char>(texto[i + 1]) >= 0x80) {
+            limpio += ' ';
+            ++i;
+        } else {
+            limpio += c < 0x20 || c == 0x7F ? ' ' : texto[i];
+        }
+    }
+    return limpio;
+}
+
+}  // namespace
+
+std::string CeldaCsv(std::string_view texto) {
+    const std::string limpio = SinControles(texto);
+    return CampoCsv(PareceFormula(limpio) ? '\'' + limpio : limpio);
+}
+
 std::string CampoCsv(std::string_view texto) {
     std::string campo;
     for (char c : texto) {
@@ -118,7 +150,14 @@ std::optional<double> Real(std::string_view s) {
     return valor;
 }
 
-std::string Entre(std::string_view texto) { return "«" + std::string(texto) + "»"; }
+// A field's value in a reason, cut short at a character's start: a reason is one line to read.
+std::string Entre(std::string_view texto) {
+    constexpr std::size_t kMaximo = 60;
+    if (texto.size() <= kMaximo) return "«" + std::string(texto) + "»";
+    std::size_t corte = kMaximo;
+    while (corte > 0 && (static_cast<unsigned char>(texto[corte]) & 0xC0) == 0x80) --corte;
+    return "«" + std::string(texto.substr(0, corte)) + "…»";
+}
 
 }  // namespace
 
@@ -147,21 +186,8 @@ std::string_view CabeceraDelRegistro() {
     return cabecera;
 }
 
-namespace {
-
-// A spreadsheet takes a cell that starts with one of these for a formula; a name typed by a
-// student is kept as text there by a leading apostrophe, which reading the record removes.
-bool PareceFormula(std::string_view texto) {
-    return !texto.empty() &&
-           std::string_view("=+-@\t").find(texto.front()) != std::string_view::npos;
-}
-
-}  // namespace
-
 std::string LineaDeRegistro(const Registro& registro) {
-    const std::string alumno =
-        PareceFormula(registro.alumno) ? '\'' + registro.alumno : registro.alumno;
-    std::string linea = CampoCsv(registro.fecha) + ',' + CampoCsv(alumno) + ',' +
+    std::string linea = CampoCsv(registro.fecha) + ',' + CeldaCsv(registro.alumno) + ',' +
                         std::string(Nombre(registro.ventana)) + ',' +
                         std::string(Nombre(registro.nivel));
     for (std::size_t k = 0; k < 3; ++k) {

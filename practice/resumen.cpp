@@ -6,22 +6,30 @@
 #include <utility>
 #include <variant>
 
+#include "canvas/error_reason.h"
 #include "practice/registro.h"
 
 namespace trazalia::practice {
 
 namespace {
 
-// The key names are sorted by: lower case, the accents of Spanish dropped, ñ after n.
-std::string Clave(std::string_view nombre) {
-    static constexpr std::pair<std::string_view, std::string_view> kLetras[] = {
-        {"á", "a"}, {"é", "e"}, {"í", "i"}, {"ó", "o"}, {"ú", "u"}, {"ü", "u"}, {"ñ", "n~"},
-        {"Á", "a"}, {"É", "e"}, {"Í", "i"}, {"Ó", "o"}, {"Ú", "u"}, {"Ü", "u"}, {"Ñ", "n~"},
-    };
+constexpr std::string_view kEspacios = " \t\r\n\f\v";
+
+std::string_view Recortado(std::string_view nombre) {
+    const auto desde = nombre.find_first_not_of(kEspacios);
+    if (desde == std::string_view::npos) return {};
+    return nombre.substr(desde, nombre.find_last_not_of(kEspacios) - desde + 1);
+}
+
+// Replaces each of the letters at the start of a pair by its partner, and ASCII capitals by
+// small letters.
+template <std::size_t N>
+std::string Cambiadas(std::string_view nombre,
+                      const std::pair<std::string_view, std::string_view> (&letras)[N]) {
     std::string clave;
     for (std::size_t i = 0; i < nombre.size();) {
         bool cambiada = false;
-        for (const auto& [letra, como] : kLetras) {
+        for (const auto& [letra, como] : letras) {
             if (nombre.substr(i).starts_with(letra)) {
                 clave += como;
                 i += letra.size();
@@ -36,9 +44,24 @@ std::string Clave(std::string_view nombre) {
     return clave;
 }
 
+// The key names are sorted by: lower case, the accents of Spanish dropped, ñ after n.
+std::string Orden(std::string_view nombre) {
+    static constexpr std::pair<std::string_view, std::string_view> kLetras[] = {
+        {"á", "a"}, {"é", "e"}, {"í", "i"}, {"ó", "o"}, {"ú", "u"}, {"ü", "u"}, {"ñ", "n~"},
+        {"Á", "a"}, {"É", "e"}, {"Í", "i"}, {"Ó", "o"}, {"Ú", "u"}, {"Ü", "u"}, {"Ñ", "n~"},
+    };
+    return Cambiadas(nombre, kLetras);
+}
+
 std::string Donde(const Resumen::Ilegible& i) {
     return i.archivo + ':' + std::to_string(i.numero) + ": " + i.motivo;
 }
+
+// The mistakes, in the order of Codigo.
+constexpr int kPrimerError = static_cast<int>(Codigo::SumaDeModulos);
+constexpr int kUltimoError = static_cast<int>(Codigo::Otro);
+
+std::size_t Indice(Codigo codigo) { return static_cast<std::size_t>(codigo); }
 
 }  // namespace
 
@@ -50,26 +73,160 @@ std::string Porcentaje(int parte, int todo) {
     return std::string(buffer.data(), ec == std::errc() ? fin : buffer.data());
 }
 
-void Resumen::Leer(std::string_view archivo, long numero, std::string_view linea) {
-    if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
+std::string Resumen::ClaveSencilla(std::string_view nombre) {
+    static constexpr std::pair<std::string_view, std::string_view> kMayusculas[] = {
+        {"Á", "á"}, {"É", "é"}, {"Í", "í"}, {"Ó", "ó"}, {"Ú", "ú"}, {"Ü", "ü"}, {"Ñ", "ñ"},
+    };
+    return Cambiadas(Recortado(nombre), kMayusculas);
+}
+
+Resumen::Resumen(Clave clave) : clave_(std::move(clave)) {}
+
+void Resumen::Abrir(std::string_view archivo) {
+    archivo_ = archivo;
+    linea_.clear();
+    numero_ = 0;
+    inicio_ = 1;
+    ultima_ = 0;
+    campo_ = Campo::Inicio;
+    saltando_ = false;
+    marca_ = 0;
+    enInicio_ = true;
+}
+
+void Resumen::Leer(std::string_view trozo) {
+    static constexpr std::string_view kMarca = "\xEF\xBB\xBF";
+    for (const char c : trozo) {
+        if (enInicio_) {
+            if (c == kMarca[marca_]) {
+                if (++marca_ == kMarca.size()) enInicio_ = false;
+                continue;
+            }
+            enInicio_ = false;
+            // The start of a mark that went no further was text.
+            for (std::size_t i = 0; i < marca_; ++i) Byte(kMarca[i]);
+        }
+        Byte(c);
+    }
+}
+
+void Resumen::Cerrar() {
+    if (enInicio_) {
+        enInicio_ = false;
+        for (std::size_t i = 0; i < marca_; ++i) Byte("\xEF\xBB\xBF"[i]);
+    }
+    if (!saltando_ && !linea_.empty()) Linea(linea_, inicio_);
+    linea_.clear();
+    linea_.shrink_to_fit();
+}
+
+void Resumen::Byte(char c) {
+    if (saltando_) {
+        if (c == '\n') {
+            ++numero_;
+            saltando_ = false;
+            inicio_ = numero_ + 1;
+        }
+        return;
+    }
+    if (c == '\n' && campo_ != Campo::Comillas) {
+        FinDeLinea();
+        return;
+    }
+    if (linea_.size() >= kLineaMaxima) {
+        // A quote open over several lines has taken in what follows it.
+        Anotar(inicio_,
+               campo_ == Campo::Comillas && ultima_ > 0
+                   ? std::string("comillas mal cerradas")
+                   : "línea demasiado larga: más de " + std::to_string(kLineaMaxima) + " bytes");
+        linea_.clear();
+        saltando_ = c != '\n';
+        if (c == '\n') {
+            ++numero_;
+            inicio_ = numero_ + 1;
+        }
+        ultima_ = 0;
+        campo_ = Campo::Inicio;
+        return;
+    }
+    if (c == '\n') {
+        // A line break within a quoted field. A line after it that would be a record or the
+        // header on its own says the quote was never closed: what came before it is one line
+        // that cannot be read, and that line is read alone.
+        std::string_view ultima = std::string_view(linea_).substr(ultima_);
+        if (ultima.ends_with('\r')) ultima.remove_suffix(1);
+        if (ultima_ > 0 && (ultima == CabeceraDelRegistro() ||
+                            std::holds_alternative<Registro>(LeerRegistro(ultima)))) {
+            Linea(std::string_view(linea_).substr(0, ultima_ - 1), inicio_);
+            ++numero_;
+            Linea(ultima, numero_);
+            linea_.clear();
+            ultima_ = 0;
+            campo_ = Campo::Inicio;
+            inicio_ = numero_ + 1;
+            return;
+        }
+        linea_ += c;
+        ++numero_;
+        ultima_ = linea_.size();
+        return;
+    }
+    linea_ += c;
+    switch (campo_) {
+        case Campo::Inicio:
+            campo_ = c == '"' ? Campo::Comillas : c == ',' ? Campo::Inicio : Campo::Simple;
+            break;
+        case Campo::Simple:
+            if (c == ',') campo_ = Campo::Inicio;
+            break;
+        case Campo::Comillas:
+            if (c == '"') campo_ = Campo::TrasComillas;
+            break;
+        case Campo::TrasComillas:
+            campo_ = c == '"' ? Campo::Comillas : c == ',' ? Campo::Inicio : Campo::Simple;
+            break;
+    }
+}
+
+void Resumen::FinDeLinea() {
+    ++numero_;
+    Linea(linea_, inicio_);
+    linea_.clear();
+    ultima_ = 0;
+    campo_ = Campo::Inicio;
+    inicio_ = numero_ + 1;
+}
+
+void Resumen::Linea(std::string_view linea, long numero) {
+    if (linea.ends_with('\r')) linea.remove_suffix(1);
     if (linea.empty() || linea == CabeceraDelRegistro()) return;
     auto leido = LeerRegistro(linea);
-    if (const std::string* motivo = std::get_if<std::string>(&leido)) {
-        ilegibles_.push_back({std::string(archivo), numero, *motivo});
+    if (std::string* motivo = std::get_if<std::string>(&leido)) {
+        Anotar(numero, std::move(*motivo));
         return;
     }
     const Registro& r = std::get<Registro>(leido);
     ++intentos_;
-    ++veces_[static_cast<std::size_t>(r.codigo)];
-    Alumno& alumno = alumnos_[r.alumno];
-    alumno.nombre = r.alumno;
+    ++veces_[Indice(r.codigo)];
+    const std::string clave = clave_(r.alumno);
+    const auto [donde, nuevo] = alumnos_.try_emplace(clave);
+    Alumno& alumno = donde->second;
+    if (nuevo && !clave.empty()) alumno.nombre = Recortado(r.alumno);
     ++alumno.intentos;
+    ++alumno.veces[Indice(r.codigo)];
     if (r.codigo == Codigo::Acierto) ++alumno.aciertos;
+}
+
+void Resumen::Anotar(long numero, std::string motivo) {
+    if (ilegibles_.size() < kIlegiblesGuardados)
+        ilegibles_.push_back({archivo_, numero, std::move(motivo)});
+    else
+        ++omitidos_;
 }
 
 std::vector<Resumen::Alumno> Resumen::Alumnos() const {
     std::vector<std::pair<std::string, Alumno>> orden;
-    for (const auto& [nombre, alumno] : alumnos_) orden.emplace_back(Clave(nombre), alumno);
+    for (const auto& [clave, alumno] : alumnos_) orden.emplace_back(Orden(alumno.nombre), alumno);
     std::stable_sort(orden.begin(), orden.end(), [](const auto& a, const auto& b) {
         if (a.second.nombre.empty() != b.second.nombre.empty()) return b.second.nombre.empty();
         return a.first < b.first;
@@ -80,45 +237,71 @@ std::vector<Resumen::Alumno> Resumen::Alumnos() const {
 }
 
 std::string Resumen::Texto() const {
+    using canvas::Printable;
+    const auto nombre = [](const Alumno& a) {
+        return a.nombre.empty() ? std::string("(sin nombre)") : Printable(a.nombre);
+    };
     const int aciertos = Veces(Codigo::Acierto);
     std::string texto = "Intentos: " + std::to_string(intentos_) +
                         "; aciertos: " + std::to_string(aciertos) + " (" +
                         Porcentaje(aciertos, intentos_) + " %).\n";
     texto += "\nPor alumno:\n";
-    for (const Alumno& a : Alumnos()) {
-        texto += "  " + (a.nombre.empty() ? std::string("(sin nombre)") : a.nombre) + ": " +
-                 std::to_string(a.intentos) + (a.intentos == 1 ? " intento, " : " intentos, ") +
-                 std::to_string(a.aciertos) + (a.aciertos == 1 ? " acierto (" : " aciertos (") +
+    const std::vector<Alumno> alumnos = Alumnos();
+    for (const Alumno& a : alumnos) {
+        texto += "  " + nombre(a) + ": " + std::to_string(a.intentos) +
+                 (a.intentos == 1 ? " intento, " : " intentos, ") + std::to_string(a.aciertos) +
+                 (a.aciertos == 1 ? " acierto (" : " aciertos (") +
                  Porcentaje(a.aciertos, a.intentos) + " %)\n";
     }
     texto += "\nErrores de la clase:\n";
-    for (int c = static_cast<int>(Codigo::SumaDeModulos); c <= static_cast<int>(Codigo::Otro);
-         ++c) {
+    for (int c = kPrimerError; c <= kUltimoError; ++c) {
         const Codigo codigo = static_cast<Codigo>(c);
-        texto += "  " + std::string(Nombre(codigo)) + ": " + std::to_string(Veces(codigo)) + " (" +
-                 Porcentaje(Veces(codigo), intentos_) + " % de los intentos)\n";
+        texto += "  " + std::string(NombreCorto(codigo)) + ": " + std::to_string(Veces(codigo)) +
+                 " (" + Porcentaje(Veces(codigo), intentos_) + " % de los intentos)\n";
     }
-    if (!ilegibles_.empty()) {
-        texto += "\nLíneas que no se pudieron leer: " + std::to_string(ilegibles_.size()) + "\n";
-        for (const Ilegible& i : ilegibles_) texto += "  " + Donde(i) + "\n";
+    if (intentos_ > Veces(Codigo::Acierto)) {
+        texto += "\nAlumnos por error:\n";
+        for (int c = kPrimerError; c <= kUltimoError; ++c) {
+            const auto i = static_cast<std::size_t>(c);
+            if (veces_[i] == 0) continue;
+            texto += "  " + std::string(NombreCorto(static_cast<Codigo>(c))) + ":\n";
+            for (const Alumno& a : alumnos)
+                if (a.veces[i] > 0)
+                    texto += "    " + nombre(a) + ": " + std::to_string(a.veces[i]) +
+                             (a.veces[i] == 1 ? " vez\n" : " veces\n");
+        }
+    }
+    if (TotalDeIlegibles() > 0) {
+        texto += "\nLíneas que no se pudieron leer: " + std::to_string(TotalDeIlegibles()) + "\n";
+        for (const Ilegible& i : ilegibles_) texto += "  " + Printable(Donde(i)) + "\n";
+        if (omitidos_ > 0) texto += "  y " + std::to_string(omitidos_) + " más\n";
     }
     return texto;
 }
 
 std::string Resumen::Csv() const {
-    auto fila = [](std::string_view tipo, std::string_view nombre, int veces, int de) {
-        return std::string(tipo) + ',' + CampoCsv(nombre) + ',' + std::to_string(veces) + ',' +
-               std::to_string(de) + ',' + Porcentaje(veces, de) + '\n';
+    auto fila = [](std::string_view tipo, std::string_view nombre, int veces, int de,
+                   std::string_view error = {}) {
+        return std::string(tipo) + ',' + CeldaCsv(nombre) + ',' + std::to_string(veces) + ',' +
+               std::to_string(de) + ',' + Porcentaje(veces, de) + ',' + std::string(error) + '\n';
     };
-    std::string csv = "tipo,nombre,veces,de,porcentaje\n";
+    std::string csv = "tipo,nombre,veces,de,porcentaje,error\n";
     csv += fila("clase", "", Veces(Codigo::Acierto), intentos_);
-    for (const Alumno& a : Alumnos()) csv += fila("alumno", a.nombre, a.aciertos, a.intentos);
-    for (int c = static_cast<int>(Codigo::SumaDeModulos); c <= static_cast<int>(Codigo::Otro);
-         ++c) {
+    const std::vector<Alumno> alumnos = Alumnos();
+    for (const Alumno& a : alumnos) csv += fila("alumno", a.nombre, a.aciertos, a.intentos);
+    for (int c = kPrimerError; c <= kUltimoError; ++c) {
         const Codigo codigo = static_cast<Codigo>(c);
         csv += fila("error", Nombre(codigo), Veces(codigo), intentos_);
     }
-    for (const Ilegible& i : ilegibles_) csv += "ilegible," + CampoCsv(Donde(i)) + ",,,\n";
+    for (int c = kPrimerError; c <= kUltimoError; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        for (const Alumno& a : alumnos)
+            if (a.veces[i] > 0)
+                csv += fila("alumno-error", a.nombre, a.veces[i], a.intentos,
+                            Nombre(static_cast<Codigo>(c)));
+    }
+    for (const Ilegible& i : ilegibles_) csv += "ilegible," + CeldaCsv(Donde(i)) + ",,,,\n";
+    if (omitidos_ > 0) csv += "ilegibles-omitidos,," + std::to_string(omitidos_) + ",,,\n";
     return csv;
 }
 

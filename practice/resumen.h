@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -15,55 +17,109 @@ namespace trazalia::practice {
 std::string Porcentaje(int parte, int todo);
 
 // The summary of any number of record files from a class: attempts and the share of right answers
-// per student, how often each mistake occurred over the class, and every line that could not be
-// read. Header lines and empty lines are not records and are passed over; any other line is
-// either counted or reported.
+// per student, how often each mistake occurred over the class and who made it, and the lines that
+// could not be read. Header lines and empty lines are not records and are passed over; any other
+// line is either counted or reported.
+//
+// A file is read in pieces of any size, so that no file is ever held whole: memory grows with the
+// number of students, never with the size of a file. A record longer than kLineaMaxima is
+// reported and skipped without being kept; past the first kIlegiblesGuardados unreadable lines,
+// the rest are only counted.
 class Resumen {
 public:
+    static constexpr std::size_t kIlegiblesGuardados = 100;
+
+    // Which names are one student's: equal keys, one student. The first spelling met is shown.
+    using Clave = std::function<std::string(std::string_view nombre)>;
+    // Spaces around it dropped, and the case of ASCII and of Spanish letters (Á, Ñ, Ü …) folded.
+    static std::string ClaveSencilla(std::string_view nombre);
+
     struct Alumno {
-        std::string nombre;  // as written in the record; "" for a record without a name
+        std::string nombre;  // the first spelling met, without spaces around; "" for no name
         int intentos = 0;
         int aciertos = 0;
+        std::array<int, 11> veces{};  // per Codigo
     };
     struct Ilegible {
         std::string archivo;
-        long numero = 0;  // from 1
+        long numero = 0;  // the line it starts on, from 1
         std::string motivo;
     };
 
-    // One line of a file, without its line break.
-    void Leer(std::string_view archivo, long numero, std::string_view linea);
+    explicit Resumen(Clave clave = ClaveSencilla);
+
+    // A file's bytes: Abrir, then Leer with each piece in order, then Cerrar. A byte-order mark at
+    // the file's start is passed over.
+    void Abrir(std::string_view archivo);
+    void Leer(std::string_view trozo);
+    void Cerrar();
 
     int intentos() const { return intentos_; }
     int Veces(Codigo codigo) const { return veces_[static_cast<std::size_t>(codigo)]; }
     // In alphabetical order, accents and case aside; the name without a name last.
     std::vector<Alumno> Alumnos() const;
+    // The first kIlegiblesGuardados, in the order met.
     const std::vector<Ilegible>& ilegibles() const { return ilegibles_; }
+    // All of them, those kept and those only counted.
+    long TotalDeIlegibles() const { return static_cast<long>(ilegibles_.size()) + omitidos_; }
 
-    // In Spanish, for a terminal:
+    // In Spanish, for a terminal, every name, file name and reason with its control characters
+    // escaped:
     //   Intentos: 12; aciertos: 7 (58.3 %).
     //
     //   Por alumno:
     //     Ana: 5 intentos, 3 aciertos (60.0 %)
     //   …
     //   Errores de la clase:
-    //     suma-de-modulos: 3 (25.0 % de los intentos)
+    //     suma de módulos: 3 (25.0 % de los intentos)
     //   …
-    //   Líneas que no se pudieron leer: 1
+    //   Alumnos por error:
+    //     suma de módulos:
+    //       Ana: 2 veces
+    //   …
+    //   Líneas que no se pudieron leer: 104
     //     clase.csv:4: se esperaban 15 campos y hay 3
+    //   …
+    //     y 4 más
+    // "Alumnos por error" lists the mistakes made, and the unreadable lines appear only if any.
     std::string Texto() const;
-    // The same as CSV, header "tipo,nombre,veces,de,porcentaje", one row per line of the text:
-    //   clase,,7,12,58.3             (right answers of all attempts)
-    //   alumno,Ana,3,5,60.0          (a student's right answers of their attempts)
-    //   error,suma-de-modulos,3,12,25.0
-    //   ilegible,clase.csv:4: se esperaban 15 campos y hay 3,,,
+    // The same as CSV, header "tipo,nombre,veces,de,porcentaje,error", the codes as the records
+    // write them:
+    //   clase,,7,12,58.3,                       (right answers of all attempts)
+    //   alumno,Ana,3,5,60.0,                    (a student's right answers of their attempts)
+    //   error,suma-de-modulos,3,12,25.0,        (a mistake over all attempts)
+    //   alumno-error,Ana,2,5,40.0,suma-de-modulos  (a mistake of a student's attempts)
+    //   ilegible,clase.csv:4: se esperaban 15 campos y hay 3,,,,
+    //   ilegibles-omitidos,,4,,,                (unreadable lines past those listed)
+    // Every text field goes through CeldaCsv, so that no name runs as a formula.
     std::string Csv() const;
 
 private:
+    enum class Campo { Inicio, Simple, Comillas, TrasComillas };
+
+    void Byte(char c);
+    void FinDeLinea();
+    void Linea(std::string_view linea, long numero);
+    void Anotar(long numero, std::string motivo);
+
+    Clave clave_;
     int intentos_ = 0;
     std::array<int, 11> veces_{};
-    std::map<std::string, Alumno> alumnos_;
+    std::map<std::string, Alumno> alumnos_;  // by key
     std::vector<Ilegible> ilegibles_;
+    long omitidos_ = 0;
+
+    // The file being read: the record so far (joined lines while a quote is open), the line it
+    // starts on, where its last line starts, the state of its current field.
+    std::string archivo_;
+    std::string linea_;
+    long numero_ = 0;
+    long inicio_ = 1;
+    std::size_t ultima_ = 0;
+    Campo campo_ = Campo::Inicio;
+    bool saltando_ = false;  // past kLineaMaxima: up to the next line break, nothing kept
+    std::size_t marca_ = 0;  // bytes of the byte-order mark met at the file's start
+    bool enInicio_ = true;   // no byte of the file taken yet
 };
 
 }  // namespace trazalia::practice

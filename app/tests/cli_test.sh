@@ -21,6 +21,7 @@ check() {  # check NAME EXPECTED_STATUS ACTUAL_STATUS [CONDITION...]
 }
 one_line() { [ "$(wc -l < "$work/err")" -eq 1 ] && grep -q -- "$1" "$work/err"; }
 out_has() { grep -q -- "$1" "$work/out"; }
+not_missing() { one_line "no se guardó: .*/proc/version" && ! grep -q "no existe" "$work/err"; }
 
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin" >"$work/out" 2>"$work/err"
 check "no display: one clear line, status 1" 1 $? one_line "xvfb-run"
@@ -46,8 +47,17 @@ check "script with a byte-order mark; a caption's newline escaped" 0 $? out_has 
 "$bin" --script "$work" >"$work/out" 2>"$work/err"
 check "script that is a folder: status 1" 1 $? one_line "$work: "
 
-"$bin" --script "$work/ok.txt" >/dev/full 2>"$work/err"
-check "trace to a full disk: status 1" 1 $? one_line "salida"
+# A full device of the test's own: no test writes to the system's /dev/full.
+full=
+if [ "$(id -u)" -eq 0 ] && mknod "$work/full" c 1 7 2>/dev/null; then
+    full=$work/full
+else
+    echo "SKIP: the full-disk checks need root, to make a full device of their own"
+fi
+if [ -n "$full" ]; then
+    "$bin" --script "$work/ok.txt" >"$full" 2>"$work/err"
+    check "trace to a full disk: status 1" 1 $? one_line "salida"
+fi
 
 cp "$work/ok.txt" "$work/old.png" && { head -3 "$work/ok.txt"; echo "save Form2 $work/old.png"; } >"$work/save.txt"
 (ulimit -f 8; "$bin" --script "$work/save.txt" >/dev/null 2>"$work/err")
@@ -91,6 +101,56 @@ check "--idioma xx: status 2" 2 $? one_line "«xx»"
 "$bin" --resumen "$work/clase.csv" --idioma en >"$work/out" 2>"$work/err"
 plurales() { out_has "Ana: 2 attempts, 2 right answers (100.0 %)" && out_has "Luis: 1 attempt, 1 right"; }
 check "--resumen --idioma en: counts in their plural forms" 0 $? plurales
+
+# The class summary. Records as a spreadsheet saves them: a byte-order mark, CRLF line ends, a
+# line break within a quoted name; one name spelt three ways, "José" with a combining accent.
+cabecera=fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto
+reg() { printf '2026-03-02T10:15:00+01:00,%b,Form2,medio,100,0,60,120,,,87,37,87.18,36.59,%s\r\n' "$1" "$2"; }
+{ printf '\xef\xbb\xbf%s\r\n' "$cabecera"
+  reg '"Ana\r\nMaría"' acierto
+  reg Ana acierto; reg 'Ana ' suma-de-modulos; reg ana otro
+  reg $'Jos\xc3\xa9' acierto; reg $'Jose\xcc\x81' otro
+} >"$work/hoja_de_calculo.csv"
+"$bin" --resumen "$work/hoja_de_calculo.csv" >"$work/out" 2>"$work/err"
+de_hoja() { out_has "^Intentos: 6;" && ! out_has "no se pudieron leer" && out_has "Ana\\\\r\\\\nMaría: 1 intento"; }
+check "--resumen: a spreadsheet's CSV, quoted line break and byte-order mark" 0 $? de_hoja
+agrupados() { out_has "  Ana: 3 intentos" && out_has "  José: 2 intentos"; }
+check "--resumen: a name trimmed, case folded and in NFC is one student" 0 0 agrupados
+"$bin" --resumen "$work/hoja_de_calculo.csv" --idioma en >"$work/out" 2>"$work/err"
+en_ingles() { out_has "^  sum of magnitudes: 1 (" && out_has "^Students by mistake:" && ! out_has "suma-de-modulos"; }
+check "--resumen --idioma en: mistakes by their English names" 0 $? en_ingles
+
+# Bytes that are no text: a record ending in NULs, escapes in a name, a line break in a file's
+# name. The summary goes on past them, and shows each escaped, in the language asked for too.
+{ reg Ana acierto | tr -d '\r\n'; printf '\0\0\n'; reg $'x\e]0;T\a\e[2J' otro; reg Ana acierto; } >"$work/nul.csv"
+printf 'x\n' >"$work/dos
+lineas.csv"
+"$bin" --resumen "$work/nul.csv" "$work/dos
+lineas.csv" --idioma en >"$work/out" 2>"$work/err"
+escapados() { out_has '«acierto\\x00\\x00»' && out_has 'x\\x1b\]0;T\\x07\\x1b\[2J: 1 attempt' &&
+    out_has 'dos\\nlineas.csv:1: ' && [ "$(tr -d '\000\033\007' <"$work/out" | wc -c)" -eq "$(wc -c <"$work/out")" ]; }
+check "--resumen: NULs and escapes read past, shown escaped" 0 $? escapados
+
+# /proc/version is a file: it can be read, and is no folder to save into.
+"$bin" --resumen /proc/version >"$work/out" 2>"$work/err"
+check "--resumen /proc/version: read" 0 $? out_has "^  /proc/version:1: "
+"$bin" --script "$work/practica.txt" --registro /proc/version >"$work/out" 2>"$work/err"
+check "--registro /proc/version: the real reason" 0 $? not_missing
+# Were it read, /dev/zero would never end: the time limit only keeps a fault from hanging the test.
+timeout 60 "$bin" --resumen /dev/zero >"$work/out" 2>"$work/err"
+check "--resumen /dev/zero: refused, status 1" 1 $? one_line "/dev/zero: es un dispositivo"
+
+# Output that cannot be written is no success.
+for args in --help --version "--resumen $work/clase.csv"; do
+    # shellcheck disable=SC2086
+    "$bin" $args >&- 2>"$work/err"
+    check "$args with standard output closed: status 1" 1 $? one_line "salida estándar: está cerrada"
+    if [ -n "$full" ]; then
+        # shellcheck disable=SC2086
+        "$bin" $args >"$full" 2>"$work/err"
+        check "$args to a full disk: status 1" 1 $? one_line "no queda espacio"
+    fi
+done
 
 "$bin" --script "$work/ok.txt" stray >"$work/out" 2>"$work/err"
 check "unexpected argument: status 2, named" 2 $? one_line "argumento inesperado «stray»"

@@ -6,8 +6,6 @@
 #include <string>
 #include <variant>
 
-#include "practice/resumen.h"
-
 namespace trazalia::practice {
 namespace {
 
@@ -150,67 +148,38 @@ INSTANTIATE_TEST_SUITE_P(
              "campo veredicto no válido: «Otro»"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-Registro De(std::string alumno, Codigo codigo) {
+// A name never brings a control character into the record: a NUL would cut a line short where it
+// is shown, an escape sequence would command the teacher's terminal.
+TEST(Registro, UnNombreNoLlevaCaracteresDeControl) {
     Registro r = kAna;
-    r.alumno = std::move(alumno);
-    r.codigo = codigo;
-    return r;
+    r.alumno = std::string(
+        "\x1b]0;x\x07"
+        "Ana\0\x7f\xc2\x9b",
+        13);
+    const auto leido = LeerRegistro(LineaDeRegistro(r));
+    ASSERT_TRUE(std::holds_alternative<Registro>(leido));
+    EXPECT_EQ(std::get<Registro>(leido).alumno, " ]0;x Ana   ");
 }
 
-// Two files of a class, with a header, an empty line and a line that cannot be read.
-Resumen Clase() {
-    Resumen resumen;
-    long n = 0;
-    for (const Registro& r : {De("Bea", Codigo::Acierto), De("Ángel", Codigo::SumaDeModulos),
-                              De("", Codigo::Otro), De("ana", Codigo::Acierto)})
-        resumen.Leer("lunes.csv", ++n, LineaDeRegistro(r));
-    resumen.Leer("lunes.csv", ++n, "");
-    resumen.Leer("martes.csv", 1, CabeceraDelRegistro());
-    resumen.Leer("martes.csv", 2, "2026-03-03T09:00,Bea,Form2");
-    resumen.Leer("martes.csv", 3, LineaDeRegistro(De("Bea", Codigo::SumaDeModulos)));
-    return resumen;
-}
+struct Celda {
+    const char* name;
+    const char* texto;
+    const char* celda;
+    friend void PrintTo(const Celda& row, std::ostream* os) { *os << row.name; }
+};
 
-TEST(Resumen, Texto) {
-    EXPECT_EQ(Clase().Texto(),
-              "Intentos: 5; aciertos: 2 (40.0 %).\n"
-              "\n"
-              "Por alumno:\n"
-              "  ana: 1 intento, 1 acierto (100.0 %)\n"
-              "  Ángel: 1 intento, 0 aciertos (0.0 %)\n"
-              "  Bea: 2 intentos, 1 acierto (50.0 %)\n"
-              "  (sin nombre): 1 intento, 0 aciertos (0.0 %)\n"
-              "\n"
-              "Errores de la clase:\n"
-              "  suma-de-modulos: 2 (40.0 % de los intentos)\n"
-              "  resta-de-modulos: 0 (0.0 % de los intentos)\n"
-              "  sentido-opuesto: 0 (0.0 % de los intentos)\n"
-              "  resta-de-vectores: 0 (0.0 % de los intentos)\n"
-              "  angulo-desde-y: 0 (0.0 % de los intentos)\n"
-              "  sentido-horario: 0 (0.0 % de los intentos)\n"
-              "  promedio-de-direcciones: 0 (0.0 % de los intentos)\n"
-              "  falta-un-vector: 0 (0.0 % de los intentos)\n"
-              "  componentes-sin-signo: 0 (0.0 % de los intentos)\n"
-              "  otro: 1 (20.0 % de los intentos)\n"
-              "\n"
-              "Líneas que no se pudieron leer: 1\n"
-              "  martes.csv:2: se esperaban 15 campos y hay 3\n");
-}
+class CeldaTest : public testing::TestWithParam<Celda> {};
 
-TEST(Resumen, Csv) {
-    const std::string csv = Clase().Csv();
-    EXPECT_EQ(csv.substr(0, csv.find("error,resta-de-modulos")),
-              "tipo,nombre,veces,de,porcentaje\n"
-              "clase,,2,5,40.0\n"
-              "alumno,ana,1,1,100.0\n"
-              "alumno,Ángel,0,1,0.0\n"
-              "alumno,Bea,1,2,50.0\n"
-              "alumno,,0,1,0.0\n"
-              "error,suma-de-modulos,2,5,40.0\n");
-    EXPECT_TRUE(
-        csv.ends_with("error,otro,1,5,20.0\n"
-                      "ilegible,martes.csv:2: se esperaban 15 campos y hay 3,,,\n"));
-}
+TEST_P(CeldaTest, QuedaComoTexto) { EXPECT_EQ(CeldaCsv(GetParam().texto), GetParam().celda); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Textos, CeldaTest,
+    testing::Values(Celda{"nombre", "Ana", "Ana"}, Celda{"igual", "=SUM(A1:A9)", "'=SUM(A1:A9)"},
+                    Celda{"mas", "+cmd|calc", "'+cmd|calc"}, Celda{"arroba", "@x", "'@x"},
+                    Celda{"menos", "-2+3", "'-2+3"}, Celda{"tabulador", "\t=1", " =1"},
+                    Celda{"retorno", "\r=1", " =1"}, Celda{"coma", "=1,2", "\"'=1,2\""},
+                    Celda{"igual_en_medio", "a=1", "a=1"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace trazalia::practice
