@@ -284,7 +284,8 @@ std::optional<practice::Intento> Practica::IntentoEn(QPointF punto) const {
     // The inverse of the vectors' mapping: Escala units reach 0.45 of the width and the height,
     // or the fixed scale's twips per unit on both axes.
     const bool fija = dibujo->escalado == diagram::Escalado::Fija;
-    const double porUnidad = diagram::TwipsPorUnidadFija(picture.Width(), picture.Height());
+    const double porUnidad =
+        diagram::TwipsPorUnidadFija(picture.Width(), picture.Height(), dibujo->Escala);
     const double ux =
         fija ? (x - O.x) / porUnidad : (x - O.x) / (0.45 * picture.Width()) * dibujo->Escala;
     const double uy =

@@ -21,7 +21,7 @@ Entrada ValorArrastrado(Punto puntero, const EscalaDelArrastre& escala, bool aju
     double x = 0;
     double y = 0;
     if (escala.escalado == Escalado::Fija) {
-        const double k = TwipsPorUnidadFija(W, H);
+        const double k = TwipsPorUnidadFija(W, H, escala.Escala);
         x = (puntero.x - W * 0.5) / k;
         y = (H * 0.5 - puntero.y) / k;
     } else {

@@ -18,9 +18,12 @@ void Rotulo(canvas::Canvas& picture, const RotuloDeEscala& rotulo) {
     picture.Print(Formato(rotulo.valor));
 }
 
-// The fixed scale's texts: whole numbers at 50 and 100 units each way, beside their ticks (right
-// of the vertical axis, under the horizontal one).
-constexpr std::array<int, 4> kRotulosFijos{100, -100, 50, -50};
+// The fixed scale's texts: whole numbers at all and half of Escala each way, beside their ticks
+// (right of the vertical axis, under the horizontal one).
+std::array<int, 4> RotulosFijos(double Escala) {
+    const int e = static_cast<int>(std::lround(Escala));
+    return {e, -e, e / 2, -e / 2};
+}
 // Half a text's height and about half the width of "-100", for the space a text takes.
 constexpr double kMedioAlto = 95;
 constexpr double kMedioAncho = 160;
@@ -29,22 +32,35 @@ void RotuloFijo(canvas::Canvas& picture, Punto en, canvas::Anchor anchor, int va
     picture.Text(F(en.x), F(en.y), anchor, canvas::kBlack, std::to_string(valor));
 }
 
-void RotulosFijosVerticales(canvas::Canvas& c) {
-    const double k = TwipsPorUnidadFija(c.Width(), c.Height());
-    for (int v : kRotulosFijos)
+void RotulosFijosVerticales(canvas::Canvas& c, double Escala) {
+    const double k = TwipsPorUnidadFija(c.Width(), c.Height(), Escala);
+    for (int v : RotulosFijos(Escala))
         RotuloFijo(c, {c.Width() * 0.53, c.Height() * 0.5 - v * k}, canvas::Anchor::W, v);
 }
 
-void RotulosFijosHorizontales(canvas::Canvas& c) {
-    const double k = TwipsPorUnidadFija(c.Width(), c.Height());
-    for (int v : kRotulosFijos)
+void RotulosFijosHorizontales(canvas::Canvas& c, double Escala) {
+    const double k = TwipsPorUnidadFija(c.Width(), c.Height(), Escala);
+    for (int v : RotulosFijos(Escala))
         RotuloFijo(c, {c.Width() * 0.5 - v * k, c.Height() * 0.53}, canvas::Anchor::N, -v);
 }
 
 }  // namespace
 
-double TwipsPorUnidadFija(double ancho, double alto) {
-    return std::min(ancho, alto) * 0.45 / kEscalaFija;
+double EscalaFijaPara(double largo) {
+    // A hair over, so that 100 at 45° twice (200 but for rounding) keeps 200.
+    for (double e : kEscalasFijas)
+        if (largo <= e + 1e-9) return e;
+    return kEscalasFijas.back();
+}
+
+double EscalaDelDibujo(double largo, Escalado escalado, std::optional<double> retenida) {
+    // A held scale of 0 could map nothing.
+    if (retenida && *retenida > 0) largo = *retenida;
+    return escalado == Escalado::Fija ? EscalaFijaPara(largo) : largo;
+}
+
+double TwipsPorUnidadFija(double ancho, double alto, double Escala) {
+    return std::min(ancho, alto) * 0.45 / Escala;
 }
 
 Punto Origen(const canvas::Canvas& picture) {
@@ -58,7 +74,7 @@ Punto Punta(const canvas::Canvas& picture, double m, double a, double Escala) {
 
 Punto Punta(const canvas::Canvas& picture, double m, double a, double Escala, Escalado escalado) {
     if (escalado == Escalado::Adaptativa) return Punta(picture, m, a, Escala);
-    const double k = TwipsPorUnidadFija(picture.Width(), picture.Height());
+    const double k = TwipsPorUnidadFija(picture.Width(), picture.Height(), Escala);
     return {picture.Width() * 0.5 + k * m * std::cos(a),
             picture.Height() * 0.5 - k * m * std::sin(a)};
 }
@@ -79,11 +95,12 @@ void EjeHorizontal(canvas::Canvas& c) {
     c.Line(F(c.Width() * 0.93), F(c.Height() * 0.52), F(c.Width() * 0.95), F(c.Height() * 0.5));
 }
 
-std::vector<int> MarcasFijas(double largo, double porUnidad) {
+std::vector<int> MarcasFijas(double largo, double porUnidad, double Escala) {
+    const int paso = static_cast<int>(std::lround(Escala / 10));
     // A hair over, so that a tick landing on the axis's end by rounding stays.
-    const int n = static_cast<int>(std::floor(largo * 0.45 / (10 * porUnidad) + 1e-9));
+    const int n = static_cast<int>(std::floor(largo * 0.45 / (paso * porUnidad) + 1e-9));
     std::vector<int> valores;
-    for (int i = -n; i <= n; ++i) valores.push_back(10 * i);
+    for (int i = -n; i <= n; ++i) valores.push_back(paso * i);
     return valores;
 }
 
@@ -95,12 +112,12 @@ void EscalaVertical(canvas::Canvas& c, double Escala, Escalado escalado) {
     }
     const double W = c.Width();
     const double H = c.Height();
-    const double k = TwipsPorUnidadFija(W, H);
-    for (int v : MarcasFijas(H, k)) {
+    const double k = TwipsPorUnidadFija(W, H, Escala);
+    for (int v : MarcasFijas(H, k, Escala)) {
         const double y = H * 0.5 - v * k;
         c.Line(F(W * 0.5), F(y), F(W * 0.52), F(y), canvas::kBlack);
     }
-    RotulosFijosVerticales(c);
+    RotulosFijosVerticales(c, Escala);
 }
 
 void EscalaHorizontal(canvas::Canvas& c, double Escala, Escalado escalado) {
@@ -111,12 +128,12 @@ void EscalaHorizontal(canvas::Canvas& c, double Escala, Escalado escalado) {
     }
     const double W = c.Width();
     const double H = c.Height();
-    const double k = TwipsPorUnidadFija(W, H);
-    for (int v : MarcasFijas(W, k)) {
+    const double k = TwipsPorUnidadFija(W, H, Escala);
+    for (int v : MarcasFijas(W, k, Escala)) {
         const double x = W * 0.5 + v * k;
         c.Line(F(x), F(H * 0.5), F(x), F(H * 0.52), canvas::kBlack);
     }
-    RotulosFijosHorizontales(c);
+    RotulosFijosHorizontales(c, Escala);
 }
 
 double Marca(double largo, int i) { return (largo * 0.09) * i + largo * 0.05; }
@@ -153,11 +170,11 @@ std::vector<RotuloDeEscala> RotulosDeEscala(const canvas::Canvas& c, double Esca
     // The top left corner of the space each takes.
     const double W = c.Width();
     const double H = c.Height();
-    const double k = TwipsPorUnidadFija(W, H);
+    const double k = TwipsPorUnidadFija(W, H, Escala);
     std::vector<RotuloDeEscala> rotulos;
-    for (int v : kRotulosFijos)
+    for (int v : RotulosFijos(Escala))
         rotulos.push_back({{W * 0.53, H * 0.5 - v * k - kMedioAlto}, 1.0 * v});
-    for (int v : kRotulosFijos)
+    for (int v : RotulosFijos(Escala))
         rotulos.push_back({{W * 0.5 - v * k - kMedioAncho, H * 0.53}, -1.0 * v});
     return rotulos;
 }

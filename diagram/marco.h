@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "canvas/canvas.h"
@@ -15,13 +16,22 @@ struct Punto {
 };
 
 // How the diagram maps units to twips. Adaptiva: Escala units reach 0.45 of the width and of the
-// height, as the windows always drew. Fija: kEscalaFija units reach the end of the shorter
-// half-axis, with the same twips per unit on both axes, whatever the vectors.
+// height, as the windows always drew. Fija: Escala, one of the round kEscalasFijas, reaches the
+// end of the shorter half-axis, with the same twips per unit on both axes.
 enum class Escalado { Adaptativa, Fija };
 inline constexpr double kEscalaFija = 100;
+// The fixed scale's choices, smallest first: three vectors of 100 reach 300.
+inline constexpr std::array<double, 4> kEscalasFijas{kEscalaFija, 150, 200, 300};
 
-// Twips per unit of the fixed scale on that drawing area.
-double TwipsPorUnidadFija(double ancho, double alto);
+// The smallest round scale that holds a length (the largest one when none does).
+double EscalaFijaPara(double largo);
+// The scale a picture draws at, for the longest length its vectors reach: that length with
+// Adaptativa, the round scale that holds it with Fija. A scale held (retenida, e.g. while a tip is
+// dragged) stands for that length, so the picture keeps the axes it had.
+double EscalaDelDibujo(double largo, Escalado escalado, std::optional<double> retenida);
+
+// Twips per unit of the fixed scale Escala on that drawing area.
+double TwipsPorUnidadFija(double ancho, double alto, double Escala);
 
 // The origin of the diagram: the centre of the drawing area.
 Punto Origen(const canvas::Canvas& picture);
@@ -30,7 +40,7 @@ Punto Origen(const canvas::Canvas& picture);
 // from the positive x axis) drawn from the origin at scale Escala: Escala units reach 0.45 of the
 // width to the right and 0.45 of the height upwards. Products are taken left to right.
 Punto Punta(const canvas::Canvas& picture, double m, double a, double Escala);
-// The same tip in that scaling; with Fija, Escala is not read.
+// The same tip in that scaling; with Fija, Escala is the round scale.
 Punto Punta(const canvas::Canvas& picture, double m, double a, double Escala, Escalado escalado);
 
 // Line from p to q, handed over in single precision.
@@ -49,13 +59,13 @@ void RotulosVerticales(canvas::Canvas& picture, double Escala);
 void RotulosHorizontales(canvas::Canvas& picture, double Escala);
 
 // The tick marks and scale texts of one axis, as the scaling draws them: with Adaptativa the
-// pieces above; with Fija a tick at every 10 units that fits on the axis, and texts at 50 and 100
-// units each way, as whole numbers beside their ticks.
+// pieces above; with Fija a tick at every tenth of Escala that fits on the axis, and texts at half
+// and all of Escala each way, as whole numbers beside their ticks.
 void EscalaVertical(canvas::Canvas& picture, double Escala, Escalado escalado);
 void EscalaHorizontal(canvas::Canvas& picture, double Escala, Escalado escalado);
-// The values of the fixed scale's ticks along an axis of that length: 0, ±10, ±20, … as far as
-// the axis reaches.
-std::vector<int> MarcasFijas(double largo, double porUnidad);
+// The values of the fixed scale Escala's ticks along an axis of that length, at porUnidad twips
+// per unit: 0, ±Escala/10, ±2·Escala/10, … as far as the axis reaches.
+std::vector<int> MarcasFijas(double largo, double porUnidad, double Escala);
 
 // Where along an axis of that length the i-th of the eleven tick marks stands (0 to 10).
 double Marca(double largo, int i);

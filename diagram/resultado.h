@@ -40,9 +40,9 @@ struct Resultado {
     bool redibujo = false;
     // The vectors of this event, in the order of their scroll bars.
     std::vector<Entrada> vectores;
-    // The scale of the axes: the largest length the picture may draw.
+    // The scale of the axes: the largest length the picture may draw, or the one a layer held.
     double Escala = 0;
-    // How the picture mapped units to twips; with Fija, Escala is kEscalaFija.
+    // How the picture mapped units to twips; with Fija, Escala is one of kEscalasFijas.
     Escalado escalado = Escalado::Adaptativa;
     // Magnitude of the resultant and its direction in degrees as the read-out shows it; no
     // direction when the resultant is too short to have one.

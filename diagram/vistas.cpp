@@ -48,11 +48,13 @@ void LienzoConVistas::Cls() {
     const float H = picture_.Height();
     picture_.SetDrawWidth(Factor());
     if (EscaladoDe(vistas_) == Escalado::Fija) {
-        const double k = TwipsPorUnidadFija(W, H);
-        for (int v : MarcasFijas(W, k))
+        // A tenth of any round scale is the same 0.045 of the shorter side: the ticks of 100 are
+        // those of every fixed scale.
+        const double k = TwipsPorUnidadFija(W, H, kEscalaFija);
+        for (int v : MarcasFijas(W, k, kEscalaFija))
             picture_.Line(F(W * 0.5 + v * k), F(H * 0.05), F(W * 0.5 + v * k), F(H * 0.95),
                           kGrisCuadricula);
-        for (int v : MarcasFijas(H, k))
+        for (int v : MarcasFijas(H, k, kEscalaFija))
             picture_.Line(F(W * 0.05), F(H * 0.5 - v * k), F(W * 0.95), F(H * 0.5 - v * k),
                           kGrisCuadricula);
         picture_.SetDrawWidth(ancho);

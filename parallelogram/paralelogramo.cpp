@@ -42,8 +42,7 @@ diagram::Resultado Paralelogramo::Resultado(const std::optional<Calculo>& calcul
     resultado.redibujo = calculo.has_value();
     for (int n : {kM1, kM2}) resultado.vectores.push_back({form_.HScroll(n), form_.HScroll(n + 2)});
     if (calculo) {
-        resultado.Escala =
-            escalado_ == diagram::Escalado::Fija ? diagram::kEscalaFija : calculo->Escala;
+        resultado.Escala = calculo->Escala;
         resultado.escalado = escalado_;
         resultado.r = calculo->r;
         const diagram::Punto O = diagram::Origen(Picture1_);
@@ -119,12 +118,20 @@ std::optional<Calculo> Paralelogramo::CalcularResultante() {
     c.Escala = m1 >= m2 ? m1 : m2;
     if (c.r >= c.Escala) c.Escala = c.r;
     if (c.Escala == 0) return std::nullopt;
+    c.Escala = diagram::EscalaDelDibujo(c.Escala, escalado_, retenida_);
 
     c.P1 = diagram::Punta(Picture1_, m1, a1, c.Escala, escalado_);
     c.P2 = diagram::Punta(Picture1_, m2, a2, c.Escala, escalado_);
     // A zero resultant has no direction; its tip is the origin whichever angle is taken.
     c.PR = diagram::Punta(Picture1_, c.r, AnguloResultante.value_or(0), c.Escala, escalado_);
     return c;
+}
+
+double Paralelogramo::EscalaSiguiente() const {
+    // On a copy, so that AnguloResultante stays the last event's.
+    Paralelogramo copia(*this);
+    const auto calculo = copia.CalcularResultante();
+    return calculo ? calculo->Escala : 0;
 }
 
 void Paralelogramo::DibujarEscena(const Calculo& calculo) {

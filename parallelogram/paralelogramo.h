@@ -13,11 +13,11 @@ namespace trazalia::parallelogram {
 // The values of one computation, discarded when the event ends. Tips are in twips of the
 // drawing area (y downward), in double precision until they are drawn.
 struct Calculo {
-    double r = 0;                                               // magnitude of the resultant
-    double Escala = 0;                                          // the largest of m1, m2 and r
-    diagram::Punto P1;                                          // tip of vector 1
-    diagram::Punto P2;                                          // tip of vector 2
-    diagram::Punto PR;                                          // tip of the resultant
+    double r = 0;       // magnitude of the resultant
+    double Escala = 0;  // drawn at: from the largest of m1, m2 and r (EscalaDelDibujo)
+    diagram::Punto P1;  // tip of vector 1
+    diagram::Punto P2;  // tip of vector 2
+    diagram::Punto PR;  // tip of the resultant
     double V1x = 0, V1y = 0, V2x = 0, V2y = 0, Rx = 0, Ry = 0;  // components
 };
 
@@ -42,8 +42,14 @@ public:
 
     // The resultant's direction in radians from the last computation; none for a zero resultant.
     const std::optional<double>& anguloResultante() const { return AnguloResultante; }
-    // How the next events map units to twips.
-    void setEscalado(diagram::Escalado e) { escalado_ = e; }
+    // How the next events map units to twips, and the scale they keep instead of the one the
+    // vectors give, if any (diagram::EscalaDelDibujo).
+    void setEscalado(diagram::Escalado e, std::optional<double> retenida = std::nullopt) {
+        escalado_ = e;
+        retenida_ = retenida;
+    }
+    // The scale the next event draws at with the bars as they are; 0 when it draws nothing.
+    double EscalaSiguiente() const;
 
 private:
     void Lecturas();
@@ -56,6 +62,7 @@ private:
     double Pi = 0;
     std::optional<double> AnguloResultante;
     diagram::Escalado escalado_ = diagram::Escalado::Adaptativa;
+    std::optional<double> retenida_;
 };
 
 }  // namespace trazalia::parallelogram

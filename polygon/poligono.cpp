@@ -102,13 +102,21 @@ Poligono::Estado Poligono::CalcularEstado() {
     e.r = Longitud(e.Rx, e.Ry);
     AnguloResultante = diagram::DireccionResultante(e.Rx, e.Ry);
 
-    // Every length any step draws must fit within the axes.
+    // Every length any step draws must fit within the axes, so that the steps of the same vectors
+    // share one scale.
     e.Escala = e.m[0];
     if (e.m[1] > e.m[0]) e.Escala = e.m[1];
     for (double v : {static_cast<double>(e.m[2]), s12, s13, s23, e.r}) {
         if (v >= e.Escala) e.Escala = v;
     }
+    if (e.Escala != 0) e.Escala = diagram::EscalaDelDibujo(e.Escala, escalado_, retenida_);
     return e;
+}
+
+double Poligono::EscalaSiguiente() const {
+    // On a copy, so that AnguloResultante stays the last event's.
+    Poligono copia(*this);
+    return copia.CalcularEstado().Escala;
 }
 
 void Poligono::EscenaBase(double Escala) {
@@ -130,8 +138,7 @@ diagram::Resultado Poligono::Resultado(const Estado& e) {
     }
     resultado.redibujo = e.Escala != 0;
     for (int k = 0; k < 3; ++k) resultado.vectores.push_back({e.m[k], e.d[k]});
-    resultado.Escala =
-        escalado_ == diagram::Escalado::Fija && e.Escala != 0 ? diagram::kEscalaFija : e.Escala;
+    resultado.Escala = e.Escala;
     resultado.escalado = escalado_;
     resultado.r = e.r;
     resultado.direccion = diagram::Direccion(e.r, AnguloResultante);

@@ -42,8 +42,14 @@ public:
 
     // The resultant's direction in radians from the last computation; none for a zero resultant.
     const std::optional<double>& anguloResultante() const { return AnguloResultante; }
-    // How the next events map units to twips.
-    void setEscalado(diagram::Escalado e) { escalado_ = e; }
+    // How the next events map units to twips, and the scale they keep instead of the one the
+    // vectors give, if any (diagram::EscalaDelDibujo).
+    void setEscalado(diagram::Escalado e, std::optional<double> retenida = std::nullopt) {
+        escalado_ = e;
+        retenida_ = retenida;
+    }
+    // The scale the next event draws at with the bars as they are; 0 when it draws nothing.
+    double EscalaSiguiente() const;
 
 private:
     struct Estado;
@@ -64,6 +70,7 @@ private:
     double Pi = 0;
     std::optional<double> AnguloResultante;
     diagram::Escalado escalado_ = diagram::Escalado::Adaptativa;
+    std::optional<double> retenida_;
     // The vectors drawn by the event under way.
     std::vector<diagram::Trazo> trazos_;
 };

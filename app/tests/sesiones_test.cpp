@@ -127,9 +127,9 @@ std::string ComprobarVistas(const VentanaMetodo& v, std::span<const canvas::Op> 
             return l && !l->dashed && Cerca(l->from, c, 0.5F) && l->to == punta;
         });
         // Twips per unit on each axis: Escala units reach 0.45 of each, or with the fixed scale
-        // 100 units reach the shorter half-axis on both.
+        // the shorter half-axis on both.
         const bool fija = d.escalado == diagram::Escalado::Fija;
-        const double kx = fija ? std::min(W, H) * 0.45 / 100 : W * 0.45 / d.Escala;
+        const double kx = fija ? std::min(W, H) * 0.45 / d.Escala : W * 0.45 / d.Escala;
         const double ky = fija ? kx : H * 0.45 / d.Escala;
         const canvas::Point desdeComponentes{static_cast<float>(c.x + kx * t.x),
                                              static_cast<float>(c.y - ky * t.y)};

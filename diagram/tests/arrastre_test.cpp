@@ -10,7 +10,7 @@ namespace trazalia::diagram {
 namespace {
 
 // Form2's drawing area: 7000 × 6000 twips, the origin at (3500, 3000). At Escala 100 one unit is
-// 31.5 twips across and 27 twips up; with the fixed scale 27 twips both ways.
+// 31.5 twips across and 27 twips up; with the fixed scale 100, 27 twips both ways (150: 18).
 constexpr double kAncho = 7000;
 constexpr double kAlto = 6000;
 
@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Arrastre, ValorArrastradoTest, testing::Values(
     Fila{"MuyLejosSigueSiendoCien", {1e30, 3000}, 100, A, false, {100, 0}},
     Fila{"EnElOrigenCero", {3500, 3000}, 100, A, false, {0, 0}},
     Fila{"FijaIgualEnAmbosEjes", {3500 + 810, 3000 - 810}, 100, F, false, {42, 45}},
-    Fila{"FijaNoLeeLaEscala", {3500 + 1350, 3000}, 7, F, false, {50, 0}},
+    Fila{"FijaConSuEscala", {3500 + 1350, 3000}, 150, F, false, {75, 0}},
     Fila{"FijaMasAllaDeCien", {3500 + 3000, 3000}, 100, F, false, {100, 0}},
     Fila{"SinShiftCincuentaYDos", {3500 + 27 * 30.78, 3000 - 27 * 39.40}, 100, F, false, {50, 52}},
     Fila{"ShiftCincoYQuince", {3500 + 27 * 30.78, 3000 - 27 * 39.40}, 100, F, true, {50, 45}},
