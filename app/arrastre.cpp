@@ -62,6 +62,8 @@ void Arrastre::Soltar() {
     if (!vector_) return;
     const int k = *vector_;
     vector_.reset();
+    // Only when the vectors now ask for other axes, so that a drag that kept them draws no more.
+    ventana_.Reescalar();
     ventana_.Describir();
     emit soltado();
     // Once, when the tip is let go, rather than every value on the way.

@@ -13,7 +13,7 @@ namespace trazalia::app {
 // A vector's tip grabbed on a method window's Picture1 and moved: each position sets the vector's
 // scroll bars, so their handlers redraw as for any change. Watches Picture1's mouse events (touch
 // arrives as Qt's emulated mouse) and takes only the presses that grab a tip. While a tip is held
-// the picture's description waits for the release.
+// the picture's description waits for the release and its scale stays.
 class Arrastre final : public QObject, public Capa {
     Q_OBJECT
 public:
@@ -31,6 +31,11 @@ public:
     QString Dibujado(canvas::Canvas&, const diagram::Resultado&) override { return {}; }
     QString Descripcion() const override { return {}; }
     bool retiene() const override { return vector_.has_value(); }
+    // While a tip is held the picture keeps the scale it had at the press, so that the tip stays
+    // under the pointer; the release draws it at its own scale.
+    std::optional<double> EscalaRetenida() const override {
+        return vector_ ? std::optional(escala_.Escala) : std::nullopt;
+    }
 
 signals:
     // A held tip was let go.

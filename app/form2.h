@@ -29,7 +29,10 @@ public:
     std::span<const std::pair<int, int>> LecturasDeBarras() const override { return kLecturas; }
 
 protected:
-    void Escalar(diagram::Escalado escalado) override { metodo_.setEscalado(escalado); }
+    double Escalar(diagram::Escalado escalado, std::optional<double> retenida) override {
+        metodo_.setEscalado(escalado, retenida);
+        return metodo_.EscalaSiguiente();
+    }
 
 private:
     static constexpr std::pair<int, int> kLecturas[] = {{1, 5}, {2, 6}, {3, 7}, {4, 8}};

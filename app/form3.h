@@ -31,7 +31,10 @@ public:
     std::span<const std::pair<int, int>> LecturasDeBarras() const override { return kLecturas; }
 
 protected:
-    void Escalar(diagram::Escalado escalado) override { metodo_.setEscalado(escalado); }
+    double Escalar(diagram::Escalado escalado, std::optional<double> retenida) override {
+        metodo_.setEscalado(escalado, retenida);
+        return metodo_.EscalaSiguiente();
+    }
 
     // "Paso 2 de 7: vectores 1, 3 y 2"; "Paso 7 de 7: los seis órdenes a la vez".
     static QString TextoDelPaso(int paso);

@@ -47,15 +47,24 @@ void VentanaMetodo::EnlazarLecturas() {
 
 const diagram::Vistas& VentanaMetodo::vistas() const { return lienzo_->vistas(); }
 
-void VentanaMetodo::PrepararVistas() {
+double VentanaMetodo::PrepararVistas() {
     lienzo_->PonerVistas(vistas_.vistas());
-    Escalar(diagram::EscaladoDe(lienzo_->vistas()));
+    std::optional<double> retenida;
+    for (const Capa* capa : capas_)
+        if ((retenida = capa->EscalaRetenida())) break;
+    return Escalar(diagram::EscaladoDe(lienzo_->vistas()), retenida);
 }
 
 void VentanaMetodo::Redibujar() {
     if (!repetir_) return;
     const auto handler = repetir_;
     EventoDeDibujo(handler);
+}
+
+void VentanaMetodo::Reescalar() {
+    if (!dibujo_) return;
+    const double Escala = PrepararVistas();
+    if (Escala > 0 && Escala != dibujo_->Escala) Redibujar();
 }
 
 void VentanaMetodo::Dibujado(diagram::Resultado resultado) {

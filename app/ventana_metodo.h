@@ -43,6 +43,9 @@ public:
     // While true the picture's description waits: a screen reader speaks a focused picture's
     // every new description, and during a drag only the last one is news.
     virtual bool retiene() const = 0;
+    // The scale, in units, the next picture is to keep instead of the one its vectors give; the
+    // first layer that holds one wins.
+    virtual std::optional<double> EscalaRetenida() const { return std::nullopt; }
 };
 
 // A method window: its diagram code reads the scroll bars and writes the labels through it, and
@@ -83,6 +86,9 @@ public:
     void AgregarCapa(Capa& capa) { capas_.push_back(&capa); }
     // Runs the last handler that drew again, so that the picture shows the views now chosen.
     void Redibujar();
+    // Redraws when the picture's scale is not the one its vectors and layers give now: a layer
+    // let go of the scale it held.
+    void Reescalar();
     // Sets the drawing area's description from what it shows now.
     void Describir();
     // Writes a read-out as the program writes captions.
@@ -123,11 +129,13 @@ protected:
     canvas::Canvas& lienzo();
     // Each bar shows its value in its read-out, where an exact value can be typed.
     void EnlazarLecturas();
-    // Before each redraw: how the window's diagram is to map units to twips, as the views ask.
-    virtual void Escalar(diagram::Escalado escalado) = 0;
+    // Before each redraw: how the window's diagram is to map units to twips, as the views ask,
+    // and the scale a layer holds, if any. Returns the scale the diagram will draw at.
+    virtual double Escalar(diagram::Escalado escalado, std::optional<double> retenida) = 0;
 
 private:
-    void PrepararVistas();
+    // Returns the scale the next picture draws at (0 for none).
+    double PrepararVistas();
     void Dibujado(diagram::Resultado resultado);
 
     ControlVistas& vistas_;

@@ -4,9 +4,12 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <optional>
 
 #include "app/accesible.h"
 #include "app/tests/con_aplicacion.h"
+#include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 
 namespace trazalia::app {
@@ -51,6 +54,80 @@ TEST_F(ArrastreTest, ManoShiftYUnSoloAnuncio) {
     EXPECT_TRUE(picture->accessibleDescription().startsWith(
         QStringLiteral("Vector 1: 85 a 90°. Vector 2: 0 a 0°.")))
         << picture->accessibleDescription().toStdString();
+}
+
+// Where vector k's tip is drawn, in pixels of Picture1 at zoom 100 %.
+QPointF Punta(const VentanaMetodo& v, int k) {
+    const diagram::Punto p = v.dibujo()->trazos.at(static_cast<std::size_t>(k - 1)).hasta;
+    return {p.x / 15, p.y / 15};
+}
+
+// 50 at 0° and 50 at 90°: r = 70.71 is the scale. Vector 1 turned up makes r = 100: while held,
+// the picture keeps 70.71 and the tip stays under the pointer; the release draws it at 100.
+TEST_F(ArrastreTest, LaPuntaSigueAlPunteroYAlSoltarSeReescala) {
+    VentanaMetodo& v = Metodo("Form2 1=50 2=50 4=90");
+    QWidget* picture = v.Picture1();
+    const double antes = v.dibujo()->Escala;
+    ASSERT_NEAR(antes, 70.71, 0.01);
+    Raton(picture, QEvent::MouseButtonPress, Punta(v, 1), ::Qt::LeftButton);
+    const QPointF arriba(3500 / 15.0, (3000 - 2700 * 50 / antes) / 15);
+    Raton(picture, QEvent::MouseMove, arriba, ::Qt::LeftButton);
+    ASSERT_EQ(v.barra(1)->value(), 50);
+    ASSERT_EQ(v.barra(3)->value(), 90);
+    EXPECT_EQ(v.dibujo()->Escala, antes);
+    EXPECT_NEAR(Punta(v, 1).x(), arriba.x(), 0.1);
+    EXPECT_NEAR(Punta(v, 1).y(), arriba.y(), 0.1);
+    QSignalSpy redibujos(&v, &VentanaMetodo::dibujado);
+    Raton(picture, QEvent::MouseButtonRelease, arriba, ::Qt::NoButton);
+    EXPECT_EQ(redibujos.count(), 1);
+    EXPECT_NEAR(v.dibujo()->Escala, 100, 1e-3);
+    EXPECT_NEAR(Punta(v, 1).y(), (3000 - 2700 * 50 / 100.0) / 15, 0.1);
+}
+
+// 100 at 0° sets the scale; vector 1 lengthened from 30 to 40 at 180° leaves it: the release
+// draws nothing more.
+TEST_F(ArrastreTest, SinCambioDeEscalaSoltarNoRedibuja) {
+    VentanaMetodo& v = Metodo("Form2 1=30 3=180 2=100");
+    QWidget* picture = v.Picture1();
+    Raton(picture, QEvent::MouseButtonPress, Punta(v, 1), ::Qt::LeftButton);
+    const QPointF mas(Punta(v, 1).x() - 10 * 31.5 / 15, Punta(v, 1).y());
+    Raton(picture, QEvent::MouseMove, mas, ::Qt::LeftButton);
+    ASSERT_EQ(v.barra(1)->value(), 40);
+    QSignalSpy redibujos(&v, &VentanaMetodo::dibujado);
+    Raton(picture, QEvent::MouseButtonRelease, mas, ::Qt::NoButton);
+    EXPECT_EQ(redibujos.count(), 0);
+    EXPECT_EQ(v.dibujo()->Escala, 100);
+}
+
+// A layer of the test's own that holds a scale.
+class Retiene final : public QObject, public Capa {
+public:
+    Retiene(VentanaMetodo& v, std::optional<double> Escala) : QObject(&v), Escala(Escala) {
+        v.AgregarCapa(*this);
+    }
+    QString Dibujado(canvas::Canvas&, const diagram::Resultado&) override { return {}; }
+    QString Descripcion() const override { return {}; }
+    bool retiene() const override { return false; }
+    std::optional<double> EscalaRetenida() const override { return Escala; }
+    std::optional<double> Escala;
+};
+
+TEST_F(ArrastreTest, LaPrimeraCapaQueRetieneUnaEscalaGana) {
+    VentanaMetodo& v = Metodo("Form2 1=50");
+    new Retiene(v, std::nullopt);
+    auto* segunda = new Retiene(v, 150);
+    new Retiene(v, 80);
+    v.Redibujar();
+    EXPECT_EQ(v.dibujo()->Escala, 150);
+    EXPECT_EQ(v.dibujo()->r, 50);
+    segunda->Escala.reset();
+    v.Redibujar();
+    EXPECT_EQ(v.dibujo()->Escala, 80);
+    // The fixed scale: the round one that holds 80 units.
+    app.vistas().Poner(diagram::Vista::EscalaFija, true);
+    segunda->Escala = 120;
+    v.Redibujar();
+    EXPECT_EQ(v.dibujo()->Escala, 150);
 }
 
 }  // namespace
