@@ -33,7 +33,7 @@ qreal Resolucion(const QWidget* w) { return std::max<qreal>(2, w->devicePixelRat
 
 AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana cual,
                                      ControlVistas& vistas, Dialogos& dialogos,
-                                     const AjustesDePractica& practica)
+                                     AjustesDePractica& practica)
     : QObject(&ventana), ventana_(ventana), dialogos_(dialogos) {
     setObjectName(QStringLiteral("acciones"));
     menu_ = new QMenu(&ventana_);
@@ -57,8 +57,10 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
     menu_->addSeparator();
 
     // Before the layers' filters: Qt asks the filter installed last first, so that a dragged tip
-    // and a guess see the mouse before the menu does.
+    // and a guess see the mouse before the menu does, and practice before the tip: an exercise's
+    // tips hold still.
     ventana_.Picture1()->installEventFilter(this);
+    arrastre_ = new Arrastre(ventana_);
     practica_ = new Practica(ventana_, cual, practica, dialogos);
     practica_->AgregarAlMenu(*menu_);
     // The views: one set for both method windows, each with its key in this window.
@@ -74,7 +76,6 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
     connect(menuDeTeclado, &QShortcut::activated, this, [this] {
         AbrirMenu(ventana_.Picture1()->mapToGlobal(ventana_.Picture1()->rect().center()));
     });
-    arrastre_ = new Arrastre(ventana_);
 }
 
 AccionesDelDibujo& AccionesDelDibujo::De(const VentanaMetodo& ventana) {

@@ -28,7 +28,7 @@ class AccionesDelDibujo final : public QObject {
 public:
     // Everything given must outlive the window, which owns this.
     AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana cual, ControlVistas& vistas,
-                      Dialogos& dialogos, const AjustesDePractica& practica);
+                      Dialogos& dialogos, AjustesDePractica& practica);
 
     // Those of that window.
     static AccionesDelDibujo& De(const VentanaMetodo& ventana);

@@ -35,6 +35,10 @@ public:
     void Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) override {
         app_.dialogos().Imprimir(parent, imprimir);
     }
+    std::optional<QString> Texto(QWidget* parent, const QString& titulo, const QString& pregunta,
+                                 const QString& actual) override {
+        return app_.dialogos().Texto(parent, titulo, pregunta, actual);
+    }
 
 private:
     Aplicacion& app_;

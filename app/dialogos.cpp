@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogos.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintPreviewDialog>
@@ -11,6 +13,7 @@
 #include <QStandardPaths>
 
 #include "app/exportar.h"
+#include "app/zoom.h"
 
 namespace trazalia::app {
 
@@ -41,7 +44,9 @@ QString DialogosQt::ArchivoParaGuardar(QWidget* parent, const QString& nombre) {
 }
 
 void DialogosQt::Aviso(QWidget* parent, const QString& titulo, const QString& texto) {
-    QMessageBox::warning(parent, titulo, texto);
+    QMessageBox aviso(QMessageBox::Warning, titulo, texto, QMessageBox::Ok, parent);
+    EscalarDialogo(aviso, FactorDe(parent));
+    aviso.exec();
 }
 
 void DialogosQt::Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) {
@@ -51,6 +56,22 @@ void DialogosQt::Imprimir(QWidget* parent, const std::function<void(QPrinter&)>&
     QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista,
                      [&](QPrinter* destino) { imprimir(*destino); });
     vista.exec();
+}
+
+std::optional<QString> DialogosQt::Texto(QWidget* parent, const QString& titulo,
+                                         const QString& pregunta, const QString& actual) {
+    // Its window may go while it is open, and take the dialog with it.
+    const QPointer<QInputDialog> dialogo = new QInputDialog(parent);
+    dialogo->setWindowTitle(titulo);
+    dialogo->setLabelText(pregunta);
+    dialogo->setTextValue(actual);
+    dialogo->setCancelButtonText(QCoreApplication::translate("Dialogos", "Omitir"));
+    const bool aceptado = dialogo->exec() == QDialog::Accepted;
+    if (!dialogo) return std::nullopt;
+    std::optional<QString> texto;
+    if (aceptado) texto = dialogo->textValue();
+    delete dialogo.data();
+    return texto;
 }
 
 }  // namespace trazalia::app

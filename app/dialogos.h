@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -20,15 +21,20 @@ public:
     virtual void Aviso(QWidget* parent, const QString& titulo, const QString& texto) = 0;
     // Shows a preview of what imprimir paints on a printer, and prints it where the user says.
     virtual void Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) = 0;
+    // Asks for a line of text, offering actual; nothing when the user skips the question.
+    virtual std::optional<QString> Texto(QWidget* parent, const QString& titulo,
+                                         const QString& pregunta, const QString& actual) = 0;
 };
 
 // Qt's file dialog, opened in the folder last saved to in this session (at first the pictures
-// folder), a message box, and Qt's print preview with its print dialog.
+// folder), a message box, Qt's print preview with its print dialog, and an input dialog.
 class DialogosQt final : public Dialogos {
 public:
     QString ArchivoParaGuardar(QWidget* parent, const QString& nombre) override;
     void Aviso(QWidget* parent, const QString& titulo, const QString& texto) override;
     void Imprimir(QWidget* parent, const std::function<void(QPrinter&)>& imprimir) override;
+    std::optional<QString> Texto(QWidget* parent, const QString& titulo, const QString& pregunta,
+                                 const QString& actual) override;
 
 private:
     QString carpeta_;

@@ -221,12 +221,44 @@ void EditorDeValor::Cerrar(bool devolverFoco) {
     }
 }
 
+// Tab and Shift+Tab, where leaving sets the value: one that is not taken keeps the focus here with
+// its hint; one that is goes to the value as the focus moves on. The focus-out does it on screen;
+// without an active window (script mode) there is none, so it is done here too.
+bool EditorDeValor::event(QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !destino_.fijaAlSalir || cerrado_)
+        return QLineEdit::event(event);
+    const auto* tecla = static_cast<QKeyEvent*>(event);
+    if ((tecla->key() != ::Qt::Key_Tab && tecla->key() != ::Qt::Key_Backtab) ||
+        (tecla->modifiers() & (::Qt::ControlModifier | ::Qt::AltModifier)))
+        return QLineEdit::event(event);
+    const QString texto = text();
+    if (!texto.isEmpty() && !destino_.acepta(texto)) {
+        Rechazar(texto);
+        selectAll();
+        return true;
+    }
+    const bool hecho = QLineEdit::event(event);
+    if (!cerrado_) {
+        Cerrar(false);
+        if (!texto.isEmpty()) destino_.fijar(texto);
+    }
+    return hecho;
+}
+
 void EditorDeValor::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // The user went elsewhere in the window: nothing typed is kept.
-    if (event->reason() != ::Qt::PopupFocusReason &&
-        event->reason() != ::Qt::ActiveWindowFocusReason)
+    if (event->reason() == ::Qt::PopupFocusReason ||
+        event->reason() == ::Qt::ActiveWindowFocusReason || cerrado_)
+        return;
+    const QString texto = text();
+    if (!destino_.fijaAlSalir || texto.isEmpty()) return Cerrar(false);
+    if (destino_.acepta(texto)) {
         Cerrar(false);
+        destino_.fijar(texto);
+        return;
+    }
+    // Left open with its hint, so that what was typed is not lost unseen.
+    Rechazar(texto);
 }
 
 // The window was left with the editor open: its bar is where focus comes back to.

@@ -29,6 +29,9 @@ struct Destino {
     std::function<void(const QString&)> fijar;
     // Whether the editor opens now; always when not given.
     std::function<bool()> disponible;
+    // Whether leaving the editor for another control (Tab, a click) sets what was typed, as Enter
+    // does; otherwise leaving it drops the text, as Esc does.
+    bool fijaAlSalir = false;
 };
 
 // A small editor over a read-out, for typing an exact value. Enter sets the scroll bar whose value
@@ -61,6 +64,7 @@ public:
     std::optional<QString> TomarRechazo();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

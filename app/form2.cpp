@@ -121,7 +121,7 @@ void Form2::Form_Load() {
 }
 
 void Form2::Command1_Click() {
-    EventoDeDibujo([this] { return metodo_.Command1_Click(); });
+    EventoDeRevelado([this] { return metodo_.Command1_Click(); });
 }
 
 void Form2::Command2_Click() { Regresar(); }

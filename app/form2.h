@@ -25,6 +25,7 @@ public:
     QString NombreDeArchivo() const override;
     QString ComoRenovarResultado() const override;
     void DibujarVectores() override { HScroll1_Change(); }
+    void Revelar() override { Command1_Click(); }
     std::array<int, 2> LecturasDelResultado() const override { return {10, 12}; }
     std::span<const std::pair<int, int>> LecturasDeBarras() const override { return kLecturas; }
 

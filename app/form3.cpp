@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <array>
+#include <string>
 #include <utility>
 
 #include "app/editor.h"
@@ -206,6 +208,16 @@ void Form3::RotularPaso() {
         w->setToolTip(Consejo({paso, w->accessibleDescription()}));
 }
 
+void Form3::PrepararRevelado() {
+    constexpr int kMedio = (diagram::kPasos + 1) / 2;
+    {
+        const QSignalBlocker bloqueo(barra(7));
+        barra(7)->setValue(kMedio);
+    }
+    Label(18, std::to_string(kMedio));
+    RotularPaso();
+}
+
 void Form3::Form_Load() {
     Evento([this] { metodo_.Form_Load(); });
 }
@@ -223,7 +235,7 @@ void Form3::HScroll5_Change() { HScroll1_Change(); }
 void Form3::HScroll6_Change() { HScroll1_Change(); }
 
 void Form3::HScroll7_Change() {
-    EventoDeDibujo([this] { return metodo_.HScroll7_Change(); });
+    EventoDeRevelado([this] { return metodo_.HScroll7_Change(); });
 }
 
 QString Form3::ComoRenovarResultado() const {

@@ -27,6 +27,10 @@ public:
     QString NombreDeArchivo() const override;
     QString ComoRenovarResultado() const override;
     void DibujarVectores() override { HScroll1_Change(); }
+    // The step the bar shows, drawn again.
+    void Revelar() override { HScroll7_Change(); }
+    // The step bar in the middle, where every key that moves it changes its value.
+    void PrepararRevelado() override;
     std::array<int, 2> LecturasDelResultado() const override { return {14, 16}; }
     std::span<const std::pair<int, int>> LecturasDeBarras() const override { return kLecturas; }
 

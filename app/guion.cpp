@@ -31,6 +31,7 @@
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_writer.h"
+#include "practice/intento.h"
 
 namespace trazalia::app {
 
@@ -245,6 +246,19 @@ std::string Rechazo(const EditorDeValor& editor, const Ventana& v, const QString
            std::to_string(editor.barra()->maximum());
 }
 
+// The practice of a method window, or null for Form1.
+Practica* PracticaDe(Ventana& v) {
+    auto* metodo = qobject_cast<VentanaMetodo*>(&v);
+    return metodo ? &AccionesDelDibujo::De(*metodo).practica() : nullptr;
+}
+
+// What a change of an exercise's vectors is told, before its answer is revealed.
+std::string Retenido(const Ventana& v) {
+    const std::string nombre = v.nombre().toStdString();
+    return "el ejercicio de " + nombre + " no cambia hasta comprobarlo: «practice " + nombre +
+           " check» lo comprueba";
+}
+
 // key WINDOW.CONTROL KEY...: the control takes the focus, then each key is pressed and released
 // on whatever has the focus then, as a keyboard would (a digit on a scroll bar opens its editor,
 // which takes the next keys). A view's key turns the view on or off. A key that nothing takes
@@ -265,6 +279,8 @@ std::string Teclas(Aplicacion& app, const std::vector<std::string_view>& w) {
     const auto* abierto = qobject_cast<const EditorDeValor*>(v->focusWidget());
     if (!abierto || abierto->barra() != control) control->setFocus(::Qt::OtherFocusReason);
     const auto& vistas = app.vistas().acciones();
+    Practica* practica = PracticaDe(*v);
+    if (practica) practica->TomarRechazo();
     for (const Tecla& t : teclas) {
         if (app.terminado() || !v->isVisible())
             return "la ventana " + v->nombre().toStdString() + " ya no está a la vista";
@@ -284,6 +300,7 @@ std::string Teclas(Aplicacion& app, const std::vector<std::string_view>& w) {
         if (auto* editor = qobject_cast<EditorDeValor*>(v->focusWidget()))
             if (const std::optional<QString> intento = editor->TomarRechazo())
                 return Rechazo(*editor, *v, *intento);
+        if (practica && practica->TomarRechazo()) return Retenido(*v);
         if (!pulsada.isAccepted())
             return "la tecla " + Citar(t.nombre) + " no hace nada en " + Nombre(*v, destino);
     }
@@ -303,21 +320,21 @@ BusquedaPractica BuscarPractica(const Aplicacion& app, std::string_view nombre) 
     return {&AccionesDelDibujo::De(*static_cast<VentanaMetodo*>(v)).practica(), {}};
 }
 
-// practice WINDOW on SEED LEVEL | next | off
+// practice WINDOW on SEED LEVEL | next | check | off
 std::string Practicar(const Aplicacion& app, const std::vector<std::string_view>& w) {
     const bool on = w[2] == "on";
     if (on ? w.size() != 5 : w.size() != 3) return Uso(w[0]);
-    if (!on && w[2] != "next" && w[2] != "off")
-        return "se esperaba on, next u off en lugar de " + Citar(w[2]);
+    if (!on && w[2] != "next" && w[2] != "check" && w[2] != "off")
+        return "se esperaba on, next, check u off en lugar de " + Citar(w[2]);
     auto [practica, error] = BuscarPractica(app, w[1]);
     if (!practica) return error;
     if (w[2] == "off") {
         practica->Terminar();
         return {};
     }
-    if (w[2] == "next") {
+    if (w[2] == "next" || w[2] == "check") {
         if (!practica->activa()) return std::string(w[1]) + " no está practicando";
-        practica->Siguiente();
+        w[2] == "next" ? practica->Siguiente() : practica->Comprobar();
         return {};
     }
     std::uint32_t semilla = 0;
@@ -349,6 +366,12 @@ std::string Adivinar(const Aplicacion& app, const std::vector<std::string_view>&
     auto [practica, error] = BuscarPractica(app, w[1]);
     if (!practica) return error;
     if (!practica->activa()) return std::string(w[1]) + " no está practicando";
+    const auto cual = *practice::VentanaDeNombre(w[1]);
+    if (!practice::ModuloAdmitido(cual, *r))
+        return "magnitud fuera de rango " + Citar(w[2]) + ": va de 0 a " +
+               practice::NumeroDelIntento(practice::ModuloMaximoDelIntento(cual));
+    if (!practice::DireccionAdmitida(*alfa))
+        return "dirección fuera de rango " + Citar(w[3]) + ": va de 0 a 360";
     if (!practica->Adivinar({*r, *alfa}))
         return "el ejercicio de " + std::string(w[1]) + " ya está resuelto: «practice " +
                std::string(w[1]) + " next» da otro";
@@ -369,6 +392,7 @@ std::string Arrastrar(const Aplicacion& app, const std::vector<std::string_view>
     if (!v) return error;
     auto* metodo = qobject_cast<VentanaMetodo*>(v);
     if (!metodo) return v->nombre().toStdString() + " no tiene vectores que arrastrar";
+    if (AccionesDelDibujo::De(*metodo).practica().Pendiente()) return Retenido(*v);
     Arrastre& arrastre = AccionesDelDibujo::De(*metodo).arrastre();
     if (arrastre.Presionar({c[0], c[1]})) {
         arrastre.Mover({c[2], c[3]}, false);
@@ -401,6 +425,8 @@ std::string Mover(const Aplicacion& app, const std::vector<std::string_view>& w)
     if (valor < barra->minimum() || valor > barra->maximum())
         return "valor fuera de rango " + Citar(numero) + ": " + std::string(w[1]) + " va de " +
                std::to_string(barra->minimum()) + " a " + std::to_string(barra->maximum());
+    if (const Practica* practica = PracticaDe(*v); practica && practica->Retiene(barra))
+        return Retenido(*v);
     // As a user would move it: the change handler runs only when the value changes.
     barra->setValue(static_cast<int>(valor));
     return {};
@@ -469,7 +495,7 @@ constexpr std::array kOrdenes{
     Orden{"key", "key VENTANA.CONTROL TECLA...", 3, kSinLimite,
           [](const Llamada& l) { return Teclas(l.app, l.w); }},
     // The count of words depends on the second: Practicar checks it.
-    Orden{"practice", "practice VENTANA on SEMILLA NIVEL | practice VENTANA next|off", 3, 5,
+    Orden{"practice", "practice VENTANA on SEMILLA NIVEL | practice VENTANA next|check|off", 3, 5,
           [](const Llamada& l) { return Practicar(l.app, l.w); }},
     Orden{"guess", "guess VENTANA R ALFA", 4, 4,
           [](const Llamada& l) { return Adivinar(l.app, l.w); }},

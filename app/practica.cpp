@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -17,6 +17,8 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolTip>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
@@ -24,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "app/accesible.h"
 #include "app/ajustes.h"
 #include "app/dialogos.h"
 #include "app/editor.h"
@@ -32,8 +35,10 @@
 #include "canvas/qt/file_error.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
+#include "diagram/arrastre.h"
 #include "diagram/marco.h"
 #include "diagram/resultado.h"
+#include "practice/intento.h"
 #include "practice/registro.h"
 
 namespace trazalia::app {
@@ -43,6 +48,7 @@ namespace {
 constexpr canvas::Color kGrisIntento{128, 128, 128};
 constexpr canvas::Color kVerdeAcierto{0, 110, 0};
 constexpr canvas::Color kRojoError{170, 0, 0};
+constexpr canvas::Color kGrisInstruccion{80, 80, 80};
 // A press this close to the origin (logical pixels at zoom 100 %) starts a guess.
 constexpr double kAgarre = 12;
 // The verdict's lines: the views' line height, and a generous advance per character.
@@ -106,9 +112,15 @@ int Cubiertos(diagram::Punto p, diagram::Punto q, double x0, double y0, double x
     return n;
 }
 
+// A name is one line of text: control characters (a pasted newline, a terminal's escapes) go.
+QString SinControles(QString nombre) {
+    nombre.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return nombre;
+}
+
 }  // namespace
 
-Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual, const AjustesDePractica& ajustes,
+Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual, AjustesDePractica& ajustes,
                    Dialogos& dialogos)
     : QObject(&ventana), ventana_(ventana), ajustes_(ajustes), dialogos_(dialogos), cual_(cual) {
     practicar_ = ventana_.Atajo(QCoreApplication::translate("Practica", "Practicar"),
@@ -119,7 +131,24 @@ Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual, const Ajustes
                            {QKeySequence(::Qt::Key_N)});
     otro_->setEnabled(false);
     connect(otro_, &QAction::triggered, this, &Practica::Siguiente);
+    comprobar_ = new QAction(QCoreApplication::translate("Practica", "Comprobar"), this);
+    comprobar_->setShortcuts({QKeySequence(::Qt::Key_Return), QKeySequence(::Qt::Key_Enter)});
+    // On the picture alone: elsewhere Enter belongs to the control with the focus.
+    comprobar_->setShortcutContext(::Qt::WidgetShortcut);
+    ventana_.Picture1()->addAction(comprobar_);
+    comprobar_->setEnabled(false);
+    connect(comprobar_, &QAction::triggered, this, &Practica::Comprobar);
     ventana_.Picture1()->installEventFilter(this);
+    // After the bars' editors, so that this filter is asked first.
+    const int vectores = practice::NumeroDeVectores(cual_);
+    for (auto [barra, lectura] : ventana_.LecturasDeBarras()) {
+        if (barra > 2 * vectores) continue;
+        for (QWidget* w : {static_cast<QWidget*>(ventana_.barra(barra)),
+                           static_cast<QWidget*>(ventana_.rotulo(lectura))}) {
+            w->installEventFilter(this);
+            retenidos_.push_back(w);
+        }
+    }
     ventana_.AgregarCapa(*this);
 
     if (ajustes_.recuerda) {
@@ -152,29 +181,29 @@ void Practica::EnlazarLecturas() {
     for (const bool esModulo : {true, false}) {
         QLabel* lectura = ventana_.rotulo(esModulo ? lecturaR : lecturaAlfa);
         Destino d;
-        d.nombre = esModulo ? QCoreApplication::translate("Practica", "Módulo de tu resultante")
-                            : QCoreApplication::translate("Practica", "Dirección de tu resultante");
+        d.nombre = esModulo ? QCoreApplication::translate("Practica", "Módulo de su resultante")
+                            : QCoreApplication::translate("Practica", "Dirección de su resultante");
         // Decimals with a point, as scripts write them; never the locale's comma.
         d.validador = new QRegularExpressionValidator(
             QRegularExpression(QStringLiteral("[0-9]{0,3}([.][0-9]{0,2})?")));
         d.valor = [this, esModulo] {
-            if (!intento_) return QString();
-            return Q(practice::NumeroDelIntento(esModulo ? intento_->r : intento_->direccion));
+            std::optional<double> v = esModulo ? moduloTecleado_ : direccionTecleada_;
+            if (intento_) v = esModulo ? intento_->r : intento_->direccion;
+            return v ? Q(practice::NumeroDelIntento(*v)) : QString();
         };
-        d.acepta = [esModulo](const QString& texto) {
+        d.acepta = [this, esModulo](const QString& texto) {
             bool numero = false;
             const double v = texto.toDouble(&numero);
-            return numero && (esModulo ? v > 0 : v <= 360);
+            return numero &&
+                   (esModulo ? practice::ModuloAdmitido(cual_, v) : practice::DireccionAdmitida(v));
         };
-        d.pista = esModulo ? QCoreApplication::translate("Practica",
-                                                         "Un número mayor que 0, con punto: 87.5")
+        d.pista = esModulo ? QCoreApplication::translate("Practica", "De 0 a %1, con punto: 87.5")
+                                 .arg(practice::ModuloMaximoDelIntento(cual_))
                            : QCoreApplication::translate("Practica", "De 0 a 360, con punto: 36.6");
-        d.fijar = [this, esModulo](const QString& texto) {
-            practice::Intento intento = intento_.value_or(practice::Intento{});
-            (esModulo ? intento.r : intento.direccion) = texto.toDouble();
-            Adivinar(intento);
-        };
-        d.disponible = [this] { return activa_ && !revelado_ && !ejercicio_.empty(); };
+        d.fijar = [this, esModulo](const QString& texto) { Teclear(esModulo, texto.toDouble()); };
+        d.disponible = [this] { return Pendiente(); };
+        // Tab from r to α keeps the r typed.
+        d.fijaAlSalir = true;
         EditorDeValor::Enlazar(lectura, std::move(d));
     }
 }
@@ -183,6 +212,7 @@ void Practica::AgregarAlMenu(QMenu& menu) {
     menu.addAction(practicar_);
     menu.addMenu(niveles_);
     menu.addAction(otro_);
+    menu.addAction(comprobar_);
     menu.addAction(nombre_);
     menu.addAction(guardar_);
 }
@@ -194,6 +224,11 @@ void Practica::Activar(bool activa) {
         return;
     }
     Comenzar(QRandomGenerator::global()->generate(), nivel_);
+    if (ajustes_.recuerda && !ajustes_.nombrePedido) {
+        ajustes_.nombrePedido = true;
+        // Once the window shows the exercise behind the question.
+        QMetaObject::invokeMethod(this, &Practica::PedirNombre, ::Qt::QueuedConnection);
+    }
 }
 
 void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel) {
@@ -211,25 +246,30 @@ void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel) {
         practicar_->setChecked(true);
     }
     otro_->setEnabled(true);
+    comprobar_->setEnabled(true);
     Siguiente();
 }
 
 void Practica::Terminar() {
-    const bool dibujado = intento_.has_value();
+    // The instruction, the guess, the verdict and the held scale leave the picture.
+    const bool dibujado = activa_;
     activa_ = false;
     generador_.reset();
     ejercicio_.clear();
     intento_.reset();
+    moduloTecleado_.reset();
+    direccionTecleada_.reset();
     veredicto_.reset();
     revelado_ = false;
     arrastrando_ = false;
+    escalaDelArrastre_.reset();
     {
         const QSignalBlocker bloqueo(practicar_);
         practicar_->setChecked(false);
     }
     otro_->setEnabled(false);
+    comprobar_->setEnabled(false);
     for (int n : ventana_.LecturasDelResultado()) ventana_.rotulo(n)->setFocusPolicy(::Qt::NoFocus);
-    // The guess and the verdict leave the picture with the practice.
     if (dibujado) ventana_.Redibujar();
 }
 
@@ -244,10 +284,17 @@ void Practica::Siguiente() {
     if (!activa_ || !generador_) return;
     ejercicio_ = generador_->Siguiente();
     intento_.reset();
+    moduloTecleado_.reset();
+    direccionTecleada_.reset();
     veredicto_.reset();
     juzgados_.clear();
     revelado_ = false;
     arrastrando_ = false;
+    escalaDelArrastre_.reset();
+    // A value half typed into a bar's editor would change the exercise.
+    for (EditorDeValor* editor : ventana_.findChildren<EditorDeValor*>())
+        if (editor->barra() && editor->isVisible()) editor->hide();
+    ventana_.PrepararRevelado();
     // Through the scroll bars, so that the same handlers run; when no value changes, the window
     // still draws the exercise afresh.
     const int n = practice::NumeroDeVectores(cual_);
@@ -264,13 +311,72 @@ void Practica::Siguiente() {
     if (!cambio) ventana_.DibujarVectores();
     // The answer is not given away before the guess.
     ventana_.VaciarResultado();
+    ventana_.anuncio().Decir(Instruccion());
 }
 
 bool Practica::Adivinar(practice::Intento intento) {
-    if (!activa_ || revelado_ || ejercicio_.empty()) return false;
+    if (!Pendiente() || !practice::ModuloAdmitido(cual_, intento.r) ||
+        !practice::DireccionAdmitida(intento.direccion))
+        return false;
     intento_ = intento;
+    moduloTecleado_.reset();
+    direccionTecleada_.reset();
     ventana_.Redibujar();
     return true;
+}
+
+void Practica::Teclear(bool esModulo, double valor) {
+    if (!Pendiente()) return;
+    (esModulo ? moduloTecleado_ : direccionTecleada_) = valor;
+    // A guess already given keeps its other value.
+    if (intento_) {
+        if (!moduloTecleado_) moduloTecleado_ = intento_->r;
+        if (!direccionTecleada_) direccionTecleada_ = intento_->direccion;
+    }
+    if (moduloTecleado_ && direccionTecleada_) {
+        Adivinar({*moduloTecleado_, *direccionTecleada_});
+        return;
+    }
+    ventana_.Redibujar();
+    ventana_.anuncio().Decir(Instruccion());
+}
+
+void Practica::Comprobar() {
+    if (activa_) ventana_.Revelar();
+}
+
+void Practica::Rehusar(QWidget* control) {
+    const QString texto = QCoreApplication::translate(
+        "Practica",
+        "El ejercicio no cambia hasta comprobarlo: pulse Intro en el dibujo o elija «Comprobar» "
+        "en su menú.");
+    rechazo_ = texto;
+    QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), texto, control);
+    ventana_.anuncio().Decir(texto);
+}
+
+std::optional<QString> Practica::TomarRechazo() { return std::exchange(rechazo_, {}); }
+
+bool Practica::Retiene(const QObject* control) const {
+    return Pendiente() &&
+           std::find(retenidos_.begin(), retenidos_.end(), control) != retenidos_.end();
+}
+
+QString Practica::Instruccion() const {
+    if (!Pendiente() || intento_) return {};
+    if (moduloTecleado_)
+        return QCoreApplication::translate("Practica", "Falta la dirección α de su resultante.");
+    if (direccionTecleada_)
+        return QCoreApplication::translate("Practica", "Falta el módulo r de su resultante.");
+    return QCoreApplication::translate("Practica",
+                                       "Arrastre desde el origen su resultante, o escriba r y α.");
+}
+
+std::optional<double> Practica::EscalaRetenida() const {
+    if (escalaDelArrastre_) return escalaDelArrastre_;
+    if (!Pendiente() || ventana_.revelando()) return std::nullopt;
+    return practice::EscalaDelEjercicio(
+        ejercicio_, intento_ ? std::optional<double>(intento_->r) : std::nullopt);
 }
 
 std::optional<practice::Intento> Practica::IntentoEn(QPointF punto) const {
@@ -297,28 +403,87 @@ std::optional<practice::Intento> Practica::IntentoEn(QPointF punto) const {
     return practice::Intento{centesimas(std::hypot(ux, uy)), direccion};
 }
 
+namespace {
+
+// A key that moves a scroll bar, or a digit that opens its editor.
+bool MueveLaBarra(const QKeyEvent& tecla) {
+    switch (tecla.key()) {
+        case ::Qt::Key_Left:
+        case ::Qt::Key_Right:
+        case ::Qt::Key_Up:
+        case ::Qt::Key_Down:
+        case ::Qt::Key_PageUp:
+        case ::Qt::Key_PageDown:
+        case ::Qt::Key_Home:
+        case ::Qt::Key_End:
+            return true;
+        default:
+            return tecla.key() >= ::Qt::Key_0 && tecla.key() <= ::Qt::Key_9 &&
+                   !(tecla.modifiers() &
+                     (::Qt::ControlModifier | ::Qt::AltModifier | ::Qt::MetaModifier));
+    }
+}
+
+}  // namespace
+
 bool Practica::eventFilter(QObject* objeto, QEvent* evento) {
+    // The event's kind first: a window being destroyed is no longer one to ask.
     const auto tipo = evento->type();
-    if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove &&
-        tipo != QEvent::MouseButtonRelease)
+    const bool raton = tipo == QEvent::MouseButtonPress || tipo == QEvent::MouseMove ||
+                       tipo == QEvent::MouseButtonRelease;
+    const bool cambia = tipo == QEvent::MouseButtonPress || tipo == QEvent::MouseButtonDblClick ||
+                        tipo == QEvent::Wheel || tipo == QEvent::ContextMenu ||
+                        tipo == QEvent::KeyPress;
+    if (!raton && !cambia) return false;
+    if (objeto == ventana_.Picture1()) return EnElDibujo(evento);
+    if (!cambia || !Retiene(objeto)) return false;
+    if (tipo == QEvent::KeyPress && !MueveLaBarra(*static_cast<QKeyEvent*>(evento))) return false;
+    Rehusar(static_cast<QWidget*>(objeto));
+    return true;
+}
+
+bool Practica::EnElDibujo(QEvent* evento) {
+    const auto tipo = evento->type();
+    if (tipo == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (!activa_ || (tecla != ::Qt::Key_Return && tecla != ::Qt::Key_Enter)) return false;
+        Comprobar();
+        return true;
+    }
+    if (!Pendiente() || (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove &&
+                         tipo != QEvent::MouseButtonRelease))
         return false;
-    if (!activa_ || revelado_ || objeto != ventana_.Picture1()) return false;
     const auto* raton = static_cast<QMouseEvent*>(evento);
+    const canvas::PictureWidget* widget = ventana_.Picture1();
     if (tipo == QEvent::MouseButtonPress) {
         if (raton->button() != ::Qt::LeftButton || !ventana_.dibujo()) return false;
-        const canvas::PictureWidget* widget = ventana_.Picture1();
         const QPointF centro(
             widget->picture().Width() / 2 / canvas::kTwipsPerPixel * widget->scale(),
             widget->picture().Height() / 2 / canvas::kTwipsPerPixel * widget->scale());
         const QPointF d = raton->position() - centro;
-        if (std::hypot(d.x(), d.y()) > kAgarre * widget->scale()) return false;
+        if (std::hypot(d.x(), d.y()) > kAgarre * widget->scale()) {
+            // The exercise's tips hold still.
+            const QPointF twips = raton->position() / widget->scale() * canvas::kTwipsPerPixel;
+            if (!diagram::PuntaAlAlcance(*ventana_.dibujo(), {twips.x(), twips.y()},
+                                         kAgarre * canvas::kTwipsPerPixel))
+                return false;
+            Rehusar(ventana_.Picture1());
+            return true;
+        }
         arrastrando_ = true;
+        escalaDelArrastre_ = ventana_.dibujo()->Escala;
         return true;
     }
     if (!arrastrando_) return false;
-    if (tipo == QEvent::MouseButtonRelease) arrastrando_ = false;
-    if (const auto intento = IntentoEn(raton->position()); intento && intento->r > 0)
-        Adivinar(*intento);
+    const bool suelto = tipo == QEvent::MouseButtonRelease;
+    // Let go, the picture takes the scale the guess needs.
+    if (suelto) {
+        arrastrando_ = false;
+        escalaDelArrastre_.reset();
+    }
+    const auto intento = IntentoEn(raton->position());
+    const bool dibujado = intento && intento->r > 0 && Adivinar(practice::Acotado(cual_, *intento));
+    if (suelto && !dibujado) ventana_.Reescalar();
     return true;
 }
 
@@ -337,11 +502,15 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
         }
     }
     DibujarIntento(lienzo, dibujo);
-    // Until the answer is shown, the result read-outs show the guess.
-    if (intento_ && !revelado_) {
+    DibujarInstruccion(lienzo);
+    // Until the answer is shown, the result read-outs show the guess, or what is typed of it.
+    const std::optional<double> r = intento_ ? std::optional(intento_->r) : moduloTecleado_;
+    const std::optional<double> alfa =
+        intento_ ? std::optional(intento_->direccion) : direccionTecleada_;
+    if (Pendiente() && (r || alfa)) {
         const auto [lecturaR, lecturaAlfa] = ventana_.LecturasDelResultado();
-        ventana_.Escribir(lecturaR, intento_->r > 0 ? practice::NumeroDelIntento(intento_->r) : "");
-        ventana_.Escribir(lecturaAlfa, practice::NumeroDelIntento(intento_->direccion));
+        ventana_.Escribir(lecturaR, r ? practice::NumeroDelIntento(*r) : "");
+        ventana_.Escribir(lecturaAlfa, alfa ? practice::NumeroDelIntento(*alfa) : "");
     }
     veredictoDibujado_ = veredicto_ && dibujo.resultante && dibujo.vectores == juzgados_;
     if (veredictoDibujado_) DibujarVeredicto(lienzo, dibujo);
@@ -349,19 +518,27 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
 }
 
 QString Practica::Descripcion() const {
-    if (!activa_ || !intento_) return {};
+    if (!activa_) return {};
+    if (const QString instruccion = Instruccion(); !instruccion.isEmpty()) return instruccion;
+    if (!intento_) return {};
     if (veredictoDibujado_ && veredicto_) return Q(veredicto_->texto);
-    return QCoreApplication::translate("Trazalia", "Tu resultante: %1 a %2°.")
-        .arg(Q(practice::NumeroDelIntento(intento_->r)),
-             Q(practice::NumeroDelIntento(intento_->direccion)));
+    return Q(practice::TextoDelIntento(*intento_, EnElIdioma));
 }
 
-// A grey dashed shaft from the origin and a two-stroke head, at the picture's scale.
+// Where the guess's head is drawn: a guess longer than the picture's scale stops at its edge.
+diagram::Punto Practica::PuntaDelIntento(const canvas::Canvas& lienzo,
+                                         const diagram::Resultado& dibujo) const {
+    return diagram::Punta(lienzo, std::min(intento_->r, dibujo.Escala),
+                          intento_->direccion * std::numbers::pi / 180, dibujo.Escala,
+                          dibujo.escalado);
+}
+
+// A grey dashed shaft from the origin and a two-stroke head, at the picture's scale; cut at its
+// edge, with its magnitude written beside the head.
 void Practica::DibujarIntento(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) const {
     if (!intento_ || dibujo.Escala <= 0 || intento_->r <= 0) return;
-    const double a = intento_->direccion * std::numbers::pi / 180;
     const diagram::Punto O = diagram::Origen(lienzo);
-    const diagram::Punto P = diagram::Punta(lienzo, intento_->r, a, dibujo.Escala, dibujo.escalado);
+    const diagram::Punto P = PuntaDelIntento(lienzo, dibujo);
     lienzo.DashedLine(F(O.x), F(O.y), F(P.x), F(P.y), kGrisIntento);
     constexpr double kCabeza = 120;
     const double angulo = std::atan2(P.y - O.y, P.x - O.x);
@@ -369,6 +546,24 @@ void Practica::DibujarIntento(canvas::Canvas& lienzo, const diagram::Resultado& 
         lienzo.Line(F(P.x), F(P.y), F(P.x + kCabeza * std::cos(angulo + giro)),
                     F(P.y + kCabeza * std::sin(angulo + giro)), kGrisIntento);
     }
+    if (intento_->r <= dibujo.Escala) return;
+    // Inside the picture: on the origin's side of the head.
+    const canvas::Anchor ancla = P.x >= O.x
+                                     ? (P.y <= O.y ? canvas::Anchor::Ne : canvas::Anchor::Se)
+                                     : (P.y <= O.y ? canvas::Anchor::Nw : canvas::Anchor::Sw);
+    lienzo.Text(F(P.x), F(P.y), ancla, kGrisIntento, practice::NumeroDelIntento(intento_->r));
+}
+
+// The line that says what to do, at the top left, until a guess is given.
+void Practica::DibujarInstruccion(canvas::Canvas& lienzo) const {
+    const QString instruccion = Instruccion();
+    if (instruccion.isEmpty()) return;
+    const double ancho = lienzo.Width() - 2 * kMargenX;
+    const auto renglones =
+        Renglones(instruccion.toStdString(), static_cast<std::size_t>(ancho / kAnchoLetra));
+    for (std::size_t i = 0; i < renglones.size(); ++i)
+        lienzo.Text(F(kMargenX), F(kMargenY + kRenglon * static_cast<double>(i)),
+                    canvas::Anchor::Nw, kGrisInstruccion, renglones[i]);
 }
 
 // In the corner that the diagram's strokes cross least, above the equation's line when shown.
@@ -390,11 +585,7 @@ void Practica::DibujarVeredicto(canvas::Canvas& lienzo, const diagram::Resultado
                                                   {derecha, abajo - alto}}};
     std::vector<std::pair<diagram::Punto, diagram::Punto>> trazos;
     for (const diagram::Trazo& t : dibujo.trazos) trazos.push_back({t.desde, t.hasta});
-    if (intento_)
-        trazos.push_back(
-            {diagram::Origen(lienzo),
-             diagram::Punta(lienzo, intento_->r, intento_->direccion * std::numbers::pi / 180,
-                            dibujo.Escala, dibujo.escalado)});
+    if (intento_) trazos.push_back({diagram::Origen(lienzo), PuntaDelIntento(lienzo, dibujo)});
     diagram::Punto mejor = esquinas[0];
     int menor = -1;
     for (const diagram::Punto& e : esquinas) {
@@ -467,15 +658,13 @@ QString Practica::Alumno() const {
 }
 
 void Practica::PedirNombre() {
-    const QString actual = Alumno();
-    bool aceptado = false;
-    const QString nombre =
-        QInputDialog::getText(&ventana_, QCoreApplication::translate("Practica", "Nombre"),
-                              QCoreApplication::translate(
-                                  "Practica", "Nombre del alumno, para el registro de resultados:"),
-                              QLineEdit::Normal, actual, &aceptado);
-    if (!aceptado) return;
-    alumno_ = nombre.trimmed();
+    const std::optional<QString> nombre =
+        dialogos_.Texto(&ventana_, QCoreApplication::translate("Practica", "Nombre"),
+                        QCoreApplication::translate(
+                            "Practica", "Nombre del alumno, para el registro de resultados:"),
+                        Alumno());
+    if (!nombre) return;
+    alumno_ = SinControles(*nombre).trimmed();
     if (ajustes_.recuerda) Ajustes().setValue(ClaveAlumno(), alumno_);
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "app/ventana_metodo.h"
 #include "practice/ejercicio.h"
@@ -24,25 +25,31 @@ class Dialogos;
 struct AjustesDePractica {
     // Where verdicts are recorded, one CSV line each; nowhere when empty.
     QString registro;
-    // The level and the student's name are remembered between runs.
+    // On screen: the level and the student's name are remembered between runs, and the first
+    // practice of a run asks the student's name.
     bool recuerda = false;
+    // The name has been asked in this run, in either window.
+    bool nombrePedido = false;
 };
 
 // Practice in one method window: the window sets an exercise through its scroll bars, the student
 // drags a guess from the origin, and the window's own reveal (Form2's "Graficar Paralelogramo",
-// Form3's step bar) judges it. Off until chosen; each window has its own.
+// Form3's step bar, or "Comprobar") judges it. Until then the exercise's vectors hold still and
+// the picture keeps a scale that does not give the answer away. Off until chosen; each window
+// has its own.
 class Practica final : public QObject, public Capa {
     Q_OBJECT
 public:
     // ajustes and dialogos must outlive it; ajustes are read when they are used.
-    Practica(VentanaMetodo& ventana, practice::Ventana cual, const AjustesDePractica& ajustes,
+    Practica(VentanaMetodo& ventana, practice::Ventana cual, AjustesDePractica& ajustes,
              Dialogos& dialogos);
 
     // Its entries of the picture's menu: "Practicar" (P), the level, "Otro ejercicio" (N),
-    // "Nombre…" and "Guardar resultados…".
+    // "Comprobar" (Enter on the picture), "Nombre…" and "Guardar resultados…".
     void AgregarAlMenu(QMenu& menu);
     QAction* accionPracticar() const { return practicar_; }
     QAction* accionOtro() const { return otro_; }
+    QAction* accionComprobar() const { return comprobar_; }
     QAction* accionGuardar() const { return guardar_; }
 
     bool activa() const { return activa_; }
@@ -52,6 +59,10 @@ public:
     // The verdict of this exercise once it has been revealed with a guess.
     const std::optional<practice::Veredicto>& veredicto() const { return veredicto_; }
     bool revelado() const { return revelado_; }
+    // An exercise waits for its answer: its vectors hold still.
+    bool Pendiente() const { return activa_ && !revelado_ && !ejercicio_.empty(); }
+    // Whether the waiting exercise holds that control still: a vector's bar or its read-out.
+    bool Retiene(const QObject* control) const;
 
     // Practice on with exercises of that seed and level, from the first one.
     void Comenzar(std::uint32_t semilla, practice::Nivel nivel);
@@ -59,8 +70,18 @@ public:
     void Terminar();
     // The next exercise: new vectors through the scroll bars, the result read-outs emptied.
     void Siguiente();
-    // The student's guess, drawn at once; refused (false) without an exercise or once revealed.
+    // The student's guess, drawn at once; refused (false) without an exercise, once revealed, or
+    // out of the ranges a guess may take (practice::ModuloAdmitido, DireccionAdmitida).
     bool Adivinar(practice::Intento intento);
+    // Reveals the answer as the window's own control does; nothing without practice.
+    void Comprobar();
+    // Refuses a change of the exercise's vectors: a hint beside that control, and screen readers
+    // told. Scripts take it with TomarRechazo.
+    void Rehusar(QWidget* control);
+    // The hint of the last refusal since asked, then forgotten; nothing when none.
+    std::optional<QString> TomarRechazo();
+    // What the picture tells the student to do next, until a guess is given; empty otherwise.
+    QString Instruccion() const;
     // The guess a point of the picture widget stands for, at the picture's scale and zoom.
     std::optional<practice::Intento> IntentoEn(QPointF punto) const;
 
@@ -72,6 +93,9 @@ public:
     // drawn; empty when it shows neither.
     QString Descripcion() const override;
     bool retiene() const override { return false; }
+    // While an exercise waits: practice::EscalaDelEjercicio, or while a guess is dragged the
+    // scale it started at. Nothing once revealed, nor while the reveal draws.
+    std::optional<double> EscalaRetenida() const override;
 
 signals:
     // A guess was judged.
@@ -80,7 +104,8 @@ signals:
     void noRegistrado(const QString& error);
 
 protected:
-    // The picture's mouse events: a drag from the origin sets the guess.
+    // The picture's mouse events: a drag from the origin sets the guess; Enter on it checks. The
+    // exercise's bars and their read-outs: what would change a vector is refused.
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
@@ -88,18 +113,25 @@ private:
     void EnlazarLecturas();
     void ElegirNivel(practice::Nivel nivel);
     void PedirNombre();
+    bool EnElDibujo(QEvent* evento);
+    // A value typed into a result read-out: the guess once both are given.
+    void Teclear(bool esModulo, double valor);
     QString Alumno() const;
     void GuardarResultados();
     void Registrar(const practice::Veredicto& veredicto);
+    diagram::Punto PuntaDelIntento(const canvas::Canvas& lienzo,
+                                   const diagram::Resultado& dibujo) const;
     void DibujarIntento(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) const;
+    void DibujarInstruccion(canvas::Canvas& lienzo) const;
     void DibujarVeredicto(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) const;
 
     VentanaMetodo& ventana_;
-    const AjustesDePractica& ajustes_;
+    AjustesDePractica& ajustes_;
     Dialogos& dialogos_;
     practice::Ventana cual_;
     QAction* practicar_ = nullptr;
     QAction* otro_ = nullptr;
+    QAction* comprobar_ = nullptr;
     QAction* nombre_ = nullptr;
     QAction* guardar_ = nullptr;
     QMenu* niveles_ = nullptr;
@@ -110,6 +142,14 @@ private:
     std::optional<practice::Generador> generador_;
     practice::Ejercicio ejercicio_;
     std::optional<practice::Intento> intento_;
+    // What has been typed of a guess before both of its values were.
+    std::optional<double> moduloTecleado_;
+    std::optional<double> direccionTecleada_;
+    // The exercise's bars and their read-outs, watched while it waits.
+    std::vector<QObject*> retenidos_;
+    std::optional<QString> rechazo_;
+    // The scale a guess's drag started at, held until it is let go.
+    std::optional<double> escalaDelArrastre_;
     bool revelado_ = false;
     std::optional<practice::Veredicto> veredicto_;
     // The vectors the verdict judged: it is shown only while the picture shows their resultant.

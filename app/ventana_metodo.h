@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QScopedValueRollback>
 #include <array>
 #include <functional>
 #include <memory>
@@ -70,6 +71,13 @@ public:
     virtual QString ComoRenovarResultado() const = 0;
     // Draws the vectors' live diagram, as a change of a vector's bar does.
     virtual void DibujarVectores() = 0;
+    // Shows the resultant as the window's own control does: Form2's button, Form3's step.
+    virtual void Revelar() = 0;
+    // Before an exercise: the control that reveals is set where any move of it reveals, without
+    // drawing.
+    virtual void PrepararRevelado() {}
+    // While a handler that shows the resultant runs: its picture is drawn at the usual scale.
+    bool revelando() const { return revelando_; }
     // The numbers of the read-outs of the resultant's magnitude and direction.
     virtual std::array<int, 2> LecturasDelResultado() const = 0;
     // Which read-out shows each scroll bar's value: {HScroll n, Label m}.
@@ -125,6 +133,13 @@ protected:
         }
     }
 
+    // EventoDeDibujo for a handler that shows the resultant.
+    template <class F>
+    void EventoDeRevelado(F&& handler) {
+        const QScopedValueRollback<bool> marca(revelando_, true);
+        EventoDeDibujo(std::forward<F>(handler));
+    }
+
     // Where the domain draws: Picture1 as the views change it.
     canvas::Canvas& lienzo();
     // Each bar shows its value in its read-out, where an exact value can be typed.
@@ -145,6 +160,7 @@ private:
     std::function<diagram::Resultado()> repetir_;
     Anuncio* anuncio_ = nullptr;
     std::vector<Capa*> capas_;
+    bool revelando_ = false;
 };
 
 }  // namespace trazalia::app

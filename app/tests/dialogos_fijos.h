@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "app/dialogos.h"
 
@@ -20,8 +21,15 @@ struct DialogosFijos final : Dialogos {
     void Imprimir(QWidget*, const std::function<void(QPrinter&)>&) override {
         avisos << QStringLiteral("Imprimir");
     }
+    // Answers with nombre, or skips when it holds nothing; records each question.
+    std::optional<QString> Texto(QWidget*, const QString&, const QString& pregunta,
+                                 const QString&) override {
+        preguntas << pregunta;
+        return nombre;
+    }
     QString ruta, ofrecido;
-    QStringList avisos;
+    QStringList avisos, preguntas;
+    std::optional<QString> nombre;
 };
 
 }  // namespace trazalia::app

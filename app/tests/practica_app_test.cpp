@@ -1,17 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Practice on the windows: a guess dragged on the picture at any zoom, the P and N keys, and a
-// record that cannot be written told to the user.
+// Practice on the windows: a guess dragged on the picture at any zoom, the P and N keys, an
+// exercise that holds still until it is checked, a guess typed in parts, and a record that cannot
+// be written told to the user.
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <numbers>
 #include <string>
+#include <variant>
 
+#include "app/accesible.h"
 #include "app/acciones.h"
+#include "app/ajustes.h"
 #include "app/dialogos.h"
+#include "app/editor.h"
 #include "app/exportar.h"
 #include "app/form2.h"
 #include "app/form3.h"
@@ -21,6 +30,8 @@
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/marco.h"
+#include "practice/intento.h"
+#include "practice/respuesta.h"
 
 namespace trazalia::app {
 namespace {
@@ -32,6 +43,22 @@ QPoint Punta(const VentanaMetodo& v, double r, double alfa) {
     const diagram::Punto p = diagram::Punta(w->picture(), r, alfa * std::numbers::pi / 180,
                                             v.dibujo()->Escala, v.dibujo()->escalado);
     return (QPointF(p.x, p.y) / canvas::kTwipsPerPixel * w->scale()).toPoint();
+}
+
+Practica& PracticaDe(const VentanaMetodo& v) { return AccionesDelDibujo::De(v).practica(); }
+
+// The exercise's right answer, as a guess.
+practice::Intento Correcto(const VentanaMetodo& v, practice::Ventana cual) {
+    const practice::Respuesta r = practice::RespuestaDe(cual, PracticaDe(v).ejercicio());
+    return {r.r, r.direccion.value_or(0)};
+}
+
+// The texts the picture shows now.
+std::vector<std::string> Textos(const VentanaMetodo& v) {
+    std::vector<std::string> textos;
+    for (const canvas::Op& op : v.Picture1()->picture().ops())
+        if (const auto* t = std::get_if<canvas::TextOp>(&op)) textos.push_back(t->text);
+    return textos;
 }
 
 struct Arrastre {
@@ -63,7 +90,7 @@ TEST_P(ArrastrarIntento, TheGuessIsWhereTheDragEnds) {
 
 INSTANTIATE_TEST_SUITE_P(Zooms, ArrastrarIntento,
                          testing::Values(Arrastre{1, 40, 30}, Arrastre{2, 60, 200},
-                                         Arrastre{0.5, 25, 315}, Arrastre{1, 70, 120, true}),
+                                         Arrastre{0.5, 50, 315}, Arrastre{1, 70, 120, true}),
                          [](const testing::TestParamInfo<Arrastre>& p) {
                              return "Zoom" + std::to_string(static_cast<int>(p.param.zoom * 100)) +
                                     (p.param.fija ? "Fija" : "");
@@ -111,7 +138,7 @@ TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
     app.setRegistro(carpeta.path());
     VentanaMetodo& f = Metodo("Form2");
     AccionesDelDibujo::De(f).practica().Comenzar(7, practice::Nivel::Medio);
-    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().Adivinar({88.8, 101.8}));
+    ASSERT_TRUE(PracticaDe(f).Adivinar(Correcto(f, practice::Ventana::Form2)));
     f.boton(1)->click();
     ASSERT_TRUE(AccionesDelDibujo::De(f).practica().veredicto());
     EXPECT_EQ(AccionesDelDibujo::De(f).practica().veredicto()->codigo, practice::Codigo::Acierto);
@@ -125,26 +152,215 @@ TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
 // read-outs then show it, until the answer replaces it.
 TEST_F(ConAplicacion, AGuessIsTypedIntoTheResultReadOuts) {
     VentanaMetodo& f = Metodo("Form2");
-    AccionesDelDibujo::De(f).practica().Comenzar(7, practice::Nivel::Medio);
-    for (auto [lectura, texto] : {std::pair{10, "88.8"}, std::pair{12, "101.8"}}) {
+    Practica& p = PracticaDe(f);
+    p.Comenzar(7, practice::Nivel::Medio);
+    const practice::Intento correcto = Correcto(f, practice::Ventana::Form2);
+    for (auto [lectura, valor] : {std::pair{10, correcto.r}, std::pair{12, correcto.direccion}}) {
         QLabel* l = f.rotulo(lectura);
         ASSERT_TRUE(l->focusPolicy() & Qt::TabFocus);
         l->setFocus();
+        const QString texto = QString::fromStdString(practice::NumeroDelIntento(valor));
         // The first digit opens the editor, which takes the rest.
-        for (const char c : std::string(texto))
-            QTest::keyClicks(f.focusWidget(), QString(QChar(c)));
+        for (const QChar c : texto) QTest::keyClicks(f.focusWidget(), QString(c));
         QTest::keyClick(f.focusWidget(), Qt::Key_Return);
-        EXPECT_EQ(l->text(), QString::fromLatin1(texto));
+        EXPECT_EQ(l->text(), texto);
         EXPECT_EQ(f.focusWidget(), l);
     }
-    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().intento());
-    EXPECT_DOUBLE_EQ(AccionesDelDibujo::De(f).practica().intento()->r, 88.8);
-    EXPECT_DOUBLE_EQ(AccionesDelDibujo::De(f).practica().intento()->direccion, 101.8);
+    ASSERT_TRUE(p.intento());
     f.boton(1)->click();
-    EXPECT_EQ(AccionesDelDibujo::De(f).practica().veredicto()->codigo, practice::Codigo::Acierto);
-    EXPECT_EQ(f.rotulo(10)->text(), QStringLiteral("88.80"));
-    AccionesDelDibujo::De(f).practica().Terminar();
+    EXPECT_EQ(p.veredicto()->codigo, practice::Codigo::Acierto);
+    p.Terminar();
     EXPECT_EQ(f.rotulo(10)->focusPolicy(), Qt::NoFocus);
+}
+
+// Tab from r keeps the r typed; the picture and screen readers say the direction is missing, and
+// the direction typed then makes the guess.
+TEST_F(ConAplicacion, ATypedMagnitudeIsKeptWhenTabLeavesIt) {
+    VentanaMetodo& f = Metodo("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    Practica& p = PracticaDe(f);
+    p.Comenzar(7, practice::Nivel::Medio);
+    f.rotulo(10)->setFocus();
+    QTest::keyClicks(f.focusWidget(), QStringLiteral("4"));
+    QTest::keyClicks(f.focusWidget(), QStringLiteral("2"));
+    QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(f.rotulo(10)->text(), QStringLiteral("42"));
+    EXPECT_FALSE(p.intento());
+    const QString falta = QStringLiteral("Falta la dirección α de su resultante.");
+    EXPECT_EQ(p.Instruccion(), falta);
+    EXPECT_EQ(f.anuncio().accessibleName(), falta);
+    EXPECT_EQ(Textos(f), std::vector<std::string>{falta.toStdString()});
+    EXPECT_TRUE(f.Picture1()->accessibleDescription().endsWith(falta));
+    f.rotulo(12)->setFocus();
+    QTest::keyClicks(f.focusWidget(), QStringLiteral("3"));
+    QTest::keyClicks(f.focusWidget(), QStringLiteral("0"));
+    QTest::keyClick(f.focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(p.intento());
+    EXPECT_DOUBLE_EQ(p.intento()->r, 42);
+    EXPECT_DOUBLE_EQ(p.intento()->direccion, 30);
+    EXPECT_TRUE(Textos(f).empty());
+}
+
+// A magnitude longer than Form2's largest resultant is refused in the editor, with the range.
+TEST_F(ConAplicacion, ATypedMagnitudeOutOfRangeIsRefused) {
+    VentanaMetodo& f = Metodo("Form2");
+    Practica& p = PracticaDe(f);
+    p.Comenzar(7, practice::Nivel::Medio);
+    f.rotulo(10)->setFocus();
+    QTest::keyClicks(f.focusWidget(), QStringLiteral("2"));
+    QTest::keyClicks(f.focusWidget(), QStringLiteral("00.5"));
+    QTest::keyClick(f.focusWidget(), Qt::Key_Return);
+    auto* editor = qobject_cast<EditorDeValor*>(f.focusWidget());
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->pista() && editor->pista()->isVisible());
+    EXPECT_EQ(editor->pista()->text(), QStringLiteral("De 0 a 200, con punto: 87.5"));
+    EXPECT_EQ(f.rotulo(10)->text(), QString());
+}
+
+// Each way a user could move an exercise's vector before it is checked. None moves it; each is
+// told on screen.
+struct Cambio {
+    const char* nombre;
+    std::function<void(VentanaMetodo&)> hacer;
+};
+
+class EjercicioQuieto : public ConAplicacion, public testing::WithParamInterface<Cambio> {};
+
+TEST_P(EjercicioQuieto, TheExerciseHoldsStillUntilChecked) {
+    VentanaMetodo& f = Metodo("Form3");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    Practica& p = PracticaDe(f);
+    p.Comenzar(11, practice::Nivel::Facil);
+    const practice::Ejercicio ejercicio = p.ejercicio();
+    GetParam().hacer(f);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(f.barra(i + 1)->value(), ejercicio[static_cast<std::size_t>(i)].m);
+        EXPECT_EQ(f.barra(i + 4)->value(), ejercicio[static_cast<std::size_t>(i)].d);
+    }
+    EXPECT_TRUE(p.Pendiente());
+    EXPECT_TRUE(f.anuncio().accessibleName().startsWith(
+        QStringLiteral("El ejercicio no cambia hasta comprobarlo")));
+    EXPECT_TRUE(p.TomarRechazo());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Maneras, EjercicioQuieto,
+    testing::Values(
+        Cambio{"TeclaDerecha",
+               [](VentanaMetodo& f) { QTest::keyClick(f.barra(4), Qt::Key_Right); }},
+        Cambio{"AvPag", [](VentanaMetodo& f) { QTest::keyClick(f.barra(2), Qt::Key_PageDown); }},
+        Cambio{"Cifra", [](VentanaMetodo& f) { QTest::keyClick(f.barra(1), Qt::Key_5); }},
+        Cambio{"Clic", [](VentanaMetodo& f) { QTest::mouseClick(f.barra(3), Qt::LeftButton); }},
+        Cambio{"Rueda",
+               [](VentanaMetodo& f) {
+                   QWheelEvent rueda(QPointF(5, 5), f.barra(5)->mapToGlobal(QPointF(5, 5)),
+                                     QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                                     Qt::NoScrollPhase, false);
+                   QCoreApplication::sendEvent(f.barra(5), &rueda);
+               }},
+        Cambio{"DobleClicEnLaLectura",
+               [](VentanaMetodo& f) { QTest::mouseDClick(f.rotulo(4), Qt::LeftButton); }},
+        Cambio{"PuntaArrastrada",
+               [](VentanaMetodo& f) {
+                   const diagram::Entrada v = PracticaDe(f).ejercicio()[0];
+                   QTest::mousePress(f.Picture1(), Qt::LeftButton, {}, Punta(f, v.m, v.d));
+                   QTest::mouseMove(f.Picture1(), Punta(f, v.m / 2.0, v.d + 30));
+                   QTest::mouseRelease(f.Picture1(), Qt::LeftButton, {},
+                                       Punta(f, v.m / 2.0, v.d + 30));
+               }}),
+    [](const testing::TestParamInfo<Cambio>& p) { return std::string(p.param.nombre); });
+
+// Enter on the picture checks: Form3 shows the step its bar is set at, and the exercise is judged;
+// then the bars move again.
+TEST_F(ConAplicacion, EnterOnThePictureChecksAndFreesTheBars) {
+    VentanaMetodo& f = Metodo("Form3");
+    Practica& p = PracticaDe(f);
+    p.Comenzar(11, practice::Nivel::Facil);
+    EXPECT_EQ(f.barra(7)->value(), 4);
+    ASSERT_TRUE(p.Adivinar(Correcto(f, practice::Ventana::Form3)));
+    QTest::keyClick(f.Picture1(), Qt::Key_Return);
+    ASSERT_TRUE(p.veredicto());
+    EXPECT_EQ(p.veredicto()->codigo, practice::Codigo::Acierto);
+    EXPECT_EQ(f.dibujo()->paso, 4);
+    const int antes = f.barra(4)->value();
+    QTest::keyClick(f.barra(4), Qt::Key_Right);
+    EXPECT_NE(f.barra(4)->value(), antes);
+}
+
+// The step bar is no vector's: any key that moves it reveals.
+TEST_F(ConAplicacion, TheStepBarRevealsFromTheStartOfAnExercise) {
+    VentanaMetodo& f = Metodo("Form3 7=1");
+    Practica& p = PracticaDe(f);
+    for (const Qt::Key tecla : {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown,
+                                Qt::Key_Home, Qt::Key_End}) {
+        p.Comenzar(11, practice::Nivel::Facil);
+        QTest::keyClick(f.barra(7), tecla);
+        EXPECT_TRUE(p.revelado()) << tecla;
+    }
+}
+
+// Until the reveal the axes keep the exercise's sum of magnitudes, rounded up to a step of 10,
+// whatever the resultant; a dragged guess keeps the scale under the pointer until let go.
+TEST_F(ConAplicacion, TheScaleHoldsUntilTheRevealAndDuringAGuessDrag) {
+    VentanaMetodo& f = Metodo("Form2");
+    Practica& p = PracticaDe(f);
+    p.Comenzar(7, practice::Nivel::Medio);
+    const double suma = practice::EscalaDelEjercicio(p.ejercicio(), std::nullopt);
+    EXPECT_DOUBLE_EQ(f.dibujo()->Escala, suma);
+    QTest::mousePress(f.Picture1(), Qt::LeftButton, {}, Punta(f, 0, 0));
+    const QPoint fuera = Punta(f, suma * 1.2, 45);
+    QTest::mouseMove(f.Picture1(), fuera);
+    EXPECT_DOUBLE_EQ(f.dibujo()->Escala, suma);
+    QTest::mouseRelease(f.Picture1(), Qt::LeftButton, {}, fuera);
+    ASSERT_TRUE(p.intento());
+    EXPECT_NEAR(p.intento()->r, suma * 1.2, 1);
+    EXPECT_DOUBLE_EQ(f.dibujo()->Escala,
+                     practice::EscalaDelEjercicio(p.ejercicio(), p.intento()->r));
+    ASSERT_TRUE(p.Adivinar({suma + 15, 10}));
+    EXPECT_DOUBLE_EQ(f.dibujo()->Escala, practice::EscalaDelEjercicio(p.ejercicio(), suma + 15));
+    p.Comprobar();
+    EXPECT_LT(f.dibujo()->Escala, suma + 15);
+    // Cut at the scale, the guess's magnitude is written beside its head.
+    const std::vector<std::string> textos = Textos(f);
+    EXPECT_NE(std::find(textos.begin(), textos.end(), practice::NumeroDelIntento(suma + 15)),
+              textos.end());
+}
+
+// "Comprobar" is in the picture's menu, with Enter.
+TEST_F(ConAplicacion, TheMenuHasComprobar) {
+    VentanaMetodo& f = Metodo("Form2");
+    QAction* comprobar = PracticaDe(f).accionComprobar();
+    EXPECT_FALSE(comprobar->isEnabled());
+    PracticaDe(f).Comenzar(7, practice::Nivel::Medio);
+    EXPECT_TRUE(comprobar->isEnabled());
+    EXPECT_TRUE(comprobar->shortcuts().contains(QKeySequence(Qt::Key_Return)));
+    comprobar->trigger();
+    EXPECT_TRUE(PracticaDe(f).revelado());
+}
+
+// On screen the first practice of a run asks the student's name, once for both windows; control
+// characters typed or pasted into it are dropped.
+TEST(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
+    QStandardPaths::setTestModeEnabled(true);
+    Ajustes().clear();
+    ControlVistas vistas;
+    Form2 f2(vistas);
+    Form3 f3(vistas);
+    AjustesDePractica ajustes;
+    ajustes.recuerda = true;
+    DialogosFijos dialogos;
+    dialogos.nombre = QStringLiteral("Ana\x1b[2J\n");
+    Practica p2(f2, practice::Ventana::Form2, ajustes, dialogos);
+    Practica p3(f3, practice::Ventana::Form3, ajustes, dialogos);
+    p2.accionPracticar()->setChecked(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogos.preguntas.size(), 1);
+    EXPECT_EQ(Ajustes().value(QStringLiteral("practica/alumno")).toString(),
+              QStringLiteral("Ana[2J"));
+    p3.accionPracticar()->setChecked(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogos.preguntas.size(), 1);
+    Ajustes().clear();
 }
 
 // "Guardar resultados…" offers a CSV file and writes a copy of the record there.

@@ -277,6 +277,10 @@ TEST_F(ConAplicacion, PrintsThePictureOnOnePage) {
     EXPECT_GT(rojos, 20);
     // The y axis, in the middle of the picture, is in the middle of the page; the x axis spans
     // most of its width.
+    std::optional<QString> Texto(QWidget*, const QString&, const QString&,
+                                 const QString&) override {
+        return std::nullopt;
+    }
     const int eje =
         static_cast<int>(std::max_element(columna.begin(), columna.end()) - columna.begin());
     EXPECT_NEAR(eje, hoja.width() / 2, 1);
