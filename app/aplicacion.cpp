@@ -126,7 +126,8 @@ void Aplicacion::ConectarMetodo(VentanaMetodo& ventana, practice::Ventana cual) 
                                   "Practica " + std::string(practice::Nombre(veredicto.codigo)));
                 });
         // A script goes on and says so.
-        connect(&practica, &Practica::noRegistrado, this, [](const QString& error) {
+        connect(&practica, &Practica::noRegistrado, this, [this](const QString& error) {
+            ++registrosPerdidos_;
             std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString()
                       << std::endl;
         });

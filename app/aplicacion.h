@@ -68,6 +68,8 @@ public:
     // a script only the file it is given (none by default).
     const QString& registro() const { return practica_.registro; }
     void setRegistro(const QString& ruta) { practica_.registro = ruta; }
+    // The verdicts a script judged that its record could not keep.
+    int registrosPerdidos() const { return registrosPerdidos_; }
     // Each method window starts practising when it is first opened.
     void setPracticaAlAbrir(bool practica) { practicaAlAbrir_ = practica; }
 
@@ -102,6 +104,7 @@ private:
     std::vector<std::unique_ptr<TrazaDeDibujo>> trazas_;
     bool terminado_ = false;
     bool practicaAlAbrir_ = false;
+    int registrosPerdidos_ = 0;
 };
 
 }  // namespace trazalia::app

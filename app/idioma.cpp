@@ -46,7 +46,8 @@ QString IdiomaDelSistema() {
 
 void InstalarIdioma(const QString& idioma) {
     instalado = idioma;
-    if (idioma != u"es") Instalar(QStringLiteral("trazalia_") + idioma, QStringLiteral(":/i18n"));
+    // Spanish's own file only gives counted texts their singular.
+    Instalar(QStringLiteral("trazalia_") + idioma, QStringLiteral(":/i18n"));
     // Qt's dialogs (saving a picture, their buttons) in the same language, when installed.
     Instalar(QStringLiteral("qtbase_") + idioma,
              QLibraryInfo::path(QLibraryInfo::TranslationsPath));

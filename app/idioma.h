@@ -15,9 +15,9 @@ QStringList Idiomas();
 // speaks; Spanish when none is.
 QString IdiomaDelSistema();
 
-// Installs the program's translation and Qt's own for that language, one of Idiomas(). Spanish
-// needs none of the program's; Qt's are used when installed. Call once, after the application
-// exists.
+// Installs the program's translation and Qt's own for that language, one of Idiomas(). Spanish's
+// holds only the plural forms of counted texts; Qt's are used when installed. Call once, after
+// the application exists.
 void InstalarIdioma(const QString& idioma);
 
 // The language installed; Spanish before InstalarIdioma.

@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QFile>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -29,6 +30,7 @@
 #include "app/idioma.h"
 #include "app/resumen.h"
 #include "canvas/error_reason.h"
+#include "canvas/qt/painter.h"
 #include "canvas/trace_writer.h"
 #include "practice/resumen.h"
 
@@ -259,6 +261,8 @@ int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada, const QString& re
         trazalia::app::Guion guion(app, trace, salida, std::cerr, nombre);
         app.Iniciar();
         estado = guion.Ejecutar(entrada);
+        // The script ran to its end, but a verdict it judged is not in the record.
+        if (estado == trazalia::app::Guion::kExito && app.registrosPerdidos() > 0) estado = 1;
     }
     salida.flush();
     if (escritor.error()) {
@@ -277,16 +281,21 @@ std::string FaltaElValor(const QString& error) {
     return "falta el valor de la opción «" + Legible(opcion.toLatin1().toStdString()) + "»";
 }
 
-// Lays the worksheet out and writes it; a failure is said in one line.
+// Lays the worksheet out and writes it under the name's own bytes; a failure is said in one line.
 int EscribirHoja(const QByteArray& ruta, const trazalia::practice::OpcionesDeHoja& opciones) {
     QString error;
-    if (trazalia::app::GuardarHoja(
-            trazalia::practice::ComponerHoja(opciones, trazalia::app::EnElIdioma),
-            QFile::decodeName(ruta), &error))
+    const QByteArray pdf = trazalia::app::PdfDeHoja(
+        trazalia::practice::ComponerHoja(opciones, trazalia::app::EnElIdioma));
+    if (pdf.isEmpty())
+        error = QCoreApplication::translate("Hoja", "no se pudo generar la hoja");
+    else if (trazalia::canvas::SaveFile(pdf, ruta, &error))
         return 0;
     Decir(Legible(error.toStdString()));
     return 1;
 }
+
+// Whether a file name's bytes are text, which a QString can carry unchanged.
+bool EsTexto(const QByteArray& ruta) { return QFile::encodeName(QFile::decodeName(ruta)) == ruta; }
 
 // Reads every record file and prints their summary; a file that cannot be read ends it. Files are
 // read in pieces, never whole; a device such as /dev/zero, which would never end, is refused.
@@ -403,6 +412,21 @@ int main(int argc, char* argv[]) {
             Decir(FaltaElValor(parser.errorText()));
         return 2;
     }
+    // A second value would silently replace the first: the user meant one of them.
+    const QStringList dadas = parser.optionNames();
+    for (const QCommandLineOption* o :
+         {&script, &ayuda, &version, &hoja, &dibujados, &practica, &resumen, &csv, &registro,
+          &idioma, &deLaHoja[0], &deLaHoja[1], &deLaHoja[2], &deLaHoja[3], &deLaHoja[4],
+          &deLaHoja[5]}) {
+        const auto veces = std::count_if(dadas.begin(), dadas.end(), [o](const QString& nombre) {
+            return o->names().contains(nombre);
+        });
+        if (veces > 1) {
+            Decir("la opción --" + o->names().last().toStdString() + " se ha dado " +
+                  std::to_string(veces) + " veces; se admite una sola");
+            return 2;
+        }
+    }
     if (parser.isSet(ayuda)) return Mostrar(kAyuda);
     if (parser.isSet(version)) return Mostrar("trazalia " TRAZALIA_VERSION "\n");
     if (parser.isSet(idioma) && !trazalia::app::Idiomas().contains(parser.value(idioma))) {
@@ -421,12 +445,10 @@ int main(int argc, char* argv[]) {
         }
         // No file is read for a summary that could not be written.
         if (salidaCerrada) return Mostrar({});
-        // A terminal's text needs no display: the translations alone, when asked for.
-        std::optional<QCoreApplication> nucleo;
-        if (parser.isSet(idioma)) {
-            nucleo.emplace(argc, argv);
-            trazalia::app::InstalarIdioma(parser.value(idioma));
-        }
+        // A terminal's text needs no display: the translations alone, Spanish unless asked.
+        const QCoreApplication nucleo(argc, argv);
+        trazalia::app::InstalarIdioma(parser.isSet(idioma) ? parser.value(idioma)
+                                                           : QStringLiteral("es"));
         return Resumir(parser.positionalArguments(), parser.isSet(csv));
     }
     if (parser.isSet(csv)) {
@@ -435,6 +457,12 @@ int main(int argc, char* argv[]) {
     }
     if (parser.isSet(registro) && !parser.isSet(script)) {
         Decir("la opción --registro va con --script");
+        return 2;
+    }
+    // The record is written by name, as text: bytes that are none would reach another file.
+    if (parser.isSet(registro) && !EsTexto(parser.value(registro).toLatin1())) {
+        Decir("el nombre del registro «" + bytes(parser.value(registro)) +
+              "» no es texto UTF-8; elija otro nombre");
         return 2;
     }
     if (parser.isSet(practica) && (parser.isSet(script) || parser.isSet(hoja))) {
@@ -450,6 +478,12 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(hoja)) {
         if (parser.isSet(script)) {
             Decir("--hoja y --script no van juntas");
+            return 2;
+        }
+        if (trazalia::canvas::FormatForPath(QFile::decodeName(parser.value(hoja).toLatin1())) !=
+            trazalia::canvas::PictureFormat::Pdf) {
+            Decir("«" + bytes(parser.value(hoja)) +
+                  "»: la hoja se escribe en PDF; use un nombre terminado en .pdf");
             return 2;
         }
         const auto valor = [&](std::size_t i) -> std::optional<QString> {

@@ -33,7 +33,6 @@ std::string ClaveDeAlumno(std::string_view nombre) {
 }
 
 std::string ResumenTraducido(const practice::Resumen& resumen) {
-    if (Idioma() == u"es") return resumen.Texto();
     using practice::Codigo;
     using practice::Porcentaje;
     const int intentos = resumen.intentos();

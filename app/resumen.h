@@ -13,8 +13,8 @@ namespace trazalia::app {
 std::string ClaveDeAlumno(std::string_view nombre);
 
 // The class summary of practice::Resumen::Texto, line for line, in the language installed: the
-// counts in their plural forms, the mistakes' short names, and the unreadable lines' reasons as
-// the records hold them. For Spanish, Resumen::Texto itself.
+// counts in their plural forms (Spanish's too, from its translation file), the mistakes' short
+// names, and the unreadable lines' reasons as the records hold them.
 std::string ResumenTraducido(const practice::Resumen& resumen);
 
 }  // namespace trazalia::app

@@ -176,7 +176,9 @@ check("a sheet's option without --hoja: status 2", result.returncode == 2 and "-
 # A failed save: status 1, one line, the old file kept whole.
 old = os.path.join(work, "vieja.pdf")
 open(old, "w").write("vieja")
-for target in (os.path.join(work, "no", "hay.pdf"), work):
+carpeta = os.path.join(work, "carpeta.pdf")
+os.mkdir(carpeta)
+for target in (os.path.join(work, "no", "hay.pdf"), carpeta):
     result = run("--hoja", target)
     check(f"save to {target}: status 1 and why", result.returncode == 1 and
           result.stderr.startswith("trazalia: no se puede escribir"), result.stderr)

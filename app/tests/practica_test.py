@@ -86,8 +86,8 @@ r = run("--resumen", os.path.join(work, "no-existe.csv"))
 check("a missing file ends it in one line with status 1",
       r.returncode == 1 and r.stderr.count("\n") == 1 and "no-existe.csv" in r.stderr, r.stderr)
 
-# A record that cannot be written: the verdict is still judged, traced and drawn. The full device
-# is the test's own: no test writes to the system's /dev/full.
+# A record that cannot be written: the verdict is still judged, traced and drawn, and the script
+# ends with status 1. The full device is the test's own: no test writes to the system's /dev/full.
 destinos = [work]
 try:
     os.mknod(os.path.join(work, "full"), 0o666 | stat.S_IFCHR, os.makedev(1, 7))
@@ -97,8 +97,8 @@ except PermissionError:
 for destino in destinos:
     r = run("--script", "-", "--registro", destino, stdin=SESION)
     check(f"failed write to {destino} is told", "no se guardó" in r.stderr, r.stderr)
-    check(f"failed write to {destino} leaves the exercise",
-          r.returncode == 0 and r.stdout.count(" Practica ") == 3, r.returncode)
+    check(f"failed write to {destino} leaves the exercise, and is a failure",
+          r.returncode == 1 and r.stdout.count(" Practica ") == 3, r.returncode)
 
 # Without --registro a script writes no record at all.
 vacio = tempfile.mkdtemp()

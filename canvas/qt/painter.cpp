@@ -349,10 +349,10 @@ std::optional<QString> Write(const Picture& picture, const QString& path,
     return WriteFile(bytes, path);
 }
 
-// A name that is not text: written beside it under a name that is, reached through the folder's
-// descriptor, then renamed to its own bytes.
-std::optional<QString> WriteByBytes(const Picture& picture, const QByteArray& path,
-                                    qreal pngDevicePixelRatio) {
+// A name that is not text: written by write beside it under a name that is, reached through the
+// folder's descriptor, then renamed to its own bytes.
+std::optional<QString> WriteByBytes(
+    const QByteArray& path, const std::function<std::optional<QString>(const QString&)>& write) {
     const qsizetype slash = path.lastIndexOf('/');
     const QByteArray folder =
         slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1));
@@ -367,9 +367,7 @@ std::optional<QString> WriteByBytes(const Picture& picture, const QByteArray& pa
         const QByteArray temporary = ".trazalia-" +
                                      QByteArray::number(QCoreApplication::applicationPid()) + '.' +
                                      QFileInfo(QFile::decodeName(name)).suffix().toLatin1();
-        why = Write(picture,
-                    QStringLiteral("/proc/self/fd/%1/").arg(dir) + QString::fromLatin1(temporary),
-                    pngDevicePixelRatio);
+        why = write(QStringLiteral("/proc/self/fd/%1/").arg(dir) + QString::fromLatin1(temporary));
         if (!why && ::renameat(dir, temporary.constData(), dir, name.constData()) != 0) {
             why = Reason(IoError(errno));
             ::unlinkat(dir, temporary.constData(), 0);
@@ -386,6 +384,17 @@ bool SaveFile(const QByteArray& bytes, const QString& path, QString* error) {
     if (why && error)
         *error = QCoreApplication::translate("Trazalia", "no se puede escribir «%1»: %2")
                      .arg(path, *why);
+    return !why;
+}
+
+bool SaveFile(const QByteArray& bytes, const QByteArray& path, QString* error) {
+    const QString text = QFile::decodeName(path);
+    if (QFile::encodeName(text) == path) return SaveFile(bytes, text, error);
+    const std::optional<QString> why =
+        WriteByBytes(path, [&](const QString& temporary) { return WriteFile(bytes, temporary); });
+    if (why && error)
+        *error = QCoreApplication::translate("Trazalia", "no se puede escribir «%1»: %2")
+                     .arg(text, *why);
     return !why;
 }
 
@@ -438,7 +447,9 @@ bool SavePicture(const Picture& picture, const QByteArray& path, QString* error,
     const QString text = QFile::decodeName(path);
     if (QFile::encodeName(text) == path)
         return SavePicture(picture, text, error, pngDevicePixelRatio);
-    const std::optional<QString> why = WriteByBytes(picture, path, pngDevicePixelRatio);
+    const std::optional<QString> why = WriteByBytes(path, [&](const QString& temporary) {
+        return Write(picture, temporary, pngDevicePixelRatio);
+    });
     if (why && error)
         *error = QCoreApplication::translate("Trazalia", "no se puede escribir «%1»: %2")
                      .arg(text, *why);

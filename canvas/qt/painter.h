@@ -70,6 +70,8 @@ bool SavePicture(const Picture& picture, const QByteArray& path, QString* error,
                  qreal pngDevicePixelRatio = 2);
 // Any file's bytes, written the same way: all or nothing, only over a regular file.
 bool SaveFile(const QByteArray& bytes, const QString& path, QString* error);
+// The same for a path given as bytes.
+bool SaveFile(const QByteArray& bytes, const QByteArray& path, QString* error);
 // Adds a line (without its line break) to a text file that other writers, in this process or
 // another, may add to at the same time; a new or empty file starts with the line first. Under a
 // lock file beside it (path + ".lock"), the file is read and saved whole as SaveFile does, so a
