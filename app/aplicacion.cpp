@@ -64,10 +64,11 @@ void Aplicacion::IniciarEnPantalla() {
     practica_.recuerda = true;
     practica_.registro = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                          QStringLiteral("/practica.csv");
-    zoom_.Recordar();
+    const QScreen* pantalla = QGuiApplication::primaryScreen();
+    // With no zoom remembered, a size that suits the screen: a large one makes 100 % a stamp.
+    zoom_.Recordar(pantalla ? Zoom::Inicial(pantalla->size()) : 1);
     vistas_->Recordar();
-    if (const QScreen* pantalla = QGuiApplication::primaryScreen())
-        zoom_.LimitarA(pantalla->availableGeometry().size());
+    if (pantalla) zoom_.LimitarA(pantalla->availableGeometry().size());
     Iniciar();
 }
 

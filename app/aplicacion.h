@@ -40,8 +40,9 @@ public:
 
     // Creates Form1 and shows it.
     void Iniciar();
-    // The same on the user's screen, with the views and the zoom saved by the last run (or the
-    // largest zoom that fits the screen when that one does not), remembering what changes.
+    // The same on the user's screen, with the views and the zoom saved by the last run (with none
+    // saved, the zoom that suits the screen's size; the largest zoom that fits the screen when
+    // that one does not), remembering what changes.
     void IniciarEnPantalla();
 
     Form1& form1();

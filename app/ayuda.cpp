@@ -31,17 +31,6 @@ QString Pagina() {
                                     : QStringLiteral("qrc:/ayuda.html");
 }
 
-// The application's font that many times larger.
-QFont Fuente(double factor) {
-    QFont fuente = QApplication::font();
-    if (fuente.pointSizeF() > 0)
-        fuente.setPointSizeF(fuente.pointSizeF() * factor);
-    else
-        fuente.setPixelSize(
-            std::max(1, static_cast<int>(std::lround(fuente.pixelSize() * factor))));
-    return fuente;
-}
-
 }  // namespace
 
 Ayuda::Ayuda(QWidget* parent) : QDialog(parent), texto_(new QTextBrowser(this)) {
@@ -79,8 +68,7 @@ void Ayuda::Pasar(QWidget* ventana) {
         if (visible) move(lugar);
         ventana->installEventFilter(this);
     }
-    const auto* zoom = ventana->findChild<ZoomDeVentana*>(QString(), ::Qt::FindDirectChildrenOnly);
-    Ajustar(zoom ? zoom->factor() : 1);
+    Ajustar(FactorDe(ventana));
 }
 
 Ayuda* Ayuda::Mostrar(QWidget* ventana) {
@@ -127,9 +115,11 @@ QMessageBox* Ayuda::AcercaDe() {
                 "<h3>Trazalia %1</h3>"
                 "<p>Suma de vectores en el plano por los métodos del paralelogramo y del "
                 "polígono.</p>"
-                "<p>Licencia: GNU GPL, versión 3 o posterior (GPL-3.0-or-later).</p>"
+                "<p>Licencia: GNU GPL, versión 3 o posterior (%3).</p>"
                 "<p>Créditos: Equipo Trazalia. Hecho con Qt %2.</p>")
-                .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()));
+                .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()),
+                     // Non-breaking hyphens: Qt breaks a line after a hyphen, even in <nobr>.
+                     QStringLiteral("GPL\u20113.0\u2011or\u2011later"));
         acercaDe_ = new QMessageBox(QMessageBox::NoIcon,
                                     QCoreApplication::translate("Ayuda", "Acerca de Trazalia"),
                                     texto, QMessageBox::Close, this);
@@ -145,7 +135,7 @@ QMessageBox* Ayuda::AcercaDe() {
 void Ayuda::Ajustar(double factor) {
     if (factor == factor_) return;
     factor_ = factor;
-    setFont(Fuente(factor_));
+    EscalarDialogo(*this, factor_);
     QSize tamano = kTamano * factor_;
     if (const QScreen* pantalla = screen())
         tamano = tamano.boundedTo(pantalla->availableGeometry().size() - Zoom::kMarco);
@@ -155,7 +145,7 @@ void Ayuda::Ajustar(double factor) {
 
 // A message box is a window of its own: it takes no font from the guide.
 void Ayuda::EscalarAcercaDe() {
-    acercaDe_->setFont(Fuente(factor_));
+    EscalarDialogo(*acercaDe_, factor_);
     const int lado = static_cast<int>(std::lround(kIcono * factor_));
     acercaDe_->setIconPixmap(IconoTrazalia().pixmap(lado, lado));
 }

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QFormLayout>
+#include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -20,13 +21,16 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
 
 #include "app/dialogos.h"
 #include "app/idioma.h"
+#include "app/zoom.h"
 #include "canvas/qt/painter.h"
 
 namespace trazalia::app {
@@ -168,11 +172,17 @@ std::variant<practice::OpcionesDeHoja, QString> OpcionesDeLinea(
 
 namespace {
 
-// The options beside a preview of the sheet they make; the preview follows every change.
+constexpr QSize kTamanoDeDialogo(960, 680);
+
+// The options beside a preview of the sheet they make; the preview follows every change. At the
+// window's scale, like the window: fonts, size and the preview's zoom.
 class Dialogo final : public QDialog {
 public:
     explicit Dialogo(QWidget* ventana, Dialogos& dialogos)
-        : QDialog(ventana), dialogos_(dialogos), impresora_(QPrinter::HighResolution) {
+        : QDialog(ventana),
+          dialogos_(dialogos),
+          impresora_(QPrinter::HighResolution),
+          factor_(FactorDe(ventana)) {
         setObjectName(QStringLiteral("hoja"));
         setWindowTitle(QCoreApplication::translate("Hoja", "Hoja de ejercicios"));
         impresora_.setDocName(QCoreApplication::translate("Hoja", "Hoja de ejercicios"));
@@ -229,7 +239,8 @@ public:
         auto* capas = new QHBoxLayout(this);
         capas->addLayout(formulario);
         capas->addWidget(vista_, 1);
-        resize(960, 680);
+        resize(kTamanoDeDialogo);
+        if (factor_ != 1) Escalar();
 
         connect(ejercicios_, &QSpinBox::valueChanged, this, &Dialogo::Componer);
         for (QComboBox* c : {metodo_, nivel_, papel_})
@@ -264,7 +275,34 @@ private:
         hoja_ = practice::ComponerHoja(*opciones, EnElIdioma);
         impresora_.setPageLayout(
             QPageLayout(TamanoDePagina(hoja_), QPageLayout::Portrait, QMarginsF()));
+        if (factor_ != 1) vista_->setZoomFactor(factor_ * ZoomQueCabe());
         vista_->updatePreview();
+    }
+
+    // Fonts, icons and size at the window's scale, within the screen. The preview shows the page
+    // that many times as large as whole at the dialog's own size; a screen too small for the
+    // dialog scrolls the page rather than shrink it.
+    void Escalar() {
+        layout()->activate();
+        vistaPropia_ = vista_->size();
+        EscalarDialogo(*this, factor_);
+        QSize tamano = kTamanoDeDialogo * factor_;
+        if (const QScreen* pantalla = parentWidget() ? parentWidget()->screen() : screen())
+            tamano = tamano.boundedTo(pantalla->availableGeometry().size() - Zoom::kMarco);
+        resize(tamano);
+        vista_->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    }
+
+    // The zoom at which the page fits the preview at the dialog's own size, as Qt fits it: with
+    // a border of a 25th of its longer side, 2 pixels inside the view's frame. At 1 the page
+    // shows at its size on paper.
+    double ZoomQueCabe() const {
+        const double borde = 2 * std::max(hoja_.ancho, hoja_.alto) / 25;
+        const auto* vista = vista_->findChild<QGraphicsView*>();
+        const int marco = 2 * ((vista ? vista->frameWidth() : 0) + 2);
+        const double pixeles = vista_->logicalDpiY() / 1440.0;
+        return std::min((vistaPropia_.width() - marco) / ((hoja_.ancho + borde) * pixeles),
+                        (vistaPropia_.height() - marco) / ((hoja_.alto + borde) * pixeles));
     }
 
     void Guardar() {
@@ -298,6 +336,9 @@ private:
     QComboBox* papel_;
     QCheckBox* dibujados_;
     QPrintPreviewWidget* vista_;
+    const double factor_;
+    // The preview's size at the dialog's own size.
+    QSize vistaPropia_;
 };
 
 }  // namespace

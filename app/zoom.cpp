@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/zoom.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>
@@ -62,16 +66,26 @@ void Zoom::Alejar() {
     Fijar(paso == kPasos.begin() ? kMinimo : *std::prev(paso));
 }
 
-void Zoom::Recordar() {
+void Zoom::Recordar(double inicial) {
     bool ok = false;
     const double guardado = Ajustes().value(Clave()).toDouble(&ok);
-    if (ok && std::isfinite(guardado)) Poner(guardado);
+    Poner(ok && std::isfinite(guardado) ? guardado : inicial);
     recordar_ = true;
 }
 
 double Zoom::QueCabe(QSize area, QSize marco) {
     return std::clamp(Cabe(area - marco), kMinimo, kMaximo);
 }
+
+double Zoom::Inicial(QSize pantalla, QSize marco) {
+    double zoom = 1;
+    for (const double paso : kPasos)
+        if (paso > 1 && (ZoomDeVentana::Tamano(paso) + marco).height() * 3 <= pantalla.height() * 2)
+            zoom = paso;
+    return std::min(zoom, QueCabe(pantalla, marco));
+}
+
+std::span<const double> Zoom::Pasos() { return kPasos; }
 
 void Zoom::LimitarA(QSize area, QSize marco) {
     maximo_ = QueCabe(area, marco);
@@ -121,18 +135,54 @@ QString ZoomDeVentana::MaximoAlcanzado() {
 
 namespace {
 
+QFont Escalada(QFont fuente, double factor) {
+    if (fuente.pointSizeF() > 0)
+        fuente.setPointSizeF(fuente.pointSizeF() * factor);
+    else
+        fuente.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(fuente.pixelSize() * factor))));
+    return fuente;
+}
+
 // Tooltips share one font; it follows the scale of the window last laid out on screen.
 void FuenteDeConsejos(double factor) {
     static const QFont base = QToolTip::font();
-    QFont fuente = base;
-    if (base.pointSizeF() > 0)
-        fuente.setPointSizeF(base.pointSizeF() * factor);
-    else
-        fuente.setPixelSize(std::max(1, static_cast<int>(std::lround(base.pixelSize() * factor))));
-    QToolTip::setFont(fuente);
+    QToolTip::setFont(Escalada(base, factor));
+}
+
+int Lado(const QStyle* estilo, QStyle::PixelMetric medida, const QWidget* w, double factor) {
+    return std::max(
+        1, static_cast<int>(std::lround(estilo->pixelMetric(medida, nullptr, w) * factor)));
 }
 
 }  // namespace
+
+double FactorDe(const QWidget* widget) {
+    for (; widget; widget = widget->window()->parentWidget())
+        if (const auto* zoom = widget->window()->findChild<const ZoomDeVentana*>(
+                QString(), ::Qt::FindDirectChildrenOnly))
+            return zoom->factor();
+    return 1;
+}
+
+void EscalarDialogo(QWidget& dialogo, double factor) {
+    dialogo.setFont(Escalada(QApplication::font(), factor));
+    const QStyle* estilo = dialogo.style();
+    for (QAbstractButton* boton : dialogo.findChildren<QAbstractButton*>()) {
+        const int lado = Lado(estilo, QStyle::PM_ButtonIconSize, boton, factor);
+        boton->setIconSize(QSize(lado, lado));
+    }
+    // A message box's own icon, when it shows one of the standard ones.
+    auto* caja = qobject_cast<QMessageBox*>(&dialogo);
+    if (!caja || caja->icon() == QMessageBox::NoIcon || factor == 1) return;
+    const QStyle::StandardPixmap iconos[] = {
+        QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxWarning,
+        QStyle::SP_MessageBoxCritical, QStyle::SP_MessageBoxQuestion};
+    const int lado = Lado(estilo, QStyle::PM_MessageBoxIconSize, caja, factor);
+    const QMessageBox::Icon tipo = caja->icon();
+    caja->setIconPixmap(estilo->standardIcon(iconos[tipo - QMessageBox::Information], nullptr, caja)
+                            .pixmap(lado, lado));
+}
 
 void ZoomDeVentana::Disponer() {
     const QSize tamano = ventana_.size();
@@ -162,13 +212,18 @@ void ZoomDeVentana::Arrastrado() {
 void ZoomDeVentana::Limitar() {
     const QScreen* pantalla = ventana_.screen();
     if (ventana_.isFullScreen() || !pantalla) return;
-    const QMargins bordes = Bordes();
-    QSize marco(bordes.left() + bordes.right(), bordes.top() + bordes.bottom());
+    const QMargins bordes = Marco();
+    zoom_.LimitarA(pantalla->availableGeometry().size(),
+                   QSize(bordes.left() + bordes.right(), bordes.top() + bordes.bottom()));
+}
+
+QMargins ZoomDeVentana::Marco() {
+    QMargins bordes = Bordes();
     // At a fractional scale (150 %) Qt rounds the frame's device pixels to logical ones: a pixel
-    // more keeps its last row on the screen.
+    // more keeps its last row and column on the screen.
     const qreal proporcion = ventana_.devicePixelRatioF();
-    if (proporcion != std::floor(proporcion)) marco += QSize(1, 1);
-    zoom_.LimitarA(pantalla->availableGeometry().size(), marco);
+    if (proporcion != std::floor(proporcion)) bordes += QMargins(0, 0, 1, 1);
+    return bordes;
 }
 
 QMargins ZoomDeVentana::Bordes() {
@@ -186,7 +241,7 @@ void ZoomDeVentana::Colocar(QPoint lugar, QSize tamano) {
     const QScreen* pantalla = ventana_.screen();
     if (ventana_.isVisible() && pantalla) {
         const QRect libre = pantalla->availableGeometry();
-        const QRect marco = normal.marginsAdded(Bordes());
+        const QRect marco = normal.marginsAdded(Marco());
         // Back from the right and bottom edges first, so that a window larger than the screen
         // keeps its title bar and its left side on it.
         QPoint esquina = marco.topLeft();
@@ -260,6 +315,9 @@ bool ZoomDeVentana::eventFilter(QObject* objeto, QEvent* evento) {
             if (zoom_.pantallaCompleta() != ventana_.isFullScreen())
                 PantallaCompleta(zoom_.pantallaCompleta());
             Limitar();
+            // Back where it was, or as near as the screen allows at the zoom it has now.
+            if (lugar_ && !ventana_.isFullScreen())
+                Colocar(ventana_.geometry().topLeft(), ventana_.size());
             Disponer();
             emit mostrada();
             // Moved to another screen, the window gets that screen's limit.

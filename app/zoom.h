@@ -10,8 +10,10 @@
 #include <QString>
 #include <QTimer>
 #include <optional>
+#include <span>
 
 class QEvent;
+class QWidget;
 
 namespace trazalia::app {
 
@@ -41,11 +43,18 @@ public:
     bool Acercar();
     void Alejar();
 
-    // Reads the zoom saved by an earlier run, and saves every later change (QSettings).
-    void Recordar();
+    // Reads the zoom saved by an earlier run, else takes inicial for this run without saving it,
+    // and saves every later change (QSettings).
+    void Recordar(double inicial = 1);
     // The largest zoom at which a window and that frame around it fit in that area, never less
     // than kMinimo nor more than kMaximo.
     static double QueCabe(QSize area, QSize marco = kMarco);
+    // The zoom of a first run on a screen of that size: the largest step at which a window and
+    // its frame take at most two thirds of the screen's height, but never below 1 unless 1 does
+    // not fit; within what fits.
+    static double Inicial(QSize pantalla, QSize marco = kMarco);
+    // The zoom steps of the keys, smallest first.
+    static std::span<const double> Pasos();
     // The zoom's upper limit becomes the largest that fits in that area, and a larger zoom is
     // lowered to it for this run only: the zoom saved stays the user's choice for a larger screen.
     void LimitarA(QSize area, QSize marco = kMarco);
@@ -71,6 +80,12 @@ private:
     bool recordar_ = false;
     bool pantallaCompleta_ = false;
 };
+
+// The scale of the window that widget is in, or that its dialog was opened from; 1 for none.
+double FactorDe(const QWidget* widget);
+// A dialog at a window's scale: the application's font and its buttons' icons that many times
+// their own size (a dialog is a window of its own: it takes no font from the window).
+void EscalarDialogo(QWidget& dialogo, double factor);
 
 // A window's side of the zoom: Ctrl++ (or Ctrl+=), Ctrl+−, Ctrl+0 and Ctrl+wheel, never past what
 // the window's screen holds, the window kept on that screen; edges dragged, the content kept in
@@ -115,6 +130,8 @@ private:
     void Limitar();
     // The window manager's frame around the window, once it has drawn one; else the last seen.
     QMargins Bordes();
+    // The same, a pixel larger where Qt may round it down.
+    QMargins Marco();
     // Gives the window's client area that place and size, moved so that the window, frame
     // included, stays inside its screen's free area.
     void Colocar(QPoint lugar, QSize tamano);

@@ -1,22 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTimer>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "app/ajustes.h"
+#include "app/ayuda.h"
 #include "app/dialogos.h"
 #include "app/exportar.h"
 #include "app/form2.h"
 #include "app/form3.h"
+#include "app/hoja.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/zoom.h"
 #include "canvas/qt/painter.h"
@@ -63,6 +75,31 @@ INSTANTIATE_TEST_SUITE_P(Pantallas, PantallaTest,
                                          Pantalla{"4K", QSize(3840, 2120)},
                                          Pantalla{"8K", QSize(7680, 4280)},
                                          Pantalla{"640x480_a_2", QSize(320, 240)}),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+// With no zoom remembered, the first run suits the screen: 100 % where a window takes most of it,
+// larger where it would be a stamp, and no more than fits.
+struct Primera {
+    const char* nombre;
+    QSize pantalla;
+    double zoom;  // 0: the largest that fits
+};
+
+class PrimeraTest : public testing::TestWithParam<Primera> {};
+
+TEST_P(PrimeraTest, StartsAtAZoomThatSuitsTheScreen) {
+    const Primera& p = GetParam();
+    const double zoom = Zoom::Inicial(p.pantalla);
+    EXPECT_DOUBLE_EQ(zoom, p.zoom ? p.zoom : Zoom::QueCabe(p.pantalla));
+    EXPECT_TRUE(QRect(QPoint(), p.pantalla)
+                    .contains(QRect(QPoint(), ZoomDeVentana::Tamano(zoom) + Zoom::kMarco)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pantallas, PrimeraTest,
+                         testing::Values(Primera{"portatil_1366x768", QSize(1366, 768), 1},
+                                         Primera{"1920x1080", QSize(1920, 1080), 1.25},
+                                         Primera{"4K", QSize(3840, 2160), 2.5},
+                                         Primera{"portatil_150", QSize(911, 512), 0}),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
 // Full screen on any screen: the content at the largest scale that fits, within the zoom's
@@ -240,6 +277,10 @@ struct Impresora final : Dialogos {
         pdf.setOutputFileName(ruta);
         imprimir(pdf);
     }
+    std::optional<QString> Texto(QWidget*, const QString&, const QString&,
+                                 const QString&) override {
+        return std::nullopt;
+    }
     QString ruta;
     int avisos = 0;
 };
@@ -277,10 +318,6 @@ TEST_F(ConAplicacion, PrintsThePictureOnOnePage) {
     EXPECT_GT(rojos, 20);
     // The y axis, in the middle of the picture, is in the middle of the page; the x axis spans
     // most of its width.
-    std::optional<QString> Texto(QWidget*, const QString&, const QString&,
-                                 const QString&) override {
-        return std::nullopt;
-    }
     const int eje =
         static_cast<int>(std::max_element(columna.begin(), columna.end()) - columna.begin());
     EXPECT_NEAR(eje, hoja.width() / 2, 1);
@@ -299,6 +336,131 @@ TEST_F(ConAplicacion, PrintsThePictureOnOnePage) {
     y = std::find_if(y, fila.rend(), tinta);
     EXPECT_GE(y - blanco, 4);
     EXPECT_NE(y, fila.rend());
+}
+
+// Back from a window zoomed to its screen's limit, the start window comes back within the screen.
+TEST_F(ConAplicacion, AWindowShownAgainComesBackOnTheScreen) {
+    Ventana& inicio = app.form1();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&inicio));
+    const QRect libre = inicio.screen()->availableGeometry();
+    inicio.move(libre.left() + 40, libre.bottom() - inicio.frameGeometry().height() - 10);
+    Ventana& f = Hacer("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    for (int i = 0; i < 20; ++i)
+        QTest::keyClick(f.windowHandle(), Qt::Key_Plus, Qt::ControlModifier);
+    ASSERT_GT(f.height(), ZoomDeVentana::Tamano(1).height());
+    QTest::keyClick(f.windowHandle(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&inicio));
+    EXPECT_EQ(inicio.size(), f.size());
+    EXPECT_TRUE(libre.contains(inicio.geometry().marginsAdded(app.zoom().bordes())))
+        << inicio.x() << ' ' << inicio.y();
+}
+
+// Every dialog of a window zoomed to 200 %: the application's font and its buttons' icons twice
+// their size.
+struct Dialogo {
+    const char* nombre;
+    // Opens the dialog over that window and hands it to comprobar while it is open.
+    void (*abrir)(Ventana& ventana, const std::function<void(QWidget&)>& comprobar);
+};
+
+class DialogoTest : public ConAplicacion, public testing::WithParamInterface<Dialogo> {};
+
+TEST_P(DialogoTest, FontAndIconsFollowTheZoom) {
+    Ventana& f = Hacer("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    app.zoom().LimitarA(QSize(3840, 2160));
+    app.zoom().Fijar(2);
+    int comprobados = 0;
+    GetParam().abrir(f, [&](QWidget& dialogo) {
+        EXPECT_DOUBLE_EQ(dialogo.font().pointSizeF(), QApplication::font().pointSizeF() * 2);
+        const int lado = dialogo.style()->pixelMetric(QStyle::PM_ButtonIconSize);
+        const auto botones = dialogo.findChildren<QAbstractButton*>();
+        EXPECT_FALSE(botones.isEmpty());
+        for (const QAbstractButton* b : botones)
+            EXPECT_EQ(b->iconSize(), QSize(lado, lado) * 2) << b->text().toStdString();
+        ++comprobados;
+    });
+    EXPECT_EQ(comprobados, 1);
+    app.zoom().Fijar(1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogos, DialogoTest,
+    testing::Values(
+        Dialogo{"ayuda", [](Ventana& v, const auto& comprobar) { comprobar(*Ayuda::Mostrar(&v)); }},
+        Dialogo{
+            "acerca_de",
+            [](Ventana& v, const auto& comprobar) { comprobar(*Ayuda::Mostrar(&v)->AcercaDe()); }},
+        Dialogo{"hoja",
+                [](Ventana& v, const auto& comprobar) {
+                    DialogosQt dialogos;
+                    std::unique_ptr<QDialog> hoja(DialogoDeHoja(&v, dialogos));
+                    comprobar(*hoja);
+                }},
+        Dialogo{"aviso",
+                [](Ventana& v, const auto& comprobar) {
+                    QTimer::singleShot(0, &v, [&comprobar] {
+                        QWidget* aviso = QApplication::activeModalWidget();
+                        ASSERT_NE(aviso, nullptr);
+                        comprobar(*aviso);
+                        aviso->close();
+                    });
+                    DialogosQt().Aviso(&v, QStringLiteral("Título"), QStringLiteral("Texto"));
+                }}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// The licence's identifier is one word: the about box never breaks a line inside it, at any step
+// of the zoom.
+TEST_F(ConAplicacion, TheAboutBoxKeepsTheLicenceWhole) {
+    Ventana& f = Hacer("Form3");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    Ayuda* ayuda = Ayuda::Mostrar(&f);
+    QMessageBox* acerca = ayuda->AcercaDe();
+    auto* rotulo = acerca->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(rotulo, nullptr);
+    for (const double paso : Zoom::Pasos()) {
+        ayuda->Ajustar(paso);
+        rotulo->grab();  // lays the text out at the label's width
+        const auto* documento = rotulo->findChild<QTextDocument*>();
+        ASSERT_NE(documento, nullptr);
+        int vistos = 0;
+        for (QTextBlock b = documento->begin(); b.isValid(); b = b.next()) {
+            const qsizetype inicio =
+                b.text().indexOf(QRegularExpression(QStringLiteral("GPL.3\\.0.or.later")));
+            if (inicio < 0) continue;
+            ++vistos;
+            const QTextLayout* capa = b.layout();
+            for (int i = 0; i < capa->lineCount(); ++i) {
+                const int linea = capa->lineAt(i).textStart();
+                EXPECT_FALSE(linea > inicio && linea < inicio + 16)
+                    << "zoom " << paso << ": " << b.text().mid(linea).toStdString();
+            }
+        }
+        EXPECT_EQ(vistos, 1) << paso;
+    }
+}
+
+// The worksheet's dialog at 200 %: its font twice the size, and its preview showing the page twice
+// as large as at 100 %.
+TEST_F(ConAplicacion, TheWorksheetDialogFollowsTheZoom) {
+    Ventana& f = Hacer("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    DialogosQt dialogos;
+    const auto abrir = [&] {
+        std::unique_ptr<QDialog> hoja(DialogoDeHoja(&f, dialogos));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(hoja.get()));
+        QApplication::processEvents();
+        return std::pair(hoja->font().pointSizeF(),
+                         hoja->findChild<QPrintPreviewWidget*>()->zoomFactor());
+    };
+    const auto [letra, zoom] = abrir();
+    app.zoom().LimitarA(QSize(3840, 2160));
+    app.zoom().Fijar(2);
+    const auto [letraDoble, zoomDoble] = abrir();
+    app.zoom().Fijar(1);
+    EXPECT_DOUBLE_EQ(letraDoble, letra * 2);
+    EXPECT_NEAR(zoomDoble / zoom, 2, 0.04);
 }
 
 }  // namespace
