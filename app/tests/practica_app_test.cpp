@@ -330,6 +330,9 @@ TEST_F(ConAplicacion, TheScaleHoldsUntilTheRevealAndDuringAGuessDrag) {
 TEST_F(ConAplicacion, TheMenuHasComprobar) {
     VentanaMetodo& f = Metodo("Form2");
     QAction* comprobar = PracticaDe(f).accionComprobar();
+    const QList<QMenu*> menus = f.findChildren<QMenu*>();
+    EXPECT_TRUE(std::any_of(menus.begin(), menus.end(),
+                            [&](const QMenu* m) { return m->actions().contains(comprobar); }));
     EXPECT_FALSE(comprobar->isEnabled());
     PracticaDe(f).Comenzar(7, practice::Nivel::Medio);
     EXPECT_TRUE(comprobar->isEnabled());
