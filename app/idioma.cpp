@@ -44,13 +44,14 @@ QString IdiomaDelSistema() {
     return QStringLiteral("es");
 }
 
-void InstalarIdioma(const QString& idioma) {
+void InstalarIdioma(const QString& idioma, bool dialogosDeQt) {
     instalado = idioma;
     // Spanish's own file only gives counted texts their singular.
     Instalar(QStringLiteral("trazalia_") + idioma, QStringLiteral(":/i18n"));
     // Qt's dialogs (saving a picture, their buttons) in the same language, when installed.
-    Instalar(QStringLiteral("qtbase_") + idioma,
-             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (dialogosDeQt)
+        Instalar(QStringLiteral("qtbase_") + idioma,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 QString Idioma() { return instalado; }

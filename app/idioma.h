@@ -15,10 +15,10 @@ QStringList Idiomas();
 // speaks; Spanish when none is.
 QString IdiomaDelSistema();
 
-// Installs the program's translation and Qt's own for that language, one of Idiomas(). Spanish's
-// holds only the plural forms of counted texts; Qt's are used when installed. Call once, after
-// the application exists.
-void InstalarIdioma(const QString& idioma);
+// Installs the program's translation for that language, one of Idiomas(), and with dialogosDeQt
+// Qt's own, for its dialogs, when installed: runs without windows on screen show none. Spanish's
+// holds only the plural forms of counted texts. Call once, after the application exists.
+void InstalarIdioma(const QString& idioma, bool dialogosDeQt);
 
 // The language installed; Spanish before InstalarIdioma.
 QString Idioma();
