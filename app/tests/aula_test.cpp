@@ -53,7 +53,11 @@ TEST_F(Aula, F1OpensTheGuideWhichLeadsToTheAboutBox) {
     EXPECT_TRUE(ayuda->isVisible());
     EXPECT_EQ(ayuda->windowTitle(), QStringLiteral("Ayuda de Trazalia"));
     EXPECT_TRUE(ayuda->texto()->toPlainText().contains(QStringLiteral("modo guion")));
-    EXPECT_TRUE(ayuda->AcercaDe()->text().contains(QLatin1String("GPL-3.0-or-later")));
+    // Written with non-breaking hyphens, so that it is never split across lines.
+    EXPECT_TRUE(ayuda->AcercaDe()
+                    ->text()
+                    .replace(QChar(0x2011), u'-')
+                    .contains(QLatin1String("GPL-3.0-or-later")));
 }
 
 // One guide for the program, and one about box: open when their window is left, they go on beside
