@@ -23,6 +23,10 @@
 #include <system_error>
 #include <vector>
 
+#if __has_include(<valgrind/valgrind.h>)
+#include <valgrind/valgrind.h>
+#endif
+
 #include "app/aplicacion.h"
 #include "app/emblema.h"
 #include "app/guion.h"
@@ -232,15 +236,19 @@ int Mostrar(std::string_view texto) {
 
 // Ends a run that ends on its own, once all it writes is written. Qt's teardown would only free
 // memory, and Qt 6.4's font database reads the whole fontconfig configuration on its way out even
-// when no text was laid out: a third of a script's run. Under AddressSanitizer the teardown stays,
-// so that its leak check still sees the run.
-[[noreturn]] void Acabar(int estado) {
+// when no text was laid out: a third of a script's run. Under AddressSanitizer or valgrind the
+// status comes back for main to return, so that the teardown frees all and their leak checks see
+// the whole run.
+int Acabar(int estado) {
+#if defined(__SANITIZE_ADDRESS__)
+    return estado;
+#else
+#if defined(RUNNING_ON_VALGRIND)
+    if (RUNNING_ON_VALGRIND) return estado;
+#endif
     std::cerr.flush();
     std::fflush(nullptr);
-#ifndef __SANITIZE_ADDRESS__
     std::_Exit(estado);
-#else
-    std::exit(estado);
 #endif
 }
 
@@ -553,12 +561,12 @@ int main(int argc, char* argv[]) {
                                                               : trazalia::app::IdiomaDelSistema(),
                                   !enGuion && !opcionesDeHoja);
 
-    if (opcionesDeHoja) Acabar(EscribirHoja(parser.value(hoja).toLatin1(), *opcionesDeHoja));
+    if (opcionesDeHoja) return Acabar(EscribirHoja(parser.value(hoja).toLatin1(), *opcionesDeHoja));
     if (enGuion)
-        Acabar(EjecutarGuion(parser.value(script).toLatin1(), cerrados[0],
-                             parser.isSet(registro)
-                                 ? QFile::decodeName(parser.value(registro).toLatin1())
-                                 : QString()));
+        return Acabar(EjecutarGuion(parser.value(script).toLatin1(), cerrados[0],
+                                    parser.isSet(registro)
+                                        ? QFile::decodeName(parser.value(registro).toLatin1())
+                                        : QString()));
     // Rendered once for every window, and only when there are windows to see.
     QApplication::setWindowIcon(trazalia::app::IconoTrazalia());
     trazalia::app::Aplicacion app;
