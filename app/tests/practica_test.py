@@ -55,10 +55,10 @@ check("the vectors, the guess, the answer and the code of each verdict",
       [fila[2:] for fila in filas[1:]] == [
           ["Form2", "medio", "50", "345", "75", "150", "", "", "29.7", "124.1", "29.67", "124.14",
            "acierto"],
-          ["Form2", "medio", "45", "345", "75", "150", "", "", "33.6", "309.7", "33.62", "129.73",
+          ["Form2", "medio", "70", "300", "85", "105", "", "", "25.1", "238.8", "25.11", "58.82",
            "sentido-opuesto"],
-          ["Form3", "facil", "20", "30", "10", "225", "50", "60", "40.4", "63.7", "58.14",
-           "52.68", "falta-un-vector"]], filas)
+          ["Form3", "facil", "80", "315", "50", "30", "50", "60", "96.6", "45", "125.42",
+           "5.37", "falta-un-vector"]], filas)
 
 # A second run adds to the record, under the one header.
 r = run("--script", "-", "--registro", registro, stdin=SESION)
