@@ -17,6 +17,7 @@
 #include "app/hoja.h"
 #include "app/impresion.h"
 #include "app/practica.h"
+#include "app/teclas.h"
 #include "app/ventana_metodo.h"
 #include "app/vistas.h"
 #include "canvas/qt/painter.h"
@@ -37,21 +38,16 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
     : QObject(&ventana), ventana_(ventana), dialogos_(dialogos) {
     setObjectName(QStringLiteral("acciones"));
     menu_ = new QMenu(&ventana_);
-    const auto accion = [this](const QString& texto, QKeySequence::StandardKey tecla,
-                               void (AccionesDelDibujo::*metodo)()) {
-        QAction* a = ventana_.Atajo(texto, QKeySequence::keyBindings(tecla));
+    const auto accion = [this](Atajo atajo, void (AccionesDelDibujo::*metodo)()) {
+        QAction* a = RegistrarAtajo(ventana_, atajo);
         connect(a, &QAction::triggered, this, metodo);
         menu_->addAction(a);
         return a;
     };
-    copiar_ = accion(QCoreApplication::translate("Acciones", "Copiar imagen"), QKeySequence::Copy,
-                     &AccionesDelDibujo::CopiarImagen);
-    guardar_ = accion(QCoreApplication::translate("Acciones", "Guardar imagen…"),
-                      QKeySequence::Save, &AccionesDelDibujo::GuardarImagen);
-    accion(QCoreApplication::translate("Acciones", "Imprimir…"), QKeySequence::Print,
-           &AccionesDelDibujo::Imprimir);
-    QAction* hoja = ventana_.Atajo(QCoreApplication::translate("Acciones", "Hoja de ejercicios…"),
-                                   {QKeySequence(::Qt::Key_W)});
+    copiar_ = accion(Atajo::CopiarImagen, &AccionesDelDibujo::CopiarImagen);
+    guardar_ = accion(Atajo::GuardarImagen, &AccionesDelDibujo::GuardarImagen);
+    accion(Atajo::Imprimir, &AccionesDelDibujo::Imprimir);
+    QAction* hoja = RegistrarAtajo(ventana_, Atajo::HojaDeEjercicios);
     connect(hoja, &QAction::triggered, this, [this] { DialogoDeHoja(&ventana_, dialogos_); });
     menu_->addAction(hoja);
     menu_->addSeparator();
@@ -70,8 +66,8 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
         ventana_.addAction(vista);
     }
     // Keyboards without a menu key open context menus with Shift+F10.
-    auto* menuDeTeclado =
-        new QShortcut(QKeySequence(::Qt::SHIFT | ::Qt::Key_F10), ventana_.Picture1());
+    auto* menuDeTeclado = new QShortcut(ventana_.Picture1());
+    menuDeTeclado->setKeys(Teclas(Atajo::MenuDelDibujo));
     menuDeTeclado->setContext(::Qt::WidgetShortcut);
     connect(menuDeTeclado, &QShortcut::activated, this, [this] {
         AbrirMenu(ventana_.Picture1()->mapToGlobal(ventana_.Picture1()->rect().center()));

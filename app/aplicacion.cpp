@@ -15,6 +15,7 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/form3.h"
+#include "app/teclas.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
@@ -78,9 +79,8 @@ void Aplicacion::Traza(const QString& sujeto, const char* que) const {
 
 void Aplicacion::Conectar(Ventana& ventana) {
     connect(&ventana, &Ventana::cerrada, this, &Aplicacion::Terminar);
-    connect(ventana.Atajo(QCoreApplication::translate("Aplicacion", "Ayuda de Trazalia"),
-                          {QKeySequence(::Qt::Key_F1)}),
-            &QAction::triggered, &ventana, [&ventana] { Ayuda::Mostrar(&ventana); });
+    connect(RegistrarAtajo(ventana, Atajo::Ayuda), &QAction::triggered, &ventana,
+            [&ventana] { Ayuda::Mostrar(&ventana); });
     if (!trace_) {
         // On screen the zoom sizes the window, the help follows it, and a failure is told at once.
         auto* zoom = new ZoomDeVentana(ventana, zoom_);

@@ -8,13 +8,17 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
 #include <QVBoxLayout>
+#include <QVariant>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "app/emblema.h"
 #include "app/idioma.h"
+#include "app/teclas.h"
 #include "app/zoom.h"
 
 namespace trazalia::app {
@@ -31,9 +35,24 @@ QString Pagina() {
                                     : QStringLiteral("qrc:/ayuda.html");
 }
 
+// The guide, its table of keys written where the page marks it: from the table the windows
+// register their keys from, in the language installed.
+class Guia final : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int tipo, const QUrl& nombre) override {
+        QVariant recurso = QTextBrowser::loadResource(tipo, nombre);
+        if (tipo != QTextDocument::HtmlResource || recurso.typeId() != QMetaType::QByteArray)
+            return recurso;
+        return QString::fromUtf8(recurso.toByteArray())
+            .replace(QLatin1String("<!-- teclas -->"), FilasDeTeclas());
+    }
+};
+
 }  // namespace
 
-Ayuda::Ayuda(QWidget* parent) : QDialog(parent), texto_(new QTextBrowser(this)) {
+Ayuda::Ayuda(QWidget* parent) : QDialog(parent), texto_(new Guia(this)) {
     setObjectName(QStringLiteral("ayuda"));
     setWindowTitle(QCoreApplication::translate("Ayuda", "Ayuda de Trazalia"));
     setModal(false);

@@ -31,6 +31,7 @@
 #include "app/dialogos.h"
 #include "app/editor.h"
 #include "app/idioma.h"
+#include "app/teclas.h"
 #include "app/ventana_metodo.h"
 #include "canvas/qt/file_error.h"
 #include "canvas/qt/painter.h"
@@ -123,16 +124,14 @@ QString SinControles(QString nombre) {
 Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual, AjustesDePractica& ajustes,
                    Dialogos& dialogos)
     : QObject(&ventana), ventana_(ventana), ajustes_(ajustes), dialogos_(dialogos), cual_(cual) {
-    practicar_ = ventana_.Atajo(QCoreApplication::translate("Practica", "Practicar"),
-                                {QKeySequence(::Qt::Key_P)});
+    practicar_ = RegistrarAtajo(ventana_, Atajo::Practicar);
     practicar_->setCheckable(true);
     connect(practicar_, &QAction::toggled, this, &Practica::Activar);
-    otro_ = ventana_.Atajo(QCoreApplication::translate("Practica", "Otro ejercicio"),
-                           {QKeySequence(::Qt::Key_N)});
+    otro_ = RegistrarAtajo(ventana_, Atajo::OtroEjercicio);
     otro_->setEnabled(false);
     connect(otro_, &QAction::triggered, this, &Practica::Siguiente);
-    comprobar_ = new QAction(QCoreApplication::translate("Practica", "Comprobar"), this);
-    comprobar_->setShortcuts({QKeySequence(::Qt::Key_Return), QKeySequence(::Qt::Key_Enter)});
+    comprobar_ = new QAction(Nombre(Atajo::Comprobar), this);
+    comprobar_->setShortcuts(Teclas(Atajo::Comprobar));
     // On the picture alone: elsewhere Enter belongs to the control with the focus.
     comprobar_->setShortcutContext(::Qt::WidgetShortcut);
     ventana_.Picture1()->addAction(comprobar_);

@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "app/ajustes.h"
+#include "app/teclas.h"
 #include "app/ventana.h"
 #include "canvas/qt/painter.h"
 
@@ -103,22 +104,18 @@ ZoomDeVentana::ZoomDeVentana(Ventana& ventana, Zoom& zoom)
     arrastre_.setInterval(250);
     connect(&arrastre_, &QTimer::timeout, this, &ZoomDeVentana::Arrastrado);
 
-    // Ctrl+= is Ctrl++ where + needs Shift.
-    Teclas({QKeySequence::ZoomIn, QKeySequence(::Qt::CTRL | ::Qt::Key_Plus),
-            QKeySequence(::Qt::CTRL | ::Qt::Key_Equal)},
-           &ZoomDeVentana::Acercar);
-    Teclas({QKeySequence::ZoomOut, QKeySequence(::Qt::CTRL | ::Qt::Key_Minus)},
-           &ZoomDeVentana::Alejar);
-    Teclas({QKeySequence(::Qt::CTRL | ::Qt::Key_0)}, &ZoomDeVentana::Restablecer);
-    Teclas({QKeySequence(::Qt::Key_F11), QKeySequence::FullScreen}, &ZoomDeVentana::Alternar);
+    Conectar(Atajo::Ampliar, &ZoomDeVentana::Acercar);
+    Conectar(Atajo::Reducir, &ZoomDeVentana::Alejar);
+    Conectar(Atajo::TamanoNormal, &ZoomDeVentana::Restablecer);
+    Conectar(Atajo::PantallaCompleta, &ZoomDeVentana::Alternar);
 
     // Scroll bars would take Ctrl+wheel as a page step.
     ventana_.installEventFilter(this);
     for (QWidget* w : ventana_.findChildren<QWidget*>()) w->installEventFilter(this);
 }
 
-void ZoomDeVentana::Teclas(const QList<QKeySequence>& teclas, void (ZoomDeVentana::*que)()) {
-    connect(ventana_.Atajo(QString(), teclas), &QAction::triggered, this, que);
+void ZoomDeVentana::Conectar(Atajo atajo, void (ZoomDeVentana::*que)()) {
+    connect(RegistrarAtajo(ventana_, atajo), &QAction::triggered, this, que);
 }
 
 QSize ZoomDeVentana::Tamano(double zoom) {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QKeySequence>
-#include <QList>
 #include <QMargins>
 #include <QObject>
 #include <QPoint>
@@ -18,6 +16,7 @@ class QWidget;
 namespace trazalia::app {
 
 class Ventana;
+enum class Atajo;
 
 // The windows' zoom: one for all three, 1 at the program's own size. Keys step through a few
 // sizes; dragging a window's edges sets any zoom between the limits. Also whether the windows
@@ -135,7 +134,7 @@ private:
     // Gives the window's client area that place and size, moved so that the window, frame
     // included, stays inside its screen's free area.
     void Colocar(QPoint lugar, QSize tamano);
-    void Teclas(const QList<QKeySequence>& teclas, void (ZoomDeVentana::*que)());
+    void Conectar(Atajo atajo, void (ZoomDeVentana::*que)());
     void Acercar();
     void Alejar();
     void Restablecer();

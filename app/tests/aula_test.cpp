@@ -4,16 +4,25 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QToolTip>
+#include <QTranslator>
 #include <algorithm>
+#include <vector>
 
 #include "app/ayuda.h"
 #include "app/editor.h"
 #include "app/form3.h"
+#include "app/idioma.h"
 #include "app/tests/con_aplicacion.h"
+#include "canvas/qt/picture_widget.h"
 
 namespace trazalia::app {
 namespace {
@@ -58,6 +67,93 @@ TEST_F(Aula, F1OpensTheGuideWhichLeadsToTheAboutBox) {
                     ->text()
                     .replace(QChar(0x2011), u'-')
                     .contains(QLatin1String("GPL-3.0-or-later")));
+}
+
+// The guide's table of keys as the user reads it: each row's keys, and what they do.
+struct FilaDeTeclas {
+    QStringList teclas;
+    QString que;
+};
+
+std::vector<FilaDeTeclas> TablaDeTeclas(const Ayuda& ayuda) {
+    std::vector<FilaDeTeclas> filas;
+    const auto texto = [](const QTextTableCell& celda) {
+        QTextCursor c = celda.firstCursorPosition();
+        c.setPosition(celda.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        return c.selectedText();
+    };
+    for (QTextFrame* marco : ayuda.texto()->document()->rootFrame()->childFrames())
+        if (auto* tabla = qobject_cast<QTextTable*>(marco))
+            for (int i = 0; i < tabla->rows(); ++i)
+                filas.push_back({texto(tabla->cellAt(i, 0)).split(QLatin1String(", ")),
+                                 texto(tabla->cellAt(i, 1))});
+    return filas;
+}
+
+// A row with that key, as Qt names it in the user's language, that says what.
+bool Nombrada(const std::vector<FilaDeTeclas>& tabla, const QKeySequence& tecla,
+              const QString& que) {
+    return std::any_of(tabla.begin(), tabla.end(), [&](const FilaDeTeclas& f) {
+        return f.teclas.contains(tecla.toString(QKeySequence::NativeText)) && f.que.contains(que);
+    });
+}
+
+// Every key a window answers to is in the guide, beside its action's name.
+TEST_F(Aula, TheGuideNamesEveryKeyOfEveryWindow) {
+    Hacer("Form2").boton(2)->click();  // Regresar
+    Ventana& f = Hacer("Form3");
+    const std::vector<FilaDeTeclas> tabla = TablaDeTeclas(*Ayuda::Mostrar(&f));
+    int atajos = 0;
+    for (const char* nombre : {"Form1", "Form2", "Form3"}) {
+        Ventana& v = *app.ventana(QLatin1String(nombre));
+        QList<QAction*> acciones = v.actions() + v.findChildren<QAction*>();
+        if (v.Picture1()) acciones += v.Picture1()->actions();
+        for (const QAction* a : acciones)
+            for (const QKeySequence& tecla : a->shortcuts()) {
+                ++atajos;
+                EXPECT_TRUE(Nombrada(tabla, tecla, a->text()))
+                    << nombre << ": " << tecla.toString().toStdString() << ' '
+                    << a->text().toStdString();
+            }
+        for (const QShortcut* atajo : v.findChildren<QShortcut*>())
+            for (const QKeySequence& tecla : atajo->keys()) {
+                ++atajos;
+                EXPECT_TRUE(Nombrada(tabla, tecla, QString()))
+                    << nombre << ": " << tecla.toString().toStdString();
+            }
+    }
+    EXPECT_GT(atajos, 0);
+    // The controls' own keys too.
+    EXPECT_TRUE(Nombrada(tabla, QKeySequence(Qt::Key_PageUp), QString()));
+}
+
+// English translators for one test, gone with it.
+class EnIngles {
+public:
+    EnIngles() : antes_(qApp->findChildren<QTranslator*>()) {
+        InstalarIdioma(QStringLiteral("en"), true);
+    }
+    ~EnIngles() {
+        InstalarIdioma(QStringLiteral("es"), false);
+        for (QTranslator* t : qApp->findChildren<QTranslator*>())
+            if (!antes_.contains(t)) delete t;
+    }
+
+private:
+    QList<QTranslator*> antes_;
+};
+
+TEST_F(Aula, TheGuideInEnglishSaysWhatItsKeysDoInEnglish) {
+    const EnIngles ingles;
+    Ventana& f = Hacer("Form2");
+    const std::vector<FilaDeTeclas> tabla = TablaDeTeclas(*Ayuda::Mostrar(&f));
+    for (const FilaDeTeclas& fila : tabla)
+        EXPECT_FALSE(fila.que.contains(QLatin1String("Copiar imagen")));
+    for (QKeySequence::StandardKey tecla : {QKeySequence::Copy, QKeySequence::Print})
+        EXPECT_TRUE(Nombrada(tabla, QKeySequence::keyBindings(tecla).value(0),
+                             tecla == QKeySequence::Copy ? QStringLiteral("Copy picture")
+                                                         : QStringLiteral("Print")));
+    EXPECT_TRUE(Nombrada(tabla, QKeySequence(Qt::Key_G), QStringLiteral("Grid")));
 }
 
 // One guide for the program, and one about box: open when their window is left, they go on beside
