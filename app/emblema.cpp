@@ -31,9 +31,10 @@ QIcon IconoTrazalia() {
     return icono;
 }
 
-Emblema::Emblema(QWidget* parent) : QWidget(parent), arte_(new QSvgRenderer(Arte(), this)) {}
+Emblema::Emblema(QWidget* parent) : QWidget(parent) {}
 
 void Emblema::paintEvent(QPaintEvent*) {
+    if (!arte_) arte_ = new QSvgRenderer(Arte(), this);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // Stretched to the control, as the emblem always was.

@@ -21,7 +21,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer* arte_;
+    // Parsed at the first paint: a script builds Form1 but never shows it.
+    QSvgRenderer* arte_ = nullptr;
 };
 
 }  // namespace trazalia::app
