@@ -612,8 +612,9 @@ QString NoSePuedeLeer(const QString& ruta, int cause) {
 
 }  // namespace
 
-// The record gets one more line, written whole beside the old file and renamed over it, so that
-// a failure leaves the earlier lines as they were.
+// The record gets one more line (canvas::AppendLine): written whole beside the old file and renamed
+// over it, so that a failure leaves the earlier lines as they were, under a lock that keeps every
+// writer's line.
 void Practica::Registrar(const practice::Veredicto& veredicto) {
     const QString ruta = ajustes_.registro;
     if (ruta.isEmpty() || !intento_) return;
@@ -624,30 +625,16 @@ void Practica::Registrar(const practice::Veredicto& veredicto) {
     const std::string alumno = Alumno().toStdString();
     const practice::Registro registro = practice::RegistroDe(
         fecha.toStdString(), alumno, cual_, nivel_, juzgados_, *intento_, veredicto);
+    // The user's data folder may not exist yet.
+    if (ajustes_.recuerda && !QFileInfo::exists(ruta))
+        QDir().mkpath(QFileInfo(ruta).absolutePath());
+    const std::string_view cabecera = practice::CabeceraDelRegistro();
     QString error;
-    QByteArray bytes;
-    const QFileInfo info(ruta);
-    if (info.exists() && info.isFile()) {
-        QFile anterior(ruta);
-        errno = 0;
-        if (anterior.open(QIODevice::ReadOnly))
-            bytes = anterior.readAll();
-        else
-            error = NoSePuedeLeer(ruta, errno);
-    } else if (!info.exists() && ajustes_.recuerda) {
-        // The user's data folder may not exist yet.
-        QDir().mkpath(info.absolutePath());
-    }
-    if (error.isEmpty()) {
-        if (bytes.isEmpty())
-            bytes = QByteArray(practice::CabeceraDelRegistro().data(),
-                               static_cast<qsizetype>(practice::CabeceraDelRegistro().size())) +
-                    '\n';
-        else if (!bytes.endsWith('\n'))
-            bytes += '\n';
-        bytes += QByteArray::fromStdString(practice::LineaDeRegistro(registro)) + '\n';
-        if (canvas::SaveFile(bytes, ruta, &error)) return;
-    }
+    // Another window or another run may add to the same record at the same time.
+    if (canvas::AppendLine(QByteArray::fromStdString(practice::LineaDeRegistro(registro)),
+                           QByteArray(cabecera.data(), static_cast<qsizetype>(cabecera.size())),
+                           ruta, &error))
+        return;
     emit noRegistrado(error);
 }
 

@@ -66,6 +66,24 @@ with open(registro, encoding="utf-8") as f:
     check("a second session appends", f.read().count("fecha,") == 1 and
           len(open(registro, encoding="utf-8").readlines()) == 7)
 
+# Two sessions at once add to one record, and neither loses a verdict.
+RONDAS = "click Form1.Command1\npractice Form2 on 5 dificil\n" + \
+    "guess Form2 50 0\nclick Form2.Command1\npractice Form2 next\n" * 150
+juntos = os.path.join(work, "juntos.csv")
+env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM")}
+rondas = os.path.join(work, "rondas.txt")
+with open(rondas, "w", encoding="utf-8") as f:
+    f.write(RONDAS)
+sesiones = [subprocess.Popen([BIN, "--script", rondas, "--registro", juntos],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, env=env)
+            for _ in range(2)]
+errores = [p.communicate()[1] for p in sesiones]
+check("two writers at once end well", all(p.returncode == 0 for p in sesiones), errores)
+with open(juntos, encoding="utf-8") as f:
+    lineas = f.read().splitlines()
+check("two writers at once: one header and every verdict",
+      len(lineas) == 301 and lineas[0].startswith("fecha,"), len(lineas))
+
 otro = os.path.join(work, "otro.csv")
 with open(otro, "w", encoding="utf-8") as f:
     f.write("esto no es un registro\n")
