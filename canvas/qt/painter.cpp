@@ -45,10 +45,6 @@ QPointF ToPixels(Point point) {
 // Qt draws width 0 as a hairline and refuses negative widths; the thinnest line is one pixel.
 qreal PenWidth(int width) { return std::max(width, 1); }
 
-QPen LinePen(const QColor& color, qreal width) {
-    return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
 // An exact size must not gain a pixel from floating-point noise.
 int DevicePixels(qreal logical) { return static_cast<int>(std::ceil(logical - 1e-6)); }
 
@@ -67,7 +63,7 @@ public:
         const QPointF to = ToPixels(op.to);
         if (op.dashed) {
             // Flat caps keep the dashes apart; the pattern is in line widths, as Qt's.
-            painter_.setPen(QPen(color, width, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin));
+            painter_.setPen(Pen(color, width, Qt::DashLine, Qt::FlatCap));
             painter_.setBrush(Qt::NoBrush);
             painter_.drawLine(from, to);
             return;
@@ -80,14 +76,14 @@ public:
         if (capsAsDots_) {
             // The raster engine fills a round-capped wide line through its general path filler,
             // several times slower than its line rasterizer for flat caps; the caps become dots.
-            painter_.setPen(QPen(color, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-            painter_.setBrush(Qt::NoBrush);
+            // It strokes a line with the pen alone, so the dots' brush may stay.
+            painter_.setPen(Pen(color, width, Qt::SolidLine, Qt::FlatCap));
             painter_.drawLine(from, to);
             Dot(from, color, width);
             Dot(to, color, width);
             return;
         }
-        painter_.setPen(LinePen(color, width));
+        painter_.setPen(Pen(color, width, Qt::SolidLine, Qt::RoundCap));
         painter_.setBrush(Qt::NoBrush);
         painter_.drawLine(from, to);
     }
@@ -111,7 +107,7 @@ public:
         path.arcTo(box, qRadiansToDegrees(start), qRadiansToDegrees(span));
         if (op.end < 0) path.lineTo(centre);
 
-        painter_.setPen(LinePen(ToQColor(op.color), PenWidth(op.width)));
+        painter_.setPen(Pen(ToQColor(op.color), PenWidth(op.width), Qt::SolidLine, Qt::RoundCap));
         painter_.setBrush(Qt::NoBrush);
         painter_.drawPath(path);
     }
@@ -132,13 +128,26 @@ public:
 private:
     void Dot(QPointF at, const QColor& color, qreal width) const {
         painter_.setPen(Qt::NoPen);
-        painter_.setBrush(color);
+        if (brush_.style() != Qt::SolidPattern || brush_.color() != color) brush_ = QBrush(color);
+        painter_.setBrush(brush_);
         painter_.drawEllipse(at, width / 2, width / 2);
+    }
+
+    // The last pen made, again while neighbouring lines share it: a new pen is an allocation,
+    // and the painter takes the same pen back at once.
+    const QPen& Pen(const QColor& color, qreal width, Qt::PenStyle style,
+                    Qt::PenCapStyle cap) const {
+        if (pen_.color() != color || pen_.widthF() != width || pen_.style() != style ||
+            pen_.capStyle() != cap)
+            pen_ = QPen(color, width, style, cap, Qt::RoundJoin);
+        return pen_;
     }
 
     QPainter& painter_;
     QColor fore_;
     bool capsAsDots_;
+    mutable QPen pen_{Qt::NoPen};
+    mutable QBrush brush_{Qt::NoBrush};
 };
 
 QByteArray EncodePng(const Picture& picture, qreal devicePixelRatio) {

@@ -21,6 +21,7 @@ PictureWidget::PictureWidget(float width, float height, Color fore, QWidget* par
 PictureWidget::~PictureWidget() = default;
 
 void PictureWidget::paintEvent(QPaintEvent*) {
+    repaintPending_ = false;
     QPainter painter(this);
     // Replay fills the picture's background; rounding the widget's size may leave part of a
     // pixel beside it, which gets the same colour.
@@ -51,11 +52,18 @@ void PictureWidget::setScale(qreal scale, QSize size) {
     update();
 }
 
-void PictureWidget::Cleared() { update(); }
+void PictureWidget::Cleared() { RequestRepaint(); }
 
 // The line width alone changes nothing on screen.
 void PictureWidget::DrawWidthSet(int) {}
 
-void PictureWidget::Drawn(const Op&) { update(); }
+void PictureWidget::Drawn(const Op&) { RequestRepaint(); }
+
+// Hidden, update() asks for nothing, and showing paints the whole widget anyway.
+void PictureWidget::RequestRepaint() {
+    if (repaintPending_ || !isVisible()) return;
+    repaintPending_ = true;
+    update();
+}
 
 }  // namespace trazalia::canvas

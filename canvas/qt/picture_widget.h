@@ -34,10 +34,14 @@ private:
     void Cleared() override;
     void DrawWidthSet(int width) override;
     void Drawn(const Op& op) override;
+    void RequestRepaint();
 
     Picture picture_;
     ListenerHandle listener_;
     qreal scale_ = 1;
+    // A repaint is already asked for: a redraw adds dozens of operations, and each update() would
+    // walk the window's dirty regions again.
+    bool repaintPending_ = false;
 };
 
 }  // namespace trazalia::canvas

@@ -106,6 +106,21 @@ TEST(RenderImageTest, RatioTwoDoublesTheSizeAndStaysCrisp) {
     EXPECT_GT(qGray(image.pixel(200, 98)) + qGray(image.pixel(200, 101)), 480);
 }
 
+// The replay reuses a pen or a brush while neighbours share it: a dot drawn first is still
+// filled, and a dashed line after a solid one of its colour and width keeps its gaps.
+TEST(RenderImageTest, EachOperationKeepsItsOwnPenAndBrush) {
+    Picture picture(7000, 6000);
+    picture.SetDrawWidth(5);
+    picture.Line(1500, 2250, 1500, 2250);
+    picture.Line(0, 750, 7000, 750, Color{255, 0, 0});
+    picture.DashedLine(0, 1500, 7000, 1500, Color{255, 0, 0});
+    const QImage image = RenderImage(picture, 1);
+    EXPECT_EQ(image.pixelColor(100, 150), QColor(Qt::black));
+    int gaps = 0;
+    for (int x = 0; x < image.width(); ++x) gaps += image.pixelColor(x, 100) == Qt::white;
+    EXPECT_GT(gaps, 50);
+}
+
 // What the window system shows, not a fresh paint as grab() would make.
 QColor Shown(const QWidget& widget, QPoint at) {
     const QImage image = widget.screen()->grabWindow(widget.winId()).toImage();
@@ -120,6 +135,9 @@ TEST(PictureWidgetTest, ShowsTheDrawingAsItChangesAndAfterHiding) {
     widget.picture().SetDrawWidth(2);
     widget.picture().Line(0, 3000, 7000, 3000, Color{255, 0, 0});
     EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(widget, {100, 200}) == Qt::red; }));
+    // Drawn after that repaint, it is asked for again.
+    widget.picture().Line(0, 1500, 7000, 1500, Color{0, 0, 255});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(widget, {100, 100}) == Qt::blue; }));
     widget.hide();
     widget.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
