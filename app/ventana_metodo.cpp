@@ -33,6 +33,10 @@ VentanaMetodo::VentanaMetodo(ControlVistas& vistas, const QString& nombre, const
       lienzo_(std::make_unique<diagram::LienzoConVistas>(Picture1()->picture())) {
     Picture1()->setAccessibleDescription(QCoreApplication::translate(
         "VentanaMetodo", "Diagrama vacío: mueva una barra para dibujar los vectores."));
+    descripcion_ = new DescripcionAlPedir(*Picture1(), [this]() -> QString {
+        return Q(diagram::Descripcion(descrito_->dibujo, descrito_->vistas, EnElIdioma)) +
+               descrito_->capas;
+    });
     connect(&vistas_, &ControlVistas::cambiadas, this, &VentanaMetodo::Redibujar);
     anuncio_ = new Anuncio(this);
 }
@@ -85,13 +89,14 @@ void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
 
 void VentanaMetodo::Describir() {
     if (!dibujo_) return;
-    QString texto = Q(diagram::Descripcion(*dibujo_, lienzo_->vistas(), EnElIdioma));
+    QString capas;
     for (const Capa* capa : capas_) {
         if (capa->retiene()) return;
         const QString d = capa->Descripcion();
-        if (!d.isEmpty()) texto += u' ' + d;
+        if (!d.isEmpty()) capas += u' ' + d;
     }
-    Picture1()->setAccessibleDescription(texto);
+    descrito_ = Descrito{*dibujo_, lienzo_->vistas(), std::move(capas)};
+    descripcion_->Cambio();
 }
 
 void VentanaMetodo::keyPressEvent(QKeyEvent* event) {

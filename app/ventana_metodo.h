@@ -30,6 +30,7 @@ namespace trazalia::app {
 
 class Anuncio;
 class ControlVistas;
+class DescripcionAlPedir;
 
 // What draws over a method window's picture after its diagram and views (practice's guess and
 // verdict), or holds the picture for a while (a dragged tip).
@@ -97,7 +98,8 @@ public:
     // Redraws when the picture's scale is not the one its vectors and layers give now: a layer
     // let go of the scale it held.
     void Reescalar();
-    // Sets the drawing area's description from what it shows now.
+    // Sets the drawing area's description from what it shows now; it is written when a screen
+    // reader asks for it.
     void Describir();
     // Writes a read-out as the program writes captions.
     void Escribir(int rotulo, std::string_view caption) { Label(rotulo, caption); }
@@ -156,6 +158,14 @@ private:
     ControlVistas& vistas_;
     int vectores_;
     std::optional<diagram::Resultado> dibujo_;
+    // What the drawing area's description tells, as Describir last found it.
+    struct Descrito {
+        diagram::Resultado dibujo;
+        diagram::Vistas vistas;
+        QString capas;
+    };
+    std::optional<Descrito> descrito_;
+    DescripcionAlPedir* descripcion_ = nullptr;
     std::unique_ptr<diagram::LienzoConVistas> lienzo_;
     std::function<diagram::Resultado()> repetir_;
     Anuncio* anuncio_ = nullptr;

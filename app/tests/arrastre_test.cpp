@@ -30,7 +30,7 @@ TEST_F(ArrastreTest, ManoShiftYUnSoloAnuncio) {
     const auto* anuncio = v.findChild<Anuncio*>();
     ASSERT_TRUE(anuncio);
     const QString antes = anuncio->accessibleName();
-    const QString descrito = picture->accessibleDescription();
+    const QString descrito = DescripcionAccesible(picture);
     // Vector 1 reaches the end of the axis: 0.45 of 7000 twips right of the origin, in pixels.
     const QPointF punta(6650 / 15.0, 200);
     Raton(picture, QEvent::MouseMove, {100, 100}, ::Qt::NoButton);
@@ -48,12 +48,12 @@ TEST_F(ArrastreTest, ManoShiftYUnSoloAnuncio) {
     EXPECT_EQ(v.barra(1)->value(), 85);
     // Nothing said on the way, and the figure described once it is let go.
     EXPECT_EQ(anuncio->accessibleName(), antes);
-    EXPECT_EQ(picture->accessibleDescription(), descrito);
+    EXPECT_EQ(DescripcionAccesible(picture), descrito);
     Raton(picture, QEvent::MouseButtonRelease, arriba, ::Qt::NoButton, ::Qt::ShiftModifier);
     EXPECT_EQ(anuncio->accessibleName(), QStringLiteral("Vector 1: magnitud 85, dirección 90°."));
-    EXPECT_TRUE(picture->accessibleDescription().startsWith(
+    EXPECT_TRUE(DescripcionAccesible(picture).startsWith(
         QStringLiteral("Vector 1: 85 a 90°. Vector 2: 0 a 0°.")))
-        << picture->accessibleDescription().toStdString();
+        << DescripcionAccesible(picture).toStdString();
 }
 
 // Where vector k's tip is drawn, in pixels of Picture1 at zoom 100 %.

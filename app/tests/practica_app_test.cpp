@@ -142,8 +142,9 @@ TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
     f.boton(1)->click();
     ASSERT_TRUE(AccionesDelDibujo::De(f).practica().veredicto());
     EXPECT_EQ(AccionesDelDibujo::De(f).practica().veredicto()->codigo, practice::Codigo::Acierto);
-    EXPECT_TRUE(f.Picture1()->accessibleDescription().endsWith(
-        QString::fromStdString(AccionesDelDibujo::De(f).practica().veredicto()->texto)));
+    EXPECT_TRUE(DescripcionAccesible(f.Picture1())
+                    .endsWith(QString::fromStdString(
+                        AccionesDelDibujo::De(f).practica().veredicto()->texto)));
     QCoreApplication::processEvents();
     EXPECT_EQ(avisos->avisos.size(), 1);
 }
@@ -190,7 +191,7 @@ TEST_F(ConAplicacion, ATypedMagnitudeIsKeptWhenTabLeavesIt) {
     EXPECT_EQ(p.Instruccion(), falta);
     EXPECT_EQ(f.anuncio().accessibleName(), falta);
     EXPECT_EQ(Textos(f), std::vector<std::string>{falta.toStdString()});
-    EXPECT_TRUE(f.Picture1()->accessibleDescription().endsWith(falta));
+    EXPECT_TRUE(DescripcionAccesible(f.Picture1()).endsWith(falta));
     f.rotulo(12)->setFocus();
     QTest::keyClicks(f.focusWidget(), QStringLiteral("3"));
     QTest::keyClicks(f.focusWidget(), QStringLiteral("0"));

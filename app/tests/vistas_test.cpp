@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/accesible.h"
 #include "app/ajustes.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/vistas.h"
@@ -41,7 +42,7 @@ TEST_F(VistasEnVentanas, ChoosingOneRedrawsAndTurningItOffGivesBackThePicture) {
               "Text 60 5955 sw #404040 \"R = A + B = (70.00, 52.00);  "
               "|R| = 87.20;  α = 36.61°\"");
     EXPECT_EQ(f.rotulo(10)->text(), "87.20");
-    EXPECT_TRUE(f.Picture1()->accessibleDescription().contains("Ecuación: R = A + B"));
+    EXPECT_TRUE(DescripcionAccesible(f.Picture1()).contains("Ecuación: R = A + B"));
     app.vistas().accion(Vista::Ecuacion)->trigger();
     EXPECT_EQ(Ops(f), fija);
 }
