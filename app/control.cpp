@@ -262,11 +262,19 @@ QFont Fuente(double puntos) {
     return font;
 }
 
-// Rich text, so that a long tooltip wraps instead of running off the screen.
+// Rich text, so that a long tooltip wraps instead of running off the screen. A step's tooltip is
+// written at every step, and toHtmlEscaped copies a line character by character even when, as
+// nearly always, it has nothing to escape.
 QString Consejo(const QStringList& lineas) {
-    QStringList escapadas;
-    for (const QString& l : lineas) escapadas << l.toHtmlEscaped();
-    return QLatin1String("<p>") + escapadas.join(QLatin1String("<br>")) + QLatin1String("</p>");
+    const auto especial = [](QChar c) { return c == u'<' || c == u'>' || c == u'&' || c == u'"'; };
+    QString texto = QStringLiteral("<p>");
+    for (qsizetype i = 0; i < lineas.size(); ++i) {
+        if (i > 0) texto += QLatin1String("<br>");
+        const QString& linea = lineas[i];
+        texto +=
+            std::any_of(linea.cbegin(), linea.cend(), especial) ? linea.toHtmlEscaped() : linea;
+    }
+    return texto + QLatin1String("</p>");
 }
 
 QRect PixelesDesdeTwips(int left, int top, int width, int height, double zoom) {
@@ -340,7 +348,10 @@ QWidget* CrearControl(const Control& fila, canvas::Color fore, QWidget* parent) 
 }
 
 void NombrarLectura(QLabel* label, const Control& fila) {
-    const QString nombre = DeLaTabla(label, fila.descripcion);
+    NombrarLectura(label, DeLaTabla(label, fila.descripcion));
+}
+
+void NombrarLectura(QLabel* label, const QString& nombre) {
     label->setAccessibleName(
         label->text().isEmpty() ? nombre : nombre + QLatin1String(": ") + label->text());
 }

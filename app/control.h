@@ -68,5 +68,7 @@ QWidget* CrearControl(const Control& control, canvas::Color fore, QWidget* paren
 
 // A screen reader reads a label's name and not its text, so a read-out's name carries both.
 void NombrarLectura(QLabel* label, const Control& control);
+// The same with the row's name already in the language installed.
+void NombrarLectura(QLabel* label, const QString& nombre);
 
 }  // namespace trazalia::app

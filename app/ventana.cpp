@@ -30,7 +30,11 @@ Ventana::Ventana(const QString& nombre, const QString& titulo, std::span<const C
     setWindowTitle(titulo);
     setAttribute(::Qt::WA_QuitOnClose, false);
 
-    for (const Control& fila : filas_) widgets_.push_back(Crear(fila, fore));
+    for (const Control& fila : filas_) {
+        widgets_.push_back(Crear(fila, fore));
+        nombres_.push_back(fila.tipo == Tipo::Lectura ? DeLaTabla(this, fila.descripcion)
+                                                      : QString());
+    }
     escrito_.assign(filas_.size(), false);
     anterior_.assign(filas_.size(), false);
 
@@ -192,7 +196,7 @@ void Ventana::Caption(QLabel* label, std::string_view texto) {
         if (widgets_[i] != label) continue;
         escrito_[i] = true;
         if (anterior_[i]) MarcarAnterior(i, false);
-        if (filas_[i].tipo == Tipo::Lectura) NombrarLectura(label, filas_[i]);
+        if (filas_[i].tipo == Tipo::Lectura) NombrarLectura(label, nombres_[i]);
     }
     emit escrito(label->objectName(), texto);
 }

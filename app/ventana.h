@@ -120,6 +120,9 @@ private:
     QString nombre_;
     std::span<const Control> filas_;
     std::vector<QWidget*> widgets_;  // parallel to filas_
+    // Parallel to filas_: a read-out's accessible name before its text, translated once rather
+    // than at every caption.
+    std::vector<QString> nombres_;
     // Parallel to filas_: a caption was written since ComenzarRedibujo; the read-out describes an
     // earlier picture.
     std::vector<bool> escrito_;

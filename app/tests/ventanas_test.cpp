@@ -37,6 +37,16 @@ INSTANTIATE_TEST_SUITE_P(Twips, PixelesTest,
                                          Conversion{1200, 240, 1455, 375, 1.25, {100, 20, 121, 31}},
                                          Conversion{6, 18, 6, 6, 1.25, {1, 2, 0, 0}}));
 
+// A tooltip is rich text: each line escaped where it needs it, one under the other.
+TEST(ConsejoTest, LinesEscapedOneUnderTheOther) {
+    EXPECT_EQ(Consejo({QStringLiteral("Paso 2 de 7"), QStringLiteral("r \"1\" < 2 & α > 0")}),
+              QStringLiteral("<p>Paso 2 de 7<br>r &quot;1&quot; &lt; 2 &amp; α &gt; 0</p>"));
+    for (const char* c : {"<", ">", "&", "\""})
+        EXPECT_EQ(Consejo({QString::fromLatin1(c)}), QStringLiteral("<p>") +
+                                                         QString::fromLatin1(c).toHtmlEscaped() +
+                                                         QStringLiteral("</p>"));
+}
+
 // Every control of a window is its row of the window's table: its edges at the nearest logical
 // pixels to its twips, the font, colours and alignment of the row; Tab follows the tab indices.
 class DisposicionTest : public ConAplicacion, public testing::WithParamInterface<const char*> {};
