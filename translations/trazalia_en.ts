@@ -27,6 +27,10 @@
         <source>No se pudo imprimir</source>
         <translation>Could not print</translation>
     </message>
+    <message>
+        <source>Menú del dibujo</source>
+        <translation>Picture menu</translation>
+    </message>
 </context>
 <context>
     <name>Aplicacion</name>
@@ -65,8 +69,15 @@
         <translation>About Trazalia</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Suma de vectores en el plano por los métodos del paralelogramo y del polígono.&lt;/p&gt;&lt;p&gt;Licencia: GNU GPL, versión 3 o posterior (GPL-3.0-or-later).&lt;/p&gt;&lt;p&gt;Créditos: Equipo Trazalia. Hecho con Qt %2.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Vector addition in the plane by the parallelogram and polygon methods.&lt;/p&gt;&lt;p&gt;Licence: GNU GPL, version 3 or later (GPL-3.0-or-later).&lt;/p&gt;&lt;p&gt;Credits: Trazalia Team. Made with Qt %2.&lt;/p&gt;</translation>
+        <source>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Suma de vectores en el plano por los métodos del paralelogramo y del polígono.&lt;/p&gt;&lt;p&gt;Licencia: GNU GPL, versión 3 o posterior (%3).&lt;/p&gt;&lt;p&gt;Créditos: Equipo Trazalia. Hecho con Qt %2.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Vector addition in the plane by the parallelogram and polygon methods.&lt;/p&gt;&lt;p&gt;Licence: GNU GPL, version 3 or later (%3).&lt;/p&gt;&lt;p&gt;Credits: Trazalia Team. Made with Qt %2.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogos</name>
+    <message>
+        <source>Omitir</source>
+        <translation>Skip</translation>
     </message>
 </context>
 <context>
@@ -659,18 +670,6 @@ Department of Physics</translation>
         <translation>Save results…</translation>
     </message>
     <message>
-        <source>Módulo de tu resultante</source>
-        <translation>Magnitude of your resultant</translation>
-    </message>
-    <message>
-        <source>Dirección de tu resultante</source>
-        <translation>Direction of your resultant</translation>
-    </message>
-    <message>
-        <source>Un número mayor que 0, con punto: 87.5</source>
-        <translation>A number greater than 0, with a point: 87.5</translation>
-    </message>
-    <message>
         <source>De 0 a 360, con punto: 36.6</source>
         <translation>From 0 to 360, with a point: 36.6</translation>
     </message>
@@ -697,6 +696,49 @@ Department of Physics</translation>
     <message>
         <source>No se pudieron guardar los resultados</source>
         <translation>The results could not be saved</translation>
+    </message>
+    <message>
+        <source>Módulo de su resultante</source>
+        <translation>Magnitude of your resultant</translation>
+    </message>
+    <message>
+        <source>Dirección de su resultante</source>
+        <translation>Direction of your resultant</translation>
+    </message>
+    <message>
+        <source>De 0 a %1, con punto: 87.5</source>
+        <translation>From 0 to %1, with a point: 87.5</translation>
+    </message>
+    <message>
+        <source>El ejercicio no cambia hasta comprobarlo: pulse Intro en el dibujo o elija «Comprobar» en su menú.</source>
+        <translation>The exercise does not change until it is checked: press Enter on the picture or choose “Check” in its menu.</translation>
+    </message>
+    <message>
+        <source>Falta la dirección α de su resultante.</source>
+        <translation>The direction α of your resultant is missing.</translation>
+    </message>
+    <message>
+        <source>Falta el módulo r de su resultante.</source>
+        <translation>The magnitude r of your resultant is missing.</translation>
+    </message>
+    <message>
+        <source>Arrastre desde el origen su resultante, o escriba r y α.</source>
+        <translation>Drag your resultant from the origin, or type r and α.</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <translation>Check</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
     </message>
 </context>
 <context>
@@ -742,6 +784,111 @@ Department of Physics</translation>
             <numerusform>Lines that could not be read: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Alumnos por error:</source>
+        <translation>Students by mistake:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vez/veces</source>
+        <translation>
+            <numerusform>%n time</numerusform>
+            <numerusform>%n times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>y %n más</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Teclas</name>
+    <message>
+        <source>sobre el dibujo, en la práctica</source>
+        <translation>on the picture, in practice</translation>
+    </message>
+    <message>
+        <source>sobre el dibujo</source>
+        <translation>on the picture</translation>
+    </message>
+    <message>
+        <source>pasan de un control a otro</source>
+        <translation>move from one control to another</translation>
+    </message>
+    <message>
+        <source>bajan el valor de la barra que tiene el foco: de 1 en 1 con las flechas, de 5 en 5 con las teclas de página (de 1 en 1 la barra de pasos)</source>
+        <translation>lower the value of the bar that has the focus: by 1 with the arrows, by 5 with the page keys (by 1 on the step bar)</translation>
+    </message>
+    <message>
+        <source>lo suben</source>
+        <translation>raise it</translation>
+    </message>
+    <message>
+        <source>llevan la barra al mínimo y al máximo</source>
+        <translation>take the bar to its minimum and its maximum</translation>
+    </message>
+    <message>
+        <source>0 a 9</source>
+        <translation>0 to 9</translation>
+    </message>
+    <message>
+        <source>sobre una barra, abren un editor para escribir el valor exacto: Intro lo fija, Esc lo cancela; un valor fuera del intervalo se rechaza. Un doble clic en la casilla del valor abre el mismo editor</source>
+        <translation>on a bar, open an editor to type the exact value: Enter sets it, Esc cancels it; a value outside the range is refused. A double click on the value's box opens the same editor</translation>
+    </message>
+    <message>
+        <source>pulsan el botón que tiene el foco</source>
+        <translation>press the button that has the focus</translation>
+    </message>
+    <message>
+        <source>regresa a la ventana de inicio (en pantalla completa, primero sale de ella)</source>
+        <translation>returns to the start window (in full screen, it leaves full screen first)</translation>
+    </message>
+    <message>
+        <source>%1+rueda del ratón</source>
+        <translation>%1+mouse wheel</translation>
+    </message>
+    <message>
+        <source>amplía o reduce las ventanas</source>
+        <translation>enlarges or reduces the windows</translation>
+    </message>
+    <message>
+        <source>abre el menú del dibujo, como el botón derecho del ratón</source>
+        <translation>opens the picture's menu, as the right mouse button does</translation>
+    </message>
+    <message>
+        <source>arrastrar una punta</source>
+        <translation>drag a tip</translation>
+    </message>
+    <message>
+        <source>sobre el dibujo, el módulo y la dirección del vector siguen al puntero; con %2, de 5 en 5 y de 15 en 15 grados</source>
+        <translation>on the picture, the vector's magnitude and direction follow the pointer; with %2, by 5 and by 15 degrees</translation>
+    </message>
+    <message>
+        <source>arrastrar desde el origen</source>
+        <translation>drag from the origin</translation>
+    </message>
+    <message>
+        <source>en la práctica, dibuja su resultante</source>
+        <translation>in practice, draws your resultant</translation>
+    </message>
+    <message>
+        <source>0 a 9 sobre r o α</source>
+        <translation>0 to 9 on r or α</translation>
+    </message>
+    <message>
+        <source>en la práctica, abren un editor para escribir su resultante por partes: el módulo en r y la dirección en α</source>
+        <translation>in practice, open an editor to type your resultant in parts: the magnitude in r and the direction in α</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Vista del dibujo: %1</source>
+        <translation>Picture view: %1</translation>
+    </message>
 </context>
 <context>
     <name>Trazalia</name>
@@ -760,50 +907,6 @@ Department of Physics</translation>
     <message>
         <source>Difícil</source>
         <translation>Hard</translation>
-    </message>
-    <message>
-        <source>¡Correcto! Tu resultante es la suma de los vectores.</source>
-        <translation>Correct! Your resultant is the sum of the vectors.</translation>
-    </message>
-    <message>
-        <source>Sumaste los módulos: eso solo vale para vectores con la misma dirección; suma sus componentes x e y por separado.</source>
-        <translation>You added the magnitudes: that only works for vectors with the same direction; add their x and y components separately.</translation>
-    </message>
-    <message>
-        <source>Restaste los módulos: eso solo vale para vectores de sentidos opuestos; suma sus componentes x e y por separado.</source>
-        <translation>You subtracted the magnitudes: that only works for vectors pointing opposite ways; add their x and y components separately.</translation>
-    </message>
-    <message>
-        <source>Tu resultante apunta al revés: va desde el origen hasta el final de la construcción.</source>
-        <translation>Your resultant points the wrong way: it goes from the origin to the end of the construction.</translation>
-    </message>
-    <message>
-        <source>Restaste un vector en lugar de sumarlo: cada vector conserva su sentido, y la resultante sale del origen, no une las puntas de los vectores.</source>
-        <translation>You subtracted a vector instead of adding it: each vector keeps its sense, and the resultant starts at the origin; it does not join the vectors’ tips.</translation>
-    </message>
-    <message>
-        <source>Mediste el ángulo desde el eje y: la dirección se mide desde el semieje x positivo.</source>
-        <translation>You measured the angle from the y axis: the direction is measured from the positive x semi-axis.</translation>
-    </message>
-    <message>
-        <source>Mediste el ángulo en el sentido de las agujas del reloj: la dirección se mide desde el semieje x positivo, en sentido antihorario.</source>
-        <translation>You measured the angle clockwise: the direction is measured from the positive x semi-axis, counterclockwise.</translation>
-    </message>
-    <message>
-        <source>Promediaste las direcciones: la dirección de la resultante sale de sus componentes Rx y Ry, según el cuadrante.</source>
-        <translation>You averaged the directions: the direction of the resultant comes from its components Rx and Ry, according to the quadrant.</translation>
-    </message>
-    <message>
-        <source>Te faltó un vector: la resultante suma los tres, cada uno a continuación del anterior.</source>
-        <translation>You left out a vector: the resultant adds all three, each one after the one before.</translation>
-    </message>
-    <message>
-        <source>Sumaste las componentes sin su signo: una componente hacia la izquierda o hacia abajo es negativa y resta.</source>
-        <translation>You added the components without their signs: a component to the left or downwards is negative and subtracts.</translation>
-    </message>
-    <message>
-        <source>Tu resultante no coincide: suma las componentes x e y de los vectores, y de ellas saca el módulo y la dirección desde el semieje x positivo.</source>
-        <translation>Your resultant does not match: add the vectors’ x and y components, and from them find the magnitude and the direction from the positive x semi-axis.</translation>
     </message>
     <message>
         <source>Paso 7 de 7: los seis órdenes a la vez. </source>
@@ -928,10 +1031,6 @@ Department of Physics</translation>
         <translation>Vector addition</translation>
     </message>
     <message>
-        <source>Tu resultante: %1 a %2°.</source>
-        <translation>Your resultant: %1 at %2°.</translation>
-    </message>
-    <message>
         <source>La correcta: %1 a %2°.</source>
         <translation>The right one: %1 at %2°.</translation>
     </message>
@@ -1023,6 +1122,158 @@ Department of Physics</translation>
         <source>no se puede escribir «%1»: %2</source>
         <translation>cannot write “%1”: %2</translation>
     </message>
+    <message>
+        <source>la carpeta no admite archivos nuevos</source>
+        <translation>the folder takes no new files</translation>
+    </message>
+    <message>
+        <source>es un dispositivo, no un archivo</source>
+        <translation>it is a device, not a file</translation>
+    </message>
+    <message>
+        <source>no se puede bloquear «%1»: %2</source>
+        <translation>cannot lock “%1”: %2</translation>
+    </message>
+    <message>
+        <source>otro programa lo tiene bloqueado</source>
+        <translation>another program holds its lock</translation>
+    </message>
+    <message>
+        <source>no se puede leer «%1»: %2</source>
+        <translation>cannot read “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Mida r y α sobre su dibujo: se aceptan ±1 mm y ±1° de diferencia.</source>
+        <translation>Measure r and α on your drawing: answers within ±1 mm and ±1° are accepted.</translation>
+    </message>
+    <message>
+        <source>medida: %1 cm ± 1 mm</source>
+        <translation>measured: %1 cm ± 1 mm</translation>
+    </message>
+    <message>
+        <source>medida: %1° ± 1°</source>
+        <translation>measured: %1° ± 1°</translation>
+    </message>
+    <message>
+        <source>Dibuje el paralelogramo que tiene los dos vectores por lados: la resultante es su diagonal desde el origen.</source>
+        <translation>Draw the parallelogram whose sides are the two vectors: the resultant is its diagonal from the origin.</translation>
+    </message>
+    <message>
+        <source>Ponga los vectores punta con cola, cada uno donde termina el anterior: la resultante va del origen a la última punta.</source>
+        <translation>Place the vectors head to tail, each one where the one before ends: the resultant goes from the origin to the last head.</translation>
+    </message>
+    <message>
+        <source>¡Correcto! Su resultante es la suma de los vectores.</source>
+        <translation>Correct! Your resultant is the sum of the vectors.</translation>
+    </message>
+    <message>
+        <source>Sumó los módulos: eso solo vale para vectores con la misma dirección y el mismo sentido.</source>
+        <translation>You added the magnitudes: that only works for vectors pointing the same way along the same line.</translation>
+    </message>
+    <message>
+        <source>Restó los módulos: eso solo vale para vectores con la misma dirección y sentidos opuestos.</source>
+        <translation>You subtracted the magnitudes: that only works for vectors pointing opposite ways along the same line.</translation>
+    </message>
+    <message>
+        <source>Su resultante apunta al revés.</source>
+        <translation>Your resultant points the wrong way.</translation>
+    </message>
+    <message>
+        <source>La correcta sale del origen y recorre la diagonal del paralelogramo hasta el vértice opuesto.</source>
+        <translation>The right one starts at the origin and runs along the parallelogram's diagonal to the opposite corner.</translation>
+    </message>
+    <message>
+        <source>La correcta sale del origen y llega a la punta del último vector de la cadena.</source>
+        <translation>The right one starts at the origin and ends at the head of the last vector in the chain.</translation>
+    </message>
+    <message>
+        <source>Restó un vector en lugar de sumarlo: cada vector conserva su sentido.</source>
+        <translation>You subtracted a vector instead of adding it: each vector keeps its sense.</translation>
+    </message>
+    <message>
+        <source>La resultante es la diagonal que sale del origen, no la que une las puntas de los dos vectores.</source>
+        <translation>The resultant is the diagonal that starts at the origin, not the one that joins the heads of the two vectors.</translation>
+    </message>
+    <message>
+        <source>Ponga cada vector a continuación del anterior sin darle la vuelta: la resultante va del origen a la última punta.</source>
+        <translation>Place each vector after the one before without turning it round: the resultant goes from the origin to the last head.</translation>
+    </message>
+    <message>
+        <source>Midió el ángulo desde el eje y: la dirección se mide desde el semieje x positivo.</source>
+        <translation>You measured the angle from the y axis: the direction is measured from the positive x semi-axis.</translation>
+    </message>
+    <message>
+        <source>Midió el ángulo en el sentido de las agujas del reloj: la dirección se mide desde el semieje x positivo, en sentido antihorario.</source>
+        <translation>You measured the angle clockwise: the direction is measured from the positive x semi-axis, anticlockwise.</translation>
+    </message>
+    <message>
+        <source>Promedió las direcciones: la dirección de la resultante no es el promedio de las de los vectores.</source>
+        <translation>You averaged the directions: the resultant's direction is not the average of the vectors' directions.</translation>
+    </message>
+    <message>
+        <source>Le faltó un vector: la resultante suma los tres.</source>
+        <translation>You left out a vector: the resultant adds all three.</translation>
+    </message>
+    <message>
+        <source>Sumó las componentes sin su signo: una componente hacia la izquierda o hacia abajo es negativa y resta.</source>
+        <translation>You added the components without their signs: a component to the left or downwards is negative and subtracts.</translation>
+    </message>
+    <message>
+        <source>Su resultante no coincide.</source>
+        <translation>Your resultant does not match.</translation>
+    </message>
+    <message>
+        <source>acierto</source>
+        <translation>right answer</translation>
+    </message>
+    <message>
+        <source>suma de módulos</source>
+        <translation>sum of magnitudes</translation>
+    </message>
+    <message>
+        <source>resta de módulos</source>
+        <translation>difference of magnitudes</translation>
+    </message>
+    <message>
+        <source>sentido opuesto</source>
+        <translation>opposite direction</translation>
+    </message>
+    <message>
+        <source>resta de vectores</source>
+        <translation>a vector subtracted</translation>
+    </message>
+    <message>
+        <source>ángulo desde el eje y</source>
+        <translation>angle from the y axis</translation>
+    </message>
+    <message>
+        <source>sentido horario</source>
+        <translation>clockwise angle</translation>
+    </message>
+    <message>
+        <source>promedio de direcciones</source>
+        <translation>average of directions</translation>
+    </message>
+    <message>
+        <source>falta un vector</source>
+        <translation>a vector left out</translation>
+    </message>
+    <message>
+        <source>componentes sin signo</source>
+        <translation>components without signs</translation>
+    </message>
+    <message>
+        <source>otro error</source>
+        <translation>other mistake</translation>
+    </message>
+    <message>
+        <source>Su resultante: %1 a %2°.</source>
+        <translation>Your resultant: %1 at %2°.</translation>
+    </message>
+    <message>
+        <source>N: otro ejercicio.</source>
+        <translation>N: another exercise.</translation>
+    </message>
 </context>
 <context>
     <name>VentanaMetodo</name>
@@ -1067,6 +1318,22 @@ Department of Physics</translation>
     <message>
         <source>Máximo para esta pantalla</source>
         <translation>Maximum for this screen</translation>
+    </message>
+    <message>
+        <source>Ampliar</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Reducir</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Tamaño normal</source>
+        <translation>Actual size</translation>
+    </message>
+    <message>
+        <source>Pantalla completa</source>
+        <translation>Full screen</translation>
     </message>
 </context>
 </TS>

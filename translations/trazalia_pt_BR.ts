@@ -27,6 +27,10 @@
         <source>No se pudo imprimir</source>
         <translation>Não foi possível imprimir</translation>
     </message>
+    <message>
+        <source>Menú del dibujo</source>
+        <translation>Menu do desenho</translation>
+    </message>
 </context>
 <context>
     <name>Aplicacion</name>
@@ -65,8 +69,15 @@
         <translation>Sobre o Trazalia</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Suma de vectores en el plano por los métodos del paralelogramo y del polígono.&lt;/p&gt;&lt;p&gt;Licencia: GNU GPL, versión 3 o posterior (GPL-3.0-or-later).&lt;/p&gt;&lt;p&gt;Créditos: Equipo Trazalia. Hecho con Qt %2.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Soma de vetores no plano pelos métodos do paralelogramo e do polígono.&lt;/p&gt;&lt;p&gt;Licença: GNU GPL, versão 3 ou posterior (GPL-3.0-or-later).&lt;/p&gt;&lt;p&gt;Créditos: Equipe Trazalia. Feito com Qt %2.&lt;/p&gt;</translation>
+        <source>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Suma de vectores en el plano por los métodos del paralelogramo y del polígono.&lt;/p&gt;&lt;p&gt;Licencia: GNU GPL, versión 3 o posterior (%3).&lt;/p&gt;&lt;p&gt;Créditos: Equipo Trazalia. Hecho con Qt %2.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Soma de vetores no plano pelos métodos do paralelogramo e do polígono.&lt;/p&gt;&lt;p&gt;Licença: GNU GPL, versão 3 ou posterior (%3).&lt;/p&gt;&lt;p&gt;Créditos: Equipe Trazalia. Feito com Qt %2.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogos</name>
+    <message>
+        <source>Omitir</source>
+        <translation>Pular</translation>
     </message>
 </context>
 <context>
@@ -659,18 +670,6 @@ Departamento de Física</translation>
         <translation>Salvar resultados…</translation>
     </message>
     <message>
-        <source>Módulo de tu resultante</source>
-        <translation>Módulo da sua resultante</translation>
-    </message>
-    <message>
-        <source>Dirección de tu resultante</source>
-        <translation>Direção da sua resultante</translation>
-    </message>
-    <message>
-        <source>Un número mayor que 0, con punto: 87.5</source>
-        <translation>Um número maior que 0, com ponto: 87.5</translation>
-    </message>
-    <message>
         <source>De 0 a 360, con punto: 36.6</source>
         <translation>De 0 a 360, com ponto: 36.6</translation>
     </message>
@@ -697,6 +696,49 @@ Departamento de Física</translation>
     <message>
         <source>No se pudieron guardar los resultados</source>
         <translation>Não foi possível salvar os resultados</translation>
+    </message>
+    <message>
+        <source>Módulo de su resultante</source>
+        <translation>Módulo da sua resultante</translation>
+    </message>
+    <message>
+        <source>Dirección de su resultante</source>
+        <translation>Direção da sua resultante</translation>
+    </message>
+    <message>
+        <source>De 0 a %1, con punto: 87.5</source>
+        <translation>De 0 a %1, com ponto: 87.5</translation>
+    </message>
+    <message>
+        <source>El ejercicio no cambia hasta comprobarlo: pulse Intro en el dibujo o elija «Comprobar» en su menú.</source>
+        <translation>O exercício não muda até ser conferido: pressione Enter no desenho ou escolha “Conferir” no menu dele.</translation>
+    </message>
+    <message>
+        <source>Falta la dirección α de su resultante.</source>
+        <translation>Falta a direção α da sua resultante.</translation>
+    </message>
+    <message>
+        <source>Falta el módulo r de su resultante.</source>
+        <translation>Falta o módulo r da sua resultante.</translation>
+    </message>
+    <message>
+        <source>Arrastre desde el origen su resultante, o escriba r y α.</source>
+        <translation>Arraste sua resultante a partir da origem, ou digite r e α.</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <translation>Conferir</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
     </message>
 </context>
 <context>
@@ -742,6 +784,111 @@ Departamento de Física</translation>
             <numerusform>Linhas que não puderam ser lidas: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Alumnos por error:</source>
+        <translation>Alunos por erro:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vez/veces</source>
+        <translation>
+            <numerusform>%n vez</numerusform>
+            <numerusform>%n vezes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>y %n más</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Teclas</name>
+    <message>
+        <source>sobre el dibujo, en la práctica</source>
+        <translation>sobre o desenho, na prática</translation>
+    </message>
+    <message>
+        <source>sobre el dibujo</source>
+        <translation>sobre o desenho</translation>
+    </message>
+    <message>
+        <source>pasan de un control a otro</source>
+        <translation>passam de um controle a outro</translation>
+    </message>
+    <message>
+        <source>bajan el valor de la barra que tiene el foco: de 1 en 1 con las flechas, de 5 en 5 con las teclas de página (de 1 en 1 la barra de pasos)</source>
+        <translation>diminuem o valor da barra que tem o foco: de 1 em 1 com as setas, de 5 em 5 com as teclas de página (de 1 em 1 na barra de passos)</translation>
+    </message>
+    <message>
+        <source>lo suben</source>
+        <translation>aumentam-no</translation>
+    </message>
+    <message>
+        <source>llevan la barra al mínimo y al máximo</source>
+        <translation>levam a barra ao mínimo e ao máximo</translation>
+    </message>
+    <message>
+        <source>0 a 9</source>
+        <translation>0 a 9</translation>
+    </message>
+    <message>
+        <source>sobre una barra, abren un editor para escribir el valor exacto: Intro lo fija, Esc lo cancela; un valor fuera del intervalo se rechaza. Un doble clic en la casilla del valor abre el mismo editor</source>
+        <translation>sobre uma barra, abrem um editor para digitar o valor exato: Enter o fixa, Esc o cancela; um valor fora do intervalo é recusado. Um clique duplo na caixa do valor abre o mesmo editor</translation>
+    </message>
+    <message>
+        <source>pulsan el botón que tiene el foco</source>
+        <translation>apertam o botão que tem o foco</translation>
+    </message>
+    <message>
+        <source>regresa a la ventana de inicio (en pantalla completa, primero sale de ella)</source>
+        <translation>volta à janela inicial (em tela cheia, primeiro sai dela)</translation>
+    </message>
+    <message>
+        <source>%1+rueda del ratón</source>
+        <translation>%1+roda do mouse</translation>
+    </message>
+    <message>
+        <source>amplía o reduce las ventanas</source>
+        <translation>amplia ou reduz as janelas</translation>
+    </message>
+    <message>
+        <source>abre el menú del dibujo, como el botón derecho del ratón</source>
+        <translation>abre o menu do desenho, como o botão direito do mouse</translation>
+    </message>
+    <message>
+        <source>arrastrar una punta</source>
+        <translation>arrastar uma ponta</translation>
+    </message>
+    <message>
+        <source>sobre el dibujo, el módulo y la dirección del vector siguen al puntero; con %2, de 5 en 5 y de 15 en 15 grados</source>
+        <translation>sobre o desenho, o módulo e a direção do vetor seguem o ponteiro; com %2, de 5 em 5 e de 15 em 15 graus</translation>
+    </message>
+    <message>
+        <source>arrastrar desde el origen</source>
+        <translation>arrastar a partir da origem</translation>
+    </message>
+    <message>
+        <source>en la práctica, dibuja su resultante</source>
+        <translation>na prática, desenha a sua resultante</translation>
+    </message>
+    <message>
+        <source>0 a 9 sobre r o α</source>
+        <translation>0 a 9 sobre r ou α</translation>
+    </message>
+    <message>
+        <source>en la práctica, abren un editor para escribir su resultante por partes: el módulo en r y la dirección en α</source>
+        <translation>na prática, abrem um editor para digitar a sua resultante por partes: o módulo em r e a direção em α</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Vista del dibujo: %1</source>
+        <translation>Vista do desenho: %1</translation>
+    </message>
 </context>
 <context>
     <name>Trazalia</name>
@@ -760,50 +907,6 @@ Departamento de Física</translation>
     <message>
         <source>Difícil</source>
         <translation>Difícil</translation>
-    </message>
-    <message>
-        <source>¡Correcto! Tu resultante es la suma de los vectores.</source>
-        <translation>Correto! A sua resultante é a soma dos vetores.</translation>
-    </message>
-    <message>
-        <source>Sumaste los módulos: eso solo vale para vectores con la misma dirección; suma sus componentes x e y por separado.</source>
-        <translation>Você somou os módulos: isso só vale para vetores com a mesma direção; some as componentes x e y separadamente.</translation>
-    </message>
-    <message>
-        <source>Restaste los módulos: eso solo vale para vectores de sentidos opuestos; suma sus componentes x e y por separado.</source>
-        <translation>Você subtraiu os módulos: isso só vale para vetores de sentidos opostos; some as componentes x e y separadamente.</translation>
-    </message>
-    <message>
-        <source>Tu resultante apunta al revés: va desde el origen hasta el final de la construcción.</source>
-        <translation>A sua resultante aponta ao contrário: ela vai da origem até o final da construção.</translation>
-    </message>
-    <message>
-        <source>Restaste un vector en lugar de sumarlo: cada vector conserva su sentido, y la resultante sale del origen, no une las puntas de los vectores.</source>
-        <translation>Você subtraiu um vetor em vez de somá-lo: cada vetor conserva o seu sentido, e a resultante sai da origem, não une as pontas dos vetores.</translation>
-    </message>
-    <message>
-        <source>Mediste el ángulo desde el eje y: la dirección se mide desde el semieje x positivo.</source>
-        <translation>Você mediu o ângulo a partir do eixo y: a direção se mede a partir do semieixo x positivo.</translation>
-    </message>
-    <message>
-        <source>Mediste el ángulo en el sentido de las agujas del reloj: la dirección se mide desde el semieje x positivo, en sentido antihorario.</source>
-        <translation>Você mediu o ângulo no sentido horário: a direção se mede a partir do semieixo x positivo, no sentido anti-horário.</translation>
-    </message>
-    <message>
-        <source>Promediaste las direcciones: la dirección de la resultante sale de sus componentes Rx y Ry, según el cuadrante.</source>
-        <translation>Você tirou a média das direções: a direção da resultante sai das suas componentes Rx e Ry, conforme o quadrante.</translation>
-    </message>
-    <message>
-        <source>Te faltó un vector: la resultante suma los tres, cada uno a continuación del anterior.</source>
-        <translation>Faltou um vetor: a resultante soma os três, cada um em seguida do anterior.</translation>
-    </message>
-    <message>
-        <source>Sumaste las componentes sin su signo: una componente hacia la izquierda o hacia abajo es negativa y resta.</source>
-        <translation>Você somou as componentes sem o seu sinal: uma componente para a esquerda ou para baixo é negativa e subtrai.</translation>
-    </message>
-    <message>
-        <source>Tu resultante no coincide: suma las componentes x e y de los vectores, y de ellas saca el módulo y la dirección desde el semieje x positivo.</source>
-        <translation>A sua resultante não coincide: some as componentes x e y dos vetores e, a partir delas, obtenha o módulo e a direção a partir do semieixo x positivo.</translation>
     </message>
     <message>
         <source>Paso 7 de 7: los seis órdenes a la vez. </source>
@@ -928,10 +1031,6 @@ Departamento de Física</translation>
         <translation>Soma de vetores</translation>
     </message>
     <message>
-        <source>Tu resultante: %1 a %2°.</source>
-        <translation>Sua resultante: %1 a %2°.</translation>
-    </message>
-    <message>
         <source>La correcta: %1 a %2°.</source>
         <translation>A correta: %1 a %2°.</translation>
     </message>
@@ -1023,6 +1122,158 @@ Departamento de Física</translation>
         <source>no se puede escribir «%1»: %2</source>
         <translation>não é possível gravar “%1”: %2</translation>
     </message>
+    <message>
+        <source>la carpeta no admite archivos nuevos</source>
+        <translation>a pasta não aceita arquivos novos</translation>
+    </message>
+    <message>
+        <source>es un dispositivo, no un archivo</source>
+        <translation>é um dispositivo, não um arquivo</translation>
+    </message>
+    <message>
+        <source>no se puede bloquear «%1»: %2</source>
+        <translation>não é possível bloquear “%1”: %2</translation>
+    </message>
+    <message>
+        <source>otro programa lo tiene bloqueado</source>
+        <translation>outro programa o mantém bloqueado</translation>
+    </message>
+    <message>
+        <source>no se puede leer «%1»: %2</source>
+        <translation>não é possível ler “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Mida r y α sobre su dibujo: se aceptan ±1 mm y ±1° de diferencia.</source>
+        <translation>Meça r e α no seu desenho: aceitam-se diferenças de ±1 mm e ±1°.</translation>
+    </message>
+    <message>
+        <source>medida: %1 cm ± 1 mm</source>
+        <translation>medida: %1 cm ± 1 mm</translation>
+    </message>
+    <message>
+        <source>medida: %1° ± 1°</source>
+        <translation>medida: %1° ± 1°</translation>
+    </message>
+    <message>
+        <source>Dibuje el paralelogramo que tiene los dos vectores por lados: la resultante es su diagonal desde el origen.</source>
+        <translation>Desenhe o paralelogramo que tem os dois vetores como lados: a resultante é a sua diagonal a partir da origem.</translation>
+    </message>
+    <message>
+        <source>Ponga los vectores punta con cola, cada uno donde termina el anterior: la resultante va del origen a la última punta.</source>
+        <translation>Coloque os vetores ponta a cauda, cada um onde termina o anterior: a resultante vai da origem até a última ponta.</translation>
+    </message>
+    <message>
+        <source>¡Correcto! Su resultante es la suma de los vectores.</source>
+        <translation>Correto! A sua resultante é a soma dos vetores.</translation>
+    </message>
+    <message>
+        <source>Sumó los módulos: eso solo vale para vectores con la misma dirección y el mismo sentido.</source>
+        <translation>Você somou os módulos: isso só vale para vetores com a mesma direção e o mesmo sentido.</translation>
+    </message>
+    <message>
+        <source>Restó los módulos: eso solo vale para vectores con la misma dirección y sentidos opuestos.</source>
+        <translation>Você subtraiu os módulos: isso só vale para vetores com a mesma direção e sentidos opostos.</translation>
+    </message>
+    <message>
+        <source>Su resultante apunta al revés.</source>
+        <translation>A sua resultante aponta ao contrário.</translation>
+    </message>
+    <message>
+        <source>La correcta sale del origen y recorre la diagonal del paralelogramo hasta el vértice opuesto.</source>
+        <translation>A correta sai da origem e percorre a diagonal do paralelogramo até o vértice oposto.</translation>
+    </message>
+    <message>
+        <source>La correcta sale del origen y llega a la punta del último vector de la cadena.</source>
+        <translation>A correta sai da origem e chega à ponta do último vetor da cadeia.</translation>
+    </message>
+    <message>
+        <source>Restó un vector en lugar de sumarlo: cada vector conserva su sentido.</source>
+        <translation>Você subtraiu um vetor em vez de somá-lo: cada vetor conserva o seu sentido.</translation>
+    </message>
+    <message>
+        <source>La resultante es la diagonal que sale del origen, no la que une las puntas de los dos vectores.</source>
+        <translation>A resultante é a diagonal que sai da origem, não a que une as pontas dos dois vetores.</translation>
+    </message>
+    <message>
+        <source>Ponga cada vector a continuación del anterior sin darle la vuelta: la resultante va del origen a la última punta.</source>
+        <translation>Coloque cada vetor em seguida do anterior sem invertê-lo: a resultante vai da origem até a última ponta.</translation>
+    </message>
+    <message>
+        <source>Midió el ángulo desde el eje y: la dirección se mide desde el semieje x positivo.</source>
+        <translation>Você mediu o ângulo a partir do eixo y: a direção se mede a partir do semieixo x positivo.</translation>
+    </message>
+    <message>
+        <source>Midió el ángulo en el sentido de las agujas del reloj: la dirección se mide desde el semieje x positivo, en sentido antihorario.</source>
+        <translation>Você mediu o ângulo no sentido horário: a direção se mede a partir do semieixo x positivo, no sentido anti-horário.</translation>
+    </message>
+    <message>
+        <source>Promedió las direcciones: la dirección de la resultante no es el promedio de las de los vectores.</source>
+        <translation>Você fez a média das direções: a direção da resultante não é a média das direções dos vetores.</translation>
+    </message>
+    <message>
+        <source>Le faltó un vector: la resultante suma los tres.</source>
+        <translation>Faltou um vetor: a resultante soma os três.</translation>
+    </message>
+    <message>
+        <source>Sumó las componentes sin su signo: una componente hacia la izquierda o hacia abajo es negativa y resta.</source>
+        <translation>Você somou as componentes sem o seu sinal: uma componente para a esquerda ou para baixo é negativa e subtrai.</translation>
+    </message>
+    <message>
+        <source>Su resultante no coincide.</source>
+        <translation>A sua resultante não coincide.</translation>
+    </message>
+    <message>
+        <source>acierto</source>
+        <translation>acerto</translation>
+    </message>
+    <message>
+        <source>suma de módulos</source>
+        <translation>soma dos módulos</translation>
+    </message>
+    <message>
+        <source>resta de módulos</source>
+        <translation>diferença dos módulos</translation>
+    </message>
+    <message>
+        <source>sentido opuesto</source>
+        <translation>sentido oposto</translation>
+    </message>
+    <message>
+        <source>resta de vectores</source>
+        <translation>vetor subtraído</translation>
+    </message>
+    <message>
+        <source>ángulo desde el eje y</source>
+        <translation>ângulo a partir do eixo y</translation>
+    </message>
+    <message>
+        <source>sentido horario</source>
+        <translation>sentido horário</translation>
+    </message>
+    <message>
+        <source>promedio de direcciones</source>
+        <translation>média das direções</translation>
+    </message>
+    <message>
+        <source>falta un vector</source>
+        <translation>falta um vetor</translation>
+    </message>
+    <message>
+        <source>componentes sin signo</source>
+        <translation>componentes sem sinal</translation>
+    </message>
+    <message>
+        <source>otro error</source>
+        <translation>outro erro</translation>
+    </message>
+    <message>
+        <source>Su resultante: %1 a %2°.</source>
+        <translation>A sua resultante: %1 a %2°.</translation>
+    </message>
+    <message>
+        <source>N: otro ejercicio.</source>
+        <translation>N: outro exercício.</translation>
+    </message>
 </context>
 <context>
     <name>VentanaMetodo</name>
@@ -1067,6 +1318,22 @@ Departamento de Física</translation>
     <message>
         <source>Máximo para esta pantalla</source>
         <translation>Máximo para esta tela</translation>
+    </message>
+    <message>
+        <source>Ampliar</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Reducir</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Tamaño normal</source>
+        <translation>Tamanho normal</translation>
+    </message>
+    <message>
+        <source>Pantalla completa</source>
+        <translation>Tela cheia</translation>
     </message>
 </context>
 </TS>
