@@ -12,28 +12,9 @@ if [ -z "${TRAZALIA_IN_XVFB:-}" ]; then
     # -noreset: the server must not restart between the two programs this test runs.
     exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
-export QT_QPA_PLATFORM=xcb
-work=$(mktemp -d)
-pid=
-WM_PID=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$WM_PID" ] && kill "$WM_PID"; rm -rf "$work"' EXIT
-passes=0
-fails=0
-
-check() {  # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-    else
-        echo "FAIL: $name"
-        [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/trazalia-e2e-failed.png"
-        fails=$((fails + 1))
-    fi
-}
-
 # shown TITLE: waits for that window; sets W, X and Y. window TITLE: and for its keyboard focus.
 . "$(dirname "$0")/x_ventanas.sh"
+comenzar e2e
 window_manager || { echo "FAIL: openbox did not start"; exit 1; }
 
 # The X server takes the move before the click; --sync would hang when the pointer is there.

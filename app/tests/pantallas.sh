@@ -12,27 +12,9 @@ if [ -z "${TRAZALIA_IN_XVFB:-}" ]; then
     TRAZALIA_PANTALLA=4k xvfb-run -a -s "-screen 0 3840x2160x24" "$0" "$@" || status=1
     exit $status
 fi
-export QT_QPA_PLATFORM=xcb
-work=$(mktemp -d)
-pid=
-WM_PID=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$WM_PID" ] && kill "$WM_PID"; rm -rf "$work"' EXIT
-passes=0
-fails=0
-
-check() {  # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-    else
-        echo "FAIL ($TRAZALIA_PANTALLA): $name"
-        [ -f "$work/shot.png" ] && cp "$work/shot.png" "${TMPDIR:-/tmp}/trazalia-pantallas-failed.png"
-        fails=$((fails + 1))
-    fi
-}
-
 . "$(dirname "$0")/x_ventanas.sh"
+ETIQUETA=$TRAZALIA_PANTALLA
+comenzar pantallas
 window_manager || { echo "FAIL: openbox did not start"; exit 1; }
 read -r screen_w screen_h <<<"$(xdpyinfo | awk '/dimensions:/ { sub("x", " ", $2); print $2 }')"
 

@@ -1,6 +1,33 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the real-display tests.
 
+# The common start of a test under Xvfb: the xcb platform, a work folder ($work), a trap that ends
+# the program ($pid) and the window manager ($WM_PID), and check NAME COMMAND..., which counts
+# passes and failures; a failing check's screenshot is kept under the test's name, and its line
+# names $ETIQUETA, if set.
+comenzar() {
+    NOMBRE_DE_PRUEBA=$1
+    export QT_QPA_PLATFORM=xcb
+    work=$(mktemp -d)
+    pid=
+    WM_PID=
+    trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$WM_PID" ] && kill "$WM_PID"; rm -rf "$work"' EXIT
+    passes=0
+    fails=0
+    check() {
+        local name=$1
+        shift
+        if "$@"; then
+            passes=$((passes + 1))
+        else
+            echo "FAIL${ETIQUETA:+ ($ETIQUETA)}: $name"
+            [ -f "$work/shot.png" ] &&
+                cp "$work/shot.png" "${TMPDIR:-/tmp}/trazalia-$NOMBRE_DE_PRUEBA-failed.png"
+            fails=$((fails + 1))
+        fi
+    }
+}
+
 # Retries a check on a fresh screenshot ($work/shot.png) for up to 10 s: repaints land when they land.
 eventually() {
     local end=$((SECONDS + 10))
