@@ -41,7 +41,8 @@ VentanaMetodo::VentanaMetodo(ControlVistas& vistas, const QString& nombre, const
     anuncio_ = new Anuncio(this);
 }
 
-VentanaMetodo::~VentanaMetodo() = default;
+// The description reads descrito_, which goes before the picture and its children.
+VentanaMetodo::~VentanaMetodo() { delete descripcion_; }
 
 canvas::Canvas& VentanaMetodo::lienzo() { return *lienzo_; }
 
