@@ -2,16 +2,12 @@
 #include "canvas/trace_format.h"
 
 #include <array>
-#include <charconv>
+
+#include "canvas/numeros.h"
 
 namespace trazalia::canvas {
 
-std::string FormatNumber(float value) {
-    std::array<char, 32> buffer{};
-    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    (void)ec;  // 32 characters always hold a float
-    return std::string(buffer.data(), end);
-}
+std::string FormatNumber(float value) { return Corto(value); }
 
 std::string FormatColor(Color color) {
     constexpr std::string_view kHex = "0123456789abcdef";

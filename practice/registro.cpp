@@ -3,10 +3,10 @@
 
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <optional>
 #include <vector>
 
+#include "canvas/numeros.h"
 #include "diagram/formato.h"
 
 namespace trazalia::practice {
@@ -65,12 +65,7 @@ std::string CampoCsv(std::string_view texto) {
 namespace {
 
 // The shortest decimal that reads back as the same number.
-std::string Decimal(double valor) {
-    std::array<char, 400> buffer{};
-    const auto [fin, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valor,
-                                         std::chars_format::fixed);
-    return std::string(buffer.data(), ec == std::errc() ? fin : buffer.data());
-}
+std::string Decimal(double valor) { return canvas::Fijo(valor); }
 
 // The fields of a CSV line, or nothing when its quotes are unbalanced or misplaced.
 std::optional<std::vector<std::string>> Campos(std::string_view linea) {
@@ -141,14 +136,7 @@ std::optional<int> Entero(std::string_view s, int maximo) {
     return valor;
 }
 
-std::optional<double> Real(std::string_view s) {
-    double valor = 0;
-    const auto [fin, ec] =
-        std::from_chars(s.data(), s.data() + s.size(), valor, std::chars_format::fixed);
-    if (s.empty() || ec != std::errc() || fin != s.data() + s.size() || !std::isfinite(valor))
-        return std::nullopt;
-    return valor;
-}
+std::optional<double> Real(std::string_view s) { return canvas::LeerReal(s); }
 
 // A field's value in a reason, cut short at a character's start: a reason is one line to read.
 std::string Entre(std::string_view texto) {

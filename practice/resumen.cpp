@@ -2,11 +2,11 @@
 #include "practice/resumen.h"
 
 #include <algorithm>
-#include <charconv>
 #include <utility>
 #include <variant>
 
 #include "canvas/error_reason.h"
+#include "canvas/numeros.h"
 #include "practice/registro.h"
 
 namespace trazalia::practice {
@@ -66,11 +66,7 @@ std::size_t Indice(Codigo codigo) { return static_cast<std::size_t>(codigo); }
 }  // namespace
 
 std::string Porcentaje(int parte, int todo) {
-    const double valor = todo > 0 ? 100.0 * parte / todo : 0;
-    std::array<char, 32> buffer{};
-    const auto [fin, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valor,
-                                         std::chars_format::fixed, 1);
-    return std::string(buffer.data(), ec == std::errc() ? fin : buffer.data());
+    return canvas::Fijo(todo > 0 ? 100.0 * parte / todo : 0, 1);
 }
 
 std::string Resumen::ClaveSencilla(std::string_view nombre) {
