@@ -9,19 +9,10 @@ import subprocess
 import sys
 import tempfile
 
+from cuenta import check, finish
+
 BIN, README, MANUAL = sys.argv[1:4]
 work = tempfile.mkdtemp()
-failures = []
-passes = 0
-
-
-def check(name, condition, detail=""):
-    global passes
-    if condition:
-        passes += 1
-    else:
-        failures.append(f"{name}: {detail}")
-        print(f"FAIL: {name}: {detail}")
 
 
 def shown(m1, d1, m2, d2):
@@ -81,5 +72,4 @@ for m1, d1, m2, d2, r, alfa in records:
           (caption(trace, "Label10"), caption(trace, "Label12")) == (r, alfa),
           (caption(trace, "Label10"), caption(trace, "Label12")))
 
-print(f"{passes} passed, {len(failures)} failed")
-sys.exit(1 if failures else 0)
+finish()

@@ -11,19 +11,10 @@ import sys
 import tempfile
 import zlib
 
+from cuenta import check, finish
+
 BIN = sys.argv[1]
 work = tempfile.mkdtemp()
-failures = []
-passes = 0
-
-
-def check(name, condition, detail=""):
-    global passes
-    if condition:
-        passes += 1
-    else:
-        failures.append(f"{name}: {detail}")
-        print(f"FAIL: {name}: {detail}")
 
 
 def run(*args, stdin=None):
@@ -187,5 +178,4 @@ result = subprocess.run(f"ulimit -f 4; exec {BIN} --hoja {old} --ejercicios 40",
 check("past a size limit: status 1, the old file kept",
       result.returncode == 1 and open(old).read() == "vieja", result.stderr)
 
-print(f"{passes} passed, {len(failures)} failed")
-sys.exit(1 if failures else 0)
+finish()
