@@ -385,16 +385,8 @@ std::optional<practice::Intento> Practica::IntentoEn(QPointF punto) const {
     const canvas::Picture& picture = widget->picture();
     const double x = punto.x() / widget->scale() * canvas::kTwipsPerPixel;
     const double y = punto.y() / widget->scale() * canvas::kTwipsPerPixel;
-    const diagram::Punto O = diagram::Origen(picture);
-    // The inverse of the vectors' mapping: Escala units reach 0.45 of the width and the height,
-    // or the fixed scale's twips per unit on both axes.
-    const bool fija = dibujo->escalado == diagram::Escalado::Fija;
-    const double porUnidad =
-        diagram::TwipsPorUnidadFija(picture.Width(), picture.Height(), dibujo->Escala);
-    const double ux =
-        fija ? (x - O.x) / porUnidad : (x - O.x) / (0.45 * picture.Width()) * dibujo->Escala;
-    const double uy =
-        fija ? (O.y - y) / porUnidad : (O.y - y) / (0.45 * picture.Height()) * dibujo->Escala;
+    const auto [ux, uy] = diagram::EnUnidades({x, y}, picture.Width(), picture.Height(),
+                                              dibujo->Escala, dibujo->escalado);
     const auto centesimas = [](double v) { return std::round(v * 100) / 100; };
     double direccion = centesimas(std::atan2(uy, ux) * 180 / std::numbers::pi);
     if (direccion < 0) direccion += 360;

@@ -16,18 +16,8 @@ int Redondear(double valor, int paso) { return static_cast<int>(std::lround(valo
 }  // namespace
 
 Entrada ValorArrastrado(Punto puntero, const EscalaDelArrastre& escala, bool ajustar) {
-    const double W = escala.ancho;
-    const double H = escala.alto;
-    double x = 0;
-    double y = 0;
-    if (escala.escalado == Escalado::Fija) {
-        const double k = TwipsPorUnidadFija(W, H, escala.Escala);
-        x = (puntero.x - W * 0.5) / k;
-        y = (H * 0.5 - puntero.y) / k;
-    } else {
-        x = (puntero.x - W * 0.5) * escala.Escala / (W * 0.45);
-        y = (H * 0.5 - puntero.y) * escala.Escala / (H * 0.45);
-    }
+    const auto [x, y] =
+        EnUnidades(puntero, escala.ancho, escala.alto, escala.Escala, escala.escalado);
     // Limited before it is rounded, so that a pointer however far away gives a whole number.
     const double m = std::min(std::hypot(x, y), static_cast<double>(kModuloMaximo));
     // The picture turns degrees into radians with kPiDeComponentes, so the way back does too: a

@@ -79,6 +79,15 @@ Punto Punta(const canvas::Canvas& picture, double m, double a, double Escala, Es
             picture.Height() * 0.5 - k * m * std::sin(a)};
 }
 
+Punto EnUnidades(Punto p, double ancho, double alto, double Escala, Escalado escalado) {
+    if (escalado == Escalado::Fija) {
+        const double k = TwipsPorUnidadFija(ancho, alto, Escala);
+        return {(p.x - ancho * 0.5) / k, (alto * 0.5 - p.y) / k};
+    }
+    return {(p.x - ancho * 0.5) * Escala / (ancho * 0.45),
+            (alto * 0.5 - p.y) * Escala / (alto * 0.45)};
+}
+
 void Linea(canvas::Canvas& picture, Punto p, Punto q, canvas::Color color) {
     picture.Line(F(p.x), F(p.y), F(q.x), F(q.y), color);
 }

@@ -43,6 +43,10 @@ Punto Punta(const canvas::Canvas& picture, double m, double a, double Escala);
 // The same tip in that scaling; with Fija, Escala is the round scale.
 Punto Punta(const canvas::Canvas& picture, double m, double a, double Escala, Escalado escalado);
 
+// A point of a drawing area of that size in units from the origin (x right, y up): the inverse of
+// Punta's mapping in that scaling, for a pointer that drags a tip or a guess.
+Punto EnUnidades(Punto p, double ancho, double alto, double Escala, Escalado escalado);
+
 // Line from p to q, handed over in single precision.
 void Linea(canvas::Canvas& picture, Punto p, Punto q, canvas::Color color);
 
