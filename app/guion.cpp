@@ -57,15 +57,6 @@ std::vector<std::string_view> Palabras(std::string_view s) {
     return palabras;
 }
 
-// A long token is shortened, at a character boundary, so that an error stays one short line.
-std::string Citar(std::string_view s) {
-    constexpr std::size_t kMaximo = 60;
-    if (s.size() <= kMaximo) return "«" + std::string(s) + "»";
-    std::size_t corte = kMaximo;
-    while (corte > 0 && (static_cast<unsigned char>(s[corte]) & 0xC0) == 0x80) --corte;
-    return "«" + std::string(s.substr(0, corte)) + "…»";
-}
-
 enum class Leido { Linea, Fin, Larga };
 
 // The next line without its newline, read a character at a time so that no more than maximo
@@ -97,7 +88,8 @@ bool EsNombreDeVentana(std::string_view nombre) {
 }
 
 Busqueda BuscarVentana(const Aplicacion& app, std::string_view nombre, bool aLaVista) {
-    if (!EsNombreDeVentana(nombre)) return {nullptr, "ventana desconocida " + Citar(nombre)};
+    if (!EsNombreDeVentana(nombre))
+        return {nullptr, "ventana desconocida " + canvas::Quoted(nombre)};
     Ventana* v = app.ventana(Q(nombre));
     if (!v || (aLaVista && !v->isVisible()))
         return {nullptr, "la ventana " + std::string(nombre) + " no está a la vista"};
@@ -114,14 +106,15 @@ struct BusquedaControl {
 BusquedaControl BuscarControl(const Aplicacion& app, std::string_view ruta) {
     const auto punto = ruta.find('.');
     if (punto == std::string_view::npos)
-        return {nullptr, nullptr, "se esperaba VENTANA.CONTROL en lugar de " + Citar(ruta)};
+        return {nullptr, nullptr,
+                "se esperaba VENTANA.CONTROL en lugar de " + canvas::Quoted(ruta)};
     auto [v, error] = BuscarVentana(app, ruta.substr(0, punto), true);
     if (!v) return {nullptr, nullptr, error};
     const std::string_view nombre = ruta.substr(punto + 1);
     QWidget* control = v->control(Q(nombre));
     if (!control)
         return {nullptr, nullptr,
-                v->nombre().toStdString() + " no tiene el control " + Citar(nombre)};
+                v->nombre().toStdString() + " no tiene el control " + canvas::Quoted(nombre)};
     return {v, control, {}};
 }
 
@@ -157,12 +150,14 @@ std::string FalloDeVentana(const Aplicacion& app) {
 
 // view WINDOW NAME on|off: one set of views serves both method windows; the next redraw shows it.
 std::string Vista(Aplicacion& app, const std::vector<std::string_view>& w) {
-    if (!EsNombreDeVentana(w[1])) return "ventana desconocida " + Citar(w[1]);
+    if (!EsNombreDeVentana(w[1])) return "ventana desconocida " + canvas::Quoted(w[1]);
     if (w[1] == "Form1") return "Form1 no tiene vistas";
     const std::optional<diagram::Vista> vista = ControlVistas::PorNombre(w[2]);
     if (!vista)
-        return "vista desconocida " + Citar(w[2]) + ": se esperaba " + ControlVistas::Nombres();
-    if (w[3] != "on" && w[3] != "off") return "se esperaba on u off en lugar de " + Citar(w[3]);
+        return "vista desconocida " + canvas::Quoted(w[2]) + ": se esperaba " +
+               ControlVistas::Nombres();
+    if (w[3] != "on" && w[3] != "off")
+        return "se esperaba on u off en lugar de " + canvas::Quoted(w[3]);
     app.vistas().Poner(*vista, w[3] == "on");
     return {};
 }
@@ -236,12 +231,13 @@ std::string Nombre(const Ventana& v, const QWidget* control) {
 std::string Rechazo(const EditorDeValor& editor, const Ventana& v, const QString& intento) {
     const std::string valor = intento.toStdString();
     if (!editor.barra())
-        return "valor no válido " + Citar(valor) + " en " + Nombre(v, &editor) + ": " +
+        return "valor no válido " + canvas::Quoted(valor) + " en " + Nombre(v, &editor) + ": " +
                editor.destino().pista.toStdString();
     bool numero = !intento.isEmpty();
     for (const QChar c : intento) numero = numero && c >= u'0' && c <= u'9';
-    if (!numero) return "valor no válido " + Citar(valor) + ": se esperaba un número entero";
-    return "valor fuera de rango " + Citar(valor) + ": " + Nombre(v, &editor) + " va de " +
+    if (!numero)
+        return "valor no válido " + canvas::Quoted(valor) + ": se esperaba un número entero";
+    return "valor fuera de rango " + canvas::Quoted(valor) + ": " + Nombre(v, &editor) + " va de " +
            std::to_string(editor.barra()->minimum()) + " a " +
            std::to_string(editor.barra()->maximum());
 }
@@ -268,7 +264,7 @@ std::string Teclas(Aplicacion& app, const std::vector<std::string_view>& w) {
     std::vector<Tecla> teclas;
     for (std::size_t i = 2; i < w.size(); ++i) {
         const std::optional<Tecla> tecla = LeerTecla(w[i]);
-        if (!tecla) return "tecla desconocida " + Citar(w[i]);
+        if (!tecla) return "tecla desconocida " + canvas::Quoted(w[i]);
         teclas.push_back(*tecla);
     }
     auto [v, control, error] = BuscarControl(app, w[1]);
@@ -287,7 +283,7 @@ std::string Teclas(Aplicacion& app, const std::vector<std::string_view>& w) {
         QWidget* destino = v->focusWidget() ? v->focusWidget() : v;
         if (QAction* accion = Accion(*v, destino, t)) {
             if (std::find(vistas.begin(), vistas.end(), accion) == vistas.end())
-                return "la tecla " + Citar(t.nombre) + " (" +
+                return "la tecla " + canvas::Quoted(t.nombre) + " (" +
                        accion->text().remove(u'…').toStdString() +
                        ") solo actúa en pantalla, no en modo guion";
             accion->trigger();
@@ -302,7 +298,8 @@ std::string Teclas(Aplicacion& app, const std::vector<std::string_view>& w) {
                 return Rechazo(*editor, *v, *intento);
         if (practica && practica->TomarRechazo()) return Retenido(*v);
         if (!pulsada.isAccepted())
-            return "la tecla " + Citar(t.nombre) + " no hace nada en " + Nombre(*v, destino);
+            return "la tecla " + canvas::Quoted(t.nombre) + " no hace nada en " +
+                   Nombre(*v, destino);
     }
     return {};
 }
@@ -325,7 +322,7 @@ std::string Practicar(const Aplicacion& app, const std::vector<std::string_view>
     const bool on = w[2] == "on";
     if (on ? w.size() != 5 : w.size() != 3) return Uso(w[0]);
     if (!on && w[2] != "next" && w[2] != "check" && w[2] != "off")
-        return "se esperaba on, next, check u off en lugar de " + Citar(w[2]);
+        return "se esperaba on, next, check u off en lugar de " + canvas::Quoted(w[2]);
     auto [practica, error] = BuscarPractica(app, w[1]);
     if (!practica) return error;
     if (w[2] == "off") {
@@ -340,9 +337,11 @@ std::string Practicar(const Aplicacion& app, const std::vector<std::string_view>
     std::uint32_t semilla = 0;
     auto [fin, ec] = std::from_chars(w[3].data(), w[3].data() + w[3].size(), semilla);
     if (ec != std::errc() || fin != w[3].data() + w[3].size())
-        return "semilla no válida " + Citar(w[3]) + ": se esperaba un entero de 0 a 4294967295";
+        return "semilla no válida " + canvas::Quoted(w[3]) +
+               ": se esperaba un entero de 0 a 4294967295";
     const std::optional<practice::Nivel> nivel = practice::NivelDeNombre(w[4]);
-    if (!nivel) return "nivel desconocido " + Citar(w[4]) + ": se esperaba facil, medio o dificil";
+    if (!nivel)
+        return "nivel desconocido " + canvas::Quoted(w[4]) + ": se esperaba facil, medio o dificil";
     practica->Comenzar(semilla, *nivel);
     return {};
 }
@@ -360,18 +359,20 @@ std::optional<double> Decimal(std::string_view s) {
 // guess WINDOW R ALPHA
 std::string Adivinar(const Aplicacion& app, const std::vector<std::string_view>& w) {
     const std::optional<double> r = Decimal(w[2]);
-    if (!r) return "magnitud no válida " + Citar(w[2]) + ": se esperaba un número como 87.5";
+    if (!r)
+        return "magnitud no válida " + canvas::Quoted(w[2]) + ": se esperaba un número como 87.5";
     const std::optional<double> alfa = Decimal(w[3]);
-    if (!alfa) return "dirección no válida " + Citar(w[3]) + ": se esperaba un número como 36.6";
+    if (!alfa)
+        return "dirección no válida " + canvas::Quoted(w[3]) + ": se esperaba un número como 36.6";
     auto [practica, error] = BuscarPractica(app, w[1]);
     if (!practica) return error;
     if (!practica->activa()) return std::string(w[1]) + " no está practicando";
     const auto cual = *practice::VentanaDeNombre(w[1]);
     if (!practice::ModuloAdmitido(cual, *r))
-        return "magnitud fuera de rango " + Citar(w[2]) + ": va de 0 a " +
+        return "magnitud fuera de rango " + canvas::Quoted(w[2]) + ": va de 0 a " +
                practice::NumeroDelIntento(practice::ModuloMaximoDelIntento(cual));
     if (!practice::DireccionAdmitida(*alfa))
-        return "dirección fuera de rango " + Citar(w[3]) + ": va de 0 a 360";
+        return "dirección fuera de rango " + canvas::Quoted(w[3]) + ": va de 0 a 360";
     if (!practica->Adivinar({*r, *alfa}))
         return "el ejercicio de " + std::string(w[1]) + " ya está resuelto: «practice " +
                std::string(w[1]) + " next» da otro";
@@ -386,7 +387,8 @@ std::string Arrastrar(const Aplicacion& app, const std::vector<std::string_view>
         const std::string_view numero = w[i + 2];
         auto [fin, ec] = std::from_chars(numero.data(), numero.data() + numero.size(), c[i]);
         if (ec != std::errc() || fin != numero.data() + numero.size() || !std::isfinite(c[i]))
-            return "coordenada no válida " + Citar(numero) + ": se esperaba un número en twips";
+            return "coordenada no válida " + canvas::Quoted(numero) +
+                   ": se esperaba un número en twips";
     }
     auto [v, error] = BuscarVentana(app, w[1], true);
     if (!v) return error;
@@ -421,10 +423,11 @@ std::string Mover(const Aplicacion& app, const std::vector<std::string_view>& w)
     const std::string_view numero = w[2];
     auto [fin, ec] = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
     if (ec != std::errc() || fin != numero.data() + numero.size())
-        return "valor no válido " + Citar(numero) + ": se esperaba un número entero";
+        return "valor no válido " + canvas::Quoted(numero) + ": se esperaba un número entero";
     if (valor < barra->minimum() || valor > barra->maximum())
-        return "valor fuera de rango " + Citar(numero) + ": " + std::string(w[1]) + " va de " +
-               std::to_string(barra->minimum()) + " a " + std::to_string(barra->maximum());
+        return "valor fuera de rango " + canvas::Quoted(numero) + ": " + std::string(w[1]) +
+               " va de " + std::to_string(barra->minimum()) + " a " +
+               std::to_string(barra->maximum());
     if (const Practica* practica = PracticaDe(*v); practica && practica->Retiene(barra))
         return Retenido(*v);
     // As a user would move it: the change handler runs only when the value changes.
@@ -561,7 +564,7 @@ std::string Guion::Linea(std::string_view texto) {
     if (linea.empty() || linea.front() == '#') return {};
     const std::vector<std::string_view> w = Palabras(linea);
     const Orden* orden = BuscarOrden(w[0]);
-    if (!orden) return "orden desconocida " + Citar(w[0]);
+    if (!orden) return "orden desconocida " + canvas::Quoted(w[0]);
     if (app_.terminado()) return "el programa ya terminó";
     if (w.size() < orden->minimo || w.size() > orden->maximo) return Uso(orden->nombre);
     return orden->ejecutar(Llamada{app_, trace_, out_, w, linea});

@@ -153,4 +153,12 @@ std::string Printable(std::string_view text) {
     return out;
 }
 
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kMaximo = 60;
+    if (text.size() <= kMaximo) return "«" + std::string(text) + "»";
+    std::size_t corte = kMaximo;
+    while (corte > 0 && (static_cast<unsigned char>(text[corte]) & 0xC0) == 0x80) --corte;
+    return "«" + std::string(text.substr(0, corte)) + "…»";
+}
+
 }  // namespace trazalia::canvas

@@ -32,4 +32,8 @@ std::error_code MakeErrorCode(FileProblem problem);
 // someone can move the cursor, clear the screen or split a line.
 std::string Printable(std::string_view text);
 
+// A text quoted in a reason, «like this», cut short at a character's start after 60 bytes with an
+// ellipsis, so that a reason stays one short line.
+std::string Quoted(std::string_view text);
+
 }  // namespace trazalia::canvas

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "canvas/error_reason.h"
 #include "canvas/numeros.h"
 #include "diagram/formato.h"
 
@@ -138,15 +139,6 @@ std::optional<int> Entero(std::string_view s, int maximo) {
 
 std::optional<double> Real(std::string_view s) { return canvas::LeerReal(s); }
 
-// A field's value in a reason, cut short at a character's start: a reason is one line to read.
-std::string Entre(std::string_view texto) {
-    constexpr std::size_t kMaximo = 60;
-    if (texto.size() <= kMaximo) return "«" + std::string(texto) + "»";
-    std::size_t corte = kMaximo;
-    while (corte > 0 && (static_cast<unsigned char>(texto[corte]) & 0xC0) == 0x80) --corte;
-    return "«" + std::string(texto.substr(0, corte)) + "…»";
-}
-
 }  // namespace
 
 Registro RegistroDe(std::string_view fecha, std::string_view alumno, Ventana ventana, Nivel nivel,
@@ -200,7 +192,7 @@ std::variant<Registro, std::string> LeerRegistro(std::string_view linea) {
         return "se esperaban " + std::to_string(kCampos) + " campos y hay " +
                std::to_string(c.size());
     auto invalido = [&](std::size_t i) {
-        return "campo " + std::string(kNombres[i]) + " no válido: " + Entre(c[i]);
+        return "campo " + std::string(kNombres[i]) + " no válido: " + canvas::Quoted(c[i]);
     };
     Registro r;
     if (!EsFecha(c[0])) return invalido(0);

@@ -156,10 +156,7 @@ void Resumen::Byte(char c) {
             Linea(std::string_view(linea_).substr(0, ultima_ - 1), inicio_);
             ++numero_;
             Linea(ultima, numero_);
-            linea_.clear();
-            ultima_ = 0;
-            campo_ = Campo::Inicio;
-            inicio_ = numero_ + 1;
+            NuevaLinea();
             return;
         }
         linea_ += c;
@@ -187,6 +184,10 @@ void Resumen::Byte(char c) {
 void Resumen::FinDeLinea() {
     ++numero_;
     Linea(linea_, inicio_);
+    NuevaLinea();
+}
+
+void Resumen::NuevaLinea() {
     linea_.clear();
     ultima_ = 0;
     campo_ = Campo::Inicio;

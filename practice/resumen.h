@@ -99,6 +99,8 @@ private:
 
     void Byte(char c);
     void FinDeLinea();
+    // The next record starts empty, on the line after the last one read.
+    void NuevaLinea();
     void Linea(std::string_view linea, long numero);
     void Anotar(long numero, std::string motivo);
 
