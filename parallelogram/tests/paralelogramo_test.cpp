@@ -17,6 +17,17 @@
 namespace trazalia::parallelogram {
 namespace {
 
+// Form2 loaded on its picture, with its bars at these values.
+struct Form2 {
+    Form2(int m1, int d1, int m2, int d2) {
+        metodo.Form_Load();
+        form.barras = {{1, m1}, {2, m2}, {3, d1}, {4, d2}};
+    }
+    diagram::ControlesDePrueba form;
+    canvas::Picture picture{7000, 6000};
+    Paralelogramo metodo{form, picture};
+};
+
 struct Fila {
     const char* nombre;
     int m1, d1, m2, d2;
@@ -32,11 +43,8 @@ class Clic : public testing::TestWithParam<Fila> {};
 // direction read back with 3.14159, and no direction for a resultant of a thousandth or less.
 TEST_P(Clic, WritesTheResultantsReadOuts) {
     const Fila& f = GetParam();
-    diagram::ControlesDePrueba form;
-    canvas::Picture picture(7000, 6000);
-    Paralelogramo metodo(form, picture);
-    metodo.Form_Load();
-    form.barras = {{1, f.m1}, {2, f.m2}, {3, f.d1}, {4, f.d2}};
+    Form2 ventana(f.m1, f.d1, f.m2, f.d2);
+    auto& [form, picture, metodo] = ventana;
     form.escritos.clear();
     const diagram::Resultado hecho = metodo.Command1_Click();
 
@@ -86,11 +94,8 @@ class EscalaTest : public testing::TestWithParam<FilaDeEscala> {};
 // and leaves the read-outs to the vectors.
 TEST_P(EscalaTest, EscalaRotuloYPunta) {
     const FilaDeEscala& f = GetParam();
-    diagram::ControlesDePrueba form;
-    canvas::Picture picture(7000, 6000);
-    Paralelogramo metodo(form, picture);
-    metodo.Form_Load();
-    form.barras = {{1, f.m1}, {2, f.m2}, {3, f.d1}, {4, f.d2}};
+    Form2 ventana(f.m1, f.d1, f.m2, f.d2);
+    auto& [form, picture, metodo] = ventana;
     metodo.setEscalado(f.escalado, f.retenida);
     EXPECT_EQ(metodo.EscalaSiguiente(), f.Escala);
     form.escritos.clear();
