@@ -8,41 +8,15 @@
 #include <QStringList>
 
 #include "canvas/canvas.h"
+#include "session/tablas.h"
 
 class QLabel;
 class QWidget;
 
 namespace trazalia::app {
 
-// The kinds of control a window is built from.
-enum class Tipo { Picture, HScroll, Label, Lectura, Button, Image };
-
-// A control's row in its window's table: geometry in twips, relative to the client area. Fonts are
-// bold italic in the program's face at the given size; a label's "a" in the Greek face is stored
-// as α.
-struct Control {
-    const char* nombre;
-    Tipo tipo;
-    int left;
-    int top;
-    int width;
-    int height;
-    int tab;
-    const char* texto = "";
-    double puntos = 0;
-    canvas::Color color{0, 0, 0};
-    bool centrado = false;
-    int min = 0;
-    int max = 0;
-    int large = 0;
-    // Accessible name; a read-out's name also carries its current text.
-    const char* descripcion = "";
-    // Accessible description, where the name alone does not say enough.
-    const char* ayuda = "";
-    // A read-out of the result that only a construction writes: any other redraw leaves it
-    // describing an earlier picture.
-    bool resultado = false;
-};
+using session::Control;
+using session::Tipo;
 
 // A text of a window's table (caption, accessible name, help) in the language installed. The table
 // marks its texts with QT_TRANSLATE_NOOP in the context of its window's name ("Form2"), which
