@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QFormLayout>
 #include <QGraphicsView>
 #include <QHBoxLayout>
@@ -24,9 +23,7 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <algorithm>
-#include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "app/dialogos.h"
 #include "app/idioma.h"
@@ -39,39 +36,6 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-QColor AColor(canvas::Color c) { return QColor(c.r, c.g, c.b); }
-
-constexpr double kGrados = 180 / std::numbers::pi;
-
-struct Pintor {
-    QPainter& p;
-
-    void operator()(const practice::TrazoDeHoja& t) const {
-        p.setPen(QPen(AColor(t.color), t.grosor, ::Qt::SolidLine, ::Qt::RoundCap));
-        p.drawLine(QPointF(t.desde.x, t.desde.y), QPointF(t.hasta.x, t.hasta.y));
-    }
-    void operator()(const practice::ArcoDeHoja& a) const {
-        p.setPen(QPen(AColor(a.color), a.grosor, ::Qt::SolidLine, ::Qt::RoundCap));
-        const QRectF caja(a.centro.x - a.radio, a.centro.y - a.radio, 2 * a.radio, 2 * a.radio);
-        // Qt's arcs run counter-clockwise as seen, in sixteenths of a degree.
-        p.drawArc(caja, static_cast<int>(std::lround(a.inicio * kGrados * 16)),
-                  static_cast<int>(std::lround((a.fin - a.inicio) * kGrados * 16)));
-    }
-    void operator()(const practice::TextoDeHoja& t) const {
-        QFont fuente(canvas::kFontFamily);
-        fuente.setStyleHint(QFont::SansSerif);
-        fuente.setPointSizeF(t.puntos);
-        fuente.setBold(t.negrita);
-        p.setFont(fuente);
-        p.setPen(::Qt::black);
-        const QString texto = t.ancho > 0 ? QFontMetricsF(fuente, p.device())
-                                                .elidedText(Q(t.texto), ::Qt::ElideRight, t.ancho)
-                                          : Q(t.texto);
-        p.drawText(QRectF(QPointF(t.en.x, t.en.y), QSizeF()), canvas::AlignmentFor(t.anclaje),
-                   texto);
-    }
-};
-
 QPageSize TamanoDePagina(const practice::Hoja& hoja) {
     // Twips are twentieths of a point.
     return QPageSize(QSizeF(hoja.ancho / 20, hoja.alto / 20), QPageSize::Point, QString(),
@@ -80,25 +44,19 @@ QPageSize TamanoDePagina(const practice::Hoja& hoja) {
 
 }  // namespace
 
-void PintarPagina(const practice::Hoja& hoja, std::size_t pagina, QPainter& painter) {
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    const Pintor pintor{painter};
-    for (const practice::ElementoDeHoja& e : hoja.paginas.at(pagina)) std::visit(pintor, e);
-}
-
 bool PintarHoja(const practice::Hoja& hoja, QPagedPaintDevice& dispositivo) {
     QPainter painter;
     if (!painter.begin(&dispositivo)) return false;
-    // Twips are 1/1440 inch on any device, so that a centimetre on the sheet is one on paper.
-    const double factor = dispositivo.logicalDpiX() / 1440.0;
+    // Device units in a logical pixel, which is 1/96 inch on any device: a centimetre on the
+    // sheet is one on paper.
+    const qreal escala = qreal(dispositivo.logicalDpiX()) / canvas::kLogicalDpi;
     for (std::size_t i = 0; i < hoja.paginas.size(); ++i) {
         if (i > 0 && !dispositivo.newPage()) return false;
         painter.save();
         // A printer's painter starts inside its margins; the sheet has its own.
         const QRectF margenes = dispositivo.pageLayout().paintRectPixels(dispositivo.logicalDpiX());
         painter.translate(-margenes.topLeft());
-        painter.scale(factor, factor);
-        PintarPagina(hoja, i, painter);
+        canvas::Replay(hoja.paginas[i], painter, escala);
         painter.restore();
     }
     return painter.end();

@@ -11,15 +11,11 @@
 
 class QDialog;
 class QPagedPaintDevice;
-class QPainter;
 class QWidget;
 
 namespace trazalia::app {
 
 class Dialogos;
-
-// Paints one page of a worksheet; the painter's units are twips from the page's top-left corner.
-void PintarPagina(const practice::Hoja& hoja, std::size_t pagina, QPainter& painter);
 
 // Paints every page on a paged device (a PDF writer, a printer) whose page has the sheet's size.
 // False when the device cannot be painted on.

@@ -44,33 +44,33 @@ struct Texto {
 };
 using Paso = std::variant<Linea, Arco, Texto>;
 
+// Twips are the PDF's units: the same numbers as the pages hold.
 std::vector<std::vector<Paso>> Preparar(const practice::Hoja& hoja) {
     constexpr double kGrados = 180 / std::numbers::pi;
+    const auto color = [](canvas::Color c) { return QColor(c.r, c.g, c.b); };
     std::vector<std::vector<Paso>> paginas;
-    for (const auto& elementos : hoja.paginas) {
+    for (const canvas::Picture& pagina : hoja.paginas) {
         auto& pasos = paginas.emplace_back();
-        for (const practice::ElementoDeHoja& e : elementos) {
-            if (const auto* t = std::get_if<practice::TrazoDeHoja>(&e)) {
+        for (const canvas::Op& op : pagina.ops()) {
+            if (const auto* t = std::get_if<canvas::StrokeOp>(&op)) {
                 pasos.emplace_back(std::in_place_type<Linea>,
-                                   QPen(QColor(t->color.r, t->color.g, t->color.b), t->grosor,
-                                        Qt::SolidLine, Qt::RoundCap),
-                                   QLineF(t->desde.x, t->desde.y, t->hasta.x, t->hasta.y));
-            } else if (const auto* a = std::get_if<practice::ArcoDeHoja>(&e)) {
-                pasos.emplace_back(
-                    std::in_place_type<Arco>,
-                    QPen(QColor(a->color.r, a->color.g, a->color.b), a->grosor),
-                    QRectF(a->centro.x - a->radio, a->centro.y - a->radio, 2 * a->radio,
-                           2 * a->radio),
-                    static_cast<int>(std::lround(a->inicio * kGrados * 16)),
-                    static_cast<int>(std::lround((a->fin - a->inicio) * kGrados * 16)));
+                                   QPen(color(t->color), t->width, Qt::SolidLine, Qt::RoundCap),
+                                   QLineF(t->from.x, t->from.y, t->to.x, t->to.y));
+            } else if (const auto* a = std::get_if<canvas::ArcOp>(&op)) {
+                const double arco = a->end < a->start ? a->end - a->start + 2 * std::numbers::pi
+                                                      : a->end - a->start;
+                pasos.emplace_back(std::in_place_type<Arco>, QPen(color(a->color), a->width),
+                                   QRectF(a->centre.x - a->radius, a->centre.y - a->radius,
+                                          2 * a->radius, 2 * a->radius),
+                                   static_cast<int>(std::lround(a->start * kGrados * 16)),
+                                   static_cast<int>(std::lround(arco * kGrados * 16)));
             } else {
-                const auto& x = std::get<practice::TextoDeHoja>(e);
+                const auto& x = std::get<canvas::LabelOp>(op);
                 QFont fuente(canvas::kFontFamily);
-                fuente.setPointSizeF(x.puntos);
-                fuente.setBold(x.negrita);
-                pasos.emplace_back(std::in_place_type<Texto>, fuente, QRectF(x.en.x, x.en.y, 0, 0),
-                                   canvas::AlignmentFor(x.anclaje),
-                                   QString::fromStdString(x.texto));
+                fuente.setPointSizeF(x.style.points);
+                fuente.setBold(x.style.bold);
+                pasos.emplace_back(std::in_place_type<Texto>, fuente, QRectF(x.at.x, x.at.y, 0, 0),
+                                   canvas::AlignmentFor(x.anchor), QString::fromStdString(x.text));
             }
         }
     }

@@ -38,6 +38,16 @@ private:
 // corner there, S the middle of its bottom edge, C its centre.
 enum class Anchor { Nw, N, Ne, W, C, E, Sw, S, Se };
 
+// A text's own face, for pages printed to measure: its size in points, its weight, and the widest
+// it may be drawn in twips (0 for no limit). Only the replay knows the font's widths, so it cuts a
+// longer text short with an ellipsis.
+struct TextStyle {
+    float points = 8;
+    bool bold = false;
+    float width = 0;
+    friend constexpr bool operator==(TextStyle, TextStyle) = default;
+};
+
 // Throws AngleOutOfRange unless -kFullTurn <= angle <= kFullTurn (NaN is refused too).
 void CheckAngle(float angle);
 
@@ -65,6 +75,17 @@ public:
     // Text of that colour placed by its anchor at (x, y); the current point stays where it was.
     virtual void Text(float x, float y, Anchor anchor, Color color, std::string_view text) = 0;
 
+    // Pages printed to measure give widths in twips, not in DrawWidth's pixels, and text its own
+    // face. Stroke moves the current point as Line does, Arc as Circle does; Label leaves it.
+    virtual void Stroke(float x1, float y1, float x2, float y2, Color color, float width) = 0;
+    // Counter-clockwise from start to end, one turn at most: an end below the start passes
+    // through angle 0. A negative angle is only an angle (no radius line). Throws
+    // AngleOutOfRange as Circle does.
+    virtual void Arc(float x, float y, float radius, Color color, float start, float end,
+                     float width) = 0;
+    virtual void Label(float x, float y, Anchor anchor, Color color, TextStyle style,
+                       std::string_view text) = 0;
+
     virtual float Width() const = 0;
     virtual float Height() const = 0;
 
@@ -88,6 +109,12 @@ public:
     void Print(std::string_view) override {}
     void DashedLine(float, float, float, float, Color) override {}
     void Text(float, float, Anchor, Color, std::string_view) override {}
+    void Stroke(float, float, float, float, Color, float) override {}
+    void Arc(float, float, float, Color, float start, float end, float) override {
+        CheckAngle(start);
+        CheckAngle(end);
+    }
+    void Label(float, float, Anchor, Color, TextStyle, std::string_view) override {}
     float Width() const override { return width_; }
     float Height() const override { return height_; }
     int DrawWidth() const override { return drawWidth_; }

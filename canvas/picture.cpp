@@ -44,6 +44,24 @@ void Picture::Text(float x, float y, Anchor anchor, Color color, std::string_vie
     Add(TextOp{{x, y}, anchor, color, std::string(text)});
 }
 
+void Picture::Stroke(float x1, float y1, float x2, float y2, Color color, float width) {
+    current_ = {x2, y2};
+    Add(StrokeOp{{x1, y1}, {x2, y2}, color, width});
+}
+
+void Picture::Arc(float x, float y, float radius, Color color, float start, float end,
+                  float width) {
+    CheckAngle(start);
+    CheckAngle(end);
+    current_ = {x, y};
+    Add(ArcOp{{x, y}, radius, color, start, end, width});
+}
+
+void Picture::Label(float x, float y, Anchor anchor, Color color, TextStyle style,
+                    std::string_view text) {
+    Add(LabelOp{{x, y}, anchor, color, style, std::string(text)});
+}
+
 void Picture::SetDrawWidth(int width) {
     drawWidth_ = width;
     for (auto* l : listeners_) l->DrawWidthSet(width);

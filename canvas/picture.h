@@ -48,7 +48,35 @@ struct TextOp {
     std::string text;
 };
 
-using Op = std::variant<LineOp, CircleOp, PrintOp, TextOp>;
+// A line whose width is its own, in twips, whatever DrawWidth is.
+struct StrokeOp {
+    Point from;
+    Point to;
+    Color color;
+    float width = 0;
+};
+
+// An arc counter-clockwise from start to end (an end below the start adds a turn), its width in
+// twips.
+struct ArcOp {
+    Point centre;
+    float radius = 0;
+    Color color;
+    float start = 0;
+    float end = 0;
+    float width = 0;
+};
+
+// Text placed by an anchor point in a face of its own.
+struct LabelOp {
+    Point at;
+    Anchor anchor = Anchor::Nw;
+    Color color;
+    TextStyle style;
+    std::string text;
+};
+
+using Op = std::variant<LineOp, CircleOp, PrintOp, TextOp, StrokeOp, ArcOp, LabelOp>;
 
 // Told of every operation a Picture accepts, in order (the trace, a widget that must repaint).
 class PictureListener {
@@ -97,6 +125,11 @@ public:
     void Print(std::string_view text) override;
     void DashedLine(float x1, float y1, float x2, float y2, Color color) override;
     void Text(float x, float y, Anchor anchor, Color color, std::string_view text) override;
+    void Stroke(float x1, float y1, float x2, float y2, Color color, float width) override;
+    void Arc(float x, float y, float radius, Color color, float start, float end,
+             float width) override;
+    void Label(float x, float y, Anchor anchor, Color color, TextStyle style,
+               std::string_view text) override;
 
     float Width() const override { return width_; }
     float Height() const override { return height_; }

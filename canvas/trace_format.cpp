@@ -73,6 +73,22 @@ struct OpFormatter {
                std::string(AnchorName(op.anchor)) + ' ' + FormatColor(op.color) + ' ' +
                Quote(op.text);
     }
+    std::string operator()(const StrokeOp& op) const {
+        return "Stroke " + FormatNumber(op.from.x) + ' ' + FormatNumber(op.from.y) + ' ' +
+               FormatNumber(op.to.x) + ' ' + FormatNumber(op.to.y) + ' ' + FormatColor(op.color) +
+               ' ' + FormatNumber(op.width);
+    }
+    std::string operator()(const ArcOp& op) const {
+        return "Arc " + FormatNumber(op.centre.x) + ' ' + FormatNumber(op.centre.y) + ' ' +
+               FormatNumber(op.radius) + ' ' + FormatColor(op.color) + ' ' +
+               FormatNumber(op.start) + ' ' + FormatNumber(op.end) + ' ' + FormatNumber(op.width);
+    }
+    std::string operator()(const LabelOp& op) const {
+        return "Label " + FormatNumber(op.at.x) + ' ' + FormatNumber(op.at.y) + ' ' +
+               std::string(AnchorName(op.anchor)) + ' ' + FormatColor(op.color) + ' ' +
+               FormatNumber(op.style.points) + (op.style.bold ? " bold " : " normal ") +
+               FormatNumber(op.style.width) + ' ' + Quote(op.text);
+    }
 };
 
 }  // namespace

@@ -66,6 +66,18 @@ public:
     void DashedLine(float x1, float y1, float x2, float y2, canvas::Color color) override;
     void Text(float x, float y, canvas::Anchor anchor, canvas::Color color,
               std::string_view text) override;
+    // Pages printed to measure have no views.
+    void Stroke(float x1, float y1, float x2, float y2, canvas::Color color, float width) override {
+        picture_.Stroke(x1, y1, x2, y2, color, width);
+    }
+    void Arc(float x, float y, float radius, canvas::Color color, float start, float end,
+             float width) override {
+        picture_.Arc(x, y, radius, color, start, end, width);
+    }
+    void Label(float x, float y, canvas::Anchor anchor, canvas::Color color,
+               canvas::TextStyle style, std::string_view text) override {
+        picture_.Label(x, y, anchor, color, style, text);
+    }
 
     float Width() const override { return picture_.Width(); }
     float Height() const override { return picture_.Height(); }

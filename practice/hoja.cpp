@@ -48,17 +48,25 @@ constexpr double kHolgura = 0.5;
 constexpr double kAnchoDelNumero = 4 * kCm;
 constexpr double kLargoMinimo = 1;
 
+// A page's canvas with the sheet's own units: twips for widths, points for text.
 struct Pagina {
-    std::vector<ElementoDeHoja>* elementos;
+    canvas::Canvas& lienzo;
 
-    void Texto(Punto en, canvas::Anchor anclaje, double puntos, bool negrita, std::string texto,
-               double ancho = 0) {
-        elementos->emplace_back(std::in_place_type<TextoDeHoja>,
-                                TextoDeHoja{en, anclaje, puntos, negrita, std::move(texto), ancho});
+    void Texto(Punto en, canvas::Anchor anclaje, double puntos, bool negrita,
+               const std::string& texto, double ancho = 0) {
+        lienzo.Label(static_cast<float>(en.x), static_cast<float>(en.y), anclaje, kNegro,
+                     {static_cast<float>(puntos), negrita, static_cast<float>(ancho)}, texto);
     }
     void Trazo(Punto desde, Punto hasta, canvas::Color color, double grosor) {
-        elementos->emplace_back(std::in_place_type<TrazoDeHoja>,
-                                TrazoDeHoja{desde, hasta, color, grosor});
+        lienzo.Stroke(static_cast<float>(desde.x), static_cast<float>(desde.y),
+                      static_cast<float>(hasta.x), static_cast<float>(hasta.y), color,
+                      static_cast<float>(grosor));
+    }
+    void Arco(Punto centro, double radio, double inicio, double fin, canvas::Color color,
+              double grosor) {
+        lienzo.Arc(static_cast<float>(centro.x), static_cast<float>(centro.y),
+                   static_cast<float>(radio), color, static_cast<float>(inicio),
+                   static_cast<float>(fin), static_cast<float>(grosor));
     }
 };
 
@@ -142,9 +150,8 @@ void Vector(Pagina& pagina, Punto desde, Punto hasta, canvas::Color color, std::
     // On the page y grows downward; the head's angles are counter-clockwise as seen.
     const double angulo = std::atan2(-dy, dx);
     const Punto centro{hasta.x - kRadioCabeza * dx / largo, hasta.y - kRadioCabeza * dy / largo};
-    pagina.elementos->emplace_back(std::in_place_type<ArcoDeHoja>,
-                                   ArcoDeHoja{centro, kRadioCabeza, angulo - std::numbers::pi / 2,
-                                              angulo + std::numbers::pi / 2, color, kGrosor});
+    pagina.Arco(centro, kRadioCabeza, angulo - std::numbers::pi / 2, angulo + std::numbers::pi / 2,
+                color, kGrosor);
 }
 
 // Each vector from the origin in its colour.
@@ -263,12 +270,13 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
                                      (kBloque + kEntreBloques)));
     const int total =
         paginasDeEnunciados + (opciones.ejercicios + porPaginaSoluciones - 1) / porPaginaSoluciones;
-    hoja.paginas.resize(static_cast<std::size_t>(total));
+    for (int p = 0; p < total; ++p)
+        hoja.paginas.emplace_back(static_cast<float>(hoja.ancho), static_cast<float>(hoja.alto));
 
     const std::string nivel = t(kContexto, std::string(NombreVisible(opciones.nivel)).c_str());
     const std::string titulo = EnUnaLinea(opciones.titulo.value_or(t(kContexto, kTituloDeHoja)));
     for (int p = 0; p < total; ++p) {
-        Pagina pagina{&hoja.paginas[static_cast<std::size_t>(p)]};
+        Pagina pagina{hoja.paginas[static_cast<std::size_t>(p)]};
         const double derecha = hoja.ancho - kMargen;
         // The page's number keeps the right-hand 4 cm of the line.
         pagina.Texto({kMargen, kMargen}, canvas::Anchor::Nw, 14, true, titulo,
@@ -292,7 +300,7 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
                                                     "Mida r y α sobre su dibujo: se aceptan ±1 mm "
                                                     "y ±1° de diferencia.")));
     }
-    Pagina primeraSolucion{&hoja.paginas[static_cast<std::size_t>(paginasDeEnunciados)]};
+    Pagina primeraSolucion{hoja.paginas[static_cast<std::size_t>(paginasDeEnunciados)]};
     primeraSolucion.Texto({kMargen, inicio}, canvas::Anchor::Nw, 14, true,
                           t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Soluciones")));
 
@@ -305,7 +313,7 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
             const int p = (solucion ? paginasDeEnunciados : 0) + n / cuantos;
             const double arriba =
                 (solucion ? inicioSoluciones : inicio) + (n % cuantos) * (kBloque + kEntreBloques);
-            Pagina pagina{&hoja.paginas[static_cast<std::size_t>(p)]};
+            Pagina pagina{hoja.paginas[static_cast<std::size_t>(p)]};
             pagina.Texto({kMargen, arriba}, canvas::Anchor::Nw, 11, true,
                          Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Ejercicio %1. %2")),
                                    {Entero(n + 1), t(kContexto, NombreDelMetodo(e.ventana))}));

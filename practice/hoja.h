@@ -2,13 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
-#include "canvas/canvas.h"
+#include "canvas/picture.h"
 #include "diagram/marco.h"
 #include "diagram/traducible.h"
 #include "practice/ejercicio.h"
@@ -18,9 +18,9 @@ namespace trazalia::practice {
 
 // A worksheet: pages of exercises, each with a frame drawn to a true scale on which the student
 // constructs the sum, then pages of solutions with each construction at the same scale and the
-// answer as the window's read-outs show it. Everything is laid out here, in twips from each
-// page's top-left corner, and only painted by the toolkit; so the layout and its scale are tested
-// without one.
+// answer as the window's read-outs show it. Everything is laid out and drawn here, in twips from
+// each page's top-left corner, and only replayed by the toolkit; so the layout and its scale are
+// tested without one.
 
 enum class Papel { A4, Carta };
 std::string_view Nombre(Papel papel);  // "a4", "carta"
@@ -45,35 +45,6 @@ struct OpcionesDeHoja {
 // One centimetre in twips.
 inline constexpr double kCm = 1440 / 2.54;
 
-// What a page shows, in twips; widths too.
-struct TrazoDeHoja {
-    diagram::Punto desde;
-    diagram::Punto hasta;
-    canvas::Color color;
-    double grosor = 0;
-};
-// An arrowhead as the windows draw it: a half circle counter-clockwise from inicio to fin
-// (radians, counter-clockwise on the page) whose middle is the tip.
-struct ArcoDeHoja {
-    diagram::Punto centro;
-    double radio = 0;
-    double inicio = 0;
-    double fin = 0;
-    canvas::Color color;
-    double grosor = 0;
-};
-struct TextoDeHoja {
-    diagram::Punto en;
-    canvas::Anchor anclaje = canvas::Anchor::Nw;
-    double puntos = 10;
-    bool negrita = false;
-    std::string texto;
-    // The widest it may be drawn, in twips; a longer text is cut short with an ellipsis by
-    // whatever paints it, which alone knows the font's widths. 0 for no limit.
-    double ancho = 0;
-};
-using ElementoDeHoja = std::variant<TrazoDeHoja, ArcoDeHoja, TextoDeHoja>;
-
 // The frame of one exercise: where it stands on its page, where its origin is, and its scale.
 struct Cuadro {
     int pagina = 0;
@@ -93,7 +64,8 @@ struct Bloque {
 struct Hoja {
     double ancho = 0;
     double alto = 0;
-    std::vector<std::vector<ElementoDeHoja>> paginas;
+    // Each page as drawn, in twips from its top-left corner; whatever prints it replays them.
+    std::deque<canvas::Picture> paginas;
     std::vector<EjercicioDeHoja> ejercicios;
     std::vector<Respuesta> respuestas;
     // Parallel to ejercicios: the exercise's block and its solution's.

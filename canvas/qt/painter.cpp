@@ -17,6 +17,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QHashFunctions>
 #include <QLockFile>
 #include <QMarginsF>
@@ -48,20 +49,83 @@ qreal PenWidth(int width) { return std::max(width, 1); }
 // An exact size must not gain a pixel from floating-point noise.
 int DevicePixels(qreal logical) { return static_cast<int>(std::ceil(logical - 1e-6)); }
 
+// Text belongs to the picture: the same size in logical pixels on every device.
+qreal DevicePoints(qreal points, const QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    return device && device->logicalDpiY() > 0 ? points * kLogicalDpi / device->logicalDpiY()
+                                               : points;
+}
+
 class OpPainter {
 public:
-    OpPainter(QPainter& painter, QColor fore)
+    // scale: the painter's units in a logical pixel.
+    OpPainter(QPainter& painter, QColor fore, qreal scale)
         : painter_(painter),
           fore_(fore),
+          scale_(scale),
           capsAsDots_(painter.paintEngine() &&
                       painter.paintEngine()->type() == QPaintEngine::Raster) {}
 
     void operator()(const LineOp& op) const {
-        const QColor color = op.color ? ToQColor(*op.color) : fore_;
-        const qreal width = PenWidth(op.width);
-        const QPointF from = ToPixels(op.from);
-        const QPointF to = ToPixels(op.to);
-        if (op.dashed) {
+        DrawLine(op.from, op.to, op.color ? ToQColor(*op.color) : fore_, PenWidth(op.width),
+                 op.dashed);
+    }
+
+    void operator()(const StrokeOp& op) const {
+        DrawLine(op.from, op.to, ToQColor(op.color), op.width / kTwipsPerPixel, false);
+    }
+
+    void operator()(const CircleOp& op) const {
+        const qreal start = std::abs(static_cast<qreal>(op.start));
+        const qreal end = std::abs(static_cast<qreal>(op.end));
+        DrawArc(op.centre, op.radius, ToQColor(op.color), PenWidth(op.width), start,
+                start > end ? end - start + 2 * std::numbers::pi : end - start, op.start < 0,
+                op.end < 0);
+    }
+
+    void operator()(const ArcOp& op) const {
+        const qreal span = static_cast<qreal>(op.end) - op.start;
+        DrawArc(op.centre, op.radius, ToQColor(op.color), op.width / kTwipsPerPixel, op.start,
+                span < 0 ? span + 2 * std::numbers::pi : span, false, false);
+    }
+
+    void operator()(const PrintOp& op) const {
+        painter_.setPen(fore_);
+        painter_.drawText(QRectF(At(op.at), QSizeF()),
+                          Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                          QString::fromStdString(op.text));
+    }
+
+    void operator()(const TextOp& op) const {
+        painter_.setPen(ToQColor(op.color));
+        painter_.drawText(QRectF(At(op.at), QSizeF()), AlignmentFor(op.anchor),
+                          QString::fromStdString(op.text));
+    }
+
+    void operator()(const LabelOp& op) const {
+        const QFont picture = painter_.font();
+        QFont font = picture;
+        font.setPointSizeF(DevicePoints(op.style.points, painter_) * scale_);
+        font.setBold(op.style.bold);
+        painter_.setFont(font);
+        painter_.setPen(ToQColor(op.color));
+        QString text = QString::fromStdString(op.text);
+        if (op.style.width > 0)
+            text = QFontMetricsF(font, painter_.device())
+                       .elidedText(text, Qt::ElideRight, op.style.width / kTwipsPerPixel * scale_);
+        painter_.drawText(QRectF(At(op.at), QSizeF()), AlignmentFor(op.anchor), text);
+        painter_.setFont(picture);
+    }
+
+private:
+    QPointF At(Point point) const { return ToPixels(point) * scale_; }
+
+    // width in logical pixels.
+    void DrawLine(Point a, Point b, const QColor& color, qreal width, bool dashed) const {
+        width *= scale_;
+        const QPointF from = At(a);
+        const QPointF to = At(b);
+        if (dashed) {
             // Flat caps keep the dashes apart; the pattern is in line widths, as Qt's.
             painter_.setPen(Pen(color, width, Qt::DashLine, Qt::FlatCap));
             painter_.setBrush(Qt::NoBrush);
@@ -88,44 +152,28 @@ public:
         painter_.drawLine(from, to);
     }
 
-    void operator()(const CircleOp& op) const {
-        const QPointF centre = ToPixels(op.centre);
-        const qreal radius = op.radius / kTwipsPerPixel;
-        const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-        const qreal start = std::abs(static_cast<qreal>(op.start));
-        const qreal end = std::abs(static_cast<qreal>(op.end));
-        const qreal span = start > end ? end - start + 2 * std::numbers::pi : end - start;
-
+    // From start, span counter-clockwise (radians); with a radius from the centre to either end.
+    void DrawArc(Point at, float radius, const QColor& color, qreal width, qreal start, qreal span,
+                 bool fromCentre, bool toCentre) const {
+        const QPointF centre = At(at);
+        const qreal r = radius / kTwipsPerPixel * scale_;
+        const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
         // Qt's angles run counter-clockwise on screen from 3 o'clock, like the picture's. Degrees
         // as qreal keep the precision that drawArc's sixteenths of a degree would lose.
         QPainterPath path;
-        if (op.start < 0) {
+        if (fromCentre) {
             path.moveTo(centre);  // arcTo joins it to the arc: the radius to the first end
         } else {
             path.arcMoveTo(box, qRadiansToDegrees(start));
         }
         path.arcTo(box, qRadiansToDegrees(start), qRadiansToDegrees(span));
-        if (op.end < 0) path.lineTo(centre);
+        if (toCentre) path.lineTo(centre);
 
-        painter_.setPen(Pen(ToQColor(op.color), PenWidth(op.width), Qt::SolidLine, Qt::RoundCap));
+        painter_.setPen(Pen(color, width * scale_, Qt::SolidLine, Qt::RoundCap));
         painter_.setBrush(Qt::NoBrush);
         painter_.drawPath(path);
     }
 
-    void operator()(const PrintOp& op) const {
-        painter_.setPen(fore_);
-        painter_.drawText(QRectF(ToPixels(op.at), QSizeF()),
-                          Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                          QString::fromStdString(op.text));
-    }
-
-    void operator()(const TextOp& op) const {
-        painter_.setPen(ToQColor(op.color));
-        painter_.drawText(QRectF(ToPixels(op.at), QSizeF()), AlignmentFor(op.anchor),
-                          QString::fromStdString(op.text));
-    }
-
-private:
     void Dot(QPointF at, const QColor& color, qreal width) const {
         painter_.setPen(Qt::NoPen);
         if (brush_.style() != Qt::SolidPattern || brush_.color() != color) brush_ = QBrush(color);
@@ -145,6 +193,7 @@ private:
 
     QPainter& painter_;
     QColor fore_;
+    qreal scale_;
     bool capsAsDots_;
     mutable QPen pen_{Qt::NoPen};
     mutable QBrush brush_{Qt::NoBrush};
@@ -263,19 +312,17 @@ QFont PrintFont() {
     return font;
 }
 
-void Replay(const Picture& picture, QPainter& painter) {
+void Replay(const Picture& picture, QPainter& painter, qreal scale) {
     painter.save();
-    painter.fillRect(QRectF(QPointF(), LogicalSize(picture)), ToQColor(picture.BackColor()));
+    painter.fillRect(QRectF(QPointF(), LogicalSize(picture) * scale),
+                     ToQColor(picture.BackColor()));
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 
-    // Text belongs to the picture: the same size in logical pixels on every device.
     QFont font = PrintFont();
-    if (const QPaintDevice* device = painter.device(); device && device->logicalDpiY() > 0) {
-        font.setPointSizeF(font.pointSizeF() * kLogicalDpi / device->logicalDpiY());
-    }
+    font.setPointSizeF(DevicePoints(font.pointSizeF(), painter) * scale);
     painter.setFont(font);
 
-    const OpPainter draw(painter, ToQColor(picture.ForeColor()));
+    const OpPainter draw(painter, ToQColor(picture.ForeColor()), scale);
     for (const Op& op : picture.ops()) std::visit(draw, op);
     painter.restore();
 }

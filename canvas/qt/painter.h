@@ -40,8 +40,9 @@ QFont PrintFont();
 int AlignmentFor(Anchor anchor);
 
 // Fills the background and draws every operation in order, antialiased. The painter works in
-// logical pixels of the picture, origin at its top-left corner.
-void Replay(const Picture& picture, QPainter& painter);
+// units of 1/scale logical pixel of the picture, origin at its top-left corner: a page printed at
+// 1440 dpi replays at scale 15, one unit a twip, so that its PDF keeps the page's own numbers.
+void Replay(const Picture& picture, QPainter& painter, qreal scale = 1);
 
 // ceil(width / 15 × ratio) × ceil(height / 15 × ratio) pixels, with that device pixel ratio.
 // Null when the ratio is not positive or the image is too large.

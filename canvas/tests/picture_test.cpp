@@ -58,9 +58,17 @@ TEST(TraceTest, QuotesTextAndWritesTheShortestNumbers) {
     const ListenerHandle listener = picture.AddListener(&trace);
     picture.Print("say \"hi\" \\");
     picture.Circle(6590.5F, 3000, 60, Color{255, 0, 0}, 4.7124F, -5e-08F);
+    picture.Stroke(850, 1757.5F, 11055, 1757.5F, kBlack, 15);
+    picture.Arc(6590, 3000, 80, Color{0, 0, 255}, -1.5708F, 1.5708F, 30);
+    picture.Label(850, 850, Anchor::Ne, kBlack, {14, true, 8504.5F}, "Suma");
+    picture.Label(850, 900, Anchor::C, kBlack, {9, false, 0}, "x");
     EXPECT_EQ(out.str(),
               "S Print \"say \\\"hi\\\" \\\\\"\n"
-              "S Circle 6590.5 3000 60 #ff0000 4.7124 -5e-08\n");
+              "S Circle 6590.5 3000 60 #ff0000 4.7124 -5e-08\n"
+              "S Stroke 850 1757.5 11055 1757.5 #000000 15\n"
+              "S Arc 6590 3000 80 #0000ff -1.5708 1.5708 30\n"
+              "S Label 850 850 ne #000000 14 bold 8504.5 \"Suma\"\n"
+              "S Label 850 900 c #000000 9 normal 0 \"x\"\n");
 }
 
 }  // namespace

@@ -53,10 +53,10 @@ TEST_P(HojaTest, LaysEveryExerciseOutWholeOnOnePage) {
     // Solutions begin on a page after the last exercise.
     EXPECT_GT(hoja.soluciones.front().pagina, hoja.enunciados.back().pagina);
     EXPECT_EQ(static_cast<std::size_t>(hoja.soluciones.back().pagina) + 1, hoja.paginas.size());
-    for (const auto& pagina : hoja.paginas)
-        for (const ElementoDeHoja& e : pagina)
-            if (const auto* t = std::get_if<TrazoDeHoja>(&e)) {
-                for (const diagram::Punto& p : {t->desde, t->hasta}) {
+    for (const canvas::Picture& pagina : hoja.paginas)
+        for (const canvas::Op& op : pagina.ops())
+            if (const auto* t = std::get_if<canvas::StrokeOp>(&op)) {
+                for (const canvas::Point& p : {t->from, t->to}) {
                     EXPECT_TRUE(p.x >= 0 && p.x <= hoja.ancho && p.y >= 0 && p.y <= hoja.alto);
                 }
             }
@@ -132,11 +132,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // The first text of the page that starts so, or that is exactly so.
-const TextoDeHoja* TextoQueEmpieza(const std::vector<ElementoDeHoja>& pagina,
-                                   std::string_view inicio, bool entero = false) {
-    for (const ElementoDeHoja& e : pagina)
-        if (const auto* t = std::get_if<TextoDeHoja>(&e);
-            t && (entero ? t->texto == inicio : t->texto.starts_with(inicio)))
+const canvas::LabelOp* TextoQueEmpieza(const canvas::Picture& pagina, std::string_view inicio,
+                                       bool entero = false) {
+    for (const canvas::Op& op : pagina.ops())
+        if (const auto* t = std::get_if<canvas::LabelOp>(&op);
+            t && (entero ? t->text == inicio : t->text.starts_with(inicio)))
             return t;
     return nullptr;
 }
@@ -151,22 +151,22 @@ TEST(Hoja, TituloLetrasYClave) {
     opciones.dibujados = true;
     opciones.titulo = "Tarea\n3";
     const Hoja hoja = ComponerHoja(opciones);
-    const TextoDeHoja* titulo = TextoQueEmpieza(hoja.paginas[0], "Tarea");
+    const canvas::LabelOp* titulo = TextoQueEmpieza(hoja.paginas[0], "Tarea");
     ASSERT_TRUE(titulo);
-    EXPECT_EQ(titulo->texto, "Tarea 3");
-    EXPECT_GT(titulo->ancho, 0);
-    EXPECT_LE(kCm * 1.5 + titulo->ancho, hoja.ancho - kCm * 1.5 - 3 * kCm);
+    EXPECT_EQ(titulo->text, "Tarea 3");
+    EXPECT_GT(titulo->style.width, 0);
+    EXPECT_LE(kCm * 1.5 + titulo->style.width, hoja.ancho - kCm * 1.5 - 3 * kCm);
     const Cuadro& c = hoja.enunciados[0].cuadro;
     for (const char* letra : {"A", "B"}) {
-        const TextoDeHoja* t = TextoQueEmpieza(hoja.paginas[0], letra, true);
+        const canvas::LabelOp* t = TextoQueEmpieza(hoja.paginas[0], letra, true);
         ASSERT_TRUE(t) << letra;
-        EXPECT_TRUE(t->en.x > c.x0 && t->en.x < c.x1 && t->en.y > c.y0 && t->en.y < c.y1);
+        EXPECT_TRUE(t->at.x > c.x0 && t->at.x < c.x1 && t->at.y > c.y0 && t->at.y < c.y1);
     }
     EXPECT_TRUE(TextoQueEmpieza(hoja.paginas[1], "R", true));
     const int mm = static_cast<int>(std::lround(hoja.respuestas[0].r * 10 / c.unidadesPorCm));
-    const TextoDeHoja* medida = TextoQueEmpieza(hoja.paginas[1], "medida: ");
+    const canvas::LabelOp* medida = TextoQueEmpieza(hoja.paginas[1], "medida: ");
     ASSERT_TRUE(medida);
-    EXPECT_EQ(medida->texto,
+    EXPECT_EQ(medida->text,
               "medida: " + std::to_string(mm / 10) + "." + std::to_string(mm % 10) + " cm ± 1 mm");
     EXPECT_TRUE(TextoQueEmpieza(hoja.paginas[0], "Mida r y α sobre su dibujo: se aceptan ±1 mm"));
 }

@@ -89,6 +89,22 @@ INSTANTIATE_TEST_SUITE_P(Operations, RenderTest, testing::Values(
              {OnCircle(45), Near(70, 50), Near(50, 30)}},
     PixelRow{"StartAtExactlyZeroDrawsNoRadius", [](Picture& p) { Arc(p, 0, kPi / 2); },
              {OnCircle(10), OnCircle(80)}, {OnCircle(180), Near(70, 50), Near(50, 30)}},
+    PixelRow{"StrokeIsAsWideAsItsTwips",
+             [](Picture& p) { p.SetDrawWidth(20), p.Stroke(0, 750, 1500, 750, kBlack, 90); },
+             {Near(50, 47.5), Near(50, 52.5)}, {Near(50, 45), Near(50, 55)}},
+    PixelRow{"ArcFromANegativeStartRunsCounterClockwiseWithoutRadius",
+             [](Picture& p) { p.Arc(750, 750, 600, kBlack, -kPi / 2, kPi / 2, 15); },
+             {OnCircle(0), OnCircle(300), OnCircle(60)},
+             {OnCircle(180), Near(50, 70), Near(50, 30), Near(70, 50)}},
+    PixelRow{"LabelHasItsOwnSizeAndTextKeepsThePictures",
+             [](Picture& p) {
+                 p.Label(0, 0, Anchor::Nw, kBlack, {24, false, 0}, "MM");
+                 p.Text(0, 900, Anchor::Nw, kBlack, "MMMM");
+             },
+             {QRectF(0, 20, 30, 4), QRectF(0, 62, 30, 6)}, {QRectF(0, 76, 100, 24)}},
+    PixelRow{"LabelIsCutShortAtItsWidth",
+             [](Picture& p) { p.Label(0, 0, Anchor::Nw, kBlack, {8, true, 600}, "MMMMMMMMMMMMMMM"); },
+             {QRectF(0, 2, 10, 8)}, {QRectF(44, 0, 56, 20)}},
     PixelRow{"PrintAfterClsStartsAtTheTopLeftCorner",
              [](Picture& p) { p.Line(0, 900, 1500, 900), p.Cls(), p.Print("MMMM"); },
              {QRectF(0, 0, 8, 12)}, {QRectF(0, 16, 100, 84)}}),
