@@ -6,7 +6,9 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QShortcut>
 #include <algorithm>
@@ -22,6 +24,7 @@
 #include "app/vistas.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
+#include "practice/pulsacion.h"
 
 namespace trazalia::app {
 
@@ -52,12 +55,9 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
     menu_->addAction(hoja);
     menu_->addSeparator();
 
-    // Before the layers' filters: Qt asks the filter installed last first, so that a dragged tip
-    // and a guess see the mouse before the menu does, and practice before the tip: an exercise's
-    // tips hold still.
-    ventana_.Picture1()->installEventFilter(this);
     arrastre_ = new Arrastre(ventana_);
     practica_ = new Practica(ventana_, cual, practica, dialogos);
+    new ModoDelDibujo(ventana_, *arrastre_, *practica_, *menu_);
     practica_->AgregarAlMenu(*menu_);
     // The views: one set for both method windows, each with its key in this window.
     menu_->addSeparator();
@@ -70,7 +70,7 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
     menuDeTeclado->setKeys(Teclas(Atajo::MenuDelDibujo));
     menuDeTeclado->setContext(::Qt::WidgetShortcut);
     connect(menuDeTeclado, &QShortcut::activated, this, [this] {
-        AbrirMenu(ventana_.Picture1()->mapToGlobal(ventana_.Picture1()->rect().center()));
+        menu_->popup(ventana_.Picture1()->mapToGlobal(ventana_.Picture1()->rect().center()));
     });
 }
 
@@ -78,19 +78,6 @@ AccionesDelDibujo& AccionesDelDibujo::De(const VentanaMetodo& ventana) {
     return *ventana.findChild<AccionesDelDibujo*>(QStringLiteral("acciones"),
                                                   ::Qt::FindDirectChildrenOnly);
 }
-
-bool AccionesDelDibujo::eventFilter(QObject* objeto, QEvent* evento) {
-    // The event's kind first: a window being destroyed is no longer one to ask.
-    if (evento->type() != QEvent::ContextMenu || objeto != ventana_.Picture1()) return false;
-    auto* menu = static_cast<QContextMenuEvent*>(evento);
-    // From the keyboard the menu opens over the middle of the drawing area.
-    AbrirMenu(menu->reason() == QContextMenuEvent::Mouse
-                  ? menu->globalPos()
-                  : ventana_.Picture1()->mapToGlobal(ventana_.Picture1()->rect().center()));
-    return true;
-}
-
-void AccionesDelDibujo::AbrirMenu(const QPoint& global) { menu_->popup(global); }
 
 void AccionesDelDibujo::CopiarImagen() {
     QGuiApplication::clipboard()->setMimeData(DatosDelDibujo(
@@ -117,6 +104,118 @@ void AccionesDelDibujo::Imprimir() {
             dialogos_.Aviso(&ventana_,
                             QCoreApplication::translate("Acciones", "No se pudo imprimir"), error);
     });
+}
+
+ModoDelDibujo::ModoDelDibujo(VentanaMetodo& ventana, Arrastre& arrastre, Practica& practica,
+                             QMenu& menu)
+    : QObject(&ventana), ventana_(ventana), arrastre_(arrastre), practica_(practica), menu_(menu) {
+    // Moves without a button pressed show the open hand over a tip.
+    ventana_.Picture1()->setMouseTracking(true);
+    ventana_.Picture1()->installEventFilter(this);
+}
+
+diagram::Punto ModoDelDibujo::EnTwips(QPointF posicion) const {
+    const double twips = canvas::kTwipsPerPixel / ventana_.Picture1()->scale();
+    return {posicion.x() * twips, posicion.y() * twips};
+}
+
+bool ModoDelDibujo::eventFilter(QObject* objeto, QEvent* evento) {
+    // The event's kind first: a window being destroyed is no longer one to ask.
+    const auto tipo = evento->type();
+    if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove &&
+        tipo != QEvent::MouseButtonRelease && tipo != QEvent::ContextMenu &&
+        tipo != QEvent::KeyPress)
+        return false;
+    QWidget* picture = ventana_.Picture1();
+    if (objeto != picture) return false;
+    if (tipo == QEvent::KeyPress) {
+        // Enter that no shortcut took (a script's key) checks, as "Comprobar" does.
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (!practica_.activa() || (tecla != ::Qt::Key_Return && tecla != ::Qt::Key_Enter))
+            return false;
+        practica_.Comprobar();
+        return true;
+    }
+    if (tipo == QEvent::ContextMenu) {
+        const auto* pedido = static_cast<QContextMenuEvent*>(evento);
+        // From the keyboard the menu opens over the middle of the drawing area. Not modal, so that
+        // the window's event loop and its tests go on while the menu is open.
+        menu_.popup(pedido->reason() == QContextMenuEvent::Mouse
+                        ? pedido->globalPos()
+                        : picture->mapToGlobal(picture->rect().center()));
+        return true;
+    }
+    const auto& raton = *static_cast<QMouseEvent*>(evento);
+    if (tipo == QEvent::MouseButtonPress) return Presionar(raton);
+    if (tipo == QEvent::MouseMove) return Mover(raton);
+    return Soltar(raton);
+}
+
+bool ModoDelDibujo::Presionar(const QMouseEvent& raton) {
+    const auto& dibujo = ventana_.dibujo();
+    if (raton.button() != ::Qt::LeftButton || modo_ != Modo::Libre || !dibujo) return false;
+    const diagram::Punto p = EnTwips(raton.position());
+    const canvas::Picture& picture = ventana_.Picture1()->picture();
+    switch (practice::QueEmpieza(*dibujo, p, picture.Width(), picture.Height(),
+                                 practica_.Pendiente(), arrastre_.Alcance())
+                .gesto) {
+        case practice::Gesto::Punta:
+            if (!arrastre_.Presionar(p)) return false;
+            modo_ = Modo::Punta;
+            ventana_.Picture1()->setCursor(::Qt::ClosedHandCursor);
+            return true;
+        case practice::Gesto::Intento:
+            practica_.EmpezarIntento();
+            modo_ = Modo::Intento;
+            return true;
+        case practice::Gesto::Rehusado:
+            practica_.Rehusar(ventana_.Picture1());
+            return true;
+        case practice::Gesto::Nada:
+            break;
+    }
+    return false;
+}
+
+bool ModoDelDibujo::Mover(const QMouseEvent& raton) {
+    const diagram::Punto p = EnTwips(raton.position());
+    switch (modo_) {
+        case Modo::Punta:
+            arrastre_.Mover(p, raton.modifiers() & ::Qt::ShiftModifier);
+            return true;
+        case Modo::Intento:
+            practica_.MoverIntento(p, false);
+            return true;
+        case Modo::Libre:
+            if (raton.buttons() == ::Qt::NoButton) Senalar(p);
+            return false;
+    }
+    return false;
+}
+
+bool ModoDelDibujo::Soltar(const QMouseEvent& raton) {
+    if (raton.button() != ::Qt::LeftButton || modo_ == Modo::Libre) return false;
+    const diagram::Punto p = EnTwips(raton.position());
+    if (modo_ == Modo::Punta) {
+        arrastre_.Mover(p, raton.modifiers() & ::Qt::ShiftModifier);
+        arrastre_.Soltar();
+    } else {
+        practica_.MoverIntento(p, true);
+    }
+    modo_ = Modo::Libre;
+    Senalar(p);
+    return true;
+}
+
+void ModoDelDibujo::Senalar(diagram::Punto p) {
+    const auto& dibujo = ventana_.dibujo();
+    const canvas::Picture& picture = ventana_.Picture1()->picture();
+    if (dibujo && practice::QueEmpieza(*dibujo, p, picture.Width(), picture.Height(),
+                                       practica_.Pendiente(), arrastre_.Alcance())
+                          .gesto == practice::Gesto::Punta)
+        ventana_.Picture1()->setCursor(::Qt::OpenHandCursor);
+    else
+        ventana_.Picture1()->unsetCursor();
 }
 
 }  // namespace trazalia::app

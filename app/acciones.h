@@ -4,11 +4,13 @@
 #include <QObject>
 #include <QString>
 
+#include "diagram/marco.h"
 #include "practice/ejercicio.h"
 
 class QAction;
 class QMenu;
-class QPoint;
+class QMouseEvent;
+class QPointF;
 
 namespace trazalia::app {
 
@@ -45,13 +47,7 @@ public:
     Practica& practica() const { return *practica_; }
     Arrastre& arrastre() const { return *arrastre_; }
 
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
-
 private:
-    // Not modal, so that the window's event loop and its tests go on while the menu is open.
-    void AbrirMenu(const QPoint& global);
-
     VentanaMetodo& ventana_;
     Dialogos& dialogos_;
     QMenu* menu_ = nullptr;
@@ -59,6 +55,37 @@ private:
     QAction* guardar_ = nullptr;
     Practica* practica_ = nullptr;
     Arrastre* arrastre_ = nullptr;
+};
+
+// The one owner of the mouse on a method window's picture (touch arrives as Qt's emulated mouse)
+// and of its context menu. One gesture at a time holds the pointer, from the press that starts it
+// (practice::QueEmpieza) to its release; Enter there is "Comprobar"'s, Esc the window's.
+class ModoDelDibujo final : public QObject {
+    Q_OBJECT
+public:
+    enum class Modo { Libre, Punta, Intento };
+
+    // All must outlive it; the menu opens at a right click or the menu key.
+    ModoDelDibujo(VentanaMetodo& ventana, Arrastre& arrastre, Practica& practica, QMenu& menu);
+
+    Modo modo() const { return modo_; }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    diagram::Punto EnTwips(QPointF posicion) const;
+    bool Presionar(const QMouseEvent& raton);
+    bool Mover(const QMouseEvent& raton);
+    bool Soltar(const QMouseEvent& raton);
+    // The open hand over a tip a press would grab.
+    void Senalar(diagram::Punto p);
+
+    VentanaMetodo& ventana_;
+    Arrastre& arrastre_;
+    Practica& practica_;
+    QMenu& menu_;
+    Modo modo_ = Modo::Libre;
 };
 
 }  // namespace trazalia::app

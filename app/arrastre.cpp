@@ -2,7 +2,6 @@
 #include "app/arrastre.h"
 
 #include <QCoreApplication>
-#include <QMouseEvent>
 #include <QScrollBar>
 
 #include "app/accesible.h"
@@ -20,9 +19,6 @@ constexpr double kAlcanceEnPixeles = 10;
 
 Arrastre::Arrastre(VentanaMetodo& ventana)
     : QObject(&ventana), ventana_(ventana), vectores_(ventana.vectores()) {
-    // Moves without a button pressed show the open hand over a tip.
-    ventana_.Picture1()->setMouseTracking(true);
-    ventana_.Picture1()->installEventFilter(this);
     ventana_.AgregarCapa(*this);
 }
 
@@ -30,19 +26,9 @@ double Arrastre::Alcance() const {
     return kAlcanceEnPixeles * canvas::kTwipsPerPixel / ventana_.Picture1()->scale();
 }
 
-diagram::Punto Arrastre::EnTwips(QPointF posicion) const {
-    const double twips = canvas::kTwipsPerPixel / ventana_.Picture1()->scale();
-    return {posicion.x() * twips, posicion.y() * twips};
-}
-
-std::optional<int> Arrastre::PuntaEn(diagram::Punto p) const {
-    const auto& dibujo = ventana_.dibujo();
-    if (!dibujo) return std::nullopt;
-    return diagram::PuntaAlAlcance(*dibujo, p, Alcance());
-}
-
 bool Arrastre::Presionar(diagram::Punto p) {
-    vector_ = PuntaEn(p);
+    const auto& dibujo = ventana_.dibujo();
+    vector_ = dibujo ? diagram::PuntaAlAlcance(*dibujo, p, Alcance()) : std::nullopt;
     if (!vector_) return false;
     const canvas::Picture& picture = ventana_.Picture1()->picture();
     escala_ = {picture.Width(), picture.Height(), ventana_.dibujo()->Escala,
@@ -72,46 +58,6 @@ void Arrastre::Soltar() {
             .arg(k)
             .arg(ventana_.barra(k)->value())
             .arg(ventana_.barra(k + vectores_)->value()));
-}
-
-bool Arrastre::eventFilter(QObject* objeto, QEvent* evento) {
-    // The event's kind first: a window being destroyed hides its picture, and then the window is
-    // no longer one to ask anything.
-    const auto tipo = evento->type();
-    if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove &&
-        tipo != QEvent::MouseButtonRelease)
-        return false;
-    QWidget* picture = ventana_.Picture1();
-    if (objeto != picture) return false;
-    const auto* raton = static_cast<QMouseEvent*>(evento);
-    const diagram::Punto p = EnTwips(raton->position());
-    const bool ajustar = raton->modifiers() & ::Qt::ShiftModifier;
-    if (tipo == QEvent::MouseButtonPress) {
-        if (raton->button() != ::Qt::LeftButton || vector_ || !Presionar(p)) return false;
-        picture->setCursor(::Qt::ClosedHandCursor);
-        return true;
-    }
-    if (tipo == QEvent::MouseMove) {
-        if (vector_) {
-            Mover(p, ajustar);
-            return true;
-        }
-        if (raton->buttons() == ::Qt::NoButton) {
-            if (PuntaEn(p))
-                picture->setCursor(::Qt::OpenHandCursor);
-            else
-                picture->unsetCursor();
-        }
-        return false;
-    }
-    if (raton->button() != ::Qt::LeftButton || !vector_) return false;
-    Mover(p, ajustar);
-    Soltar();
-    if (PuntaEn(p))
-        picture->setCursor(::Qt::OpenHandCursor);
-    else
-        picture->unsetCursor();
-    return true;
 }
 
 }  // namespace trazalia::app

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointF>
 #include <optional>
 
 #include "app/ventana_metodo.h"
@@ -11,9 +10,9 @@
 namespace trazalia::app {
 
 // A vector's tip grabbed on a method window's Picture1 and moved: each position sets the vector's
-// scroll bars, so their handlers redraw as for any change. Watches Picture1's mouse events (touch
-// arrives as Qt's emulated mouse) and takes only the presses that grab a tip. While a tip is held
-// the picture's description waits for the release and its scale stays.
+// scroll bars, so their handlers redraw as for any change. The picture's mouse (ModoDelDibujo)
+// gives it the presses that grab a tip. While a tip is held the picture's description waits for
+// the release and its scale stays.
 class Arrastre final : public QObject, public Capa {
     Q_OBJECT
 public:
@@ -27,6 +26,8 @@ public:
 
     // The vector (1 to 3) whose tip is held.
     std::optional<int> vector() const { return vector_; }
+    // How near a tip a press grabs it, in twips: the same few pixels on screen at any zoom.
+    double Alcance() const;
 
     QString Dibujado(canvas::Canvas&, const diagram::Resultado&) override { return {}; }
     QString Descripcion() const override { return {}; }
@@ -41,15 +42,7 @@ signals:
     // A held tip was let go.
     void soltado();
 
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
-
 private:
-    diagram::Punto EnTwips(QPointF posicion) const;
-    // How near a tip a press grabs it: the same few pixels on screen at any zoom.
-    double Alcance() const;
-    std::optional<int> PuntaEn(diagram::Punto p) const;
-
     VentanaMetodo& ventana_;
     int vectores_;
     std::optional<int> vector_;

@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -19,10 +18,7 @@
 #include <QSignalBlocker>
 #include <QToolTip>
 #include <algorithm>
-#include <array>
 #include <cerrno>
-#include <cmath>
-#include <numbers>
 #include <string>
 #include <vector>
 
@@ -36,27 +32,14 @@
 #include "canvas/qt/file_error.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
-#include "diagram/arrastre.h"
-#include "diagram/marco.h"
 #include "diagram/resultado.h"
+#include "practice/dibujo.h"
 #include "practice/intento.h"
 #include "practice/registro.h"
 
 namespace trazalia::app {
 
 namespace {
-
-constexpr canvas::Color kGrisIntento{128, 128, 128};
-constexpr canvas::Color kVerdeAcierto{0, 110, 0};
-constexpr canvas::Color kRojoError{170, 0, 0};
-constexpr canvas::Color kGrisInstruccion{80, 80, 80};
-// A press this close to the origin (logical pixels at zoom 100 %) starts a guess.
-constexpr double kAgarre = 12;
-// The verdict's lines: the views' line height, and a generous advance per character.
-constexpr double kRenglon = 190;
-constexpr double kAnchoLetra = 95;
-constexpr double kMargenX = 60;
-constexpr double kMargenY = 45;
 
 const QString& ClaveNivel() {
     static const QString clave = QStringLiteral("practica/nivel");
@@ -69,48 +52,6 @@ const QString& ClaveAlumno() {
 
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-float F(double v) { return static_cast<float>(v); }
-
-std::size_t Letras(std::string_view s) {
-    std::size_t n = 0;
-    for (char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
-// Word by word into lines of at most that many characters; a longer word keeps a line alone.
-std::vector<std::string> Renglones(std::string_view texto, std::size_t maximo) {
-    std::vector<std::string> renglones;
-    std::string actual;
-    std::size_t i = 0;
-    while (i < texto.size()) {
-        const std::size_t fin = std::min(texto.find(' ', i), texto.size());
-        const std::string_view palabra = texto.substr(i, fin - i);
-        i = fin + 1;
-        if (palabra.empty()) continue;
-        if (!actual.empty() && Letras(actual) + 1 + Letras(palabra) > maximo) {
-            renglones.push_back(std::move(actual));
-            actual.clear();
-        }
-        if (!actual.empty()) actual += ' ';
-        actual += palabra;
-    }
-    if (!actual.empty()) renglones.push_back(std::move(actual));
-    return renglones;
-}
-
-// How many of a segment's points fall in the box: a rough measure of what a text there covers.
-int Cubiertos(diagram::Punto p, diagram::Punto q, double x0, double y0, double x1, double y1) {
-    constexpr int kMuestras = 40;
-    int n = 0;
-    for (int k = 0; k <= kMuestras; ++k) {
-        const double t = static_cast<double>(k) / kMuestras;
-        const double x = p.x + (q.x - p.x) * t;
-        const double y = p.y + (q.y - p.y) * t;
-        n += x >= x0 && x <= x1 && y >= y0 && y <= y1;
-    }
-    return n;
 }
 
 // A name is one line of text: control characters (a pasted newline, a terminal's escapes) go.
@@ -137,7 +78,6 @@ Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual, AjustesDePrac
     ventana_.Picture1()->addAction(comprobar_);
     comprobar_->setEnabled(false);
     connect(comprobar_, &QAction::triggered, this, &Practica::Comprobar);
-    ventana_.Picture1()->installEventFilter(this);
     // After the bars' editors, so that this filter is asked first.
     const int vectores = practice::NumeroDeVectores(cual_);
     for (auto [barra, lectura] : ventana_.LecturasDeBarras()) {
@@ -378,20 +318,12 @@ std::optional<double> Practica::EscalaRetenida() const {
         ejercicio_, intento_ ? std::optional<double>(intento_->r) : std::nullopt);
 }
 
-std::optional<practice::Intento> Practica::IntentoEn(QPointF punto) const {
+std::optional<practice::Intento> Practica::IntentoEn(diagram::Punto twips) const {
     const auto& dibujo = ventana_.dibujo();
-    if (!dibujo || dibujo->Escala <= 0) return std::nullopt;
-    const canvas::PictureWidget* widget = ventana_.Picture1();
-    const canvas::Picture& picture = widget->picture();
-    const double x = punto.x() / widget->scale() * canvas::kTwipsPerPixel;
-    const double y = punto.y() / widget->scale() * canvas::kTwipsPerPixel;
-    const auto [ux, uy] = diagram::EnUnidades({x, y}, picture.Width(), picture.Height(),
-                                              dibujo->Escala, dibujo->escalado);
-    const auto centesimas = [](double v) { return std::round(v * 100) / 100; };
-    double direccion = centesimas(std::atan2(uy, ux) * 180 / std::numbers::pi);
-    if (direccion < 0) direccion += 360;
-    if (direccion >= 360) direccion -= 360;
-    return practice::Intento{centesimas(std::hypot(ux, uy)), direccion};
+    if (!dibujo) return std::nullopt;
+    const canvas::Picture& picture = ventana_.Picture1()->picture();
+    return practice::IntentoEn(twips, picture.Width(), picture.Height(), dibujo->Escala,
+                               dibujo->escalado);
 }
 
 namespace {
@@ -420,62 +352,31 @@ bool MueveLaBarra(const QKeyEvent& tecla) {
 bool Practica::eventFilter(QObject* objeto, QEvent* evento) {
     // The event's kind first: a window being destroyed is no longer one to ask.
     const auto tipo = evento->type();
-    const bool raton = tipo == QEvent::MouseButtonPress || tipo == QEvent::MouseMove ||
-                       tipo == QEvent::MouseButtonRelease;
     const bool cambia = tipo == QEvent::MouseButtonPress || tipo == QEvent::MouseButtonDblClick ||
                         tipo == QEvent::Wheel || tipo == QEvent::ContextMenu ||
                         tipo == QEvent::KeyPress;
-    if (!raton && !cambia) return false;
-    if (objeto == ventana_.Picture1()) return EnElDibujo(evento);
     if (!cambia || !Retiene(objeto)) return false;
     if (tipo == QEvent::KeyPress && !MueveLaBarra(*static_cast<QKeyEvent*>(evento))) return false;
     Rehusar(static_cast<QWidget*>(objeto));
     return true;
 }
 
-bool Practica::EnElDibujo(QEvent* evento) {
-    const auto tipo = evento->type();
-    if (tipo == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (!activa_ || (tecla != ::Qt::Key_Return && tecla != ::Qt::Key_Enter)) return false;
-        Comprobar();
-        return true;
-    }
-    if (!Pendiente() || (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove &&
-                         tipo != QEvent::MouseButtonRelease))
-        return false;
-    const auto* raton = static_cast<QMouseEvent*>(evento);
-    const canvas::PictureWidget* widget = ventana_.Picture1();
-    if (tipo == QEvent::MouseButtonPress) {
-        if (raton->button() != ::Qt::LeftButton || !ventana_.dibujo()) return false;
-        const QPointF centro(
-            widget->picture().Width() / 2 / canvas::kTwipsPerPixel * widget->scale(),
-            widget->picture().Height() / 2 / canvas::kTwipsPerPixel * widget->scale());
-        const QPointF d = raton->position() - centro;
-        if (std::hypot(d.x(), d.y()) > kAgarre * widget->scale()) {
-            // The exercise's tips hold still.
-            const QPointF twips = raton->position() / widget->scale() * canvas::kTwipsPerPixel;
-            if (!diagram::PuntaAlAlcance(*ventana_.dibujo(), {twips.x(), twips.y()},
-                                         kAgarre * canvas::kTwipsPerPixel))
-                return false;
-            Rehusar(ventana_.Picture1());
-            return true;
-        }
-        arrastrando_ = true;
-        escalaDelArrastre_ = ventana_.dibujo()->Escala;
-        return true;
-    }
-    if (!arrastrando_) return false;
-    const bool suelto = tipo == QEvent::MouseButtonRelease;
+void Practica::EmpezarIntento() {
+    if (!Pendiente() || !ventana_.dibujo()) return;
+    arrastrando_ = true;
+    escalaDelArrastre_ = ventana_.dibujo()->Escala;
+}
+
+void Practica::MoverIntento(diagram::Punto twips, bool suelto) {
+    if (!arrastrando_) return;
     // Let go, the picture takes the scale the guess needs.
     if (suelto) {
         arrastrando_ = false;
         escalaDelArrastre_.reset();
     }
-    const auto intento = IntentoEn(raton->position());
+    const auto intento = IntentoEn(twips);
     const bool dibujado = intento && intento->r > 0 && Adivinar(practice::Acotado(cual_, *intento));
     if (suelto && !dibujado) ventana_.Reescalar();
-    return true;
 }
 
 QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) {
@@ -492,8 +393,8 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
             anuncio = Q(veredicto_->texto);
         }
     }
-    DibujarIntento(lienzo, dibujo);
-    DibujarInstruccion(lienzo);
+    if (intento_) practice::DibujarIntento(lienzo, dibujo, *intento_);
+    practice::DibujarInstruccion(lienzo, Instruccion().toStdString());
     // Until the answer is shown, the result read-outs show the guess, or what is typed of it.
     const std::optional<double> r = intento_ ? std::optional(intento_->r) : moduloTecleado_;
     const std::optional<double> alfa =
@@ -504,7 +405,9 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
         ventana_.Escribir(lecturaAlfa, alfa ? practice::NumeroDelIntento(*alfa) : "");
     }
     veredictoDibujado_ = veredicto_ && dibujo.resultante && dibujo.vectores == juzgados_;
-    if (veredictoDibujado_) DibujarVeredicto(lienzo, dibujo);
+    if (veredictoDibujado_)
+        practice::DibujarVeredicto(lienzo, dibujo, *veredicto_, intento_,
+                                   ventana_.vistas()[diagram::Vista::Ecuacion]);
     return anuncio;
 }
 
@@ -514,84 +417,6 @@ QString Practica::Descripcion() const {
     if (!intento_) return {};
     if (veredictoDibujado_ && veredicto_) return Q(veredicto_->texto);
     return Q(practice::TextoDelIntento(*intento_, EnElIdioma));
-}
-
-// Where the guess's head is drawn: a guess longer than the picture's scale stops at its edge.
-diagram::Punto Practica::PuntaDelIntento(const canvas::Canvas& lienzo,
-                                         const diagram::Resultado& dibujo) const {
-    return diagram::Punta(lienzo, std::min(intento_->r, dibujo.Escala),
-                          intento_->direccion * std::numbers::pi / 180, dibujo.Escala,
-                          dibujo.escalado);
-}
-
-// A grey dashed shaft from the origin and a two-stroke head, at the picture's scale; cut at its
-// edge, with its magnitude written beside the head.
-void Practica::DibujarIntento(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) const {
-    if (!intento_ || dibujo.Escala <= 0 || intento_->r <= 0) return;
-    const diagram::Punto O = diagram::Origen(lienzo);
-    const diagram::Punto P = PuntaDelIntento(lienzo, dibujo);
-    lienzo.DashedLine(F(O.x), F(O.y), F(P.x), F(P.y), kGrisIntento);
-    constexpr double kCabeza = 120;
-    const double angulo = std::atan2(P.y - O.y, P.x - O.x);
-    for (double giro : {2.7, -2.7}) {
-        lienzo.Line(F(P.x), F(P.y), F(P.x + kCabeza * std::cos(angulo + giro)),
-                    F(P.y + kCabeza * std::sin(angulo + giro)), kGrisIntento);
-    }
-    if (intento_->r <= dibujo.Escala) return;
-    // Inside the picture: on the origin's side of the head.
-    const canvas::Anchor ancla = P.x >= O.x
-                                     ? (P.y <= O.y ? canvas::Anchor::Ne : canvas::Anchor::Se)
-                                     : (P.y <= O.y ? canvas::Anchor::Nw : canvas::Anchor::Sw);
-    lienzo.Text(F(P.x), F(P.y), ancla, kGrisIntento, practice::NumeroDelIntento(intento_->r));
-}
-
-// The line that says what to do, at the top left, until a guess is given.
-void Practica::DibujarInstruccion(canvas::Canvas& lienzo) const {
-    const QString instruccion = Instruccion();
-    if (instruccion.isEmpty()) return;
-    const double ancho = lienzo.Width() - 2 * kMargenX;
-    const auto renglones =
-        Renglones(instruccion.toStdString(), static_cast<std::size_t>(ancho / kAnchoLetra));
-    for (std::size_t i = 0; i < renglones.size(); ++i)
-        lienzo.Text(F(kMargenX), F(kMargenY + kRenglon * static_cast<double>(i)),
-                    canvas::Anchor::Nw, kGrisInstruccion, renglones[i]);
-}
-
-// In the corner that the diagram's strokes cross least, above the equation's line when shown.
-void Practica::DibujarVeredicto(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) const {
-    const double W = lienzo.Width();
-    const double H = lienzo.Height();
-    // The right-hand corners start clear of the scale texts, which stand just right of the
-    // vertical axis at its ends; the left-hand ones are as wide.
-    const double derecha = 0.62 * W;
-    const double ancho = W - kMargenX - derecha;
-    const auto renglones =
-        Renglones(veredicto_->texto, static_cast<std::size_t>(ancho / kAnchoLetra));
-    const double alto = kRenglon * static_cast<double>(renglones.size());
-    double abajo = H - kMargenY;
-    if (ventana_.vistas()[diagram::Vista::Ecuacion]) abajo -= kRenglon + 2 * kMargenY;
-    const std::array<diagram::Punto, 4> esquinas{{{kMargenX, kMargenY},
-                                                  {derecha, kMargenY},
-                                                  {kMargenX, abajo - alto},
-                                                  {derecha, abajo - alto}}};
-    std::vector<std::pair<diagram::Punto, diagram::Punto>> trazos;
-    for (const diagram::Trazo& t : dibujo.trazos) trazos.push_back({t.desde, t.hasta});
-    if (intento_) trazos.push_back({diagram::Origen(lienzo), PuntaDelIntento(lienzo, dibujo)});
-    diagram::Punto mejor = esquinas[0];
-    int menor = -1;
-    for (const diagram::Punto& e : esquinas) {
-        int n = 0;
-        for (const auto& [p, q] : trazos) n += Cubiertos(p, q, e.x, e.y, e.x + ancho, e.y + alto);
-        if (menor < 0 || n < menor) {
-            menor = n;
-            mejor = e;
-        }
-    }
-    const canvas::Color color =
-        veredicto_->codigo == practice::Codigo::Acierto ? kVerdeAcierto : kRojoError;
-    for (std::size_t i = 0; i < renglones.size(); ++i)
-        lienzo.Text(F(mejor.x), F(mejor.y + kRenglon * static_cast<double>(i)), canvas::Anchor::Nw,
-                    color, renglones[i]);
 }
 
 namespace {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointF>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -82,8 +81,12 @@ public:
     std::optional<QString> TomarRechazo();
     // What the picture tells the student to do next, until a guess is given; empty otherwise.
     QString Instruccion() const;
-    // The guess a point of the picture widget stands for, at the picture's scale and zoom.
-    std::optional<practice::Intento> IntentoEn(QPointF punto) const;
+    // A guess dragged from the origin, as the picture's mouse gives it: begun, then moved to a
+    // point in twips of the picture, drawn at each move, until let go (suelto).
+    void EmpezarIntento();
+    void MoverIntento(diagram::Punto twips, bool suelto);
+    // A guess is being dragged.
+    bool arrastrando() const { return arrastrando_; }
 
     // After the window's handler and views drew: a first resultant reveals the exercise and
     // judges the guess; then the guess and the verdict are drawn. Returns what screen readers
@@ -104,8 +107,7 @@ signals:
     void noRegistrado(const QString& error);
 
 protected:
-    // The picture's mouse events: a drag from the origin sets the guess; Enter on it checks. The
-    // exercise's bars and their read-outs: what would change a vector is refused.
+    // The exercise's bars and their read-outs: what would change a vector is refused.
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
@@ -113,17 +115,13 @@ private:
     void EnlazarLecturas();
     void ElegirNivel(practice::Nivel nivel);
     void PedirNombre();
-    bool EnElDibujo(QEvent* evento);
     // A value typed into a result read-out: the guess once both are given.
     void Teclear(bool esModulo, double valor);
     QString Alumno() const;
     void GuardarResultados();
     void Registrar(const practice::Veredicto& veredicto);
-    diagram::Punto PuntaDelIntento(const canvas::Canvas& lienzo,
-                                   const diagram::Resultado& dibujo) const;
-    void DibujarIntento(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) const;
-    void DibujarInstruccion(canvas::Canvas& lienzo) const;
-    void DibujarVeredicto(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) const;
+    // The guess a point of the picture stands for, at its scale.
+    std::optional<practice::Intento> IntentoEn(diagram::Punto twips) const;
 
     VentanaMetodo& ventana_;
     AjustesDePractica& ajustes_;

@@ -96,15 +96,6 @@ INSTANTIATE_TEST_SUITE_P(Zooms, ArrastrarIntento,
                                     (p.param.fija ? "Fija" : "");
                          });
 
-// Away from the origin a press is not a guess.
-TEST_F(ConAplicacion, ADragAwayFromTheOriginIsNoGuess) {
-    VentanaMetodo& f = Metodo("Form2");
-    AccionesDelDibujo::De(f).practica().Comenzar(3, practice::Nivel::Medio);
-    QTest::mousePress(f.Picture1(), Qt::LeftButton, {}, Punta(f, 30, 0));
-    QTest::mouseRelease(f.Picture1(), Qt::LeftButton, {}, Punta(f, 60, 90));
-    EXPECT_FALSE(AccionesDelDibujo::De(f).practica().intento());
-}
-
 // P starts practice with the result read-outs empty; N sets other vectors.
 TEST_F(ConAplicacion, PStartsPracticeAndNGivesAnotherExercise) {
     VentanaMetodo& f = Metodo("Form3 1=40 4=30 7=3");
