@@ -266,10 +266,20 @@ constexpr std::pair<int, int> kLecturasDeForm3[] = {{1, 4},  {2, 5},  {3, 6}, {4
 
 const Tabla kTablas[kFormularios] = {
     {"Form1", "Trazalia.", kForm1, canvas::kBlack, 0, {}, {0, 0}},
-    {"Form2", QT_TRANSLATE_NOOP("Form2", "Método del Paralelogramo."), kForm2, kGris, 2,
-     kLecturasDeForm2, {10, 12}},
-    {"Form3", QT_TRANSLATE_NOOP("Form3", "Método del Polígono."), kForm3, canvas::kBlack, 3,
-     kLecturasDeForm3, {14, 16}},
+    {"Form2",
+     QT_TRANSLATE_NOOP("Form2", "Método del Paralelogramo."),
+     kForm2,
+     kGris,
+     2,
+     kLecturasDeForm2,
+     {10, 12}},
+    {"Form3",
+     QT_TRANSLATE_NOOP("Form3", "Método del Polígono."),
+     kForm3,
+     canvas::kBlack,
+     3,
+     kLecturasDeForm3,
+     {14, 16}},
 };
 
 }  // namespace

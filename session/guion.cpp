@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/guion.h"
+
+#include <array>
+#include <system_error>
+
+#include "canvas/error_reason.h"
+#include "canvas/numeros.h"
+#include "canvas/trace_format.h"
+#include "canvas/trace_writer.h"
+#include "session/sesion.h"
+
+namespace trazalia::session {
+
+namespace {
+
+// clang-format off
+constexpr std::array kOrdenes{
+    Orden{"click", "click VENTANA.BOTÓN", 2, 2},
+    Orden{"set", "set VENTANA.BARRA VALOR", 3, 3},
+    Orden{"close", "close VENTANA", 2, 2},
+    Orden{"dump", "dump VENTANA", 2, 2},
+    Orden{"save", "save VENTANA ARCHIVO", 3, kSinLimite},
+    Orden{"view", "view VENTANA VISTA on|off", 4, 4},
+    Orden{"key", "key VENTANA.CONTROL TECLA...", 3, kSinLimite},
+    // The count of words depends on the second: the command checks it.
+    Orden{"practice", "practice VENTANA on SEMILLA NIVEL | practice VENTANA next|check|off", 3, 5},
+    Orden{"guess", "guess VENTANA R ALFA", 4, 4},
+    Orden{"drag", "drag VENTANA X1 Y1 X2 Y2", 6, 6},
+    Orden{"undo", "undo VENTANA", 2, 2},
+    Orden{"redo", "redo VENTANA", 2, 2},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const Orden> Ordenes() { return kOrdenes; }
+
+const Orden* BuscarOrden(std::string_view nombre) {
+    for (const Orden& orden : kOrdenes)
+        if (orden.nombre == nombre) return &orden;
+    return nullptr;
+}
+
+std::string Uso(std::string_view orden) { return "uso: " + std::string(BuscarOrden(orden)->uso); }
+
+std::string_view Recortar(std::string_view s) {
+    const auto blanco = " \t\r\n";
+    const auto inicio = s.find_first_not_of(blanco);
+    if (inicio == std::string_view::npos) return {};
+    return s.substr(inicio, s.find_last_not_of(blanco) - inicio + 1);
+}
+
+std::vector<std::string_view> Palabras(std::string_view s) {
+    std::vector<std::string_view> palabras;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+        std::size_t fin = i;
+        while (fin < s.size() && s[fin] != ' ' && s[fin] != '\t') ++fin;
+        if (fin > i) palabras.push_back(s.substr(i, fin - i));
+        i = fin;
+    }
+    return palabras;
+}
+
+Leido LeerLinea(std::streambuf& in, std::string& linea, std::size_t maximo) {
+    linea.clear();
+    for (;;) {
+        const int c = in.sbumpc();
+        if (c == std::char_traits<char>::eof()) return linea.empty() ? Leido::Fin : Leido::Linea;
+        if (c == '\n') return Leido::Linea;
+        if (linea.size() == maximo) return Leido::Larga;
+        linea += static_cast<char>(c);
+    }
+}
+
+int Ejecutar(std::istream& in, std::ostream& err, const std::string& nombre, const Ejecutor& e) {
+    const auto informar = [&](const std::string& donde, const std::string& error, int estado) {
+        e.vaciar();
+        err << "trazalia: " << canvas::Printable(donde) << ": " << canvas::Printable(error)
+            << std::endl;
+        return estado;
+    };
+    std::string linea;
+    long numero = 0;
+    for (;;) {
+        Leido leida = Leido::Fin;
+        try {
+            if (in.rdbuf()) leida = LeerLinea(*in.rdbuf(), linea, kLineaMaxima);
+        } catch (const std::system_error& error) {
+            return informar(nombre, canvas::ErrorReason(error.code()), kErrorDeEntradaSalida);
+        }
+        if (leida == Leido::Fin) break;
+        ++numero;
+        const std::string donde = nombre + ':' + std::to_string(numero);
+        if (leida == Leido::Larga)
+            return informar(
+                donde, "línea demasiado larga: más de " + std::to_string(kLineaMaxima) + " bytes",
+                kErrorDeGuion);
+        if (numero == 1 && linea.starts_with("\xEF\xBB\xBF")) linea.erase(0, 3);
+        if (const std::string error = e.linea(linea); !error.empty())
+            return informar(donde, error, kErrorDeGuion);
+        if (e.fallida()) return kErrorDeEntradaSalida;
+    }
+    e.vaciar();
+    return e.fallida() ? kErrorDeEntradaSalida : kExito;
+}
+
+// The trace as trazalia writes it.
+class Guion::Traza final : public Observador {
+public:
+    explicit Traza(canvas::TraceWriter& trace) : trace_(trace) {}
+
+    void Cargada(std::string_view ventana) override { trace_.Write(ventana, "Load"); }
+    void Mostrada(std::string_view ventana, bool visible) override {
+        trace_.Write(ventana, visible ? "Show" : "Hide");
+    }
+    void Escrito(std::string_view ventana, std::string_view control,
+                 std::string_view texto) override {
+        trace_.Caption(std::string(ventana) + '.' + std::string(control), texto);
+    }
+    void Borrado(std::string_view ventana) override { trace_.Write(Picture(ventana), "Cls"); }
+    void Grosor(std::string_view ventana, int ancho) override {
+        trace_.Write(Picture(ventana), "DrawWidth " + std::to_string(ancho));
+    }
+    void Trazado(std::string_view ventana, const canvas::Op& op) override {
+        trace_.Write(Picture(ventana), canvas::FormatOp(op));
+    }
+    void Juzgado(std::string_view ventana, const practice::Veredicto& veredicto) override {
+        trace_.Write(ventana, "Practica " + std::string(practice::Nombre(veredicto.codigo)));
+    }
+    void Terminado() override {
+        trace_.Write("End");
+        trace_.Flush();
+    }
+
+private:
+    static std::string Picture(std::string_view ventana) {
+        return std::string(ventana) + ".Picture1";
+    }
+    canvas::TraceWriter& trace_;
+};
+
+Guion::Guion(Sesion& sesion, canvas::TraceWriter& trace, std::ostream& out, std::ostream& err,
+             std::string nombre)
+    : sesion_(sesion),
+      trace_(trace),
+      out_(out),
+      err_(err),
+      nombre_(std::move(nombre)),
+      traza_(std::make_unique<Traza>(trace)) {
+    sesion_.AgregarObservador(*traza_);
+}
+
+Guion::~Guion() { sesion_.QuitarObservador(*traza_); }
+
+int Guion::Ejecutar(std::istream& in) {
+    return session::Ejecutar(in, err_, nombre_,
+                             {[this](std::string_view linea) {
+                                  std::string error = Linea(linea);
+                                  if (error.empty()) error = sesion_.TomarFallo();
+                                  return error;
+                              },
+                              [this] {
+                                  trace_.Flush();
+                                  out_.flush();
+                              },
+                              [this] { return trace_.Failed() || out_.fail(); }});
+}
+
+namespace {
+
+// A number of twips, as the trace gives them.
+std::optional<double> Coordenada(std::string_view numero) { return canvas::LeerReal(numero); }
+
+}  // namespace
+
+std::string Guion::Linea(std::string_view texto) {
+    const std::string_view linea = Recortar(texto);
+    if (linea.empty() || linea.front() == '#') return {};
+    const std::vector<std::string_view> w = Palabras(linea);
+    const Orden* orden = BuscarOrden(w[0]);
+    if (!orden) return "orden desconocida " + canvas::Quoted(w[0]);
+    if (sesion_.terminado()) return "el programa ya terminó";
+    if (w.size() < orden->minimo || w.size() > orden->maximo) return Uso(orden->nombre);
+    const std::string_view nombre = orden->nombre;
+    if (nombre == "click") return sesion_.Pulsar(w[1]);
+    if (nombre == "set") return sesion_.Mover(w[1], w[2]);
+    if (nombre == "close") return sesion_.Cerrar(w[1]);
+    if (nombre == "view") return sesion_.Vista(w[1], w[2], w[3]);
+    if (nombre == "key") return sesion_.Teclas(w[1], {w.begin() + 2, w.end()});
+    if (nombre == "undo") return sesion_.Deshacer(w[1]);
+    if (nombre == "redo") return sesion_.Rehacer(w[1]);
+    if (nombre == "guess") return sesion_.Adivinar(w[1], w[2], w[3]);
+    if (nombre == "practice") {
+        const bool on = w[2] == "on";
+        if (on ? w.size() != 5 : w.size() != 3) return Uso(nombre);
+        return sesion_.Practicar(w[1], w[2], on ? w[3] : "", on ? w[4] : "");
+    }
+    if (nombre == "dump") {
+        std::vector<std::string> lineas;
+        if (std::string error = sesion_.Volcar(w[1], lineas); !error.empty()) return error;
+        trace_.Flush();
+        for (const std::string& l : lineas) out_ << l << '\n';
+        return {};
+    }
+    if (nombre == "drag") {
+        std::array<double, 4> c{};
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            const std::optional<double> v = Coordenada(w[i + 2]);
+            if (!v)
+                return "coordenada no válida " + canvas::Quoted(w[i + 2]) +
+                       ": se esperaba un número en twips";
+            c[i] = *v;
+        }
+        return sesion_.Arrastrar(w[1], {c[0], c[1]}, {c[2], c[3]});
+    }
+    // save: the picture's pixels are the toolkit's.
+    return "save guarda imágenes, que este programa no dibuja: use trazalia --script";
+}
+
+}  // namespace trazalia::session

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <istream>
+#include <limits>
+#include <memory>
+#include <ostream>
+#include <span>
+#include <streambuf>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trazalia::canvas {
+class TraceWriter;
+}
+
+namespace trazalia::session {
+
+class Sesion;
+
+// One command of a script: the dispatchers, the usage errors and the manual's test all read it.
+struct Orden {
+    std::string_view nombre;
+    // As "uso: " followed by it says; alternatives are separated by " | ".
+    std::string_view uso;
+    // How many words a line of this command may have, the command's own included.
+    std::size_t minimo;
+    std::size_t maximo;
+};
+
+inline constexpr std::size_t kSinLimite = std::numeric_limits<std::size_t>::max();
+
+// Every command a script may use.
+std::span<const Orden> Ordenes();
+const Orden* BuscarOrden(std::string_view nombre);
+// "uso: …" of that command.
+std::string Uso(std::string_view orden);
+
+// The line without the blanks (spaces, tabs, CR, LF) at either end.
+std::string_view Recortar(std::string_view s);
+// The words of a line, separated by spaces or tabs.
+std::vector<std::string_view> Palabras(std::string_view s);
+
+enum class Leido { Linea, Fin, Larga };
+// The next line without its newline, read a character at a time so that no more than maximo
+// bytes are ever kept.
+Leido LeerLinea(std::streambuf& in, std::string& linea, std::size_t maximo);
+
+// Exit statuses of a run.
+inline constexpr int kExito = 0;
+// The script cannot be read, or its output cannot be written.
+inline constexpr int kErrorDeEntradaSalida = 1;
+inline constexpr int kErrorDeGuion = 2;
+// Longer lines are an error, so that a line never takes unbounded memory.
+inline constexpr std::size_t kLineaMaxima = 64 * 1024;
+
+// What a run of a script needs from whoever runs its lines.
+struct Ejecutor {
+    // Runs one line (already without a byte-order mark); returns an error or empty.
+    std::function<std::string(std::string_view linea)> linea;
+    // Writes out what is pending (the trace, then the output).
+    std::function<void()> vaciar;
+    // Whether the output or the trace failed.
+    std::function<bool()> fallida;
+};
+
+// Runs every line of in; stops at the first bad one, reporting it to err as
+// "trazalia: FILE:LINE: reason" with kErrorDeGuion. A std::system_error from reading in is
+// reported as "trazalia: FILE: reason" with kErrorDeEntradaSalida. When the output fails, returns
+// kErrorDeEntradaSalida without a message: whoever owns the stream knows why.
+int Ejecutar(std::istream& in, std::ostream& err, const std::string& nombre, const Ejecutor& e);
+
+// A script run against the core, its trace written to trace: every window's Load, Show and Hide,
+// the captions written, Picture1's operations and practice's verdicts, as trazalia writes them.
+class Guion {
+public:
+    // out receives dump output; err the error line.
+    Guion(Sesion& sesion, canvas::TraceWriter& trace, std::ostream& out, std::ostream& err,
+          std::string nombre);
+    ~Guion();
+    int Ejecutar(std::istream& in);
+    // Runs one line. Returns an error message, or an empty string when the line ran.
+    std::string Linea(std::string_view linea);
+
+private:
+    class Traza;
+    Sesion& sesion_;
+    canvas::TraceWriter& trace_;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::string nombre_;
+    std::unique_ptr<Traza> traza_;
+};
+
+}  // namespace trazalia::session

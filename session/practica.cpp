@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <utility>
+
+#include "diagram/traducible.h"
+#include "practice/dibujo.h"
+#include "practice/intento.h"
+#include "session/sesion.h"
+#include "session/ventana.h"
+
+namespace trazalia::session {
+
+Practica::Practica(VentanaMetodo& ventana)
+    : ventana_(ventana),
+      cual_(ventana.formulario() == Formulario::Form2 ? practice::Ventana::Form2
+                                                      : practice::Ventana::Form3) {}
+
+bool Practica::Retiene(std::size_t control) const {
+    if (!Pendiente()) return false;
+    const std::string_view nombre = ventana_.tabla().controles[control].nombre;
+    const int vectores = practice::NumeroDeVectores(cual_);
+    for (auto [barra, lectura] : ventana_.tabla().lecturas) {
+        if (barra > 2 * vectores) continue;
+        if (nombre == "HScroll" + std::to_string(barra) ||
+            nombre == "Label" + std::to_string(lectura))
+            return true;
+    }
+    return false;
+}
+
+std::string Practica::Instruccion() const {
+    if (!Pendiente() || intento_) return {};
+    if (moduloTecleado_)
+        return QT_TRANSLATE_NOOP("Practica", "Falta la dirección α de su resultante.");
+    if (direccionTecleada_)
+        return QT_TRANSLATE_NOOP("Practica", "Falta el módulo r de su resultante.");
+    return QT_TRANSLATE_NOOP("Practica",
+                             "Arrastre desde el origen su resultante, o escriba r y α.");
+}
+
+std::optional<double> Practica::Tecleado(bool esModulo) const {
+    if (intento_) return esModulo ? intento_->r : intento_->direccion;
+    return esModulo ? moduloTecleado_ : direccionTecleada_;
+}
+
+std::optional<double> Practica::EscalaRetenida() const {
+    if (!Pendiente() || ventana_.revelando()) return std::nullopt;
+    return practice::EscalaDelEjercicio(
+        ejercicio_, intento_ ? std::optional<double>(intento_->r) : std::nullopt);
+}
+
+void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel) {
+    nivel_ = nivel;
+    generador_.emplace(semilla, nivel, cual_);
+    activa_ = true;
+    // The result read-outs take the keyboard, so that a guess can be typed into them.
+    ventana_.Enfocables(true);
+    Siguiente();
+}
+
+void Practica::Terminar() {
+    const bool dibujado = activa_;
+    activa_ = false;
+    generador_.reset();
+    ejercicio_.clear();
+    intento_.reset();
+    moduloTecleado_.reset();
+    direccionTecleada_.reset();
+    veredicto_.reset();
+    revelado_ = false;
+    ventana_.Enfocables(false);
+    if (dibujado) ventana_.Redibujar();
+}
+
+void Practica::Siguiente() {
+    if (!activa_ || !generador_) return;
+    ejercicio_ = generador_->Siguiente();
+    intento_.reset();
+    moduloTecleado_.reset();
+    direccionTecleada_.reset();
+    veredicto_.reset();
+    juzgados_.clear();
+    revelado_ = false;
+    // A value half typed into a bar's editor would change the exercise.
+    ventana_.CerrarEditorDeBarra();
+    ventana_.PrepararRevelado();
+    const int n = practice::NumeroDeVectores(cual_);
+    bool cambio = false;
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        for (auto [barra, valor] :
+             {std::pair{i + 1, ejercicio_[k].m}, {i + 1 + n, ejercicio_[k].d}}) {
+            cambio = cambio || ventana_.HScroll(barra) != valor;
+            ventana_.Mover(barra, valor);
+        }
+    }
+    if (!cambio) ventana_.DibujarVectores();
+    // The answer is not given away before the guess.
+    ventana_.VaciarResultado();
+    ventana_.Anunciar(Instruccion());
+}
+
+bool Practica::Adivinar(practice::Intento intento) {
+    if (!Pendiente() || !practice::ModuloAdmitido(cual_, intento.r) ||
+        !practice::DireccionAdmitida(intento.direccion))
+        return false;
+    intento_ = intento;
+    moduloTecleado_.reset();
+    direccionTecleada_.reset();
+    ventana_.Redibujar();
+    return true;
+}
+
+void Practica::Teclear(bool esModulo, double valor) {
+    if (!Pendiente()) return;
+    (esModulo ? moduloTecleado_ : direccionTecleada_) = valor;
+    // A guess already given keeps its other value.
+    if (intento_) {
+        if (!moduloTecleado_) moduloTecleado_ = intento_->r;
+        if (!direccionTecleada_) direccionTecleada_ = intento_->direccion;
+    }
+    if (moduloTecleado_ && direccionTecleada_) {
+        Adivinar({*moduloTecleado_, *direccionTecleada_});
+        return;
+    }
+    ventana_.Redibujar();
+    ventana_.Anunciar(Instruccion());
+}
+
+void Practica::Comprobar() {
+    if (activa_) ventana_.Revelar();
+}
+
+void Practica::Rehusar(std::size_t control) {
+    const char* texto = QT_TRANSLATE_NOOP(
+        "Practica",
+        "El ejercicio no cambia hasta comprobarlo: pulse Intro en el dibujo o elija «Comprobar» "
+        "en su menú.");
+    rechazo_ = texto;
+    ventana_.Rehusado(control, texto);
+}
+
+std::optional<std::string> Practica::TomarRechazo() { return std::exchange(rechazo_, {}); }
+
+std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) {
+    if (!activa_) return {};
+    std::string anuncio;
+    if (dibujo.resultante && !revelado_) {
+        revelado_ = true;
+        if (intento_) {
+            juzgados_ = dibujo.vectores;
+            veredicto_ = practice::Juzgar(cual_, dibujo.vectores, *intento_);
+            ventana_.Juzgado(*veredicto_);
+            anuncio = veredicto_->texto;
+        }
+    }
+    if (intento_) practice::DibujarIntento(lienzo, dibujo, *intento_);
+    if (const std::string instruccion = Instruccion(); !instruccion.empty())
+        practice::DibujarInstruccion(lienzo, instruccion);
+    // Until the answer is shown, the result read-outs show the guess, or what is typed of it.
+    const std::optional<double> r = intento_ ? std::optional(intento_->r) : moduloTecleado_;
+    const std::optional<double> alfa =
+        intento_ ? std::optional(intento_->direccion) : direccionTecleada_;
+    if (Pendiente() && (r || alfa)) {
+        const auto [lecturaR, lecturaAlfa] = ventana_.tabla().resultado;
+        ventana_.Escribir(lecturaR, r ? practice::NumeroDelIntento(*r) : "");
+        ventana_.Escribir(lecturaAlfa, alfa ? practice::NumeroDelIntento(*alfa) : "");
+    }
+    if (veredicto_ && dibujo.resultante && dibujo.vectores == juzgados_)
+        practice::DibujarVeredicto(lienzo, dibujo, *veredicto_, intento_,
+                                   ventana_.vistas()[diagram::Vista::Ecuacion]);
+    return anuncio;
+}
+
+}  // namespace trazalia::session

@@ -1,0 +1,709 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/sesion.h"
+
+#include <algorithm>
+#include <charconv>
+#include <utility>
+
+#include "canvas/error_reason.h"
+#include "canvas/numeros.h"
+#include "diagram/traducible.h"
+#include "practice/intento.h"
+
+namespace trazalia::session {
+
+namespace {
+
+// Logical pixels around a tip that grab it, in twips at the program's own size.
+constexpr double kAlcance = 10 * canvas::kTwipsPerPixel;
+
+bool EsCifras(std::string_view s) {
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What a bar's editor takes as the user types: up to four digits.
+bool ValidoEnBarra(std::string_view s) {
+    return s.size() <= 4 &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What a guess's editor takes: up to three digits, then a point and up to two decimals.
+bool ValidoEnLectura(std::string_view s) {
+    const std::size_t punto = std::min(s.find('.'), s.size());
+    const std::string_view entera = s.substr(0, punto);
+    if (entera.size() > 3 || !ValidoEnBarra(entera)) return false;
+    if (punto == s.size()) return true;
+    const std::string_view decimales = s.substr(punto + 1);
+    return decimales.size() <= 2 && ValidoEnBarra(decimales);
+}
+
+// A key that moves a scroll bar, or a digit that opens its editor.
+bool MueveLaBarra(const teclas::Tecla& t) {
+    for (std::string_view k : {"Left", "Right", "Up", "Down", "PageUp", "PageDown", "Home", "End"})
+        if (t.Es(k)) return true;
+    return t.Cifra() >= 0 && !(t.modificadores & (teclas::kCtrl | teclas::kAlt | teclas::kMeta));
+}
+
+// Whether the value editor claims the key before the window's shortcuts see it: what it types,
+// and the keys that edit a line.
+bool ReclamaElEditor(const teclas::Tecla& t) {
+    if (!t.texto.empty()) return true;
+    const bool sinOtros = !(t.modificadores & ~teclas::kShift);
+    for (std::string_view k : {"Home", "End", "Left", "Right", "Backspace", "Delete"})
+        if (t.Es(k) && (sinOtros || t.modificadores == teclas::kCtrl)) return true;
+    if (t.modificadores == teclas::kCtrl)
+        for (std::string_view k : {"C", "V", "X", "Z", "Y", "A", "Insert"})
+            if (t.Es(k)) return true;
+    return false;
+}
+
+}  // namespace
+
+Sesion::Sesion() = default;
+Sesion::~Sesion() = default;
+
+void Sesion::AgregarObservador(Observador& observador) { observadores_.push_back(&observador); }
+
+void Sesion::QuitarObservador(Observador& observador) { std::erase(observadores_, &observador); }
+
+void Sesion::Iniciar() { Abrir(Formulario::Form1).Mostrar(true); }
+
+Ventana& Sesion::Abrir(Formulario f) {
+    auto& v = ventanas_[static_cast<std::size_t>(f)];
+    if (v) return *v;
+    if (f == Formulario::Form1) {
+        v = std::make_unique<Inicio>(*this);
+        Avisar([&](Observador& o) { o.Cargada(v->nombre()); });
+        return *v;
+    }
+    auto metodo = std::make_unique<VentanaMetodo>(*this, f);
+    VentanaMetodo& m = *metodo;
+    v = std::move(metodo);
+    creadas_.push_back(&m);
+    Avisar([&](Observador& o) { o.Cargada(m.nombre()); });
+    m.Form_Load();
+    return m;
+}
+
+Ventana* Sesion::ventana(std::string_view nombre) const {
+    for (const auto& v : ventanas_)
+        if (v && v->nombre() == nombre) return v.get();
+    return nullptr;
+}
+
+VentanaMetodo* Sesion::metodo(std::string_view nombre) const {
+    return dynamic_cast<VentanaMetodo*>(ventana(nombre));
+}
+
+void Sesion::Terminar() {
+    if (terminado_) return;
+    terminado_ = true;
+    Avisar([](Observador& o) { o.Terminado(); });
+}
+
+void Sesion::Regresar(Ventana& desde) {
+    desde.Mostrar(false);
+    Abrir(Formulario::Form1).Mostrar(true);
+}
+
+void Sesion::PonerVista(diagram::Vista vista, bool activa, bool redibujar) {
+    vistas_.Poner(vista, activa);
+    Avisar([&](Observador& o) { o.VistaCambiada(static_cast<int>(vista), activa); });
+    if (!redibujar) return;
+    for (VentanaMetodo* m : creadas_) m->Redibujar();
+}
+
+std::string Sesion::TomarFallo() {
+    std::string fallo;
+    for (auto& v : ventanas_) {
+        if (!v) continue;
+        std::string este = v->TomarFallo();
+        if (fallo.empty()) fallo = std::move(este);
+    }
+    return fallo;
+}
+
+Sesion::Busqueda Sesion::BuscarVentana(std::string_view nombre, bool aLaVista) const {
+    if (!TablaDe(nombre)) return {nullptr, {}, "ventana desconocida " + canvas::Quoted(nombre)};
+    Ventana* v = ventana(nombre);
+    if (!v || (aLaVista && !v->visible()))
+        return {nullptr, {}, "la ventana " + std::string(nombre) + " no está a la vista"};
+    return {v, {}, {}};
+}
+
+Sesion::Busqueda Sesion::BuscarControl(std::string_view ruta) const {
+    const auto punto = ruta.find('.');
+    if (punto == std::string_view::npos)
+        return {nullptr, {}, "se esperaba VENTANA.CONTROL en lugar de " + canvas::Quoted(ruta)};
+    Busqueda b = BuscarVentana(ruta.substr(0, punto), true);
+    if (!b.ventana) return b;
+    const std::string_view nombre = ruta.substr(punto + 1);
+    b.control = b.ventana->Indice(nombre);
+    if (!b.control)
+        return {
+            nullptr,
+            {},
+            std::string(b.ventana->nombre()) + " no tiene el control " + canvas::Quoted(nombre)};
+    return b;
+}
+
+std::string Sesion::Retenido(const Ventana& v) const {
+    const std::string nombre(v.nombre());
+    return "el ejercicio de " + nombre + " no cambia hasta comprobarlo: «practice " + nombre +
+           " check» lo comprueba";
+}
+
+std::vector<std::pair<int, int>> Sesion::Barras(const VentanaMetodo& v) const {
+    std::vector<std::pair<int, int>> valores;
+    for (const Control& c : v.tabla().controles) {
+        const std::string_view nombre = c.nombre;
+        if (c.tipo != Tipo::HScroll) continue;
+        int n = 0;
+        std::from_chars(nombre.data() + 7, nombre.data() + nombre.size(), n);
+        valores.emplace_back(n, v.HScroll(n));
+    }
+    return valores;
+}
+
+void Sesion::Registrar(VentanaMetodo& v, Paso paso) {
+    if (!paso.vista) {
+        // Only the bars that changed, in the order they were moved.
+        std::vector<std::pair<int, int>> antes;
+        std::vector<std::pair<int, int>> despues;
+        for (std::size_t i = 0; i < paso.antes.size(); ++i)
+            if (paso.antes[i] != paso.despues[i]) {
+                antes.push_back(paso.antes[i]);
+                despues.push_back(paso.despues[i]);
+            }
+        if (antes.empty()) return;
+        paso.antes = std::move(antes);
+        paso.despues = std::move(despues);
+    }
+    Historia& h = historias_[static_cast<std::size_t>(v.formulario())];
+    h.deshacer.push_back(std::move(paso));
+    h.rehacer.clear();
+}
+
+void Sesion::Aplicar(VentanaMetodo& v, const std::vector<std::pair<int, int>>& valores) {
+    for (auto [n, valor] : valores) v.Mover(n, valor);
+}
+
+std::size_t Sesion::Deshechos(std::string_view nombre) const {
+    const Tabla* t = TablaDe(nombre);
+    if (!t) return 0;
+    for (std::size_t i = 0; i < kFormularios; ++i)
+        if (&TablaDe(static_cast<Formulario>(i)) == t) return historias_[i].deshacer.size();
+    return 0;
+}
+
+// click WINDOW.BUTTON
+std::string Sesion::Pulsar(std::string_view ruta) {
+    const Busqueda b = BuscarControl(ruta);
+    if (!b.ventana) return b.error;
+    const Control& c = b.ventana->tabla().controles[*b.control];
+    if (c.tipo != Tipo::Button) return std::string(ruta) + " no es un botón";
+    int n = 0;
+    const std::string_view nombre = c.nombre;
+    std::from_chars(nombre.data() + 7, nombre.data() + nombre.size(), n);
+    b.ventana->Pulsar(n);
+    return {};
+}
+
+// set WINDOW.SCROLLBAR VALUE
+std::string Sesion::Mover(std::string_view ruta, std::string_view numero) {
+    const Busqueda b = BuscarControl(ruta);
+    if (!b.ventana) return b.error;
+    const Control& c = b.ventana->tabla().controles[*b.control];
+    if (c.tipo != Tipo::HScroll) return std::string(ruta) + " no es una barra de desplazamiento";
+    long valor = 0;
+    auto [fin, ec] = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
+    if (ec != std::errc() || fin != numero.data() + numero.size())
+        return "valor no válido " + canvas::Quoted(numero) + ": se esperaba un número entero";
+    if (valor < c.min || valor > c.max)
+        return "valor fuera de rango " + canvas::Quoted(numero) + ": " + std::string(ruta) +
+               " va de " + std::to_string(c.min) + " a " + std::to_string(c.max);
+    auto& v = static_cast<VentanaMetodo&>(*b.ventana);
+    if (v.practica().Retiene(*b.control)) return Retenido(v);
+    Paso paso{Barras(v), {}, {}, false, false};
+    const std::string_view nombre = c.nombre;
+    int n = 0;
+    std::from_chars(nombre.data() + 7, nombre.data() + nombre.size(), n);
+    v.Mover(n, static_cast<int>(valor));
+    paso.despues = Barras(v);
+    Registrar(v, std::move(paso));
+    return {};
+}
+
+// close WINDOW
+std::string Sesion::Cerrar(std::string_view nombre) {
+    const Busqueda b = BuscarVentana(nombre, true);
+    if (!b.ventana) return b.error;
+    Terminar();
+    return {};
+}
+
+// view WINDOW NAME on|off: one set of views serves both method windows; the next redraw shows it.
+std::string Sesion::Vista(std::string_view nombre, std::string_view vista,
+                          std::string_view estado) {
+    if (!TablaDe(nombre)) return "ventana desconocida " + canvas::Quoted(nombre);
+    if (nombre == "Form1") return "Form1 no tiene vistas";
+    const std::optional<diagram::Vista> cual = teclas::VistaDeNombre(vista);
+    if (!cual)
+        return "vista desconocida " + canvas::Quoted(vista) + ": se esperaba " +
+               teclas::NombresDeVistas();
+    if (estado != "on" && estado != "off")
+        return "se esperaba on u off en lugar de " + canvas::Quoted(estado);
+    const bool activa = estado == "on";
+    const bool antes = vistas_[*cual];
+    PonerVista(*cual, activa, false);
+    if (VentanaMetodo* m = metodo(nombre); m && antes != activa)
+        Registrar(*m, Paso{{}, {}, cual, activa, false});
+    return {};
+}
+
+// dump WINDOW
+std::string Sesion::Volcar(std::string_view nombre, std::vector<std::string>& lineas) const {
+    const Busqueda b = BuscarVentana(nombre, false);
+    if (!b.ventana) return b.error;
+    lineas = b.ventana->Dump();
+    return {};
+}
+
+// practice WINDOW on SEED LEVEL | next | check | off
+std::string Sesion::Practicar(std::string_view nombre, std::string_view que,
+                              std::string_view semilla, std::string_view nivel) {
+    if (que != "on" && que != "next" && que != "check" && que != "off")
+        return "se esperaba on, next, check u off en lugar de " + canvas::Quoted(que);
+    if (nombre == "Form1") return "Form1 no tiene práctica";
+    const Busqueda b = BuscarVentana(nombre, true);
+    if (!b.ventana) return b.error;
+    Practica& practica = static_cast<VentanaMetodo&>(*b.ventana).practica();
+    if (que == "off") {
+        practica.Terminar();
+        return {};
+    }
+    if (que == "next" || que == "check") {
+        if (!practica.activa()) return std::string(nombre) + " no está practicando";
+        que == "next" ? practica.Siguiente() : practica.Comprobar();
+        return {};
+    }
+    std::uint32_t valor = 0;
+    auto [fin, ec] = std::from_chars(semilla.data(), semilla.data() + semilla.size(), valor);
+    if (ec != std::errc() || fin != semilla.data() + semilla.size())
+        return "semilla no válida " + canvas::Quoted(semilla) +
+               ": se esperaba un entero de 0 a 4294967295";
+    const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
+    if (!n)
+        return "nivel desconocido " + canvas::Quoted(nivel) +
+               ": se esperaba facil, medio o dificil";
+    practica.Comenzar(valor, *n);
+    return {};
+}
+
+// guess WINDOW R ALPHA
+std::string Sesion::Adivinar(std::string_view nombre, std::string_view r, std::string_view alfa) {
+    const std::optional<double> modulo = canvas::LeerReal(r);
+    if (!modulo)
+        return "magnitud no válida " + canvas::Quoted(r) + ": se esperaba un número como 87.5";
+    const std::optional<double> direccion = canvas::LeerReal(alfa);
+    if (!direccion)
+        return "dirección no válida " + canvas::Quoted(alfa) + ": se esperaba un número como 36.6";
+    if (nombre == "Form1") return "Form1 no tiene práctica";
+    const Busqueda b = BuscarVentana(nombre, true);
+    if (!b.ventana) return b.error;
+    Practica& practica = static_cast<VentanaMetodo&>(*b.ventana).practica();
+    if (!practica.activa()) return std::string(nombre) + " no está practicando";
+    const practice::Ventana cual = practica.cual();
+    if (!practice::ModuloAdmitido(cual, *modulo))
+        return "magnitud fuera de rango " + canvas::Quoted(r) + ": va de 0 a " +
+               practice::NumeroDelIntento(practice::ModuloMaximoDelIntento(cual));
+    if (!practice::DireccionAdmitida(*direccion))
+        return "dirección fuera de rango " + canvas::Quoted(alfa) + ": va de 0 a 360";
+    if (!practica.Adivinar({*modulo, *direccion}))
+        return "el ejercicio de " + std::string(nombre) + " ya está resuelto: «practice " +
+               std::string(nombre) + " next» da otro";
+    return {};
+}
+
+// drag WINDOW X1 Y1 X2 Y2: a press that grabs no tip does nothing.
+std::string Sesion::Arrastrar(std::string_view nombre, diagram::Punto desde, diagram::Punto hasta) {
+    const Busqueda b = BuscarVentana(nombre, true);
+    if (!b.ventana) return b.error;
+    auto* v = dynamic_cast<VentanaMetodo*>(b.ventana);
+    if (!v) return std::string(nombre) + " no tiene vectores que arrastrar";
+    if (v->practica().Pendiente()) return Retenido(*v);
+    Paso paso{Barras(*v), {}, {}, false, false};
+    if (v->arrastre().Presionar(desde, kAlcance)) {
+        v->arrastre().Mover(hasta, false);
+        v->arrastre().Soltar();
+    }
+    paso.despues = Barras(*v);
+    Registrar(*v, std::move(paso));
+    return {};
+}
+
+std::string Sesion::Deshacer(std::string_view nombre) {
+    if (nombre == "Form1") return "Form1 no tiene cambios que deshacer";
+    const Busqueda b = BuscarVentana(nombre, true);
+    if (!b.ventana) return b.error;
+    auto& v = static_cast<VentanaMetodo&>(*b.ventana);
+    Historia& h = historias_[static_cast<std::size_t>(v.formulario())];
+    if (h.deshacer.empty()) return "no hay cambios que deshacer en " + std::string(nombre);
+    const Paso& paso = h.deshacer.back();
+    if (!paso.vista && v.practica().Pendiente()) return Retenido(v);
+    if (paso.vista)
+        PonerVista(*paso.vista, !paso.activa, paso.redibujar);
+    else
+        Aplicar(v, paso.antes);
+    h.rehacer.push_back(std::move(h.deshacer.back()));
+    h.deshacer.pop_back();
+    return {};
+}
+
+std::string Sesion::Rehacer(std::string_view nombre) {
+    if (nombre == "Form1") return "Form1 no tiene cambios que rehacer";
+    const Busqueda b = BuscarVentana(nombre, true);
+    if (!b.ventana) return b.error;
+    auto& v = static_cast<VentanaMetodo&>(*b.ventana);
+    Historia& h = historias_[static_cast<std::size_t>(v.formulario())];
+    if (h.rehacer.empty()) return "no hay cambios que rehacer en " + std::string(nombre);
+    const Paso& paso = h.rehacer.back();
+    if (!paso.vista && v.practica().Pendiente()) return Retenido(v);
+    if (paso.vista)
+        PonerVista(*paso.vista, paso.activa, paso.redibujar);
+    else
+        Aplicar(v, paso.despues);
+    h.deshacer.push_back(std::move(h.rehacer.back()));
+    h.rehacer.pop_back();
+    return {};
+}
+
+// key WINDOW.CONTROL KEY...: the control takes the focus, then each key is pressed and released
+// on whatever has the focus then (a digit on a scroll bar opens its editor, which takes the next
+// keys). A view's key turns the view on or off; a key of the screen alone is an error, and so is
+// a value the editor refuses.
+std::string Sesion::Teclas(std::string_view ruta, const std::vector<std::string_view>& nombres) {
+    std::vector<teclas::Tecla> lista;
+    for (std::string_view n : nombres) {
+        const std::optional<teclas::Tecla> t = teclas::Leer(n);
+        if (!t) return "tecla desconocida " + canvas::Quoted(n);
+        lista.push_back(*t);
+    }
+    const Busqueda b = BuscarControl(ruta);
+    if (!b.ventana) return b.error;
+    Ventana& v = *b.ventana;
+    const Estado& e = v.estado(*b.control);
+    if (!e.enfocable || !e.habilitado) return std::string(ruta) + " no recibe el foco del teclado";
+    // An editor that earlier keys opened on the bar keeps the focus, to take these keys.
+    const bool abierto = v.enEditor_ && v.editor_ && v.editor_->control == *b.control &&
+                         v.tabla().controles[*b.control].tipo == Tipo::HScroll;
+    if (!abierto) {
+        v.foco_ = *b.control;
+        v.enEditor_ = false;
+    }
+    auto* m = dynamic_cast<VentanaMetodo*>(&v);
+    if (m) m->practica().TomarRechazo();
+    for (const teclas::Tecla& t : lista) {
+        if (terminado_ || !v.visible())
+            return "la ventana " + std::string(v.nombre()) + " ya no está a la vista";
+        if (std::string error = Tecla(v, t); !error.empty()) return error;
+    }
+    return {};
+}
+
+std::string Sesion::NombreDelFoco(const Ventana& v) const {
+    std::optional<std::size_t> control = v.foco_;
+    if (v.enEditor_ && v.editor_) control = v.editor_->control;
+    if (!control) return std::string(v.nombre());
+    return std::string(v.nombre()) + '.' + v.tabla().controles[*control].nombre;
+}
+
+std::string Sesion::Tecla(Ventana& v, const teclas::Tecla& t) {
+    auto* m = dynamic_cast<VentanaMetodo*>(&v);
+    if (!(v.enEditor_ && ReclamaElEditor(t))) {
+        if (const auto accion = teclas::AccionDe(t, m != nullptr, m && m->practica().activa())) {
+            if (!accion->vista) {
+                std::string nombre = accion->nombre;
+                if (const auto puntos = nombre.find("…"); puntos != std::string::npos)
+                    nombre.erase(puntos, std::string_view("…").size());
+                return "la tecla " + canvas::Quoted(t.nombre) + " (" + nombre +
+                       ") solo actúa en pantalla, no en modo guion";
+            }
+            const bool activa = !vistas_[*accion->vista];
+            PonerVista(*accion->vista, activa, true);
+            Registrar(*m, Paso{{}, {}, accion->vista, activa, true});
+            return {};
+        }
+    }
+    const std::string destino = NombreDelFoco(v);
+    rechazo_.reset();
+    bool aceptada = false;
+    if (v.enEditor_ && v.editor_) {
+        const std::size_t control = v.editor_->control;
+        if (std::string error = TeclaEnEditor(v, t, aceptada); !error.empty()) return error;
+        if (rechazo_) return Rechazo(v, control, *std::exchange(rechazo_, {}));
+    } else if (v.foco_) {
+        TeclaEnControl(v, *v.foco_, t, aceptada);
+    }
+    if (!aceptada && m && t.Es("Escape") && t.Sola() && v.visible()) {
+        // Esc on a method window does what "Regresar" does.
+        Regresar(v);
+        aceptada = true;
+    }
+    if (m && m->practica().TomarRechazo()) return Retenido(v);
+    if (!aceptada) return "la tecla " + canvas::Quoted(t.nombre) + " no hace nada en " + destino;
+    return {};
+}
+
+void Sesion::Foco(Ventana& v, bool adelante) {
+    // The chain: the controls that take the focus by their tab index, an open editor after its
+    // control.
+    struct Eslabon {
+        std::size_t control;
+        bool editor;
+    };
+    std::vector<std::size_t> orden;
+    for (std::size_t i = 0; i < v.estados_.size(); ++i)
+        if (v.estados_[i].enfocable && v.estados_[i].habilitado) orden.push_back(i);
+    std::stable_sort(orden.begin(), orden.end(), [&](std::size_t a, std::size_t b) {
+        return v.tabla().controles[a].tab < v.tabla().controles[b].tab;
+    });
+    std::vector<Eslabon> cadena;
+    for (std::size_t i : orden) {
+        cadena.push_back({i, false});
+        if (v.editor_ && v.editor_->control == i) cadena.push_back({i, true});
+    }
+    if (cadena.empty()) return;
+    std::size_t actual = 0;
+    for (std::size_t k = 0; k < cadena.size(); ++k)
+        if (v.foco_ && cadena[k].control == *v.foco_ && cadena[k].editor == v.enEditor_) actual = k;
+    const std::size_t n = cadena.size();
+    const Eslabon siguiente = cadena[adelante ? (actual + 1) % n : (actual + n - 1) % n];
+    v.foco_ = siguiente.control;
+    v.enEditor_ = siguiente.editor;
+}
+
+void Sesion::AbrirEditor(Ventana& v, std::size_t control, std::string texto) {
+    v.editor_ = Ventana::Editor{control, std::move(texto), false};
+    v.foco_ = control;
+    v.enEditor_ = true;
+    Avisar([&](Observador& o) {
+        o.Editor(v.nombre(), v.tabla().controles[control].nombre, true, v.editor_->texto);
+    });
+}
+
+void Sesion::CerrarEditor(Ventana& v, bool devolverFoco) {
+    if (!v.editor_) return;
+    const std::size_t control = v.editor_->control;
+    v.editor_.reset();
+    if (v.enEditor_) {
+        v.enEditor_ = false;
+        if (devolverFoco) v.foco_ = control;
+    }
+    Avisar([&](Observador& o) {
+        o.Editor(v.nombre(), v.tabla().controles[control].nombre, false, {});
+    });
+}
+
+bool Sesion::Acepta(const Ventana& v, std::size_t control, const std::string& texto) const {
+    const Control& c = v.tabla().controles[control];
+    if (c.tipo == Tipo::HScroll) {
+        int valor = 0;
+        auto [fin, ec] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+        return ec == std::errc() && fin == texto.data() + texto.size() && valor >= c.min &&
+               valor <= c.max;
+    }
+    const auto* m = dynamic_cast<const VentanaMetodo*>(&v);
+    const std::optional<double> valor = canvas::LeerReal(texto);
+    if (!m || !valor) return false;
+    const bool esModulo = c.nombre == "Label" + std::to_string(v.tabla().resultado.first);
+    return esModulo ? practice::ModuloAdmitido(m->practica().cual(), *valor)
+                    : practice::DireccionAdmitida(*valor);
+}
+
+std::string Sesion::Rechazo(const Ventana& v, std::size_t control,
+                            const std::string& intento) const {
+    const Control& c = v.tabla().controles[control];
+    const std::string nombre = std::string(v.nombre()) + '.' + c.nombre;
+    if (c.tipo != Tipo::HScroll) {
+        const auto* m = dynamic_cast<const VentanaMetodo*>(&v);
+        const bool esModulo = c.nombre == "Label" + std::to_string(v.tabla().resultado.first);
+        const std::string pista =
+            esModulo
+                ? diagram::Sustituir(QT_TRANSLATE_NOOP("Practica", "De 0 a %1, con punto: 87.5"),
+                                     {practice::NumeroDelIntento(
+                                         practice::ModuloMaximoDelIntento(m->practica().cual()))})
+                : QT_TRANSLATE_NOOP("Practica", "De 0 a 360, con punto: 36.6");
+        return "valor no válido " + canvas::Quoted(intento) + " en " + nombre + ": " + pista;
+    }
+    if (!EsCifras(intento))
+        return "valor no válido " + canvas::Quoted(intento) + ": se esperaba un número entero";
+    return "valor fuera de rango " + canvas::Quoted(intento) + ": " + nombre + " va de " +
+           std::to_string(c.min) + " a " + std::to_string(c.max);
+}
+
+void Sesion::Fijar(Ventana& v, std::size_t control, const std::string& texto) {
+    auto* m = dynamic_cast<VentanaMetodo*>(&v);
+    if (!m) return;
+    const Control& c = v.tabla().controles[control];
+    if (c.tipo == Tipo::HScroll) {
+        int n = 0;
+        const std::string_view nombre = c.nombre;
+        std::from_chars(nombre.data() + 7, nombre.data() + nombre.size(), n);
+        int valor = 0;
+        std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+        Paso paso{Barras(*m), {}, {}, false, false};
+        m->Mover(n, valor);
+        paso.despues = Barras(*m);
+        Registrar(*m, std::move(paso));
+        return;
+    }
+    const bool esModulo = c.nombre == "Label" + std::to_string(v.tabla().resultado.first);
+    m->practica().Teclear(esModulo, canvas::LeerReal(texto).value_or(0));
+}
+
+std::string Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& aceptada) {
+    Ventana::Editor& e = *v.editor_;
+    const std::size_t control = e.control;
+    const bool deBarra = v.tabla().controles[control].tipo == Tipo::HScroll;
+    const bool tab =
+        (t.Es("Tab") || t.Es("Backtab")) && !(t.modificadores & (teclas::kCtrl | teclas::kAlt));
+    const bool atras = t.Es("Backtab") || (t.modificadores & teclas::kShift);
+    aceptada = true;
+    if (tab) {
+        if (deBarra) {
+            // Without an active window no focus-out reaches the editor: it stays open behind.
+            Foco(v, !atras);
+            return {};
+        }
+        // Leaving a guess's editor sets what was typed, as Return does.
+        const std::string texto = e.texto;
+        if (!texto.empty() && !Acepta(v, control, texto)) {
+            rechazo_ = texto;
+            e.seleccionado = true;
+            return {};
+        }
+        Foco(v, !atras);
+        CerrarEditor(v, false);
+        if (!texto.empty()) Fijar(v, control, texto);
+        return {};
+    }
+    if (t.Es("Return") || t.Es("Enter")) {
+        const std::string texto = e.texto;
+        if (Acepta(v, control, texto)) {
+            CerrarEditor(v, true);
+            Fijar(v, control, texto);
+        } else {
+            rechazo_ = texto;
+            e.seleccionado = true;
+        }
+        return {};
+    }
+    if (t.Es("Escape")) {
+        CerrarEditor(v, true);
+        return {};
+    }
+    if (!t.texto.empty()) {
+        const std::string propuesto = e.seleccionado ? t.texto : e.texto + t.texto;
+        if (!(deBarra ? ValidoEnBarra(propuesto) : ValidoEnLectura(propuesto))) {
+            // Refused as a value out of range is, so that it is never dropped unseen.
+            rechazo_ = propuesto;
+            return {};
+        }
+        e.texto = propuesto;
+        e.seleccionado = false;
+        return {};
+    }
+    if (t.Es("Backspace") || t.Es("Delete")) {
+        if (e.seleccionado)
+            e.texto.clear();
+        else if (t.Es("Backspace") && !e.texto.empty())
+            e.texto.pop_back();
+        e.seleccionado = false;
+        return {};
+    }
+    for (std::string_view k : {"Left", "Right", "Home", "End"})
+        if (t.Es(k)) {
+            e.seleccionado = false;
+            return {};
+        }
+    aceptada = false;
+    return {};
+}
+
+void Sesion::TeclaEnControl(Ventana& v, std::size_t control, const teclas::Tecla& t,
+                            bool& aceptada) {
+    auto* m = dynamic_cast<VentanaMetodo*>(&v);
+    const Control& c = v.tabla().controles[control];
+    aceptada = false;
+    if ((t.Es("Tab") || t.Es("Backtab")) && !(t.modificadores & (teclas::kCtrl | teclas::kAlt))) {
+        Foco(v, !(t.Es("Backtab") || (t.modificadores & teclas::kShift)));
+        aceptada = true;
+        return;
+    }
+    if (m && m->practica().Retiene(control) && MueveLaBarra(t)) {
+        m->practica().Rehusar(control);
+        aceptada = true;
+        return;
+    }
+    const int cifra = t.Cifra();
+    switch (c.tipo) {
+        case Tipo::HScroll: {
+            if (cifra >= 0 && t.Sola()) {
+                AbrirEditor(v, control, std::string(1, static_cast<char>('0' + cifra)));
+                aceptada = true;
+                return;
+            }
+            const int valor = v.estados_[control].valor;
+            // Left, Up and Page Up decrease the value, as a horizontal bar reads; with a
+            // modifier the toolkit's own keys apply, where Up and Page Up increase it.
+            const bool propias = t.Sola();
+            std::optional<int> nuevo;
+            if (t.Es("Left")) nuevo = valor - 1;
+            if (t.Es("Right")) nuevo = valor + 1;
+            if (t.Es("Up")) nuevo = propias ? valor - 1 : valor + 1;
+            if (t.Es("Down")) nuevo = propias ? valor + 1 : valor - 1;
+            if (t.Es("PageUp")) nuevo = propias ? valor - c.large : valor + c.large;
+            if (t.Es("PageDown")) nuevo = propias ? valor + c.large : valor - c.large;
+            if (t.Es("Home")) nuevo = c.min;
+            if (t.Es("End")) nuevo = c.max;
+            if (!nuevo || !m) return;
+            aceptada = true;
+            int n = 0;
+            const std::string_view nombre = c.nombre;
+            std::from_chars(nombre.data() + 7, nombre.data() + nombre.size(), n);
+            Paso paso{Barras(*m), {}, {}, false, false};
+            m->Mover(n, *nuevo);
+            paso.despues = Barras(*m);
+            Registrar(*m, std::move(paso));
+            return;
+        }
+        case Tipo::Button:
+            if (t.Es("Return") || t.Es("Enter") || t.Es("Space")) {
+                aceptada = true;
+                int n = 0;
+                const std::string_view nombre = c.nombre;
+                std::from_chars(nombre.data() + 7, nombre.data() + nombre.size(), n);
+                v.Pulsar(n);
+            }
+            return;
+        case Tipo::Picture:
+            if (m && m->practica().activa() && (t.Es("Return") || t.Es("Enter"))) {
+                m->practica().Comprobar();
+                aceptada = true;
+            }
+            return;
+        case Tipo::Lectura:
+            if (m && cifra >= 0 && t.Sola() && m->practica().Pendiente()) {
+                AbrirEditor(v, control, std::string(1, static_cast<char>('0' + cifra)));
+                aceptada = true;
+            }
+            return;
+        case Tipo::Label:
+        case Tipo::Image:
+            return;
+    }
+}
+
+}  // namespace trazalia::session

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "diagram/vistas.h"
+#include "session/observador.h"
+#include "session/tablas.h"
+#include "session/teclas.h"
+#include "session/ventana.h"
+
+namespace trazalia::session {
+
+// The program without a face: its three windows, the views, undo and redo, and every user action
+// as one command. A command returns an error (the script's wording, in Spanish) or an empty
+// string when it ran; what it changed reaches the observers as it happens. Form1 exists from the
+// start; each method window is created and loaded on its first show and then kept.
+class Sesion {
+public:
+    Sesion();
+    ~Sesion();
+
+    // Observers are told in the order they were added; they must outlive the session or be
+    // removed.
+    void AgregarObservador(Observador& observador);
+    void QuitarObservador(Observador& observador);
+
+    // Creates Form1 and shows it.
+    void Iniciar();
+
+    // The window of that name if it has been created, else null.
+    Ventana* ventana(std::string_view nombre) const;
+    Ventana* ventana(Formulario f) const { return ventanas_[static_cast<std::size_t>(f)].get(); }
+    VentanaMetodo* metodo(std::string_view nombre) const;
+    // Creates and loads the window on first use.
+    Ventana& Abrir(Formulario f);
+    bool terminado() const { return terminado_; }
+    // Ends the program: every window closes at once.
+    void Terminar();
+
+    const diagram::Vistas& vistas() const { return vistas_; }
+
+    // The commands. ruta is WINDOW.CONTROL; ventana a window's name.
+    std::string Pulsar(std::string_view ruta);
+    std::string Mover(std::string_view ruta, std::string_view valor);
+    std::string Cerrar(std::string_view ventana);
+    // As a script sets a view: nothing redraws until the next event. A key redraws at once.
+    std::string Vista(std::string_view ventana, std::string_view vista, std::string_view estado);
+    std::string Teclas(std::string_view ruta, const std::vector<std::string_view>& teclas);
+    // practice WINDOW on SEED LEVEL | next | check | off; seed and level only with on.
+    std::string Practicar(std::string_view ventana, std::string_view que, std::string_view semilla,
+                          std::string_view nivel);
+    std::string Adivinar(std::string_view ventana, std::string_view r, std::string_view alfa);
+    // A press on Picture1 at desde, a move to hasta and the release there, in twips.
+    std::string Arrastrar(std::string_view ventana, diagram::Punto desde, diagram::Punto hasta);
+    std::string Deshacer(std::string_view ventana);
+    std::string Rehacer(std::string_view ventana);
+    // dump WINDOW: its lines.
+    std::string Volcar(std::string_view ventana, std::vector<std::string>& lineas) const;
+
+    // The first failure of a handler in any window since the last call.
+    std::string TomarFallo();
+
+    // For the windows: observers told, navigation.
+    template <class F>
+    void Avisar(F&& f) {
+        for (Observador* o : observadores_) f(*o);
+    }
+    void Regresar(Ventana& desde);
+    // A view of the set for both windows; with redibujar every method window redraws at once.
+    void PonerVista(diagram::Vista vista, bool activa, bool redibujar);
+
+    // Undo: one step is one change a user made to a method window's values (a bar, a drag, a
+    // typed value) or to the views.
+    struct Paso {
+        std::vector<std::pair<int, int>> antes;  // {HScroll n, value}
+        std::vector<std::pair<int, int>> despues;
+        std::optional<diagram::Vista> vista;
+        bool activa = false;  // the view's new state
+        bool redibujar = false;
+    };
+    std::size_t Deshechos(std::string_view ventana) const;
+
+private:
+    struct Busqueda {
+        Ventana* ventana = nullptr;
+        std::optional<std::size_t> control;
+        std::string error;
+    };
+    Busqueda BuscarVentana(std::string_view nombre, bool aLaVista) const;
+    Busqueda BuscarControl(std::string_view ruta) const;
+    std::string Retenido(const Ventana& v) const;
+    // Sets bars of a method window as one user step.
+    void Registrar(VentanaMetodo& v, Paso paso);
+    std::vector<std::pair<int, int>> Barras(const VentanaMetodo& v) const;
+    void Aplicar(VentanaMetodo& v, const std::vector<std::pair<int, int>>& valores);
+    // One key on what has the focus; returns an error or empty.
+    std::string Tecla(Ventana& v, const teclas::Tecla& t);
+    std::string TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& aceptada);
+    void TeclaEnControl(Ventana& v, std::size_t control, const teclas::Tecla& t, bool& aceptada);
+    void AbrirEditor(Ventana& v, std::size_t control, std::string texto);
+    void CerrarEditor(Ventana& v, bool devolverFoco);
+    // The editor's value set where it goes: the bar, or the guess.
+    void Fijar(Ventana& v, std::size_t control, const std::string& texto);
+    bool Acepta(const Ventana& v, std::size_t control, const std::string& texto) const;
+    std::string Rechazo(const Ventana& v, std::size_t control, const std::string& intento) const;
+    void Foco(Ventana& v, bool adelante);
+    std::string NombreDelFoco(const Ventana& v) const;
+
+    std::vector<Observador*> observadores_;
+    std::array<std::unique_ptr<Ventana>, kFormularios> ventanas_;
+    // Method windows in the order they were created: a change of views redraws them in turn.
+    std::vector<VentanaMetodo*> creadas_;
+    diagram::Vistas vistas_;
+    bool terminado_ = false;
+    struct Historia {
+        std::vector<Paso> deshacer;
+        std::vector<Paso> rehacer;
+    };
+    std::array<Historia, kFormularios> historias_;
+    // What the last key's editor refused, as the script tells it.
+    std::optional<std::string> rechazo_;
+};
+
+}  // namespace trazalia::session

@@ -1,0 +1,387 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/ventana.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+#include "canvas/trace_format.h"
+#include "diagram/constantes.h"
+#include "diagram/descripcion.h"
+#include "diagram/traducible.h"
+#include "diagram/vistas.h"
+#include "parallelogram/paralelogramo.h"
+#include "polygon/poligono.h"
+#include "session/sesion.h"
+
+namespace trazalia::session {
+
+Ventana::Ventana(Sesion& sesion, Formulario formulario)
+    : sesion_(sesion), formulario_(formulario), tabla_(TablaDe(formulario)) {
+    for (const Control& c : tabla_.controles) {
+        Estado e;
+        e.valor = c.min;
+        e.caption = c.texto;
+        e.enfocable = c.tipo == Tipo::HScroll || c.tipo == Tipo::Button || c.tipo == Tipo::Picture;
+        estados_.push_back(std::move(e));
+    }
+}
+
+Ventana::~Ventana() = default;
+
+std::optional<std::size_t> Ventana::Indice(std::string_view control) const {
+    for (std::size_t i = 0; i < tabla_.controles.size(); ++i)
+        if (control == tabla_.controles[i].nombre) return i;
+    return std::nullopt;
+}
+
+std::size_t Ventana::Numerado(std::string_view prefijo, int n) const {
+    const std::string control = std::string(prefijo) + std::to_string(n);
+    if (const auto i = Indice(control)) return *i;
+    throw std::out_of_range(std::string(nombre()) + " no tiene el control " + control);
+}
+
+void Ventana::Mostrar(bool visible) {
+    if (visible == visible_) return;
+    sesion_.Avisar([&](Observador& o) { o.Mostrada(nombre(), visible); });
+    visible_ = visible;
+    if (!visible) {
+        focoAlOcultar_ = foco_;
+        // The window was left with the editor open: its bar is where the focus comes back to.
+        if (editor_) {
+            foco_ = editor_->control;
+            focoAlOcultar_ = foco_;
+            editor_.reset();
+            enEditor_ = false;
+        }
+        return;
+    }
+    if (focoAlOcultar_) {
+        foco_ = focoAlOcultar_;
+        return;
+    }
+    // The lowest tab index that takes the focus.
+    std::optional<std::size_t> mejor;
+    for (std::size_t i = 0; i < estados_.size(); ++i)
+        if (estados_[i].enfocable && estados_[i].habilitado &&
+            (!mejor || tabla_.controles[i].tab < tabla_.controles[*mejor].tab))
+            mejor = i;
+    foco_ = mejor;
+}
+
+std::vector<std::string> Ventana::Dump() const {
+    const std::string n(nombre());
+    std::vector<std::string> lineas;
+    lineas.push_back(n + " Window " + canvas::Quote(tabla_.titulo) + ' ' +
+                     std::to_string(kClientWidth) + ' ' + std::to_string(kClientHeight) +
+                     " Visible " + (visible_ ? "1" : "0"));
+    for (std::size_t i = 0; i < estados_.size(); ++i) {
+        const Control& s = tabla_.controles[i];
+        const Estado& e = estados_[i];
+        std::string linea = n + '.' + s.nombre + ' ';
+        const std::string geometria = std::to_string(s.left) + ' ' + std::to_string(s.top) + ' ' +
+                                      std::to_string(s.width) + ' ' + std::to_string(s.height);
+        switch (s.tipo) {
+            case Tipo::Picture:
+                linea += "Picture " + geometria;
+                break;
+            case Tipo::Image:
+                linea += "Image " + geometria;
+                break;
+            case Tipo::HScroll:
+                linea += "HScroll " + geometria + " Min " + std::to_string(s.min) + " Max " +
+                         std::to_string(s.max) + " LargeChange " + std::to_string(s.large) +
+                         " Value " + std::to_string(e.valor);
+                break;
+            case Tipo::Label:
+            case Tipo::Lectura:
+                linea += "Label " + geometria + " Caption " + canvas::Quote(e.caption);
+                if (e.anterior) linea += " Stale";
+                break;
+            case Tipo::Button:
+                linea += "Button " + geometria + " Caption " + canvas::Quote(e.caption);
+                break;
+        }
+        lineas.push_back(std::move(linea));
+    }
+    return lineas;
+}
+
+std::string Ventana::TomarFallo() { return std::exchange(fallo_, {}); }
+
+void Ventana::Caption(std::size_t control, std::string_view texto) {
+    estados_[control].caption = std::string(texto);
+    if (estados_[control].anterior) MarcarAnterior(control, false);
+    sesion_.Avisar(
+        [&](Observador& o) { o.Escrito(nombre(), tabla_.controles[control].nombre, texto); });
+}
+
+void Ventana::ReportarFallo(std::string_view texto) {
+    if (fallo_.empty()) fallo_ = std::string(texto);
+    sesion_.Avisar([&](Observador& o) { o.Fallo(nombre(), texto); });
+}
+
+void Ventana::MarcarAnterior(std::size_t control, bool anterior) {
+    estados_[control].anterior = anterior;
+    sesion_.Avisar(
+        [&](Observador& o) { o.Anterior(nombre(), tabla_.controles[control].nombre, anterior); });
+}
+
+void Inicio::Pulsar(int n) {
+    if (n == 3) {
+        sesion_.Terminar();
+        return;
+    }
+    Mostrar(false);
+    sesion_.Abrir(n == 1 ? Formulario::Form2 : Formulario::Form3).Mostrar(true);
+}
+
+// Tells the observers of every operation of the window's picture.
+class VentanaMetodo::Traza final : public canvas::PictureListener {
+public:
+    Traza(Sesion& sesion, std::string_view ventana) : sesion_(sesion), ventana_(ventana) {}
+    void Cleared() override {
+        sesion_.Avisar([&](Observador& o) { o.Borrado(ventana_); });
+    }
+    void DrawWidthSet(int width) override {
+        sesion_.Avisar([&](Observador& o) { o.Grosor(ventana_, width); });
+    }
+    void Drawn(const canvas::Op& op) override {
+        sesion_.Avisar([&](Observador& o) { o.Trazado(ventana_, op); });
+    }
+
+private:
+    Sesion& sesion_;
+    std::string_view ventana_;
+};
+
+VentanaMetodo::VentanaMetodo(Sesion& sesion, Formulario formulario) : Ventana(sesion, formulario) {
+    const Control& fila = tabla_.controles[Numerado("Picture", 1)];
+    picture_ = std::make_unique<canvas::Picture>(static_cast<float>(fila.width),
+                                                 static_cast<float>(fila.height), tabla_.fore);
+    traza_ = std::make_unique<Traza>(sesion, nombre());
+    escucha_ = picture_->AddListener(traza_.get());
+    lienzo_ = std::make_unique<diagram::LienzoConVistas>(*picture_);
+    if (formulario == Formulario::Form2)
+        paralelogramo_ = std::make_unique<parallelogram::Paralelogramo>(*this, *lienzo_);
+    else
+        poligono_ = std::make_unique<polygon::Poligono>(*this, *lienzo_);
+    escrito_.assign(estados_.size(), false);
+    // The drag's layer first: its held scale wins, and practice draws over everything.
+    arrastre_ = std::make_unique<Arrastre>(*this);
+    practica_ = std::make_unique<Practica>(*this);
+    capas_ = {arrastre_.get(), practica_.get()};
+}
+
+VentanaMetodo::~VentanaMetodo() = default;
+
+const diagram::Vistas& VentanaMetodo::vistas() const { return lienzo_->vistas(); }
+
+void VentanaMetodo::Form_Load() {
+    Evento([this] {
+        if (paralelogramo_)
+            paralelogramo_->Form_Load();
+        else
+            poligono_->Form_Load();
+    });
+}
+
+int VentanaMetodo::HScroll(int n) const { return estados_[Numerado("HScroll", n)].valor; }
+
+void VentanaMetodo::Label(int n, std::string_view caption) {
+    const std::size_t i = Numerado("Label", n);
+    escrito_[i] = true;
+    Caption(i, caption);
+}
+
+void VentanaMetodo::Pulsar(int n) {
+    const bool regresar = paralelogramo_ ? n == 2 : n == 1;
+    if (regresar) {
+        sesion_.Regresar(*this);
+        return;
+    }
+    Revelar();
+}
+
+void VentanaMetodo::Mover(int n, int valor) {
+    const std::size_t i = Numerado("HScroll", n);
+    const Control& fila = tabla_.controles[i];
+    valor = std::clamp(valor, fila.min, fila.max);
+    if (estados_[i].valor == valor) return;
+    estados_[i].valor = valor;
+    sesion_.Avisar([&](Observador& o) { o.Valor(nombre(), fila.nombre, valor); });
+    Cambio(n);
+}
+
+void VentanaMetodo::Poner(int n, int valor) {
+    const std::size_t i = Numerado("HScroll", n);
+    if (estados_[i].valor == valor) return;
+    estados_[i].valor = valor;
+    sesion_.Avisar([&](Observador& o) { o.Valor(nombre(), tabla_.controles[i].nombre, valor); });
+}
+
+// Every vector's bar redraws the same live diagram; Form3's step bar draws its step.
+void VentanaMetodo::Cambio(int n) {
+    if (n > 2 * vectores()) {
+        Revelar();
+        return;
+    }
+    DibujarVectores();
+}
+
+void VentanaMetodo::DibujarVectores() {
+    if (paralelogramo_)
+        EventoDeDibujo([this] { return paralelogramo_->HScroll_Change(); });
+    else
+        EventoDeDibujo([this] { return poligono_->HScroll_Change(); });
+}
+
+void VentanaMetodo::Revelar() {
+    if (paralelogramo_)
+        EventoDeRevelado([this] { return paralelogramo_->Command1_Click(); });
+    else
+        EventoDeRevelado([this] { return poligono_->HScroll7_Change(); });
+}
+
+void VentanaMetodo::PrepararRevelado() {
+    if (paralelogramo_) return;
+    constexpr int kMedio = (diagram::kPasos + 1) / 2;
+    Poner(7, kMedio);
+    Label(18, std::to_string(kMedio));
+}
+
+void VentanaMetodo::EventoDeRevelado(const std::function<diagram::Resultado()>& handler) {
+    const bool antes = std::exchange(revelando_, true);
+    EventoDeDibujo(handler);
+    revelando_ = antes;
+}
+
+double VentanaMetodo::PrepararVistas() {
+    lienzo_->PonerVistas(sesion_.vistas());
+    std::optional<double> retenida;
+    for (const Capa* capa : capas_)
+        if ((retenida = capa->EscalaRetenida())) break;
+    const diagram::Escalado escalado = diagram::EscaladoDe(lienzo_->vistas());
+    if (paralelogramo_) {
+        paralelogramo_->setEscalado(escalado, retenida);
+        return paralelogramo_->EscalaSiguiente();
+    }
+    poligono_->setEscalado(escalado, retenida);
+    return poligono_->EscalaSiguiente();
+}
+
+void VentanaMetodo::EventoDeDibujo(const std::function<diagram::Resultado()>& handler) {
+    PrepararVistas();
+    escrito_.assign(estados_.size(), false);
+    std::optional<diagram::Resultado> resultado;
+    Evento([&] { resultado = handler(); });
+    // The result read-outs this redraw did not write describe an earlier picture; empty ones
+    // describe nothing.
+    for (std::size_t i = 0; i < estados_.size(); ++i)
+        if (tabla_.controles[i].resultado && !escrito_[i] && !estados_[i].anterior &&
+            !estados_[i].caption.empty())
+            MarcarAnterior(i, true);
+    if (resultado && resultado->redibujo) {
+        repetir_ = handler;
+        Dibujado(std::move(*resultado));
+    }
+}
+
+void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
+    diagram::DibujarVistas(*lienzo_, resultado, lienzo_->vistas());
+    std::string dicho;
+    for (Capa* capa : capas_) {
+        const std::string d = capa->Dibujado(*lienzo_, resultado);
+        if (!d.empty()) dicho += ' ' + d;
+    }
+    dibujo_ = std::move(resultado);
+    sesion_.Avisar([&](Observador& o) { o.Dibujado(nombre()); });
+    if (dibujo_->resultante) Anunciar(diagram::Anuncio(*dibujo_) + dicho);
+}
+
+void VentanaMetodo::Redibujar() {
+    if (!repetir_) return;
+    const auto handler = repetir_;
+    EventoDeDibujo(handler);
+}
+
+void VentanaMetodo::Reescalar() {
+    if (!dibujo_) return;
+    const double Escala = PrepararVistas();
+    if (Escala > 0 && Escala != dibujo_->Escala) Redibujar();
+}
+
+void VentanaMetodo::VaciarResultado() {
+    Label(tabla_.resultado.first, "");
+    Label(tabla_.resultado.second, "");
+}
+
+void VentanaMetodo::Anunciar(std::string_view texto) {
+    if (texto.empty()) return;
+    sesion_.Avisar([&](Observador& o) { o.Anuncio(nombre(), texto); });
+}
+
+void VentanaMetodo::Enfocables(bool enfocables) {
+    for (int n : {tabla_.resultado.first, tabla_.resultado.second}) {
+        const std::size_t i = Numerado("Label", n);
+        estados_[i].enfocable = enfocables;
+        if (!enfocables && foco_ == i && editor_ && editor_->control == i) {
+            editor_.reset();
+            enEditor_ = false;
+        }
+        sesion_.Avisar(
+            [&](Observador& o) { o.Enfocable(nombre(), tabla_.controles[i].nombre, enfocables); });
+    }
+}
+
+void VentanaMetodo::CerrarEditorDeBarra() {
+    if (!editor_ || tabla_.controles[editor_->control].tipo != Tipo::HScroll) return;
+    if (enEditor_) foco_ = editor_->control;
+    enEditor_ = false;
+    const std::size_t control = editor_->control;
+    editor_.reset();
+    sesion_.Avisar(
+        [&](Observador& o) { o.Editor(nombre(), tabla_.controles[control].nombre, false, {}); });
+}
+
+void VentanaMetodo::Rehusado(std::size_t control, std::string_view texto) {
+    sesion_.Avisar(
+        [&](Observador& o) { o.Rehusado(nombre(), tabla_.controles[control].nombre, texto); });
+    Anunciar(texto);
+}
+
+void VentanaMetodo::Juzgado(const practice::Veredicto& veredicto) {
+    sesion_.Avisar([&](Observador& o) { o.Juzgado(nombre(), veredicto); });
+}
+
+bool Arrastre::Presionar(diagram::Punto p, double alcance) {
+    const auto& dibujo = ventana_.dibujo();
+    vector_ = dibujo ? diagram::PuntaAlAlcance(*dibujo, p, alcance) : std::nullopt;
+    if (!vector_) return false;
+    const canvas::Picture& picture = ventana_.picture();
+    escala_ = {picture.Width(), picture.Height(), dibujo->Escala, dibujo->escalado};
+    return true;
+}
+
+void Arrastre::Mover(diagram::Punto p, bool ajustar) {
+    if (!vector_) return;
+    const diagram::Entrada valor = diagram::ValorArrastrado(p, escala_, ajustar);
+    // Through the bars, so that their handlers and every rule of them apply.
+    ventana_.Mover(*vector_, valor.m);
+    ventana_.Mover(*vector_ + ventana_.vectores(), valor.d);
+}
+
+void Arrastre::Soltar() {
+    if (!vector_) return;
+    const int k = *vector_;
+    vector_.reset();
+    // Only when the vectors now ask for other axes.
+    ventana_.Reescalar();
+    // Once, when the tip is let go, rather than every value on the way.
+    ventana_.Anunciar(
+        diagram::Sustituir(QT_TRANSLATE_NOOP("Arrastre", "Vector %1: magnitud %2, dirección %3°."),
+                           {std::to_string(k), std::to_string(ventana_.HScroll(k)),
+                            std::to_string(ventana_.HScroll(k + ventana_.vectores()))}));
+}
+
+}  // namespace trazalia::session

@@ -1,0 +1,296 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <new>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "canvas/picture.h"
+#include "diagram/arrastre.h"
+#include "diagram/controles.h"
+#include "diagram/resultado.h"
+#include "diagram/vistas.h"
+#include "practice/ejercicio.h"
+#include "practice/veredicto.h"
+#include "session/tablas.h"
+
+namespace trazalia::diagram {
+class LienzoConVistas;
+}
+namespace trazalia::parallelogram {
+class Paralelogramo;
+}
+namespace trazalia::polygon {
+class Poligono;
+}
+
+namespace trazalia::session {
+
+class Sesion;
+class VentanaMetodo;
+
+// One control's state: what a face shows of it.
+struct Estado {
+    int valor = 0;        // a scroll bar's
+    std::string caption;  // a label's or a button's, as the domain wrote it (Spanish)
+    bool visible = true;
+    bool habilitado = true;
+    bool enfocable = false;  // takes the keyboard's focus
+    // A result read-out that describes an earlier picture.
+    bool anterior = false;
+};
+
+// A window of the program in the core: its table, each control's state, whether it is shown, and
+// the keyboard's focus. Form1 is one of these; the method windows add their picture.
+class Ventana {
+public:
+    Ventana(Sesion& sesion, Formulario formulario);
+    virtual ~Ventana();
+    Ventana(const Ventana&) = delete;
+    Ventana& operator=(const Ventana&) = delete;
+
+    Formulario formulario() const { return formulario_; }
+    const Tabla& tabla() const { return tabla_; }
+    std::string_view nombre() const { return tabla_.nombre; }
+    bool visible() const { return visible_; }
+    const Estado& estado(std::size_t control) const { return estados_[control]; }
+    // The row of that name, if any.
+    std::optional<std::size_t> Indice(std::string_view control) const;
+    // HScroll<n>, Label<n>, Command<n>; std::out_of_range naming the control when there is none.
+    std::size_t Numerado(std::string_view prefijo, int n) const;
+
+    // Shows or hides the window; observers are told only of a change.
+    void Mostrar(bool visible);
+    // A click on Command<n>.
+    virtual void Pulsar(int n) = 0;
+    // The window's state, one line for the window and one for each control in table order.
+    std::vector<std::string> Dump() const;
+
+    // The first handler failure since the last call, then forgotten; empty when none.
+    std::string TomarFallo();
+
+    // The control with the keyboard's focus (its row), and whether the value editor over it has it.
+    std::optional<std::size_t> foco() const { return foco_; }
+    void Enfocar(std::optional<std::size_t> control) { foco_ = control; }
+
+    // The value editor over a read-out: opened by a digit on a bar (or on a result read-out in
+    // practice), it sets the bar's value (or the guess) on Return.
+    struct Editor {
+        std::size_t control;  // the bar, or the read-out, it sets
+        std::string texto;
+        bool seleccionado = false;  // the whole text, which the next key replaces
+    };
+    const std::optional<Editor>& editor() const { return editor_; }
+    // Whether the editor has the focus.
+    bool enEditor() const { return enEditor_; }
+
+protected:
+    // Writes a label's caption, told even when the text is unchanged.
+    void Caption(std::size_t control, std::string_view texto);
+    // Runs one handler: a failure (a drawing operation refused) ends the event and is kept.
+    template <class F>
+    void Evento(F&& handler) {
+        try {
+            handler();
+        } catch (const std::bad_alloc&) {
+            throw;
+        } catch (const std::exception& e) {
+            ReportarFallo(e.what());
+        }
+    }
+    void ReportarFallo(std::string_view texto);
+    void MarcarAnterior(std::size_t control, bool anterior);
+
+    Sesion& sesion_;
+    Formulario formulario_;
+    const Tabla& tabla_;
+    std::vector<Estado> estados_;
+    bool visible_ = false;
+    std::optional<std::size_t> foco_;
+    // The control that had the focus when the window was last hidden.
+    std::optional<std::size_t> focoAlOcultar_;
+    std::string fallo_;
+    std::optional<Editor> editor_;
+    bool enEditor_ = false;
+
+    friend class Sesion;
+};
+
+// Form1: the way into each method.
+class Inicio final : public Ventana {
+public:
+    explicit Inicio(Sesion& sesion) : Ventana(sesion, Formulario::Form1) {}
+    void Pulsar(int n) override;
+};
+
+// What draws over a method window's picture after its diagram and views (practice's guess and
+// verdict), or holds the picture's scale for a while (a dragged tip).
+class Capa {
+public:
+    virtual ~Capa() = default;
+    // After every redraw, over everything drawn so far; returns what screen readers are to be
+    // told with a new resultant, empty for nothing.
+    virtual std::string Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) = 0;
+    // The scale the next picture is to keep; the first layer that holds one wins.
+    virtual std::optional<double> EscalaRetenida() const { return std::nullopt; }
+};
+
+class Practica;
+class Arrastre;
+
+// Form2 and Form3: their domain reads the bars and writes the labels through this window, which
+// redraws its picture with the views chosen, keeps the marks of read-outs of an earlier picture,
+// and carries practice and the drag as layers over the picture.
+class VentanaMetodo final : public Ventana, public diagram::Controles {
+public:
+    VentanaMetodo(Sesion& sesion, Formulario formulario);
+    ~VentanaMetodo() override;
+
+    int vectores() const { return tabla_.vectores; }
+    canvas::Picture& picture() { return *picture_; }
+    const canvas::Picture& picture() const { return *picture_; }
+    const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
+    const diagram::Vistas& vistas() const;
+    Practica& practica() { return *practica_; }
+    const Practica& practica() const { return *practica_; }
+    Arrastre& arrastre() { return *arrastre_; }
+    // While a handler that shows the resultant runs.
+    bool revelando() const { return revelando_; }
+
+    void Form_Load();
+    void Pulsar(int n) override;
+    // Sets HScroll<n>; its change handler runs only when the value changes.
+    void Mover(int n, int valor);
+    // The bar of HScroll<n>'s row set without its handler (Form3's step bar before an exercise).
+    void Poner(int n, int valor);
+
+    // Draws the vectors' live diagram, as a change of a vector's bar does.
+    void DibujarVectores();
+    // Shows the resultant as the window's own control does: Form2's button, Form3's step.
+    void Revelar();
+    // Before an exercise: the control that reveals is set where any move of it reveals.
+    void PrepararRevelado();
+    // Runs the last handler that drew again, with the views now chosen.
+    void Redibujar();
+    // Redraws when the scale is not the one the vectors and layers give now.
+    void Reescalar();
+    // Writes a read-out as the program writes captions.
+    void Escribir(int rotulo, std::string_view caption) { Label(rotulo, caption); }
+    void VaciarResultado();
+    // Tells screen readers.
+    void Anunciar(std::string_view texto);
+    // The result read-outs take the keyboard's focus (during practice) or not.
+    void Enfocables(bool enfocables);
+    // Closes a bar's value editor without setting its value.
+    void CerrarEditorDeBarra();
+    // Practice's refusal at that row, and its verdict, told to the observers.
+    void Rehusado(std::size_t control, std::string_view texto);
+    void Juzgado(const practice::Veredicto& veredicto);
+
+    int HScroll(int n) const override;
+    void Label(int n, std::string_view caption) override;
+
+private:
+    // Runs a domain handler; when it redrew, it becomes what the window tells of the picture and
+    // what a change of views runs again.
+    void EventoDeDibujo(const std::function<diagram::Resultado()>& handler);
+    void EventoDeRevelado(const std::function<diagram::Resultado()>& handler);
+    void Cambio(int n);
+    double PrepararVistas();
+    void Dibujado(diagram::Resultado resultado);
+
+    class Traza;
+    std::unique_ptr<canvas::Picture> picture_;
+    std::unique_ptr<Traza> traza_;
+    canvas::ListenerHandle escucha_;
+    std::unique_ptr<diagram::LienzoConVistas> lienzo_;
+    std::unique_ptr<parallelogram::Paralelogramo> paralelogramo_;
+    std::unique_ptr<polygon::Poligono> poligono_;
+    std::optional<diagram::Resultado> dibujo_;
+    std::function<diagram::Resultado()> repetir_;
+    std::vector<bool> escrito_;
+    bool revelando_ = false;
+    std::unique_ptr<Arrastre> arrastre_;
+    std::unique_ptr<Practica> practica_;
+    std::vector<Capa*> capas_;
+};
+
+// A vector's tip grabbed on Picture1 and moved: each position sets the vector's bars, whose
+// handlers redraw as for any change. While a tip is held the picture keeps its scale.
+class Arrastre final : public Capa {
+public:
+    explicit Arrastre(VentanaMetodo& ventana) : ventana_(ventana) {}
+    // In twips of Picture1; reach in twips. Presionar grabs the tip within reach, if any.
+    bool Presionar(diagram::Punto p, double alcance);
+    void Mover(diagram::Punto p, bool ajustar);
+    void Soltar();
+    std::optional<int> vector() const { return vector_; }
+
+    std::string Dibujado(canvas::Canvas&, const diagram::Resultado&) override { return {}; }
+    std::optional<double> EscalaRetenida() const override {
+        return vector_ ? std::optional(escala_.Escala) : std::nullopt;
+    }
+
+private:
+    VentanaMetodo& ventana_;
+    std::optional<int> vector_;
+    diagram::EscalaDelArrastre escala_;
+};
+
+// Practice in one method window: an exercise set through the bars, the student's guess, the
+// window's own reveal judging it. Until then the exercise's vectors hold still and the picture
+// keeps a scale that does not give the answer away.
+class Practica final : public Capa {
+public:
+    explicit Practica(VentanaMetodo& ventana);
+
+    bool activa() const { return activa_; }
+    practice::Nivel nivel() const { return nivel_; }
+    const practice::Ejercicio& ejercicio() const { return ejercicio_; }
+    const std::optional<practice::Intento>& intento() const { return intento_; }
+    const std::optional<practice::Veredicto>& veredicto() const { return veredicto_; }
+    bool Pendiente() const { return activa_ && !revelado_ && !ejercicio_.empty(); }
+    // Whether the waiting exercise holds that row still: a vector's bar or its read-out.
+    bool Retiene(std::size_t control) const;
+    practice::Ventana cual() const { return cual_; }
+
+    void Comenzar(std::uint32_t semilla, practice::Nivel nivel);
+    void Terminar();
+    void Siguiente();
+    bool Adivinar(practice::Intento intento);
+    // A value typed into a result read-out: the guess once both are given.
+    void Teclear(bool esModulo, double valor);
+    void Comprobar();
+    // Refuses a change of the exercise's vectors at that row; TomarRechazo then tells it.
+    void Rehusar(std::size_t control);
+    std::optional<std::string> TomarRechazo();
+    std::string Instruccion() const;
+    // What has been typed of the guess before both values were: for the editor's first text.
+    std::optional<double> Tecleado(bool esModulo) const;
+
+    std::string Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) override;
+    std::optional<double> EscalaRetenida() const override;
+
+private:
+    VentanaMetodo& ventana_;
+    practice::Ventana cual_;
+    bool activa_ = false;
+    practice::Nivel nivel_ = practice::Nivel::Medio;
+    std::optional<practice::Generador> generador_;
+    practice::Ejercicio ejercicio_;
+    std::optional<practice::Intento> intento_;
+    std::optional<double> moduloTecleado_;
+    std::optional<double> direccionTecleada_;
+    std::optional<std::string> rechazo_;
+    bool revelado_ = false;
+    std::optional<practice::Veredicto> veredicto_;
+    practice::Ejercicio juzgados_;
+};
+
+}  // namespace trazalia::session
