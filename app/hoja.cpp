@@ -23,18 +23,16 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <algorithm>
-#include <limits>
 
 #include "app/dialogos.h"
 #include "app/idioma.h"
 #include "app/zoom.h"
 #include "canvas/qt/painter.h"
+#include "session/opciones.h"
 
 namespace trazalia::app {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QPageSize TamanoDePagina(const practice::Hoja& hoja) {
     // Twips are twentieths of a point.
@@ -76,56 +74,6 @@ bool GuardarHoja(const practice::Hoja& hoja, const QString& ruta, QString* error
         return false;
     }
     return canvas::SaveFile(pdf, ruta, error);
-}
-
-std::variant<practice::OpcionesDeHoja, QString> OpcionesDeLinea(
-    const std::optional<QString>& ejercicios, const std::optional<QString>& metodo,
-    const std::optional<QString>& nivel, const std::optional<QString>& semilla,
-    const std::optional<QString>& titulo, const std::optional<QString>& papel, bool dibujados,
-    std::uint32_t semillaPorDefecto) {
-    practice::OpcionesDeHoja opciones;
-    opciones.semilla = semillaPorDefecto;
-    opciones.dibujados = dibujados;
-    if (ejercicios) {
-        bool ok = false;
-        const long long n = ejercicios->toLongLong(&ok);
-        if (!ok || n < 1 || n > practice::OpcionesDeHoja::kMaximoDeEjercicios)
-            return QStringLiteral("--ejercicios va de 1 a %1, no «%2»")
-                .arg(practice::OpcionesDeHoja::kMaximoDeEjercicios)
-                .arg(*ejercicios);
-        opciones.ejercicios = static_cast<int>(n);
-    }
-    if (metodo) {
-        const auto m = practice::MetodoDeNombre(metodo->toStdString());
-        if (!m)
-            return QStringLiteral(
-                       "método desconocido «%1»: se esperaba paralelogramo, poligono o ambos")
-                .arg(*metodo);
-        opciones.metodo = *m;
-    }
-    if (nivel) {
-        const auto n = practice::NivelDeNombre(nivel->toStdString());
-        if (!n)
-            return QStringLiteral("nivel desconocido «%1»: se esperaba facil, medio o dificil")
-                .arg(*nivel);
-        opciones.nivel = *n;
-    }
-    if (semilla) {
-        bool ok = false;
-        const qulonglong s = semilla->toULongLong(&ok);
-        if (!ok || s > std::numeric_limits<std::uint32_t>::max() || semilla->startsWith(u'+'))
-            return QStringLiteral("semilla no válida «%1»: se esperaba un número de 0 a %2")
-                .arg(*semilla)
-                .arg(std::numeric_limits<std::uint32_t>::max());
-        opciones.semilla = static_cast<std::uint32_t>(s);
-    }
-    if (titulo) opciones.titulo = titulo->toStdString();
-    if (papel) {
-        const auto p = practice::PapelDeNombre(papel->toStdString());
-        if (!p) return QStringLiteral("papel desconocido «%1»: se esperaba a4 o carta").arg(*papel);
-        opciones.papel = *p;
-    }
-    return opciones;
 }
 
 namespace {
@@ -211,18 +159,17 @@ public:
 
 private:
     std::optional<practice::OpcionesDeHoja> Opciones() const {
-        const auto leidas = OpcionesDeLinea(
-            QString::number(ejercicios_->value()),
-            Q(std::string(
-                practice::Nombre(static_cast<practice::Metodo>(metodo_->currentData().toInt())))),
-            Q(std::string(
-                practice::Nombre(static_cast<practice::Nivel>(nivel_->currentData().toInt())))),
-            semilla_->text().trimmed(), titulo_->text(),
-            Q(std::string(
-                practice::Nombre(static_cast<practice::Papel>(papel_->currentData().toInt())))),
-            dibujados_->isChecked(), 0);
-        if (const auto* o = std::get_if<practice::OpcionesDeHoja>(&leidas)) return *o;
-        return std::nullopt;
+        const auto semilla = session::LeerSemilla(semilla_->text().toStdString());
+        if (!semilla) return std::nullopt;
+        practice::OpcionesDeHoja opciones;
+        opciones.ejercicios = ejercicios_->value();
+        opciones.metodo = static_cast<practice::Metodo>(metodo_->currentData().toInt());
+        opciones.nivel = static_cast<practice::Nivel>(nivel_->currentData().toInt());
+        opciones.semilla = *semilla;
+        opciones.titulo = titulo_->text().toStdString();
+        opciones.papel = static_cast<practice::Papel>(papel_->currentData().toInt());
+        opciones.dibujados = dibujados_->isChecked();
+        return opciones;
     }
 
     void Componer() {

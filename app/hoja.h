@@ -3,9 +3,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
-#include <optional>
-#include <variant>
 
 #include "practice/hoja.h"
 
@@ -26,15 +23,6 @@ QByteArray PdfDeHoja(const practice::Hoja& hoja);
 
 // Writes the sheet's PDF to path, all or nothing; on failure says why in error.
 bool GuardarHoja(const practice::Hoja& hoja, const QString& ruta, QString* error);
-
-// The options of a worksheet from the command line's words (--ejercicios N, --metodo M,
-// --nivel L, --semilla S, --titulo T, --papel P, --dibujados), or one line saying what is wrong.
-// Without --semilla the seed is semillaPorDefecto (the clock's).
-std::variant<practice::OpcionesDeHoja, QString> OpcionesDeLinea(
-    const std::optional<QString>& ejercicios, const std::optional<QString>& metodo,
-    const std::optional<QString>& nivel, const std::optional<QString>& semilla,
-    const std::optional<QString>& titulo, const std::optional<QString>& papel, bool dibujados,
-    std::uint32_t semillaPorDefecto);
 
 // Opens the dialog of "Hoja de ejercicios…" over the window: the options beside a preview of the
 // sheet, then saving it as a PDF or printing it. It goes when closed.

@@ -4,13 +4,12 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDateTime>
 #include <QFile>
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -37,6 +36,7 @@
 #include "canvas/qt/painter.h"
 #include "canvas/trace_writer.h"
 #include "practice/resumen.h"
+#include "session/opciones.h"
 
 namespace {
 
@@ -46,37 +46,6 @@ using trazalia::canvas::ErrorReason;
 constexpr const char* kSinPantalla =
     "trazalia: no hay pantalla disponible; use «xvfb-run trazalia» para abrir las ventanas, o "
     "«trazalia --script ARCHIVO» para trabajar sin pantalla\n";
-
-constexpr const char* kAyuda =
-    "Uso: trazalia [--practica | --script ARCHIVO [--registro ARCHIVO] |\n"
-    "               --hoja ARCHIVO.pdf [OPCIONES DE LA HOJA] | --resumen ARCHIVO... [--csv]]\n"
-    "\n"
-    "Trazalia: suma de vectores en el plano por los métodos del paralelogramo y del polígono.\n"
-    "\n"
-    "Con --script, realiza las acciones de ARCHIVO sin pantalla y escribe la traza de cada\n"
-    "operación de dibujo en la salida estándar.\n"
-    "\n"
-    "Opciones:\n"
-    "  -s, --script ARCHIVO  Realiza las acciones de ARCHIVO (- para la entrada estándar).\n"
-    "  --hoja ARCHIVO.pdf    Escribe una hoja de ejercicios con sus soluciones, con:\n"
-    "    --ejercicios N      cuántos ejercicios (de 1 a 200; 6 si no se dice);\n"
-    "    --metodo M          paralelogramo, poligono o ambos (ambos si no se dice);\n"
-    "    --nivel L           facil, medio o dificil (medio si no se dice);\n"
-    "    --semilla S         la semilla de los ejercicios (la del reloj si no se dice);\n"
-    "    --titulo TEXTO      el título de cada página;\n"
-    "    --papel P           a4 o carta (a4 si no se dice);\n"
-    "    --dibujados         con los vectores dibujados en cada cuadro.\n"
-    "  --registro ARCHIVO    Con --script, añade a ARCHIVO cada veredicto de la práctica.\n"
-    "  --practica            Abre el programa con la práctica activa en ambos métodos.\n"
-    "  --resumen ARCHIVO...  Resume los registros de práctica de una clase; con --csv,\n"
-    "                        en CSV.\n"
-    "  --idioma IDIOMA       El idioma de las ventanas: es (español), en (inglés) o pt_BR\n"
-    "                        (portugués de Brasil). En pantalla, el del sistema si lo\n"
-    "                        habla Trazalia; con --script y --hoja, español.\n"
-    "  -h, --help            Muestra esta ayuda y termina.\n"
-    "  -v, --version         Muestra la versión y termina.\n"
-    "\n"
-    "Acepta también las opciones comunes de Qt, como -platform NOMBRE o -style NOMBRE.\n";
 
 // The platform asked for, to name it when it cannot be loaded.
 std::string plataforma;
@@ -181,33 +150,6 @@ private:
     std::array<char, 1 << 16> buffer_{};
 };
 
-// Qt's own options, taken by the application: those followed by a value, then flags.
-constexpr std::array<const char*, 15> kQtConValor{
-    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
-    "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
-    "style",       "stylesheet",         "name",          "title",   "visual"};
-constexpr std::array<const char*, 5> kQtSolas{"reverse", "widgetcount", "nograb", "dograb", "sync"};
-
-// The name of a Qt option ("-platform", "--style=x"), or empty when the argument is none.
-std::string OpcionDeQt(std::string_view arg, bool& conValor) {
-    if (arg.size() < 2 || arg[0] != '-') return {};
-    arg.remove_prefix(arg[1] == '-' ? 2 : 1);
-    const auto igual = arg.find('=');
-    const std::string_view nombre = arg.substr(0, igual);
-    for (const char* o : kQtConValor)
-        if (nombre == o) {
-            conValor = igual == std::string_view::npos;
-            return std::string(nombre);
-        }
-    for (const char* o : kQtSolas)
-        if (igual == std::string_view::npos && nombre == o) {
-            conValor = false;
-            return std::string(nombre);
-        }
-    if (nombre == "qmljsdebugger" && igual != std::string_view::npos) return std::string(nombre);
-    return {};
-}
-
 bool HayPantalla() {
     return !plataforma.empty() || !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
@@ -294,15 +236,6 @@ int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada, const QString& re
     return estado;
 }
 
-// The parser's only other error is an option without its value, named in its English text
-// between quotes.
-std::string FaltaElValor(const QString& error) {
-    const qsizetype desde = error.indexOf(u'\'') + 1;
-    const QString opcion = error.mid(desde, error.indexOf(u'\'', desde) - desde);
-    if (opcion.endsWith(u"script") || desde == 0) return "falta el ARCHIVO de la opción --script";
-    return "falta el valor de la opción «" + Legible(opcion.toLatin1().toStdString()) + "»";
-}
-
 // Lays the worksheet out and writes it under the name's own bytes; a failure is said in one line.
 int EscribirHoja(const QByteArray& ruta, const trazalia::practice::OpcionesDeHoja& opciones) {
     QString error;
@@ -316,18 +249,14 @@ int EscribirHoja(const QByteArray& ruta, const trazalia::practice::OpcionesDeHoj
     return 1;
 }
 
-// Whether a file name's bytes are text, which a QString can carry unchanged.
-bool EsTexto(const QByteArray& ruta) { return QFile::encodeName(QFile::decodeName(ruta)) == ruta; }
-
 // Reads every record file and prints their summary; a file that cannot be read ends it. Files are
 // read in pieces, never whole; a device such as /dev/zero, which would never end, is refused.
-int Resumir(const QStringList& archivos, bool csv) {
+int Resumir(const std::vector<std::string>& archivos, bool csv) {
     trazalia::practice::Resumen resumen(trazalia::app::ClaveDeAlumno);
     std::array<char, 1 << 16> trozo{};
-    for (const QString& archivo : archivos) {
-        const QByteArray ruta = archivo.toLatin1();
-        const std::string nombre = Legible(ruta.toStdString());
-        const int fd = ::open(ruta.constData(), O_RDONLY | O_CLOEXEC);
+    for (const std::string& ruta : archivos) {
+        const std::string nombre = Legible(ruta);
+        const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
             Decir(nombre + ": " + ErrorReason(Errno()));
             return 1;
@@ -338,7 +267,7 @@ int Resumir(const QStringList& archivos, bool csv) {
             error = Errno();
         else if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
             error = trazalia::canvas::MakeErrorCode(trazalia::canvas::FileProblem::Device);
-        resumen.Abrir(ruta.toStdString());
+        resumen.Abrir(ruta);
         while (!error) {
             const ssize_t n = ::read(fd, trozo.data(), trozo.size());
             if (n > 0)
@@ -378,167 +307,55 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("trazalia"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRAZALIA_VERSION));
 
-    // Qt's options go to the application; the program's own to the parser. Arguments are bytes:
-    // Latin-1 keeps every byte of a file name that is not UTF-8, and gives it back unchanged.
-    std::vector<char*> argumentosQt{argv[0]};
-    QStringList argumentos{QString::fromLatin1(argv[0])};
+    // Arguments are bytes: a file name need not be UTF-8, and keeps every byte.
+    trazalia::session::Contexto contexto;
+    for (const QString& idioma : trazalia::app::Idiomas())
+        contexto.idiomas.push_back(idioma.toStdString());
+    contexto.semilla = static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch());
+    const auto leida =
+        trazalia::session::LeerLinea(std::vector<std::string>(argv + 1, argv + argc), contexto);
+    if (const auto* error = std::get_if<std::string>(&leida)) {
+        Decir(Legible(*error));
+        return 2;
+    }
+    const trazalia::session::Pedido& pedido = std::get<trazalia::session::Pedido>(leida);
+    using trazalia::session::Modo;
+    const auto idioma = [&](const char* porDefecto) {
+        return QString::fromStdString(pedido.idioma.value_or(porDefecto));
+    };
     if (const QByteArray entorno = qgetenv("QT_QPA_PLATFORM"); !entorno.isEmpty())
         plataforma = entorno.toStdString();
-    for (int i = 1; i < argc; ++i) {
-        bool conValor = false;
-        const std::string opcion = OpcionDeQt(argv[i], conValor);
-        if (opcion.empty()) {
-            argumentos << QString::fromLatin1(argv[i]);
-            continue;
-        }
-        argumentosQt.push_back(argv[i]);
-        if (!conValor) continue;
-        if (i + 1 >= argc) {
-            Decir("falta el valor de la opción «" + Legible(argv[i]) + "»");
-            return 2;
-        }
-        argumentosQt.push_back(argv[++i]);
-        if (opcion == "platform") plataforma = argv[i];
-    }
-    const auto bytes = [](const QString& s) { return Legible(s.toLatin1().toStdString()); };
+    if (pedido.plataforma) plataforma = *pedido.plataforma;
 
-    const QCommandLineOption script(QStringList{QStringLiteral("s"), QStringLiteral("script")},
-                                    QString(), QStringLiteral("ARCHIVO"));
-    const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    const auto conValor = [](const char* nombre, const char* valor) {
-        return QCommandLineOption(QString::fromLatin1(nombre), QString(),
-                                  QString::fromLatin1(valor));
-    };
-    const QCommandLineOption hoja = conValor("hoja", "ARCHIVO");
-    const std::array<QCommandLineOption, 6> deLaHoja{
-        conValor("ejercicios", "N"), conValor("metodo", "M"),     conValor("nivel", "L"),
-        conValor("semilla", "S"),    conValor("titulo", "TEXTO"), conValor("papel", "P")};
-    const QCommandLineOption dibujados(QStringLiteral("dibujados"));
-    const QCommandLineOption practica(QStringLiteral("practica"));
-    const QCommandLineOption resumen(QStringLiteral("resumen"));
-    const QCommandLineOption csv(QStringLiteral("csv"));
-    const QCommandLineOption registro = conValor("registro", "ARCHIVO");
-    const QCommandLineOption idioma = conValor("idioma", "IDIOMA");
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(
-        {script, ayuda, version, hoja, dibujados, practica, resumen, csv, registro, idioma});
-    for (const QCommandLineOption& o : deLaHoja) parser.addOption(o);
-    if (!parser.parse(argumentos)) {
-        const QString unknown = parser.unknownOptionNames().value(0);
-        if (!unknown.isEmpty())
-            Decir("opción desconocida «" + std::string(unknown.size() == 1 ? "-" : "--") +
-                  bytes(unknown) + "»; «trazalia --help» muestra las opciones");
-        else
-            Decir(FaltaElValor(parser.errorText()));
-        return 2;
-    }
-    // A second value would silently replace the first: the user meant one of them.
-    const QStringList dadas = parser.optionNames();
-    for (const QCommandLineOption* o :
-         {&script, &ayuda, &version, &hoja, &dibujados, &practica, &resumen, &csv, &registro,
-          &idioma, &deLaHoja[0], &deLaHoja[1], &deLaHoja[2], &deLaHoja[3], &deLaHoja[4],
-          &deLaHoja[5]}) {
-        const auto veces = std::count_if(dadas.begin(), dadas.end(), [o](const QString& nombre) {
-            return o->names().contains(nombre);
-        });
-        if (veces > 1) {
-            Decir("la opción --" + o->names().last().toStdString() + " se ha dado " +
-                  std::to_string(veces) + " veces; se admite una sola");
-            return 2;
+    switch (pedido.modo) {
+        case Modo::Ayuda: {
+            if (!pedido.idioma) return Mostrar(trazalia::session::Ayuda());
+            const QCoreApplication nucleo(argc, argv);
+            trazalia::app::InstalarIdioma(idioma("es"), false);
+            return Mostrar(trazalia::session::Ayuda(trazalia::app::EnElIdioma));
         }
-    }
-    if (parser.isSet(ayuda)) return Mostrar(kAyuda);
-    if (parser.isSet(version)) return Mostrar("trazalia " TRAZALIA_VERSION "\n");
-    if (parser.isSet(idioma) && !trazalia::app::Idiomas().contains(parser.value(idioma))) {
-        Decir("idioma desconocido «" + bytes(parser.value(idioma)) +
-              "»: se esperaba es, en o pt_BR");
-        return 2;
-    }
-    if (parser.isSet(resumen)) {
-        if (parser.isSet(script) || parser.isSet(hoja) || parser.isSet(practica)) {
-            Decir("--resumen va sola, con sus archivos y --csv");
-            return 2;
+        case Modo::Version:
+            return Mostrar("trazalia " TRAZALIA_VERSION "\n");
+        case Modo::Resumen: {
+            // No file is read for a summary that could not be written.
+            if (salidaCerrada) return Mostrar({});
+            // A terminal's text needs no display: the translations alone, Spanish unless asked.
+            const QCoreApplication nucleo(argc, argv);
+            trazalia::app::InstalarIdioma(idioma("es"), false);
+            return Resumir(pedido.archivos, pedido.csv);
         }
-        if (parser.positionalArguments().isEmpty()) {
-            Decir("falta el ARCHIVO de la opción --resumen");
-            return 2;
-        }
-        // No file is read for a summary that could not be written.
-        if (salidaCerrada) return Mostrar({});
-        // A terminal's text needs no display: the translations alone, Spanish unless asked.
-        const QCoreApplication nucleo(argc, argv);
-        trazalia::app::InstalarIdioma(
-            parser.isSet(idioma) ? parser.value(idioma) : QStringLiteral("es"), false);
-        return Resumir(parser.positionalArguments(), parser.isSet(csv));
+        default:
+            break;
     }
-    if (parser.isSet(csv)) {
-        Decir("la opción --csv va con --resumen");
-        return 2;
-    }
-    if (parser.isSet(registro) && !parser.isSet(script)) {
-        Decir("la opción --registro va con --script");
-        return 2;
-    }
-    // The record is written by name, as text: bytes that are none would reach another file.
-    if (parser.isSet(registro) && !EsTexto(parser.value(registro).toLatin1())) {
-        Decir("el nombre del registro «" + bytes(parser.value(registro)) +
-              "» no es texto UTF-8; elija otro nombre");
-        return 2;
-    }
-    if (parser.isSet(practica) && (parser.isSet(script) || parser.isSet(hoja))) {
-        Decir("--practica abre las ventanas: no va con --script ni con --hoja");
-        return 2;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        Decir("argumento inesperado «" + bytes(parser.positionalArguments().first()) + "»");
-        return 2;
-    }
-    // The worksheet's options, read before any window system is needed.
-    std::optional<trazalia::practice::OpcionesDeHoja> opcionesDeHoja;
-    if (parser.isSet(hoja)) {
-        if (parser.isSet(script)) {
-            Decir("--hoja y --script no van juntas");
-            return 2;
-        }
-        if (trazalia::canvas::FormatForPath(QFile::decodeName(parser.value(hoja).toLatin1())) !=
-            trazalia::canvas::PictureFormat::Pdf) {
-            Decir("«" + bytes(parser.value(hoja)) +
-                  "»: la hoja se escribe en PDF; use un nombre terminado en .pdf");
-            return 2;
-        }
-        const auto valor = [&](std::size_t i) -> std::optional<QString> {
-            if (!parser.isSet(deLaHoja[i])) return std::nullopt;
-            return QString::fromUtf8(parser.value(deLaHoja[i]).toLatin1());
-        };
-        const auto leidas = trazalia::app::OpcionesDeLinea(
-            valor(0), valor(1), valor(2), valor(3), valor(4), valor(5), parser.isSet(dibujados),
-            static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch()));
-        if (const auto* error = std::get_if<QString>(&leidas)) {
-            Decir(Legible(error->toStdString()));
-            return 2;
-        }
-        opcionesDeHoja = std::get<trazalia::practice::OpcionesDeHoja>(leidas);
-    } else {
-        for (const QCommandLineOption& o : deLaHoja)
-            if (parser.isSet(o)) {
-                Decir("la opción --" + o.names().first().toStdString() + " va con --hoja");
-                return 2;
-            }
-        if (parser.isSet(dibujados)) {
-            Decir("la opción --dibujados va con --hoja");
-            return 2;
-        }
-    }
-    const bool enGuion = parser.isSet(script);
+    const bool enGuion = pedido.modo == Modo::Guion;
+    const bool deHoja = pedido.modo == Modo::Hoja;
     if (enGuion && cerrados[1]) {
         Decir("no se puede escribir la salida estándar: " +
               ErrorReason(std::make_error_code(std::errc::bad_file_descriptor)));
         return 1;
     }
 
-    if ((enGuion || opcionesDeHoja) && plataforma.empty()) {
+    if ((enGuion || deHoja) && plataforma.empty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         plataforma = "offscreen";
     }
@@ -547,6 +364,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // Qt's own options go to the application.
+    std::vector<std::string> deQt = pedido.deQt;
+    std::vector<char*> argumentosQt{argv[0]};
+    for (std::string& a : deQt) argumentosQt.push_back(a.data());
     argumentosQt.push_back(nullptr);
     int argcQt = static_cast<int>(argumentosQt.size()) - 1;
     const QtMessageHandler anterior = qInstallMessageHandler(AntesDeLaAplicacion);
@@ -556,21 +377,21 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trazalia.Trazalia"));
     // On screen the windows speak the system's language; scripts and worksheets, whose output
     // is compared byte for byte, Spanish unless asked.
-    trazalia::app::InstalarIdioma(parser.isSet(idioma)        ? parser.value(idioma)
-                                  : enGuion || opcionesDeHoja ? QStringLiteral("es")
-                                                              : trazalia::app::IdiomaDelSistema(),
-                                  !enGuion && !opcionesDeHoja);
+    trazalia::app::InstalarIdioma(pedido.idioma       ? idioma("es")
+                                  : enGuion || deHoja ? QStringLiteral("es")
+                                                      : trazalia::app::IdiomaDelSistema(),
+                                  !enGuion && !deHoja);
 
-    if (opcionesDeHoja) return Acabar(EscribirHoja(parser.value(hoja).toLatin1(), *opcionesDeHoja));
+    if (deHoja)
+        return Acabar(EscribirHoja(QByteArray::fromStdString(pedido.hoja), pedido.opcionesDeHoja));
     if (enGuion)
-        return Acabar(EjecutarGuion(parser.value(script).toLatin1(), cerrados[0],
-                                    parser.isSet(registro)
-                                        ? QFile::decodeName(parser.value(registro).toLatin1())
-                                        : QString()));
+        return Acabar(
+            EjecutarGuion(QByteArray::fromStdString(pedido.guion), cerrados[0],
+                          pedido.registro ? QString::fromStdString(*pedido.registro) : QString()));
     // Rendered once for every window, and only when there are windows to see.
     QApplication::setWindowIcon(trazalia::app::IconoTrazalia());
     trazalia::app::Aplicacion app;
-    app.setPracticaAlAbrir(parser.isSet(practica));
+    app.setPracticaAlAbrir(pedido.modo == Modo::Practica);
     app.IniciarEnPantalla();
     return aplicacion.exec();
 }

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line read from the table of options: each error in one line, each option that goes
+// with a mode, the values and the defaults; and the help written from the same table.
+
+#include "session/opciones.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace trazalia::session {
+namespace {
+
+const Contexto kContexto{{"es", "en", "pt_BR"}, 1234};
+
+struct Mala {
+    const char* name;
+    std::vector<std::string> args;
+    std::string error;
+    friend void PrintTo(const Mala& row, std::ostream* os) { *os << row.name; }
+};
+
+class LineaMalaTest : public testing::TestWithParam<Mala> {};
+
+TEST_P(LineaMalaTest, SaysWhatIsWrongInOneLine) {
+    const auto leida = LeerLinea(GetParam().args, kContexto);
+    ASSERT_TRUE(std::holds_alternative<std::string>(leida));
+    EXPECT_EQ(std::get<std::string>(leida), GetParam().error);
+}
+
+const std::string kAyudaDeOpciones = "; «trazalia --help» muestra las opciones";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Opciones, LineaMalaTest, testing::Values(
+    Mala{"Desconocida", {"--foo=1"}, "opción desconocida «--foo»" + kAyudaDeOpciones},
+    Mala{"DesconocidaDeUnaLetra", {"--x"}, "opción desconocida «-x»" + kAyudaDeOpciones},
+    Mala{"SinElArchivoDelGuion", {"--script"}, "falta el ARCHIVO de la opción --script"},
+    Mala{"SinValorPorSuLetra", {"-s"}, "falta el valor de la opción «-s»"},
+    Mala{"SinElNombreDeLaHoja", {"-hoja"}, "falta el valor de la opción «-hoja»"},
+    Mala{"SinValorDeQt", {"-s", "g", "-platform"}, "falta el valor de la opción «-platform»"},
+    Mala{"ValorDeUnaSola", {"--practica=si"}, "la opción «--practica» no lleva valor"},
+    Mala{"DosVeces", {"-s", "a", "--script", "b"},
+         "la opción --script se ha dado 2 veces; se admite una sola"},
+    Mala{"IdiomaDesconocido", {"--idioma", "xx"}, "idioma desconocido «xx»: se esperaba es, en o pt_BR"},
+    Mala{"ResumenAntesQueOtroModo", {"--practica", "--hoja", "h.pdf", "--resumen", "a"},
+         "--resumen va sola, con sus archivos y --csv"},
+    Mala{"PracticaConHoja", {"--hoja", "h.pdf", "--practica"},
+         "--practica abre las ventanas: no va con --script ni con --hoja"},
+    Mala{"HojaConGuion", {"--hoja", "h.pdf", "-s", "g"}, "--hoja y --script no van juntas"},
+    Mala{"ResumenSinArchivos", {"--resumen", "--csv"}, "falta el ARCHIVO de la opción --resumen"},
+    Mala{"ArgumentoSuelto", {"-s", "g", "stray"}, "argumento inesperado «stray»"},
+    Mala{"CsvSinResumen", {"--csv"}, "la opción --csv va con --resumen"},
+    Mala{"RegistroConResumen", {"--resumen", "a", "--registro", "r"},
+         "la opción --registro va con --script"},
+    Mala{"NivelSinHoja", {"--nivel", "facil"}, "la opción --nivel va con --hoja"},
+    Mala{"DibujadosEnUnGuion", {"-s", "g", "--dibujados"}, "la opción --dibujados va con --hoja"},
+    Mala{"RegistroQueNoEsTexto", {"-s", "g", "--registro", "a\xff.csv"},
+         "el nombre del registro «a\xff.csv» no es texto UTF-8; elija otro nombre"},
+    Mala{"RegistroConMedioSustituto", {"-s", "g", "--registro", "\xed\xa0\x80"},
+         "el nombre del registro «\xed\xa0\x80» no es texto UTF-8; elija otro nombre"},
+    Mala{"HojaQueNoEsPdf", {"--hoja", "a.pdf/b.txt"},
+         "«a.pdf/b.txt»: la hoja se escribe en PDF; use un nombre terminado en .pdf"},
+    Mala{"CeroEjercicios", {"--hoja", "h.pdf", "--ejercicios", "0"},
+         "--ejercicios va de 1 a 200, no «0»"},
+    Mala{"EjerciciosDeMas", {"--hoja", "h.pdf", "--ejercicios", "201"},
+         "--ejercicios va de 1 a 200, no «201»"},
+    Mala{"MetodoDesconocido", {"--hoja", "h.pdf", "--metodo", "triangulo"},
+         "método desconocido «triangulo»: se esperaba paralelogramo, poligono o ambos"},
+    Mala{"NivelDesconocido", {"--hoja", "h.pdf", "--nivel", "experto"},
+         "nivel desconocido «experto»: se esperaba facil, medio o dificil"},
+    Mala{"SemillaConSigno", {"--hoja", "h.pdf", "--semilla", "+5"},
+         "semilla no válida «+5»: se esperaba un número de 0 a 4294967295"},
+    Mala{"SemillaDeMas", {"--hoja", "h.pdf", "--semilla", "4294967296"},
+         "semilla no válida «4294967296»: se esperaba un número de 0 a 4294967295"},
+    Mala{"PapelDesconocido", {"--hoja", "h.pdf", "--papel", "a3"},
+         "papel desconocido «a3»: se esperaba a4 o carta"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct Buena {
+    const char* name;
+    std::vector<std::string> args;
+    std::function<void(const Pedido&)> check;
+    friend void PrintTo(const Buena& row, std::ostream* os) { *os << row.name; }
+};
+
+class LineaBuenaTest : public testing::TestWithParam<Buena> {};
+
+TEST_P(LineaBuenaTest, ReadsWhatIsAskedFor) {
+    const auto leida = LeerLinea(GetParam().args, kContexto);
+    ASSERT_TRUE(std::holds_alternative<Pedido>(leida)) << std::get<std::string>(leida);
+    GetParam().check(std::get<Pedido>(leida));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Opciones, LineaBuenaTest, testing::Values(
+    Buena{"VentanasPorDefecto", {}, [](const Pedido& p) {
+        EXPECT_EQ(p.modo, Modo::Ventanas);
+        EXPECT_FALSE(p.idioma);
+        EXPECT_EQ(p.opcionesDeHoja.semilla, 1234u);
+    }},
+    Buena{"HojaConTodo",
+          {"--hoja", "h.PDF", "--ejercicios", " 12", "--metodo", "poligono", "--nivel=dificil",
+           "--semilla", "4294967295", "--titulo", "T", "-papel", "carta", "--dibujados"},
+          [](const Pedido& p) {
+              EXPECT_EQ(p.modo, Modo::Hoja);
+              EXPECT_EQ(p.hoja, "h.PDF");
+              const practice::OpcionesDeHoja& o = p.opcionesDeHoja;
+              EXPECT_EQ(o.ejercicios, 12);
+              EXPECT_EQ(o.metodo, practice::Metodo::Poligono);
+              EXPECT_EQ(o.nivel, practice::Nivel::Dificil);
+              EXPECT_EQ(o.semilla, 4294967295u);
+              EXPECT_EQ(o.titulo, "T");
+              EXPECT_EQ(o.papel, practice::Papel::Carta);
+              EXPECT_TRUE(o.dibujados);
+          }},
+    Buena{"HojaPorDefecto", {"--hoja", "h.pdf"}, [](const Pedido& p) {
+        const practice::OpcionesDeHoja o = p.opcionesDeHoja;
+        EXPECT_EQ(o.ejercicios, 6);
+        EXPECT_EQ(o.metodo, practice::Metodo::Ambos);
+        EXPECT_EQ(o.nivel, practice::Nivel::Medio);
+        EXPECT_EQ(o.semilla, 1234u);
+        EXPECT_FALSE(o.titulo);
+        EXPECT_EQ(o.papel, practice::Papel::A4);
+        EXPECT_FALSE(o.dibujados);
+    }},
+    Buena{"GuionConQt", {"-platform", "offscreen", "--script=-", "-style=fusion", "--sync",
+                         "--registro", "r.csv", "--idioma", "pt_BR"},
+          [](const Pedido& p) {
+              EXPECT_EQ(p.modo, Modo::Guion);
+              EXPECT_EQ(p.guion, "-");
+              EXPECT_EQ(p.registro, "r.csv");
+              EXPECT_EQ(p.idioma, "pt_BR");
+              EXPECT_EQ(p.deQt, (std::vector<std::string>{"-platform", "offscreen",
+                                                          "-style=fusion", "--sync"}));
+              EXPECT_EQ(p.plataforma, "offscreen");
+          }},
+    Buena{"ResumenConSusArchivos", {"--resumen", "a", "--csv", "--", "--b", "-"},
+          [](const Pedido& p) {
+              EXPECT_EQ(p.modo, Modo::Resumen);
+              EXPECT_TRUE(p.csv);
+              EXPECT_EQ(p.archivos, (std::vector<std::string>{"a", "--b", "-"}));
+          }},
+    Buena{"LaAyudaAntesQueNada", {"--nivel", "x", "-h", "--idioma", "en", "--practica"},
+          [](const Pedido& p) {
+              EXPECT_EQ(p.modo, Modo::Ayuda);
+              EXPECT_EQ(p.idioma, "en");
+          }}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+std::vector<std::string> Lineas(const std::string& texto) {
+    std::vector<std::string> lineas;
+    std::istringstream in(texto);
+    for (std::string l; std::getline(in, l);) lineas.push_back(l);
+    return lineas;
+}
+
+std::string Marcado(const char*, const char* texto, int) { return "<" + std::string(texto) + ">"; }
+
+// Each option on its own line, under the one it belongs to, its text and the text's later lines
+// at one column; every mode in the usage; every text through the translator.
+TEST(AyudaDeOpciones, EachOptionAtItsColumnAndEveryTextTranslated) {
+    const std::vector<std::string> lineas = Lineas(Ayuda());
+    const std::string marcada = Ayuda(Marcado);
+    constexpr std::size_t kColumna = 24;
+    for (const Opcion& o : Opciones()) {
+        if (!o.argumento.empty()) {
+            EXPECT_NE(marcada.find("<" + std::string(o.argumento) + ">"), std::string::npos);
+        }
+        if (!o.ayuda) continue;
+        std::string cabeza = std::string(o.dentro ? "    " : "  ") +
+                             (o.corto ? std::string{'-', o.corto, ',', ' '} : "") + "--" +
+                             std::string(o.nombre);
+        if (!o.argumento.empty()) cabeza += " " + std::string(o.argumento);
+        const auto at = std::find_if(lineas.begin(), lineas.end(), [&](const std::string& l) {
+            return l.starts_with(cabeza + ' ');
+        });
+        ASSERT_NE(at, lineas.end()) << cabeza;
+        const std::vector<std::string> texto = Lineas(o.ayuda);
+        for (std::size_t i = 0; i < texto.size(); ++i) {
+            ASSERT_LT(at + i, lineas.end());
+            EXPECT_EQ(at[i].substr(kColumna), texto[i]) << cabeza;
+            if (i > 0) {
+                EXPECT_EQ(at[i].find_first_not_of(' '), kColumna) << cabeza;
+            }
+        }
+        EXPECT_NE(marcada.find("<" + texto[0]), std::string::npos) << cabeza;
+    }
+    EXPECT_EQ(lineas[0], "Uso: trazalia [--practica | --script ARCHIVO [--registro ARCHIVO] |");
+    EXPECT_EQ(lineas[1],
+              std::string(15, ' ') +
+                  "--hoja ARCHIVO.pdf [OPCIONES DE LA HOJA] | --resumen ARCHIVO... [--csv]]");
+    EXPECT_TRUE(
+        marcada.starts_with("<Uso:> trazalia [--practica | --script <ARCHIVO> "
+                            "<[--registro ARCHIVO]> |"));
+}
+
+}  // namespace
+}  // namespace trazalia::session
