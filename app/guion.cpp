@@ -35,42 +35,7 @@
 
 namespace trazalia::app {
 
-std::string_view Recortar(std::string_view s) {
-    const auto blanco = " \t\r\n";
-    const auto inicio = s.find_first_not_of(blanco);
-    if (inicio == std::string_view::npos) return {};
-    return s.substr(inicio, s.find_last_not_of(blanco) - inicio + 1);
-}
-
 namespace {
-
-std::vector<std::string_view> Palabras(std::string_view s) {
-    std::vector<std::string_view> palabras;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
-        std::size_t fin = i;
-        while (fin < s.size() && s[fin] != ' ' && s[fin] != '\t') ++fin;
-        if (fin > i) palabras.push_back(s.substr(i, fin - i));
-        i = fin;
-    }
-    return palabras;
-}
-
-enum class Leido { Linea, Fin, Larga };
-
-// The next line without its newline, read a character at a time so that no more than maximo
-// bytes are ever kept.
-Leido LeerLinea(std::streambuf& in, std::string& linea, std::size_t maximo) {
-    linea.clear();
-    for (;;) {
-        const int c = in.sbumpc();
-        if (c == std::char_traits<char>::eof()) return linea.empty() ? Leido::Fin : Leido::Linea;
-        if (c == '\n') return Leido::Linea;
-        if (linea.size() == maximo) return Leido::Larga;
-        linea += static_cast<char>(c);
-    }
-}
 
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -118,13 +83,7 @@ BusquedaControl BuscarControl(const Aplicacion& app, std::string_view ruta) {
     return {v, control, {}};
 }
 
-const Orden* BuscarOrden(std::string_view nombre) {
-    for (const Orden& orden : Ordenes())
-        if (orden.nombre == nombre) return &orden;
-    return nullptr;
-}
-
-std::string Uso(std::string_view orden) { return "uso: " + std::string(BuscarOrden(orden)->uso); }
+using session::Uso;
 
 // One bit for each window that is shown.
 unsigned ALaVista(const Aplicacion& app) {
@@ -481,35 +440,32 @@ std::string Guardar(const Llamada& l) {
     return {};
 }
 
-constexpr std::size_t kSinLimite = std::numeric_limits<std::size_t>::max();
+using Funcion = std::string (*)(const Llamada&);
 
+// What the windows do for each command of the core's table; none yet for the commands only the
+// core takes.
 // clang-format off
-constexpr std::array kOrdenes{
-    Orden{"click", "click VENTANA.BOTÓN", 2, 2,
-          [](const Llamada& l) { return Pulsar(l.app, l.w); }},
-    Orden{"set", "set VENTANA.BARRA VALOR", 3, 3,
-          [](const Llamada& l) { return Mover(l.app, l.w); }},
-    Orden{"close", "close VENTANA", 2, 2,
-          [](const Llamada& l) { return Cerrar(l.app, l.w); }},
-    Orden{"dump", "dump VENTANA", 2, 2, Volcar},
-    Orden{"save", "save VENTANA ARCHIVO", 3, kSinLimite, Guardar},
-    Orden{"view", "view VENTANA VISTA on|off", 4, 4,
-          [](const Llamada& l) { return Vista(l.app, l.w); }},
-    Orden{"key", "key VENTANA.CONTROL TECLA...", 3, kSinLimite,
-          [](const Llamada& l) { return Teclas(l.app, l.w); }},
-    // The count of words depends on the second: Practicar checks it.
-    Orden{"practice", "practice VENTANA on SEMILLA NIVEL | practice VENTANA next|check|off", 3, 5,
-          [](const Llamada& l) { return Practicar(l.app, l.w); }},
-    Orden{"guess", "guess VENTANA R ALFA", 4, 4,
-          [](const Llamada& l) { return Adivinar(l.app, l.w); }},
-    Orden{"drag", "drag VENTANA X1 Y1 X2 Y2", 6, 6,
-          [](const Llamada& l) { return Arrastrar(l.app, l.w); }},
-};
+constexpr std::array<std::pair<std::string_view, Funcion>, 10> kFunciones{{
+    {"click", [](const Llamada& l) { return Pulsar(l.app, l.w); }},
+    {"set", [](const Llamada& l) { return Mover(l.app, l.w); }},
+    {"close", [](const Llamada& l) { return Cerrar(l.app, l.w); }},
+    {"dump", Volcar},
+    {"save", Guardar},
+    {"view", [](const Llamada& l) { return Vista(l.app, l.w); }},
+    {"key", [](const Llamada& l) { return Teclas(l.app, l.w); }},
+    {"practice", [](const Llamada& l) { return Practicar(l.app, l.w); }},
+    {"guess", [](const Llamada& l) { return Adivinar(l.app, l.w); }},
+    {"drag", [](const Llamada& l) { return Arrastrar(l.app, l.w); }},
+}};
 // clang-format on
 
-}  // namespace
+Funcion FuncionDe(std::string_view nombre) {
+    for (const auto& [orden, funcion] : kFunciones)
+        if (orden == nombre) return funcion;
+    return nullptr;
+}
 
-std::span<const Orden> Ordenes() { return kOrdenes; }
+}  // namespace
 
 std::string Legible(std::string_view texto) { return canvas::Printable(texto); }
 
@@ -517,57 +473,40 @@ Guion::Guion(Aplicacion& app, canvas::TraceWriter& trace, std::ostream& out, std
              std::string nombre)
     : app_(app), trace_(trace), out_(out), err_(err), nombre_(std::move(nombre)) {}
 
-bool Guion::SalidaFallida() const { return trace_.Failed() || out_.fail(); }
-
 int Guion::Ejecutar(std::istream& in) {
-    const auto informar = [this](const std::string& donde, const std::string& error, int estado) {
-        trace_.Flush();
-        out_.flush();
-        err_ << "trazalia: " << Legible(donde) << ": " << Legible(error) << std::endl;
-        return estado;
-    };
-    std::string linea;
-    long numero = 0;
     long cambios = 0;
-    for (;;) {
-        Leido leida = Leido::Fin;
-        try {
-            if (in.rdbuf()) leida = LeerLinea(*in.rdbuf(), linea, kLineaMaxima);
-        } catch (const std::system_error& e) {
-            return informar(nombre_, canvas::ErrorReason(e.code()), kErrorDeEntradaSalida);
-        }
-        if (leida == Leido::Fin) break;
-        ++numero;
-        const std::string donde = nombre_ + ':' + std::to_string(numero);
-        if (leida == Leido::Larga)
-            return informar(
-                donde, "línea demasiado larga: más de " + std::to_string(kLineaMaxima) + " bytes",
-                kErrorDeGuion);
-        if (numero == 1 && linea.starts_with("\xEF\xBB\xBF")) linea.erase(0, 3);
-        const unsigned antes = ALaVista(app_);
-        std::string error = Linea(linea);
-        if (error.empty()) error = FalloDeVentana(app_);
-        // Showing or hiding a window queues window-system events that only an event loop
-        // delivers; script mode runs none, so a long script would keep every one. Delivering
-        // them repaints the windows, so only now and then.
-        if (ALaVista(app_) != antes && ++cambios % 64 == 0) QCoreApplication::processEvents();
-        if (!error.empty()) return informar(donde, error, kErrorDeGuion);
-        if (SalidaFallida()) return kErrorDeEntradaSalida;
-    }
-    trace_.Flush();
-    out_.flush();
-    return SalidaFallida() ? kErrorDeEntradaSalida : kExito;
+    return session::Ejecutar(in, err_, nombre_,
+                             {[&](std::string_view linea) {
+                                  const unsigned antes = ALaVista(app_);
+                                  std::string error = Linea(linea);
+                                  if (error.empty()) error = FalloDeVentana(app_);
+                                  // Showing or hiding a window queues window-system events that
+                                  // only an event loop delivers; script mode runs none, so a long
+                                  // script would keep every one. Delivering them repaints the
+                                  // windows, so only now and then.
+                                  if (ALaVista(app_) != antes && ++cambios % 64 == 0)
+                                      QCoreApplication::processEvents();
+                                  return error;
+                              },
+                              [this] {
+                                  trace_.Flush();
+                                  out_.flush();
+                              },
+                              [this] { return trace_.Failed() || out_.fail(); }});
 }
 
 std::string Guion::Linea(std::string_view texto) {
     const std::string_view linea = Recortar(texto);
     if (linea.empty() || linea.front() == '#') return {};
-    const std::vector<std::string_view> w = Palabras(linea);
-    const Orden* orden = BuscarOrden(w[0]);
+    const std::vector<std::string_view> w = session::Palabras(linea);
+    const Orden* orden = session::BuscarOrden(w[0]);
     if (!orden) return "orden desconocida " + canvas::Quoted(w[0]);
     if (app_.terminado()) return "el programa ya terminó";
     if (w.size() < orden->minimo || w.size() > orden->maximo) return Uso(orden->nombre);
-    return orden->ejecutar(Llamada{app_, trace_, out_, w, linea});
+    const Funcion funcion = FuncionDe(orden->nombre);
+    if (!funcion)
+        return std::string(orden->nombre) + " aún no está en trazalia: trazalia-nucleo lo realiza";
+    return funcion(Llamada{app_, trace_, out_, w, linea});
 }
 
 }  // namespace trazalia::app

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "session/guion.h"
+
 namespace trazalia::canvas {
 class TraceWriter;
 }
@@ -15,26 +17,14 @@ namespace trazalia::app {
 
 class Aplicacion;
 
-// The line without the blanks (spaces, tabs, CR, LF) at either end.
-std::string_view Recortar(std::string_view s);
+// The commands, their usages and the reading of lines are the core's, so that both runners speak
+// identically and the manual's test reads one table.
+using session::Orden;
+using session::Ordenes;
+using session::Recortar;
 
 // What a command's function is given; guion.cpp defines it.
 struct Llamada;
-
-// One command of a script: the dispatcher, the usage errors and the manual's test all read it.
-struct Orden {
-    std::string_view nombre;
-    // As "uso: " followed by it says; alternatives are separated by " | ".
-    std::string_view uso;
-    // How many words a line of this command may have, the command's own included.
-    std::size_t minimo;
-    std::size_t maximo;
-    // Returns an error message, or an empty string when the line ran.
-    std::string (*ejecutar)(const Llamada&);
-};
-
-// Every command a script may use.
-std::span<const Orden> Ordenes();
 
 // Runs a script of user actions against the real windows, one line at a time as it is read, so
 // that a long script runs in bounded memory and its trace streams out as it goes. Each line is
@@ -42,13 +32,10 @@ std::span<const Orden> Ordenes();
 // Blank lines and lines starting with # are skipped; a UTF-8 byte-order mark at the start is too.
 class Guion {
 public:
-    // Exit statuses of a run.
-    static constexpr int kExito = 0;
-    // The script cannot be read, or its output cannot be written.
-    static constexpr int kErrorDeEntradaSalida = 1;
-    static constexpr int kErrorDeGuion = 2;
-    // Longer lines are an error, so that a line never takes unbounded memory.
-    static constexpr std::size_t kLineaMaxima = 64 * 1024;
+    // Exit statuses of a run: session::kExito and the others.
+    static constexpr int kExito = session::kExito;
+    static constexpr int kErrorDeEntradaSalida = session::kErrorDeEntradaSalida;
+    static constexpr int kErrorDeGuion = session::kErrorDeGuion;
 
     // nombre is how errors name the script ("-" for standard input). out receives dump output
     // (the trace goes to the writer the application was given); err receives the error line.
@@ -65,8 +52,6 @@ public:
     std::string Linea(std::string_view linea);
 
 private:
-    bool SalidaFallida() const;
-
     Aplicacion& app_;
     canvas::TraceWriter& trace_;
     std::ostream& out_;
