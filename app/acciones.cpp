@@ -124,10 +124,15 @@ bool ModoDelDibujo::eventFilter(QObject* objeto, QEvent* evento) {
     const auto tipo = evento->type();
     if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove &&
         tipo != QEvent::MouseButtonRelease && tipo != QEvent::ContextMenu &&
-        tipo != QEvent::KeyPress)
+        tipo != QEvent::KeyPress && tipo != QEvent::Hide)
         return false;
     QWidget* picture = ventana_.Picture1();
     if (objeto != picture) return false;
+    if (tipo == QEvent::Hide) {
+        // Esc or "Regresar" during a drag: the release will not come.
+        Abandonar();
+        return false;
+    }
     if (tipo == QEvent::KeyPress) {
         // Enter that no shortcut took (a script's key) checks, as "Comprobar" does.
         const int tecla = static_cast<QKeyEvent*>(evento)->key();
@@ -155,6 +160,7 @@ bool ModoDelDibujo::Presionar(const QMouseEvent& raton) {
     const auto& dibujo = ventana_.dibujo();
     if (raton.button() != ::Qt::LeftButton || modo_ != Modo::Libre || !dibujo) return false;
     const diagram::Punto p = EnTwips(raton.position());
+    ultimo_ = p;
     const canvas::Picture& picture = ventana_.Picture1()->picture();
     switch (practice::QueEmpieza(*dibujo, p, picture.Width(), picture.Height(),
                                  practica_.Pendiente(), arrastre_.Alcance())
@@ -179,6 +185,9 @@ bool ModoDelDibujo::Presionar(const QMouseEvent& raton) {
 
 bool ModoDelDibujo::Mover(const QMouseEvent& raton) {
     const diagram::Punto p = EnTwips(raton.position());
+    // The button was let go where the picture could not see it.
+    if (!(raton.buttons() & ::Qt::LeftButton)) Abandonar();
+    ultimo_ = p;
     switch (modo_) {
         case Modo::Punta:
             arrastre_.Mover(p, raton.modifiers() & ::Qt::ShiftModifier);
@@ -205,6 +214,12 @@ bool ModoDelDibujo::Soltar(const QMouseEvent& raton) {
     modo_ = Modo::Libre;
     Senalar(p);
     return true;
+}
+
+void ModoDelDibujo::Abandonar() {
+    if (modo_ == Modo::Punta) arrastre_.Soltar();
+    if (modo_ == Modo::Intento) practica_.MoverIntento(ultimo_, true);
+    modo_ = Modo::Libre;
 }
 
 void ModoDelDibujo::Senalar(diagram::Punto p) {

@@ -78,6 +78,8 @@ private:
     bool Presionar(const QMouseEvent& raton);
     bool Mover(const QMouseEvent& raton);
     bool Soltar(const QMouseEvent& raton);
+    // A release that will not come: the gesture lets go where it last was.
+    void Abandonar();
     // The open hand over a tip a press would grab.
     void Senalar(diagram::Punto p);
 
@@ -86,6 +88,7 @@ private:
     Practica& practica_;
     QMenu& menu_;
     Modo modo_ = Modo::Libre;
+    diagram::Punto ultimo_;
 };
 
 }  // namespace trazalia::app

@@ -2,7 +2,6 @@
 #include "app/ventana_metodo.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStringList>
@@ -13,6 +12,7 @@
 #include "app/editor.h"
 #include "app/idioma.h"
 #include "app/vistas.h"
+#include "app/zoom.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/descripcion.h"
 #include "diagram/formato.h"
@@ -39,6 +39,7 @@ VentanaMetodo::VentanaMetodo(ControlVistas& vistas, const QString& nombre, const
     });
     connect(&vistas_, &ControlVistas::cambiadas, this, &VentanaMetodo::Redibujar);
     anuncio_ = new Anuncio(this);
+    ResponderAEsc(*this);
 }
 
 // The description reads descrito_, which goes before the picture and its children.
@@ -98,16 +99,6 @@ void VentanaMetodo::Describir() {
     }
     descrito_ = Descrito{*dibujo_, lienzo_->vistas(), std::move(capas)};
     descripcion_->Cambio();
-}
-
-void VentanaMetodo::keyPressEvent(QKeyEvent* event) {
-    // Full screen, Esc first leaves it (that is the full-screen handler's, not this one's).
-    if (event->key() == ::Qt::Key_Escape && event->modifiers() == ::Qt::NoModifier &&
-        !isFullScreen()) {
-        Regresar();
-        return;
-    }
-    Ventana::keyPressEvent(event);
 }
 
 QString VentanaMetodo::LineaDeLecturas() const {

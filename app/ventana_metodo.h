@@ -16,8 +16,6 @@
 #include "diagram/resultado.h"
 #include "diagram/vistas.h"
 
-class QKeyEvent;
-
 namespace trazalia::canvas {
 class Canvas;
 }
@@ -105,6 +103,8 @@ public:
     void Escribir(int rotulo, std::string_view caption) { Label(rotulo, caption); }
     // Empties the resultant's read-outs.
     void VaciarResultado();
+    // Hides the window and asks for the start window: "Regresar", and Esc (ResponderAEsc).
+    void Regresar();
 
 signals:
     // After an event redrew the picture, with what it did.
@@ -115,10 +115,6 @@ signals:
 protected:
     int HScroll(int n) const override;
     void Label(int n, std::string_view caption) override;
-    // Hides the window and asks for the start window.
-    void Regresar();
-    // Esc does what "Regresar" does.
-    void keyPressEvent(QKeyEvent* event) override;
 
     // Runs a domain handler as Evento does. When it redrew the picture, what it returns becomes
     // what the window tells of the picture, and the handler is kept to redraw it with other views.

@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "app/accesible.h"
+#include "app/acciones.h"
+#include "app/arrastre.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
@@ -97,6 +99,19 @@ TEST_F(ArrastreTest, SinCambioDeEscalaSoltarNoRedibuja) {
     Raton(picture, QEvent::MouseButtonRelease, mas, ::Qt::NoButton);
     EXPECT_EQ(redibujos.count(), 0);
     EXPECT_EQ(v.dibujo()->Escala, 100);
+}
+
+// Hidden while a tip is held (Esc, "Regresar"), the window lets it go: back again, a move with no
+// button pressed leaves the vector where it was.
+TEST_F(ArrastreTest, OcultarLaVentanaSueltaLaPunta) {
+    VentanaMetodo& v = Metodo("Form2 1=50 2=50 4=90");
+    QWidget* picture = v.Picture1();
+    Raton(picture, QEvent::MouseButtonPress, Punta(v, 1), ::Qt::LeftButton);
+    v.hide();
+    v.show();
+    EXPECT_FALSE(AccionesDelDibujo::De(v).arrastre().vector());
+    Raton(picture, QEvent::MouseMove, {100, 100}, ::Qt::NoButton);
+    EXPECT_EQ(v.barra(1)->value(), 50);
 }
 
 // A layer of the test's own that holds a scale.
