@@ -287,6 +287,86 @@ int Resumir(const std::vector<std::string>& archivos, bool csv) {
     return Mostrar(csv ? resumen.Csv() : trazalia::app::ResumenTraducido(resumen));
 }
 
+using trazalia::session::Modo;
+using trazalia::session::Pedido;
+
+QString IdiomaPedido(const Pedido& pedido) {
+    return QString::fromStdString(pedido.idioma.value_or("es"));
+}
+
+// The modes that only write text, without a window system: nothing for the others.
+std::optional<int> EnTexto(const Pedido& pedido, int argc, char* argv[]) {
+    switch (pedido.modo) {
+        case Modo::Ayuda: {
+            if (!pedido.idioma) return Mostrar(trazalia::session::Ayuda());
+            const QCoreApplication nucleo(argc, argv);
+            trazalia::app::InstalarIdioma(IdiomaPedido(pedido), false);
+            return Mostrar(trazalia::session::Ayuda(trazalia::app::EnElIdioma));
+        }
+        case Modo::Version:
+            return Mostrar("trazalia " TRAZALIA_VERSION "\n");
+        case Modo::Resumen: {
+            // No file is read for a summary that could not be written.
+            if (salidaCerrada) return Mostrar({});
+            // A terminal's text needs no display: the translations alone, Spanish unless asked.
+            const QCoreApplication nucleo(argc, argv);
+            trazalia::app::InstalarIdioma(IdiomaPedido(pedido), false);
+            return Resumir(pedido.archivos, pedido.csv);
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+// A worksheet, a script or the windows: Qt's application, with Qt's own options.
+int ConAplicacion(const Pedido& pedido, char* programa, bool entradaCerrada) {
+    const bool enGuion = pedido.modo == Modo::Guion;
+    const bool deHoja = pedido.modo == Modo::Hoja;
+    if (enGuion && salidaCerrada) {
+        Decir("no se puede escribir la salida estándar: " +
+              ErrorReason(std::make_error_code(std::errc::bad_file_descriptor)));
+        return 1;
+    }
+    if ((enGuion || deHoja) && plataforma.empty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        plataforma = "offscreen";
+    }
+    if (!HayPantalla()) {
+        std::fputs(kSinPantalla, stderr);
+        return 1;
+    }
+
+    std::vector<std::string> deQt = pedido.deQt;
+    std::vector<char*> argumentosQt{programa};
+    for (std::string& a : deQt) argumentosQt.push_back(a.data());
+    argumentosQt.push_back(nullptr);
+    int argcQt = static_cast<int>(argumentosQt.size()) - 1;
+    const QtMessageHandler anterior = qInstallMessageHandler(AntesDeLaAplicacion);
+    QApplication aplicacion(argcQt, argumentosQt.data());
+    qInstallMessageHandler(anterior);
+    // Desktops match the windows to the installed entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.trazalia.Trazalia"));
+    // On screen the windows speak the system's language; scripts and worksheets, whose output
+    // is compared byte for byte, Spanish unless asked.
+    const bool enPantalla = !enGuion && !deHoja;
+    trazalia::app::InstalarIdioma(
+        enPantalla && !pedido.idioma ? trazalia::app::IdiomaDelSistema() : IdiomaPedido(pedido),
+        enPantalla);
+
+    if (deHoja)
+        return Acabar(EscribirHoja(QByteArray::fromStdString(pedido.hoja), pedido.opcionesDeHoja));
+    if (enGuion)
+        return Acabar(
+            EjecutarGuion(QByteArray::fromStdString(pedido.guion), entradaCerrada,
+                          pedido.registro ? QString::fromStdString(*pedido.registro) : QString()));
+    // Rendered once for every window, and only when there are windows to see.
+    QApplication::setWindowIcon(trazalia::app::IconoTrazalia());
+    trazalia::app::Aplicacion app;
+    app.setPracticaAlAbrir(pedido.modo == Modo::Practica);
+    app.IniciarEnPantalla();
+    return aplicacion.exec();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -318,80 +398,11 @@ int main(int argc, char* argv[]) {
         Decir(Legible(*error));
         return 2;
     }
-    const trazalia::session::Pedido& pedido = std::get<trazalia::session::Pedido>(leida);
-    using trazalia::session::Modo;
-    const auto idioma = [&](const char* porDefecto) {
-        return QString::fromStdString(pedido.idioma.value_or(porDefecto));
-    };
+    const Pedido& pedido = std::get<Pedido>(leida);
     if (const QByteArray entorno = qgetenv("QT_QPA_PLATFORM"); !entorno.isEmpty())
         plataforma = entorno.toStdString();
     if (pedido.plataforma) plataforma = *pedido.plataforma;
 
-    switch (pedido.modo) {
-        case Modo::Ayuda: {
-            if (!pedido.idioma) return Mostrar(trazalia::session::Ayuda());
-            const QCoreApplication nucleo(argc, argv);
-            trazalia::app::InstalarIdioma(idioma("es"), false);
-            return Mostrar(trazalia::session::Ayuda(trazalia::app::EnElIdioma));
-        }
-        case Modo::Version:
-            return Mostrar("trazalia " TRAZALIA_VERSION "\n");
-        case Modo::Resumen: {
-            // No file is read for a summary that could not be written.
-            if (salidaCerrada) return Mostrar({});
-            // A terminal's text needs no display: the translations alone, Spanish unless asked.
-            const QCoreApplication nucleo(argc, argv);
-            trazalia::app::InstalarIdioma(idioma("es"), false);
-            return Resumir(pedido.archivos, pedido.csv);
-        }
-        default:
-            break;
-    }
-    const bool enGuion = pedido.modo == Modo::Guion;
-    const bool deHoja = pedido.modo == Modo::Hoja;
-    if (enGuion && cerrados[1]) {
-        Decir("no se puede escribir la salida estándar: " +
-              ErrorReason(std::make_error_code(std::errc::bad_file_descriptor)));
-        return 1;
-    }
-
-    if ((enGuion || deHoja) && plataforma.empty()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        plataforma = "offscreen";
-    }
-    if (!HayPantalla()) {
-        std::fputs(kSinPantalla, stderr);
-        return 1;
-    }
-
-    // Qt's own options go to the application.
-    std::vector<std::string> deQt = pedido.deQt;
-    std::vector<char*> argumentosQt{argv[0]};
-    for (std::string& a : deQt) argumentosQt.push_back(a.data());
-    argumentosQt.push_back(nullptr);
-    int argcQt = static_cast<int>(argumentosQt.size()) - 1;
-    const QtMessageHandler anterior = qInstallMessageHandler(AntesDeLaAplicacion);
-    QApplication aplicacion(argcQt, argumentosQt.data());
-    qInstallMessageHandler(anterior);
-    // Desktops match the windows to the installed entry and icon by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.trazalia.Trazalia"));
-    // On screen the windows speak the system's language; scripts and worksheets, whose output
-    // is compared byte for byte, Spanish unless asked.
-    trazalia::app::InstalarIdioma(pedido.idioma       ? idioma("es")
-                                  : enGuion || deHoja ? QStringLiteral("es")
-                                                      : trazalia::app::IdiomaDelSistema(),
-                                  !enGuion && !deHoja);
-
-    if (deHoja)
-        return Acabar(EscribirHoja(QByteArray::fromStdString(pedido.hoja), pedido.opcionesDeHoja));
-    if (enGuion)
-        return Acabar(
-            EjecutarGuion(QByteArray::fromStdString(pedido.guion), cerrados[0],
-                          pedido.registro ? QString::fromStdString(*pedido.registro) : QString()));
-    // Rendered once for every window, and only when there are windows to see.
-    QApplication::setWindowIcon(trazalia::app::IconoTrazalia());
-    trazalia::app::Aplicacion app;
-    app.setPracticaAlAbrir(pedido.modo == Modo::Practica);
-    app.IniciarEnPantalla();
-    return aplicacion.exec();
+    if (const std::optional<int> estado = EnTexto(pedido, argc, argv)) return *estado;
+    return ConAplicacion(pedido, argv[0], cerrados[0]);
 }

@@ -136,50 +136,62 @@ Error Idioma(std::string_view v, Pedido& p, const Contexto& c) {
     return std::nullopt;
 }
 
-constexpr Modos kHoja = Bit(Modo::Hoja);
+// The modes that take a worksheet's options: a mode that writes the sheet in another form adds
+// its bit here, and its own row to each table.
+constexpr Modos kConLaHoja = Bit(Modo::Hoja);
 
-// clang-format off
+// Each row: name, letter, value and its name in the help, the mode it chooses, the modes it goes
+// with, listed under the row before, help, reader.
 constexpr std::array kOpciones{
-    Opcion{"script", 's', Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO"), Modo::Guion, Bit(Modo::Guion), false,
+    Opcion{"script", 's', Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO"), Modo::Guion,
+           Bit(Modo::Guion), false,
            QT_TRANSLATE_NOOP("Opciones",
                              "Realiza las acciones de ARCHIVO (- para la entrada estándar)."),
            Script},
-    Opcion{"hoja", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO.pdf"), Modo::Hoja, kHoja, false,
+    Opcion{"hoja", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO.pdf"), Modo::Hoja,
+           kConLaHoja, false,
            QT_TRANSLATE_NOOP("Opciones", "Escribe una hoja de ejercicios con sus soluciones, con:"),
            Hoja},
-    Opcion{"ejercicios", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "N"), std::nullopt, kHoja, true,
+    Opcion{"ejercicios", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "N"), std::nullopt,
+           kConLaHoja, true,
            QT_TRANSLATE_NOOP("Opciones", "cuántos ejercicios (de 1 a 200; 6 si no se dice);"),
            Ejercicios},
-    Opcion{"metodo", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "M"), std::nullopt, kHoja, true,
-           QT_TRANSLATE_NOOP("Opciones",
-                             "paralelogramo, poligono o ambos (ambos si no se dice);"),
+    Opcion{"metodo", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "M"), std::nullopt, kConLaHoja,
+           true,
+           QT_TRANSLATE_NOOP("Opciones", "paralelogramo, poligono o ambos (ambos si no se dice);"),
            Metodo},
-    Opcion{"nivel", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "L"), std::nullopt, kHoja, true,
-           QT_TRANSLATE_NOOP("Opciones", "facil, medio o dificil (medio si no se dice);"), Nivel},
-    Opcion{"semilla", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "S"), std::nullopt, kHoja, true,
-           QT_TRANSLATE_NOOP("Opciones",
-                             "la semilla de los ejercicios (la del reloj si no se dice);"),
-           Semilla},
-    Opcion{"titulo", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "TEXTO"), std::nullopt, kHoja, true,
-           QT_TRANSLATE_NOOP("Opciones", "el título de cada página;"), Titulo},
-    Opcion{"papel", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "P"), std::nullopt, kHoja, true,
-           QT_TRANSLATE_NOOP("Opciones", "a4 o carta (a4 si no se dice);"), Papel},
-    Opcion{"dibujados", 0, Valor::Ninguno, "", std::nullopt, kHoja, true,
+    Opcion{"nivel", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "L"), std::nullopt, kConLaHoja,
+           true, QT_TRANSLATE_NOOP("Opciones", "facil, medio o dificil (medio si no se dice);"),
+           Nivel},
+    Opcion{
+        "semilla", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "S"), std::nullopt, kConLaHoja,
+        true,
+        QT_TRANSLATE_NOOP("Opciones", "la semilla de los ejercicios (la del reloj si no se dice);"),
+        Semilla},
+    Opcion{"titulo", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "TEXTO"), std::nullopt,
+           kConLaHoja, true, QT_TRANSLATE_NOOP("Opciones", "el título de cada página;"), Titulo},
+    Opcion{"papel", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "P"), std::nullopt, kConLaHoja,
+           true, QT_TRANSLATE_NOOP("Opciones", "a4 o carta (a4 si no se dice);"), Papel},
+    Opcion{"dibujados", 0, Valor::Ninguno, "", std::nullopt, kConLaHoja, true,
            QT_TRANSLATE_NOOP("Opciones", "con los vectores dibujados en cada cuadro."), Dibujados},
-    Opcion{"registro", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO"), std::nullopt, Bit(Modo::Guion), false,
+    Opcion{"registro", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO"), std::nullopt,
+           Bit(Modo::Guion), false,
            QT_TRANSLATE_NOOP("Opciones",
                              "Con --script, añade a ARCHIVO cada veredicto de la práctica."),
            Registro},
-    Opcion{"practica", 0, Valor::Ninguno, "", Modo::Practica, Bit(Modo::Practica), false,
+    Opcion{
+        "practica", 0, Valor::Ninguno, "", Modo::Practica, Bit(Modo::Practica), false,
+        QT_TRANSLATE_NOOP("Opciones", "Abre el programa con la práctica activa en ambos métodos."),
+        nullptr},
+    Opcion{"resumen", 0, Valor::Archivos, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO..."),
+           Modo::Resumen, Bit(Modo::Resumen), false,
            QT_TRANSLATE_NOOP("Opciones",
-                             "Abre el programa con la práctica activa en ambos métodos."),
-           nullptr},
-    Opcion{"resumen", 0, Valor::Archivos, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO..."), Modo::Resumen, Bit(Modo::Resumen), false,
-           QT_TRANSLATE_NOOP("Opciones", "Resume los registros de práctica de una clase; con "
-                                         "--csv,\nen CSV."),
+                             "Resume los registros de práctica de una clase; con "
+                             "--csv,\nen CSV."),
            nullptr},
     Opcion{"csv", 0, Valor::Ninguno, "", std::nullopt, Bit(Modo::Resumen), false, nullptr, Csv},
-    Opcion{"idioma", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "IDIOMA"), std::nullopt, kCualquierModo, false,
+    Opcion{"idioma", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "IDIOMA"), std::nullopt,
+           kCualquierModo, false,
            QT_TRANSLATE_NOOP("Opciones",
                              "El idioma de las ventanas: es (español), en (inglés) o pt_BR\n"
                              "(portugués de Brasil). En pantalla, el del sistema si lo\n"
@@ -193,7 +205,7 @@ constexpr std::array kOpciones{
 
 constexpr Modos kTodosLosDemas = kCualquierModo;
 constexpr std::array kModos{
-    ModoDeLinea{Modo::Practica, "", Bit(Modo::Guion) | kHoja,
+    ModoDeLinea{Modo::Practica, "", Bit(Modo::Guion) | kConLaHoja,
                 "--practica abre las ventanas: no va con --script ni con --hoja"},
     ModoDeLinea{Modo::Guion, QT_TRANSLATE_NOOP("Opciones", "[--registro ARCHIVO]"), 0, ""},
     ModoDeLinea{Modo::Hoja, QT_TRANSLATE_NOOP("Opciones", "[OPCIONES DE LA HOJA]"),
@@ -201,7 +213,6 @@ constexpr std::array kModos{
     ModoDeLinea{Modo::Resumen, "[--csv]", kTodosLosDemas,
                 "--resumen va sola, con sus archivos y --csv"},
 };
-// clang-format on
 
 // Qt's own options, taken by the application: those followed by a value, then flags.
 constexpr std::array<std::string_view, 15> kQtConValor{
