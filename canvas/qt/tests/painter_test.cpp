@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <numbers>
@@ -135,6 +136,36 @@ TEST(RenderImageTest, EachOperationKeepsItsOwnPenAndBrush) {
     int gaps = 0;
     for (int x = 0; x < image.width(); ++x) gaps += image.pixelColor(x, 100) == Qt::white;
     EXPECT_GT(gaps, 50);
+}
+
+// The width of the ink in an image, in pixels.
+int InkWidth(const QImage& image) {
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Ink(image.pixel(x, y))) left = std::min(left, x), right = std::max(right, x);
+    return right - left + 1;
+}
+
+// A page replayed on a printer's resolution keeps its text the size in points it was given, as
+// its lines keep their length: the device's dots per logical pixel scale both alike.
+TEST(ReplayTest, TextKeepsItsPointsAtAnyResolution) {
+    Picture picture(3000, 600);
+    picture.Label(150, 300, Anchor::W, kBlack, {14, true, 0}, "MMMM");
+    std::vector<int> widths;
+    for (const int dpi : {96, 600}) {
+        const qreal scale = qreal(dpi) / kLogicalDpi;
+        QImage image((LogicalSize(picture) * scale).toSize(), QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        QPainter painter(&image);
+        Replay(picture, painter, scale);
+        painter.end();
+        widths.push_back(InkWidth(image));
+    }
+    // The ink of four bold Ms of 14 points is about 46 points wide: 61 pixels at 96 dpi.
+    EXPECT_NEAR(widths[0], 61, 4);
+    EXPECT_NEAR(widths[1], widths[0] * 600.0 / 96, 600.0 / 96 * 2);
 }
 
 // What the window system shows, not a fresh paint as grab() would make.
