@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -197,6 +200,25 @@ TEST(AyudaDeOpciones, EachOptionAtItsColumnAndEveryTextTranslated) {
     EXPECT_TRUE(
         marcada.starts_with("<Uso:> trazalia [--practica | --script <ARCHIVO> "
                             "<[--registro ARCHIVO]> |"));
+}
+
+// The manual's OPTIONS section names every option of the table, and no other.
+TEST(ManualDeOpciones, NamesEveryOptionAndNoOther) {
+    std::ifstream manual(TRAZALIA_MANUAL);
+    ASSERT_TRUE(manual) << TRAZALIA_MANUAL;
+    std::set<std::string> documentadas;
+    bool dentro = false;
+    const std::regex opcion(R"(\\-\\-([a-z]+))");
+    for (std::string linea; std::getline(manual, linea);) {
+        if (linea.starts_with(".SH")) dentro = linea == ".SH OPCIONES";
+        if (!dentro) continue;
+        for (auto m = std::sregex_iterator(linea.begin(), linea.end(), opcion);
+             m != std::sregex_iterator(); ++m)
+            documentadas.insert((*m)[1]);
+    }
+    std::set<std::string> tabla;
+    for (const Opcion& o : Opciones()) tabla.insert(std::string(o.nombre));
+    EXPECT_EQ(documentadas, tabla);
 }
 
 }  // namespace
