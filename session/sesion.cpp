@@ -396,7 +396,7 @@ std::string Sesion::Teclas(std::string_view ruta, const std::vector<std::string_
     const Estado& e = v.estado(*b.control);
     if (!e.enfocable || !e.habilitado) return std::string(ruta) + " no recibe el foco del teclado";
     // An editor that earlier keys opened on the bar keeps the focus, to take these keys.
-    const bool abierto = v.enEditor_ && v.editor_ && v.editor_->control == *b.control &&
+    const bool abierto = v.enEditor_ && v.foco_ == *b.control &&
                          v.tabla().controles[*b.control].tipo == Tipo::HScroll;
     if (!abierto) {
         v.foco_ = *b.control;
@@ -413,10 +413,8 @@ std::string Sesion::Teclas(std::string_view ruta, const std::vector<std::string_
 }
 
 std::string Sesion::NombreDelFoco(const Ventana& v) const {
-    std::optional<std::size_t> control = v.foco_;
-    if (v.enEditor_ && v.editor_) control = v.editor_->control;
-    if (!control) return std::string(v.nombre());
-    return std::string(v.nombre()) + '.' + v.tabla().controles[*control].nombre;
+    if (!v.foco_) return std::string(v.nombre());
+    return std::string(v.nombre()) + '.' + v.tabla().controles[*v.foco_].nombre;
 }
 
 std::string Sesion::Tecla(Ventana& v, const teclas::Tecla& t) {
@@ -439,8 +437,8 @@ std::string Sesion::Tecla(Ventana& v, const teclas::Tecla& t) {
     const std::string destino = NombreDelFoco(v);
     rechazo_.reset();
     bool aceptada = false;
-    if (v.enEditor_ && v.editor_) {
-        const std::size_t control = v.editor_->control;
+    if (v.enEditor_ && v.foco_) {
+        const std::size_t control = *v.foco_;
         if (std::string error = TeclaEnEditor(v, t, aceptada); !error.empty()) return error;
         if (rechazo_) return Rechazo(v, control, *std::exchange(rechazo_, {}));
     } else if (v.foco_) {
@@ -472,7 +470,7 @@ void Sesion::Foco(Ventana& v, bool adelante) {
     std::vector<Eslabon> cadena;
     for (std::size_t i : orden) {
         cadena.push_back({i, false});
-        if (v.editor_ && v.editor_->control == i) cadena.push_back({i, true});
+        if (v.EditorDe(i)) cadena.push_back({i, true});
     }
     if (cadena.empty()) return;
     std::size_t actual = 0;
@@ -485,24 +483,17 @@ void Sesion::Foco(Ventana& v, bool adelante) {
 }
 
 void Sesion::AbrirEditor(Ventana& v, std::size_t control, std::string texto) {
-    v.editor_ = Ventana::Editor{control, std::move(texto), false};
+    Ventana::Editor* e = nullptr;
+    for (Ventana::Editor& hecho : v.editores_)
+        if (hecho.control == control) e = &hecho;
+    if (!e) e = &v.editores_.emplace_back(Ventana::Editor{control, {}, false, false});
+    e->texto = std::move(texto);
+    e->seleccionado = false;
+    e->abierto = true;
     v.foco_ = control;
     v.enEditor_ = true;
     Avisar([&](Observador& o) {
-        o.Editor(v.nombre(), v.tabla().controles[control].nombre, true, v.editor_->texto);
-    });
-}
-
-void Sesion::CerrarEditor(Ventana& v, bool devolverFoco) {
-    if (!v.editor_) return;
-    const std::size_t control = v.editor_->control;
-    v.editor_.reset();
-    if (v.enEditor_) {
-        v.enEditor_ = false;
-        if (devolverFoco) v.foco_ = control;
-    }
-    Avisar([&](Observador& o) {
-        o.Editor(v.nombre(), v.tabla().controles[control].nombre, false, {});
+        o.Editor(v.nombre(), v.tabla().controles[control].nombre, true, e->texto);
     });
 }
 
@@ -564,8 +555,8 @@ void Sesion::Fijar(Ventana& v, std::size_t control, const std::string& texto) {
 }
 
 std::string Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& aceptada) {
-    Ventana::Editor& e = *v.editor_;
-    const std::size_t control = e.control;
+    const std::size_t control = *v.foco_;
+    Ventana::Editor& e = *v.EditorDe(control);
     const bool deBarra = v.tabla().controles[control].tipo == Tipo::HScroll;
     const bool tab =
         (t.Es("Tab") || t.Es("Backtab")) && !(t.modificadores & (teclas::kCtrl | teclas::kAlt));
@@ -585,14 +576,14 @@ std::string Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& acep
             return {};
         }
         Foco(v, !atras);
-        CerrarEditor(v, false);
+        v.CerrarEditor(control, false);
         if (!texto.empty()) Fijar(v, control, texto);
         return {};
     }
     if (t.Es("Return") || t.Es("Enter")) {
         const std::string texto = e.texto;
         if (Acepta(v, control, texto)) {
-            CerrarEditor(v, true);
+            v.CerrarEditor(control, true);
             Fijar(v, control, texto);
         } else {
             rechazo_ = texto;
@@ -601,7 +592,7 @@ std::string Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& acep
         return {};
     }
     if (t.Es("Escape")) {
-        CerrarEditor(v, true);
+        v.CerrarEditor(control, true);
         return {};
     }
     if (!t.texto.empty()) {
@@ -656,16 +647,16 @@ void Sesion::TeclaEnControl(Ventana& v, std::size_t control, const teclas::Tecla
                 return;
             }
             const int valor = v.estados_[control].valor;
-            // Left, Up and Page Up decrease the value, as a horizontal bar reads; with a
-            // modifier the toolkit's own keys apply, where Up and Page Up increase it.
+            // Left, Up and Page Up decrease the value, as a horizontal bar reads; with a modifier
+            // the toolkit's own keys apply, where Left increases it and Right decreases it.
             const bool propias = t.Sola();
             std::optional<int> nuevo;
-            if (t.Es("Left")) nuevo = valor - 1;
-            if (t.Es("Right")) nuevo = valor + 1;
-            if (t.Es("Up")) nuevo = propias ? valor - 1 : valor + 1;
-            if (t.Es("Down")) nuevo = propias ? valor + 1 : valor - 1;
-            if (t.Es("PageUp")) nuevo = propias ? valor - c.large : valor + c.large;
-            if (t.Es("PageDown")) nuevo = propias ? valor + c.large : valor - c.large;
+            if (t.Es("Left")) nuevo = propias ? valor - 1 : valor + 1;
+            if (t.Es("Right")) nuevo = propias ? valor + 1 : valor - 1;
+            if (t.Es("Up")) nuevo = valor - 1;
+            if (t.Es("Down")) nuevo = valor + 1;
+            if (t.Es("PageUp")) nuevo = valor - c.large;
+            if (t.Es("PageDown")) nuevo = valor + c.large;
             if (t.Es("Home")) nuevo = c.min;
             if (t.Es("End")) nuevo = c.max;
             if (!nuevo || !m) return;
@@ -680,6 +671,12 @@ void Sesion::TeclaEnControl(Ventana& v, std::size_t control, const teclas::Tecla
             return;
         }
         case Tipo::Button:
+            // The arrows go from button to button, Left and Up back.
+            if (t.Es("Left") || t.Es("Up") || t.Es("Right") || t.Es("Down")) {
+                Foco(v, t.Es("Right") || t.Es("Down"));
+                aceptada = true;
+                return;
+            }
             if (t.Es("Return") || t.Es("Enter") || t.Es("Space")) {
                 aceptada = true;
                 int n = 0;

@@ -105,7 +105,6 @@ private:
     std::string TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& aceptada);
     void TeclaEnControl(Ventana& v, std::size_t control, const teclas::Tecla& t, bool& aceptada);
     void AbrirEditor(Ventana& v, std::size_t control, std::string texto);
-    void CerrarEditor(Ventana& v, bool devolverFoco);
     // The editor's value set where it goes: the bar, or the guess.
     void Fijar(Ventana& v, std::size_t control, const std::string& texto);
     bool Acepta(const Ventana& v, std::size_t control, const std::string& texto) const;

@@ -47,13 +47,10 @@ void Ventana::Mostrar(bool visible) {
     visible_ = visible;
     if (!visible) {
         focoAlOcultar_ = foco_;
-        // The window was left with the editor open: its bar is where the focus comes back to.
-        if (editor_) {
-            foco_ = editor_->control;
-            focoAlOcultar_ = foco_;
-            editor_.reset();
-            enEditor_ = false;
-        }
+        // The window was left with editors open: each closes, giving its control the focus.
+        for (const Editor& e : editores_)
+            if (e.abierto) CerrarEditor(e.control, true);
+        focoAlOcultar_ = foco_;
         return;
     }
     if (focoAlOcultar_) {
@@ -105,6 +102,31 @@ std::vector<std::string> Ventana::Dump() const {
         lineas.push_back(std::move(linea));
     }
     return lineas;
+}
+
+const Ventana::Editor* Ventana::EditorDe(std::size_t control) const {
+    for (const Editor& e : editores_)
+        if (e.control == control && e.abierto) return &e;
+    return nullptr;
+}
+
+Ventana::Editor* Ventana::EditorDe(std::size_t control) {
+    for (Editor& e : editores_)
+        if (e.control == control && e.abierto) return &e;
+    return nullptr;
+}
+
+void Ventana::CerrarEditor(std::size_t control, bool devolverFoco) {
+    Editor* e = EditorDe(control);
+    if (!e) return;
+    e->abierto = false;
+    if (enEditor_ && foco_ == control) enEditor_ = false;
+    if (devolverFoco) {
+        foco_ = control;
+        enEditor_ = false;
+    }
+    sesion_.Avisar(
+        [&](Observador& o) { o.Editor(nombre(), tabla_.controles[control].nombre, false, {}); });
 }
 
 std::string Ventana::TomarFallo() { return std::exchange(fallo_, {}); }
@@ -325,23 +347,16 @@ void VentanaMetodo::Enfocables(bool enfocables) {
     for (int n : {tabla_.resultado.first, tabla_.resultado.second}) {
         const std::size_t i = Numerado("Label", n);
         estados_[i].enfocable = enfocables;
-        if (!enfocables && foco_ == i && editor_ && editor_->control == i) {
-            editor_.reset();
-            enEditor_ = false;
-        }
+        if (!enfocables) CerrarEditor(i, false);
         sesion_.Avisar(
             [&](Observador& o) { o.Enfocable(nombre(), tabla_.controles[i].nombre, enfocables); });
     }
 }
 
 void VentanaMetodo::CerrarEditorDeBarra() {
-    if (!editor_ || tabla_.controles[editor_->control].tipo != Tipo::HScroll) return;
-    if (enEditor_) foco_ = editor_->control;
-    enEditor_ = false;
-    const std::size_t control = editor_->control;
-    editor_.reset();
-    sesion_.Avisar(
-        [&](Observador& o) { o.Editor(nombre(), tabla_.controles[control].nombre, false, {}); });
+    for (const Editor& e : editores_)
+        if (e.abierto && tabla_.controles[e.control].tipo == Tipo::HScroll)
+            CerrarEditor(e.control, true);
 }
 
 void VentanaMetodo::Rehusado(std::size_t control, std::string_view texto) {

@@ -80,15 +80,20 @@ public:
     void Enfocar(std::optional<std::size_t> control) { foco_ = control; }
 
     // The value editor over a read-out: opened by a digit on a bar (or on a result read-out in
-    // practice), it sets the bar's value (or the guess) on Return.
+    // practice), it sets the bar's value (or the guess) on Return. Each control has its own, made
+    // when first opened; several may be open at once.
     struct Editor {
         std::size_t control;  // the bar, or the read-out, it sets
         std::string texto;
         bool seleccionado = false;  // the whole text, which the next key replaces
+        bool abierto = false;
     };
-    const std::optional<Editor>& editor() const { return editor_; }
-    // Whether the editor has the focus.
+    // The open editor over that control, or null.
+    const Editor* EditorDe(std::size_t control) const;
+    // Whether the editor of the control with the focus has it.
     bool enEditor() const { return enEditor_; }
+    // Closes the editor over that control; with devolverFoco the control takes the focus.
+    void CerrarEditor(std::size_t control, bool devolverFoco);
 
 protected:
     // Writes a label's caption, told even when the text is unchanged.
@@ -116,7 +121,9 @@ protected:
     // The control that had the focus when the window was last hidden.
     std::optional<std::size_t> focoAlOcultar_;
     std::string fallo_;
-    std::optional<Editor> editor_;
+    Editor* EditorDe(std::size_t control);
+    // In the order they were made.
+    std::vector<Editor> editores_;
     bool enEditor_ = false;
 
     friend class Sesion;
