@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/guion.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <system_error>
 
 #include "canvas/error_reason.h"
@@ -171,8 +173,41 @@ int Guion::Ejecutar(std::istream& in) {
 
 namespace {
 
-// A number of twips, as the trace gives them.
-std::optional<double> Coordenada(std::string_view numero) { return canvas::LeerReal(numero); }
+// A number of twips, as the trace gives them, or with an exponent ("1.5e3"): the exponent moves
+// the point, so that the value is read once and rounded once.
+std::optional<double> Coordenada(std::string_view numero) {
+    const std::size_t e = numero.find_first_of("eE");
+    if (e == std::string_view::npos) return canvas::LeerReal(numero);
+    std::string_view exponente = numero.substr(e + 1);
+    const bool mas = !exponente.empty() && exponente.front() == '+';
+    if (mas) exponente.remove_prefix(1);
+    int desplazamiento = 0;
+    const auto [fin, ec] =
+        std::from_chars(exponente.data(), exponente.data() + exponente.size(), desplazamiento);
+    if (exponente.empty() || (mas && exponente.front() == '-') || exponente.front() == '+' ||
+        ec != std::errc() || fin != exponente.data() + exponente.size() ||
+        desplazamiento > 100000 || desplazamiento < -100000)
+        return std::nullopt;
+    std::string mantisa(numero.substr(0, e));
+    const bool negativo = !mantisa.empty() && mantisa.front() == '-';
+    if (negativo) mantisa.erase(0, 1);
+    const std::size_t punto = std::min(mantisa.find('.'), mantisa.size());
+    std::string cifras = mantisa;
+    if (punto < cifras.size()) cifras.erase(punto, 1);
+    if (cifras.empty() || cifras.find_first_not_of("0123456789") != std::string::npos ||
+        mantisa.find('.', punto + 1) != std::string::npos || mantisa == ".")
+        return std::nullopt;
+    long donde = static_cast<long>(punto) + desplazamiento;
+    if (donde <= 0) {
+        cifras.insert(0, static_cast<std::size_t>(-donde), '0');
+        donde = 0;
+    }
+    if (static_cast<std::size_t>(donde) >= cifras.size())
+        cifras.append(static_cast<std::size_t>(donde) - cifras.size(), '0');
+    else
+        cifras.insert(static_cast<std::size_t>(donde), 1, '.');
+    return canvas::LeerReal((negativo ? "-" : "") + (donde == 0 ? "0" + cifras : cifras));
+}
 
 }  // namespace
 

@@ -614,6 +614,16 @@ std::string Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& acep
         e.seleccionado = false;
         return {};
     }
+    // The line's own shortcuts: select all, cut the selection; copying and pasting reach no
+    // clipboard here.
+    if (t.modificadores == teclas::kCtrl && ReclamaElEditor(t)) {
+        if (t.Es("A")) e.seleccionado = true;
+        if (t.Es("X") && e.seleccionado) {
+            e.texto.clear();
+            e.seleccionado = false;
+        }
+        return {};
+    }
     for (std::string_view k : {"Left", "Right", "Home", "End"})
         if (t.Es(k)) {
             e.seleccionado = false;
