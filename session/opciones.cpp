@@ -394,11 +394,8 @@ std::variant<Pedido, std::string> LeerLinea(std::span<const std::string> argumen
             continue;
         }
         pedido.deQt.push_back(argumentos[i]);
-        if (!conValor) {
-            if (qt == "platform")
-                pedido.plataforma = argumentos[i].substr(argumentos[i].find('=') + 1);
-            continue;
-        }
+        // Qt takes a platform only as the next argument.
+        if (!conValor) continue;
         if (i + 1 >= argumentos.size())
             return "falta el valor de la opción " + Entre(argumentos[i]);
         pedido.deQt.push_back(argumentos[++i]);
