@@ -318,14 +318,6 @@ std::optional<double> Practica::EscalaRetenida() const {
         ejercicio_, intento_ ? std::optional<double>(intento_->r) : std::nullopt);
 }
 
-std::optional<practice::Intento> Practica::IntentoEn(diagram::Punto twips) const {
-    const auto& dibujo = ventana_.dibujo();
-    if (!dibujo) return std::nullopt;
-    const canvas::Picture& picture = ventana_.Picture1()->picture();
-    return practice::IntentoEn(twips, picture.Width(), picture.Height(), dibujo->Escala,
-                               dibujo->escalado);
-}
-
 namespace {
 
 // A key that moves a scroll bar, or a digit that opens its editor.
@@ -374,7 +366,11 @@ void Practica::MoverIntento(diagram::Punto twips, bool suelto) {
         arrastrando_ = false;
         escalaDelArrastre_.reset();
     }
-    const auto intento = IntentoEn(twips);
+    const auto& dibujo = ventana_.dibujo();
+    const canvas::Picture& picture = ventana_.Picture1()->picture();
+    const auto intento = dibujo ? practice::IntentoEn(twips, picture.Width(), picture.Height(),
+                                                      dibujo->Escala, dibujo->escalado)
+                                : std::nullopt;
     const bool dibujado = intento && intento->r > 0 && Adivinar(practice::Acotado(cual_, *intento));
     if (suelto && !dibujado) ventana_.Reescalar();
 }

@@ -120,8 +120,6 @@ private:
     QString Alumno() const;
     void GuardarResultados();
     void Registrar(const practice::Veredicto& veredicto);
-    // The guess a point of the picture stands for, at its scale.
-    std::optional<practice::Intento> IntentoEn(diagram::Punto twips) const;
 
     VentanaMetodo& ventana_;
     AjustesDePractica& ajustes_;
