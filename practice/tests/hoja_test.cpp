@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -169,6 +171,38 @@ TEST(Hoja, TituloLetrasYClave) {
     EXPECT_EQ(medida->text,
               "medida: " + std::to_string(mm / 10) + "." + std::to_string(mm % 10) + " cm ± 1 mm");
     EXPECT_TRUE(TextoQueEmpieza(hoja.paginas[0], "Mida r y α sobre su dibujo: se aceptan ±1 mm"));
+}
+
+// Every arrowhead is the windows' half circle whose middle is the tip of a line of its colour.
+TEST(Hoja, CadaCabezaTieneSuPuntaEnElMedio) {
+    OpcionesDeHoja opciones;
+    opciones.ejercicios = 4;
+    opciones.semilla = 8;
+    opciones.dibujados = true;
+    const Hoja hoja = ComponerHoja(opciones);
+    int cabezas = 0;
+    for (const canvas::Picture& pagina : hoja.paginas)
+        for (const canvas::Op& op : pagina.ops()) {
+            const auto* a = std::get_if<canvas::ArcOp>(&op);
+            if (!a) continue;
+            ++cabezas;
+            const double arco =
+                a->end >= a->start ? a->end - a->start : a->end - a->start + 2 * std::numbers::pi;
+            EXPECT_NEAR(arco, std::numbers::pi, 1e-5);
+            const double medio = a->start + arco / 2;
+            const canvas::Point punta{
+                a->centre.x + a->radius * static_cast<float>(std::cos(medio)),
+                a->centre.y - a->radius * static_cast<float>(std::sin(medio))};
+            EXPECT_TRUE(std::any_of(pagina.ops().begin(), pagina.ops().end(),
+                                    [&](const auto& o) {
+                                        const auto* t = std::get_if<canvas::StrokeOp>(&o);
+                                        return t && t->color == a->color &&
+                                               std::hypot(t->to.x - punta.x, t->to.y - punta.y) < 1;
+                                    }))
+                << punta.x << " " << punta.y;
+        }
+    // Two or three vectors and the resultant in each solution, the vectors in each exercise.
+    EXPECT_GE(cabezas, 4 * (3 + 2));
 }
 
 // Portrait pages of the paper's own size: A4 is 210 × 297 mm, US Letter 8.5 × 11 inches.
