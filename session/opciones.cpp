@@ -203,7 +203,17 @@ constexpr std::array kOpciones{
            QT_TRANSLATE_NOOP("Opciones", "Muestra la versión y termina."), nullptr},
 };
 
+// A mode chosen by an option: the rest of its usage line, and what is said when it is given
+// with another mode it excludes.
+struct ModoDeLinea {
+    Modo modo;
+    const char* uso;  // marked for translation; may be empty
+    Modos excluye;
+    std::string_view conflicto;
+};
+
 constexpr Modos kTodosLosDemas = kCualquierModo;
+// The modes an option chooses, in the order the usage line lists them.
 constexpr std::array kModos{
     ModoDeLinea{Modo::Practica, "", Bit(Modo::Guion) | kConLaHoja,
                 "--practica abre las ventanas: no va con --script ni con --hoja"},
@@ -338,7 +348,6 @@ std::string Sangrado(std::string_view texto, std::size_t columna) {
 }  // namespace
 
 std::span<const Opcion> Opciones() { return kOpciones; }
-std::span<const ModoDeLinea> ModosDeLinea() { return kModos; }
 
 bool EsUtf8(std::string_view b) {
     std::size_t i = 0;

@@ -71,21 +71,10 @@ struct Opcion {
                                        const Contexto& contexto) = nullptr;
 };
 
-// A mode chosen by an option: the rest of its usage line, and what is said when it is given
-// with another mode it excludes.
-struct ModoDeLinea {
-    Modo modo;
-    const char* uso;  // marked for translation; may be empty
-    Modos excluye;
-    std::string_view conflicto;
-};
-
 inline constexpr char kContextoDeOpciones[] = "Opciones";
 
 // The program's options, in the order the help lists them.
 std::span<const Opcion> Opciones();
-// The modes an option chooses, in the order the usage line lists them.
-std::span<const ModoDeLinea> ModosDeLinea();
 
 // Reads the arguments after the program's name: what they ask for, or the one line that says
 // what is wrong (status 2). Qt's own options are set apart, with their values.
