@@ -187,6 +187,7 @@ bool ModoDelDibujo::Mover(const QMouseEvent& raton) {
     const diagram::Punto p = EnTwips(raton.position());
     // The button was let go where the picture could not see it.
     if (!(raton.buttons() & ::Qt::LeftButton)) Abandonar();
+    DejarSiHayEjercicio();
     ultimo_ = p;
     switch (modo_) {
         case Modo::Punta:
@@ -203,6 +204,7 @@ bool ModoDelDibujo::Mover(const QMouseEvent& raton) {
 }
 
 bool ModoDelDibujo::Soltar(const QMouseEvent& raton) {
+    DejarSiHayEjercicio();
     if (raton.button() != ::Qt::LeftButton || modo_ == Modo::Libre) return false;
     const diagram::Punto p = EnTwips(raton.position());
     if (modo_ == Modo::Punta) {
@@ -220,6 +222,11 @@ void ModoDelDibujo::Abandonar() {
     if (modo_ == Modo::Punta) arrastre_.Soltar();
     if (modo_ == Modo::Intento) practica_.MoverIntento(ultimo_, true);
     modo_ = Modo::Libre;
+}
+
+void ModoDelDibujo::DejarSiHayEjercicio() {
+    // An exercise's vectors hold still, even under a tip held since before it began (P, N).
+    if (modo_ == Modo::Punta && practica_.Pendiente()) Abandonar();
 }
 
 void ModoDelDibujo::Senalar(diagram::Punto p) {

@@ -80,6 +80,7 @@ private:
     bool Soltar(const QMouseEvent& raton);
     // A release that will not come: the gesture lets go where it last was.
     void Abandonar();
+    void DejarSiHayEjercicio();
     // The open hand over a tip a press would grab.
     void Senalar(diagram::Punto p);
 

@@ -10,6 +10,7 @@
 #include "app/accesible.h"
 #include "app/acciones.h"
 #include "app/arrastre.h"
+#include "app/practica.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
@@ -112,6 +113,18 @@ TEST_F(ArrastreTest, OcultarLaVentanaSueltaLaPunta) {
     EXPECT_FALSE(AccionesDelDibujo::De(v).arrastre().vector());
     Raton(picture, QEvent::MouseMove, {100, 100}, ::Qt::NoButton);
     EXPECT_EQ(v.barra(1)->value(), 50);
+}
+
+// An exercise that begins while a tip is held holds still under it.
+TEST_F(ArrastreTest, UnEjercicioNoSeMueveBajoUnaPuntaRetenida) {
+    VentanaMetodo& v = Metodo("Form2 1=50 2=50 4=90");
+    Raton(v.Picture1(), QEvent::MouseButtonPress, Punta(v, 1), ::Qt::LeftButton);
+    Practica& practica = AccionesDelDibujo::De(v).practica();
+    practica.Comenzar(7, practice::Nivel::Medio);
+    Raton(v.Picture1(), QEvent::MouseMove, {100, 100}, ::Qt::LeftButton);
+    Raton(v.Picture1(), QEvent::MouseButtonRelease, {100, 100}, ::Qt::NoButton);
+    EXPECT_EQ(v.barra(1)->value(), practica.ejercicio()[0].m);
+    EXPECT_EQ(v.barra(3)->value(), practica.ejercicio()[0].d);
 }
 
 // A layer of the test's own that holds a scale.
