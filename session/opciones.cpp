@@ -430,14 +430,21 @@ std::variant<Pedido, std::string> LeerLinea(std::span<const std::string> argumen
         return std::any_of(t.dadas.begin(), t.dadas.end(),
                            [&](const Dada& d) { return d.opcion->elige == modo; });
     };
+    // The options of every mode are read first; help and version take a known language alone.
+    const auto leer = [&](bool deTodos) -> Error {
+        for (const Opcion& o : kOpciones)
+            for (const Dada& d : t.dadas)
+                if (d.opcion == &o && o.leer && (o.modos == kCualquierModo) == deTodos)
+                    if (Error error = o.leer(d.valor, pedido, contexto)) return error;
+        return std::nullopt;
+    };
     for (Modo fin : {Modo::Ayuda, Modo::Version})
         if (dada(fin)) {
             pedido.modo = fin;
-            // Help in the language asked for, if there is one.
-            for (const Dada& d : t.dadas)
-                if (d.opcion->leer == Idioma) Idioma(d.valor, pedido, contexto);
+            leer(true);
             return pedido;
         }
+    if (Error error = leer(true)) return *error;
 
     // One mode at most: first one that goes alone, then one that excludes another given.
     Modos dados = 0;
@@ -468,10 +475,7 @@ std::variant<Pedido, std::string> LeerLinea(std::span<const std::string> argumen
         for (const Dada& d : t.dadas)
             if (d.opcion == &o && !(o.modos & Bit(pedido.modo)))
                 return "la opción " + Guiones(o.nombre) + " va con " + QueLoEligen(o.modos);
-    for (const Opcion& o : kOpciones)
-        for (const Dada& d : t.dadas)
-            if (d.opcion == &o && o.leer)
-                if (Error error = o.leer(d.valor, pedido, contexto)) return *error;
+    if (Error error = leer(false)) return *error;
     return pedido;
 }
 
