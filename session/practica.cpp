@@ -43,6 +43,7 @@ std::optional<double> Practica::Tecleado(bool esModulo) const {
 }
 
 std::optional<double> Practica::EscalaRetenida() const {
+    if (escalaDelArrastre_) return escalaDelArrastre_;
     if (!Pendiente() || ventana_.revelando()) return std::nullopt;
     return practice::EscalaDelEjercicio(
         ejercicio_, intento_ ? std::optional<double>(intento_->r) : std::nullopt);
@@ -57,6 +58,11 @@ void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel) {
     Siguiente();
 }
 
+void Practica::ElegirNivel(practice::Nivel nivel, std::uint32_t semilla) {
+    nivel_ = nivel;
+    if (activa_) Comenzar(semilla, nivel);
+}
+
 void Practica::Terminar() {
     const bool dibujado = activa_;
     activa_ = false;
@@ -67,6 +73,7 @@ void Practica::Terminar() {
     direccionTecleada_.reset();
     veredicto_.reset();
     revelado_ = false;
+    escalaDelArrastre_.reset();
     ventana_.Enfocables(false);
     if (dibujado) ventana_.Redibujar();
 }
@@ -80,6 +87,7 @@ void Practica::Siguiente() {
     veredicto_.reset();
     juzgados_.clear();
     revelado_ = false;
+    escalaDelArrastre_.reset();
     // A value half typed into a bar's editor would change the exercise.
     ventana_.CerrarEditorDeBarra();
     ventana_.PrepararRevelado();
@@ -126,6 +134,24 @@ void Practica::Teclear(bool esModulo, double valor) {
     ventana_.Anunciar(Instruccion());
 }
 
+void Practica::EmpezarIntento() {
+    if (Pendiente() && ventana_.dibujo()) escalaDelArrastre_ = ventana_.dibujo()->Escala;
+}
+
+void Practica::MoverIntento(diagram::Punto p, bool suelto) {
+    if (!escalaDelArrastre_) return;
+    // Let go, the picture takes the scale the guess needs.
+    if (suelto) escalaDelArrastre_.reset();
+    const auto& dibujo = ventana_.dibujo();
+    const canvas::Picture& picture = ventana_.picture();
+    const std::optional<practice::Intento> intento =
+        dibujo ? practice::IntentoEn(p, picture.Width(), picture.Height(), dibujo->Escala,
+                                     dibujo->escalado)
+               : std::nullopt;
+    const bool dibujado = intento && intento->r > 0 && Adivinar(practice::Acotado(cual_, *intento));
+    if (suelto && !dibujado) ventana_.Reescalar();
+}
+
 void Practica::Comprobar() {
     if (activa_) ventana_.Revelar();
 }
@@ -146,6 +172,7 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
     std::string anuncio;
     if (dibujo.resultante && !revelado_) {
         revelado_ = true;
+        escalaDelArrastre_.reset();
         if (intento_) {
             juzgados_ = dibujo.vectores;
             veredicto_ = practice::Juzgar(cual_, dibujo.vectores, *intento_);

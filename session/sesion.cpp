@@ -343,6 +343,89 @@ std::string Sesion::Arrastrar(std::string_view nombre, diagram::Punto desde, dia
     return {};
 }
 
+practice::Gesto Sesion::Presionar(std::string_view nombre, diagram::Punto p, double alcance) {
+    VentanaMetodo* v = metodo(nombre);
+    if (!v || !v->visible() || !v->dibujo()) return practice::Gesto::Nada;
+    Gesto& g = gestos_[static_cast<std::size_t>(v->formulario())];
+    if (g.gesto != practice::Gesto::Nada) return practice::Gesto::Nada;
+    const canvas::Picture& picture = v->picture();
+    const practice::Pulsacion pulsacion = practice::QueEmpieza(
+        *v->dibujo(), p, picture.Width(), picture.Height(), v->practica().Pendiente(), alcance);
+    switch (pulsacion.gesto) {
+        case practice::Gesto::Punta:
+            g = {pulsacion.gesto, Barras(*v)};
+            v->arrastre().Presionar(p, alcance);
+            break;
+        case practice::Gesto::Intento:
+            g = {pulsacion.gesto, {}};
+            v->practica().EmpezarIntento();
+            break;
+        case practice::Gesto::Rehusado:
+            v->practica().Rehusar(*v->Indice("Picture1"));
+            break;
+        case practice::Gesto::Nada:
+            break;
+    }
+    return pulsacion.gesto;
+}
+
+void Sesion::MoverPuntero(std::string_view nombre, diagram::Punto p, bool ajustar) {
+    VentanaMetodo* v = metodo(nombre);
+    if (!v) return;
+    switch (gestos_[static_cast<std::size_t>(v->formulario())].gesto) {
+        case practice::Gesto::Punta:
+            v->arrastre().Mover(p, ajustar);
+            break;
+        case practice::Gesto::Intento:
+            v->practica().MoverIntento(p, false);
+            break;
+        default:
+            break;
+    }
+}
+
+void Sesion::SoltarPuntero(std::string_view nombre, diagram::Punto p, bool ajustar) {
+    VentanaMetodo* v = metodo(nombre);
+    if (!v) return;
+    Gesto g = std::exchange(gestos_[static_cast<std::size_t>(v->formulario())], Gesto{});
+    if (g.gesto == practice::Gesto::Intento) v->practica().MoverIntento(p, true);
+    if (g.gesto != practice::Gesto::Punta) return;
+    v->arrastre().Mover(p, ajustar);
+    v->arrastre().Soltar();
+    Registrar(*v, Paso{std::move(g.antes), Barras(*v), {}, false, false});
+}
+
+std::string Sesion::Escribir(std::string_view ruta, std::string_view texto) {
+    const Busqueda b = BuscarControl(ruta);
+    if (!b.ventana) return b.error;
+    std::size_t control = *b.control;
+    auto* m = dynamic_cast<VentanaMetodo*>(b.ventana);
+    // A bar's read-out sets its bar.
+    if (m)
+        for (auto [barra, lectura] : m->tabla().lecturas)
+            if (m->tabla().controles[control].nombre == "Label" + std::to_string(lectura))
+                control = m->Numerado("HScroll", barra);
+    const Tipo tipo = b.ventana->tabla().controles[control].tipo;
+    if (!m || (tipo != Tipo::HScroll && !(tipo == Tipo::Lectura && m->practica().Pendiente())))
+        return std::string(ruta) + " no recibe un valor escrito";
+    if (m->practica().Retiene(control)) return Retenido(*m);
+    const std::string valor(texto);
+    if (!Acepta(*m, control, valor)) return Rechazo(*m, control, valor);
+    Fijar(*m, control, valor);
+    return {};
+}
+
+std::string Sesion::Nivel(std::string_view nombre, std::string_view nivel, std::uint32_t semilla) {
+    VentanaMetodo* v = metodo(nombre);
+    if (!v) return std::string(nombre) + " no tiene práctica";
+    const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
+    if (!n)
+        return "nivel desconocido " + canvas::Quoted(nivel) +
+               ": se esperaba facil, medio o dificil";
+    v->practica().ElegirNivel(*n, semilla);
+    return {};
+}
+
 std::string Sesion::Deshacer(std::string_view nombre) {
     if (nombre == "Form1") return "Form1 no tiene cambios que deshacer";
     const Busqueda b = BuscarVentana(nombre, true);

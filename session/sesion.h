@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "diagram/vistas.h"
+#include "practice/pulsacion.h"
 #include "session/observador.h"
 #include "session/tablas.h"
 #include "session/teclas.h"
@@ -59,6 +60,17 @@ public:
     std::string Adivinar(std::string_view ventana, std::string_view r, std::string_view alfa);
     // A press on Picture1 at desde, a move to hasta and the release there, in twips.
     std::string Arrastrar(std::string_view ventana, diagram::Punto desde, diagram::Punto hasta);
+    // The pointer on a method window's Picture1, as a face gives it (twips of the picture);
+    // alcance: how near a tip a press grabs it, in twips. A press that starts nothing (or a refused
+    // one) leaves the rest to the face; a tip's drag is one step to undo, however many moves it
+    // makes.
+    practice::Gesto Presionar(std::string_view ventana, diagram::Punto p, double alcance);
+    void MoverPuntero(std::string_view ventana, diagram::Punto p, bool ajustar);
+    void SoltarPuntero(std::string_view ventana, diagram::Punto p, bool ajustar);
+    // A value typed into a read-out's editor and taken (Return): a bar's value or a guess's part.
+    std::string Escribir(std::string_view ruta, std::string_view texto);
+    // Practice's level; with practice on, exercises of that seed and level from the first one.
+    std::string Nivel(std::string_view ventana, std::string_view nivel, std::uint32_t semilla);
     std::string Deshacer(std::string_view ventana);
     std::string Rehacer(std::string_view ventana);
     // dump WINDOW: its lines.
@@ -123,6 +135,12 @@ private:
         std::vector<Paso> rehacer;
     };
     std::array<Historia, kFormularios> historias_;
+    // A press's gesture under way, and the bars before it, in each window.
+    struct Gesto {
+        practice::Gesto gesto = practice::Gesto::Nada;
+        std::vector<std::pair<int, int>> antes;
+    };
+    std::array<Gesto, kFormularios> gestos_;
     // What the last key's editor refused, as the script tells it.
     std::optional<std::string> rechazo_;
 };

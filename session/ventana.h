@@ -268,6 +268,8 @@ public:
     practice::Ventana cual() const { return cual_; }
 
     void Comenzar(std::uint32_t semilla, practice::Nivel nivel);
+    // The level of the next exercises: with practice on, they start again from that seed.
+    void ElegirNivel(practice::Nivel nivel, std::uint32_t semilla);
     void Terminar();
     void Siguiente();
     bool Adivinar(practice::Intento intento);
@@ -280,6 +282,11 @@ public:
     std::string Instruccion() const;
     // What has been typed of the guess before both values were: for the editor's first text.
     std::optional<double> Tecleado(bool esModulo) const;
+    // A guess dragged from the origin: the press holds the picture's scale, each position (twips
+    // of Picture1) gives the guess, brought within its ranges; the release lets the scale go.
+    void EmpezarIntento();
+    void MoverIntento(diagram::Punto p, bool suelto);
+    bool arrastrando() const { return escalaDelArrastre_.has_value(); }
 
     std::string Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) override;
     std::optional<double> EscalaRetenida() const override;
@@ -295,6 +302,8 @@ private:
     std::optional<double> moduloTecleado_;
     std::optional<double> direccionTecleada_;
     std::optional<std::string> rechazo_;
+    // The scale a guess's drag started at, held until it is let go.
+    std::optional<double> escalaDelArrastre_;
     bool revelado_ = false;
     std::optional<practice::Veredicto> veredicto_;
     practice::Ejercicio juzgados_;

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The pointer on a method window's picture, as a face drives the core.
+#include <gtest/gtest.h>
+
+#include "practice/dibujo.h"
+#include "practice/intento.h"
+#include "session/sesion.h"
+
+namespace trazalia::session {
+namespace {
+
+constexpr double kAlcance = 150;
+
+class PunteroTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s_.Iniciar();
+        ASSERT_EQ(s_.Pulsar("Form1.Command1"), "");
+        ASSERT_EQ(s_.Mover("Form2.HScroll1", "100"), "");
+        ASSERT_EQ(s_.Mover("Form2.HScroll2", "50"), "");
+        ASSERT_EQ(s_.Mover("Form2.HScroll4", "90"), "");
+    }
+    VentanaMetodo& Form2() { return *s_.metodo("Form2"); }
+    Sesion s_;
+};
+
+// Vector 1's tip at (100, 0°) sits at (6317.4497, 3000) in twips.
+TEST_F(PunteroTest, ATipDraggedThroughManyMovesIsOneStepThatUndoesBothBars) {
+    const std::size_t antes = s_.Deshechos("Form2");
+    ASSERT_EQ(s_.Presionar("Form2", {6317.4497, 3000}, kAlcance), practice::Gesto::Punta);
+    s_.MoverPuntero("Form2", {6000, 2800}, false);
+    s_.MoverPuntero("Form2", {5000, 2500}, false);
+    s_.SoltarPuntero("Form2", {4627, 2275.5}, false);
+    EXPECT_NE(Form2().HScroll(1), 100);
+    EXPECT_NE(Form2().HScroll(3), 0);
+    EXPECT_EQ(s_.Deshechos("Form2"), antes + 1);
+    ASSERT_EQ(s_.Deshacer("Form2"), "");
+    EXPECT_EQ(Form2().HScroll(1), 100);
+    EXPECT_EQ(Form2().HScroll(3), 0);
+}
+
+TEST_F(PunteroTest, InPracticeAPressAtTheOriginDragsTheGuessAndOneAtATipIsRefused) {
+    ASSERT_EQ(s_.Practicar("Form2", "on", "7", "medio"), "");
+    const diagram::Resultado dibujo = *Form2().dibujo();
+    const double Escala = dibujo.Escala;
+    ASSERT_GT(Escala, 0);
+    const diagram::Punto tip = dibujo.trazos.front().hasta;
+    EXPECT_EQ(s_.Presionar("Form2", tip, kAlcance), practice::Gesto::Rehusado);
+    EXPECT_TRUE(Form2().practica().TomarRechazo().has_value());
+    ASSERT_EQ(s_.Presionar("Form2", {3500, 3000}, kAlcance), practice::Gesto::Intento);
+    // While the guess is dragged the picture keeps the scale it had at the press.
+    s_.MoverPuntero("Form2", {6950, 50}, false);
+    EXPECT_EQ(Form2().dibujo()->Escala, Escala);
+    const diagram::Punto suelto{5200, 1500};
+    s_.SoltarPuntero("Form2", suelto, false);
+    const auto esperado = practice::IntentoEn(suelto, Form2().picture().Width(),
+                                              Form2().picture().Height(), Escala, dibujo.escalado);
+    ASSERT_TRUE(esperado && Form2().practica().intento());
+    EXPECT_DOUBLE_EQ(Form2().practica().intento()->r, esperado->r);
+    EXPECT_DOUBLE_EQ(Form2().practica().intento()->direccion, esperado->direccion);
+    EXPECT_FALSE(Form2().practica().arrastrando());
+}
+
+}  // namespace
+}  // namespace trazalia::session
