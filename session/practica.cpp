@@ -30,11 +30,14 @@ bool Practica::Retiene(std::size_t control) const {
 std::string Practica::Instruccion() const {
     if (!Pendiente() || intento_) return {};
     if (moduloTecleado_)
-        return QT_TRANSLATE_NOOP("Practica", "Falta la dirección α de su resultante.");
+        return ventana_.Traducir(
+            "Practica", QT_TRANSLATE_NOOP("Practica", "Falta la dirección α de su resultante."));
     if (direccionTecleada_)
-        return QT_TRANSLATE_NOOP("Practica", "Falta el módulo r de su resultante.");
-    return QT_TRANSLATE_NOOP("Practica",
-                             "Arrastre desde el origen su resultante, o escriba r y α.");
+        return ventana_.Traducir(
+            "Practica", QT_TRANSLATE_NOOP("Practica", "Falta el módulo r de su resultante."));
+    return ventana_.Traducir(
+        "Practica",
+        QT_TRANSLATE_NOOP("Practica", "Arrastre desde el origen su resultante, o escriba r y α."));
 }
 
 std::optional<double> Practica::Tecleado(bool esModulo) const {
@@ -161,8 +164,8 @@ void Practica::Rehusar(std::size_t control) {
         "Practica",
         "El ejercicio no cambia hasta comprobarlo: pulse Intro en el dibujo o elija «Comprobar» "
         "en su menú.");
-    rechazo_ = texto;
-    ventana_.Rehusado(control, texto);
+    rechazo_ = ventana_.Traducir("Practica", texto);
+    ventana_.Rehusado(control, *rechazo_);
 }
 
 std::optional<std::string> Practica::TomarRechazo() { return std::exchange(rechazo_, {}); }
@@ -175,7 +178,7 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
         escalaDelArrastre_.reset();
         if (intento_) {
             juzgados_ = dibujo.vectores;
-            veredicto_ = practice::Juzgar(cual_, dibujo.vectores, *intento_);
+            veredicto_ = practice::Juzgar(cual_, dibujo.vectores, *intento_, ventana_.traductor());
             ventana_.Juzgado(*veredicto_);
             anuncio = veredicto_->texto;
         }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "diagram/traducible.h"
 #include "diagram/vistas.h"
 #include "practice/pulsacion.h"
 #include "session/observador.h"
@@ -46,6 +47,11 @@ public:
     void Terminar();
 
     const diagram::Vistas& vistas() const { return vistas_; }
+
+    // The language of the texts the core composes for a face (the verdict, the instruction drawn
+    // on the picture, announcements): Spanish, as scripts trace them, unless a face gives another.
+    const diagram::Traductor& traductor() const { return traductor_; }
+    void PonerTraductor(diagram::Traductor traductor) { traductor_ = traductor; }
 
     // The commands. ruta is WINDOW.CONTROL; ventana a window's name.
     std::string Pulsar(std::string_view ruta);
@@ -129,6 +135,7 @@ private:
     // Method windows in the order they were created: a change of views redraws them in turn.
     std::vector<VentanaMetodo*> creadas_;
     diagram::Vistas vistas_;
+    diagram::Traductor traductor_;
     bool terminado_ = false;
     struct Historia {
         std::vector<Paso> deshacer;

@@ -318,7 +318,7 @@ void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
     }
     dibujo_ = std::move(resultado);
     sesion_.Avisar([&](Observador& o) { o.Dibujado(nombre()); });
-    if (dibujo_->resultante) Anunciar(diagram::Anuncio(*dibujo_) + dicho);
+    if (dibujo_->resultante) Anunciar(diagram::Anuncio(*dibujo_, traductor()) + dicho);
 }
 
 void VentanaMetodo::Redibujar() {
@@ -337,6 +337,12 @@ void VentanaMetodo::VaciarResultado() {
     Label(tabla_.resultado.first, "");
     Label(tabla_.resultado.second, "");
 }
+
+std::string VentanaMetodo::Traducir(const char* contexto, const char* texto) const {
+    return sesion_.traductor()(contexto, texto);
+}
+
+const diagram::Traductor& VentanaMetodo::traductor() const { return sesion_.traductor(); }
 
 void VentanaMetodo::Anunciar(std::string_view texto) {
     if (texto.empty()) return;
@@ -393,10 +399,11 @@ void Arrastre::Soltar() {
     // Only when the vectors now ask for other axes.
     ventana_.Reescalar();
     // Once, when the tip is let go, rather than every value on the way.
-    ventana_.Anunciar(
-        diagram::Sustituir(QT_TRANSLATE_NOOP("Arrastre", "Vector %1: magnitud %2, dirección %3°."),
-                           {std::to_string(k), std::to_string(ventana_.HScroll(k)),
-                            std::to_string(ventana_.HScroll(k + ventana_.vectores()))}));
+    ventana_.Anunciar(diagram::Sustituir(
+        ventana_.Traducir("Arrastre",
+                          QT_TRANSLATE_NOOP("Arrastre", "Vector %1: magnitud %2, dirección %3°.")),
+        {std::to_string(k), std::to_string(ventana_.HScroll(k)),
+         std::to_string(ventana_.HScroll(k + ventana_.vectores()))}));
 }
 
 }  // namespace trazalia::session

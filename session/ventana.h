@@ -192,6 +192,9 @@ public:
     void VaciarResultado();
     // Tells screen readers.
     void Anunciar(std::string_view texto);
+    // A marked text of the core in the face's language.
+    std::string Traducir(const char* contexto, const char* texto) const;
+    const diagram::Traductor& traductor() const;
     // The result read-outs take the keyboard's focus (during practice) or not.
     void Enfocables(bool enfocables);
     // Closes a bar's value editor without setting its value.

@@ -2,6 +2,11 @@
 // The pointer on a method window's picture, as a face drives the core.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <variant>
+#include <vector>
+
 #include "practice/dibujo.h"
 #include "practice/intento.h"
 #include "session/sesion.h"
@@ -59,6 +64,37 @@ TEST_F(PunteroTest, InPracticeAPressAtTheOriginDragsTheGuessAndOneAtATipIsRefuse
     EXPECT_DOUBLE_EQ(Form2().practica().intento()->r, esperado->r);
     EXPECT_DOUBLE_EQ(Form2().practica().intento()->direccion, esperado->direccion);
     EXPECT_FALSE(Form2().practica().arrastrando());
+}
+
+}  // namespace
+}  // namespace trazalia::session
+
+namespace trazalia::session {
+namespace {
+
+std::string EnMayusculas(const char*, const char* texto, int) {
+    std::string s = texto;
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+TEST(TraductorTest, TheInstructionDrawnOnThePictureAndTheVerdictSpeakTheFacesLanguage) {
+    Sesion s;
+    s.PonerTraductor(EnMayusculas);
+    s.Iniciar();
+    ASSERT_EQ(s.Pulsar("Form1.Command1"), "");
+    ASSERT_EQ(s.Practicar("Form2", "on", "7", "medio"), "");
+    std::vector<std::string> textos;
+    for (const canvas::Op& op : s.metodo("Form2")->picture().ops())
+        if (const auto* t = std::get_if<canvas::TextOp>(&op)) textos.push_back(t->text);
+    EXPECT_NE(std::find(textos.begin(), textos.end(),
+                        "ARRASTRE DESDE EL ORIGEN SU RESULTANTE, O ESCRIBA R Y α."),
+              textos.end());
+    ASSERT_EQ(s.Adivinar("Form2", "50", "10"), "");
+    ASSERT_EQ(s.Practicar("Form2", "check", "", ""), "");
+    const std::string& veredicto = s.metodo("Form2")->practica().veredicto()->texto;
+    EXPECT_EQ(veredicto, EnMayusculas("", veredicto.c_str(), -1));
 }
 
 }  // namespace
