@@ -225,7 +225,6 @@ void ModoDelDibujo::Abandonar() {
 }
 
 void ModoDelDibujo::DejarSiHayEjercicio() {
-    // An exercise's vectors hold still, even under a tip held since before it began (P, N).
     if (modo_ == Modo::Punta && practica_.Pendiente()) Abandonar();
 }
 

@@ -59,27 +59,27 @@ private:
 
 // The one owner of the mouse on a method window's picture (touch arrives as Qt's emulated mouse)
 // and of its context menu. One gesture at a time holds the pointer, from the press that starts it
-// (practice::QueEmpieza) to its release; Enter there is "Comprobar"'s, Esc the window's.
+// (practice::QueEmpieza) to its release. Enter there checks, as "Comprobar" does; Esc is the
+// window's (ResponderAEsc).
 class ModoDelDibujo final : public QObject {
     Q_OBJECT
 public:
-    enum class Modo { Libre, Punta, Intento };
-
     // All must outlive it; the menu opens at a right click or the menu key.
     ModoDelDibujo(VentanaMetodo& ventana, Arrastre& arrastre, Practica& practica, QMenu& menu);
-
-    Modo modo() const { return modo_; }
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    enum class Modo { Libre, Punta, Intento };
+
     diagram::Punto EnTwips(QPointF posicion) const;
     bool Presionar(const QMouseEvent& raton);
     bool Mover(const QMouseEvent& raton);
     bool Soltar(const QMouseEvent& raton);
     // A release that will not come: the gesture lets go where it last was.
     void Abandonar();
+    // A tip held when an exercise began lets go: the exercise's vectors hold still.
     void DejarSiHayEjercicio();
     // The open hand over a tip a press would grab.
     void Senalar(diagram::Punto p);

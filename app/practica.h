@@ -85,8 +85,6 @@ public:
     // point in twips of the picture, drawn at each move, until let go (suelto).
     void EmpezarIntento();
     void MoverIntento(diagram::Punto twips, bool suelto);
-    // A guess is being dragged.
-    bool arrastrando() const { return arrastrando_; }
 
     // After the window's handler and views drew: a first resultant reveals the exercise and
     // judges the guess; then the guess and the verdict are drawn. Returns what screen readers
