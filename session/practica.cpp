@@ -4,7 +4,6 @@
 #include "diagram/traducible.h"
 #include "practice/dibujo.h"
 #include "practice/intento.h"
-#include "session/sesion.h"
 #include "session/ventana.h"
 
 namespace trazalia::session {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,10 +24,10 @@ namespace trazalia::session {
 // as one command. A command returns an error (the script's wording, in Spanish) or an empty
 // string when it ran; what it changed reaches the observers as it happens. Form1 exists from the
 // start; each method window is created and loaded on its first show and then kept.
-class Sesion {
+class Sesion final : public Entorno {
 public:
     Sesion();
-    ~Sesion();
+    ~Sesion() override;
 
     // Observers are told in the order they were added; they must outlive the session or be
     // removed.
@@ -41,16 +42,16 @@ public:
     Ventana* ventana(Formulario f) const { return ventanas_[static_cast<std::size_t>(f)].get(); }
     VentanaMetodo* metodo(std::string_view nombre) const;
     // Creates and loads the window on first use.
-    Ventana& Abrir(Formulario f);
+    Ventana& Abrir(Formulario f) override;
     bool terminado() const { return terminado_; }
     // Ends the program: every window closes at once.
-    void Terminar();
+    void Terminar() override;
 
-    const diagram::Vistas& vistas() const { return vistas_; }
+    const diagram::Vistas& vistas() const override { return vistas_; }
 
     // The language of the texts the core composes for a face (the verdict, the instruction drawn
     // on the picture, announcements): Spanish, as scripts trace them, unless a face gives another.
-    const diagram::Traductor& traductor() const { return traductor_; }
+    const diagram::Traductor& traductor() const override { return traductor_; }
     void PonerTraductor(diagram::Traductor traductor) { traductor_ = traductor; }
 
     // The commands. ruta is WINDOW.CONTROL; ventana a window's name.
@@ -86,11 +87,10 @@ public:
     std::string TomarFallo();
 
     // For the windows: observers told, navigation.
-    template <class F>
-    void Avisar(F&& f) {
-        for (Observador* o : observadores_) f(*o);
+    void Avisar(const std::function<void(Observador&)>& aviso) override {
+        for (Observador* o : observadores_) aviso(*o);
     }
-    void Regresar(Ventana& desde);
+    void Regresar(Ventana& desde) override;
     // A view of the set for both windows; with redibujar every method window redraws at once.
     void PonerVista(diagram::Vista vista, bool activa, bool redibujar);
 

@@ -12,11 +12,10 @@
 #include "diagram/vistas.h"
 #include "parallelogram/paralelogramo.h"
 #include "polygon/poligono.h"
-#include "session/sesion.h"
 
 namespace trazalia::session {
 
-Ventana::Ventana(Sesion& sesion, Formulario formulario)
+Ventana::Ventana(Entorno& sesion, Formulario formulario)
     : sesion_(sesion), formulario_(formulario), tabla_(TablaDe(formulario)) {
     for (const Control& c : tabla_.controles) {
         Estado e;
@@ -161,7 +160,7 @@ void Inicio::Pulsar(int n) {
 // Tells the observers of every operation of the window's picture.
 class VentanaMetodo::Traza final : public canvas::PictureListener {
 public:
-    Traza(Sesion& sesion, std::string_view ventana) : sesion_(sesion), ventana_(ventana) {}
+    Traza(Entorno& sesion, std::string_view ventana) : sesion_(sesion), ventana_(ventana) {}
     void Cleared() override {
         sesion_.Avisar([&](Observador& o) { o.Borrado(ventana_); });
     }
@@ -173,11 +172,11 @@ public:
     }
 
 private:
-    Sesion& sesion_;
+    Entorno& sesion_;
     std::string_view ventana_;
 };
 
-VentanaMetodo::VentanaMetodo(Sesion& sesion, Formulario formulario) : Ventana(sesion, formulario) {
+VentanaMetodo::VentanaMetodo(Entorno& sesion, Formulario formulario) : Ventana(sesion, formulario) {
     const Control& fila = tabla_.controles[Numerado("Picture", 1)];
     picture_ = std::make_unique<canvas::Picture>(static_cast<float>(fila.width),
                                                  static_cast<float>(fila.height), tabla_.fore);

@@ -15,9 +15,11 @@
 #include "diagram/arrastre.h"
 #include "diagram/controles.h"
 #include "diagram/resultado.h"
+#include "diagram/traducible.h"
 #include "diagram/vistas.h"
 #include "practice/ejercicio.h"
 #include "practice/veredicto.h"
+#include "session/observador.h"
 #include "session/tablas.h"
 
 namespace trazalia::diagram {
@@ -33,7 +35,23 @@ class Poligono;
 namespace trazalia::session {
 
 class Sesion;
+class Ventana;
 class VentanaMetodo;
+
+// What a window needs of the session around it: the observers, the views and the language, and
+// the way to other windows.
+class Entorno {
+public:
+    virtual ~Entorno() = default;
+    virtual void Avisar(const std::function<void(Observador&)>& aviso) = 0;
+    virtual const diagram::Vistas& vistas() const = 0;
+    virtual const diagram::Traductor& traductor() const = 0;
+    // Creates and loads the window on first use.
+    virtual Ventana& Abrir(Formulario f) = 0;
+    // Hides the window and shows the start window.
+    virtual void Regresar(Ventana& desde) = 0;
+    virtual void Terminar() = 0;
+};
 
 // One control's state: what a face shows of it.
 struct Estado {
@@ -50,7 +68,7 @@ struct Estado {
 // the keyboard's focus. Form1 is one of these; the method windows add their picture.
 class Ventana {
 public:
-    Ventana(Sesion& sesion, Formulario formulario);
+    Ventana(Entorno& sesion, Formulario formulario);
     virtual ~Ventana();
     Ventana(const Ventana&) = delete;
     Ventana& operator=(const Ventana&) = delete;
@@ -112,7 +130,7 @@ protected:
     void ReportarFallo(std::string_view texto);
     void MarcarAnterior(std::size_t control, bool anterior);
 
-    Sesion& sesion_;
+    Entorno& sesion_;
     Formulario formulario_;
     const Tabla& tabla_;
     std::vector<Estado> estados_;
@@ -132,7 +150,7 @@ protected:
 // Form1: the way into each method.
 class Inicio final : public Ventana {
 public:
-    explicit Inicio(Sesion& sesion) : Ventana(sesion, Formulario::Form1) {}
+    explicit Inicio(Entorno& sesion) : Ventana(sesion, Formulario::Form1) {}
     void Pulsar(int n) override;
 };
 
@@ -156,7 +174,7 @@ class Arrastre;
 // and carries practice and the drag as layers over the picture.
 class VentanaMetodo final : public Ventana, public diagram::Controles {
 public:
-    VentanaMetodo(Sesion& sesion, Formulario formulario);
+    VentanaMetodo(Entorno& sesion, Formulario formulario);
     ~VentanaMetodo() override;
 
     int vectores() const { return tabla_.vectores; }
