@@ -12,6 +12,7 @@
 #include "app/acciones.h"
 #include "app/ayuda.h"
 #include "app/dialogos.h"
+#include "app/esc.h"
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/form3.h"
@@ -79,6 +80,7 @@ void Aplicacion::Traza(const QString& sujeto, const char* que) const {
 
 void Aplicacion::Conectar(Ventana& ventana) {
     connect(&ventana, &Ventana::cerrada, this, &Aplicacion::Terminar);
+    ResponderAEsc(ventana);
     connect(RegistrarAtajo(ventana, Atajo::Ayuda), &QAction::triggered, &ventana,
             [&ventana] { Ayuda::Mostrar(&ventana); });
     if (!trace_) {

@@ -12,7 +12,6 @@
 #include "app/editor.h"
 #include "app/idioma.h"
 #include "app/vistas.h"
-#include "app/zoom.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/descripcion.h"
 #include "diagram/formato.h"
@@ -39,7 +38,6 @@ VentanaMetodo::VentanaMetodo(ControlVistas& vistas, const QString& nombre, const
     });
     connect(&vistas_, &ControlVistas::cambiadas, this, &VentanaMetodo::Redibujar);
     anuncio_ = new Anuncio(this);
-    ResponderAEsc(*this);
 }
 
 // The description reads descrito_, which goes before the picture and its children.

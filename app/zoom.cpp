@@ -19,7 +19,6 @@
 #include "app/ajustes.h"
 #include "app/teclas.h"
 #include "app/ventana.h"
-#include "app/ventana_metodo.h"
 #include "canvas/qt/painter.h"
 
 namespace trazalia::app {
@@ -94,53 +93,8 @@ void Zoom::LimitarA(QSize area, QSize marco) {
     if (valor_ > maximo_) Poner(maximo_);
 }
 
-namespace {
-
-// Esc on a window, once no control took it (an editor cancels with it): full screen, it leaves
-// full screen before any shortcut of the window can take it; out of it, a method window goes
-// back as "Regresar" does.
-class Esc final : public QObject {
-public:
-    explicit Esc(Ventana& ventana) : QObject(&ventana), ventana_(ventana) {
-        setObjectName(QStringLiteral("esc"));
-        ventana_.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        const auto tipo = evento->type();
-        if (objeto != &ventana_ || (tipo != QEvent::ShortcutOverride && tipo != QEvent::KeyPress))
-            return false;
-        auto* tecla = static_cast<QKeyEvent*>(evento);
-        if (tecla->key() != ::Qt::Key_Escape || tecla->modifiers() != ::Qt::NoModifier)
-            return false;
-        auto* zoom = ventana_.findChild<ZoomDeVentana*>(QString(), ::Qt::FindDirectChildrenOnly);
-        auto* metodo = qobject_cast<VentanaMetodo*>(&ventana_);
-        const bool completa = ventana_.isFullScreen() && zoom;
-        if (!completa && (tipo != QEvent::KeyPress || !metodo)) return false;
-        tecla->accept();
-        if (tipo != QEvent::KeyPress) return true;
-        if (completa)
-            zoom->PantallaCompleta(false);
-        else
-            metodo->Regresar();
-        return true;
-    }
-
-private:
-    Ventana& ventana_;
-};
-
-}  // namespace
-
-void ResponderAEsc(Ventana& ventana) {
-    if (!ventana.findChild<QObject*>(QStringLiteral("esc"), ::Qt::FindDirectChildrenOnly))
-        new Esc(ventana);
-}
-
 ZoomDeVentana::ZoomDeVentana(Ventana& ventana, Zoom& zoom)
     : QObject(&ventana), ventana_(ventana), zoom_(zoom) {
-    ResponderAEsc(ventana_);
     ventana_.setMinimumSize(Tamano(Zoom::kMinimo));
     ventana_.resize(Tamano(zoom_.valor()));
     Disponer();

@@ -82,10 +82,6 @@ private:
 
 // The scale of the window that widget is in, or that its dialog was opened from; 1 for none.
 double FactorDe(const QWidget* widget);
-// Esc on that window, from now on: full screen, it leaves full screen; out of it, a method window
-// goes back to the start window. Once for a window, however often it is asked.
-void ResponderAEsc(Ventana& ventana);
-
 // A dialog at a window's scale: the application's font and its buttons' icons that many times
 // their own size (a dialog is a window of its own: it takes no font from the window).
 void EscalarDialogo(QWidget& dialogo, double factor);
