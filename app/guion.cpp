@@ -32,6 +32,7 @@
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_writer.h"
 #include "practice/intento.h"
+#include "session/errores.h"
 
 namespace trazalia::app {
 
@@ -53,11 +54,9 @@ bool EsNombreDeVentana(std::string_view nombre) {
 }
 
 Busqueda BuscarVentana(const Aplicacion& app, std::string_view nombre, bool aLaVista) {
-    if (!EsNombreDeVentana(nombre))
-        return {nullptr, "ventana desconocida " + canvas::Quoted(nombre)};
+    if (!EsNombreDeVentana(nombre)) return {nullptr, session::errores::VentanaDesconocida(nombre)};
     Ventana* v = app.ventana(Q(nombre));
-    if (!v || (aLaVista && !v->isVisible()))
-        return {nullptr, "la ventana " + std::string(nombre) + " no está a la vista"};
+    if (!v || (aLaVista && !v->isVisible())) return {nullptr, session::errores::NoALaVista(nombre)};
     return {v, {}};
 }
 
@@ -71,15 +70,13 @@ struct BusquedaControl {
 BusquedaControl BuscarControl(const Aplicacion& app, std::string_view ruta) {
     const auto punto = ruta.find('.');
     if (punto == std::string_view::npos)
-        return {nullptr, nullptr,
-                "se esperaba VENTANA.CONTROL en lugar de " + canvas::Quoted(ruta)};
+        return {nullptr, nullptr, session::errores::SeEsperabaRuta(ruta)};
     auto [v, error] = BuscarVentana(app, ruta.substr(0, punto), true);
     if (!v) return {nullptr, nullptr, error};
     const std::string_view nombre = ruta.substr(punto + 1);
     QWidget* control = v->control(Q(nombre));
     if (!control)
-        return {nullptr, nullptr,
-                v->nombre().toStdString() + " no tiene el control " + canvas::Quoted(nombre)};
+        return {nullptr, nullptr, session::errores::SinControl(v->nombre().toStdString(), nombre)};
     return {v, control, {}};
 }
 
@@ -109,14 +106,11 @@ std::string FalloDeVentana(const Aplicacion& app) {
 
 // view WINDOW NAME on|off: one set of views serves both method windows; the next redraw shows it.
 std::string Vista(Aplicacion& app, const std::vector<std::string_view>& w) {
-    if (!EsNombreDeVentana(w[1])) return "ventana desconocida " + canvas::Quoted(w[1]);
-    if (w[1] == "Form1") return "Form1 no tiene vistas";
+    if (!EsNombreDeVentana(w[1])) return session::errores::VentanaDesconocida(w[1]);
+    if (w[1] == "Form1") return session::errores::SinVistas(w[1]);
     const std::optional<diagram::Vista> vista = ControlVistas::PorNombre(w[2]);
-    if (!vista)
-        return "vista desconocida " + canvas::Quoted(w[2]) + ": se esperaba " +
-               ControlVistas::Nombres();
-    if (w[3] != "on" && w[3] != "off")
-        return "se esperaba on u off en lugar de " + canvas::Quoted(w[3]);
+    if (!vista) return session::errores::VistaDesconocida(w[2], ControlVistas::Nombres());
+    if (w[3] != "on" && w[3] != "off") return session::errores::OnUOff(w[3]);
     app.vistas().Poner(*vista, w[3] == "on");
     return {};
 }
@@ -190,15 +184,13 @@ std::string Nombre(const Ventana& v, const QWidget* control) {
 std::string Rechazo(const EditorDeValor& editor, const Ventana& v, const QString& intento) {
     const std::string valor = intento.toStdString();
     if (!editor.barra())
-        return "valor no válido " + canvas::Quoted(valor) + " en " + Nombre(v, &editor) + ": " +
-               editor.destino().pista.toStdString();
+        return session::errores::NoValidoEn(valor, Nombre(v, &editor),
+                                            editor.destino().pista.toStdString());
     bool numero = !intento.isEmpty();
     for (const QChar c : intento) numero = numero && c >= u'0' && c <= u'9';
-    if (!numero)
-        return "valor no válido " + canvas::Quoted(valor) + ": se esperaba un número entero";
-    return "valor fuera de rango " + canvas::Quoted(valor) + ": " + Nombre(v, &editor) + " va de " +
-           std::to_string(editor.barra()->minimum()) + " a " +
-           std::to_string(editor.barra()->maximum());
+    if (!numero) return session::errores::NoEntero(valor);
+    return session::errores::FueraDeRango(valor, Nombre(v, &editor), editor.barra()->minimum(),
+                                          editor.barra()->maximum());
 }
 
 // The practice of a method window, or null for Form1.
@@ -209,9 +201,7 @@ Practica* PracticaDe(Ventana& v) {
 
 // What a change of an exercise's vectors is told, before its answer is revealed.
 std::string Retenido(const Ventana& v) {
-    const std::string nombre = v.nombre().toStdString();
-    return "el ejercicio de " + nombre + " no cambia hasta comprobarlo: «practice " + nombre +
-           " check» lo comprueba";
+    return session::errores::Retenido(v.nombre().toStdString());
 }
 
 // key WINDOW.CONTROL KEY...: the control takes the focus, then each key is pressed and released
@@ -223,13 +213,13 @@ std::string Teclas(Aplicacion& app, const std::vector<std::string_view>& w) {
     std::vector<Tecla> teclas;
     for (std::size_t i = 2; i < w.size(); ++i) {
         const std::optional<Tecla> tecla = LeerTecla(w[i]);
-        if (!tecla) return "tecla desconocida " + canvas::Quoted(w[i]);
+        if (!tecla) return session::errores::TeclaDesconocida(w[i]);
         teclas.push_back(*tecla);
     }
     auto [v, control, error] = BuscarControl(app, w[1]);
     if (!control) return error;
     if (control->focusPolicy() == ::Qt::NoFocus || !control->isEnabled())
-        return std::string(w[1]) + " no recibe el foco del teclado";
+        return session::errores::SinFoco(w[1]);
     // An editor that earlier keys opened on the control keeps the focus, to take these keys.
     const auto* abierto = qobject_cast<const EditorDeValor*>(v->focusWidget());
     if (!abierto || abierto->barra() != control) control->setFocus(::Qt::OtherFocusReason);
@@ -238,13 +228,12 @@ std::string Teclas(Aplicacion& app, const std::vector<std::string_view>& w) {
     if (practica) practica->TomarRechazo();
     for (const Tecla& t : teclas) {
         if (app.terminado() || !v->isVisible())
-            return "la ventana " + v->nombre().toStdString() + " ya no está a la vista";
+            return session::errores::YaNoALaVista(v->nombre().toStdString());
         QWidget* destino = v->focusWidget() ? v->focusWidget() : v;
         if (QAction* accion = Accion(*v, destino, t)) {
             if (std::find(vistas.begin(), vistas.end(), accion) == vistas.end())
-                return "la tecla " + canvas::Quoted(t.nombre) + " (" +
-                       accion->text().remove(u'…').toStdString() +
-                       ") solo actúa en pantalla, no en modo guion";
+                return session::errores::TeclaDePantalla(t.nombre,
+                                                         accion->text().remove(u'…').toStdString());
             accion->trigger();
             continue;
         }
@@ -257,8 +246,7 @@ std::string Teclas(Aplicacion& app, const std::vector<std::string_view>& w) {
                 return Rechazo(*editor, *v, *intento);
         if (practica && practica->TomarRechazo()) return Retenido(*v);
         if (!pulsada.isAccepted())
-            return "la tecla " + canvas::Quoted(t.nombre) + " no hace nada en " +
-                   Nombre(*v, destino);
+            return session::errores::TeclaSinEfecto(t.nombre, Nombre(*v, destino));
     }
     return {};
 }
@@ -270,7 +258,7 @@ struct BusquedaPractica {
 };
 
 BusquedaPractica BuscarPractica(const Aplicacion& app, std::string_view nombre) {
-    if (nombre == "Form1") return {nullptr, "Form1 no tiene práctica"};
+    if (nombre == "Form1") return {nullptr, session::errores::SinPractica(nombre)};
     auto [v, error] = BuscarVentana(app, nombre, true);
     if (!v) return {nullptr, error};
     return {&AccionesDelDibujo::De(*static_cast<VentanaMetodo*>(v)).practica(), {}};
@@ -281,7 +269,7 @@ std::string Practicar(const Aplicacion& app, const std::vector<std::string_view>
     const bool on = w[2] == "on";
     if (on ? w.size() != 5 : w.size() != 3) return Uso(w[0]);
     if (!on && w[2] != "next" && w[2] != "check" && w[2] != "off")
-        return "se esperaba on, next, check u off en lugar de " + canvas::Quoted(w[2]);
+        return session::errores::QuePractica(w[2]);
     auto [practica, error] = BuscarPractica(app, w[1]);
     if (!practica) return error;
     if (w[2] == "off") {
@@ -289,52 +277,32 @@ std::string Practicar(const Aplicacion& app, const std::vector<std::string_view>
         return {};
     }
     if (w[2] == "next" || w[2] == "check") {
-        if (!practica->activa()) return std::string(w[1]) + " no está practicando";
+        if (!practica->activa()) return session::errores::NoPractica(w[1]);
         w[2] == "next" ? practica->Siguiente() : practica->Comprobar();
         return {};
     }
-    std::uint32_t semilla = 0;
-    auto [fin, ec] = std::from_chars(w[3].data(), w[3].data() + w[3].size(), semilla);
-    if (ec != std::errc() || fin != w[3].data() + w[3].size())
-        return "semilla no válida " + canvas::Quoted(w[3]) +
-               ": se esperaba un entero de 0 a 4294967295";
+    const std::optional<std::uint32_t> semilla = session::errores::LeerSemilla(w[3]);
+    if (!semilla) return session::errores::SemillaNoValida(w[3]);
     const std::optional<practice::Nivel> nivel = practice::NivelDeNombre(w[4]);
-    if (!nivel)
-        return "nivel desconocido " + canvas::Quoted(w[4]) + ": se esperaba facil, medio o dificil";
-    practica->Comenzar(semilla, *nivel);
+    if (!nivel) return session::errores::NivelDesconocido(w[4]);
+    practica->Comenzar(*semilla, *nivel);
     return {};
-}
-
-// A decimal number with a point, whatever the locale.
-std::optional<double> Decimal(std::string_view s) {
-    double valor = 0;
-    auto [fin, ec] =
-        std::from_chars(s.data(), s.data() + s.size(), valor, std::chars_format::fixed);
-    if (ec != std::errc() || fin != s.data() + s.size() || !std::isfinite(valor))
-        return std::nullopt;
-    return valor;
 }
 
 // guess WINDOW R ALPHA
 std::string Adivinar(const Aplicacion& app, const std::vector<std::string_view>& w) {
-    const std::optional<double> r = Decimal(w[2]);
-    if (!r)
-        return "magnitud no válida " + canvas::Quoted(w[2]) + ": se esperaba un número como 87.5";
-    const std::optional<double> alfa = Decimal(w[3]);
-    if (!alfa)
-        return "dirección no válida " + canvas::Quoted(w[3]) + ": se esperaba un número como 36.6";
+    const std::optional<double> r = session::errores::LeerDecimal(w[2]);
+    if (!r) return session::errores::ModuloNoValido(w[2]);
+    const std::optional<double> alfa = session::errores::LeerDecimal(w[3]);
+    if (!alfa) return session::errores::DireccionNoValida(w[3]);
     auto [practica, error] = BuscarPractica(app, w[1]);
     if (!practica) return error;
-    if (!practica->activa()) return std::string(w[1]) + " no está practicando";
+    if (!practica->activa()) return session::errores::NoPractica(w[1]);
     const auto cual = *practice::VentanaDeNombre(w[1]);
     if (!practice::ModuloAdmitido(cual, *r))
-        return "magnitud fuera de rango " + canvas::Quoted(w[2]) + ": va de 0 a " +
-               practice::NumeroDelIntento(practice::ModuloMaximoDelIntento(cual));
-    if (!practice::DireccionAdmitida(*alfa))
-        return "dirección fuera de rango " + canvas::Quoted(w[3]) + ": va de 0 a 360";
-    if (!practica->Adivinar({*r, *alfa}))
-        return "el ejercicio de " + std::string(w[1]) + " ya está resuelto: «practice " +
-               std::string(w[1]) + " next» da otro";
+        return session::errores::ModuloFueraDeRango(w[2], cual);
+    if (!practice::DireccionAdmitida(*alfa)) return session::errores::DireccionFueraDeRango(w[3]);
+    if (!practica->Adivinar({*r, *alfa})) return session::errores::Resuelto(w[1]);
     return {};
 }
 
@@ -343,16 +311,14 @@ std::string Adivinar(const Aplicacion& app, const std::vector<std::string_view>&
 std::string Arrastrar(const Aplicacion& app, const std::vector<std::string_view>& w) {
     std::array<double, 4> c{};
     for (std::size_t i = 0; i < c.size(); ++i) {
-        const std::string_view numero = w[i + 2];
-        auto [fin, ec] = std::from_chars(numero.data(), numero.data() + numero.size(), c[i]);
-        if (ec != std::errc() || fin != numero.data() + numero.size() || !std::isfinite(c[i]))
-            return "coordenada no válida " + canvas::Quoted(numero) +
-                   ": se esperaba un número en twips";
+        const std::optional<double> numero = session::errores::LeerCoordenada(w[i + 2]);
+        if (!numero) return session::errores::CoordenadaNoValida(w[i + 2]);
+        c[i] = *numero;
     }
     auto [v, error] = BuscarVentana(app, w[1], true);
     if (!v) return error;
     auto* metodo = qobject_cast<VentanaMetodo*>(v);
-    if (!metodo) return v->nombre().toStdString() + " no tiene vectores que arrastrar";
+    if (!metodo) return session::errores::SinVectores(v->nombre().toStdString());
     if (AccionesDelDibujo::De(*metodo).practica().Pendiente()) return Retenido(*v);
     Arrastre& arrastre = AccionesDelDibujo::De(*metodo).arrastre();
     if (arrastre.Presionar({c[0], c[1]})) {
@@ -367,7 +333,7 @@ std::string Pulsar(const Aplicacion& app, const std::vector<std::string_view>& w
     auto [v, control, error] = BuscarControl(app, w[1]);
     if (!control) return error;
     auto* boton = qobject_cast<QAbstractButton*>(control);
-    if (!boton) return std::string(w[1]) + " no es un botón";
+    if (!boton) return session::errores::NoEsBoton(w[1]);
     boton->click();
     return {};
 }
@@ -377,20 +343,15 @@ std::string Mover(const Aplicacion& app, const std::vector<std::string_view>& w)
     auto [v, control, error] = BuscarControl(app, w[1]);
     if (!control) return error;
     auto* barra = qobject_cast<QScrollBar*>(control);
-    if (!barra) return std::string(w[1]) + " no es una barra de desplazamiento";
-    long valor = 0;
-    const std::string_view numero = w[2];
-    auto [fin, ec] = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
-    if (ec != std::errc() || fin != numero.data() + numero.size())
-        return "valor no válido " + canvas::Quoted(numero) + ": se esperaba un número entero";
-    if (valor < barra->minimum() || valor > barra->maximum())
-        return "valor fuera de rango " + canvas::Quoted(numero) + ": " + std::string(w[1]) +
-               " va de " + std::to_string(barra->minimum()) + " a " +
-               std::to_string(barra->maximum());
+    if (!barra) return session::errores::NoEsBarra(w[1]);
+    const std::optional<long> valor = session::errores::LeerEntero(w[2]);
+    if (!valor) return session::errores::NoEntero(w[2]);
+    if (*valor < barra->minimum() || *valor > barra->maximum())
+        return session::errores::FueraDeRango(w[2], w[1], barra->minimum(), barra->maximum());
     if (const Practica* practica = PracticaDe(*v); practica && practica->Retiene(barra))
         return Retenido(*v);
     // As a user would move it: the change handler runs only when the value changes.
-    barra->setValue(static_cast<int>(valor));
+    barra->setValue(static_cast<int>(*valor));
     return {};
 }
 
@@ -500,8 +461,8 @@ std::string Guion::Linea(std::string_view texto) {
     if (linea.empty() || linea.front() == '#') return {};
     const std::vector<std::string_view> w = session::Palabras(linea);
     const Orden* orden = session::BuscarOrden(w[0]);
-    if (!orden) return "orden desconocida " + canvas::Quoted(w[0]);
-    if (app_.terminado()) return "el programa ya terminó";
+    if (!orden) return session::errores::OrdenDesconocida(w[0]);
+    if (app_.terminado()) return session::errores::Terminado();
     if (w.size() < orden->minimo || w.size() > orden->maximo) return Uso(orden->nombre);
     const Funcion funcion = FuncionDe(orden->nombre);
     if (!funcion)

@@ -10,6 +10,7 @@
 #include "canvas/numeros.h"
 #include "canvas/trace_format.h"
 #include "canvas/trace_writer.h"
+#include "session/errores.h"
 #include "session/sesion.h"
 
 namespace trazalia::session {
@@ -171,53 +172,13 @@ int Guion::Ejecutar(std::istream& in) {
                               [this] { return trace_.Failed() || out_.fail(); }});
 }
 
-namespace {
-
-// A number of twips, as the trace gives them, or with an exponent ("1.5e3"): the exponent moves
-// the point, so that the value is read once and rounded once.
-std::optional<double> Coordenada(std::string_view numero) {
-    const std::size_t e = numero.find_first_of("eE");
-    if (e == std::string_view::npos) return canvas::LeerReal(numero);
-    std::string_view exponente = numero.substr(e + 1);
-    const bool mas = !exponente.empty() && exponente.front() == '+';
-    if (mas) exponente.remove_prefix(1);
-    int desplazamiento = 0;
-    const auto [fin, ec] =
-        std::from_chars(exponente.data(), exponente.data() + exponente.size(), desplazamiento);
-    if (exponente.empty() || (mas && exponente.front() == '-') || exponente.front() == '+' ||
-        ec != std::errc() || fin != exponente.data() + exponente.size() ||
-        desplazamiento > 100000 || desplazamiento < -100000)
-        return std::nullopt;
-    std::string mantisa(numero.substr(0, e));
-    const bool negativo = !mantisa.empty() && mantisa.front() == '-';
-    if (negativo) mantisa.erase(0, 1);
-    const std::size_t punto = std::min(mantisa.find('.'), mantisa.size());
-    std::string cifras = mantisa;
-    if (punto < cifras.size()) cifras.erase(punto, 1);
-    if (cifras.empty() || cifras.find_first_not_of("0123456789") != std::string::npos ||
-        mantisa.find('.', punto + 1) != std::string::npos || mantisa == ".")
-        return std::nullopt;
-    long donde = static_cast<long>(punto) + desplazamiento;
-    if (donde <= 0) {
-        cifras.insert(0, static_cast<std::size_t>(-donde), '0');
-        donde = 0;
-    }
-    if (static_cast<std::size_t>(donde) >= cifras.size())
-        cifras.append(static_cast<std::size_t>(donde) - cifras.size(), '0');
-    else
-        cifras.insert(static_cast<std::size_t>(donde), 1, '.');
-    return canvas::LeerReal((negativo ? "-" : "") + (donde == 0 ? "0" + cifras : cifras));
-}
-
-}  // namespace
-
 std::string Guion::Linea(std::string_view texto) {
     const std::string_view linea = Recortar(texto);
     if (linea.empty() || linea.front() == '#') return {};
     const std::vector<std::string_view> w = Palabras(linea);
     const Orden* orden = BuscarOrden(w[0]);
-    if (!orden) return "orden desconocida " + canvas::Quoted(w[0]);
-    if (sesion_.terminado()) return "el programa ya terminó";
+    if (!orden) return errores::OrdenDesconocida(w[0]);
+    if (sesion_.terminado()) return errores::Terminado();
     if (w.size() < orden->minimo || w.size() > orden->maximo) return Uso(orden->nombre);
     const std::string_view nombre = orden->nombre;
     if (nombre == "click") return sesion_.Pulsar(w[1]);
@@ -243,10 +204,8 @@ std::string Guion::Linea(std::string_view texto) {
     if (nombre == "drag") {
         std::array<double, 4> c{};
         for (std::size_t i = 0; i < c.size(); ++i) {
-            const std::optional<double> v = Coordenada(w[i + 2]);
-            if (!v)
-                return "coordenada no válida " + canvas::Quoted(w[i + 2]) +
-                       ": se esperaba un número en twips";
+            const std::optional<double> v = errores::LeerCoordenada(w[i + 2]);
+            if (!v) return errores::CoordenadaNoValida(w[i + 2]);
             c[i] = *v;
         }
         return sesion_.Arrastrar(w[1], {c[0], c[1]}, {c[2], c[3]});

@@ -9,6 +9,7 @@
 #include "canvas/numeros.h"
 #include "diagram/traducible.h"
 #include "practice/intento.h"
+#include "session/errores.h"
 
 namespace trazalia::session {
 
@@ -125,34 +126,24 @@ std::string Sesion::TomarFallo() {
 }
 
 Sesion::Busqueda Sesion::BuscarVentana(std::string_view nombre, bool aLaVista) const {
-    if (!TablaDe(nombre)) return {nullptr, {}, "ventana desconocida " + canvas::Quoted(nombre)};
+    if (!TablaDe(nombre)) return {nullptr, {}, errores::VentanaDesconocida(nombre)};
     Ventana* v = ventana(nombre);
-    if (!v || (aLaVista && !v->visible()))
-        return {nullptr, {}, "la ventana " + std::string(nombre) + " no está a la vista"};
+    if (!v || (aLaVista && !v->visible())) return {nullptr, {}, errores::NoALaVista(nombre)};
     return {v, {}, {}};
 }
 
 Sesion::Busqueda Sesion::BuscarControl(std::string_view ruta) const {
     const auto punto = ruta.find('.');
-    if (punto == std::string_view::npos)
-        return {nullptr, {}, "se esperaba VENTANA.CONTROL en lugar de " + canvas::Quoted(ruta)};
+    if (punto == std::string_view::npos) return {nullptr, {}, errores::SeEsperabaRuta(ruta)};
     Busqueda b = BuscarVentana(ruta.substr(0, punto), true);
     if (!b.ventana) return b;
     const std::string_view nombre = ruta.substr(punto + 1);
     b.control = b.ventana->Indice(nombre);
-    if (!b.control)
-        return {
-            nullptr,
-            {},
-            std::string(b.ventana->nombre()) + " no tiene el control " + canvas::Quoted(nombre)};
+    if (!b.control) return {nullptr, {}, errores::SinControl(b.ventana->nombre(), nombre)};
     return b;
 }
 
-std::string Sesion::Retenido(const Ventana& v) const {
-    const std::string nombre(v.nombre());
-    return "el ejercicio de " + nombre + " no cambia hasta comprobarlo: «practice " + nombre +
-           " check» lo comprueba";
-}
+std::string Sesion::Retenido(const Ventana& v) const { return errores::Retenido(v.nombre()); }
 
 std::vector<std::pair<int, int>> Sesion::Barras(const VentanaMetodo& v) const {
     std::vector<std::pair<int, int>> valores;
@@ -202,7 +193,7 @@ std::string Sesion::Pulsar(std::string_view ruta) {
     const Busqueda b = BuscarControl(ruta);
     if (!b.ventana) return b.error;
     const Control& c = b.ventana->tabla().controles[*b.control];
-    if (c.tipo != Tipo::Button) return std::string(ruta) + " no es un botón";
+    if (c.tipo != Tipo::Button) return errores::NoEsBoton(ruta);
     int n = 0;
     const std::string_view nombre = c.nombre;
     std::from_chars(nombre.data() + 7, nombre.data() + nombre.size(), n);
@@ -215,21 +206,17 @@ std::string Sesion::Mover(std::string_view ruta, std::string_view numero) {
     const Busqueda b = BuscarControl(ruta);
     if (!b.ventana) return b.error;
     const Control& c = b.ventana->tabla().controles[*b.control];
-    if (c.tipo != Tipo::HScroll) return std::string(ruta) + " no es una barra de desplazamiento";
-    long valor = 0;
-    auto [fin, ec] = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
-    if (ec != std::errc() || fin != numero.data() + numero.size())
-        return "valor no válido " + canvas::Quoted(numero) + ": se esperaba un número entero";
-    if (valor < c.min || valor > c.max)
-        return "valor fuera de rango " + canvas::Quoted(numero) + ": " + std::string(ruta) +
-               " va de " + std::to_string(c.min) + " a " + std::to_string(c.max);
+    if (c.tipo != Tipo::HScroll) return errores::NoEsBarra(ruta);
+    const std::optional<long> valor = errores::LeerEntero(numero);
+    if (!valor) return errores::NoEntero(numero);
+    if (*valor < c.min || *valor > c.max) return errores::FueraDeRango(numero, ruta, c.min, c.max);
     auto& v = static_cast<VentanaMetodo&>(*b.ventana);
     if (v.practica().Retiene(*b.control)) return Retenido(v);
     Paso paso{Barras(v), {}, {}, false, false};
     const std::string_view nombre = c.nombre;
     int n = 0;
     std::from_chars(nombre.data() + 7, nombre.data() + nombre.size(), n);
-    v.Mover(n, static_cast<int>(valor));
+    v.Mover(n, static_cast<int>(*valor));
     paso.despues = Barras(v);
     Registrar(v, std::move(paso));
     return {};
@@ -246,14 +233,11 @@ std::string Sesion::Cerrar(std::string_view nombre) {
 // view WINDOW NAME on|off: one set of views serves both method windows; the next redraw shows it.
 std::string Sesion::Vista(std::string_view nombre, std::string_view vista,
                           std::string_view estado) {
-    if (!TablaDe(nombre)) return "ventana desconocida " + canvas::Quoted(nombre);
-    if (nombre == "Form1") return "Form1 no tiene vistas";
+    if (!TablaDe(nombre)) return errores::VentanaDesconocida(nombre);
+    if (nombre == "Form1") return errores::SinVistas(nombre);
     const std::optional<diagram::Vista> cual = teclas::VistaDeNombre(vista);
-    if (!cual)
-        return "vista desconocida " + canvas::Quoted(vista) + ": se esperaba " +
-               teclas::NombresDeVistas();
-    if (estado != "on" && estado != "off")
-        return "se esperaba on u off en lugar de " + canvas::Quoted(estado);
+    if (!cual) return errores::VistaDesconocida(vista, teclas::NombresDeVistas());
+    if (estado != "on" && estado != "off") return errores::OnUOff(estado);
     const bool activa = estado == "on";
     const bool antes = vistas_[*cual];
     PonerVista(*cual, activa, false);
@@ -274,8 +258,8 @@ std::string Sesion::Volcar(std::string_view nombre, std::vector<std::string>& li
 std::string Sesion::Practicar(std::string_view nombre, std::string_view que,
                               std::string_view semilla, std::string_view nivel) {
     if (que != "on" && que != "next" && que != "check" && que != "off")
-        return "se esperaba on, next, check u off en lugar de " + canvas::Quoted(que);
-    if (nombre == "Form1") return "Form1 no tiene práctica";
+        return errores::QuePractica(que);
+    if (nombre == "Form1") return errores::SinPractica(nombre);
     const Busqueda b = BuscarVentana(nombre, true);
     if (!b.ventana) return b.error;
     Practica& practica = static_cast<VentanaMetodo&>(*b.ventana).practica();
@@ -284,45 +268,33 @@ std::string Sesion::Practicar(std::string_view nombre, std::string_view que,
         return {};
     }
     if (que == "next" || que == "check") {
-        if (!practica.activa()) return std::string(nombre) + " no está practicando";
+        if (!practica.activa()) return errores::NoPractica(nombre);
         que == "next" ? practica.Siguiente() : practica.Comprobar();
         return {};
     }
-    std::uint32_t valor = 0;
-    auto [fin, ec] = std::from_chars(semilla.data(), semilla.data() + semilla.size(), valor);
-    if (ec != std::errc() || fin != semilla.data() + semilla.size())
-        return "semilla no válida " + canvas::Quoted(semilla) +
-               ": se esperaba un entero de 0 a 4294967295";
+    const std::optional<std::uint32_t> valor = errores::LeerSemilla(semilla);
+    if (!valor) return errores::SemillaNoValida(semilla);
     const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
-    if (!n)
-        return "nivel desconocido " + canvas::Quoted(nivel) +
-               ": se esperaba facil, medio o dificil";
-    practica.Comenzar(valor, *n);
+    if (!n) return errores::NivelDesconocido(nivel);
+    practica.Comenzar(*valor, *n);
     return {};
 }
 
 // guess WINDOW R ALPHA
 std::string Sesion::Adivinar(std::string_view nombre, std::string_view r, std::string_view alfa) {
-    const std::optional<double> modulo = canvas::LeerReal(r);
-    if (!modulo)
-        return "magnitud no válida " + canvas::Quoted(r) + ": se esperaba un número como 87.5";
-    const std::optional<double> direccion = canvas::LeerReal(alfa);
-    if (!direccion)
-        return "dirección no válida " + canvas::Quoted(alfa) + ": se esperaba un número como 36.6";
-    if (nombre == "Form1") return "Form1 no tiene práctica";
+    const std::optional<double> modulo = errores::LeerDecimal(r);
+    if (!modulo) return errores::ModuloNoValido(r);
+    const std::optional<double> direccion = errores::LeerDecimal(alfa);
+    if (!direccion) return errores::DireccionNoValida(alfa);
+    if (nombre == "Form1") return errores::SinPractica(nombre);
     const Busqueda b = BuscarVentana(nombre, true);
     if (!b.ventana) return b.error;
     Practica& practica = static_cast<VentanaMetodo&>(*b.ventana).practica();
-    if (!practica.activa()) return std::string(nombre) + " no está practicando";
+    if (!practica.activa()) return errores::NoPractica(nombre);
     const practice::Ventana cual = practica.cual();
-    if (!practice::ModuloAdmitido(cual, *modulo))
-        return "magnitud fuera de rango " + canvas::Quoted(r) + ": va de 0 a " +
-               practice::NumeroDelIntento(practice::ModuloMaximoDelIntento(cual));
-    if (!practice::DireccionAdmitida(*direccion))
-        return "dirección fuera de rango " + canvas::Quoted(alfa) + ": va de 0 a 360";
-    if (!practica.Adivinar({*modulo, *direccion}))
-        return "el ejercicio de " + std::string(nombre) + " ya está resuelto: «practice " +
-               std::string(nombre) + " next» da otro";
+    if (!practice::ModuloAdmitido(cual, *modulo)) return errores::ModuloFueraDeRango(r, cual);
+    if (!practice::DireccionAdmitida(*direccion)) return errores::DireccionFueraDeRango(alfa);
+    if (!practica.Adivinar({*modulo, *direccion})) return errores::Resuelto(nombre);
     return {};
 }
 
@@ -331,7 +303,7 @@ std::string Sesion::Arrastrar(std::string_view nombre, diagram::Punto desde, dia
     const Busqueda b = BuscarVentana(nombre, true);
     if (!b.ventana) return b.error;
     auto* v = dynamic_cast<VentanaMetodo*>(b.ventana);
-    if (!v) return std::string(nombre) + " no tiene vectores que arrastrar";
+    if (!v) return errores::SinVectores(nombre);
     if (v->practica().Pendiente()) return Retenido(*v);
     Paso paso{Barras(*v), {}, {}, false, false};
     if (v->arrastre().Presionar(desde, kAlcance)) {
@@ -417,11 +389,9 @@ std::string Sesion::Escribir(std::string_view ruta, std::string_view texto) {
 
 std::string Sesion::Nivel(std::string_view nombre, std::string_view nivel, std::uint32_t semilla) {
     VentanaMetodo* v = metodo(nombre);
-    if (!v) return std::string(nombre) + " no tiene práctica";
+    if (!v) return errores::SinPractica(nombre);
     const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
-    if (!n)
-        return "nivel desconocido " + canvas::Quoted(nivel) +
-               ": se esperaba facil, medio o dificil";
+    if (!n) return errores::NivelDesconocido(nivel);
     v->practica().ElegirNivel(*n, semilla);
     return {};
 }
@@ -470,14 +440,14 @@ std::string Sesion::Teclas(std::string_view ruta, const std::vector<std::string_
     std::vector<teclas::Tecla> lista;
     for (std::string_view n : nombres) {
         const std::optional<teclas::Tecla> t = teclas::Leer(n);
-        if (!t) return "tecla desconocida " + canvas::Quoted(n);
+        if (!t) return errores::TeclaDesconocida(n);
         lista.push_back(*t);
     }
     const Busqueda b = BuscarControl(ruta);
     if (!b.ventana) return b.error;
     Ventana& v = *b.ventana;
     const Estado& e = v.estado(*b.control);
-    if (!e.enfocable || !e.habilitado) return std::string(ruta) + " no recibe el foco del teclado";
+    if (!e.enfocable || !e.habilitado) return errores::SinFoco(ruta);
     // An editor that earlier keys opened on the bar keeps the focus, to take these keys.
     const bool abierto = v.enEditor_ && v.foco_ == *b.control &&
                          v.tabla().controles[*b.control].tipo == Tipo::HScroll;
@@ -488,8 +458,7 @@ std::string Sesion::Teclas(std::string_view ruta, const std::vector<std::string_
     auto* m = dynamic_cast<VentanaMetodo*>(&v);
     if (m) m->practica().TomarRechazo();
     for (const teclas::Tecla& t : lista) {
-        if (terminado_ || !v.visible())
-            return "la ventana " + std::string(v.nombre()) + " ya no está a la vista";
+        if (terminado_ || !v.visible()) return errores::YaNoALaVista(v.nombre());
         if (std::string error = Tecla(v, t); !error.empty()) return error;
     }
     return {};
@@ -508,8 +477,7 @@ std::string Sesion::Tecla(Ventana& v, const teclas::Tecla& t) {
                 std::string nombre = accion->nombre;
                 if (const auto puntos = nombre.find("…"); puntos != std::string::npos)
                     nombre.erase(puntos, std::string_view("…").size());
-                return "la tecla " + canvas::Quoted(t.nombre) + " (" + nombre +
-                       ") solo actúa en pantalla, no en modo guion";
+                return errores::TeclaDePantalla(t.nombre, nombre);
             }
             const bool activa = !vistas_[*accion->vista];
             PonerVista(*accion->vista, activa, true);
@@ -533,7 +501,7 @@ std::string Sesion::Tecla(Ventana& v, const teclas::Tecla& t) {
         aceptada = true;
     }
     if (m && m->practica().TomarRechazo()) return Retenido(v);
-    if (!aceptada) return "la tecla " + canvas::Quoted(t.nombre) + " no hace nada en " + destino;
+    if (!aceptada) return errores::TeclaSinEfecto(t.nombre, destino);
     return {};
 }
 
@@ -609,12 +577,10 @@ std::string Sesion::Rechazo(const Ventana& v, std::size_t control,
                                      {practice::NumeroDelIntento(
                                          practice::ModuloMaximoDelIntento(m->practica().cual()))})
                 : QT_TRANSLATE_NOOP("Practica", "De 0 a 360, con punto: 36.6");
-        return "valor no válido " + canvas::Quoted(intento) + " en " + nombre + ": " + pista;
+        return errores::NoValidoEn(intento, nombre, pista);
     }
-    if (!EsCifras(intento))
-        return "valor no válido " + canvas::Quoted(intento) + ": se esperaba un número entero";
-    return "valor fuera de rango " + canvas::Quoted(intento) + ": " + nombre + " va de " +
-           std::to_string(c.min) + " a " + std::to_string(c.max);
+    if (!EsCifras(intento)) return errores::NoEntero(intento);
+    return errores::FueraDeRango(intento, nombre, c.min, c.max);
 }
 
 void Sesion::Fijar(Ventana& v, std::size_t control, const std::string& texto) {
