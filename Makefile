@@ -37,7 +37,8 @@ test-build:
 	@$(WITH_TESTS)
 	cmake --build $(BUILD_DIR)
 
-test: test-build
+# The tests run the WebAssembly build of the core too (web_nucleo.*), so it is built first.
+test: web test-build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2
 
 clean:
@@ -116,3 +117,33 @@ valgrind:
 	@$(CONFIGURED)
 	cmake --build $(BUILD_DIR) --target trazalia
 	scripts/valgrind-session $(BUILD_DIR)/app/trazalia
+
+# The core in WebAssembly, in a tree of its own: trazalia-nucleo.js runs scripts in node.
+# Debian's emscripten runs its optimiser in node, which finds acorn only in Debian's own folder.
+WEB_DIR ?= build-web
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH}
+NODE = node --no-experimental-fetch
+
+.PHONY: web bench-web
+
+web:
+	@scripts/install-deps web
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_DIR)
+
+# The same events timed natively and in node: the medians in microseconds and their ratio.
+bench-web: web
+	@scripts/install-deps bench
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	    -DTRAZALIA_BENCH=ON
+	cmake --build $(RELEASE_DIR) --target nucleo_bench
+	$(EMSCRIPTEN_ENV) cmake -S . -B $(WEB_DIR) -DTRAZALIA_BENCH=ON
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_DIR) --target nucleo_bench
+	$(RELEASE_DIR)/bench/nucleo_bench >$(RELEASE_DIR)/nucleo_bench.txt
+	$(NODE) $(WEB_DIR)/bench/nucleo_bench.js >$(WEB_DIR)/nucleo_bench.txt
+	@awk -F '\t' 'NR == FNR { nativo[$$1] = $$2; next } \
+	    FNR == 1 { printf "%-18s %12s %12s %7s\n", "evento", "nativo µs", "wasm µs", "razón" } \
+	    { printf "%-18s %12.2f %12.2f %7.2f\n", $$1, nativo[$$1], $$2, $$2 / nativo[$$1] }' \
+	    $(RELEASE_DIR)/nucleo_bench.txt $(WEB_DIR)/nucleo_bench.txt
+	@printf 'módulo: %s bytes, %s con gzip\n' "$$(wc -c <$(WEB_DIR)/session/trazalia-nucleo.wasm)" \
+	    "$$(gzip -9c $(WEB_DIR)/session/trazalia-nucleo.wasm | wc -c)"

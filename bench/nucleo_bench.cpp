@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The core's events alone, timed by the same plain program built natively and to WebAssembly
+// (make bench-web), so that the two medians compare like with like. Google Benchmark has no
+// WebAssembly build, and its own statistics would differ from ours on one side only.
+// Usage: nucleo_bench [MUESTRAS]; writes one line per event: name, tab, median in microseconds.
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "session/sesion.h"
+#include "session/ventana.h"
+
+namespace {
+
+using namespace trazalia;
+
+// The scenes every event starts from, as make bench's: general directions in every quadrant.
+constexpr std::array<int, 4> kForm2{100, 60, 30, 120};
+constexpr std::array<int, 6> kForm3{80, 60, 40, 30, 150, 260};
+// Events per sample: one event is a few microseconds, near the clock's own cost in WebAssembly.
+constexpr int kPorMuestra = 20;
+
+session::VentanaMetodo& Abierta(session::Sesion& sesion, const char* boton, const char* nombre,
+                                const int* valores, int barras) {
+    if (const std::string error = sesion.Pulsar(boton); !error.empty()) {
+        std::fprintf(stderr, "nucleo_bench: %s\n", error.c_str());
+        std::exit(1);
+    }
+    session::VentanaMetodo& v = *sesion.metodo(nombre);
+    for (int n = 1; n <= barras; ++n) v.Mover(n, valores[n - 1]);
+    return v;
+}
+
+// The median over samples of one event's mean time, in microseconds.
+double Mediana(int muestras, const std::function<void()>& evento) {
+    using Reloj = std::chrono::steady_clock;
+    for (int i = 0; i < kPorMuestra; ++i) evento();
+    std::vector<double> tiempos;
+    for (int m = 0; m < muestras; ++m) {
+        const auto inicio = Reloj::now();
+        for (int i = 0; i < kPorMuestra; ++i) evento();
+        tiempos.push_back(std::chrono::duration<double, std::micro>(Reloj::now() - inicio).count() /
+                          kPorMuestra);
+    }
+    const auto mitad = tiempos.begin() + static_cast<std::ptrdiff_t>(tiempos.size() / 2);
+    std::nth_element(tiempos.begin(), mitad, tiempos.end());
+    return *mitad;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int muestras = argc > 1 ? std::atoi(argv[1]) : 201;
+    if (muestras < 1) {
+        std::fprintf(stderr, "Uso: nucleo_bench [MUESTRAS]\n");
+        return 2;
+    }
+    session::Sesion sesion;
+    sesion.Iniciar();
+    session::VentanaMetodo& form2 = Abierta(sesion, "Form1.Command1", "Form2", kForm2.data(), 4);
+    form2.Pulsar(2);  // back to Form1, whose other button opens Form3
+    session::VentanaMetodo& form3 = Abierta(sesion, "Form1.Command2", "Form3", kForm3.data(), 6);
+
+    // A bar's handler runs only on a change: the bar is set a step away silently first.
+    const auto barra = [](session::VentanaMetodo& v, int n, int valor) {
+        return [&v, n, valor] {
+            v.Poner(n, valor - 1);
+            v.Mover(n, valor);
+        };
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> eventos{
+        {"Form2 HScroll3", barra(form2, 3, kForm2[2])},
+        {"Form2 Command1", [&form2] { form2.Pulsar(1); }},
+        {"Form3 HScroll7=7", barra(form3, 7, 7)},
+    };
+    for (const auto& [nombre, evento] : eventos)
+        std::printf("%s\t%.3f\n", nombre, Mediana(muestras, evento));
+    return 0;
+}
