@@ -10,13 +10,8 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <charconv>
-#include <cmath>
 #include <cstdint>
-#include <limits>
 #include <optional>
-#include <streambuf>
 #include <vector>
 
 #include "app/acciones.h"
@@ -48,10 +43,7 @@ struct Busqueda {
     std::string error;
 };
 
-bool EsNombreDeVentana(std::string_view nombre) {
-    const auto& nombres = Aplicacion::kNombresDeVentanas;
-    return std::find(nombres.begin(), nombres.end(), nombre) != nombres.end();
-}
+bool EsNombreDeVentana(std::string_view nombre) { return session::TablaDe(nombre) != nullptr; }
 
 Busqueda BuscarVentana(const Aplicacion& app, std::string_view nombre, bool aLaVista) {
     if (!EsNombreDeVentana(nombre)) return {nullptr, session::errores::VentanaDesconocida(nombre)};
