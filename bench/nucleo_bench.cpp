@@ -24,6 +24,9 @@ constexpr std::array<int, 4> kForm2{100, 60, 30, 120};
 constexpr std::array<int, 6> kForm3{80, 60, 40, 30, 150, 260};
 // Events per sample: one event is a few microseconds, near the clock's own cost in WebAssembly.
 constexpr int kPorMuestra = 20;
+// Events before the first sample: node compiles WebAssembly fast first and well only once a
+// function has run a while.
+constexpr int kCalentamiento = 2000;
 
 session::VentanaMetodo& Abierta(session::Sesion& sesion, const char* boton, const char* nombre,
                                 const int* valores, int barras) {
@@ -39,7 +42,7 @@ session::VentanaMetodo& Abierta(session::Sesion& sesion, const char* boton, cons
 // The median over samples of one event's mean time, in microseconds.
 double Mediana(int muestras, const std::function<void()>& evento) {
     using Reloj = std::chrono::steady_clock;
-    for (int i = 0; i < kPorMuestra; ++i) evento();
+    for (int i = 0; i < kCalentamiento; ++i) evento();
     std::vector<double> tiempos;
     for (int m = 0; m < muestras; ++m) {
         const auto inicio = Reloj::now();
