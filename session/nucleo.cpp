@@ -56,7 +56,16 @@ int main(int argc, char** argv) {
     session::Sesion sesion;
     session::Guion guion(sesion, trace, std::cout, std::cerr, ruta);
     sesion.Iniciar();
-    const int estado = guion.Ejecutar(*entrada);
+    errno = 0;
+    int estado = guion.Ejecutar(*entrada);
     std::cout.flush();
+    // Output that could not be written is a failure, said once the script has stopped.
+    if (std::cout.fail()) {
+        const int causa = errno ? errno : EIO;
+        Decir("no se puede escribir la salida estándar: " +
+                  canvas::ErrorReason(std::error_code(causa, std::generic_category())),
+              1);
+        if (estado == session::kExito) estado = session::kErrorDeEntradaSalida;
+    }
     return estado;
 }
