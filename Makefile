@@ -17,7 +17,7 @@ all: build
 
 # Every group, for a machine that will run every target.
 deps:
-	@scripts/install-deps run package test bench fuzz memcheck
+	@scripts/install-deps run package test bench fuzz memcheck web
 
 # What the build tree is configured for.
 build:
