@@ -115,6 +115,11 @@ void Sesion::PonerVista(diagram::Vista vista, bool activa, bool redibujar) {
     for (VentanaMetodo* m : creadas_) m->Redibujar();
 }
 
+void Sesion::CambiarVista(VentanaMetodo& ventana, diagram::Vista vista, bool activa) {
+    PonerVista(vista, activa, true);
+    Registrar(ventana, Paso{{}, {}, vista, activa, true});
+}
+
 std::string Sesion::TomarFallo() {
     std::string fallo;
     for (auto& v : ventanas_) {
@@ -479,9 +484,7 @@ std::string Sesion::Tecla(Ventana& v, const teclas::Tecla& t) {
                     nombre.erase(puntos, std::string_view("…").size());
                 return errores::TeclaDePantalla(t.nombre, nombre);
             }
-            const bool activa = !vistas_[*accion->vista];
-            PonerVista(*accion->vista, activa, true);
-            Registrar(*m, Paso{{}, {}, accion->vista, activa, true});
+            CambiarVista(*m, *accion->vista, !vistas_[*accion->vista]);
             return {};
         }
     }

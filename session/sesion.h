@@ -60,6 +60,9 @@ public:
     std::string Cerrar(std::string_view ventana);
     // As a script sets a view: nothing redraws until the next event. A key redraws at once.
     std::string Vista(std::string_view ventana, std::string_view vista, std::string_view estado);
+    // As the user turns a view on or off (its key, a menu): every method window redraws at once,
+    // and it is a step to undo in that window.
+    void CambiarVista(VentanaMetodo& ventana, diagram::Vista vista, bool activa);
     std::string Teclas(std::string_view ruta, const std::vector<std::string_view>& teclas);
     // practice WINDOW on SEED LEVEL | next | check | off; seed and level only with on.
     std::string Practicar(std::string_view ventana, std::string_view que, std::string_view semilla,
