@@ -138,7 +138,9 @@ std::optional<double> LeerCoordenada(std::string_view numero) {
         cifras.append(static_cast<std::size_t>(donde) - cifras.size(), '0');
     else
         cifras.insert(static_cast<std::size_t>(donde), 1, '.');
-    return canvas::LeerReal((negativo ? "-" : "") + (donde == 0 ? "0" + cifras : cifras));
+    if (donde == 0) cifras.insert(0, 1, '0');
+    if (negativo) cifras.insert(0, 1, '-');
+    return canvas::LeerReal(cifras);
 }
 std::string CoordenadaNoValida(std::string_view n) {
     return "coordenada no válida " + Q(n) + ": se esperaba un número en twips";
