@@ -2,6 +2,7 @@
 // Undo and redo in the core: an undone change traces as the same change made by hand.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ struct Caso {
     std::vector<std::string> atras;
     std::vector<std::string> adelante;
 };
+
+void PrintTo(const Caso& caso, std::ostream* os) { *os << caso.nombre; }
 
 class DeshacerTest : public ::testing::TestWithParam<Caso> {};
 

@@ -2,6 +2,7 @@
 // What a face hears of the core beyond the trace: values, marks, focus, the editor, refusals.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ struct Caso {
     const char* linea;
     std::vector<std::string> eventos;
 };
+
+void PrintTo(const Caso& caso, std::ostream* os) { *os << caso.nombre; }
 
 class ObservadorTest : public ::testing::TestWithParam<Caso> {};
 
