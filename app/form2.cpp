@@ -52,8 +52,7 @@ void Form2::HScroll4_Change() { HScroll1_Change(); }
 QString Form2::NombreDeArchivo() const { return QStringLiteral("paralelogramo.png"); }
 
 QString Form2::ComoRenovarResultado() const {
-    return QCoreApplication::translate(
-        "Form2", "De la construcción anterior: pulse «Graficar Paralelogramo»");
+    return QCoreApplication::translate("Form2", kTabla.comoRenovar);
 }
 
 }  // namespace trazalia::app

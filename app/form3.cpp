@@ -104,8 +104,7 @@ void Form3::HScroll7_Change() {
 }
 
 QString Form3::ComoRenovarResultado() const {
-    return QCoreApplication::translate(
-        "Form3", "De la construcción anterior: mueva la barra «Graficar Polígono»");
+    return QCoreApplication::translate("Form3", kTabla.comoRenovar);
 }
 
 // A step is named only when the picture shows it.

@@ -265,21 +265,23 @@ constexpr std::pair<int, int> kLecturasDeForm3[] = {{1, 4},  {2, 5},  {3, 6}, {4
                                                     {5, 11}, {6, 12}, {7, 18}};
 
 const Tabla kTablas[kFormularios] = {
-    {"Form1", "Trazalia.", kForm1, canvas::kBlack, 0, {}, {0, 0}},
+    {"Form1", "Trazalia.", kForm1, canvas::kBlack, 0, {}, {0, 0}, ""},
     {"Form2",
      QT_TRANSLATE_NOOP("Form2", "Método del Paralelogramo."),
      kForm2,
      kGris,
      2,
      kLecturasDeForm2,
-     {10, 12}},
+     {10, 12},
+     QT_TRANSLATE_NOOP("Form2", "De la construcción anterior: pulse «Graficar Paralelogramo»")},
     {"Form3",
      QT_TRANSLATE_NOOP("Form3", "Método del Polígono."),
      kForm3,
      canvas::kBlack,
      3,
      kLecturasDeForm3,
-     {14, 16}},
+     {14, 16},
+     QT_TRANSLATE_NOOP("Form3", "De la construcción anterior: mueva la barra «Graficar Polígono»")},
 };
 
 }  // namespace

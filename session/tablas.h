@@ -61,6 +61,9 @@ struct Tabla {
     std::span<const std::pair<int, int>> lecturas;
     // The read-outs of the resultant's magnitude and direction.
     std::pair<int, int> resultado{0, 0};
+    // What a read-out of the result that describes an earlier picture says: how to bring it up
+    // to date. Marked for translation in the window's context.
+    const char* comoRenovar = "";
 };
 
 const Tabla& TablaDe(Formulario formulario);
