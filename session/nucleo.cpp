@@ -2,6 +2,7 @@
 // trazalia-nucleo --script FILE: runs a script against the core alone, with no toolkit, and
 // writes the trace trazalia --script writes.
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -56,6 +57,13 @@ int main(int argc, char** argv) {
     session::Sesion sesion;
     session::Guion guion(sesion, trace, std::cout, std::cerr, ruta);
     sesion.Iniciar();
+    // A folder opens as a file and fails when read, but emscripten's library reads it as empty.
+    if (std::error_code error; ruta != "-" && std::filesystem::is_directory(ruta, error)) {
+        std::cout.flush();
+        return Decir(
+            ruta + ": " + canvas::ErrorReason(std::error_code(EISDIR, std::generic_category())),
+            session::kErrorDeEntradaSalida);
+    }
     errno = 0;
     int estado = guion.Ejecutar(*entrada);
     std::cout.flush();
