@@ -66,14 +66,18 @@ void Ventana::Mostrar(bool visible) {
 }
 
 std::vector<std::string> Ventana::Dump() const {
-    const std::string n(nombre());
+    return Volcado(tabla_, tabla_.titulo, visible_, estados_);
+}
+
+std::vector<std::string> Volcado(const Tabla& tabla, std::string_view titulo, bool visible,
+                                 const std::vector<Estado>& estados) {
+    const std::string n(tabla.nombre);
     std::vector<std::string> lineas;
-    lineas.push_back(n + " Window " + canvas::Quote(tabla_.titulo) + ' ' +
-                     std::to_string(kClientWidth) + ' ' + std::to_string(kClientHeight) +
-                     " Visible " + (visible_ ? "1" : "0"));
-    for (std::size_t i = 0; i < estados_.size(); ++i) {
-        const Control& s = tabla_.controles[i];
-        const Estado& e = estados_[i];
+    lineas.push_back(n + " Window " + canvas::Quote(titulo) + ' ' + std::to_string(kClientWidth) +
+                     ' ' + std::to_string(kClientHeight) + " Visible " + (visible ? "1" : "0"));
+    for (std::size_t i = 0; i < estados.size(); ++i) {
+        const Control& s = tabla.controles[i];
+        const Estado& e = estados[i];
         std::string linea = n + '.' + s.nombre + ' ';
         const std::string geometria = std::to_string(s.left) + ' ' + std::to_string(s.top) + ' ' +
                                       std::to_string(s.width) + ' ' + std::to_string(s.height);

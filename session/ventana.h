@@ -64,6 +64,11 @@ struct Estado {
     bool anterior = false;
 };
 
+// A window's state as dump writes it: one line for the window and one for each control in table
+// order, geometry in twips at 100 %. titulo: as the window shows it.
+std::vector<std::string> Volcado(const Tabla& tabla, std::string_view titulo, bool visible,
+                                 const std::vector<Estado>& estados);
+
 // A window of the program in the core: its table, each control's state, whether it is shown, and
 // the keyboard's focus. Form1 is one of these; the method windows add their picture.
 class Ventana {
