@@ -142,7 +142,7 @@ bench-web: web
 	$(RELEASE_DIR)/bench/nucleo_bench >$(RELEASE_DIR)/nucleo_bench.txt
 	$(NODE) $(WEB_DIR)/bench/nucleo_bench.js >$(WEB_DIR)/nucleo_bench.txt
 	@awk -F '\t' 'NR == FNR { nativo[$$1] = $$2; next } \
-	    FNR == 1 { printf "%-18s %12s %12s %7s\n", "evento", "nativo µs", "wasm µs", "razón" } \
+	    FNR == 1 { printf "%-18s %13s %13s %8s\n", "evento", "nativo µs", "wasm µs", "razón" } \
 	    { printf "%-18s %12.2f %12.2f %7.2f\n", $$1, nativo[$$1], $$2, $$2 / nativo[$$1] }' \
 	    $(RELEASE_DIR)/nucleo_bench.txt $(WEB_DIR)/nucleo_bench.txt
 	@printf 'módulo: %s bytes, %s con gzip\n' "$$(wc -c <$(WEB_DIR)/session/trazalia-nucleo.wasm)" \
