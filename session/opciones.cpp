@@ -482,16 +482,16 @@ std::variant<Pedido, std::string> LeerLinea(std::span<const std::string> argumen
 std::string Ayuda(diagram::Traductor t) {
     constexpr std::size_t kColumna = 24;  // where each option's text begins
     constexpr std::size_t kLinea = 88;    // the usage line's width
-    const auto tr = [&](const char* texto) { return t(kContextoDeOpciones, texto); };
+    const auto traducido = [&](const char* texto) { return t(kContextoDeOpciones, texto); };
 
-    std::string uso = tr(QT_TRANSLATE_NOOP("Opciones", "Uso:")) + " trazalia [";
+    std::string uso = traducido(QT_TRANSLATE_NOOP("Opciones", "Uso:")) + " trazalia [";
     const std::size_t sangria = uso.size();
     std::size_t inicio = 0;
     for (std::size_t i = 0; i < kModos.size(); ++i) {
         const Opcion& o = *QueElige(kModos[i].modo);
         std::string parte = Guiones(o.nombre);
-        if (!o.argumento.empty()) parte += ' ' + tr(o.argumento.data());
-        if (*kModos[i].uso) parte += ' ' + tr(kModos[i].uso);
+        if (!o.argumento.empty()) parte += ' ' + traducido(o.argumento.data());
+        if (*kModos[i].uso) parte += ' ' + traducido(kModos[i].uso);
         parte += i + 1 < kModos.size() ? " |" : "]";
         if (i > 0 && uso.size() - inicio + 1 + parte.size() > kLinea) {
             uso += '\n';
@@ -505,31 +505,31 @@ std::string Ayuda(diagram::Traductor t) {
 
     std::string texto =
         uso + "\n\n" +
-        tr(QT_TRANSLATE_NOOP("Opciones",
-                             "Trazalia: suma de vectores en el plano por los métodos "
-                             "del paralelogramo y del polígono.")) +
+        traducido(QT_TRANSLATE_NOOP("Opciones",
+                                    "Trazalia: suma de vectores en el plano por los métodos "
+                                    "del paralelogramo y del polígono.")) +
         "\n\n" +
-        tr(QT_TRANSLATE_NOOP("Opciones",
-                             "Con --script, realiza las acciones de ARCHIVO sin pantalla y "
-                             "escribe la traza de cada\noperación de dibujo en la salida "
-                             "estándar.")) +
-        "\n\n" + tr(QT_TRANSLATE_NOOP("Opciones", "Opciones:")) + '\n';
+        traducido(QT_TRANSLATE_NOOP("Opciones",
+                                    "Con --script, realiza las acciones de ARCHIVO sin pantalla y "
+                                    "escribe la traza de cada\noperación de dibujo en la salida "
+                                    "estándar.")) +
+        "\n\n" + traducido(QT_TRANSLATE_NOOP("Opciones", "Opciones:")) + '\n';
     for (const Opcion& o : kOpciones) {
         if (!o.ayuda) continue;
         std::string linea = o.dentro ? "    " : "  ";
         if (o.corto) linea += std::string{'-', o.corto, ',', ' '};
         linea += Guiones(o.nombre);
-        if (!o.argumento.empty()) linea += ' ' + tr(o.argumento.data());
+        if (!o.argumento.empty()) linea += ' ' + traducido(o.argumento.data());
         // Columns count characters, not bytes.
         const auto ancho = static_cast<std::size_t>(
             std::count_if(linea.begin(), linea.end(), [](char c) { return (c & 0xC0) != 0x80; }));
         linea.append(ancho + 2 > kColumna ? 2 : kColumna - ancho, ' ');
-        texto += linea + Sangrado(tr(o.ayuda), kColumna) + '\n';
+        texto += linea + Sangrado(traducido(o.ayuda), kColumna) + '\n';
     }
     texto += '\n' +
-             tr(QT_TRANSLATE_NOOP("Opciones",
-                                  "Acepta también las opciones comunes de Qt, como "
-                                  "-platform NOMBRE o -style NOMBRE.")) +
+             traducido(QT_TRANSLATE_NOOP("Opciones",
+                                         "Acepta también las opciones comunes de Qt, como "
+                                         "-platform NOMBRE o -style NOMBRE.")) +
              '\n';
     return texto;
 }

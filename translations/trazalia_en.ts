@@ -648,6 +648,145 @@ Department of Physics</translation>
     </message>
 </context>
 <context>
+    <name>Opciones</name>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Realiza las acciones de ARCHIVO (- para la entrada estándar).</source>
+        <translation>Performs the actions in FILE (- for standard input).</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.pdf</source>
+        <translation>FILE.pdf</translation>
+    </message>
+    <message>
+        <source>Escribe una hoja de ejercicios con sus soluciones, con:</source>
+        <translation>Writes a worksheet with its solutions, with:</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>cuántos ejercicios (de 1 a 200; 6 si no se dice);</source>
+        <translation>how many exercises (1 to 200; 6 if not given);</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>paralelogramo, poligono o ambos (ambos si no se dice);</source>
+        <translation>paralelogramo, poligono or ambos (ambos if not given);</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>facil, medio o dificil (medio si no se dice);</source>
+        <translation>facil, medio or dificil (medio if not given);</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>la semilla de los ejercicios (la del reloj si no se dice);</source>
+        <translation>the exercises&apos; seed (the clock&apos;s if not given);</translation>
+    </message>
+    <message>
+        <source>TEXTO</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>el título de cada página;</source>
+        <translation>the title of every page;</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>a4 o carta (a4 si no se dice);</source>
+        <translation>a4 or carta (a4 if not given);</translation>
+    </message>
+    <message>
+        <source>con los vectores dibujados en cada cuadro.</source>
+        <translation>with the vectors drawn in each frame.</translation>
+    </message>
+    <message>
+        <source>Con --script, añade a ARCHIVO cada veredicto de la práctica.</source>
+        <translation>With --script, adds every practice verdict to FILE.</translation>
+    </message>
+    <message>
+        <source>Abre el programa con la práctica activa en ambos métodos.</source>
+        <translation>Opens the program with practice on in both methods.</translation>
+    </message>
+    <message>
+        <source>ARCHIVO...</source>
+        <translation>FILE...</translation>
+    </message>
+    <message>
+        <source>Resume los registros de práctica de una clase; con --csv,
+en CSV.</source>
+        <translation>Summarises a class&apos;s practice records; with --csv,
+as CSV.</translation>
+    </message>
+    <message>
+        <source>IDIOMA</source>
+        <translation>LANGUAGE</translation>
+    </message>
+    <message>
+        <source>El idioma de las ventanas: es (español), en (inglés) o pt_BR
+(portugués de Brasil). En pantalla, el del sistema si lo
+habla Trazalia; con --script y --hoja, español.</source>
+        <translation>The windows&apos; language: es (Spanish), en (English) or pt_BR
+(Brazilian Portuguese). On screen, the system&apos;s if
+Trazalia speaks it; with --script and --hoja, Spanish.</translation>
+    </message>
+    <message>
+        <source>Muestra esta ayuda y termina.</source>
+        <translation>Shows this help and exits.</translation>
+    </message>
+    <message>
+        <source>Muestra la versión y termina.</source>
+        <translation>Shows the version and exits.</translation>
+    </message>
+    <message>
+        <source>[--registro ARCHIVO]</source>
+        <translation>[--registro FILE]</translation>
+    </message>
+    <message>
+        <source>[OPCIONES DE LA HOJA]</source>
+        <translation>[WORKSHEET OPTIONS]</translation>
+    </message>
+    <message>
+        <source>Uso:</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <source>Trazalia: suma de vectores en el plano por los métodos del paralelogramo y del polígono.</source>
+        <translation>Trazalia: adding vectors in the plane by the parallelogram and polygon methods.</translation>
+    </message>
+    <message>
+        <source>Con --script, realiza las acciones de ARCHIVO sin pantalla y escribe la traza de cada
+operación de dibujo en la salida estándar.</source>
+        <translation>With --script, performs the actions in FILE without a display and writes the trace of
+every drawing operation to standard output.</translation>
+    </message>
+    <message>
+        <source>Opciones:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Acepta también las opciones comunes de Qt, como -platform NOMBRE o -style NOMBRE.</source>
+        <translation>Qt's common options are accepted too, such as -platform NAME or -style NAME.</translation>
+    </message>
+</context>
+<context>
     <name>Practica</name>
     <message>
         <source>Practicar</source>
@@ -835,7 +974,7 @@ Department of Physics</translation>
     </message>
     <message>
         <source>sobre una barra, abren un editor para escribir el valor exacto: Intro lo fija, Esc lo cancela; un valor fuera del intervalo se rechaza. Un doble clic en la casilla del valor abre el mismo editor</source>
-        <translation>on a bar, open an editor to type the exact value: Enter sets it, Esc cancels it; a value outside the range is refused. A double click on the value's box opens the same editor</translation>
+        <translation>on a bar, open an editor to type the exact value: Enter sets it, Esc cancels it; a value outside the range is refused. A double click on the value&apos;s box opens the same editor</translation>
     </message>
     <message>
         <source>pulsan el botón que tiene el foco</source>
@@ -855,7 +994,7 @@ Department of Physics</translation>
     </message>
     <message>
         <source>abre el menú del dibujo, como el botón derecho del ratón</source>
-        <translation>opens the picture's menu, as the right mouse button does</translation>
+        <translation>opens the picture&apos;s menu, as the right mouse button does</translation>
     </message>
     <message>
         <source>arrastrar una punta</source>
@@ -863,7 +1002,7 @@ Department of Physics</translation>
     </message>
     <message>
         <source>sobre el dibujo, el módulo y la dirección del vector siguen al puntero; con %2, de 5 en 5 y de 15 en 15 grados</source>
-        <translation>on the picture, the vector's magnitude and direction follow the pointer; with %2, by 5 and by 15 degrees</translation>
+        <translation>on the picture, the vector&apos;s magnitude and direction follow the pointer; with %2, by 5 and by 15 degrees</translation>
     </message>
     <message>
         <source>arrastrar desde el origen</source>
@@ -1180,7 +1319,7 @@ Department of Physics</translation>
     </message>
     <message>
         <source>La correcta sale del origen y recorre la diagonal del paralelogramo hasta el vértice opuesto.</source>
-        <translation>The right one starts at the origin and runs along the parallelogram's diagonal to the opposite corner.</translation>
+        <translation>The right one starts at the origin and runs along the parallelogram&apos;s diagonal to the opposite corner.</translation>
     </message>
     <message>
         <source>La correcta sale del origen y llega a la punta del último vector de la cadena.</source>
@@ -1208,7 +1347,7 @@ Department of Physics</translation>
     </message>
     <message>
         <source>Promedió las direcciones: la dirección de la resultante no es el promedio de las de los vectores.</source>
-        <translation>You averaged the directions: the resultant's direction is not the average of the vectors' directions.</translation>
+        <translation>You averaged the directions: the resultant&apos;s direction is not the average of the vectors&apos; directions.</translation>
     </message>
     <message>
         <source>Le faltó un vector: la resultante suma los tres.</source>

@@ -648,6 +648,145 @@ Departamento de Física</translation>
     </message>
 </context>
 <context>
+    <name>Opciones</name>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>ARQUIVO</translation>
+    </message>
+    <message>
+        <source>Realiza las acciones de ARCHIVO (- para la entrada estándar).</source>
+        <translation>Realiza as ações de ARQUIVO (- para a entrada padrão).</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.pdf</source>
+        <translation>ARQUIVO.pdf</translation>
+    </message>
+    <message>
+        <source>Escribe una hoja de ejercicios con sus soluciones, con:</source>
+        <translation>Escreve uma folha de exercícios com suas soluções, com:</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>cuántos ejercicios (de 1 a 200; 6 si no se dice);</source>
+        <translation>quantos exercícios (de 1 a 200; 6 se não for dito);</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>paralelogramo, poligono o ambos (ambos si no se dice);</source>
+        <translation>paralelogramo, poligono ou ambos (ambos se não for dito);</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>facil, medio o dificil (medio si no se dice);</source>
+        <translation>facil, medio ou dificil (medio se não for dito);</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>la semilla de los ejercicios (la del reloj si no se dice);</source>
+        <translation>a semente dos exercícios (a do relógio se não for dita);</translation>
+    </message>
+    <message>
+        <source>TEXTO</source>
+        <translation>TEXTO</translation>
+    </message>
+    <message>
+        <source>el título de cada página;</source>
+        <translation>o título de cada página;</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>a4 o carta (a4 si no se dice);</source>
+        <translation>a4 ou carta (a4 se não for dito);</translation>
+    </message>
+    <message>
+        <source>con los vectores dibujados en cada cuadro.</source>
+        <translation>com os vetores desenhados em cada quadro.</translation>
+    </message>
+    <message>
+        <source>Con --script, añade a ARCHIVO cada veredicto de la práctica.</source>
+        <translation>Com --script, acrescenta a ARQUIVO cada veredito da prática.</translation>
+    </message>
+    <message>
+        <source>Abre el programa con la práctica activa en ambos métodos.</source>
+        <translation>Abre o programa com a prática ativa nos dois métodos.</translation>
+    </message>
+    <message>
+        <source>ARCHIVO...</source>
+        <translation>ARQUIVO...</translation>
+    </message>
+    <message>
+        <source>Resume los registros de práctica de una clase; con --csv,
+en CSV.</source>
+        <translation>Resume os registros de prática de uma turma; com --csv,
+em CSV.</translation>
+    </message>
+    <message>
+        <source>IDIOMA</source>
+        <translation>IDIOMA</translation>
+    </message>
+    <message>
+        <source>El idioma de las ventanas: es (español), en (inglés) o pt_BR
+(portugués de Brasil). En pantalla, el del sistema si lo
+habla Trazalia; con --script y --hoja, español.</source>
+        <translation>O idioma das janelas: es (espanhol), en (inglês) ou pt_BR
+(português do Brasil). Na tela, o do sistema se o
+Trazalia o fala; com --script e --hoja, espanhol.</translation>
+    </message>
+    <message>
+        <source>Muestra esta ayuda y termina.</source>
+        <translation>Mostra esta ajuda e termina.</translation>
+    </message>
+    <message>
+        <source>Muestra la versión y termina.</source>
+        <translation>Mostra a versão e termina.</translation>
+    </message>
+    <message>
+        <source>[--registro ARCHIVO]</source>
+        <translation>[--registro ARQUIVO]</translation>
+    </message>
+    <message>
+        <source>[OPCIONES DE LA HOJA]</source>
+        <translation>[OPÇÕES DA FOLHA]</translation>
+    </message>
+    <message>
+        <source>Uso:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>Trazalia: suma de vectores en el plano por los métodos del paralelogramo y del polígono.</source>
+        <translation>Trazalia: soma de vetores no plano pelos métodos do paralelogramo e do polígono.</translation>
+    </message>
+    <message>
+        <source>Con --script, realiza las acciones de ARCHIVO sin pantalla y escribe la traza de cada
+operación de dibujo en la salida estándar.</source>
+        <translation>Com --script, realiza as ações de ARQUIVO sem tela e escreve o rastro de cada
+operação de desenho na saída padrão.</translation>
+    </message>
+    <message>
+        <source>Opciones:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>Acepta también las opciones comunes de Qt, como -platform NOMBRE o -style NOMBRE.</source>
+        <translation>Aceita também as opções comuns do Qt, como -platform NOME ou -style NOME.</translation>
+    </message>
+</context>
+<context>
     <name>Practica</name>
     <message>
         <source>Practicar</source>
