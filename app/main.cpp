@@ -29,6 +29,7 @@
 #include "app/aplicacion.h"
 #include "app/emblema.h"
 #include "app/guion.h"
+#include "app/guion_cara.h"
 #include "app/hoja.h"
 #include "app/idioma.h"
 #include "app/resumen.h"
@@ -220,13 +221,10 @@ int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada, const QString& re
     int estado = 0;
     {
         trazalia::canvas::TraceWriter trace(salida);
-        trazalia::app::Aplicacion app(&trace);
-        app.setRegistro(registro);
-        trazalia::app::Guion guion(app, trace, salida, std::cerr, nombre);
-        app.Iniciar();
+        trazalia::app::GuionDeLaCara guion(trace, salida, std::cerr, nombre, registro);
         estado = guion.Ejecutar(entrada);
         // The script ran to its end, but a verdict it judged is not in the record.
-        if (estado == trazalia::app::Guion::kExito && app.registrosPerdidos() > 0) estado = 1;
+        if (estado == trazalia::app::Guion::kExito && guion.perdidos() > 0) estado = 1;
     }
     salida.flush();
     if (escritor.error()) {

@@ -197,6 +197,7 @@ std::string Guion::Linea(std::string_view texto) {
     if (nombre == "dump") {
         std::vector<std::string> lineas;
         if (std::string error = sesion_.Volcar(w[1], lineas); !error.empty()) return error;
+        if (volcador_) lineas = volcador_(*sesion_.ventana(w[1]));
         trace_.Flush();
         for (const std::string& l : lineas) out_ << l << '\n';
         return {};
@@ -210,8 +211,15 @@ std::string Guion::Linea(std::string_view texto) {
         }
         return sesion_.Arrastrar(w[1], {c[0], c[1]}, {c[2], c[3]});
     }
-    // save: the picture's pixels are the toolkit's.
-    return "save guarda imágenes, que este programa no dibuja: use trazalia --script";
+    // save: the picture's pixels are the toolkit's; the path is the rest of the line, spaces too.
+    if (!guardar_)
+        return "save guarda imágenes, que este programa no dibuja: use trazalia --script";
+    if (!TablaDe(w[1])) return errores::VentanaDesconocida(w[1]);
+    const Ventana* v = sesion_.ventana(w[1]);
+    if (!v) return errores::NoALaVista(w[1]);
+    const VentanaMetodo* metodo = sesion_.metodo(w[1]);
+    if (!metodo) return std::string(w[1]) + " no tiene Picture1";
+    return guardar_(*metodo, linea.substr(static_cast<std::size_t>(w[2].data() - linea.data())));
 }
 
 }  // namespace trazalia::session

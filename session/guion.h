@@ -11,6 +11,7 @@
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace trazalia::canvas {
@@ -20,6 +21,8 @@ class TraceWriter;
 namespace trazalia::session {
 
 class Sesion;
+class Ventana;
+class VentanaMetodo;
 
 // One command of a script: the dispatchers, the usage errors and the manual's test all read it.
 struct Orden {
@@ -85,8 +88,18 @@ public:
     // Runs one line. Returns an error message, or an empty string when the line ran.
     std::string Linea(std::string_view linea);
 
+    // save WINDOW PATH writes the picture's pixels, which only a face draws: without this the
+    // command is refused. Returns an error or empty.
+    using Guardar = std::function<std::string(const VentanaMetodo& ventana, std::string_view ruta)>;
+    void PonerGuardar(Guardar guardar) { guardar_ = std::move(guardar); }
+    // dump WINDOW writes these lines instead of the core's (a face's own language).
+    using Volcador = std::function<std::vector<std::string>(const Ventana& ventana)>;
+    void PonerVolcador(Volcador volcador) { volcador_ = std::move(volcador); }
+
 private:
     class Traza;
+    Guardar guardar_;
+    Volcador volcador_;
     Sesion& sesion_;
     canvas::TraceWriter& trace_;
     std::ostream& out_;

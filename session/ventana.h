@@ -288,6 +288,8 @@ public:
     const practice::Ejercicio& ejercicio() const { return ejercicio_; }
     const std::optional<practice::Intento>& intento() const { return intento_; }
     const std::optional<practice::Veredicto>& veredicto() const { return veredicto_; }
+    // The exercise the last verdict judged.
+    const practice::Ejercicio& juzgados() const { return juzgados_; }
     bool Pendiente() const { return activa_ && !revelado_ && !ejercicio_.empty(); }
     // Whether the waiting exercise holds that row still: a vector's bar or its read-out.
     bool Retiene(std::size_t control) const;

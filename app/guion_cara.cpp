@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/guion_cara.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <iostream>
+#include <string_view>
+#include <utility>
+
+#include "app/idioma.h"
+#include "canvas/qt/painter.h"
+#include "session/guion.h"
+#include "session/sesion.h"
+
+namespace trazalia::app {
+
+QString RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alumno,
+                           const session::Practica& practica,
+                           const practice::Veredicto& veredicto) {
+    const QDateTime ahora = QDateTime::currentDateTime();
+    const QString fecha = ahora.toOffsetFromUtc(ahora.offsetFromUtc()).toString(::Qt::ISODate);
+    const practice::Registro registro =
+        practice::RegistroDe(fecha.toStdString(), alumno, practica.cual(), practica.nivel(),
+                             practica.juzgados(), *practica.intento(), veredicto);
+    if (crear && !QFileInfo::exists(ruta)) QDir().mkpath(QFileInfo(ruta).absolutePath());
+    const std::string_view cabecera = practice::CabeceraDelRegistro();
+    QString error;
+    if (canvas::AppendLine(QByteArray::fromStdString(practice::LineaDeRegistro(registro)),
+                           QByteArray(cabecera.data(), static_cast<qsizetype>(cabecera.size())),
+                           ruta, &error))
+        return {};
+    return error.isEmpty() ? QStringLiteral("?") : error;
+}
+
+std::vector<std::string> VolcadoEnElIdioma(const session::Ventana& ventana) {
+    const session::Tabla& tabla = ventana.tabla();
+    const auto deLaTabla = [&](const char* texto) {
+        return QCoreApplication::translate(std::string(tabla.nombre).c_str(), texto).toStdString();
+    };
+    std::vector<session::Estado> estados;
+    for (std::size_t i = 0; i < tabla.controles.size(); ++i) {
+        session::Estado e = ventana.estado(i);
+        const char* texto = tabla.controles[i].texto;
+        e.caption =
+            texto && e.caption == texto ? deLaTabla(texto) : Traducir(e.caption).toStdString();
+        estados.push_back(std::move(e));
+    }
+    return session::Volcado(tabla, deLaTabla(tabla.titulo), ventana.visible(), estados);
+}
+
+namespace {
+
+// Each verdict into the record; a script goes on when it cannot, and says so.
+class Registro final : public session::Observador {
+public:
+    Registro(session::Sesion& sesion, QString ruta) : sesion_(sesion), ruta_(std::move(ruta)) {}
+    void Juzgado(std::string_view ventana, const practice::Veredicto& veredicto) override {
+        const session::VentanaMetodo* v = sesion_.metodo(ventana);
+        if (ruta_.isEmpty() || !v || !v->practica().intento()) return;
+        const QString error = RegistrarVeredicto(ruta_, false, {}, v->practica(), veredicto);
+        if (error.isEmpty()) return;
+        ++perdidos;
+        std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString() << std::endl;
+    }
+    int perdidos = 0;
+
+private:
+    session::Sesion& sesion_;
+    QString ruta_;
+};
+
+}  // namespace
+
+struct GuionDeLaCara::Datos {
+    Datos(canvas::TraceWriter& trace, std::ostream& out, std::ostream& err, std::string nombre,
+          QString ruta)
+        : guion(sesion, trace, out, err, std::move(nombre)), registro(sesion, std::move(ruta)) {
+        sesion.AgregarObservador(registro);
+    }
+    ~Datos() { sesion.QuitarObservador(registro); }
+    session::Sesion sesion;
+    session::Guion guion;
+    Registro registro;
+};
+
+GuionDeLaCara::GuionDeLaCara(canvas::TraceWriter& trace, std::ostream& out, std::ostream& err,
+                             std::string nombre, QString registro)
+    : d_(std::make_unique<Datos>(trace, out, err, std::move(nombre), std::move(registro))) {
+    d_->guion.PonerGuardar(
+        [](const session::VentanaMetodo& ventana, std::string_view ruta) -> std::string {
+            QString fallo;
+            if (canvas::SavePicture(ventana.picture(),
+                                    QByteArray(ruta.data(), static_cast<qsizetype>(ruta.size())),
+                                    &fallo))
+                return {};
+            return fallo.toStdString();
+        });
+    d_->guion.PonerVolcador(VolcadoEnElIdioma);
+    d_->sesion.PonerTraductor(EnElIdioma);
+}
+
+GuionDeLaCara::~GuionDeLaCara() = default;
+
+int GuionDeLaCara::Ejecutar(std::istream& in) {
+    d_->sesion.Iniciar();
+    return d_->guion.Ejecutar(in);
+}
+
+int GuionDeLaCara::perdidos() const { return d_->registro.perdidos; }
+
+}  // namespace trazalia::app

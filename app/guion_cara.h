@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "practice/registro.h"
+
+namespace trazalia::canvas {
+class TraceWriter;
+}
+
+namespace trazalia::session {
+class Practica;
+class Ventana;
+}  // namespace trazalia::session
+
+namespace trazalia::app {
+
+// Adds a verdict of that practice to the record at ruta (written whole beside the old file and
+// renamed over it, under a lock, so that a failure keeps the earlier lines and every writer's line
+// lands). crear: the record's folder may not exist yet. Returns the error, empty when it was kept.
+QString RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alumno,
+                           const session::Practica& practica, const practice::Veredicto& veredicto);
+
+// A window's state as dump writes it, in the language installed: its title and the table's
+// captions as its window shows them, the program's captions through Traducir.
+std::vector<std::string> VolcadoEnElIdioma(const session::Ventana& ventana);
+
+// trazalia --script: the core runs the script, as trazalia-nucleo does; the toolkit paints the
+// pictures that save writes, and practice's verdicts go to the record given (none when empty).
+class GuionDeLaCara {
+public:
+    GuionDeLaCara(canvas::TraceWriter& trace, std::ostream& out, std::ostream& err,
+                  std::string nombre, QString registro);
+    ~GuionDeLaCara();
+    // Starts the program and runs every line, as session::Guion::Ejecutar.
+    int Ejecutar(std::istream& in);
+    // The verdicts judged that the record could not keep.
+    int perdidos() const;
+
+private:
+    struct Datos;
+    std::unique_ptr<Datos> d_;
+};
+
+}  // namespace trazalia::app
