@@ -1,62 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <istream>
+#include <memory>
 #include <ostream>
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "practice/registro.h"
 #include "session/guion.h"
 
 namespace trazalia::canvas {
 class TraceWriter;
 }
 
+namespace trazalia::session {
+class Practica;
+class Ventana;
+}  // namespace trazalia::session
+
 namespace trazalia::app {
 
-class Aplicacion;
+// Adds a verdict of that practice to the record at ruta (written whole beside the old file and
+// renamed over it, under a lock, so that a failure keeps the earlier lines and every writer's line
+// lands). crear: the record's folder may not exist yet. Returns the error, empty when it was kept.
+QString RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alumno,
+                           const session::Practica& practica, const practice::Veredicto& veredicto);
 
-// The commands, their usages and the reading of lines are the core's, so that both runners speak
-// identically and the manual's test reads one table.
+// A window's state as dump writes it, in the language installed: its title and the table's
+// captions as its window shows them, the program's captions through Traducir.
+std::vector<std::string> VolcadoEnElIdioma(const session::Ventana& ventana);
+
+// The commands, their usages and the reading of lines are the core's.
 using session::Orden;
 using session::Ordenes;
 using session::Recortar;
 
-// What a command's function is given; guion.cpp defines it.
-struct Llamada;
-
-// Runs a script of user actions against the real windows, one line at a time as it is read, so
-// that a long script runs in bounded memory and its trace streams out as it goes. Each line is
-// one of Ordenes(), its words separated by spaces or tabs; the man page documents every one.
-// Blank lines and lines starting with # are skipped; a UTF-8 byte-order mark at the start is too.
+// trazalia --script: the core runs the script, as trazalia-nucleo does; the toolkit paints the
+// pictures that save writes, and practice's verdicts go to the record given (none when empty).
 class Guion {
 public:
-    // Exit statuses of a run: session::kExito and the others.
     static constexpr int kExito = session::kExito;
     static constexpr int kErrorDeEntradaSalida = session::kErrorDeEntradaSalida;
     static constexpr int kErrorDeGuion = session::kErrorDeGuion;
 
-    // nombre is how errors name the script ("-" for standard input). out receives dump output
-    // (the trace goes to the writer the application was given); err receives the error line.
-    Guion(Aplicacion& app, canvas::TraceWriter& trace, std::ostream& out, std::ostream& err,
-          std::string nombre);
-
-    // Runs every line; stops at the first bad one, reporting it as "trazalia: FILE:LINE: ...".
-    // A line whose handler failed is a bad line too. A std::system_error from reading in is
-    // reported as "trazalia: FILE: reason" with kErrorDeEntradaSalida. When out or the trace
-    // fails, returns kErrorDeEntradaSalida without a message: whoever owns the stream knows why.
+    // nombre is how errors name the script ("-" for standard input). out receives dump output;
+    // err the error line.
+    Guion(canvas::TraceWriter& trace, std::ostream& out, std::ostream& err, std::string nombre,
+          QString registro = {});
+    ~Guion();
+    // Starts the program and runs every line, as session::Guion::Ejecutar.
     int Ejecutar(std::istream& in);
-
-    // Runs one line. Returns an error message, or an empty string when the line ran.
-    std::string Linea(std::string_view linea);
+    // The verdicts judged that the record could not keep.
+    int perdidos() const;
 
 private:
-    Aplicacion& app_;
-    canvas::TraceWriter& trace_;
-    std::ostream& out_;
-    std::ostream& err_;
-    std::string nombre_;
+    struct Datos;
+    std::unique_ptr<Datos> d_;
 };
 
 // Text fit for an error line: control characters and bytes that are not UTF-8 as escapes

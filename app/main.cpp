@@ -29,7 +29,6 @@
 #include "app/aplicacion.h"
 #include "app/emblema.h"
 #include "app/guion.h"
-#include "app/guion_cara.h"
 #include "app/hoja.h"
 #include "app/idioma.h"
 #include "app/resumen.h"
@@ -221,7 +220,7 @@ int EjecutarGuion(const QByteArray& ruta, bool entradaCerrada, const QString& re
     int estado = 0;
     {
         trazalia::canvas::TraceWriter trace(salida);
-        trazalia::app::GuionDeLaCara guion(trace, salida, std::cerr, nombre, registro);
+        trazalia::app::Guion guion(trace, salida, std::cerr, nombre, registro);
         estado = guion.Ejecutar(entrada);
         // The script ran to its end, but a verdict it judged is not in the record.
         if (estado == trazalia::app::Guion::kExito && guion.perdidos() > 0) estado = 1;

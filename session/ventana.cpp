@@ -213,6 +213,10 @@ void VentanaMetodo::Form_Load() {
 
 int VentanaMetodo::HScroll(int n) const { return estados_[Numerado("HScroll", n)].valor; }
 
+std::optional<double> VentanaMetodo::anguloResultante() const {
+    return paralelogramo_ ? paralelogramo_->anguloResultante() : poligono_->anguloResultante();
+}
+
 void VentanaMetodo::Label(int n, std::string_view caption) {
     const std::size_t i = Numerado("Label", n);
     escrito_[i] = true;

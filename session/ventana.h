@@ -186,6 +186,8 @@ public:
     canvas::Picture& picture() { return *picture_; }
     const canvas::Picture& picture() const { return *picture_; }
     const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
+    // The resultant's direction as the window's domain last computed it, in radians.
+    std::optional<double> anguloResultante() const;
     const diagram::Vistas& vistas() const;
     Practica& practica() { return *practica_; }
     const Practica& practica() const { return *practica_; }

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Randomised user sessions across the three windows: a seeded stream of script lines (clicks,
-// navigation and scroll moves within range), with the invariants checked after every action.
+// Randomised user sessions across the three windows of the core: a seeded stream of script lines
+// (clicks, navigation, scroll moves within range, drags and views), with the invariants checked
+// after every action.
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QLabel>
-#include <QScrollBar>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -23,20 +21,15 @@
 #include <variant>
 #include <vector>
 
-#include "app/aplicacion.h"
-#include "app/form2.h"
-#include "app/form3.h"
-#include "app/guion.h"
-#include "app/ventana.h"
-#include "app/vistas.h"
-#include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
 #include "canvas/trace_writer.h"
 #include "diagram/colores.h"
 #include "diagram/formato.h"
 #include "diagram/vistas.h"
+#include "session/guion.h"
+#include "session/sesion.h"
 
-namespace trazalia::app {
+namespace trazalia::session {
 namespace {
 
 using diagram::kAzul;
@@ -86,17 +79,23 @@ std::string Suma(const char* que, std::span<const canvas::Op> ops, canvas::Point
 
 // What one window's picture is told during an action: nullopt stands for a Cls.
 struct Observador final : canvas::PictureListener {
-    explicit Observador(Ventana& v) : ventana(v), escucha(picture().AddListener(this)) {}
+    explicit Observador(VentanaMetodo& v) : ventana(v), escucha(picture().AddListener(this)) {}
 
-    canvas::Picture& picture() { return ventana.Picture1()->picture(); }
+    canvas::Picture& picture() { return ventana.picture(); }
     void Cleared() override { sucesos.emplace_back(); }
     void DrawWidthSet(int) override {}
     void Drawn(const canvas::Op& op) override { sucesos.emplace_back(op); }
 
-    Ventana& ventana;
+    VentanaMetodo& ventana;
     canvas::ListenerHandle escucha;
     std::vector<std::optional<canvas::Op>> sucesos;
 };
+
+const std::string& Texto(const Ventana& v, int rotulo) {
+    return v.estado(v.Numerado("Label", rotulo)).caption;
+}
+
+int Valor(const Ventana& v, int barra) { return v.estado(v.Numerado("HScroll", barra)).valor; }
 
 struct Accion {
     std::string linea;  // as a script line
@@ -117,7 +116,7 @@ std::string ComprobarVistas(const VentanaMetodo& v, std::span<const canvas::Op> 
             return t && t->text.find(texto) != std::string::npos;
         });
     };
-    const float W = v.Picture1()->picture().Width(), H = v.Picture1()->picture().Height();
+    const float W = v.picture().Width(), H = v.picture().Height();
     const canvas::Point c{W / 2, H / 2};
     for (const diagram::Trazo& t : d.trazos) {
         if (!t.desdeOrigen) continue;
@@ -145,19 +144,19 @@ std::string ComprobarVistas(const VentanaMetodo& v, std::span<const canvas::Op> 
             return "falta el rótulo de la componente x de " + letra;
     }
     if (!d.resultante || !vistas[diagram::Vista::Ecuacion]) return {};
-    const QString r = v.rotulo(n == 2 ? 10 : 14)->text(), a = v.rotulo(n == 2 ? 12 : 16)->text();
-    const std::string lecturas = "|R| = " + r.toStdString() + ";  α = " + a.toStdString();
+    const std::string lecturas =
+        "|R| = " + Texto(v, n == 2 ? 10 : 14) + ";  α = " + Texto(v, n == 2 ? 12 : 16);
     return hay(lecturas) ? std::string() : "la ecuación no muestra " + lecturas;
 }
 
-// A fresh application driven through script lines, as a user would through the shown window.
-class Sesion {
+// A fresh program driven through script lines, as a user would through the shown window.
+class Usuario {
 public:
-    Sesion() { app_.Iniciar(); }
+    Usuario() { sesion_.Iniciar(); }
 
     std::pair<Ventana*, int> Visible() const {
         for (int n = 1; n <= 3; ++n)
-            if (Ventana* v = app_.ventana(QStringLiteral("Form%1").arg(n)); v && v->isVisible())
+            if (Ventana* v = sesion_.ventana(static_cast<Formulario>(n - 1)); v && v->visible())
                 return {v, n};
         return {nullptr, 0};
     }
@@ -178,7 +177,7 @@ public:
             // A drag from a tip drawn from the origin (or from anywhere, grabbing nothing) to
             // anywhere, out of the picture too; it moves the live diagram as its bars do.
             const auto& dibujo = static_cast<const VentanaMetodo&>(v).dibujo();
-            const canvas::Picture& picture = v.Picture1()->picture();
+            const canvas::Picture& picture = static_cast<const VentanaMetodo&>(v).picture();
             const auto en = [&](float largo) {
                 return dado(static_cast<int>(largo) + 2000) - 1000;
             };
@@ -203,22 +202,23 @@ public:
             if (p < 3) return {"click Form3.Command1"};  // Regresar
             barra = p < 28 ? 7 : 1 + dado(6);
         }
-        const QScrollBar& b = *v.barra(barra);
+        const std::size_t i = v.Numerado("HScroll", barra);
+        const Control& b = v.tabla().controles[i];
         // Edges, single and page steps, zero magnitudes and setting the same value again are
         // where handlers go wrong.
-        int valor = b.value();
+        int valor = v.estado(i).valor;
         const int q = dado(100);
         if (q < 40)
-            valor = b.minimum() + dado(b.maximum() - b.minimum() + 1);
+            valor = b.min + dado(b.max - b.min + 1);
         else if (q < 64)
             valor += dado(2) ? 1 : -1;
         else if (q < 74)
-            valor += dado(2) ? b.pageStep() : -b.pageStep();
+            valor += dado(2) ? b.large : -b.large;
         else if (q < 84)
-            valor = dado(2) ? b.minimum() : b.maximum();
+            valor = dado(2) ? b.min : b.max;
         else if (q < 92 && barra <= n)  // a magnitude: HScroll1..2 on Form2, 1..3 on Form3
             valor = 0;
-        valor = std::clamp(valor, b.minimum(), b.maximum());
+        valor = std::clamp(valor, b.min, b.max);
         return {"set " + ventana + ".HScroll" + std::to_string(barra) + ' ' + std::to_string(valor),
                 barra};
     }
@@ -232,11 +232,11 @@ public:
         for (int n : {2, 3}) {
             auto& o = observadores_[static_cast<std::size_t>(n - 2)];
             if (!o)  // windows are built when first shown
-                if (Ventana* v = app_.ventana(QStringLiteral("Form%1").arg(n)))
+                if (VentanaMetodo* v = sesion_.metodo("Form" + std::to_string(n)))
                     o = std::make_unique<Observador>(*v);
             if (!o) continue;
             if (std::string f = Comprobar(*o, n, a); !f.empty())
-                return o->ventana.nombre().toStdString() + ": " + f;
+                return std::string(o->ventana.nombre()) + ": " + f;
         }
         return {};
     }
@@ -245,17 +245,14 @@ public:
 
 private:
     std::string Comprobar(Observador& o, int n, const Accion& a) {
-        const Ventana& v = o.ventana;
-        for (auto [barra, rotulo] : static_cast<const VentanaMetodo&>(v).LecturasDeBarras()) {
-            const QString valor = QString::number(v.barra(barra)->value());
-            if (v.rotulo(rotulo)->text() != valor)
-                return "Label" + std::to_string(rotulo) + " muestra «" +
-                       v.rotulo(rotulo)->text().toStdString() + "» y HScroll" +
-                       std::to_string(barra) + " vale " + valor.toStdString();
+        const VentanaMetodo& v = o.ventana;
+        for (auto [barra, rotulo] : v.tabla().lecturas) {
+            const std::string valor = std::to_string(Valor(v, barra));
+            if (Texto(v, rotulo) != valor)
+                return "Label" + std::to_string(rotulo) + " muestra «" + Texto(v, rotulo) +
+                       "» y HScroll" + std::to_string(barra) + " vale " + valor;
         }
-        const std::optional<double> angulo =
-            n == 2 ? static_cast<const Form2&>(v).metodo().anguloResultante()
-                   : static_cast<const Form3&>(v).metodo().anguloResultante();
+        const std::optional<double> angulo = v.anguloResultante();
         if (angulo && !(*angulo >= 0 && *angulo <= 6.2831853))
             return "AnguloResultante = " + std::to_string(*angulo);
 
@@ -267,15 +264,13 @@ private:
                 return "coordenada no finita o ángulo fuera de [0, 2π]: " + canvas::FormatOp(*s);
         bool ceros = true;
         for (int k = 1; k <= n; ++k)  // the magnitudes: HScroll1..n
-            ceros = ceros && v.barra(k)->value() == 0;
+            ceros = ceros && Valor(v, k) == 0;
         if (ceros) return "con todas las magnitudes en 0 se dibujó algo";
 
         const std::span<const canvas::Op> ops = o.picture().ops();
         const canvas::Point c{o.picture().Width() / 2, o.picture().Height() / 2};
-        const diagram::Vistas vistas = app_.vistas().vistas();
-        if (std::string f = ComprobarVistas(static_cast<const VentanaMetodo&>(v), ops, n, vistas);
-            !f.empty())
-            return f;
+        const diagram::Vistas vistas = sesion_.vistas();
+        if (std::string f = ComprobarVistas(v, ops, n, vistas); !f.empty()) return f;
         const canvas::Color verde =
             vistas[diagram::Vista::Contraste] ? diagram::kVerdeOscuro : kVerde;
         // Only "Graficar Paralelogramo" and Form3's step bar draw a resultant; anything else
@@ -283,7 +278,7 @@ private:
         if (a.barra != (n == 2 ? 0 : 7)) {
             if (n == 3) {
                 puntas_ = {Punta(ops, c, kRojo), Punta(ops, c, kAzul), Punta(ops, c, verde)};
-                escalado_ = static_cast<const VentanaMetodo&>(v).dibujo()->escalado;
+                escalado_ = v.dibujo()->escalado;
             }
             return {};
         }
@@ -294,7 +289,7 @@ private:
             return Suma("PR", ops, c, {p1->x + p2->x - c.x, p1->y + p2->y - c.y});
         }
         // Tips drawn in another scaling are elsewhere: the fixed scale was turned on or off since.
-        if (static_cast<const VentanaMetodo&>(v).dibujo()->escalado != escalado_) return {};
+        if (v.dibujo()->escalado != escalado_) return {};
         const auto& [p1, p2, p3] = puntas_;
         if (!p1 || !p2 || !p3) return "un paso dibujó sin las tres puntas del diagrama en vivo";
         return Suma("T", ops, c,
@@ -304,8 +299,8 @@ private:
     // Members in this order so that the observers go before the pictures they watch.
     std::ostream nada_{nullptr};  // without a buffer: drops the trace and script output
     canvas::TraceWriter trace_{nada_};
-    Aplicacion app_{&trace_};
-    Guion guion_{app_, trace_, nada_, nada_, "sesión"};
+    Sesion sesion_;
+    Guion guion_{sesion_, trace_, nada_, nada_, "sesión"};
     std::array<std::unique_ptr<Observador>, 2> observadores_;
     std::array<std::optional<canvas::Point>, 3> puntas_;
     diagram::Escalado escalado_ = diagram::Escalado::Adaptativa;
@@ -320,7 +315,7 @@ struct Resultado {
 
 // Performs cantidad actions generated from the seed, stopping at the first failure.
 Resultado Correr(std::uint64_t semilla, std::uint64_t cantidad) {
-    Sesion sesion;
+    Usuario sesion;
     std::mt19937_64 azar(semilla);
     Resultado r;
     while (r.realizadas < cantidad && r.falla.empty()) {
@@ -329,27 +324,25 @@ Resultado Correr(std::uint64_t semilla, std::uint64_t cantidad) {
             r.falla = "ninguna ventana a la vista";
             break;
         }
-        const Accion a = Sesion::Generar(*v, n, azar);
+        const Accion a = Usuario::Generar(*v, n, azar);
         r.ultimas.push_back(a.linea);
         if (r.ultimas.size() > 20) r.ultimas.pop_front();
         ++r.realizadas;
         r.falla = sesion.Realizar(a);
-        // Lets Qt deliver what showing and hiding windows queued, as an event loop would.
-        if (r.realizadas % 64 == 0) QCoreApplication::processEvents();
     }
     r.sumas = sesion.sumas;
     return r;
 }
 
-std::uint64_t Entorno(const char* nombre, std::uint64_t omision) {
+std::uint64_t Variable(const char* nombre, std::uint64_t omision) {
     const char* texto = std::getenv(nombre);
     return texto && *texto ? std::strtoull(texto, nullptr, 10) : omision;
 }
 
 // TRAZALIA_SEMILLA and TRAZALIA_ACCIONES replay a reported failure or run a longer soak.
 TEST(SesionesAleatorias, KeepEveryInvariantAfterEachAction) {
-    const std::uint64_t semilla = Entorno("TRAZALIA_SEMILLA", 20260601);
-    const std::uint64_t acciones = Entorno("TRAZALIA_ACCIONES", 20000);
+    const std::uint64_t semilla = Variable("TRAZALIA_SEMILLA", 20260601);
+    const std::uint64_t acciones = Variable("TRAZALIA_ACCIONES", 20000);
     std::cout << "semilla " << semilla << ", " << acciones << " acciones" << std::endl;
     const Resultado r = Correr(semilla, acciones);
     if (r.falla.empty()) {
@@ -369,4 +362,4 @@ TEST(SesionesAleatorias, KeepEveryInvariantAfterEachAction) {
 }
 
 }  // namespace
-}  // namespace trazalia::app
+}  // namespace trazalia::session
