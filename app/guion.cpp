@@ -3,38 +3,18 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <iostream>
 #include <string_view>
 #include <utility>
 
 #include "app/idioma.h"
+#include "app/registro.h"
 #include "canvas/error_reason.h"
 #include "canvas/qt/painter.h"
 #include "session/guion.h"
 #include "session/sesion.h"
 
 namespace trazalia::app {
-
-QString RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alumno,
-                           const session::Practica& practica,
-                           const practice::Veredicto& veredicto) {
-    const QDateTime ahora = QDateTime::currentDateTime();
-    const QString fecha = ahora.toOffsetFromUtc(ahora.offsetFromUtc()).toString(::Qt::ISODate);
-    const practice::Registro registro =
-        practice::RegistroDe(fecha.toStdString(), alumno, practica.cual(), practica.nivel(),
-                             practica.juzgados(), *practica.intento(), veredicto);
-    if (crear && !QFileInfo::exists(ruta)) QDir().mkpath(QFileInfo(ruta).absolutePath());
-    const std::string_view cabecera = practice::CabeceraDelRegistro();
-    QString error;
-    if (canvas::AppendLine(QByteArray::fromStdString(practice::LineaDeRegistro(registro)),
-                           QByteArray(cabecera.data(), static_cast<qsizetype>(cabecera.size())),
-                           ruta, &error))
-        return {};
-    return error.isEmpty() ? QStringLiteral("?") : error;
-}
 
 std::vector<std::string> VolcadoEnElIdioma(const session::Ventana& ventana) {
     const session::Tabla& tabla = ventana.tabla();
@@ -61,7 +41,9 @@ public:
     void Juzgado(std::string_view ventana, const practice::Veredicto& veredicto) override {
         const session::VentanaMetodo* v = sesion_.metodo(ventana);
         if (ruta_.isEmpty() || !v || !v->practica().intento()) return;
-        const QString error = RegistrarVeredicto(ruta_, false, {}, v->practica(), veredicto);
+        const session::Practica& p = v->practica();
+        const QString error = RegistrarVeredicto(
+            ruta_, false, {}, {p.cual(), p.nivel(), p.juzgados(), *p.intento(), veredicto});
         if (error.isEmpty()) return;
         ++perdidos;
         std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString() << std::endl;

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "practice/registro.h"
 #include "session/guion.h"
 
 namespace trazalia::canvas {
@@ -17,17 +16,10 @@ class TraceWriter;
 }
 
 namespace trazalia::session {
-class Practica;
 class Ventana;
 }  // namespace trazalia::session
 
 namespace trazalia::app {
-
-// Adds a verdict of that practice to the record at ruta (written whole beside the old file and
-// renamed over it, under a lock, so that a failure keeps the earlier lines and every writer's line
-// lands). crear: the record's folder may not exist yet. Returns the error, empty when it was kept.
-QString RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alumno,
-                           const session::Practica& practica, const practice::Veredicto& veredicto);
 
 // A window's state as dump writes it, in the language installed: its title and the table's
 // captions as its window shows them, the program's captions through Traducir.

@@ -4,10 +4,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -18,7 +14,6 @@
 #include <QSignalBlocker>
 #include <QToolTip>
 #include <algorithm>
-#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -27,10 +22,9 @@
 #include "app/dialogos.h"
 #include "app/editor.h"
 #include "app/idioma.h"
+#include "app/registro.h"
 #include "app/teclas.h"
 #include "app/ventana_metodo.h"
-#include "canvas/qt/file_error.h"
-#include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/resultado.h"
 #include "practice/dibujo.h"
@@ -108,7 +102,8 @@ Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual, AjustesDePrac
     nombre_ = new QAction(QCoreApplication::translate("Practica", "Nombre…"), this);
     connect(nombre_, &QAction::triggered, this, &Practica::PedirNombre);
     guardar_ = new QAction(QCoreApplication::translate("Practica", "Guardar resultados…"), this);
-    connect(guardar_, &QAction::triggered, this, &Practica::GuardarResultados);
+    connect(guardar_, &QAction::triggered, this,
+            [this] { GuardarCopiaDelRegistro(dialogos_, &ventana_, ajustes_.registro); });
 }
 
 // The guess may also be typed into the result read-outs, with the bars' editor. Done on the first
@@ -415,40 +410,12 @@ QString Practica::Descripcion() const {
     return Q(practice::TextoDelIntento(*intento_, EnElIdioma));
 }
 
-namespace {
-
-// cause: errno right after the failed open.
-QString NoSePuedeLeer(const QString& ruta, int cause) {
-    return QCoreApplication::translate("Practica", "no se puede leer «%1»: %2")
-        .arg(ruta, canvas::Reason(canvas::OpenError(ruta, QIODevice::ReadOnly, cause)));
-}
-
-}  // namespace
-
-// The record gets one more line (canvas::AppendLine): written whole beside the old file and renamed
-// over it, so that a failure leaves the earlier lines as they were, under a lock that keeps every
-// writer's line.
 void Practica::Registrar(const practice::Veredicto& veredicto) {
     const QString ruta = ajustes_.registro;
     if (ruta.isEmpty() || !intento_) return;
-    const QString fecha = [] {
-        const QDateTime ahora = QDateTime::currentDateTime();
-        return ahora.toOffsetFromUtc(ahora.offsetFromUtc()).toString(::Qt::ISODate);
-    }();
-    const std::string alumno = Alumno().toStdString();
-    const practice::Registro registro = practice::RegistroDe(
-        fecha.toStdString(), alumno, cual_, nivel_, juzgados_, *intento_, veredicto);
-    // The user's data folder may not exist yet.
-    if (ajustes_.recuerda && !QFileInfo::exists(ruta))
-        QDir().mkpath(QFileInfo(ruta).absolutePath());
-    const std::string_view cabecera = practice::CabeceraDelRegistro();
-    QString error;
-    // Another window or another run may add to the same record at the same time.
-    if (canvas::AppendLine(QByteArray::fromStdString(practice::LineaDeRegistro(registro)),
-                           QByteArray(cabecera.data(), static_cast<qsizetype>(cabecera.size())),
-                           ruta, &error))
-        return;
-    emit noRegistrado(error);
+    const QString error = RegistrarVeredicto(ruta, ajustes_.recuerda, Alumno().toStdString(),
+                                             {cual_, nivel_, juzgados_, *intento_, veredicto});
+    if (!error.isEmpty()) emit noRegistrado(error);
 }
 
 // Remembered between runs on screen; in this run only otherwise.
@@ -465,29 +432,6 @@ void Practica::PedirNombre() {
     if (!nombre) return;
     alumno_ = SinControles(*nombre).trimmed();
     if (ajustes_.recuerda) Ajustes().setValue(ClaveAlumno(), alumno_);
-}
-
-void Practica::GuardarResultados() {
-    const QString ruta = ajustes_.registro;
-    QFile registro(ruta);
-    if (ruta.isEmpty() || !registro.exists()) {
-        dialogos_.Aviso(&ventana_, QCoreApplication::translate("Practica", "No hay resultados"),
-                        QCoreApplication::translate(
-                            "Practica", "Todavía no se ha registrado ningún veredicto."));
-        return;
-    }
-    const QString destino = dialogos_.ArchivoParaGuardar(&ventana_, QStringLiteral("practica.csv"));
-    if (destino.isEmpty()) return;
-    QString error;
-    errno = 0;
-    if (!registro.open(QIODevice::ReadOnly))
-        error = NoSePuedeLeer(ruta, errno);
-    else if (canvas::SaveFile(registro.readAll(), destino, &error))
-        return;
-    if (!error.isEmpty()) error[0] = error[0].toUpper();
-    dialogos_.Aviso(
-        &ventana_, QCoreApplication::translate("Practica", "No se pudieron guardar los resultados"),
-        error + u'.');
 }
 
 }  // namespace trazalia::app

@@ -116,7 +116,6 @@ private:
     // A value typed into a result read-out: the guess once both are given.
     void Teclear(bool esModulo, double valor);
     QString Alumno() const;
-    void GuardarResultados();
     void Registrar(const practice::Veredicto& veredicto);
 
     VentanaMetodo& ventana_;
