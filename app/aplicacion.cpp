@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
-#include <iostream>
 
 #include "app/accesible.h"
 #include "app/acciones.h"
@@ -19,8 +18,6 @@
 #include "app/teclas.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
-#include "canvas/trace_format.h"
-#include "canvas/trace_writer.h"
 
 namespace trazalia::app {
 
@@ -46,15 +43,8 @@ private:
     Aplicacion& app_;
 };
 
-struct Aplicacion::TrazaDeDibujo {
-    canvas::PictureTrace trace;
-    canvas::ListenerHandle escucha;
-};
-
-Aplicacion::Aplicacion(canvas::TraceWriter* trace)
-    : trace_(trace),
-      vistas_(new ControlVistas(this)),
-      vigentes_(std::make_unique<DialogosVigentes>(*this)) {
+Aplicacion::Aplicacion()
+    : vistas_(new ControlVistas(this)), vigentes_(std::make_unique<DialogosVigentes>(*this)) {
     InstalarAccesibilidad();
 }
 
@@ -74,69 +64,30 @@ void Aplicacion::IniciarEnPantalla() {
     Iniciar();
 }
 
-void Aplicacion::Traza(const QString& sujeto, const char* que) const {
-    if (trace_) trace_->Write(sujeto.toStdString(), que);
-}
-
 void Aplicacion::Conectar(Ventana& ventana) {
     connect(&ventana, &Ventana::cerrada, this, &Aplicacion::Terminar);
     ResponderAEsc(ventana);
     connect(RegistrarAtajo(ventana, Atajo::Ayuda), &QAction::triggered, &ventana,
             [&ventana] { Ayuda::Mostrar(&ventana); });
-    if (!trace_) {
-        // On screen the zoom sizes the window, the help follows it, and a failure is told at once.
-        auto* zoom = new ZoomDeVentana(ventana, zoom_);
-        connect(zoom, &ZoomDeVentana::ajustada, &ventana, [&ventana](double factor) {
-            if (auto* ayuda = ventana.findChild<Ayuda*>(QString(), ::Qt::FindDirectChildrenOnly))
-                ayuda->Ajustar(factor);
-        });
-        connect(zoom, &ZoomDeVentana::mostrada, &ventana,
-                [&ventana] { Ayuda::Acompanar(&ventana); });
-        connect(&ventana, &Ventana::fallo, this, [this, &ventana] {
-            dialogos().Aviso(
-                &ventana,
-                QCoreApplication::translate("Aplicacion", "No se pudo completar la acción"),
-                QString::fromStdString(ventana.TomarFallo()) + u'.');
-        });
-        return;
-    }
-    // A script runs at the program's own size; its failures wait for the script to report them.
-    ventana.setFixedSize(Pixeles(Ventana::kClientWidth), Pixeles(Ventana::kClientHeight));
-    const std::string nombre = ventana.nombre().toStdString();
-    connect(&ventana, &Ventana::mostrada, this, [this, nombre](bool visible) {
-        if (!terminado_) trace_->Write(nombre, visible ? "Show" : "Hide");
+    // The zoom sizes the window, the help follows it, and a failure is told at once.
+    auto* zoom = new ZoomDeVentana(ventana, zoom_);
+    connect(zoom, &ZoomDeVentana::ajustada, &ventana, [&ventana](double factor) {
+        if (auto* ayuda = ventana.findChild<Ayuda*>(QString(), ::Qt::FindDirectChildrenOnly))
+            ayuda->Ajustar(factor);
     });
-    connect(&ventana, &Ventana::escrito, this,
-            [this, nombre](const QString& control, std::string_view texto) {
-                trace_->Caption(nombre + '.' + control.toStdString(), texto);
-            });
-    if (canvas::PictureWidget* picture = ventana.Picture1()) {
-        auto& traza = trazas_.emplace_back(std::make_unique<TrazaDeDibujo>(
-            TrazaDeDibujo{canvas::PictureTrace(*trace_, nombre + ".Picture1"), {}}));
-        traza->escucha = picture->picture().AddListener(&traza->trace);
-    }
+    connect(zoom, &ZoomDeVentana::mostrada, &ventana, [&ventana] { Ayuda::Acompanar(&ventana); });
+    connect(&ventana, &Ventana::fallo, this, [this, &ventana] {
+        dialogos().Aviso(
+            &ventana, QCoreApplication::translate("Aplicacion", "No se pudo completar la acción"),
+            QString::fromStdString(ventana.TomarFallo()) + u'.');
+    });
 }
 
 void Aplicacion::ConectarMetodo(VentanaMetodo& ventana, practice::Ventana cual) {
     auto* acciones = new AccionesDelDibujo(ventana, cual, *vistas_, *vigentes_, practica_);
     connect(&ventana, &VentanaMetodo::regresar, this, [this] { form1().show(); });
     Practica& practica = acciones->practica();
-    if (trace_) {
-        const std::string nombre = ventana.nombre().toStdString();
-        connect(&practica, &Practica::juzgado, this,
-                [this, nombre](const practice::Veredicto& veredicto) {
-                    trace_->Write(nombre,
-                                  "Practica " + std::string(practice::Nombre(veredicto.codigo)));
-                });
-        // A script goes on and says so.
-        connect(&practica, &Practica::noRegistrado, this, [this](const QString& error) {
-            ++registrosPerdidos_;
-            std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString()
-                      << std::endl;
-        });
-        return;
-    }
-    // On screen the exercise ends its redraw before the message.
+    // The exercise ends its redraw before the message.
     connect(
         &practica, &Practica::noRegistrado, &ventana,
         [this, &ventana](QString error) {
@@ -156,7 +107,6 @@ Form1& Aplicacion::form1() {
         connect(form1_.get(), &Form1::paralelogramo, this, [this] { form2().show(); });
         connect(form1_.get(), &Form1::poligono, this, [this] { form3().show(); });
         connect(form1_.get(), &Form1::salir, this, &Aplicacion::Terminar);
-        Traza(form1_->nombre(), "Load");
     }
     return *form1_;
 }
@@ -167,7 +117,6 @@ Form& Aplicacion::Cargar(std::unique_ptr<Form>& form, practice::Ventana cual) {
         form = std::make_unique<Form>(*vistas_);
         Conectar(*form);
         ConectarMetodo(*form, cual);
-        Traza(form->nombre(), "Load");
         form->Form_Load();
         if (practicaAlAbrir_)
             AccionesDelDibujo::De(*form).practica().accionPracticar()->setChecked(true);
@@ -201,10 +150,6 @@ Ventana* Aplicacion::ventana(const QString& nombre) const {
 void Aplicacion::Terminar() {
     if (terminado_) return;
     terminado_ = true;
-    if (trace_) {
-        trace_->Write("End");
-        trace_->Flush();
-    }
     for (Ventana* v : ventanas())
         if (v) v->close();
     QCoreApplication::quit();

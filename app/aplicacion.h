@@ -11,10 +11,6 @@
 #include "app/practica.h"
 #include "app/zoom.h"
 
-namespace trazalia::canvas {
-class TraceWriter;
-}
-
 namespace trazalia::app {
 
 class ControlVistas;
@@ -26,16 +22,13 @@ class Form2;
 class Form3;
 
 // Owns the three windows, wires them to each other and to the program: it moves between them,
-// shows their failures, gives them the zoom, the help, the picture's actions and, in a script,
-// the trace. Form1 exists from the start; each method window is created and loaded on its first
-// show and then kept, with its state, until the program ends.
+// shows their failures, gives them the zoom, the help and the picture's actions. Form1 exists from
+// the start; each method window is created and loaded on its first show and then kept, with its
+// state, until the program ends.
 class Aplicacion : public QObject {
     Q_OBJECT
 public:
-    // With a trace the program runs a script: every window at its own size, each failure kept
-    // for the script to report, and every window's Show and Hide, the captions written and the
-    // drawing operations traced. The trace must outlive the application.
-    explicit Aplicacion(canvas::TraceWriter* trace = nullptr);
+    Aplicacion();
     ~Aplicacion() override;
 
     // Creates Form1 and shows it.
@@ -53,8 +46,6 @@ public:
     Ventana* ventana(const QString& nombre) const;
     // Form1, Form2 and Form3, each null until it is created.
     std::array<Ventana*, 3> ventanas() const;
-    // Their names, in the same order, known before the windows exist.
-    static constexpr std::array<std::string_view, 3> kNombresDeVentanas{"Form1", "Form2", "Form3"};
 
     // Ends the program: every window closes at once, without asking.
     void Terminar();
@@ -62,15 +53,12 @@ public:
 
     // The views, one set for both method windows.
     ControlVistas& vistas() const { return *vistas_; }
-    // The zoom of every window; scripts leave it at 1.
+    // The zoom of every window.
     Zoom& zoom() { return zoom_; }
 
-    // Where practice records its verdicts: on screen, practica.csv in the user's data folder; in
-    // a script only the file it is given (none by default).
+    // Where practice records its verdicts: practica.csv in the user's data folder, unless set.
     const QString& registro() const { return practica_.registro; }
     void setRegistro(const QString& ruta) { practica_.registro = ruta; }
-    // The verdicts a script judged that its record could not keep.
-    int registrosPerdidos() const { return registrosPerdidos_; }
     // Each method window starts practising when it is first opened.
     void setPracticaAlAbrir(bool practica) { practicaAlAbrir_ = practica; }
 
@@ -81,9 +69,7 @@ public:
 
 private:
     class DialogosVigentes;
-    struct TrazaDeDibujo;
 
-    void Traza(const QString& sujeto, const char* que) const;
     // What every window gets from the program.
     void Conectar(Ventana& ventana);
     // What a method window gets besides.
@@ -92,7 +78,6 @@ private:
     template <class Form>
     Form& Cargar(std::unique_ptr<Form>& form, practice::Ventana cual);
 
-    canvas::TraceWriter* trace_;
     ControlVistas* vistas_;
     std::unique_ptr<Dialogos> dialogos_;
     std::unique_ptr<DialogosVigentes> vigentes_;
@@ -101,11 +86,8 @@ private:
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;
-    // Listening to the windows' pictures: they go before the windows.
-    std::vector<std::unique_ptr<TrazaDeDibujo>> trazas_;
     bool terminado_ = false;
     bool practicaAlAbrir_ = false;
-    int registrosPerdidos_ = 0;
 };
 
 }  // namespace trazalia::app

@@ -55,22 +55,6 @@ diagram::Vistas ControlVistas::vistas() const {
 
 void ControlVistas::Poner(diagram::Vista vista, bool activa) { accion(vista)->setChecked(activa); }
 
-std::optional<diagram::Vista> ControlVistas::PorNombre(std::string_view nombre) {
-    for (std::size_t i = 0; i < kFilas.size(); ++i)
-        if (nombre == kFilas[i].nombre) return static_cast<diagram::Vista>(i);
-    return std::nullopt;
-}
-
-std::string ControlVistas::Nombres() {
-    std::string nombres;
-    for (std::size_t i = 0; i < kFilas.size(); ++i)
-        nombres += (i == 0                  ? ""
-                    : i + 1 < kFilas.size() ? ", "
-                                            : " o ") +
-                   std::string(kFilas[i].nombre);
-    return nombres;
-}
-
 void ControlVistas::Recordar() {
     recordar_ = true;
     for (std::size_t i = 0; i < kFilas.size(); ++i)

@@ -31,10 +31,6 @@ public:
 
     // As a script sets a view: nothing redraws until the next event, nothing is remembered.
     void Poner(diagram::Vista vista, bool activa);
-    // The view a script names: grid, labels, components, equation, bold, contrast or fixed.
-    static std::optional<diagram::Vista> PorNombre(std::string_view nombre);
-    // Those names, for an error: "grid, labels, … o contrast".
-    static std::string Nombres();
 
     // Reads the remembered views and remembers every change the user makes from now on.
     void Recordar();

@@ -32,7 +32,6 @@
 #include "app/tests/dialogos_fijos.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
-#include "canvas/trace_writer.h"
 
 // Readable failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
@@ -282,20 +281,6 @@ TEST_F(Exportar, AFailedEventIsToldOnScreen) {
     f.barra(1)->setValue(50);
     EXPECT_EQ(dialogos->avisos, QStringList{"No se pudo completar la acción|el dibujo falló."});
     EXPECT_EQ(f.TomarFallo(), "");
-}
-
-TEST(Guion, AFailedEventWaitsForTheScript) {
-    std::ostringstream salida;
-    canvas::TraceWriter trace(salida);
-    Aplicacion app(&trace);
-    auto* dialogos = new DialogosFijos;
-    app.setDialogos(std::unique_ptr<Dialogos>(dialogos));
-    Fallida fallida;
-    const auto escucha = app.form2().Picture1()->picture().AddListener(&fallida);
-    app.form2().barra(1)->setValue(50);
-    EXPECT_EQ(app.form2().TomarFallo(), "el dibujo falló");
-    EXPECT_EQ(app.form2().TomarFallo(), "");
-    EXPECT_TRUE(dialogos->avisos.isEmpty());
 }
 
 }  // namespace

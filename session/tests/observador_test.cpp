@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,25 @@ TEST(ObservadorTest, AKeyThatWouldMoveAnExercisesBarIsRefusedBesideIt) {
     sesion.AgregarObservador(oyente);
     EXPECT_NE(sesion.Teclas("Form3.HScroll4", {"Right"}), "");
     EXPECT_EQ(oyente.eventos, std::vector<std::string>{"Rehusado Form3.HScroll4"});
+}
+
+// A drawing operation that fails ends its event; the failure waits, once, for whoever ran the
+// command: a script's line, a face's dialog.
+struct Fallida final : canvas::PictureListener {
+    void Cleared() override {}
+    void DrawWidthSet(int) override {}
+    void Drawn(const canvas::Op&) override { throw std::runtime_error("el dibujo falló"); }
+};
+
+TEST(ObservadorTest, AFailedEventWaitsForWhoeverRanIt) {
+    Sesion sesion;
+    sesion.Iniciar();
+    ASSERT_EQ(sesion.Pulsar("Form1.Command1"), "");
+    Fallida fallida;
+    const auto escucha = sesion.metodo("Form2")->picture().AddListener(&fallida);
+    EXPECT_EQ(sesion.Mover("Form2.HScroll1", "50"), "");
+    EXPECT_EQ(sesion.TomarFallo(), "el dibujo falló");
+    EXPECT_EQ(sesion.TomarFallo(), "");
 }
 
 }  // namespace
