@@ -116,7 +116,6 @@ EditorDeValor::EditorDeValor(Destino destino, QLabel* lectura)
 
 void EditorDeValor::Abrir(const QString& texto) {
     cerrado_ = false;
-    rechazo_.reset();
     setText(texto);
     setAccessibleDescription(QString());
     if (pista_) pista_->hide();
@@ -125,8 +124,6 @@ void EditorDeValor::Abrir(const QString& texto) {
     raise();
     setFocus(::Qt::OtherFocusReason);
 }
-
-std::optional<QString> EditorDeValor::TomarRechazo() { return std::exchange(rechazo_, {}); }
 
 bool EditorDeValor::eventFilter(QObject* objeto, QEvent* evento) {
     // Compared as an object: while the read-out is being destroyed it is no longer a QLabel, and
@@ -172,7 +169,7 @@ void EditorDeValor::keyPressEvent(QKeyEvent* event) {
         propuesto.insert(posicion, tecla);
         posicion += static_cast<int>(tecla.size());
         if (validator()->validate(propuesto, posicion) == QValidator::Invalid)
-            return Rechazar(propuesto);
+            return Rechazar();
     }
     QLineEdit::keyPressEvent(event);
 }
@@ -185,12 +182,11 @@ void EditorDeValor::Aceptar() {
         destino_.fijar(texto);
         return;
     }
-    Rechazar(texto);
+    Rechazar();
     selectAll();
 }
 
-void EditorDeValor::Rechazar(const QString& intento) {
-    rechazo_ = intento;
+void EditorDeValor::Rechazar() {
     if (!foco_) return;
     const QString rango = destino_.pista;
     if (!pista_) {
@@ -233,7 +229,7 @@ bool EditorDeValor::event(QEvent* event) {
         return QLineEdit::event(event);
     const QString texto = text();
     if (!texto.isEmpty() && !destino_.acepta(texto)) {
-        Rechazar(texto);
+        Rechazar();
         selectAll();
         return true;
     }
@@ -258,7 +254,7 @@ void EditorDeValor::focusOutEvent(QFocusEvent* event) {
         return;
     }
     // Left open with its hint, so that what was typed is not lost unseen.
-    Rechazar(texto);
+    Rechazar();
 }
 
 // The window was left with the editor open: its bar is where focus comes back to.

@@ -60,8 +60,6 @@ public:
     const Destino& destino() const { return destino_; }
     // The hint under the editor after a refused value, or null.
     QLabel* pista() const { return pista_; }
-    // What the user last tried and the editor refused, then forgotten; nothing when none.
-    std::optional<QString> TomarRechazo();
 
 protected:
     bool event(QEvent* event) override;
@@ -72,7 +70,7 @@ protected:
 
 private:
     void Aceptar();
-    void Rechazar(const QString& intento);
+    void Rechazar();
     // Over the read-out, and the hint under the editor, wherever the window has put them.
     void Colocar();
     // Closes the editor; the bar takes the focus back unless the user has moved it elsewhere.
@@ -83,7 +81,6 @@ private:
     QPointer<QLabel> lectura_;
     const QObject* observada_;  // the read-out whose events the editor follows
     QPointer<QLabel> pista_;
-    std::optional<QString> rechazo_;
     bool cerrado_ = true;
 };
 

@@ -20,8 +20,6 @@ public:
     void HScroll3_Change();
     void HScroll4_Change();
 
-    const parallelogram::Paralelogramo& metodo() const { return metodo_; }
-
     QString NombreDeArchivo() const override;
     QString ComoRenovarResultado() const override;
     void DibujarVectores() override { HScroll1_Change(); }

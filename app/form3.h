@@ -22,8 +22,6 @@ public:
     void HScroll6_Change();
     void HScroll7_Change();
 
-    const polygon::Poligono& metodo() const { return metodo_; }
-
     QString NombreDeArchivo() const override;
     QString ComoRenovarResultado() const override;
     void DibujarVectores() override { HScroll1_Change(); }

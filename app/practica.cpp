@@ -379,7 +379,6 @@ QString Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dib
         if (intento_) {
             juzgados_ = dibujo.vectores;
             veredicto_ = practice::Juzgar(cual_, dibujo.vectores, *intento_, EnElIdioma);
-            emit juzgado(*veredicto_);
             Registrar(*veredicto_);
             anuncio = Q(veredicto_->texto);
         }

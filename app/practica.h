@@ -99,8 +99,6 @@ public:
     std::optional<double> EscalaRetenida() const override;
 
 signals:
-    // A guess was judged.
-    void juzgado(const practice::Veredicto& veredicto);
     // The verdict could not be added to the record, for that reason.
     void noRegistrado(const QString& error);
 

@@ -130,7 +130,6 @@ std::vector<std::string> Ventana::Dump() const {
 
 void Ventana::setVisible(bool visible) {
     const bool cambia = visible != isVisible();
-    if (cambia) emit mostrada(visible);
     QWidget::setVisible(visible);
     if (!cambia) return;
     if (!visible) {
@@ -198,7 +197,6 @@ void Ventana::Caption(QLabel* label, std::string_view texto) {
         if (anterior_[i]) MarcarAnterior(i, false);
         if (filas_[i].tipo == Tipo::Lectura) NombrarLectura(label, nombres_[i]);
     }
-    emit escrito(label->objectName(), texto);
 }
 
 void Ventana::ComenzarRedibujo() { escrito_.assign(filas_.size(), false); }

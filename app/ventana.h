@@ -70,10 +70,6 @@ public:
     QAction* Atajo(const QString& texto, const QList<QKeySequence>& teclas);
 
 signals:
-    // About to be shown (true) or hidden (false).
-    void mostrada(bool visible);
-    // The program wrote that caption to that control, even when it was already there.
-    void escrito(const QString& control, std::string_view texto);
     // An event handler failed; TomarFallo() says why.
     void fallo();
     // The user closed the window.
