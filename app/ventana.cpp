@@ -13,7 +13,7 @@
 
 #include "app/idioma.h"
 #include "canvas/qt/picture_widget.h"
-#include "canvas/trace_format.h"
+#include "session/ventana.h"
 
 namespace trazalia::app {
 
@@ -89,43 +89,19 @@ void Ventana::NoExiste(const char* prefijo, int n) const {
 }
 
 std::vector<std::string> Ventana::Dump() const {
-    std::vector<std::string> lineas;
-    lineas.push_back(Utf8(nombre_) + " Window " + canvas::Quote(Utf8(windowTitle())) + ' ' +
-                     std::to_string(kClientWidth) + ' ' + std::to_string(kClientHeight) +
-                     " Visible " + (isVisible() ? "1" : "0"));
+    std::vector<session::Estado> estados(filas_.size());
     for (std::size_t i = 0; i < filas_.size(); ++i) {
-        const Control& s = filas_[i];
-        std::string linea = Utf8(nombre_) + '.' + s.nombre + ' ';
-        const std::string geometria = std::to_string(s.left) + ' ' + std::to_string(s.top) + ' ' +
-                                      std::to_string(s.width) + ' ' + std::to_string(s.height);
-        switch (s.tipo) {
-            case Tipo::Picture:
-                linea += "Picture " + geometria;
-                break;
-            case Tipo::Image:
-                linea += "Image " + geometria;
-                break;
-            case Tipo::HScroll: {
-                auto* b = static_cast<QScrollBar*>(widgets_[i]);
-                linea += "HScroll " + geometria + " Min " + std::to_string(b->minimum()) + " Max " +
-                         std::to_string(b->maximum()) + " LargeChange " +
-                         std::to_string(b->pageStep()) + " Value " + std::to_string(b->value());
-                break;
-            }
-            case Tipo::Label:
-            case Tipo::Lectura:
-                linea += "Label " + geometria + " Caption " +
-                         canvas::Quote(Utf8(static_cast<QLabel*>(widgets_[i])->text()));
-                if (anterior_[i]) linea += " Stale";
-                break;
-            case Tipo::Button:
-                linea += "Button " + geometria + " Caption " +
-                         canvas::Quote(Utf8(static_cast<QAbstractButton*>(widgets_[i])->text()));
-                break;
-        }
-        lineas.push_back(std::move(linea));
+        session::Estado& e = estados[i];
+        if (filas_[i].tipo == Tipo::HScroll)
+            e.valor = static_cast<const QScrollBar*>(widgets_[i])->value();
+        else if (filas_[i].tipo == Tipo::Label || filas_[i].tipo == Tipo::Lectura)
+            e.caption = Utf8(static_cast<const QLabel*>(widgets_[i])->text());
+        else if (filas_[i].tipo == Tipo::Button)
+            e.caption = Utf8(static_cast<const QAbstractButton*>(widgets_[i])->text());
+        e.anterior = anterior_[i];
     }
-    return lineas;
+    return session::Volcado(*session::TablaDe(Utf8(nombre_)), Utf8(windowTitle()), isVisible(),
+                            estados);
 }
 
 void Ventana::setVisible(bool visible) {
