@@ -20,21 +20,27 @@ PictureWidget::PictureWidget(float width, float height, Color fore, QWidget* par
 
 PictureWidget::~PictureWidget() = default;
 
+void PictureWidget::Mostrar(Picture& picture) {
+    shown_ = &picture;
+    listener_ = picture.AddListener(this);
+    RequestRepaint();
+}
+
 void PictureWidget::paintEvent(QPaintEvent*) {
     repaintPending_ = false;
     QPainter painter(this);
     // Replay fills the picture's background; rounding the widget's size may leave part of a
     // pixel beside it, which gets the same colour.
-    const Color back = picture_.BackColor();
+    const Color back = shown_->BackColor();
     const QColor fondo(back.r, back.g, back.b);
-    const QSizeF size = LogicalSize(picture_) * scale_;
+    const QSizeF size = LogicalSize(*shown_) * scale_;
     if (width() > size.width())
         painter.fillRect(QRectF(size.width(), 0, width() - size.width(), height()), fondo);
     if (height() > size.height())
         painter.fillRect(QRectF(0, size.height(), width(), height() - size.height()), fondo);
     // At the program's own size the painter keeps the very transform it always had.
     if (scale_ != 1) painter.scale(scale_, scale_);
-    Replay(picture_, painter);
+    Replay(*shown_, painter);
     if (scale_ != 1) painter.resetTransform();
     if (hasFocus()) {
         // Solid, 2 pixels wide and as much wider as the picture is scaled: seen from the back of

@@ -19,8 +19,12 @@ public:
     PictureWidget(float width, float height, Color fore = kBlack, QWidget* parent = nullptr);
     ~PictureWidget() override;
 
-    Picture& picture() { return picture_; }
-    const Picture& picture() const { return picture_; }
+    // The picture shown: its own, or the one Mostrar gave it.
+    Picture& picture() { return *shown_; }
+    const Picture& picture() const { return *shown_; }
+    // Shows that picture, of the same size, instead of its own from now on: a window that only
+    // shows a model's picture. It must outlive the widget, or be replaced first.
+    void Mostrar(Picture& picture);
 
     // Draws the picture that many times larger, from its display list, in a widget of that size
     // (the window's rounding of the scaled size).
@@ -37,6 +41,7 @@ private:
     void RequestRepaint();
 
     Picture picture_;
+    Picture* shown_ = &picture_;
     ListenerHandle listener_;
     qreal scale_ = 1;
     // A repaint is already asked for: a redraw adds dozens of operations, and each update() would

@@ -191,6 +191,21 @@ TEST(PictureWidgetTest, ShowsTheDrawingAsItChangesAndAfterHiding) {
     EXPECT_EQ(Shown(widget, {100, 200}), Qt::red);
 }
 
+// A window that only shows a model's picture: what is drawn there shows, its own picture no more.
+TEST(PictureWidgetTest, ShowsAPictureItDoesNotOwn) {
+    PictureWidget widget(7000, 6000);
+    Picture modelo(7000, 6000);
+    modelo.SetDrawWidth(2);
+    modelo.Line(0, 3000, 7000, 3000, Color{255, 0, 0});
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    widget.Mostrar(modelo);
+    EXPECT_EQ(&widget.picture(), &modelo);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(widget, {100, 200}) == Qt::red; }));
+    modelo.Line(0, 1500, 7000, 1500, Color{0, 0, 255});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(widget, {100, 100}) == Qt::blue; }));
+}
+
 // With SOURCE_DATE_EPOCH set, a PDF is dated then and the same drawing gives the same bytes.
 TEST(WritePdfTest, SourceDateEpochMakesItReproducible) {
     qputenv("SOURCE_DATE_EPOCH", "1700000000");
