@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/guion.h"
+#include "session/guion.h"
 
-namespace trazalia::app {
+namespace trazalia::session {
 namespace {
 
 // The arguments of a request line, unquoted; an escape belongs to its argument.
@@ -87,4 +87,4 @@ TEST(OrdenesTest, TheManualDocumentsEveryFormOfEveryCommandAndNoOther) {
 }
 
 }  // namespace
-}  // namespace trazalia::app
+}  // namespace trazalia::session
