@@ -5,29 +5,18 @@
 #include <QCoreApplication>
 
 #include "app/ajustes.h"
+#include "session/teclas.h"
 
 namespace trazalia::app {
 
 namespace {
 
-struct FilaDeVista {
-    const char* titulo;
-    ::Qt::Key tecla;
-    const char* nombre;  // in scripts and in the settings
-};
+const std::span<const session::teclas::FilaDeVista> kFilas = session::teclas::Vistas();
 
-// In the order of diagram::Vista.
-constexpr std::array<FilaDeVista, diagram::kNumeroDeVistas> kFilas{{
-    {QT_TRANSLATE_NOOP("Vistas", "Cuadrícula"), ::Qt::Key_G, "grid"},
-    {QT_TRANSLATE_NOOP("Vistas", "Rótulos"), ::Qt::Key_L, "labels"},
-    {QT_TRANSLATE_NOOP("Vistas", "Componentes"), ::Qt::Key_K, "components"},
-    {QT_TRANSLATE_NOOP("Vistas", "Ecuación"), ::Qt::Key_E, "equation"},
-    {QT_TRANSLATE_NOOP("Vistas", "Trazo grueso"), ::Qt::Key_T, "bold"},
-    {QT_TRANSLATE_NOOP("Vistas", "Colores de alto contraste"), ::Qt::Key_H, "contrast"},
-    {QT_TRANSLATE_NOOP("Vistas", "Escala fija"), ::Qt::Key_F, "fixed"},
-}};
-
-QString Clave(const FilaDeVista& e) { return QLatin1String("vistas/") + QLatin1String(e.nombre); }
+QString Clave(const session::teclas::FilaDeVista& e) {
+    return QLatin1String("vistas/") +
+           QLatin1String(e.nombre.data(), static_cast<qsizetype>(e.nombre.size()));
+}
 
 }  // namespace
 
@@ -35,7 +24,9 @@ ControlVistas::ControlVistas(QObject* parent) : QObject(parent) {
     for (std::size_t i = 0; i < kFilas.size(); ++i) {
         auto* accion = new QAction(QCoreApplication::translate("Vistas", kFilas[i].titulo), this);
         accion->setCheckable(true);
-        accion->setShortcut(QKeySequence(kFilas[i].tecla));
+        const std::string_view tecla = kFilas[i].tecla;
+        accion->setShortcut(
+            QKeySequence(QString::fromLatin1(tecla.data(), static_cast<qsizetype>(tecla.size()))));
         accion->setShortcutContext(::Qt::WindowShortcut);
         // Only what the user does is remembered and redrawn at once.
         connect(accion, &QAction::triggered, this, [this, i](bool activa) {

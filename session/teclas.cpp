@@ -59,20 +59,14 @@ const std::array<Atajo, 7> kAtajos{{
     {"Practica", QT_TRANSLATE_NOOP("Practica", "Otro ejercicio"), {"N"}, true, true},
 }};
 
-struct FilaDeVista {
-    std::string_view tecla;
-    std::string_view nombre;  // in scripts
-};
-
-// In the order of diagram::Vista.
 constexpr std::array<FilaDeVista, diagram::kNumeroDeVistas> kVistas{{
-    {"G", "grid"},
-    {"L", "labels"},
-    {"K", "components"},
-    {"E", "equation"},
-    {"T", "bold"},
-    {"H", "contrast"},
-    {"F", "fixed"},
+    {QT_TRANSLATE_NOOP("Vistas", "Cuadrícula"), "G", "grid"},
+    {QT_TRANSLATE_NOOP("Vistas", "Rótulos"), "L", "labels"},
+    {QT_TRANSLATE_NOOP("Vistas", "Componentes"), "K", "components"},
+    {QT_TRANSLATE_NOOP("Vistas", "Ecuación"), "E", "equation"},
+    {QT_TRANSLATE_NOOP("Vistas", "Trazo grueso"), "T", "bold"},
+    {QT_TRANSLATE_NOOP("Vistas", "Colores de alto contraste"), "H", "contrast"},
+    {QT_TRANSLATE_NOOP("Vistas", "Escala fija"), "F", "fixed"},
 }};
 
 // The key with its modifiers in one order: "Ctrl+Shift+S".
@@ -99,6 +93,8 @@ std::optional<Accion> AccionDe(const Tecla& tecla, bool metodo, bool practica) {
         if (kVistas[i].tecla == c) return Accion{static_cast<diagram::Vista>(i), nullptr, nullptr};
     return std::nullopt;
 }
+
+std::span<const FilaDeVista> Vistas() { return kVistas; }
 
 std::optional<diagram::Vista> VistaDeNombre(std::string_view nombre) {
     for (std::size_t i = 0; i < kVistas.size(); ++i)

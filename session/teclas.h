@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,16 @@ struct Accion {
 };
 // metodo: a method window's keys (Form1 has help alone); practica: practice is on.
 std::optional<Accion> AccionDe(const Tecla& tecla, bool metodo, bool practica);
+
+// A view as a window offers it: its menu entry (marked for translation in the context
+// "Vistas"), its key and its name in scripts and in the settings.
+struct FilaDeVista {
+    const char* titulo;
+    std::string_view tecla;
+    std::string_view nombre;
+};
+// In the order of diagram::Vista.
+std::span<const FilaDeVista> Vistas();
 
 // The view a script names: grid, labels, components, equation, bold, contrast or fixed.
 std::optional<diagram::Vista> VistaDeNombre(std::string_view nombre);
