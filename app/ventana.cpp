@@ -13,7 +13,6 @@
 
 #include "app/idioma.h"
 #include "canvas/qt/picture_widget.h"
-#include "session/ventana.h"
 
 namespace trazalia::app {
 
@@ -86,22 +85,6 @@ void Ventana::Numerar(std::vector<T*>& v, const char* nombre, const char* prefij
 
 void Ventana::NoExiste(const char* prefijo, int n) const {
     throw std::out_of_range(Utf8(nombre_) + " no tiene el control " + prefijo + std::to_string(n));
-}
-
-std::vector<std::string> Ventana::Dump() const {
-    std::vector<session::Estado> estados(filas_.size());
-    for (std::size_t i = 0; i < filas_.size(); ++i) {
-        session::Estado& e = estados[i];
-        if (filas_[i].tipo == Tipo::HScroll)
-            e.valor = static_cast<const QScrollBar*>(widgets_[i])->value();
-        else if (filas_[i].tipo == Tipo::Label || filas_[i].tipo == Tipo::Lectura)
-            e.caption = Utf8(static_cast<const QLabel*>(widgets_[i])->text());
-        else if (filas_[i].tipo == Tipo::Button)
-            e.caption = Utf8(static_cast<const QAbstractButton*>(widgets_[i])->text());
-        e.anterior = anterior_[i];
-    }
-    return session::Volcado(*session::TablaDe(Utf8(nombre_)), Utf8(windowTitle()), isVisible(),
-                            estados);
 }
 
 void Ventana::setVisible(bool visible) {

@@ -45,9 +45,6 @@ public:
     // The table the window was built from.
     std::span<const Control> controles() const { return filas_; }
 
-    // The window's state, one line for the window and one for each control in table order.
-    std::vector<std::string> Dump() const;
-
     QWidget* control(const QString& nombre) const;
     // HScroll<n>, Label<n>, Command<n>; std::out_of_range naming the control when the window has
     // none of that name.

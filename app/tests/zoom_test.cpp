@@ -219,15 +219,14 @@ protected:
         for (Ventana* v : Todas()) {
             EXPECT_EQ(v->size(), QSize(Pixeles(10875, zoom), Pixeles(7995, zoom)))
                 << v->nombre().toStdString();
-            const auto lineas = v->Dump();
-            for (std::size_t i = 1; i < lineas.size(); ++i) {
-                const QStringList c = QString::fromStdString(lineas[i]).split(u' ');
-                const int l = c[2].toInt(), t = c[3].toInt(), w = c[4].toInt(), h = c[5].toInt();
-                QWidget* control = v->control(c[0].section(u'.', 1));
-                EXPECT_EQ(control->geometry(), PixelesDesdeTwips(l, t, w, h, zoom)) << lineas[i];
+            for (const Control& c : v->controles()) {
+                QWidget* control = v->control(QLatin1String(c.nombre));
+                EXPECT_EQ(control->geometry(),
+                          PixelesDesdeTwips(c.left, c.top, c.width, c.height, zoom))
+                    << c.nombre;
                 if (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)) {
                     EXPECT_DOUBLE_EQ(control->font().pointSizeF(), puntos.at(control) * zoom)
-                        << lineas[i];
+                        << c.nombre;
                 }
             }
         }
