@@ -284,12 +284,9 @@ void Practica::Rehusar(QWidget* control) {
         "Practica",
         "El ejercicio no cambia hasta comprobarlo: pulse Intro en el dibujo o elija «Comprobar» "
         "en su menú.");
-    rechazo_ = texto;
     QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), texto, control);
     ventana_.anuncio().Decir(texto);
 }
-
-std::optional<QString> Practica::TomarRechazo() { return std::exchange(rechazo_, {}); }
 
 bool Practica::Retiene(const QObject* control) const {
     return Pendiente() &&

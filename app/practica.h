@@ -75,10 +75,8 @@ public:
     // Reveals the answer as the window's own control does; nothing without practice.
     void Comprobar();
     // Refuses a change of the exercise's vectors: a hint beside that control, and screen readers
-    // told. Scripts take it with TomarRechazo.
+    // told.
     void Rehusar(QWidget* control);
-    // The hint of the last refusal since asked, then forgotten; nothing when none.
-    std::optional<QString> TomarRechazo();
     // What the picture tells the student to do next, until a guess is given; empty otherwise.
     QString Instruccion() const;
     // A guess dragged from the origin, as the picture's mouse gives it: begun, then moved to a
@@ -138,7 +136,6 @@ private:
     std::optional<double> direccionTecleada_;
     // The exercise's bars and their read-outs, watched while it waits.
     std::vector<QObject*> retenidos_;
-    std::optional<QString> rechazo_;
     // The scale a guess's drag started at, held until it is let go.
     std::optional<double> escalaDelArrastre_;
     bool revelado_ = false;
