@@ -42,9 +42,11 @@ public:
         const session::VentanaMetodo* v = sesion_.metodo(ventana);
         if (ruta_.isEmpty() || !v || !v->practica().intento()) return;
         const session::Practica& p = v->practica();
-        const QString error = RegistrarVeredicto(
-            ruta_, false, {}, {p.cual(), p.nivel(), p.juzgados(), *p.intento(), veredicto});
-        if (error.isEmpty()) return;
+        QString error;
+        if (RegistrarVeredicto(ruta_, false, {},
+                               {p.cual(), p.nivel(), p.juzgados(), *p.intento(), veredicto},
+                               &error))
+            return;
         ++perdidos;
         std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString() << std::endl;
     }

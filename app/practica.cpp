@@ -409,9 +409,10 @@ QString Practica::Descripcion() const {
 void Practica::Registrar(const practice::Veredicto& veredicto) {
     const QString ruta = ajustes_.registro;
     if (ruta.isEmpty() || !intento_) return;
-    const QString error = RegistrarVeredicto(ruta, ajustes_.recuerda, Alumno().toStdString(),
-                                             {cual_, nivel_, juzgados_, *intento_, veredicto});
-    if (!error.isEmpty()) emit noRegistrado(error);
+    QString error;
+    if (!RegistrarVeredicto(ruta, ajustes_.recuerda, Alumno().toStdString(),
+                            {cual_, nivel_, juzgados_, *intento_, veredicto}, &error))
+        emit noRegistrado(error);
 }
 
 // Remembered between runs on screen; in this run only otherwise.

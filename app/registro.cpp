@@ -16,8 +16,8 @@
 
 namespace trazalia::app {
 
-QString RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alumno,
-                           const Juicio& juicio) {
+bool RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alumno,
+                        const Juicio& juicio, QString* error) {
     const QDateTime ahora = QDateTime::currentDateTime();
     const QString fecha = ahora.toOffsetFromUtc(ahora.offsetFromUtc()).toString(::Qt::ISODate);
     const practice::Registro registro =
@@ -25,12 +25,9 @@ QString RegistrarVeredicto(const QString& ruta, bool crear, const std::string& a
                              juicio.juzgados, juicio.intento, juicio.veredicto);
     if (crear && !QFileInfo::exists(ruta)) QDir().mkpath(QFileInfo(ruta).absolutePath());
     const std::string_view cabecera = practice::CabeceraDelRegistro();
-    QString error;
-    if (canvas::AppendLine(QByteArray::fromStdString(practice::LineaDeRegistro(registro)),
-                           QByteArray(cabecera.data(), static_cast<qsizetype>(cabecera.size())),
-                           ruta, &error))
-        return {};
-    return error;
+    return canvas::AppendLine(QByteArray::fromStdString(practice::LineaDeRegistro(registro)),
+                              QByteArray(cabecera.data(), static_cast<qsizetype>(cabecera.size())),
+                              ruta, error);
 }
 
 void GuardarCopiaDelRegistro(Dialogos& dialogos, QWidget* ventana, const QString& ruta) {

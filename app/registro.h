@@ -26,10 +26,10 @@ struct Juicio {
 
 // The record at ruta gets one more line (canvas::AppendLine): written whole beside the old file
 // and renamed over it, so that a failure leaves the earlier lines as they were, under a lock that
-// keeps every writer's line. crear: the record's folder may not exist yet. Returns the error, empty
-// when the line was kept.
-QString RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alumno,
-                           const Juicio& juicio);
+// keeps every writer's line. crear: the record's folder may not exist yet. Returns whether the
+// line was kept; error says why not.
+bool RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alumno,
+                        const Juicio& juicio, QString* error);
 
 // Asks where to save a copy of the record at ruta and writes it there; says so when there is no
 // record yet or the copy fails.
