@@ -42,7 +42,7 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
     setObjectName(QStringLiteral("acciones"));
     menu_ = new QMenu(&ventana_);
     const auto accion = [this](Atajo atajo, void (AccionesDelDibujo::*metodo)()) {
-        QAction* a = RegistrarAtajo(ventana_, atajo);
+        QAction* a = InstalarAtajo(ventana_, atajo);
         connect(a, &QAction::triggered, this, metodo);
         menu_->addAction(a);
         return a;
@@ -50,7 +50,7 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
     copiar_ = accion(Atajo::CopiarImagen, &AccionesDelDibujo::CopiarImagen);
     guardar_ = accion(Atajo::GuardarImagen, &AccionesDelDibujo::GuardarImagen);
     accion(Atajo::Imprimir, &AccionesDelDibujo::Imprimir);
-    QAction* hoja = RegistrarAtajo(ventana_, Atajo::HojaDeEjercicios);
+    QAction* hoja = InstalarAtajo(ventana_, Atajo::HojaDeEjercicios);
     connect(hoja, &QAction::triggered, this, [this] { DialogoDeHoja(&ventana_, dialogos_); });
     menu_->addAction(hoja);
     menu_->addSeparator();

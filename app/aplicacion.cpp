@@ -67,7 +67,7 @@ void Aplicacion::IniciarEnPantalla() {
 void Aplicacion::Conectar(Ventana& ventana) {
     connect(&ventana, &Ventana::cerrada, this, &Aplicacion::Terminar);
     ResponderAEsc(ventana);
-    connect(RegistrarAtajo(ventana, Atajo::Ayuda), &QAction::triggered, &ventana,
+    connect(InstalarAtajo(ventana, Atajo::Ayuda), &QAction::triggered, &ventana,
             [&ventana] { Ayuda::Mostrar(&ventana); });
     // The zoom sizes the window, the help follows it, and a failure is told at once.
     auto* zoom = new ZoomDeVentana(ventana, zoom_);

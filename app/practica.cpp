@@ -59,10 +59,10 @@ QString SinControles(QString nombre) {
 Practica::Practica(VentanaMetodo& ventana, practice::Ventana cual, AjustesDePractica& ajustes,
                    Dialogos& dialogos)
     : QObject(&ventana), ventana_(ventana), ajustes_(ajustes), dialogos_(dialogos), cual_(cual) {
-    practicar_ = RegistrarAtajo(ventana_, Atajo::Practicar);
+    practicar_ = InstalarAtajo(ventana_, Atajo::Practicar);
     practicar_->setCheckable(true);
     connect(practicar_, &QAction::toggled, this, &Practica::Activar);
-    otro_ = RegistrarAtajo(ventana_, Atajo::OtroEjercicio);
+    otro_ = InstalarAtajo(ventana_, Atajo::OtroEjercicio);
     otro_->setEnabled(false);
     connect(otro_, &QAction::triggered, this, &Practica::Siguiente);
     comprobar_ = new QAction(Nombre(Atajo::Comprobar), this);

@@ -20,12 +20,12 @@ bool RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alum
                         const Juicio& juicio, QString* error) {
     const QDateTime ahora = QDateTime::currentDateTime();
     const QString fecha = ahora.toOffsetFromUtc(ahora.offsetFromUtc()).toString(::Qt::ISODate);
-    const practice::Registro registro =
-        practice::RegistroDe(fecha.toStdString(), alumno, juicio.cual, juicio.nivel,
-                             juicio.juzgados, juicio.intento, juicio.veredicto);
+    const practice::Asiento registro =
+        practice::AsientoDe(fecha.toStdString(), alumno, juicio.cual, juicio.nivel, juicio.juzgados,
+                            juicio.intento, juicio.veredicto);
     if (crear && !QFileInfo::exists(ruta)) QDir().mkpath(QFileInfo(ruta).absolutePath());
     const std::string_view cabecera = practice::CabeceraDelRegistro();
-    return canvas::AppendLine(QByteArray::fromStdString(practice::LineaDeRegistro(registro)),
+    return canvas::AppendLine(QByteArray::fromStdString(practice::LineaDeAsiento(registro)),
                               QByteArray(cabecera.data(), static_cast<qsizetype>(cabecera.size())),
                               ruta, error);
 }

@@ -189,7 +189,7 @@ QList<QKeySequence> Teclas(Atajo atajo) {
     return distintas;
 }
 
-QAction* RegistrarAtajo(Ventana& ventana, Atajo atajo) {
+QAction* InstalarAtajo(Ventana& ventana, Atajo atajo) {
     return ventana.Atajo(Nombre(atajo), Teclas(atajo));
 }
 

@@ -34,7 +34,7 @@ QString Nombre(Atajo atajo);
 // Its keys, first the one menus show.
 QList<QKeySequence> Teclas(Atajo atajo);
 // The window's action for it (Ventana::Atajo): those keys wherever the focus is in the window.
-QAction* RegistrarAtajo(Ventana& ventana, Atajo atajo);
+QAction* InstalarAtajo(Ventana& ventana, Atajo atajo);
 
 // The guide's table of keys, as HTML rows in the language installed: the keys that are the
 // controls' own behaviour, every shortcut of the table above and the views' keys. Key names are

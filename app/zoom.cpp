@@ -115,7 +115,7 @@ ZoomDeVentana::ZoomDeVentana(Ventana& ventana, Zoom& zoom)
 }
 
 void ZoomDeVentana::Conectar(Atajo atajo, void (ZoomDeVentana::*que)()) {
-    connect(RegistrarAtajo(ventana_, atajo), &QAction::triggered, this, que);
+    connect(InstalarAtajo(ventana_, atajo), &QAction::triggered, this, que);
 }
 
 QSize ZoomDeVentana::Tamano(double zoom) {

@@ -141,8 +141,8 @@ std::optional<double> Real(std::string_view s) { return canvas::LeerReal(s); }
 
 }  // namespace
 
-Registro RegistroDe(std::string_view fecha, std::string_view alumno, Ventana ventana, Nivel nivel,
-                    const Ejercicio& vectores, Intento intento, const Veredicto& veredicto) {
+Asiento AsientoDe(std::string_view fecha, std::string_view alumno, Ventana ventana, Nivel nivel,
+                  const Ejercicio& vectores, Intento intento, const Veredicto& veredicto) {
     return {std::string(fecha),
             std::string(alumno),
             ventana,
@@ -166,7 +166,7 @@ std::string_view CabeceraDelRegistro() {
     return cabecera;
 }
 
-std::string LineaDeRegistro(const Registro& registro) {
+std::string LineaDeAsiento(const Asiento& registro) {
     std::string linea = CampoCsv(registro.fecha) + ',' + CeldaCsv(registro.alumno) + ',' +
                         std::string(Nombre(registro.ventana)) + ',' +
                         std::string(Nombre(registro.nivel));
@@ -183,7 +183,7 @@ std::string LineaDeRegistro(const Registro& registro) {
     return linea;
 }
 
-std::variant<Registro, std::string> LeerRegistro(std::string_view linea) {
+std::variant<Asiento, std::string> LeerAsiento(std::string_view linea) {
     if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
     const auto campos = Campos(linea);
     if (!campos) return std::string("comillas mal cerradas");
@@ -194,7 +194,7 @@ std::variant<Registro, std::string> LeerRegistro(std::string_view linea) {
     auto invalido = [&](std::size_t i) {
         return "campo " + std::string(kNombres[i]) + " no válido: " + canvas::Quoted(c[i]);
     };
-    Registro r;
+    Asiento r;
     if (!EsFecha(c[0])) return invalido(0);
     r.fecha = c[0];
     r.alumno = c[1];

@@ -30,15 +30,15 @@ namespace trazalia::practice {
 //              componentes-sin-signo or otro
 //
 // A field holding a comma or a double quote is quoted, its quotes doubled; a line break or another
-// control character within a field is written as a space, so that each record stays one line and
+// control character within a field is written as a space, so that each entry stays one line and
 // no name can reach a terminal as a command. A name that a spreadsheet would take for a formula
 // (it starts with =, +, -, @, a tab or a carriage return) is kept as text there by a leading
 // apostrophe, which reading removes. Numbers never depend on the locale.
 //
 // A reader accepts any RFC 4180 file: a line break within a quoted field (a spreadsheet writes
-// one), CRLF line ends and a byte-order mark at its start. No record is longer than
+// one), CRLF line ends and a byte-order mark at its start. No entry is longer than
 // kLineaMaxima bytes.
-struct Registro {
+struct Asiento {
     std::string fecha;
     std::string alumno;
     Ventana ventana = Ventana::Form2;
@@ -50,12 +50,12 @@ struct Registro {
     Codigo codigo = Codigo::Otro;
 };
 
-// The longest record: the name dialog takes at most 32767 UTF-16 units, each at most 3 bytes of
+// The longest entry: the name dialog takes at most 32767 UTF-16 units, each at most 3 bytes of
 // UTF-8 (doubled quotes take 2), and the other fields take well under 1 KiB.
 inline constexpr std::size_t kLineaMaxima = 128 * 1024;
 
 // A field of a CSV line: quoted when it holds a comma or a double quote, its quotes doubled; a line
-// break becomes a space, so that a record stays one line.
+// break becomes a space, so that an entry stays one line.
 std::string CampoCsv(std::string_view texto);
 
 // A field of text typed by someone or read from a file, as a spreadsheet should see it: control
@@ -63,18 +63,18 @@ std::string CampoCsv(std::string_view texto);
 // that it stays text and never runs as a formula, then as CampoCsv.
 std::string CeldaCsv(std::string_view texto);
 
-// What the record keeps of a verdict.
-Registro RegistroDe(std::string_view fecha, std::string_view alumno, Ventana ventana, Nivel nivel,
-                    const Ejercicio& vectores, Intento intento, const Veredicto& veredicto);
+// The record's entry of a verdict: what the record keeps of it.
+Asiento AsientoDe(std::string_view fecha, std::string_view alumno, Ventana ventana, Nivel nivel,
+                  const Ejercicio& vectores, Intento intento, const Veredicto& veredicto);
 
 // The header line, without its line break.
 std::string_view CabeceraDelRegistro();
 
-// One record as a line, without its line break.
-std::string LineaDeRegistro(const Registro& registro);
+// One entry as a line, without its line break.
+std::string LineaDeAsiento(const Asiento& registro);
 
-// The record of one line (without its line break; a trailing carriage return is allowed), or why it
+// The entry of one line (without its line break; a trailing carriage return is allowed), or why it
 // cannot be read, in one line of Spanish.
-std::variant<Registro, std::string> LeerRegistro(std::string_view linea);
+std::variant<Asiento, std::string> LeerAsiento(std::string_view linea);
 
 }  // namespace trazalia::practice

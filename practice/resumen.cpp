@@ -152,7 +152,7 @@ void Resumen::Byte(char c) {
         std::string_view ultima = std::string_view(linea_).substr(ultima_);
         if (ultima.ends_with('\r')) ultima.remove_suffix(1);
         if (ultima_ > 0 && (ultima == CabeceraDelRegistro() ||
-                            std::holds_alternative<Registro>(LeerRegistro(ultima)))) {
+                            std::holds_alternative<Asiento>(LeerAsiento(ultima)))) {
             Linea(std::string_view(linea_).substr(0, ultima_ - 1), inicio_);
             ++numero_;
             Linea(ultima, numero_);
@@ -197,12 +197,12 @@ void Resumen::NuevaLinea() {
 void Resumen::Linea(std::string_view linea, long numero) {
     if (linea.ends_with('\r')) linea.remove_suffix(1);
     if (linea.empty() || linea == CabeceraDelRegistro()) return;
-    auto leido = LeerRegistro(linea);
+    auto leido = LeerAsiento(linea);
     if (std::string* motivo = std::get_if<std::string>(&leido)) {
         Anotar(numero, std::move(*motivo));
         return;
     }
-    const Registro& r = std::get<Registro>(leido);
+    const Asiento& r = std::get<Asiento>(leido);
     ++intentos_;
     ++veces_[Indice(r.codigo)];
     const std::string clave = clave_(r.alumno);

@@ -117,7 +117,7 @@ void Sesion::PonerVista(diagram::Vista vista, bool activa, bool redibujar) {
 
 void Sesion::CambiarVista(VentanaMetodo& ventana, diagram::Vista vista, bool activa) {
     PonerVista(vista, activa, true);
-    Registrar(ventana, Paso{{}, {}, vista, activa, true});
+    Apuntar(ventana, Paso{{}, {}, vista, activa, true});
 }
 
 std::string Sesion::TomarFallo() {
@@ -162,7 +162,7 @@ std::vector<std::pair<int, int>> Sesion::Barras(const VentanaMetodo& v) const {
     return valores;
 }
 
-void Sesion::Registrar(VentanaMetodo& v, Paso paso) {
+void Sesion::Apuntar(VentanaMetodo& v, Paso paso) {
     if (!paso.vista) {
         // Only the bars that changed, in the order they were moved.
         std::vector<std::pair<int, int>> antes;
@@ -223,7 +223,7 @@ std::string Sesion::Mover(std::string_view ruta, std::string_view numero) {
     std::from_chars(nombre.data() + 7, nombre.data() + nombre.size(), n);
     v.Mover(n, static_cast<int>(*valor));
     paso.despues = Barras(v);
-    Registrar(v, std::move(paso));
+    Apuntar(v, std::move(paso));
     return {};
 }
 
@@ -247,7 +247,7 @@ std::string Sesion::Vista(std::string_view nombre, std::string_view vista,
     const bool antes = vistas_[*cual];
     PonerVista(*cual, activa, false);
     if (VentanaMetodo* m = metodo(nombre); m && antes != activa)
-        Registrar(*m, Paso{{}, {}, cual, activa, false});
+        Apuntar(*m, Paso{{}, {}, cual, activa, false});
     return {};
 }
 
@@ -316,7 +316,7 @@ std::string Sesion::Arrastrar(std::string_view nombre, diagram::Punto desde, dia
         v->arrastre().Soltar();
     }
     paso.despues = Barras(*v);
-    Registrar(*v, std::move(paso));
+    Apuntar(*v, std::move(paso));
     return {};
 }
 
@@ -369,7 +369,7 @@ void Sesion::SoltarPuntero(std::string_view nombre, diagram::Punto p, bool ajust
     if (g.gesto != practice::Gesto::Punta) return;
     v->arrastre().Mover(p, ajustar);
     v->arrastre().Soltar();
-    Registrar(*v, Paso{std::move(g.antes), Barras(*v), {}, false, false});
+    Apuntar(*v, Paso{std::move(g.antes), Barras(*v), {}, false, false});
 }
 
 std::string Sesion::Escribir(std::string_view ruta, std::string_view texto) {
@@ -599,7 +599,7 @@ void Sesion::Fijar(Ventana& v, std::size_t control, const std::string& texto) {
         Paso paso{Barras(*m), {}, {}, false, false};
         m->Mover(n, valor);
         paso.despues = Barras(*m);
-        Registrar(*m, std::move(paso));
+        Apuntar(*m, std::move(paso));
         return;
     }
     const bool esModulo = c.nombre == "Label" + std::to_string(v.tabla().resultado.first);
@@ -729,7 +729,7 @@ void Sesion::TeclaEnControl(Ventana& v, std::size_t control, const teclas::Tecla
             Paso paso{Barras(*m), {}, {}, false, false};
             m->Mover(n, *nuevo);
             paso.despues = Barras(*m);
-            Registrar(*m, std::move(paso));
+            Apuntar(*m, std::move(paso));
             return;
         }
         case Tipo::Button:

@@ -118,7 +118,7 @@ private:
     Busqueda BuscarControl(std::string_view ruta) const;
     std::string Retenido(const Ventana& v) const;
     // Sets bars of a method window as one user step.
-    void Registrar(VentanaMetodo& v, Paso paso);
+    void Apuntar(VentanaMetodo& v, Paso paso);
     std::vector<std::pair<int, int>> Barras(const VentanaMetodo& v) const;
     void Aplicar(VentanaMetodo& v, const std::vector<std::pair<int, int>>& valores);
     // One key on what has the focus; returns an error or empty.

@@ -9,37 +9,37 @@
 namespace trazalia::practice {
 namespace {
 
-const Registro kAna{"2026-03-02T10:15:00+01:00",
-                    "Ana",
-                    Ventana::Form2,
-                    Nivel::Medio,
-                    {{100, 0}, {60, 120}},
-                    {92, 40},
-                    "87.18",
-                    "36.59",
-                    Codigo::Otro};
+const Asiento kAna{"2026-03-02T10:15:00+01:00",
+                   "Ana",
+                   Ventana::Form2,
+                   Nivel::Medio,
+                   {{100, 0}, {60, 120}},
+                   {92, 40},
+                   "87.18",
+                   "36.59",
+                   Codigo::Otro};
 
-TEST(Registro, LineaDocumentada) {
+TEST(Asiento, LineaDocumentada) {
     EXPECT_EQ(CabeceraDelRegistro(),
               "fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto");
-    EXPECT_EQ(LineaDeRegistro(kAna),
+    EXPECT_EQ(LineaDeAsiento(kAna),
               "2026-03-02T10:15:00+01:00,Ana,Form2,medio,100,0,60,120,,,92,"
               "40,87.18,36.59,otro");
 }
 
 struct IdaYVuelta {
     const char* name;
-    Registro registro;
+    Asiento registro;
     friend void PrintTo(const IdaYVuelta& row, std::ostream* os) { *os << row.name; }
 };
 
 class IdaYVueltaTest : public testing::TestWithParam<IdaYVuelta> {};
 
 TEST_P(IdaYVueltaTest, SeLeeComoSeEscribio) {
-    const Registro& r = GetParam().registro;
-    const auto leido = LeerRegistro(LineaDeRegistro(r));
-    ASSERT_TRUE(std::holds_alternative<Registro>(leido)) << std::get<std::string>(leido);
-    const Registro& l = std::get<Registro>(leido);
+    const Asiento& r = GetParam().registro;
+    const auto leido = LeerAsiento(LineaDeAsiento(r));
+    ASSERT_TRUE(std::holds_alternative<Asiento>(leido)) << std::get<std::string>(leido);
+    const Asiento& l = std::get<Asiento>(leido);
     EXPECT_EQ(l.fecha, r.fecha);
     EXPECT_EQ(l.alumno, r.alumno);
     EXPECT_EQ(l.ventana, r.ventana);
@@ -76,23 +76,23 @@ INSTANTIATE_TEST_SUITE_P(Registros, IdaYVueltaTest,
                                                      Codigo::Acierto}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Registro, UnNombreEnVariasLineasQuedaEnUna) {
-    Registro r = kAna;
+TEST(Asiento, UnNombreEnVariasLineasQuedaEnUna) {
+    Asiento r = kAna;
     r.alumno = "Ana\r\nMaría";
-    const auto leido = LeerRegistro(LineaDeRegistro(r) + "\r");
-    ASSERT_TRUE(std::holds_alternative<Registro>(leido));
-    EXPECT_EQ(std::get<Registro>(leido).alumno, "Ana  María");
+    const auto leido = LeerAsiento(LineaDeAsiento(r) + "\r");
+    ASSERT_TRUE(std::holds_alternative<Asiento>(leido));
+    EXPECT_EQ(std::get<Asiento>(leido).alumno, "Ana  María");
 }
 
 // A name that a spreadsheet would run as a formula is written as text, and read back as typed.
-TEST(Registro, UnNombreQueSeTomariaPorFormulaQuedaComoTexto) {
-    Registro r = kAna;
+TEST(Asiento, UnNombreQueSeTomariaPorFormulaQuedaComoTexto) {
+    Asiento r = kAna;
     r.alumno = "=HIPERVINCULO(\"x\")";
-    const std::string linea = LineaDeRegistro(r);
+    const std::string linea = LineaDeAsiento(r);
     EXPECT_NE(linea.find(",\"'=HIPERVINCULO(\"\"x\"\")\","), std::string::npos) << linea;
-    const auto leido = LeerRegistro(linea);
-    ASSERT_TRUE(std::holds_alternative<Registro>(leido));
-    EXPECT_EQ(std::get<Registro>(leido).alumno, r.alumno);
+    const auto leido = LeerAsiento(linea);
+    ASSERT_TRUE(std::holds_alternative<Asiento>(leido));
+    EXPECT_EQ(std::get<Asiento>(leido).alumno, r.alumno);
 }
 
 struct Mala {
@@ -105,7 +105,7 @@ struct Mala {
 class MalaTest : public testing::TestWithParam<Mala> {};
 
 TEST_P(MalaTest, DiceElMotivo) {
-    const auto leido = LeerRegistro(GetParam().linea);
+    const auto leido = LeerAsiento(GetParam().linea);
     ASSERT_TRUE(std::holds_alternative<std::string>(leido));
     EXPECT_EQ(std::get<std::string>(leido), GetParam().motivo);
 }
@@ -150,15 +150,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A name never brings a control character into the record: a NUL would cut a line short where it
 // is shown, an escape sequence would command the teacher's terminal.
-TEST(Registro, UnNombreNoLlevaCaracteresDeControl) {
-    Registro r = kAna;
+TEST(Asiento, UnNombreNoLlevaCaracteresDeControl) {
+    Asiento r = kAna;
     r.alumno = std::string(
         "\x1b]0;x\x07"
         "Ana\0\x7f\xc2\x9b",
         13);
-    const auto leido = LeerRegistro(LineaDeRegistro(r));
-    ASSERT_TRUE(std::holds_alternative<Registro>(leido));
-    EXPECT_EQ(std::get<Registro>(leido).alumno, " ]0;x Ana   ");
+    const auto leido = LeerAsiento(LineaDeAsiento(r));
+    ASSERT_TRUE(std::holds_alternative<Asiento>(leido));
+    EXPECT_EQ(std::get<Asiento>(leido).alumno, " ]0;x Ana   ");
 }
 
 struct Celda {

@@ -11,21 +11,21 @@
 namespace trazalia::practice {
 namespace {
 
-Registro De(std::string alumno, Codigo codigo) {
-    Registro r{"2026-03-02T10:15:00+01:00",
-               std::move(alumno),
-               Ventana::Form2,
-               Nivel::Medio,
-               {{100, 0}, {60, 120}},
-               {92, 40},
-               "87.18",
-               "36.59",
-               codigo};
+Asiento De(std::string alumno, Codigo codigo) {
+    Asiento r{"2026-03-02T10:15:00+01:00",
+              std::move(alumno),
+              Ventana::Form2,
+              Nivel::Medio,
+              {{100, 0}, {60, 120}},
+              {92, 40},
+              "87.18",
+              "36.59",
+              codigo};
     return r;
 }
 
 std::string L(const std::string& alumno, Codigo codigo) {
-    return LineaDeRegistro(De(alumno, codigo)) + '\n';
+    return LineaDeAsiento(De(alumno, codigo)) + '\n';
 }
 
 void LeerArchivo(Resumen& resumen, std::string_view archivo, std::string_view bytes,
@@ -115,7 +115,7 @@ TEST(Resumen, Csv) {
 class TrozosTest : public testing::TestWithParam<std::size_t> {};
 
 TEST_P(TrozosTest, DanLoMismoQueElArchivoEntero) {
-    std::string linea = LineaDeRegistro(De("x", Codigo::Otro));
+    std::string linea = LineaDeAsiento(De("x", Codigo::Otro));
     linea.replace(linea.find(",x,"), 3, ",\"Ana\r\nMaría\",");
     const std::string bytes = "\xEF\xBB\xBF" + std::string(CabeceraDelRegistro()) + "\r\n" + linea +
                               "\r\n" + std::string(kLineaMaxima + 5, 'x') + '\n' +
