@@ -4,12 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "canvas/trace_format.h"
+#include "canvas/numeros.h"
 
 namespace trazalia::canvas {
 
 AngleOutOfRange::AngleOutOfRange(float angle)
-    : std::domain_error("Circle: el ángulo " + FormatNumber(angle) +
+    : std::domain_error("Circle: el ángulo " + Corto(angle) +
                         " está fuera del intervalo de -2π a 2π"),
       angle_(angle) {}
 

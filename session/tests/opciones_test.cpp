@@ -8,10 +8,10 @@
 
 #include <fstream>
 #include <functional>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trazalia::session {
@@ -208,13 +208,18 @@ TEST(ManualDeOpciones, NamesEveryOptionAndNoOther) {
     ASSERT_TRUE(manual) << TRAZALIA_MANUAL;
     std::set<std::string> documentadas;
     bool dentro = false;
-    const std::regex opcion(R"(\\-\\-([a-z]+))");
+    // An option is written \-\-name in the page's source.
+    constexpr std::string_view kGuiones = R"(\-\-)";
     for (std::string linea; std::getline(manual, linea);) {
         if (linea.starts_with(".SH")) dentro = linea == ".SH OPCIONES";
         if (!dentro) continue;
-        for (auto m = std::sregex_iterator(linea.begin(), linea.end(), opcion);
-             m != std::sregex_iterator(); ++m)
-            documentadas.insert((*m)[1]);
+        for (auto i = linea.find(kGuiones); i != std::string::npos;
+             i = linea.find(kGuiones, i + 1)) {
+            const auto inicio = i + kGuiones.size();
+            auto fin = inicio;
+            while (fin < linea.size() && linea[fin] >= 'a' && linea[fin] <= 'z') ++fin;
+            if (fin > inicio) documentadas.insert(linea.substr(inicio, fin - inicio));
+        }
     }
     std::set<std::string> tabla;
     for (const Opcion& o : Opciones()) tabla.insert(std::string(o.nombre));
