@@ -84,8 +84,8 @@ check-asan:
 
 # The randomised sessions at length: make soak SOAK_SEED=... SOAK_ACTIONS=...
 soak: test-build
-	QT_QPA_PLATFORM=offscreen TRAZALIA_SEMILLA=$(SOAK_SEED) TRAZALIA_ACCIONES=$(SOAK_ACTIONS) \
-	    $(BUILD_DIR)/app/tests/sesiones_tests --gtest_filter='SesionesAleatorias.*'
+	TRAZALIA_SEMILLA=$(SOAK_SEED) TRAZALIA_ACCIONES=$(SOAK_ACTIONS) \
+	    $(BUILD_DIR)/session/tests/sesiones_tests --gtest_filter='SesionesAleatorias.*'
 
 # Google Benchmark in Release; ends with the table of medians.
 bench:
