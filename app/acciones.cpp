@@ -108,7 +108,12 @@ void AccionesDelDibujo::Imprimir() {
 
 ModoDelDibujo::ModoDelDibujo(VentanaMetodo& ventana, Arrastre& arrastre, Practica& practica,
                              QMenu& menu)
-    : QObject(&ventana), ventana_(ventana), arrastre_(arrastre), practica_(practica), menu_(menu) {
+    : QObject(&ventana),
+      ventana_(ventana),
+      picture_(*ventana.Picture1()),
+      arrastre_(arrastre),
+      practica_(practica),
+      menu_(menu) {
     // Moves without a button pressed show the open hand over a tip.
     ventana_.Picture1()->setMouseTracking(true);
     ventana_.Picture1()->installEventFilter(this);
@@ -126,8 +131,8 @@ bool ModoDelDibujo::eventFilter(QObject* objeto, QEvent* evento) {
         tipo != QEvent::MouseButtonRelease && tipo != QEvent::ContextMenu &&
         tipo != QEvent::KeyPress && tipo != QEvent::Hide)
         return false;
-    QWidget* picture = ventana_.Picture1();
-    if (objeto != picture) return false;
+    // The picture as kept: while the window is destroyed it is no longer one to call.
+    if (objeto != &picture_) return false;
     if (tipo == QEvent::Hide) {
         // Esc or "Regresar" during a drag: the release will not come.
         Abandonar();
@@ -147,7 +152,7 @@ bool ModoDelDibujo::eventFilter(QObject* objeto, QEvent* evento) {
         // the window's event loop and its tests go on while the menu is open.
         menu_.popup(pedido->reason() == QContextMenuEvent::Mouse
                         ? pedido->globalPos()
-                        : picture->mapToGlobal(picture->rect().center()));
+                        : picture_.mapToGlobal(picture_.rect().center()));
         return true;
     }
     const auto& raton = *static_cast<QMouseEvent*>(evento);

@@ -85,6 +85,7 @@ private:
     void Senalar(diagram::Punto p);
 
     VentanaMetodo& ventana_;
+    QWidget& picture_;
     Arrastre& arrastre_;
     Practica& practica_;
     QMenu& menu_;

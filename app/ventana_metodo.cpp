@@ -41,7 +41,12 @@ VentanaMetodo::VentanaMetodo(ControlVistas& vistas, const QString& nombre, const
 }
 
 // The description reads descrito_, which goes before the picture and its children.
-VentanaMetodo::~VentanaMetodo() { delete descripcion_; }
+// The picture hides while everything that watches it is whole: hidden later, as the window's
+// widgets go, its watchers would be asked about a window that is no more.
+VentanaMetodo::~VentanaMetodo() {
+    Picture1()->hide();
+    delete descripcion_;
+}
 
 canvas::Canvas& VentanaMetodo::lienzo() { return *lienzo_; }
 

@@ -193,8 +193,9 @@ TEST(PictureWidgetTest, ShowsTheDrawingAsItChangesAndAfterHiding) {
 
 // A window that only shows a model's picture: what is drawn there shows, its own picture no more.
 TEST(PictureWidgetTest, ShowsAPictureItDoesNotOwn) {
-    PictureWidget widget(7000, 6000);
+    // The model outlives the widget that listens to it.
     Picture modelo(7000, 6000);
+    PictureWidget widget(7000, 6000);
     modelo.SetDrawWidth(2);
     modelo.Line(0, 3000, 7000, 3000, Color{255, 0, 0});
     widget.show();
