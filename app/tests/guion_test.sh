@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs one script of guiones/ with the real binary, in a folder of its own: its standard output
-# followed by its standard error must be NAME.esperado byte for byte, and its status 2 when it
-# reports a bad line of the script, 0 otherwise. Usage: guion_test.sh TRAZALIA guiones/NAME.txt
+# Runs one script of guiones/ with a runner (trazalia, or trazalia-nucleo natively or in node), in a
+# folder of its own: its standard output followed by its standard error must be NAME.esperado byte
+# for byte, and its status 2 when it reports a bad line of the script, 0 otherwise.
+# Usage: guion_test.sh RUNNER guiones/NAME.txt
 # With GUION_REGENERAR=1 it writes NAME.esperado instead; read the difference before committing.
 set -u
 bin=$1
