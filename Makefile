@@ -124,12 +124,17 @@ WEB_DIR ?= build-web
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH}
 NODE = node --no-experimental-fetch
 
-.PHONY: web bench-web
+.PHONY: web web-idiomas bench-web
 
-web:
+web: web-idiomas
 	@scripts/install-deps web
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_DIR)
+
+# The translations as the page loads them, from the same .ts files the desktop compiles.
+web-idiomas:
+	@scripts/install-deps web
+	node web/tools/traducciones.mjs translations $(WEB_DIR)/site/idiomas
 
 # The same events timed natively and in node: the medians in microseconds and their ratio.
 bench-web: web
