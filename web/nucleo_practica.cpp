@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Practice's record and the worksheets for the page, from the same functions the desktop uses.
+#include "web/nucleo_practica.h"
+
+#include <emscripten/bind.h>
+
+#include <span>
+#include <variant>
+
+#include "canvas/numeros.h"
+#include "canvas/svg.h"
+#include "practice/hoja.h"
+#include "practice/registro.h"
+#include "session/opciones.h"
+#include "session/sesion.h"
+#include "web/json.h"
+
+namespace trazalia::web {
+
+std::string LineaDelVeredicto(const session::Sesion& sesion, std::string_view ventana,
+                              std::string_view fecha, std::string_view alumno) {
+    const session::VentanaMetodo* v = sesion.metodo(ventana);
+    if (!v) return {};
+    const session::Practica& p = v->practica();
+    if (!p.intento() || !p.veredicto()) return {};
+    return practice::LineaDeAsiento(practice::AsientoDe(
+        fecha, alumno, p.cual(), p.nivel(), p.juzgados(), *p.intento(), *p.veredicto()));
+}
+
+std::string HojaComoJson(const std::vector<std::string>& opciones, std::uint32_t relojDeSemilla,
+                         diagram::Traductor traductor) {
+    // The sheet's file is never written: it only makes the line one of a worksheet.
+    std::vector<std::string> linea{"--hoja", "hoja.pdf"};
+    linea.insert(linea.end(), opciones.begin(), opciones.end());
+    const auto leido = session::LeerLinea(linea, {{"es", "en", "pt_BR"}, relojDeSemilla});
+    Json j;
+    j.Abrir('{');
+    const auto* pedido = std::get_if<session::Pedido>(&leido);
+    if (!pedido || pedido->modo != session::Modo::Hoja) {
+        j.Clave("error").Texto(pedido ? "no es una opción de la hoja"
+                                      : std::get<std::string>(leido));
+        return j.Cerrar('}').str();
+    }
+    const practice::Hoja hoja = practice::ComponerHoja(pedido->opcionesDeHoja, traductor);
+    j.Clave("error").Texto("").Clave("semilla").Entero(pedido->opcionesDeHoja.semilla);
+    j.Clave("ancho").Crudo(canvas::Fijo(hoja.ancho, 3));
+    j.Clave("alto").Crudo(canvas::Fijo(hoja.alto, 3));
+    j.Clave("paginas").Abrir('[');
+    for (const canvas::Picture& pagina : hoja.paginas) j.Texto(canvas::Svg(pagina));
+    return j.Cerrar(']').Cerrar('}').str();
+}
+
+}  // namespace trazalia::web
+
+EMSCRIPTEN_BINDINGS(trazalia_practica) {
+    emscripten::function(
+        "cabeceraDelRegistro",
+        +[] { return std::string(trazalia::practice::CabeceraDelRegistro()); });
+    emscripten::register_vector<std::string>("Textos");
+}
