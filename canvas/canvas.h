@@ -20,6 +20,9 @@ inline constexpr Color kWhite{255, 255, 255};
 // Coordinates are twips (1/1440 inch); a logical pixel of 1/96 inch is 15 of them.
 inline constexpr double kTwipsPerPixel = 15;
 
+// The program's face, for printed text and for the windows' captions.
+inline constexpr char kFontFamilyName[] = "Liberation Sans";
+
 // Angles reach the drawing area in single precision, so the accepted limit is 2π rounded to
 // single precision as well: a value normalised to [0, 2π) in double may round up to it.
 inline constexpr float kFullTurn = 6.2831855F;

@@ -22,8 +22,7 @@ namespace trazalia::canvas {
 // twips.
 inline constexpr int kLogicalDpi = 96;
 
-// The program's face, for printed text and for the windows' captions.
-inline constexpr QLatin1String kFontFamily("Liberation Sans");
+inline constexpr QLatin1String kFontFamily(kFontFamilyName);
 
 // Records the resolution of an image rendered at that device pixel ratio, so that programs that
 // read it show the image at the picture's size.

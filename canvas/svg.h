@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+#include "canvas/picture.h"
+
+namespace trazalia::canvas {
+
+// A standalone SVG document of the picture, looking as its QPainter replay does: the viewBox in
+// twips, so every operation keeps its own numbers, and `escala` CSS pixels per logical pixel for
+// its width and height. Plain C++, so that the browser and the question banks draw the same.
+// Text keeps its colour, face, size and anchor; a Label's width is not enforced, since only the
+// toolkit knows the font's widths.
+std::string Svg(const Picture& picture, double escala = 1.0);
+
+}  // namespace trazalia::canvas
