@@ -2,10 +2,9 @@
 // Practice's record and the worksheets for the page, from the same functions the desktop uses.
 #include "web/nucleo_practica.h"
 
-#include <emscripten/bind.h>
-
-#include <span>
+#include <algorithm>
 #include <variant>
+#include <vector>
 
 #include "canvas/numeros.h"
 #include "canvas/svg.h"
@@ -27,11 +26,15 @@ std::string LineaDelVeredicto(const session::Sesion& sesion, std::string_view ve
         fecha, alumno, p.cual(), p.nivel(), p.juzgados(), *p.intento(), *p.veredicto()));
 }
 
-std::string HojaComoJson(const std::vector<std::string>& opciones, std::uint32_t relojDeSemilla,
+std::string HojaComoJson(std::string_view opciones, std::uint32_t relojDeSemilla,
                          diagram::Traductor traductor) {
     // The sheet's file is never written: it only makes the line one of a worksheet.
     std::vector<std::string> linea{"--hoja", "hoja.pdf"};
-    linea.insert(linea.end(), opciones.begin(), opciones.end());
+    for (std::size_t i = 0; !opciones.empty() && i <= opciones.size();) {
+        const std::size_t fin = std::min(opciones.find('\n', i), opciones.size());
+        linea.emplace_back(opciones.substr(i, fin - i));
+        i = fin + 1;
+    }
     const auto leido = session::LeerLinea(linea, {{"es", "en", "pt_BR"}, relojDeSemilla});
     Json j;
     j.Abrir('{');
@@ -51,10 +54,3 @@ std::string HojaComoJson(const std::vector<std::string>& opciones, std::uint32_t
 }
 
 }  // namespace trazalia::web
-
-EMSCRIPTEN_BINDINGS(trazalia_practica) {
-    emscripten::function(
-        "cabeceraDelRegistro",
-        +[] { return std::string(trazalia::practice::CabeceraDelRegistro()); });
-    emscripten::register_vector<std::string>("Textos");
-}

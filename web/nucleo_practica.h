@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "diagram/traducible.h"
 
@@ -20,10 +19,10 @@ namespace trazalia::web {
 std::string LineaDelVeredicto(const session::Sesion& sesion, std::string_view ventana,
                               std::string_view fecha, std::string_view alumno);
 
-// A worksheet from the command line's worksheet options ("--ejercicios", "4", "--papel", "carta"
-// …), read by the same table, as JSON: {"error": why not, or "", "ancho", "alto" (a page in
+// A worksheet from the command line's worksheet options, one a line ("--ejercicios\n4\n--papel\n
+// carta"), read by the same table, as JSON: {"error": why not, or "", "ancho", "alto" (a page in
 // twips), "paginas": [one SVG document per page]}. relojDeSemilla: the seed without --semilla.
-std::string HojaComoJson(const std::vector<std::string>& opciones, std::uint32_t relojDeSemilla,
+std::string HojaComoJson(std::string_view opciones, std::uint32_t relojDeSemilla,
                          diagram::Traductor traductor);
 
 }  // namespace trazalia::web

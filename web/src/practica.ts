@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Practice on the page: its controls send the core's commands, and every verdict the core gives
+// becomes the line the desktop appends to its record, kept in this browser only (localStorage)
+// until "Descargar resultados" saves it as the CSV the summary reads. The page judges nothing.
+
+import type { Cara } from './cara';
+import type { Nucleo } from './nucleo';
+
+const CLAVE_REGISTRO = 'trazalia.registro';
+const CLAVE_ALUMNO = 'trazalia.alumno';
+export const NIVELES: ReadonlyArray<[string, string]> = [
+  ['facil', 'Fácil'],
+  ['medio', 'Medio'],
+  ['dificil', 'Difícil'],
+];
+
+// The local time as the desktop's record writes it: 2026-03-02T10:15:00+01:00 (Z at UTC).
+export function fechaIso(d: Date): string {
+  const dos = (n: number) => String(Math.trunc(n)).padStart(2, '0');
+  const minutos = -d.getTimezoneOffset();
+  const zona =
+    minutos === 0
+      ? 'Z'
+      : `${minutos > 0 ? '+' : '-'}${dos(Math.abs(minutos) / 60)}:${dos(Math.abs(minutos) % 60)}`;
+  return (
+    `${String(d.getFullYear()).padStart(4, '0')}-${dos(d.getMonth() + 1)}-${dos(d.getDate())}` +
+    `T${dos(d.getHours())}:${dos(d.getMinutes())}:${dos(d.getSeconds())}${zona}`
+  );
+}
+
+// The record's lines in this browser, without the header.
+export function lineasDelRegistro(): string[] {
+  const guardado = leer(CLAVE_REGISTRO);
+  return guardado ? guardado.split('\n') : [];
+}
+
+// Storage may be refused (a private window, a page from a folder in some browsers).
+function leer(clave: string): string | null {
+  try {
+    return localStorage.getItem(clave);
+  } catch {
+    return null;
+  }
+}
+
+// The record as the desktop's file holds it: the header, then a line for each verdict.
+export function registroCsv(cabecera: string): string {
+  return [cabecera, ...lineasDelRegistro()].map((l) => `${l}\n`).join('');
+}
+
+// The student's name: this visit's, else the one given before.
+let nombreDelAlumno: string | undefined;
+export function alumno(): string {
+  return nombreDelAlumno ?? leer(CLAVE_ALUMNO) ?? '';
+}
+
+// A verdict of the window, whatever command gave it, adds its line to the record.
+function anotar(nucleo: Nucleo, ventana: string): void {
+  const linea = nucleo.asiento(ventana, fechaIso(new Date()), alumno());
+  if (!linea) return;
+  try {
+    localStorage.setItem(CLAVE_REGISTRO, [...lineasDelRegistro(), linea].join('\n'));
+  } catch {
+    // A full or refused storage loses this verdict only; the page goes on.
+  }
+}
+
+function descargar(nombre: string, texto: string): void {
+  const url = URL.createObjectURL(new Blob([texto], { type: 'text/csv;charset=utf-8' }));
+  const enlace = document.createElement('a');
+  enlace.href = url;
+  enlace.download = nombre;
+  document.body.append(enlace);
+  enlace.click();
+  enlace.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 1000);
+}
+
+// A Qt label's text as the page shows it: "&Nivel:" → "Nivel:".
+export function sinAtajo(texto: string): string {
+  return texto.replace(/&(&?)/g, '$1');
+}
+
+let serie = 0;
+// A control with its label; texts are set by the caller, in the page's language.
+function campo<T extends HTMLElement>(contenedor: HTMLElement, control: T): [HTMLLabelElement, T] {
+  const etiqueta = document.createElement('label');
+  control.id = `practica-${++serie}`;
+  etiqueta.htmlFor = control.id;
+  contenedor.append(etiqueta, control);
+  return [etiqueta, control];
+}
+
+// Practice's controls in each method window's row of tools, and the record of every verdict.
+export function montarPractica(cara: Cara): void {
+  const { nucleo } = cara;
+  cara.alEvento((e) => {
+    if (e.tipo === 'veredicto') anotar(nucleo, e.v);
+  });
+  const textos: [HTMLElement, (tr: (c: string, t: string) => string) => void][] = [];
+  const texto = (e: HTMLElement, poner: (tr: (c: string, t: string) => string) => void) =>
+    textos.push([e, poner]);
+  for (const ventana of ['Form2', 'Form3']) {
+    const herramientas = cara.herramientas(ventana);
+    if (herramientas) montarEn(cara, ventana, herramientas, texto);
+  }
+  const retraducir = () => {
+    const tr = (c: string, t: string) => nucleo.traducir(c, t);
+    for (const [, poner] of textos) poner(tr);
+  };
+  cara.alCambiarIdioma(retraducir);
+  retraducir();
+}
+
+function montarEn(
+  cara: Cara,
+  ventana: string,
+  herramientas: HTMLElement,
+  texto: (e: HTMLElement, poner: (tr: (c: string, t: string) => string) => void) => void,
+): void {
+  const { nucleo } = cara;
+  const menu = document.createElement('details');
+  menu.className = 'menu practica';
+  const resumen = document.createElement('summary');
+  texto(resumen, (tr) => (resumen.textContent = tr('Practica', 'Practicar')));
+  const lista = document.createElement('div');
+  lista.className = 'lista';
+  menu.append(resumen, lista);
+  herramientas.append(menu);
+
+  const [rActiva, activa] = campo(lista, document.createElement('input'));
+  activa.type = 'checkbox';
+  texto(rActiva, (tr) => (rActiva.textContent = tr('Practica', 'Practicar')));
+  const [rNivel, nivel] = campo(lista, document.createElement('select'));
+  for (const [valor] of NIVELES) nivel.add(new Option('', valor));
+  nivel.value = 'medio';
+  texto(nivel, (tr) => {
+    rNivel.textContent = tr('Practica', 'Nivel');
+    NIVELES.forEach(([, visible], i) => (nivel.options[i].text = tr('Trazalia', visible)));
+  });
+  const [rSemilla, semilla] = campo(lista, document.createElement('input'));
+  semilla.inputMode = 'numeric';
+  semilla.value = String(Math.floor(Date.now() / 1000) >>> 0);
+  texto(rSemilla, (tr) => (rSemilla.textContent = sinAtajo(tr('Hoja', '&Semilla:'))));
+  const [rModulo, r] = campo(lista, document.createElement('input'));
+  r.inputMode = 'decimal';
+  rModulo.textContent = 'r';
+  const [rDireccion, alfa] = campo(lista, document.createElement('input'));
+  alfa.inputMode = 'decimal';
+  rDireccion.textContent = 'α';
+  texto(r, (tr) => {
+    r.setAttribute('aria-label', tr('Practica', 'Módulo de su resultante'));
+    alfa.setAttribute('aria-label', tr('Practica', 'Dirección de su resultante'));
+  });
+
+  const error = document.createElement('p');
+  error.className = 'practica-error';
+  const ejecutar = (orden: (n: Nucleo) => string) => {
+    const respuesta = cara.ejecutar(orden);
+    error.textContent = respuesta.error;
+    return respuesta;
+  };
+  const comenzar = () =>
+    ejecutar((n) =>
+      activa.checked
+        ? n.practicar(ventana, 'on', semilla.value.trim(), nivel.value)
+        : n.practicar(ventana, 'off', '', ''),
+    );
+  activa.addEventListener('change', comenzar);
+  semilla.addEventListener('change', () => activa.checked && comenzar());
+  nivel.addEventListener('change', () => {
+    const n = Number(semilla.value.trim());
+    ejecutar((nu) => nu.nivel(ventana, nivel.value, Number.isInteger(n) ? n >>> 0 : 0));
+  });
+  const boton = (poner: (tr: (c: string, t: string) => string) => string, accion: () => void) => {
+    const b = document.createElement('button');
+    b.type = 'button';
+    b.addEventListener('click', accion);
+    texto(b, (tr) => (b.textContent = poner(tr)));
+    lista.append(b);
+  };
+  boton(
+    (tr) => tr('Practica', 'Otro ejercicio'),
+    () => {
+      r.value = alfa.value = '';
+      ejecutar((n) => n.practicar(ventana, 'next', '', ''));
+    },
+  );
+  boton(
+    (tr) => tr('Practica', 'Comprobar'),
+    () => {
+      // A typed guess is given first; a dragged one is already the core's.
+      if ((r.value.trim() || alfa.value.trim()) &&
+          ejecutar((n) => n.adivinar(ventana, r.value.trim(), alfa.value.trim())).error)
+        return;
+      ejecutar((n) => n.practicar(ventana, 'check', '', ''));
+    },
+  );
+
+  const [rNombre, nombre] = campo(lista, document.createElement('input'));
+  nombre.autocomplete = 'name';
+  nombre.value = alumno();
+  nombre.addEventListener('change', () => {
+    nombreDelAlumno = nombre.value.trim();
+    for (const otro of document.querySelectorAll<HTMLInputElement>('.practica input[autocomplete=name]'))
+      otro.value = nombreDelAlumno;
+    try {
+      localStorage.setItem(CLAVE_ALUMNO, nombreDelAlumno);
+    } catch {
+      // The name then goes unrecorded.
+    }
+  });
+  texto(rNombre, (tr) => (rNombre.textContent = tr('Practica', 'Nombre')));
+  boton(
+    (tr) => tr('Web', 'Descargar resultados'),
+    () => {
+      if (lineasDelRegistro().length === 0)
+        error.textContent = nucleo.traducir('Practica', 'Todavía no se ha registrado ningún veredicto.');
+      else descargar('practica.csv', registroCsv(nucleo.cabeceraDelRegistro()));
+    },
+  );
+  lista.append(error);
+}

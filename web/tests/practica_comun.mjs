@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the page's tests of practice, worksheets and offline use: Debian's Chromium, headless, with
+// a fresh profile and no traffic of its own, and the site folder that make web builds.
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { chromium } from 'playwright-core';
+
+export const sitio = process.env.TRAZALIA_SITIO ?? join(import.meta.dirname, '../../build-web/site');
+export const paginaLocal = pathToFileURL(join(sitio, 'index.html')).href;
+
+// A browser context and the folder it lives in; cerrar() ends both.
+export async function abrirChromium(opciones = {}) {
+  const perfil = mkdtempSync(join(tmpdir(), 'trazalia-chromium-'));
+  const contexto = await chromium.launchPersistentContext(perfil, {
+    executablePath: process.env.TRAZALIA_CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    acceptDownloads: true,
+    ...opciones,
+  });
+  const cerrar = async () => {
+    await contexto.close();
+    rmSync(perfil, { recursive: true, force: true });
+  };
+  return { contexto, perfil, cerrar };
+}
+
+// The page at Form1, once the core has shown it.
+export async function abrirPagina(contexto, direccion = paginaLocal) {
+  const pagina = await contexto.newPage();
+  const errores = [];
+  pagina.on('pageerror', (e) => errores.push(String(e)));
+  await pagina.goto(direccion);
+  await pagina.locator('#Form1:not([hidden])').waitFor();
+  return { pagina, errores };
+}

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Practice in the page, opened from its folder: one exercise guessed right and one turned round,
+// typed into the practice controls, give the desktop's verdicts for the same seed; the CSV the
+// page downloads holds the desktop's record lines and the summary reads it.
+// node practica_test.mjs TRAZALIA   (the desktop program: --script, --registro, --resumen)
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { abrirChromium, abrirPagina, paginaLocal } from './practica_comun.mjs';
+
+const trazalia = process.argv[2];
+const kSemilla = '7';
+const kAlumno = 'Ana "la de 2º", =1';
+
+const { contexto, perfil, cerrar } = await abrirChromium();
+try {
+  // The desktop's record of a script's guesses: each line without its date and name.
+  const registroDeEscritorio = (guesses) => {
+    const guion = join(perfil, 'practica.txt');
+    const registro = join(perfil, `escritorio-${guesses.length}-${Math.random()}.csv`);
+    const lineas = ['click Form1.Command1', `practice Form2 on ${kSemilla} medio`];
+    guesses.forEach(([r, a], i) => {
+      if (i > 0) lineas.push('practice Form2 next');
+      lineas.push(`guess Form2 ${r} ${a}`, 'practice Form2 check');
+    });
+    writeFileSync(guion, `${lineas.join('\n')}\n`);
+    execFileSync(trazalia, ['--script', guion, '--registro', registro], { stdio: 'ignore' });
+    return readFileSync(registro, 'utf8').trim().split('\n').slice(1);
+  };
+  const campos = (linea) => linea.split(',');
+  const cola = (linea) => campos(linea).slice(-13).join(',');
+
+  // The answers, from a first round of wrong guesses; then one right and one turned round.
+  const respuestas = registroDeEscritorio([[1, 0], [1, 0]]).map((l) => campos(l).slice(-3, -1));
+  const guesses = [respuestas[0], [respuestas[1][0], String((Number(respuestas[1][1]) + 180) % 360)]];
+  const escritorio = registroDeEscritorio(guesses);
+  assert.deepEqual(escritorio.map((l) => campos(l).at(-1)), ['acierto', 'sentido-opuesto']);
+
+  const { pagina, errores } = await abrirPagina(contexto, `${paginaLocal}?idioma=es`);
+  await pagina.locator('#Form1 [data-control="Command1"]').click();
+  const practica = pagina.locator('#Form2 .practica');
+  await practica.locator('summary').click();
+  await practica.getByLabel('Nombre').fill(kAlumno);
+  await practica.getByLabel('Nombre').dispatchEvent('change');
+  await practica.getByLabel('Semilla').fill(kSemilla);
+  await practica.getByLabel('Practicar', { exact: true }).check();
+  for (const [i, [r, a]] of guesses.entries()) {
+    if (i > 0) await practica.getByRole('button', { name: 'Otro ejercicio' }).click();
+    await practica.getByLabel('Módulo de su resultante').fill(r);
+    await practica.getByLabel('Dirección de su resultante').fill(a);
+    await practica.getByRole('button', { name: 'Comprobar' }).click();
+  }
+  const [descarga] = await Promise.all([
+    pagina.waitForEvent('download'),
+    practica.getByRole('button', { name: 'Descargar resultados' }).click(),
+  ]);
+  const csv = join(perfil, 'practica.csv');
+  await descarga.saveAs(csv);
+  assert.deepEqual(errores, []);
+
+  const lineas = readFileSync(csv, 'utf8').split('\n');
+  assert.equal(lineas.pop(), '', 'the file ends with a line break');
+  assert.equal(lineas.length, 3);
+  assert.deepEqual(lineas.slice(1).map(cola), escritorio.map(cola));
+  for (const l of lineas.slice(1))
+    assert.match(l, /^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d(Z|[+-]\d\d:\d\d),"Ana ""la de 2º"", =1",Form2,/);
+
+  const resumen = execFileSync(trazalia, ['--resumen', csv], { encoding: 'utf8' });
+  assert.match(resumen, /Intentos: 2; aciertos: 1 \(50\.0 %\)/);
+  assert.match(resumen, /Ana "la de 2º", =1: 2 intentos, 1 acierto/);
+  assert.match(resumen, /sentido opuesto: 1 \(50\.0 % de los intentos\)/);
+  console.log('práctica: todo bien');
+} finally {
+  await cerrar();
+}
