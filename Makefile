@@ -130,6 +130,21 @@ web: web-idiomas
 	@scripts/install-deps web
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_DIR)
+	$(MAKE) --no-print-directory web-pagina
+
+# The page: its TypeScript checked and bundled into one classic script (a page opened from a
+# folder loads no module), beside the core, the page, its style, the emblem and the licence.
+WEB_NPM = web/node_modules/.package-lock.json
+$(WEB_NPM): web/package.json web/package-lock.json
+	cd web && npm ci --no-audit --no-fund
+
+.PHONY: web-pagina
+web-pagina: $(WEB_NPM)
+	cd web && node_modules/.bin/tsc --noEmit -p .
+	web/node_modules/.bin/esbuild web/src/pagina.ts --bundle --minify --target=es2020 \
+	    --loader:.html=text --log-level=warning --outfile=$(WEB_DIR)/site/pagina.js
+	cp web/index.html web/estilo.css resources/trazalia.svg $(WEB_DIR)/site/
+	cp LICENSE $(WEB_DIR)/site/licencia.txt
 
 # The translations as the page loads them, from the same .ts files the desktop compiles.
 web-idiomas:

@@ -1,0 +1,457 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The core as the page sees it: one session, every command answered with what it changed, in
+// order, as JSON the page reads with JSON.parse.
+#include <emscripten/bind.h>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "canvas/numeros.h"
+#include "canvas/svg.h"
+#include "diagram/descripcion.h"
+#include "diagram/formato.h"
+#include "diagram/traducible.h"
+#include "practice/registro.h"
+#include "practice/veredicto.h"
+#include "session/sesion.h"
+#include "session/teclas.h"
+#include "web/json.h"
+#include "web/nucleo_practica.h"
+
+namespace trazalia::web {
+
+namespace {
+
+using session::Observador;
+using session::Sesion;
+
+// The translations of the language chosen: "context\x04source" -> text, a plural's forms
+// separated by \x1f. A plain function reads them, as the core's translator is one.
+std::map<std::string, std::string, std::less<>>& Traducciones() {
+    static std::map<std::string, std::string, std::less<>> mapa;
+    return mapa;
+}
+// Which of a plural's two forms a count of 0 takes in the page's language.
+int& FormaDelCero() {
+    static int forma = 1;
+    return forma;
+}
+
+std::string Sustituida(std::string texto, int cuenta) {
+    if (cuenta < 0) return texto;
+    const std::string n = std::to_string(cuenta);
+    for (std::size_t i = texto.find("%n"); i != std::string::npos; i = texto.find("%n", i))
+        texto.replace(i, 2, n), i += n.size();
+    return texto;
+}
+
+std::string EnElIdioma(const char* contexto, const char* texto, int cuenta) {
+    const auto& mapa = Traducciones();
+    const auto it = mapa.find(std::string(contexto) + '\x04' + texto);
+    if (it == mapa.end() || it->second.empty()) return diagram::EnEspanol(contexto, texto, cuenta);
+    std::string_view forma = it->second;
+    if (const auto corte = forma.find('\x1f'); corte != std::string_view::npos) {
+        const bool singular = cuenta == 1 || (cuenta == 0 && FormaDelCero() == 0);
+        forma = singular ? forma.substr(0, corte) : forma.substr(corte + 1);
+    }
+    return Sustituida(std::string(forma), cuenta);
+}
+
+std::string Color(canvas::Color c) {
+    constexpr char kHex[] = "0123456789abcdef";
+    std::string s = "#";
+    for (const std::uint8_t v : {c.r, c.g, c.b}) {
+        s += kHex[v >> 4];
+        s += kHex[v & 15];
+    }
+    return s;
+}
+
+const char* Tipo(session::Tipo t) {
+    switch (t) {
+        case session::Tipo::Picture:
+            return "picture";
+        case session::Tipo::HScroll:
+            return "barra";
+        case session::Tipo::Label:
+            return "rotulo";
+        case session::Tipo::Lectura:
+            return "lectura";
+        case session::Tipo::Button:
+            return "boton";
+        case session::Tipo::Image:
+            return "imagen";
+    }
+    return "";
+}
+
+// Every change of the core, kept as JSON objects until the command that caused it answers. A
+// picture's operations are one event per window: the page asks for the whole picture once.
+class Registro final : public Observador {
+public:
+    explicit Registro(const Sesion& sesion) : sesion_(sesion) {}
+
+    std::string Respuesta(std::string_view error) {
+        Json j;
+        j.Abrir('{').Clave("error").Texto(error).Clave("eventos").Abrir('[');
+        for (const std::string& e : eventos_) j.Crudo(e);
+        j.Cerrar(']').Cerrar('}');
+        eventos_.clear();
+        dibujadas_.clear();
+        return j.str();
+    }
+
+    void Mostrada(std::string_view v, bool visible) override {
+        Evento("mostrada", v).Clave("visible").Logico(visible);
+        Cerrar();
+    }
+    void Escrito(std::string_view v, std::string_view c, std::string_view texto) override {
+        Evento("escrito", v).Clave("c").Texto(c).Clave("texto").Texto(Caption(texto));
+        Cerrar();
+    }
+    void Valor(std::string_view v, std::string_view c, int valor) override {
+        Evento("valor", v).Clave("c").Texto(c).Clave("valor").Entero(valor);
+        Cerrar();
+    }
+    void Anterior(std::string_view v, std::string_view c, bool anterior) override {
+        Evento("anterior", v).Clave("c").Texto(c).Clave("anterior").Logico(anterior);
+        Cerrar();
+    }
+    void Enfocable(std::string_view v, std::string_view c, bool enfocable) override {
+        Evento("enfocable", v).Clave("c").Texto(c).Clave("enfocable").Logico(enfocable);
+        Cerrar();
+    }
+    void Borrado(std::string_view v) override { Dibujo(v); }
+    void Grosor(std::string_view v, int) override { Dibujo(v); }
+    void Trazado(std::string_view v, const canvas::Op&) override { Dibujo(v); }
+    void VistaCambiada(int vista, bool activa) override {
+        actual_ = Json();
+        actual_.Abrir('{').Clave("tipo").Texto("vista");
+        actual_.Clave("vista").Texto(
+            session::teclas::Vistas()[static_cast<std::size_t>(vista)].nombre);
+        actual_.Clave("activa").Logico(activa);
+        Cerrar();
+    }
+    void Juzgado(std::string_view v, const practice::Veredicto& veredicto) override {
+        Evento("veredicto", v).Clave("codigo").Texto(practice::Nombre(veredicto.codigo));
+        actual_.Clave("texto").Texto(veredicto.texto);
+        Cerrar();
+    }
+    void Anuncio(std::string_view v, std::string_view texto) override {
+        Evento("anuncio", v).Clave("texto").Texto(texto);
+        Cerrar();
+    }
+    void Rehusado(std::string_view v, std::string_view c, std::string_view texto) override {
+        Evento("rehusado", v).Clave("c").Texto(c).Clave("texto").Texto(texto);
+        Cerrar();
+    }
+    void Fallo(std::string_view v, std::string_view texto) override {
+        Evento("fallo", v).Clave("texto").Texto(texto);
+        Cerrar();
+    }
+    void Editor(std::string_view v, std::string_view c, bool abierto,
+                std::string_view texto) override {
+        Evento("editor", v).Clave("c").Texto(c).Clave("abierto").Logico(abierto);
+        actual_.Clave("texto").Texto(texto);
+        Cerrar();
+    }
+    void Terminado() override {
+        actual_ = Json();
+        actual_.Abrir('{').Clave("tipo").Texto("terminado");
+        Cerrar();
+    }
+
+    // A caption as the page shows it: the domain writes "Indefinido" in Spanish.
+    std::string Caption(std::string_view texto) const {
+        if (texto == diagram::kIndefinido)
+            return sesion_.traductor()(diagram::kContexto, diagram::kIndefinido);
+        return std::string(texto);
+    }
+
+private:
+    Json& Evento(const char* tipo, std::string_view ventana) {
+        actual_ = Json();
+        return actual_.Abrir('{').Clave("tipo").Texto(tipo).Clave("v").Texto(ventana);
+    }
+    void Cerrar() {
+        actual_.Cerrar('}');
+        eventos_.push_back(actual_.str());
+    }
+    void Dibujo(std::string_view v) {
+        for (const std::string& d : dibujadas_)
+            if (d == v) return;
+        dibujadas_.emplace_back(v);
+        Evento("dibujo", v);
+        Cerrar();
+    }
+
+    const Sesion& sesion_;
+    Json actual_;
+    std::vector<std::string> eventos_;
+    std::vector<std::string> dibujadas_;
+};
+
+std::vector<std::string_view> Palabras(const std::string& s) {
+    std::vector<std::string_view> w;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        while (i < s.size() && s[i] == ' ') ++i;
+        std::size_t fin = s.find(' ', i);
+        if (fin == std::string::npos) fin = s.size();
+        if (fin > i) w.emplace_back(std::string_view(s).substr(i, fin - i));
+        i = fin;
+    }
+    return w;
+}
+
+const char* NombreDelGesto(practice::Gesto g) {
+    switch (g) {
+        case practice::Gesto::Nada:
+            return "nada";
+        case practice::Gesto::Punta:
+            return "punta";
+        case practice::Gesto::Intento:
+            return "intento";
+        case practice::Gesto::Rehusado:
+            return "rehusado";
+    }
+    return "";
+}
+
+}  // namespace
+
+// One program for one page.
+class Nucleo {
+public:
+    Nucleo() : registro_(sesion_) {
+        sesion_.AgregarObservador(registro_);
+        sesion_.PonerTraductor(EnElIdioma);
+    }
+    ~Nucleo() { sesion_.QuitarObservador(registro_); }
+    Nucleo(const Nucleo&) = delete;
+    Nucleo& operator=(const Nucleo&) = delete;
+
+    std::string iniciar() {
+        sesion_.Iniciar();
+        return Fin({});
+    }
+    std::string pulsar(const std::string& ruta) { return Fin(sesion_.Pulsar(ruta)); }
+    std::string mover(const std::string& ruta, int valor) {
+        return Fin(sesion_.Mover(ruta, std::to_string(valor)));
+    }
+    // Key names as scripts write them, separated by spaces.
+    std::string teclas(const std::string& ruta, const std::string& nombres) {
+        return Fin(sesion_.Teclas(ruta, Palabras(nombres)));
+    }
+    std::string escribir(const std::string& ruta, const std::string& texto) {
+        return Fin(sesion_.Escribir(ruta, texto));
+    }
+    std::string cerrar(const std::string& ventana) { return Fin(sesion_.Cerrar(ventana)); }
+    std::string vista(const std::string& ventana, const std::string& nombre, bool activa) {
+        session::VentanaMetodo* v = sesion_.metodo(ventana);
+        const std::optional<diagram::Vista> vista = session::teclas::VistaDeNombre(nombre);
+        if (!v || !vista) return Fin("no hay vista " + nombre + " en " + ventana);
+        sesion_.CambiarVista(*v, *vista, activa);
+        return Fin({});
+    }
+    std::string practicar(const std::string& ventana, const std::string& que,
+                          const std::string& semilla, const std::string& nivel) {
+        return Fin(sesion_.Practicar(ventana, que, semilla, nivel));
+    }
+    std::string nivel(const std::string& ventana, const std::string& nivel, double semilla) {
+        return Fin(sesion_.Nivel(ventana, nivel, static_cast<std::uint32_t>(semilla)));
+    }
+    std::string adivinar(const std::string& ventana, const std::string& r,
+                         const std::string& alfa) {
+        return Fin(sesion_.Adivinar(ventana, r, alfa));
+    }
+    std::string deshacer(const std::string& ventana) { return Fin(sesion_.Deshacer(ventana)); }
+    std::string rehacer(const std::string& ventana) { return Fin(sesion_.Rehacer(ventana)); }
+
+    // The pointer on Picture1, in twips of the picture; the press's answer names its gesture.
+    std::string presionar(const std::string& ventana, double x, double y, double alcance) {
+        gesto_ = NombreDelGesto(sesion_.Presionar(ventana, {x, y}, alcance));
+        return Fin(sesion_.TomarFallo());
+    }
+    std::string gesto() const { return gesto_; }
+    std::string moverPuntero(const std::string& ventana, double x, double y, bool ajustar) {
+        sesion_.MoverPuntero(ventana, {x, y}, ajustar);
+        return Fin(sesion_.TomarFallo());
+    }
+    std::string soltarPuntero(const std::string& ventana, double x, double y, bool ajustar) {
+        sesion_.SoltarPuntero(ventana, {x, y}, ajustar);
+        return Fin(sesion_.TomarFallo());
+    }
+
+    // The window's table with its controls' state and its texts in the page's language.
+    std::string tabla(const std::string& nombre) const {
+        const session::Tabla* t = session::TablaDe(nombre);
+        if (!t) return "null";
+        const diagram::Traductor& tr = sesion_.traductor();
+        const auto traducir = [&](const char* texto) {
+            return *texto ? tr(t->nombre.data(), texto) : std::string();
+        };
+        const session::Ventana* v = sesion_.ventana(nombre);
+        Json j;
+        j.Abrir('{').Clave("nombre").Texto(t->nombre).Clave("titulo").Texto(traducir(t->titulo));
+        j.Clave("ancho").Entero(session::kClientWidth).Clave("alto").Entero(session::kClientHeight);
+        j.Clave("visible").Logico(v && v->visible());
+        j.Clave("fore").Texto(Color(t->fore)).Clave("vectores").Entero(t->vectores);
+        j.Clave("comoRenovar").Texto(traducir(t->comoRenovar));
+        j.Clave("lecturas").Abrir('[');
+        for (const auto& [barra, lectura] : t->lecturas)
+            j.Abrir('[').Entero(barra).Entero(lectura).Cerrar(']');
+        j.Cerrar(']');
+        j.Clave("resultado").Abrir('[').Entero(t->resultado.first);
+        j.Entero(t->resultado.second).Cerrar(']');
+        j.Clave("controles").Abrir('[');
+        for (std::size_t i = 0; i < t->controles.size(); ++i) {
+            const session::Control& c = t->controles[i];
+            const session::Estado e = v ? v->estado(i) : session::Estado{};
+            j.Abrir('{').Clave("nombre").Texto(c.nombre).Clave("tipo").Texto(Tipo(c.tipo));
+            j.Clave("left").Entero(c.left).Clave("top").Entero(c.top);
+            j.Clave("width").Entero(c.width).Clave("height").Entero(c.height);
+            j.Clave("tab").Entero(c.tab).Clave("texto").Texto(traducir(c.texto));
+            j.Clave("puntos").Crudo(canvas::Fijo(c.puntos)).Clave("color").Texto(Color(c.color));
+            j.Clave("centrado").Logico(c.centrado).Clave("min").Entero(c.min);
+            j.Clave("max").Entero(c.max).Clave("large").Entero(c.large);
+            j.Clave("descripcion").Texto(traducir(c.descripcion));
+            j.Clave("ayuda").Texto(traducir(c.ayuda)).Clave("resultado").Logico(c.resultado);
+            j.Clave("valor").Entero(v ? e.valor : c.min);
+            j.Clave("caption").Texto(v ? registro_.Caption(e.caption) : traducir(c.texto));
+            j.Clave("visto").Logico(e.visible).Clave("habilitado").Logico(e.habilitado);
+            j.Clave("enfocable").Logico(e.enfocable).Clave("anterior").Logico(e.anterior);
+            j.Cerrar('}');
+        }
+        j.Cerrar(']').Cerrar('}');
+        return j.str();
+    }
+
+    // Picture1 as an SVG document in twips; empty for a window without one.
+    std::string svg(const std::string& ventana) const {
+        const session::VentanaMetodo* v = sesion_.metodo(ventana);
+        return v ? canvas::Svg(v->picture()) : std::string();
+    }
+
+    // What screen readers are told the picture shows; empty before its first drawing.
+    std::string descripcion(const std::string& ventana) const {
+        const session::VentanaMetodo* v = sesion_.metodo(ventana);
+        if (!v || !v->dibujo()) return {};
+        return diagram::Descripcion(*v->dibujo(), v->vistas(), sesion_.traductor());
+    }
+
+    // The page's language: Spanish when empty; otherwise its texts as they come, one entry after
+    // another, once the old ones are forgotten.
+    void idioma(int formaDelCero) {
+        Traducciones().clear();
+        FormaDelCero() = formaDelCero;
+    }
+    void traduccion(const std::string& clave, const std::string& texto) {
+        Traducciones()[clave] = texto;
+    }
+    // A marked text in the page's language, for the page's own texts.
+    std::string traducir(const std::string& contexto, const std::string& texto) const {
+        return sesion_.traductor()(contexto.c_str(), texto.c_str());
+    }
+
+    std::string volcar(const std::string& ventana) const {
+        std::vector<std::string> lineas;
+        const std::string error = sesion_.Volcar(ventana, lineas);
+        if (!error.empty()) return error;
+        std::string s;
+        for (const std::string& l : lineas) s += l + '\n';
+        return s;
+    }
+
+    // The views as a window's menu offers them: name, key, title in the page's language, state.
+    std::string vistas() const {
+        Json j;
+        j.Abrir('[');
+        std::size_t i = 0;
+        for (const session::teclas::FilaDeVista& f : session::teclas::Vistas()) {
+            j.Abrir('{').Clave("nombre").Texto(f.nombre).Clave("tecla").Texto(f.tecla);
+            j.Clave("titulo").Texto(sesion_.traductor()("Vistas", f.titulo));
+            j.Clave("activa").Logico(sesion_.vistas()[static_cast<diagram::Vista>(i++)]);
+            j.Cerrar('}');
+        }
+        j.Cerrar(']');
+        return j.str();
+    }
+
+    // The text of the value editor open over that control, as the keys sent so far left it.
+    std::string editor(const std::string& ventana, const std::string& control) const {
+        const session::Ventana* v = sesion_.ventana(ventana);
+        const std::optional<std::size_t> i = v ? v->Indice(control) : std::nullopt;
+        const session::Ventana::Editor* e = i ? v->EditorDe(*i) : nullptr;
+        return e ? e->texto : std::string();
+    }
+
+    bool terminado() const { return sesion_.terminado(); }
+    std::string version() const { return TRAZALIA_VERSION; }
+
+    // Practice's record: the line of the window's last verdict, empty when there is none.
+    std::string asiento(const std::string& ventana, const std::string& fecha,
+                        const std::string& alumno) const {
+        return LineaDelVeredicto(sesion_, ventana, fecha, alumno);
+    }
+    std::string cabeceraDelRegistro() const { return std::string(practice::CabeceraDelRegistro()); }
+    // A worksheet in the page's language; its options one a line (nucleo_practica.h).
+    std::string hoja(const std::string& opciones, double relojDeSemilla) const {
+        return HojaComoJson(opciones, static_cast<std::uint32_t>(relojDeSemilla),
+                            sesion_.traductor());
+    }
+
+private:
+    std::string Fin(std::string_view error) {
+        std::string e(error);
+        if (e.empty()) e = sesion_.TomarFallo();
+        return registro_.Respuesta(e);
+    }
+
+    Sesion sesion_;
+    Registro registro_;
+    std::string gesto_ = "nada";
+};
+
+}  // namespace trazalia::web
+
+EMSCRIPTEN_BINDINGS(trazalia) {
+    using trazalia::web::Nucleo;
+    emscripten::class_<Nucleo>("Nucleo")
+        .constructor<>()
+        .function("iniciar", &Nucleo::iniciar)
+        .function("pulsar", &Nucleo::pulsar)
+        .function("mover", &Nucleo::mover)
+        .function("teclas", &Nucleo::teclas)
+        .function("escribir", &Nucleo::escribir)
+        .function("cerrar", &Nucleo::cerrar)
+        .function("vista", &Nucleo::vista)
+        .function("practicar", &Nucleo::practicar)
+        .function("nivel", &Nucleo::nivel)
+        .function("adivinar", &Nucleo::adivinar)
+        .function("deshacer", &Nucleo::deshacer)
+        .function("rehacer", &Nucleo::rehacer)
+        .function("presionar", &Nucleo::presionar)
+        .function("gesto", &Nucleo::gesto)
+        .function("moverPuntero", &Nucleo::moverPuntero)
+        .function("soltarPuntero", &Nucleo::soltarPuntero)
+        .function("tabla", &Nucleo::tabla)
+        .function("svg", &Nucleo::svg)
+        .function("descripcion", &Nucleo::descripcion)
+        .function("idioma", &Nucleo::idioma)
+        .function("traduccion", &Nucleo::traduccion)
+        .function("traducir", &Nucleo::traducir)
+        .function("volcar", &Nucleo::volcar)
+        .function("editor", &Nucleo::editor)
+        .function("vistas", &Nucleo::vistas)
+        .function("asiento", &Nucleo::asiento)
+        .function("hoja", &Nucleo::hoja)
+        .function("cabeceraDelRegistro", &Nucleo::cabeceraDelRegistro)
+        .function("terminado", &Nucleo::terminado)
+        .function("version", &Nucleo::version);
+}

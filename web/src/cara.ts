@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the page offers the parts that plug into it (practice, worksheets): the core's commands
+// shown as they run, its events, the windows' rows of tools and the language.
+import type { Idioma } from './idioma';
+import type { Evento, Nucleo, Respuesta } from './nucleo';
+
+export interface Cara {
+  readonly nucleo: Nucleo;
+  // Runs a command of the core and shows what it changed; then the listeners hear each event.
+  ejecutar(orden: (nucleo: Nucleo) => string): Respuesta;
+  alEvento(oyente: (evento: Evento) => void): void;
+  alCambiarIdioma(oyente: (idioma: Idioma) => void): void;
+  // A key on a window's control before the core takes it: true when the listener took it.
+  alTeclear(oyente: (ventana: string, tecla: string) => boolean): void;
+  // A method window's row of tools, where a part adds its buttons.
+  herramientas(ventana: string): HTMLElement | undefined;
+  // The window's element.
+  ventana(ventana: string): HTMLElement | undefined;
+  idioma(): Idioma;
+  // Said to screen readers through the page's live region.
+  anunciar(texto: string): void;
+}

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The core as the WebAssembly module gives it, typed: every command answers with what it changed.
+
+// What the core tells the page, in the order it happened (web/nucleo_web.cpp writes them).
+export type Evento =
+  | { tipo: 'mostrada'; v: string; visible: boolean }
+  | { tipo: 'escrito'; v: string; c: string; texto: string }
+  | { tipo: 'valor'; v: string; c: string; valor: number }
+  | { tipo: 'anterior'; v: string; c: string; anterior: boolean }
+  | { tipo: 'enfocable'; v: string; c: string; enfocable: boolean }
+  | { tipo: 'dibujo'; v: string }
+  | { tipo: 'vista'; vista: string; activa: boolean }
+  | { tipo: 'veredicto'; v: string; codigo: string; texto: string }
+  | { tipo: 'anuncio'; v: string; texto: string }
+  | { tipo: 'rehusado'; v: string; c: string; texto: string }
+  | { tipo: 'fallo'; v: string; texto: string }
+  | { tipo: 'editor'; v: string; c: string; abierto: boolean; texto: string }
+  | { tipo: 'terminado' };
+
+export interface Respuesta {
+  error: string;
+  eventos: Evento[];
+}
+
+export type TipoDeControl = 'picture' | 'barra' | 'rotulo' | 'lectura' | 'boton' | 'imagen';
+
+// A control's row of its window's table, with its state now; texts in the page's language.
+export interface Control {
+  nombre: string;
+  tipo: TipoDeControl;
+  left: number;
+  top: number;
+  width: number;
+  height: number;
+  tab: number;
+  texto: string;
+  puntos: number;
+  color: string;
+  centrado: boolean;
+  min: number;
+  max: number;
+  large: number;
+  descripcion: string;
+  ayuda: string;
+  resultado: boolean;
+  valor: number;
+  caption: string;
+  visto: boolean;
+  habilitado: boolean;
+  enfocable: boolean;
+  anterior: boolean;
+}
+
+export interface Tabla {
+  nombre: string;
+  titulo: string;
+  ancho: number;
+  alto: number;
+  visible: boolean;
+  fore: string;
+  vectores: number;
+  comoRenovar: string;
+  // [HScroll n, Label m]: the read-out of each bar.
+  lecturas: [number, number][];
+  // The read-outs of the resultant's magnitude and direction (Label numbers).
+  resultado: [number, number];
+  controles: Control[];
+}
+
+// The module's class, as embind exposes it: each command returns a Respuesta as JSON.
+export interface Nucleo {
+  iniciar(): string;
+  pulsar(ruta: string): string;
+  mover(ruta: string, valor: number): string;
+  teclas(ruta: string, nombres: string): string;
+  escribir(ruta: string, texto: string): string;
+  cerrar(ventana: string): string;
+  vista(ventana: string, vista: string, activa: boolean): string;
+  practicar(ventana: string, que: string, semilla: string, nivel: string): string;
+  nivel(ventana: string, nivel: string, semilla: number): string;
+  adivinar(ventana: string, r: string, alfa: string): string;
+  deshacer(ventana: string): string;
+  rehacer(ventana: string): string;
+  presionar(ventana: string, x: number, y: number, alcance: number): string;
+  gesto(): 'nada' | 'punta' | 'intento' | 'rehusado';
+  moverPuntero(ventana: string, x: number, y: number, ajustar: boolean): string;
+  soltarPuntero(ventana: string, x: number, y: number, ajustar: boolean): string;
+  tabla(ventana: string): string;
+  svg(ventana: string): string;
+  descripcion(ventana: string): string;
+  editor(ventana: string, control: string): string;
+  vistas(): string;
+  idioma(formaDelCero: number): void;
+  traduccion(clave: string, texto: string): void;
+  traducir(contexto: string, texto: string): string;
+  volcar(ventana: string): string;
+  // The record's line (CSV) for the window's last verdict; empty when none.
+  asiento(ventana: string, fecha: string, alumno: string): string;
+  // A worksheet from the command line's options, one a line, as JSON.
+  hoja(opciones: string, relojDeSemilla: number): string;
+  terminado(): boolean;
+  // Practice's record (web/nucleo_practica.h): the line of the window's last verdict, and the
+  // file's header; a worksheet from its options, one a line.
+  asiento(ventana: string, fecha: string, alumno: string): string;
+  cabeceraDelRegistro(): string;
+  hoja(opciones: string, relojDeSemilla: number): string;
+  version(): string;
+  delete(): void;
+}
+
+interface Modulo {
+  Nucleo: new () => Nucleo;
+}
+
+declare global {
+  // The module's factory, from trazalia-web.js (a classic script, so that a page opened from a
+  // folder loads it too).
+  function TrazaliaNucleo(): Promise<Modulo>;
+}
+
+let modulo: Modulo | undefined;
+
+export async function crearNucleo(): Promise<Nucleo> {
+  modulo ??= await TrazaliaNucleo();
+  return new modulo.Nucleo();
+}
+
+export interface Vista {
+  nombre: string;
+  tecla: string;
+  titulo: string;
+  activa: boolean;
+}
+
+export function leerVistas(nucleo: Nucleo): Vista[] {
+  return JSON.parse(nucleo.vistas()) as Vista[];
+}
+
+export function leerTabla(nucleo: Nucleo, ventana: string): Tabla {
+  return JSON.parse(nucleo.tabla(ventana)) as Tabla;
+}

@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page: the core's three windows, the language, help and about, and the live region that
+// tells screen readers what the core announces.
+import ayudaEn from '../../resources/ayuda_en.html';
+import ayudaEs from '../../resources/ayuda.html';
+import ayudaPt from '../../resources/ayuda_pt_BR.html';
+import type { Cara } from './cara';
+import type { Idioma, Texto } from './idioma';
+import {
+  codigoHtml,
+  darIdioma,
+  idiomaInicial,
+  kIdiomas,
+  kNombresDeIdiomas,
+  recordarIdioma,
+  texto,
+} from './idioma';
+import type { Evento, Nucleo, Respuesta } from './nucleo';
+import { crearNucleo, leerVistas } from './nucleo';
+import { montarHoja } from './hoja';
+import { montarPractica } from './practica';
+import { VentanaWeb } from './ventana';
+import type { Entorno } from './ventana';
+
+const kVentanas = ['Form1', 'Form2', 'Form3'];
+const kAyudas: Record<Idioma, string> = { es: ayudaEs, en: ayudaEn, pt_BR: ayudaPt };
+const kFuente = 'https://trazalia.org/';
+const kMargen = 8;
+
+function $(id: string): HTMLElement {
+  return document.getElementById(id)!;
+}
+
+class Pagina implements Entorno, Cara {
+  private readonly ventanas = new Map<string, VentanaWeb>();
+  private readonly oyentes: ((e: Evento) => void)[] = [];
+  private readonly oyentesDeIdioma: ((i: Idioma) => void)[] = [];
+  private readonly teclasDePagina: ((v: string, t: string) => boolean)[] = [];
+  private readonly vistas: HTMLInputElement[] = [];
+  private idioma_: Idioma;
+  private readonly ajuste: HTMLInputElement[] = [];
+
+  constructor(readonly nucleo: Nucleo) {
+    this.idioma_ = idiomaInicial();
+    darIdioma(nucleo, this.idioma_);
+    const respuesta = JSON.parse(nucleo.iniciar()) as Respuesta;
+    for (const nombre of kVentanas) {
+      const v = new VentanaWeb(this, nombre);
+      this.ventanas.set(nombre, v);
+      $('ventanas').append(v.raiz);
+      if (v.metodo) this.montarHerramientas(v);
+    }
+    this.mostrar(respuesta);
+    this.montarCabecera();
+    this.textos();
+    addEventListener('resize', () => this.disponer());
+    this.disponer();
+  }
+
+  // Entorno and Cara.
+  ejecutar(orden: (nucleo: Nucleo) => string): Respuesta {
+    const respuesta = JSON.parse(orden(this.nucleo)) as Respuesta;
+    this.mostrar(respuesta);
+    return respuesta;
+  }
+  alEvento(oyente: (e: Evento) => void): void {
+    this.oyentes.push(oyente);
+  }
+  alCambiarIdioma(oyente: (i: Idioma) => void): void {
+    this.oyentesDeIdioma.push(oyente);
+  }
+  alTeclear(oyente: (v: string, t: string) => boolean): void {
+    this.teclasDePagina.push(oyente);
+  }
+  teclaDePagina(ventana: string, tecla: string): boolean {
+    if (tecla === 'F1') {
+      this.abrir('panel-ayuda');
+      return true;
+    }
+    return this.teclasDePagina.some((t) => t(ventana, tecla));
+  }
+  herramientas(ventana: string): HTMLElement | undefined {
+    return this.ventanas.get(ventana)?.herramientas;
+  }
+  ventana(ventana: string): HTMLElement | undefined {
+    return this.ventanas.get(ventana)?.raiz;
+  }
+  idioma(): Idioma {
+    return this.idioma_;
+  }
+  ajustar(): boolean {
+    return this.ajuste.some((a) => a.checked);
+  }
+  anunciar(t: string): void {
+    const region = $('anuncios');
+    // The same text again is still news: a change of the region is what screen readers hear.
+    region.textContent = region.textContent === t ? `${t}\u00a0` : t;
+  }
+  mostrarRechazo(t: string): void {
+    const aviso = $('aviso');
+    aviso.textContent = t;
+    aviso.hidden = false;
+    this.anunciar(t);
+  }
+
+  private mostrar(respuesta: Respuesta): void {
+    let mostradas = false;
+    if (!respuesta.eventos.some((e) => e.tipo === 'rehusado')) $('aviso').hidden = true;
+    for (const e of respuesta.eventos) {
+      switch (e.tipo) {
+        case 'vista':
+          for (const c of this.vistas) if (c.value === e.vista) c.checked = e.activa;
+          break;
+        case 'anuncio':
+          this.anunciar(e.texto);
+          break;
+        case 'fallo':
+          this.mostrarRechazo(e.texto);
+          break;
+        case 'terminado':
+          this.terminar();
+          break;
+        default:
+          this.ventanas.get(e.v)?.aplicar(e);
+          if (e.tipo === 'mostrada') mostradas = true;
+      }
+    }
+    for (const v of this.ventanas.values()) v.repintar();
+    if (mostradas) {
+      this.disponer();
+      const visible = [...this.ventanas.values()].find((v) => v.visible);
+      if (visible) {
+        document.title = `${visible.titulo.textContent} · Trazalia`;
+        visible.titulo.focus();
+      }
+    }
+    for (const e of respuesta.eventos) for (const o of this.oyentes) o(e);
+  }
+
+  private terminar(): void {
+    for (const v of this.ventanas.values()) v.raiz.hidden = true;
+    $('terminado').hidden = false;
+    $('volver').focus();
+  }
+
+  private disponer(): void {
+    const cabecera = $('cabecera').getBoundingClientRect().height;
+    for (const v of this.ventanas.values()) {
+      if (!v.visible) continue;
+      const otros = v.titulo.getBoundingClientRect().height + v.herramientas.getBoundingClientRect().height;
+      v.disponer(
+        document.documentElement.clientWidth - 2 * kMargen,
+        innerHeight - cabecera - otros - 2 * kMargen,
+      );
+    }
+  }
+
+  private montarHerramientas(v: VentanaWeb): void {
+    const menu = document.createElement('details');
+    menu.className = 'menu';
+    const resumen = document.createElement('summary');
+    resumen.dataset.texto = 'vistas';
+    const lista = document.createElement('div');
+    lista.className = 'lista';
+    for (const vista of leerVistas(this.nucleo)) {
+      const etiqueta = document.createElement('label');
+      const casilla = document.createElement('input');
+      casilla.type = 'checkbox';
+      casilla.value = vista.nombre;
+      casilla.checked = vista.activa;
+      casilla.addEventListener('change', () =>
+        this.ejecutar((n) => n.vista(v.nombre, vista.nombre, casilla.checked)),
+      );
+      const nombre = document.createElement('span');
+      nombre.dataset.vista = vista.nombre;
+      const tecla = document.createElement('kbd');
+      tecla.textContent = vista.tecla;
+      etiqueta.append(casilla, nombre, tecla);
+      lista.append(etiqueta);
+      this.vistas.push(casilla);
+    }
+    menu.append(resumen, lista);
+
+    const ajuste = document.createElement('label');
+    ajuste.className = 'ajuste';
+    const casilla = document.createElement('input');
+    casilla.type = 'checkbox';
+    casilla.addEventListener('change', () => {
+      for (const a of this.ajuste) a.checked = casilla.checked;
+    });
+    this.ajuste.push(casilla);
+    const nombre = document.createElement('span');
+    nombre.dataset.texto = 'ajustar';
+    ajuste.append(casilla, nombre);
+
+    const boton = (cual: Texto, orden: (n: Nucleo) => string) => {
+      const b = document.createElement('button');
+      b.type = 'button';
+      b.dataset.texto = cual;
+      b.addEventListener('click', () => this.ejecutar(orden));
+      return b;
+    };
+    v.herramientas.append(
+      menu,
+      ajuste,
+      boton('deshacer', (n) => n.deshacer(v.nombre)),
+      boton('rehacer', (n) => n.rehacer(v.nombre)),
+    );
+  }
+
+  private montarCabecera(): void {
+    const selector = $('idioma') as HTMLSelectElement;
+    for (const i of kIdiomas) {
+      const opcion = document.createElement('option');
+      opcion.value = i;
+      opcion.textContent = kNombresDeIdiomas[i];
+      opcion.lang = codigoHtml(i);
+      selector.append(opcion);
+    }
+    selector.value = this.idioma_;
+    selector.addEventListener('change', () => this.cambiarIdioma(selector.value as Idioma));
+    $('boton-ayuda').addEventListener('click', () => this.abrir('panel-ayuda'));
+    $('boton-acerca').addEventListener('click', () => this.abrir('panel-acerca'));
+    for (const b of document.querySelectorAll<HTMLButtonElement>('dialog .cerrar'))
+      b.addEventListener('click', () => b.closest('dialog')!.close());
+    $('volver').addEventListener('click', () => location.reload());
+    ($('fuente') as HTMLAnchorElement).href = kFuente;
+  }
+
+  cambiarIdioma(idioma: Idioma): void {
+    this.idioma_ = idioma;
+    recordarIdioma(idioma);
+    darIdioma(this.nucleo, idioma);
+    for (const v of this.ventanas.values()) {
+      v.retraducir();
+      v.repintar();
+    }
+    this.textos();
+    this.disponer();
+    for (const o of this.oyentesDeIdioma) o(idioma);
+  }
+
+  // The page's own texts and the titles of the views, in the language now chosen.
+  private textos(): void {
+    const i = this.idioma_;
+    document.documentElement.lang = codigoHtml(i);
+    for (const e of document.querySelectorAll<HTMLElement>('[data-texto]'))
+      e.textContent = texto(i, e.dataset.texto as Texto);
+    for (const e of document.querySelectorAll<HTMLElement>('[data-texto-titulo]'))
+      e.title = texto(i, e.dataset.textoTitulo as Texto);
+    const titulos = new Map(leerVistas(this.nucleo).map((v) => [v.nombre, v.titulo]));
+    for (const e of document.querySelectorAll<HTMLElement>('[data-vista]'))
+      e.textContent = titulos.get(e.dataset.vista!) ?? '';
+    $('titulo-ayuda').textContent = this.nucleo.traducir('Ayuda', 'Ayuda de Trazalia');
+    $('titulo-acerca').textContent = this.nucleo.traducir('Ayuda', 'Acerca de Trazalia');
+    const cuerpo = new DOMParser().parseFromString(kAyudas[i], 'text/html').body;
+    cuerpo.querySelector('h1')?.remove();
+    $('ayuda').replaceChildren(...cuerpo.childNodes);
+    $('version').textContent = `Trazalia ${this.nucleo.version()}`;
+    if (!document.querySelector('.ventana:not([hidden])')) document.title = 'Trazalia';
+  }
+
+  private abrir(panel: string): void {
+    ($(panel) as HTMLDialogElement).showModal();
+  }
+}
+
+// The parts that plug into the page, each given the page once it is up.
+const kPartes: ((cara: Cara) => void)[] = [montarPractica, montarHoja];
+
+async function empezar(): Promise<void> {
+  const pagina = new Pagina(await crearNucleo());
+  $('cargando').remove();
+  for (const parte of kPartes) parte(pagina);
+  (globalThis as { trazalia?: Cara }).trazalia = pagina;
+}
+
+void empezar();

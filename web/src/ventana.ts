@@ -1,0 +1,437 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One window of the program in the page, built from its control table: it shows what the core
+// announces and turns clicks, bar moves and keys into the core's commands.
+import { Arrastre } from './arrastre';
+import type { Control, Evento, Nucleo, Respuesta, Tabla } from './nucleo';
+import { leerTabla } from './nucleo';
+import { nombreDeTecla } from './teclas';
+
+export const kTwipsPorPixel = 15;
+// Below this zoom the window's smallest text would read under 12 CSS px: the controls then flow
+// below the picture, as on a phone held upright.
+const kZoomMinimo = 0.9;
+const kLetraMinima = 12;
+const kPuntoEnPixeles = 96 / 72;
+
+// What a window needs of the page around it.
+export interface Entorno {
+  readonly nucleo: Nucleo;
+  ejecutar(orden: (nucleo: Nucleo) => string): Respuesta;
+  // A key the page itself handles first (help, practice's keys); true when it took it.
+  teclaDePagina(ventana: string, tecla: string): boolean;
+  ajustar(): boolean;
+  mostrarRechazo(texto: string): void;
+}
+
+export class VentanaWeb {
+  readonly raiz: HTMLElement;
+  // The row of tools over a method window: views, snapping, undo; other parts add theirs.
+  readonly herramientas: HTMLElement;
+  readonly titulo: HTMLHeadingElement;
+  private readonly area: HTMLElement;
+  private readonly elementos = new Map<string, HTMLElement>();
+  private tabla: Tabla;
+  private sucio = true;
+  private descripcion: HTMLElement | null = null;
+  private imagen: HTMLElement | null = null;
+  private editor: { input: HTMLInputElement; control: string; nucleo: boolean } | null = null;
+  private estrecha: boolean | null = null;
+  private zoom = 1;
+
+  constructor(
+    private readonly entorno: Entorno,
+    readonly nombre: string,
+  ) {
+    this.tabla = leerTabla(entorno.nucleo, nombre);
+    this.raiz = document.createElement('section');
+    this.raiz.className = 'ventana';
+    this.raiz.id = nombre;
+    this.raiz.hidden = !this.tabla.visible;
+    this.titulo = document.createElement('h1');
+    this.titulo.className = 'titulo';
+    this.titulo.tabIndex = -1;
+    this.herramientas = document.createElement('div');
+    this.herramientas.className = 'herramientas';
+    this.herramientas.setAttribute('role', 'group');
+    this.herramientas.hidden = this.tabla.vectores === 0;
+    this.area = document.createElement('div');
+    this.area.className = 'area';
+    this.raiz.append(this.titulo, this.herramientas, this.area);
+    this.raiz.setAttribute('aria-labelledby', (this.titulo.id = `titulo-${nombre}`));
+    for (const c of this.porTab()) this.elementos.set(c.nombre, this.crear(c));
+    this.retraducir();
+  }
+
+  get metodo(): boolean {
+    return this.tabla.vectores > 0;
+  }
+  get visible(): boolean {
+    return !this.raiz.hidden;
+  }
+  elemento(control: string): HTMLElement | undefined {
+    return this.elementos.get(control);
+  }
+  // A control's state now, from the core.
+  fila(control: string): Control | undefined {
+    return this.tabla.controles.find((c) => c.nombre === control);
+  }
+
+  private porTab(): Control[] {
+    return [...this.tabla.controles].sort((a, b) => a.tab - b.tab);
+  }
+
+  private ruta(control: string): string {
+    return `${this.nombre}.${control}`;
+  }
+
+  private crear(c: Control): HTMLElement {
+    let e: HTMLElement;
+    switch (c.tipo) {
+      case 'picture': {
+        e = document.createElement('div');
+        e.setAttribute('role', 'img');
+        const svg = document.createElement('div');
+        svg.className = 'svg';
+        this.imagen = svg;
+        this.descripcion = document.createElement('p');
+        this.descripcion.className = 'sr';
+        this.descripcion.id = `descripcion-${this.nombre}`;
+        e.setAttribute('aria-describedby', this.descripcion.id);
+        e.append(svg);
+        this.raiz.append(this.descripcion);
+        new Arrastre(this.entorno, this.nombre, e, c);
+        break;
+      }
+      case 'barra': {
+        const input = document.createElement('input');
+        input.type = 'range';
+        input.min = String(c.min);
+        input.max = String(c.max);
+        input.step = '1';
+        input.value = String(c.valor);
+        input.addEventListener('input', () =>
+          this.entorno.ejecutar((n) => n.mover(this.ruta(c.nombre), Number(input.value))),
+        );
+        e = input;
+        break;
+      }
+      case 'rotulo': {
+        e = document.createElement('div');
+        const visto = document.createElement('span');
+        visto.setAttribute('aria-hidden', 'true');
+        const dicho = document.createElement('span');
+        dicho.className = 'sr';
+        e.append(visto, dicho);
+        break;
+      }
+      case 'lectura': {
+        e = document.createElement('div');
+        e.setAttribute('role', 'textbox');
+        e.setAttribute('aria-readonly', 'true');
+        e.addEventListener('dblclick', () => this.abrirEditor(c.nombre, e.textContent ?? '', false));
+        break;
+      }
+      case 'boton': {
+        const boton = document.createElement('button');
+        boton.type = 'button';
+        boton.addEventListener('click', () =>
+          this.entorno.ejecutar((n) => n.pulsar(this.ruta(c.nombre))),
+        );
+        e = boton;
+        break;
+      }
+      case 'imagen': {
+        const img = document.createElement('img');
+        img.src = 'trazalia.svg';
+        e = img;
+        break;
+      }
+    }
+    e.classList.add('control', c.tipo);
+    e.dataset.control = c.nombre;
+    e.style.color = c.color;
+    if (c.centrado) e.classList.add('centrado');
+    e.addEventListener('keydown', (ev) => this.tecla(ev, c));
+    this.estado(e, c);
+    return e;
+  }
+
+  // Texts in the page's language, read again from the core's table.
+  retraducir(): void {
+    this.tabla = leerTabla(this.entorno.nucleo, this.nombre);
+    this.titulo.textContent = this.tabla.titulo;
+    this.herramientas.setAttribute('aria-label', this.tabla.titulo);
+    for (const c of this.tabla.controles) {
+      const e = this.elementos.get(c.nombre)!;
+      if (c.ayuda) e.title = c.ayuda;
+      switch (c.tipo) {
+        case 'rotulo':
+          e.firstElementChild!.textContent = c.caption;
+          e.lastElementChild!.textContent = c.descripcion;
+          break;
+        case 'boton':
+          e.textContent = c.caption;
+          e.setAttribute('aria-label', c.descripcion);
+          break;
+        case 'imagen':
+          (e as HTMLImageElement).alt = c.descripcion;
+          break;
+        case 'lectura':
+          this.escribir(c.nombre, c.caption);
+          break;
+        default:
+          e.setAttribute('aria-label', c.descripcion);
+      }
+      this.marcarAnterior(c.nombre, c.anterior);
+    }
+    this.sucio = true;
+  }
+
+  private estado(e: HTMLElement, c: Control): void {
+    e.hidden = !c.visto;
+    const enfocable = c.enfocable && c.habilitado;
+    if (e instanceof HTMLInputElement || e instanceof HTMLButtonElement) {
+      e.disabled = !c.habilitado;
+      e.tabIndex = enfocable ? 0 : -1;
+    } else if (c.tipo === 'picture' || c.tipo === 'lectura') {
+      if (enfocable) e.tabIndex = 0;
+      else e.removeAttribute('tabindex');
+    }
+  }
+
+  private escribir(control: string, texto: string): void {
+    const e = this.elementos.get(control);
+    const c = this.fila(control);
+    if (!e || !c) return;
+    if (c.tipo === 'lectura') {
+      e.textContent = texto;
+      e.setAttribute('aria-label', texto ? `${c.descripcion}: ${texto}` : c.descripcion);
+    } else if (c.tipo === 'rotulo') {
+      e.firstElementChild!.textContent = texto;
+    } else {
+      e.textContent = texto;
+    }
+  }
+
+  private marcarAnterior(control: string, anterior: boolean): void {
+    const e = this.elementos.get(control);
+    const c = this.fila(control);
+    if (!e || !c) return;
+    e.classList.toggle('anterior', anterior);
+    const aviso = anterior ? this.tabla.comoRenovar : '';
+    e.title = [aviso, c.ayuda].filter(Boolean).join('\n');
+    if (aviso) e.setAttribute('aria-description', aviso);
+    else e.removeAttribute('aria-description');
+  }
+
+  // One event of the core about this window.
+  aplicar(ev: Evento): void {
+    const fila = 'c' in ev ? this.fila(ev.c) : undefined;
+    switch (ev.tipo) {
+      case 'mostrada':
+        this.raiz.hidden = !ev.visible;
+        this.tabla.visible = ev.visible;
+        break;
+      case 'escrito':
+        if (fila) fila.caption = ev.texto;
+        this.escribir(ev.c, ev.texto);
+        break;
+      case 'valor': {
+        if (fila) fila.valor = ev.valor;
+        const input = this.elementos.get(ev.c);
+        if (input instanceof HTMLInputElement) input.value = String(ev.valor);
+        break;
+      }
+      case 'anterior':
+        if (fila) fila.anterior = ev.anterior;
+        this.marcarAnterior(ev.c, ev.anterior);
+        break;
+      case 'enfocable':
+        if (fila) {
+          fila.enfocable = ev.enfocable;
+          this.estado(this.elementos.get(ev.c)!, fila);
+        }
+        break;
+      case 'dibujo':
+        this.sucio = true;
+        break;
+      case 'editor':
+        if (ev.abierto) this.abrirEditor(ev.c, ev.texto, true);
+        else if (this.editor?.control === ev.c) this.quitarEditor();
+        break;
+      case 'rehusado':
+        this.entorno.mostrarRechazo(ev.texto);
+        break;
+      default:
+        break;
+    }
+  }
+
+  // The picture and its description, once per command however many operations it drew.
+  repintar(): void {
+    if (!this.sucio || !this.imagen || !this.descripcion) return;
+    this.sucio = false;
+    const n = this.entorno.nucleo;
+    this.imagen.innerHTML = n.svg(this.nombre);
+    const svg = this.imagen.querySelector('svg');
+    if (svg) {
+      svg.setAttribute('width', '100%');
+      svg.setAttribute('height', '100%');
+      svg.setAttribute('aria-hidden', 'true');
+      svg.setAttribute('focusable', 'false');
+    }
+    this.descripcion.textContent =
+      n.descripcion(this.nombre) ||
+      n.traducir('VentanaMetodo', 'Diagrama vacío: mueva una barra para dibujar los vectores.');
+  }
+
+  // The read-out a bar's value editor stands over.
+  private lecturaDe(control: string): string {
+    const m = /^HScroll(\d+)$/.exec(control);
+    if (!m) return control;
+    const par = this.tabla.lecturas.find(([barra]) => barra === Number(m[1]));
+    return par ? `Label${par[1]}` : control;
+  }
+
+  // The value editor over a read-out: opened by the core (a digit on a bar, or on a guess's
+  // read-out) or by a double click; Return gives the core the text, Escape leaves it.
+  private abrirEditor(control: string, texto: string, delNucleo: boolean): void {
+    this.quitarEditor();
+    const lectura = this.elementos.get(this.lecturaDe(control));
+    const c = this.fila(this.lecturaDe(control));
+    if (!lectura || !c) return;
+    const input = document.createElement('input');
+    input.type = 'text';
+    input.inputMode = 'decimal';
+    input.className = 'editor';
+    input.value = texto;
+    input.setAttribute('aria-label', c.descripcion);
+    input.style.left = lectura.style.left;
+    input.style.top = lectura.style.top;
+    input.style.width = lectura.style.width;
+    input.style.height = lectura.style.height;
+    input.style.fontSize = lectura.style.fontSize;
+    this.editor = { input, control, nucleo: delNucleo };
+    const cerrar = (tomar: boolean) => {
+      if (this.editor?.input !== input) return;
+      const valor = input.value.trim();
+      const foco = this.elementos.get(control);
+      this.quitarEditor();
+      if (delNucleo) this.entorno.ejecutar((n) => n.teclas(this.ruta(control), 'Escape'));
+      if (tomar && valor) {
+        const r = this.entorno.ejecutar((n) => n.escribir(this.ruta(control), valor));
+        if (r.error) this.entorno.mostrarRechazo(r.error);
+      }
+      foco?.focus();
+    };
+    input.addEventListener('keydown', (ev) => {
+      if (ev.key === 'Enter') cerrar(true);
+      else if (ev.key === 'Escape') cerrar(false);
+      else return;
+      ev.preventDefault();
+      ev.stopPropagation();
+    });
+    input.addEventListener('blur', () => cerrar(input.value.trim() !== texto));
+    lectura.after(input);
+    input.focus();
+    input.setSelectionRange(input.value.length, input.value.length);
+  }
+
+  private quitarEditor(): void {
+    const e = this.editor;
+    this.editor = null;
+    e?.input.remove();
+  }
+
+  private tecla(ev: KeyboardEvent, c: Control): void {
+    if (ev.target !== ev.currentTarget) return;
+    const nombre = nombreDeTecla(ev);
+    if (!nombre || nombre === 'Tab' || nombre === 'Shift+Tab') return;
+    if (this.entorno.teclaDePagina(this.nombre, nombre)) {
+      ev.preventDefault();
+      return;
+    }
+    // A button clicks itself, and the browser keeps its own shortcuts.
+    if (c.tipo === 'boton' && (nombre === 'Return' || nombre === 'Space')) return;
+    if (ev.ctrlKey || ev.altKey || ev.metaKey) {
+      const orden =
+        nombre === 'Ctrl+Z' ? 'deshacer' : nombre === 'Ctrl+Y' || nombre === 'Ctrl+Shift+Z' ? 'rehacer' : null;
+      if (!orden || !this.metodo) return;
+      ev.preventDefault();
+      this.entorno.ejecutar((n) => n[orden](this.nombre));
+      return;
+    }
+    ev.preventDefault();
+    this.entorno.ejecutar((n) => n.teclas(this.ruta(c.nombre), nombre));
+  }
+
+  // Lays the window out in a space of that many CSS pixels: scaled as the desktop's zoom does, or
+  // flowing below the picture when that would make its text too small.
+  disponer(ancho: number, alto: number): void {
+    const zoom = Math.min(
+      (ancho * kTwipsPorPixel) / this.tabla.ancho,
+      (alto * kTwipsPorPixel) / this.tabla.alto,
+    );
+    const estrecha = zoom < kZoomMinimo;
+    if (estrecha === this.estrecha && zoom === this.zoom) return;
+    this.zoom = zoom;
+    this.raiz.classList.toggle('estrecha', estrecha);
+    if (estrecha !== this.estrecha) {
+      this.estrecha = estrecha;
+      this.area.replaceChildren(...(estrecha ? this.filas() : this.porTab().map((c) => this.elementos.get(c.nombre)!)));
+    }
+    const px = (twips: number) => `${(twips * zoom) / kTwipsPorPixel}px`;
+    if (!estrecha) {
+      this.area.style.width = px(this.tabla.ancho);
+      this.area.style.height = px(this.tabla.alto);
+    } else {
+      this.area.style.width = '';
+      this.area.style.height = '';
+    }
+    for (const c of this.tabla.controles) {
+      const e = this.elementos.get(c.nombre)!;
+      const letra = c.puntos * kPuntoEnPixeles * (estrecha ? 1 : zoom);
+      e.style.fontSize = `${Math.max(letra, estrecha ? kLetraMinima : 0)}px`;
+      if (estrecha) {
+        for (const p of ['left', 'top', 'width', 'height'] as const) e.style[p] = '';
+      } else {
+        e.style.left = px(c.left);
+        e.style.top = px(c.top);
+        e.style.width = px(c.width);
+        e.style.height = px(c.height);
+      }
+    }
+  }
+
+  // The controls in rows, each row those that stand level on the desktop, left to right; the
+  // picture first.
+  private filas(): HTMLElement[] {
+    const controles = [...this.tabla.controles].sort((a, b) => a.top - b.top || a.left - b.left);
+    const filas: HTMLElement[] = [];
+    let fila: HTMLElement | null = null;
+    let arriba = -Infinity;
+    let enFila: Control[] = [];
+    const cerrar = () => {
+      if (!fila) return;
+      enFila.sort((a, b) => a.left - b.left);
+      fila.append(...enFila.map((c) => this.elementos.get(c.nombre)!));
+    };
+    for (const c of controles) {
+      if (c.tipo === 'picture') {
+        filas.unshift(this.elementos.get(c.nombre)!);
+        continue;
+      }
+      if (c.top >= arriba + 300) {
+        cerrar();
+        fila = document.createElement('div');
+        fila.className = 'fila';
+        filas.push(fila);
+        enFila = [];
+        arriba = c.top;
+      }
+      enFila.push(c);
+    }
+    cerrar();
+    return filas;
+  }
+}
