@@ -14,10 +14,6 @@ namespace trazalia::practice {
 
 namespace {
 
-// Both windows' Picture1, in twips.
-constexpr float kAncho = 7000;
-constexpr float kAlto = 6000;
-
 // A method window's scroll bars set to one exercise; its labels keep their last caption.
 class Controles final : public diagram::Controles {
 public:
@@ -31,33 +27,48 @@ public:
     std::map<int, std::string> rotulos;
 };
 
-}  // namespace
-
-Respuesta RespuestaDe(Ventana ventana, const Ejercicio& vectores) {
+// Sets the window's bars to the vectors and runs its handler on Picture1.
+diagram::Resultado Ejecutar(Ventana ventana, const Ejercicio& vectores, Controles& form,
+                            canvas::Canvas& Picture1, Trazado trazado, diagram::Escalado escalado) {
     const int n = NumeroDeVectores(ventana);
     if (static_cast<int>(vectores.size()) != n)
         throw std::invalid_argument("an exercise of " + std::string(Nombre(ventana)) + " has " +
                                     std::to_string(n) + " vectors");
-    Controles form;
     // Magnitudes on HScroll1…n, directions on the next n bars.
     for (int k = 0; k < n; ++k) {
         form.barras[k + 1] = vectores[static_cast<std::size_t>(k)].m;
         form.barras[k + 1 + n] = vectores[static_cast<std::size_t>(k)].d;
     }
-    canvas::NullCanvas Picture1(kAncho, kAlto);
-    diagram::Resultado resultado;
-    int rotuloR = 10;
+    const bool construccion = trazado == Trazado::Construccion;
     if (ventana == Ventana::Form2) {
         parallelogram::Paralelogramo metodo(form, Picture1);
+        metodo.setEscalado(escalado);
         metodo.Form_Load();
-        resultado = metodo.Command1_Click();
-    } else {
-        polygon::Poligono metodo(form, Picture1);
-        metodo.Form_Load();
-        form.barras[7] = 1;
-        resultado = metodo.HScroll7_Change();
-        rotuloR = 14;
+        return construccion ? metodo.Command1_Click() : metodo.HScroll_Change();
     }
+    polygon::Poligono metodo(form, Picture1);
+    metodo.setEscalado(escalado);
+    metodo.Form_Load();
+    if (!construccion) return metodo.HScroll_Change();
+    form.barras[7] = 1;
+    return metodo.HScroll7_Change();
+}
+
+}  // namespace
+
+void Dibujar(Ventana ventana, const Ejercicio& vectores, canvas::Canvas& Picture1, Trazado trazado,
+             diagram::Escalado escalado) {
+    Controles form;
+    Ejecutar(ventana, vectores, form, Picture1, trazado, escalado);
+}
+
+Respuesta RespuestaDe(Ventana ventana, const Ejercicio& vectores) {
+    Controles form;
+    canvas::NullCanvas Picture1(kAnchoDePicture1, kAltoDePicture1);
+    const diagram::Resultado resultado = Ejecutar(
+        ventana, vectores, form, Picture1, Trazado::Construccion, diagram::Escalado::Adaptativa);
+    const int n = NumeroDeVectores(ventana);
+    const int rotuloR = ventana == Ventana::Form2 ? 10 : 14;
     Respuesta respuesta;
     respuesta.r = resultado.r;
     respuesta.direccion = resultado.direccion;

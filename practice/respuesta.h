@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "canvas/canvas.h"
+#include "diagram/marco.h"
 #include "practice/ejercicio.h"
 
 namespace trazalia::practice {
@@ -30,5 +32,18 @@ struct Respuesta {
 // Runs the window's own computation on these vectors, over a drawing area that keeps nothing.
 // Throws std::invalid_argument unless there are as many vectors as the window has.
 Respuesta RespuestaDe(Ventana ventana, const Ejercicio& vectores);
+
+// Both windows' Picture1, in twips.
+inline constexpr float kAnchoDePicture1 = 7000;
+inline constexpr float kAltoDePicture1 = 6000;
+
+// What a window draws for an exercise: the vectors alone, as a change of its bars leaves them, or
+// with the construction that gives the answer.
+enum class Trazado { Vectores, Construccion };
+
+// Draws on Picture1 what the window draws for these vectors, at that scaling. Throws as
+// RespuestaDe does.
+void Dibujar(Ventana ventana, const Ejercicio& vectores, canvas::Canvas& Picture1, Trazado trazado,
+             diagram::Escalado escalado);
 
 }  // namespace trazalia::practice

@@ -107,21 +107,12 @@ constexpr std::array<DatosDeCodigo, 11> kCodigos{{
 
 constexpr double kToleranciaRelativa = 0.05;
 constexpr double kToleranciaMinima = 2;
-constexpr double kToleranciaGrados = 5;
-
-// What a mistake gives: a magnitude unless any will do, a direction unless any will do.
-struct Objetivo {
-    std::optional<double> r;
-    std::optional<double> direccion;
-};
 
 // Distance between two directions in degrees, around the circle: from 0 to 180.
 double Separacion(double a, double b) {
     const double d = std::fmod(std::abs(a - b), 360.0);
     return std::min(d, 360 - d);
 }
-
-double Tolerancia(double r) { return std::max(kToleranciaRelativa * r, kToleranciaMinima); }
 
 bool Coincide(const Objetivo& o, Intento intento) {
     if (o.r && std::abs(intento.r - *o.r) > Tolerancia(*o.r)) return false;
@@ -134,7 +125,18 @@ Objetivo DeComponentes(double x, double y) {
     return {r, diagram::Direccion(r, diagram::DireccionResultante(x, y))};
 }
 
-// The targets of one mistake for these vectors; none where the mistake cannot be made.
+// The guess's direction within a turn, as a text.
+std::string DireccionDelIntento(double grados) {
+    double d = std::fmod(grados, 360.0);
+    if (d < 0) d += 360;
+    const std::string texto = NumeroDelIntento(d);
+    return texto == "360" ? "0" : texto;
+}
+
+}  // namespace
+
+double Tolerancia(double r) { return std::max(kToleranciaRelativa * r, kToleranciaMinima); }
+
 std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio& vectores,
                                 const Respuesta& respuesta) {
     const std::vector<Componentes>& c = respuesta.componentes;
@@ -196,16 +198,6 @@ std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio&
     }
     return objetivos;
 }
-
-// The guess's direction within a turn, as a text.
-std::string DireccionDelIntento(double grados) {
-    double d = std::fmod(grados, 360.0);
-    if (d < 0) d += 360;
-    const std::string texto = NumeroDelIntento(d);
-    return texto == "360" ? "0" : texto;
-}
-
-}  // namespace
 
 std::string_view Nombre(Codigo codigo) { return kCodigos[static_cast<std::size_t>(codigo)].nombre; }
 

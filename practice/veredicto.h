@@ -51,6 +51,22 @@ struct Veredicto {
     std::string texto;
 };
 
+// What a mistake gives: a magnitude unless any will do, a direction unless any will do.
+struct Objetivo {
+    std::optional<double> r;
+    std::optional<double> direccion;
+};
+
+// The values of one mistake (Acierto: the answer) for these vectors, directions in degrees as
+// computed, not reduced to a turn; none where the mistake cannot be made.
+std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio& vectores,
+                                const Respuesta& respuesta);
+
+// A guess's magnitude matches a target's r within Tolerancia(r), its direction within
+// kToleranciaGrados.
+double Tolerancia(double r);
+inline constexpr double kToleranciaGrados = 5;
+
 // Tolerances: a guess matches a target when its magnitude is within 5 % of the target's or 2 units,
 // whichever is larger, and its direction within 5° (angles compared modulo 360°). Each target is
 // computed from the components the window computes, its direction as the window's read-out would
