@@ -323,7 +323,9 @@ public:
             j.Clave("descripcion").Texto(traducir(c.descripcion));
             j.Clave("ayuda").Texto(traducir(c.ayuda)).Clave("resultado").Logico(c.resultado);
             j.Clave("valor").Entero(v ? e.valor : c.min);
-            j.Clave("caption").Texto(v ? registro_.Caption(e.caption) : traducir(c.texto));
+            // A caption still the table's is shown as the table's text, translated.
+            const bool propio = !v || e.caption == c.texto;
+            j.Clave("caption").Texto(propio ? traducir(c.texto) : registro_.Caption(e.caption));
             j.Clave("visto").Logico(e.visible).Clave("habilitado").Logico(e.habilitado);
             j.Clave("enfocable").Logico(e.enfocable).Clave("anterior").Logico(e.anterior);
             j.Cerrar('}');

@@ -156,13 +156,15 @@ export class VentanaWeb {
     return e;
   }
 
-  // Texts in the page's language, read again from the core's table.
+  // The table read again from the core: its texts in the page's language, its controls' state.
   retraducir(): void {
     this.tabla = leerTabla(this.entorno.nucleo, this.nombre);
     this.titulo.textContent = this.tabla.titulo;
     this.herramientas.setAttribute('aria-label', this.tabla.titulo);
     for (const c of this.tabla.controles) {
       const e = this.elementos.get(c.nombre)!;
+      this.estado(e, c);
+      if (e instanceof HTMLInputElement && c.tipo === 'barra') e.value = String(c.valor);
       if (c.ayuda) e.title = c.ayuda;
       switch (c.tipo) {
         case 'rotulo':
@@ -230,7 +232,8 @@ export class VentanaWeb {
     switch (ev.tipo) {
       case 'mostrada':
         this.raiz.hidden = !ev.visible;
-        this.tabla.visible = ev.visible;
+        // A window the core has just made: its controls' state is first known now.
+        if (ev.visible) this.retraducir();
         break;
       case 'escrito':
         if (fila) fila.caption = ev.texto;
