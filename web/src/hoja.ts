@@ -108,7 +108,12 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   seccion.className = 'hoja';
   const estilo = document.createElement('style');
   // The preview fits the page's width; the print keeps each sheet's size on paper.
-  estilo.textContent = '.hoja-vista svg { width: 100%; height: auto; max-width: 210mm; }';
+  estilo.textContent =
+    '.hoja-opciones { display: flex; flex-wrap: wrap; align-items: center; gap: 6px 4px; }\n' +
+    '.hoja-opciones label { margin-left: 8px; }\n' +
+    '.hoja-vista svg { width: 100%; height: auto; max-width: 210mm; margin-top: 12px;\n' +
+    '  box-shadow: 0 1px 4px rgba(0, 0, 0, 0.4); }\n' +
+    '.panel-hoja .cerrar { float: right; }';
   const titulo = document.createElement('h2');
   titulo.textContent = tr('Hoja', 'Hoja de ejercicios');
   const formulario = document.createElement('form');
@@ -221,8 +226,8 @@ export function montarHoja(cara: Cara): void {
     b.type = 'button';
     b.addEventListener('click', () => {
       dialogo.replaceChildren();
-      formularioDeHoja(dialogo, cara.nucleo).querySelector('h2')!.id = 'titulo-hoja';
       dialogo.append(cerrar);
+      formularioDeHoja(dialogo, cara.nucleo).querySelector('h2')!.id = 'titulo-hoja';
       dialogo.showModal();
     });
     botones.push(b);

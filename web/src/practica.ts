@@ -94,6 +94,13 @@ function campo<T extends HTMLElement>(contenedor: HTMLElement, control: T): [HTM
 // Practice's controls in each method window's row of tools, and the record of every verdict.
 export function montarPractica(cara: Cara): void {
   const { nucleo } = cara;
+  const estilo = document.createElement('style');
+  estilo.textContent =
+    '.practica .lista { grid-template-columns: auto 1fr; align-items: center; gap: 4px 8px; }\n' +
+    '.practica .lista > button, .practica .lista > p { grid-column: 1 / -1; margin: 0; }\n' +
+    '.practica input[type=checkbox] { justify-self: start; }\n' +
+    '.practica input:not([type]) { width: 9em; }';
+  document.head.append(estilo);
   cara.alEvento((e) => {
     if (e.tipo === 'veredicto') anotar(nucleo, e.v);
   });
