@@ -35,6 +35,7 @@
 #include "canvas/error_reason.h"
 #include "canvas/qt/painter.h"
 #include "canvas/trace_writer.h"
+#include "practice/moodle.h"
 #include "practice/resumen.h"
 #include "session/opciones.h"
 
@@ -246,6 +247,17 @@ int EscribirHoja(const QByteArray& ruta, const trazalia::practice::OpcionesDeHoj
     return 1;
 }
 
+// Writes the question bank under the name's own bytes, all or nothing; a failure is said in one
+// line and the old file stays.
+int EscribirMoodle(const QByteArray& ruta, const trazalia::practice::OpcionesDeHoja& opciones) {
+    const std::string banco =
+        trazalia::practice::BancoDeMoodle(opciones, trazalia::app::EnElIdioma);
+    QString error;
+    if (trazalia::canvas::SaveFile(QByteArray::fromStdString(banco), ruta, &error)) return 0;
+    Decir(Legible(error.toStdString()));
+    return 1;
+}
+
 // Reads every record file and prints their summary; a file that cannot be read ends it. Files are
 // read in pieces, never whole; a device such as /dev/zero, which would never end, is refused.
 int Resumir(const std::vector<std::string>& archivos, bool csv) {
@@ -302,6 +314,12 @@ std::optional<int> EnTexto(const Pedido& pedido, int argc, char* argv[]) {
         }
         case Modo::Version:
             return Mostrar("trazalia " TRAZALIA_VERSION "\n");
+        case Modo::Moodle: {
+            // A bank is text and SVG written by the core: the translations alone.
+            const QCoreApplication nucleo(argc, argv);
+            trazalia::app::InstalarIdioma(IdiomaPedido(pedido), false);
+            return EscribirMoodle(QByteArray::fromStdString(pedido.moodle), pedido.opcionesDeHoja);
+        }
         case Modo::Resumen: {
             // No file is read for a summary that could not be written.
             if (salidaCerrada) return Mostrar({});

@@ -44,14 +44,15 @@ std::optional<long long> Entero(std::string_view texto) {
 
 std::string Entre(std::string_view texto) { return "«" + std::string(texto) + "»"; }
 
-bool TerminaEnPdf(std::string_view ruta) {
+// Whether the file's name ends in "." and the extension, in any case.
+bool TerminaEn(std::string_view ruta, std::string_view extension) {
     const std::string_view nombre = ruta.substr(ruta.rfind('/') + 1);
     const auto punto = nombre.rfind('.');
     if (punto == std::string_view::npos) return false;
-    std::string extension(nombre.substr(punto + 1));
-    for (char& c : extension)
+    std::string propia(nombre.substr(punto + 1));
+    for (char& c : propia)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return extension == "pdf";
+    return propia == extension;
 }
 
 Error Script(std::string_view v, Pedido& p, const Contexto&) {
@@ -60,9 +61,17 @@ Error Script(std::string_view v, Pedido& p, const Contexto&) {
 }
 
 Error Hoja(std::string_view v, Pedido& p, const Contexto&) {
-    if (!TerminaEnPdf(v))
+    if (!TerminaEn(v, "pdf"))
         return Entre(v) + ": la hoja se escribe en PDF; use un nombre terminado en .pdf";
     p.hoja = v;
+    return std::nullopt;
+}
+
+Error Moodle(std::string_view v, Pedido& p, const Contexto&) {
+    if (!TerminaEn(v, "xml"))
+        return Entre(v) +
+               ": el banco de preguntas se escribe en XML; use un nombre terminado en .xml";
+    p.moodle = v;
     return std::nullopt;
 }
 
@@ -138,7 +147,7 @@ Error Idioma(std::string_view v, Pedido& p, const Contexto& c) {
 
 // The modes that take a worksheet's options: a mode that writes the sheet in another form adds
 // its bit here, and its own row to each table.
-constexpr Modos kConLaHoja = Bit(Modo::Hoja);
+constexpr Modos kConLaHoja = Bit(Modo::Hoja) | Bit(Modo::Moodle);
 
 // Each row: name, letter, value and its name in the help, the mode it chooses, the modes it goes
 // with, listed under the row before, help, reader.
@@ -170,10 +179,18 @@ constexpr std::array kOpciones{
         Semilla},
     Opcion{"titulo", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "TEXTO"), std::nullopt,
            kConLaHoja, true, QT_TRANSLATE_NOOP("Opciones", "el título de cada página;"), Titulo},
-    Opcion{"papel", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "P"), std::nullopt, kConLaHoja,
-           true, QT_TRANSLATE_NOOP("Opciones", "a4 o carta (a4 si no se dice);"), Papel},
-    Opcion{"dibujados", 0, Valor::Ninguno, "", std::nullopt, kConLaHoja, true,
+    Opcion{"papel", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "P"), std::nullopt,
+           Bit(Modo::Hoja), true, QT_TRANSLATE_NOOP("Opciones", "a4 o carta (a4 si no se dice);"),
+           Papel},
+    Opcion{"dibujados", 0, Valor::Ninguno, "", std::nullopt, Bit(Modo::Hoja), true,
            QT_TRANSLATE_NOOP("Opciones", "con los vectores dibujados en cada cuadro."), Dibujados},
+    Opcion{"moodle", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO.xml"), Modo::Moodle,
+           kConLaHoja, false,
+           QT_TRANSLATE_NOOP("Opciones",
+                             "Escribe los ejercicios de la hoja como banco de preguntas\n"
+                             "de Moodle, con las opciones de la hoja salvo --papel y\n"
+                             "--dibujados."),
+           Moodle},
     Opcion{"registro", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO"), std::nullopt,
            Bit(Modo::Guion), false,
            QT_TRANSLATE_NOOP("Opciones",
@@ -216,10 +233,12 @@ constexpr Modos kTodosLosDemas = kCualquierModo;
 // The modes an option chooses, in the order the usage line lists them.
 constexpr std::array kModos{
     ModoDeLinea{Modo::Practica, "", Bit(Modo::Guion) | kConLaHoja,
-                "--practica abre las ventanas: no va con --script ni con --hoja"},
+                "--practica abre las ventanas: no va con --script, --hoja ni --moodle"},
     ModoDeLinea{Modo::Guion, QT_TRANSLATE_NOOP("Opciones", "[--registro ARCHIVO]"), 0, ""},
     ModoDeLinea{Modo::Hoja, QT_TRANSLATE_NOOP("Opciones", "[OPCIONES DE LA HOJA]"),
                 Bit(Modo::Guion), "--hoja y --script no van juntas"},
+    ModoDeLinea{Modo::Moodle, QT_TRANSLATE_NOOP("Opciones", "[OPCIONES DE LA HOJA]"),
+                Bit(Modo::Guion), "--moodle y --script no van juntas"},
     ModoDeLinea{Modo::Resumen, "[--csv]", kTodosLosDemas,
                 "--resumen va sola, con sus archivos y --csv"},
 };

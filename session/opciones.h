@@ -16,7 +16,7 @@ namespace trazalia::session {
 
 // What the program is started to do. Every mode but the windows is chosen by its option; help
 // and version end the program at once.
-enum class Modo { Ventanas, Practica, Guion, Hoja, Resumen, Ayuda, Version };
+enum class Modo { Ventanas, Practica, Guion, Hoja, Moodle, Resumen, Ayuda, Version };
 
 // The modes an option goes with, one bit each.
 using Modos = unsigned;
@@ -29,7 +29,8 @@ struct Pedido {
     std::string guion;  // "-" is standard input
     // Text: the record is written by name.
     std::optional<std::string> registro;
-    std::string hoja;  // ends in .pdf
+    std::string hoja;    // ends in .pdf
+    std::string moodle;  // ends in .xml
     practice::OpcionesDeHoja opcionesDeHoja;
     std::vector<std::string> archivos;  // the records to summarise
     bool csv = false;

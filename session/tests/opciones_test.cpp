@@ -51,14 +51,23 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaMalaTest, testing::Values(
     Mala{"ResumenAntesQueOtroModo", {"--practica", "--hoja", "h.pdf", "--resumen", "a"},
          "--resumen va sola, con sus archivos y --csv"},
     Mala{"PracticaConHoja", {"--hoja", "h.pdf", "--practica"},
-         "--practica abre las ventanas: no va con --script ni con --hoja"},
+         "--practica abre las ventanas: no va con --script, --hoja ni --moodle"},
+    Mala{"PracticaConMoodle", {"--practica", "--moodle", "b.xml"},
+         "--practica abre las ventanas: no va con --script, --hoja ni --moodle"},
+    Mala{"MoodleConGuion", {"--moodle", "b.xml", "-s", "g"}, "--moodle y --script no van juntas"},
+    Mala{"MoodleConHoja", {"--moodle", "b.xml", "--hoja", "h.pdf"}, "--hoja y --moodle no van juntas"},
+    Mala{"MoodleConPapel", {"--moodle", "b.xml", "--papel", "a4"}, "la opción --papel va con --hoja"},
+    Mala{"MoodleQueNoEsXml", {"--moodle", "b.xml/c.pdf"},
+         "«b.xml/c.pdf»: el banco de preguntas se escribe en XML; use un nombre terminado en .xml"},
+    Mala{"MoodleConEjerciciosDeMas", {"--moodle", "b.xml", "--ejercicios", "201"},
+         "--ejercicios va de 1 a 200, no «201»"},
     Mala{"HojaConGuion", {"--hoja", "h.pdf", "-s", "g"}, "--hoja y --script no van juntas"},
     Mala{"ResumenSinArchivos", {"--resumen", "--csv"}, "falta el ARCHIVO de la opción --resumen"},
     Mala{"ArgumentoSuelto", {"-s", "g", "stray"}, "argumento inesperado «stray»"},
     Mala{"CsvSinResumen", {"--csv"}, "la opción --csv va con --resumen"},
     Mala{"RegistroConResumen", {"--resumen", "a", "--registro", "r"},
          "la opción --registro va con --script"},
-    Mala{"NivelSinHoja", {"--nivel", "facil"}, "la opción --nivel va con --hoja"},
+    Mala{"NivelSinHoja", {"--nivel", "facil"}, "la opción --nivel va con --hoja o --moodle"},
     Mala{"DibujadosEnUnGuion", {"-s", "g", "--dibujados"}, "la opción --dibujados va con --hoja"},
     Mala{"RegistroQueNoEsTexto", {"-s", "g", "--registro", "a\xff.csv"},
          "el nombre del registro «a\xff.csv» no es texto UTF-8; elija otro nombre"},
@@ -119,6 +128,20 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaBuenaTest, testing::Values(
               EXPECT_EQ(o.titulo, "T");
               EXPECT_EQ(o.papel, practice::Papel::Carta);
               EXPECT_TRUE(o.dibujados);
+          }},
+    Buena{"MoodleConLasOpcionesDeLaHoja",
+          {"--moodle", "b.XML", "--ejercicios", "200", "--metodo", "paralelogramo", "--nivel",
+           "facil", "--semilla", "0", "--titulo", "T", "--idioma", "en"},
+          [](const Pedido& p) {
+              EXPECT_EQ(p.modo, Modo::Moodle);
+              EXPECT_EQ(p.moodle, "b.XML");
+              const practice::OpcionesDeHoja& o = p.opcionesDeHoja;
+              EXPECT_EQ(o.ejercicios, 200);
+              EXPECT_EQ(o.metodo, practice::Metodo::Paralelogramo);
+              EXPECT_EQ(o.nivel, practice::Nivel::Facil);
+              EXPECT_EQ(o.semilla, 0u);
+              EXPECT_EQ(o.titulo, "T");
+              EXPECT_EQ(p.idioma, "en");
           }},
     Buena{"HojaPorDefecto", {"--hoja", "h.pdf"}, [](const Pedido& p) {
         const practice::OpcionesDeHoja o = p.opcionesDeHoja;
@@ -194,9 +217,9 @@ TEST(AyudaDeOpciones, EachOptionAtItsColumnAndEveryTextTranslated) {
         EXPECT_NE(marcada.find("<" + texto[0]), std::string::npos) << cabeza;
     }
     EXPECT_EQ(lineas[0], "Uso: trazalia [--practica | --script ARCHIVO [--registro ARCHIVO] |");
-    EXPECT_EQ(lineas[1],
-              std::string(15, ' ') +
-                  "--hoja ARCHIVO.pdf [OPCIONES DE LA HOJA] | --resumen ARCHIVO... [--csv]]");
+    EXPECT_EQ(lineas[1], std::string(15, ' ') + "--hoja ARCHIVO.pdf [OPCIONES DE LA HOJA] |");
+    EXPECT_EQ(lineas[2], std::string(15, ' ') + "--moodle ARCHIVO.xml [OPCIONES DE LA HOJA] |");
+    EXPECT_EQ(lineas[3], std::string(15, ' ') + "--resumen ARCHIVO... [--csv]]");
     EXPECT_TRUE(
         marcada.starts_with("<Uso:> trazalia [--practica | --script <ARCHIVO> "
                             "<[--registro ARCHIVO]> |"));
