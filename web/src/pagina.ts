@@ -19,6 +19,7 @@ import type { Evento, Nucleo, Respuesta } from './nucleo';
 import { crearNucleo, leerVistas } from './nucleo';
 import { montarHoja } from './hoja';
 import { montarPractica } from './practica';
+import { montarSinConexion } from './sin_conexion';
 import { VentanaWeb } from './ventana';
 import type { Entorno } from './ventana';
 
@@ -144,15 +145,8 @@ class Pagina implements Entorno, Cara {
   }
 
   private disponer(): void {
-    const cabecera = $('cabecera').getBoundingClientRect().height;
-    for (const v of this.ventanas.values()) {
-      if (!v.visible) continue;
-      const otros = v.titulo.getBoundingClientRect().height + v.herramientas.getBoundingClientRect().height;
-      v.disponer(
-        document.documentElement.clientWidth - 2 * kMargen,
-        innerHeight - cabecera - otros - 2 * kMargen,
-      );
-    }
+    for (const v of this.ventanas.values())
+      if (v.visible) v.disponer(document.documentElement.clientWidth - 2 * kMargen, innerHeight - kMargen);
   }
 
   private montarHerramientas(v: VentanaWeb): void {
@@ -266,7 +260,7 @@ class Pagina implements Entorno, Cara {
 }
 
 // The parts that plug into the page, each given the page once it is up.
-const kPartes: ((cara: Cara) => void)[] = [montarPractica, montarHoja];
+const kPartes: ((cara: Cara) => void)[] = [montarPractica, montarHoja, montarSinConexion];
 
 async function empezar(): Promise<void> {
   const pagina = new Pagina(await crearNucleo());

@@ -368,9 +368,10 @@ export class VentanaWeb {
     this.entorno.ejecutar((n) => n.teclas(this.ruta(c.nombre), nombre));
   }
 
-  // Lays the window out in a space of that many CSS pixels: scaled as the desktop's zoom does, or
-  // flowing below the picture when that would make its text too small.
-  disponer(ancho: number, alto: number): void {
+  // Lays the window out in that width, down to that height of the page (CSS pixels): scaled as
+  // the desktop's zoom does, or flowing below the picture when that would make its text too small.
+  disponer(ancho: number, fondo: number): void {
+    const alto = fondo - (this.area.getBoundingClientRect().top + scrollY);
     const zoom = Math.min(
       (ancho * kTwipsPorPixel) / this.tabla.ancho,
       (alto * kTwipsPorPixel) / this.tabla.alto,
@@ -406,14 +407,19 @@ export class VentanaWeb {
     }
   }
 
-  // The controls in rows, each row those that stand level on the desktop, left to right; the
-  // picture first.
+  // The controls in rows, each row those that stand level on the desktop, left to right: the
+  // picture first, then those over it, then those right of it.
   private filas(): HTMLElement[] {
-    const controles = [...this.tabla.controles].sort((a, b) => a.top - b.top || a.left - b.left);
+    const picture = this.tabla.controles.find((c) => c.tipo === 'picture');
+    const derecha = (c: Control) => (picture && c.left >= picture.left + picture.width ? 1 : 0);
+    const controles = [...this.tabla.controles].sort(
+      (a, b) => derecha(a) - derecha(b) || a.top - b.top || a.left - b.left,
+    );
     const filas: HTMLElement[] = [];
     let fila: HTMLElement | null = null;
     let arriba = -Infinity;
     let enFila: Control[] = [];
+    let lado = 0;
     const cerrar = () => {
       if (!fila) return;
       enFila.sort((a, b) => a.left - b.left);
@@ -424,7 +430,8 @@ export class VentanaWeb {
         filas.unshift(this.elementos.get(c.nombre)!);
         continue;
       }
-      if (c.top >= arriba + 300) {
+      if (c.top >= arriba + 300 || derecha(c) !== lado) {
+        lado = derecha(c);
         cerrar();
         fila = document.createElement('div');
         fila.className = 'fila';

@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page in Chromium, opened from its folder and from a server on this machine: the windows
+// against the native runner on the same actions, a dragged tip, the language, axe-core, and every
+// control in view at a phone's size and a large screen's (screenshots in build-web/capturas).
+// node pagina_test.mjs TRAZALIA_NUCLEO
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { extname, join, normalize } from 'node:path';
+import { abrirChromium, abrirPagina, paginaLocal, sitio } from './practica_comun.mjs';
+
+const nucleo = process.argv[2];
+const capturas = join(sitio, '..', 'capturas');
+
+// The actions on Form2, as keys on its bars; a script says the same to the native runner.
+const kTeclas = [
+  ['HScroll1', ['End', 'PageUp', 'ArrowLeft']],
+  ['HScroll3', ['ArrowRight', 'ArrowRight', 'ArrowRight', 'PageDown', 'PageDown']],
+  ['HScroll2', ['PageDown', 'PageDown', 'PageDown', 'PageDown']],
+  ['HScroll4', ['Home', 'End', 'PageUp']],
+];
+const kGuion = [
+  'click Form1.Command1',
+  ...kTeclas.map(([c, ts]) => `key Form2.${c} ${ts.map((t) => t.replace('Arrow', '')).join(' ')}`),
+  'click Form2.Command1',
+];
+
+// The native runner's trace of a script: the last caption of each control, the lines drawn since
+// Picture1's last Cls, and the window's dump.
+function nativo(lineas) {
+  const ruta = join(tmpdir(), `trazalia-pagina-${process.pid}.txt`);
+  writeFileSync(ruta, [...lineas, 'dump Form2', ''].join('\n'));
+  const traza = execFileSync(nucleo, ['--script', ruta], { encoding: 'utf8' }).split('\n');
+  const captions = {};
+  let trazos = [];
+  const barras = {};
+  for (const l of traza) {
+    let m;
+    if ((m = /^Form2\.(\w+) Caption "(.*)"$/.exec(l))) captions[m[1]] = m[2];
+    else if (l === 'Form2.Picture1 Cls') trazos = [];
+    else if ((m = /^Form2\.Picture1 Line (\S+) (\S+) (\S+) (\S+) (\S+)$/.exec(l)))
+      if (m[1] !== m[3] || m[2] !== m[4]) trazos.push(m.slice(1).join(' '));
+    if ((m = /^Form2\.(HScroll\d+) HScroll .* Value (\d+)$/.exec(l))) barras[m[1]] = Number(m[2]);
+  }
+  return { captions, trazos, barras };
+}
+
+// The SVG's lines as the trace writes them; the foreground's colour is "fore" there.
+async function lineasDelSvg(pagina) {
+  return pagina.$$eval('#Form2 .svg line', (ls) => ls.map((l) =>
+    ['x1', 'y1', 'x2', 'y2', 'stroke'].map((a) => l.getAttribute(a)).join(' ')));
+}
+
+async function lecturas(pagina, nombres) {
+  const r = {};
+  for (const n of nombres) r[n] = await pagina.textContent(`#Form2 [data-control=${n}]`);
+  return r;
+}
+
+// A static server for the site, as a school's would be.
+async function servidor() {
+  const tipos = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
+    '.svg': 'image/svg+xml', '.json': 'application/json', '.txt': 'text/plain',
+    '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
+  const s = createServer((req, res) => {
+    const ruta = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname));
+    try {
+      const cuerpo = readFileSync(join(sitio, ruta.endsWith('/') ? `${ruta}index.html` : ruta));
+      res.writeHead(200, { 'Content-Type': tipos[extname(ruta) || '.html'] ?? 'application/octet-stream' });
+      res.end(cuerpo);
+    } catch {
+      res.writeHead(404).end();
+    }
+  });
+  await new Promise((listo) => s.listen(0, '127.0.0.1', listo));
+  return { s, direccion: `http://127.0.0.1:${s.address().port}/` };
+}
+
+async function recorrido(contexto, direccion) {
+  const { pagina, errores } = await abrirPagina(contexto, `${direccion}?idioma=es`);
+  const origen = new URL(direccion).origin;
+  const ajenas = [];
+  pagina.on('request', (r) => {
+    const u = new URL(r.url());
+    if (u.protocol !== 'data:' && u.origin !== origen) ajenas.push(r.url());
+  });
+  await pagina.focus('#Form1 [data-control=Command1]');
+  await pagina.keyboard.press('Enter');
+  for (const [control, teclas] of kTeclas) {
+    await pagina.focus(`#Form2 [data-control=${control}]`);
+    for (const t of teclas) await pagina.keyboard.press(t);
+  }
+  await pagina.focus('#Form2 [data-control=Command1]');
+  await pagina.keyboard.press('Space');
+  const esperado = nativo(kGuion);
+  const nombres = ['Label5', 'Label6', 'Label7', 'Label8', 'Label10', 'Label12'];
+  assert.deepEqual(await lecturas(pagina, nombres),
+    Object.fromEntries(nombres.map((n) => [n, esperado.captions[n]])), 'lecturas');
+  const fore = await pagina.evaluate(() => JSON.parse(trazalia.nucleo.tabla('Form2')).fore);
+  assert.deepEqual(await lineasDelSvg(pagina), esperado.trazos.map((t) => t.replace(/fore$/, fore)),
+    'las líneas del dibujo');
+  assert.match(await pagina.textContent('#descripcion-Form2'), /Resultante: 113\.19 a 9\.87°/);
+
+  // The red tip dragged: the bars as the native runner's drag leaves them.
+  const punta = esperado.trazos.find((t) => t.endsWith('#ff0000')).split(' ').map(Number);
+  const caja = await pagina.locator('#Form2 [data-control=Picture1]').boundingBox();
+  const px = (x, y) => [caja.x + (x * caja.width) / 7000, caja.y + (y * caja.height) / 6000];
+  const [x0, y0] = px(punta[2], punta[3]);
+  const [x1, y1] = [Math.round(x0 - 40), Math.round(y0 + 30)];
+  await pagina.mouse.move(x0, y0);
+  await pagina.mouse.down();
+  await pagina.mouse.move((x0 + x1) / 2, (y0 + y1) / 2);
+  await pagina.mouse.move(x1, y1);
+  await pagina.mouse.up();
+  const tw = (x, y) => [((x - caja.x) * 7000) / caja.width, ((y - caja.y) * 6000) / caja.height];
+  const arrastre = nativo([...kGuion, `drag Form2 ${[...tw(x0, y0), ...tw(x1, y1)].join(' ')}`]);
+  for (const barra of ['HScroll1', 'HScroll3'])
+    assert.equal(Number(await pagina.inputValue(`#Form2 [data-control=${barra}]`)),
+      arrastre.barras[barra], `${barra} tras arrastrar`);
+  assert.deepEqual(await lecturas(pagina, ['Label5', 'Label7']),
+    { Label5: arrastre.captions.Label5, Label7: arrastre.captions.Label7 }, 'lecturas tras arrastrar');
+  assert.ok(await pagina.$eval('#Form2 [data-control=Label10]', (e) => e.classList.contains('anterior')),
+    'the result read-out describes the earlier picture');
+
+  assert.deepEqual(ajenas, [], 'requests to other origins');
+  assert.deepEqual(await contexto.cookies(), [], 'cookies');
+  assert.deepEqual(errores, []);
+  await pagina.close();
+}
+
+// The language from the menu, remembered for the next visit; ?idioma= wins over it.
+async function idiomas(contexto, direccion) {
+  const { pagina } = await abrirPagina(contexto, direccion);
+  await pagina.selectOption('#idioma', 'en');
+  await pagina.click('#Form1 [data-control=Command2]');
+  assert.equal(await pagina.getAttribute('#Form3 [data-control=HScroll1]', 'aria-label'),
+    'Magnitude of vector 1');
+  assert.equal(await pagina.textContent('#boton-ayuda'), 'Help');
+  await pagina.goto(direccion);
+  await pagina.locator('#Form1:not([hidden])').waitFor();
+  assert.equal(await pagina.getAttribute('html', 'lang'), 'en');
+  assert.equal(await pagina.getAttribute('#Form1 [data-control=Command1]', 'aria-label'),
+    'Parallelogram method');
+  await pagina.goto(`${direccion}?idioma=pt_BR`);
+  await pagina.locator('#Form1:not([hidden])').waitFor();
+  assert.equal(await pagina.getAttribute('html', 'lang'), 'pt-BR');
+  await pagina.close();
+}
+
+const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+async function accesible(pagina, donde) {
+  await pagina.addScriptTag({ content: axe });
+  const { violations } = await pagina.evaluate(() => axe.run(document));
+  assert.deepEqual(violations.map((v) => `${donde}: ${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
+}
+
+// Every control of every window inside the page and not covered: at a phone's size it may stand
+// below the picture, at a large screen's the window fits the view.
+async function tamanos(contexto, direccion) {
+  mkdirSync(capturas, { recursive: true });
+  for (const [ancho, alto] of [[360, 740], [1920, 1080]]) {
+    const { pagina } = await abrirPagina(contexto, `${direccion}?idioma=es`);
+    await pagina.setViewportSize({ width: ancho, height: alto });
+    // Each window in turn, the method windows with a construction drawn.
+    for (const [ventana, acciones] of [['Form1', []],
+      ['Form2', ['Form1.Command1', 'Form2.HScroll1 End', 'Form2.HScroll2 End', 'Form2.HScroll4 PageDown PageDown', 'Form2.Command1']],
+      ['Form3', ['Form2.Command2', 'Form1.Command2', 'Form3.HScroll1 End', 'Form3.HScroll2 End', 'Form3.HScroll5 PageDown', 'Form3.HScroll7 End']]]) {
+      for (const accion of acciones) {
+        const [control, ...teclas] = accion.split(' ');
+        const selector = `#${control.replace('.', ' [data-control=')}]`;
+        if (!teclas.length) await pagina.click(selector);
+        else await pagina.focus(selector);
+        for (const t of teclas) await pagina.keyboard.press(t);
+      }
+      const fallos = await pagina.$$eval(`#${ventana} .control`, (es, [estrecha]) => {
+        const malos = [];
+        const ancho = document.documentElement.scrollWidth;
+        for (const e of es) {
+          if (e.hidden) continue;
+          e.scrollIntoView({ block: 'center' });
+          const r = e.getBoundingClientRect();
+          const letra = parseFloat(getComputedStyle(e).fontSize);
+          const encima = document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2);
+          const nombre = e.dataset.control;
+          if (r.width < 1 || r.height < 1 || r.left < 0 || r.left + scrollX + r.width > ancho + 0.5)
+            malos.push(`${nombre} fuera: ${r.left} ${r.width} de ${ancho}`);
+          if (!e.contains(encima)) malos.push(`${nombre} tapado por ${encima?.outerHTML.slice(0, 60)}`);
+          if (estrecha && e.textContent.trim() && letra < 12) malos.push(`${nombre}: letra de ${letra} px`);
+          if (estrecha && e.classList.contains('picture') && r.width < 340) malos.push(`dibujo de ${r.width} px`);
+        }
+        return malos;
+      }, [ancho < 600]);
+      assert.deepEqual(fallos, [], `${ventana} a ${ancho}×${alto}`);
+      if (ancho > 1000) {
+        const cabe = await pagina.evaluate(() => document.documentElement.scrollHeight <= innerHeight);
+        assert.ok(cabe, `${ventana} cabe en ${ancho}×${alto}`);
+      }
+      await pagina.evaluate(() => scrollTo(0, 0));
+      await pagina.screenshot({ path: join(capturas, `${ventana}-${ancho}x${alto}.png`), fullPage: true });
+      if (ancho > 1000) await accesible(pagina, `${ventana} a ${ancho}×${alto}`);
+    }
+    await pagina.close();
+  }
+}
+
+const { contexto, cerrar } = await abrirChromium();
+const { s, direccion } = await servidor();
+try {
+  for (const d of [paginaLocal, direccion]) {
+    console.log(`recorrido: ${d}`);
+    await recorrido(contexto, d);
+  }
+  console.log('idiomas');
+  await idiomas(contexto, direccion);
+  console.log('tamaños, axe-core');
+  await tamanos(contexto, direccion);
+} finally {
+  s.close();
+  await cerrar();
+}
+console.log('bien');
