@@ -13,7 +13,6 @@
 #include <QShortcut>
 #include <algorithm>
 
-#include "app/arrastre.h"
 #include "app/dialogos.h"
 #include "app/exportar.h"
 #include "app/hoja.h"
@@ -25,6 +24,7 @@
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 #include "practice/pulsacion.h"
+#include "session/sesion.h"
 
 namespace trazalia::app {
 
@@ -35,9 +35,8 @@ qreal Resolucion(const QWidget* w) { return std::max<qreal>(2, w->devicePixelRat
 
 }  // namespace
 
-AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana cual,
-                                     ControlVistas& vistas, Dialogos& dialogos,
-                                     AjustesDePractica& practica)
+AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, ControlVistas& vistas,
+                                     Dialogos& dialogos, AjustesDePractica& practica)
     : QObject(&ventana), ventana_(ventana), dialogos_(dialogos) {
     setObjectName(QStringLiteral("acciones"));
     menu_ = new QMenu(&ventana_);
@@ -50,14 +49,34 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, practice::Ventana c
     copiar_ = accion(Atajo::CopiarImagen, &AccionesDelDibujo::CopiarImagen);
     guardar_ = accion(Atajo::GuardarImagen, &AccionesDelDibujo::GuardarImagen);
     accion(Atajo::Imprimir, &AccionesDelDibujo::Imprimir);
+    menu_->addSeparator();
+    // The core's undo and redo of this window; the menu shows whether there is a step to take.
+    const std::string nombre(ventana_.nucleo().nombre());
+    deshacer_ = InstalarAtajo(ventana_, Atajo::Deshacer);
+    connect(deshacer_, &QAction::triggered, this,
+            [this, nombre] { ventana_.sesion().Deshacer(nombre); });
+    rehacer_ = InstalarAtajo(ventana_, Atajo::Rehacer);
+    connect(rehacer_, &QAction::triggered, this,
+            [this, nombre] { ventana_.sesion().Rehacer(nombre); });
+    menu_->addAction(deshacer_);
+    menu_->addAction(rehacer_);
+    connect(menu_, &QMenu::aboutToShow, this, [this, nombre] {
+        deshacer_->setEnabled(ventana_.sesion().Deshechos(nombre) > 0);
+        rehacer_->setEnabled(ventana_.sesion().Rehechos(nombre) > 0);
+    });
+    // Closed, the menu leaves the keys working: the core refuses what there is not to undo.
+    connect(menu_, &QMenu::aboutToHide, this, [this] {
+        deshacer_->setEnabled(true);
+        rehacer_->setEnabled(true);
+    });
+    menu_->addSeparator();
     QAction* hoja = InstalarAtajo(ventana_, Atajo::HojaDeEjercicios);
     connect(hoja, &QAction::triggered, this, [this] { DialogoDeHoja(&ventana_, dialogos_); });
     menu_->addAction(hoja);
     menu_->addSeparator();
 
-    arrastre_ = new Arrastre(ventana_);
-    practica_ = new Practica(ventana_, cual, practica, dialogos);
-    new ModoDelDibujo(ventana_, *arrastre_, *practica_, *menu_);
+    practica_ = new Practica(ventana_, practica, dialogos);
+    new ModoDelDibujo(ventana_, *practica_, *menu_);
     practica_->AgregarAlMenu(*menu_);
     // The views: one set for both method windows, each with its key in this window.
     menu_->addSeparator();
@@ -106,12 +125,10 @@ void AccionesDelDibujo::Imprimir() {
     });
 }
 
-ModoDelDibujo::ModoDelDibujo(VentanaMetodo& ventana, Arrastre& arrastre, Practica& practica,
-                             QMenu& menu)
+ModoDelDibujo::ModoDelDibujo(VentanaMetodo& ventana, Practica& practica, QMenu& menu)
     : QObject(&ventana),
       ventana_(ventana),
       picture_(*ventana.Picture1()),
-      arrastre_(arrastre),
       practica_(practica),
       menu_(menu) {
     // Moves without a button pressed show the open hand over a tip.
@@ -122,6 +139,12 @@ ModoDelDibujo::ModoDelDibujo(VentanaMetodo& ventana, Arrastre& arrastre, Practic
 diagram::Punto ModoDelDibujo::EnTwips(QPointF posicion) const {
     const double twips = canvas::kTwipsPerPixel / ventana_.Picture1()->scale();
     return {posicion.x() * twips, posicion.y() * twips};
+}
+
+double ModoDelDibujo::Alcance() const {
+    // Logical pixels around a tip that grab it: about a finger's width on a touch screen's half.
+    constexpr double kAlcanceEnPixeles = 10;
+    return kAlcanceEnPixeles * canvas::kTwipsPerPixel / ventana_.Picture1()->scale();
 }
 
 bool ModoDelDibujo::eventFilter(QObject* objeto, QEvent* evento) {
@@ -141,7 +164,7 @@ bool ModoDelDibujo::eventFilter(QObject* objeto, QEvent* evento) {
     if (tipo == QEvent::KeyPress) {
         // Enter that no shortcut took (a script's key) checks, as "Comprobar" does.
         const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (!practica_.activa() || (tecla != ::Qt::Key_Return && tecla != ::Qt::Key_Enter))
+        if (!practica_.nucleo().activa() || (tecla != ::Qt::Key_Return && tecla != ::Qt::Key_Enter))
             return false;
         practica_.Comprobar();
         return true;
@@ -162,25 +185,18 @@ bool ModoDelDibujo::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 bool ModoDelDibujo::Presionar(const QMouseEvent& raton) {
-    const auto& dibujo = ventana_.dibujo();
-    if (raton.button() != ::Qt::LeftButton || modo_ != Modo::Libre || !dibujo) return false;
+    if (raton.button() != ::Qt::LeftButton || presionado_) return false;
     const diagram::Punto p = EnTwips(raton.position());
     ultimo_ = p;
-    const canvas::Picture& picture = ventana_.Picture1()->picture();
-    switch (practice::QueEmpieza(*dibujo, p, picture.Width(), picture.Height(),
-                                 practica_.Pendiente(), arrastre_.Alcance())
-                .gesto) {
+    switch (ventana_.sesion().Presionar(ventana_.nucleo().nombre(), p, Alcance())) {
         case practice::Gesto::Punta:
-            if (!arrastre_.Presionar(p)) return false;
-            modo_ = Modo::Punta;
+            presionado_ = true;
             ventana_.Picture1()->setCursor(::Qt::ClosedHandCursor);
             return true;
         case practice::Gesto::Intento:
-            practica_.EmpezarIntento();
-            modo_ = Modo::Intento;
+            presionado_ = true;
             return true;
         case practice::Gesto::Rehusado:
-            practica_.Rehusar(ventana_.Picture1());
             return true;
         case practice::Gesto::Nada:
             break;
@@ -192,52 +208,39 @@ bool ModoDelDibujo::Mover(const QMouseEvent& raton) {
     const diagram::Punto p = EnTwips(raton.position());
     // The button was let go where the picture could not see it.
     if (!(raton.buttons() & ::Qt::LeftButton)) Abandonar();
-    DejarSiHayEjercicio();
     ultimo_ = p;
-    switch (modo_) {
-        case Modo::Punta:
-            arrastre_.Mover(p, raton.modifiers() & ::Qt::ShiftModifier);
-            return true;
-        case Modo::Intento:
-            practica_.MoverIntento(p, false);
-            return true;
-        case Modo::Libre:
-            if (raton.buttons() == ::Qt::NoButton) Senalar(p);
-            return false;
+    if (presionado_) {
+        ventana_.sesion().MoverPuntero(ventana_.nucleo().nombre(), p,
+                                       raton.modifiers() & ::Qt::ShiftModifier);
+        return true;
     }
+    if (raton.buttons() == ::Qt::NoButton) Senalar(p);
     return false;
 }
 
 bool ModoDelDibujo::Soltar(const QMouseEvent& raton) {
-    DejarSiHayEjercicio();
-    if (raton.button() != ::Qt::LeftButton || modo_ == Modo::Libre) return false;
+    if (raton.button() != ::Qt::LeftButton || !presionado_) return false;
     const diagram::Punto p = EnTwips(raton.position());
-    if (modo_ == Modo::Punta) {
-        arrastre_.Mover(p, raton.modifiers() & ::Qt::ShiftModifier);
-        arrastre_.Soltar();
-    } else {
-        practica_.MoverIntento(p, true);
-    }
-    modo_ = Modo::Libre;
+    presionado_ = false;
+    ventana_.sesion().SoltarPuntero(ventana_.nucleo().nombre(), p,
+                                    raton.modifiers() & ::Qt::ShiftModifier);
+    ventana_.Describir();
     Senalar(p);
     return true;
 }
 
 void ModoDelDibujo::Abandonar() {
-    if (modo_ == Modo::Punta) arrastre_.Soltar();
-    if (modo_ == Modo::Intento) practica_.MoverIntento(ultimo_, true);
-    modo_ = Modo::Libre;
-}
-
-void ModoDelDibujo::DejarSiHayEjercicio() {
-    if (modo_ == Modo::Punta && practica_.Pendiente()) Abandonar();
+    if (!presionado_) return;
+    presionado_ = false;
+    ventana_.sesion().SoltarPuntero(ventana_.nucleo().nombre(), ultimo_, false);
+    ventana_.Describir();
 }
 
 void ModoDelDibujo::Senalar(diagram::Punto p) {
     const auto& dibujo = ventana_.dibujo();
     const canvas::Picture& picture = ventana_.Picture1()->picture();
     if (dibujo && practice::QueEmpieza(*dibujo, p, picture.Width(), picture.Height(),
-                                       practica_.Pendiente(), arrastre_.Alcance())
+                                       practica_.nucleo().Pendiente(), Alcance())
                           .gesto == practice::Gesto::Punta)
         ventana_.Picture1()->setCursor(::Qt::OpenHandCursor);
     else

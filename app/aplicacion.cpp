@@ -15,6 +15,8 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/form3.h"
+#include "app/idioma.h"
+#include "app/practica.h"
 #include "app/teclas.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
@@ -46,11 +48,30 @@ private:
 Aplicacion::Aplicacion()
     : vistas_(new ControlVistas(this)), vigentes_(std::make_unique<DialogosVigentes>(*this)) {
     InstalarAccesibilidad();
+    sesion_.PonerTraductor(EnElIdioma);
+    sesion_.AgregarObservador(*this);
+    // A view chosen on screen is the core's command, a step to undo in the window it was chosen
+    // in.
+    connect(vistas_, &ControlVistas::elegida, this, [this](diagram::Vista vista, bool activa) {
+        for (Ventana* v : ventanas())
+            if (auto* m = qobject_cast<VentanaMetodo*>(v); m && m->isVisible() && m->isActiveWindow())
+                return sesion_.CambiarVista(m->nucleo(), vista, activa);
+        for (Ventana* v : ventanas())
+            if (auto* m = qobject_cast<VentanaMetodo*>(v); m && m->isVisible())
+                return sesion_.CambiarVista(m->nucleo(), vista, activa);
+        sesion_.PonerVista(vista, activa, true);
+    });
 }
 
-Aplicacion::~Aplicacion() = default;
+// The windows on screen go first, and the core tells them nothing as they go.
+Aplicacion::~Aplicacion() {
+    sesion_.QuitarObservador(*this);
+    form3_.reset();
+    form2_.reset();
+    form1_.reset();
+}
 
-void Aplicacion::Iniciar() { form1().show(); }
+void Aplicacion::Iniciar() { sesion_.Iniciar(); }
 
 void Aplicacion::IniciarEnPantalla() {
     practica_.recuerda = true;
@@ -60,6 +81,10 @@ void Aplicacion::IniciarEnPantalla() {
     // With no zoom remembered, a size that suits the screen: a large one makes 100 % a stamp.
     zoom_.Recordar(pantalla ? Zoom::Inicial(pantalla->size()) : 1);
     vistas_->Recordar();
+    for (std::size_t i = 0; i < diagram::kNumeroDeVistas; ++i) {
+        const auto vista = static_cast<diagram::Vista>(i);
+        sesion_.PonerVista(vista, vistas_->accion(vista)->isChecked(), false);
+    }
     if (pantalla) zoom_.LimitarA(pantalla->availableGeometry().size());
     Iniciar();
 }
@@ -83,9 +108,8 @@ void Aplicacion::Conectar(Ventana& ventana) {
     });
 }
 
-void Aplicacion::ConectarMetodo(VentanaMetodo& ventana, practice::Ventana cual) {
-    auto* acciones = new AccionesDelDibujo(ventana, cual, *vistas_, *vigentes_, practica_);
-    connect(&ventana, &VentanaMetodo::regresar, this, [this] { form1().show(); });
+void Aplicacion::ConectarMetodo(VentanaMetodo& ventana) {
+    auto* acciones = new AccionesDelDibujo(ventana, *vistas_, *vigentes_, practica_);
     Practica& practica = acciones->practica();
     // The exercise ends its redraw before the message.
     connect(
@@ -101,32 +125,19 @@ void Aplicacion::ConectarMetodo(VentanaMetodo& ventana, practice::Ventana cual) 
 }
 
 Form1& Aplicacion::form1() {
-    if (!form1_) {
-        form1_ = std::make_unique<Form1>();
-        Conectar(*form1_);
-        connect(form1_.get(), &Form1::paralelogramo, this, [this] { form2().show(); });
-        connect(form1_.get(), &Form1::poligono, this, [this] { form3().show(); });
-        connect(form1_.get(), &Form1::salir, this, &Aplicacion::Terminar);
-    }
+    sesion_.Abrir(session::Formulario::Form1);
     return *form1_;
 }
 
-template <class Form>
-Form& Aplicacion::Cargar(std::unique_ptr<Form>& form, practice::Ventana cual) {
-    if (!form) {
-        form = std::make_unique<Form>(*vistas_);
-        Conectar(*form);
-        ConectarMetodo(*form, cual);
-        form->Form_Load();
-        if (practicaAlAbrir_)
-            AccionesDelDibujo::De(*form).practica().accionPracticar()->setChecked(true);
-    }
-    return *form;
+Form2& Aplicacion::form2() {
+    sesion_.Abrir(session::Formulario::Form2);
+    return *form2_;
 }
 
-Form2& Aplicacion::form2() { return Cargar(form2_, practice::Ventana::Form2); }
-
-Form3& Aplicacion::form3() { return Cargar(form3_, practice::Ventana::Form3); }
+Form3& Aplicacion::form3() {
+    sesion_.Abrir(session::Formulario::Form3);
+    return *form3_;
+}
 
 Dialogos& Aplicacion::dialogos() {
     if (!dialogos_) dialogos_ = std::make_unique<DialogosQt>();
@@ -147,12 +158,110 @@ Ventana* Aplicacion::ventana(const QString& nombre) const {
     return nullptr;
 }
 
-void Aplicacion::Terminar() {
+Ventana* Aplicacion::Cara(std::string_view nombre) const {
+    for (Ventana* v : ventanas())
+        if (v && v->nombre() == QLatin1String(nombre.data(), static_cast<qsizetype>(nombre.size())))
+            return v;
+    return nullptr;
+}
+
+VentanaMetodo* Aplicacion::CaraMetodo(std::string_view nombre) const {
+    return qobject_cast<VentanaMetodo*>(Cara(nombre));
+}
+
+void Aplicacion::Terminar() { sesion_.Terminar(); }
+
+void Aplicacion::Terminado() {
     if (terminado_) return;
     terminado_ = true;
     for (Ventana* v : ventanas())
         if (v) v->close();
     QCoreApplication::quit();
+}
+
+// The core made a window: the one on screen is made to show it, before its first captions.
+void Aplicacion::Cargada(std::string_view nombre) {
+    if (nombre == "Form1") {
+        form1_ = std::make_unique<Form1>(sesion_);
+        Conectar(*form1_);
+        return;
+    }
+    session::VentanaMetodo& nucleo = *sesion_.metodo(nombre);
+    VentanaMetodo* v = nullptr;
+    if (nombre == "Form2") {
+        form2_ = std::make_unique<Form2>(sesion_, nucleo);
+        v = form2_.get();
+    } else {
+        form3_ = std::make_unique<Form3>(sesion_, nucleo, *vistas_);
+        v = form3_.get();
+    }
+    Conectar(*v);
+    ConectarMetodo(*v);
+    if (practicaAlAbrir_) porPracticar_ = v;
+}
+
+void Aplicacion::Mostrada(std::string_view nombre, bool visible) {
+    Ventana* v = Cara(nombre);
+    if (!v) return;
+    // Loaded, and practising from before its first showing.
+    if (visible && v == porPracticar_) {
+        porPracticar_ = nullptr;
+        AccionesDelDibujo::De(*static_cast<VentanaMetodo*>(v)).practica().EmpezarAlAbrir();
+    }
+    v->setVisible(visible);
+}
+
+void Aplicacion::Escrito(std::string_view nombre, std::string_view control,
+                         std::string_view texto) {
+    if (Ventana* v = Cara(nombre)) v->Escribir(control, texto);
+}
+
+void Aplicacion::Valor(std::string_view nombre, std::string_view control, int valor) {
+    if (Ventana* v = Cara(nombre)) v->PonerValor(control, valor);
+}
+
+void Aplicacion::Anterior(std::string_view nombre, std::string_view control, bool anterior) {
+    if (VentanaMetodo* v = CaraMetodo(nombre))
+        v->MarcarAnterior(control, anterior, v->ComoRenovarResultado());
+}
+
+// Only the result read-outs change: they take the keyboard while practice is on, and the
+// practice's entries follow.
+void Aplicacion::Enfocable(std::string_view nombre, std::string_view control, bool enfocable) {
+    VentanaMetodo* v = CaraMetodo(nombre);
+    if (!v) return;
+    if (QWidget* w = v->control(QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size()))))
+        w->setFocusPolicy(enfocable ? ::Qt::StrongFocus : ::Qt::NoFocus);
+    AccionesDelDibujo::De(*v).practica().Seguir();
+}
+
+void Aplicacion::Dibujado(std::string_view nombre) {
+    if (VentanaMetodo* v = CaraMetodo(nombre)) v->Dibujado();
+}
+
+void Aplicacion::VistaCambiada(int vista, bool activa) {
+    vistas_->Mostrar(static_cast<diagram::Vista>(vista), activa);
+}
+
+void Aplicacion::Juzgado(std::string_view nombre, const practice::Veredicto& veredicto) {
+    if (VentanaMetodo* v = CaraMetodo(nombre))
+        AccionesDelDibujo::De(*v).practica().Juzgado(veredicto);
+}
+
+void Aplicacion::Anuncio(std::string_view nombre, std::string_view texto) {
+    if (VentanaMetodo* v = CaraMetodo(nombre))
+        v->anuncio().Decir(QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+}
+
+void Aplicacion::Rehusado(std::string_view nombre, std::string_view control,
+                          std::string_view texto) {
+    if (VentanaMetodo* v = CaraMetodo(nombre))
+        AccionesDelDibujo::De(*v).practica().Rehusado(
+            control, QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+}
+
+void Aplicacion::Fallo(std::string_view nombre, std::string_view texto) {
+    if (Ventana* v = Cara(nombre)) v->Fallar(texto);
 }
 
 }  // namespace trazalia::app

@@ -10,6 +10,8 @@
 
 #include "app/practica.h"
 #include "app/zoom.h"
+#include "session/observador.h"
+#include "session/sesion.h"
 
 namespace trazalia::app {
 
@@ -21,11 +23,13 @@ class Form1;
 class Form2;
 class Form3;
 
-// Owns the three windows, wires them to each other and to the program: it moves between them,
-// shows their failures, gives them the zoom, the help and the picture's actions. Form1 exists from
+// The program on screen: the core (session::Sesion) and its face. The core holds every window's
+// state and runs every action; the windows on screen are made as the core makes its own, show
+// what it announces, and turn what the user does into its commands. It also gives the windows the
+// zoom, the help, the picture's actions and the dialogs that tell of failures. Form1 exists from
 // the start; each method window is created and loaded on its first show and then kept, with its
 // state, until the program ends.
-class Aplicacion : public QObject {
+class Aplicacion : public QObject, private session::Observador {
     Q_OBJECT
 public:
     Aplicacion();
@@ -51,7 +55,9 @@ public:
     void Terminar();
     bool terminado() const { return terminado_; }
 
-    // The views, one set for both method windows.
+    // The core the windows show.
+    session::Sesion& sesion() { return sesion_; }
+    // The views' entries, one set for both method windows.
     ControlVistas& vistas() const { return *vistas_; }
     // The zoom of every window.
     Zoom& zoom() { return zoom_; }
@@ -73,11 +79,30 @@ private:
     // What every window gets from the program.
     void Conectar(Ventana& ventana);
     // What a method window gets besides.
-    void ConectarMetodo(VentanaMetodo& ventana, practice::Ventana cual);
-    // Creates and loads a method window on its first use.
-    template <class Form>
-    Form& Cargar(std::unique_ptr<Form>& form, practice::Ventana cual);
+    void ConectarMetodo(VentanaMetodo& ventana);
+    // The window on screen that shows the core's window of that name, if made.
+    Ventana* Cara(std::string_view nombre) const;
+    VentanaMetodo* CaraMetodo(std::string_view nombre) const;
 
+    // What the core announces, shown.
+    void Cargada(std::string_view ventana) override;
+    void Mostrada(std::string_view ventana, bool visible) override;
+    void Escrito(std::string_view ventana, std::string_view control,
+                 std::string_view texto) override;
+    void Valor(std::string_view ventana, std::string_view control, int valor) override;
+    void Anterior(std::string_view ventana, std::string_view control, bool anterior) override;
+    void Enfocable(std::string_view ventana, std::string_view control, bool enfocable) override;
+    void Dibujado(std::string_view ventana) override;
+    void VistaCambiada(int vista, bool activa) override;
+    void Juzgado(std::string_view ventana, const practice::Veredicto& veredicto) override;
+    void Anuncio(std::string_view ventana, std::string_view texto) override;
+    void Rehusado(std::string_view ventana, std::string_view control,
+                  std::string_view texto) override;
+    void Fallo(std::string_view ventana, std::string_view texto) override;
+    void Terminado() override;
+
+    // Declared first: the windows on screen show it until they go.
+    session::Sesion sesion_;
     ControlVistas* vistas_;
     std::unique_ptr<Dialogos> dialogos_;
     std::unique_ptr<DialogosVigentes> vigentes_;
@@ -88,6 +113,8 @@ private:
     std::unique_ptr<Form3> form3_;
     bool terminado_ = false;
     bool practicaAlAbrir_ = false;
+    // A method window made while practicaAlAbrir_, until it is first shown.
+    Ventana* porPracticar_ = nullptr;
 };
 
 }  // namespace trazalia::app

@@ -2,6 +2,9 @@
 #include "app/form1.h"
 
 #include <QAbstractButton>
+#include <string>
+
+#include "session/sesion.h"
 
 namespace trazalia::app {
 
@@ -11,24 +14,12 @@ const session::Tabla& kTabla = session::TablaDe(session::Formulario::Form1);
 
 }  // namespace
 
-Form1::Form1()
+Form1::Form1(session::Sesion& sesion)
     : Ventana(QString::fromUtf8(kTabla.nombre.data(), static_cast<qsizetype>(kTabla.nombre.size())),
               QString::fromUtf8(kTabla.titulo), kTabla.controles) {
-    connect(boton(1), &QAbstractButton::clicked, this, &Form1::Command1_Click);
-    connect(boton(2), &QAbstractButton::clicked, this, &Form1::Command2_Click);
-    connect(boton(3), &QAbstractButton::clicked, this, &Form1::Command3_Click);
+    for (int n = 1; n <= 3; ++n)
+        connect(boton(n), &QAbstractButton::clicked, this,
+                [&sesion, n] { sesion.Pulsar("Form1.Command" + std::to_string(n)); });
 }
-
-void Form1::Command1_Click() {
-    hide();
-    emit paralelogramo();
-}
-
-void Form1::Command2_Click() {
-    hide();
-    emit poligono();
-}
-
-void Form1::Command3_Click() { emit salir(); }
 
 }  // namespace trazalia::app

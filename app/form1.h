@@ -3,23 +3,17 @@
 
 #include "app/ventana.h"
 
+namespace trazalia::session {
+class Sesion;
+}
+
 namespace trazalia::app {
 
-// The start window: title, credits, emblem and the way into each method.
+// The way into each method, and out of the program: its buttons are the core's Form1 buttons.
 class Form1 final : public Ventana {
     Q_OBJECT
 public:
-    Form1();
-
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-
-signals:
-    // The user chose a method, having left this window; or chose to leave the program.
-    void paralelogramo();
-    void poligono();
-    void salir();
+    explicit Form1(session::Sesion& sesion);
 };
 
 }  // namespace trazalia::app

@@ -41,11 +41,8 @@ public:
     void Juzgado(std::string_view ventana, const practice::Veredicto& veredicto) override {
         const session::VentanaMetodo* v = sesion_.metodo(ventana);
         if (ruta_.isEmpty() || !v || !v->practica().intento()) return;
-        const session::Practica& p = v->practica();
         QString error;
-        if (RegistrarVeredicto(ruta_, false, {},
-                               {p.cual(), p.nivel(), p.juzgados(), *p.intento(), veredicto},
-                               &error))
+        if (RegistrarVeredicto(ruta_, false, {}, JuicioDe(v->practica(), veredicto), &error))
             return;
         ++perdidos;
         std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString() << std::endl;

@@ -16,6 +16,10 @@
 
 namespace trazalia::app {
 
+Juicio JuicioDe(const session::Practica& p, const practice::Veredicto& veredicto) {
+    return {p.cual(), p.nivel(), p.juzgados(), *p.intento(), veredicto};
+}
+
 bool RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alumno,
                         const Juicio& juicio, QString* error) {
     const QDateTime ahora = QDateTime::currentDateTime();

@@ -8,6 +8,7 @@
 #include "practice/intento.h"
 #include "practice/registro.h"
 #include "practice/veredicto.h"
+#include "session/ventana.h"
 
 class QWidget;
 
@@ -23,6 +24,9 @@ struct Juicio {
     const practice::Intento& intento;
     const practice::Veredicto& veredicto;
 };
+
+// What the core's practice judged last, with that verdict.
+Juicio JuicioDe(const session::Practica& practica, const practice::Veredicto& veredicto);
 
 // The record at ruta gets one more line (canvas::AppendLine): written whole beside the old file
 // and renamed over it, so that a failure leaves the earlier lines as they were, under a lock that

@@ -34,7 +34,7 @@ struct FilaDeAtajo {
 };
 
 // In the guide's order.
-const std::array<FilaDeAtajo, 13> kAtajos{{
+const std::array<FilaDeAtajo, 15> kAtajos{{
     {Atajo::Ayuda,
      "Aplicacion",
      QT_TRANSLATE_NOOP("Aplicacion", "Ayuda de Trazalia"),
@@ -68,6 +68,15 @@ const std::array<FilaDeAtajo, 13> kAtajos{{
      "Acciones",
      QT_TRANSLATE_NOOP("Acciones", "Imprimir…"),
      {QKeySequence::Print}},
+    // Ctrl+Shift+Z where Ctrl+Y is something else.
+    {Atajo::Deshacer,
+     "Acciones",
+     QT_TRANSLATE_NOOP("Acciones", "Deshacer"),
+     {QKeySequence::Undo, ::Qt::CTRL | ::Qt::Key_Z}},
+    {Atajo::Rehacer,
+     "Acciones",
+     QT_TRANSLATE_NOOP("Acciones", "Rehacer"),
+     {QKeySequence::Redo, ::Qt::CTRL | ::Qt::Key_Y, ::Qt::CTRL | ::Qt::SHIFT | ::Qt::Key_Z}},
     {Atajo::HojaDeEjercicios,
      "Acciones",
      QT_TRANSLATE_NOOP("Acciones", "Hoja de ejercicios…"),

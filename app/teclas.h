@@ -22,6 +22,8 @@ enum class Atajo {
     CopiarImagen,
     GuardarImagen,
     Imprimir,
+    Deshacer,
+    Rehacer,
     HojaDeEjercicios,
     Practicar,
     OtroEjercicio,

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
@@ -34,7 +35,6 @@ Ventana::Ventana(const QString& nombre, const QString& titulo, std::span<const C
         nombres_.push_back(fila.tipo == Tipo::Lectura ? DeLaTabla(this, fila.descripcion)
                                                       : QString());
     }
-    escrito_.assign(filas_.size(), false);
     anterior_.assign(filas_.size(), false);
 
     // Tab order follows the tab indices of the focusable controls.
@@ -147,27 +147,40 @@ QAction* Ventana::Atajo(const QString& texto, const QList<QKeySequence>& teclas)
     return accion;
 }
 
+std::optional<std::size_t> Ventana::Indice(std::string_view control) const {
+    for (std::size_t i = 0; i < filas_.size(); ++i)
+        if (control == filas_[i].nombre) return i;
+    return std::nullopt;
+}
+
 // The label shows the text in the language installed; the trace keeps the domain's own.
-void Ventana::Caption(QLabel* label, std::string_view texto) {
+void Ventana::Escribir(std::string_view control, std::string_view texto) {
+    const auto i = Indice(control);
+    if (!i) return;
+    if (auto* boton = qobject_cast<QAbstractButton*>(widgets_[*i])) {
+        boton->setText(Traducir(texto));
+        return;
+    }
+    auto* label = qobject_cast<QLabel*>(widgets_[*i]);
+    if (!label) return;
     label->setText(Traducir(texto));
-    for (std::size_t i = 0; i < widgets_.size(); ++i) {
-        if (widgets_[i] != label) continue;
-        escrito_[i] = true;
-        if (anterior_[i]) MarcarAnterior(i, false);
-        if (filas_[i].tipo == Tipo::Lectura) NombrarLectura(label, nombres_[i]);
-    }
+    if (filas_[*i].tipo == Tipo::Lectura) NombrarLectura(label, nombres_[*i]);
 }
 
-void Ventana::ComenzarRedibujo() { escrito_.assign(filas_.size(), false); }
-
-void Ventana::TerminarRedibujo(const QString& aviso) {
-    for (std::size_t i = 0; i < filas_.size(); ++i) {
-        if (!filas_[i].resultado || escrito_[i] || anterior_[i]) continue;
-        if (!static_cast<QLabel*>(widgets_[i])->text().isEmpty()) MarcarAnterior(i, true, aviso);
-    }
+void Ventana::PonerValor(std::string_view control, int valor) {
+    const auto i = Indice(control);
+    auto* barra = i ? qobject_cast<QScrollBar*>(widgets_[*i]) : nullptr;
+    if (!barra || barra->value() == valor) return;
+    // The core has run the change already: the bar only shows it.
+    const QSignalBlocker bloqueo(barra);
+    barra->setValue(valor);
+    emit valorPuesto(static_cast<int>(*i));
 }
 
-void Ventana::MarcarAnterior(std::size_t i, bool anterior, const QString& aviso) {
+void Ventana::MarcarAnterior(std::string_view control, bool anterior, const QString& aviso) {
+    const auto encontrado = Indice(control);
+    if (!encontrado) return;
+    const std::size_t i = *encontrado;
     anterior_[i] = anterior;
     const Control& fila = filas_[i];
     QWidget* w = widgets_[i];
@@ -185,14 +198,14 @@ void Ventana::MarcarAnterior(std::size_t i, bool anterior, const QString& aviso)
     w->setToolTip(Consejo(anterior ? QStringList{aviso, ayuda} : QStringList{ayuda}));
 }
 
+void Ventana::Fallar(std::string_view texto) {
+    if (fallo_.empty()) fallo_ = std::string(texto);
+    emit fallo();
+}
+
 void Ventana::closeEvent(QCloseEvent* event) {
     event->accept();
     emit cerrada();
-}
-
-void Ventana::ReportarFallo(const std::exception& e) {
-    if (fallo_.empty()) fallo_ = e.what();
-    emit fallo();
 }
 
 std::string Ventana::TomarFallo() { return std::exchange(fallo_, {}); }

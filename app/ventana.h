@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <new>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -66,33 +66,26 @@ public:
     // empty and repeated keys are dropped.
     QAction* Atajo(const QString& texto, const QList<QKeySequence>& teclas);
 
+    // What the core announces, shown. A caption written to Label<n> or a button, as the program
+    // writes it (the domain's text, shown in the language installed); a bar's value, set without
+    // running anything; a read-out that describes an earlier picture, greyed and struck through,
+    // with aviso as its tooltip and description; a handler's failure.
+    void Escribir(std::string_view control, std::string_view texto);
+    void PonerValor(std::string_view control, int valor);
+    void MarcarAnterior(std::string_view control, bool anterior, const QString& aviso = {});
+    void Fallar(std::string_view texto);
+    // The row of that name in the table, if any.
+    std::optional<std::size_t> Indice(std::string_view control) const;
+
 signals:
     // An event handler failed; TomarFallo() says why.
     void fallo();
     // The user closed the window.
     void cerrada();
+    // The core set the value of the control in that row; the bar shows it.
+    void valorPuesto(int fila);
 
 protected:
-    // Writes a label's caption as the program does, traced even when the text is unchanged.
-    void Caption(QLabel* label, std::string_view texto);
-    // Brackets a redraw: the result read-outs that it did not write describe an earlier picture,
-    // and say so (greyed, struck through, with aviso as their tooltip and description) until a
-    // caption is written to them again. Empty read-outs describe nothing and stay as they are.
-    void ComenzarRedibujo();
-    void TerminarRedibujo(const QString& aviso);
-    // Runs one event handler. A drawing operation that fails ends the event there; what it had
-    // already written stays, as with any handler that stops half-way. Running out of memory is
-    // not the handler's failure: it ends the program.
-    template <class F>
-    void Evento(F&& handler) {
-        try {
-            handler();
-        } catch (const std::bad_alloc&) {
-            throw;
-        } catch (const std::exception& e) {
-            ReportarFallo(e);
-        }
-    }
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -106,9 +99,7 @@ private:
     template <class T>
     static void Numerar(std::vector<T*>& v, const char* nombre, const char* prefijo, T* w);
 
-    void ReportarFallo(const std::exception& e);
     QWidget* Crear(const Control& fila, canvas::Color fore);
-    void MarcarAnterior(std::size_t i, bool anterior, const QString& aviso = {});
 
     QString nombre_;
     std::span<const Control> filas_;
@@ -116,9 +107,7 @@ private:
     // Parallel to filas_: a read-out's accessible name before its text, translated once rather
     // than at every caption.
     std::vector<QString> nombres_;
-    // Parallel to filas_: a caption was written since ComenzarRedibujo; the read-out describes an
-    // earlier picture.
-    std::vector<bool> escrito_;
+    // Parallel to filas_: the read-out describes an earlier picture.
     std::vector<bool> anterior_;
     canvas::PictureWidget* picture_ = nullptr;
     std::vector<QScrollBar*> barras_;

@@ -1,46 +1,61 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ventana_metodo.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStringList>
-#include <utility>
 #include <vector>
 
 #include "app/accesible.h"
 #include "app/editor.h"
-#include "app/idioma.h"
-#include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
-#include "diagram/descripcion.h"
 #include "diagram/formato.h"
+#include "session/sesion.h"
 
 namespace trazalia::app {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 
-VentanaMetodo::VentanaMetodo(ControlVistas& vistas, const QString& nombre, const QString& titulo,
-                             std::span<const Control> controles, canvas::Color fore, int vectores)
-    : Ventana(nombre, titulo, controles, fore),
-      vistas_(vistas),
-      vectores_(vectores),
-      lienzo_(std::make_unique<diagram::LienzoConVistas>(Picture1()->picture())) {
+VentanaMetodo::VentanaMetodo(session::Sesion& sesion, session::VentanaMetodo& nucleo)
+    : Ventana(Q(nucleo.nombre()),
+              QCoreApplication::translate(nucleo.tabla().nombre.data(), nucleo.tabla().titulo),
+              nucleo.tabla().controles, nucleo.tabla().fore),
+      sesion_(sesion),
+      nucleo_(nucleo) {
+    Picture1()->Mostrar(nucleo_.picture());
     Picture1()->setAccessibleDescription(QCoreApplication::translate(
         "VentanaMetodo", "Diagrama vacío: mueva una barra para dibujar los vectores."));
-    descripcion_ = new DescripcionAlPedir(*Picture1(), [this]() -> QString {
-        return Q(diagram::Descripcion(descrito_->dibujo, descrito_->vistas, EnElIdioma)) +
-               descrito_->capas;
-    });
-    connect(&vistas_, &ControlVistas::cambiadas, this, &VentanaMetodo::Redibujar);
+    descripcion_ = new DescripcionAlPedir(*Picture1(), [this] { return descrito_; });
     anuncio_ = new Anuncio(this);
+    // What the user does becomes the core's command; what it changes comes back as the core
+    // tells it.
+    for (const session::Control& fila : controles()) {
+        const std::string ruta = Ruta(fila.nombre);
+        QWidget* w = control(QLatin1String(fila.nombre));
+        if (auto* barra = qobject_cast<QScrollBar*>(w)) {
+            const std::size_t i = *nucleo_.Indice(fila.nombre);
+            connect(barra, &QScrollBar::valueChanged, this, [this, ruta, i](int valor) {
+                // A change the core refuses (an exercise's vector) goes back where it was.
+                if (!sesion_.Mover(ruta, std::to_string(valor)).empty())
+                    PonerValor(nucleo_.tabla().controles[i].nombre, nucleo_.estado(i).valor);
+            });
+        } else if (auto* boton = qobject_cast<QAbstractButton*>(w)) {
+            connect(boton, &QAbstractButton::clicked, this, [this, ruta] { sesion_.Pulsar(ruta); });
+        }
+    }
+    // Each bar shows its value in its read-out, where an exact value can be typed.
+    for (auto [n, lectura] : nucleo_.tabla().lecturas)
+        EditorDeValor::Enlazar(barra(n), rotulo(lectura));
 }
 
-// The description reads descrito_, which goes before the picture and its children.
 // The picture hides while everything that watches it is whole: hidden later, as the window's
 // widgets go, its watchers would be asked about a window that is no more.
 VentanaMetodo::~VentanaMetodo() {
@@ -48,69 +63,44 @@ VentanaMetodo::~VentanaMetodo() {
     delete descripcion_;
 }
 
-canvas::Canvas& VentanaMetodo::lienzo() { return *lienzo_; }
+int VentanaMetodo::vectores() const { return nucleo_.vectores(); }
 
-void VentanaMetodo::EnlazarLecturas() {
-    for (auto [n, lectura] : LecturasDeBarras()) EditorDeValor::Enlazar(barra(n), rotulo(lectura));
+std::string VentanaMetodo::Ruta(std::string_view control) const {
+    return std::string(nucleo_.nombre()) + '.' + std::string(control);
 }
 
-const diagram::Vistas& VentanaMetodo::vistas() const { return lienzo_->vistas(); }
+const std::optional<diagram::Resultado>& VentanaMetodo::dibujo() const { return nucleo_.dibujo(); }
 
-double VentanaMetodo::PrepararVistas() {
-    lienzo_->PonerVistas(vistas_.vistas());
-    std::optional<double> retenida;
-    for (const Capa* capa : capas_)
-        if ((retenida = capa->EscalaRetenida())) break;
-    return Escalar(diagram::EscaladoDe(lienzo_->vistas()), retenida);
+const diagram::Vistas& VentanaMetodo::vistas() const { return nucleo_.vistas(); }
+
+QString VentanaMetodo::ComoRenovarResultado() const {
+    return QCoreApplication::translate(nucleo_.tabla().nombre.data(),
+                                       nucleo_.tabla().comoRenovar);
 }
 
-void VentanaMetodo::Redibujar() {
-    if (!repetir_) return;
-    const auto handler = repetir_;
-    EventoDeDibujo(handler);
+std::pair<int, int> VentanaMetodo::LecturasDelResultado() const {
+    return nucleo_.tabla().resultado;
 }
 
-void VentanaMetodo::Reescalar() {
-    if (!dibujo_) return;
-    const double Escala = PrepararVistas();
-    if (Escala > 0 && Escala != dibujo_->Escala) Redibujar();
-}
-
-void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
-    diagram::DibujarVistas(*lienzo_, resultado, lienzo_->vistas());
-    // Over everything the diagram and the views drew.
-    QString dicho;
-    for (Capa* capa : capas_) {
-        const QString d = capa->Dibujado(*lienzo_, resultado);
-        if (!d.isEmpty()) dicho += u' ' + d;
-    }
-    dibujo_ = std::move(resultado);
+void VentanaMetodo::Dibujado() {
     Describir();
-    // A new resultant (a click, a step) is said at once, wherever the focus is, with what the
-    // layers have to add (the verdict of a guess).
-    if (dibujo_->resultante) anuncio_->Decir(Q(diagram::Anuncio(*dibujo_, EnElIdioma)) + dicho);
-    emit dibujado(*dibujo_);
+    emit dibujado();
 }
 
 void VentanaMetodo::Describir() {
-    if (!dibujo_) return;
-    QString capas;
-    for (const Capa* capa : capas_) {
-        if (capa->retiene()) return;
-        const QString d = capa->Descripcion();
-        if (!d.isEmpty()) capas += u' ' + d;
-    }
-    descrito_ = Descrito{*dibujo_, lienzo_->vistas(), std::move(capas)};
+    if (!nucleo_.dibujo() || nucleo_.arrastre().vector()) return;
+    descrito_ = Q(nucleo_.Descripcion());
     descripcion_->Cambio();
 }
 
 QString VentanaMetodo::LineaDeLecturas() const {
     std::vector<diagram::Entrada> vectores;
-    if (dibujo_) {
-        vectores = dibujo_->vectores;
+    const auto& dibujo = nucleo_.dibujo();
+    if (dibujo) {
+        vectores = dibujo->vectores;
     } else {
-        for (int n = 1; n <= vectores_; ++n)
-            vectores.push_back({HScroll(n), HScroll(n + vectores_)});
+        const int n = nucleo_.vectores();
+        for (int k = 1; k <= n; ++k) vectores.push_back({nucleo_.HScroll(k), nucleo_.HScroll(k + n)});
     }
     QStringList partes;
     for (std::size_t i = 0; i < vectores.size(); ++i) {
@@ -119,26 +109,14 @@ QString VentanaMetodo::LineaDeLecturas() const {
                       .arg(vectores[i].m)
                       .arg(vectores[i].d);
     }
-    if (dibujo_ && dibujo_->paso >= 1) partes << QStringLiteral("paso = %1").arg(dibujo_->paso);
-    if (dibujo_ && dibujo_->resultante) {
+    if (dibujo && dibujo->paso >= 1) partes << QStringLiteral("paso = %1").arg(dibujo->paso);
+    if (dibujo && dibujo->resultante) {
         partes << QStringLiteral("r = %1; α = %2")
-                      .arg(Q(diagram::Formato(dibujo_->r)),
-                           Q(diagram::ConGrados(dibujo_->direccion)));
+                      .arg(Q(diagram::Formato(dibujo->r)), Q(diagram::ConGrados(dibujo->direccion)));
     }
     return partes.join(QLatin1String("; "));
 }
 
-void VentanaMetodo::VaciarResultado() {
-    for (int n : LecturasDelResultado()) Label(n, "");
-}
-
-int VentanaMetodo::HScroll(int n) const { return barra(n)->value(); }
-
-void VentanaMetodo::Label(int n, std::string_view caption) { Caption(rotulo(n), caption); }
-
-void VentanaMetodo::Regresar() {
-    hide();
-    emit regresar();
-}
+void VentanaMetodo::Regresar() { sesion_.Regresar(nucleo_); }
 
 }  // namespace trazalia::app

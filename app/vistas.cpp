@@ -28,10 +28,10 @@ ControlVistas::ControlVistas(QObject* parent) : QObject(parent) {
         accion->setShortcut(
             QKeySequence(QString::fromLatin1(tecla.data(), static_cast<qsizetype>(tecla.size()))));
         accion->setShortcutContext(::Qt::WindowShortcut);
-        // Only what the user does is remembered and redrawn at once.
+        // The user's choice is remembered and goes to the core, which redraws.
         connect(accion, &QAction::triggered, this, [this, i](bool activa) {
             if (recordar_) Ajustes().setValue(Clave(kFilas[i]), activa);
-            emit cambiadas();
+            emit elegida(static_cast<diagram::Vista>(i), activa);
         });
         acciones_[i] = accion;
     }
@@ -45,6 +45,12 @@ diagram::Vistas ControlVistas::vistas() const {
 }
 
 void ControlVistas::Poner(diagram::Vista vista, bool activa) { accion(vista)->setChecked(activa); }
+
+void ControlVistas::Mostrar(diagram::Vista vista, bool activa) {
+    if (accion(vista)->isChecked() == activa) return;
+    Poner(vista, activa);
+    if (recordar_) Ajustes().setValue(Clave(kFilas[static_cast<std::size_t>(vista)]), activa);
+}
 
 void ControlVistas::Recordar() {
     recordar_ = true;

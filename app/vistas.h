@@ -29,15 +29,18 @@ public:
         return acciones_[static_cast<std::size_t>(vista)];
     }
 
-    // As a script sets a view: nothing redraws until the next event, nothing is remembered.
+    // Checks or unchecks the entry; nothing redraws, nothing is remembered.
     void Poner(diagram::Vista vista, bool activa);
+    // The core turned a view on or off (the user, or undo): the entry shows it, and it is
+    // remembered once Recordar has been called.
+    void Mostrar(diagram::Vista vista, bool activa);
 
     // Reads the remembered views and remembers every change the user makes from now on.
     void Recordar();
 
 signals:
-    // The user turned a view on or off: the pictures shown redraw with it.
-    void cambiadas();
+    // The user turned a view on or off.
+    void elegida(diagram::Vista vista, bool activa);
 
 private:
     std::array<QAction*, diagram::kNumeroDeVistas> acciones_{};

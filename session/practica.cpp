@@ -39,6 +39,16 @@ std::string Practica::Instruccion() const {
         QT_TRANSLATE_NOOP("Practica", "Arrastre desde el origen su resultante, o escriba r y α."));
 }
 
+std::string Practica::Descripcion() const {
+    if (!activa_) return {};
+    if (std::string instruccion = Instruccion(); !instruccion.empty()) return instruccion;
+    if (!intento_) return {};
+    const auto& dibujo = ventana_.dibujo();
+    if (veredicto_ && dibujo && dibujo->resultante && dibujo->vectores == juzgados_)
+        return veredicto_->texto;
+    return practice::TextoDelIntento(*intento_, ventana_.traductor());
+}
+
 std::optional<double> Practica::Tecleado(bool esModulo) const {
     if (intento_) return esModulo ? intento_->r : intento_->direccion;
     return esModulo ? moduloTecleado_ : direccionTecleada_;

@@ -185,12 +185,21 @@ void Sesion::Aplicar(VentanaMetodo& v, const std::vector<std::pair<int, int>>& v
     for (auto [n, valor] : valores) v.Mover(n, valor);
 }
 
-std::size_t Sesion::Deshechos(std::string_view nombre) const {
+const Sesion::Historia* Sesion::HistoriaDe(std::string_view nombre) const {
     const Tabla* t = TablaDe(nombre);
-    if (!t) return 0;
-    for (std::size_t i = 0; i < kFormularios; ++i)
-        if (&TablaDe(static_cast<Formulario>(i)) == t) return historias_[i].deshacer.size();
-    return 0;
+    for (std::size_t i = 0; t && i < kFormularios; ++i)
+        if (&TablaDe(static_cast<Formulario>(i)) == t) return &historias_[i];
+    return nullptr;
+}
+
+std::size_t Sesion::Deshechos(std::string_view nombre) const {
+    const Historia* h = HistoriaDe(nombre);
+    return h ? h->deshacer.size() : 0;
+}
+
+std::size_t Sesion::Rehechos(std::string_view nombre) const {
+    const Historia* h = HistoriaDe(nombre);
+    return h ? h->rehacer.size() : 0;
 }
 
 // click WINDOW.BUTTON
@@ -346,9 +355,18 @@ practice::Gesto Sesion::Presionar(std::string_view nombre, diagram::Punto p, dou
     return pulsacion.gesto;
 }
 
+void Sesion::DejarSiHayEjercicio(VentanaMetodo& v) {
+    Gesto& g = gestos_[static_cast<std::size_t>(v.formulario())];
+    if (g.gesto != practice::Gesto::Punta || !v.practica().Pendiente()) return;
+    Gesto dejado = std::exchange(g, Gesto{});
+    v.arrastre().Soltar();
+    Apuntar(v, Paso{std::move(dejado.antes), Barras(v), {}, false, false});
+}
+
 void Sesion::MoverPuntero(std::string_view nombre, diagram::Punto p, bool ajustar) {
     VentanaMetodo* v = metodo(nombre);
     if (!v) return;
+    DejarSiHayEjercicio(*v);
     switch (gestos_[static_cast<std::size_t>(v->formulario())].gesto) {
         case practice::Gesto::Punta:
             v->arrastre().Mover(p, ajustar);
@@ -364,6 +382,7 @@ void Sesion::MoverPuntero(std::string_view nombre, diagram::Punto p, bool ajusta
 void Sesion::SoltarPuntero(std::string_view nombre, diagram::Punto p, bool ajustar) {
     VentanaMetodo* v = metodo(nombre);
     if (!v) return;
+    DejarSiHayEjercicio(*v);
     Gesto g = std::exchange(gestos_[static_cast<std::size_t>(v->formulario())], Gesto{});
     if (g.gesto == practice::Gesto::Intento) v->practica().MoverIntento(p, true);
     if (g.gesto != practice::Gesto::Punta) return;

@@ -106,9 +106,12 @@ public:
         bool activa = false;  // the view's new state
         bool redibujar = false;
     };
+    // How many steps undo, and redo, would take back in that window.
     std::size_t Deshechos(std::string_view ventana) const;
+    std::size_t Rehechos(std::string_view ventana) const;
 
 private:
+    struct Historia;
     struct Busqueda {
         Ventana* ventana = nullptr;
         std::optional<std::size_t> control;
@@ -120,6 +123,9 @@ private:
     // Sets bars of a method window as one user step.
     void Apuntar(VentanaMetodo& v, Paso paso);
     std::vector<std::pair<int, int>> Barras(const VentanaMetodo& v) const;
+    const Historia* HistoriaDe(std::string_view ventana) const;
+    // A tip held when an exercise began lets go where it is: the exercise's vectors hold still.
+    void DejarSiHayEjercicio(VentanaMetodo& v);
     void Aplicar(VentanaMetodo& v, const std::vector<std::pair<int, int>>& valores);
     // One key on what has the focus; returns an error or empty.
     std::string Tecla(Ventana& v, const teclas::Tecla& t);

@@ -340,6 +340,13 @@ void VentanaMetodo::Reescalar() {
     if (Escala > 0 && Escala != dibujo_->Escala) Redibujar();
 }
 
+std::string VentanaMetodo::Descripcion() const {
+    if (!dibujo_) return {};
+    std::string texto = diagram::Descripcion(*dibujo_, vistas(), traductor());
+    if (const std::string capa = practica_->Descripcion(); !capa.empty()) texto += ' ' + capa;
+    return texto;
+}
+
 void VentanaMetodo::VaciarResultado() {
     Label(tabla_.resultado.first, "");
     Label(tabla_.resultado.second, "");

@@ -224,6 +224,9 @@ public:
     void Enfocables(bool enfocables);
     // Closes a bar's value editor without setting its value.
     void CerrarEditorDeBarra();
+    // What the picture shows, for screen readers: the figure, then what practice draws over it.
+    // Empty while nothing is drawn.
+    std::string Descripcion() const;
     // Practice's refusal at that row, and its verdict, told to the observers.
     void Rehusado(std::size_t control, std::string_view texto);
     void Juzgado(const practice::Veredicto& veredicto);
@@ -293,6 +296,8 @@ public:
     // The exercise the last verdict judged.
     const practice::Ejercicio& juzgados() const { return juzgados_; }
     bool Pendiente() const { return activa_ && !revelado_ && !ejercicio_.empty(); }
+    // The exercise's answer has been shown.
+    bool revelado() const { return revelado_; }
     // Whether the waiting exercise holds that row still: a vector's bar or its read-out.
     bool Retiene(std::size_t control) const;
     practice::Ventana cual() const { return cual_; }
@@ -310,6 +315,9 @@ public:
     void Rehusar(std::size_t control);
     std::optional<std::string> TomarRechazo();
     std::string Instruccion() const;
+    // What the picture shows of the practice: the instruction, the guess, or the verdict drawn;
+    // empty when it shows none of them.
+    std::string Descripcion() const;
     // What has been typed of the guess before both values were: for the editor's first text.
     std::optional<double> Tecleado(bool esModulo) const;
     // A guess dragged from the origin: the press holds the picture's scale, each position (twips

@@ -5,15 +5,19 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
+#include <utility>
+#include <string>
+#include <vector>
 #include <optional>
 
 #include "app/accesible.h"
 #include "app/acciones.h"
-#include "app/arrastre.h"
-#include "app/practica.h"
+#include "session/sesion.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
+#include "canvas/trace_format.h"
 
 namespace trazalia::app {
 namespace {
@@ -110,7 +114,7 @@ TEST_F(ArrastreTest, OcultarLaVentanaSueltaLaPunta) {
     Raton(picture, QEvent::MouseButtonPress, Punta(v, 1), ::Qt::LeftButton);
     v.hide();
     v.show();
-    EXPECT_FALSE(AccionesDelDibujo::De(v).arrastre().vector());
+    EXPECT_FALSE(v.nucleo().arrastre().vector());
     Raton(picture, QEvent::MouseMove, {100, 100}, ::Qt::NoButton);
     EXPECT_EQ(v.barra(1)->value(), 50);
 }
@@ -119,7 +123,7 @@ TEST_F(ArrastreTest, OcultarLaVentanaSueltaLaPunta) {
 TEST_F(ArrastreTest, UnEjercicioNoSeMueveBajoUnaPuntaRetenida) {
     VentanaMetodo& v = Metodo("Form2 1=50 2=50 4=90");
     Raton(v.Picture1(), QEvent::MouseButtonPress, Punta(v, 1), ::Qt::LeftButton);
-    Practica& practica = AccionesDelDibujo::De(v).practica();
+    session::Practica& practica = v.nucleo().practica();
     practica.Comenzar(7, practice::Nivel::Medio);
     Raton(v.Picture1(), QEvent::MouseMove, {100, 100}, ::Qt::LeftButton);
     Raton(v.Picture1(), QEvent::MouseButtonRelease, {100, 100}, ::Qt::NoButton);
@@ -127,35 +131,39 @@ TEST_F(ArrastreTest, UnEjercicioNoSeMueveBajoUnaPuntaRetenida) {
     EXPECT_EQ(v.barra(3)->value(), practica.ejercicio()[0].d);
 }
 
-// A layer of the test's own that holds a scale.
-class Retiene final : public QObject, public Capa {
-public:
-    Retiene(VentanaMetodo& v, std::optional<double> Escala) : QObject(&v), Escala(Escala) {
-        v.AgregarCapa(*this);
-    }
-    QString Dibujado(canvas::Canvas&, const diagram::Resultado&) override { return {}; }
-    QString Descripcion() const override { return {}; }
-    bool retiene() const override { return false; }
-    std::optional<double> EscalaRetenida() const override { return Escala; }
-    std::optional<double> Escala;
-};
-
-TEST_F(ArrastreTest, LaPrimeraCapaQueRetieneUnaEscalaGana) {
-    VentanaMetodo& v = Metodo("Form2 1=50");
-    new Retiene(v, std::nullopt);
-    auto* segunda = new Retiene(v, 150);
-    new Retiene(v, 80);
-    v.Redibujar();
-    EXPECT_EQ(v.dibujo()->Escala, 150);
-    EXPECT_EQ(v.dibujo()->r, 50);
-    segunda->Escala.reset();
-    v.Redibujar();
-    EXPECT_EQ(v.dibujo()->Escala, 80);
-    // The fixed scale: the round one that holds 80 units.
-    app.vistas().Poner(diagram::Vista::EscalaFija, true);
-    segunda->Escala = 120;
-    v.Redibujar();
-    EXPECT_EQ(v.dibujo()->Escala, 150);
+// A whole drag is one step: Ctrl+Z puts both bars and the picture back as they were, Ctrl+Y and
+// Ctrl+Shift+Z take it again; a view chosen by its key is a step too, and its entry follows.
+TEST_F(ArrastreTest, CtrlZDeshaceElArrastreEnteroYLaVista) {
+    VentanaMetodo& v = Metodo("Form2 1=50 2=50 4=90");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    const auto ops = [&v] {
+        std::vector<std::string> lineas;
+        for (const canvas::Op& op : v.Picture1()->picture().ops())
+            lineas.push_back(canvas::FormatOp(op));
+        return lineas;
+    };
+    const std::vector<std::string> antes = ops();
+    Raton(v.Picture1(), QEvent::MouseButtonPress, Punta(v, 1), ::Qt::LeftButton);
+    Raton(v.Picture1(), QEvent::MouseMove, {120, 120}, ::Qt::LeftButton);
+    Raton(v.Picture1(), QEvent::MouseMove, {140, 60}, ::Qt::LeftButton);
+    Raton(v.Picture1(), QEvent::MouseButtonRelease, {140, 60}, ::Qt::NoButton);
+    const std::pair despues{v.barra(1)->value(), v.barra(3)->value()};
+    ASSERT_NE(despues, std::pair(50, 0));
+    QTest::keyClick(v.windowHandle(), ::Qt::Key_Z, ::Qt::ControlModifier);
+    EXPECT_EQ(std::pair(v.barra(1)->value(), v.barra(3)->value()), std::pair(50, 0));
+    EXPECT_EQ(ops(), antes);
+    QTest::keyClick(v.windowHandle(), ::Qt::Key_Y, ::Qt::ControlModifier);
+    EXPECT_EQ(std::pair(v.barra(1)->value(), v.barra(3)->value()), despues);
+    QTest::keyClick(v.windowHandle(), ::Qt::Key_Z, ::Qt::ControlModifier);
+    QTest::keyClick(v.windowHandle(), ::Qt::Key_Z, ::Qt::ControlModifier | ::Qt::ShiftModifier);
+    EXPECT_EQ(std::pair(v.barra(1)->value(), v.barra(3)->value()), despues);
+    QAction* rotulos = app.vistas().accion(diagram::Vista::Rotulos);
+    rotulos->trigger();
+    ASSERT_TRUE(v.vistas()[diagram::Vista::Rotulos]);
+    AccionesDelDibujo::De(v).accionDeshacer()->trigger();
+    EXPECT_FALSE(rotulos->isChecked());
+    EXPECT_FALSE(v.vistas()[diagram::Vista::Rotulos]);
+    EXPECT_EQ(std::pair(v.barra(1)->value(), v.barra(3)->value()), despues);
 }
 
 }  // namespace

@@ -32,6 +32,7 @@
 #include "diagram/marco.h"
 #include "practice/intento.h"
 #include "practice/respuesta.h"
+#include "session/sesion.h"
 
 namespace trazalia::app {
 namespace {
@@ -45,7 +46,8 @@ QPoint Punta(const VentanaMetodo& v, double r, double alfa) {
     return (QPointF(p.x, p.y) / canvas::kTwipsPerPixel * w->scale()).toPoint();
 }
 
-Practica& PracticaDe(const VentanaMetodo& v) { return AccionesDelDibujo::De(v).practica(); }
+session::Practica& PracticaDe(const VentanaMetodo& v) { return v.nucleo().practica(); }
+Practica& CaraDe(const VentanaMetodo& v) { return AccionesDelDibujo::De(v).practica(); }
 
 // The exercise's right answer, as a guess.
 practice::Intento Correcto(const VentanaMetodo& v, practice::Ventana cual) {
@@ -75,17 +77,17 @@ TEST_P(ArrastrarIntento, TheGuessIsWhereTheDragEnds) {
     const Arrastre a = GetParam();
     VentanaMetodo& f = Metodo("Form2");
     app.zoom().Fijar(a.zoom);
-    app.vistas().Poner(diagram::Vista::EscalaFija, a.fija);
-    AccionesDelDibujo::De(f).practica().Comenzar(3, practice::Nivel::Medio);
+    app.sesion().PonerVista(diagram::Vista::EscalaFija, a.fija, false);
+    PracticaDe(f).Comenzar(3, practice::Nivel::Medio);
     QWidget* picture = f.Picture1();
     QTest::mousePress(picture, Qt::LeftButton, {}, Punta(f, 0, 0));
     QTest::mouseMove(picture, Punta(f, a.r / 2, a.alfa + 40));
     QTest::mouseRelease(picture, Qt::LeftButton, {}, Punta(f, a.r, a.alfa));
-    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().intento());
+    ASSERT_TRUE(PracticaDe(f).intento());
     // A pixel is about Escala / 210 units at zoom 100 %.
     const double tolerancia = f.dibujo()->Escala / 210 / a.zoom + 0.01;
-    EXPECT_NEAR(AccionesDelDibujo::De(f).practica().intento()->r, a.r, tolerancia);
-    EXPECT_NEAR(AccionesDelDibujo::De(f).practica().intento()->direccion, a.alfa, 1);
+    EXPECT_NEAR(PracticaDe(f).intento()->r, a.r, tolerancia);
+    EXPECT_NEAR(PracticaDe(f).intento()->direccion, a.alfa, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, ArrastrarIntento,
@@ -102,23 +104,23 @@ TEST_F(ConAplicacion, PStartsPracticeAndNGivesAnotherExercise) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     f.barra(1)->setFocus();
     QTest::keyClick(f.windowHandle(), Qt::Key_P);
-    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().activa());
+    ASSERT_TRUE(PracticaDe(f).activa());
     EXPECT_EQ(f.rotulo(14)->text(), QString());
-    const practice::Ejercicio primero = AccionesDelDibujo::De(f).practica().ejercicio();
+    const practice::Ejercicio primero = PracticaDe(f).ejercicio();
     EXPECT_EQ(f.barra(1)->value(), primero[0].m);
     QTest::keyClick(f.windowHandle(), Qt::Key_N);
-    EXPECT_NE(AccionesDelDibujo::De(f).practica().ejercicio(), primero);
-    EXPECT_EQ(f.barra(6)->value(), AccionesDelDibujo::De(f).practica().ejercicio()[2].d);
+    EXPECT_NE(PracticaDe(f).ejercicio(), primero);
+    EXPECT_EQ(f.barra(6)->value(), PracticaDe(f).ejercicio()[2].d);
     QTest::keyClick(f.windowHandle(), Qt::Key_P);
-    EXPECT_FALSE(AccionesDelDibujo::De(f).practica().activa());
+    EXPECT_FALSE(PracticaDe(f).activa());
 }
 
 // As --practica opens them: each method window practises from its first showing.
 TEST_F(ConAplicacion, WindowsOpenPractisingWhenAsked) {
     app.setPracticaAlAbrir(true);
     VentanaMetodo& f = Metodo("Form3");
-    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().activa());
-    EXPECT_EQ(f.barra(3)->value(), AccionesDelDibujo::De(f).practica().ejercicio()[2].m);
+    ASSERT_TRUE(PracticaDe(f).activa());
+    EXPECT_EQ(f.barra(3)->value(), PracticaDe(f).ejercicio()[2].m);
 }
 
 // A record that cannot be written is told once the picture is drawn; the verdict stands.
@@ -128,14 +130,14 @@ TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
     QTemporaryDir carpeta;
     app.setRegistro(carpeta.path());
     VentanaMetodo& f = Metodo("Form2");
-    AccionesDelDibujo::De(f).practica().Comenzar(7, practice::Nivel::Medio);
+    PracticaDe(f).Comenzar(7, practice::Nivel::Medio);
     ASSERT_TRUE(PracticaDe(f).Adivinar(Correcto(f, practice::Ventana::Form2)));
     f.boton(1)->click();
-    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().veredicto());
-    EXPECT_EQ(AccionesDelDibujo::De(f).practica().veredicto()->codigo, practice::Codigo::Acierto);
+    ASSERT_TRUE(PracticaDe(f).veredicto());
+    EXPECT_EQ(PracticaDe(f).veredicto()->codigo, practice::Codigo::Acierto);
     EXPECT_TRUE(DescripcionAccesible(f.Picture1())
                     .endsWith(QString::fromStdString(
-                        AccionesDelDibujo::De(f).practica().veredicto()->texto)));
+                        PracticaDe(f).veredicto()->texto)));
     QCoreApplication::processEvents();
     EXPECT_EQ(avisos->avisos.size(), 1);
 }
@@ -144,7 +146,7 @@ TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
 // read-outs then show it, until the answer replaces it.
 TEST_F(ConAplicacion, AGuessIsTypedIntoTheResultReadOuts) {
     VentanaMetodo& f = Metodo("Form2");
-    Practica& p = PracticaDe(f);
+    session::Practica& p = PracticaDe(f);
     p.Comenzar(7, practice::Nivel::Medio);
     const practice::Intento correcto = Correcto(f, practice::Ventana::Form2);
     for (auto [lectura, valor] : {std::pair{10, correcto.r}, std::pair{12, correcto.direccion}}) {
@@ -170,7 +172,7 @@ TEST_F(ConAplicacion, AGuessIsTypedIntoTheResultReadOuts) {
 TEST_F(ConAplicacion, ATypedMagnitudeIsKeptWhenTabLeavesIt) {
     VentanaMetodo& f = Metodo("Form2");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    Practica& p = PracticaDe(f);
+    session::Practica& p = PracticaDe(f);
     p.Comenzar(7, practice::Nivel::Medio);
     f.rotulo(10)->setFocus();
     QTest::keyClicks(f.focusWidget(), QStringLiteral("4"));
@@ -179,7 +181,7 @@ TEST_F(ConAplicacion, ATypedMagnitudeIsKeptWhenTabLeavesIt) {
     EXPECT_EQ(f.rotulo(10)->text(), QStringLiteral("42"));
     EXPECT_FALSE(p.intento());
     const QString falta = QStringLiteral("Falta la dirección α de su resultante.");
-    EXPECT_EQ(p.Instruccion(), falta);
+    EXPECT_EQ(p.Instruccion(), falta.toStdString());
     EXPECT_EQ(f.anuncio().accessibleName(), falta);
     EXPECT_EQ(Textos(f), std::vector<std::string>{falta.toStdString()});
     EXPECT_TRUE(DescripcionAccesible(f.Picture1()).endsWith(falta));
@@ -196,7 +198,7 @@ TEST_F(ConAplicacion, ATypedMagnitudeIsKeptWhenTabLeavesIt) {
 // A magnitude longer than Form2's largest resultant is refused in the editor, with the range.
 TEST_F(ConAplicacion, ATypedMagnitudeOutOfRangeIsRefused) {
     VentanaMetodo& f = Metodo("Form2");
-    Practica& p = PracticaDe(f);
+    session::Practica& p = PracticaDe(f);
     p.Comenzar(7, practice::Nivel::Medio);
     f.rotulo(10)->setFocus();
     QTest::keyClicks(f.focusWidget(), QStringLiteral("2"));
@@ -221,7 +223,7 @@ class EjercicioQuieto : public ConAplicacion, public testing::WithParamInterface
 TEST_P(EjercicioQuieto, TheExerciseHoldsStillUntilChecked) {
     VentanaMetodo& f = Metodo("Form3");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    Practica& p = PracticaDe(f);
+    session::Practica& p = PracticaDe(f);
     p.Comenzar(11, practice::Nivel::Facil);
     const practice::Ejercicio ejercicio = p.ejercicio();
     GetParam().hacer(f);
@@ -265,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
 // then the bars move again.
 TEST_F(ConAplicacion, EnterOnThePictureChecksAndFreesTheBars) {
     VentanaMetodo& f = Metodo("Form3");
-    Practica& p = PracticaDe(f);
+    session::Practica& p = PracticaDe(f);
     p.Comenzar(11, practice::Nivel::Facil);
     EXPECT_EQ(f.barra(7)->value(), 4);
     ASSERT_TRUE(p.Adivinar(Correcto(f, practice::Ventana::Form3)));
@@ -281,7 +283,7 @@ TEST_F(ConAplicacion, EnterOnThePictureChecksAndFreesTheBars) {
 // The step bar is no vector's: any key that moves it reveals.
 TEST_F(ConAplicacion, TheStepBarRevealsFromTheStartOfAnExercise) {
     VentanaMetodo& f = Metodo("Form3 7=1");
-    Practica& p = PracticaDe(f);
+    session::Practica& p = PracticaDe(f);
     for (const Qt::Key tecla : {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown,
                                 Qt::Key_Home, Qt::Key_End}) {
         p.Comenzar(11, practice::Nivel::Facil);
@@ -294,7 +296,7 @@ TEST_F(ConAplicacion, TheStepBarRevealsFromTheStartOfAnExercise) {
 // whatever the resultant; a dragged guess keeps the scale under the pointer until let go.
 TEST_F(ConAplicacion, TheScaleHoldsUntilTheRevealAndDuringAGuessDrag) {
     VentanaMetodo& f = Metodo("Form2");
-    Practica& p = PracticaDe(f);
+    session::Practica& p = PracticaDe(f);
     p.Comenzar(7, practice::Nivel::Medio);
     const double suma = practice::EscalaDelEjercicio(p.ejercicio(), std::nullopt);
     EXPECT_DOUBLE_EQ(f.dibujo()->Escala, suma);
@@ -320,7 +322,7 @@ TEST_F(ConAplicacion, TheScaleHoldsUntilTheRevealAndDuringAGuessDrag) {
 // "Comprobar" is in the picture's menu, with Enter.
 TEST_F(ConAplicacion, TheMenuHasComprobar) {
     VentanaMetodo& f = Metodo("Form2");
-    QAction* comprobar = PracticaDe(f).accionComprobar();
+    QAction* comprobar = CaraDe(f).accionComprobar();
     const QList<QMenu*> menus = f.findChildren<QMenu*>();
     EXPECT_TRUE(std::any_of(menus.begin(), menus.end(),
                             [&](const QMenu* m) { return m->actions().contains(comprobar); }));
@@ -337,21 +339,26 @@ TEST_F(ConAplicacion, TheMenuHasComprobar) {
 TEST(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
     QStandardPaths::setTestModeEnabled(true);
     Ajustes().clear();
+    session::Sesion sesion;
+    sesion.Iniciar();
+    sesion.Pulsar("Form1.Command1");
     ControlVistas vistas;
-    Form2 f2(vistas);
-    Form3 f3(vistas);
+    Form2 f2(sesion, *sesion.metodo("Form2"));
     AjustesDePractica ajustes;
     ajustes.recuerda = true;
     DialogosFijos dialogos;
     dialogos.nombre = QStringLiteral("Ana\x1b[2J\n");
-    Practica p2(f2, practice::Ventana::Form2, ajustes, dialogos);
-    Practica p3(f3, practice::Ventana::Form3, ajustes, dialogos);
-    p2.accionPracticar()->setChecked(true);
+    Practica p2(f2, ajustes, dialogos);
+    p2.accionPracticar()->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(dialogos.preguntas.size(), 1);
     EXPECT_EQ(Ajustes().value(QStringLiteral("practica/alumno")).toString(),
               QStringLiteral("Ana[2J"));
-    p3.accionPracticar()->setChecked(true);
+    sesion.Pulsar("Form2.Command2");
+    sesion.Pulsar("Form1.Command2");
+    Form3 f3(sesion, *sesion.metodo("Form3"), vistas);
+    Practica p3(f3, ajustes, dialogos);
+    p3.accionPracticar()->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(dialogos.preguntas.size(), 1);
     Ajustes().clear();
@@ -365,8 +372,8 @@ TEST_F(ConAplicacion, SavedResultsAreACopyOfTheRecord) {
     app.setRegistro(carpeta.filePath(QStringLiteral("registro.csv")));
     dialogos->ruta = carpeta.filePath(QStringLiteral("copia.csv"));
     VentanaMetodo& f = Metodo("Form2");
-    AccionesDelDibujo::De(f).practica().Comenzar(7, practice::Nivel::Medio);
-    ASSERT_TRUE(AccionesDelDibujo::De(f).practica().Adivinar({50, 0}));
+    PracticaDe(f).Comenzar(7, practice::Nivel::Medio);
+    ASSERT_TRUE(PracticaDe(f).Adivinar({50, 0}));
     f.boton(1)->click();
     AccionesDelDibujo::De(f).practica().accionGuardar()->trigger();
     EXPECT_EQ(dialogos->ofrecido, QStringLiteral("practica.csv"));

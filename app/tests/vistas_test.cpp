@@ -114,8 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
 // Vector 3 alone at 45°: across the middle of its shaft a row of pixels meets about 6 of them
 // dark green with the bold stroke (4 pixels wide) and the high-contrast colours, 3 without.
 TEST_F(VistasEnVentanas, BoldHighContrastShaftIsWideAndDarkGreen) {
-    app.vistas().Poner(Vista::Grueso, true);
-    app.vistas().Poner(Vista::Contraste, true);
+    app.sesion().PonerVista(Vista::Grueso, true, false);
+    app.sesion().PonerVista(Vista::Contraste, true, false);
     VentanaMetodo& f = Metodo("Form3 3=100 6=45");
     const QImage image = canvas::RenderImage(f.Picture1()->picture(), 1);
     const int x = static_cast<int>(7000 / 30.0 + 0.225 * 7000 / 15 * std::cos(M_PI / 4));
