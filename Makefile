@@ -145,6 +145,7 @@ web-pagina: $(WEB_NPM)
 	    --loader:.html=text --log-level=warning --outfile=$(WEB_DIR)/site/pagina.js
 	cp web/index.html web/estilo.css resources/trazalia.svg $(WEB_DIR)/site/
 	cp LICENSE $(WEB_DIR)/site/licencia.txt
+	cp web/sw.js web/manifest.webmanifest $(WEB_DIR)/site/
 
 # The translations as the page loads them, from the same .ts files the desktop compiles.
 web-idiomas:

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The site from a local server: the first visit asks nothing of another origin, sets no cookie,
+// offers an installable app, and keeps what it needs; with the server gone, the page opens again.
+import assert from 'node:assert/strict';
+import { readFile } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import { extname, join, normalize } from 'node:path';
+import { abrirChromium, abrirPagina, sitio } from './practica_comun.mjs';
+
+const kTipos = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.svg': 'image/svg+xml',
+  '.txt': 'text/plain; charset=utf-8',
+  '.webmanifest': 'application/manifest+json',
+};
+const servidor = createServer(async (pedido, respuesta) => {
+  let ruta = normalize(decodeURIComponent(new URL(pedido.url, 'http://x').pathname));
+  if (ruta.endsWith('/')) ruta += 'index.html';
+  try {
+    const cuerpo = await readFile(join(sitio, ruta));
+    respuesta.writeHead(200, { 'Content-Type': kTipos[extname(ruta)] ?? 'application/octet-stream' });
+    respuesta.end(cuerpo);
+  } catch {
+    respuesta.writeHead(404).end();
+  }
+});
+await new Promise((listo) => servidor.listen(0, '127.0.0.1', listo));
+const origen = `http://127.0.0.1:${servidor.address().port}`;
+
+const { contexto, cerrar } = await abrirChromium();
+try {
+  const pedidos = [];
+  contexto.on('request', (p) => pedidos.push(p.url()));
+  const { pagina, errores } = await abrirPagina(contexto, `${origen}/?idioma=es`);
+  await pagina.evaluate(() => navigator.serviceWorker.ready);
+  const manifiesto = await pagina.evaluate(async () => {
+    const enlace = document.querySelector('link[rel=manifest]');
+    return (await fetch(enlace.href)).json();
+  });
+  assert.equal(manifiesto.name, 'Trazalia');
+  for (const icono of manifiesto.icons)
+    assert.equal((await fetch(`${origen}/${icono.src}`)).status, 200, icono.src);
+  assert.deepEqual(await contexto.cookies(), []);
+  assert.equal(await pagina.evaluate(() => document.cookie), '');
+  await pagina.close();
+
+  await new Promise((hecho) => servidor.close(hecho));
+  servidor.closeAllConnections();
+  const otra = await abrirPagina(contexto, `${origen}/?idioma=es`);
+  await otra.pagina.locator('#Form1 [data-control="Command1"]').click();
+  await otra.pagina.locator('#Form2:not([hidden]) svg').first().waitFor();
+  assert.deepEqual([...errores, ...otra.errores], []);
+  assert.deepEqual(pedidos.filter((url) => !url.startsWith(`${origen}/`)), []);
+  console.log('sin conexión: todo bien');
+} finally {
+  await cerrar();
+  servidor.close();
+}
