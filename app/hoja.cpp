@@ -28,6 +28,7 @@
 #include "app/idioma.h"
 #include "app/zoom.h"
 #include "canvas/qt/painter.h"
+#include "practice/moodle.h"
 #include "session/opciones.h"
 
 namespace trazalia::app {
@@ -132,8 +133,12 @@ public:
             QCoreApplication::translate("Hoja", "&Guardar PDF…"), QDialogButtonBox::ActionRole);
         QPushButton* imprimir = botones->addButton(
             QCoreApplication::translate("Hoja", "&Imprimir…"), QDialogButtonBox::ActionRole);
+        QPushButton* moodle =
+            botones->addButton(QCoreApplication::translate("Hoja", "E&xportar a Moodle…"),
+                               QDialogButtonBox::ActionRole);
         connect(guardar, &QPushButton::clicked, this, &Dialogo::Guardar);
         connect(imprimir, &QPushButton::clicked, this, &Dialogo::Imprimir);
+        connect(moodle, &QPushButton::clicked, this, &Dialogo::ExportarAMoodle);
         connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
         formulario->addRow(botones);
 
@@ -177,6 +182,7 @@ private:
         // A seed being typed may be unreadable for a moment: the preview keeps the last sheet.
         semilla_->setStyleSheet(opciones ? QString() : QStringLiteral("color: #b00000"));
         if (!opciones) return;
+        opciones_ = *opciones;
         hoja_ = practice::ComponerHoja(*opciones, EnElIdioma);
         impresora_.setPageLayout(
             QPageLayout(TamanoDePagina(hoja_), QPageLayout::Portrait, QMarginsF()));
@@ -222,6 +228,20 @@ private:
                         error + u'.');
     }
 
+    // The exercises of the sheet in the preview, as a question bank.
+    void ExportarAMoodle() {
+        QString ruta = dialogos_.ArchivoParaGuardar(this, QStringLiteral("moodle.xml"));
+        if (ruta.isEmpty()) return;
+        if (QFileInfo(ruta).suffix().compare(u"xml", ::Qt::CaseInsensitive) != 0)
+            ruta += QStringLiteral(".xml");
+        const std::string banco = practice::BancoDeMoodle(opciones_, EnElIdioma);
+        QString error;
+        if (canvas::SaveFile(QByteArray::fromStdString(banco), ruta, &error)) return;
+        if (!error.isEmpty()) error[0] = error[0].toUpper();
+        dialogos_.Aviso(this, QCoreApplication::translate("Hoja", "No se pudo exportar a Moodle"),
+                        error + u'.');
+    }
+
     void Imprimir() {
         QPrintDialog dialogo(&impresora_, this);
         if (dialogo.exec() != QDialog::Accepted) return;
@@ -232,6 +252,8 @@ private:
 
     Dialogos& dialogos_;
     QPrinter impresora_;
+    // The options of the sheet in the preview.
+    practice::OpcionesDeHoja opciones_;
     practice::Hoja hoja_;
     QSpinBox* ejercicios_;
     QComboBox* metodo_;
