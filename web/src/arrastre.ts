@@ -22,9 +22,10 @@ export class Arrastre {
     picture.addEventListener('pointercancel', (e) => this.soltar(e));
   }
 
-  // The twips of the picture under the pointer, and how many twips one CSS pixel is.
+  // The twips of the picture under the pointer, and how many twips one CSS pixel is: the drawing
+  // fills the picture inside its border.
   private twips(e: PointerEvent): { x: number; y: number; escala: number } {
-    const r = this.picture.getBoundingClientRect();
+    const r = (this.picture.firstElementChild ?? this.picture).getBoundingClientRect();
     const escala = this.fila.width / r.width;
     return {
       x: (e.clientX - r.left) * escala,

@@ -80,13 +80,14 @@ async function servidor() {
 }
 
 async function recorrido(contexto, direccion) {
-  const { pagina, errores } = await abrirPagina(contexto, `${direccion}?idioma=es`);
   const origen = new URL(direccion).origin;
   const ajenas = [];
-  pagina.on('request', (r) => {
+  const ajena = (r) => {
     const u = new URL(r.url());
     if (u.protocol !== 'data:' && u.origin !== origen) ajenas.push(r.url());
-  });
+  };
+  contexto.on('request', ajena);
+  const { pagina, errores } = await abrirPagina(contexto, `${direccion}?idioma=es`);
   await pagina.focus('#Form1 [data-control=Command1]');
   await pagina.keyboard.press('Enter');
   for (const [control, teclas] of kTeclas) {
@@ -106,7 +107,7 @@ async function recorrido(contexto, direccion) {
 
   // The red tip dragged: the bars as the native runner's drag leaves them.
   const punta = esperado.trazos.find((t) => t.endsWith('#ff0000')).split(' ').map(Number);
-  const caja = await pagina.locator('#Form2 [data-control=Picture1]').boundingBox();
+  const caja = await pagina.locator('#Form2 .svg').boundingBox();
   const px = (x, y) => [caja.x + (x * caja.width) / 7000, caja.y + (y * caja.height) / 6000];
   const [x0, y0] = px(punta[2], punta[3]);
   const [x1, y1] = [Math.round(x0 - 40), Math.round(y0 + 30)];
@@ -125,6 +126,7 @@ async function recorrido(contexto, direccion) {
   assert.ok(await pagina.$eval('#Form2 [data-control=Label10]', (e) => e.classList.contains('anterior')),
     'the result read-out describes the earlier picture');
 
+  contexto.off('request', ajena);
   assert.deepEqual(ajenas, [], 'requests to other origins');
   assert.deepEqual(await contexto.cookies(), [], 'cookies');
   assert.deepEqual(errores, []);
@@ -189,6 +191,7 @@ async function tamanos(contexto, direccion) {
           if (r.width < 1 || r.height < 1 || r.left < 0 || r.left + scrollX + r.width > ancho + 0.5)
             malos.push(`${nombre} fuera: ${r.left} ${r.width} de ${ancho}`);
           if (!e.contains(encima)) malos.push(`${nombre} tapado por ${encima?.outerHTML.slice(0, 60)}`);
+          if (e.matches('button, input') && e.tabIndex < 0) malos.push(`${nombre} fuera del orden de Tab`);
           if (estrecha && e.textContent.trim() && letra < 12) malos.push(`${nombre}: letra de ${letra} px`);
           if (estrecha && e.classList.contains('picture') && r.width < 340) malos.push(`dibujo de ${r.width} px`);
         }
@@ -202,6 +205,13 @@ async function tamanos(contexto, direccion) {
       await pagina.evaluate(() => scrollTo(0, 0));
       await pagina.screenshot({ path: join(capturas, `${ventana}-${ancho}x${alto}.png`), fullPage: true });
       if (ancho > 1000) await accesible(pagina, `${ventana} a ${ancho}×${alto}`);
+    }
+    if (ancho > 1000) {
+      // Help from the keys, as on the desktop.
+      await pagina.focus('#Form3 [data-control=HScroll1]');
+      await pagina.keyboard.press('F1');
+      await pagina.locator('#panel-ayuda[open]').waitFor();
+      await accesible(pagina, 'la ayuda');
     }
     await pagina.close();
   }
