@@ -104,6 +104,7 @@ async function recorrido(contexto, direccion) {
   assert.deepEqual(await lineasDelSvg(pagina), esperado.trazos.map((t) => t.replace(/fore$/, fore)),
     'las líneas del dibujo');
   assert.match(await pagina.textContent('#descripcion-Form2'), /Resultante: 113\.19 a 9\.87°/);
+  assert.match(await pagina.textContent('#anuncios'), /Resultante: magnitud 113\.19, dirección 9\.87°/);
 
   // The red tip dragged: the bars as the native runner's drag leaves them.
   const punta = esperado.trazos.find((t) => t.endsWith('#ff0000')).split(' ').map(Number);
