@@ -127,6 +127,10 @@ async function recorrido(contexto, direccion) {
   assert.ok(await pagina.$eval('#Form2 [data-control=Label10]', (e) => e.classList.contains('anterior')),
     'the result read-out describes the earlier picture');
 
+  // A view's key on a bar: the core turns it on, the window's menu shows it.
+  await pagina.focus('#Form2 [data-control=HScroll2]');
+  await pagina.keyboard.press('g');
+  assert.ok(await pagina.isChecked('#Form2 .menu input[value=grid]'), 'grid view on');
   contexto.off('request', ajena);
   assert.deepEqual(ajenas, [], 'requests to other origins');
   assert.deepEqual(await contexto.cookies(), [], 'cookies');
