@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Practice in the page, opened from its folder: one exercise guessed right and one turned round,
-// typed into the practice controls, give the desktop's verdicts for the same seed; the CSV the
-// page downloads holds the desktop's record lines and the summary reads it.
+// Practice in the page, opened from its folder in English and switched to Spanish: one exercise
+// guessed right and one turned round, typed into the practice controls, give the desktop's
+// verdicts for the same seed; the CSV the page downloads holds the desktop's record lines, and
+// the summary reads it.
 // node practica_test.mjs TRAZALIA   (the desktop program: --script, --registro, --resumen)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -37,7 +38,9 @@ try {
   const escritorio = registroDeEscritorio(guesses);
   assert.deepEqual(escritorio.map((l) => campos(l).at(-1)), ['acierto', 'sentido-opuesto']);
 
-  const { pagina, errores } = await abrirPagina(contexto, `${paginaLocal}?idioma=es`);
+  // Opened in English, then switched: practice's controls follow the language.
+  const { pagina, errores } = await abrirPagina(contexto, `${paginaLocal}?idioma=en`);
+  await pagina.locator('#idioma').selectOption('es');
   await pagina.locator('#Form1 [data-control="Command1"]').click();
   const practica = pagina.locator('#Form2 .practica');
   await practica.locator('summary').click();
