@@ -120,6 +120,7 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   formulario.className = 'hoja-opciones';
   const vista = document.createElement('div');
   vista.className = 'hoja-vista';
+  vista.setAttribute('role', 'region');
   vista.setAttribute('aria-label', tr('Hoja', 'Vista previa de la hoja'));
   const error = document.createElement('p');
   error.className = 'hoja-error';

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A worksheet printed to PDF by the browser keeps its true scale: on the exercise's frame, each
-// vector drawn is as long as its magnitude at the frame's scale (10 units at "1 cm = 10 unidades"
-// are 10 mm) and points its way, and the paper is the one chosen. Measured on the PDF's own
+// The worksheet's options and practice's controls pass axe-core. A worksheet printed to PDF by
+// the browser keeps its true scale: on the exercise's frame, each vector drawn is as long as its
+// magnitude at the frame's scale (10 units at "1 cm = 10 unidades" are 10 mm) and points its way,
+// and the paper is the one chosen. Measured on the PDF's own
 // strokes, as poppler's pdftocairo writes them out.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { abrirChromium, abrirPagina, paginaLocal } from './practica_comun.mjs';
 
@@ -25,6 +27,13 @@ try {
   });
   assert.ok(semilla > 0, 'a seed with a 30° vector at 1 cm = 10 units');
 
+  // Practice's controls, then the worksheet's options, open as a keyboard or a screen reader meets
+  // them.
+  await pagina.addScriptTag({ content: readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8') });
+  const violaciones = () => pagina.evaluate(async () => (await axe.run()).violations.map((v) => v.id));
+  await pagina.locator('#Form2 .practica summary').click();
+  assert.deepEqual(await violaciones(), [], 'practice');
+  await pagina.locator('#Form2 .practica summary').click();
   await pagina.locator('#Form2').getByRole('button', { name: 'Hoja de ejercicios…' }).click();
   const opciones = pagina.locator('#panel-hoja');
   await opciones.getByLabel('Ejercicios').fill('1');
@@ -32,6 +41,7 @@ try {
   await opciones.getByLabel('Nivel').selectOption('facil');
   await opciones.getByLabel('Semilla').fill(String(semilla));
   await opciones.getByLabel('con los vectores dibujados').check();
+  assert.deepEqual(await violaciones(), [], 'the worksheet dialog');
   const pdf = join(perfil, 'hoja.pdf');
   await pagina.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
   assert.deepEqual(errores, []);
