@@ -10,10 +10,7 @@
 
 namespace trazalia::app {
 
-namespace {
-
-// The destination of a bar's editor: its value, within its range.
-Destino DeLaBarra(QScrollBar* barra) {
+Destino EditorDeValor::DeLaBarra(QScrollBar* barra) {
     Destino d;
     d.foco = barra;
     d.nombre = barra->accessibleName();
@@ -30,6 +27,8 @@ Destino DeLaBarra(QScrollBar* barra) {
     d.fijar = [barra](const QString& texto) { barra->setValue(texto.toInt()); };
     return d;
 }
+
+namespace {
 
 // Opens the editor from what has the focus (its bar, or the read-out itself) and from its
 // read-out.
@@ -83,12 +82,8 @@ private:
 
 }  // namespace
 
-void EditorDeValor::Enlazar(QScrollBar* barra, QLabel* lectura) {
-    new Enlace(DeLaBarra(barra), lectura);
-}
-
 void EditorDeValor::Enlazar(QLabel* lectura, Destino destino) {
-    destino.foco = lectura;
+    if (!destino.foco) destino.foco = lectura;
     new Enlace(std::move(destino), lectura);
 }
 

@@ -42,13 +42,14 @@ struct Destino {
 class EditorDeValor final : public QLineEdit {
     Q_OBJECT
 public:
-    // From now on a digit typed on the bar, or a double click on its read-out, opens the editor
-    // over the read-out: with that digit, or with the bar's value selected. Each bar has one
-    // editor, hidden while closed, so that opening it again and again allocates nothing.
-    static void Enlazar(QScrollBar* barra, QLabel* lectura);
-    // The same for a read-out that shows some other value, while it is available: a digit typed
-    // on the read-out (when it takes the focus) or a double click opens the editor over it.
+    // From now on, while the destination is available, a digit typed on destino.foco (a bar, or
+    // the read-out itself when it takes the focus), or a double click on the read-out, opens the
+    // editor over the read-out: with that digit, or with the value selected. Each read-out has
+    // one editor, hidden while closed, so that opening it again and again allocates nothing.
+    // Without destino.foco, the read-out is it.
     static void Enlazar(QLabel* lectura, Destino destino);
+    // What a bar's editor sets by default: the bar's value, within its range.
+    static Destino DeLaBarra(QScrollBar* barra);
 
     EditorDeValor(Destino destino, QLabel* lectura);
 

@@ -114,16 +114,13 @@ void Practica::EnlazarLecturas() {
             const std::optional<double> v = nucleo().Tecleado(esModulo);
             return v ? Q(practice::NumeroDelIntento(*v)) : QString();
         };
-        d.acepta = [this, esModulo](const QString& texto) {
-            bool numero = false;
-            const double v = texto.toDouble(&numero);
-            return numero && (esModulo ? practice::ModuloAdmitido(nucleo().cual(), v)
-                                       : practice::DireccionAdmitida(v));
+        const std::string ruta = ventana_.Ruta("Label" + std::to_string(n));
+        d.acepta = [this, ruta](const QString& texto) {
+            return ventana_.sesion().Admite(ruta, texto.toStdString());
         };
         d.pista = esModulo ? QCoreApplication::translate("Practica", "De 0 a %1, con punto: 87.5")
                                  .arg(practice::ModuloMaximoDelIntento(nucleo().cual()))
                            : QCoreApplication::translate("Practica", "De 0 a 360, con punto: 36.6");
-        const std::string ruta = ventana_.Ruta("Label" + std::to_string(n));
         d.fijar = [this, ruta](const QString& texto) {
             ventana_.sesion().Escribir(ruta, texto.toStdString());
         };

@@ -51,9 +51,17 @@ VentanaMetodo::VentanaMetodo(session::Sesion& sesion, session::VentanaMetodo& nu
             connect(boton, &QAbstractButton::clicked, this, [this, ruta] { sesion_.Pulsar(ruta); });
         }
     }
-    // Each bar shows its value in its read-out, where an exact value can be typed.
-    for (auto [n, lectura] : nucleo_.tabla().lecturas)
-        EditorDeValor::Enlazar(barra(n), rotulo(lectura));
+    // Each bar shows its value in its read-out, where an exact value can be typed: the core's
+    // typed value, one step to undo.
+    for (auto [n, lectura] : nucleo_.tabla().lecturas) {
+        Destino d = EditorDeValor::DeLaBarra(barra(n));
+        const std::string ruta = Ruta("HScroll" + std::to_string(n));
+        d.acepta = [this, ruta](const QString& texto) {
+            return sesion_.Admite(ruta, texto.toStdString());
+        };
+        d.fijar = [this, ruta](const QString& texto) { sesion_.Escribir(ruta, texto.toStdString()); };
+        EditorDeValor::Enlazar(rotulo(lectura), std::move(d));
+    }
 }
 
 // The picture hides while everything that watches it is whole: hidden later, as the window's

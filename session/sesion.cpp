@@ -391,23 +391,33 @@ void Sesion::SoltarPuntero(std::string_view nombre, diagram::Punto p, bool ajust
     Apuntar(*v, Paso{std::move(g.antes), Barras(*v), {}, false, false});
 }
 
-std::string Sesion::Escribir(std::string_view ruta, std::string_view texto) {
-    const Busqueda b = BuscarControl(ruta);
-    if (!b.ventana) return b.error;
-    std::size_t control = *b.control;
+Sesion::Busqueda Sesion::BuscarEscrito(std::string_view ruta) const {
+    Busqueda b = BuscarControl(ruta);
+    if (!b.ventana) return b;
     auto* m = dynamic_cast<VentanaMetodo*>(b.ventana);
     // A bar's read-out sets its bar.
     if (m)
         for (auto [barra, lectura] : m->tabla().lecturas)
-            if (m->tabla().controles[control].nombre == "Label" + std::to_string(lectura))
-                control = m->Numerado("HScroll", barra);
-    const Tipo tipo = b.ventana->tabla().controles[control].tipo;
+            if (m->tabla().controles[*b.control].nombre == "Label" + std::to_string(lectura))
+                b.control = m->Numerado("HScroll", barra);
+    const Tipo tipo = b.ventana->tabla().controles[*b.control].tipo;
     if (!m || (tipo != Tipo::HScroll && !(tipo == Tipo::Lectura && m->practica().Pendiente())))
-        return std::string(ruta) + " no recibe un valor escrito";
-    if (m->practica().Retiene(control)) return Retenido(*m);
+        return {nullptr, {}, std::string(ruta) + " no recibe un valor escrito"};
+    if (m->practica().Retiene(*b.control)) return {nullptr, {}, Retenido(*m)};
+    return b;
+}
+
+bool Sesion::Admite(std::string_view ruta, std::string_view texto) const {
+    const Busqueda b = BuscarEscrito(ruta);
+    return b.ventana && Acepta(*b.ventana, *b.control, std::string(texto));
+}
+
+std::string Sesion::Escribir(std::string_view ruta, std::string_view texto) {
+    const Busqueda b = BuscarEscrito(ruta);
+    if (!b.ventana) return b.error;
     const std::string valor(texto);
-    if (!Acepta(*m, control, valor)) return Rechazo(*m, control, valor);
-    Fijar(*m, control, valor);
+    if (!Acepta(*b.ventana, *b.control, valor)) return Rechazo(*b.ventana, *b.control, valor);
+    Fijar(*b.ventana, *b.control, valor);
     return {};
 }
 

@@ -79,6 +79,8 @@ public:
     void SoltarPuntero(std::string_view ventana, diagram::Punto p, bool ajustar);
     // A value typed into a read-out's editor and taken (Return): a bar's value or a guess's part.
     std::string Escribir(std::string_view ruta, std::string_view texto);
+    // Whether Escribir would take that text there now.
+    bool Admite(std::string_view ruta, std::string_view texto) const;
     // Practice's level; with practice on, exercises of that seed and level from the first one.
     std::string Nivel(std::string_view ventana, std::string_view nivel, std::uint32_t semilla);
     std::string Deshacer(std::string_view ventana);
@@ -119,6 +121,8 @@ private:
     };
     Busqueda BuscarVentana(std::string_view nombre, bool aLaVista) const;
     Busqueda BuscarControl(std::string_view ruta) const;
+    // Where a typed value goes: the bar, or the guess's read-out; an error where none may.
+    Busqueda BuscarEscrito(std::string_view ruta) const;
     std::string Retenido(const Ventana& v) const;
     // Sets bars of a method window as one user step.
     void Apuntar(VentanaMetodo& v, Paso paso);
