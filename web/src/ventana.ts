@@ -323,7 +323,21 @@ export class VentanaWeb {
       if (delNucleo) this.entorno.ejecutar((n) => n.teclas(this.ruta(control), 'Escape'));
       if (tomar && valor) {
         const r = this.entorno.ejecutar((n) => n.escribir(this.ruta(control), valor));
-        if (r.error) this.entorno.mostrarRechazo(r.error);
+        if (r.error) {
+          // Refused, as on the desktop: the range said, the text kept to be mended.
+          const barra = this.fila(control);
+          this.entorno.mostrarRechazo(
+            barra?.tipo === 'barra'
+              ? this.entorno.nucleo
+                  .traducir('Editor', 'De %1 a %2')
+                  .replace('%1', String(barra.min))
+                  .replace('%2', String(barra.max))
+              : r.error,
+          );
+          this.abrirEditor(control, valor, false);
+          this.editor?.input.select();
+          return;
+        }
       }
       foco?.focus();
     };
