@@ -97,6 +97,8 @@ bench:
 	    --benchmark_report_aggregates_only=true --benchmark_min_time=0.1
 	$(RELEASE_DIR)/bench/hoja_bench --benchmark_repetitions=9 \
 	    --benchmark_report_aggregates_only=true
+	$(RELEASE_DIR)/bench/moodle_bench --benchmark_repetitions=9 \
+	    --benchmark_report_aggregates_only=true
 
 # libFuzzer on script mode for FUZZ_SECONDS; findings land in $(FUZZ_DIR).
 fuzz:
@@ -152,7 +154,8 @@ web-idiomas:
 	@scripts/install-deps web
 	node web/tools/traducciones.mjs translations $(WEB_DIR)/site/idiomas
 
-# The same events timed natively and in node: the medians in microseconds and their ratio.
+# The same events timed natively and in node: the medians in microseconds and their ratio; then
+# the page in Chromium: input to painted frame, load to the first window, what it loads gzipped.
 bench-web: web
 	@scripts/install-deps bench
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
@@ -168,3 +171,5 @@ bench-web: web
 	    $(RELEASE_DIR)/nucleo_bench.txt $(WEB_DIR)/nucleo_bench.txt
 	@printf 'módulo: %s bytes, %s con gzip\n' "$$(wc -c <$(WEB_DIR)/session/trazalia-nucleo.wasm)" \
 	    "$$(gzip -9c $(WEB_DIR)/session/trazalia-nucleo.wasm | wc -c)"
+	@echo 'La página en Chromium, 1920 × 1080:'
+	node web/tools/bench_pagina.mjs $(WEB_DIR)/site

@@ -102,9 +102,9 @@ public:
 private:
     // width in twips; a width of 0 is the thinnest line the device draws, as Qt's.
     void Trazo(Color color, double width) const {
-        out_ += " fill=\"none\" stroke=\"" + Hex(color) + '"';
+        out_ += std::string(" fill=\"none\" stroke=\"") + Hex(color) + '"';
         if (width > 0)
-            out_ += " stroke-width=\"" + N(width) + '"';
+            out_ += std::string(" stroke-width=\"") + N(width) + '"';
         else
             out_ += " stroke-width=\"1\" vector-effect=\"non-scaling-stroke\"";
     }
@@ -112,16 +112,16 @@ private:
     void Linea(Point a, Point b, Color color, double width, bool dashed) const {
         if (!dashed && a == b) {
             // A segment without length shows its round caps: a dot.
-            out_ += "<circle cx=\"" + N(a.x) + "\" cy=\"" + N(a.y) + "\" r=\"" + N(width / 2) +
-                    "\" fill=\"" + Hex(color) + "\"/>\n";
+            out_ += std::string("<circle cx=\"") + N(a.x) + "\" cy=\"" + N(a.y) + "\" r=\"" +
+                    N(width / 2) + "\" fill=\"" + Hex(color) + "\"/>\n";
             return;
         }
-        out_ += "<line x1=\"" + N(a.x) + "\" y1=\"" + N(a.y) + "\" x2=\"" + N(b.x) + "\" y2=\"" +
-                N(b.y) + '"';
+        out_ += std::string("<line x1=\"") + N(a.x) + "\" y1=\"" + N(a.y) + "\" x2=\"" + N(b.x) +
+                "\" y2=\"" + N(b.y) + '"';
         Trazo(color, width);
         // Qt's dash pattern: four line widths drawn, two left, with flat caps.
         if (dashed)
-            out_ += " stroke-dasharray=\"" + N(4 * width) + ' ' + N(2 * width) + '"';
+            out_ += std::string(" stroke-dasharray=\"") + N(4 * width) + ' ' + N(2 * width) + '"';
         else
             out_ += " stroke-linecap=\"round\"";
         out_ += "/>\n";
@@ -136,12 +136,12 @@ private:
                    Calculado(c.y - radius * std::sin(a));
         };
         const std::string r = N(radius);
-        std::string d = fromCentre ? "M" + N(c.x) + ' ' + N(c.y) + " L" : "M";
+        std::string d = fromCentre ? std::string("M") + N(c.x) + ' ' + N(c.y) + " L" : "M";
         d += punto(start);
         for (const double a : {start + span / 2, start + span})
-            d += " A" + r + ' ' + r + " 0 0 0 " + punto(a);
-        if (toCentre) d += " L" + N(c.x) + ' ' + N(c.y);
-        out_ += "<path d=\"" + d + '"';
+            d += std::string(" A") + r + ' ' + r + " 0 0 0 " + punto(a);
+        if (toCentre) d += std::string(" L") + N(c.x) + ' ' + N(c.y);
+        out_ += std::string("<path d=\"") + d + '"';
         Trazo(color, width);
         out_ += " stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n";
     }
@@ -153,7 +153,7 @@ private:
         static constexpr std::array<const char*, 3> kVertical{"text-before-edge", "central",
                                                               "text-after-edge"};
         const auto i = static_cast<std::size_t>(anchor);
-        out_ += "<text x=\"" + N(at.x) + "\" y=\"" + N(at.y) + "\" font-size=\"" +
+        out_ += std::string("<text x=\"") + N(at.x) + "\" y=\"" + N(at.y) + "\" font-size=\"" +
                 N(points * kTwipsPorPunto) + "\" fill=\"" + Hex(color) + '"';
         if (i % 3 != 0) out_ += std::string(" text-anchor=\"") + kHorizontal[i % 3] + '"';
         out_ += std::string(" dominant-baseline=\"") + kVertical[i / 3] + '"';
@@ -175,7 +175,7 @@ std::string Svg(const Picture& picture, double escala) {
            N(w / kTwipsPerPixel * escala) + "\" height=\"" + N(h / kTwipsPerPixel * escala) +
            "\" viewBox=\"0 0 " + N(w) + ' ' + N(h) + "\" font-family=\"" + kFontFamilyName +
            ", sans-serif\" xml:space=\"preserve\">\n";
-    out += "<rect width=\"" + N(w) + "\" height=\"" + N(h) + "\" fill=\"" +
+    out += std::string("<rect width=\"") + N(w) + "\" height=\"" + N(h) + "\" fill=\"" +
            Hex(picture.BackColor()) + "\"/>\n";
     const Escritor escritor(out, picture.ForeColor());
     for (const Op& op : picture.ops()) std::visit(escritor, op);

@@ -210,14 +210,14 @@ std::string Svg(Ventana ventana, const Ejercicio& vectores, Trazado trazado) {
 }
 
 std::string Imagen(const std::string& nombre, const std::string& alt) {
-    return "<p><img src=\"@@PLUGINFILE@@/" + nombre + "\" width=\"" +
+    return std::string("<p><img src=\"@@PLUGINFILE@@/") + nombre + "\" width=\"" +
            std::to_string(kAnchoDeImagen) + "\" height=\"" + std::to_string(kAltoDeImagen) +
            "\" alt=\"" + Prosa(alt) + "\"></p>";
 }
 
 std::string Archivo(const std::string& nombre, std::string_view contenido) {
-    return "<file name=\"" + nombre + "\" path=\"/\" encoding=\"base64\">" + Base64(contenido) +
-           "</file>";
+    return std::string("<file name=\"") + nombre + "\" path=\"/\" encoding=\"base64\">" +
+           Base64(contenido) + "</file>";
 }
 
 std::string Pregunta(const EjercicioDeHoja& e, const std::string& nombre, int n,
@@ -240,8 +240,8 @@ std::string Pregunta(const EjercicioDeHoja& e, const std::string& nombre, int n,
     const std::string pista = frase(Pista(Codigo::Otro, e.ventana));
 
     const std::string numero = std::to_string(n);
-    const std::string ejercicio = "ejercicio-" + numero + ".svg";
-    const std::string solucion = "solucion-" + numero + ".svg";
+    const std::string ejercicio = std::string("ejercicio-") + numero + ".svg";
+    const std::string solucion = std::string("solucion-") + numero + ".svg";
     const char* instruccion =
         e.ventana == Ventana::Form2
             ? QT_TRANSLATE_NOOP("Trazalia",
@@ -249,7 +249,8 @@ std::string Pregunta(const EjercicioDeHoja& e, const std::string& nombre, int n,
             : QT_TRANSLATE_NOOP("Trazalia",
                                 "Halle la resultante R = A + B + C por el método del polígono.");
     const std::string texto =
-        "<p>" + Prosa(Enunciado(e.vectores, t)) + "</p><p>" + Prosa(tr(instruccion)) + "</p>" +
+        std::string("<p>") + Prosa(Enunciado(e.vectores, t)) + "</p><p>" + Prosa(tr(instruccion)) +
+        "</p>" +
         Imagen(ejercicio, tr(QT_TRANSLATE_NOOP("Trazalia",
                                                "Los vectores dados, dibujados desde el origen a "
                                                "la misma escala en ambos ejes."))) +
@@ -265,7 +266,7 @@ std::string Pregunta(const EjercicioDeHoja& e, const std::string& nombre, int n,
         "</p>" +
         Imagen(solucion, tr(QT_TRANSLATE_NOOP("Trazalia", "La construcción de la resultante.")));
 
-    return "  <question type=\"cloze\">\n    <name><text>" + Xml(nombre) +
+    return std::string("  <question type=\"cloze\">\n    <name><text>") + Xml(nombre) +
            "</text></name>\n    <questiontext format=\"html\">\n      <text>" + Cdata(texto) +
            "</text>\n      " + Archivo(ejercicio, Svg(e.ventana, e.vectores, Trazado::Vectores)) +
            "\n    </questiontext>\n    <generalfeedback format=\"html\">\n      <text>" +
