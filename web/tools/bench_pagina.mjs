@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's speed in Debian's Chromium at 1920 × 1080, served from a local server: from each
+// input event (a key on a bar, a pointer move of a dragged tip, the polygon's step bar to step 7)
+// to the frame painted after it, the median and p95; from the load to the first window painted;
+// and what the page loads, compressed with gzip.
+// node bench_pagina.mjs SITE_DIR [CHANGES]
+import { readFile } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { extname, join, normalize } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { chromium } from 'playwright-core';
+
+const sitio = process.argv[2];
+const kCambios = Number(process.argv[3] ?? 300);
+const kTipos = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.svg': 'image/svg+xml' };
+
+const servidor = createServer(async (pedido, respuesta) => {
+  let ruta = normalize(decodeURIComponent(new URL(pedido.url, 'http://x').pathname));
+  if (ruta.endsWith('/')) ruta += 'index.html';
+  try {
+    const cuerpo = await readFile(join(sitio, ruta));
+    respuesta.writeHead(200, { 'Content-Type': kTipos[extname(ruta)] ?? 'application/octet-stream' });
+    respuesta.end(cuerpo);
+  } catch {
+    respuesta.writeHead(404).end();
+  }
+});
+await new Promise((listo) => servidor.listen(0, '127.0.0.1', listo));
+const origen = `http://127.0.0.1:${servidor.address().port}`;
+
+// Each input event's time to the frame painted after it: a frame callback, then a task, which runs
+// once that frame has been handed to the compositor.
+function medirFotogramas() {
+  globalThis.medidas = [];
+  const medir = (e) =>
+    requestAnimationFrame(() => {
+      const canal = new MessageChannel();
+      canal.port1.onmessage = () => globalThis.medidas.push(performance.now() - e.timeStamp);
+      canal.port2.postMessage(0);
+    });
+  addEventListener('keydown', medir, true);
+  addEventListener('pointermove', medir, true);
+  // The first window on screen: the time from the navigation's start.
+  const observador = new MutationObserver(() => {
+    const ventana = document.querySelector('#Form1:not([hidden]) .area');
+    if (!ventana || globalThis.primerDibujo) return;
+    observador.disconnect();
+    requestAnimationFrame(() => {
+      const canal = new MessageChannel();
+      canal.port1.onmessage = () => (globalThis.primerDibujo = performance.now());
+      canal.port2.postMessage(0);
+    });
+  });
+  observador.observe(document, { subtree: true, childList: true, attributes: true });
+}
+
+const percentil = (valores, p) => {
+  const orden = [...valores].sort((a, b) => a - b);
+  return orden[Math.min(orden.length - 1, Math.ceil((p / 100) * orden.length) - 1)];
+};
+const fila = (nombre, valores) =>
+  console.log(
+    `${nombre.padEnd(34)} mediana ${percentil(valores, 50).toFixed(1).padStart(6)} ms   ` +
+      `p95 ${percentil(valores, 95).toFixed(1).padStart(6)} ms   (${valores.length})`,
+  );
+
+const perfil = mkdtempSync(join(tmpdir(), 'trazalia-bench-'));
+const contexto = await chromium.launchPersistentContext(perfil, {
+  executablePath: process.env.TRAZALIA_CHROMIUM ?? '/usr/bin/chromium',
+  headless: true,
+  viewport: { width: 1920, height: 1080 },
+  args: ['--no-sandbox', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync'],
+});
+try {
+  await contexto.addInitScript(medirFotogramas);
+  const cargados = new Set();
+  contexto.on('request', (r) => r.url().startsWith(origen) && cargados.add(new URL(r.url()).pathname));
+
+  // Each load in a fresh page, the service worker kept from the first: as a student's visits.
+  const cargas = [];
+  let pagina;
+  for (let i = 0; i < 5; i++) {
+    await pagina?.close();
+    pagina = await contexto.newPage();
+    await pagina.goto(`${origen}/?idioma=es`);
+    await pagina.waitForFunction(() => globalThis.primerDibujo);
+    cargas.push(await pagina.evaluate(() => globalThis.primerDibujo));
+  }
+  const tomar = () => pagina.evaluate(() => globalThis.medidas.splice(0));
+
+  await pagina.locator('#Form1 [data-control="Command1"]').click();
+  await pagina.focus('#Form2 [data-control="HScroll1"]');
+  await tomar();
+  const barra = [];
+  for (let i = 0; i < kCambios; i++) {
+    await pagina.keyboard.press(i % 2 ? 'ArrowLeft' : 'ArrowRight');
+    await pagina.waitForFunction(() => globalThis.medidas.length > 0);
+    barra.push(...(await tomar()));
+  }
+
+  // The red vector's tip, from the picture's own line in twips.
+  const [x0, y0] = await pagina.evaluate(() => {
+    const svg = document.querySelector('#Form2 .svg svg');
+    const linea = [...svg.querySelectorAll('line')].find((l) => /ff0000/i.test(l.getAttribute('stroke') ?? ''));
+    const caja = svg.getBoundingClientRect();
+    const vista = svg.viewBox.baseVal;
+    return [
+      caja.left + (linea.x2.baseVal.value * caja.width) / vista.width,
+      caja.top + (linea.y2.baseVal.value * caja.height) / vista.height,
+    ];
+  });
+  await pagina.mouse.move(x0, y0);
+  await pagina.mouse.down();
+  await tomar();
+  const arrastre = [];
+  for (let i = 0; i < kCambios; i++) {
+    await pagina.mouse.move(x0 - 40 + 80 * Math.abs(Math.sin(i / 20)), y0 + 30 * Math.cos(i / 15));
+    await pagina.waitForFunction(() => globalThis.medidas.length > 0);
+    arrastre.push(...(await tomar()));
+  }
+  await pagina.mouse.up();
+
+  await pagina.locator('#Form2 [data-control="Command2"]').click();
+  await pagina.locator('#Form1 [data-control="Command2"]').click();
+  await pagina.focus('#Form3 [data-control="HScroll7"]');
+  const paso7 = [];
+  for (let i = 0; i < kCambios; i++) {
+    await pagina.keyboard.press(i % 2 ? 'Home' : 'End');
+    await pagina.waitForFunction(() => globalThis.medidas.length > 0);
+    const [t] = await tomar();
+    if (i % 2 === 0) paso7.push(t);
+  }
+
+  fila('barra: tecla → fotograma', barra);
+  fila('arrastre: movimiento → fotograma', arrastre);
+  fila('polígono: paso 7 → fotograma', paso7);
+  fila('carga → primera ventana', cargas);
+  let total = 0;
+  for (const ruta of [...cargados].sort()) {
+    const cuerpo = await readFile(join(sitio, ruta.endsWith('/') ? `${ruta}index.html` : ruta));
+    const comprimido = gzipSync(cuerpo, { level: 9 }).length;
+    total += comprimido;
+    console.log(`  ${ruta.padEnd(26)} ${String(cuerpo.length).padStart(8)} B  ${String(comprimido).padStart(7)} B con gzip`);
+  }
+  console.log(`lo que carga la página: ${total} B con gzip (${(total / 1024).toFixed(1)} KiB)`);
+} finally {
+  await contexto.close();
+  rmSync(perfil, { recursive: true, force: true });
+  servidor.close();
+}
