@@ -85,14 +85,12 @@ const kTextos = {
   },
   deshacer: { es: 'Deshacer', en: 'Undo', pt_BR: 'Desfazer' },
   rehacer: { es: 'Rehacer', en: 'Redo', pt_BR: 'Refazer' },
-  herramientas: { es: 'Herramientas de la ventana', en: 'Window tools', pt_BR: 'Ferramentas da janela' },
   terminado: {
     es: 'Trazalia se cerró.',
     en: 'Trazalia has closed.',
     pt_BR: 'O Trazalia foi fechado.',
   },
   volver: { es: 'Volver a empezar', en: 'Start again', pt_BR: 'Começar de novo' },
-  cargando: { es: 'Cargando…', en: 'Loading…', pt_BR: 'Carregando…' },
   acercaTexto: {
     es: 'Suma de vectores en el plano por los métodos del paralelogramo y del polígono. Funciona en el navegador, sin conexión y sin enviar nada a ningún sitio.',
     en: 'Vector addition in the plane by the parallelogram and polygon methods. It runs in the browser, offline, and sends nothing anywhere.',

@@ -177,6 +177,7 @@ class Pagina implements Entorno, Cara {
 
     const ajuste = document.createElement('label');
     ajuste.className = 'ajuste';
+    ajuste.dataset.textoTitulo = 'ajustarAyuda';
     const casilla = document.createElement('input');
     casilla.type = 'checkbox';
     casilla.addEventListener('change', () => {
