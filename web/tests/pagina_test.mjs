@@ -127,6 +127,18 @@ async function recorrido(contexto, direccion) {
   assert.ok(await pagina.$eval('#Form2 [data-control=Label10]', (e) => e.classList.contains('anterior')),
     'the result read-out describes the earlier picture');
 
+  // With Ajustar on, a dragged tip lands on 5 units and 15 degrees, as with Shift.
+  await pagina.check('#Form2 .ajuste input');
+  const azul = (await lineasDelSvg(pagina)).find((l) => /^3500 3000 .* #0000ff$/.test(l)).split(' ');
+  const [a0, b0] = px(Number(azul[2]), Number(azul[3]));
+  await pagina.mouse.move(a0, b0);
+  await pagina.mouse.down();
+  await pagina.mouse.move(a0 - 23, b0 - 61);
+  await pagina.mouse.up();
+  const [modulo, angulo] = await Promise.all(['HScroll2', 'HScroll4'].map((b) =>
+    pagina.inputValue(`#Form2 [data-control=${b}]`).then(Number)));
+  assert.deepEqual([modulo % 5, angulo % 15, modulo > 0], [0, 0, true], `ajustado: ${modulo} a ${angulo}°`);
+
   // A view's key on a bar: the core turns it on, the window's menu shows it.
   await pagina.focus('#Form2 [data-control=HScroll2]');
   await pagina.keyboard.press('g');
