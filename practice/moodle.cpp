@@ -31,10 +31,53 @@ constexpr double kRedondeo = 0.01;
 
 constexpr char kCategoria[] = "$course$/top/Trazalia/";
 
-std::string EnUnaLinea(std::string texto) {
-    for (char& c : texto)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
-    return texto;
+// The length of the UTF-8 sequence at the start of b, or 0 where it is none: no overlong form,
+// no surrogate, nothing past U+10FFFF.
+std::size_t Secuencia(std::string_view b) {
+    const auto c = static_cast<unsigned char>(b[0]);
+    if (c < 0x80) return 1;
+    std::size_t n = 0;
+    unsigned char min = 0x80, max = 0xBF;  // the second byte's range
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        if (c == 0xE0) min = 0xA0;
+        if (c == 0xED) max = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        if (c == 0xF0) min = 0x90;
+        if (c == 0xF4) max = 0x8F;
+    } else {
+        return 0;
+    }
+    if (b.size() < n) return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto d = static_cast<unsigned char>(b[k]);
+        if (d < (k == 1 ? min : 0x80) || d > (k == 1 ? max : 0xBF)) return 0;
+    }
+    return n;
+}
+
+// A title on one line, as XML takes it: a control character becomes a space, and a byte that is
+// no UTF-8 the replacement character, so that a title given on the command line never makes the
+// file unreadable.
+std::string EnUnaLinea(std::string_view texto) {
+    std::string s;
+    for (std::size_t i = 0; i < texto.size();) {
+        const std::size_t n = Secuencia(texto.substr(i));
+        if (n == 0) {
+            s += "\xEF\xBF\xBD";
+            ++i;
+        } else if (n == 1) {
+            const auto c = static_cast<unsigned char>(texto[i++]);
+            s += c < 0x20 || c == 0x7f ? ' ' : static_cast<char>(c);
+        } else {
+            s += texto.substr(i, n);
+            i += n;
+        }
+    }
+    return s;
 }
 
 // XML character data, and HTML text alike.

@@ -250,13 +250,13 @@ TEST(MoodleTest, ACategoryThenOneClozeQuestionPerExerciseWithItsPictures) {
 TEST(MoodleTest, ATitleNamesTheCategoryAndTheQuestions) {
     OpcionesDeHoja opciones;
     opciones.ejercicios = 1;
-    opciones.titulo = "3º/B <x> & ]]>";
+    opciones.titulo = "3º/B <x> & ]]>\t\xff";
     const std::optional<Nodo> quiz = pruebas::LeerXml(BancoDeMoodle(opciones));
     ASSERT_TRUE(quiz);
     EXPECT_EQ(quiz->hijos[0].Hijo("category")->Hijo("text")->texto,
-              "$course$/top/Trazalia/3º//B <x> & ]]>");
+              "$course$/top/Trazalia/3º//B <x> & ]]> \uFFFD");
     EXPECT_EQ(Preguntas(*quiz)[0]->Hijo("name")->Hijo("text")->texto,
-              "3º/B <x> & ]]> 1 (semilla 0)");
+              "3º/B <x> & ]]> \uFFFD 1 (semilla 0)");
 }
 
 TEST(MoodleTest, SameOptionsSameBytes) {
