@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Practice in the page, opened from its folder in English and switched to Spanish: one exercise
 // guessed right and one turned round, typed into the practice controls, give the desktop's
-// verdicts for the same seed; the CSV the page downloads holds the desktop's record lines, and
-// the summary reads it.
+// verdicts for the same seed, and a third is guessed by a drag; the CSV the page downloads holds
+// the desktop's record lines, and the summary reads it.
 // node practica_test.mjs TRAZALIA   (the desktop program: --script, --registro, --resumen)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -33,7 +33,8 @@ try {
   const cola = (linea) => campos(linea).slice(-13).join(',');
 
   // The answers, from a first round of wrong guesses; then one right and one turned round.
-  const respuestas = registroDeEscritorio([[1, 0], [1, 0]]).map((l) => campos(l).slice(-3, -1));
+  const prueba = registroDeEscritorio([[1, 0], [1, 0], [1, 0]]);
+  const respuestas = prueba.map((l) => campos(l).slice(-3, -1));
   const guesses = [respuestas[0], [respuestas[1][0], String((Number(respuestas[1][1]) + 180) % 360)]];
   const escritorio = registroDeEscritorio(guesses);
   assert.deepEqual(escritorio.map((l) => campos(l).at(-1)), ['acierto', 'sentido-opuesto']);
@@ -54,6 +55,18 @@ try {
     await practica.getByLabel('Dirección de su resultante').fill(a);
     await practica.getByRole('button', { name: 'Comprobar' }).click();
   }
+  // A third guess dragged from the origin, the picture's centre, with the menu out of the way.
+  await practica.getByRole('button', { name: 'Otro ejercicio' }).click();
+  await practica.locator('summary').click();
+  const caja = await pagina.locator('#Form2 .svg').boundingBox();
+  const [x, y] = [caja.x + caja.width / 2, caja.y + caja.height / 2];
+  await pagina.mouse.move(x, y);
+  await pagina.mouse.down();
+  await pagina.mouse.move(x + 30, y - 20);
+  await pagina.mouse.move(x + 60, y - 40);
+  await pagina.mouse.up();
+  await practica.locator('summary').click();
+  await practica.getByRole('button', { name: 'Comprobar' }).click();
   const [descarga] = await Promise.all([
     pagina.waitForEvent('download'),
     practica.getByRole('button', { name: 'Descargar resultados' }).click(),
@@ -64,15 +77,19 @@ try {
 
   const lineas = readFileSync(csv, 'utf8').split('\n');
   assert.equal(lineas.pop(), '', 'the file ends with a line break');
-  assert.equal(lineas.length, 3);
-  assert.deepEqual(lineas.slice(1).map(cola), escritorio.map(cola));
+  assert.equal(lineas.length, 4);
+  assert.deepEqual(lineas.slice(1, 3).map(cola), escritorio.map(cola));
+  // The dragged guess: the third exercise, pointing up and to the right.
+  const arrastrada = campos(lineas[3]);
+  assert.deepEqual(arrastrada.slice(-11, -5), campos(prueba[2]).slice(-11, -5));
+  assert.ok(arrastrada.at(-5) > 0 && arrastrada.at(-4) > 0 && arrastrada.at(-4) < 90, lineas[3]);
   for (const l of lineas.slice(1))
     assert.match(l, /^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d(Z|[+-]\d\d:\d\d),"Ana ""la de 2º"", =1",Form2,/);
 
   const resumen = execFileSync(trazalia, ['--resumen', csv], { encoding: 'utf8' });
-  assert.match(resumen, /Intentos: 2; aciertos: 1 \(50\.0 %\)/);
-  assert.match(resumen, /Ana "la de 2º", =1: 2 intentos, 1 acierto/);
-  assert.match(resumen, /sentido opuesto: 1 \(50\.0 % de los intentos\)/);
+  assert.match(resumen, /Intentos: 3; aciertos: 1 \(33\.3 %\)/);
+  assert.match(resumen, /Ana "la de 2º", =1: 3 intentos, 1 acierto/);
+  assert.match(resumen, /sentido opuesto: 1 \(33\.3 % de los intentos\)/);
   console.log('práctica: todo bien');
 } finally {
   await cerrar();
