@@ -35,14 +35,16 @@ self.addEventListener('activate', (evento) => {
 
 self.addEventListener('fetch', (evento) => {
   const pedido = evento.request;
-  if (pedido.method !== 'GET' || new URL(pedido.url).origin !== self.location.origin) return;
+  const direccion = new URL(pedido.url);
+  if (pedido.method !== 'GET' || direccion.origin !== self.location.origin) return;
+  // The page's address may carry ?idioma=: one copy of the page answers them all, kept fresh.
+  const clave = pedido.mode === 'navigate' ? direccion.origin + direccion.pathname : pedido;
   evento.respondWith(
     caches.open(kCache).then(async (cache) => {
-      // The page's address may carry ?idioma=; the same page answers it.
-      const guardada = await cache.match(pedido, { ignoreSearch: pedido.mode === 'navigate' });
+      const guardada = await cache.match(clave);
       const nueva = fetch(pedido)
         .then((respuesta) => {
-          if (respuesta.ok) cache.put(pedido, respuesta.clone());
+          if (respuesta.ok) cache.put(clave, respuesta.clone());
           return respuesta;
         })
         .catch(() => guardada ?? Response.error());
