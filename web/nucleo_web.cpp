@@ -13,7 +13,6 @@
 
 #include "canvas/numeros.h"
 #include "canvas/svg.h"
-#include "diagram/descripcion.h"
 #include "diagram/formato.h"
 #include "diagram/traducible.h"
 #include "practice/registro.h"
@@ -340,11 +339,11 @@ public:
         return v ? canvas::Svg(v->picture()) : std::string();
     }
 
-    // What screen readers are told the picture shows; empty before its first drawing.
+    // What screen readers are told the picture shows, practice's part too; empty before its
+    // first drawing.
     std::string descripcion(const std::string& ventana) const {
         const session::VentanaMetodo* v = sesion_.metodo(ventana);
-        if (!v || !v->dibujo()) return {};
-        return diagram::Descripcion(*v->dibujo(), v->vistas(), sesion_.traductor());
+        return v ? v->Descripcion() : std::string();
     }
 
     // The page's language: Spanish when empty; otherwise its texts as they come, one entry after
