@@ -6,7 +6,7 @@ import type { Control, Evento, Nucleo, Respuesta, Tabla } from './nucleo';
 import { leerTabla } from './nucleo';
 import { nombreDeTecla } from './teclas';
 
-export const kTwipsPorPixel = 15;
+const kTwipsPorPixel = 15;
 // Below this zoom the window's smallest text would read under 12 CSS px: the controls then flow
 // below the picture, as on a phone held upright.
 const kZoomMinimo = 0.9;
@@ -34,7 +34,7 @@ export class VentanaWeb {
   private sucio = true;
   private descripcion: HTMLElement | null = null;
   private imagen: HTMLElement | null = null;
-  private editor: { input: HTMLInputElement; control: string; nucleo: boolean } | null = null;
+  private editor: { input: HTMLInputElement; control: string } | null = null;
   private estrecha: boolean | null = null;
   private zoom = 1;
 
@@ -67,9 +67,6 @@ export class VentanaWeb {
   }
   get visible(): boolean {
     return !this.raiz.hidden;
-  }
-  elemento(control: string): HTMLElement | undefined {
-    return this.elementos.get(control);
   }
   // A control's state now, from the core.
   fila(control: string): Control | undefined {
@@ -314,7 +311,7 @@ export class VentanaWeb {
     input.style.width = lectura.style.width;
     input.style.height = lectura.style.height;
     input.style.fontSize = lectura.style.fontSize;
-    this.editor = { input, control, nucleo: delNucleo };
+    this.editor = { input, control };
     const cerrar = (tomar: boolean) => {
       if (this.editor?.input !== input) return;
       const valor = input.value.trim();
