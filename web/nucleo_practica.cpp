@@ -28,14 +28,15 @@ std::string LineaDelVeredicto(const session::Sesion& sesion, std::string_view ve
 
 std::string HojaComoJson(std::string_view opciones, std::uint32_t relojDeSemilla,
                          diagram::Traductor traductor) {
-    // The sheet's file is never written: it only makes the line one of a worksheet.
+    // The sheet's file is never written: it only makes the line one of a worksheet. No language
+    // is offered: the page's own is the sheet's.
     std::vector<std::string> linea{"--hoja", "hoja.pdf"};
     for (std::size_t i = 0; !opciones.empty() && i <= opciones.size();) {
         const std::size_t fin = std::min(opciones.find('\n', i), opciones.size());
         linea.emplace_back(opciones.substr(i, fin - i));
         i = fin + 1;
     }
-    const auto leido = session::LeerLinea(linea, {{"es", "en", "pt_BR"}, relojDeSemilla});
+    const auto leido = session::LeerLinea(linea, {{}, relojDeSemilla});
     Json j;
     j.Abrir('{');
     const auto* pedido = std::get_if<session::Pedido>(&leido);
