@@ -22,7 +22,8 @@ namespace trazalia::canvas {
 // twips.
 inline constexpr int kLogicalDpi = 96;
 
-inline constexpr QLatin1String kFontFamily(kFontFamilyName);
+// With its length: the pointer alone is not a constant under the sanitizers.
+inline constexpr QLatin1String kFontFamily(kFontFamilyName, sizeof(kFontFamilyName) - 1);
 
 // Records the resolution of an image rendered at that device pixel ratio, so that programs that
 // read it show the image at the picture's size.
