@@ -26,9 +26,6 @@ constexpr double kEscalaDeImagen = 1.5;
 constexpr int kAnchoDeImagen = 700;
 constexpr int kAltoDeImagen = 600;
 
-// What writing a number with two decimals may move it by, and more.
-constexpr double kRedondeo = 0.01;
-
 constexpr char kCategoria[] = "$course$/top/Trazalia/";
 
 // The length of the UTF-8 sequence at the start of b, or 0 where it is none: no overlong form,
@@ -151,18 +148,9 @@ std::string Comentario(std::string_view texto) {
     return s;
 }
 
-// Text in a CDATA section: a "]]>" inside would end it.
-std::string Cdata(std::string_view texto) {
-    std::string s = "<![CDATA[";
-    for (std::size_t i = 0; i < texto.size(); ++i) {
-        if (texto.compare(i, 3, "]]>") == 0) {
-            s += "]]]]><![CDATA[>";
-            i += 2;
-        } else {
-            s += texto[i];
-        }
-    }
-    return s + "]]>";
+// HTML in a CDATA section. Every text in it is escaped, its ">" too, so no "]]>" ends it early.
+std::string Cdata(std::string_view html) {
+    return std::string("<![CDATA[") + std::string(html) + "]]>";
 }
 
 std::string Base64(std::string_view bytes) {
@@ -208,12 +196,11 @@ double EnUnaVuelta(double grados) {
 // The answers of one blank in Moodle's order: the first that holds a response grades it.
 class Hueco {
 public:
-    // A value an earlier answer already holds is left out: Moodle would never reach it. Held
-    // with a margin for the writing's rounding, so that the value itself is never let through to
-    // the catch-all.
+    // A value an earlier answer already holds is left out: Moodle would give that answer for it.
+    // The value as computed, not as written, is the one a student who made the mistake gives.
     void Agregar(Alternativa a) {
         for (const Alternativa& antes : alternativas_)
-            if (std::abs(a.exacto - antes.valor) <= antes.tolerancia - kRedondeo) return;
+            if (std::abs(a.exacto - antes.valor) <= antes.tolerancia) return;
         alternativas_.push_back(std::move(a));
     }
 
