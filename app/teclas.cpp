@@ -14,89 +14,30 @@ namespace trazalia::app {
 
 namespace {
 
-// A key as the table writes it: a platform's standard key or one combination.
-struct Tecla {
-    constexpr Tecla() = default;
-    constexpr Tecla(QKeySequence::StandardKey e) : estandar(e) {}
-    constexpr Tecla(QKeyCombination c) : combinacion(c) {}
-    constexpr Tecla(::Qt::Key k) : combinacion(k) {}
-
-    QKeySequence::StandardKey estandar = QKeySequence::UnknownKey;
-    QKeyCombination combinacion;
-};
-
-struct FilaDeAtajo {
-    Atajo atajo;
-    const char* contexto;
-    const char* nombre;
-    std::array<Tecla, 3> teclas;
-    const char* donde = nullptr;  // where the keys act, for the guide, when not anywhere
-};
-
-// In the guide's order.
-const std::array<FilaDeAtajo, 15> kAtajos{{
-    {Atajo::Ayuda,
-     "Aplicacion",
-     QT_TRANSLATE_NOOP("Aplicacion", "Ayuda de Trazalia"),
-     {::Qt::Key_F1}},
-    // Ctrl+= is Ctrl++ where + needs Shift.
-    {Atajo::Ampliar,
-     "Zoom",
-     QT_TRANSLATE_NOOP("Zoom", "Ampliar"),
-     {QKeySequence::ZoomIn, ::Qt::CTRL | ::Qt::Key_Plus, ::Qt::CTRL | ::Qt::Key_Equal}},
-    {Atajo::Reducir,
-     "Zoom",
-     QT_TRANSLATE_NOOP("Zoom", "Reducir"),
-     {QKeySequence::ZoomOut, ::Qt::CTRL | ::Qt::Key_Minus}},
-    {Atajo::TamanoNormal,
-     "Zoom",
-     QT_TRANSLATE_NOOP("Zoom", "Tamaño normal"),
-     {::Qt::CTRL | ::Qt::Key_0}},
-    {Atajo::PantallaCompleta,
-     "Zoom",
-     QT_TRANSLATE_NOOP("Zoom", "Pantalla completa"),
-     {::Qt::Key_F11, QKeySequence::FullScreen}},
-    {Atajo::CopiarImagen,
-     "Acciones",
-     QT_TRANSLATE_NOOP("Acciones", "Copiar imagen"),
-     {QKeySequence::Copy}},
-    {Atajo::GuardarImagen,
-     "Acciones",
-     QT_TRANSLATE_NOOP("Acciones", "Guardar imagen…"),
-     {QKeySequence::Save}},
-    {Atajo::Imprimir,
-     "Acciones",
-     QT_TRANSLATE_NOOP("Acciones", "Imprimir…"),
-     {QKeySequence::Print}},
-    // Ctrl+Shift+Z where Ctrl+Y is something else.
-    {Atajo::Deshacer,
-     "Acciones",
-     QT_TRANSLATE_NOOP("Acciones", "Deshacer"),
-     {QKeySequence::Undo, ::Qt::CTRL | ::Qt::Key_Z}},
-    {Atajo::Rehacer,
-     "Acciones",
-     QT_TRANSLATE_NOOP("Acciones", "Rehacer"),
-     {QKeySequence::Redo, ::Qt::CTRL | ::Qt::Key_Y, ::Qt::CTRL | ::Qt::SHIFT | ::Qt::Key_Z}},
-    {Atajo::HojaDeEjercicios,
-     "Acciones",
-     QT_TRANSLATE_NOOP("Acciones", "Hoja de ejercicios…"),
-     {::Qt::Key_W}},
-    {Atajo::Practicar, "Practica", QT_TRANSLATE_NOOP("Practica", "Practicar"), {::Qt::Key_P}},
-    {Atajo::OtroEjercicio,
-     "Practica",
-     QT_TRANSLATE_NOOP("Practica", "Otro ejercicio"),
-     {::Qt::Key_N}},
-    {Atajo::Comprobar,
-     "Practica",
-     QT_TRANSLATE_NOOP("Practica", "Comprobar"),
-     {::Qt::Key_Return, ::Qt::Key_Enter},
-     QT_TRANSLATE_NOOP("Teclas", "sobre el dibujo, en la práctica")},
-    {Atajo::MenuDelDibujo,
-     "Acciones",
-     QT_TRANSLATE_NOOP("Acciones", "Menú del dibujo"),
-     {::Qt::SHIFT | ::Qt::Key_F10},
-     QT_TRANSLATE_NOOP("Teclas", "sobre el dibujo")},
-}};
+// The toolkit's standard keys of an action, which differ between platforms: on top of the
+// core's own.
+QKeySequence::StandardKey Estandar(Atajo atajo) {
+    switch (atajo) {
+        case Atajo::Ampliar:
+            return QKeySequence::ZoomIn;
+        case Atajo::Reducir:
+            return QKeySequence::ZoomOut;
+        case Atajo::PantallaCompleta:
+            return QKeySequence::FullScreen;
+        case Atajo::CopiarImagen:
+            return QKeySequence::Copy;
+        case Atajo::GuardarImagen:
+            return QKeySequence::Save;
+        case Atajo::Imprimir:
+            return QKeySequence::Print;
+        case Atajo::Deshacer:
+            return QKeySequence::Undo;
+        case Atajo::Rehacer:
+            return QKeySequence::Redo;
+        default:
+            return QKeySequence::UnknownKey;
+    }
+}
 
 // What the controls do with keys and the mouse on their own: no shortcut, but the guide's too. In
 // the texts, %1 stands for Ctrl's name and %2 for Shift's, as Qt gives them.
@@ -156,11 +97,6 @@ const std::array<Comportamiento, 12> kComportamientos{{
                        "el módulo en r y la dirección en α")},
 }};
 
-const FilaDeAtajo& Fila(Atajo atajo) {
-    return *std::find_if(kAtajos.begin(), kAtajos.end(),
-                         [atajo](const FilaDeAtajo& f) { return f.atajo == atajo; });
-}
-
 QString Traducido(const char* contexto, const char* texto) {
     return QCoreApplication::translate(contexto, texto)
         .replace(QLatin1String("%1"), QCoreApplication::translate("QShortcut", "Ctrl"))
@@ -180,18 +116,18 @@ QString FilaDeLaGuia(const QList<QKeySequence>& teclas, const QString& otra,
 }  // namespace
 
 QString Nombre(Atajo atajo) {
-    const FilaDeAtajo& f = Fila(atajo);
+    const session::teclas::FilaDeAtajo& f = session::teclas::FilaDe(atajo);
     return QCoreApplication::translate(f.contexto, f.nombre);
 }
 
 QList<QKeySequence> Teclas(Atajo atajo) {
     QList<QKeySequence> teclas;
-    for (const Tecla& t : Fila(atajo).teclas) {
-        if (t.estandar != QKeySequence::UnknownKey)
-            teclas << QKeySequence::keyBindings(t.estandar);
-        else if (t.combinacion.key() != ::Qt::Key_unknown)
-            teclas << QKeySequence(t.combinacion);
-    }
+    if (const auto estandar = Estandar(atajo); estandar != QKeySequence::UnknownKey)
+        teclas << QKeySequence::keyBindings(estandar);
+    for (std::string_view t : session::teclas::FilaDe(atajo).teclas)
+        if (!t.empty())
+            teclas << QKeySequence::fromString(
+                QString::fromStdString(session::teclas::Escrita(t)), QKeySequence::PortableText);
     QList<QKeySequence> distintas;
     for (const QKeySequence& t : teclas)
         if (!t.isEmpty() && !distintas.contains(t)) distintas << t;
@@ -211,7 +147,7 @@ QString FilasDeTeclas() {
         filas += FilaDeLaGuia(teclas, c.otra ? Traducido("Teclas", c.otra) : QString(),
                               Traducido("Teclas", c.descripcion));
     }
-    for (const FilaDeAtajo& f : kAtajos) {
+    for (const session::teclas::FilaDeAtajo& f : session::teclas::Atajos()) {
         QString descripcion = Nombre(f.atajo);
         if (f.donde)
             descripcion = QCoreApplication::translate("Teclas", "%1, %2")

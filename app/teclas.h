@@ -5,31 +5,18 @@
 #include <QList>
 #include <QString>
 
+#include "session/teclas.h"
+
 class QAction;
 
 namespace trazalia::app {
 
 class Ventana;
 
-// The program's shortcuts, one table: the windows register them from it, and the guide writes its
+// The program's shortcuts are the core's table (session::teclas::Atajos): the windows install
+// them from it, with the toolkit's standard keys of the same actions, and the guide writes its
 // table of keys from it, so that the guide names every key the windows answer to.
-enum class Atajo {
-    Ayuda,
-    Ampliar,
-    Reducir,
-    TamanoNormal,
-    PantallaCompleta,
-    CopiarImagen,
-    GuardarImagen,
-    Imprimir,
-    Deshacer,
-    Rehacer,
-    HojaDeEjercicios,
-    Practicar,
-    OtroEjercicio,
-    Comprobar,
-    MenuDelDibujo,
-};
+using session::teclas::Atajo;
 
 // Its action's name, in the language installed.
 QString Nombre(Atajo atajo);

@@ -13,10 +13,14 @@
 class QEvent;
 class QWidget;
 
+namespace trazalia::session::teclas {
+enum class Atajo;
+}
+
 namespace trazalia::app {
 
 class Ventana;
-enum class Atajo;
+using session::teclas::Atajo;
 
 // The windows' zoom: one for all three, 1 at the program's own size. Keys step through a few
 // sizes; dragging a window's edges sets any zoom between the limits. Also whether the windows

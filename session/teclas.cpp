@@ -38,25 +38,100 @@ constexpr std::array<std::string_view, 47> kOtras{
     "Hyper_R", "Help",     "Direction_L", "Direction_R", "Copy",    "Cut",     "Paste",  "Undo",
     "Redo",    "Find",     "Cancel",      "Back",        "Forward", "Refresh", "unknown"};
 
-struct Atajo {
-    const char* contexto;
-    const char* nombre;
-    std::array<std::string_view, 4> teclas;
-    bool metodo = true;     // a method window's alone
-    bool practica = false;  // enabled only while practising
-};
-
-// The keys of the screen's actions, as the windows register them.
-const std::array<Atajo, 7> kAtajos{{
-    {"Aplicacion", QT_TRANSLATE_NOOP("Aplicacion", "Ayuda de Trazalia"), {"F1"}, false},
-    {"Acciones",
+// In the guide's order. Keys by the names scripts use; the toolkit's standard keys of the same
+// action, where it has them, come on top on screen. guion: a script's key that is one of these is
+// refused as an action of the screen alone.
+constexpr std::array<FilaDeAtajo, 15> kAtajos{{
+    {Atajo::Ayuda,
+     "Aplicacion",
+     QT_TRANSLATE_NOOP("Aplicacion", "Ayuda de Trazalia"),
+     {"F1"},
+     nullptr,
+     false},
+    // Ctrl+= is Ctrl++ where + needs Shift.
+    {Atajo::Ampliar,
+     "Zoom",
+     QT_TRANSLATE_NOOP("Zoom", "Ampliar"),
+     {"Ctrl+Plus", "Ctrl+Equal"},
+     nullptr,
+     false,
+     false,
+     false},
+    {Atajo::Reducir,
+     "Zoom",
+     QT_TRANSLATE_NOOP("Zoom", "Reducir"),
+     {"Ctrl+Minus"},
+     nullptr,
+     false,
+     false,
+     false},
+    {Atajo::TamanoNormal,
+     "Zoom",
+     QT_TRANSLATE_NOOP("Zoom", "Tamaño normal"),
+     {"Ctrl+0"},
+     nullptr,
+     false,
+     false,
+     false},
+    {Atajo::PantallaCompleta,
+     "Zoom",
+     QT_TRANSLATE_NOOP("Zoom", "Pantalla completa"),
+     {"F11"},
+     nullptr,
+     false,
+     false,
+     false},
+    {Atajo::CopiarImagen,
+     "Acciones",
      QT_TRANSLATE_NOOP("Acciones", "Copiar imagen"),
      {"Ctrl+C", "Ctrl+Insert", "F16", "Copy"}},
-    {"Acciones", QT_TRANSLATE_NOOP("Acciones", "Guardar imagen…"), {"Ctrl+S"}},
-    {"Acciones", QT_TRANSLATE_NOOP("Acciones", "Imprimir…"), {"Ctrl+P"}},
-    {"Acciones", QT_TRANSLATE_NOOP("Acciones", "Hoja de ejercicios…"), {"W"}},
-    {"Practica", QT_TRANSLATE_NOOP("Practica", "Practicar"), {"P"}},
-    {"Practica", QT_TRANSLATE_NOOP("Practica", "Otro ejercicio"), {"N"}, true, true},
+    {Atajo::GuardarImagen, "Acciones", QT_TRANSLATE_NOOP("Acciones", "Guardar imagen…"), {"Ctrl+S"}},
+    {Atajo::Imprimir, "Acciones", QT_TRANSLATE_NOOP("Acciones", "Imprimir…"), {"Ctrl+P"}},
+    // Ctrl+Shift+Z where Ctrl+Y is something else.
+    {Atajo::Deshacer,
+     "Acciones",
+     QT_TRANSLATE_NOOP("Acciones", "Deshacer"),
+     {"Ctrl+Z"},
+     nullptr,
+     true,
+     false,
+     false},
+    {Atajo::Rehacer,
+     "Acciones",
+     QT_TRANSLATE_NOOP("Acciones", "Rehacer"),
+     {"Ctrl+Y", "Ctrl+Shift+Z"},
+     nullptr,
+     true,
+     false,
+     false},
+    {Atajo::HojaDeEjercicios,
+     "Acciones",
+     QT_TRANSLATE_NOOP("Acciones", "Hoja de ejercicios…"),
+     {"W"}},
+    {Atajo::Practicar, "Practica", QT_TRANSLATE_NOOP("Practica", "Practicar"), {"P"}},
+    {Atajo::OtroEjercicio,
+     "Practica",
+     QT_TRANSLATE_NOOP("Practica", "Otro ejercicio"),
+     {"N"},
+     nullptr,
+     true,
+     true},
+    {Atajo::Comprobar,
+     "Practica",
+     QT_TRANSLATE_NOOP("Practica", "Comprobar"),
+     {"Return", "Enter"},
+     QT_TRANSLATE_NOOP("Teclas", "sobre el dibujo, en la práctica"),
+     true,
+     true,
+     false},
+    {Atajo::MenuDelDibujo,
+     "Acciones",
+     QT_TRANSLATE_NOOP("Acciones", "Menú del dibujo"),
+     {"Shift+F10"},
+     QT_TRANSLATE_NOOP("Teclas", "sobre el dibujo"),
+     true,
+     false,
+     false},
 }};
 
 constexpr std::array<FilaDeVista, diagram::kNumeroDeVistas> kVistas{{
@@ -83,8 +158,8 @@ std::string Combinacion(const Tecla& t) {
 
 std::optional<Accion> AccionDe(const Tecla& tecla, bool metodo, bool practica) {
     const std::string c = Combinacion(tecla);
-    for (const Atajo& a : kAtajos) {
-        if ((a.metodo && !metodo) || (a.practica && !practica)) continue;
+    for (const FilaDeAtajo& a : kAtajos) {
+        if (!a.guion || (a.metodo && !metodo) || (a.practica && !practica)) continue;
         for (std::string_view t : a.teclas)
             if (!t.empty() && t == c) return Accion{std::nullopt, a.nombre, a.contexto};
     }
@@ -95,6 +170,23 @@ std::optional<Accion> AccionDe(const Tecla& tecla, bool metodo, bool practica) {
 }
 
 std::span<const FilaDeVista> Vistas() { return kVistas; }
+
+std::span<const FilaDeAtajo> Atajos() { return kAtajos; }
+
+const FilaDeAtajo& FilaDe(Atajo atajo) {
+    return *std::find_if(kAtajos.begin(), kAtajos.end(),
+                         [atajo](const FilaDeAtajo& f) { return f.atajo == atajo; });
+}
+
+std::string Escrita(std::string_view nombre) {
+    const auto mas = nombre.rfind('+', nombre.size() >= 2 ? nombre.size() - 2 : 0);
+    const std::size_t inicio = mas == std::string_view::npos ? 0 : mas + 1;
+    std::string escrita(nombre.substr(0, inicio));
+    const std::string_view tecla = nombre.substr(inicio);
+    for (const Imprimible& s : kSignos)
+        if (s.nombre == tecla) return escrita + s.caracter;
+    return escrita + std::string(tecla);
+}
 
 std::optional<diagram::Vista> VistaDeNombre(std::string_view nombre) {
     for (std::size_t i = 0; i < kVistas.size(); ++i)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -44,6 +45,44 @@ struct Accion {
 };
 // metodo: a method window's keys (Form1 has help alone); practica: practice is on.
 std::optional<Accion> AccionDe(const Tecla& tecla, bool metodo, bool practica);
+
+// The screen's shortcuts, one table: the face installs them from it and its guide lists them;
+// a script's key that names one of those marked guion is refused as of the screen alone.
+enum class Atajo {
+    Ayuda,
+    Ampliar,
+    Reducir,
+    TamanoNormal,
+    PantallaCompleta,
+    CopiarImagen,
+    GuardarImagen,
+    Imprimir,
+    Deshacer,
+    Rehacer,
+    HojaDeEjercicios,
+    Practicar,
+    OtroEjercicio,
+    Comprobar,
+    MenuDelDibujo,
+};
+struct FilaDeAtajo {
+    Atajo atajo;
+    // Its name, marked for translation in that context.
+    const char* contexto;
+    const char* nombre;
+    // By the names scripts use, the one menus show first.
+    std::array<std::string_view, 4> teclas;
+    // Where the keys act, for the guide, when not anywhere in the window.
+    const char* donde = nullptr;
+    bool metodo = true;     // a method window's alone
+    bool practica = false;  // enabled only while practising
+    bool guion = true;
+};
+// In the guide's order.
+std::span<const FilaDeAtajo> Atajos();
+const FilaDeAtajo& FilaDe(Atajo atajo);
+// A key's name as the toolkit writes it: "Ctrl+Plus" is "Ctrl++".
+std::string Escrita(std::string_view nombre);
 
 // A view as a window offers it: its menu entry (marked for translation in the context
 // "Vistas"), its key and its name in scripts and in the settings.
