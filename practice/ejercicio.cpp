@@ -3,11 +3,7 @@
 
 #include <array>
 
-#include "diagram/constantes.h"
 #include "diagram/traducible.h"
-#include "practice/hoja.h"
-#include "practice/respuesta.h"
-#include "practice/veredicto.h"
 
 namespace trazalia::practice {
 
@@ -26,34 +22,6 @@ constexpr std::array<DatosDeNivel, 3> kNiveles{{
 }};
 
 constexpr std::array<std::string_view, 3> kMetodos{"paralelogramo", "poligono", "ambos"};
-
-// The easy level's directions: the multiples of 30° and of 45° within a turn.
-constexpr std::array<int, 16> kDireccionesFaciles{0,   30,  45,  60,  90,  120, 135, 150,
-                                                  180, 210, 225, 240, 270, 300, 315, 330};
-
-// Magnitudes are minima, minima + paso, … up to the bars' largest.
-struct Magnitudes {
-    int minima;
-    int paso;
-    int cuantas() const { return (diagram::kModuloMaximo - minima) / paso + 1; }
-};
-
-// Shorter vectors are hard to draw and to measure, and leaving one out changes the resultant
-// too little to be told from the right answer.
-constexpr int kModuloMinimo = 10;
-constexpr double kResultanteMinima = 10;
-
-Magnitudes MagnitudesDe(Nivel nivel) {
-    switch (nivel) {
-        case Nivel::Facil:
-            return {kModuloMinimo, 10};
-        case Nivel::Medio:
-            return {kModuloMinimo, 5};
-        case Nivel::Dificil:
-            break;
-    }
-    return {kModuloMinimo, 1};
-}
 
 }  // namespace
 
@@ -79,73 +47,12 @@ std::optional<Ventana> VentanaDeNombre(std::string_view nombre) {
 
 int NumeroDeVectores(Ventana ventana) { return ventana == Ventana::Form2 ? 2 : 3; }
 
-Generador::Generador(std::uint32_t semilla, Nivel nivel, Ventana ventana)
-    : motor_(semilla), nivel_(nivel), ventana_(ventana) {}
-
-int Generador::Indice(int n) {
-    const std::uint64_t x = motor_();
-    return static_cast<int>((x * static_cast<std::uint64_t>(n)) >> 32);
-}
-
-diagram::Entrada Generador::Vector() {
-    const Magnitudes m = MagnitudesDe(nivel_);
-    const int magnitud = m.minima + m.paso * Indice(m.cuantas());
-    switch (nivel_) {
-        case Nivel::Facil:
-            return {magnitud, kDireccionesFaciles[static_cast<std::size_t>(
-                                  Indice(static_cast<int>(kDireccionesFaciles.size())))]};
-        case Nivel::Medio:
-            return {magnitud, 15 * Indice(24)};
-        case Nivel::Dificil:
-            break;
-    }
-    // 360° is 0°: a direction is drawn from 0 to 359.
-    return {magnitud, Indice(diagram::kDireccionMaxima)};
-}
-
-Ejercicio Generador::Siguiente() { return Siguiente(ventana_); }
-
-Ejercicio Generador::Siguiente(Ventana ventana) {
-    Ejercicio vectores;
-    for (int sorteo = 0; sorteo < kSorteos; ++sorteo) {
-        vectores.clear();
-        for (int k = 0; k < NumeroDeVectores(ventana); ++k) vectores.push_back(Vector());
-        if (Aceptable(ventana, vectores)) return vectores;
-    }
-    return EjercicioDeReserva(ventana);
-}
-
-bool Aceptable(Ventana ventana, const Ejercicio& vectores) {
-    for (const diagram::Entrada& v : vectores)
-        if (v.m < kModuloMinimo) return false;
-    const Respuesta respuesta = RespuestaDe(ventana, vectores);
-    return respuesta.r >= kResultanteMinima && EscalaDeHoja(respuesta.componentes) &&
-           SeDistinguen(ventana, vectores);
-}
-
-Ejercicio EjercicioDeReserva(Ventana ventana) {
-    if (ventana == Ventana::Form2) return {{80, 30}, {50, 135}};
-    return {{70, 30}, {50, 120}, {40, 300}};
-}
-
 std::string_view Nombre(Metodo metodo) { return kMetodos[static_cast<std::size_t>(metodo)]; }
 
 std::optional<Metodo> MetodoDeNombre(std::string_view nombre) {
     for (std::size_t i = 0; i < kMetodos.size(); ++i)
         if (kMetodos[i] == nombre) return static_cast<Metodo>(i);
     return std::nullopt;
-}
-
-std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel, Metodo metodo,
-                                              int cantidad) {
-    const Ventana primera = metodo == Metodo::Poligono ? Ventana::Form3 : Ventana::Form2;
-    Generador generador(semilla, nivel, primera);
-    std::vector<EjercicioDeHoja> hoja;
-    for (int i = 0; i < cantidad; ++i) {
-        const Ventana ventana = metodo == Metodo::Ambos && i % 2 == 1 ? Ventana::Form3 : primera;
-        hoja.push_back({ventana, generador.Siguiente(ventana)});
-    }
-    return hoja;
 }
 
 }  // namespace trazalia::practice

@@ -8,6 +8,8 @@
 #include <stdexcept>
 
 #include "diagram/colores.h"
+#include "practice/cuadro.h"
+#include "practice/generador.h"
 
 namespace trazalia::practice {
 
@@ -33,20 +35,13 @@ constexpr std::array<canvas::Color, 3> kColores{diagram::kRojo, diagram::kAzul, 
 constexpr double kMargen = 1.5 * kCm;
 constexpr double kCabecera = 2.2 * kCm;        // from the top margin to the first exercise
 constexpr double kTextoDelBloque = 1.9 * kCm;  // the exercise's lines above its frame
-constexpr int kAnchoDelCuadro = 12;            // cm
-constexpr int kAltoDelCuadro = 8;              // cm
 constexpr double kEntreBloques = 1.2 * kCm;    // never closer than 1 cm
 constexpr double kBloque = kTextoDelBloque + kAltoDelCuadro * kCm;
 // A vector's width and its head, a little larger on paper than on the screen.
 constexpr double kGrosor = 1.5 * kPunto;
 constexpr double kRadioCabeza = 80;
 
-// The scales a frame may take, largest drawing first: units per centimetre.
-constexpr std::array<int, 7> kEscalas{5, 10, 20, 25, 30, 40, 50};
-// Centimetres: what the drawing keeps from the frame's edges, and its shortest arrow.
-constexpr double kHolgura = 0.5;
 constexpr double kAnchoDelNumero = 4 * kCm;
-constexpr double kLargoMinimo = 1;
 
 // A page's canvas with the sheet's own units: twips for widths, points for text.
 struct Pagina {
@@ -80,19 +75,6 @@ std::string EnUnaLinea(std::string texto) {
 }
 
 std::string_view Letra(std::size_t k) { return std::array<std::string_view, 3>{"A", "B", "C"}[k]; }
-
-// Every point the construction reaches, in units: the origin, each vector drawn from it, and
-// the partial sums in the order the sheet asks for (the parallelogram's far corner is the sum).
-std::vector<Componentes> Alcances(const std::vector<Componentes>& v) {
-    std::vector<Componentes> puntos{{}};
-    Componentes suma;
-    for (const Componentes& p : v) {
-        puntos.push_back(p);
-        suma = {suma.x + p.x, suma.y + p.y};
-        puntos.push_back(suma);
-    }
-    return puntos;
-}
 
 // The frame with its origin at the centre, at the scale EscalaDeHoja gives.
 Cuadro Escalar(const std::vector<Componentes>& v, double x0, double y0) {
@@ -210,26 +192,6 @@ const char* Solucion(Ventana ventana) {
 }
 
 }  // namespace
-
-std::optional<int> EscalaDeHoja(const std::vector<Componentes>& v) {
-    Componentes suma;
-    for (const Componentes& p : v) suma = {suma.x + p.x, suma.y + p.y};
-    double corto = std::hypot(suma.x, suma.y);
-    for (const Componentes& p : v) corto = std::min(corto, std::hypot(p.x, p.y));
-    double ancho = 0, alto = 0;
-    for (const Componentes& p : Alcances(v)) {
-        ancho = std::max(ancho, std::abs(p.x));
-        alto = std::max(alto, std::abs(p.y));
-    }
-    for (int k : kEscalas) {
-        // Scales grow: a shorter vector than a centimetre now stays so at every later one.
-        if (corto / k < kLargoMinimo) return std::nullopt;
-        if (ancho / k + kHolgura <= kAnchoDelCuadro / 2.0 &&
-            alto / k + kHolgura <= kAltoDelCuadro / 2.0)
-            return k;
-    }
-    return std::nullopt;
-}
 
 std::string Enunciado(const Ejercicio& vectores, diagram::Traductor t) {
     std::string texto;

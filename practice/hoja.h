@@ -73,12 +73,6 @@ struct Hoja {
     std::vector<Bloque> soluciones;
 };
 
-// The scale of an exercise's frame, in units per centimetre: the largest drawing in which the
-// whole construction fits the frame around its centre, half a centimetre from its edges, and
-// every vector and the resultant is at least a centimetre long. Nothing where no scale does.
-// The origin stands at the centre of every frame, so that its place tells nothing of the answer.
-std::optional<int> EscalaDeHoja(const std::vector<Componentes>& componentes);
-
 // Lays the worksheet out, its texts in the language of t. The options must be valid (1 to
 // kMaximoDeEjercicios exercises).
 Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t = diagram::EnEspanol);

@@ -10,6 +10,7 @@
 #include "canvas/numeros.h"
 #include "canvas/picture.h"
 #include "canvas/svg.h"
+#include "practice/generador.h"
 #include "practice/respuesta.h"
 #include "practice/veredicto.h"
 

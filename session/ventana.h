@@ -18,6 +18,7 @@
 #include "diagram/traducible.h"
 #include "diagram/vistas.h"
 #include "practice/ejercicio.h"
+#include "practice/generador.h"
 #include "practice/veredicto.h"
 #include "session/observador.h"
 #include "session/tablas.h"

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/ejercicio.h"
+#include "practice/cuadro.h"
+#include "practice/generador.h"
 
 #include <gtest/gtest.h>
 

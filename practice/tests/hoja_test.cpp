@@ -14,6 +14,7 @@
 #include <variant>
 #include <vector>
 
+#include "practice/cuadro.h"
 #include "practice/hoja.h"
 
 namespace trazalia::practice {

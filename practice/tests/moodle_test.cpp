@@ -4,6 +4,7 @@
 // against practice's own verdicts.
 
 #include "practice/moodle.h"
+#include "practice/generador.h"
 
 #include <gtest/gtest.h>
 

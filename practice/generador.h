@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "practice/ejercicio.h"
+
+namespace trazalia::practice {
+
+// A seeded sequence of exercises for one window at one level. The same seed, level and window give
+// the same exercises on every machine: std::mt19937's sequence is fixed by the C++ standard, and
+// its 32-bit outputs are mapped to values here, not by a standard distribution (whose output each
+// library may choose).
+//
+// Each exercise draws, vector by vector, a magnitude then a direction, each with one output of the
+// engine. A draw that is not Aceptable is drawn again, at most kSorteos times; should every draw
+// fail, the exercise is EjercicioDeReserva, which every level allows. So an exercise always comes
+// out acceptable.
+class Generador {
+public:
+    Generador(std::uint32_t semilla, Nivel nivel, Ventana ventana);
+
+    Ejercicio Siguiente();
+    // The next exercise for that window, from the same sequence.
+    Ejercicio Siguiente(Ventana ventana);
+
+    static constexpr int kSorteos = 100;
+
+private:
+    // An index from 0 to n - 1: the output scaled to n (off by at most n / 2^32 from uniform).
+    int Indice(int n);
+    diagram::Entrada Vector();
+
+    std::mt19937 motor_;
+    Nivel nivel_;
+    Ventana ventana_;
+};
+
+// Whether an exercise may be set: every vector at least 10 units, a resultant of at least 10, a
+// worksheet's frame that holds it with every arrow at least a centimetre long (EscalaDeHoja), and
+// every mistake told apart from the right answer (SeDistinguen).
+bool Aceptable(Ventana ventana, const Ejercicio& vectores);
+
+// The exercise given when no draw is acceptable: acceptable, and of values every level allows.
+Ejercicio EjercicioDeReserva(Ventana ventana);
+
+// A worksheet's exercises. With one method they are that window's practice exercises for the same
+// seed and level, in order. With both methods they alternate, starting with the parallelogram, all
+// drawn in turn from one sequence of the seed: the first is Form2's first practice exercise, and
+// each later one is drawn afresh, sharing no draw with its neighbours.
+std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel, Metodo metodo,
+                                              int cantidad);
+
+}  // namespace trazalia::practice
