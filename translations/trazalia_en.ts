@@ -31,6 +31,14 @@
         <source>Menú del dibujo</source>
         <translation>Picture menu</translation>
     </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Rehacer</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>Aplicacion</name>
@@ -1450,6 +1458,65 @@ every drawing operation to standard output.</translation>
     <message>
         <source>Escala fija</source>
         <translation>Fixed scale</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Idioma</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Ayuda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Vistas</source>
+        <translation>Views</translation>
+    </message>
+    <message>
+        <source>Ajustar</source>
+        <translation>Snap</translation>
+    </message>
+    <message>
+        <source>Al arrastrar una punta, el módulo va de 5 en 5 y la dirección de 15 en 15 grados, como con Mayús</source>
+        <translation>When dragging a tip, the magnitude moves by 5 and the direction by 15 degrees, as with Shift</translation>
+    </message>
+    <message>
+        <source>Trazalia se cerró.</source>
+        <translation>Trazalia has closed.</translation>
+    </message>
+    <message>
+        <source>Volver a empezar</source>
+        <translation>Start again</translation>
+    </message>
+    <message>
+        <source>Suma de vectores en el plano por los métodos del paralelogramo y del polígono. Funciona en el navegador, sin conexión y sin enviar nada a ningún sitio.</source>
+        <translation>Vector addition in the plane by the parallelogram and polygon methods. It runs in the browser, offline, and sends nothing anywhere.</translation>
+    </message>
+    <message>
+        <source>Licencia: GNU GPL, versión 3 o posterior</source>
+        <translation>Licence: GNU GPL, version 3 or later</translation>
+    </message>
+    <message>
+        <source>Código fuente</source>
+        <translation>Source code</translation>
+    </message>
+    <message>
+        <source>Créditos: Equipo Trazalia.</source>
+        <translation>Credits: Trazalia Team.</translation>
+    </message>
+    <message>
+        <source>Descargar resultados</source>
+        <translation>Download results</translation>
     </message>
 </context>
 <context>

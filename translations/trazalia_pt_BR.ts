@@ -31,6 +31,14 @@
         <source>Menú del dibujo</source>
         <translation>Menu do desenho</translation>
     </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Rehacer</source>
+        <translation>Refazer</translation>
+    </message>
 </context>
 <context>
     <name>Aplicacion</name>
@@ -1450,6 +1458,65 @@ operação de desenho na saída padrão.</translation>
     <message>
         <source>Escala fija</source>
         <translation>Escala fixa</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Idioma</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Ayuda</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Vistas</source>
+        <translation>Vistas</translation>
+    </message>
+    <message>
+        <source>Ajustar</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Al arrastrar una punta, el módulo va de 5 en 5 y la dirección de 15 en 15 grados, como con Mayús</source>
+        <translation>Ao arrastar uma ponta, o módulo vai de 5 em 5 e a direção de 15 em 15 graus, como com Shift</translation>
+    </message>
+    <message>
+        <source>Trazalia se cerró.</source>
+        <translation>O Trazalia foi fechado.</translation>
+    </message>
+    <message>
+        <source>Volver a empezar</source>
+        <translation>Começar de novo</translation>
+    </message>
+    <message>
+        <source>Suma de vectores en el plano por los métodos del paralelogramo y del polígono. Funciona en el navegador, sin conexión y sin enviar nada a ningún sitio.</source>
+        <translation>Soma de vetores no plano pelos métodos do paralelogramo e do polígono. Funciona no navegador, sem conexão e sem enviar nada a lugar nenhum.</translation>
+    </message>
+    <message>
+        <source>Licencia: GNU GPL, versión 3 o posterior</source>
+        <translation>Licença: GNU GPL, versão 3 ou posterior</translation>
+    </message>
+    <message>
+        <source>Código fuente</source>
+        <translation>Código-fonte</translation>
+    </message>
+    <message>
+        <source>Créditos: Equipo Trazalia.</source>
+        <translation>Créditos: Equipe Trazalia.</translation>
+    </message>
+    <message>
+        <source>Descargar resultados</source>
+        <translation>Baixar resultados</translation>
     </message>
 </context>
 <context>

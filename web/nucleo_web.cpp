@@ -15,6 +15,7 @@
 #include "canvas/svg.h"
 #include "diagram/formato.h"
 #include "diagram/traducible.h"
+#include "practice/ejercicio.h"
 #include "practice/registro.h"
 #include "practice/veredicto.h"
 #include "session/sesion.h"
@@ -208,6 +209,39 @@ std::vector<std::string_view> Palabras(const std::string& s) {
     return w;
 }
 
+// The page's own texts, keyed by the names its elements carry (data-texto); where a window of the
+// desktop shows the same text, its entry is reused.
+struct TextoDeLaPagina {
+    const char* clave;
+    const char* contexto;
+    const char* texto;
+};
+constexpr TextoDeLaPagina kTextosDeLaPagina[] = {
+    {"idioma", "Web", QT_TRANSLATE_NOOP("Web", "Idioma")},
+    {"ayuda", "Web", QT_TRANSLATE_NOOP("Web", "Ayuda")},
+    {"acerca", "Web", QT_TRANSLATE_NOOP("Web", "Acerca de")},
+    {"cerrar", "Web", QT_TRANSLATE_NOOP("Web", "Cerrar")},
+    {"vistas", "Web", QT_TRANSLATE_NOOP("Web", "Vistas")},
+    {"ajustar", "Web", QT_TRANSLATE_NOOP("Web", "Ajustar")},
+    {"ajustarAyuda", "Web",
+     QT_TRANSLATE_NOOP("Web",
+                       "Al arrastrar una punta, el módulo va de 5 en 5 y la dirección de 15 "
+                       "en 15 grados, como con Mayús")},
+    {"deshacer", "Acciones", QT_TRANSLATE_NOOP("Acciones", "Deshacer")},
+    {"rehacer", "Acciones", QT_TRANSLATE_NOOP("Acciones", "Rehacer")},
+    {"terminado", "Web", QT_TRANSLATE_NOOP("Web", "Trazalia se cerró.")},
+    {"volver", "Web", QT_TRANSLATE_NOOP("Web", "Volver a empezar")},
+    {"acercaTexto", "Web",
+     QT_TRANSLATE_NOOP("Web",
+                       "Suma de vectores en el plano por los métodos del paralelogramo y "
+                       "del polígono. Funciona en el navegador, sin conexión y sin enviar "
+                       "nada a ningún sitio.")},
+    {"licencia", "Web", QT_TRANSLATE_NOOP("Web", "Licencia: GNU GPL, versión 3 o posterior")},
+    {"fuente", "Web", QT_TRANSLATE_NOOP("Web", "Código fuente")},
+    {"creditos", "Web", QT_TRANSLATE_NOOP("Web", "Créditos: Equipo Trazalia.")},
+    {"descargar", "Web", QT_TRANSLATE_NOOP("Web", "Descargar resultados")},
+};
+
 const char* NombreDelGesto(practice::Gesto g) {
     switch (g) {
         case practice::Gesto::Nada:
@@ -360,6 +394,28 @@ public:
         return sesion_.traductor()(contexto.c_str(), texto.c_str());
     }
 
+    // The page's own texts in its language, as {clave: texto}.
+    std::string textosDeLaPagina() const {
+        Json j;
+        j.Abrir('{');
+        for (const TextoDeLaPagina& t : kTextosDeLaPagina)
+            j.Clave(t.clave).Texto(sesion_.traductor()(t.contexto, t.texto));
+        return j.Cerrar('}').str();
+    }
+    // Practice's levels as its menu offers them: [{nombre, titulo in the page's language}].
+    std::string niveles() const {
+        Json j;
+        j.Abrir('[');
+        for (const auto n :
+             {practice::Nivel::Facil, practice::Nivel::Medio, practice::Nivel::Dificil}) {
+            j.Abrir('{').Clave("nombre").Texto(practice::Nombre(n));
+            j.Clave("titulo").Texto(
+                sesion_.traductor()(diagram::kContexto, practice::NombreVisible(n).data()));
+            j.Cerrar('}');
+        }
+        return j.Cerrar(']').str();
+    }
+
     std::string volcar(const std::string& ventana) const {
         std::vector<std::string> lineas;
         const std::string error = sesion_.Volcar(ventana, lineas);
@@ -447,6 +503,8 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("idioma", &Nucleo::idioma)
         .function("traduccion", &Nucleo::traduccion)
         .function("traducir", &Nucleo::traducir)
+        .function("textosDeLaPagina", &Nucleo::textosDeLaPagina)
+        .function("niveles", &Nucleo::niveles)
         .function("volcar", &Nucleo::volcar)
         .function("editor", &Nucleo::editor)
         .function("vistas", &Nucleo::vistas)

@@ -4,7 +4,8 @@
 import type { Cara } from './cara';
 import { texto } from './idioma';
 import type { Nucleo } from './nucleo';
-import { NIVELES, sinAtajo } from './practica';
+import { leerNiveles } from './nucleo';
+import { sinAtajo } from './practica';
 
 export interface HojaDelNucleo {
   error: string;
@@ -147,7 +148,7 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   const nivel = campo(
     formulario,
     sinAtajo(tr('Hoja', '&Nivel:')),
-    lista(NIVELES.map(([v, visible]) => [v, tr('Trazalia', visible)]), 'medio'),
+    lista(leerNiveles(nucleo).map((n) => [n.nombre, n.titulo]), 'medio'),
   );
   const semilla = campo(formulario, sinAtajo(tr('Hoja', '&Semilla:')), document.createElement('input'));
   semilla.inputMode = 'numeric';
@@ -220,7 +221,7 @@ export function montarHoja(cara: Cara): void {
   const botones: HTMLButtonElement[] = [];
   const textos = () => {
     for (const b of botones) b.textContent = cara.nucleo.traducir('Acciones', 'Hoja de ejercicios…');
-    cerrar.textContent = texto(cara.idioma(), 'cerrar');
+    cerrar.textContent = texto('cerrar');
   };
   for (const ventana of ['Form2', 'Form3']) {
     const b = document.createElement('button');

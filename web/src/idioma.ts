@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's language: from ?idioma=, else the one chosen before, else the browser's. The core's
-// texts come from the translations converted at build time; the page's own few are here.
+// texts and the page's own come from the translations converted at build time.
 import type { Nucleo } from './nucleo';
 
 export const kIdiomas = ['es', 'en', 'pt_BR'] as const;
@@ -61,54 +61,21 @@ export function recordarIdioma(idioma: Idioma): void {
 export function darIdioma(nucleo: Nucleo, idioma: Idioma): void {
   const t = globalThis.trazaliaIdiomas?.[idioma];
   nucleo.idioma(t?.cero ?? 1);
-  if (!t) return;
-  for (const [clave, texto] of Object.entries(t.textos))
+  for (const [clave, texto] of Object.entries(t?.textos ?? {}))
     nucleo.traduccion(clave, Array.isArray(texto) ? texto.join('\x1f') : texto);
+  textos = JSON.parse(nucleo.textosDeLaPagina()) as Record<string, string>;
 }
 
 export function codigoHtml(idioma: Idioma): string {
   return idioma.replace('_', '-');
 }
 
-// The page's own texts, which no window of the desktop has.
-const kTextos = {
-  idioma: { es: 'Idioma', en: 'Language', pt_BR: 'Idioma' },
-  ayuda: { es: 'Ayuda', en: 'Help', pt_BR: 'Ajuda' },
-  acerca: { es: 'Acerca de', en: 'About', pt_BR: 'Sobre' },
-  cerrar: { es: 'Cerrar', en: 'Close', pt_BR: 'Fechar' },
-  vistas: { es: 'Vistas', en: 'Views', pt_BR: 'Vistas' },
-  ajustar: { es: 'Ajustar', en: 'Snap', pt_BR: 'Ajustar' },
-  ajustarAyuda: {
-    es: 'Al arrastrar una punta, el módulo va de 5 en 5 y la dirección de 15 en 15 grados, como con Mayús',
-    en: 'When dragging a tip, the magnitude moves by 5 and the direction by 15 degrees, as with Shift',
-    pt_BR: 'Ao arrastar uma ponta, o módulo vai de 5 em 5 e a direção de 15 em 15 graus, como com Shift',
-  },
-  deshacer: { es: 'Deshacer', en: 'Undo', pt_BR: 'Desfazer' },
-  rehacer: { es: 'Rehacer', en: 'Redo', pt_BR: 'Refazer' },
-  terminado: {
-    es: 'Trazalia se cerró.',
-    en: 'Trazalia has closed.',
-    pt_BR: 'O Trazalia foi fechado.',
-  },
-  volver: { es: 'Volver a empezar', en: 'Start again', pt_BR: 'Começar de novo' },
-  acercaTexto: {
-    es: 'Suma de vectores en el plano por los métodos del paralelogramo y del polígono. Funciona en el navegador, sin conexión y sin enviar nada a ningún sitio.',
-    en: 'Vector addition in the plane by the parallelogram and polygon methods. It runs in the browser, offline, and sends nothing anywhere.',
-    pt_BR: 'Soma de vetores no plano pelos métodos do paralelogramo e do polígono. Funciona no navegador, sem conexão e sem enviar nada a lugar nenhum.',
-  },
-  licencia: {
-    es: 'Licencia: GNU GPL, versión 3 o posterior',
-    en: 'Licence: GNU GPL, version 3 or later',
-    pt_BR: 'Licença: GNU GPL, versão 3 ou posterior',
-  },
-  fuente: { es: 'Código fuente', en: 'Source code', pt_BR: 'Código-fonte' },
-  creditos: { es: 'Créditos: Equipo Trazalia.', en: 'Credits: Trazalia Team.', pt_BR: 'Créditos: Equipe Trazalia.' },
-} satisfies Record<string, Record<Idioma, string>>;
+// The page's own texts, as the core last gave them in its language (keyed as data-texto names
+// them); a missing one shows its key, so that it is seen.
+let textos: Record<string, string> = {};
 
-export type Texto = keyof typeof kTextos;
-
-export function texto(idioma: Idioma, cual: Texto): string {
-  return kTextos[cual][idioma];
+export function texto(cual: string): string {
+  return textos[cual] ?? cual;
 }
 
 export const kNombresDeIdiomas: Record<Idioma, string> = {

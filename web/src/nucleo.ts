@@ -93,11 +93,11 @@ export interface Nucleo {
   idioma(formaDelCero: number): void;
   traduccion(clave: string, texto: string): void;
   traducir(contexto: string, texto: string): string;
+  // The page's own texts in its language, as JSON {clave: texto}.
+  textosDeLaPagina(): string;
+  // Practice's levels, as JSON [{nombre, titulo}].
+  niveles(): string;
   volcar(ventana: string): string;
-  // The record's line (CSV) for the window's last verdict; empty when none.
-  asiento(ventana: string, fecha: string, alumno: string): string;
-  // A worksheet from the command line's options, one a line, as JSON.
-  hoja(opciones: string, relojDeSemilla: number): string;
   terminado(): boolean;
   // Practice's record (web/nucleo_practica.h): the line of the window's last verdict, and the
   // file's header; a worksheet from its options, one a line.
@@ -134,6 +134,16 @@ export interface Vista {
 
 export function leerVistas(nucleo: Nucleo): Vista[] {
   return JSON.parse(nucleo.vistas()) as Vista[];
+}
+
+// A level of practice: its name in commands, its title in the page's language.
+export interface Nivel {
+  nombre: string;
+  titulo: string;
+}
+
+export function leerNiveles(nucleo: Nucleo): Nivel[] {
+  return JSON.parse(nucleo.niveles()) as Nivel[];
 }
 
 export function leerTabla(nucleo: Nucleo, ventana: string): Tabla {

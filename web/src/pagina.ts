@@ -5,7 +5,7 @@ import ayudaEn from '../../resources/ayuda_en.html';
 import ayudaEs from '../../resources/ayuda.html';
 import ayudaPt from '../../resources/ayuda_pt_BR.html';
 import type { Cara } from './cara';
-import type { Idioma, Texto } from './idioma';
+import type { Idioma } from './idioma';
 import {
   codigoHtml,
   darIdioma,
@@ -188,7 +188,7 @@ class Pagina implements Entorno, Cara {
     nombre.dataset.texto = 'ajustar';
     ajuste.append(casilla, nombre);
 
-    const boton = (cual: Texto, orden: (n: Nucleo) => string) => {
+    const boton = (cual: string, orden: (n: Nucleo) => string) => {
       const b = document.createElement('button');
       b.type = 'button';
       b.dataset.texto = cual;
@@ -240,9 +240,9 @@ class Pagina implements Entorno, Cara {
     const i = this.idioma_;
     document.documentElement.lang = codigoHtml(i);
     for (const e of document.querySelectorAll<HTMLElement>('[data-texto]'))
-      e.textContent = texto(i, e.dataset.texto as Texto);
+      e.textContent = texto(e.dataset.texto!);
     for (const e of document.querySelectorAll<HTMLElement>('[data-texto-titulo]'))
-      e.title = texto(i, e.dataset.textoTitulo as Texto);
+      e.title = texto(e.dataset.textoTitulo!);
     const titulos = new Map(leerVistas(this.nucleo).map((v) => [v.nombre, v.titulo]));
     for (const e of document.querySelectorAll<HTMLElement>('[data-vista]'))
       e.textContent = titulos.get(e.dataset.vista!) ?? '';

@@ -4,15 +4,12 @@
 // until "Descargar resultados" saves it as the CSV the summary reads. The page judges nothing.
 
 import type { Cara } from './cara';
+import { texto as textoDeLaPagina } from './idioma';
 import type { Nucleo } from './nucleo';
+import { leerNiveles } from './nucleo';
 
 const CLAVE_REGISTRO = 'trazalia.registro';
 const CLAVE_ALUMNO = 'trazalia.alumno';
-export const NIVELES: ReadonlyArray<[string, string]> = [
-  ['facil', 'Fácil'],
-  ['medio', 'Medio'],
-  ['dificil', 'Difícil'],
-];
 
 // The local time as the desktop's record writes it: 2026-03-02T10:15:00+01:00 (Z at UTC).
 export function fechaIso(d: Date): string {
@@ -139,11 +136,11 @@ function montarEn(
   activa.type = 'checkbox';
   texto(rActiva, (tr) => (rActiva.textContent = tr('Practica', 'Practicar')));
   const [rNivel, nivel] = campo(lista, document.createElement('select'));
-  for (const [valor] of NIVELES) nivel.add(new Option('', valor));
+  for (const n of leerNiveles(nucleo)) nivel.add(new Option('', n.nombre));
   nivel.value = 'medio';
   texto(nivel, (tr) => {
     rNivel.textContent = tr('Practica', 'Nivel');
-    NIVELES.forEach(([, visible], i) => (nivel.options[i].text = tr('Trazalia', visible)));
+    leerNiveles(nucleo).forEach((n, i) => (nivel.options[i].text = n.titulo));
   });
   const [rSemilla, semilla] = campo(lista, document.createElement('input'));
   semilla.inputMode = 'numeric';
@@ -219,7 +216,7 @@ function montarEn(
   });
   texto(rNombre, (tr) => (rNombre.textContent = tr('Practica', 'Nombre')));
   boton(
-    (tr) => tr('Web', 'Descargar resultados'),
+    () => textoDeLaPagina('descargar'),
     () => {
       if (lineasDelRegistro().length === 0)
         error.textContent = nucleo.traducir('Practica', 'Todavía no se ha registrado ningún veredicto.');

@@ -157,7 +157,16 @@ async function idiomas(contexto, direccion) {
   await pagina.click('#Form1 [data-control=Command2]');
   assert.equal(await pagina.getAttribute('#Form3 [data-control=HScroll1]', 'aria-label'),
     'Magnitude of vector 1');
-  assert.equal(await pagina.textContent('#boton-ayuda'), 'Help');
+  // The page's own texts and practice's levels come from the same translations as the core's.
+  for (const [selector, esperado] of [
+    ['#boton-ayuda', 'Help'],
+    ['#Form3 [data-texto=deshacer]', 'Undo'],
+    ['#Form3 .practica option[value=dificil]', 'Hard'],
+    ['#Form3 .practica .lista > button:last-of-type', 'Download results'],
+  ])
+    assert.equal(await pagina.textContent(selector), esperado, selector);
+  assert.deepEqual(await pagina.$$eval('[data-texto]', (es) =>
+    es.filter((e) => e.textContent === e.dataset.texto).map((e) => e.dataset.texto)), []);
   await pagina.goto(direccion);
   await pagina.locator('#Form1:not([hidden])').waitFor();
   assert.equal(await pagina.getAttribute('html', 'lang'), 'en');
