@@ -26,8 +26,8 @@ std::string LineaDelVeredicto(const session::Sesion& sesion, std::string_view ve
         fecha, alumno, p.cual(), p.nivel(), p.juzgados(), *p.intento(), *p.veredicto()));
 }
 
-std::string HojaComoJson(std::string_view opciones, std::uint32_t relojDeSemilla,
-                         diagram::Traductor traductor) {
+std::variant<practice::OpcionesDeHoja, std::string> LeerOpcionesDeHoja(
+    std::string_view opciones, std::uint32_t relojDeSemilla) {
     // The sheet's file is never written: it only makes the line one of a worksheet. No language
     // is offered: the page's own is the sheet's.
     std::vector<std::string> linea{"--hoja", "hoja.pdf"};
@@ -37,16 +37,24 @@ std::string HojaComoJson(std::string_view opciones, std::uint32_t relojDeSemilla
         i = fin + 1;
     }
     const auto leido = session::LeerLinea(linea, {{}, relojDeSemilla});
+    const auto* pedido = std::get_if<session::Pedido>(&leido);
+    if (!pedido) return std::get<std::string>(leido);
+    if (pedido->modo != session::Modo::Hoja) return std::string("no es una opción de la hoja");
+    return pedido->opcionesDeHoja;
+}
+
+std::string HojaComoJson(std::string_view opciones, std::uint32_t relojDeSemilla,
+                         diagram::Traductor traductor) {
+    const auto leidas = LeerOpcionesDeHoja(opciones, relojDeSemilla);
     Json j;
     j.Abrir('{');
-    const auto* pedido = std::get_if<session::Pedido>(&leido);
-    if (!pedido || pedido->modo != session::Modo::Hoja) {
-        j.Clave("error").Texto(pedido ? "no es una opción de la hoja"
-                                      : std::get<std::string>(leido));
+    const auto* opcionesDeHoja = std::get_if<practice::OpcionesDeHoja>(&leidas);
+    if (!opcionesDeHoja) {
+        j.Clave("error").Texto(std::get<std::string>(leidas));
         return j.Cerrar('}').str();
     }
-    const practice::Hoja hoja = practice::ComponerHoja(pedido->opcionesDeHoja, traductor);
-    j.Clave("error").Texto("").Clave("semilla").Entero(pedido->opcionesDeHoja.semilla);
+    const practice::Hoja hoja = practice::ComponerHoja(*opcionesDeHoja, traductor);
+    j.Clave("error").Texto("").Clave("semilla").Entero(opcionesDeHoja->semilla);
     j.Clave("ancho").Crudo(canvas::Fijo(hoja.ancho, 3));
     j.Clave("alto").Crudo(canvas::Fijo(hoja.alto, 3));
     j.Clave("paginas").Abrir('[');

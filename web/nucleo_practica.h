@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "diagram/traducible.h"
+#include "practice/hoja.h"
 
 namespace trazalia::session {
 class Sesion;
@@ -19,9 +21,14 @@ namespace trazalia::web {
 std::string LineaDelVeredicto(const session::Sesion& sesion, std::string_view ventana,
                               std::string_view fecha, std::string_view alumno);
 
-// A worksheet from the command line's worksheet options, one a line ("--ejercicios\n4\n--papel\n
-// carta"), read by the same table, as JSON: {"error": why not, or "", "ancho", "alto" (a page in
-// twips), "paginas": [one SVG document per page]}. relojDeSemilla: the seed without --semilla.
+// The command line's worksheet options, one a line ("--ejercicios\n4\n--papel\ncarta"), read by
+// its own table, so that a mistake is told in its words: the options, or why not.
+// relojDeSemilla: the seed without --semilla.
+std::variant<practice::OpcionesDeHoja, std::string> LeerOpcionesDeHoja(
+    std::string_view opciones, std::uint32_t relojDeSemilla);
+
+// A worksheet from those options as JSON: {"error": why not, or "", "ancho", "alto" (a page in
+// twips), "paginas": [one SVG document per page]}.
 std::string HojaComoJson(std::string_view opciones, std::uint32_t relojDeSemilla,
                          diagram::Traductor traductor);
 

@@ -21,6 +21,7 @@
 #include "session/sesion.h"
 #include "session/teclas.h"
 #include "web/json.h"
+#include "web/nucleo_moodle.h"
 #include "web/nucleo_practica.h"
 
 namespace trazalia::web {
@@ -462,6 +463,11 @@ public:
         return HojaComoJson(opciones, static_cast<std::uint32_t>(relojDeSemilla),
                             sesion_.traductor());
     }
+    // The same options' question bank, in the page's language (nucleo_moodle.h).
+    std::string moodle(const std::string& opciones, double relojDeSemilla) const {
+        return MoodleComoJson(opciones, static_cast<std::uint32_t>(relojDeSemilla),
+                              sesion_.traductor());
+    }
 
 private:
     std::string Fin(std::string_view error) {
@@ -510,6 +516,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("vistas", &Nucleo::vistas)
         .function("asiento", &Nucleo::asiento)
         .function("hoja", &Nucleo::hoja)
+        .function("moodle", &Nucleo::moodle)
         .function("cabeceraDelRegistro", &Nucleo::cabeceraDelRegistro)
         .function("terminado", &Nucleo::terminado)
         .function("version", &Nucleo::version);

@@ -5,6 +5,7 @@ import type { Cara } from './cara';
 import { texto } from './idioma';
 import type { Nucleo } from './nucleo';
 import { leerNiveles } from './nucleo';
+import { exportarAMoodle } from './moodle';
 import { sinAtajo } from './practica';
 
 export interface HojaDelNucleo {
@@ -172,17 +173,18 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   campo(formulario, tr('Hoja', 'con los vectores dibujados'), dibujados);
 
   let hoja: HojaDelNucleo | undefined;
+  const valores = (): ValoresDeHoja => ({
+    ejercicios: ejercicios.value,
+    metodo: metodo.value,
+    nivel: nivel.value,
+    semilla: semilla.value,
+    titulo: textoDelTitulo.value === tituloPorOmision ? undefined : textoDelTitulo.value,
+    papel: papel.value,
+    dibujados: dibujados.checked,
+  });
   // While the options are open, the browser's own print prints the sheet too.
   const componer = () => {
-    const opciones = opcionesDeHoja({
-      ejercicios: ejercicios.value,
-      metodo: metodo.value,
-      nivel: nivel.value,
-      semilla: semilla.value,
-      titulo: textoDelTitulo.value === tituloPorOmision ? undefined : textoDelTitulo.value,
-      papel: papel.value,
-      dibujados: dibujados.checked,
-    });
+    const opciones = opcionesDeHoja(valores());
     const nueva = JSON.parse(nucleo.hoja(opciones.join('\n'), Math.floor(Date.now() / 1000))) as HojaDelNucleo;
     error.textContent = nueva.error;
     if (nueva.error) return;
@@ -197,7 +199,13 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   imprimir.type = 'button';
   imprimir.textContent = sinAtajo(tr('Hoja', '&Imprimir…'));
   imprimir.addEventListener('click', () => hoja && window.print());
-  formulario.append(imprimir);
+  const moodle = document.createElement('button');
+  moodle.type = 'button';
+  moodle.textContent = sinAtajo(tr('Hoja', 'E&xportar a Moodle…'));
+  moodle.addEventListener('click', () => {
+    error.textContent = exportarAMoodle(nucleo, opcionesDeHoja(valores()), textoDelTitulo.value);
+  });
+  formulario.append(imprimir, moodle);
   contenedor.append(seccion);
   componer();
   return seccion;

@@ -104,6 +104,8 @@ export interface Nucleo {
   asiento(ventana: string, fecha: string, alumno: string): string;
   cabeceraDelRegistro(): string;
   hoja(opciones: string, relojDeSemilla: number): string;
+  // Its question bank for Moodle, as JSON {error, xml}.
+  moodle(opciones: string, relojDeSemilla: number): string;
   version(): string;
   delete(): void;
 }
