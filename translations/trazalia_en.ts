@@ -643,6 +643,14 @@ Department of Physics</translation>
         <source>La impresora no aceptó la hoja.</source>
         <translation>The printer did not accept the worksheet.</translation>
     </message>
+    <message>
+        <source>E&amp;xportar a Moodle…</source>
+        <translation>E&amp;xport to Moodle…</translation>
+    </message>
+    <message>
+        <source>No se pudo exportar a Moodle</source>
+        <translation>Could not export to Moodle</translation>
+    </message>
 </context>
 <context>
     <name>Impresion</name>
@@ -791,7 +799,19 @@ every drawing operation to standard output.</translation>
     </message>
     <message>
         <source>Acepta también las opciones comunes de Qt, como -platform NOMBRE o -style NOMBRE.</source>
-        <translation>Qt's common options are accepted too, such as -platform NAME or -style NAME.</translation>
+        <translation>Qt&apos;s common options are accepted too, such as -platform NAME or -style NAME.</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.xml</source>
+        <translation>FILE.xml</translation>
+    </message>
+    <message>
+        <source>Escribe los ejercicios de la hoja como banco de preguntas
+de Moodle, con las opciones de la hoja salvo --papel y
+--dibujados.</source>
+        <translation>Writes the worksheet's exercises as a Moodle question
+bank, with the worksheet's options except --papel and
+--dibujados.</translation>
     </message>
 </context>
 <context>
@@ -1420,6 +1440,18 @@ every drawing operation to standard output.</translation>
     <message>
         <source>N: otro ejercicio.</source>
         <translation>N: another exercise.</translation>
+    </message>
+    <message>
+        <source>Halle la resultante R = A + B por el método del paralelogramo.</source>
+        <translation>Find the resultant R = A + B by the parallelogram method.</translation>
+    </message>
+    <message>
+        <source>Halle la resultante R = A + B + C por el método del polígono.</source>
+        <translation>Find the resultant R = A + B + C by the polygon method.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (semilla %3)</source>
+        <translation>%1 %2 (seed %3)</translation>
     </message>
 </context>
 <context>

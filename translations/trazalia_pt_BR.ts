@@ -643,6 +643,14 @@ Departamento de Física</translation>
         <source>La impresora no aceptó la hoja.</source>
         <translation>A impressora não aceitou a folha.</translation>
     </message>
+    <message>
+        <source>E&amp;xportar a Moodle…</source>
+        <translation>E&amp;xportar para o Moodle…</translation>
+    </message>
+    <message>
+        <source>No se pudo exportar a Moodle</source>
+        <translation>Não foi possível exportar para o Moodle</translation>
+    </message>
 </context>
 <context>
     <name>Impresion</name>
@@ -792,6 +800,18 @@ operação de desenho na saída padrão.</translation>
     <message>
         <source>Acepta también las opciones comunes de Qt, como -platform NOMBRE o -style NOMBRE.</source>
         <translation>Aceita também as opções comuns do Qt, como -platform NOME ou -style NOME.</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.xml</source>
+        <translation>ARQUIVO.xml</translation>
+    </message>
+    <message>
+        <source>Escribe los ejercicios de la hoja como banco de preguntas
+de Moodle, con las opciones de la hoja salvo --papel y
+--dibujados.</source>
+        <translation>Escreve os exercícios da folha como banco de questões
+do Moodle, com as opções da folha exceto --papel e
+--dibujados.</translation>
     </message>
 </context>
 <context>
@@ -1420,6 +1440,18 @@ operação de desenho na saída padrão.</translation>
     <message>
         <source>N: otro ejercicio.</source>
         <translation>N: outro exercício.</translation>
+    </message>
+    <message>
+        <source>Halle la resultante R = A + B por el método del paralelogramo.</source>
+        <translation>Encontre a resultante R = A + B pelo método do paralelogramo.</translation>
+    </message>
+    <message>
+        <source>Halle la resultante R = A + B + C por el método del polígono.</source>
+        <translation>Encontre a resultante R = A + B + C pelo método do polígono.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (semilla %3)</source>
+        <translation>%1 %2 (semente %3)</translation>
     </message>
 </context>
 <context>
