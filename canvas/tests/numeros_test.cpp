@@ -85,6 +85,8 @@ TEST(Numeros, WriteRandomBitPatternsAndExactTiesAsTheStandard) {
         // A few binary digits after the point make ties at the decimals written.
         ASSERT_NO_FATAL_FAILURE(ComoElEstandar(
             std::ldexp(static_cast<double>(bits % 200001) - 100000, -int(bits >> 60))));
+        // Values of the program's kind: read-outs and twips, results of a division.
+        ASSERT_NO_FATAL_FAILURE(ComoElEstandar(static_cast<double>(bits % 4000001) / 97 - 20000));
         if (std::isfinite(d)) {
             ASSERT_NO_FATAL_FAILURE(SeLeeComoEnElEstandar(Fijo(d)));
         }
