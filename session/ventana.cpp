@@ -2,6 +2,7 @@
 #include "session/ventana.h"
 
 #include <algorithm>
+#include <charconv>
 #include <stdexcept>
 #include <utility>
 
@@ -17,6 +18,20 @@ namespace trazalia::session {
 
 Ventana::Ventana(Entorno& sesion, Formulario formulario)
     : sesion_(sesion), formulario_(formulario), tabla_(TablaDe(formulario)) {
+    for (std::size_t i = 0; i < tabla_.controles.size(); ++i) {
+        const std::string_view control = tabla_.controles[i].nombre;
+        const auto cifras = control.find_first_of("0123456789");
+        if (cifras == std::string_view::npos) continue;
+        const std::string_view prefijo = control.substr(0, cifras);
+        int n = 0;
+        std::from_chars(control.data() + cifras, control.data() + control.size(), n);
+        auto p = std::find_if(numerados_.begin(), numerados_.end(),
+                              [&](const Numeracion& q) { return q.prefijo == prefijo; });
+        if (p == numerados_.end()) p = numerados_.insert(numerados_.end(), {prefijo, {}});
+        if (p->filas.size() <= static_cast<std::size_t>(n))
+            p->filas.resize(static_cast<std::size_t>(n) + 1);
+        p->filas[static_cast<std::size_t>(n)] = i;
+    }
     for (const Control& c : tabla_.controles) {
         Estado e;
         e.valor = c.min;
@@ -35,9 +50,14 @@ std::optional<std::size_t> Ventana::Indice(std::string_view control) const {
 }
 
 std::size_t Ventana::Numerado(std::string_view prefijo, int n) const {
-    const std::string control = std::string(prefijo) + std::to_string(n);
-    if (const auto i = Indice(control)) return *i;
-    throw std::out_of_range(std::string(nombre()) + " no tiene el control " + control);
+    // The domain reads bars and writes labels by number many times an event: their rows are
+    // found once, when the window is made.
+    for (const Numeracion& p : numerados_)
+        if (p.prefijo == prefijo && n >= 0 && static_cast<std::size_t>(n) < p.filas.size() &&
+            p.filas[static_cast<std::size_t>(n)])
+            return *p.filas[static_cast<std::size_t>(n)];
+    throw std::out_of_range(std::string(nombre()) + " no tiene el control " +
+                            std::string(prefijo) + std::to_string(n));
 }
 
 void Ventana::Mostrar(bool visible) {

@@ -145,6 +145,12 @@ protected:
     // The control that had the focus when the window was last hidden.
     std::optional<std::size_t> focoAlOcultar_;
     std::string fallo_;
+    // Each prefix of numbered controls ("HScroll", "Label", …), with the row of each number.
+    struct Numeracion {
+        std::string_view prefijo;
+        std::vector<std::optional<std::size_t>> filas;
+    };
+    std::vector<Numeracion> numerados_;
     Editor* EditorDe(std::size_t control);
     // In the order they were made.
     std::vector<Editor> editores_;
