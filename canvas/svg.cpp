@@ -30,33 +30,6 @@ std::string Hex(Color c) {
     return s;
 }
 
-// Text as XML character data; the control characters XML 1.0 refuses become spaces.
-std::string Escapar(std::string_view texto) {
-    std::string s;
-    s.reserve(texto.size());
-    for (const char c : texto) {
-        switch (c) {
-            case '&':
-                s += "&amp;";
-                break;
-            case '<':
-                s += "&lt;";
-                break;
-            case '>':
-                s += "&gt;";
-                break;
-            case '"':
-                s += "&quot;";
-                break;
-            default:
-                s += static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r'
-                         ? ' '
-                         : c;
-        }
-    }
-    return s;
-}
-
 // A text's size in twips: a point is 1/72 inch, a twip 1/1440.
 constexpr double kTwipsPorPunto = 20;
 // The picture's own text, as the replay's print font.
@@ -158,7 +131,7 @@ private:
         if (i % 3 != 0) out_ += std::string(" text-anchor=\"") + kHorizontal[i % 3] + '"';
         out_ += std::string(" dominant-baseline=\"") + kVertical[i / 3] + '"';
         if (bold) out_ += " font-weight=\"bold\"";
-        out_ += '>' + Escapar(text) + "</text>\n";
+        out_ += '>' + EscaparXml(text) + "</text>\n";
     }
 
     std::string& out_;
@@ -166,6 +139,32 @@ private:
 };
 
 }  // namespace
+
+std::string EscaparXml(std::string_view texto) {
+    std::string s;
+    s.reserve(texto.size());
+    for (const char c : texto) {
+        switch (c) {
+            case '&':
+                s += "&amp;";
+                break;
+            case '<':
+                s += "&lt;";
+                break;
+            case '>':
+                s += "&gt;";
+                break;
+            case '"':
+                s += "&quot;";
+                break;
+            default:
+                s += static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r'
+                         ? ' '
+                         : c;
+        }
+    }
+    return s;
+}
 
 std::string Svg(const Picture& picture, double escala) {
     const double w = picture.Width();

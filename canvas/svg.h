@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "canvas/picture.h"
 
@@ -13,5 +14,9 @@ namespace trazalia::canvas {
 // Text keeps its colour, face, size and anchor; a Label's width is not enforced, since only the
 // toolkit knows the font's widths.
 std::string Svg(const Picture& picture, double escala = 1.0);
+
+// Text as XML character data (and an attribute's value): & < > " written as references, and the
+// control characters XML refuses as spaces.
+std::string EscaparXml(std::string_view texto);
 
 }  // namespace trazalia::canvas

@@ -78,34 +78,10 @@ std::string EnUnaLinea(std::string_view texto) {
     return s;
 }
 
-// XML character data, and HTML text alike.
-std::string Xml(std::string_view texto) {
-    std::string s;
-    for (const char c : texto) {
-        switch (c) {
-            case '&':
-                s += "&amp;";
-                break;
-            case '<':
-                s += "&lt;";
-                break;
-            case '>':
-                s += "&gt;";
-                break;
-            case '"':
-                s += "&quot;";
-                break;
-            default:
-                s += c;
-        }
-    }
-    return s;
-}
-
 // HTML text in a Cloze question's prose: a brace could open or close a blank.
 std::string Prosa(std::string_view texto) {
     std::string s;
-    for (const char c : Xml(texto)) {
+    for (const char c : canvas::EscaparXml(texto)) {
         if (c == '{')
             s += "&#123;";
         else if (c == '}')
@@ -122,7 +98,7 @@ std::string Prosa(std::string_view texto) {
 // and "#" written with a backslash, and "~", "\", "/" and '"' as character references.
 std::string Comentario(std::string_view texto) {
     std::string s;
-    for (const char c : Xml(texto)) {
+    for (const char c : canvas::EscaparXml(texto)) {
         switch (c) {
             case '&':
                 s += "&amp;";
@@ -292,12 +268,14 @@ std::string Pregunta(const EjercicioDeHoja& e, const std::string& nombre, int n,
         ' ' + alfa.Texto(pista) + " °</p>";
     const std::string general =
         "<p>" +
-        Xml(Sustituir(tr(QT_TRANSLATE_NOOP("Trazalia", "Solución: r = %1, α = %2°.")),
+        canvas::EscaparXml(
+            Sustituir(tr(QT_TRANSLATE_NOOP("Trazalia", "Solución: r = %1, α = %2°.")),
                       {respuesta.lecturaR, respuesta.lecturaDireccion})) +
         "</p>" +
         Imagen(solucion, tr(QT_TRANSLATE_NOOP("Trazalia", "La construcción de la resultante.")));
 
-    return std::string("  <question type=\"cloze\">\n    <name><text>") + Xml(nombre) +
+    return std::string("  <question type=\"cloze\">\n    <name><text>") +
+           canvas::EscaparXml(nombre) +
            "</text></name>\n    <questiontext format=\"html\">\n      <text>" + Cdata(texto) +
            "</text>\n      " + Archivo(ejercicio, Svg(e.ventana, e.vectores, Trazado::Vectores)) +
            "\n    </questiontext>\n    <generalfeedback format=\"html\">\n      <text>" +
@@ -327,7 +305,7 @@ std::string BancoDeMoodle(const OpcionesDeHoja& opciones, diagram::Traductor t) 
     std::string xml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n"
         "  <question type=\"category\">\n    <category><text>" +
-        Xml(categoria) + "</text></category>\n  </question>\n";
+        canvas::EscaparXml(categoria) + "</text></category>\n  </question>\n";
     const std::vector<EjercicioDeHoja> ejercicios =
         EjerciciosDeHoja(opciones.semilla, opciones.nivel, opciones.metodo, opciones.ejercicios);
     const std::string plantilla = t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "%1 %2 (semilla %3)"));

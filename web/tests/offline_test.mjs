@@ -2,32 +2,10 @@
 // The site from a local server: the first visit asks nothing of another origin, sets no cookie,
 // offers an installable app, and keeps what it needs; with the server gone, the page opens again.
 import assert from 'node:assert/strict';
-import { readFile } from 'node:fs/promises';
-import { createServer } from 'node:http';
-import { extname, join, normalize } from 'node:path';
+import { servirSitio } from '../tools/servidor.mjs';
 import { abrirChromium, abrirPagina, sitio } from './practica_comun.mjs';
 
-const kTipos = {
-  '.html': 'text/html; charset=utf-8',
-  '.js': 'text/javascript; charset=utf-8',
-  '.css': 'text/css; charset=utf-8',
-  '.svg': 'image/svg+xml',
-  '.txt': 'text/plain; charset=utf-8',
-  '.webmanifest': 'application/manifest+json',
-};
-const servidor = createServer(async (pedido, respuesta) => {
-  let ruta = normalize(decodeURIComponent(new URL(pedido.url, 'http://x').pathname));
-  if (ruta.endsWith('/')) ruta += 'index.html';
-  try {
-    const cuerpo = await readFile(join(sitio, ruta));
-    respuesta.writeHead(200, { 'Content-Type': kTipos[extname(ruta)] ?? 'application/octet-stream' });
-    respuesta.end(cuerpo);
-  } catch {
-    respuesta.writeHead(404).end();
-  }
-});
-await new Promise((listo) => servidor.listen(0, '127.0.0.1', listo));
-const origen = `http://127.0.0.1:${servidor.address().port}`;
+const { servidor, origen } = await servirSitio(sitio);
 
 const { contexto, cerrar } = await abrirChromium();
 try {

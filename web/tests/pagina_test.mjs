@@ -6,10 +6,10 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
-import { extname, join, normalize } from 'node:path';
+import { join } from 'node:path';
+import { servirSitio } from '../tools/servidor.mjs';
 import { abrirChromium, abrirPagina, paginaLocal, sitio } from './practica_comun.mjs';
 
 const nucleo = process.argv[2];
@@ -58,25 +58,6 @@ async function lecturas(pagina, nombres) {
   const r = {};
   for (const n of nombres) r[n] = await pagina.textContent(`#Form2 [data-control=${n}]`);
   return r;
-}
-
-// A static server for the site, as a school's would be.
-async function servidor() {
-  const tipos = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-    '.svg': 'image/svg+xml', '.json': 'application/json', '.txt': 'text/plain',
-    '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
-  const s = createServer((req, res) => {
-    const ruta = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname));
-    try {
-      const cuerpo = readFileSync(join(sitio, ruta.endsWith('/') ? `${ruta}index.html` : ruta));
-      res.writeHead(200, { 'Content-Type': tipos[extname(ruta) || '.html'] ?? 'application/octet-stream' });
-      res.end(cuerpo);
-    } catch {
-      res.writeHead(404).end();
-    }
-  });
-  await new Promise((listo) => s.listen(0, '127.0.0.1', listo));
-  return { s, direccion: `http://127.0.0.1:${s.address().port}/` };
 }
 
 async function recorrido(contexto, direccion) {
@@ -244,7 +225,8 @@ async function tamanos(contexto, direccion) {
 }
 
 const { contexto, cerrar } = await abrirChromium();
-const { s, direccion } = await servidor();
+const { servidor: s, origen } = await servirSitio(sitio);
+const direccion = `${origen}/`;
 try {
   for (const d of [paginaLocal, direccion]) {
     console.log(`recorrido: ${d}`);

@@ -7,32 +7,18 @@
 // With --sin-vsync, Chromium begins a frame as soon as one is needed instead of at the display's
 // next refresh: what is left is the page's and the browser's own work.
 // node bench_pagina.mjs SITE_DIR [CHANGES] [--sin-vsync]
-import { readFile } from 'node:fs/promises';
-import { createServer } from 'node:http';
 import { mkdtempSync, rmSync } from 'node:fs';
+import { readFile } from 'node:fs/promises';
 import { loadavg, tmpdir } from 'node:os';
-import { extname, join, normalize } from 'node:path';
+import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { chromium } from 'playwright-core';
+import { servirSitio } from './servidor.mjs';
 
 const [sitio, ...resto] = process.argv.slice(2);
 const sinVsync = resto.includes('--sin-vsync');
 const kCambios = Number(resto.find((a) => /^\d+$/.test(a)) ?? 300);
-const kTipos = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.svg': 'image/svg+xml' };
-
-const servidor = createServer(async (pedido, respuesta) => {
-  let ruta = normalize(decodeURIComponent(new URL(pedido.url, 'http://x').pathname));
-  if (ruta.endsWith('/')) ruta += 'index.html';
-  try {
-    const cuerpo = await readFile(join(sitio, ruta));
-    respuesta.writeHead(200, { 'Content-Type': kTipos[extname(ruta)] ?? 'application/octet-stream' });
-    respuesta.end(cuerpo);
-  } catch {
-    respuesta.writeHead(404).end();
-  }
-});
-await new Promise((listo) => servidor.listen(0, '127.0.0.1', listo));
-const origen = `http://127.0.0.1:${servidor.address().port}`;
+const { servidor, origen } = await servirSitio(sitio);
 
 // Each input event's time to the end of the page's part of the frame after it: a frame callback,
 // then a task, which runs once that frame has been handed to the compositor. Rasterising, drawing
