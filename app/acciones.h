@@ -21,8 +21,9 @@ struct AjustesDePractica;
 
 // What the user can do with a method window's picture: copy it (Ctrl+C), save it (Ctrl+S), print
 // it (Ctrl+P), undo and redo a change (Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z), make a worksheet (W),
-// practise, turn the views on and off, and drag the vectors' tips. All of it is in the drawing area's context menu (the menu key, Shift+F10), and each key
-// works wherever the focus is in the window.
+// practise, turn the views on and off, and drag the vectors' tips. All of it is in the drawing
+// area's context menu (the menu key, Shift+F10), and each key works wherever the focus is in the
+// window.
 class AccionesDelDibujo final : public QObject {
     Q_OBJECT
 public:

@@ -54,7 +54,8 @@ Aplicacion::Aplicacion()
     // in.
     connect(vistas_, &ControlVistas::elegida, this, [this](diagram::Vista vista, bool activa) {
         for (Ventana* v : ventanas())
-            if (auto* m = qobject_cast<VentanaMetodo*>(v); m && m->isVisible() && m->isActiveWindow())
+            if (auto* m = qobject_cast<VentanaMetodo*>(v);
+                m && m->isVisible() && m->isActiveWindow())
                 return sesion_.CambiarVista(m->nucleo(), vista, activa);
         for (Ventana* v : ventanas())
             if (auto* m = qobject_cast<VentanaMetodo*>(v); m && m->isVisible())
@@ -230,7 +231,8 @@ void Aplicacion::Anterior(std::string_view nombre, std::string_view control, boo
 void Aplicacion::Enfocable(std::string_view nombre, std::string_view control, bool enfocable) {
     VentanaMetodo* v = CaraMetodo(nombre);
     if (!v) return;
-    if (QWidget* w = v->control(QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size()))))
+    if (QWidget* w =
+            v->control(QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size()))))
         w->setFocusPolicy(enfocable ? ::Qt::StrongFocus : ::Qt::NoFocus);
     AccionesDelDibujo::De(*v).practica().Seguir();
 }

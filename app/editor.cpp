@@ -163,8 +163,7 @@ void EditorDeValor::keyPressEvent(QKeyEvent* event) {
         if (hasSelectedText()) propuesto.remove(posicion, selectionLength());
         propuesto.insert(posicion, tecla);
         posicion += static_cast<int>(tecla.size());
-        if (validator()->validate(propuesto, posicion) == QValidator::Invalid)
-            return Rechazar();
+        if (validator()->validate(propuesto, posicion) == QValidator::Invalid) return Rechazar();
     }
     QLineEdit::keyPressEvent(event);
 }

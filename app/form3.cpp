@@ -12,8 +12,8 @@
 
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
-#include "polygon/poligono.h"
 #include "diagram/colores.h"
+#include "polygon/poligono.h"
 
 namespace trazalia::app {
 

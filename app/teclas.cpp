@@ -126,8 +126,8 @@ QList<QKeySequence> Teclas(Atajo atajo) {
         teclas << QKeySequence::keyBindings(estandar);
     for (std::string_view t : session::teclas::FilaDe(atajo).teclas)
         if (!t.empty())
-            teclas << QKeySequence::fromString(
-                QString::fromStdString(session::teclas::Escrita(t)), QKeySequence::PortableText);
+            teclas << QKeySequence::fromString(QString::fromStdString(session::teclas::Escrita(t)),
+                                               QKeySequence::PortableText);
     QList<QKeySequence> distintas;
     for (const QKeySequence& t : teclas)
         if (!t.isEmpty() && !distintas.contains(t)) distintas << t;

@@ -59,7 +59,9 @@ VentanaMetodo::VentanaMetodo(session::Sesion& sesion, session::VentanaMetodo& nu
         d.acepta = [this, ruta](const QString& texto) {
             return sesion_.Admite(ruta, texto.toStdString());
         };
-        d.fijar = [this, ruta](const QString& texto) { sesion_.Escribir(ruta, texto.toStdString()); };
+        d.fijar = [this, ruta](const QString& texto) {
+            sesion_.Escribir(ruta, texto.toStdString());
+        };
         EditorDeValor::Enlazar(rotulo(lectura), std::move(d));
     }
 }
@@ -82,8 +84,7 @@ const std::optional<diagram::Resultado>& VentanaMetodo::dibujo() const { return 
 const diagram::Vistas& VentanaMetodo::vistas() const { return nucleo_.vistas(); }
 
 QString VentanaMetodo::ComoRenovarResultado() const {
-    return QCoreApplication::translate(nucleo_.tabla().nombre.data(),
-                                       nucleo_.tabla().comoRenovar);
+    return QCoreApplication::translate(nucleo_.tabla().nombre.data(), nucleo_.tabla().comoRenovar);
 }
 
 std::pair<int, int> VentanaMetodo::LecturasDelResultado() const {
@@ -108,7 +109,8 @@ QString VentanaMetodo::LineaDeLecturas() const {
         vectores = dibujo->vectores;
     } else {
         const int n = nucleo_.vectores();
-        for (int k = 1; k <= n; ++k) vectores.push_back({nucleo_.HScroll(k), nucleo_.HScroll(k + n)});
+        for (int k = 1; k <= n; ++k)
+            vectores.push_back({nucleo_.HScroll(k), nucleo_.HScroll(k + n)});
     }
     QStringList partes;
     for (std::size_t i = 0; i < vectores.size(); ++i) {
@@ -120,7 +122,8 @@ QString VentanaMetodo::LineaDeLecturas() const {
     if (dibujo && dibujo->paso >= 1) partes << QStringLiteral("paso = %1").arg(dibujo->paso);
     if (dibujo && dibujo->resultante) {
         partes << QStringLiteral("r = %1; α = %2")
-                      .arg(Q(diagram::Formato(dibujo->r)), Q(diagram::ConGrados(dibujo->direccion)));
+                      .arg(Q(diagram::Formato(dibujo->r)),
+                           Q(diagram::ConGrados(dibujo->direccion)));
     }
     return partes.join(QLatin1String("; "));
 }

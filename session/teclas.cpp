@@ -85,7 +85,10 @@ constexpr std::array<FilaDeAtajo, 15> kAtajos{{
      "Acciones",
      QT_TRANSLATE_NOOP("Acciones", "Copiar imagen"),
      {"Ctrl+C", "Ctrl+Insert", "F16", "Copy"}},
-    {Atajo::GuardarImagen, "Acciones", QT_TRANSLATE_NOOP("Acciones", "Guardar imagen…"), {"Ctrl+S"}},
+    {Atajo::GuardarImagen,
+     "Acciones",
+     QT_TRANSLATE_NOOP("Acciones", "Guardar imagen…"),
+     {"Ctrl+S"}},
     {Atajo::Imprimir, "Acciones", QT_TRANSLATE_NOOP("Acciones", "Imprimir…"), {"Ctrl+P"}},
     // Ctrl+Shift+Z where Ctrl+Y is something else.
     {Atajo::Deshacer,

@@ -56,8 +56,8 @@ std::size_t Ventana::Numerado(std::string_view prefijo, int n) const {
         if (p.prefijo == prefijo && n >= 0 && static_cast<std::size_t>(n) < p.filas.size() &&
             p.filas[static_cast<std::size_t>(n)])
             return *p.filas[static_cast<std::size_t>(n)];
-    throw std::out_of_range(std::string(nombre()) + " no tiene el control " +
-                            std::string(prefijo) + std::to_string(n));
+    throw std::out_of_range(std::string(nombre()) + " no tiene el control " + std::string(prefijo) +
+                            std::to_string(n));
 }
 
 void Ventana::Mostrar(bool visible) {
