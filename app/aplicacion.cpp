@@ -53,14 +53,16 @@ Aplicacion::Aplicacion()
     // A view chosen on screen is the core's command, a step to undo in the window it was chosen
     // in.
     connect(vistas_, &ControlVistas::elegida, this, [this](diagram::Vista vista, bool activa) {
+        // The active method window, else the one shown.
+        VentanaMetodo* donde = nullptr;
         for (Ventana* v : ventanas())
             if (auto* m = qobject_cast<VentanaMetodo*>(v);
-                m && m->isVisible() && m->isActiveWindow())
-                return sesion_.CambiarVista(m->nucleo(), vista, activa);
-        for (Ventana* v : ventanas())
-            if (auto* m = qobject_cast<VentanaMetodo*>(v); m && m->isVisible())
-                return sesion_.CambiarVista(m->nucleo(), vista, activa);
-        sesion_.PonerVista(vista, activa, true);
+                m && m->isVisible() && (!donde || m->isActiveWindow()))
+                donde = m;
+        if (donde)
+            sesion_.CambiarVista(donde->nucleo(), vista, activa);
+        else
+            sesion_.PonerVista(vista, activa, true);
     });
 }
 
