@@ -89,18 +89,29 @@ public:
     virtual void Label(float x, float y, Anchor anchor, Color color, TextStyle style,
                        std::string_view text) = 0;
 
-    virtual float Width() const = 0;
-    virtual float Height() const = 0;
+    // A drawing area keeps its size. The diagrams read it for nearly every point they place,
+    // so it is read without a virtual call.
+    float Width() const { return width_; }
+    float Height() const { return height_; }
 
     virtual int DrawWidth() const = 0;
     virtual void SetDrawWidth(int width) = 0;
     virtual Color ForeColor() const = 0;
+
+protected:
+    Canvas(float width, float height) : width_(width), height_(height) {}
+    Canvas(const Canvas&) = default;
+    Canvas& operator=(const Canvas&) = default;
+
+private:
+    float width_;
+    float height_;
 };
 
 // A drawing area that draws nothing: the cost of the diagram logic alone.
 class NullCanvas final : public Canvas {
 public:
-    NullCanvas(float width, float height) : width_(width), height_(height) {}
+    NullCanvas(float width, float height) : Canvas(width, height) {}
 
     void Cls() override {}
     void Line(float, float, float, float) override {}
@@ -118,15 +129,11 @@ public:
         CheckAngle(end);
     }
     void Label(float, float, Anchor, Color, TextStyle, std::string_view) override {}
-    float Width() const override { return width_; }
-    float Height() const override { return height_; }
     int DrawWidth() const override { return drawWidth_; }
     void SetDrawWidth(int width) override { drawWidth_ = width; }
     Color ForeColor() const override { return kBlack; }
 
 private:
-    float width_;
-    float height_;
     int drawWidth_ = 1;
 };
 

@@ -326,11 +326,15 @@ std::optional<std::string> FijoPorProducto(const Binario& b, int decimales) {
         const std::uint64_t mitad = std::uint64_t{1} << (k - 1);
         if (resto > mitad || (resto == mitad && q % 2 == 1)) ++q;
     }
-    std::string cifras = std::to_string(q);
-    const auto p = static_cast<std::size_t>(decimales);
-    if (cifras.size() <= p) cifras.insert(0, p + 1 - cifras.size(), '0');
-    if (p > 0) cifras.insert(cifras.size() - p, 1, '.');
-    return (b.negativo ? "-" : "") + cifras;
+    // Written backwards into one buffer, so the text is allocated once (if at all).
+    std::array<char, 32> texto{};
+    auto fin = texto.end(), inicio = fin;
+    for (int cifra = 0; q > 0 || cifra <= decimales; ++cifra, q /= 10) {
+        if (cifra == decimales && decimales > 0) *--inicio = '.';
+        *--inicio = static_cast<char>('0' + q % 10);
+    }
+    if (b.negativo) *--inicio = '-';
+    return std::string(inicio, fin);
 }
 
 }  // namespace

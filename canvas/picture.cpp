@@ -3,12 +3,19 @@
 
 #include <algorithm>
 #include <iterator>
+#include <type_traits>
 #include <utility>
 
 namespace trazalia::canvas {
 
+template <class T>
+void Picture::Add(T&& op) {
+    const Op& added = ops_.emplace_back(std::in_place_type<std::decay_t<T>>, std::forward<T>(op));
+    for (auto* l : listeners_) l->Drawn(added);
+}
+
 Picture::Picture(float width, float height, Color fore, Color back)
-    : width_(width), height_(height), fore_(fore), back_(back) {}
+    : Canvas(width, height), fore_(fore), back_(back) {}
 
 void Picture::Cls() {
     ops_.clear();
@@ -65,11 +72,6 @@ void Picture::Label(float x, float y, Anchor anchor, Color color, TextStyle styl
 void Picture::SetDrawWidth(int width) {
     drawWidth_ = width;
     for (auto* l : listeners_) l->DrawWidthSet(width);
-}
-
-void Picture::Add(Op op) {
-    ops_.push_back(std::move(op));
-    for (auto* l : listeners_) l->Drawn(ops_.back());
 }
 
 }  // namespace trazalia::canvas

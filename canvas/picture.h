@@ -131,8 +131,6 @@ public:
     void Label(float x, float y, Anchor anchor, Color color, TextStyle style,
                std::string_view text) override;
 
-    float Width() const override { return width_; }
-    float Height() const override { return height_; }
     int DrawWidth() const override { return drawWidth_; }
     void SetDrawWidth(int width) override;
     Color ForeColor() const override { return fore_; }
@@ -146,10 +144,10 @@ public:
 
 private:
     friend class ListenerHandle;
-    void Add(Op op);
+    // Builds the operation in its place in the list: no variant is moved or destroyed.
+    template <class T>
+    void Add(T&& op);
 
-    float width_;
-    float height_;
     Color fore_;
     Color back_;
     int drawWidth_ = 1;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "canvas/canvas.h"
+#include "canvas/picture.h"
 #include "diagram/colores.h"
 #include "diagram/resultado.h"
 
@@ -51,7 +52,9 @@ inline Escalado EscaladoDe(const Vistas& vistas) {
 // is darkened until it reaches 4.5:1 on the grid's grey.
 class LienzoConVistas final : public canvas::Canvas {
 public:
-    explicit LienzoConVistas(canvas::Canvas& picture) : picture_(picture) {}
+    // A display list underneath: each operation passes on without a second virtual call.
+    explicit LienzoConVistas(canvas::Picture& picture)
+        : Canvas(picture.Width(), picture.Height()), picture_(picture) {}
 
     // Takes effect from the next Cls.
     void PonerVistas(const Vistas& vistas) { vistas_ = vistas; }
@@ -79,8 +82,6 @@ public:
         picture_.Label(x, y, anchor, color, style, text);
     }
 
-    float Width() const override { return picture_.Width(); }
-    float Height() const override { return picture_.Height(); }
     // The width the diagram asked for; the picture draws it doubled with a bold stroke.
     int DrawWidth() const override { return ancho_; }
     void SetDrawWidth(int width) override;
@@ -90,7 +91,7 @@ private:
     int Factor() const { return vistas_[Vista::Grueso] ? 2 : 1; }
     canvas::Color Color(canvas::Color color) const { return ColorDeVector(color, vistas_); }
 
-    canvas::Canvas& picture_;
+    canvas::Picture& picture_;
     Vistas vistas_;
     int ancho_ = 1;
 };

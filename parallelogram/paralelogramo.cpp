@@ -40,14 +40,16 @@ diagram::Resultado Paralelogramo::Resultado(const std::optional<Calculo>& calcul
                                             bool resultante) const {
     diagram::Resultado resultado;
     resultado.redibujo = calculo.has_value();
+    resultado.vectores.reserve(2);
     for (int n : {kM1, kM2}) resultado.vectores.push_back({form_.HScroll(n), form_.HScroll(n + 2)});
     if (calculo) {
         resultado.Escala = calculo->Escala;
         resultado.escalado = escalado_;
         resultado.r = calculo->r;
         const diagram::Punto O = diagram::Origen(Picture1_);
-        resultado.trazos = {{1, O, calculo->P1, kRojo, calculo->V1x, calculo->V1y, true},
-                            {2, O, calculo->P2, kAzul, calculo->V2x, calculo->V2y, true}};
+        resultado.trazos.reserve(resultante ? 5 : 2);
+        resultado.trazos.push_back({1, O, calculo->P1, kRojo, calculo->V1x, calculo->V1y, true});
+        resultado.trazos.push_back({2, O, calculo->P2, kAzul, calculo->V2x, calculo->V2y, true});
         if (resultante) {
             // The sides of the parallelogram are copies of the vectors ending at the sum.
             resultado.trazos.push_back(

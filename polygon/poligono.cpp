@@ -43,6 +43,10 @@ constexpr std::array<Orden, 6> kOrdenes{{
     {3, kVerde, 1, kRojoTenue, 2, kAzul},
 }};
 
+// The most vectors a drawing lists: each of the three from the origin, from either other one's
+// tip or from their sum, and the resultant.
+constexpr std::size_t kTrazosPorDibujo = 3 * 4 + 1;
+
 }  // namespace
 
 std::array<int, 3> OrdenDelPaso(int paso) {
@@ -137,6 +141,7 @@ diagram::Resultado Poligono::Resultado(const Estado& e) {
         t.y = t.vector ? e.y[k] : e.Ry;
     }
     resultado.redibujo = e.Escala != 0;
+    resultado.vectores.reserve(3);
     for (int k = 0; k < 3; ++k) resultado.vectores.push_back({e.m[k], e.d[k]});
     resultado.Escala = e.Escala;
     resultado.escalado = escalado_;
@@ -242,6 +247,8 @@ void Poligono::Trazar(int k, Punto desde, Punto hasta, canvas::Color color) {
     for (const diagram::Trazo& t : trazos_)
         if (t.vector == k && t.desde.x == desde.x && t.desde.y == desde.y) return;
     const Punto O = diagram::Origen(picture_);
+    // Each drawing takes the list away with its result: one allocation for the next, not several.
+    if (trazos_.capacity() == 0) trazos_.reserve(kTrazosPorDibujo);
     trazos_.push_back({k, desde, hasta, color, 0, 0, desde.x == O.x && desde.y == O.y});
 }
 

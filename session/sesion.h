@@ -91,10 +91,7 @@ public:
     // The first failure of a handler in any window since the last call.
     std::string TomarFallo();
 
-    // For the windows: observers told, navigation.
-    void Avisar(const std::function<void(Observador&)>& aviso) override {
-        for (Observador* o : observadores_) aviso(*o);
-    }
+    // For the windows: navigation.
     void Regresar(Ventana& desde) override;
     // A view of the set for both windows; with redibujar every method window redraws at once.
     void PonerVista(diagram::Vista vista, bool activa, bool redibujar);
@@ -143,7 +140,6 @@ private:
     void Foco(Ventana& v, bool adelante);
     std::string NombreDelFoco(const Ventana& v) const;
 
-    std::vector<Observador*> observadores_;
     std::array<std::unique_ptr<Ventana>, kFormularios> ventanas_;
     // Method windows in the order they were created: a change of views redraws them in turn.
     std::vector<VentanaMetodo*> creadas_;

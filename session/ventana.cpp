@@ -32,6 +32,11 @@ Ventana::Ventana(Entorno& sesion, Formulario formulario)
             p->filas.resize(static_cast<std::size_t>(n) + 1);
         p->filas[static_cast<std::size_t>(n)] = i;
     }
+    // The rows are found once, when the window is made.
+    for (const Numeracion& p : numerados_) {
+        if (p.prefijo == "HScroll") barras_ = &p;
+        if (p.prefijo == "Label") rotulos_ = &p;
+    }
     for (const Control& c : tabla_.controles) {
         Estado e;
         e.valor = c.min;
@@ -50,12 +55,12 @@ std::optional<std::size_t> Ventana::Indice(std::string_view control) const {
 }
 
 std::size_t Ventana::Numerado(std::string_view prefijo, int n) const {
-    // The domain reads bars and writes labels by number many times an event: their rows are
-    // found once, when the window is made.
-    for (const Numeracion& p : numerados_)
-        if (p.prefijo == prefijo && n >= 0 && static_cast<std::size_t>(n) < p.filas.size() &&
-            p.filas[static_cast<std::size_t>(n)])
-            return *p.filas[static_cast<std::size_t>(n)];
+    const auto p = std::find_if(numerados_.begin(), numerados_.end(),
+                                [&](const Numeracion& q) { return q.prefijo == prefijo; });
+    return Fila(p == numerados_.end() ? nullptr : &*p, prefijo, n);
+}
+
+void Ventana::NoHay(std::string_view prefijo, int n) const {
     throw std::out_of_range(std::string(nombre()) + " no tiene el control " + std::string(prefijo) +
                             std::to_string(n));
 }
@@ -155,7 +160,7 @@ void Ventana::CerrarEditor(std::size_t control, bool devolverFoco) {
 std::string Ventana::TomarFallo() { return std::exchange(fallo_, {}); }
 
 void Ventana::Caption(std::size_t control, std::string_view texto) {
-    estados_[control].caption = std::string(texto);
+    estados_[control].caption.assign(texto);
     if (estados_[control].anterior) MarcarAnterior(control, false);
     sesion_.Avisar(
         [&](Observador& o) { o.Escrito(nombre(), tabla_.controles[control].nombre, texto); });
@@ -231,14 +236,14 @@ void VentanaMetodo::Form_Load() {
     });
 }
 
-int VentanaMetodo::HScroll(int n) const { return estados_[Numerado("HScroll", n)].valor; }
+int VentanaMetodo::HScroll(int n) const { return estados_[Barra(n)].valor; }
 
 std::optional<double> VentanaMetodo::anguloResultante() const {
     return paralelogramo_ ? paralelogramo_->anguloResultante() : poligono_->anguloResultante();
 }
 
 void VentanaMetodo::Label(int n, std::string_view caption) {
-    const std::size_t i = Numerado("Label", n);
+    const std::size_t i = Rotulo(n);
     escrito_[i] = true;
     Caption(i, caption);
 }
@@ -253,7 +258,7 @@ void VentanaMetodo::Pulsar(int n) {
 }
 
 void VentanaMetodo::Mover(int n, int valor) {
-    const std::size_t i = Numerado("HScroll", n);
+    const std::size_t i = Barra(n);
     const Control& fila = tabla_.controles[i];
     valor = std::clamp(valor, fila.min, fila.max);
     if (estados_[i].valor == valor) return;
@@ -263,7 +268,7 @@ void VentanaMetodo::Mover(int n, int valor) {
 }
 
 void VentanaMetodo::Poner(int n, int valor) {
-    const std::size_t i = Numerado("HScroll", n);
+    const std::size_t i = Barra(n);
     if (estados_[i].valor == valor) return;
     estados_[i].valor = valor;
     sesion_.Avisar([&](Observador& o) { o.Valor(nombre(), tabla_.controles[i].nombre, valor); });
@@ -278,18 +283,18 @@ void VentanaMetodo::Cambio(int n) {
     DibujarVectores();
 }
 
-void VentanaMetodo::DibujarVectores() {
-    if (paralelogramo_)
-        EventoDeDibujo([this] { return paralelogramo_->HScroll_Change(); });
-    else
-        EventoDeDibujo([this] { return poligono_->HScroll_Change(); });
-}
+void VentanaMetodo::DibujarVectores() { EventoDeDibujo(Manejador::Vectores); }
 
 void VentanaMetodo::Revelar() {
-    if (paralelogramo_)
-        EventoDeRevelado([this] { return paralelogramo_->Command1_Click(); });
-    else
-        EventoDeRevelado([this] { return poligono_->HScroll7_Change(); });
+    const bool antes = std::exchange(revelando_, true);
+    EventoDeDibujo(Manejador::Revelado);
+    revelando_ = antes;
+}
+
+diagram::Resultado VentanaMetodo::Manejar(Manejador manejador) {
+    if (manejador == Manejador::Vectores)
+        return paralelogramo_ ? paralelogramo_->HScroll_Change() : poligono_->HScroll_Change();
+    return paralelogramo_ ? paralelogramo_->Command1_Click() : poligono_->HScroll7_Change();
 }
 
 void VentanaMetodo::PrepararRevelado() {
@@ -297,12 +302,6 @@ void VentanaMetodo::PrepararRevelado() {
     constexpr int kMedio = (diagram::kPasos + 1) / 2;
     Poner(7, kMedio);
     Label(18, std::to_string(kMedio));
-}
-
-void VentanaMetodo::EventoDeRevelado(const std::function<diagram::Resultado()>& handler) {
-    const bool antes = std::exchange(revelando_, true);
-    EventoDeDibujo(handler);
-    revelando_ = antes;
 }
 
 double VentanaMetodo::PrepararVistas() {
@@ -319,11 +318,11 @@ double VentanaMetodo::PrepararVistas() {
     return poligono_->EscalaSiguiente();
 }
 
-void VentanaMetodo::EventoDeDibujo(const std::function<diagram::Resultado()>& handler) {
+void VentanaMetodo::EventoDeDibujo(Manejador manejador) {
     PrepararVistas();
     escrito_.assign(estados_.size(), false);
     std::optional<diagram::Resultado> resultado;
-    Evento([&] { resultado = handler(); });
+    Evento([&] { resultado = Manejar(manejador); });
     // The result read-outs this redraw did not write describe an earlier picture; empty ones
     // describe nothing.
     for (std::size_t i = 0; i < estados_.size(); ++i)
@@ -331,7 +330,7 @@ void VentanaMetodo::EventoDeDibujo(const std::function<diagram::Resultado()>& ha
             !estados_[i].caption.empty())
             MarcarAnterior(i, true);
     if (resultado && resultado->redibujo) {
-        repetir_ = handler;
+        repetir_ = manejador;
         Dibujado(std::move(*resultado));
     }
 }
@@ -349,9 +348,7 @@ void VentanaMetodo::Dibujado(diagram::Resultado resultado) {
 }
 
 void VentanaMetodo::Redibujar() {
-    if (!repetir_) return;
-    const auto handler = repetir_;
-    EventoDeDibujo(handler);
+    if (repetir_) EventoDeDibujo(*repetir_);
 }
 
 void VentanaMetodo::Reescalar() {
@@ -385,7 +382,7 @@ void VentanaMetodo::Anunciar(std::string_view texto) {
 
 void VentanaMetodo::Enfocables(bool enfocables) {
     for (int n : {tabla_.resultado.first, tabla_.resultado.second}) {
-        const std::size_t i = Numerado("Label", n);
+        const std::size_t i = Rotulo(n);
         estados_[i].enfocable = enfocables;
         if (!enfocables) CerrarEditor(i, false);
         sesion_.Avisar(

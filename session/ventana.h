@@ -44,7 +44,12 @@ class VentanaMetodo;
 class Entorno {
 public:
     virtual ~Entorno() = default;
-    virtual void Avisar(const std::function<void(Observador&)>& aviso) = 0;
+    // Tells every observer in the order they were added. Called for every drawing operation, so
+    // it is a plain loop rather than a call through a function object.
+    template <class Aviso>
+    void Avisar(const Aviso& aviso) {
+        for (Observador* o : observadores_) aviso(*o);
+    }
     virtual const diagram::Vistas& vistas() const = 0;
     virtual const diagram::Traductor& traductor() const = 0;
     // Creates and loads the window on first use.
@@ -52,6 +57,9 @@ public:
     // Hides the window and shows the start window.
     virtual void Regresar(Ventana& desde) = 0;
     virtual void Terminar() = 0;
+
+protected:
+    std::vector<Observador*> observadores_;
 };
 
 // One control's state: what a face shows of it.
@@ -88,6 +96,9 @@ public:
     std::optional<std::size_t> Indice(std::string_view control) const;
     // HScroll<n>, Label<n>, Command<n>; std::out_of_range naming the control when there is none.
     std::size_t Numerado(std::string_view prefijo, int n) const;
+    // HScroll<n> and Label<n>, which the domain reads and writes many times an event.
+    std::size_t Barra(int n) const { return Fila(barras_, "HScroll", n); }
+    std::size_t Rotulo(int n) const { return Fila(rotulos_, "Label", n); }
 
     // Shows or hides the window; observers are told only of a change.
     void Mostrar(bool visible);
@@ -151,6 +162,15 @@ protected:
         std::vector<std::optional<std::size_t>> filas;
     };
     std::vector<Numeracion> numerados_;
+    const Numeracion* barras_ = nullptr;
+    const Numeracion* rotulos_ = nullptr;
+    // The row of number n, or std::out_of_range naming the control.
+    std::size_t Fila(const Numeracion* numeracion, std::string_view prefijo, int n) const {
+        if (numeracion && n >= 0 && static_cast<std::size_t>(n) < numeracion->filas.size())
+            if (const auto& fila = numeracion->filas[static_cast<std::size_t>(n)]) return *fila;
+        NoHay(prefijo, n);
+    }
+    [[noreturn]] void NoHay(std::string_view prefijo, int n) const;
     Editor* EditorDe(std::size_t control);
     // In the order they were made.
     std::vector<Editor> editores_;
@@ -242,10 +262,12 @@ public:
     void Label(int n, std::string_view caption) override;
 
 private:
+    // The domain's handlers that draw: the vectors as the bars set them, or the sum revealed.
+    enum class Manejador { Vectores, Revelado };
+    diagram::Resultado Manejar(Manejador manejador);
     // Runs a domain handler; when it redrew, it becomes what the window tells of the picture and
     // what a change of views runs again.
-    void EventoDeDibujo(const std::function<diagram::Resultado()>& handler);
-    void EventoDeRevelado(const std::function<diagram::Resultado()>& handler);
+    void EventoDeDibujo(Manejador manejador);
     void Cambio(int n);
     double PrepararVistas();
     void Dibujado(diagram::Resultado resultado);
@@ -258,7 +280,7 @@ private:
     std::unique_ptr<parallelogram::Paralelogramo> paralelogramo_;
     std::unique_ptr<polygon::Poligono> poligono_;
     std::optional<diagram::Resultado> dibujo_;
-    std::function<diagram::Resultado()> repetir_;
+    std::optional<Manejador> repetir_;
     std::vector<bool> escrito_;
     bool revelando_ = false;
     std::unique_ptr<Arrastre> arrastre_;
