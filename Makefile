@@ -154,8 +154,9 @@ web-idiomas:
 	@scripts/install-deps web
 	node web/tools/traducciones.mjs translations $(WEB_DIR)/site/idiomas
 
-# The same events timed natively and in node: the medians in microseconds and their ratio; then
-# the page in Chromium: input to painted frame, load to the first window, what it loads gzipped.
+# The same events timed natively and in WebAssembly (in Chromium, where the page runs, and in
+# node), with their ratios; then the page in Chromium: input to painted frame, load to the first
+# window, what it loads gzipped.
 bench-web: web
 	@scripts/install-deps bench
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
@@ -163,12 +164,7 @@ bench-web: web
 	cmake --build $(RELEASE_DIR) --target nucleo_bench
 	$(EMSCRIPTEN_ENV) cmake -S . -B $(WEB_DIR) -DTRAZALIA_BENCH=ON
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_DIR) --target nucleo_bench
-	$(RELEASE_DIR)/bench/nucleo_bench >$(RELEASE_DIR)/nucleo_bench.txt
-	$(NODE) $(WEB_DIR)/bench/nucleo_bench.js >$(WEB_DIR)/nucleo_bench.txt
-	@awk -F '\t' 'NR == FNR { nativo[$$1] = $$2; next } \
-	    FNR == 1 { printf "%-18s %13s %13s %8s\n", "evento", "nativo µs", "wasm µs", "razón" } \
-	    { printf "%-18s %12.2f %12.2f %7.2f\n", $$1, nativo[$$1], $$2, $$2 / nativo[$$1] }' \
-	    $(RELEASE_DIR)/nucleo_bench.txt $(WEB_DIR)/nucleo_bench.txt
+	node web/tools/bench_nucleo.mjs $(RELEASE_DIR)/bench/nucleo_bench $(WEB_DIR)/bench/nucleo_bench.js
 	@printf 'módulo: %s bytes, %s con gzip\n' "$$(wc -c <$(WEB_DIR)/session/trazalia-nucleo.wasm)" \
 	    "$$(gzip -9c $(WEB_DIR)/session/trazalia-nucleo.wasm | wc -c)"
 	@echo 'La página en Chromium, 1920 × 1080:'

@@ -2,10 +2,12 @@
 // The core's events alone, timed by the same plain program built natively and to WebAssembly
 // (make bench-web), so that the two medians compare like with like. Google Benchmark has no
 // WebAssembly build, and its own statistics would differ from ours on one side only.
-// Usage: nucleo_bench [MUESTRAS]; writes one line per event: name, tab, median in microseconds.
+// Usage: nucleo_bench [MUESTRAS [EVENTO]]; writes one line per event (only EVENTO's, to profile
+// it): name, tab, median in microseconds.
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -22,11 +24,11 @@ using namespace trazalia;
 // The scenes every event starts from, as make bench's: general directions in every quadrant.
 constexpr std::array<int, 4> kForm2{100, 60, 30, 120};
 constexpr std::array<int, 6> kForm3{80, 60, 40, 30, 150, 260};
-// Events per sample: one event is a few microseconds, near the clock's own cost in WebAssembly.
-constexpr int kPorMuestra = 20;
-// Events before the first sample: node compiles WebAssembly fast first and well only once a
-// function has run a while.
-constexpr int kCalentamiento = 2000;
+// Each event runs this long before it is timed: node and Chromium compile WebAssembly fast first,
+// and well only once a function has run a while.
+constexpr std::chrono::milliseconds kCalentamiento{500};
+// A sample times as many events as fill this: a browser's clock counts in steps of 0.1 ms.
+constexpr std::chrono::milliseconds kMuestra{5};
 
 session::VentanaMetodo& Abierta(session::Sesion& sesion, const char* boton, const char* nombre,
                                 const int* valores, int barras) {
@@ -42,13 +44,16 @@ session::VentanaMetodo& Abierta(session::Sesion& sesion, const char* boton, cons
 // The median over samples of one event's mean time, in microseconds.
 double Mediana(int muestras, const std::function<void()>& evento) {
     using Reloj = std::chrono::steady_clock;
-    for (int i = 0; i < kCalentamiento; ++i) evento();
+    std::int64_t hechos = 0;
+    for (const auto inicio = Reloj::now(); Reloj::now() - inicio < kCalentamiento; hechos += 100)
+        for (int i = 0; i < 100; ++i) evento();
+    const std::int64_t porMuestra = std::max<std::int64_t>(1, hechos * kMuestra.count() / kCalentamiento.count());
     std::vector<double> tiempos;
     for (int m = 0; m < muestras; ++m) {
         const auto inicio = Reloj::now();
-        for (int i = 0; i < kPorMuestra; ++i) evento();
+        for (std::int64_t i = 0; i < porMuestra; ++i) evento();
         tiempos.push_back(std::chrono::duration<double, std::micro>(Reloj::now() - inicio).count() /
-                          kPorMuestra);
+                          static_cast<double>(porMuestra));
     }
     const auto mitad = tiempos.begin() + static_cast<std::ptrdiff_t>(tiempos.size() / 2);
     std::nth_element(tiempos.begin(), mitad, tiempos.end());
@@ -60,7 +65,7 @@ double Mediana(int muestras, const std::function<void()>& evento) {
 int main(int argc, char** argv) {
     const int muestras = argc > 1 ? std::atoi(argv[1]) : 201;
     if (muestras < 1) {
-        std::fprintf(stderr, "Uso: nucleo_bench [MUESTRAS]\n");
+        std::fprintf(stderr, "Uso: nucleo_bench [MUESTRAS [EVENTO]]\n");
         return 2;
     }
     session::Sesion sesion;
@@ -81,7 +86,8 @@ int main(int argc, char** argv) {
         {"Form2 Command1", [&form2] { form2.Pulsar(1); }},
         {"Form3 HScroll7=7", barra(form3, 7, 7)},
     };
+    const std::string solo = argc > 2 ? argv[2] : "";
     for (const auto& [nombre, evento] : eventos)
-        std::printf("%s\t%.3f\n", nombre, Mediana(muestras, evento));
+        if (solo.empty() || solo == nombre) std::printf("%s\t%.3f\n", nombre, Mediana(muestras, evento));
     return 0;
 }
