@@ -4,6 +4,7 @@
 import { Arrastre } from './arrastre';
 import type { Control, Evento, Nucleo, Respuesta, Tabla } from './nucleo';
 import { leerTabla } from './nucleo';
+import { ponerSvg } from './svg_vivo';
 import { nombreDeTecla } from './teclas';
 
 const kTwipsPorPixel = 15;
@@ -272,14 +273,7 @@ export class VentanaWeb {
     if (!this.sucio || !this.imagen || !this.descripcion) return;
     this.sucio = false;
     const n = this.entorno.nucleo;
-    this.imagen.innerHTML = n.svg(this.nombre);
-    const svg = this.imagen.querySelector('svg');
-    if (svg) {
-      svg.setAttribute('width', '100%');
-      svg.setAttribute('height', '100%');
-      svg.setAttribute('aria-hidden', 'true');
-      svg.setAttribute('focusable', 'false');
-    }
+    ponerSvg(this.imagen, n.svg(this.nombre));
     this.descripcion.textContent =
       n.descripcion(this.nombre) ||
       n.traducir('VentanaMetodo', 'Diagrama vacío: mueva una barra para dibujar los vectores.');

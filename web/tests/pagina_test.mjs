@@ -54,6 +54,20 @@ async function lineasDelSvg(pagina) {
     ['x1', 'y1', 'x2', 'y2', 'stroke'].map((a) => l.getAttribute(a)).join(' ')));
 }
 
+// The picture on screen, brought up to date element by element, against the core's picture as a
+// fresh page would show it: each element's name, attributes and text.
+async function dibujoDelNucleo(pagina) {
+  return pagina.evaluate(() => {
+    const forma = (svg) => [...svg.children].map((e) =>
+      [e.tagName, ...[...e.attributes].map((a) => `${a.name}=${a.value}`).sort(), e.textContent].join(' '));
+    const plantilla = document.createElement('template');
+    plantilla.innerHTML = trazalia.nucleo.svg('Form2').replace(/^<\?xml[^>]*>\s*/, '');
+    const enPantalla = forma(document.querySelector('#Form2 .svg svg'));
+    const delNucleo = forma(plantilla.content.querySelector('svg'));
+    return enPantalla.length === delNucleo.length && enPantalla.every((e, i) => e === delNucleo[i]);
+  });
+}
+
 async function lecturas(pagina, nombres) {
   const r = {};
   for (const n of nombres) r[n] = await pagina.textContent(`#Form2 [data-control=${n}]`);
@@ -107,6 +121,7 @@ async function recorrido(contexto, direccion) {
     { Label5: arrastre.captions.Label5, Label7: arrastre.captions.Label7 }, 'lecturas tras arrastrar');
   assert.ok(await pagina.$eval('#Form2 [data-control=Label10]', (e) => e.classList.contains('anterior')),
     'the result read-out describes the earlier picture');
+  assert.ok(await dibujoDelNucleo(pagina), 'the picture after the drag is the core\'s');
 
   // With Ajustar on, a dragged tip lands on 5 units and 15 degrees, as with Shift.
   await pagina.check('#Form2 .ajuste input');
@@ -124,6 +139,7 @@ async function recorrido(contexto, direccion) {
   await pagina.focus('#Form2 [data-control=HScroll2]');
   await pagina.keyboard.press('g');
   assert.ok(await pagina.isChecked('#Form2 .menu input[value=grid]'), 'grid view on');
+  assert.ok(await dibujoDelNucleo(pagina), 'the picture with the grid is the core\'s');
   contexto.off('request', ajena);
   assert.deepEqual(ajenas, [], 'requests to other origins');
   assert.deepEqual(await contexto.cookies(), [], 'cookies');
