@@ -117,6 +117,10 @@ try {
     cargas.push(await pagina.evaluate(() => globalThis.primerDibujo));
   }
   const tomar = () => pagina.evaluate(() => globalThis.medidas.splice(0));
+  // A student's key or pointer comes at any moment of a frame. Waiting for each frame's measure
+  // ends in a frame callback; the next input then waits a random part of a refresh, or it would
+  // always come just after a frame began and wait nearly a whole one for the next.
+  const alAzar = () => new Promise((listo) => setTimeout(listo, Math.random() * 1000 / 60));
 
   await pagina.locator('#Form1 [data-control="Command1"]').click();
   await pagina.focus('#Form2 [data-control="HScroll1"]');
@@ -127,6 +131,7 @@ try {
       await pagina.keyboard.press(i % 2 ? 'ArrowLeft' : 'ArrowRight');
       await pagina.waitForFunction(() => globalThis.medidas.length > 0);
       barra.push(...(await tomar()));
+      await alAzar();
     }
   });
 
@@ -150,6 +155,7 @@ try {
       await pagina.mouse.move(x0 - 40 + 80 * Math.abs(Math.sin(i / 20)), y0 + 30 * Math.cos(i / 15));
       await pagina.waitForFunction(() => globalThis.medidas.length > 0);
       arrastre.push(...(await tomar()));
+      await alAzar();
     }
   });
   await pagina.mouse.up();
@@ -165,6 +171,7 @@ try {
       await pagina.waitForFunction(() => globalThis.medidas.length > 0);
       const [t] = await tomar();
       if (i % 2 === 0) paso7.push(t);
+      await alAzar();
     }
   });
   const paso7Presentado = pasos.length === kCambios ? pasos.filter((_, i) => i % 2 === 0) : [];
