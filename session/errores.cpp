@@ -13,6 +13,9 @@ namespace trazalia::session::errores {
 
 namespace {
 
+// The translations' context of the errors a student may see.
+constexpr char kContexto[] = "Errores";
+
 std::string S(std::string_view s) { return std::string(s); }
 std::string Q(std::string_view s) { return canvas::Quoted(s); }
 
@@ -85,26 +88,39 @@ std::optional<std::uint32_t> LeerSemilla(std::string_view semilla) {
     if (ec != std::errc() || fin != semilla.data() + semilla.size()) return std::nullopt;
     return valor;
 }
-std::string SemillaNoValida(std::string_view s) {
-    return "semilla no válida " + Q(s) + ": se esperaba un entero de 0 a 4294967295";
+std::string SemillaNoValida(std::string_view s, diagram::Traductor tr) {
+    return diagram::Sustituir(
+        tr(kContexto, QT_TRANSLATE_NOOP("Errores",
+                                        "semilla no válida %1: se esperaba un entero de 0 a %2")),
+        {Q(s), "4294967295"});
 }
 std::string NivelDesconocido(std::string_view n) {
     return "nivel desconocido " + Q(n) + ": se esperaba facil, medio o dificil";
 }
 
 std::optional<double> LeerDecimal(std::string_view numero) { return canvas::LeerReal(numero); }
-std::string ModuloNoValido(std::string_view r) {
-    return "magnitud no válida " + Q(r) + ": se esperaba un número como 87.5";
+std::string ModuloNoValido(std::string_view r, diagram::Traductor tr) {
+    return diagram::Sustituir(
+        tr(kContexto, QT_TRANSLATE_NOOP("Errores",
+                                        "magnitud no válida %1: se esperaba un número como %2")),
+        {Q(r), "87.5"});
 }
-std::string DireccionNoValida(std::string_view a) {
-    return "dirección no válida " + Q(a) + ": se esperaba un número como 36.6";
+std::string DireccionNoValida(std::string_view a, diagram::Traductor tr) {
+    return diagram::Sustituir(
+        tr(kContexto, QT_TRANSLATE_NOOP("Errores",
+                                        "dirección no válida %1: se esperaba un número como %2")),
+        {Q(a), "36.6"});
 }
-std::string ModuloFueraDeRango(std::string_view r, practice::Ventana ventana) {
-    return "magnitud fuera de rango " + Q(r) + ": va de 0 a " +
-           practice::NumeroDelIntento(practice::ModuloMaximoDelIntento(ventana));
+std::string ModuloFueraDeRango(std::string_view r, practice::Ventana ventana,
+                               diagram::Traductor tr) {
+    return diagram::Sustituir(
+        tr(kContexto, QT_TRANSLATE_NOOP("Errores", "magnitud fuera de rango %1: va de 0 a %2")),
+        {Q(r), practice::NumeroDelIntento(practice::ModuloMaximoDelIntento(ventana))});
 }
-std::string DireccionFueraDeRango(std::string_view a) {
-    return "dirección fuera de rango " + Q(a) + ": va de 0 a 360";
+std::string DireccionFueraDeRango(std::string_view a, diagram::Traductor tr) {
+    return diagram::Sustituir(
+        tr(kContexto, QT_TRANSLATE_NOOP("Errores", "dirección fuera de rango %1: va de 0 a %2")),
+        {Q(a), "360"});
 }
 
 // The exponent moves the point, so that the value is read once and rounded once.

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "diagram/traducible.h"
 #include "practice/ejercicio.h"
 
 // What a script's line is told when it cannot run, and the readers of its words, the same for
@@ -43,16 +44,18 @@ std::string NoValidoEn(std::string_view valor, std::string_view ruta, std::strin
 
 // A bar's value: a whole number, else the error.
 std::optional<long> LeerEntero(std::string_view numero);
-// A practice's seed and level; nothing for a word that is none.
+// A practice's seed and level; nothing for a word that is none. The errors of what a student
+// types (a seed, a guess) come in the language of the session's translator: a script's is
+// Spanish.
 std::optional<std::uint32_t> LeerSemilla(std::string_view semilla);
-std::string SemillaNoValida(std::string_view semilla);
+std::string SemillaNoValida(std::string_view semilla, diagram::Traductor tr);
 std::string NivelDesconocido(std::string_view nivel);
 // A guess's magnitude and direction, decimals with a point.
 std::optional<double> LeerDecimal(std::string_view numero);
-std::string ModuloNoValido(std::string_view r);
-std::string DireccionNoValida(std::string_view alfa);
-std::string ModuloFueraDeRango(std::string_view r, practice::Ventana ventana);
-std::string DireccionFueraDeRango(std::string_view alfa);
+std::string ModuloNoValido(std::string_view r, diagram::Traductor tr);
+std::string DireccionNoValida(std::string_view alfa, diagram::Traductor tr);
+std::string ModuloFueraDeRango(std::string_view r, practice::Ventana ventana, diagram::Traductor tr);
+std::string DireccionFueraDeRango(std::string_view alfa, diagram::Traductor tr);
 // A point in twips, as the trace writes them or with an exponent ("1.5e3").
 std::optional<double> LeerCoordenada(std::string_view numero);
 std::string CoordenadaNoValida(std::string_view numero);

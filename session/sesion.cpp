@@ -287,7 +287,7 @@ std::string Sesion::Practicar(std::string_view nombre, std::string_view que,
         return {};
     }
     const std::optional<std::uint32_t> valor = errores::LeerSemilla(semilla);
-    if (!valor) return errores::SemillaNoValida(semilla);
+    if (!valor) return errores::SemillaNoValida(semilla, traductor());
     const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
     if (!n) return errores::NivelDesconocido(nivel);
     practica.Comenzar(*valor, *n);
@@ -297,17 +297,17 @@ std::string Sesion::Practicar(std::string_view nombre, std::string_view que,
 // guess WINDOW R ALPHA
 std::string Sesion::Adivinar(std::string_view nombre, std::string_view r, std::string_view alfa) {
     const std::optional<double> modulo = errores::LeerDecimal(r);
-    if (!modulo) return errores::ModuloNoValido(r);
+    if (!modulo) return errores::ModuloNoValido(r, traductor());
     const std::optional<double> direccion = errores::LeerDecimal(alfa);
-    if (!direccion) return errores::DireccionNoValida(alfa);
+    if (!direccion) return errores::DireccionNoValida(alfa, traductor());
     if (nombre == "Form1") return errores::SinPractica(nombre);
     const Busqueda b = BuscarVentana(nombre, true);
     if (!b.ventana) return b.error;
     Practica& practica = static_cast<VentanaMetodo&>(*b.ventana).practica();
     if (!practica.activa()) return errores::NoPractica(nombre);
     const practice::Ventana cual = practica.cual();
-    if (!practice::ModuloAdmitido(cual, *modulo)) return errores::ModuloFueraDeRango(r, cual);
-    if (!practice::DireccionAdmitida(*direccion)) return errores::DireccionFueraDeRango(alfa);
+    if (!practice::ModuloAdmitido(cual, *modulo)) return errores::ModuloFueraDeRango(r, cual, traductor());
+    if (!practice::DireccionAdmitida(*direccion)) return errores::DireccionFueraDeRango(alfa, traductor());
     if (!practica.Adivinar({*modulo, *direccion})) return errores::Resuelto(nombre);
     return {};
 }

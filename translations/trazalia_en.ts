@@ -100,6 +100,29 @@
     </message>
 </context>
 <context>
+    <name>Errores</name>
+    <message>
+        <source>semilla no válida %1: se esperaba un entero de 0 a %2</source>
+        <translation>invalid seed %1: expected a whole number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>magnitud no válida %1: se esperaba un número como %2</source>
+        <translation>invalid magnitude %1: expected a number such as %2</translation>
+    </message>
+    <message>
+        <source>dirección no válida %1: se esperaba un número como %2</source>
+        <translation>invalid direction %1: expected a number such as %2</translation>
+    </message>
+    <message>
+        <source>magnitud fuera de rango %1: va de 0 a %2</source>
+        <translation>magnitude out of range %1: it goes from 0 to %2</translation>
+    </message>
+    <message>
+        <source>dirección fuera de rango %1: va de 0 a %2</source>
+        <translation>direction out of range %1: it goes from 0 to %2</translation>
+    </message>
+</context>
+<context>
     <name>Exportar</name>
     <message>
         <source>Imagen PNG (*.png)</source>
@@ -809,8 +832,8 @@ every drawing operation to standard output.</translation>
         <source>Escribe los ejercicios de la hoja como banco de preguntas
 de Moodle, con las opciones de la hoja salvo --papel y
 --dibujados.</source>
-        <translation>Writes the worksheet's exercises as a Moodle question
-bank, with the worksheet's options except --papel and
+        <translation>Writes the worksheet&apos;s exercises as a Moodle question
+bank, with the worksheet&apos;s options except --papel and
 --dibujados.</translation>
     </message>
 </context>

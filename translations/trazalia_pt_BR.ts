@@ -100,6 +100,29 @@
     </message>
 </context>
 <context>
+    <name>Errores</name>
+    <message>
+        <source>semilla no válida %1: se esperaba un entero de 0 a %2</source>
+        <translation>semente inválida %1: esperava-se um número inteiro de 0 a %2</translation>
+    </message>
+    <message>
+        <source>magnitud no válida %1: se esperaba un número como %2</source>
+        <translation>módulo inválido %1: esperava-se um número como %2</translation>
+    </message>
+    <message>
+        <source>dirección no válida %1: se esperaba un número como %2</source>
+        <translation>direção inválida %1: esperava-se um número como %2</translation>
+    </message>
+    <message>
+        <source>magnitud fuera de rango %1: va de 0 a %2</source>
+        <translation>módulo fora do intervalo %1: vai de 0 a %2</translation>
+    </message>
+    <message>
+        <source>dirección fuera de rango %1: va de 0 a %2</source>
+        <translation>direção fora do intervalo %1: vai de 0 a %2</translation>
+    </message>
+</context>
+<context>
     <name>Exportar</name>
     <message>
         <source>Imagen PNG (*.png)</source>

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <variant>
+#include <utility>
 #include <vector>
 
 #include "practice/dibujo.h"
@@ -95,6 +97,25 @@ TEST(TraductorTest, TheInstructionDrawnOnThePictureAndTheVerdictSpeakTheFacesLan
     ASSERT_EQ(s.Practicar("Form2", "check", "", ""), "");
     const std::string& veredicto = s.metodo("Form2")->practica().veredicto()->texto;
     EXPECT_EQ(veredicto, EnMayusculas("", veredicto.c_str(), -1));
+}
+
+// What a student types wrong is told in the face's language; the value typed stays as typed.
+TEST(TraductorTest, TheErrorsOfATypedSeedOrGuessSpeakTheFacesLanguage) {
+    Sesion s;
+    s.PonerTraductor(EnMayusculas);
+    s.Iniciar();
+    ASSERT_EQ(s.Pulsar("Form1.Command1"), "");
+    EXPECT_EQ(s.Practicar("Form2", "on", "x7", "medio"),
+              "SEMILLA NO VáLIDA «x7»: SE ESPERABA UN ENTERO DE 0 A 4294967295");
+    ASSERT_EQ(s.Practicar("Form2", "on", "7", "medio"), "");
+    const std::pair<std::array<const char*, 2>, const char*> filas[] = {
+        {{"zz", "10"}, "MAGNITUD NO VáLIDA «zz»: SE ESPERABA UN NúMERO COMO 87.5"},
+        {{"10", "b"}, "DIRECCIóN NO VáLIDA «b»: SE ESPERABA UN NúMERO COMO 36.6"},
+        {{"-5", "10"}, "MAGNITUD FUERA DE RANGO «-5»: VA DE 0 A 200"},
+        {{"10", "400"}, "DIRECCIóN FUERA DE RANGO «400»: VA DE 0 A 360"},
+    };
+    for (const auto& [intento, error] : filas)
+        EXPECT_EQ(s.Adivinar("Form2", intento[0], intento[1]), error) << intento[0];
 }
 
 }  // namespace
