@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page in Chromium, opened from its folder and from a server on this machine: the windows
-// against the native runner on the same actions, a dragged tip, the language, axe-core, and every
-// control in view at a phone's size and a large screen's (screenshots in build-web/capturas).
+// against the native runner on the same actions, a tip dragged by mouse and by finger, the
+// language, axe-core, and every control in view at a phone's size and a large screen's
+// (screenshots in build-web/capturas).
 // node pagina_test.mjs TRAZALIA_NUCLEO
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -147,6 +148,41 @@ async function recorrido(contexto, direccion) {
   await pagina.close();
 }
 
+// A finger on a phone: real touch events grab the red tip from farther than a mouse's point
+// could, and leave the bars where the native runner's drag to the same point leaves them.
+async function dedo(direccion) {
+  const { contexto: tactil, cerrar } = await abrirChromium({ hasTouch: true, viewport: { width: 360, height: 740 } });
+  try {
+    const { pagina, errores } = await abrirPagina(tactil, `${direccion}?idioma=es`);
+    await pagina.tap('#Form1 [data-control=Command1]');
+    for (const [control, teclas] of kTeclas) {
+      await pagina.focus(`#Form2 [data-control=${control}]`);
+      for (const t of teclas) await pagina.keyboard.press(t);
+    }
+    const punta = (await lineasDelSvg(pagina)).find((l) => l.endsWith('#ff0000')).split(' ').map(Number);
+    const caja = await pagina.locator('#Form2 .svg').boundingBox();
+    const px = (x, y) => [caja.x + (x * caja.width) / 7000, caja.y + (y * caja.height) / 6000];
+    const tw = (x, y) => [((x - caja.x) * 7000) / caja.width, ((y - caja.y) * 6000) / caja.height];
+    const [x0, y0] = px(punta[2], punta[3]);
+    const [x1, y1] = [Math.round(x0 - 30), Math.round(y0 + 25)];
+    const cdp = await tactil.newCDPSession(pagina);
+    const toque = (type, puntos) => cdp.send('Input.dispatchTouchEvent', {
+      type, touchPoints: puntos.map(([x, y]) => ({ x, y, radiusX: 8, radiusY: 8, id: 1 })) });
+    // 16 CSS px beside the tip: out of a mouse's reach, within a finger's.
+    await toque('touchStart', [[x0 + 16, y0]]);
+    await toque('touchMove', [[(x0 + x1) / 2, (y0 + y1) / 2]]);
+    await toque('touchMove', [[x1, y1]]);
+    await toque('touchEnd', []);
+    const arrastre = nativo([...kGuion.slice(0, -1), `drag Form2 ${[...punta.slice(2, 4), ...tw(x1, y1)].join(' ')}`]);
+    for (const barra of ['HScroll1', 'HScroll3'])
+      assert.equal(Number(await pagina.inputValue(`#Form2 [data-control=${barra}]`)),
+        arrastre.barras[barra], `${barra} tras arrastrar con el dedo`);
+    assert.deepEqual(errores, []);
+  } finally {
+    await cerrar();
+  }
+}
+
 // The language from the menu, remembered for the next visit; ?idioma= wins over it.
 async function idiomas(contexto, direccion) {
   const { pagina } = await abrirPagina(contexto, direccion);
@@ -248,6 +284,8 @@ try {
     console.log(`recorrido: ${d}`);
     await recorrido(contexto, d);
   }
+  console.log('el dedo');
+  await dedo(direccion);
   console.log('idiomas');
   await idiomas(contexto, direccion);
   console.log('tamaños, axe-core');
