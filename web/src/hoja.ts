@@ -134,6 +134,7 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   ejercicios.min = '1';
   ejercicios.max = '200';
   ejercicios.value = '6';
+  ejercicios.required = true;
   const metodo = campo(
     formulario,
     sinAtajo(tr('Hoja', '&Método:')),
@@ -153,6 +154,8 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   );
   const semilla = campo(formulario, sinAtajo(tr('Hoja', '&Semilla:')), document.createElement('input'));
   semilla.inputMode = 'numeric';
+  semilla.pattern = '[0-9]+';
+  semilla.required = true;
   semilla.value = String(Math.floor(Date.now() / 1000) >>> 0);
   const tituloPorOmision = tr('Trazalia', 'Suma de vectores');
   const textoDelTitulo = campo(formulario, sinAtajo(tr('Hoja', '&Título:')), document.createElement('input'));
@@ -182,8 +185,16 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
     papel: papel.value,
     dibujados: dibujados.checked,
   });
+  // A field the browser already finds wrong (a count out of its range, a seed that is not a
+  // number) is told in the browser's words after the field's name, not as a command-line option.
+  const fallo = (): string => {
+    const malo = [ejercicios, semilla].find((c) => !c.checkValidity());
+    return malo ? `${malo.labels?.[0]?.textContent ?? ''} ${malo.validationMessage}`.trim() : '';
+  };
   // While the options are open, the browser's own print prints the sheet too.
   const componer = () => {
+    error.textContent = fallo();
+    if (error.textContent) return;
     const opciones = opcionesDeHoja(valores());
     const nueva = JSON.parse(nucleo.hoja(opciones.join('\n'), Math.floor(Date.now() / 1000))) as HojaDelNucleo;
     error.textContent = nueva.error;
@@ -203,6 +214,8 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   moodle.type = 'button';
   moodle.textContent = sinAtajo(tr('Hoja', 'E&xportar a Moodle…'));
   moodle.addEventListener('click', () => {
+    error.textContent = fallo();
+    if (error.textContent) return;
     error.textContent = exportarAMoodle(nucleo, opcionesDeHoja(valores()), textoDelTitulo.value);
   });
   formulario.append(imprimir, moodle);
