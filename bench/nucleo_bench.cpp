@@ -47,7 +47,8 @@ double Mediana(int muestras, const std::function<void()>& evento) {
     std::int64_t hechos = 0;
     for (const auto inicio = Reloj::now(); Reloj::now() - inicio < kCalentamiento; hechos += 100)
         for (int i = 0; i < 100; ++i) evento();
-    const std::int64_t porMuestra = std::max<std::int64_t>(1, hechos * kMuestra.count() / kCalentamiento.count());
+    const std::int64_t porMuestra =
+        std::max<std::int64_t>(1, hechos * kMuestra.count() / kCalentamiento.count());
     std::vector<double> tiempos;
     for (int m = 0; m < muestras; ++m) {
         const auto inicio = Reloj::now();
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
     };
     const std::string solo = argc > 2 ? argv[2] : "";
     for (const auto& [nombre, evento] : eventos)
-        if (solo.empty() || solo == nombre) std::printf("%s\t%.3f\n", nombre, Mediana(muestras, evento));
+        if (solo.empty() || solo == nombre)
+            std::printf("%s\t%.3f\n", nombre, Mediana(muestras, evento));
     return 0;
 }

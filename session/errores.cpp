@@ -90,8 +90,8 @@ std::optional<std::uint32_t> LeerSemilla(std::string_view semilla) {
 }
 std::string SemillaNoValida(std::string_view s, diagram::Traductor tr) {
     return diagram::Sustituir(
-        tr(kContexto, QT_TRANSLATE_NOOP("Errores",
-                                        "semilla no válida %1: se esperaba un entero de 0 a %2")),
+        tr(kContexto,
+           QT_TRANSLATE_NOOP("Errores", "semilla no válida %1: se esperaba un entero de 0 a %2")),
         {Q(s), "4294967295"});
 }
 std::string NivelDesconocido(std::string_view n) {
@@ -101,14 +101,14 @@ std::string NivelDesconocido(std::string_view n) {
 std::optional<double> LeerDecimal(std::string_view numero) { return canvas::LeerReal(numero); }
 std::string ModuloNoValido(std::string_view r, diagram::Traductor tr) {
     return diagram::Sustituir(
-        tr(kContexto, QT_TRANSLATE_NOOP("Errores",
-                                        "magnitud no válida %1: se esperaba un número como %2")),
+        tr(kContexto,
+           QT_TRANSLATE_NOOP("Errores", "magnitud no válida %1: se esperaba un número como %2")),
         {Q(r), "87.5"});
 }
 std::string DireccionNoValida(std::string_view a, diagram::Traductor tr) {
     return diagram::Sustituir(
-        tr(kContexto, QT_TRANSLATE_NOOP("Errores",
-                                        "dirección no válida %1: se esperaba un número como %2")),
+        tr(kContexto,
+           QT_TRANSLATE_NOOP("Errores", "dirección no válida %1: se esperaba un número como %2")),
         {Q(a), "36.6"});
 }
 std::string ModuloFueraDeRango(std::string_view r, practice::Ventana ventana,

@@ -54,7 +54,8 @@ std::string NivelDesconocido(std::string_view nivel);
 std::optional<double> LeerDecimal(std::string_view numero);
 std::string ModuloNoValido(std::string_view r, diagram::Traductor tr);
 std::string DireccionNoValida(std::string_view alfa, diagram::Traductor tr);
-std::string ModuloFueraDeRango(std::string_view r, practice::Ventana ventana, diagram::Traductor tr);
+std::string ModuloFueraDeRango(std::string_view r, practice::Ventana ventana,
+                               diagram::Traductor tr);
 std::string DireccionFueraDeRango(std::string_view alfa, diagram::Traductor tr);
 // A point in twips, as the trace writes them or with an exponent ("1.5e3").
 std::optional<double> LeerCoordenada(std::string_view numero);

@@ -306,8 +306,10 @@ std::string Sesion::Adivinar(std::string_view nombre, std::string_view r, std::s
     Practica& practica = static_cast<VentanaMetodo&>(*b.ventana).practica();
     if (!practica.activa()) return errores::NoPractica(nombre);
     const practice::Ventana cual = practica.cual();
-    if (!practice::ModuloAdmitido(cual, *modulo)) return errores::ModuloFueraDeRango(r, cual, traductor());
-    if (!practice::DireccionAdmitida(*direccion)) return errores::DireccionFueraDeRango(alfa, traductor());
+    if (!practice::ModuloAdmitido(cual, *modulo))
+        return errores::ModuloFueraDeRango(r, cual, traductor());
+    if (!practice::DireccionAdmitida(*direccion))
+        return errores::DireccionFueraDeRango(alfa, traductor());
     if (!practica.Adivinar({*modulo, *direccion})) return errores::Resuelto(nombre);
     return {};
 }

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <variant>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "practice/dibujo.h"
