@@ -68,15 +68,20 @@ async function latencias(pagina, tipo, accion) {
   await cdp.send('IO.close', { handle: stream });
   await cdp.detach();
   const eventos = JSON.parse(texto);
-  const inicios = new Map();
+  // Only inputs whose frame was presented: a pointer's move that changes no bar paints nothing,
+  // and its latency ends when Chromium drops it. An input's stages share its id while it lasts.
+  const abiertos = new Map();
   const duraciones = [];
   for (const e of (eventos.traceEvents ?? eventos).sort((a, b) => a.ts - b.ts)) {
-    if (e.name !== 'EventLatency') continue;
     const id = e.id2?.local ?? e.id;
-    if (e.ph === 'b' && e.args?.event_latency?.event_type === tipo) inicios.set(id, e.ts);
-    else if (e.ph === 'e' && inicios.has(id)) {
-      duraciones.push([inicios.get(id), (e.ts - inicios.get(id)) / 1000]);
-      inicios.delete(id);
+    if (e.name === 'EventLatency' && e.ph === 'b' && e.args?.event_latency?.event_type === tipo)
+      abiertos.set(id, { inicio: e.ts, presentado: false });
+    else if (e.name === 'SubmitCompositorFrameToPresentationCompositorFrame' && abiertos.has(id))
+      abiertos.get(id).presentado = true;
+    else if (e.name === 'EventLatency' && e.ph === 'e' && abiertos.has(id)) {
+      const { inicio, presentado } = abiertos.get(id);
+      if (presentado) duraciones.push([inicio, (e.ts - inicio) / 1000]);
+      abiertos.delete(id);
     }
   }
   return duraciones.sort((a, b) => a[0] - b[0]).map(([, d]) => d);
