@@ -9,6 +9,10 @@ const kAlcance = { mouse: 10, pen: 14, touch: 24 } as const;
 
 export class Arrastre {
   private puntero: number | null = null;
+  // The position the core was last given, so that a frame's move does not repeat it.
+  private ultimo = '';
+  // A frame's first raw movement has gone to the core already.
+  private adelantado = false;
 
   constructor(
     private readonly entorno: Entorno,
@@ -18,6 +22,15 @@ export class Arrastre {
   ) {
     picture.addEventListener('pointerdown', (e) => this.presionar(e));
     picture.addEventListener('pointermove', (e) => this.mover(e));
+    // The browser hands pointermove only when a frame begins, up to a refresh after the pointer
+    // moved. A frame's first raw movement goes to the core at once, so that the frame can show
+    // it; the frame's own move then gives the last position.
+    picture.addEventListener('pointerrawupdate', (e) => {
+      if (this.adelantado || (e as PointerEvent).pointerId !== this.puntero) return;
+      this.adelantado = true;
+      requestAnimationFrame(() => (this.adelantado = false));
+      this.mover(e as PointerEvent);
+    });
     picture.addEventListener('pointerup', (e) => this.soltar(e));
     picture.addEventListener('pointercancel', (e) => this.soltar(e));
   }
@@ -46,6 +59,7 @@ export class Arrastre {
     const gesto = this.entorno.nucleo.gesto();
     if (gesto !== 'punta' && gesto !== 'intento') return;
     this.puntero = e.pointerId;
+    this.ultimo = '';
     this.picture.setPointerCapture(e.pointerId);
     e.preventDefault();
   }
@@ -53,7 +67,11 @@ export class Arrastre {
   private mover(e: PointerEvent): void {
     if (e.pointerId !== this.puntero) return;
     const p = this.twips(e);
-    this.entorno.ejecutar((n) => n.moverPuntero(this.ventana, p.x, p.y, this.ajustar(e)));
+    const ajustar = this.ajustar(e);
+    const posicion = `${p.x} ${p.y} ${ajustar}`;
+    if (posicion === this.ultimo) return;
+    this.ultimo = posicion;
+    this.entorno.ejecutar((n) => n.moverPuntero(this.ventana, p.x, p.y, ajustar));
   }
 
   private soltar(e: PointerEvent): void {
