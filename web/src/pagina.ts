@@ -106,7 +106,8 @@ class Pagina implements Entorno, Cara {
 
   private mostrar(respuesta: Respuesta): void {
     let mostradas = false;
-    if (!respuesta.eventos.some((e) => e.tipo === 'rehusado')) $('aviso').hidden = true;
+    const aviso = $('aviso');
+    if (!aviso.hidden && !respuesta.eventos.some((e) => e.tipo === 'rehusado')) aviso.hidden = true;
     for (const e of respuesta.eventos) {
       switch (e.tipo) {
         case 'vista':

@@ -12,15 +12,23 @@ const kRaizPropia: Record<string, string> = {
   focusable: 'false',
 };
 
+// A text or an attribute written only when it differs: writing the same again still makes the
+// browser lay out and paint it anew, and the core repeats read-outs that did not change.
+export function ponerTexto(e: Node, texto: string): void {
+  if (e.textContent !== texto) e.textContent = texto;
+}
+export function ponerAtributo(e: Element, nombre: string, valor: string): void {
+  if (e.getAttribute(nombre) !== valor) e.setAttribute(nombre, valor);
+}
+
 function igualarAtributos(viejo: Element, nuevo: Element, propios: Record<string, string> = {}): void {
   for (const a of [...viejo.attributes])
     if (!nuevo.hasAttribute(a.name) && !(a.name in propios)) viejo.removeAttribute(a.name);
   for (const a of nuevo.attributes) {
     const valor = propios[a.name] ?? a.value;
-    if (viejo.getAttribute(a.name) !== valor) viejo.setAttribute(a.name, valor);
+    ponerAtributo(viejo, a.name, valor);
   }
-  for (const [nombre, valor] of Object.entries(propios))
-    if (viejo.getAttribute(nombre) !== valor) viejo.setAttribute(nombre, valor);
+  for (const [nombre, valor] of Object.entries(propios)) ponerAtributo(viejo, nombre, valor);
 }
 
 // The document as the core writes it (with its XML declaration) into contenedor.
@@ -47,7 +55,7 @@ export function ponerSvg(contenedor: Element, texto: string): void {
     else if (v.tagName !== e.tagName) v.replaceWith(e);
     else {
       igualarAtributos(v, e);
-      if (v.textContent !== e.textContent) v.textContent = e.textContent;
+      ponerTexto(v, e.textContent ?? '');
     }
   });
   while (antes.length > despues.length) antes[antes.length - 1].remove();

@@ -4,7 +4,7 @@
 import { Arrastre } from './arrastre';
 import type { Control, Evento, Nucleo, Respuesta, Tabla } from './nucleo';
 import { leerTabla } from './nucleo';
-import { ponerSvg } from './svg_vivo';
+import { ponerAtributo, ponerSvg, ponerTexto } from './svg_vivo';
 import { nombreDeTecla } from './teclas';
 
 const kTwipsPorPixel = 15;
@@ -204,12 +204,12 @@ export class VentanaWeb {
     const c = this.fila(control);
     if (!e || !c) return;
     if (c.tipo === 'lectura') {
-      e.textContent = texto;
-      e.setAttribute('aria-label', texto ? `${c.descripcion}: ${texto}` : c.descripcion);
+      ponerTexto(e, texto);
+      ponerAtributo(e, 'aria-label', texto ? `${c.descripcion}: ${texto}` : c.descripcion);
     } else if (c.tipo === 'rotulo') {
-      e.firstElementChild!.textContent = texto;
+      ponerTexto(e.firstElementChild!, texto);
     } else {
-      e.textContent = texto;
+      ponerTexto(e, texto);
     }
   }
 
@@ -240,7 +240,7 @@ export class VentanaWeb {
       case 'valor': {
         if (fila) fila.valor = ev.valor;
         const input = this.elementos.get(ev.c);
-        if (input instanceof HTMLInputElement) input.value = String(ev.valor);
+        if (input instanceof HTMLInputElement && input.value !== String(ev.valor)) input.value = String(ev.valor);
         break;
       }
       case 'anterior':
@@ -274,9 +274,11 @@ export class VentanaWeb {
     this.sucio = false;
     const n = this.entorno.nucleo;
     ponerSvg(this.imagen, n.svg(this.nombre));
-    this.descripcion.textContent =
+    ponerTexto(
+      this.descripcion,
       n.descripcion(this.nombre) ||
-      n.traducir('VentanaMetodo', 'Diagrama vacío: mueva una barra para dibujar los vectores.');
+        n.traducir('VentanaMetodo', 'Diagrama vacío: mueva una barra para dibujar los vectores.'),
+    );
   }
 
   // The read-out a bar's value editor stands over.
