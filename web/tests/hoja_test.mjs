@@ -7,9 +7,8 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import { join } from 'node:path';
-import { abrirChromium, abrirPagina, paginaLocal } from './practica_comun.mjs';
+import { abrirChromium, abrirPagina, paginaLocal, violacionesDeAxe } from './practica_comun.mjs';
 
 const kPtEnMm = 25.4 / 72;
 const { contexto, perfil, cerrar } = await abrirChromium();
@@ -29,8 +28,7 @@ try {
 
   // Practice's controls, then the worksheet's options, open as a keyboard or a screen reader meets
   // them.
-  await pagina.addScriptTag({ content: readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8') });
-  const violaciones = () => pagina.evaluate(async () => (await axe.run()).violations.map((v) => v.id));
+  const violaciones = async () => (await violacionesDeAxe(pagina)).map((v) => v.id);
   await pagina.locator('#Form2 .practica summary').click();
   assert.deepEqual(await violaciones(), [], 'practice');
   await pagina.locator('#Form2 .practica summary').click();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the page's tests of practice, worksheets and offline use: Debian's Chromium, headless, with
 // a fresh profile and no traffic of its own, and the site folder that make web builds.
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -33,7 +34,17 @@ export async function abrirPagina(contexto, direccion = paginaLocal) {
   const pagina = await contexto.newPage();
   const errores = [];
   pagina.on('pageerror', (e) => errores.push(String(e)));
+  // What the page's security policy refused: the page itself must need nothing it forbids.
+  pagina.on('console', (m) => /Content Security Policy/.test(m.text()) && errores.push(m.text()));
   await pagina.goto(direccion);
   await pagina.locator('#Form1:not([hidden])').waitFor();
   return { pagina, errores };
+}
+
+// axe-core's rule ids the page breaks now. Evaluated from outside: the page's own policy forbids
+// a script that is not one of its files.
+const kAxe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+export async function violacionesDeAxe(pagina) {
+  await pagina.evaluate(kAxe);
+  return pagina.evaluate(async () => (await axe.run(document)).violations);
 }
