@@ -240,7 +240,8 @@ export class VentanaWeb {
       case 'valor': {
         if (fila) fila.valor = ev.valor;
         const input = this.elementos.get(ev.c);
-        if (input instanceof HTMLInputElement && input.value !== String(ev.valor)) input.value = String(ev.valor);
+        if (input instanceof HTMLInputElement && input.value !== String(ev.valor))
+          input.value = String(ev.valor);
         break;
       }
       case 'anterior':

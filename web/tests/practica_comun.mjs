@@ -41,7 +41,7 @@ export async function abrirPagina(contexto, direccion = paginaLocal) {
   return { pagina, errores };
 }
 
-// axe-core's rule ids the page breaks now. Evaluated from outside: the page's own policy forbids
+// axe-core's violations on the page as it stands. Evaluated from outside: the page's own policy forbids
 // a script that is not one of its files.
 const kAxe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 export async function violacionesDeAxe(pagina) {
