@@ -86,7 +86,8 @@ async function latencias(pagina, accion) {
   }
   await cdp.send('IO.close', { handle: stream });
   await cdp.detach();
-  const eventos = (JSON.parse(texto).traceEvents ?? JSON.parse(texto)).sort((a, b) => a.ts - b.ts);
+  const traza = JSON.parse(texto);
+  const eventos = (traza.traceEvents ?? traza).sort((a, b) => a.ts - b.ts);
   // The mark ties the page's clock (ms) to the trace's (µs) and names the page's process.
   const marca = eventos.find((e) => e.name === 'trazalia-reloj');
   const aTraza = (t) => (t - reloj) * 1000 + marca.ts;
