@@ -2,6 +2,7 @@
 // One window of the program in the page, built from its control table: it shows what the core
 // announces and turns clicks, bar moves and keys into the core's commands.
 import { Arrastre } from './arrastre';
+import { LetraMinima } from './letra_minima';
 import type { Control, Evento, Nucleo, Respuesta, Tabla } from './nucleo';
 import { leerTabla } from './nucleo';
 import { ponerAtributo, ponerSvg, ponerTexto } from './svg_vivo';
@@ -35,6 +36,7 @@ export class VentanaWeb {
   private sucio = true;
   private descripcion: HTMLElement | null = null;
   private imagen: HTMLElement | null = null;
+  private letra: LetraMinima | null = null;
   private editor: { input: HTMLInputElement; control: string } | null = null;
   private estrecha: boolean | null = null;
   private zoom = 1;
@@ -91,6 +93,7 @@ export class VentanaWeb {
         const svg = document.createElement('div');
         svg.className = 'svg';
         this.imagen = svg;
+        this.letra = new LetraMinima(this.nombre, svg, kLetraMinima);
         this.descripcion = document.createElement('p');
         this.descripcion.className = 'sr';
         this.descripcion.id = `descripcion-${this.nombre}`;
@@ -275,6 +278,7 @@ export class VentanaWeb {
     this.sucio = false;
     const n = this.entorno.nucleo;
     ponerSvg(this.imagen, n.svg(this.nombre));
+    this.letra?.ajustar();
     ponerTexto(
       this.descripcion,
       n.descripcion(this.nombre) ||

@@ -256,6 +256,19 @@ async function tamanos(contexto, direccion) {
           if (e.matches('button, input') && e.tabIndex < 0) malos.push(`${nombre} fuera del orden de Tab`);
           if (estrecha && e.textContent.trim() && letra < 12) malos.push(`${nombre}: letra de ${letra} px`);
           if (estrecha && e.classList.contains('picture') && r.width < 340) malos.push(`dibujo de ${r.width} px`);
+          // The picture's own texts too, each whole inside it.
+          const svg = e.querySelector('.svg > svg');
+          if (!estrecha || !svg) continue;
+          const caja = svg.getBoundingClientRect();
+          const vista = svg.viewBox.baseVal;
+          const escala = Math.min(caja.width / vista.width, caja.height / vista.height);
+          for (const t of svg.querySelectorAll('text')) {
+            const tr = t.getBoundingClientRect();
+            const px = parseFloat(getComputedStyle(t).fontSize) * escala;
+            if (px < 11.95) malos.push(`${nombre}: «${t.textContent}» de ${px.toFixed(1)} px`);
+            if (tr.left < caja.left - 0.5 || tr.right > caja.right + 0.5 || tr.top < caja.top - 0.5 ||
+                tr.bottom > caja.bottom + 0.5) malos.push(`${nombre}: «${t.textContent}» fuera del dibujo`);
+          }
         }
         return malos;
       }, [ancho < 600]);
