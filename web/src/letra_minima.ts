@@ -3,7 +3,8 @@
 // the axes' numbers 8 px high. A style sheet of the window's own raises each text size the picture
 // uses that would show smaller than the page's smallest letter to that letter, and no other.
 export class LetraMinima {
-  private readonly hoja = new CSSStyleSheet();
+  // A style element rather than a constructed sheet, which Safari before 16.4 lacks.
+  private readonly hoja = document.createElement('style');
   private ancho = 0;
   private alto = 0;
   private reglas = '';
@@ -13,7 +14,7 @@ export class LetraMinima {
     private readonly imagen: HTMLElement,
     private readonly minima: number,
   ) {
-    document.adoptedStyleSheets = [...document.adoptedStyleSheets, this.hoja];
+    document.head.append(this.hoja);
     // The picture's size as laid out, without asking for a layout of its own.
     new ResizeObserver(([e]) => {
       ({ width: this.ancho, height: this.alto } = e.contentRect);
@@ -52,6 +53,6 @@ export class LetraMinima {
   }
 
   private poner(reglas: string): void {
-    if (reglas !== this.reglas) this.hoja.replaceSync((this.reglas = reglas));
+    if (reglas !== this.reglas) this.hoja.textContent = this.reglas = reglas;
   }
 }
