@@ -8,6 +8,7 @@ export class LetraMinima {
   private ancho = 0;
   private alto = 0;
   private reglas = '';
+  private tamanos = '';
 
   constructor(
     private readonly ventana: string,
@@ -37,9 +38,8 @@ export class LetraMinima {
     const tamanos = [...new Set(textos.map(({ e }) => e.getAttribute('font-size')))]
       .map((f) => `${ventana} text[font-size="${f}"] { font-size: ${minima.toFixed(1)}px; }`)
       .join('\n');
-    // The sizes apply before the texts are measured; the rules in place begin with them when only
-    // where a text moves has changed.
-    if (!this.reglas.startsWith(tamanos)) this.poner(tamanos);
+    // The sizes apply before the texts are measured (a move in place does not change a measure).
+    if (tamanos !== this.tamanos) this.poner((this.tamanos = tamanos));
     // A text made larger may now cross the picture's edge: it moves back inside.
     const dentro = (desde: number, hasta: number, inicio: number, fin: number) =>
       Math.min(0, hasta - fin) || Math.max(0, desde - inicio);
