@@ -99,6 +99,8 @@ bench:
 	    --benchmark_report_aggregates_only=true
 	$(RELEASE_DIR)/bench/moodle_bench --benchmark_repetitions=9 \
 	    --benchmark_report_aggregates_only=true
+	$(RELEASE_DIR)/bench/veredicto_bench --benchmark_repetitions=9 \
+	    --benchmark_report_aggregates_only=true
 
 # libFuzzer on script mode for FUZZ_SECONDS; findings land in $(FUZZ_DIR).
 fuzz:

@@ -293,7 +293,7 @@ int Resumir(const std::vector<std::string>& archivos, bool csv) {
         }
         resumen.Cerrar();
     }
-    return Mostrar(csv ? resumen.Csv() : trazalia::app::ResumenTraducido(resumen));
+    return Mostrar(csv ? resumen.Csv() : resumen.Texto(trazalia::app::EnElIdioma));
 }
 
 using trazalia::session::Modo;

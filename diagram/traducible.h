@@ -22,7 +22,8 @@ namespace trazalia::diagram {
 // The translation context of every text the domain marks.
 inline constexpr char kContexto[] = "Trazalia";
 
-// The text as written: Spanish.
+// The text as written: Spanish. A counted text (cuenta 0 or more) has its %n replaced and its
+// plural marks read: "%n intento(s)" and "%n vez/veces" give "1 intento", "3 veces".
 std::string EnEspanol(const char* contexto, const char* texto, int cuenta);
 
 // A marked text in the user's language, for texts the domain composes itself; the windows pass a

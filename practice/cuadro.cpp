@@ -41,9 +41,9 @@ std::optional<int> EscalaDeHoja(const std::vector<Componentes>& v) {
     }
     for (int k : kEscalas) {
         // Scales grow: a shorter vector than a centimetre now stays so at every later one.
-        if (corto / k < kLargoMinimo) return std::nullopt;
-        if (ancho / k + kHolgura <= kAnchoDelCuadro / 2.0 &&
-            alto / k + kHolgura <= kAltoDelCuadro / 2.0)
+        if (corto / k < kLargoMinimo - kHolguraDeRedondeo) return std::nullopt;
+        if (ancho / k + kHolgura <= kAnchoDelCuadro / 2.0 + kHolguraDeRedondeo &&
+            alto / k + kHolgura <= kAltoDelCuadro / 2.0 + kHolguraDeRedondeo)
             return k;
     }
     return std::nullopt;

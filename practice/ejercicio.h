@@ -30,6 +30,13 @@ std::string_view Nombre(Ventana ventana);
 std::optional<Ventana> VentanaDeNombre(std::string_view nombre);
 int NumeroDeVectores(Ventana ventana);
 
+// The last bit of a sine or a square root differs between the C libraries the core runs on
+// (natively and in WebAssembly), so a value that is exactly on a bound in exact arithmetic may
+// land on either side of it. Every decision that chooses an exercise compares with this margin,
+// in the value's units, taking such a value as on the bound, so that one seed gives the same
+// exercises everywhere.
+inline constexpr double kHolguraDeRedondeo = 1e-9;
+
 // The vectors of one exercise in the order of the window's scroll bars.
 using Ejercicio = std::vector<diagram::Entrada>;
 

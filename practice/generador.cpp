@@ -71,10 +71,12 @@ Ejercicio Generador::Siguiente() { return Siguiente(ventana_); }
 Ejercicio Generador::Siguiente(Ventana ventana) {
     Ejercicio vectores;
     for (int sorteo = 0; sorteo < kSorteos; ++sorteo) {
+        ++sorteos_;
         vectores.clear();
         for (int k = 0; k < NumeroDeVectores(ventana); ++k) vectores.push_back(Vector());
         if (Aceptable(ventana, vectores)) return vectores;
     }
+    ++reservas_;
     return EjercicioDeReserva(ventana);
 }
 
@@ -82,13 +84,13 @@ bool Aceptable(Ventana ventana, const Ejercicio& vectores) {
     for (const diagram::Entrada& v : vectores)
         if (v.m < kModuloMinimo) return false;
     const Respuesta respuesta = RespuestaDe(ventana, vectores);
-    return respuesta.r >= kResultanteMinima && EscalaDeHoja(respuesta.componentes) &&
-           SeDistinguen(ventana, vectores);
+    return respuesta.r >= kResultanteMinima - kHolguraDeRedondeo &&
+           EscalaDeHoja(respuesta.componentes) && SeDistinguen(ventana, vectores);
 }
 
 Ejercicio EjercicioDeReserva(Ventana ventana) {
     if (ventana == Ventana::Form2) return {{80, 30}, {50, 135}};
-    return {{70, 30}, {50, 120}, {40, 300}};
+    return {{60, 0}, {50, 120}, {40, 300}};
 }
 
 std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel, Metodo metodo,

@@ -26,7 +26,12 @@ public:
     // The next exercise for that window, from the same sequence.
     Ejercicio Siguiente(Ventana ventana);
 
-    static constexpr int kSorteos = 100;
+    static constexpr int kSorteos = 250;
+
+    // How many draws the exercises so far took, and how many of them fell back on
+    // EjercicioDeReserva: what the rules of Aceptable cost.
+    long sorteos() const { return sorteos_; }
+    long reservas() const { return reservas_; }
 
 private:
     // An index from 0 to n - 1: the output scaled to n (off by at most n / 2^32 from uniform).
@@ -36,11 +41,13 @@ private:
     std::mt19937 motor_;
     Nivel nivel_;
     Ventana ventana_;
+    long sorteos_ = 0;
+    long reservas_ = 0;
 };
 
 // Whether an exercise may be set: every vector at least 10 units, a resultant of at least 10, a
 // worksheet's frame that holds it with every arrow at least a centimetre long (EscalaDeHoja), and
-// every mistake told apart from the right answer (SeDistinguen).
+// every mistake kept apart from the right answer and from every other mistake (SeDistinguen).
 bool Aceptable(Ventana ventana, const Ejercicio& vectores);
 
 // The exercise given when no draw is acceptable: acceptable, and of values every level allows.

@@ -181,14 +181,22 @@ public:
         alternativas_.push_back(std::move(a));
     }
 
+    // The near misses' band around the answer: after every answer above, which keep their own
+    // feedback within it, so it is added whatever they hold.
+    void AgregarBanda(Alternativa a) { alternativas_.push_back(std::move(a)); }
+
     // A direction, and the same across the wrap where its tolerance reaches 0° or 360°.
-    void AgregarDireccion(int porcentaje, double grados, const std::string& comentario) {
-        Alternativa a = Escrita(porcentaje, EnUnaVuelta(grados), kToleranciaGrados, comentario);
+    void AgregarDireccion(int porcentaje, double grados, const std::string& comentario,
+                          double tolerancia = kToleranciaGrados, bool banda = false) {
+        Alternativa a = Escrita(porcentaje, EnUnaVuelta(grados), tolerancia, comentario);
         const double otra = a.valor - a.tolerancia < 0     ? a.exacto + 360
                             : a.valor + a.tolerancia > 360 ? a.exacto - 360
                                                            : a.exacto;
-        Agregar(a);
-        if (otra != a.exacto) Agregar(Escrita(porcentaje, otra, kToleranciaGrados, comentario));
+        const auto agregar = [&](Alternativa b) {
+            banda ? AgregarBanda(std::move(b)) : Agregar(std::move(b));
+        };
+        agregar(a);
+        if (otra != a.exacto) agregar(Escrita(porcentaje, otra, tolerancia, comentario));
     }
 
     std::string Texto(const std::string& pista) const {
@@ -201,13 +209,6 @@ public:
 
 private:
     std::vector<Alternativa> alternativas_;
-};
-
-// The mistakes a blank may name, in the order the verdict tries them.
-constexpr Codigo kErrores[] = {
-    Codigo::SumaDeModulos,         Codigo::RestaDeModulos, Codigo::SentidoOpuesto,
-    Codigo::RestaDeVectores,       Codigo::AnguloDesdeY,   Codigo::SentidoHorario,
-    Codigo::PromedioDeDirecciones, Codigo::FaltaUnVector,  Codigo::ComponentesSinSigno,
 };
 
 std::string Svg(Ventana ventana, const Ejercicio& vectores, Trazado trazado) {
@@ -244,6 +245,19 @@ std::string Pregunta(const EjercicioDeHoja& e, const std::string& nombre, int n,
             if (o.r) r.Agregar(Escrita(0, *o.r, Tolerancia(*o.r), frase(Frase(codigo))));
             if (o.direccion) alfa.AgregarDireccion(0, *o.direccion, frase(Frase(codigo)));
         }
+    const std::string medir = frase(Pista(Codigo::Casi, e.ventana));
+    r.AgregarBanda(Escrita(
+        0, *canvas::LeerReal(respuesta.lecturaR), kBandaDeCasi * Tolerancia(respuesta.r),
+        tr(QT_TRANSLATE_NOOP(
+            "Trazalia", "Casi: su módulo está cerca del correcto, pero fuera de la tolerancia.")) +
+            ' ' + medir));
+    alfa.AgregarDireccion(
+        0, *canvas::LeerReal(respuesta.lecturaDireccion),
+        tr(QT_TRANSLATE_NOOP("Trazalia",
+                             "Casi: su dirección está cerca de la correcta, pero fuera de la "
+                             "tolerancia.")) +
+            ' ' + medir,
+        kBandaDeCasi * kToleranciaGrados, true);
     const std::string pista = frase(Pista(Codigo::Otro, e.ventana));
 
     const std::string numero = std::to_string(n);

@@ -141,6 +141,10 @@ std::optional<double> Real(std::string_view s) { return canvas::LeerReal(s); }
 
 }  // namespace
 
+bool SinIntento(Codigo codigo) {
+    return codigo == Codigo::Saltado || codigo == Codigo::SinRespuesta;
+}
+
 Asiento AsientoDe(std::string_view fecha, std::string_view alumno, Ventana ventana, Nivel nivel,
                   const Ejercicio& vectores, Intento intento, const Veredicto& veredicto) {
     return {std::string(fecha),
@@ -151,7 +155,14 @@ Asiento AsientoDe(std::string_view fecha, std::string_view alumno, Ventana venta
             intento,
             veredicto.respuesta.lecturaR,
             veredicto.respuesta.lecturaDireccion,
-            veredicto.codigo};
+            veredicto.clasificacion()};
+}
+
+Asiento AsientoSinVeredicto(std::string_view fecha, std::string_view alumno, Ventana ventana,
+                            Nivel nivel, const Ejercicio& vectores, Codigo codigo) {
+    const Respuesta respuesta = RespuestaDe(ventana, vectores);
+    return {std::string(fecha), std::string(alumno),        ventana, nivel, vectores, std::nullopt,
+            respuesta.lecturaR, respuesta.lecturaDireccion, codigo};
 }
 
 std::string_view CabeceraDelRegistro() {
@@ -177,9 +188,12 @@ std::string LineaDeAsiento(const Asiento& registro) {
         else
             linea += ",,";
     }
-    linea += ',' + Decimal(registro.intento.r) + ',' + Decimal(registro.intento.direccion) + ',' +
-             CampoCsv(registro.r) + ',' + CampoCsv(registro.alfa) + ',' +
-             std::string(Nombre(registro.codigo));
+    if (registro.intento)
+        linea += ',' + Decimal(registro.intento->r) + ',' + Decimal(registro.intento->direccion);
+    else
+        linea += ",,";
+    linea +=
+        ',' + CampoCsv(registro.r) + ',' + CampoCsv(registro.alfa) + ',' + Nombre(registro.codigo);
     return linea;
 }
 
@@ -219,18 +233,24 @@ std::variant<Asiento, std::string> LeerAsiento(std::string_view linea) {
         if (!d) return invalido(i + 1);
         r.vectores.push_back({*m, *d});
     }
-    const auto tuR = Real(c[10]);
-    if (!tuR) return invalido(10);
-    const auto tuAlfa = Real(c[11]);
-    if (!tuAlfa) return invalido(11);
-    r.intento = {*tuR, *tuAlfa};
+    const auto codigo = ClasificacionDeNombre(c[14]);
+    if (!codigo) return invalido(14);
+    r.codigo = *codigo;
+    // An exercise left or revealed without a guess has none.
+    if (SinIntento(r.codigo.codigo)) {
+        for (const std::size_t i : {10, 11})
+            if (!c[i].empty()) return invalido(i);
+    } else {
+        const auto tuR = Real(c[10]);
+        if (!tuR) return invalido(10);
+        const auto tuAlfa = Real(c[11]);
+        if (!tuAlfa) return invalido(11);
+        r.intento = Intento{*tuR, *tuAlfa};
+    }
     if (!Real(c[12])) return invalido(12);
     r.r = c[12];
     if (c[13] != diagram::kIndefinido && !Real(c[13])) return invalido(13);
     r.alfa = c[13];
-    const auto codigo = CodigoDeNombre(c[14]);
-    if (!codigo) return invalido(14);
-    r.codigo = *codigo;
     return r;
 }
 

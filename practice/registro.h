@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -22,12 +23,15 @@ namespace trazalia::practice {
 //   ventana    Form2 (parallelogram) or Form3 (polygon)
 //   nivel      facil, medio or dificil
 //   m1 … d3    each vector's magnitude and direction in whole degrees; m3 and d3 empty for Form2
-//   tu_r       the guess's magnitude and direction in degrees, as decimal numbers with a point
-//   tu_alfa
+//   tu_r       the guess's magnitude and direction in degrees, as decimal numbers with a point;
+//   tu_alfa    both empty for saltado and sin-respuesta, which have none
 //   r, alfa    the answer as the window's read-outs show it: "87.18" and "36.59" or "Indefinido"
 //   veredicto  acierto, suma-de-modulos, resta-de-modulos, sentido-opuesto, resta-de-vectores,
 //              angulo-desde-y, sentido-horario, promedio-de-direcciones, falta-un-vector,
-//              componentes-sin-signo or otro
+//              componentes-sin-signo, otro, casi (a near miss), saltado (left for another
+//              exercise before it was checked) or sin-respuesta (revealed with no guess); two
+//              mistakes that coincide in the exercise, joined by "+":
+//              "suma-de-modulos+resta-de-vectores"
 //
 // A field holding a comma or a double quote is quoted, its quotes doubled; a line break or another
 // control character within a field is written as a space, so that each entry stays one line and
@@ -44,11 +48,14 @@ struct Asiento {
     Ventana ventana = Ventana::Form2;
     Nivel nivel = Nivel::Medio;
     Ejercicio vectores;
-    Intento intento;
+    std::optional<Intento> intento;  // none for saltado and sin-respuesta
     std::string r;
     std::string alfa;
-    Codigo codigo = Codigo::Otro;
+    Clasificacion codigo;
 };
+
+// Whether an entry of that code has no guess: saltado and sin-respuesta.
+bool SinIntento(Codigo codigo);
 
 // The longest entry: the name dialog takes at most 32767 UTF-16 units, each at most 3 bytes of
 // UTF-8 (doubled quotes take 2), and the other fields take well under 1 KiB.
@@ -66,6 +73,10 @@ std::string CeldaCsv(std::string_view texto);
 // The record's entry of a verdict: what the record keeps of it.
 Asiento AsientoDe(std::string_view fecha, std::string_view alumno, Ventana ventana, Nivel nivel,
                   const Ejercicio& vectores, Intento intento, const Veredicto& veredicto);
+
+// The entry of an exercise left (Saltado) or revealed with no guess (SinRespuesta).
+Asiento AsientoSinVeredicto(std::string_view fecha, std::string_view alumno, Ventana ventana,
+                            Nivel nivel, const Ejercicio& vectores, Codigo codigo);
 
 // The header line, without its line break.
 std::string_view CabeceraDelRegistro();

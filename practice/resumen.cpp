@@ -7,6 +7,7 @@
 
 #include "canvas/error_reason.h"
 #include "canvas/numeros.h"
+#include "diagram/traducible.h"
 #include "practice/registro.h"
 
 namespace trazalia::practice {
@@ -57,11 +58,11 @@ std::string Donde(const Resumen::Ilegible& i) {
     return i.archivo + ':' + std::to_string(i.numero) + ": " + i.motivo;
 }
 
-// The mistakes, in the order of Codigo.
-constexpr int kPrimerError = static_cast<int>(Codigo::SumaDeModulos);
-constexpr int kUltimoError = static_cast<int>(Codigo::Otro);
-
 std::size_t Indice(Codigo codigo) { return static_cast<std::size_t>(codigo); }
+
+// What the tables of mistakes list: each mistake, and a guess that shows none.
+constexpr int kPrimeroDeLaTabla = static_cast<int>(kPrimerError);
+constexpr int kUltimoDeLaTabla = static_cast<int>(Codigo::Otro);
 
 }  // namespace
 
@@ -203,15 +204,21 @@ void Resumen::Linea(std::string_view linea, long numero) {
         return;
     }
     const Asiento& r = std::get<Asiento>(leido);
-    ++intentos_;
-    ++veces_[Indice(r.codigo)];
     const std::string clave = clave_(r.alumno);
     const auto [donde, nuevo] = alumnos_.try_emplace(clave);
     Alumno& alumno = donde->second;
     if (nuevo && !clave.empty()) alumno.nombre = Recortado(r.alumno);
-    ++alumno.intentos;
-    ++alumno.veces[Indice(r.codigo)];
-    if (r.codigo == Codigo::Acierto) ++alumno.aciertos;
+    // Two mistakes named together count once each.
+    for (const std::optional<Codigo> codigo : {std::optional(r.codigo.codigo), r.codigo.tambien}) {
+        if (!codigo) continue;
+        ++veces_[Indice(*codigo)];
+        ++alumno.veces[Indice(*codigo)];
+    }
+    if (!SinIntento(r.codigo.codigo)) {
+        ++intentos_;
+        ++alumno.intentos;
+    }
+    if (r.codigo.codigo == Codigo::Acierto) ++alumno.aciertos;
 }
 
 void Resumen::Anotar(long numero, std::string motivo) {
@@ -233,45 +240,83 @@ std::vector<Resumen::Alumno> Resumen::Alumnos() const {
     return alumnos;
 }
 
-std::string Resumen::Texto() const {
+std::string Resumen::Texto(diagram::Traductor t) const {
     using canvas::Printable;
-    const auto nombre = [](const Alumno& a) {
-        return a.nombre.empty() ? std::string("(sin nombre)") : Printable(a.nombre);
+    using diagram::Sustituir;
+    const auto tr = [&t](const char* texto, int cuenta = -1) {
+        return t("Resumen", texto, cuenta);
+    };
+    const auto nombre = [&tr](const Alumno& a) {
+        return a.nombre.empty() ? tr(QT_TRANSLATE_NOOP("Resumen", "(sin nombre)"))
+                                : Printable(a.nombre);
+    };
+    const auto error = [&t](Codigo c) {
+        return t(diagram::kContexto, std::string(NombreCorto(c)).c_str(), -1);
     };
     const int aciertos = Veces(Codigo::Acierto);
-    std::string texto = "Intentos: " + std::to_string(intentos_) +
-                        "; aciertos: " + std::to_string(aciertos) + " (" +
-                        Porcentaje(aciertos, intentos_) + " %).\n";
-    texto += "\nPor alumno:\n";
+    std::string texto =
+        Sustituir(tr(QT_TRANSLATE_NOOP("Resumen", "Intentos: %1; aciertos: %2 (%3 %).")),
+                  {std::to_string(intentos_), std::to_string(aciertos),
+                   Porcentaje(aciertos, intentos_)}) +
+        '\n';
+    if (const int casi = Veces(Codigo::Casi); casi > 0)
+        texto += Sustituir(tr(QT_TRANSLATE_NOOP("Resumen", "Casi: %1 (%2 % de los intentos).")),
+                           {std::to_string(casi), Porcentaje(casi, intentos_)}) +
+                 '\n';
+    const int saltados = Veces(Codigo::Saltado), sinRespuesta = Veces(Codigo::SinRespuesta);
+    if (saltados + sinRespuesta > 0)
+        texto += Sustituir(tr(QT_TRANSLATE_NOOP("Resumen", "Sin comprobar: %1, %2.")),
+                           {tr(QT_TRANSLATE_N_NOOP("Resumen", "%n saltado(s)"), saltados),
+                            tr(QT_TRANSLATE_N_NOOP("Resumen", "%n sin respuesta"), sinRespuesta)}) +
+                 '\n';
+    texto += '\n' + tr(QT_TRANSLATE_NOOP("Resumen", "Por alumno:")) + '\n';
     const std::vector<Alumno> alumnos = Alumnos();
     for (const Alumno& a : alumnos) {
-        texto += "  " + nombre(a) + ": " + std::to_string(a.intentos) +
-                 (a.intentos == 1 ? " intento, " : " intentos, ") + std::to_string(a.aciertos) +
-                 (a.aciertos == 1 ? " acierto (" : " aciertos (") +
-                 Porcentaje(a.aciertos, a.intentos) + " %)\n";
+        texto += "  " + nombre(a) + ": " +
+                 tr(QT_TRANSLATE_N_NOOP("Resumen", "%n intento(s)"), a.intentos) + ", " +
+                 tr(QT_TRANSLATE_N_NOOP("Resumen", "%n acierto(s)"), a.aciertos) + " (" +
+                 Porcentaje(a.aciertos, a.intentos) + " %)";
+        if (const int n = a.veces[Indice(Codigo::Casi)]; n > 0)
+            texto += ", " + tr(QT_TRANSLATE_N_NOOP("Resumen", "%n casi"), n);
+        if (const int n = a.veces[Indice(Codigo::Saltado)]; n > 0)
+            texto += ", " + tr(QT_TRANSLATE_N_NOOP("Resumen", "%n saltado(s)"), n);
+        if (const int n = a.veces[Indice(Codigo::SinRespuesta)]; n > 0)
+            texto += ", " + tr(QT_TRANSLATE_N_NOOP("Resumen", "%n sin respuesta"), n);
+        texto += '\n';
     }
-    texto += "\nErrores de la clase:\n";
-    for (int c = kPrimerError; c <= kUltimoError; ++c) {
+    texto += '\n' + tr(QT_TRANSLATE_NOOP("Resumen", "Errores de la clase:")) + '\n';
+    bool algunError = false;
+    for (int c = kPrimeroDeLaTabla; c <= kUltimoDeLaTabla; ++c) {
         const Codigo codigo = static_cast<Codigo>(c);
-        texto += "  " + std::string(NombreCorto(codigo)) + ": " + std::to_string(Veces(codigo)) +
-                 " (" + Porcentaje(Veces(codigo), intentos_) + " % de los intentos)\n";
+        algunError = algunError || Veces(codigo) > 0;
+        texto += "  " +
+                 Sustituir(tr(QT_TRANSLATE_NOOP("Resumen", "%1: %2 (%3 % de los intentos)")),
+                           {error(codigo), std::to_string(Veces(codigo)),
+                            Porcentaje(Veces(codigo), intentos_)}) +
+                 '\n';
     }
-    if (intentos_ > Veces(Codigo::Acierto)) {
-        texto += "\nAlumnos por error:\n";
-        for (int c = kPrimerError; c <= kUltimoError; ++c) {
+    if (algunError) {
+        texto += '\n' + tr(QT_TRANSLATE_NOOP("Resumen", "Alumnos por error:")) + '\n';
+        for (int c = kPrimeroDeLaTabla; c <= kUltimoDeLaTabla; ++c) {
             const auto i = static_cast<std::size_t>(c);
             if (veces_[i] == 0) continue;
-            texto += "  " + std::string(NombreCorto(static_cast<Codigo>(c))) + ":\n";
+            texto += "  " + error(static_cast<Codigo>(c)) + ":\n";
             for (const Alumno& a : alumnos)
                 if (a.veces[i] > 0)
-                    texto += "    " + nombre(a) + ": " + std::to_string(a.veces[i]) +
-                             (a.veces[i] == 1 ? " vez\n" : " veces\n");
+                    texto += "    " + nombre(a) + ": " +
+                             tr(QT_TRANSLATE_N_NOOP("Resumen", "%n vez/veces"), a.veces[i]) + '\n';
         }
     }
     if (TotalDeIlegibles() > 0) {
-        texto += "\nLíneas que no se pudieron leer: " + std::to_string(TotalDeIlegibles()) + "\n";
-        for (const Ilegible& i : ilegibles_) texto += "  " + Printable(Donde(i)) + "\n";
-        if (omitidos_ > 0) texto += "  y " + std::to_string(omitidos_) + " más\n";
+        texto += '\n' +
+                 tr(QT_TRANSLATE_N_NOOP("Resumen", "Líneas que no se pudieron leer: %n"),
+                    static_cast<int>(TotalDeIlegibles())) +
+                 '\n';
+        for (const Ilegible& i : ilegibles_) texto += "  " + Printable(Donde(i)) + '\n';
+        if (omitidos_ > 0)
+            texto += "  " +
+                     tr(QT_TRANSLATE_N_NOOP("Resumen", "y %n más"), static_cast<int>(omitidos_)) +
+                     '\n';
     }
     return texto;
 }
@@ -286,16 +331,30 @@ std::string Resumen::Csv() const {
     csv += fila("clase", "", Veces(Codigo::Acierto), intentos_);
     const std::vector<Alumno> alumnos = Alumnos();
     for (const Alumno& a : alumnos) csv += fila("alumno", a.nombre, a.aciertos, a.intentos);
-    for (int c = kPrimerError; c <= kUltimoError; ++c) {
+    for (int c = kPrimeroDeLaTabla; c <= kUltimoDeLaTabla; ++c) {
         const Codigo codigo = static_cast<Codigo>(c);
         csv += fila("error", Nombre(codigo), Veces(codigo), intentos_);
     }
-    for (int c = kPrimerError; c <= kUltimoError; ++c) {
+    for (int c = kPrimeroDeLaTabla; c <= kUltimoDeLaTabla; ++c) {
         const auto i = static_cast<std::size_t>(c);
         for (const Alumno& a : alumnos)
             if (a.veces[i] > 0)
                 csv += fila("alumno-error", a.nombre, a.veces[i], a.intentos,
                             Nombre(static_cast<Codigo>(c)));
+    }
+    // Near misses over the attempts; exercises left unchecked over the exercises.
+    for (const Codigo codigo : {Codigo::Casi, Codigo::Saltado, Codigo::SinRespuesta}) {
+        const auto i = Indice(codigo);
+        const int ejercicios = intentos_ + Veces(Codigo::Saltado) + Veces(Codigo::SinRespuesta);
+        const int de = codigo == Codigo::Casi ? intentos_ : ejercicios;
+        if (veces_[i] > 0) csv += fila("resultado", Nombre(codigo), veces_[i], de);
+        for (const Alumno& a : alumnos) {
+            const int suyos = a.intentos + a.veces[Indice(Codigo::Saltado)] +
+                              a.veces[Indice(Codigo::SinRespuesta)];
+            if (a.veces[i] > 0)
+                csv += fila("alumno-resultado", a.nombre, a.veces[i],
+                            codigo == Codigo::Casi ? a.intentos : suyos, Nombre(codigo));
+        }
     }
     for (const Ilegible& i : ilegibles_) csv += "ilegible," + CeldaCsv(Donde(i)) + ",,,,\n";
     if (omitidos_ > 0) csv += "ilegibles-omitidos,," + std::to_string(omitidos_) + ",,,\n";

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "diagram/traducible.h"
 #include "practice/veredicto.h"
 
 namespace trazalia::practice {
@@ -38,7 +39,7 @@ public:
         std::string nombre;  // the first spelling met, without spaces around; "" for no name
         int intentos = 0;
         int aciertos = 0;
-        std::array<int, 11> veces{};  // per Codigo
+        std::array<int, kNumeroDeCodigos> veces{};  // per Codigo; a pair counts for each
     };
     struct Ilegible {
         std::string archivo;
@@ -63,12 +64,14 @@ public:
     // All of them, those kept and those only counted.
     long TotalDeIlegibles() const { return static_cast<long>(ilegibles_.size()) + omitidos_; }
 
-    // In Spanish, for a terminal, every name, file name and reason with its control characters
-    // escaped:
+    // For a terminal, in the language of t, every name, file name and reason with its control
+    // characters escaped:
     //   Intentos: 12; aciertos: 7 (58.3 %).
+    //   Casi: 2 (16.7 % de los intentos).              (if any)
+    //   Sin comprobar: 3 saltados, 1 sin respuesta.   (if any)
     //
     //   Por alumno:
-    //     Ana: 5 intentos, 3 aciertos (60.0 %)
+    //     Ana: 5 intentos, 3 aciertos (60.0 %), 1 casi, 2 saltados   (what is 0 left out)
     //   …
     //   Errores de la clase:
     //     suma de módulos: 3 (25.0 % de los intentos)
@@ -82,13 +85,17 @@ public:
     //   …
     //     y 4 más
     // "Alumnos por error" lists the mistakes made, and the unreadable lines appear only if any.
-    std::string Texto() const;
+    // Attempts are the exercises checked with a guess; saltado and sin-respuesta are not.
+    std::string Texto(diagram::Traductor t = diagram::EnEspanol) const;
     // The same as CSV, header "tipo,nombre,veces,de,porcentaje,error", the codes as the records
     // write them:
     //   clase,,7,12,58.3,                       (right answers of all attempts)
     //   alumno,Ana,3,5,60.0,                    (a student's right answers of their attempts)
     //   error,suma-de-modulos,3,12,25.0,        (a mistake over all attempts)
     //   alumno-error,Ana,2,5,40.0,suma-de-modulos  (a mistake of a student's attempts)
+    //   resultado,casi,2,12,16.7,               (near misses over all attempts; saltado and
+    //                                           sin-respuesta over all exercises, if any)
+    //   alumno-resultado,Ana,1,5,20.0,casi      (the same for a student)
     //   ilegible,clase.csv:4: se esperaban 15 campos y hay 3,,,,
     //   ilegibles-omitidos,,4,,,                (unreadable lines past those listed)
     // Every text field goes through CeldaCsv, so that no name runs as a formula.
@@ -106,7 +113,7 @@ private:
 
     Clave clave_;
     int intentos_ = 0;
-    std::array<int, 11> veces_{};
+    std::array<int, kNumeroDeCodigos> veces_{};
     std::map<std::string, Alumno> alumnos_;  // by key
     std::vector<Ilegible> ilegibles_;
     long omitidos_ = 0;

@@ -34,8 +34,14 @@ struct DatosDeCodigo {
     std::string_view pistaForm3;
 };
 
-// In the order of Codigo, which is the order the verdict tries them.
-constexpr std::array<DatosDeCodigo, 11> kCodigos{{
+// What to do about a near miss, in either window.
+constexpr std::string_view kMedir = QT_TRANSLATE_NOOP(
+    "Trazalia",
+    "Mida con cuidado: la longitud con la escala de los ejes, y el ángulo desde el semieje x "
+    "positivo en sentido antihorario.");
+
+// In the order of Codigo.
+constexpr std::array<DatosDeCodigo, kNumeroDeCodigos> kCodigos{{
     {Codigo::Acierto,
      "acierto",
      QT_TRANSLATE_NOOP("Trazalia", "¡Correcto! Su resultante es la suma de los vectores."),
@@ -103,6 +109,18 @@ constexpr std::array<DatosDeCodigo, 11> kCodigos{{
      {}},
     {Codigo::Otro, "otro", QT_TRANSLATE_NOOP("Trazalia", "Su resultante no coincide."),
      kConstruccionForm2, kConstruccionForm3},
+    // The sentence of a near miss says how far off it is (TextoDeCasi).
+    {Codigo::Casi, "casi", QT_TRANSLATE_NOOP("Trazalia", "Casi."), kMedir, kMedir},
+    {Codigo::Saltado,
+     "saltado",
+     QT_TRANSLATE_NOOP("Trazalia", "Dejó el ejercicio sin comprobarlo."),
+     {},
+     {}},
+    {Codigo::SinRespuesta,
+     "sin-respuesta",
+     QT_TRANSLATE_NOOP("Trazalia", "Vio la respuesta sin dar la suya."),
+     {},
+     {}},
 }};
 
 constexpr double kToleranciaRelativa = 0.05;
@@ -114,9 +132,21 @@ double Separacion(double a, double b) {
     return std::min(d, 360 - d);
 }
 
-bool Coincide(const Objetivo& o, Intento intento) {
-    if (o.r && std::abs(intento.r - *o.r) > Tolerancia(*o.r)) return false;
-    return !o.direccion || Separacion(intento.direccion, *o.direccion) <= kToleranciaGrados;
+// Direction b as seen from a, in degrees from −180 to 180: positive counterclockwise.
+double Giro(double a, double b) {
+    double d = std::fmod(b - a, 360.0);
+    if (d > 180) d -= 360;
+    if (d < -180) d += 360;
+    return d;
+}
+
+// How far apart two points of the plane of guesses lie, in tolerances: the larger tolerance of the
+// two magnitudes counts, and a point without a direction is told apart by its magnitude alone.
+double Apartamiento(const Objetivo& a, const Objetivo& b) {
+    double d = std::abs(*a.r - *b.r) / std::max(Tolerancia(*a.r), Tolerancia(*b.r));
+    if (a.direccion && b.direccion)
+        d = std::max(d, Separacion(*a.direccion, *b.direccion) / kToleranciaGrados);
+    return d;
 }
 
 // A vector by its components, with the magnitude and the direction its read-outs would show.
@@ -136,6 +166,14 @@ std::string DireccionDelIntento(double grados) {
 }  // namespace
 
 double Tolerancia(double r) { return std::max(kToleranciaRelativa * r, kToleranciaMinima); }
+
+double Distancia(const Objetivo& o, Intento intento) {
+    double d = 0;
+    if (o.r) d = std::abs(intento.r - *o.r) / Tolerancia(*o.r);
+    if (o.direccion)
+        d = std::max(d, Separacion(intento.direccion, *o.direccion) / kToleranciaGrados);
+    return d;
+}
 
 std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio& vectores,
                                 const Respuesta& respuesta) {
@@ -194,6 +232,9 @@ std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio&
             break;
         }
         case Codigo::Otro:
+        case Codigo::Casi:
+        case Codigo::Saltado:
+        case Codigo::SinRespuesta:
             break;
     }
     return objetivos;
@@ -212,7 +253,7 @@ std::string_view Frase(Codigo codigo) { return kCodigos[static_cast<std::size_t>
 namespace {
 
 // In the order of Codigo; a summary's tables name each mistake by these.
-constexpr std::array<std::string_view, 11> kNombresCortos{
+constexpr std::array<std::string_view, kNumeroDeCodigos> kNombresCortos{
     QT_TRANSLATE_NOOP("Trazalia", "acierto"),
     QT_TRANSLATE_NOOP("Trazalia", "suma de módulos"),
     QT_TRANSLATE_NOOP("Trazalia", "resta de módulos"),
@@ -224,6 +265,9 @@ constexpr std::array<std::string_view, 11> kNombresCortos{
     QT_TRANSLATE_NOOP("Trazalia", "falta un vector"),
     QT_TRANSLATE_NOOP("Trazalia", "componentes sin signo"),
     QT_TRANSLATE_NOOP("Trazalia", "otro error"),
+    QT_TRANSLATE_NOOP("Trazalia", "casi"),
+    QT_TRANSLATE_NOOP("Trazalia", "saltado"),
+    QT_TRANSLATE_NOOP("Trazalia", "sin respuesta"),
 };
 
 }  // namespace
@@ -232,46 +276,107 @@ std::string_view NombreCorto(Codigo codigo) {
     return kNombresCortos[static_cast<std::size_t>(codigo)];
 }
 
-Codigo Clasificar(Ventana ventana, const Ejercicio& vectores, const Respuesta& respuesta,
-                  Intento intento) {
-    if (!std::isfinite(intento.r) || !std::isfinite(intento.direccion) || intento.r <= 0)
-        return Codigo::Otro;
-    // A target that leaves the magnitude or the direction free cannot name a mistake in what the
-    // guess got right.
-    const Objetivo correcta{respuesta.r, respuesta.direccion};
-    const bool moduloCorrecto = Coincide({correcta.r, std::nullopt}, intento);
-    const bool direccionCorrecta =
-        correcta.direccion && Coincide({std::nullopt, correcta.direccion}, intento);
-    for (const DatosDeCodigo& c : kCodigos)
-        for (const Objetivo& o : Objetivos(c.codigo, ventana, vectores, respuesta)) {
-            if (c.codigo != Codigo::Acierto &&
-                ((!o.direccion && moduloCorrecto) || (!o.r && direccionCorrecta)))
-                continue;
-            if (Coincide(o, intento)) return c.codigo;
-        }
-    return Codigo::Otro;
+namespace {
+
+// How near a guess lies to one mistake: its nearest target, and whether that target fixes both
+// the magnitude and the direction.
+struct Cerca {
+    Codigo codigo;
+    double distancia;
+    bool completo;
+};
+
+// A target's value: what it leaves free (or a zero vector's missing direction) taken as the right
+// answer's.
+Objetivo ValorDe(const Objetivo& o, const Respuesta& respuesta) {
+    return {o.r.value_or(respuesta.r), o.direccion ? o.direccion : respuesta.direccion};
 }
 
-std::vector<Codigo> Indistinguibles(Ventana ventana, const Ejercicio& vectores) {
-    const Respuesta respuesta = RespuestaDe(ventana, vectores);
-    std::vector<Codigo> codigos;
-    if (!respuesta.direccion) return codigos;
-    const Objetivo correcta{respuesta.r, respuesta.direccion};
-    for (const DatosDeCodigo& c : kCodigos) {
-        if (c.codigo == Codigo::Acierto) continue;
-        // The mistake's value, what it leaves free taken as right.
-        for (const Objetivo& o : Objetivos(c.codigo, ventana, vectores, respuesta))
-            if (Coincide(correcta,
-                         {o.r.value_or(respuesta.r), o.direccion.value_or(*respuesta.direccion)})) {
-                codigos.push_back(c.codigo);
-                break;
-            }
+// The value of each target of each mistake.
+std::vector<std::pair<Codigo, Objetivo>> Valores(Ventana ventana, const Ejercicio& vectores,
+                                                 const Respuesta& respuesta) {
+    std::vector<std::pair<Codigo, Objetivo>> valores{
+        {Codigo::Acierto, {respuesta.r, respuesta.direccion}}};
+    for (const Codigo codigo : kErrores)
+        for (const Objetivo& o : Objetivos(codigo, ventana, vectores, respuesta))
+            valores.push_back({codigo, ValorDe(o, respuesta)});
+    return valores;
+}
+
+}  // namespace
+
+Clasificacion Clasificar(Ventana ventana, const Ejercicio& vectores, const Respuesta& respuesta,
+                         Intento intento) {
+    if (!std::isfinite(intento.r) || !std::isfinite(intento.direccion) || intento.r <= 0)
+        return {Codigo::Otro};
+    const Objetivo respondida{respuesta.r, respuesta.direccion};
+    const double correcta = Distancia(respondida, intento);
+    if (correcta <= 1) return {Codigo::Acierto};
+    // A target that leaves the magnitude or the direction free cannot name a mistake in what the
+    // guess got right.
+    const bool moduloCorrecto = Distancia({respuesta.r, std::nullopt}, intento) <= 1;
+    const bool direccionCorrecta =
+        respuesta.direccion && Distancia({std::nullopt, respuesta.direccion}, intento) <= 1;
+    std::vector<Cerca> errores;
+    for (const Codigo codigo : kErrores) {
+        std::optional<Cerca> cerca;
+        for (const Objetivo& o : Objetivos(codigo, ventana, vectores, respuesta)) {
+            if ((!o.direccion && o.r && moduloCorrecto) || (!o.r && direccionCorrecta)) continue;
+            // A mistake whose value lies this near the answer (in an exercise typed by hand) is
+            // no more than an estimate of the answer: no guess can show it.
+            if (Apartamiento(respondida, ValorDe(o, respuesta)) < kSeparacionEntreErrores) continue;
+            const double d = Distancia(o, intento);
+            if (!cerca || d < cerca->distancia) cerca = Cerca{codigo, d, o.r && o.direccion};
+        }
+        if (cerca) errores.push_back(*cerca);
     }
-    return codigos;
+    std::stable_sort(errores.begin(), errores.end(),
+                     [](const Cerca& a, const Cerca& b) { return a.distancia < b.distancia; });
+    // The nearest hypothesis of all, before the rows that leave a coordinate free give way.
+    const double masCercano = errores.empty() ? correcta : errores.front().distancia;
+    // Once a row that fixes both coordinates holds the guess, those that leave one free give way.
+    if (std::any_of(errores.begin(), errores.end(),
+                    [](const Cerca& e) { return e.completo && e.distancia <= 1; }))
+        std::erase_if(errores, [](const Cerca& e) { return !e.completo; });
+    // Whether a guess at distance d is kMargen times nearer than the answer and every mistake from
+    // the index desde on.
+    const auto claramente = [&](double d, std::size_t desde) {
+        if (correcta <= kMargen * d) return false;
+        for (std::size_t k = desde; k < errores.size(); ++k)
+            if (errores[k].distancia <= kMargen * d) return false;
+        return true;
+    };
+    if (!errores.empty() && errores[0].distancia <= 1) {
+        if (claramente(errores[0].distancia, 1)) return {errores[0].codigo};
+        if (errores.size() > 1 && errores[1].distancia <= 1 && claramente(errores[1].distancia, 2))
+            return {errores[0].codigo, errores[1].codigo};
+    }
+    if (correcta <= kBandaDeCasi && correcta <= masCercano) return {Codigo::Casi};
+    return {Codigo::Otro};
+}
+
+std::vector<Cercania> Cercanias(Ventana ventana, const Ejercicio& vectores) {
+    const Respuesta respuesta = RespuestaDe(ventana, vectores);
+    std::vector<Cercania> cercanias;
+    if (!respuesta.direccion) return cercanias;
+    const auto valores = Valores(ventana, vectores, respuesta);
+    for (std::size_t i = 0; i < valores.size(); ++i)
+        for (std::size_t j = i + 1; j < valores.size(); ++j) {
+            const auto& [una, a] = valores[i];
+            const auto& [otra, b] = valores[j];
+            if (una == otra) continue;
+            const double minimo =
+                una == Codigo::Acierto ? kSeparacionDeLaCorrecta : kSeparacionEntreErrores;
+            const Cercania c{una, otra};
+            if (Apartamiento(a, b) < minimo - kHolguraDeRedondeo &&
+                std::find(cercanias.begin(), cercanias.end(), c) == cercanias.end())
+                cercanias.push_back(c);
+        }
+    return cercanias;
 }
 
 bool SeDistinguen(Ventana ventana, const Ejercicio& vectores) {
-    return RespuestaDe(ventana, vectores).direccion && Indistinguibles(ventana, vectores).empty();
+    return RespuestaDe(ventana, vectores).direccion && Cercanias(ventana, vectores).empty();
 }
 
 std::string_view Pista(Codigo codigo, Ventana ventana) {
@@ -285,6 +390,59 @@ std::string TextoDelIntento(Intento intento, diagram::Traductor t) {
         {NumeroDelIntento(intento.r), DireccionDelIntento(intento.direccion)});
 }
 
+namespace {
+
+// "Casi: su módulo es un 12 % mayor y su dirección está girada 8° en sentido horario.": how far
+// the guess is from the answer, in what it missed.
+std::string TextoDeCasi(Intento intento, const Respuesta& respuesta, diagram::Traductor t) {
+    using diagram::kContexto;
+    std::string modulo;
+    if (Distancia({respuesta.r, std::nullopt}, intento) <= 1) {
+        modulo = t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "el módulo está bien"));
+    } else {
+        const double cuanto = std::round(std::abs(intento.r / respuesta.r - 1) * 100);
+        modulo = diagram::Sustituir(
+            t(kContexto, intento.r > respuesta.r
+                             ? QT_TRANSLATE_NOOP("Trazalia", "su módulo es un %1 % mayor")
+                             : QT_TRANSLATE_NOOP("Trazalia", "su módulo es un %1 % menor")),
+            {NumeroDelIntento(cuanto)});
+    }
+    std::string direccion;
+    const double giro = respuesta.direccion ? Giro(*respuesta.direccion, intento.direccion) : 0.0;
+    if (std::abs(giro) <= kToleranciaGrados) {
+        direccion = t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "la dirección está bien"));
+    } else {
+        direccion = diagram::Sustituir(
+            t(kContexto,
+              giro > 0 ? QT_TRANSLATE_NOOP("Trazalia",
+                                           "su dirección está girada %1° en sentido antihorario")
+                       : QT_TRANSLATE_NOOP("Trazalia",
+                                           "su dirección está girada %1° en sentido horario")),
+            {NumeroDelIntento(std::round(std::abs(giro)))});
+    }
+    return diagram::Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Casi: %1 y %2.")),
+                              {modulo, direccion});
+}
+
+}  // namespace
+
+std::string Nombre(Clasificacion c) {
+    std::string nombre(Nombre(c.codigo));
+    if (c.tambien) nombre += '+' + std::string(Nombre(*c.tambien));
+    return nombre;
+}
+
+std::optional<Clasificacion> ClasificacionDeNombre(std::string_view nombre) {
+    const std::size_t mas = nombre.find('+');
+    const std::optional<Codigo> una = CodigoDeNombre(nombre.substr(0, mas));
+    if (!una) return std::nullopt;
+    if (mas == std::string_view::npos) return Clasificacion{*una};
+    const std::optional<Codigo> otra = CodigoDeNombre(nombre.substr(mas + 1));
+    const auto esError = [](Codigo c) { return c >= kPrimerError && c <= kUltimoError; };
+    if (!otra || !esError(*una) || !esError(*otra) || *una == *otra) return std::nullopt;
+    return Clasificacion{*una, *otra};
+}
+
 Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento,
                  diagram::Traductor t) {
     using diagram::kContexto;
@@ -293,8 +451,21 @@ Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento,
     };
     Veredicto v;
     v.respuesta = RespuestaDe(ventana, vectores);
-    v.codigo = Clasificar(ventana, vectores, v.respuesta, intento);
-    v.texto = traducido(Frase(v.codigo)) + ' ';
+    const Clasificacion c = Clasificar(ventana, vectores, v.respuesta, intento);
+    v.codigo = c.codigo;
+    v.tambien = c.tambien;
+    if (v.codigo == Codigo::Casi)
+        v.texto = TextoDeCasi(intento, v.respuesta, t) + ' ';
+    else if (v.tambien)
+        v.texto = diagram::Sustituir(
+                      t(kContexto,
+                        QT_TRANSLATE_NOOP("Trazalia",
+                                          "Su resultante es la que dan dos errores, que en este "
+                                          "ejercicio coinciden: %1 o %2.")),
+                      {traducido(NombreCorto(v.codigo)), traducido(NombreCorto(*v.tambien))}) +
+                  ' ';
+    else
+        v.texto = traducido(Frase(v.codigo)) + ' ';
     if (const std::string_view pista = Pista(v.codigo, ventana); !pista.empty())
         v.texto += traducido(pista) + ' ';
     v.texto += TextoDelIntento(intento, t) + ' ';

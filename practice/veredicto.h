@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +14,9 @@
 
 namespace trazalia::practice {
 
-// What a guess matches, in the order the verdict tries them: the first that matches wins.
+// What a verdict names. Acierto and the mistakes (SumaDeModulos … ComponentesSinSigno) are
+// hypotheses, each a point or a region in the plane of guesses; Otro, Casi, Saltado and
+// SinRespuesta name what is none of them.
 enum class Codigo {
     Acierto,                // the resultant
     SumaDeModulos,          // magnitude m1 + m2 (+ m3), any direction
@@ -24,7 +28,19 @@ enum class Codigo {
     PromedioDeDirecciones,  // the mean of the direction values, any magnitude
     FaltaUnVector,          // the sum of two of the three vectors (Form3)
     ComponentesSinSigno,    // (Σ|x|, Σ|y|)
-    Otro,
+    Otro,                   // nothing the guess shows
+    Casi,                   // a near miss: the right answer is the nearest, within kBandaDeCasi
+    Saltado,                // left for another exercise before it was checked (records only)
+    SinRespuesta,           // revealed with no guess (records only)
+};
+inline constexpr std::size_t kNumeroDeCodigos = 14;
+inline constexpr Codigo kPrimerError = Codigo::SumaDeModulos;
+inline constexpr Codigo kUltimoError = Codigo::ComponentesSinSigno;
+// The mistakes a verdict may name, in the order of Codigo.
+inline constexpr std::array<Codigo, 9> kErrores{
+    Codigo::SumaDeModulos,         Codigo::RestaDeModulos, Codigo::SentidoOpuesto,
+    Codigo::RestaDeVectores,       Codigo::AnguloDesdeY,   Codigo::SentidoHorario,
+    Codigo::PromedioDeDirecciones, Codigo::FaltaUnVector,  Codigo::ComponentesSinSigno,
 };
 
 // The word the trace and the record use: "acierto", "suma-de-modulos", …
@@ -43,12 +59,29 @@ struct Intento {
     double direccion = 0;
 };
 
+// What a guess shows: one hypothesis, or two mistakes that coincide where the guess lies (a
+// typed exercise can make them alike), named together; the code of such a pair is "a+b".
+struct Clasificacion {
+    Clasificacion(Codigo una = Codigo::Otro, std::optional<Codigo> otra = std::nullopt)  // NOLINT
+        : codigo(una), tambien(otra) {}
+    Codigo codigo;
+    std::optional<Codigo> tambien;
+    friend bool operator==(const Clasificacion&, const Clasificacion&) = default;
+};
+
+// "acierto", "suma-de-modulos+resta-de-modulos": the code as the trace and the record write it.
+std::string Nombre(Clasificacion clasificacion);
+std::optional<Clasificacion> ClasificacionDeNombre(std::string_view nombre);
+
 struct Veredicto {
     Codigo codigo = Codigo::Otro;
+    std::optional<Codigo> tambien;  // the second of two coinciding mistakes
     Respuesta respuesta;
     // The sentence and the hint, the guess and the answer side by side, and what to do next:
     // "… Su resultante: 92 a 40°. La correcta: 87.18 a 36.59°. N: otro ejercicio."
     std::string texto;
+
+    Clasificacion clasificacion() const { return {codigo, tambien}; }
 };
 
 // What a mistake gives: a magnitude unless any will do, a direction unless any will do.
@@ -63,14 +96,36 @@ std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio&
                                 const Respuesta& respuesta);
 
 // A guess's magnitude matches a target's r within Tolerancia(r), its direction within
-// kToleranciaGrados.
+// kToleranciaGrados: 5 % of the magnitude or 2 units, whichever is larger, and 5°.
 double Tolerancia(double r);
 inline constexpr double kToleranciaGrados = 5;
 
-// Tolerances: a guess matches a target when its magnitude is within 5 % of the target's or 2 units,
-// whichever is larger, and its direction within 5° (angles compared modulo 360°). Each target is
-// computed from the components the window computes, its direction as the window's read-out would
-// show it. A guess of magnitude 0 or below, or not a finite number, is Otro.
+// How far a guess lies from a target, in tolerances: the larger of the magnitude's distance over
+// the target's Tolerancia and the directions' (around the circle) over kToleranciaGrados, each
+// only where the target fixes it. A guess within tolerance lies at 1 or less.
+double Distancia(const Objetivo& objetivo, Intento intento);
+
+// How the verdict tells them apart, in tolerances:
+//  - a mistake is named only when the guess lies within its tolerance and kMargen times nearer to
+//    it than to the right answer and to every other mistake;
+//  - a mistake whose target fixes both the magnitude and the direction, when within tolerance,
+//    takes precedence over one that leaves either free;
+//  - a mistake whose value lies nearer the right answer than kSeparacionEntreErrores (which only
+//    an exercise typed by hand allows) is never named: no guess can tell it from an estimate;
+//  - a guess outside the tolerance whose nearest hypothesis is the right answer, within
+//    kBandaDeCasi, is a near miss (Casi);
+//  - the generator keeps every mistake kSeparacionDeLaCorrecta from the right answer and
+//    kSeparacionEntreErrores from every other mistake, so that a student who estimates the right
+//    answer within twice the tolerance is never named with a mistake, and an estimated mistake
+//    is not taken for another.
+inline constexpr double kMargen = 2;
+inline constexpr double kBandaDeCasi = 3;
+inline constexpr double kSeparacionDeLaCorrecta = 3;
+inline constexpr double kSeparacionEntreErrores = 2;
+
+// What the guess shows. Each target is computed from the components the window computes, its
+// direction as the window's read-out would show it; what a mistake leaves free, taken as the right
+// answer's, gives its value. A guess of magnitude 0 or below, or not a finite number, is Otro.
 //
 // A target that is the zero vector has no direction, as its read-out would show "Indefinido", so
 // the magnitude alone decides: a resultant of 0 is guessed right by any guess within 2 units.
@@ -81,15 +136,22 @@ inline constexpr double kToleranciaGrados = 5;
 // guess whose magnitude matches the resultant's, nor one that leaves the magnitude free
 // (PromedioDeDirecciones) for a guess whose direction matches it: the guess got that part right,
 // and the mistake, if any, lies in the other.
-Codigo Clasificar(Ventana ventana, const Ejercicio& vectores, const Respuesta& respuesta,
-                  Intento intento);
+Clasificacion Clasificar(Ventana ventana, const Ejercicio& vectores, const Respuesta& respuesta,
+                         Intento intento);
 
-// Whether every mistake can be told from the right answer in this exercise: the resultant has a
-// direction, and no mistake's value (what it leaves free taken as right) matches the resultant
-// within its tolerances. Otherwise a student who made that mistake would be told they were right.
+// Two hypotheses of an exercise that lie nearer each other than the generator allows.
+struct Cercania {
+    Codigo una;  // Acierto where one of them is the right answer
+    Codigo otra;
+    friend bool operator==(const Cercania&, const Cercania&) = default;
+};
+// Every such pair, each once, in the order of Codigo; none where every mistake can be told from
+// the right answer and from every other. Where the resultant has no direction no mistake can be
+// told apart, and the pairs are not listed.
+std::vector<Cercania> Cercanias(Ventana ventana, const Ejercicio& vectores);
+// Whether the exercise may be set for the verdict: the resultant has a direction and no two
+// hypotheses lie too near (Cercanias is empty).
 bool SeDistinguen(Ventana ventana, const Ejercicio& vectores);
-// The mistakes whose value matches the resultant so (none where it has no direction).
-std::vector<Codigo> Indistinguibles(Ventana ventana, const Ejercicio& vectores);
 
 // Classifies the guess against the window's answer to these vectors and writes the text, in the
 // language of t.

@@ -130,8 +130,8 @@ public:
     void Trazado(std::string_view ventana, const canvas::Op& op) override {
         trace_.Write(Picture(ventana), canvas::FormatOp(op));
     }
-    void Juzgado(std::string_view ventana, const practice::Veredicto& veredicto) override {
-        trace_.Write(ventana, "Practica " + std::string(practice::Nombre(veredicto.codigo)));
+    void Anotado(std::string_view ventana, const practice::Asiento& asiento) override {
+        trace_.Write(ventana, "Practica " + practice::Nombre(asiento.codigo));
     }
     void Terminado() override {
         trace_.Write("End");

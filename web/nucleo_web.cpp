@@ -139,7 +139,7 @@ public:
         Cerrar();
     }
     void Juzgado(std::string_view v, const practice::Veredicto& veredicto) override {
-        Evento("veredicto", v).Clave("codigo").Texto(practice::Nombre(veredicto.codigo));
+        Evento("veredicto", v).Clave("codigo").Texto(practice::Nombre(veredicto.clasificacion()));
         actual_.Clave("texto").Texto(veredicto.texto);
         Cerrar();
     }

@@ -37,30 +37,31 @@ TEST_P(SemillaTest, DaLosMismosEjercicios) {
 
 INSTANTIATE_TEST_SUITE_P(
     Semilla20261207, SemillaTest,
-    testing::Values(Semilla{"Form2_facil",
-                            Nivel::Facil,
-                            Ventana::Form2,
-                            {{{90, 315}, {50, 30}}, {{30, 270}, {90, 315}}, {{70, 90}, {60, 225}}}},
-                    Semilla{"Form2_medio",
-                            Nivel::Medio,
-                            Ventana::Form2,
-                            {{{85, 330}, {50, 15}}, {{25, 270}, {85, 315}}, {{70, 90}, {60, 225}}}},
-                    Semilla{"Form2_dificil",
-                            Nivel::Dificil,
-                            Ventana::Form2,
-                            {{{83, 334}, {52, 27}}, {{28, 273}, {83, 320}}, {{68, 93}, {62, 236}}}},
-                    Semilla{"Form3_facil",
-                            Nivel::Facil,
-                            Ventana::Form3,
-                            {{{90, 315}, {50, 30}, {90, 135}}, {{40, 270}, {20, 210}, {70, 180}}}},
-                    Semilla{"Form3_medio",
-                            Nivel::Medio,
-                            Ventana::Form3,
-                            {{{85, 330}, {50, 15}, {90, 135}}, {{75, 45}, {75, 210}, {45, 315}}}},
-                    Semilla{"Form3_dificil",
-                            Nivel::Dificil,
-                            Ventana::Form3,
-                            {{{83, 334}, {52, 27}, {87, 147}}, {{74, 55}, {76, 220}, {45, 316}}}}),
+    testing::Values(
+        Semilla{"Form2_facil",
+                Nivel::Facil,
+                Ventana::Form2,
+                {{{90, 315}, {50, 30}}, {{90, 330}, {100, 135}}, {{20, 150}, {60, 225}}}},
+        Semilla{"Form2_medio",
+                Nivel::Medio,
+                Ventana::Form2,
+                {{{85, 330}, {100, 135}}, {{100, 105}, {55, 315}}, {{60, 0}, {35, 135}}}},
+        Semilla{"Form2_dificil",
+                Nivel::Dificil,
+                Ventana::Form2,
+                {{{86, 343}, {98, 138}}, {{61, 3}, {35, 137}}, {{26, 321}, {37, 66}}}},
+        Semilla{"Form3_facil",
+                Nivel::Facil,
+                Ventana::Form3,
+                {{{40, 330}, {90, 330}, {100, 135}}, {{30, 240}, {90, 45}, {60, 180}}}},
+        Semilla{"Form3_medio",
+                Nivel::Medio,
+                Ventana::Form3,
+                {{{75, 45}, {75, 210}, {45, 315}}, {{40, 345}, {85, 330}, {100, 135}}}},
+        Semilla{"Form3_dificil",
+                Nivel::Dificil,
+                Ventana::Form3,
+                {{{31, 254}, {89, 58}, {63, 193}}, {{80, 20}, {94, 70}, {94, 297}}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // What each level allows, as the menus describe it.
@@ -144,16 +145,17 @@ TEST(Hoja, EsLaPracticaDeCadaVentana) {
         EXPECT_EQ(ambos[i].ventana, i % 2 == 0 ? Ventana::Form2 : Ventana::Form3);
 }
 
-// Each exercise of a mixed sheet is drawn on its own: neighbours share no vector.
+// Each exercise of a mixed sheet is drawn on its own: neighbours share a vector only by chance,
+// about once in 36 000 pairs of vectors at this level, not as draws used twice would make them.
 TEST(Hoja, AmbosMetodosSinVectoresRepetidos) {
+    int repetidos = 0;
     for (std::uint32_t semilla = 1; semilla <= 50; ++semilla) {
         const auto hoja = EjerciciosDeHoja(semilla, Nivel::Dificil, Metodo::Ambos, 6);
         for (std::size_t i = 1; i < hoja.size(); ++i)
             for (const diagram::Entrada& v : hoja[i].vectores)
-                for (const diagram::Entrada& w : hoja[i - 1].vectores)
-                    EXPECT_FALSE(v == w)
-                        << "seed " << semilla << ", exercises " << i << " and " << i + 1;
+                for (const diagram::Entrada& w : hoja[i - 1].vectores) repetidos += v == w;
     }
+    EXPECT_LE(repetidos, 2);
 }
 
 TEST(Nombres, DeNivelesYMetodos) {

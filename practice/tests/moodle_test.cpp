@@ -79,11 +79,12 @@ struct Barrido {
 class MoodleBarridoTest : public testing::TestWithParam<Barrido> {};
 
 // For 200 seeds: the answer gets 100 % on both blanks, each mistake's guess that practice names
-// so gets that mistake's sentence on every blank it changes, and a far guess the hint.
+// so gets that mistake's sentence on every blank it changes, a near miss mostly its own, and a far
+// guess the hint.
 TEST_P(MoodleBarridoTest, GradesAsPracticeJudges) {
     const diagram::Traductor t(Raro);
     std::mt19937 azar(7);
-    int propios = 0;
+    int propios = 0, cercanos = 0, casis = 0;
     for (std::uint32_t semilla = 0; semilla < 200; ++semilla) {
         OpcionesDeHoja opciones;
         opciones.nivel = GetParam().nivel;
@@ -112,13 +113,30 @@ TEST_P(MoodleBarridoTest, GradesAsPracticeJudges) {
             EXPECT_EQ(nota(false, respuesta.r), 1);
             for (const double d : {0.0, -4.9, 4.9})
                 EXPECT_EQ(nota(true, EnUnaVuelta(alfa + d)), 1) << d;
+            // Nearly two tolerances off: a near miss, no credit, told so unless a mistake of
+            // that value on this blank alone comes first.
+            for (const double lado : {-1.8, 1.8}) {
+                const auto casi = [&](bool direccion, double valor) {
+                    const AlternativaCloze* a =
+                        pruebas::Calificar(huecos[direccion ? 1 : 0], valor);
+                    ASSERT_TRUE(a && !a->cualquiera);
+                    EXPECT_EQ(a->fraccion, 0);
+                    ++cercanos;
+                    casis += Mostrado(a->comentario)
+                                 .ends_with(Traducida(t, Pista(Codigo::Casi, e.ventana)));
+                };
+                casi(false, respuesta.r + lado * Tolerancia(respuesta.r));
+                casi(true, EnUnaVuelta(alfa + lado * kToleranciaGrados));
+            }
 
             for (int c = static_cast<int>(Codigo::SumaDeModulos);
                  c < static_cast<int>(Codigo::Otro); ++c) {
                 const auto codigo = static_cast<Codigo>(c);
                 for (const Objetivo& o : Objetivos(codigo, e.ventana, e.vectores, respuesta)) {
                     const Intento intento{o.r.value_or(respuesta.r), o.direccion.value_or(alfa)};
-                    if (Clasificar(e.ventana, e.vectores, respuesta, intento) != codigo) continue;
+                    if (Clasificar(e.ventana, e.vectores, respuesta, intento) !=
+                        Clasificacion{codigo})
+                        continue;
                     for (const bool direccion : {false, true}) {
                         if (!EnElHueco(o, direccion)) continue;
                         const double valor = direccion ? EnUnaVuelta(intento.direccion) : intento.r;
@@ -169,6 +187,7 @@ TEST_P(MoodleBarridoTest, GradesAsPracticeJudges) {
         if (HasFailure()) return;
     }
     EXPECT_GT(propios, 200);
+    EXPECT_GT(casis, cercanos * 3 / 4);
 }
 
 // clang-format off

@@ -14,7 +14,7 @@ const Asiento kAna{"2026-03-02T10:15:00+01:00",
                    Ventana::Form2,
                    Nivel::Medio,
                    {{100, 0}, {60, 120}},
-                   {92, 40},
+                   Intento{92, 40},
                    "87.18",
                    "36.59",
                    Codigo::Otro};
@@ -45,8 +45,11 @@ TEST_P(IdaYVueltaTest, SeLeeComoSeEscribio) {
     EXPECT_EQ(l.ventana, r.ventana);
     EXPECT_EQ(l.nivel, r.nivel);
     EXPECT_EQ(l.vectores, r.vectores);
-    EXPECT_EQ(l.intento.r, r.intento.r);
-    EXPECT_EQ(l.intento.direccion, r.intento.direccion);
+    ASSERT_EQ(l.intento.has_value(), r.intento.has_value());
+    if (r.intento) {
+        EXPECT_EQ(l.intento->r, r.intento->r);
+        EXPECT_EQ(l.intento->direccion, r.intento->direccion);
+    }
     EXPECT_EQ(l.r, r.r);
     EXPECT_EQ(l.alfa, r.alfa);
     EXPECT_EQ(l.codigo, r.codigo);
@@ -60,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Registros, IdaYVueltaTest,
                                                      Ventana::Form3,
                                                      Nivel::Dificil,
                                                      {{81, 334}, {47, 27}, {0, 360}},
-                                                     {87.456, -0.1},
+                                                     Intento{87.456, -0.1},
                                                      "0.00",
                                                      "Indefinido",
                                                      Codigo::ComponentesSinSigno}},
@@ -70,11 +73,37 @@ INSTANTIATE_TEST_SUITE_P(Registros, IdaYVueltaTest,
                                                      Ventana::Form2,
                                                      Nivel::Facil,
                                                      {{10, 0}, {100, 90}},
-                                                     {1e-7, 359.99999999999},
+                                                     Intento{1e-7, 359.99999999999},
                                                      "100.50",
                                                      "84.29",
                                                      Codigo::Acierto}}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// An exercise left or revealed without a guess has none in its line; a guess there, or none
+// where a verdict was given, is no entry.
+TEST(Asiento, SinIntentoYDosErrores) {
+    const Asiento saltado =
+        AsientoSinVeredicto("2026-03-02T10:15", "Ana", Ventana::Form2, Nivel::Medio,
+                            {{100, 0}, {60, 120}}, Codigo::Saltado);
+    const std::string linea = LineaDeAsiento(saltado);
+    EXPECT_EQ(linea, "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,,,87.18,36.59,saltado");
+    const auto leido = LeerAsiento(linea);
+    ASSERT_TRUE(std::holds_alternative<Asiento>(leido));
+    EXPECT_FALSE(std::get<Asiento>(leido).intento);
+    Asiento par = kAna;
+    par.codigo = {Codigo::RestaDeVectores, Codigo::AnguloDesdeY};
+    const std::string dos = LineaDeAsiento(par);
+    EXPECT_TRUE(dos.ends_with(",resta-de-vectores+angulo-desde-y")) << dos;
+    const auto leidoPar = LeerAsiento(dos);
+    ASSERT_TRUE(std::holds_alternative<Asiento>(leidoPar));
+    EXPECT_EQ(std::get<Asiento>(leidoPar).codigo, par.codigo);
+    for (const char* mala :
+         {"2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,92,40,87.18,36.59,saltado",
+          "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,,,87.18,36.59,otro",
+          "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,92,40,87.18,36.59,otro+otro",
+          "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,92,40,87.18,36.59,casi+otro"})
+        EXPECT_TRUE(std::holds_alternative<std::string>(LeerAsiento(mala))) << mala;
+}
 
 TEST(Asiento, UnNombreEnVariasLineasQuedaEnUna) {
     Asiento r = kAna;

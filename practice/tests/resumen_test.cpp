@@ -17,7 +17,7 @@ Asiento De(std::string alumno, Codigo codigo) {
               Ventana::Form2,
               Nivel::Medio,
               {{100, 0}, {60, 120}},
-              {92, 40},
+              Intento{92, 40},
               "87.18",
               "36.59",
               codigo};
@@ -108,6 +108,45 @@ TEST(Resumen, Csv) {
                       "alumno-error,,1,1,100.0,otro\n"
                       "ilegible,martes.csv:2: se esperaban 15 campos y hay 3,,,,\n"))
         << csv;
+}
+
+// Near misses apart from right answers and mistakes; exercises left unchecked, which are no
+// attempts, per student; two coinciding mistakes counted once each.
+TEST(Resumen, CasiSinComprobarYDosErrores) {
+    Resumen resumen;
+    const auto sin = [](const std::string& alumno, Codigo codigo) {
+        return LineaDeAsiento(AsientoSinVeredicto("2026-03-02T10:15", alumno, Ventana::Form2,
+                                                  Nivel::Medio, {{100, 0}, {60, 120}}, codigo)) +
+               '\n';
+    };
+    Asiento par = De("Ana", Codigo::RestaDeVectores);
+    par.codigo = {Codigo::RestaDeVectores, Codigo::AnguloDesdeY};
+    LeerArchivo(resumen, "a.csv",
+                L("Ana", Codigo::Casi) + L("Ana", Codigo::Acierto) + sin("Ana", Codigo::Saltado) +
+                    sin("Ana", Codigo::Saltado) + sin("Bea", Codigo::SinRespuesta) +
+                    LineaDeAsiento(par) + '\n');
+    const std::string texto = resumen.Texto();
+    EXPECT_TRUE(
+        texto.starts_with("Intentos: 3; aciertos: 1 (33.3 %).\n"
+                          "Casi: 1 (33.3 % de los intentos).\n"
+                          "Sin comprobar: 2 saltados, 1 sin respuesta.\n"
+                          "\n"
+                          "Por alumno:\n"
+                          "  Ana: 3 intentos, 1 acierto (33.3 %), 1 casi, 2 saltados\n"
+                          "  Bea: 0 intentos, 0 aciertos (0.0 %), 1 sin respuesta\n"))
+        << texto;
+    EXPECT_NE(texto.find("  resta de vectores: 1 (33.3 % de los intentos)\n"
+                         "  ángulo desde el eje y: 1 (33.3 % de los intentos)\n"),
+              std::string::npos)
+        << texto;
+    EXPECT_TRUE(
+        resumen.Csv().ends_with("resultado,casi,1,3,33.3,\n"
+                                "alumno-resultado,Ana,1,3,33.3,casi\n"
+                                "resultado,saltado,2,6,33.3,\n"
+                                "alumno-resultado,Ana,2,5,40.0,saltado\n"
+                                "resultado,sin-respuesta,1,6,16.7,\n"
+                                "alumno-resultado,Bea,1,1,100.0,sin-respuesta\n"))
+        << resumen.Csv();
 }
 
 // A file read in pieces of any size gives the summary it gives read whole: a byte-order mark, a
