@@ -43,7 +43,7 @@ void Veredicto(benchmark::State& state) {
         benchmark::DoNotOptimize(trazalia::practice::Juzgar(ventana, c.vectores, c.intento));
     }
 }
-BENCHMARK(Veredicto)->DenseRange(0, 1)->ArgName("Form3")->Unit(benchmark::kMicrosecond);
+BENCHMARK(Veredicto)->DenseRange(0, 1)->ArgName("Form2_o_Form3")->Unit(benchmark::kMicrosecond);
 
 // Exercises of one window and level; "rechazados" is the share of draws refused.
 void Ejercicios(benchmark::State& state) {
@@ -61,7 +61,7 @@ void Ejercicios(benchmark::State& state) {
 }
 BENCHMARK(Ejercicios)
     ->ArgsProduct({{0, 1}, {0, 1, 2}})
-    ->ArgNames({"Form3", "nivel"})
+    ->ArgNames({"Form2_o_Form3", "nivel"})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
