@@ -91,7 +91,7 @@ TEST_P(ArrastrarIntento, TheGuessIsWhereTheDragEnds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, ArrastrarIntento,
-                         testing::Values(Arrastre{1, 40, 30}, Arrastre{2, 60, 200},
+                         testing::Values(Arrastre{1, 40, 30}, Arrastre{2, 30, 200},
                                          Arrastre{0.5, 50, 315}, Arrastre{1, 70, 120, true}),
                          [](const testing::TestParamInfo<Arrastre>& p) {
                              return "Zoom" + std::to_string(static_cast<int>(p.param.zoom * 100)) +

@@ -32,15 +32,15 @@ def run(*args, stdin=None):
 # vector left out); the numbers are those the windows show for these seeds.
 SESION = """click Form1.Command1
 practice Form2 on 7 medio
-guess Form2 29.7 124.1
+guess Form2 43.6 154.4
 click Form2.Command1
 practice Form2 next
-guess Form2 25.1 238.8
+guess Form2 54.5 156.6
 click Form2.Command1
 click Form2.Command2
 click Form1.Command2
 practice Form3 on 11 facil
-guess Form3 96.6 45
+guess Form3 107.5 113.9
 set Form3.HScroll7 2
 """
 
@@ -53,12 +53,12 @@ check("header then one line per verdict", len(filas) == 4, filas)
 check("header", filas[0][:4] == ["fecha", "alumno", "ventana", "nivel"], filas[0])
 check("the vectors, the guess, the answer and the code of each verdict",
       [fila[2:] for fila in filas[1:]] == [
-          ["Form2", "medio", "50", "345", "75", "150", "", "", "29.7", "124.1", "29.67", "124.14",
+          ["Form2", "medio", "45", "135", "15", "240", "", "", "43.6", "154.4", "43.60", "154.41",
            "acierto"],
-          ["Form2", "medio", "70", "300", "85", "105", "", "", "25.1", "238.8", "25.11", "58.82",
+          ["Form2", "medio", "65", "90", "100", "300", "", "", "54.5", "156.6", "54.47", "336.63",
            "sentido-opuesto"],
-          ["Form3", "facil", "80", "315", "50", "30", "50", "60", "96.6", "45", "125.42",
-           "5.37", "falta-un-vector"]], filas)
+          ["Form3", "facil", "90", "135", "40", "60", "40", "60", "107.5", "113.9", "135.01",
+           "100.08", "falta-un-vector"]], filas)
 
 # A second run adds to the record, under the one header.
 r = run("--script", "-", "--registro", registro, stdin=SESION)
