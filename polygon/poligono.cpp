@@ -243,13 +243,22 @@ void Poligono::Cadena(int numero, const std::array<Punto, 3>& puntas, Punto T) {
     diagram::Linea(picture_, O, T, canvas::kBlack);
 }
 
+namespace {
+
+// Two points a drawing reaches by sums in another order are one point: the last bits of those sums
+// (and of the sines the platform's C library gives) must not decide whether a vector is drawn
+// twice or labelled twice. Half a twip is far below a pixel.
+bool MismoPunto(Punto a, Punto b) { return std::abs(a.x - b.x) < 0.5 && std::abs(a.y - b.y) < 0.5; }
+
+}  // namespace
+
 void Poligono::Trazar(int k, Punto desde, Punto hasta, canvas::Color color) {
     for (const diagram::Trazo& t : trazos_)
-        if (t.vector == k && t.desde.x == desde.x && t.desde.y == desde.y) return;
+        if (t.vector == k && MismoPunto(t.desde, desde)) return;
     const Punto O = diagram::Origen(picture_);
     // Each drawing takes the list away with its result: one allocation for the next, not several.
     if (trazos_.capacity() == 0) trazos_.reserve(kTrazosPorDibujo);
-    trazos_.push_back({k, desde, hasta, color, 0, 0, desde.x == O.x && desde.y == O.y});
+    trazos_.push_back({k, desde, hasta, color, 0, 0, MismoPunto(desde, O)});
 }
 
 void Poligono::Paralelepipedo(const double& Pos_X1, const double& Pos_Y1, const double& Pos_X2,
