@@ -4,7 +4,10 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
-CONFIGURE = cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+# Warnings as errors: on in CI (.ci/run) and for developers who want it, off for everyone else.
+WERROR ?= OFF
+CONFIGURE = cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	-DTRAZALIA_WERROR=$(WERROR) $(CMAKE_FLAGS)
 # The build tree is made without the tests the first time, unless they are asked for; once
 # `make test` has turned them on, they stay on.
 CONFIGURED = test -f $(BUILD_DIR)/CMakeCache.txt || $(CONFIGURE) -DBUILD_TESTING=OFF
@@ -77,6 +80,7 @@ LSAN = LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/suppressions/lsan.supp
 check-asan:
 	@scripts/install-deps test
 	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRAZALIA_HARDENING=OFF \
+	    -DTRAZALIA_WERROR=$(WERROR) \
 	    "-DCMAKE_CXX_FLAGS=-O1 $(SANITIZERS)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZERS)"
 	cmake --build $(ASAN_DIR)
 	$(LSAN) UBSAN_OPTIONS=print_stacktrace=1 \
@@ -102,12 +106,22 @@ bench:
 	$(RELEASE_DIR)/bench/veredicto_bench --benchmark_repetitions=9 \
 	    --benchmark_report_aggregates_only=true
 
+# The whole tree and its tests in Release (-O3), as a packager builds it: the optimiser finds
+# warnings the development build does not. Built, not run: make test runs the tests.
+RELEASE_TESTS_DIR ?= build-release-tests
+.PHONY: release-build
+release-build:
+	@scripts/install-deps test
+	cmake -S . -B $(RELEASE_TESTS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
+	    -DTRAZALIA_WERROR=$(WERROR)
+	cmake --build $(RELEASE_TESTS_DIR)
+
 # libFuzzer on script mode for FUZZ_SECONDS; findings land in $(FUZZ_DIR).
 fuzz:
 	@scripts/install-deps fuzz
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja \
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DTRAZALIA_FUZZ=ON \
-	    -DTRAZALIA_HARDENING=OFF \
+	    -DTRAZALIA_HARDENING=OFF -DTRAZALIA_WERROR=$(WERROR) \
 	    "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link $(SANITIZERS)"
 	cmake --build $(FUZZ_DIR) --target guion_fuzz
 	mkdir -p $(FUZZ_DIR)/corpus
@@ -132,7 +146,8 @@ NODE = node --no-experimental-fetch
 
 web: web-idiomas
 	@scripts/install-deps web
-	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DTRAZALIA_WERROR=$(WERROR)
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_DIR)
 	$(MAKE) --no-print-directory web-pagina
 

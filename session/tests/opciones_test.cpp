@@ -185,7 +185,9 @@ std::vector<std::string> Lineas(const std::string& texto) {
     return lineas;
 }
 
-std::string Marcado(const char*, const char* texto, int) { return "<" + std::string(texto) + ">"; }
+std::string Marcado(const char*, const char* texto, int) {
+    return std::string("<").append(texto).append(">");
+}
 
 // Each option on its own line, under the one it belongs to, its text and the text's later lines
 // at one column; every mode in the usage; every text through the translator.
@@ -195,13 +197,13 @@ TEST(AyudaDeOpciones, EachOptionAtItsColumnAndEveryTextTranslated) {
     constexpr std::size_t kColumna = 24;
     for (const Opcion& o : Opciones()) {
         if (!o.argumento.empty()) {
-            EXPECT_NE(marcada.find("<" + std::string(o.argumento) + ">"), std::string::npos);
+            EXPECT_NE(marcada.find(std::string("<").append(o.argumento).append(">")), std::string::npos);
         }
         if (!o.ayuda) continue;
         std::string cabeza = std::string(o.dentro ? "    " : "  ") +
                              (o.corto ? std::string{'-', o.corto, ',', ' '} : "") + "--" +
                              std::string(o.nombre);
-        if (!o.argumento.empty()) cabeza += " " + std::string(o.argumento);
+        if (!o.argumento.empty()) cabeza.append(" ").append(o.argumento);
         const auto at = std::find_if(lineas.begin(), lineas.end(), [&](const std::string& l) {
             return l.starts_with(cabeza + ' ');
         });
