@@ -9,6 +9,7 @@
 #include <variant>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,7 +20,6 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QHashFunctions>
-#include <QLockFile>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -28,6 +28,7 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSvgGenerator>
 
 #include "canvas/qt/file_error.h"
@@ -456,37 +457,54 @@ bool SaveFile(const QByteArray& bytes, const QByteArray& path, QString* error) {
 
 bool AppendLine(const QByteArray& line, const QByteArray& first, const QString& path,
                 QString* error) {
-    // Writers wait for each other: each reads the file the last one left, so no line is lost.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    constexpr int kWaitMs = 10000;
-    if (!lock.tryLock(kWaitMs)) {
+    const auto fallo = [&](const char* plantilla, std::error_code why) {
         if (error)
-            *error = QCoreApplication::translate("Trazalia", "no se puede bloquear «%1»: %2")
-                         .arg(path, lock.error() == QLockFile::LockFailedError
-                                        ? QCoreApplication::translate(
-                                              "Trazalia", "otro programa lo tiene bloqueado")
-                                        : Reason(OpenError(path + QStringLiteral(".lock"),
-                                                           QIODevice::WriteOnly, 0)));
+            *error = QCoreApplication::translate("Trazalia", plantilla).arg(path, Reason(why));
         return false;
-    }
+    };
+    constexpr char kNoSeEscribe[] = QT_TRANSLATE_NOOP("Trazalia", "no se puede escribir «%1»: %2");
+    // The file the name leads to, through any link, added to where it is: a symbolic link and the
+    // file's own name are one record, and a hard link keeps seeing it.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) return fallo(kNoSeEscribe, OpenError(path, QIODevice::ReadWrite, errno));
+    const auto cerrar = qScopeGuard([fd] { ::close(fd); });
+    // Writers wait for each other on the file itself, whichever name each reached it by; each
+    // then sees the lines the others added.
+    while (::flock(fd, LOCK_EX) != 0)
+        if (errno != EINTR)
+            return fallo(QT_TRANSLATE_NOOP("Trazalia", "no se puede bloquear «%1»: %2"),
+                         IoError(errno));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return fallo(kNoSeEscribe, IoError(errno));
+    if (!S_ISREG(st.st_mode))
+        return fallo(kNoSeEscribe, std::make_error_code(std::errc::invalid_argument));
     QByteArray bytes;
-    const QFileInfo info(path);
-    if (info.exists() && info.isFile()) {
-        QFile old(path);
-        errno = 0;
-        if (!old.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = QCoreApplication::translate("Trazalia", "no se puede leer «%1»: %2")
-                             .arg(path, Reason(OpenError(path, QIODevice::ReadOnly, errno)));
-            return false;
-        }
-        bytes = old.readAll();
-    }
-    if (bytes.isEmpty())
+    if (st.st_size == 0) {
         bytes = first + '\n';
-    else if (!bytes.endsWith('\n'))
-        bytes += '\n';
-    return SaveFile(bytes + line + '\n', path, error);
+    } else {
+        char last = '\n';
+        if (::pread(fd, &last, 1, st.st_size - 1) != 1) return fallo(kNoSeEscribe, IoError(errno));
+        if (last != '\n') bytes = "\n";
+    }
+    bytes += line + '\n';
+    // A line cut short by a full disk is taken back: the file keeps its earlier lines whole.
+    for (qsizetype hecho = 0; hecho < bytes.size();) {
+        const ssize_t n =
+            ::write(fd, bytes.constData() + hecho, static_cast<std::size_t>(bytes.size() - hecho));
+        if (n > 0) {
+            hecho += n;
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            const int cause = n == 0 ? ENOSPC : errno;
+            if (::ftruncate(fd, st.st_size) != 0) {
+                // Nothing more to do: the reason for the first failure is the one to tell.
+            }
+            return fallo(kNoSeEscribe, IoError(cause));
+        }
+    }
+    return true;
 }
 
 bool SavePicture(const Picture& picture, const QString& path, QString* error,

@@ -74,9 +74,10 @@ bool SaveFile(const QByteArray& bytes, const QString& path, QString* error);
 // The same for a path given as bytes.
 bool SaveFile(const QByteArray& bytes, const QByteArray& path, QString* error);
 // Adds a line (without its line break) to a text file that other writers, in this process or
-// another, may add to at the same time; a new or empty file starts with the line first. Under a
-// lock file beside it (path + ".lock"), the file is read and saved whole as SaveFile does, so a
-// failure leaves the earlier lines as they were and no writer's line is lost.
+// another, may add to at the same time, by this name or another that leads to the same file (a
+// symbolic or a hard link); a new or empty file starts with the line first. The file itself is
+// locked and appended to, so no writer's line is lost, links stay links, and a line a full disk
+// cut short is taken back, leaving the earlier lines as they were.
 bool AppendLine(const QByteArray& line, const QByteArray& first, const QString& path,
                 QString* error);
 

@@ -2,6 +2,7 @@
 #include "canvas/qt/painter.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -228,10 +229,17 @@ TEST(WritePdfTest, SourceDateEpochMakesItReproducible) {
     EXPECT_EQ(first, second);
 }
 
-// Writers at the same time each add their lines, and none is lost: the record of a class.
-TEST(AppendLineTest, NoWriterLosesALine) {
+// Writers at the same time each add their lines, and none is lost: the record of a class, reached
+// by its own name, a symbolic link and a hard link, which all stay what they were.
+TEST(AppendLineTest, NoWriterLosesALineWhateverNameItTakes) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("registro.csv"));
+    const QString symbolic = dir.filePath(QStringLiteral("enlace.csv"));
+    const QString hard = dir.filePath(QStringLiteral("duro.csv"));
+    ASSERT_TRUE(AppendLine("0,-1", "cabecera", path, nullptr));
+    ASSERT_TRUE(QFile::link(path, symbolic));
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(hard).constData()), 0);
+    const QString names[] = {path, symbolic, hard, symbolic};
     constexpr int kWriters = 4;
     constexpr int kLines = 60;
     std::vector<std::thread> writers;
@@ -240,17 +248,33 @@ TEST(AppendLineTest, NoWriterLosesALine) {
         writers.emplace_back([&, w] {
             for (int i = 0; i < kLines; ++i)
                 if (!AppendLine(QByteArray::number(w) + ',' + QByteArray::number(i), "cabecera",
-                                path, nullptr))
+                                names[w], nullptr))
                     ++failures;
         });
     for (std::thread& t : writers) t.join();
     EXPECT_EQ(failures, 0);
+    EXPECT_TRUE(QFileInfo(symbolic).isSymLink());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    ASSERT_EQ(lines.size(), 1 + kWriters * kLines + 1);  // the header, the lines, the last break
+    const QByteArray bytes = file.readAll();
+    const QList<QByteArray> lines = bytes.split('\n');
+    ASSERT_EQ(lines.size(), 2 + kWriters * kLines + 1);  // the header, the lines, the last break
     EXPECT_EQ(lines.front(), "cabecera");
-    EXPECT_EQ(QSet<QByteArray>(lines.begin() + 1, lines.end() - 1).size(), kWriters * kLines);
+    EXPECT_EQ(QSet<QByteArray>(lines.begin() + 1, lines.end() - 1).size(), 1 + kWriters * kLines);
+    QFile other(hard);
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_EQ(other.readAll(), bytes);
+}
+
+// A file that does not end its last line has the new line on a line of its own.
+TEST(AppendLineTest, ALastLineWithoutItsBreakIsEnded) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("registro.csv"));
+    ASSERT_TRUE(SaveFile("cabecera\nuna", path, nullptr));
+    ASSERT_TRUE(AppendLine("dos", "cabecera", path, nullptr));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "cabecera\nuna\ndos\n");
 }
 
 }  // namespace
