@@ -120,6 +120,22 @@ std::size_t Utf8Length(std::string_view s) {
 
 }  // namespace
 
+namespace {
+
+// The code point of a UTF-8 sequence that marks or turns the direction of text (U+061C, U+200E,
+// U+200F, U+202A to U+202E, U+2066 to U+2069), or 0.
+int Bidireccional(std::string_view s) {
+    const auto b = [&s](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    if (s.size() == 2 && b(0) == 0xD8 && b(1) == 0x9C) return 0x061C;
+    if (s.size() != 3 || b(0) != 0xE2) return 0;
+    const int cp = 0x2000 | (b(1) & 0x3F) << 6 | (b(2) & 0x3F);
+    const bool marca = cp == 0x200E || cp == 0x200F || (cp >= 0x202A && cp <= 0x202E) ||
+                       (cp >= 0x2066 && cp <= 0x2069);
+    return marca ? cp : 0;
+}
+
+}  // namespace
+
 std::string Printable(std::string_view text) {
     constexpr std::string_view kHex = "0123456789abcdef";
     std::string out;
@@ -132,6 +148,13 @@ std::string Printable(std::string_view text) {
         const bool control =
             n == 1 ? c < 0x20 || c == 0x7F
                    : n == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (const int bidi = n > 1 ? Bidireccional(text.substr(i, n)) : 0; bidi != 0) {
+            // A mark that turns the text's direction would make what follows read backwards.
+            out += "\\u";
+            for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(bidi >> shift) & 0xF];
+            i += n;
+            continue;
+        }
         if (n > 0 && !control) {
             out.append(text.substr(i, n));
             i += n;

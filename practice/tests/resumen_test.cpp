@@ -264,16 +264,18 @@ TEST(Resumen, GuardaLasPrimerasLineasIlegiblesYCuentaLasDemas) {
     EXPECT_TRUE(resumen.Csv().ends_with("ilegibles-omitidos,,5,,,\n"));
 }
 
-// Nothing read from a file reaches the terminal as a control character: not in a name, a file
-// name or a reason.
+// Nothing read from a file reaches the terminal as a control character or a mark that turns the
+// text's direction: not in a name, a file name or a reason.
 TEST(Resumen, TextoSinCaracteresDeControl) {
     Resumen resumen;
     LeerArchivo(resumen, "a\nb.csv",
-                ConNombre("\x1b]0;x\x07\x1b[2J") + ConNombre("Ana\rOculto") + "\x1b[2J\n");
+                ConNombre("\x1b]0;x\x07\x1b[2J") + ConNombre("Ana\rOculto") +
+                    ConNombre("Eva\u202Eodnum") + "\x1b[2J\n");
     const std::string texto = resumen.Texto();
+    EXPECT_NE(texto.find("  Eva\\u202eodnum: 1 intento"), std::string::npos) << texto;
     EXPECT_NE(texto.find("  \\x1b]0;x\\x07\\x1b[2J: 1 intento"), std::string::npos) << texto;
     EXPECT_NE(texto.find("  Ana\\rOculto: 1 intento"), std::string::npos) << texto;
-    EXPECT_NE(texto.find("  a\\nb.csv:3: se esperaban 15 campos y hay 1"), std::string::npos)
+    EXPECT_NE(texto.find("  a\\nb.csv:4: se esperaban 15 campos y hay 1"), std::string::npos)
         << texto;
     EXPECT_EQ(texto.find_first_of("\x1b\r\x07"), std::string::npos);
 }
