@@ -247,9 +247,9 @@ void Aplicacion::VistaCambiada(int vista, bool activa) {
     vistas_->Mostrar(static_cast<diagram::Vista>(vista), activa);
 }
 
-void Aplicacion::Juzgado(std::string_view nombre, const practice::Veredicto& veredicto) {
+void Aplicacion::Anotado(std::string_view nombre, const practice::Asiento& asiento) {
     if (VentanaMetodo* v = CaraMetodo(nombre))
-        AccionesDelDibujo::De(*v).practica().Juzgado(veredicto);
+        AccionesDelDibujo::De(*v).practica().Anotado(asiento);
 }
 
 void Aplicacion::Anuncio(std::string_view nombre, std::string_view texto) {

@@ -94,7 +94,7 @@ private:
     void Enfocable(std::string_view ventana, std::string_view control, bool enfocable) override;
     void Dibujado(std::string_view ventana) override;
     void VistaCambiada(int vista, bool activa) override;
-    void Juzgado(std::string_view ventana, const practice::Veredicto& veredicto) override;
+    void Anotado(std::string_view ventana, const practice::Asiento& asiento) override;
     void Anuncio(std::string_view ventana, std::string_view texto) override;
     void Rehusado(std::string_view ventana, std::string_view control,
                   std::string_view texto) override;

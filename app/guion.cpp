@@ -34,23 +34,20 @@ std::vector<std::string> VolcadoEnElIdioma(const session::Ventana& ventana) {
 
 namespace {
 
-// Each verdict into the record; a script goes on when it cannot, and says so.
+// Each entry of practice into the record; a script goes on when it cannot, and says so.
 class Registro final : public session::Observador {
 public:
-    Registro(session::Sesion& sesion, QString ruta) : sesion_(sesion), ruta_(std::move(ruta)) {}
-    void Juzgado(std::string_view ventana, const practice::Veredicto& veredicto) override {
-        const session::VentanaMetodo* v = sesion_.metodo(ventana);
-        if (ruta_.isEmpty() || !v || !v->practica().intento()) return;
+    explicit Registro(QString ruta) : ruta_(std::move(ruta)) {}
+    void Anotado(std::string_view, const practice::Asiento& asiento) override {
+        if (ruta_.isEmpty()) return;
         QString error;
-        if (RegistrarVeredicto(ruta_, false, {}, JuicioDe(v->practica(), veredicto), &error))
-            return;
+        if (RegistrarAsiento(ruta_, false, {}, asiento, &error)) return;
         ++perdidos;
         std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString() << std::endl;
     }
     int perdidos = 0;
 
 private:
-    session::Sesion& sesion_;
     QString ruta_;
 };
 
@@ -59,7 +56,7 @@ private:
 struct Guion::Datos {
     Datos(canvas::TraceWriter& trace, std::ostream& out, std::ostream& err, std::string nombre,
           QString ruta)
-        : guion(sesion, trace, out, err, std::move(nombre)), registro(sesion, std::move(ruta)) {
+        : guion(sesion, trace, out, err, std::move(nombre)), registro(std::move(ruta)) {
         sesion.AgregarObservador(registro);
     }
     ~Datos() { sesion.QuitarObservador(registro); }

@@ -230,12 +230,11 @@ bool Practica::eventFilter(QObject* objeto, QEvent* evento) {
     return true;
 }
 
-void Practica::Juzgado(const practice::Veredicto& veredicto) {
+void Practica::Anotado(const practice::Asiento& asiento) {
     const QString ruta = ajustes_.registro;
-    if (ruta.isEmpty() || !nucleo().intento()) return;
+    if (ruta.isEmpty()) return;
     QString error;
-    if (!RegistrarVeredicto(ruta, ajustes_.recuerda, Alumno().toStdString(),
-                            JuicioDe(nucleo(), veredicto), &error))
+    if (!RegistrarAsiento(ruta, ajustes_.recuerda, Alumno().toStdString(), asiento, &error))
         emit noRegistrado(error);
 }
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <string_view>
 
-#include "practice/veredicto.h"
+#include "practice/registro.h"
 
 class QAction;
 class QActionGroup;
@@ -59,11 +59,12 @@ public:
     void Seguir();
     // The core refused a change of the exercise's vectors at that control: a hint beside it.
     void Rehusado(std::string_view control, const QString& texto);
-    // The core judged a guess: it goes into the record.
-    void Juzgado(const practice::Veredicto& veredicto);
+    // The core's entry of an exercise (a verdict, or one left or revealed with no guess): it goes
+    // into the record with the student's name.
+    void Anotado(const practice::Asiento& asiento);
 
 signals:
-    // The verdict could not be added to the record, for that reason.
+    // The entry could not be added to the record, for that reason.
     void noRegistrado(const QString& error);
 
 protected:

@@ -16,20 +16,15 @@
 
 namespace trazalia::app {
 
-Juicio JuicioDe(const session::Practica& p, const practice::Veredicto& veredicto) {
-    return {p.cual(), p.nivel(), p.juzgados(), *p.intento(), veredicto};
-}
-
-bool RegistrarVeredicto(const QString& ruta, bool crear, const std::string& alumno,
-                        const Juicio& juicio, QString* error) {
+bool RegistrarAsiento(const QString& ruta, bool crear, const std::string& alumno,
+                      practice::Asiento asiento, QString* error) {
     const QDateTime ahora = QDateTime::currentDateTime();
-    const QString fecha = ahora.toOffsetFromUtc(ahora.offsetFromUtc()).toString(::Qt::ISODate);
-    const practice::Asiento registro =
-        practice::AsientoDe(fecha.toStdString(), alumno, juicio.cual, juicio.nivel, juicio.juzgados,
-                            juicio.intento, juicio.veredicto);
+    asiento.fecha =
+        ahora.toOffsetFromUtc(ahora.offsetFromUtc()).toString(::Qt::ISODate).toStdString();
+    asiento.alumno = alumno;
     if (crear && !QFileInfo::exists(ruta)) QDir().mkpath(QFileInfo(ruta).absolutePath());
     const std::string_view cabecera = practice::CabeceraDelRegistro();
-    return canvas::AppendLine(QByteArray::fromStdString(practice::LineaDeAsiento(registro)),
+    return canvas::AppendLine(QByteArray::fromStdString(practice::LineaDeAsiento(asiento)),
                               QByteArray(cabecera.data(), static_cast<qsizetype>(cabecera.size())),
                               ruta, error);
 }

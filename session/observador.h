@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "canvas/picture.h"
-#include "practice/veredicto.h"
+#include "practice/registro.h"
 
 namespace trazalia::session {
 
@@ -36,8 +36,10 @@ public:
     virtual void Dibujado(std::string_view /*ventana*/) {}
     // A view was turned on or off.
     virtual void VistaCambiada(int /*vista*/, bool /*activa*/) {}
-    // Practice judged a guess.
-    virtual void Juzgado(std::string_view /*ventana*/, const practice::Veredicto& /*veredicto*/) {}
+    // An exercise's entry for the record, as practice leaves it: a guess judged, or an exercise
+    // left unchecked (saltado) or revealed with no guess (sin-respuesta). Its date and student
+    // are empty, for the face to give.
+    virtual void Anotado(std::string_view /*ventana*/, const practice::Asiento& /*asiento*/) {}
     // What screen readers are to be told without moving the focus.
     virtual void Anuncio(std::string_view /*ventana*/, std::string_view /*texto*/) {}
     // A refusal to change an exercise's vectors, shown beside that control.

@@ -4,6 +4,7 @@
 #include "diagram/traducible.h"
 #include "practice/dibujo.h"
 #include "practice/intento.h"
+#include "practice/registro.h"
 #include "session/ventana.h"
 
 namespace trazalia::session {
@@ -61,7 +62,15 @@ std::optional<double> Practica::EscalaRetenida() const {
         ejercicio_, intento_ ? std::optional<double>(intento_->r) : std::nullopt);
 }
 
+void Practica::Dejar() {
+    if (!Pendiente()) return;
+    ventana_.Anotado(practice::AsientoSinVeredicto({}, {}, cual_, nivel_, ejercicio_,
+                                                   practice::Codigo::Saltado));
+    ejercicio_.clear();
+}
+
 void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel) {
+    Dejar();
     nivel_ = nivel;
     generador_.emplace(semilla, nivel, cual_);
     activa_ = true;
@@ -71,11 +80,13 @@ void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel) {
 }
 
 void Practica::ElegirNivel(practice::Nivel nivel, std::uint32_t semilla) {
+    Dejar();
     nivel_ = nivel;
     if (activa_) Comenzar(semilla, nivel);
 }
 
 void Practica::Terminar() {
+    Dejar();
     const bool dibujado = activa_;
     activa_ = false;
     generador_.reset();
@@ -92,6 +103,7 @@ void Practica::Terminar() {
 
 void Practica::Siguiente() {
     if (!activa_ || !generador_) return;
+    Dejar();
     ejercicio_ = generador_->Siguiente();
     intento_.reset();
     moduloTecleado_.reset();
@@ -188,8 +200,12 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
         if (intento_) {
             juzgados_ = dibujo.vectores;
             veredicto_ = practice::Juzgar(cual_, dibujo.vectores, *intento_, ventana_.traductor());
-            ventana_.Juzgado(*veredicto_);
+            ventana_.Anotado(
+                practice::AsientoDe({}, {}, cual_, nivel_, juzgados_, *intento_, *veredicto_));
             anuncio = veredicto_->texto;
+        } else {
+            ventana_.Anotado(practice::AsientoSinVeredicto({}, {}, cual_, nivel_, dibujo.vectores,
+                                                           practice::Codigo::SinRespuesta));
         }
     }
     if (intento_) practice::DibujarIntento(lienzo, dibujo, *intento_);

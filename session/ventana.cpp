@@ -402,8 +402,8 @@ void VentanaMetodo::Rehusado(std::size_t control, std::string_view texto) {
     Anunciar(texto);
 }
 
-void VentanaMetodo::Juzgado(const practice::Veredicto& veredicto) {
-    sesion_.Avisar([&](Observador& o) { o.Juzgado(nombre(), veredicto); });
+void VentanaMetodo::Anotado(const practice::Asiento& asiento) {
+    sesion_.Avisar([&](Observador& o) { o.Anotado(nombre(), asiento); });
 }
 
 bool Arrastre::Presionar(diagram::Punto p, double alcance) {

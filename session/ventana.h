@@ -254,9 +254,10 @@ public:
     // What the picture shows, for screen readers: the figure, then what practice draws over it.
     // Empty while nothing is drawn.
     std::string Descripcion() const;
-    // Practice's refusal at that row, and its verdict, told to the observers.
+    // Practice's refusal at that row, and an exercise's entry for the record, told to the
+    // observers.
     void Rehusado(std::size_t control, std::string_view texto);
-    void Juzgado(const practice::Veredicto& veredicto);
+    void Anotado(const practice::Asiento& asiento);
 
     int HScroll(int n) const override;
     void Label(int n, std::string_view caption) override;
@@ -359,6 +360,9 @@ public:
     std::optional<double> EscalaRetenida() const override;
 
 private:
+    // An exercise waiting for its check is left: its entry says so, and it waits no more.
+    void Dejar();
+
     VentanaMetodo& ventana_;
     practice::Ventana cual_;
     bool activa_ = false;

@@ -11,19 +11,15 @@
 #include "practice/hoja.h"
 #include "practice/registro.h"
 #include "session/opciones.h"
-#include "session/sesion.h"
 #include "web/json.h"
 
 namespace trazalia::web {
 
-std::string LineaDelVeredicto(const session::Sesion& sesion, std::string_view ventana,
-                              std::string_view fecha, std::string_view alumno) {
-    const session::VentanaMetodo* v = sesion.metodo(ventana);
-    if (!v) return {};
-    const session::Practica& p = v->practica();
-    if (!p.intento() || !p.veredicto()) return {};
-    return practice::LineaDeAsiento(practice::AsientoDe(
-        fecha, alumno, p.cual(), p.nivel(), p.juzgados(), *p.intento(), *p.veredicto()));
+std::string LineaDelAsiento(practice::Asiento asiento, std::string_view fecha,
+                            std::string_view alumno) {
+    asiento.fecha = fecha;
+    asiento.alumno = alumno;
+    return practice::LineaDeAsiento(asiento);
 }
 
 std::variant<practice::OpcionesDeHoja, std::string> LeerOpcionesDeHoja(

@@ -8,18 +8,14 @@
 
 #include "diagram/traducible.h"
 #include "practice/hoja.h"
-
-namespace trazalia::session {
-class Sesion;
-}
+#include "practice/registro.h"
 
 namespace trazalia::web {
 
-// The record's line for the window's last verdict, as the desktop appends it to its record file
-// (without its line break); empty when the window has judged nothing. fecha: ISO 8601 from the
-// page's clock.
-std::string LineaDelVeredicto(const session::Sesion& sesion, std::string_view ventana,
-                              std::string_view fecha, std::string_view alumno);
+// The record's line of an entry the core announced, as the desktop appends it to its record file
+// (without its line break). fecha: ISO 8601 from the page's clock.
+std::string LineaDelAsiento(practice::Asiento asiento, std::string_view fecha,
+                            std::string_view alumno);
 
 // The command line's worksheet options, one a line ("--ejercicios\n4\n--papel\ncarta"), read by
 // its own table, so that a mistake is told in its words: the options, or why not.

@@ -17,7 +17,6 @@
 #include "diagram/traducible.h"
 #include "practice/ejercicio.h"
 #include "practice/registro.h"
-#include "practice/veredicto.h"
 #include "session/sesion.h"
 #include "session/teclas.h"
 #include "web/json.h"
@@ -138,10 +137,22 @@ public:
         actual_.Clave("activa").Logico(activa);
         Cerrar();
     }
-    void Juzgado(std::string_view v, const practice::Veredicto& veredicto) override {
-        Evento("veredicto", v).Clave("codigo").Texto(practice::Nombre(veredicto.clasificacion()));
-        actual_.Clave("texto").Texto(veredicto.texto);
+    // The entry waits, by its number, for the page to give its date and student (Tomar).
+    void Anotado(std::string_view v, const practice::Asiento& asiento) override {
+        const int n = ++anotados_;
+        pendientes_.emplace(n, asiento);
+        // Entries the page never took are let go.
+        while (pendientes_.size() > kPendientes) pendientes_.erase(pendientes_.begin());
+        Evento("asiento", v).Clave("n").Entero(n);
+        actual_.Clave("codigo").Texto(practice::Nombre(asiento.codigo));
         Cerrar();
+    }
+    std::optional<practice::Asiento> Tomar(int n) {
+        const auto it = pendientes_.find(n);
+        if (it == pendientes_.end()) return std::nullopt;
+        practice::Asiento asiento = std::move(it->second);
+        pendientes_.erase(it);
+        return asiento;
     }
     void Anuncio(std::string_view v, std::string_view texto) override {
         Evento("anuncio", v).Clave("texto").Texto(texto);
@@ -191,10 +202,13 @@ private:
         Cerrar();
     }
 
+    static constexpr std::size_t kPendientes = 64;
     const Sesion& sesion_;
     Json actual_;
     std::vector<std::string> eventos_;
     std::vector<std::string> dibujadas_;
+    int anotados_ = 0;
+    std::map<int, practice::Asiento> pendientes_;
 };
 
 std::vector<std::string_view> Palabras(const std::string& s) {
@@ -452,10 +466,11 @@ public:
     bool terminado() const { return sesion_.terminado(); }
     std::string version() const { return TRAZALIA_VERSION; }
 
-    // Practice's record: the line of the window's last verdict, empty when there is none.
-    std::string asiento(const std::string& ventana, const std::string& fecha,
-                        const std::string& alumno) const {
-        return LineaDelVeredicto(sesion_, ventana, fecha, alumno);
+    // Practice's record: the line of the entry an "asiento" event numbered n, with its date and
+    // student, once; empty for any other number.
+    std::string asiento(int n, const std::string& fecha, const std::string& alumno) {
+        const std::optional<practice::Asiento> a = registro_.Tomar(n);
+        return a ? LineaDelAsiento(*a, fecha, alumno) : std::string();
     }
     std::string cabeceraDelRegistro() const { return std::string(practice::CabeceraDelRegistro()); }
     // A worksheet in the page's language; its options one a line (nucleo_practica.h).

@@ -364,6 +364,24 @@ TEST(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
     Ajustes().clear();
 }
 
+// Every exercise leaves its line in the record: one left for another and one revealed with no
+// guess too.
+TEST_F(ConAplicacion, EveryExerciseLeavesItsLineInTheRecord) {
+    QTemporaryDir carpeta;
+    app.setRegistro(carpeta.filePath(QStringLiteral("registro.csv")));
+    VentanaMetodo& f = Metodo("Form2");
+    PracticaDe(f).Comenzar(7, practice::Nivel::Medio);
+    CaraDe(f).accionOtro()->trigger();
+    CaraDe(f).accionComprobar()->trigger();
+    QFile registro(app.registro());
+    ASSERT_TRUE(registro.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lineas = registro.readAll().split('\n');
+    // The header, the exercise left, the one revealed, and the last line break.
+    ASSERT_EQ(lineas.size(), 4);
+    EXPECT_TRUE(lineas[1].endsWith(",saltado"));
+    EXPECT_TRUE(lineas[2].endsWith(",sin-respuesta"));
+}
+
 // "Guardar resultados…" offers a CSV file and writes a copy of the record there.
 TEST_F(ConAplicacion, SavedResultsAreACopyOfTheRecord) {
     auto* dialogos = new DialogosFijos;

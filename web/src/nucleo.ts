@@ -10,7 +10,7 @@ export type Evento =
   | { tipo: 'enfocable'; v: string; c: string; enfocable: boolean }
   | { tipo: 'dibujo'; v: string }
   | { tipo: 'vista'; vista: string; activa: boolean }
-  | { tipo: 'veredicto'; v: string; codigo: string; texto: string }
+  | { tipo: 'asiento'; v: string; n: number; codigo: string }
   | { tipo: 'anuncio'; v: string; texto: string }
   | { tipo: 'rehusado'; v: string; c: string; texto: string }
   | { tipo: 'fallo'; v: string; texto: string }
@@ -99,9 +99,9 @@ export interface Nucleo {
   niveles(): string;
   volcar(ventana: string): string;
   terminado(): boolean;
-  // Practice's record (web/nucleo_practica.h): the line of the window's last verdict, and the
-  // file's header; a worksheet from its options, one a line.
-  asiento(ventana: string, fecha: string, alumno: string): string;
+  // Practice's record (web/nucleo_practica.h): the line of the entry an 'asiento' event
+  // numbered, once, and the file's header; a worksheet from its options, one a line.
+  asiento(n: number, fecha: string, alumno: string): string;
   cabeceraDelRegistro(): string;
   hoja(opciones: string, relojDeSemilla: number): string;
   // Its question bank for Moodle, as JSON {error, xml}.

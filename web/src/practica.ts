@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Practice on the page: its controls send the core's commands, and every verdict the core gives
-// becomes the line the desktop appends to its record, kept in this browser only (localStorage)
-// until "Descargar resultados" saves it as the CSV the summary reads. The page judges nothing.
+// Practice on the page: its controls send the core's commands, and every entry the core announces
+// (a verdict, or an exercise left or revealed with no guess) becomes the line the desktop appends
+// to its record, kept in this browser only (localStorage) until "Descargar resultados" saves it as
+// the CSV the summary reads. The page judges nothing.
 
 import type { Cara } from './cara';
 import { texto as textoDeLaPagina } from './idioma';
@@ -40,7 +41,7 @@ function leer(clave: string): string | null {
   }
 }
 
-// The record as the desktop's file holds it: the header, then a line for each verdict.
+// The record as the desktop's file holds it: the header, then a line for each entry.
 export function registroCsv(cabecera: string): string {
   return [cabecera, ...lineasDelRegistro()].map((l) => `${l}\n`).join('');
 }
@@ -51,14 +52,15 @@ export function alumno(): string {
   return nombreDelAlumno ?? leer(CLAVE_ALUMNO) ?? '';
 }
 
-// A verdict of the window, whatever command gave it, adds its line to the record.
-function anotar(nucleo: Nucleo, ventana: string): void {
-  const linea = nucleo.asiento(ventana, fechaIso(new Date()), alumno());
+// An entry the core announced (a verdict, or an exercise left or revealed with no guess), whatever
+// command gave it, adds its line to the record, with the time it came.
+function anotar(nucleo: Nucleo, n: number, fecha: string): void {
+  const linea = nucleo.asiento(n, fecha, alumno());
   if (!linea) return;
   try {
     localStorage.setItem(CLAVE_REGISTRO, [...lineasDelRegistro(), linea].join('\n'));
   } catch {
-    // A full or refused storage loses this verdict only; the page goes on.
+    // A full or refused storage loses this entry only; the page goes on.
   }
 }
 
@@ -88,7 +90,7 @@ function campo<T extends HTMLElement>(contenedor: HTMLElement, control: T): [HTM
   return [etiqueta, control];
 }
 
-// Practice's controls in each method window's row of tools, and the record of every verdict.
+// Practice's controls in each method window's row of tools, and the record of every entry.
 export function montarPractica(cara: Cara): void {
   const { nucleo } = cara;
   const estilo = document.createElement('style');
@@ -99,7 +101,7 @@ export function montarPractica(cara: Cara): void {
     '.practica input:not([type]) { width: 9em; }';
   document.head.append(estilo);
   cara.alEvento((e) => {
-    if (e.tipo === 'veredicto') anotar(nucleo, e.v);
+    if (e.tipo === 'asiento') anotar(nucleo, e.n, fechaIso(new Date()));
   });
   const textos: [HTMLElement, (tr: (c: string, t: string) => string) => void][] = [];
   const texto = (e: HTMLElement, poner: (tr: (c: string, t: string) => string) => void) =>

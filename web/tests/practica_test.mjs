@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Practice in the page, opened from its folder in English and switched to Spanish: one exercise
-// guessed right and one turned round, typed into the practice controls, give the desktop's
-// verdicts for the same seed, and a third is guessed by a drag; the CSV the page downloads holds
-// the desktop's record lines, and the summary reads it.
+// guessed right and one turned round, typed into the practice controls,
+// give the desktop's verdicts for the same seed; one
+// left for another and one checked with no guess leave their lines as on the desktop, and a fifth
+// is guessed by a drag; the CSV the page downloads holds the desktop's record lines, and the
+// summary reads it.
 // node practica_test.mjs TRAZALIA   (the desktop program: --script, --registro, --resumen)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -17,7 +19,8 @@ const kAlumno = 'Ana "la de 2º", =1';
 // A school in Brazil: the record's times carry the zone's offset, as the desktop writes them.
 const { contexto, perfil, cerrar } = await abrirChromium({ timezoneId: 'America/Sao_Paulo' });
 try {
-  // The desktop's record of a script's guesses: each line without its date and name.
+  // The desktop's record of a script's guesses, each checked, then an exercise left and one
+  // checked with no guess: each line without its date and name.
   const registroDeEscritorio = (guesses) => {
     const guion = join(perfil, 'practica.txt');
     const registro = join(perfil, `escritorio-${guesses.length}-${Math.random()}.csv`);
@@ -26,6 +29,7 @@ try {
       if (i > 0) lineas.push('practice Form2 next');
       lineas.push(`guess Form2 ${r} ${a}`, 'practice Form2 check');
     });
+    lineas.push('practice Form2 next', 'practice Form2 next', 'practice Form2 check');
     writeFileSync(guion, `${lineas.join('\n')}\n`);
     execFileSync(trazalia, ['--script', guion, '--registro', registro], { stdio: 'ignore' });
     return readFileSync(registro, 'utf8').trim().split('\n').slice(1);
@@ -34,11 +38,12 @@ try {
   const cola = (linea) => campos(linea).slice(-13).join(',');
 
   // The answers, from a first round of wrong guesses; then one right and one turned round.
-  const prueba = registroDeEscritorio([[1, 0], [1, 0], [1, 0]]);
+  const prueba = registroDeEscritorio([[1, 0], [1, 0], [1, 0], [1, 0], [1, 0]]);
   const respuestas = prueba.map((l) => campos(l).slice(-3, -1));
   const guesses = [respuestas[0], [respuestas[1][0], String((Number(respuestas[1][1]) + 180) % 360)]];
   const escritorio = registroDeEscritorio(guesses);
-  assert.deepEqual(escritorio.map((l) => campos(l).at(-1)), ['acierto', 'sentido-opuesto']);
+  assert.deepEqual(escritorio.map((l) => campos(l).at(-1)),
+    ['acierto', 'sentido-opuesto', 'saltado', 'sin-respuesta']);
 
   // Opened in English, then switched: practice's controls follow the language.
   const { pagina, errores } = await abrirPagina(contexto, `${paginaLocal}?idioma=en`);
@@ -50,14 +55,20 @@ try {
   await practica.getByLabel('Nombre').dispatchEvent('change');
   await practica.getByLabel('Semilla').fill(kSemilla);
   await practica.getByLabel('Practicar', { exact: true }).check();
+  const otro = practica.getByRole('button', { name: 'Otro ejercicio' });
+  const comprobar = practica.getByRole('button', { name: 'Comprobar' });
   for (const [i, [r, a]] of guesses.entries()) {
-    if (i > 0) await practica.getByRole('button', { name: 'Otro ejercicio' }).click();
+    if (i > 0) await otro.click();
     await practica.getByLabel('Módulo de su resultante').fill(r);
     await practica.getByLabel('Dirección de su resultante').fill(a);
-    await practica.getByRole('button', { name: 'Comprobar' }).click();
+    await comprobar.click();
   }
-  // A third guess dragged from the origin, the picture's centre, with the menu out of the way.
-  await practica.getByRole('button', { name: 'Otro ejercicio' }).click();
+  // One left for another, and one checked with no guess.
+  await otro.click();
+  await otro.click();
+  await comprobar.click();
+  // A fifth guess dragged from the origin, the picture's centre, with the menu out of the way.
+  await otro.click();
   await practica.locator('summary').click();
   const caja = await pagina.locator('#Form2 .svg').boundingBox();
   const [x, y] = [caja.x + caja.width / 2, caja.y + caja.height / 2];
@@ -78,12 +89,12 @@ try {
 
   const lineas = readFileSync(csv, 'utf8').split('\n');
   assert.equal(lineas.pop(), '', 'the file ends with a line break');
-  assert.equal(lineas.length, 4);
-  assert.deepEqual(lineas.slice(1, 3).map(cola), escritorio.map(cola));
-  // The dragged guess: the third exercise, pointing up and to the right.
-  const arrastrada = campos(lineas[3]);
-  assert.deepEqual(arrastrada.slice(-11, -5), campos(prueba[2]).slice(-11, -5));
-  assert.ok(arrastrada.at(-5) > 0 && arrastrada.at(-4) > 0 && arrastrada.at(-4) < 90, lineas[3]);
+  assert.equal(lineas.length, 6);
+  assert.deepEqual(lineas.slice(1, 5).map(cola), escritorio.map(cola));
+  // The dragged guess: the fifth exercise, pointing up and to the right.
+  const arrastrada = campos(lineas[5]);
+  assert.deepEqual(arrastrada.slice(-11, -5), campos(prueba[4]).slice(-11, -5));
+  assert.ok(arrastrada.at(-5) > 0 && arrastrada.at(-4) > 0 && arrastrada.at(-4) < 90, lineas[5]);
   for (const l of lineas.slice(1))
     assert.match(l, /^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d-03:00,"Ana ""la de 2º"", =1",Form2,/);
 
@@ -91,6 +102,7 @@ try {
   assert.match(resumen, /Intentos: 3; aciertos: 1 \(33\.3 %\)/);
   assert.match(resumen, /Ana "la de 2º", =1: 3 intentos, 1 acierto/);
   assert.match(resumen, /sentido opuesto: 1 \(33\.3 % de los intentos\)/);
+  assert.match(resumen, /Sin comprobar: 1 saltado\b.*, 1 sin respuesta\./);
   console.log('práctica: todo bien');
 } finally {
   await cerrar();
