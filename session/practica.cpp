@@ -62,6 +62,11 @@ std::optional<double> Practica::EscalaRetenida() const {
         ejercicio_, intento_ ? std::optional<double>(intento_->r) : std::nullopt);
 }
 
+std::optional<double> Practica::EscalaMinima() const {
+    if (!activa_ || !intento_ || !(revelado_ || ventana_.revelando())) return std::nullopt;
+    return intento_->r;
+}
+
 void Practica::Dejar() {
     if (!Pendiente()) return;
     ventana_.Anotado(practice::AsientoSinVeredicto({}, {}, cual_, nivel_, ejercicio_,

@@ -310,12 +310,21 @@ double VentanaMetodo::PrepararVistas() {
     for (const Capa* capa : capas_)
         if ((retenida = capa->EscalaRetenida())) break;
     const diagram::Escalado escalado = diagram::EscaladoDe(lienzo_->vistas());
-    if (paralelogramo_) {
-        paralelogramo_->setEscalado(escalado, retenida);
-        return paralelogramo_->EscalaSiguiente();
-    }
-    poligono_->setEscalado(escalado, retenida);
-    return poligono_->EscalaSiguiente();
+    const auto escalar = [&](std::optional<double> largo) {
+        if (paralelogramo_) {
+            paralelogramo_->setEscalado(escalado, largo);
+            return paralelogramo_->EscalaSiguiente();
+        }
+        poligono_->setEscalado(escalado, largo);
+        return poligono_->EscalaSiguiente();
+    };
+    double Escala = escalar(retenida);
+    if (retenida || Escala <= 0) return Escala;
+    // Longer than the figure, a layer's drawing widens the axes as a longer vector would.
+    for (const Capa* capa : capas_)
+        if (const std::optional<double> minima = capa->EscalaMinima(); minima && *minima > Escala)
+            Escala = escalar(minima);
+    return Escala;
 }
 
 void VentanaMetodo::EventoDeDibujo(Manejador manejador) {

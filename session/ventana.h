@@ -196,6 +196,9 @@ public:
     virtual std::string Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) = 0;
     // The scale the next picture is to keep; the first layer that holds one wins.
     virtual std::optional<double> EscalaRetenida() const { return std::nullopt; }
+    // Where no layer holds the scale: the length the next picture's scale is to reach at least,
+    // so that what the layer draws fits beside the figure.
+    virtual std::optional<double> EscalaMinima() const { return std::nullopt; }
 };
 
 class Practica;
@@ -358,6 +361,8 @@ public:
 
     std::string Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) override;
     std::optional<double> EscalaRetenida() const override;
+    // Once the answer is shown, the guess drawn beside it at the same scale, however long.
+    std::optional<double> EscalaMinima() const override;
 
 private:
     // An exercise waiting for its check is left: its entry says so, and it waits no more.

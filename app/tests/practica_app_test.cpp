@@ -312,10 +312,10 @@ TEST_F(ConAplicacion, TheScaleHoldsUntilTheRevealAndDuringAGuessDrag) {
     ASSERT_TRUE(p.Adivinar({suma + 15, 10}));
     EXPECT_DOUBLE_EQ(f.dibujo()->Escala, practice::EscalaDelEjercicio(p.ejercicio(), suma + 15));
     p.Comprobar();
-    EXPECT_LT(f.dibujo()->Escala, suma + 15);
-    // Cut at the scale, the guess's magnitude is written beside its head.
+    // Shown beside the answer, the guess is drawn whole at the picture's scale.
+    EXPECT_DOUBLE_EQ(f.dibujo()->Escala, suma + 15);
     const std::vector<std::string> textos = Textos(f);
-    EXPECT_NE(std::find(textos.begin(), textos.end(), practice::NumeroDelIntento(suma + 15)),
+    EXPECT_EQ(std::find(textos.begin(), textos.end(), practice::NumeroDelIntento(suma + 15)),
               textos.end());
 }
 

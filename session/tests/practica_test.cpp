@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Practice in the core: the entry each exercise leaves for the record however it ends.
+// Practice in the core: the entry each exercise leaves for the record however it ends, and the
+// guess drawn at the scale of the answer it is judged against.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "diagram/marco.h"
+#include "practice/intento.h"
 #include "practice/registro.h"
+#include "practice/respuesta.h"
 #include "session/guion.h"
 #include "session/sesion.h"
 
@@ -125,6 +132,82 @@ INSTANTIATE_TEST_SUITE_P(
                "set Form3.HScroll7 3",
                {}}),
     [](const auto& info) { return std::string(info.param.nombre); });
+
+// Once the answer is shown, the guess and the answer are drawn to one scale: each drawn to its
+// own length, and the axes reach the longer, as far as the window's own figure or further.
+struct Escalas {
+    const char* nombre;
+    Formulario ventana;
+    double veces;  // the guess's magnitude, in answers
+    bool fija = false;
+};
+
+void PrintTo(const Escalas& e, std::ostream* os) { *os << e.nombre; }
+
+class EscalaDelIntentoTest : public ::testing::TestWithParam<Escalas> {};
+
+// A point of the picture as a length in the units of its axes.
+double Largo(const VentanaMetodo& v, canvas::Point p) {
+    const diagram::Resultado& d = *v.dibujo();
+    const diagram::Punto u = diagram::EnUnidades({p.x, p.y}, v.picture().Width(),
+                                                 v.picture().Height(), d.Escala, d.escalado);
+    return std::hypot(u.x, u.y);
+}
+
+TEST_P(EscalaDelIntentoTest, TheRevealDrawsTheGuessToScaleBesideTheAnswer) {
+    const Escalas e = GetParam();
+    const bool form2 = e.ventana == Formulario::Form2;
+    const std::string nombre = form2 ? "Form2" : "Form3";
+    Sesion s;
+    s.Iniciar();
+    ASSERT_EQ(s.Pulsar(form2 ? "Form1.Command1" : "Form1.Command2"), "");
+    ASSERT_EQ(s.Vista(nombre, "fixed", e.fija ? "on" : "off"), "");
+    ASSERT_EQ(s.Practicar(nombre, "on", "7", "medio"), "");
+    const VentanaMetodo& v = *s.metodo(nombre);
+    const practice::Respuesta respuesta =
+        practice::RespuestaDe(v.practica().cual(), v.practica().ejercicio());
+    const double r =
+        std::min(e.veces * respuesta.r, practice::ModuloMaximoDelIntento(v.practica().cual()));
+    ASSERT_TRUE(s.metodo(nombre)->practica().Adivinar({r, 10}));
+    ASSERT_EQ(s.Practicar(nombre, "check", "", ""), "");
+
+    // The same vectors shown without practice: the window's own scale.
+    Sesion sola;
+    sola.Iniciar();
+    ASSERT_EQ(sola.Pulsar(form2 ? "Form1.Command1" : "Form1.Command2"), "");
+    ASSERT_EQ(sola.Vista(nombre, "fixed", e.fija ? "on" : "off"), "");
+    const int n = v.vectores();
+    for (int i = 1; i <= 2 * n; ++i)
+        ASSERT_EQ(sola.Mover(nombre + ".HScroll" + std::to_string(i), std::to_string(v.HScroll(i))),
+                  "");
+    ASSERT_EQ(form2 ? sola.Pulsar("Form2.Command1")
+                    : sola.Mover("Form3.HScroll7", std::to_string(v.HScroll(7))),
+              "");
+    const double propia = sola.metodo(nombre)->dibujo()->Escala;
+    const double mayor = std::max(propia, r);
+    EXPECT_DOUBLE_EQ(v.dibujo()->Escala, e.fija ? diagram::EscalaFijaPara(mayor) : mayor);
+
+    std::optional<double> guess;
+    for (const canvas::Op& op : v.picture().ops())
+        if (const auto* l = std::get_if<canvas::LineOp>(&op); l && l->dashed)
+            guess = Largo(v, l->to);
+    ASSERT_TRUE(guess);
+    EXPECT_NEAR(*guess, r, 0.01);
+    const auto resultante = std::find_if(v.dibujo()->trazos.begin(), v.dibujo()->trazos.end(),
+                                         [](const diagram::Trazo& t) { return t.vector == 0; });
+    ASSERT_NE(resultante, v.dibujo()->trazos.end());
+    EXPECT_NEAR(Largo(v, {static_cast<float>(resultante->hasta.x),
+                          static_cast<float>(resultante->hasta.y)}),
+                respuesta.r, 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ventanas, EscalaDelIntentoTest,
+                         ::testing::Values(Escalas{"ParalelogramoLargo", Formulario::Form2, 4},
+                                           Escalas{"PoligonoLargo", Formulario::Form3, 4},
+                                           Escalas{"ParalelogramoCorto", Formulario::Form2, 0.5},
+                                           Escalas{"PoligonoCorto", Formulario::Form3, 0.5},
+                                           Escalas{"FijaLargo", Formulario::Form2, 4, true}),
+                         [](const auto& info) { return std::string(info.param.nombre); });
 
 }  // namespace
 }  // namespace trazalia::session
