@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QValidator>
 #include <utility>
 
 namespace trazalia::app {
@@ -49,11 +50,20 @@ protected:
         if (destino_.disponible && !destino_.disponible()) return false;
         if (objeto == destino_.foco && tipo == QEvent::KeyPress) {
             const auto* tecla = static_cast<QKeyEvent*>(evento);
-            // A digit alone: with Ctrl it is a shortcut, not a value.
-            if ((tecla->modifiers() & ~::Qt::KeypadModifier) != ::Qt::NoModifier ||
-                tecla->key() < ::Qt::Key_0 || tecla->key() > ::Qt::Key_9)
+            // A key alone: with Ctrl it is a shortcut, not a value.
+            if ((tecla->modifiers() & ~::Qt::KeypadModifier) != ::Qt::NoModifier) return false;
+            if (tecla->key() >= ::Qt::Key_0 && tecla->key() <= ::Qt::Key_9) {
+                Abrir(QString(QChar(u'0' + (tecla->key() - ::Qt::Key_0))));
+                return true;
+            }
+            // A read-out that takes the focus itself (a guess's) opens with any character its
+            // value may start with, a sign or a decimal mark too, so that none is lost unseen.
+            QString texto = tecla->text();
+            int posicion = static_cast<int>(texto.size());
+            if (destino_.foco != lectura_ || texto.isEmpty() ||
+                Validador()->validate(texto, posicion) == QValidator::Invalid)
                 return false;
-            Abrir(QString(QChar(u'0' + (tecla->key() - ::Qt::Key_0))));
+            Abrir(texto);
             return true;
         }
         if (objeto == lectura_ && tipo == QEvent::MouseButtonDblClick) {
@@ -64,6 +74,10 @@ protected:
     }
 
 private:
+    // Kept here until the editor takes it.
+    const QValidator* Validador() const {
+        return editor_ ? editor_->validator() : destino_.validador;
+    }
     EditorDeValor* Abrir(const QString& texto) {
         if (!editor_) {
             // The one editor takes the validator.

@@ -8,11 +8,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QToolTip>
+#include <QValidator>
 #include <string>
+#include <utility>
 
 #include "app/ajustes.h"
 #include "app/dialogos.h"
@@ -49,6 +49,23 @@ QString SinControles(QString nombre) {
 }
 
 std::string Semilla() { return std::to_string(QRandomGenerator::global()->generate()); }
+
+// A value typed as the core's editor takes it: what the core would set is acceptable, what it lets
+// in on the way there intermediate, and anything else a key refused.
+class ComoElNucleo final : public QValidator {
+public:
+    ComoElNucleo(session::Sesion& sesion, std::string ruta)
+        : sesion_(sesion), ruta_(std::move(ruta)) {}
+    State validate(QString& texto, int&) const override {
+        const std::string t = texto.toStdString();
+        if (sesion_.Admite(ruta_, t)) return Acceptable;
+        return sesion_.Tecleable(ruta_, t) ? Intermediate : Invalid;
+    }
+
+private:
+    session::Sesion& sesion_;
+    std::string ruta_;
+};
 
 }  // namespace
 
@@ -107,14 +124,13 @@ void Practica::EnlazarLecturas() {
         Destino d;
         d.nombre = esModulo ? QCoreApplication::translate("Practica", "Módulo de su resultante")
                             : QCoreApplication::translate("Practica", "Dirección de su resultante");
-        // Decimals with a point, as scripts write them; never the locale's comma.
-        d.validador = new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]{0,3}([.][0-9]{0,2})?")));
+        const std::string ruta = ventana_.Ruta("Label" + std::to_string(n));
+        // What the core's own editor lets in, so that the face reads numbers as the core does.
+        d.validador = new ComoElNucleo(ventana_.sesion(), ruta);
         d.valor = [this, esModulo] {
             const std::optional<double> v = nucleo().Tecleado(esModulo);
             return v ? Q(practice::NumeroDelIntento(*v)) : QString();
         };
-        const std::string ruta = ventana_.Ruta("Label" + std::to_string(n));
         d.acepta = [this, ruta](const QString& texto) {
             return ventana_.sesion().Admite(ruta, texto.toStdString());
         };

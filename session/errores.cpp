@@ -98,7 +98,18 @@ std::string NivelDesconocido(std::string_view n) {
     return "nivel desconocido " + Q(n) + ": se esperaba facil, medio o dificil";
 }
 
-std::optional<double> LeerDecimal(std::string_view numero) { return canvas::LeerReal(numero); }
+std::optional<double> LeerDecimal(std::string_view numero) {
+    // A student may write the comma of a school's decimals; with a point too it means something
+    // else (a thousands mark), so only a lone comma is read as the point.
+    const std::size_t coma = numero.find(',');
+    if (coma == std::string_view::npos) return canvas::LeerReal(numero);
+    if (numero.find(',', coma + 1) != std::string_view::npos ||
+        numero.find('.') != std::string_view::npos)
+        return std::nullopt;
+    std::string conPunto(numero);
+    conPunto[coma] = '.';
+    return canvas::LeerReal(conPunto);
+}
 std::string ModuloNoValido(std::string_view r, diagram::Traductor tr) {
     return diagram::Sustituir(
         tr(kContexto,

@@ -50,7 +50,8 @@ std::optional<long> LeerEntero(std::string_view numero);
 std::optional<std::uint32_t> LeerSemilla(std::string_view semilla);
 std::string SemillaNoValida(std::string_view semilla, diagram::Traductor tr);
 std::string NivelDesconocido(std::string_view nivel);
-// A guess's magnitude and direction, decimals with a point.
+// A number a student types (a guess's magnitude or direction, a value in an editor): a decimal
+// with a point or, when it has no point, with one comma ("271,2" is 271.2), no locale.
 std::optional<double> LeerDecimal(std::string_view numero);
 std::string ModuloNoValido(std::string_view r, diagram::Traductor tr);
 std::string DireccionNoValida(std::string_view alfa, diagram::Traductor tr);

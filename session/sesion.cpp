@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "canvas/error_reason.h"
-#include "canvas/numeros.h"
 #include "diagram/traducible.h"
 #include "practice/intento.h"
 #include "session/errores.h"
@@ -29,9 +28,12 @@ bool ValidoEnBarra(std::string_view s) {
            std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// What a guess's editor takes: up to three digits, then a point and up to two decimals.
+// What a guess's editor takes: up to three digits, then a point or a comma and up to two
+// decimals. A minus sign is taken, so that a negative value is refused with the range when it is
+// set rather than losing its sign unseen.
 bool ValidoEnLectura(std::string_view s) {
-    const std::size_t punto = std::min(s.find('.'), s.size());
+    if (s.starts_with('-')) s.remove_prefix(1);
+    const std::size_t punto = std::min(s.find_first_of(".,"), s.size());
     const std::string_view entera = s.substr(0, punto);
     if (entera.size() > 3 || !ValidoEnBarra(entera)) return false;
     if (punto == s.size()) return true;
@@ -414,6 +416,13 @@ bool Sesion::Admite(std::string_view ruta, std::string_view texto) const {
     return b.ventana && Acepta(*b.ventana, *b.control, std::string(texto));
 }
 
+bool Sesion::Tecleable(std::string_view ruta, std::string_view texto) const {
+    const Busqueda b = BuscarEscrito(ruta);
+    if (!b.ventana) return false;
+    return b.ventana->tabla().controles[*b.control].tipo == Tipo::HScroll ? ValidoEnBarra(texto)
+                                                                          : ValidoEnLectura(texto);
+}
+
 std::string Sesion::Escribir(std::string_view ruta, std::string_view texto) {
     const Busqueda b = BuscarEscrito(ruta);
     if (!b.ventana) return b.error;
@@ -591,7 +600,7 @@ bool Sesion::Acepta(const Ventana& v, std::size_t control, const std::string& te
                valor <= c.max;
     }
     const auto* m = dynamic_cast<const VentanaMetodo*>(&v);
-    const std::optional<double> valor = canvas::LeerReal(texto);
+    const std::optional<double> valor = errores::LeerDecimal(texto);
     if (!m || !valor) return false;
     const bool esModulo = c.nombre == "Label" + std::to_string(v.tabla().resultado.first);
     return esModulo ? practice::ModuloAdmitido(m->practica().cual(), *valor)
@@ -634,7 +643,7 @@ void Sesion::Fijar(Ventana& v, std::size_t control, const std::string& texto) {
         return;
     }
     const bool esModulo = c.nombre == "Label" + std::to_string(v.tabla().resultado.first);
-    m->practica().Teclear(esModulo, canvas::LeerReal(texto).value_or(0));
+    m->practica().Teclear(esModulo, errores::LeerDecimal(texto).value_or(0));
 }
 
 std::string Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& aceptada) {
@@ -785,8 +794,10 @@ void Sesion::TeclaEnControl(Ventana& v, std::size_t control, const teclas::Tecla
             }
             return;
         case Tipo::Lectura:
-            if (m && cifra >= 0 && t.Sola() && m->practica().Pendiente()) {
-                AbrirEditor(v, control, std::string(1, static_cast<char>('0' + cifra)));
+            // Any key a guess may start with: a sign or a decimal mark too, not lost unseen.
+            if (m && t.Sola() && !t.texto.empty() && ValidoEnLectura(t.texto) &&
+                m->practica().Pendiente()) {
+                AbrirEditor(v, control, t.texto);
                 aceptada = true;
             }
             return;

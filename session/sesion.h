@@ -81,6 +81,9 @@ public:
     std::string Escribir(std::string_view ruta, std::string_view texto);
     // Whether Escribir would take that text there now.
     bool Admite(std::string_view ruta, std::string_view texto) const;
+    // Whether an editor there takes that text as it is typed, on its way to a value: what the
+    // core's own editor lets in, for a face's editor to let in the same.
+    bool Tecleable(std::string_view ruta, std::string_view texto) const;
     // Practice's level; with practice on, exercises of that seed and level from the first one.
     std::string Nivel(std::string_view ventana, std::string_view nivel, std::uint32_t semilla);
     std::string Deshacer(std::string_view ventana);

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <functional>
 #include <numbers>
+#include <ostream>
 #include <string>
 #include <variant>
 
@@ -195,21 +196,44 @@ TEST_F(ConAplicacion, ATypedMagnitudeIsKeptWhenTabLeavesIt) {
     EXPECT_TRUE(Textos(f).empty());
 }
 
-// A magnitude longer than Form2's largest resultant is refused in the editor, with the range.
-TEST_F(ConAplicacion, ATypedMagnitudeOutOfRangeIsRefused) {
+// A magnitude longer than Form2's largest resultant is refused in the editor, with the range; a
+// negative one too, its sign typed first; a decimal comma is the point.
+struct Tecleado {
+    const char* nombre;
+    const char* texto;
+    const char* lectura;  // what the read-out shows once Return is pressed
+    bool rehusado;
+};
+
+void PrintTo(const Tecleado& t, std::ostream* os) { *os << t.texto; }
+
+class TecleadoEnLaLectura : public ConAplicacion, public testing::WithParamInterface<Tecleado> {};
+
+TEST_P(TecleadoEnLaLectura, TheReadOutTakesWhatTheCoreTakes) {
     VentanaMetodo& f = Metodo("Form2");
     session::Practica& p = PracticaDe(f);
     p.Comenzar(7, practice::Nivel::Medio);
     f.rotulo(10)->setFocus();
-    QTest::keyClicks(f.focusWidget(), QStringLiteral("2"));
-    QTest::keyClicks(f.focusWidget(), QStringLiteral("00.5"));
+    // The first key opens the editor, which takes the rest.
+    for (const QChar c : QString::fromUtf8(GetParam().texto))
+        QTest::keyClicks(f.focusWidget(), QString(c));
     QTest::keyClick(f.focusWidget(), Qt::Key_Return);
     auto* editor = qobject_cast<EditorDeValor*>(f.focusWidget());
-    ASSERT_NE(editor, nullptr);
-    ASSERT_TRUE(editor->pista() && editor->pista()->isVisible());
-    EXPECT_EQ(editor->pista()->text(), QStringLiteral("De 0 a 200, con punto: 87.5"));
-    EXPECT_EQ(f.rotulo(10)->text(), QString());
+    EXPECT_EQ(editor != nullptr, GetParam().rehusado);
+    if (editor) {
+        ASSERT_TRUE(editor->pista() && editor->pista()->isVisible());
+        EXPECT_EQ(editor->pista()->text(), QStringLiteral("De 0 a 200, con punto: 87.5"));
+    }
+    EXPECT_EQ(f.rotulo(10)->text(), QString::fromUtf8(GetParam().lectura));
 }
+
+INSTANTIATE_TEST_SUITE_P(Textos, TecleadoEnLaLectura,
+                         testing::Values(Tecleado{"Largo", "200.5", "", true},
+                                         Tecleado{"Negativo", "-5", "", true},
+                                         Tecleado{"Coma", "29,7", "29.7", false}),
+                         [](const testing::TestParamInfo<Tecleado>& p) {
+                             return std::string(p.param.nombre);
+                         });
 
 // Each way a user could move an exercise's vector before it is checked. None moves it; each is
 // told on screen.

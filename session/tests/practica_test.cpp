@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Practice in the core: the entry each exercise leaves for the record however it ends, and the
-// guess drawn at the scale of the answer it is judged against.
+// Practice in the core: the entry each exercise leaves for the record however it ends, numbers as
+// a student types them, and the guess drawn at the scale of the answer it is judged against.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +15,7 @@
 #include "practice/intento.h"
 #include "practice/registro.h"
 #include "practice/respuesta.h"
+#include "session/errores.h"
 #include "session/guion.h"
 #include "session/sesion.h"
 
@@ -132,6 +133,94 @@ INSTANTIATE_TEST_SUITE_P(
                "set Form3.HScroll7 3",
                {}}),
     [](const auto& info) { return std::string(info.param.nombre); });
+
+// A number as a student writes it: a lone comma is the decimal point.
+struct Leido {
+    const char* texto;
+    std::optional<double> valor;
+};
+
+void PrintTo(const Leido& l, std::ostream* os) { *os << l.texto; }
+
+class LeerDecimalTest : public ::testing::TestWithParam<Leido> {};
+
+TEST_P(LeerDecimalTest, ReadsAPointOrALoneComma) {
+    EXPECT_EQ(errores::LeerDecimal(GetParam().texto), GetParam().valor) << GetParam().texto;
+}
+
+INSTANTIATE_TEST_SUITE_P(Textos, LeerDecimalTest,
+                         ::testing::Values(Leido{"271,2", 271.2}, Leido{"271.2", 271.2},
+                                           Leido{",5", 0.5}, Leido{"-5", -5.0},
+                                           Leido{"1,234.5", std::nullopt},
+                                           Leido{"1.234,5", std::nullopt},
+                                           Leido{"2,9,7", std::nullopt}, Leido{",", std::nullopt}));
+
+// Each way a guess is typed takes a decimal comma, and gives a negative magnitude the range's
+// refusal, as one too long gets it.
+struct Tecleo {
+    const char* nombre;
+    std::vector<const char*> lineas;
+    std::optional<practice::Intento> intento;
+    const char* error;  // the last line's
+};
+
+void PrintTo(const Tecleo& t, std::ostream* os) { *os << t.nombre; }
+
+class TecleoTest : public ::testing::TestWithParam<Tecleo> {};
+
+TEST_P(TecleoTest, TheGuessIsTheNumberTyped) {
+    Sesion s;
+    s.Iniciar();
+    ASSERT_EQ(s.Pulsar("Form1.Command2"), "");
+    ASSERT_EQ(s.Practicar("Form3", "on", "11", "facil"), "");
+    std::string error;
+    for (const char* l : GetParam().lineas) error = Ejecutar(s, l);
+    const Practica& p = s.metodo("Form3")->practica();
+    ASSERT_EQ(p.intento().has_value(), GetParam().intento.has_value());
+    if (GetParam().intento) {
+        EXPECT_DOUBLE_EQ(p.intento()->r, GetParam().intento->r);
+        EXPECT_DOUBLE_EQ(p.intento()->direccion, GetParam().intento->direccion);
+    }
+    EXPECT_EQ(error, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Maneras, TecleoTest,
+    ::testing::Values(
+        Tecleo{"Orden", {"guess Form3 271,2 12,5"}, practice::Intento{271.2, 12.5}, ""},
+        Tecleo{"Escrito",
+               {"write Form3.Label14 271,2", "write Form3.Label16 12,5"},
+               practice::Intento{271.2, 12.5},
+               ""},
+        Tecleo{"Teclas",
+               {"key Form3.Label14 2 7 1 Comma 2 Tab", "key Form3.Label16 1 2 Comma 5 Return"},
+               practice::Intento{271.2, 12.5},
+               ""},
+        Tecleo{"OrdenNegativa",
+               {"guess Form3 -5 10"},
+               std::nullopt,
+               "magnitud fuera de rango «-5»: va de 0 a 300"},
+        Tecleo{"TeclasNegativa",
+               {"key Form3.Label14 Minus 5 Return"},
+               std::nullopt,
+               "valor no válido «-5» en Form3.Label14: De 0 a 300, con punto: 87.5"},
+        Tecleo{"AmbiguaNoEsNumero",
+               {"guess Form3 1.234,5 10"},
+               std::nullopt,
+               "magnitud no válida «1.234,5»: se esperaba un número como 87.5"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// A bar takes a whole number: a decimal comma is refused there as the point is.
+TEST(EscritoEnBarra, ADecimalCommaIsRefusedAsThePointIs) {
+    Sesion s;
+    s.Iniciar();
+    ASSERT_EQ(s.Pulsar("Form1.Command1"), "");
+    EXPECT_EQ(s.Escribir("Form2.HScroll3", "271,2"),
+              "valor no válido «271,2»: se esperaba un número entero");
+    EXPECT_EQ(s.Escribir("Form2.HScroll3", "271.2"),
+              "valor no válido «271.2»: se esperaba un número entero");
+    EXPECT_EQ(s.metodo("Form2")->HScroll(3), 0);
+}
 
 // Once the answer is shown, the guess and the answer are drawn to one scale: each drawn to its
 // own length, and the axes reach the longer, as far as the window's own figure or further.

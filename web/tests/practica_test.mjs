@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Practice in the page, opened from its folder in English and switched to Spanish: one exercise
-// guessed right and one turned round, typed into the practice controls,
+// guessed right (with a decimal comma) and one turned round, typed into the practice controls,
 // give the desktop's verdicts for the same seed; one
 // left for another and one checked with no guess leave their lines as on the desktop, and a fifth
 // is guessed by a drag; the CSV the page downloads holds the desktop's record lines, and the
@@ -59,7 +59,8 @@ try {
   const comprobar = practica.getByRole('button', { name: 'Comprobar' });
   for (const [i, [r, a]] of guesses.entries()) {
     if (i > 0) await otro.click();
-    await practica.getByLabel('Módulo de su resultante').fill(r);
+    // A decimal comma, as a student may type it: the same number.
+    await practica.getByLabel('Módulo de su resultante').fill(i === 0 ? r.replace('.', ',') : r);
     await practica.getByLabel('Dirección de su resultante').fill(a);
     await comprobar.click();
   }
