@@ -179,16 +179,20 @@ void Practica::Activar(bool activa) {
     ventana_.sesion().Practicar(ventana_.nucleo().nombre(), "on", Semilla(),
                                 practice::Nombre(nucleo().nivel()));
     Seguir();
-    if (ajustes_.recuerda && !ajustes_.nombrePedido) {
-        ajustes_.nombrePedido = true;
-        // Once the window shows the exercise behind the question.
-        QMetaObject::invokeMethod(this, &Practica::PedirNombre, ::Qt::QueuedConnection);
-    }
+    PedirNombreLaPrimeraVez();
 }
 
 void Practica::EmpezarAlAbrir() {
     nucleo().Comenzar(QRandomGenerator::global()->generate(), nucleo().nivel());
     Seguir();
+    PedirNombreLaPrimeraVez();
+}
+
+void Practica::PedirNombreLaPrimeraVez() {
+    if (!ajustes_.recuerda || ajustes_.nombrePedido) return;
+    ajustes_.nombrePedido = true;
+    // Once the window shows the exercise behind the question.
+    QMetaObject::invokeMethod(this, &Practica::PedirNombre, ::Qt::QueuedConnection);
 }
 
 void Practica::ElegirNivel(practice::Nivel nivel) {

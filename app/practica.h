@@ -77,6 +77,8 @@ private:
     void EnlazarLecturas();
     void ElegirNivel(practice::Nivel nivel);
     void PedirNombre();
+    // The first practice of a run on screen asks the name, once the window shows the exercise.
+    void PedirNombreLaPrimeraVez();
     QString Alumno() const;
 
     VentanaMetodo& ventana_;

@@ -1573,6 +1573,10 @@ bank, with the worksheet&apos;s options except --papel and
         <source>Descargar resultados</source>
         <translation>Download results</translation>
     </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>Zoom</name>

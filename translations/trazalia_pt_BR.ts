@@ -1573,6 +1573,10 @@ do Moodle, com as opções da folha exceto --papel e
         <source>Descargar resultados</source>
         <translation>Baixar resultados</translation>
     </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>Zoom</name>

@@ -255,6 +255,7 @@ constexpr TextoDeLaPagina kTextosDeLaPagina[] = {
     {"fuente", "Web", QT_TRANSLATE_NOOP("Web", "Código fuente")},
     {"creditos", "Web", QT_TRANSLATE_NOOP("Web", "Créditos: Equipo Trazalia.")},
     {"descargar", "Web", QT_TRANSLATE_NOOP("Web", "Descargar resultados")},
+    {"aceptar", "Web", QT_TRANSLATE_NOOP("Web", "Aceptar")},
 };
 
 const char* NombreDelGesto(practice::Gesto g) {

@@ -388,6 +388,29 @@ TEST(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
     Ajustes().clear();
 }
 
+// Opened practising (--practica), a window asks the name at its first showing, once a run.
+TEST(NombreDelAlumno, AskedWhenTheProgramStartsPractising) {
+    QStandardPaths::setTestModeEnabled(true);
+    Ajustes().clear();
+    session::Sesion sesion;
+    sesion.Iniciar();
+    sesion.Pulsar("Form1.Command1");
+    Form2 f2(sesion, *sesion.metodo("Form2"));
+    AjustesDePractica ajustes;
+    ajustes.recuerda = true;
+    DialogosFijos dialogos;
+    dialogos.nombre = QStringLiteral("Ana");
+    Practica p2(f2, ajustes, dialogos);
+    p2.EmpezarAlAbrir();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogos.preguntas.size(), 1);
+    EXPECT_EQ(Ajustes().value(QStringLiteral("practica/alumno")).toString(), QStringLiteral("Ana"));
+    p2.EmpezarAlAbrir();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogos.preguntas.size(), 1);
+    Ajustes().clear();
+}
+
 // Every exercise leaves its line in the record: one left for another and one revealed with no
 // guess too.
 TEST_F(ConAplicacion, EveryExerciseLeavesItsLineInTheRecord) {

@@ -52,6 +52,18 @@ export function alumno(): string {
   return nombreDelAlumno ?? leer(CLAVE_ALUMNO) ?? '';
 }
 
+// The student's name for this visit, kept for the next, in every practice menu.
+function ponerNombre(nombre: string): void {
+  nombreDelAlumno = nombre.trim();
+  for (const otro of document.querySelectorAll<HTMLInputElement>('.practica input[autocomplete=name]'))
+    otro.value = nombreDelAlumno;
+  try {
+    localStorage.setItem(CLAVE_ALUMNO, nombreDelAlumno);
+  } catch {
+    // The name then goes unrecorded.
+  }
+}
+
 // An entry the core announced (a verdict, or an exercise left or revealed with no guess), whatever
 // command gave it, adds its line to the record, with the time it came.
 function anotar(nucleo: Nucleo, n: number, fecha: string): void {
@@ -100,8 +112,26 @@ export function montarPractica(cara: Cara): void {
     '.practica input[type=checkbox] { justify-self: start; }\n' +
     '.practica input:not([type]) { width: 9em; }';
   document.head.append(estilo);
+  // Entries that wait while the name is asked.
+  let esperando: [number, string][] | null = null;
+  let preguntado = false;
   cara.alEvento((e) => {
-    if (e.tipo === 'asiento') anotar(nucleo, e.n, fechaIso(new Date()));
+    if (e.tipo !== 'asiento') return;
+    const fecha = fechaIso(new Date());
+    if (esperando) {
+      esperando.push([e.n, fecha]);
+    } else if (!preguntado && !alumno() && e.codigo !== 'saltado') {
+      // The first check with no name asks it, as the desktop asks when practice starts; its
+      // entry waits for the answer.
+      preguntado = true;
+      esperando = [[e.n, fecha]];
+      pedirNombre(cara, () => {
+        for (const [n, f] of esperando ?? []) anotar(nucleo, n, f);
+        esperando = null;
+      });
+    } else {
+      anotar(nucleo, e.n, fecha);
+    }
   });
   const textos: [HTMLElement, (tr: (c: string, t: string) => string) => void][] = [];
   const texto = (e: HTMLElement, poner: (tr: (c: string, t: string) => string) => void) =>
@@ -116,6 +146,47 @@ export function montarPractica(cara: Cara): void {
   };
   cara.alCambiarIdioma(retraducir);
   retraducir();
+}
+
+// The desktop's name question, in the page's language: a name accepted is the student's; skipped
+// (or Esc), the name stays empty. hecho runs once it closes, either way.
+function pedirNombre(cara: Cara, hecho: () => void): void {
+  const tr = (c: string, t: string) => cara.nucleo.traducir(c, t);
+  const dialogo = document.createElement('dialog');
+  dialogo.id = 'panel-nombre';
+  dialogo.setAttribute('aria-labelledby', 'titulo-nombre');
+  const titulo = document.createElement('h2');
+  titulo.id = 'titulo-nombre';
+  titulo.textContent = tr('Practica', 'Nombre');
+  const lista = document.createElement('p');
+  const [etiqueta, entrada] = campo(lista, document.createElement('input'));
+  etiqueta.textContent = tr('Practica', 'Nombre del alumno, para el registro de resultados:');
+  const botones = document.createElement('p');
+  const boton = (texto: string, accion: () => void) => {
+    const b = document.createElement('button');
+    b.type = 'button';
+    b.textContent = texto;
+    b.addEventListener('click', () => {
+      accion();
+      dialogo.close();
+    });
+    botones.append(b);
+    return b;
+  };
+  const aceptar = boton(textoDeLaPagina('aceptar'), () => ponerNombre(entrada.value));
+  boton(tr('Dialogos', 'Omitir'), () => undefined);
+  entrada.addEventListener('keydown', (ev) => {
+    if (ev.key !== 'Enter') return;
+    ev.preventDefault();
+    aceptar.click();
+  });
+  dialogo.addEventListener('close', () => {
+    dialogo.remove();
+    hecho();
+  });
+  dialogo.append(titulo, lista, botones);
+  document.body.append(dialogo);
+  dialogo.showModal();
 }
 
 function montarEn(
@@ -206,16 +277,7 @@ function montarEn(
   const [rNombre, nombre] = campo(lista, document.createElement('input'));
   nombre.autocomplete = 'name';
   nombre.value = alumno();
-  nombre.addEventListener('change', () => {
-    nombreDelAlumno = nombre.value.trim();
-    for (const otro of document.querySelectorAll<HTMLInputElement>('.practica input[autocomplete=name]'))
-      otro.value = nombreDelAlumno;
-    try {
-      localStorage.setItem(CLAVE_ALUMNO, nombreDelAlumno);
-    } catch {
-      // The name then goes unrecorded.
-    }
-  });
+  nombre.addEventListener('change', () => ponerNombre(nombre.value));
   texto(rNombre, (tr) => (rNombre.textContent = tr('Practica', 'Nombre')));
   boton(
     () => textoDeLaPagina('descargar'),
