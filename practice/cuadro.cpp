@@ -12,7 +12,7 @@ namespace {
 constexpr std::array<int, 7> kEscalas{5, 10, 20, 25, 30, 40, 50};
 // Centimetres: what the drawing keeps from the frame's edges, and its shortest arrow.
 constexpr double kHolgura = 0.5;
-constexpr double kLargoMinimo = 1;
+constexpr double kLargoMinimo = 1.5;
 
 // Every point the construction reaches, in units: the origin, each vector drawn from it, and
 // the partial sums in the order the sheet asks for (the parallelogram's far corner is the sum).

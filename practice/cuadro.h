@@ -15,7 +15,8 @@ inline constexpr int kAltoDelCuadro = 8;
 
 // The scale of an exercise's frame, in units per centimetre: the largest drawing in which the
 // whole construction fits the frame around its centre, half a centimetre from its edges, and
-// every vector and the resultant is at least a centimetre long. Nothing where no scale does.
+// every vector and the resultant is at least a centimetre and a half long, to be drawn and measured
+// with a ruler and a protractor. Nothing where no scale does.
 // The origin stands at the centre of every frame, so that its place tells nothing of the answer.
 std::optional<int> EscalaDeHoja(const std::vector<Componentes>& componentes);
 

@@ -46,7 +46,7 @@ private:
 };
 
 // Whether an exercise may be set: every vector at least 10 units, a resultant of at least 10, a
-// worksheet's frame that holds it with every arrow at least a centimetre long (EscalaDeHoja), and
+// worksheet's frame that holds it with every arrow at least 1.5 cm long (EscalaDeHoja), and
 // every mistake kept apart from the right answer and from every other mistake (SeDistinguen).
 bool Aceptable(Ventana ventana, const Ejercicio& vectores);
 

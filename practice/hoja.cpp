@@ -29,6 +29,8 @@ constexpr double kMm = kCm / 10;
 constexpr double kPunto = 20;  // twips in a typographic point
 constexpr canvas::Color kNegro = canvas::kBlack;
 constexpr canvas::Color kGrisRejilla{190, 190, 190};
+// The axes in grey: a resultant along one, in black, still shows over it.
+constexpr canvas::Color kGrisEjes{120, 120, 120};
 constexpr std::array<canvas::Color, 3> kColores{diagram::kRojo, diagram::kAzul, diagram::kVerde};
 
 // The page's furniture, in centimetres from the margins.
@@ -104,8 +106,8 @@ void DibujarCuadro(Pagina& pagina, const Cuadro& c) {
         const double y = c.y0 + i * kCm;
         pagina.Trazo({c.x0, y}, {c.x1, y}, kGrisRejilla, 0.3 * kPunto);
     }
-    pagina.Trazo({c.x0, c.origen.y}, {c.x1, c.origen.y}, kNegro, kPunto);
-    pagina.Trazo({c.origen.x, c.y0}, {c.origen.x, c.y1}, kNegro, kPunto);
+    pagina.Trazo({c.x0, c.origen.y}, {c.x1, c.origen.y}, kGrisEjes, kPunto);
+    pagina.Trazo({c.origen.x, c.y0}, {c.origen.x, c.y1}, kGrisEjes, kPunto);
     pagina.Texto({c.x1 - 1.5 * kMm, c.origen.y - kMm}, canvas::Anchor::Se, 9, false, "x");
     pagina.Texto({c.origen.x + 1.5 * kMm, c.y0 + kMm}, canvas::Anchor::Nw, 9, false, "y");
     for (const auto& [desde, hasta] :
@@ -247,20 +249,25 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
                      Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Página %1 de %2")),
                                {Entero(p + 1), Entero(total)}));
         const double y = kMargen + 0.9 * kCm;
-        pagina.Texto(
-            {kMargen, y}, canvas::Anchor::Nw, 10, false,
-            t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Nombre:")) + " _________________________");
-        pagina.Texto({kMargen + 7.5 * kCm, y}, canvas::Anchor::Nw, 10, false,
-                     t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Fecha:")) + " ____________");
+        // The student's lines belong to the exercises; the key is the teacher's.
+        const bool deEnunciados = p < paginasDeEnunciados;
+        if (deEnunciados) {
+            pagina.Texto({kMargen, y}, canvas::Anchor::Nw, 10, false,
+                         t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Nombre:")) +
+                             " _________________________");
+            pagina.Texto({kMargen + 7.5 * kCm, y}, canvas::Anchor::Nw, 10, false,
+                         t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Fecha:")) + " ____________");
+        }
         pagina.Texto({derecha, y}, canvas::Anchor::Ne, 9, false,
                      Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Nivel %1 · semilla %2")),
                                {nivel, std::to_string(opciones.semilla)}));
         pagina.Trazo({kMargen, kMargen + 1.6 * kCm}, {derecha, kMargen + 1.6 * kCm}, kNegro,
                      0.75 * kPunto);
-        pagina.Texto({kMargen, kMargen + 1.7 * kCm}, canvas::Anchor::Nw, 9, false,
-                     t(kContexto, QT_TRANSLATE_NOOP("Trazalia",
-                                                    "Mida r y α sobre su dibujo: se aceptan ±1 mm "
-                                                    "y ±1° de diferencia.")));
+        if (deEnunciados)
+            pagina.Texto({kMargen, kMargen + 1.7 * kCm}, canvas::Anchor::Nw, 9, false,
+                         t(kContexto, QT_TRANSLATE_NOOP("Trazalia",
+                                                        "Mida r y α sobre su dibujo: se aceptan ±1 "
+                                                        "mm y ±1° de diferencia.")));
     }
     Pagina primeraSolucion{hoja.paginas[static_cast<std::size_t>(paginasDeEnunciados)]};
     primeraSolucion.Texto({kMargen, inicio}, canvas::Anchor::Nw, 14, true,

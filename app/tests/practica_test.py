@@ -40,7 +40,7 @@ click Form2.Command1
 click Form2.Command2
 click Form1.Command2
 practice Form3 on 11 facil
-guess Form3 107.5 113.9
+guess Form3 122.9 170.6
 set Form3.HScroll7 2
 """
 
@@ -57,8 +57,8 @@ check("the vectors, the guess, the answer and the code of each verdict",
            "acierto"],
           ["Form2", "medio", "65", "90", "100", "300", "", "", "54.5", "156.6", "54.47", "336.63",
            "sentido-opuesto"],
-          ["Form3", "facil", "90", "135", "40", "60", "40", "60", "107.5", "113.9", "135.01",
-           "100.08", "falta-un-vector"]], filas)
+          ["Form3", "facil", "50", "210", "90", "150", "80", "315", "122.9", "170.6", "74.30",
+           "209.49", "falta-un-vector"]], filas)
 
 # A second run adds to the record, under the one header.
 r = run("--script", "-", "--registro", registro, stdin=SESION)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -97,7 +99,7 @@ TEST(Hoja, FramesHoldTheirConstructionAtTheirScale) {
         const double cm = kCm / c.unidadesPorCm;  // twips per unit
         double x = 0, y = 0;
         for (const Componentes& v : hoja.respuestas[i].componentes) {
-            EXPECT_GE(std::hypot(v.x, v.y) * cm, kCm - 1e-6);
+            EXPECT_GE(std::hypot(v.x, v.y) * cm, 1.5 * kCm - 1e-6);
             for (auto [px, py] : {std::pair{v.x, v.y}, std::pair{x += v.x, y += v.y}}) {
                 const double X = c.origen.x + px * cm;
                 const double Y = c.origen.y - py * cm;
@@ -105,11 +107,11 @@ TEST(Hoja, FramesHoldTheirConstructionAtTheirScale) {
                             Y >= c.y0 + kCm / 2 - 1e-6 && Y <= c.y1 - kCm / 2 + 1e-6);
             }
         }
-        EXPECT_GE(std::hypot(x, y) * cm, kCm - 1e-6);
+        EXPECT_GE(std::hypot(x, y) * cm, 1.5 * kCm - 1e-6);
     }
 }
 
-// The largest drawing that keeps every arrow a centimetre long: a frame is 12 × 8 cm.
+// The largest drawing that keeps every arrow a centimetre and a half long: a frame is 12 × 8 cm.
 struct Escala {
     const char* name;
     std::vector<Componentes> vectores;
@@ -127,7 +129,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Escala{"cortos_a_5_unidades_por_cm", {{10, 0}, {0, 10}}, 5},
                     // 35 units up reach 3.5 cm at 10 per cm: just within half the frame's height
                     Escala{"justo_a_10", {{20, 0}, {0, 35}}, 10},
-                    Escala{"un_poco_mas_a_20", {{20, 0}, {0, 36}}, 20},
+                    Escala{"un_poco_mas_a_20", {{30, 0}, {0, 36}}, 20},
+                    // 20 units at 20 per cm would be 1 cm
+                    Escala{"corto_a_20_no_cabe", {{20, 0}, {0, 36}}, std::nullopt},
                     Escala{"horizontal_hasta_275", {{100, 0}, {100, 0}, {75, 0}}, 50},
                     Escala{"vertical_de_200_no_cabe", {{0, 100}, {0, 100}}, std::nullopt},
                     // 12 units at 20 per cm would be 6 mm
@@ -172,6 +176,31 @@ TEST(Hoja, TituloLetrasYClave) {
     EXPECT_EQ(medida->text,
               "medida: " + std::to_string(mm / 10) + "." + std::to_string(mm % 10) + " cm ± 1 mm");
     EXPECT_TRUE(TextoQueEmpieza(hoja.paginas[0], "Mida r y α sobre su dibujo: se aceptan ±1 mm"));
+    // The key asks nothing of a student.
+    for (const char* alumno : {"Nombre:", "Fecha:", "Mida r y α"}) {
+        EXPECT_TRUE(TextoQueEmpieza(hoja.paginas[0], alumno)) << alumno;
+        EXPECT_FALSE(TextoQueEmpieza(hoja.paginas[1], alumno)) << alumno;
+    }
+}
+
+// A resultant along an axis is drawn in a colour the axis does not have.
+TEST(Hoja, LaResultanteSeVeSobreUnEje) {
+    OpcionesDeHoja opciones;
+    opciones.ejercicios = 1;
+    opciones.metodo = Metodo::Paralelogramo;
+    const Hoja hoja = ComponerHoja(opciones);
+    const Cuadro& c = hoja.soluciones[0].cuadro;
+    std::set<std::uint32_t> ejes;
+    const auto rgb = [](canvas::Color k) { return k.r << 16 | k.g << 8 | k.b; };
+    for (const canvas::Op& op : hoja.paginas[1].ops())
+        if (const auto* t = std::get_if<canvas::StrokeOp>(&op)) {
+            const bool vertical =
+                std::abs(t->from.x - c.origen.x) < 1 && std::abs(t->to.x - c.origen.x) < 1;
+            const bool largo = std::abs(t->to.y - t->from.y) > (c.y1 - c.y0) * 0.99;
+            if (vertical && largo && t->width > 10) ejes.insert(rgb(t->color));  // not the grid
+        }
+    ASSERT_EQ(ejes.size(), 1u);
+    EXPECT_NE(*ejes.begin(), rgb(canvas::kBlack));
 }
 
 // Every arrowhead is the windows' half circle whose middle is the tip of a line of its colour.

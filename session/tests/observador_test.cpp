@@ -92,9 +92,9 @@ INSTANTIATE_TEST_SUITE_P(
              // The first redraw leaves the read-outs Form_Load wrote describing an earlier
              // picture; emptied for the exercise, the resultant's describe nothing.
              {"Enfocable Form3.Label14 1", "Enfocable Form3.Label16 1", "Valor Form3.HScroll7 4",
-              "Valor Form3.HScroll1 90", "Anterior Form3.Label14 1", "Anterior Form3.Label16 1",
-              "Anterior Form3.Label18 1", "Valor Form3.HScroll4 135", "Valor Form3.HScroll2 40",
-              "Valor Form3.HScroll5 60", "Valor Form3.HScroll3 40", "Valor Form3.HScroll6 60",
+              "Valor Form3.HScroll1 50", "Anterior Form3.Label14 1", "Anterior Form3.Label16 1",
+              "Anterior Form3.Label18 1", "Valor Form3.HScroll4 210", "Valor Form3.HScroll2 90",
+              "Valor Form3.HScroll5 150", "Valor Form3.HScroll3 80", "Valor Form3.HScroll6 315",
               "Anterior Form3.Label14 0", "Anterior Form3.Label16 0"}}),
     [](const auto& info) { return std::string(info.param.nombre); });
 

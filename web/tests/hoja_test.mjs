@@ -63,8 +63,8 @@ try {
     const punto = (x, y) => [a * x + c * y + e, b * x + d * y + f];
     trazos.push({ estilo: m[1], desde: punto(+m[2], +m[3]), hasta: punto(+m[4], +m[5]) });
   }
-  // The origin: where the frame's axes, its widest black strokes, cross.
-  const ejes = trazos.filter((t) => /stroke-width:20;.*stroke:rgb\(0%,0%,0%\)/.test(t.estilo));
+  // The origin: where the frame's axes, its grey strokes a point wide, cross.
+  const ejes = trazos.filter((t) => /stroke-width:20;.*stroke:rgb\(47\.\d*%,47\.\d*%,47\.\d*%\)/.test(t.estilo));
   const horizontal = ejes.find((t) => Math.abs(t.desde[1] - t.hasta[1]) < 0.01);
   const vertical = ejes.find((t) => Math.abs(t.desde[0] - t.hasta[0]) < 0.01);
   const origen = [vertical.desde[0], horizontal.desde[1]];
