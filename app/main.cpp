@@ -16,6 +16,7 @@
 #include <iostream>
 #include <new>
 #include <optional>
+#include <set>
 #include <streambuf>
 #include <string>
 #include <string_view>
@@ -259,10 +260,19 @@ int EscribirMoodle(const QByteArray& ruta, const trazalia::practice::OpcionesDeH
 }
 
 // Reads every record file and prints their summary; a file that cannot be read ends it. Files are
-// read in pieces, never whole; a device such as /dev/zero, which would never end, is refused.
+// read in pieces, never whole; a device such as /dev/zero, which would never end, is refused. A
+// file given twice, by any name, is read once; a file none of whose lines is a record is named,
+// and when no file held one, nothing was summarised: status 1.
 int Resumir(const std::vector<std::string>& archivos, bool csv) {
+    const auto traducido = [](const char* texto, const std::string& nombre) {
+        return QCoreApplication::translate("Resumen", texto)
+            .arg(QString::fromStdString(nombre))
+            .toStdString();
+    };
     trazalia::practice::Resumen resumen(trazalia::app::ClaveDeAlumno);
     std::array<char, 1 << 16> trozo{};
+    std::set<std::pair<dev_t, ino_t>> leidos;
+    bool conRegistros = false;
     for (const std::string& ruta : archivos) {
         const std::string nombre = Legible(ruta);
         const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
@@ -276,6 +286,12 @@ int Resumir(const std::vector<std::string>& archivos, bool csv) {
             error = Errno();
         else if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
             error = trazalia::canvas::MakeErrorCode(trazalia::canvas::FileProblem::Device);
+        if (!error && !leidos.insert({st.st_dev, st.st_ino}).second) {
+            ::close(fd);
+            Decir(traducido(QT_TRANSLATE_NOOP("Resumen", "%1: ya se leyó; no se cuenta dos veces"),
+                            nombre));
+            continue;
+        }
         resumen.Abrir(ruta);
         while (!error) {
             const ssize_t n = ::read(fd, trozo.data(), trozo.size());
@@ -292,7 +308,14 @@ int Resumir(const std::vector<std::string>& archivos, bool csv) {
             return 1;
         }
         resumen.Cerrar();
+        if (resumen.RegistrosDelArchivo() == 0)
+            Decir(traducido(
+                QT_TRANSLATE_NOOP("Resumen", "%1: ninguna línea es un registro de la práctica"),
+                nombre));
+        else
+            conRegistros = true;
     }
+    if (!conRegistros) return 1;
     return Mostrar(csv ? resumen.Csv() : resumen.Texto(trazalia::app::EnElIdioma));
 }
 

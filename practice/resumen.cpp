@@ -81,6 +81,7 @@ Resumen::Resumen(Clave clave) : clave_(std::move(clave)) {}
 
 void Resumen::Abrir(std::string_view archivo) {
     archivo_ = archivo;
+    registrosDelArchivo_ = 0;
     linea_.clear();
     numero_ = 0;
     inicio_ = 1;
@@ -197,12 +198,17 @@ void Resumen::NuevaLinea() {
 
 void Resumen::Linea(std::string_view linea, long numero) {
     if (linea.ends_with('\r')) linea.remove_suffix(1);
-    if (linea.empty() || linea == CabeceraDelRegistro()) return;
+    if (linea.empty()) return;
+    if (linea == CabeceraDelRegistro()) {
+        ++registrosDelArchivo_;
+        return;
+    }
     auto leido = LeerAsiento(linea);
     if (std::string* motivo = std::get_if<std::string>(&leido)) {
         Anotar(numero, std::move(*motivo));
         return;
     }
+    ++registrosDelArchivo_;
     const Asiento& r = std::get<Asiento>(leido);
     const std::string clave = clave_(r.alumno);
     const auto [donde, nuevo] = alumnos_.try_emplace(clave);

@@ -56,6 +56,9 @@ public:
     void Cerrar();
 
     int intentos() const { return intentos_; }
+    // The lines of the file last read that were the record's header or an entry: none, and the
+    // file was no record.
+    long RegistrosDelArchivo() const { return registrosDelArchivo_; }
     int Veces(Codigo codigo) const { return veces_[static_cast<std::size_t>(codigo)]; }
     // In alphabetical order, accents and case aside; the name without a name last.
     std::vector<Alumno> Alumnos() const;
@@ -121,6 +124,7 @@ private:
     // The file being read: the record so far (joined lines while a quote is open), the line it
     // starts on, where its last line starts, the state of its current field.
     std::string archivo_;
+    long registrosDelArchivo_ = 0;
     std::string linea_;
     long numero_ = 0;
     long inicio_ = 1;

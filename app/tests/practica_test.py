@@ -94,6 +94,24 @@ check("summary counts each mistake",
       "sentido opuesto: 2 (33.3 % de los intentos)" in r.stdout and
       "falta un vector: 2 (33.3 % de los intentos)" in r.stdout, r.stdout)
 check("a bad line is named by file and line", f"{otro}:1: " in r.stdout, r.stdout)
+check("a file with no record is named", "otro.csv: ninguna línea es un registro" in r.stderr,
+      r.stderr)
+
+# The same file twice, by another name too, counts once, and says so.
+enlace = os.path.join(work, "enlace.csv")
+os.symlink(registro, enlace)
+r = run("--resumen", registro, enlace)
+check("a file given twice counts once",
+      r.returncode == 0 and "Intentos: 6; aciertos: 2 (33.3 %)." in r.stdout and
+      "ya se leyó" in r.stderr, r.stdout + r.stderr)
+# No record at all: nothing to summarise, and the status says so.
+dibujo = os.path.join(work, "dibujo.svg")
+with open(dibujo, "w", encoding="utf-8") as f:
+    f.write("<svg>\n</svg>\n")
+r = run("--resumen", dibujo)
+check("no record in any file is a failure",
+      r.returncode == 1 and r.stdout == "" and "ninguna línea es un registro" in r.stderr,
+      (r.returncode, r.stdout, r.stderr))
 
 r = run("--resumen", "--csv", registro)
 filas = {(fila[0], fila[1]): fila[2:5] for fila in csv.reader(io.StringIO(r.stdout))}
