@@ -21,6 +21,18 @@ int Decir(std::string_view texto, int estado) {
     return estado;
 }
 
+// Output that could not be written is a failure, said once all is written: the status of a run
+// that succeeded becomes an input/output error.
+int Salida(int estado) {
+    std::cout.flush();
+    if (!std::cout.fail()) return estado;
+    const int causa = errno ? errno : EIO;
+    Decir("no se puede escribir la salida estándar: " +
+              trazalia::canvas::ErrorReason(std::error_code(causa, std::generic_category())),
+          1);
+    return estado == trazalia::session::kExito ? trazalia::session::kErrorDeEntradaSalida : estado;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -31,10 +43,11 @@ int main(int argc, char** argv) {
         if ((arg == "--script" || arg == "-s") && i + 1 < argc) {
             ruta = argv[++i];
         } else if (arg == "--help" || arg == "-h") {
+            errno = 0;
             std::cout << "Uso: trazalia-nucleo --script ARCHIVO\n"
                          "Realiza las acciones de ARCHIVO (- para la entrada estándar) y escribe "
                          "la traza de cada ventana.\n";
-            return 0;
+            return Salida(session::kExito);
         } else {
             return Decir("opción desconocida «" + std::string(arg) + "»: use --script ARCHIVO", 2);
         }
@@ -45,11 +58,21 @@ int main(int argc, char** argv) {
     if (ruta != "-") {
         errno = 0;
         archivo.open(ruta, std::ios::binary);
-        if (!archivo)
-            return Decir(ruta + ": " +
-                             canvas::ErrorReason(
-                                 std::error_code(errno ? errno : ENOENT, std::generic_category())),
-                         1);
+        if (!archivo) {
+            const int causa = errno ? errno : ENOENT;
+#ifdef __EMSCRIPTEN__
+            // node hands a program its arguments as text: bytes of a name that are no UTF-8
+            // arrive as U+FFFD, and the file they named cannot be found by the name left.
+            if (causa == ENOENT && ruta.find("\xEF\xBF\xBD") != std::string::npos)
+                return Decir(ruta +
+                                 ": no existe; si su nombre no es texto UTF-8, node no lo "
+                                 "transmite: cámbielo o use el programa nativo",
+                             1);
+#endif
+            return Decir(
+                ruta + ": " + canvas::ErrorReason(std::error_code(causa, std::generic_category())),
+                1);
+        }
         entrada = &archivo;
     }
     std::ios::sync_with_stdio(false);
@@ -65,15 +88,5 @@ int main(int argc, char** argv) {
             session::kErrorDeEntradaSalida);
     }
     errno = 0;
-    int estado = guion.Ejecutar(*entrada);
-    std::cout.flush();
-    // Output that could not be written is a failure, said once the script has stopped.
-    if (std::cout.fail()) {
-        const int causa = errno ? errno : EIO;
-        Decir("no se puede escribir la salida estándar: " +
-                  canvas::ErrorReason(std::error_code(causa, std::generic_category())),
-              1);
-        if (estado == session::kExito) estado = session::kErrorDeEntradaSalida;
-    }
-    return estado;
+    return Salida(guion.Ejecutar(*entrada));
 }
