@@ -62,7 +62,15 @@ QString Traducir(std::string_view texto) {
 }
 
 std::string EnElIdioma(const char* contexto, const char* texto, int cuenta) {
-    return QCoreApplication::translate(contexto, texto, nullptr, cuenta).toStdString();
+    if (cuenta != 0)
+        return QCoreApplication::translate(contexto, texto, nullptr, cuenta).toStdString();
+    // None is counted in the plural in each of the program's languages ("0 acertos"), where Qt's
+    // rule for Brazilian Portuguese takes the singular: the plural form is asked for by a count
+    // that takes it everywhere, then the count is put right.
+    constexpr int kPlural = 1000003;
+    return QCoreApplication::translate(contexto, texto, nullptr, kPlural)
+        .replace(QString::number(kPlural), QStringLiteral("0"))
+        .toStdString();
 }
 
 }  // namespace trazalia::app

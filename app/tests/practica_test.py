@@ -97,6 +97,13 @@ check("a bad line is named by file and line", f"{otro}:1: " in r.stdout, r.stdou
 check("a file with no record is named", "otro.csv: ninguna línea es un registro" in r.stderr,
       r.stderr)
 
+# None is counted in the plural in Portuguese too.
+fallos = os.path.join(work, "fallos.csv")
+with open(fallos, "w", encoding="utf-8") as f:
+    f.write("2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,40,250,87.18,36.59,otro\n")
+r = run("--idioma", "pt_BR", "--resumen", fallos)
+check("pt_BR: none in the plural", "Ana: 1 tentativa, 0 acertos (0.0 %)" in r.stdout, r.stdout)
+
 # The same file twice, by another name too, counts once, and says so.
 enlace = os.path.join(work, "enlace.csv")
 os.symlink(registro, enlace)
