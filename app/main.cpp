@@ -248,21 +248,41 @@ int EscribirHoja(const QByteArray& ruta, const trazalia::practice::OpcionesDeHoj
     return 1;
 }
 
-// Writes the question bank under the name's own bytes, all or nothing; a failure is said in one
-// line and the old file stays.
-int EscribirMoodle(const QByteArray& ruta, const trazalia::practice::OpcionesDeHoja& opciones) {
-    const std::string banco =
-        trazalia::practice::BancoDeMoodle(opciones, trazalia::app::EnElIdioma);
-    QString error;
-    if (trazalia::canvas::SaveFile(QByteArray::fromStdString(banco), ruta, &error)) return 0;
-    Decir(Legible(error.toStdString()));
-    return 1;
+// Writes the question bank under the name's own bytes, each file all or nothing; a failure is
+// said in one line and the old file stays. A bank too large for one file of Moodle's import goes
+// in numbered files, which are named on standard output.
+int EscribirMoodle(const std::string& ruta, const trazalia::practice::OpcionesDeHoja& opciones,
+                   trazalia::practice::FormatoDeMoodle formato) {
+    using trazalia::practice::NombreDeParte;
+    const std::vector<std::string> banco =
+        trazalia::practice::BancoDeMoodle(opciones, formato, trazalia::app::EnElIdioma);
+    for (std::size_t i = 0; i < banco.size(); ++i) {
+        QString error;
+        if (!trazalia::canvas::SaveFile(
+                QByteArray::fromStdString(banco[i]),
+                QByteArray::fromStdString(NombreDeParte(ruta, i + 1, banco.size())), &error)) {
+            Decir(Legible(error.toStdString()));
+            return 1;
+        }
+    }
+    if (banco.size() == 1) return 0;
+    std::string nombres;
+    for (std::size_t i = 0; i < banco.size(); ++i)
+        nombres += (i > 0 ? ", " : "") + Legible(NombreDeParte(ruta, i + 1, banco.size()));
+    return Mostrar(trazalia::diagram::Sustituir(
+                       QCoreApplication::translate(
+                           "Hoja",
+                           "El banco pasa de 2 MB, lo más que Moodle importa de una vez: "
+                           "se escribió en %1 archivos, %2, para importarlos uno tras otro.")
+                           .toStdString(),
+                       {std::to_string(banco.size()), nombres}) +
+                   '\n');
 }
 
 // Reads every record file and prints their summary; a file that cannot be read ends it. Files are
 // read in pieces, never whole; a device such as /dev/zero, which would never end, is refused. A
 // file given twice, by any name, is read once; a file none of whose lines is a record is named,
-// and when no file held one, nothing was summarised: status 1.
+// and when no file held one, the summary (of its unreadable lines) ends with status 1.
 int Resumir(const std::vector<std::string>& archivos, bool csv) {
     const auto traducido = [](const char* texto, const std::string& nombre) {
         return QCoreApplication::translate("Resumen", texto)
@@ -315,8 +335,8 @@ int Resumir(const std::vector<std::string>& archivos, bool csv) {
         else
             conRegistros = true;
     }
-    if (!conRegistros) return 1;
-    return Mostrar(csv ? resumen.Csv() : resumen.Texto(trazalia::app::EnElIdioma));
+    const int estado = Mostrar(csv ? resumen.Csv() : resumen.Texto(trazalia::app::EnElIdioma));
+    return conRegistros ? estado : 1;
 }
 
 using trazalia::session::Modo;
@@ -341,7 +361,7 @@ std::optional<int> EnTexto(const Pedido& pedido, int argc, char* argv[]) {
             // A bank is text and SVG written by the core: the translations alone.
             const QCoreApplication nucleo(argc, argv);
             trazalia::app::InstalarIdioma(IdiomaPedido(pedido), false);
-            return EscribirMoodle(QByteArray::fromStdString(pedido.moodle), pedido.opcionesDeHoja);
+            return EscribirMoodle(pedido.moodle, pedido.opcionesDeHoja, pedido.formatoDeMoodle);
         }
         case Modo::Resumen: {
             // No file is read for a summary that could not be written.
@@ -433,6 +453,18 @@ int main(int argc, char* argv[]) {
     const auto leida =
         trazalia::session::LeerLinea(std::vector<std::string>(argv + 1, argv + argc), contexto);
     if (const auto* error = std::get_if<std::string>(&leida)) {
+        // Told in the language asked for, as everything else the run writes.
+        const std::vector<std::string> argumentos(argv + 1, argv + argc);
+        if (const auto idioma = trazalia::session::IdiomaDeLaLinea(argumentos, contexto)) {
+            const QCoreApplication nucleo(argc, argv);
+            trazalia::app::InstalarIdioma(QString::fromStdString(*idioma), false);
+            contexto.traductor = trazalia::app::EnElIdioma;
+            const auto traducida = trazalia::session::LeerLinea(argumentos, contexto);
+            if (const auto* dicho = std::get_if<std::string>(&traducida)) {
+                Decir(Legible(*dicho));
+                return 2;
+            }
+        }
         Decir(Legible(*error));
         return 2;
     }

@@ -141,7 +141,7 @@ check "--resumen: NULs and escapes read past, shown escaped" 0 $? escapados
 
 # /proc/version is a file: it can be read, and is no folder to save into.
 "$bin" --resumen /proc/version >"$work/out" 2>"$work/err"
-check "--resumen /proc/version: read" 0 $? out_has "^  /proc/version:1: "
+check "--resumen /proc/version: read, and no record in it" 1 $? out_has "^  /proc/version:1: "
 "$bin" --script "$work/practica.txt" --registro /proc/version >"$work/out" 2>"$work/err"
 check "--registro /proc/version: the real reason, status 1" 1 $? not_missing
 # Were it read, /dev/zero would never end: the time limit only keeps a fault from hanging the test.
