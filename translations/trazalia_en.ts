@@ -992,6 +992,43 @@ bank, with the worksheet&apos;s options except --papel and
             <numerusform>and %n more</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Casi: %1 (%2 % de los intentos).</source>
+        <translation>Near misses: %1 (%2 % of the attempts).</translation>
+    </message>
+    <message>
+        <source>Sin comprobar: %1, %2.</source>
+        <translation>Not checked: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1: ya se leyó; no se cuenta dos veces</source>
+        <translation>%1: already read; not counted twice</translation>
+    </message>
+    <message>
+        <source>%1: ninguna línea es un registro de la práctica</source>
+        <translation>%1: no line is a practice record</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n saltado(s)</source>
+        <translation>
+            <numerusform>%n skipped</numerusform>
+            <numerusform>%n skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sin respuesta</source>
+        <translation>
+            <numerusform>%n without an answer</numerusform>
+            <numerusform>%n without an answer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n casi</source>
+        <translation>
+            <numerusform>%n near miss</numerusform>
+            <numerusform>%n near misses</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Teclas</name>
@@ -1475,6 +1512,74 @@ bank, with the worksheet&apos;s options except --papel and
     <message>
         <source>%1 %2 (semilla %3)</source>
         <translation>%1 %2 (seed %3)</translation>
+    </message>
+    <message>
+        <source>Mida con cuidado: la longitud con la escala de los ejes, y el ángulo desde el semieje x positivo en sentido antihorario.</source>
+        <translation>Measure carefully: the length with the axes' scale, and the angle from the positive x semi-axis, counterclockwise.</translation>
+    </message>
+    <message>
+        <source>Casi.</source>
+        <translation>Nearly.</translation>
+    </message>
+    <message>
+        <source>Dejó el ejercicio sin comprobarlo.</source>
+        <translation>You left the exercise without checking it.</translation>
+    </message>
+    <message>
+        <source>Vio la respuesta sin dar la suya.</source>
+        <translation>You saw the answer without giving yours.</translation>
+    </message>
+    <message>
+        <source>casi</source>
+        <translation>near miss</translation>
+    </message>
+    <message>
+        <source>saltado</source>
+        <translation>skipped</translation>
+    </message>
+    <message>
+        <source>sin respuesta</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>el módulo está bien</source>
+        <translation>the magnitude is right</translation>
+    </message>
+    <message>
+        <source>su módulo es un %1 % mayor</source>
+        <translation>your magnitude is %1 % too long</translation>
+    </message>
+    <message>
+        <source>su módulo es un %1 % menor</source>
+        <translation>your magnitude is %1 % too short</translation>
+    </message>
+    <message>
+        <source>la dirección está bien</source>
+        <translation>the direction is right</translation>
+    </message>
+    <message>
+        <source>su dirección está girada %1° en sentido antihorario</source>
+        <translation>your direction is turned %1° counterclockwise</translation>
+    </message>
+    <message>
+        <source>su dirección está girada %1° en sentido horario</source>
+        <translation>your direction is turned %1° clockwise</translation>
+    </message>
+    <message>
+        <source>Casi: %1 y %2.</source>
+        <translation>Nearly: %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Su resultante es la que dan dos errores, que en este ejercicio coinciden: %1 o %2.</source>
+        <translation>Your resultant is what two mistakes give, which coincide in this exercise: %1 or %2.</translation>
+    </message>
+    <message>
+        <source>Casi: su módulo está cerca del correcto, pero fuera de la tolerancia.</source>
+        <translation>Nearly: your magnitude is close to the right one, but outside the tolerance.</translation>
+    </message>
+    <message>
+        <source>Casi: su dirección está cerca de la correcta, pero fuera de la tolerancia.</source>
+        <translation>Nearly: your direction is close to the right one, but outside the tolerance.</translation>
     </message>
 </context>
 <context>

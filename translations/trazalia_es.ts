@@ -38,6 +38,27 @@
             <numerusform>y %n más</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n saltado(s)</source>
+        <translation>
+            <numerusform>%n saltado</numerusform>
+            <numerusform>%n saltados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sin respuesta</source>
+        <translation>
+            <numerusform>%n sin respuesta</numerusform>
+            <numerusform>%n sin respuesta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n casi</source>
+        <translation>
+            <numerusform>%n casi</numerusform>
+            <numerusform>%n casi</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Trazalia</name>

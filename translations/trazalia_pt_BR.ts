@@ -992,6 +992,43 @@ do Moodle, com as opções da folha exceto --papel e
             <numerusform>e mais %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Casi: %1 (%2 % de los intentos).</source>
+        <translation>Quase: %1 (%2 % das tentativas).</translation>
+    </message>
+    <message>
+        <source>Sin comprobar: %1, %2.</source>
+        <translation>Sem verificar: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1: ya se leyó; no se cuenta dos veces</source>
+        <translation>%1: já foi lido; não é contado duas vezes</translation>
+    </message>
+    <message>
+        <source>%1: ninguna línea es un registro de la práctica</source>
+        <translation>%1: nenhuma linha é um registro da prática</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n saltado(s)</source>
+        <translation>
+            <numerusform>%n pulado</numerusform>
+            <numerusform>%n pulados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sin respuesta</source>
+        <translation>
+            <numerusform>%n sem resposta</numerusform>
+            <numerusform>%n sem resposta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n casi</source>
+        <translation>
+            <numerusform>%n quase</numerusform>
+            <numerusform>%n quase</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Teclas</name>
@@ -1475,6 +1512,74 @@ do Moodle, com as opções da folha exceto --papel e
     <message>
         <source>%1 %2 (semilla %3)</source>
         <translation>%1 %2 (semente %3)</translation>
+    </message>
+    <message>
+        <source>Mida con cuidado: la longitud con la escala de los ejes, y el ángulo desde el semieje x positivo en sentido antihorario.</source>
+        <translation>Meça com cuidado: o comprimento com a escala dos eixos, e o ângulo a partir do semieixo x positivo, no sentido anti-horário.</translation>
+    </message>
+    <message>
+        <source>Casi.</source>
+        <translation>Quase.</translation>
+    </message>
+    <message>
+        <source>Dejó el ejercicio sin comprobarlo.</source>
+        <translation>Deixou o exercício sem verificá-lo.</translation>
+    </message>
+    <message>
+        <source>Vio la respuesta sin dar la suya.</source>
+        <translation>Viu a resposta sem dar a sua.</translation>
+    </message>
+    <message>
+        <source>casi</source>
+        <translation>quase</translation>
+    </message>
+    <message>
+        <source>saltado</source>
+        <translation>pulado</translation>
+    </message>
+    <message>
+        <source>sin respuesta</source>
+        <translation>sem resposta</translation>
+    </message>
+    <message>
+        <source>el módulo está bien</source>
+        <translation>o módulo está certo</translation>
+    </message>
+    <message>
+        <source>su módulo es un %1 % mayor</source>
+        <translation>seu módulo é %1 % maior</translation>
+    </message>
+    <message>
+        <source>su módulo es un %1 % menor</source>
+        <translation>seu módulo é %1 % menor</translation>
+    </message>
+    <message>
+        <source>la dirección está bien</source>
+        <translation>a direção está certa</translation>
+    </message>
+    <message>
+        <source>su dirección está girada %1° en sentido antihorario</source>
+        <translation>sua direção está girada %1° no sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>su dirección está girada %1° en sentido horario</source>
+        <translation>sua direção está girada %1° no sentido horário</translation>
+    </message>
+    <message>
+        <source>Casi: %1 y %2.</source>
+        <translation>Quase: %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Su resultante es la que dan dos errores, que en este ejercicio coinciden: %1 o %2.</source>
+        <translation>Sua resultante é a que dão dois erros, que neste exercício coincidem: %1 ou %2.</translation>
+    </message>
+    <message>
+        <source>Casi: su módulo está cerca del correcto, pero fuera de la tolerancia.</source>
+        <translation>Quase: seu módulo está perto do correto, mas fora da tolerância.</translation>
+    </message>
+    <message>
+        <source>Casi: su dirección está cerca de la correcta, pero fuera de la tolerancia.</source>
+        <translation>Quase: sua direção está perto da correta, mas fora da tolerância.</translation>
     </message>
 </context>
 <context>
