@@ -121,6 +121,74 @@
         <source>dirección fuera de rango %1: va de 0 a %2</source>
         <translation>direction out of range %1: it goes from 0 to %2</translation>
     </message>
+    <message>
+        <source>Eso no se puede hacer aquí.</source>
+        <translation>That cannot be done here.</translation>
+    </message>
+    <message>
+        <source>Trazalia ya se cerró.</source>
+        <translation>Trazalia has already closed.</translation>
+    </message>
+    <message>
+        <source>Abra la ventana del paralelogramo.</source>
+        <translation>Open the parallelogram window.</translation>
+    </message>
+    <message>
+        <source>Abra la ventana del polígono.</source>
+        <translation>Open the polygon window.</translation>
+    </message>
+    <message>
+        <source>Abra la ventana de inicio.</source>
+        <translation>Open the start window.</translation>
+    </message>
+    <message>
+        <source>%1 no recibe el teclado ahora.</source>
+        <translation>%1 does not take the keyboard now.</translation>
+    </message>
+    <message>
+        <source>La ventana de inicio no tiene práctica.</source>
+        <translation>The start window has no practice.</translation>
+    </message>
+    <message>
+        <source>Active primero la práctica: «Practicar» (P).</source>
+        <translation>Turn practice on first: “Practise” (P).</translation>
+    </message>
+    <message>
+        <source>Este ejercicio ya está resuelto: «Otro ejercicio» (N) da otro.</source>
+        <translation>This exercise is solved already: “Another exercise” (N) gives another.</translation>
+    </message>
+    <message>
+        <source>Esa tecla no hace nada aquí.</source>
+        <translation>That key does nothing here.</translation>
+    </message>
+    <message>
+        <source>«%1» no está disponible aquí.</source>
+        <translation>“%1” is not available here.</translation>
+    </message>
+    <message>
+        <source>%1 no es un número entero.</source>
+        <translation>%1 is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1 no vale: %2 va de %3 a %4.</source>
+        <translation>%1 will not do: %2 goes from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>%1 no vale. %2</source>
+        <translation>%1 will not do. %2</translation>
+    </message>
+    <message>
+        <source>%1 no recibe un valor ahora.</source>
+        <translation>%1 takes no value now.</translation>
+    </message>
+    <message>
+        <source>No hay nada que deshacer.</source>
+        <translation>There is nothing to undo.</translation>
+    </message>
+    <message>
+        <source>No hay nada que rehacer.</source>
+        <translation>There is nothing to redo.</translation>
+    </message>
 </context>
 <context>
     <name>Exportar</name>

@@ -121,6 +121,74 @@
         <source>dirección fuera de rango %1: va de 0 a %2</source>
         <translation>direção fora do intervalo %1: vai de 0 a %2</translation>
     </message>
+    <message>
+        <source>Eso no se puede hacer aquí.</source>
+        <translation>Isso não pode ser feito aqui.</translation>
+    </message>
+    <message>
+        <source>Trazalia ya se cerró.</source>
+        <translation>O Trazalia já foi fechado.</translation>
+    </message>
+    <message>
+        <source>Abra la ventana del paralelogramo.</source>
+        <translation>Abra a janela do paralelogramo.</translation>
+    </message>
+    <message>
+        <source>Abra la ventana del polígono.</source>
+        <translation>Abra a janela do polígono.</translation>
+    </message>
+    <message>
+        <source>Abra la ventana de inicio.</source>
+        <translation>Abra a janela inicial.</translation>
+    </message>
+    <message>
+        <source>%1 no recibe el teclado ahora.</source>
+        <translation>%1 não recebe o teclado agora.</translation>
+    </message>
+    <message>
+        <source>La ventana de inicio no tiene práctica.</source>
+        <translation>A janela inicial não tem prática.</translation>
+    </message>
+    <message>
+        <source>Active primero la práctica: «Practicar» (P).</source>
+        <translation>Ative primeiro a prática: “Praticar” (P).</translation>
+    </message>
+    <message>
+        <source>Este ejercicio ya está resuelto: «Otro ejercicio» (N) da otro.</source>
+        <translation>Este exercício já está resolvido: “Outro exercício” (N) dá outro.</translation>
+    </message>
+    <message>
+        <source>Esa tecla no hace nada aquí.</source>
+        <translation>Essa tecla não faz nada aqui.</translation>
+    </message>
+    <message>
+        <source>«%1» no está disponible aquí.</source>
+        <translation>“%1” não está disponível aqui.</translation>
+    </message>
+    <message>
+        <source>%1 no es un número entero.</source>
+        <translation>%1 não é um número inteiro.</translation>
+    </message>
+    <message>
+        <source>%1 no vale: %2 va de %3 a %4.</source>
+        <translation>%1 não serve: %2 vai de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>%1 no vale. %2</source>
+        <translation>%1 não serve. %2</translation>
+    </message>
+    <message>
+        <source>%1 no recibe un valor ahora.</source>
+        <translation>%1 não recebe um valor agora.</translation>
+    </message>
+    <message>
+        <source>No hay nada que deshacer.</source>
+        <translation>Não há nada para desfazer.</translation>
+    </message>
+    <message>
+        <source>No hay nada que rehacer.</source>
+        <translation>Não há nada para refazer.</translation>
+    </message>
 </context>
 <context>
     <name>Exportar</name>
