@@ -2,10 +2,10 @@
 #include "practice/moodle.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
-#include <vector>
 
 #include "canvas/numeros.h"
 #include "canvas/picture.h"
@@ -27,7 +27,23 @@ constexpr double kEscalaDeImagen = 1.5;
 constexpr int kAnchoDeImagen = 700;
 constexpr int kAltoDeImagen = 600;
 
-constexpr char kCategoria[] = "$course$/top/Trazalia/";
+// Moodle's question and category names are columns of 255 characters (question_categories.name,
+// question.name); format.php's clean_question_name shortens a longer name, which would cut off
+// the number that tells the questions apart.
+constexpr std::size_t kLargoDeNombre = 255;
+
+// The category path's words, Spanish as the command line spells them; in the order of Metodo and
+// of Nivel.
+constexpr std::array<const char*, 3> kMetodos{
+    QT_TRANSLATE_NOOP("Trazalia", "paralelogramo"),
+    QT_TRANSLATE_NOOP("Trazalia", "poligono"),
+    QT_TRANSLATE_NOOP("Trazalia", "ambos"),
+};
+constexpr std::array<const char*, 3> kNiveles{
+    QT_TRANSLATE_NOOP("Trazalia", "facil"),
+    QT_TRANSLATE_NOOP("Trazalia", "medio"),
+    QT_TRANSLATE_NOOP("Trazalia", "dificil"),
+};
 
 // The length of the UTF-8 sequence at the start of b, or 0 where it is none: no overlong form,
 // no surrogate, nothing past U+10FFFF.
@@ -57,25 +73,73 @@ std::size_t Secuencia(std::string_view b) {
     return n;
 }
 
-// A title on one line, as XML takes it: a control character becomes a space, and a byte that is
-// no UTF-8 the replacement character, so that a title given on the command line never makes the
-// file unreadable.
-std::string EnUnaLinea(std::string_view texto) {
+std::size_t Caracteres(std::string_view s) {
+    return static_cast<std::size_t>(
+        std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// A title as a name Moodle keeps as it is: on one line, every character one XML 1.0 allows (a
+// control character becomes a space; a byte that is no UTF-8, and U+FFFE and U+FFFF, the
+// replacement character), "<" as "＜" since PARAM_TEXT's strip_tags would take it for a tag and
+// drop what follows, and no spaces at either end, which Moodle trims.
+std::string Titulo(std::string_view texto) {
     std::string s;
     for (std::size_t i = 0; i < texto.size();) {
         const std::size_t n = Secuencia(texto.substr(i));
-        if (n == 0) {
+        const std::string_view c = texto.substr(i, std::max<std::size_t>(n, 1));
+        i += c.size();
+        if (n == 0 || c == "\xEF\xBF\xBE" || c == "\xEF\xBF\xBF")
             s += "\xEF\xBF\xBD";
-            ++i;
-        } else if (n == 1) {
-            const auto c = static_cast<unsigned char>(texto[i++]);
-            s += c < 0x20 || c == 0x7f ? ' ' : static_cast<char>(c);
-        } else {
-            s += texto.substr(i, n);
-            i += n;
-        }
+        else if (c == "<")
+            s += "\xEF\xBC\x9C";
+        else if (n == 1 && (static_cast<unsigned char>(c[0]) < 0x20 || c[0] == 0x7f))
+            s += ' ';
+        else
+            s += c;
     }
+    const auto inicio = s.find_first_not_of(' ');
+    if (inicio == std::string::npos) return {};
+    return s.substr(inicio, s.find_last_not_of(' ') - inicio + 1);
+}
+
+// At most n characters, whole ones: what is cut is told by an ellipsis.
+std::string Acortado(const std::string& texto, std::size_t n) {
+    if (Caracteres(texto) <= n) return texto;
+    std::string s;
+    for (std::size_t i = 0, k = 0; i < texto.size() && k + 1 < n; ++k) {
+        const std::size_t largo = std::max<std::size_t>(Secuencia(std::string_view(texto).substr(i)), 1);
+        s += texto.substr(i, largo);
+        i += largo;
+    }
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s + "\xE2\x80\xA6";
+}
+
+// A category's name in Moodle's path, as format.php's assemble_category_path writes it: "/" is a
+// separator and "//" a slash, so a name's slashes are doubled, and a space (which
+// split_category_path trims) keeps one at either end from joining the separator.
+std::string EnLaRuta(std::string_view nombre) {
+    std::string s;
+    for (const char c : nombre) s += c == '/' ? std::string("//") : std::string(1, c);
+    if (!s.empty() && s.front() == '/') s.insert(s.begin(), ' ');
+    if (!s.empty() && s.back() == '/') s += ' ';
     return s;
+}
+
+// Text in a CDATA section, which "]]>" would end: it is split there into two sections.
+std::string Cdata(std::string_view texto) {
+    std::string s = "<![CDATA[";
+    for (std::size_t i = 0;;) {
+        const std::size_t fin = texto.find("]]>", i);
+        if (fin == std::string_view::npos) {
+            s += texto.substr(i);
+            break;
+        }
+        s += texto.substr(i, fin + 2 - i);
+        s += "]]><![CDATA[";
+        i = fin + 2;
+    }
+    return s + "]]>";
 }
 
 // HTML text in a Cloze question's prose: a brace could open or close a blank.
@@ -125,11 +189,6 @@ std::string Comentario(std::string_view texto) {
     return s;
 }
 
-// HTML in a CDATA section. Every text in it is escaped, its ">" too, so no "]]>" ends it early.
-std::string Cdata(std::string_view html) {
-    return std::string("<![CDATA[") + std::string(html) + "]]>";
-}
-
 std::string Base64(std::string_view bytes) {
     static constexpr char kAlfabeto[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -145,22 +204,34 @@ std::string Base64(std::string_view bytes) {
     return s;
 }
 
-// One answer of a blank, as written and as Moodle reads it back.
+// One answer for a value, as written and as Moodle reads it back. Its number keeps the point
+// whatever the language: Moodle reads a tolerance as PHP reads a number, and "3,07" would be 3.
 struct Alternativa {
     int porcentaje = 0;
-    std::string texto;  // the number as written
+    std::string texto;  // the number as written; "*" for anything
     double valor = 0;
     double tolerancia = 0;
     std::string comentario;  // plain text
-    double exacto = 0;       // the value before it was written
+    std::optional<Codigo> error;
 };
 
-// A number as the blank writes it: at most two decimals, as a guess is shown.
-Alternativa Escrita(int porcentaje, double valor, double tolerancia, std::string comentario) {
-    Alternativa a{porcentaje, NumeroDelIntento(valor), 0, 0, std::move(comentario), valor};
+// A number as an answer writes it: at most two decimals, as a guess is shown.
+Alternativa Escrita(int porcentaje, double valor, double tolerancia, std::string comentario,
+                    std::optional<Codigo> error = std::nullopt) {
+    Alternativa a{porcentaje, NumeroDelIntento(valor), 0, 0, std::move(comentario), error};
     a.valor = *canvas::LeerReal(a.texto);
     a.tolerancia = *canvas::LeerReal(NumeroDelIntento(tolerancia));
     return a;
+}
+
+// Whether Moodle grades x with this answer: question/type/numerical/question.php,
+// qtype_numerical_answer::within_tolerance, a nominal tolerance widened by 10^-precision (PHP's
+// precision is 14) of the largest of the tolerance and the answer, both bounds included.
+bool Contiene(const Alternativa& a, double x) {
+    constexpr double kEpsilon = 1e-14;
+    const double t =
+        a.tolerancia + kEpsilon * std::max({std::abs(a.tolerancia), std::abs(a.valor), kEpsilon});
+    return a.valor - t <= x && x <= a.valor + t;
 }
 
 // A direction in [0, 360) as written.
@@ -170,57 +241,123 @@ double EnUnaVuelta(double grados) {
     return *canvas::LeerReal(NumeroDelIntento(d)) >= 360 ? 0 : d;
 }
 
-// The answers of one blank in Moodle's order: the first that holds a response grades it.
-class Hueco {
+// The answers for one value in Moodle's order: the first whose range holds a response grades it
+// (qtype_numerical_question::get_matching_answer).
+class Valor {
 public:
-    // A value an earlier answer already holds is left out: Moodle would give that answer for it.
-    // The value as computed, not as written, is the one a student who made the mistake gives.
+    // A value an earlier answer already holds, as written, is left out: typed as the answer
+    // shows it, Moodle would grade it with that earlier one.
     void Agregar(Alternativa a) {
-        for (const Alternativa& antes : alternativas_)
-            if (std::abs(a.exacto - antes.valor) <= antes.tolerancia) return;
-        alternativas_.push_back(std::move(a));
+        if (!Ocupado(a.valor)) alternativas_.push_back(std::move(a));
     }
 
     // The near misses' band around the answer: after every answer above, which keep their own
     // feedback within it, so it is added whatever they hold.
     void AgregarBanda(Alternativa a) { alternativas_.push_back(std::move(a)); }
 
-    // A direction, and the same across the wrap where its tolerance reaches 0° or 360°.
+    // A direction as a student types it, within a turn, and the same across the wrap where its
+    // tolerance reaches 0° or 360°. A mistake whose value within the turn another answer holds is
+    // left out with its copy: a copy alone would answer only what nobody types.
     void AgregarDireccion(int porcentaje, double grados, const std::string& comentario,
-                          double tolerancia = kToleranciaGrados, bool banda = false) {
-        Alternativa a = Escrita(porcentaje, EnUnaVuelta(grados), tolerancia, comentario);
-        const double otra = a.valor - a.tolerancia < 0     ? a.exacto + 360
-                            : a.valor + a.tolerancia > 360 ? a.exacto - 360
-                                                           : a.exacto;
-        const auto agregar = [&](Alternativa b) {
-            banda ? AgregarBanda(std::move(b)) : Agregar(std::move(b));
-        };
-        agregar(a);
-        if (otra != a.exacto) agregar(Escrita(porcentaje, otra, tolerancia, comentario));
+                          std::optional<Codigo> error, double tolerancia = kToleranciaGrados,
+                          bool banda = false) {
+        Alternativa a = Escrita(porcentaje, EnUnaVuelta(grados), tolerancia, comentario, error);
+        if (!banda && Ocupado(a.valor)) return;
+        const double otra = a.valor - a.tolerancia < 0     ? a.valor + 360
+                            : a.valor + a.tolerancia > 360 ? a.valor - 360
+                                                           : a.valor;
+        alternativas_.push_back(a);
+        if (otra == a.valor) return;
+        Alternativa b = Escrita(porcentaje, otra, tolerancia, comentario, error);
+        banda ? AgregarBanda(std::move(b)) : Agregar(std::move(b));
     }
 
-    std::string Texto(const std::string& pista) const {
+    void AgregarResto(std::string comentario) {
+        alternativas_.push_back({0, "*", 0, 0, std::move(comentario), std::nullopt});
+    }
+
+    const std::vector<Alternativa>& alternativas() const { return alternativas_; }
+
+    // The mistakes it names, each once, in the order of Codigo.
+    std::vector<Codigo> Errores() const {
+        std::vector<Codigo> errores;
+        for (const Codigo c : kErrores)
+            if (std::any_of(alternativas_.begin(), alternativas_.end(),
+                            [c](const Alternativa& a) { return a.error == c; }))
+                errores.push_back(c);
+        return errores;
+    }
+
+    // Cloze's numerical blank: {1:NUMERICAL:%100%61.44:3.07#feedback~…~%0%*#hint}.
+    std::string Hueco() const {
         std::string s = "{1:NUMERICAL:";
+        for (std::size_t i = 0; i < alternativas_.size(); ++i) {
+            const Alternativa& a = alternativas_[i];
+            if (i > 0) s += '~';
+            s += '%' + std::to_string(a.porcentaje) + '%' + a.texto;
+            if (a.texto != "*") s += ':' + NumeroDelIntento(a.tolerancia);
+            s += '#' + Comentario(a.comentario);
+        }
+        return s + '}';
+    }
+
+    // A numerical question's answers, its feedback as HTML.
+    std::string Respuestas() const {
+        std::string s;
         for (const Alternativa& a : alternativas_)
-            s += '%' + std::to_string(a.porcentaje) + '%' + a.texto + ':' +
-                 NumeroDelIntento(a.tolerancia) + '#' + Comentario(a.comentario) + '~';
-        return s + "%0%*#" + Comentario(pista) + '}';
+            s += "<answer fraction=\"" + std::to_string(a.porcentaje) + "\"><text>" + a.texto +
+                 "</text><feedback format=\"html\"><text>" +
+                 Cdata(canvas::EscaparXml(a.comentario)) + "</text></feedback><tolerance>" +
+                 (a.texto == "*" ? std::string("0") : NumeroDelIntento(a.tolerancia)) +
+                 "</tolerance></answer>\n";
+        return s;
     }
 
 private:
+    bool Ocupado(double valor) const {
+        return std::any_of(alternativas_.begin(), alternativas_.end(),
+                           [valor](const Alternativa& a) { return Contiene(a, valor); });
+    }
+
     std::vector<Alternativa> alternativas_;
+};
+
+// The language of the bank: its texts and its decimal separator.
+class Idioma {
+public:
+    explicit Idioma(diagram::Traductor t) : t_(t) {
+        const std::string s = t(kContexto, kSeparadorDecimal);
+        separador_ = s == "." ? '.' : ',';
+    }
+
+    std::string operator()(const char* texto) const { return t_(kContexto, texto); }
+    std::string operator()(std::string_view texto) const {
+        return t_(kContexto, std::string(texto).c_str());
+    }
+    diagram::Traductor traductor() const { return t_; }
+
+    // A number of the program's, which keeps the point, with the language's separator.
+    std::string Numero(std::string numero) const {
+        std::replace(numero.begin(), numero.end(), '.', separador_);
+        return numero;
+    }
+
+private:
+    diagram::Traductor t_;
+    char separador_;
 };
 
 std::string Svg(Ventana ventana, const Ejercicio& vectores, Trazado trazado) {
     canvas::Picture Picture1(kAnchoDePicture1, kAltoDePicture1);
     Dibujar(ventana, vectores, Picture1, trazado, diagram::Escalado::Fija);
-    return canvas::Svg(Picture1, kEscalaDeImagen);
+    return canvas::SvgCompacto(Picture1, kEscalaDeImagen);
 }
 
+// alt: its description, as HTML.
 std::string Imagen(const std::string& nombre, const std::string& alt) {
     return std::string("<p><img src=\"@@PLUGINFILE@@/") + nombre + "\" width=\"" +
            std::to_string(kAnchoDeImagen) + "\" height=\"" + std::to_string(kAltoDeImagen) +
-           "\" alt=\"" + Prosa(alt) + "\"></p>";
+           "\" alt=\"" + alt + "\"></p>";
 }
 
 std::string Archivo(const std::string& nombre, std::string_view contenido) {
@@ -228,109 +365,235 @@ std::string Archivo(const std::string& nombre, std::string_view contenido) {
            Base64(contenido) + "</file>";
 }
 
-std::string Pregunta(const EjercicioDeHoja& e, const std::string& nombre, int n,
-                     diagram::Traductor t) {
-    const auto tr = [&t](const char* texto) { return t(kContexto, texto); };
-    const auto frase = [&tr](std::string_view texto) { return tr(std::string(texto).c_str()); };
-    const Respuesta respuesta = RespuestaDe(e.ventana, e.vectores);
+// What one exercise asks: its two values' answers, its texts and its pictures.
+struct Ejercicio1 {
+    Valor r;
+    Valor alfa;
+    std::string enunciado;     // HTML, before the values
+    std::string general;       // HTML: the solution
+    std::string construccion;  // the first hint
+    std::string imagen;        // the vectors' picture, SVG
+    std::string solucion;      // the construction's picture, SVG
+    std::string nombreDeImagen;
+    std::string nombreDeSolucion;
+};
 
-    Hueco r;
-    r.Agregar(Escrita(100, *canvas::LeerReal(respuesta.lecturaR), Tolerancia(respuesta.r),
-                      frase(Frase(Codigo::Acierto))));
-    Hueco alfa;
-    alfa.AgregarDireccion(100, *canvas::LeerReal(respuesta.lecturaDireccion),
-                          frase(Frase(Codigo::Acierto)));
+// The second hint: the mistakes these values' answers name, or how to measure where there is none.
+std::string SegundaPista(const Idioma& tr, const std::vector<Codigo>& errores, Ventana ventana) {
+    if (errores.empty()) return tr(Pista(Codigo::Casi, ventana));
+    std::string lista;
+    for (const Codigo c : errores) lista += (lista.empty() ? "" : ", ") + tr(NombreCorto(c));
+    return Sustituir(tr(QT_TRANSLATE_NOOP("Trazalia",
+                                          "Compruebe que no cometió alguno de estos errores: %1.")),
+                     {lista});
+}
+
+Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& tr, bool prosaDeCloze) {
+    const Respuesta respuesta = RespuestaDe(e.ventana, e.vectores);
+    const auto html = [prosaDeCloze](std::string_view texto) {
+        return prosaDeCloze ? Prosa(texto) : canvas::EscaparXml(texto);
+    };
+    Ejercicio1 x;
+    const std::string acierto = tr(Frase(Codigo::Acierto));
+    x.r.Agregar(Escrita(100, *canvas::LeerReal(respuesta.lecturaR), Tolerancia(respuesta.r), acierto));
+    x.alfa.AgregarDireccion(100, *canvas::LeerReal(respuesta.lecturaDireccion), acierto,
+                            std::nullopt);
     for (const Codigo codigo : kErrores)
         for (const Objetivo& o : Objetivos(codigo, e.ventana, e.vectores, respuesta)) {
-            if (o.r) r.Agregar(Escrita(0, *o.r, Tolerancia(*o.r), frase(Frase(codigo))));
-            if (o.direccion) alfa.AgregarDireccion(0, *o.direccion, frase(Frase(codigo)));
+            if (o.r) x.r.Agregar(Escrita(0, *o.r, Tolerancia(*o.r), tr(Frase(codigo)), codigo));
+            if (o.direccion) x.alfa.AgregarDireccion(0, *o.direccion, tr(Frase(codigo)), codigo);
         }
-    const std::string medir = frase(Pista(Codigo::Casi, e.ventana));
-    r.AgregarBanda(Escrita(
+    const std::string medir = tr(Pista(Codigo::Casi, e.ventana));
+    x.r.AgregarBanda(Escrita(
         0, *canvas::LeerReal(respuesta.lecturaR), kBandaDeCasi * Tolerancia(respuesta.r),
         tr(QT_TRANSLATE_NOOP(
             "Trazalia", "Casi: su módulo está cerca del correcto, pero fuera de la tolerancia.")) +
             ' ' + medir));
-    alfa.AgregarDireccion(
+    x.alfa.AgregarDireccion(
         0, *canvas::LeerReal(respuesta.lecturaDireccion),
         tr(QT_TRANSLATE_NOOP("Trazalia",
                              "Casi: su dirección está cerca de la correcta, pero fuera de la "
                              "tolerancia.")) +
             ' ' + medir,
-        kBandaDeCasi * kToleranciaGrados, true);
-    const std::string pista = frase(Pista(Codigo::Otro, e.ventana));
+        std::nullopt, kBandaDeCasi * kToleranciaGrados, true);
+    x.construccion = tr(Pista(Codigo::Otro, e.ventana));
+    x.r.AgregarResto(x.construccion);
+    x.alfa.AgregarResto(x.construccion);
 
     const std::string numero = std::to_string(n);
-    const std::string ejercicio = std::string("ejercicio-") + numero + ".svg";
-    const std::string solucion = std::string("solucion-") + numero + ".svg";
+    x.nombreDeImagen = "ejercicio-" + numero + ".svg";
+    x.nombreDeSolucion = "solucion-" + numero + ".svg";
     const char* instruccion =
         e.ventana == Ventana::Form2
             ? QT_TRANSLATE_NOOP("Trazalia",
                                 "Halle la resultante R = A + B por el método del paralelogramo.")
             : QT_TRANSLATE_NOOP("Trazalia",
                                 "Halle la resultante R = A + B + C por el método del polígono.");
-    const std::string texto =
-        std::string("<p>") + Prosa(Enunciado(e.vectores, t)) + "</p><p>" + Prosa(tr(instruccion)) +
+    // Moodle refuses a response with a unit, or with the language pack's thousands separator
+    // (qtype_numerical_question::is_complete_response): the student is told what to type.
+    const std::string escriba = Sustituir(
+        tr(QT_TRANSLATE_NOOP("Trazalia",
+                             "Escriba solo el número, sin «°», con coma decimal; por ejemplo: %1.")),
+        {tr.Numero("12.5")});
+    x.enunciado =
+        "<p>" + html(Enunciado(e.vectores, tr.traductor())) + "</p><p>" + html(tr(instruccion)) +
         "</p>" +
-        Imagen(ejercicio, tr(QT_TRANSLATE_NOOP("Trazalia",
-                                               "Los vectores dados, dibujados desde el origen a "
-                                               "la misma escala en ambos ejes."))) +
-        "<p>" + Prosa(tr(QT_TRANSLATE_NOOP("Trazalia", "Módulo de R:"))) + ' ' + r.Texto(pista) +
-        "</p><p>" +
-        Prosa(tr(QT_TRANSLATE_NOOP("Trazalia",
-                                   "Dirección de R, en grados desde el semieje x positivo:"))) +
-        ' ' + alfa.Texto(pista) + " °</p>";
-    const std::string general =
+        Imagen(x.nombreDeImagen,
+               html(tr(QT_TRANSLATE_NOOP("Trazalia",
+                                         "Los vectores dados, dibujados desde el origen a la "
+                                         "misma escala en ambos ejes.")))) +
+        "<p>" + html(escriba) + "</p>";
+    x.general =
         "<p>" +
-        canvas::EscaparXml(
-            Sustituir(tr(QT_TRANSLATE_NOOP("Trazalia", "Solución: r = %1, α = %2°.")),
-                      {respuesta.lecturaR, respuesta.lecturaDireccion})) +
+        canvas::EscaparXml(Sustituir(tr(QT_TRANSLATE_NOOP("Trazalia", "Solución: r = %1; α = %2°.")),
+                                     {tr.Numero(respuesta.lecturaR),
+                                      tr.Numero(respuesta.lecturaDireccion)})) +
         "</p>" +
-        Imagen(solucion, tr(QT_TRANSLATE_NOOP("Trazalia", "La construcción de la resultante.")));
-
-    return std::string("  <question type=\"cloze\">\n    <name><text>") +
-           canvas::EscaparXml(nombre) +
-           "</text></name>\n    <questiontext format=\"html\">\n      <text>" + Cdata(texto) +
-           "</text>\n      " + Archivo(ejercicio, Svg(e.ventana, e.vectores, Trazado::Vectores)) +
-           "\n    </questiontext>\n    <generalfeedback format=\"html\">\n      <text>" +
-           Cdata(general) + "</text>\n      " +
-           Archivo(solucion, Svg(e.ventana, e.vectores, Trazado::Construccion)) +
-           "\n    </generalfeedback>\n    <penalty>0.3333333</penalty>\n    "
-           "<hidden>0</hidden>\n  </question>\n";
+        Imagen(x.nombreDeSolucion, canvas::EscaparXml(tr(
+                                       QT_TRANSLATE_NOOP("Trazalia", "La construcción de la resultante."))));
+    x.imagen = Svg(e.ventana, e.vectores, Trazado::Vectores);
+    x.solucion = Svg(e.ventana, e.vectores, Trazado::Construccion);
+    return x;
 }
 
-// A category's name in Moodle's path, where "/" separates categories and "//" is a slash.
-std::string EnLaRuta(std::string_view nombre) {
-    std::string s;
-    for (const char c : nombre) s += c == '/' ? std::string("//") : std::string(1, c);
-    return s;
+constexpr const char* kModulo = QT_TRANSLATE_NOOP("Trazalia", "Módulo de R:");
+constexpr const char* kDireccion =
+    QT_TRANSLATE_NOOP("Trazalia", "Dirección de R, en grados desde el semieje x positivo:");
+
+std::string Pistas(const std::string& primera, const std::string& segunda, bool partes) {
+    // In a Cloze question, each try after the first also says how many blanks are right.
+    const std::string cuenta = partes ? "<shownumcorrect/>" : "";
+    return "<hint format=\"html\"><text>" + Cdata(canvas::EscaparXml(primera)) + "</text>" +
+           cuenta + "</hint>\n<hint format=\"html\"><text>" + Cdata(canvas::EscaparXml(segunda)) +
+           "</text>" + cuenta + "</hint>\n";
+}
+
+std::string Pregunta(const char* tipo, const std::string& nombre, const std::string& texto,
+                     const Ejercicio1& x, const std::string& resto) {
+    return std::string("<question type=\"") + tipo + "\">\n<name><text>" + Cdata(nombre) +
+           "</text></name>\n<questiontext format=\"html\"><text>" + Cdata(texto) + "</text>" +
+           Archivo(x.nombreDeImagen, x.imagen) +
+           "</questiontext>\n<generalfeedback format=\"html\"><text>" + Cdata(x.general) +
+           "</text>" + Archivo(x.nombreDeSolucion, x.solucion) +
+           "</generalfeedback>\n<defaultgrade>1</defaultgrade>\n<penalty>0.3333333</penalty>\n"
+           "<hidden>0</hidden>\n" +
+           resto + "</question>\n";
+}
+
+std::string Cloze(const EjercicioDeHoja& e, const std::string& nombre, const Ejercicio1& x,
+                  const Idioma& tr) {
+    std::vector<Codigo> errores = x.r.Errores();
+    for (const Codigo c : x.alfa.Errores())
+        if (std::find(errores.begin(), errores.end(), c) == errores.end()) errores.push_back(c);
+    std::sort(errores.begin(), errores.end());
+    const std::string texto = x.enunciado + "<p>" + Prosa(tr(kModulo)) + ' ' + x.r.Hueco() +
+                              "</p><p>" + Prosa(tr(kDireccion)) + ' ' + x.alfa.Hueco() + " °</p>";
+    return Pregunta("cloze", nombre, texto, x,
+                    Pistas(x.construccion, SegundaPista(tr, errores, e.ventana), true));
+}
+
+std::string Numerica(const EjercicioDeHoja& e, const std::string& nombre, const Ejercicio1& x,
+                     const Valor& valor, const char* rotulo, const Idioma& tr) {
+    const std::string texto = x.enunciado + "<p>" + canvas::EscaparXml(tr(rotulo)) + "</p>";
+    // No units: a response with one is refused, and the number alone graded.
+    return Pregunta("numerical", nombre, texto, x,
+                    valor.Respuestas() +
+                        "<unitgradingtype>0</unitgradingtype>\n<unitpenalty>0.1</unitpenalty>\n"
+                        "<showunits>3</showunits>\n<unitsleft>0</unitsleft>\n" +
+                        Pistas(x.construccion, SegundaPista(tr, valor.Errores(), e.ventana), false));
 }
 
 }  // namespace
 
-std::string BancoDeMoodle(const OpcionesDeHoja& opciones, diagram::Traductor t) {
+std::string_view Nombre(FormatoDeMoodle formato) {
+    return formato == FormatoDeMoodle::Cloze ? "cloze" : "numerico";
+}
+
+std::optional<FormatoDeMoodle> FormatoDeNombre(std::string_view nombre) {
+    if (nombre == "cloze") return FormatoDeMoodle::Cloze;
+    if (nombre == "numerico" || nombre == "numérico") return FormatoDeMoodle::Numerico;
+    return std::nullopt;
+}
+
+std::string NombreDeParte(std::string_view ruta, std::size_t parte, std::size_t partes) {
+    if (partes <= 1) return std::string(ruta);
+    const std::size_t barra = ruta.rfind('/');
+    const std::size_t punto = ruta.rfind('.');
+    const std::size_t antes =
+        punto == std::string_view::npos || (barra != std::string_view::npos && punto < barra) ||
+                punto == (barra == std::string_view::npos ? 0 : barra + 1)
+            ? ruta.size()
+            : punto;
+    return std::string(ruta.substr(0, antes)) + '-' + std::to_string(parte) +
+           std::string(ruta.substr(antes));
+}
+
+std::vector<std::string> BancoDeMoodle(const OpcionesDeHoja& opciones, FormatoDeMoodle formato,
+                                       diagram::Traductor t, std::size_t limite) {
     if (opciones.ejercicios < 1 || opciones.ejercicios > OpcionesDeHoja::kMaximoDeEjercicios)
         throw std::invalid_argument("número de ejercicios fuera de rango");
-    const std::string titulo = EnUnaLinea(opciones.titulo.value_or(t(kContexto, kTituloDeHoja)));
-    const std::string categoria =
-        kCategoria + (opciones.titulo ? EnLaRuta(titulo)
-                                      : std::string(Nombre(opciones.metodo)) + '/' +
-                                            std::string(Nombre(opciones.nivel)));
-    std::string xml =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n"
-        "  <question type=\"category\">\n    <category><text>" +
-        canvas::EscaparXml(categoria) + "</text></category>\n  </question>\n";
+    const Idioma tr(t);
+    // An empty title would name a category with nothing, and every question with a number.
+    const std::string dado = Titulo(opciones.titulo.value_or(""));
+    const std::string titulo = dado.empty() ? Titulo(tr(kTituloDeHoja)) : dado;
+
+    // format.php's create_category_path skips a category named "top" below the top one, and
+    // the questions would land in Trazalia's.
+    std::string categoria = "$course$/top/Trazalia/";
+    if (!dado.empty()) {
+        const std::string nombre = Acortado(dado, kLargoDeNombre);
+        categoria += EnLaRuta(nombre == "top" ? "Top" : nombre);
+    } else {
+        categoria += EnLaRuta(Titulo(tr(kMetodos[static_cast<std::size_t>(opciones.metodo)]))) +
+                     '/' + EnLaRuta(Titulo(tr(kNiveles[static_cast<std::size_t>(opciones.nivel)])));
+    }
+    const std::string cabecera =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n<question type=\"category\">"
+        "<category><text>" +
+        Cdata(categoria) + "</text></category></question>\n";
+    const std::string pie = "</quiz>\n";
+
+    // Every name within Moodle's length whole: the title shortened alike in all of them, so that
+    // the exercise's number and the seed, which tell them apart, stay.
+    const std::vector<const char*> plantillas =
+        formato == FormatoDeMoodle::Cloze
+            ? std::vector<const char*>{QT_TRANSLATE_NOOP("Trazalia", "%1 %2 (semilla %3)")}
+            : std::vector<const char*>{QT_TRANSLATE_NOOP("Trazalia", "%1 %2: r (semilla %3)"),
+                                       QT_TRANSLATE_NOOP("Trazalia", "%1 %2: α (semilla %3)")};
+    const std::string semilla = std::to_string(opciones.semilla);
+    std::size_t resto = 0;
+    for (const char* p : plantillas)
+        resto = std::max(resto, Caracteres(Sustituir(tr(p), {"", std::to_string(opciones.ejercicios),
+                                                             semilla})));
+    const std::string enElNombre =
+        Acortado(titulo, resto < kLargoDeNombre ? kLargoDeNombre - resto : 1);
+    const auto nombre = [&](std::size_t plantilla, int n) {
+        return Titulo(Sustituir(tr(plantillas[plantilla]), {enElNombre, std::to_string(n), semilla}));
+    };
+
     const std::vector<EjercicioDeHoja> ejercicios =
         EjerciciosDeHoja(opciones.semilla, opciones.nivel, opciones.metodo, opciones.ejercicios);
-    const std::string plantilla = t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "%1 %2 (semilla %3)"));
+    std::vector<std::string> archivos;
+    std::string archivo = cabecera;
+    bool vacio = true;
     for (std::size_t i = 0; i < ejercicios.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
-        xml += Pregunta(
-            ejercicios[i],
-            Sustituir(plantilla, {titulo, std::to_string(n), std::to_string(opciones.semilla)}), n,
-            t);
+        const EjercicioDeHoja& e = ejercicios[i];
+        const Ejercicio1 x = Componer(e, n, tr, formato == FormatoDeMoodle::Cloze);
+        const std::string preguntas =
+            formato == FormatoDeMoodle::Cloze
+                ? Cloze(e, nombre(0, n), x, tr)
+                : Numerica(e, nombre(0, n), x, x.r, kModulo, tr) +
+                      Numerica(e, nombre(1, n), x, x.alfa, kDireccion, tr);
+        if (!vacio && archivo.size() + preguntas.size() + pie.size() > limite) {
+            archivos.push_back(archivo + pie);
+            archivo = cabecera;
+        }
+        archivo += preguntas;
+        vacio = false;
     }
-    return xml + "</quiz>\n";
+    archivos.push_back(archivo + pie);
+    return archivos;
 }
 
 }  // namespace trazalia::practice

@@ -1582,6 +1582,70 @@ bank, with the worksheet&apos;s options except --papel and
         <translation>%1 %2 (seed %3)</translation>
     </message>
     <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>paralelogramo</source>
+        <translation>parallelogram</translation>
+    </message>
+    <message>
+        <source>poligono</source>
+        <translation>polygon</translation>
+    </message>
+    <message>
+        <source>ambos</source>
+        <translation>both</translation>
+    </message>
+    <message>
+        <source>facil</source>
+        <translation>easy</translation>
+    </message>
+    <message>
+        <source>medio</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>dificil</source>
+        <translation>hard</translation>
+    </message>
+    <message>
+        <source>Compruebe que no cometió alguno de estos errores: %1.</source>
+        <translation>Check that you did not make one of these mistakes: %1.</translation>
+    </message>
+    <message>
+        <source>Escriba solo el número, sin «°», con coma decimal; por ejemplo: %1.</source>
+        <translation>Type the number alone, without “°”, with a decimal point; for example: %1.</translation>
+    </message>
+    <message>
+        <source>Los vectores dados, dibujados desde el origen a la misma escala en ambos ejes.</source>
+        <translation>The given vectors, drawn from the origin at the same scale on both axes.</translation>
+    </message>
+    <message>
+        <source>Solución: r = %1; α = %2°.</source>
+        <translation>Solution: r = %1; α = %2°.</translation>
+    </message>
+    <message>
+        <source>La construcción de la resultante.</source>
+        <translation>The construction of the resultant.</translation>
+    </message>
+    <message>
+        <source>Módulo de R:</source>
+        <translation>Magnitude of R:</translation>
+    </message>
+    <message>
+        <source>Dirección de R, en grados desde el semieje x positivo:</source>
+        <translation>Direction of R, in degrees from the positive x semi-axis:</translation>
+    </message>
+    <message>
+        <source>%1 %2: r (semilla %3)</source>
+        <translation>%1 %2: r (seed %3)</translation>
+    </message>
+    <message>
+        <source>%1 %2: α (semilla %3)</source>
+        <translation>%1 %2: α (seed %3)</translation>
+    </message>
+    <message>
         <source>Mida con cuidado: la longitud con la escala de los ejes, y el ángulo desde el semieje x positivo en sentido antihorario.</source>
         <translation>Measure carefully: the length with the axes' scale, and the angle from the positive x semi-axis, counterclockwise.</translation>
     </message>

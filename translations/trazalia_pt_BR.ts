@@ -1582,6 +1582,70 @@ do Moodle, com as opções da folha exceto --papel e
         <translation>%1 %2 (semente %3)</translation>
     </message>
     <message>
+        <source>,</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>paralelogramo</source>
+        <translation>paralelogramo</translation>
+    </message>
+    <message>
+        <source>poligono</source>
+        <translation>polígono</translation>
+    </message>
+    <message>
+        <source>ambos</source>
+        <translation>ambos</translation>
+    </message>
+    <message>
+        <source>facil</source>
+        <translation>fácil</translation>
+    </message>
+    <message>
+        <source>medio</source>
+        <translation>médio</translation>
+    </message>
+    <message>
+        <source>dificil</source>
+        <translation>difícil</translation>
+    </message>
+    <message>
+        <source>Compruebe que no cometió alguno de estos errores: %1.</source>
+        <translation>Verifique se não cometeu algum destes erros: %1.</translation>
+    </message>
+    <message>
+        <source>Escriba solo el número, sin «°», con coma decimal; por ejemplo: %1.</source>
+        <translation>Digite apenas o número, sem “°”, com vírgula decimal; por exemplo: %1.</translation>
+    </message>
+    <message>
+        <source>Los vectores dados, dibujados desde el origen a la misma escala en ambos ejes.</source>
+        <translation>Os vetores dados, desenhados a partir da origem na mesma escala nos dois eixos.</translation>
+    </message>
+    <message>
+        <source>Solución: r = %1; α = %2°.</source>
+        <translation>Solução: r = %1; α = %2°.</translation>
+    </message>
+    <message>
+        <source>La construcción de la resultante.</source>
+        <translation>A construção da resultante.</translation>
+    </message>
+    <message>
+        <source>Módulo de R:</source>
+        <translation>Módulo de R:</translation>
+    </message>
+    <message>
+        <source>Dirección de R, en grados desde el semieje x positivo:</source>
+        <translation>Direção de R, em graus a partir do semieixo x positivo:</translation>
+    </message>
+    <message>
+        <source>%1 %2: r (semilla %3)</source>
+        <translation>%1 %2: r (semente %3)</translation>
+    </message>
+    <message>
+        <source>%1 %2: α (semilla %3)</source>
+        <translation>%1 %2: α (semente %3)</translation>
+    </message>
+    <message>
         <source>Mida con cuidado: la longitud con la escala de los ejes, y el ángulo desde el semieje x positivo en sentido antihorario.</source>
         <translation>Meça com cuidado: o comprimento com a escala dos eixos, e o ângulo a partir do semieixo x positivo, no sentido anti-horário.</translation>
     </message>
