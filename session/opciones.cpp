@@ -5,6 +5,8 @@
 #include <array>
 #include <limits>
 
+#include "diagram/traducible.h"
+
 namespace trazalia::session {
 namespace {
 
@@ -31,18 +33,16 @@ std::optional<unsigned long long> Digitos(std::string_view texto) {
     return n;
 }
 
-// A whole number with its sign, spaces around it allowed.
-std::optional<long long> Entero(std::string_view texto) {
-    texto = SinEspacios(texto);
-    const bool negativo = !texto.empty() && texto.front() == '-';
-    if (!texto.empty() && (texto.front() == '-' || texto.front() == '+')) texto.remove_prefix(1);
-    const auto n = Digitos(texto);
-    constexpr auto kMaximo = static_cast<unsigned long long>(std::numeric_limits<long long>::max());
-    if (!n || *n > kMaximo + (negativo ? 1 : 0)) return std::nullopt;
-    return negativo ? static_cast<long long>(0ULL - *n) : static_cast<long long>(*n);
+// An error's text: the marked template in the context's language, with its values.
+std::string Dicho(const Contexto& c, const char* plantilla,
+                  std::initializer_list<std::string_view> valores = {}) {
+    return diagram::Sustituir(c.traductor(kContextoDeOpciones, plantilla), valores);
 }
 
-std::string Entre(std::string_view texto) { return "«" + std::string(texto) + "»"; }
+// A value as given, between quotes.
+std::string Entre(const Contexto& c, std::string_view texto) {
+    return Dicho(c, QT_TRANSLATE_NOOP("Opciones", "«%1»"), {texto});
+}
 
 // Whether the file's name ends in "." and the extension, in any case.
 bool TerminaEn(std::string_view ruta, std::string_view extension) {
@@ -60,50 +60,76 @@ Error Script(std::string_view v, Pedido& p, const Contexto&) {
     return std::nullopt;
 }
 
-Error Hoja(std::string_view v, Pedido& p, const Contexto&) {
+Error Hoja(std::string_view v, Pedido& p, const Contexto& c) {
     if (!TerminaEn(v, "pdf"))
-        return Entre(v) + ": la hoja se escribe en PDF; use un nombre terminado en .pdf";
+        return Dicho(c,
+                     QT_TRANSLATE_NOOP("Opciones",
+                                       "%1: la hoja se escribe en PDF; use un nombre terminado en "
+                                       ".pdf"),
+                     {Entre(c, v)});
     p.hoja = v;
     return std::nullopt;
 }
 
-Error Moodle(std::string_view v, Pedido& p, const Contexto&) {
+Error Moodle(std::string_view v, Pedido& p, const Contexto& c) {
     if (!TerminaEn(v, "xml"))
-        return Entre(v) +
-               ": el banco de preguntas se escribe en XML; use un nombre terminado en .xml";
+        return Dicho(c,
+                     QT_TRANSLATE_NOOP("Opciones",
+                                       "%1: el banco de preguntas se escribe en XML; use un nombre "
+                                       "terminado en .xml"),
+                     {Entre(c, v)});
     p.moodle = v;
     return std::nullopt;
 }
 
-Error Ejercicios(std::string_view v, Pedido& p, const Contexto&) {
-    const auto n = Entero(v);
+// A count, like a seed, is digits alone: a sign would be taken in one and refused in the other.
+Error Ejercicios(std::string_view v, Pedido& p, const Contexto& c) {
+    const auto n = Digitos(SinEspacios(v));
     if (!n || *n < 1 || *n > practice::OpcionesDeHoja::kMaximoDeEjercicios)
-        return "--ejercicios va de 1 a " +
-               std::to_string(practice::OpcionesDeHoja::kMaximoDeEjercicios) + ", no " + Entre(v);
+        return Dicho(c, QT_TRANSLATE_NOOP("Opciones", "--ejercicios va de 1 a %1, no %2"),
+                     {std::to_string(practice::OpcionesDeHoja::kMaximoDeEjercicios), Entre(c, v)});
     p.opcionesDeHoja.ejercicios = static_cast<int>(*n);
     return std::nullopt;
 }
 
-Error Metodo(std::string_view v, Pedido& p, const Contexto&) {
-    const auto m = practice::MetodoDeNombre(v);
+// The words as the sheet's dialog writes them, accents included, name the same.
+std::string_view SinAcentos(std::string_view v) {
+    if (v == "polígono") return "poligono";
+    if (v == "fácil") return "facil";
+    if (v == "difícil") return "dificil";
+    return v;
+}
+
+Error Metodo(std::string_view v, Pedido& p, const Contexto& c) {
+    const auto m = practice::MetodoDeNombre(SinAcentos(v));
     if (!m)
-        return "método desconocido " + Entre(v) + ": se esperaba paralelogramo, poligono o ambos";
+        return Dicho(c,
+                     QT_TRANSLATE_NOOP("Opciones",
+                                       "método desconocido %1: se esperaba paralelogramo, poligono "
+                                       "o ambos"),
+                     {Entre(c, v)});
     p.opcionesDeHoja.metodo = *m;
     return std::nullopt;
 }
 
-Error Nivel(std::string_view v, Pedido& p, const Contexto&) {
-    const auto n = practice::NivelDeNombre(v);
-    if (!n) return "nivel desconocido " + Entre(v) + ": se esperaba facil, medio o dificil";
+Error Nivel(std::string_view v, Pedido& p, const Contexto& c) {
+    const auto n = practice::NivelDeNombre(SinAcentos(v));
+    if (!n)
+        return Dicho(c,
+                     QT_TRANSLATE_NOOP("Opciones",
+                                       "nivel desconocido %1: se esperaba facil, medio o dificil"),
+                     {Entre(c, v)});
     p.opcionesDeHoja.nivel = *n;
     return std::nullopt;
 }
 
-Error Semilla(std::string_view v, Pedido& p, const Contexto&) {
+Error Semilla(std::string_view v, Pedido& p, const Contexto& c) {
     const auto s = LeerSemilla(v);
     if (!s)
-        return "semilla no válida " + Entre(v) + ": se esperaba un número de 0 a " +
-               std::to_string(std::numeric_limits<std::uint32_t>::max());
+        return Dicho(c,
+                     QT_TRANSLATE_NOOP("Opciones",
+                                       "semilla no válida %1: se esperaba un número de 0 a %2"),
+                     {Entre(c, v), std::to_string(std::numeric_limits<std::uint32_t>::max())});
     p.opcionesDeHoja.semilla = *s;
     return std::nullopt;
 }
@@ -113,9 +139,12 @@ Error Titulo(std::string_view v, Pedido& p, const Contexto&) {
     return std::nullopt;
 }
 
-Error Papel(std::string_view v, Pedido& p, const Contexto&) {
+Error Papel(std::string_view v, Pedido& p, const Contexto& c) {
     const auto papel = practice::PapelDeNombre(v);
-    if (!papel) return "papel desconocido " + Entre(v) + ": se esperaba a4 o carta";
+    if (!papel)
+        return Dicho(c,
+                     QT_TRANSLATE_NOOP("Opciones", "papel desconocido %1: se esperaba a4 o carta"),
+                     {Entre(c, v)});
     p.opcionesDeHoja.papel = *papel;
     return std::nullopt;
 }
@@ -125,10 +154,25 @@ Error Dibujados(std::string_view, Pedido& p, const Contexto&) {
     return std::nullopt;
 }
 
-Error Registro(std::string_view v, Pedido& p, const Contexto&) {
+Error FormatoDeMoodle(std::string_view v, Pedido& p, const Contexto& c) {
+    const auto formato = practice::FormatoDeNombre(v);
+    if (!formato)
+        return Dicho(
+            c,
+            QT_TRANSLATE_NOOP("Opciones", "formato desconocido %1: se esperaba cloze o numerico"),
+            {Entre(c, v)});
+    p.formatoDeMoodle = *formato;
+    return std::nullopt;
+}
+
+Error Registro(std::string_view v, Pedido& p, const Contexto& c) {
     // Bytes that are no text would reach another file by the name Qt made of them.
     if (!EsUtf8(v))
-        return "el nombre del registro " + Entre(v) + " no es texto UTF-8; elija otro nombre";
+        return Dicho(c,
+                     QT_TRANSLATE_NOOP("Opciones",
+                                       "el nombre del registro %1 no es texto UTF-8; elija otro "
+                                       "nombre"),
+                     {Entre(c, v)});
     p.registro = std::string(v);
     return std::nullopt;
 }
@@ -140,7 +184,9 @@ Error Csv(std::string_view, Pedido& p, const Contexto&) {
 
 Error Idioma(std::string_view v, Pedido& p, const Contexto& c) {
     if (std::find(c.idiomas.begin(), c.idiomas.end(), v) == c.idiomas.end())
-        return "idioma desconocido " + Entre(v) + ": se esperaba es, en o pt_BR";
+        return Dicho(c,
+                     QT_TRANSLATE_NOOP("Opciones", "idioma desconocido %1: se esperaba es, en o pt_BR"),
+                     {Entre(c, v)});
     p.idioma = std::string(v);
     return std::nullopt;
 }
@@ -189,8 +235,15 @@ constexpr std::array kOpciones{
            QT_TRANSLATE_NOOP("Opciones",
                              "Escribe los ejercicios de la hoja como banco de preguntas\n"
                              "de Moodle, con las opciones de la hoja salvo --papel y\n"
-                             "--dibujados."),
+                             "--dibujados, y con:"),
            Moodle},
+    Opcion{"moodle-formato", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "F"), std::nullopt,
+           Bit(Modo::Moodle), true,
+           QT_TRANSLATE_NOOP("Opciones",
+                             "cloze (una pregunta con dos huecos) o numerico (dos\n"
+                             "preguntas, que las estadísticas de Moodle analizan);\n"
+                             "cloze si no se dice."),
+           FormatoDeMoodle},
     Opcion{"registro", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO"), std::nullopt,
            Bit(Modo::Guion), false,
            QT_TRANSLATE_NOOP("Opciones",
@@ -226,21 +279,24 @@ struct ModoDeLinea {
     Modo modo;
     const char* uso;  // marked for translation; may be empty
     Modos excluye;
-    std::string_view conflicto;
+    const char* conflicto;  // marked for translation
 };
 
 constexpr Modos kTodosLosDemas = kCualquierModo;
 // The modes an option chooses, in the order the usage line lists them.
 constexpr std::array kModos{
     ModoDeLinea{Modo::Practica, "", Bit(Modo::Guion) | kConLaHoja,
-                "--practica abre las ventanas: no va con --script, --hoja ni --moodle"},
+                QT_TRANSLATE_NOOP("Opciones",
+                                  "--practica abre las ventanas: no va con --script, --hoja ni "
+                                  "--moodle")},
     ModoDeLinea{Modo::Guion, QT_TRANSLATE_NOOP("Opciones", "[--registro ARCHIVO]"), 0, ""},
     ModoDeLinea{Modo::Hoja, QT_TRANSLATE_NOOP("Opciones", "[OPCIONES DE LA HOJA]"),
-                Bit(Modo::Guion), "--hoja y --script no van juntas"},
+                Bit(Modo::Guion), QT_TRANSLATE_NOOP("Opciones", "--hoja y --script no van juntas")},
     ModoDeLinea{Modo::Moodle, QT_TRANSLATE_NOOP("Opciones", "[OPCIONES DE LA HOJA]"),
-                Bit(Modo::Guion), "--moodle y --script no van juntas"},
+                Bit(Modo::Guion),
+                QT_TRANSLATE_NOOP("Opciones", "--moodle y --script no van juntas")},
     ModoDeLinea{Modo::Resumen, "[--csv]", kTodosLosDemas,
-                "--resumen va sola, con sus archivos y --csv"},
+                QT_TRANSLATE_NOOP("Opciones", "--resumen va sola, con sus archivos y --csv")},
 };
 
 // Qt's own options, taken by the application: those followed by a value, then flags.
@@ -286,13 +342,13 @@ const Opcion* QueElige(Modo modo) {
 std::string Guiones(std::string_view nombre) { return "--" + std::string(nombre); }
 
 // "--hoja", or "--hoja o --moodle": the options that choose the modes.
-std::string QueLoEligen(Modos modos) {
+std::string QueLoEligen(Modos modos, const Contexto& c) {
     std::string texto;
     for (const ModoDeLinea& m : kModos)
-        if (modos & Bit(m.modo)) {
-            if (!texto.empty()) texto += " o ";
-            texto += Guiones(QueElige(m.modo)->nombre);
-        }
+        if (modos & Bit(m.modo))
+            texto = texto.empty() ? Guiones(QueElige(m.modo)->nombre)
+                                  : Dicho(c, QT_TRANSLATE_NOOP("Opciones", "%1 o %2"),
+                                          {texto, Guiones(QueElige(m.modo)->nombre)});
     return texto;
 }
 
@@ -310,7 +366,7 @@ struct Troceo {
     std::optional<std::string> error;
 };
 
-Troceo Trocear(std::span<const std::string> argumentos) {
+Troceo Trocear(std::span<const std::string> argumentos, const Contexto& c) {
     Troceo t;
     bool sueltos = false;
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
@@ -340,14 +396,16 @@ Troceo Trocear(std::span<const std::string> argumentos) {
             } else {
                 // A mode's file, asked for by the option's full name, is named as such.
                 t.error = nombre == o->nombre && o->elige && o->argumento == "ARCHIVO"
-                              ? "falta el " + std::string(o->argumento) + " de la opción " +
-                                    Guiones(o->nombre)
-                              : "falta el valor de la opción " + Entre(arg);
+                              ? Dicho(c, QT_TRANSLATE_NOOP("Opciones", "falta el %1 de la opción %2"),
+                                      {c.traductor(kContextoDeOpciones, o->argumento.data()),
+                                       Guiones(o->nombre)})
+                              : Dicho(c, QT_TRANSLATE_NOOP("Opciones", "falta el valor de la opción %1"),
+                                      {Entre(c, arg)});
                 continue;
             }
         } else if (igual != std::string_view::npos) {
-            t.error = "la opción " + Entre(arg.substr(0, arg.size() - cuerpo.size() + igual)) +
-                      " no lleva valor";
+            t.error = Dicho(c, QT_TRANSLATE_NOOP("Opciones", "la opción %1 no lleva valor"),
+                            {Entre(c, arg.substr(0, arg.size() - cuerpo.size() + igual))});
             continue;
         }
         t.dadas.push_back(std::move(dada));
@@ -425,16 +483,19 @@ std::variant<Pedido, std::string> LeerLinea(std::span<const std::string> argumen
         // Qt takes a platform only as the next argument.
         if (!conValor) continue;
         if (i + 1 >= argumentos.size())
-            return "falta el valor de la opción " + Entre(argumentos[i]);
+            return Dicho(contexto, QT_TRANSLATE_NOOP("Opciones", "falta el valor de la opción %1"),
+                         {Entre(contexto, argumentos[i])});
         pedido.deQt.push_back(argumentos[++i]);
         if (qt == "platform") pedido.plataforma = argumentos[i];
     }
 
-    const Troceo t = Trocear(propios);
+    const Troceo t = Trocear(propios, contexto);
     if (t.desconocida)
-        return "opción desconocida " +
-               Entre((t.desconocida->size() == 1 ? "-" : "--") + *t.desconocida) +
-               "; «trazalia --help» muestra las opciones";
+        return Dicho(contexto,
+                     QT_TRANSLATE_NOOP("Opciones",
+                                       "opción desconocida %1; «trazalia --help» muestra las "
+                                       "opciones"),
+                     {Entre(contexto, (t.desconocida->size() == 1 ? "-" : "--") + *t.desconocida)});
     if (t.error) return *t.error;
 
     // A second value would silently replace the first: the user meant one of them.
@@ -442,8 +503,10 @@ std::variant<Pedido, std::string> LeerLinea(std::span<const std::string> argumen
         const auto veces = std::count_if(t.dadas.begin(), t.dadas.end(),
                                          [&](const Dada& d) { return d.opcion == &o; });
         if (veces > 1)
-            return "la opción " + Guiones(o.nombre) + " se ha dado " + std::to_string(veces) +
-                   " veces; se admite una sola";
+            return Dicho(contexto,
+                         QT_TRANSLATE_NOOP("Opciones",
+                                           "la opción %1 se ha dado %2 veces; se admite una sola"),
+                         {Guiones(o.nombre), std::to_string(veces)});
     }
     const auto dada = [&](Modo modo) {
         return std::any_of(t.dadas.begin(), t.dadas.end(),
@@ -473,29 +536,53 @@ std::variant<Pedido, std::string> LeerLinea(std::span<const std::string> argumen
         for (const ModoDeLinea& m : kModos)
             if ((dados & Bit(m.modo)) && (m.excluye == kTodosLosDemas) == sola &&
                 (dados & m.excluye & ~Bit(m.modo)))
-                return std::string(m.conflicto);
+                return Dicho(contexto, m.conflicto);
     for (const ModoDeLinea& m : kModos) {
         if (!(dados & Bit(m.modo))) continue;
         if (pedido.modo != Modo::Ventanas)
-            return Guiones(QueElige(pedido.modo)->nombre) + " y " +
-                   Guiones(QueElige(m.modo)->nombre) + " no van juntas";
+            return Dicho(contexto, QT_TRANSLATE_NOOP("Opciones", "%1 y %2 no van juntas"),
+                         {Guiones(QueElige(pedido.modo)->nombre), Guiones(QueElige(m.modo)->nombre)});
         pedido.modo = m.modo;
     }
 
     const Opcion* modo = QueElige(pedido.modo);
     if (modo && modo->valor == Valor::Archivos) {
-        if (t.sueltos.empty()) return "falta el ARCHIVO de la opción " + Guiones(modo->nombre);
+        if (t.sueltos.empty())
+            return Dicho(contexto, QT_TRANSLATE_NOOP("Opciones", "falta el %1 de la opción %2"),
+                         {contexto.traductor(kContextoDeOpciones,
+                                             QT_TRANSLATE_NOOP("Opciones", "ARCHIVO")),
+                          Guiones(modo->nombre)});
         pedido.archivos = t.sueltos;
     } else if (!t.sueltos.empty()) {
-        return "argumento inesperado " + Entre(t.sueltos.front());
+        return Dicho(contexto, QT_TRANSLATE_NOOP("Opciones", "argumento inesperado %1"),
+                     {Entre(contexto, t.sueltos.front())});
     }
 
     for (const Opcion& o : kOpciones)
         for (const Dada& d : t.dadas)
             if (d.opcion == &o && !(o.modos & Bit(pedido.modo)))
-                return "la opción " + Guiones(o.nombre) + " va con " + QueLoEligen(o.modos);
+                return Dicho(contexto, QT_TRANSLATE_NOOP("Opciones", "la opción %1 va con %2"),
+                             {Guiones(o.nombre), QueLoEligen(o.modos, contexto)});
     if (Error error = leer(false)) return *error;
     return pedido;
+}
+
+std::optional<std::string> IdiomaDeLaLinea(std::span<const std::string> argumentos,
+                                           const Contexto& contexto) {
+    std::vector<std::string> propios;
+    for (std::size_t i = 0; i < argumentos.size(); ++i) {
+        bool conValor = false;
+        if (OpcionDeQt(argumentos[i], conValor).empty())
+            propios.push_back(argumentos[i]);
+        else if (conValor)
+            ++i;
+    }
+    for (const Dada& d : Trocear(propios, contexto).dadas)
+        if (d.opcion->leer == Idioma) {
+            Pedido pedido;
+            if (!Idioma(d.valor, pedido, contexto)) return pedido.idioma;
+        }
+    return std::nullopt;
 }
 
 std::string Ayuda(diagram::Traductor t) {

@@ -11,6 +11,7 @@
 
 #include "diagram/traducible.h"
 #include "practice/hoja.h"
+#include "practice/moodle.h"
 
 namespace trazalia::session {
 
@@ -32,6 +33,7 @@ struct Pedido {
     std::string hoja;    // ends in .pdf
     std::string moodle;  // ends in .xml
     practice::OpcionesDeHoja opcionesDeHoja;
+    practice::FormatoDeMoodle formatoDeMoodle = practice::FormatoDeMoodle::Cloze;
     std::vector<std::string> archivos;  // the records to summarise
     bool csv = false;
     std::optional<std::string> idioma;
@@ -40,11 +42,12 @@ struct Pedido {
     std::optional<std::string> plataforma;
 };
 
-// What the reading needs from outside: the languages there are, and the seed of a worksheet
-// without --semilla (the clock's).
+// What the reading needs from outside: the languages there are, the seed of a worksheet
+// without --semilla (the clock's), and the language its errors are told in.
 struct Contexto {
     std::vector<std::string> idiomas;
     std::uint32_t semilla = 0;
+    diagram::Traductor traductor = diagram::EnEspanol;
 };
 
 enum class Valor {
@@ -78,9 +81,15 @@ inline constexpr char kContextoDeOpciones[] = "Opciones";
 std::span<const Opcion> Opciones();
 
 // Reads the arguments after the program's name: what they ask for, or the one line that says
-// what is wrong (status 2). Qt's own options are set apart, with their values.
+// what is wrong (status 2), in the language of the context's translator. Qt's own options are set
+// apart, with their values.
 std::variant<Pedido, std::string> LeerLinea(std::span<const std::string> argumentos,
                                             const Contexto& contexto);
+
+// The language the arguments ask for with --idioma when it is one of the context's, whatever else
+// is wrong with them: the one to tell their errors in.
+std::optional<std::string> IdiomaDeLaLinea(std::span<const std::string> argumentos,
+                                           const Contexto& contexto);
 
 // The text of --help, in the language of t.
 std::string Ayuda(diagram::Traductor t = diagram::EnEspanol);

@@ -899,10 +899,118 @@ every drawing operation to standard output.</translation>
     <message>
         <source>Escribe los ejercicios de la hoja como banco de preguntas
 de Moodle, con las opciones de la hoja salvo --papel y
---dibujados.</source>
+--dibujados, y con:</source>
         <translation>Writes the worksheet&apos;s exercises as a Moodle question
 bank, with the worksheet&apos;s options except --papel and
---dibujados.</translation>
+--dibujados, and with:</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>cloze (una pregunta con dos huecos) o numerico (dos
+preguntas, que las estadísticas de Moodle analizan);
+cloze si no se dice.</source>
+        <translation>cloze (one question with two blanks) or numerico (two
+questions, which Moodle&apos;s statistics analyse);
+cloze if not given.</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1: la hoja se escribe en PDF; use un nombre terminado en .pdf</source>
+        <translation>%1: the worksheet is written as PDF; use a name ending in .pdf</translation>
+    </message>
+    <message>
+        <source>%1: el banco de preguntas se escribe en XML; use un nombre terminado en .xml</source>
+        <translation>%1: the question bank is written as XML; use a name ending in .xml</translation>
+    </message>
+    <message>
+        <source>--ejercicios va de 1 a %1, no %2</source>
+        <translation>--ejercicios goes from 1 to %1, not %2</translation>
+    </message>
+    <message>
+        <source>método desconocido %1: se esperaba paralelogramo, poligono o ambos</source>
+        <translation>unknown method %1: expected paralelogramo, poligono or ambos</translation>
+    </message>
+    <message>
+        <source>nivel desconocido %1: se esperaba facil, medio o dificil</source>
+        <translation>unknown level %1: expected facil, medio or dificil</translation>
+    </message>
+    <message>
+        <source>semilla no válida %1: se esperaba un número de 0 a %2</source>
+        <translation>invalid seed %1: expected a number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>papel desconocido %1: se esperaba a4 o carta</source>
+        <translation>unknown paper %1: expected a4 or carta</translation>
+    </message>
+    <message>
+        <source>formato desconocido %1: se esperaba cloze o numerico</source>
+        <translation>unknown format %1: expected cloze or numerico</translation>
+    </message>
+    <message>
+        <source>el nombre del registro %1 no es texto UTF-8; elija otro nombre</source>
+        <translation>the record&apos;s name %1 is not UTF-8 text; choose another name</translation>
+    </message>
+    <message>
+        <source>idioma desconocido %1: se esperaba es, en o pt_BR</source>
+        <translation>unknown language %1: expected es, en or pt_BR</translation>
+    </message>
+    <message>
+        <source>--practica abre las ventanas: no va con --script, --hoja ni --moodle</source>
+        <translation>--practica opens the windows: it does not go with --script, --hoja or --moodle</translation>
+    </message>
+    <message>
+        <source>--hoja y --script no van juntas</source>
+        <translation>--hoja and --script do not go together</translation>
+    </message>
+    <message>
+        <source>--moodle y --script no van juntas</source>
+        <translation>--moodle and --script do not go together</translation>
+    </message>
+    <message>
+        <source>--resumen va sola, con sus archivos y --csv</source>
+        <translation>--resumen goes alone, with its files and --csv</translation>
+    </message>
+    <message>
+        <source>%1 o %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>falta el %1 de la opción %2</source>
+        <translation>the %1 of option %2 is missing</translation>
+    </message>
+    <message>
+        <source>falta el valor de la opción %1</source>
+        <translation>the value of option %1 is missing</translation>
+    </message>
+    <message>
+        <source>la opción %1 no lleva valor</source>
+        <translation>option %1 takes no value</translation>
+    </message>
+    <message>
+        <source>opción desconocida %1; «trazalia --help» muestra las opciones</source>
+        <translation>unknown option %1; “trazalia --help” shows the options</translation>
+    </message>
+    <message>
+        <source>la opción %1 se ha dado %2 veces; se admite una sola</source>
+        <translation>option %1 was given %2 times; only one is allowed</translation>
+    </message>
+    <message>
+        <source>%1 y %2 no van juntas</source>
+        <translation>%1 and %2 do not go together</translation>
+    </message>
+    <message>
+        <source>argumento inesperado %1</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>la opción %1 va con %2</source>
+        <translation>option %1 goes with %2</translation>
     </message>
 </context>
 <context>

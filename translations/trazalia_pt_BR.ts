@@ -899,10 +899,118 @@ operação de desenho na saída padrão.</translation>
     <message>
         <source>Escribe los ejercicios de la hoja como banco de preguntas
 de Moodle, con las opciones de la hoja salvo --papel y
---dibujados.</source>
+--dibujados, y con:</source>
         <translation>Escreve os exercícios da folha como banco de questões
 do Moodle, com as opções da folha exceto --papel e
---dibujados.</translation>
+--dibujados, e com:</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>cloze (una pregunta con dos huecos) o numerico (dos
+preguntas, que las estadísticas de Moodle analizan);
+cloze si no se dice.</source>
+        <translation>cloze (uma pergunta com duas lacunas) ou numerico (duas
+perguntas, que as estatísticas do Moodle analisam);
+cloze se não for dito.</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1: la hoja se escribe en PDF; use un nombre terminado en .pdf</source>
+        <translation>%1: a folha é escrita em PDF; use um nome terminado em .pdf</translation>
+    </message>
+    <message>
+        <source>%1: el banco de preguntas se escribe en XML; use un nombre terminado en .xml</source>
+        <translation>%1: o banco de questões é escrito em XML; use um nome terminado em .xml</translation>
+    </message>
+    <message>
+        <source>--ejercicios va de 1 a %1, no %2</source>
+        <translation>--ejercicios vai de 1 a %1, não %2</translation>
+    </message>
+    <message>
+        <source>método desconocido %1: se esperaba paralelogramo, poligono o ambos</source>
+        <translation>método desconhecido %1: esperava-se paralelogramo, poligono ou ambos</translation>
+    </message>
+    <message>
+        <source>nivel desconocido %1: se esperaba facil, medio o dificil</source>
+        <translation>nível desconhecido %1: esperava-se facil, medio ou dificil</translation>
+    </message>
+    <message>
+        <source>semilla no válida %1: se esperaba un número de 0 a %2</source>
+        <translation>semente inválida %1: esperava-se um número de 0 a %2</translation>
+    </message>
+    <message>
+        <source>papel desconocido %1: se esperaba a4 o carta</source>
+        <translation>papel desconhecido %1: esperava-se a4 ou carta</translation>
+    </message>
+    <message>
+        <source>formato desconocido %1: se esperaba cloze o numerico</source>
+        <translation>formato desconhecido %1: esperava-se cloze ou numerico</translation>
+    </message>
+    <message>
+        <source>el nombre del registro %1 no es texto UTF-8; elija otro nombre</source>
+        <translation>o nome do registro %1 não é texto UTF-8; escolha outro nome</translation>
+    </message>
+    <message>
+        <source>idioma desconocido %1: se esperaba es, en o pt_BR</source>
+        <translation>idioma desconhecido %1: esperava-se es, en ou pt_BR</translation>
+    </message>
+    <message>
+        <source>--practica abre las ventanas: no va con --script, --hoja ni --moodle</source>
+        <translation>--practica abre as janelas: não vai com --script, --hoja nem --moodle</translation>
+    </message>
+    <message>
+        <source>--hoja y --script no van juntas</source>
+        <translation>--hoja e --script não vão juntas</translation>
+    </message>
+    <message>
+        <source>--moodle y --script no van juntas</source>
+        <translation>--moodle e --script não vão juntas</translation>
+    </message>
+    <message>
+        <source>--resumen va sola, con sus archivos y --csv</source>
+        <translation>--resumen vai sozinha, com seus arquivos e --csv</translation>
+    </message>
+    <message>
+        <source>%1 o %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>falta el %1 de la opción %2</source>
+        <translation>falta o %1 da opção %2</translation>
+    </message>
+    <message>
+        <source>falta el valor de la opción %1</source>
+        <translation>falta o valor da opção %1</translation>
+    </message>
+    <message>
+        <source>la opción %1 no lleva valor</source>
+        <translation>a opção %1 não leva valor</translation>
+    </message>
+    <message>
+        <source>opción desconocida %1; «trazalia --help» muestra las opciones</source>
+        <translation>opção desconhecida %1; “trazalia --help” mostra as opções</translation>
+    </message>
+    <message>
+        <source>la opción %1 se ha dado %2 veces; se admite una sola</source>
+        <translation>a opção %1 foi dada %2 vezes; só se admite uma</translation>
+    </message>
+    <message>
+        <source>%1 y %2 no van juntas</source>
+        <translation>%1 e %2 não vão juntas</translation>
+    </message>
+    <message>
+        <source>argumento inesperado %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>la opción %1 va con %2</source>
+        <translation>a opção %1 vai com %2</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,12 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaMalaTest, testing::Values(
          "nivel desconocido «experto»: se esperaba facil, medio o dificil"},
     Mala{"SemillaConSigno", {"--hoja", "h.pdf", "--semilla", "+5"},
          "semilla no válida «+5»: se esperaba un número de 0 a 4294967295"},
+    Mala{"EjerciciosConSigno", {"--hoja", "h.pdf", "--ejercicios", "+5"},
+         "--ejercicios va de 1 a 200, no «+5»"},
+    Mala{"FormatoDesconocido", {"--moodle", "b.xml", "--moodle-formato", "gift"},
+         "formato desconocido «gift»: se esperaba cloze o numerico"},
+    Mala{"FormatoSinMoodle", {"--hoja", "h.pdf", "--moodle-formato", "cloze"},
+         "la opción --moodle-formato va con --moodle"},
     Mala{"SemillaDeMas", {"--hoja", "h.pdf", "--semilla", "4294967296"},
          "semilla no válida «4294967296»: se esperaba un número de 0 a 4294967295"},
     Mala{"PapelDesconocido", {"--hoja", "h.pdf", "--papel", "a3"},
@@ -142,6 +148,17 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaBuenaTest, testing::Values(
               EXPECT_EQ(o.semilla, 0u);
               EXPECT_EQ(o.titulo, "T");
               EXPECT_EQ(p.idioma, "en");
+              EXPECT_EQ(p.formatoDeMoodle, practice::FormatoDeMoodle::Cloze);
+          }},
+    Buena{"ComoLosEscribeLaHoja", {"--hoja", "h.pdf", "--metodo", "polígono", "--nivel", "difícil"},
+          [](const Pedido& p) {
+              EXPECT_EQ(p.opcionesDeHoja.metodo, practice::Metodo::Poligono);
+              EXPECT_EQ(p.opcionesDeHoja.nivel, practice::Nivel::Dificil);
+          }},
+    Buena{"FacilConAcento", {"--moodle", "b.xml", "--nivel", "fácil", "--moodle-formato=numerico"},
+          [](const Pedido& p) {
+              EXPECT_EQ(p.opcionesDeHoja.nivel, practice::Nivel::Facil);
+              EXPECT_EQ(p.formatoDeMoodle, practice::FormatoDeMoodle::Numerico);
           }},
     Buena{"HojaPorDefecto", {"--hoja", "h.pdf"}, [](const Pedido& p) {
         const practice::OpcionesDeHoja o = p.opcionesDeHoja;
@@ -178,15 +195,58 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaBuenaTest, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+std::string Marcado(const char*, const char* texto, int) {
+    return std::string("<").append(texto).append(">");
+}
+
+std::string SinMarcas(std::string texto) {
+    std::erase_if(texto, [](char c) { return c == '<' || c == '>'; });
+    return texto;
+}
+
+// Each error is one marked text in the language asked for, its values in their places: in
+// Spanish, the same line.
+TEST_P(LineaMalaTest, SaysItInTheLanguageAskedFor) {
+    Contexto contexto = kContexto;
+    contexto.traductor = Marcado;
+    const auto leida = LeerLinea(GetParam().args, contexto);
+    ASSERT_TRUE(std::holds_alternative<std::string>(leida));
+    const std::string& dicho = std::get<std::string>(leida);
+    EXPECT_TRUE(dicho.starts_with('<') && dicho.ends_with('>')) << dicho;
+    EXPECT_EQ(SinMarcas(dicho), SinMarcas(GetParam().error));
+}
+
+struct ConIdioma {
+    const char* name;
+    std::vector<std::string> args;
+    std::optional<std::string> idioma;
+    friend void PrintTo(const ConIdioma& row, std::ostream* os) { *os << row.name; }
+};
+
+class IdiomaDeLaLineaTest : public testing::TestWithParam<ConIdioma> {};
+
+// The language an error is told in: one of the program's, given as the parser reads options,
+// whatever else the line holds.
+TEST_P(IdiomaDeLaLineaTest, FindsTheLanguageOfTheErrors) {
+    EXPECT_EQ(IdiomaDeLaLinea(GetParam().args, kContexto), GetParam().idioma);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Opciones, IdiomaDeLaLineaTest, testing::Values(
+    ConIdioma{"ConUnError", {"--nivel", "experto", "--idioma", "en"}, "en"},
+    ConIdioma{"ConIgual", {"--foo", "--idioma=pt_BR"}, "pt_BR"},
+    ConIdioma{"DesconocidoNoCuenta", {"--idioma", "xx", "--nivel", "x"}, std::nullopt},
+    ConIdioma{"ValorDeOtraOpcion", {"--titulo", "--idioma", "en"}, std::nullopt},
+    ConIdioma{"TrasUnaDeQt", {"-style", "--idioma", "--idioma", "en"}, "en"},
+    ConIdioma{"Ninguno", {"--hoja"}, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 std::vector<std::string> Lineas(const std::string& texto) {
     std::vector<std::string> lineas;
     std::istringstream in(texto);
     for (std::string l; std::getline(in, l);) lineas.push_back(l);
     return lineas;
-}
-
-std::string Marcado(const char*, const char* texto, int) {
-    return std::string("<").append(texto).append(">");
 }
 
 // Each option on its own line, under the one it belongs to, its text and the text's later lines
@@ -242,8 +302,16 @@ TEST(ManualDeOpciones, NamesEveryOptionAndNoOther) {
              i = linea.find(kGuiones, i + 1)) {
             const auto inicio = i + kGuiones.size();
             auto fin = inicio;
-            while (fin < linea.size() && linea[fin] >= 'a' && linea[fin] <= 'z') ++fin;
-            if (fin > inicio) documentadas.insert(linea.substr(inicio, fin - inicio));
+            // A name's own hyphen is written \- too: --moodle-formato is \-\-moodle\-formato.
+            while (fin < linea.size() && ((linea[fin] >= 'a' && linea[fin] <= 'z') ||
+                                          (linea.compare(fin, 2, R"(\-)") == 0 &&
+                                           fin + 2 < linea.size() && linea[fin + 2] >= 'a' &&
+                                           linea[fin + 2] <= 'z')))
+                fin += linea[fin] == '\\' ? 2 : 1;
+            std::string nombre = linea.substr(inicio, fin - inicio);
+            for (auto g = nombre.find('\\'); g != std::string::npos; g = nombre.find('\\'))
+                nombre.erase(g, 1);
+            if (fin > inicio) documentadas.insert(nombre);
         }
     }
     std::set<std::string> tabla;
