@@ -30,6 +30,10 @@ public:
     QString ArchivoParaGuardar(QWidget* parent, const QString& nombre) override {
         return app_.dialogos().ArchivoParaGuardar(parent, nombre);
     }
+    QString ArchivoDeUnTipo(QWidget* parent, const QString& nombre, const QString& titulo,
+                            const QString& filtro) override {
+        return app_.dialogos().ArchivoDeUnTipo(parent, nombre, titulo, filtro);
+    }
     void Aviso(QWidget* parent, const QString& titulo, const QString& texto) override {
         app_.dialogos().Aviso(parent, titulo, texto);
     }

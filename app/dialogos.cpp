@@ -28,10 +28,25 @@ QString CarpetaInicial() {
 }  // namespace
 
 QString DialogosQt::ArchivoParaGuardar(QWidget* parent, const QString& nombre) {
+    return Preguntar(parent, nombre, {}, {});
+}
+
+QString DialogosQt::ArchivoDeUnTipo(QWidget* parent, const QString& nombre, const QString& titulo,
+                                    const QString& filtro) {
+    return Preguntar(parent, nombre, titulo, filtro);
+}
+
+QString DialogosQt::Preguntar(QWidget* parent, const QString& nombre, const QString& titulo,
+                              const QString& filtro) {
     if (carpeta_.isEmpty()) carpeta_ = CarpetaInicial();
     // Its window may go while it is open, and take the dialog with it.
     const QPointer<QFileDialog> dialogo =
         CrearDialogoGuardar(parent, QDir(carpeta_).filePath(nombre));
+    if (!titulo.isEmpty()) dialogo->setWindowTitle(titulo);
+    if (!filtro.isEmpty()) {
+        dialogo->setNameFilters({filtro});
+        dialogo->setDefaultSuffix(QFileInfo(nombre).suffix());
+    }
     const bool aceptado = dialogo->exec() == QDialog::Accepted;
     if (!dialogo) return {};
     QString ruta;

@@ -118,6 +118,12 @@ public:
                         static_cast<int>(practice::Papel::Carta));
         dibujados_ =
             new QCheckBox(QCoreApplication::translate("Hoja", "con los vectores dibujados"), this);
+        formato_ = new QComboBox(this);
+        formato_->addItem(QCoreApplication::translate("Hoja", "Cloze: una pregunta con dos huecos"),
+                          static_cast<int>(practice::FormatoDeMoodle::Cloze));
+        formato_->addItem(
+            QCoreApplication::translate("Hoja", "Numéricas: dos preguntas, con estadísticas"),
+            static_cast<int>(practice::FormatoDeMoodle::Numerico));
 
         auto* formulario = new QFormLayout;
         formulario->addRow(QCoreApplication::translate("Hoja", "&Ejercicios:"), ejercicios_);
@@ -127,6 +133,7 @@ public:
         formulario->addRow(QCoreApplication::translate("Hoja", "&Título:"), titulo_);
         formulario->addRow(QCoreApplication::translate("Hoja", "&Papel:"), papel_);
         formulario->addRow(dibujados_);
+        formulario->addRow(QCoreApplication::translate("Hoja", "&Formato de Moodle:"), formato_);
 
         auto* botones = new QDialogButtonBox(QDialogButtonBox::Close, this);
         QPushButton* guardar = botones->addButton(
@@ -217,7 +224,11 @@ private:
     }
 
     void Guardar() {
-        QString ruta = dialogos_.ArchivoParaGuardar(this, QStringLiteral("hoja.pdf"));
+        // The name offered in the user's language, as the sheet's title is.
+        QString ruta = dialogos_.ArchivoDeUnTipo(
+            this, QCoreApplication::translate("Hoja", "hoja") + QStringLiteral(".pdf"),
+            QCoreApplication::translate("Hoja", "Guardar la hoja"),
+            QCoreApplication::translate("Hoja", "Documento PDF (*.pdf)"));
         if (ruta.isEmpty()) return;
         if (QFileInfo(ruta).suffix().compare(u"pdf", ::Qt::CaseInsensitive) != 0)
             ruta += QStringLiteral(".pdf");
@@ -228,18 +239,42 @@ private:
                         error + u'.');
     }
 
-    // The exercises of the sheet in the preview, as a question bank.
+    // The exercises of the sheet in the preview, as a question bank: in numbered files when one
+    // would pass what Moodle imports at once, which the user is told.
     void ExportarAMoodle() {
-        QString ruta = dialogos_.ArchivoParaGuardar(this, QStringLiteral("moodle.xml"));
+        QString ruta = dialogos_.ArchivoDeUnTipo(
+            this, QStringLiteral("moodle.xml"),
+            QCoreApplication::translate("Hoja", "Exportar a Moodle"),
+            QCoreApplication::translate("Hoja", "Banco de preguntas de Moodle (*.xml)"));
         if (ruta.isEmpty()) return;
         if (QFileInfo(ruta).suffix().compare(u"xml", ::Qt::CaseInsensitive) != 0)
             ruta += QStringLiteral(".xml");
-        const std::string banco = practice::BancoDeMoodle(opciones_, EnElIdioma);
-        QString error;
-        if (canvas::SaveFile(QByteArray::fromStdString(banco), ruta, &error)) return;
-        if (!error.isEmpty()) error[0] = error[0].toUpper();
-        dialogos_.Aviso(this, QCoreApplication::translate("Hoja", "No se pudo exportar a Moodle"),
-                        error + u'.');
+        const std::vector<std::string> banco = practice::BancoDeMoodle(
+            opciones_, static_cast<practice::FormatoDeMoodle>(formato_->currentData().toInt()),
+            EnElIdioma);
+        QStringList nombres;
+        for (std::size_t i = 0; i < banco.size(); ++i) {
+            const QString parte = QString::fromStdString(
+                practice::NombreDeParte(ruta.toStdString(), i + 1, banco.size()));
+            QString error;
+            if (!canvas::SaveFile(QByteArray::fromStdString(banco[i]), parte, &error)) {
+                if (!error.isEmpty()) error[0] = error[0].toUpper();
+                dialogos_.Aviso(this,
+                                QCoreApplication::translate("Hoja", "No se pudo exportar a Moodle"),
+                                error + u'.');
+                return;
+            }
+            nombres << QFileInfo(parte).fileName();
+        }
+        if (banco.size() > 1)
+            dialogos_.Aviso(
+                this, QCoreApplication::translate("Hoja", "Exportar a Moodle"),
+                QCoreApplication::translate(
+                    "Hoja",
+                    "El banco pasa de 2 MB, lo más que Moodle importa de una vez: se escribió en "
+                    "%1 archivos, %2, para importarlos uno tras otro.")
+                    .arg(banco.size())
+                    .arg(nombres.join(QStringLiteral(", "))));
     }
 
     void Imprimir() {
@@ -262,6 +297,7 @@ private:
     QLineEdit* titulo_;
     QComboBox* papel_;
     QCheckBox* dibujados_;
+    QComboBox* formato_;
     QPrintPreviewWidget* vista_;
     const double factor_;
     // The preview's size at the dialog's own size.

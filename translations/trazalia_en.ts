@@ -742,6 +742,42 @@ Department of Physics</translation>
         <source>No se pudo exportar a Moodle</source>
         <translation>Could not export to Moodle</translation>
     </message>
+    <message>
+        <source>Cloze: una pregunta con dos huecos</source>
+        <translation>Cloze: one question with two blanks</translation>
+    </message>
+    <message>
+        <source>Numéricas: dos preguntas, con estadísticas</source>
+        <translation>Numerical: two questions, with statistics</translation>
+    </message>
+    <message>
+        <source>&amp;Formato de Moodle:</source>
+        <translation>Moodle &amp;format:</translation>
+    </message>
+    <message>
+        <source>hoja</source>
+        <translation>worksheet</translation>
+    </message>
+    <message>
+        <source>Guardar la hoja</source>
+        <translation>Save the worksheet</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exportar a Moodle</source>
+        <translation>Export to Moodle</translation>
+    </message>
+    <message>
+        <source>Banco de preguntas de Moodle (*.xml)</source>
+        <translation>Moodle question bank (*.xml)</translation>
+    </message>
+    <message>
+        <source>El banco pasa de 2 MB, lo más que Moodle importa de una vez: se escribió en %1 archivos, %2, para importarlos uno tras otro.</source>
+        <translation>The bank is over 2 MB, the most Moodle imports at once: it was written in %1 files, %2, to be imported one after another.</translation>
+    </message>
 </context>
 <context>
     <name>Impresion</name>

@@ -742,6 +742,42 @@ Departamento de Física</translation>
         <source>No se pudo exportar a Moodle</source>
         <translation>Não foi possível exportar para o Moodle</translation>
     </message>
+    <message>
+        <source>Cloze: una pregunta con dos huecos</source>
+        <translation>Cloze: uma pergunta com duas lacunas</translation>
+    </message>
+    <message>
+        <source>Numéricas: dos preguntas, con estadísticas</source>
+        <translation>Numéricas: duas perguntas, com estatísticas</translation>
+    </message>
+    <message>
+        <source>&amp;Formato de Moodle:</source>
+        <translation>&amp;Formato do Moodle:</translation>
+    </message>
+    <message>
+        <source>hoja</source>
+        <translation>folha</translation>
+    </message>
+    <message>
+        <source>Guardar la hoja</source>
+        <translation>Salvar a folha</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exportar a Moodle</source>
+        <translation>Exportar para o Moodle</translation>
+    </message>
+    <message>
+        <source>Banco de preguntas de Moodle (*.xml)</source>
+        <translation>Banco de questões do Moodle (*.xml)</translation>
+    </message>
+    <message>
+        <source>El banco pasa de 2 MB, lo más que Moodle importa de una vez: se escribió en %1 archivos, %2, para importarlos uno tras otro.</source>
+        <translation>O banco passa de 2 MB, o máximo que o Moodle importa de uma vez: foi escrito em %1 arquivos, %2, para importá-los um após o outro.</translation>
+    </message>
 </context>
 <context>
     <name>Impresion</name>

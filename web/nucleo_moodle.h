@@ -9,9 +9,10 @@
 
 namespace trazalia::web {
 
-// The question bank --moodle writes for the worksheet's options (one a line, as HojaComoJson
-// takes them; the paper and the drawn vectors are the sheet's alone), as JSON: {"error": why
-// not, or "", "xml": the file's text}.
+// The question bank --moodle writes for the worksheet's options and --moodle-formato (one a line,
+// as HojaComoJson takes them, without the paper and the drawn vectors, which are the sheet's
+// alone), in the page's language, as JSON: {"error": why not, in that language, or "",
+// "archivos": the text of each file, one unless the bank needs numbered files}.
 std::string MoodleComoJson(std::string_view opciones, std::uint32_t relojDeSemilla,
                            diagram::Traductor traductor);
 

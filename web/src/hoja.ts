@@ -5,7 +5,7 @@ import type { Cara } from './cara';
 import { texto } from './idioma';
 import type { Nucleo } from './nucleo';
 import { leerNiveles } from './nucleo';
-import { exportarAMoodle } from './moodle';
+import { exportarAMoodle, listaDeFormatos } from './moodle';
 import { sinAtajo } from './practica';
 
 export interface HojaDelNucleo {
@@ -174,6 +174,7 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   const dibujados = document.createElement('input');
   dibujados.type = 'checkbox';
   campo(formulario, tr('Hoja', 'con los vectores dibujados'), dibujados);
+  const formato = campo(formulario, sinAtajo(tr('Hoja', '&Formato de Moodle:')), listaDeFormatos(tr));
 
   let hoja: HojaDelNucleo | undefined;
   const valores = (): ValoresDeHoja => ({
@@ -216,7 +217,7 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   moodle.addEventListener('click', () => {
     error.textContent = fallo();
     if (error.textContent) return;
-    error.textContent = exportarAMoodle(nucleo, opcionesDeHoja(valores()), textoDelTitulo.value);
+    error.textContent = exportarAMoodle(nucleo, opcionesDeHoja(valores()), textoDelTitulo.value, formato.value);
   });
   formulario.append(imprimir, moodle);
   contenedor.append(seccion);

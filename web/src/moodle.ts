@@ -5,23 +5,60 @@ import type { Nucleo } from './nucleo';
 
 interface BancoDelNucleo {
   error: string;
-  xml?: string;
+  archivos?: string[];
 }
 
-// A file name from the sheet's title, without what file systems refuse.
-export function nombreDelBanco(titulo: string): string {
+// A file name from the sheet's title, without what file systems refuse; file parte of partes is
+// numbered as the desktop numbers it.
+export function nombreDelBanco(titulo: string, parte = 1, partes = 1): string {
   const nombre = titulo.replace(/[\u0000-\u001f\u007f/\\:*?"<>|]+/g, '-').trim().replace(/^\.+/, '');
-  return nombre ? `${nombre}.xml` : 'trazalia-moodle.xml';
+  const base = nombre || 'trazalia-moodle';
+  return partes > 1 ? `${base}-${parte}.xml` : `${base}.xml`;
 }
 
-// Downloads the bank for those options; the core's error when there is none, else ''.
-export function exportarAMoodle(nucleo: Nucleo, opciones: string[], titulo: string): string {
-  const banco = JSON.parse(nucleo.moodle(opciones.join('\n'), Math.floor(Date.now() / 1000))) as BancoDelNucleo;
-  if (banco.error || banco.xml === undefined) return banco.error;
-  const enlace = document.createElement('a');
-  enlace.href = URL.createObjectURL(new Blob([banco.xml], { type: 'application/xml' }));
-  enlace.download = nombreDelBanco(titulo);
-  enlace.click();
-  setTimeout(() => URL.revokeObjectURL(enlace.href), 0);
-  return '';
+// The sheet's options the bank takes: the paper and the drawn vectors are the sheet's alone.
+function delBanco(opciones: string[]): string[] {
+  const propias: string[] = [];
+  for (let i = 0; i < opciones.length; i++) {
+    if (opciones[i] === '--papel') i++;
+    else if (opciones[i] !== '--dibujados') propias.push(opciones[i]);
+  }
+  return propias;
+}
+
+// The format's choice for the dialog: Cloze, or two numerical questions Moodle's statistics analyse.
+export function listaDeFormatos(tr: (contexto: string, texto: string) => string): HTMLSelectElement {
+  const lista = document.createElement('select');
+  lista.add(new Option(tr('Hoja', 'Cloze: una pregunta con dos huecos'), 'cloze'));
+  lista.add(new Option(tr('Hoja', 'Numéricas: dos preguntas, con estadísticas'), 'numerico'));
+  return lista;
+}
+
+// Downloads the bank for those options in that format, in numbered files when it needs them.
+// Returns what the user must be told: the core's error, the files when there are several, or ''.
+export function exportarAMoodle(nucleo: Nucleo, opciones: string[], titulo: string, formato = 'cloze'): string {
+  const linea = [...delBanco(opciones), '--moodle-formato', formato];
+  let banco: BancoDelNucleo;
+  try {
+    banco = JSON.parse(nucleo.moodle(linea.join('\n'), Math.floor(Date.now() / 1000))) as BancoDelNucleo;
+  } catch (e) {
+    // A bank the core could not write is never taken for one written.
+    return String(e);
+  }
+  if (banco.error || !banco.archivos?.length) return banco.error || nucleo.traducir('Hoja', 'No se pudo exportar a Moodle');
+  const nombres = banco.archivos.map((_, i) => nombreDelBanco(titulo, i + 1, banco.archivos!.length));
+  banco.archivos.forEach((xml, i) => {
+    const enlace = document.createElement('a');
+    enlace.href = URL.createObjectURL(new Blob([xml], { type: 'application/xml' }));
+    enlace.download = nombres[i];
+    enlace.click();
+    setTimeout(() => URL.revokeObjectURL(enlace.href), 0);
+  });
+  if (nombres.length === 1) return '';
+  return nucleo
+    .traducir(
+      'Hoja',
+      'El banco pasa de 2 MB, lo más que Moodle importa de una vez: se escribió en %1 archivos, %2, para importarlos uno tras otro.',
+    )
+    .replace(/%([12])/g, (_, n: string) => (n === '1' ? String(nombres.length) : nombres.join(', ')));
 }
