@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "canvas/error_reason.h"
@@ -47,6 +48,93 @@ std::string SinControles(std::string_view texto) {
 }
 
 }  // namespace
+
+namespace {
+
+// The character that starts texto and its length in bytes; a byte that starts none is itself.
+std::pair<char32_t, std::size_t> Caracter(std::string_view texto) {
+    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(texto[i]); };
+    const std::size_t n = b(0) >= 0xF0 ? 4 : b(0) >= 0xE0 ? 3 : b(0) >= 0xC0 ? 2 : 1;
+    if (n > texto.size()) return {b(0), 1};
+    char32_t c = n == 1 ? b(0) : b(0) & (0x7F >> n);
+    for (std::size_t i = 1; i < n; ++i) {
+        if ((b(i) & 0xC0) != 0x80) return {b(0), 1};
+        c = (c << 6) | (b(i) & 0x3F);
+    }
+    return {c, n};
+}
+
+// Unicode's white space (ASCII's space, the no-break and the wide ones) and the byte-order mark.
+bool EsEspacio(char32_t c) {
+    return c == ' ' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
+           c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000 || c == 0xFEFF;
+}
+
+// The marks that turn a text's direction, or hide between letters.
+bool EsInvisible(char32_t c) {
+    return (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2060 && c <= 0x2069);
+}
+
+}  // namespace
+
+std::string NombreLimpio(std::string_view nombre) {
+    std::string limpio;
+    limpio.reserve(nombre.size());
+    for (std::size_t i = 0; i < nombre.size(); ++i) {
+        const auto c = static_cast<unsigned char>(nombre[i]);
+        const bool c1 = c == 0xC2 && i + 1 < nombre.size() &&
+                        static_cast<unsigned char>(nombre[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(nombre[i + 1]) < 0xA0;
+        if (c1) {
+            // U+0085 ends a line; the other C1 controls are nothing to read.
+            if (static_cast<unsigned char>(nombre[i + 1]) == 0x85) limpio += ' ';
+            ++i;
+        } else if (c < 0x20 || c == 0x7F) {
+            if (c >= '\t' && c <= '\r') limpio += ' ';
+        } else {
+            limpio += nombre[i];
+        }
+    }
+    std::string_view t = limpio;
+    while (!t.empty() && EsEspacio(Caracter(t).first)) t.remove_prefix(Caracter(t).second);
+    while (!t.empty()) {
+        std::size_t ultimo = t.size() - 1;
+        while (ultimo > 0 && (static_cast<unsigned char>(t[ultimo]) & 0xC0) == 0x80) --ultimo;
+        if (!EsEspacio(Caracter(t.substr(ultimo)).first)) break;
+        t.remove_suffix(t.size() - ultimo);
+    }
+    return std::string(t);
+}
+
+std::string NombreDeResultados(std::string_view alumno, std::string_view fecha) {
+    constexpr std::size_t kMaximo = 64;
+    const std::string limpio = NombreLimpio(alumno);
+    std::string nombre;
+    bool raya = false;
+    const auto poner = [&](std::string_view s) {
+        if (raya && !nombre.empty()) nombre += '_';
+        raya = false;
+        nombre += s;
+    };
+    for (std::size_t i = 0; i < limpio.size();) {
+        // A whole character at a time, so that a cut never splits one.
+        const auto [c, n] = Caracter(std::string_view(limpio).substr(i));
+        const bool separa =
+            EsEspacio(c) || EsInvisible(c) ||
+            std::u32string_view(U"/\\:*?\"<>|").find(c) != std::u32string_view::npos ||
+            (c == '.' && nombre.empty());
+        if (!separa) {
+            if (nombre.size() + n + (raya && !nombre.empty() ? 1 : 0) > kMaximo) break;
+            poner(std::string_view(limpio).substr(i, n));
+        }
+        raya = raya || separa;
+        i += n;
+    }
+    while (!nombre.empty() && (nombre.back() == '.' || nombre.back() == '_')) nombre.pop_back();
+    if (nombre.empty()) nombre = "practica";
+    return nombre + '-' + std::string(fecha) + ".csv";
+}
 
 std::string CeldaCsv(std::string_view texto) {
     const std::string limpio = SinControles(texto);

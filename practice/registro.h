@@ -70,6 +70,18 @@ std::string CampoCsv(std::string_view texto);
 // that it stays text and never runs as a formula, then as CampoCsv.
 std::string CeldaCsv(std::string_view texto);
 
+// A student's name as one line of text, however it was typed or pasted: control characters go (a
+// tab or a line break as a space), then spaces at either end, Unicode's too (a no-break space, an
+// ideographic one, a byte-order mark). The session passes every name it is given through it, so
+// that both faces record the same name.
+std::string NombreLimpio(std::string_view nombre);
+
+// The name a copy of the record is offered under: the student's name and the date (YYYY-MM-DD),
+// "Ana_Pérez-2026-03-02.csv", fit for a file on any system: what a file name cannot hold, spaces
+// and the marks that turn a text's direction become "_", no dot at either end, at most 64 bytes
+// of the name. "practica-2026-03-02.csv" without a name.
+std::string NombreDeResultados(std::string_view alumno, std::string_view fecha);
+
 // The record's entry of a verdict: what the record keeps of it.
 Asiento AsientoDe(std::string_view fecha, std::string_view alumno, Ventana ventana, Nivel nivel,
                   const Ejercicio& vectores, Intento intento, const Veredicto& veredicto);

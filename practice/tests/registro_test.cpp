@@ -210,5 +210,70 @@ INSTANTIATE_TEST_SUITE_P(
                     Celda{"igual_en_medio", "a=1", "a=1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A student's name, as the core keeps it for both faces: one line, no controls, trimmed.
+struct Limpio {
+    const char* name;
+    std::string nombre;
+    const char* limpio;
+    friend void PrintTo(const Limpio& row, std::ostream* os) { *os << row.name; }
+};
+
+class NombreLimpioTest : public testing::TestWithParam<Limpio> {};
+
+TEST_P(NombreLimpioTest, UnaLineaSinControles) {
+    EXPECT_EQ(NombreLimpio(GetParam().nombre), GetParam().limpio);
+}
+
+INSTANTIATE_TEST_SUITE_P(Nombres, NombreLimpioTest,
+                         testing::Values(Limpio{"tal_cual", "Ana Pérez", "Ana Pérez"},
+                                         Limpio{"escape", "Ana\x1b[2J", "Ana[2J"},
+                                         Limpio{"nul_y_del",
+                                                std::string("A\0n\x7f"
+                                                            "a",
+                                                            5),
+                                                "Ana"},
+                                         Limpio{"c1",
+                                                "An\xc2\x9b"
+                                                "a",
+                                                "Ana"},
+                                         Limpio{"salto_de_linea", "Ana\nPérez\r\n", "Ana Pérez"},
+                                         Limpio{"tabulador", "Ana\tPérez", "Ana Pérez"},
+                                         Limpio{"espacios_unicode",
+                                                "\xe3\x80\x80\xc2\xa0 Ana \xe2\x80\x83", "Ana"},
+                                         Limpio{"marca_de_orden",
+                                                "\xef\xbb\xbf"
+                                                "Ana",
+                                                "Ana"},
+                                         Limpio{"solo_espacios", " \t\n", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The name a class's copies are offered under: each student's apart, and fit for any system.
+struct Archivo {
+    const char* name;
+    const char* alumno;
+    const char* archivo;
+    friend void PrintTo(const Archivo& row, std::ostream* os) { *os << row.name; }
+};
+
+class NombreDeResultadosTest : public testing::TestWithParam<Archivo> {};
+
+TEST_P(NombreDeResultadosTest, ElAlumnoYLaFecha) {
+    EXPECT_EQ(NombreDeResultados(GetParam().alumno, "2026-03-02"), GetParam().archivo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Nombres, NombreDeResultadosTest,
+    testing::Values(Archivo{"nombre", "Ana Pérez", "Ana_Pérez-2026-03-02.csv"},
+                    Archivo{"sin_nombre", "", "practica-2026-03-02.csv"},
+                    Archivo{"separadores", "../Ana/Luis:*?\"<>|\\x", "Ana_Luis_x-2026-03-02.csv"},
+                    Archivo{"puntos_al_borde", ".Ana.", "Ana-2026-03-02.csv"},
+                    Archivo{"marca_de_direccion", "Ana\xe2\x80\xaegpj.exe",
+                            "Ana_gpj.exe-2026-03-02.csv"},
+                    Archivo{"controles", "\x1b[2JAna", "[2JAna-2026-03-02.csv"},
+                    Archivo{"nada_util", "/ . /", "practica-2026-03-02.csv"},
+                    Archivo{"largo", "ñññññññññññññññññññññññññññññññññ",
+                            "ññññññññññññññññññññññññññññññññ-2026-03-02.csv"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace trazalia::practice
