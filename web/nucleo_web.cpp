@@ -36,12 +36,6 @@ std::map<std::string, std::string, std::less<>>& Traducciones() {
     static std::map<std::string, std::string, std::less<>> mapa;
     return mapa;
 }
-// Which of a plural's two forms a count of 0 takes in the page's language.
-int& FormaDelCero() {
-    static int forma = 1;
-    return forma;
-}
-
 std::string Sustituida(std::string texto, int cuenta) {
     if (cuenta < 0) return texto;
     const std::string n = std::to_string(cuenta);
@@ -55,10 +49,9 @@ std::string EnElIdioma(const char* contexto, const char* texto, int cuenta) {
     const auto it = mapa.find(std::string(contexto) + '\x04' + texto);
     if (it == mapa.end() || it->second.empty()) return diagram::EnEspanol(contexto, texto, cuenta);
     std::string_view forma = it->second;
-    if (const auto corte = forma.find('\x1f'); corte != std::string_view::npos) {
-        const bool singular = cuenta == 1 || (cuenta == 0 && FormaDelCero() == 0);
-        forma = singular ? forma.substr(0, corte) : forma.substr(corte + 1);
-    }
+    // One is singular; none is plural in each of the page's languages, as on the desktop.
+    if (const auto corte = forma.find('\x1f'); corte != std::string_view::npos)
+        forma = cuenta == 1 ? forma.substr(0, corte) : forma.substr(corte + 1);
     return Sustituida(std::string(forma), cuenta);
 }
 
@@ -398,10 +391,7 @@ public:
 
     // The page's language: Spanish when empty; otherwise its texts as they come, one entry after
     // another, once the old ones are forgotten.
-    void idioma(int formaDelCero) {
-        Traducciones().clear();
-        FormaDelCero() = formaDelCero;
-    }
+    void idioma() { Traducciones().clear(); }
     void traduccion(const std::string& clave, const std::string& texto) {
         Traducciones()[clave] = texto;
     }

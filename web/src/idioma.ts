@@ -10,7 +10,6 @@ const kClave = 'trazalia.idioma';
 
 interface Traducciones {
   idioma: string;
-  cero: number;
   textos: Record<string, string | string[]>;
 }
 
@@ -60,7 +59,7 @@ export function recordarIdioma(idioma: Idioma): void {
 // Gives the core its translations; Spanish is the source, so it needs only the plurals.
 export function darIdioma(nucleo: Nucleo, idioma: Idioma): void {
   const t = globalThis.trazaliaIdiomas?.[idioma];
-  nucleo.idioma(t?.cero ?? 1);
+  nucleo.idioma();
   for (const [clave, texto] of Object.entries(t?.textos ?? {}))
     nucleo.traduccion(clave, Array.isArray(texto) ? texto.join('\x1f') : texto);
   textos = JSON.parse(nucleo.textosDeLaPagina()) as Record<string, string>;

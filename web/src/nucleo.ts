@@ -90,7 +90,7 @@ export interface Nucleo {
   descripcion(ventana: string): string;
   editor(ventana: string, control: string): string;
   vistas(): string;
-  idioma(formaDelCero: number): void;
+  idioma(): void;
   traduccion(clave: string, texto: string): void;
   traducir(contexto: string, texto: string): string;
   // The page's own texts in its language, as JSON {clave: texto}.

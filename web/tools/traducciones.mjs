@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Converts the Qt translation files (translations/trazalia_*.ts) into what the page loads:
-//   idiomas/LANG.json   {"idioma", "cero", "textos": {"CONTEXT\u0004SOURCE": text or [forms]}}
+//   idiomas/LANG.json   {"idioma", "textos": {"CONTEXT\u0004SOURCE": text or [forms]}}
 //   idiomas/idiomas.js  the same objects for a page opened from a folder, where fetch fails.
 // Spanish is the source language; its file only holds the forms of counted texts. Unfinished,
 // vanished and obsolete entries are left out, so the page shows the Spanish source for them.
-// "cero" is the form a count of 0 takes, as the desktop's plural rules give it: the singular in
-// Brazilian Portuguese, the plural in English and Spanish.
+// A counted text's forms are [one, other]: the page's core takes the second for none too, in each
+// of its languages ("0 acertos"), as the desktop does.
 //
 // node traducciones.mjs TRANSLATIONS_DIR OUT_DIR
 import { readFileSync, writeFileSync, mkdirSync } from 'node:fs';
@@ -13,7 +13,6 @@ import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 export const IDIOMAS = ['es', 'en', 'pt_BR'];
-const CERO_SINGULAR = new Set(['pt_BR']);
 
 const ENTIDADES = { amp: '&', lt: '<', gt: '>', quot: '"', apos: "'" };
 
@@ -113,7 +112,7 @@ export function escribir(carpetaTs, salida) {
   const todos = {};
   for (const idioma of IDIOMAS) {
     const textos = convertir(readFileSync(join(carpetaTs, `trazalia_${idioma}.ts`), 'utf8'));
-    todos[idioma] = { idioma, cero: CERO_SINGULAR.has(idioma) ? 0 : 1, textos };
+    todos[idioma] = { idioma, textos };
     writeFileSync(join(salida, `${idioma}.json`), JSON.stringify(todos[idioma]));
   }
   writeFileSync(
