@@ -40,14 +40,43 @@ export class LetraMinima {
       .join('\n');
     // The sizes apply before the texts are measured (a move in place does not change a measure).
     if (tamanos !== this.tamanos) this.poner((this.tamanos = tamanos));
-    // A text made larger may now cross the picture's edge: it moves back inside.
+    // Lines of one block (the verdict, the instruction: the same x, size and colour, each a line
+    // below the last) keep their spacing in proportion to the size they grow to, or they would
+    // overlap; a block made larger may then cross the picture's edge, and moves back inside whole.
+    const y = (e: Element) => Number(e.getAttribute('y'));
+    const bloques: { e: SVGTextElement; i: number }[][] = [];
+    for (const t of textos) {
+      const bloque = bloques[bloques.length - 1];
+      const previo = bloque?.[bloque.length - 1];
+      const paso = previo ? y(t.e) - y(previo.e) : 0;
+      const primero = bloque && bloque.length > 1 ? y(bloque[1].e) - y(bloque[0].e) : paso;
+      const seguida =
+        previo !== undefined && previo.i + 1 === t.i && paso > 0 && Math.abs(paso - primero) < 0.5 &&
+        paso <= 2 * Number(t.e.getAttribute('font-size')) &&
+        ['x', 'font-size', 'fill'].every((a) => previo.e.getAttribute(a) === t.e.getAttribute(a));
+      if (seguida) bloque!.push(t);
+      else bloques.push([t]);
+    }
     const dentro = (desde: number, hasta: number, inicio: number, fin: number) =>
       Math.min(0, hasta - fin) || Math.max(0, desde - inicio);
-    const movidos = textos.flatMap(({ e, i }) => {
-      const caja = e.getBBox();
-      const dx = dentro(vista.x, vista.x + vista.width, caja.x, caja.x + caja.width);
-      const dy = dentro(vista.y, vista.y + vista.height, caja.y, caja.y + caja.height);
-      return dx || dy ? [`${ventana} :nth-child(${i + 1}) { transform: translate(${dx}px, ${dy}px); }`] : [];
+    const movidos = bloques.flatMap((bloque) => {
+      const [uno, dos] = bloque;
+      const aumento = minima / Number(uno.e.getAttribute('font-size'));
+      const extra = dos ? (y(dos.e) - y(uno.e)) * (aumento - 1) : 0;
+      const cajas = bloque.map(({ e }, k) => {
+        const c = e.getBBox();
+        return { x0: c.x, x1: c.x + c.width, y0: c.y + k * extra, y1: c.y + c.height + k * extra };
+      });
+      const dx = dentro(vista.x, vista.x + vista.width, Math.min(...cajas.map((c) => c.x0)),
+        Math.max(...cajas.map((c) => c.x1)));
+      const dy = dentro(vista.y, vista.y + vista.height, Math.min(...cajas.map((c) => c.y0)),
+        Math.max(...cajas.map((c) => c.y1)));
+      return bloque.flatMap(({ i }, k) => {
+        const abajo = dy + k * extra;
+        return dx || abajo
+          ? [`${ventana} :nth-child(${i + 1}) { transform: translate(${dx}px, ${abajo}px); }`]
+          : [];
+      });
     });
     this.poner([tamanos, ...movidos].join('\n'));
   }
