@@ -14,8 +14,10 @@
 #include "canvas/numeros.h"
 #include "canvas/svg.h"
 #include "diagram/formato.h"
+#include "diagram/marco.h"
 #include "diagram/traducible.h"
 #include "practice/ejercicio.h"
+#include "practice/pulsacion.h"
 #include "practice/registro.h"
 #include "session/sesion.h"
 #include "session/teclas.h"
@@ -321,6 +323,33 @@ public:
         return Fin(sesion_.TomarFallo());
     }
     std::string gesto() const { return gesto_; }
+    // Where a press on the picture starts a drag, in twips of the picture: each tip a press grabs,
+    // or the origin while an exercise waits for its guess, with how near it reaches there in twips
+    // (0: as near as the page's pointer reaches). The page lets a finger scroll the page from
+    // anywhere else on the picture.
+    std::string agarres(const std::string& ventana) const {
+        Json j;
+        j.Abrir('[');
+        const session::VentanaMetodo* v = sesion_.metodo(ventana);
+        if (v && v->visible() && v->dibujo()) {
+            const canvas::Picture& picture = v->picture();
+            std::vector<diagram::Punto> puntos{diagram::Origen(picture)};
+            for (const diagram::Trazo& t : v->dibujo()->trazos) puntos.push_back(t.hasta);
+            for (const diagram::Punto& p : puntos) {
+                const practice::Gesto g =
+                    practice::QueEmpieza(*v->dibujo(), p, picture.Width(), picture.Height(),
+                                         v->practica().Pendiente(), 0)
+                        .gesto;
+                if (g != practice::Gesto::Punta && g != practice::Gesto::Intento) continue;
+                j.Abrir('{').Clave("x").Crudo(canvas::Fijo(p.x)).Clave("y").Crudo(canvas::Fijo(p.y));
+                j.Clave("alcance").Crudo(canvas::Fijo(g == practice::Gesto::Intento
+                                                          ? practice::kAgarreDelIntento
+                                                          : 0.0));
+                j.Cerrar('}');
+            }
+        }
+        return j.Cerrar(']').str();
+    }
     std::string moverPuntero(const std::string& ventana, double x, double y, bool ajustar) {
         sesion_.MoverPuntero(ventana, {x, y}, ajustar);
         return Fin(sesion_.TomarFallo());
@@ -507,6 +536,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("rehacer", &Nucleo::rehacer)
         .function("presionar", &Nucleo::presionar)
         .function("gesto", &Nucleo::gesto)
+        .function("agarres", &Nucleo::agarres)
         .function("moverPuntero", &Nucleo::moverPuntero)
         .function("soltarPuntero", &Nucleo::soltarPuntero)
         .function("tabla", &Nucleo::tabla)

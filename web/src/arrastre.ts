@@ -7,12 +7,24 @@ import type { Entorno } from './ventana';
 // How near a tip a press grabs it, in CSS pixels: a finger covers more than a mouse's point.
 const kAlcance = { mouse: 10, pen: 14, touch: 24 } as const;
 
+// Where a press starts a drag, in twips of the picture, and how near it reaches there (0: as near
+// as the pointer's own reach).
+interface Agarre {
+  x: number;
+  y: number;
+  alcance: number;
+}
+
 export class Arrastre {
   private puntero: number | null = null;
   // The position the core was last given, so that a frame's move does not repeat it.
   private ultimo = '';
   // A frame's first raw movement has gone to the core already.
   private adelantado = false;
+  // Over the picture, a spot at each place a press starts a drag: a finger or a pen there drags,
+  // and anywhere else on the picture scrolls the page, which the picture may fill on a phone.
+  private readonly agarres = document.createElement('div');
+  private marcados = '';
 
   constructor(
     private readonly entorno: Entorno,
@@ -33,6 +45,25 @@ export class Arrastre {
     });
     picture.addEventListener('pointerup', (e) => this.soltar(e));
     picture.addEventListener('pointercancel', (e) => this.soltar(e));
+    this.agarres.className = 'agarres';
+    picture.append(this.agarres);
+  }
+
+  // The places the core says a press starts a drag now (Nucleo.agarres), after each redraw. The
+  // browser decides whether a touch scrolls when it begins, before the press reaches the core.
+  marcar(json: string): void {
+    if (json === this.marcados) return;
+    this.marcados = json;
+    const porCiento = (twips: number, de: number) => `${(twips * 100) / de}%`;
+    this.agarres.replaceChildren(
+      ...(JSON.parse(json) as Agarre[]).map((a) => {
+        const e = document.createElement('div');
+        e.style.left = porCiento(a.x, this.fila.width);
+        e.style.top = porCiento(a.y, this.fila.height);
+        e.style.width = a.alcance ? porCiento(2 * a.alcance, this.fila.width) : `${2 * kAlcance.touch}px`;
+        return e;
+      }),
+    );
   }
 
   // The twips of the picture under the pointer, and how many twips one CSS pixel is: the drawing

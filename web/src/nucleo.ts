@@ -83,6 +83,8 @@ export interface Nucleo {
   rehacer(ventana: string): string;
   presionar(ventana: string, x: number, y: number, alcance: number): string;
   gesto(): 'nada' | 'punta' | 'intento' | 'rehusado';
+  // Where a press on the picture starts a drag: JSON [{x, y, alcance}] in twips of the picture.
+  agarres(ventana: string): string;
   moverPuntero(ventana: string, x: number, y: number, ajustar: boolean): string;
   soltarPuntero(ventana: string, x: number, y: number, ajustar: boolean): string;
   tabla(ventana: string): string;

@@ -37,6 +37,7 @@ export class VentanaWeb {
   private descripcion: HTMLElement | null = null;
   private imagen: HTMLElement | null = null;
   private letra: LetraMinima | null = null;
+  private arrastre: Arrastre | null = null;
   private editor: { input: HTMLInputElement; control: string } | null = null;
   private estrecha: boolean | null = null;
   private zoom = 1;
@@ -100,7 +101,7 @@ export class VentanaWeb {
         e.setAttribute('aria-describedby', this.descripcion.id);
         e.append(svg);
         this.raiz.append(this.descripcion);
-        new Arrastre(this.entorno, this.nombre, e, c);
+        this.arrastre = new Arrastre(this.entorno, this.nombre, e, c);
         break;
       }
       case 'barra': {
@@ -279,6 +280,7 @@ export class VentanaWeb {
     const n = this.entorno.nucleo;
     ponerSvg(this.imagen, n.svg(this.nombre));
     this.letra?.ajustar();
+    this.arrastre?.marcar(n.agarres(this.nombre));
     ponerTexto(
       this.descripcion,
       n.descripcion(this.nombre) ||
