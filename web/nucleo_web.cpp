@@ -296,6 +296,15 @@ public:
         return Fin(sesion_.Escribir(ruta, texto));
     }
     std::string cerrar(const std::string& ventana) { return Fin(sesion_.Cerrar(ventana)); }
+    // The core's value editor over that control closed, as the page's own editor closes: its
+    // value, if any, is the page's to give (escribir). A key would reach the control instead, and
+    // Esc on a read-out leaves the window.
+    std::string cerrarEditor(const std::string& ventana, const std::string& control) {
+        session::Ventana* v = sesion_.ventana(ventana);
+        if (const std::optional<std::size_t> i = v ? v->Indice(control) : std::nullopt)
+            v->CerrarEditor(*i, true);
+        return Fin({});
+    }
     std::string vista(const std::string& ventana, const std::string& nombre, bool activa) {
         session::VentanaMetodo* v = sesion_.metodo(ventana);
         const std::optional<diagram::Vista> vista = session::teclas::VistaDeNombre(nombre);
@@ -323,6 +332,11 @@ public:
         return Fin(sesion_.TomarFallo());
     }
     std::string gesto() const { return gesto_; }
+    // Whether practice in that window holds a guess, typed or dragged.
+    bool adivinado(const std::string& ventana) const {
+        const session::VentanaMetodo* v = sesion_.metodo(ventana);
+        return v && v->practica().activa() && v->practica().intento().has_value();
+    }
     // Where a press on the picture starts a drag, in twips of the picture: each tip a press grabs,
     // or the origin while an exercise waits for its guess, with how near it reaches there in twips
     // (0: as near as the page's pointer reaches). The page lets a finger scroll the page from
@@ -528,6 +542,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("teclas", &Nucleo::teclas)
         .function("escribir", &Nucleo::escribir)
         .function("cerrar", &Nucleo::cerrar)
+        .function("cerrarEditor", &Nucleo::cerrarEditor)
         .function("vista", &Nucleo::vista)
         .function("practicar", &Nucleo::practicar)
         .function("nivel", &Nucleo::nivel)
@@ -536,6 +551,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("rehacer", &Nucleo::rehacer)
         .function("presionar", &Nucleo::presionar)
         .function("gesto", &Nucleo::gesto)
+        .function("adivinado", &Nucleo::adivinado)
         .function("agarres", &Nucleo::agarres)
         .function("moverPuntero", &Nucleo::moverPuntero)
         .function("soltarPuntero", &Nucleo::soltarPuntero)

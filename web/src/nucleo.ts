@@ -75,6 +75,8 @@ export interface Nucleo {
   teclas(ruta: string, nombres: string): string;
   escribir(ruta: string, texto: string): string;
   cerrar(ventana: string): string;
+  // Closes the core's value editor over that control, which the page's own editor stood for.
+  cerrarEditor(ventana: string, control: string): string;
   vista(ventana: string, vista: string, activa: boolean): string;
   practicar(ventana: string, que: string, semilla: string, nivel: string): string;
   nivel(ventana: string, nivel: string, semilla: number): string;
@@ -83,6 +85,8 @@ export interface Nucleo {
   rehacer(ventana: string): string;
   presionar(ventana: string, x: number, y: number, alcance: number): string;
   gesto(): 'nada' | 'punta' | 'intento' | 'rehusado';
+  // Whether practice in that window holds a guess, typed or dragged.
+  adivinado(ventana: string): boolean;
   // Where a press on the picture starts a drag: JSON [{x, y, alcance}] in twips of the picture.
   agarres(ventana: string): string;
   moverPuntero(ventana: string, x: number, y: number, ajustar: boolean): string;

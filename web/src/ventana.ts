@@ -320,7 +320,7 @@ export class VentanaWeb {
       const valor = input.value.trim();
       const foco = this.elementos.get(control);
       this.quitarEditor();
-      if (delNucleo) this.entorno.ejecutar((n) => n.teclas(this.ruta(control), 'Escape'));
+      if (delNucleo) this.entorno.ejecutar((n) => n.cerrarEditor(this.nombre, control));
       if (tomar && valor) {
         const r = this.entorno.ejecutar((n) => n.escribir(this.ruta(control), valor));
         if (r.error) {
@@ -379,6 +379,12 @@ export class VentanaWeb {
       return;
     }
     ev.preventDefault();
+    // With the guess given, Return on the resultant's r or α checks it, as on the picture.
+    const resultado = this.tabla.resultado.map((n) => `Label${n}`);
+    if (nombre === 'Return' && resultado.includes(c.nombre) && this.entorno.nucleo.adivinado(this.nombre)) {
+      this.entorno.ejecutar((n) => n.practicar(this.nombre, 'check', '', ''));
+      return;
+    }
     this.entorno.ejecutar((n) => n.teclas(this.ruta(c.nombre), nombre));
   }
 
