@@ -285,8 +285,12 @@ public:
         return Fin({});
     }
     std::string pulsar(const std::string& ruta) { return Fin(sesion_.Pulsar(ruta)); }
+    // A bar moved by the pointer: one the exercise holds refuses it as it refuses keys, in the
+    // same words, and the page puts its thumb back.
     std::string mover(const std::string& ruta, int valor) {
-        return Fin(sesion_.Mover(ruta, std::to_string(valor)));
+        const std::string error = sesion_.Mover(ruta, std::to_string(valor));
+        if (!error.empty()) Rehusar(ruta);
+        return Fin(error);
     }
     // Key names as scripts write them, separated by spaces.
     std::string teclas(const std::string& ruta, const std::string& nombres) {
@@ -523,6 +527,18 @@ private:
         std::string e(error);
         if (e.empty()) e = sesion_.TomarFallo();
         return registro_.Respuesta(e);
+    }
+
+    // A bar the waiting exercise holds: practice's refusal, told as a key's is.
+    void Rehusar(std::string_view ruta) {
+        const std::size_t punto = ruta.find('.');
+        if (punto == std::string_view::npos) return;
+        session::VentanaMetodo* v = sesion_.metodo(ruta.substr(0, punto));
+        const std::optional<std::size_t> i =
+            v ? v->Indice(ruta.substr(punto + 1)) : std::nullopt;
+        if (!i || !v->practica().Retiene(*i)) return;
+        v->practica().Rehusar(*i);
+        v->practica().TomarRechazo();
     }
 
     Sesion sesion_;

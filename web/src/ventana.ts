@@ -111,9 +111,12 @@ export class VentanaWeb {
         input.max = String(c.max);
         input.step = '1';
         input.value = String(c.valor);
-        input.addEventListener('input', () =>
-          this.entorno.ejecutar((n) => n.mover(this.ruta(c.nombre), Number(input.value))),
-        );
+        input.addEventListener('input', () => {
+          const r = this.entorno.ejecutar((n) => n.mover(this.ruta(c.nombre), Number(input.value)));
+          // Refused (an exercise holds the bar): the thumb stays at the core's value.
+          const valor = String(this.fila(c.nombre)?.valor ?? input.value);
+          if (r.error && input.value !== valor) input.value = valor;
+        });
         e = input;
         break;
       }
