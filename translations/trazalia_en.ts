@@ -1958,6 +1958,38 @@ cloze if not given.</translation>
         <source>Aceptar</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>regresa a la ventana de inicio; con un menú abierto, lo cierra</source>
+        <translation>returns to the start window; with a menu open, closes it</translation>
+    </message>
+    <message>
+        <source>Intro</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Mayús</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Espacio</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Re Pág</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Av Pág</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Inicio</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Fin</source>
+        <translation>End</translation>
+    </message>
 </context>
 <context>
     <name>Zoom</name>

@@ -1958,6 +1958,38 @@ cloze se não for dito.</translation>
         <source>Aceptar</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>regresa a la ventana de inicio; con un menú abierto, lo cierra</source>
+        <translation>volta à janela inicial; com um menu aberto, fecha-o</translation>
+    </message>
+    <message>
+        <source>Intro</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Mayús</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Espacio</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Re Pág</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Av Pág</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Inicio</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Fin</source>
+        <translation>End</translation>
+    </message>
 </context>
 <context>
     <name>Zoom</name>

@@ -3,9 +3,12 @@
 // order, as JSON the page reads with JSON.parse.
 #include <emscripten/bind.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -253,6 +256,146 @@ constexpr TextoDeLaPagina kTextosDeLaPagina[] = {
     {"aceptar", "Web", QT_TRANSLATE_NOOP("Web", "Aceptar")},
 };
 
+// The shortcuts of the core's table the page answers to, in the table's order: the others are
+// the desktop's alone (its zoom, clipboard, files and picture's menu).
+constexpr session::teclas::Atajo kAtajosDeLaPagina[] = {
+    session::teclas::Atajo::Ayuda,        session::teclas::Atajo::Deshacer,
+    session::teclas::Atajo::Rehacer,      session::teclas::Atajo::HojaDeEjercicios,
+    session::teclas::Atajo::Practicar,    session::teclas::Atajo::OtroEjercicio,
+    session::teclas::Atajo::Comprobar,
+};
+
+const char* NombreDelAtajo(session::teclas::Atajo a) {
+    using session::teclas::Atajo;
+    switch (a) {
+        case Atajo::Ayuda:
+            return "Ayuda";
+        case Atajo::Deshacer:
+            return "Deshacer";
+        case Atajo::Rehacer:
+            return "Rehacer";
+        case Atajo::HojaDeEjercicios:
+            return "HojaDeEjercicios";
+        case Atajo::Practicar:
+            return "Practicar";
+        case Atajo::OtroEjercicio:
+            return "OtroEjercicio";
+        case Atajo::Comprobar:
+            return "Comprobar";
+        default:
+            return "";
+    }
+}
+
+// What the page's controls do with keys and the pointer on their own, for its help: the desktop's
+// words where the page does the same, its own where it differs. otra: what the keys do not name.
+struct Comportamiento {
+    std::array<std::string_view, 3> teclas;
+    const char* otra;
+    const char* contexto;
+    const char* descripcion;
+};
+constexpr Comportamiento kComportamientos[] = {
+    {{"Tab", "Shift+Tab"}, nullptr, "Teclas",
+     QT_TRANSLATE_NOOP("Teclas", "pasan de un control a otro")},
+    {{"Left", "Up", "PageUp"},
+     nullptr,
+     "Teclas",
+     QT_TRANSLATE_NOOP("Teclas",
+                       "bajan el valor de la barra que tiene el foco: de 1 en 1 con las flechas, "
+                       "de 5 en 5 con las teclas de página (de 1 en 1 la barra de pasos)")},
+    {{"Right", "Down", "PageDown"}, nullptr, "Teclas", QT_TRANSLATE_NOOP("Teclas", "lo suben")},
+    {{"Home", "End"},
+     nullptr,
+     "Teclas",
+     QT_TRANSLATE_NOOP("Teclas", "llevan la barra al mínimo y al máximo")},
+    {{},
+     QT_TRANSLATE_NOOP("Teclas", "0 a 9"),
+     "Teclas",
+     QT_TRANSLATE_NOOP("Teclas",
+                       "sobre una barra, abren un editor para escribir el valor exacto: Intro lo "
+                       "fija, Esc lo cancela; un valor fuera del intervalo se rechaza. Un doble "
+                       "clic en la casilla del valor abre el mismo editor")},
+    {{"Space", "Return"},
+     nullptr,
+     "Teclas",
+     QT_TRANSLATE_NOOP("Teclas", "pulsan el botón que tiene el foco")},
+    {{"Escape"},
+     nullptr,
+     "Web",
+     QT_TRANSLATE_NOOP("Web", "regresa a la ventana de inicio; con un menú abierto, lo cierra")},
+    {{},
+     QT_TRANSLATE_NOOP("Teclas", "arrastrar una punta"),
+     "Teclas",
+     QT_TRANSLATE_NOOP("Teclas",
+                       "sobre el dibujo, el módulo y la dirección del vector siguen al puntero; "
+                       "con %2, de 5 en 5 y de 15 en 15 grados")},
+    {{},
+     QT_TRANSLATE_NOOP("Teclas", "arrastrar desde el origen"),
+     "Teclas",
+     QT_TRANSLATE_NOOP("Teclas", "en la práctica, dibuja su resultante")},
+    {{},
+     QT_TRANSLATE_NOOP("Teclas", "0 a 9 sobre r o α"),
+     "Teclas",
+     QT_TRANSLATE_NOOP("Teclas",
+                       "en la práctica, abren un editor para escribir su resultante por partes: "
+                       "el módulo en r y la dirección en α")},
+};
+
+// A key's name as the page's help writes it in its language: "Ctrl+Mayús+Z", "Re Pág", "←".
+std::string TeclaEscrita(std::string_view nombre, const diagram::Traductor& tr) {
+    struct Nombre {
+        std::string_view tecla;
+        const char* escrita;
+        bool traducible;
+    };
+    static constexpr Nombre kNombres[] = {
+        {"Return", QT_TRANSLATE_NOOP("Web", "Intro"), true},
+        {"Enter", "Intro", true},
+        {"Shift", QT_TRANSLATE_NOOP("Web", "Mayús"), true},
+        {"Space", QT_TRANSLATE_NOOP("Web", "Espacio"), true},
+        {"PageUp", QT_TRANSLATE_NOOP("Web", "Re Pág"), true},
+        {"PageDown", QT_TRANSLATE_NOOP("Web", "Av Pág"), true},
+        {"Home", QT_TRANSLATE_NOOP("Web", "Inicio"), true},
+        {"End", QT_TRANSLATE_NOOP("Web", "Fin"), true},
+        {"Escape", "Esc", false},
+        {"Left", "←", false},
+        {"Right", "→", false},
+        {"Up", "↑", false},
+        {"Down", "↓", false},
+    };
+    std::string escrita;
+    std::size_t i = 0;
+    while (i <= nombre.size()) {
+        // "Ctrl+Plus" is Ctrl and Plus; a '+' that is the key itself ends the name.
+        std::size_t mas = nombre.find('+', i);
+        if (mas == i || mas == std::string_view::npos) mas = nombre.size();
+        const std::string_view parte = nombre.substr(i, mas - i);
+        const auto n = std::find_if(std::begin(kNombres), std::end(kNombres),
+                                    [parte](const Nombre& n) { return n.tecla == parte; });
+        if (!escrita.empty()) escrita += '+';
+        escrita += n == std::end(kNombres) ? session::teclas::Escrita(parte)
+                   : n->traducible         ? tr("Web", n->escrita)
+                                           : std::string(n->escrita);
+        i = mas + 1;
+    }
+    return escrita;
+}
+
+// Keys written in the help's language, each once ("Return" and "Enter" are one "Intro").
+std::string TeclasEscritas(std::span<const std::string_view> teclas, const diagram::Traductor& tr) {
+    std::vector<std::string> escritas;
+    for (std::string_view t : teclas) {
+        if (t.empty()) continue;
+        std::string e = TeclaEscrita(t, tr);
+        if (std::find(escritas.begin(), escritas.end(), e) == escritas.end())
+            escritas.push_back(std::move(e));
+    }
+    std::string junto;
+    for (const std::string& e : escritas) junto += (junto.empty() ? "" : ", ") + e;
+    return junto;
+}
+
 const char* NombreDelGesto(practice::Gesto g) {
     switch (g) {
         case practice::Gesto::Nada:
@@ -478,6 +621,52 @@ public:
         return s;
     }
 
+    // The shortcuts of the core's table the page answers to: [{atajo, teclas: [as the core names
+    // them]}]; the page runs each by its name.
+    std::string atajos() const {
+        Json j;
+        j.Abrir('[');
+        for (const session::teclas::Atajo a : kAtajosDeLaPagina) {
+            const session::teclas::FilaDeAtajo& f = session::teclas::FilaDe(a);
+            j.Abrir('{').Clave("atajo").Texto(NombreDelAtajo(a)).Clave("metodo").Logico(f.metodo);
+            j.Clave("teclas").Abrir('[');
+            for (std::string_view t : f.teclas)
+                if (!t.empty()) j.Texto(t);
+            j.Cerrar(']').Cerrar('}');
+        }
+        return j.Cerrar(']').str();
+    }
+
+    // The help's table of keys in the page's language, as [[keys, what they do]]: what the
+    // controls do on their own, the shortcuts above, the views' keys.
+    std::string teclasDeLaAyuda() const {
+        const diagram::Traductor& tr = sesion_.traductor();
+        Json j;
+        j.Abrir('[');
+        const auto fila = [&j](const std::string& teclas, const std::string& descripcion) {
+            j.Abrir('[').Texto(teclas).Texto(descripcion).Cerrar(']');
+        };
+        for (const Comportamiento& c : kComportamientos) {
+            std::string teclas = TeclasEscritas(c.teclas, tr);
+            if (c.otra) teclas += (teclas.empty() ? "" : ", ") + tr("Teclas", c.otra);
+            fila(teclas, diagram::Sustituir(tr(c.contexto, c.descripcion),
+                                            {"Ctrl", TeclaEscrita("Shift", tr)}));
+        }
+        for (const session::teclas::Atajo a : kAtajosDeLaPagina) {
+            const session::teclas::FilaDeAtajo& f = session::teclas::FilaDe(a);
+            std::string descripcion = tr(f.contexto, f.nombre);
+            if (f.donde)
+                descripcion = diagram::Sustituir(tr("Teclas", QT_TRANSLATE_NOOP("Teclas", "%1, %2")),
+                                                 {descripcion, tr("Teclas", f.donde)});
+            fila(TeclasEscritas(f.teclas, tr), descripcion);
+        }
+        for (const session::teclas::FilaDeVista& v : session::teclas::Vistas())
+            fila(TeclaEscrita(v.tecla, tr),
+                 diagram::Sustituir(tr("Teclas", QT_TRANSLATE_NOOP("Teclas", "Vista del dibujo: %1")),
+                                    {tr("Vistas", v.titulo)}));
+        return j.Cerrar(']').str();
+    }
+
     // The views as a window's menu offers them: name, key, title in the page's language, state.
     std::string vistas() const {
         Json j;
@@ -582,6 +771,8 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("volcar", &Nucleo::volcar)
         .function("editor", &Nucleo::editor)
         .function("vistas", &Nucleo::vistas)
+        .function("atajos", &Nucleo::atajos)
+        .function("teclasDeLaAyuda", &Nucleo::teclasDeLaAyuda)
         .function("asiento", &Nucleo::asiento)
         .function("hoja", &Nucleo::hoja)
         .function("moodle", &Nucleo::moodle)

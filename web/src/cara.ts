@@ -10,8 +10,9 @@ export interface Cara {
   ejecutar(orden: (nucleo: Nucleo) => string): Respuesta;
   alEvento(oyente: (evento: Evento) => void): void;
   alCambiarIdioma(oyente: (idioma: Idioma) => void): void;
-  // A key on a window's control before the core takes it: true when the listener took it.
-  alTeclear(oyente: (ventana: string, tecla: string) => boolean): void;
+  // What a shortcut of the core's table (by its name: "OtroEjercicio") does on the page, in that
+  // window: true when it did something, false to leave the key to the core.
+  alAtajo(atajo: string, accion: (ventana: string) => boolean): void;
   // A method window's row of tools, where a part adds its buttons.
   herramientas(ventana: string): HTMLElement | undefined;
   // The window's element.

@@ -257,6 +257,11 @@ export function montarHoja(cara: Cara): void {
     botones.push(b);
     cara.herramientas(ventana)?.append(b);
   }
+  // W, the core's key for it, in the method window it is pressed in.
+  cara.alAtajo('HojaDeEjercicios', (v) => {
+    botones[['Form2', 'Form3'].indexOf(v)]?.click();
+    return true;
+  });
   cara.alCambiarIdioma(textos);
   textos();
 }

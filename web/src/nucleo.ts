@@ -96,6 +96,10 @@ export interface Nucleo {
   descripcion(ventana: string): string;
   editor(ventana: string, control: string): string;
   vistas(): string;
+  // The shortcuts of the core's table the page answers to, as JSON [Atajo].
+  atajos(): string;
+  // The help's table of keys in the page's language, as JSON [[keys, what they do]].
+  teclasDeLaAyuda(): string;
   idioma(): void;
   traduccion(clave: string, texto: string): void;
   traducir(contexto: string, texto: string): string;
@@ -138,6 +142,18 @@ export interface Vista {
   tecla: string;
   titulo: string;
   activa: boolean;
+}
+
+// A shortcut of the core's table: its name, whether only a method window has it, its keys as the
+// core names them ("Ctrl+Z", "N").
+export interface Atajo {
+  atajo: string;
+  metodo: boolean;
+  teclas: string[];
+}
+
+export function leerAtajos(nucleo: Nucleo): Atajo[] {
+  return JSON.parse(nucleo.atajos()) as Atajo[];
 }
 
 export function leerVistas(nucleo: Nucleo): Vista[] {

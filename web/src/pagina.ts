@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page: the core's three windows, the language, help and about, and the live region that
 // tells screen readers what the core announces.
-import ayudaEn from '../../resources/ayuda_en.html';
-import ayudaEs from '../../resources/ayuda.html';
-import ayudaPt from '../../resources/ayuda_pt_BR.html';
+import ayudaEn from '../ayuda/en.html';
+import ayudaEs from '../ayuda/es.html';
+import ayudaPt from '../ayuda/pt_BR.html';
 import type { Cara } from './cara';
 import type { Idioma } from './idioma';
 import {
@@ -15,11 +15,12 @@ import {
   recordarIdioma,
   texto,
 } from './idioma';
-import type { Evento, Nucleo, Respuesta } from './nucleo';
-import { crearNucleo, leerVistas } from './nucleo';
+import type { Atajo, Evento, Nucleo, Respuesta } from './nucleo';
+import { crearNucleo, leerAtajos, leerVistas } from './nucleo';
 import { montarHoja } from './hoja';
 import { montarPractica } from './practica';
 import { montarSinConexion } from './sin_conexion';
+import { nombreDeTecla } from './teclas';
 import { VentanaWeb } from './ventana';
 import type { Entorno } from './ventana';
 
@@ -36,7 +37,9 @@ class Pagina implements Entorno, Cara {
   private readonly ventanas = new Map<string, VentanaWeb>();
   private readonly oyentes: ((e: Evento) => void)[] = [];
   private readonly oyentesDeIdioma: ((i: Idioma) => void)[] = [];
-  private readonly teclasDePagina: ((v: string, t: string) => boolean)[] = [];
+  // What each shortcut of the core's table does on the page, by its name.
+  private readonly acciones = new Map<string, (ventana: string) => boolean>();
+  private readonly atajos: Atajo[];
   private readonly vistas: HTMLInputElement[] = [];
   private idioma_: Idioma;
   private readonly ajuste: HTMLInputElement[] = [];
@@ -44,6 +47,7 @@ class Pagina implements Entorno, Cara {
   constructor(readonly nucleo: Nucleo) {
     this.idioma_ = idiomaInicial();
     darIdioma(nucleo, this.idioma_);
+    this.atajos = leerAtajos(nucleo);
     const respuesta = JSON.parse(nucleo.iniciar()) as Respuesta;
     for (const nombre of kVentanas) {
       const v = new VentanaWeb(this, nombre);
@@ -53,6 +57,7 @@ class Pagina implements Entorno, Cara {
     }
     this.mostrar(respuesta);
     this.montarCabecera();
+    this.montarAtajos();
     this.textos();
     addEventListener('resize', () => this.disponer());
     this.disponer();
@@ -70,15 +75,15 @@ class Pagina implements Entorno, Cara {
   alCambiarIdioma(oyente: (i: Idioma) => void): void {
     this.oyentesDeIdioma.push(oyente);
   }
-  alTeclear(oyente: (v: string, t: string) => boolean): void {
-    this.teclasDePagina.push(oyente);
+  alAtajo(atajo: string, accion: (ventana: string) => boolean): void {
+    this.acciones.set(atajo, accion);
   }
+  // The shortcut of the core's table with that key, if the page runs one; the rest is the core's.
   teclaDePagina(ventana: string, tecla: string): boolean {
-    if (tecla === 'F1') {
-      this.abrir('panel-ayuda');
-      return true;
-    }
-    return this.teclasDePagina.some((t) => t(ventana, tecla));
+    const metodo = this.ventanas.get(ventana)?.metodo ?? false;
+    const atajo = this.atajos.find((a) => a.teclas.includes(tecla) && (metodo || !a.metodo));
+    const accion = atajo && this.acciones.get(atajo.atajo);
+    return accion ? accion(ventana) : false;
   }
   herramientas(ventana: string): HTMLElement | undefined {
     return this.ventanas.get(ventana)?.herramientas;
@@ -204,6 +209,53 @@ class Pagina implements Entorno, Cara {
     );
   }
 
+  // The shortcuts the page runs itself; Comprobar is the picture's own key, the core's. Keys that
+  // reach no control (the window's title has the focus, or a button of its row of tools) are
+  // the window's too, views' keys included.
+  private montarAtajos(): void {
+    this.alAtajo('Ayuda', () => {
+      this.abrir('panel-ayuda');
+      return true;
+    });
+    for (const [atajo, orden] of [
+      ['Deshacer', 'deshacer'],
+      ['Rehacer', 'rehacer'],
+    ] as const)
+      this.alAtajo(atajo, (v) => {
+        this.ejecutar((n) => n[orden](v));
+        return true;
+      });
+    addEventListener('keydown', (ev) => {
+      const menu = document.querySelector<HTMLDetailsElement>('details.menu[open]');
+      if (ev.key !== 'Escape' || !menu || document.querySelector('dialog[open]')) return;
+      // Esc closes an open menu first, wherever the focus is, as a menu of the desktop does.
+      menu.open = false;
+      menu.querySelector('summary')?.focus();
+      ev.preventDefault();
+      ev.stopPropagation();
+    }, true);
+    addEventListener('keydown', (ev) => {
+      const donde = ev.target instanceof Element ? ev.target : null;
+      const escrito = 'input:not([type=checkbox]):not([type=radio]), select, textarea, dialog, .control';
+      const v = [...this.ventanas.values()].find((w) => w.visible);
+      const tecla = nombreDeTecla(ev);
+      if (ev.defaultPrevented || !v || !tecla || donde?.closest(escrito)) return;
+      const vista = v.metodo && !ev.ctrlKey && !ev.altKey && !ev.metaKey
+        ? leerVistas(this.nucleo).find((w) => w.tecla === tecla)
+        : undefined;
+      if (vista) this.ejecutar((n) => n.vista(v.nombre, vista.nombre, !vista.activa));
+      // Esc goes back as on the picture, where the core has it.
+      else if (v.metodo && tecla === 'Escape') this.ejecutar((n) => n.teclas(`${v.nombre}.Picture1`, tecla));
+      else if (!this.teclaDePagina(v.nombre, tecla)) return;
+      ev.preventDefault();
+    });
+    // A press outside an open menu closes it.
+    addEventListener('pointerdown', (ev) => {
+      for (const menu of document.querySelectorAll<HTMLDetailsElement>('details.menu[open]'))
+        if (!(ev.target instanceof Node && menu.contains(ev.target))) menu.open = false;
+    });
+  }
+
   private montarCabecera(): void {
     const selector = $('idioma') as HTMLSelectElement;
     for (const i of kIdiomas) {
@@ -250,7 +302,12 @@ class Pagina implements Entorno, Cara {
     $('titulo-ayuda').textContent = this.nucleo.traducir('Ayuda', 'Ayuda de Trazalia');
     $('titulo-acerca').textContent = this.nucleo.traducir('Ayuda', 'Acerca de Trazalia');
     const cuerpo = new DOMParser().parseFromString(kAyudas[i], 'text/html').body;
-    cuerpo.querySelector('h1')?.remove();
+    const filas = cuerpo.querySelector('.teclas tbody');
+    for (const [teclas, descripcion] of JSON.parse(this.nucleo.teclasDeLaAyuda()) as [string, string][]) {
+      const fila = document.createElement('tr');
+      for (const t of [teclas, descripcion]) fila.insertCell().textContent = t;
+      filas?.append(fila);
+    }
     $('ayuda').replaceChildren(...cuerpo.childNodes);
     $('version').textContent = `Trazalia ${this.nucleo.version()}`;
     if (!document.querySelector('.ventana:not([hidden])')) document.title = 'Trazalia';

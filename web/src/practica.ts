@@ -136,9 +136,10 @@ export function montarPractica(cara: Cara): void {
   const textos: [HTMLElement, (tr: (c: string, t: string) => string) => void][] = [];
   const texto = (e: HTMLElement, poner: (tr: (c: string, t: string) => string) => void) =>
     textos.push([e, poner]);
+  const menus = new Map<string, MenuDePractica>();
   for (const ventana of ['Form2', 'Form3']) {
     const herramientas = cara.herramientas(ventana);
-    if (herramientas) montarEn(cara, ventana, herramientas, texto);
+    if (herramientas) menus.set(ventana, montarEn(cara, ventana, herramientas, texto));
   }
   const retraducir = () => {
     const tr = (c: string, t: string) => nucleo.traducir(c, t);
@@ -146,6 +147,15 @@ export function montarPractica(cara: Cara): void {
   };
   cara.alCambiarIdioma(retraducir);
   retraducir();
+  cara.alAtajo('Practicar', (v) => menus.get(v)?.alternar() ?? false);
+  cara.alAtajo('OtroEjercicio', (v) => menus.get(v)?.otro() ?? false);
+}
+
+// What a window's practice menu does for its keys: P turns practice on or off, N gives another
+// exercise while practising; false when it did nothing.
+interface MenuDePractica {
+  alternar(): boolean;
+  otro(): boolean;
 }
 
 // The desktop's name question, in the page's language: a name accepted is the student's; skipped
@@ -194,7 +204,7 @@ function montarEn(
   ventana: string,
   herramientas: HTMLElement,
   texto: (e: HTMLElement, poner: (tr: (c: string, t: string) => string) => void) => void,
-): void {
+): MenuDePractica {
   const { nucleo } = cara;
   const menu = document.createElement('details');
   menu.className = 'menu practica';
@@ -249,28 +259,33 @@ function montarEn(
     const n = Number(semilla.value.trim());
     ejecutar((nu) => nu.nivel(ventana, nivel.value, Number.isInteger(n) ? n >>> 0 : 0));
   });
-  const boton = (poner: (tr: (c: string, t: string) => string) => string, accion: () => void) => {
+  // After an action the menu closes, as a menu of the desktop does, so that it covers nothing
+  // the action shows (the verdict); a refusal keeps it open, to be read and mended.
+  const cerrarMenu = () => {
+    const tenia = menu.contains(document.activeElement);
+    menu.open = false;
+    if (tenia) resumen.focus();
+  };
+  const boton = (poner: (tr: (c: string, t: string) => string) => string, accion: () => boolean) => {
     const b = document.createElement('button');
     b.type = 'button';
-    b.addEventListener('click', accion);
+    b.addEventListener('click', () => accion() && cerrarMenu());
     texto(b, (tr) => (b.textContent = poner(tr)));
     lista.append(b);
   };
-  boton(
-    (tr) => tr('Practica', 'Otro ejercicio'),
-    () => {
-      r.value = alfa.value = '';
-      ejecutar((n) => n.practicar(ventana, 'next', '', ''));
-    },
-  );
+  const otro = () => {
+    r.value = alfa.value = '';
+    return !ejecutar((n) => n.practicar(ventana, 'next', '', '')).error;
+  };
+  boton((tr) => tr('Practica', 'Otro ejercicio'), otro);
   boton(
     (tr) => tr('Practica', 'Comprobar'),
     () => {
       // A typed guess is given first; a dragged one is already the core's.
       if ((r.value.trim() || alfa.value.trim()) &&
           ejecutar((n) => n.adivinar(ventana, r.value.trim(), alfa.value.trim())).error)
-        return;
-      ejecutar((n) => n.practicar(ventana, 'check', '', ''));
+        return false;
+      return !ejecutar((n) => n.practicar(ventana, 'check', '', '')).error;
     },
   );
 
@@ -282,10 +297,21 @@ function montarEn(
   boton(
     () => textoDeLaPagina('descargar'),
     () => {
-      if (lineasDelRegistro().length === 0)
-        error.textContent = nucleo.traducir('Practica', 'Todavía no se ha registrado ningún veredicto.');
-      else descargar('practica.csv', registroCsv(nucleo.cabeceraDelRegistro()));
+      if (lineasDelRegistro().length > 0) {
+        descargar('practica.csv', registroCsv(nucleo.cabeceraDelRegistro()));
+        return true;
+      }
+      error.textContent = nucleo.traducir('Practica', 'Todavía no se ha registrado ningún veredicto.');
+      return false;
     },
   );
   lista.append(error);
+  return {
+    alternar: () => {
+      activa.checked = !activa.checked;
+      comenzar();
+      return true;
+    },
+    otro: () => activa.checked && otro(),
+  };
 }

@@ -19,7 +19,8 @@ const kPuntoEnPixeles = 96 / 72;
 export interface Entorno {
   readonly nucleo: Nucleo;
   ejecutar(orden: (nucleo: Nucleo) => string): Respuesta;
-  // A key the page itself handles first (help, practice's keys); true when it took it.
+  // A key the page itself handles first (the shortcuts of the core's table it runs); true when it
+  // took it.
   teclaDePagina(ventana: string, tecla: string): boolean;
   ajustar(): boolean;
   mostrarRechazo(texto: string): void;
@@ -373,14 +374,7 @@ export class VentanaWeb {
     }
     // A button clicks itself, and the browser keeps its own shortcuts.
     if (c.tipo === 'boton' && (nombre === 'Return' || nombre === 'Space')) return;
-    if (ev.ctrlKey || ev.altKey || ev.metaKey) {
-      const orden =
-        nombre === 'Ctrl+Z' ? 'deshacer' : nombre === 'Ctrl+Y' || nombre === 'Ctrl+Shift+Z' ? 'rehacer' : null;
-      if (!orden || !this.metodo) return;
-      ev.preventDefault();
-      this.entorno.ejecutar((n) => n[orden](this.nombre));
-      return;
-    }
+    if (ev.ctrlKey || ev.altKey || ev.metaKey) return;
     ev.preventDefault();
     // With the guess given, Return on the resultant's r or α checks it, as on the picture.
     const resultado = this.tabla.resultado.map((n) => `Label${n}`);

@@ -53,14 +53,23 @@ try {
   await practica.locator('summary').click();
   await practica.getByLabel('Semilla').fill(kSemilla);
   await practica.getByLabel('Practicar', { exact: true }).check();
-  const otro = practica.getByRole('button', { name: 'Otro ejercicio' });
-  const comprobar = practica.getByRole('button', { name: 'Comprobar' });
+  // The menu closes after each of its actions; it opens again for the next.
+  const abrir = async () => (await practica.evaluate((m) => m.open)) || practica.locator('summary').click();
+  const otro = async () => {
+    await abrir();
+    await practica.getByRole('button', { name: 'Otro ejercicio' }).click();
+  };
+  const comprobar = async () => {
+    await abrir();
+    await practica.getByRole('button', { name: 'Comprobar' }).click();
+  };
   for (const [i, [r, a]] of guesses.entries()) {
-    if (i > 0) await otro.click();
+    if (i > 0) await otro();
+    await abrir();
     // A decimal comma, as a student may type it: the same number.
     await practica.getByLabel('Módulo de su resultante').fill(i === 0 ? r.replace('.', ',') : r);
     await practica.getByLabel('Dirección de su resultante').fill(a);
-    await comprobar.click();
+    await comprobar();
     if (i > 0) continue;
     // The first check, with no name yet, asks it; the verdict's line waits for it.
     const nombre = pagina.locator('#panel-nombre');
@@ -70,12 +79,11 @@ try {
     assert.equal(await practica.getByLabel('Nombre').inputValue(), kAlumno);
   }
   // One left for another, and one checked with no guess.
-  await otro.click();
-  await otro.click();
-  await comprobar.click();
-  // A fifth guess dragged from the origin, the picture's centre, with the menu out of the way.
-  await otro.click();
-  await practica.locator('summary').click();
+  await otro();
+  await otro();
+  await comprobar();
+  // A fifth guess dragged from the origin, the picture's centre, the menu closed.
+  await otro();
   const caja = await pagina.locator('#Form2 .svg').boundingBox();
   const [x, y] = [caja.x + caja.width / 2, caja.y + caja.height / 2];
   await pagina.mouse.move(x, y);
@@ -83,8 +91,8 @@ try {
   await pagina.mouse.move(x + 30, y - 20);
   await pagina.mouse.move(x + 60, y - 40);
   await pagina.mouse.up();
-  await practica.locator('summary').click();
-  await practica.getByRole('button', { name: 'Comprobar' }).click();
+  await comprobar();
+  await abrir();
   const [descarga] = await Promise.all([
     pagina.waitForEvent('download'),
     practica.getByRole('button', { name: 'Descargar resultados' }).click(),
