@@ -1927,10 +1927,6 @@ cloze if not given.</translation>
         <translation>When dragging a tip, the magnitude moves by 5 and the direction by 15 degrees, as with Shift</translation>
     </message>
     <message>
-        <source>Trazalia se cerró.</source>
-        <translation>Trazalia has closed.</translation>
-    </message>
-    <message>
         <source>Volver a empezar</source>
         <translation>Start again</translation>
     </message>
@@ -1957,6 +1953,14 @@ cloze if not given.</translation>
     <message>
         <source>Aceptar</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Trazalia terminó. Para salir, cierre esta pestaña o esta ventana del navegador.</source>
+        <translation>Trazalia has finished. To leave, close this tab or this browser window.</translation>
+    </message>
+    <message>
+        <source>El navegador no guardó el último resultado: su espacio está lleno o no lo permite. Descargue los resultados ahora para no perderlos.</source>
+        <translation>The browser did not keep the last result: its storage is full or does not allow it. Download the results now so as not to lose them.</translation>
     </message>
     <message>
         <source>regresa a la ventana de inicio; con un menú abierto, lo cierra</source>
@@ -1989,6 +1993,13 @@ cloze if not given.</translation>
     <message>
         <source>Fin</source>
         <translation>End</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n resultado(s) guardado(s) en este navegador</source>
+        <translation>
+            <numerusform>%n result kept in this browser</numerusform>
+            <numerusform>%n results kept in this browser</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -77,4 +77,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message numerus="yes">
+        <source>%n resultado(s) guardado(s) en este navegador</source>
+        <translation>
+            <numerusform>%n resultado guardado en este navegador</numerusform>
+            <numerusform>%n resultados guardados en este navegador</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

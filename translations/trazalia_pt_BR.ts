@@ -1927,10 +1927,6 @@ cloze se não for dito.</translation>
         <translation>Ao arrastar uma ponta, o módulo vai de 5 em 5 e a direção de 15 em 15 graus, como com Shift</translation>
     </message>
     <message>
-        <source>Trazalia se cerró.</source>
-        <translation>O Trazalia foi fechado.</translation>
-    </message>
-    <message>
         <source>Volver a empezar</source>
         <translation>Começar de novo</translation>
     </message>
@@ -1957,6 +1953,14 @@ cloze se não for dito.</translation>
     <message>
         <source>Aceptar</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Trazalia terminó. Para salir, cierre esta pestaña o esta ventana del navegador.</source>
+        <translation>O Trazalia terminou. Para sair, feche esta aba ou esta janela do navegador.</translation>
+    </message>
+    <message>
+        <source>El navegador no guardó el último resultado: su espacio está lleno o no lo permite. Descargue los resultados ahora para no perderlos.</source>
+        <translation>O navegador não guardou o último resultado: seu espaço está cheio ou ele não permite. Baixe os resultados agora para não perdê-los.</translation>
     </message>
     <message>
         <source>regresa a la ventana de inicio; con un menú abierto, lo cierra</source>
@@ -1989,6 +1993,13 @@ cloze se não for dito.</translation>
     <message>
         <source>Fin</source>
         <translation>End</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n resultado(s) guardado(s) en este navegador</source>
+        <translation>
+            <numerusform>%n resultado salvo neste navegador</numerusform>
+            <numerusform>%n resultados salvos neste navegador</numerusform>
+        </translation>
     </message>
 </context>
 <context>

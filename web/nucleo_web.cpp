@@ -242,7 +242,10 @@ constexpr TextoDeLaPagina kTextosDeLaPagina[] = {
                        "en 15 grados, como con Mayús")},
     {"deshacer", "Acciones", QT_TRANSLATE_NOOP("Acciones", "Deshacer")},
     {"rehacer", "Acciones", QT_TRANSLATE_NOOP("Acciones", "Rehacer")},
-    {"terminado", "Web", QT_TRANSLATE_NOOP("Web", "Trazalia se cerró.")},
+    {"terminado", "Web",
+     QT_TRANSLATE_NOOP("Web",
+                       "Trazalia terminó. Para salir, cierre esta pestaña o esta ventana del "
+                       "navegador.")},
     {"volver", "Web", QT_TRANSLATE_NOOP("Web", "Volver a empezar")},
     {"acercaTexto", "Web",
      QT_TRANSLATE_NOOP("Web",
@@ -254,6 +257,10 @@ constexpr TextoDeLaPagina kTextosDeLaPagina[] = {
     {"creditos", "Web", QT_TRANSLATE_NOOP("Web", "Créditos: Equipo Trazalia.")},
     {"descargar", "Web", QT_TRANSLATE_NOOP("Web", "Descargar resultados")},
     {"aceptar", "Web", QT_TRANSLATE_NOOP("Web", "Aceptar")},
+    {"sinGuardar", "Web",
+     QT_TRANSLATE_NOOP("Web",
+                       "El navegador no guardó el último resultado: su espacio está lleno o no "
+                       "lo permite. Descargue los resultados ahora para no perderlos.")},
 };
 
 // The shortcuts of the core's table the page answers to, in the table's order: the others are
@@ -667,6 +674,12 @@ public:
         return j.Cerrar(']').str();
     }
 
+    // How many of practice's entries this browser keeps, said in the page's language.
+    std::string resultadosGuardados(int n) const {
+        return sesion_.traductor()(
+            "Web", QT_TRANSLATE_N_NOOP("Web", "%n resultado(s) guardado(s) en este navegador"), n);
+    }
+
     // The views as a window's menu offers them: name, key, title in the page's language, state.
     std::string vistas() const {
         Json j;
@@ -773,6 +786,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("vistas", &Nucleo::vistas)
         .function("atajos", &Nucleo::atajos)
         .function("teclasDeLaAyuda", &Nucleo::teclasDeLaAyuda)
+        .function("resultadosGuardados", &Nucleo::resultadosGuardados)
         .function("asiento", &Nucleo::asiento)
         .function("hoja", &Nucleo::hoja)
         .function("moodle", &Nucleo::moodle)

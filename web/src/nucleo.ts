@@ -100,6 +100,8 @@ export interface Nucleo {
   atajos(): string;
   // The help's table of keys in the page's language, as JSON [[keys, what they do]].
   teclasDeLaAyuda(): string;
+  // "3 results kept in this browser", in the page's language.
+  resultadosGuardados(n: number): string;
   idioma(): void;
   traduccion(clave: string, texto: string): void;
   traducir(contexto: string, texto: string): string;

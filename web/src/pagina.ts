@@ -18,7 +18,7 @@ import {
 import type { Atajo, Evento, Nucleo, Respuesta } from './nucleo';
 import { crearNucleo, leerAtajos, leerVistas } from './nucleo';
 import { montarHoja } from './hoja';
-import { montarPractica } from './practica';
+import { botonDeDescarga, montarPractica, registroSinGuardar } from './practica';
 import { montarSinConexion } from './sin_conexion';
 import { nombreDeTecla } from './teclas';
 import { VentanaWeb } from './ventana';
@@ -137,17 +137,24 @@ class Pagina implements Entorno, Cara {
       this.disponer();
       const visible = [...this.ventanas.values()].find((v) => v.visible);
       if (visible) {
-        document.title = `${visible.titulo.textContent} · Trazalia`;
+        // Form1's title is the program's name, with a period of its own.
+        const titulo = (visible.titulo.textContent ?? '').replace(/\.$/, '');
+        document.title = titulo === 'Trazalia' ? titulo : `${titulo} · Trazalia`;
         visible.titulo.focus();
       }
     }
     for (const e of respuesta.eventos) for (const o of this.oyentes) o(e);
   }
 
+  // "Salir": the page closes where the browser lets a page close itself (an installed app, a tab
+  // opened for it alone), unless results that storage refused would go with it; otherwise it
+  // says how to leave, offers the results, and can start again.
   private terminar(): void {
     for (const v of this.ventanas.values()) v.raiz.hidden = true;
     $('terminado').hidden = false;
+    $('descargar-al-salir').replaceChildren(...botonDeDescarga(this.nucleo));
     $('volver').focus();
+    if (!registroSinGuardar()) window.close();
   }
 
   private disponer(): void {

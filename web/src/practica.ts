@@ -26,10 +26,23 @@ export function fechaIso(d: Date): string {
   );
 }
 
-// The record's lines in this browser, without the header.
-export function lineasDelRegistro(): string[] {
+// Lines the browser's storage refused (full, or not allowed): kept for this visit, to be
+// downloaded, and stored with the next line that storage takes.
+const sinGuardar: string[] = [];
+
+// The record's lines this browser keeps, without the header.
+function lineasGuardadas(): string[] {
   const guardado = leer(CLAVE_REGISTRO);
   return guardado ? guardado.split('\n') : [];
+}
+
+// The record's lines of this browser, those its storage refused too, without the header.
+export function lineasDelRegistro(): string[] {
+  return [...lineasGuardadas(), ...sinGuardar];
+}
+
+export function registroSinGuardar(): boolean {
+  return sinGuardar.length > 0;
 }
 
 // Storage may be refused (a private window, a page from a folder in some browsers).
@@ -65,15 +78,36 @@ function ponerNombre(nombre: string): void {
 }
 
 // An entry the core announced (a verdict, or an exercise left or revealed with no guess), whatever
-// command gave it, adds its line to the record, with the time it came.
+// command gave it, adds its line to the record, with the time it came. A line storage refuses is
+// said at once, with the download of what there is.
 function anotar(nucleo: Nucleo, n: number, fecha: string): void {
   const linea = nucleo.asiento(n, fecha, alumno());
   if (!linea) return;
   try {
     localStorage.setItem(CLAVE_REGISTRO, [...lineasDelRegistro(), linea].join('\n'));
+    sinGuardar.length = 0;
   } catch {
-    // A full or refused storage loses this entry only; the page goes on.
+    sinGuardar.push(linea);
+    const aviso = document.getElementById('sin-guardar');
+    if (aviso) aviso.hidden = false;
   }
+}
+
+// Saves the record as practica.csv; false when it holds nothing yet.
+function descargarRegistro(nucleo: Nucleo): boolean {
+  if (lineasDelRegistro().length === 0) return false;
+  descargar('practica.csv', registroCsv(nucleo.cabeceraDelRegistro()));
+  return true;
+}
+
+// "Descargar resultados" where the page has ended, while there is something to download.
+export function botonDeDescarga(nucleo: Nucleo): HTMLElement[] {
+  if (lineasDelRegistro().length === 0) return [];
+  const b = document.createElement('button');
+  b.type = 'button';
+  b.textContent = textoDeLaPagina('descargar');
+  b.addEventListener('click', () => descargarRegistro(nucleo));
+  return [b];
 }
 
 function descargar(nombre: string, texto: string): void {
@@ -147,8 +181,14 @@ export function montarPractica(cara: Cara): void {
   };
   cara.alCambiarIdioma(retraducir);
   retraducir();
+  // The count of results kept follows each entry.
+  cara.alEvento((e) => e.tipo === 'asiento' && retraducir());
   cara.alAtajo('Practicar', (v) => menus.get(v)?.alternar() ?? false);
   cara.alAtajo('OtroEjercicio', (v) => menus.get(v)?.otro() ?? false);
+  document.getElementById('descargar-sin-guardar')?.addEventListener('click', () => {
+    descargarRegistro(nucleo);
+    document.getElementById('sin-guardar')!.hidden = true;
+  });
 }
 
 // What a window's practice menu does for its keys: P turns practice on or off, N gives another
@@ -297,15 +337,18 @@ function montarEn(
   boton(
     () => textoDeLaPagina('descargar'),
     () => {
-      if (lineasDelRegistro().length > 0) {
-        descargar('practica.csv', registroCsv(nucleo.cabeceraDelRegistro()));
-        return true;
-      }
+      if (descargarRegistro(nucleo)) return true;
       error.textContent = nucleo.traducir('Practica', 'Todavía no se ha registrado ningún veredicto.');
       return false;
     },
   );
-  lista.append(error);
+  const guardados = document.createElement('p');
+  guardados.className = 'guardados';
+  const contar = () => (guardados.textContent = nucleo.resultadosGuardados(lineasGuardadas().length));
+  texto(guardados, contar);
+  // Another tab may have added to them.
+  menu.addEventListener('toggle', () => menu.open && contar());
+  lista.append(error, guardados);
   return {
     alternar: () => {
       activa.checked = !activa.checked;
