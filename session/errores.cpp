@@ -2,12 +2,15 @@
 #include "session/errores.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <utility>
 
 #include "canvas/error_reason.h"
 #include "canvas/numeros.h"
 #include "practice/intento.h"
 #include "practice/veredicto.h"
+#include "session/tablas.h"
 
 namespace trazalia::session::errores {
 
@@ -19,60 +22,235 @@ constexpr char kContexto[] = "Errores";
 std::string S(std::string_view s) { return std::string(s); }
 std::string Q(std::string_view s) { return canvas::Quoted(s); }
 
+Negativa Hacer(Motivo motivo, std::vector<std::string> datos, std::string guion,
+               std::string usuario) {
+    return {motivo, std::move(datos), std::move(guion), std::move(usuario)};
+}
+
+// What a script names wrongly a face never gives: should one reach a user, a plain sentence.
+std::string Generico(diagram::Traductor tr) {
+    return tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Eso no se puede hacer aquí."));
+}
+
+// The control of WINDOW.CONTROL as the window names it to the user, «quoted»; the path itself
+// for one the tables do not hold.
+std::string Descrito(std::string_view ruta, diagram::Traductor tr) {
+    const auto punto = ruta.find('.');
+    const Tabla* tabla = punto == std::string_view::npos ? nullptr : TablaDe(ruta.substr(0, punto));
+    if (tabla)
+        for (const Control& c : tabla->controles)
+            if (c.nombre == ruta.substr(punto + 1) && *c.descripcion)
+                return Q(tr(tabla->nombre.data(), c.descripcion));
+    return Q(ruta);
+}
+
+// The window to open, in the user's words.
+std::string Abra(std::string_view v, diagram::Traductor tr) {
+    if (v == "Form2")
+        return tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Abra la ventana del paralelogramo."));
+    if (v == "Form3")
+        return tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Abra la ventana del polígono."));
+    if (v == "Form1")
+        return tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Abra la ventana de inicio."));
+    return Generico(tr);
+}
+
+struct Nombrado {
+    Motivo motivo;
+    std::string_view codigo;
+};
+constexpr std::array<Nombrado, 34> kCodigos{{
+    {Motivo::OrdenDesconocida, "orden-desconocida"},
+    {Motivo::Terminado, "terminado"},
+    {Motivo::VentanaDesconocida, "ventana-desconocida"},
+    {Motivo::NoALaVista, "no-a-la-vista"},
+    {Motivo::SeEsperabaRuta, "se-esperaba-ruta"},
+    {Motivo::SinControl, "sin-control"},
+    {Motivo::NoEsBoton, "no-es-boton"},
+    {Motivo::NoEsBarra, "no-es-barra"},
+    {Motivo::SinFoco, "sin-foco"},
+    {Motivo::SinVistas, "sin-vistas"},
+    {Motivo::SinPractica, "sin-practica"},
+    {Motivo::NoPractica, "no-practica"},
+    {Motivo::SinVectores, "sin-vectores"},
+    {Motivo::Retenido, "retenido"},
+    {Motivo::Resuelto, "resuelto"},
+    {Motivo::VistaDesconocida, "vista-desconocida"},
+    {Motivo::OnUOff, "on-u-off"},
+    {Motivo::QuePractica, "que-practica"},
+    {Motivo::TeclaDesconocida, "tecla-desconocida"},
+    {Motivo::TeclaSinEfecto, "tecla-sin-efecto"},
+    {Motivo::TeclaDePantalla, "tecla-de-pantalla"},
+    {Motivo::NoEntero, "no-entero"},
+    {Motivo::FueraDeRango, "fuera-de-rango"},
+    {Motivo::NoValido, "no-valido"},
+    {Motivo::NoRecibeValor, "no-recibe-valor"},
+    {Motivo::NadaQueDeshacer, "nada-que-deshacer"},
+    {Motivo::NadaQueRehacer, "nada-que-rehacer"},
+    {Motivo::SemillaNoValida, "semilla-no-valida"},
+    {Motivo::NivelDesconocido, "nivel-desconocido"},
+    {Motivo::ModuloNoValido, "modulo-no-valido"},
+    {Motivo::DireccionNoValida, "direccion-no-valida"},
+    {Motivo::ModuloFueraDeRango, "modulo-fuera-de-rango"},
+    {Motivo::DireccionFueraDeRango, "direccion-fuera-de-rango"},
+    {Motivo::CoordenadaNoValida, "coordenada-no-valida"},
+}};
+
 }  // namespace
 
-std::string OrdenDesconocida(std::string_view orden) { return "orden desconocida " + Q(orden); }
-std::string Terminado() { return "el programa ya terminó"; }
-std::string VentanaDesconocida(std::string_view v) { return "ventana desconocida " + Q(v); }
-std::string NoALaVista(std::string_view v) { return "la ventana " + S(v) + " no está a la vista"; }
-std::string YaNoALaVista(std::string_view v) {
-    return "la ventana " + S(v) + " ya no está a la vista";
+std::string_view Codigo(Motivo motivo) {
+    for (const Nombrado& n : kCodigos)
+        if (n.motivo == motivo) return n.codigo;
+    return {};
 }
-std::string SeEsperabaRuta(std::string_view ruta) {
-    return "se esperaba VENTANA.CONTROL en lugar de " + Q(ruta);
+
+Negativa OrdenDesconocida(std::string_view orden, diagram::Traductor tr) {
+    return Hacer(Motivo::OrdenDesconocida, {S(orden)}, "orden desconocida " + Q(orden),
+                 Generico(tr));
 }
-std::string SinControl(std::string_view v, std::string_view control) {
-    return S(v) + " no tiene el control " + Q(control);
+Negativa Terminado(diagram::Traductor tr) {
+    return Hacer(Motivo::Terminado, {}, "el programa ya terminó",
+                 tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Trazalia ya se cerró.")));
 }
-std::string NoEsBoton(std::string_view ruta) { return S(ruta) + " no es un botón"; }
-std::string NoEsBarra(std::string_view ruta) {
-    return S(ruta) + " no es una barra de desplazamiento";
+Negativa VentanaDesconocida(std::string_view v, diagram::Traductor tr) {
+    return Hacer(Motivo::VentanaDesconocida, {S(v)}, "ventana desconocida " + Q(v), Generico(tr));
 }
-std::string SinFoco(std::string_view ruta) { return S(ruta) + " no recibe el foco del teclado"; }
-std::string SinVistas(std::string_view v) { return S(v) + " no tiene vistas"; }
-std::string SinPractica(std::string_view v) { return S(v) + " no tiene práctica"; }
-std::string NoPractica(std::string_view v) { return S(v) + " no está practicando"; }
-std::string SinVectores(std::string_view v) { return S(v) + " no tiene vectores que arrastrar"; }
-std::string Retenido(std::string_view v) {
-    return "el ejercicio de " + S(v) + " no cambia hasta comprobarlo: «practice " + S(v) +
-           " check» lo comprueba";
+Negativa NoALaVista(std::string_view v, diagram::Traductor tr) {
+    return Hacer(Motivo::NoALaVista, {S(v)}, "la ventana " + S(v) + " no está a la vista",
+                 Abra(v, tr));
 }
-std::string Resuelto(std::string_view v) {
-    return "el ejercicio de " + S(v) + " ya está resuelto: «practice " + S(v) + " next» da otro";
+Negativa YaNoALaVista(std::string_view v, diagram::Traductor tr) {
+    return Hacer(Motivo::NoALaVista, {S(v)}, "la ventana " + S(v) + " ya no está a la vista",
+                 Abra(v, tr));
 }
-std::string VistaDesconocida(std::string_view vista, std::string_view nombres) {
-    return "vista desconocida " + Q(vista) + ": se esperaba " + S(nombres);
+Negativa SeEsperabaRuta(std::string_view ruta, diagram::Traductor tr) {
+    return Hacer(Motivo::SeEsperabaRuta, {S(ruta)},
+                 "se esperaba VENTANA.CONTROL en lugar de " + Q(ruta), Generico(tr));
 }
-std::string OnUOff(std::string_view p) { return "se esperaba on u off en lugar de " + Q(p); }
-std::string QuePractica(std::string_view p) {
-    return "se esperaba on, next, check u off en lugar de " + Q(p);
+Negativa SinControl(std::string_view v, std::string_view control, diagram::Traductor tr) {
+    return Hacer(Motivo::SinControl, {S(v), S(control)},
+                 S(v) + " no tiene el control " + Q(control), Generico(tr));
 }
-std::string TeclaDesconocida(std::string_view tecla) { return "tecla desconocida " + Q(tecla); }
-std::string TeclaSinEfecto(std::string_view tecla, std::string_view destino) {
-    return "la tecla " + Q(tecla) + " no hace nada en " + S(destino);
+Negativa NoEsBoton(std::string_view ruta, diagram::Traductor tr) {
+    return Hacer(Motivo::NoEsBoton, {S(ruta)}, S(ruta) + " no es un botón", Generico(tr));
 }
-std::string TeclaDePantalla(std::string_view tecla, std::string_view accion) {
-    return "la tecla " + Q(tecla) + " (" + S(accion) + ") solo actúa en pantalla, no en modo guion";
+Negativa NoEsBarra(std::string_view ruta, diagram::Traductor tr) {
+    return Hacer(Motivo::NoEsBarra, {S(ruta)}, S(ruta) + " no es una barra de desplazamiento",
+                 Generico(tr));
 }
-std::string NoEntero(std::string_view valor) {
-    return "valor no válido " + Q(valor) + ": se esperaba un número entero";
+Negativa SinFoco(std::string_view ruta, diagram::Traductor tr) {
+    return Hacer(Motivo::SinFoco, {S(ruta)}, S(ruta) + " no recibe el foco del teclado",
+                 diagram::Sustituir(
+                     tr(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no recibe el teclado ahora.")),
+                     {Descrito(ruta, tr)}));
 }
-std::string FueraDeRango(std::string_view valor, std::string_view ruta, int minimo, int maximo) {
-    return "valor fuera de rango " + Q(valor) + ": " + S(ruta) + " va de " +
-           std::to_string(minimo) + " a " + std::to_string(maximo);
+Negativa SinVistas(std::string_view v, diagram::Traductor tr) {
+    return Hacer(Motivo::SinVistas, {S(v)}, S(v) + " no tiene vistas", Generico(tr));
 }
-std::string NoValidoEn(std::string_view valor, std::string_view ruta, std::string_view pista) {
-    return "valor no válido " + Q(valor) + " en " + S(ruta) + ": " + S(pista);
+Negativa SinPractica(std::string_view v, diagram::Traductor tr) {
+    return Hacer(
+        Motivo::SinPractica, {S(v)}, S(v) + " no tiene práctica",
+        tr(kContexto, QT_TRANSLATE_NOOP("Errores", "La ventana de inicio no tiene práctica.")));
+}
+Negativa NoPractica(std::string_view v, diagram::Traductor tr) {
+    return Hacer(Motivo::NoPractica, {S(v)}, S(v) + " no está practicando",
+                 tr(kContexto,
+                    QT_TRANSLATE_NOOP("Errores", "Active primero la práctica: «Practicar» (P).")));
+}
+Negativa SinVectores(std::string_view v, diagram::Traductor tr) {
+    return Hacer(Motivo::SinVectores, {S(v)}, S(v) + " no tiene vectores que arrastrar",
+                 Generico(tr));
+}
+Negativa Retenido(std::string_view v, diagram::Traductor tr) {
+    // The words practice shows beside a bar it holds still.
+    return Hacer(Motivo::Retenido, {S(v)},
+                 "el ejercicio de " + S(v) + " no cambia hasta comprobarlo: «practice " + S(v) +
+                     " check» lo comprueba",
+                 tr("Practica", kRetenido));
+}
+Negativa Resuelto(std::string_view v, diagram::Traductor tr) {
+    return Hacer(
+        Motivo::Resuelto, {S(v)},
+        "el ejercicio de " + S(v) + " ya está resuelto: «practice " + S(v) + " next» da otro",
+        tr(kContexto, QT_TRANSLATE_NOOP("Errores",
+                                        "Este ejercicio ya está resuelto: "
+                                        "«Otro ejercicio» (N) da otro.")));
+}
+Negativa VistaDesconocida(std::string_view vista, std::string_view nombres, diagram::Traductor tr) {
+    return Hacer(Motivo::VistaDesconocida, {S(vista)},
+                 "vista desconocida " + Q(vista) + ": se esperaba " + S(nombres), Generico(tr));
+}
+Negativa OnUOff(std::string_view p, diagram::Traductor tr) {
+    return Hacer(Motivo::OnUOff, {S(p)}, "se esperaba on u off en lugar de " + Q(p), Generico(tr));
+}
+Negativa QuePractica(std::string_view p, diagram::Traductor tr) {
+    return Hacer(Motivo::QuePractica, {S(p)},
+                 "se esperaba on, next, check u off en lugar de " + Q(p), Generico(tr));
+}
+Negativa TeclaDesconocida(std::string_view tecla, diagram::Traductor tr) {
+    return Hacer(Motivo::TeclaDesconocida, {S(tecla)}, "tecla desconocida " + Q(tecla),
+                 Generico(tr));
+}
+Negativa TeclaSinEfecto(std::string_view tecla, std::string_view destino, diagram::Traductor tr) {
+    return Hacer(Motivo::TeclaSinEfecto, {S(tecla), S(destino)},
+                 "la tecla " + Q(tecla) + " no hace nada en " + S(destino),
+                 tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Esa tecla no hace nada aquí.")));
+}
+Negativa TeclaDePantalla(std::string_view tecla, const char* accion, const char* contexto,
+                         diagram::Traductor tr) {
+    const auto sinPuntos = [](std::string nombre) {
+        if (const auto puntos = nombre.find("…"); puntos != std::string::npos)
+            nombre.erase(puntos, std::string_view("…").size());
+        return nombre;
+    };
+    return Hacer(Motivo::TeclaDePantalla, {S(tecla), accion, contexto},
+                 "la tecla " + Q(tecla) + " (" + sinPuntos(accion) +
+                     ") solo actúa en pantalla, no en modo guion",
+                 diagram::Sustituir(
+                     tr(kContexto, QT_TRANSLATE_NOOP("Errores", "«%1» no está disponible aquí.")),
+                     {sinPuntos(tr(contexto, accion))}));
+}
+Negativa NoEntero(std::string_view valor, diagram::Traductor tr) {
+    return Hacer(
+        Motivo::NoEntero, {S(valor)},
+        "valor no válido " + Q(valor) + ": se esperaba un número entero",
+        diagram::Sustituir(
+            tr(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no es un número entero.")), {Q(valor)}));
+}
+Negativa FueraDeRango(std::string_view valor, std::string_view ruta, int minimo, int maximo,
+                      diagram::Traductor tr) {
+    const std::string de = std::to_string(minimo);
+    const std::string a = std::to_string(maximo);
+    return Hacer(Motivo::FueraDeRango, {S(valor), S(ruta), de, a},
+                 "valor fuera de rango " + Q(valor) + ": " + S(ruta) + " va de " + de + " a " + a,
+                 diagram::Sustituir(
+                     tr(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no vale: %2 va de %3 a %4.")),
+                     {Q(valor), Descrito(ruta, tr), de, a}));
+}
+Negativa NoValidoEn(std::string_view valor, std::string_view ruta, std::string_view pista,
+                    std::string_view pistaTraducida, diagram::Traductor tr) {
+    return Hacer(Motivo::NoValido, {S(valor), S(ruta)},
+                 "valor no válido " + Q(valor) + " en " + S(ruta) + ": " + S(pista),
+                 diagram::Sustituir(tr(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no vale. %2")),
+                                    {Q(valor), pistaTraducida}));
+}
+Negativa NoRecibeValor(std::string_view ruta, diagram::Traductor tr) {
+    return Hacer(Motivo::NoRecibeValor, {S(ruta)}, S(ruta) + " no recibe un valor escrito",
+                 diagram::Sustituir(
+                     tr(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no recibe un valor ahora.")),
+                     {Descrito(ruta, tr)}));
+}
+Negativa NadaQueDeshacer(std::string_view v, diagram::Traductor tr) {
+    return Hacer(Motivo::NadaQueDeshacer, {S(v)},
+                 v == "Form1" ? "Form1 no tiene cambios que deshacer"
+                              : "no hay cambios que deshacer en " + S(v),
+                 tr(kContexto, QT_TRANSLATE_NOOP("Errores", "No hay nada que deshacer.")));
+}
+Negativa NadaQueRehacer(std::string_view v, diagram::Traductor tr) {
+    return Hacer(Motivo::NadaQueRehacer, {S(v)},
+                 v == "Form1" ? "Form1 no tiene cambios que rehacer"
+                              : "no hay cambios que rehacer en " + S(v),
+                 tr(kContexto, QT_TRANSLATE_NOOP("Errores", "No hay nada que rehacer.")));
 }
 
 std::optional<long> LeerEntero(std::string_view numero) {
@@ -88,14 +266,18 @@ std::optional<std::uint32_t> LeerSemilla(std::string_view semilla) {
     if (ec != std::errc() || fin != semilla.data() + semilla.size()) return std::nullopt;
     return valor;
 }
-std::string SemillaNoValida(std::string_view s, diagram::Traductor tr) {
-    return diagram::Sustituir(
+// What a student types is told alike to a script and to a face, in the translator's language.
+Negativa SemillaNoValida(std::string_view s, diagram::Traductor tr) {
+    std::string texto = diagram::Sustituir(
         tr(kContexto,
            QT_TRANSLATE_NOOP("Errores", "semilla no válida %1: se esperaba un entero de 0 a %2")),
         {Q(s), "4294967295"});
+    return Hacer(Motivo::SemillaNoValida, {S(s)}, texto, texto);
 }
-std::string NivelDesconocido(std::string_view n) {
-    return "nivel desconocido " + Q(n) + ": se esperaba facil, medio o dificil";
+Negativa NivelDesconocido(std::string_view n, diagram::Traductor tr) {
+    return Hacer(Motivo::NivelDesconocido, {S(n)},
+                 "nivel desconocido " + Q(n) + ": se esperaba facil, medio o dificil",
+                 Generico(tr));
 }
 
 std::optional<double> LeerDecimal(std::string_view numero) {
@@ -110,28 +292,31 @@ std::optional<double> LeerDecimal(std::string_view numero) {
     conPunto[coma] = '.';
     return canvas::LeerReal(conPunto);
 }
-std::string ModuloNoValido(std::string_view r, diagram::Traductor tr) {
-    return diagram::Sustituir(
+Negativa ModuloNoValido(std::string_view r, diagram::Traductor tr) {
+    std::string texto = diagram::Sustituir(
         tr(kContexto,
            QT_TRANSLATE_NOOP("Errores", "magnitud no válida %1: se esperaba un número como %2")),
         {Q(r), "87.5"});
+    return Hacer(Motivo::ModuloNoValido, {S(r)}, texto, texto);
 }
-std::string DireccionNoValida(std::string_view a, diagram::Traductor tr) {
-    return diagram::Sustituir(
+Negativa DireccionNoValida(std::string_view a, diagram::Traductor tr) {
+    std::string texto = diagram::Sustituir(
         tr(kContexto,
            QT_TRANSLATE_NOOP("Errores", "dirección no válida %1: se esperaba un número como %2")),
         {Q(a), "36.6"});
+    return Hacer(Motivo::DireccionNoValida, {S(a)}, texto, texto);
 }
-std::string ModuloFueraDeRango(std::string_view r, practice::Ventana ventana,
-                               diagram::Traductor tr) {
-    return diagram::Sustituir(
+Negativa ModuloFueraDeRango(std::string_view r, practice::Ventana ventana, diagram::Traductor tr) {
+    std::string texto = diagram::Sustituir(
         tr(kContexto, QT_TRANSLATE_NOOP("Errores", "magnitud fuera de rango %1: va de 0 a %2")),
         {Q(r), practice::NumeroDelIntento(practice::ModuloMaximoDelIntento(ventana))});
+    return Hacer(Motivo::ModuloFueraDeRango, {S(r)}, texto, texto);
 }
-std::string DireccionFueraDeRango(std::string_view a, diagram::Traductor tr) {
-    return diagram::Sustituir(
+Negativa DireccionFueraDeRango(std::string_view a, diagram::Traductor tr) {
+    std::string texto = diagram::Sustituir(
         tr(kContexto, QT_TRANSLATE_NOOP("Errores", "dirección fuera de rango %1: va de 0 a %2")),
         {Q(a), "360"});
+    return Hacer(Motivo::DireccionFueraDeRango, {S(a)}, texto, texto);
 }
 
 // The exponent moves the point, so that the value is read once and rounded once.
@@ -169,8 +354,9 @@ std::optional<double> LeerCoordenada(std::string_view numero) {
     if (negativo) cifras.insert(0, 1, '-');
     return canvas::LeerReal(cifras);
 }
-std::string CoordenadaNoValida(std::string_view n) {
-    return "coordenada no válida " + Q(n) + ": se esperaba un número en twips";
+Negativa CoordenadaNoValida(std::string_view n, diagram::Traductor tr) {
+    return Hacer(Motivo::CoordenadaNoValida, {S(n)},
+                 "coordenada no válida " + Q(n) + ": se esperaba un número en twips", Generico(tr));
 }
 
 }  // namespace trazalia::session::errores

@@ -6,41 +6,110 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "diagram/traducible.h"
 #include "practice/ejercicio.h"
 
-// What a script's line is told when it cannot run, and the readers of its words, the same for
-// every runner: trazalia's windows and the core speak identically.
+// What a command is told when it cannot run, and the readers of its words, the same for every
+// runner: trazalia's windows and the core speak identically. A refusal comes as a code and what it
+// names, worded twice: for a script, in its own language of windows and controls (Spanish), and
+// for the user of a face, in the words and the language of the windows.
 namespace trazalia::session::errores {
 
-std::string OrdenDesconocida(std::string_view orden);
-std::string Terminado();
-std::string VentanaDesconocida(std::string_view ventana);
-std::string NoALaVista(std::string_view ventana);
-std::string YaNoALaVista(std::string_view ventana);
-std::string SeEsperabaRuta(std::string_view ruta);
-std::string SinControl(std::string_view ventana, std::string_view control);
-std::string NoEsBoton(std::string_view ruta);
-std::string NoEsBarra(std::string_view ruta);
-std::string SinFoco(std::string_view ruta);
-std::string SinVistas(std::string_view ventana);
-std::string SinPractica(std::string_view ventana);
-std::string NoPractica(std::string_view ventana);
-std::string SinVectores(std::string_view ventana);
-// The exercise's vectors hold still until it is checked.
-std::string Retenido(std::string_view ventana);
-std::string Resuelto(std::string_view ventana);
-std::string VistaDesconocida(std::string_view vista, std::string_view nombres);
-std::string OnUOff(std::string_view palabra);
-std::string QuePractica(std::string_view palabra);
-std::string TeclaDesconocida(std::string_view tecla);
-std::string TeclaSinEfecto(std::string_view tecla, std::string_view destino);
-// accion: the action's name, without a trailing ellipsis.
-std::string TeclaDePantalla(std::string_view tecla, std::string_view accion);
-std::string NoEntero(std::string_view valor);
-std::string FueraDeRango(std::string_view valor, std::string_view ruta, int minimo, int maximo);
-std::string NoValidoEn(std::string_view valor, std::string_view ruta, std::string_view pista);
+enum class Motivo {
+    OrdenDesconocida,  // a script's line names no command
+    Terminado,         // the program has ended
+    VentanaDesconocida,
+    NoALaVista,  // the window is not on screen: {window}
+    SeEsperabaRuta,
+    SinControl,
+    NoEsBoton,
+    NoEsBarra,
+    SinFoco,  // the control takes no keys now: {WINDOW.CONTROL}
+    SinVistas,
+    SinPractica,  // Form1 has no practice
+    NoPractica,   // the window is not practising: {window}
+    SinVectores,
+    Retenido,  // the exercise's vectors hold still until it is checked: {window}
+    Resuelto,  // the exercise has been checked already: {window}
+    VistaDesconocida,
+    OnUOff,
+    QuePractica,
+    TeclaDesconocida,
+    TeclaSinEfecto,   // {key, WINDOW or WINDOW.CONTROL}
+    TeclaDePantalla,  // a key of the screen alone: {key, the action's marked name, its context}
+    NoEntero,         // a bar's value that is no whole number: {value}
+    FueraDeRango,     // {value, WINDOW.CONTROL, minimum, maximum}
+    NoValido,         // a guess's part refused by its editor: {value, WINDOW.CONTROL}
+    NoRecibeValor,    // nothing typed can go there now: {WINDOW.CONTROL}
+    NadaQueDeshacer,  // {window}
+    NadaQueRehacer,   // {window}
+    SemillaNoValida,
+    NivelDesconocido,
+    ModuloNoValido,
+    DireccionNoValida,
+    ModuloFueraDeRango,
+    DireccionFueraDeRango,
+    CoordenadaNoValida,
+};
+
+// A refusal. datos: what it names, as the command was given it (see Motivo).
+struct Negativa {
+    Motivo motivo;
+    std::vector<std::string> datos;
+    // The script's words: what the command returns.
+    std::string guion;
+    // The user's words, in the language of the translator it was made with.
+    std::string usuario;
+};
+
+// The code's name, for a face that keys anything of its own on it: "no-a-la-vista".
+std::string_view Codigo(Motivo motivo);
+
+Negativa OrdenDesconocida(std::string_view orden, diagram::Traductor tr = {});
+Negativa Terminado(diagram::Traductor tr = {});
+Negativa VentanaDesconocida(std::string_view ventana, diagram::Traductor tr = {});
+Negativa NoALaVista(std::string_view ventana, diagram::Traductor tr = {});
+Negativa YaNoALaVista(std::string_view ventana, diagram::Traductor tr = {});
+Negativa SeEsperabaRuta(std::string_view ruta, diagram::Traductor tr = {});
+Negativa SinControl(std::string_view ventana, std::string_view control, diagram::Traductor tr = {});
+Negativa NoEsBoton(std::string_view ruta, diagram::Traductor tr = {});
+Negativa NoEsBarra(std::string_view ruta, diagram::Traductor tr = {});
+Negativa SinFoco(std::string_view ruta, diagram::Traductor tr = {});
+Negativa SinVistas(std::string_view ventana, diagram::Traductor tr = {});
+Negativa SinPractica(std::string_view ventana, diagram::Traductor tr = {});
+Negativa NoPractica(std::string_view ventana, diagram::Traductor tr = {});
+Negativa SinVectores(std::string_view ventana, diagram::Traductor tr = {});
+// The exercise's vectors hold still until it is checked: the script is told the line that checks
+// it, the user what practice says beside a bar it holds (kRetenido).
+inline constexpr char kRetenido[] = QT_TRANSLATE_NOOP(
+    "Practica",
+    "El ejercicio no cambia hasta comprobarlo: pulse Intro en el dibujo o elija «Comprobar» en su "
+    "menú.");
+Negativa Retenido(std::string_view ventana, diagram::Traductor tr = {});
+Negativa Resuelto(std::string_view ventana, diagram::Traductor tr = {});
+Negativa VistaDesconocida(std::string_view vista, std::string_view nombres,
+                          diagram::Traductor tr = {});
+Negativa OnUOff(std::string_view palabra, diagram::Traductor tr = {});
+Negativa QuePractica(std::string_view palabra, diagram::Traductor tr = {});
+Negativa TeclaDesconocida(std::string_view tecla, diagram::Traductor tr = {});
+Negativa TeclaSinEfecto(std::string_view tecla, std::string_view destino,
+                        diagram::Traductor tr = {});
+// accion: the action's marked name in that context; the script's words leave out a trailing
+// ellipsis.
+Negativa TeclaDePantalla(std::string_view tecla, const char* accion, const char* contexto,
+                         diagram::Traductor tr = {});
+Negativa NoEntero(std::string_view valor, diagram::Traductor tr = {});
+Negativa FueraDeRango(std::string_view valor, std::string_view ruta, int minimo, int maximo,
+                      diagram::Traductor tr = {});
+// pista: what the editor takes, as a script is told it (Spanish) and in the translator's language.
+Negativa NoValidoEn(std::string_view valor, std::string_view ruta, std::string_view pista,
+                    std::string_view pistaTraducida, diagram::Traductor tr = {});
+Negativa NoRecibeValor(std::string_view ruta, diagram::Traductor tr = {});
+// Form1, which keeps no changes, or a method window with none left.
+Negativa NadaQueDeshacer(std::string_view ventana, diagram::Traductor tr = {});
+Negativa NadaQueRehacer(std::string_view ventana, diagram::Traductor tr = {});
 
 // A bar's value: a whole number, else the error.
 std::optional<long> LeerEntero(std::string_view numero);
@@ -48,18 +117,17 @@ std::optional<long> LeerEntero(std::string_view numero);
 // types (a seed, a guess) come in the language of the session's translator: a script's is
 // Spanish.
 std::optional<std::uint32_t> LeerSemilla(std::string_view semilla);
-std::string SemillaNoValida(std::string_view semilla, diagram::Traductor tr);
-std::string NivelDesconocido(std::string_view nivel);
+Negativa SemillaNoValida(std::string_view semilla, diagram::Traductor tr);
+Negativa NivelDesconocido(std::string_view nivel, diagram::Traductor tr = {});
 // A number a student types (a guess's magnitude or direction, a value in an editor): a decimal
 // with a point or, when it has no point, with one comma ("271,2" is 271.2), no locale.
 std::optional<double> LeerDecimal(std::string_view numero);
-std::string ModuloNoValido(std::string_view r, diagram::Traductor tr);
-std::string DireccionNoValida(std::string_view alfa, diagram::Traductor tr);
-std::string ModuloFueraDeRango(std::string_view r, practice::Ventana ventana,
-                               diagram::Traductor tr);
-std::string DireccionFueraDeRango(std::string_view alfa, diagram::Traductor tr);
+Negativa ModuloNoValido(std::string_view r, diagram::Traductor tr);
+Negativa DireccionNoValida(std::string_view alfa, diagram::Traductor tr);
+Negativa ModuloFueraDeRango(std::string_view r, practice::Ventana ventana, diagram::Traductor tr);
+Negativa DireccionFueraDeRango(std::string_view alfa, diagram::Traductor tr);
 // A point in twips, as the trace writes them or with an exponent ("1.5e3").
 std::optional<double> LeerCoordenada(std::string_view numero);
-std::string CoordenadaNoValida(std::string_view numero);
+Negativa CoordenadaNoValida(std::string_view numero, diagram::Traductor tr = {});
 
 }  // namespace trazalia::session::errores

@@ -177,8 +177,8 @@ std::string Guion::Linea(std::string_view texto) {
     if (linea.empty() || linea.front() == '#') return {};
     const std::vector<std::string_view> w = Palabras(linea);
     const Orden* orden = BuscarOrden(w[0]);
-    if (!orden) return errores::OrdenDesconocida(w[0]);
-    if (sesion_.terminado()) return errores::Terminado();
+    if (!orden) return errores::OrdenDesconocida(w[0]).guion;
+    if (sesion_.terminado()) return errores::Terminado().guion;
     if (w.size() < orden->minimo || w.size() > orden->maximo) return Uso(orden->nombre);
     const std::string_view nombre = orden->nombre;
     if (nombre == "click") return sesion_.Pulsar(w[1]);
@@ -206,7 +206,7 @@ std::string Guion::Linea(std::string_view texto) {
         std::array<double, 4> c{};
         for (std::size_t i = 0; i < c.size(); ++i) {
             const std::optional<double> v = errores::LeerCoordenada(w[i + 2]);
-            if (!v) return errores::CoordenadaNoValida(w[i + 2]);
+            if (!v) return errores::CoordenadaNoValida(w[i + 2]).guion;
             c[i] = *v;
         }
         return sesion_.Arrastrar(w[1], {c[0], c[1]}, {c[2], c[3]});
@@ -214,9 +214,9 @@ std::string Guion::Linea(std::string_view texto) {
     // save: the picture's pixels are the toolkit's; the path is the rest of the line, spaces too.
     if (!guardar_)
         return "save guarda imágenes, que este programa no dibuja: use trazalia --script";
-    if (!TablaDe(w[1])) return errores::VentanaDesconocida(w[1]);
+    if (!TablaDe(w[1])) return errores::VentanaDesconocida(w[1]).guion;
     const Ventana* v = sesion_.ventana(w[1]);
-    if (!v) return errores::NoALaVista(w[1]);
+    if (!v) return errores::NoALaVista(w[1]).guion;
     const VentanaMetodo* metodo = sesion_.metodo(w[1]);
     if (!metodo) return std::string(w[1]) + " no tiene Picture1";
     return guardar_(*metodo, linea.substr(static_cast<std::size_t>(w[2].data() - linea.data())));

@@ -5,6 +5,7 @@
 #include "practice/dibujo.h"
 #include "practice/intento.h"
 #include "practice/registro.h"
+#include "session/errores.h"
 #include "session/ventana.h"
 
 namespace trazalia::session {
@@ -186,11 +187,7 @@ void Practica::Comprobar() {
 }
 
 void Practica::Rehusar(std::size_t control) {
-    const char* texto = QT_TRANSLATE_NOOP(
-        "Practica",
-        "El ejercicio no cambia hasta comprobarlo: pulse Intro en el dibujo o elija «Comprobar» "
-        "en su menú.");
-    rechazo_ = ventana_.Traducir("Practica", texto);
+    rechazo_ = ventana_.Traducir("Practica", errores::kRetenido);
     ventana_.Rehusado(control, *rechazo_);
 }
 

@@ -118,6 +118,7 @@ void Sesion::PonerVista(diagram::Vista vista, bool activa, bool redibujar) {
 }
 
 void Sesion::CambiarVista(VentanaMetodo& ventana, diagram::Vista vista, bool activa) {
+    negativa_.reset();
     PonerVista(vista, activa, true);
     Apuntar(ventana, Paso{{}, {}, vista, activa, true});
 }
@@ -133,24 +134,35 @@ std::string Sesion::TomarFallo() {
 }
 
 Sesion::Busqueda Sesion::BuscarVentana(std::string_view nombre, bool aLaVista) const {
-    if (!TablaDe(nombre)) return {nullptr, {}, errores::VentanaDesconocida(nombre)};
+    if (!TablaDe(nombre)) return {nullptr, {}, errores::VentanaDesconocida(nombre, traductor_)};
     Ventana* v = ventana(nombre);
-    if (!v || (aLaVista && !v->visible())) return {nullptr, {}, errores::NoALaVista(nombre)};
+    if (!v || (aLaVista && !v->visible()))
+        return {nullptr, {}, errores::NoALaVista(nombre, traductor_)};
     return {v, {}, {}};
 }
 
 Sesion::Busqueda Sesion::BuscarControl(std::string_view ruta) const {
     const auto punto = ruta.find('.');
-    if (punto == std::string_view::npos) return {nullptr, {}, errores::SeEsperabaRuta(ruta)};
+    if (punto == std::string_view::npos)
+        return {nullptr, {}, errores::SeEsperabaRuta(ruta, traductor_)};
     Busqueda b = BuscarVentana(ruta.substr(0, punto), true);
     if (!b.ventana) return b;
     const std::string_view nombre = ruta.substr(punto + 1);
     b.control = b.ventana->Indice(nombre);
-    if (!b.control) return {nullptr, {}, errores::SinControl(b.ventana->nombre(), nombre)};
+    if (!b.control)
+        return {nullptr, {}, errores::SinControl(b.ventana->nombre(), nombre, traductor_)};
     return b;
 }
 
-std::string Sesion::Retenido(const Ventana& v) const { return errores::Retenido(v.nombre()); }
+errores::Negativa Sesion::Retenido(const Ventana& v) const {
+    return errores::Retenido(v.nombre(), traductor_);
+}
+
+std::string Sesion::Dar(errores::Negativa negativa) {
+    std::string guion = negativa.guion;
+    negativa_ = std::move(negativa);
+    return guion;
+}
 
 std::vector<std::pair<int, int>> Sesion::Barras(const VentanaMetodo& v) const {
     std::vector<std::pair<int, int>> valores;
@@ -206,10 +218,11 @@ std::size_t Sesion::Rehechos(std::string_view nombre) const {
 
 // click WINDOW.BUTTON
 std::string Sesion::Pulsar(std::string_view ruta) {
+    negativa_.reset();
     const Busqueda b = BuscarControl(ruta);
-    if (!b.ventana) return b.error;
+    if (!b.ventana) return Dar(*b.error);
     const Control& c = b.ventana->tabla().controles[*b.control];
-    if (c.tipo != Tipo::Button) return errores::NoEsBoton(ruta);
+    if (c.tipo != Tipo::Button) return Dar(errores::NoEsBoton(ruta, traductor_));
     int n = 0;
     const std::string_view nombre = c.nombre;
     std::from_chars(nombre.data() + 7, nombre.data() + nombre.size(), n);
@@ -219,15 +232,17 @@ std::string Sesion::Pulsar(std::string_view ruta) {
 
 // set WINDOW.SCROLLBAR VALUE
 std::string Sesion::Mover(std::string_view ruta, std::string_view numero) {
+    negativa_.reset();
     const Busqueda b = BuscarControl(ruta);
-    if (!b.ventana) return b.error;
+    if (!b.ventana) return Dar(*b.error);
     const Control& c = b.ventana->tabla().controles[*b.control];
-    if (c.tipo != Tipo::HScroll) return errores::NoEsBarra(ruta);
+    if (c.tipo != Tipo::HScroll) return Dar(errores::NoEsBarra(ruta, traductor_));
     const std::optional<long> valor = errores::LeerEntero(numero);
-    if (!valor) return errores::NoEntero(numero);
-    if (*valor < c.min || *valor > c.max) return errores::FueraDeRango(numero, ruta, c.min, c.max);
+    if (!valor) return Dar(errores::NoEntero(numero, traductor_));
+    if (*valor < c.min || *valor > c.max)
+        return Dar(errores::FueraDeRango(numero, ruta, c.min, c.max, traductor_));
     auto& v = static_cast<VentanaMetodo&>(*b.ventana);
-    if (v.practica().Retiene(*b.control)) return Retenido(v);
+    if (v.practica().Retiene(*b.control)) return Dar(Retenido(v));
     Paso paso{Barras(v), {}, {}, false, false};
     const std::string_view nombre = c.nombre;
     int n = 0;
@@ -240,8 +255,9 @@ std::string Sesion::Mover(std::string_view ruta, std::string_view numero) {
 
 // close WINDOW
 std::string Sesion::Cerrar(std::string_view nombre) {
+    negativa_.reset();
     const Busqueda b = BuscarVentana(nombre, true);
-    if (!b.ventana) return b.error;
+    if (!b.ventana) return Dar(*b.error);
     Terminar();
     return {};
 }
@@ -249,11 +265,12 @@ std::string Sesion::Cerrar(std::string_view nombre) {
 // view WINDOW NAME on|off: one set of views serves both method windows; the next redraw shows it.
 std::string Sesion::Vista(std::string_view nombre, std::string_view vista,
                           std::string_view estado) {
-    if (!TablaDe(nombre)) return errores::VentanaDesconocida(nombre);
-    if (nombre == "Form1") return errores::SinVistas(nombre);
+    negativa_.reset();
+    if (!TablaDe(nombre)) return Dar(errores::VentanaDesconocida(nombre, traductor_));
+    if (nombre == "Form1") return Dar(errores::SinVistas(nombre, traductor_));
     const std::optional<diagram::Vista> cual = teclas::VistaDeNombre(vista);
-    if (!cual) return errores::VistaDesconocida(vista, teclas::NombresDeVistas());
-    if (estado != "on" && estado != "off") return errores::OnUOff(estado);
+    if (!cual) return Dar(errores::VistaDesconocida(vista, teclas::NombresDeVistas(), traductor_));
+    if (estado != "on" && estado != "off") return Dar(errores::OnUOff(estado, traductor_));
     const bool activa = estado == "on";
     const bool antes = vistas_[*cual];
     PonerVista(*cual, activa, false);
@@ -265,7 +282,7 @@ std::string Sesion::Vista(std::string_view nombre, std::string_view vista,
 // dump WINDOW
 std::string Sesion::Volcar(std::string_view nombre, std::vector<std::string>& lineas) const {
     const Busqueda b = BuscarVentana(nombre, false);
-    if (!b.ventana) return b.error;
+    if (!b.ventana) return b.error->guion;
     lineas = b.ventana->Dump();
     return {};
 }
@@ -273,56 +290,60 @@ std::string Sesion::Volcar(std::string_view nombre, std::vector<std::string>& li
 // practice WINDOW on SEED LEVEL | next | check | off
 std::string Sesion::Practicar(std::string_view nombre, std::string_view que,
                               std::string_view semilla, std::string_view nivel) {
+    negativa_.reset();
     if (que != "on" && que != "next" && que != "check" && que != "off")
-        return errores::QuePractica(que);
-    if (nombre == "Form1") return errores::SinPractica(nombre);
+        return Dar(errores::QuePractica(que, traductor_));
+    if (nombre == "Form1") return Dar(errores::SinPractica(nombre, traductor_));
     const Busqueda b = BuscarVentana(nombre, true);
-    if (!b.ventana) return b.error;
+    if (!b.ventana) return Dar(*b.error);
     Practica& practica = static_cast<VentanaMetodo&>(*b.ventana).practica();
     if (que == "off") {
         practica.Terminar();
         return {};
     }
     if (que == "next" || que == "check") {
-        if (!practica.activa()) return errores::NoPractica(nombre);
+        if (!practica.activa()) return Dar(errores::NoPractica(nombre, traductor_));
         que == "next" ? practica.Siguiente() : practica.Comprobar();
         return {};
     }
     const std::optional<std::uint32_t> valor = errores::LeerSemilla(semilla);
-    if (!valor) return errores::SemillaNoValida(semilla, traductor());
+    if (!valor) return Dar(errores::SemillaNoValida(semilla, traductor_));
     const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
-    if (!n) return errores::NivelDesconocido(nivel);
+    if (!n) return Dar(errores::NivelDesconocido(nivel, traductor_));
     practica.Comenzar(*valor, *n);
     return {};
 }
 
 // guess WINDOW R ALPHA
 std::string Sesion::Adivinar(std::string_view nombre, std::string_view r, std::string_view alfa) {
+    negativa_.reset();
     const std::optional<double> modulo = errores::LeerDecimal(r);
-    if (!modulo) return errores::ModuloNoValido(r, traductor());
+    if (!modulo) return Dar(errores::ModuloNoValido(r, traductor_));
     const std::optional<double> direccion = errores::LeerDecimal(alfa);
-    if (!direccion) return errores::DireccionNoValida(alfa, traductor());
-    if (nombre == "Form1") return errores::SinPractica(nombre);
+    if (!direccion) return Dar(errores::DireccionNoValida(alfa, traductor_));
+    if (nombre == "Form1") return Dar(errores::SinPractica(nombre, traductor_));
     const Busqueda b = BuscarVentana(nombre, true);
-    if (!b.ventana) return b.error;
+    if (!b.ventana) return Dar(*b.error);
     Practica& practica = static_cast<VentanaMetodo&>(*b.ventana).practica();
-    if (!practica.activa()) return errores::NoPractica(nombre);
+    if (!practica.activa()) return Dar(errores::NoPractica(nombre, traductor_));
     const practice::Ventana cual = practica.cual();
     if (!practice::ModuloAdmitido(cual, *modulo))
-        return errores::ModuloFueraDeRango(r, cual, traductor());
+        return Dar(errores::ModuloFueraDeRango(r, cual, traductor_));
     if (!practice::DireccionAdmitida(*direccion))
-        return errores::DireccionFueraDeRango(alfa, traductor());
-    if (!practica.Adivinar({*modulo, *direccion})) return errores::Resuelto(nombre);
+        return Dar(errores::DireccionFueraDeRango(alfa, traductor_));
+    if (!practica.Adivinar({*modulo, *direccion}))
+        return Dar(errores::Resuelto(nombre, traductor_));
     return {};
 }
 
 // drag WINDOW X1 Y1 X2 Y2: a press that grabs no tip does nothing.
 std::string Sesion::Arrastrar(std::string_view nombre, diagram::Punto desde, diagram::Punto hasta) {
+    negativa_.reset();
     const Busqueda b = BuscarVentana(nombre, true);
-    if (!b.ventana) return b.error;
+    if (!b.ventana) return Dar(*b.error);
     auto* v = dynamic_cast<VentanaMetodo*>(b.ventana);
-    if (!v) return errores::SinVectores(nombre);
-    if (v->practica().Pendiente()) return Retenido(*v);
+    if (!v) return Dar(errores::SinVectores(nombre, traductor_));
+    if (v->practica().Pendiente()) return Dar(Retenido(*v));
     Paso paso{Barras(*v), {}, {}, false, false};
     if (v->arrastre().Presionar(desde, kAlcance)) {
         v->arrastre().Mover(hasta, false);
@@ -334,6 +355,7 @@ std::string Sesion::Arrastrar(std::string_view nombre, diagram::Punto desde, dia
 }
 
 practice::Gesto Sesion::Presionar(std::string_view nombre, diagram::Punto p, double alcance) {
+    negativa_.reset();
     VentanaMetodo* v = metodo(nombre);
     if (!v || !v->visible() || !v->dibujo()) return practice::Gesto::Nada;
     Gesto& g = gestos_[static_cast<std::size_t>(v->formulario())];
@@ -368,6 +390,7 @@ void Sesion::DejarSiHayEjercicio(VentanaMetodo& v) {
 }
 
 void Sesion::MoverPuntero(std::string_view nombre, diagram::Punto p, bool ajustar) {
+    negativa_.reset();
     VentanaMetodo* v = metodo(nombre);
     if (!v) return;
     DejarSiHayEjercicio(*v);
@@ -384,6 +407,7 @@ void Sesion::MoverPuntero(std::string_view nombre, diagram::Punto p, bool ajusta
 }
 
 void Sesion::SoltarPuntero(std::string_view nombre, diagram::Punto p, bool ajustar) {
+    negativa_.reset();
     VentanaMetodo* v = metodo(nombre);
     if (!v) return;
     DejarSiHayEjercicio(*v);
@@ -406,7 +430,7 @@ Sesion::Busqueda Sesion::BuscarEscrito(std::string_view ruta) const {
                 b.control = m->Numerado("HScroll", barra);
     const Tipo tipo = b.ventana->tabla().controles[*b.control].tipo;
     if (!m || (tipo != Tipo::HScroll && !(tipo == Tipo::Lectura && m->practica().Pendiente())))
-        return {nullptr, {}, std::string(ruta) + " no recibe un valor escrito"};
+        return {nullptr, {}, errores::NoRecibeValor(ruta, traductor_)};
     if (m->practica().Retiene(*b.control)) return {nullptr, {}, Retenido(*m)};
     return b;
 }
@@ -424,32 +448,35 @@ bool Sesion::Tecleable(std::string_view ruta, std::string_view texto) const {
 }
 
 std::string Sesion::Escribir(std::string_view ruta, std::string_view texto) {
+    negativa_.reset();
     const Busqueda b = BuscarEscrito(ruta);
-    if (!b.ventana) return b.error;
+    if (!b.ventana) return Dar(*b.error);
     const std::string valor(texto);
-    if (!Acepta(*b.ventana, *b.control, valor)) return Rechazo(*b.ventana, *b.control, valor);
+    if (!Acepta(*b.ventana, *b.control, valor)) return Dar(Rechazo(*b.ventana, *b.control, valor));
     Fijar(*b.ventana, *b.control, valor);
     return {};
 }
 
 std::string Sesion::Nivel(std::string_view nombre, std::string_view nivel, std::uint32_t semilla) {
+    negativa_.reset();
     VentanaMetodo* v = metodo(nombre);
-    if (!v) return errores::SinPractica(nombre);
+    if (!v) return Dar(errores::SinPractica(nombre, traductor_));
     const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
-    if (!n) return errores::NivelDesconocido(nivel);
+    if (!n) return Dar(errores::NivelDesconocido(nivel, traductor_));
     v->practica().ElegirNivel(*n, semilla);
     return {};
 }
 
 std::string Sesion::Deshacer(std::string_view nombre) {
-    if (nombre == "Form1") return "Form1 no tiene cambios que deshacer";
+    negativa_.reset();
+    if (nombre == "Form1") return Dar(errores::NadaQueDeshacer(nombre, traductor_));
     const Busqueda b = BuscarVentana(nombre, true);
-    if (!b.ventana) return b.error;
+    if (!b.ventana) return Dar(*b.error);
     auto& v = static_cast<VentanaMetodo&>(*b.ventana);
     Historia& h = historias_[static_cast<std::size_t>(v.formulario())];
-    if (h.deshacer.empty()) return "no hay cambios que deshacer en " + std::string(nombre);
+    if (h.deshacer.empty()) return Dar(errores::NadaQueDeshacer(nombre, traductor_));
     const Paso& paso = h.deshacer.back();
-    if (!paso.vista && v.practica().Pendiente()) return Retenido(v);
+    if (!paso.vista && v.practica().Pendiente()) return Dar(Retenido(v));
     if (paso.vista)
         PonerVista(*paso.vista, !paso.activa, paso.redibujar);
     else
@@ -460,14 +487,15 @@ std::string Sesion::Deshacer(std::string_view nombre) {
 }
 
 std::string Sesion::Rehacer(std::string_view nombre) {
-    if (nombre == "Form1") return "Form1 no tiene cambios que rehacer";
+    negativa_.reset();
+    if (nombre == "Form1") return Dar(errores::NadaQueRehacer(nombre, traductor_));
     const Busqueda b = BuscarVentana(nombre, true);
-    if (!b.ventana) return b.error;
+    if (!b.ventana) return Dar(*b.error);
     auto& v = static_cast<VentanaMetodo&>(*b.ventana);
     Historia& h = historias_[static_cast<std::size_t>(v.formulario())];
-    if (h.rehacer.empty()) return "no hay cambios que rehacer en " + std::string(nombre);
+    if (h.rehacer.empty()) return Dar(errores::NadaQueRehacer(nombre, traductor_));
     const Paso& paso = h.rehacer.back();
-    if (!paso.vista && v.practica().Pendiente()) return Retenido(v);
+    if (!paso.vista && v.practica().Pendiente()) return Dar(Retenido(v));
     if (paso.vista)
         PonerVista(*paso.vista, paso.activa, paso.redibujar);
     else
@@ -482,17 +510,18 @@ std::string Sesion::Rehacer(std::string_view nombre) {
 // keys). A view's key turns the view on or off; a key of the screen alone is an error, and so is
 // a value the editor refuses.
 std::string Sesion::Teclas(std::string_view ruta, const std::vector<std::string_view>& nombres) {
+    negativa_.reset();
     std::vector<teclas::Tecla> lista;
     for (std::string_view n : nombres) {
         const std::optional<teclas::Tecla> t = teclas::Leer(n);
-        if (!t) return errores::TeclaDesconocida(n);
+        if (!t) return Dar(errores::TeclaDesconocida(n, traductor_));
         lista.push_back(*t);
     }
     const Busqueda b = BuscarControl(ruta);
-    if (!b.ventana) return b.error;
+    if (!b.ventana) return Dar(*b.error);
     Ventana& v = *b.ventana;
     const Estado& e = v.estado(*b.control);
-    if (!e.enfocable || !e.habilitado) return errores::SinFoco(ruta);
+    if (!e.enfocable || !e.habilitado) return Dar(errores::SinFoco(ruta, traductor_));
     // An editor that earlier keys opened on the bar keeps the focus, to take these keys.
     const bool abierto = v.enEditor_ && v.foco_ == *b.control &&
                          v.tabla().controles[*b.control].tipo == Tipo::HScroll;
@@ -503,8 +532,9 @@ std::string Sesion::Teclas(std::string_view ruta, const std::vector<std::string_
     auto* m = dynamic_cast<VentanaMetodo*>(&v);
     if (m) m->practica().TomarRechazo();
     for (const teclas::Tecla& t : lista) {
-        if (terminado_ || !v.visible()) return errores::YaNoALaVista(v.nombre());
-        if (std::string error = Tecla(v, t); !error.empty()) return error;
+        if (terminado_ || !v.visible()) return Dar(errores::YaNoALaVista(v.nombre(), traductor_));
+        if (std::optional<errores::Negativa> negativa = Tecla(v, t))
+            return Dar(std::move(*negativa));
     }
     return {};
 }
@@ -514,16 +544,13 @@ std::string Sesion::NombreDelFoco(const Ventana& v) const {
     return std::string(v.nombre()) + '.' + v.tabla().controles[*v.foco_].nombre;
 }
 
-std::string Sesion::Tecla(Ventana& v, const teclas::Tecla& t) {
+std::optional<errores::Negativa> Sesion::Tecla(Ventana& v, const teclas::Tecla& t) {
     auto* m = dynamic_cast<VentanaMetodo*>(&v);
     if (!(v.enEditor_ && ReclamaElEditor(t))) {
         if (const auto accion = teclas::AccionDe(t, m != nullptr, m && m->practica().activa())) {
-            if (!accion->vista) {
-                std::string nombre = accion->nombre;
-                if (const auto puntos = nombre.find("…"); puntos != std::string::npos)
-                    nombre.erase(puntos, std::string_view("…").size());
-                return errores::TeclaDePantalla(t.nombre, nombre);
-            }
+            if (!accion->vista)
+                return errores::TeclaDePantalla(t.nombre, accion->nombre, accion->contexto,
+                                                traductor_);
             CambiarVista(*m, *accion->vista, !vistas_[*accion->vista]);
             return {};
         }
@@ -533,7 +560,7 @@ std::string Sesion::Tecla(Ventana& v, const teclas::Tecla& t) {
     bool aceptada = false;
     if (v.enEditor_ && v.foco_) {
         const std::size_t control = *v.foco_;
-        if (std::string error = TeclaEnEditor(v, t, aceptada); !error.empty()) return error;
+        TeclaEnEditor(v, t, aceptada);
         if (rechazo_) return Rechazo(v, control, *std::exchange(rechazo_, {}));
     } else if (v.foco_) {
         TeclaEnControl(v, *v.foco_, t, aceptada);
@@ -544,7 +571,7 @@ std::string Sesion::Tecla(Ventana& v, const teclas::Tecla& t) {
         aceptada = true;
     }
     if (m && m->practica().TomarRechazo()) return Retenido(v);
-    if (!aceptada) return errores::TeclaSinEfecto(t.nombre, destino);
+    if (!aceptada) return errores::TeclaSinEfecto(t.nombre, destino, traductor_);
     return {};
 }
 
@@ -607,23 +634,27 @@ bool Sesion::Acepta(const Ventana& v, std::size_t control, const std::string& te
                     : practice::DireccionAdmitida(*valor);
 }
 
-std::string Sesion::Rechazo(const Ventana& v, std::size_t control,
-                            const std::string& intento) const {
+errores::Negativa Sesion::Rechazo(const Ventana& v, std::size_t control,
+                                  const std::string& intento) const {
     const Control& c = v.tabla().controles[control];
     const std::string nombre = std::string(v.nombre()) + '.' + c.nombre;
     if (c.tipo != Tipo::HScroll) {
         const auto* m = dynamic_cast<const VentanaMetodo*>(&v);
         const bool esModulo = c.nombre == "Label" + std::to_string(v.tabla().resultado.first);
-        const std::string pista =
-            esModulo
-                ? diagram::Sustituir(QT_TRANSLATE_NOOP("Practica", "De 0 a %1, con punto: 87.5"),
-                                     {practice::NumeroDelIntento(
-                                         practice::ModuloMaximoDelIntento(m->practica().cual()))})
-                : QT_TRANSLATE_NOOP("Practica", "De 0 a 360, con punto: 36.6");
-        return errores::NoValidoEn(intento, nombre, pista);
+        // The hint the editor shows: a script gets it in Spanish, a face in its language.
+        const auto pista = [&](diagram::Traductor tr) {
+            return esModulo ? diagram::Sustituir(
+                                  tr("Practica",
+                                     QT_TRANSLATE_NOOP("Practica", "De 0 a %1, con punto: 87.5")),
+                                  {practice::NumeroDelIntento(
+                                      practice::ModuloMaximoDelIntento(m->practica().cual()))})
+                            : tr("Practica",
+                                 QT_TRANSLATE_NOOP("Practica", "De 0 a 360, con punto: 36.6"));
+        };
+        return errores::NoValidoEn(intento, nombre, pista({}), pista(traductor_), traductor_);
     }
-    if (!EsCifras(intento)) return errores::NoEntero(intento);
-    return errores::FueraDeRango(intento, nombre, c.min, c.max);
+    if (!EsCifras(intento)) return errores::NoEntero(intento, traductor_);
+    return errores::FueraDeRango(intento, nombre, c.min, c.max, traductor_);
 }
 
 void Sesion::Fijar(Ventana& v, std::size_t control, const std::string& texto) {
@@ -646,7 +677,7 @@ void Sesion::Fijar(Ventana& v, std::size_t control, const std::string& texto) {
     m->practica().Teclear(esModulo, errores::LeerDecimal(texto).value_or(0));
 }
 
-std::string Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& aceptada) {
+void Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& aceptada) {
     const std::size_t control = *v.foco_;
     Ventana::Editor& e = *v.EditorDe(control);
     const bool deBarra = v.tabla().controles[control].tipo == Tipo::HScroll;
@@ -658,19 +689,19 @@ std::string Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& acep
         if (deBarra) {
             // Without an active window no focus-out reaches the editor: it stays open behind.
             Foco(v, !atras);
-            return {};
+            return;
         }
         // Leaving a guess's editor sets what was typed, as Return does.
         const std::string texto = e.texto;
         if (!texto.empty() && !Acepta(v, control, texto)) {
             rechazo_ = texto;
             e.seleccionado = true;
-            return {};
+            return;
         }
         Foco(v, !atras);
         v.CerrarEditor(control, false);
         if (!texto.empty()) Fijar(v, control, texto);
-        return {};
+        return;
     }
     if (t.Es("Return") || t.Es("Enter")) {
         const std::string texto = e.texto;
@@ -681,22 +712,22 @@ std::string Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& acep
             rechazo_ = texto;
             e.seleccionado = true;
         }
-        return {};
+        return;
     }
     if (t.Es("Escape")) {
         v.CerrarEditor(control, true);
-        return {};
+        return;
     }
     if (!t.texto.empty()) {
         const std::string propuesto = e.seleccionado ? t.texto : e.texto + t.texto;
         if (!(deBarra ? ValidoEnBarra(propuesto) : ValidoEnLectura(propuesto))) {
             // Refused as a value out of range is, so that it is never dropped unseen.
             rechazo_ = propuesto;
-            return {};
+            return;
         }
         e.texto = propuesto;
         e.seleccionado = false;
-        return {};
+        return;
     }
     if (t.Es("Backspace") || t.Es("Delete")) {
         if (e.seleccionado)
@@ -704,7 +735,7 @@ std::string Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& acep
         else if (t.Es("Backspace") && !e.texto.empty())
             e.texto.pop_back();
         e.seleccionado = false;
-        return {};
+        return;
     }
     // The line's own shortcuts: select all, cut the selection; copying and pasting reach no
     // clipboard here.
@@ -714,15 +745,14 @@ std::string Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& acep
             e.texto.clear();
             e.seleccionado = false;
         }
-        return {};
+        return;
     }
     for (std::string_view k : {"Left", "Right", "Home", "End"})
         if (t.Es(k)) {
             e.seleccionado = false;
-            return {};
+            return;
         }
     aceptada = false;
-    return {};
 }
 
 void Sesion::TeclaEnControl(Ventana& v, std::size_t control, const teclas::Tecla& t,

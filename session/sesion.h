@@ -13,6 +13,7 @@
 #include "diagram/traducible.h"
 #include "diagram/vistas.h"
 #include "practice/pulsacion.h"
+#include "session/errores.h"
 #include "session/observador.h"
 #include "session/tablas.h"
 #include "session/teclas.h"
@@ -22,8 +23,9 @@ namespace trazalia::session {
 
 // The program without a face: its three windows, the views, undo and redo, and every user action
 // as one command. A command returns an error (the script's wording, in Spanish) or an empty
-// string when it ran; what it changed reaches the observers as it happens. Form1 exists from the
-// start; each method window is created and loaded on its first show and then kept.
+// string when it ran, and keeps the refusal as a code with the user's words (negativa()); what it
+// changed reaches the observers as it happens. Form1 exists from the start; each method window is
+// created and loaded on its first show and then kept.
 class Sesion final : public Entorno {
 public:
     Sesion();
@@ -53,6 +55,10 @@ public:
     // on the picture, announcements): Spanish, as scripts trace them, unless a face gives another.
     const diagram::Traductor& traductor() const override { return traductor_; }
     void PonerTraductor(diagram::Traductor traductor) { traductor_ = traductor; }
+
+    // Why the last command was refused: its code, what it names and the words a face shows
+    // (usuario, in the translator's language); none when it ran.
+    const std::optional<errores::Negativa>& negativa() const { return negativa_; }
 
     // The commands. ruta is WINDOW.CONTROL; ventana a window's name.
     std::string Pulsar(std::string_view ruta);
@@ -117,13 +123,15 @@ private:
     struct Busqueda {
         Ventana* ventana = nullptr;
         std::optional<std::size_t> control;
-        std::string error;
+        std::optional<errores::Negativa> error;
     };
+    // Keeps the refusal as the last command's and returns the script's words.
+    std::string Dar(errores::Negativa negativa);
     Busqueda BuscarVentana(std::string_view nombre, bool aLaVista) const;
     Busqueda BuscarControl(std::string_view ruta) const;
     // Where a typed value goes: the bar, or the guess's read-out; an error where none may.
     Busqueda BuscarEscrito(std::string_view ruta) const;
-    std::string Retenido(const Ventana& v) const;
+    errores::Negativa Retenido(const Ventana& v) const;
     // Sets bars of a method window as one user step.
     void Apuntar(VentanaMetodo& v, Paso paso);
     std::vector<std::pair<int, int>> Barras(const VentanaMetodo& v) const;
@@ -131,15 +139,16 @@ private:
     // A tip held when an exercise began lets go where it is: the exercise's vectors hold still.
     void DejarSiHayEjercicio(VentanaMetodo& v);
     void Aplicar(VentanaMetodo& v, const std::vector<std::pair<int, int>>& valores);
-    // One key on what has the focus; returns an error or empty.
-    std::string Tecla(Ventana& v, const teclas::Tecla& t);
-    std::string TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& aceptada);
+    // One key on what has the focus; returns the refusal, if any.
+    std::optional<errores::Negativa> Tecla(Ventana& v, const teclas::Tecla& t);
+    void TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& aceptada);
     void TeclaEnControl(Ventana& v, std::size_t control, const teclas::Tecla& t, bool& aceptada);
     void AbrirEditor(Ventana& v, std::size_t control, std::string texto);
     // The editor's value set where it goes: the bar, or the guess.
     void Fijar(Ventana& v, std::size_t control, const std::string& texto);
     bool Acepta(const Ventana& v, std::size_t control, const std::string& texto) const;
-    std::string Rechazo(const Ventana& v, std::size_t control, const std::string& intento) const;
+    errores::Negativa Rechazo(const Ventana& v, std::size_t control,
+                              const std::string& intento) const;
     void Foco(Ventana& v, bool adelante);
     std::string NombreDelFoco(const Ventana& v) const;
 
@@ -160,8 +169,9 @@ private:
         std::vector<std::pair<int, int>> antes;
     };
     std::array<Gesto, kFormularios> gestos_;
-    // What the last key's editor refused, as the script tells it.
+    // What the last key's editor refused, as it was typed.
     std::optional<std::string> rechazo_;
+    std::optional<errores::Negativa> negativa_;
 };
 
 }  // namespace trazalia::session

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A refusal is told twice: to a script in its own words, to the user of a face in the window's.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "session/guion.h"
+#include "session/sesion.h"
+
+namespace trazalia::session {
+namespace {
+
+// A script's line run through the command it names, as a face gives it; its error, or empty.
+std::string Ejecutar(Sesion& s, const std::string& linea) {
+    const std::vector<std::string_view> w = Palabras(linea);
+    if (w[0] == "click") return s.Pulsar(w[1]);
+    if (w[0] == "set") return s.Mover(w[1], w[2]);
+    if (w[0] == "key") return s.Teclas(w[1], {w.begin() + 2, w.end()});
+    if (w[0] == "guess") return s.Adivinar(w[1], w[2], w[3]);
+    if (w[0] == "write") return s.Escribir(w[1], w[2]);
+    if (w[0] == "undo") return s.Deshacer(w[1]);
+    if (w[0] == "practice")
+        return s.Practicar(w[1], w[2], w.size() > 3 ? w[3] : "", w.size() > 4 ? w[4] : "");
+    return "no such line: " + linea;
+}
+
+struct Rehuso {
+    const char* nombre;
+    std::vector<const char*> antes;
+    const char* linea;
+    const char* guion;
+    const char* usuario;
+};
+
+void PrintTo(const Rehuso& r, std::ostream* os) { *os << r.nombre; }
+
+class RehusoTest : public ::testing::TestWithParam<Rehuso> {};
+
+TEST_P(RehusoTest, AScriptHearsItsWordsAndAUserTheWindowsWords) {
+    Sesion s;
+    s.Iniciar();
+    for (const char* l : GetParam().antes) ASSERT_EQ(Ejecutar(s, l), "") << l;
+    EXPECT_EQ(Ejecutar(s, GetParam().linea), GetParam().guion);
+    ASSERT_TRUE(s.negativa());
+    EXPECT_EQ(s.negativa()->guion, GetParam().guion);
+    EXPECT_EQ(s.negativa()->usuario, GetParam().usuario);
+    // Nothing of the script's language: no window's or control's name, no command.
+    for (const char* palabra : {"Form", "HScroll", "Label", "practice", "check", "next"})
+        EXPECT_EQ(s.negativa()->usuario.find(palabra), std::string::npos) << palabra;
+}
+
+const std::vector<const char*> kForm2{"click Form1.Command1"};
+const std::vector<const char*> kEjercicio{"click Form1.Command1", "practice Form2 on 7 medio"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rehusos, RehusoTest,
+    ::testing::Values(
+        Rehuso{"VentanaCerrada",
+               {},
+               "practice Form2 check",
+               "la ventana Form2 no está a la vista",
+               "Abra la ventana del paralelogramo."},
+        Rehuso{"OtraVentanaCerrada", kForm2, "set Form3.HScroll1 5",
+               "la ventana Form3 no está a la vista", "Abra la ventana del polígono."},
+        Rehuso{"Resuelto",
+               {"click Form1.Command1", "practice Form2 on 7 medio", "guess Form2 50 10",
+                "practice Form2 check"},
+               "guess Form2 50 10",
+               "el ejercicio de Form2 ya está resuelto: «practice Form2 next» da otro",
+               "Este ejercicio ya está resuelto: «Otro ejercicio» (N) da otro."},
+        Rehuso{"Retenido", kEjercicio, "set Form2.HScroll1 5",
+               "el ejercicio de Form2 no cambia hasta comprobarlo: «practice Form2 check» lo "
+               "comprueba",
+               "El ejercicio no cambia hasta comprobarlo: pulse Intro en el dibujo o elija "
+               "«Comprobar» en su menú."},
+        Rehuso{"SinPracticar", kForm2, "practice Form2 next", "Form2 no está practicando",
+               "Active primero la práctica: «Practicar» (P)."},
+        Rehuso{"NadaQueDeshacer", kForm2, "undo Form2", "no hay cambios que deshacer en Form2",
+               "No hay nada que deshacer."},
+        Rehuso{"BarraFueraDeRango", kForm2, "key Form2.HScroll1 1 2 3 Return",
+               "valor fuera de rango «123»: Form2.HScroll1 va de 0 a 100",
+               "«123» no vale: «Magnitud del vector 1» va de 0 a 100."},
+        Rehuso{"IntentoFueraDeRango", kEjercicio, "key Form2.Label12 4 0 0 Return",
+               "valor no válido «400» en Form2.Label12: De 0 a 360, con punto: 36.6",
+               "«400» no vale. De 0 a 360, con punto: 36.6"},
+        Rehuso{"NoRecibeValor", kForm2, "write Form2.Label10 5",
+               "Form2.Label10 no recibe un valor escrito",
+               "«Magnitud de la resultante» no recibe un valor ahora."},
+        Rehuso{"SinFoco", kForm2, "key Form2.Label10 1",
+               "Form2.Label10 no recibe el foco del teclado",
+               "«Magnitud de la resultante» no recibe el teclado ahora."},
+        Rehuso{"TeclaSinEfecto", kForm2, "key Form2.Command1 A",
+               "la tecla «A» no hace nada en Form2.Command1", "Esa tecla no hace nada aquí."},
+        Rehuso{"TeclaDePantalla", kForm2, "key Form2.HScroll1 W",
+               "la tecla «W» (Hoja de ejercicios) solo actúa en pantalla, no en modo guion",
+               "«Hoja de ejercicios» no está disponible aquí."}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+std::string EnMayusculas(const char*, const char* texto, int) {
+    std::string s = texto;
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+// The user's words come in the face's language, with a code a face may key on; a command that
+// runs leaves no refusal behind.
+TEST(RehusoTest, TheUsersWordsSpeakTheFacesLanguageUntilACommandRuns) {
+    Sesion s;
+    s.PonerTraductor(EnMayusculas);
+    s.Iniciar();
+    EXPECT_EQ(s.Practicar("Form2", "check", "", ""), "la ventana Form2 no está a la vista");
+    ASSERT_TRUE(s.negativa());
+    EXPECT_EQ(s.negativa()->usuario, "ABRA LA VENTANA DEL PARALELOGRAMO.");
+    EXPECT_EQ(errores::Codigo(s.negativa()->motivo), "no-a-la-vista");
+    EXPECT_EQ(s.negativa()->datos, std::vector<std::string>{"Form2"});
+    ASSERT_EQ(s.Pulsar("Form1.Command1"), "");
+    EXPECT_FALSE(s.negativa());
+}
+
+}  // namespace
+}  // namespace trazalia::session
