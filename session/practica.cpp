@@ -120,6 +120,7 @@ void Practica::Siguiente() {
     escalaDelArrastre_.reset();
     // A value half typed into a bar's editor would change the exercise.
     ventana_.CerrarEditorDeBarra();
+    ventana_.NuevoEjercicio();
     ventana_.PrepararRevelado();
     const int n = practice::NumeroDeVectores(cual_);
     bool cambio = false;

@@ -110,6 +110,17 @@ void Sesion::Regresar(Ventana& desde) {
     Abrir(Formulario::Form1).Mostrar(true);
 }
 
+void Sesion::NuevoEjercicio(VentanaMetodo& ventana) {
+    const auto i = static_cast<std::size_t>(ventana.formulario());
+    // The steps kept would set bars of the figure before it over the exercise's, a figure the
+    // window never had.
+    historias_[i] = {};
+    if (gestos_[i].gesto == practice::Gesto::Punta) {
+        ventana.arrastre().Dejar();
+        gestos_[i] = {};
+    }
+}
+
 void Sesion::PonerVista(diagram::Vista vista, bool activa, bool redibujar) {
     vistas_.Poner(vista, activa);
     Avisar([&](Observador& o) { o.VistaCambiada(static_cast<int>(vista), activa); });
@@ -381,19 +392,10 @@ practice::Gesto Sesion::Presionar(std::string_view nombre, diagram::Punto p, dou
     return pulsacion.gesto;
 }
 
-void Sesion::DejarSiHayEjercicio(VentanaMetodo& v) {
-    Gesto& g = gestos_[static_cast<std::size_t>(v.formulario())];
-    if (g.gesto != practice::Gesto::Punta || !v.practica().Pendiente()) return;
-    Gesto dejado = std::exchange(g, Gesto{});
-    v.arrastre().Soltar();
-    Apuntar(v, Paso{std::move(dejado.antes), Barras(v), {}, false, false});
-}
-
 void Sesion::MoverPuntero(std::string_view nombre, diagram::Punto p, bool ajustar) {
     negativa_.reset();
     VentanaMetodo* v = metodo(nombre);
     if (!v) return;
-    DejarSiHayEjercicio(*v);
     switch (gestos_[static_cast<std::size_t>(v->formulario())].gesto) {
         case practice::Gesto::Punta:
             v->arrastre().Mover(p, ajustar);
@@ -410,7 +412,6 @@ void Sesion::SoltarPuntero(std::string_view nombre, diagram::Punto p, bool ajust
     negativa_.reset();
     VentanaMetodo* v = metodo(nombre);
     if (!v) return;
-    DejarSiHayEjercicio(*v);
     Gesto g = std::exchange(gestos_[static_cast<std::size_t>(v->formulario())], Gesto{});
     if (g.gesto == practice::Gesto::Intento) v->practica().MoverIntento(p, true);
     if (g.gesto != practice::Gesto::Punta) return;

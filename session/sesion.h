@@ -102,6 +102,9 @@ public:
 
     // For the windows: navigation.
     void Regresar(Ventana& desde) override;
+    // An exercise is about to set the window's vectors: what undo kept led to another figure, so
+    // it stops here, and a tip held lets go.
+    void NuevoEjercicio(VentanaMetodo& ventana) override;
     // A view of the set for both windows; with redibujar every method window redraws at once.
     void PonerVista(diagram::Vista vista, bool activa, bool redibujar);
 
@@ -136,8 +139,6 @@ private:
     void Apuntar(VentanaMetodo& v, Paso paso);
     std::vector<std::pair<int, int>> Barras(const VentanaMetodo& v) const;
     const Historia* HistoriaDe(std::string_view ventana) const;
-    // A tip held when an exercise began lets go where it is: the exercise's vectors hold still.
-    void DejarSiHayEjercicio(VentanaMetodo& v);
     void Aplicar(VentanaMetodo& v, const std::vector<std::pair<int, int>>& valores);
     // One key on what has the focus; returns the refusal, if any.
     std::optional<errores::Negativa> Tecla(Ventana& v, const teclas::Tecla& t);

@@ -57,6 +57,8 @@ public:
     // Hides the window and shows the start window.
     virtual void Regresar(Ventana& desde) = 0;
     virtual void Terminar() = 0;
+    // An exercise is about to set that window's vectors.
+    virtual void NuevoEjercicio(VentanaMetodo& ventana) = 0;
 
 protected:
     std::vector<Observador*> observadores_;
@@ -254,6 +256,8 @@ public:
     void Enfocables(bool enfocables);
     // Closes a bar's value editor without setting its value.
     void CerrarEditorDeBarra();
+    // An exercise is about to set the vectors.
+    void NuevoEjercicio() { sesion_.NuevoEjercicio(*this); }
     // What the picture shows, for screen readers: the figure, then what practice draws over it.
     // Empty while nothing is drawn.
     std::string Descripcion() const;
@@ -301,6 +305,8 @@ public:
     bool Presionar(diagram::Punto p, double alcance);
     void Mover(diagram::Punto p, bool ajustar);
     void Soltar();
+    // Lets go without a word or a redraw: what comes next draws the picture anew.
+    void Dejar() { vector_.reset(); }
     std::optional<int> vector() const { return vector_; }
 
     std::string Dibujado(canvas::Canvas&, const diagram::Resultado&) override { return {}; }

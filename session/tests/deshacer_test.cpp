@@ -105,18 +105,26 @@ TEST(DeshacerTest, ANewChangeDropsWhatWasLeftToRedo) {
     EXPECT_EQ(s.Lineas({"redo Form2"}), "no hay cambios que rehacer en Form2");
 }
 
-TEST(DeshacerTest, AnExerciseWaitingForItsCheckHoldsItsVectorsAgainstUndo) {
+// An exercise sets the bars as no user did: undo stops there, and never sets the bars of the
+// figure before it over the exercise's.
+TEST(DeshacerTest, UndoStopsAtTheExercise) {
     ConTraza s;
     ASSERT_EQ(s.Lineas(kInicio), "");
     ASSERT_EQ(s.Lineas({"practice Form2 on 7 medio"}), "");
-    EXPECT_EQ(s.Lineas({"undo Form2"}),
-              "el ejercicio de Form2 no cambia hasta comprobarlo: «practice Form2 check» lo "
-              "comprueba");
-    // Once checked, the verdict stays whatever is undone.
+    const VentanaMetodo& v = *s.sesion().metodo("Form2");
+    const practice::Ejercicio ejercicio = v.practica().ejercicio();
+    EXPECT_EQ(s.sesion().Deshechos("Form2"), 0U);
+    EXPECT_EQ(s.Lineas({"undo Form2"}), "no hay cambios que deshacer en Form2");
     ASSERT_EQ(s.Lineas({"guess Form2 50 10", "practice Form2 check"}), "");
-    ASSERT_TRUE(s.Traza().find("Form2 Practica") != std::string::npos);
-    ASSERT_EQ(s.Lineas({"undo Form2"}), "");
-    EXPECT_TRUE(s.sesion().metodo("Form2")->practica().veredicto().has_value());
+    EXPECT_EQ(s.Lineas({"undo Form2"}), "no hay cambios que deshacer en Form2");
+    // Checked, the vectors move freely; undo takes them back as far as the exercise's.
+    ASSERT_EQ(s.Lineas({"set Form2.HScroll1 7", "undo Form2"}), "");
+    EXPECT_EQ(s.Lineas({"undo Form2"}), "no hay cambios que deshacer en Form2");
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(v.HScroll(i + 1), ejercicio[static_cast<std::size_t>(i)].m);
+        EXPECT_EQ(v.HScroll(i + 3), ejercicio[static_cast<std::size_t>(i)].d);
+    }
+    EXPECT_TRUE(v.practica().veredicto().has_value());
 }
 
 }  // namespace

@@ -46,6 +46,20 @@ TEST_F(PunteroTest, ATipDraggedThroughManyMovesIsOneStepThatUndoesBothBars) {
     EXPECT_EQ(Form2().HScroll(3), 0);
 }
 
+// A tip held as an exercise begins lets go: the rest of the drag moves nothing, and leaves no step
+// back to the figure before the exercise.
+TEST_F(PunteroTest, ATipHeldAsAnExerciseBeginsLetsGoAndLeavesNoStep) {
+    ASSERT_EQ(s_.Presionar("Form2", {6317.4497, 3000}, kAlcance), practice::Gesto::Punta);
+    s_.MoverPuntero("Form2", {6000, 2800}, false);
+    ASSERT_EQ(s_.Practicar("Form2", "on", "7", "medio"), "");
+    const practice::Ejercicio ejercicio = Form2().practica().ejercicio();
+    s_.MoverPuntero("Form2", {5000, 2500}, false);
+    s_.SoltarPuntero("Form2", {4627, 2275.5}, false);
+    EXPECT_EQ(Form2().HScroll(1), ejercicio[0].m);
+    EXPECT_EQ(Form2().HScroll(3), ejercicio[0].d);
+    EXPECT_EQ(s_.Deshechos("Form2"), 0U);
+}
+
 TEST_F(PunteroTest, InPracticeAPressAtTheOriginDragsTheGuessAndOneAtATipIsRefused) {
     ASSERT_EQ(s_.Practicar("Form2", "on", "7", "medio"), "");
     const diagram::Resultado dibujo = *Form2().dibujo();
