@@ -687,12 +687,7 @@ void Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& aceptada) {
     const bool atras = t.Es("Backtab") || (t.modificadores & teclas::kShift);
     aceptada = true;
     if (tab) {
-        if (deBarra) {
-            // Without an active window no focus-out reaches the editor: it stays open behind.
-            Foco(v, !atras);
-            return;
-        }
-        // Leaving a guess's editor sets what was typed, as Return does.
+        // Leaving an editor sets what was typed, as Return does: a bar's as a guess's.
         const std::string texto = e.texto;
         if (!texto.empty() && !Acepta(v, control, texto)) {
             rechazo_ = texto;
@@ -829,6 +824,12 @@ void Sesion::TeclaEnControl(Ventana& v, std::size_t control, const teclas::Tecla
             if (m && t.Sola() && !t.texto.empty() && ValidoEnLectura(t.texto) &&
                 m->practica().Pendiente()) {
                 AbrirEditor(v, control, t.texto);
+                aceptada = true;
+            }
+            // With both of the guess's values given, Enter there checks it, as on the picture.
+            if (m && t.Sola() && (t.Es("Return") || t.Es("Enter")) && m->practica().Pendiente() &&
+                m->practica().intento()) {
+                m->practica().Comprobar();
                 aceptada = true;
             }
             return;

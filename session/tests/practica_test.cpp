@@ -298,5 +298,41 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, EscalaDelIntentoTest,
                                            Escalas{"FijaLargo", Formulario::Form2, 4, true}),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
+// Enter in r or α checks the guess once both of its values are given; with one, it waits.
+struct Intro {
+    const char* nombre;
+    std::vector<const char*> lineas;
+    bool revelado;
+    const char* error;  // the last line's
+};
+
+void PrintTo(const Intro& i, std::ostream* os) { *os << i.nombre; }
+
+class IntroEnLaLecturaTest : public ::testing::TestWithParam<Intro> {};
+
+TEST_P(IntroEnLaLecturaTest, ChecksTheGuessOnceBothValuesAreGiven) {
+    Sesion s;
+    s.Iniciar();
+    ASSERT_EQ(Ejecutar(s, "click Form1.Command1"), "");
+    ASSERT_EQ(Ejecutar(s, "practice Form2 on 7 medio"), "");
+    std::string error;
+    for (const char* l : GetParam().lineas) error = Ejecutar(s, l);
+    EXPECT_EQ(s.metodo("Form2")->practica().revelado(), GetParam().revelado);
+    EXPECT_EQ(error, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lecturas, IntroEnLaLecturaTest,
+    ::testing::Values(Intro{"EnAlfa",
+                            {"key Form2.Label10 4 2 Return", "key Form2.Label12 3 0 Return Return"},
+                            true,
+                            ""},
+                      Intro{"EnR", {"guess Form2 42 30", "key Form2.Label10 Enter"}, true, ""},
+                      Intro{"SoloR",
+                            {"key Form2.Label10 4 2 Return Return"},
+                            false,
+                            "la tecla «Return» no hace nada en Form2.Label10"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
 }  // namespace
 }  // namespace trazalia::session
