@@ -65,6 +65,14 @@ std::optional<double> Practica::EscalaRetenida() const {
 
 std::optional<double> Practica::EscalaMinima() const {
     if (!activa_ || !intento_ || !(revelado_ || ventana_.revelando())) return std::nullopt;
+    // The bars moved since the verdict: the guess goes with this redraw, and so does its length.
+    if (revelado_) {
+        const int n = practice::NumeroDeVectores(cual_);
+        practice::Ejercicio barras;
+        for (int i = 1; i <= n; ++i)
+            barras.push_back({ventana_.HScroll(i), ventana_.HScroll(i + n)});
+        if (barras != juzgados_) return std::nullopt;
+    }
     return intento_->r;
 }
 
@@ -196,6 +204,8 @@ std::optional<std::string> Practica::TomarRechazo() { return std::exchange(recha
 
 std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) {
     if (!activa_) return {};
+    // Vectors other than the judged ones: the guess and what it said were for those.
+    if (revelado_ && intento_ && dibujo.vectores != juzgados_) intento_.reset();
     std::string anuncio;
     if (dibujo.resultante && !revelado_) {
         revelado_ = true;
@@ -223,7 +233,7 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
         ventana_.Escribir(lecturaR, r ? practice::NumeroDelIntento(*r) : "");
         ventana_.Escribir(lecturaAlfa, alfa ? practice::NumeroDelIntento(*alfa) : "");
     }
-    if (veredicto_ && dibujo.resultante && dibujo.vectores == juzgados_)
+    if (intento_ && veredicto_ && dibujo.resultante && dibujo.vectores == juzgados_)
         practice::DibujarVeredicto(lienzo, dibujo, *veredicto_, intento_,
                                    ventana_.vistas()[diagram::Vista::Ecuacion]);
     return anuncio;

@@ -298,6 +298,24 @@ INSTANTIATE_TEST_SUITE_P(Ventanas, EscalaDelIntentoTest,
                                            Escalas{"FijaLargo", Formulario::Form2, 4, true}),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
+// Once the vectors change after a verdict, the guess and what it said were for other vectors: the
+// picture and its description drop them.
+TEST(VeredictoTest, NewVectorsDropTheOldGuess) {
+    Sesion s;
+    s.Iniciar();
+    for (const char* l : {"click Form1.Command1", "practice Form2 on 7 medio", "guess Form2 50 10",
+                          "practice Form2 check", "set Form2.HScroll1 7"})
+        ASSERT_EQ(Ejecutar(s, l), "") << l;
+    const VentanaMetodo& v = *s.metodo("Form2");
+    EXPECT_FALSE(v.practica().intento());
+    EXPECT_EQ(v.Descripcion().find("Su resultante"), std::string::npos) << v.Descripcion();
+    for (const canvas::Op& op : v.picture().ops()) {
+        if (const auto* l = std::get_if<canvas::LineOp>(&op)) {
+            EXPECT_FALSE(l->dashed);
+        }
+    }
+}
+
 // Enter in r or α checks the guess once both of its values are given; with one, it waits.
 struct Intro {
     const char* nombre;
