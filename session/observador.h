@@ -37,8 +37,8 @@ public:
     // A view was turned on or off.
     virtual void VistaCambiada(int /*vista*/, bool /*activa*/) {}
     // An exercise's entry for the record, as practice leaves it: a guess judged, or an exercise
-    // left unchecked (saltado) or revealed with no guess (sin-respuesta). Its date and student
-    // are empty, for the face to give.
+    // left unchecked (saltado) or revealed with no guess (sin-respuesta). Its student is the
+    // session's (Sesion::PonerAlumno), its date empty, for the face to give.
     virtual void Anotado(std::string_view /*ventana*/, const practice::Asiento& /*asiento*/) {}
     // What screen readers are to be told without moving the focus.
     virtual void Anuncio(std::string_view /*ventana*/, std::string_view /*texto*/) {}

@@ -8,6 +8,7 @@
 #include "canvas/error_reason.h"
 #include "diagram/traducible.h"
 #include "practice/intento.h"
+#include "practice/registro.h"
 #include "session/errores.h"
 
 namespace trazalia::session {
@@ -173,6 +174,11 @@ std::string Sesion::Dar(errores::Negativa negativa) {
     std::string guion = negativa.guion;
     negativa_ = std::move(negativa);
     return guion;
+}
+
+const std::string& Sesion::PonerAlumno(std::string_view nombre) {
+    alumno_ = practice::NombreLimpio(nombre);
+    return alumno_;
 }
 
 std::vector<std::pair<int, int>> Sesion::Barras(const VentanaMetodo& v) const {

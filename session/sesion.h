@@ -60,6 +60,11 @@ public:
     // (usuario, in the translator's language); none when it ran.
     const std::optional<errores::Negativa>& negativa() const { return negativa_; }
 
+    // The student whose entries practice leaves (Observador::Anotado): the name as given, one
+    // line of text (practice::NombreLimpio). Returns the name kept.
+    const std::string& PonerAlumno(std::string_view nombre);
+    const std::string& alumno() const override { return alumno_; }
+
     // The commands. ruta is WINDOW.CONTROL; ventana a window's name.
     std::string Pulsar(std::string_view ruta);
     std::string Mover(std::string_view ruta, std::string_view valor);
@@ -173,6 +178,7 @@ private:
     // What the last key's editor refused, as it was typed.
     std::optional<std::string> rechazo_;
     std::optional<errores::Negativa> negativa_;
+    std::string alumno_;
 };
 
 }  // namespace trazalia::session

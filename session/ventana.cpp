@@ -412,7 +412,9 @@ void VentanaMetodo::Rehusado(std::size_t control, std::string_view texto) {
 }
 
 void VentanaMetodo::Anotado(const practice::Asiento& asiento) {
-    sesion_.Avisar([&](Observador& o) { o.Anotado(nombre(), asiento); });
+    practice::Asiento conAlumno = asiento;
+    conAlumno.alumno = sesion_.alumno();
+    sesion_.Avisar([&](Observador& o) { o.Anotado(nombre(), conAlumno); });
 }
 
 bool Arrastre::Presionar(diagram::Punto p, double alcance) {

@@ -59,6 +59,8 @@ public:
     virtual void Terminar() = 0;
     // An exercise is about to set that window's vectors.
     virtual void NuevoEjercicio(VentanaMetodo& ventana) = 0;
+    // The student practice's entries name.
+    virtual const std::string& alumno() const = 0;
 
 protected:
     std::vector<Observador*> observadores_;
@@ -261,8 +263,8 @@ public:
     // What the picture shows, for screen readers: the figure, then what practice draws over it.
     // Empty while nothing is drawn.
     std::string Descripcion() const;
-    // Practice's refusal at that row, and an exercise's entry for the record, told to the
-    // observers.
+    // Practice's refusal at that row, and an exercise's entry for the record with the session's
+    // student, told to the observers.
     void Rehusado(std::size_t control, std::string_view texto);
     void Anotado(const practice::Asiento& asiento);
 

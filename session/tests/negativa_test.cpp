@@ -120,5 +120,28 @@ TEST(RehusoTest, TheUsersWordsSpeakTheFacesLanguageUntilACommandRuns) {
     EXPECT_FALSE(s.negativa());
 }
 
+// The name a face gives is one line of text, cleaned once here for every face, and each entry
+// practice leaves names that student.
+class Asientos final : public Observador {
+public:
+    void Anotado(std::string_view, const practice::Asiento& asiento) override {
+        alumnos.push_back(asiento.alumno);
+    }
+    std::vector<std::string> alumnos;
+};
+
+TEST(AlumnoTest, TheEntriesNameTheStudentAsTheSessionCleanedTheName) {
+    Sesion s;
+    s.Iniciar();
+    EXPECT_EQ(s.PonerAlumno(" \tAna\x1b[2J\nPérez\xC2\xA0"), "Ana[2J Pérez");
+    Asientos oyente;
+    s.AgregarObservador(oyente);
+    for (const char* l :
+         {"click Form1.Command1", "practice Form2 on 7 medio", "practice Form2 next"})
+        ASSERT_EQ(Ejecutar(s, l), "") << l;
+    s.QuitarObservador(oyente);
+    EXPECT_EQ(oyente.alumnos, std::vector<std::string>{"Ana[2J Pérez"});
+}
+
 }  // namespace
 }  // namespace trazalia::session
