@@ -43,7 +43,9 @@ public:
         QString error;
         if (RegistrarAsiento(ruta_, false, {}, asiento, &error)) return;
         ++perdidos;
-        std::cerr << "trazalia: el veredicto no se guardó: " << error.toStdString() << std::endl;
+        // The reason names the record, whose path may hold a terminal's escapes.
+        std::cerr << "trazalia: el veredicto no se guardó: "
+                  << canvas::Printable(error.toStdString()) << std::endl;
     }
     int perdidos = 0;
 

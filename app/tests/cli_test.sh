@@ -144,6 +144,10 @@ check "--resumen: NULs and escapes read past, shown escaped" 0 $? escapados
 check "--resumen /proc/version: read, and no record in it" 1 $? out_has "^  /proc/version:1: "
 "$bin" --script "$work/practica.txt" --registro /proc/version >"$work/out" 2>"$work/err"
 check "--registro /proc/version: the real reason, status 1" 1 $? not_missing
+# The record's path in that reason is escaped, as every other message escapes what it quotes.
+escapado() { one_line 'no se guardó: .*no\\x1b\[2J/r\.csv' && ! grep -q $'\e' "$work/err"; }
+"$bin" --script "$work/practica.txt" --registro "$work/no"$'\e[2J'"/r.csv" >"$work/out" 2>"$work/err"
+check "--registro with escapes in a missing folder's name: shown escaped, status 1" 1 $? escapado
 # Were it read, /dev/zero would never end: the time limit only keeps a fault from hanging the test.
 timeout 60 "$bin" --resumen /dev/zero >"$work/out" 2>"$work/err"
 check "--resumen /dev/zero: refused, status 1" 1 $? one_line "/dev/zero: es un dispositivo"
