@@ -134,6 +134,11 @@ ModoDelDibujo::ModoDelDibujo(VentanaMetodo& ventana, Practica& practica, QMenu& 
     // Moves without a button pressed show the open hand over a tip.
     ventana_.Picture1()->setMouseTracking(true);
     ventana_.Picture1()->installEventFilter(this);
+    // A picture drawn anew under a still pointer (an exercise set, a bar moved by key) may have
+    // moved a tip to it or away, or held the tips still.
+    connect(&ventana_, &VentanaMetodo::dibujado, this, [this] {
+        if (!presionado_ && sobre_) Senalar(*sobre_);
+    });
 }
 
 diagram::Punto ModoDelDibujo::EnTwips(QPointF posicion) const {
@@ -152,10 +157,14 @@ bool ModoDelDibujo::eventFilter(QObject* objeto, QEvent* evento) {
     const auto tipo = evento->type();
     if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove &&
         tipo != QEvent::MouseButtonRelease && tipo != QEvent::ContextMenu &&
-        tipo != QEvent::KeyPress && tipo != QEvent::Hide)
+        tipo != QEvent::KeyPress && tipo != QEvent::Hide && tipo != QEvent::Leave)
         return false;
     // The picture as kept: while the window is destroyed it is no longer one to call.
     if (objeto != &picture_) return false;
+    if (tipo == QEvent::Leave) {
+        sobre_.reset();
+        return false;
+    }
     if (tipo == QEvent::Hide) {
         // Esc or "Regresar" during a drag: the release will not come.
         Abandonar();
@@ -188,6 +197,7 @@ bool ModoDelDibujo::Presionar(const QMouseEvent& raton) {
     if (raton.button() != ::Qt::LeftButton || presionado_) return false;
     const diagram::Punto p = EnTwips(raton.position());
     ultimo_ = p;
+    sobre_ = p;
     switch (ventana_.sesion().Presionar(ventana_.nucleo().nombre(), p, Alcance())) {
         case practice::Gesto::Punta:
             presionado_ = true;
@@ -209,6 +219,7 @@ bool ModoDelDibujo::Mover(const QMouseEvent& raton) {
     // The button was let go where the picture could not see it.
     if (!(raton.buttons() & ::Qt::LeftButton)) Abandonar();
     ultimo_ = p;
+    sobre_ = p;
     if (presionado_) {
         ventana_.sesion().MoverPuntero(ventana_.nucleo().nombre(), p,
                                        raton.modifiers() & ::Qt::ShiftModifier);

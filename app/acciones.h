@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 #include "diagram/marco.h"
 
@@ -80,7 +81,7 @@ private:
     bool Soltar(const QMouseEvent& raton);
     // A release that will not come: the gesture lets go where it last was.
     void Abandonar();
-    // The open hand over a tip a press would grab.
+    // The open hand over a tip a press would grab, and no hand where a press is refused.
     void Senalar(diagram::Punto p);
 
     VentanaMetodo& ventana_;
@@ -90,6 +91,8 @@ private:
     // A press started a gesture, which holds the pointer until its release.
     bool presionado_ = false;
     diagram::Punto ultimo_;
+    // Where the pointer is over the picture, while it is.
+    std::optional<diagram::Punto> sobre_;
 };
 
 }  // namespace trazalia::app

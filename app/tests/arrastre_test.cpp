@@ -69,6 +69,19 @@ QPointF Punta(const VentanaMetodo& v, int k) {
     return {p.x / 15, p.y / 15};
 }
 
+// The pointer rests on a tip when an exercise is set: its tips hold still, a press there is
+// refused, and the open hand goes.
+TEST_F(ArrastreTest, NoHandWhereAPressIsRefused) {
+    VentanaMetodo& v = Metodo("Form2 1=100");
+    QWidget* picture = v.Picture1();
+    Raton(picture, QEvent::MouseMove, Punta(v, 1), ::Qt::NoButton);
+    ASSERT_EQ(picture->cursor().shape(), ::Qt::OpenHandCursor);
+    ASSERT_EQ(app.sesion().Practicar("Form2", "on", "7", "medio"), "");
+    EXPECT_EQ(picture->cursor().shape(), ::Qt::ArrowCursor);
+    Raton(picture, QEvent::MouseMove, Punta(v, 1), ::Qt::NoButton);
+    EXPECT_EQ(picture->cursor().shape(), ::Qt::ArrowCursor);
+}
+
 // 50 at 0° and 50 at 90°: r = 70.71 is the scale. Vector 1 turned up makes r = 100: while held,
 // the picture keeps 70.71 and the tip stays under the pointer; the release draws it at 100.
 TEST_F(ArrastreTest, LaPuntaSigueAlPunteroYAlSoltarSeReescala) {
