@@ -130,6 +130,23 @@ private:
     int alto_ = 0;
 };
 
+// A read-out. Those of the result take the keyboard during practice, to type a guess into: their
+// focus is marked as a button's is.
+class Lectura final : public QLabel {
+public:
+    Lectura(const QString& texto, double puntos, QWidget* parent)
+        : QLabel(texto, parent), puntos_(puntos) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (hasFocus()) MarcarFoco(*this, puntos_ > 0 ? font().pointSizeF() / puntos_ : 1);
+    }
+
+private:
+    double puntos_;
+};
+
 // Scroll-bar thumbs as square as the bar is high, as classic scroll bars have them, whatever the
 // range: the seven steps of a short bar are then seven distinct positions. The arrow buttons are
 // square as well, and their glyphs as large as they are.
@@ -309,7 +326,9 @@ QWidget* CrearControl(const Control& fila, canvas::Color fore, QWidget* parent) 
         }
         case Tipo::Label:
         case Tipo::Lectura: {
-            auto* label = new QLabel(DeLaTabla(parent, fila.texto), parent);
+            auto* label = fila.tipo == Tipo::Lectura
+                              ? new Lectura(DeLaTabla(parent, fila.texto), fila.puntos, parent)
+                              : new QLabel(DeLaTabla(parent, fila.texto), parent);
             label->setFont(Fuente(fila.puntos));
             QPalette paleta = label->palette();
             paleta.setColor(QPalette::WindowText, AColor(fila.color));

@@ -243,6 +243,15 @@ bool Practica::eventFilter(QObject* objeto, QEvent* evento) {
                         tipo == QEvent::Wheel || tipo == QEvent::ContextMenu ||
                         tipo == QEvent::KeyPress;
     if (!cambia || !nucleo().Pendiente()) return false;
+    // With both of the guess's values given, Enter in r or α checks it, as on the picture.
+    const auto [lecturaR, lecturaAlfa] = ventana_.LecturasDelResultado();
+    if (tipo == QEvent::KeyPress && nucleo().intento() &&
+        (objeto == ventana_.rotulo(lecturaR) || objeto == ventana_.rotulo(lecturaAlfa))) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla != ::Qt::Key_Return && tecla != ::Qt::Key_Enter) return false;
+        Comprobar();
+        return true;
+    }
     const auto fila = ventana_.nucleo().Indice(objeto->objectName().toStdString());
     if (!fila || !nucleo().Retiene(*fila)) return false;
     if (tipo == QEvent::KeyPress && !MueveLaBarra(*static_cast<QKeyEvent*>(evento))) return false;

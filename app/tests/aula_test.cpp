@@ -22,7 +22,9 @@
 #include "app/form3.h"
 #include "app/idioma.h"
 #include "app/tests/con_aplicacion.h"
+#include "app/ventana_metodo.h"
 #include "canvas/qt/picture_widget.h"
+#include "session/sesion.h"
 
 namespace trazalia::app {
 namespace {
@@ -195,7 +197,9 @@ TEST_F(Aula, FocusAndArrowsGrowWithTheZoom) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     app.zoom().LimitarA(QSize(3840, 2160));
     app.zoom().Fijar(2);
-    for (const char* nombre : {"Command1", "HScroll1", "Picture1"}) {
+    // The result's read-outs take the keyboard in practice, for a guess to be typed into them.
+    static_cast<VentanaMetodo&>(f).nucleo().practica().Comenzar(7, practice::Nivel::Medio);
+    for (const char* nombre : {"Command1", "HScroll1", "Picture1", "Label10", "Label12"}) {
         QWidget* w = f.control(QLatin1String(nombre));
         w->setFocus();
         const QImage imagen = w->grab().toImage();

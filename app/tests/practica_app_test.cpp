@@ -450,5 +450,27 @@ TEST_F(ConAplicacion, SavedResultsAreACopyOfTheRecord) {
     EXPECT_TRUE(dialogos->avisos.isEmpty());
 }
 
+// With both of the guess's values typed, Enter in r or α checks it, as on the picture; with one,
+// it waits for the other.
+TEST_F(ConAplicacion, EnterInTheReadOutsChecksAWholeGuess) {
+    VentanaMetodo& f = Metodo("Form2");
+    session::Practica& p = PracticaDe(f);
+    p.Comenzar(7, practice::Nivel::Medio);
+    for (auto [lectura, texto] : {std::pair{10, "42"}, std::pair{12, "30"}}) {
+        f.rotulo(lectura)->setFocus();
+        for (const char c : std::string(texto))
+            QTest::keyClicks(f.focusWidget(), QString(QChar(c)));
+        QTest::keyClick(f.focusWidget(), Qt::Key_Return);
+        ASSERT_EQ(f.focusWidget(), f.rotulo(lectura));
+        if (lectura == 10) {
+            QTest::keyClick(f.rotulo(10), Qt::Key_Return);
+            EXPECT_FALSE(p.revelado());
+        }
+    }
+    QTest::keyClick(f.rotulo(12), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(p.revelado());
+    EXPECT_EQ(p.veredicto().has_value(), true);
+}
+
 }  // namespace
 }  // namespace trazalia::app
