@@ -17,15 +17,11 @@ Destino EditorDeValor::DeLaBarra(QScrollBar* barra) {
     d.nombre = barra->accessibleName();
     d.validador = new QIntValidator(0, 9999);
     d.valor = [barra] { return QString::number(barra->value()); };
-    d.acepta = [barra](const QString& texto) {
-        bool numero = false;
-        const int valor = texto.toInt(&numero);
-        return numero && valor >= barra->minimum() && valor <= barra->maximum();
-    };
     d.pista = QCoreApplication::translate("Editor", "De %1 a %2")
                   .arg(barra->minimum())
                   .arg(barra->maximum());
-    d.fijar = [barra](const QString& texto) { barra->setValue(texto.toInt()); };
+    // Tab or a click elsewhere keeps what was typed, as a guess's editor does.
+    d.fijaAlSalir = true;
     return d;
 }
 
@@ -151,7 +147,14 @@ void EditorDeValor::Colocar() {
     if (!pista_) return;
     pista_->setFont(font());
     pista_->adjustSize();
-    pista_->move(geometry().left(), geometry().bottom() + 2);
+    // Under the editor, moved in where the read-out is near the window's edge, so that the hint
+    // is read whole.
+    QRect caja(QPoint(geometry().left(), geometry().bottom() + 2), pista_->size());
+    const QRect ventana = parentWidget()->rect();
+    if (caja.right() > ventana.right()) caja.moveRight(ventana.right());
+    if (caja.left() < ventana.left()) caja.moveLeft(ventana.left());
+    if (caja.bottom() > ventana.bottom()) caja.moveBottom(geometry().top() - 2);
+    pista_->move(caja.topLeft());
 }
 
 void EditorDeValor::keyPressEvent(QKeyEvent* event) {

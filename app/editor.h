@@ -48,7 +48,8 @@ public:
     // one editor, hidden while closed, so that opening it again and again allocates nothing.
     // Without destino.foco, the read-out is it.
     static void Enlazar(QLabel* lectura, Destino destino);
-    // What a bar's editor sets by default: the bar's value, within its range.
+    // A bar's editor: its name, its value and its range's hint; what it takes and how it is set
+    // are the window's to give (acepta, fijar).
     static Destino DeLaBarra(QScrollBar* barra);
 
     EditorDeValor(Destino destino, QLabel* lectura);

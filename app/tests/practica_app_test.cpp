@@ -472,5 +472,18 @@ TEST_F(ConAplicacion, EnterInTheReadOutsChecksAWholeGuess) {
     EXPECT_EQ(p.veredicto().has_value(), true);
 }
 
+// α's read-out is near the window's right edge: the hint of a refused value is read whole.
+TEST_F(ConAplicacion, TheHintOfARefusedDirectionIsWithinTheWindow) {
+    VentanaMetodo& f = Metodo("Form2");
+    PracticaDe(f).Comenzar(7, practice::Nivel::Medio);
+    f.rotulo(12)->setFocus();
+    for (const QChar c : QStringLiteral("400")) QTest::keyClicks(f.focusWidget(), QString(c));
+    QTest::keyClick(f.focusWidget(), Qt::Key_Return);
+    auto* editor = qobject_cast<EditorDeValor*>(f.focusWidget());
+    ASSERT_TRUE(editor && editor->pista() && editor->pista()->isVisible());
+    EXPECT_TRUE(f.rect().contains(editor->pista()->geometry()))
+        << editor->pista()->geometry().right() << " > " << f.rect().right();
+}
+
 }  // namespace
 }  // namespace trazalia::app
