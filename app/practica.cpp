@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include "app/ventana_metodo.h"
 #include "canvas/qt/picture_widget.h"
 #include "practice/intento.h"
+#include "practice/registro.h"
 #include "session/sesion.h"
 
 namespace trazalia::app {
@@ -40,12 +42,6 @@ const QString& ClaveAlumno() {
 
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// A name is one line of text: control characters (a pasted newline, a terminal's escapes) go.
-QString SinControles(QString nombre) {
-    nombre.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
-    return nombre;
 }
 
 std::string Semilla() { return std::to_string(QRandomGenerator::global()->generate()); }
@@ -93,6 +89,8 @@ Practica::Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos&
         const std::string guardado = Ajustes().value(ClaveNivel()).toString().toStdString();
         if (const auto n = practice::NivelDeNombre(guardado))
             ventana_.sesion().Nivel(ventana_.nucleo().nombre(), practice::Nombre(*n), 0);
+        // The core keeps the name as it keeps every name, whatever an older run saved.
+        ventana_.sesion().PonerAlumno(Ajustes().value(ClaveAlumno()).toString().toStdString());
     }
     niveles_ = new QMenu(QCoreApplication::translate("Practica", "Nivel"), &ventana_);
     grupo_ = new QActionGroup(this);
@@ -107,8 +105,12 @@ Practica::Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos&
     nombre_ = new QAction(QCoreApplication::translate("Practica", "Nombre…"), this);
     connect(nombre_, &QAction::triggered, this, &Practica::PedirNombre);
     guardar_ = new QAction(QCoreApplication::translate("Practica", "Guardar resultados…"), this);
-    connect(guardar_, &QAction::triggered, this,
-            [this] { GuardarCopiaDelRegistro(dialogos_, &ventana_, ajustes_.registro); });
+    connect(guardar_, &QAction::triggered, this, [this] {
+        GuardarCopiaDelRegistro(dialogos_, &ventana_, ajustes_.registro,
+                                Q(practice::NombreDeResultados(
+                                    ventana_.sesion().alumno(),
+                                    QDate::currentDate().toString(::Qt::ISODate).toStdString())));
+    });
     EnlazarLecturas();
     Seguir();
 }
@@ -263,13 +265,8 @@ void Practica::Anotado(const practice::Asiento& asiento) {
     const QString ruta = ajustes_.registro;
     if (ruta.isEmpty()) return;
     QString error;
-    if (!RegistrarAsiento(ruta, ajustes_.recuerda, Alumno().toStdString(), asiento, &error))
+    if (!RegistrarAsiento(ruta, ajustes_.recuerda, asiento.alumno, asiento, &error))
         emit noRegistrado(error);
-}
-
-// Remembered between runs on screen; in this run only otherwise.
-QString Practica::Alumno() const {
-    return ajustes_.recuerda ? Ajustes().value(ClaveAlumno()).toString() : alumno_;
 }
 
 void Practica::PedirNombre() {
@@ -277,10 +274,11 @@ void Practica::PedirNombre() {
         dialogos_.Texto(&ventana_, QCoreApplication::translate("Practica", "Nombre"),
                         QCoreApplication::translate(
                             "Practica", "Nombre del alumno, para el registro de resultados:"),
-                        Alumno());
+                        Q(ventana_.sesion().alumno()));
     if (!nombre) return;
-    alumno_ = SinControles(*nombre).trimmed();
-    if (ajustes_.recuerda) Ajustes().setValue(ClaveAlumno(), alumno_);
+    // Remembered between runs on screen; in this run only otherwise.
+    const std::string& alumno = ventana_.sesion().PonerAlumno(nombre->toStdString());
+    if (ajustes_.recuerda) Ajustes().setValue(ClaveAlumno(), Q(alumno));
 }
 
 }  // namespace trazalia::app

@@ -33,8 +33,9 @@ struct AjustesDePractica {
 };
 
 // Practice on screen, the face of the core's practice in one method window: its menu entries are
-// the core's commands, the guess may be typed into the result read-outs, a held exercise's bars
-// refuse what would move them, and each verdict goes into the record with the student's name.
+// the core's commands, the guess may be typed into the result read-outs (Enter there checks it), a
+// held exercise's bars refuse what would move them, and each verdict goes into the record with the
+// student's name, which the core keeps.
 class Practica final : public QObject {
     Q_OBJECT
 public:
@@ -79,7 +80,6 @@ private:
     void PedirNombre();
     // The first practice of a run on screen asks the name, once the window shows the exercise.
     void PedirNombreLaPrimeraVez();
-    QString Alumno() const;
 
     VentanaMetodo& ventana_;
     AjustesDePractica& ajustes_;
@@ -91,7 +91,6 @@ private:
     QAction* guardar_ = nullptr;
     QMenu* niveles_ = nullptr;
     QActionGroup* grupo_ = nullptr;
-    QString alumno_;
 };
 
 }  // namespace trazalia::app

@@ -29,7 +29,8 @@ bool RegistrarAsiento(const QString& ruta, bool crear, const std::string& alumno
                               ruta, error);
 }
 
-void GuardarCopiaDelRegistro(Dialogos& dialogos, QWidget* ventana, const QString& ruta) {
+void GuardarCopiaDelRegistro(Dialogos& dialogos, QWidget* ventana, const QString& ruta,
+                             const QString& nombre) {
     QFile registro(ruta);
     if (ruta.isEmpty() || !registro.exists()) {
         dialogos.Aviso(ventana, QCoreApplication::translate("Practica", "No hay resultados"),
@@ -37,7 +38,7 @@ void GuardarCopiaDelRegistro(Dialogos& dialogos, QWidget* ventana, const QString
                            "Practica", "Todavía no se ha registrado ningún veredicto."));
         return;
     }
-    const QString destino = dialogos.ArchivoParaGuardar(ventana, QStringLiteral("practica.csv"));
+    const QString destino = dialogos.ArchivoParaGuardar(ventana, nombre);
     if (destino.isEmpty()) return;
     QString error;
     errno = 0;

@@ -20,8 +20,9 @@ class Dialogos;
 bool RegistrarAsiento(const QString& ruta, bool crear, const std::string& alumno,
                       practice::Asiento asiento, QString* error);
 
-// Asks where to save a copy of the record at ruta and writes it there; says so when there is no
-// record yet or the copy fails.
-void GuardarCopiaDelRegistro(Dialogos& dialogos, QWidget* ventana, const QString& ruta);
+// Asks where to save a copy of the record at ruta, offering that name, and writes it there; says so
+// when there is no record yet or the copy fails.
+void GuardarCopiaDelRegistro(Dialogos& dialogos, QWidget* ventana, const QString& ruta,
+                             const QString& nombre);
 
 }  // namespace trazalia::app

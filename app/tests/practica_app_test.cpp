@@ -4,6 +4,7 @@
 // be written told to the user.
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QDate>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -429,7 +430,8 @@ TEST_F(ConAplicacion, EveryExerciseLeavesItsLineInTheRecord) {
     EXPECT_TRUE(lineas[2].endsWith(",sin-respuesta"));
 }
 
-// "Guardar resultados…" offers a CSV file and writes a copy of the record there.
+// "Guardar resultados…" offers a CSV file named after the student and the day, so that a class's
+// copies do not overwrite one another, and writes a copy of the record there.
 TEST_F(ConAplicacion, SavedResultsAreACopyOfTheRecord) {
     auto* dialogos = new DialogosFijos;
     app.setDialogos(std::unique_ptr<Dialogos>(dialogos));
@@ -437,11 +439,13 @@ TEST_F(ConAplicacion, SavedResultsAreACopyOfTheRecord) {
     app.setRegistro(carpeta.filePath(QStringLiteral("registro.csv")));
     dialogos->ruta = carpeta.filePath(QStringLiteral("copia.csv"));
     VentanaMetodo& f = Metodo("Form2");
+    app.sesion().PonerAlumno("Ana Pérez");
     PracticaDe(f).Comenzar(7, practice::Nivel::Medio);
     ASSERT_TRUE(PracticaDe(f).Adivinar({50, 0}));
     f.boton(1)->click();
     AccionesDelDibujo::De(f).practica().accionGuardar()->trigger();
-    EXPECT_EQ(dialogos->ofrecido, QStringLiteral("practica.csv"));
+    EXPECT_EQ(dialogos->ofrecido,
+              QStringLiteral("Ana_Pérez-%1.csv").arg(QDate::currentDate().toString(Qt::ISODate)));
     QFile registro(app.registro()), copia(dialogos->ruta);
     ASSERT_TRUE(registro.open(QIODevice::ReadOnly) && copia.open(QIODevice::ReadOnly));
     const QByteArray bytes = copia.readAll();
