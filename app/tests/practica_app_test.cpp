@@ -489,5 +489,32 @@ TEST_F(ConAplicacion, TheHintOfARefusedDirectionIsWithinTheWindow) {
         << editor->pista()->geometry().right() << " > " << f.rect().right();
 }
 
+// While an exercise waits there is nothing to undo, and the menu says so; once checked, undo takes
+// a moved bar back as far as the exercise's value.
+TEST_F(ConAplicacion, UndoIsOffWhileAnExerciseWaits) {
+    VentanaMetodo& f = Metodo("Form2 1=50");
+    QAction* deshacer = AccionesDelDibujo::De(f).accionDeshacer();
+    QMenu* menu = nullptr;
+    for (QMenu* m : f.findChildren<QMenu*>())
+        if (m->actions().contains(deshacer)) menu = m;
+    ASSERT_TRUE(menu);
+    const auto habilitado = [&] {
+        menu->popup(f.mapToGlobal(QPoint(0, 0)));
+        const bool si = deshacer->isEnabled();
+        menu->close();
+        return si;
+    };
+    EXPECT_TRUE(habilitado());
+    PracticaDe(f).Comenzar(7, practice::Nivel::Medio);
+    EXPECT_FALSE(habilitado());
+    CaraDe(f).accionComprobar()->trigger();
+    EXPECT_FALSE(habilitado());
+    const int ejercicio = f.barra(1)->value();
+    f.barra(1)->setValue(ejercicio == 50 ? 51 : 50);
+    EXPECT_TRUE(habilitado());
+    deshacer->trigger();
+    EXPECT_EQ(f.barra(1)->value(), ejercicio);
+}
+
 }  // namespace
 }  // namespace trazalia::app
