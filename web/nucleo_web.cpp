@@ -710,9 +710,13 @@ public:
     // student, once; empty for any other number.
     std::string asiento(int n, const std::string& fecha, const std::string& alumno) {
         const std::optional<practice::Asiento> a = registro_.Tomar(n);
-        return a ? LineaDelAsiento(*a, fecha, alumno) : std::string();
+        return a ? LineaDelAsiento(*a, fecha, practice::NombreLimpio(alumno)) : std::string();
     }
     std::string cabeceraDelRegistro() const { return std::string(practice::CabeceraDelRegistro()); }
+    // The name a student's download is offered under: the name and the date, as the desktop's.
+    std::string nombreDeResultados(const std::string& alumno, const std::string& fecha) const {
+        return practice::NombreDeResultados(practice::NombreLimpio(alumno), fecha);
+    }
     // A worksheet in the page's language; its options one a line (nucleo_practica.h).
     std::string hoja(const std::string& opciones, double relojDeSemilla) const {
         return HojaComoJson(opciones, static_cast<std::uint32_t>(relojDeSemilla),
@@ -725,8 +729,11 @@ public:
     }
 
 private:
+    // A command's refusal in the user's words and language, where the core gave them; the
+    // script's words name commands and windows the student never sees.
     std::string Fin(std::string_view error) {
         std::string e(error);
+        if (const auto& n = sesion_.negativa(); !e.empty() && n && n->guion == e) e = n->usuario;
         if (e.empty()) e = sesion_.TomarFallo();
         return registro_.Respuesta(e);
     }
@@ -791,6 +798,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("hoja", &Nucleo::hoja)
         .function("moodle", &Nucleo::moodle)
         .function("cabeceraDelRegistro", &Nucleo::cabeceraDelRegistro)
+        .function("nombreDeResultados", &Nucleo::nombreDeResultados)
         .function("terminado", &Nucleo::terminado)
         .function("version", &Nucleo::version);
 }

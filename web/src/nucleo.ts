@@ -115,6 +115,7 @@ export interface Nucleo {
   // numbered, once, and the file's header; a worksheet from its options, one a line.
   asiento(n: number, fecha: string, alumno: string): string;
   cabeceraDelRegistro(): string;
+  nombreDeResultados(alumno: string, fecha: string): string;
   hoja(opciones: string, relojDeSemilla: number): string;
   // Its question bank for Moodle, as JSON {error, xml}.
   moodle(opciones: string, relojDeSemilla: number): string;

@@ -93,10 +93,12 @@ function anotar(nucleo: Nucleo, n: number, fecha: string): void {
   }
 }
 
-// Saves the record as practica.csv; false when it holds nothing yet.
+// Saves the record under the student's name and the date, so that a class's files do not
+// collide; false when it holds nothing yet.
 function descargarRegistro(nucleo: Nucleo): boolean {
   if (lineasDelRegistro().length === 0) return false;
-  descargar('practica.csv', registroCsv(nucleo.cabeceraDelRegistro()));
+  descargar(nucleo.nombreDeResultados(alumno(), fechaIso(new Date()).slice(0, 10)),
+            registroCsv(nucleo.cabeceraDelRegistro()));
   return true;
 }
 

@@ -247,6 +247,12 @@ async function almacenamiento() {
     const { pagina, errores, menu } = await practicando(contexto);
     const aviso = pagina.locator('#sin-guardar');
     assert.ok(await aviso.isHidden());
+    // A refusal in the student's words: no command or window name of the script language.
+    await menu.getByLabel('Módulo de su resultante').fill('-5');
+    await menu.getByLabel('Dirección de su resultante').fill('30');
+    await menu.getByRole('button', { name: 'Comprobar' }).click();
+    const negativa = await menu.locator('.practica-error').textContent();
+    assert.ok(negativa && !/Form\d|guess|practice/.test(negativa), negativa);
     await menu.getByLabel('Módulo de su resultante').fill('50');
     await menu.getByLabel('Dirección de su resultante').fill('30');
     await menu.getByRole('button', { name: 'Comprobar' }).click();
@@ -257,6 +263,8 @@ async function almacenamiento() {
       pagina.waitForEvent('download'),
       aviso.getByRole('button', { name: 'Descargar resultados' }).click(),
     ]);
+    // Offered under the student's name and the date, as the desktop offers it.
+    assert.match(descarga.suggestedFilename(), /^Ana-\d{4}-\d{2}-\d{2}\.csv$/);
     const csv = join(perfil, 'practica.csv');
     await descarga.saveAs(csv);
     const lineas = readFileSync(csv, 'utf8').trim().split('\n');
