@@ -129,22 +129,6 @@ TEST_F(Aula, TheGuideNamesEveryKeyOfEveryWindow) {
     EXPECT_TRUE(Nombrada(tabla, QKeySequence(Qt::Key_PageUp), QString()));
 }
 
-// English translators for one test, gone with it.
-class EnIngles {
-public:
-    EnIngles() : antes_(qApp->findChildren<QTranslator*>()) {
-        InstalarIdioma(QStringLiteral("en"), true);
-    }
-    ~EnIngles() {
-        InstalarIdioma(QStringLiteral("es"), false);
-        for (QTranslator* t : qApp->findChildren<QTranslator*>())
-            if (!antes_.contains(t)) delete t;
-    }
-
-private:
-    QList<QTranslator*> antes_;
-};
-
 TEST_F(Aula, TheGuideInEnglishSaysWhatItsKeysDoInEnglish) {
     const EnIngles ingles;
     Ventana& f = Hacer("Form2");

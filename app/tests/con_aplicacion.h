@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QScrollBar>
 #include <QStringList>
+#include <QTranslator>
 
 #include "app/aplicacion.h"
 #include "app/form1.h"
+#include "app/idioma.h"
 #include "app/ventana_metodo.h"
 
 namespace trazalia::app {
@@ -33,6 +36,22 @@ protected:
     VentanaMetodo& Metodo(const char* guion) { return static_cast<VentanaMetodo&>(Hacer(guion)); }
 
     Aplicacion app;
+};
+
+// English translators for one test, gone with it.
+class EnIngles {
+public:
+    EnIngles() : antes_(qApp->findChildren<QTranslator*>()) {
+        InstalarIdioma(QStringLiteral("en"), true);
+    }
+    ~EnIngles() {
+        InstalarIdioma(QStringLiteral("es"), false);
+        for (QTranslator* t : qApp->findChildren<QTranslator*>())
+            if (!antes_.contains(t)) delete t;
+    }
+
+private:
+    QList<QTranslator*> antes_;
 };
 
 }  // namespace trazalia::app

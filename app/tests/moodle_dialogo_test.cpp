@@ -35,7 +35,8 @@ struct Registro final : Dialogos {
     }
     void Aviso(QWidget*, const QString& t, const QString& x) override { avisos << t + u'|' + x; }
     void Imprimir(QWidget*, const std::function<void(QPrinter&)>&) override {}
-    std::optional<QString> Texto(QWidget*, const QString&, const QString&, const QString&) override {
+    std::optional<QString> Texto(QWidget*, const QString&, const QString&,
+                                 const QString&) override {
         return std::nullopt;
     }
     QString ruta;
@@ -104,7 +105,8 @@ TEST_F(ExportarMoodle, TheSheetsOptionsAsAQuestionBankOrItsFailureTold) {
     EXPECT_TRUE(Leido(QStringLiteral("banco.xml")) == practice::BancoDeMoodle(opciones).at(0));
     EXPECT_TRUE(dialogos->avisos.isEmpty());
 
-    listas[3]->setCurrentIndex(listas[3]->findData(static_cast<int>(practice::FormatoDeMoodle::Numerico)));
+    listas[3]->setCurrentIndex(
+        listas[3]->findData(static_cast<int>(practice::FormatoDeMoodle::Numerico)));
     dialogos->ruta = carpeta.filePath(QStringLiteral("numerico.xml"));
     exportar->click();
     EXPECT_TRUE(Leido(QStringLiteral("numerico.xml")) ==
@@ -130,22 +132,6 @@ TEST_F(ExportarMoodle, TheSheetsOptionsAsAQuestionBankOrItsFailureTold) {
     ASSERT_EQ(dialogos->avisos.size(), 1);
     EXPECT_TRUE(dialogos->avisos[0].startsWith(QStringLiteral("No se pudo exportar a Moodle|")));
 }
-
-// English translators for one test, gone with it.
-class EnIngles {
-public:
-    EnIngles() : antes_(qApp->findChildren<QTranslator*>()) {
-        InstalarIdioma(QStringLiteral("en"), true);
-    }
-    ~EnIngles() {
-        InstalarIdioma(QStringLiteral("es"), false);
-        for (QTranslator* t : qApp->findChildren<QTranslator*>())
-            if (!antes_.contains(t)) delete t;
-    }
-
-private:
-    QList<QTranslator*> antes_;
-};
 
 // In English the sheet's PDF is offered under an English name, as a PDF document.
 TEST_F(ExportarMoodle, TheSheetIsOfferedInTheUsersLanguage) {

@@ -3,6 +3,8 @@
 
 #include <expat.h>
 
+#include <algorithm>
+
 #include <map>
 #include <optional>
 #include <string>
@@ -34,12 +36,20 @@ struct Nodo {
     }
 };
 
-// The document's root, or nothing where expat finds it not well-formed.
-inline std::optional<Nodo> LeerXml(std::string_view documento) {
+// Which pieces of character data a reader keeps (expat hands them over as it finds them).
+using Conservar = bool (*)(std::string_view pieza);
+inline bool Todas(std::string_view) { return true; }
+
+// The document's root, or nothing where expat finds it not well-formed. The document is fed in
+// pieces of trozo bytes, as a reader that reads a file in pieces does, and each piece of character
+// data that conservar refuses is dropped.
+inline std::optional<Nodo> LeerXml(std::string_view documento, Conservar conservar = Todas,
+                                   std::size_t trozo = std::string_view::npos) {
     struct Estado {
         Nodo raiz;
         std::vector<Nodo*> pila;
-    } estado;
+        Conservar conservar;
+    } estado{{}, {}, conservar};
     estado.pila.push_back(&estado.raiz);
     XML_Parser p = XML_ParserCreate("UTF-8");
     XML_SetUserData(p, &estado);
@@ -54,10 +64,18 @@ inline std::optional<Nodo> LeerXml(std::string_view documento) {
         },
         [](void* d, const XML_Char*) { static_cast<Estado*>(d)->pila.pop_back(); });
     XML_SetCharacterDataHandler(p, [](void* d, const XML_Char* s, int n) {
-        static_cast<Estado*>(d)->pila.back()->texto.append(s, static_cast<std::size_t>(n));
+        auto& e = *static_cast<Estado*>(d);
+        const std::string_view pieza(s, static_cast<std::size_t>(n));
+        if (e.conservar(pieza)) e.pila.back()->texto.append(pieza);
     });
-    const bool bien =
-        XML_Parse(p, documento.data(), static_cast<int>(documento.size()), 1) == XML_STATUS_OK;
+    bool bien = true;
+    for (std::size_t i = 0;; i += trozo) {
+        const std::size_t desde = std::min(i, documento.size());
+        const bool ultimo = trozo >= documento.size() - desde;
+        const std::string_view parte = documento.substr(desde, trozo);
+        bien = XML_Parse(p, parte.data(), static_cast<int>(parte.size()), ultimo) == XML_STATUS_OK;
+        if (!bien || ultimo) break;
+    }
     XML_ParserFree(p);
     if (!bien || estado.raiz.hijos.size() != 1) return std::nullopt;
     return std::move(estado.raiz.hijos[0]);

@@ -200,7 +200,8 @@ std::string Acortar(std::string_view texto, std::size_t ideal) {
     const std::size_t izquierda = ideal - 3;
     std::size_t corte = izquierda;
     for (; corte > 0; --corte) {
-        const std::string c = Primeros(Primeros(texto, corte + 1).substr(Primeros(texto, corte).size()), 1);
+        const std::string c =
+            Primeros(Primeros(texto, corte + 1).substr(Primeros(texto, corte).size()), 1);
         if (c == "." || c == " " || c.size() > 2) {
             ++corte;
             break;
@@ -213,40 +214,11 @@ std::string Acortar(std::string_view texto, std::size_t ideal) {
 }  // namespace
 
 std::optional<Nodo> LeerComoMoodle(std::string_view documento) {
-    struct Estado {
-        Nodo raiz;
-        std::vector<Nodo*> pila;
-    } estado;
-    estado.pila.push_back(&estado.raiz);
-    XML_Parser p = XML_ParserCreate("UTF-8");
-    XML_SetUserData(p, &estado);
-    XML_SetElementHandler(
-        p,
-        [](void* d, const XML_Char* nombre, const XML_Char** atributos) {
-            auto& e = *static_cast<Estado*>(d);
-            Nodo& hijo = e.pila.back()->hijos.emplace_back();
-            hijo.nombre = nombre;
-            for (int i = 0; atributos[i]; i += 2) hijo.atributos[atributos[i]] = atributos[i + 1];
-            e.pila.push_back(&hijo);
-        },
-        [](void* d, const XML_Char*) { static_cast<Estado*>(d)->pila.pop_back(); });
-    // handle_characterdata: a piece is kept when it is "0" or holds something but white space.
-    XML_SetCharacterDataHandler(p, [](void* d, const XML_Char* s, int n) {
-        const std::string_view pieza(s, static_cast<std::size_t>(n));
-        if (pieza == "0" || !SoloEspacios(pieza))
-            static_cast<Estado*>(d)->pila.back()->texto.append(pieza);
-    });
-    bool bien = true;
-    constexpr std::size_t kTrozo = 4096;
-    for (std::size_t i = 0;; i += kTrozo) {
-        const bool ultimo = i + kTrozo >= documento.size();
-        const std::string_view trozo = documento.substr(i, kTrozo);
-        bien = XML_Parse(p, trozo.data(), static_cast<int>(trozo.size()), ultimo) == XML_STATUS_OK;
-        if (!bien || ultimo) break;
-    }
-    XML_ParserFree(p);
-    if (!bien || estado.raiz.hijos.size() != 1) return std::nullopt;
-    return std::move(estado.raiz.hijos[0]);
+    // handle_characterdata keeps a piece when it is "0" or holds something but white space, and
+    // the file is read 4096 bytes at a time.
+    return LeerXml(
+        documento, [](std::string_view pieza) { return pieza == "0" || !SoloEspacios(pieza); },
+        4096);
 }
 
 std::string Recortado(std::string_view texto) {
@@ -286,10 +258,12 @@ std::vector<std::string> CategoriasDeLaRuta(std::string_view ruta) {
     }
     const std::string& primero = nombres[0];
     if (primero.size() > 2 && primero.front() == '$' && primero.back() == '$' &&
-        std::all_of(primero.begin() + 1, primero.end() - 1, [](char c) { return c >= 'a' && c <= 'z'; }))
+        std::all_of(primero.begin() + 1, primero.end() - 1,
+                    [](char c) { return c >= 'a' && c <= 'z'; }))
         nombres.erase(nombres.begin());
     // Since Moodle 3.5 every category lies below the context's "top".
-    if (nombres.empty() || nombres[0] != "top" || nombres.size() < 3) nombres.insert(nombres.begin(), "top");
+    if (nombres.empty() || nombres[0] != "top" || nombres.size() < 3)
+        nombres.insert(nombres.begin(), "top");
     std::vector<std::string> hechas;
     for (std::size_t k = 1; k < nombres.size(); ++k) {
         // A category named "top" that does not exist is skipped, not made.

@@ -144,19 +144,6 @@ TEST(Hoja, EsLaPracticaDeCadaVentana) {
         EXPECT_EQ(ambos[i].ventana, i % 2 == 0 ? Ventana::Form2 : Ventana::Form3);
 }
 
-// Each exercise of a mixed sheet is drawn on its own: neighbours share a vector only by chance,
-// about once in 36 000 pairs of vectors at this level, not as draws used twice would make them.
-TEST(Hoja, AmbosMetodosSinVectoresRepetidos) {
-    int repetidos = 0;
-    for (std::uint32_t semilla = 1; semilla <= 50; ++semilla) {
-        const auto hoja = EjerciciosDeHoja(semilla, Nivel::Dificil, Metodo::Ambos, 6);
-        for (std::size_t i = 1; i < hoja.size(); ++i)
-            for (const diagram::Entrada& v : hoja[i].vectores)
-                for (const diagram::Entrada& w : hoja[i - 1].vectores) repetidos += v == w;
-    }
-    EXPECT_LE(repetidos, 2);
-}
-
 TEST(Nombres, DeNivelesYMetodos) {
     for (Nivel n : {Nivel::Facil, Nivel::Medio, Nivel::Dificil})
         EXPECT_EQ(NivelDeNombre(Nombre(n)), n);

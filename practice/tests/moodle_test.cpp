@@ -685,16 +685,6 @@ TEST(MoodleTest, ACategoryThenOneClozeQuestionPerExerciseWithItsPictures) {
     }
 }
 
-TEST(MoodleTest, SameOptionsSameBytes) {
-    OpcionesDeHoja opciones;
-    opciones.semilla = 77;
-    opciones.ejercicios = 4;
-    const std::vector<std::string> banco = BancoDeMoodle(opciones);
-    EXPECT_EQ(BancoDeMoodle(opciones), banco);
-    opciones.semilla = 78;
-    EXPECT_NE(BancoDeMoodle(opciones), banco);
-}
-
 // The answers worth 100 % are the worksheet's key for the same options.
 TEST(MoodleTest, AnswersAreTheWorksheetsKey) {
     OpcionesDeHoja opciones;

@@ -8,23 +8,12 @@
 
 #include "session/guion.h"
 #include "session/sesion.h"
+#include "session/tests/por_lineas.h"
 
 namespace trazalia::session {
 namespace {
 
-// A script's line run through the command it names, as a face gives it; its error, or empty.
-std::string Ejecutar(Sesion& s, const std::string& linea) {
-    const std::vector<std::string_view> w = Palabras(linea);
-    if (w[0] == "click") return s.Pulsar(w[1]);
-    if (w[0] == "set") return s.Mover(w[1], w[2]);
-    if (w[0] == "key") return s.Teclas(w[1], {w.begin() + 2, w.end()});
-    if (w[0] == "guess") return s.Adivinar(w[1], w[2], w[3]);
-    if (w[0] == "write") return s.Escribir(w[1], w[2]);
-    if (w[0] == "undo") return s.Deshacer(w[1]);
-    if (w[0] == "practice")
-        return s.Practicar(w[1], w[2], w.size() > 3 ? w[3] : "", w.size() > 4 ? w[4] : "");
-    return "no such line: " + linea;
-}
+using pruebas::Ejecutar;
 
 struct Rehuso {
     const char* nombre;
@@ -122,25 +111,18 @@ TEST(RehusoTest, TheUsersWordsSpeakTheFacesLanguageUntilACommandRuns) {
 
 // The name a face gives is one line of text, cleaned once here for every face, and each entry
 // practice leaves names that student.
-class Asientos final : public Observador {
-public:
-    void Anotado(std::string_view, const practice::Asiento& asiento) override {
-        alumnos.push_back(asiento.alumno);
-    }
-    std::vector<std::string> alumnos;
-};
-
 TEST(AlumnoTest, TheEntriesNameTheStudentAsTheSessionCleanedTheName) {
     Sesion s;
     s.Iniciar();
     EXPECT_EQ(s.PonerAlumno(" \tAna\x1b[2J\nPérez\xC2\xA0"), "Ana[2J Pérez");
-    Asientos oyente;
+    pruebas::Asientos oyente;
     s.AgregarObservador(oyente);
     for (const char* l :
          {"click Form1.Command1", "practice Form2 on 7 medio", "practice Form2 next"})
         ASSERT_EQ(Ejecutar(s, l), "") << l;
     s.QuitarObservador(oyente);
-    EXPECT_EQ(oyente.alumnos, std::vector<std::string>{"Ana[2J Pérez"});
+    ASSERT_EQ(oyente.asientos.size(), 1u);
+    EXPECT_EQ(oyente.asientos[0].alumno, "Ana[2J Pérez");
 }
 
 }  // namespace
