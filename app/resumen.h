@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-
 namespace trazalia::app {
 
 // Which names are one student's, for practice::Resumen: without spaces around, in Unicode NFC and

@@ -33,8 +33,7 @@ void BancoDe200(benchmark::State& state) {
     state.counters["MB"] = static_cast<double>(bytes) / 1e6;
     state.counters["archivos"] = static_cast<double>(banco.size());
     state.counters["MB_mayor"] = static_cast<double>(mayor) / 1e6;
-    state.counters["kB_por_ejercicio"] =
-        static_cast<double>(bytes) / 1e3 / opciones.ejercicios;
+    state.counters["kB_por_ejercicio"] = static_cast<double>(bytes) / 1e3 / opciones.ejercicios;
 }
 BENCHMARK(BancoDe200)
     ->ArgName("formato")

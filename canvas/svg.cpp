@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <map>
+#include <numbers>
 #include <optional>
+#include <string>
 #include <tuple>
 #include <utility>
-#include <string>
 #include <variant>
 
 #include "canvas/numeros.h"
@@ -171,8 +171,8 @@ public:
     void operator()(const CircleOp& op) {
         const double start = std::abs(static_cast<double>(op.start));
         const double end = std::abs(static_cast<double>(op.end));
-        Arco(op.centre, op.radius, {op.color, std::max(op.width, 1) * kTwipsPerPixel, false},
-             start, start > end ? end - start + 2 * std::numbers::pi : end - start, op.start < 0,
+        Arco(op.centre, op.radius, {op.color, std::max(op.width, 1) * kTwipsPerPixel, false}, start,
+             start > end ? end - start + 2 * std::numbers::pi : end - start, op.start < 0,
              op.end < 0);
     }
 
@@ -277,8 +277,8 @@ private:
         Hasta(Twips(b.x), Twips(b.y));
     }
 
-    void Arco(Point c, float radius, const Trazo& trazo, double start, double span,
-              bool fromCentre, bool toCentre) {
+    void Arco(Point c, float radius, const Trazo& trazo, double start, double span, bool fromCentre,
+              bool toCentre) {
         Estilo(trazo);
         const auto x = [&](double a) { return Twips(c.x + radius * std::cos(a)); };
         const auto y = [&](double a) { return Twips(c.y - radius * std::sin(a)); };
@@ -335,9 +335,10 @@ private:
         }
         const std::string escapado = EscaparXml(text);
         // Without xml:space, spaces at either end or side by side would be collapsed.
-        const bool espacios = escapado.find_first_of("\t\n\r") != std::string::npos ||
-                              escapado.find("  ") != std::string::npos ||
-                              (!escapado.empty() && (escapado.front() == ' ' || escapado.back() == ' '));
+        const bool espacios =
+            escapado.find_first_of("\t\n\r") != std::string::npos ||
+            escapado.find("  ") != std::string::npos ||
+            (!escapado.empty() && (escapado.front() == ' ' || escapado.back() == ' '));
         out_ += "<text x=\"" + std::to_string(Twips(at.x)) + "\" y=\"" +
                 std::to_string(Twips(at.y)) + '"' + (espacios ? " xml:space=\"preserve\"" : "") +
                 '>' + escapado + "</text>";
@@ -408,21 +409,21 @@ std::string SvgCompacto(const Picture& picture, double escala) {
     // The commonest width of the window's lines, as they are drawn: in twips.
     std::map<double, int> anchos;
     for (const Op& op : picture.ops()) {
-        if (const auto* l = std::get_if<LineOp>(&op)) ++anchos[std::max(l->width, 1) * kTwipsPerPixel];
-        if (const auto* c = std::get_if<CircleOp>(&op)) ++anchos[std::max(c->width, 1) * kTwipsPerPixel];
+        if (const auto* l = std::get_if<LineOp>(&op))
+            ++anchos[std::max(l->width, 1) * kTwipsPerPixel];
+        if (const auto* c = std::get_if<CircleOp>(&op))
+            ++anchos[std::max(c->width, 1) * kTwipsPerPixel];
     }
     double ancho = kTwipsPerPixel;
     int veces = 0;
     for (const auto& [a, n] : anchos)
         if (n > veces) std::tie(ancho, veces) = std::pair(a, n);
-    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                      N(w / kTwipsPerPixel * escala) + "\" height=\"" +
-                      N(h / kTwipsPerPixel * escala) + "\" viewBox=\"0 0 " + N(w) + ' ' + N(h) +
-                      "\" font-family=\"" + kFontFamilyName +
-                      ", sans-serif\" fill=\"none\" stroke-width=\"" + N(ancho) +
-                      "\" stroke-linecap=\"round\" stroke-linejoin=\"round\"><rect width=\"" + N(w) +
-                      "\" height=\"" + N(h) + "\" fill=\"" + Color3(picture.BackColor()) +
-                      "\"/>";
+    std::string out =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + N(w / kTwipsPerPixel * escala) +
+        "\" height=\"" + N(h / kTwipsPerPixel * escala) + "\" viewBox=\"0 0 " + N(w) + ' ' + N(h) +
+        "\" font-family=\"" + kFontFamilyName + ", sans-serif\" fill=\"none\" stroke-width=\"" +
+        N(ancho) + "\" stroke-linecap=\"round\" stroke-linejoin=\"round\"><rect width=\"" + N(w) +
+        "\" height=\"" + N(h) + "\" fill=\"" + Color3(picture.BackColor()) + "\"/>";
     {
         Compacto escritor(out, picture.ForeColor(), ancho);
         for (const Op& op : picture.ops()) std::visit(escritor, op);

@@ -107,7 +107,8 @@ std::string Acortado(const std::string& texto, std::size_t n) {
     if (Caracteres(texto) <= n) return texto;
     std::string s;
     for (std::size_t i = 0, k = 0; i < texto.size() && k + 1 < n; ++k) {
-        const std::size_t largo = std::max<std::size_t>(Secuencia(std::string_view(texto).substr(i)), 1);
+        const std::size_t largo =
+            std::max<std::size_t>(Secuencia(std::string_view(texto).substr(i)), 1);
         s += texto.substr(i, largo);
         i += largo;
     }
@@ -383,9 +384,9 @@ std::string SegundaPista(const Idioma& tr, const std::vector<Codigo>& errores, V
     if (errores.empty()) return tr(Pista(Codigo::Casi, ventana));
     std::string lista;
     for (const Codigo c : errores) lista += (lista.empty() ? "" : ", ") + tr(NombreCorto(c));
-    return Sustituir(tr(QT_TRANSLATE_NOOP("Trazalia",
-                                          "Compruebe que no cometió alguno de estos errores: %1.")),
-                     {lista});
+    return Sustituir(
+        tr(QT_TRANSLATE_NOOP("Trazalia", "Compruebe que no cometió alguno de estos errores: %1.")),
+        {lista});
 }
 
 Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& tr, bool prosaDeCloze) {
@@ -395,7 +396,8 @@ Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& tr, bool pros
     };
     Ejercicio1 x;
     const std::string acierto = tr(Frase(Codigo::Acierto));
-    x.r.Agregar(Escrita(100, *canvas::LeerReal(respuesta.lecturaR), Tolerancia(respuesta.r), acierto));
+    x.r.Agregar(
+        Escrita(100, *canvas::LeerReal(respuesta.lecturaR), Tolerancia(respuesta.r), acierto));
     x.alfa.AgregarDireccion(100, *canvas::LeerReal(respuesta.lecturaDireccion), acierto,
                             std::nullopt);
     for (const Codigo codigo : kErrores)
@@ -432,8 +434,8 @@ Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& tr, bool pros
     // Moodle refuses a response with a unit, or with the language pack's thousands separator
     // (qtype_numerical_question::is_complete_response): the student is told what to type.
     const std::string escriba = Sustituir(
-        tr(QT_TRANSLATE_NOOP("Trazalia",
-                             "Escriba solo el número, sin «°», con coma decimal; por ejemplo: %1.")),
+        tr(QT_TRANSLATE_NOOP(
+            "Trazalia", "Escriba solo el número, sin «°», con coma decimal; por ejemplo: %1.")),
         {tr.Numero("12.5")});
     x.enunciado =
         "<p>" + html(Enunciado(e.vectores, tr.traductor())) + "</p><p>" + html(tr(instruccion)) +
@@ -443,14 +445,13 @@ Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& tr, bool pros
                                          "Los vectores dados, dibujados desde el origen a la "
                                          "misma escala en ambos ejes.")))) +
         "<p>" + html(escriba) + "</p>";
-    x.general =
-        "<p>" +
-        canvas::EscaparXml(Sustituir(tr(QT_TRANSLATE_NOOP("Trazalia", "Solución: r = %1; α = %2°.")),
-                                     {tr.Numero(respuesta.lecturaR),
-                                      tr.Numero(respuesta.lecturaDireccion)})) +
-        "</p>" +
-        Imagen(x.nombreDeSolucion, canvas::EscaparXml(tr(
-                                       QT_TRANSLATE_NOOP("Trazalia", "La construcción de la resultante."))));
+    x.general = "<p>" +
+                canvas::EscaparXml(Sustituir(
+                    tr(QT_TRANSLATE_NOOP("Trazalia", "Solución: r = %1; α = %2°.")),
+                    {tr.Numero(respuesta.lecturaR), tr.Numero(respuesta.lecturaDireccion)})) +
+                "</p>" +
+                Imagen(x.nombreDeSolucion, canvas::EscaparXml(tr(QT_TRANSLATE_NOOP(
+                                               "Trazalia", "La construcción de la resultante."))));
     x.imagen = Svg(e.ventana, e.vectores, Trazado::Vectores);
     x.solucion = Svg(e.ventana, e.vectores, Trazado::Construccion);
     return x;
@@ -496,11 +497,12 @@ std::string Numerica(const EjercicioDeHoja& e, const std::string& nombre, const 
                      const Valor& valor, const char* rotulo, const Idioma& tr) {
     const std::string texto = x.enunciado + "<p>" + canvas::EscaparXml(tr(rotulo)) + "</p>";
     // No units: a response with one is refused, and the number alone graded.
-    return Pregunta("numerical", nombre, texto, x,
-                    valor.Respuestas() +
-                        "<unitgradingtype>0</unitgradingtype>\n<unitpenalty>0.1</unitpenalty>\n"
-                        "<showunits>3</showunits>\n<unitsleft>0</unitsleft>\n" +
-                        Pistas(x.construccion, SegundaPista(tr, valor.Errores(), e.ventana), false));
+    return Pregunta(
+        "numerical", nombre, texto, x,
+        valor.Respuestas() +
+            "<unitgradingtype>0</unitgradingtype>\n<unitpenalty>0.1</unitpenalty>\n"
+            "<showunits>3</showunits>\n<unitsleft>0</unitsleft>\n" +
+            Pistas(x.construccion, SegundaPista(tr, valor.Errores(), e.ventana), false));
 }
 
 }  // namespace
@@ -519,11 +521,11 @@ std::string NombreDeParte(std::string_view ruta, std::size_t parte, std::size_t 
     if (partes <= 1) return std::string(ruta);
     const std::size_t barra = ruta.rfind('/');
     const std::size_t punto = ruta.rfind('.');
-    const std::size_t antes =
-        punto == std::string_view::npos || (barra != std::string_view::npos && punto < barra) ||
-                punto == (barra == std::string_view::npos ? 0 : barra + 1)
-            ? ruta.size()
-            : punto;
+    const std::size_t antes = punto == std::string_view::npos ||
+                                      (barra != std::string_view::npos && punto < barra) ||
+                                      punto == (barra == std::string_view::npos ? 0 : barra + 1)
+                                  ? ruta.size()
+                                  : punto;
     return std::string(ruta.substr(0, antes)) + '-' + std::to_string(parte) +
            std::string(ruta.substr(antes));
 }
@@ -563,12 +565,13 @@ std::vector<std::string> BancoDeMoodle(const OpcionesDeHoja& opciones, FormatoDe
     const std::string semilla = std::to_string(opciones.semilla);
     std::size_t resto = 0;
     for (const char* p : plantillas)
-        resto = std::max(resto, Caracteres(Sustituir(tr(p), {"", std::to_string(opciones.ejercicios),
-                                                             semilla})));
+        resto = std::max(resto, Caracteres(Sustituir(
+                                    tr(p), {"", std::to_string(opciones.ejercicios), semilla})));
     const std::string enElNombre =
         Acortado(titulo, resto < kLargoDeNombre ? kLargoDeNombre - resto : 1);
     const auto nombre = [&](std::size_t plantilla, int n) {
-        return Titulo(Sustituir(tr(plantillas[plantilla]), {enElNombre, std::to_string(n), semilla}));
+        return Titulo(
+            Sustituir(tr(plantillas[plantilla]), {enElNombre, std::to_string(n), semilla}));
     };
 
     const std::vector<EjercicioDeHoja> ejercicios =

@@ -126,10 +126,10 @@ Error Nivel(std::string_view v, Pedido& p, const Contexto& c) {
 Error Semilla(std::string_view v, Pedido& p, const Contexto& c) {
     const auto s = LeerSemilla(v);
     if (!s)
-        return Dicho(c,
-                     QT_TRANSLATE_NOOP("Opciones",
-                                       "semilla no válida %1: se esperaba un número de 0 a %2"),
-                     {Entre(c, v), std::to_string(std::numeric_limits<std::uint32_t>::max())});
+        return Dicho(
+            c,
+            QT_TRANSLATE_NOOP("Opciones", "semilla no válida %1: se esperaba un número de 0 a %2"),
+            {Entre(c, v), std::to_string(std::numeric_limits<std::uint32_t>::max())});
     p.opcionesDeHoja.semilla = *s;
     return std::nullopt;
 }
@@ -184,9 +184,9 @@ Error Csv(std::string_view, Pedido& p, const Contexto&) {
 
 Error Idioma(std::string_view v, Pedido& p, const Contexto& c) {
     if (std::find(c.idiomas.begin(), c.idiomas.end(), v) == c.idiomas.end())
-        return Dicho(c,
-                     QT_TRANSLATE_NOOP("Opciones", "idioma desconocido %1: se esperaba es, en o pt_BR"),
-                     {Entre(c, v)});
+        return Dicho(
+            c, QT_TRANSLATE_NOOP("Opciones", "idioma desconocido %1: se esperaba es, en o pt_BR"),
+            {Entre(c, v)});
     p.idioma = std::string(v);
     return std::nullopt;
 }
@@ -395,12 +395,13 @@ Troceo Trocear(std::span<const std::string> argumentos, const Contexto& c) {
                 dada.valor = argumentos[++i];
             } else {
                 // A mode's file, asked for by the option's full name, is named as such.
-                t.error = nombre == o->nombre && o->elige && o->argumento == "ARCHIVO"
-                              ? Dicho(c, QT_TRANSLATE_NOOP("Opciones", "falta el %1 de la opción %2"),
-                                      {c.traductor(kContextoDeOpciones, o->argumento.data()),
-                                       Guiones(o->nombre)})
-                              : Dicho(c, QT_TRANSLATE_NOOP("Opciones", "falta el valor de la opción %1"),
-                                      {Entre(c, arg)});
+                t.error =
+                    nombre == o->nombre && o->elige && o->argumento == "ARCHIVO"
+                        ? Dicho(c, QT_TRANSLATE_NOOP("Opciones", "falta el %1 de la opción %2"),
+                                {c.traductor(kContextoDeOpciones, o->argumento.data()),
+                                 Guiones(o->nombre)})
+                        : Dicho(c, QT_TRANSLATE_NOOP("Opciones", "falta el valor de la opción %1"),
+                                {Entre(c, arg)});
                 continue;
             }
         } else if (igual != std::string_view::npos) {
@@ -540,18 +541,19 @@ std::variant<Pedido, std::string> LeerLinea(std::span<const std::string> argumen
     for (const ModoDeLinea& m : kModos) {
         if (!(dados & Bit(m.modo))) continue;
         if (pedido.modo != Modo::Ventanas)
-            return Dicho(contexto, QT_TRANSLATE_NOOP("Opciones", "%1 y %2 no van juntas"),
-                         {Guiones(QueElige(pedido.modo)->nombre), Guiones(QueElige(m.modo)->nombre)});
+            return Dicho(
+                contexto, QT_TRANSLATE_NOOP("Opciones", "%1 y %2 no van juntas"),
+                {Guiones(QueElige(pedido.modo)->nombre), Guiones(QueElige(m.modo)->nombre)});
         pedido.modo = m.modo;
     }
 
     const Opcion* modo = QueElige(pedido.modo);
     if (modo && modo->valor == Valor::Archivos) {
         if (t.sueltos.empty())
-            return Dicho(contexto, QT_TRANSLATE_NOOP("Opciones", "falta el %1 de la opción %2"),
-                         {contexto.traductor(kContextoDeOpciones,
-                                             QT_TRANSLATE_NOOP("Opciones", "ARCHIVO")),
-                          Guiones(modo->nombre)});
+            return Dicho(
+                contexto, QT_TRANSLATE_NOOP("Opciones", "falta el %1 de la opción %2"),
+                {contexto.traductor(kContextoDeOpciones, QT_TRANSLATE_NOOP("Opciones", "ARCHIVO")),
+                 Guiones(modo->nombre)});
         pedido.archivos = t.sueltos;
     } else if (!t.sueltos.empty()) {
         return Dicho(contexto, QT_TRANSLATE_NOOP("Opciones", "argumento inesperado %1"),

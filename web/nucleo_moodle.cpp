@@ -41,7 +41,8 @@ std::string MoodleComoJson(std::string_view opciones, std::uint32_t relojDeSemil
     // A bank that cannot be written is said so, never given as an empty one.
     std::vector<std::string> archivos;
     try {
-        archivos = practice::BancoDeMoodle(pedido.opcionesDeHoja, pedido.formatoDeMoodle, traductor);
+        archivos =
+            practice::BancoDeMoodle(pedido.opcionesDeHoja, pedido.formatoDeMoodle, traductor);
     } catch (const std::exception& e) {
         j.Clave("error").Texto(e.what());
         return j.Cerrar('}').str();

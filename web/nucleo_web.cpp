@@ -266,9 +266,9 @@ constexpr TextoDeLaPagina kTextosDeLaPagina[] = {
 // The shortcuts of the core's table the page answers to, in the table's order: the others are
 // the desktop's alone (its zoom, clipboard, files and picture's menu).
 constexpr session::teclas::Atajo kAtajosDeLaPagina[] = {
-    session::teclas::Atajo::Ayuda,        session::teclas::Atajo::Deshacer,
-    session::teclas::Atajo::Rehacer,      session::teclas::Atajo::HojaDeEjercicios,
-    session::teclas::Atajo::Practicar,    session::teclas::Atajo::OtroEjercicio,
+    session::teclas::Atajo::Ayuda,     session::teclas::Atajo::Deshacer,
+    session::teclas::Atajo::Rehacer,   session::teclas::Atajo::HojaDeEjercicios,
+    session::teclas::Atajo::Practicar, session::teclas::Atajo::OtroEjercicio,
     session::teclas::Atajo::Comprobar,
 };
 
@@ -303,7 +303,9 @@ struct Comportamiento {
     const char* descripcion;
 };
 constexpr Comportamiento kComportamientos[] = {
-    {{"Tab", "Shift+Tab"}, nullptr, "Teclas",
+    {{"Tab", "Shift+Tab"},
+     nullptr,
+     "Teclas",
      QT_TRANSLATE_NOOP("Teclas", "pasan de un control a otro")},
     {{"Left", "Up", "PageUp"},
      nullptr,
@@ -509,10 +511,13 @@ public:
                                          v->practica().Pendiente(), 0)
                         .gesto;
                 if (g != practice::Gesto::Punta && g != practice::Gesto::Intento) continue;
-                j.Abrir('{').Clave("x").Crudo(canvas::Fijo(p.x)).Clave("y").Crudo(canvas::Fijo(p.y));
-                j.Clave("alcance").Crudo(canvas::Fijo(g == practice::Gesto::Intento
-                                                          ? practice::kAgarreDelIntento
-                                                          : 0.0));
+                j.Abrir('{')
+                    .Clave("x")
+                    .Crudo(canvas::Fijo(p.x))
+                    .Clave("y")
+                    .Crudo(canvas::Fijo(p.y));
+                j.Clave("alcance").Crudo(canvas::Fijo(
+                    g == practice::Gesto::Intento ? practice::kAgarreDelIntento : 0.0));
                 j.Cerrar('}');
             }
         }
@@ -663,14 +668,16 @@ public:
             const session::teclas::FilaDeAtajo& f = session::teclas::FilaDe(a);
             std::string descripcion = tr(f.contexto, f.nombre);
             if (f.donde)
-                descripcion = diagram::Sustituir(tr("Teclas", QT_TRANSLATE_NOOP("Teclas", "%1, %2")),
-                                                 {descripcion, tr("Teclas", f.donde)});
+                descripcion =
+                    diagram::Sustituir(tr("Teclas", QT_TRANSLATE_NOOP("Teclas", "%1, %2")),
+                                       {descripcion, tr("Teclas", f.donde)});
             fila(TeclasEscritas(f.teclas, tr), descripcion);
         }
         for (const session::teclas::FilaDeVista& v : session::teclas::Vistas())
             fila(TeclaEscrita(v.tecla, tr),
-                 diagram::Sustituir(tr("Teclas", QT_TRANSLATE_NOOP("Teclas", "Vista del dibujo: %1")),
-                                    {tr("Vistas", v.titulo)}));
+                 diagram::Sustituir(
+                     tr("Teclas", QT_TRANSLATE_NOOP("Teclas", "Vista del dibujo: %1")),
+                     {tr("Vistas", v.titulo)}));
         return j.Cerrar(']').str();
     }
 
@@ -743,8 +750,7 @@ private:
         const std::size_t punto = ruta.find('.');
         if (punto == std::string_view::npos) return;
         session::VentanaMetodo* v = sesion_.metodo(ruta.substr(0, punto));
-        const std::optional<std::size_t> i =
-            v ? v->Indice(ruta.substr(punto + 1)) : std::nullopt;
+        const std::optional<std::size_t> i = v ? v->Indice(ruta.substr(punto + 1)) : std::nullopt;
         if (!i || !v->practica().Retiene(*i)) return;
         v->practica().Rehusar(*i);
         v->practica().TomarRechazo();

@@ -6,18 +6,18 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <utility>
-#include <string>
-#include <vector>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/accesible.h"
 #include "app/acciones.h"
-#include "session/sesion.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 #include "canvas/trace_format.h"
+#include "session/sesion.h"
 
 namespace trazalia::app {
 namespace {

@@ -138,8 +138,7 @@ TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
     ASSERT_TRUE(PracticaDe(f).veredicto());
     EXPECT_EQ(PracticaDe(f).veredicto()->codigo, practice::Codigo::Acierto);
     EXPECT_TRUE(DescripcionAccesible(f.Picture1())
-                    .endsWith(QString::fromStdString(
-                        PracticaDe(f).veredicto()->texto)));
+                    .endsWith(QString::fromStdString(PracticaDe(f).veredicto()->texto)));
     QCoreApplication::processEvents();
     EXPECT_EQ(avisos->avisos.size(), 1);
 }

@@ -143,8 +143,9 @@ class AlumnosSimulados : public testing::TestWithParam<Caso> {};
 TEST_P(AlumnosSimulados, ElVeredictoNombraLoQueElAlumnoHizo) {
     const Tabla tabla = Simular(GetParam());
     std::cout << tabla.Texto() << "exact values named as such: " << tabla.exactosBien << " of "
-              << tabla.exactos << "; right students named with a mistake: "
-              << tabla.correctosConError << " of " << tabla.correctos << '\n';
+              << tabla.exactos
+              << "; right students named with a mistake: " << tabla.correctosConError << " of "
+              << tabla.correctos << '\n';
     for (const Codigo c : kErrores)
         EXPECT_GE(tabla.Precision(c), 0.98) << "precision of " << Nombre(c);
     EXPECT_GE(tabla.exactosBien, 0.99 * tabla.exactos) << "mistakes' exact values named as such";

@@ -158,7 +158,8 @@ TEST_P(MoodleBarridoTest, GradesAsPracticeJudges) {
             const Respuesta respuesta = RespuestaDe(e.ventana, e.vectores);
             const double alfa = *respuesta.direccion;
             const auto calificada = [&](bool direccion, double valor) -> const AlternativaCloze* {
-                const pruebas::Respuesta r = pruebas::Responder(Tecleado(valor), pruebas::kPaqueteEs);
+                const pruebas::Respuesta r =
+                    pruebas::Responder(Tecleado(valor), pruebas::kPaqueteEs);
                 EXPECT_TRUE(r.completa && r.valor) << Tecleado(valor);
                 return r.valor ? pruebas::Calificar(valores[i][direccion ? 1 : 0], *r.valor)
                                : nullptr;
@@ -284,19 +285,19 @@ TEST(MoodleTest, EachMistakeTypedAsWrittenGetsItsOwnAnswer) {
                 ASSERT_EQ(valores.size(), 200u);
                 for (std::size_t i = 0; i < valores.size(); ++i)
                     for (std::size_t k = 0; k < 2; ++k) {
-                        SCOPED_TRACE(testing::Message() << Nombre(metodo) << ' ' << Nombre(nivel)
-                                                        << " semilla " << semilla << " pregunta "
-                                                        << i + 1 << (k ? " α" : " r"));
+                        SCOPED_TRACE(testing::Message()
+                                     << Nombre(metodo) << ' ' << Nombre(nivel) << " semilla "
+                                     << semilla << " pregunta " << i + 1 << (k ? " α" : " r"));
                         const auto& alternativas = valores[i][k].alternativas;
                         ASSERT_EQ(alternativas[0].fraccion, 1);
                         for (const AlternativaCloze& a : alternativas) {
                             if (a.cualquiera || a.fraccion == 1) continue;
                             // The near misses' band is centred on the answer, which holds it.
-                            const bool banda = std::any_of(
-                                alternativas.begin(), alternativas.end(),
-                                [&](const AlternativaCloze& b) {
-                                    return b.fraccion == 1 && b.valor == a.valor;
-                                });
+                            const bool banda =
+                                std::any_of(alternativas.begin(), alternativas.end(),
+                                            [&](const AlternativaCloze& b) {
+                                                return b.fraccion == 1 && b.valor == a.valor;
+                                            });
                             if (!banda) {
                                 EXPECT_EQ(pruebas::Calificar(valores[i][k], a.valor), &a)
                                     << a.valor << ": " << a.comentario;
@@ -328,8 +329,7 @@ TEST(MoodleTest, EveryTextIsTheTranslations) {
         opciones.semilla = 11;
         opciones.ejercicios = 4;
         const Nodo quiz = Leido(opciones, formato, Marcado);
-        std::vector<std::string> textos{
-            Texto(quiz.Hijos("question").at(0)->Hijo("category"))};
+        std::vector<std::string> textos{Texto(quiz.Hijos("question").at(0)->Hijo("category"))};
         for (const Nodo* q : Preguntas(quiz)) {
             textos.push_back(Texto(q->Hijo("name")));
             std::string enunciado = Texto(q->Hijo("questiontext"));
@@ -337,18 +337,21 @@ TEST(MoodleTest, EveryTextIsTheTranslations) {
             for (std::size_t a = enunciado.find("{1:NUMERICAL:"); a != std::string::npos;
                  a = enunciado.find("{1:NUMERICAL:")) {
                 std::size_t b = a;
-                while ((b = enunciado.find('}', b + 1)) != std::string::npos && enunciado[b - 1] == '\\') {
+                while ((b = enunciado.find('}', b + 1)) != std::string::npos &&
+                       enunciado[b - 1] == '\\') {
                 }
                 enunciado.erase(a, b - a + 1);
             }
             textos.push_back(pruebas::TextoVisible(enunciado));
             textos.push_back(pruebas::TextoVisible(Texto(q->Hijo("generalfeedback"))));
-            for (const Nodo* h : q->Hijos("hint")) textos.push_back(pruebas::TextoVisible(Texto(h)));
+            for (const Nodo* h : q->Hijos("hint"))
+                textos.push_back(pruebas::TextoVisible(Texto(h)));
         }
         for (const auto& par : Valores(quiz))
             for (const HuecoCloze& h : par)
                 for (const AlternativaCloze& a : h.alternativas)
-                    textos.push_back(pruebas::TextoVisible(pruebas::DecodificarEntidades(a.comentario)));
+                    textos.push_back(
+                        pruebas::TextoVisible(pruebas::DecodificarEntidades(a.comentario)));
         for (const std::string& marcado : textos) {
             // What lies outside every pair of marks, which nest where a translation holds another.
             std::string texto;
@@ -486,7 +489,8 @@ TEST_P(SeparadorTest, TheStudentTypesTheLanguagesSeparator) {
         for (std::size_t i = 0; i < valores.size(); ++i) {
             const Respuesta& clave = hoja.respuestas[i];
             const Nodo* pregunta = preguntas[formato == FormatoDeMoodle::Cloze ? i : 2 * i];
-            EXPECT_NE(Texto(pregunta->Hijo("questiontext")).find(std::string("12") + GetParam().separador + "5"),
+            EXPECT_NE(Texto(pregunta->Hijo("questiontext"))
+                          .find(std::string("12") + GetParam().separador + "5"),
                       std::string::npos);
             const std::string solucion = Texto(pregunta->Hijo("generalfeedback"));
             const std::array<std::string, 2> lecturas{clave.lecturaR, clave.lecturaDireccion};
@@ -508,11 +512,11 @@ TEST_P(SeparadorTest, TheStudentTypesTheLanguagesSeparator) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Moodle, SeparadorTest,
-    testing::Values(Separado{"Espanol", diagram::EnEspanol, pruebas::kPaqueteEs, ','},
-                    Separado{"Ingles", Marcado, pruebas::kPaqueteEn, '.'}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Moodle, SeparadorTest,
+                         testing::Values(Separado{"Espanol", diagram::EnEspanol,
+                                                  pruebas::kPaqueteEs, ','},
+                                         Separado{"Ingles", Marcado, pruebas::kPaqueteEn, '.'}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Numerico asks each exercise's r and α in two numerical questions, with the blanks' answers,
 // feedback and tolerance, no units, and names of their own.
@@ -530,7 +534,8 @@ TEST(MoodleTest, NumericalQuestionsAskWhatTheBlanksAsk) {
     ASSERT_EQ(preguntas.size(), 14u);
     for (std::size_t i = 0; i < 7; ++i) {
         const std::string n = std::to_string(i + 1);
-        EXPECT_EQ(Texto(preguntas[2 * i]->Hijo("name")), "Suma de vectores " + n + ": r (semilla 5)");
+        EXPECT_EQ(Texto(preguntas[2 * i]->Hijo("name")),
+                  "Suma de vectores " + n + ": r (semilla 5)");
         EXPECT_EQ(Texto(preguntas[2 * i + 1]->Hijo("name")),
                   "Suma de vectores " + n + ": α (semilla 5)");
         for (std::size_t k = 0; k < 2; ++k) {
@@ -580,7 +585,8 @@ TEST(MoodleTest, HintsGiveTheTries) {
                 for (std::size_t k = 0; k < 2; ++k) {
                     if (porEjercicio == 2 && k != j % 2) continue;
                     for (const AlternativaCloze& a : valores[i][k].alternativas)
-                        nombrado |= pruebas::TextoVisible(pruebas::DecodificarEntidades(a.comentario)) == Frase(c);
+                        nombrado |= pruebas::TextoVisible(
+                                        pruebas::DecodificarEntidades(a.comentario)) == Frase(c);
                 }
                 EXPECT_EQ(segunda.find(NombreCorto(c)) != std::string::npos, nombrado)
                     << NombreCorto(c) << " in «" << segunda << "»";
@@ -697,7 +703,8 @@ TEST(MoodleTest, AnswersAreTheWorksheetsKey) {
     for (std::size_t i = 0; i < valores.size(); ++i) {
         const Respuesta& clave = hoja.respuestas[i];
         EXPECT_EQ(valores[i][0].alternativas[0].valor, canvas::LeerReal(clave.lecturaR)) << i;
-        EXPECT_EQ(valores[i][1].alternativas[0].valor, canvas::LeerReal(clave.lecturaDireccion)) << i;
+        EXPECT_EQ(valores[i][1].alternativas[0].valor, canvas::LeerReal(clave.lecturaDireccion))
+            << i;
         EXPECT_NEAR(valores[i][0].alternativas[0].tolerancia, Tolerancia(clave.r), 0.005) << i;
     }
 }

@@ -257,7 +257,8 @@ TEST(AyudaDeOpciones, EachOptionAtItsColumnAndEveryTextTranslated) {
     constexpr std::size_t kColumna = 24;
     for (const Opcion& o : Opciones()) {
         if (!o.argumento.empty()) {
-            EXPECT_NE(marcada.find(std::string("<").append(o.argumento).append(">")), std::string::npos);
+            EXPECT_NE(marcada.find(std::string("<").append(o.argumento).append(">")),
+                      std::string::npos);
         }
         if (!o.ayuda) continue;
         std::string cabeza = std::string(o.dentro ? "    " : "  ") +
@@ -303,10 +304,10 @@ TEST(ManualDeOpciones, NamesEveryOptionAndNoOther) {
             const auto inicio = i + kGuiones.size();
             auto fin = inicio;
             // A name's own hyphen is written \- too: --moodle-formato is \-\-moodle\-formato.
-            while (fin < linea.size() && ((linea[fin] >= 'a' && linea[fin] <= 'z') ||
-                                          (linea.compare(fin, 2, R"(\-)") == 0 &&
-                                           fin + 2 < linea.size() && linea[fin + 2] >= 'a' &&
-                                           linea[fin + 2] <= 'z')))
+            while (fin < linea.size() &&
+                   ((linea[fin] >= 'a' && linea[fin] <= 'z') ||
+                    (linea.compare(fin, 2, R"(\-)") == 0 && fin + 2 < linea.size() &&
+                     linea[fin + 2] >= 'a' && linea[fin + 2] <= 'z')))
                 fin += linea[fin] == '\\' ? 2 : 1;
             std::string nombre = linea.substr(inicio, fin - inicio);
             for (auto g = nombre.find('\\'); g != std::string::npos; g = nombre.find('\\'))

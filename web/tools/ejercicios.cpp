@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
                 Generador generador(static_cast<std::uint32_t>(semilla), nivel, ventana);
                 for (long n = 0; n < cuantos; ++n) {
                     std::string linea = std::string(Nombre(ventana)) + ' ' +
-                                        std::string(Nombre(nivel)) + ' ' +
-                                        std::to_string(semilla) + ':';
+                                        std::string(Nombre(nivel)) + ' ' + std::to_string(semilla) +
+                                        ':';
                     const Ejercicio e = generador.Siguiente();
                     for (const auto& v : e)
                         linea += ' ' + std::to_string(v.m) + ' ' + std::to_string(v.d);
