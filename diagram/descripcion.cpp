@@ -5,8 +5,8 @@
 
 namespace trazalia::diagram {
 
-std::string Descripcion(const Resultado& dibujo, const Vistas& vistas, Traductor tr) {
-    const auto t = [tr](const char* texto) { return tr(kContexto, texto); };
+std::string Descripcion(const Resultado& dibujo, const Vistas& vistas, Traductor trad) {
+    const auto t = [trad](const char* texto) { return trad(kContexto, texto); };
     std::string texto;
     if (dibujo.paso == 7) {
         texto = t(QT_TRANSLATE_NOOP("Trazalia", "Paso 7 de 7: los seis órdenes a la vez. "));
@@ -43,8 +43,8 @@ std::string Descripcion(const Resultado& dibujo, const Vistas& vistas, Traductor
            Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Escala %1.")), {Formato(dibujo.Escala)});
 }
 
-std::string Anuncio(const Resultado& dibujo, Traductor tr) {
-    const auto t = [tr](const char* texto) { return tr(kContexto, texto); };
+std::string Anuncio(const Resultado& dibujo, Traductor trad) {
+    const auto t = [trad](const char* texto) { return trad(kContexto, texto); };
     std::string texto = dibujo.paso >= 1 ? Sustituir(t(QT_TRANSLATE_NOOP("Trazalia", "Paso %1. ")),
                                                      {std::to_string(dibujo.paso)})
                                          : std::string();

@@ -380,45 +380,45 @@ struct Ejercicio1 {
 };
 
 // The second hint: the mistakes these values' answers name, or how to measure where there is none.
-std::string SegundaPista(const Idioma& tr, const std::vector<Codigo>& errores, Ventana ventana) {
-    if (errores.empty()) return tr(Pista(Codigo::Casi, ventana));
+std::string SegundaPista(const Idioma& trad, const std::vector<Codigo>& errores, Ventana ventana) {
+    if (errores.empty()) return trad(Pista(Codigo::Casi, ventana));
     std::string lista;
-    for (const Codigo c : errores) lista += (lista.empty() ? "" : ", ") + tr(NombreCorto(c));
+    for (const Codigo c : errores) lista += (lista.empty() ? "" : ", ") + trad(NombreCorto(c));
     return Sustituir(
-        tr(QT_TRANSLATE_NOOP("Trazalia", "Compruebe que no cometió alguno de estos errores: %1.")),
+        trad(QT_TRANSLATE_NOOP("Trazalia", "Compruebe que no cometió alguno de estos errores: %1.")),
         {lista});
 }
 
-Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& tr, bool prosaDeCloze) {
+Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& trad, bool prosaDeCloze) {
     const Respuesta respuesta = RespuestaDe(e.ventana, e.vectores);
     const auto html = [prosaDeCloze](std::string_view texto) {
         return prosaDeCloze ? Prosa(texto) : canvas::EscaparXml(texto);
     };
     Ejercicio1 x;
-    const std::string acierto = tr(Frase(Codigo::Acierto));
+    const std::string acierto = trad(Frase(Codigo::Acierto));
     x.r.Agregar(
         Escrita(100, *canvas::LeerReal(respuesta.lecturaR), Tolerancia(respuesta.r), acierto));
     x.alfa.AgregarDireccion(100, *canvas::LeerReal(respuesta.lecturaDireccion), acierto,
                             std::nullopt);
     for (const Codigo codigo : kErrores)
         for (const Objetivo& o : Objetivos(codigo, e.ventana, e.vectores, respuesta)) {
-            if (o.r) x.r.Agregar(Escrita(0, *o.r, Tolerancia(*o.r), tr(Frase(codigo)), codigo));
-            if (o.direccion) x.alfa.AgregarDireccion(0, *o.direccion, tr(Frase(codigo)), codigo);
+            if (o.r) x.r.Agregar(Escrita(0, *o.r, Tolerancia(*o.r), trad(Frase(codigo)), codigo));
+            if (o.direccion) x.alfa.AgregarDireccion(0, *o.direccion, trad(Frase(codigo)), codigo);
         }
-    const std::string medir = tr(Pista(Codigo::Casi, e.ventana));
+    const std::string medir = trad(Pista(Codigo::Casi, e.ventana));
     x.r.AgregarBanda(Escrita(
         0, *canvas::LeerReal(respuesta.lecturaR), kBandaDeCasi * Tolerancia(respuesta.r),
-        tr(QT_TRANSLATE_NOOP(
+        trad(QT_TRANSLATE_NOOP(
             "Trazalia", "Casi: su módulo está cerca del correcto, pero fuera de la tolerancia.")) +
             ' ' + medir));
     x.alfa.AgregarDireccion(
         0, *canvas::LeerReal(respuesta.lecturaDireccion),
-        tr(QT_TRANSLATE_NOOP("Trazalia",
+        trad(QT_TRANSLATE_NOOP("Trazalia",
                              "Casi: su dirección está cerca de la correcta, pero fuera de la "
                              "tolerancia.")) +
             ' ' + medir,
         std::nullopt, kBandaDeCasi * kToleranciaGrados, true);
-    x.construccion = tr(Pista(Codigo::Otro, e.ventana));
+    x.construccion = trad(Pista(Codigo::Otro, e.ventana));
     x.r.AgregarResto(x.construccion);
     x.alfa.AgregarResto(x.construccion);
 
@@ -434,23 +434,23 @@ Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& tr, bool pros
     // Moodle refuses a response with a unit, or with the language pack's thousands separator
     // (qtype_numerical_question::is_complete_response): the student is told what to type.
     const std::string escriba = Sustituir(
-        tr(QT_TRANSLATE_NOOP(
+        trad(QT_TRANSLATE_NOOP(
             "Trazalia", "Escriba solo el número, sin «°», con coma decimal; por ejemplo: %1.")),
-        {tr.Numero("12.5")});
+        {trad.Numero("12.5")});
     x.enunciado =
-        "<p>" + html(Enunciado(e.vectores, tr.traductor())) + "</p><p>" + html(tr(instruccion)) +
+        "<p>" + html(Enunciado(e.vectores, trad.traductor())) + "</p><p>" + html(trad(instruccion)) +
         "</p>" +
         Imagen(x.nombreDeImagen,
-               html(tr(QT_TRANSLATE_NOOP("Trazalia",
+               html(trad(QT_TRANSLATE_NOOP("Trazalia",
                                          "Los vectores dados, dibujados desde el origen a la "
                                          "misma escala en ambos ejes.")))) +
         "<p>" + html(escriba) + "</p>";
     x.general = "<p>" +
                 canvas::EscaparXml(Sustituir(
-                    tr(QT_TRANSLATE_NOOP("Trazalia", "Solución: r = %1; α = %2°.")),
-                    {tr.Numero(respuesta.lecturaR), tr.Numero(respuesta.lecturaDireccion)})) +
+                    trad(QT_TRANSLATE_NOOP("Trazalia", "Solución: r = %1; α = %2°.")),
+                    {trad.Numero(respuesta.lecturaR), trad.Numero(respuesta.lecturaDireccion)})) +
                 "</p>" +
-                Imagen(x.nombreDeSolucion, canvas::EscaparXml(tr(QT_TRANSLATE_NOOP(
+                Imagen(x.nombreDeSolucion, canvas::EscaparXml(trad(QT_TRANSLATE_NOOP(
                                                "Trazalia", "La construcción de la resultante."))));
     x.imagen = Svg(e.ventana, e.vectores, Trazado::Vectores);
     x.solucion = Svg(e.ventana, e.vectores, Trazado::Construccion);
@@ -482,27 +482,27 @@ std::string Pregunta(const char* tipo, const std::string& nombre, const std::str
 }
 
 std::string Cloze(const EjercicioDeHoja& e, const std::string& nombre, const Ejercicio1& x,
-                  const Idioma& tr) {
+                  const Idioma& trad) {
     std::vector<Codigo> errores = x.r.Errores();
     for (const Codigo c : x.alfa.Errores())
         if (std::find(errores.begin(), errores.end(), c) == errores.end()) errores.push_back(c);
     std::sort(errores.begin(), errores.end());
-    const std::string texto = x.enunciado + "<p>" + Prosa(tr(kModulo)) + ' ' + x.r.Hueco() +
-                              "</p><p>" + Prosa(tr(kDireccion)) + ' ' + x.alfa.Hueco() + " °</p>";
+    const std::string texto = x.enunciado + "<p>" + Prosa(trad(kModulo)) + ' ' + x.r.Hueco() +
+                              "</p><p>" + Prosa(trad(kDireccion)) + ' ' + x.alfa.Hueco() + " °</p>";
     return Pregunta("cloze", nombre, texto, x,
-                    Pistas(x.construccion, SegundaPista(tr, errores, e.ventana), true));
+                    Pistas(x.construccion, SegundaPista(trad, errores, e.ventana), true));
 }
 
 std::string Numerica(const EjercicioDeHoja& e, const std::string& nombre, const Ejercicio1& x,
-                     const Valor& valor, const char* rotulo, const Idioma& tr) {
-    const std::string texto = x.enunciado + "<p>" + canvas::EscaparXml(tr(rotulo)) + "</p>";
+                     const Valor& valor, const char* rotulo, const Idioma& trad) {
+    const std::string texto = x.enunciado + "<p>" + canvas::EscaparXml(trad(rotulo)) + "</p>";
     // No units: a response with one is refused, and the number alone graded.
     return Pregunta(
         "numerical", nombre, texto, x,
         valor.Respuestas() +
             "<unitgradingtype>0</unitgradingtype>\n<unitpenalty>0.1</unitpenalty>\n"
             "<showunits>3</showunits>\n<unitsleft>0</unitsleft>\n" +
-            Pistas(x.construccion, SegundaPista(tr, valor.Errores(), e.ventana), false));
+            Pistas(x.construccion, SegundaPista(trad, valor.Errores(), e.ventana), false));
 }
 
 }  // namespace
@@ -534,10 +534,10 @@ std::vector<std::string> BancoDeMoodle(const OpcionesDeHoja& opciones, FormatoDe
                                        diagram::Traductor t, std::size_t limite) {
     if (opciones.ejercicios < 1 || opciones.ejercicios > OpcionesDeHoja::kMaximoDeEjercicios)
         throw std::invalid_argument("número de ejercicios fuera de rango");
-    const Idioma tr(t);
+    const Idioma trad(t);
     // An empty title would name a category with nothing, and every question with a number.
     const std::string dado = Titulo(opciones.titulo.value_or(""));
-    const std::string titulo = dado.empty() ? Titulo(tr(kTituloDeHoja)) : dado;
+    const std::string titulo = dado.empty() ? Titulo(trad(kTituloDeHoja)) : dado;
 
     // format.php's create_category_path skips a category named "top" below the top one, and
     // the questions would land in Trazalia's.
@@ -546,8 +546,8 @@ std::vector<std::string> BancoDeMoodle(const OpcionesDeHoja& opciones, FormatoDe
         const std::string nombre = Acortado(dado, kLargoDeNombre);
         categoria += EnLaRuta(nombre == "top" ? "Top" : nombre);
     } else {
-        categoria += EnLaRuta(Titulo(tr(kMetodos[static_cast<std::size_t>(opciones.metodo)]))) +
-                     '/' + EnLaRuta(Titulo(tr(kNiveles[static_cast<std::size_t>(opciones.nivel)])));
+        categoria += EnLaRuta(Titulo(trad(kMetodos[static_cast<std::size_t>(opciones.metodo)]))) +
+                     '/' + EnLaRuta(Titulo(trad(kNiveles[static_cast<std::size_t>(opciones.nivel)])));
     }
     const std::string cabecera =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n<question type=\"category\">"
@@ -566,12 +566,12 @@ std::vector<std::string> BancoDeMoodle(const OpcionesDeHoja& opciones, FormatoDe
     std::size_t resto = 0;
     for (const char* p : plantillas)
         resto = std::max(resto, Caracteres(Sustituir(
-                                    tr(p), {"", std::to_string(opciones.ejercicios), semilla})));
+                                    trad(p), {"", std::to_string(opciones.ejercicios), semilla})));
     const std::string enElNombre =
         Acortado(titulo, resto < kLargoDeNombre ? kLargoDeNombre - resto : 1);
     const auto nombre = [&](std::size_t plantilla, int n) {
         return Titulo(
-            Sustituir(tr(plantillas[plantilla]), {enElNombre, std::to_string(n), semilla}));
+            Sustituir(trad(plantillas[plantilla]), {enElNombre, std::to_string(n), semilla}));
     };
 
     const std::vector<EjercicioDeHoja> ejercicios =
@@ -582,12 +582,12 @@ std::vector<std::string> BancoDeMoodle(const OpcionesDeHoja& opciones, FormatoDe
     for (std::size_t i = 0; i < ejercicios.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
         const EjercicioDeHoja& e = ejercicios[i];
-        const Ejercicio1 x = Componer(e, n, tr, formato == FormatoDeMoodle::Cloze);
+        const Ejercicio1 x = Componer(e, n, trad, formato == FormatoDeMoodle::Cloze);
         const std::string preguntas =
             formato == FormatoDeMoodle::Cloze
-                ? Cloze(e, nombre(0, n), x, tr)
-                : Numerica(e, nombre(0, n), x, x.r, kModulo, tr) +
-                      Numerica(e, nombre(1, n), x, x.alfa, kDireccion, tr);
+                ? Cloze(e, nombre(0, n), x, trad)
+                : Numerica(e, nombre(0, n), x, x.r, kModulo, trad) +
+                      Numerica(e, nombre(1, n), x, x.alfa, kDireccion, trad);
         if (!vacio && archivo.size() + preguntas.size() + pie.size() > limite) {
             archivos.push_back(archivo + pie);
             archivo = cabecera;

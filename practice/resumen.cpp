@@ -249,11 +249,11 @@ std::vector<Resumen::Alumno> Resumen::Alumnos() const {
 std::string Resumen::Texto(diagram::Traductor t) const {
     using canvas::Printable;
     using diagram::Sustituir;
-    const auto tr = [&t](const char* texto, int cuenta = -1) {
+    const auto trad = [&t](const char* texto, int cuenta = -1) {
         return t("Resumen", texto, cuenta);
     };
-    const auto nombre = [&tr](const Alumno& a) {
-        return a.nombre.empty() ? tr(QT_TRANSLATE_NOOP("Resumen", "(sin nombre)"))
+    const auto nombre = [&trad](const Alumno& a) {
+        return a.nombre.empty() ? trad(QT_TRANSLATE_NOOP("Resumen", "(sin nombre)"))
                                 : Printable(a.nombre);
     };
     const auto error = [&t](Codigo c) {
@@ -261,48 +261,48 @@ std::string Resumen::Texto(diagram::Traductor t) const {
     };
     const int aciertos = Veces(Codigo::Acierto);
     std::string texto =
-        Sustituir(tr(QT_TRANSLATE_NOOP("Resumen", "Intentos: %1; aciertos: %2 (%3 %).")),
+        Sustituir(trad(QT_TRANSLATE_NOOP("Resumen", "Intentos: %1; aciertos: %2 (%3 %).")),
                   {std::to_string(intentos_), std::to_string(aciertos),
                    Porcentaje(aciertos, intentos_)}) +
         '\n';
     if (const int casi = Veces(Codigo::Casi); casi > 0)
-        texto += Sustituir(tr(QT_TRANSLATE_NOOP("Resumen", "Casi: %1 (%2 % de los intentos).")),
+        texto += Sustituir(trad(QT_TRANSLATE_NOOP("Resumen", "Casi: %1 (%2 % de los intentos).")),
                            {std::to_string(casi), Porcentaje(casi, intentos_)}) +
                  '\n';
     const int saltados = Veces(Codigo::Saltado), sinRespuesta = Veces(Codigo::SinRespuesta);
     if (saltados + sinRespuesta > 0)
-        texto += Sustituir(tr(QT_TRANSLATE_NOOP("Resumen", "Sin comprobar: %1, %2.")),
-                           {tr(QT_TRANSLATE_N_NOOP("Resumen", "%n saltado(s)"), saltados),
-                            tr(QT_TRANSLATE_N_NOOP("Resumen", "%n sin respuesta"), sinRespuesta)}) +
+        texto += Sustituir(trad(QT_TRANSLATE_NOOP("Resumen", "Sin comprobar: %1, %2.")),
+                           {trad(QT_TRANSLATE_N_NOOP("Resumen", "%n saltado(s)"), saltados),
+                            trad(QT_TRANSLATE_N_NOOP("Resumen", "%n sin respuesta"), sinRespuesta)}) +
                  '\n';
-    texto += '\n' + tr(QT_TRANSLATE_NOOP("Resumen", "Por alumno:")) + '\n';
+    texto += '\n' + trad(QT_TRANSLATE_NOOP("Resumen", "Por alumno:")) + '\n';
     const std::vector<Alumno> alumnos = Alumnos();
     for (const Alumno& a : alumnos) {
         texto += "  " + nombre(a) + ": " +
-                 tr(QT_TRANSLATE_N_NOOP("Resumen", "%n intento(s)"), a.intentos) + ", " +
-                 tr(QT_TRANSLATE_N_NOOP("Resumen", "%n acierto(s)"), a.aciertos) + " (" +
+                 trad(QT_TRANSLATE_N_NOOP("Resumen", "%n intento(s)"), a.intentos) + ", " +
+                 trad(QT_TRANSLATE_N_NOOP("Resumen", "%n acierto(s)"), a.aciertos) + " (" +
                  Porcentaje(a.aciertos, a.intentos) + " %)";
         if (const int n = a.veces[Indice(Codigo::Casi)]; n > 0)
-            texto += ", " + tr(QT_TRANSLATE_N_NOOP("Resumen", "%n casi"), n);
+            texto += ", " + trad(QT_TRANSLATE_N_NOOP("Resumen", "%n casi"), n);
         if (const int n = a.veces[Indice(Codigo::Saltado)]; n > 0)
-            texto += ", " + tr(QT_TRANSLATE_N_NOOP("Resumen", "%n saltado(s)"), n);
+            texto += ", " + trad(QT_TRANSLATE_N_NOOP("Resumen", "%n saltado(s)"), n);
         if (const int n = a.veces[Indice(Codigo::SinRespuesta)]; n > 0)
-            texto += ", " + tr(QT_TRANSLATE_N_NOOP("Resumen", "%n sin respuesta"), n);
+            texto += ", " + trad(QT_TRANSLATE_N_NOOP("Resumen", "%n sin respuesta"), n);
         texto += '\n';
     }
-    texto += '\n' + tr(QT_TRANSLATE_NOOP("Resumen", "Errores de la clase:")) + '\n';
+    texto += '\n' + trad(QT_TRANSLATE_NOOP("Resumen", "Errores de la clase:")) + '\n';
     bool algunError = false;
     for (int c = kPrimeroDeLaTabla; c <= kUltimoDeLaTabla; ++c) {
         const Codigo codigo = static_cast<Codigo>(c);
         algunError = algunError || Veces(codigo) > 0;
         texto += "  " +
-                 Sustituir(tr(QT_TRANSLATE_NOOP("Resumen", "%1: %2 (%3 % de los intentos)")),
+                 Sustituir(trad(QT_TRANSLATE_NOOP("Resumen", "%1: %2 (%3 % de los intentos)")),
                            {error(codigo), std::to_string(Veces(codigo)),
                             Porcentaje(Veces(codigo), intentos_)}) +
                  '\n';
     }
     if (algunError) {
-        texto += '\n' + tr(QT_TRANSLATE_NOOP("Resumen", "Alumnos por error:")) + '\n';
+        texto += '\n' + trad(QT_TRANSLATE_NOOP("Resumen", "Alumnos por error:")) + '\n';
         for (int c = kPrimeroDeLaTabla; c <= kUltimoDeLaTabla; ++c) {
             const auto i = static_cast<std::size_t>(c);
             if (veces_[i] == 0) continue;
@@ -310,18 +310,18 @@ std::string Resumen::Texto(diagram::Traductor t) const {
             for (const Alumno& a : alumnos)
                 if (a.veces[i] > 0)
                     texto += "    " + nombre(a) + ": " +
-                             tr(QT_TRANSLATE_N_NOOP("Resumen", "%n vez/veces"), a.veces[i]) + '\n';
+                             trad(QT_TRANSLATE_N_NOOP("Resumen", "%n vez/veces"), a.veces[i]) + '\n';
         }
     }
     if (TotalDeIlegibles() > 0) {
         texto += '\n' +
-                 tr(QT_TRANSLATE_N_NOOP("Resumen", "Líneas que no se pudieron leer: %n"),
+                 trad(QT_TRANSLATE_N_NOOP("Resumen", "Líneas que no se pudieron leer: %n"),
                     static_cast<int>(TotalDeIlegibles())) +
                  '\n';
         for (const Ilegible& i : ilegibles_) texto += "  " + Printable(Donde(i)) + '\n';
         if (omitidos_ > 0)
             texto += "  " +
-                     tr(QT_TRANSLATE_N_NOOP("Resumen", "y %n más"), static_cast<int>(omitidos_)) +
+                     trad(QT_TRANSLATE_N_NOOP("Resumen", "y %n más"), static_cast<int>(omitidos_)) +
                      '\n';
     }
     return texto;

@@ -28,31 +28,31 @@ Negativa Hacer(Motivo motivo, std::vector<std::string> datos, std::string guion,
 }
 
 // What a script names wrongly a face never gives: should one reach a user, a plain sentence.
-std::string Generico(diagram::Traductor tr) {
-    return tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Eso no se puede hacer aquí."));
+std::string Generico(diagram::Traductor trad) {
+    return trad(kContexto, QT_TRANSLATE_NOOP("Errores", "Eso no se puede hacer aquí."));
 }
 
 // The control of WINDOW.CONTROL as the window names it to the user, «quoted»; the path itself
 // for one the tables do not hold.
-std::string Descrito(std::string_view ruta, diagram::Traductor tr) {
+std::string Descrito(std::string_view ruta, diagram::Traductor trad) {
     const auto punto = ruta.find('.');
     const Tabla* tabla = punto == std::string_view::npos ? nullptr : TablaDe(ruta.substr(0, punto));
     if (tabla)
         for (const Control& c : tabla->controles)
             if (c.nombre == ruta.substr(punto + 1) && *c.descripcion)
-                return Q(tr(tabla->nombre.data(), c.descripcion));
+                return Q(trad(tabla->nombre.data(), c.descripcion));
     return Q(ruta);
 }
 
 // The window to open, in the user's words.
-std::string Abra(std::string_view v, diagram::Traductor tr) {
+std::string Abra(std::string_view v, diagram::Traductor trad) {
     if (v == "Form2")
-        return tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Abra la ventana del paralelogramo."));
+        return trad(kContexto, QT_TRANSLATE_NOOP("Errores", "Abra la ventana del paralelogramo."));
     if (v == "Form3")
-        return tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Abra la ventana del polígono."));
+        return trad(kContexto, QT_TRANSLATE_NOOP("Errores", "Abra la ventana del polígono."));
     if (v == "Form1")
-        return tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Abra la ventana de inicio."));
-    return Generico(tr);
+        return trad(kContexto, QT_TRANSLATE_NOOP("Errores", "Abra la ventana de inicio."));
+    return Generico(trad);
 }
 
 struct Nombrado {
@@ -104,100 +104,100 @@ std::string_view Codigo(Motivo motivo) {
     return {};
 }
 
-Negativa OrdenDesconocida(std::string_view orden, diagram::Traductor tr) {
+Negativa OrdenDesconocida(std::string_view orden, diagram::Traductor trad) {
     return Hacer(Motivo::OrdenDesconocida, {S(orden)}, "orden desconocida " + Q(orden),
-                 Generico(tr));
+                 Generico(trad));
 }
-Negativa Terminado(diagram::Traductor tr) {
+Negativa Terminado(diagram::Traductor trad) {
     return Hacer(Motivo::Terminado, {}, "el programa ya terminó",
-                 tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Trazalia ya se cerró.")));
+                 trad(kContexto, QT_TRANSLATE_NOOP("Errores", "Trazalia ya se cerró.")));
 }
-Negativa VentanaDesconocida(std::string_view v, diagram::Traductor tr) {
-    return Hacer(Motivo::VentanaDesconocida, {S(v)}, "ventana desconocida " + Q(v), Generico(tr));
+Negativa VentanaDesconocida(std::string_view v, diagram::Traductor trad) {
+    return Hacer(Motivo::VentanaDesconocida, {S(v)}, "ventana desconocida " + Q(v), Generico(trad));
 }
-Negativa NoALaVista(std::string_view v, diagram::Traductor tr) {
+Negativa NoALaVista(std::string_view v, diagram::Traductor trad) {
     return Hacer(Motivo::NoALaVista, {S(v)}, "la ventana " + S(v) + " no está a la vista",
-                 Abra(v, tr));
+                 Abra(v, trad));
 }
-Negativa YaNoALaVista(std::string_view v, diagram::Traductor tr) {
+Negativa YaNoALaVista(std::string_view v, diagram::Traductor trad) {
     return Hacer(Motivo::NoALaVista, {S(v)}, "la ventana " + S(v) + " ya no está a la vista",
-                 Abra(v, tr));
+                 Abra(v, trad));
 }
-Negativa SeEsperabaRuta(std::string_view ruta, diagram::Traductor tr) {
+Negativa SeEsperabaRuta(std::string_view ruta, diagram::Traductor trad) {
     return Hacer(Motivo::SeEsperabaRuta, {S(ruta)},
-                 "se esperaba VENTANA.CONTROL en lugar de " + Q(ruta), Generico(tr));
+                 "se esperaba VENTANA.CONTROL en lugar de " + Q(ruta), Generico(trad));
 }
-Negativa SinControl(std::string_view v, std::string_view control, diagram::Traductor tr) {
+Negativa SinControl(std::string_view v, std::string_view control, diagram::Traductor trad) {
     return Hacer(Motivo::SinControl, {S(v), S(control)},
-                 S(v) + " no tiene el control " + Q(control), Generico(tr));
+                 S(v) + " no tiene el control " + Q(control), Generico(trad));
 }
-Negativa NoEsBoton(std::string_view ruta, diagram::Traductor tr) {
-    return Hacer(Motivo::NoEsBoton, {S(ruta)}, S(ruta) + " no es un botón", Generico(tr));
+Negativa NoEsBoton(std::string_view ruta, diagram::Traductor trad) {
+    return Hacer(Motivo::NoEsBoton, {S(ruta)}, S(ruta) + " no es un botón", Generico(trad));
 }
-Negativa NoEsBarra(std::string_view ruta, diagram::Traductor tr) {
+Negativa NoEsBarra(std::string_view ruta, diagram::Traductor trad) {
     return Hacer(Motivo::NoEsBarra, {S(ruta)}, S(ruta) + " no es una barra de desplazamiento",
-                 Generico(tr));
+                 Generico(trad));
 }
-Negativa SinFoco(std::string_view ruta, diagram::Traductor tr) {
+Negativa SinFoco(std::string_view ruta, diagram::Traductor trad) {
     return Hacer(Motivo::SinFoco, {S(ruta)}, S(ruta) + " no recibe el foco del teclado",
                  diagram::Sustituir(
-                     tr(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no recibe el teclado ahora.")),
-                     {Descrito(ruta, tr)}));
+                     trad(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no recibe el teclado ahora.")),
+                     {Descrito(ruta, trad)}));
 }
-Negativa SinVistas(std::string_view v, diagram::Traductor tr) {
-    return Hacer(Motivo::SinVistas, {S(v)}, S(v) + " no tiene vistas", Generico(tr));
+Negativa SinVistas(std::string_view v, diagram::Traductor trad) {
+    return Hacer(Motivo::SinVistas, {S(v)}, S(v) + " no tiene vistas", Generico(trad));
 }
-Negativa SinPractica(std::string_view v, diagram::Traductor tr) {
+Negativa SinPractica(std::string_view v, diagram::Traductor trad) {
     return Hacer(
         Motivo::SinPractica, {S(v)}, S(v) + " no tiene práctica",
-        tr(kContexto, QT_TRANSLATE_NOOP("Errores", "La ventana de inicio no tiene práctica.")));
+        trad(kContexto, QT_TRANSLATE_NOOP("Errores", "La ventana de inicio no tiene práctica.")));
 }
-Negativa NoPractica(std::string_view v, diagram::Traductor tr) {
+Negativa NoPractica(std::string_view v, diagram::Traductor trad) {
     return Hacer(Motivo::NoPractica, {S(v)}, S(v) + " no está practicando",
-                 tr(kContexto,
+                 trad(kContexto,
                     QT_TRANSLATE_NOOP("Errores", "Active primero la práctica: «Practicar» (P).")));
 }
-Negativa SinVectores(std::string_view v, diagram::Traductor tr) {
+Negativa SinVectores(std::string_view v, diagram::Traductor trad) {
     return Hacer(Motivo::SinVectores, {S(v)}, S(v) + " no tiene vectores que arrastrar",
-                 Generico(tr));
+                 Generico(trad));
 }
-Negativa Retenido(std::string_view v, diagram::Traductor tr) {
+Negativa Retenido(std::string_view v, diagram::Traductor trad) {
     // The words practice shows beside a bar it holds still.
     return Hacer(Motivo::Retenido, {S(v)},
                  "el ejercicio de " + S(v) + " no cambia hasta comprobarlo: «practice " + S(v) +
                      " check» lo comprueba",
-                 tr("Practica", kRetenido));
+                 trad("Practica", kRetenido));
 }
-Negativa Resuelto(std::string_view v, diagram::Traductor tr) {
+Negativa Resuelto(std::string_view v, diagram::Traductor trad) {
     return Hacer(
         Motivo::Resuelto, {S(v)},
         "el ejercicio de " + S(v) + " ya está resuelto: «practice " + S(v) + " next» da otro",
-        tr(kContexto, QT_TRANSLATE_NOOP("Errores",
+        trad(kContexto, QT_TRANSLATE_NOOP("Errores",
                                         "Este ejercicio ya está resuelto: "
                                         "«Otro ejercicio» (N) da otro.")));
 }
-Negativa VistaDesconocida(std::string_view vista, std::string_view nombres, diagram::Traductor tr) {
+Negativa VistaDesconocida(std::string_view vista, std::string_view nombres, diagram::Traductor trad) {
     return Hacer(Motivo::VistaDesconocida, {S(vista)},
-                 "vista desconocida " + Q(vista) + ": se esperaba " + S(nombres), Generico(tr));
+                 "vista desconocida " + Q(vista) + ": se esperaba " + S(nombres), Generico(trad));
 }
-Negativa OnUOff(std::string_view p, diagram::Traductor tr) {
-    return Hacer(Motivo::OnUOff, {S(p)}, "se esperaba on u off en lugar de " + Q(p), Generico(tr));
+Negativa OnUOff(std::string_view p, diagram::Traductor trad) {
+    return Hacer(Motivo::OnUOff, {S(p)}, "se esperaba on u off en lugar de " + Q(p), Generico(trad));
 }
-Negativa QuePractica(std::string_view p, diagram::Traductor tr) {
+Negativa QuePractica(std::string_view p, diagram::Traductor trad) {
     return Hacer(Motivo::QuePractica, {S(p)},
-                 "se esperaba on, next, check u off en lugar de " + Q(p), Generico(tr));
+                 "se esperaba on, next, check u off en lugar de " + Q(p), Generico(trad));
 }
-Negativa TeclaDesconocida(std::string_view tecla, diagram::Traductor tr) {
+Negativa TeclaDesconocida(std::string_view tecla, diagram::Traductor trad) {
     return Hacer(Motivo::TeclaDesconocida, {S(tecla)}, "tecla desconocida " + Q(tecla),
-                 Generico(tr));
+                 Generico(trad));
 }
-Negativa TeclaSinEfecto(std::string_view tecla, std::string_view destino, diagram::Traductor tr) {
+Negativa TeclaSinEfecto(std::string_view tecla, std::string_view destino, diagram::Traductor trad) {
     return Hacer(Motivo::TeclaSinEfecto, {S(tecla), S(destino)},
                  "la tecla " + Q(tecla) + " no hace nada en " + S(destino),
-                 tr(kContexto, QT_TRANSLATE_NOOP("Errores", "Esa tecla no hace nada aquí.")));
+                 trad(kContexto, QT_TRANSLATE_NOOP("Errores", "Esa tecla no hace nada aquí.")));
 }
 Negativa TeclaDePantalla(std::string_view tecla, const char* accion, const char* contexto,
-                         diagram::Traductor tr) {
+                         diagram::Traductor trad) {
     const auto sinPuntos = [](std::string nombre) {
         if (const auto puntos = nombre.find("…"); puntos != std::string::npos)
             nombre.erase(puntos, std::string_view("…").size());
@@ -207,50 +207,50 @@ Negativa TeclaDePantalla(std::string_view tecla, const char* accion, const char*
                  "la tecla " + Q(tecla) + " (" + sinPuntos(accion) +
                      ") solo actúa en pantalla, no en modo guion",
                  diagram::Sustituir(
-                     tr(kContexto, QT_TRANSLATE_NOOP("Errores", "«%1» no está disponible aquí.")),
-                     {sinPuntos(tr(contexto, accion))}));
+                     trad(kContexto, QT_TRANSLATE_NOOP("Errores", "«%1» no está disponible aquí.")),
+                     {sinPuntos(trad(contexto, accion))}));
 }
-Negativa NoEntero(std::string_view valor, diagram::Traductor tr) {
+Negativa NoEntero(std::string_view valor, diagram::Traductor trad) {
     return Hacer(
         Motivo::NoEntero, {S(valor)},
         "valor no válido " + Q(valor) + ": se esperaba un número entero",
         diagram::Sustituir(
-            tr(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no es un número entero.")), {Q(valor)}));
+            trad(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no es un número entero.")), {Q(valor)}));
 }
 Negativa FueraDeRango(std::string_view valor, std::string_view ruta, int minimo, int maximo,
-                      diagram::Traductor tr) {
+                      diagram::Traductor trad) {
     const std::string de = std::to_string(minimo);
     const std::string a = std::to_string(maximo);
     return Hacer(Motivo::FueraDeRango, {S(valor), S(ruta), de, a},
                  "valor fuera de rango " + Q(valor) + ": " + S(ruta) + " va de " + de + " a " + a,
                  diagram::Sustituir(
-                     tr(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no vale: %2 va de %3 a %4.")),
-                     {Q(valor), Descrito(ruta, tr), de, a}));
+                     trad(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no vale: %2 va de %3 a %4.")),
+                     {Q(valor), Descrito(ruta, trad), de, a}));
 }
 Negativa NoValidoEn(std::string_view valor, std::string_view ruta, std::string_view pista,
-                    std::string_view pistaTraducida, diagram::Traductor tr) {
+                    std::string_view pistaTraducida, diagram::Traductor trad) {
     return Hacer(Motivo::NoValido, {S(valor), S(ruta)},
                  "valor no válido " + Q(valor) + " en " + S(ruta) + ": " + S(pista),
-                 diagram::Sustituir(tr(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no vale. %2")),
+                 diagram::Sustituir(trad(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no vale. %2")),
                                     {Q(valor), pistaTraducida}));
 }
-Negativa NoRecibeValor(std::string_view ruta, diagram::Traductor tr) {
+Negativa NoRecibeValor(std::string_view ruta, diagram::Traductor trad) {
     return Hacer(Motivo::NoRecibeValor, {S(ruta)}, S(ruta) + " no recibe un valor escrito",
                  diagram::Sustituir(
-                     tr(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no recibe un valor ahora.")),
-                     {Descrito(ruta, tr)}));
+                     trad(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no recibe un valor ahora.")),
+                     {Descrito(ruta, trad)}));
 }
-Negativa NadaQueDeshacer(std::string_view v, diagram::Traductor tr) {
+Negativa NadaQueDeshacer(std::string_view v, diagram::Traductor trad) {
     return Hacer(Motivo::NadaQueDeshacer, {S(v)},
                  v == "Form1" ? "Form1 no tiene cambios que deshacer"
                               : "no hay cambios que deshacer en " + S(v),
-                 tr(kContexto, QT_TRANSLATE_NOOP("Errores", "No hay nada que deshacer.")));
+                 trad(kContexto, QT_TRANSLATE_NOOP("Errores", "No hay nada que deshacer.")));
 }
-Negativa NadaQueRehacer(std::string_view v, diagram::Traductor tr) {
+Negativa NadaQueRehacer(std::string_view v, diagram::Traductor trad) {
     return Hacer(Motivo::NadaQueRehacer, {S(v)},
                  v == "Form1" ? "Form1 no tiene cambios que rehacer"
                               : "no hay cambios que rehacer en " + S(v),
-                 tr(kContexto, QT_TRANSLATE_NOOP("Errores", "No hay nada que rehacer.")));
+                 trad(kContexto, QT_TRANSLATE_NOOP("Errores", "No hay nada que rehacer.")));
 }
 
 std::optional<long> LeerEntero(std::string_view numero) {
@@ -267,17 +267,17 @@ std::optional<std::uint32_t> LeerSemilla(std::string_view semilla) {
     return valor;
 }
 // What a student types is told alike to a script and to a face, in the translator's language.
-Negativa SemillaNoValida(std::string_view s, diagram::Traductor tr) {
+Negativa SemillaNoValida(std::string_view s, diagram::Traductor trad) {
     std::string texto = diagram::Sustituir(
-        tr(kContexto,
+        trad(kContexto,
            QT_TRANSLATE_NOOP("Errores", "semilla no válida %1: se esperaba un entero de 0 a %2")),
         {Q(s), "4294967295"});
     return Hacer(Motivo::SemillaNoValida, {S(s)}, texto, texto);
 }
-Negativa NivelDesconocido(std::string_view n, diagram::Traductor tr) {
+Negativa NivelDesconocido(std::string_view n, diagram::Traductor trad) {
     return Hacer(Motivo::NivelDesconocido, {S(n)},
                  "nivel desconocido " + Q(n) + ": se esperaba facil, medio o dificil",
-                 Generico(tr));
+                 Generico(trad));
 }
 
 std::optional<double> LeerDecimal(std::string_view numero) {
@@ -292,29 +292,29 @@ std::optional<double> LeerDecimal(std::string_view numero) {
     conPunto[coma] = '.';
     return canvas::LeerReal(conPunto);
 }
-Negativa ModuloNoValido(std::string_view r, diagram::Traductor tr) {
+Negativa ModuloNoValido(std::string_view r, diagram::Traductor trad) {
     std::string texto = diagram::Sustituir(
-        tr(kContexto,
+        trad(kContexto,
            QT_TRANSLATE_NOOP("Errores", "magnitud no válida %1: se esperaba un número como %2")),
         {Q(r), "87.5"});
     return Hacer(Motivo::ModuloNoValido, {S(r)}, texto, texto);
 }
-Negativa DireccionNoValida(std::string_view a, diagram::Traductor tr) {
+Negativa DireccionNoValida(std::string_view a, diagram::Traductor trad) {
     std::string texto = diagram::Sustituir(
-        tr(kContexto,
+        trad(kContexto,
            QT_TRANSLATE_NOOP("Errores", "dirección no válida %1: se esperaba un número como %2")),
         {Q(a), "36.6"});
     return Hacer(Motivo::DireccionNoValida, {S(a)}, texto, texto);
 }
-Negativa ModuloFueraDeRango(std::string_view r, practice::Ventana ventana, diagram::Traductor tr) {
+Negativa ModuloFueraDeRango(std::string_view r, practice::Ventana ventana, diagram::Traductor trad) {
     std::string texto = diagram::Sustituir(
-        tr(kContexto, QT_TRANSLATE_NOOP("Errores", "magnitud fuera de rango %1: va de 0 a %2")),
+        trad(kContexto, QT_TRANSLATE_NOOP("Errores", "magnitud fuera de rango %1: va de 0 a %2")),
         {Q(r), practice::NumeroDelIntento(practice::ModuloMaximoDelIntento(ventana))});
     return Hacer(Motivo::ModuloFueraDeRango, {S(r)}, texto, texto);
 }
-Negativa DireccionFueraDeRango(std::string_view a, diagram::Traductor tr) {
+Negativa DireccionFueraDeRango(std::string_view a, diagram::Traductor trad) {
     std::string texto = diagram::Sustituir(
-        tr(kContexto, QT_TRANSLATE_NOOP("Errores", "dirección fuera de rango %1: va de 0 a %2")),
+        trad(kContexto, QT_TRANSLATE_NOOP("Errores", "dirección fuera de rango %1: va de 0 a %2")),
         {Q(a), "360"});
     return Hacer(Motivo::DireccionFueraDeRango, {S(a)}, texto, texto);
 }
@@ -354,9 +354,9 @@ std::optional<double> LeerCoordenada(std::string_view numero) {
     if (negativo) cifras.insert(0, 1, '-');
     return canvas::LeerReal(cifras);
 }
-Negativa CoordenadaNoValida(std::string_view n, diagram::Traductor tr) {
+Negativa CoordenadaNoValida(std::string_view n, diagram::Traductor trad) {
     return Hacer(Motivo::CoordenadaNoValida, {S(n)},
-                 "coordenada no válida " + Q(n) + ": se esperaba un número en twips", Generico(tr));
+                 "coordenada no válida " + Q(n) + ": se esperaba un número en twips", Generico(trad));
 }
 
 }  // namespace trazalia::session::errores

@@ -67,49 +67,49 @@ struct Negativa {
 // The code's name, for a face that keys anything of its own on it: "no-a-la-vista".
 std::string_view Codigo(Motivo motivo);
 
-Negativa OrdenDesconocida(std::string_view orden, diagram::Traductor tr = {});
-Negativa Terminado(diagram::Traductor tr = {});
-Negativa VentanaDesconocida(std::string_view ventana, diagram::Traductor tr = {});
-Negativa NoALaVista(std::string_view ventana, diagram::Traductor tr = {});
-Negativa YaNoALaVista(std::string_view ventana, diagram::Traductor tr = {});
-Negativa SeEsperabaRuta(std::string_view ruta, diagram::Traductor tr = {});
-Negativa SinControl(std::string_view ventana, std::string_view control, diagram::Traductor tr = {});
-Negativa NoEsBoton(std::string_view ruta, diagram::Traductor tr = {});
-Negativa NoEsBarra(std::string_view ruta, diagram::Traductor tr = {});
-Negativa SinFoco(std::string_view ruta, diagram::Traductor tr = {});
-Negativa SinVistas(std::string_view ventana, diagram::Traductor tr = {});
-Negativa SinPractica(std::string_view ventana, diagram::Traductor tr = {});
-Negativa NoPractica(std::string_view ventana, diagram::Traductor tr = {});
-Negativa SinVectores(std::string_view ventana, diagram::Traductor tr = {});
+Negativa OrdenDesconocida(std::string_view orden, diagram::Traductor trad = {});
+Negativa Terminado(diagram::Traductor trad = {});
+Negativa VentanaDesconocida(std::string_view ventana, diagram::Traductor trad = {});
+Negativa NoALaVista(std::string_view ventana, diagram::Traductor trad = {});
+Negativa YaNoALaVista(std::string_view ventana, diagram::Traductor trad = {});
+Negativa SeEsperabaRuta(std::string_view ruta, diagram::Traductor trad = {});
+Negativa SinControl(std::string_view ventana, std::string_view control, diagram::Traductor trad = {});
+Negativa NoEsBoton(std::string_view ruta, diagram::Traductor trad = {});
+Negativa NoEsBarra(std::string_view ruta, diagram::Traductor trad = {});
+Negativa SinFoco(std::string_view ruta, diagram::Traductor trad = {});
+Negativa SinVistas(std::string_view ventana, diagram::Traductor trad = {});
+Negativa SinPractica(std::string_view ventana, diagram::Traductor trad = {});
+Negativa NoPractica(std::string_view ventana, diagram::Traductor trad = {});
+Negativa SinVectores(std::string_view ventana, diagram::Traductor trad = {});
 // The exercise's vectors hold still until it is checked: the script is told the line that checks
 // it, the user what practice says beside a bar it holds (kRetenido).
 inline constexpr char kRetenido[] = QT_TRANSLATE_NOOP(
     "Practica",
     "El ejercicio no cambia hasta comprobarlo: pulse Intro en el dibujo o elija «Comprobar» en su "
     "menú.");
-Negativa Retenido(std::string_view ventana, diagram::Traductor tr = {});
-Negativa Resuelto(std::string_view ventana, diagram::Traductor tr = {});
+Negativa Retenido(std::string_view ventana, diagram::Traductor trad = {});
+Negativa Resuelto(std::string_view ventana, diagram::Traductor trad = {});
 Negativa VistaDesconocida(std::string_view vista, std::string_view nombres,
-                          diagram::Traductor tr = {});
-Negativa OnUOff(std::string_view palabra, diagram::Traductor tr = {});
-Negativa QuePractica(std::string_view palabra, diagram::Traductor tr = {});
-Negativa TeclaDesconocida(std::string_view tecla, diagram::Traductor tr = {});
+                          diagram::Traductor trad = {});
+Negativa OnUOff(std::string_view palabra, diagram::Traductor trad = {});
+Negativa QuePractica(std::string_view palabra, diagram::Traductor trad = {});
+Negativa TeclaDesconocida(std::string_view tecla, diagram::Traductor trad = {});
 Negativa TeclaSinEfecto(std::string_view tecla, std::string_view destino,
-                        diagram::Traductor tr = {});
+                        diagram::Traductor trad = {});
 // accion: the action's marked name in that context; the script's words leave out a trailing
 // ellipsis.
 Negativa TeclaDePantalla(std::string_view tecla, const char* accion, const char* contexto,
-                         diagram::Traductor tr = {});
-Negativa NoEntero(std::string_view valor, diagram::Traductor tr = {});
+                         diagram::Traductor trad = {});
+Negativa NoEntero(std::string_view valor, diagram::Traductor trad = {});
 Negativa FueraDeRango(std::string_view valor, std::string_view ruta, int minimo, int maximo,
-                      diagram::Traductor tr = {});
+                      diagram::Traductor trad = {});
 // pista: what the editor takes, as a script is told it (Spanish) and in the translator's language.
 Negativa NoValidoEn(std::string_view valor, std::string_view ruta, std::string_view pista,
-                    std::string_view pistaTraducida, diagram::Traductor tr = {});
-Negativa NoRecibeValor(std::string_view ruta, diagram::Traductor tr = {});
+                    std::string_view pistaTraducida, diagram::Traductor trad = {});
+Negativa NoRecibeValor(std::string_view ruta, diagram::Traductor trad = {});
 // Form1, which keeps no changes, or a method window with none left.
-Negativa NadaQueDeshacer(std::string_view ventana, diagram::Traductor tr = {});
-Negativa NadaQueRehacer(std::string_view ventana, diagram::Traductor tr = {});
+Negativa NadaQueDeshacer(std::string_view ventana, diagram::Traductor trad = {});
+Negativa NadaQueRehacer(std::string_view ventana, diagram::Traductor trad = {});
 
 // A bar's value: a whole number, else the error.
 std::optional<long> LeerEntero(std::string_view numero);
@@ -117,17 +117,17 @@ std::optional<long> LeerEntero(std::string_view numero);
 // types (a seed, a guess) come in the language of the session's translator: a script's is
 // Spanish.
 std::optional<std::uint32_t> LeerSemilla(std::string_view semilla);
-Negativa SemillaNoValida(std::string_view semilla, diagram::Traductor tr);
-Negativa NivelDesconocido(std::string_view nivel, diagram::Traductor tr = {});
+Negativa SemillaNoValida(std::string_view semilla, diagram::Traductor trad);
+Negativa NivelDesconocido(std::string_view nivel, diagram::Traductor trad = {});
 // A number a student types (a guess's magnitude or direction, a value in an editor): a decimal
 // with a point or, when it has no point, with one comma ("271,2" is 271.2), no locale.
 std::optional<double> LeerDecimal(std::string_view numero);
-Negativa ModuloNoValido(std::string_view r, diagram::Traductor tr);
-Negativa DireccionNoValida(std::string_view alfa, diagram::Traductor tr);
-Negativa ModuloFueraDeRango(std::string_view r, practice::Ventana ventana, diagram::Traductor tr);
-Negativa DireccionFueraDeRango(std::string_view alfa, diagram::Traductor tr);
+Negativa ModuloNoValido(std::string_view r, diagram::Traductor trad);
+Negativa DireccionNoValida(std::string_view alfa, diagram::Traductor trad);
+Negativa ModuloFueraDeRango(std::string_view r, practice::Ventana ventana, diagram::Traductor trad);
+Negativa DireccionFueraDeRango(std::string_view alfa, diagram::Traductor trad);
 // A point in twips, as the trace writes them or with an exponent ("1.5e3").
 std::optional<double> LeerCoordenada(std::string_view numero);
-Negativa CoordenadaNoValida(std::string_view numero, diagram::Traductor tr = {});
+Negativa CoordenadaNoValida(std::string_view numero, diagram::Traductor trad = {});
 
 }  // namespace trazalia::session::errores

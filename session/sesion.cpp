@@ -649,13 +649,13 @@ errores::Negativa Sesion::Rechazo(const Ventana& v, std::size_t control,
         const auto* m = dynamic_cast<const VentanaMetodo*>(&v);
         const bool esModulo = c.nombre == "Label" + std::to_string(v.tabla().resultado.first);
         // The hint the editor shows: a script gets it in Spanish, a face in its language.
-        const auto pista = [&](diagram::Traductor tr) {
+        const auto pista = [&](diagram::Traductor trad) {
             return esModulo ? diagram::Sustituir(
-                                  tr("Practica",
+                                  trad("Practica",
                                      QT_TRANSLATE_NOOP("Practica", "De 0 a %1, con punto: 87.5")),
                                   {practice::NumeroDelIntento(
                                       practice::ModuloMaximoDelIntento(m->practica().cual()))})
-                            : tr("Practica",
+                            : trad("Practica",
                                  QT_TRANSLATE_NOOP("Practica", "De 0 a 360, con punto: 36.6"));
         };
         return errores::NoValidoEn(intento, nombre, pista({}), pista(traductor_), traductor_);

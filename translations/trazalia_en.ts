@@ -1574,14 +1574,6 @@ cloze if not given.</translation>
         <translation>cannot lock “%1”: %2</translation>
     </message>
     <message>
-        <source>otro programa lo tiene bloqueado</source>
-        <translation>another program holds its lock</translation>
-    </message>
-    <message>
-        <source>no se puede leer «%1»: %2</source>
-        <translation>cannot read “%1”: %2</translation>
-    </message>
-    <message>
         <source>Mida r y α sobre su dibujo: se aceptan ±1 mm y ±1° de diferencia.</source>
         <translation>Measure r and α on your drawing: answers within ±1 mm and ±1° are accepted.</translation>
     </message>
@@ -1791,7 +1783,7 @@ cloze if not given.</translation>
     </message>
     <message>
         <source>Mida con cuidado: la longitud con la escala de los ejes, y el ángulo desde el semieje x positivo en sentido antihorario.</source>
-        <translation>Measure carefully: the length with the axes' scale, and the angle from the positive x semi-axis, counterclockwise.</translation>
+        <translation>Measure carefully: the length with the axes&apos; scale, and the angle from the positive x semi-axis, counterclockwise.</translation>
     </message>
     <message>
         <source>Casi.</source>

@@ -1574,14 +1574,6 @@ cloze se não for dito.</translation>
         <translation>não é possível bloquear “%1”: %2</translation>
     </message>
     <message>
-        <source>otro programa lo tiene bloqueado</source>
-        <translation>outro programa o mantém bloqueado</translation>
-    </message>
-    <message>
-        <source>no se puede leer «%1»: %2</source>
-        <translation>não é possível ler “%1”: %2</translation>
-    </message>
-    <message>
         <source>Mida r y α sobre su dibujo: se aceptan ±1 mm y ±1° de diferencia.</source>
         <translation>Meça r e α no seu desenho: aceitam-se diferenças de ±1 mm e ±1°.</translation>
     </message>

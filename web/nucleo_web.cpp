@@ -352,7 +352,7 @@ constexpr Comportamiento kComportamientos[] = {
 };
 
 // A key's name as the page's help writes it in its language: "Ctrl+Mayús+Z", "Re Pág", "←".
-std::string TeclaEscrita(std::string_view nombre, const diagram::Traductor& tr) {
+std::string TeclaEscrita(std::string_view nombre, const diagram::Traductor& trad) {
     struct Nombre {
         std::string_view tecla;
         const char* escrita;
@@ -384,7 +384,7 @@ std::string TeclaEscrita(std::string_view nombre, const diagram::Traductor& tr) 
                                     [parte](const Nombre& n) { return n.tecla == parte; });
         if (!escrita.empty()) escrita += '+';
         escrita += n == std::end(kNombres) ? session::teclas::Escrita(parte)
-                   : n->traducible         ? tr("Web", n->escrita)
+                   : n->traducible         ? trad("Web", n->escrita)
                                            : std::string(n->escrita);
         i = mas + 1;
     }
@@ -392,11 +392,11 @@ std::string TeclaEscrita(std::string_view nombre, const diagram::Traductor& tr) 
 }
 
 // Keys written in the help's language, each once ("Return" and "Enter" are one "Intro").
-std::string TeclasEscritas(std::span<const std::string_view> teclas, const diagram::Traductor& tr) {
+std::string TeclasEscritas(std::span<const std::string_view> teclas, const diagram::Traductor& trad) {
     std::vector<std::string> escritas;
     for (std::string_view t : teclas) {
         if (t.empty()) continue;
-        std::string e = TeclaEscrita(t, tr);
+        std::string e = TeclaEscrita(t, trad);
         if (std::find(escritas.begin(), escritas.end(), e) == escritas.end())
             escritas.push_back(std::move(e));
     }
@@ -536,9 +536,9 @@ public:
     std::string tabla(const std::string& nombre) const {
         const session::Tabla* t = session::TablaDe(nombre);
         if (!t) return "null";
-        const diagram::Traductor& tr = sesion_.traductor();
+        const diagram::Traductor& trad = sesion_.traductor();
         const auto traducir = [&](const char* texto) {
-            return *texto ? tr(t->nombre.data(), texto) : std::string();
+            return *texto ? trad(t->nombre.data(), texto) : std::string();
         };
         const session::Ventana* v = sesion_.ventana(nombre);
         Json j;
@@ -652,32 +652,32 @@ public:
     // The help's table of keys in the page's language, as [[keys, what they do]]: what the
     // controls do on their own, the shortcuts above, the views' keys.
     std::string teclasDeLaAyuda() const {
-        const diagram::Traductor& tr = sesion_.traductor();
+        const diagram::Traductor& trad = sesion_.traductor();
         Json j;
         j.Abrir('[');
         const auto fila = [&j](const std::string& teclas, const std::string& descripcion) {
             j.Abrir('[').Texto(teclas).Texto(descripcion).Cerrar(']');
         };
         for (const Comportamiento& c : kComportamientos) {
-            std::string teclas = TeclasEscritas(c.teclas, tr);
-            if (c.otra) teclas += (teclas.empty() ? "" : ", ") + tr("Teclas", c.otra);
-            fila(teclas, diagram::Sustituir(tr(c.contexto, c.descripcion),
-                                            {"Ctrl", TeclaEscrita("Shift", tr)}));
+            std::string teclas = TeclasEscritas(c.teclas, trad);
+            if (c.otra) teclas += (teclas.empty() ? "" : ", ") + trad("Teclas", c.otra);
+            fila(teclas, diagram::Sustituir(trad(c.contexto, c.descripcion),
+                                            {"Ctrl", TeclaEscrita("Shift", trad)}));
         }
         for (const session::teclas::Atajo a : kAtajosDeLaPagina) {
             const session::teclas::FilaDeAtajo& f = session::teclas::FilaDe(a);
-            std::string descripcion = tr(f.contexto, f.nombre);
+            std::string descripcion = trad(f.contexto, f.nombre);
             if (f.donde)
                 descripcion =
-                    diagram::Sustituir(tr("Teclas", QT_TRANSLATE_NOOP("Teclas", "%1, %2")),
-                                       {descripcion, tr("Teclas", f.donde)});
-            fila(TeclasEscritas(f.teclas, tr), descripcion);
+                    diagram::Sustituir(trad("Teclas", QT_TRANSLATE_NOOP("Teclas", "%1, %2")),
+                                       {descripcion, trad("Teclas", f.donde)});
+            fila(TeclasEscritas(f.teclas, trad), descripcion);
         }
         for (const session::teclas::FilaDeVista& v : session::teclas::Vistas())
-            fila(TeclaEscrita(v.tecla, tr),
+            fila(TeclaEscrita(v.tecla, trad),
                  diagram::Sustituir(
-                     tr("Teclas", QT_TRANSLATE_NOOP("Teclas", "Vista del dibujo: %1")),
-                     {tr("Vistas", v.titulo)}));
+                     trad("Teclas", QT_TRANSLATE_NOOP("Teclas", "Vista del dibujo: %1")),
+                     {trad("Vistas", v.titulo)}));
         return j.Cerrar(']').str();
     }
 
