@@ -358,9 +358,13 @@ TEST_F(ConAplicacion, TheMenuHasComprobar) {
     EXPECT_TRUE(PracticaDe(f).revelado());
 }
 
-// On screen the first practice of a run asks the student's name, once for both windows; control
-// characters typed or pasted into it are dropped.
-TEST(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
+// On screen the first practice of a run asks the student's name, once for both windows, whether
+// practice is chosen or the program opens practising (--practica); control characters typed or
+// pasted into it are dropped.
+class NombreDelAlumno : public testing::TestWithParam<bool> {};
+
+TEST_P(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
+    const bool alAbrir = GetParam();
     QStandardPaths::setTestModeEnabled(true);
     Ajustes().clear();
     session::Sesion sesion;
@@ -372,9 +376,12 @@ TEST(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
     ajustes.recuerda = true;
     DialogosFijos dialogos;
     dialogos.nombre = QStringLiteral("Ana\x1b[2J\n");
+    const auto empezar = [alAbrir](Practica& p) {
+        alAbrir ? p.EmpezarAlAbrir() : p.accionPracticar()->trigger();
+        QCoreApplication::processEvents();
+    };
     Practica p2(f2, ajustes, dialogos);
-    p2.accionPracticar()->trigger();
-    QCoreApplication::processEvents();
+    empezar(p2);
     EXPECT_EQ(dialogos.preguntas.size(), 1);
     EXPECT_EQ(Ajustes().value(QStringLiteral("practica/alumno")).toString(),
               QStringLiteral("Ana[2J"));
@@ -382,34 +389,14 @@ TEST(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
     sesion.Pulsar("Form1.Command2");
     Form3 f3(sesion, *sesion.metodo("Form3"), vistas);
     Practica p3(f3, ajustes, dialogos);
-    p3.accionPracticar()->trigger();
-    QCoreApplication::processEvents();
+    empezar(p3);
     EXPECT_EQ(dialogos.preguntas.size(), 1);
     Ajustes().clear();
 }
 
-// Opened practising (--practica), a window asks the name at its first showing, once a run.
-TEST(NombreDelAlumno, AskedWhenTheProgramStartsPractising) {
-    QStandardPaths::setTestModeEnabled(true);
-    Ajustes().clear();
-    session::Sesion sesion;
-    sesion.Iniciar();
-    sesion.Pulsar("Form1.Command1");
-    Form2 f2(sesion, *sesion.metodo("Form2"));
-    AjustesDePractica ajustes;
-    ajustes.recuerda = true;
-    DialogosFijos dialogos;
-    dialogos.nombre = QStringLiteral("Ana");
-    Practica p2(f2, ajustes, dialogos);
-    p2.EmpezarAlAbrir();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(dialogos.preguntas.size(), 1);
-    EXPECT_EQ(Ajustes().value(QStringLiteral("practica/alumno")).toString(), QStringLiteral("Ana"));
-    p2.EmpezarAlAbrir();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(dialogos.preguntas.size(), 1);
-    Ajustes().clear();
-}
+INSTANTIATE_TEST_SUITE_P(Practicar, NombreDelAlumno, testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "AlAbrir" : "ConLaTeclaP");
+});
 
 // Every exercise leaves its line in the record: one left for another and one revealed with no
 // guess too.

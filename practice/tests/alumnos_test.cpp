@@ -86,12 +86,10 @@ struct Tabla {
     }
 };
 
+// Named in the test's name.
 struct Caso {
     Ventana ventana;
     Nivel nivel;
-    friend void PrintTo(const Caso& c, std::ostream* os) {
-        *os << Nombre(c.ventana) << '_' << Nombre(c.nivel);
-    }
 };
 
 // Every student of each kind, over kEjercicios exercises of one window and level.

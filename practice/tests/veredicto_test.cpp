@@ -38,10 +38,8 @@ constexpr Ventana F3 = Ventana::Form3;
 INSTANTIATE_TEST_SUITE_P(
     Errores, VeredictoTest,
     testing::Values(
-        Row{"Form2_acierto", F2, kDos, {87.2, 36.6}, Acierto},
         Row{"Form2_margen_del_5_por_ciento", F2, kDos, {91.4, 32}, Acierto},
         Row{"Form2_fuera_del_5_por_ciento_casi", F2, kDos, {92.4, 36.6}, Casi},
-        Row{"Form2_fuera_de_5_grados_casi", F2, kDos, {87.2, 42}, Casi},
         Row{"Form2_suma_de_modulos", F2, kDos, {158, 200}, SumaDeModulos},
         Row{"Form2_resta_de_modulos", F2, kDos, {41, 300}, RestaDeModulos},
         Row{"Form2_sentido_opuesto", F2, kDos, {87, 216.6}, SentidoOpuesto},
@@ -50,9 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"Form2_sentido_horario", F2, kDos, {87.2, 323.4}, SentidoHorario},
         Row{"Form2_promedio_de_direcciones", F2, kDos, {20, 60}, PromedioDeDirecciones},
         Row{"Form2_componentes_sin_signo", F2, kDos, {140, 21.8}, ComponentesSinSigno},
-        Row{"Form2_otro", F2, kDos, {60, 270}, Otro},
         Row{"Form2_sin_falta_un_vector", F2, kDos, {100, 0}, Otro},
-        Row{"Form2_magnitud_cero", F2, kDos, {0, 36.59}, Otro},
         // Where the two rows that leave a coordinate free cross, the guess shows both.
         Row{"Form2_suma_y_promedio", F2, kDos, {160, 60}, {SumaDeModulos, PromedioDeDirecciones}},
         Row{"Form2_resta_de_modulos_y_promedio",
@@ -70,7 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"Form3_promedio_de_direcciones", F3, kTres, {100, 130}, PromedioDeDirecciones},
         Row{"Form3_falta_A", F3, kTres, {37.2, 143.8}, FaltaUnVector},
         Row{"Form3_componentes_sin_signo", F3, kTres, {153.7, 32.2}, ComponentesSinSigno},
-        Row{"Form3_otro", F3, kTres, {30, 250}, Otro},
         Row{"Form3_acierto_antes_que_falta_un_vector_nulo",
             F3,
             {{100, 0}, {60, 120}, {0, 0}},
@@ -188,12 +183,6 @@ INSTANTIATE_TEST_SUITE_P(
               "Su resultante no coincide. Dibuje el paralelogramo que tiene los dos vectores por "
               "lados: la resultante es su diagonal desde el origen. Su resultante: 60 a 250°. La "
               "correcta: 87.18 a 36.59°. N: otro ejercicio."},
-        Texto{"Form3",
-              F3,
-              kTres,
-              {73.456, 17.5},
-              "¡Correcto! Su resultante es la suma de los vectores. Su resultante: 73.46 a 17.5°. "
-              "La correcta: 73.36 a 17.42°. N: otro ejercicio."},
         Texto{"Form3_resta_de_vectores",
               F3,
               kTres,
@@ -202,13 +191,6 @@ INSTANTIATE_TEST_SUITE_P(
               "vector a continuación del anterior sin darle la vuelta: la resultante va del "
               "origen a la última punta. Su resultante: 131.8 a 170.4°. La correcta: 73.36 a "
               "17.42°. N: otro ejercicio."},
-        Texto{"Form2_sentido_opuesto",
-              F2,
-              kDos,
-              {87, 216.6},
-              "Su resultante apunta al revés. La correcta sale del origen y recorre la diagonal "
-              "del paralelogramo hasta el vértice opuesto. Su resultante: 87 a 216.6°. La "
-              "correcta: 87.18 a 36.59°. N: otro ejercicio."},
         Texto{"sin_direccion",
               F2,
               {{50, 0}, {50, 180}},
