@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "canvas/canvas.h"
+#include "diagram/construccion.h"
 #include "diagram/controles.h"
 #include "diagram/marco.h"
 #include "diagram/resultado.h"
@@ -23,12 +24,14 @@ struct Calculo {
 
 // The window Form2 without its toolkit: two vectors from HScroll1..HScroll4 (m1, m2, d1, d2),
 // drawn on Picture1 over adaptive axes, and the parallelogram construction on request.
-class Paralelogramo {
+class Paralelogramo final : public diagram::Construccion {
 public:
     Paralelogramo(diagram::Controles& form, canvas::Canvas& Picture1)
         : form_(form), Picture1_(Picture1) {}
 
-    void Form_Load();
+    void Form_Load() override;
+    diagram::Resultado Vectores() override { return HScroll_Change(); }
+    diagram::Resultado Revelar() override { return Command1_Click(); }
     // The live redraw: the body of HScroll1_Change … HScroll4_Change.
     diagram::Resultado HScroll_Change();
     // The live redraw, then the sides, the resultant and its read-outs.
@@ -41,15 +44,15 @@ public:
     void DibujarEscena(const Calculo& calculo);
 
     // The resultant's direction in radians from the last computation; none for a zero resultant.
-    const std::optional<double>& anguloResultante() const { return AnguloResultante; }
+    const std::optional<double>& anguloResultante() const override { return AnguloResultante; }
     // How the next events map units to twips, and the scale they keep instead of the one the
     // vectors give, if any (diagram::EscalaDelDibujo).
-    void setEscalado(diagram::Escalado e, std::optional<double> retenida = std::nullopt) {
+    void setEscalado(diagram::Escalado e, std::optional<double> retenida = std::nullopt) override {
         escalado_ = e;
         retenida_ = retenida;
     }
     // The scale the next event draws at with the bars as they are; 0 when it draws nothing.
-    double EscalaSiguiente() const;
+    double EscalaSiguiente() const override;
 
 private:
     void Lecturas();

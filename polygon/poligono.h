@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "canvas/canvas.h"
+#include "diagram/construccion.h"
 #include "diagram/controles.h"
 #include "diagram/marco.h"
 #include "diagram/resultado.h"
@@ -18,11 +19,13 @@ std::array<int, 3> OrdenDelPaso(int paso);
 // The polygon method window Form3 without its widgets: three vectors set by HScroll1..3
 // (magnitudes) and HScroll4..6 (directions in degrees), the step bar HScroll7, and the read-outs
 // Label4..6, Label10..12 (inputs), Label14, Label16 (resultant) and Label18 (step).
-class Poligono {
+class Poligono final : public diagram::Construccion {
 public:
     Poligono(diagram::Controles& form, canvas::Canvas& Picture1);
 
-    void Form_Load();
+    void Form_Load() override;
+    diagram::Resultado Vectores() override { return HScroll_Change(); }
+    diagram::Resultado Revelar() override { return HScroll7_Change(); }
     // Live redraw: the body of HScroll1_Change … HScroll6_Change.
     diagram::Resultado HScroll_Change();
     // Step-by-step construction: steps 1 to 6 chain the vectors in one order each, step 7 draws
@@ -41,15 +44,15 @@ public:
                         const double& Pos_XT, const double& Pos_YT);
 
     // The resultant's direction in radians from the last computation; none for a zero resultant.
-    const std::optional<double>& anguloResultante() const { return AnguloResultante; }
+    const std::optional<double>& anguloResultante() const override { return AnguloResultante; }
     // How the next events map units to twips, and the scale they keep instead of the one the
     // vectors give, if any (diagram::EscalaDelDibujo).
-    void setEscalado(diagram::Escalado e, std::optional<double> retenida = std::nullopt) {
+    void setEscalado(diagram::Escalado e, std::optional<double> retenida = std::nullopt) override {
         escalado_ = e;
         retenida_ = retenida;
     }
     // The scale the next event draws at with the bars as they are; 0 when it draws nothing.
-    double EscalaSiguiente() const;
+    double EscalaSiguiente() const override;
 
 private:
     struct Estado;

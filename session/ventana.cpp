@@ -213,9 +213,9 @@ VentanaMetodo::VentanaMetodo(Entorno& sesion, Formulario formulario) : Ventana(s
     escucha_ = picture_->AddListener(traza_.get());
     lienzo_ = std::make_unique<diagram::LienzoConVistas>(*picture_);
     if (formulario == Formulario::Form2)
-        paralelogramo_ = std::make_unique<parallelogram::Paralelogramo>(*this, *lienzo_);
+        construccion_ = std::make_unique<parallelogram::Paralelogramo>(*this, *lienzo_);
     else
-        poligono_ = std::make_unique<polygon::Poligono>(*this, *lienzo_);
+        construccion_ = std::make_unique<polygon::Poligono>(*this, *lienzo_);
     escrito_.assign(estados_.size(), false);
     // The drag's layer first: its held scale wins, and practice draws over everything.
     arrastre_ = std::make_unique<Arrastre>(*this);
@@ -228,18 +228,13 @@ VentanaMetodo::~VentanaMetodo() = default;
 const diagram::Vistas& VentanaMetodo::vistas() const { return lienzo_->vistas(); }
 
 void VentanaMetodo::Form_Load() {
-    Evento([this] {
-        if (paralelogramo_)
-            paralelogramo_->Form_Load();
-        else
-            poligono_->Form_Load();
-    });
+    Evento([this] { construccion_->Form_Load(); });
 }
 
 int VentanaMetodo::HScroll(int n) const { return estados_[Barra(n)].valor; }
 
 std::optional<double> VentanaMetodo::anguloResultante() const {
-    return paralelogramo_ ? paralelogramo_->anguloResultante() : poligono_->anguloResultante();
+    return construccion_->anguloResultante();
 }
 
 void VentanaMetodo::Label(int n, std::string_view caption) {
@@ -249,7 +244,7 @@ void VentanaMetodo::Label(int n, std::string_view caption) {
 }
 
 void VentanaMetodo::Pulsar(int n) {
-    const bool regresar = paralelogramo_ ? n == 2 : n == 1;
+    const bool regresar = formulario_ == Formulario::Form2 ? n == 2 : n == 1;
     if (regresar) {
         sesion_.Regresar(*this);
         return;
@@ -292,13 +287,11 @@ void VentanaMetodo::Revelar() {
 }
 
 diagram::Resultado VentanaMetodo::Manejar(Manejador manejador) {
-    if (manejador == Manejador::Vectores)
-        return paralelogramo_ ? paralelogramo_->HScroll_Change() : poligono_->HScroll_Change();
-    return paralelogramo_ ? paralelogramo_->Command1_Click() : poligono_->HScroll7_Change();
+    return manejador == Manejador::Vectores ? construccion_->Vectores() : construccion_->Revelar();
 }
 
 void VentanaMetodo::PrepararRevelado() {
-    if (paralelogramo_) return;
+    if (formulario_ == Formulario::Form2) return;
     constexpr int kMedio = (diagram::kPasos + 1) / 2;
     Poner(7, kMedio);
     Label(18, std::to_string(kMedio));
@@ -311,12 +304,8 @@ double VentanaMetodo::PrepararVistas() {
         if ((retenida = capa->EscalaRetenida())) break;
     const diagram::Escalado escalado = diagram::EscaladoDe(lienzo_->vistas());
     const auto escalar = [&](std::optional<double> largo) {
-        if (paralelogramo_) {
-            paralelogramo_->setEscalado(escalado, largo);
-            return paralelogramo_->EscalaSiguiente();
-        }
-        poligono_->setEscalado(escalado, largo);
-        return poligono_->EscalaSiguiente();
+        construccion_->setEscalado(escalado, largo);
+        return construccion_->EscalaSiguiente();
     };
     double Escala = escalar(retenida);
     if (retenida || Escala <= 0) return Escala;

@@ -13,6 +13,7 @@
 
 #include "canvas/picture.h"
 #include "diagram/arrastre.h"
+#include "diagram/construccion.h"
 #include "diagram/controles.h"
 #include "diagram/resultado.h"
 #include "diagram/traducible.h"
@@ -25,12 +26,6 @@
 
 namespace trazalia::diagram {
 class LienzoConVistas;
-}
-namespace trazalia::parallelogram {
-class Paralelogramo;
-}
-namespace trazalia::polygon {
-class Poligono;
 }
 
 namespace trazalia::session {
@@ -287,8 +282,7 @@ private:
     std::unique_ptr<Traza> traza_;
     canvas::ListenerHandle escucha_;
     std::unique_ptr<diagram::LienzoConVistas> lienzo_;
-    std::unique_ptr<parallelogram::Paralelogramo> paralelogramo_;
-    std::unique_ptr<polygon::Poligono> poligono_;
+    std::unique_ptr<diagram::Construccion> construccion_;
     std::optional<diagram::Resultado> dibujo_;
     std::optional<Manejador> repetir_;
     std::vector<bool> escrito_;
