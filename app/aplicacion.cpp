@@ -13,11 +13,10 @@
 #include "app/dialogos.h"
 #include "app/esc.h"
 #include "app/form1.h"
-#include "app/form2.h"
-#include "app/form3.h"
 #include "app/idioma.h"
 #include "app/practica.h"
 #include "app/teclas.h"
+#include "app/ventana_metodo.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 
@@ -64,7 +63,8 @@ Aplicacion::Aplicacion()
                 m && m->isVisible() && (!donde || m->isActiveWindow()))
                 donde = m;
         if (donde)
-            sesion_.CambiarVista(donde->nucleo(), vista, activa);
+            sesion_.Ejecutar(
+                session::comandos::PonerVista{donde->nucleo().formulario(), vista, activa});
         else
             sesion_.PonerVista(vista, activa, true);
     });
@@ -73,8 +73,7 @@ Aplicacion::Aplicacion()
 // The windows on screen go first, and the core tells them nothing as they go.
 Aplicacion::~Aplicacion() {
     sesion_.QuitarObservador(*this);
-    form3_.reset();
-    form2_.reset();
+    while (!metodos_.empty()) metodos_.pop_back();
     form1_.reset();
 }
 
@@ -136,14 +135,9 @@ Form1& Aplicacion::form1() {
     return *form1_;
 }
 
-Form2& Aplicacion::form2() {
-    sesion_.Abrir(session::Formulario::Form2);
-    return *form2_;
-}
-
-Form3& Aplicacion::form3() {
-    sesion_.Abrir(session::Formulario::Form3);
-    return *form3_;
+VentanaMetodo& Aplicacion::metodo(std::string_view nombre) {
+    sesion_.Abrir(session::FormularioDe(**practice::VentanaDeNombre(nombre)));
+    return *CaraMetodo(nombre);
 }
 
 Dialogos& Aplicacion::dialogos() {
@@ -155,8 +149,10 @@ void Aplicacion::setDialogos(std::unique_ptr<Dialogos> dialogos) {
     dialogos_ = std::move(dialogos);
 }
 
-std::array<Ventana*, 3> Aplicacion::ventanas() const {
-    return {form1_.get(), form2_.get(), form3_.get()};
+std::vector<Ventana*> Aplicacion::ventanas() const {
+    std::vector<Ventana*> ventanas{form1_.get()};
+    for (const auto& m : metodos_) ventanas.push_back(m.get());
+    return ventanas;
 }
 
 Ventana* Aplicacion::ventana(const QString& nombre) const {
@@ -194,14 +190,8 @@ void Aplicacion::Cargada(std::string_view nombre) {
         return;
     }
     session::VentanaMetodo& nucleo = *sesion_.metodo(nombre);
-    VentanaMetodo* v = nullptr;
-    if (nombre == "Form2") {
-        form2_ = std::make_unique<Form2>(sesion_, nucleo);
-        v = form2_.get();
-    } else {
-        form3_ = std::make_unique<Form3>(sesion_, nucleo, *vistas_);
-        v = form3_.get();
-    }
+    VentanaMetodo* v =
+        metodos_.emplace_back(std::make_unique<VentanaMetodo>(sesion_, nucleo, *vistas_)).get();
     Conectar(*v);
     ConectarMetodo(*v);
     if (practicaAlAbrir_) porPracticar_ = v;

@@ -20,8 +20,6 @@ class Dialogos;
 class Ventana;
 class VentanaMetodo;
 class Form1;
-class Form2;
-class Form3;
 
 // The program on screen: the core (session::Sesion) and its face. The core holds every window's
 // state and runs every action; the windows on screen are made as the core makes its own, show
@@ -43,13 +41,12 @@ public:
     void IniciarEnPantalla();
 
     Form1& form1();
-    // Creates and loads the window on first use.
-    Form2& form2();
-    Form3& form3();
+    // The method window of that name ("Form2"), created and loaded on first use.
+    VentanaMetodo& metodo(std::string_view nombre);
     // The window of that name if it has been created, else null.
     Ventana* ventana(const QString& nombre) const;
-    // Form1, Form2 and Form3, each null until it is created.
-    std::array<Ventana*, 3> ventanas() const;
+    // Form1 and every method window created so far.
+    std::vector<Ventana*> ventanas() const;
 
     // Ends the program: every window closes at once, without asking.
     void Terminar();
@@ -109,8 +106,8 @@ private:
     AjustesDePractica practica_;
     Zoom zoom_;
     std::unique_ptr<Form1> form1_;
-    std::unique_ptr<Form2> form2_;
-    std::unique_ptr<Form3> form3_;
+    // In the order they were made.
+    std::vector<std::unique_ptr<VentanaMetodo>> metodos_;
     bool terminado_ = false;
     bool practicaAlAbrir_ = false;
     // A method window made while practicaAlAbrir_, until it is first shown.

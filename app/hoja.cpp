@@ -99,11 +99,9 @@ public:
         ejercicios_->setValue(6);
         metodo_ = new QComboBox(this);
         metodo_->addItem(QCoreApplication::translate("Hoja", "Los dos"),
-                         static_cast<int>(practice::Metodo::Ambos));
-        metodo_->addItem(QCoreApplication::translate("Hoja", "Paralelogramo"),
-                         static_cast<int>(practice::Metodo::Paralelogramo));
-        metodo_->addItem(QCoreApplication::translate("Hoja", "Polígono"),
-                         static_cast<int>(practice::Metodo::Poligono));
+                         QString::fromUtf8(practice::NombreDeSeleccion({})));
+        for (const practice::Metodo* m : practice::Metodos())
+            metodo_->addItem(Traducir(m->nombreCorto()), QString::fromUtf8(m->clave()));
         nivel_ = new QComboBox(this);
         for (auto n : {practice::Nivel::Facil, practice::Nivel::Medio, practice::Nivel::Dificil})
             nivel_->addItem(Traducir(practice::NombreVisible(n)), static_cast<int>(n));
@@ -175,7 +173,8 @@ private:
         if (!semilla) return std::nullopt;
         practice::OpcionesDeHoja opciones;
         opciones.ejercicios = ejercicios_->value();
-        opciones.metodo = static_cast<practice::Metodo>(metodo_->currentData().toInt());
+        opciones.metodo =
+            *practice::SeleccionDeNombre(metodo_->currentData().toString().toStdString());
         opciones.nivel = static_cast<practice::Nivel>(nivel_->currentData().toInt());
         opciones.semilla = *semilla;
         opciones.titulo = titulo_->text().toStdString();

@@ -28,8 +28,7 @@
 
 #include "app/aplicacion.h"
 #include "app/form1.h"
-#include "app/form2.h"
-#include "app/form3.h"
+#include "app/ventana_metodo.h"
 #include "app/ventana_metodo.h"
 #include "bench/pares.h"
 #include "canvas/canvas.h"

@@ -17,12 +17,12 @@ using trazalia::practice::Generador;
 using trazalia::practice::Nivel;
 using trazalia::practice::Ventana;
 
-constexpr Ventana kVentanas[] = {Ventana::Form2, Ventana::Form3};
+
 constexpr Nivel kNiveles[] = {Nivel::Facil, Nivel::Medio, Nivel::Dificil};
 
 // A verdict on each mistake's value in turn, over a hundred exercises of the medium level.
 void Veredicto(benchmark::State& state) {
-    const Ventana ventana = kVentanas[state.range(0)];
+    const Ventana ventana = trazalia::practice::Metodos()[static_cast<std::size_t>(state.range(0))];
     Generador generador(2024, Nivel::Medio, ventana);
     struct Caso {
         Ejercicio vectores;
@@ -47,7 +47,7 @@ BENCHMARK(Veredicto)->DenseRange(0, 1)->ArgName("Form2_o_Form3")->Unit(benchmark
 
 // Exercises of one window and level; "rechazados" is the share of draws refused.
 void Ejercicios(benchmark::State& state) {
-    const Ventana ventana = kVentanas[state.range(0)];
+    const Ventana ventana = trazalia::practice::Metodos()[static_cast<std::size_t>(state.range(0))];
     const Nivel nivel = kNiveles[state.range(1)];
     Generador generador(2024, nivel, ventana);
     long ejercicios = 0;

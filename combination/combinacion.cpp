@@ -96,8 +96,8 @@ diagram::Punto EnPantalla(const canvas::Canvas& picture, double x, double y, dou
 
 void Combinacion::Form_Load() {
     Picture1_.SetDrawWidth(2);
-    for (auto [barra, lectura] : TablaForm4().lecturas) form_.Label(lectura, "0");
     Pi = diagram::kPiDelParalelogramo;
+    Lecturas();
 }
 
 void Combinacion::Lecturas() {

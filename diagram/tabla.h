@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -37,6 +38,12 @@ struct Control {
     // A read-out of the result that only a construction writes: any other redraw leaves it
     // describing an earlier picture.
     bool resultado = false;
+    // A button that opens a window: its name.
+    const char* abre = nullptr;
+    // An addition around the fixed window: the faces show it, dump leaves it out.
+    bool adicion = false;
+    // A scroll bar's value when the window loads; its min if none.
+    std::optional<int> inicial = std::nullopt;
 };
 
 // A window's fixed description: its name, title, controls and, for a method window, its

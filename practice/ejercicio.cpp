@@ -21,7 +21,7 @@ constexpr std::array<DatosDeNivel, 3> kNiveles{{
     {Nivel::Dificil, "dificil", QT_TRANSLATE_NOOP("Trazalia", "Difícil")},
 }};
 
-constexpr std::array<std::string_view, 3> kMetodos{"paralelogramo", "poligono", "ambos"};
+constexpr std::string_view kAmbos = "ambos";
 
 }  // namespace
 
@@ -37,22 +37,33 @@ std::optional<Nivel> NivelDeNombre(std::string_view nombre) {
     return std::nullopt;
 }
 
-std::string_view Nombre(Ventana ventana) { return ventana == Ventana::Form2 ? "Form2" : "Form3"; }
+std::string_view Nombre(Ventana ventana) { return ventana->ventana(); }
 
 std::optional<Ventana> VentanaDeNombre(std::string_view nombre) {
-    if (nombre == "Form2") return Ventana::Form2;
-    if (nombre == "Form3") return Ventana::Form3;
+    for (const Metodo* m : Metodos())
+        if (m->ventana() == nombre) return m;
     return std::nullopt;
 }
 
-int NumeroDeVectores(Ventana ventana) { return ventana == Ventana::Form2 ? 2 : 3; }
+int NumeroDeVectores(Ventana ventana) { return ventana->vectores(); }
 
-std::string_view Nombre(Metodo metodo) { return kMetodos[static_cast<std::size_t>(metodo)]; }
+std::string_view NombreDeSeleccion(Seleccion seleccion) {
+    return seleccion ? seleccion->clave() : kAmbos;
+}
 
-std::optional<Metodo> MetodoDeNombre(std::string_view nombre) {
-    for (std::size_t i = 0; i < kMetodos.size(); ++i)
-        if (kMetodos[i] == nombre) return static_cast<Metodo>(i);
+std::optional<Seleccion> SeleccionDeNombre(std::string_view nombre) {
+    if (nombre == kAmbos) return Seleccion{};
+    for (const Metodo* m : Metodos())
+        if (m->clave() == nombre) return m;
     return std::nullopt;
+}
+
+std::vector<Ventana> MetodosDe(Seleccion seleccion) {
+    if (seleccion) return {seleccion};
+    std::vector<Ventana> metodos;
+    for (const Metodo* m : Metodos())
+        if (m->suma()) metodos.push_back(m);
+    return metodos;
 }
 
 }  // namespace trazalia::practice

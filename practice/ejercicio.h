@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "diagram/resultado.h"
+#include "practice/metodo.h"
 
 namespace trazalia::practice {
 
@@ -22,10 +23,7 @@ std::string_view Nombre(Nivel nivel);
 std::string_view NombreVisible(Nivel nivel);
 std::optional<Nivel> NivelDeNombre(std::string_view nombre);
 
-// The method window an exercise is made for; Form2 adds two vectors, Form3 three.
-enum class Ventana { Form2, Form3 };
-
-// "Form2" or "Form3", as scripts and the record name them.
+// The window's name ("Form2"), as scripts and the record name it.
 std::string_view Nombre(Ventana ventana);
 std::optional<Ventana> VentanaDeNombre(std::string_view nombre);
 int NumeroDeVectores(Ventana ventana);
@@ -40,10 +38,14 @@ inline constexpr double kHolguraDeRedondeo = 1e-9;
 // The vectors of one exercise in the order of the window's scroll bars.
 using Ejercicio = std::vector<diagram::Entrada>;
 
-// The method a worksheet asks for: "paralelogramo" (Form2), "poligono" (Form3) or "ambos".
-enum class Metodo { Paralelogramo, Poligono, Ambos };
-std::string_view Nombre(Metodo metodo);
-std::optional<Metodo> MetodoDeNombre(std::string_view nombre);
+// What a worksheet or a bank asks for: one method, or none for "ambos", every method that adds,
+// in turn.
+using Seleccion = Ventana;
+// The word --metodo takes: the method's clave(), or "ambos".
+std::string_view NombreDeSeleccion(Seleccion seleccion);
+std::optional<Seleccion> SeleccionDeNombre(std::string_view nombre);
+// The methods of a selection, in the order their exercises alternate.
+std::vector<Ventana> MetodosDe(Seleccion seleccion);
 
 struct EjercicioDeHoja {
     Ventana ventana;

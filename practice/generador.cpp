@@ -77,7 +77,7 @@ Ejercicio Generador::Siguiente(Ventana ventana) {
         if (Aceptable(ventana, vectores)) return vectores;
     }
     ++reservas_;
-    return EjercicioDeReserva(ventana);
+    return ventana->reserva();
 }
 
 bool Aceptable(Ventana ventana, const Ejercicio& vectores) {
@@ -88,18 +88,13 @@ bool Aceptable(Ventana ventana, const Ejercicio& vectores) {
            EscalaDeHoja(respuesta.componentes) && SeDistinguen(ventana, vectores);
 }
 
-Ejercicio EjercicioDeReserva(Ventana ventana) {
-    if (ventana == Ventana::Form2) return {{80, 30}, {50, 135}};
-    return {{60, 0}, {50, 120}, {40, 300}};
-}
-
-std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel, Metodo metodo,
-                                              int cantidad) {
-    const Ventana primera = metodo == Metodo::Poligono ? Ventana::Form3 : Ventana::Form2;
-    Generador generador(semilla, nivel, primera);
+std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel,
+                                              Seleccion seleccion, int cantidad) {
+    const std::vector<Ventana> metodos = MetodosDe(seleccion);
+    Generador generador(semilla, nivel, metodos.front());
     std::vector<EjercicioDeHoja> hoja;
     for (int i = 0; i < cantidad; ++i) {
-        const Ventana ventana = metodo == Metodo::Ambos && i % 2 == 1 ? Ventana::Form3 : primera;
+        const Ventana ventana = metodos[static_cast<std::size_t>(i) % metodos.size()];
         hoja.push_back({ventana, generador.Siguiente(ventana)});
     }
     return hoja;

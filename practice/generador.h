@@ -16,8 +16,8 @@ namespace trazalia::practice {
 //
 // Each exercise draws, vector by vector, a magnitude then a direction, each with one output of the
 // engine. A draw that is not Aceptable is drawn again, at most kSorteos times; should every draw
-// fail, the exercise is EjercicioDeReserva, which every level allows. So an exercise always comes
-// out acceptable.
+// fail, the exercise is the method's reserva(), which every level allows. So an exercise always
+// comes out acceptable.
 class Generador {
 public:
     Generador(std::uint32_t semilla, Nivel nivel, Ventana ventana);
@@ -50,14 +50,11 @@ private:
 // every mistake kept apart from the right answer and from every other mistake (SeDistinguen).
 bool Aceptable(Ventana ventana, const Ejercicio& vectores);
 
-// The exercise given when no draw is acceptable: acceptable, and of values every level allows.
-Ejercicio EjercicioDeReserva(Ventana ventana);
-
 // A worksheet's exercises. With one method they are that window's practice exercises for the same
-// seed and level, in order. With both methods they alternate, starting with the parallelogram, all
-// drawn in turn from one sequence of the seed: the first is Form2's first practice exercise, and
-// each later one is drawn afresh, sharing no draw with its neighbours.
-std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel, Metodo metodo,
-                                              int cantidad);
+// seed and level, in order. With several they alternate in the registry's order, all drawn in
+// turn from one sequence of the seed: the first is the first method's first practice exercise,
+// and each later one is drawn afresh, sharing no draw with its neighbours.
+std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel,
+                                              Seleccion seleccion, int cantidad);
 
 }  // namespace trazalia::practice

@@ -144,53 +144,21 @@ void Vectores(Pagina& pagina, const Cuadro& c, const std::vector<Componentes>& v
         Vector(pagina, c.origen, EnPagina(c, v[k]), kColores[k], Letra(k));
 }
 
-// A side of the parallelogram: a copy of a vector, without head or letter.
-void Lado(Pagina& pagina, Punto desde, Punto hasta, canvas::Color color) {
-    pagina.Trazo(desde, hasta, color, kGrosor);
-}
-
-// The construction as the window draws it: the parallelogram with its diagonal, or the vectors
-// head to tail in the order 1, 2, 3 (the first step); the resultant in black.
+// The construction as the window draws it (Metodo::Construccion), the resultant in black; a side
+// of a figure is a plain line, without head or letter.
 void Construccion(Pagina& pagina, const Cuadro& c, Ventana ventana,
                   const std::vector<Componentes>& v) {
     Componentes suma;
     for (const Componentes& p : v) suma = {suma.x + p.x, suma.y + p.y};
-    const Punto R = EnPagina(c, suma);
-    if (ventana == Ventana::Form2) {
-        Vectores(pagina, c, v);
-        Lado(pagina, EnPagina(c, v[1]), R, kColores[0]);
-        Lado(pagina, EnPagina(c, v[0]), R, kColores[1]);
-    } else {
-        Componentes desde;
-        for (std::size_t k = 0; k < v.size(); ++k) {
-            const Componentes hasta{desde.x + v[k].x, desde.y + v[k].y};
-            Vector(pagina, EnPagina(c, desde), EnPagina(c, hasta), kColores[k], Letra(k));
-            desde = hasta;
-        }
+    for (const Flecha& f : ventana->Construccion(v)) {
+        const Punto desde = EnPagina(c, {f.desdeX, f.desdeY});
+        const Punto hasta = EnPagina(c, {f.hastaX, f.hastaY});
+        if (f.lado)
+            pagina.Trazo(desde, hasta, kColores[f.vector], kGrosor);
+        else
+            Vector(pagina, desde, hasta, kColores[f.vector], Letra(f.vector));
     }
-    Vector(pagina, c.origen, R, kNegro, "R");
-}
-
-const char* NombreDelMetodo(Ventana ventana) {
-    return ventana == Ventana::Form2 ? QT_TRANSLATE_NOOP("Trazalia", "Método del paralelogramo")
-                                     : QT_TRANSLATE_NOOP("Trazalia", "Método del polígono");
-}
-
-const char* Instruccion(Ventana ventana) {
-    return ventana == Ventana::Form2
-               ? QT_TRANSLATE_NOOP("Trazalia",
-                                   "Dibuje A y B desde el origen, complete el paralelogramo y "
-                                   "trace su diagonal R.")
-               : QT_TRANSLATE_NOOP("Trazalia",
-                                   "Ponga A, B y C punta con cola, en ese orden, y trace R desde "
-                                   "el origen hasta la última punta.");
-}
-
-const char* Solucion(Ventana ventana) {
-    return ventana == Ventana::Form2
-               ? QT_TRANSLATE_NOOP("Trazalia",
-                                   "El paralelogramo de A y B; su diagonal es R = A + B.")
-               : QT_TRANSLATE_NOOP("Trazalia", "A, B y C punta con cola; R = A + B + C.");
+    Vector(pagina, c.origen, EnPagina(c, suma), kNegro, "R");
 }
 
 }  // namespace
@@ -285,11 +253,12 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
             Pagina pagina{hoja.paginas[static_cast<std::size_t>(p)]};
             pagina.Texto({kMargen, arriba}, canvas::Anchor::Nw, 11, true,
                          Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Ejercicio %1. %2")),
-                                   {Entero(n + 1), t(kContexto, NombreDelMetodo(e.ventana))}));
+                                   {Entero(n + 1), t(kContexto, e.ventana->nombreVisible())}));
             pagina.Texto({kMargen, arriba + 0.65 * kCm}, canvas::Anchor::Nw, 10, false,
                          Enunciado(e.vectores, t));
             pagina.Texto({kMargen, arriba + 1.2 * kCm}, canvas::Anchor::Nw, 10, false,
-                         t(kContexto, solucion ? Solucion(e.ventana) : Instruccion(e.ventana)));
+                         t(kContexto, solucion ? e.ventana->solucionDeHoja()
+                                               : e.ventana->instruccionDeHoja()));
             Cuadro cuadro = Escalar(respuesta.componentes, kMargen, arriba + kTextoDelBloque);
             cuadro.pagina = p;
             DibujarCuadro(pagina, cuadro);

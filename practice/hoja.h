@@ -32,7 +32,7 @@ struct OpcionesDeHoja {
     static constexpr int kMaximoDeEjercicios = 200;
 
     int ejercicios = 6;
-    Metodo metodo = Metodo::Ambos;
+    Seleccion metodo{};
     Nivel nivel = Nivel::Medio;
     std::uint32_t semilla = 0;
     // Unset, each page is headed kTituloDeHoja in the sheet's language.

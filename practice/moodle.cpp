@@ -32,13 +32,9 @@ constexpr int kAltoDeImagen = 600;
 // the number that tells the questions apart.
 constexpr std::size_t kLargoDeNombre = 255;
 
-// The category path's words, Spanish as the command line spells them; in the order of Metodo and
-// of Nivel.
-constexpr std::array<const char*, 3> kMetodos{
-    QT_TRANSLATE_NOOP("Trazalia", "paralelogramo"),
-    QT_TRANSLATE_NOOP("Trazalia", "poligono"),
-    QT_TRANSLATE_NOOP("Trazalia", "ambos"),
-};
+// The category path's words, Spanish as the command line spells them: a method's clave(), marked
+// where the method is, or every method that adds; each level in the order of Nivel.
+constexpr const char* kAmbos = QT_TRANSLATE_NOOP("Trazalia", "ambos");
 constexpr std::array<const char*, 3> kNiveles{
     QT_TRANSLATE_NOOP("Trazalia", "facil"),
     QT_TRANSLATE_NOOP("Trazalia", "medio"),
@@ -384,9 +380,9 @@ std::string SegundaPista(const Idioma& trad, const std::vector<Codigo>& errores,
     if (errores.empty()) return trad(Pista(Codigo::Casi, ventana));
     std::string lista;
     for (const Codigo c : errores) lista += (lista.empty() ? "" : ", ") + trad(NombreCorto(c));
-    return Sustituir(
-        trad(QT_TRANSLATE_NOOP("Trazalia", "Compruebe que no cometió alguno de estos errores: %1.")),
-        {lista});
+    return Sustituir(trad(QT_TRANSLATE_NOOP(
+                         "Trazalia", "Compruebe que no cometió alguno de estos errores: %1.")),
+                     {lista});
 }
 
 Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& trad, bool prosaDeCloze) {
@@ -414,8 +410,8 @@ Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& trad, bool pr
     x.alfa.AgregarDireccion(
         0, *canvas::LeerReal(respuesta.lecturaDireccion),
         trad(QT_TRANSLATE_NOOP("Trazalia",
-                             "Casi: su dirección está cerca de la correcta, pero fuera de la "
-                             "tolerancia.")) +
+                               "Casi: su dirección está cerca de la correcta, pero fuera de la "
+                               "tolerancia.")) +
             ' ' + medir,
         std::nullopt, kBandaDeCasi * kToleranciaGrados, true);
     x.construccion = trad(Pista(Codigo::Otro, e.ventana));
@@ -425,12 +421,7 @@ Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& trad, bool pr
     const std::string numero = std::to_string(n);
     x.nombreDeImagen = "ejercicio-" + numero + ".svg";
     x.nombreDeSolucion = "solucion-" + numero + ".svg";
-    const char* instruccion =
-        e.ventana == Ventana::Form2
-            ? QT_TRANSLATE_NOOP("Trazalia",
-                                "Halle la resultante R = A + B por el método del paralelogramo.")
-            : QT_TRANSLATE_NOOP("Trazalia",
-                                "Halle la resultante R = A + B + C por el método del polígono.");
+    const char* instruccion = e.ventana->instruccionDeBanco();
     // Moodle refuses a response with a unit, or with the language pack's thousands separator
     // (qtype_numerical_question::is_complete_response): the student is told what to type.
     const std::string escriba = Sustituir(
@@ -438,12 +429,12 @@ Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& trad, bool pr
             "Trazalia", "Escriba solo el número, sin «°», con coma decimal; por ejemplo: %1.")),
         {trad.Numero("12.5")});
     x.enunciado =
-        "<p>" + html(Enunciado(e.vectores, trad.traductor())) + "</p><p>" + html(trad(instruccion)) +
-        "</p>" +
+        "<p>" + html(Enunciado(e.vectores, trad.traductor())) + "</p><p>" +
+        html(trad(instruccion)) + "</p>" +
         Imagen(x.nombreDeImagen,
                html(trad(QT_TRANSLATE_NOOP("Trazalia",
-                                         "Los vectores dados, dibujados desde el origen a la "
-                                         "misma escala en ambos ejes.")))) +
+                                           "Los vectores dados, dibujados desde el origen a la "
+                                           "misma escala en ambos ejes.")))) +
         "<p>" + html(escriba) + "</p>";
     x.general = "<p>" +
                 canvas::EscaparXml(Sustituir(
@@ -546,8 +537,9 @@ std::vector<std::string> BancoDeMoodle(const OpcionesDeHoja& opciones, FormatoDe
         const std::string nombre = Acortado(dado, kLargoDeNombre);
         categoria += EnLaRuta(nombre == "top" ? "Top" : nombre);
     } else {
-        categoria += EnLaRuta(Titulo(trad(kMetodos[static_cast<std::size_t>(opciones.metodo)]))) +
-                     '/' + EnLaRuta(Titulo(trad(kNiveles[static_cast<std::size_t>(opciones.nivel)])));
+        categoria += EnLaRuta(Titulo(trad(opciones.metodo ? opciones.metodo->clave() : kAmbos))) +
+                     '/' +
+                     EnLaRuta(Titulo(trad(kNiveles[static_cast<std::size_t>(opciones.nivel)])));
     }
     const std::string cabecera =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n<question type=\"category\">"

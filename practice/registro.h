@@ -45,7 +45,7 @@ namespace trazalia::practice {
 struct Asiento {
     std::string fecha;
     std::string alumno;
-    Ventana ventana = Ventana::Form2;
+    Ventana ventana = Metodos().front();
     Nivel nivel = Nivel::Medio;
     Ejercicio vectores;
     std::optional<Intento> intento;  // none for saltado and sin-respuesta

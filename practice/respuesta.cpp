@@ -2,13 +2,13 @@
 #include "practice/respuesta.h"
 
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string_view>
 
 #include "canvas/canvas.h"
+#include "diagram/construccion.h"
 #include "diagram/controles.h"
-#include "parallelogram/paralelogramo.h"
-#include "polygon/poligono.h"
 
 namespace trazalia::practice {
 
@@ -39,19 +39,13 @@ diagram::Resultado Ejecutar(Ventana ventana, const Ejercicio& vectores, Controle
         form.barras[k + 1] = vectores[static_cast<std::size_t>(k)].m;
         form.barras[k + 1 + n] = vectores[static_cast<std::size_t>(k)].d;
     }
-    const bool construccion = trazado == Trazado::Construccion;
-    if (ventana == Ventana::Form2) {
-        parallelogram::Paralelogramo metodo(form, Picture1);
-        metodo.setEscalado(escalado);
-        metodo.Form_Load();
-        return construccion ? metodo.Command1_Click() : metodo.HScroll_Change();
-    }
-    polygon::Poligono metodo(form, Picture1);
-    metodo.setEscalado(escalado);
-    metodo.Form_Load();
-    if (!construccion) return metodo.HScroll_Change();
-    form.barras[7] = 1;
-    return metodo.HScroll7_Change();
+    const std::unique_ptr<diagram::Construccion> metodo = ventana->Construir(form, Picture1);
+    metodo->setEscalado(escalado);
+    metodo->Form_Load();
+    if (trazado == Trazado::Vectores) return metodo->Vectores();
+    // A construction shown by steps is drawn at its first.
+    if (const auto revelador = ventana->revelador()) form.barras[revelador->first] = 1;
+    return metodo->Revelar();
 }
 
 }  // namespace
@@ -68,12 +62,12 @@ Respuesta RespuestaDe(Ventana ventana, const Ejercicio& vectores) {
     const diagram::Resultado resultado = Ejecutar(
         ventana, vectores, form, Picture1, Trazado::Construccion, diagram::Escalado::Adaptativa);
     const int n = NumeroDeVectores(ventana);
-    const int rotuloR = ventana == Ventana::Form2 ? 10 : 14;
+    const auto [rotuloR, rotuloDireccion] = ventana->tabla().resultado;
     Respuesta respuesta;
     respuesta.r = resultado.r;
     respuesta.direccion = resultado.direccion;
     respuesta.lecturaR = form.rotulos[rotuloR];
-    respuesta.lecturaDireccion = form.rotulos[rotuloR + 2];
+    respuesta.lecturaDireccion = form.rotulos[rotuloDireccion];
     // Every vector is drawn at least once; with nothing drawn every magnitude is 0.
     respuesta.componentes.resize(static_cast<std::size_t>(n));
     for (const diagram::Trazo& t : resultado.trazos)

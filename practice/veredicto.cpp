@@ -14,24 +14,11 @@ namespace trazalia::practice {
 
 namespace {
 
-// What each window's construction is, for the hints that point the student to it.
-constexpr std::string_view kConstruccionForm2 = QT_TRANSLATE_NOOP(
-    "Trazalia",
-    "Dibuje el paralelogramo que tiene los dos vectores por lados: la resultante es su diagonal "
-    "desde el origen.");
-constexpr std::string_view kConstruccionForm3 = QT_TRANSLATE_NOOP(
-    "Trazalia",
-    "Ponga los vectores punta con cola, cada uno donde termina el anterior: la resultante va del "
-    "origen a la última punta.");
-
 struct DatosDeCodigo {
     Codigo codigo;
     std::string_view nombre;
     // What the student did, whatever the window.
     std::string_view frase;
-    // What to do instead, in each window; nothing where the sentence says it all.
-    std::string_view pistaForm2;
-    std::string_view pistaForm3;
 };
 
 // What to do about a near miss, in either window.
@@ -42,85 +29,48 @@ constexpr std::string_view kMedir = QT_TRANSLATE_NOOP(
 
 // In the order of Codigo.
 constexpr std::array<DatosDeCodigo, kNumeroDeCodigos> kCodigos{{
-    {Codigo::Acierto,
-     "acierto",
-     QT_TRANSLATE_NOOP("Trazalia", "¡Correcto! Su resultante es la suma de los vectores."),
-     {},
-     {}},
+    {Codigo::Acierto, "acierto",
+     QT_TRANSLATE_NOOP("Trazalia", "¡Correcto! Su resultante es la suma de los vectores.")},
     {Codigo::SumaDeModulos, "suma-de-modulos",
      QT_TRANSLATE_NOOP("Trazalia",
                        "Sumó los módulos: eso solo vale para vectores con la misma dirección y "
-                       "el mismo sentido."),
-     kConstruccionForm2, kConstruccionForm3},
+                       "el mismo sentido.")},
     {Codigo::RestaDeModulos, "resta-de-modulos",
      QT_TRANSLATE_NOOP("Trazalia",
                        "Restó los módulos: eso solo vale para vectores con la misma dirección y "
-                       "sentidos opuestos."),
-     kConstruccionForm2, kConstruccionForm3},
+                       "sentidos opuestos.")},
     {Codigo::SentidoOpuesto, "sentido-opuesto",
-     QT_TRANSLATE_NOOP("Trazalia", "Su resultante apunta al revés."),
-     QT_TRANSLATE_NOOP("Trazalia",
-                       "La correcta sale del origen y recorre la diagonal del paralelogramo hasta "
-                       "el vértice opuesto."),
-     QT_TRANSLATE_NOOP("Trazalia",
-                       "La correcta sale del origen y llega a la punta del último vector de la "
-                       "cadena.")},
+     QT_TRANSLATE_NOOP("Trazalia", "Su resultante apunta al revés.")},
     {Codigo::RestaDeVectores, "resta-de-vectores",
      QT_TRANSLATE_NOOP("Trazalia",
-                       "Restó un vector en lugar de sumarlo: cada vector conserva su sentido."),
-     QT_TRANSLATE_NOOP("Trazalia",
-                       "La resultante es la diagonal que sale del origen, no la que une las puntas "
-                       "de los dos vectores."),
-     QT_TRANSLATE_NOOP("Trazalia",
-                       "Ponga cada vector a continuación del anterior sin darle la vuelta: la "
-                       "resultante va del origen a la última punta.")},
-    {Codigo::AnguloDesdeY,
-     "angulo-desde-y",
+                       "Restó un vector en lugar de sumarlo: cada vector conserva su sentido.")},
+    {Codigo::AnguloDesdeY, "angulo-desde-y",
      QT_TRANSLATE_NOOP(
          "Trazalia",
-         "Midió el ángulo desde el eje y: la dirección se mide desde el semieje x positivo."),
-     {},
-     {}},
-    {Codigo::SentidoHorario,
-     "sentido-horario",
+         "Midió el ángulo desde el eje y: la dirección se mide desde el semieje x positivo.")},
+    {Codigo::SentidoHorario, "sentido-horario",
      QT_TRANSLATE_NOOP(
          "Trazalia",
          "Midió el ángulo en el sentido de las agujas del reloj: la dirección se mide desde el "
-         "semieje x positivo, en sentido antihorario."),
-     {},
-     {}},
+         "semieje x positivo, en sentido antihorario.")},
     {Codigo::PromedioDeDirecciones, "promedio-de-direcciones",
      QT_TRANSLATE_NOOP("Trazalia",
                        "Promedió las direcciones: la dirección de la resultante no es el promedio "
-                       "de las de los vectores."),
-     kConstruccionForm2, kConstruccionForm3},
-    {Codigo::FaltaUnVector,
-     "falta-un-vector",
-     QT_TRANSLATE_NOOP("Trazalia", "Le faltó un vector: la resultante suma los tres."),
-     {},
-     kConstruccionForm3},
-    {Codigo::ComponentesSinSigno,
-     "componentes-sin-signo",
+                       "de las de los vectores.")},
+    {Codigo::FaltaUnVector, "falta-un-vector",
+     QT_TRANSLATE_NOOP("Trazalia", "Le faltó un vector: la resultante suma los tres.")},
+    {Codigo::ComponentesSinSigno, "componentes-sin-signo",
      QT_TRANSLATE_NOOP(
          "Trazalia",
          "Sumó las componentes sin su signo: una componente hacia la izquierda o hacia abajo es "
-         "negativa y resta."),
-     {},
-     {}},
-    {Codigo::Otro, "otro", QT_TRANSLATE_NOOP("Trazalia", "Su resultante no coincide."),
-     kConstruccionForm2, kConstruccionForm3},
+         "negativa y resta.")},
+    {Codigo::Otro, "otro", QT_TRANSLATE_NOOP("Trazalia", "Su resultante no coincide.")},
     // The sentence of a near miss says how far off it is (TextoDeCasi).
-    {Codigo::Casi, "casi", QT_TRANSLATE_NOOP("Trazalia", "Casi."), kMedir, kMedir},
-    {Codigo::Saltado,
-     "saltado",
-     QT_TRANSLATE_NOOP("Trazalia", "Dejó el ejercicio sin comprobarlo."),
-     {},
-     {}},
-    {Codigo::SinRespuesta,
-     "sin-respuesta",
-     QT_TRANSLATE_NOOP("Trazalia", "Vio la respuesta sin dar la suya."),
-     {},
-     {}},
+    {Codigo::Casi, "casi", QT_TRANSLATE_NOOP("Trazalia", "Casi.")},
+    {Codigo::Saltado, "saltado",
+     QT_TRANSLATE_NOOP("Trazalia", "Dejó el ejercicio sin comprobarlo.")},
+    {Codigo::SinRespuesta, "sin-respuesta",
+     QT_TRANSLATE_NOOP("Trazalia", "Vio la respuesta sin dar la suya.")},
 }};
 
 constexpr double kToleranciaRelativa = 0.05;
@@ -182,6 +132,7 @@ std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio&
     for (const Componentes& v : c) Rx += v.x, Ry += v.y;
     const std::optional<double> alfa = respuesta.direccion;
     std::vector<Objetivo> objetivos;
+    if (codigo != Codigo::Acierto && !ventana->Admite(codigo)) return objetivos;
     switch (codigo) {
         case Codigo::Acierto:
             objetivos.push_back({respuesta.r, alfa});
@@ -193,8 +144,7 @@ std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio&
             break;
         }
         case Codigo::RestaDeModulos:
-            if (ventana == Ventana::Form2)
-                objetivos.push_back({std::abs(vectores[0].m - vectores[1].m), std::nullopt});
+            objetivos.push_back({std::abs(vectores[0].m - vectores[1].m), std::nullopt});
             break;
         case Codigo::SentidoOpuesto:
             if (alfa) objetivos.push_back({respuesta.r, *alfa + 180});
@@ -221,9 +171,7 @@ std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio&
             break;
         }
         case Codigo::FaltaUnVector:
-            if (ventana == Ventana::Form3)
-                for (const Componentes& v : c)
-                    objetivos.push_back(DeComponentes(Rx - v.x, Ry - v.y));
+            for (const Componentes& v : c) objetivos.push_back(DeComponentes(Rx - v.x, Ry - v.y));
             break;
         case Codigo::ComponentesSinSigno: {
             double x = 0, y = 0;
@@ -380,8 +328,7 @@ bool SeDistinguen(Ventana ventana, const Ejercicio& vectores) {
 }
 
 std::string_view Pista(Codigo codigo, Ventana ventana) {
-    const DatosDeCodigo& c = kCodigos[static_cast<std::size_t>(codigo)];
-    return ventana == Ventana::Form2 ? c.pistaForm2 : c.pistaForm3;
+    return codigo == Codigo::Casi ? kMedir : ventana->Pista(codigo);
 }
 
 std::string TextoDelIntento(Intento intento, diagram::Traductor t) {

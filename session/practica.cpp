@@ -11,9 +11,7 @@
 namespace trazalia::session {
 
 Practica::Practica(VentanaMetodo& ventana)
-    : ventana_(ventana),
-      cual_(ventana.formulario() == Formulario::Form2 ? practice::Ventana::Form2
-                                                      : practice::Ventana::Form3) {}
+    : ventana_(ventana), cual_(MetodoDe(ventana.formulario())) {}
 
 bool Practica::Retiene(std::size_t control) const {
     if (!Pendiente()) return false;

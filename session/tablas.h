@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "diagram/tabla.h"
+#include "practice/metodo.h"
 
 namespace trazalia::session {
 
@@ -11,9 +13,15 @@ using diagram::Control;
 using diagram::Tabla;
 using diagram::Tipo;
 
-// The program's three windows, in the order scripts and dumps know them.
-enum class Formulario { Form1, Form2, Form3 };
-inline constexpr int kFormularios = 3;
+// A window of the program: Form1, then each method's window in the order of the registry
+// (practice::Metodos()).
+enum class Formulario : std::size_t { Form1 };
+// Form1 and every method's window.
+std::size_t NumeroDeFormularios();
+inline constexpr int kFormularios = 4;
+// The window's method; none for Form1.
+practice::Ventana MetodoDe(Formulario formulario);
+Formulario FormularioDe(const practice::Metodo& metodo);
 
 // The client area of every window, in twips.
 inline constexpr int kClientWidth = 10875;

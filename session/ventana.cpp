@@ -11,8 +11,6 @@
 #include "diagram/descripcion.h"
 #include "diagram/traducible.h"
 #include "diagram/vistas.h"
-#include "parallelogram/paralelogramo.h"
-#include "polygon/poligono.h"
 
 namespace trazalia::session {
 
@@ -39,7 +37,7 @@ Ventana::Ventana(Entorno& sesion, Formulario formulario)
     }
     for (const Control& c : tabla_.controles) {
         Estado e;
-        e.valor = c.min;
+        e.valor = c.inicial.value_or(c.min);
         e.caption = c.texto;
         e.enfocable = c.tipo == Tipo::HScroll || c.tipo == Tipo::Button || c.tipo == Tipo::Picture;
         estados_.push_back(std::move(e));
@@ -98,9 +96,10 @@ std::vector<std::string> Volcado(const Tabla& tabla, std::string_view titulo, bo
                                  const std::vector<Estado>& estados) {
     const std::string n(tabla.nombre);
     std::vector<std::string> lineas;
+    // Additions come after the fixed rows.
     lineas.push_back(n + " Window " + canvas::Quote(titulo) + ' ' + std::to_string(kClientWidth) +
                      ' ' + std::to_string(kClientHeight) + " Visible " + (visible ? "1" : "0"));
-    for (std::size_t i = 0; i < estados.size(); ++i) {
+    for (std::size_t i = 0; i < estados.size() && !tabla.controles[i].adicion; ++i) {
         const Control& s = tabla.controles[i];
         const Estado& e = estados[i];
         std::string linea = n + '.' + s.nombre + ' ';
@@ -178,12 +177,13 @@ void Ventana::MarcarAnterior(std::size_t control, bool anterior) {
 }
 
 void Inicio::Pulsar(int n) {
-    if (n == 3) {
+    const char* abre = tabla_.controles[Numerado("Command", n)].abre;
+    if (!abre) {
         sesion_.Terminar();
         return;
     }
     Mostrar(false);
-    sesion_.Abrir(n == 1 ? Formulario::Form2 : Formulario::Form3).Mostrar(true);
+    sesion_.Abrir(FormularioDe(**practice::VentanaDeNombre(abre))).Mostrar(true);
 }
 
 // Tells the observers of every operation of the window's picture.
@@ -205,17 +205,15 @@ private:
     std::string_view ventana_;
 };
 
-VentanaMetodo::VentanaMetodo(Entorno& sesion, Formulario formulario) : Ventana(sesion, formulario) {
+VentanaMetodo::VentanaMetodo(Entorno& sesion, Formulario formulario)
+    : Ventana(sesion, formulario), metodo_(*MetodoDe(formulario)) {
     const Control& fila = tabla_.controles[Numerado("Picture", 1)];
     picture_ = std::make_unique<canvas::Picture>(static_cast<float>(fila.width),
                                                  static_cast<float>(fila.height), tabla_.fore);
     traza_ = std::make_unique<Traza>(sesion, nombre());
     escucha_ = picture_->AddListener(traza_.get());
     lienzo_ = std::make_unique<diagram::LienzoConVistas>(*picture_);
-    if (formulario == Formulario::Form2)
-        construccion_ = std::make_unique<parallelogram::Paralelogramo>(*this, *lienzo_);
-    else
-        construccion_ = std::make_unique<polygon::Poligono>(*this, *lienzo_);
+    construccion_ = metodo_.Construir(*this, *lienzo_);
     escrito_.assign(estados_.size(), false);
     // The drag's layer first: its held scale wins, and practice draws over everything.
     arrastre_ = std::make_unique<Arrastre>(*this);
@@ -244,9 +242,12 @@ void VentanaMetodo::Label(int n, std::string_view caption) {
 }
 
 void VentanaMetodo::Pulsar(int n) {
-    const bool regresar = formulario_ == Formulario::Form2 ? n == 2 : n == 1;
-    if (regresar) {
+    if (n == metodo_.regresar()) {
         sesion_.Regresar(*this);
+        return;
+    }
+    if (const auto valores = metodo_.ValoresDelBoton(n); !valores.empty()) {
+        for (const auto& [barra, valor] : valores) Mover(barra, valor);
         return;
     }
     Revelar();
@@ -291,10 +292,12 @@ diagram::Resultado VentanaMetodo::Manejar(Manejador manejador) {
 }
 
 void VentanaMetodo::PrepararRevelado() {
-    if (formulario_ == Formulario::Form2) return;
-    constexpr int kMedio = (diagram::kPasos + 1) / 2;
-    Poner(7, kMedio);
-    Label(18, std::to_string(kMedio));
+    const auto revelador = metodo_.revelador();
+    if (!revelador) return;
+    const auto [barra, valor] = *revelador;
+    Poner(barra, valor);
+    for (const auto& [b, rotulo] : tabla_.lecturas)
+        if (b == barra) Label(rotulo, std::to_string(valor));
 }
 
 double VentanaMetodo::PrepararVistas() {

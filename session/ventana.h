@@ -212,6 +212,7 @@ public:
     ~VentanaMetodo() override;
 
     int vectores() const { return tabla_.vectores; }
+    const practice::Metodo& metodo() const { return metodo_; }
     canvas::Picture& picture() { return *picture_; }
     const canvas::Picture& picture() const { return *picture_; }
     const std::optional<diagram::Resultado>& dibujo() const { return dibujo_; }
@@ -282,6 +283,7 @@ private:
     std::unique_ptr<Traza> traza_;
     canvas::ListenerHandle escucha_;
     std::unique_ptr<diagram::LienzoConVistas> lienzo_;
+    const practice::Metodo& metodo_;
     std::unique_ptr<diagram::Construccion> construccion_;
     std::optional<diagram::Resultado> dibujo_;
     std::optional<Manejador> repetir_;

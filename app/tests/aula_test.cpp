@@ -19,7 +19,6 @@
 
 #include "app/ayuda.h"
 #include "app/editor.h"
-#include "app/form3.h"
 #include "app/idioma.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/ventana_metodo.h"
@@ -210,7 +209,7 @@ TEST_F(Aula, FocusAndArrowsGrowWithTheZoom) {
 
 // A thumb as wide as its bar is high: HScroll7's seven steps are seven distinct positions.
 TEST_F(Aula, ThumbsAreSquare) {
-    for (QScrollBar* b : {Hacer("Form3").barra(7), app.form3().barra(4)}) {
+    for (QScrollBar* b : {Hacer("Form3").barra(7), app.metodo("Form3").barra(4)}) {
         QStyleOptionSlider opcion;
         opcion.initFrom(b);
         opcion.orientation = Qt::Horizontal;

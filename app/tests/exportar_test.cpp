@@ -26,7 +26,7 @@
 #include "app/acciones.h"
 #include "app/dialogos.h"
 #include "app/exportar.h"
-#include "app/form2.h"
+#include "app/ventana_metodo.h"
 #include "app/impresion.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/tests/dialogos_fijos.h"

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "practice/tests/ventanas.h"
 #include "app/dialogos.h"
 #include "app/idioma.h"
 #include "app/tests/con_aplicacion.h"
@@ -92,7 +93,7 @@ TEST_F(ExportarMoodle, TheSheetsOptionsAsAQuestionBankOrItsFailureTold) {
     lineas[1]->setText(QStringLiteral("Tarea 5"));
     practice::OpcionesDeHoja opciones;
     opciones.ejercicios = 3;
-    opciones.metodo = practice::Metodo::Poligono;
+    opciones.metodo = practice::Form3();
     opciones.nivel = practice::Nivel::Facil;
     opciones.semilla = 918;
     opciones.titulo = "Tarea 5";

@@ -18,14 +18,14 @@
 #include <string>
 #include <variant>
 
+#include "practice/tests/ventanas.h"
 #include "app/accesible.h"
 #include "app/acciones.h"
 #include "app/ajustes.h"
 #include "app/dialogos.h"
 #include "app/editor.h"
 #include "app/exportar.h"
-#include "app/form2.h"
-#include "app/form3.h"
+#include "app/ventana_metodo.h"
 #include "app/practica.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/tests/dialogos_fijos.h"
@@ -133,7 +133,7 @@ TEST_F(ConAplicacion, AFailedRecordIsToldAndTheVerdictStands) {
     app.setRegistro(carpeta.path());
     VentanaMetodo& f = Metodo("Form2");
     PracticaDe(f).Comenzar(7, practice::Nivel::Medio);
-    ASSERT_TRUE(PracticaDe(f).Adivinar(Correcto(f, practice::Ventana::Form2)));
+    ASSERT_TRUE(PracticaDe(f).Adivinar(Correcto(f, practice::Form2())));
     f.boton(1)->click();
     ASSERT_TRUE(PracticaDe(f).veredicto());
     EXPECT_EQ(PracticaDe(f).veredicto()->codigo, practice::Codigo::Acierto);
@@ -149,7 +149,7 @@ TEST_F(ConAplicacion, AGuessIsTypedIntoTheResultReadOuts) {
     VentanaMetodo& f = Metodo("Form2");
     session::Practica& p = PracticaDe(f);
     p.Comenzar(7, practice::Nivel::Medio);
-    const practice::Intento correcto = Correcto(f, practice::Ventana::Form2);
+    const practice::Intento correcto = Correcto(f, practice::Form2());
     for (auto [lectura, valor] : {std::pair{10, correcto.r}, std::pair{12, correcto.direccion}}) {
         QLabel* l = f.rotulo(lectura);
         ASSERT_TRUE(l->focusPolicy() & Qt::TabFocus);
@@ -294,7 +294,7 @@ TEST_F(ConAplicacion, EnterOnThePictureChecksAndFreesTheBars) {
     session::Practica& p = PracticaDe(f);
     p.Comenzar(11, practice::Nivel::Facil);
     EXPECT_EQ(f.barra(7)->value(), 4);
-    ASSERT_TRUE(p.Adivinar(Correcto(f, practice::Ventana::Form3)));
+    ASSERT_TRUE(p.Adivinar(Correcto(f, practice::Form3())));
     QTest::keyClick(f.Picture1(), Qt::Key_Return);
     ASSERT_TRUE(p.veredicto());
     EXPECT_EQ(p.veredicto()->codigo, practice::Codigo::Acierto);

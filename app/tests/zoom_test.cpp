@@ -26,8 +26,7 @@
 #include "app/ayuda.h"
 #include "app/dialogos.h"
 #include "app/exportar.h"
-#include "app/form2.h"
-#include "app/form3.h"
+#include "app/ventana_metodo.h"
 #include "app/hoja.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/zoom.h"
@@ -212,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(Lugares, EnElBordeTest,
 
 class ZoomTest : public ConAplicacion, public testing::WithParamInterface<const char*> {
 protected:
-    std::vector<Ventana*> Todas() { return {&app.form1(), &app.form2(), &app.form3()}; }
+    std::vector<Ventana*> Todas() { return {&app.form1(), &app.metodo("Form2"), &app.metodo("Form3")}; }
 
     // Every control of every window at twips × zoom / 15, each edge rounded, fonts × zoom.
     void Comprobar(double zoom, const std::map<QWidget*, qreal>& puntos) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "practice/tests/ventanas.h"
 #include "practice/generador.h"
 #include "practice/respuesta.h"
 #include "practice/veredicto.h"
@@ -153,9 +154,9 @@ TEST_P(AlumnosSimulados, ElVeredictoNombraLoQueElAlumnoHizo) {
 
 INSTANTIATE_TEST_SUITE_P(
     VentanasYNiveles, AlumnosSimulados,
-    testing::Values(Caso{Ventana::Form2, Nivel::Facil}, Caso{Ventana::Form2, Nivel::Medio},
-                    Caso{Ventana::Form2, Nivel::Dificil}, Caso{Ventana::Form3, Nivel::Facil},
-                    Caso{Ventana::Form3, Nivel::Medio}, Caso{Ventana::Form3, Nivel::Dificil}),
+    testing::Values(Caso{Form2(), Nivel::Facil}, Caso{Form2(), Nivel::Medio},
+                    Caso{Form2(), Nivel::Dificil}, Caso{Form3(), Nivel::Facil},
+                    Caso{Form3(), Nivel::Medio}, Caso{Form3(), Nivel::Dificil}),
     [](const auto& info) {
         return std::string(Nombre(info.param.ventana)) + '_' +
                std::string(Nombre(info.param.nivel));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/tests/ventanas.h"
 #include "practice/ejercicio.h"
 #include "practice/cuadro.h"
 #include "practice/generador.h"
@@ -39,27 +40,27 @@ INSTANTIATE_TEST_SUITE_P(
     Semilla20261207, SemillaTest,
     testing::Values(Semilla{"Form2_facil",
                             Nivel::Facil,
-                            Ventana::Form2,
+                            Form2(),
                             {{{90, 315}, {50, 30}}, {{50, 300}, {80, 45}}, {{30, 210}, {70, 330}}}},
                     Semilla{"Form2_medio",
                             Nivel::Medio,
-                            Ventana::Form2,
+                            Form2(),
                             {{{100, 105}, {55, 315}}, {{60, 0}, {35, 135}}, {{45, 30}, {65, 300}}}},
                     Semilla{"Form2_dificil",
                             Nivel::Dificil,
-                            Ventana::Form2,
+                            Form2(),
                             {{{86, 343}, {98, 138}}, {{61, 3}, {35, 137}}, {{26, 321}, {37, 66}}}},
                     Semilla{"Form3_facil",
                             Nivel::Facil,
-                            Ventana::Form3,
+                            Form3(),
                             {{{40, 330}, {90, 330}, {100, 135}}, {{30, 240}, {90, 45}, {60, 180}}}},
                     Semilla{"Form3_medio",
                             Nivel::Medio,
-                            Ventana::Form3,
+                            Form3(),
                             {{{40, 345}, {85, 330}, {100, 135}}, {{30, 240}, {90, 45}, {65, 180}}}},
                     Semilla{"Form3_dificil",
                             Nivel::Dificil,
-                            Ventana::Form3,
+                            Form3(),
                             {{{80, 20}, {94, 70}, {94, 297}}, {{46, 273}, {61, 3}, {35, 137}}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -81,7 +82,7 @@ class NivelTest : public testing::TestWithParam<Valores> {};
 TEST_P(NivelTest, SoloYTodosLosValoresDelNivel) {
     const Valores& row = GetParam();
     std::set<int> magnitudes, direcciones;
-    for (Ventana ventana : {Ventana::Form2, Ventana::Form3}) {
+    for (Ventana ventana : {Form2(), Form3()}) {
         Generador generador(7, row.nivel, ventana);
         for (int i = 0; i < 3000; ++i) {
             double x = 0, y = 0;
@@ -117,8 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The exercise given should no draw be acceptable is itself acceptable, with values of every level.
 TEST(Reserva, EsAceptableEnCadaVentana) {
-    for (Ventana ventana : {Ventana::Form2, Ventana::Form3}) {
-        const Ejercicio e = EjercicioDeReserva(ventana);
+    for (Ventana ventana : {Form2(), Form3()}) {
+        const Ejercicio e = ventana->reserva();
         ASSERT_EQ(static_cast<int>(e.size()), NumeroDeVectores(ventana));
         EXPECT_TRUE(Aceptable(ventana, e));
         for (const diagram::Entrada& v : e)
@@ -130,18 +131,18 @@ TEST(Reserva, EsAceptableEnCadaVentana) {
 // being the parallelogram's practice.
 TEST(Hoja, EsLaPracticaDeCadaVentana) {
     for (const auto& [metodo, ventana] :
-         {std::pair{Metodo::Paralelogramo, Ventana::Form2}, {Metodo::Poligono, Ventana::Form3}}) {
+         {std::pair{Form2(), Form2()}, {Form3(), Form3()}}) {
         Generador practica(99, Nivel::Medio, ventana);
         for (const EjercicioDeHoja& e : EjerciciosDeHoja(99, Nivel::Medio, metodo, 3)) {
             EXPECT_EQ(e.ventana, ventana);
             EXPECT_EQ(e.vectores, practica.Siguiente());
         }
     }
-    const auto ambos = EjerciciosDeHoja(99, Nivel::Medio, Metodo::Ambos, 4);
+    const auto ambos = EjerciciosDeHoja(99, Nivel::Medio, kAmbos, 4);
     ASSERT_EQ(ambos.size(), 4U);
-    EXPECT_EQ(ambos[0].vectores, Generador(99, Nivel::Medio, Ventana::Form2).Siguiente());
+    EXPECT_EQ(ambos[0].vectores, Generador(99, Nivel::Medio, Form2()).Siguiente());
     for (std::size_t i = 0; i < ambos.size(); ++i)
-        EXPECT_EQ(ambos[i].ventana, i % 2 == 0 ? Ventana::Form2 : Ventana::Form3);
+        EXPECT_EQ(ambos[i].ventana, i % 2 == 0 ? Form2() : Form3());
 }
 
 TEST(Nombres, DeNivelesYMetodos) {
@@ -150,8 +151,8 @@ TEST(Nombres, DeNivelesYMetodos) {
     EXPECT_EQ(Nombre(Nivel::Dificil), "dificil");
     EXPECT_EQ(NombreVisible(Nivel::Dificil), "Difícil");
     EXPECT_EQ(NivelDeNombre("Difícil"), std::nullopt);
-    EXPECT_EQ(MetodoDeNombre("poligono"), Metodo::Poligono);
-    EXPECT_EQ(MetodoDeNombre("polígono"), std::nullopt);
+    EXPECT_EQ(SeleccionDeNombre("poligono"), Form3());
+    EXPECT_EQ(SeleccionDeNombre("polígono"), std::nullopt);
 }
 
 }  // namespace

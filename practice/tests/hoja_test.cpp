@@ -16,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+#include "practice/tests/ventanas.h"
 #include "practice/cuadro.h"
 #include "practice/hoja.h"
 
@@ -25,7 +26,7 @@ namespace {
 struct Caso {
     Papel papel;
     int ejercicios;
-    Metodo metodo;
+    Seleccion metodo;
 };
 
 class HojaTest : public testing::TestWithParam<Caso> {};
@@ -68,15 +69,15 @@ TEST_P(HojaTest, LaysEveryExerciseOutWholeOnOnePage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Papeles, HojaTest,
-                         testing::Values(Caso{Papel::A4, 1, Metodo::Ambos},
-                                         Caso{Papel::A4, 3, Metodo::Poligono},
-                                         Caso{Papel::Carta, 2, Metodo::Paralelogramo},
-                                         Caso{Papel::Carta, 7, Metodo::Ambos},
-                                         Caso{Papel::A4, 200, Metodo::Ambos}),
+                         testing::Values(Caso{Papel::A4, 1, kAmbos},
+                                         Caso{Papel::A4, 3, Form3()},
+                                         Caso{Papel::Carta, 2, Form2()},
+                                         Caso{Papel::Carta, 7, kAmbos},
+                                         Caso{Papel::A4, 200, kAmbos}),
                          [](const auto& info) {
                              return std::string(Nombre(info.param.papel)) + "_" +
                                     std::to_string(info.param.ejercicios) + "_" +
-                                    std::string(Nombre(info.param.metodo));
+                                    std::string(NombreDeSeleccion(info.param.metodo));
                          });
 
 // Each frame holds its whole construction, half a centimetre from its edges, around the origin at
@@ -153,7 +154,7 @@ const canvas::LabelOp* TextoQueEmpieza(const canvas::Picture& pagina, std::strin
 TEST(Hoja, TituloLetrasYClave) {
     OpcionesDeHoja opciones;
     opciones.ejercicios = 1;
-    opciones.metodo = Metodo::Paralelogramo;
+    opciones.metodo = Form2();
     opciones.semilla = 3;
     opciones.dibujados = true;
     opciones.titulo = "Tarea\n3";
@@ -187,7 +188,7 @@ TEST(Hoja, TituloLetrasYClave) {
 TEST(Hoja, LaResultanteSeVeSobreUnEje) {
     OpcionesDeHoja opciones;
     opciones.ejercicios = 1;
-    opciones.metodo = Metodo::Paralelogramo;
+    opciones.metodo = Form2();
     const Hoja hoja = ComponerHoja(opciones);
     const Cuadro& c = hoja.soluciones[0].cuadro;
     std::set<std::uint32_t> ejes;

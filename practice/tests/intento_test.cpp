@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/tests/ventanas.h"
 #include "practice/intento.h"
 
 #include <gtest/gtest.h>
@@ -30,23 +31,23 @@ TEST_P(RangoDelIntento, AdmitsMagnitudesUpToTheLargestResultantAndDirectionsOfAT
 
 INSTANTIATE_TEST_SUITE_P(
     Valores, RangoDelIntento,
-    testing::Values(Rango{"Cero", Ventana::Form2, 0, 0, true},
-                    Rango{"Form2Maximo", Ventana::Form2, 200, 360, true},
-                    Rango{"Form2SobreElMaximo", Ventana::Form2, 200.01, 10, false},
-                    Rango{"Form3Maximo", Ventana::Form3, 300, 10, true},
-                    Rango{"Form3SobreElMaximo", Ventana::Form3, 300.5, 10, false},
-                    Rango{"Negativo", Ventana::Form2, -1, 10, false},
-                    Rango{"DireccionNegativa", Ventana::Form2, 50, -0.5, false},
-                    Rango{"DireccionSobreUnaVuelta", Ventana::Form3, 50, 673.9, false},
-                    Rango{"ModuloNaN", Ventana::Form2, kNaN, 10, false},
-                    Rango{"DireccionNaN", Ventana::Form2, 10, kNaN, false}),
+    testing::Values(Rango{"Cero", Form2(), 0, 0, true},
+                    Rango{"Form2Maximo", Form2(), 200, 360, true},
+                    Rango{"Form2SobreElMaximo", Form2(), 200.01, 10, false},
+                    Rango{"Form3Maximo", Form3(), 300, 10, true},
+                    Rango{"Form3SobreElMaximo", Form3(), 300.5, 10, false},
+                    Rango{"Negativo", Form2(), -1, 10, false},
+                    Rango{"DireccionNegativa", Form2(), 50, -0.5, false},
+                    Rango{"DireccionSobreUnaVuelta", Form3(), 50, 673.9, false},
+                    Rango{"ModuloNaN", Form2(), kNaN, 10, false},
+                    Rango{"DireccionNaN", Form2(), 10, kNaN, false}),
     [](const testing::TestParamInfo<Rango>& p) { return std::string(p.param.name); });
 
 // A drag too far stops at the largest resultant.
 TEST(Acotado, ClampsTheMagnitudeToTheWindowsLargestResultant) {
-    EXPECT_DOUBLE_EQ(Acotado(Ventana::Form2, {250, 30}).r, 200);
-    EXPECT_DOUBLE_EQ(Acotado(Ventana::Form3, {250, 30}).r, 250);
-    EXPECT_DOUBLE_EQ(Acotado(Ventana::Form3, {350, 30}).direccion, 30);
+    EXPECT_DOUBLE_EQ(Acotado(Form2(), {250, 30}).r, 200);
+    EXPECT_DOUBLE_EQ(Acotado(Form3(), {250, 30}).r, 250);
+    EXPECT_DOUBLE_EQ(Acotado(Form3(), {350, 30}).direccion, 30);
 }
 
 struct Escala {

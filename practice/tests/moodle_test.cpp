@@ -4,6 +4,7 @@
 // Moodle's grammar and grading, typed responses as a language pack reads them (cloze_modelo.*),
 // its pictures as SVG; graded against practice's own verdicts.
 
+#include "practice/tests/ventanas.h"
 #include "practice/moodle.h"
 #include "practice/generador.h"
 
@@ -127,7 +128,7 @@ std::string Tecleado(double valor, char separador = ',') {
 
 struct Barrido {
     Nivel nivel;
-    Metodo metodo;
+    Seleccion metodo;
     FormatoDeMoodle formato;
 };
 
@@ -145,7 +146,7 @@ TEST_P(MoodleBarridoTest, GradesAsPracticeJudges) {
         opciones.nivel = GetParam().nivel;
         opciones.metodo = GetParam().metodo;
         opciones.semilla = semilla;
-        opciones.ejercicios = GetParam().metodo == Metodo::Ambos ? 2 : 1;
+        opciones.ejercicios = GetParam().metodo == kAmbos ? 2 : 1;
         const std::vector<std::array<HuecoCloze, 2>> valores =
             Valores(Leido(opciones, GetParam().formato, t));
         const std::vector<EjercicioDeHoja> ejercicios =
@@ -248,21 +249,21 @@ TEST_P(MoodleBarridoTest, GradesAsPracticeJudges) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Moodle, MoodleBarridoTest, testing::Values(
-    Barrido{Nivel::Facil, Metodo::Paralelogramo, FormatoDeMoodle::Cloze},
-    Barrido{Nivel::Facil, Metodo::Poligono, FormatoDeMoodle::Cloze},
-    Barrido{Nivel::Facil, Metodo::Ambos, FormatoDeMoodle::Cloze},
-    Barrido{Nivel::Medio, Metodo::Paralelogramo, FormatoDeMoodle::Cloze},
-    Barrido{Nivel::Medio, Metodo::Poligono, FormatoDeMoodle::Cloze},
-    Barrido{Nivel::Medio, Metodo::Ambos, FormatoDeMoodle::Cloze},
-    Barrido{Nivel::Dificil, Metodo::Paralelogramo, FormatoDeMoodle::Cloze},
-    Barrido{Nivel::Dificil, Metodo::Poligono, FormatoDeMoodle::Cloze},
-    Barrido{Nivel::Dificil, Metodo::Ambos, FormatoDeMoodle::Cloze},
-    Barrido{Nivel::Facil, Metodo::Ambos, FormatoDeMoodle::Numerico},
-    Barrido{Nivel::Medio, Metodo::Ambos, FormatoDeMoodle::Numerico},
-    Barrido{Nivel::Dificil, Metodo::Ambos, FormatoDeMoodle::Numerico}),
+    Barrido{Nivel::Facil, Form2(), FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Facil, Form3(), FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Facil, kAmbos, FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Medio, Form2(), FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Medio, Form3(), FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Medio, kAmbos, FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Dificil, Form2(), FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Dificil, Form3(), FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Dificil, kAmbos, FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Facil, kAmbos, FormatoDeMoodle::Numerico},
+    Barrido{Nivel::Medio, kAmbos, FormatoDeMoodle::Numerico},
+    Barrido{Nivel::Dificil, kAmbos, FormatoDeMoodle::Numerico}),
     [](const auto& info) {
         return std::string(Nombre(info.param.nivel)) + "_" +
-               std::string(Nombre(info.param.metodo)) + "_" +
+               std::string(NombreDeSeleccion(info.param.metodo)) + "_" +
                std::string(Nombre(info.param.formato));
     });
 // clang-format on
@@ -273,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(Moodle, MoodleBarridoTest, testing::Values(
 // one a student types. Whole banks of three seeds in every window and level.
 TEST(MoodleTest, EachMistakeTypedAsWrittenGetsItsOwnAnswer) {
     int mistakes = 0;
-    for (const Metodo metodo : {Metodo::Paralelogramo, Metodo::Poligono})
+    for (const Seleccion metodo : {Form2(), Form3()})
         for (const Nivel nivel : {Nivel::Facil, Nivel::Medio, Nivel::Dificil})
             for (const std::uint32_t semilla : {1U, 2U, 3U}) {
                 OpcionesDeHoja opciones;
@@ -286,7 +287,7 @@ TEST(MoodleTest, EachMistakeTypedAsWrittenGetsItsOwnAnswer) {
                 for (std::size_t i = 0; i < valores.size(); ++i)
                     for (std::size_t k = 0; k < 2; ++k) {
                         SCOPED_TRACE(testing::Message()
-                                     << Nombre(metodo) << ' ' << Nombre(nivel) << " semilla "
+                                     << NombreDeSeleccion(metodo) << ' ' << Nombre(nivel) << " semilla "
                                      << semilla << " pregunta " << i + 1 << (k ? " α" : " r"));
                         const auto& alternativas = valores[i][k].alternativas;
                         ASSERT_EQ(alternativas[0].fraccion, 1);
@@ -504,7 +505,7 @@ TEST(MoodleTest, HintsGiveTheTries) {
     opciones.semilla = 21;
     opciones.ejercicios = 4;
     const std::vector<EjercicioDeHoja> ejercicios =
-        EjerciciosDeHoja(21, Nivel::Medio, Metodo::Ambos, 4);
+        EjerciciosDeHoja(21, Nivel::Medio, kAmbos, 4);
     for (const FormatoDeMoodle formato : {FormatoDeMoodle::Cloze, FormatoDeMoodle::Numerico}) {
         const Nodo quiz = Leido(opciones, formato);
         const std::vector<const Nodo*> preguntas = Preguntas(quiz);
@@ -670,7 +671,7 @@ TEST(MoodleTest, ThePictureIsEmbeddedAndDrawsTheWindowsLines) {
         opciones.ejercicios = 2;
         const Nodo quiz = Leido(opciones);
         const std::vector<EjercicioDeHoja> ejercicios =
-            EjerciciosDeHoja(semilla, Nivel::Medio, Metodo::Ambos, 2);
+            EjerciciosDeHoja(semilla, Nivel::Medio, kAmbos, 2);
         for (std::size_t i = 0; i < 2; ++i)
             for (const Trazado trazado : {Trazado::Vectores, Trazado::Construccion}) {
                 const char* campo =

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/tests/ventanas.h"
 #include "practice/registro.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 
 const Asiento kAna{"2026-03-02T10:15:00+01:00",
                    "Ana",
-                   Ventana::Form2,
+                   Form2(),
                    Nivel::Medio,
                    {{100, 0}, {60, 120}},
                    Intento{92, 40},
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Registros, IdaYVueltaTest,
                                          IdaYVuelta{"Form3_comas_comillas_e_indefinido",
                                                     {"2026-03-02T10:15",
                                                      "Pérez, \"Ani\"",
-                                                     Ventana::Form3,
+                                                     Form3(),
                                                      Nivel::Dificil,
                                                      {{81, 334}, {47, 27}, {0, 360}},
                                                      Intento{87.456, -0.1},
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Registros, IdaYVueltaTest,
                                          IdaYVuelta{"sin_nombre_y_decimales_largos",
                                                     {"2026-03-02T10:15:00.250Z",
                                                      "",
-                                                     Ventana::Form2,
+                                                     Form2(),
                                                      Nivel::Facil,
                                                      {{10, 0}, {100, 90}},
                                                      Intento{1e-7, 359.99999999999},
@@ -83,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Registros, IdaYVueltaTest,
 // where a verdict was given, is no entry.
 TEST(Asiento, SinIntentoYDosErrores) {
     const Asiento saltado =
-        AsientoSinVeredicto("2026-03-02T10:15", "Ana", Ventana::Form2, Nivel::Medio,
+        AsientoSinVeredicto("2026-03-02T10:15", "Ana", Form2(), Nivel::Medio,
                             {{100, 0}, {60, 120}}, Codigo::Saltado);
     const std::string linea = LineaDeAsiento(saltado);
     EXPECT_EQ(linea, "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,,,87.18,36.59,saltado");

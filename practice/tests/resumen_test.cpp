@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/tests/ventanas.h"
 #include "practice/resumen.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ namespace {
 Asiento De(std::string alumno, Codigo codigo) {
     Asiento r{"2026-03-02T10:15:00+01:00",
               std::move(alumno),
-              Ventana::Form2,
+              Form2(),
               Nivel::Medio,
               {{100, 0}, {60, 120}},
               Intento{92, 40},
@@ -115,7 +116,7 @@ TEST(Resumen, Csv) {
 TEST(Resumen, CasiSinComprobarYDosErrores) {
     Resumen resumen;
     const auto sin = [](const std::string& alumno, Codigo codigo) {
-        return LineaDeAsiento(AsientoSinVeredicto("2026-03-02T10:15", alumno, Ventana::Form2,
+        return LineaDeAsiento(AsientoSinVeredicto("2026-03-02T10:15", alumno, Form2(),
                                                   Nivel::Medio, {{100, 0}, {60, 120}}, codigo)) +
                '\n';
     };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/tests/ventanas.h"
 #include "practice/veredicto.h"
 
 #include <gtest/gtest.h>
@@ -32,8 +33,8 @@ TEST_P(VeredictoTest, NombraLoQueMuestraElIntento) {
 }
 
 using enum Codigo;
-constexpr Ventana F2 = Ventana::Form2;
-constexpr Ventana F3 = Ventana::Form3;
+const Ventana F2 = Form2();
+const Ventana F3 = Form3();
 
 INSTANTIATE_TEST_SUITE_P(
     Errores, VeredictoTest,
@@ -248,11 +249,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Distincion, SinDireccionNoSeDistinguen) {
-    EXPECT_FALSE(SeDistinguen(Ventana::Form2, {{50, 0}, {50, 180}}));
+    EXPECT_FALSE(SeDistinguen(Form2(), {{50, 0}, {50, 180}}));
 }
 
 TEST(Respuesta, PideTantosVectoresComoLaVentana) {
-    EXPECT_THROW(RespuestaDe(Ventana::Form3, kDos), std::invalid_argument);
+    EXPECT_THROW(RespuestaDe(Form3(), kDos), std::invalid_argument);
 }
 
 }  // namespace

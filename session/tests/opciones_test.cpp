@@ -3,6 +3,7 @@
 // with a mode, the values and the defaults; and the help written from the same table.
 
 #include "session/opciones.h"
+#include "practice/tests/ventanas.h"
 
 #include <gtest/gtest.h>
 
@@ -128,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaBuenaTest, testing::Values(
               EXPECT_EQ(p.hoja, "h.PDF");
               const practice::OpcionesDeHoja& o = p.opcionesDeHoja;
               EXPECT_EQ(o.ejercicios, 12);
-              EXPECT_EQ(o.metodo, practice::Metodo::Poligono);
+              EXPECT_EQ(o.metodo, practice::Form3());
               EXPECT_EQ(o.nivel, practice::Nivel::Dificil);
               EXPECT_EQ(o.semilla, 4294967295u);
               EXPECT_EQ(o.titulo, "T");
@@ -143,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaBuenaTest, testing::Values(
               EXPECT_EQ(p.moodle, "b.XML");
               const practice::OpcionesDeHoja& o = p.opcionesDeHoja;
               EXPECT_EQ(o.ejercicios, 200);
-              EXPECT_EQ(o.metodo, practice::Metodo::Paralelogramo);
+              EXPECT_EQ(o.metodo, practice::Form2());
               EXPECT_EQ(o.nivel, practice::Nivel::Facil);
               EXPECT_EQ(o.semilla, 0u);
               EXPECT_EQ(o.titulo, "T");
@@ -152,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaBuenaTest, testing::Values(
           }},
     Buena{"ComoLosEscribeLaHoja", {"--hoja", "h.pdf", "--metodo", "polígono", "--nivel", "difícil"},
           [](const Pedido& p) {
-              EXPECT_EQ(p.opcionesDeHoja.metodo, practice::Metodo::Poligono);
+              EXPECT_EQ(p.opcionesDeHoja.metodo, practice::Form3());
               EXPECT_EQ(p.opcionesDeHoja.nivel, practice::Nivel::Dificil);
           }},
     Buena{"FacilConAcento", {"--moodle", "b.xml", "--nivel", "fácil", "--moodle-formato=numerico"},
@@ -163,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaBuenaTest, testing::Values(
     Buena{"HojaPorDefecto", {"--hoja", "h.pdf"}, [](const Pedido& p) {
         const practice::OpcionesDeHoja o = p.opcionesDeHoja;
         EXPECT_EQ(o.ejercicios, 6);
-        EXPECT_EQ(o.metodo, practice::Metodo::Ambos);
+        EXPECT_EQ(o.metodo, practice::kAmbos);
         EXPECT_EQ(o.nivel, practice::Nivel::Medio);
         EXPECT_EQ(o.semilla, 1234u);
         EXPECT_FALSE(o.titulo);

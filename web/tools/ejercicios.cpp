@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     }
     const long semillas = std::strtol(argv[1], nullptr, 10);
     const long cuantos = std::strtol(argv[2], nullptr, 10);
-    for (const Ventana ventana : {Ventana::Form2, Ventana::Form3})
+    for (const Ventana ventana : Metodos())
         for (const Nivel nivel : {Nivel::Facil, Nivel::Medio, Nivel::Dificil})
             for (long semilla = 0; semilla < semillas; ++semilla) {
                 Generador generador(static_cast<std::uint32_t>(semilla), nivel, ventana);
