@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QShortcut>
 #include <algorithm>
 
@@ -33,6 +34,30 @@ namespace {
 // PNG and clipboard images are at least twice the picture's size, crisp when zoomed or printed.
 qreal Resolucion(const QWidget* w) { return std::max<qreal>(2, w->devicePixelRatioF()); }
 
+// A bar's changes are one step while the gesture that makes them goes on: a thumb dragged, an
+// arrow or the trough held, a key held (its repeats). A press or a release of the pointer, a key
+// let go, the pointer or the focus gone end it, as a new command id ends QUndoStack's merging.
+class FinDelPaso final : public QObject {
+public:
+    FinDelPaso(session::Sesion& sesion, session::Formulario ventana, QObject* parent)
+        : QObject(parent), sesion_(sesion), ventana_(ventana) {}
+
+protected:
+    bool eventFilter(QObject* /*objeto*/, QEvent* evento) override {
+        const auto tipo = evento->type();
+        const bool soltada =
+            tipo == QEvent::KeyRelease && !static_cast<QKeyEvent*>(evento)->isAutoRepeat();
+        if (soltada || tipo == QEvent::MouseButtonPress || tipo == QEvent::MouseButtonRelease ||
+            tipo == QEvent::FocusOut || tipo == QEvent::Leave)
+            sesion_.Ejecutar(session::comandos::TerminarPaso{ventana_});
+        return false;
+    }
+
+private:
+    session::Sesion& sesion_;
+    session::Formulario ventana_;
+};
+
 }  // namespace
 
 AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, ControlVistas& vistas,
@@ -50,19 +75,31 @@ AccionesDelDibujo::AccionesDelDibujo(VentanaMetodo& ventana, ControlVistas& vist
     guardar_ = accion(Atajo::GuardarImagen, &AccionesDelDibujo::GuardarImagen);
     accion(Atajo::Imprimir, &AccionesDelDibujo::Imprimir);
     menu_->addSeparator();
-    // The core's undo and redo of this window; the menu shows whether there is a step to take.
-    const std::string nombre(ventana_.nucleo().nombre());
+    // The core's undo and redo of this window; the menu names the step each would take.
+    const session::Formulario f = ventana_.nucleo().formulario();
     deshacer_ = InstalarAtajo(ventana_, Atajo::Deshacer);
     connect(deshacer_, &QAction::triggered, this,
-            [this, nombre] { ventana_.sesion().Deshacer(nombre); });
+            [this, f] { ventana_.sesion().Ejecutar(session::comandos::Deshacer{f}); });
     rehacer_ = InstalarAtajo(ventana_, Atajo::Rehacer);
     connect(rehacer_, &QAction::triggered, this,
-            [this, nombre] { ventana_.sesion().Rehacer(nombre); });
+            [this, f] { ventana_.sesion().Ejecutar(session::comandos::Rehacer{f}); });
     menu_->addAction(deshacer_);
     menu_->addAction(rehacer_);
-    connect(menu_, &QMenu::aboutToShow, this, [this, nombre] {
-        deshacer_->setEnabled(ventana_.sesion().Deshechos(nombre) > 0);
-        rehacer_->setEnabled(ventana_.sesion().Rehechos(nombre) > 0);
+    auto* fin = new FinDelPaso(ventana_.sesion(), f, this);
+    for (QScrollBar* barra : ventana_.findChildren<QScrollBar*>()) barra->installEventFilter(fin);
+    connect(menu_, &QMenu::aboutToShow, this, [this, f] {
+        const session::Sesion& sesion = ventana_.sesion();
+        const std::string alDeshacer = sesion.AlDeshacer(f);
+        const std::string alRehacer = sesion.AlRehacer(f);
+        deshacer_->setEnabled(!alDeshacer.empty());
+        rehacer_->setEnabled(!alRehacer.empty());
+        deshacer_->setText(alDeshacer.empty()
+                               ? Nombre(Atajo::Deshacer)
+                               : QCoreApplication::translate("Acciones", "Deshacer: %1")
+                                     .arg(QString::fromStdString(alDeshacer)));
+        rehacer_->setText(alRehacer.empty() ? Nombre(Atajo::Rehacer)
+                                            : QCoreApplication::translate("Acciones", "Rehacer: %1")
+                                                  .arg(QString::fromStdString(alRehacer)));
     });
     // Closed, the menu leaves the keys working: the core refuses what there is not to undo.
     connect(menu_, &QMenu::aboutToHide, this, [this] {
@@ -198,7 +235,9 @@ bool ModoDelDibujo::Presionar(const QMouseEvent& raton) {
     const diagram::Punto p = EnTwips(raton.position());
     ultimo_ = p;
     sobre_ = p;
-    switch (ventana_.sesion().Presionar(ventana_.nucleo().nombre(), p, Alcance())) {
+    ventana_.sesion().Ejecutar(
+        session::comandos::Presionar{ventana_.nucleo().formulario(), p, Alcance()});
+    switch (ventana_.sesion().pulsacion()) {
         case practice::Gesto::Punta:
             presionado_ = true;
             ventana_.Picture1()->setCursor(::Qt::ClosedHandCursor);
@@ -221,8 +260,8 @@ bool ModoDelDibujo::Mover(const QMouseEvent& raton) {
     ultimo_ = p;
     sobre_ = p;
     if (presionado_) {
-        ventana_.sesion().MoverPuntero(ventana_.nucleo().nombre(), p,
-                                       raton.modifiers() & ::Qt::ShiftModifier);
+        ventana_.sesion().Ejecutar(session::comandos::MoverPuntero{
+            ventana_.nucleo().formulario(), p, raton.modifiers().testFlag(::Qt::ShiftModifier)});
         return true;
     }
     if (raton.buttons() == ::Qt::NoButton) Senalar(p);
@@ -233,8 +272,8 @@ bool ModoDelDibujo::Soltar(const QMouseEvent& raton) {
     if (raton.button() != ::Qt::LeftButton || !presionado_) return false;
     const diagram::Punto p = EnTwips(raton.position());
     presionado_ = false;
-    ventana_.sesion().SoltarPuntero(ventana_.nucleo().nombre(), p,
-                                    raton.modifiers() & ::Qt::ShiftModifier);
+    ventana_.sesion().Ejecutar(session::comandos::SoltarPuntero{
+        ventana_.nucleo().formulario(), p, raton.modifiers().testFlag(::Qt::ShiftModifier)});
     ventana_.Describir();
     Senalar(p);
     return true;
@@ -243,7 +282,8 @@ bool ModoDelDibujo::Soltar(const QMouseEvent& raton) {
 void ModoDelDibujo::Abandonar() {
     if (!presionado_) return;
     presionado_ = false;
-    ventana_.sesion().SoltarPuntero(ventana_.nucleo().nombre(), ultimo_, false);
+    ventana_.sesion().Ejecutar(
+        session::comandos::SoltarPuntero{ventana_.nucleo().formulario(), ultimo_, false});
     ventana_.Describir();
 }
 

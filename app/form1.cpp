@@ -17,9 +17,13 @@ const session::Tabla& kTabla = session::TablaDe(session::Formulario::Form1);
 Form1::Form1(session::Sesion& sesion)
     : Ventana(QString::fromUtf8(kTabla.nombre.data(), static_cast<qsizetype>(kTabla.nombre.size())),
               QString::fromUtf8(kTabla.titulo), kTabla.controles) {
-    for (int n = 1; n <= 3; ++n)
-        connect(boton(n), &QAbstractButton::clicked, this,
-                [&sesion, n] { sesion.Pulsar("Form1.Command" + std::to_string(n)); });
+    for (std::size_t i = 0; i < kTabla.controles.size(); ++i)
+        if (kTabla.controles[i].tipo == session::Tipo::Button)
+            connect(
+                qobject_cast<QAbstractButton*>(control(QLatin1String(kTabla.controles[i].nombre))),
+                &QAbstractButton::clicked, this, [&sesion, i] {
+                    sesion.Ejecutar(session::comandos::Pulsar{session::Formulario::Form1, i});
+                });
 }
 
 }  // namespace trazalia::app

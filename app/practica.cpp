@@ -44,23 +44,22 @@ QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-std::string Semilla() { return std::to_string(QRandomGenerator::global()->generate()); }
-
 // A value typed as the core's editor takes it: what the core would set is acceptable, what it lets
 // in on the way there intermediate, and anything else a key refused.
 class ComoElNucleo final : public QValidator {
 public:
-    ComoElNucleo(session::Sesion& sesion, std::string ruta)
-        : sesion_(sesion), ruta_(std::move(ruta)) {}
+    ComoElNucleo(session::Sesion& sesion, session::Formulario ventana, std::size_t control)
+        : sesion_(sesion), ventana_(ventana), control_(control) {}
     State validate(QString& texto, int&) const override {
         const std::string t = texto.toStdString();
-        if (sesion_.Admite(ruta_, t)) return Acceptable;
-        return sesion_.Tecleable(ruta_, t) ? Intermediate : Invalid;
+        if (sesion_.Admite(ventana_, control_, t)) return Acceptable;
+        return sesion_.Tecleable(ventana_, control_, t) ? Intermediate : Invalid;
     }
 
 private:
     session::Sesion& sesion_;
-    std::string ruta_;
+    session::Formulario ventana_;
+    std::size_t control_;
 };
 
 }  // namespace
@@ -72,7 +71,8 @@ Practica::Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos&
     connect(practicar_, &QAction::triggered, this, &Practica::Activar);
     otro_ = InstalarAtajo(ventana_, Atajo::OtroEjercicio);
     otro_->setEnabled(false);
-    connect(otro_, &QAction::triggered, this, [this] { Orden("next"); });
+    connect(otro_, &QAction::triggered, this,
+            [this] { Orden(session::comandos::QuePractica::Siguiente); });
     comprobar_ = new QAction(Nombre(Atajo::Comprobar), this);
     comprobar_->setShortcuts(Teclas(Atajo::Comprobar));
     // On the picture alone: elsewhere Enter belongs to the control with the focus.
@@ -88,7 +88,8 @@ Practica::Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos&
     if (ajustes_.recuerda) {
         const std::string guardado = Ajustes().value(ClaveNivel()).toString().toStdString();
         if (const auto n = practice::NivelDeNombre(guardado))
-            ventana_.sesion().Nivel(ventana_.nucleo().nombre(), practice::Nombre(*n), 0);
+            ventana_.sesion().Ejecutar(
+                session::comandos::ElegirNivel{ventana_.nucleo().formulario(), *n, 0});
         // The core keeps the name as it keeps every name, whatever an older run saved.
         ventana_.sesion().PonerAlumno(Ajustes().value(ClaveAlumno()).toString().toStdString());
     }
@@ -126,21 +127,22 @@ void Practica::EnlazarLecturas() {
         Destino d;
         d.nombre = esModulo ? QCoreApplication::translate("Practica", "Módulo de su resultante")
                             : QCoreApplication::translate("Practica", "Dirección de su resultante");
-        const std::string ruta = ventana_.Ruta("Label" + std::to_string(n));
+        const session::Formulario f = ventana_.nucleo().formulario();
+        const std::size_t lectura = ventana_.nucleo().Rotulo(n);
         // What the core's own editor lets in, so that the face reads numbers as the core does.
-        d.validador = new ComoElNucleo(ventana_.sesion(), ruta);
+        d.validador = new ComoElNucleo(ventana_.sesion(), f, lectura);
         d.valor = [this, esModulo] {
             const std::optional<double> v = nucleo().Tecleado(esModulo);
             return v ? Q(practice::NumeroDelIntento(*v)) : QString();
         };
-        d.acepta = [this, ruta](const QString& texto) {
-            return ventana_.sesion().Admite(ruta, texto.toStdString());
+        d.acepta = [this, f, lectura](const QString& texto) {
+            return ventana_.sesion().Admite(f, lectura, texto.toStdString());
         };
         d.pista = esModulo ? QCoreApplication::translate("Practica", "De 0 a %1, con punto: 87.5")
                                  .arg(practice::ModuloMaximoDelIntento(nucleo().cual()))
                            : QCoreApplication::translate("Practica", "De 0 a 360, con punto: 36.6");
-        d.fijar = [this, ruta](const QString& texto) {
-            ventana_.sesion().Escribir(ruta, texto.toStdString());
+        d.fijar = [this, f, lectura](const QString& texto) {
+            ventana_.sesion().Ejecutar(session::comandos::Escribir{f, lectura, texto.toStdString()});
         };
         d.disponible = [this] { return nucleo().Pendiente(); };
         // Tab from r to α keeps the r typed.
@@ -167,19 +169,20 @@ void Practica::Seguir() {
         a->setChecked(a->data().toInt() == static_cast<int>(nucleo().nivel()));
 }
 
-void Practica::Orden(std::string_view que) {
-    ventana_.sesion().Practicar(ventana_.nucleo().nombre(), que, {}, {});
+void Practica::Orden(session::comandos::QuePractica que) {
+    ventana_.sesion().Ejecutar(session::comandos::Practicar{ventana_.nucleo().formulario(), que});
     Seguir();
 }
 
 void Practica::Activar(bool activa) {
     if (activa == nucleo().activa()) return;
     if (!activa) {
-        Orden("off");
+        Orden(session::comandos::QuePractica::Terminar);
         return;
     }
-    ventana_.sesion().Practicar(ventana_.nucleo().nombre(), "on", Semilla(),
-                                practice::Nombre(nucleo().nivel()));
+    ventana_.sesion().Ejecutar(session::comandos::Practicar{
+        ventana_.nucleo().formulario(), session::comandos::QuePractica::Comenzar,
+        QRandomGenerator::global()->generate(), nucleo().nivel()});
     Seguir();
     PedirNombreLaPrimeraVez();
 }
@@ -200,13 +203,13 @@ void Practica::PedirNombreLaPrimeraVez() {
 void Practica::ElegirNivel(practice::Nivel nivel) {
     if (ajustes_.recuerda) Ajustes().setValue(ClaveNivel(), Q(practice::Nombre(nivel)));
     // With practice on, the next exercises come from the new level.
-    ventana_.sesion().Nivel(ventana_.nucleo().nombre(), practice::Nombre(nivel),
-                            QRandomGenerator::global()->generate());
+    ventana_.sesion().Ejecutar(session::comandos::ElegirNivel{
+        ventana_.nucleo().formulario(), nivel, QRandomGenerator::global()->generate()});
     Seguir();
 }
 
 void Practica::Comprobar() {
-    if (nucleo().activa()) Orden("check");
+    if (nucleo().activa()) Orden(session::comandos::QuePractica::Comprobar);
 }
 
 void Practica::Rehusado(std::string_view control, const QString& texto) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "practice/registro.h"
+#include "session/comando.h"
 
 class QAction;
 class QActionGroup;
@@ -74,7 +75,7 @@ protected:
 
 private:
     void Activar(bool activa);
-    void Orden(std::string_view que);
+    void Orden(session::comandos::QuePractica que);
     void EnlazarLecturas();
     void ElegirNivel(practice::Nivel nivel);
     void PedirNombre();

@@ -37,30 +37,31 @@ VentanaMetodo::VentanaMetodo(session::Sesion& sesion, session::VentanaMetodo& nu
     anuncio_ = new Anuncio(this);
     // What the user does becomes the core's command; what it changes comes back as the core
     // tells it.
+    const session::Formulario f = nucleo_.formulario();
     for (const session::Control& fila : controles()) {
-        const std::string ruta = Ruta(fila.nombre);
         QWidget* w = control(QLatin1String(fila.nombre));
+        const std::size_t i = *nucleo_.Indice(fila.nombre);
         if (auto* barra = qobject_cast<QScrollBar*>(w)) {
-            const std::size_t i = *nucleo_.Indice(fila.nombre);
-            connect(barra, &QScrollBar::valueChanged, this, [this, ruta, i](int valor) {
+            connect(barra, &QScrollBar::valueChanged, this, [this, f, i](int valor) {
                 // A change the core refuses (an exercise's vector) goes back where it was.
-                if (!sesion_.Mover(ruta, std::to_string(valor)).empty())
+                if (sesion_.Ejecutar(session::comandos::MoverBarra{f, i, valor}))
                     PonerValor(nucleo_.tabla().controles[i].nombre, nucleo_.estado(i).valor);
             });
         } else if (auto* boton = qobject_cast<QAbstractButton*>(w)) {
-            connect(boton, &QAbstractButton::clicked, this, [this, ruta] { sesion_.Pulsar(ruta); });
+            connect(boton, &QAbstractButton::clicked, this,
+                    [this, f, i] { sesion_.Ejecutar(session::comandos::Pulsar{f, i}); });
         }
     }
     // Each bar shows its value in its read-out, where an exact value can be typed: the core's
     // typed value, one step to undo.
     for (auto [n, lectura] : nucleo_.tabla().lecturas) {
         Destino d = EditorDeValor::DeLaBarra(barra(n));
-        const std::string ruta = Ruta("HScroll" + std::to_string(n));
-        d.acepta = [this, ruta](const QString& texto) {
-            return sesion_.Admite(ruta, texto.toStdString());
+        const std::size_t i = nucleo_.Barra(n);
+        d.acepta = [this, f, i](const QString& texto) {
+            return sesion_.Admite(f, i, texto.toStdString());
         };
-        d.fijar = [this, ruta](const QString& texto) {
-            sesion_.Escribir(ruta, texto.toStdString());
+        d.fijar = [this, f, i](const QString& texto) {
+            sesion_.Ejecutar(session::comandos::Escribir{f, i, texto.toStdString()});
         };
         EditorDeValor::Enlazar(rotulo(lectura), std::move(d));
     }

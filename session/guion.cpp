@@ -15,38 +15,6 @@
 
 namespace trazalia::session {
 
-namespace {
-
-// clang-format off
-constexpr std::array kOrdenes{
-    Orden{"click", "click VENTANA.BOTÓN", 2, 2},
-    Orden{"set", "set VENTANA.BARRA VALOR", 3, 3},
-    Orden{"close", "close VENTANA", 2, 2},
-    Orden{"dump", "dump VENTANA", 2, 2},
-    Orden{"save", "save VENTANA ARCHIVO", 3, kSinLimite},
-    Orden{"view", "view VENTANA VISTA on|off", 4, 4},
-    Orden{"key", "key VENTANA.CONTROL TECLA...", 3, kSinLimite},
-    // The count of words depends on the second: the command checks it.
-    Orden{"practice", "practice VENTANA on SEMILLA NIVEL | practice VENTANA next|check|off", 3, 5},
-    Orden{"guess", "guess VENTANA R ALFA", 4, 4},
-    Orden{"drag", "drag VENTANA X1 Y1 X2 Y2", 6, 6},
-    Orden{"undo", "undo VENTANA", 2, 2},
-    Orden{"redo", "redo VENTANA", 2, 2},
-};
-// clang-format on
-
-}  // namespace
-
-std::span<const Orden> Ordenes() { return kOrdenes; }
-
-const Orden* BuscarOrden(std::string_view nombre) {
-    for (const Orden& orden : kOrdenes)
-        if (orden.nombre == nombre) return &orden;
-    return nullptr;
-}
-
-std::string Uso(std::string_view orden) { return "uso: " + std::string(BuscarOrden(orden)->uso); }
-
 std::string_view Recortar(std::string_view s) {
     const auto blanco = " \t\r\n";
     const auto inicio = s.find_first_not_of(blanco);
@@ -181,18 +149,10 @@ std::string Guion::Linea(std::string_view texto) {
     if (sesion_.terminado()) return errores::Terminado().guion;
     if (w.size() < orden->minimo || w.size() > orden->maximo) return Uso(orden->nombre);
     const std::string_view nombre = orden->nombre;
-    if (nombre == "click") return sesion_.Pulsar(w[1]);
-    if (nombre == "set") return sesion_.Mover(w[1], w[2]);
-    if (nombre == "close") return sesion_.Cerrar(w[1]);
-    if (nombre == "view") return sesion_.Vista(w[1], w[2], w[3]);
-    if (nombre == "key") return sesion_.Teclas(w[1], {w.begin() + 2, w.end()});
-    if (nombre == "undo") return sesion_.Deshacer(w[1]);
-    if (nombre == "redo") return sesion_.Rehacer(w[1]);
-    if (nombre == "guess") return sesion_.Adivinar(w[1], w[2], w[3]);
-    if (nombre == "practice") {
-        const bool on = w[2] == "on";
-        if (on ? w.size() != 5 : w.size() != 3) return Uso(nombre);
-        return sesion_.Practicar(w[1], w[2], on ? w[3] : "", on ? w[4] : "");
+    if (nombre == "practice" && (w[2] == "on" ? w.size() != 5 : w.size() != 3)) return Uso(nombre);
+    if (orden->leer) {
+        const std::optional<errores::Negativa> negativa = Correr(sesion_, *orden, w);
+        return negativa ? negativa->guion : std::string();
     }
     if (nombre == "dump") {
         std::vector<std::string> lineas;
@@ -201,15 +161,6 @@ std::string Guion::Linea(std::string_view texto) {
         trace_.Flush();
         for (const std::string& l : lineas) out_ << l << '\n';
         return {};
-    }
-    if (nombre == "drag") {
-        std::array<double, 4> c{};
-        for (std::size_t i = 0; i < c.size(); ++i) {
-            const std::optional<double> v = errores::LeerCoordenada(w[i + 2]);
-            if (!v) return errores::CoordenadaNoValida(w[i + 2]).guion;
-            c[i] = *v;
-        }
-        return sesion_.Arrastrar(w[1], {c[0], c[1]}, {c[2], c[3]});
     }
     // save: the picture's pixels are the toolkit's; the path is the rest of the line, spaces too.
     if (!guardar_)

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <functional>
 #include <istream>
-#include <limits>
 #include <memory>
 #include <ostream>
 #include <span>
@@ -13,6 +12,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "session/ordenes.h"
 
 namespace trazalia::canvas {
 class TraceWriter;
@@ -23,24 +24,6 @@ namespace trazalia::session {
 class Sesion;
 class Ventana;
 class VentanaMetodo;
-
-// One command of a script: the dispatchers, the usage errors and the manual's test all read it.
-struct Orden {
-    std::string_view nombre;
-    // As "uso: " followed by it says; alternatives are separated by " | ".
-    std::string_view uso;
-    // How many words a line of this command may have, the command's own included.
-    std::size_t minimo;
-    std::size_t maximo;
-};
-
-inline constexpr std::size_t kSinLimite = std::numeric_limits<std::size_t>::max();
-
-// Every command a script may use.
-std::span<const Orden> Ordenes();
-const Orden* BuscarOrden(std::string_view nombre);
-// "uso: …" of that command.
-std::string Uso(std::string_view orden);
 
 // The line without the blanks (spaces, tabs, CR, LF) at either end.
 std::string_view Recortar(std::string_view s);

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "canvas/numeros.h"
@@ -22,6 +23,7 @@
 #include "practice/ejercicio.h"
 #include "practice/pulsacion.h"
 #include "practice/registro.h"
+#include "session/ordenes.h"
 #include "session/sesion.h"
 #include "session/teclas.h"
 #include "web/json.h"
@@ -34,6 +36,7 @@ namespace {
 
 using session::Observador;
 using session::Sesion;
+namespace errores = session::errores;
 
 // The translations of the language chosen: "context\x04source" -> text, a plural's forms
 // separated by \x1f. A plain function reads them, as the core's translator is one.
@@ -392,7 +395,8 @@ std::string TeclaEscrita(std::string_view nombre, const diagram::Traductor& trad
 }
 
 // Keys written in the help's language, each once ("Return" and "Enter" are one "Intro").
-std::string TeclasEscritas(std::span<const std::string_view> teclas, const diagram::Traductor& trad) {
+std::string TeclasEscritas(std::span<const std::string_view> teclas,
+                           const diagram::Traductor& trad) {
     std::vector<std::string> escritas;
     for (std::string_view t : teclas) {
         if (t.empty()) continue;
@@ -436,22 +440,50 @@ public:
         sesion_.Iniciar();
         return Fin({});
     }
-    std::string pulsar(const std::string& ruta) { return Fin(sesion_.Pulsar(ruta)); }
+    std::string pulsar(const std::string& ruta) {
+        return EnControl(ruta, [](session::Formulario f, std::size_t i) -> session::Comando {
+            return session::comandos::Pulsar{f, i};
+        });
+    }
     // A bar moved by the pointer: one the exercise holds refuses it as it refuses keys, in the
     // same words, and the page puts its thumb back.
     std::string mover(const std::string& ruta, int valor) {
-        const std::string error = sesion_.Mover(ruta, std::to_string(valor));
-        if (!error.empty()) Rehusar(ruta);
-        return Fin(error);
+        const auto destino = Buscar(ruta);
+        if (const auto* error = std::get_if<errores::Negativa>(&destino)) return Fin(*error);
+        const auto [f, i] = std::get<Destino>(destino);
+        std::optional<errores::Negativa> error =
+            sesion_.Ejecutar(session::comandos::MoverBarra{f, i, valor});
+        if (error) Rehusar(ruta);
+        return Fin(std::move(error));
+    }
+    // The thumb or the key let go, the focus gone: the bar's next change is another step.
+    std::string terminarPaso(const std::string& ventana) {
+        return EnVentana(ventana, [](session::Formulario f) -> session::Comando {
+            return session::comandos::TerminarPaso{f};
+        });
     }
     // Key names as scripts write them, separated by spaces.
     std::string teclas(const std::string& ruta, const std::string& nombres) {
-        return Fin(sesion_.Teclas(ruta, Palabras(nombres)));
+        std::vector<session::teclas::Tecla> lista;
+        for (std::string_view n : Palabras(nombres)) {
+            std::optional<session::teclas::Tecla> t = session::teclas::Leer(n);
+            if (!t) return Fin(errores::TeclaDesconocida(n, sesion_.traductor()));
+            lista.push_back(std::move(*t));
+        }
+        return EnControl(ruta, [&](session::Formulario f, std::size_t i) -> session::Comando {
+            return session::comandos::Teclas{f, i, std::move(lista)};
+        });
     }
     std::string escribir(const std::string& ruta, const std::string& texto) {
-        return Fin(sesion_.Escribir(ruta, texto));
+        return EnControl(ruta, [&](session::Formulario f, std::size_t i) -> session::Comando {
+            return session::comandos::Escribir{f, i, texto};
+        });
     }
-    std::string cerrar(const std::string& ventana) { return Fin(sesion_.Cerrar(ventana)); }
+    std::string cerrar(const std::string& ventana) {
+        return EnVentana(ventana, [](session::Formulario f) -> session::Comando {
+            return session::comandos::Cerrar{f};
+        });
+    }
     // The core's value editor over that control closed, as the page's own editor closes: its
     // value, if any, is the page's to give (escribir). A key would reach the control instead, and
     // Esc on a read-out leaves the window.
@@ -462,30 +494,87 @@ public:
         return Fin({});
     }
     std::string vista(const std::string& ventana, const std::string& nombre, bool activa) {
-        session::VentanaMetodo* v = sesion_.metodo(ventana);
         const std::optional<diagram::Vista> vista = session::teclas::VistaDeNombre(nombre);
-        if (!v || !vista) return Fin("no hay vista " + nombre + " en " + ventana);
-        sesion_.CambiarVista(*v, *vista, activa);
-        return Fin({});
+        if (!vista || !sesion_.metodo(ventana))
+            return Responder("no hay vista " + nombre + " en " + ventana);
+        return EnVentana(ventana, [&](session::Formulario f) -> session::Comando {
+            return session::comandos::PonerVista{f, *vista, activa};
+        });
     }
     std::string practicar(const std::string& ventana, const std::string& que,
                           const std::string& semilla, const std::string& nivel) {
-        return Fin(sesion_.Practicar(ventana, que, semilla, nivel));
+        using session::comandos::QuePractica;
+        const std::optional<QuePractica> cual = que == "on"      ? QuePractica::Comenzar
+                                                : que == "next"  ? QuePractica::Siguiente
+                                                : que == "check" ? QuePractica::Comprobar
+                                                : que == "off"   ? QuePractica::Terminar
+                                                                 : std::optional<QuePractica>();
+        if (!cual) return Fin(errores::QuePractica(que, sesion_.traductor()));
+        session::comandos::Practicar orden{session::Formulario::Form1, *cual};
+        if (cual == QuePractica::Comenzar) {
+            const std::optional<std::uint32_t> s = errores::LeerSemilla(semilla);
+            if (!s) return Fin(errores::SemillaNoValida(semilla, sesion_.traductor()));
+            const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
+            if (!n) return Fin(errores::NivelDesconocido(nivel, sesion_.traductor()));
+            orden.semilla = *s;
+            orden.nivel = *n;
+        }
+        return EnVentana(ventana, [&](session::Formulario f) -> session::Comando {
+            orden.ventana = f;
+            return orden;
+        });
     }
     std::string nivel(const std::string& ventana, const std::string& nivel, double semilla) {
-        return Fin(sesion_.Nivel(ventana, nivel, static_cast<std::uint32_t>(semilla)));
+        const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
+        if (!n) return Fin(errores::NivelDesconocido(nivel, sesion_.traductor()));
+        return EnVentana(ventana, [&](session::Formulario f) -> session::Comando {
+            return session::comandos::ElegirNivel{f, *n, static_cast<std::uint32_t>(semilla)};
+        });
     }
     std::string adivinar(const std::string& ventana, const std::string& r,
                          const std::string& alfa) {
-        return Fin(sesion_.Adivinar(ventana, r, alfa));
+        return EnVentana(ventana, [&](session::Formulario f) -> session::Comando {
+            return session::comandos::Adivinar{f, r, alfa};
+        });
     }
-    std::string deshacer(const std::string& ventana) { return Fin(sesion_.Deshacer(ventana)); }
-    std::string rehacer(const std::string& ventana) { return Fin(sesion_.Rehacer(ventana)); }
+    std::string deshacer(const std::string& ventana) {
+        return EnVentana(ventana, [](session::Formulario f) -> session::Comando {
+            return session::comandos::Deshacer{f};
+        });
+    }
+    std::string rehacer(const std::string& ventana) {
+        return EnVentana(ventana, [](session::Formulario f) -> session::Comando {
+            return session::comandos::Rehacer{f};
+        });
+    }
+    // The steps undo and redo would take there, as their buttons name them: JSON {deshacer,
+    // rehacer}, each empty when there is none.
+    std::string pasos(const std::string& ventana) const {
+        const std::optional<session::Formulario> f = session::FormularioDe(ventana);
+        const auto nombrado = [&](const char* plantilla, const std::string& paso) {
+            return paso.empty() ? paso
+                                : diagram::Sustituir(EnElIdioma("Acciones", plantilla, -1), {paso});
+        };
+        Json j;
+        j.Abrir('{')
+            .Clave("deshacer")
+            .Texto(
+                f ? nombrado(QT_TRANSLATE_NOOP("Acciones", "Deshacer: %1"), sesion_.AlDeshacer(*f))
+                  : std::string());
+        j.Clave("rehacer").Texto(
+            f ? nombrado(QT_TRANSLATE_NOOP("Acciones", "Rehacer: %1"), sesion_.AlRehacer(*f))
+              : std::string());
+        return j.Cerrar('}').str();
+    }
 
     // The pointer on Picture1, in twips of the picture; the press's answer names its gesture.
     std::string presionar(const std::string& ventana, double x, double y, double alcance) {
-        gesto_ = NombreDelGesto(sesion_.Presionar(ventana, {x, y}, alcance));
-        return Fin(sesion_.TomarFallo());
+        gesto_ = "nada";
+        if (const std::optional<session::Formulario> f = session::FormularioDe(ventana)) {
+            sesion_.Ejecutar(session::comandos::Presionar{*f, {x, y}, alcance});
+            gesto_ = NombreDelGesto(sesion_.pulsacion());
+        }
+        return Fin({});
     }
     std::string gesto() const { return gesto_; }
     // Whether practice in that window holds a guess, typed or dragged.
@@ -524,12 +613,14 @@ public:
         return j.Cerrar(']').str();
     }
     std::string moverPuntero(const std::string& ventana, double x, double y, bool ajustar) {
-        sesion_.MoverPuntero(ventana, {x, y}, ajustar);
-        return Fin(sesion_.TomarFallo());
+        if (const std::optional<session::Formulario> f = session::FormularioDe(ventana))
+            sesion_.Ejecutar(session::comandos::MoverPuntero{*f, {x, y}, ajustar});
+        return Fin({});
     }
     std::string soltarPuntero(const std::string& ventana, double x, double y, bool ajustar) {
-        sesion_.SoltarPuntero(ventana, {x, y}, ajustar);
-        return Fin(sesion_.TomarFallo());
+        if (const std::optional<session::Formulario> f = session::FormularioDe(ventana))
+            sesion_.Ejecutar(session::comandos::SoltarPuntero{*f, {x, y}, ajustar});
+        return Fin({});
     }
 
     // The window's table with its controls' state and its texts in the page's language.
@@ -736,13 +827,44 @@ public:
     }
 
 private:
-    // A command's refusal in the user's words and language, where the core gave them; the
-    // script's words name commands and windows the student never sees.
-    std::string Fin(std::string_view error) {
-        std::string e(error);
-        if (const auto& n = sesion_.negativa(); !e.empty() && n && n->guion == e) e = n->usuario;
-        if (e.empty()) e = sesion_.TomarFallo();
-        return registro_.Respuesta(e);
+    // A command's refusal in the user's words and language; the script's words name commands
+    // and windows the student never sees.
+    std::string Fin(std::optional<errores::Negativa> negativa) {
+        return Responder(negativa ? std::move(negativa->usuario) : std::string());
+    }
+    std::string Responder(std::string error) {
+        if (error.empty()) error = sesion_.TomarFallo();
+        return registro_.Respuesta(error);
+    }
+
+    // A window and a control as the page names them ("Form2.HScroll1").
+    struct Destino {
+        session::Formulario ventana;
+        std::size_t control;
+    };
+    std::variant<Destino, errores::Negativa> Buscar(std::string_view ruta) const {
+        const std::size_t punto = ruta.find('.');
+        if (punto == std::string_view::npos)
+            return errores::SeEsperabaRuta(ruta, sesion_.traductor());
+        const std::string_view ventana = ruta.substr(0, punto);
+        const std::optional<session::Formulario> f = session::FormularioDe(ventana);
+        if (!f) return errores::VentanaDesconocida(ventana, sesion_.traductor());
+        const std::optional<std::size_t> i = session::ControlDe(*f, ruta.substr(punto + 1));
+        if (!i) return errores::SinControl(ventana, ruta.substr(punto + 1), sesion_.traductor());
+        return Destino{*f, *i};
+    }
+    template <class Hacer>
+    std::string EnControl(std::string_view ruta, Hacer&& hacer) {
+        const auto destino = Buscar(ruta);
+        if (const auto* error = std::get_if<errores::Negativa>(&destino)) return Fin(*error);
+        const auto [f, i] = std::get<Destino>(destino);
+        return Fin(sesion_.Ejecutar(hacer(f, i)));
+    }
+    template <class Hacer>
+    std::string EnVentana(std::string_view ventana, Hacer&& hacer) {
+        const std::optional<session::Formulario> f = session::FormularioDe(ventana);
+        if (!f) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
+        return Fin(sesion_.Ejecutar(hacer(*f)));
     }
 
     // A bar the waiting exercise holds: practice's refusal, told as a key's is.
@@ -770,6 +892,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("iniciar", &Nucleo::iniciar)
         .function("pulsar", &Nucleo::pulsar)
         .function("mover", &Nucleo::mover)
+        .function("terminarPaso", &Nucleo::terminarPaso)
         .function("teclas", &Nucleo::teclas)
         .function("escribir", &Nucleo::escribir)
         .function("cerrar", &Nucleo::cerrar)
@@ -780,6 +903,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("adivinar", &Nucleo::adivinar)
         .function("deshacer", &Nucleo::deshacer)
         .function("rehacer", &Nucleo::rehacer)
+        .function("pasos", &Nucleo::pasos)
         .function("presionar", &Nucleo::presionar)
         .function("gesto", &Nucleo::gesto)
         .function("adivinado", &Nucleo::adivinado)

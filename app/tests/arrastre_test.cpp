@@ -76,7 +76,9 @@ TEST_F(ArrastreTest, NoHandWhereAPressIsRefused) {
     QWidget* picture = v.Picture1();
     Raton(picture, QEvent::MouseMove, Punta(v, 1), ::Qt::NoButton);
     ASSERT_EQ(picture->cursor().shape(), ::Qt::OpenHandCursor);
-    ASSERT_EQ(app.sesion().Practicar("Form2", "on", "7", "medio"), "");
+    ASSERT_FALSE(app.sesion().Ejecutar(session::comandos::Practicar{
+        v.nucleo().formulario(), session::comandos::QuePractica::Comenzar, 7,
+        practice::Nivel::Medio}));
     EXPECT_EQ(picture->cursor().shape(), ::Qt::ArrowCursor);
     Raton(picture, QEvent::MouseMove, Punta(v, 1), ::Qt::NoButton);
     EXPECT_EQ(picture->cursor().shape(), ::Qt::ArrowCursor);

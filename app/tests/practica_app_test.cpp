@@ -18,22 +18,23 @@
 #include <string>
 #include <variant>
 
-#include "practice/tests/ventanas.h"
 #include "app/accesible.h"
 #include "app/acciones.h"
 #include "app/ajustes.h"
 #include "app/dialogos.h"
 #include "app/editor.h"
 #include "app/exportar.h"
-#include "app/ventana_metodo.h"
 #include "app/practica.h"
 #include "app/tests/con_aplicacion.h"
 #include "app/tests/dialogos_fijos.h"
+#include "app/ventana_metodo.h"
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/marco.h"
 #include "practice/intento.h"
 #include "practice/respuesta.h"
+#include "practice/tests/ventanas.h"
+#include "session/ordenes.h"
 #include "session/sesion.h"
 
 namespace trazalia::app {
@@ -369,7 +370,9 @@ TEST_P(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
     Ajustes().clear();
     session::Sesion sesion;
     sesion.Iniciar();
-    sesion.Pulsar("Form1.Command1");
+    sesion.Ejecutar(session::comandos::Pulsar{
+        *session::FormularioDe("Form1"),
+        *session::ControlDe(*session::FormularioDe("Form1"), "Command1")});
     ControlVistas vistas;
     Form2 f2(sesion, *sesion.metodo("Form2"));
     AjustesDePractica ajustes;
@@ -385,8 +388,12 @@ TEST_P(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
     EXPECT_EQ(dialogos.preguntas.size(), 1);
     EXPECT_EQ(Ajustes().value(QStringLiteral("practica/alumno")).toString(),
               QStringLiteral("Ana[2J"));
-    sesion.Pulsar("Form2.Command2");
-    sesion.Pulsar("Form1.Command2");
+    sesion.Ejecutar(session::comandos::Pulsar{
+        *session::FormularioDe("Form2"),
+        *session::ControlDe(*session::FormularioDe("Form2"), "Command2")});
+    sesion.Ejecutar(session::comandos::Pulsar{
+        *session::FormularioDe("Form1"),
+        *session::ControlDe(*session::FormularioDe("Form1"), "Command2")});
     Form3 f3(sesion, *sesion.metodo("Form3"), vistas);
     Practica p3(f3, ajustes, dialogos);
     empezar(p3);

@@ -31,13 +31,13 @@ TEST_P(RehusoTest, AScriptHearsItsWordsAndAUserTheWindowsWords) {
     Sesion s;
     s.Iniciar();
     for (const char* l : GetParam().antes) ASSERT_EQ(Ejecutar(s, l), "") << l;
-    EXPECT_EQ(Ejecutar(s, GetParam().linea), GetParam().guion);
-    ASSERT_TRUE(s.negativa());
-    EXPECT_EQ(s.negativa()->guion, GetParam().guion);
-    EXPECT_EQ(s.negativa()->usuario, GetParam().usuario);
+    const std::optional<errores::Negativa> negativa = pruebas::Negado(s, GetParam().linea);
+    ASSERT_TRUE(negativa);
+    EXPECT_EQ(negativa->guion, GetParam().guion);
+    EXPECT_EQ(negativa->usuario, GetParam().usuario);
     // Nothing of the script's language: no window's or control's name, no command.
     for (const char* palabra : {"Form", "HScroll", "Label", "practice", "check", "next"})
-        EXPECT_EQ(s.negativa()->usuario.find(palabra), std::string::npos) << palabra;
+        EXPECT_EQ(negativa->usuario.find(palabra), std::string::npos) << palabra;
 }
 
 const std::vector<const char*> kForm2{"click Form1.Command1"};
@@ -95,18 +95,18 @@ std::string EnMayusculas(const char*, const char* texto, int) {
 }
 
 // The user's words come in the face's language, with a code a face may key on; a command that
-// runs leaves no refusal behind.
+// runs answers no refusal.
 TEST(RehusoTest, TheUsersWordsSpeakTheFacesLanguageUntilACommandRuns) {
     Sesion s;
     s.PonerTraductor(EnMayusculas);
     s.Iniciar();
-    EXPECT_EQ(s.Practicar("Form2", "check", "", ""), "la ventana Form2 no está a la vista");
-    ASSERT_TRUE(s.negativa());
-    EXPECT_EQ(s.negativa()->usuario, "ABRA LA VENTANA DEL PARALELOGRAMO.");
-    EXPECT_EQ(errores::Codigo(s.negativa()->motivo), "no-a-la-vista");
-    EXPECT_EQ(s.negativa()->datos, std::vector<std::string>{"Form2"});
-    ASSERT_EQ(s.Pulsar("Form1.Command1"), "");
-    EXPECT_FALSE(s.negativa());
+    const std::optional<errores::Negativa> negativa = pruebas::Negado(s, "practice Form2 check");
+    ASSERT_TRUE(negativa);
+    EXPECT_EQ(negativa->guion, "la ventana Form2 no está a la vista");
+    EXPECT_EQ(negativa->usuario, "ABRA LA VENTANA DEL PARALELOGRAMO.");
+    EXPECT_EQ(errores::Codigo(negativa->motivo), "no-a-la-vista");
+    EXPECT_EQ(negativa->datos, std::vector<std::string>{"Form2"});
+    EXPECT_FALSE(pruebas::Negado(s, "click Form1.Command1"));
 }
 
 // The name a face gives is one line of text, cleaned once here for every face, and each entry

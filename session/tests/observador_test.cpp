@@ -9,6 +9,7 @@
 
 #include "session/guion.h"
 #include "session/sesion.h"
+#include "session/tests/por_lineas.h"
 
 namespace trazalia::session {
 namespace {
@@ -57,14 +58,10 @@ TEST_P(ObservadorTest, TheLineTellsTheseEventsInOrder) {
     Sesion sesion;
     Oyente oyente;
     sesion.Iniciar();
-    for (const char* l : GetParam().antes) ASSERT_EQ(sesion.Pulsar(l), "") << l;
+    for (const char* l : GetParam().antes)
+        ASSERT_EQ(pruebas::Ejecutar(sesion, std::string("click ") + l), "") << l;
     sesion.AgregarObservador(oyente);
-    const std::vector<std::string_view> w = Palabras(GetParam().linea);
-    std::string error;
-    if (w[0] == "set") error = sesion.Mover(w[1], w[2]);
-    if (w[0] == "key") error = sesion.Teclas(w[1], {w.begin() + 2, w.end()});
-    if (w[0] == "practice") error = sesion.Practicar(w[1], w[2], w[3], w[4]);
-    if (w[0] == "click") error = sesion.Pulsar(w[1]);
+    const std::string error = pruebas::Ejecutar(sesion, GetParam().linea);
     EXPECT_EQ(error, "");
     EXPECT_EQ(oyente.eventos, GetParam().eventos);
 }
@@ -102,10 +99,10 @@ TEST(ObservadorTest, AKeyThatWouldMoveAnExercisesBarIsRefusedBesideIt) {
     Sesion sesion;
     Oyente oyente;
     sesion.Iniciar();
-    ASSERT_EQ(sesion.Pulsar("Form1.Command2"), "");
-    ASSERT_EQ(sesion.Practicar("Form3", "on", "11", "facil"), "");
+    ASSERT_EQ(pruebas::Ejecutar(sesion, "click Form1.Command2"), "");
+    ASSERT_EQ(pruebas::Ejecutar(sesion, "practice Form3 on 11 facil"), "");
     sesion.AgregarObservador(oyente);
-    EXPECT_NE(sesion.Teclas("Form3.HScroll4", {"Right"}), "");
+    EXPECT_NE(pruebas::Ejecutar(sesion, "key Form3.HScroll4 Right"), "");
     EXPECT_EQ(oyente.eventos, std::vector<std::string>{"Rehusado Form3.HScroll4"});
 }
 
@@ -120,10 +117,10 @@ struct Fallida final : canvas::PictureListener {
 TEST(ObservadorTest, AFailedEventWaitsForWhoeverRanIt) {
     Sesion sesion;
     sesion.Iniciar();
-    ASSERT_EQ(sesion.Pulsar("Form1.Command1"), "");
+    ASSERT_EQ(pruebas::Ejecutar(sesion, "click Form1.Command1"), "");
     Fallida fallida;
     const auto escucha = sesion.metodo("Form2")->picture().AddListener(&fallida);
-    EXPECT_EQ(sesion.Mover("Form2.HScroll1", "50"), "");
+    EXPECT_EQ(pruebas::Ejecutar(sesion, "set Form2.HScroll1 50"), "");
     EXPECT_EQ(sesion.TomarFallo(), "el dibujo falló");
     EXPECT_EQ(sesion.TomarFallo(), "");
 }

@@ -154,8 +154,8 @@ class TecleoTest : public ::testing::TestWithParam<Tecleo> {};
 TEST_P(TecleoTest, TheGuessIsTheNumberTyped) {
     Sesion s;
     s.Iniciar();
-    ASSERT_EQ(s.Pulsar("Form1.Command2"), "");
-    ASSERT_EQ(s.Practicar("Form3", "on", "11", "facil"), "");
+    ASSERT_EQ(pruebas::Ejecutar(s, "click Form1.Command2"), "");
+    ASSERT_EQ(pruebas::Ejecutar(s, "practice Form3 on 11 facil"), "");
     std::string error;
     for (const char* l : GetParam().lineas) error = Ejecutar(s, l);
     const Practica& p = s.metodo("Form3")->practica();
@@ -189,10 +189,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EscritoEnBarra, ADecimalCommaIsRefusedAsThePointIs) {
     Sesion s;
     s.Iniciar();
-    ASSERT_EQ(s.Pulsar("Form1.Command1"), "");
-    EXPECT_EQ(s.Escribir("Form2.HScroll3", "271,2"),
+    ASSERT_EQ(pruebas::Ejecutar(s, "click Form1.Command1"), "");
+    EXPECT_EQ(pruebas::Ejecutar(s, "write Form2.HScroll3 271,2"),
               "valor no válido «271,2»: se esperaba un número entero");
-    EXPECT_EQ(s.Escribir("Form2.HScroll3", "271.2"),
+    EXPECT_EQ(pruebas::Ejecutar(s, "write Form2.HScroll3 271.2"),
               "valor no válido «271.2»: se esperaba un número entero");
     EXPECT_EQ(s.metodo("Form2")->HScroll(3), 0);
 }
@@ -201,7 +201,7 @@ TEST(EscritoEnBarra, ADecimalCommaIsRefusedAsThePointIs) {
 // own length, and the axes reach the longer, as far as the window's own figure or further.
 struct Escalas {
     const char* nombre;
-    Formulario ventana;
+    std::string_view ventana;
     double veces;  // the guess's magnitude, in answers
     bool fija = false;
 };
@@ -220,32 +220,39 @@ double Largo(const VentanaMetodo& v, canvas::Point p) {
 
 TEST_P(EscalaDelIntentoTest, TheRevealDrawsTheGuessToScaleBesideTheAnswer) {
     const Escalas e = GetParam();
-    const bool form2 = e.ventana == Formulario::Form2;
+    const bool form2 = e.ventana == "Form2";
     const std::string nombre = form2 ? "Form2" : "Form3";
     Sesion s;
     s.Iniciar();
-    ASSERT_EQ(s.Pulsar(form2 ? "Form1.Command1" : "Form1.Command2"), "");
-    ASSERT_EQ(s.Vista(nombre, "fixed", e.fija ? "on" : "off"), "");
-    ASSERT_EQ(s.Practicar(nombre, "on", "7", "medio"), "");
+    ASSERT_EQ(pruebas::Ejecutar(s, form2 ? "click Form1.Command1" : "click Form1.Command2"), "");
+    ASSERT_EQ(
+        pruebas::Ejecutar(s, std::string("view ") + nombre + " fixed " + (e.fija ? "on" : "off")),
+        "");
+    ASSERT_EQ(pruebas::Ejecutar(s, std::string("practice ") + nombre + " on 7 medio"), "");
     const VentanaMetodo& v = *s.metodo(nombre);
     const practice::Respuesta respuesta =
         practice::RespuestaDe(v.practica().cual(), v.practica().ejercicio());
     const double r =
         std::min(e.veces * respuesta.r, practice::ModuloMaximoDelIntento(v.practica().cual()));
     ASSERT_TRUE(s.metodo(nombre)->practica().Adivinar({r, 10}));
-    ASSERT_EQ(s.Practicar(nombre, "check", "", ""), "");
+    ASSERT_EQ(pruebas::Ejecutar(s, std::string("practice ") + nombre + " check"), "");
 
     // The same vectors shown without practice: the window's own scale.
     Sesion sola;
     sola.Iniciar();
-    ASSERT_EQ(sola.Pulsar(form2 ? "Form1.Command1" : "Form1.Command2"), "");
-    ASSERT_EQ(sola.Vista(nombre, "fixed", e.fija ? "on" : "off"), "");
+    ASSERT_EQ(pruebas::Ejecutar(sola, form2 ? "click Form1.Command1" : "click Form1.Command2"), "");
+    ASSERT_EQ(pruebas::Ejecutar(
+                  sola, std::string("view ") + nombre + " fixed " + (e.fija ? "on" : "off")),
+              "");
     const int n = v.vectores();
     for (int i = 1; i <= 2 * n; ++i)
-        ASSERT_EQ(sola.Mover(nombre + ".HScroll" + std::to_string(i), std::to_string(v.HScroll(i))),
-                  "");
-    ASSERT_EQ(form2 ? sola.Pulsar("Form2.Command1")
-                    : sola.Mover("Form3.HScroll7", std::to_string(v.HScroll(7))),
+        ASSERT_EQ(
+            pruebas::Ejecutar(sola, std::string("set ") + nombre + ".HScroll" + std::to_string(i) +
+                                        " " + std::to_string(v.HScroll(i))),
+            "");
+    ASSERT_EQ(form2 ? pruebas::Ejecutar(sola, "click Form2.Command1")
+                    : pruebas::Ejecutar(
+                          sola, std::string("set Form3.HScroll7 ") + std::to_string(v.HScroll(7))),
               "");
     const double propia = sola.metodo(nombre)->dibujo()->Escala;
     const double mayor = std::max(propia, r);
@@ -266,11 +273,11 @@ TEST_P(EscalaDelIntentoTest, TheRevealDrawsTheGuessToScaleBesideTheAnswer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, EscalaDelIntentoTest,
-                         ::testing::Values(Escalas{"ParalelogramoLargo", Formulario::Form2, 4},
-                                           Escalas{"PoligonoLargo", Formulario::Form3, 4},
-                                           Escalas{"ParalelogramoCorto", Formulario::Form2, 0.5},
-                                           Escalas{"PoligonoCorto", Formulario::Form3, 0.5},
-                                           Escalas{"FijaLargo", Formulario::Form2, 4, true}),
+                         ::testing::Values(Escalas{"ParalelogramoLargo", "Form2", 4},
+                                           Escalas{"PoligonoLargo", "Form3", 4},
+                                           Escalas{"ParalelogramoCorto", "Form2", 0.5},
+                                           Escalas{"PoligonoCorto", "Form3", 0.5},
+                                           Escalas{"FijaLargo", "Form2", 4, true}),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
 // Once the vectors change after a verdict, the guess and what it said were for other vectors: the

@@ -72,6 +72,8 @@ export interface Nucleo {
   iniciar(): string;
   pulsar(ruta: string): string;
   mover(ruta: string, valor: number): string;
+  // The bar's gesture ended (thumb or key let go, focus gone): its next change is another step.
+  terminarPaso(ventana: string): string;
   teclas(ruta: string, nombres: string): string;
   escribir(ruta: string, texto: string): string;
   cerrar(ventana: string): string;
@@ -83,6 +85,8 @@ export interface Nucleo {
   adivinar(ventana: string, r: string, alfa: string): string;
   deshacer(ventana: string): string;
   rehacer(ventana: string): string;
+  // The steps undo and redo would take, named as their buttons show them: JSON {deshacer, rehacer}.
+  pasos(ventana: string): string;
   presionar(ventana: string, x: number, y: number, alcance: number): string;
   gesto(): 'nada' | 'punta' | 'intento' | 'rehusado';
   // Whether practice in that window holds a guess, typed or dragged.

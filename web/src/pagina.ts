@@ -43,6 +43,8 @@ class Pagina implements Entorno, Cara {
   private readonly vistas: HTMLInputElement[] = [];
   private idioma_: Idioma;
   private readonly ajuste: HTMLInputElement[] = [];
+  // Each method window's undo and redo buttons, named after the step each would take.
+  private readonly pasos = new Map<string, [HTMLButtonElement, HTMLButtonElement]>();
 
   constructor(readonly nucleo: Nucleo) {
     this.idioma_ = idiomaInicial();
@@ -67,6 +69,7 @@ class Pagina implements Entorno, Cara {
   ejecutar(orden: (nucleo: Nucleo) => string): Respuesta {
     const respuesta = JSON.parse(orden(this.nucleo)) as Respuesta;
     this.mostrar(respuesta);
+    this.nombrarPasos();
     return respuesta;
   }
   alEvento(oyente: (e: Evento) => void): void {
@@ -208,12 +211,26 @@ class Pagina implements Entorno, Cara {
       b.addEventListener('click', () => this.ejecutar(orden));
       return b;
     };
-    v.herramientas.append(
-      menu,
-      ajuste,
-      boton('deshacer', (n) => n.deshacer(v.nombre)),
-      boton('rehacer', (n) => n.rehacer(v.nombre)),
-    );
+    const deshacer = boton('deshacer', (n) => n.deshacer(v.nombre));
+    const rehacer = boton('rehacer', (n) => n.rehacer(v.nombre));
+    this.pasos.set(v.nombre, [deshacer, rehacer]);
+    v.herramientas.append(menu, ajuste, deshacer, rehacer);
+  }
+
+  // "Deshacer: mover r₁" as the title and the accessible name, in the page's language.
+  private nombrarPasos(): void {
+    for (const [ventana, botones] of this.pasos) {
+      const pasos = JSON.parse(this.nucleo.pasos(ventana)) as { deshacer: string; rehacer: string };
+      for (const [b, nombre] of [[botones[0], pasos.deshacer], [botones[1], pasos.rehacer]] as const) {
+        if (nombre) {
+          b.title = nombre;
+          b.setAttribute('aria-label', nombre);
+        } else {
+          b.removeAttribute('title');
+          b.removeAttribute('aria-label');
+        }
+      }
+    }
   }
 
   // The shortcuts the page runs itself; Comprobar is the picture's own key, the core's. Keys that
