@@ -101,7 +101,8 @@ public:
         metodo_->addItem(QCoreApplication::translate("Hoja", "Los dos"),
                          QString::fromUtf8(practice::NombreDeSeleccion({})));
         for (const practice::Metodo* m : practice::Metodos())
-            metodo_->addItem(Traducir(m->nombreCorto()), QString::fromUtf8(m->clave()));
+            if (m->practica())
+                metodo_->addItem(Traducir(m->nombreCorto()), QString::fromUtf8(m->clave()));
         nivel_ = new QComboBox(this);
         for (auto n : {practice::Nivel::Facil, practice::Nivel::Medio, practice::Nivel::Dificil})
             nivel_->addItem(Traducir(practice::NombreVisible(n)), static_cast<int>(n));

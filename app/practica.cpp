@@ -24,6 +24,7 @@
 #include "app/ventana_metodo.h"
 #include "canvas/qt/picture_widget.h"
 #include "practice/intento.h"
+#include "practice/metodo.h"
 #include "practice/registro.h"
 #include "session/sesion.h"
 
@@ -142,7 +143,8 @@ void Practica::EnlazarLecturas() {
                                  .arg(practice::ModuloMaximoDelIntento(nucleo().cual()))
                            : QCoreApplication::translate("Practica", "De 0 a 360, con punto: 36.6");
         d.fijar = [this, f, lectura](const QString& texto) {
-            ventana_.sesion().Ejecutar(session::comandos::Escribir{f, lectura, texto.toStdString()});
+            ventana_.sesion().Ejecutar(
+                session::comandos::Escribir{f, lectura, texto.toStdString()});
         };
         d.disponible = [this] { return nucleo().Pendiente(); };
         // Tab from r to α keeps the r typed.
@@ -152,6 +154,8 @@ void Practica::EnlazarLecturas() {
 }
 
 void Practica::AgregarAlMenu(QMenu& menu) {
+    // A window without practice offers none; its key is refused with the reason.
+    if (!ventana_.nucleo().metodo().practica()) return;
     menu.addAction(practicar_);
     menu.addMenu(niveles_);
     menu.addAction(otro_);

@@ -2,6 +2,7 @@
 #include "app/ventana_metodo.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
@@ -9,9 +10,13 @@
 #include <vector>
 
 #include "app/accesible.h"
+#include "app/control.h"
 #include "app/editor.h"
+#include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
+#include "diagram/colores.h"
 #include "diagram/formato.h"
+#include "practice/metodo.h"
 #include "session/sesion.h"
 
 namespace trazalia::app {
@@ -24,7 +29,8 @@ QString Q(std::string_view s) {
 
 }  // namespace
 
-VentanaMetodo::VentanaMetodo(session::Sesion& sesion, session::VentanaMetodo& nucleo)
+VentanaMetodo::VentanaMetodo(session::Sesion& sesion, session::VentanaMetodo& nucleo,
+                             ControlVistas& vistas)
     : Ventana(Q(nucleo.nombre()),
               QCoreApplication::translate(nucleo.tabla().nombre.data(), nucleo.tabla().titulo),
               nucleo.tabla().controles, nucleo.tabla().fore),
@@ -48,8 +54,9 @@ VentanaMetodo::VentanaMetodo(session::Sesion& sesion, session::VentanaMetodo& nu
                     PonerValor(nucleo_.tabla().controles[i].nombre, nucleo_.estado(i).valor);
             });
         } else if (auto* boton = qobject_cast<QAbstractButton*>(w)) {
-            connect(boton, &QAbstractButton::clicked, this,
-                    [this, f, i] { sesion_.Ejecutar(session::comandos::Pulsar{f, i}); });
+            connect(boton, &QAbstractButton::clicked, this, [this, f, i] {
+                sesion_.Ejecutar(session::comandos::Pulsar{f, i});
+            });
         }
     }
     // Each bar shows its value in its read-out, where an exact value can be typed: the core's
@@ -65,6 +72,40 @@ VentanaMetodo::VentanaMetodo(session::Sesion& sesion, session::VentanaMetodo& nu
         };
         EditorDeValor::Enlazar(rotulo(lectura), std::move(d));
     }
+    // A vector's captions take its colour in the picture, which the contrast view may change.
+    QAction* contraste = vistas.accion(diagram::Vista::Contraste);
+    const auto colores = [this, &vistas = vistas] {
+        for (const session::Control& fila : controles()) {
+            if (fila.tipo != session::Tipo::Label || fila.color == canvas::kBlack) continue;
+            const canvas::Color c = diagram::ColorDeVector(fila.color, vistas.vistas());
+            QWidget* w = control(QLatin1String(fila.nombre));
+            QPalette paleta = w->palette();
+            paleta.setColor(QPalette::WindowText, QColor(c.r, c.g, c.b));
+            w->setPalette(paleta);
+        }
+    };
+    connect(contraste, &QAction::toggled, this, colores);
+    colores();
+    connect(this, &Ventana::valorPuesto, this, &VentanaMetodo::RotularBarras);
+    for (auto [n, lectura] : nucleo_.tabla().lecturas)
+        connect(barra(n), &QScrollBar::valueChanged, this, &VentanaMetodo::RotularBarras);
+    RotularBarras();
+}
+
+void VentanaMetodo::RotularBarras() {
+    for (auto [n, lectura] : nucleo_.tabla().lecturas) {
+        const std::string texto =
+            nucleo_.metodo().TextoDeBarra(n, barra(n)->value(), nucleo_.traductor());
+        if (texto.empty()) continue;
+        for (QWidget* w : {static_cast<QWidget*>(barra(n)), static_cast<QWidget*>(rotulo(lectura))})
+            w->setToolTip(Consejo({Q(texto), w->accessibleDescription()}));
+    }
+}
+
+QString VentanaMetodo::NombreDeArchivo() const {
+    const QString clave = Q(nucleo_.metodo().clave());
+    if (!dibujo() || dibujo()->paso == 0) return clave + QStringLiteral(".png");
+    return QStringLiteral("%1-paso-%2.png").arg(clave).arg(dibujo()->paso);
 }
 
 // The picture hides while everything that watches it is whole: hidden later, as the window's

@@ -20,17 +20,18 @@ class VentanaMetodo;
 namespace trazalia::app {
 
 class Anuncio;
+class ControlVistas;
 class DescripcionAlPedir;
 
 // A method window on screen: the face of the core's window of the same name. Its bars, buttons
 // and picture turn what the user does into the core's commands; what the core announces (a
 // caption, a bar's value, the picture, a read-out of an earlier picture) it shows. The drawing
 // area describes its figure to screen readers, and what the core tells them is said at once.
-class VentanaMetodo : public Ventana {
+class VentanaMetodo final : public Ventana {
     Q_OBJECT
 public:
     // The core's window must outlive this one.
-    VentanaMetodo(session::Sesion& sesion, session::VentanaMetodo& nucleo);
+    VentanaMetodo(session::Sesion& sesion, session::VentanaMetodo& nucleo, ControlVistas& vistas);
     ~VentanaMetodo() override;
 
     session::Sesion& sesion() const { return sesion_; }
@@ -42,8 +43,9 @@ public:
     // The values of the picture as drawn, as one line: "r1 = 100; α1 = 0°; r2 = 100; α2 = 90°",
     // then "paso = N" when it is a step and "r = …; α = …°" when it shows the resultant.
     QString LineaDeLecturas() const;
-    // The name offered when saving, e.g. "paralelogramo.png".
-    virtual QString NombreDeArchivo() const = 0;
+    // The name offered when saving: the method's word, and the step when the picture shows one
+    // ("paralelogramo.png", "poligono-paso-3.png").
+    QString NombreDeArchivo() const;
     // What a result read-out of an earlier picture says: how to bring it up to date.
     QString ComoRenovarResultado() const;
     // The read-outs of the resultant's magnitude and direction.
@@ -71,6 +73,8 @@ private:
     friend class Aplicacion;
     // What the core announced of this window's picture.
     void Dibujado();
+    // The tooltips of the bars whose value does more than set a number (a step).
+    void RotularBarras();
 
     session::Sesion& sesion_;
     session::VentanaMetodo& nucleo_;

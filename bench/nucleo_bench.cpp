@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "session/sesion.h"
-#include "session/ventana.h"
+#include "session/ventana_metodo.h"
 
 namespace {
 

@@ -54,7 +54,7 @@ std::string_view NombreDeSeleccion(Seleccion seleccion) {
 std::optional<Seleccion> SeleccionDeNombre(std::string_view nombre) {
     if (nombre == kAmbos) return Seleccion{};
     for (const Metodo* m : Metodos())
-        if (m->clave() == nombre) return m;
+        if (m->clave() == nombre && m->practica()) return m;
     return std::nullopt;
 }
 
@@ -62,7 +62,7 @@ std::vector<Ventana> MetodosDe(Seleccion seleccion) {
     if (seleccion) return {seleccion};
     std::vector<Ventana> metodos;
     for (const Metodo* m : Metodos())
-        if (m->suma()) metodos.push_back(m);
+        if (m->suma() && m->practica()) metodos.push_back(m);
     return metodos;
 }
 

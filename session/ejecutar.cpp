@@ -75,7 +75,8 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::PonerVista& c) {
 
 std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
     const std::string_view nombre = TablaDe(c.ventana).nombre;
-    if (c.ventana == Formulario::Form1) return errores::SinPractica(nombre, traductor_);
+    if (c.ventana == Formulario::Form1 || !MetodoDe(c.ventana)->practica())
+        return errores::SinPractica(nombre, traductor_);
     Negativa negativa;
     auto* v = dynamic_cast<VentanaMetodo*>(AlaVista(c.ventana, negativa));
     if (!v) return negativa;
@@ -109,7 +110,8 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::Adivinar& c) {
     const std::optional<double> direccion = errores::LeerDecimal(c.alfa);
     if (!direccion) return errores::DireccionNoValida(c.alfa, traductor_);
     const std::string_view nombre = TablaDe(c.ventana).nombre;
-    if (c.ventana == Formulario::Form1) return errores::SinPractica(nombre, traductor_);
+    if (c.ventana == Formulario::Form1 || !MetodoDe(c.ventana)->practica())
+        return errores::SinPractica(nombre, traductor_);
     Negativa negativa;
     auto* v = dynamic_cast<VentanaMetodo*>(AlaVista(c.ventana, negativa));
     if (!v) return negativa;

@@ -139,10 +139,11 @@ Negativa NoEsBarra(std::string_view ruta, diagram::Traductor trad) {
                  Generico(trad));
 }
 Negativa SinFoco(std::string_view ruta, diagram::Traductor trad) {
-    return Hacer(Motivo::SinFoco, {S(ruta)}, S(ruta) + " no recibe el foco del teclado",
-                 diagram::Sustituir(
-                     trad(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no recibe el teclado ahora.")),
-                     {Descrito(ruta, trad)}));
+    return Hacer(
+        Motivo::SinFoco, {S(ruta)}, S(ruta) + " no recibe el foco del teclado",
+        diagram::Sustituir(
+            trad(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no recibe el teclado ahora.")),
+            {Descrito(ruta, trad)}));
 }
 Negativa SinVistas(std::string_view v, diagram::Traductor trad) {
     return Hacer(Motivo::SinVistas, {S(v)}, S(v) + " no tiene vistas", Generico(trad));
@@ -150,12 +151,14 @@ Negativa SinVistas(std::string_view v, diagram::Traductor trad) {
 Negativa SinPractica(std::string_view v, diagram::Traductor trad) {
     return Hacer(
         Motivo::SinPractica, {S(v)}, S(v) + " no tiene práctica",
-        trad(kContexto, QT_TRANSLATE_NOOP("Errores", "La ventana de inicio no tiene práctica.")));
+        trad(kContexto,
+             v == "Form1" ? QT_TRANSLATE_NOOP("Errores", "La ventana de inicio no tiene práctica.")
+                          : QT_TRANSLATE_NOOP("Errores", "Esta ventana no tiene práctica.")));
 }
 Negativa NoPractica(std::string_view v, diagram::Traductor trad) {
     return Hacer(Motivo::NoPractica, {S(v)}, S(v) + " no está practicando",
-                 trad(kContexto,
-                    QT_TRANSLATE_NOOP("Errores", "Active primero la práctica: «Practicar» (P).")));
+                 trad(kContexto, QT_TRANSLATE_NOOP(
+                                     "Errores", "Active primero la práctica: «Practicar» (P).")));
 }
 Negativa SinVectores(std::string_view v, diagram::Traductor trad) {
     return Hacer(Motivo::SinVectores, {S(v)}, S(v) + " no tiene vectores que arrastrar",
@@ -173,15 +176,17 @@ Negativa Resuelto(std::string_view v, diagram::Traductor trad) {
         Motivo::Resuelto, {S(v)},
         "el ejercicio de " + S(v) + " ya está resuelto: «practice " + S(v) + " next» da otro",
         trad(kContexto, QT_TRANSLATE_NOOP("Errores",
-                                        "Este ejercicio ya está resuelto: "
-                                        "«Otro ejercicio» (N) da otro.")));
+                                          "Este ejercicio ya está resuelto: "
+                                          "«Otro ejercicio» (N) da otro.")));
 }
-Negativa VistaDesconocida(std::string_view vista, std::string_view nombres, diagram::Traductor trad) {
+Negativa VistaDesconocida(std::string_view vista, std::string_view nombres,
+                          diagram::Traductor trad) {
     return Hacer(Motivo::VistaDesconocida, {S(vista)},
                  "vista desconocida " + Q(vista) + ": se esperaba " + S(nombres), Generico(trad));
 }
 Negativa OnUOff(std::string_view p, diagram::Traductor trad) {
-    return Hacer(Motivo::OnUOff, {S(p)}, "se esperaba on u off en lugar de " + Q(p), Generico(trad));
+    return Hacer(Motivo::OnUOff, {S(p)}, "se esperaba on u off en lugar de " + Q(p),
+                 Generico(trad));
 }
 Negativa QuePractica(std::string_view p, diagram::Traductor trad) {
     return Hacer(Motivo::QuePractica, {S(p)},
@@ -211,11 +216,11 @@ Negativa TeclaDePantalla(std::string_view tecla, const char* accion, const char*
                      {sinPuntos(trad(contexto, accion))}));
 }
 Negativa NoEntero(std::string_view valor, diagram::Traductor trad) {
-    return Hacer(
-        Motivo::NoEntero, {S(valor)},
-        "valor no válido " + Q(valor) + ": se esperaba un número entero",
-        diagram::Sustituir(
-            trad(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no es un número entero.")), {Q(valor)}));
+    return Hacer(Motivo::NoEntero, {S(valor)},
+                 "valor no válido " + Q(valor) + ": se esperaba un número entero",
+                 diagram::Sustituir(
+                     trad(kContexto, QT_TRANSLATE_NOOP("Errores", "%1 no es un número entero.")),
+                     {Q(valor)}));
 }
 Negativa FueraDeRango(std::string_view valor, std::string_view ruta, int minimo, int maximo,
                       diagram::Traductor trad) {
@@ -270,7 +275,7 @@ std::optional<std::uint32_t> LeerSemilla(std::string_view semilla) {
 Negativa SemillaNoValida(std::string_view s, diagram::Traductor trad) {
     std::string texto = diagram::Sustituir(
         trad(kContexto,
-           QT_TRANSLATE_NOOP("Errores", "semilla no válida %1: se esperaba un entero de 0 a %2")),
+             QT_TRANSLATE_NOOP("Errores", "semilla no válida %1: se esperaba un entero de 0 a %2")),
         {Q(s), "4294967295"});
     return Hacer(Motivo::SemillaNoValida, {S(s)}, texto, texto);
 }
@@ -295,18 +300,19 @@ std::optional<double> LeerDecimal(std::string_view numero) {
 Negativa ModuloNoValido(std::string_view r, diagram::Traductor trad) {
     std::string texto = diagram::Sustituir(
         trad(kContexto,
-           QT_TRANSLATE_NOOP("Errores", "magnitud no válida %1: se esperaba un número como %2")),
+             QT_TRANSLATE_NOOP("Errores", "magnitud no válida %1: se esperaba un número como %2")),
         {Q(r), "87.5"});
     return Hacer(Motivo::ModuloNoValido, {S(r)}, texto, texto);
 }
 Negativa DireccionNoValida(std::string_view a, diagram::Traductor trad) {
     std::string texto = diagram::Sustituir(
         trad(kContexto,
-           QT_TRANSLATE_NOOP("Errores", "dirección no válida %1: se esperaba un número como %2")),
+             QT_TRANSLATE_NOOP("Errores", "dirección no válida %1: se esperaba un número como %2")),
         {Q(a), "36.6"});
     return Hacer(Motivo::DireccionNoValida, {S(a)}, texto, texto);
 }
-Negativa ModuloFueraDeRango(std::string_view r, practice::Ventana ventana, diagram::Traductor trad) {
+Negativa ModuloFueraDeRango(std::string_view r, practice::Ventana ventana,
+                            diagram::Traductor trad) {
     std::string texto = diagram::Sustituir(
         trad(kContexto, QT_TRANSLATE_NOOP("Errores", "magnitud fuera de rango %1: va de 0 a %2")),
         {Q(r), practice::NumeroDelIntento(practice::ModuloMaximoDelIntento(ventana))});
@@ -356,7 +362,8 @@ std::optional<double> LeerCoordenada(std::string_view numero) {
 }
 Negativa CoordenadaNoValida(std::string_view n, diagram::Traductor trad) {
     return Hacer(Motivo::CoordenadaNoValida, {S(n)},
-                 "coordenada no válida " + Q(n) + ": se esperaba un número en twips", Generico(trad));
+                 "coordenada no válida " + Q(n) + ": se esperaba un número en twips",
+                 Generico(trad));
 }
 
 }  // namespace trazalia::session::errores

@@ -101,7 +101,7 @@ std::string_view SinAcentos(std::string_view v) {
 }
 
 Error Metodo(std::string_view v, Pedido& p, const Contexto& c) {
-    const auto m = practice::MetodoDeNombre(SinAcentos(v));
+    const auto m = practice::SeleccionDeNombre(SinAcentos(v));
     if (!m)
         return Dicho(c,
                      QT_TRANSLATE_NOOP("Opciones",

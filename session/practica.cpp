@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/practica.h"
+
 #include <utility>
 
 #include "diagram/traducible.h"
@@ -6,7 +8,7 @@
 #include "practice/intento.h"
 #include "practice/registro.h"
 #include "session/errores.h"
-#include "session/ventana.h"
+#include "session/ventana_metodo.h"
 
 namespace trazalia::session {
 

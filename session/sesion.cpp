@@ -26,6 +26,7 @@ Ventana& Sesion::Abrir(Formulario f) {
         return *v;
     }
     auto metodo = std::make_unique<VentanaMetodo>(*this, f);
+    metodo->PonerCapas(std::make_unique<Arrastre>(*metodo), std::make_unique<Practica>(*metodo));
     VentanaMetodo& m = *metodo;
     v = std::move(metodo);
     creadas_.push_back(&m);

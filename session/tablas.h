@@ -18,7 +18,6 @@ using diagram::Tipo;
 enum class Formulario : std::size_t { Form1 };
 // Form1 and every method's window.
 std::size_t NumeroDeFormularios();
-inline constexpr int kFormularios = 4;
 // The window's method; none for Form1.
 practice::Ventana MetodoDe(Formulario formulario);
 Formulario FormularioDe(const practice::Metodo& metodo);

@@ -39,6 +39,14 @@
         <source>Rehacer</source>
         <translation>Redo</translation>
     </message>
+    <message>
+        <source>Deshacer: %1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>Rehacer: %1</source>
+        <translation>Redo: %1</translation>
+    </message>
 </context>
 <context>
     <name>Aplicacion</name>
@@ -79,6 +87,37 @@
     <message>
         <source>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Suma de vectores en el plano por los métodos del paralelogramo y del polígono.&lt;/p&gt;&lt;p&gt;Licencia: GNU GPL, versión 3 o posterior (%3).&lt;/p&gt;&lt;p&gt;Créditos: Equipo Trazalia. Hecho con Qt %2.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Vector addition in the plane by the parallelogram and polygon methods.&lt;/p&gt;&lt;p&gt;Licence: GNU GPL, version 3 or later (%3).&lt;/p&gt;&lt;p&gt;Credits: Trazalia Team. Made with Qt %2.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Deshacer</name>
+    <message>
+        <source>Deshecho: %1</source>
+        <translation>Undone: %1</translation>
+    </message>
+    <message>
+        <source>Rehecho: %1</source>
+        <translation>Redone: %1</translation>
+    </message>
+    <message>
+        <source>mover %1</source>
+        <translation>move %1</translation>
+    </message>
+    <message>
+        <source>escribir %1</source>
+        <translation>type %1</translation>
+    </message>
+    <message>
+        <source>arrastrar la punta del vector %1</source>
+        <translation>drag the tip of vector %1</translation>
+    </message>
+    <message>
+        <source>activar «%1»</source>
+        <translation>turn on “%1”</translation>
+    </message>
+    <message>
+        <source>desactivar «%1»</source>
+        <translation>turn off “%1”</translation>
     </message>
 </context>
 <context>
@@ -189,6 +228,10 @@
         <source>No hay nada que rehacer.</source>
         <translation>There is nothing to redo.</translation>
     </message>
+    <message>
+        <source>Esta ventana no tiene práctica.</source>
+        <translation>This window has no practice.</translation>
+    </message>
 </context>
 <context>
     <name>Exportar</name>
@@ -292,6 +335,18 @@ Department of Physics</translation>
     <message>
         <source>Cierra el programa.</source>
         <translation>Closes the program.</translation>
+    </message>
+    <message>
+        <source>Resta y múltiplos</source>
+        <translation>Subtraction and multiples</translation>
+    </message>
+    <message>
+        <source>Resta y múltiplos de vectores</source>
+        <translation>Subtraction and multiples of vectors</translation>
+    </message>
+    <message>
+        <source>Abre la ventana de resta y múltiplos: c = k₁a + k₂b, con a − b de un toque.</source>
+        <translation>Opens the subtraction and multiples window: c = k₁a + k₂b, with a − b in one click.</translation>
     </message>
 </context>
 <context>
@@ -657,6 +712,209 @@ Department of Physics</translation>
     </message>
 </context>
 <context>
+    <name>Form4</name>
+    <message>
+        <source>Diagrama de la combinación</source>
+        <translation>Combination diagram</translation>
+    </message>
+    <message>
+        <source>Los vectores a y b a escala desde el origen; «Graficar c» añade k₁a y k₂b punta con cola y la resultante c en negro. Botón derecho: copiar o guardar la imagen</source>
+        <translation>Vectors a and b to scale from the origin; “Plot c” adds k₁a and k₂b tip to tail and the resultant c in black. Right button: copy or save the picture</translation>
+    </message>
+    <message>
+        <source>|a|: magnitud del vector a</source>
+        <translation>|a|: magnitude of vector a</translation>
+    </message>
+    <message>
+        <source>Rótulo de la magnitud del vector a</source>
+        <translation>Label of the magnitude of vector a</translation>
+    </message>
+    <message>
+        <source>Magnitud del vector a</source>
+        <translation>Magnitude of vector a</translation>
+    </message>
+    <message>
+        <source>Módulo (magnitud) del vector a (rojo): de 0 a 100</source>
+        <translation>Magnitude of vector a (red): from 0 to 100</translation>
+    </message>
+    <message>
+        <source>Valor del módulo del vector a, de 0 a 100. Doble clic para escribirlo</source>
+        <translation>Value of the magnitude of vector a, from 0 to 100. Double-click to type it</translation>
+    </message>
+    <message>
+        <source>α: dirección del vector a</source>
+        <translation>α: direction of vector a</translation>
+    </message>
+    <message>
+        <source>Rótulo de la dirección del vector a</source>
+        <translation>Label of the direction of vector a</translation>
+    </message>
+    <message>
+        <source>Dirección del vector a (grados)</source>
+        <translation>Direction of vector a (degrees)</translation>
+    </message>
+    <message>
+        <source>Dirección del vector a (rojo): de 0° a 360°, el ángulo con el semieje x positivo, en sentido antihorario</source>
+        <translation>Direction of vector a (red): from 0° to 360°, the angle with the positive x semi-axis, counterclockwise</translation>
+    </message>
+    <message>
+        <source>Valor de la dirección del vector a, de 0° a 360°. Doble clic para escribirlo</source>
+        <translation>Value of the direction of vector a, from 0° to 360°. Double-click to type it</translation>
+    </message>
+    <message>
+        <source>|b|: magnitud del vector b</source>
+        <translation>|b|: magnitude of vector b</translation>
+    </message>
+    <message>
+        <source>Rótulo de la magnitud del vector b</source>
+        <translation>Label of the magnitude of vector b</translation>
+    </message>
+    <message>
+        <source>Magnitud del vector b</source>
+        <translation>Magnitude of vector b</translation>
+    </message>
+    <message>
+        <source>Módulo (magnitud) del vector b (azul): de 0 a 100</source>
+        <translation>Magnitude of vector b (blue): from 0 to 100</translation>
+    </message>
+    <message>
+        <source>Valor del módulo del vector b, de 0 a 100. Doble clic para escribirlo</source>
+        <translation>Value of the magnitude of vector b, from 0 to 100. Double-click to type it</translation>
+    </message>
+    <message>
+        <source>α: dirección del vector b</source>
+        <translation>α: direction of vector b</translation>
+    </message>
+    <message>
+        <source>Rótulo de la dirección del vector b</source>
+        <translation>Label of the direction of vector b</translation>
+    </message>
+    <message>
+        <source>Dirección del vector b (grados)</source>
+        <translation>Direction of vector b (degrees)</translation>
+    </message>
+    <message>
+        <source>Dirección del vector b (azul): de 0° a 360°, el ángulo con el semieje x positivo, en sentido antihorario</source>
+        <translation>Direction of vector b (blue): from 0° to 360°, the angle with the positive x semi-axis, counterclockwise</translation>
+    </message>
+    <message>
+        <source>Valor de la dirección del vector b, de 0° a 360°. Doble clic para escribirlo</source>
+        <translation>Value of the direction of vector b, from 0° to 360°. Double-click to type it</translation>
+    </message>
+    <message>
+        <source>k₁: coeficiente del vector a</source>
+        <translation>k₁: coefficient of vector a</translation>
+    </message>
+    <message>
+        <source>Rótulo del coeficiente del vector a</source>
+        <translation>Label of the coefficient of vector a</translation>
+    </message>
+    <message>
+        <source>Coeficiente k₁ del vector a</source>
+        <translation>Coefficient k₁ of vector a</translation>
+    </message>
+    <message>
+        <source>Coeficiente k₁ que multiplica al vector a: de −5 a 5, de medio en medio; negativo, invierte el sentido</source>
+        <translation>Coefficient k₁ that multiplies vector a: from −5 to 5 in halves; a negative one reverses it</translation>
+    </message>
+    <message>
+        <source>Valor del coeficiente k₁, de −5 a 5. Doble clic para escribirlo</source>
+        <translation>Value of coefficient k₁, from −5 to 5. Double-click to type it</translation>
+    </message>
+    <message>
+        <source>k₂: coeficiente del vector b</source>
+        <translation>k₂: coefficient of vector b</translation>
+    </message>
+    <message>
+        <source>Rótulo del coeficiente del vector b</source>
+        <translation>Label of the coefficient of vector b</translation>
+    </message>
+    <message>
+        <source>Coeficiente k₂ del vector b</source>
+        <translation>Coefficient k₂ of vector b</translation>
+    </message>
+    <message>
+        <source>Coeficiente k₂ que multiplica al vector b: de −5 a 5, de medio en medio; negativo, invierte el sentido</source>
+        <translation>Coefficient k₂ that multiplies vector b: from −5 to 5 in halves; a negative one reverses it</translation>
+    </message>
+    <message>
+        <source>Valor del coeficiente k₂, de −5 a 5. Doble clic para escribirlo</source>
+        <translation>Value of coefficient k₂, from −5 to 5. Double-click to type it</translation>
+    </message>
+    <message>
+        <source>a − b</source>
+        <translation>a − b</translation>
+    </message>
+    <message>
+        <source>Restar: a − b</source>
+        <translation>Subtract: a − b</translation>
+    </message>
+    <message>
+        <source>Pone k₁ = 1 y k₂ = −1: la resta a − b es la suma de a y el opuesto de b.</source>
+        <translation>Sets k₁ = 1 and k₂ = −1: a − b is the sum of a and the opposite of b.</translation>
+    </message>
+    <message>
+        <source>Graficar c</source>
+        <translation>Plot c</translation>
+    </message>
+    <message>
+        <source>Dibuja k₁a y k₂b punta con cola y la resultante c = k₁a + k₂b en negro, y muestra su magnitud y su dirección.</source>
+        <translation>Draws k₁a and k₂b tip to tail and the resultant c = k₁a + k₂b in black, and shows its magnitude and direction.</translation>
+    </message>
+    <message>
+        <source>|c|: magnitud de la resultante</source>
+        <translation>|c|: magnitude of the resultant</translation>
+    </message>
+    <message>
+        <source>Rótulo de la magnitud de la resultante c</source>
+        <translation>Label of the magnitude of the resultant c</translation>
+    </message>
+    <message>
+        <source>Magnitud de la resultante</source>
+        <translation>Magnitude of the resultant</translation>
+    </message>
+    <message>
+        <source>Módulo de la resultante c, de 0 a 1000, tras «Graficar c»</source>
+        <translation>Magnitude of the resultant c, from 0 to 1000, after “Plot c”</translation>
+    </message>
+    <message>
+        <source>α: dirección de la resultante</source>
+        <translation>α: direction of the resultant</translation>
+    </message>
+    <message>
+        <source>Rótulo de la dirección de la resultante c</source>
+        <translation>Label of the direction of the resultant c</translation>
+    </message>
+    <message>
+        <source>Dirección de la resultante (grados)</source>
+        <translation>Direction of the resultant (degrees)</translation>
+    </message>
+    <message>
+        <source>Dirección de la resultante c: de 0° a 360°, el ángulo con el semieje x positivo, en sentido antihorario; «Indefinido» si la resultante es nula</source>
+        <translation>Direction of the resultant c: from 0° to 360°, the angle with the positive x semi-axis, counterclockwise; “Undefined” for a zero resultant</translation>
+    </message>
+    <message>
+        <source>Regresar</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Regresar al inicio</source>
+        <translation>Back to the start</translation>
+    </message>
+    <message>
+        <source>Vuelve a la ventana de inicio; esta ventana conserva sus valores.</source>
+        <translation>Returns to the start window; this window keeps its values.</translation>
+    </message>
+    <message>
+        <source>Resta y múltiplos de vectores</source>
+        <translation>Subtraction and multiples of vectors</translation>
+    </message>
+    <message>
+        <source>De la construcción anterior: pulse «Graficar c»</source>
+        <translation>From the previous construction: press “Plot c”</translation>
+    </message>
+</context>
+<context>
     <name>Hoja</name>
     <message>
         <source>Hoja de ejercicios</source>
@@ -669,14 +927,6 @@ Department of Physics</translation>
     <message>
         <source>Los dos</source>
         <translation>Both</translation>
-    </message>
-    <message>
-        <source>Paralelogramo</source>
-        <translation>Parallelogram</translation>
-    </message>
-    <message>
-        <source>Polígono</source>
-        <translation>Polygon</translation>
     </message>
     <message>
         <source>Carta</source>
@@ -1848,6 +2098,26 @@ cloze if not given.</translation>
     <message>
         <source>Casi: su dirección está cerca de la correcta, pero fuera de la tolerancia.</source>
         <translation>Nearly: your direction is close to the right one, but outside the tolerance.</translation>
+    </message>
+    <message>
+        <source>Resta y múltiplos</source>
+        <translation>Subtraction and multiples</translation>
+    </message>
+    <message>
+        <source>Combinación</source>
+        <translation>Combination</translation>
+    </message>
+    <message>
+        <source>combinacion</source>
+        <translation>combination</translation>
+    </message>
+    <message>
+        <source>Paralelogramo</source>
+        <translation>Parallelogram</translation>
+    </message>
+    <message>
+        <source>Polígono</source>
+        <translation>Polygon</translation>
     </message>
 </context>
 <context>

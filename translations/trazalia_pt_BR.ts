@@ -39,6 +39,14 @@
         <source>Rehacer</source>
         <translation>Refazer</translation>
     </message>
+    <message>
+        <source>Deshacer: %1</source>
+        <translation>Desfazer: %1</translation>
+    </message>
+    <message>
+        <source>Rehacer: %1</source>
+        <translation>Refazer: %1</translation>
+    </message>
 </context>
 <context>
     <name>Aplicacion</name>
@@ -79,6 +87,37 @@
     <message>
         <source>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Suma de vectores en el plano por los métodos del paralelogramo y del polígono.&lt;/p&gt;&lt;p&gt;Licencia: GNU GPL, versión 3 o posterior (%3).&lt;/p&gt;&lt;p&gt;Créditos: Equipo Trazalia. Hecho con Qt %2.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Trazalia %1&lt;/h3&gt;&lt;p&gt;Soma de vetores no plano pelos métodos do paralelogramo e do polígono.&lt;/p&gt;&lt;p&gt;Licença: GNU GPL, versão 3 ou posterior (%3).&lt;/p&gt;&lt;p&gt;Créditos: Equipe Trazalia. Feito com Qt %2.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Deshacer</name>
+    <message>
+        <source>Deshecho: %1</source>
+        <translation>Desfeito: %1</translation>
+    </message>
+    <message>
+        <source>Rehecho: %1</source>
+        <translation>Refeito: %1</translation>
+    </message>
+    <message>
+        <source>mover %1</source>
+        <translation>mover %1</translation>
+    </message>
+    <message>
+        <source>escribir %1</source>
+        <translation>digitar %1</translation>
+    </message>
+    <message>
+        <source>arrastrar la punta del vector %1</source>
+        <translation>arrastar a ponta do vetor %1</translation>
+    </message>
+    <message>
+        <source>activar «%1»</source>
+        <translation>ativar “%1”</translation>
+    </message>
+    <message>
+        <source>desactivar «%1»</source>
+        <translation>desativar “%1”</translation>
     </message>
 </context>
 <context>
@@ -189,6 +228,10 @@
         <source>No hay nada que rehacer.</source>
         <translation>Não há nada para refazer.</translation>
     </message>
+    <message>
+        <source>Esta ventana no tiene práctica.</source>
+        <translation>Esta janela não tem prática.</translation>
+    </message>
 </context>
 <context>
     <name>Exportar</name>
@@ -292,6 +335,18 @@ Departamento de Física</translation>
     <message>
         <source>Cierra el programa.</source>
         <translation>Fecha o programa.</translation>
+    </message>
+    <message>
+        <source>Resta y múltiplos</source>
+        <translation>Subtração e múltiplos</translation>
+    </message>
+    <message>
+        <source>Resta y múltiplos de vectores</source>
+        <translation>Subtração e múltiplos de vetores</translation>
+    </message>
+    <message>
+        <source>Abre la ventana de resta y múltiplos: c = k₁a + k₂b, con a − b de un toque.</source>
+        <translation>Abre a janela de subtração e múltiplos: c = k₁a + k₂b, com a − b num clique.</translation>
     </message>
 </context>
 <context>
@@ -657,6 +712,209 @@ Departamento de Física</translation>
     </message>
 </context>
 <context>
+    <name>Form4</name>
+    <message>
+        <source>Diagrama de la combinación</source>
+        <translation>Diagrama da combinação</translation>
+    </message>
+    <message>
+        <source>Los vectores a y b a escala desde el origen; «Graficar c» añade k₁a y k₂b punta con cola y la resultante c en negro. Botón derecho: copiar o guardar la imagen</source>
+        <translation>Os vetores a e b em escala a partir da origem; “Traçar c” acrescenta k₁a e k₂b ponta com cauda e a resultante c em preto. Botão direito: copiar ou salvar a imagem</translation>
+    </message>
+    <message>
+        <source>|a|: magnitud del vector a</source>
+        <translation>|a|: módulo do vetor a</translation>
+    </message>
+    <message>
+        <source>Rótulo de la magnitud del vector a</source>
+        <translation>Rótulo do módulo do vetor a</translation>
+    </message>
+    <message>
+        <source>Magnitud del vector a</source>
+        <translation>Módulo do vetor a</translation>
+    </message>
+    <message>
+        <source>Módulo (magnitud) del vector a (rojo): de 0 a 100</source>
+        <translation>Módulo do vetor a (vermelho): de 0 a 100</translation>
+    </message>
+    <message>
+        <source>Valor del módulo del vector a, de 0 a 100. Doble clic para escribirlo</source>
+        <translation>Valor do módulo do vetor a, de 0 a 100. Clique duas vezes para digitá-lo</translation>
+    </message>
+    <message>
+        <source>α: dirección del vector a</source>
+        <translation>α: direção do vetor a</translation>
+    </message>
+    <message>
+        <source>Rótulo de la dirección del vector a</source>
+        <translation>Rótulo da direção do vetor a</translation>
+    </message>
+    <message>
+        <source>Dirección del vector a (grados)</source>
+        <translation>Direção do vetor a (graus)</translation>
+    </message>
+    <message>
+        <source>Dirección del vector a (rojo): de 0° a 360°, el ángulo con el semieje x positivo, en sentido antihorario</source>
+        <translation>Direção do vetor a (vermelho): de 0° a 360°, o ângulo com o semieixo x positivo, no sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Valor de la dirección del vector a, de 0° a 360°. Doble clic para escribirlo</source>
+        <translation>Valor da direção do vetor a, de 0° a 360°. Clique duas vezes para digitá-lo</translation>
+    </message>
+    <message>
+        <source>|b|: magnitud del vector b</source>
+        <translation>|b|: módulo do vetor b</translation>
+    </message>
+    <message>
+        <source>Rótulo de la magnitud del vector b</source>
+        <translation>Rótulo do módulo do vetor b</translation>
+    </message>
+    <message>
+        <source>Magnitud del vector b</source>
+        <translation>Módulo do vetor b</translation>
+    </message>
+    <message>
+        <source>Módulo (magnitud) del vector b (azul): de 0 a 100</source>
+        <translation>Módulo do vetor b (azul): de 0 a 100</translation>
+    </message>
+    <message>
+        <source>Valor del módulo del vector b, de 0 a 100. Doble clic para escribirlo</source>
+        <translation>Valor do módulo do vetor b, de 0 a 100. Clique duas vezes para digitá-lo</translation>
+    </message>
+    <message>
+        <source>α: dirección del vector b</source>
+        <translation>α: direção do vetor b</translation>
+    </message>
+    <message>
+        <source>Rótulo de la dirección del vector b</source>
+        <translation>Rótulo da direção do vetor b</translation>
+    </message>
+    <message>
+        <source>Dirección del vector b (grados)</source>
+        <translation>Direção do vetor b (graus)</translation>
+    </message>
+    <message>
+        <source>Dirección del vector b (azul): de 0° a 360°, el ángulo con el semieje x positivo, en sentido antihorario</source>
+        <translation>Direção do vetor b (azul): de 0° a 360°, o ângulo com o semieixo x positivo, no sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Valor de la dirección del vector b, de 0° a 360°. Doble clic para escribirlo</source>
+        <translation>Valor da direção do vetor b, de 0° a 360°. Clique duas vezes para digitá-lo</translation>
+    </message>
+    <message>
+        <source>k₁: coeficiente del vector a</source>
+        <translation>k₁: coeficiente do vetor a</translation>
+    </message>
+    <message>
+        <source>Rótulo del coeficiente del vector a</source>
+        <translation>Rótulo do coeficiente do vetor a</translation>
+    </message>
+    <message>
+        <source>Coeficiente k₁ del vector a</source>
+        <translation>Coeficiente k₁ do vetor a</translation>
+    </message>
+    <message>
+        <source>Coeficiente k₁ que multiplica al vector a: de −5 a 5, de medio en medio; negativo, invierte el sentido</source>
+        <translation>Coeficiente k₁ que multiplica o vetor a: de −5 a 5, de meio em meio; negativo, inverte o sentido</translation>
+    </message>
+    <message>
+        <source>Valor del coeficiente k₁, de −5 a 5. Doble clic para escribirlo</source>
+        <translation>Valor do coeficiente k₁, de −5 a 5. Clique duas vezes para digitá-lo</translation>
+    </message>
+    <message>
+        <source>k₂: coeficiente del vector b</source>
+        <translation>k₂: coeficiente do vetor b</translation>
+    </message>
+    <message>
+        <source>Rótulo del coeficiente del vector b</source>
+        <translation>Rótulo do coeficiente do vetor b</translation>
+    </message>
+    <message>
+        <source>Coeficiente k₂ del vector b</source>
+        <translation>Coeficiente k₂ do vetor b</translation>
+    </message>
+    <message>
+        <source>Coeficiente k₂ que multiplica al vector b: de −5 a 5, de medio en medio; negativo, invierte el sentido</source>
+        <translation>Coeficiente k₂ que multiplica o vetor b: de −5 a 5, de meio em meio; negativo, inverte o sentido</translation>
+    </message>
+    <message>
+        <source>Valor del coeficiente k₂, de −5 a 5. Doble clic para escribirlo</source>
+        <translation>Valor do coeficiente k₂, de −5 a 5. Clique duas vezes para digitá-lo</translation>
+    </message>
+    <message>
+        <source>a − b</source>
+        <translation>a − b</translation>
+    </message>
+    <message>
+        <source>Restar: a − b</source>
+        <translation>Subtrair: a − b</translation>
+    </message>
+    <message>
+        <source>Pone k₁ = 1 y k₂ = −1: la resta a − b es la suma de a y el opuesto de b.</source>
+        <translation>Põe k₁ = 1 e k₂ = −1: a − b é a soma de a com o oposto de b.</translation>
+    </message>
+    <message>
+        <source>Graficar c</source>
+        <translation>Traçar c</translation>
+    </message>
+    <message>
+        <source>Dibuja k₁a y k₂b punta con cola y la resultante c = k₁a + k₂b en negro, y muestra su magnitud y su dirección.</source>
+        <translation>Desenha k₁a e k₂b ponta com cauda e a resultante c = k₁a + k₂b em preto, e mostra seu módulo e sua direção.</translation>
+    </message>
+    <message>
+        <source>|c|: magnitud de la resultante</source>
+        <translation>|c|: módulo da resultante</translation>
+    </message>
+    <message>
+        <source>Rótulo de la magnitud de la resultante c</source>
+        <translation>Rótulo do módulo da resultante c</translation>
+    </message>
+    <message>
+        <source>Magnitud de la resultante</source>
+        <translation>Módulo da resultante</translation>
+    </message>
+    <message>
+        <source>Módulo de la resultante c, de 0 a 1000, tras «Graficar c»</source>
+        <translation>Módulo da resultante c, de 0 a 1000, após “Traçar c”</translation>
+    </message>
+    <message>
+        <source>α: dirección de la resultante</source>
+        <translation>α: direção da resultante</translation>
+    </message>
+    <message>
+        <source>Rótulo de la dirección de la resultante c</source>
+        <translation>Rótulo da direção da resultante c</translation>
+    </message>
+    <message>
+        <source>Dirección de la resultante (grados)</source>
+        <translation>Direção da resultante (graus)</translation>
+    </message>
+    <message>
+        <source>Dirección de la resultante c: de 0° a 360°, el ángulo con el semieje x positivo, en sentido antihorario; «Indefinido» si la resultante es nula</source>
+        <translation>Direção da resultante c: de 0° a 360°, o ângulo com o semieixo x positivo, no sentido anti-horário; “Indefinido” se a resultante for nula</translation>
+    </message>
+    <message>
+        <source>Regresar</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Regresar al inicio</source>
+        <translation>Voltar ao início</translation>
+    </message>
+    <message>
+        <source>Vuelve a la ventana de inicio; esta ventana conserva sus valores.</source>
+        <translation>Volta à janela inicial; esta janela guarda seus valores.</translation>
+    </message>
+    <message>
+        <source>Resta y múltiplos de vectores</source>
+        <translation>Subtração e múltiplos de vetores</translation>
+    </message>
+    <message>
+        <source>De la construcción anterior: pulse «Graficar c»</source>
+        <translation>Da construção anterior: clique em “Traçar c”</translation>
+    </message>
+</context>
+<context>
     <name>Hoja</name>
     <message>
         <source>Hoja de ejercicios</source>
@@ -669,14 +927,6 @@ Departamento de Física</translation>
     <message>
         <source>Los dos</source>
         <translation>Os dois</translation>
-    </message>
-    <message>
-        <source>Paralelogramo</source>
-        <translation>Paralelogramo</translation>
-    </message>
-    <message>
-        <source>Polígono</source>
-        <translation>Polígono</translation>
     </message>
     <message>
         <source>Carta</source>
@@ -1848,6 +2098,26 @@ cloze se não for dito.</translation>
     <message>
         <source>Casi: su dirección está cerca de la correcta, pero fuera de la tolerancia.</source>
         <translation>Quase: sua direção está perto da correta, mas fora da tolerância.</translation>
+    </message>
+    <message>
+        <source>Resta y múltiplos</source>
+        <translation>Subtração e múltiplos</translation>
+    </message>
+    <message>
+        <source>Combinación</source>
+        <translation>Combinação</translation>
+    </message>
+    <message>
+        <source>combinacion</source>
+        <translation>combinacao</translation>
+    </message>
+    <message>
+        <source>Paralelogramo</source>
+        <translation>Paralelogramo</translation>
+    </message>
+    <message>
+        <source>Polígono</source>
+        <translation>Polígono</translation>
     </message>
 </context>
 <context>

@@ -702,6 +702,19 @@ public:
         return j.Cerrar('}').str();
     }
     // Practice's levels as its menu offers them: [{nombre, titulo in the page's language}].
+    // Form1 and each method's window, in the registry's order, with whether it has practice.
+    std::string ventanas() const {
+        Json j;
+        j.Abrir('[');
+        for (std::size_t i = 0; i < session::NumeroDeFormularios(); ++i) {
+            const auto f = static_cast<session::Formulario>(i);
+            const practice::Ventana m = session::MetodoDe(f);
+            j.Abrir('{').Clave("nombre").Texto(session::TablaDe(f).nombre);
+            j.Clave("practica").Logico(m && m->practica()).Cerrar('}');
+        }
+        return j.Cerrar(']').str();
+    }
+
     std::string niveles() const {
         Json j;
         j.Abrir('[');
@@ -918,6 +931,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("traducir", &Nucleo::traducir)
         .function("textosDeLaPagina", &Nucleo::textosDeLaPagina)
         .function("niveles", &Nucleo::niveles)
+        .function("ventanas", &Nucleo::ventanas)
         .function("volcar", &Nucleo::volcar)
         .function("editor", &Nucleo::editor)
         .function("vistas", &Nucleo::vistas)

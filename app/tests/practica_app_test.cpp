@@ -374,7 +374,7 @@ TEST_P(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
         *session::FormularioDe("Form1"),
         *session::ControlDe(*session::FormularioDe("Form1"), "Command1")});
     ControlVistas vistas;
-    Form2 f2(sesion, *sesion.metodo("Form2"));
+    VentanaMetodo f2(sesion, *sesion.metodo("Form2"), vistas);
     AjustesDePractica ajustes;
     ajustes.recuerda = true;
     DialogosFijos dialogos;
@@ -394,7 +394,7 @@ TEST_P(NombreDelAlumno, AskedOnceARunWithoutControlCharacters) {
     sesion.Ejecutar(session::comandos::Pulsar{
         *session::FormularioDe("Form1"),
         *session::ControlDe(*session::FormularioDe("Form1"), "Command2")});
-    Form3 f3(sesion, *sesion.metodo("Form3"), vistas);
+    VentanaMetodo f3(sesion, *sesion.metodo("Form3"), vistas);
     Practica p3(f3, ajustes, dialogos);
     empezar(p3);
     EXPECT_EQ(dialogos.preguntas.size(), 1);

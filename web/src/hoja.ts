@@ -4,7 +4,7 @@
 import type { Cara } from './cara';
 import { texto } from './idioma';
 import type { Nucleo } from './nucleo';
-import { leerNiveles } from './nucleo';
+import { leerNiveles, ventanasConPractica } from './nucleo';
 import { exportarAMoodle, listaDeFormatos } from './moodle';
 import { sinAtajo } from './practica';
 
@@ -245,7 +245,8 @@ export function montarHoja(cara: Cara): void {
     for (const b of botones) b.textContent = cara.nucleo.traducir('Acciones', 'Hoja de ejercicios…');
     cerrar.textContent = texto('cerrar');
   };
-  for (const ventana of ['Form2', 'Form3']) {
+  const ventanas = ventanasConPractica(cara.nucleo);
+  for (const ventana of ventanas) {
     const b = document.createElement('button');
     b.type = 'button';
     b.addEventListener('click', () => {
@@ -259,7 +260,7 @@ export function montarHoja(cara: Cara): void {
   }
   // W, the core's key for it, in the method window it is pressed in.
   cara.alAtajo('HojaDeEjercicios', (v) => {
-    botones[['Form2', 'Form3'].indexOf(v)]?.click();
+    botones[ventanas.indexOf(v)]?.click();
     return true;
   });
   cara.alCambiarIdioma(textos);

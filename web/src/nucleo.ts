@@ -113,6 +113,7 @@ export interface Nucleo {
   textosDeLaPagina(): string;
   // Practice's levels, as JSON [{nombre, titulo}].
   niveles(): string;
+  ventanas(): string;
   volcar(ventana: string): string;
   terminado(): boolean;
   // Practice's record (web/nucleo_practica.h): the line of the entry an 'asiento' event
@@ -171,6 +172,23 @@ export function leerVistas(nucleo: Nucleo): Vista[] {
 export interface Nivel {
   nombre: string;
   titulo: string;
+}
+
+// A window of the program: Form1, then each method's in the registry's order.
+export interface VentanaDelNucleo {
+  nombre: string;
+  practica: boolean;
+}
+
+export function leerVentanas(nucleo: Nucleo): VentanaDelNucleo[] {
+  return JSON.parse(nucleo.ventanas()) as VentanaDelNucleo[];
+}
+
+// The windows with practice, worksheets and banks.
+export function ventanasConPractica(nucleo: Nucleo): string[] {
+  return leerVentanas(nucleo)
+    .filter((v) => v.practica)
+    .map((v) => v.nombre);
 }
 
 export function leerNiveles(nucleo: Nucleo): Nivel[] {

@@ -16,7 +16,7 @@ import {
   texto,
 } from './idioma';
 import type { Atajo, Evento, Nucleo, Respuesta } from './nucleo';
-import { crearNucleo, leerAtajos, leerVistas } from './nucleo';
+import { crearNucleo, leerAtajos, leerVentanas, leerVistas } from './nucleo';
 import { montarHoja } from './hoja';
 import { botonDeDescarga, montarPractica, registroSinGuardar } from './practica';
 import { montarSinConexion } from './sin_conexion';
@@ -24,7 +24,6 @@ import { nombreDeTecla } from './teclas';
 import { VentanaWeb } from './ventana';
 import type { Entorno } from './ventana';
 
-const kVentanas = ['Form1', 'Form2', 'Form3'];
 const kAyudas: Record<Idioma, string> = { es: ayudaEs, en: ayudaEn, pt_BR: ayudaPt };
 const kFuente = 'https://trazalia.org/';
 const kMargen = 8;
@@ -51,7 +50,7 @@ class Pagina implements Entorno, Cara {
     darIdioma(nucleo, this.idioma_);
     this.atajos = leerAtajos(nucleo);
     const respuesta = JSON.parse(nucleo.iniciar()) as Respuesta;
-    for (const nombre of kVentanas) {
+    for (const { nombre } of leerVentanas(nucleo)) {
       const v = new VentanaWeb(this, nombre);
       this.ventanas.set(nombre, v);
       $('ventanas').append(v.raiz);

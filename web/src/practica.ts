@@ -7,7 +7,7 @@
 import type { Cara } from './cara';
 import { texto as textoDeLaPagina } from './idioma';
 import type { Nucleo } from './nucleo';
-import { leerNiveles } from './nucleo';
+import { leerNiveles, ventanasConPractica } from './nucleo';
 
 const CLAVE_REGISTRO = 'trazalia.registro';
 const CLAVE_ALUMNO = 'trazalia.alumno';
@@ -173,7 +173,7 @@ export function montarPractica(cara: Cara): void {
   const texto = (e: HTMLElement, poner: (tr: (c: string, t: string) => string) => void) =>
     textos.push([e, poner]);
   const menus = new Map<string, MenuDePractica>();
-  for (const ventana of ['Form2', 'Form3']) {
+  for (const ventana of ventanasConPractica(cara.nucleo)) {
     const herramientas = cara.herramientas(ventana);
     if (herramientas) menus.set(ventana, montarEn(cara, ventana, herramientas, texto));
   }

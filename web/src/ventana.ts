@@ -118,9 +118,10 @@ export class VentanaWeb {
           const valor = String(this.fila(c.nombre)?.valor ?? input.value);
           if (r.error && input.value !== valor) input.value = valor;
         });
-        // A thumb dragged or a key held is one step to undo, until it is let go.
+        // A thumb dragged or a key held is one step to undo, until it is let go. Ending it changes
+        // nothing on the page, and leaves a refusal shown where it is.
         for (const fin of ['pointerup', 'keyup', 'blur'])
-          input.addEventListener(fin, () => this.entorno.ejecutar((n) => n.terminarPaso(this.nombre)));
+          input.addEventListener(fin, () => this.entorno.nucleo.terminarPaso(this.nombre));
         e = input;
         break;
       }

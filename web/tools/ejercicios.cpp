@@ -17,20 +17,21 @@ int main(int argc, char** argv) {
     const long semillas = std::strtol(argv[1], nullptr, 10);
     const long cuantos = std::strtol(argv[2], nullptr, 10);
     for (const Ventana ventana : Metodos())
-        for (const Nivel nivel : {Nivel::Facil, Nivel::Medio, Nivel::Dificil})
-            for (long semilla = 0; semilla < semillas; ++semilla) {
-                Generador generador(static_cast<std::uint32_t>(semilla), nivel, ventana);
-                for (long n = 0; n < cuantos; ++n) {
-                    std::string linea = std::string(Nombre(ventana)) + ' ' +
-                                        std::string(Nombre(nivel)) + ' ' + std::to_string(semilla) +
-                                        ':';
-                    const Ejercicio e = generador.Siguiente();
-                    for (const auto& v : e)
-                        linea += ' ' + std::to_string(v.m) + ' ' + std::to_string(v.d);
-                    const Respuesta r = RespuestaDe(ventana, e);
-                    linea += " = " + r.lecturaR + ' ' + r.lecturaDireccion + '\n';
-                    if (std::fputs(linea.c_str(), stdout) == EOF) return 1;
+        if (ventana->practica())
+            for (const Nivel nivel : {Nivel::Facil, Nivel::Medio, Nivel::Dificil})
+                for (long semilla = 0; semilla < semillas; ++semilla) {
+                    Generador generador(static_cast<std::uint32_t>(semilla), nivel, ventana);
+                    for (long n = 0; n < cuantos; ++n) {
+                        std::string linea = std::string(Nombre(ventana)) + ' ' +
+                                            std::string(Nombre(nivel)) + ' ' +
+                                            std::to_string(semilla) + ':';
+                        const Ejercicio e = generador.Siguiente();
+                        for (const auto& v : e)
+                            linea += ' ' + std::to_string(v.m) + ' ' + std::to_string(v.d);
+                        const Respuesta r = RespuestaDe(ventana, e);
+                        linea += " = " + r.lecturaR + ' ' + r.lecturaDireccion + '\n';
+                        if (std::fputs(linea.c_str(), stdout) == EOF) return 1;
+                    }
                 }
-            }
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

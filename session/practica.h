@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "diagram/marco.h"
+#include "practice/ejercicio.h"
+#include "practice/generador.h"
+#include "practice/veredicto.h"
+#include "session/capa.h"
+
+namespace trazalia::session {
+
+class VentanaMetodo;
+
+// Practice in one method window: an exercise set through the bars, the student's guess, the
+// window's own reveal judging it. Until then the exercise's vectors hold still and the picture
+// keeps a scale that does not give the answer away.
+class Practica final : public Capa {
+public:
+    explicit Practica(VentanaMetodo& ventana);
+
+    bool activa() const { return activa_; }
+    practice::Nivel nivel() const { return nivel_; }
+    const practice::Ejercicio& ejercicio() const { return ejercicio_; }
+    const std::optional<practice::Intento>& intento() const { return intento_; }
+    const std::optional<practice::Veredicto>& veredicto() const { return veredicto_; }
+    // The exercise the last verdict judged.
+    const practice::Ejercicio& juzgados() const { return juzgados_; }
+    bool Pendiente() const { return activa_ && !revelado_ && !ejercicio_.empty(); }
+    // The exercise's answer has been shown.
+    bool revelado() const { return revelado_; }
+    // Whether the waiting exercise holds that row still: a vector's bar or its read-out.
+    bool Retiene(std::size_t control) const;
+    practice::Ventana cual() const { return cual_; }
+
+    void Comenzar(std::uint32_t semilla, practice::Nivel nivel);
+    // The level of the next exercises: with practice on, they start again from that seed.
+    void ElegirNivel(practice::Nivel nivel, std::uint32_t semilla);
+    void Terminar();
+    void Siguiente();
+    bool Adivinar(practice::Intento intento);
+    // A value typed into a result read-out: the guess once both are given.
+    void Teclear(bool esModulo, double valor);
+    void Comprobar();
+    // Refuses a change of the exercise's vectors at that row; TomarRechazo then tells it.
+    void Rehusar(std::size_t control);
+    std::optional<std::string> TomarRechazo();
+    std::string Instruccion() const;
+    // What the picture shows of the practice: the instruction, the guess, or the verdict drawn;
+    // empty when it shows none of them.
+    std::string Descripcion() const override;
+    // What has been typed of the guess before both values were: for the editor's first text.
+    std::optional<double> Tecleado(bool esModulo) const;
+    // A guess dragged from the origin: the press holds the picture's scale, each position (twips
+    // of Picture1) gives the guess, brought within its ranges; the release lets the scale go.
+    void EmpezarIntento();
+    void MoverIntento(diagram::Punto p, bool suelto);
+    bool arrastrando() const { return escalaDelArrastre_.has_value(); }
+
+    std::string Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) override;
+    std::optional<double> EscalaRetenida() const override;
+    // Once the answer is shown, the guess drawn beside it at the same scale, however long.
+    std::optional<double> EscalaMinima() const override;
+
+private:
+    // An exercise waiting for its check is left: its entry says so, and it waits no more.
+    void Dejar();
+
+    VentanaMetodo& ventana_;
+    practice::Ventana cual_;
+    bool activa_ = false;
+    practice::Nivel nivel_ = practice::Nivel::Medio;
+    std::optional<practice::Generador> generador_;
+    practice::Ejercicio ejercicio_;
+    std::optional<practice::Intento> intento_;
+    std::optional<double> moduloTecleado_;
+    std::optional<double> direccionTecleada_;
+    std::optional<std::string> rechazo_;
+    // The scale a guess's drag started at, held until it is let go.
+    std::optional<double> escalaDelArrastre_;
+    bool revelado_ = false;
+    std::optional<practice::Veredicto> veredicto_;
+    practice::Ejercicio juzgados_;
+};
+
+}  // namespace trazalia::session
