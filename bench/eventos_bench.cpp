@@ -97,11 +97,11 @@ public:
         app_.Iniciar();
         if (e.ventana == 2) {
             app_.form1().boton(1)->click();
-            ventana_ = &app_.form2();
+            ventana_ = &app_.metodo("Form2");
             for (int n = 1; n <= 4; ++n) ventana_->barra(n)->setValue(kForm2[n - 1]);
         } else {
             app_.form1().boton(2)->click();
-            ventana_ = &app_.form3();
+            ventana_ = &app_.metodo("Form3");
             for (int n = 1; n <= 6; ++n) ventana_->barra(n)->setValue(kForm3[n - 1]);
         }
         // Full screen lays the window out as this size does, whatever the screen here.

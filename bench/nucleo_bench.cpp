@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "session/ordenes.h"
 #include "session/sesion.h"
 #include "session/ventana_metodo.h"
 
@@ -32,8 +33,10 @@ constexpr std::chrono::milliseconds kMuestra{5};
 
 session::VentanaMetodo& Abierta(session::Sesion& sesion, const char* boton, const char* nombre,
                                 const int* valores, int barras) {
-    if (const std::string error = sesion.Pulsar(boton); !error.empty()) {
-        std::fprintf(stderr, "nucleo_bench: %s\n", error.c_str());
+    const session::Formulario form1 = *session::FormularioDe("Form1");
+    if (const auto negativa =
+            sesion.Ejecutar(session::comandos::Pulsar{form1, *session::ControlDe(form1, boton)})) {
+        std::fprintf(stderr, "nucleo_bench: %s\n", negativa->guion.c_str());
         std::exit(1);
     }
     session::VentanaMetodo& v = *sesion.metodo(nombre);
@@ -71,9 +74,9 @@ int main(int argc, char** argv) {
     }
     session::Sesion sesion;
     sesion.Iniciar();
-    session::VentanaMetodo& form2 = Abierta(sesion, "Form1.Command1", "Form2", kForm2.data(), 4);
+    session::VentanaMetodo& form2 = Abierta(sesion, "Command1", "Form2", kForm2.data(), 4);
     form2.Pulsar(2);  // back to Form1, whose other button opens Form3
-    session::VentanaMetodo& form3 = Abierta(sesion, "Form1.Command2", "Form3", kForm3.data(), 6);
+    session::VentanaMetodo& form3 = Abierta(sesion, "Command2", "Form3", kForm3.data(), 6);
 
     // A bar's handler runs only on a change: the bar is set a step away silently first.
     const auto barra = [](session::VentanaMetodo& v, int n, int valor) {
