@@ -214,6 +214,8 @@ void Resumen::Linea(std::string_view linea, long numero) {
     const auto [donde, nuevo] = alumnos_.try_emplace(clave);
     Alumno& alumno = donde->second;
     if (nuevo && !clave.empty()) alumno.nombre = Recortado(r.alumno);
+    for (const Codigo c : kErrores)
+        if (r.ventana->Admite(c)) posibles_[Indice(c)] = true;
     // Two mistakes named together count once each.
     for (const std::optional<Codigo> codigo : {std::optional(r.codigo.codigo), r.codigo.tambien}) {
         if (!codigo) continue;
@@ -294,6 +296,7 @@ std::string Resumen::Texto(diagram::Traductor t) const {
     bool algunError = false;
     for (int c = kPrimeroDeLaTabla; c <= kUltimoDeLaTabla; ++c) {
         const Codigo codigo = static_cast<Codigo>(c);
+        if (!Listado(codigo)) continue;
         algunError = algunError || Veces(codigo) > 0;
         texto += "  " +
                  Sustituir(trad(QT_TRANSLATE_NOOP("Resumen", "%1: %2 (%3 % de los intentos)")),
@@ -339,7 +342,7 @@ std::string Resumen::Csv() const {
     for (const Alumno& a : alumnos) csv += fila("alumno", a.nombre, a.aciertos, a.intentos);
     for (int c = kPrimeroDeLaTabla; c <= kUltimoDeLaTabla; ++c) {
         const Codigo codigo = static_cast<Codigo>(c);
-        csv += fila("error", Nombre(codigo), Veces(codigo), intentos_);
+        if (Listado(codigo)) csv += fila("error", Nombre(codigo), Veces(codigo), intentos_);
     }
     for (int c = kPrimeroDeLaTabla; c <= kUltimoDeLaTabla; ++c) {
         const auto i = static_cast<std::size_t>(c);

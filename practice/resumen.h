@@ -60,6 +60,12 @@ public:
     // file was no record.
     long RegistrosDelArchivo() const { return registrosDelArchivo_; }
     int Veces(Codigo codigo) const { return veces_[static_cast<std::size_t>(codigo)]; }
+    // A row of the class's table: a mistake the class's windows could name, one counted, or
+    // "otro".
+    bool Listado(Codigo codigo) const {
+        return codigo == Codigo::Otro || posibles_[static_cast<std::size_t>(codigo)] ||
+               Veces(codigo) > 0;
+    }
     // In alphabetical order, accents and case aside; the name without a name last.
     std::vector<Alumno> Alumnos() const;
     // The first kIlegiblesGuardados, in the order met.
@@ -117,6 +123,8 @@ private:
     Clave clave_;
     int intentos_ = 0;
     std::array<int, kNumeroDeCodigos> veces_{};
+    // The mistakes the class's windows could name: the table lists these, and any other counted.
+    std::array<bool, kNumeroDeCodigos> posibles_{};
     std::map<std::string, Alumno> alumnos_;  // by key
     std::vector<Ilegible> ilegibles_;
     long omitidos_ = 0;

@@ -64,6 +64,31 @@ constexpr std::array<DatosDeCodigo, kNumeroDeCodigos> kCodigos{{
          "Trazalia",
          "Sumó las componentes sin su signo: una componente hacia la izquierda o hacia abajo es "
          "negativa y resta.")},
+    {Codigo::SumaEnVezDeResta, "suma-en-vez-de-resta",
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "Sumó en lugar de restar: restar b es sumar su opuesto, −b, que apunta al "
+                       "revés.")},
+    {Codigo::RestaAlReves, "resta-al-reves",
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "Restó al revés: a − b va de la punta de b a la punta de a, no al revés.")},
+    {Codigo::SinInvertir, "sin-invertir",
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "Multiplicó el módulo pero conservó el sentido: un coeficiente negativo "
+                       "también invierte el vector.")},
+    {Codigo::AnguloPorK, "angulo-por-k",
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "Multiplicó también el ángulo: k·a tiene la dirección de a (o la opuesta "
+                       "si k es negativo); solo su módulo cambia.")},
+    {Codigo::SumaDeModulosEscalados, "suma-de-modulos-escalados",
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "Sumó los módulos de k₁a y k₂b: eso solo vale si apuntan en el mismo "
+                       "sentido.")},
+    {Codigo::FaltaUnTermino, "falta-un-termino",
+     QT_TRANSLATE_NOOP("Trazalia", "Le faltó un término: c suma k₁a y k₂b.")},
+    {Codigo::ResultanteEnVezDeEquilibrante, "resultante-en-vez-de-equilibrante",
+     QT_TRANSLATE_NOOP("Trazalia",
+                       "Dio la resultante en lugar de su opuesta: la equilibrante anula la suma, "
+                       "así que tiene el mismo módulo y sentido contrario.")},
     {Codigo::Otro, "otro", QT_TRANSLATE_NOOP("Trazalia", "Su resultante no coincide.")},
     // The sentence of a near miss says how far off it is (TextoDeCasi).
     {Codigo::Casi, "casi", QT_TRANSLATE_NOOP("Trazalia", "Casi.")},
@@ -179,6 +204,14 @@ std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio&
             objetivos.push_back(DeComponentes(x, y));
             break;
         }
+        // Each window that admits these gives their values itself (Metodo::Objetivos).
+        case Codigo::SumaEnVezDeResta:
+        case Codigo::RestaAlReves:
+        case Codigo::SinInvertir:
+        case Codigo::AnguloPorK:
+        case Codigo::SumaDeModulosEscalados:
+        case Codigo::FaltaUnTermino:
+        case Codigo::ResultanteEnVezDeEquilibrante:
         case Codigo::Otro:
         case Codigo::Casi:
         case Codigo::Saltado:
@@ -212,6 +245,13 @@ constexpr std::array<std::string_view, kNumeroDeCodigos> kNombresCortos{
     QT_TRANSLATE_NOOP("Trazalia", "promedio de direcciones"),
     QT_TRANSLATE_NOOP("Trazalia", "falta un vector"),
     QT_TRANSLATE_NOOP("Trazalia", "componentes sin signo"),
+    QT_TRANSLATE_NOOP("Trazalia", "suma en vez de resta"),
+    QT_TRANSLATE_NOOP("Trazalia", "resta al revés"),
+    QT_TRANSLATE_NOOP("Trazalia", "coeficiente negativo sin invertir"),
+    QT_TRANSLATE_NOOP("Trazalia", "ángulo multiplicado por k"),
+    QT_TRANSLATE_NOOP("Trazalia", "suma de módulos escalados"),
+    QT_TRANSLATE_NOOP("Trazalia", "falta un término"),
+    QT_TRANSLATE_NOOP("Trazalia", "resultante en vez de equilibrante"),
     QT_TRANSLATE_NOOP("Trazalia", "otro error"),
     QT_TRANSLATE_NOOP("Trazalia", "casi"),
     QT_TRANSLATE_NOOP("Trazalia", "saltado"),

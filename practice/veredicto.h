@@ -28,19 +28,34 @@ enum class Codigo {
     PromedioDeDirecciones,  // the mean of the direction values, any magnitude
     FaltaUnVector,          // the sum of two of the three vectors (Form3)
     ComponentesSinSigno,    // (Σ|x|, Σ|y|)
+    // Subtraction and multiples (Form4: c = k₁a + k₂b).
+    SumaEnVezDeResta,         // a term of coefficient −1 added: a + b for a − b
+    RestaAlReves,             // the difference the wrong way round: b − a for a − b, that is −c
+    SinInvertir,              // k < 0 (other than −1): the magnitude scaled, the direction kept
+    AnguloPorK,               // the direction multiplied by k as well as the magnitude
+    SumaDeModulosEscalados,   // magnitude |k₁||a| + |k₂||b|, any direction
+    FaltaUnTermino,           // k₁a or k₂b alone
+    // The equilibrant asked for (−R): the resultant given instead.
+    ResultanteEnVezDeEquilibrante,
     Otro,                   // nothing the guess shows
     Casi,                   // a near miss: the right answer is the nearest, within kBandaDeCasi
     Saltado,                // left for another exercise before it was checked (records only)
     SinRespuesta,           // revealed with no guess (records only)
 };
-inline constexpr std::size_t kNumeroDeCodigos = 14;
+inline constexpr std::size_t kNumeroDeCodigos = 21;
 inline constexpr Codigo kPrimerError = Codigo::SumaDeModulos;
-inline constexpr Codigo kUltimoError = Codigo::ComponentesSinSigno;
-// The mistakes a verdict may name, in the order of Codigo.
-inline constexpr std::array<Codigo, 9> kErrores{
-    Codigo::SumaDeModulos,         Codigo::RestaDeModulos, Codigo::SentidoOpuesto,
-    Codigo::RestaDeVectores,       Codigo::AnguloDesdeY,   Codigo::SentidoHorario,
-    Codigo::PromedioDeDirecciones, Codigo::FaltaUnVector,  Codigo::ComponentesSinSigno,
+inline constexpr Codigo kUltimoError = Codigo::ResultanteEnVezDeEquilibrante;
+// The mistakes a verdict may name, in the order of Codigo; each window admits some of them
+// (Metodo::Admite).
+inline constexpr std::array<Codigo, 16> kErrores{
+    Codigo::SumaDeModulos,          Codigo::RestaDeModulos,
+    Codigo::SentidoOpuesto,         Codigo::RestaDeVectores,
+    Codigo::AnguloDesdeY,           Codigo::SentidoHorario,
+    Codigo::PromedioDeDirecciones,  Codigo::FaltaUnVector,
+    Codigo::ComponentesSinSigno,    Codigo::SumaEnVezDeResta,
+    Codigo::RestaAlReves,           Codigo::SinInvertir,
+    Codigo::AnguloPorK,             Codigo::SumaDeModulosEscalados,
+    Codigo::FaltaUnTermino,         Codigo::ResultanteEnVezDeEquilibrante,
 };
 
 // The word the trace and the record use: "acierto", "suma-de-modulos", …

@@ -71,7 +71,6 @@ TEST(Resumen, Texto) {
               "  ángulo desde el eje y: 0 (0.0 % de los intentos)\n"
               "  sentido horario: 0 (0.0 % de los intentos)\n"
               "  promedio de direcciones: 0 (0.0 % de los intentos)\n"
-              "  falta un vector: 0 (0.0 % de los intentos)\n"
               "  componentes sin signo: 0 (0.0 % de los intentos)\n"
               "  otro error: 1 (14.3 % de los intentos)\n"
               "\n"
