@@ -139,7 +139,20 @@ std::vector<diagram::Entrada> MetodoDelParalelogramo::reserva() const {
 int MetodoDelParalelogramo::regresar() const { return 2; }
 
 bool MetodoDelParalelogramo::Admite(practice::Codigo codigo) const {
-    return codigo != practice::Codigo::FaltaUnVector;
+    using practice::Codigo;
+    switch (codigo) {
+        case Codigo::SumaDeModulos:
+        case Codigo::RestaDeModulos:
+        case Codigo::SentidoOpuesto:
+        case Codigo::RestaDeVectores:
+        case Codigo::AnguloDesdeY:
+        case Codigo::SentidoHorario:
+        case Codigo::PromedioDeDirecciones:
+        case Codigo::ComponentesSinSigno:
+            return true;
+        default:
+            return false;
+    }
 }
 
 std::string_view MetodoDelParalelogramo::Pista(practice::Codigo codigo) const {

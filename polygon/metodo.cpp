@@ -212,7 +212,20 @@ std::string MetodoDelPoligono::TextoDeBarra(int barra, int valor,
 }
 
 bool MetodoDelPoligono::Admite(practice::Codigo codigo) const {
-    return codigo != practice::Codigo::RestaDeModulos;
+    using practice::Codigo;
+    switch (codigo) {
+        case Codigo::SumaDeModulos:
+        case Codigo::SentidoOpuesto:
+        case Codigo::RestaDeVectores:
+        case Codigo::AnguloDesdeY:
+        case Codigo::SentidoHorario:
+        case Codigo::PromedioDeDirecciones:
+        case Codigo::FaltaUnVector:
+        case Codigo::ComponentesSinSigno:
+            return true;
+        default:
+            return false;
+    }
 }
 
 std::string_view MetodoDelPoligono::Pista(practice::Codigo codigo) const {
