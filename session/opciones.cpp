@@ -3,193 +3,13 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 #include "diagram/traducible.h"
 
 namespace trazalia::session {
 namespace {
 
-using Error = std::optional<std::string>;
-
-bool Espacio(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-std::string_view SinEspacios(std::string_view texto) {
-    while (!texto.empty() && Espacio(texto.front())) texto.remove_prefix(1);
-    while (!texto.empty() && Espacio(texto.back())) texto.remove_suffix(1);
-    return texto;
-}
-
-// Decimal digits alone, without overflow.
-std::optional<unsigned long long> Digitos(std::string_view texto) {
-    if (texto.empty()) return std::nullopt;
-    unsigned long long n = 0;
-    for (char c : texto) {
-        if (c < '0' || c > '9') return std::nullopt;
-        const unsigned d = static_cast<unsigned>(c - '0');
-        if (n > (std::numeric_limits<unsigned long long>::max() - d) / 10) return std::nullopt;
-        n = n * 10 + d;
-    }
-    return n;
-}
-
-// An error's text: the marked template in the context's language, with its values.
-std::string Dicho(const Contexto& c, const char* plantilla,
-                  std::initializer_list<std::string_view> valores = {}) {
-    return diagram::Sustituir(c.traductor(kContextoDeOpciones, plantilla), valores);
-}
-
-// A value as given, between quotes.
-std::string Entre(const Contexto& c, std::string_view texto) {
-    return Dicho(c, QT_TRANSLATE_NOOP("Opciones", "«%1»"), {texto});
-}
-
-// Whether the file's name ends in "." and the extension, in any case.
-bool TerminaEn(std::string_view ruta, std::string_view extension) {
-    const std::string_view nombre = ruta.substr(ruta.rfind('/') + 1);
-    const auto punto = nombre.rfind('.');
-    if (punto == std::string_view::npos) return false;
-    std::string propia(nombre.substr(punto + 1));
-    for (char& c : propia)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return propia == extension;
-}
-
-Error Script(std::string_view v, Pedido& p, const Contexto&) {
-    p.guion = v;
-    return std::nullopt;
-}
-
-Error Hoja(std::string_view v, Pedido& p, const Contexto& c) {
-    if (!TerminaEn(v, "pdf"))
-        return Dicho(c,
-                     QT_TRANSLATE_NOOP("Opciones",
-                                       "%1: la hoja se escribe en PDF; use un nombre terminado en "
-                                       ".pdf"),
-                     {Entre(c, v)});
-    p.hoja = v;
-    return std::nullopt;
-}
-
-Error Moodle(std::string_view v, Pedido& p, const Contexto& c) {
-    if (!TerminaEn(v, "xml"))
-        return Dicho(c,
-                     QT_TRANSLATE_NOOP("Opciones",
-                                       "%1: el banco de preguntas se escribe en XML; use un nombre "
-                                       "terminado en .xml"),
-                     {Entre(c, v)});
-    p.moodle = v;
-    return std::nullopt;
-}
-
-// A count, like a seed, is digits alone: a sign would be taken in one and refused in the other.
-Error Ejercicios(std::string_view v, Pedido& p, const Contexto& c) {
-    const auto n = Digitos(SinEspacios(v));
-    if (!n || *n < 1 || *n > practice::OpcionesDeHoja::kMaximoDeEjercicios)
-        return Dicho(c, QT_TRANSLATE_NOOP("Opciones", "--ejercicios va de 1 a %1, no %2"),
-                     {std::to_string(practice::OpcionesDeHoja::kMaximoDeEjercicios), Entre(c, v)});
-    p.opcionesDeHoja.ejercicios = static_cast<int>(*n);
-    return std::nullopt;
-}
-
-// The words as the sheet's dialog writes them, accents included, name the same.
-std::string_view SinAcentos(std::string_view v) {
-    if (v == "polígono") return "poligono";
-    if (v == "fácil") return "facil";
-    if (v == "difícil") return "dificil";
-    return v;
-}
-
-Error Metodo(std::string_view v, Pedido& p, const Contexto& c) {
-    const auto m = practice::SeleccionDeNombre(SinAcentos(v));
-    if (!m)
-        return Dicho(c,
-                     QT_TRANSLATE_NOOP("Opciones",
-                                       "método desconocido %1: se esperaba paralelogramo, poligono "
-                                       "o ambos"),
-                     {Entre(c, v)});
-    p.opcionesDeHoja.metodo = *m;
-    return std::nullopt;
-}
-
-Error Nivel(std::string_view v, Pedido& p, const Contexto& c) {
-    const auto n = practice::NivelDeNombre(SinAcentos(v));
-    if (!n)
-        return Dicho(c,
-                     QT_TRANSLATE_NOOP("Opciones",
-                                       "nivel desconocido %1: se esperaba facil, medio o dificil"),
-                     {Entre(c, v)});
-    p.opcionesDeHoja.nivel = *n;
-    return std::nullopt;
-}
-
-Error Semilla(std::string_view v, Pedido& p, const Contexto& c) {
-    const auto s = LeerSemilla(v);
-    if (!s)
-        return Dicho(
-            c,
-            QT_TRANSLATE_NOOP("Opciones", "semilla no válida %1: se esperaba un número de 0 a %2"),
-            {Entre(c, v), std::to_string(std::numeric_limits<std::uint32_t>::max())});
-    p.opcionesDeHoja.semilla = *s;
-    return std::nullopt;
-}
-
-Error Titulo(std::string_view v, Pedido& p, const Contexto&) {
-    p.opcionesDeHoja.titulo = std::string(v);
-    return std::nullopt;
-}
-
-Error Papel(std::string_view v, Pedido& p, const Contexto& c) {
-    const auto papel = practice::PapelDeNombre(v);
-    if (!papel)
-        return Dicho(c,
-                     QT_TRANSLATE_NOOP("Opciones", "papel desconocido %1: se esperaba a4 o carta"),
-                     {Entre(c, v)});
-    p.opcionesDeHoja.papel = *papel;
-    return std::nullopt;
-}
-
-Error Dibujados(std::string_view, Pedido& p, const Contexto&) {
-    p.opcionesDeHoja.dibujados = true;
-    return std::nullopt;
-}
-
-Error FormatoDeMoodle(std::string_view v, Pedido& p, const Contexto& c) {
-    const auto formato = practice::FormatoDeNombre(v);
-    if (!formato)
-        return Dicho(
-            c,
-            QT_TRANSLATE_NOOP("Opciones", "formato desconocido %1: se esperaba cloze o numerico"),
-            {Entre(c, v)});
-    p.formatoDeMoodle = *formato;
-    return std::nullopt;
-}
-
-Error Registro(std::string_view v, Pedido& p, const Contexto& c) {
-    // Bytes that are no text would reach another file by the name Qt made of them.
-    if (!EsUtf8(v))
-        return Dicho(c,
-                     QT_TRANSLATE_NOOP("Opciones",
-                                       "el nombre del registro %1 no es texto UTF-8; elija otro "
-                                       "nombre"),
-                     {Entre(c, v)});
-    p.registro = std::string(v);
-    return std::nullopt;
-}
-
-Error Csv(std::string_view, Pedido& p, const Contexto&) {
-    p.csv = true;
-    return std::nullopt;
-}
-
-Error Idioma(std::string_view v, Pedido& p, const Contexto& c) {
-    if (std::find(c.idiomas.begin(), c.idiomas.end(), v) == c.idiomas.end())
-        return Dicho(
-            c, QT_TRANSLATE_NOOP("Opciones", "idioma desconocido %1: se esperaba es, en o pt_BR"),
-            {Entre(c, v)});
-    p.idioma = std::string(v);
-    return std::nullopt;
-}
+using namespace lectores;
 
 // The modes that take a worksheet's options: a mode that writes the sheet in another form adds
 // its bit here, and its own row to each table.
@@ -273,15 +93,6 @@ constexpr std::array kOpciones{
            QT_TRANSLATE_NOOP("Opciones", "Muestra la versión y termina."), nullptr},
 };
 
-// A mode chosen by an option: the rest of its usage line, and what is said when it is given
-// with another mode it excludes.
-struct ModoDeLinea {
-    Modo modo;
-    const char* uso;  // marked for translation; may be empty
-    Modos excluye;
-    const char* conflicto;  // marked for translation
-};
-
 constexpr Modos kTodosLosDemas = kCualquierModo;
 // The modes an option chooses, in the order the usage line lists them.
 constexpr std::array kModos{
@@ -330,12 +141,6 @@ const Opcion* Buscar(std::string_view nombre) {
     for (const Opcion& o : kOpciones)
         if (nombre == o.nombre || (o.corto && nombre.size() == 1 && nombre[0] == o.corto))
             return &o;
-    return nullptr;
-}
-
-const Opcion* QueElige(Modo modo) {
-    for (const Opcion& o : kOpciones)
-        if (o.elige == modo) return &o;
     return nullptr;
 }
 
@@ -414,56 +219,16 @@ Troceo Trocear(std::span<const std::string> argumentos, const Contexto& c) {
     return t;
 }
 
-std::string Sangrado(std::string_view texto, std::size_t columna) {
-    std::string out;
-    for (char c : texto) {
-        out += c;
-        if (c == '\n') out.append(columna, ' ');
-    }
-    return out;
-}
-
 }  // namespace
 
 std::span<const Opcion> Opciones() { return kOpciones; }
 
-bool EsUtf8(std::string_view b) {
-    std::size_t i = 0;
-    while (i < b.size()) {
-        const auto c = static_cast<unsigned char>(b[i]);
-        std::size_t n = 0;
-        unsigned char min = 0x80, max = 0xBF;  // the second byte's range
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        if (c >= 0xC2 && c <= 0xDF) {
-            n = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            n = 2;
-            if (c == 0xE0) min = 0xA0;  // no overlong forms
-            if (c == 0xED) max = 0x9F;  // no surrogates
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            n = 3;
-            if (c == 0xF0) min = 0x90;
-            if (c == 0xF4) max = 0x8F;  // nothing past U+10FFFF
-        } else {
-            return false;
-        }
-        for (std::size_t k = 1; k <= n; ++k) {
-            if (i + k >= b.size()) return false;
-            const auto d = static_cast<unsigned char>(b[i + k]);
-            if (d < (k == 1 ? min : 0x80) || d > (k == 1 ? max : 0xBF)) return false;
-        }
-        i += n + 1;
-    }
-    return true;
-}
+std::span<const ModoDeLinea> ModosDeLinea() { return kModos; }
 
-std::optional<std::uint32_t> LeerSemilla(std::string_view texto) {
-    const auto n = Digitos(SinEspacios(texto));
-    if (!n || *n > std::numeric_limits<std::uint32_t>::max()) return std::nullopt;
-    return static_cast<std::uint32_t>(*n);
+const Opcion* QueElige(Modo modo) {
+    for (const Opcion& o : kOpciones)
+        if (o.elige == modo) return &o;
+    return nullptr;
 }
 
 std::variant<Pedido, std::string> LeerLinea(std::span<const std::string> argumentos,
@@ -580,66 +345,11 @@ std::optional<std::string> IdiomaDeLaLinea(std::span<const std::string> argument
             ++i;
     }
     for (const Dada& d : Trocear(propios, contexto).dadas)
-        if (d.opcion->leer == Idioma) {
+        if (d.opcion->leer == lectores::Idioma) {
             Pedido pedido;
-            if (!Idioma(d.valor, pedido, contexto)) return pedido.idioma;
+            if (!lectores::Idioma(d.valor, pedido, contexto)) return pedido.idioma;
         }
     return std::nullopt;
-}
-
-std::string Ayuda(diagram::Traductor t) {
-    constexpr std::size_t kColumna = 24;  // where each option's text begins
-    constexpr std::size_t kLinea = 88;    // the usage line's width
-    const auto traducido = [&](const char* texto) { return t(kContextoDeOpciones, texto); };
-
-    std::string uso = traducido(QT_TRANSLATE_NOOP("Opciones", "Uso:")) + " trazalia [";
-    const std::size_t sangria = uso.size();
-    std::size_t inicio = 0;
-    for (std::size_t i = 0; i < kModos.size(); ++i) {
-        const Opcion& o = *QueElige(kModos[i].modo);
-        std::string parte = Guiones(o.nombre);
-        if (!o.argumento.empty()) parte += ' ' + traducido(o.argumento.data());
-        if (*kModos[i].uso) parte += ' ' + traducido(kModos[i].uso);
-        parte += i + 1 < kModos.size() ? " |" : "]";
-        if (i > 0 && uso.size() - inicio + 1 + parte.size() > kLinea) {
-            uso += '\n';
-            inicio = uso.size();
-            uso.append(sangria, ' ');
-        } else if (i > 0) {
-            uso += ' ';
-        }
-        uso += parte;
-    }
-
-    std::string texto =
-        uso + "\n\n" +
-        traducido(QT_TRANSLATE_NOOP("Opciones",
-                                    "Trazalia: suma de vectores en el plano por los métodos "
-                                    "del paralelogramo y del polígono.")) +
-        "\n\n" +
-        traducido(QT_TRANSLATE_NOOP("Opciones",
-                                    "Con --script, realiza las acciones de ARCHIVO sin pantalla y "
-                                    "escribe la traza de cada\noperación de dibujo en la salida "
-                                    "estándar.")) +
-        "\n\n" + traducido(QT_TRANSLATE_NOOP("Opciones", "Opciones:")) + '\n';
-    for (const Opcion& o : kOpciones) {
-        if (!o.ayuda) continue;
-        std::string linea = o.dentro ? "    " : "  ";
-        if (o.corto) linea += std::string{'-', o.corto, ',', ' '};
-        linea += Guiones(o.nombre);
-        if (!o.argumento.empty()) linea += ' ' + traducido(o.argumento.data());
-        // Columns count characters, not bytes.
-        const auto ancho = static_cast<std::size_t>(
-            std::count_if(linea.begin(), linea.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-        linea.append(ancho + 2 > kColumna ? 2 : kColumna - ancho, ' ');
-        texto += linea + Sangrado(traducido(o.ayuda), kColumna) + '\n';
-    }
-    texto += '\n' +
-             traducido(QT_TRANSLATE_NOOP("Opciones",
-                                         "Acepta también las opciones comunes de Qt, como "
-                                         "-platform NOMBRE o -style NOMBRE.")) +
-             '\n';
-    return texto;
 }
 
 }  // namespace trazalia::session
