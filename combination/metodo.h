@@ -14,6 +14,7 @@ public:
     // Marked: a bank's category names it in the bank's language.
     std::string_view clave() const override { return QT_TRANSLATE_NOOP("Trazalia", "combinacion"); }
     bool suma() const override { return false; }
+    int coeficientes() const override { return 2; }
     bool practica() const override { return false; }
     const diagram::Control* botonDeInicio() const override;
     std::unique_ptr<diagram::Construccion> Construir(diagram::Controles& form,

@@ -2,6 +2,9 @@
 #include "practice/ejercicio.h"
 
 #include <array>
+#include <cmath>
+
+#include "canvas/numeros.h"
 
 #include "diagram/traducible.h"
 
@@ -34,6 +37,30 @@ std::string_view NombreVisible(Nivel nivel) {
 std::optional<Nivel> NivelDeNombre(std::string_view nombre) {
     for (const DatosDeNivel& n : kNiveles)
         if (n.nombre == nombre) return n.nivel;
+    return std::nullopt;
+}
+
+std::string Coeficiente(int mitades) {
+    const std::string entero = std::to_string(mitades / 2);
+    if (mitades % 2 == 0) return entero;
+    return (mitades < 0 && mitades / 2 == 0 ? "-" : "") + entero + ".5";
+}
+
+std::optional<int> CoeficienteDeTexto(std::string_view texto) {
+    const std::optional<double> valor = canvas::LeerReal(texto);
+    if (!valor || std::abs(*valor) > 1000) return std::nullopt;
+    const double mitades = *valor * 2;
+    if (mitades != std::round(mitades)) return std::nullopt;
+    return static_cast<int>(mitades);
+}
+
+std::string_view Nombre(Pregunta pregunta) {
+    return pregunta == Pregunta::Resultante ? "resultante" : "equilibrante";
+}
+
+std::optional<Pregunta> PreguntaDeNombre(std::string_view nombre) {
+    for (const Pregunta p : {Pregunta::Resultante, Pregunta::Equilibrante})
+        if (Nombre(p) == nombre) return p;
     return std::nullopt;
 }
 

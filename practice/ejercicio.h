@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "diagram/resultado.h"
@@ -35,8 +37,29 @@ int NumeroDeVectores(Ventana ventana);
 // exercises everywhere.
 inline constexpr double kHolguraDeRedondeo = 1e-9;
 
-// The vectors of one exercise in the order of the window's scroll bars.
-using Ejercicio = std::vector<diagram::Entrada>;
+// What an exercise asks for: the resultant of its vectors, or the vector that balances them.
+enum class Pregunta { Resultante, Equilibrante };
+
+// The vectors of one exercise in the order of the window's scroll bars, the values of the
+// window's coefficient bars that follow them (Form4's k₁ and k₂, in halves: -3 is -1.5; none in
+// a window without such bars), and what it asks for.
+struct Ejercicio : std::vector<diagram::Entrada> {
+    using std::vector<diagram::Entrada>::vector;
+    Ejercicio() = default;
+    Ejercicio(std::vector<diagram::Entrada> vectores)
+        : std::vector<diagram::Entrada>(std::move(vectores)) {}
+
+    std::vector<int> coeficientes;
+    Pregunta pregunta = Pregunta::Resultante;
+
+    bool operator==(const Ejercicio&) const = default;
+};
+
+// A coefficient in halves as the record and the sheets write it, with a point: -3 is "-1.5".
+std::string Coeficiente(int mitades);
+std::optional<int> CoeficienteDeTexto(std::string_view texto);
+std::string_view Nombre(Pregunta pregunta);
+std::optional<Pregunta> PreguntaDeNombre(std::string_view nombre);
 
 // What a worksheet or a bank asks for: one method, or none for "ambos", every method that adds,
 // in turn.

@@ -46,6 +46,8 @@ public:
     virtual const diagram::Tabla& tabla() const = 0;
     std::string_view ventana() const { return tabla().nombre; }
     int vectores() const { return tabla().vectores; }
+    // How many coefficient bars follow the vectors' bars: Form4's k₁ and k₂, in halves.
+    virtual int coeficientes() const { return 0; }
     // The word worksheets and banks take in --metodo: "paralelogramo".
     virtual std::string_view clave() const = 0;
     // Whether the method adds the vectors: worksheets of "ambos" alternate these.

@@ -15,10 +15,13 @@ namespace trazalia::practice {
 
 namespace {
 
-constexpr std::size_t kCampos = 15;
+constexpr std::size_t kCampos = 18;
+// A record written before exercises had coefficients and a question ends at veredicto.
+constexpr std::size_t kCamposAntiguos = 15;
 constexpr std::array<std::string_view, kCampos> kNombres{
-    "fecha", "alumno", "ventana", "nivel",   "m1", "d1",   "m2",       "d2",
-    "m3",    "d3",     "tu_r",    "tu_alfa", "r",  "alfa", "veredicto"};
+    "fecha", "alumno", "ventana", "nivel", "m1",   "d1",        "m2", "d2", "m3",
+    "d3",    "tu_r",   "tu_alfa", "r",     "alfa", "veredicto", "k1", "k2", "pregunta"};
+constexpr std::size_t kCoeficientes = 2;
 
 }  // namespace
 
@@ -253,16 +256,27 @@ Asiento AsientoSinVeredicto(std::string_view fecha, std::string_view alumno, Ven
             respuesta.lecturaR, respuesta.lecturaDireccion, codigo};
 }
 
+namespace {
+
+std::string Cabecera(std::size_t campos) {
+    std::string texto;
+    for (std::size_t i = 0; i < campos; ++i) {
+        if (!texto.empty()) texto += ',';
+        texto += kNombres[i];
+    }
+    return texto;
+}
+
+}  // namespace
+
 std::string_view CabeceraDelRegistro() {
-    static const std::string cabecera = [] {
-        std::string texto;
-        for (std::string_view nombre : kNombres) {
-            if (!texto.empty()) texto += ',';
-            texto += nombre;
-        }
-        return texto;
-    }();
+    static const std::string cabecera = Cabecera(kCampos);
     return cabecera;
+}
+
+bool EsCabeceraDelRegistro(std::string_view linea) {
+    static const std::string antigua = Cabecera(kCamposAntiguos);
+    return linea == CabeceraDelRegistro() || linea == antigua;
 }
 
 std::string LineaDeAsiento(const Asiento& registro) {
@@ -282,6 +296,10 @@ std::string LineaDeAsiento(const Asiento& registro) {
         linea += ",,";
     linea +=
         ',' + CampoCsv(registro.r) + ',' + CampoCsv(registro.alfa) + ',' + Nombre(registro.codigo);
+    const std::vector<int>& k = registro.vectores.coeficientes;
+    for (std::size_t i = 0; i < kCoeficientes; ++i)
+        linea += ',' + (i < k.size() ? Coeficiente(k[i]) : std::string());
+    linea += ',' + std::string(Nombre(registro.vectores.pregunta));
     return linea;
 }
 
@@ -290,7 +308,7 @@ std::variant<Asiento, std::string> LeerAsiento(std::string_view linea) {
     const auto campos = Campos(linea);
     if (!campos) return std::string("comillas mal cerradas");
     const std::vector<std::string>& c = *campos;
-    if (c.size() != kCampos)
+    if (c.size() != kCampos && c.size() != kCamposAntiguos)
         return "se esperaban " + std::to_string(kCampos) + " campos y hay " +
                std::to_string(c.size());
     auto invalido = [&](std::size_t i) {
@@ -339,6 +357,26 @@ std::variant<Asiento, std::string> LeerAsiento(std::string_view linea) {
     r.r = c[12];
     if (c[13] != diagram::kIndefinido && !Real(c[13])) return invalido(13);
     r.alfa = c[13];
+    const int coeficientes = r.ventana->coeficientes();
+    if (c.size() == kCamposAntiguos) {
+        if (coeficientes > 0)
+            return "se esperaban " + std::to_string(kCampos) + " campos y hay " +
+                   std::to_string(c.size());
+        return r;
+    }
+    for (std::size_t i = 0; i < kCoeficientes; ++i) {
+        const std::size_t campo = 15 + i;
+        if (static_cast<int>(i) >= coeficientes) {
+            if (!c[campo].empty()) return invalido(campo);
+            continue;
+        }
+        const auto k = CoeficienteDeTexto(c[campo]);
+        if (!k) return invalido(campo);
+        r.vectores.coeficientes.push_back(*k);
+    }
+    const auto pregunta = PreguntaDeNombre(c[17]);
+    if (!pregunta) return invalido(17);
+    r.vectores.pregunta = *pregunta;
     return r;
 }
 

@@ -12,26 +12,31 @@
 namespace trazalia::practice {
 
 // The record for the teacher is CSV (RFC 4180): a header line, then one line per verdict, with
-// these 15 fields:
+// these 18 fields:
 //
-//   fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto
-//   2026-03-02T10:15:00+01:00,Ana,Form2,medio,80,30,50,135,,,92,40,82.64,65.76,otro
+//   fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto,k1,k2,pregunta
+//   2026-03-02T10:15:00+01:00,Ana,Form2,medio,80,30,50,135,,,92,40,82.64,65.76,otro,,,resultante
 //
 //   fecha      date and time, ISO 8601: 2026-03-02T10:15:00 with seconds, a fraction and a zone
 //              optional
 //   alumno     the student's name as typed, possibly empty
-//   ventana    Form2 (parallelogram) or Form3 (polygon)
+//   ventana    Form2 (parallelogram), Form3 (polygon) or Form4 (subtraction and multiples)
 //   nivel      facil, medio or dificil
 //   m1 … d3    each vector's magnitude and direction in whole degrees; m3 and d3 empty for Form2
+//              and Form4
 //   tu_r       the guess's magnitude and direction in degrees, as decimal numbers with a point;
 //   tu_alfa    both empty for saltado and sin-respuesta, which have none
 //   r, alfa    the answer as the window's read-outs show it: "87.18" and "36.59" or "Indefinido"
-//   veredicto  acierto, suma-de-modulos, resta-de-modulos, sentido-opuesto, resta-de-vectores,
-//              angulo-desde-y, sentido-horario, promedio-de-direcciones, falta-un-vector,
-//              componentes-sin-signo, otro, casi (a near miss), saltado (left for another
-//              exercise before it was checked) or sin-respuesta (revealed with no guess); two
+//   veredicto  acierto, casi (a near miss), otro, saltado (left for another exercise before it
+//              was checked), sin-respuesta (revealed with no guess), or the short name of the
+//              mistake named (Nombre(Codigo)): suma-de-modulos, resta-de-vectores, …; two
 //              mistakes that coincide in the exercise, joined by "+":
 //              "suma-de-modulos+resta-de-vectores"
+//   k1, k2     Form4's coefficients with a point: "-1.5", "2"; empty for the other windows
+//   pregunta   what the exercise asked for: resultante or equilibrante
+//
+// A record of the earlier 15 fields, without k1, k2 and pregunta (and its header), is read as
+// asking for the resultant; a window with coefficients needs all 18.
 //
 // A field holding a comma or a double quote is quoted, its quotes doubled; a line break or another
 // control character within a field is written as a space, so that each entry stays one line and
@@ -92,6 +97,8 @@ Asiento AsientoSinVeredicto(std::string_view fecha, std::string_view alumno, Ven
 
 // The header line, without its line break.
 std::string_view CabeceraDelRegistro();
+// Whether a line is that header or the earlier one of 15 fields.
+bool EsCabeceraDelRegistro(std::string_view linea);
 
 // One entry as a line, without its line break.
 std::string LineaDeAsiento(const Asiento& registro);

@@ -153,7 +153,7 @@ void Resumen::Byte(char c) {
         // that cannot be read, and that line is read alone.
         std::string_view ultima = std::string_view(linea_).substr(ultima_);
         if (ultima.ends_with('\r')) ultima.remove_suffix(1);
-        if (ultima_ > 0 && (ultima == CabeceraDelRegistro() ||
+        if (ultima_ > 0 && (EsCabeceraDelRegistro(ultima) ||
                             std::holds_alternative<Asiento>(LeerAsiento(ultima)))) {
             Linea(std::string_view(linea_).substr(0, ultima_ - 1), inicio_);
             ++numero_;
@@ -199,7 +199,7 @@ void Resumen::NuevaLinea() {
 void Resumen::Linea(std::string_view linea, long numero) {
     if (linea.ends_with('\r')) linea.remove_suffix(1);
     if (linea.empty()) return;
-    if (linea == CabeceraDelRegistro()) {
+    if (EsCabeceraDelRegistro(linea)) {
         ++registrosDelArchivo_;
         return;
     }
@@ -273,10 +273,11 @@ std::string Resumen::Texto(diagram::Traductor t) const {
                  '\n';
     const int saltados = Veces(Codigo::Saltado), sinRespuesta = Veces(Codigo::SinRespuesta);
     if (saltados + sinRespuesta > 0)
-        texto += Sustituir(trad(QT_TRANSLATE_NOOP("Resumen", "Sin comprobar: %1, %2.")),
-                           {trad(QT_TRANSLATE_N_NOOP("Resumen", "%n saltado(s)"), saltados),
-                            trad(QT_TRANSLATE_N_NOOP("Resumen", "%n sin respuesta"), sinRespuesta)}) +
-                 '\n';
+        texto +=
+            Sustituir(trad(QT_TRANSLATE_NOOP("Resumen", "Sin comprobar: %1, %2.")),
+                      {trad(QT_TRANSLATE_N_NOOP("Resumen", "%n saltado(s)"), saltados),
+                       trad(QT_TRANSLATE_N_NOOP("Resumen", "%n sin respuesta"), sinRespuesta)}) +
+            '\n';
     texto += '\n' + trad(QT_TRANSLATE_NOOP("Resumen", "Por alumno:")) + '\n';
     const std::vector<Alumno> alumnos = Alumnos();
     for (const Alumno& a : alumnos) {
@@ -313,13 +314,14 @@ std::string Resumen::Texto(diagram::Traductor t) const {
             for (const Alumno& a : alumnos)
                 if (a.veces[i] > 0)
                     texto += "    " + nombre(a) + ": " +
-                             trad(QT_TRANSLATE_N_NOOP("Resumen", "%n vez/veces"), a.veces[i]) + '\n';
+                             trad(QT_TRANSLATE_N_NOOP("Resumen", "%n vez/veces"), a.veces[i]) +
+                             '\n';
         }
     }
     if (TotalDeIlegibles() > 0) {
         texto += '\n' +
                  trad(QT_TRANSLATE_N_NOOP("Resumen", "Líneas que no se pudieron leer: %n"),
-                    static_cast<int>(TotalDeIlegibles())) +
+                      static_cast<int>(TotalDeIlegibles())) +
                  '\n';
         for (const Ilegible& i : ilegibles_) texto += "  " + Printable(Donde(i)) + '\n';
         if (omitidos_ > 0)

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "practice/tests/ventanas.h"
 #include "practice/registro.h"
+#include "practice/tests/ventanas.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace trazalia::practice {
 namespace {
@@ -22,10 +24,20 @@ const Asiento kAna{"2026-03-02T10:15:00+01:00",
 
 TEST(Asiento, LineaDocumentada) {
     EXPECT_EQ(CabeceraDelRegistro(),
-              "fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto");
+              "fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto,k1,k2,"
+              "pregunta");
     EXPECT_EQ(LineaDeAsiento(kAna),
               "2026-03-02T10:15:00+01:00,Ana,Form2,medio,100,0,60,120,,,92,"
-              "40,87.18,36.59,otro");
+              "40,87.18,36.59,otro,,,resultante");
+}
+
+// Form4's coefficients in halves, written with a point.
+Asiento DeForm4(std::vector<int> coeficientes, Pregunta pregunta) {
+    Asiento r = kAna;
+    r.ventana = Form4();
+    r.vectores.coeficientes = std::move(coeficientes);
+    r.vectores.pregunta = pregunta;
+    return r;
 }
 
 struct IdaYVuelta {
@@ -77,24 +89,28 @@ INSTANTIATE_TEST_SUITE_P(Registros, IdaYVueltaTest,
                                                      Intento{1e-7, 359.99999999999},
                                                      "100.50",
                                                      "84.29",
-                                                     Codigo::Acierto}}),
+                                                     Codigo::Acierto}},
+                                         IdaYVuelta{"Form4_medios_y_equilibrante",
+                                                    DeForm4({-3, 4}, Pregunta::Equilibrante)},
+                                         IdaYVuelta{"Form4_menos_medio",
+                                                    DeForm4({-1, 1}, Pregunta::Resultante)}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // An exercise left or revealed without a guess has none in its line; a guess there, or none
 // where a verdict was given, is no entry.
 TEST(Asiento, SinIntentoYDosErrores) {
-    const Asiento saltado =
-        AsientoSinVeredicto("2026-03-02T10:15", "Ana", Form2(), Nivel::Medio,
-                            {{100, 0}, {60, 120}}, Codigo::Saltado);
+    const Asiento saltado = AsientoSinVeredicto("2026-03-02T10:15", "Ana", Form2(), Nivel::Medio,
+                                                {{100, 0}, {60, 120}}, Codigo::Saltado);
     const std::string linea = LineaDeAsiento(saltado);
-    EXPECT_EQ(linea, "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,,,87.18,36.59,saltado");
+    EXPECT_EQ(linea,
+              "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,,,87.18,36.59,saltado,,,resultante");
     const auto leido = LeerAsiento(linea);
     ASSERT_TRUE(std::holds_alternative<Asiento>(leido));
     EXPECT_FALSE(std::get<Asiento>(leido).intento);
     Asiento par = kAna;
     par.codigo = {Codigo::RestaDeVectores, Codigo::AnguloDesdeY};
     const std::string dos = LineaDeAsiento(par);
-    EXPECT_TRUE(dos.ends_with(",resta-de-vectores+angulo-desde-y")) << dos;
+    EXPECT_TRUE(dos.ends_with(",resta-de-vectores+angulo-desde-y,,,resultante")) << dos;
     const auto leidoPar = LeerAsiento(dos);
     ASSERT_TRUE(std::holds_alternative<Asiento>(leidoPar));
     EXPECT_EQ(std::get<Asiento>(leidoPar).codigo, par.codigo);
@@ -143,7 +159,22 @@ TEST_P(MalaTest, DiceElMotivo) {
 INSTANTIATE_TEST_SUITE_P(
     Lineas, MalaTest,
     testing::Values(
-        Mala{"pocos_campos", "2026-03-02T10:15,Ana,Form2", "se esperaban 15 campos y hay 3"},
+        Mala{"pocos_campos", "2026-03-02T10:15,Ana,Form2", "se esperaban 18 campos y hay 3"},
+        // Lines of 15 fields were written before exercises had coefficients: Form4 needs them.
+        Mala{"Form4_sin_coeficientes",
+             "2026-03-02T10:15,Ana,Form4,medio,100,0,60,120,,,92,40,87.18,36.59,otro",
+             "se esperaban 18 campos y hay 15"},
+        Mala{"coeficiente_que_no_es_medio",
+             "2026-03-02T10:15,Ana,Form4,medio,100,0,60,120,,,92,40,87.18,36.59,otro,0.3,1,"
+             "resultante",
+             "campo k1 no válido: «0.3»"},
+        Mala{"coeficiente_en_Form2",
+             "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,92,40,87.18,36.59,otro,,1,"
+             "resultante",
+             "campo k2 no válido: «1»"},
+        Mala{"pregunta",
+             "2026-03-02T10:15,Ana,Form2,medio,100,0,60,120,,,92,40,87.18,36.59,otro,,,suma",
+             "campo pregunta no válido: «suma»"},
         Mala{"comillas_sin_cerrar", "2026-03-02T10:15,\"Ana,Form2", "comillas mal cerradas"},
         Mala{"comillas_en_medio", "2026-03-02T10:15,A\"na,Form2", "comillas mal cerradas"},
         Mala{"fecha", "ayer,Ana,Form2,medio,100,0,60,120,,,92,40,87.18,36.59,otro",

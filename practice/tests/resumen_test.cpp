@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "practice/tests/ventanas.h"
 #include "practice/resumen.h"
+#include "practice/tests/ventanas.h"
 
 #include <gtest/gtest.h>
 
@@ -85,7 +85,7 @@ TEST(Resumen, Texto) {
               "    (sin nombre): 1 vez\n"
               "\n"
               "Líneas que no se pudieron leer: 1\n"
-              "  martes.csv:2: se esperaban 15 campos y hay 3\n");
+              "  martes.csv:2: se esperaban 18 campos y hay 3\n");
 }
 
 TEST(Resumen, Csv) {
@@ -106,7 +106,7 @@ TEST(Resumen, Csv) {
                       "alumno-error,Bea,1,2,50.0,suma-de-modulos\n"
                       "alumno-error,'=SUM(A1:A9),1,1,100.0,sentido-opuesto\n"
                       "alumno-error,,1,1,100.0,otro\n"
-                      "ilegible,martes.csv:2: se esperaban 15 campos y hay 3,,,,\n"))
+                      "ilegible,martes.csv:2: se esperaban 18 campos y hay 3,,,,\n"))
         << csv;
 }
 
@@ -115,8 +115,8 @@ TEST(Resumen, Csv) {
 TEST(Resumen, CasiSinComprobarYDosErrores) {
     Resumen resumen;
     const auto sin = [](const std::string& alumno, Codigo codigo) {
-        return LineaDeAsiento(AsientoSinVeredicto("2026-03-02T10:15", alumno, Form2(),
-                                                  Nivel::Medio, {{100, 0}, {60, 120}}, codigo)) +
+        return LineaDeAsiento(AsientoSinVeredicto("2026-03-02T10:15", alumno, Form2(), Nivel::Medio,
+                                                  {{100, 0}, {60, 120}}, codigo)) +
                '\n';
     };
     Asiento par = De("Ana", Codigo::RestaDeVectores);
@@ -202,7 +202,7 @@ std::string ConNombre(const std::string& campo) {
 INSTANTIATE_TEST_SUITE_P(Archivos, ArchivoTest, testing::Values(
     Archivo{"salto_de_linea_entre_comillas",
             kCabecera + ConNombre("\"Ana\nMaría\"") + ConNombre("\"a\n\n\"\"b\"\"\n\"") + "x\n",
-            2, {"8: se esperaban 15 campos y hay 1"}},
+            2, {"8: se esperaban 18 campos y hay 1"}},
     Archivo{"marca_de_orden_de_bytes", "\xEF\xBB\xBF" + kCabecera + kBien, 1, {}},
     Archivo{"marca_ante_un_registro", "\xEF\xBB\xBF" + kBien, 1, {}},
     Archivo{"marca_a_medias", "\xEF\xBB" + kBien, 0,
@@ -218,9 +218,14 @@ INSTANTIATE_TEST_SUITE_P(Archivos, ArchivoTest, testing::Values(
             {"1: comillas mal cerradas"}},
     Archivo{"nul_al_final_de_una_linea",
             kBien.substr(0, kBien.size() - 1) + std::string(2, '\0') + '\n' + kBien, 1,
-            {"1: campo veredicto no válido: «acierto" + std::string(2, '\0') + "»"}},
+            {"1: campo pregunta no válido: «resultante" + std::string(2, '\0') + "»"}},
+    // A record written before k1, k2 and pregunta, under its own header, is still read.
+    Archivo{"cabecera_y_registro_de_15_campos",
+            "fecha,alumno,ventana,nivel,m1,d1,m2,d2,m3,d3,tu_r,tu_alfa,r,alfa,veredicto\n" +
+                kBien.substr(0, kBien.size() - 14) + '\n' + kBien,
+            2, {}},
     Archivo{"linea_en_el_limite", std::string(kLineaMaxima, 'x') + '\n' + kBien, 1,
-            {"1: se esperaban 15 campos y hay 1"}},
+            {"1: se esperaban 18 campos y hay 1"}},
     Archivo{"linea_demasiado_larga", std::string(kLineaMaxima + 1, 'x') + '\n' + kBien, 1,
             {"1: línea demasiado larga: más de 131072 bytes"}},
     Archivo{"comillas_abiertas_hasta_el_limite",
@@ -259,7 +264,7 @@ TEST(Resumen, GuardaLasPrimerasLineasIlegiblesYCuentaLasDemas) {
     EXPECT_EQ(resumen.ilegibles().size(), Resumen::kIlegiblesGuardados);
     EXPECT_EQ(resumen.TotalDeIlegibles(), 105);
     EXPECT_TRUE(
-        resumen.Texto().ends_with("  a.csv:100: se esperaban 15 campos y hay 1\n"
+        resumen.Texto().ends_with("  a.csv:100: se esperaban 18 campos y hay 1\n"
                                   "  y 5 más\n"));
     EXPECT_TRUE(resumen.Csv().ends_with("ilegibles-omitidos,,5,,,\n"));
 }
@@ -275,7 +280,7 @@ TEST(Resumen, TextoSinCaracteresDeControl) {
     EXPECT_NE(texto.find("  Eva\\u202eodnum: 1 intento"), std::string::npos) << texto;
     EXPECT_NE(texto.find("  \\x1b]0;x\\x07\\x1b[2J: 1 intento"), std::string::npos) << texto;
     EXPECT_NE(texto.find("  Ana\\rOculto: 1 intento"), std::string::npos) << texto;
-    EXPECT_NE(texto.find("  a\\nb.csv:4: se esperaban 15 campos y hay 1"), std::string::npos)
+    EXPECT_NE(texto.find("  a\\nb.csv:4: se esperaban 18 campos y hay 1"), std::string::npos)
         << texto;
     EXPECT_EQ(texto.find_first_of("\x1b\r\x07"), std::string::npos);
 }
