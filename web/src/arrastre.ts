@@ -2,7 +2,7 @@
 // A press on a method window's picture, by mouse, pen or finger: the core decides what it grabs
 // (a tip, a guess from the origin, a refusal) and each move until the release is its command.
 import type { Control } from './nucleo';
-import type { Entorno } from './ventana';
+import type { Entorno } from './entorno';
 
 // How near a tip a press grabs it, in CSS pixels: a finger covers more than a mouse's point.
 const kAlcance = { mouse: 10, pen: 14, touch: 24 } as const;

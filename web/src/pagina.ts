@@ -22,7 +22,7 @@ import { botonDeDescarga, montarPractica, registroSinGuardar } from './practica'
 import { montarSinConexion } from './sin_conexion';
 import { nombreDeTecla } from './teclas';
 import { VentanaWeb } from './ventana';
-import type { Entorno } from './ventana';
+import type { Entorno } from './entorno';
 
 const kAyudas: Record<Idioma, string> = { es: ayudaEs, en: ayudaEn, pt_BR: ayudaPt };
 const kFuente = 'https://trazalia.org/';

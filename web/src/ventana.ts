@@ -3,7 +3,8 @@
 // announces and turns clicks, bar moves and keys into the core's commands.
 import { Arrastre } from './arrastre';
 import { LetraMinima } from './letra_minima';
-import type { Control, Evento, Nucleo, Respuesta, Tabla } from './nucleo';
+import type { Entorno } from './entorno';
+import type { Control, Evento, Tabla } from './nucleo';
 import { leerTabla } from './nucleo';
 import { ponerAtributo, ponerSvg, ponerTexto } from './svg_vivo';
 import { nombreDeTecla } from './teclas';
@@ -14,17 +15,6 @@ const kTwipsPorPixel = 15;
 const kZoomMinimo = 0.9;
 const kLetraMinima = 12;
 const kPuntoEnPixeles = 96 / 72;
-
-// What a window needs of the page around it.
-export interface Entorno {
-  readonly nucleo: Nucleo;
-  ejecutar(orden: (nucleo: Nucleo) => string): Respuesta;
-  // A key the page itself handles first (the shortcuts of the core's table it runs); true when it
-  // took it.
-  teclaDePagina(ventana: string, tecla: string): boolean;
-  ajustar(): boolean;
-  mostrarRechazo(texto: string): void;
-}
 
 export class VentanaWeb {
   readonly raiz: HTMLElement;
