@@ -4,6 +4,7 @@
 
 #include "session/opciones.h"
 #include "practice/tests/ventanas.h"
+#include "session/dialogos.h"
 
 #include <gtest/gtest.h>
 
@@ -319,6 +320,46 @@ TEST(ManualDeOpciones, NamesEveryOptionAndNoOther) {
     std::set<std::string> tabla;
     for (const Opcion& o : Opciones()) tabla.insert(std::string(o.nombre));
     EXPECT_EQ(documentadas, tabla);
+}
+
+// The worksheet's dialog, drawn from its description: left as it opens it asks for the command
+// line's defaults, each choice it offers is a word its option takes, and the bank's line leaves
+// out the sheet's own fields.
+TEST(DialogoDeHoja, OpensAtTheDefaultsAndOffersOnlyWordsItsOptionsTake) {
+    const std::vector<Campo>& campos = CamposDeHoja();
+    std::vector<std::string> valores;
+    for (const Campo& c : campos)
+        valores.push_back(c.clase == Clase::Semilla    ? "77"
+                          : c.textoPorOmision.contexto ? c.textoPorOmision.texto
+                                                       : c.porOmision);
+    const auto leido = LeerDialogo(campos, valores, Modo::Hoja, kContexto);
+    ASSERT_TRUE(std::holds_alternative<Pedido>(leido)) << std::get<std::string>(leido);
+    practice::OpcionesDeHoja esperadas;
+    esperadas.semilla = 77;
+    esperadas.titulo = practice::kTituloDeHoja;
+    const practice::OpcionesDeHoja& leidas = std::get<Pedido>(leido).opcionesDeHoja;
+    EXPECT_EQ(leidas.ejercicios, esperadas.ejercicios);
+    EXPECT_EQ(leidas.metodo, esperadas.metodo);
+    EXPECT_EQ(leidas.nivel, esperadas.nivel);
+    EXPECT_EQ(leidas.semilla, esperadas.semilla);
+    EXPECT_EQ(leidas.titulo, esperadas.titulo);
+    EXPECT_EQ(leidas.papel, esperadas.papel);
+    EXPECT_EQ(leidas.dibujados, esperadas.dibujados);
+
+    for (std::size_t i = 0; i < campos.size(); ++i) {
+        const Modo modo = campos[i].modos & Bit(Modo::Hoja) ? Modo::Hoja : Modo::Moodle;
+        std::vector<std::string> otros = valores;
+        if (campos[i].clase == Clase::Entero) otros[i] = std::to_string(campos[i].maximo);
+        if (campos[i].clase == Clase::Casilla) otros[i] = "1";
+        for (const Eleccion& e : campos[i].elecciones) {
+            otros[i] = e.valor;
+            EXPECT_TRUE(std::holds_alternative<Pedido>(LeerDialogo(campos, otros, modo, kContexto)))
+                << campos[i].opcion << ' ' << e.valor;
+        }
+        // Papel and dibujados, set, still make a bank.
+        const auto banco = LeerDialogo(campos, otros, Modo::Moodle, kContexto);
+        EXPECT_TRUE(std::holds_alternative<Pedido>(banco)) << campos[i].opcion;
+    }
 }
 
 }  // namespace
