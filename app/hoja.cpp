@@ -29,7 +29,7 @@
 #include "app/zoom.h"
 #include "canvas/qt/painter.h"
 #include "practice/moodle.h"
-#include "session/opciones.h"
+#include "session/dialogos.h"
 
 namespace trazalia::app {
 
@@ -94,45 +94,16 @@ public:
         setWindowTitle(QCoreApplication::translate("Hoja", "Hoja de ejercicios"));
         impresora_.setDocName(QCoreApplication::translate("Hoja", "Hoja de ejercicios"));
 
-        ejercicios_ = new QSpinBox(this);
-        ejercicios_->setRange(1, practice::OpcionesDeHoja::kMaximoDeEjercicios);
-        ejercicios_->setValue(6);
-        metodo_ = new QComboBox(this);
-        metodo_->addItem(QCoreApplication::translate("Hoja", "Los dos"),
-                         QString::fromUtf8(practice::NombreDeSeleccion({})));
-        for (const practice::Metodo* m : practice::Metodos())
-            if (m->practica())
-                metodo_->addItem(Traducir(m->nombreCorto()), QString::fromUtf8(m->clave()));
-        nivel_ = new QComboBox(this);
-        for (auto n : {practice::Nivel::Facil, practice::Nivel::Medio, practice::Nivel::Dificil})
-            nivel_->addItem(Traducir(practice::NombreVisible(n)), static_cast<int>(n));
-        nivel_->setCurrentIndex(1);
-        semilla_ = new QLineEdit(this);
-        semilla_->setText(
-            QString::number(static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch())));
-        titulo_ = new QLineEdit(Traducir(practice::kTituloDeHoja), this);
-        papel_ = new QComboBox(this);
-        papel_->addItem(QStringLiteral("A4"), static_cast<int>(practice::Papel::A4));
-        papel_->addItem(QCoreApplication::translate("Hoja", "Carta"),
-                        static_cast<int>(practice::Papel::Carta));
-        dibujados_ =
-            new QCheckBox(QCoreApplication::translate("Hoja", "con los vectores dibujados"), this);
-        formato_ = new QComboBox(this);
-        formato_->addItem(QCoreApplication::translate("Hoja", "Cloze: una pregunta con dos huecos"),
-                          static_cast<int>(practice::FormatoDeMoodle::Cloze));
-        formato_->addItem(
-            QCoreApplication::translate("Hoja", "Numéricas: dos preguntas, con estadísticas"),
-            static_cast<int>(practice::FormatoDeMoodle::Numerico));
-
+        // The fields as the core describes them, in its order; each remembers the row it fills.
         auto* formulario = new QFormLayout;
-        formulario->addRow(QCoreApplication::translate("Hoja", "&Ejercicios:"), ejercicios_);
-        formulario->addRow(QCoreApplication::translate("Hoja", "&Método:"), metodo_);
-        formulario->addRow(QCoreApplication::translate("Hoja", "&Nivel:"), nivel_);
-        formulario->addRow(QCoreApplication::translate("Hoja", "&Semilla:"), semilla_);
-        formulario->addRow(QCoreApplication::translate("Hoja", "&Título:"), titulo_);
-        formulario->addRow(QCoreApplication::translate("Hoja", "&Papel:"), papel_);
-        formulario->addRow(dibujados_);
-        formulario->addRow(QCoreApplication::translate("Hoja", "&Formato de Moodle:"), formato_);
+        for (const session::Campo& campo : campos_) {
+            QWidget* control = Control(campo);
+            controles_.push_back(control);
+            if (campo.clase == session::Clase::Casilla)
+                formulario->addRow(control);
+            else
+                formulario->addRow(Rotulo(campo.rotulo), control);
+        }
 
         auto* botones = new QDialogButtonBox(QDialogButtonBox::Close, this);
         QPushButton* guardar = botones->addButton(
@@ -159,38 +130,102 @@ public:
         resize(kTamanoDeDialogo);
         if (factor_ != 1) Escalar();
 
-        connect(ejercicios_, &QSpinBox::valueChanged, this, &Dialogo::Componer);
-        for (QComboBox* c : {metodo_, nivel_, papel_})
-            connect(c, &QComboBox::currentIndexChanged, this, &Dialogo::Componer);
-        for (QLineEdit* l : {semilla_, titulo_})
-            connect(l, &QLineEdit::textChanged, this, &Dialogo::Componer);
-        connect(dibujados_, &QCheckBox::toggled, this, &Dialogo::Componer);
+        // Any field but the bank's format changes the sheet.
+        for (std::size_t i = 0; i < campos_.size(); ++i) {
+            if (!(campos_[i].modos & session::Bit(session::Modo::Hoja))) continue;
+            QWidget* c = controles_[i];
+            if (auto* numero = qobject_cast<QSpinBox*>(c))
+                connect(numero, &QSpinBox::valueChanged, this, &Dialogo::Componer);
+            else if (auto* lista = qobject_cast<QComboBox*>(c))
+                connect(lista, &QComboBox::currentIndexChanged, this, &Dialogo::Componer);
+            else if (auto* linea = qobject_cast<QLineEdit*>(c))
+                connect(linea, &QLineEdit::textChanged, this, &Dialogo::Componer);
+            else if (auto* casilla = qobject_cast<QCheckBox*>(c))
+                connect(casilla, &QCheckBox::toggled, this, &Dialogo::Componer);
+        }
         Componer();
     }
 
 private:
-    std::optional<practice::OpcionesDeHoja> Opciones() const {
-        const auto semilla = session::LeerSemilla(semilla_->text().toStdString());
-        if (!semilla) return std::nullopt;
-        practice::OpcionesDeHoja opciones;
-        opciones.ejercicios = ejercicios_->value();
-        opciones.metodo =
-            *practice::SeleccionDeNombre(metodo_->currentData().toString().toStdString());
-        opciones.nivel = static_cast<practice::Nivel>(nivel_->currentData().toInt());
-        opciones.semilla = *semilla;
-        opciones.titulo = titulo_->text().toStdString();
-        opciones.papel = static_cast<practice::Papel>(papel_->currentData().toInt());
-        opciones.dibujados = dibujados_->isChecked();
-        return opciones;
+    static QString Rotulo(const session::Rotulo& r) {
+        return r.contexto ? QCoreApplication::translate(r.contexto, r.texto)
+                          : QString::fromUtf8(r.texto);
+    }
+
+    QWidget* Control(const session::Campo& campo) {
+        const QString porOmision = QString::fromStdString(campo.porOmision);
+        switch (campo.clase) {
+            case session::Clase::Entero: {
+                auto* numero = new QSpinBox(this);
+                numero->setRange(campo.minimo, campo.maximo);
+                numero->setValue(porOmision.toInt());
+                return numero;
+            }
+            case session::Clase::Eleccion: {
+                auto* lista = new QComboBox(this);
+                for (const session::Eleccion& e : campo.elecciones)
+                    lista->addItem(Rotulo(e.rotulo), QString::fromStdString(e.valor));
+                lista->setCurrentIndex(lista->findData(porOmision));
+                return lista;
+            }
+            case session::Clase::Semilla:
+                return new QLineEdit(
+                    QString::number(static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch())),
+                    this);
+            case session::Clase::Texto:
+                return new QLineEdit(
+                    campo.textoPorOmision.contexto ? Rotulo(campo.textoPorOmision) : porOmision,
+                    this);
+            case session::Clase::Casilla: {
+                auto* casilla = new QCheckBox(Rotulo(campo.rotulo), this);
+                casilla->setChecked(!porOmision.isEmpty());
+                return casilla;
+            }
+        }
+        return nullptr;
+    }
+
+    // Each field's value as its option takes it.
+    std::vector<std::string> Valores() const {
+        std::vector<std::string> valores;
+        for (QWidget* c : controles_) {
+            QString valor;
+            if (auto* numero = qobject_cast<QSpinBox*>(c))
+                valor = QString::number(numero->value());
+            else if (auto* lista = qobject_cast<QComboBox*>(c))
+                valor = lista->currentData().toString();
+            else if (auto* linea = qobject_cast<QLineEdit*>(c))
+                valor = linea->text();
+            else if (auto* casilla = qobject_cast<QCheckBox*>(c))
+                valor = casilla->isChecked() ? QStringLiteral("1") : QString();
+            valores.push_back(valor.toStdString());
+        }
+        return valores;
+    }
+
+    // What the fields ask for in the mode, read as the command line is; none when a field, the
+    // seed being typed, cannot be read.
+    std::optional<session::Pedido> Pedido(session::Modo modo) const {
+        auto leido = session::LeerDialogo(campos_, Valores(), modo, {{}, 0, EnElIdioma});
+        if (auto* pedido = std::get_if<session::Pedido>(&leido)) return std::move(*pedido);
+        return std::nullopt;
+    }
+
+    QLineEdit* Semilla() const {
+        for (std::size_t i = 0; i < campos_.size(); ++i)
+            if (campos_[i].clase == session::Clase::Semilla)
+                return qobject_cast<QLineEdit*>(controles_[i]);
+        return nullptr;
     }
 
     void Componer() {
-        const auto opciones = Opciones();
+        const auto pedido = Pedido(session::Modo::Hoja);
         // A seed being typed may be unreadable for a moment: the preview keeps the last sheet.
-        semilla_->setStyleSheet(opciones ? QString() : QStringLiteral("color: #b00000"));
-        if (!opciones) return;
-        opciones_ = *opciones;
-        hoja_ = practice::ComponerHoja(*opciones, EnElIdioma);
+        if (QLineEdit* semilla = Semilla())
+            semilla->setStyleSheet(pedido ? QString() : QStringLiteral("color: #b00000"));
+        if (!pedido) return;
+        valoresDeLaVista_ = Valores();
+        hoja_ = practice::ComponerHoja(pedido->opcionesDeHoja, EnElIdioma);
         impresora_.setPageLayout(
             QPageLayout(TamanoDePagina(hoja_), QPageLayout::Portrait, QMarginsF()));
         if (factor_ != 1) vista_->setZoomFactor(factor_ * ZoomQueCabe());
@@ -249,9 +284,22 @@ private:
         if (ruta.isEmpty()) return;
         if (QFileInfo(ruta).suffix().compare(u"xml", ::Qt::CaseInsensitive) != 0)
             ruta += QStringLiteral(".xml");
-        const std::vector<std::string> banco = practice::BancoDeMoodle(
-            opciones_, static_cast<practice::FormatoDeMoodle>(formato_->currentData().toInt()),
-            EnElIdioma);
+        // The sheet in the preview, with the bank's own fields as they are now.
+        std::vector<std::string> valores = valoresDeLaVista_;
+        const std::vector<std::string> ahora = Valores();
+        for (std::size_t i = 0; i < campos_.size(); ++i)
+            if (!(campos_[i].modos & session::Bit(session::Modo::Hoja))) valores[i] = ahora[i];
+        const auto leido =
+            session::LeerDialogo(campos_, valores, session::Modo::Moodle, {{}, 0, EnElIdioma});
+        const auto* pedido = std::get_if<session::Pedido>(&leido);
+        if (!pedido) {
+            dialogos_.Aviso(this,
+                            QCoreApplication::translate("Hoja", "No se pudo exportar a Moodle"),
+                            QString::fromStdString(std::get<std::string>(leido)));
+            return;
+        }
+        const std::vector<std::string> banco =
+            practice::BancoDeMoodle(pedido->opcionesDeHoja, pedido->formatoDeMoodle, EnElIdioma);
         QStringList nombres;
         for (std::size_t i = 0; i < banco.size(); ++i) {
             const QString parte = QString::fromStdString(
@@ -287,17 +335,12 @@ private:
 
     Dialogos& dialogos_;
     QPrinter impresora_;
-    // The options of the sheet in the preview.
-    practice::OpcionesDeHoja opciones_;
     practice::Hoja hoja_;
-    QSpinBox* ejercicios_;
-    QComboBox* metodo_;
-    QComboBox* nivel_;
-    QLineEdit* semilla_;
-    QLineEdit* titulo_;
-    QComboBox* papel_;
-    QCheckBox* dibujados_;
-    QComboBox* formato_;
+    const std::vector<session::Campo>& campos_ = session::CamposDeHoja();
+    // Parallel to campos_.
+    std::vector<QWidget*> controles_;
+    // The values of the sheet in the preview.
+    std::vector<std::string> valoresDeLaVista_;
     QPrintPreviewWidget* vista_;
     const double factor_;
     // The preview's size at the dialog's own size.

@@ -14,11 +14,11 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "practice/tests/ventanas.h"
 #include "app/dialogos.h"
 #include "app/idioma.h"
 #include "app/tests/con_aplicacion.h"
 #include "practice/moodle.h"
+#include "practice/tests/ventanas.h"
 
 namespace trazalia::app {
 namespace {
@@ -106,8 +106,7 @@ TEST_F(ExportarMoodle, TheSheetsOptionsAsAQuestionBankOrItsFailureTold) {
     EXPECT_TRUE(Leido(QStringLiteral("banco.xml")) == practice::BancoDeMoodle(opciones).at(0));
     EXPECT_TRUE(dialogos->avisos.isEmpty());
 
-    listas[3]->setCurrentIndex(
-        listas[3]->findData(static_cast<int>(practice::FormatoDeMoodle::Numerico)));
+    listas[3]->setCurrentIndex(listas[3]->findData(QStringLiteral("numerico")));
     dialogos->ruta = carpeta.filePath(QStringLiteral("numerico.xml"));
     exportar->click();
     EXPECT_TRUE(Leido(QStringLiteral("numerico.xml")) ==
