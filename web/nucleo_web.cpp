@@ -23,6 +23,7 @@
 #include "practice/ejercicio.h"
 #include "practice/pulsacion.h"
 #include "practice/registro.h"
+#include "session/dialogos.h"
 #include "session/ordenes.h"
 #include "session/sesion.h"
 #include "session/teclas.h"
@@ -728,6 +729,39 @@ public:
         return j.Cerrar(']').str();
     }
 
+    // The worksheet's dialog as the core describes it (session/dialogos.h), its texts in the
+    // page's language: [{opcion, clase, rotulo, porOmision, minimo, maximo, elecciones: [{valor,
+    // rotulo}], hoja, moodle: whether the sheet's line and the bank's take it}].
+    std::string dialogoDeHoja() const {
+        static constexpr std::array kClases{"entero", "eleccion", "texto", "casilla", "semilla"};
+        const auto texto = [&](const session::Rotulo& r) -> std::string {
+            return r.contexto ? sesion_.traductor()(r.contexto, r.texto) : r.texto;
+        };
+        Json j;
+        j.Abrir('[');
+        for (const session::Campo& c : session::CamposDeHoja()) {
+            j.Abrir('{').Clave("opcion").Texto(c.opcion);
+            j.Clave("clase").Texto(kClases[static_cast<std::size_t>(c.clase)]);
+            j.Clave("rotulo").Texto(texto(c.rotulo));
+            j.Clave("porOmision")
+                .Texto(c.textoPorOmision.contexto ? texto(c.textoPorOmision) : c.porOmision);
+            j.Clave("minimo").Entero(c.minimo).Clave("maximo").Entero(c.maximo);
+            j.Clave("elecciones").Abrir('[');
+            for (const session::Eleccion& e : c.elecciones)
+                j.Abrir('{')
+                    .Clave("valor")
+                    .Texto(e.valor)
+                    .Clave("rotulo")
+                    .Texto(texto(e.rotulo))
+                    .Cerrar('}');
+            j.Cerrar(']');
+            j.Clave("hoja").Logico(c.modos & session::Bit(session::Modo::Hoja));
+            j.Clave("moodle").Logico(c.modos & session::Bit(session::Modo::Moodle));
+            j.Cerrar('}');
+        }
+        return j.Cerrar(']').str();
+    }
+
     std::string volcar(const std::string& ventana) const {
         std::vector<std::string> lineas;
         const std::string error = sesion_.Volcar(ventana, lineas);
@@ -931,6 +965,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("traducir", &Nucleo::traducir)
         .function("textosDeLaPagina", &Nucleo::textosDeLaPagina)
         .function("niveles", &Nucleo::niveles)
+        .function("dialogoDeHoja", &Nucleo::dialogoDeHoja)
         .function("ventanas", &Nucleo::ventanas)
         .function("volcar", &Nucleo::volcar)
         .function("editor", &Nucleo::editor)

@@ -4,8 +4,8 @@
 import type { Cara } from './cara';
 import { texto } from './idioma';
 import type { Nucleo } from './nucleo';
-import { leerNiveles, ventanasConPractica } from './nucleo';
-import { exportarAMoodle, listaDeFormatos } from './moodle';
+import { ventanasConPractica } from './nucleo';
+import { exportarAMoodle } from './moodle';
 import { sinAtajo } from './practica';
 
 export interface HojaDelNucleo {
@@ -19,23 +19,40 @@ export interface HojaDelNucleo {
 const MM_POR_TWIP = 25.4 / 1440;
 export const mm = (twips: number) => `${(twips * MM_POR_TWIP).toFixed(3)}mm`;
 
-export interface ValoresDeHoja {
-  ejercicios: string;
-  metodo: string;
-  nivel: string;
-  semilla: string;
-  titulo?: string; // unset: the core's own title in the page's language
-  papel: string;
-  dibujados: boolean;
+// One field of the worksheet's dialog as the core describes it, its texts in the page's language.
+export interface CampoDeHoja {
+  opcion: string; // the command line's, without its dashes
+  clase: 'entero' | 'eleccion' | 'texto' | 'casilla' | 'semilla';
+  rotulo: string;
+  porOmision: string; // a seed's is empty: the clock's
+  minimo: number;
+  maximo: number;
+  elecciones: { valor: string; rotulo: string }[];
+  hoja: boolean; // whether the sheet's line takes it
+  moodle: boolean; // and the bank's
 }
 
-// The command line's options for those values.
-export function opcionesDeHoja(v: ValoresDeHoja): string[] {
-  const o = ['--ejercicios', v.ejercicios.trim(), '--metodo', v.metodo, '--nivel', v.nivel];
-  if (v.semilla.trim()) o.push('--semilla', v.semilla.trim());
-  if (v.titulo !== undefined) o.push('--titulo', v.titulo);
-  o.push('--papel', v.papel);
-  if (v.dibujados) o.push('--dibujados');
+export function leerCamposDeHoja(nucleo: Nucleo): CampoDeHoja[] {
+  return JSON.parse(nucleo.dialogoDeHoja()) as CampoDeHoja[];
+}
+
+// A field's value as its option takes it: undefined leaves the option out, and so does a check
+// box's '' (unchecked).
+export type ValoresDeHoja = Map<string, string | undefined>;
+
+// The command line's options for those values, of the fields the sheet's line (or the bank's)
+// takes.
+export function opcionesDeHoja(campos: CampoDeHoja[], v: ValoresDeHoja, linea: 'hoja' | 'moodle' = 'hoja'): string[] {
+  const o: string[] = [];
+  for (const c of campos) {
+    const valor = v.get(c.opcion);
+    if (!c[linea] || valor === undefined) continue;
+    if (c.clase === 'casilla') {
+      if (valor) o.push(`--${c.opcion}`);
+    } else {
+      o.push(`--${c.opcion}`, c.clase === 'entero' || c.clase === 'semilla' ? valor.trim() : valor);
+    }
+  }
   return o;
 }
 
@@ -96,11 +113,35 @@ function campo<T extends HTMLInputElement | HTMLSelectElement>(
   return control;
 }
 
-function lista(pares: ReadonlyArray<[string, string]>, valor: string): HTMLSelectElement {
+function lista(c: CampoDeHoja): HTMLSelectElement {
   const s = document.createElement('select');
-  for (const [v, texto] of pares) s.add(new Option(texto, v));
-  s.value = valor;
+  for (const e of c.elecciones) s.add(new Option(e.rotulo, e.valor));
+  s.value = c.porOmision;
   return s;
+}
+
+// The control of a field, by its kind, with its default.
+function control(c: CampoDeHoja): HTMLInputElement | HTMLSelectElement {
+  if (c.clase === 'eleccion') return lista(c);
+  const e = document.createElement('input');
+  if (c.clase === 'entero') {
+    e.type = 'number';
+    e.min = String(c.minimo);
+    e.max = String(c.maximo);
+    e.required = true;
+    e.value = c.porOmision;
+  } else if (c.clase === 'semilla') {
+    e.inputMode = 'numeric';
+    e.pattern = '[0-9]+';
+    e.required = true;
+    e.value = String(Math.floor(Date.now() / 1000) >>> 0);
+  } else if (c.clase === 'casilla') {
+    e.type = 'checkbox';
+    e.checked = c.porOmision !== '';
+  } else {
+    e.value = c.porOmision;
+  }
+  return e;
 }
 
 // The worksheet's options and its preview, in the contenedor; "Imprimir…" prints the sheet.
@@ -129,74 +170,34 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   error.setAttribute('role', 'alert');
   seccion.append(estilo, titulo, formulario, error, vista);
 
-  const ejercicios = campo(formulario, sinAtajo(tr('Hoja', '&Ejercicios:')), document.createElement('input'));
-  ejercicios.type = 'number';
-  ejercicios.min = '1';
-  ejercicios.max = '200';
-  ejercicios.value = '6';
-  ejercicios.required = true;
-  const metodo = campo(
-    formulario,
-    sinAtajo(tr('Hoja', '&Método:')),
-    lista(
-      [
-        ['ambos', tr('Hoja', 'Los dos')],
-        ['paralelogramo', tr('Hoja', 'Paralelogramo')],
-        ['poligono', tr('Hoja', 'Polígono')],
-      ],
-      'ambos',
-    ),
+  // The fields in the core's order; a check box's text is its own, without an accelerator.
+  const campos = leerCamposDeHoja(nucleo);
+  const controles = campos.map((c) =>
+    campo(formulario, c.clase === 'casilla' ? c.rotulo : sinAtajo(c.rotulo), control(c)),
   );
-  const nivel = campo(
-    formulario,
-    sinAtajo(tr('Hoja', '&Nivel:')),
-    lista(leerNiveles(nucleo).map((n) => [n.nombre, n.titulo]), 'medio'),
-  );
-  const semilla = campo(formulario, sinAtajo(tr('Hoja', '&Semilla:')), document.createElement('input'));
-  semilla.inputMode = 'numeric';
-  semilla.pattern = '[0-9]+';
-  semilla.required = true;
-  semilla.value = String(Math.floor(Date.now() / 1000) >>> 0);
-  const tituloPorOmision = tr('Trazalia', 'Suma de vectores');
-  const textoDelTitulo = campo(formulario, sinAtajo(tr('Hoja', '&Título:')), document.createElement('input'));
-  textoDelTitulo.value = tituloPorOmision;
-  const papel = campo(
-    formulario,
-    sinAtajo(tr('Hoja', '&Papel:')),
-    lista(
-      [
-        ['a4', 'A4'],
-        ['carta', tr('Hoja', 'Carta')],
-      ],
-      'a4',
-    ),
-  );
-  const dibujados = document.createElement('input');
-  dibujados.type = 'checkbox';
-  campo(formulario, tr('Hoja', 'con los vectores dibujados'), dibujados);
-  const formato = campo(formulario, sinAtajo(tr('Hoja', '&Formato de Moodle:')), listaDeFormatos(tr));
-
   let hoja: HojaDelNucleo | undefined;
-  const valores = (): ValoresDeHoja => ({
-    ejercicios: ejercicios.value,
-    metodo: metodo.value,
-    nivel: nivel.value,
-    semilla: semilla.value,
-    titulo: textoDelTitulo.value === tituloPorOmision ? undefined : textoDelTitulo.value,
-    papel: papel.value,
-    dibujados: dibujados.checked,
-  });
+  // A text left as the core offered it is left to the core, in the sheet's language.
+  const valores = (): ValoresDeHoja =>
+    new Map(
+      campos.map((c, i) => {
+        const e = controles[i];
+        if (c.clase === 'casilla') return [c.opcion, (e as HTMLInputElement).checked ? '1' : ''];
+        if (c.clase === 'texto' && e.value === c.porOmision) return [c.opcion, undefined];
+        return [c.opcion, e.value];
+      }),
+    );
+  const textoDelTitulo = controles[campos.findIndex((c) => c.clase === 'texto')];
   // A field the browser already finds wrong (a count out of its range, a seed that is not a
   // number) is told in the browser's words after the field's name, not as a command-line option.
   const fallo = (): string => {
-    const malo = [ejercicios, semilla].find((c) => !c.checkValidity());
+    const malo = controles.find((c) => !c.checkValidity());
     return malo ? `${malo.labels?.[0]?.textContent ?? ''} ${malo.validationMessage}`.trim() : '';
   };
   // While the options are open, the browser's own print prints the sheet too.
   const componer = () => {
     error.textContent = fallo();
     if (error.textContent) return;
-    const opciones = opcionesDeHoja(valores());
+    const opciones = opcionesDeHoja(campos, valores());
     const nueva = JSON.parse(nucleo.hoja(opciones.join('\n'), Math.floor(Date.now() / 1000))) as HojaDelNucleo;
     error.textContent = nueva.error;
     if (nueva.error) return;
@@ -217,7 +218,7 @@ function formularioDeHoja(contenedor: HTMLElement, nucleo: Nucleo): HTMLElement 
   moodle.addEventListener('click', () => {
     error.textContent = fallo();
     if (error.textContent) return;
-    error.textContent = exportarAMoodle(nucleo, opcionesDeHoja(valores()), textoDelTitulo.value, formato.value);
+    error.textContent = exportarAMoodle(nucleo, opcionesDeHoja(campos, valores(), 'moodle'), textoDelTitulo?.value ?? '');
   });
   formulario.append(imprimir, moodle);
   contenedor.append(seccion);

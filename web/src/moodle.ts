@@ -16,28 +16,10 @@ export function nombreDelBanco(titulo: string, parte = 1, partes = 1): string {
   return partes > 1 ? `${base}-${parte}.xml` : `${base}.xml`;
 }
 
-// The sheet's options the bank takes: the paper and the drawn vectors are the sheet's alone.
-function delBanco(opciones: string[]): string[] {
-  const propias: string[] = [];
-  for (let i = 0; i < opciones.length; i++) {
-    if (opciones[i] === '--papel') i++;
-    else if (opciones[i] !== '--dibujados') propias.push(opciones[i]);
-  }
-  return propias;
-}
-
-// The format's choice for the dialog: Cloze, or two numerical questions Moodle's statistics analyse.
-export function listaDeFormatos(tr: (contexto: string, texto: string) => string): HTMLSelectElement {
-  const lista = document.createElement('select');
-  lista.add(new Option(tr('Hoja', 'Cloze: una pregunta con dos huecos'), 'cloze'));
-  lista.add(new Option(tr('Hoja', 'Numéricas: dos preguntas, con estadísticas'), 'numerico'));
-  return lista;
-}
-
-// Downloads the bank for those options in that format, in numbered files when it needs them.
-// Returns what the user must be told: the core's error, the files when there are several, or ''.
-export function exportarAMoodle(nucleo: Nucleo, opciones: string[], titulo: string, formato = 'cloze'): string {
-  const linea = [...delBanco(opciones), '--moodle-formato', formato];
+// Downloads the bank for those options (the bank's line: the sheet's but the paper and the drawn
+// vectors, and its format), in numbered files when it needs them. Returns what the user must be
+// told: the core's error, the files when there are several, or ''.
+export function exportarAMoodle(nucleo: Nucleo, linea: string[], titulo: string): string {
   let banco: BancoDelNucleo;
   try {
     banco = JSON.parse(nucleo.moodle(linea.join('\n'), Math.floor(Date.now() / 1000))) as BancoDelNucleo;

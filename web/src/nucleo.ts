@@ -113,6 +113,8 @@ export interface Nucleo {
   textosDeLaPagina(): string;
   // Practice's levels, as JSON [{nombre, titulo}].
   niveles(): string;
+  // The worksheet's dialog, as JSON [CampoDeHoja] (hoja.ts).
+  dialogoDeHoja(): string;
   ventanas(): string;
   volcar(ventana: string): string;
   terminado(): boolean;
