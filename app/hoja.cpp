@@ -94,7 +94,7 @@ public:
         setWindowTitle(QCoreApplication::translate("Hoja", "Hoja de ejercicios"));
         impresora_.setDocName(QCoreApplication::translate("Hoja", "Hoja de ejercicios"));
 
-        // The fields as the core describes them, in its order; each remembers the row it fills.
+        // The fields as the core describes them, in its order, each control kept beside its field.
         auto* formulario = new QFormLayout;
         for (const session::Campo& campo : campos_) {
             QWidget* control = Control(campo);
