@@ -29,28 +29,34 @@
 #include "app/aplicacion.h"
 #include "app/form1.h"
 #include "app/ventana_metodo.h"
-#include "app/ventana_metodo.h"
 #include "bench/pares.h"
 #include "canvas/canvas.h"
 #include "canvas/qt/painter.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/arrastre.h"
 #include "diagram/controles.h"
-#include "parallelogram/paralelogramo.h"
-#include "polygon/poligono.h"
+#include "practice/ejercicio.h"
+#include "practice/metodo.h"
 
 namespace {
 
 using namespace trazalia;
 
-// The scenes every event starts from: general directions in every quadrant.
-constexpr std::array<int, 4> kForm2{100, 60, 30, 120};
-constexpr std::array<int, 6> kForm3{80, 60, 40, 30, 150, 260};
+// The scenes every event starts from: general directions in every quadrant; Form4's a difference
+// of a multiple, k₁ = 1.5 and k₂ = −1.
+struct Escena {
+    const char* ventana;
+    int boton;  // Form1's button that opens it
+    std::vector<int> barras;
+};
+const std::array<Escena, 3> kEscenas{{{"Form2", 1, {100, 60, 30, 120}},
+                                      {"Form3", 2, {80, 60, 40, 30, 150, 260}},
+                                      {"Form4", 4, {60, 40, 30, 150, 3, -2}}}};
 
 struct Evento {
     std::string nombre;
-    int ventana;  // 2 or 3
-    int barra;    // the bar the event moves, 0 for Form2's click
+    int ventana;  // 2, 3 or 4
+    int barra;    // the bar the event moves, 0 for the click that shows the resultant
     int paso;     // HScroll7's step, 0 for the others
     // One move of vector 1's dragged tip, which sets its magnitude and its direction.
     bool arrastre = false;
@@ -77,6 +83,10 @@ std::vector<Evento> Eventos() {
     for (int s = 1; s <= 7; ++s) e.push_back({"Form3 HScroll7=" + std::to_string(s), 3, 7, s});
     e.push_back({"Form2 arrastre", 2, 1, 0, true});
     e.push_back({"Form3 arrastre", 3, 1, 0, true});
+    e.push_back({"Form4 HScroll", 4, 3, 0});
+    e.push_back({"Form4 HScroll5", 4, 5, 0});
+    e.push_back({"Form4 Command1", 4, 0, 0});
+    e.push_back({"Form4 arrastre", 4, 1, 0, true});
     return e;
 }
 
@@ -95,15 +105,11 @@ class Ventanas {
 public:
     Ventanas(const Evento& e, QSize pantalla = {}) {
         app_.Iniciar();
-        if (e.ventana == 2) {
-            app_.form1().boton(1)->click();
-            ventana_ = &app_.metodo("Form2");
-            for (int n = 1; n <= 4; ++n) ventana_->barra(n)->setValue(kForm2[n - 1]);
-        } else {
-            app_.form1().boton(2)->click();
-            ventana_ = &app_.metodo("Form3");
-            for (int n = 1; n <= 6; ++n) ventana_->barra(n)->setValue(kForm3[n - 1]);
-        }
+        const Escena& escena = kEscenas[static_cast<std::size_t>(e.ventana - 2)];
+        app_.form1().boton(escena.boton)->click();
+        ventana_ = &app_.metodo(escena.ventana);
+        for (std::size_t n = 0; n < escena.barras.size(); ++n)
+            ventana_->barra(static_cast<int>(n) + 1)->setValue(escena.barras[n]);
         // Full screen lays the window out as this size does, whatever the screen here.
         if (!pantalla.isEmpty()) ventana_->resize(pantalla);
         evento_ = e;
@@ -139,7 +145,7 @@ public:
     canvas::PictureWidget& Picture1() { return *ventana_->Picture1(); }
 
 private:
-    int vectores() const { return evento_.ventana == 2 ? 2 : 3; }
+    int vectores() const { return static_cast<app::VentanaMetodo*>(ventana_)->vectores(); }
     void Raton(QEvent::Type tipo, ::Qt::MouseButton boton) {
         QMouseEvent raton(tipo, punta_, Picture1().mapToGlobal(punta_), boton, ::Qt::LeftButton,
                           ::Qt::NoModifier);
@@ -343,35 +349,23 @@ void Arrastre(ControlesFijos& form, const canvas::Canvas& picture,
 void Dominio(benchmark::State& state, const Evento& e) {
     ControlesFijos form;
     canvas::NullCanvas picture(7000, 6000);
-    parallelogram::Paralelogramo p(form, picture);
-    polygon::Poligono q(form, picture);
+    const Escena& escena = kEscenas[static_cast<std::size_t>(e.ventana - 2)];
+    const practice::Metodo& metodo = **practice::VentanaDeNombre(escena.ventana);
+    const std::unique_ptr<diagram::Construccion> c = metodo.Construir(form, picture);
+    for (std::size_t n = 0; n < escena.barras.size(); ++n) form.barras[n + 1] = escena.barras[n];
+    c->Form_Load();
+    if (const auto revelador = metodo.revelador())
+        form.barras[static_cast<std::size_t>(revelador->first)] = e.paso == 0 ? 1 : e.paso;
     std::function<void()> evento;
-    if (e.ventana == 2) {
-        p.Form_Load();
-        for (std::size_t n = 1; n <= 4; ++n) form.barras[n] = kForm2[n - 1];
-        if (e.arrastre)
-            evento = [&] {
-                Arrastre(
-                    form, picture, [&] { p.HScroll_Change(); }, 2);
-            };
-        else if (e.barra == 0)
-            evento = [&] { p.Command1_Click(); };
-        else
-            evento = [&] { p.HScroll_Change(); };
-    } else {
-        q.Form_Load();
-        for (std::size_t n = 1; n <= 6; ++n) form.barras[n] = kForm3[n - 1];
-        form.barras[7] = e.paso == 0 ? 1 : e.paso;
-        if (e.arrastre)
-            evento = [&] {
-                Arrastre(
-                    form, picture, [&] { q.HScroll_Change(); }, 3);
-            };
-        else if (e.paso != 0)
-            evento = [&] { q.HScroll7_Change(); };
-        else
-            evento = [&] { q.HScroll_Change(); };
-    }
+    if (e.arrastre)
+        evento = [&] {
+            Arrastre(
+                form, picture, [&] { c->Vectores(); }, metodo.vectores());
+        };
+    else if (e.barra == 0 || e.paso != 0)
+        evento = [&] { c->Revelar(); };
+    else
+        evento = [&] { c->Vectores(); };
     for (auto _ : state) {
         evento();
         benchmark::ClobberMemory();

@@ -25,6 +25,7 @@ using namespace trazalia;
 // The scenes every event starts from, as make bench's: general directions in every quadrant.
 constexpr std::array<int, 4> kForm2{100, 60, 30, 120};
 constexpr std::array<int, 6> kForm3{80, 60, 40, 30, 150, 260};
+constexpr std::array<int, 6> kForm4{60, 40, 30, 150, 3, -2};
 // Each event runs this long before it is timed: node and Chromium compile WebAssembly fast first,
 // and well only once a function has run a while.
 constexpr std::chrono::milliseconds kCalentamiento{500};
@@ -77,6 +78,8 @@ int main(int argc, char** argv) {
     session::VentanaMetodo& form2 = Abierta(sesion, "Command1", "Form2", kForm2.data(), 4);
     form2.Pulsar(2);  // back to Form1, whose other button opens Form3
     session::VentanaMetodo& form3 = Abierta(sesion, "Command2", "Form3", kForm3.data(), 6);
+    form3.Pulsar(1);  // back to Form1, whose added button opens Form4
+    session::VentanaMetodo& form4 = Abierta(sesion, "Command4", "Form4", kForm4.data(), 6);
 
     // A bar's handler runs only on a change: the bar is set a step away silently first.
     const auto barra = [](session::VentanaMetodo& v, int n, int valor) {
@@ -89,6 +92,8 @@ int main(int argc, char** argv) {
         {"Form2 HScroll3", barra(form2, 3, kForm2[2])},
         {"Form2 Command1", [&form2] { form2.Pulsar(1); }},
         {"Form3 HScroll7=7", barra(form3, 7, 7)},
+        {"Form4 HScroll5", barra(form4, 5, kForm4[4])},
+        {"Form4 Command1", [&form4] { form4.Pulsar(1); }},
     };
     const std::string solo = argc > 2 ? argv[2] : "";
     for (const auto& [nombre, evento] : eventos)

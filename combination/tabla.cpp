@@ -77,7 +77,7 @@ constexpr Control kForm4[] = {
      .height = 375, .tab = 14, .min = -kCoeficienteMaximo, .max = kCoeficienteMaximo, .large = kMediosPorUnidad,
      .descripcion = QT_TRANSLATE_NOOP("Form4", "Coeficiente k₁ del vector a"),
      .ayuda = QT_TRANSLATE_NOOP("Form4", "Coeficiente k₁ que multiplica al vector a: de −5 a 5, de medio en medio; "
-              "negativo, invierte el sentido"), .inicial = kMediosPorUnidad},
+              "negativo, invierte el sentido"), .inicial = kMediosPorUnidad, .pasosPorUnidad = kMediosPorUnidad},
     {.nombre = "Label10", .tipo = Tipo::Lectura, .left = 9840, .top = 1920, .width = 795,
      .height = 375, .tab = 15, .puntos = 9.75, .descripcion = QT_TRANSLATE_NOOP("Form4", "Coeficiente k₁ del vector a"),
      .ayuda = QT_TRANSLATE_NOOP("Form4", "Valor del coeficiente k₁, de −5 a 5. Doble clic para escribirlo")},
@@ -89,7 +89,7 @@ constexpr Control kForm4[] = {
      .height = 375, .tab = 17, .min = -kCoeficienteMaximo, .max = kCoeficienteMaximo, .large = kMediosPorUnidad,
      .descripcion = QT_TRANSLATE_NOOP("Form4", "Coeficiente k₂ del vector b"),
      .ayuda = QT_TRANSLATE_NOOP("Form4", "Coeficiente k₂ que multiplica al vector b: de −5 a 5, de medio en medio; "
-              "negativo, invierte el sentido"), .inicial = kMediosPorUnidad},
+              "negativo, invierte el sentido"), .inicial = kMediosPorUnidad, .pasosPorUnidad = kMediosPorUnidad},
     {.nombre = "Label12", .tipo = Tipo::Lectura, .left = 9840, .top = 2520, .width = 795,
      .height = 375, .tab = 18, .puntos = 9.75, .descripcion = QT_TRANSLATE_NOOP("Form4", "Coeficiente k₂ del vector b"),
      .ayuda = QT_TRANSLATE_NOOP("Form4", "Valor del coeficiente k₂, de −5 a 5. Doble clic para escribirlo")},

@@ -44,6 +44,9 @@ struct Control {
     bool adicion = false;
     // A scroll bar's value when the window loads; its min if none.
     std::optional<int> inicial = std::nullopt;
+    // A scroll bar's steps per unit of the value its read-out shows and its editor takes: 2 for a
+    // coefficient in halves, whose bar at -3 reads "-1.5".
+    int pasosPorUnidad = 1;
 };
 
 // A window's fixed description: its name, title, controls and, for a method window, its

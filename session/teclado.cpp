@@ -2,6 +2,8 @@
 // Keys on a window and the value editor they open over a bar's or a guess's read-out.
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <optional>
 #include <utility>
 
 #include "practice/intento.h"
@@ -11,15 +13,38 @@ namespace trazalia::session {
 
 namespace {
 
-bool EsCifras(std::string_view s) {
-    return !s.empty() &&
-           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+// Only digits, possibly none.
+bool Cifras(std::string_view t) {
+    return std::all_of(t.begin(), t.end(), [](char x) { return x >= '0' && x <= '9'; });
 }
 
-// What a bar's editor takes as the user types: up to four digits.
-bool ValidoEnBarra(std::string_view s) {
-    return s.size() <= 4 &&
-           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+bool EsCifras(std::string_view s) { return !s.empty() && Cifras(s); }
+
+// What a bar's editor takes as the user types: up to four digits; a minus sign first where the
+// bar goes below 0, and a point or a comma with one decimal where it moves in parts of a unit.
+bool ValidoEnBarra(std::string_view s, const Control& c) {
+    if (c.min < 0 && s.starts_with('-')) s.remove_prefix(1);
+    const std::size_t punto =
+        c.pasosPorUnidad > 1 ? std::min(s.find_first_of(".,"), s.size()) : s.size();
+    const std::string_view entera = s.substr(0, punto);
+    if (entera.size() > 4 || !Cifras(entera)) return false;
+    return punto == s.size() || (s.size() - punto <= 2 && Cifras(s.substr(punto + 1)));
+}
+
+// A bar's value for the text its editor took, in the bar's steps; none unless it is a whole
+// number of steps.
+std::optional<int> ValorDeBarra(std::string_view texto, const Control& c) {
+    int valor = 0;
+    if (c.pasosPorUnidad == 1) {
+        auto [fin, ec] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+        if (ec != std::errc() || fin != texto.data() + texto.size()) return std::nullopt;
+        return valor;
+    }
+    const std::optional<double> unidades = errores::LeerDecimal(texto);
+    if (!unidades) return std::nullopt;
+    const double pasos = *unidades * c.pasosPorUnidad;
+    if (std::abs(pasos) > 1e6 || pasos != std::round(pasos)) return std::nullopt;
+    return static_cast<int>(pasos);
 }
 
 // What a guess's editor takes: up to three digits, then a point or a comma and up to two
@@ -29,10 +54,10 @@ bool ValidoEnLectura(std::string_view s) {
     if (s.starts_with('-')) s.remove_prefix(1);
     const std::size_t punto = std::min(s.find_first_of(".,"), s.size());
     const std::string_view entera = s.substr(0, punto);
-    if (entera.size() > 3 || !ValidoEnBarra(entera)) return false;
+    if (entera.size() > 3 || !Cifras(entera)) return false;
     if (punto == s.size()) return true;
     const std::string_view decimales = s.substr(punto + 1);
-    return decimales.size() <= 2 && ValidoEnBarra(decimales);
+    return decimales.size() <= 2 && Cifras(decimales);
 }
 
 // A key that moves a scroll bar, or a digit that opens its editor.
@@ -100,8 +125,8 @@ bool Sesion::Tecleable(Formulario f, std::size_t control, std::string_view texto
     const std::optional<std::size_t> destino =
         v && v->visible() ? Escrito(*v, control, negativa) : std::nullopt;
     if (!destino) return false;
-    return v->tabla().controles[*destino].tipo == Tipo::HScroll ? ValidoEnBarra(texto)
-                                                                : ValidoEnLectura(texto);
+    const Control& c = v->tabla().controles[*destino];
+    return c.tipo == Tipo::HScroll ? ValidoEnBarra(texto, c) : ValidoEnLectura(texto);
 }
 
 std::string Sesion::NombreDelFoco(const Ventana& v) const {
@@ -186,10 +211,8 @@ void Sesion::AbrirEditor(Ventana& v, std::size_t control, std::string texto) {
 bool Sesion::Acepta(const Ventana& v, std::size_t control, const std::string& texto) const {
     const Control& c = v.tabla().controles[control];
     if (c.tipo == Tipo::HScroll) {
-        int valor = 0;
-        auto [fin, ec] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-        return ec == std::errc() && fin == texto.data() + texto.size() && valor >= c.min &&
-               valor <= c.max;
+        const std::optional<int> valor = ValorDeBarra(texto, c);
+        return valor && *valor >= c.min && *valor <= c.max;
     }
     const auto* m = dynamic_cast<const VentanaMetodo*>(&v);
     const std::optional<double> valor = errores::LeerDecimal(texto);
@@ -218,8 +241,9 @@ errores::Negativa Sesion::Rechazo(const Ventana& v, std::size_t control,
         };
         return errores::NoValidoEn(intento, nombre, pista({}), pista(traductor_), traductor_);
     }
-    if (!EsCifras(intento)) return errores::NoEntero(intento, traductor_);
-    return errores::FueraDeRango(intento, nombre, c.min, c.max, traductor_);
+    if (c.pasosPorUnidad == 1 && !EsCifras(intento)) return errores::NoEntero(intento, traductor_);
+    return errores::FueraDeRango(intento, nombre, c.min / c.pasosPorUnidad,
+                                 c.max / c.pasosPorUnidad, traductor_);
 }
 
 void Sesion::Fijar(Ventana& v, std::size_t control, const std::string& texto) {
@@ -227,9 +251,8 @@ void Sesion::Fijar(Ventana& v, std::size_t control, const std::string& texto) {
     if (!m) return;
     const Control& c = v.tabla().controles[control];
     if (c.tipo == Tipo::HScroll) {
-        int valor = 0;
-        std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-        MoverComoPaso(*m, Paso::Accion::Escribir, Numero(v, control), valor);
+        MoverComoPaso(*m, Paso::Accion::Escribir, Numero(v, control),
+                      ValorDeBarra(texto, c).value_or(c.min));
         return;
     }
     const bool esModulo = c.nombre == "Label" + std::to_string(v.tabla().resultado.first);
@@ -274,7 +297,8 @@ void Sesion::TeclaEnEditor(Ventana& v, const teclas::Tecla& t, bool& aceptada) {
     }
     if (!t.texto.empty()) {
         const std::string propuesto = e.seleccionado ? t.texto : e.texto + t.texto;
-        if (!(deBarra ? ValidoEnBarra(propuesto) : ValidoEnLectura(propuesto))) {
+        if (!(deBarra ? ValidoEnBarra(propuesto, v.tabla().controles[control])
+                      : ValidoEnLectura(propuesto))) {
             // Refused as a value out of range is, so that it is never dropped unseen.
             rechazo_ = propuesto;
             return;
@@ -327,8 +351,10 @@ void Sesion::TeclaEnControl(Ventana& v, std::size_t control, const teclas::Tecla
     const int cifra = t.Cifra();
     switch (c.tipo) {
         case Tipo::HScroll: {
-            if (cifra >= 0 && t.Sola()) {
-                AbrirEditor(v, control, std::string(1, static_cast<char>('0' + cifra)));
+            // A digit opens the value editor; so does a minus sign on a bar that goes below 0.
+            if ((cifra >= 0 || (c.min < 0 && t.texto == "-")) && t.Sola()) {
+                AbrirEditor(v, control,
+                            cifra >= 0 ? std::string(1, static_cast<char>('0' + cifra)) : "-");
                 aceptada = true;
                 return;
             }

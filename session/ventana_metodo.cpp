@@ -92,9 +92,10 @@ void VentanaMetodo::Poner(int n, int valor) {
     sesion_.Avisar([&](Observador& o) { o.Valor(nombre(), tabla_.controles[i].nombre, valor); });
 }
 
-// Every vector's bar redraws the same live diagram; Form3's step bar draws its step.
+// Every other bar (a vector's, a coefficient's) redraws the live diagram; a bar that shows the
+// resultant (Form3's step) draws its construction.
 void VentanaMetodo::Cambio(int n) {
-    if (n > 2 * vectores()) {
+    if (const auto revelador = metodo_.revelador(); revelador && revelador->first == n) {
         Revelar();
         return;
     }
