@@ -104,6 +104,13 @@ Practica::Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos&
         grupo_->addAction(a);
         connect(a, &QAction::triggered, this, [this, nivel] { ElegirNivel(nivel); });
     }
+    // What the exercises ask for: the resultant, or checked, the equilibrant. With practice on, a
+    // change starts again with exercises that ask for it.
+    equilibrante_ = new QAction(QCoreApplication::translate("Practica", "Equilibrante"), this);
+    equilibrante_->setCheckable(true);
+    connect(equilibrante_, &QAction::triggered, this, [this] {
+        if (nucleo().activa()) Comenzar();
+    });
     nombre_ = new QAction(QCoreApplication::translate("Practica", "Nombre…"), this);
     connect(nombre_, &QAction::triggered, this, &Practica::PedirNombre);
     guardar_ = new QAction(QCoreApplication::translate("Practica", "Guardar resultados…"), this);
@@ -158,6 +165,7 @@ void Practica::AgregarAlMenu(QMenu& menu) {
     if (!ventana_.nucleo().metodo().practica()) return;
     menu.addAction(practicar_);
     menu.addMenu(niveles_);
+    if (ventana_.nucleo().metodo().suma()) menu.addAction(equilibrante_);
     menu.addAction(otro_);
     menu.addAction(comprobar_);
     menu.addAction(nombre_);
@@ -171,6 +179,19 @@ void Practica::Seguir() {
     comprobar_->setEnabled(activa);
     for (QAction* a : grupo_->actions())
         a->setChecked(a->data().toInt() == static_cast<int>(nucleo().nivel()));
+    if (activa) equilibrante_->setChecked(nucleo().pregunta() == practice::Pregunta::Equilibrante);
+}
+
+practice::Pregunta Practica::Pregunta() const {
+    return equilibrante_->isChecked() ? practice::Pregunta::Equilibrante
+                                      : practice::Pregunta::Resultante;
+}
+
+void Practica::Comenzar() {
+    ventana_.sesion().Ejecutar(session::comandos::Practicar{
+        ventana_.nucleo().formulario(), session::comandos::QuePractica::Comenzar,
+        QRandomGenerator::global()->generate(), nucleo().nivel(), Pregunta()});
+    Seguir();
 }
 
 void Practica::Orden(session::comandos::QuePractica que) {
@@ -184,15 +205,12 @@ void Practica::Activar(bool activa) {
         Orden(session::comandos::QuePractica::Terminar);
         return;
     }
-    ventana_.sesion().Ejecutar(session::comandos::Practicar{
-        ventana_.nucleo().formulario(), session::comandos::QuePractica::Comenzar,
-        QRandomGenerator::global()->generate(), nucleo().nivel()});
-    Seguir();
+    Comenzar();
     PedirNombreLaPrimeraVez();
 }
 
 void Practica::EmpezarAlAbrir() {
-    nucleo().Comenzar(QRandomGenerator::global()->generate(), nucleo().nivel());
+    nucleo().Comenzar(QRandomGenerator::global()->generate(), nucleo().nivel(), Pregunta());
     Seguir();
     PedirNombreLaPrimeraVez();
 }

@@ -43,7 +43,8 @@ public:
     // ajustes and dialogos must outlive it; ajustes are read when they are used.
     Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos& dialogos);
 
-    // Its entries of the picture's menu: "Practicar" (P), the level, "Otro ejercicio" (N),
+    // Its entries of the picture's menu: "Practicar" (P), the level, "Equilibrante" (what the
+    // exercises ask for), "Otro ejercicio" (N),
     // "Comprobar" (Enter on the picture), "Nombre…" and "Guardar resultados…".
     void AgregarAlMenu(QMenu& menu);
     QAction* accionPracticar() const { return practicar_; }
@@ -75,6 +76,9 @@ protected:
 
 private:
     void Activar(bool activa);
+    // Practice on, from a new seed, asking what the menu's entry says.
+    void Comenzar();
+    practice::Pregunta Pregunta() const;
     void Orden(session::comandos::QuePractica que);
     void EnlazarLecturas();
     void ElegirNivel(practice::Nivel nivel);
@@ -90,6 +94,7 @@ private:
     QAction* comprobar_ = nullptr;
     QAction* nombre_ = nullptr;
     QAction* guardar_ = nullptr;
+    QAction* equilibrante_ = nullptr;
     QMenu* niveles_ = nullptr;
     QActionGroup* grupo_ = nullptr;
 };

@@ -15,6 +15,9 @@ constexpr canvas::Color kGrisIntento{128, 128, 128};
 constexpr canvas::Color kVerdeAcierto{0, 110, 0};
 constexpr canvas::Color kRojoError{170, 0, 0};
 constexpr canvas::Color kGrisInstruccion{80, 80, 80};
+// Apart from the vectors', the resultant's and the guess's colours.
+constexpr canvas::Color kVioletaEquilibrante{120, 0, 150};
+constexpr double kCabeza = 120;
 // The views' line height.
 constexpr double kRenglon = 190;
 constexpr double kMargenX = 60;
@@ -26,6 +29,15 @@ constexpr double kDerecha = 0.62;
 float F(double v) { return static_cast<float>(v); }
 
 double AnchoDelVeredicto(double W) { return W - kMargenX - kDerecha * W; }
+
+// The two strokes of an arrow's head at P, for a shaft from O.
+void Cabeza(canvas::Canvas& lienzo, diagram::Punto O, diagram::Punto P, canvas::Color color) {
+    const double angulo = std::atan2(P.y - O.y, P.x - O.x);
+    for (double giro : {2.7, -2.7}) {
+        lienzo.Line(F(P.x), F(P.y), F(P.x + kCabeza * std::cos(angulo + giro)),
+                    F(P.y + kCabeza * std::sin(angulo + giro)), color);
+    }
+}
 
 void Lineas(canvas::Canvas& lienzo, diagram::Punto en, canvas::Color color,
             const std::vector<std::string>& renglones) {
@@ -107,18 +119,28 @@ void DibujarIntento(canvas::Canvas& lienzo, const diagram::Resultado& dibujo, In
     const diagram::Punto O = diagram::Origen(lienzo);
     const diagram::Punto P = PuntaDelIntento(lienzo, dibujo, intento);
     lienzo.DashedLine(F(O.x), F(O.y), F(P.x), F(P.y), kGrisIntento);
-    constexpr double kCabeza = 120;
-    const double angulo = std::atan2(P.y - O.y, P.x - O.x);
-    for (double giro : {2.7, -2.7}) {
-        lienzo.Line(F(P.x), F(P.y), F(P.x + kCabeza * std::cos(angulo + giro)),
-                    F(P.y + kCabeza * std::sin(angulo + giro)), kGrisIntento);
-    }
+    Cabeza(lienzo, O, P, kGrisIntento);
     if (intento.r <= dibujo.Escala) return;
     // Inside the picture: on the origin's side of the head.
     const canvas::Anchor ancla = P.x >= O.x
                                      ? (P.y <= O.y ? canvas::Anchor::Ne : canvas::Anchor::Se)
                                      : (P.y <= O.y ? canvas::Anchor::Nw : canvas::Anchor::Sw);
     lienzo.Text(F(P.x), F(P.y), ancla, kGrisIntento, NumeroDelIntento(intento.r));
+}
+
+void DibujarEquilibrante(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) {
+    if (!dibujo.resultante || !dibujo.direccion || dibujo.Escala <= 0) return;
+    const diagram::Punto O = diagram::Origen(lienzo);
+    const diagram::Punto P = diagram::Punta(lienzo, std::min(dibujo.r, dibujo.Escala),
+                                            (*dibujo.direccion + 180) * std::numbers::pi / 180,
+                                            dibujo.Escala, dibujo.escalado);
+    lienzo.Stroke(F(O.x), F(O.y), F(P.x), F(P.y), kVioletaEquilibrante, 2);
+    Cabeza(lienzo, O, P, kVioletaEquilibrante);
+    // The letter beyond the head, away from the origin.
+    const canvas::Anchor ancla = P.x >= O.x
+                                     ? (P.y <= O.y ? canvas::Anchor::Sw : canvas::Anchor::Nw)
+                                     : (P.y <= O.y ? canvas::Anchor::Se : canvas::Anchor::Ne);
+    lienzo.Text(F(P.x), F(P.y), ancla, kVioletaEquilibrante, "E");
 }
 
 void DibujarInstruccion(canvas::Canvas& lienzo, std::string_view instruccion,

@@ -53,6 +53,10 @@ diagram::Punto PuntaDelIntento(const canvas::Canvas& lienzo, const diagram::Resu
 // A grey dashed shaft from the origin and a two-stroke head; cut at the edge, its magnitude is
 // written beside the head. Nothing for a guess of no length or a picture without a scale.
 void DibujarIntento(canvas::Canvas& lienzo, const diagram::Resultado& dibujo, Intento intento);
+// The equilibrant of a picture that shows the resultant: from the origin, opposite to it and as
+// long, a solid violet arrow lettered E. Nothing while the resultant is not shown or has no
+// direction.
+void DibujarEquilibrante(canvas::Canvas& lienzo, const diagram::Resultado& dibujo);
 // The line that says what to do, at the top left, wrapped to the picture's width.
 void DibujarInstruccion(canvas::Canvas& lienzo, std::string_view instruccion,
                         const MedidaDeTexto& medida = AnchoPorLetras);

@@ -31,6 +31,8 @@ constexpr canvas::Color kNegro = canvas::kBlack;
 constexpr canvas::Color kGrisRejilla{190, 190, 190};
 // The axes in grey: a resultant along one, in black, still shows over it.
 constexpr canvas::Color kGrisEjes{120, 120, 120};
+// The equilibrant, as practice draws it.
+constexpr canvas::Color kVioleta{120, 0, 150};
 constexpr std::array<canvas::Color, 3> kColores{diagram::kRojo, diagram::kAzul, diagram::kVerde};
 
 // The page's furniture, in centimetres from the margins.
@@ -145,9 +147,9 @@ void Vectores(Pagina& pagina, const Cuadro& c, const std::vector<Componentes>& v
 }
 
 // The construction as the window draws it (Metodo::Construccion), the resultant in black; a side
-// of a figure is a plain line, without head or letter.
+// of a figure is a plain line, without head or letter. Asked for the equilibrant, it is drawn too.
 void Construccion(Pagina& pagina, const Cuadro& c, Ventana ventana,
-                  const std::vector<Componentes>& v) {
+                  const std::vector<Componentes>& v, bool equilibrante) {
     Componentes suma;
     for (const Componentes& p : v) suma = {suma.x + p.x, suma.y + p.y};
     for (const Flecha& f : ventana->Construccion(v)) {
@@ -159,6 +161,8 @@ void Construccion(Pagina& pagina, const Cuadro& c, Ventana ventana,
             Vector(pagina, desde, hasta, kColores[f.vector], Letra(f.vector));
     }
     Vector(pagina, c.origen, EnPagina(c, suma), kNegro, "R");
+    // The equilibrant from the origin, opposite to the resultant, in practice's violet.
+    if (equilibrante) Vector(pagina, c.origen, EnPagina(c, {-suma.x, -suma.y}), kVioleta, "E");
 }
 
 }  // namespace
@@ -187,8 +191,13 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
     hoja.alto = opciones.papel == Papel::A4 ? 297 * kMm : 11 * 1440;
     hoja.ejercicios =
         EjerciciosDeHoja(opciones.semilla, opciones.nivel, opciones.metodo, opciones.ejercicios);
-    for (const EjercicioDeHoja& e : hoja.ejercicios)
-        hoja.respuestas.push_back(RespuestaDe(e.ventana, e.vectores));
+    // The equilibrant's mistakes are the resultant's turned round, as far apart: the same
+    // exercises serve either question.
+    for (EjercicioDeHoja& e : hoja.ejercicios) {
+        e.vectores.pregunta = opciones.pregunta;
+        hoja.respuestas.push_back(
+            RespuestaALaPregunta(RespuestaDe(e.ventana, e.vectores), opciones.pregunta));
+    }
 
     const double inicio = kMargen + kCabecera;
     const int porPagina =
@@ -262,11 +271,16 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
             Cuadro cuadro = Escalar(respuesta.componentes, kMargen, arriba + kTextoDelBloque);
             cuadro.pagina = p;
             DibujarCuadro(pagina, cuadro);
+            const bool equilibrante = e.vectores.pregunta == Pregunta::Equilibrante;
             if (solucion)
-                Construccion(pagina, cuadro, e.ventana, respuesta.componentes);
+                Construccion(pagina, cuadro, e.ventana, respuesta.componentes, equilibrante);
             else if (opciones.dibujados)
                 Vectores(pagina, cuadro, respuesta.componentes);
             const double x = cuadro.x1 + 0.6 * kCm;
+            // The values below are the equilibrant's.
+            if (equilibrante)
+                pagina.Texto({x, cuadro.y0 + 0.75 * kCm}, canvas::Anchor::Nw, 9, true,
+                             t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Equilibrante E = −R:")));
             pagina.Texto({x, cuadro.y0}, canvas::Anchor::Nw, 9, false,
                          Sustituir(t(kContexto,
                                      QT_TRANSLATE_N_NOOP("Trazalia", "Escala: 1 cm = %1 unidades"),

@@ -33,6 +33,9 @@ struct OpcionesDeHoja {
 
     int ejercicios = 6;
     Seleccion metodo{};
+    // What the exercises ask for; --metodo equilibrante asks for the equilibrant in every method
+    // that adds, in turn.
+    Pregunta pregunta = Pregunta::Resultante;
     Nivel nivel = Nivel::Medio;
     std::uint32_t semilla = 0;
     // Unset, each page is headed kTituloDeHoja in the sheet's language.

@@ -385,19 +385,27 @@ std::string SegundaPista(const Idioma& trad, const std::vector<Codigo>& errores,
                      {lista});
 }
 
+// What an exercise that asks for the equilibrant adds to the method's instruction.
+constexpr const char* kPideLaEquilibrante = QT_TRANSLATE_NOOP(
+    "Trazalia",
+    "Dé después la equilibrante E = −R, el vector que anula la suma: su módulo y su dirección.");
+
 Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& trad, bool prosaDeCloze) {
-    const Respuesta respuesta = RespuestaDe(e.ventana, e.vectores);
+    // The mistakes are computed from the window's answer, the values asked for are the question's.
+    const Respuesta deLaVentana = RespuestaDe(e.ventana, e.vectores);
+    const Respuesta respuesta = RespuestaALaPregunta(deLaVentana, e.vectores.pregunta);
+    const bool equilibrante = e.vectores.pregunta == Pregunta::Equilibrante;
     const auto html = [prosaDeCloze](std::string_view texto) {
         return prosaDeCloze ? Prosa(texto) : canvas::EscaparXml(texto);
     };
     Ejercicio1 x;
-    const std::string acierto = trad(Frase(Codigo::Acierto));
+    const std::string acierto = trad(Frase(Codigo::Acierto, e.vectores.pregunta));
     x.r.Agregar(
         Escrita(100, *canvas::LeerReal(respuesta.lecturaR), Tolerancia(respuesta.r), acierto));
     x.alfa.AgregarDireccion(100, *canvas::LeerReal(respuesta.lecturaDireccion), acierto,
                             std::nullopt);
     for (const Codigo codigo : kErrores)
-        for (const Objetivo& o : Objetivos(codigo, e.ventana, e.vectores, respuesta)) {
+        for (const Objetivo& o : Objetivos(codigo, e.ventana, e.vectores, deLaVentana)) {
             if (o.r) x.r.Agregar(Escrita(0, *o.r, Tolerancia(*o.r), trad(Frase(codigo)), codigo));
             if (o.direccion) x.alfa.AgregarDireccion(0, *o.direccion, trad(Frase(codigo)), codigo);
         }
@@ -431,18 +439,26 @@ Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& trad, bool pr
     x.enunciado =
         "<p>" + html(Enunciado(e.vectores, trad.traductor())) + "</p><p>" +
         html(trad(instruccion)) + "</p>" +
+        (equilibrante ? "<p>" + html(trad(kPideLaEquilibrante)) + "</p>" : std::string()) +
         Imagen(x.nombreDeImagen,
                html(trad(QT_TRANSLATE_NOOP("Trazalia",
                                            "Los vectores dados, dibujados desde el origen a la "
                                            "misma escala en ambos ejes.")))) +
         "<p>" + html(escriba) + "</p>";
-    x.general = "<p>" +
-                canvas::EscaparXml(Sustituir(
-                    trad(QT_TRANSLATE_NOOP("Trazalia", "Solución: r = %1; α = %2°.")),
-                    {trad.Numero(respuesta.lecturaR), trad.Numero(respuesta.lecturaDireccion)})) +
-                "</p>" +
-                Imagen(x.nombreDeSolucion, canvas::EscaparXml(trad(QT_TRANSLATE_NOOP(
-                                               "Trazalia", "La construcción de la resultante."))));
+    x.general =
+        "<p>" +
+        canvas::EscaparXml(
+            Sustituir(trad(QT_TRANSLATE_NOOP("Trazalia", "Solución: r = %1; α = %2°.")),
+                      {trad.Numero(respuesta.lecturaR), trad.Numero(respuesta.lecturaDireccion)})) +
+        "</p>" +
+        Imagen(
+            x.nombreDeSolucion,
+            canvas::EscaparXml(trad(
+                equilibrante
+                    ? QT_TRANSLATE_NOOP("Trazalia",
+                                        "La construcción de la resultante; la equilibrante es su "
+                                        "opuesta.")
+                    : QT_TRANSLATE_NOOP("Trazalia", "La construcción de la resultante."))));
     x.imagen = Svg(e.ventana, e.vectores, Trazado::Vectores);
     x.solucion = Svg(e.ventana, e.vectores, Trazado::Construccion);
     return x;
@@ -451,6 +467,19 @@ Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& trad, bool pr
 constexpr const char* kModulo = QT_TRANSLATE_NOOP("Trazalia", "Módulo de R:");
 constexpr const char* kDireccion =
     QT_TRANSLATE_NOOP("Trazalia", "Dirección de R, en grados desde el semieje x positivo:");
+
+// The blanks' labels for what the exercise asks: R, or the equilibrant E.
+const char* ModuloPedido(const EjercicioDeHoja& e) {
+    return e.vectores.pregunta == Pregunta::Equilibrante
+               ? QT_TRANSLATE_NOOP("Trazalia", "Módulo de E:")
+               : kModulo;
+}
+const char* DireccionPedida(const EjercicioDeHoja& e) {
+    return e.vectores.pregunta == Pregunta::Equilibrante
+               ? QT_TRANSLATE_NOOP("Trazalia",
+                                   "Dirección de E, en grados desde el semieje x positivo:")
+               : kDireccion;
+}
 
 std::string Pistas(const std::string& primera, const std::string& segunda, bool partes) {
     // In a Cloze question, each try after the first also says how many blanks are right.
@@ -478,8 +507,9 @@ std::string Cloze(const EjercicioDeHoja& e, const std::string& nombre, const Eje
     for (const Codigo c : x.alfa.Errores())
         if (std::find(errores.begin(), errores.end(), c) == errores.end()) errores.push_back(c);
     std::sort(errores.begin(), errores.end());
-    const std::string texto = x.enunciado + "<p>" + Prosa(trad(kModulo)) + ' ' + x.r.Hueco() +
-                              "</p><p>" + Prosa(trad(kDireccion)) + ' ' + x.alfa.Hueco() + " °</p>";
+    const std::string texto = x.enunciado + "<p>" + Prosa(trad(ModuloPedido(e))) + ' ' +
+                              x.r.Hueco() + "</p><p>" + Prosa(trad(DireccionPedida(e))) + ' ' +
+                              x.alfa.Hueco() + " °</p>";
     return Pregunta("cloze", nombre, texto, x,
                     Pistas(x.construccion, SegundaPista(trad, errores, e.ventana), true));
 }
@@ -566,8 +596,9 @@ std::vector<std::string> BancoDeMoodle(const OpcionesDeHoja& opciones, FormatoDe
             Sustituir(trad(plantillas[plantilla]), {enElNombre, std::to_string(n), semilla}));
     };
 
-    const std::vector<EjercicioDeHoja> ejercicios =
+    std::vector<EjercicioDeHoja> ejercicios =
         EjerciciosDeHoja(opciones.semilla, opciones.nivel, opciones.metodo, opciones.ejercicios);
+    for (EjercicioDeHoja& e : ejercicios) e.vectores.pregunta = opciones.pregunta;
     std::vector<std::string> archivos;
     std::string archivo = cabecera;
     bool vacio = true;
@@ -578,8 +609,8 @@ std::vector<std::string> BancoDeMoodle(const OpcionesDeHoja& opciones, FormatoDe
         const std::string preguntas =
             formato == FormatoDeMoodle::Cloze
                 ? Cloze(e, nombre(0, n), x, trad)
-                : Numerica(e, nombre(0, n), x, x.r, kModulo, trad) +
-                      Numerica(e, nombre(1, n), x, x.alfa, kDireccion, trad);
+                : Numerica(e, nombre(0, n), x, x.r, ModuloPedido(e), trad) +
+                      Numerica(e, nombre(1, n), x, x.alfa, DireccionPedida(e), trad);
         if (!vacio && archivo.size() + preguntas.size() + pie.size() > limite) {
             archivos.push_back(archivo + pie);
             archivo = cabecera;

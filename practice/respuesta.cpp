@@ -9,6 +9,7 @@
 #include "canvas/canvas.h"
 #include "diagram/construccion.h"
 #include "diagram/controles.h"
+#include "diagram/formato.h"
 
 namespace trazalia::practice {
 
@@ -54,6 +55,15 @@ void Dibujar(Ventana ventana, const Ejercicio& vectores, canvas::Canvas& Picture
              diagram::Escalado escalado) {
     Controles form;
     Ejecutar(ventana, vectores, form, Picture1, trazado, escalado);
+}
+
+Respuesta RespuestaALaPregunta(Respuesta respuesta, Pregunta pregunta) {
+    if (pregunta == Pregunta::Resultante || !respuesta.direccion) return respuesta;
+    double opuesta = *respuesta.direccion + 180;
+    if (opuesta >= 360) opuesta -= 360;
+    respuesta.direccion = opuesta;
+    respuesta.lecturaDireccion = diagram::Formato(opuesta);
+    return respuesta;
 }
 
 Respuesta RespuestaDe(Ventana ventana, const Ejercicio& vectores) {

@@ -33,6 +33,11 @@ struct Respuesta {
 // Throws std::invalid_argument unless there are as many vectors as the window has.
 Respuesta RespuestaDe(Ventana ventana, const Ejercicio& vectores);
 
+// The answer to a question from the window's answer: the resultant itself, or the equilibrant,
+// its direction turned by 180° within a turn and read with two decimals as a read-out would.
+// The vectors' components stay.
+Respuesta RespuestaALaPregunta(Respuesta respuesta, Pregunta pregunta);
+
 // Both windows' Picture1, in twips.
 inline constexpr float kAnchoDePicture1 = 7000;
 inline constexpr float kAltoDePicture1 = 6000;

@@ -215,7 +215,7 @@ void Resumen::Linea(std::string_view linea, long numero) {
     Alumno& alumno = donde->second;
     if (nuevo && !clave.empty()) alumno.nombre = Recortado(r.alumno);
     for (const Codigo c : kErrores)
-        if (r.ventana->Admite(c)) posibles_[Indice(c)] = true;
+        if (Admitido(c, r.ventana, r.vectores.pregunta)) posibles_[Indice(c)] = true;
     // Two mistakes named together count once each.
     for (const std::optional<Codigo> codigo : {std::optional(r.codigo.codigo), r.codigo.tambien}) {
         if (!codigo) continue;

@@ -150,8 +150,43 @@ double Distancia(const Objetivo& o, Intento intento) {
     return d;
 }
 
+namespace {
+
+// Asked for the equilibrant, −R, a student who makes one of the resultant's mistakes and turns the
+// result round, or turns first and then errs, lands on that mistake's target turned by 180°: a
+// magnitude alone stays, a difference of vectors is negated, an angle from y or clockwise is the
+// equilibrant's own. Turning the answer round gives the resultant itself: that mistake is
+// ResultanteEnVezDeEquilibrante, which SentidoOpuesto would only repeat.
+std::vector<Objetivo> ObjetivosDeLaEquilibrante(Codigo codigo, Ventana ventana,
+                                                const Ejercicio& vectores,
+                                                const Respuesta& respuesta) {
+    if (codigo == Codigo::SentidoOpuesto) return {};
+    Ejercicio resultante = vectores;
+    resultante.pregunta = Pregunta::Resultante;
+    if (codigo == Codigo::ResultanteEnVezDeEquilibrante) {
+        if (!respuesta.direccion) return {};
+        return Objetivos(Codigo::Acierto, ventana, resultante, respuesta);
+    }
+    std::vector<Objetivo> objetivos = Objetivos(codigo, ventana, resultante, respuesta);
+    for (Objetivo& o : objetivos)
+        if (o.direccion) *o.direccion += 180;
+    return objetivos;
+}
+
+}  // namespace
+
+bool Admitido(Codigo codigo, Ventana ventana, Pregunta pregunta) {
+    if (pregunta == Pregunta::Equilibrante) {
+        if (codigo == Codigo::ResultanteEnVezDeEquilibrante) return true;
+        if (codigo == Codigo::SentidoOpuesto) return false;
+    }
+    return ventana->Admite(codigo);
+}
+
 std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio& vectores,
                                 const Respuesta& respuesta) {
+    if (vectores.pregunta == Pregunta::Equilibrante)
+        return ObjetivosDeLaEquilibrante(codigo, ventana, vectores, respuesta);
     const std::vector<Componentes>& c = respuesta.componentes;
     double Rx = 0, Ry = 0;
     for (const Componentes& v : c) Rx += v.x, Ry += v.y;
@@ -231,6 +266,16 @@ std::optional<Codigo> CodigoDeNombre(std::string_view nombre) {
 
 std::string_view Frase(Codigo codigo) { return kCodigos[static_cast<std::size_t>(codigo)].frase; }
 
+std::string_view Frase(Codigo codigo, Pregunta pregunta) {
+    if (pregunta == Pregunta::Equilibrante && codigo == Codigo::Acierto)
+        return QT_TRANSLATE_NOOP("Trazalia",
+                                 "¡Correcto! Su equilibrante es la opuesta de la resultante: anula "
+                                 "la suma de los vectores.");
+    if (pregunta == Pregunta::Equilibrante && codigo == Codigo::Otro)
+        return QT_TRANSLATE_NOOP("Trazalia", "Su equilibrante no coincide.");
+    return Frase(codigo);
+}
+
 namespace {
 
 // In the order of Codigo; a summary's tables name each mistake by these.
@@ -274,20 +319,25 @@ struct Cerca {
     bool completo;
 };
 
-// A target's value: what it leaves free (or a zero vector's missing direction) taken as the right
+// The answer to the exercise's question, from the window's: the resultant or its opposite.
+Objetivo Respondida(Ventana ventana, const Ejercicio& vectores, const Respuesta& respuesta) {
+    return Objetivos(Codigo::Acierto, ventana, vectores, respuesta).front();
+}
+
+// A target's value: what it leaves free (or a zero vector's missing direction) taken as the
 // answer's.
-Objetivo ValorDe(const Objetivo& o, const Respuesta& respuesta) {
-    return {o.r.value_or(respuesta.r), o.direccion ? o.direccion : respuesta.direccion};
+Objetivo ValorDe(const Objetivo& o, const Objetivo& respondida) {
+    return {o.r ? o.r : respondida.r, o.direccion ? o.direccion : respondida.direccion};
 }
 
 // The value of each target of each mistake.
 std::vector<std::pair<Codigo, Objetivo>> Valores(Ventana ventana, const Ejercicio& vectores,
                                                  const Respuesta& respuesta) {
-    std::vector<std::pair<Codigo, Objetivo>> valores{
-        {Codigo::Acierto, {respuesta.r, respuesta.direccion}}};
+    const Objetivo respondida = Respondida(ventana, vectores, respuesta);
+    std::vector<std::pair<Codigo, Objetivo>> valores{{Codigo::Acierto, respondida}};
     for (const Codigo codigo : kErrores)
         for (const Objetivo& o : Objetivos(codigo, ventana, vectores, respuesta))
-            valores.push_back({codigo, ValorDe(o, respuesta)});
+            valores.push_back({codigo, ValorDe(o, respondida)});
     return valores;
 }
 
@@ -297,14 +347,14 @@ Clasificacion Clasificar(Ventana ventana, const Ejercicio& vectores, const Respu
                          Intento intento) {
     if (!std::isfinite(intento.r) || !std::isfinite(intento.direccion) || intento.r <= 0)
         return {Codigo::Otro};
-    const Objetivo respondida{respuesta.r, respuesta.direccion};
+    const Objetivo respondida = Respondida(ventana, vectores, respuesta);
     const double correcta = Distancia(respondida, intento);
     if (correcta <= 1) return {Codigo::Acierto};
     // A target that leaves the magnitude or the direction free cannot name a mistake in what the
     // guess got right.
-    const bool moduloCorrecto = Distancia({respuesta.r, std::nullopt}, intento) <= 1;
+    const bool moduloCorrecto = Distancia({respondida.r, std::nullopt}, intento) <= 1;
     const bool direccionCorrecta =
-        respuesta.direccion && Distancia({std::nullopt, respuesta.direccion}, intento) <= 1;
+        respondida.direccion && Distancia({std::nullopt, respondida.direccion}, intento) <= 1;
     std::vector<Cerca> errores;
     for (const Codigo codigo : kErrores) {
         std::optional<Cerca> cerca;
@@ -312,7 +362,8 @@ Clasificacion Clasificar(Ventana ventana, const Ejercicio& vectores, const Respu
             if ((!o.direccion && o.r && moduloCorrecto) || (!o.r && direccionCorrecta)) continue;
             // A mistake whose value lies this near the answer (in an exercise typed by hand) is
             // no more than an estimate of the answer: no guess can show it.
-            if (Apartamiento(respondida, ValorDe(o, respuesta)) < kSeparacionEntreErrores) continue;
+            if (Apartamiento(respondida, ValorDe(o, respondida)) < kSeparacionEntreErrores)
+                continue;
             const double d = Distancia(o, intento);
             if (!cerca || d < cerca->distancia) cerca = Cerca{codigo, d, o.r && o.direccion};
         }
@@ -371,9 +422,11 @@ std::string_view Pista(Codigo codigo, Ventana ventana) {
     return codigo == Codigo::Casi ? kMedir : ventana->Pista(codigo);
 }
 
-std::string TextoDelIntento(Intento intento, diagram::Traductor t) {
+std::string TextoDelIntento(Intento intento, diagram::Traductor t, Pregunta pregunta) {
     return diagram::Sustituir(
-        t(diagram::kContexto, QT_TRANSLATE_NOOP("Trazalia", "Su resultante: %1 a %2°.")),
+        t(diagram::kContexto, pregunta == Pregunta::Equilibrante
+                                  ? QT_TRANSLATE_NOOP("Trazalia", "Su equilibrante: %1 a %2°.")
+                                  : QT_TRANSLATE_NOOP("Trazalia", "Su resultante: %1 a %2°.")),
         {NumeroDelIntento(intento.r), DireccionDelIntento(intento.direccion)});
 }
 
@@ -381,15 +434,15 @@ namespace {
 
 // "Casi: su módulo es un 12 % mayor y su dirección está girada 8° en sentido horario.": how far
 // the guess is from the answer, in what it missed.
-std::string TextoDeCasi(Intento intento, const Respuesta& respuesta, diagram::Traductor t) {
+std::string TextoDeCasi(Intento intento, const Objetivo& respuesta, diagram::Traductor t) {
     using diagram::kContexto;
     std::string modulo;
     if (Distancia({respuesta.r, std::nullopt}, intento) <= 1) {
         modulo = t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "el módulo está bien"));
     } else {
-        const double cuanto = std::round(std::abs(intento.r / respuesta.r - 1) * 100);
+        const double cuanto = std::round(std::abs(intento.r / *respuesta.r - 1) * 100);
         modulo = diagram::Sustituir(
-            t(kContexto, intento.r > respuesta.r
+            t(kContexto, intento.r > *respuesta.r
                              ? QT_TRANSLATE_NOOP("Trazalia", "su módulo es un %1 % mayor")
                              : QT_TRANSLATE_NOOP("Trazalia", "su módulo es un %1 % menor")),
             {NumeroDelIntento(cuanto)});
@@ -437,12 +490,13 @@ Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento,
         return t(kContexto, std::string(texto).c_str());
     };
     Veredicto v;
-    v.respuesta = RespuestaDe(ventana, vectores);
-    const Clasificacion c = Clasificar(ventana, vectores, v.respuesta, intento);
+    const Respuesta deLaVentana = RespuestaDe(ventana, vectores);
+    const Clasificacion c = Clasificar(ventana, vectores, deLaVentana, intento);
+    v.respuesta = RespuestaALaPregunta(deLaVentana, vectores.pregunta);
     v.codigo = c.codigo;
     v.tambien = c.tambien;
     if (v.codigo == Codigo::Casi)
-        v.texto = TextoDeCasi(intento, v.respuesta, t) + ' ';
+        v.texto = TextoDeCasi(intento, Respondida(ventana, vectores, deLaVentana), t) + ' ';
     else if (v.tambien)
         v.texto = diagram::Sustituir(
                       t(kContexto,
@@ -452,10 +506,10 @@ Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento,
                       {traducido(NombreCorto(v.codigo)), traducido(NombreCorto(*v.tambien))}) +
                   ' ';
     else
-        v.texto = traducido(Frase(v.codigo)) + ' ';
+        v.texto = traducido(Frase(v.codigo, vectores.pregunta)) + ' ';
     if (const std::string_view pista = Pista(v.codigo, ventana); !pista.empty())
         v.texto += traducido(pista) + ' ';
-    v.texto += TextoDelIntento(intento, t) + ' ';
+    v.texto += TextoDelIntento(intento, t, vectores.pregunta) + ' ';
     const std::string& alfa = v.respuesta.lecturaDireccion;
     v.texto += v.respuesta.direccion
                    ? diagram::Sustituir(

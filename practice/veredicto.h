@@ -63,6 +63,9 @@ std::string_view Nombre(Codigo codigo);
 std::optional<Codigo> CodigoDeNombre(std::string_view nombre);
 // One sentence of Spanish that names the mistake.
 std::string_view Frase(Codigo codigo);
+// As an exercise of that question says it: a right answer and one that matches nothing name the
+// equilibrant when it is asked for.
+std::string_view Frase(Codigo codigo, Pregunta pregunta);
 // A few words of Spanish that name it in a table: "suma de módulos". Marked for translation.
 std::string_view NombreCorto(Codigo codigo);
 // What to do instead, pointing to that window's construction; empty where the sentence says it.
@@ -91,6 +94,7 @@ std::optional<Clasificacion> ClasificacionDeNombre(std::string_view nombre);
 struct Veredicto {
     Codigo codigo = Codigo::Otro;
     std::optional<Codigo> tambien;  // the second of two coinciding mistakes
+    // The answer to the exercise's question (RespuestaALaPregunta).
     Respuesta respuesta;
     // The sentence and the hint, the guess and the answer side by side, and what to do next:
     // "… Su resultante: 92 a 40°. La correcta: 87.18 a 36.59°. N: otro ejercicio."
@@ -106,9 +110,16 @@ struct Objetivo {
 };
 
 // The values of one mistake (Acierto: the answer) for these vectors, directions in degrees as
-// computed, not reduced to a turn; none where the mistake cannot be made.
+// computed, not reduced to a turn; none where the mistake cannot be made. The answer given is the
+// window's, the resultant; an exercise that asks for the equilibrant turns every target by 180°,
+// and names giving the resultant (ResultanteEnVezDeEquilibrante) instead of turning it round
+// (SentidoOpuesto).
 std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio& vectores,
                                 const Respuesta& respuesta);
+
+// Whether the verdict of an exercise of that window asking that may name the mistake: what the
+// window admits, but for the equilibrant giving the resultant instead of turning it round.
+bool Admitido(Codigo codigo, Ventana ventana, Pregunta pregunta);
 
 // A guess's magnitude matches a target's r within Tolerancia(r), its direction within
 // kToleranciaGrados: 5 % of the magnitude or 2 units, whichever is larger, and 5°.
@@ -138,9 +149,11 @@ inline constexpr double kBandaDeCasi = 3;
 inline constexpr double kSeparacionDeLaCorrecta = 3;
 inline constexpr double kSeparacionEntreErrores = 2;
 
-// What the guess shows. Each target is computed from the components the window computes, its
-// direction as the window's read-out would show it; what a mistake leaves free, taken as the right
-// answer's, gives its value. A guess of magnitude 0 or below, or not a finite number, is Otro.
+// What the guess shows, for the exercise's question; respuesta is the window's answer, the
+// resultant, whatever the question. Each target is computed from the components the window
+// computes, its direction as the window's read-out would show it; what a mistake leaves free, taken
+// as the right answer's, gives its value. A guess of magnitude 0 or below, or not a finite number,
+// is Otro.
 //
 // A target that is the zero vector has no direction, as its read-out would show "Indefinido", so
 // the magnitude alone decides: a resultant of 0 is guessed right by any guess within 2 units.
@@ -173,8 +186,10 @@ bool SeDistinguen(Ventana ventana, const Ejercicio& vectores);
 Veredicto Juzgar(Ventana ventana, const Ejercicio& vectores, Intento intento,
                  diagram::Traductor t = diagram::EnEspanol);
 
-// "Su resultante: 92 a 40°.", the direction within a turn, in the language of t.
-std::string TextoDelIntento(Intento intento, diagram::Traductor t = diagram::EnEspanol);
+// "Su resultante: 92 a 40°." ("Su equilibrante: …" when asked for it), the direction within a
+// turn, in the language of t.
+std::string TextoDelIntento(Intento intento, diagram::Traductor t = diagram::EnEspanol,
+                            Pregunta pregunta = Pregunta::Resultante);
 
 // A guess's number in a text: at most two decimals, trailing zeros and point dropped, no locale:
 // 92, 87.5, 87.46, 0.

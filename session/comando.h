@@ -47,13 +47,15 @@ struct Teclas {
     std::size_t control;
     std::vector<teclas::Tecla> teclas;
 };
-// Practice: on (with a seed and level), the next exercise, check, off.
+// Practice: on (with a seed, a level and what the exercises ask for), the next exercise, check,
+// off.
 enum class QuePractica { Comenzar, Siguiente, Comprobar, Terminar };
 struct Practicar {
     Formulario ventana;
     QuePractica que;
     std::uint32_t semilla = 0;
     practice::Nivel nivel = practice::Nivel::Medio;
+    practice::Pregunta pregunta = practice::Pregunta::Resultante;
 };
 // Practice's level; with practice on, exercises of that seed and level from the first one.
 struct ElegirNivel {

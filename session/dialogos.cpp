@@ -14,13 +14,17 @@ Modos ModosDe(std::string_view opcion) {
     return 0;
 }
 
-// "ambos", then each method whose word the sheet takes, in the registry's order.
+// "ambos", then each method whose word the sheet takes, in the registry's order, then
+// "equilibrante".
 std::vector<Eleccion> Metodos() {
     std::vector<Eleccion> elecciones{{std::string(practice::NombreDeSeleccion({})),
                                       {kContextoDeDialogos, QT_TRANSLATE_NOOP("Hoja", "Los dos")}}};
     for (const practice::Metodo* m : practice::Metodos())
         if (m->practica() && practice::SeleccionDeNombre(m->clave()))
             elecciones.push_back({std::string(m->clave()), {diagram::kContexto, m->nombreCorto()}});
+    elecciones.push_back(
+        {std::string(practice::Nombre(practice::Pregunta::Equilibrante)),
+         {kContextoDeDialogos, QT_TRANSLATE_NOOP("Hoja", "La equilibrante, en los dos")}});
     return elecciones;
 }
 

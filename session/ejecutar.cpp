@@ -75,7 +75,9 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::PonerVista& c) {
 
 std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
     const std::string_view nombre = TablaDe(c.ventana).nombre;
-    if (c.ventana == Formulario::Form1 || !MetodoDe(c.ventana)->practica())
+    // The equilibrant is asked for where the window adds its vectors.
+    if (c.ventana == Formulario::Form1 || !MetodoDe(c.ventana)->practica() ||
+        (c.pregunta == practice::Pregunta::Equilibrante && !MetodoDe(c.ventana)->suma()))
         return errores::SinPractica(nombre, traductor_);
     Negativa negativa;
     auto* v = dynamic_cast<VentanaMetodo*>(AlaVista(c.ventana, negativa));
@@ -91,7 +93,7 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
             c.que == comandos::QuePractica::Siguiente ? practica.Siguiente() : practica.Comprobar();
             break;
         case comandos::QuePractica::Comenzar:
-            practica.Comenzar(c.semilla, c.nivel);
+            practica.Comenzar(c.semilla, c.nivel, c.pregunta);
             break;
     }
     return {};

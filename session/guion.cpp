@@ -149,7 +149,9 @@ std::string Guion::Linea(std::string_view texto) {
     if (sesion_.terminado()) return errores::Terminado().guion;
     if (w.size() < orden->minimo || w.size() > orden->maximo) return Uso(orden->nombre);
     const std::string_view nombre = orden->nombre;
-    if (nombre == "practice" && (w[2] == "on" ? w.size() != 5 : w.size() != 3)) return Uso(nombre);
+    if (nombre == "practice" &&
+        (w[2] == "on" ? w.size() != 5 && (w.size() != 6 || w[5] != "equilibrante") : w.size() != 3))
+        return Uso(nombre);
     if (orden->leer) {
         const std::optional<errores::Negativa> negativa = Correr(sesion_, *orden, w);
         return negativa ? negativa->guion : std::string();

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace trazalia::session {
 namespace {
@@ -99,15 +101,34 @@ Error Ejercicios(std::string_view v, Pedido& p, const Contexto& c) {
     return std::nullopt;
 }
 
+// The words --metodo takes, from the registry: each method's with worksheets, "ambos" and
+// "equilibrante", as a list: "paralelogramo, poligono, ambos o equilibrante".
+std::string PalabrasDeMetodo(const Contexto& c) {
+    std::vector<std::string> palabras;
+    for (const practice::Metodo* m : practice::Metodos())
+        if (m->practica() && practice::SeleccionDeNombre(m->clave()))
+            palabras.emplace_back(m->clave());
+    palabras.emplace_back(practice::NombreDeSeleccion({}));
+    palabras.emplace_back(practice::Nombre(practice::Pregunta::Equilibrante));
+    std::string lista = palabras.front();
+    for (std::size_t k = 1; k + 1 < palabras.size(); ++k) lista += ", " + palabras[k];
+    return Dicho(c, QT_TRANSLATE_NOOP("Opciones", "%1 o %2"), {lista, palabras.back()});
+}
+
 Error Metodo(std::string_view v, Pedido& p, const Contexto& c) {
-    const auto m = practice::SeleccionDeNombre(SinAcentos(v));
+    const std::string_view palabra = SinAcentos(v);
+    // The equilibrant asked for in every method that adds, in turn, as "ambos" gives them.
+    if (palabra == practice::Nombre(practice::Pregunta::Equilibrante)) {
+        p.opcionesDeHoja.metodo = {};
+        p.opcionesDeHoja.pregunta = practice::Pregunta::Equilibrante;
+        return std::nullopt;
+    }
+    const auto m = practice::SeleccionDeNombre(palabra);
     if (!m)
-        return Dicho(c,
-                     QT_TRANSLATE_NOOP("Opciones",
-                                       "método desconocido %1: se esperaba paralelogramo, poligono "
-                                       "o ambos"),
-                     {Entre(c, v)});
+        return Dicho(c, QT_TRANSLATE_NOOP("Opciones", "método desconocido %1: se esperaba %2"),
+                     {Entre(c, v), PalabrasDeMetodo(c)});
     p.opcionesDeHoja.metodo = *m;
+    p.opcionesDeHoja.pregunta = practice::Pregunta::Resultante;
     return std::nullopt;
 }
 

@@ -33,7 +33,9 @@ constexpr std::array kOpciones{
            Ejercicios},
     Opcion{"metodo", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "M"), std::nullopt, kConLaHoja,
            true,
-           QT_TRANSLATE_NOOP("Opciones", "paralelogramo, poligono o ambos (ambos si no se dice);"),
+           QT_TRANSLATE_NOOP("Opciones",
+                             "paralelogramo, poligono, ambos o equilibrante (la equilibrante en "
+                             "ambos; ambos si no se dice);"),
            Metodo},
     Opcion{"nivel", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "L"), std::nullopt, kConLaHoja,
            true, QT_TRANSLATE_NOOP("Opciones", "facil, medio o dificil (medio si no se dice);"),

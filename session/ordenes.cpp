@@ -101,7 +101,7 @@ Lectura LeerKey(const Sesion& s, Palabras w) {
     return comandos::Teclas{h.ventana->formulario(), h.control, std::move(lista)};
 }
 
-// practice WINDOW on SEED LEVEL | next | check | off
+// practice WINDOW on SEED LEVEL [equilibrante] | next | check | off
 Lectura LeerPractice(const Sesion& s, Palabras w) {
     using comandos::QuePractica;
     const std::string_view que = w[2];
@@ -123,6 +123,8 @@ Lectura LeerPractice(const Sesion& s, Palabras w) {
     if (!nivel) return errores::NivelDesconocido(w[4], s.traductor());
     p.semilla = *semilla;
     p.nivel = *nivel;
+    // The runner has checked the last word, if any.
+    if (w.size() > 5) p.pregunta = practice::Pregunta::Equilibrante;
     return p;
 }
 
@@ -165,8 +167,9 @@ constexpr std::array kOrdenes{
     Orden{"view", "view VENTANA VISTA on|off", 4, 4, LeerView},
     Orden{"key", "key VENTANA.CONTROL TECLA...", 3, kSinLimite, LeerKey},
     // The count of words depends on the second: the runner checks it.
-    Orden{"practice", "practice VENTANA on SEMILLA NIVEL | practice VENTANA next|check|off", 3, 5,
-          LeerPractice},
+    Orden{"practice",
+          "practice VENTANA on SEMILLA NIVEL [equilibrante] | practice VENTANA next|check|off", 3,
+          6, LeerPractice},
     Orden{"guess", "guess VENTANA R ALFA", 4, 4, LeerGuess},
     Orden{"drag", "drag VENTANA X1 Y1 X2 Y2", 6, 6, LeerDrag},
     Orden{"undo", "undo VENTANA", 2, 2, LeerPaso<comandos::Deshacer>},

@@ -12,6 +12,16 @@
 
 namespace trazalia::session {
 
+namespace {
+
+// The same vectors, whatever the exercises ask for.
+bool MismosVectores(const std::vector<diagram::Entrada>& a,
+                    const std::vector<diagram::Entrada>& b) {
+    return a == b;
+}
+
+}  // namespace
+
 Practica::Practica(VentanaMetodo& ventana)
     : ventana_(ventana), cual_(MetodoDe(ventana.formulario())) {}
 
@@ -30,15 +40,23 @@ bool Practica::Retiene(std::size_t control) const {
 
 std::string Practica::Instruccion() const {
     if (!Pendiente() || intento_) return {};
+    const bool equilibrante = pregunta_ == practice::Pregunta::Equilibrante;
     if (moduloTecleado_)
         return ventana_.Traducir(
-            "Practica", QT_TRANSLATE_NOOP("Practica", "Falta la dirección α de su resultante."));
+            "Practica",
+            equilibrante ? QT_TRANSLATE_NOOP("Practica", "Falta la dirección α de su equilibrante.")
+                         : QT_TRANSLATE_NOOP("Practica", "Falta la dirección α de su resultante."));
     if (direccionTecleada_)
         return ventana_.Traducir(
-            "Practica", QT_TRANSLATE_NOOP("Practica", "Falta el módulo r de su resultante."));
+            "Practica", equilibrante
+                            ? QT_TRANSLATE_NOOP("Practica", "Falta el módulo r de su equilibrante.")
+                            : QT_TRANSLATE_NOOP("Practica", "Falta el módulo r de su resultante."));
     return ventana_.Traducir(
         "Practica",
-        QT_TRANSLATE_NOOP("Practica", "Arrastre desde el origen su resultante, o escriba r y α."));
+        equilibrante ? QT_TRANSLATE_NOOP(
+                           "Practica", "Arrastre desde el origen la equilibrante, o escriba r y α.")
+                     : QT_TRANSLATE_NOOP(
+                           "Practica", "Arrastre desde el origen su resultante, o escriba r y α."));
 }
 
 std::string Practica::Descripcion() const {
@@ -46,9 +64,9 @@ std::string Practica::Descripcion() const {
     if (std::string instruccion = Instruccion(); !instruccion.empty()) return instruccion;
     if (!intento_) return {};
     const auto& dibujo = ventana_.dibujo();
-    if (veredicto_ && dibujo && dibujo->resultante && dibujo->vectores == juzgados_)
+    if (veredicto_ && dibujo && dibujo->resultante && MismosVectores(dibujo->vectores, juzgados_))
         return veredicto_->texto;
-    return practice::TextoDelIntento(*intento_, ventana_.traductor());
+    return practice::TextoDelIntento(*intento_, ventana_.traductor(), pregunta_);
 }
 
 std::optional<double> Practica::Tecleado(bool esModulo) const {
@@ -71,7 +89,7 @@ std::optional<double> Practica::EscalaMinima() const {
         practice::Ejercicio barras;
         for (int i = 1; i <= n; ++i)
             barras.push_back({ventana_.HScroll(i), ventana_.HScroll(i + n)});
-        if (barras != juzgados_) return std::nullopt;
+        if (!MismosVectores(barras, juzgados_)) return std::nullopt;
     }
     return intento_->r;
 }
@@ -83,9 +101,10 @@ void Practica::Dejar() {
     ejercicio_.clear();
 }
 
-void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel) {
+void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel, practice::Pregunta pregunta) {
     Dejar();
     nivel_ = nivel;
+    pregunta_ = pregunta;
     generador_.emplace(semilla, nivel, cual_);
     activa_ = true;
     // The result read-outs take the keyboard, so that a guess can be typed into them.
@@ -96,7 +115,7 @@ void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel) {
 void Practica::ElegirNivel(practice::Nivel nivel, std::uint32_t semilla) {
     Dejar();
     nivel_ = nivel;
-    if (activa_) Comenzar(semilla, nivel);
+    if (activa_) Comenzar(semilla, nivel, pregunta_);
 }
 
 void Practica::Terminar() {
@@ -119,6 +138,9 @@ void Practica::Siguiente() {
     if (!activa_ || !generador_) return;
     Dejar();
     ejercicio_ = generador_->Siguiente();
+    // The equilibrant's mistakes are the resultant's turned round, as far apart: what the
+    // generator keeps apart for one question it keeps apart for the other.
+    ejercicio_.pregunta = pregunta_;
     intento_.reset();
     moduloTecleado_.reset();
     direccionTecleada_.reset();
@@ -205,22 +227,28 @@ std::optional<std::string> Practica::TomarRechazo() { return std::exchange(recha
 std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado& dibujo) {
     if (!activa_) return {};
     // Vectors other than the judged ones: the guess and what it said were for those.
-    if (revelado_ && intento_ && dibujo.vectores != juzgados_) intento_.reset();
+    if (revelado_ && intento_ && !MismosVectores(dibujo.vectores, juzgados_)) intento_.reset();
     std::string anuncio;
     if (dibujo.resultante && !revelado_) {
         revelado_ = true;
         escalaDelArrastre_.reset();
         if (intento_) {
             juzgados_ = dibujo.vectores;
-            veredicto_ = practice::Juzgar(cual_, dibujo.vectores, *intento_, ventana_.traductor());
+            juzgados_.pregunta = pregunta_;
+            veredicto_ = practice::Juzgar(cual_, juzgados_, *intento_, ventana_.traductor());
             ventana_.Anotado(
                 practice::AsientoDe({}, {}, cual_, nivel_, juzgados_, *intento_, *veredicto_));
             anuncio = veredicto_->texto;
         } else {
-            ventana_.Anotado(practice::AsientoSinVeredicto({}, {}, cual_, nivel_, dibujo.vectores,
+            practice::Ejercicio vistos = dibujo.vectores;
+            vistos.pregunta = pregunta_;
+            ventana_.Anotado(practice::AsientoSinVeredicto({}, {}, cual_, nivel_, vistos,
                                                            practice::Codigo::SinRespuesta));
         }
     }
+    // The equilibrant asked for is drawn over the window's construction, which shows the resultant.
+    if (pregunta_ == practice::Pregunta::Equilibrante && revelado_)
+        practice::DibujarEquilibrante(lienzo, dibujo);
     if (intento_) practice::DibujarIntento(lienzo, dibujo, *intento_);
     if (const std::string instruccion = Instruccion(); !instruccion.empty())
         practice::DibujarInstruccion(lienzo, instruccion);
@@ -233,7 +261,7 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
         ventana_.Escribir(lecturaR, r ? practice::NumeroDelIntento(*r) : "");
         ventana_.Escribir(lecturaAlfa, alfa ? practice::NumeroDelIntento(*alfa) : "");
     }
-    if (intento_ && veredicto_ && dibujo.resultante && dibujo.vectores == juzgados_)
+    if (intento_ && veredicto_ && dibujo.resultante && MismosVectores(dibujo.vectores, juzgados_))
         practice::DibujarVeredicto(lienzo, dibujo, *veredicto_, intento_,
                                    ventana_.vistas()[diagram::Vista::Ecuacion]);
     return anuncio;

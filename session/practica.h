@@ -25,6 +25,7 @@ public:
 
     bool activa() const { return activa_; }
     practice::Nivel nivel() const { return nivel_; }
+    practice::Pregunta pregunta() const { return pregunta_; }
     const practice::Ejercicio& ejercicio() const { return ejercicio_; }
     const std::optional<practice::Intento>& intento() const { return intento_; }
     const std::optional<practice::Veredicto>& veredicto() const { return veredicto_; }
@@ -37,7 +38,10 @@ public:
     bool Retiene(std::size_t control) const;
     practice::Ventana cual() const { return cual_; }
 
-    void Comenzar(std::uint32_t semilla, practice::Nivel nivel);
+    // The exercises ask for that: the resultant, or the equilibrant, drawn after the
+    // construction when the answer is shown.
+    void Comenzar(std::uint32_t semilla, practice::Nivel nivel,
+                  practice::Pregunta pregunta = practice::Pregunta::Resultante);
     // The level of the next exercises: with practice on, they start again from that seed.
     void ElegirNivel(practice::Nivel nivel, std::uint32_t semilla);
     void Terminar();
@@ -74,6 +78,7 @@ private:
     practice::Ventana cual_;
     bool activa_ = false;
     practice::Nivel nivel_ = practice::Nivel::Medio;
+    practice::Pregunta pregunta_ = practice::Pregunta::Resultante;
     std::optional<practice::Generador> generador_;
     practice::Ejercicio ejercicio_;
     std::optional<practice::Intento> intento_;

@@ -525,6 +525,21 @@ public:
             return orden;
         });
     }
+    // Practice on asking for that ("resultante" or "equilibrante"), as "practice … on" with its
+    // last word.
+    std::string practicarPidiendo(const std::string& ventana, const std::string& semilla,
+                                  const std::string& nivel, const std::string& pregunta) {
+        const std::optional<std::uint32_t> s = errores::LeerSemilla(semilla);
+        if (!s) return Fin(errores::SemillaNoValida(semilla, sesion_.traductor()));
+        const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
+        if (!n) return Fin(errores::NivelDesconocido(nivel, sesion_.traductor()));
+        const std::optional<practice::Pregunta> p = practice::PreguntaDeNombre(pregunta);
+        if (!p) return Responder("pregunta desconocida «" + pregunta + "»");
+        return EnVentana(ventana, [&](session::Formulario f) -> session::Comando {
+            return session::comandos::Practicar{f, session::comandos::QuePractica::Comenzar, *s, *n,
+                                                *p};
+        });
+    }
     std::string nivel(const std::string& ventana, const std::string& nivel, double semilla) {
         const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
         if (!n) return Fin(errores::NivelDesconocido(nivel, sesion_.traductor()));
@@ -946,6 +961,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("cerrarEditor", &Nucleo::cerrarEditor)
         .function("vista", &Nucleo::vista)
         .function("practicar", &Nucleo::practicar)
+        .function("practicarPidiendo", &Nucleo::practicarPidiendo)
         .function("nivel", &Nucleo::nivel)
         .function("adivinar", &Nucleo::adivinar)
         .function("deshacer", &Nucleo::deshacer)

@@ -91,6 +91,7 @@ struct Tabla {
 struct Caso {
     Ventana ventana;
     Nivel nivel;
+    Pregunta pregunta = Pregunta::Resultante;
 };
 
 // Every student of each kind, over kEjercicios exercises of one window and level.
@@ -99,16 +100,17 @@ Tabla Simular(const Caso& caso) {
     Ruido ruido(7);
     Tabla tabla;
     for (int n = 0; n < kEjercicios; ++n) {
-        const Ejercicio e = generador.Siguiente();
+        Ejercicio e = generador.Siguiente();
+        e.pregunta = caso.pregunta;
         const Respuesta respuesta = RespuestaDe(caso.ventana, e);
+        const Respuesta pedida = RespuestaALaPregunta(respuesta, e.pregunta);
         const auto juzgar = [&](Intento i) { return Clasificar(caso.ventana, e, respuesta, i); };
         // One who makes the mistake, measures exactly, then one who estimates it by eye.
         for (const Codigo c : kErrores) {
             const std::vector<Objetivo> objetivos = Objetivos(c, caso.ventana, e, respuesta);
             if (objetivos.empty()) continue;
             const Objetivo& o = objetivos[ruido.Indice(objetivos.size())];
-            const Intento valor{o.r.value_or(respuesta.r),
-                                o.direccion.value_or(*respuesta.direccion)};
+            const Intento valor{o.r.value_or(pedida.r), o.direccion.value_or(*pedida.direccion)};
             const Clasificacion exacto = juzgar(valor);
             ++tabla.exactos;
             if (exacto == Clasificacion{c}) ++tabla.exactosBien;
@@ -123,8 +125,8 @@ Tabla Simular(const Caso& caso) {
                 for (;;)
                     if (const double x = hasta / 2 * ruido.Normal(); std::abs(x) <= hasta) return x;
             };
-            const Intento i{respuesta.r + error() * Tolerancia(respuesta.r),
-                            *respuesta.direccion + error() * kToleranciaGrados};
+            const Intento i{pedida.r + error() * Tolerancia(pedida.r),
+                            *pedida.direccion + error() * kToleranciaGrados};
             const Clasificacion c = juzgar(i);
             std::ostringstream fila;
             fila << "correcta, hasta " << hasta;
@@ -156,10 +158,17 @@ INSTANTIATE_TEST_SUITE_P(
     VentanasYNiveles, AlumnosSimulados,
     testing::Values(Caso{Form2(), Nivel::Facil}, Caso{Form2(), Nivel::Medio},
                     Caso{Form2(), Nivel::Dificil}, Caso{Form3(), Nivel::Facil},
-                    Caso{Form3(), Nivel::Medio}, Caso{Form3(), Nivel::Dificil}),
+                    Caso{Form3(), Nivel::Medio}, Caso{Form3(), Nivel::Dificil},
+                    Caso{Form2(), Nivel::Facil, Pregunta::Equilibrante},
+                    Caso{Form2(), Nivel::Medio, Pregunta::Equilibrante},
+                    Caso{Form2(), Nivel::Dificil, Pregunta::Equilibrante},
+                    Caso{Form3(), Nivel::Facil, Pregunta::Equilibrante},
+                    Caso{Form3(), Nivel::Medio, Pregunta::Equilibrante},
+                    Caso{Form3(), Nivel::Dificil, Pregunta::Equilibrante}),
     [](const auto& info) {
         return std::string(Nombre(info.param.ventana)) + '_' +
-               std::string(Nombre(info.param.nivel));
+               std::string(Nombre(info.param.nivel)) +
+               (info.param.pregunta == Pregunta::Equilibrante ? "_equilibrante" : "");
     });
 
 }  // namespace

@@ -130,6 +130,7 @@ struct Barrido {
     Nivel nivel;
     Seleccion metodo;
     FormatoDeMoodle formato;
+    Pregunta pregunta = Pregunta::Resultante;
 };
 
 class MoodleBarridoTest : public testing::TestWithParam<Barrido> {};
@@ -145,18 +146,22 @@ TEST_P(MoodleBarridoTest, GradesAsPracticeJudges) {
         OpcionesDeHoja opciones;
         opciones.nivel = GetParam().nivel;
         opciones.metodo = GetParam().metodo;
+        opciones.pregunta = GetParam().pregunta;
         opciones.semilla = semilla;
         opciones.ejercicios = GetParam().metodo == kAmbos ? 2 : 1;
         const std::vector<std::array<HuecoCloze, 2>> valores =
             Valores(Leido(opciones, GetParam().formato, t));
-        const std::vector<EjercicioDeHoja> ejercicios =
+        std::vector<EjercicioDeHoja> ejercicios =
             EjerciciosDeHoja(semilla, opciones.nivel, opciones.metodo, opciones.ejercicios);
+        for (EjercicioDeHoja& e : ejercicios) e.vectores.pregunta = opciones.pregunta;
         ASSERT_EQ(valores.size(), ejercicios.size());
         for (std::size_t i = 0; i < ejercicios.size(); ++i) {
             const EjercicioDeHoja& e = ejercicios[i];
             SCOPED_TRACE(testing::Message()
                          << "semilla " << semilla << ", " << Enunciado(e.vectores));
-            const Respuesta respuesta = RespuestaDe(e.ventana, e.vectores);
+            // The mistakes are computed from the window's answer; the bank asks the question's.
+            const Respuesta deLaVentana = RespuestaDe(e.ventana, e.vectores);
+            const Respuesta respuesta = RespuestaALaPregunta(deLaVentana, e.vectores.pregunta);
             const double alfa = *respuesta.direccion;
             const auto calificada = [&](bool direccion, double valor) -> const AlternativaCloze* {
                 const pruebas::Respuesta r =
@@ -189,9 +194,9 @@ TEST_P(MoodleBarridoTest, GradesAsPracticeJudges) {
             }
 
             for (const Codigo codigo : kErrores) {
-                for (const Objetivo& o : Objetivos(codigo, e.ventana, e.vectores, respuesta)) {
+                for (const Objetivo& o : Objetivos(codigo, e.ventana, e.vectores, deLaVentana)) {
                     const Intento intento{o.r.value_or(respuesta.r), o.direccion.value_or(alfa)};
-                    if (Clasificar(e.ventana, e.vectores, respuesta, intento) !=
+                    if (Clasificar(e.ventana, e.vectores, deLaVentana, intento) !=
                         Clasificacion{codigo})
                         continue;
                     for (const bool direccion : {false, true}) {
@@ -216,7 +221,7 @@ TEST_P(MoodleBarridoTest, GradesAsPracticeJudges) {
                         for (const Codigo otro : kErrores) {
                             if (otro >= codigo) break;
                             for (const Objetivo& p :
-                                 Objetivos(otro, e.ventana, e.vectores, respuesta))
+                                 Objetivos(otro, e.ventana, e.vectores, deLaVentana))
                                 if (const auto v = EnElValor(p, direccion);
                                     v &&
                                     (direccion ? Separacion(*v, valor) <= kToleranciaGrados + 0.01
@@ -260,11 +265,14 @@ INSTANTIATE_TEST_SUITE_P(Moodle, MoodleBarridoTest, testing::Values(
     Barrido{Nivel::Dificil, kAmbos, FormatoDeMoodle::Cloze},
     Barrido{Nivel::Facil, kAmbos, FormatoDeMoodle::Numerico},
     Barrido{Nivel::Medio, kAmbos, FormatoDeMoodle::Numerico},
-    Barrido{Nivel::Dificil, kAmbos, FormatoDeMoodle::Numerico}),
+    Barrido{Nivel::Dificil, kAmbos, FormatoDeMoodle::Numerico},
+    Barrido{Nivel::Medio, kAmbos, FormatoDeMoodle::Cloze, Pregunta::Equilibrante},
+    Barrido{Nivel::Dificil, kAmbos, FormatoDeMoodle::Numerico, Pregunta::Equilibrante}),
     [](const auto& info) {
         return std::string(Nombre(info.param.nivel)) + "_" +
                std::string(NombreDeSeleccion(info.param.metodo)) + "_" +
-               std::string(Nombre(info.param.formato));
+               std::string(Nombre(info.param.formato)) +
+               (info.param.pregunta == Pregunta::Equilibrante ? "_equilibrante" : "");
     });
 // clang-format on
 
@@ -599,19 +607,22 @@ void ConSuImagen(const Nodo& campo, const std::string& nombre) {
 
 // The answers worth 100 % are the worksheet's key for the same options.
 TEST(MoodleTest, AnswersAreTheWorksheetsKey) {
-    OpcionesDeHoja opciones;
-    opciones.semilla = 2024;
-    opciones.ejercicios = OpcionesDeHoja::kMaximoDeEjercicios;
-    opciones.nivel = Nivel::Dificil;
-    const Hoja hoja = ComponerHoja(opciones);
-    const auto valores = Valores(Leido(opciones));
-    ASSERT_EQ(valores.size(), hoja.respuestas.size());
-    for (std::size_t i = 0; i < valores.size(); ++i) {
-        const Respuesta& clave = hoja.respuestas[i];
-        EXPECT_EQ(valores[i][0].alternativas[0].valor, canvas::LeerReal(clave.lecturaR)) << i;
-        EXPECT_EQ(valores[i][1].alternativas[0].valor, canvas::LeerReal(clave.lecturaDireccion))
-            << i;
-        EXPECT_NEAR(valores[i][0].alternativas[0].tolerancia, Tolerancia(clave.r), 0.005) << i;
+    for (const Pregunta pregunta : {Pregunta::Resultante, Pregunta::Equilibrante}) {
+        OpcionesDeHoja opciones;
+        opciones.semilla = 2024;
+        opciones.ejercicios = OpcionesDeHoja::kMaximoDeEjercicios;
+        opciones.nivel = Nivel::Dificil;
+        opciones.pregunta = pregunta;
+        const Hoja hoja = ComponerHoja(opciones);
+        const auto valores = Valores(Leido(opciones));
+        ASSERT_EQ(valores.size(), hoja.respuestas.size());
+        for (std::size_t i = 0; i < valores.size(); ++i) {
+            const Respuesta& clave = hoja.respuestas[i];
+            EXPECT_EQ(valores[i][0].alternativas[0].valor, canvas::LeerReal(clave.lecturaR)) << i;
+            EXPECT_EQ(valores[i][1].alternativas[0].valor, canvas::LeerReal(clave.lecturaDireccion))
+                << i;
+            EXPECT_NEAR(valores[i][0].alternativas[0].tolerancia, Tolerancia(clave.r), 0.005) << i;
+        }
     }
 }
 

@@ -149,6 +149,25 @@ TEST(Resumen, CasiSinComprobarYDosErrores) {
         << resumen.Csv();
 }
 
+// The equilibrant's entries may name giving the resultant instead, and never the resultant turned
+// round, which is what that is; a class asked only for the resultant lists neither change.
+TEST(Resumen, LaEquilibranteNombraSusErrores) {
+    const auto errores = [](Pregunta pregunta) {
+        Asiento a = De("Ana", Codigo::Acierto);
+        a.vectores.pregunta = pregunta;
+        Resumen resumen;
+        LeerArchivo(resumen, "a.csv", LineaDeAsiento(a) + '\n');
+        return resumen.Texto();
+    };
+    const std::string equilibrante = errores(Pregunta::Equilibrante);
+    EXPECT_NE(equilibrante.find("  resultante en vez de equilibrante: 0"), std::string::npos)
+        << equilibrante;
+    EXPECT_EQ(equilibrante.find("  sentido opuesto:"), std::string::npos) << equilibrante;
+    const std::string resultante = errores(Pregunta::Resultante);
+    EXPECT_EQ(resultante.find("equilibrante"), std::string::npos) << resultante;
+    EXPECT_NE(resultante.find("  sentido opuesto: 0"), std::string::npos) << resultante;
+}
+
 // A file read in pieces of any size gives the summary it gives read whole: a byte-order mark, a
 // quoted line break, a CRLF and a too long line may be cut anywhere.
 class TrozosTest : public testing::TestWithParam<std::size_t> {};

@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaMalaTest, testing::Values(
     Mala{"EjerciciosDeMas", {"--hoja", "h.pdf", "--ejercicios", "201"},
          "--ejercicios va de 1 a 200, no «201»"},
     Mala{"MetodoDesconocido", {"--hoja", "h.pdf", "--metodo", "triangulo"},
-         "método desconocido «triangulo»: se esperaba paralelogramo, poligono o ambos"},
+         "método desconocido «triangulo»: se esperaba paralelogramo, poligono, ambos o "
+         "equilibrante"},
     Mala{"NivelDesconocido", {"--hoja", "h.pdf", "--nivel", "experto"},
          "nivel desconocido «experto»: se esperaba facil, medio o dificil"},
     Mala{"SemillaConSigno", {"--hoja", "h.pdf", "--semilla", "+5"},
@@ -156,6 +157,11 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaBuenaTest, testing::Values(
           [](const Pedido& p) {
               EXPECT_EQ(p.opcionesDeHoja.metodo, practice::Form3());
               EXPECT_EQ(p.opcionesDeHoja.nivel, practice::Nivel::Dificil);
+          }},
+    Buena{"LaEquilibranteEnLosDos", {"--hoja", "h.pdf", "--metodo", "equilibrante"},
+          [](const Pedido& p) {
+              EXPECT_EQ(p.opcionesDeHoja.metodo, practice::kAmbos);
+              EXPECT_EQ(p.opcionesDeHoja.pregunta, practice::Pregunta::Equilibrante);
           }},
     Buena{"FacilConAcento", {"--moodle", "b.xml", "--nivel", "fácil", "--moodle-formato=numerico"},
           [](const Pedido& p) {

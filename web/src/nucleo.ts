@@ -81,6 +81,8 @@ export interface Nucleo {
   cerrarEditor(ventana: string, control: string): string;
   vista(ventana: string, vista: string, activa: boolean): string;
   practicar(ventana: string, que: string, semilla: string, nivel: string): string;
+  // Practice on asking for pregunta: "resultante" or "equilibrante".
+  practicarPidiendo(ventana: string, semilla: string, nivel: string, pregunta: string): string;
   nivel(ventana: string, nivel: string, semilla: number): string;
   adivinar(ventana: string, r: string, alfa: string): string;
   deshacer(ventana: string): string;

@@ -267,6 +267,9 @@ function montarEn(
     rNivel.textContent = tr('Practica', 'Nivel');
     leerNiveles(nucleo).forEach((n, i) => (nivel.options[i].text = n.titulo));
   });
+  const [rEquilibrante, equilibrante] = campo(lista, document.createElement('input'));
+  equilibrante.type = 'checkbox';
+  texto(rEquilibrante, (tr) => (rEquilibrante.textContent = tr('Practica', 'Equilibrante')));
   const [rSemilla, semilla] = campo(lista, document.createElement('input'));
   semilla.inputMode = 'numeric';
   semilla.value = String(Math.floor(Date.now() / 1000) >>> 0);
@@ -292,10 +295,16 @@ function montarEn(
   const comenzar = () =>
     ejecutar((n) =>
       activa.checked
-        ? n.practicar(ventana, 'on', semilla.value.trim(), nivel.value)
+        ? n.practicarPidiendo(
+            ventana,
+            semilla.value.trim(),
+            nivel.value,
+            equilibrante.checked ? 'equilibrante' : 'resultante',
+          )
         : n.practicar(ventana, 'off', '', ''),
     );
   activa.addEventListener('change', comenzar);
+  equilibrante.addEventListener('change', () => activa.checked && comenzar());
   semilla.addEventListener('change', () => activa.checked && comenzar());
   nivel.addEventListener('change', () => {
     const n = Number(semilla.value.trim());
