@@ -29,13 +29,17 @@ std::vector<Componentes> Alcances(const std::vector<Componentes>& v) {
 
 }  // namespace
 
-std::optional<int> EscalaDeHoja(const std::vector<Componentes>& v) {
+std::optional<int> EscalaDeHoja(const std::vector<Componentes>& v,
+                                const std::vector<Componentes>& desdeElOrigen) {
     Componentes suma;
     for (const Componentes& p : v) suma = {suma.x + p.x, suma.y + p.y};
     double corto = std::hypot(suma.x, suma.y);
     for (const Componentes& p : v) corto = std::min(corto, std::hypot(p.x, p.y));
+    for (const Componentes& p : desdeElOrigen) corto = std::min(corto, std::hypot(p.x, p.y));
+    std::vector<Componentes> alcances = Alcances(v);
+    alcances.insert(alcances.end(), desdeElOrigen.begin(), desdeElOrigen.end());
     double ancho = 0, alto = 0;
-    for (const Componentes& p : Alcances(v)) {
+    for (const Componentes& p : alcances) {
         ancho = std::max(ancho, std::abs(p.x));
         alto = std::max(alto, std::abs(p.y));
     }

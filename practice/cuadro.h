@@ -18,6 +18,9 @@ inline constexpr int kAltoDelCuadro = 8;
 // every vector and the resultant is at least a centimetre and a half long, to be drawn and measured
 // with a ruler and a protractor. Nothing where no scale does.
 // The origin stands at the centre of every frame, so that its place tells nothing of the answer.
-std::optional<int> EscalaDeHoja(const std::vector<Componentes>& componentes);
+// The terms are laid head to tail from the origin; the vectors drawn from it as well
+// (Respuesta::vectores), where they are not the terms themselves, must fit and be long enough too.
+std::optional<int> EscalaDeHoja(const std::vector<Componentes>& componentes,
+                                const std::vector<Componentes>& desdeElOrigen = {});
 
 }  // namespace trazalia::practice

@@ -40,6 +40,10 @@ std::optional<Nivel> NivelDeNombre(std::string_view nombre) {
     return std::nullopt;
 }
 
+std::string_view Metodo::Letra(std::size_t vector) const {
+    return std::array<std::string_view, 3>{"A", "B", "C"}[vector];
+}
+
 std::string Coeficiente(int mitades) {
     const std::string entero = std::to_string(mitades / 2);
     if (mitades % 2 == 0) return entero;

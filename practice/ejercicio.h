@@ -53,6 +53,10 @@ struct Ejercicio : std::vector<diagram::Entrada> {
     Pregunta pregunta = Pregunta::Resultante;
 
     bool operator==(const Ejercicio&) const = default;
+    // Against vectors alone (a drawing's), the vectors alone are compared.
+    friend bool operator==(const Ejercicio& a, const std::vector<diagram::Entrada>& b) {
+        return static_cast<const std::vector<diagram::Entrada>&>(a) == b;
+    }
 };
 
 // A coefficient in halves as the record and the sheets write it, with a point: -3 is "-1.5".

@@ -74,10 +74,14 @@ Ejercicio Generador::Siguiente(Ventana ventana) {
         ++sorteos_;
         vectores.clear();
         for (int k = 0; k < NumeroDeVectores(ventana); ++k) vectores.push_back(Vector());
+        vectores.coeficientes =
+            ventana->SortearCoeficientes(nivel_, [this](int n) { return Indice(n); });
         if (Aceptable(ventana, vectores)) return vectores;
     }
     ++reservas_;
-    return ventana->reserva();
+    Ejercicio reserva = ventana->reserva();
+    reserva.coeficientes = ventana->coeficientesDeReserva();
+    return reserva;
 }
 
 bool Aceptable(Ventana ventana, const Ejercicio& vectores) {
@@ -85,7 +89,8 @@ bool Aceptable(Ventana ventana, const Ejercicio& vectores) {
         if (v.m < kModuloMinimo) return false;
     const Respuesta respuesta = RespuestaDe(ventana, vectores);
     return respuesta.r >= kResultanteMinima - kHolguraDeRedondeo &&
-           EscalaDeHoja(respuesta.componentes) && SeDistinguen(ventana, vectores);
+           EscalaDeHoja(respuesta.componentes, respuesta.vectores) &&
+           SeDistinguen(ventana, vectores);
 }
 
 std::vector<EjercicioDeHoja> EjerciciosDeHoja(std::uint32_t semilla, Nivel nivel,

@@ -15,7 +15,8 @@ namespace trazalia::practice {
 // library may choose).
 //
 // Each exercise draws, vector by vector, a magnitude then a direction, each with one output of the
-// engine. A draw that is not Aceptable is drawn again, at most kSorteos times; should every draw
+// engine, then the coefficients its window draws (Metodo::SortearCoeficientes) from the same
+// sequence. A draw that is not Aceptable is drawn again, at most kSorteos times; should every draw
 // fail, the exercise is the method's reserva(), which every level allows. So an exercise always
 // comes out acceptable.
 class Generador {

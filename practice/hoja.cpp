@@ -78,11 +78,9 @@ std::string EnUnaLinea(std::string texto) {
     return texto;
 }
 
-std::string_view Letra(std::size_t k) { return std::array<std::string_view, 3>{"A", "B", "C"}[k]; }
-
 // The frame with its origin at the centre, at the scale EscalaDeHoja gives.
-Cuadro Escalar(const std::vector<Componentes>& v, double x0, double y0) {
-    const std::optional<int> k = EscalaDeHoja(v);
+Cuadro Escalar(const Respuesta& respuesta, double x0, double y0) {
+    const std::optional<int> k = EscalaDeHoja(respuesta.componentes, respuesta.vectores);
     // Every exercise is drawn so that it fits (Aceptable).
     if (!k) throw std::logic_error("ningún tamaño de cuadro cabe");
     return {0,
@@ -141,9 +139,9 @@ void Vector(Pagina& pagina, Punto desde, Punto hasta, canvas::Color color, std::
 }
 
 // Each vector from the origin in its colour.
-void Vectores(Pagina& pagina, const Cuadro& c, const std::vector<Componentes>& v) {
+void Vectores(Pagina& pagina, const Cuadro& c, Ventana ventana, const std::vector<Componentes>& v) {
     for (std::size_t k = 0; k < v.size(); ++k)
-        Vector(pagina, c.origen, EnPagina(c, v[k]), kColores[k], Letra(k));
+        Vector(pagina, c.origen, EnPagina(c, v[k]), kColores[k], ventana->Letra(k));
 }
 
 // The construction as the window draws it (Metodo::Construccion), the resultant in black; a side
@@ -158,25 +156,30 @@ void Construccion(Pagina& pagina, const Cuadro& c, Ventana ventana,
         if (f.lado)
             pagina.Trazo(desde, hasta, kColores[f.vector], kGrosor);
         else
-            Vector(pagina, desde, hasta, kColores[f.vector], Letra(f.vector));
+            Vector(pagina, desde, hasta, kColores[f.vector], ventana->NombreDeTermino(f.vector));
     }
-    Vector(pagina, c.origen, EnPagina(c, suma), kNegro, "R");
+    Vector(pagina, c.origen, EnPagina(c, suma), kNegro, ventana->letraDeResultante());
     // The equilibrant from the origin, opposite to the resultant, in practice's violet.
     if (equilibrante) Vector(pagina, c.origen, EnPagina(c, {-suma.x, -suma.y}), kVioleta, "E");
 }
 
 }  // namespace
 
-std::string Enunciado(const Ejercicio& vectores, diagram::Traductor t) {
+std::string Enunciado(Ventana ventana, const Ejercicio& vectores, diagram::Traductor t) {
     std::string texto;
     for (std::size_t k = 0; k < vectores.size(); ++k) {
         if (k > 0) texto += "; ";
         const std::string plantilla =
             t(diagram::kContexto, QT_TRANSLATE_N_NOOP("Trazalia", "%1: %2 unidades a %3°"),
               vectores[k].m);
-        texto +=
-            diagram::Sustituir(plantilla, {Letra(k), Entero(vectores[k].m), Entero(vectores[k].d)});
+        texto += diagram::Sustituir(
+            plantilla, {ventana->Letra(k), Entero(vectores[k].m), Entero(vectores[k].d)});
     }
+    // Form4's k₁ and k₂, as its read-outs show them.
+    constexpr std::array<std::string_view, 2> kCoeficientes{"k₁", "k₂"};
+    for (std::size_t k = 0; k < vectores.coeficientes.size() && k < kCoeficientes.size(); ++k)
+        texto +=
+            "; " + std::string(kCoeficientes[k]) + " = " + Coeficiente(vectores.coeficientes[k]);
     return texto;
 }
 
@@ -264,18 +267,18 @@ Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t) {
                          Sustituir(t(kContexto, QT_TRANSLATE_NOOP("Trazalia", "Ejercicio %1. %2")),
                                    {Entero(n + 1), t(kContexto, e.ventana->nombreVisible())}));
             pagina.Texto({kMargen, arriba + 0.65 * kCm}, canvas::Anchor::Nw, 10, false,
-                         Enunciado(e.vectores, t));
+                         Enunciado(e.ventana, e.vectores, t));
             pagina.Texto({kMargen, arriba + 1.2 * kCm}, canvas::Anchor::Nw, 10, false,
                          t(kContexto, solucion ? e.ventana->solucionDeHoja()
                                                : e.ventana->instruccionDeHoja()));
-            Cuadro cuadro = Escalar(respuesta.componentes, kMargen, arriba + kTextoDelBloque);
+            Cuadro cuadro = Escalar(respuesta, kMargen, arriba + kTextoDelBloque);
             cuadro.pagina = p;
             DibujarCuadro(pagina, cuadro);
             const bool equilibrante = e.vectores.pregunta == Pregunta::Equilibrante;
             if (solucion)
                 Construccion(pagina, cuadro, e.ventana, respuesta.componentes, equilibrante);
             else if (opciones.dibujados)
-                Vectores(pagina, cuadro, respuesta.componentes);
+                Vectores(pagina, cuadro, e.ventana, respuesta.vectores);
             const double x = cuadro.x1 + 0.6 * kCm;
             // The values below are the equilibrant's.
             if (equilibrante)

@@ -80,7 +80,9 @@ struct Hoja {
 // kMaximoDeEjercicios exercises).
 Hoja ComponerHoja(const OpcionesDeHoja& opciones, diagram::Traductor t = diagram::EnEspanol);
 
-// "A: 80 unidades a 30°; B: 50 unidades a 135°".
-std::string Enunciado(const Ejercicio& vectores, diagram::Traductor t = diagram::EnEspanol);
+// "A: 80 unidades a 30°; B: 50 unidades a 135°", with the window's letters for the vectors and its
+// coefficients after them: "a: 80 unidades a 30°; b: 50 unidades a 135°; k₁ = 1; k₂ = -1.5".
+std::string Enunciado(Ventana ventana, const Ejercicio& vectores,
+                      diagram::Traductor t = diagram::EnEspanol);
 
 }  // namespace trazalia::practice

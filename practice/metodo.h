@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -19,7 +20,11 @@
 namespace trazalia::practice {
 
 enum class Codigo;
+enum class Nivel;
 struct Componentes;
+struct Ejercicio;
+struct Objetivo;
+struct Respuesta;
 
 // One arrow of a worksheet's solution, in the units of the exercise from its origin: the
 // vectors laid as the method lays them (the sheet adds the resultant).
@@ -63,6 +68,16 @@ public:
     // The exercise given when no draw is acceptable: acceptable, and of values every level
     // allows.
     virtual std::vector<diagram::Entrada> reserva() const = 0;
+    // The coefficients of the spare exercise, in halves; none where the window has no such bars.
+    virtual std::vector<int> coeficientesDeReserva() const { return {}; }
+    // The coefficients an exercise of that level takes, in halves, each drawn with indice(n), an
+    // index from 0 to n − 1 of the generator's sequence; a window without coefficients draws
+    // none, so that its exercises stay those of its seeds.
+    virtual std::vector<int> SortearCoeficientes(Nivel nivel,
+                                                 const std::function<int(int)>& indice) const {
+        (void)nivel, (void)indice;
+        return {};
+    }
     // The button that goes back to Form1.
     virtual int regresar() const = 0;
     // The bars a button sets at once ({HScroll n, value}): "a − b"; none for a button that
@@ -84,6 +99,11 @@ public:
 
     // Practice: whether the verdict may name that mistake in this window.
     virtual bool Admite(Codigo codigo) const = 0;
+    // The values of a mistake of its own operation, that the verdict cannot compute alike for
+    // every window (Form4's subtraction and multiples), for the resultant asked for; none where
+    // the mistake cannot be made. Only asked for codes it admits.
+    virtual std::vector<Objetivo> Objetivos(Codigo codigo, const Ejercicio& ejercicio,
+                                            const Respuesta& respuesta) const;
     // What to do instead of the mistake, pointing to this window's construction; empty where the
     // mistake's sentence says it all.
     virtual std::string_view Pista(Codigo codigo) const = 0;
@@ -96,8 +116,14 @@ public:
     virtual const char* instruccionDeHoja() const = 0;
     virtual const char* solucionDeHoja() const = 0;
     virtual const char* instruccionDeBanco() const = 0;
-    // The solution's arrows for vectors of these components.
+    // The solution's arrows for vectors of these components (Respuesta::componentes: the terms
+    // as the window lays them).
     virtual std::vector<Flecha> Construccion(const std::vector<Componentes>& v) const = 0;
+    // The resultant's letter on a worksheet's solution, and the vectors' ("A", "B", "C").
+    virtual std::string_view letraDeResultante() const { return "R"; }
+    virtual std::string_view Letra(std::size_t vector) const;
+    // The name of a vector's arrow in the solution: its letter, or the term it is ("k₁a").
+    virtual std::string_view NombreDeTermino(std::size_t vector) const { return Letra(vector); }
 };
 
 // A method window as practice names it: its entry in the registry.

@@ -437,7 +437,7 @@ Ejercicio1 Componer(const EjercicioDeHoja& e, int n, const Idioma& trad, bool pr
             "Trazalia", "Escriba solo el número, sin «°», con coma decimal; por ejemplo: %1.")),
         {trad.Numero("12.5")});
     x.enunciado =
-        "<p>" + html(Enunciado(e.vectores, trad.traductor())) + "</p><p>" +
+        "<p>" + html(Enunciado(e.ventana, e.vectores, trad.traductor())) + "</p><p>" +
         html(trad(instruccion)) + "</p>" +
         (equilibrante ? "<p>" + html(trad(kPideLaEquilibrante)) + "</p>" : std::string()) +
         Imagen(x.nombreDeImagen,
@@ -468,16 +468,20 @@ constexpr const char* kModulo = QT_TRANSLATE_NOOP("Trazalia", "Módulo de R:");
 constexpr const char* kDireccion =
     QT_TRANSLATE_NOOP("Trazalia", "Dirección de R, en grados desde el semieje x positivo:");
 
-// The blanks' labels for what the exercise asks: R, or the equilibrant E.
+// The blanks' labels for what the exercise asks: R, Form4's c, or the equilibrant E.
 const char* ModuloPedido(const EjercicioDeHoja& e) {
     return e.vectores.pregunta == Pregunta::Equilibrante
                ? QT_TRANSLATE_NOOP("Trazalia", "Módulo de E:")
-               : kModulo;
+           : e.ventana->letraDeResultante() == "c" ? QT_TRANSLATE_NOOP("Trazalia", "Módulo de c:")
+                                                   : kModulo;
 }
 const char* DireccionPedida(const EjercicioDeHoja& e) {
     return e.vectores.pregunta == Pregunta::Equilibrante
                ? QT_TRANSLATE_NOOP("Trazalia",
                                    "Dirección de E, en grados desde el semieje x positivo:")
+           : e.ventana->letraDeResultante() == "c"
+               ? QT_TRANSLATE_NOOP("Trazalia",
+                                   "Dirección de c, en grados desde el semieje x positivo:")
                : kDireccion;
 }
 

@@ -35,11 +35,16 @@ diagram::Resultado Ejecutar(Ventana ventana, const Ejercicio& vectores, Controle
     if (static_cast<int>(vectores.size()) != n)
         throw std::invalid_argument("an exercise of " + std::string(Nombre(ventana)) + " has " +
                                     std::to_string(n) + " vectors");
-    // Magnitudes on HScroll1…n, directions on the next n bars.
+    if (static_cast<int>(vectores.coeficientes.size()) != ventana->coeficientes())
+        throw std::invalid_argument("an exercise of " + std::string(Nombre(ventana)) + " has " +
+                                    std::to_string(ventana->coeficientes()) + " coefficients");
+    // Magnitudes on HScroll1…n, directions on the next n bars, the coefficients after them.
     for (int k = 0; k < n; ++k) {
         form.barras[k + 1] = vectores[static_cast<std::size_t>(k)].m;
         form.barras[k + 1 + n] = vectores[static_cast<std::size_t>(k)].d;
     }
+    for (std::size_t k = 0; k < vectores.coeficientes.size(); ++k)
+        form.barras[2 * n + 1 + static_cast<int>(k)] = vectores.coeficientes[k];
     const std::unique_ptr<diagram::Construccion> metodo = ventana->Construir(form, Picture1);
     metodo->setEscalado(escalado);
     metodo->Form_Load();
@@ -80,9 +85,15 @@ Respuesta RespuestaDe(Ventana ventana, const Ejercicio& vectores) {
     respuesta.lecturaDireccion = form.rotulos[rotuloDireccion];
     // Every vector is drawn at least once; with nothing drawn every magnitude is 0.
     respuesta.componentes.resize(static_cast<std::size_t>(n));
+    respuesta.vectores.resize(static_cast<std::size_t>(n));
     for (const diagram::Trazo& t : resultado.trazos)
-        if (t.vector > 0)
-            respuesta.componentes[static_cast<std::size_t>(t.vector - 1)] = {t.x, t.y};
+        if (t.vector > 0) {
+            const auto k = static_cast<std::size_t>(t.vector - 1);
+            respuesta.componentes[k] = {t.x, t.y};
+            if (t.desdeOrigen) respuesta.vectores[k] = {t.x, t.y};
+        }
+    // Unscaled, the terms are the vectors, whichever copy a step of the construction drew.
+    if (ventana->coeficientes() == 0) respuesta.vectores = respuesta.componentes;
     return respuesta;
 }
 

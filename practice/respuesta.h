@@ -25,8 +25,11 @@ struct Respuesta {
     std::optional<double> direccion;
     std::string lecturaR;          // "87.18"
     std::string lecturaDireccion;  // "36.59" or "Indefinido"
-    // Each vector's components as the window computed them, in the order of the scroll bars.
+    // Each vector's components as the window computed them, in the order of the scroll bars:
+    // the terms it lays head to tail to reach the answer (Form4's k₁a and k₂b).
     std::vector<Componentes> componentes;
+    // Each vector itself, as drawn from the origin: the terms where no coefficient scales them.
+    std::vector<Componentes> vectores;
 };
 
 // Runs the window's own computation on these vectors, over a drawing area that keeps nothing.

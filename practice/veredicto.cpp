@@ -246,6 +246,7 @@ std::vector<Objetivo> Objetivos(Codigo codigo, Ventana ventana, const Ejercicio&
         case Codigo::AnguloPorK:
         case Codigo::SumaDeModulosEscalados:
         case Codigo::FaltaUnTermino:
+            return ventana->Objetivos(codigo, vectores, respuesta);
         case Codigo::ResultanteEnVezDeEquilibrante:
         case Codigo::Otro:
         case Codigo::Casi:
@@ -416,6 +417,10 @@ std::vector<Cercania> Cercanias(Ventana ventana, const Ejercicio& vectores) {
 
 bool SeDistinguen(Ventana ventana, const Ejercicio& vectores) {
     return RespuestaDe(ventana, vectores).direccion && Cercanias(ventana, vectores).empty();
+}
+
+std::vector<Objetivo> Metodo::Objetivos(Codigo, const Ejercicio&, const Respuesta&) const {
+    return {};
 }
 
 std::string_view Pista(Codigo codigo, Ventana ventana) {

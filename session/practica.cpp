@@ -30,7 +30,7 @@ bool Practica::Retiene(std::size_t control) const {
     const std::string_view nombre = ventana_.tabla().controles[control].nombre;
     const int vectores = practice::NumeroDeVectores(cual_);
     for (auto [barra, lectura] : ventana_.tabla().lecturas) {
-        if (barra > 2 * vectores) continue;
+        if (barra > 2 * vectores + cual_->coeficientes()) continue;
         if (nombre == "HScroll" + std::to_string(barra) ||
             nombre == "Label" + std::to_string(lectura))
             return true;
@@ -94,6 +94,14 @@ std::optional<double> Practica::EscalaMinima() const {
     return intento_->r;
 }
 
+std::vector<int> Practica::Coeficientes() const {
+    const int n = practice::NumeroDeVectores(cual_);
+    std::vector<int> coeficientes;
+    for (int k = 1; k <= cual_->coeficientes(); ++k)
+        coeficientes.push_back(ventana_.HScroll(2 * n + k));
+    return coeficientes;
+}
+
 void Practica::Dejar() {
     if (!Pendiente()) return;
     ventana_.Anotado(practice::AsientoSinVeredicto({}, {}, cual_, nivel_, ejercicio_,
@@ -153,6 +161,10 @@ void Practica::Siguiente() {
     ventana_.NuevoEjercicio();
     ventana_.PrepararRevelado();
     const int n = practice::NumeroDeVectores(cual_);
+    // The coefficients' bars follow the vectors'. Set without their own event, which would show c:
+    // the vectors' redraw writes their read-outs.
+    for (std::size_t k = 0; k < ejercicio_.coeficientes.size(); ++k)
+        ventana_.Poner(2 * n + 1 + static_cast<int>(k), ejercicio_.coeficientes[k]);
     bool cambio = false;
     for (int i = 0; i < n; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -228,12 +240,15 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
     if (!activa_) return {};
     // Vectors other than the judged ones: the guess and what it said were for those.
     if (revelado_ && intento_ && !MismosVectores(dibujo.vectores, juzgados_)) intento_.reset();
+    // So do other coefficients.
+    if (revelado_ && intento_ && Coeficientes() != juzgados_.coeficientes) intento_.reset();
     std::string anuncio;
     if (dibujo.resultante && !revelado_) {
         revelado_ = true;
         escalaDelArrastre_.reset();
         if (intento_) {
             juzgados_ = dibujo.vectores;
+            juzgados_.coeficientes = Coeficientes();
             juzgados_.pregunta = pregunta_;
             veredicto_ = practice::Juzgar(cual_, juzgados_, *intento_, ventana_.traductor());
             ventana_.Anotado(
@@ -241,6 +256,7 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
             anuncio = veredicto_->texto;
         } else {
             practice::Ejercicio vistos = dibujo.vectores;
+            vistos.coeficientes = Coeficientes();
             vistos.pregunta = pregunta_;
             ventana_.Anotado(practice::AsientoSinVeredicto({}, {}, cual_, nivel_, vistos,
                                                            practice::Codigo::SinRespuesta));

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "diagram/marco.h"
 #include "practice/ejercicio.h"
@@ -34,7 +35,8 @@ public:
     bool Pendiente() const { return activa_ && !revelado_ && !ejercicio_.empty(); }
     // The exercise's answer has been shown.
     bool revelado() const { return revelado_; }
-    // Whether the waiting exercise holds that row still: a vector's bar or its read-out.
+    // Whether the waiting exercise holds that row still: a vector's or a coefficient's bar, or its
+    // read-out.
     bool Retiene(std::size_t control) const;
     practice::Ventana cual() const { return cual_; }
 
@@ -73,6 +75,8 @@ public:
 private:
     // An exercise waiting for its check is left: its entry says so, and it waits no more.
     void Dejar();
+    // The coefficients' bars as they stand, in halves: what the drawing's vectors do not tell.
+    std::vector<int> Coeficientes() const;
 
     VentanaMetodo& ventana_;
     practice::Ventana cual_;

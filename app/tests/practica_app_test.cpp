@@ -419,8 +419,8 @@ TEST_F(ConAplicacion, EveryExerciseLeavesItsLineInTheRecord) {
     const QList<QByteArray> lineas = registro.readAll().split('\n');
     // The header, the exercise left, the one revealed, and the last line break.
     ASSERT_EQ(lineas.size(), 4);
-    EXPECT_TRUE(lineas[1].endsWith(",saltado"));
-    EXPECT_TRUE(lineas[2].endsWith(",sin-respuesta"));
+    EXPECT_TRUE(lineas[1].endsWith(",saltado,,,resultante"));
+    EXPECT_TRUE(lineas[2].endsWith(",sin-respuesta,,,resultante"));
 }
 
 // "Guardar resultados…" offers a CSV file named after the student and the day, so that a class's

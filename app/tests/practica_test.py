@@ -54,11 +54,11 @@ check("header", filas[0][:4] == ["fecha", "alumno", "ventana", "nivel"], filas[0
 check("the vectors, the guess, the answer and the code of each verdict",
       [fila[2:] for fila in filas[1:]] == [
           ["Form2", "medio", "45", "135", "15", "240", "", "", "43.6", "154.4", "43.60", "154.41",
-           "acierto"],
+           "acierto", "", "", "resultante"],
           ["Form2", "medio", "65", "90", "100", "300", "", "", "54.5", "156.6", "54.47", "336.63",
-           "sentido-opuesto"],
+           "sentido-opuesto", "", "", "resultante"],
           ["Form3", "facil", "50", "210", "90", "150", "80", "315", "122.9", "170.6", "74.30",
-           "209.49", "falta-un-vector"]], filas)
+           "209.49", "falta-un-vector", "", "", "resultante"]], filas)
 
 # A second run adds to the record, under the one header.
 r = run("--script", "-", "--registro", registro, stdin=SESION)

@@ -159,6 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Caso{Form2(), Nivel::Facil}, Caso{Form2(), Nivel::Medio},
                     Caso{Form2(), Nivel::Dificil}, Caso{Form3(), Nivel::Facil},
                     Caso{Form3(), Nivel::Medio}, Caso{Form3(), Nivel::Dificil},
+                    Caso{Form4(), Nivel::Facil}, Caso{Form4(), Nivel::Medio},
+                    Caso{Form4(), Nivel::Dificil},
                     Caso{Form2(), Nivel::Facil, Pregunta::Equilibrante},
                     Caso{Form2(), Nivel::Medio, Pregunta::Equilibrante},
                     Caso{Form2(), Nivel::Dificil, Pregunta::Equilibrante},

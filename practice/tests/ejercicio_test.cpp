@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "practice/tests/ventanas.h"
 #include "practice/ejercicio.h"
 #include "practice/cuadro.h"
 #include "practice/generador.h"
+#include "practice/tests/ventanas.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <numbers>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "practice/hoja.h"
@@ -116,10 +117,37 @@ INSTANTIATE_TEST_SUITE_P(
                     Valores{"dificil", Nivel::Dificil, 1, 10, [](int) { return true; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Form4's coefficients, in halves, as each level draws them: every allowed value comes out, and
+// no other.
+TEST(Coeficientes, CadaNivelSorteaLosSuyos) {
+    const std::vector<std::pair<Nivel, std::set<int>>> niveles{
+        {Nivel::Facil, {-2, 2}},
+        {Nivel::Medio, {-6, -4, -2, 2, 4, 6}},
+        {Nivel::Dificil, {-7, -6, -5, -4, -3, -2, -1, 1, 2, 3, 4, 5, 6, 7}}};
+    for (const auto& [nivel, permitidos] : niveles) {
+        Generador generador(5, nivel, Form4());
+        std::set<int> vistos;
+        std::set<std::pair<int, int>> faciles;
+        for (int n = 0; n < 400; ++n) {
+            const Ejercicio e = generador.Siguiente();
+            ASSERT_EQ(e.coeficientes.size(), 2U);
+            vistos.insert(e.coeficientes.begin(), e.coeficientes.end());
+            faciles.insert({e.coeficientes[0], e.coeficientes[1]});
+        }
+        EXPECT_EQ(vistos, permitidos) << Nombre(nivel);
+        // The easy level asks for a − b, b − a and a + b.
+        if (nivel == Nivel::Facil) {
+            EXPECT_EQ(faciles, (std::set<std::pair<int, int>>{{2, -2}, {-2, 2}, {2, 2}}));
+        }
+    }
+    EXPECT_TRUE(Generador(5, Nivel::Medio, Form2()).Siguiente().coeficientes.empty());
+}
+
 // The exercise given should no draw be acceptable is itself acceptable, with values of every level.
 TEST(Reserva, EsAceptableEnCadaVentana) {
-    for (Ventana ventana : {Form2(), Form3()}) {
-        const Ejercicio e = ventana->reserva();
+    for (Ventana ventana : {Form2(), Form3(), Form4()}) {
+        Ejercicio e = ventana->reserva();
+        e.coeficientes = ventana->coeficientesDeReserva();
         ASSERT_EQ(static_cast<int>(e.size()), NumeroDeVectores(ventana));
         EXPECT_TRUE(Aceptable(ventana, e));
         for (const diagram::Entrada& v : e)
@@ -130,8 +158,7 @@ TEST(Reserva, EsAceptableEnCadaVentana) {
 // A worksheet of one method is that window's practice; with both methods they alternate, the first
 // being the parallelogram's practice.
 TEST(Hoja, EsLaPracticaDeCadaVentana) {
-    for (const auto& [metodo, ventana] :
-         {std::pair{Form2(), Form2()}, {Form3(), Form3()}}) {
+    for (const auto& [metodo, ventana] : {std::pair{Form2(), Form2()}, {Form3(), Form3()}}) {
         Generador practica(99, Nivel::Medio, ventana);
         for (const EjercicioDeHoja& e : EjerciciosDeHoja(99, Nivel::Medio, metodo, 3)) {
             EXPECT_EQ(e.ventana, ventana);

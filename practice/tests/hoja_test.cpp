@@ -16,9 +16,9 @@
 #include <variant>
 #include <vector>
 
-#include "practice/tests/ventanas.h"
 #include "practice/cuadro.h"
 #include "practice/hoja.h"
+#include "practice/tests/ventanas.h"
 
 namespace trazalia::practice {
 namespace {
@@ -69,8 +69,7 @@ TEST_P(HojaTest, LaysEveryExerciseOutWholeOnOnePage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Papeles, HojaTest,
-                         testing::Values(Caso{Papel::A4, 1, kAmbos},
-                                         Caso{Papel::A4, 3, Form3()},
+                         testing::Values(Caso{Papel::A4, 1, kAmbos}, Caso{Papel::A4, 3, Form3()},
                                          Caso{Papel::Carta, 2, Form2()},
                                          Caso{Papel::Carta, 7, kAmbos},
                                          Caso{Papel::A4, 200, kAmbos}),
@@ -250,7 +249,13 @@ TEST(Hoja, PaginasDelTamanoDelPapel) {
 }
 
 TEST(Hoja, StatesTheVectorsInWords) {
-    EXPECT_EQ(Enunciado({{80, 30}, {50, 135}}), "A: 80 unidades a 30°; B: 50 unidades a 135°");
+    EXPECT_EQ(Enunciado(Form2(), {{80, 30}, {50, 135}}),
+              "A: 80 unidades a 30°; B: 50 unidades a 135°");
+    // Form4 names its vectors as its window does, and gives its coefficients.
+    Ejercicio combinacion{{80, 30}, {50, 300}};
+    combinacion.coeficientes = {2, -3};
+    EXPECT_EQ(Enunciado(Form4(), combinacion),
+              "a: 80 unidades a 30°; b: 50 unidades a 300°; k₁ = 1; k₂ = -1.5");
 }
 
 }  // namespace

@@ -158,7 +158,7 @@ TEST_P(MoodleBarridoTest, GradesAsPracticeJudges) {
         for (std::size_t i = 0; i < ejercicios.size(); ++i) {
             const EjercicioDeHoja& e = ejercicios[i];
             SCOPED_TRACE(testing::Message()
-                         << "semilla " << semilla << ", " << Enunciado(e.vectores));
+                         << "semilla " << semilla << ", " << Enunciado(e.ventana, e.vectores));
             // The mistakes are computed from the window's answer; the bank asks the question's.
             const Respuesta deLaVentana = RespuestaDe(e.ventana, e.vectores);
             const Respuesta respuesta = RespuestaALaPregunta(deLaVentana, e.vectores.pregunta);
@@ -263,6 +263,9 @@ INSTANTIATE_TEST_SUITE_P(Moodle, MoodleBarridoTest, testing::Values(
     Barrido{Nivel::Dificil, Form2(), FormatoDeMoodle::Cloze},
     Barrido{Nivel::Dificil, Form3(), FormatoDeMoodle::Cloze},
     Barrido{Nivel::Dificil, kAmbos, FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Facil, Form4(), FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Medio, Form4(), FormatoDeMoodle::Cloze},
+    Barrido{Nivel::Dificil, Form4(), FormatoDeMoodle::Numerico},
     Barrido{Nivel::Facil, kAmbos, FormatoDeMoodle::Numerico},
     Barrido{Nivel::Medio, kAmbos, FormatoDeMoodle::Numerico},
     Barrido{Nivel::Dificil, kAmbos, FormatoDeMoodle::Numerico},
@@ -282,7 +285,7 @@ INSTANTIATE_TEST_SUITE_P(Moodle, MoodleBarridoTest, testing::Values(
 // one a student types. Whole banks of three seeds in every window and level.
 TEST(MoodleTest, EachMistakeTypedAsWrittenGetsItsOwnAnswer) {
     int mistakes = 0;
-    for (const Seleccion metodo : {Form2(), Form3()})
+    for (const Seleccion metodo : {Form2(), Form3(), Form4()})
         for (const Nivel nivel : {Nivel::Facil, Nivel::Medio, Nivel::Dificil})
             for (const std::uint32_t semilla : {1U, 2U, 3U}) {
                 OpcionesDeHoja opciones;
