@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "practice/tests/ventanas.h"
 #include "practice/generador.h"
 #include "practice/respuesta.h"
+#include "practice/tests/ventanas.h"
 #include "practice/veredicto.h"
 
 namespace trazalia::practice {
@@ -154,24 +154,24 @@ TEST_P(AlumnosSimulados, ElVeredictoNombraLoQueElAlumnoHizo) {
         << "right students within twice the tolerance named with a mistake";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    VentanasYNiveles, AlumnosSimulados,
-    testing::Values(Caso{Form2(), Nivel::Facil}, Caso{Form2(), Nivel::Medio},
-                    Caso{Form2(), Nivel::Dificil}, Caso{Form3(), Nivel::Facil},
-                    Caso{Form3(), Nivel::Medio}, Caso{Form3(), Nivel::Dificil},
-                    Caso{Form4(), Nivel::Facil}, Caso{Form4(), Nivel::Medio},
-                    Caso{Form4(), Nivel::Dificil},
-                    Caso{Form2(), Nivel::Facil, Pregunta::Equilibrante},
-                    Caso{Form2(), Nivel::Medio, Pregunta::Equilibrante},
-                    Caso{Form2(), Nivel::Dificil, Pregunta::Equilibrante},
-                    Caso{Form3(), Nivel::Facil, Pregunta::Equilibrante},
-                    Caso{Form3(), Nivel::Medio, Pregunta::Equilibrante},
-                    Caso{Form3(), Nivel::Dificil, Pregunta::Equilibrante}),
-    [](const auto& info) {
-        return std::string(Nombre(info.param.ventana)) + '_' +
-               std::string(Nombre(info.param.nivel)) +
-               (info.param.pregunta == Pregunta::Equilibrante ? "_equilibrante" : "");
-    });
+INSTANTIATE_TEST_SUITE_P(VentanasYNiveles, AlumnosSimulados,
+                         testing::Values(Caso{Form2(), Nivel::Facil}, Caso{Form2(), Nivel::Medio},
+                                         Caso{Form2(), Nivel::Dificil}, Caso{Form3(), Nivel::Facil},
+                                         Caso{Form3(), Nivel::Medio}, Caso{Form3(), Nivel::Dificil},
+                                         Caso{Form4(), Nivel::Facil}, Caso{Form4(), Nivel::Medio},
+                                         Caso{Form4(), Nivel::Dificil},
+                                         Caso{Form2(), Nivel::Facil, Pregunta::Equilibrante},
+                                         Caso{Form2(), Nivel::Medio, Pregunta::Equilibrante},
+                                         Caso{Form2(), Nivel::Dificil, Pregunta::Equilibrante},
+                                         Caso{Form3(), Nivel::Facil, Pregunta::Equilibrante},
+                                         Caso{Form3(), Nivel::Medio, Pregunta::Equilibrante},
+                                         Caso{Form3(), Nivel::Dificil, Pregunta::Equilibrante}),
+                         [](const auto& info) {
+                             return std::string(Nombre(info.param.ventana)) + '_' +
+                                    std::string(Nombre(info.param.nivel)) +
+                                    (info.param.pregunta == Pregunta::Equilibrante ? "_equilibrante"
+                                                                                   : "");
+                         });
 
 }  // namespace
 }  // namespace trazalia::practice

@@ -4,9 +4,9 @@
 // Moodle's grammar and grading, typed responses as a language pack reads them (cloze_modelo.*),
 // its pictures as SVG; graded against practice's own verdicts.
 
-#include "practice/tests/ventanas.h"
 #include "practice/moodle.h"
 #include "practice/generador.h"
+#include "practice/tests/ventanas.h"
 
 #include <gtest/gtest.h>
 
@@ -298,8 +298,9 @@ TEST(MoodleTest, EachMistakeTypedAsWrittenGetsItsOwnAnswer) {
                 for (std::size_t i = 0; i < valores.size(); ++i)
                     for (std::size_t k = 0; k < 2; ++k) {
                         SCOPED_TRACE(testing::Message()
-                                     << NombreDeSeleccion(metodo) << ' ' << Nombre(nivel) << " semilla "
-                                     << semilla << " pregunta " << i + 1 << (k ? " α" : " r"));
+                                     << NombreDeSeleccion(metodo) << ' ' << Nombre(nivel)
+                                     << " semilla " << semilla << " pregunta " << i + 1
+                                     << (k ? " α" : " r"));
                         const auto& alternativas = valores[i][k].alternativas;
                         ASSERT_EQ(alternativas[0].fraccion, 1);
                         for (const AlternativaCloze& a : alternativas) {
@@ -515,8 +516,7 @@ TEST(MoodleTest, HintsGiveTheTries) {
     OpcionesDeHoja opciones;
     opciones.semilla = 21;
     opciones.ejercicios = 4;
-    const std::vector<EjercicioDeHoja> ejercicios =
-        EjerciciosDeHoja(21, Nivel::Medio, kAmbos, 4);
+    const std::vector<EjercicioDeHoja> ejercicios = EjerciciosDeHoja(21, Nivel::Medio, kAmbos, 4);
     for (const FormatoDeMoodle formato : {FormatoDeMoodle::Cloze, FormatoDeMoodle::Numerico}) {
         const Nodo quiz = Leido(opciones, formato);
         const std::vector<const Nodo*> preguntas = Preguntas(quiz);
