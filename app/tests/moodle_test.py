@@ -168,7 +168,8 @@ for args, says in (
     (["--moodle-formato", "gift"], "formato desconocido «gift»"),
     (["--idioma", "xx"], "idioma desconocido «xx»"),
     (["--idioma", "en", "--metodo", "triangulo"],
-     "unknown method “triangulo”: expected paralelogramo, poligono or ambos"),
+     "unknown method “triangulo”: expected paralelogramo, poligono, combinacion, ambos or "
+     "equilibrante"),
     (["--nivel", "x", "--idioma=pt_BR"], "nível desconhecido “x”: esperava-se facil, medio ou dificil"),
 ):
     target = os.path.join(work, "mal.xml")

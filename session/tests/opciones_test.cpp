@@ -82,8 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Opciones, LineaMalaTest, testing::Values(
     Mala{"EjerciciosDeMas", {"--hoja", "h.pdf", "--ejercicios", "201"},
          "--ejercicios va de 1 a 200, no «201»"},
     Mala{"MetodoDesconocido", {"--hoja", "h.pdf", "--metodo", "triangulo"},
-         "método desconocido «triangulo»: se esperaba paralelogramo, poligono, ambos o "
-         "equilibrante"},
+         "método desconocido «triangulo»: se esperaba paralelogramo, poligono, combinacion, "
+         "ambos o equilibrante"},
     Mala{"NivelDesconocido", {"--hoja", "h.pdf", "--nivel", "experto"},
          "nivel desconocido «experto»: se esperaba facil, medio o dificil"},
     Mala{"SemillaConSigno", {"--hoja", "h.pdf", "--semilla", "+5"},
