@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The same seed draws the same exercises natively and in WebAssembly: 300 seeds, 6 exercises each,
-# in every window and level (10 800 exercises), with the answers their windows show.
+# in every window with practice and level (16 200 exercises), with the answers their windows show.
 # Usage: ejercicios_test.sh NATIVE NODE WASM_JS
 set -u
 nativo=$1 node=$2 wasm=$3
@@ -14,8 +14,8 @@ trap 'rm -rf "$dir"' EXIT
 "$nativo" 300 6 >"$dir/nativo" || { echo "the native list failed" >&2; exit 1; }
 "$node" "$wasm" 300 6 >"$dir/wasm" || { echo "the WebAssembly list failed" >&2; exit 1; }
 lineas=$(wc -l <"$dir/nativo")
-if [ "$lineas" -ne 10800 ]; then
-    echo "expected 10800 exercises, got $lineas" >&2
+if [ "$lineas" -ne 16200 ]; then
+    echo "expected 16200 exercises, got $lineas" >&2
     exit 1
 fi
 if ! cmp -s "$dir/nativo" "$dir/wasm"; then

@@ -28,6 +28,9 @@ int main(int argc, char** argv) {
                         const Ejercicio e = generador.Siguiente();
                         for (const auto& v : e)
                             linea += ' ' + std::to_string(v.m) + ' ' + std::to_string(v.d);
+                        // Form4's coefficients, in halves; the other windows' lines have none.
+                        if (!e.coeficientes.empty()) linea += " k";
+                        for (const int k : e.coeficientes) linea += ' ' + std::to_string(k);
                         const Respuesta r = RespuestaDe(ventana, e);
                         linea += " = " + r.lecturaR + ' ' + r.lecturaDireccion + '\n';
                         if (std::fputs(linea.c_str(), stdout) == EOF) return 1;
