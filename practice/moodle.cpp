@@ -10,6 +10,7 @@
 #include "canvas/numeros.h"
 #include "canvas/picture.h"
 #include "canvas/svg.h"
+#include "practice/dibujo.h"
 #include "practice/generador.h"
 #include "practice/respuesta.h"
 #include "practice/veredicto.h"
@@ -346,7 +347,10 @@ private:
 
 std::string Svg(Ventana ventana, const Ejercicio& vectores, Trazado trazado) {
     canvas::Picture Picture1(kAnchoDePicture1, kAltoDePicture1);
-    Dibujar(ventana, vectores, Picture1, trazado, diagram::Escalado::Fija);
+    const diagram::Resultado dibujo =
+        Dibujar(ventana, vectores, Picture1, trazado, diagram::Escalado::Fija);
+    // The solution of an exercise that asks for the equilibrant shows it as practice does.
+    if (vectores.pregunta == Pregunta::Equilibrante) DibujarEquilibrante(Picture1, dibujo);
     return canvas::SvgCompacto(Picture1, kEscalaDeImagen);
 }
 

@@ -56,10 +56,10 @@ diagram::Resultado Ejecutar(Ventana ventana, const Ejercicio& vectores, Controle
 
 }  // namespace
 
-void Dibujar(Ventana ventana, const Ejercicio& vectores, canvas::Canvas& Picture1, Trazado trazado,
-             diagram::Escalado escalado) {
+diagram::Resultado Dibujar(Ventana ventana, const Ejercicio& vectores, canvas::Canvas& Picture1,
+                           Trazado trazado, diagram::Escalado escalado) {
     Controles form;
-    Ejecutar(ventana, vectores, form, Picture1, trazado, escalado);
+    return Ejecutar(ventana, vectores, form, Picture1, trazado, escalado);
 }
 
 Respuesta RespuestaALaPregunta(Respuesta respuesta, Pregunta pregunta) {

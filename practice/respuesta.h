@@ -49,9 +49,9 @@ inline constexpr float kAltoDePicture1 = 6000;
 // with the construction that gives the answer.
 enum class Trazado { Vectores, Construccion };
 
-// Draws on Picture1 what the window draws for these vectors, at that scaling. Throws as
-// RespuestaDe does.
-void Dibujar(Ventana ventana, const Ejercicio& vectores, canvas::Canvas& Picture1, Trazado trazado,
-             diagram::Escalado escalado);
+// Draws on Picture1 what the window draws for these vectors, at that scaling, and tells what it
+// drew. Throws as RespuestaDe does.
+diagram::Resultado Dibujar(Ventana ventana, const Ejercicio& vectores, canvas::Canvas& Picture1,
+                           Trazado trazado, diagram::Escalado escalado);
 
 }  // namespace trazalia::practice
