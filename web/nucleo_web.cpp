@@ -726,7 +726,9 @@ public:
             const auto f = static_cast<session::Formulario>(i);
             const practice::Ventana m = session::MetodoDe(f);
             j.Abrir('{').Clave("nombre").Texto(session::TablaDe(f).nombre);
-            j.Clave("practica").Logico(m && m->practica()).Cerrar('}');
+            j.Clave("practica").Logico(m && m->practica());
+            // Where the equilibrant may be asked for.
+            j.Clave("suma").Logico(m && m->suma()).Cerrar('}');
         }
         return j.Cerrar(']').str();
     }

@@ -182,6 +182,8 @@ export interface Nivel {
 export interface VentanaDelNucleo {
   nombre: string;
   practica: boolean;
+  // It adds its vectors: its practice may ask for the equilibrant.
+  suma: boolean;
 }
 
 export function leerVentanas(nucleo: Nucleo): VentanaDelNucleo[] {

@@ -7,7 +7,7 @@
 import type { Cara } from './cara';
 import { texto as textoDeLaPagina } from './idioma';
 import type { Nucleo } from './nucleo';
-import { leerNiveles, ventanasConPractica } from './nucleo';
+import { leerNiveles, leerVentanas, ventanasConPractica } from './nucleo';
 
 const CLAVE_REGISTRO = 'trazalia.registro';
 const CLAVE_ALUMNO = 'trazalia.alumno';
@@ -267,9 +267,14 @@ function montarEn(
     rNivel.textContent = tr('Practica', 'Nivel');
     leerNiveles(nucleo).forEach((n, i) => (nivel.options[i].text = n.titulo));
   });
-  const [rEquilibrante, equilibrante] = campo(lista, document.createElement('input'));
+  // The equilibrant is asked for where the window adds its vectors.
+  const suma = leerVentanas(nucleo).find((v) => v.nombre === ventana)?.suma ?? false;
+  const equilibrante = document.createElement('input');
   equilibrante.type = 'checkbox';
-  texto(rEquilibrante, (tr) => (rEquilibrante.textContent = tr('Practica', 'Equilibrante')));
+  if (suma) {
+    const [rEquilibrante] = campo(lista, equilibrante);
+    texto(rEquilibrante, (tr) => (rEquilibrante.textContent = tr('Practica', 'Equilibrante')));
+  }
   const [rSemilla, semilla] = campo(lista, document.createElement('input'));
   semilla.inputMode = 'numeric';
   semilla.value = String(Math.floor(Date.now() / 1000) >>> 0);
