@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
 #include <vector>
 
 #include "practice/generador.h"
@@ -21,8 +22,7 @@ using trazalia::practice::Ventana;
 constexpr Nivel kNiveles[] = {Nivel::Facil, Nivel::Medio, Nivel::Dificil};
 
 // A verdict on each mistake's value in turn, over a hundred exercises of the medium level.
-void Veredicto(benchmark::State& state) {
-    const Ventana ventana = trazalia::practice::Metodos()[static_cast<std::size_t>(state.range(0))];
+void Veredicto(benchmark::State& state, Ventana ventana) {
     Generador generador(2024, Nivel::Medio, ventana);
     struct Caso {
         Ejercicio vectores;
@@ -43,12 +43,10 @@ void Veredicto(benchmark::State& state) {
         benchmark::DoNotOptimize(trazalia::practice::Juzgar(ventana, c.vectores, c.intento));
     }
 }
-BENCHMARK(Veredicto)->DenseRange(0, 1)->ArgName("Form2_o_Form3")->Unit(benchmark::kMicrosecond);
 
 // Exercises of one window and level; "rechazados" is the share of draws refused.
-void Ejercicios(benchmark::State& state) {
-    const Ventana ventana = trazalia::practice::Metodos()[static_cast<std::size_t>(state.range(0))];
-    const Nivel nivel = kNiveles[state.range(1)];
+void Ejercicios(benchmark::State& state, Ventana ventana) {
+    const Nivel nivel = kNiveles[state.range(0)];
     Generador generador(2024, nivel, ventana);
     long ejercicios = 0;
     for (auto _ : state) {
@@ -59,11 +57,23 @@ void Ejercicios(benchmark::State& state) {
         1 - static_cast<double>(ejercicios - generador.reservas()) / generador.sorteos();
     state.counters["reservas"] = static_cast<double>(generador.reservas());
 }
-BENCHMARK(Ejercicios)
-    ->ArgsProduct({{0, 1}, {0, 1, 2}})
-    ->ArgNames({"Form2_o_Form3", "nivel"})
-    ->Unit(benchmark::kMicrosecond);
-
 }  // namespace
 
-BENCHMARK_MAIN();
+// Every method with practice in the registry, by its window's name.
+int main(int argc, char** argv) {
+    for (const Ventana ventana : trazalia::practice::Metodos()) {
+        if (!ventana->practica()) continue;
+        const std::string nombre(ventana->ventana());
+        benchmark::RegisterBenchmark(("Veredicto/" + nombre).c_str(), Veredicto, ventana)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("Ejercicios/" + nombre).c_str(), Ejercicios, ventana)
+            ->DenseRange(0, 2)
+            ->ArgName("nivel")
+            ->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
