@@ -66,7 +66,10 @@ std::string Ayuda(diagram::Traductor t) {
         const auto ancho = static_cast<std::size_t>(
             std::count_if(linea.begin(), linea.end(), [](char c) { return (c & 0xC0) != 0x80; }));
         linea.append(ancho + 2 > kColumna ? 2 : kColumna - ancho, ' ');
-        texto += linea + Sangrado(traducido(o.ayuda), kColumna) + '\n';
+        const std::string ayuda =
+            o.palabras ? diagram::Sustituir(traducido(o.ayuda), {o.palabras(Contexto{{}, 0, t})})
+                       : traducido(o.ayuda);
+        texto += linea + Sangrado(ayuda, kColumna) + '\n';
     }
     texto += '\n' +
              traducido(QT_TRANSLATE_NOOP("Opciones",

@@ -34,6 +34,9 @@ Error Hoja(std::string_view v, Pedido& p, const Contexto& c);
 Error Moodle(std::string_view v, Pedido& p, const Contexto& c);
 Error Ejercicios(std::string_view v, Pedido& p, const Contexto& c);
 Error Metodo(std::string_view v, Pedido& p, const Contexto& c);
+// The words --metodo takes, from the registry, as a list: "paralelogramo, poligono, … o
+// equilibrante".
+std::string PalabrasDeMetodo(const Contexto& c);
 Error Nivel(std::string_view v, Pedido& p, const Contexto& c);
 Error Semilla(std::string_view v, Pedido& p, const Contexto& c);
 Error Titulo(std::string_view v, Pedido& p, const Contexto& c);

@@ -34,9 +34,9 @@ constexpr std::array kOpciones{
     Opcion{"metodo", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "M"), std::nullopt, kConLaHoja,
            true,
            QT_TRANSLATE_NOOP("Opciones",
-                             "paralelogramo, poligono, ambos o equilibrante (la equilibrante en "
-                             "ambos; ambos si no se dice);"),
-           Metodo},
+                             "%1\n(equilibrante: la de los métodos que suman; ambos si no se "
+                             "dice);"),
+           Metodo, PalabrasDeMetodo},
     Opcion{"nivel", 0, Valor::Uno, QT_TRANSLATE_NOOP("Opciones", "L"), std::nullopt, kConLaHoja,
            true, QT_TRANSLATE_NOOP("Opciones", "facil, medio o dificil (medio si no se dice);"),
            Nivel},

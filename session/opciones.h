@@ -38,6 +38,8 @@ struct Opcion {
     const char* ayuda = nullptr;
     std::optional<std::string> (*leer)(std::string_view valor, Pedido& pedido,
                                        const Contexto& contexto) = nullptr;
+    // The words the value may be, for the help's %1, where they come from the program's tables.
+    std::string (*palabras)(const Contexto& contexto) = nullptr;
 };
 
 // The program's options, in the order the help lists them.

@@ -1028,6 +1028,10 @@ Department of Physics</translation>
         <source>El banco pasa de 2 MB, lo más que Moodle importa de una vez: se escribió en %1 archivos, %2, para importarlos uno tras otro.</source>
         <translation>The bank is over 2 MB, the most Moodle imports at once: it was written in %1 files, %2, to be imported one after another.</translation>
     </message>
+    <message>
+        <source>La equilibrante, en los dos</source>
+        <translation>The equilibrant, in both</translation>
+    </message>
 </context>
 <context>
     <name>Impresion</name>
@@ -1069,10 +1073,6 @@ Department of Physics</translation>
     <message>
         <source>M</source>
         <translation>M</translation>
-    </message>
-    <message>
-        <source>paralelogramo, poligono o ambos (ambos si no se dice);</source>
-        <translation>paralelogramo, poligono or ambos (ambos if not given);</translation>
     </message>
     <message>
         <source>L</source>
@@ -1219,10 +1219,6 @@ cloze if not given.</translation>
         <translation>--ejercicios goes from 1 to %1, not %2</translation>
     </message>
     <message>
-        <source>método desconocido %1: se esperaba paralelogramo, poligono o ambos</source>
-        <translation>unknown method %1: expected paralelogramo, poligono or ambos</translation>
-    </message>
-    <message>
         <source>nivel desconocido %1: se esperaba facil, medio o dificil</source>
         <translation>unknown level %1: expected facil, medio or dificil</translation>
     </message>
@@ -1297,6 +1293,16 @@ cloze if not given.</translation>
     <message>
         <source>la opción %1 va con %2</source>
         <translation>option %1 goes with %2</translation>
+    </message>
+    <message>
+        <source>método desconocido %1: se esperaba %2</source>
+        <translation>unknown method %1: expected %2</translation>
+    </message>
+    <message>
+        <source>%1
+(equilibrante: la de los métodos que suman; ambos si no se dice);</source>
+        <translation>%1
+(equilibrante: that of the methods that add; ambos if not given);</translation>
     </message>
 </context>
 <context>
@@ -1380,6 +1386,22 @@ cloze if not given.</translation>
     <message>
         <source>Comprobar</source>
         <translation>Check</translation>
+    </message>
+    <message>
+        <source>Equilibrante</source>
+        <translation>Equilibrant</translation>
+    </message>
+    <message>
+        <source>Falta la dirección α de su equilibrante.</source>
+        <translation>The direction α of your equilibrant is missing.</translation>
+    </message>
+    <message>
+        <source>Falta el módulo r de su equilibrante.</source>
+        <translation>The magnitude r of your equilibrant is missing.</translation>
+    </message>
+    <message>
+        <source>Arrastre desde el origen la equilibrante, o escriba r y α.</source>
+        <translation>Drag the equilibrant from the origin, or type r and α.</translation>
     </message>
 </context>
 <context>
@@ -2118,6 +2140,130 @@ cloze if not given.</translation>
     <message>
         <source>Polígono</source>
         <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>Ponga k₁a desde el origen y k₂b con su cola en la punta de k₁a: c va del origen a la punta de k₂b.</source>
+        <translation>Place k₁a from the origin and k₂b with its tail at the tip of k₁a: c goes from the origin to the tip of k₂b.</translation>
+    </message>
+    <message>
+        <source>Dibuje −b al revés de b y póngalo punta con cola tras k₁a: c va del origen a su punta.</source>
+        <translation>Draw −b opposite to b and place it tip to tail after k₁a: c goes from the origin to its tip.</translation>
+    </message>
+    <message>
+        <source>Con k negativo, dibuje k·v |k| veces más largo que v y al revés, y póngalo punta con cola.</source>
+        <translation>With a negative k, draw k·v |k| times as long as v and reversed, and place it tip to tail.</translation>
+    </message>
+    <message>
+        <source>Dibuje k₁a sobre la recta de a y k₂b sobre la de b, y póngalos punta con cola.</source>
+        <translation>Draw k₁a along the line of a and k₂b along that of b, and place them tip to tail.</translation>
+    </message>
+    <message>
+        <source>Dibuje k₁a desde el origen y k₂b con su cola en la punta de k₁a, y trace c hasta la punta de k₂b.</source>
+        <translation>Draw k₁a from the origin and k₂b with its tail at the tip of k₁a, and draw c to the tip of k₂b.</translation>
+    </message>
+    <message>
+        <source>k₁a y k₂b punta con cola; c = k₁a + k₂b.</source>
+        <translation>k₁a and k₂b tip to tail; c = k₁a + k₂b.</translation>
+    </message>
+    <message>
+        <source>Halle c = k₁a + k₂b poniendo k₁a y k₂b punta con cola.</source>
+        <translation>Find c = k₁a + k₂b by placing k₁a and k₂b tip to tail.</translation>
+    </message>
+    <message>
+        <source>Equilibrante E = −R:</source>
+        <translation>Equilibrant E = −R:</translation>
+    </message>
+    <message>
+        <source>Dé después la equilibrante E = −R, el vector que anula la suma: su módulo y su dirección.</source>
+        <translation>Then give the equilibrant E = −R, the vector that cancels the sum: its magnitude and direction.</translation>
+    </message>
+    <message>
+        <source>La construcción de la resultante; la equilibrante es su opuesta.</source>
+        <translation>The construction of the resultant; the equilibrant is its opposite.</translation>
+    </message>
+    <message>
+        <source>Módulo de E:</source>
+        <translation>Magnitude of E:</translation>
+    </message>
+    <message>
+        <source>Módulo de c:</source>
+        <translation>Magnitude of c:</translation>
+    </message>
+    <message>
+        <source>Dirección de E, en grados desde el semieje x positivo:</source>
+        <translation>Direction of E, in degrees from the positive x semi-axis:</translation>
+    </message>
+    <message>
+        <source>Dirección de c, en grados desde el semieje x positivo:</source>
+        <translation>Direction of c, in degrees from the positive x semi-axis:</translation>
+    </message>
+    <message>
+        <source>Sumó en lugar de restar: restar b es sumar su opuesto, −b, que apunta al revés.</source>
+        <translation>You added instead of subtracting: subtracting b is adding its opposite, −b, which points the other way.</translation>
+    </message>
+    <message>
+        <source>Restó al revés: a − b va de la punta de b a la punta de a, no al revés.</source>
+        <translation>You subtracted the wrong way round: a − b goes from the tip of b to the tip of a, not the other way.</translation>
+    </message>
+    <message>
+        <source>Multiplicó el módulo pero conservó el sentido: un coeficiente negativo también invierte el vector.</source>
+        <translation>You scaled the magnitude but kept the sense: a negative coefficient also reverses the vector.</translation>
+    </message>
+    <message>
+        <source>Multiplicó también el ángulo: k·a tiene la dirección de a (o la opuesta si k es negativo); solo su módulo cambia.</source>
+        <translation>You multiplied the angle too: k·a has the direction of a (or the opposite one if k is negative); only its magnitude changes.</translation>
+    </message>
+    <message>
+        <source>Sumó los módulos de k₁a y k₂b: eso solo vale si apuntan en el mismo sentido.</source>
+        <translation>You added the magnitudes of k₁a and k₂b: that only works when they point the same way.</translation>
+    </message>
+    <message>
+        <source>Le faltó un término: c suma k₁a y k₂b.</source>
+        <translation>You left out a term: c adds k₁a and k₂b.</translation>
+    </message>
+    <message>
+        <source>Dio la resultante en lugar de su opuesta: la equilibrante anula la suma, así que tiene el mismo módulo y sentido contrario.</source>
+        <translation>You gave the resultant instead of its opposite: the equilibrant cancels the sum, so it has the same magnitude and the opposite sense.</translation>
+    </message>
+    <message>
+        <source>¡Correcto! Su equilibrante es la opuesta de la resultante: anula la suma de los vectores.</source>
+        <translation>Correct! Your equilibrant is the opposite of the resultant: it cancels the sum of the vectors.</translation>
+    </message>
+    <message>
+        <source>Su equilibrante no coincide.</source>
+        <translation>Your equilibrant does not match.</translation>
+    </message>
+    <message>
+        <source>suma en vez de resta</source>
+        <translation>added instead of subtracted</translation>
+    </message>
+    <message>
+        <source>resta al revés</source>
+        <translation>subtracted the wrong way round</translation>
+    </message>
+    <message>
+        <source>coeficiente negativo sin invertir</source>
+        <translation>negative coefficient not reversed</translation>
+    </message>
+    <message>
+        <source>ángulo multiplicado por k</source>
+        <translation>angle multiplied by k</translation>
+    </message>
+    <message>
+        <source>suma de módulos escalados</source>
+        <translation>sum of scaled magnitudes</translation>
+    </message>
+    <message>
+        <source>falta un término</source>
+        <translation>a term left out</translation>
+    </message>
+    <message>
+        <source>resultante en vez de equilibrante</source>
+        <translation>resultant instead of equilibrant</translation>
+    </message>
+    <message>
+        <source>Su equilibrante: %1 a %2°.</source>
+        <translation>Your equilibrant: %1 at %2°.</translation>
     </message>
 </context>
 <context>

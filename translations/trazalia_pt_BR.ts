@@ -1028,6 +1028,10 @@ Departamento de Física</translation>
         <source>El banco pasa de 2 MB, lo más que Moodle importa de una vez: se escribió en %1 archivos, %2, para importarlos uno tras otro.</source>
         <translation>O banco passa de 2 MB, o máximo que o Moodle importa de uma vez: foi escrito em %1 arquivos, %2, para importá-los um após o outro.</translation>
     </message>
+    <message>
+        <source>La equilibrante, en los dos</source>
+        <translation>A equilibrante, nos dois</translation>
+    </message>
 </context>
 <context>
     <name>Impresion</name>
@@ -1069,10 +1073,6 @@ Departamento de Física</translation>
     <message>
         <source>M</source>
         <translation>M</translation>
-    </message>
-    <message>
-        <source>paralelogramo, poligono o ambos (ambos si no se dice);</source>
-        <translation>paralelogramo, poligono ou ambos (ambos se não for dito);</translation>
     </message>
     <message>
         <source>L</source>
@@ -1219,10 +1219,6 @@ cloze se não for dito.</translation>
         <translation>--ejercicios vai de 1 a %1, não %2</translation>
     </message>
     <message>
-        <source>método desconocido %1: se esperaba paralelogramo, poligono o ambos</source>
-        <translation>método desconhecido %1: esperava-se paralelogramo, poligono ou ambos</translation>
-    </message>
-    <message>
         <source>nivel desconocido %1: se esperaba facil, medio o dificil</source>
         <translation>nível desconhecido %1: esperava-se facil, medio ou dificil</translation>
     </message>
@@ -1297,6 +1293,16 @@ cloze se não for dito.</translation>
     <message>
         <source>la opción %1 va con %2</source>
         <translation>a opção %1 vai com %2</translation>
+    </message>
+    <message>
+        <source>método desconocido %1: se esperaba %2</source>
+        <translation>método desconhecido %1: esperava-se %2</translation>
+    </message>
+    <message>
+        <source>%1
+(equilibrante: la de los métodos que suman; ambos si no se dice);</source>
+        <translation>%1
+(equilibrante: a dos métodos que somam; ambos se não for dito);</translation>
     </message>
 </context>
 <context>
@@ -1380,6 +1386,22 @@ cloze se não for dito.</translation>
     <message>
         <source>Comprobar</source>
         <translation>Conferir</translation>
+    </message>
+    <message>
+        <source>Equilibrante</source>
+        <translation>Equilibrante</translation>
+    </message>
+    <message>
+        <source>Falta la dirección α de su equilibrante.</source>
+        <translation>Falta a direção α da sua equilibrante.</translation>
+    </message>
+    <message>
+        <source>Falta el módulo r de su equilibrante.</source>
+        <translation>Falta o módulo r da sua equilibrante.</translation>
+    </message>
+    <message>
+        <source>Arrastre desde el origen la equilibrante, o escriba r y α.</source>
+        <translation>Arraste a equilibrante a partir da origem, ou digite r e α.</translation>
     </message>
 </context>
 <context>
@@ -2118,6 +2140,130 @@ cloze se não for dito.</translation>
     <message>
         <source>Polígono</source>
         <translation>Polígono</translation>
+    </message>
+    <message>
+        <source>Ponga k₁a desde el origen y k₂b con su cola en la punta de k₁a: c va del origen a la punta de k₂b.</source>
+        <translation>Ponha k₁a a partir da origem e k₂b com a cauda na ponta de k₁a: c vai da origem à ponta de k₂b.</translation>
+    </message>
+    <message>
+        <source>Dibuje −b al revés de b y póngalo punta con cola tras k₁a: c va del origen a su punta.</source>
+        <translation>Desenhe −b oposto a b e ponha-o ponta com cauda após k₁a: c vai da origem à sua ponta.</translation>
+    </message>
+    <message>
+        <source>Con k negativo, dibuje k·v |k| veces más largo que v y al revés, y póngalo punta con cola.</source>
+        <translation>Com k negativo, desenhe k·v |k| vezes mais longo que v e invertido, e ponha-o ponta com cauda.</translation>
+    </message>
+    <message>
+        <source>Dibuje k₁a sobre la recta de a y k₂b sobre la de b, y póngalos punta con cola.</source>
+        <translation>Desenhe k₁a sobre a reta de a e k₂b sobre a de b, e ponha-os ponta com cauda.</translation>
+    </message>
+    <message>
+        <source>Dibuje k₁a desde el origen y k₂b con su cola en la punta de k₁a, y trace c hasta la punta de k₂b.</source>
+        <translation>Desenhe k₁a a partir da origem e k₂b com a cauda na ponta de k₁a, e trace c até a ponta de k₂b.</translation>
+    </message>
+    <message>
+        <source>k₁a y k₂b punta con cola; c = k₁a + k₂b.</source>
+        <translation>k₁a e k₂b ponta com cauda; c = k₁a + k₂b.</translation>
+    </message>
+    <message>
+        <source>Halle c = k₁a + k₂b poniendo k₁a y k₂b punta con cola.</source>
+        <translation>Encontre c = k₁a + k₂b pondo k₁a e k₂b ponta com cauda.</translation>
+    </message>
+    <message>
+        <source>Equilibrante E = −R:</source>
+        <translation>Equilibrante E = −R:</translation>
+    </message>
+    <message>
+        <source>Dé después la equilibrante E = −R, el vector que anula la suma: su módulo y su dirección.</source>
+        <translation>Dê depois a equilibrante E = −R, o vetor que anula a soma: seu módulo e sua direção.</translation>
+    </message>
+    <message>
+        <source>La construcción de la resultante; la equilibrante es su opuesta.</source>
+        <translation>A construção da resultante; a equilibrante é a sua oposta.</translation>
+    </message>
+    <message>
+        <source>Módulo de E:</source>
+        <translation>Módulo de E:</translation>
+    </message>
+    <message>
+        <source>Módulo de c:</source>
+        <translation>Módulo de c:</translation>
+    </message>
+    <message>
+        <source>Dirección de E, en grados desde el semieje x positivo:</source>
+        <translation>Direção de E, em graus a partir do semieixo x positivo:</translation>
+    </message>
+    <message>
+        <source>Dirección de c, en grados desde el semieje x positivo:</source>
+        <translation>Direção de c, em graus a partir do semieixo x positivo:</translation>
+    </message>
+    <message>
+        <source>Sumó en lugar de restar: restar b es sumar su opuesto, −b, que apunta al revés.</source>
+        <translation>Somou em vez de subtrair: subtrair b é somar o seu oposto, −b, que aponta ao contrário.</translation>
+    </message>
+    <message>
+        <source>Restó al revés: a − b va de la punta de b a la punta de a, no al revés.</source>
+        <translation>Subtraiu ao contrário: a − b vai da ponta de b à ponta de a, não o inverso.</translation>
+    </message>
+    <message>
+        <source>Multiplicó el módulo pero conservó el sentido: un coeficiente negativo también invierte el vector.</source>
+        <translation>Multiplicou o módulo mas manteve o sentido: um coeficiente negativo também inverte o vetor.</translation>
+    </message>
+    <message>
+        <source>Multiplicó también el ángulo: k·a tiene la dirección de a (o la opuesta si k es negativo); solo su módulo cambia.</source>
+        <translation>Multiplicou também o ângulo: k·a tem a direção de a (ou a oposta se k for negativo); só o módulo muda.</translation>
+    </message>
+    <message>
+        <source>Sumó los módulos de k₁a y k₂b: eso solo vale si apuntan en el mismo sentido.</source>
+        <translation>Somou os módulos de k₁a e k₂b: isso só vale se apontarem no mesmo sentido.</translation>
+    </message>
+    <message>
+        <source>Le faltó un término: c suma k₁a y k₂b.</source>
+        <translation>Faltou um termo: c soma k₁a e k₂b.</translation>
+    </message>
+    <message>
+        <source>Dio la resultante en lugar de su opuesta: la equilibrante anula la suma, así que tiene el mismo módulo y sentido contrario.</source>
+        <translation>Deu a resultante em vez da sua oposta: a equilibrante anula a soma, então tem o mesmo módulo e sentido contrário.</translation>
+    </message>
+    <message>
+        <source>¡Correcto! Su equilibrante es la opuesta de la resultante: anula la suma de los vectores.</source>
+        <translation>Correto! Sua equilibrante é a oposta da resultante: anula a soma dos vetores.</translation>
+    </message>
+    <message>
+        <source>Su equilibrante no coincide.</source>
+        <translation>Sua equilibrante não coincide.</translation>
+    </message>
+    <message>
+        <source>suma en vez de resta</source>
+        <translation>soma em vez de subtração</translation>
+    </message>
+    <message>
+        <source>resta al revés</source>
+        <translation>subtração ao contrário</translation>
+    </message>
+    <message>
+        <source>coeficiente negativo sin invertir</source>
+        <translation>coeficiente negativo sem inverter</translation>
+    </message>
+    <message>
+        <source>ángulo multiplicado por k</source>
+        <translation>ângulo multiplicado por k</translation>
+    </message>
+    <message>
+        <source>suma de módulos escalados</source>
+        <translation>soma dos módulos escalados</translation>
+    </message>
+    <message>
+        <source>falta un término</source>
+        <translation>falta um termo</translation>
+    </message>
+    <message>
+        <source>resultante en vez de equilibrante</source>
+        <translation>resultante em vez de equilibrante</translation>
+    </message>
+    <message>
+        <source>Su equilibrante: %1 a %2°.</source>
+        <translation>Sua equilibrante: %1 a %2°.</translation>
     </message>
 </context>
 <context>

@@ -34,15 +34,16 @@ try {
     execFileSync(trazalia, ['--script', guion, '--registro', registro], { stdio: 'ignore' });
     return readFileSync(registro, 'utf8').trim().split('\n').slice(1);
   };
+  // Fields from the end: r, alfa, veredicto, then k1, k2 and pregunta.
   const campos = (linea) => linea.split(',');
-  const cola = (linea) => campos(linea).slice(-13).join(',');
+  const cola = (linea) => campos(linea).slice(-16).join(',');
 
   // The answers, from a first round of wrong guesses; then one right and one turned round.
   const prueba = registroDeEscritorio([[1, 0], [1, 0], [1, 0], [1, 0], [1, 0]]);
-  const respuestas = prueba.map((l) => campos(l).slice(-3, -1));
+  const respuestas = prueba.map((l) => campos(l).slice(-6, -4));
   const guesses = [respuestas[0], [respuestas[1][0], String((Number(respuestas[1][1]) + 180) % 360)]];
   const escritorio = registroDeEscritorio(guesses);
-  assert.deepEqual(escritorio.map((l) => campos(l).at(-1)),
+  assert.deepEqual(escritorio.map((l) => campos(l).at(-4)),
     ['acierto', 'sentido-opuesto', 'saltado', 'sin-respuesta']);
 
   // Opened in English, then switched: practice's controls follow the language.
@@ -107,8 +108,8 @@ try {
   assert.deepEqual(lineas.slice(1, 5).map(cola), escritorio.map(cola));
   // The dragged guess: the fifth exercise, pointing up and to the right.
   const arrastrada = campos(lineas[5]);
-  assert.deepEqual(arrastrada.slice(-11, -5), campos(prueba[4]).slice(-11, -5));
-  assert.ok(arrastrada.at(-5) > 0 && arrastrada.at(-4) > 0 && arrastrada.at(-4) < 90, lineas[5]);
+  assert.deepEqual(arrastrada.slice(-14, -8), campos(prueba[4]).slice(-14, -8));
+  assert.ok(arrastrada.at(-8) > 0 && arrastrada.at(-7) > 0 && arrastrada.at(-7) < 90, lineas[5]);
   for (const l of lineas.slice(1))
     assert.match(l, /^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d-03:00,"Ana ""la de 2º"", =1",Form2,/);
 

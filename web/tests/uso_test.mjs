@@ -20,7 +20,7 @@ async function practicando(contexto, idioma = 'es', tamano = null) {
   const menu = pagina.locator('#Form2 .practica');
   await menu.locator('summary').click();
   await menu.locator('input[inputmode=numeric]').fill(kSemilla);
-  await menu.locator('input[type=checkbox]').check();
+  await menu.locator('input[type=checkbox]').first().check();
   return { pagina, errores, menu };
 }
 
@@ -199,7 +199,8 @@ async function ayuda(contexto) {
   }
 
   const { pagina, errores, menu } = await practicando(contexto);
-  const practicar = menu.locator('input[type=checkbox]');
+  // Practice's own box, the first; the equilibrant's follows it.
+  const practicar = menu.locator('input[type=checkbox]').first();
   await cerrarMenu(menu);
   // N after a verdict, on the picture: another exercise, its instruction drawn.
   await control(pagina, 'HScroll2').focus();
