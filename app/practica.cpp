@@ -96,8 +96,7 @@ Practica::Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos&
     }
     niveles_ = new QMenu(QCoreApplication::translate("Practica", "Nivel"), &ventana_);
     grupo_ = new QActionGroup(this);
-    for (practice::Nivel nivel :
-         {practice::Nivel::Facil, practice::Nivel::Medio, practice::Nivel::Dificil}) {
+    for (practice::Nivel nivel : practice::kNiveles) {
         QAction* a = niveles_->addAction(Traducir(practice::NombreVisible(nivel)));
         a->setCheckable(true);
         a->setData(static_cast<int>(nivel));

@@ -18,9 +18,6 @@ using trazalia::practice::Generador;
 using trazalia::practice::Nivel;
 using trazalia::practice::Ventana;
 
-
-constexpr Nivel kNiveles[] = {Nivel::Facil, Nivel::Medio, Nivel::Dificil};
-
 // A verdict on each mistake's value in turn, over a hundred exercises of the medium level.
 void Veredicto(benchmark::State& state, Ventana ventana) {
     Generador generador(2024, Nivel::Medio, ventana);
@@ -46,7 +43,7 @@ void Veredicto(benchmark::State& state, Ventana ventana) {
 
 // Exercises of one window and level; "rechazados" is the share of draws refused.
 void Ejercicios(benchmark::State& state, Ventana ventana) {
-    const Nivel nivel = kNiveles[state.range(0)];
+    const Nivel nivel = trazalia::practice::kNiveles[static_cast<std::size_t>(state.range(0))];
     Generador generador(2024, nivel, ventana);
     long ejercicios = 0;
     for (auto _ : state) {

@@ -18,7 +18,7 @@ struct DatosDeNivel {
     std::string_view visible;
 };
 
-constexpr std::array<DatosDeNivel, 3> kNiveles{{
+constexpr std::array<DatosDeNivel, 3> kDatosDeNiveles{{
     {Nivel::Facil, "facil", QT_TRANSLATE_NOOP("Trazalia", "Fácil")},
     {Nivel::Medio, "medio", QT_TRANSLATE_NOOP("Trazalia", "Medio")},
     {Nivel::Dificil, "dificil", QT_TRANSLATE_NOOP("Trazalia", "Difícil")},
@@ -28,14 +28,14 @@ constexpr std::string_view kAmbos = "ambos";
 
 }  // namespace
 
-std::string_view Nombre(Nivel nivel) { return kNiveles[static_cast<std::size_t>(nivel)].nombre; }
+std::string_view Nombre(Nivel nivel) { return kDatosDeNiveles[static_cast<std::size_t>(nivel)].nombre; }
 
 std::string_view NombreVisible(Nivel nivel) {
-    return kNiveles[static_cast<std::size_t>(nivel)].visible;
+    return kDatosDeNiveles[static_cast<std::size_t>(nivel)].visible;
 }
 
 std::optional<Nivel> NivelDeNombre(std::string_view nombre) {
-    for (const DatosDeNivel& n : kNiveles)
+    for (const DatosDeNivel& n : kDatosDeNiveles)
         if (n.nombre == nombre) return n.nivel;
     return std::nullopt;
 }

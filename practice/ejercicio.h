@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,6 +25,8 @@ std::string_view Nombre(Nivel nivel);
 // As menus and sheets show it: "Fácil", "Medio", "Difícil".
 std::string_view NombreVisible(Nivel nivel);
 std::optional<Nivel> NivelDeNombre(std::string_view nombre);
+// Every level, easiest first: the order menus and dialogs offer them in.
+inline constexpr std::array<Nivel, 3> kNiveles{Nivel::Facil, Nivel::Medio, Nivel::Dificil};
 
 // The window's name ("Form2"), as scripts and the record name it.
 std::string_view Nombre(Ventana ventana);

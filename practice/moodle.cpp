@@ -36,7 +36,7 @@ constexpr std::size_t kLargoDeNombre = 255;
 // The category path's words, Spanish as the command line spells them: a method's clave(), marked
 // where the method is, or every method that adds; each level in the order of Nivel.
 constexpr const char* kAmbos = QT_TRANSLATE_NOOP("Trazalia", "ambos");
-constexpr std::array<const char*, 3> kNiveles{
+constexpr std::array<const char*, 3> kPalabrasDeNivel{
     QT_TRANSLATE_NOOP("Trazalia", "facil"),
     QT_TRANSLATE_NOOP("Trazalia", "medio"),
     QT_TRANSLATE_NOOP("Trazalia", "dificil"),
@@ -577,7 +577,7 @@ std::vector<std::string> BancoDeMoodle(const OpcionesDeHoja& opciones, FormatoDe
     } else {
         categoria += EnLaRuta(Titulo(trad(opciones.metodo ? opciones.metodo->clave() : kAmbos))) +
                      '/' +
-                     EnLaRuta(Titulo(trad(kNiveles[static_cast<std::size_t>(opciones.nivel)])));
+                     EnLaRuta(Titulo(trad(kPalabrasDeNivel[static_cast<std::size_t>(opciones.nivel)])));
     }
     const std::string cabecera =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n<question type=\"category\">"

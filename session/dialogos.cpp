@@ -54,7 +54,7 @@ std::vector<Campo> Componer() {
         .elecciones = Metodos();
     Campo& nivel = campo("nivel", Clase::Eleccion, QT_TRANSLATE_NOOP("Hoja", "&Nivel:"),
                          std::string(practice::Nombre(hoja.nivel)));
-    for (auto n : {practice::Nivel::Facil, practice::Nivel::Medio, practice::Nivel::Dificil})
+    for (auto n : practice::kNiveles)
         nivel.elecciones.push_back({std::string(practice::Nombre(n)),
                                     {diagram::kContexto, practice::NombreVisible(n).data()}});
     campo("semilla", Clase::Semilla, QT_TRANSLATE_NOOP("Hoja", "&Semilla:"), "");

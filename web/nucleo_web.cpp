@@ -736,8 +736,7 @@ public:
     std::string niveles() const {
         Json j;
         j.Abrir('[');
-        for (const auto n :
-             {practice::Nivel::Facil, practice::Nivel::Medio, practice::Nivel::Dificil}) {
+        for (const auto n : practice::kNiveles) {
             j.Abrir('{').Clave("nombre").Texto(practice::Nombre(n));
             j.Clave("titulo").Texto(
                 sesion_.traductor()(diagram::kContexto, practice::NombreVisible(n).data()));

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     const long cuantos = std::strtol(argv[2], nullptr, 10);
     for (const Ventana ventana : Metodos())
         if (ventana->practica())
-            for (const Nivel nivel : {Nivel::Facil, Nivel::Medio, Nivel::Dificil})
+            for (const Nivel nivel : kNiveles)
                 for (long semilla = 0; semilla < semillas; ++semilla) {
                     Generador generador(static_cast<std::uint32_t>(semilla), nivel, ventana);
                     for (long n = 0; n < cuantos; ++n) {
