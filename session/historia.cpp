@@ -16,16 +16,20 @@ constexpr char kContexto[] = "Deshacer";
 // A vector's number as a subscript: "₁", "₁₂".
 std::string Subindice(int n) {
     std::string s;
-    for (char c : std::to_string(n))
-        s += std::string("\xE2\x82") + static_cast<char>(0x80 + (c - '0'));
+    for (char c : std::to_string(n)) {
+        s += "\xE2\x82";
+        s += static_cast<char>(0x80 + (c - '0'));
+    }
     return s;
 }
 
 // How a bar is named: r or α of its vector, as its caption reads, else what it is called.
 std::string NombreDeBarra(int n, const Tabla& tabla, const diagram::Traductor& trad) {
     const int k = tabla.vectores;
-    if (n >= 1 && n <= k) return "r" + Subindice(n);
-    if (n > k && n <= 2 * k) return "α" + Subindice(n - k);
+    if (n >= 1 && n <= 2 * k) {
+        const bool modulo = n <= k;
+        return diagram::Sustituir(modulo ? "r%1" : "α%1", {Subindice(modulo ? n : n - k)});
+    }
     const std::string nombre = "HScroll" + std::to_string(n);
     for (const Control& c : tabla.controles)
         if (c.nombre == nombre) {
