@@ -76,9 +76,10 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::PonerVista& c) {
 std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
     const std::string_view nombre = TablaDe(c.ventana).nombre;
     // The equilibrant is asked for where the window adds its vectors.
-    if (c.ventana == Formulario::Form1 || !MetodoDe(c.ventana)->practica() ||
-        (c.pregunta == practice::Pregunta::Equilibrante && !MetodoDe(c.ventana)->suma()))
+    if (c.ventana == Formulario::Form1 || !MetodoDe(c.ventana)->practica())
         return errores::SinPractica(nombre, traductor_);
+    if (c.pregunta == practice::Pregunta::Equilibrante && !MetodoDe(c.ventana)->suma())
+        return errores::SinEquilibrante(nombre, traductor_);
     Negativa negativa;
     auto* v = dynamic_cast<VentanaMetodo*>(AlaVista(c.ventana, negativa));
     if (!v) return negativa;

@@ -59,7 +59,7 @@ struct Nombrado {
     Motivo motivo;
     std::string_view codigo;
 };
-constexpr std::array<Nombrado, 34> kCodigos{{
+constexpr std::array<Nombrado, 35> kCodigos{{
     {Motivo::OrdenDesconocida, "orden-desconocida"},
     {Motivo::Terminado, "terminado"},
     {Motivo::VentanaDesconocida, "ventana-desconocida"},
@@ -71,6 +71,7 @@ constexpr std::array<Nombrado, 34> kCodigos{{
     {Motivo::SinFoco, "sin-foco"},
     {Motivo::SinVistas, "sin-vistas"},
     {Motivo::SinPractica, "sin-practica"},
+    {Motivo::SinEquilibrante, "sin-equilibrante"},
     {Motivo::NoPractica, "no-practica"},
     {Motivo::SinVectores, "sin-vectores"},
     {Motivo::Retenido, "retenido"},
@@ -154,6 +155,12 @@ Negativa SinPractica(std::string_view v, diagram::Traductor trad) {
         trad(kContexto,
              v == "Form1" ? QT_TRANSLATE_NOOP("Errores", "La ventana de inicio no tiene práctica.")
                           : QT_TRANSLATE_NOOP("Errores", "Esta ventana no tiene práctica.")));
+}
+Negativa SinEquilibrante(std::string_view v, diagram::Traductor trad) {
+    return Hacer(Motivo::SinEquilibrante, {S(v)}, S(v) + " no pide la equilibrante",
+                 trad(kContexto, QT_TRANSLATE_NOOP("Errores",
+                                                   "La equilibrante se pide en las ventanas que "
+                                                   "suman vectores.")));
 }
 Negativa NoPractica(std::string_view v, diagram::Traductor trad) {
     return Hacer(Motivo::NoPractica, {S(v)}, S(v) + " no está practicando",

@@ -28,8 +28,9 @@ enum class Motivo {
     NoEsBarra,
     SinFoco,  // the control takes no keys now: {WINDOW.CONTROL}
     SinVistas,
-    SinPractica,  // Form1 has no practice
-    NoPractica,   // the window is not practising: {window}
+    SinPractica,      // Form1 has no practice
+    SinEquilibrante,  // the window does not add vectors, so it asks for no equilibrant: {window}
+    NoPractica,       // the window is not practising: {window}
     SinVectores,
     Retenido,  // the exercise's vectors hold still until it is checked: {window}
     Resuelto,  // the exercise has been checked already: {window}
@@ -73,12 +74,14 @@ Negativa VentanaDesconocida(std::string_view ventana, diagram::Traductor trad = 
 Negativa NoALaVista(std::string_view ventana, diagram::Traductor trad = {});
 Negativa YaNoALaVista(std::string_view ventana, diagram::Traductor trad = {});
 Negativa SeEsperabaRuta(std::string_view ruta, diagram::Traductor trad = {});
-Negativa SinControl(std::string_view ventana, std::string_view control, diagram::Traductor trad = {});
+Negativa SinControl(std::string_view ventana, std::string_view control,
+                    diagram::Traductor trad = {});
 Negativa NoEsBoton(std::string_view ruta, diagram::Traductor trad = {});
 Negativa NoEsBarra(std::string_view ruta, diagram::Traductor trad = {});
 Negativa SinFoco(std::string_view ruta, diagram::Traductor trad = {});
 Negativa SinVistas(std::string_view ventana, diagram::Traductor trad = {});
 Negativa SinPractica(std::string_view ventana, diagram::Traductor trad = {});
+Negativa SinEquilibrante(std::string_view ventana, diagram::Traductor trad = {});
 Negativa NoPractica(std::string_view ventana, diagram::Traductor trad = {});
 Negativa SinVectores(std::string_view ventana, diagram::Traductor trad = {});
 // The exercise's vectors hold still until it is checked: the script is told the line that checks

@@ -232,6 +232,10 @@
         <source>Esta ventana no tiene práctica.</source>
         <translation>This window has no practice.</translation>
     </message>
+    <message>
+        <source>La equilibrante se pide en las ventanas que suman vectores.</source>
+        <translation>The equilibrant is asked for in the windows that add vectors.</translation>
+    </message>
 </context>
 <context>
     <name>Exportar</name>

@@ -232,6 +232,10 @@
         <source>Esta ventana no tiene práctica.</source>
         <translation>Esta janela não tem prática.</translation>
     </message>
+    <message>
+        <source>La equilibrante se pide en las ventanas que suman vectores.</source>
+        <translation>A equilibrante é pedida nas janelas que somam vetores.</translation>
+    </message>
 </context>
 <context>
     <name>Exportar</name>
