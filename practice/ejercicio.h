@@ -27,6 +27,8 @@ std::string_view NombreVisible(Nivel nivel);
 std::optional<Nivel> NivelDeNombre(std::string_view nombre);
 // Every level, easiest first: the order menus and dialogs offer them in.
 inline constexpr std::array<Nivel, 3> kNiveles{Nivel::Facil, Nivel::Medio, Nivel::Dificil};
+// The level practice and worksheets start at until one is chosen.
+inline constexpr Nivel kNivelPredeterminado = Nivel::Medio;
 
 // The window's name ("Form2"), as scripts and the record name it.
 std::string_view Nombre(Ventana ventana);

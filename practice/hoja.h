@@ -36,7 +36,7 @@ struct OpcionesDeHoja {
     // What the exercises ask for; --metodo equilibrante asks for the equilibrant in every method
     // that adds, in turn.
     Pregunta pregunta = Pregunta::Resultante;
-    Nivel nivel = Nivel::Medio;
+    Nivel nivel = kNivelPredeterminado;
     std::uint32_t semilla = 0;
     // Unset, each page is headed kTituloDeHoja in the sheet's language.
     std::optional<std::string> titulo;

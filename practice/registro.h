@@ -51,7 +51,7 @@ struct Asiento {
     std::string fecha;
     std::string alumno;
     Ventana ventana = Metodos().front();
-    Nivel nivel = Nivel::Medio;
+    Nivel nivel = kNivelPredeterminado;
     Ejercicio vectores;
     std::optional<Intento> intento;  // none for saltado and sin-respuesta
     std::string r;

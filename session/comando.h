@@ -54,7 +54,7 @@ struct Practicar {
     Formulario ventana;
     QuePractica que;
     std::uint32_t semilla = 0;
-    practice::Nivel nivel = practice::Nivel::Medio;
+    practice::Nivel nivel = practice::kNivelPredeterminado;
     practice::Pregunta pregunta = practice::Pregunta::Resultante;
 };
 // Practice's level; with practice on, exercises of that seed and level from the first one.

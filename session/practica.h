@@ -81,7 +81,7 @@ private:
     VentanaMetodo& ventana_;
     practice::Ventana cual_;
     bool activa_ = false;
-    practice::Nivel nivel_ = practice::Nivel::Medio;
+    practice::Nivel nivel_ = practice::kNivelPredeterminado;
     practice::Pregunta pregunta_ = practice::Pregunta::Resultante;
     std::optional<practice::Generador> generador_;
     practice::Ejercicio ejercicio_;

@@ -740,6 +740,7 @@ public:
             j.Abrir('{').Clave("nombre").Texto(practice::Nombre(n));
             j.Clave("titulo").Texto(
                 sesion_.traductor()(diagram::kContexto, practice::NombreVisible(n).data()));
+            j.Clave("predeterminado").Logico(n == practice::kNivelPredeterminado);
             j.Cerrar('}');
         }
         return j.Cerrar(']').str();

@@ -176,6 +176,8 @@ export function leerVistas(nucleo: Nucleo): Vista[] {
 export interface Nivel {
   nombre: string;
   titulo: string;
+  // The level practice starts at until one is chosen.
+  predeterminado: boolean;
 }
 
 // A window of the program: Form1, then each method's in the registry's order.

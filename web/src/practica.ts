@@ -262,7 +262,7 @@ function montarEn(
   texto(rActiva, (tr) => (rActiva.textContent = tr('Practica', 'Practicar')));
   const [rNivel, nivel] = campo(lista, document.createElement('select'));
   for (const n of leerNiveles(nucleo)) nivel.add(new Option('', n.nombre));
-  nivel.value = 'medio';
+  nivel.value = leerNiveles(nucleo).find((n) => n.predeterminado)?.nombre ?? '';
   texto(nivel, (tr) => {
     rNivel.textContent = tr('Practica', 'Nivel');
     leerNiveles(nucleo).forEach((n, i) => (nivel.options[i].text = n.titulo));
