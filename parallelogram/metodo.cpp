@@ -139,20 +139,7 @@ std::vector<diagram::Entrada> MetodoDelParalelogramo::reserva() const {
 int MetodoDelParalelogramo::regresar() const { return 2; }
 
 bool MetodoDelParalelogramo::Admite(practice::Codigo codigo) const {
-    using practice::Codigo;
-    switch (codigo) {
-        case Codigo::SumaDeModulos:
-        case Codigo::RestaDeModulos:
-        case Codigo::SentidoOpuesto:
-        case Codigo::RestaDeVectores:
-        case Codigo::AnguloDesdeY:
-        case Codigo::SentidoHorario:
-        case Codigo::PromedioDeDirecciones:
-        case Codigo::ComponentesSinSigno:
-            return true;
-        default:
-            return false;
-    }
+    return practice::ErrorDeSuma(codigo) || codigo == practice::Codigo::RestaDeModulos;
 }
 
 std::string_view MetodoDelParalelogramo::Pista(practice::Codigo codigo) const {

@@ -212,20 +212,7 @@ std::string MetodoDelPoligono::TextoDeBarra(int barra, int valor,
 }
 
 bool MetodoDelPoligono::Admite(practice::Codigo codigo) const {
-    using practice::Codigo;
-    switch (codigo) {
-        case Codigo::SumaDeModulos:
-        case Codigo::SentidoOpuesto:
-        case Codigo::RestaDeVectores:
-        case Codigo::AnguloDesdeY:
-        case Codigo::SentidoHorario:
-        case Codigo::PromedioDeDirecciones:
-        case Codigo::FaltaUnVector:
-        case Codigo::ComponentesSinSigno:
-            return true;
-        default:
-            return false;
-    }
+    return practice::ErrorDeSuma(codigo) || codigo == practice::Codigo::FaltaUnVector;
 }
 
 std::string_view MetodoDelPoligono::Pista(practice::Codigo codigo) const {

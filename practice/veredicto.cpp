@@ -175,6 +175,21 @@ std::vector<Objetivo> ObjetivosDeLaEquilibrante(Codigo codigo, Ventana ventana,
 
 }  // namespace
 
+bool ErrorDeSuma(Codigo codigo) {
+    switch (codigo) {
+        case Codigo::SumaDeModulos:
+        case Codigo::SentidoOpuesto:
+        case Codigo::RestaDeVectores:
+        case Codigo::AnguloDesdeY:
+        case Codigo::SentidoHorario:
+        case Codigo::PromedioDeDirecciones:
+        case Codigo::ComponentesSinSigno:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool Admitido(Codigo codigo, Ventana ventana, Pregunta pregunta) {
     if (pregunta == Pregunta::Equilibrante) {
         if (codigo == Codigo::ResultanteEnVezDeEquilibrante) return true;

@@ -29,18 +29,18 @@ enum class Codigo {
     FaltaUnVector,          // the sum of two of the three vectors (Form3)
     ComponentesSinSigno,    // (Σ|x|, Σ|y|)
     // Subtraction and multiples (Form4: c = k₁a + k₂b).
-    SumaEnVezDeResta,         // a term of coefficient −1 added: a + b for a − b
-    RestaAlReves,             // the difference the wrong way round: b − a for a − b, that is −c
-    SinInvertir,              // k < 0 (other than −1): the magnitude scaled, the direction kept
-    AnguloPorK,               // the direction multiplied by k as well as the magnitude
-    SumaDeModulosEscalados,   // magnitude |k₁||a| + |k₂||b|, any direction
-    FaltaUnTermino,           // k₁a or k₂b alone
+    SumaEnVezDeResta,  // a term of coefficient −1 added: a + b for a − b
+    RestaAlReves,      // the difference the wrong way round: b − a for a − b, that is −c
+    SinInvertir,       // k < 0 (other than −1): the magnitude scaled, the direction kept
+    AnguloPorK,        // the direction multiplied by k as well as the magnitude
+    SumaDeModulosEscalados,  // magnitude |k₁||a| + |k₂||b|, any direction
+    FaltaUnTermino,          // k₁a or k₂b alone
     // The equilibrant asked for (−R): the resultant given instead.
     ResultanteEnVezDeEquilibrante,
-    Otro,                   // nothing the guess shows
-    Casi,                   // a near miss: the right answer is the nearest, within kBandaDeCasi
-    Saltado,                // left for another exercise before it was checked (records only)
-    SinRespuesta,           // revealed with no guess (records only)
+    Otro,          // nothing the guess shows
+    Casi,          // a near miss: the right answer is the nearest, within kBandaDeCasi
+    Saltado,       // left for another exercise before it was checked (records only)
+    SinRespuesta,  // revealed with no guess (records only)
 };
 inline constexpr std::size_t kNumeroDeCodigos = 21;
 inline constexpr Codigo kPrimerError = Codigo::SumaDeModulos;
@@ -48,15 +48,27 @@ inline constexpr Codigo kUltimoError = Codigo::ResultanteEnVezDeEquilibrante;
 // The mistakes a verdict may name, in the order of Codigo; each window admits some of them
 // (Metodo::Admite).
 inline constexpr std::array<Codigo, 16> kErrores{
-    Codigo::SumaDeModulos,          Codigo::RestaDeModulos,
-    Codigo::SentidoOpuesto,         Codigo::RestaDeVectores,
-    Codigo::AnguloDesdeY,           Codigo::SentidoHorario,
-    Codigo::PromedioDeDirecciones,  Codigo::FaltaUnVector,
-    Codigo::ComponentesSinSigno,    Codigo::SumaEnVezDeResta,
-    Codigo::RestaAlReves,           Codigo::SinInvertir,
-    Codigo::AnguloPorK,             Codigo::SumaDeModulosEscalados,
-    Codigo::FaltaUnTermino,         Codigo::ResultanteEnVezDeEquilibrante,
+    Codigo::SumaDeModulos,
+    Codigo::RestaDeModulos,
+    Codigo::SentidoOpuesto,
+    Codigo::RestaDeVectores,
+    Codigo::AnguloDesdeY,
+    Codigo::SentidoHorario,
+    Codigo::PromedioDeDirecciones,
+    Codigo::FaltaUnVector,
+    Codigo::ComponentesSinSigno,
+    Codigo::SumaEnVezDeResta,
+    Codigo::RestaAlReves,
+    Codigo::SinInvertir,
+    Codigo::AnguloPorK,
+    Codigo::SumaDeModulosEscalados,
+    Codigo::FaltaUnTermino,
+    Codigo::ResultanteEnVezDeEquilibrante,
 };
+
+// A mistake of adding vectors that every window which adds them may name: all those of the
+// addition windows but RestaDeModulos (two vectors only) and FaltaUnVector (three only).
+bool ErrorDeSuma(Codigo codigo);
 
 // The word the trace and the record use: "acierto", "suma-de-modulos", …
 std::string_view Nombre(Codigo codigo);
