@@ -179,15 +179,6 @@ constexpr std::array kOrdenes{
 
 }  // namespace
 
-std::optional<Formulario> FormularioDe(std::string_view nombre) {
-    const Tabla* tabla = TablaDe(nombre);
-    if (!tabla) return std::nullopt;
-    // A known table is some window's: the windows are numbered from Form1.
-    std::size_t i = 0;
-    while (&TablaDe(static_cast<Formulario>(i)) != tabla) ++i;
-    return static_cast<Formulario>(i);
-}
-
 std::optional<std::size_t> ControlDe(Formulario ventana, std::string_view nombre) {
     const auto controles = TablaDe(ventana).controles;
     for (std::size_t i = 0; i < controles.size(); ++i)

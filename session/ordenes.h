@@ -42,8 +42,7 @@ const Orden* BuscarOrden(std::string_view nombre);
 // "uso: …" of that command.
 std::string Uso(std::string_view orden);
 
-// A window, and a control of it, by the names scripts and the page give them.
-std::optional<Formulario> FormularioDe(std::string_view nombre);
+// A control of a window, by the name scripts and the page give it.
 std::optional<std::size_t> ControlDe(Formulario ventana, std::string_view nombre);
 
 // A line of one of the core's commands, its words counted, read and run; then its window's

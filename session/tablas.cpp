@@ -80,10 +80,15 @@ const Tabla& TablaDe(Formulario formulario) {
     return metodo ? metodo->tabla() : Form1();
 }
 
-const Tabla* TablaDe(std::string_view nombre) {
+std::optional<Formulario> FormularioDe(std::string_view nombre) {
     for (std::size_t i = 0; i < NumeroDeFormularios(); ++i)
-        if (const Tabla& t = TablaDe(static_cast<Formulario>(i)); t.nombre == nombre) return &t;
-    return nullptr;
+        if (TablaDe(static_cast<Formulario>(i)).nombre == nombre) return static_cast<Formulario>(i);
+    return std::nullopt;
+}
+
+const Tabla* TablaDe(std::string_view nombre) {
+    const std::optional<Formulario> f = FormularioDe(nombre);
+    return f ? &TablaDe(*f) : nullptr;
 }
 
 }  // namespace trazalia::session

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "diagram/tabla.h"
@@ -21,6 +22,8 @@ std::size_t NumeroDeFormularios();
 // The window's method; none for Form1.
 practice::Ventana MetodoDe(Formulario formulario);
 Formulario FormularioDe(const practice::Metodo& metodo);
+// The window of that name ("Form2"), if any.
+std::optional<Formulario> FormularioDe(std::string_view nombre);
 
 // The client area of every window, in twips.
 inline constexpr int kClientWidth = 10875;
