@@ -502,6 +502,14 @@ public:
             return session::comandos::PonerVista{f, *vista, activa};
         });
     }
+    // A view as the page starts with it (its own default, or the one a link or the user chose
+    // before), as the desktop restores its settings: in every window, with no step to undo.
+    std::string vistaInicial(const std::string& nombre, bool activa) {
+        const std::optional<diagram::Vista> vista = session::teclas::VistaDeNombre(nombre);
+        if (!vista) return Responder("no hay vista " + nombre);
+        sesion_.PonerVista(*vista, activa, true);
+        return Fin({});
+    }
     std::string practicar(const std::string& ventana, const std::string& que,
                           const std::string& semilla, const std::string& nivel) {
         using session::comandos::QuePractica;
@@ -962,6 +970,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("cerrar", &Nucleo::cerrar)
         .function("cerrarEditor", &Nucleo::cerrarEditor)
         .function("vista", &Nucleo::vista)
+        .function("vistaInicial", &Nucleo::vistaInicial)
         .function("practicar", &Nucleo::practicar)
         .function("practicarPidiendo", &Nucleo::practicarPidiendo)
         .function("nivel", &Nucleo::nivel)

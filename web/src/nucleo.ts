@@ -80,6 +80,8 @@ export interface Nucleo {
   // Closes the core's value editor over that control, which the page's own editor stood for.
   cerrarEditor(ventana: string, control: string): string;
   vista(ventana: string, vista: string, activa: boolean): string;
+  // A view as the page starts with it, in every window: no step to undo.
+  vistaInicial(vista: string, activa: boolean): string;
   practicar(ventana: string, que: string, semilla: string, nivel: string): string;
   // Practice on asking for pregunta: "resultante" or "equilibrante".
   practicarPidiendo(ventana: string, semilla: string, nivel: string, pregunta: string): string;
