@@ -90,6 +90,28 @@ std::vector<int> MetodoDeCombinacion::SortearCoeficientes(
     return {k1, medio()};
 }
 
+std::vector<practice::TipoDeCoeficientes> MetodoDeCombinacion::tiposDeCoeficientes() const {
+    return {practice::TipoDeCoeficientes::Resta, practice::TipoDeCoeficientes::Multiplos};
+}
+
+std::vector<int> MetodoDeCombinacion::SortearCoeficientesDeTipo(
+    practice::Nivel nivel, practice::TipoDeCoeficientes tipo,
+    const std::function<int(int)>& indice) const {
+    using practice::TipoDeCoeficientes;
+    if (tipo == TipoDeCoeficientes::Resta) {
+        if (indice(2) == 0) return {kMediosPorUnidad, -kMediosPorUnidad};
+        return {-kMediosPorUnidad, kMediosPorUnidad};
+    }
+    if (tipo == TipoDeCoeficientes::Cualesquiera) return SortearCoeficientes(nivel, indice);
+    if (nivel == practice::Nivel::Facil) nivel = practice::Nivel::Medio;
+    // Most draws have a coefficient other than ±1; should none, 2a − b, which every level allows.
+    for (int sorteo = 0; sorteo < 64; ++sorteo) {
+        std::vector<int> k = SortearCoeficientes(nivel, indice);
+        if (std::abs(k[0]) != kMediosPorUnidad || std::abs(k[1]) != kMediosPorUnidad) return k;
+    }
+    return {2 * kMediosPorUnidad, -kMediosPorUnidad};
+}
+
 int MetodoDeCombinacion::regresar() const { return kBotonDeRegreso; }
 
 std::vector<std::pair<int, int>> MetodoDeCombinacion::ValoresDelBoton(int boton) const {

@@ -24,6 +24,12 @@ public:
     // 3.5; never 0.
     std::vector<int> SortearCoeficientes(practice::Nivel nivel,
                                          const std::function<int(int)>& indice) const override;
+    std::vector<practice::TipoDeCoeficientes> tiposDeCoeficientes() const override;
+    // A subtraction: a − b or b − a, at every level. Multiples: the level's draw without ±1
+    // alone, the easy level taking the medium's whole coefficients (its own are ±1).
+    std::vector<int> SortearCoeficientesDeTipo(
+        practice::Nivel nivel, practice::TipoDeCoeficientes tipo,
+        const std::function<int(int)>& indice) const override;
     int regresar() const override;
     std::vector<std::pair<int, int>> ValoresDelBoton(int boton) const override;
     bool Admite(practice::Codigo codigo) const override;

@@ -163,6 +163,34 @@ std::string_view MetodoDelParalelogramo::Pista(practice::Codigo codigo) const {
     }
 }
 
+std::string_view MetodoDelParalelogramo::Explicacion(practice::Codigo codigo) const {
+    using practice::Codigo;
+    switch (codigo) {
+        case Codigo::SumaDeModulos:
+            return QT_TRANSLATE_NOOP("Camino",
+                                     "La diagonal del paralelogramo mide menos que los dos lados "
+                                     "juntos, salvo con vectores de igual dirección: los módulos "
+                                     "no se suman. Mida la diagonal que sale del origen.");
+        case Codigo::RestaDeModulos:
+            return QT_TRANSLATE_NOOP("Camino",
+                                     "Restar los módulos solo vale con vectores opuestos. La "
+                                     "resultante es la diagonal del paralelogramo que sale del "
+                                     "origen, y se mide entera.");
+        case Codigo::SentidoOpuesto:
+            return QT_TRANSLATE_NOOP("Camino",
+                                     "La diagonal va del origen, donde nacen los dos vectores, al "
+                                     "vértice opuesto: la resultante apunta hacia fuera, como "
+                                     "ellos.");
+        case Codigo::RestaDeVectores:
+            return QT_TRANSLATE_NOOP("Camino",
+                                     "El paralelogramo tiene dos diagonales: la que une las puntas "
+                                     "de los vectores es su diferencia; la suma es la que sale del "
+                                     "origen.");
+        default:
+            return {};
+    }
+}
+
 const char* MetodoDelParalelogramo::nombreVisible() const {
     return QT_TRANSLATE_NOOP("Trazalia", "Método del paralelogramo");
 }

@@ -19,6 +19,7 @@ public:
     int regresar() const override;
     bool Admite(practice::Codigo codigo) const override;
     std::string_view Pista(practice::Codigo codigo) const override;
+    std::string_view Explicacion(practice::Codigo codigo) const override;
     const char* nombreVisible() const override;
     const char* nombreCorto() const override {
         return QT_TRANSLATE_NOOP("Trazalia", "Paralelogramo");

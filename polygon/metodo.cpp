@@ -237,6 +237,34 @@ std::string_view MetodoDelPoligono::Pista(practice::Codigo codigo) const {
     }
 }
 
+std::string_view MetodoDelPoligono::Explicacion(practice::Codigo codigo) const {
+    using practice::Codigo;
+    switch (codigo) {
+        case Codigo::SumaDeModulos:
+            return QT_TRANSLATE_NOOP("Camino",
+                                     "Los lados del polígono solo suman su largo si están "
+                                     "alineados; la resultante es el lado que lo cierra, del "
+                                     "origen a la última punta.");
+        case Codigo::SentidoOpuesto:
+            return QT_TRANSLATE_NOOP("Camino",
+                                     "El lado que cierra el polígono va del origen a la punta del "
+                                     "último vector: apunta hacia donde termina la cadena.");
+        case Codigo::RestaDeVectores:
+            return QT_TRANSLATE_NOOP("Camino",
+                                     "En el polígono cada vector se traslada sin girarlo: si uno "
+                                     "queda al revés, se lo resta. Copie cada flecha con su misma "
+                                     "dirección.");
+        case Codigo::FaltaUnVector:
+            return QT_TRANSLATE_NOOP(
+                "Camino",
+                "El polígono pone los tres vectores punta con cola; la "
+                "resultante cierra desde el origen hasta la punta del tercero, "
+                "no del segundo.");
+        default:
+            return {};
+    }
+}
+
 const char* MetodoDelPoligono::nombreVisible() const {
     return QT_TRANSLATE_NOOP("Trazalia", "Método del polígono");
 }

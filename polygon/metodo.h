@@ -19,6 +19,7 @@ public:
     std::string TextoDeBarra(int barra, int valor, const diagram::Traductor& t) const override;
     bool Admite(practice::Codigo codigo) const override;
     std::string_view Pista(practice::Codigo codigo) const override;
+    std::string_view Explicacion(practice::Codigo codigo) const override;
     const char* nombreVisible() const override;
     const char* nombreCorto() const override { return QT_TRANSLATE_NOOP("Trazalia", "Polígono"); }
     const char* instruccionDeHoja() const override;

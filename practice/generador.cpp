@@ -69,13 +69,19 @@ diagram::Entrada Generador::Vector() {
 Ejercicio Generador::Siguiente() { return Siguiente(ventana_); }
 
 Ejercicio Generador::Siguiente(Ventana ventana) {
+    return Siguiente(ventana, TipoDeCoeficientes::Cualesquiera);
+}
+
+Ejercicio Generador::Siguiente(Ventana ventana, TipoDeCoeficientes tipo) {
     Ejercicio vectores;
     for (int sorteo = 0; sorteo < kSorteos; ++sorteo) {
         ++sorteos_;
         vectores.clear();
         for (int k = 0; k < NumeroDeVectores(ventana); ++k) vectores.push_back(Vector());
-        vectores.coeficientes =
-            ventana->SortearCoeficientes(nivel_, [this](int n) { return Indice(n); });
+        const auto indice = [this](int n) { return Indice(n); };
+        vectores.coeficientes = tipo == TipoDeCoeficientes::Cualesquiera
+                                    ? ventana->SortearCoeficientes(nivel_, indice)
+                                    : ventana->SortearCoeficientesDeTipo(nivel_, tipo, indice);
         if (Aceptable(ventana, vectores)) return vectores;
     }
     ++reservas_;

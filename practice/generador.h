@@ -26,6 +26,9 @@ public:
     Ejercicio Siguiente();
     // The next exercise for that window, from the same sequence.
     Ejercicio Siguiente(Ventana ventana);
+    // The next exercise for that window with coefficients of that kind
+    // (Metodo::SortearCoeficientesDeTipo); Cualesquiera is Siguiente(ventana).
+    Ejercicio Siguiente(Ventana ventana, TipoDeCoeficientes tipo);
 
     static constexpr int kSorteos = 250;
 

@@ -21,6 +21,10 @@ namespace trazalia::practice {
 
 enum class Codigo;
 enum class Nivel;
+
+// Which coefficients an exercise of a window with coefficient bars takes: any its level draws,
+// a subtraction (each ±1, one of them −1: a − b, b − a) or multiples (some other than ±1).
+enum class TipoDeCoeficientes { Cualesquiera, Resta, Multiplos };
 struct Componentes;
 struct Ejercicio;
 struct Objetivo;
@@ -78,6 +82,15 @@ public:
         (void)nivel, (void)indice;
         return {};
     }
+    // The kinds of coefficients its exercises come in, each practised apart; none where one kind
+    // (Cualesquiera) is all there is.
+    virtual std::vector<TipoDeCoeficientes> tiposDeCoeficientes() const { return {}; }
+    // Coefficients of that kind, drawn alike; Cualesquiera is SortearCoeficientes.
+    virtual std::vector<int> SortearCoeficientesDeTipo(
+        Nivel nivel, TipoDeCoeficientes tipo, const std::function<int(int)>& indice) const {
+        (void)tipo;
+        return SortearCoeficientes(nivel, indice);
+    }
     // The button that goes back to Form1.
     virtual int regresar() const = 0;
     // The bars a button sets at once ({HScroll n, value}): "a − b"; none for a button that
@@ -107,6 +120,12 @@ public:
     // What to do instead of the mistake, pointing to this window's construction; empty where the
     // mistake's sentence says it all.
     virtual std::string_view Pista(Codigo codigo) const = 0;
+    // Why the mistake is wrong and how this window's construction avoids it, shown after it;
+    // empty where the general explanation (practice::Explicacion) fits the construction.
+    virtual std::string_view Explicacion(Codigo codigo) const {
+        (void)codigo;
+        return {};
+    }
 
     // Worksheets and banks: the method's name ("Método del paralelogramo"), what the student is
     // to do on a frame, the solution's caption, and a bank question's instruction.

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <bitset>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "practice/ejercicio.h"
+#include "practice/generador.h"
+#include "practice/veredicto.h"
+
+namespace trazalia::practice {
+
+// A path to mastery: exercises of every skill practice offers, interleaved, each skill mastered
+// after kRachaDeDominio right answers in a row, mastered skills set again now and then, and a
+// mistake brought back a few exercises after it was made, in an exercise where it shows.
+
+// What a student practises: a window, the question it asks and the kind of coefficients.
+struct Destreza {
+    Ventana ventana = nullptr;
+    Pregunta pregunta = Pregunta::Resultante;
+    TipoDeCoeficientes coeficientes = TipoDeCoeficientes::Cualesquiera;
+    bool operator==(const Destreza&) const = default;
+};
+
+// Every skill, from the registry: for each method with practice, the resultant for each kind of
+// its coefficients (one where it has none), then the equilibrant where it adds (as practice asks
+// for it there).
+std::span<const Destreza> Destrezas();
+// The word the path's state names it by: "Form2", "Form2-equilibrante", "Form4-resta".
+std::string Nombre(const Destreza& destreza);
+std::optional<std::size_t> DestrezaDeNombre(std::string_view nombre);
+
+// The next exercise of that skill from the generator's sequence, asking the skill's question.
+Ejercicio Siguiente(Generador& generador, const Destreza& destreza);
+
+// The mistakes an exercise shows, by Codigo: those its question admits whose every value lies at
+// least kSeparacionDeLaCorrecta tolerances (Distancia) from the right answer, so that a student
+// who makes one gives a guess the verdict names.
+using Errores = std::bitset<kNumeroDeCodigos>;
+Errores Muestra(Ventana ventana, const Ejercicio& ejercicio);
+
+// Why a mistake is wrong and how the window's construction avoids it (1–2 sentences, shown after
+// the mistake, besides the verdict's sentence and hint): the method's own wording
+// (Metodo::Explicacion), else the general one; empty for what is no mistake. Marked in "Camino"
+// or "Trazalia"'s context as the method marks it.
+std::string_view Explicacion(Codigo codigo, Ventana ventana);
+
+inline constexpr int kRachaDeDominio = 3;
+// A mistake comes back from kVueltaMinima to kVueltaMaxima exercises after it was made.
+inline constexpr int kVueltaMinima = 2;
+inline constexpr int kVueltaMaxima = 5;
+// A mastered skill is set again only after this many exercises of others.
+inline constexpr int kEspaciado = 6;
+
+// What the path sets next: a skill, and the mistake the exercise is to show, if one is due.
+struct Plan {
+    std::size_t destreza = 0;
+    std::optional<Codigo> error;
+};
+
+// A mistake made and not yet answered right where it shows: due from exercise desde (counted
+// from 0), at the latest at hasta.
+struct Pendiente {
+    Codigo codigo;
+    int desde = 0;
+    int hasta = 0;
+    bool operator==(const Pendiente&) const = default;
+};
+
+struct EstadoDeDestreza {
+    int racha = 0;    // right answers in a row
+    int ultima = -1;  // the exercise it was last set at; -1 never
+    bool operator==(const EstadoDeDestreza&) const = default;
+};
+
+// The path's progress: all that decides the next exercises, small enough for a record.
+//
+// Counting: Acierto adds one to the skill's streak; Casi (a near miss: the method right, the
+// measure off) leaves it as it is; anything else (a mistake, Otro, a skipped or unanswered
+// exercise) sets it back to 0. A skill is mastered while its streak is kRachaDeDominio or more,
+// so a wrong answer after mastery takes it away again.
+class Progreso {
+public:
+    Progreso(std::uint32_t semilla, Nivel nivel);
+
+    // The next step, from the state alone. A due mistake (the earliest hasta first) goes to a
+    // skill that can show it, one other than the last set where there is any; otherwise an
+    // unmastered skill is four times as likely as a mastered one, which waits kEspaciado
+    // exercises, and the last skill set is never set twice in a row.
+    Plan Planificar() const;
+    // The answer to the step planned, and the mistakes its exercise showed. A mistake made is due
+    // from 2 to 4 exercises on, at the latest 5 (made again, from then). Once due, an exercise
+    // that shows it settles it when answered right (or nearly), and makes it due again
+    // otherwise; before, an exercise that happens to show it changes nothing.
+    void Anotar(const Plan& plan, Codigo resultado, const Errores& mostrados);
+
+    std::uint32_t semilla() const { return semilla_; }
+    Nivel nivel() const { return nivel_; }
+    int posicion() const { return posicion_; }
+    const std::vector<EstadoDeDestreza>& destrezas() const { return destrezas_; }
+    const std::vector<Pendiente>& pendientes() const { return pendientes_; }
+    bool Dominada(std::size_t destreza) const;
+    bool TodasDominadas() const;
+
+    // One line: "camino 1 semilla 7 nivel medio posicion 12 Form2 2 11 Form3 0 - …
+    // pendiente suma-de-modulos 13 16": version, seed, level, position, each skill's name,
+    // streak and last exercise, then each pending mistake.
+    std::string Texto() const;
+    // The progress a Texto() wrote, or why the text is not one.
+    static std::variant<Progreso, std::string> DeTexto(std::string_view texto);
+
+    bool operator==(const Progreso&) const = default;
+
+private:
+    std::uint32_t semilla_;
+    Nivel nivel_;
+    int posicion_ = 0;
+    std::vector<EstadoDeDestreza> destrezas_;
+    std::vector<Pendiente> pendientes_;
+};
+
+// One exercise of the path.
+struct Paso {
+    Plan plan;
+    Destreza destreza;
+    Ejercicio ejercicio;
+};
+
+// The path: its progress and the exercise it sets now, drawn from the seed and the position
+// alone, so that a progress read back sets the same exercise. A due mistake's exercise is the
+// first of at most kCandidatos drawn that shows it; should none, the last drawn is set and the
+// mistake stays due.
+class Camino {
+public:
+    Camino(std::uint32_t semilla, Nivel nivel) : progreso_(semilla, nivel) {}
+    explicit Camino(Progreso progreso) : progreso_(std::move(progreso)) {}
+
+    const Paso& Actual();
+    void Anotar(Codigo resultado);
+    const Progreso& progreso() const { return progreso_; }
+
+    static constexpr int kCandidatos = 40;
+
+private:
+    Progreso progreso_;
+    std::optional<Paso> paso_;
+};
+
+}  // namespace trazalia::practice
