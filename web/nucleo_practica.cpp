@@ -10,6 +10,8 @@
 #include "canvas/svg.h"
 #include "practice/hoja.h"
 #include "practice/registro.h"
+#include "practice/resumen.h"
+#include "practice/veredicto.h"
 #include "session/opciones.h"
 #include "web/json.h"
 
@@ -56,6 +58,79 @@ std::string HojaComoJson(std::string_view opciones, std::uint32_t relojDeSemilla
     j.Clave("paginas").Abrir('[');
     for (const canvas::Picture& pagina : hoja.paginas) j.Texto(canvas::Svg(pagina));
     return j.Cerrar(']').Cerrar('}').str();
+}
+
+std::string ResumenComoJson(const practice::Resumen& resumen, diagram::Traductor traductor) {
+    using practice::Codigo;
+    const auto trad = [&traductor](const char* texto, int cuenta = -1) {
+        return traductor("Resumen", texto, cuenta);
+    };
+    const auto nombreDelError = [&traductor](Codigo c) {
+        return traductor(diagram::kContexto, std::string(practice::NombreCorto(c)).c_str(), -1);
+    };
+    const auto veces = [](const practice::Resumen::Alumno& a, Codigo c) {
+        return a.veces[static_cast<std::size_t>(c)];
+    };
+    // The tables' mistakes, in the desktop's order: each mistake, then a guess that shows none.
+    std::vector<Codigo> tabla, cometidos;
+    for (int c = static_cast<int>(practice::kPrimerError); c <= static_cast<int>(Codigo::Otro);
+         ++c) {
+        const auto codigo = static_cast<Codigo>(c);
+        if (resumen.Listado(codigo)) tabla.push_back(codigo);
+        if (resumen.Veces(codigo) > 0) cometidos.push_back(codigo);
+    }
+    Json j;
+    j.Abrir('{').Clave("totales").Abrir('[');
+    // The desktop's own first paragraph: attempts, near misses, exercises left unchecked.
+    const std::string texto = resumen.Texto(traductor);
+    std::string_view totales = std::string_view(texto).substr(0, texto.find("\n\n"));
+    for (std::size_t i = 0; i < totales.size();) {
+        const std::size_t fin = std::min(totales.find('\n', i), totales.size());
+        j.Texto(totales.substr(i, fin - i));
+        i = fin + 1;
+    }
+    j.Cerrar(']').Clave("alumnos").Abrir('[');
+    for (const practice::Resumen::Alumno& a : resumen.Alumnos()) {
+        j.Abrir('{').Clave("nombre").Texto(
+            a.nombre.empty() ? trad(QT_TRANSLATE_NOOP("Resumen", "(sin nombre)")) : a.nombre);
+        j.Clave("intentos").Entero(a.intentos).Clave("aciertos").Entero(a.aciertos);
+        j.Clave("porcentaje").Texto(practice::Porcentaje(a.aciertos, a.intentos));
+        j.Clave("casi").Entero(veces(a, Codigo::Casi));
+        j.Clave("saltados").Entero(veces(a, Codigo::Saltado));
+        j.Clave("sinRespuesta").Entero(veces(a, Codigo::SinRespuesta));
+        j.Clave("errores").Abrir('[');
+        for (const Codigo c : cometidos) j.Entero(veces(a, c));
+        j.Cerrar(']').Cerrar('}');
+    }
+    j.Cerrar(']').Clave("errores").Abrir('[');
+    for (const Codigo c : tabla) {
+        j.Abrir('{').Clave("codigo").Texto(practice::Nombre(c));
+        j.Clave("nombre").Texto(nombreDelError(c)).Clave("veces").Entero(resumen.Veces(c));
+        j.Clave("porcentaje").Texto(practice::Porcentaje(resumen.Veces(c), resumen.intentos()));
+        j.Cerrar('}');
+    }
+    j.Cerrar(']').Clave("cometidos").Abrir('[');
+    for (const Codigo c : cometidos)
+        j.Abrir('{')
+            .Clave("codigo")
+            .Texto(practice::Nombre(c))
+            .Clave("nombre")
+            .Texto(nombreDelError(c))
+            .Cerrar('}');
+    const long ilegibles = resumen.TotalDeIlegibles();
+    const long omitidos = ilegibles - static_cast<long>(resumen.ilegibles().size());
+    j.Cerrar(']').Clave("ilegibles").Abrir('{').Clave("titulo");
+    j.Texto(ilegibles > 0
+                ? trad(QT_TRANSLATE_N_NOOP("Resumen", "Líneas que no se pudieron leer: %n"),
+                       static_cast<int>(ilegibles))
+                : std::string());
+    j.Clave("lineas").Abrir('[');
+    for (const practice::Resumen::Ilegible& i : resumen.ilegibles())
+        j.Texto(i.archivo + ':' + std::to_string(i.numero) + ": " + i.motivo);
+    j.Cerrar(']').Clave("mas").Texto(
+        omitidos > 0 ? trad(QT_TRANSLATE_N_NOOP("Resumen", "y %n más"), static_cast<int>(omitidos))
+                     : std::string());
+    return j.Cerrar('}').Cerrar('}').str();
 }
 
 }  // namespace trazalia::web

@@ -9,6 +9,7 @@
 #include "diagram/traducible.h"
 #include "practice/hoja.h"
 #include "practice/registro.h"
+#include "practice/resumen.h"
 
 namespace trazalia::web {
 
@@ -27,5 +28,16 @@ std::variant<practice::OpcionesDeHoja, std::string> LeerOpcionesDeHoja(
 // twips), "paginas": [one SVG document per page]}.
 std::string HojaComoJson(std::string_view opciones, std::uint32_t relojDeSemilla,
                          diagram::Traductor traductor);
+
+// A class's summary as the page shows it: the same practice::Resumen the desktop's --resumen
+// prints, its texts in the page's language, as JSON:
+//   {"totales": [the lines of the summary's first paragraph],
+//    "alumnos": [{"nombre", "intentos", "aciertos", "porcentaje", "casi", "saltados",
+//                 "sinRespuesta", "errores": [times, one per "cometidos"]}],
+//    "errores": [{"codigo", "nombre", "veces", "porcentaje"}]   (the rows the desktop lists),
+//    "cometidos": [{"codigo", "nombre"}]                          (the mistakes made),
+//    "ilegibles": {"titulo", "lineas": ["archivo:4: why"], "mas"}  (titulo "" when none)}
+// Percentages as the desktop writes them: "58.3".
+std::string ResumenComoJson(const practice::Resumen& resumen, diagram::Traductor traductor);
 
 }  // namespace trazalia::web

@@ -23,6 +23,7 @@
 #include "practice/ejercicio.h"
 #include "practice/pulsacion.h"
 #include "practice/registro.h"
+#include "practice/resumen.h"
 #include "session/dialogos.h"
 #include "session/ordenes.h"
 #include "session/sesion.h"
@@ -261,6 +262,27 @@ constexpr TextoDeLaPagina kTextosDeLaPagina[] = {
     {"creditos", "Web", QT_TRANSLATE_NOOP("Web", "Créditos: Equipo Trazalia.")},
     {"descargar", "Web", QT_TRANSLATE_NOOP("Web", "Descargar resultados")},
     {"aceptar", "Web", QT_TRANSLATE_NOOP("Web", "Aceptar")},
+    {"resumenDeLaClase", "Web", QT_TRANSLATE_NOOP("Web", "Resumen de la clase")},
+    {"resumenSoltar", "Web",
+     QT_TRANSLATE_NOOP("Web",
+                       "Suelte aquí los archivos de resultados que descargaron los alumnos, o "
+                       "elíjalos:")},
+    {"resumenQuitar", "Web", QT_TRANSLATE_NOOP("Web", "Quitar los archivos")},
+    {"resumenCsv", "Web", QT_TRANSLATE_NOOP("Web", "Descargar el resumen (CSV)")},
+    {"resumenIlegible", "Web", QT_TRANSLATE_NOOP("Web", "%1: no se pudo leer (%2)")},
+    {"porAlumno", "Web", QT_TRANSLATE_NOOP("Web", "Por alumno")},
+    {"erroresDeLaClase", "Web", QT_TRANSLATE_NOOP("Web", "Errores de la clase")},
+    {"alumnosPorError", "Web", QT_TRANSLATE_NOOP("Web", "Alumnos por error")},
+    {"alumno", "Web", QT_TRANSLATE_NOOP("Web", "Alumno")},
+    {"intentos", "Web", QT_TRANSLATE_NOOP("Web", "Intentos")},
+    {"aciertos", "Web", QT_TRANSLATE_NOOP("Web", "Aciertos")},
+    {"porcentajeDeAciertos", "Web", QT_TRANSLATE_NOOP("Web", "% de aciertos")},
+    {"casi", "Web", QT_TRANSLATE_NOOP("Web", "Casi")},
+    {"saltados", "Web", QT_TRANSLATE_NOOP("Web", "Saltados")},
+    {"sinRespuesta", "Web", QT_TRANSLATE_NOOP("Web", "Sin respuesta")},
+    {"error", "Web", QT_TRANSLATE_NOOP("Web", "Error")},
+    {"veces", "Web", QT_TRANSLATE_NOOP("Web", "Veces")},
+    {"porcentajeDeLosIntentos", "Web", QT_TRANSLATE_NOOP("Web", "% de los intentos")},
     {"sinGuardar", "Web",
      QT_TRANSLATE_NOOP("Web",
                        "El navegador no guardó el último resultado: su espacio está lleno o no "
@@ -887,6 +909,25 @@ public:
     std::string nombreDeResultados(const std::string& alumno, const std::string& fecha) const {
         return practice::NombreDeResultados(practice::NombreLimpio(alumno), fecha);
     }
+    // The class's summary of the students' record files, read as the desktop's --resumen reads
+    // them: resumenNuevo with which names are one student's (clave: name -> key), then for each
+    // file resumenAbrir, resumenLeer with its bytes in pieces, in order, and resumenCerrar, which
+    // says how many of its lines were records (none: the file is no record).
+    void resumenNuevo(emscripten::val clave) {
+        resumen_.emplace([clave](std::string_view nombre) {
+            return clave(std::string(nombre)).as<std::string>();
+        });
+    }
+    void resumenAbrir(const std::string& archivo) { ResumenDeLaClase().Abrir(archivo); }
+    void resumenLeer(const std::string& trozo) { ResumenDeLaClase().Leer(trozo); }
+    double resumenCerrar() {
+        ResumenDeLaClase().Cerrar();
+        return static_cast<double>(ResumenDeLaClase().RegistrosDelArchivo());
+    }
+    // The summary as JSON in the page's language (nucleo_practica.h), and the desktop's CSV.
+    std::string resumen() { return ResumenComoJson(ResumenDeLaClase(), sesion_.traductor()); }
+    std::string resumenCsv() { return ResumenDeLaClase().Csv(); }
+
     // A worksheet in the page's language; its options one a line (nucleo_practica.h).
     std::string hoja(const std::string& opciones, double relojDeSemilla) const {
         return HojaComoJson(opciones, static_cast<std::uint32_t>(relojDeSemilla),
@@ -899,6 +940,11 @@ public:
     }
 
 private:
+    practice::Resumen& ResumenDeLaClase() {
+        if (!resumen_) resumen_.emplace();
+        return *resumen_;
+    }
+
     // A command's refusal in the user's words and language; the script's words name commands
     // and windows the student never sees.
     std::string Fin(std::optional<errores::Negativa> negativa) {
@@ -953,6 +999,7 @@ private:
     Sesion sesion_;
     Registro registro_;
     std::string gesto_ = "nada";
+    std::optional<practice::Resumen> resumen_;
 };
 
 }  // namespace trazalia::web
@@ -1005,6 +1052,12 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("moodle", &Nucleo::moodle)
         .function("cabeceraDelRegistro", &Nucleo::cabeceraDelRegistro)
         .function("nombreDeResultados", &Nucleo::nombreDeResultados)
+        .function("resumenNuevo", &Nucleo::resumenNuevo)
+        .function("resumenAbrir", &Nucleo::resumenAbrir)
+        .function("resumenLeer", &Nucleo::resumenLeer)
+        .function("resumenCerrar", &Nucleo::resumenCerrar)
+        .function("resumen", &Nucleo::resumen)
+        .function("resumenCsv", &Nucleo::resumenCsv)
         .function("terminado", &Nucleo::terminado)
         .function("version", &Nucleo::version);
 }

@@ -127,6 +127,16 @@ export interface Nucleo {
   asiento(n: number, fecha: string, alumno: string): string;
   cabeceraDelRegistro(): string;
   nombreDeResultados(alumno: string, fecha: string): string;
+  // The class's summary of the students' records, read as the desktop's --resumen reads them:
+  // anew with which names are one student's, then each file opened, its bytes given in pieces in
+  // order, and closed, which says how many of its lines were records (0: the file is none).
+  resumenNuevo(clave: (nombre: string) => string): void;
+  resumenAbrir(archivo: string): void;
+  resumenLeer(trozo: Uint8Array): void;
+  resumenCerrar(): number;
+  // The summary as JSON in the page's language (ResumenDelNucleo, resumen.ts), and its CSV.
+  resumen(): string;
+  resumenCsv(): string;
   hoja(opciones: string, relojDeSemilla: number): string;
   // Its question bank for Moodle, as JSON {error, xml}.
   moodle(opciones: string, relojDeSemilla: number): string;

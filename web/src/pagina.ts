@@ -19,6 +19,7 @@ import type { Atajo, Evento, Nucleo, Respuesta } from './nucleo';
 import { crearNucleo, leerAtajos, leerVentanas, leerVistas } from './nucleo';
 import { montarHoja } from './hoja';
 import { botonDeDescarga, montarPractica, registroSinGuardar } from './practica';
+import { montarResumen } from './resumen';
 import { montarSinConexion } from './sin_conexion';
 import { nombreDeTecla } from './teclas';
 import { VentanaWeb } from './ventana';
@@ -342,7 +343,12 @@ class Pagina implements Entorno, Cara {
 }
 
 // The parts that plug into the page, each given the page once it is up.
-const kPartes: ((cara: Cara) => void)[] = [montarPractica, montarHoja, montarSinConexion];
+const kPartes: ((cara: Cara) => void)[] = [
+  montarPractica,
+  montarHoja,
+  montarResumen,
+  montarSinConexion,
+];
 
 async function empezar(): Promise<void> {
   const pagina = new Pagina(await crearNucleo());

@@ -59,10 +59,25 @@ export function registroCsv(cabecera: string): string {
   return [cabecera, ...lineasDelRegistro()].map((l) => `${l}\n`).join('');
 }
 
-// The student's name: this visit's, else the one given before.
+// The student's name: this visit's (kept while the tab lives, reloads too), else the one given
+// before on this browser.
 let nombreDelAlumno: string | undefined;
 export function alumno(): string {
-  return nombreDelAlumno ?? leer(CLAVE_ALUMNO) ?? '';
+  return nombreDelAlumno ?? leerDeLaVisita() ?? leer(CLAVE_ALUMNO) ?? '';
+}
+
+function leerDeLaVisita(): string | null {
+  try {
+    return sessionStorage.getItem(CLAVE_ALUMNO);
+  } catch {
+    return null;
+  }
+}
+
+// Whether this visit has its name: given or confirmed, in the question or the menu. A name from
+// an earlier visit may be another student's on a shared computer: the first check asks again.
+function nombreDeLaVisita(): boolean {
+  return nombreDelAlumno !== undefined || leerDeLaVisita() !== null;
 }
 
 // The student's name for this visit, kept for the next, in every practice menu.
@@ -70,10 +85,12 @@ function ponerNombre(nombre: string): void {
   nombreDelAlumno = nombre.trim();
   for (const otro of document.querySelectorAll<HTMLInputElement>('.practica input[autocomplete=name]'))
     otro.value = nombreDelAlumno;
-  try {
-    localStorage.setItem(CLAVE_ALUMNO, nombreDelAlumno);
-  } catch {
-    // The name then goes unrecorded.
+  for (const almacen of [() => sessionStorage, () => localStorage]) {
+    try {
+      almacen().setItem(CLAVE_ALUMNO, nombreDelAlumno);
+    } catch {
+      // The name then lasts as long as the page.
+    }
   }
 }
 
@@ -112,8 +129,10 @@ export function botonDeDescarga(nucleo: Nucleo): HTMLElement[] {
   return [b];
 }
 
-function descargar(nombre: string, texto: string): void {
-  const url = URL.createObjectURL(new Blob([texto], { type: 'text/csv;charset=utf-8' }));
+// Saves CSV text as a file, UTF-8 behind a byte-order mark: without it a spreadsheet on Windows
+// reads "José" as "JosÃ©". The summary, the desktop's and the page's, passes the mark over.
+export function descargar(nombre: string, texto: string): void {
+  const url = URL.createObjectURL(new Blob(['\ufeff', texto], { type: 'text/csv;charset=utf-8' }));
   const enlace = document.createElement('a');
   enlace.href = url;
   enlace.download = nombre;
@@ -156,9 +175,9 @@ export function montarPractica(cara: Cara): void {
     const fecha = fechaIso(new Date());
     if (esperando) {
       esperando.push([e.n, fecha]);
-    } else if (!preguntado && !alumno() && e.codigo !== 'saltado') {
-      // The first check with no name asks it, as the desktop asks when practice starts; its
-      // entry waits for the answer.
+    } else if (!preguntado && !nombreDeLaVisita() && e.codigo !== 'saltado') {
+      // The first check of a visit asks the name, the last one given offered, as the desktop
+      // asks once a run; its entry waits for the answer.
       preguntado = true;
       esperando = [[e.n, fecha]];
       pedirNombre(cara, () => {
@@ -225,7 +244,9 @@ function pedirNombre(cara: Cara, hecho: () => void): void {
     botones.append(b);
     return b;
   };
+  entrada.value = alumno();
   const aceptar = boton(textoDeLaPagina('aceptar'), () => ponerNombre(entrada.value));
+  // Skipped, the name offered stays, as on the desktop, and is not asked again this visit.
   boton(tr('Dialogos', 'Omitir'), () => undefined);
   entrada.addEventListener('keydown', (ev) => {
     if (ev.key !== 'Enter') return;
@@ -233,6 +254,7 @@ function pedirNombre(cara: Cara, hecho: () => void): void {
     aceptar.click();
   });
   dialogo.addEventListener('close', () => {
+    if (!nombreDeLaVisita()) ponerNombre(alumno());
     dialogo.remove();
     hecho();
   });

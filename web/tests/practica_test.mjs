@@ -104,6 +104,7 @@ try {
 
   const lineas = readFileSync(csv, 'utf8').split('\n');
   assert.equal(lineas.pop(), '', 'the file ends with a line break');
+  assert.ok(lineas[0].startsWith('\ufefffecha,'), 'UTF-8 behind a byte-order mark, for a spreadsheet');
   assert.equal(lineas.length, 6);
   assert.deepEqual(lineas.slice(1, 5).map(cola), escritorio.map(cola));
   // The dragged guess: the fifth exercise, pointing up and to the right.
@@ -112,6 +113,20 @@ try {
   assert.ok(arrastrada.at(-8) > 0 && arrastrada.at(-7) > 0 && arrastrada.at(-7) < 90, lineas[5]);
   for (const l of lineas.slice(1))
     assert.match(l, /^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d-03:00,"Ana ""la de 2º"", =1",Form2,/);
+
+  // The next visit (another student, maybe) is asked again at its first check, the last name
+  // offered; Esc keeps it.
+  const otra = (await abrirPagina(contexto, paginaLocal)).pagina;
+  await otra.locator('#Form1 [data-control="Command1"]').click();
+  const menu = otra.locator('#Form2 .practica');
+  await menu.locator('summary').click();
+  await menu.getByLabel('Practicar', { exact: true }).check();
+  await menu.getByRole('button', { name: 'Comprobar' }).click();
+  const pregunta = otra.getByLabel('Nombre del alumno, para el registro de resultados:');
+  assert.equal(await pregunta.inputValue(), kAlumno);
+  await pregunta.press('Escape');
+  await otra.locator('#panel-nombre').waitFor({ state: 'detached' });
+  assert.equal(await menu.getByLabel('Nombre').inputValue(), kAlumno);
 
   const resumen = execFileSync(trazalia, ['--resumen', csv], { encoding: 'utf8' });
   assert.match(resumen, /Intentos: 3; aciertos: 1 \(33\.3 %\)/);

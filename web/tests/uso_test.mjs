@@ -15,7 +15,7 @@ const kSemilla = '7';
 async function practicando(contexto, idioma = 'es', tamano = null) {
   const { pagina, errores } = await abrirPagina(contexto, `${paginaLocal}?idioma=${idioma}`);
   if (tamano) await pagina.setViewportSize(tamano);
-  await pagina.evaluate(() => localStorage.setItem('trazalia.alumno', 'Ana'));
+  await pagina.evaluate(() => ['localStorage', 'sessionStorage'].forEach((s) => globalThis[s].setItem('trazalia.alumno', 'Ana')));
   await pagina.click('#Form1 [data-control=Command1]');
   const menu = pagina.locator('#Form2 .practica');
   await menu.locator('summary').click();
