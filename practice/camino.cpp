@@ -219,8 +219,12 @@ std::string_view Explicacion(Codigo codigo, Ventana ventana) {
     return propia.empty() ? ExplicacionGeneral(codigo) : propia;
 }
 
-Progreso::Progreso(std::uint32_t semilla, Nivel nivel)
-    : semilla_(semilla), nivel_(nivel), destrezas_(Destrezas().size()) {}
+Progreso::Progreso(std::uint32_t semilla, Nivel nivel, Ventana ventana)
+    : semilla_(semilla), nivel_(nivel), ventana_(ventana), destrezas_(Destrezas().size()) {}
+
+bool Progreso::Incluida(std::size_t destreza) const {
+    return !ventana_ || Destrezas()[destreza].ventana == ventana_;
+}
 
 bool Progreso::Dominada(std::size_t destreza) const {
     return destrezas_[destreza].racha >= kRachaDeDominio;
@@ -228,7 +232,7 @@ bool Progreso::Dominada(std::size_t destreza) const {
 
 bool Progreso::TodasDominadas() const {
     for (std::size_t i = 0; i < destrezas_.size(); ++i)
-        if (!Dominada(i)) return false;
+        if (Incluida(i) && !Dominada(i)) return false;
     return true;
 }
 
@@ -244,7 +248,7 @@ Plan Progreso::Planificar() const {
     if (debido) {
         std::vector<std::size_t> todas, otras;
         for (std::size_t i = 0; i < n; ++i) {
-            if (!PuedeMostrar(i, debido->codigo, nivel_)) continue;
+            if (!Incluida(i) || !PuedeMostrar(i, debido->codigo, nivel_)) continue;
             todas.push_back(i);
             if (i != previa) otras.push_back(i);
         }
@@ -256,7 +260,7 @@ Plan Progreso::Planificar() const {
     std::vector<std::uint32_t> pesos(n);
     std::uint32_t total = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        if (i == previa) continue;
+        if (i == previa || !Incluida(i)) continue;
         if (!Dominada(i))
             pesos[i] = 4;
         else if (posicion_ - destrezas_[i].ultima >= kEspaciado)
@@ -265,7 +269,7 @@ Plan Progreso::Planificar() const {
     }
     if (total == 0)
         for (std::size_t i = 0; i < n; ++i)
-            if (i != previa) pesos[i] = 1, ++total;
+            if (i != previa && Incluida(i)) pesos[i] = 1, ++total;
     std::size_t r = Indice(Mezcla(semilla_, posicion_, kDestreza), total);
     for (std::size_t i = 0; i < n; ++i) {
         if (r < pesos[i]) return {i, std::nullopt};
@@ -302,11 +306,17 @@ void Progreso::Anotar(const Plan& plan, Codigo resultado, const Errores& mostrad
     ++posicion_;
 }
 
+// The path's state names every window so.
+constexpr std::string_view kTodas = "todas";
+
 std::string Progreso::Texto() const {
     std::string t = "camino 1 semilla " + std::to_string(semilla_) + " nivel " +
-                    std::string(Nombre(nivel_)) + " posicion " + std::to_string(posicion_);
+                    std::string(Nombre(nivel_)) + " ventana " +
+                    (ventana_ ? std::string(Nombre(ventana_)) : std::string(kTodas)) +
+                    " posicion " + std::to_string(posicion_);
     const auto destrezas = Destrezas();
     for (std::size_t i = 0; i < destrezas_.size(); ++i) {
+        if (!Incluida(i)) continue;
         const EstadoDeDestreza& d = destrezas_[i];
         t += ' ' + Nombre(destrezas[i]) + ' ' + std::to_string(d.racha) + ' ' +
              (d.ultima < 0 ? std::string("-") : std::to_string(d.ultima));
@@ -345,20 +355,26 @@ std::variant<Progreso, std::string> Progreso::DeTexto(std::string_view texto) {
     const auto mal = [](std::string_view que, std::string_view palabra) {
         return "camino: " + std::string(que) + " no válido: «" + std::string(palabra) + "»";
     };
-    if (w.size() < 8 || w[0] != "camino" || w[2] != "semilla" || w[4] != "nivel" ||
-        w[6] != "posicion")
+    if (w.size() < 10 || w[0] != "camino" || w[2] != "semilla" || w[4] != "nivel" ||
+        w[6] != "ventana" || w[8] != "posicion")
         return std::string("camino: no es el estado de un camino");
     if (w[1] != "1") return mal("versión", w[1]);
     const auto semilla = Entero(w[3], std::numeric_limits<std::uint32_t>::max());
     if (!semilla) return mal("semilla", w[3]);
     const auto nivel = NivelDeNombre(w[5]);
     if (!nivel) return mal("nivel", w[5]);
-    const auto posicion = Entero(w[7], kPosicionMaxima);
-    if (!posicion) return mal("posición", w[7]);
-    Progreso p(static_cast<std::uint32_t>(*semilla), *nivel);
+    Ventana ventana = nullptr;
+    if (w[7] != kTodas) {
+        const auto v = VentanaDeNombre(w[7]);
+        if (!v || !(*v)->practica()) return mal("ventana", w[7]);
+        ventana = *v;
+    }
+    const auto posicion = Entero(w[9], kPosicionMaxima);
+    if (!posicion) return mal("posición", w[9]);
+    Progreso p(static_cast<std::uint32_t>(*semilla), *nivel, ventana);
     p.posicion_ = static_cast<int>(*posicion);
     std::vector<bool> leida(p.destrezas_.size());
-    for (std::size_t i = 8; i < w.size();) {
+    for (std::size_t i = 10; i < w.size();) {
         if (w[i] == "pendiente") {
             if (i + 4 > w.size()) return mal("final", w[i]);
             const auto codigo = CodigoDeNombre(w[i + 1]);
@@ -376,7 +392,7 @@ std::variant<Progreso, std::string> Progreso::DeTexto(std::string_view texto) {
         }
         if (i + 3 > w.size()) return mal("final", w[i]);
         const auto d = DestrezaDeNombre(w[i]);
-        if (!d || leida[*d]) return mal("destreza", w[i]);
+        if (!d || leida[*d] || !p.Incluida(*d)) return mal("destreza", w[i]);
         leida[*d] = true;
         const auto racha = Entero(w[i + 1], kRachaDeDominio);
         if (!racha) return mal("racha", w[i + 1]);

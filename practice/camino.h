@@ -88,7 +88,8 @@ struct EstadoDeDestreza {
 // so a wrong answer after mastery takes it away again.
 class Progreso {
 public:
-    Progreso(std::uint32_t semilla, Nivel nivel);
+    // Over every skill, or over those of one window.
+    Progreso(std::uint32_t semilla, Nivel nivel, Ventana ventana = nullptr);
 
     // The next step, from the state alone. A due mistake (the earliest hasta first) goes to a
     // skill that can show it, one other than the last set where there is any; otherwise an
@@ -103,15 +104,17 @@ public:
 
     std::uint32_t semilla() const { return semilla_; }
     Nivel nivel() const { return nivel_; }
+    Ventana ventana() const { return ventana_; }
+    bool Incluida(std::size_t destreza) const;
     int posicion() const { return posicion_; }
     const std::vector<EstadoDeDestreza>& destrezas() const { return destrezas_; }
     const std::vector<Pendiente>& pendientes() const { return pendientes_; }
     bool Dominada(std::size_t destreza) const;
     bool TodasDominadas() const;
 
-    // One line: "camino 1 semilla 7 nivel medio posicion 12 Form2 2 11 Form3 0 - …
-    // pendiente suma-de-modulos 13 16": version, seed, level, position, each skill's name,
-    // streak and last exercise, then each pending mistake.
+    // One line: "camino 1 semilla 7 nivel medio ventana todas posicion 12 Form2 2 11 Form3 0 - …
+    // pendiente suma-de-modulos 13 16": version, seed, level, window ("todas" for every one),
+    // position, each skill's name, streak and last exercise, then each pending mistake.
     std::string Texto() const;
     // The progress a Texto() wrote, or why the text is not one.
     static std::variant<Progreso, std::string> DeTexto(std::string_view texto);
@@ -121,6 +124,7 @@ public:
 private:
     std::uint32_t semilla_;
     Nivel nivel_;
+    Ventana ventana_;
     int posicion_ = 0;
     std::vector<EstadoDeDestreza> destrezas_;
     std::vector<Pendiente> pendientes_;
@@ -139,7 +143,8 @@ struct Paso {
 // mistake stays due.
 class Camino {
 public:
-    Camino(std::uint32_t semilla, Nivel nivel) : progreso_(semilla, nivel) {}
+    Camino(std::uint32_t semilla, Nivel nivel, Ventana ventana = nullptr)
+        : progreso_(semilla, nivel, ventana) {}
     explicit Camino(Progreso progreso) : progreso_(std::move(progreso)) {}
 
     const Paso& Actual();
