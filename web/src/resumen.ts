@@ -79,7 +79,7 @@ const kEstilo = `
 #panel-resumen th, #panel-resumen td { border: 1px solid; padding: 2px 8px; text-align: start; }
 #panel-resumen td { text-align: end; font-variant-numeric: tabular-nums; }
 #panel-resumen .problemas:empty { display: none; }
-#panel-resumen button + button { margin-inline-start: 0.5em; }`;
+#panel-resumen .botones { display: flex; flex-wrap: wrap; gap: 0.5em; }`;
 
 export function montarResumen(cara: Cara): void {
   const { nucleo } = cara;
@@ -106,7 +106,7 @@ export function montarResumen(cara: Cara): void {
   aviso.setAttribute('aria-live', 'polite');
   aviso.append(problemas);
   const tablas = elemento('div', '', 'tablas');
-  const botones = elemento('p');
+  const botones = elemento('p', '', 'botones');
   const boton = (accion: () => void) => {
     const b = elemento('button');
     b.type = 'button';
