@@ -4,8 +4,10 @@
 import type { Control } from './nucleo';
 import type { Entorno } from './entorno';
 
-// How near a tip a press grabs it, in CSS pixels: a finger covers more than a mouse's point.
-const kAlcance = { mouse: 10, pen: 14, touch: 24 } as const;
+// How near a tip a press grabs it, in CSS pixels: a finger covers more than a mouse's point. The
+// handle drawn at each tip is as wide (estilo.css, --agarre: a mouse's where the screen has one, a
+// finger's on a touch screen), so that a press inside what is seen grabs.
+const kAlcance = { mouse: 14, pen: 14, touch: 24 } as const;
 
 // Where a press starts a drag, in twips of the picture, and how near it reaches there (0: as near
 // as the pointer's own reach).
@@ -21,8 +23,9 @@ export class Arrastre {
   private ultimo = '';
   // A frame's first raw movement has gone to the core already.
   private adelantado = false;
-  // Over the picture, a spot at each place a press starts a drag: a finger or a pen there drags,
-  // and anywhere else on the picture scrolls the page, which the picture may fill on a phone.
+  // Over the picture, a handle at each place a press starts a drag: a finger or a pen there
+  // drags, and anywhere else on the picture scrolls the page, which the picture may fill on a
+  // phone. The handles show where a tip can be taken.
   private readonly agarres = document.createElement('div');
   private marcados = '';
 
@@ -60,7 +63,10 @@ export class Arrastre {
         const e = document.createElement('div');
         e.style.left = porCiento(a.x, this.fila.width);
         e.style.top = porCiento(a.y, this.fila.height);
-        e.style.width = a.alcance ? porCiento(2 * a.alcance, this.fila.width) : `${2 * kAlcance.touch}px`;
+        // A place with a reach of its own (a guess from the origin) is as wide; a tip is a
+        // pointer's reach.
+        if (a.alcance) e.style.width = porCiento(2 * a.alcance, this.fila.width);
+        else e.className = 'punta';
         return e;
       }),
     );

@@ -27,7 +27,6 @@ import type { Entorno } from './entorno';
 
 const kAyudas: Record<Idioma, string> = { es: ayudaEs, en: ayudaEn, pt_BR: ayudaPt };
 const kFuente = 'https://trazalia.org/';
-const kMargen = 8;
 
 function $(id: string): HTMLElement {
   return document.getElementById(id)!;
@@ -51,6 +50,7 @@ class Pagina implements Entorno, Cara {
     darIdioma(nucleo, this.idioma_);
     this.atajos = leerAtajos(nucleo);
     const respuesta = JSON.parse(nucleo.iniciar()) as Respuesta;
+    ponerVistasIniciales(nucleo);
     for (const { nombre } of leerVentanas(nucleo)) {
       const v = new VentanaWeb(this, nombre);
       this.ventanas.set(nombre, v);
@@ -120,6 +120,7 @@ class Pagina implements Entorno, Cara {
       switch (e.tipo) {
         case 'vista':
           for (const c of this.vistas) if (c.value === e.vista) c.checked = e.activa;
+          recordarVistas(this.nucleo);
           break;
         case 'anuncio':
           this.anunciar(e.texto);
@@ -155,14 +156,16 @@ class Pagina implements Entorno, Cara {
   private terminar(): void {
     for (const v of this.ventanas.values()) v.raiz.hidden = true;
     $('terminado').hidden = false;
+    this.disponer();
     $('descargar-al-salir').replaceChildren(...botonDeDescarga(this.nucleo));
     $('volver').focus();
     if (!registroSinGuardar()) window.close();
   }
 
   private disponer(): void {
-    for (const v of this.ventanas.values())
-      if (v.visible) v.disponer(document.documentElement.clientWidth - 2 * kMargen, innerHeight - kMargen);
+    const visible = [...this.ventanas.values()].find((v) => v.visible);
+    if (visible) visible.disponer(document.documentElement.clientWidth, innerHeight);
+    else document.documentElement.classList.remove('con-dibujo');
   }
 
   private montarHerramientas(v: VentanaWeb): void {
@@ -273,11 +276,6 @@ class Pagina implements Entorno, Cara {
       else if (!this.teclaDePagina(v.nombre, tecla)) return;
       ev.preventDefault();
     });
-    // A press outside an open menu closes it.
-    addEventListener('pointerdown', (ev) => {
-      for (const menu of document.querySelectorAll<HTMLDetailsElement>('details.menu[open]'))
-        if (!(ev.target instanceof Node && menu.contains(ev.target))) menu.open = false;
-    });
   }
 
   private montarCabecera(): void {
@@ -339,6 +337,34 @@ class Pagina implements Entorno, Cara {
 
   private abrir(panel: string): void {
     ($(panel) as HTMLDialogElement).showModal();
+  }
+}
+
+const kClaveDeVistas = 'trazalia.vistas';
+// The views the page starts with, unless a link (?vistas=grid,bold) or the user's last choice says
+// otherwise: bold strokes and high contrast, which make the arrowheads large enough for a finger
+// and every vector's colour stand out from the white. The desktop and scripts start with none.
+const kVistasDeLaPagina = ['bold', 'contrast'];
+
+function ponerVistasIniciales(nucleo: Nucleo): void {
+  let elegidas: string | null = new URLSearchParams(location.search).get('vistas');
+  try {
+    elegidas ??= localStorage.getItem(kClaveDeVistas);
+  } catch {
+    // Storage refused: the page's own.
+  }
+  const activas = new Set(elegidas === null ? kVistasDeLaPagina : elegidas.split(',').map((v) => v.trim()));
+  for (const v of leerVistas(nucleo))
+    if (activas.has(v.nombre) !== v.activa) nucleo.vistaInicial(v.nombre, !v.activa);
+}
+
+// The views the user has on now, for the next visit.
+function recordarVistas(nucleo: Nucleo): void {
+  const activas = leerVistas(nucleo).filter((v) => v.activa).map((v) => v.nombre);
+  try {
+    localStorage.setItem(kClaveDeVistas, activas.join(','));
+  } catch {
+    // Remembered for this visit only.
   }
 }
 

@@ -9,12 +9,39 @@ import { leerTabla } from './nucleo';
 import { ponerAtributo, ponerSvg, ponerTexto } from './svg_vivo';
 import { nombreDeTecla } from './teclas';
 
-const kTwipsPorPixel = 15;
-// Below this zoom the window's smallest text would read under 12 CSS px: the controls then flow
-// below the picture, as on a phone held upright.
-const kZoomMinimo = 0.9;
+// How far apart two controls of the desktop's window may stand and still be one row of it, and
+// two buttons one group, in twips.
+const kMismaFila = 300;
+const kMismoGrupo = 600;
 const kLetraMinima = 12;
-const kPuntoEnPixeles = 96 / 72;
+// Held sideways, the picture leaves its column a share of the width, at least a phone's held
+// upright and at most what the controls use, in CSS pixels; narrower than kAnchoDeLado, the
+// controls go below it.
+const kColumna = { minima: 320, parte: 0.38, maxima: 400 };
+const kAnchoDeLado = 600;
+// Upright, the picture stays in view as the controls scroll while it leaves them this much of
+// the height.
+const kAltoParaFijar = 0.55;
+// The background behind the page's captions, which a vector's colour must stand out from as text.
+const kFondo: [number, number, number] = [0xf4, 0xf5, 0xf7];
+const kContrasteDeTexto = 4.5;
+
+function luminancia([r, g, b]: number[]): number {
+  const lineal = (c: number) => (c <= 0.04045 * 255 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
+  return 0.2126 * lineal(r) + 0.7152 * lineal(g) + 0.0722 * lineal(b);
+}
+
+// A caption's colour as the page shows it: the core's vector colour, darkened just enough to read
+// as text on the page (the pure red and green of the desktop do not: 4.0:1 and 1.4:1 on white).
+function tinta(color: string): string {
+  const m = /^#([0-9a-f]{2})([0-9a-f]{2})([0-9a-f]{2})$/i.exec(color);
+  if (!m) return color;
+  let rgb = m.slice(1).map((h) => parseInt(h, 16));
+  const fondo = luminancia(kFondo);
+  while ((fondo + 0.05) / (luminancia(rgb) + 0.05) < kContrasteDeTexto)
+    rgb = rgb.map((c) => Math.floor(c * 0.95));
+  return `#${rgb.map((c) => c.toString(16).padStart(2, '0')).join('')}`;
+}
 
 export class VentanaWeb {
   readonly raiz: HTMLElement;
@@ -22,6 +49,8 @@ export class VentanaWeb {
   readonly herramientas: HTMLElement;
   readonly titulo: HTMLHeadingElement;
   private readonly area: HTMLElement;
+  // The controls beside the picture (below it on a phone held upright), in rows.
+  private readonly controles: HTMLElement;
   private readonly elementos = new Map<string, HTMLElement>();
   private tabla: Tabla;
   private sucio = true;
@@ -30,8 +59,6 @@ export class VentanaWeb {
   private letra: LetraMinima | null = null;
   private arrastre: Arrastre | null = null;
   private editor: { input: HTMLInputElement; control: string } | null = null;
-  private estrecha: boolean | null = null;
-  private zoom = 1;
 
   constructor(
     private readonly entorno: Entorno,
@@ -51,10 +78,27 @@ export class VentanaWeb {
     this.herramientas.hidden = this.tabla.vectores === 0;
     this.area = document.createElement('div');
     this.area.className = 'area';
+    this.controles = document.createElement('div');
+    this.controles.className = 'controles';
+    this.raiz.classList.toggle('metodo', this.metodo);
     this.raiz.append(this.titulo, this.herramientas, this.area);
     this.raiz.setAttribute('aria-labelledby', (this.titulo.id = `titulo-${nombre}`));
     for (const c of this.porTab()) this.elementos.set(c.nombre, this.crear(c));
+    const picture = this.tabla.controles.find((c) => c.tipo === 'picture');
+    if (picture) {
+      this.area.append(this.elementos.get(picture.nombre)!);
+      // The picture keeps the core's proportions at any size: its SVG scales by its viewBox.
+      this.raiz.style.setProperty('--proporcion', `${picture.width} / ${picture.height}`);
+    }
+    this.area.append(this.controles);
+    this.controles.append(...this.filas());
     this.retraducir();
+  }
+
+  // The picture's width over its height, 0 without one.
+  get proporcion(): number {
+    const picture = this.tabla.controles.find((c) => c.tipo === 'picture');
+    return picture ? picture.width / picture.height : 0;
   }
 
   get metodo(): boolean {
@@ -149,7 +193,10 @@ export class VentanaWeb {
     }
     e.classList.add('control', c.tipo);
     e.dataset.control = c.nombre;
-    e.style.color = c.color;
+    if (c.tipo === 'rotulo' && c.color !== this.tabla.fore && c.color !== '#000000') {
+      e.style.color = tinta(c.color);
+      e.classList.add('de-color');
+    }
     if (c.centrado) e.classList.add('centrado');
     e.addEventListener('keydown', (ev) => this.tecla(ev, c));
     this.estado(e, c);
@@ -159,7 +206,8 @@ export class VentanaWeb {
   // The table read again from the core: its texts in the page's language, its controls' state.
   retraducir(): void {
     this.tabla = leerTabla(this.entorno.nucleo, this.nombre);
-    this.titulo.textContent = this.tabla.titulo;
+    // The desktop's caption ends some titles with a period, which a heading does not have.
+    this.titulo.textContent = this.tabla.titulo.replace(/\.$/, '');
     this.herramientas.setAttribute('aria-label', this.tabla.titulo);
     for (const c of this.tabla.controles) {
       const e = this.elementos.get(c.nombre)!;
@@ -307,11 +355,11 @@ export class VentanaWeb {
     input.className = 'editor';
     input.value = texto;
     input.setAttribute('aria-label', c.descripcion);
-    input.style.left = lectura.style.left;
-    input.style.top = lectura.style.top;
-    input.style.width = lectura.style.width;
-    input.style.height = lectura.style.height;
-    input.style.fontSize = lectura.style.fontSize;
+    // Over the read-out, where its value stood.
+    input.style.left = `${lectura.offsetLeft}px`;
+    input.style.top = `${lectura.offsetTop}px`;
+    input.style.width = `${lectura.offsetWidth}px`;
+    input.style.height = `${lectura.offsetHeight}px`;
     this.editor = { input, control };
     const cerrar = (tomar: boolean) => {
       if (this.editor?.input !== input) return;
@@ -379,80 +427,111 @@ export class VentanaWeb {
     this.entorno.ejecutar((n) => n.teclas(this.ruta(c.nombre), nombre));
   }
 
-  // Lays the window out in that width, down to that height of the page (CSS pixels): scaled as
-  // the desktop's zoom does, or flowing below the picture when that would make its text too small.
-  disponer(ancho: number, fondo: number): void {
-    const alto = fondo - (this.area.getBoundingClientRect().top + scrollY);
-    const zoom = Math.min(
-      (ancho * kTwipsPorPixel) / this.tabla.ancho,
-      (alto * kTwipsPorPixel) / this.tabla.alto,
-    );
-    const estrecha = zoom < kZoomMinimo;
-    if (estrecha === this.estrecha && zoom === this.zoom) return;
-    this.zoom = zoom;
-    this.raiz.classList.toggle('estrecha', estrecha);
-    if (estrecha !== this.estrecha) {
-      this.estrecha = estrecha;
-      this.area.replaceChildren(...(estrecha ? this.filas() : this.porTab().map((c) => this.elementos.get(c.nombre)!)));
-    }
-    const px = (twips: number) => `${(twips * zoom) / kTwipsPorPixel}px`;
-    if (!estrecha) {
-      this.area.style.width = px(this.tabla.ancho);
-      this.area.style.height = px(this.tabla.alto);
-    } else {
-      this.area.style.width = '';
-      this.area.style.height = '';
-    }
-    for (const c of this.tabla.controles) {
-      const e = this.elementos.get(c.nombre)!;
-      const letra = c.puntos * kPuntoEnPixeles * (estrecha ? 1 : zoom);
-      e.style.fontSize = `${Math.max(letra, estrecha ? kLetraMinima : 0)}px`;
-      if (estrecha) {
-        for (const p of ['left', 'top', 'width', 'height'] as const) e.style[p] = '';
-      } else {
-        e.style.left = px(c.left);
-        e.style.top = px(c.top);
-        e.style.width = px(c.width);
-        e.style.height = px(c.height);
-      }
-    }
+  // Lays the page out for this window, shown in a viewport of that size (CSS pixels): held
+  // sideways, the picture the viewport's height at its left and all else in a column beside it;
+  // upright, the picture across the width and the rest below (estilo.css).
+  disponer(ancho: number, alto: number): void {
+    if (!this.visible) return;
+    const raiz = document.documentElement;
+    const p = this.proporcion;
+    raiz.classList.toggle('con-dibujo', p > 0);
+    if (!p) return;
+    const lado = ancho > alto && ancho >= kAnchoDeLado;
+    const columna = Math.max(kColumna.minima, Math.min(kColumna.parte * ancho, kColumna.maxima));
+    const dibujo = lado ? Math.min(alto, (ancho - columna) / p) : ancho / p;
+    raiz.dataset.disposicion = lado ? 'lado' : 'abajo';
+    raiz.style.setProperty('--dibujo-ancho', `${dibujo * p}px`);
+    raiz.style.setProperty('--dibujo-alto', `${dibujo}px`);
+    raiz.style.setProperty('--dibujo-arriba', `${Math.max(0, (alto - dibujo) / 2)}px`);
+    raiz.classList.toggle('dibujo-fijo', !lado && dibujo <= kAltoParaFijar * alto);
   }
 
-  // The controls in rows, each row those that stand level on the desktop, left to right: the
-  // picture first, then those over it, then those right of it.
+  // The controls in rows, in the order the desktop's window reads (those over the picture, then
+  // those right of it, each row left to right): a caption with its bar and read-out is a slider's
+  // row; a desktop row of two sliders (a vector's magnitude and direction) a group in the vector's
+  // colour; a caption with a read-out alone a result; buttons side by side.
   private filas(): HTMLElement[] {
     const picture = this.tabla.controles.find((c) => c.tipo === 'picture');
     const derecha = (c: Control) => (picture && c.left >= picture.left + picture.width ? 1 : 0);
-    const controles = [...this.tabla.controles].sort(
-      (a, b) => derecha(a) - derecha(b) || a.top - b.top || a.left - b.left,
-    );
-    const filas: HTMLElement[] = [];
-    let fila: HTMLElement | null = null;
-    let arriba = -Infinity;
-    let enFila: Control[] = [];
-    let lado = 0;
-    const cerrar = () => {
-      if (!fila) return;
-      enFila.sort((a, b) => a.left - b.left);
-      fila.append(...enFila.map((c) => this.elementos.get(c.nombre)!));
-    };
+    const controles = this.tabla.controles
+      .filter((c) => c.tipo !== 'picture')
+      .sort((a, b) => derecha(a) - derecha(b) || a.top - b.top || a.left - b.left);
+    const filasDelEscritorio: Control[][] = [];
     for (const c of controles) {
-      if (c.tipo === 'picture') {
-        filas.unshift(this.elementos.get(c.nombre)!);
+      const fila = filasDelEscritorio[filasDelEscritorio.length - 1];
+      if (fila && c.top < fila[0].top + kMismaFila && derecha(c) === derecha(fila[0])) fila.push(c);
+      else filasDelEscritorio.push([c]);
+    }
+    const el = (c: Control) => this.elementos.get(c.nombre)!;
+    const div = (clase: string, ...hijos: HTMLElement[]) => {
+      const d = document.createElement('div');
+      d.className = clase;
+      d.append(...hijos);
+      return d;
+    };
+    const mayor = Math.max(...controles.filter((c) => c.tipo === 'rotulo').map((c) => c.puntos));
+    const filas: HTMLElement[] = [];
+    // The group the next rows join: results after a result, a step's bar after its caption.
+    let grupo: { e: HTMLElement; clase: string; fin: number } | null = null;
+    for (const fila of filasDelEscritorio) {
+      fila.sort((a, b) => a.left - b.left);
+      // Each caption starts an item; a bar and a read-out join the item before them.
+      const items: Control[][] = [];
+      for (const c of fila) {
+        const ultimo = items[items.length - 1];
+        const junta = ultimo && (c.tipo === 'barra' || c.tipo === 'lectura') &&
+          ultimo.every((u) => u.tipo !== 'boton' && u.tipo !== 'imagen' && u.tipo !== c.tipo);
+        if (junta) ultimo.push(c);
+        else items.push([c]);
+      }
+      const hechos = items.map((item) => {
+        const tipos = item.map((c) => c.tipo).join(' ');
+        const [primero] = item;
+        if (item.some((c) => c.tipo === 'barra')) {
+          const e = div(`fila deslizador${primero.tipo === 'rotulo' ? '' : ' sin-rotulo'}`, ...item.map(el));
+          if (primero.tipo === 'rotulo' && e.firstElementChild instanceof HTMLElement)
+            e.style.setProperty('--color', e.firstElementChild.style.color || 'var(--acento)');
+          return { e, clase: 'deslizador' };
+        }
+        if (tipos === 'rotulo lectura') return { e: div('fila resultado', ...item.map(el)), clase: 'resultado' };
+        if (primero.tipo === 'boton') return { e: div('fila botones', ...item.map(el)), clase: 'boton' };
+        if (primero.tipo === 'imagen') return { e: div('fila emblema', ...item.map(el)), clase: 'imagen' };
+        const e = div('fila leyenda', ...item.map(el));
+        if (primero.tipo === 'rotulo' && primero.puntos === mayor && !this.metodo) e.classList.add('titular');
+        return { e, clase: 'leyenda' };
+      });
+      const abajo = Math.max(...fila.map((c) => c.top + c.height));
+      const deslizadores = hechos.filter((h) => h.clase === 'deslizador');
+      if (deslizadores.length > 1 && hechos.length === deslizadores.length) {
+        // A vector: its magnitude and its direction, in its colour.
+        const e = div('grupo vector', ...hechos.map((h) => h.e));
+        const color = hechos[0].e.style.getPropertyValue('--color');
+        if (color) e.style.setProperty('--color', color);
+        filas.push(e);
+        grupo = null;
         continue;
       }
-      if (c.top >= arriba + 300 || derecha(c) !== lado) {
-        lado = derecha(c);
-        cerrar();
-        fila = document.createElement('div');
-        fila.className = 'fila';
-        filas.push(fila);
-        enFila = [];
-        arriba = c.top;
+      const [solo] = hechos;
+      const sigue = grupo && hechos.length === 1 && fila[0].top < grupo.fin + kMismoGrupo &&
+        (solo.clase === grupo.clase || (grupo.clase === 'leyenda' && solo.clase === 'deslizador') ||
+          (grupo.clase === 'boton' && solo.clase === 'boton'));
+      if (grupo && sigue) {
+        if (solo.clase === 'boton') grupo.e.lastElementChild!.append(...solo.e.children);
+        else grupo.e.append(solo.e);
+        grupo.fin = abajo;
+        continue;
       }
-      enFila.push(c);
+      if (hechos.length === 1 && solo.clase !== 'imagen' && !(solo.clase === 'leyenda' && !this.metodo)) {
+        const e = div(`grupo ${solo.clase === 'boton' ? 'acciones' : solo.clase}`, solo.e);
+        filas.push(e);
+        grupo = { e, clase: solo.clase === 'leyenda' ? 'leyenda' : solo.clase, fin: abajo };
+        continue;
+      }
+      grupo = null;
+      filas.push(...(hechos.length > 1 && hechos.every((h) => h.clase === 'boton')
+        ? [div('grupo acciones principales', div('fila botones', ...hechos.flatMap((h) => [...h.e.children] as HTMLElement[])))]
+        : hechos.map((h) => h.e)));
     }
-    cerrar();
     return filas;
   }
 }
