@@ -148,8 +148,10 @@ export function montarResumen(cara: Cara): void {
     problemas.replaceChildren(...[...repetidos, ...leidos].map((p) => {
       const frase = p.por === 'repetido' ? tr('Resumen', '%1: ya se leyó; no se cuenta dos veces')
         : p.por === 'sinRegistros' ? tr('Resumen', '%1: ninguna línea es un registro de la práctica')
-          : texto('resumenIlegible').replace('%2', p.motivo);
-      return elemento('li', frase.replace('%1', p.archivo));
+          : texto('resumenIlegible');
+      // Once each, whatever "%2" or "$&" a file's name holds.
+      const motivo = p.por === 'ilegible' ? p.motivo : '';
+      return elemento('li', frase.replace(/%([12])/g, (_, n: string) => (n === '1' ? p.archivo : motivo)));
     }));
     if (!resumen || archivos.length === 0) {
       tablas.replaceChildren();

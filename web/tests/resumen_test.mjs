@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The class's summary in the page: three students' records written by the desktop (one behind a
 // byte-order mark, one naming José with a combining accent and in capitals, one with a line that
-// is no record), a file that is none and a file given twice, chosen in the dialog, give the
-// tables of what `trazalia --resumen` prints for the same files, cell by cell; the bad files are
-// named with their reason; the CSV download is the desktop's --csv behind a byte-order mark.
+// is no record), a file that is none, a file given twice and one gone from the disk by the time
+// it is read again, chosen in the dialog, give the tables of what `trazalia --resumen` prints for
+// the files it could read, cell by cell; the bad files are named with their reason; the CSV download is the desktop's --csv behind a byte-order mark.
 // node resumen_test.mjs TRAZALIA   (the desktop program: --script, --registro, --resumen)
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
-import { readFileSync, writeFileSync } from 'node:fs';
+import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { abrirChromium, abrirPagina, paginaLocal, violacionesDeAxe } from './practica_comun.mjs';
 
@@ -35,23 +35,29 @@ try {
     'jose.csv': `\ufeff${registro(7, 'José').join('\r\n')}\r\n`,
     'jose2.csv': `${registro(8, 'JOSE\u0301').join('\n')}\n`,
     'ana.csv': `${registro(9, 'Ana').join('\n')}\nno es un registro\n`,
-    'notas.txt': 'hola\n',
+    'notas $&.txt': 'hola\n',
   };
   for (const [nombre, texto] of Object.entries(archivos)) writeFileSync(join(perfil, nombre), texto);
   const nombres = Object.keys(archivos);
+  writeFileSync(join(perfil, 'borrado.csv'), archivos['ana.csv']);
   const escritorio = (...opciones) =>
     spawnSync(trazalia, ['--resumen', ...opciones, ...nombres], { cwd: perfil, encoding: 'utf8' }).stdout;
 
   const { pagina, errores } = await abrirPagina(contexto, `${paginaLocal}?idioma=es`);
   await pagina.getByRole('button', { name: 'Resumen de la clase' }).click();
   const panel = pagina.getByRole('dialog', { name: 'Resumen de la clase' });
-  await panel.getByLabel(/Suelte aquí/).setInputFiles(nombres.map((n) => join(perfil, n)));
+  await panel.getByLabel(/Suelte aquí/).setInputFiles([...nombres, 'borrado.csv'].map((n) => join(perfil, n)));
   await panel.locator('table').first().waitFor();
+  // Another file given reads them all again: one is gone by then.
+  rmSync(join(perfil, 'borrado.csv'));
   await panel.getByLabel(/Suelte aquí/).setInputFiles(join(perfil, 'ana.csv'));
-  assert.deepEqual(await panel.locator('.problemas li').allTextContents(), [
+  await panel.locator('.problemas li').nth(2).waitFor();
+  const problemas = await panel.locator('.problemas li').allTextContents();
+  assert.deepEqual(problemas.slice(0, 2), [
     'ana.csv: ya se leyó; no se cuenta dos veces',
-    'notas.txt: ninguna línea es un registro de la práctica',
+    'notas $&.txt: ninguna línea es un registro de la práctica',
   ]);
+  assert.match(problemas[2], /^borrado\.csv: no se pudo leer \(.+\)$/);
 
   // The desktop's text, section by section, as the rows of the page's tables.
   const [totales, porAlumno, errores_, porError, ilegibles] = escritorio().trim().split('\n\n').map((s) => s.split('\n'));
