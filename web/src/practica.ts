@@ -261,6 +261,8 @@ function pedirNombre(cara: Cara, hecho: () => void): void {
   dialogo.append(titulo, lista, botones);
   document.body.append(dialogo);
   dialogo.showModal();
+  // The name offered is replaced by whatever the next student types.
+  entrada.select();
 }
 
 function montarEn(
