@@ -152,7 +152,9 @@ web: web-idiomas
 	$(MAKE) --no-print-directory web-pagina
 
 # The page: its TypeScript checked and bundled into one classic script (a page opened from a
-# folder loads no module), beside the core, the page, its style, the emblem and the licence.
+# folder loads no module), beside the core, the page, its style, the emblem and the licence; and
+# from the core, what the page draws before the core arrives and the module's bytes for a page
+# opened from a folder (web/tools/previa.mjs).
 WEB_NPM = web/node_modules/.package-lock.json
 $(WEB_NPM): web/package.json web/package-lock.json
 	cd web && npm ci --no-audit --no-fund
@@ -162,6 +164,9 @@ web-pagina: $(WEB_NPM)
 	cd web && node_modules/.bin/tsc --noEmit -p .
 	web/node_modules/.bin/esbuild web/src/pagina.ts --bundle --minify --target=es2020 \
 	    --loader:.html=text --log-level=warning --outfile=$(WEB_DIR)/site/pagina.js
+	web/node_modules/.bin/esbuild web/tools/previa.mjs --bundle --platform=node --format=esm \
+	    --log-level=warning --outfile=$(WEB_DIR)/previa.mjs
+	node $(WEB_DIR)/previa.mjs $(WEB_DIR)/site
 	cp web/index.html web/estilo.css resources/trazalia.svg $(WEB_DIR)/site/
 	cp LICENSE $(WEB_DIR)/site/licencia.txt
 	cp web/sw.js web/manifest.webmanifest $(WEB_DIR)/site/
@@ -173,7 +178,7 @@ web-idiomas:
 
 # The same events timed natively and in WebAssembly (in Chromium, where the page runs, and in
 # node), with their ratios; then the page in Chromium: input to painted frame, load to the first
-# window, what it loads gzipped.
+# window, what it loads gzipped; and Lighthouse's scores as on a cheap phone (web/tools/faro.mjs).
 bench-web: web
 	@scripts/install-deps bench
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
@@ -186,3 +191,4 @@ bench-web: web
 	    "$$(gzip -9c $(WEB_DIR)/session/trazalia-nucleo.wasm | wc -c)"
 	@echo 'La página en Chromium, 1920 × 1080:'
 	node web/tools/bench_pagina.mjs $(WEB_DIR)/site
+	node web/tools/faro.mjs $(WEB_DIR)/site

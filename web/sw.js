@@ -2,12 +2,13 @@
 // The site offline: every file it needs is kept on the first visit; afterwards each is answered
 // from the copy at once and refreshed from the server behind it, so a new version shows on the
 // next visit. Requests to other origins are never made by the page, and never handled here.
-const kCache = 'trazalia-1';
+const kCache = 'trazalia-2';
+// What the page loads over http(s) (a page opened from a folder has no worker), and the licence.
 const kSitio = [
-  './',
-  'index.html',
   'pagina.js',
+  'previa.js',
   'trazalia-web.js',
+  'trazalia-web.wasm',
   'estilo.css',
   'idiomas/idiomas.js',
   'trazalia.svg',
@@ -15,12 +16,33 @@ const kSitio = [
   'manifest.webmanifest',
 ];
 
+// One copy of the page answers all its addresses: with ?idioma= or without, / or /index.html.
+function clave(direccion) {
+  const d = new URL(direccion);
+  return d.origin + d.pathname.replace(/index\.html$/, '');
+}
+
+// The first visit has just loaded these files, before this worker was there: they are taken from
+// the browser's cache, however old, and not asked of the server again. A file the server does
+// not have is one the page cannot need (a site whose module is inside its script).
+async function guardar(cache, direccion, llave) {
+  const respuesta = await fetch(direccion, { cache: 'force-cache' });
+  if (respuesta.ok) await cache.put(llave, respuesta);
+  else if (respuesta.status !== 404) throw new Error(`${direccion}: ${respuesta.status}`);
+}
+
 self.addEventListener('install', (evento) => {
   evento.waitUntil(
-    caches
-      .open(kCache)
-      .then((cache) => cache.addAll(kSitio))
-      .then(() => self.skipWaiting()),
+    (async () => {
+      const cache = await caches.open(kCache);
+      const paginas = await self.clients.matchAll({ type: 'window', includeUncontrolled: true });
+      const abiertas = paginas.map((p) => p.url).filter((url) => new URL(url).origin === self.location.origin);
+      await Promise.all([
+        ...(abiertas.length ? abiertas : [new URL('./', self.location).href]).map((url) => guardar(cache, url, clave(url))),
+        ...kSitio.map((archivo) => guardar(cache, archivo, archivo)),
+      ]);
+      await self.skipWaiting();
+    })(),
   );
 });
 
@@ -37,14 +59,13 @@ self.addEventListener('fetch', (evento) => {
   const pedido = evento.request;
   const direccion = new URL(pedido.url);
   if (pedido.method !== 'GET' || direccion.origin !== self.location.origin) return;
-  // The page's address may carry ?idioma=: one copy of the page answers them all, kept fresh.
-  const clave = pedido.mode === 'navigate' ? direccion.origin + direccion.pathname : pedido;
+  const llave = pedido.mode === 'navigate' ? clave(pedido.url) : pedido;
   evento.respondWith(
     caches.open(kCache).then(async (cache) => {
-      const guardada = await cache.match(clave);
+      const guardada = await cache.match(llave);
       const nueva = fetch(pedido)
         .then((respuesta) => {
-          if (respuesta.ok) cache.put(clave, respuesta.clone());
+          if (respuesta.ok) cache.put(llave, respuesta.clone());
           return respuesta;
         })
         .catch(() => guardada ?? Response.error());

@@ -148,17 +148,85 @@ interface Modulo {
   Nucleo: new () => Nucleo;
 }
 
+// What emscripten's factory is given: the module's bytes, or how to make it from its imports.
+interface Opciones {
+  wasmBinary?: Uint8Array;
+  instantiateWasm?(
+    imports: WebAssembly.Imports,
+    recibir: (instancia: WebAssembly.Instance, modulo: WebAssembly.Module) => void,
+  ): object;
+}
+
+// The windows the core shows at start, and the page's texts, in each language (previa.js, made
+// from the core by make web-pagina): the page draws them while the core is still on its way.
+export interface Previa {
+  ventanas: Tabla[];
+  textos: Record<string, string>;
+}
+
 declare global {
   // The module's factory, from trazalia-web.js (a classic script, so that a page opened from a
   // folder loads it too).
-  function TrazaliaNucleo(): Promise<Modulo>;
+  function TrazaliaNucleo(opciones?: Opciones): Promise<Modulo>;
+  // trazalia-web-modulo.js: the module's bytes in base64, for a page opened from a folder.
+  var trazaliaModulo: string | undefined;
+  var trazaliaPrevia: Record<string, Previa> | undefined;
 }
 
-let modulo: Modulo | undefined;
+function cargar(src: string): Promise<void> {
+  return new Promise((listo, fallo) => {
+    const s = document.createElement('script');
+    s.src = src;
+    s.onload = () => listo();
+    s.onerror = () => fallo(new Error(`${src}: no se pudo cargar`));
+    document.head.append(s);
+  });
+}
+
+// Over http(s) the module is fetched beside its script, and compiled while it arrives (from a
+// server that does not call it application/wasm, once it is there). A page opened from a folder
+// can fetch nothing: it reads the module's bytes from a script of the site. A site built with
+// the module inside its script has neither file, and needs neither.
+async function cargarModulo(): Promise<Modulo> {
+  let compilado: WebAssembly.Module | undefined;
+  let bytes: Uint8Array | undefined;
+  if (/^https?:$/.test(location.protocol)) {
+    const modulo = fetch('trazalia-web.wasm').then(async (r) => {
+      if (!r.ok) return undefined;
+      return /^application\/wasm\b/.test(r.headers.get('Content-Type') ?? '')
+        ? WebAssembly.compileStreaming(r)
+        : WebAssembly.compile(await r.arrayBuffer());
+    });
+    await Promise.all([cargar('idiomas/idiomas.js'), cargar('trazalia-web.js')]);
+    compilado = await modulo;
+  } else {
+    await Promise.all([
+      cargar('idiomas/idiomas.js'),
+      cargar('trazalia-web-modulo.js').catch(() => undefined),
+      cargar('trazalia-web.js'),
+    ]);
+    const base64 = globalThis.trazaliaModulo;
+    if (base64) bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  }
+  return new Promise((listo, fallo) => {
+    const m = compilado;
+    const opciones: Opciones | undefined = m
+      ? {
+          instantiateWasm(imports, recibir) {
+            WebAssembly.instantiate(m, imports).then((i) => recibir(i, m), fallo);
+            return {};
+          },
+        }
+      : bytes && { wasmBinary: bytes };
+    TrazaliaNucleo(opciones).then(listo, fallo);
+  });
+}
+
+let modulo: Promise<Modulo> | undefined;
 
 export async function crearNucleo(): Promise<Nucleo> {
-  modulo ??= await TrazaliaNucleo();
-  return new modulo.Nucleo();
+  modulo ??= cargarModulo();
+  return new (await modulo).Nucleo();
 }
 
 export interface Vista {

@@ -15,7 +15,7 @@ import {
   recordarIdioma,
   texto,
 } from './idioma';
-import type { Atajo, Evento, Nucleo, Respuesta } from './nucleo';
+import type { Atajo, Evento, Nucleo, Previa as PreviaDelNucleo, Respuesta } from './nucleo';
 import { crearNucleo, leerAtajos, leerVentanas, leerVistas } from './nucleo';
 import { montarHoja } from './hoja';
 import { botonDeDescarga, montarPractica, registroSinGuardar } from './practica';
@@ -45,16 +45,20 @@ class Pagina implements Entorno, Cara {
   // Each method window's undo and redo buttons, named after the step each would take.
   private readonly pasos = new Map<string, [HTMLButtonElement, HTMLButtonElement]>();
 
-  constructor(readonly nucleo: Nucleo) {
+  // hechas: the windows drawn before the core arrived (Previa), kept as they are.
+  constructor(
+    readonly nucleo: Nucleo,
+    hechas = new Map<string, VentanaWeb>(),
+  ) {
     this.idioma_ = idiomaInicial();
     darIdioma(nucleo, this.idioma_);
     this.atajos = leerAtajos(nucleo);
     const respuesta = JSON.parse(nucleo.iniciar()) as Respuesta;
     ponerVistasIniciales(nucleo);
     for (const { nombre } of leerVentanas(nucleo)) {
-      const v = new VentanaWeb(this, nombre);
+      const v = hechas.get(nombre) ?? new VentanaWeb(this, nombre);
       this.ventanas.set(nombre, v);
-      $('ventanas').append(v.raiz);
+      if (!v.raiz.isConnected) $('ventanas').append(v.raiz);
       if (v.metodo) this.montarHerramientas(v);
     }
     this.mostrar(respuesta);
@@ -164,7 +168,7 @@ class Pagina implements Entorno, Cara {
 
   private disponer(): void {
     const visible = [...this.ventanas.values()].find((v) => v.visible);
-    if (visible) visible.disponer(document.documentElement.clientWidth, innerHeight);
+    if (visible) disponer(visible);
     else document.documentElement.classList.remove('con-dibujo');
   }
 
@@ -279,15 +283,7 @@ class Pagina implements Entorno, Cara {
   }
 
   private montarCabecera(): void {
-    const selector = $('idioma') as HTMLSelectElement;
-    for (const i of kIdiomas) {
-      const opcion = document.createElement('option');
-      opcion.value = i;
-      opcion.textContent = kNombresDeIdiomas[i];
-      opcion.lang = codigoHtml(i);
-      selector.append(opcion);
-    }
-    selector.value = this.idioma_;
+    const selector = ponerIdiomas(this.idioma_);
     selector.addEventListener('change', () => this.cambiarIdioma(selector.value as Idioma));
     $('boton-ayuda').addEventListener('click', () => this.abrir('panel-ayuda'));
     $('boton-acerca').addEventListener('click', () => this.abrir('panel-acerca'));
@@ -340,6 +336,10 @@ class Pagina implements Entorno, Cara {
   }
 }
 
+function disponer(v: VentanaWeb): void {
+  v.disponer(document.documentElement.clientWidth, innerHeight);
+}
+
 const kClaveDeVistas = 'trazalia.vistas';
 // The views the page starts with, unless a link (?vistas=grid,bold) or the user's last choice says
 // otherwise: bold strokes and high contrast, which make the arrowheads large enough for a finger
@@ -376,9 +376,107 @@ const kPartes: ((cara: Cara) => void)[] = [
   montarSinConexion,
 ];
 
+function ponerIdiomas(idioma: Idioma): HTMLSelectElement {
+  const selector = $('idioma') as HTMLSelectElement;
+  selector.replaceChildren(
+    ...kIdiomas.map((i) => {
+      const opcion = document.createElement('option');
+      opcion.value = i;
+      opcion.textContent = kNombresDeIdiomas[i];
+      opcion.lang = codigoHtml(i);
+      return opcion;
+    }),
+  );
+  selector.value = idioma;
+  return selector;
+}
+
+// The page before the core has arrived: the windows it shows at start drawn from their tables as
+// the core gave them when the site was built (previa.js), with the page's texts. The page keeps
+// them once the core is there; what was done on them meanwhile waits for it.
+class Previa implements Entorno {
+  readonly ventanas: VentanaWeb[] = [];
+  private readonly provisional: Nucleo;
+  private real: Nucleo | undefined;
+  private pagina: Pagina | undefined;
+  private readonly pendientes: ((nucleo: Nucleo) => string)[] = [];
+  private readonly alCambiar = () => this.ventanas.forEach(disponer);
+
+  constructor(previa: PreviaDelNucleo, idioma: Idioma) {
+    const tablas = new Map(previa.ventanas.map((t) => [t.nombre, JSON.stringify(t)]));
+    this.provisional = { tabla: (ventana: string) => tablas.get(ventana)! } as Partial<Nucleo> as Nucleo;
+    document.documentElement.lang = codigoHtml(idioma);
+    for (const e of document.querySelectorAll<HTMLElement>('[data-texto]'))
+      e.textContent = previa.textos[e.dataset.texto!] ?? e.dataset.texto!;
+    ponerIdiomas(idioma);
+    $('cargando').remove();
+    for (const { nombre } of previa.ventanas) {
+      const v = new VentanaWeb(this, nombre);
+      $('ventanas').append(v.raiz);
+      this.ventanas.push(v);
+      disponer(v);
+    }
+    addEventListener('resize', this.alCambiar);
+  }
+
+  get nucleo(): Nucleo {
+    return this.real ?? this.provisional;
+  }
+  ejecutar(orden: (nucleo: Nucleo) => string): Respuesta {
+    if (this.pagina) return this.pagina.ejecutar(orden);
+    this.pendientes.push(orden);
+    return { error: '', eventos: [] };
+  }
+  teclaDePagina(ventana: string, tecla: string): boolean {
+    return this.pagina?.teclaDePagina(ventana, tecla) ?? false;
+  }
+  ajustar(): boolean {
+    return this.pagina?.ajustar() ?? false;
+  }
+  mostrarRechazo(texto: string): void {
+    this.pagina?.mostrarRechazo(texto);
+  }
+
+  // Painted whole, its pictures too: the first thing a visitor sees, which the core's bytes,
+  // asked for only then, do not slow.
+  async pintada(): Promise<void> {
+    const imagenes = this.ventanas.flatMap((v) => [...v.raiz.querySelectorAll('img')]);
+    await Promise.all(imagenes.map((i) => i.decode().catch(() => undefined)));
+    await new Promise((listo) => requestAnimationFrame(() => setTimeout(listo)));
+  }
+
+  // The page with the core, around these windows; the focus left where it was.
+  dejarA(nucleo: Nucleo): Pagina {
+    removeEventListener('resize', this.alCambiar);
+    const foco = document.activeElement;
+    this.real = nucleo;
+    this.pagina = new Pagina(nucleo, new Map(this.ventanas.map((v) => [v.nombre, v])));
+    if (foco instanceof HTMLElement && foco !== document.body) foco.focus();
+    for (const orden of this.pendientes.splice(0)) this.pagina.ejecutar(orden);
+    return this.pagina;
+  }
+}
+
 async function empezar(): Promise<void> {
-  const pagina = new Pagina(await crearNucleo());
-  $('cargando').remove();
+  const idioma = idiomaInicial();
+  // An address with a # is a link to what it shows, which the core gives (enlace.ts).
+  const datos = location.hash ? undefined : globalThis.trazaliaPrevia?.[idioma];
+  const previa = datos && new Previa(datos, idioma);
+  let pagina: Pagina;
+  try {
+    await previa?.pintada();
+    const n = await crearNucleo();
+    if (previa) pagina = previa.dejarA(n);
+    else {
+      pagina = new Pagina(n);
+      $('cargando').remove();
+    }
+  } catch (e) {
+    const aviso = $('aviso');
+    aviso.textContent = String(e);
+    aviso.hidden = false;
+    throw e;
+  }
   for (const parte of kPartes) parte(pagina);
   (globalThis as { trazalia?: Cara }).trazalia = pagina;
 }

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The site from a local server: the first visit asks nothing of another origin, sets no cookie,
-// offers an installable app, and keeps what it needs; with the server gone, the page opens again.
+// offers an installable app, and keeps what it needs, asking the server for each file once (the
+// module beside its script, compiled as it arrives); with the server gone, the page opens again.
+// From a folder the page reads the module from its script instead.
 import assert from 'node:assert/strict';
 import { servirSitio } from '../tools/servidor.mjs';
-import { abrirChromium, abrirPagina, sitio } from './practica_comun.mjs';
+import { abrirChromium, abrirPagina, paginaLocal, sitio } from './practica_comun.mjs';
 
-const { servidor, origen } = await servirSitio(sitio);
+const { servidor, origen, pedidos: alServidor } = await servirSitio(sitio);
+// The core's files the page loaded: its scripts, and what it fetched (only over http).
+const modulos = (p) => p.evaluate(() => [...document.scripts].map((s) => s.src)
+  .concat(performance.getEntriesByType('resource').map((e) => e.name))
+  .filter((n) => /trazalia-web/.test(n)).map((n) => n.replace(/^.*\//, '')).filter((n, i, t) => t.indexOf(n) === i).sort());
 
 const { contexto, cerrar } = await abrirChromium();
 try {
@@ -13,6 +19,11 @@ try {
   contexto.on('request', (p) => pedidos.push(p.url()));
   const { pagina, errores } = await abrirPagina(contexto, `${origen}/?idioma=es`);
   await pagina.evaluate(() => navigator.serviceWorker.ready);
+  await pagina.waitForFunction(() => navigator.serviceWorker.controller);
+  // The browser asks for the site's icon on its own as well, for the tab and the app.
+  const rutas = alServidor.map((p) => p.replace(/\?.*/, '')).filter((r) => r !== '/trazalia.svg');
+  assert.deepEqual(rutas.filter((r, i) => rutas.indexOf(r) !== i), [], rutas.join(' '));
+  assert.deepEqual(await modulos(pagina), ['trazalia-web.js', 'trazalia-web.wasm']);
   const manifiesto = await pagina.evaluate(async () => {
     const enlace = document.querySelector('link[rel=manifest]');
     return (await fetch(enlace.href)).json();
@@ -33,6 +44,10 @@ try {
   assert.deepEqual([...errores, ...otra.errores], []);
   // data: and blob: addresses are the page's own bytes, not requests to anyone.
   assert.deepEqual(pedidos.filter((url) => /^\w+:\/\//.test(url) && !url.startsWith(`${origen}/`)), []);
+  const local = await abrirPagina(contexto, paginaLocal);
+  await local.pagina.waitForFunction(() => globalThis.trazalia);
+  assert.deepEqual(await modulos(local.pagina), ['trazalia-web-modulo.js', 'trazalia-web.js']);
+  assert.deepEqual(local.errores, []);
   console.log('sin conexión: todo bien');
 } finally {
   await cerrar();

@@ -14,11 +14,16 @@ const kTipos = {
   '.txt': 'text/plain; charset=utf-8',
   '.webmanifest': 'application/manifest+json',
   '.png': 'image/png',
+  // What lets the page compile the module while it downloads.
+  '.wasm': 'application/wasm',
 };
 
-// Listens on a free port of 127.0.0.1; origen is the site's address without a final slash.
+// Listens on a free port of 127.0.0.1; origen is the site's address without a final slash;
+// pedidos, each address asked for, in order.
 export async function servirSitio(sitio) {
+  const pedidos = [];
   const servidor = createServer(async (pedido, respuesta) => {
+    pedidos.push(pedido.url);
     // An absolute path normalised cannot climb above the site's folder.
     let ruta = normalize(decodeURIComponent(new URL(pedido.url, 'http://x').pathname));
     if (ruta.endsWith('/')) ruta += 'index.html';
@@ -31,5 +36,5 @@ export async function servirSitio(sitio) {
     }
   });
   await new Promise((listo) => servidor.listen(0, '127.0.0.1', listo));
-  return { servidor, origen: `http://127.0.0.1:${servidor.address().port}` };
+  return { servidor, pedidos, origen: `http://127.0.0.1:${servidor.address().port}` };
 }
