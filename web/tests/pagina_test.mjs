@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page in Chromium, opened from its folder and from a server on this machine: the windows
 // against the native runner on the same actions, a tip dragged by mouse and by finger, the
-// language, axe-core, and every control in view at a phone's size and a large screen's
-// (screenshots in build-web/capturas).
+// language and axe-core.
 // node pagina_test.mjs TRAZALIA_NUCLEO
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, writeFileSync } from 'node:fs';
+import { writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { servirSitio } from '../tools/servidor.mjs';
 import { abrirChromium, abrirPagina, paginaLocal, sitio, violacionesDeAxe } from './practica_comun.mjs';
 
 const nucleo = process.argv[2];
-const capturas = join(sitio, '..', 'capturas');
 
 // The actions on Form2, as keys on its bars; a script says the same to the native runner.
 const kTeclas = [
@@ -221,74 +219,29 @@ async function accesible(pagina, donde) {
   assert.deepEqual(violations.map((v) => `${donde}: ${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
 }
 
-// Every control of every window inside the page and not covered: at a phone's size it may stand
-// below the picture, at a large screen's the window fits the view.
-async function tamanos(contexto, direccion) {
-  mkdirSync(capturas, { recursive: true });
-  for (const [ancho, alto] of [[360, 740], [1920, 1080]]) {
-    const { pagina } = await abrirPagina(contexto, `${direccion}?idioma=es`);
-    await pagina.setViewportSize({ width: ancho, height: alto });
-    // Each window in turn, the method windows with a construction drawn.
-    for (const [ventana, acciones] of [['Form1', []],
-      ['Form2', ['Form1.Command1', 'Form2.HScroll1 End', 'Form2.HScroll2 End', 'Form2.HScroll4 PageDown PageDown', 'Form2.Command1']],
-      ['Form3', ['Form2.Command2', 'Form1.Command2', 'Form3.HScroll1 End', 'Form3.HScroll2 End', 'Form3.HScroll5 PageDown', 'Form3.HScroll7 End']]]) {
-      for (const accion of acciones) {
-        const [control, ...teclas] = accion.split(' ');
-        const selector = `#${control.replace('.', ' [data-control=')}]`;
-        if (!teclas.length) await pagina.click(selector);
-        else await pagina.focus(selector);
-        for (const t of teclas) await pagina.keyboard.press(t);
-      }
-      const fallos = await pagina.$$eval(`#${ventana} .control`, (es, [estrecha]) => {
-        const malos = [];
-        const ancho = document.documentElement.scrollWidth;
-        for (const e of es) {
-          if (e.hidden) continue;
-          e.scrollIntoView({ block: 'center' });
-          const r = e.getBoundingClientRect();
-          const letra = parseFloat(getComputedStyle(e).fontSize);
-          const encima = document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2);
-          const nombre = e.dataset.control;
-          if (r.width < 1 || r.height < 1 || r.left < 0 || r.left + scrollX + r.width > ancho + 0.5)
-            malos.push(`${nombre} fuera: ${r.left} ${r.width} de ${ancho}`);
-          if (!e.contains(encima)) malos.push(`${nombre} tapado por ${encima?.outerHTML.slice(0, 60)}`);
-          if (e.matches('button, input') && e.tabIndex < 0) malos.push(`${nombre} fuera del orden de Tab`);
-          if (estrecha && e.textContent.trim() && letra < 12) malos.push(`${nombre}: letra de ${letra} px`);
-          if (estrecha && e.classList.contains('picture') && r.width < 340) malos.push(`dibujo de ${r.width} px`);
-          // The picture's own texts too, each whole inside it.
-          const svg = e.querySelector('.svg > svg');
-          if (!estrecha || !svg) continue;
-          const caja = svg.getBoundingClientRect();
-          const vista = svg.viewBox.baseVal;
-          const escala = Math.min(caja.width / vista.width, caja.height / vista.height);
-          for (const t of svg.querySelectorAll('text')) {
-            const tr = t.getBoundingClientRect();
-            const px = parseFloat(getComputedStyle(t).fontSize) * escala;
-            if (px < 11.95) malos.push(`${nombre}: «${t.textContent}» de ${px.toFixed(1)} px`);
-            if (tr.left < caja.left - 0.5 || tr.right > caja.right + 0.5 || tr.top < caja.top - 0.5 ||
-                tr.bottom > caja.bottom + 0.5) malos.push(`${nombre}: «${t.textContent}» fuera del dibujo`);
-          }
-        }
-        return malos;
-      }, [ancho < 600]);
-      assert.deepEqual(fallos, [], `${ventana} a ${ancho}×${alto}`);
-      if (ancho > 1000) {
-        const cabe = await pagina.evaluate(() => document.documentElement.scrollHeight <= innerHeight);
-        assert.ok(cabe, `${ventana} cabe en ${ancho}×${alto}`);
-      }
-      await pagina.evaluate(() => scrollTo(0, 0));
-      await pagina.screenshot({ path: join(capturas, `${ventana}-${ancho}x${alto}.png`), fullPage: true });
-      if (ancho > 1000) await accesible(pagina, `${ventana} a ${ancho}×${alto}`);
+// axe-core on each window at a large screen's size, the method windows with a construction drawn,
+// and on the help (the layout at each size: disposicion_test.mjs).
+async function accesibilidad(contexto, direccion) {
+  const { pagina } = await abrirPagina(contexto, `${direccion}?idioma=es`);
+  await pagina.setViewportSize({ width: 1920, height: 1080 });
+  for (const [ventana, acciones] of [['Form1', []],
+    ['Form2', ['Form1.Command1', 'Form2.HScroll1 End', 'Form2.HScroll2 End', 'Form2.HScroll4 PageDown PageDown', 'Form2.Command1']],
+    ['Form3', ['Form2.Command2', 'Form1.Command2', 'Form3.HScroll1 End', 'Form3.HScroll2 End', 'Form3.HScroll5 PageDown', 'Form3.HScroll7 End']]]) {
+    for (const accion of acciones) {
+      const [control, ...teclas] = accion.split(' ');
+      const selector = `#${control.replace('.', ' [data-control=')}]`;
+      if (!teclas.length) await pagina.click(selector);
+      else await pagina.focus(selector);
+      for (const t of teclas) await pagina.keyboard.press(t);
     }
-    if (ancho > 1000) {
-      // Help from the keys, as on the desktop.
-      await pagina.focus('#Form3 [data-control=HScroll1]');
-      await pagina.keyboard.press('F1');
-      await pagina.locator('#panel-ayuda[open]').waitFor();
-      await accesible(pagina, 'la ayuda');
-    }
-    await pagina.close();
+    await accesible(pagina, ventana);
   }
+  // Help from the keys, as on the desktop.
+  await pagina.focus('#Form3 [data-control=HScroll1]');
+  await pagina.keyboard.press('F1');
+  await pagina.locator('#panel-ayuda[open]').waitFor();
+  await accesible(pagina, 'la ayuda');
+  await pagina.close();
 }
 
 const { contexto, cerrar } = await abrirChromium();
@@ -303,8 +256,8 @@ try {
   await dedo(direccion);
   console.log('idiomas');
   await idiomas(contexto, direccion);
-  console.log('tamaños, axe-core');
-  await tamanos(contexto, direccion);
+  console.log('axe-core');
+  await accesibilidad(contexto, direccion);
 } finally {
   s.close();
   await cerrar();
