@@ -25,13 +25,13 @@ interface ResumenDelNucleo {
   ilegibles: { titulo: string; lineas: string[]; mas: string };
 }
 
-// A file the summary leaves out, and why: a copy of one already given, one that could not be
-// read (the browser's reason), or one none of whose lines is a record.
-type Problema = { archivo: string } & (
-  | { por: 'repetido' }
-  | { por: 'ilegible'; motivo: string }
-  | { por: 'sinRegistros' }
-);
+// A file the summary leaves out, and why: a copy of one already given, one the browser could not
+// read (moved or deleted since it was chosen: its own reason, "network error", says nothing), or
+// one none of whose lines is a record.
+interface Problema {
+  archivo: string;
+  por: 'repetido' | 'ilegible' | 'sinRegistros';
+}
 
 // Which names are one student's, as on the desktop: spaces around dropped, Unicode's composed
 // form, case folded; "José" typed with a combining accent and "JOSÉ" are one student.
@@ -149,9 +149,8 @@ export function montarResumen(cara: Cara): void {
       const frase = p.por === 'repetido' ? tr('Resumen', '%1: ya se leyó; no se cuenta dos veces')
         : p.por === 'sinRegistros' ? tr('Resumen', '%1: ninguna línea es un registro de la práctica')
           : texto('resumenIlegible');
-      // Once each, whatever "%2" or "$&" a file's name holds.
-      const motivo = p.por === 'ilegible' ? p.motivo : '';
-      return elemento('li', frase.replace(/%([12])/g, (_, n: string) => (n === '1' ? p.archivo : motivo)));
+      // A function, so that a "$&" in a file's name stays as it is.
+      return elemento('li', frase.replace('%1', () => p.archivo));
     }));
     if (!resumen || archivos.length === 0) {
       tablas.replaceChildren();
@@ -188,7 +187,7 @@ export function montarResumen(cara: Cara): void {
   let vuelta = 0;
   const resumir = async () => {
     const esta = ++vuelta;
-    const rotos = new Map<File, string>();
+    const rotos = new Set<File>();
     let sinRegistros: File[] = [];
     for (let completo = false; !completo;) {
       completo = true;
@@ -202,8 +201,8 @@ export function montarResumen(cara: Cara): void {
             if (esta !== vuelta) return;
             nucleo.resumenLeer(trozo.value);
           }
-        } catch (e) {
-          rotos.set(archivo, e instanceof Error ? e.message : String(e));
+        } catch {
+          rotos.add(archivo);
           completo = false;
           break;
         }
@@ -212,11 +211,9 @@ export function montarResumen(cara: Cara): void {
       }
       if (esta !== vuelta) return;
     }
-    leidos = archivos.flatMap((a): Problema[] => {
-      const motivo = rotos.get(a);
-      if (motivo !== undefined) return [{ archivo: a.name, por: 'ilegible', motivo }];
-      return sinRegistros.includes(a) ? [{ archivo: a.name, por: 'sinRegistros' }] : [];
-    });
+    leidos = archivos.flatMap((a): Problema[] =>
+      rotos.has(a) ? [{ archivo: a.name, por: 'ilegible' }]
+        : sinRegistros.includes(a) ? [{ archivo: a.name, por: 'sinRegistros' }] : []);
     resumen = JSON.parse(nucleo.resumen()) as ResumenDelNucleo;
     mostrar();
   };

@@ -57,7 +57,7 @@ try {
     'ana.csv: ya se leyó; no se cuenta dos veces',
     'notas $&.txt: ninguna línea es un registro de la práctica',
   ]);
-  assert.match(problemas[2], /^borrado\.csv: no se pudo leer \(.+\)$/);
+  assert.match(problemas[2], /^borrado\.csv: el navegador no pudo leer el archivo/);
 
   // The desktop's text, section by section, as the rows of the page's tables.
   const [totales, porAlumno, errores_, porError, ilegibles] = escritorio().trim().split('\n\n').map((s) => s.split('\n'));
