@@ -33,6 +33,8 @@ async function hacer(pagina, ventana, acciones) {
 // What a person would find wrong with the window shown, measured in the page.
 function revisar(ventana) {
   const malos = [];
+  const minimos = { letra: Infinity, texto: Infinity, trazo: Infinity };
+  const menor = (cual, v) => (minimos[cual] = Math.min(minimos[cual], v));
   const rgb = (c) => (c.match(/[\d.]+/g) ?? []).map(Number);
   const lum = ([r, g, b]) => [r, g, b].map((c) => (c / 255 <= 0.04045 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4))
     .reduce((s, c, i) => s + c * [0.2126, 0.7152, 0.0722][i], 0);
@@ -70,10 +72,12 @@ function revisar(ventana) {
     const estilo = getComputedStyle(e);
     const letra = parseFloat(estilo.fontSize);
     const c = contraste(rgb(estilo.color), fondo(e));
+    menor('letra', letra);
+    menor('texto', c);
     if (letra < 12) malos.push(`«${t.textContent.trim()}» de ${letra} px`);
     if (c < 4.5) malos.push(`«${t.textContent.trim()}» a ${c.toFixed(2)}:1`);
   }
-  if (!svg) return { malos };
+  if (!svg) return { malos, minimos };
   const caja = svg.getBoundingClientRect();
   const vista = svg.viewBox.baseVal;
   const escala = Math.min(caja.width / vista.width, caja.height / vista.height);
@@ -81,12 +85,15 @@ function revisar(ventana) {
   for (const t of svg.querySelectorAll('text')) {
     const px = parseFloat(getComputedStyle(t).fontSize) * escala;
     const c = contraste(rgb(getComputedStyle(t).fill), blanco);
+    menor('letra', px);
+    menor('texto', c);
     if (px < 11.95) malos.push(`dibujo: «${t.textContent}» de ${px.toFixed(1)} px`);
     if (c < 4.5) malos.push(`dibujo: «${t.textContent}» a ${c.toFixed(2)}:1`);
   }
   // Every stroke of the picture, the vectors', 3:1 on its white.
   for (const l of svg.querySelectorAll('line, polyline, polygon, path')) {
     const trazo = getComputedStyle(l).stroke;
+    if (trazo !== 'none') menor('trazo', contraste(rgb(trazo), blanco));
     if (trazo !== 'none' && contraste(rgb(trazo), blanco) < 3)
       malos.push(`trazo ${trazo} a ${contraste(rgb(trazo), blanco).toFixed(2)}:1`);
   }
@@ -100,17 +107,18 @@ function revisar(ventana) {
     if (visible(e) && m.left < r.right && m.right > r.left && m.top < r.bottom && m.bottom > r.top)
       malos.push(`${e.className || e.id} sobre el dibujo`);
   }
-  return { malos, area };
+  return { malos, area, minimos };
 }
 
-const medidas = { area: Infinity };
+const medidas = { area: Infinity, letra: Infinity, texto: Infinity, trazo: Infinity, blanco: Infinity };
 
 async function tamano(contexto, [ancho, alto]) {
   const { pagina, errores } = await abrirPagina(contexto, `${paginaLocal}?idioma=es`);
   await pagina.setViewportSize({ width: ancho, height: alto });
   await pagina.evaluate(() => ['localStorage', 'sessionStorage'].forEach((s) => globalThis[s].setItem('trazalia.alumno', 'Ana')));
   const ver = async (ventana, nombre) => {
-    const { malos, area } = await pagina.evaluate(revisar, ventana);
+    const { malos, area, minimos } = await pagina.evaluate(revisar, ventana);
+    for (const [k, v] of Object.entries(minimos)) medidas[k] = Math.min(medidas[k], v);
     assert.deepEqual(malos, [], `${nombre} a ${ancho}×${alto}`);
     if (area && ancho > alto) medidas.area = Math.min(medidas.area, area);
     // A large screen holds the whole window.
@@ -157,15 +165,20 @@ async function dedos([ancho, alto]) {
     const { pagina, errores } = await abrirPagina(contexto, `${paginaLocal}?idioma=es`);
     const pequenos = () => pagina.evaluate(() => {
       const malos = [];
+      let minimo = Infinity;
       for (const menu of document.querySelectorAll('.ventana:not([hidden]) details.menu')) menu.open = true;
       const blancos = document.querySelectorAll(
         '.ventana:not([hidden]) :is(button, summary, select, input, [tabindex="0"], .agarres > .punta), #cabecera :is(button, select)');
       for (const e of blancos) {
         if (!e.checkVisibility()) continue;
         const caja = (e.type === 'checkbox' ? e.labels[0] ?? e : e).getBoundingClientRect();
+        minimo = Math.min(minimo, caja.width, caja.height);
         if (caja.width < 44 || caja.height < 44)
           malos.push(`${e.dataset.control ?? e.className ?? e.tagName} ${e.textContent.trim()}: ${caja.width}×${caja.height}`);
       }
+      return { malos, minimo };
+    }).then(({ malos, minimo }) => {
+      medidas.blanco = Math.min(medidas.blanco, minimo);
       return malos;
     });
     assert.deepEqual(await pequenos(), [], `Form1 al tacto a ${ancho}×${alto}`);
@@ -228,8 +241,10 @@ try {
     console.log(`${t.join('×')}`);
     await tamano(contexto, t);
   }
-  console.log(`el dibujo, apaisado: ${(medidas.area * 100).toFixed(1)} % de la pantalla como mínimo`);
   for (const t of [[360, 740], [740, 360]]) await dedos(t);
+  const { area, letra, texto, trazo, blanco } = medidas;
+  console.log(`mínimos: el dibujo apaisado ${(area * 100).toFixed(1)} % de la pantalla; letra ${letra.toFixed(1)} px; ` +
+    `texto ${texto.toFixed(2)}:1; trazo ${trazo.toFixed(2)}:1; blanco al tacto ${blanco.toFixed(1)} px`);
   await vistas(contexto);
 } finally {
   await cerrar();
