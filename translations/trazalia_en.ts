@@ -2363,6 +2363,50 @@ cloze if not given.</translation>
         <translation>Download results</translation>
     </message>
     <message>
+        <source>Compartir</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Compartir lo que se ve</source>
+        <translation>Share what is shown</translation>
+    </message>
+    <message>
+        <source>El enlace abre esta ventana con estos valores, vistas, idioma y ejercicios. Léalo con la cámara de un teléfono o cópielo.</source>
+        <translation>The link opens this window with these values, views, language and exercises. Read it with a phone's camera or copy it.</translation>
+    </message>
+    <message>
+        <source>Enlace</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Copiar enlace</source>
+        <translation>Copy link</translation>
+    </message>
+    <message>
+        <source>Enlace copiado.</source>
+        <translation>Link copied.</translation>
+    </message>
+    <message>
+        <source>El navegador no dejó copiar: el enlace quedó seleccionado en su casilla; cópielo con Ctrl+C.</source>
+        <translation>The browser did not allow copying: the link is selected in its box; copy it with Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>Código QR del enlace</source>
+        <translation>QR code of the link</translation>
+    </message>
+    <message>
+        <source>Imagen copiada.</source>
+        <translation>Picture copied.</translation>
+    </message>
+    <message>
+        <source>El navegador no dejó copiar la imagen; guárdela como PNG o SVG.</source>
+        <translation>The browser did not allow copying the picture; save it as PNG or SVG.</translation>
+    </message>
+    <message>
+        <source>El enlace traía valores que no valen; se abrió lo más cercano: %1.</source>
+        <translation>The link held values that are not valid; the nearest was opened: %1.</translation>
+    </message>
+    <message>
         <source>Aceptar</source>
         <translation>OK</translation>
     </message>

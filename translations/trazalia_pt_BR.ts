@@ -2363,6 +2363,50 @@ cloze se não for dito.</translation>
         <translation>Baixar resultados</translation>
     </message>
     <message>
+        <source>Compartir</source>
+        <translation>Compartilhar</translation>
+    </message>
+    <message>
+        <source>Compartir lo que se ve</source>
+        <translation>Compartilhar o que se vê</translation>
+    </message>
+    <message>
+        <source>El enlace abre esta ventana con estos valores, vistas, idioma y ejercicios. Léalo con la cámara de un teléfono o cópielo.</source>
+        <translation>O link abre esta janela com estes valores, vistas, idioma e exercícios. Leia-o com a câmera de um celular ou copie-o.</translation>
+    </message>
+    <message>
+        <source>Enlace</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Copiar enlace</source>
+        <translation>Copiar link</translation>
+    </message>
+    <message>
+        <source>Enlace copiado.</source>
+        <translation>Link copiado.</translation>
+    </message>
+    <message>
+        <source>El navegador no dejó copiar: el enlace quedó seleccionado en su casilla; cópielo con Ctrl+C.</source>
+        <translation>O navegador não permitiu copiar: o link ficou selecionado em sua caixa; copie-o com Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>Código QR del enlace</source>
+        <translation>Código QR do link</translation>
+    </message>
+    <message>
+        <source>Imagen copiada.</source>
+        <translation>Imagem copiada.</translation>
+    </message>
+    <message>
+        <source>El navegador no dejó copiar la imagen; guárdela como PNG o SVG.</source>
+        <translation>O navegador não permitiu copiar a imagem; salve-a como PNG ou SVG.</translation>
+    </message>
+    <message>
+        <source>El enlace traía valores que no valen; se abrió lo más cercano: %1.</source>
+        <translation>O link trazia valores inválidos; abriu-se o mais próximo: %1.</translation>
+    </message>
+    <message>
         <source>Aceptar</source>
         <translation>OK</translation>
     </message>

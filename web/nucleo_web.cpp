@@ -140,8 +140,11 @@ public:
         actual_.Clave("activa").Logico(activa);
         Cerrar();
     }
+    // Exercises a link passes over were never the student's: while silenced, they leave no entry.
+    void Silenciar(bool silenciado) { silenciado_ = silenciado; }
     // The entry waits, by its number, for the page to give its date and student (Tomar).
     void Anotado(std::string_view v, const practice::Asiento& asiento) override {
+        if (silenciado_) return;
         const int n = ++anotados_;
         pendientes_.emplace(n, asiento);
         // Entries the page never took are let go.
@@ -211,6 +214,7 @@ private:
     std::vector<std::string> eventos_;
     std::vector<std::string> dibujadas_;
     int anotados_ = 0;
+    bool silenciado_ = false;
     std::map<int, practice::Asiento> pendientes_;
 };
 
@@ -288,6 +292,26 @@ constexpr TextoDeLaPagina kTextosDeLaPagina[] = {
      QT_TRANSLATE_NOOP("Web",
                        "El navegador no guardó el último resultado: su espacio está lleno o no "
                        "lo permite. Descargue los resultados ahora para no perderlos.")},
+    {"compartir", "Web", QT_TRANSLATE_NOOP("Web", "Compartir")},
+    {"compartirTitulo", "Web", QT_TRANSLATE_NOOP("Web", "Compartir lo que se ve")},
+    {"compartirTexto", "Web",
+     QT_TRANSLATE_NOOP("Web",
+                       "El enlace abre esta ventana con estos valores, vistas, idioma y "
+                       "ejercicios. Léalo con la cámara de un teléfono o cópielo.")},
+    {"enlace", "Web", QT_TRANSLATE_NOOP("Web", "Enlace")},
+    {"copiarEnlace", "Web", QT_TRANSLATE_NOOP("Web", "Copiar enlace")},
+    {"enlaceCopiado", "Web", QT_TRANSLATE_NOOP("Web", "Enlace copiado.")},
+    {"enlaceSinCopiar", "Web",
+     QT_TRANSLATE_NOOP("Web",
+                       "El navegador no dejó copiar: el enlace quedó seleccionado en su casilla; "
+                       "cópielo con Ctrl+C.")},
+    {"codigoQr", "Web", QT_TRANSLATE_NOOP("Web", "Código QR del enlace")},
+    {"imagenCopiada", "Web", QT_TRANSLATE_NOOP("Web", "Imagen copiada.")},
+    {"imagenSinCopiar", "Web",
+     QT_TRANSLATE_NOOP("Web", "El navegador no dejó copiar la imagen; guárdela como PNG o SVG.")},
+    {"enlaceCorregido", "Web",
+     QT_TRANSLATE_NOOP("Web",
+                       "El enlace traía valores que no valen; se abrió lo más cercano: %1.")},
 };
 
 // The shortcuts of the core's table the page answers to, in the table's order: the others are
@@ -551,32 +575,70 @@ public:
             orden.semilla = *s;
             orden.nivel = *n;
         }
-        return EnVentana(ventana, [&](session::Formulario f) -> session::Comando {
-            orden.ventana = f;
-            return orden;
-        });
+        const std::optional<session::Formulario> f = session::FormularioDe(ventana);
+        if (!f) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
+        orden.ventana = *f;
+        std::optional<errores::Negativa> error = sesion_.Ejecutar(orden);
+        if (!error && cual == QuePractica::Comenzar) series_[*f] = {orden.semilla, 0};
+        if (!error && cual == QuePractica::Siguiente) ++series_[*f].siguientes;
+        return Fin(std::move(error));
     }
     // Practice on asking for that ("resultante" or "equilibrante"), as "practice … on" with its
     // last word.
     std::string practicarPidiendo(const std::string& ventana, const std::string& semilla,
                                   const std::string& nivel, const std::string& pregunta) {
+        return retomar(ventana, semilla, nivel, pregunta, 0);
+    }
+    // The same, moved on to the exercise that came that many after the first: where a link
+    // left it.
+    std::string retomar(const std::string& ventana, const std::string& semilla,
+                        const std::string& nivel, const std::string& pregunta, int siguientes) {
         const std::optional<std::uint32_t> s = errores::LeerSemilla(semilla);
         if (!s) return Fin(errores::SemillaNoValida(semilla, sesion_.traductor()));
         const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
         if (!n) return Fin(errores::NivelDesconocido(nivel, sesion_.traductor()));
         const std::optional<practice::Pregunta> p = practice::PreguntaDeNombre(pregunta);
         if (!p) return Responder("pregunta desconocida «" + pregunta + "»");
-        return EnVentana(ventana, [&](session::Formulario f) -> session::Comando {
-            return session::comandos::Practicar{f, session::comandos::QuePractica::Comenzar, *s, *n,
-                                                *p};
-        });
+        const std::optional<session::Formulario> f = session::FormularioDe(ventana);
+        if (!f) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
+        using session::comandos::QuePractica;
+        std::optional<errores::Negativa> error =
+            sesion_.Ejecutar(session::comandos::Practicar{*f, QuePractica::Comenzar, *s, *n, *p});
+        if (!error) series_[*f] = {*s, 0};
+        registro_.Silenciar(true);
+        for (int i = 0; i < siguientes && !error; ++i) {
+            error = sesion_.Ejecutar(session::comandos::Practicar{*f, QuePractica::Siguiente});
+            if (!error) ++series_[*f].siguientes;
+        }
+        registro_.Silenciar(false);
+        return Fin(std::move(error));
     }
     std::string nivel(const std::string& ventana, const std::string& nivel, double semilla) {
         const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
         if (!n) return Fin(errores::NivelDesconocido(nivel, sesion_.traductor()));
-        return EnVentana(ventana, [&](session::Formulario f) -> session::Comando {
-            return session::comandos::ElegirNivel{f, *n, static_cast<std::uint32_t>(semilla)};
-        });
+        const auto desde = static_cast<std::uint32_t>(semilla);
+        const std::optional<session::Formulario> f = session::FormularioDe(ventana);
+        if (!f) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
+        std::optional<errores::Negativa> error =
+            sesion_.Ejecutar(session::comandos::ElegirNivel{*f, *n, desde});
+        // With practice on, its exercises start again from that seed.
+        const session::VentanaMetodo* v = sesion_.metodo(ventana);
+        if (!error && v && v->practica().activa()) series_[*f] = {desde, 0};
+        return Fin(std::move(error));
+    }
+    // A window's practice as a link gives it back: JSON {activa, nivel, pregunta, semilla,
+    // siguientes: the exercises after the seed's first}; null for a window without practice.
+    std::string practica(const std::string& ventana) const {
+        const session::VentanaMetodo* v = sesion_.metodo(ventana);
+        if (!v) return "null";
+        const auto serie = series_.find(v->formulario());
+        const Serie s = serie == series_.end() ? Serie{} : serie->second;
+        Json j;
+        j.Abrir('{').Clave("activa").Logico(v->practica().activa());
+        j.Clave("nivel").Texto(practice::Nombre(v->practica().nivel()));
+        j.Clave("pregunta").Texto(practice::Nombre(v->practica().pregunta()));
+        j.Clave("semilla").Entero(s.semilla).Clave("siguientes").Entero(s.siguientes);
+        return j.Cerrar('}').str();
     }
     std::string adivinar(const std::string& ventana, const std::string& r,
                          const std::string& alfa) {
@@ -710,12 +772,24 @@ public:
             j.Clave("caption").Texto(propio ? traducir(c.texto) : registro_.Caption(e.caption));
             j.Clave("visto").Logico(e.visible).Clave("habilitado").Logico(e.habilitado);
             j.Clave("enfocable").Logico(e.enfocable).Clave("anterior").Logico(e.anterior);
+            // The window a button of Form1 opens, for a link that names the window.
+            j.Clave("abre").Texto(c.abre ? c.abre : "");
             j.Cerrar('}');
         }
         j.Cerrar(']').Cerrar('}');
         return j.str();
     }
 
+    // The name the desktop offers to save the picture under, without its extension:
+    // "poligono-paso-3" at a step of the construction, "poligono" otherwise.
+    std::string nombreDeImagen(const std::string& ventana) const {
+        const session::VentanaMetodo* v = sesion_.metodo(ventana);
+        if (!v) return {};
+        std::string nombre(v->metodo().clave());
+        if (v->dibujo() && v->dibujo()->paso != 0)
+            nombre += "-paso-" + std::to_string(v->dibujo()->paso);
+        return nombre;
+    }
     // Picture1 as an SVG document in twips; empty for a window without one.
     std::string svg(const std::string& ventana) const {
         const session::VentanaMetodo* v = sesion_.metodo(ventana);
@@ -1000,6 +1074,13 @@ private:
     Sesion sesion_;
     Registro registro_;
     std::string gesto_ = "nada";
+    // The seed each window's practice started from and how many exercises came after its first:
+    // the core's generator keeps them to itself, and a link to the exercise needs them.
+    struct Serie {
+        std::uint32_t semilla = 0;
+        int siguientes = 0;
+    };
+    std::map<session::Formulario, Serie> series_;
     std::optional<practice::Resumen> resumen_;
 };
 
@@ -1022,6 +1103,8 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("practicar", &Nucleo::practicar)
         .function("practicarPidiendo", &Nucleo::practicarPidiendo)
         .function("nivel", &Nucleo::nivel)
+        .function("practica", &Nucleo::practica)
+        .function("retomar", &Nucleo::retomar)
         .function("adivinar", &Nucleo::adivinar)
         .function("deshacer", &Nucleo::deshacer)
         .function("rehacer", &Nucleo::rehacer)
@@ -1034,6 +1117,7 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("soltarPuntero", &Nucleo::soltarPuntero)
         .function("tabla", &Nucleo::tabla)
         .function("svg", &Nucleo::svg)
+        .function("nombreDeImagen", &Nucleo::nombreDeImagen)
         .function("descripcion", &Nucleo::descripcion)
         .function("idioma", &Nucleo::idioma)
         .function("traduccion", &Nucleo::traduccion)

@@ -18,6 +18,9 @@ export interface Cara {
   // The window's element.
   ventana(ventana: string): HTMLElement | undefined;
   idioma(): Idioma;
+  cambiarIdioma(idioma: Idioma): void;
   // Said to screen readers through the page's live region.
   anunciar(texto: string): void;
+  // Shown in the page's notice and said to screen readers; the next command's answer hides it.
+  mostrarRechazo(texto: string): void;
 }

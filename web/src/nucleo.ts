@@ -49,6 +49,8 @@ export interface Control {
   habilitado: boolean;
   enfocable: boolean;
   anterior: boolean;
+  // The window a button of Form1 opens; empty for the rest.
+  abre: string;
 }
 
 export interface Tabla {
@@ -86,6 +88,11 @@ export interface Nucleo {
   // Practice on asking for pregunta: "resultante" or "equilibrante".
   practicarPidiendo(ventana: string, semilla: string, nivel: string, pregunta: string): string;
   nivel(ventana: string, nivel: string, semilla: number): string;
+  // Practice on as practicarPidiendo, moved on to the exercise that came that many after the
+  // first; the exercises passed over leave no entry.
+  retomar(ventana: string, semilla: string, nivel: string, pregunta: string, siguientes: number): string;
+  // The window's practice as a link gives it back: JSON PracticaDelNucleo, or null.
+  practica(ventana: string): string;
   adivinar(ventana: string, r: string, alfa: string): string;
   deshacer(ventana: string): string;
   rehacer(ventana: string): string;
@@ -101,6 +108,8 @@ export interface Nucleo {
   soltarPuntero(ventana: string, x: number, y: number, ajustar: boolean): string;
   tabla(ventana: string): string;
   svg(ventana: string): string;
+  // The name the desktop saves the picture under, without its extension: "poligono-paso-3".
+  nombreDeImagen(ventana: string): string;
   descripcion(ventana: string): string;
   editor(ventana: string, control: string): string;
   vistas(): string;
@@ -277,6 +286,16 @@ export function ventanasConPractica(nucleo: Nucleo): string[] {
   return leerVentanas(nucleo)
     .filter((v) => v.practica)
     .map((v) => v.nombre);
+}
+
+// A window's practice: on or off, its level and question, the seed its exercises come from and how
+// many came after the first.
+export interface PracticaDelNucleo {
+  activa: boolean;
+  nivel: string;
+  pregunta: string;
+  semilla: number;
+  siguientes: number;
 }
 
 export function leerNiveles(nucleo: Nucleo): Nivel[] {

@@ -17,6 +17,9 @@ import {
 } from './idioma';
 import type { Atajo, Evento, Nucleo, Previa as PreviaDelNucleo, Respuesta } from './nucleo';
 import { crearNucleo, leerAtajos, leerVentanas, leerVistas } from './nucleo';
+import { montarCompartir } from './compartir';
+import { montarEnlace } from './enlace';
+import { montarFigura } from './figura';
 import { montarHoja } from './hoja';
 import { botonDeDescarga, montarPractica, registroSinGuardar } from './practica';
 import { montarResumen } from './resumen';
@@ -368,12 +371,16 @@ function recordarVistas(nucleo: Nucleo): void {
   }
 }
 
-// The parts that plug into the page, each given the page once it is up.
+// The parts that plug into the page, each given the page once it is up; the link last, as it
+// gives back what the others have set up.
 const kPartes: ((cara: Cara) => void)[] = [
   montarPractica,
   montarHoja,
   montarResumen,
   montarSinConexion,
+  montarFigura,
+  montarCompartir,
+  montarEnlace,
 ];
 
 function ponerIdiomas(idioma: Idioma): HTMLSelectElement {

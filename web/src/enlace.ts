@@ -1,0 +1,282 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The address holds what is on screen, after a # so that it works from a folder, offline through
+// the service worker and without asking any server: the window shown, its bars, the views, the
+// language and practice (seed, level, question and how many exercises after the first), as
+//   #ventana=Form2&HScroll1=120&HScroll2=30&vistas=grid,labels&idioma=en
+//   #ventana=Form3&vistas=&idioma=es&semilla=2024&nivel=medio&pregunta=resultante&ejercicio=0
+// A window opened is a new entry of the history, so that Back returns to the window before; any
+// other change rewrites the entry a moment later, so that a reload finds it. A link is given back
+// through the core's commands only, and what it asked that cannot be is said, with what opened.
+import type { Cara } from './cara';
+import type { Idioma } from './idioma';
+import { kIdiomas, texto } from './idioma';
+import type { PracticaDelNucleo } from './nucleo';
+import { leerNiveles, leerTabla, leerVentanas, leerVistas } from './nucleo';
+
+export interface Practica {
+  semilla: number;
+  nivel: string;
+  pregunta: string;
+  ejercicio: number;
+}
+
+export interface Estado {
+  ventana: string;
+  // Each bar of the window by its name, with its value; none while practising (the exercise
+  // sets them).
+  barras: [string, number][];
+  vistas: string[];
+  idioma: Idioma;
+  practica: Practica | null;
+}
+
+// More exercises after the first than a link takes: each is a command run at load.
+const kMaxEjercicio = 200;
+const kMaxSemilla = 4294967295;
+// The entry is rewritten at once, then at most this often (ms): a drag writes it ten times a
+// second, half the browser's limit on the history's calls (it ignores those over 200 in 10 s).
+const kEspera = 100;
+
+// The state on screen, from the core.
+export function estadoActual(cara: Cara): Estado {
+  const { nucleo } = cara;
+  const ventanas = leerVentanas(nucleo).map((v) => leerTabla(nucleo, v.nombre));
+  const tabla = ventanas.find((t) => t.visible) ?? ventanas[0];
+  const p = JSON.parse(nucleo.practica(tabla.nombre)) as PracticaDelNucleo | null;
+  const practica = p?.activa
+    ? { semilla: p.semilla, nivel: p.nivel, pregunta: p.pregunta, ejercicio: p.siguientes }
+    : null;
+  return {
+    ventana: tabla.nombre,
+    barras: practica
+      ? []
+      : tabla.controles.filter((c) => c.tipo === 'barra').map((c) => [c.nombre, c.valor]),
+    vistas: leerVistas(nucleo)
+      .filter((v) => v.activa)
+      .map((v) => v.nombre),
+    idioma: cara.idioma(),
+    practica,
+  };
+}
+
+export function escribirEnlace(e: Estado): string {
+  const partes: [string, string][] = [['ventana', e.ventana]];
+  for (const [barra, valor] of e.barras) partes.push([barra, String(valor)]);
+  partes.push(['vistas', e.vistas.join(',')], ['idioma', e.idioma]);
+  if (e.practica)
+    partes.push(
+      ['semilla', String(e.practica.semilla)],
+      ['nivel', e.practica.nivel],
+      ['pregunta', e.practica.pregunta],
+      ['ejercicio', String(e.practica.ejercicio)],
+    );
+  return `#${partes.map(([k, v]) => `${k}=${encodeURIComponent(v).replace(/%2C/g, ',')}`).join('&')}`;
+}
+
+// The whole address of that state: this page's, with its #.
+export function direccion(e: Estado): string {
+  return location.href.replace(/#.*$/, '') + escribirEnlace(e);
+}
+
+// A link read against the core's windows, bars, views, languages and levels: the nearest state it
+// may open, and each value it had to change, as "what: asked → used".
+export function leerEnlace(cara: Cara, hash: string): { estado: Estado; cambios: string[] } {
+  const { nucleo } = cara;
+  const datos = new URLSearchParams(hash.replace(/^#/, ''));
+  const cambios: string[] = [];
+  const cambio = (que: string, pedido: string, usado: string) =>
+    cambios.push(`${que}: «${pedido}» → ${usado || '—'}`);
+  const conocidas = new Set(['ventana', 'vistas', 'idioma', 'semilla', 'nivel', 'pregunta', 'ejercicio']);
+
+  const ventanas = leerVentanas(nucleo);
+  let ventana = datos.get('ventana') ?? ventanas[0].nombre;
+  if (!ventanas.some((v) => v.nombre === ventana)) {
+    cambio('ventana', ventana, ventanas[0].nombre);
+    ventana = ventanas[0].nombre;
+  }
+  const delaVentana = ventanas.find((v) => v.nombre === ventana)!;
+  const tabla = leerTabla(nucleo, ventana);
+
+  const barras: [string, number][] = [];
+  for (const c of tabla.controles.filter((c) => c.tipo === 'barra')) {
+    conocidas.add(c.nombre);
+    const pedido = datos.get(c.nombre);
+    if (pedido === null) continue;
+    const n = Number(pedido.trim());
+    if (pedido.trim() === '' || !Number.isFinite(n)) {
+      cambio(c.descripcion, pedido, '');
+      continue;
+    }
+    const valor = Math.min(c.max, Math.max(c.min, Math.round(n)));
+    if (String(valor) !== pedido.trim()) cambio(c.descripcion, pedido, String(valor));
+    barras.push([c.nombre, valor]);
+  }
+
+  const nombres = leerVistas(nucleo).map((v) => v.nombre);
+  const vistas: string[] = [];
+  for (const v of (datos.get('vistas') ?? '').split(',').filter(Boolean)) {
+    if (nombres.includes(v)) vistas.push(v);
+    else cambio('vistas', v, '');
+  }
+
+  let idioma = cara.idioma();
+  const pedido = datos.get('idioma');
+  if (pedido !== null) {
+    if ((kIdiomas as readonly string[]).includes(pedido)) idioma = pedido as Idioma;
+    else cambio('idioma', pedido, idioma);
+  }
+
+  let practica: Practica | null = null;
+  const semilla = datos.get('semilla');
+  if (semilla !== null && !delaVentana.practica) {
+    cambio('semilla', semilla, '');
+  } else if (semilla !== null) {
+    const s = Number(semilla.trim());
+    if (!/^\d+$/.test(semilla.trim())) cambio('semilla', semilla, '');
+    else {
+      if (s > kMaxSemilla) cambio('semilla', semilla, String(kMaxSemilla));
+      const niveles = leerNiveles(nucleo);
+      const predeterminado = niveles.find((n) => n.predeterminado)?.nombre ?? niveles[0].nombre;
+      let nivel = datos.get('nivel') ?? predeterminado;
+      if (!niveles.some((n) => n.nombre === nivel)) {
+        cambio('nivel', nivel, predeterminado);
+        nivel = predeterminado;
+      }
+      const preguntas = delaVentana.suma ? ['resultante', 'equilibrante'] : ['resultante'];
+      let pregunta = datos.get('pregunta') ?? 'resultante';
+      if (!preguntas.includes(pregunta)) {
+        cambio('pregunta', pregunta, 'resultante');
+        pregunta = 'resultante';
+      }
+      const pedidoEj = datos.get('ejercicio') ?? '0';
+      const ej = Number(pedidoEj.trim());
+      const ejercicio = Number.isFinite(ej) ? Math.min(kMaxEjercicio, Math.max(0, Math.round(ej))) : 0;
+      if (String(ejercicio) !== pedidoEj.trim()) cambio('ejercicio', pedidoEj, String(ejercicio));
+      practica = { semilla: Math.min(s, kMaxSemilla), nivel, pregunta, ejercicio };
+    }
+  }
+  for (const [k, v] of datos) if (!conocidas.has(k)) cambio(k, v, '');
+  return { estado: { ventana, barras: practica ? [] : barras, vistas, idioma, practica }, cambios };
+}
+
+// Turns the page to that state through the core's commands, each only where the core differs.
+export function aplicarEstado(cara: Cara, e: Estado): void {
+  const { nucleo } = cara;
+  if (e.idioma !== cara.idioma()) cara.cambiarIdioma(e.idioma);
+  const visible = () => estadoActual(cara).ventana;
+  const inicio = leerVentanas(nucleo)[0].nombre;
+  if (visible() !== e.ventana && visible() !== inicio)
+    // Esc on a method window does what its "Regresar" does.
+    cara.ejecutar((n) => n.teclas(`${visible()}.Picture1`, 'Escape'));
+  if (visible() !== e.ventana) {
+    const boton = leerTabla(nucleo, inicio).controles.find((c) => c.abre === e.ventana);
+    if (boton) cara.ejecutar((n) => n.pulsar(`${inicio}.${boton.nombre}`));
+  }
+  const ventana = visible();
+  // The views are one set for every window; the core takes them through a method window.
+  const metodo = leerVentanas(nucleo).find((v) => v.nombre !== inicio)?.nombre ?? ventana;
+  const conVistas = ventana === inicio ? metodo : ventana;
+  for (const v of leerVistas(nucleo))
+    if (v.activa !== e.vistas.includes(v.nombre))
+      cara.ejecutar((n) => n.vista(conVistas, v.nombre, !v.activa));
+
+  const p = JSON.parse(nucleo.practica(ventana)) as PracticaDelNucleo | null;
+  const q = e.practica;
+  if (p?.activa && !q) cara.ejecutar((n) => n.practicar(ventana, 'off', '', ''));
+  const igual =
+    p?.activa &&
+    q &&
+    [p.semilla, p.nivel, p.pregunta, p.siguientes].join() ===
+      [q.semilla, q.nivel, q.pregunta, q.ejercicio].join();
+  if (q && !igual)
+    cara.ejecutar((n) => n.retomar(ventana, String(q.semilla), q.nivel, q.pregunta, q.ejercicio));
+  const valores = new Map(leerTabla(nucleo, ventana).controles.map((c) => [c.nombre, c.valor]));
+  for (const [barra, valor] of e.barras)
+    if (valores.get(barra) !== valor) {
+      cara.ejecutar((n) => n.mover(`${ventana}.${barra}`, valor));
+      nucleo.terminarPaso(ventana);
+    }
+}
+
+// The address follows the page, and the page the address: at start, on Back and Forward.
+export function montarEnlace(cara: Cara): void {
+  let escrito = '';
+  let abierta = estadoActual(cara).ventana;
+  let restaurando = false;
+  let temporizador: ReturnType<typeof setTimeout> | undefined;
+  let enCola = false;
+  let ultima = -Infinity;
+
+  // A window other than the entry's opened: an entry of its own; any other change rewrites it.
+  const escribir = () => {
+    clearTimeout(temporizador);
+    temporizador = undefined;
+    const e = estadoActual(cara);
+    const hash = escribirEnlace(e);
+    const nueva = e.ventana !== abierta;
+    abierta = e.ventana;
+    if (hash === escrito) return;
+    escrito = hash;
+    // A new entry starts with nothing written in it to hold back.
+    ultima = nueva ? -Infinity : performance.now();
+    try {
+      if (nueva) history.pushState(null, '', hash);
+      else history.replaceState(null, '', hash);
+    } catch {
+      // A browser that refuses the history here keeps the page as it is.
+    }
+  };
+  const pronto = (ya = false) => {
+    if (restaurando) return;
+    if (ya) {
+      clearTimeout(temporizador);
+      temporizador = undefined;
+    }
+    if (temporizador !== undefined || enCola) return;
+    const espera = ultima + kEspera - performance.now();
+    if (espera > 0 && !ya) {
+      temporizador = setTimeout(escribir, espera);
+      return;
+    }
+    // Once the command's events are all shown, before anything else can leave the entry.
+    enCola = true;
+    queueMicrotask(() => {
+      enCola = false;
+      escribir();
+    });
+  };
+
+  const restaurar = (hash: string) => {
+    const { estado, cambios } = leerEnlace(cara, hash);
+    restaurando = true;
+    try {
+      aplicarEstado(cara, estado);
+    } finally {
+      restaurando = false;
+    }
+    const hecho = estadoActual(cara);
+    // What the core would not take (a bar it holds) is said too.
+    for (const [barra, valor] of estado.barras) {
+      const tenido = hecho.barras.find(([b]) => b === barra)?.[1];
+      if (tenido !== undefined && tenido !== valor) cambios.push(`${barra}: «${valor}» → ${tenido}`);
+    }
+    abierta = hecho.ventana;
+    escribir();
+    ultima = -Infinity;
+    if (cambios.length)
+      cara.mostrarRechazo(texto('enlaceCorregido').replace('%1', cambios.join('; ')));
+  };
+
+  cara.alEvento((ev) => pronto(ev.tipo === 'mostrada'));
+  cara.alCambiarIdioma(() => pronto());
+  addEventListener('popstate', () => {
+    // A change still to be written belonged to the entry left.
+    clearTimeout(temporizador);
+    temporizador = undefined;
+    restaurar(location.hash);
+  });
+
+  if (location.hash.length > 1) restaurar(location.hash);
+  else escribir();
+  ultima = -Infinity;
+}
