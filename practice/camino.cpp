@@ -291,14 +291,15 @@ void Progreso::Anotar(const Plan& plan, Codigo resultado, const Errores& mostrad
                       static_cast<int>(Indice(Mezcla(semilla_, posicion_, kVuelta),
                                               kVueltaMaxima - kVueltaMinima));
     const int hasta = posicion_ + kVueltaMaxima;
-    // An exercise before a mistake's return neither settles nor delays it.
-    std::erase_if(pendientes_, [&](const Pendiente& p) {
-        return posicion_ >= p.desde && mostrados[static_cast<std::size_t>(p.codigo)] && bien;
-    });
+    // From kVueltaMinima exercises after the mistake, any exercise that shows it is its return,
+    // planned or not; one before neither settles nor delays it.
+    const auto vuelve = [&](const Pendiente& p) {
+        return posicion_ >= p.hasta - (kVueltaMaxima - kVueltaMinima) &&
+               mostrados[static_cast<std::size_t>(p.codigo)];
+    };
+    std::erase_if(pendientes_, [&](const Pendiente& p) { return vuelve(p) && bien; });
     for (Pendiente& p : pendientes_)
-        if ((posicion_ >= p.desde && mostrados[static_cast<std::size_t>(p.codigo)]) ||
-            p.codigo == resultado)
-            p.desde = desde, p.hasta = hasta;
+        if (vuelve(p) || p.codigo == resultado) p.desde = desde, p.hasta = hasta;
     if (EsError(resultado) &&
         std::none_of(pendientes_.begin(), pendientes_.end(),
                      [&](const Pendiente& p) { return p.codigo == resultado; }))

@@ -48,8 +48,8 @@ Errores Muestra(Ventana ventana, const Ejercicio& ejercicio);
 
 // Why a mistake is wrong and how the window's construction avoids it (1–2 sentences, shown after
 // the mistake, besides the verdict's sentence and hint): the method's own wording
-// (Metodo::Explicacion), else the general one; empty for what is no mistake. Marked in "Camino"
-// or "Trazalia"'s context as the method marks it.
+// (Metodo::Explicacion), else the general one; empty for what is no mistake. Marked in the
+// context "Camino", the methods' own wordings too.
 std::string_view Explicacion(Codigo codigo, Ventana ventana);
 
 inline constexpr int kRachaDeDominio = 3;
@@ -97,9 +97,9 @@ public:
     // exercises, and the last skill set is never set twice in a row.
     Plan Planificar() const;
     // The answer to the step planned, and the mistakes its exercise showed. A mistake made is due
-    // from 2 to 4 exercises on, at the latest 5 (made again, from then). Once due, an exercise
-    // that shows it settles it when answered right (or nearly), and makes it due again
-    // otherwise; before, an exercise that happens to show it changes nothing.
+    // from 2 to 4 exercises on (drawn), at the latest 5; made again, from then. From 2 on, any
+    // exercise that shows it, planned or not, is its return: answered right (or nearly) it
+    // settles it, otherwise it is due again; the exercise right after it changes nothing.
     void Anotar(const Plan& plan, Codigo resultado, const Errores& mostrados);
 
     std::uint32_t semilla() const { return semilla_; }
