@@ -56,6 +56,9 @@ struct Practicar {
     std::uint32_t semilla = 0;
     practice::Nivel nivel = practice::kNivelPredeterminado;
     practice::Pregunta pregunta = practice::Pregunta::Resultante;
+    // Started along a path over the window's skills (practice::Camino), which sets each
+    // exercise's question.
+    bool camino = false;
 };
 // Practice's level; with practice on, exercises of that seed and level from the first one.
 struct ElegirNivel {

@@ -94,7 +94,10 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
             c.que == comandos::QuePractica::Siguiente ? practica.Siguiente() : practica.Comprobar();
             break;
         case comandos::QuePractica::Comenzar:
-            practica.Comenzar(c.semilla, c.nivel, c.pregunta);
+            if (c.camino)
+                practica.ComenzarCamino(c.semilla, c.nivel);
+            else
+                practica.Comenzar(c.semilla, c.nivel, c.pregunta);
             break;
     }
     return {};

@@ -128,6 +128,16 @@ Lectura LeerPractice(const Sesion& s, Palabras w) {
     return p;
 }
 
+// camino WINDOW on SEED LEVEL: practice along a path over the window's skills, read as practice
+// reads its start.
+Lectura LeerCamino(const Sesion& s, Palabras w) {
+    if (w[2] != "on") return errores::QuePractica(w[2], s.traductor());
+    Lectura lectura = LeerPractice(s, w);
+    if (auto* c = std::get_if<Comando>(&lectura))
+        if (auto* p = std::get_if<comandos::Practicar>(c)) p->camino = true;
+    return lectura;
+}
+
 // guess WINDOW R ALPHA: the numbers are read first, as the command reads them.
 Lectura LeerGuess(const Sesion& s, Palabras w) {
     if (!errores::LeerDecimal(w[2])) return errores::ModuloNoValido(w[2], s.traductor());
@@ -170,6 +180,7 @@ constexpr std::array kOrdenes{
     Orden{"practice",
           "practice VENTANA on SEMILLA NIVEL [equilibrante] | practice VENTANA next|check|off", 3,
           6, LeerPractice},
+    Orden{"camino", "camino VENTANA on SEMILLA NIVEL", 5, 5, LeerCamino},
     Orden{"guess", "guess VENTANA R ALFA", 4, 4, LeerGuess},
     Orden{"drag", "drag VENTANA X1 Y1 X2 Y2", 6, 6, LeerDrag},
     Orden{"undo", "undo VENTANA", 2, 2, LeerPaso<comandos::Deshacer>},

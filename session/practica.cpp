@@ -106,6 +106,7 @@ void Practica::Dejar() {
     if (!Pendiente()) return;
     ventana_.Anotado(practice::AsientoSinVeredicto({}, {}, cual_, nivel_, ejercicio_,
                                                    practice::Codigo::Saltado));
+    if (camino_) camino_->Anotar(practice::Codigo::Saltado);
     ejercicio_.clear();
 }
 
@@ -114,8 +115,19 @@ void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel, practice::
     nivel_ = nivel;
     pregunta_ = pregunta;
     generador_.emplace(semilla, nivel, cual_);
+    camino_.reset();
     activa_ = true;
     // The result read-outs take the keyboard, so that a guess can be typed into them.
+    ventana_.Enfocables(true);
+    Siguiente();
+}
+
+void Practica::ComenzarCamino(std::uint32_t semilla, practice::Nivel nivel) {
+    Dejar();
+    nivel_ = nivel;
+    generador_.reset();
+    camino_.emplace(semilla, nivel, cual_);
+    activa_ = true;
     ventana_.Enfocables(true);
     Siguiente();
 }
@@ -123,7 +135,10 @@ void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel, practice::
 void Practica::ElegirNivel(practice::Nivel nivel, std::uint32_t semilla) {
     Dejar();
     nivel_ = nivel;
-    if (activa_) Comenzar(semilla, nivel, pregunta_);
+    if (activa_ && camino_)
+        ComenzarCamino(semilla, nivel);
+    else if (activa_)
+        Comenzar(semilla, nivel, pregunta_);
 }
 
 void Practica::Terminar() {
@@ -131,6 +146,7 @@ void Practica::Terminar() {
     const bool dibujado = activa_;
     activa_ = false;
     generador_.reset();
+    camino_.reset();
     ejercicio_.clear();
     intento_.reset();
     moduloTecleado_.reset();
@@ -143,12 +159,17 @@ void Practica::Terminar() {
 }
 
 void Practica::Siguiente() {
-    if (!activa_ || !generador_) return;
+    if (!activa_ || (!generador_ && !camino_)) return;
     Dejar();
-    ejercicio_ = generador_->Siguiente();
-    // The equilibrant's mistakes are the resultant's turned round, as far apart: what the
-    // generator keeps apart for one question it keeps apart for the other.
-    ejercicio_.pregunta = pregunta_;
+    if (camino_) {
+        ejercicio_ = camino_->Actual().ejercicio;
+        pregunta_ = ejercicio_.pregunta;
+    } else {
+        ejercicio_ = generador_->Siguiente();
+        // The equilibrant's mistakes are the resultant's turned round, as far apart: what the
+        // generator keeps apart for one question it keeps apart for the other.
+        ejercicio_.pregunta = pregunta_;
+    }
     intento_.reset();
     moduloTecleado_.reset();
     direccionTecleada_.reset();
@@ -253,6 +274,12 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
             veredicto_ = practice::Juzgar(cual_, juzgados_, *intento_, ventana_.traductor());
             ventana_.Anotado(
                 practice::AsientoDe({}, {}, cual_, nivel_, juzgados_, *intento_, *veredicto_));
+            if (camino_) {
+                camino_->Anotar(veredicto_->codigo);
+                if (const std::string_view e = practice::Explicacion(veredicto_->codigo, cual_);
+                    !e.empty())
+                    veredicto_->texto += ' ' + ventana_.Traducir("Camino", e.data());
+            }
             anuncio = veredicto_->texto;
         } else {
             practice::Ejercicio vistos = dibujo.vectores;
@@ -260,6 +287,7 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
             vistos.pregunta = pregunta_;
             ventana_.Anotado(practice::AsientoSinVeredicto({}, {}, cual_, nivel_, vistos,
                                                            practice::Codigo::SinRespuesta));
+            if (camino_) camino_->Anotar(practice::Codigo::SinRespuesta);
         }
     }
     // The equilibrant asked for is drawn over the window's construction, which shows the resultant.

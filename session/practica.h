@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "diagram/marco.h"
+#include "practice/camino.h"
 #include "practice/ejercicio.h"
 #include "practice/generador.h"
 #include "practice/veredicto.h"
@@ -45,6 +46,11 @@ public:
     void Comenzar(std::uint32_t semilla, practice::Nivel nivel,
                   practice::Pregunta pregunta = practice::Pregunta::Resultante);
     // The level of the next exercises: with practice on, they start again from that seed.
+    // Practice along a path over this window's skills (practice::Camino): each exercise's
+    // question is the path's, each verdict goes on the path, and a mistake's verdict is followed
+    // by its explanation.
+    void ComenzarCamino(std::uint32_t semilla, practice::Nivel nivel);
+    const std::optional<practice::Camino>& camino() const { return camino_; }
     void ElegirNivel(practice::Nivel nivel, std::uint32_t semilla);
     void Terminar();
     void Siguiente();
@@ -84,6 +90,8 @@ private:
     practice::Nivel nivel_ = practice::kNivelPredeterminado;
     practice::Pregunta pregunta_ = practice::Pregunta::Resultante;
     std::optional<practice::Generador> generador_;
+    // In its place, along a path.
+    std::optional<practice::Camino> camino_;
     practice::Ejercicio ejercicio_;
     std::optional<practice::Intento> intento_;
     std::optional<double> moduloTecleado_;
