@@ -121,7 +121,8 @@ public:
     // mistake's sentence says it all.
     virtual std::string_view Pista(Codigo codigo) const = 0;
     // Why the mistake is wrong and how this window's construction avoids it, shown after it;
-    // empty where the general explanation (practice::Explicacion) fits the construction.
+    // empty where the general explanation (practice::Explicacion) fits the construction. Marked
+    // in the context "Camino".
     virtual std::string_view Explicacion(Codigo codigo) const {
         (void)codigo;
         return {};
