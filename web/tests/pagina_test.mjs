@@ -171,8 +171,8 @@ async function dedo(direccion) {
     const cdp = await tactil.newCDPSession(pagina);
     const toque = (type, puntos) => cdp.send('Input.dispatchTouchEvent', {
       type, touchPoints: puntos.map(([x, y]) => ({ x, y, radiusX: 8, radiusY: 8, id: 1 })) });
-    // 16 CSS px beside the tip: out of a mouse's reach, within a finger's.
-    await toque('touchStart', [[x0 + 16, y0]]);
+    // 22 CSS px beside the tip: out of a mouse's reach, within a finger's.
+    await toque('touchStart', [[x0 + 22, y0]]);
     await toque('touchMove', [[(x0 + x1) / 2, (y0 + y1) / 2]]);
     await toque('touchMove', [[x1, y1]]);
     await toque('touchEnd', []);
