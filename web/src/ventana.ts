@@ -513,8 +513,7 @@ export class VentanaWeb {
       }
       const [solo] = hechos;
       const sigue = grupo && hechos.length === 1 && fila[0].top < grupo.fin + kMismoGrupo &&
-        (solo.clase === grupo.clase || (grupo.clase === 'leyenda' && solo.clase === 'deslizador') ||
-          (grupo.clase === 'boton' && solo.clase === 'boton'));
+        (solo.clase === grupo.clase || (grupo.clase === 'leyenda' && solo.clase === 'deslizador'));
       if (grupo && sigue) {
         if (solo.clase === 'boton') grupo.e.lastElementChild!.append(...solo.e.children);
         else grupo.e.append(solo.e);
@@ -524,7 +523,7 @@ export class VentanaWeb {
       if (hechos.length === 1 && solo.clase !== 'imagen' && !(solo.clase === 'leyenda' && !this.metodo)) {
         const e = div(`grupo ${solo.clase === 'boton' ? 'acciones' : solo.clase}`, solo.e);
         filas.push(e);
-        grupo = { e, clase: solo.clase === 'leyenda' ? 'leyenda' : solo.clase, fin: abajo };
+        grupo = { e, clase: solo.clase, fin: abajo };
         continue;
       }
       grupo = null;
