@@ -127,7 +127,6 @@ class Pagina implements Entorno, Cara {
       switch (e.tipo) {
         case 'vista':
           for (const c of this.vistas) if (c.value === e.vista) c.checked = e.activa;
-          recordarVistas(this.nucleo);
           break;
         case 'anuncio':
           this.anunciar(e.texto);
@@ -188,9 +187,10 @@ class Pagina implements Entorno, Cara {
       casilla.type = 'checkbox';
       casilla.value = vista.nombre;
       casilla.checked = vista.activa;
-      casilla.addEventListener('change', () =>
-        this.ejecutar((n) => n.vista(v.nombre, vista.nombre, casilla.checked)),
-      );
+      casilla.addEventListener('change', () => {
+        this.ejecutar((n) => n.vista(v.nombre, vista.nombre, casilla.checked));
+        recordarVistas(this.nucleo);
+      });
       const nombre = document.createElement('span');
       nombre.dataset.vista = vista.nombre;
       const tecla = document.createElement('kbd');
@@ -277,7 +277,10 @@ class Pagina implements Entorno, Cara {
       const vista = v.metodo && !ev.ctrlKey && !ev.altKey && !ev.metaKey
         ? leerVistas(this.nucleo).find((w) => w.tecla === tecla)
         : undefined;
-      if (vista) this.ejecutar((n) => n.vista(v.nombre, vista.nombre, !vista.activa));
+      if (vista) {
+        this.ejecutar((n) => n.vista(v.nombre, vista.nombre, !vista.activa));
+        recordarVistas(this.nucleo);
+      }
       // Esc goes back as on the picture, where the core has it.
       else if (v.metodo && tecla === 'Escape') this.ejecutar((n) => n.teclas(`${v.nombre}.Picture1`, tecla));
       else if (!this.teclaDePagina(v.nombre, tecla)) return;
@@ -344,13 +347,15 @@ function disponer(v: VentanaWeb): void {
 }
 
 const kClaveDeVistas = 'trazalia.vistas';
-// The views the page starts with, unless a link (?vistas=grid,bold) or the user's last choice says
-// otherwise: bold strokes and high contrast, which make the arrowheads large enough for a finger
-// and every vector's colour stand out from the white. The desktop and scripts start with none.
+// The views the page starts with, unless a link (?vistas=grid,bold, or the address a shared
+// link gives back, #…&vistas=…) or the user's last choice says otherwise: bold strokes and high
+// contrast, which make the arrowheads large enough for a finger and every vector's colour stand
+// out from the white. The desktop and scripts start with none.
 const kVistasDeLaPagina = ['bold', 'contrast'];
 
 function ponerVistasIniciales(nucleo: Nucleo): void {
-  let elegidas: string | null = new URLSearchParams(location.search).get('vistas');
+  const delEnlace = (parte: string) => new URLSearchParams(parte.slice(1)).get('vistas');
+  let elegidas = delEnlace(location.hash) ?? delEnlace(location.search);
   try {
     elegidas ??= localStorage.getItem(kClaveDeVistas);
   } catch {
@@ -361,7 +366,7 @@ function ponerVistasIniciales(nucleo: Nucleo): void {
     if (activas.has(v.nombre) !== v.activa) nucleo.vistaInicial(v.nombre, !v.activa);
 }
 
-// The views the user has on now, for the next visit.
+// The views the user has on now, after choosing one, for the next visit (not those a link chose).
 function recordarVistas(nucleo: Nucleo): void {
   const activas = leerVistas(nucleo).filter((v) => v.activa).map((v) => v.nombre);
   try {
