@@ -43,6 +43,12 @@ function tinta(color: string): string {
   return `#${rgb.map((c) => c.toString(16).padStart(2, '0')).join('')}`;
 }
 
+// A bar's track filled in its colour up to the thumb (estilo.css).
+function llenar(barra: HTMLInputElement): void {
+  const [min, max] = [Number(barra.min), Number(barra.max)];
+  barra.style.setProperty('--lleno', `${max > min ? ((Number(barra.value) - min) * 100) / (max - min) : 0}%`);
+}
+
 export class VentanaWeb {
   readonly raiz: HTMLElement;
   // The row of tools over a method window: views, snapping, undo; other parts add theirs.
@@ -151,6 +157,7 @@ export class VentanaWeb {
           // Refused (an exercise holds the bar): the thumb stays at the core's value.
           const valor = String(this.fila(c.nombre)?.valor ?? input.value);
           if (r.error && input.value !== valor) input.value = valor;
+          llenar(input);
         });
         // A thumb dragged or a key held is one step to undo, until it is let go. Ending it changes
         // nothing on the page, and leaves a refusal shown where it is.
@@ -212,7 +219,10 @@ export class VentanaWeb {
     for (const c of this.tabla.controles) {
       const e = this.elementos.get(c.nombre)!;
       this.estado(e, c);
-      if (e instanceof HTMLInputElement && c.tipo === 'barra') e.value = String(c.valor);
+      if (e instanceof HTMLInputElement && c.tipo === 'barra') {
+        e.value = String(c.valor);
+        llenar(e);
+      }
       if (c.ayuda) e.title = c.ayuda;
       switch (c.tipo) {
         case 'rotulo':
@@ -292,6 +302,7 @@ export class VentanaWeb {
         const input = this.elementos.get(ev.c);
         if (input instanceof HTMLInputElement && input.value !== String(ev.valor))
           input.value = String(ev.valor);
+        if (input instanceof HTMLInputElement) llenar(input);
         break;
       }
       case 'anterior':

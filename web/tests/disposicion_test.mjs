@@ -17,7 +17,7 @@ const kTamanos = [[1366, 657], [360, 740], [740, 360], [1024, 600], [1920, 1080]
 // Each window from Form1, a construction drawn; its way back to Form1.
 const kVentanas = [
   ['Form2', 'Command1', 'Command2', ['HScroll1 End', 'HScroll2 End', 'HScroll4 PageDown PageDown', 'Command1']],
-  ['Form3', 'Command2', 'Command1', ['HScroll1 End', 'HScroll2 End', 'HScroll5 PageDown', 'HScroll7 End']],
+  ['Form3', 'Command2', 'Command1', ['HScroll1 End', 'HScroll2 End', 'HScroll3 End', 'HScroll5 PageDown', 'HScroll6 PageUp', 'HScroll7 End']],
   ['Form4', 'Command4', 'Command2', ['HScroll1 End', 'HScroll2 PageDown', 'HScroll4 PageDown', 'Command1']],
 ];
 
