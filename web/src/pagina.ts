@@ -411,6 +411,7 @@ class Previa implements Entorno {
   private readonly provisional: Nucleo;
   private real: Nucleo | undefined;
   private pagina: Pagina | undefined;
+  private lista = false;
   private readonly pendientes: ((nucleo: Nucleo) => string)[] = [];
   private readonly alCambiar = () => this.ventanas.forEach(disponer);
 
@@ -435,7 +436,7 @@ class Previa implements Entorno {
     return this.real ?? this.provisional;
   }
   ejecutar(orden: (nucleo: Nucleo) => string): Respuesta {
-    if (this.pagina) return this.pagina.ejecutar(orden);
+    if (this.lista) return this.pagina!.ejecutar(orden);
     this.pendientes.push(orden);
     return { error: '', eventos: [] };
   }
@@ -464,8 +465,13 @@ class Previa implements Entorno {
     this.real = nucleo;
     this.pagina = new Pagina(nucleo, new Map(this.ventanas.map((v) => [v.nombre, v])));
     if (foco instanceof HTMLElement && foco !== document.body) foco.focus();
-    for (const orden of this.pendientes.splice(0)) this.pagina.ejecutar(orden);
     return this.pagina;
+  }
+
+  // The page whole, its parts mounted: what was done on these windows meanwhile, in order.
+  soltar(): void {
+    this.lista = true;
+    for (const orden of this.pendientes.splice(0)) this.pagina!.ejecutar(orden);
   }
 }
 
@@ -478,6 +484,7 @@ async function empezar(): Promise<void> {
   try {
     await previa?.pintada();
     const n = await crearNucleo();
+    await otraTarea();
     if (previa) pagina = previa.dejarA(n);
     else {
       pagina = new Pagina(n);
@@ -489,8 +496,17 @@ async function empezar(): Promise<void> {
     aviso.hidden = false;
     throw e;
   }
-  for (const parte of kPartes) parte(pagina);
+  for (const parte of kPartes) {
+    await otraTarea();
+    parte(pagina);
+  }
+  previa?.soltar();
   (globalThis as { trazalia?: Cara }).trazalia = pagina;
+}
+
+// The page set up in several tasks, so that none holds a slow phone's input for long.
+function otraTarea(): Promise<void> {
+  return new Promise((listo) => setTimeout(listo));
 }
 
 void empezar();

@@ -125,13 +125,9 @@ export function montarResumen(cara: Cara): void {
   dialogo.append(titulo, zona, botones, aviso, tablas);
   document.body.append(dialogo);
 
-  const abrir = elemento('button');
-  abrir.type = 'button';
-  abrir.id = 'boton-resumen';
+  // In the header from the start (index.html), so that nothing moves when the core arrives.
+  const abrir = document.getElementById('boton-resumen')!;
   abrir.addEventListener('click', () => dialogo.showModal());
-  const ayuda = document.getElementById('boton-ayuda');
-  if (ayuda) ayuda.before(abrir);
-  else document.getElementById('cabecera')?.append(abrir);
 
   const archivos: File[] = [];
   const repetidos: Problema[] = [];

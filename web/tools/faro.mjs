@@ -38,7 +38,8 @@ const puntos = (c) => String(Math.round((lhr.categories[c].score ?? 0) * 100)).p
 const auditoria = (a) => lhr.audits[a];
 console.log(`Lighthouse ${lhr.lighthouseVersion}, ${lhr.configSettings.formFactor}, ` +
   `${informes.length} veces (la de rendimiento mediano; rendimiento: ` +
-  `${informes.map((l) => Math.round(l.categories.performance.score * 100)).join(', ')})`);
+  `${informes.map((l) => `${Math.round(l.categories.performance.score * 100)} con TBT ` +
+    l.audits['total-blocking-time'].displayValue).join(', ')})`);
 console.log('  rendimiento  accesibilidad  buenas prácticas  SEO');
 console.log(`  ${puntos('performance')}         ${puntos('accessibility')}           ` +
   `${puntos('best-practices')}     ${puntos('seo')}`);
