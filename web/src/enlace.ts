@@ -112,11 +112,16 @@ export function leerEnlace(cara: Cara, hash: string): { estado: Estado; cambios:
     barras.push([c.nombre, valor]);
   }
 
-  const nombres = leerVistas(nucleo).map((v) => v.nombre);
-  const vistas: string[] = [];
-  for (const v of (datos.get('vistas') ?? '').split(',').filter(Boolean)) {
-    if (nombres.includes(v)) vistas.push(v);
-    else cambio('vistas', v, '');
+  // Views a link does not name stay as they are.
+  const todas = leerVistas(nucleo);
+  let vistas = todas.filter((v) => v.activa).map((v) => v.nombre);
+  const pedidas = datos.get('vistas');
+  if (pedidas !== null) {
+    vistas = [];
+    for (const v of pedidas.split(',').filter(Boolean)) {
+      if (todas.some((w) => w.nombre === v)) vistas.push(v);
+      else cambio('vistas', v, '');
+    }
   }
 
   let idioma = cara.idioma();
