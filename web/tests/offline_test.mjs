@@ -2,7 +2,8 @@
 // The site from a local server: the first visit asks nothing of another origin, sets no cookie,
 // offers an installable app, and keeps what it needs, asking the server for each file once (the
 // module beside its script, compiled as it arrives); with the server gone, the page opens again.
-// From a folder the page reads the module from its script instead.
+// From a folder the page reads the module from its script instead. Before the core arrives the
+// start window is drawn as the core draws it, and a click on it waits for the core.
 import assert from 'node:assert/strict';
 import { servirSitio } from '../tools/servidor.mjs';
 import { abrirChromium, abrirPagina, paginaLocal, sitio } from './practica_comun.mjs';
@@ -12,6 +13,31 @@ const { servidor, origen, pedidos: alServidor } = await servirSitio(sitio);
 const modulos = (p) => p.evaluate(() => [...document.scripts].map((s) => s.src)
   .concat(performance.getEntriesByType('resource').map((e) => e.name))
   .filter((n) => /trazalia-web/.test(n)).map((n) => n.replace(/^.*\//, '')).filter((n, i, t) => t.indexOf(n) === i).sort());
+
+{
+  const { contexto, cerrar } = await abrirChromium();
+  try {
+    const area = (p) => p.locator('#Form1 .area').innerHTML();
+    const pagina = await contexto.newPage();
+    let soltar;
+    const nucleo = new Promise((listo) => (soltar = listo));
+    await pagina.route('**/trazalia-web.js', async (ruta) => (await nucleo, ruta.continue()));
+    await pagina.goto(`${origen}/?idioma=en`, { waitUntil: 'domcontentloaded' });
+    await pagina.locator('#Form1 [data-control=Command1]').waitFor();
+    const previa = await area(pagina);
+    await pagina.locator('#Form1 [data-control=Command1]').click();
+    assert.equal(await pagina.evaluate(() => globalThis.trazalia), undefined);
+    soltar();
+    await pagina.locator('#Form2:not([hidden])').waitFor();
+    const otra = await contexto.newPage();
+    await otra.goto(`${origen}/?idioma=en`);
+    await otra.waitForFunction(() => globalThis.trazalia);
+    assert.equal(previa, await area(otra));
+  } finally {
+    await cerrar();
+  }
+}
+alServidor.length = 0;
 
 const { contexto, cerrar } = await abrirChromium();
 try {
