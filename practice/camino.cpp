@@ -267,9 +267,12 @@ Plan Progreso::Planificar() const {
             pesos[i] = 1;
         total += pesos[i];
     }
-    if (total == 0)
+    // Every other skill mastered and seen lately: any other, or the same where it is alone.
+    for (const bool otra : {true, false}) {
+        if (total > 0) break;
         for (std::size_t i = 0; i < n; ++i)
-            if (i != previa && Incluida(i)) pesos[i] = 1, ++total;
+            if (Incluida(i) && (i != previa || !otra)) pesos[i] = 1, ++total;
+    }
     std::size_t r = Indice(Mezcla(semilla_, posicion_, kDestreza), total);
     for (std::size_t i = 0; i < n; ++i) {
         if (r < pesos[i]) return {i, std::nullopt};
