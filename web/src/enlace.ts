@@ -40,8 +40,10 @@ const kEspera = 100;
 // The state on screen, from the core.
 export function estadoActual(cara: Cara): Estado {
   const { nucleo } = cara;
-  const ventanas = leerVentanas(nucleo).map((v) => leerTabla(nucleo, v.nombre));
-  const tabla = ventanas.find((t) => t.visible) ?? ventanas[0];
+  // The window shown, as the page shows what the core announced: one table read, not each.
+  const ventanas = leerVentanas(nucleo).map((v) => v.nombre);
+  const visible = ventanas.find((v) => cara.ventana(v)?.hidden === false) ?? ventanas[0];
+  const tabla = leerTabla(nucleo, visible);
   const p = JSON.parse(nucleo.practica(tabla.nombre)) as PracticaDelNucleo | null;
   const practica = p?.activa
     ? { semilla: p.semilla, nivel: p.nivel, pregunta: p.pregunta, ejercicio: p.siguientes }

@@ -6,7 +6,7 @@
 
 import type { Cara } from './cara';
 import { texto as textoDeLaPagina } from './idioma';
-import type { Nucleo } from './nucleo';
+import type { Nucleo, PracticaDelNucleo } from './nucleo';
 import { leerNiveles, leerVentanas, ventanasConPractica } from './nucleo';
 
 const CLAVE_REGISTRO = 'trazalia.registro';
@@ -338,6 +338,17 @@ function montarEn(
   nivel.addEventListener('change', () => {
     const n = Number(semilla.value.trim());
     ejecutar((nu) => nu.nivel(ventana, nivel.value, Number.isInteger(n) ? n >>> 0 : 0));
+  });
+  // Practice a link gave back, or one the core ended: the menu shows what the core practises, so
+  // that P and N go on from there.
+  cara.alEvento(() => {
+    const p = JSON.parse(nucleo.practica(ventana)) as PracticaDelNucleo | null;
+    if (!p || p.activa === activa.checked) return;
+    activa.checked = p.activa;
+    if (!p.activa) return;
+    semilla.value = String(p.semilla);
+    nivel.value = p.nivel;
+    equilibrante.checked = p.pregunta === 'equilibrante';
   });
   // After an action the menu closes, as a menu of the desktop does, so that it covers nothing
   // the action shows (the verdict); a refusal keeps it open, to be read and mended.

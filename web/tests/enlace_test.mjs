@@ -95,6 +95,7 @@ async function enlaceCompartido(contexto, base) {
   const alumno = async (otra) => {
     assert.deepEqual(await estado(otra), ejercicio);
     assert.equal(await otra.evaluate(() => localStorage.getItem('trazalia.registro')), null);
+    assert.ok(await otra.isChecked('#Form2 .practica input[type=checkbox] >> nth=0'), 'the menu practises');
   };
   for (let i = 0; i < 2; i++) await enOtro(practica, alumno);
   assert.deepEqual(errores, []);
