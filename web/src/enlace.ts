@@ -254,13 +254,18 @@ export function montarEnlace(cara: Cara): void {
   };
 
   const restaurar = (hash: string) => {
-    const { estado, cambios } = leerEnlace(cara, hash);
     restaurando = true;
+    let leido: ReturnType<typeof leerEnlace>;
     try {
-      aplicarEstado(cara, estado);
+      // In the link's language first, so that the notice speaks it.
+      const { idioma } = leerEnlace(cara, hash).estado;
+      if (idioma !== cara.idioma()) cara.cambiarIdioma(idioma);
+      leido = leerEnlace(cara, hash);
+      aplicarEstado(cara, leido.estado);
     } finally {
       restaurando = false;
     }
+    const { estado, cambios } = leido;
     const hecho = estadoActual(cara);
     // What the core would not take (a bar it holds) is said too.
     for (const [barra, valor] of estado.barras) {

@@ -88,6 +88,8 @@ export interface Nucleo {
   // Practice on asking for pregunta: "resultante" or "equilibrante".
   practicarPidiendo(ventana: string, semilla: string, nivel: string, pregunta: string): string;
   nivel(ventana: string, nivel: string, semilla: number): string;
+  // The window's practice as a link gives it back: JSON PracticaDelNucleo, or null.
+  practica(ventana: string): string;
   // Practice on as practicarPidiendo, moved on to the exercise that came that many after the
   // first; the exercises passed over leave no entry.
   retomar(ventana: string, semilla: string, nivel: string, pregunta: string, siguientes: number): string;

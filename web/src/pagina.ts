@@ -301,6 +301,8 @@ class Pagina implements Entorno, Cara {
 
   cambiarIdioma(idioma: Idioma): void {
     this.idioma_ = idioma;
+    // A link may choose it too: the selector shows the language in use.
+    ($('idioma') as HTMLSelectElement).value = idioma;
     recordarIdioma(idioma);
     darIdioma(this.nucleo, idioma);
     for (const v of this.ventanas.values()) {

@@ -135,6 +135,7 @@ async function valoresMalos(contexto, base) {
     const visto = await estado(pagina);
     assert.equal(visto.ventana, ventana, hash);
     if (vistas) assert.deepEqual(visto.vistas, vistas, hash);
+    assert.equal((await pagina.inputValue('#idioma')).replace('_', '-'), visto.idioma, 'the selector shows the language');
     assert.match(await pagina.textContent('#aviso:not([hidden])'), aviso, hash);
     assert.match(await pagina.textContent('#anuncios'), /El enlace traía valores/, hash);
     if (hash.includes('99999')) assert.equal(visto.barras[0], await pagina.evaluate(() => +trazalia.ventana('Form2').querySelector('[data-control=HScroll1]').max));
