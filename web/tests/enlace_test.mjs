@@ -160,6 +160,18 @@ async function archivos(contexto, base) {
   assert.equal(png.subarray(1, 4).toString(), 'PNG');
   assert.equal(png.readUInt32BE(16), Math.ceil(ancho * 2 - 1e-6), 'twice the picture, as the desktop');
 
+  // The picture copied as an image, or, where the browser refuses, said so.
+  const copiar = async () => {
+    await pagina.click('#Form2 .figura summary');
+    await pagina.click('#Form2 .figura button >> nth=0');
+  };
+  await copiar();
+  await pagina.locator('#anuncios', { hasText: 'Imagen copiada' }).waitFor();
+  assert.deepEqual(await pagina.evaluate(async () => (await navigator.clipboard.read())[0].types), ['image/png']);
+  await pagina.evaluate(() => (navigator.clipboard.write = () => Promise.reject(new Error('no'))));
+  await copiar();
+  await pagina.locator('#aviso:not([hidden])', { hasText: 'no dejó copiar la imagen' }).waitFor();
+
   await pagina.evaluate(() => (navigator.clipboard.writeText = () => Promise.reject(new Error('no'))));
   await compartido(pagina);
   assert.match(await pagina.textContent('#enlace-copiado'), /no dejó copiar/);
