@@ -5,8 +5,9 @@
 //   #ventana=Form2&HScroll1=120&HScroll2=30&vistas=grid,labels&idioma=en
 //   #ventana=Form3&vistas=&idioma=es&semilla=2024&nivel=medio&pregunta=resultante&ejercicio=0
 // A window opened is a new entry of the history, so that Back returns to the window before; any
-// other change rewrites the entry a moment later, so that a reload finds it. A link is given back
-// through the core's commands only, and what it asked that cannot be is said, with what opened.
+// other change rewrites the entry (at most every kEspera ms), so that a reload finds it. A link is
+// given back through the core's commands only; what it does not name (views, language) stays as
+// it is, and what it asked that cannot be is said, with what opened instead.
 import type { Cara } from './cara';
 import type { Idioma } from './idioma';
 import { kIdiomas, texto } from './idioma';
