@@ -260,7 +260,10 @@ class Pagina implements Entorno, Cara {
         return true;
       });
     addEventListener('keydown', (ev) => {
-      const menu = document.querySelector<HTMLDetailsElement>('details.menu[open]');
+      // The menu the focus is in, else the shown window's first open one.
+      const menu =
+        document.activeElement?.closest<HTMLDetailsElement>('details.menu[open]') ??
+        document.querySelector<HTMLDetailsElement>('.ventana:not([hidden]) details.menu[open]');
       if (ev.key !== 'Escape' || !menu || document.querySelector('dialog[open]')) return;
       // Esc closes an open menu first, wherever the focus is, as a menu of the desktop does.
       menu.open = false;
