@@ -63,10 +63,10 @@ export class Arrastre {
         const e = document.createElement('div');
         e.style.left = porCiento(a.x, this.fila.width);
         e.style.top = porCiento(a.y, this.fila.height);
-        // A place with a reach of its own (a guess from the origin) is as wide; a tip is a
-        // pointer's reach.
-        if (a.alcance) e.style.width = porCiento(2 * a.alcance, this.fila.width);
-        else e.className = 'punta';
+        // A place with a reach of its own (a guess from the origin) is as wide, or a pointer's
+        // reach where that is more, as the core takes the larger; a tip is a pointer's reach.
+        e.className = a.alcance ? 'origen' : 'punta';
+        if (a.alcance) e.style.width = `max(${porCiento(2 * a.alcance, this.fila.width)}, var(--agarre))`;
         return e;
       }),
     );
