@@ -69,12 +69,13 @@ export function montarFigura(cara: Cara): void {
     boton(
       () => tr('Acciones', 'Copiar imagen'),
       () => {
-        const datos = png(nucleo.svg(nombre), resolucion());
-        // Handed over as a promise, so that the copy keeps the click's permission.
+        // The image handed over as a promise, so that the copy keeps the click's permission.
         const copia =
           typeof ClipboardItem === 'undefined' || !navigator.clipboard?.write
             ? Promise.reject(new Error('ClipboardItem'))
-            : navigator.clipboard.write([new ClipboardItem({ 'image/png': datos })]);
+            : navigator.clipboard.write([
+                new ClipboardItem({ 'image/png': png(nucleo.svg(nombre), resolucion()) }),
+              ]);
         copia.then(
           () => cara.anunciar(texto('imagenCopiada')),
           () => cara.mostrarRechazo(texto('imagenSinCopiar')),
