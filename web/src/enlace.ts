@@ -269,9 +269,11 @@ export function montarEnlace(cara: Cara): void {
     const { estado, cambios } = leido;
     const hecho = estadoActual(cara);
     // What the core would not take (a bar it holds) is said too.
+    const controles = leerTabla(cara.nucleo, hecho.ventana).controles;
     for (const [barra, valor] of estado.barras) {
       const tenido = hecho.barras.find(([b]) => b === barra)?.[1];
-      if (tenido !== undefined && tenido !== valor) cambios.push(`${barra}: «${valor}» → ${tenido}`);
+      const nombre = controles.find((c) => c.nombre === barra)?.descripcion ?? barra;
+      if (tenido !== undefined && tenido !== valor) cambios.push(`${nombre}: «${valor}» → ${tenido}`);
     }
     abierta = hecho.ventana;
     escribir();
