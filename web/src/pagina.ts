@@ -455,12 +455,32 @@ class Previa implements Entorno {
     this.pagina?.mostrarRechazo(texto);
   }
 
-  // Painted whole, its pictures too: the first thing a visitor sees, which the core's bytes,
-  // asked for only then, do not slow.
+  // Painted, the largest thing the browser measures (LCP) included: the core's files, asked for
+  // only then, do not hold up on a slow line what a visitor sees first. A browser that measures
+  // no LCP, or a page in a tab not shown, waits for a frame only; a visitor's first touch or key
+  // (after which the browser measures no more) waits for nothing.
   async pintada(): Promise<void> {
-    const imagenes = this.ventanas.flatMap((v) => [...v.raiz.querySelectorAll('img')]);
-    await Promise.all(imagenes.map((i) => i.decode().catch(() => undefined)));
-    await new Promise((listo) => requestAnimationFrame(() => setTimeout(listo)));
+    if (
+      document.visibilityState === 'hidden' ||
+      !PerformanceObserver.supportedEntryTypes?.includes('largest-contentful-paint')
+    )
+      return new Promise((listo) => requestAnimationFrame(() => setTimeout(listo)));
+    return new Promise((listo) => {
+      const fin = () => {
+        observador.disconnect();
+        clearTimeout(espera);
+        for (const tipo of kEntradas) removeEventListener(tipo, fin, true);
+        listo();
+      };
+      const observador = new PerformanceObserver((lista) => {
+        const pintados = lista.getEntries().map((e) => (e as LargestContentfulPaint).element);
+        if (pintados.some((e) => this.ventanas.some((v) => e && v.raiz.contains(e)))) fin();
+      });
+      const espera = setTimeout(fin, 3000);
+      const kEntradas = ['pointerdown', 'keydown'];
+      for (const tipo of kEntradas) addEventListener(tipo, fin, true);
+      observador.observe({ type: 'largest-contentful-paint', buffered: true });
+    });
   }
 
   // The page with the core, around these windows; the focus left where it was.

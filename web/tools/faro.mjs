@@ -6,6 +6,7 @@
 // node faro.mjs SITE_DIR [RUNS]
 import lighthouse from 'lighthouse';
 import { launch } from 'chrome-launcher';
+import { loadavg } from 'node:os';
 import { servirSitio } from './servidor.mjs';
 
 const [sitio, veces = '3'] = process.argv.slice(2);
@@ -38,8 +39,12 @@ const puntos = (c) => String(Math.round((lhr.categories[c].score ?? 0) * 100)).p
 const auditoria = (a) => lhr.audits[a];
 console.log(`Lighthouse ${lhr.lighthouseVersion}, ${lhr.configSettings.formFactor}, ` +
   `${informes.length} veces (la de rendimiento mediano; rendimiento: ` +
-  `${informes.map((l) => `${Math.round(l.categories.performance.score * 100)} con TBT ` +
-    l.audits['total-blocking-time'].displayValue).join(', ')})`);
+  `${informes.map((l) => `${Math.round(l.categories.performance.score * 100)} con LCP ` +
+    `${l.audits['largest-contentful-paint'].displayValue}, TBT ` +
+    `${l.audits['total-blocking-time'].displayValue}, CLS ` +
+    l.audits['cumulative-layout-shift'].displayValue).join('; ')})`);
+// Lighthouse scales the tasks it saw by 4: a machine busy with other work makes TBT longer.
+console.log(`  carga media: ${loadavg().map((c) => c.toFixed(2)).join(' ')}`);
 console.log('  rendimiento  accesibilidad  buenas prácticas  SEO');
 console.log(`  ${puntos('performance')}         ${puntos('accessibility')}           ` +
   `${puntos('best-practices')}     ${puntos('seo')}`);
