@@ -159,6 +159,25 @@ INSTANTIATE_TEST_SUITE_P(
                     Racha{"DominaDeNuevo", "aaaeaaa", true}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
+// A student who gets every skill but one: the mastered ones come back less often, each waiting
+// kEspaciado exercises, but every one still comes.
+TEST(Espaciado, LasDominadasVuelvenMenos) {
+    Progreso p(3, Nivel::Medio);
+    constexpr std::size_t kDificil = 1;
+    constexpr int kPasos = 240;
+    std::vector<int> ultima(Destrezas().size(), 0);
+    int dificiles = 0;
+    for (int i = 0; i < kPasos; ++i) {
+        const Plan plan = p.Planificar();
+        dificiles += plan.destreza == kDificil;
+        for (std::size_t d = 0; d < ultima.size(); ++d)
+            EXPECT_LT(i - ultima[d], 30) << Nombre(Destrezas()[d]) << " at " << i;
+        ultima[plan.destreza] = i;
+        p.Anotar(plan, plan.destreza == kDificil ? Codigo::Otro : Codigo::Acierto, {});
+    }
+    EXPECT_GE(dificiles, 0.36 * kPasos) << dificiles;
+}
+
 // A text that is not a progress is refused with a reason, never read in part.
 struct Rechazo {
     const char* nombre;
