@@ -294,7 +294,7 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
     if (pregunta_ == practice::Pregunta::Equilibrante && revelado_)
         practice::DibujarEquilibrante(lienzo, dibujo);
     if (intento_) practice::DibujarIntento(lienzo, dibujo, *intento_);
-    if (const std::string instruccion = Instruccion(); !instruccion.empty())
+    if (const std::string instruccion = Instruccion(); !instruccion.empty() && textosEnElDibujo_)
         practice::DibujarInstruccion(lienzo, instruccion);
     // Until the answer is shown, the result read-outs show the guess, or what is typed of it.
     const std::optional<double> r = intento_ ? std::optional(intento_->r) : moduloTecleado_;
@@ -305,7 +305,8 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
         ventana_.Escribir(lecturaR, r ? practice::NumeroDelIntento(*r) : "");
         ventana_.Escribir(lecturaAlfa, alfa ? practice::NumeroDelIntento(*alfa) : "");
     }
-    if (intento_ && veredicto_ && dibujo.resultante && MismosVectores(dibujo.vectores, juzgados_))
+    if (intento_ && veredicto_ && dibujo.resultante && MismosVectores(dibujo.vectores, juzgados_) &&
+        textosEnElDibujo_)
         practice::DibujarVeredicto(lienzo, dibujo, *veredicto_, intento_,
                                    ventana_.vistas()[diagram::Vista::Ecuacion]);
     return anuncio;

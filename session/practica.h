@@ -26,6 +26,9 @@ public:
     explicit Practica(VentanaMetodo& ventana);
 
     bool activa() const { return activa_; }
+    // A face that shows the instruction and the verdict beside the picture (Descripcion) asks
+    // that the picture not carry them too: on a phone they would cover the construction.
+    void PonerTextosEnElDibujo(bool si) { textosEnElDibujo_ = si; }
     practice::Nivel nivel() const { return nivel_; }
     practice::Pregunta pregunta() const { return pregunta_; }
     const practice::Ejercicio& ejercicio() const { return ejercicio_; }
@@ -87,6 +90,7 @@ private:
     VentanaMetodo& ventana_;
     practice::Ventana cual_;
     bool activa_ = false;
+    bool textosEnElDibujo_ = true;
     practice::Nivel nivel_ = practice::kNivelPredeterminado;
     practice::Pregunta pregunta_ = practice::Pregunta::Resultante;
     std::optional<practice::Generador> generador_;

@@ -26,13 +26,20 @@ Ventana& Sesion::Abrir(Formulario f) {
         return *v;
     }
     auto metodo = std::make_unique<VentanaMetodo>(*this, f);
-    metodo->PonerCapas(std::make_unique<Arrastre>(*metodo), std::make_unique<Practica>(*metodo));
+    auto practica = std::make_unique<Practica>(*metodo);
+    practica->PonerTextosEnElDibujo(textosDePracticaEnElDibujo_);
+    metodo->PonerCapas(std::make_unique<Arrastre>(*metodo), std::move(practica));
     VentanaMetodo& m = *metodo;
     v = std::move(metodo);
     creadas_.push_back(&m);
     Avisar([&](Observador& o) { o.Cargada(m.nombre()); });
     m.Form_Load();
     return m;
+}
+
+void Sesion::PonerTextosDePracticaEnElDibujo(bool si) {
+    textosDePracticaEnElDibujo_ = si;
+    for (VentanaMetodo* m : creadas_) m->practica().PonerTextosEnElDibujo(si);
 }
 
 Ventana* Sesion::ventana(std::string_view nombre) const {

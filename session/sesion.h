@@ -94,6 +94,9 @@ public:
     // A view of the set for both windows, as settings restore it (no step to undo); with
     // redibujar every method window redraws at once.
     void PonerVista(diagram::Vista vista, bool activa, bool redibujar);
+    // Whether practice writes its instruction and verdict in the picture (the desktop) or leaves
+    // them to a face that shows them beside it (the page); in every window, made or to be made.
+    void PonerTextosDePracticaEnElDibujo(bool si);
 
     // Undo: a step is one change a user made to a method window's values (a bar, a drag, a typed
     // value) or to the views.
@@ -159,6 +162,7 @@ private:
     // Method windows in the order they were created: a change of views redraws them in turn.
     std::vector<VentanaMetodo*> creadas_;
     diagram::Vistas vistas_;
+    bool textosDePracticaEnElDibujo_ = true;
     diagram::Traductor traductor_;
     bool terminado_ = false;
     std::map<Formulario, Historia> historias_;

@@ -557,6 +557,13 @@ public:
         sesion_.PonerVista(*vista, activa, true);
         return Fin({});
     }
+    // The page shows practice's instruction and verdict in a panel beside the picture
+    // (textoDePractica), so the picture leaves them out and never hides the construction.
+    void textosDePracticaAparte() { sesion_.PonerTextosDePracticaEnElDibujo(false); }
+    std::string textoDePractica(const std::string& ventana) const {
+        const session::VentanaMetodo* v = sesion_.metodo(ventana);
+        return v ? v->practica().Descripcion() : std::string();
+    }
     std::string practicar(const std::string& ventana, const std::string& que,
                           const std::string& semilla, const std::string& nivel) {
         using session::comandos::QuePractica;
@@ -1100,6 +1107,8 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("cerrarEditor", &Nucleo::cerrarEditor)
         .function("vista", &Nucleo::vista)
         .function("vistaInicial", &Nucleo::vistaInicial)
+        .function("textosDePracticaAparte", &Nucleo::textosDePracticaAparte)
+        .function("textoDePractica", &Nucleo::textoDePractica)
         .function("practicar", &Nucleo::practicar)
         .function("practicarPidiendo", &Nucleo::practicarPidiendo)
         .function("nivel", &Nucleo::nivel)

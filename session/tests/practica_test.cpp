@@ -298,6 +298,31 @@ TEST(VeredictoTest, NewVectorsDropTheOldGuess) {
     }
 }
 
+// A face that shows practice's texts beside the picture gets them all there, and the picture none,
+// whether its windows were made before it asked or after.
+TEST(TextosAparteTest, TheInstructionAndTheVerdictLeaveThePicture) {
+    for (const bool antes : {true, false}) {
+        Sesion s;
+        s.Iniciar();
+        if (antes) s.PonerTextosDePracticaEnElDibujo(false);
+        ASSERT_EQ(Ejecutar(s, "click Form1.Command1"), "");
+        if (!antes) s.PonerTextosDePracticaEnElDibujo(false);
+        const VentanaMetodo& v = *s.metodo("Form2");
+        const auto textos = [&v] {
+            return std::count_if(
+                v.picture().ops().begin(), v.picture().ops().end(),
+                [](const canvas::Op& op) { return std::holds_alternative<canvas::TextOp>(op); });
+        };
+        ASSERT_EQ(Ejecutar(s, "practice Form2 on 7 medio"), "");
+        EXPECT_NE(v.practica().Descripcion().find("Arrastre desde el origen"), std::string::npos);
+        EXPECT_EQ(textos(), 0) << antes;
+        for (const char* l : {"guess Form2 50 10", "practice Form2 check"})
+            ASSERT_EQ(Ejecutar(s, l), "") << l;
+        EXPECT_NE(v.practica().Descripcion().find("Su resultante"), std::string::npos);
+        EXPECT_EQ(textos(), 0) << antes;
+    }
+}
+
 // Enter in r or α checks the guess once both of its values are given; with one, it waits.
 struct Intro {
     const char* nombre;

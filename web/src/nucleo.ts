@@ -84,6 +84,9 @@ export interface Nucleo {
   vista(ventana: string, vista: string, activa: boolean): string;
   // A view as the page starts with it, in every window: no step to undo.
   vistaInicial(vista: string, activa: boolean): string;
+  // Practice's instruction and verdict go to the page's panel (textoDePractica), not the picture.
+  textosDePracticaAparte(): void;
+  textoDePractica(ventana: string): string;
   practicar(ventana: string, que: string, semilla: string, nivel: string): string;
   // Practice on asking for pregunta: "resultante" or "equilibrante".
   practicarPidiendo(ventana: string, semilla: string, nivel: string, pregunta: string): string;

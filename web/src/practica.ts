@@ -192,9 +192,11 @@ export function montarPractica(cara: Cara): void {
   const texto = (e: HTMLElement, poner: (tr: (c: string, t: string) => string) => void) =>
     textos.push([e, poner]);
   const menus = new Map<string, MenuDePractica>();
+  nucleo.textosDePracticaAparte();
   for (const ventana of ventanasConPractica(cara.nucleo)) {
     const herramientas = cara.herramientas(ventana);
     if (herramientas) menus.set(ventana, montarEn(cara, ventana, herramientas, texto));
+    montarPanel(cara, ventana);
   }
   const retraducir = () => {
     const tr = (c: string, t: string) => nucleo.traducir(c, t);
@@ -210,6 +212,29 @@ export function montarPractica(cara: Cara): void {
     descargarRegistro(nucleo);
     document.getElementById('sin-guardar')!.hidden = true;
   });
+}
+
+// The instruction, the guess and the verdict, in a panel at the head of the controls: beside the
+// picture held sideways, just under it held upright, never over the construction. The live region
+// already says each of them, so the panel itself is not read out again.
+function montarPanel(cara: Cara, ventana: string): void {
+  const panel = document.createElement('p');
+  panel.className = 'veredicto';
+  panel.hidden = true;
+  const poner = () => {
+    const t = cara.nucleo.textoDePractica(ventana);
+    if (panel.textContent === t) return;
+    panel.textContent = t;
+    panel.hidden = !t;
+  };
+  cara.ventana(ventana)?.querySelector('.controles')?.prepend(panel);
+  cara.alEvento((e) => {
+    poner();
+    // A verdict given from a menu further down comes into view, under a picture that stays.
+    if (e.tipo === 'asiento' && e.v === ventana)
+      requestAnimationFrame(() => panel.hidden || panel.scrollIntoView({ block: 'nearest' }));
+  });
+  cara.alCambiarIdioma(poner);
 }
 
 // What a window's practice menu does for its keys: P turns practice on or off, N gives another

@@ -99,14 +99,16 @@ async function deLado() {
   }
 }
 
-// The verdict's lines, each a box on screen.
-const lineasDelVeredicto = (pagina) => pagina.$$eval('#Form2 .svg text', (ts) => ts
-  .filter((t) => /^#(aa0000|006e00)$/.test(t.getAttribute('fill')))
-  .map((t) => {
-    const r = t.getBoundingClientRect();
-    const encima = document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2);
-    return { arriba: r.top, abajo: r.bottom, visto: !!encima?.closest('#Form2 .svg') };
-  }));
+// The verdict's panel on screen, and whether it stands clear of the picture, which holds no text
+// of practice's.
+const panelDelVeredicto = (pagina) => pagina.$eval('#Form2 .veredicto', (p) => {
+  const r = p.getBoundingClientRect();
+  const d = document.querySelector('#Form2 .picture').getBoundingClientRect();
+  const fuera = r.bottom <= d.top + 0.5 || r.top >= d.bottom - 0.5 || r.right <= d.left + 0.5 || r.left >= d.right - 0.5;
+  const textos = [...document.querySelectorAll('#Form2 .svg text')].filter((t) => /^#(aa0000|006e00)$/.test(t.getAttribute('fill')));
+  const enVista = r.top >= 0 && r.bottom <= innerHeight && r.height > 0;
+  return { texto: p.textContent, fuera, enVista, enElDibujo: textos.length };
+});
 
 // Comprobar closes the practice menu, which would cover the verdict; Esc closes a menu without
 // leaving the window. On a phone the verdict's lines stand apart.
@@ -117,11 +119,10 @@ async function menuYVeredicto(contexto) {
     await menu.getByLabel('Dirección de su resultante').fill('30');
     await menu.getByRole('button', { name: 'Comprobar' }).click();
     assert.equal(await abierto(menu), false, `the menu closed at ${ancho}`);
-    const lineas = await lineasDelVeredicto(pagina);
-    assert.ok(lineas.length > 3, `the verdict drawn at ${ancho}`);
-    assert.deepEqual(lineas.filter((l) => !l.visto), [], `the verdict in view at ${ancho}`);
-    for (let i = 1; i < lineas.length; i++)
-      assert.ok(lineas[i].arriba >= lineas[i - 1].abajo - 0.5, `line ${i} of the verdict clear of the last at ${ancho}`);
+    const panel = await panelDelVeredicto(pagina);
+    assert.match(panel.texto, /Su resultante/, `the verdict shown at ${ancho}`);
+    assert.deepEqual([panel.fuera, panel.enVista, panel.enElDibujo], [true, true, 0],
+      `the verdict in view, beside the picture and not on it, at ${ancho}`);
     await menu.locator('summary').click();
     await pagina.keyboard.press('Escape');
     assert.equal(await abierto(menu), false, 'Esc closes the menu');
