@@ -90,6 +90,105 @@
     </message>
 </context>
 <context>
+    <name>Camino</name>
+    <message>
+        <source>La diagonal del paralelogramo mide menos que los dos lados juntos, salvo con vectores de igual dirección: los módulos no se suman. Mida la diagonal que sale del origen.</source>
+        <translation>The parallelogram's diagonal is shorter than its two sides together, unless the vectors point the same way: magnitudes do not add. Measure the diagonal that starts at the origin.</translation>
+    </message>
+    <message>
+        <source>Restar los módulos solo vale con vectores opuestos. La resultante es la diagonal del paralelogramo que sale del origen, y se mide entera.</source>
+        <translation>Subtracting magnitudes only works for opposite vectors. The resultant is the parallelogram's diagonal from the origin, measured whole.</translation>
+    </message>
+    <message>
+        <source>La diagonal va del origen, donde nacen los dos vectores, al vértice opuesto: la resultante apunta hacia fuera, como ellos.</source>
+        <translation>The diagonal runs from the origin, where both vectors start, to the opposite corner: the resultant points outwards, as they do.</translation>
+    </message>
+    <message>
+        <source>El paralelogramo tiene dos diagonales: la que une las puntas de los vectores es su diferencia; la suma es la que sale del origen.</source>
+        <translation>The parallelogram has two diagonals: the one joining the vectors' tips is their difference; the sum is the one from the origin.</translation>
+    </message>
+    <message>
+        <source>Los lados del polígono solo suman su largo si están alineados; la resultante es el lado que lo cierra, del origen a la última punta.</source>
+        <translation>The polygon's sides only add their lengths when they are in line; the resultant is the side that closes it, from the origin to the last tip.</translation>
+    </message>
+    <message>
+        <source>El lado que cierra el polígono va del origen a la punta del último vector: apunta hacia donde termina la cadena.</source>
+        <translation>The side that closes the polygon runs from the origin to the last vector's tip: it points to where the chain ends.</translation>
+    </message>
+    <message>
+        <source>En el polígono cada vector se traslada sin girarlo: si uno queda al revés, se lo resta. Copie cada flecha con su misma dirección.</source>
+        <translation>In the polygon each vector is moved without turning it: one left reversed is subtracted. Copy each arrow with its own direction.</translation>
+    </message>
+    <message>
+        <source>El polígono pone los tres vectores punta con cola; la resultante cierra desde el origen hasta la punta del tercero, no del segundo.</source>
+        <translation>The polygon lays the three vectors head to tail; the resultant closes it from the origin to the third vector's tip, not the second's.</translation>
+    </message>
+    <message>
+        <source>Los módulos solo se suman si los vectores apuntan igual; si no, la resultante es más corta. Póngalos punta con cola y mida la flecha del origen a la última punta.</source>
+        <translation>Magnitudes only add when the vectors point the same way; otherwise the resultant is shorter. Lay them head to tail and measure the arrow from the origin to the last tip.</translation>
+    </message>
+    <message>
+        <source>Restar los módulos solo vale con vectores opuestos. Sume los vectores con su dirección: la resultante va del origen a la punta del último.</source>
+        <translation>Subtracting magnitudes only works for opposite vectors. Add the vectors with their directions: the resultant runs from the origin to the last one's tip.</translation>
+    </message>
+    <message>
+        <source>La resultante sale del origen hacia la punta del último vector, no al revés: apunta hacia donde avanza la cadena.</source>
+        <translation>The resultant leaves the origin towards the last vector's tip, not the other way: it points where the chain goes.</translation>
+    </message>
+    <message>
+        <source>Un vector dibujado al revés se resta en lugar de sumarse. Al trasladar cada vector, conserve su dirección y su sentido.</source>
+        <translation>A vector drawn reversed is subtracted instead of added. When you move each vector, keep its direction and its sense.</translation>
+    </message>
+    <message>
+        <source>La dirección se mide desde el eje x positivo; medirla desde el eje y la cambia en 90°. Lea el ángulo entre el eje x y la flecha.</source>
+        <translation>The direction is measured from the positive x axis; measuring it from the y axis changes it by 90°. Read the angle between the x axis and the arrow.</translation>
+    </message>
+    <message>
+        <source>Los ángulos crecen en sentido antihorario desde el eje x; contarlos en sentido horario da 360° menos el ángulo. Gire del eje x hacia el eje y.</source>
+        <translation>Angles grow anticlockwise from the x axis; counting them clockwise gives 360° minus the angle. Turn from the x axis towards the y axis.</translation>
+    </message>
+    <message>
+        <source>La dirección de la resultante no es el promedio de las direcciones: el vector más largo la inclina hacia sí. La da la flecha del origen a la última punta.</source>
+        <translation>The resultant's direction is not the average of the directions: the longer vector pulls it towards itself. The arrow from the origin to the last tip gives it.</translation>
+    </message>
+    <message>
+        <source>La resultante suma todos los vectores: si uno queda fuera, la cadena termina antes. Ponga cada vector punta con cola antes de trazarla.</source>
+        <translation>The resultant adds every vector: leave one out and the chain ends too soon. Lay each vector head to tail before you draw it.</translation>
+    </message>
+    <message>
+        <source>Una componente hacia la izquierda o hacia abajo es negativa y resta. Sume las componentes con el signo del cuadrante de cada vector.</source>
+        <translation>A component to the left or downwards is negative and subtracts. Add the components with the sign of each vector's quadrant.</translation>
+    </message>
+    <message>
+        <source>Restar b es sumar −b, de igual módulo y sentido opuesto; sumar b tal cual da a + b. Dé vuelta b antes de ponerlo punta con cola.</source>
+        <translation>Subtracting b is adding −b, of equal magnitude and opposite sense; adding b as it is gives a + b. Turn b round before laying it head to tail.</translation>
+    </message>
+    <message>
+        <source>a − b y b − a tienen igual módulo y sentidos opuestos: el orden importa. Al vector que se resta se le da vuelta; al otro, no.</source>
+        <translation>a − b and b − a have equal magnitudes and opposite senses: the order matters. The vector subtracted is turned round; the other is not.</translation>
+    </message>
+    <message>
+        <source>Un número negativo alarga o acorta el vector y además lo da vuelta. Dibuje k·v al revés de v cuando k es negativo.</source>
+        <translation>A negative number stretches or shrinks the vector and also turns it round. Draw k·v opposite to v when k is negative.</translation>
+    </message>
+    <message>
+        <source>k·v está sobre la recta de v: k cambia el módulo, y el sentido si es negativo, pero nunca multiplica el ángulo. Dibuje k₁a sobre la recta de a.</source>
+        <translation>k·v lies on v's line: k changes the magnitude, and the sense if it is negative, but never multiplies the angle. Draw k₁a on a's line.</translation>
+    </message>
+    <message>
+        <source>|k₁||a| + |k₂||b| solo es el módulo de c si los dos términos apuntan igual. Ponga k₁a y k₂b punta con cola y mida c.</source>
+        <translation>|k₁||a| + |k₂||b| is c's magnitude only when both terms point the same way. Lay k₁a and k₂b head to tail and measure c.</translation>
+    </message>
+    <message>
+        <source>c = k₁a + k₂b suma los dos términos; uno solo deja fuera el otro. Ponga k₂b con su cola en la punta de k₁a y trace c hasta el final.</source>
+        <translation>c = k₁a + k₂b adds both terms; one alone leaves the other out. Put k₂b's tail at k₁a's tip and draw c to the end.</translation>
+    </message>
+    <message>
+        <source>La equilibrante anula la suma: tiene el módulo de la resultante y el sentido opuesto. Construya la resultante y gírela 180°.</source>
+        <translation>The equilibrant cancels the sum: it has the resultant's magnitude and the opposite sense. Construct the resultant and turn it by 180°.</translation>
+    </message>
+</context>
+<context>
     <name>Deshacer</name>
     <message>
         <source>Deshecho: %1</source>
@@ -2372,7 +2471,7 @@ cloze if not given.</translation>
     </message>
     <message>
         <source>El enlace abre esta ventana con estos valores, vistas, idioma y ejercicios. Léalo con la cámara de un teléfono o cópielo.</source>
-        <translation>The link opens this window with these values, views, language and exercises. Read it with a phone's camera or copy it.</translation>
+        <translation>The link opens this window with these values, views, language and exercises. Read it with a phone&apos;s camera or copy it.</translation>
     </message>
     <message>
         <source>Enlace</source>
@@ -2456,6 +2555,78 @@ cloze if not given.</translation>
             <numerusform>%n result kept in this browser</numerusform>
             <numerusform>%n results kept in this browser</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Resumen de la clase</source>
+        <translation>Class summary</translation>
+    </message>
+    <message>
+        <source>Suelte aquí los archivos de resultados que descargaron los alumnos, o elíjalos:</source>
+        <translation>Drop here the results files the students downloaded, or choose them:</translation>
+    </message>
+    <message>
+        <source>Quitar los archivos</source>
+        <translation>Remove the files</translation>
+    </message>
+    <message>
+        <source>Descargar el resumen (CSV)</source>
+        <translation>Download the summary (CSV)</translation>
+    </message>
+    <message>
+        <source>%1: el navegador no pudo leer el archivo; vuelva a elegirlo.</source>
+        <translation>%1: the browser could not read the file; choose it again.</translation>
+    </message>
+    <message>
+        <source>Por alumno</source>
+        <translation>By student</translation>
+    </message>
+    <message>
+        <source>Errores de la clase</source>
+        <translation>The class's mistakes</translation>
+    </message>
+    <message>
+        <source>Alumnos por error</source>
+        <translation>Students by mistake</translation>
+    </message>
+    <message>
+        <source>Alumno</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Intentos</source>
+        <translation>Attempts</translation>
+    </message>
+    <message>
+        <source>Aciertos</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>% de aciertos</source>
+        <translation>% right</translation>
+    </message>
+    <message>
+        <source>Casi</source>
+        <translation>Almost</translation>
+    </message>
+    <message>
+        <source>Saltados</source>
+        <translation>Skipped</translation>
+    </message>
+    <message>
+        <source>Sin respuesta</source>
+        <translation>No answer</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Mistake</translation>
+    </message>
+    <message>
+        <source>Veces</source>
+        <translation>Times</translation>
+    </message>
+    <message>
+        <source>% de los intentos</source>
+        <translation>% of attempts</translation>
     </message>
 </context>
 <context>

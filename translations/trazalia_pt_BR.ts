@@ -90,6 +90,105 @@
     </message>
 </context>
 <context>
+    <name>Camino</name>
+    <message>
+        <source>La diagonal del paralelogramo mide menos que los dos lados juntos, salvo con vectores de igual dirección: los módulos no se suman. Mida la diagonal que sale del origen.</source>
+        <translation>A diagonal do paralelogramo mede menos que os dois lados juntos, salvo com vetores de mesma direção: os módulos não se somam. Meça a diagonal que sai da origem.</translation>
+    </message>
+    <message>
+        <source>Restar los módulos solo vale con vectores opuestos. La resultante es la diagonal del paralelogramo que sale del origen, y se mide entera.</source>
+        <translation>Subtrair os módulos só vale com vetores opostos. A resultante é a diagonal do paralelogramo que sai da origem, e se mede inteira.</translation>
+    </message>
+    <message>
+        <source>La diagonal va del origen, donde nacen los dos vectores, al vértice opuesto: la resultante apunta hacia fuera, como ellos.</source>
+        <translation>A diagonal vai da origem, onde nascem os dois vetores, ao vértice oposto: a resultante aponta para fora, como eles.</translation>
+    </message>
+    <message>
+        <source>El paralelogramo tiene dos diagonales: la que une las puntas de los vectores es su diferencia; la suma es la que sale del origen.</source>
+        <translation>O paralelogramo tem duas diagonais: a que une as pontas dos vetores é a diferença; a soma é a que sai da origem.</translation>
+    </message>
+    <message>
+        <source>Los lados del polígono solo suman su largo si están alineados; la resultante es el lado que lo cierra, del origen a la última punta.</source>
+        <translation>Os lados do polígono só somam seus comprimentos se estiverem alinhados; a resultante é o lado que o fecha, da origem à última ponta.</translation>
+    </message>
+    <message>
+        <source>El lado que cierra el polígono va del origen a la punta del último vector: apunta hacia donde termina la cadena.</source>
+        <translation>O lado que fecha o polígono vai da origem à ponta do último vetor: aponta para onde termina a cadeia.</translation>
+    </message>
+    <message>
+        <source>En el polígono cada vector se traslada sin girarlo: si uno queda al revés, se lo resta. Copie cada flecha con su misma dirección.</source>
+        <translation>No polígono cada vetor é transladado sem girá-lo: se um fica invertido, ele é subtraído. Copie cada seta com sua mesma direção.</translation>
+    </message>
+    <message>
+        <source>El polígono pone los tres vectores punta con cola; la resultante cierra desde el origen hasta la punta del tercero, no del segundo.</source>
+        <translation>O polígono põe os três vetores ponta com cauda; a resultante fecha da origem até a ponta do terceiro, não do segundo.</translation>
+    </message>
+    <message>
+        <source>Los módulos solo se suman si los vectores apuntan igual; si no, la resultante es más corta. Póngalos punta con cola y mida la flecha del origen a la última punta.</source>
+        <translation>Os módulos só se somam se os vetores apontam igual; se não, a resultante é mais curta. Ponha-os ponta com cauda e meça a seta da origem à última ponta.</translation>
+    </message>
+    <message>
+        <source>Restar los módulos solo vale con vectores opuestos. Sume los vectores con su dirección: la resultante va del origen a la punta del último.</source>
+        <translation>Subtrair os módulos só vale com vetores opostos. Some os vetores com sua direção: a resultante vai da origem à ponta do último.</translation>
+    </message>
+    <message>
+        <source>La resultante sale del origen hacia la punta del último vector, no al revés: apunta hacia donde avanza la cadena.</source>
+        <translation>A resultante sai da origem rumo à ponta do último vetor, não ao contrário: aponta para onde avança a cadeia.</translation>
+    </message>
+    <message>
+        <source>Un vector dibujado al revés se resta en lugar de sumarse. Al trasladar cada vector, conserve su dirección y su sentido.</source>
+        <translation>Um vetor desenhado ao contrário é subtraído em vez de somado. Ao transladar cada vetor, conserve sua direção e seu sentido.</translation>
+    </message>
+    <message>
+        <source>La dirección se mide desde el eje x positivo; medirla desde el eje y la cambia en 90°. Lea el ángulo entre el eje x y la flecha.</source>
+        <translation>A direção se mede a partir do eixo x positivo; medi-la a partir do eixo y a muda em 90°. Leia o ângulo entre o eixo x e a seta.</translation>
+    </message>
+    <message>
+        <source>Los ángulos crecen en sentido antihorario desde el eje x; contarlos en sentido horario da 360° menos el ángulo. Gire del eje x hacia el eje y.</source>
+        <translation>Os ângulos crescem no sentido anti-horário a partir do eixo x; contá-los no sentido horário dá 360° menos o ângulo. Gire do eixo x para o eixo y.</translation>
+    </message>
+    <message>
+        <source>La dirección de la resultante no es el promedio de las direcciones: el vector más largo la inclina hacia sí. La da la flecha del origen a la última punta.</source>
+        <translation>A direção da resultante não é a média das direções: o vetor mais longo a inclina para si. Quem a dá é a seta da origem à última ponta.</translation>
+    </message>
+    <message>
+        <source>La resultante suma todos los vectores: si uno queda fuera, la cadena termina antes. Ponga cada vector punta con cola antes de trazarla.</source>
+        <translation>A resultante soma todos os vetores: se um fica de fora, a cadeia termina antes. Ponha cada vetor ponta com cauda antes de traçá-la.</translation>
+    </message>
+    <message>
+        <source>Una componente hacia la izquierda o hacia abajo es negativa y resta. Sume las componentes con el signo del cuadrante de cada vector.</source>
+        <translation>Uma componente para a esquerda ou para baixo é negativa e subtrai. Some as componentes com o sinal do quadrante de cada vetor.</translation>
+    </message>
+    <message>
+        <source>Restar b es sumar −b, de igual módulo y sentido opuesto; sumar b tal cual da a + b. Dé vuelta b antes de ponerlo punta con cola.</source>
+        <translation>Subtrair b é somar −b, de mesmo módulo e sentido oposto; somar b tal como está dá a + b. Inverta b antes de pô-lo ponta com cauda.</translation>
+    </message>
+    <message>
+        <source>a − b y b − a tienen igual módulo y sentidos opuestos: el orden importa. Al vector que se resta se le da vuelta; al otro, no.</source>
+        <translation>a − b e b − a têm o mesmo módulo e sentidos opostos: a ordem importa. O vetor subtraído é invertido; o outro, não.</translation>
+    </message>
+    <message>
+        <source>Un número negativo alarga o acorta el vector y además lo da vuelta. Dibuje k·v al revés de v cuando k es negativo.</source>
+        <translation>Um número negativo alonga ou encurta o vetor e além disso o inverte. Desenhe k·v ao contrário de v quando k é negativo.</translation>
+    </message>
+    <message>
+        <source>k·v está sobre la recta de v: k cambia el módulo, y el sentido si es negativo, pero nunca multiplica el ángulo. Dibuje k₁a sobre la recta de a.</source>
+        <translation>k·v está sobre a reta de v: k muda o módulo, e o sentido se for negativo, mas nunca multiplica o ângulo. Desenhe k₁a sobre a reta de a.</translation>
+    </message>
+    <message>
+        <source>|k₁||a| + |k₂||b| solo es el módulo de c si los dos términos apuntan igual. Ponga k₁a y k₂b punta con cola y mida c.</source>
+        <translation>|k₁||a| + |k₂||b| só é o módulo de c se os dois termos apontam igual. Ponha k₁a e k₂b ponta com cauda e meça c.</translation>
+    </message>
+    <message>
+        <source>c = k₁a + k₂b suma los dos términos; uno solo deja fuera el otro. Ponga k₂b con su cola en la punta de k₁a y trace c hasta el final.</source>
+        <translation>c = k₁a + k₂b soma os dois termos; um só deixa o outro de fora. Ponha a cauda de k₂b na ponta de k₁a e trace c até o fim.</translation>
+    </message>
+    <message>
+        <source>La equilibrante anula la suma: tiene el módulo de la resultante y el sentido opuesto. Construya la resultante y gírela 180°.</source>
+        <translation>A equilibrante anula a soma: tem o módulo da resultante e o sentido oposto. Construa a resultante e gire-a 180°.</translation>
+    </message>
+</context>
+<context>
     <name>Deshacer</name>
     <message>
         <source>Deshecho: %1</source>
@@ -2456,6 +2555,78 @@ cloze se não for dito.</translation>
             <numerusform>%n resultado salvo neste navegador</numerusform>
             <numerusform>%n resultados salvos neste navegador</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Resumen de la clase</source>
+        <translation>Resumo da turma</translation>
+    </message>
+    <message>
+        <source>Suelte aquí los archivos de resultados que descargaron los alumnos, o elíjalos:</source>
+        <translation>Solte aqui os arquivos de resultados que os alunos baixaram, ou escolha-os:</translation>
+    </message>
+    <message>
+        <source>Quitar los archivos</source>
+        <translation>Remover os arquivos</translation>
+    </message>
+    <message>
+        <source>Descargar el resumen (CSV)</source>
+        <translation>Baixar o resumo (CSV)</translation>
+    </message>
+    <message>
+        <source>%1: el navegador no pudo leer el archivo; vuelva a elegirlo.</source>
+        <translation>%1: o navegador não conseguiu ler o arquivo; escolha-o de novo.</translation>
+    </message>
+    <message>
+        <source>Por alumno</source>
+        <translation>Por aluno</translation>
+    </message>
+    <message>
+        <source>Errores de la clase</source>
+        <translation>Erros da turma</translation>
+    </message>
+    <message>
+        <source>Alumnos por error</source>
+        <translation>Alunos por erro</translation>
+    </message>
+    <message>
+        <source>Alumno</source>
+        <translation>Aluno</translation>
+    </message>
+    <message>
+        <source>Intentos</source>
+        <translation>Tentativas</translation>
+    </message>
+    <message>
+        <source>Aciertos</source>
+        <translation>Acertos</translation>
+    </message>
+    <message>
+        <source>% de aciertos</source>
+        <translation>% de acertos</translation>
+    </message>
+    <message>
+        <source>Casi</source>
+        <translation>Quase</translation>
+    </message>
+    <message>
+        <source>Saltados</source>
+        <translation>Pulados</translation>
+    </message>
+    <message>
+        <source>Sin respuesta</source>
+        <translation>Sem resposta</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Veces</source>
+        <translation>Vezes</translation>
+    </message>
+    <message>
+        <source>% de los intentos</source>
+        <translation>% das tentativas</translation>
     </message>
 </context>
 <context>
