@@ -3,12 +3,12 @@
 // from the copy at once and refreshed from the server behind it, so a new version shows on the
 // next visit. Requests to other origins are never made by the page, and never handled here.
 const kCache = 'trazalia-2';
-// What the page loads over http(s) (a page opened from a folder has no worker), and the licence.
+// What the page loads over http(s) besides the module (a page opened from a folder has no
+// worker), and the licence.
 const kSitio = [
   'pagina.js',
   'previa.js',
   'trazalia-web.js',
-  'trazalia-web.wasm',
   'estilo.css',
   'idiomas/idiomas.js',
   'trazalia.svg',
@@ -24,11 +24,13 @@ function clave(direccion) {
 
 // The first visit has just loaded these files, before this worker was there: they are taken from
 // the browser's cache, however old, and not asked of the server again. A file the server does
-// not have is one the page cannot need (a site whose module is inside its script).
-async function guardar(cache, direccion, llave) {
+// not have is one the page cannot need (a site whose module is inside its script); a server that
+// does not serve .wasm gave the page the module's bytes in a script. Whether it was kept.
+async function guardar(cache, direccion, llave = direccion) {
   const respuesta = await fetch(direccion, { cache: 'force-cache' });
   if (respuesta.ok) await cache.put(llave, respuesta);
   else if (respuesta.status !== 404) throw new Error(`${direccion}: ${respuesta.status}`);
+  return respuesta.ok;
 }
 
 self.addEventListener('install', (evento) => {
@@ -37,10 +39,12 @@ self.addEventListener('install', (evento) => {
       const cache = await caches.open(kCache);
       const paginas = await self.clients.matchAll({ type: 'window', includeUncontrolled: true });
       const abiertas = paginas.map((p) => p.url).filter((url) => new URL(url).origin === self.location.origin);
-      await Promise.all([
+      const [modulo] = await Promise.all([
+        guardar(cache, 'trazalia-web.wasm'),
         ...(abiertas.length ? abiertas : [new URL('./', self.location).href]).map((url) => guardar(cache, url, clave(url))),
-        ...kSitio.map((archivo) => guardar(cache, archivo, archivo)),
+        ...kSitio.map((archivo) => guardar(cache, archivo)),
       ]);
+      if (!modulo) await guardar(cache, 'trazalia-web-modulo.js');
       await self.skipWaiting();
     })(),
   );

@@ -199,29 +199,29 @@ function cargar(src: string): Promise<void> {
 
 // Over http(s) the module is fetched beside its script, and compiled while it arrives (from a
 // server that does not call it application/wasm, once it is there). A page opened from a folder
-// can fetch nothing: it reads the module's bytes from a script of the site. A site built with
-// the module inside its script has neither file, and needs neither.
+// can fetch nothing, and a server may not serve .wasm at all (IIS without its type): the page
+// reads the module's bytes from a script of the site. A site built with the module inside its
+// script has neither file, and needs neither.
 async function cargarModulo(): Promise<Modulo> {
+  const scripts = Promise.all([cargar('idiomas/idiomas.js'), cargar('trazalia-web.js')]);
   let compilado: WebAssembly.Module | undefined;
+  if (/^https?:$/.test(location.protocol))
+    compilado = await fetch('trazalia-web.wasm').then(
+      async (r) => {
+        if (!r.ok) return undefined;
+        return /^application\/wasm\b/.test(r.headers.get('Content-Type') ?? '')
+          ? WebAssembly.compileStreaming(r)
+          : WebAssembly.compile(await r.arrayBuffer());
+      },
+      () => undefined,
+    );
   let bytes: Uint8Array | undefined;
-  if (/^https?:$/.test(location.protocol)) {
-    const modulo = fetch('trazalia-web.wasm').then(async (r) => {
-      if (!r.ok) return undefined;
-      return /^application\/wasm\b/.test(r.headers.get('Content-Type') ?? '')
-        ? WebAssembly.compileStreaming(r)
-        : WebAssembly.compile(await r.arrayBuffer());
-    });
-    await Promise.all([cargar('idiomas/idiomas.js'), cargar('trazalia-web.js')]);
-    compilado = await modulo;
-  } else {
-    await Promise.all([
-      cargar('idiomas/idiomas.js'),
-      cargar('trazalia-web-modulo.js').catch(() => undefined),
-      cargar('trazalia-web.js'),
-    ]);
+  if (!compilado) {
+    await cargar('trazalia-web-modulo.js').catch(() => undefined);
     const base64 = globalThis.trazaliaModulo;
     if (base64) bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
   }
+  await scripts;
   return new Promise((listo, fallo) => {
     const m = compilado;
     const opciones: Opciones | undefined = m

@@ -70,6 +70,18 @@ try {
   assert.deepEqual([...errores, ...otra.errores], []);
   // data: and blob: addresses are the page's own bytes, not requests to anyone.
   assert.deepEqual(pedidos.filter((url) => /^\w+:\/\//.test(url) && !url.startsWith(`${origen}/`)), []);
+  // A server that does not serve .wasm: the module's bytes come from their script, offline too.
+  const sinWasm = await servirSitio(sitio, ['.wasm']);
+  const conScript = await abrirPagina(contexto, `${sinWasm.origen}/`);
+  await conScript.pagina.waitForFunction(() => navigator.serviceWorker.controller && globalThis.trazalia);
+  sinWasm.servidor.close();
+  sinWasm.servidor.closeAllConnections();
+  await conScript.pagina.reload();
+  await conScript.pagina.locator('#Form1 [data-control="Command1"]').click();
+  await conScript.pagina.locator('#Form2:not([hidden]) svg').first().waitFor();
+  assert.deepEqual(await modulos(conScript.pagina),
+    ['trazalia-web-modulo.js', 'trazalia-web.js', 'trazalia-web.wasm']);
+  assert.deepEqual(conScript.errores, []);
   const local = await abrirPagina(contexto, paginaLocal);
   await local.pagina.waitForFunction(() => globalThis.trazalia);
   assert.deepEqual(await modulos(local.pagina), ['trazalia-web-modulo.js', 'trazalia-web.js']);

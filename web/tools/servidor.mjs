@@ -19,8 +19,9 @@ const kTipos = {
 };
 
 // Listens on a free port of 127.0.0.1; origen is the site's address without a final slash;
-// pedidos, each address asked for, in order.
-export async function servirSitio(sitio) {
+// pedidos, each address asked for, in order. sinTipos: extensions it answers 404 to, as a server
+// that does not know their type (IIS without .wasm).
+export async function servirSitio(sitio, sinTipos = []) {
   const pedidos = [];
   const servidor = createServer(async (pedido, respuesta) => {
     pedidos.push(pedido.url);
@@ -28,6 +29,7 @@ export async function servirSitio(sitio) {
     let ruta = normalize(decodeURIComponent(new URL(pedido.url, 'http://x').pathname));
     if (ruta.endsWith('/')) ruta += 'index.html';
     try {
+      if (sinTipos.includes(extname(ruta))) throw new Error(ruta);
       const cuerpo = await readFile(join(sitio, ruta));
       respuesta.writeHead(200, { 'Content-Type': kTipos[extname(ruta)] ?? 'application/octet-stream' });
       respuesta.end(cuerpo);
