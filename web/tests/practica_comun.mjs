@@ -37,6 +37,8 @@ export async function abrirPagina(contexto, direccion = paginaLocal) {
   // What the page's security policy refused: the page itself must need nothing it forbids.
   pagina.on('console', (m) => /Content Security Policy/.test(m.text()) && errores.push(m.text()));
   await pagina.goto(direccion);
+  // The page draws Form1 before the core arrives; what a test does next is the core's.
+  await pagina.waitForFunction(() => globalThis.trazalia);
   await pagina.locator('#Form1:not([hidden])').waitFor();
   return { pagina, errores };
 }
