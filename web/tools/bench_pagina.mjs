@@ -162,6 +162,8 @@ try {
     await pagina.waitForFunction(() => globalThis.primerDibujo);
     cargas.push(await pagina.evaluate(() => globalThis.primerDibujo));
   }
+  // The first window is drawn before the core arrives; the inputs are the core's.
+  await pagina.waitForFunction(() => globalThis.trazalia);
   const tomar = () => pagina.evaluate(() => globalThis.medidas.splice(0));
   // A student's key or pointer comes at any moment of a frame. Waiting for each frame's measure
   // ends in a frame callback; the next input then waits a random part of a refresh, or it would
