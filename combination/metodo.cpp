@@ -269,6 +269,17 @@ std::string_view MetodoDeCombinacion::NombreDeTermino(std::size_t vector) const 
 }
 
 // k₁a from the origin, k₂b from its tip: the terms as the window lays them.
+std::vector<practice::EtapaDeConstruccion> MetodoDeCombinacion::Etapas(std::size_t flechas) const {
+    return {{1, false,
+             QT_TRANSLATE_NOOP("Camino",
+                               "k₁a: a por k₁, desde el origen; al revés de a si k₁ es negativo.")},
+            {flechas, false,
+             QT_TRANSLATE_NOOP("Camino",
+                               "k₂b, con su cola en la punta de k₁a; al revés de b si k₂ es "
+                               "negativo.")},
+            {flechas, true, QT_TRANSLATE_NOOP("Camino", "c: del origen a la punta de k₂b.")}};
+}
+
 std::vector<practice::Flecha> MetodoDeCombinacion::Construccion(
     const std::vector<practice::Componentes>& v) const {
     if (v.size() != 2) return {};

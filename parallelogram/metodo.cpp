@@ -212,6 +212,18 @@ const char* MetodoDelParalelogramo::instruccionDeBanco() const {
 
 // Both vectors from the origin, and the sides that close the figure: each a copy of the other
 // vector, in its colour.
+std::vector<practice::EtapaDeConstruccion> MetodoDelParalelogramo::Etapas(
+    std::size_t flechas) const {
+    return {{1, false, QT_TRANSLATE_NOOP("Camino", "El primer vector, desde el origen.")},
+            {2, false, QT_TRANSLATE_NOOP("Camino", "El segundo, desde el mismo origen.")},
+            {flechas, false,
+             QT_TRANSLATE_NOOP("Camino",
+                               "Por la punta de cada uno, una paralela al otro: los lados del "
+                               "paralelogramo.")},
+            {flechas, true,
+             QT_TRANSLATE_NOOP("Camino", "La resultante: la diagonal que sale del origen.")}};
+}
+
 std::vector<practice::Flecha> MetodoDelParalelogramo::Construccion(
     const std::vector<practice::Componentes>& v) const {
     const double Rx = v[0].x + v[1].x;

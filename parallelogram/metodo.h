@@ -27,6 +27,7 @@ public:
     const char* instruccionDeHoja() const override;
     const char* solucionDeHoja() const override;
     const char* instruccionDeBanco() const override;
+    std::vector<practice::EtapaDeConstruccion> Etapas(std::size_t flechas) const override;
     std::vector<practice::Flecha> Construccion(
         const std::vector<practice::Componentes>& v) const override;
 };

@@ -219,6 +219,55 @@ std::string_view Explicacion(Codigo codigo, Ventana ventana) {
     return propia.empty() ? ExplicacionGeneral(codigo) : propia;
 }
 
+std::vector<Etapa> Etapas(Ventana ventana, const Ejercicio& ejercicio) {
+    const Respuesta respuesta = RespuestaDe(ventana, ejercicio);
+    const std::vector<Flecha> flechas = ventana->Construccion(respuesta.componentes);
+    Componentes r;
+    for (const Componentes& c : respuesta.componentes) r.x += c.x, r.y += c.y;
+    std::vector<Etapa> etapas;
+    for (const EtapaDeConstruccion& e : ventana->Etapas(flechas.size())) {
+        Etapa etapa;
+        etapa.flechas.assign(
+            flechas.begin(),
+            flechas.begin() + static_cast<std::ptrdiff_t>(std::min(e.flechas, flechas.size())));
+        if (e.resultante) etapa.resultante = r;
+        etapa.leyenda = e.leyenda;
+        etapas.push_back(std::move(etapa));
+    }
+    if (etapas.empty() || !etapas.back().resultante || !respuesta.direccion) return etapas;
+    Etapa lectura = etapas.back();
+    lectura.leyenda = QT_TRANSLATE_NOOP("Camino", "Se lee la resultante: mide %1 y apunta a %2°.");
+    lectura.valores = {respuesta.lecturaR, respuesta.lecturaDireccion};
+    etapas.push_back(lectura);
+    if (ejercicio.pregunta == Pregunta::Equilibrante) {
+        const Respuesta pedida = RespuestaALaPregunta(respuesta, Pregunta::Equilibrante);
+        Etapa equilibrante = std::move(lectura);
+        equilibrante.equilibrante = true;
+        equilibrante.leyenda = QT_TRANSLATE_NOOP(
+            "Camino", "La equilibrante: la resultante girada 180°, mide %1 y apunta a %2°.");
+        equilibrante.valores = {pedida.lecturaR, pedida.lecturaDireccion};
+        etapas.push_back(std::move(equilibrante));
+    }
+    return etapas;
+}
+
+std::vector<EtapaDeConstruccion> Metodo::Etapas(std::size_t flechas) const {
+    std::vector<EtapaDeConstruccion> etapas;
+    for (std::size_t k = 1; k <= flechas; ++k)
+        etapas.push_back(
+            {k, false,
+             k == 1 ? QT_TRANSLATE_NOOP("Camino", "El primer vector, desde el origen.")
+             : k == 2
+                 ? QT_TRANSLATE_NOOP("Camino", "El segundo, con su cola en la punta del primero.")
+             : k == 3
+                 ? QT_TRANSLATE_NOOP("Camino", "El tercero, con su cola en la punta del segundo.")
+                 : QT_TRANSLATE_NOOP("Camino",
+                                     "El siguiente, con su cola en la punta del anterior.")});
+    etapas.push_back({flechas, true,
+                      QT_TRANSLATE_NOOP("Camino", "La resultante, del origen a la última punta.")});
+    return etapas;
+}
+
 Progreso::Progreso(std::uint32_t semilla, Nivel nivel, Ventana ventana)
     : semilla_(semilla), nivel_(nivel), ventana_(ventana), destrezas_(Destrezas().size()) {}
 

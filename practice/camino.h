@@ -13,6 +13,7 @@
 
 #include "practice/ejercicio.h"
 #include "practice/generador.h"
+#include "practice/respuesta.h"
 #include "practice/veredicto.h"
 
 namespace trazalia::practice {
@@ -51,6 +52,21 @@ Errores Muestra(Ventana ventana, const Ejercicio& ejercicio);
 // (Metodo::Explicacion), else the general one; empty for what is no mistake. Marked in the
 // context "Camino", the methods' own wordings too.
 std::string_view Explicacion(Codigo codigo, Ventana ventana);
+
+// One step of the right construction, played after a mistake is named: the drawing as it stands
+// by then (the method's Construccion, in the exercise's units from its origin; the resultant from
+// the origin; the equilibrant, the resultant turned round) and a line that says what the step
+// adds (marked in the context "Camino"), its %1 and %2 replaced by valores.
+struct Etapa {
+    std::vector<Flecha> flechas;
+    std::optional<Componentes> resultante;
+    bool equilibrante = false;
+    const char* leyenda = nullptr;
+    std::vector<std::string> valores;
+};
+// The construction of the exercise's answer step by step, as its window builds it (Metodo::Etapas),
+// then its magnitude and direction read, then, where the equilibrant is asked for, that.
+std::vector<Etapa> Etapas(Ventana ventana, const Ejercicio& ejercicio);
 
 inline constexpr int kRachaDeDominio = 3;
 // A mistake comes back from kVueltaMinima to kVueltaMaxima exercises after it was made.

@@ -7,6 +7,8 @@
 #include <numbers>
 #include <utility>
 
+#include "practice/camino.h"
+
 namespace trazalia::practice {
 
 namespace {
@@ -141,6 +143,49 @@ void DibujarEquilibrante(canvas::Canvas& lienzo, const diagram::Resultado& dibuj
                                      ? (P.y <= O.y ? canvas::Anchor::Sw : canvas::Anchor::Nw)
                                      : (P.y <= O.y ? canvas::Anchor::Se : canvas::Anchor::Ne);
     lienzo.Text(F(P.x), F(P.y), ancla, kVioletaEquilibrante, "E");
+}
+
+void DibujarEtapa(canvas::Canvas& lienzo, const diagram::Resultado& dibujo, const Etapa& etapa,
+                  std::string_view leyenda, const MedidaDeTexto& medida) {
+    lienzo.Cls();
+    diagram::EjeVertical(lienzo);
+    diagram::EscalaVertical(lienzo, dibujo.Escala, dibujo.escalado);
+    diagram::EjeHorizontal(lienzo);
+    diagram::EscalaHorizontal(lienzo, dibujo.Escala, dibujo.escalado);
+    const auto punto = [&](double x, double y) {
+        return diagram::Punta(lienzo, std::hypot(x, y), std::atan2(y, x), dibujo.Escala,
+                              dibujo.escalado);
+    };
+    // The colour the window gives that vector (0: the resultant).
+    const auto color = [&](int vector) {
+        for (const diagram::Trazo& t : dibujo.trazos)
+            if (t.vector == vector) return t.color;
+        return canvas::Color{0, 0, 0};
+    };
+    const auto flecha = [&](diagram::Punto O, diagram::Punto P, canvas::Color c) {
+        lienzo.Stroke(F(O.x), F(O.y), F(P.x), F(P.y), c, 2);
+        Cabeza(lienzo, O, P, c);
+    };
+    if (dibujo.Escala > 0) {
+        for (const Flecha& f : etapa.flechas) {
+            const diagram::Punto O = punto(f.desdeX, f.desdeY);
+            const diagram::Punto P = punto(f.hastaX, f.hastaY);
+            const canvas::Color c = color(static_cast<int>(f.vector) + 1);
+            if (f.lado)
+                lienzo.DashedLine(F(O.x), F(O.y), F(P.x), F(P.y), c);
+            else
+                flecha(O, P, c);
+        }
+        if (etapa.resultante)
+            flecha(diagram::Origen(lienzo), punto(etapa.resultante->x, etapa.resultante->y),
+                   color(0));
+        if (etapa.resultante && etapa.equilibrante)
+            flecha(diagram::Origen(lienzo), punto(-etapa.resultante->x, -etapa.resultante->y),
+                   kVioletaEquilibrante);
+    }
+    if (!leyenda.empty())
+        Lineas(lienzo, {kMargenX, kMargenY}, kGrisInstruccion,
+               Renglones(leyenda, lienzo.Width() - 2 * kMargenX, medida));
 }
 
 void DibujarInstruccion(canvas::Canvas& lienzo, std::string_view instruccion,

@@ -57,6 +57,12 @@ void DibujarIntento(canvas::Canvas& lienzo, const diagram::Resultado& dibujo, In
 // long, a solid violet arrow lettered E. Nothing while the resultant is not shown or has no
 // direction.
 void DibujarEquilibrante(canvas::Canvas& lienzo, const diagram::Resultado& dibujo);
+struct Etapa;
+// A step of the right construction, in place of the window's picture at its scale: the axes, the
+// arrows drawn by then in their vectors' colours (the parallelogram's sides dashed), the resultant
+// and the equilibrant, and the step's line (leyenda, translated) where one is given.
+void DibujarEtapa(canvas::Canvas& lienzo, const diagram::Resultado& dibujo, const Etapa& etapa,
+                  std::string_view leyenda, const MedidaDeTexto& medida = AnchoPorLetras);
 // The line that says what to do, at the top left, wrapped to the picture's width.
 void DibujarInstruccion(canvas::Canvas& lienzo, std::string_view instruccion,
                         const MedidaDeTexto& medida = AnchoPorLetras);

@@ -41,6 +41,15 @@ struct Flecha {
     bool lado = false;
 };
 
+// A step of the method's construction, shown one at a time after a mistake on a path: how many of
+// Construccion's arrows are drawn by then (all of them with the resultant), whether the resultant
+// is, and what the step adds, in the window's words (marked in the context "Camino").
+struct EtapaDeConstruccion {
+    std::size_t flechas = 0;
+    bool resultante = false;
+    const char* leyenda = nullptr;
+};
+
 // A method window: everything the core, practice, worksheets, banks and both faces need of it.
 // Each method lives in its own folder and is listed once in the registry (Metodos()); nothing
 // else names it. Texts are marked with QT_TRANSLATE_NOOP in the context "Trazalia" unless said.
@@ -139,6 +148,9 @@ public:
     // The solution's arrows for vectors of these components (Respuesta::componentes: the terms
     // as the window lays them).
     virtual std::vector<Flecha> Construccion(const std::vector<Componentes>& v) const = 0;
+    // The steps of that construction, of so many arrows, the resultant last: by default one
+    // arrow at a time, each laid head to tail.
+    virtual std::vector<EtapaDeConstruccion> Etapas(std::size_t flechas) const;
     // The resultant's letter on a worksheet's solution, and the vectors' ("A", "B", "C").
     virtual std::string_view letraDeResultante() const { return "R"; }
     virtual std::string_view Letra(std::size_t vector) const;

@@ -48,8 +48,8 @@ struct Teclas {
     std::vector<teclas::Tecla> teclas;
 };
 // Practice: on (with a seed, a level and what the exercises ask for), the next exercise, check,
-// off.
-enum class QuePractica { Comenzar, Siguiente, Comprobar, Terminar };
+// off; along a path, the next step of the construction shown after a mistake.
+enum class QuePractica { Comenzar, Siguiente, Comprobar, Terminar, Etapa };
 struct Practicar {
     Formulario ventana;
     QuePractica que;

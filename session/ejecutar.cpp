@@ -88,6 +88,9 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
         case comandos::QuePractica::Terminar:
             practica.Terminar();
             break;
+        case comandos::QuePractica::Etapa:
+            if (!practica.SiguienteEtapa()) return errores::SinConstruccion(nombre, traductor_);
+            break;
         case comandos::QuePractica::Siguiente:
         case comandos::QuePractica::Comprobar:
             if (!practica.activa()) return errores::NoPractica(nombre, traductor_);

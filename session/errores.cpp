@@ -59,7 +59,7 @@ struct Nombrado {
     Motivo motivo;
     std::string_view codigo;
 };
-constexpr std::array<Nombrado, 35> kCodigos{{
+constexpr std::array<Nombrado, 36> kCodigos{{
     {Motivo::OrdenDesconocida, "orden-desconocida"},
     {Motivo::Terminado, "terminado"},
     {Motivo::VentanaDesconocida, "ventana-desconocida"},
@@ -95,6 +95,7 @@ constexpr std::array<Nombrado, 35> kCodigos{{
     {Motivo::ModuloFueraDeRango, "modulo-fuera-de-rango"},
     {Motivo::DireccionFueraDeRango, "direccion-fuera-de-rango"},
     {Motivo::CoordenadaNoValida, "coordenada-no-valida"},
+    {Motivo::SinConstruccion, "sin-construccion"},
 }};
 
 }  // namespace
@@ -371,6 +372,13 @@ Negativa CoordenadaNoValida(std::string_view n, diagram::Traductor trad) {
     return Hacer(Motivo::CoordenadaNoValida, {S(n)},
                  "coordenada no válida " + Q(n) + ": se esperaba un número en twips",
                  Generico(trad));
+}
+Negativa SinConstruccion(std::string_view v, diagram::Traductor trad) {
+    return Hacer(Motivo::SinConstruccion, {S(v)},
+                 S(v) + " no tiene una construcción que mostrar paso a paso",
+                 trad(kContexto, QT_TRANSLATE_NOOP("Errores",
+                                                   "La construcción se muestra paso a paso después "
+                                                   "de un error en el camino.")));
 }
 
 }  // namespace trazalia::session::errores

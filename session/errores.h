@@ -53,6 +53,7 @@ enum class Motivo {
     ModuloFueraDeRango,
     DireccionFueraDeRango,
     CoordenadaNoValida,
+    SinConstruccion,  // no construction waits to be shown step by step: {window}
 };
 
 // A refusal. datos: what it names, as the command was given it (see Motivo).
@@ -132,5 +133,6 @@ Negativa DireccionFueraDeRango(std::string_view alfa, diagram::Traductor trad);
 // A point in twips, as the trace writes them or with an exponent ("1.5e3").
 std::optional<double> LeerCoordenada(std::string_view numero);
 Negativa CoordenadaNoValida(std::string_view numero, diagram::Traductor trad = {});
+Negativa SinConstruccion(std::string_view ventana, diagram::Traductor trad = {});
 
 }  // namespace trazalia::session::errores

@@ -138,6 +138,14 @@ Lectura LeerCamino(const Sesion& s, Palabras w) {
     return lectura;
 }
 
+// construccion WINDOW: the next step of the construction a path shows after a mistake.
+Lectura LeerConstruccion(const Sesion& s, Palabras w) {
+    if (w[1] == "Form1") return errores::SinPractica(w[1], s.traductor());
+    const Hallado h = BuscarVentana(s, w[1]);
+    if (h.error) return *h.error;
+    return comandos::Practicar{h.ventana->formulario(), comandos::QuePractica::Etapa};
+}
+
 // guess WINDOW R ALPHA: the numbers are read first, as the command reads them.
 Lectura LeerGuess(const Sesion& s, Palabras w) {
     if (!errores::LeerDecimal(w[2])) return errores::ModuloNoValido(w[2], s.traductor());
@@ -181,6 +189,7 @@ constexpr std::array kOrdenes{
           "practice VENTANA on SEMILLA NIVEL [equilibrante] | practice VENTANA next|check|off", 3,
           6, LeerPractice},
     Orden{"camino", "camino VENTANA on SEMILLA NIVEL", 5, 5, LeerCamino},
+    Orden{"construccion", "construccion VENTANA", 2, 2, LeerConstruccion},
     Orden{"guess", "guess VENTANA R ALFA", 4, 4, LeerGuess},
     Orden{"drag", "drag VENTANA X1 Y1 X2 Y2", 6, 6, LeerDrag},
     Orden{"undo", "undo VENTANA", 2, 2, LeerPaso<comandos::Deshacer>},

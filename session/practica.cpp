@@ -141,6 +141,28 @@ void Practica::ElegirNivel(practice::Nivel nivel, std::uint32_t semilla) {
         Comenzar(semilla, nivel, pregunta_);
 }
 
+bool Practica::SiguienteEtapa() {
+    const auto& dibujo = ventana_.dibujo();
+    if (etapas_.empty() || !dibujo) return false;
+    // After the last step, the window's own picture; its redraw starts the steps again.
+    if (etapa_ == etapas_.size()) {
+        ventana_.Redibujar();
+        return true;
+    }
+    const practice::Etapa& etapa = etapas_[etapa_++];
+    const std::string leyenda = Leyenda(etapa);
+    practice::DibujarEtapa(ventana_.picture(), *dibujo, etapa,
+                           textosEnElDibujo_ ? leyenda : std::string());
+    ventana_.Anunciar(leyenda);
+    return true;
+}
+
+std::string Practica::Leyenda(const practice::Etapa& etapa) const {
+    const std::string plantilla = ventana_.Traducir("Camino", etapa.leyenda);
+    if (etapa.valores.size() != 2) return plantilla;
+    return diagram::Sustituir(plantilla, {etapa.valores[0], etapa.valores[1]});
+}
+
 void Practica::Terminar() {
     Dejar();
     const bool dibujado = activa_;
@@ -154,6 +176,7 @@ void Practica::Terminar() {
     veredicto_.reset();
     revelado_ = false;
     escalaDelArrastre_.reset();
+    etapas_.clear();
     ventana_.Enfocables(false);
     if (dibujado) ventana_.Redibujar();
 }
@@ -175,6 +198,7 @@ void Practica::Siguiente() {
     direccionTecleada_.reset();
     veredicto_.reset();
     juzgados_.clear();
+    etapas_.clear();
     revelado_ = false;
     escalaDelArrastre_.reset();
     // A value half typed into a bar's editor would change the exercise.
@@ -263,6 +287,9 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
     if (revelado_ && intento_ && !MismosVectores(dibujo.vectores, juzgados_)) intento_.reset();
     // So do other coefficients.
     if (revelado_ && intento_ && Coeficientes() != juzgados_.coeficientes) intento_.reset();
+    // The construction's steps were those of the judged vectors; any redraw ends the stepping.
+    if (!intento_) etapas_.clear();
+    etapa_ = 0;
     std::string anuncio;
     if (dibujo.resultante && !revelado_) {
         revelado_ = true;
@@ -277,8 +304,10 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
             if (camino_) {
                 camino_->Anotar(veredicto_->codigo);
                 if (const std::string_view e = practice::Explicacion(veredicto_->codigo, cual_);
-                    !e.empty())
+                    !e.empty()) {
                     veredicto_->texto += ' ' + ventana_.Traducir("Camino", e.data());
+                    etapas_ = practice::Etapas(cual_, juzgados_);
+                }
             }
             anuncio = veredicto_->texto;
         } else {

@@ -55,6 +55,15 @@ public:
     void ComenzarCamino(std::uint32_t semilla, practice::Nivel nivel);
     const std::optional<practice::Camino>& camino() const { return camino_; }
     void ElegirNivel(practice::Nivel nivel, std::uint32_t semilla);
+    // After a mistake named on the path, the right construction step by step (practice::Etapas):
+    // each call draws the next step in place of the picture, the last followed by the picture
+    // again. False where no construction waits.
+    bool SiguienteEtapa();
+    const std::vector<practice::Etapa>& etapas() const { return etapas_; }
+    // The step drawn, from 1; 0 while the picture is the window's.
+    std::size_t etapa() const { return etapa_; }
+    // A step's line in the face's language.
+    std::string Leyenda(const practice::Etapa& etapa) const;
     void Terminar();
     void Siguiente();
     bool Adivinar(practice::Intento intento);
@@ -106,6 +115,8 @@ private:
     bool revelado_ = false;
     std::optional<practice::Veredicto> veredicto_;
     practice::Ejercicio juzgados_;
+    std::vector<practice::Etapa> etapas_;
+    std::size_t etapa_ = 0;
 };
 
 }  // namespace trazalia::session

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <variant>
@@ -258,6 +259,43 @@ TEST(Explicacion, CadaErrorAdmitidoTieneLaSuya) {
             EXPECT_NE(e, Pista(c, d.ventana));
         }
     EXPECT_TRUE(Explicacion(Codigo::Acierto, Form2()).empty());
+}
+
+// The construction played after a mistake, for every skill (Form3's the default steps): each step
+// adds to the one before (Form2's sides: two arrows at once), the resultant comes once all the
+// window's arrows are laid and is the answer's, its reading gives the read-outs, and the
+// equilibrant ends it where it is asked for.
+TEST(Etapas, LlevanDeLosVectoresALaRespuesta) {
+    for (const Destreza& d : Destrezas()) {
+        Generador g(5, Nivel::Medio, d.ventana);
+        const Ejercicio e = Siguiente(g, d);
+        const Respuesta r = RespuestaDe(d.ventana, e);
+        const std::vector<Etapa> etapas = Etapas(d.ventana, e);
+        ASSERT_GE(etapas.size(), 3u) << Nombre(d);
+        for (std::size_t k = 0; k < etapas.size(); ++k) {
+            const Etapa& etapa = etapas[k];
+            EXPECT_NE(etapa.leyenda, nullptr) << Nombre(d) << ' ' << k;
+            if (k > 0) {
+                const Etapa& antes = etapas[k - 1];
+                EXPECT_GE(etapa.flechas.size(), antes.flechas.size());
+                EXPECT_TRUE(etapa.flechas.size() > antes.flechas.size() ||
+                            etapa.resultante.has_value() > antes.resultante.has_value() ||
+                            etapa.valores.size() > antes.valores.size() ||
+                            etapa.equilibrante > antes.equilibrante)
+                    << Nombre(d) << ' ' << k;
+            }
+            if (!etapa.resultante) continue;
+            EXPECT_EQ(etapa.flechas.size(), d.ventana->Construccion(r.componentes).size());
+            EXPECT_NEAR(std::hypot(etapa.resultante->x, etapa.resultante->y), r.r, 0.01)
+                << Nombre(d);
+        }
+        const bool equilibrante = d.pregunta == Pregunta::Equilibrante;
+        const Etapa& lectura = etapas[etapas.size() - (equilibrante ? 2 : 1)];
+        EXPECT_EQ(lectura.valores, (std::vector<std::string>{r.lecturaR, r.lecturaDireccion}))
+            << Nombre(d);
+        EXPECT_EQ(etapas.back().equilibrante, equilibrante) << Nombre(d);
+        EXPECT_FALSE(etapas.front().resultante) << Nombre(d);
+    }
 }
 
 }  // namespace
