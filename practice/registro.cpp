@@ -10,6 +10,7 @@
 #include "canvas/error_reason.h"
 #include "canvas/numeros.h"
 #include "diagram/formato.h"
+#include "practice/camino.h"
 
 namespace trazalia::practice {
 
@@ -18,9 +19,12 @@ namespace {
 constexpr std::size_t kCampos = 18;
 // A record written before exercises had coefficients and a question ends at veredicto.
 constexpr std::size_t kCamposAntiguos = 15;
-constexpr std::array<std::string_view, kCampos> kNombres{
-    "fecha", "alumno", "ventana", "nivel", "m1",   "d1",        "m2", "d2", "m3",
-    "d3",    "tu_r",   "tu_alfa", "r",     "alfa", "veredicto", "k1", "k2", "pregunta"};
+// An entry on a path carries its state as one field more; the others keep 18, as readers of 18
+// expect them.
+constexpr std::size_t kCamposDeCamino = 19;
+constexpr std::array<std::string_view, kCamposDeCamino> kNombres{
+    "fecha", "alumno",  "ventana", "nivel", "m1",        "d1", "m2", "d2",       "m3",    "d3",
+    "tu_r",  "tu_alfa", "r",       "alfa",  "veredicto", "k1", "k2", "pregunta", "camino"};
 constexpr std::size_t kCoeficientes = 2;
 
 }  // namespace
@@ -276,7 +280,8 @@ std::string_view CabeceraDelRegistro() {
 
 bool EsCabeceraDelRegistro(std::string_view linea) {
     static const std::string antigua = Cabecera(kCamposAntiguos);
-    return linea == CabeceraDelRegistro() || linea == antigua;
+    static const std::string deCamino = Cabecera(kCamposDeCamino);
+    return linea == CabeceraDelRegistro() || linea == antigua || linea == deCamino;
 }
 
 std::string LineaDeAsiento(const Asiento& registro) {
@@ -300,6 +305,7 @@ std::string LineaDeAsiento(const Asiento& registro) {
     for (std::size_t i = 0; i < kCoeficientes; ++i)
         linea += ',' + (i < k.size() ? Coeficiente(k[i]) : std::string());
     linea += ',' + std::string(Nombre(registro.vectores.pregunta));
+    if (!registro.camino.empty()) linea += ',' + CampoCsv(registro.camino);
     return linea;
 }
 
@@ -308,7 +314,7 @@ std::variant<Asiento, std::string> LeerAsiento(std::string_view linea) {
     const auto campos = Campos(linea);
     if (!campos) return std::string("comillas mal cerradas");
     const std::vector<std::string>& c = *campos;
-    if (c.size() != kCampos && c.size() != kCamposAntiguos)
+    if (c.size() != kCampos && c.size() != kCamposAntiguos && c.size() != kCamposDeCamino)
         return "se esperaban " + std::to_string(kCampos) + " campos y hay " +
                std::to_string(c.size());
     auto invalido = [&](std::size_t i) {
@@ -377,6 +383,10 @@ std::variant<Asiento, std::string> LeerAsiento(std::string_view linea) {
     const auto pregunta = PreguntaDeNombre(c[17]);
     if (!pregunta) return invalido(17);
     r.vectores.pregunta = *pregunta;
+    if (c.size() == kCamposDeCamino && !c[18].empty()) {
+        if (!std::holds_alternative<Progreso>(Progreso::DeTexto(c[18]))) return invalido(18);
+        r.camino = c[18];
+    }
     return r;
 }
 

@@ -38,6 +38,12 @@ namespace trazalia::practice {
 // A record of the earlier 15 fields, without k1, k2 and pregunta (and its header), is read as
 // asking for the resultant; a window with coefficients needs all 18.
 //
+// An entry written on a path (practice::Camino) has a 19th field, camino: the path's state after
+// it, as Progreso::Texto() writes it, "camino 1 semilla 7 nivel medio ventana Form2 posicion 3 …";
+// so a student's last entry on a path resumes it. Other entries keep 18 fields and the header
+// stays that of 18, so that a reader of 18 still reads every entry off a path; a header that
+// names camino is read too.
+//
 // A field holding a comma or a double quote is quoted, its quotes doubled; a line break or another
 // control character within a field is written as a space, so that each entry stays one line and
 // no name can reach a terminal as a command. A name that a spreadsheet would take for a formula
@@ -57,6 +63,7 @@ struct Asiento {
     std::string r;
     std::string alfa;
     Clasificacion codigo;
+    std::string camino = {};  // the path's state after the entry; empty off a path
 };
 
 // Whether an entry of that code has no guess: saltado and sin-respuesta.

@@ -59,6 +59,8 @@ struct Practicar {
     // Started along a path over the window's skills (practice::Camino), which sets each
     // exercise's question.
     bool camino = false;
+    // A path resumed from its state (Progreso::Texto), in place of seed and level.
+    std::string estado = {};
 };
 // Practice's level; with practice on, exercises of that seed and level from the first one.
 struct ElegirNivel {

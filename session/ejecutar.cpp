@@ -97,10 +97,19 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
             c.que == comandos::QuePractica::Siguiente ? practica.Siguiente() : practica.Comprobar();
             break;
         case comandos::QuePractica::Comenzar:
-            if (c.camino)
+            if (c.camino && !c.estado.empty()) {
+                auto leido = practice::Progreso::DeTexto(c.estado);
+                if (const auto* motivo = std::get_if<std::string>(&leido))
+                    return errores::CaminoNoValido(nombre, *motivo, traductor_);
+                auto& progreso = std::get<practice::Progreso>(leido);
+                if (progreso.ventana() != MetodoDe(c.ventana))
+                    return errores::CaminoNoValido(nombre, "es de otra ventana", traductor_);
+                practica.RetomarCamino(std::move(progreso));
+            } else if (c.camino) {
                 practica.ComenzarCamino(c.semilla, c.nivel);
-            else
+            } else {
                 practica.Comenzar(c.semilla, c.nivel, c.pregunta);
+            }
             break;
     }
     return {};

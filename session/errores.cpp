@@ -59,7 +59,7 @@ struct Nombrado {
     Motivo motivo;
     std::string_view codigo;
 };
-constexpr std::array<Nombrado, 36> kCodigos{{
+constexpr std::array<Nombrado, 37> kCodigos{{
     {Motivo::OrdenDesconocida, "orden-desconocida"},
     {Motivo::Terminado, "terminado"},
     {Motivo::VentanaDesconocida, "ventana-desconocida"},
@@ -73,6 +73,7 @@ constexpr std::array<Nombrado, 36> kCodigos{{
     {Motivo::SinPractica, "sin-practica"},
     {Motivo::SinEquilibrante, "sin-equilibrante"},
     {Motivo::NoPractica, "no-practica"},
+    {Motivo::CaminoNoValido, "camino-no-valido"},
     {Motivo::SinVectores, "sin-vectores"},
     {Motivo::Retenido, "retenido"},
     {Motivo::Resuelto, "resuelto"},
@@ -162,6 +163,13 @@ Negativa SinEquilibrante(std::string_view v, diagram::Traductor trad) {
                  trad(kContexto, QT_TRANSLATE_NOOP("Errores",
                                                    "La equilibrante se pide en las ventanas que "
                                                    "suman vectores.")));
+}
+Negativa CaminoNoValido(std::string_view v, std::string_view motivo, diagram::Traductor trad) {
+    return Hacer(Motivo::CaminoNoValido, {S(v), S(motivo)},
+                 S(v) + " no puede retomar ese camino: " + S(motivo),
+                 trad(kContexto, QT_TRANSLATE_NOOP("Errores",
+                                                   "El camino guardado no se puede retomar en "
+                                                   "esta ventana; empiece uno nuevo.")));
 }
 Negativa NoPractica(std::string_view v, diagram::Traductor trad) {
     return Hacer(Motivo::NoPractica, {S(v)}, S(v) + " no está practicando",

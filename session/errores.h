@@ -31,6 +31,7 @@ enum class Motivo {
     SinPractica,      // Form1 has no practice
     SinEquilibrante,  // the window does not add vectors, so it asks for no equilibrant: {window}
     NoPractica,       // the window is not practising: {window}
+    CaminoNoValido,   // a path's state the window cannot resume: {window, why}
     SinVectores,
     Retenido,  // the exercise's vectors hold still until it is checked: {window}
     Resuelto,  // the exercise has been checked already: {window}
@@ -84,6 +85,8 @@ Negativa SinVistas(std::string_view ventana, diagram::Traductor trad = {});
 Negativa SinPractica(std::string_view ventana, diagram::Traductor trad = {});
 Negativa SinEquilibrante(std::string_view ventana, diagram::Traductor trad = {});
 Negativa NoPractica(std::string_view ventana, diagram::Traductor trad = {});
+Negativa CaminoNoValido(std::string_view ventana, std::string_view motivo,
+                        diagram::Traductor trad = {});
 Negativa SinVectores(std::string_view ventana, diagram::Traductor trad = {});
 // The exercise's vectors hold still until it is checked: the script is told the line that checks
 // it, the user what practice says beside a bar it holds (kRetenido).

@@ -152,6 +152,8 @@ std::string Guion::Linea(std::string_view texto) {
     if (nombre == "practice" &&
         (w[2] == "on" ? w.size() != 5 && (w.size() != 6 || w[5] != "equilibrante") : w.size() != 3))
         return Uso(nombre);
+    if (nombre == "camino" && (w[2] == "retomar" ? w.size() < 4 : w.size() != 5))
+        return Uso(nombre);
     if (orden->leer) {
         const std::optional<errores::Negativa> negativa = Correr(sesion_, *orden, w);
         return negativa ? negativa->guion : std::string();

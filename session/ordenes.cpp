@@ -129,8 +129,19 @@ Lectura LeerPractice(const Sesion& s, Palabras w) {
 }
 
 // camino WINDOW on SEED LEVEL: practice along a path over the window's skills, read as practice
-// reads its start.
+// reads its start. camino WINDOW retomar STATE resumes one: its words one space apart, as
+// Progreso::Texto writes them; the session reads the state.
 Lectura LeerCamino(const Sesion& s, Palabras w) {
+    if (w[2] == "retomar") {
+        if (w[1] == "Form1") return errores::SinPractica(w[1], s.traductor());
+        const Hallado h = BuscarVentana(s, w[1]);
+        if (h.error) return *h.error;
+        comandos::Practicar p{h.ventana->formulario(), comandos::QuePractica::Comenzar};
+        p.camino = true;
+        for (std::size_t i = 3; i < w.size(); ++i)
+            p.estado += (i > 3 ? " " : "") + std::string(w[i]);
+        return p;
+    }
     if (w[2] != "on") return errores::QuePractica(w[2], s.traductor());
     Lectura lectura = LeerPractice(s, w);
     if (auto* c = std::get_if<Comando>(&lectura))
@@ -188,7 +199,7 @@ constexpr std::array kOrdenes{
     Orden{"practice",
           "practice VENTANA on SEMILLA NIVEL [equilibrante] | practice VENTANA next|check|off", 3,
           6, LeerPractice},
-    Orden{"camino", "camino VENTANA on SEMILLA NIVEL", 5, 5, LeerCamino},
+    Orden{"camino", "camino VENTANA on SEMILLA NIVEL", 4, kSinLimite, LeerCamino},
     Orden{"construccion", "construccion VENTANA", 2, 2, LeerConstruccion},
     Orden{"guess", "guess VENTANA R ALFA", 4, 4, LeerGuess},
     Orden{"drag", "drag VENTANA X1 Y1 X2 Y2", 6, 6, LeerDrag},

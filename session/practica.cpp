@@ -104,9 +104,14 @@ std::vector<int> Practica::Coeficientes() const {
 
 void Practica::Dejar() {
     if (!Pendiente()) return;
-    ventana_.Anotado(practice::AsientoSinVeredicto({}, {}, cual_, nivel_, ejercicio_,
-                                                   practice::Codigo::Saltado));
-    if (camino_) camino_->Anotar(practice::Codigo::Saltado);
+    practice::Asiento asiento =
+        practice::AsientoSinVeredicto({}, {}, cual_, nivel_, ejercicio_, practice::Codigo::Saltado);
+    // The entry carries the path's state after it, so that the record resumes the path.
+    if (camino_) {
+        camino_->Anotar(practice::Codigo::Saltado);
+        asiento.camino = camino_->progreso().Texto();
+    }
+    ventana_.Anotado(asiento);
     ejercicio_.clear();
 }
 
@@ -127,6 +132,16 @@ void Practica::ComenzarCamino(std::uint32_t semilla, practice::Nivel nivel) {
     nivel_ = nivel;
     generador_.reset();
     camino_.emplace(semilla, nivel, cual_);
+    activa_ = true;
+    ventana_.Enfocables(true);
+    Siguiente();
+}
+
+void Practica::RetomarCamino(practice::Progreso progreso) {
+    Dejar();
+    nivel_ = progreso.nivel();
+    generador_.reset();
+    camino_.emplace(std::move(progreso));
     activa_ = true;
     ventana_.Enfocables(true);
     Siguiente();
@@ -299,24 +314,30 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
             juzgados_.coeficientes = Coeficientes();
             juzgados_.pregunta = pregunta_;
             veredicto_ = practice::Juzgar(cual_, juzgados_, *intento_, ventana_.traductor());
-            ventana_.Anotado(
-                practice::AsientoDe({}, {}, cual_, nivel_, juzgados_, *intento_, *veredicto_));
+            practice::Asiento asiento =
+                practice::AsientoDe({}, {}, cual_, nivel_, juzgados_, *intento_, *veredicto_);
             if (camino_) {
                 camino_->Anotar(veredicto_->codigo);
+                asiento.camino = camino_->progreso().Texto();
                 if (const std::string_view e = practice::Explicacion(veredicto_->codigo, cual_);
                     !e.empty()) {
                     veredicto_->texto += ' ' + ventana_.Traducir("Camino", e.data());
                     etapas_ = practice::Etapas(cual_, juzgados_);
                 }
             }
+            ventana_.Anotado(asiento);
             anuncio = veredicto_->texto;
         } else {
             practice::Ejercicio vistos = dibujo.vectores;
             vistos.coeficientes = Coeficientes();
             vistos.pregunta = pregunta_;
-            ventana_.Anotado(practice::AsientoSinVeredicto({}, {}, cual_, nivel_, vistos,
-                                                           practice::Codigo::SinRespuesta));
-            if (camino_) camino_->Anotar(practice::Codigo::SinRespuesta);
+            practice::Asiento asiento = practice::AsientoSinVeredicto(
+                {}, {}, cual_, nivel_, vistos, practice::Codigo::SinRespuesta);
+            if (camino_) {
+                camino_->Anotar(practice::Codigo::SinRespuesta);
+                asiento.camino = camino_->progreso().Texto();
+            }
+            ventana_.Anotado(asiento);
         }
     }
     // The equilibrant asked for is drawn over the window's construction, which shows the resultant.

@@ -53,6 +53,8 @@ public:
     // question is the path's, each verdict goes on the path, and a mistake's verdict is followed
     // by its explanation.
     void ComenzarCamino(std::uint32_t semilla, practice::Nivel nivel);
+    // The path a state read back holds, from the exercise it sets now.
+    void RetomarCamino(practice::Progreso progreso);
     const std::optional<practice::Camino>& camino() const { return camino_; }
     void ElegirNivel(practice::Nivel nivel, std::uint32_t semilla);
     // After a mistake named on the path, the right construction step by step (practice::Etapas):

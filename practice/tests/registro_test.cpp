@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/registro.h"
+#include "practice/camino.h"
 #include "practice/tests/ventanas.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +67,26 @@ TEST_P(IdaYVueltaTest, SeLeeComoSeEscribio) {
     EXPECT_EQ(l.r, r.r);
     EXPECT_EQ(l.alfa, r.alfa);
     EXPECT_EQ(l.codigo, r.codigo);
+    EXPECT_EQ(l.camino, r.camino);
+}
+
+Asiento EnCamino() {
+    Asiento r = kAna;
+    Progreso progreso(7, Nivel::Medio, Form2());
+    progreso.Anotar(progreso.Planificar(), Codigo::SumaDeModulos, Errores().set());
+    r.camino = progreso.Texto();
+    return r;
+}
+
+// An entry on a path is the entry of 18 fields and its state; one the path cannot read is no
+// entry. A header that names the field is a header.
+TEST(Asiento, EnUnCaminoLlevaSuEstado) {
+    const Asiento r = EnCamino();
+    ASSERT_NE(r.camino.find("pendiente suma-de-modulos"), std::string::npos) << r.camino;
+    EXPECT_EQ(LineaDeAsiento(r), LineaDeAsiento(kAna) + ',' + r.camino);
+    EXPECT_TRUE(EsCabeceraDelRegistro(std::string(CabeceraDelRegistro()) + ",camino"));
+    EXPECT_TRUE(std::holds_alternative<std::string>(
+        LeerAsiento(LineaDeAsiento(kAna) + ",camino 1 semilla 7 nivel medio")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Registros, IdaYVueltaTest,
@@ -93,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(Registros, IdaYVueltaTest,
                                          IdaYVuelta{"Form4_medios_y_equilibrante",
                                                     DeForm4({-3, 4}, Pregunta::Equilibrante)},
                                          IdaYVuelta{"Form4_menos_medio",
-                                                    DeForm4({-1, 1}, Pregunta::Resultante)}),
+                                                    DeForm4({-1, 1}, Pregunta::Resultante)},
+                                         IdaYVuelta{"en_un_camino", EnCamino()}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // An exercise left or revealed without a guess has none in its line; a guess there, or none

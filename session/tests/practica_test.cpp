@@ -361,3 +361,36 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace trazalia::session
+
+namespace trazalia::session {
+namespace {
+
+// A path's entries carry its state; resumed from the last one, in a new session, it sets the
+// exercise it would have set next. A state that cannot be read, or another window's, is refused.
+TEST(CaminoRetomadoTest, TheLastEntrysStateSetsTheSameNextExercise) {
+    Sesion s;
+    s.Iniciar();
+    pruebas::Asientos oyente;
+    s.AgregarObservador(oyente);
+    for (const char* l : {"click Form1.Command1", "camino Form2 on 7 medio",
+                          "guess Form2 74.7 350.4", "click Form2.Command1", "practice Form2 next"})
+        ASSERT_EQ(pruebas::Ejecutar(s, l), "") << l;
+    s.QuitarObservador(oyente);
+    ASSERT_EQ(oyente.asientos.size(), 1u);
+    const std::string estado = oyente.asientos.back().camino;
+    ASSERT_TRUE(estado.starts_with("camino ")) << estado;
+    Sesion t;
+    t.Iniciar();
+    ASSERT_EQ(pruebas::Ejecutar(t, "click Form1.Command1"), "");
+    for (const std::string& mal :
+         {std::string("camino 1 semilla x"),
+          practice::Progreso(7, practice::Nivel::Medio, *practice::VentanaDeNombre("Form3"))
+              .Texto()})
+        EXPECT_NE(pruebas::Ejecutar(t, "camino Form2 retomar " + mal), "") << mal;
+    ASSERT_EQ(pruebas::Ejecutar(t, "camino Form2 retomar " + estado), "");
+    EXPECT_EQ(t.metodo("Form2")->practica().ejercicio(), s.metodo("Form2")->practica().ejercicio());
+    EXPECT_EQ(t.metodo("Form2")->practica().camino()->progreso().Texto(), estado);
+}
+
+}  // namespace
+}  // namespace trazalia::session
