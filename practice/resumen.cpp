@@ -8,6 +8,7 @@
 #include "canvas/error_reason.h"
 #include "canvas/numeros.h"
 #include "diagram/traducible.h"
+#include "practice/camino.h"
 #include "practice/registro.h"
 
 namespace trazalia::practice {
@@ -227,6 +228,41 @@ void Resumen::Linea(std::string_view linea, long numero) {
         ++alumno.intentos;
     }
     if (r.codigo.codigo == Codigo::Acierto) ++alumno.aciertos;
+    if (!r.camino.empty()) {
+        // The record has read the state: its window names the path.
+        const auto leido = Progreso::DeTexto(r.camino);
+        const Ventana ventana = std::get<Progreso>(leido).ventana();
+        const std::string cual = ventana ? std::string(Nombre(ventana)) : "todas";
+        Alumno::Camino& camino = alumno.caminos[cual];
+        if (camino.estado.empty() || camino.fecha <= r.fecha) camino = {r.fecha, r.camino};
+        hayCaminos_ = true;
+    }
+}
+
+Resumen::EnCamino Resumen::Camino(const Alumno& alumno) {
+    std::vector<std::pair<std::string, Progreso>> caminos;
+    for (const auto& [cual, camino] : alumno.caminos)
+        if (auto leido = Progreso::DeTexto(camino.estado); std::holds_alternative<Progreso>(leido))
+            caminos.emplace_back(camino.fecha, std::get<Progreso>(std::move(leido)));
+    EnCamino en;
+    Errores pendientes;
+    for (const auto& [fecha, progreso] : caminos)
+        for (const Pendiente& p : progreso.pendientes()) pendientes.set(Indice(p.codigo));
+    for (std::size_t d = 0; d < Destrezas().size(); ++d) {
+        const Progreso* ultimo = nullptr;
+        const std::string* cuando = nullptr;
+        for (const auto& [fecha, progreso] : caminos)
+            if (progreso.Incluida(d) && (!cuando || *cuando <= fecha)) {
+                ultimo = &progreso;
+                cuando = &fecha;
+            }
+        if (ultimo)
+            en.destrezas.push_back(
+                {Nombre(Destrezas()[d]), ultimo->destrezas()[d].racha, ultimo->Dominada(d)});
+    }
+    for (std::size_t c = 0; c < pendientes.size(); ++c)
+        if (pendientes[c]) en.pendientes.push_back(static_cast<Codigo>(c));
+    return en;
 }
 
 void Resumen::Anotar(long numero, std::string motivo) {
@@ -318,6 +354,29 @@ std::string Resumen::Texto(diagram::Traductor t) const {
                              '\n';
         }
     }
+    if (hayCaminos_) {
+        texto += '\n' + trad(QT_TRANSLATE_NOOP("Resumen", "Camino por alumno:")) + '\n';
+        for (const Alumno& a : alumnos) {
+            const EnCamino en = Camino(a);
+            if (en.destrezas.empty()) continue;
+            texto += "  " + nombre(a) + ':';
+            for (std::size_t i = 0; i < en.destrezas.size(); ++i) {
+                const Destreza& d = en.destrezas[i];
+                texto += (i > 0 ? ", " : " ") + d.nombre + ' ' +
+                         std::to_string(std::min(d.racha, kRachaDeDominio)) + '/' +
+                         std::to_string(kRachaDeDominio);
+                if (d.dominada) texto += ' ' + trad(QT_TRANSLATE_NOOP("Resumen", "dominada"));
+            }
+            if (!en.pendientes.empty()) {
+                std::string lista;
+                for (const Codigo c : en.pendientes)
+                    lista += (lista.empty() ? "" : ", ") + error(c);
+                texto +=
+                    "; " + Sustituir(trad(QT_TRANSLATE_NOOP("Resumen", "vuelven: %1")), {lista});
+            }
+            texto += '\n';
+        }
+    }
     if (TotalDeIlegibles() > 0) {
         texto += '\n' +
                  trad(QT_TRANSLATE_N_NOOP("Resumen", "Líneas que no se pudieron leer: %n"),
@@ -366,6 +425,14 @@ std::string Resumen::Csv() const {
                 csv += fila("alumno-resultado", a.nombre, a.veces[i],
                             codigo == Codigo::Casi ? a.intentos : suyos, Nombre(codigo));
         }
+    }
+    for (const Alumno& a : hayCaminos_ ? alumnos : std::vector<Alumno>()) {
+        const EnCamino en = Camino(a);
+        for (const Destreza& d : en.destrezas)
+            csv += fila("destreza", a.nombre, std::min(d.racha, kRachaDeDominio), kRachaDeDominio,
+                        d.nombre);
+        for (const Codigo c : en.pendientes)
+            csv += "pendiente," + CeldaCsv(a.nombre) + ",,,," + std::string(Nombre(c)) + '\n';
     }
     for (const Ilegible& i : ilegibles_) csv += "ilegible," + CeldaCsv(Donde(i)) + ",,,,\n";
     if (omitidos_ > 0) csv += "ilegibles-omitidos,," + std::to_string(omitidos_) + ",,,\n";

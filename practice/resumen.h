@@ -40,7 +40,27 @@ public:
         int intentos = 0;
         int aciertos = 0;
         std::array<int, kNumeroDeCodigos> veces{};  // per Codigo; a pair counts for each
+        // The last state of each of the student's paths (Asiento::camino), by the path's window
+        // ("todas" for one over every window): the latest date, and of equal dates the last met.
+        struct Camino {
+            std::string fecha;
+            std::string estado;
+        };
+        std::map<std::string, Camino> caminos;
     };
+    // Where a student stands on the paths: each skill of their paths, in Destrezas()'s order,
+    // from the path that set it last, and the mistakes still to come back, in Codigo's order.
+    struct Destreza {
+        std::string nombre;  // practice::Nombre(Destreza): "Form2-equilibrante"
+        int racha = 0;       // right answers in a row
+        bool dominada = false;
+    };
+    struct EnCamino {
+        std::vector<Destreza> destrezas;
+        std::vector<Codigo> pendientes;
+    };
+    static EnCamino Camino(const Alumno& alumno);
+    bool HayCaminos() const { return hayCaminos_; }
     struct Ilegible {
         std::string archivo;
         long numero = 0;  // the line it starts on, from 1
@@ -89,6 +109,9 @@ public:
     //     suma de módulos:
     //       Ana: 2 veces
     //   …
+    //   Camino por alumno:                            (if any entry is on a path)
+    //     Ana: Form2 3/3 dominada, Form2-equilibrante 1/3; vuelven: suma de módulos
+    //   …
     //   Líneas que no se pudieron leer: 104
     //     clase.csv:4: se esperaban 15 campos y hay 3
     //   …
@@ -105,6 +128,9 @@ public:
     //   resultado,casi,2,12,16.7,               (near misses over all attempts; saltado and
     //                                           sin-respuesta over all exercises, if any)
     //   alumno-resultado,Ana,1,5,20.0,casi      (the same for a student)
+    //   destreza,Ana,1,3,33.3,Form2-equilibrante  (a skill's right answers in a row, at most 3, of
+    //                                           the 3 that master it; if any entry is on a path)
+    //   pendiente,Ana,,,,suma-de-modulos        (a mistake still to come back on the path)
     //   ilegible,clase.csv:4: se esperaban 15 campos y hay 3,,,,
     //   ilegibles-omitidos,,4,,,                (unreadable lines past those listed)
     // Every text field goes through CeldaCsv, so that no name runs as a formula.
@@ -128,6 +154,7 @@ private:
     std::map<std::string, Alumno> alumnos_;  // by key
     std::vector<Ilegible> ilegibles_;
     long omitidos_ = 0;
+    bool hayCaminos_ = false;
 
     // The file being read: the record so far (joined lines while a quote is open), the line it
     // starts on, where its last line starts, the state of its current field.

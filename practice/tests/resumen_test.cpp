@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "practice/camino.h"
 #include "practice/registro.h"
 
 namespace trazalia::practice {
@@ -86,6 +87,50 @@ TEST(Resumen, Texto) {
               "\n"
               "Líneas que no se pudieron leer: 1\n"
               "  martes.csv:2: se esperaban 18 campos y hay 3\n");
+}
+
+// A path's state after right answers (+1) and mistakes (0) in each skill given by name.
+std::string Estado(std::initializer_list<std::pair<const char*, Codigo>> pasos) {
+    Progreso progreso(7, Nivel::Medio, Form2());
+    for (const auto& [destreza, codigo] : pasos)
+        progreso.Anotar({*DestrezaDeNombre(destreza), std::nullopt}, codigo, Errores().set());
+    return progreso.Texto();
+}
+
+// Each student's skills from the state of their path's latest entry, whatever the order the files
+// give them in, and the mistakes it still brings back; a student off the paths has no line.
+TEST(Resumen, ElCaminoDeCadaAlumno) {
+    const std::string antes =
+        Estado({{"Form2", Codigo::Acierto}, {"Form2-equilibrante", Codigo::SumaDeModulos}});
+    const std::string despues = Estado({{"Form2", Codigo::Acierto},
+                                        {"Form2", Codigo::Acierto},
+                                        {"Form2", Codigo::Acierto},
+                                        {"Form2-equilibrante", Codigo::Acierto}});
+    auto enCamino = [](std::string alumno, std::string fecha, std::string estado) {
+        Asiento r = De(std::move(alumno), Codigo::Acierto);
+        r.fecha = std::move(fecha);
+        r.camino = std::move(estado);
+        return LineaDeAsiento(r) + '\n';
+    };
+    Resumen resumen;
+    LeerArchivo(resumen, "a.csv",
+                enCamino("Ana", "2026-03-03T10:20", despues) + L("Carla", Codigo::Acierto) +
+                    enCamino("Ana", "2026-03-03T10:15", antes) +
+                    enCamino("Bea", "2026-03-03T10:15", antes));
+    const std::string texto = resumen.Texto();
+    EXPECT_NE(texto.find("\nCamino por alumno:\n"
+                         "  Ana: Form2 3/3 dominada, Form2-equilibrante 1/3\n"
+                         "  Bea: Form2 1/3, Form2-equilibrante 0/3; vuelven: suma de módulos\n"),
+              std::string::npos)
+        << texto;
+    const std::string csv = resumen.Csv();
+    EXPECT_NE(csv.find("destreza,Ana,3,3,100.0,Form2\n"
+                       "destreza,Ana,1,3,33.3,Form2-equilibrante\n"
+                       "destreza,Bea,1,3,33.3,Form2\n"
+                       "destreza,Bea,0,3,0.0,Form2-equilibrante\n"
+                       "pendiente,Bea,,,,suma-de-modulos\n"),
+              std::string::npos)
+        << csv;
 }
 
 TEST(Resumen, Csv) {
