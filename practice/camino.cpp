@@ -31,38 +31,52 @@ std::size_t Indice(std::uint32_t x, std::size_t n) {
 
 enum Uso : std::uint32_t { kDestreza, kError, kVuelta, kEjercicio };
 
-// The mistakes a skill's exercises can show at a level: those shown by any of a fixed sample.
+// The mistakes a skill's exercises show at a level, in a fixed sample: by any of them, and by all.
 constexpr int kMuestras = 60;
 
-std::vector<Errores> Posibles(Nivel nivel) {
-    std::vector<Errores> posibles;
+struct Mostrados {
+    Errores alguno;
+    Errores todos;
+};
+
+std::vector<Mostrados> DeLaMuestra(Nivel nivel) {
+    std::vector<Mostrados> mostrados;
     for (const Destreza& d : Destrezas()) {
         Generador generador(1, nivel, d.ventana);
-        Errores e;
-        for (int k = 0; k < kMuestras; ++k) e |= Muestra(d.ventana, Siguiente(generador, d));
-        posibles.push_back(e);
+        Mostrados m;
+        m.todos.set();
+        for (int k = 0; k < kMuestras; ++k) {
+            const Errores e = Muestra(d.ventana, Siguiente(generador, d));
+            m.alguno |= e;
+            m.todos &= e;
+        }
+        mostrados.push_back(m);
     }
-    return posibles;
+    return mostrados;
 }
 
-bool PuedeMostrar(std::size_t destreza, Codigo codigo, Nivel nivel) {
-    const auto de = [&]() -> const std::vector<Errores>& {
+const Mostrados& DeLaDestreza(std::size_t destreza, Nivel nivel) {
+    const auto de = [&]() -> const std::vector<Mostrados>& {
         switch (nivel) {
             case Nivel::Facil: {
-                static const std::vector<Errores> p = Posibles(Nivel::Facil);
+                static const std::vector<Mostrados> p = DeLaMuestra(Nivel::Facil);
                 return p;
             }
             case Nivel::Medio: {
-                static const std::vector<Errores> p = Posibles(Nivel::Medio);
+                static const std::vector<Mostrados> p = DeLaMuestra(Nivel::Medio);
                 return p;
             }
             case Nivel::Dificil:
                 break;
         }
-        static const std::vector<Errores> p = Posibles(Nivel::Dificil);
+        static const std::vector<Mostrados> p = DeLaMuestra(Nivel::Dificil);
         return p;
     };
-    return de()[destreza][static_cast<std::size_t>(codigo)];
+    return de()[destreza];
+}
+
+bool PuedeMostrar(std::size_t destreza, Codigo codigo, Nivel nivel) {
+    return DeLaDestreza(destreza, nivel).alguno[static_cast<std::size_t>(codigo)];
 }
 
 bool EsError(Codigo codigo) {
@@ -303,7 +317,8 @@ Plan Progreso::Planificar() const {
         }
         const std::vector<std::size_t>& c = otras.empty() ? todas : otras;
         if (!c.empty())
-            return {c[Indice(Mezcla(semilla_, posicion_, kError), c.size())], debido->codigo};
+            return {c[Indice(Mezcla(semilla_, posicion_, kError), c.size())], debido->codigo,
+                    std::nullopt};
     }
 
     std::vector<std::uint32_t> pesos(n);
@@ -324,10 +339,23 @@ Plan Progreso::Planificar() const {
     }
     std::size_t r = Indice(Mezcla(semilla_, posicion_, kDestreza), total);
     for (std::size_t i = 0; i < n; ++i) {
-        if (r < pesos[i]) return {i, std::nullopt};
+        if (r < pesos[i]) return Sorteada(i);
         r -= pesos[i];
     }
-    return {0, std::nullopt};
+    return Sorteada(0);
+}
+
+Plan Progreso::Sorteada(std::size_t destreza) const {
+    Plan plan{destreza, std::nullopt, std::nullopt};
+    if (Dominada(destreza)) return plan;
+    const Mostrados& m = DeLaDestreza(destreza, nivel_);
+    std::vector<Codigo> raros;
+    for (const Codigo c : kErrores)
+        if (m.alguno[static_cast<std::size_t>(c)] && !m.todos[static_cast<std::size_t>(c)])
+            raros.push_back(c);
+    if (!raros.empty())
+        plan.muestra = raros[static_cast<std::size_t>(destrezas_[destreza].racha) % raros.size()];
+    return plan;
 }
 
 void Progreso::Anotar(const Plan& plan, Codigo resultado, const Errores& mostrados) {
@@ -465,9 +493,9 @@ const Paso& Camino::Actual() {
     Generador generador(Mezcla(progreso_.semilla(), progreso_.posicion(), kEjercicio),
                         progreso_.nivel(), d.ventana);
     Ejercicio e = Siguiente(generador, d);
-    if (plan.error)
+    if (const std::optional<Codigo> buscado = plan.Buscado())
         for (int k = 1;
-             k < kCandidatos && !Muestra(d.ventana, e)[static_cast<std::size_t>(*plan.error)]; ++k)
+             k < kCandidatos && !Muestra(d.ventana, e)[static_cast<std::size_t>(*buscado)]; ++k)
             e = Siguiente(generador, d);
     paso_ = Paso{plan, d, std::move(e)};
     return *paso_;

@@ -76,9 +76,13 @@ inline constexpr int kVueltaMaxima = 5;
 inline constexpr int kEspaciado = 6;
 
 // What the path sets next: a skill, and the mistake the exercise is to show, if one is due.
+// Where none is due, a mistake the skill's streak is to show (Progreso::Planificar).
 struct Plan {
     std::size_t destreza = 0;
     std::optional<Codigo> error;
+    std::optional<Codigo> muestra = std::nullopt;
+    // The mistake the exercise is drawn to show.
+    std::optional<Codigo> Buscado() const { return error ? error : muestra; }
 };
 
 // A mistake made and not yet answered right where it shows: due from exercise desde (counted
@@ -110,7 +114,10 @@ public:
     // The next step, from the state alone. A due mistake (the earliest hasta first) goes to a
     // skill that can show it, one other than the last set where there is any; otherwise an
     // unmastered skill is four times as likely as a mastered one, which waits kEspaciado
-    // exercises, and the last skill set is never set twice in a row.
+    // exercises, and the last skill set is never set twice in a row. An unmastered skill's
+    // exercise is to show, by its streak's length, one of the mistakes only some of its exercises
+    // show (Form4's multiples: a negative coefficient other than −1), so that a streak that
+    // masters it has shown each of them, as many as the streak is long.
     Plan Planificar() const;
     // The answer to the step planned, and the mistakes its exercise showed. A mistake made is due
     // from 2 to 4 exercises on (drawn), at the latest 5; made again, from then. From 2 on, any
@@ -138,6 +145,9 @@ public:
     bool operator==(const Progreso&) const = default;
 
 private:
+    // The skill drawn, with the mistake its streak is to show next, if any.
+    Plan Sorteada(std::size_t destreza) const;
+
     std::uint32_t semilla_;
     Nivel nivel_;
     Ventana ventana_;
@@ -154,9 +164,9 @@ struct Paso {
 };
 
 // The path: its progress and the exercise it sets now, drawn from the seed and the position
-// alone, so that a progress read back sets the same exercise. A due mistake's exercise is the
-// first of at most kCandidatos drawn that shows it; should none, the last drawn is set and the
-// mistake stays due.
+// alone, so that a progress read back sets the same exercise. A due mistake's exercise (or
+// one its streak is to show) is the first of at most kCandidatos drawn that shows it; should none,
+// the last drawn is set and the mistake stays due.
 class Camino {
 public:
     Camino(std::uint32_t semilla, Nivel nivel, Ventana ventana = nullptr)
