@@ -8,6 +8,7 @@
 
 #include "canvas/numeros.h"
 #include "canvas/svg.h"
+#include "practice/camino.h"
 #include "practice/hoja.h"
 #include "practice/registro.h"
 #include "practice/resumen.h"
@@ -130,7 +131,50 @@ std::string ResumenComoJson(const practice::Resumen& resumen, diagram::Traductor
     j.Cerrar(']').Clave("mas").Texto(
         omitidos > 0 ? trad(QT_TRANSLATE_N_NOOP("Resumen", "y %n más"), static_cast<int>(omitidos))
                      : std::string());
-    return j.Cerrar('}').Cerrar('}').str();
+    j.Cerrar('}');
+    // Only where an entry is on a path, as the desktop's text: a table of each student's skills,
+    // its cells as the desktop writes them ("2/3", "3/3 dominada"), and the mistakes to come back.
+    if (resumen.HayCaminos()) {
+        using practice::Resumen;
+        std::vector<std::string> destrezas;
+        std::vector<std::pair<std::string, Resumen::EnCamino>> alumnos;
+        for (const Resumen::Alumno& a : resumen.Alumnos()) {
+            Resumen::EnCamino en = Resumen::Camino(a);
+            if (en.destrezas.empty()) continue;
+            for (const Resumen::Destreza& d : en.destrezas)
+                if (std::find(destrezas.begin(), destrezas.end(), d.nombre) == destrezas.end())
+                    destrezas.push_back(d.nombre);
+            alumnos.emplace_back(
+                a.nombre.empty() ? trad(QT_TRANSLATE_NOOP("Resumen", "(sin nombre)")) : a.nombre,
+                std::move(en));
+        }
+        j.Clave("caminos").Abrir('{');
+        j.Clave("titulo").Texto(trad(QT_TRANSLATE_NOOP("Resumen", "Camino por alumno:")));
+        j.Clave("vuelven").Texto(trad(QT_TRANSLATE_NOOP("Resumen", "Vuelven")));
+        j.Clave("destrezas").Abrir('[');
+        for (const std::string& d : destrezas) j.Texto(d);
+        j.Cerrar(']').Clave("alumnos").Abrir('[');
+        for (const auto& [nombre, en] : alumnos) {
+            j.Abrir('{').Clave("nombre").Texto(nombre).Clave("celdas").Abrir('[');
+            for (const std::string& d : destrezas) {
+                std::string celda;
+                for (const Resumen::Destreza& suya : en.destrezas)
+                    if (suya.nombre == d)
+                        celda =
+                            std::to_string(std::min(suya.racha, practice::kRachaDeDominio)) + '/' +
+                            std::to_string(practice::kRachaDeDominio) +
+                            (suya.dominada ? ' ' + trad(QT_TRANSLATE_NOOP("Resumen", "dominada"))
+                                           : std::string());
+                j.Texto(celda);
+            }
+            std::string vuelven;
+            for (const Codigo c : en.pendientes)
+                vuelven += (vuelven.empty() ? "" : ", ") + nombreDelError(c);
+            j.Cerrar(']').Clave("vuelven").Texto(vuelven).Cerrar('}');
+        }
+        j.Cerrar(']').Cerrar('}');
+    }
+    return j.Cerrar('}').str();
 }
 
 }  // namespace trazalia::web

@@ -23,6 +23,14 @@ interface ResumenDelNucleo {
   errores: { codigo: string; nombre: string; veces: number; porcentaje: string }[];
   cometidos: { codigo: string; nombre: string }[];
   ilegibles: { titulo: string; lineas: string[]; mas: string };
+  // Only where an entry is on a path: each student's skills ("2/3", "3/3 dominada") and the
+  // mistakes still to come back.
+  caminos?: {
+    titulo: string;
+    vuelven: string;
+    destrezas: string[];
+    alumnos: { nombre: string; celdas: string[]; vuelven: string }[];
+  };
 }
 
 // A file the summary leaves out, and why: a copy of one already given, one the browser could not
@@ -168,6 +176,10 @@ export function montarResumen(cara: Cara): void {
         [texto('alumno'), ...r.cometidos.map((c) => c.nombre)],
         r.alumnos.filter((a) => a.errores.some((n) => n > 0))
           .map((a) => [a.nombre, ...a.errores.map((n) => (n > 0 ? n : ''))])));
+    if (r.caminos)
+      partes.push(tabla(r.caminos.titulo.replace(/:$/, ''),
+        [texto('alumno'), ...r.caminos.destrezas, r.caminos.vuelven],
+        r.caminos.alumnos.map((a) => [a.nombre, ...a.celdas, a.vuelven])));
     if (r.ilegibles.titulo) {
       const lista = elemento('ul');
       lista.append(...[...r.ilegibles.lineas, r.ilegibles.mas].filter(Boolean)
