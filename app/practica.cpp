@@ -8,10 +8,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QToolTip>
+#include <QVBoxLayout>
 #include <QValidator>
+#include <QWidgetAction>
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -23,6 +27,7 @@
 #include "app/teclas.h"
 #include "app/ventana_metodo.h"
 #include "canvas/qt/picture_widget.h"
+#include "practice/camino.h"
 #include "practice/intento.h"
 #include "practice/metodo.h"
 #include "practice/registro.h"
@@ -39,6 +44,11 @@ const QString& ClaveNivel() {
 const QString& ClaveAlumno() {
     static const QString clave = QStringLiteral("practica/alumno");
     return clave;
+}
+// The state of the window's path (Progreso::Texto), kept after each of its entries.
+QString ClaveCamino(std::string_view ventana) {
+    return QStringLiteral("practica/camino/") +
+           QString::fromUtf8(ventana.data(), static_cast<qsizetype>(ventana.size()));
 }
 
 QString Q(std::string_view s) {
@@ -110,6 +120,11 @@ Practica::Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos&
     connect(equilibrante_, &QAction::triggered, this, [this] {
         if (nucleo().activa()) Comenzar();
     });
+    camino_ = new QAction(QCoreApplication::translate("Practica", "Camino"), this);
+    connect(camino_, &QAction::triggered, this, &Practica::Caminar);
+    barras_ = new QWidgetAction(this);
+    barras_->setDefaultWidget(new QWidget());
+    new QVBoxLayout(barras_->defaultWidget());
     nombre_ = new QAction(QCoreApplication::translate("Practica", "Nombre…"), this);
     connect(nombre_, &QAction::triggered, this, &Practica::PedirNombre);
     guardar_ = new QAction(QCoreApplication::translate("Practica", "Guardar resultados…"), this);
@@ -165,6 +180,8 @@ void Practica::AgregarAlMenu(QMenu& menu) {
     menu.addAction(practicar_);
     menu.addMenu(niveles_);
     if (ventana_.nucleo().metodo().suma()) menu.addAction(equilibrante_);
+    menu.addAction(camino_);
+    menu.addAction(barras_);
     menu.addAction(otro_);
     menu.addAction(comprobar_);
     menu.addAction(nombre_);
@@ -179,6 +196,51 @@ void Practica::Seguir() {
     for (QAction* a : grupo_->actions())
         a->setChecked(a->data().toInt() == static_cast<int>(nucleo().nivel()));
     if (activa) equilibrante_->setChecked(nucleo().pregunta() == practice::Pregunta::Equilibrante);
+    MostrarCamino();
+}
+
+void Practica::Caminar() {
+    const session::Formulario f = ventana_.nucleo().formulario();
+    session::comandos::Practicar orden{f, session::comandos::QuePractica::Comenzar};
+    orden.camino = true;
+    if (ajustes_.recuerda) {
+        orden.estado =
+            Ajustes().value(ClaveCamino(ventana_.nucleo().nombre())).toString().toStdString();
+        // A state this program no longer reads starts a new path.
+        if (!orden.estado.empty() && !ventana_.sesion().Ejecutar(orden)) {
+            Seguir();
+            PedirNombreLaPrimeraVez();
+            return;
+        }
+        orden.estado.clear();
+    }
+    orden.semilla = QRandomGenerator::global()->generate();
+    orden.nivel = nucleo().nivel();
+    ventana_.sesion().Ejecutar(orden);
+    Seguir();
+    PedirNombreLaPrimeraVez();
+}
+
+void Practica::MostrarCamino() {
+    QWidget* caja = barras_->defaultWidget();
+    for (QProgressBar* b : caja->findChildren<QProgressBar*>()) delete b;
+    const auto& camino = nucleo().camino();
+    barras_->setVisible(nucleo().activa() && camino);
+    if (!nucleo().activa() || !camino) return;
+    const practice::Progreso& p = camino->progreso();
+    for (std::size_t d = 0; d < p.destrezas().size(); ++d) {
+        if (!p.Incluida(d)) continue;
+        auto* barra = new QProgressBar(caja);
+        const QString nombre = Q(practice::Nombre(practice::Destrezas()[d]));
+        barra->setRange(0, practice::kRachaDeDominio);
+        barra->setValue(std::min(p.destrezas()[d].racha, practice::kRachaDeDominio));
+        barra->setFormat(
+            nombre + QStringLiteral(": %v/%m") +
+            (p.Dominada(d) ? QLatin1Char(' ') + QCoreApplication::translate("Practica", "dominada")
+                           : QString()));
+        barra->setAccessibleName(nombre);
+        caja->layout()->addWidget(barra);
+    }
 }
 
 practice::Pregunta Practica::Pregunta() const {
@@ -286,6 +348,9 @@ bool Practica::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 void Practica::Anotado(const practice::Asiento& asiento) {
+    if (!asiento.camino.empty() && ajustes_.recuerda)
+        Ajustes().setValue(ClaveCamino(ventana_.nucleo().nombre()), Q(asiento.camino));
+    MostrarCamino();
     const QString ruta = ajustes_.registro;
     if (ruta.isEmpty()) return;
     QString error;

@@ -12,6 +12,8 @@ class QAction;
 class QActionGroup;
 class QEvent;
 class QMenu;
+class QWidget;
+class QWidgetAction;
 
 namespace trazalia::session {
 class Practica;
@@ -44,7 +46,7 @@ public:
     Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos& dialogos);
 
     // Its entries of the picture's menu: "Practicar" (P), the level, "Equilibrante" (what the
-    // exercises ask for), "Otro ejercicio" (N),
+    // exercises ask for), "Camino" and its skills' bars, "Otro ejercicio" (N),
     // "Comprobar" (Enter on the picture), "Nombre…" and "Guardar resultados…".
     void AgregarAlMenu(QMenu& menu);
     QAction* accionPracticar() const { return practicar_; }
@@ -78,6 +80,11 @@ private:
     void Activar(bool activa);
     // Practice on, from a new seed, asking what the menu's entry says.
     void Comenzar();
+    // Practice along a path over the window's skills: on screen, the one its last entry kept,
+    // resumed; else a new one at the level shown.
+    void Caminar();
+    // The path's bars: each skill's right answers in a row, of the three that master it.
+    void MostrarCamino();
     practice::Pregunta Pregunta() const;
     void Orden(session::comandos::QuePractica que);
     void EnlazarLecturas();
@@ -95,6 +102,8 @@ private:
     QAction* nombre_ = nullptr;
     QAction* guardar_ = nullptr;
     QAction* equilibrante_ = nullptr;
+    QAction* camino_ = nullptr;
+    QWidgetAction* barras_ = nullptr;
     QMenu* niveles_ = nullptr;
     QActionGroup* grupo_ = nullptr;
 };

@@ -633,6 +633,48 @@ public:
         if (!error && v && v->practica().activa()) series_[*f] = {desde, 0};
         return Fin(std::move(error));
     }
+    // Practice along a path over the window's skills, as "camino … on".
+    std::string caminar(const std::string& ventana, const std::string& semilla,
+                        const std::string& nivel) {
+        const std::optional<std::uint32_t> s = errores::LeerSemilla(semilla);
+        if (!s) return Fin(errores::SemillaNoValida(semilla, sesion_.traductor()));
+        const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
+        if (!n) return Fin(errores::NivelDesconocido(nivel, sesion_.traductor()));
+        const std::optional<session::Formulario> f = session::FormularioDe(ventana);
+        if (!f) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
+        session::comandos::Practicar orden{*f, session::comandos::QuePractica::Comenzar, *s, *n};
+        orden.camino = true;
+        return Fin(sesion_.Ejecutar(orden));
+    }
+    // A path resumed from the state its last entry kept (Progreso::Texto), as "camino … retomar".
+    std::string retomarCamino(const std::string& ventana, const std::string& estado) {
+        const std::optional<session::Formulario> f = session::FormularioDe(ventana);
+        if (!f) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
+        session::comandos::Practicar orden{*f, session::comandos::QuePractica::Comenzar};
+        orden.camino = true;
+        orden.estado = estado;
+        return Fin(sesion_.Ejecutar(orden));
+    }
+    // The window's path: JSON {estado: its state, destrezas: [{nombre, racha, dominada}] of the
+    // skills it sets}; null off a path.
+    std::string camino(const std::string& ventana) const {
+        const session::VentanaMetodo* v = sesion_.metodo(ventana);
+        if (!v || !v->practica().activa() || !v->practica().camino()) return "null";
+        const practice::Progreso& p = v->practica().camino()->progreso();
+        Json j;
+        j.Abrir('{').Clave("estado").Texto(p.Texto()).Clave("destrezas").Abrir('[');
+        for (std::size_t d = 0; d < p.destrezas().size(); ++d)
+            if (p.Incluida(d))
+                j.Abrir('{')
+                    .Clave("nombre")
+                    .Texto(practice::Nombre(practice::Destrezas()[d]))
+                    .Clave("racha")
+                    .Entero(p.destrezas()[d].racha)
+                    .Clave("dominada")
+                    .Logico(p.Dominada(d))
+                    .Cerrar('}');
+        return j.Cerrar(']').Cerrar('}').str();
+    }
     // A window's practice as a link gives it back: JSON {activa, nivel, pregunta, semilla,
     // siguientes: the exercises after the seed's first}; null for a window without practice.
     std::string practica(const std::string& ventana) const {
@@ -1114,6 +1156,9 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("nivel", &Nucleo::nivel)
         .function("practica", &Nucleo::practica)
         .function("retomar", &Nucleo::retomar)
+        .function("caminar", &Nucleo::caminar)
+        .function("retomarCamino", &Nucleo::retomarCamino)
+        .function("camino", &Nucleo::camino)
         .function("adivinar", &Nucleo::adivinar)
         .function("deshacer", &Nucleo::deshacer)
         .function("rehacer", &Nucleo::rehacer)

@@ -96,6 +96,11 @@ export interface Nucleo {
   // Practice on as practicarPidiendo, moved on to the exercise that came that many after the
   // first; the exercises passed over leave no entry.
   retomar(ventana: string, semilla: string, nivel: string, pregunta: string, siguientes: number): string;
+  // Practice along a path over the window's skills; or one resumed from the state it kept.
+  caminar(ventana: string, semilla: string, nivel: string): string;
+  retomarCamino(ventana: string, estado: string): string;
+  // The window's path: JSON CaminoDelNucleo, or null off a path.
+  camino(ventana: string): string;
   // The window's practice as a link gives it back: JSON PracticaDelNucleo, or null.
   practica(ventana: string): string;
   adivinar(ventana: string, r: string, alfa: string): string;

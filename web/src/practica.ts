@@ -290,6 +290,14 @@ function pedirNombre(cara: Cara, hecho: () => void): void {
   entrada.select();
 }
 
+// A path's progress as the core gives it: each of its skills' right answers in a row.
+interface CaminoDelNucleo {
+  estado: string;
+  destrezas: { nombre: string; racha: number; dominada: boolean }[];
+}
+// The right answers in a row that master a skill (practice::kRachaDeDominio).
+const kRachaDeDominio = 3;
+
 function montarEn(
   cara: Cara,
   ventana: string,
@@ -404,6 +412,52 @@ function montarEn(
       return !ejecutar((n) => n.practicar(ventana, 'check', '', '')).error;
     },
   );
+  // Camino: a path over the window's skills from this seed and level, or the one this browser
+  // kept for the window, resumed where it was left. Its state is kept after every step.
+  const claveDelCamino = `trazalia.camino.${ventana}`;
+  boton(
+    (tr) => tr('Practica', 'Camino'),
+    () => {
+      const tenia = activa.checked;
+      // Before the core's events, so that they do not take the path for practice a link gave.
+      activa.checked = true;
+      const guardado = leer(claveDelCamino);
+      if (guardado !== null && !ejecutar((n) => n.retomarCamino(ventana, guardado)).error) return true;
+      if (!ejecutar((n) => n.caminar(ventana, semilla.value.trim(), nivel.value)).error) return true;
+      activa.checked = tenia;
+      return false;
+    },
+  );
+  const barras = document.createElement('div');
+  barras.className = 'camino';
+  const mostrarCamino = () => {
+    const c = JSON.parse(nucleo.camino(ventana)) as CaminoDelNucleo | null;
+    if (!c) {
+      barras.replaceChildren();
+      return;
+    }
+    try {
+      localStorage.setItem(claveDelCamino, c.estado);
+    } catch {
+      // Storage refused: the path lasts this visit.
+    }
+    const tr = (t: string) => nucleo.traducir('Practica', t);
+    barras.replaceChildren(...c.destrezas.map((d) => {
+      const racha = Math.min(d.racha, kRachaDeDominio);
+      const barra = document.createElement('div');
+      barra.setAttribute('role', 'progressbar');
+      barra.setAttribute('aria-label', d.nombre);
+      barra.setAttribute('aria-valuemin', '0');
+      barra.setAttribute('aria-valuemax', String(kRachaDeDominio));
+      barra.setAttribute('aria-valuenow', String(racha));
+      const valor = `${racha}/${kRachaDeDominio}${d.dominada ? ` ${tr('dominada')}` : ''}`;
+      barra.setAttribute('aria-valuetext', valor);
+      barra.style.setProperty('--parte', String(racha / kRachaDeDominio));
+      barra.textContent = `${d.nombre}: ${valor}`;
+      return barra;
+    }));
+  };
+  cara.alEvento(mostrarCamino);
 
   const [rNombre, nombre] = campo(lista, document.createElement('input'));
   nombre.autocomplete = 'name';
@@ -424,7 +478,7 @@ function montarEn(
   texto(guardados, contar);
   // Another tab may have added to them.
   menu.addEventListener('toggle', () => menu.open && contar());
-  lista.append(error, guardados);
+  lista.append(barras, error, guardados);
   return {
     alternar: () => {
       activa.checked = !activa.checked;

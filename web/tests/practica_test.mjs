@@ -4,7 +4,7 @@
 // give the desktop's verdicts for the same seed, the first check asking the student's name; one
 // left for another and one checked with no guess leave their lines as on the desktop, and a fifth
 // is guessed by a drag; the CSV the page downloads holds the desktop's record lines, and the
-// summary reads it.
+// summary reads it. A path started from the menu is resumed on the next visit.
 // node practica_test.mjs TRAZALIA   (the desktop program: --script, --registro, --resumen)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -127,6 +127,28 @@ try {
   await pregunta.press('Escape');
   await otra.locator('#panel-nombre').waitFor({ state: 'detached' });
   assert.equal(await menu.getByLabel('Nombre').inputValue(), kAlumno);
+
+  // A path from the menu, its first exercise left: on the next visit, Camino sets the exercise the
+  // path would have set, and its bars tell each skill's right answers in a row.
+  const valores = (p) => p.locator('#Form2 input[type=range]').evaluateAll((bs) => bs.map((b) => b.value));
+  const camino = async (p) => {
+    const m = p.locator('#Form2 .practica');
+    if (!(await m.evaluate((e) => e.open))) await m.locator('summary').click();
+    await m.getByRole('button', { name: 'Camino', exact: true }).click();
+    return m;
+  };
+  await camino(otra);
+  await menu.locator('summary').click();
+  await menu.getByRole('button', { name: 'Otro ejercicio' }).click();
+  const siguiente = await valores(otra);
+  const vuelta = (await abrirPagina(contexto, paginaLocal)).pagina;
+  await vuelta.locator('#Form1 [data-control="Command1"]').click();
+  const suMenu = await camino(vuelta);
+  assert.deepEqual(await valores(vuelta), siguiente);
+  await suMenu.locator('summary').click();
+  const barra = suMenu.getByRole('progressbar', { name: 'Form2-equilibrante' });
+  assert.equal(await barra.getAttribute('aria-valuemax'), '3');
+  assert.equal(await suMenu.getByRole('progressbar').count(), 2);
 
   const resumen = execFileSync(trazalia, ['--resumen', csv], { encoding: 'utf8' });
   assert.match(resumen, /Intentos: 3; aciertos: 1 \(33\.3 %\)/);
