@@ -61,6 +61,9 @@ struct Practicar {
     bool camino = false;
     // A path resumed from its state (Progreso::Texto), in place of seed and level.
     std::string estado = {};
+    // A path over every window's skills (camino todas): the session opens each exercise's window
+    // in turn; the window named is none.
+    bool todas = false;
 };
 // Practice's level; with practice on, exercises of that seed and level from the first one.
 struct ElegirNivel {

@@ -74,6 +74,10 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::PonerVista& c) {
 }
 
 std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
+    if (c.todas) {
+        SeguirCamino(practice::Camino(c.semilla, c.nivel));
+        return {};
+    }
     const std::string_view nombre = TablaDe(c.ventana).nombre;
     // The equilibrant is asked for where the window adds its vectors.
     if (c.ventana == Formulario::Form1 || !MetodoDe(c.ventana)->practica())

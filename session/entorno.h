@@ -6,6 +6,7 @@
 
 #include "diagram/traducible.h"
 #include "diagram/vistas.h"
+#include "practice/camino.h"
 #include "session/observador.h"
 #include "session/tablas.h"
 
@@ -34,6 +35,9 @@ public:
     virtual void Terminar() = 0;
     // An exercise is about to set that window's vectors.
     virtual void NuevoEjercicio(VentanaMetodo& ventana) = 0;
+    // A path over every window goes on in the window of its next exercise: the windows shown are
+    // hidden and that one opened, as Form1's buttons open it.
+    virtual void SeguirCamino(practice::Camino camino) = 0;
     // The student practice's entries name.
     virtual const std::string& alumno() const = 0;
 

@@ -130,7 +130,8 @@ Lectura LeerPractice(const Sesion& s, Palabras w) {
 
 // camino WINDOW on SEED LEVEL: practice along a path over the window's skills, read as practice
 // reads its start. camino WINDOW retomar STATE resumes one: its words one space apart, as
-// Progreso::Texto writes them; the session reads the state.
+// Progreso::Texto writes them; the session reads the state. camino todas on SEED LEVEL: a path over
+// every window's skills.
 Lectura LeerCamino(const Sesion& s, Palabras w) {
     if (w[2] == "retomar") {
         if (w[1] == "Form1") return errores::SinPractica(w[1], s.traductor());
@@ -143,6 +144,16 @@ Lectura LeerCamino(const Sesion& s, Palabras w) {
         return p;
     }
     if (w[2] != "on") return errores::QuePractica(w[2], s.traductor());
+    // Every window's skills: read as Form1's practice would be, in none.
+    if (w[1] == "todas") {
+        const std::optional<std::uint32_t> semilla = errores::LeerSemilla(w[3]);
+        if (!semilla) return errores::SemillaNoValida(w[3], s.traductor());
+        const std::optional<practice::Nivel> nivel = practice::NivelDeNombre(w[4]);
+        if (!nivel) return errores::NivelDesconocido(w[4], s.traductor());
+        comandos::Practicar p{Formulario::Form1, comandos::QuePractica::Comenzar, *semilla, *nivel};
+        p.camino = p.todas = true;
+        return p;
+    }
     Lectura lectura = LeerPractice(s, w);
     if (auto* c = std::get_if<Comando>(&lectura))
         if (auto* p = std::get_if<comandos::Practicar>(c)) p->camino = true;

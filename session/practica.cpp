@@ -147,6 +147,16 @@ void Practica::RetomarCamino(practice::Progreso progreso) {
     Siguiente();
 }
 
+void Practica::SeguirCamino(practice::Camino camino) {
+    Dejar();
+    nivel_ = camino.progreso().nivel();
+    generador_.reset();
+    camino_.emplace(std::move(camino));
+    activa_ = true;
+    ventana_.Enfocables(true);
+    Siguiente();
+}
+
 void Practica::ElegirNivel(practice::Nivel nivel, std::uint32_t semilla) {
     Dejar();
     nivel_ = nivel;
@@ -199,6 +209,12 @@ void Practica::Terminar() {
 void Practica::Siguiente() {
     if (!activa_ || (!generador_ && !camino_)) return;
     Dejar();
+    if (camino_ && !camino_->progreso().ventana() && camino_->Actual().destreza.ventana != cual_) {
+        practice::Camino camino = std::move(*camino_);
+        Terminar();
+        ventana_.SeguirCamino(std::move(camino));
+        return;
+    }
     if (camino_) {
         ejercicio_ = camino_->Actual().ejercicio;
         pregunta_ = ejercicio_.pregunta;

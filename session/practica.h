@@ -53,6 +53,9 @@ public:
     // question is the path's, each verdict goes on the path, and a mistake's verdict is followed
     // by its explanation.
     void ComenzarCamino(std::uint32_t semilla, practice::Nivel nivel);
+    // A path over every window, from the exercise it sets now, which is this window's; when it
+    // sets one of another window, the session opens that one and hands the path on.
+    void SeguirCamino(practice::Camino camino);
     // The path a state read back holds, from the exercise it sets now.
     void RetomarCamino(practice::Progreso progreso);
     const std::optional<practice::Camino>& camino() const { return camino_; }

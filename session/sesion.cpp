@@ -78,6 +78,15 @@ void Sesion::Regresar(Ventana& desde) {
     Abrir(Formulario::Form1).Mostrar(true);
 }
 
+void Sesion::SeguirCamino(practice::Camino camino) {
+    const Formulario f = FormularioDe(*camino.Actual().destreza.ventana);
+    for (auto& [g, v] : ventanas_)
+        if (v && g != f && v->visible()) v->Mostrar(false);
+    Ventana& v = Abrir(f);
+    if (!v.visible()) v.Mostrar(true);
+    static_cast<VentanaMetodo&>(v).practica().SeguirCamino(std::move(camino));
+}
+
 void Sesion::NuevoEjercicio(VentanaMetodo& ventana) {
     const Formulario i = ventana.formulario();
     // The steps kept would set bars of the figure before it over the exercise's, a figure the

@@ -91,6 +91,7 @@ public:
     // An exercise is about to set the window's vectors: what undo kept led to another figure, so
     // it stops here, and a tip held lets go.
     void NuevoEjercicio(VentanaMetodo& ventana) override;
+    void SeguirCamino(practice::Camino camino) override;
     // A view of the set for both windows, as settings restore it (no step to undo); with
     // redibujar every method window redraws at once.
     void PonerVista(diagram::Vista vista, bool activa, bool redibujar);

@@ -95,6 +95,8 @@ public:
     void CerrarEditorDeBarra();
     // An exercise is about to set the vectors.
     void NuevoEjercicio() { sesion_.NuevoEjercicio(*this); }
+    // A path over every window goes on in another.
+    void SeguirCamino(practice::Camino camino) { sesion_.SeguirCamino(std::move(camino)); }
     // What the picture shows, for screen readers: the figure, then what practice draws over it.
     // Empty while nothing is drawn.
     std::string Descripcion() const;
