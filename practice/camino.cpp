@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "diagram/traducible.h"
 #include "practice/respuesta.h"
@@ -263,6 +265,37 @@ std::vector<Etapa> Etapas(Ventana ventana, const Ejercicio& ejercicio) {
         etapas.push_back(std::move(equilibrante));
     }
     return etapas;
+}
+
+std::optional<ErrorPlantado> PlantarError(Ventana ventana, Ejercicio ejercicio,
+                                          std::uint32_t semilla) {
+    ejercicio.pregunta = Pregunta::Resultante;
+    const Errores mostrados = Muestra(ventana, ejercicio);
+    std::vector<Codigo> posibles;
+    for (const Codigo c : kErrores)
+        if (mostrados[static_cast<std::size_t>(c)]) posibles.push_back(c);
+    if (posibles.empty()) return std::nullopt;
+    const Respuesta respuesta = RespuestaDe(ventana, ejercicio);
+    // Each draw its own use of the seed: the planted one, then each other choice.
+    const auto indice = [&](std::uint32_t uso, std::size_t n) {
+        return Indice(Mezcla(semilla, 0, 16 + uso), n);
+    };
+    const Codigo codigo = posibles[indice(0, posibles.size())];
+    const Objetivo o = Objetivos(codigo, ventana, ejercicio, respuesta).front();
+    const double r = o.r.value_or(respuesta.r);
+    const double a = o.direccion.value_or(respuesta.direccion.value_or(0)) * std::numbers::pi / 180;
+    ErrorPlantado plantado{codigo, {}, {codigo}};
+    plantado.dibujo.flechas = ventana->Construccion(respuesta.componentes);
+    plantado.dibujo.resultante = Componentes{r * std::cos(a), r * std::sin(a)};
+    std::erase(posibles, codigo);
+    for (std::uint32_t k = 1; plantado.opciones.size() < kOpciones && !posibles.empty(); ++k) {
+        const std::size_t i = indice(k, posibles.size());
+        plantado.opciones.push_back(posibles[i]);
+        posibles.erase(posibles.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    std::swap(plantado.opciones.front(),
+              plantado.opciones[indice(kOpciones, plantado.opciones.size())]);
+    return plantado;
 }
 
 std::vector<EtapaDeConstruccion> Metodo::Etapas(std::size_t flechas) const {

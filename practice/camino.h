@@ -68,6 +68,19 @@ struct Etapa {
 // then its magnitude and direction read, then, where the equilibrant is asked for, that.
 std::vector<Etapa> Etapas(Ventana ventana, const Ejercicio& ejercicio);
 
+// «¿Dónde está el error?»: the exercise's construction worked with one mistake planted in its
+// resultant (drawn as the mistake gives it), and the mistakes to name it from: the planted one and
+// up to three others the exercise shows, in an order drawn from the seed.
+struct ErrorPlantado {
+    Codigo codigo;
+    Etapa dibujo;
+    std::vector<Codigo> opciones;
+};
+inline constexpr std::size_t kOpciones = 4;
+// None where the exercise shows no mistake. Planted in the resultant, whatever the question.
+std::optional<ErrorPlantado> PlantarError(Ventana ventana, Ejercicio ejercicio,
+                                          std::uint32_t semilla);
+
 inline constexpr int kRachaDeDominio = 3;
 // A mistake comes back from kVueltaMinima to kVueltaMaxima exercises after it was made.
 inline constexpr int kVueltaMinima = 2;

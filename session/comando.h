@@ -48,8 +48,9 @@ struct Teclas {
     std::vector<teclas::Tecla> teclas;
 };
 // Practice: on (with a seed, a level and what the exercises ask for), the next exercise, check,
-// off; along a path, the next step of the construction shown after a mistake.
-enum class QuePractica { Comenzar, Siguiente, Comprobar, Terminar, Etapa };
+// off; along a path, the next step of the construction shown after a mistake, a mistake planted
+// in the judged exercise's construction (Plantar) and the one named (Elegir).
+enum class QuePractica { Comenzar, Siguiente, Comprobar, Terminar, Etapa, Plantar, Elegir };
 struct Practicar {
     Formulario ventana;
     QuePractica que;
@@ -64,6 +65,8 @@ struct Practicar {
     // A path over every window's skills (camino todas): the session opens each exercise's window
     // in turn; the window named is none.
     bool todas = false;
+    // Elegir: the mistake named, as written ("suma-de-modulos").
+    std::string elegido = {};
 };
 // Practice's level; with practice on, exercises of that seed and level from the first one.
 struct ElegirNivel {

@@ -95,6 +95,16 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
         case comandos::QuePractica::Etapa:
             if (!practica.SiguienteEtapa()) return errores::SinConstruccion(nombre, traductor_);
             break;
+        case comandos::QuePractica::Plantar:
+            if (!practica.PlantarError()) return errores::SinConstruccion(nombre, traductor_);
+            break;
+        case comandos::QuePractica::Elegir: {
+            if (!practica.plantado()) return errores::SinConstruccion(nombre, traductor_);
+            const std::optional<practice::Codigo> codigo = practice::CodigoDeNombre(c.elegido);
+            if (!codigo || !practica.ElegirError(*codigo))
+                return errores::NoOfrecido(c.elegido, nombre, traductor_);
+            break;
+        }
         case comandos::QuePractica::Siguiente:
         case comandos::QuePractica::Comprobar:
             if (!practica.activa()) return errores::NoPractica(nombre, traductor_);

@@ -59,7 +59,7 @@ struct Nombrado {
     Motivo motivo;
     std::string_view codigo;
 };
-constexpr std::array<Nombrado, 37> kCodigos{{
+constexpr std::array<Nombrado, 38> kCodigos{{
     {Motivo::OrdenDesconocida, "orden-desconocida"},
     {Motivo::Terminado, "terminado"},
     {Motivo::VentanaDesconocida, "ventana-desconocida"},
@@ -97,6 +97,7 @@ constexpr std::array<Nombrado, 37> kCodigos{{
     {Motivo::DireccionFueraDeRango, "direccion-fuera-de-rango"},
     {Motivo::CoordenadaNoValida, "coordenada-no-valida"},
     {Motivo::SinConstruccion, "sin-construccion"},
+    {Motivo::NoOfrecido, "no-ofrecido"},
 }};
 
 }  // namespace
@@ -387,6 +388,10 @@ Negativa SinConstruccion(std::string_view v, diagram::Traductor trad) {
                  trad(kContexto, QT_TRANSLATE_NOOP("Errores",
                                                    "La construcción se muestra paso a paso después "
                                                    "de un error en el camino.")));
+}
+Negativa NoOfrecido(std::string_view e, std::string_view v, diagram::Traductor trad) {
+    return Hacer(Motivo::NoOfrecido, {S(e), S(v)},
+                 Q(e) + " no es uno de los errores que " + S(v) + " ofrece", Generico(trad));
 }
 
 }  // namespace trazalia::session::errores

@@ -55,6 +55,7 @@ enum class Motivo {
     DireccionFueraDeRango,
     CoordenadaNoValida,
     SinConstruccion,  // no construction waits to be shown step by step: {window}
+    NoOfrecido,       // a mistake not among those offered: {mistake, window}
 };
 
 // A refusal. datos: what it names, as the command was given it (see Motivo).
@@ -137,5 +138,6 @@ Negativa DireccionFueraDeRango(std::string_view alfa, diagram::Traductor trad);
 std::optional<double> LeerCoordenada(std::string_view numero);
 Negativa CoordenadaNoValida(std::string_view numero, diagram::Traductor trad = {});
 Negativa SinConstruccion(std::string_view ventana, diagram::Traductor trad = {});
+Negativa NoOfrecido(std::string_view error, std::string_view ventana, diagram::Traductor trad = {});
 
 }  // namespace trazalia::session::errores

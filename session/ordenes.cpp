@@ -161,11 +161,16 @@ Lectura LeerCamino(const Sesion& s, Palabras w) {
 }
 
 // construccion WINDOW: the next step of the construction a path shows after a mistake.
+// construccion WINDOW error [MISTAKE]: a mistake planted in it, and the one named.
 Lectura LeerConstruccion(const Sesion& s, Palabras w) {
+    if (w.size() > 2 && w[2] != "error") return errores::QuePractica(w[2], s.traductor());
     if (w[1] == "Form1") return errores::SinPractica(w[1], s.traductor());
     const Hallado h = BuscarVentana(s, w[1]);
     if (h.error) return *h.error;
-    return comandos::Practicar{h.ventana->formulario(), comandos::QuePractica::Etapa};
+    comandos::Practicar p{h.ventana->formulario(), comandos::QuePractica::Etapa};
+    if (w.size() > 2) p.que = comandos::QuePractica::Plantar;
+    if (w.size() > 3) p.que = comandos::QuePractica::Elegir, p.elegido = w[3];
+    return p;
 }
 
 // guess WINDOW R ALPHA: the numbers are read first, as the command reads them.
@@ -211,7 +216,8 @@ constexpr std::array kOrdenes{
           "practice VENTANA on SEMILLA NIVEL [equilibrante] | practice VENTANA next|check|off", 3,
           6, LeerPractice},
     Orden{"camino", "camino VENTANA on SEMILLA NIVEL", 4, kSinLimite, LeerCamino},
-    Orden{"construccion", "construccion VENTANA", 2, 2, LeerConstruccion},
+    Orden{"construccion", "construccion VENTANA | construccion VENTANA error [ERROR]", 2, 4,
+          LeerConstruccion},
     Orden{"guess", "guess VENTANA R ALFA", 4, 4, LeerGuess},
     Orden{"drag", "drag VENTANA X1 Y1 X2 Y2", 6, 6, LeerDrag},
     Orden{"undo", "undo VENTANA", 2, 2, LeerPaso<comandos::Deshacer>},

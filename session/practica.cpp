@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/practica.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "diagram/traducible.h"
@@ -188,6 +189,53 @@ std::string Practica::Leyenda(const practice::Etapa& etapa) const {
     return diagram::Sustituir(plantilla, {etapa.valores[0], etapa.valores[1]});
 }
 
+bool Practica::PlantarError() {
+    const auto& dibujo = ventana_.dibujo();
+    if (!camino_ || !revelado_ || juzgados_.empty() || !dibujo) return false;
+    plantado_ = practice::PlantarError(
+        cual_, juzgados_,
+        camino_->progreso().semilla() ^ static_cast<std::uint32_t>(camino_->progreso().posicion()));
+    if (!plantado_) return false;
+    std::string opciones;
+    for (const practice::Codigo c : plantado_->opciones)
+        opciones += (opciones.empty() ? "" : ", ") +
+                    ventana_.Traducir("Trazalia", practice::NombreCorto(c).data());
+    const std::string pregunta = diagram::Sustituir(
+        ventana_.Traducir("Camino", QT_TRANSLATE_NOOP("Camino",
+                                                      "¿Dónde está el error? Esta construcción "
+                                                      "tiene uno; elija cuál: %1.")),
+        {opciones});
+    practice::DibujarEtapa(ventana_.picture(), *dibujo, plantado_->dibujo,
+                           textosEnElDibujo_ ? pregunta : std::string());
+    ventana_.Anunciar(pregunta);
+    return true;
+}
+
+std::optional<std::string> Practica::ElegirError(practice::Codigo codigo) {
+    const auto& dibujo = ventana_.dibujo();
+    if (!plantado_ || !dibujo ||
+        std::find(plantado_->opciones.begin(), plantado_->opciones.end(), codigo) ==
+            plantado_->opciones.end())
+        return std::nullopt;
+    const auto nombre = [&](practice::Codigo c) {
+        return ventana_.Traducir("Trazalia", practice::NombreCorto(c).data());
+    };
+    std::string texto =
+        codigo == plantado_->codigo
+            ? diagram::Sustituir(
+                  ventana_.Traducir("Camino", QT_TRANSLATE_NOOP("Camino", "Sí: el error es %1.")),
+                  {nombre(codigo)})
+            : diagram::Sustituir(
+                  ventana_.Traducir("Camino",
+                                    QT_TRANSLATE_NOOP("Camino", "No: el error es %1, no %2.")),
+                  {nombre(plantado_->codigo), nombre(codigo)});
+    texto += ' ' + ventana_.Traducir("Camino", practice::Explicacion(codigo, cual_).data());
+    practice::DibujarEtapa(ventana_.picture(), *dibujo, plantado_->dibujo,
+                           textosEnElDibujo_ ? texto : std::string());
+    ventana_.Anunciar(texto);
+    return texto;
+}
+
 void Practica::Terminar() {
     Dejar();
     const bool dibujado = activa_;
@@ -202,6 +250,7 @@ void Practica::Terminar() {
     revelado_ = false;
     escalaDelArrastre_.reset();
     etapas_.clear();
+    plantado_.reset();
     ventana_.Enfocables(false);
     if (dibujado) ventana_.Redibujar();
 }
@@ -230,6 +279,7 @@ void Practica::Siguiente() {
     veredicto_.reset();
     juzgados_.clear();
     etapas_.clear();
+    plantado_.reset();
     revelado_ = false;
     escalaDelArrastre_.reset();
     // A value half typed into a bar's editor would change the exercise.
@@ -319,7 +369,10 @@ std::string Practica::Dibujado(canvas::Canvas& lienzo, const diagram::Resultado&
     // So do other coefficients.
     if (revelado_ && intento_ && Coeficientes() != juzgados_.coeficientes) intento_.reset();
     // The construction's steps were those of the judged vectors; any redraw ends the stepping.
-    if (!intento_) etapas_.clear();
+    if (!intento_) {
+        etapas_.clear();
+        plantado_.reset();
+    }
     etapa_ = 0;
     std::string anuncio;
     if (dibujo.resultante && !revelado_) {

@@ -69,6 +69,14 @@ public:
     std::size_t etapa() const { return etapa_; }
     // A step's line in the face's language.
     std::string Leyenda(const practice::Etapa& etapa) const;
+    // «¿Dónde está el error?» after a verdict on the path: the judged exercise's construction
+    // drawn with a mistake planted in its resultant, and the question with its choices; false
+    // where the exercise shows no mistake to plant.
+    bool PlantarError();
+    const std::optional<practice::ErrorPlantado>& plantado() const { return plantado_; }
+    // The mistake named among the choices: the verdict (whether it is the planted one, and the
+    // named one's explanation) drawn over the construction; none for a mistake not offered.
+    std::optional<std::string> ElegirError(practice::Codigo codigo);
     void Terminar();
     void Siguiente();
     bool Adivinar(practice::Intento intento);
@@ -122,6 +130,7 @@ private:
     practice::Ejercicio juzgados_;
     std::vector<practice::Etapa> etapas_;
     std::size_t etapa_ = 0;
+    std::optional<practice::ErrorPlantado> plantado_;
 };
 
 }  // namespace trazalia::session

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <string>
 #include <variant>
 #include <vector>
@@ -296,6 +298,37 @@ TEST(Etapas, LlevanDeLosVectoresALaRespuesta) {
         EXPECT_EQ(etapas.back().equilibrante, equilibrante) << Nombre(d);
         EXPECT_FALSE(etapas.front().resultante) << Nombre(d);
     }
+}
+
+// «¿Dónde está el error?» for every skill: the planted mistake is among up to four distinct
+// choices, each shown by the exercise, and the resultant drawn is the planted mistake's, apart
+// from the right one.
+TEST(PlantarError, ElDibujoTieneElErrorEntreLasOpciones) {
+    for (const Destreza& d : Destrezas())
+        for (std::uint32_t semilla : {1u, 2u, 3u}) {
+            Generador g(semilla, Nivel::Medio, d.ventana);
+            Ejercicio e = Siguiente(g, d);
+            const std::optional<ErrorPlantado> p = PlantarError(d.ventana, e, semilla);
+            ASSERT_TRUE(p) << Nombre(d);
+            e.pregunta = Pregunta::Resultante;
+            const Errores mostrados = Muestra(d.ventana, e);
+            EXPECT_EQ(p->opciones.size(), std::min<std::size_t>(kOpciones, mostrados.count()));
+            for (const Codigo c : p->opciones) {
+                EXPECT_TRUE(mostrados[static_cast<std::size_t>(c)]) << Nombre(d);
+                EXPECT_EQ(std::count(p->opciones.begin(), p->opciones.end(), c), 1);
+            }
+            EXPECT_EQ(std::count(p->opciones.begin(), p->opciones.end(), p->codigo), 1);
+            const Respuesta r = RespuestaDe(d.ventana, e);
+            const double x = p->dibujo.resultante->x, y = p->dibujo.resultante->y;
+            double a = std::atan2(y, x) * 180 / std::numbers::pi;
+            if (a < 0) a += 360;
+            const Intento dibujado{std::hypot(x, y), a};
+            const Objetivo o = Objetivos(p->codigo, d.ventana, e, r).front();
+            EXPECT_LT(Distancia(o, dibujado), 0.01) << Nombre(d);
+            EXPECT_GE(Distancia({r.r, r.direccion}, dibujado),
+                      kSeparacionDeLaCorrecta - kHolguraDeRedondeo)
+                << Nombre(d);
+        }
 }
 
 }  // namespace
