@@ -45,14 +45,16 @@ const QString& ClaveAlumno() {
     static const QString clave = QStringLiteral("practica/alumno");
     return clave;
 }
-// The state of the window's path (Progreso::Texto), kept after each of its entries.
-QString ClaveCamino(std::string_view ventana) {
-    return QStringLiteral("practica/camino/") +
-           QString::fromUtf8(ventana.data(), static_cast<qsizetype>(ventana.size()));
-}
 
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The state of the window's path (Progreso::Texto) for that student, kept after each of its
+// entries; the name encoded, as a key takes no slash.
+QString ClaveCamino(std::string_view ventana, std::string_view alumno) {
+    return QStringLiteral("practica/camino/") + Q(ventana) + QLatin1Char('/') +
+           QString::fromLatin1(QByteArray::fromStdString(std::string(alumno)).toHex());
 }
 
 // A value typed as the core's editor takes it: what the core would set is acceptable, what it lets
@@ -205,7 +207,10 @@ void Practica::Caminar() {
     orden.camino = true;
     if (ajustes_.recuerda) {
         orden.estado =
-            Ajustes().value(ClaveCamino(ventana_.nucleo().nombre())).toString().toStdString();
+            Ajustes()
+                .value(ClaveCamino(ventana_.nucleo().nombre(), ventana_.sesion().alumno()))
+                .toString()
+                .toStdString();
         // A state this program no longer reads starts a new path.
         if (!orden.estado.empty() && !ventana_.sesion().Ejecutar(orden)) {
             Seguir();
@@ -349,7 +354,8 @@ bool Practica::eventFilter(QObject* objeto, QEvent* evento) {
 
 void Practica::Anotado(const practice::Asiento& asiento) {
     if (!asiento.camino.empty() && ajustes_.recuerda)
-        Ajustes().setValue(ClaveCamino(ventana_.nucleo().nombre()), Q(asiento.camino));
+        Ajustes().setValue(ClaveCamino(ventana_.nucleo().nombre(), ventana_.sesion().alumno()),
+                           Q(asiento.camino));
     MostrarCamino();
     const QString ruta = ajustes_.registro;
     if (ruta.isEmpty()) return;

@@ -53,6 +53,7 @@ public:
     QAction* accionOtro() const { return otro_; }
     QAction* accionComprobar() const { return comprobar_; }
     QAction* accionGuardar() const { return guardar_; }
+    QAction* accionCamino() const { return camino_; }
 
     // The core's practice in this window.
     session::Practica& nucleo() const;

@@ -4,10 +4,12 @@
 // be written told to the user.
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QDate>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -357,6 +359,25 @@ TEST_F(ConAplicacion, TheMenuHasComprobar) {
     EXPECT_TRUE(comprobar->shortcuts().contains(QKeySequence(Qt::Key_Return)));
     comprobar->trigger();
     EXPECT_TRUE(PracticaDe(f).revelado());
+}
+
+// «Camino» starts a path over the window's skills, and the menu gets a bar per skill, named by it,
+// its right answers in a row out of three.
+TEST_F(ConAplicacion, CaminoShowsABarPerSkill) {
+    VentanaMetodo& f = Metodo("Form2");
+    CaraDe(f).accionCamino()->trigger();
+    ASSERT_TRUE(PracticaDe(f).camino());
+    QStringList nombres;
+    // The bars live in the menu's entry, outside the window until the menu shows them.
+    for (QWidget* w : QApplication::allWidgets()) {
+        const auto* b = qobject_cast<const QProgressBar*>(w);
+        if (!b) continue;
+        nombres << b->accessibleName();
+        EXPECT_EQ(b->maximum(), 3);
+        EXPECT_EQ(b->value(), 0);
+    }
+    nombres.sort();
+    EXPECT_EQ(nombres, QStringList({"Form2", "Form2-equilibrante"}));
 }
 
 // On screen the first practice of a run asks the student's name, once for both windows, whether

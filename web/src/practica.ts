@@ -413,15 +413,16 @@ function montarEn(
     },
   );
   // Camino: a path over the window's skills from this seed and level, or the one this browser
-  // kept for the window, resumed where it was left. Its state is kept after every step.
-  const claveDelCamino = `trazalia.camino.${ventana}`;
+  // kept for the window and the student, resumed where it was left. Its state is kept after every
+  // step.
+  const claveDelCamino = () => `trazalia.camino.${ventana}.${alumno()}`;
   boton(
     (tr) => tr('Practica', 'Camino'),
     () => {
       const tenia = activa.checked;
       // Before the core's events, so that they do not take the path for practice a link gave.
       activa.checked = true;
-      const guardado = leer(claveDelCamino);
+      const guardado = leer(claveDelCamino());
       if (guardado !== null && !ejecutar((n) => n.retomarCamino(ventana, guardado)).error) return true;
       if (!ejecutar((n) => n.caminar(ventana, semilla.value.trim(), nivel.value)).error) return true;
       activa.checked = tenia;
@@ -437,7 +438,7 @@ function montarEn(
       return;
     }
     try {
-      localStorage.setItem(claveDelCamino, c.estado);
+      localStorage.setItem(claveDelCamino(), c.estado);
     } catch {
       // Storage refused: the path lasts this visit.
     }
