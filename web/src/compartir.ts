@@ -98,7 +98,5 @@ export function montarCompartir(cara: Cara): void {
     boton.textContent = texto('compartir');
     boton.addEventListener('click', abrir);
     herramientas.append(boton);
-    // Form1's row holds nothing else: shown for this button.
-    herramientas.hidden = false;
   }
 }

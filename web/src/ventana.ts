@@ -81,7 +81,6 @@ export class VentanaWeb {
     this.herramientas = document.createElement('div');
     this.herramientas.className = 'herramientas';
     this.herramientas.setAttribute('role', 'group');
-    this.herramientas.hidden = this.tabla.vectores === 0;
     this.area = document.createElement('div');
     this.area.className = 'area';
     this.controles = document.createElement('div');
