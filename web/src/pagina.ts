@@ -347,6 +347,18 @@ class Pagina implements Entorno, Cara {
   }
 }
 
+// The parts that plug into the page, each given the page once it is up; the link last, as it
+// gives back what the others have set up.
+const kPartes: ((cara: Cara) => void)[] = [
+  montarPractica,
+  montarHoja,
+  montarResumen,
+  montarSinConexion,
+  montarFigura,
+  montarCompartir,
+  montarEnlace,
+];
+
 function disponer(v: VentanaWeb): void {
   v.disponer(document.documentElement.clientWidth, innerHeight);
 }
@@ -380,18 +392,6 @@ function recordarVistas(nucleo: Nucleo): void {
     // Remembered for this visit only.
   }
 }
-
-// The parts that plug into the page, each given the page once it is up; the link last, as it
-// gives back what the others have set up.
-const kPartes: ((cara: Cara) => void)[] = [
-  montarPractica,
-  montarHoja,
-  montarResumen,
-  montarSinConexion,
-  montarFigura,
-  montarCompartir,
-  montarEnlace,
-];
 
 function ponerIdiomas(idioma: Idioma): HTMLSelectElement {
   const selector = $('idioma') as HTMLSelectElement;
