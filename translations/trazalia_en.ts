@@ -93,11 +93,11 @@
     <name>Camino</name>
     <message>
         <source>La diagonal del paralelogramo mide menos que los dos lados juntos, salvo con vectores de igual dirección: los módulos no se suman. Mida la diagonal que sale del origen.</source>
-        <translation>The parallelogram's diagonal is shorter than its two sides together, unless the vectors point the same way: magnitudes do not add. Measure the diagonal that starts at the origin.</translation>
+        <translation>The parallelogram&apos;s diagonal is shorter than its two sides together, unless the vectors point the same way: magnitudes do not add. Measure the diagonal that starts at the origin.</translation>
     </message>
     <message>
         <source>Restar los módulos solo vale con vectores opuestos. La resultante es la diagonal del paralelogramo que sale del origen, y se mide entera.</source>
-        <translation>Subtracting magnitudes only works for opposite vectors. The resultant is the parallelogram's diagonal from the origin, measured whole.</translation>
+        <translation>Subtracting magnitudes only works for opposite vectors. The resultant is the parallelogram&apos;s diagonal from the origin, measured whole.</translation>
     </message>
     <message>
         <source>La diagonal va del origen, donde nacen los dos vectores, al vértice opuesto: la resultante apunta hacia fuera, como ellos.</source>
@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>El paralelogramo tiene dos diagonales: la que une las puntas de los vectores es su diferencia; la suma es la que sale del origen.</source>
-        <translation>The parallelogram has two diagonals: the one joining the vectors' tips is their difference; the sum is the one from the origin.</translation>
+        <translation>The parallelogram has two diagonals: the one joining the vectors&apos; tips is their difference; the sum is the one from the origin.</translation>
     </message>
     <message>
         <source>Los lados del polígono solo suman su largo si están alineados; la resultante es el lado que lo cierra, del origen a la última punta.</source>
-        <translation>The polygon's sides only add their lengths when they are in line; the resultant is the side that closes it, from the origin to the last tip.</translation>
+        <translation>The polygon&apos;s sides only add their lengths when they are in line; the resultant is the side that closes it, from the origin to the last tip.</translation>
     </message>
     <message>
         <source>El lado que cierra el polígono va del origen a la punta del último vector: apunta hacia donde termina la cadena.</source>
-        <translation>The side that closes the polygon runs from the origin to the last vector's tip: it points to where the chain ends.</translation>
+        <translation>The side that closes the polygon runs from the origin to the last vector&apos;s tip: it points to where the chain ends.</translation>
     </message>
     <message>
         <source>En el polígono cada vector se traslada sin girarlo: si uno queda al revés, se lo resta. Copie cada flecha con su misma dirección.</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>El polígono pone los tres vectores punta con cola; la resultante cierra desde el origen hasta la punta del tercero, no del segundo.</source>
-        <translation>The polygon lays the three vectors head to tail; the resultant closes it from the origin to the third vector's tip, not the second's.</translation>
+        <translation>The polygon lays the three vectors head to tail; the resultant closes it from the origin to the third vector&apos;s tip, not the second&apos;s.</translation>
     </message>
     <message>
         <source>Los módulos solo se suman si los vectores apuntan igual; si no, la resultante es más corta. Póngalos punta con cola y mida la flecha del origen a la última punta.</source>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>Restar los módulos solo vale con vectores opuestos. Sume los vectores con su dirección: la resultante va del origen a la punta del último.</source>
-        <translation>Subtracting magnitudes only works for opposite vectors. Add the vectors with their directions: the resultant runs from the origin to the last one's tip.</translation>
+        <translation>Subtracting magnitudes only works for opposite vectors. Add the vectors with their directions: the resultant runs from the origin to the last one&apos;s tip.</translation>
     </message>
     <message>
         <source>La resultante sale del origen hacia la punta del último vector, no al revés: apunta hacia donde avanza la cadena.</source>
-        <translation>The resultant leaves the origin towards the last vector's tip, not the other way: it points where the chain goes.</translation>
+        <translation>The resultant leaves the origin towards the last vector&apos;s tip, not the other way: it points where the chain goes.</translation>
     </message>
     <message>
         <source>Un vector dibujado al revés se resta en lugar de sumarse. Al trasladar cada vector, conserve su dirección y su sentido.</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>La dirección de la resultante no es el promedio de las direcciones: el vector más largo la inclina hacia sí. La da la flecha del origen a la última punta.</source>
-        <translation>The resultant's direction is not the average of the directions: the longer vector pulls it towards itself. The arrow from the origin to the last tip gives it.</translation>
+        <translation>The resultant&apos;s direction is not the average of the directions: the longer vector pulls it towards itself. The arrow from the origin to the last tip gives it.</translation>
     </message>
     <message>
         <source>La resultante suma todos los vectores: si uno queda fuera, la cadena termina antes. Ponga cada vector punta con cola antes de trazarla.</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Una componente hacia la izquierda o hacia abajo es negativa y resta. Sume las componentes con el signo del cuadrante de cada vector.</source>
-        <translation>A component to the left or downwards is negative and subtracts. Add the components with the sign of each vector's quadrant.</translation>
+        <translation>A component to the left or downwards is negative and subtracts. Add the components with the sign of each vector&apos;s quadrant.</translation>
     </message>
     <message>
         <source>Restar b es sumar −b, de igual módulo y sentido opuesto; sumar b tal cual da a + b. Dé vuelta b antes de ponerlo punta con cola.</source>
@@ -173,19 +173,83 @@
     </message>
     <message>
         <source>k·v está sobre la recta de v: k cambia el módulo, y el sentido si es negativo, pero nunca multiplica el ángulo. Dibuje k₁a sobre la recta de a.</source>
-        <translation>k·v lies on v's line: k changes the magnitude, and the sense if it is negative, but never multiplies the angle. Draw k₁a on a's line.</translation>
+        <translation>k·v lies on v&apos;s line: k changes the magnitude, and the sense if it is negative, but never multiplies the angle. Draw k₁a on a&apos;s line.</translation>
     </message>
     <message>
         <source>|k₁||a| + |k₂||b| solo es el módulo de c si los dos términos apuntan igual. Ponga k₁a y k₂b punta con cola y mida c.</source>
-        <translation>|k₁||a| + |k₂||b| is c's magnitude only when both terms point the same way. Lay k₁a and k₂b head to tail and measure c.</translation>
+        <translation>|k₁||a| + |k₂||b| is c&apos;s magnitude only when both terms point the same way. Lay k₁a and k₂b head to tail and measure c.</translation>
     </message>
     <message>
         <source>c = k₁a + k₂b suma los dos términos; uno solo deja fuera el otro. Ponga k₂b con su cola en la punta de k₁a y trace c hasta el final.</source>
-        <translation>c = k₁a + k₂b adds both terms; one alone leaves the other out. Put k₂b's tail at k₁a's tip and draw c to the end.</translation>
+        <translation>c = k₁a + k₂b adds both terms; one alone leaves the other out. Put k₂b&apos;s tail at k₁a&apos;s tip and draw c to the end.</translation>
     </message>
     <message>
         <source>La equilibrante anula la suma: tiene el módulo de la resultante y el sentido opuesto. Construya la resultante y gírela 180°.</source>
-        <translation>The equilibrant cancels the sum: it has the resultant's magnitude and the opposite sense. Construct the resultant and turn it by 180°.</translation>
+        <translation>The equilibrant cancels the sum: it has the resultant&apos;s magnitude and the opposite sense. Construct the resultant and turn it by 180°.</translation>
+    </message>
+    <message>
+        <source>k₁a: a por k₁, desde el origen; al revés de a si k₁ es negativo.</source>
+        <translation>k₁a: a times k₁, from the origin; opposite to a if k₁ is negative.</translation>
+    </message>
+    <message>
+        <source>k₂b, con su cola en la punta de k₁a; al revés de b si k₂ es negativo.</source>
+        <translation>k₂b, with its tail at k₁a's tip; opposite to b if k₂ is negative.</translation>
+    </message>
+    <message>
+        <source>c: del origen a la punta de k₂b.</source>
+        <translation>c: from the origin to k₂b's tip.</translation>
+    </message>
+    <message>
+        <source>El primer vector, desde el origen.</source>
+        <translation>The first vector, from the origin.</translation>
+    </message>
+    <message>
+        <source>El segundo, desde el mismo origen.</source>
+        <translation>The second, from the same origin.</translation>
+    </message>
+    <message>
+        <source>Por la punta de cada uno, una paralela al otro: los lados del paralelogramo.</source>
+        <translation>Through each one's tip, a parallel to the other: the parallelogram's sides.</translation>
+    </message>
+    <message>
+        <source>La resultante: la diagonal que sale del origen.</source>
+        <translation>The resultant: the diagonal that starts at the origin.</translation>
+    </message>
+    <message>
+        <source>Se lee la resultante: mide %1 y apunta a %2°.</source>
+        <translation>Read the resultant: it measures %1 and points at %2°.</translation>
+    </message>
+    <message>
+        <source>La equilibrante: la resultante girada 180°, mide %1 y apunta a %2°.</source>
+        <translation>The equilibrant: the resultant turned by 180°, it measures %1 and points at %2°.</translation>
+    </message>
+    <message>
+        <source>El segundo, con su cola en la punta del primero.</source>
+        <translation>The second, with its tail at the first one's tip.</translation>
+    </message>
+    <message>
+        <source>El tercero, con su cola en la punta del segundo.</source>
+        <translation>The third, with its tail at the second one's tip.</translation>
+    </message>
+    <message>
+        <source>El siguiente, con su cola en la punta del anterior.</source>
+        <translation>The next, with its tail at the previous one's tip.</translation>
+    </message>
+    <message>
+        <source>La resultante, del origen a la última punta.</source>
+        <translation>The resultant, from the origin to the last tip.</translation>
+    </message>
+    <message>
+        <source>¿Dónde está el error? Esta construcción tiene uno; elija cuál: %1.</source>
+        <translation>Where is the mistake? This construction has one; choose which: %1.</translation>
+    </message>
+    <message>
+        <source>Sí: el error es %1.</source>
+        <translation>Yes: the mistake is %1.</translation>
+    </message>
+    <message>
+        <source>No: el error es %1, no %2.</source>
+        <translation>No: the mistake is %1, not %2.</translation>
     </message>
 </context>
 <context>
@@ -334,6 +398,14 @@
     <message>
         <source>La equilibrante se pide en las ventanas que suman vectores.</source>
         <translation>The equilibrant is asked for in the windows that add vectors.</translation>
+    </message>
+    <message>
+        <source>El camino guardado no se puede retomar en esta ventana; empiece uno nuevo.</source>
+        <translation>The saved path cannot be resumed in this window; start a new one.</translation>
+    </message>
+    <message>
+        <source>La construcción se muestra paso a paso después de un error en el camino.</source>
+        <translation>The construction is shown step by step after a mistake on the path.</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1578,14 @@ cloze if not given.</translation>
         <source>Arrastre desde el origen la equilibrante, o escriba r y α.</source>
         <translation>Drag the equilibrant from the origin, or type r and α.</translation>
     </message>
+    <message>
+        <source>Camino</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>dominada</source>
+        <translation>mastered</translation>
+    </message>
 </context>
 <context>
     <name>QShortcut</name>
@@ -1615,6 +1695,22 @@ cloze if not given.</translation>
             <numerusform>%n near miss</numerusform>
             <numerusform>%n near misses</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Camino por alumno:</source>
+        <translation>Path by student:</translation>
+    </message>
+    <message>
+        <source>dominada</source>
+        <translation>mastered</translation>
+    </message>
+    <message>
+        <source>vuelven: %1</source>
+        <translation>coming back: %1</translation>
+    </message>
+    <message>
+        <source>Vuelven</source>
+        <translation>Coming back</translation>
     </message>
 </context>
 <context>
@@ -2582,7 +2678,7 @@ cloze if not given.</translation>
     </message>
     <message>
         <source>Errores de la clase</source>
-        <translation>The class's mistakes</translation>
+        <translation>The class&apos;s mistakes</translation>
     </message>
     <message>
         <source>Alumnos por error</source>

@@ -187,6 +187,70 @@
         <source>La equilibrante anula la suma: tiene el módulo de la resultante y el sentido opuesto. Construya la resultante y gírela 180°.</source>
         <translation>A equilibrante anula a soma: tem o módulo da resultante e o sentido oposto. Construa a resultante e gire-a 180°.</translation>
     </message>
+    <message>
+        <source>k₁a: a por k₁, desde el origen; al revés de a si k₁ es negativo.</source>
+        <translation>k₁a: a vezes k₁, a partir da origem; ao contrário de a se k₁ for negativo.</translation>
+    </message>
+    <message>
+        <source>k₂b, con su cola en la punta de k₁a; al revés de b si k₂ es negativo.</source>
+        <translation>k₂b, com sua cauda na ponta de k₁a; ao contrário de b se k₂ for negativo.</translation>
+    </message>
+    <message>
+        <source>c: del origen a la punta de k₂b.</source>
+        <translation>c: da origem à ponta de k₂b.</translation>
+    </message>
+    <message>
+        <source>El primer vector, desde el origen.</source>
+        <translation>O primeiro vetor, a partir da origem.</translation>
+    </message>
+    <message>
+        <source>El segundo, desde el mismo origen.</source>
+        <translation>O segundo, a partir da mesma origem.</translation>
+    </message>
+    <message>
+        <source>Por la punta de cada uno, una paralela al otro: los lados del paralelogramo.</source>
+        <translation>Pela ponta de cada um, uma paralela ao outro: os lados do paralelogramo.</translation>
+    </message>
+    <message>
+        <source>La resultante: la diagonal que sale del origen.</source>
+        <translation>A resultante: a diagonal que sai da origem.</translation>
+    </message>
+    <message>
+        <source>Se lee la resultante: mide %1 y apunta a %2°.</source>
+        <translation>Lê-se a resultante: mede %1 e aponta para %2°.</translation>
+    </message>
+    <message>
+        <source>La equilibrante: la resultante girada 180°, mide %1 y apunta a %2°.</source>
+        <translation>A equilibrante: a resultante girada 180°, mede %1 e aponta para %2°.</translation>
+    </message>
+    <message>
+        <source>El segundo, con su cola en la punta del primero.</source>
+        <translation>O segundo, com sua cauda na ponta do primeiro.</translation>
+    </message>
+    <message>
+        <source>El tercero, con su cola en la punta del segundo.</source>
+        <translation>O terceiro, com sua cauda na ponta do segundo.</translation>
+    </message>
+    <message>
+        <source>El siguiente, con su cola en la punta del anterior.</source>
+        <translation>O seguinte, com sua cauda na ponta do anterior.</translation>
+    </message>
+    <message>
+        <source>La resultante, del origen a la última punta.</source>
+        <translation>A resultante, da origem à última ponta.</translation>
+    </message>
+    <message>
+        <source>¿Dónde está el error? Esta construcción tiene uno; elija cuál: %1.</source>
+        <translation>Onde está o erro? Esta construção tem um; escolha qual: %1.</translation>
+    </message>
+    <message>
+        <source>Sí: el error es %1.</source>
+        <translation>Sim: o erro é %1.</translation>
+    </message>
+    <message>
+        <source>No: el error es %1, no %2.</source>
+        <translation>Não: o erro é %1, não %2.</translation>
+    </message>
 </context>
 <context>
     <name>Deshacer</name>
@@ -334,6 +398,14 @@
     <message>
         <source>La equilibrante se pide en las ventanas que suman vectores.</source>
         <translation>A equilibrante é pedida nas janelas que somam vetores.</translation>
+    </message>
+    <message>
+        <source>El camino guardado no se puede retomar en esta ventana; empiece uno nuevo.</source>
+        <translation>O caminho salvo não pode ser retomado nesta janela; comece um novo.</translation>
+    </message>
+    <message>
+        <source>La construcción se muestra paso a paso después de un error en el camino.</source>
+        <translation>A construção é mostrada passo a passo depois de um erro no caminho.</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1578,14 @@ cloze se não for dito.</translation>
         <source>Arrastre desde el origen la equilibrante, o escriba r y α.</source>
         <translation>Arraste a equilibrante a partir da origem, ou digite r e α.</translation>
     </message>
+    <message>
+        <source>Camino</source>
+        <translation>Caminho</translation>
+    </message>
+    <message>
+        <source>dominada</source>
+        <translation>dominada</translation>
+    </message>
 </context>
 <context>
     <name>QShortcut</name>
@@ -1615,6 +1695,22 @@ cloze se não for dito.</translation>
             <numerusform>%n quase</numerusform>
             <numerusform>%n quase</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Camino por alumno:</source>
+        <translation>Caminho por aluno:</translation>
+    </message>
+    <message>
+        <source>dominada</source>
+        <translation>dominada</translation>
+    </message>
+    <message>
+        <source>vuelven: %1</source>
+        <translation>voltam: %1</translation>
+    </message>
+    <message>
+        <source>Vuelven</source>
+        <translation>Voltam</translation>
     </message>
 </context>
 <context>
