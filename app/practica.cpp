@@ -31,6 +31,7 @@
 #include "practice/intento.h"
 #include "practice/metodo.h"
 #include "practice/registro.h"
+#include "practice/veredicto.h"
 #include "session/sesion.h"
 
 namespace trazalia::app {
@@ -127,6 +128,14 @@ Practica::Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos&
     barras_ = new QWidgetAction(this);
     barras_->setDefaultWidget(new QWidget());
     new QVBoxLayout(barras_->defaultWidget());
+    // The core draws each step with its caption where the verdict was, and announces it.
+    construccion_ = new QAction(
+        QCoreApplication::translate("Practica", "Ver la construcción paso a paso"), this);
+    connect(construccion_, &QAction::triggered, this,
+            [this] { Orden(session::comandos::QuePractica::Etapa); });
+    error_ = new QMenu(QCoreApplication::translate("Practica", "¿Dónde está el error?"), &ventana_);
+    // Opening it shows the construction with its mistake, and the choices beside it.
+    connect(error_, &QMenu::aboutToShow, this, &Practica::PlantarError);
     nombre_ = new QAction(QCoreApplication::translate("Practica", "Nombre…"), this);
     connect(nombre_, &QAction::triggered, this, &Practica::PedirNombre);
     guardar_ = new QAction(QCoreApplication::translate("Practica", "Guardar resultados…"), this);
@@ -184,6 +193,10 @@ void Practica::AgregarAlMenu(QMenu& menu) {
     if (ventana_.nucleo().metodo().suma()) menu.addAction(equilibrante_);
     menu.addAction(camino_);
     menu.addAction(barras_);
+    menu.addAction(construccion_);
+    menu.addMenu(error_);
+    // A verdict may come from the window's own button as well as from this menu.
+    connect(&menu, &QMenu::aboutToShow, this, &Practica::SeguirConstruccion);
     menu.addAction(otro_);
     menu.addAction(comprobar_);
     menu.addAction(nombre_);
@@ -199,6 +212,35 @@ void Practica::Seguir() {
         a->setChecked(a->data().toInt() == static_cast<int>(nucleo().nivel()));
     if (activa) equilibrante_->setChecked(nucleo().pregunta() == practice::Pregunta::Equilibrante);
     MostrarCamino();
+    SeguirConstruccion();
+}
+
+void Practica::SeguirConstruccion() {
+    const session::Practica& p = nucleo();
+    construccion_->setEnabled(p.activa() && !p.etapas().empty());
+    error_->menuAction()->setEnabled(p.activa() && p.camino() && p.revelado() && p.veredicto() &&
+                                     !p.juzgados().empty());
+}
+
+void Practica::PlantarError() {
+    error_->clear();
+    session::comandos::Practicar orden{ventana_.nucleo().formulario(),
+                                       session::comandos::QuePractica::Plantar};
+    if (ventana_.sesion().Ejecutar(orden) || !nucleo().plantado()) {
+        error_->addAction(QCoreApplication::translate("Practica", "Ningún error que mostrar"))
+            ->setEnabled(false);
+        return;
+    }
+    for (const practice::Codigo c : nucleo().plantado()->opciones) {
+        QAction* a = error_->addAction(
+            Q(ventana_.nucleo().Traducir("Trazalia", practice::NombreCorto(c).data())));
+        connect(a, &QAction::triggered, this, [this, c] {
+            session::comandos::Practicar eleccion{ventana_.nucleo().formulario(),
+                                                  session::comandos::QuePractica::Elegir};
+            eleccion.elegido = std::string(practice::Nombre(c));
+            ventana_.sesion().Ejecutar(eleccion);
+        });
+    }
 }
 
 void Practica::Caminar() {
@@ -357,6 +399,7 @@ void Practica::Anotado(const practice::Asiento& asiento) {
         Ajustes().setValue(ClaveCamino(ventana_.nucleo().nombre(), ventana_.sesion().alumno()),
                            Q(asiento.camino));
     MostrarCamino();
+    SeguirConstruccion();
     const QString ruta = ajustes_.registro;
     if (ruta.isEmpty()) return;
     QString error;

@@ -46,7 +46,8 @@ public:
     Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos& dialogos);
 
     // Its entries of the picture's menu: "Practicar" (P), the level, "Equilibrante" (what the
-    // exercises ask for), "Camino" and its skills' bars, "Otro ejercicio" (N),
+    // exercises ask for), "Camino" and its skills' bars, after a verdict on the path "Ver la
+    // construcción paso a paso" and "¿Dónde está el error?", "Otro ejercicio" (N),
     // "Comprobar" (Enter on the picture), "Nombre…" and "Guardar resultados…".
     void AgregarAlMenu(QMenu& menu);
     QAction* accionPracticar() const { return practicar_; }
@@ -54,6 +55,10 @@ public:
     QAction* accionComprobar() const { return comprobar_; }
     QAction* accionGuardar() const { return guardar_; }
     QAction* accionCamino() const { return camino_; }
+    // After a verdict on the path: the right construction's next step, where a mistake was named.
+    QAction* accionConstruccion() const { return construccion_; }
+    // «¿Dónde está el error?»: opening it plants the mistake, its entries are the choices.
+    QMenu* menuDelError() const { return error_; }
 
     // The core's practice in this window.
     session::Practica& nucleo() const;
@@ -86,6 +91,10 @@ private:
     void Caminar();
     // The path's bars: each skill's right answers in a row, of the three that master it.
     void MostrarCamino();
+    // The path's entries after a verdict follow the core: the steps, the question of the error.
+    void SeguirConstruccion();
+    // The construction with the mistake planted drawn, and the menu's choices the ones offered.
+    void PlantarError();
     practice::Pregunta Pregunta() const;
     void Orden(session::comandos::QuePractica que);
     void EnlazarLecturas();
@@ -105,6 +114,8 @@ private:
     QAction* equilibrante_ = nullptr;
     QAction* camino_ = nullptr;
     QWidgetAction* barras_ = nullptr;
+    QAction* construccion_ = nullptr;
+    QMenu* error_ = nullptr;
     QMenu* niveles_ = nullptr;
     QActionGroup* grupo_ = nullptr;
 };

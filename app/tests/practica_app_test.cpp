@@ -380,6 +380,46 @@ TEST_F(ConAplicacion, CaminoShowsABarPerSkill) {
     EXPECT_EQ(nombres, QStringList({"Form2", "Form2-equilibrante"}));
 }
 
+// On a path, a verdict that names a mistake offers its right construction step by step, each step
+// drawn with its caption; «¿Dónde está el error?» plants a mistake, its entries are the choices
+// named in the user's language, and a wrong one chosen is told the planted one on the picture.
+TEST_F(ConAplicacion, APathsMistakeOffersItsStepsAndWhereTheErrorIs) {
+    VentanaMetodo& f = Metodo("Form2");
+    session::Practica& p = PracticaDe(f);
+    QAction* paso = CaraDe(f).accionConstruccion();
+    QMenu* error = CaraDe(f).menuDelError();
+    p.ComenzarCamino(7, practice::Nivel::Medio);
+    CaraDe(f).Seguir();
+    EXPECT_FALSE(paso->isEnabled());
+    EXPECT_FALSE(error->menuAction()->isEnabled());
+    ASSERT_TRUE(p.Adivinar({74.7, 350.4}));
+    CaraDe(f).accionComprobar()->trigger();
+    ASSERT_TRUE(paso->isEnabled());
+    ASSERT_TRUE(error->menuAction()->isEnabled());
+    ASSERT_GE(p.etapas().size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        paso->trigger();
+        EXPECT_EQ(p.etapa(), i + 1);
+        const std::vector<std::string> textos = Textos(f);
+        EXPECT_NE(std::find(textos.begin(), textos.end(), p.Leyenda(p.etapas()[i])), textos.end());
+    }
+    emit error->aboutToShow();
+    ASSERT_TRUE(p.plantado());
+    const auto& opciones = p.plantado()->opciones;
+    ASSERT_EQ(error->actions().size(), static_cast<qsizetype>(opciones.size()));
+    const auto plantado = std::find(opciones.begin(), opciones.end(), p.plantado()->codigo);
+    ASSERT_NE(plantado, opciones.end());
+    const QString nombre = error->actions().at(plantado - opciones.begin())->text();
+    // A wrong choice, told the planted one by name.
+    QAction* elegida = error->actions().at(plantado == opciones.begin() ? 1 : 0);
+    elegida->trigger();
+    const std::string respuesta =
+        QStringLiteral("No: el error es %1, no %2.").arg(nombre, elegida->text()).toStdString();
+    const std::vector<std::string> textos = Textos(f);
+    EXPECT_TRUE(std::any_of(textos.begin(), textos.end(),
+                            [&](const std::string& t) { return t.starts_with(respuesta); }));
+}
+
 // On screen the first practice of a run asks the student's name, once for both windows, whether
 // practice is chosen or the program opens practising (--practica); control characters typed or
 // pasted into it are dropped.
