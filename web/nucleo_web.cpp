@@ -264,6 +264,8 @@ constexpr TextoDeLaPagina kTextosDeLaPagina[] = {
     {"licencia", "Web", QT_TRANSLATE_NOOP("Web", "Licencia: GNU GPL, versión 3 o posterior")},
     {"fuente", "Web", QT_TRANSLATE_NOOP("Web", "Código fuente")},
     {"creditos", "Web", QT_TRANSLATE_NOOP("Web", "Créditos: Equipo Trazalia.")},
+    {"verConstruccion", "Web", QT_TRANSLATE_NOOP("Web", "Ver la construcción")},
+    {"dondeError", "Web", QT_TRANSLATE_NOOP("Web", "¿Dónde está el error?")},
     {"descargar", "Web", QT_TRANSLATE_NOOP("Web", "Descargar resultados")},
     {"aceptar", "Web", QT_TRANSLATE_NOOP("Web", "Aceptar")},
     {"resumenDeLaClase", "Web", QT_TRANSLATE_NOOP("Web", "Resumen de la clase")},
@@ -644,7 +646,10 @@ public:
         if (!f) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
         session::comandos::Practicar orden{*f, session::comandos::QuePractica::Comenzar, *s, *n};
         orden.camino = true;
-        return Fin(sesion_.Ejecutar(orden));
+        std::optional<errores::Negativa> error = sesion_.Ejecutar(orden);
+        // The practice menu and a link show the path's seed.
+        if (!error) series_[*f] = {*s, 0};
+        return Fin(std::move(error));
     }
     // A path resumed from the state its last entry kept (Progreso::Texto), as "camino … retomar".
     std::string retomarCamino(const std::string& ventana, const std::string& estado) {
@@ -672,6 +677,43 @@ public:
                     .Entero(p.destrezas()[d].racha)
                     .Clave("dominada")
                     .Logico(p.Dominada(d))
+                    .Cerrar('}');
+        return j.Cerrar(']').Cerrar('}').str();
+    }
+    // After a mistake named on the path, the construction's next step, as "construccion VENTANA";
+    // que "error" plants a mistake in it, and a mistake's name ("suma-de-modulos") chooses it.
+    std::string construccion(const std::string& ventana, const std::string& que) {
+        const std::optional<session::Formulario> f = session::FormularioDe(ventana);
+        if (!f) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
+        if (!sesion_.metodo(ventana))
+            return Fin(errores::SinPractica(ventana, sesion_.traductor()));
+        session::comandos::Practicar orden{*f, session::comandos::QuePractica::Etapa};
+        if (que == "error") orden.que = session::comandos::QuePractica::Plantar;
+        if (!que.empty() && que != "error")
+            orden.que = session::comandos::QuePractica::Elegir, orden.elegido = que;
+        return Fin(sesion_.Ejecutar(orden));
+    }
+    // What the construction shows: JSON {etapas: its steps, etapa: the one drawn (0 for the
+    // window's picture), leyenda: its line, opciones: [{codigo, nombre}] of a planted mistake};
+    // null off practice.
+    std::string etapaDeConstruccion(const std::string& ventana) const {
+        const session::VentanaMetodo* v = sesion_.metodo(ventana);
+        if (!v || !v->practica().activa()) return "null";
+        const session::Practica& p = v->practica();
+        Json j;
+        j.Abrir('{').Clave("etapas").Entero(static_cast<int>(p.etapas().size()));
+        j.Clave("etapa").Entero(static_cast<int>(p.etapa()));
+        j.Clave("leyenda").Texto(p.etapa() > 0 && p.etapa() <= p.etapas().size()
+                                     ? p.Leyenda(p.etapas()[p.etapa() - 1])
+                                     : std::string());
+        j.Clave("opciones").Abrir('[');
+        if (p.plantado())
+            for (const practice::Codigo c : p.plantado()->opciones)
+                j.Abrir('{')
+                    .Clave("codigo")
+                    .Texto(practice::Nombre(c))
+                    .Clave("nombre")
+                    .Texto(sesion_.traductor()("Trazalia", practice::NombreCorto(c).data()))
                     .Cerrar('}');
         return j.Cerrar(']').Cerrar('}').str();
     }
@@ -1159,6 +1201,8 @@ EMSCRIPTEN_BINDINGS(trazalia) {
         .function("caminar", &Nucleo::caminar)
         .function("retomarCamino", &Nucleo::retomarCamino)
         .function("camino", &Nucleo::camino)
+        .function("construccion", &Nucleo::construccion)
+        .function("etapaDeConstruccion", &Nucleo::etapaDeConstruccion)
         .function("adivinar", &Nucleo::adivinar)
         .function("deshacer", &Nucleo::deshacer)
         .function("rehacer", &Nucleo::rehacer)

@@ -4,6 +4,8 @@
 // language and practice (seed, level, question and how many exercises after the first), as
 //   #ventana=Form2&HScroll1=120&HScroll2=30&vistas=grid,labels&idioma=en
 //   #ventana=Form3&vistas=&idioma=es&semilla=2024&nivel=medio&pregunta=resultante&ejercicio=0
+// or a path (camino=1) from its seed and level, which starts it again from its first exercise:
+//   #ventana=Form2&vistas=&idioma=es&camino=1&semilla=7&nivel=medio
 // A window opened is a new entry of the history, so that Back returns to the window before; any
 // other change rewrites the entry (at most every kEspera ms), so that a reload finds it. A link is
 // given back through the core's commands only; what it does not name (views, language) stays as
@@ -13,12 +15,15 @@ import type { Idioma } from './idioma';
 import { kIdiomas, texto } from './idioma';
 import type { PracticaDelNucleo } from './nucleo';
 import { leerNiveles, leerTabla, leerVentanas, leerVistas } from './nucleo';
+import { caminoGuardado } from './practica';
 
 export interface Practica {
   semilla: number;
   nivel: string;
   pregunta: string;
   ejercicio: number;
+  // Along a path: its seed and level give its exercises, the question and count go unused.
+  camino: boolean;
 }
 
 export interface Estado {
@@ -46,9 +51,13 @@ export function estadoActual(cara: Cara): Estado {
   const visible = ventanas.find((v) => cara.ventana(v)?.hidden === false) ?? ventanas[0];
   const tabla = leerTabla(nucleo, visible);
   const p = JSON.parse(nucleo.practica(tabla.nombre)) as PracticaDelNucleo | null;
-  const practica = p?.activa
-    ? { semilla: p.semilla, nivel: p.nivel, pregunta: p.pregunta, ejercicio: p.siguientes }
-    : null;
+  const camino = JSON.parse(nucleo.camino(tabla.nombre)) as { estado: string } | null;
+  const delCamino = camino && /semilla (\d+) nivel (\S+)/.exec(camino.estado);
+  const practica = !p?.activa
+    ? null
+    : delCamino
+      ? { semilla: Number(delCamino[1]), nivel: delCamino[2], pregunta: 'resultante', ejercicio: 0, camino: true }
+      : { semilla: p.semilla, nivel: p.nivel, pregunta: p.pregunta, ejercicio: p.siguientes, camino: false };
   return {
     ventana: tabla.nombre,
     barras: practica
@@ -66,7 +75,9 @@ export function escribirEnlace(e: Estado): string {
   const partes: [string, string][] = [['ventana', e.ventana]];
   for (const [barra, valor] of e.barras) partes.push([barra, String(valor)]);
   partes.push(['vistas', e.vistas.join(',')], ['idioma', e.idioma]);
-  if (e.practica)
+  if (e.practica?.camino)
+    partes.push(['camino', '1'], ['semilla', String(e.practica.semilla)], ['nivel', e.practica.nivel]);
+  else if (e.practica)
     partes.push(
       ['semilla', String(e.practica.semilla)],
       ['nivel', e.practica.nivel],
@@ -89,7 +100,7 @@ export function leerEnlace(cara: Cara, hash: string): { estado: Estado; cambios:
   const cambios: string[] = [];
   const cambio = (que: string, pedido: string, usado: string) =>
     cambios.push(`${que}: «${pedido}» → ${usado || '—'}`);
-  const conocidas = new Set(['ventana', 'vistas', 'idioma', 'semilla', 'nivel', 'pregunta', 'ejercicio']);
+  const conocidas = new Set(['ventana', 'vistas', 'idioma', 'semilla', 'nivel', 'pregunta', 'ejercicio', 'camino']);
 
   const ventanas = leerVentanas(nucleo);
   let ventana = datos.get('ventana') ?? ventanas[0].nombre;
@@ -136,6 +147,8 @@ export function leerEnlace(cara: Cara, hash: string): { estado: Estado; cambios:
 
   let practica: Practica | null = null;
   const semilla = datos.get('semilla');
+  const camino = datos.get('camino');
+  if (camino !== null && camino !== '1') cambio('camino', camino, '');
   if (semilla !== null && !delaVentana.practica) {
     cambio('semilla', semilla, '');
   } else if (semilla !== null) {
@@ -160,7 +173,7 @@ export function leerEnlace(cara: Cara, hash: string): { estado: Estado; cambios:
       const ej = Number(pedidoEj.trim());
       const ejercicio = Number.isFinite(ej) ? Math.min(kMaxEjercicio, Math.max(0, Math.round(ej))) : 0;
       if (String(ejercicio) !== pedidoEj.trim()) cambio('ejercicio', pedidoEj, String(ejercicio));
-      practica = { semilla: Math.min(s, kMaxSemilla), nivel, pregunta, ejercicio };
+      practica = { semilla: Math.min(s, kMaxSemilla), nivel, pregunta, ejercicio, camino: camino === '1' };
     }
   }
   for (const [k, v] of datos) if (!conocidas.has(k)) cambio(k, v, '');
@@ -188,15 +201,18 @@ export function aplicarEstado(cara: Cara, e: Estado): void {
     if (v.activa !== e.vistas.includes(v.nombre))
       cara.ejecutar((n) => n.vista(conVistas, v.nombre, !v.activa));
 
-  const p = JSON.parse(nucleo.practica(ventana)) as PracticaDelNucleo | null;
+  const p = estadoActual(cara).practica;
   const q = e.practica;
-  if (p?.activa && !q) cara.ejecutar((n) => n.practicar(ventana, 'off', '', ''));
+  if (p && !q) cara.ejecutar((n) => n.practicar(ventana, 'off', '', ''));
   const igual =
-    p?.activa &&
-    q &&
-    [p.semilla, p.nivel, p.pregunta, p.siguientes].join() ===
-      [q.semilla, q.nivel, q.pregunta, q.ejercicio].join();
-  if (q && !igual)
+    p && q && [p.semilla, p.nivel, p.pregunta, p.ejercicio, p.camino].join() ===
+      [q.semilla, q.nivel, q.pregunta, q.ejercicio, q.camino].join();
+  // The path this browser kept for the window, from that seed and level, goes on where it was left.
+  const guardado = caminoGuardado(ventana);
+  const seguir = guardado?.includes(` semilla ${q?.semilla} nivel ${q?.nivel} `);
+  if (q?.camino && !igual && !(seguir && !cara.ejecutar((n) => n.retomarCamino(ventana, guardado!)).error))
+    cara.ejecutar((n) => n.caminar(ventana, String(q.semilla), q.nivel));
+  else if (q && !igual)
     cara.ejecutar((n) => n.retomar(ventana, String(q.semilla), q.nivel, q.pregunta, q.ejercicio));
   const valores = new Map(leerTabla(nucleo, ventana).controles.map((c) => [c.nombre, c.valor]));
   for (const [barra, valor] of e.barras)

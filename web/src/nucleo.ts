@@ -101,8 +101,11 @@ export interface Nucleo {
   retomarCamino(ventana: string, estado: string): string;
   // The window's path: JSON CaminoDelNucleo, or null off a path.
   camino(ventana: string): string;
-  // The window's practice as a link gives it back: JSON PracticaDelNucleo, or null.
-  practica(ventana: string): string;
+  // After a mistake named on the path, the construction's next step; que "error" plants a
+  // mistake in it, and a mistake's code ("suma-de-modulos") names it.
+  construccion(ventana: string, que: string): string;
+  // What the construction shows: JSON EtapaDelNucleo, or null off practice.
+  etapaDeConstruccion(ventana: string): string;
   adivinar(ventana: string, r: string, alfa: string): string;
   deshacer(ventana: string): string;
   rehacer(ventana: string): string;
@@ -298,6 +301,14 @@ export function ventanasConPractica(nucleo: Nucleo): string[] {
     .map((v) => v.nombre);
 }
 
+// The construction a path shows after a mistake: its steps, the one drawn (0: the window's
+// picture), that step's line, and a planted mistake's choices with their names.
+export interface EtapaDelNucleo {
+  etapas: number;
+  etapa: number;
+  leyenda: string;
+  opciones: { codigo: string; nombre: string }[];
+}
 // A window's practice: on or off, its level and question, the seed its exercises come from and how
 // many came after the first.
 export interface PracticaDelNucleo {

@@ -6,7 +6,7 @@
 
 import type { Cara } from './cara';
 import { texto as textoDeLaPagina } from './idioma';
-import type { Nucleo, PracticaDelNucleo } from './nucleo';
+import type { EtapaDelNucleo, Nucleo, PracticaDelNucleo, Respuesta } from './nucleo';
 import { leerNiveles, leerVentanas, ventanasConPractica } from './nucleo';
 
 const CLAVE_REGISTRO = 'trazalia.registro';
@@ -221,20 +221,102 @@ function montarPanel(cara: Cara, ventana: string): void {
   const panel = document.createElement('p');
   panel.className = 'veredicto';
   panel.hidden = true;
+  // While the construction is shown, the panel holds its step, question or answer, as the core
+  // announced it; anything else the core does gives the panel back to practice.
+  let propio: string | null = null;
+  let mio = false;
   const poner = () => {
-    const t = cara.nucleo.textoDePractica(ventana);
+    const t = propio ?? cara.nucleo.textoDePractica(ventana);
     if (panel.textContent === t) return;
     panel.textContent = t;
     panel.hidden = !t;
   };
-  cara.ventana(ventana)?.querySelector('.controles')?.prepend(panel);
+  const construccion = montarConstruccion(cara, ventana, (orden) => {
+    mio = true;
+    let r: Respuesta;
+    try {
+      r = cara.ejecutar(orden);
+    } finally {
+      mio = false;
+    }
+    const anuncios = r.eventos.filter((e) => e.tipo === 'anuncio' && e.v === ventana);
+    const ultimo = anuncios[anuncios.length - 1];
+    propio = !r.error && ultimo?.tipo === 'anuncio' ? ultimo.texto : null;
+    poner();
+    return r;
+  });
+  cara.ventana(ventana)?.querySelector('.controles')?.prepend(panel, construccion.raiz);
   cara.alEvento((e) => {
+    if (!mio) propio = null;
+    construccion.poner(mio);
     poner();
     // A verdict given from a menu further down comes into view, under a picture that stays.
     if (e.tipo === 'asiento' && e.v === ventana)
       requestAnimationFrame(() => panel.hidden || panel.scrollIntoView({ block: 'nearest' }));
   });
   cara.alCambiarIdioma(poner);
+}
+
+// After a verdict on the path that names a mistake: «Ver la construcción» draws the core's next
+// step at each press (the last gives the picture back), and «¿Dónde está el error?» plants a
+// mistake in it and offers the core's choices, one button each.
+function montarConstruccion(
+  cara: Cara,
+  ventana: string,
+  ejecutar: (orden: (n: Nucleo) => string) => Respuesta,
+): { raiz: HTMLElement; poner: (mio: boolean) => void } {
+  const raiz = document.createElement('div');
+  raiz.className = 'construccion';
+  raiz.hidden = true;
+  const boton = (clave: string, accion: () => void) => {
+    const b = document.createElement('button');
+    b.type = 'button';
+    b.dataset.clave = clave;
+    b.addEventListener('click', accion);
+    return b;
+  };
+  const opciones = document.createElement('div');
+  opciones.className = 'opciones';
+  opciones.setAttribute('role', 'group');
+  opciones.hidden = true;
+  let preguntando = false;
+  const pasos = boton('verConstruccion', () => ejecutar((n) => n.construccion(ventana, '')));
+  const error = boton('dondeError', () => {
+    if (ejecutar((n) => n.construccion(ventana, 'error')).error) return;
+    preguntando = true;
+    poner(true);
+    opciones.querySelector('button')?.focus();
+  });
+  raiz.append(pasos, error, opciones);
+  const leer = () => JSON.parse(cara.nucleo.etapaDeConstruccion(ventana)) as EtapaDelNucleo | null;
+  const poner = (mio: boolean) => {
+    const e = leer();
+    if (!mio) preguntando = false;
+    raiz.hidden = !e || e.etapas === 0;
+    pasos.textContent = textoDeLaPagina('verConstruccion');
+    error.textContent = textoDeLaPagina('dondeError');
+    opciones.setAttribute('aria-label', error.textContent);
+    const mostradas = preguntando && e ? e.opciones : [];
+    opciones.hidden = mostradas.length === 0;
+    const nombres = mostradas.map((o) => o.nombre).join('\n');
+    if (opciones.dataset.nombres === nombres) return;
+    opciones.dataset.nombres = nombres;
+    opciones.replaceChildren(...mostradas.map((o) => {
+      const b = boton(o.codigo, () => ejecutar((n) => n.construccion(ventana, o.codigo)));
+      b.textContent = o.nombre;
+      return b;
+    }));
+  };
+  cara.alCambiarIdioma(() => poner(true));
+  return { raiz, poner };
+}
+
+// Where this browser keeps the window's path for the student, and that path's state, if any.
+function claveDeCamino(ventana: string): string {
+  return `trazalia.camino.${ventana}.${alumno()}`;
+}
+export function caminoGuardado(ventana: string): string | null {
+  return leer(claveDeCamino(ventana));
 }
 
 // What a window's practice menu does for its keys: P turns practice on or off, N gives another
@@ -415,7 +497,7 @@ function montarEn(
   // Camino: a path over the window's skills from this seed and level, or the one this browser
   // kept for the window and the student, resumed where it was left. Its state is kept after every
   // step.
-  const claveDelCamino = () => `trazalia.camino.${ventana}.${alumno()}`;
+  const claveDelCamino = () => claveDeCamino(ventana);
   boton(
     (tr) => tr('Practica', 'Camino'),
     () => {

@@ -4,13 +4,14 @@
 // give the desktop's verdicts for the same seed, the first check asking the student's name; one
 // left for another and one checked with no guess leave their lines as on the desktop, and a fifth
 // is guessed by a drag; the CSV the page downloads holds the desktop's record lines, and the
-// summary reads it. A path started from the menu is resumed on the next visit.
+// summary reads it. A path started from the menu is resumed on the next visit, and its link opens
+// it in a fresh browser, where a mistake gives the construction's steps and its error question.
 // node practica_test.mjs TRAZALIA   (the desktop program: --script, --registro, --resumen)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { abrirChromium, abrirPagina, paginaLocal } from './practica_comun.mjs';
+import { abrirChromium, abrirPagina, paginaLocal, violacionesDeAxe } from './practica_comun.mjs';
 
 const trazalia = process.argv[2];
 const kSemilla = '7';
@@ -145,6 +146,7 @@ try {
   await vuelta.locator('#Form1 [data-control="Command1"]').click();
   const suMenu = await camino(vuelta);
   assert.deepEqual(await valores(vuelta), siguiente);
+  assert.match(await vuelta.evaluate(() => location.hash), /&camino=1&semilla=\d+&nivel=\w+$/);
   await suMenu.locator('summary').click();
   const barra = suMenu.getByRole('progressbar', { name: 'Form2-equilibrante' });
   assert.equal(await barra.getAttribute('aria-valuemax'), '3');
@@ -155,7 +157,49 @@ try {
   assert.match(resumen, /Ana "la de 2º", =1: 3 intentos, 1 acierto/);
   assert.match(resumen, /sentido opuesto: 1 \(33\.3 % de los intentos\)/);
   assert.match(resumen, /Sin comprobar: 1 saltado\b.*, 1 sin respuesta\./);
-  console.log('práctica: todo bien');
 } finally {
   await cerrar();
+}
+
+// The path's link in a fresh browser: the script's first exercise of "camino Form2 on 7 medio",
+// as its guess's verdict tells (construccion.txt). After that mistake, each press of «Ver la
+// construcción» (Enter too) draws the core's next step and puts its line in the panel and the
+// live region; «¿Dónde está el error?» offers the core's choices, and the one planted is confirmed.
+const fresco = await abrirChromium();
+try {
+  const enlace = `${paginaLocal}#ventana=Form2&idioma=es&camino=1&semilla=${kSemilla}&nivel=medio`;
+  const pagina = await fresco.contexto.newPage();
+  const errores = [];
+  pagina.on('pageerror', (e) => errores.push(String(e)));
+  await pagina.goto(enlace);
+  await pagina.locator('#Form2:not([hidden]) .practica').waitFor();
+  const practica = pagina.locator('#Form2 .practica');
+  await practica.locator('summary').click();
+  await practica.getByLabel('Módulo de su resultante').fill('74.7');
+  await practica.getByLabel('Dirección de su resultante').fill('350.4');
+  await practica.getByRole('button', { name: 'Comprobar' }).click();
+  await pagina.getByLabel('Nombre del alumno, para el registro de resultados:').press('Escape');
+  const panel = pagina.locator('#Form2 .veredicto');
+  assert.match(await panel.textContent(), /^Dio la resultante en lugar de su opuesta/);
+  const dibujo = () => pagina.locator('#Form2 .svg').innerHTML();
+  const antes = await dibujo();
+  const ver = pagina.getByRole('button', { name: 'Ver la construcción' });
+  await ver.click();
+  assert.equal(await panel.textContent(), 'El primer vector, desde el origen.');
+  assert.equal(await pagina.locator('#anuncios').textContent(), 'El primer vector, desde el origen.');
+  const paso1 = await dibujo();
+  assert.notEqual(paso1, antes);
+  await ver.press('Enter');
+  assert.doesNotMatch(await panel.textContent(), /^El primer vector/);
+  assert.notEqual(await dibujo(), paso1);
+  await pagina.getByRole('button', { name: '¿Dónde está el error?' }).click();
+  const opciones = pagina.getByRole('group', { name: '¿Dónde está el error?' }).getByRole('button');
+  assert.ok((await opciones.count()) >= 2);
+  await opciones.filter({ hasText: /^componentes sin signo$/ }).click();
+  assert.match(await panel.textContent(), /^Sí: el error es componentes sin signo\. /);
+  assert.deepEqual(await violacionesDeAxe(pagina), []);
+  assert.deepEqual(errores, []);
+  console.log('práctica: todo bien');
+} finally {
+  await fresco.cerrar();
 }
