@@ -224,6 +224,7 @@ function montarPanel(cara: Cara, ventana: string): void {
   // While the construction is shown, the panel holds its step, question or answer, as the core
   // announced it; anything else the core does gives the panel back to practice.
   let propio: string | null = null;
+  let dePaso = false;
   let mio = false;
   const poner = () => {
     const t = propio ?? cara.nucleo.textoDePractica(ventana);
@@ -231,7 +232,7 @@ function montarPanel(cara: Cara, ventana: string): void {
     panel.textContent = t;
     panel.hidden = !t;
   };
-  const construccion = montarConstruccion(cara, ventana, (orden) => {
+  const construccion = montarConstruccion(cara, ventana, (orden, paso) => {
     mio = true;
     let r: Respuesta;
     try {
@@ -242,6 +243,7 @@ function montarPanel(cara: Cara, ventana: string): void {
     const anuncios = r.eventos.filter((e) => e.tipo === 'anuncio' && e.v === ventana);
     const ultimo = anuncios[anuncios.length - 1];
     propio = !r.error && ultimo?.tipo === 'anuncio' ? ultimo.texto : null;
+    dePaso = paso;
     poner();
     return r;
   });
@@ -254,7 +256,12 @@ function montarPanel(cara: Cara, ventana: string): void {
     if (e.tipo === 'asiento' && e.v === ventana)
       requestAnimationFrame(() => panel.hidden || panel.scrollIntoView({ block: 'nearest' }));
   });
-  cara.alCambiarIdioma(poner);
+  cara.alCambiarIdioma(() => {
+    // A step's line is the core's in the new language; a question or answer stays as said.
+    const e = JSON.parse(cara.nucleo.etapaDeConstruccion(ventana)) as EtapaDelNucleo | null;
+    if (propio !== null && dePaso && e?.etapa) propio = e.leyenda;
+    poner();
+  });
 }
 
 // After a verdict on the path that names a mistake: «Ver la construcción» draws the core's next
@@ -263,7 +270,8 @@ function montarPanel(cara: Cara, ventana: string): void {
 function montarConstruccion(
   cara: Cara,
   ventana: string,
-  ejecutar: (orden: (n: Nucleo) => string) => Respuesta,
+  // paso: the command draws a step, whose line the core gives again in another language.
+  ejecutar: (orden: (n: Nucleo) => string, paso: boolean) => Respuesta,
 ): { raiz: HTMLElement; poner: (mio: boolean) => void } {
   const raiz = document.createElement('div');
   raiz.className = 'construccion';
@@ -280,9 +288,9 @@ function montarConstruccion(
   opciones.setAttribute('role', 'group');
   opciones.hidden = true;
   let preguntando = false;
-  const pasos = boton('verConstruccion', () => ejecutar((n) => n.construccion(ventana, '')));
+  const pasos = boton('verConstruccion', () => ejecutar((n) => n.construccion(ventana, ''), true));
   const error = boton('dondeError', () => {
-    if (ejecutar((n) => n.construccion(ventana, 'error')).error) return;
+    if (ejecutar((n) => n.construccion(ventana, 'error'), false).error) return;
     preguntando = true;
     poner(true);
     opciones.querySelector('button')?.focus();
@@ -302,7 +310,7 @@ function montarConstruccion(
     if (opciones.dataset.nombres === nombres) return;
     opciones.dataset.nombres = nombres;
     opciones.replaceChildren(...mostradas.map((o) => {
-      const b = boton(o.codigo, () => ejecutar((n) => n.construccion(ventana, o.codigo)));
+      const b = boton(o.codigo, () => ejecutar((n) => n.construccion(ventana, o.codigo), false));
       b.textContent = o.nombre;
       return b;
     }));

@@ -189,6 +189,9 @@ try {
   assert.equal(await pagina.locator('#anuncios').textContent(), 'El primer vector, desde el origen.');
   const paso1 = await dibujo();
   assert.notEqual(paso1, antes);
+  await pagina.locator('#idioma').selectOption('en');
+  assert.equal(await panel.textContent(), 'The first vector, from the origin.');
+  await pagina.locator('#idioma').selectOption('es');
   await ver.press('Enter');
   assert.doesNotMatch(await panel.textContent(), /^El primer vector/);
   assert.notEqual(await dibujo(), paso1);
