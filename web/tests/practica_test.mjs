@@ -146,7 +146,8 @@ try {
   await vuelta.locator('#Form1 [data-control="Command1"]').click();
   const suMenu = await camino(vuelta);
   assert.deepEqual(await valores(vuelta), siguiente);
-  assert.match(await vuelta.evaluate(() => location.hash), /&camino=1&semilla=\d+&nivel=\w+$/);
+  // The address is rewritten at most every 100 ms.
+  await vuelta.waitForFunction(() => /&camino=1&semilla=\d+&nivel=\w+$/.test(location.hash), null, { timeout: 2000 });
   await suMenu.locator('summary').click();
   const barra = suMenu.getByRole('progressbar', { name: 'Form2-equilibrante' });
   assert.equal(await barra.getAttribute('aria-valuemax'), '3');
