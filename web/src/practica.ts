@@ -264,9 +264,9 @@ function montarPanel(cara: Cara, ventana: string): void {
   });
 }
 
-// After a verdict on the path that names a mistake: «Ver la construcción» draws the core's next
-// step at each press (the last gives the picture back), and «¿Dónde está el error?» plants a
-// mistake in it and offers the core's choices, one button each.
+// After a verdict on the path that names a mistake: «Ver la construcción paso a paso» draws the
+// core's next step at each press (the last gives the picture back), and «¿Dónde está el error?»
+// plants a mistake in it and offers the core's choices, one button each.
 function montarConstruccion(
   cara: Cara,
   ventana: string,

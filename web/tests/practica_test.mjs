@@ -164,8 +164,9 @@ try {
 
 // The path's link in a fresh browser: the script's first exercise of "camino Form2 on 7 medio",
 // as its guess's verdict tells (construccion.txt). After that mistake, each press of «Ver la
-// construcción» (Enter too) draws the core's next step and puts its line in the panel and the
-// live region; «¿Dónde está el error?» offers the core's choices, and the one planted is confirmed.
+// construcción paso a paso» (Enter too) draws the core's next step and puts its line in the panel
+// and the live region, in the page's language; «¿Dónde está el error?» offers the core's choices,
+// and the one planted is confirmed.
 const fresco = await abrirChromium();
 try {
   const enlace = `${paginaLocal}#ventana=Form2&idioma=es&camino=1&semilla=${kSemilla}&nivel=medio`;
@@ -184,7 +185,7 @@ try {
   assert.match(await panel.textContent(), /^Dio la resultante en lugar de su opuesta/);
   const dibujo = () => pagina.locator('#Form2 .svg').innerHTML();
   const antes = await dibujo();
-  const ver = pagina.getByRole('button', { name: 'Ver la construcción' });
+  const ver = pagina.getByRole('button', { name: 'Ver la construcción paso a paso' });
   await ver.click();
   assert.equal(await panel.textContent(), 'El primer vector, desde el origen.');
   assert.equal(await pagina.locator('#anuncios').textContent(), 'El primer vector, desde el origen.');
