@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>k₂b, con su cola en la punta de k₁a; al revés de b si k₂ es negativo.</source>
-        <translation>k₂b, with its tail at k₁a's tip; opposite to b if k₂ is negative.</translation>
+        <translation>k₂b, with its tail at k₁a&apos;s tip; opposite to b if k₂ is negative.</translation>
     </message>
     <message>
         <source>c: del origen a la punta de k₂b.</source>
-        <translation>c: from the origin to k₂b's tip.</translation>
+        <translation>c: from the origin to k₂b&apos;s tip.</translation>
     </message>
     <message>
         <source>El primer vector, desde el origen.</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Por la punta de cada uno, una paralela al otro: los lados del paralelogramo.</source>
-        <translation>Through each one's tip, a parallel to the other: the parallelogram's sides.</translation>
+        <translation>Through each one&apos;s tip, a parallel to the other: the parallelogram&apos;s sides.</translation>
     </message>
     <message>
         <source>La resultante: la diagonal que sale del origen.</source>
@@ -225,15 +225,15 @@
     </message>
     <message>
         <source>El segundo, con su cola en la punta del primero.</source>
-        <translation>The second, with its tail at the first one's tip.</translation>
+        <translation>The second, with its tail at the first one&apos;s tip.</translation>
     </message>
     <message>
         <source>El tercero, con su cola en la punta del segundo.</source>
-        <translation>The third, with its tail at the second one's tip.</translation>
+        <translation>The third, with its tail at the second one&apos;s tip.</translation>
     </message>
     <message>
         <source>El siguiente, con su cola en la punta del anterior.</source>
-        <translation>The next, with its tail at the previous one's tip.</translation>
+        <translation>The next, with its tail at the previous one&apos;s tip.</translation>
     </message>
     <message>
         <source>La resultante, del origen a la última punta.</source>
@@ -1585,6 +1585,18 @@ cloze if not given.</translation>
     <message>
         <source>dominada</source>
         <translation>mastered</translation>
+    </message>
+    <message>
+        <source>Ver la construcción paso a paso</source>
+        <translation>See the construction step by step</translation>
+    </message>
+    <message>
+        <source>¿Dónde está el error?</source>
+        <translation>Where is the mistake?</translation>
+    </message>
+    <message>
+        <source>Ningún error que mostrar</source>
+        <translation>No mistake to show</translation>
     </message>
 </context>
 <context>

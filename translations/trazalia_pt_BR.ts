@@ -1586,6 +1586,18 @@ cloze se não for dito.</translation>
         <source>dominada</source>
         <translation>dominada</translation>
     </message>
+    <message>
+        <source>Ver la construcción paso a paso</source>
+        <translation>Ver a construção passo a passo</translation>
+    </message>
+    <message>
+        <source>¿Dónde está el error?</source>
+        <translation>Onde está o erro?</translation>
+    </message>
+    <message>
+        <source>Ningún error que mostrar</source>
+        <translation>Nenhum erro para mostrar</translation>
+    </message>
 </context>
 <context>
     <name>QShortcut</name>
