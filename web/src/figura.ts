@@ -4,21 +4,11 @@
 import type { Cara } from './cara';
 import { texto } from './idioma';
 import { leerTabla, leerVentanas } from './nucleo';
+import { guardarArchivo } from './archivo';
 
 // As the desktop's PNG and clipboard images: at least twice the picture's size.
 export function resolucion(): number {
   return Math.max(2, devicePixelRatio || 1);
-}
-
-function guardar(nombre: string, datos: Blob): void {
-  const url = URL.createObjectURL(datos);
-  const enlace = document.createElement('a');
-  enlace.href = url;
-  enlace.download = nombre;
-  document.body.append(enlace);
-  enlace.click();
-  enlace.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 1000);
 }
 
 // The SVG drawn on a canvas at that scale of its own size, as many whole pixels as the desktop's
@@ -84,11 +74,11 @@ export function montarFigura(cara: Cara): void {
     );
     boton(
       () => tr('Exportar', 'Imagen PNG (*.png)'),
-      () => void png(nucleo.svg(nombre), resolucion()).then((b) => guardar(archivo('png'), b)),
+      () => void png(nucleo.svg(nombre), resolucion()).then((b) => guardarArchivo(archivo('png'), b)),
     );
     boton(
       () => tr('Exportar', 'Imagen SVG (*.svg)'),
-      () => guardar(archivo('svg'), new Blob([nucleo.svg(nombre)], { type: 'image/svg+xml;charset=utf-8' })),
+      () => guardarArchivo(archivo('svg'), new Blob([nucleo.svg(nombre)], { type: 'image/svg+xml;charset=utf-8' })),
     );
     textos.push(() => (resumen.textContent = tr('Exportar', 'Guardar imagen')));
     herramientas.append(menu);

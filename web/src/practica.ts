@@ -8,6 +8,7 @@ import type { Cara } from './cara';
 import { texto as textoDeLaPagina } from './idioma';
 import type { EtapaDelNucleo, Nucleo, PracticaDelNucleo, Respuesta } from './nucleo';
 import { leerNiveles, leerVentanas, ventanasConPractica } from './nucleo';
+import { guardarArchivo } from './archivo';
 
 const CLAVE_REGISTRO = 'trazalia.registro';
 const CLAVE_ALUMNO = 'trazalia.alumno';
@@ -132,14 +133,7 @@ export function botonDeDescarga(nucleo: Nucleo): HTMLElement[] {
 // Saves CSV text as a file, UTF-8 behind a byte-order mark: without it a spreadsheet on Windows
 // reads "José" as "JosÃ©". The summary, the desktop's and the page's, passes the mark over.
 export function descargar(nombre: string, texto: string): void {
-  const url = URL.createObjectURL(new Blob(['\ufeff', texto], { type: 'text/csv;charset=utf-8' }));
-  const enlace = document.createElement('a');
-  enlace.href = url;
-  enlace.download = nombre;
-  document.body.append(enlace);
-  enlace.click();
-  enlace.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 1000);
+  guardarArchivo(nombre, new Blob(['\ufeff', texto], { type: 'text/csv;charset=utf-8' }));
 }
 
 // A Qt label's text as the page shows it: "&Nivel:" → "Nivel:".
