@@ -24,16 +24,7 @@ const estado = (pagina) =>
     };
   });
 
-// The page at a link, once every part of it is up.
-async function abrir(contexto, enlace) {
-  const pagina = await contexto.newPage();
-  const errores = [];
-  pagina.on('pageerror', (e) => errores.push(String(e)));
-  pagina.on('console', (m) => /Content Security Policy/.test(m.text()) && errores.push(m.text()));
-  await pagina.goto(enlace);
-  await pagina.waitForFunction(() => globalThis.trazalia);
-  return { pagina, errores };
-}
+const abrir = (contexto, enlace) => abrirPagina(contexto, enlace, { enForm1: false });
 
 async function compartido(pagina) {
   await pagina.click('.ventana:not([hidden]) button.compartir');

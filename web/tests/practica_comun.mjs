@@ -29,8 +29,9 @@ export async function abrirChromium(opciones = {}) {
   return { contexto, perfil, cerrar };
 }
 
-// The page at Form1, once the core has shown it.
-export async function abrirPagina(contexto, direccion = paginaLocal) {
+// The page at Form1, once the core has shown it; with enForm1 false, at whatever window the
+// address opens, once every part of the page is up.
+export async function abrirPagina(contexto, direccion = paginaLocal, { enForm1 = true } = {}) {
   const pagina = await contexto.newPage();
   const errores = [];
   pagina.on('pageerror', (e) => errores.push(String(e)));
@@ -39,7 +40,7 @@ export async function abrirPagina(contexto, direccion = paginaLocal) {
   await pagina.goto(direccion);
   // The page draws Form1 before the core arrives; what a test does next is the core's.
   await pagina.waitForFunction(() => globalThis.trazalia);
-  await pagina.locator('#Form1:not([hidden])').waitFor();
+  if (enForm1) await pagina.locator('#Form1:not([hidden])').waitFor();
   return { pagina, errores };
 }
 
