@@ -139,8 +139,12 @@ Lectura LeerCamino(const Sesion& s, Palabras w) {
         if (h.error) return *h.error;
         comandos::Practicar p{h.ventana->formulario(), comandos::QuePractica::Comenzar};
         p.camino = true;
-        for (std::size_t i = 3; i < w.size(); ++i)
-            p.estado += (i > 3 ? " " : "") + std::string(w[i]);
+        // Appended piece by piece: GCC 12 at -O3 takes a temporary string's concatenation here
+        // for an overlapping copy (-Wrestrict).
+        for (std::size_t i = 3; i < w.size(); ++i) {
+            if (i > 3) p.estado += ' ';
+            p.estado.append(w[i]);
+        }
         return p;
     }
     if (w[2] != "on") return errores::QuePractica(w[2], s.traductor());
