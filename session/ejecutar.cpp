@@ -75,7 +75,16 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::PonerVista& c) {
 
 std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
     if (c.todas) {
-        SeguirCamino(practice::Camino(c.semilla, c.nivel));
+        if (c.estado.empty()) {
+            SeguirCamino(practice::Camino(c.semilla, c.nivel));
+            return {};
+        }
+        auto leido = practice::Progreso::DeTexto(c.estado);
+        if (const auto* motivo = std::get_if<std::string>(&leido))
+            return errores::CaminoNoValido("todas", *motivo, traductor_);
+        if (std::get<practice::Progreso>(leido).ventana())
+            return errores::CaminoNoValido("todas", "es de una sola ventana", traductor_);
+        SeguirCamino(practice::Camino(std::move(std::get<practice::Progreso>(leido))));
         return {};
     }
     const std::string_view nombre = TablaDe(c.ventana).nombre;

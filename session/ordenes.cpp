@@ -131,13 +131,18 @@ Lectura LeerPractice(const Sesion& s, Palabras w) {
 // camino WINDOW on SEED LEVEL: practice along a path over the window's skills, read as practice
 // reads its start. camino WINDOW retomar STATE resumes one: its words one space apart, as
 // Progreso::Texto writes them; the session reads the state. camino todas on SEED LEVEL: a path over
-// every window's skills.
+// every window's skills; camino todas retomar STATE resumes one.
 Lectura LeerCamino(const Sesion& s, Palabras w) {
     if (w[2] == "retomar") {
         if (w[1] == "Form1") return errores::SinPractica(w[1], s.traductor());
-        const Hallado h = BuscarVentana(s, w[1]);
-        if (h.error) return *h.error;
-        comandos::Practicar p{h.ventana->formulario(), comandos::QuePractica::Comenzar};
+        comandos::Practicar p{Formulario::Form1, comandos::QuePractica::Comenzar};
+        if (w[1] == "todas") {
+            p.todas = true;
+        } else {
+            const Hallado h = BuscarVentana(s, w[1]);
+            if (h.error) return *h.error;
+            p.ventana = h.ventana->formulario();
+        }
         p.camino = true;
         // Appended piece by piece: GCC 12 at -O3 takes a temporary string's concatenation here
         // for an overlapping copy (-Wrestrict).

@@ -139,13 +139,7 @@ void Practica::ComenzarCamino(std::uint32_t semilla, practice::Nivel nivel) {
 }
 
 void Practica::RetomarCamino(practice::Progreso progreso) {
-    Dejar();
-    nivel_ = progreso.nivel();
-    generador_.reset();
-    camino_.emplace(std::move(progreso));
-    activa_ = true;
-    ventana_.Enfocables(true);
-    Siguiente();
+    SeguirCamino(practice::Camino(std::move(progreso)));
 }
 
 void Practica::SeguirCamino(practice::Camino camino) {

@@ -636,39 +636,39 @@ public:
         if (!error && v && v->practica().activa()) series_[*f] = {desde, 0};
         return Fin(std::move(error));
     }
-    // Practice along a path over the window's skills, as "camino … on".
+    // Practice along a path over the window's skills, or "todas" over every window's, as
+    // "camino … on".
     std::string caminar(const std::string& ventana, const std::string& semilla,
                         const std::string& nivel) {
         const std::optional<std::uint32_t> s = errores::LeerSemilla(semilla);
         if (!s) return Fin(errores::SemillaNoValida(semilla, sesion_.traductor()));
         const std::optional<practice::Nivel> n = practice::NivelDeNombre(nivel);
         if (!n) return Fin(errores::NivelDesconocido(nivel, sesion_.traductor()));
-        const std::optional<session::Formulario> f = session::FormularioDe(ventana);
-        if (!f) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
-        session::comandos::Practicar orden{*f, session::comandos::QuePractica::Comenzar, *s, *n};
-        orden.camino = true;
-        std::optional<errores::Negativa> error = sesion_.Ejecutar(orden);
+        std::optional<session::comandos::Practicar> orden = OrdenDeCamino(ventana);
+        if (!orden) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
+        orden->semilla = *s;
+        orden->nivel = *n;
+        std::optional<errores::Negativa> error = sesion_.Ejecutar(*orden);
         // The practice menu and a link show the path's seed.
-        if (!error) series_[*f] = {*s, 0};
+        if (!error && !orden->todas) series_[orden->ventana] = {*s, 0};
         return Fin(std::move(error));
     }
     // A path resumed from the state its last entry kept (Progreso::Texto), as "camino … retomar".
     std::string retomarCamino(const std::string& ventana, const std::string& estado) {
-        const std::optional<session::Formulario> f = session::FormularioDe(ventana);
-        if (!f) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
-        session::comandos::Practicar orden{*f, session::comandos::QuePractica::Comenzar};
-        orden.camino = true;
-        orden.estado = estado;
-        return Fin(sesion_.Ejecutar(orden));
+        std::optional<session::comandos::Practicar> orden = OrdenDeCamino(ventana);
+        if (!orden) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
+        orden->estado = estado;
+        return Fin(sesion_.Ejecutar(*orden));
     }
-    // The window's path: JSON {estado: its state, destrezas: [{nombre, racha, dominada}] of the
-    // skills it sets}; null off a path.
+    // The window's path: JSON {estado: its state, todas: whether it goes over every window,
+    // destrezas: [{nombre, racha, dominada}] of the skills it sets}; null off a path.
     std::string camino(const std::string& ventana) const {
         const session::VentanaMetodo* v = sesion_.metodo(ventana);
         if (!v || !v->practica().activa() || !v->practica().camino()) return "null";
         const practice::Progreso& p = v->practica().camino()->progreso();
         Json j;
-        j.Abrir('{').Clave("estado").Texto(p.Texto()).Clave("destrezas").Abrir('[');
+        j.Abrir('{').Clave("estado").Texto(p.Texto()).Clave("todas").Logico(!p.ventana());
+        j.Clave("destrezas").Abrir('[');
         for (std::size_t d = 0; d < p.destrezas().size(); ++d)
             if (p.Incluida(d))
                 j.Abrir('{')
@@ -1120,6 +1120,20 @@ private:
     std::string Responder(std::string error) {
         if (error.empty()) error = sesion_.TomarFallo();
         return registro_.Respuesta(error);
+    }
+
+    // The start of a path in that window, or over every window ("todas"); none for an unknown
+    // window.
+    static std::optional<session::comandos::Practicar> OrdenDeCamino(const std::string& ventana) {
+        using session::comandos::QuePractica;
+        const bool todas = ventana == "todas";
+        const std::optional<session::Formulario> f =
+            todas ? session::Formulario::Form1 : session::FormularioDe(ventana);
+        if (!f) return std::nullopt;
+        session::comandos::Practicar orden{*f, QuePractica::Comenzar};
+        orden.camino = true;
+        orden.todas = todas;
+        return orden;
     }
 
     // A window and a control as the page names them ("Form2.HScroll1").

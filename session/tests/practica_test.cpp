@@ -392,5 +392,36 @@ TEST(CaminoRetomadoTest, TheLastEntrysStateSetsTheSameNextExercise) {
     EXPECT_EQ(t.metodo("Form2")->practica().camino()->progreso().Texto(), estado);
 }
 
+// A path over every window resumes in the window its next exercise is in, whichever window the
+// student left; one window's path is not resumed as one over all.
+TEST(CaminoRetomadoTest, APathOverEveryWindowOpensTheWindowOfItsNextExercise) {
+    Sesion s;
+    s.Iniciar();
+    pruebas::Asientos oyente;
+    s.AgregarObservador(oyente);
+    ASSERT_EQ(pruebas::Ejecutar(s, "camino todas on 7 medio"), "");
+    for (const char* l : {"practice Form2 check", "practice Form2 next", "practice Form3 check",
+                          "practice Form3 next"})
+        ASSERT_EQ(pruebas::Ejecutar(s, l), "") << l;
+    s.QuitarObservador(oyente);
+    const std::string estado = oyente.asientos.back().camino;
+    ASSERT_NE(estado.find(" ventana todas "), std::string::npos) << estado;
+    Sesion t;
+    t.Iniciar();
+    EXPECT_NE(pruebas::Ejecutar(
+                  t, "camino todas retomar " +
+                         practice::Progreso(7, practice::Nivel::Medio,
+                                            *practice::VentanaDeNombre("Form2"))
+                             .Texto()),
+              "");
+    EXPECT_NE(pruebas::Ejecutar(t, "camino todas retomar camino 1 semilla"), "");
+    EXPECT_EQ(t.metodo("Form3"), nullptr);
+    ASSERT_EQ(pruebas::Ejecutar(t, "camino todas retomar " + estado), "");
+    ASSERT_NE(t.metodo("Form3"), nullptr);
+    EXPECT_TRUE(t.metodo("Form3")->visible());
+    EXPECT_EQ(t.metodo("Form3")->practica().ejercicio(), s.metodo("Form3")->practica().ejercicio());
+    EXPECT_EQ(t.metodo("Form3")->practica().camino()->progreso().Texto(), estado);
+}
+
 }  // namespace
 }  // namespace trazalia::session
