@@ -41,7 +41,7 @@ constexpr std::array<std::string_view, 47> kOtras{
 // In the guide's order. Keys by the names scripts use; the toolkit's standard keys of the same
 // action, where it has them, come on top on screen. guion: a script's key that is one of these is
 // refused as an action of the screen alone.
-constexpr std::array<FilaDeAtajo, 15> kAtajos{{
+constexpr std::array<FilaDeAtajo, 16> kAtajos{{
     {Atajo::Ayuda,
      "Aplicacion",
      QT_TRANSLATE_NOOP("Aplicacion", "Ayuda de Trazalia"),
@@ -127,6 +127,14 @@ constexpr std::array<FilaDeAtajo, 15> kAtajos{{
      true,
      true,
      false},
+    // The next step of the construction a path shows after a mistake.
+    {Atajo::Construccion,
+     "Practica",
+     QT_TRANSLATE_NOOP("Practica", "Ver la construcción paso a paso"),
+     {"C"},
+     nullptr,
+     true,
+     true},
     {Atajo::MenuDelDibujo,
      "Acciones",
      QT_TRANSLATE_NOOP("Acciones", "Menú del dibujo"),

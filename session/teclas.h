@@ -63,6 +63,7 @@ enum class Atajo {
     Practicar,
     OtroEjercicio,
     Comprobar,
+    Construccion,
     MenuDelDibujo,
 };
 struct FilaDeAtajo {
