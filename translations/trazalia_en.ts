@@ -1595,6 +1595,10 @@ cloze if not given.</translation>
         <translation>Where is the mistake?</translation>
     </message>
     <message>
+        <source>Camino por todas las ventanas</source>
+        <translation>Path through every window</translation>
+    </message>
+    <message>
         <source>Ningún error que mostrar</source>
         <translation>No mistake to show</translation>
     </message>

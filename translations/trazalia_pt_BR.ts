@@ -1595,6 +1595,10 @@ cloze se não for dito.</translation>
         <translation>Onde está o erro?</translation>
     </message>
     <message>
+        <source>Camino por todas las ventanas</source>
+        <translation>Caminho por todas as janelas</translation>
+    </message>
+    <message>
         <source>Ningún error que mostrar</source>
         <translation>Nenhum erro para mostrar</translation>
     </message>

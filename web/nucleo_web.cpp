@@ -267,6 +267,7 @@ constexpr TextoDeLaPagina kTextosDeLaPagina[] = {
     {"verConstruccion", "Practica",
      QT_TRANSLATE_NOOP("Practica", "Ver la construcción paso a paso")},
     {"dondeError", "Practica", QT_TRANSLATE_NOOP("Practica", "¿Dónde está el error?")},
+    {"caminoTodas", "Practica", QT_TRANSLATE_NOOP("Practica", "Camino por todas las ventanas")},
     {"descargar", "Web", QT_TRANSLATE_NOOP("Web", "Descargar resultados")},
     {"aceptar", "Web", QT_TRANSLATE_NOOP("Web", "Aceptar")},
     {"resumenDeLaClase", "Web", QT_TRANSLATE_NOOP("Web", "Resumen de la clase")},
@@ -323,7 +324,7 @@ constexpr session::teclas::Atajo kAtajosDeLaPagina[] = {
     session::teclas::Atajo::Ayuda,     session::teclas::Atajo::Deshacer,
     session::teclas::Atajo::Rehacer,   session::teclas::Atajo::HojaDeEjercicios,
     session::teclas::Atajo::Practicar, session::teclas::Atajo::OtroEjercicio,
-    session::teclas::Atajo::Comprobar,
+    session::teclas::Atajo::Comprobar, session::teclas::Atajo::Construccion,
 };
 
 const char* NombreDelAtajo(session::teclas::Atajo a) {
@@ -343,6 +344,8 @@ const char* NombreDelAtajo(session::teclas::Atajo a) {
             return "OtroEjercicio";
         case Atajo::Comprobar:
             return "Comprobar";
+        case Atajo::Construccion:
+            return "Construccion";
         default:
             return "";
     }
