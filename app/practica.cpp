@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <string>
 #include <utility>
+#include <variant>
 
 #include "app/ajustes.h"
 #include "app/dialogos.h"
@@ -51,11 +53,24 @@ QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// The state of the window's path (Progreso::Texto) for that student, kept after each of its
-// entries; the name encoded, as a key takes no slash.
-QString ClaveCamino(std::string_view ventana, std::string_view alumno) {
-    return QStringLiteral("practica/camino/") + Q(ventana) + QLatin1Char('/') +
-           QString::fromLatin1(QByteArray::fromStdString(std::string(alumno)).toHex());
+// The state of a path (Progreso::Texto) for the student, kept after each of its entries: under
+// the window's name, or "todas" for a path over every window; the name encoded, as a key takes
+// no slash.
+QString ClaveCamino(const VentanaMetodo& ventana, bool todas) {
+    return QStringLiteral("practica/camino/") +
+           (todas ? QStringLiteral("todas") : Q(ventana.nucleo().nombre())) + QLatin1Char('/') +
+           QString::fromLatin1(QByteArray::fromStdString(ventana.sesion().alumno()).toHex());
+}
+
+// The window the student practises in: this one, or the one a path over every window went on
+// in, which the session shows in its place.
+QWidget* DondeSePractica(VentanaMetodo& propia) {
+    if (propia.isVisible()) return &propia;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* v = qobject_cast<VentanaMetodo*>(w);
+            v && v->isVisible() && v->nucleo().practica().activa())
+            return v;
+    return &propia;
 }
 
 // A value typed as the core's editor takes it: what the core would set is acceptable, what it lets
@@ -123,16 +138,24 @@ Practica::Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos&
     connect(equilibrante_, &QAction::triggered, this, [this] {
         if (nucleo().activa()) Comenzar();
     });
+    // Checked, they say which path the window is on.
     camino_ = new QAction(QCoreApplication::translate("Practica", "Camino"), this);
-    connect(camino_, &QAction::triggered, this, &Practica::Caminar);
+    camino_->setCheckable(true);
+    connect(camino_, &QAction::triggered, this, [this] { Caminar(false); });
+    todas_ =
+        new QAction(QCoreApplication::translate("Practica", "Camino por todas las ventanas"), this);
+    todas_->setCheckable(true);
+    connect(todas_, &QAction::triggered, this, [this] { Caminar(true); });
     barras_ = new QWidgetAction(this);
     barras_->setDefaultWidget(new QWidget());
     new QVBoxLayout(barras_->defaultWidget());
-    // The core draws each step with its caption where the verdict was, and announces it.
-    construccion_ = new QAction(
-        QCoreApplication::translate("Practica", "Ver la construcción paso a paso"), this);
+    // The core draws each step with its caption where the verdict was, and announces it. A
+    // disabled key does nothing, so the entries follow every redraw: a verdict from the window's
+    // own control, a moved bar that ends the steps.
+    construccion_ = InstalarAtajo(ventana_, Atajo::Construccion);
     connect(construccion_, &QAction::triggered, this,
             [this] { Orden(session::comandos::QuePractica::Etapa); });
+    connect(&ventana_, &VentanaMetodo::dibujado, this, &Practica::SeguirConstruccion);
     error_ = new QMenu(QCoreApplication::translate("Practica", "¿Dónde está el error?"), &ventana_);
     // Opening it shows the construction with its mistake, and the choices beside it.
     connect(error_, &QMenu::aboutToShow, this, &Practica::PlantarError);
@@ -192,11 +215,10 @@ void Practica::AgregarAlMenu(QMenu& menu) {
     menu.addMenu(niveles_);
     if (ventana_.nucleo().metodo().suma()) menu.addAction(equilibrante_);
     menu.addAction(camino_);
+    menu.addAction(todas_);
     menu.addAction(barras_);
     menu.addAction(construccion_);
     menu.addMenu(error_);
-    // A verdict may come from the window's own button as well as from this menu.
-    connect(&menu, &QMenu::aboutToShow, this, &Practica::SeguirConstruccion);
     menu.addAction(otro_);
     menu.addAction(comprobar_);
     menu.addAction(nombre_);
@@ -211,6 +233,9 @@ void Practica::Seguir() {
     for (QAction* a : grupo_->actions())
         a->setChecked(a->data().toInt() == static_cast<int>(nucleo().nivel()));
     if (activa) equilibrante_->setChecked(nucleo().pregunta() == practice::Pregunta::Equilibrante);
+    const auto& camino = nucleo().camino();
+    camino_->setChecked(activa && camino && camino->progreso().ventana());
+    todas_->setChecked(activa && camino && !camino->progreso().ventana());
     MostrarCamino();
     SeguirConstruccion();
 }
@@ -243,16 +268,13 @@ void Practica::PlantarError() {
     }
 }
 
-void Practica::Caminar() {
+void Practica::Caminar(bool todas) {
     const session::Formulario f = ventana_.nucleo().formulario();
     session::comandos::Practicar orden{f, session::comandos::QuePractica::Comenzar};
     orden.camino = true;
+    orden.todas = todas;
     if (ajustes_.recuerda) {
-        orden.estado =
-            Ajustes()
-                .value(ClaveCamino(ventana_.nucleo().nombre(), ventana_.sesion().alumno()))
-                .toString()
-                .toStdString();
+        orden.estado = Ajustes().value(ClaveCamino(ventana_, todas)).toString().toStdString();
         // A state this program no longer reads starts a new path.
         if (!orden.estado.empty() && !ventana_.sesion().Ejecutar(orden)) {
             Seguir();
@@ -395,11 +417,13 @@ bool Practica::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 void Practica::Anotado(const practice::Asiento& asiento) {
-    if (!asiento.camino.empty() && ajustes_.recuerda)
-        Ajustes().setValue(ClaveCamino(ventana_.nucleo().nombre(), ventana_.sesion().alumno()),
-                           Q(asiento.camino));
+    if (!asiento.camino.empty() && ajustes_.recuerda) {
+        // Kept where the same path resumes: its state says whether it is over every window.
+        const auto leido = practice::Progreso::DeTexto(asiento.camino);
+        if (const auto* progreso = std::get_if<practice::Progreso>(&leido))
+            Ajustes().setValue(ClaveCamino(ventana_, !progreso->ventana()), Q(asiento.camino));
+    }
     MostrarCamino();
-    SeguirConstruccion();
     const QString ruta = ajustes_.registro;
     if (ruta.isEmpty()) return;
     QString error;
@@ -408,11 +432,11 @@ void Practica::Anotado(const practice::Asiento& asiento) {
 }
 
 void Practica::PedirNombre() {
-    const std::optional<QString> nombre =
-        dialogos_.Texto(&ventana_, QCoreApplication::translate("Practica", "Nombre"),
-                        QCoreApplication::translate(
-                            "Practica", "Nombre del alumno, para el registro de resultados:"),
-                        Q(ventana_.sesion().alumno()));
+    const std::optional<QString> nombre = dialogos_.Texto(
+        DondeSePractica(ventana_), QCoreApplication::translate("Practica", "Nombre"),
+        QCoreApplication::translate("Practica",
+                                    "Nombre del alumno, para el registro de resultados:"),
+        Q(ventana_.sesion().alumno()));
     if (!nombre) return;
     // Remembered between runs on screen; in this run only otherwise.
     const std::string& alumno = ventana_.sesion().PonerAlumno(nombre->toStdString());

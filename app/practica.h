@@ -46,15 +46,19 @@ public:
     Practica(VentanaMetodo& ventana, AjustesDePractica& ajustes, Dialogos& dialogos);
 
     // Its entries of the picture's menu: "Practicar" (P), the level, "Equilibrante" (what the
-    // exercises ask for), "Camino" and its skills' bars, after a verdict on the path "Ver la
-    // construcción paso a paso" and "¿Dónde está el error?", "Otro ejercicio" (N),
-    // "Comprobar" (Enter on the picture), "Nombre…" and "Guardar resultados…".
+    // exercises ask for), "Camino", "Camino por todas las ventanas" and the path's skills' bars,
+    // after a verdict on the path "Ver la construcción paso a paso" (C) and "¿Dónde está el
+    // error?", "Otro ejercicio" (N), "Comprobar" (Enter on the picture), "Nombre…" and
+    // "Guardar resultados…".
     void AgregarAlMenu(QMenu& menu);
     QAction* accionPracticar() const { return practicar_; }
     QAction* accionOtro() const { return otro_; }
     QAction* accionComprobar() const { return comprobar_; }
     QAction* accionGuardar() const { return guardar_; }
+    // Checked while the window's path is over its skills alone.
     QAction* accionCamino() const { return camino_; }
+    // Checked while the window's path is over every window's skills.
+    QAction* accionCaminoPorTodas() const { return todas_; }
     // After a verdict on the path: the right construction's next step, where a mistake was named.
     QAction* accionConstruccion() const { return construccion_; }
     // «¿Dónde está el error?»: opening it plants the mistake, its entries are the choices.
@@ -86,9 +90,10 @@ private:
     void Activar(bool activa);
     // Practice on, from a new seed, asking what the menu's entry says.
     void Comenzar();
-    // Practice along a path over the window's skills: on screen, the one its last entry kept,
-    // resumed; else a new one at the level shown.
-    void Caminar();
+    // Practice along a path over the window's skills, or over every window's: on screen, the one
+    // its last entry kept, resumed; else a new one at the level shown. A path over every window
+    // goes on in the window of its exercise, which the session shows.
+    void Caminar(bool todas);
     // The path's bars: each skill's right answers in a row, of the three that master it.
     void MostrarCamino();
     // The path's entries after a verdict follow the core: the steps, the question of the error.
@@ -113,6 +118,7 @@ private:
     QAction* guardar_ = nullptr;
     QAction* equilibrante_ = nullptr;
     QAction* camino_ = nullptr;
+    QAction* todas_ = nullptr;
     QWidgetAction* barras_ = nullptr;
     QAction* construccion_ = nullptr;
     QMenu* error_ = nullptr;

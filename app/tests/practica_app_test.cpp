@@ -33,6 +33,7 @@
 #include "app/vistas.h"
 #include "canvas/qt/picture_widget.h"
 #include "diagram/marco.h"
+#include "practice/camino.h"
 #include "practice/intento.h"
 #include "practice/respuesta.h"
 #include "practice/tests/ventanas.h"
@@ -380,25 +381,26 @@ TEST_F(ConAplicacion, CaminoShowsABarPerSkill) {
     EXPECT_EQ(nombres, QStringList({"Form2", "Form2-equilibrante"}));
 }
 
-// On a path, a verdict that names a mistake offers its right construction step by step, each step
-// drawn with its caption; «¿Dónde está el error?» plants a mistake, its entries are the choices
-// named in the user's language, and a wrong one chosen is told the planted one on the picture.
+// On a path, a verdict that names a mistake, from the window's own button, offers its right
+// construction step by step, the key C drawing each step with its caption; «¿Dónde está el
+// error?» plants a mistake, its entries are the choices named in the user's language, and a wrong
+// one chosen is told the planted one on the picture.
 TEST_F(ConAplicacion, APathsMistakeOffersItsStepsAndWhereTheErrorIs) {
     VentanaMetodo& f = Metodo("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     session::Practica& p = PracticaDe(f);
     QAction* paso = CaraDe(f).accionConstruccion();
     QMenu* error = CaraDe(f).menuDelError();
     p.ComenzarCamino(7, practice::Nivel::Medio);
-    CaraDe(f).Seguir();
     EXPECT_FALSE(paso->isEnabled());
     EXPECT_FALSE(error->menuAction()->isEnabled());
     ASSERT_TRUE(p.Adivinar({74.7, 350.4}));
-    CaraDe(f).accionComprobar()->trigger();
+    f.boton(1)->click();
     ASSERT_TRUE(paso->isEnabled());
     ASSERT_TRUE(error->menuAction()->isEnabled());
     ASSERT_GE(p.etapas().size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
-        paso->trigger();
+        QTest::keyClick(f.windowHandle(), Qt::Key_C);
         EXPECT_EQ(p.etapa(), i + 1);
         const std::vector<std::string> textos = Textos(f);
         EXPECT_NE(std::find(textos.begin(), textos.end(), p.Leyenda(p.etapas()[i])), textos.end());
@@ -418,6 +420,75 @@ TEST_F(ConAplicacion, APathsMistakeOffersItsStepsAndWhereTheErrorIs) {
     const std::vector<std::string> textos = Textos(f);
     EXPECT_TRUE(std::any_of(textos.begin(), textos.end(),
                             [&](const std::string& t) { return t.starts_with(respuesta); }));
+    // Other vectors end the steps, and their key with them.
+    f.barra(1)->setValue(f.barra(1)->value() == 50 ? 51 : 50);
+    EXPECT_FALSE(paso->isEnabled());
+}
+
+// «Camino por todas las ventanas» goes on in the window of each exercise, which is the one shown
+// and active, its menu saying which path it is on, with a bar for every skill; the state its
+// entries leave resumes the same exercise in a later run.
+TEST(CaminoPorTodas, GoesOnInTheNextExercisesWindowAndResumesInALaterRun) {
+    QStandardPaths::setTestModeEnabled(true);
+    Ajustes().clear();
+    Ajustes().setValue(QStringLiteral("practica/alumno"), QStringLiteral("Ana"));
+    // As on screen, remembering; Form2 shown, and its menu's entry chosen.
+    const auto caminar = [](Aplicacion& app) {
+        app.setDialogos(std::make_unique<DialogosFijos>());
+        app.IniciarEnPantalla();
+        app.setRegistro(QString());
+        app.form1().boton(1)->click();
+        CaraDe(static_cast<VentanaMetodo&>(*app.ventana(QStringLiteral("Form2"))))
+            .accionCaminoPorTodas()
+            ->trigger();
+    };
+    // The one method window shown.
+    const auto mostrada = [](const Aplicacion& app) {
+        VentanaMetodo* mostrada = nullptr;
+        for (Ventana* v : app.ventanas())
+            if (auto* m = qobject_cast<VentanaMetodo*>(v); m && m->isVisible()) {
+                EXPECT_FALSE(mostrada) << m->nombre().toStdString();
+                mostrada = m;
+            }
+        return mostrada;
+    };
+    QString ventana;
+    practice::Ejercicio ejercicio;
+    {
+        Aplicacion app;
+        caminar(app);
+        VentanaMetodo* antes = mostrada(app);
+        ASSERT_TRUE(antes);
+        VentanaMetodo* v = antes;
+        for (int i = 0; i < 12 && v == antes; ++i) {
+            CaraDe(*v).accionOtro()->trigger();
+            v = mostrada(app);
+            ASSERT_TRUE(v);
+        }
+        ASSERT_NE(v, antes);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(v));
+        ASSERT_TRUE(PracticaDe(*v).camino());
+        EXPECT_FALSE(PracticaDe(*v).camino()->progreso().ventana());
+        EXPECT_TRUE(CaraDe(*v).accionCaminoPorTodas()->isChecked());
+        EXPECT_FALSE(CaraDe(*v).accionCamino()->isChecked());
+        EXPECT_FALSE(CaraDe(*antes).accionCaminoPorTodas()->isChecked());
+        EXPECT_TRUE(CaraDe(*v).accionOtro()->isEnabled());
+        int barras = 0;
+        for (QWidget* w : QApplication::allWidgets())
+            barras += qobject_cast<QProgressBar*>(w) != nullptr;
+        EXPECT_EQ(barras, static_cast<int>(practice::Destrezas().size()));
+        ventana = v->nombre();
+        ejercicio = PracticaDe(*v).ejercicio();
+    }
+    {
+        Aplicacion app;
+        caminar(app);
+        VentanaMetodo* v = mostrada(app);
+        ASSERT_TRUE(v);
+        EXPECT_EQ(v->nombre(), ventana);
+        EXPECT_EQ(PracticaDe(*v).ejercicio(), ejercicio);
+    }
+    Ajustes().clear();
 }
 
 // On screen the first practice of a run asks the student's name, once for both windows, whether
