@@ -4,8 +4,11 @@
 // language and practice (seed, level, question and how many exercises after the first), as
 //   #ventana=Form2&HScroll1=120&HScroll2=30&vistas=grid,labels&idioma=en
 //   #ventana=Form3&vistas=&idioma=es&semilla=2024&nivel=medio&pregunta=resultante&ejercicio=0
-// or a path (camino=1) from its seed and level, which starts it again from its first exercise:
+// or a path (camino=1) from its seed and level, which starts it again from its first exercise, or
+// goes on with the one this browser kept from them; camino=todas, a path over every window, in the
+// window of the exercise it sets:
 //   #ventana=Form2&vistas=&idioma=es&camino=1&semilla=7&nivel=medio
+//   #ventana=Form3&vistas=&idioma=es&camino=todas&semilla=7&nivel=medio
 // A window opened is a new entry of the history, so that Back returns to the window before; any
 // other change rewrites the entry (at most every kEspera ms), so that a reload finds it. A link is
 // given back through the core's commands only; what it does not name (views, language) stays as
@@ -13,9 +16,9 @@
 import type { Cara } from './cara';
 import type { Idioma } from './idioma';
 import { kIdiomas, texto } from './idioma';
-import type { PracticaDelNucleo } from './nucleo';
+import type { CaminoDelNucleo, PracticaDelNucleo } from './nucleo';
 import { leerNiveles, leerTabla, leerVentanas, leerVistas } from './nucleo';
-import { caminoGuardado } from './practica';
+import { caminoGuardado, kTodas } from './practica';
 
 export interface Practica {
   semilla: number;
@@ -24,6 +27,8 @@ export interface Practica {
   ejercicio: number;
   // Along a path: its seed and level give its exercises, the question and count go unused.
   camino: boolean;
+  // The path goes over every window.
+  todas: boolean;
 }
 
 export interface Estado {
@@ -51,13 +56,14 @@ export function estadoActual(cara: Cara): Estado {
   const visible = ventanas.find((v) => cara.ventana(v)?.hidden === false) ?? ventanas[0];
   const tabla = leerTabla(nucleo, visible);
   const p = JSON.parse(nucleo.practica(tabla.nombre)) as PracticaDelNucleo | null;
-  const camino = JSON.parse(nucleo.camino(tabla.nombre)) as { estado: string } | null;
+  const camino = JSON.parse(nucleo.camino(tabla.nombre)) as CaminoDelNucleo | null;
   const delCamino = camino && /semilla (\d+) nivel (\S+)/.exec(camino.estado);
+  const todas = camino?.todas ?? false;
   const practica = !p?.activa
     ? null
     : delCamino
-      ? { semilla: Number(delCamino[1]), nivel: delCamino[2], pregunta: 'resultante', ejercicio: 0, camino: true }
-      : { semilla: p.semilla, nivel: p.nivel, pregunta: p.pregunta, ejercicio: p.siguientes, camino: false };
+      ? { semilla: Number(delCamino[1]), nivel: delCamino[2], pregunta: 'resultante', ejercicio: 0, camino: true, todas }
+      : { semilla: p.semilla, nivel: p.nivel, pregunta: p.pregunta, ejercicio: p.siguientes, camino: false, todas };
   return {
     ventana: tabla.nombre,
     barras: practica
@@ -76,7 +82,7 @@ export function escribirEnlace(e: Estado): string {
   for (const [barra, valor] of e.barras) partes.push([barra, String(valor)]);
   partes.push(['vistas', e.vistas.join(',')], ['idioma', e.idioma]);
   if (e.practica?.camino)
-    partes.push(['camino', '1'], ['semilla', String(e.practica.semilla)], ['nivel', e.practica.nivel]);
+    partes.push(['camino', e.practica.todas ? kTodas : '1'], ['semilla', String(e.practica.semilla)], ['nivel', e.practica.nivel]);
   else if (e.practica)
     partes.push(
       ['semilla', String(e.practica.semilla)],
@@ -148,8 +154,12 @@ export function leerEnlace(cara: Cara, hash: string): { estado: Estado; cambios:
   let practica: Practica | null = null;
   const semilla = datos.get('semilla');
   const camino = datos.get('camino');
-  if (camino !== null && camino !== '1') cambio('camino', camino, '');
-  if (semilla !== null && !delaVentana.practica) {
+  const porTodas = camino === kTodas;
+  if (camino !== null && camino !== '1' && !porTodas) cambio('camino', camino, '');
+  // A path without its seed is none.
+  else if (camino !== null && semilla === null) cambio('camino', camino, '');
+  // A path over every window opens the window of its exercise, whichever the link names.
+  if (semilla !== null && !delaVentana.practica && !porTodas) {
     cambio('semilla', semilla, '');
   } else if (semilla !== null) {
     const s = Number(semilla.trim());
@@ -173,7 +183,14 @@ export function leerEnlace(cara: Cara, hash: string): { estado: Estado; cambios:
       const ej = Number(pedidoEj.trim());
       const ejercicio = Number.isFinite(ej) ? Math.min(kMaxEjercicio, Math.max(0, Math.round(ej))) : 0;
       if (String(ejercicio) !== pedidoEj.trim()) cambio('ejercicio', pedidoEj, String(ejercicio));
-      practica = { semilla: Math.min(s, kMaxSemilla), nivel, pregunta, ejercicio, camino: camino === '1' };
+      practica = {
+        semilla: Math.min(s, kMaxSemilla),
+        nivel,
+        pregunta,
+        ejercicio,
+        camino: camino === '1' || porTodas,
+        todas: porTodas,
+      };
     }
   }
   for (const [k, v] of datos) if (!conocidas.has(k)) cambio(k, v, '');
@@ -205,14 +222,17 @@ export function aplicarEstado(cara: Cara, e: Estado): void {
   const q = e.practica;
   if (p && !q) cara.ejecutar((n) => n.practicar(ventana, 'off', '', ''));
   const igual =
-    p && q && [p.semilla, p.nivel, p.pregunta, p.ejercicio, p.camino].join() ===
-      [q.semilla, q.nivel, q.pregunta, q.ejercicio, q.camino].join();
-  // The path this browser kept for the window, from that seed and level, goes on where it was left.
-  const guardado = caminoGuardado(ventana);
+    p && q && [p.semilla, p.nivel, p.pregunta, p.ejercicio, p.camino, p.todas].join() ===
+      [q.semilla, q.nivel, q.pregunta, q.ejercicio, q.camino, q.todas].join();
+  // The path this browser kept for the window, or over every window, from that seed and level,
+  // goes on where it was left.
+  const cual = q?.todas ? kTodas : ventana;
+  const guardado = caminoGuardado(cual);
   const seguir = guardado?.includes(` semilla ${q?.semilla} nivel ${q?.nivel} `);
-  if (q?.camino && !igual && !(seguir && !cara.ejecutar((n) => n.retomarCamino(ventana, guardado!)).error))
-    cara.ejecutar((n) => n.caminar(ventana, String(q.semilla), q.nivel));
-  else if (q && !igual)
+  if (q?.camino && !igual) {
+    if (!seguir || cara.ejecutar((n) => n.retomarCamino(cual, guardado!)).error)
+      cara.ejecutar((n) => n.caminar(cual, String(q.semilla), q.nivel));
+  } else if (q && !igual)
     cara.ejecutar((n) => n.retomar(ventana, String(q.semilla), q.nivel, q.pregunta, q.ejercicio));
   const valores = new Map(leerTabla(nucleo, ventana).controles.map((c) => [c.nombre, c.valor]));
   for (const [barra, valor] of e.barras)

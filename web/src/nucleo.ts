@@ -97,6 +97,7 @@ export interface Nucleo {
   // first; the exercises passed over leave no entry.
   retomar(ventana: string, semilla: string, nivel: string, pregunta: string, siguientes: number): string;
   // Practice along a path over the window's skills; or one resumed from the state it kept.
+  // ventana "todas": a path over every window's skills, in the window of each exercise.
   caminar(ventana: string, semilla: string, nivel: string): string;
   retomarCamino(ventana: string, estado: string): string;
   // The window's path: JSON CaminoDelNucleo, or null off a path.
@@ -308,6 +309,13 @@ export interface EtapaDelNucleo {
   etapa: number;
   leyenda: string;
   opciones: { codigo: string; nombre: string }[];
+}
+// A path's progress as the core gives it: each of its skills' right answers in a row; todas, a
+// path over every window's skills.
+export interface CaminoDelNucleo {
+  estado: string;
+  todas: boolean;
+  destrezas: { nombre: string; racha: number; dominada: boolean }[];
 }
 // A window's practice: on or off, its level and question, the seed its exercises come from and how
 // many came after the first.

@@ -21,7 +21,7 @@ import { montarCompartir } from './compartir';
 import { montarEnlace } from './enlace';
 import { montarFigura } from './figura';
 import { montarHoja } from './hoja';
-import { botonDeDescarga, montarPractica, registroSinGuardar } from './practica';
+import { botonDeDescarga, montarPractica, ponerCaminoDeInicio, registroSinGuardar } from './practica';
 import { montarResumen } from './resumen';
 import { montarSinConexion } from './sin_conexion';
 import { nombreDeTecla } from './teclas';
@@ -63,6 +63,7 @@ class Pagina implements Entorno, Cara {
       this.ventanas.set(nombre, v);
       if (!v.raiz.isConnected) $('ventanas').append(v.raiz);
       if (v.metodo) this.montarHerramientas(v);
+      else ponerCaminoDeInicio(v.raiz, texto('caminoTodas'));
     }
     this.mostrar(respuesta);
     this.montarCabecera();
@@ -417,6 +418,7 @@ class Previa implements Entorno {
   private real: Nucleo | undefined;
   private pagina: Pagina | undefined;
   private lista = false;
+  private caminoPedido = false;
   private readonly pendientes: ((nucleo: Nucleo) => string)[] = [];
   private readonly alCambiar = () => this.ventanas.forEach(disponer);
 
@@ -430,6 +432,10 @@ class Previa implements Entorno {
     $('cargando').remove();
     for (const { nombre } of previa.ventanas) {
       const v = new VentanaWeb(this, nombre);
+      // Pressed before the core arrives, it waits for it, as the windows' buttons do.
+      if (!v.metodo)
+        ponerCaminoDeInicio(v.raiz, previa.textos.caminoTodas ?? '')?.addEventListener(
+          'click', () => this.lista || (this.caminoPedido = true));
       $('ventanas').append(v.raiz);
       this.ventanas.push(v);
       disponer(v);
@@ -497,6 +503,7 @@ class Previa implements Entorno {
   soltar(): void {
     this.lista = true;
     for (const orden of this.pendientes.splice(0)) this.pagina!.ejecutar(orden);
+    if (this.caminoPedido) document.querySelector<HTMLElement>('#camino-todas')?.click();
   }
 }
 

@@ -6,7 +6,7 @@
 
 import type { Cara } from './cara';
 import { texto as textoDeLaPagina } from './idioma';
-import type { EtapaDelNucleo, Nucleo, PracticaDelNucleo, Respuesta } from './nucleo';
+import type { CaminoDelNucleo, EtapaDelNucleo, Nucleo, PracticaDelNucleo, Respuesta } from './nucleo';
 import { leerNiveles, leerVentanas, ventanasConPractica } from './nucleo';
 import { guardarArchivo } from './archivo';
 
@@ -186,12 +186,21 @@ export function montarPractica(cara: Cara): void {
   const texto = (e: HTMLElement, poner: (tr: (c: string, t: string) => string) => void) =>
     textos.push([e, poner]);
   const menus = new Map<string, MenuDePractica>();
+  const pasos = new Map<string, () => boolean>();
   nucleo.textosDePracticaAparte();
   for (const ventana of ventanasConPractica(cara.nucleo)) {
     const herramientas = cara.herramientas(ventana);
     if (herramientas) menus.set(ventana, montarEn(cara, ventana, herramientas, texto));
-    montarPanel(cara, ventana);
+    pasos.set(ventana, montarPanel(cara, ventana));
   }
+  // The start window's path over every window: from the clock's seed and the default level, or
+  // the one kept for the student.
+  document.getElementById(kIdCaminoDeInicio)?.addEventListener('click', () => {
+    const niveles = leerNiveles(nucleo);
+    const nivel = (niveles.find((n) => n.predeterminado) ?? niveles[0]).nombre;
+    const r = empezarCamino(cara, kTodas, semillaDelReloj(), nivel);
+    if (r.error) cara.mostrarRechazo(r.error);
+  });
   const retraducir = () => {
     const tr = (c: string, t: string) => nucleo.traducir(c, t);
     for (const [, poner] of textos) poner(tr);
@@ -202,6 +211,7 @@ export function montarPractica(cara: Cara): void {
   cara.alEvento((e) => e.tipo === 'asiento' && retraducir());
   cara.alAtajo('Practicar', (v) => menus.get(v)?.alternar() ?? false);
   cara.alAtajo('OtroEjercicio', (v) => menus.get(v)?.otro() ?? false);
+  cara.alAtajo('Construccion', (v) => pasos.get(v)?.() ?? false);
   document.getElementById('descargar-sin-guardar')?.addEventListener('click', () => {
     descargarRegistro(nucleo);
     document.getElementById('sin-guardar')!.hidden = true;
@@ -210,8 +220,9 @@ export function montarPractica(cara: Cara): void {
 
 // The instruction, the guess and the verdict, in a panel at the head of the controls: beside the
 // picture held sideways, just under it held upright, never over the construction. The live region
-// already says each of them, so the panel itself is not read out again.
-function montarPanel(cara: Cara, ventana: string): void {
+// already says each of them, so the panel itself is not read out again. Gives the construction's
+// next step, as its button does, while the button is there (false otherwise).
+function montarPanel(cara: Cara, ventana: string): () => boolean {
   const panel = document.createElement('p');
   panel.className = 'veredicto';
   panel.hidden = true;
@@ -256,6 +267,7 @@ function montarPanel(cara: Cara, ventana: string): void {
     if (propio !== null && dePaso && e?.etapa) propio = e.leyenda;
     poner();
   });
+  return construccion.paso;
 }
 
 // After a verdict on the path that names a mistake: «Ver la construcción paso a paso» draws the
@@ -266,7 +278,7 @@ function montarConstruccion(
   ventana: string,
   // paso: the command draws a step, whose line the core gives again in another language.
   ejecutar: (orden: (n: Nucleo) => string, paso: boolean) => Respuesta,
-): { raiz: HTMLElement; poner: (mio: boolean) => void } {
+): { raiz: HTMLElement; poner: (mio: boolean) => void; paso: () => boolean } {
   const raiz = document.createElement('div');
   raiz.className = 'construccion';
   raiz.hidden = true;
@@ -310,15 +322,65 @@ function montarConstruccion(
     }));
   };
   cara.alCambiarIdioma(() => poner(true));
-  return { raiz, poner };
+  const paso = () => {
+    if (raiz.hidden) return false;
+    pasos.click();
+    return true;
+  };
+  return { raiz, poner, paso };
 }
 
-// Where this browser keeps the window's path for the student, and that path's state, if any.
-function claveDeCamino(ventana: string): string {
-  return `trazalia.camino.${ventana}.${alumno()}`;
+// The path over every window, as the core names it where it takes a window's.
+export const kTodas = 'todas';
+
+// Where this browser keeps a path for the student, a window's or the one over every window
+// (kTodas), and that path's state, if any.
+function claveDeCamino(cual: string): string {
+  return `trazalia.camino.${cual}.${alumno()}`;
 }
-export function caminoGuardado(ventana: string): string | null {
-  return leer(claveDeCamino(ventana));
+export function caminoGuardado(cual: string): string | null {
+  return leer(claveDeCamino(cual));
+}
+
+// A path from this seed and level, or the one this browser kept for the student, resumed where
+// it was left: the core's answer to the last command tried. Over every window, the core opens
+// the window of the exercise it sets.
+function empezarCamino(cara: Cara, cual: string, semilla: string, nivel: string): Respuesta {
+  const guardado = caminoGuardado(cual);
+  if (guardado !== null) {
+    const r = cara.ejecutar((n) => n.retomarCamino(cual, guardado));
+    if (!r.error) return r;
+  }
+  return cara.ejecutar((n) => n.caminar(cual, semilla, nivel));
+}
+
+// A seed from the clock, as the practice menu offers one.
+function semillaDelReloj(): string {
+  return String(Math.floor(Date.now() / 1000) >>> 0);
+}
+
+// «Camino por todas las ventanas» on the start window, under the methods' buttons, where a
+// student starts: on the window the page draws before the core arrives too, so that nothing
+// moves when it does. The practice part gives it its action.
+const kIdCaminoDeInicio = 'camino-todas';
+export function ponerCaminoDeInicio(ventana: HTMLElement, texto: string): HTMLElement | null {
+  const principales = ventana.querySelector('.acciones.principales');
+  if (!principales || ventana.querySelector(`#${kIdCaminoDeInicio}`)) return null;
+  const b = document.createElement('button');
+  b.type = 'button';
+  b.id = kIdCaminoDeInicio;
+  // A control as the window's own buttons are: styled, laid out and measured with them.
+  b.className = 'control boton';
+  b.dataset.texto = 'caminoTodas';
+  b.textContent = texto;
+  const fila = document.createElement('div');
+  fila.className = 'fila botones';
+  fila.append(b);
+  const grupo = document.createElement('div');
+  grupo.className = 'grupo acciones camino-todas';
+  grupo.append(fila);
+  principales.after(grupo);
+  return b;
 }
 
 // What a window's practice menu does for its keys: P turns practice on or off, N gives another
@@ -374,11 +436,6 @@ function pedirNombre(cara: Cara, hecho: () => void): void {
   entrada.select();
 }
 
-// A path's progress as the core gives it: each of its skills' right answers in a row.
-interface CaminoDelNucleo {
-  estado: string;
-  destrezas: { nombre: string; racha: number; dominada: boolean }[];
-}
 // The right answers in a row that master a skill (practice::kRachaDeDominio).
 const kRachaDeDominio = 3;
 
@@ -418,7 +475,7 @@ function montarEn(
   }
   const [rSemilla, semilla] = campo(lista, document.createElement('input'));
   semilla.inputMode = 'numeric';
-  semilla.value = String(Math.floor(Date.now() / 1000) >>> 0);
+  semilla.value = semillaDelReloj();
   texto(rSemilla, (tr) => (rSemilla.textContent = sinAtajo(tr('Hoja', '&Semilla:'))));
   const [rModulo, r] = campo(lista, document.createElement('input'));
   r.inputMode = 'decimal';
@@ -496,33 +553,31 @@ function montarEn(
       return !ejecutar((n) => n.practicar(ventana, 'check', '', '')).error;
     },
   );
-  // Camino: a path over the window's skills from this seed and level, or the one this browser
-  // kept for the window and the student, resumed where it was left. Its state is kept after every
-  // step.
-  const claveDelCamino = () => claveDeCamino(ventana);
-  boton(
-    (tr) => tr('Practica', 'Camino'),
-    () => {
-      const tenia = activa.checked;
-      // Before the core's events, so that they do not take the path for practice a link gave.
-      activa.checked = true;
-      const guardado = leer(claveDelCamino());
-      if (guardado !== null && !ejecutar((n) => n.retomarCamino(ventana, guardado)).error) return true;
-      if (!ejecutar((n) => n.caminar(ventana, semilla.value.trim(), nivel.value)).error) return true;
-      activa.checked = tenia;
-      return false;
-    },
-  );
+  // Camino: a path over the window's skills, and one over every window's, from this seed and
+  // level or resumed. Its state is kept after every step.
+  const camino = (cual: string) => () => {
+    const tenia = activa.checked;
+    // Before the core's events, so that they do not take the path for practice a link gave.
+    activa.checked = true;
+    const respuesta = empezarCamino(cara, cual, semilla.value.trim(), nivel.value);
+    error.textContent = respuesta.error;
+    if (!respuesta.error) return true;
+    activa.checked = tenia;
+    return false;
+  };
+  boton((tr) => tr('Practica', 'Camino'), camino(ventana));
+  boton(() => textoDeLaPagina('caminoTodas'), camino(kTodas));
   const barras = document.createElement('div');
   barras.className = 'camino';
   const mostrarCamino = () => {
     const c = JSON.parse(nucleo.camino(ventana)) as CaminoDelNucleo | null;
+    // A path over every window is the practice of the window it is in now, the one that keeps it.
     if (!c) {
       barras.replaceChildren();
       return;
     }
     try {
-      localStorage.setItem(claveDelCamino(), c.estado);
+      localStorage.setItem(claveDeCamino(c.todas ? kTodas : ventana), c.estado);
     } catch {
       // Storage refused: the path lasts this visit.
     }

@@ -5,7 +5,9 @@
 // left for another and one checked with no guess leave their lines as on the desktop, and a fifth
 // is guessed by a drag; the CSV the page downloads holds the desktop's record lines, and the
 // summary reads it. A path started from the menu is resumed on the next visit, and its link opens
-// it in a fresh browser, where a mistake gives the construction's steps and its error question.
+// it in a fresh browser, where a mistake gives the construction's steps (C too) and its error
+// question. A path over every window starts from the start window and goes from window to window
+// as the desktop's script does.
 // node practica_test.mjs TRAZALIA   (the desktop program: --script, --registro, --resumen)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -164,7 +166,7 @@ try {
 
 // The path's link in a fresh browser: the script's first exercise of "camino Form2 on 7 medio",
 // as its guess's verdict tells (construccion.txt). After that mistake, each press of «Ver la
-// construcción paso a paso» (Enter too) draws the core's next step and puts its line in the panel
+// construcción paso a paso» (its key C, Enter on it) draws the core's next step and puts its line in the panel
 // and the live region, in the page's language; «¿Dónde está el error?» offers the core's choices,
 // and the one planted is confirmed.
 const fresco = await abrirChromium();
@@ -186,7 +188,8 @@ try {
   const dibujo = () => pagina.locator('#Form2 .svg').innerHTML();
   const antes = await dibujo();
   const ver = pagina.getByRole('button', { name: 'Ver la construcción paso a paso' });
-  await ver.click();
+  await pagina.focus('#Form2 h1');
+  await pagina.keyboard.press('c');
   assert.equal(await panel.textContent(), 'El primer vector, desde el origen.');
   assert.equal(await pagina.locator('#anuncios').textContent(), 'El primer vector, desde el origen.');
   const paso1 = await dibujo();
@@ -207,4 +210,64 @@ try {
   console.log('práctica: todo bien');
 } finally {
   await fresco.cerrar();
+}
+
+// A path over every window. The start window's button starts one where its first exercise is,
+// the focus on that window's title, a bar for each of the six skills. Its link from seed 7 gives
+// the desktop script's exercises and windows (Form2, Form3, Form3, Form2) as each is checked with
+// no answer and left for the next; a reload finds it in the same window at the same exercise.
+const todas = await abrirChromium();
+try {
+  const registro = join(todas.perfil, 'todas.csv');
+  const guion = join(todas.perfil, 'todas.txt');
+  const pasos = ['Form2', 'Form3', 'Form3', 'Form2'];
+  writeFileSync(guion, ['camino todas on 7 medio',
+    ...pasos.flatMap((v, i) => [...(i ? [`practice ${pasos[i - 1]} next`] : []), `practice ${v} check`])].join('\n'));
+  execFileSync(trazalia, ['--script', guion, '--registro', registro], { stdio: 'ignore' });
+  const sinFecha = (l) => l.split(',').slice(2).join(',');
+  const escritorio = readFileSync(registro, 'utf8').trim().split('\n').slice(1).map(sinFecha);
+
+  const visible = (p) => p.evaluate(() => document.querySelector('.ventana.metodo:not([hidden])')?.id);
+  const menu = async (p) => {
+    const m = p.locator(`#${await visible(p)} .practica`);
+    if (!(await m.evaluate((e) => e.open))) await m.locator('summary').click();
+    return m;
+  };
+  const valores = async (p) =>
+    p.locator(`#${await visible(p)} input[type=range]`).evaluateAll((bs) => bs.map((b) => b.value));
+
+  const { pagina, errores } = await abrirPagina(todas.contexto, `${paginaLocal}?idioma=es`);
+  await pagina.getByRole('button', { name: 'Camino por todas las ventanas' }).click();
+  const primera = await visible(pagina);
+  assert.ok(primera, 'a method window shows the path');
+  assert.equal(await pagina.evaluate(() => document.activeElement.closest('.ventana').id + document.activeElement.tagName),
+    `${primera}H1`);
+  assert.equal(await (await menu(pagina)).getByRole('progressbar').count(), 6);
+  await pagina.waitForFunction(() => /&camino=todas&semilla=\d+&nivel=\w+$/.test(location.hash), null, { timeout: 2000 });
+
+  const enlace = await todas.contexto.newPage();
+  enlace.on('pageerror', (e) => errores.push(String(e)));
+  await enlace.goto(`${paginaLocal}#ventana=Form3&idioma=es&camino=todas&semilla=7&nivel=medio`);
+  await enlace.locator('#Form2:not([hidden]) .practica').waitFor();
+  const vistas = [];
+  for (const [i, v] of pasos.entries()) {
+    if (i) await (await menu(enlace)).getByRole('button', { name: 'Otro ejercicio' }).click();
+    vistas.push(await visible(enlace));
+    await (await menu(enlace)).getByRole('button', { name: 'Comprobar' }).click();
+    if (!i) await enlace.getByLabel('Nombre del alumno, para el registro de resultados:').press('Escape');
+  }
+  assert.deepEqual(vistas, pasos);
+  const lineas = await enlace.evaluate(() => localStorage.getItem('trazalia.registro').split('\n'));
+  assert.deepEqual(lineas.map(sinFecha), escritorio);
+  await (await menu(enlace)).getByRole('button', { name: 'Otro ejercicio' }).click();
+  const antes = [await visible(enlace), await valores(enlace)];
+  await enlace.waitForFunction(() => /&camino=todas&/.test(location.hash), null, { timeout: 2000 });
+  await enlace.reload();
+  await enlace.waitForFunction(() => globalThis.trazalia);
+  await enlace.locator(`#${antes[0]}:not([hidden])`).waitFor();
+  assert.deepEqual([await visible(enlace), await valores(enlace)], antes);
+  assert.deepEqual(errores, []);
+  console.log('camino por todas las ventanas: todo bien');
+} finally {
+  await todas.cerrar();
 }
