@@ -214,8 +214,9 @@ try {
 
 // A path over every window. The start window's button starts one where its first exercise is,
 // the focus on that window's title, a bar for each of the six skills. Its link from seed 7 gives
-// the desktop script's exercises and windows (Form2, Form3, Form3, Form2) as each is checked with
-// no answer and left for the next; a reload finds it in the same window at the same exercise.
+// the desktop script's exercises and windows (Form2, Form3, Form3, Form2), its seed in the menu,
+// as each is checked with no answer and left for the next; a reload finds it in the same window at
+// the same exercise.
 const todas = await abrirChromium();
 try {
   const registro = join(todas.perfil, 'todas.csv');
@@ -249,6 +250,7 @@ try {
   enlace.on('pageerror', (e) => errores.push(String(e)));
   await enlace.goto(`${paginaLocal}#ventana=Form3&idioma=es&camino=todas&semilla=7&nivel=medio`);
   await enlace.locator('#Form2:not([hidden]) .practica').waitFor();
+  assert.equal(await (await menu(enlace)).getByLabel('Semilla').inputValue(), '7');
   const vistas = [];
   for (const [i, v] of pasos.entries()) {
     if (i) await (await menu(enlace)).getByRole('button', { name: 'Otro ejercicio' }).click();
