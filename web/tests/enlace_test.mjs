@@ -117,6 +117,7 @@ const kMalos = [
   ['#ventana=Form9&idioma=es', 'Form1', null, /«Form9» → Form1/],
   ['#ventana=Form2&HScroll1=99999&HScroll2=x&vistas=grid,nada&idioma=tlh', 'Form2', ['grid'], /«99999» → \d+.*«x» → —.*«nada» → —.*«tlh» → es/],
   ['#ventana=Form2&idioma=es&semilla=2024&nivel=imposible&vistas=', 'Form2', [], /«imposible» → \w+/],
+  ['#ventana=Form3&idioma=es&camino=todas&nivel=medio&vistas=', 'Form3', [], /camino: «todas» → —/],
   ['#%%%zz', 'Form1', null, /«»/],
 ];
 
