@@ -129,13 +129,7 @@ void Practica::Comenzar(std::uint32_t semilla, practice::Nivel nivel, practice::
 }
 
 void Practica::ComenzarCamino(std::uint32_t semilla, practice::Nivel nivel) {
-    Dejar();
-    nivel_ = nivel;
-    generador_.reset();
-    camino_.emplace(semilla, nivel, cual_);
-    activa_ = true;
-    ventana_.Enfocables(true);
-    Siguiente();
+    SeguirCamino(practice::Camino(semilla, nivel, cual_));
 }
 
 void Practica::RetomarCamino(practice::Progreso progreso) {
@@ -155,7 +149,11 @@ void Practica::SeguirCamino(practice::Camino camino) {
 void Practica::ElegirNivel(practice::Nivel nivel, std::uint32_t semilla) {
     Dejar();
     nivel_ = nivel;
-    if (activa_ && camino_)
+    // A path over every window starts again over every window, wherever its first exercise is.
+    if (activa_ && camino_ && !camino_->progreso().ventana()) {
+        Terminar();
+        ventana_.SeguirCamino(practice::Camino(semilla, nivel));
+    } else if (activa_ && camino_)
         ComenzarCamino(semilla, nivel);
     else if (activa_)
         Comenzar(semilla, nivel, pregunta_);

@@ -80,8 +80,13 @@ void Sesion::Regresar(Ventana& desde) {
 
 void Sesion::SeguirCamino(practice::Camino camino) {
     const Formulario f = FormularioDe(*camino.Actual().destreza.ventana);
+    // The window the path leaves stops practising: its waiting exercise goes on the record as
+    // left, and it does not wait hidden.
     for (auto& [g, v] : ventanas_)
-        if (v && g != f && v->visible()) v->Mostrar(false);
+        if (v && g != f && v->visible()) {
+            if (auto* m = dynamic_cast<VentanaMetodo*>(v.get())) m->practica().Terminar();
+            v->Mostrar(false);
+        }
     Ventana& v = Abrir(f);
     if (!v.visible()) v.Mostrar(true);
     static_cast<VentanaMetodo&>(v).practica().SeguirCamino(std::move(camino));

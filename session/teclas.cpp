@@ -132,7 +132,7 @@ constexpr std::array<FilaDeAtajo, 16> kAtajos{{
      "Practica",
      QT_TRANSLATE_NOOP("Practica", "Ver la construcción paso a paso"),
      {"C"},
-     nullptr,
+     QT_TRANSLATE_NOOP("Teclas", "en un camino, tras un error"),
      true,
      true},
     {Atajo::MenuDelDibujo,

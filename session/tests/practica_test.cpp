@@ -392,6 +392,29 @@ TEST(CaminoRetomadoTest, TheLastEntrysStateSetsTheSameNextExercise) {
     EXPECT_EQ(t.metodo("Form2")->practica().camino()->progreso().Texto(), estado);
 }
 
+// A path over every window stays one when its level changes, and the window it leaves, practising
+// before, stops: its waiting exercise is left on the record, not kept waiting hidden.
+TEST(CaminoPorTodasTest, ALevelChangeKeepsItOverEveryWindowAndTheWindowLeftStops) {
+    Sesion s;
+    s.Iniciar();
+    pruebas::Asientos oyente;
+    s.AgregarObservador(oyente);
+    for (const char* l :
+         {"click Form1.Command2", "practice Form3 on 5 facil", "camino todas on 7 medio"})
+        ASSERT_EQ(pruebas::Ejecutar(s, l), "") << l;
+    EXPECT_FALSE(s.metodo("Form3")->practica().activa());
+    EXPECT_FALSE(s.metodo("Form3")->visible());
+    ASSERT_EQ(oyente.asientos.size(), 1u);
+    EXPECT_EQ(oyente.asientos[0].codigo.codigo, practice::Codigo::Saltado);
+    ASSERT_FALSE(
+        s.Ejecutar(comandos::ElegirNivel{*FormularioDe("Form2"), practice::Nivel::Dificil, 9}));
+    const VentanaMetodo* v = s.metodo("Form2")->visible() ? s.metodo("Form2") : s.metodo("Form3");
+    ASSERT_TRUE(v->practica().camino());
+    EXPECT_EQ(v->practica().camino()->progreso().ventana(), nullptr);
+    EXPECT_EQ(v->practica().camino()->progreso().nivel(), practice::Nivel::Dificil);
+    s.QuitarObservador(oyente);
+}
+
 // A path over every window resumes in the window its next exercise is in, whichever window the
 // student left; one window's path is not resumed as one over all.
 TEST(CaminoRetomadoTest, APathOverEveryWindowOpensTheWindowOfItsNextExercise) {
@@ -408,11 +431,10 @@ TEST(CaminoRetomadoTest, APathOverEveryWindowOpensTheWindowOfItsNextExercise) {
     ASSERT_NE(estado.find(" ventana todas "), std::string::npos) << estado;
     Sesion t;
     t.Iniciar();
-    EXPECT_NE(pruebas::Ejecutar(
-                  t, "camino todas retomar " +
-                         practice::Progreso(7, practice::Nivel::Medio,
-                                            *practice::VentanaDeNombre("Form2"))
-                             .Texto()),
+    EXPECT_NE(pruebas::Ejecutar(t, "camino todas retomar " +
+                                       practice::Progreso(7, practice::Nivel::Medio,
+                                                          *practice::VentanaDeNombre("Form2"))
+                                           .Texto()),
               "");
     EXPECT_NE(pruebas::Ejecutar(t, "camino todas retomar camino 1 semilla"), "");
     EXPECT_EQ(t.metodo("Form3"), nullptr);
