@@ -1815,6 +1815,10 @@ cloze if not given.</translation>
         <source>Vista del dibujo: %1</source>
         <translation>Picture view: %1</translation>
     </message>
+    <message>
+        <source>en un camino, tras un error</source>
+        <translation>on a path, after a mistake</translation>
+    </message>
 </context>
 <context>
     <name>Trazalia</name>

@@ -1815,6 +1815,10 @@ cloze se não for dito.</translation>
         <source>Vista del dibujo: %1</source>
         <translation>Vista do desenho: %1</translation>
     </message>
+    <message>
+        <source>en un camino, tras un error</source>
+        <translation>num caminho, após um erro</translation>
+    </message>
 </context>
 <context>
     <name>Trazalia</name>
