@@ -727,7 +727,10 @@ public:
         const session::VentanaMetodo* v = sesion_.metodo(ventana);
         if (!v) return "null";
         const auto serie = series_.find(v->formulario());
-        const Serie s = serie == series_.end() ? Serie{} : serie->second;
+        Serie s = serie == series_.end() ? Serie{} : serie->second;
+        // A path over every window came to this window from another: its seed is the path's.
+        if (const auto& camino = v->practica().camino(); v->practica().activa() && camino)
+            s = {camino->progreso().semilla(), 0};
         Json j;
         j.Abrir('{').Clave("activa").Logico(v->practica().activa());
         j.Clave("nivel").Texto(practice::Nombre(v->practica().nivel()));

@@ -520,9 +520,7 @@ function montarEn(
     if (!p || p.activa === activa.checked) return;
     activa.checked = p.activa;
     if (!p.activa) return;
-    // A path over every window has its seed in its state only.
-    const c = JSON.parse(nucleo.camino(ventana)) as CaminoDelNucleo | null;
-    semilla.value = /semilla (\d+)/.exec(c?.estado ?? '')?.[1] ?? String(p.semilla);
+    semilla.value = String(p.semilla);
     nivel.value = p.nivel;
     equilibrante.checked = p.pregunta === 'equilibrante';
   });
