@@ -300,7 +300,8 @@ void Practica::MostrarCamino() {
     for (std::size_t d = 0; d < p.destrezas().size(); ++d) {
         if (!p.Incluida(d)) continue;
         auto* barra = new QProgressBar(caja);
-        const QString nombre = Q(practice::Nombre(practice::Destrezas()[d]));
+        const QString nombre =
+            Q(practice::NombreVisible(practice::Destrezas()[d], ventana_.sesion().traductor()));
         barra->setRange(0, practice::kRachaDeDominio);
         barra->setValue(std::min(p.destrezas()[d].racha, practice::kRachaDeDominio));
         barra->setFormat(

@@ -198,6 +198,23 @@ std::string Nombre(const Destreza& destreza) {
     return nombre;
 }
 
+std::string NombreVisible(const Destreza& destreza, diagram::Traductor trad) {
+    // Subtraction and multiples are skills of their own; the sum's are named by their window.
+    switch (destreza.coeficientes) {
+        case TipoDeCoeficientes::Resta:
+            return trad("Camino", QT_TRANSLATE_NOOP("Camino", "Resta"));
+        case TipoDeCoeficientes::Multiplos:
+            return trad("Camino", QT_TRANSLATE_NOOP("Camino", "Múltiplos"));
+        case TipoDeCoeficientes::Cualesquiera:
+            break;
+    }
+    const char* plantilla = destreza.pregunta == Pregunta::Equilibrante
+                                ? QT_TRANSLATE_NOOP("Camino", "%1: equilibrante")
+                                : QT_TRANSLATE_NOOP("Camino", "%1: resultante");
+    return diagram::Sustituir(trad("Camino", plantilla),
+                              {trad(diagram::kContexto, destreza.ventana->nombreCorto())});
+}
+
 std::optional<std::size_t> DestrezaDeNombre(std::string_view nombre) {
     const auto destrezas = Destrezas();
     for (std::size_t i = 0; i < destrezas.size(); ++i)

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "diagram/traducible.h"
 #include "practice/ejercicio.h"
 #include "practice/generador.h"
 #include "practice/respuesta.h"
@@ -37,6 +38,9 @@ std::span<const Destreza> Destrezas();
 // The word the path's state names it by: "Form2", "Form2-equilibrante", "Form4-resta".
 std::string Nombre(const Destreza& destreza);
 std::optional<std::size_t> DestrezaDeNombre(std::string_view nombre);
+// The skill as a student reads it, in the face's language: "Paralelogramo: equilibrante",
+// "Múltiplos".
+std::string NombreVisible(const Destreza& destreza, diagram::Traductor trad);
 
 // The next exercise of that skill from the generator's sequence, asking the skill's question.
 Ejercicio Siguiente(Generador& generador, const Destreza& destreza);

@@ -251,6 +251,22 @@
         <source>No: el error es %1, no %2.</source>
         <translation>No: the mistake is %1, not %2.</translation>
     </message>
+    <message>
+        <source>Resta</source>
+        <translation>Subtraction</translation>
+    </message>
+    <message>
+        <source>Múltiplos</source>
+        <translation>Multiples</translation>
+    </message>
+    <message>
+        <source>%1: equilibrante</source>
+        <translation>%1: equilibrant</translation>
+    </message>
+    <message>
+        <source>%1: resultante</source>
+        <translation>%1: resultant</translation>
+    </message>
 </context>
 <context>
     <name>Deshacer</name>

@@ -251,6 +251,22 @@
         <source>No: el error es %1, no %2.</source>
         <translation>Não: o erro é %1, não %2.</translation>
     </message>
+    <message>
+        <source>Resta</source>
+        <translation>Subtração</translation>
+    </message>
+    <message>
+        <source>Múltiplos</source>
+        <translation>Múltiplos</translation>
+    </message>
+    <message>
+        <source>%1: equilibrante</source>
+        <translation>%1: equilibrante</translation>
+    </message>
+    <message>
+        <source>%1: resultante</source>
+        <translation>%1: resultante</translation>
+    </message>
 </context>
 <context>
     <name>Deshacer</name>

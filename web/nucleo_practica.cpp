@@ -3,6 +3,7 @@
 #include "web/nucleo_practica.h"
 
 #include <algorithm>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -152,7 +153,11 @@ std::string ResumenComoJson(const practice::Resumen& resumen, diagram::Traductor
         j.Clave("titulo").Texto(trad(QT_TRANSLATE_NOOP("Resumen", "Camino por alumno:")));
         j.Clave("vuelven").Texto(trad(QT_TRANSLATE_NOOP("Resumen", "Vuelven")));
         j.Clave("destrezas").Abrir('[');
-        for (const std::string& d : destrezas) j.Texto(d);
+        // Headed as the student's bars name them.
+        for (const std::string& d : destrezas) {
+            const std::optional<std::size_t> i = practice::DestrezaDeNombre(d);
+            j.Texto(i ? practice::NombreVisible(practice::Destrezas()[*i], traductor) : d);
+        }
         j.Cerrar(']').Clave("alumnos").Abrir('[');
         for (const auto& [nombre, en] : alumnos) {
             j.Abrir('{').Clave("nombre").Texto(nombre).Clave("celdas").Abrir('[');

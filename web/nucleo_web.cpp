@@ -664,7 +664,8 @@ public:
         return Fin(sesion_.Ejecutar(*orden));
     }
     // The window's path: JSON {estado: its state, todas: whether it goes over every window,
-    // destrezas: [{nombre, racha, dominada}] of the skills it sets}; null off a path.
+    // destrezas: [{nombre, visible: as the student reads it, racha, dominada}] of the skills it
+    // sets}; null off a path.
     std::string camino(const std::string& ventana) const {
         const session::VentanaMetodo* v = sesion_.metodo(ventana);
         if (!v || !v->practica().activa() || !v->practica().camino()) return "null";
@@ -677,6 +678,8 @@ public:
                 j.Abrir('{')
                     .Clave("nombre")
                     .Texto(practice::Nombre(practice::Destrezas()[d]))
+                    .Clave("visible")
+                    .Texto(practice::NombreVisible(practice::Destrezas()[d], sesion_.traductor()))
                     .Clave("racha")
                     .Entero(p.destrezas()[d].racha)
                     .Clave("dominada")

@@ -315,7 +315,8 @@ export interface EtapaDelNucleo {
 export interface CaminoDelNucleo {
   estado: string;
   todas: boolean;
-  destrezas: { nombre: string; racha: number; dominada: boolean }[];
+  // nombre as the state names it, visible as the student reads it.
+  destrezas: { nombre: string; visible: string; racha: number; dominada: boolean }[];
 }
 // A window's practice: on or off, its level and question, the seed its exercises come from and how
 // many came after the first.

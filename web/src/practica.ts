@@ -567,8 +567,10 @@ function montarEn(
   };
   boton((tr) => tr('Practica', 'Camino'), camino(ventana));
   boton(() => textoDeLaPagina('caminoTodas'), camino(kTodas));
+  // The path's bars stand in the controls, under the verdict, in sight all along the path.
   const barras = document.createElement('div');
   barras.className = 'camino';
+  cara.ventana(ventana)?.querySelector('.controles')?.prepend(barras);
   const mostrarCamino = () => {
     const c = JSON.parse(nucleo.camino(ventana)) as CaminoDelNucleo | null;
     // A path over every window is the practice of the window it is in now, the one that keeps it.
@@ -586,14 +588,14 @@ function montarEn(
       const racha = Math.min(d.racha, kRachaDeDominio);
       const barra = document.createElement('div');
       barra.setAttribute('role', 'progressbar');
-      barra.setAttribute('aria-label', d.nombre);
+      barra.setAttribute('aria-label', d.visible);
       barra.setAttribute('aria-valuemin', '0');
       barra.setAttribute('aria-valuemax', String(kRachaDeDominio));
       barra.setAttribute('aria-valuenow', String(racha));
       const valor = `${racha}/${kRachaDeDominio}${d.dominada ? ` ${tr('dominada')}` : ''}`;
       barra.setAttribute('aria-valuetext', valor);
       barra.style.setProperty('--parte', String(racha / kRachaDeDominio));
-      barra.textContent = `${d.nombre}: ${valor}`;
+      barra.textContent = `${d.visible}: ${valor}`;
       return barra;
     }));
   };
@@ -618,7 +620,7 @@ function montarEn(
   texto(guardados, contar);
   // Another tab may have added to them.
   menu.addEventListener('toggle', () => menu.open && contar());
-  lista.append(barras, error, guardados);
+  lista.append(error, guardados);
   return {
     alternar: () => {
       activa.checked = !activa.checked;

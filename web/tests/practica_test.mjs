@@ -146,14 +146,14 @@ try {
   const siguiente = await valores(otra);
   const vuelta = (await abrirPagina(contexto, paginaLocal)).pagina;
   await vuelta.locator('#Form1 [data-control="Command1"]').click();
-  const suMenu = await camino(vuelta);
+  await camino(vuelta);
   assert.deepEqual(await valores(vuelta), siguiente);
   // The address is rewritten at most every 100 ms.
   await vuelta.waitForFunction(() => /&camino=1&semilla=\d+&nivel=\w+$/.test(location.hash), null, { timeout: 2000 });
-  await suMenu.locator('summary').click();
-  const barra = suMenu.getByRole('progressbar', { name: 'Form2-equilibrante' });
+  const barras = vuelta.locator('#Form2 .controles > .camino');
+  const barra = barras.getByRole('progressbar', { name: 'Paralelogramo: equilibrante' });
   assert.equal(await barra.getAttribute('aria-valuemax'), '3');
-  assert.equal(await suMenu.getByRole('progressbar').count(), 2);
+  assert.equal(await barras.getByRole('progressbar').count(), 2);
 
   const resumen = execFileSync(trazalia, ['--resumen', csv], { encoding: 'utf8' });
   assert.match(resumen, /Intentos: 3; aciertos: 1 \(33\.3 %\)/);
@@ -235,7 +235,7 @@ try {
   await pagina.getByRole('button', { name: 'Camino por todas las ventanas' }).click();
   assert.equal(await pagina.evaluate(() => document.activeElement.closest('.ventana.metodo:not([hidden])')?.tagName +
     document.activeElement.tagName), 'SECTIONH1');
-  assert.equal(await (await menu(pagina)).getByRole('progressbar').count(), 6);
+  assert.equal(await pagina.locator(`#${await visible(pagina)} .camino`).getByRole('progressbar').count(), 6);
   await pagina.waitForFunction(() => /&camino=todas&semilla=\d+&nivel=\w+$/.test(location.hash), null, { timeout: 2000 });
 
   const enlace = await todas.contexto.newPage();
