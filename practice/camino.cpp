@@ -209,8 +209,8 @@ std::string NombreVisible(const Destreza& destreza, diagram::Traductor trad) {
             break;
     }
     const char* plantilla = destreza.pregunta == Pregunta::Equilibrante
-                                ? QT_TRANSLATE_NOOP("Camino", "%1: equilibrante")
-                                : QT_TRANSLATE_NOOP("Camino", "%1: resultante");
+                                ? QT_TRANSLATE_NOOP("Camino", "%1 (equilibrante)")
+                                : QT_TRANSLATE_NOOP("Camino", "%1 (resultante)");
     return diagram::Sustituir(trad("Camino", plantilla),
                               {trad(diagram::kContexto, destreza.ventana->nombreCorto())});
 }

@@ -38,7 +38,7 @@ std::span<const Destreza> Destrezas();
 // The word the path's state names it by: "Form2", "Form2-equilibrante", "Form4-resta".
 std::string Nombre(const Destreza& destreza);
 std::optional<std::size_t> DestrezaDeNombre(std::string_view nombre);
-// The skill as a student reads it, in the face's language: "Paralelogramo: equilibrante",
+// The skill as a student reads it, in the face's language: "Paralelogramo (equilibrante)",
 // "Múltiplos".
 std::string NombreVisible(const Destreza& destreza, diagram::Traductor trad);
 

@@ -260,12 +260,12 @@
         <translation>Multiples</translation>
     </message>
     <message>
-        <source>%1: equilibrante</source>
-        <translation>%1: equilibrant</translation>
+        <source>%1 (equilibrante)</source>
+        <translation>%1 (equilibrant)</translation>
     </message>
     <message>
-        <source>%1: resultante</source>
-        <translation>%1: resultant</translation>
+        <source>%1 (resultante)</source>
+        <translation>%1 (resultant)</translation>
     </message>
 </context>
 <context>

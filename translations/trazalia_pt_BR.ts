@@ -260,12 +260,12 @@
         <translation>Múltiplos</translation>
     </message>
     <message>
-        <source>%1: equilibrante</source>
-        <translation>%1: equilibrante</translation>
+        <source>%1 (equilibrante)</source>
+        <translation>%1 (equilibrante)</translation>
     </message>
     <message>
-        <source>%1: resultante</source>
-        <translation>%1: resultante</translation>
+        <source>%1 (resultante)</source>
+        <translation>%1 (resultante)</translation>
     </message>
 </context>
 <context>

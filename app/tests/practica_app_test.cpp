@@ -378,7 +378,7 @@ TEST_F(ConAplicacion, CaminoShowsABarPerSkill) {
         EXPECT_EQ(b->value(), 0);
     }
     nombres.sort();
-    EXPECT_EQ(nombres, QStringList({"Paralelogramo: equilibrante", "Paralelogramo: resultante"}));
+    EXPECT_EQ(nombres, QStringList({"Paralelogramo (equilibrante)", "Paralelogramo (resultante)"}));
 }
 
 // On a path, a verdict that names a mistake, from the window's own button, offers its right

@@ -600,6 +600,8 @@ function montarEn(
     }));
   };
   cara.alEvento(mostrarCamino);
+  // The skills' names and "dominada" are the core's, in the page's language.
+  cara.alCambiarIdioma(mostrarCamino);
 
   const [rNombre, nombre] = campo(lista, document.createElement('input'));
   nombre.autocomplete = 'name';

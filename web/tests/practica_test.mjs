@@ -151,7 +151,7 @@ try {
   // The address is rewritten at most every 100 ms.
   await vuelta.waitForFunction(() => /&camino=1&semilla=\d+&nivel=\w+$/.test(location.hash), null, { timeout: 2000 });
   const barras = vuelta.locator('#Form2 .controles > .camino');
-  const barra = barras.getByRole('progressbar', { name: 'Paralelogramo: equilibrante' });
+  const barra = barras.getByRole('progressbar', { name: 'Paralelogramo (equilibrante)' });
   assert.equal(await barra.getAttribute('aria-valuemax'), '3');
   assert.equal(await barras.getByRole('progressbar').count(), 2);
 
@@ -196,6 +196,7 @@ try {
   assert.notEqual(paso1, antes);
   await pagina.locator('#idioma').selectOption('en');
   assert.equal(await panel.textContent(), 'The first vector, from the origin.');
+  assert.match(await pagina.locator('#Form2 .camino [role=progressbar]').first().textContent(), /^Parallelogram \(resultant\): /);
   await pagina.locator('#idioma').selectOption('es');
   await ver.press('Enter');
   assert.doesNotMatch(await panel.textContent(), /^El primer vector/);
