@@ -215,6 +215,11 @@ std::string NombreVisible(const Destreza& destreza, diagram::Traductor trad) {
                               {trad(diagram::kContexto, destreza.ventana->nombreCorto())});
 }
 
+std::string NombreVisible(std::string_view nombre, diagram::Traductor trad) {
+    const std::optional<std::size_t> i = DestrezaDeNombre(nombre);
+    return i ? NombreVisible(Destrezas()[*i], trad) : std::string(nombre);
+}
+
 std::optional<std::size_t> DestrezaDeNombre(std::string_view nombre) {
     const auto destrezas = Destrezas();
     for (std::size_t i = 0; i < destrezas.size(); ++i)

@@ -41,6 +41,8 @@ std::optional<std::size_t> DestrezaDeNombre(std::string_view nombre);
 // The skill as a student reads it, in the face's language: "Paralelogramo (equilibrante)",
 // "Múltiplos".
 std::string NombreVisible(const Destreza& destreza, diagram::Traductor trad);
+// The same for the skill a state names so; the name as it is where it names none.
+std::string NombreVisible(std::string_view nombre, diagram::Traductor trad);
 
 // The next exercise of that skill from the generator's sequence, asking the skill's question.
 Ejercicio Siguiente(Generador& generador, const Destreza& destreza);

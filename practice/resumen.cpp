@@ -362,7 +362,7 @@ std::string Resumen::Texto(diagram::Traductor t) const {
             texto += "  " + nombre(a) + ':';
             for (std::size_t i = 0; i < en.destrezas.size(); ++i) {
                 const Destreza& d = en.destrezas[i];
-                texto += (i > 0 ? ", " : " ") + d.nombre + ' ' +
+                texto += (i > 0 ? ", " : " ") + NombreVisible(d.nombre, t) + ' ' +
                          std::to_string(std::min(d.racha, kRachaDeDominio)) + '/' +
                          std::to_string(kRachaDeDominio);
                 if (d.dominada) texto += ' ' + trad(QT_TRANSLATE_NOOP("Resumen", "dominada"));

@@ -3,7 +3,6 @@
 #include "web/nucleo_practica.h"
 
 #include <algorithm>
-#include <optional>
 #include <variant>
 #include <vector>
 
@@ -154,10 +153,7 @@ std::string ResumenComoJson(const practice::Resumen& resumen, diagram::Traductor
         j.Clave("vuelven").Texto(trad(QT_TRANSLATE_NOOP("Resumen", "Vuelven")));
         j.Clave("destrezas").Abrir('[');
         // Headed as the student's bars name them.
-        for (const std::string& d : destrezas) {
-            const std::optional<std::size_t> i = practice::DestrezaDeNombre(d);
-            j.Texto(i ? practice::NombreVisible(practice::Destrezas()[*i], traductor) : d);
-        }
+        for (const std::string& d : destrezas) j.Texto(practice::NombreVisible(d, traductor));
         j.Cerrar(']').Clave("alumnos").Abrir('[');
         for (const auto& [nombre, en] : alumnos) {
             j.Abrir('{').Clave("nombre").Texto(nombre).Clave("celdas").Abrir('[');

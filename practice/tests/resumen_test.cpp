@@ -119,8 +119,10 @@ TEST(Resumen, ElCaminoDeCadaAlumno) {
                     enCamino("Bea", "2026-03-03T10:15", antes));
     const std::string texto = resumen.Texto();
     EXPECT_NE(texto.find("\nCamino por alumno:\n"
-                         "  Ana: Form2 3/3 dominada, Form2-equilibrante 1/3\n"
-                         "  Bea: Form2 1/3, Form2-equilibrante 0/3; vuelven: suma de módulos\n"),
+                         "  Ana: Paralelogramo (resultante) 3/3 dominada, "
+                         "Paralelogramo (equilibrante) 1/3\n"
+                         "  Bea: Paralelogramo (resultante) 1/3, Paralelogramo (equilibrante) 0/3; "
+                         "vuelven: suma de módulos\n"),
               std::string::npos)
         << texto;
     const std::string csv = resumen.Csv();
