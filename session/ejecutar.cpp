@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The commands on a window's controls and on practice.
 #include <string>
+#include <variant>
 
 #include "canvas/canvas.h"
 #include "practice/intento.h"
@@ -16,6 +17,22 @@ constexpr double kAlcance = 10 * canvas::kTwipsPerPixel;
 const Control* Fila(const Ventana& v, std::size_t control) {
     const auto& controles = v.tabla().controles;
     return control < controles.size() ? &controles[control] : nullptr;
+}
+
+// The path a state holds (Progreso::Texto), where it is one over that window's skills (none: over
+// every window's), or why it is refused, named by the window that refuses it.
+std::variant<practice::Progreso, errores::Negativa> CaminoGuardado(const std::string& estado,
+                                                                   practice::Ventana ventana,
+                                                                   std::string_view nombre,
+                                                                   diagram::Traductor trad) {
+    auto leido = practice::Progreso::DeTexto(estado);
+    if (const auto* motivo = std::get_if<std::string>(&leido))
+        return errores::CaminoNoValido(nombre, *motivo, trad);
+    const practice::Ventana suya = std::get<practice::Progreso>(leido).ventana();
+    if (suya != ventana)
+        return errores::CaminoNoValido(
+            nombre, ventana ? "es de otra ventana" : "es de una sola ventana", trad);
+    return std::get<practice::Progreso>(std::move(leido));
 }
 
 }  // namespace
@@ -79,12 +96,9 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
             SeguirCamino(practice::Camino(c.semilla, c.nivel));
             return {};
         }
-        auto leido = practice::Progreso::DeTexto(c.estado);
-        if (const auto* motivo = std::get_if<std::string>(&leido))
-            return errores::CaminoNoValido("todas", *motivo, traductor_);
-        if (std::get<practice::Progreso>(leido).ventana())
-            return errores::CaminoNoValido("todas", "es de una sola ventana", traductor_);
-        SeguirCamino(practice::Camino(std::move(std::get<practice::Progreso>(leido))));
+        auto leido = CaminoGuardado(c.estado, nullptr, "todas", traductor_);
+        if (auto* negativa = std::get_if<errores::Negativa>(&leido)) return std::move(*negativa);
+        SeguirCamino(practice::Camino(std::get<practice::Progreso>(std::move(leido))));
         return {};
     }
     const std::string_view nombre = TablaDe(c.ventana).nombre;
@@ -121,13 +135,10 @@ std::optional<errores::Negativa> Sesion::Hacer(const comandos::Practicar& c) {
             break;
         case comandos::QuePractica::Comenzar:
             if (c.camino && !c.estado.empty()) {
-                auto leido = practice::Progreso::DeTexto(c.estado);
-                if (const auto* motivo = std::get_if<std::string>(&leido))
-                    return errores::CaminoNoValido(nombre, *motivo, traductor_);
-                auto& progreso = std::get<practice::Progreso>(leido);
-                if (progreso.ventana() != MetodoDe(c.ventana))
-                    return errores::CaminoNoValido(nombre, "es de otra ventana", traductor_);
-                practica.RetomarCamino(std::move(progreso));
+                auto leido = CaminoGuardado(c.estado, MetodoDe(c.ventana), nombre, traductor_);
+                if (auto* negativa = std::get_if<errores::Negativa>(&leido))
+                    return std::move(*negativa);
+                practica.RetomarCamino(std::get<practice::Progreso>(std::move(leido)));
             } else if (c.camino) {
                 practica.ComenzarCamino(c.semilla, c.nivel);
             } else {

@@ -651,10 +651,8 @@ public:
         if (!orden) return Fin(errores::VentanaDesconocida(ventana, sesion_.traductor()));
         orden->semilla = *s;
         orden->nivel = *n;
-        std::optional<errores::Negativa> error = sesion_.Ejecutar(*orden);
-        // The practice menu and a link show the path's seed.
-        if (!error && !orden->todas) series_[orden->ventana] = {*s, 0};
-        return Fin(std::move(error));
+        // The practice menu and a link read the path's seed from the path (practica).
+        return Fin(sesion_.Ejecutar(*orden));
     }
     // A path resumed from the state its last entry kept (Progreso::Texto), as "camino … retomar".
     std::string retomarCamino(const std::string& ventana, const std::string& estado) {

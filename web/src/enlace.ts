@@ -57,13 +57,12 @@ export function estadoActual(cara: Cara): Estado {
   const tabla = leerTabla(nucleo, visible);
   const p = JSON.parse(nucleo.practica(tabla.nombre)) as PracticaDelNucleo | null;
   const camino = JSON.parse(nucleo.camino(tabla.nombre)) as CaminoDelNucleo | null;
-  const delCamino = camino && /semilla (\d+) nivel (\S+)/.exec(camino.estado);
-  const todas = camino?.todas ?? false;
+  // Along a path the core gives the path's seed and level; its question and count go unused.
   const practica = !p?.activa
     ? null
-    : delCamino
-      ? { semilla: Number(delCamino[1]), nivel: delCamino[2], pregunta: 'resultante', ejercicio: 0, camino: true, todas }
-      : { semilla: p.semilla, nivel: p.nivel, pregunta: p.pregunta, ejercicio: p.siguientes, camino: false, todas };
+    : camino
+      ? { semilla: p.semilla, nivel: p.nivel, pregunta: 'resultante', ejercicio: 0, camino: true, todas: camino.todas }
+      : { semilla: p.semilla, nivel: p.nivel, pregunta: p.pregunta, ejercicio: p.siguientes, camino: false, todas: false };
   return {
     ventana: tabla.nombre,
     barras: practica
